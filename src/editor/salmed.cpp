@@ -1,0 +1,7 @@
+#include "editor/salmed.h"
+
+namespace qv {
+
+void SALMED() {}
+
+}  // namespace qv

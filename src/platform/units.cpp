@@ -1,0 +1,124 @@
+#include "platform/units.h"
+
+#include <fstream>
+#include <iostream>
+#include <map>
+
+#include "platform/stop.h"
+
+namespace qv {
+
+namespace {
+
+struct FileUnit {
+  std::unique_ptr<std::fstream> stream;
+  std::string name;
+};
+
+struct UnitTable {
+  std::istream* in = nullptr;
+  std::ostream* out = nullptr;
+  std::map<int, FileUnit> files;
+};
+
+UnitTable& table() {
+  static UnitTable t;
+  return t;
+}
+
+}  // namespace
+
+std::istream& consoleIn() { return table().in ? *table().in : std::cin; }
+std::ostream& consoleOut() { return table().out ? *table().out : std::cout; }
+
+void setConsole(std::istream* in, std::ostream* out) {
+  table().in = in;
+  table().out = out;
+}
+
+void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fileName) {
+  closeUnit(unit);
+  table().files[unit] = FileUnit{std::move(stream), std::move(fileName)};
+}
+
+bool closeUnit(int unit) {
+  auto it = table().files.find(unit);
+  if (it == table().files.end()) return true;
+  bool ok = true;
+  if (it->second.stream) {
+    it->second.stream->close();
+    ok = !it->second.stream->fail();
+  }
+  table().files.erase(it);
+  return ok;
+}
+
+void closeAllUnits() {
+  while (!table().files.empty()) closeUnit(table().files.begin()->first);
+  consoleOut().flush();
+}
+
+bool unitConnected(int unit) { return table().files.count(unit) != 0; }
+
+std::string unitFileName(int unit) {
+  auto it = table().files.find(unit);
+  return it == table().files.end() ? std::string() : it->second.name;
+}
+
+std::ostream* unitOut(int unit) {
+  auto it = table().files.find(unit);
+  if (it != table().files.end()) return it->second.stream.get();
+  if (unit == kScreenUnit) return &consoleOut();
+  return nullptr;
+}
+
+std::istream* unitIn(int unit) {
+  auto it = table().files.find(unit);
+  if (it != table().files.end()) return it->second.stream.get();
+  if (unit == kKeyboardUnit) return &consoleIn();
+  return nullptr;
+}
+
+void writeRecord(int unit, std::string_view text) {
+  std::ostream* os = unitOut(unit);
+  if (!os) os = &consoleOut();
+  os->write(text.data(), static_cast<std::streamsize>(text.size()));
+  os->put('\n');
+}
+
+void writeNoEol(int unit, std::string_view text) {
+  std::ostream* os = unitOut(unit);
+  if (!os) os = &consoleOut();
+  os->write(text.data(), static_cast<std::streamsize>(text.size()));
+  os->flush();
+}
+
+bool readRecord(int unit, std::string& line) {
+  const bool keyboard = unit == kKeyboardUnit && !unitConnected(unit);
+  std::istream* is = unitIn(unit);
+  if (keyboard) consoleOut().flush();
+  if (!is || !std::getline(*is, line)) {
+    if (keyboard) keyboardEnded();
+    line.clear();
+    return false;
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();  // typed on a DOS console
+  return true;
+}
+
+std::string readConsoleLine() {
+  std::string line;
+  consoleOut().flush();
+  if (!std::getline(consoleIn(), line)) keyboardEnded();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+void keyboardEnded() {
+  std::ostream& os = consoleOut();
+  os << '\n' << " ++> Keyboard input ended; nothing was saved." << '\n';
+  os.flush();
+  throw Stop{kExitInputEnded};
+}
+
+}  // namespace qv

@@ -1,0 +1,51 @@
+// The unit table: Fortran-style unit numbers bound to streams. The keyboard is unit 5, the screen
+// unit 6; other numbers are bound to files by whoever opens them. Tests swap the console streams for
+// string streams.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+inline constexpr int kKeyboardUnit = 5;
+inline constexpr int kScreenUnit = 6;
+inline constexpr int kDiagnosticsUnit = 41;  // "Diagnostics.stxt" of an unattended run
+
+// The console's own streams (stdin and stdout unless a test swapped them).
+std::istream& consoleIn();
+std::ostream& consoleOut();
+// Replaces the console streams; nullptr restores the process's own.
+void setConsole(std::istream* in, std::ostream* out);
+
+// Connects a unit to an open file stream, closing any file the unit held before.
+void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fileName);
+// Closes the unit's file (kept on disk); does nothing for an unconnected unit or the console.
+// Returns false when the stream reported an error on closing.
+bool closeUnit(int unit);
+void closeAllUnits();
+bool unitConnected(int unit);
+std::string unitFileName(int unit);
+
+// The stream behind a unit: the screen for 6, the keyboard for 5, a connected file otherwise;
+// nullptr for a unit that is not connected.
+std::ostream* unitOut(int unit);
+std::istream* unitIn(int unit);
+
+// Writes one record (a line) on the unit. Writing to an unconnected unit is a programming error and
+// goes to the screen, so nothing is lost silently.
+void writeRecord(int unit, std::string_view text);
+// Writes without a line end (prompts).
+void writeNoEol(int unit, std::string_view text);
+
+// Reads one line from an input unit (5: the console). The end of the keyboard input or a read error
+// ends the run through keyboardEnded(); a file unit at its end returns false.
+bool readRecord(int unit, std::string& line);
+std::string readConsoleLine();
+
+// The end of keyboard input: one message, nothing saved, exit status 2.
+[[noreturn]] void keyboardEnded();
+
+}  // namespace qv
