@@ -1,0 +1,66 @@
+#include "dataset/force_model.h"
+
+#include <initializer_list>
+
+#include "util/packed_flags.h"
+
+namespace qv {
+
+namespace {
+
+bool sameInAllDirections(std::int32_t word, bool current, int unit) {
+  int first = NIBVAL(word, 1, unit);
+  if (current && first == kCurrentAllDirections) first = 4;
+  return first == NIBVAL(word, 2, unit) && first == NIBVAL(word, 3, unit);
+}
+
+bool anyDirectionUses(std::int32_t word, std::initializer_list<int> codes, int unit) {
+  for (int code : codes)
+    if (ONEON(word, code, unit)) return true;
+  return false;
+}
+
+// 1 for the typed table of "LOWDAT", 2 for a user file, 0 for a built-in model.
+int tableClass(std::int32_t word, int unit) {
+  if (ONEON(word, kModelLowdatTable, unit)) return 1;
+  if (ONEON(word, kModelUserFile, unit)) return 2;
+  return 0;
+}
+
+void spreadFirstField(std::int32_t& word, bool current, int unit) {
+  int code = NIBVAL(word, 1, unit);
+  if (current && code == kCurrentAllDirections) code = 4;
+  NIBSET(word, 2, code, unit);
+  NIBSET(word, 3, code, unit);
+}
+
+}  // namespace
+
+void INITFM(std::int32_t windWord, int& windFlag, std::int32_t currentWord, int& currentFlag,
+            std::int32_t driftWord, int& driftFlag, int unit) {
+  windFlag = sameInAllDirections(windWord, false, unit) ? 1 : 0;
+  currentFlag = sameInAllDirections(currentWord, true, unit) ? 1 : 0;
+  driftFlag = sameInAllDirections(driftWord, false, unit) ? 1 : 0;
+}
+
+void TNKRID(std::int32_t& windWord, int windFlag, int& windClass, std::int32_t& currentWord, int currentFlag,
+            int& currentClass, std::int32_t& driftWord, int driftFlag, int& driftClass, int& currentKind,
+            int& windKind, int& windCentroid, int& currentCentroid, int unit) {
+  if (windFlag == 1) spreadFirstField(windWord, false, unit);
+  if (currentFlag == 1) spreadFirstField(currentWord, true, unit);
+  if (driftFlag == 1) spreadFirstField(driftWord, false, unit);
+
+  windClass = tableClass(windWord, unit);
+  currentClass = tableClass(currentWord, unit);
+  driftClass = ONEON(driftWord, kModelLowdatTable, unit) ? 1 : 0;
+
+  currentKind = 0;
+  if (ONEON(currentWord, 6, unit)) currentKind = 1;
+  if (ONEON(currentWord, 4, unit) || NIBVAL(currentWord, 1, unit) == kCurrentAllDirections) currentKind = 2;
+  windKind = ONEON(windWord, 4, unit) ? 1 : 0;
+
+  windCentroid = anyDirectionUses(windWord, {3, 5}, unit) ? 1 : 0;
+  currentCentroid = anyDirectionUses(currentWord, {3, 7}, unit) ? 1 : 0;
+}
+
+}  // namespace qv
