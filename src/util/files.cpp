@@ -1,0 +1,61 @@
+#include "util/files.h"
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+
+namespace qv {
+
+std::string_view fileNameOf(std::string_view field) {
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\0')) field.remove_suffix(1);
+  return field;
+}
+
+void RHOPEN(std::string_view FNAME, std::int32_t /*IFORM*/, std::int32_t ISTAT, std::int32_t /*IDRIVE*/,
+            std::int32_t IUNIT, std::string_view CALLER, std::int32_t ISCRN, std::int32_t /*ICOMP*/) {
+  // Text and word files are both kept as bytes: the records are written exactly as given.
+  const std::string name(fileNameOf(FNAME));
+  closeUnit(IUNIT);  // a unit still connected is closed first
+  auto stream = std::make_unique<std::fstream>();
+  if (ISTAT == kMustExist) {
+    stream->open(name, std::ios::in | std::ios::out | std::ios::binary);
+    if (!stream->is_open()) stream->open(name, std::ios::in | std::ios::binary);  // read-only file
+    if (!stream->is_open()) ACERR(CALLER, FNAME, ISCRN);
+  } else {
+    std::remove(name.c_str());
+    stream->open(name, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!stream->is_open()) ACERR(CALLER, FNAME, ISCRN);
+  }
+  stream->seekg(0);
+  stream->seekp(0);
+  connectUnit(IUNIT, std::move(stream), name);
+}
+
+void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN) {
+  if (!closeUnit(IUNIT)) ACERR(CALLER, FNAME, ISCRN);
+}
+
+void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
+  writeRecord(ISCRN, "");
+  writeRecord(ISCRN, std::string(" ++> File not found or file access error in ") + std::string(CALLER));
+  writeRecord(ISCRN, std::string("     File name: ") + std::string(FNAME));
+  writeRecord(ISCRN, " ");
+  WRTLIN("Press <RETURN> to continue: ", ISCRN);
+  if (ISCRN != kDiagnosticsUnit) (void)readConsoleLine();
+  throw Stop{kExitFatal};
+}
+
+void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN) {
+  writeRecord(ISCRN, "");
+  writeRecord(ISCRN, std::string(" ++> End of file or related file error in routine ") + std::string(CALLER));
+  writeRecord(ISCRN, std::string("     file name ") + std::string(FNAME));
+  PRSRET(ISCRN, IIN);
+  throw Stop{kExitFatal};
+}
+
+}  // namespace qv

@@ -1,0 +1,27 @@
+// The one file policy of the program: files in the current folder under the name given, sequential,
+// formatted text or unformatted words, either an existing file or a fresh one, always positioned at
+// their start. A failing open or close is fatal.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace qv {
+
+inline constexpr int kFormatted = 1;
+inline constexpr int kUnformatted = 0;
+inline constexpr int kMustExist = 1;  // ISTAT: the file must exist
+inline constexpr int kFresh = 0;      // ISTAT: any old file is deleted and an empty one made
+
+// FNAME and CALLER keep their declared widths (trailing blanks are part of the messages); the file
+// itself is named without them. IDRIVE and ICOMP are accepted and not used.
+void RHOPEN(std::string_view FNAME, std::int32_t IFORM, std::int32_t ISTAT, std::int32_t IDRIVE,
+            std::int32_t IUNIT, std::string_view CALLER, std::int32_t ISCRN, std::int32_t ICOMP);
+void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN);
+[[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN);
+[[noreturn]] void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN);
+
+// The file name a text field stands for: the field without its trailing blanks.
+std::string_view fileNameOf(std::string_view field);
+
+}  // namespace qv

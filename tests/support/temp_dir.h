@@ -1,0 +1,53 @@
+// A fresh temporary folder that becomes the current folder for the life of the object, since the
+// program keeps all its files in the current folder under fixed names.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace qv::testing_support {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qvtest-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+  }
+  ~TempDir() {
+    std::filesystem::current_path(previous_);
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path previous_;
+};
+
+inline std::vector<char> readFileBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFileBytes(const std::string& name, const void* data, std::size_t bytes) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(bytes));
+}
+
+inline std::string readFileText(const std::string& name) {
+  const std::vector<char> b = readFileBytes(name);
+  return std::string(b.begin(), b.end());
+}
+
+}  // namespace qv::testing_support

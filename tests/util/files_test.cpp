@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "support/temp_dir.h"
+#include "util/files.h"
+
+namespace qv {
+namespace {
+
+using testing_support::TempDir;
+
+// The console swapped for string streams for one test.
+struct ScriptedConsole {
+  std::istringstream in;
+  std::ostringstream out;
+  explicit ScriptedConsole(const std::string& script) : in(script) { setConsole(&in, &out); }
+  ~ScriptedConsole() { setConsole(nullptr, nullptr); }
+};
+
+int stopStatus(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Stop& s) {
+    return s.status;
+  }
+  return -1;
+}
+
+TEST(Files, FreshOpenEmptiesAnOldFile) {
+  TempDir dir;
+  testing_support::writeFileBytes("NOTES.stxt", "old contents\n", 13);
+  RHOPEN("NOTES.stxt  ", kFormatted, kFresh, 0, 21, "IoInit      ", 6, 5);
+  EXPECT_EQ(std::filesystem::file_size("NOTES.stxt"), 0u);
+  writeRecord(21, " a line");
+  HCLOSE(21, "NOTES.stxt  ", "IoInit      ", 6);
+  EXPECT_EQ(testing_support::readFileText("NOTES.stxt"), " a line\n");
+
+  // An existing file opened again is read from its first record, even on a unit used before.
+  RHOPEN("NOTES.stxt", kFormatted, kMustExist, 0, 21, "IoInit", 6, 5);
+  std::string line;
+  ASSERT_TRUE(readRecord(21, line));
+  EXPECT_EQ(line, " a line");
+  HCLOSE(21, "NOTES.stxt", "IoInit", 6);
+}
+
+TEST(Files, FatalFileErrorsNameCallerAndFile) {
+  struct Case {
+    const char* what;
+    std::function<void()> run;
+    int unit;
+    std::string expected;
+  };
+  const std::string acerr =
+      "\n ++> File not found or file access error in DRAVOKET    \n     File name: SALMDAT     \n \n";
+  const Case cases[] = {
+      {"missing file that must exist", [] { RHOPEN("SALMDAT     ", 0, kMustExist, 0, 1, "DRAVOKET    ", 6, 5); }, 6,
+       acerr + " Press <RETURN> to continue: "},
+      {"fresh file in a folder that does not exist",
+       [] { RHOPEN("nowhere/X.stxt", 1, kFresh, 0, 1, "IoInit", 6, 5); }, 6,
+       "\n ++> File not found or file access error in IoInit\n     File name: nowhere/X.stxt\n \n"
+       " Press <RETURN> to continue: "},
+      {"read error", [] { FILERR("WINDSPEC.txt", "WNDSPC      ", 6, 5); }, 6,
+       "\n ++> End of file or related file error in routine WNDSPC      \n     file name WINDSPEC.txt\n\n"
+       " Press <RETURN> to continue: "},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    ScriptedConsole console("\n");
+    EXPECT_EQ(stopStatus(c.run), kExitFatal) << c.what;
+    EXPECT_EQ(console.out.str(), c.expected) << c.what;
+    EXPECT_TRUE(console.in.eof() || console.in.peek() == EOF) << c.what << ": the wait read its line";
+  }
+}
+
+TEST(Files, UnattendedRunStopsWithoutWaiting) {
+  TempDir dir;
+  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, 41, "IoInit", 6, 5);
+  ScriptedConsole console("");  // nothing to read: a wait would end the keyboard input
+  EXPECT_EQ(stopStatus([] { ACERR("DRAVOKET    ", "SALMDAT     ", 41); }), kExitFatal);
+  HCLOSE(41, "Diagnostics.stxt", "IoInit", 6);
+  EXPECT_EQ(console.out.str(), "");
+  EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"),
+            "\n ++> File not found or file access error in DRAVOKET    \n     File name: SALMDAT     \n \n");
+}
+
+}  // namespace
+}  // namespace qv
