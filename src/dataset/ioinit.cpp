@@ -1,35 +1,396 @@
-// Stand-in for the load at start: every session creates a new data set, as the start choice "C"
-// does. The file load and its checks replace it.
 #include "dataset/ioinit.h"
 
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "dataset/force_model.h"
 #include "dataset/new_dataset.h"
+#include "dataset/updaters.h"
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/diskio.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/packed_flags.h"
+#include "util/title.h"
 
 namespace qv {
 
-void IOINIT(const Text<8>& /*NAME*/, const Text<5>& /*DATE*/, TpcmImage& /*IOBUF*/, LowcofImage& /*ILOBUF*/,
-            char& ANSWER, int& JMPLOC, const Text<12>& /*DATFIL*/, int& IERR0, int& IERR1, float VERNQ,
-            int IYEARQ, int CREATQ, const Text<12>& /*EDPRG*/, int CMPUTQ, int LEASTQ, int NTOGOQ,
-            ComponentNames* /*SCOMP*/, Lowcof& /*ILOWCF*/) {
+namespace {
+
+constexpr int kNotesUnit = 21;        // "DATUPWRN.stxt"
+constexpr int kDataUnit = 1;
+constexpr int kUnattendedMode = 3;
+constexpr std::string_view kCaller = "IoInit";
+constexpr std::string_view kNotesFile = "DATUPWRN.stxt";
+constexpr std::string_view kCarefully = "     Carefully inspect each editor screen before proceeding...";
+
+// Rows of the creator-type table, indexed by CREATR.
+constexpr std::array<std::string_view, 18> kCreatorNames = {
+    "",        "BRANTOX", "VELNIRA", "DORVANE", "TULKESH", "       ", "       ", "GRELDIN", "PEXIRA ",
+    "UNKNOWN", "GANDRU ", "QUORVEL", "HESKOVA", "FIRNEDO", "YOBRIX ", "ZANTUL ", "KREBONA", "WISTOLE"};
+
+// Words in the image of each creator type; 0 for the types with no fixed length.
+constexpr std::array<int, 18> kImageWords = {0,     1987,  0,     4975,  1987,  0,     0,     79524, 79676,
+                                             0,     78635, 4975,  78635, 78635, 78635, 78635, 4975,  78635};
+
+// A creator outside the table is named UNKNOWN rather than read past it.
+std::string_view creatorName(int creator) {
+  return creator >= 1 && creator <= 17 ? kCreatorNames[static_cast<std::size_t>(creator)] : kCreatorNames[9];
+}
+
+// What the checks of one load have found and where their messages go.
+struct LoadReport {
+  bool unattended = false;  // mode 3
+  bool notesOpen = false;   // unit 21 connected
+  int screen = kScreenUnit;
+
+  // "Both": the dialogue unit, and the notes file outside an unattended run.
+  void both(std::string_view line) const {
+    writeRecord(screen, line);
+    if (!unattended && notesOpen) writeRecord(kNotesUnit, line);
+  }
+  void openNotes(int platform) {
+    RHOPEN(kNotesFile, kFormatted, kFresh, TPCM.IDRIVE, kNotesUnit, kCaller, screen, platform);
+    notesOpen = true;
+  }
+};
+
+[[noreturn]] void stopLoad() { throw Stop{kExitFatal}; }
+
+void askAbortOrStop(int unit) {
+  std::int32_t answer = 0;
+  ABORT0(unit, 5, answer);
+  if (answer < 0) stopLoad();
+}
+
+void serviceAbortOrStop(int unit) {
+  SERV_ABORT(unit, 5, TPCM.LBACK);
+  if (TPCM.LBACK < 0) stopLoad();
+}
+
+// The size code: how the image length NTOGO compares with the image length of its creator type.
+int sizeCode(int creatq) {
+  const int creator = TPCM.CREATR;
+  if (creator < 1 || creator > 17) return -1;
+  const int expected = kImageWords[static_cast<std::size_t>(creator)];
+  if (expected == 0 || TPCM.NTOGO == expected) return 0;
+  const bool longer = TPCM.NTOGO > expected;
+  if (creator == creatq) return longer ? 1 : 2;
+  return longer ? 3 : 4;
+}
+
+std::string versionText(float version) { return fmtF(std::fabs(version), 5, 2); }
+
+void sameCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ, std::int32_t& FTLSRV) {
+  if (dV > 0.001f || TPCM.DAT_ID == 49) {
+    if (dV > 0.001f) {
+      report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") predates simulation (version " +
+                  versionText(VERNQ) + ")");
+      if (report.unattended) report.both("     PLEASE update your data file editor to the current version...");
+    }
+    report.both("     Although a reasonable effort has been made to insure forward");
+    report.both("     compatibility of data files, this cannot be guaranteed.");
+    report.both(kCarefully);
+    switch (CREATQ) {
+      case 1: SHPUPD(); break;
+      case 2: JCKUPD(); break;
+      case 3: SEMUPD(); break;
+      case 4: DSCUPD(); break;
+      case 7: STMUPD(); break;
+      case 8: CATUPD(); break;
+      case 10: TOWUPD(); break;
+      case 11: SLMUPD(VERNQ, FTLSRV); break;
+      case 12:
+      case 14:
+      case 15:
+      case 17: MORUPD(); break;
+      case 13: CLMUPD(); break;
+      case 16: SLOUPD(); break;
+      default:
+        report.both(" ++> Unknown file type...");
+        PRSRET(report.screen, kKeyboardUnit);
+        stopLoad();
+    }
+  } else if (dV >= -0.001f) {
+    if (TPCM.IVERS_SUFX != 0) {
+      report.both(" ++> Version increment mismatch: ");
+      report.both("     DATfile  version  increment  = " + fmtI(TPCM.IVERS_SUFX, 2));
+      report.both("     Simulation version increment = " + fmtI(0, 2));
+    }
+  } else {
+    report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") POSTDATES simulation (version " +
+                versionText(VERNQ) + ")");
+    report.both("     Data files are NOT generally backwards-compatible!");
+    report.both(kCarefully);
+  }
+}
+
+void otherCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ) {
+  const std::string creator(creatorName(TPCM.CREATR));
+  report.both(" ++> Input Data File Creator was " + creator);
+  if (std::fabs(dV) > 0.001f) {
+    report.both("     Before importing this data file, you MUST first update it");
+    report.both("     with version " + versionText(VERNQ) + " of " + creator + " on the originating computer platform.");
+    PRSRET(report.screen, kKeyboardUnit);
+    stopLoad();
+  }
+  if (CREATQ == 16) {
+    SLOIMPORT();
+    if (TPCM.CREATR == 14) {
+      report.both("     Note: Due to missing tendon information, imports into Krebona from Yobrix");
+      report.both("           cannot presently model the correct wave response required for");
+      report.both("           evaluation of wave reflection and absorption coefficients. The");
+      report.both("           resulting errors are usually small, but not necessarily negligible.");
+    }
+  } else if (CREATQ == 8) {
+    CATIMPORT();
+  } else if (CREATQ > 9 && TPCM.CREATR < 10 && TPCM.NTAB == 0) {
+    MRINIT('C', CREATQ);
+  }
+  report.both("     Although a reasonable effort has been made to achieve cross-compatibility");
+  report.both("     between data files of different simulations, this cannot be guaranteed.");
+  report.both(kCarefully);
+  if (TPCM.CREATR == 12 && CREATQ == 15) MORUPD();
+  if (TPCM.CREATR == 9 && CREATQ == 16) SLOUPD();
+  if (CREATQ == 17) TPCM.VESTYP = 6;
+}
+
+// Replaces model code 1 (the LOWDAT table) by `code` in the surge, sway and yaw fields of a word.
+void replaceLowdatModel(std::int32_t& word, int code, int unit) {
+  for (int field = 1; field <= 3; ++field)
+    if (NIBVAL(word, field, unit) == kModelLowdatTable) NIBSET(word, field, code, unit);
+}
+
+void missingCoefficientFile(LoadReport& report, char& ANSWER, int CREATQ, int CMPUTQ) {
+  const int unit = TPCM.EDUNIT;
+  int windFlag = 0, currentFlag = 0, driftFlag = 0;
+  INITFM(TPCM.LWBARG, windFlag, TPCM.LCBARG, currentFlag, TPCM.LWVCOF, driftFlag, unit);
+  int windClass = 0, currentClass = 0, driftClass = 0, currentKind = 0, windKind = 0, windCentroid = 0,
+      currentCentroid = 0;
+  TNKRID(TPCM.LWBARG, windFlag, windClass, TPCM.LCBARG, currentFlag, currentClass, TPCM.LWVCOF, driftFlag,
+         driftClass, currentKind, windKind, windCentroid, currentCentroid, unit);
+  if (windClass != 1 && currentClass != 1) return;
+  if (ANSWER != 'M' && ANSWER != 'E') return;
+
+  CLEAR(unit);
+  if (!report.unattended && !report.notesOpen) report.openNotes(CMPUTQ);
+  report.both(" >>> Input File Characteristics <<< ");
+  report.both(" ++> LOWDAT file not found. User-specified environmental coefficients ");
+  report.both("     will be missing.");
+  serviceAbortOrStop(unit);
+  ANSWER = 'M';
+  replaceLowdatModel(TPCM.LWBARG, 4, unit);
+  replaceLowdatModel(TPCM.LCBARG, 6, unit);
+  replaceLowdatModel(TPCM.LWVCOF, 2, unit);
+  if (CREATQ == 10 || CREATQ == 13) {
+    constexpr std::int32_t kCode3AllDirections = 0x333;
+    TPCM.BLWBRG = kCode3AllDirections;
+    TPCM.BLCBRG = kCode3AllDirections;
+    TPCM.BWVCOF = CREATQ == 10 ? 0x222 : 0x444;
+  }
+  if (!report.unattended) {
+    HCLOSE(kNotesUnit, kNotesFile, kCaller, unit);
+    report.notesOpen = false;
+  }
+}
+
+}  // namespace
+
+void CHSWAP(char* C, int LEN, int EDUNIT, int KBD) {
+  constexpr int kWork = 200;
+  if (LEN > kWork) {
+    writeRecord(EDUNIT, " ++> LEN overflow in chswap!");
+    PRSRET(EDUNIT, KBD);
+  }
+  const int n = std::min(LEN, kWork);  // never past the work field
+  std::array<char, kWork> work;
+  work.fill(' ');
+  std::memcpy(work.data(), C, static_cast<std::size_t>(std::max(0, n)));
+  for (int j = 1; j <= n; ++j) C[j - 1] = work[static_cast<std::size_t>(j - 2 * ((j - 1) % 4) + 3 - 1)];
+}
+
+void DATCRPT(int EDUNIT, int I) {
+  CLEAR(EDUNIT);
+  writeRecord(EDUNIT, " ");
+  switch (I) {
+    case 1: writeRecord(EDUNIT, " ++> Warning: Data file is corrupt."); break;
+    case 2:
+      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt or from a very early version.");
+      writeRecord(EDUNIT, "              Inspect all editor pages with particular care...");
+      break;
+    case 3:
+      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
+      writeRecord(EDUNIT, "              Some versions of Internet Explorer can cause this problem.");
+      break;
+    case 4:
+      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
+      writeRecord(EDUNIT, "              It will very probably crash the simulation if you continue...");
+      break;
+    default: break;
+  }
+  writeRecord(EDUNIT, " ");
+}
+
+void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, LowcofImage& ILOBUF, char& ANSWER,
+            int& JMPLOC, const Text<12>& DATFIL, int& IERR0, int& IERR1, float VERNQ, int IYEARQ, int CREATQ,
+            const Text<12>& EDPRG, int CMPUTQ, int LEASTQ, int NTOGOQ, ComponentNames* SCOMP, Lowcof& ILOWCF) {
+  LoadReport report;
+  report.unattended = LEASTQ == kUnattendedMode;
+  int batch = 0;
+
+  // Opening screen.
   JMPLOC = kStartNormal;
-  IERR0 = 0;
-  IERR1 = 0;
-  if (TPCM.LCOPY != 0) {
+  if (report.unattended) {
+    if (TPCM.LCOPY != 0) {
+      TITLE(CREATQ, NAME.view(), VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, 1);
+    } else {
+      RHOPEN("Diagnostics.stxt", kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, CMPUTQ);
+      TITLE(CREATQ, NAME.view(), VERNQ, kDiagnosticsUnit, kKeyboardUnit, ANSWER, 1);
+    }
+    ANSWER = 'E';
+  } else {
+    if (TPCM.LCOPY == 0) TPCM.EDUNIT = kScreenUnit;
+    TITLE(CREATQ, NAME.view(), VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, TPCM.LCOPY);
+    if (ANSWER == 'B') {
+      batch = 1;
+      ANSWER = 'M';
+    }
+  }
+  if (TPCM.LCOPY != 0) {  // a hard-copy pass: the data set stays as it is
+    TWOPG(TPCM.LCOPY, TPCM.EDUNIT);
     JMPLOC = kStartAfterHardCopy;
     return;
   }
-  TPCM.EDUNIT = 6;
-  // Opening screen
-  ANSWER = 'C';
 
-  newDataSetDefaults(NTOGOQ, CREATQ);
+  // Reading.
+  if (CREATQ > 9) {
+    std::int32_t words = kLowcofWords;
+    DISKIO(kDiskRead, words, "LOWDAT", kDataUnit, IERR0, &ILOWCF.ILOWCF(1), CMPUTQ);
+    MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
+  }
+  std::int32_t found = NTOGOQ;
+  DISKIO(kDiskRead, found, DATFIL.view(), kDataUnit, IERR1, reinterpret_cast<std::int32_t*>(tpcmBytes().data()),
+         CMPUTQ);
+  if (IERR1 == kDiskMissing) found = 0;
+  if (TPCM.VERNO == 0.0f) {
+    std::int32_t word = 0;
+    std::memcpy(&word, &TPCM.CVERSN, 4);
+    std::memcpy(&TPCM.VERNO, &word, 4);
+  }
+  if (report.unattended) {
+    TPCM.EDUNIT = kDiagnosticsUnit;
+    TPCM.LEASTP = kUnattendedMode;
+  } else {
+    TPCM.EDUNIT = kScreenUnit;
+    if (TPCM.LEASTP == kUnattendedMode) TPCM.LEASTP = LEASTQ;
+  }
+  report.screen = TPCM.EDUNIT;
+  if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
+
+  std::int32_t FTLSRV = 0;
+  if (ANSWER != 'C' && IERR1 != kDiskMissing) {
+    // Size test.
+    FTLSRV = sizeCode(CREATQ);
+    if (FTLSRV == -1) {
+      DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4);
+      serviceAbortOrStop(TPCM.EDUNIT);
+    } else if (FTLSRV >= 1) {
+      if (report.unattended || FTLSRV == 1) {
+        DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2);
+        serviceAbortOrStop(TPCM.EDUNIT);
+      }
+    }
+  }
+
+  if (ANSWER != 'C') {
+    // Pre-edit copy, taken with EDUNIT 0.
+    const std::int32_t keptUnit = TPCM.EDUNIT;
+    TPCM.EDUNIT = 0;
+    MOVCOM(NTOGOQ, reinterpret_cast<const std::int32_t*>(tpcmBytes().data()), IOBUF.data());
+    TPCM.EDUNIT = keptUnit;
+
+    // Byte order: only the text fields are converted.
+    const bool converted = (CMPUTQ < 5) != (TPCM.CMPUTR < 5);
+    if (converted) {
+      CHSWAP(TPCM.CID1P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
+      CHSWAP(TPCM.CID2P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
+      const int c = TPCM.CREATR;
+      const bool mooringImage = c == 7 || c == 8 || c == 10 || (c >= 12 && c <= 15) || c == 17;
+      if (mooringImage && SCOMP != nullptr)
+        for (Text<8>& field : *SCOMP) CHSWAP(field.c, 8, TPCM.EDUNIT, kKeyboardUnit);
+    }
+
+    const float dV = std::fabs(VERNQ) - std::fabs(TPCM.VERNO);
+    const bool findings = TPCM.CREATR != CREATQ || IERR1 == kDiskReadFailed || std::fabs(dV) > 0.001f ||
+                          TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
+                          (TPCM.IVERS_SUFX != 0 && !report.unattended);
+    if (findings) {
+      report.openNotes(CMPUTQ);
+      CLEAR(TPCM.EDUNIT);
+      report.both(" >>> Input File Characteristics <<< ");
+      if (TPCM.DP_FLAG == 1) {
+        report.both(" ++> Fatal Warning: The precision specification of the loaded");
+        report.both("     DAT_file and the executable are not the same!");
+        PRSRET(TPCM.EDUNIT, kKeyboardUnit);
+        stopLoad();
+      }
+      if (IERR1 == kDiskReadFailed) {
+        if (TPCM.CREATR != CREATQ || std::fabs(TPCM.VERNO) >= 4.9f) {
+          report.both(std::string(" ++> Input Data File ") + (found > NTOGOQ ? "larger" : "smaller") +
+                      " than expected:");
+          report.both("     Expected " + fmtI(NTOGOQ, 6) + " I*4s, found " + fmtI(found, 6) + " I*4s... CAUTION!");
+        }
+        for (int w = std::max(found, 0) + 1; w <= NTOGOQ; ++w) {
+          std::memset(tpcmBytes().data() + 4 * (w - 1), 0, 4);
+          IOBUF(w) = 0;
+        }
+      }
+      if (converted) {
+        report.both(std::string(" ++> File was produced on a ") + (TPCM.CMPUTR < 5 ? "Macintosh PPC" : "Intel") +
+                    " computer.");
+        if (std::fabs(dV) > 0.001f) {
+          report.both("     Importing datafiles between chip architectures can be problematic;");
+          report.both("     proceed with caution; carefully inspect all data screens after import.");
+          if (!report.unattended) askAbortOrStop(TPCM.EDUNIT);
+        }
+      }
+      if (TPCM.CREATR == CREATQ)
+        sameCreatorFindings(report, VERNQ, dV, CREATQ, FTLSRV);
+      else
+        otherCreatorFindings(report, VERNQ, dV, CREATQ);
+      if (report.unattended) {
+        if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != CREATQ) stopLoad();
+        TPCM.CMPUTR = CMPUTQ;
+        TPCM.VERNO = VERNQ;
+      } else {
+        askAbortOrStop(TPCM.EDUNIT);
+        if (ANSWER == 'E') ANSWER = 'M';
+      }
+    }
+  }
+
+  if (IERR0 == kDiskMissing && CREATQ > 9) missingCoefficientFile(report, ANSWER, CREATQ, CMPUTQ);
+
+  // Start choice.
+  if (ANSWER == 'E') {
+    TPCM.LBACK = -1983;
+    JMPLOC = kStartFinalPage;
+    return;
+  }
+  if (ANSWER == 'C') newDataSetDefaults(NTOGOQ, CREATQ);
 
   // Stamp the header as this program's.
   TPCM.VERNO = VERNQ;
   TPCM.IYEAR = IYEARQ;
   TPCM.CREATR = CREATQ;
-  TPCM.EDUNIT = 6;
-  TPCM.IBATCH = 0;
-  TPCM.SRCDAT = LEASTQ;
+  TPCM.EDUNIT = kScreenUnit;
+  TPCM.IBATCH = batch;
+  TPCM.SRCDAT = ANSWER == 'C' ? LEASTQ : TPCM.LEASTP;
   TPCM.LEASTP = LEASTQ;
   TPCM.CMPUTR = CMPUTQ;
   TPCM.NTOGO = NTOGOQ;
@@ -41,6 +402,7 @@ void IOINIT(const Text<8>& /*NAME*/, const Text<5>& /*DATE*/, TpcmImage& /*IOBUF
     TPCM.BCTFBK = 0;
   }
   if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != 99) TPCM.IUNIT = 1;
+  JMPLOC = kStartNormal;
 }
 
 }  // namespace qv

@@ -24,4 +24,10 @@ void IOINIT(const Text<8>& NAME, const Text<5>& DATE, TpcmImage& IOBUF, LowcofIm
             int& JMPLOC, const Text<12>& DATFIL, int& IERR0, int& IERR1, float VERNQ, int IYEARQ, int CREATQ,
             const Text<12>& EDPRG, int CMPUTQ, int LEASTQ, int NTOGOQ, ComponentNames* SCOMP, Lowcof& ILOWCF);
 
+// Reverses the byte order of a text field of LEN characters within each group of 4, in place (a data
+// set written on a machine of the other byte-order class). At most 200 characters are converted.
+void CHSWAP(char* C, int LEN, int EDUNIT, int KBD);
+// Writes corruption warning I (1 to 4) between two one-blank lines on a cleared screen.
+void DATCRPT(int EDUNIT, int I);
+
 }  // namespace qv

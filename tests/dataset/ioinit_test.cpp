@@ -1,0 +1,302 @@
+// The load at start on fixture files built here: plain and framed images, the other byte order, an
+// older or newer version, another creator, a wrong size, the other precision, a missing LOWDAT.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "dataset/ioinit.h"
+#include "dataset/new_dataset.h"
+#include "dataset/tpcm.h"
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "support/temp_dir.h"
+
+namespace qv {
+namespace {
+
+using testing_support::TempDir;
+
+// An image of this editor's data set, as the save writes it.
+std::vector<std::int32_t> editorImage(const std::function<void()>& edit = [] {}) {
+  std::memset(&TPCM, 0, sizeof TPCM);
+  newDataSetDefaults(kStoredWords, 11);
+  TPCM.NTOGO = kStoredWords;
+  TPCM.CREATR = 11;
+  TPCM.VERNO = 6.8f;
+  TPCM.IYEAR = 2020;
+  TPCM.CMPUTR = 5;
+  TPCM.LEASTP = 2;
+  TPCM.CID1P.assign("ABCDEFGH first line");
+  TPCM.CID2P.assign("WXYZ second line");
+  TPCM.DEPTH = 123.5f;
+  edit();
+  std::vector<std::int32_t> words(kStoredWords);
+  std::memcpy(words.data(), tpcmBytes().data(), 4 * words.size());
+  std::memset(&TPCM, 0, sizeof TPCM);  // the load starts from whatever memory holds
+  return words;
+}
+
+void writeWords(const std::string& name, const std::vector<std::int32_t>& words) {
+  testing_support::writeFileBytes(name, words.data(), 4 * words.size());
+}
+
+// A data file with its coefficient file: the force models of a new data set use the LOWDAT tables.
+void writeDataSet(const std::vector<std::int32_t>& words) {
+  writeWords("SALMDAT", words);
+  writeWords("LOWDAT", std::vector<std::int32_t>(680, 0));
+}
+
+std::vector<std::int32_t> framed(std::vector<std::int32_t> payload) {
+  const auto bytes = static_cast<std::int32_t>(4 * payload.size());
+  payload.insert(payload.begin(), bytes);
+  payload.push_back(bytes);
+  return payload;
+}
+
+struct LoadResult {
+  int status = -1;  // -1: returned; else the stop status
+  std::string screen;
+  char choice = ' ';
+  int startCode = -1;
+  int lowStatus = -1;
+  int dataStatus = -1;
+};
+
+TpcmImage preEdit;
+LowcofImage preEditLow;
+
+LoadResult load(const std::string& script) {
+  LoadResult r;
+  std::istringstream in(script);
+  std::ostringstream out;
+  setConsole(&in, &out);
+  try {
+    IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, r.choice, r.startCode,
+           makeText<12>("SALMDAT"), r.lowStatus, r.dataStatus, 6.8f, 2020, 11, makeText<12>("DRAVOKET"), 5, 2,
+           kStoredWords, nullptr, LOWCOF);
+  } catch (const Stop& s) {
+    r.status = s.status;
+  }
+  closeAllUnits();
+  setConsole(nullptr, nullptr);
+  r.screen = out.str();
+  return r;
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(Load, NewDataSetWithNoFile) {
+  TempDir dir;
+  const LoadResult r = load("C\n");
+  EXPECT_EQ(r.status, -1);
+  EXPECT_EQ(r.choice, 'C');
+  EXPECT_EQ(r.startCode, kStartNormal);
+  EXPECT_EQ(r.dataStatus, 1);
+  EXPECT_FALSE(contains(r.screen, "++>"));
+  EXPECT_EQ(TPCM.NTOGO, 4975);
+  EXPECT_EQ(TPCM.CREATR, 11);
+  EXPECT_EQ(TPCM.VERNO, 6.8f);
+  EXPECT_EQ(TPCM.T(100), 54.5f);
+  EXPECT_EQ(TPCM.EDUNIT, 6);
+  EXPECT_FALSE(std::filesystem::exists("DATUPWRN.stxt"));
+}
+
+TEST(Load, ImagesOfThisEditorLoadSilently) {
+  const auto image = editorImage();
+  for (bool isFramed : {false, true}) {
+    TempDir dir;
+    writeDataSet(isFramed ? framed(image) : image);
+    const LoadResult r = load("m\n");
+    EXPECT_EQ(r.status, -1) << isFramed;
+    EXPECT_EQ(r.choice, 'M');
+    EXPECT_EQ(r.dataStatus, 0);
+    EXPECT_EQ(TPCM.DEPTH, 123.5f);
+    EXPECT_EQ(TPCM.CID1P.trimmed(), "ABCDEFGH first line");
+    EXPECT_FALSE(contains(r.screen, "++>")) << r.screen;
+    EXPECT_FALSE(std::filesystem::exists("DATUPWRN.stxt"));
+    // The pre-edit copy is the image as read, taken with EDUNIT 0.
+    EXPECT_EQ(preEdit(1), 4975);
+    EXPECT_EQ(preEdit(703), 0);
+    EXPECT_EQ(std::memcmp(preEdit.data() + 1000, image.data() + 1000, 4 * 3975), 0);
+  }
+}
+
+TEST(Load, MissingFileForModifyIsFatal) {
+  TempDir dir;
+  const LoadResult r = load("M\n\n");
+  EXPECT_EQ(r.status, kExitFatal);
+  EXPECT_TRUE(contains(r.screen, " ++> File not found or file access error in DRAVOKET    \n"
+                                 "     File name: SALMDAT     \n")) << r.screen;
+}
+
+TEST(Load, FindingsAreShownAndNoted) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::string script;
+    int status;                          // -1: loads
+    std::vector<std::string> screenHas;  // each also in DATUPWRN.stxt when notes is true
+    bool notes;
+  };
+  const Case cases[] = {
+      {"older version", [] { TPCM.VERNO = 6.5f; }, "M\n\n", -1,
+       {" >>> Input File Characteristics <<< \n",
+        " ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)\n",
+        "     Although a reasonable effort has been made to insure forward\n",
+        "     Carefully inspect each editor screen before proceeding...\n"},
+       true},
+      {"newer version", [] { TPCM.VERNO = 7.0f; }, "M\n\n", -1,
+       {" ++> Version mismatch: Data (version  7.00) POSTDATES simulation (version  6.80)\n",
+        "     Data files are NOT generally backwards-compatible!\n"},
+       true},
+      {"within 0.001 is the same version", [] { TPCM.VERNO = 6.8009f; }, "M\n", -1, {}, false},
+      {"version increment", [] { TPCM.IVERS_SUFX = 3; }, "M\n\n", -1,
+       {" ++> Version increment mismatch: \n", "     DATfile  version  increment  =  3\n",
+        "     Simulation version increment =  0\n"},
+       true},
+      {"other byte order", [] { TPCM.CMPUTR = 1; }, "M\n\n", -1,
+       {" ++> File was produced on a Macintosh PPC computer.\n"}, true},
+      {"other precision", [] { TPCM.DP_FLAG = 1; }, "M\n\n", kExitFatal,
+       {" ++> Fatal Warning: The precision specification of the loaded\n",
+        "     DAT_file and the executable are not the same!\n"},
+       true},
+      {"older file of another creator", [] { TPCM.CREATR = 3; TPCM.VERNO = 6.1f; }, "M\n\n", kExitFatal,
+       {" ++> Input Data File Creator was DORVANE\n",
+        "     Before importing this data file, you MUST first update it\n",
+        "     with version  6.80 of DORVANE on the originating computer platform.\n"},
+       true},
+      {"abort after the findings", [] { TPCM.VERNO = 6.5f; }, "M\nA\n", kExitFatal, {}, true},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    writeDataSet(editorImage(c.edit));
+    const LoadResult r = load(c.script);
+    EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.screen;
+    const std::string notes = testing_support::readFileText("DATUPWRN.stxt");
+    EXPECT_EQ(std::filesystem::exists("DATUPWRN.stxt"), c.notes) << c.what;
+    for (const std::string& line : c.screenHas) {
+      EXPECT_TRUE(contains(r.screen, line)) << c.what << ": screen lacks " << line << "\n" << r.screen;
+      EXPECT_TRUE(contains(notes, line)) << c.what << ": notes lack " << line;
+    }
+  }
+}
+
+TEST(Load, OtherByteOrderReversesOnlyTheTexts) {
+  TempDir dir;
+  writeDataSet(editorImage([] { TPCM.CMPUTR = 1; }));
+  const LoadResult r = load("M\n\n");
+  ASSERT_EQ(r.status, -1) << r.screen;
+  EXPECT_EQ(TPCM.CID1P.view().substr(0, 8), "DCBAHGFE");
+  EXPECT_EQ(TPCM.CID2P.view().substr(0, 4), "ZYXW");
+  EXPECT_EQ(TPCM.DEPTH, 123.5f);
+  EXPECT_EQ(TPCM.CMPUTR, 5);  // stamped as this platform's
+}
+
+TEST(Load, WrongSizesAndCreators) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::string script;
+    int status;
+    std::string screenHas;
+  };
+  const Case cases[] = {
+      {"longer image of this creator", [] { TPCM.NTOGO = 5000; }, "M\n\n", -1,
+       " ++> Warning: Data file is seriously corrupt or from a very early version.\n"},
+      {"longer image, abort", [] { TPCM.NTOGO = 5000; }, "M\na\n", kExitFatal, "Inspect all editor pages"},
+      {"shorter image passes in silence", [] { TPCM.NTOGO = 1987; }, "M\n", -1, ""},
+      {"creator outside the table", [] { TPCM.CREATR = 99; }, "M\n\n\n", -1,
+       "              It will very probably crash the simulation if you continue...\n"},
+      {"creator outside the table is named UNKNOWN", [] { TPCM.CREATR = 99; }, "M\n\n\n", -1,
+       " ++> Input Data File Creator was UNKNOWN\n"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    writeDataSet(editorImage(c.edit));
+    const LoadResult r = load(c.script);
+    EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.screen;
+    EXPECT_TRUE(contains(r.screen, c.screenHas)) << c.what << "\n" << r.screen;
+  }
+}
+
+TEST(Load, ShortFileIsFilledWithZerosAndReported) {
+  TempDir dir;
+  auto image = editorImage([] { TPCM.CREATR = 3; });  // another creator: the size line is shown
+  image.resize(1987);
+  writeDataSet(image);
+  const LoadResult r = load("M\n\n");
+  EXPECT_EQ(r.dataStatus, 4);
+  EXPECT_TRUE(contains(r.screen, " ++> Input Data File smaller than expected:\n"
+                                 "     Expected   4975 I*4s, found   1987 I*4s... CAUTION!\n"))
+      << r.screen;
+  EXPECT_EQ(TPCM.SEMCOM_LAST, 0.0f);
+  EXPECT_EQ(preEdit(4975), 0);
+}
+
+TEST(Load, MissingCoefficientFileSwitchesModels) {
+  TempDir dir;
+  writeWords("SALMDAT", editorImage([] { TPCM.LWBARG = 0x121; TPCM.LCBARG = 0x111; TPCM.LWVCOF = 0x311; }));
+  const LoadResult r = load("M\n\n");
+  ASSERT_EQ(r.status, -1) << r.screen;
+  EXPECT_EQ(r.lowStatus, 1);
+  EXPECT_TRUE(contains(r.screen, " ++> LOWDAT file not found. User-specified environmental coefficients \n"
+                                 "     will be missing.\n"));
+  EXPECT_EQ(TPCM.LWBARG, 0x424);
+  EXPECT_EQ(TPCM.LCBARG, 0x666);
+  EXPECT_EQ(TPCM.LWVCOF, 0x322);
+  EXPECT_TRUE(contains(testing_support::readFileText("DATUPWRN.stxt"), "will be missing."));
+
+  // With a LOWDAT present nothing is said and the tables are read.
+  TempDir dir2;
+  writeWords("SALMDAT", editorImage([] { TPCM.LWBARG = 0x111; }));
+  std::vector<std::int32_t> low(680, 0);
+  low[0] = 5;
+  writeWords("LOWDAT", low);
+  const LoadResult r2 = load("M\n");
+  EXPECT_EQ(r2.lowStatus, 0);
+  EXPECT_EQ(LOWCOF.NUWNPT, 5);
+  EXPECT_EQ(preEditLow(1), 5);
+  EXPECT_FALSE(contains(r2.screen, "LOWDAT"));
+}
+
+TEST(Load, ExecuteGoesToTheFinalPageUnstamped) {
+  TempDir dir;
+  writeDataSet(editorImage([] { TPCM.IYEAR = 1999; }));
+  const LoadResult r = load("e\n");
+  EXPECT_EQ(r.startCode, kStartFinalPage);
+  EXPECT_EQ(TPCM.LBACK, -1983);
+  EXPECT_EQ(TPCM.IYEAR, 1999);
+}
+
+TEST(Load, HardCopyPassReturnsAtOnce) {
+  TempDir dir;
+  std::memset(&TPCM, 0, sizeof TPCM);
+  TPCM.LCOPY = 1;
+  TPCM.EDUNIT = 6;
+  TPCM.DEPTH = 7.0f;
+  const LoadResult r = load("");
+  EXPECT_EQ(r.startCode, kStartAfterHardCopy);
+  EXPECT_EQ(TPCM.LCOPY, 2);  // TWOPG counted the screen
+  EXPECT_EQ(TPCM.DEPTH, 7.0f);
+}
+
+TEST(Load, Chswap) {
+  char field[9] = "ABCDEFGH";
+  CHSWAP(field, 8, 6, 5);
+  EXPECT_STREQ(field, "DCBAHGFE");
+  std::ostringstream out;
+  std::istringstream in("\n");
+  setConsole(&in, &out);
+  std::string big(204, 'x');
+  std::memcpy(big.data() + 200, "ABCD", 4);
+  CHSWAP(big.data(), 204, 6, 5);
+  setConsole(nullptr, nullptr);
+  EXPECT_TRUE(contains(out.str(), " ++> LEN overflow in chswap!\n"));
+  EXPECT_EQ(big.substr(200), "ABCD") << "nothing past the 200-character work field is touched";
+}
+
+}  // namespace
+}  // namespace qv
