@@ -93,6 +93,18 @@ void writeNoEol(int unit, std::string_view text) {
   os->flush();
 }
 
+void writeConsoleRecord(std::string_view text) {
+  std::ostream& os = consoleOut();
+  os.write(text.data(), static_cast<std::streamsize>(text.size()));
+  os.put('\n');
+}
+
+void writeConsoleNoEol(std::string_view text) {
+  std::ostream& os = consoleOut();
+  os.write(text.data(), static_cast<std::streamsize>(text.size()));
+  os.flush();
+}
+
 bool readRecord(int unit, std::string& line) {
   const bool keyboard = unit == kKeyboardUnit && !unitConnected(unit);
   std::istream* is = unitIn(unit);

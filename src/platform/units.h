@@ -39,6 +39,9 @@ std::istream* unitIn(int unit);
 void writeRecord(int unit, std::string_view text);
 // Writes without a line end (prompts).
 void writeNoEol(int unit, std::string_view text);
+// The console's own output, whatever unit a prompt names: one record, or text with no line end.
+void writeConsoleRecord(std::string_view text);
+void writeConsoleNoEol(std::string_view text);
 
 // Reads one line from an input unit (5: the console). The end of the keyboard input or a read error
 // ends the run through keyboardEnded(); a file unit at its end returns false.
