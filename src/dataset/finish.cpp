@@ -1,12 +1,177 @@
-// Stand-in for the end of a session: nothing is saved yet.
 #include "dataset/finish.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/stop.h"
+#include "platform/system_command.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/diskio.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 
-void FINISH(int, std::int32_t&, int, int, std::int32_t&, std::int32_t&, std::int32_t&, int, int& IRET, Tpcm&,
-            TpcmImage&, Lowcof&, LowcofImage&, int, int&, int&, int, int, const Text<12>&, const Text<12>&,
-            const Text<12>&, const Text<12>&, const Text<12>&, int) {
+namespace {
+
+constexpr int kFileUnit = 1;
+constexpr int kExecuteCode = -1983;
+constexpr std::string_view kProgramName = "Tavrenoch";
+
+[[noreturn]] void endRun(int status = kExitNormal) { throw Stop{status}; }
+
+void lossWarning(int screen, std::string_view datfil, std::string_view lowfil) {
+  writeRecord(screen, "");
+  writeRecord(screen, "");
+  writeRecord(screen, fmtX(24) + ">>> WARNING <<<");
+  writeRecord(screen, "");
+  writeRecord(screen, " This action will result in the loss of data changes to " + std::string(datfil) + " or " +
+                          std::string(lowfil));
+  writeRecord(screen, " made during this editing session. If you wish to \"Abort\" this");
+  writeRecord(screen, " decision and reinspect your data, enter \"A\" below.");
+}
+
+void chainWarning(int screen, std::string_view datfil, std::string_view lowfil) {
+  writeRecord(screen, "");
+  writeRecord(screen, "");
+  writeRecord(screen, fmtX(24) + ">>> WARNING <<<");
+  writeRecord(screen, "");
+  writeRecord(screen, " Changes to " + std::string(datfil) + ", or " + std::string(lowfil) +
+                          ", or the Tavrenoch excursion disk diameter");
+  writeRecord(screen, " were detected during this editing session.");
+  writeRecord(screen, "");
+  writeRecord(screen, " Chaining to Tavrenoch is a VERY bad idea without first rebuilding your support");
+  writeRecord(screen, " files with a normal \"Execute\" (i.e., without chaining directly to Tavrenoch).");
+  writeRecord(screen, "");
+  writeRecord(screen, " If you wish to Abort this bad decision and review your options, enter \"A\" below.");
+  writeRecord(screen, "");
+  writeRecord(screen, " If you choose *not* to Abort, the SPMDAT, etc., changes you made will be lost,");
+  writeRecord(screen, " and your simulation output will likely be seriously compromised.");
+}
+
+void executionNotice(int unit) {
+  writeRecord(unit, "");
+  writeRecord(unit, fmtX(19) + ">>> Kestrin Editor Software <<<");
+  writeRecord(unit, "");
+  writeRecord(unit, "");
+  writeRecord(unit, fmtX(10) + "This data file passed preliminary error checks;");
+  writeRecord(unit, fmtX(13) + "it is ready for submission to the server.");
+  writeRecord(unit, "");
+}
+
+void chainAndStop(int icomp) {
+  writeConsoleRecord("");
+  writeConsoleRecord(" >>> Chaining to Tavrenoch");
+  endRun(CHAIN_SQUAL(icomp) ? kExitNormal : kExitFatal);
+}
+
+// Writes `count` words to a file; a failure ends the run naming the file.
+void writeGeneration(int screen, std::string_view caller, int icomp, std::int32_t count, const std::int32_t* data,
+                     std::string_view file, int& status) {
+  DISKIO(kDiskWrite, count, file, kFileUnit, status, const_cast<std::int32_t*>(data), icomp);
+  if (status != 0) ACERR(caller, file, screen);
+}
+
+}  // namespace
+
+void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
+            std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
+            std::string_view LASTFIL) {
+  if (IFLAG != 1) {
+    // A generation is written with exactly the words its source file held, so a shorter old backup
+    // never turns into a mixture of its own words and the pre-edit image.
+    std::vector<std::int32_t> held(kDiskioBufferWords, 0);
+    std::int32_t heldWords = kDiskioBufferWords;
+    int status = 0;
+    DISKIO(kDiskRead, heldWords, BAKFIL, kFileUnit, status, held.data(), ICOMP);
+    if (status == kDiskMissing) {
+      writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, SCRATCH, BAKFIL, status);
+    } else {
+      if (status != 0 && heldWords == kDiskioBufferWords) heldWords = 0;  // nothing could be read
+      writeGeneration(ISCRN, CALLER, ICOMP, heldWords, held.data(), LASTFIL, status);
+      std::int32_t dataWords = kDiskioBufferWords;
+      DISKIO(kDiskRead, dataWords, DATFIL, kFileUnit, IFLAG, held.data(), ICOMP);
+      if (IFLAG == kDiskMissing) {
+        dataWords = heldWords;  // no file on disk any more: the old backup stays the backup
+      } else if (IFLAG != 0 && dataWords == kDiskioBufferWords) {
+        dataWords = 0;
+      }
+      writeGeneration(ISCRN, CALLER, ICOMP, dataWords, held.data(), BAKFIL, status);
+    }
+  }
+  writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, DATA, DATFIL, IFLAG);
+}
+
+bool CHAIN_SQUAL(int IOS) {
+  std::string command;
+  if (IOS == 5) {
+    command = std::string(kProgramName);  // the platform layer stands in for "cmd /c"
+  } else if (IOS == 21) {
+    command = std::string(kProgramName);
+  } else {
+    writeConsoleRecord("++> Undefined OS type! Aborting out of CHAIN_SQUAL");
+    endRun(kExitFatal);
+  }
+  const int status = runSystemCommand(command);
+  if (status == kCommandNotFound || status < 0) {
+    writeConsoleRecord(" ++> Could not start " + std::string(kProgramName) + ": program not found.");
+    return false;
+  }
+  return true;
+}
+
+void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
+            std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
+            LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
+            const Text<12>& DATFIL, const Text<12>& BAKFIL, const Text<12>& LOWFIL, const Text<12>& LOWBAKFIL,
+            const Text<12>& CALLER, int CHAINFLAG) {
   IRET = 0;
+  const std::int32_t lb = LBACK;
+  LBACK = 0;
+  SRCDAT = MODE;
+  IPAG = 0;
+
+  std::int32_t sameData = 1;
+  NOCHNG(sameData, wordsOf(data), preEditData.data(), NDAT);
+  std::int32_t sameLow = 1;
+  if (PROGTYPE > 10) NOCHNG(sameLow, wordsOf(low), preEditLow.data(), NLOW);
+
+  if (lb == kExitNoSave) {
+    if (sameData == 0 || sameLow == 0) {
+      CLEAR(ISCRN);
+      if (CHAINFLAG != 0)
+        chainWarning(ISCRN, fileNameOf(DATFIL.view()), fileNameOf(LOWFIL.view()));
+      else
+        lossWarning(ISCRN, fileNameOf(DATFIL.view()), fileNameOf(LOWFIL.view()));
+      std::int32_t answer = 0;
+      ABORT0(ISCRN, IIN, answer);
+      if (answer < 0) {
+        IRET = 1;
+        return;
+      }
+      if (CHAINFLAG != 0) chainAndStop(ICOMP);
+      endRun();
+    }
+    if (CHAINFLAG != 0) endRun(CHAIN_SQUAL(ICOMP) ? kExitNormal : kExitFatal);
+  }
+
+  // The coefficient file is always saved before the data file.
+  if (sameLow == 0)
+    BACKIT(ISCRN, CALLER.view(), ICOMP, NLOW, wordsOf(low), preEditLow.data(), LOWFIL.view(), IFLGLOW,
+           LOWBAKFIL.view(), "LASTLOW");
+  if (sameData == 0)
+    BACKIT(ISCRN, CALLER.view(), ICOMP, NDAT, wordsOf(data), preEditData.data(), DATFIL.view(), IFLGDAT,
+           BAKFIL.view(), "LASTBAK");
+
+  if (lb != kExecuteCode) endRun();
+  if (MODE == 2) {
+    CLEAR(EDUNIT);
+    executionNotice(EDUNIT);
+    PRSRET(EDUNIT, IIN);
+    endRun();
+  }
 }
 
 }  // namespace qv

@@ -1,8 +1,9 @@
 // Ending an editing session: save what changed, with backup generations, by the code that the
-// end-of-session menu left in LBACK.
+// end-of-session menu left in LBACK; and chaining to the external time-domain program.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "dataset/ioinit.h"
 #include "dataset/tpcm.h"
@@ -10,10 +11,24 @@
 
 namespace qv {
 
+inline constexpr int kSaveAndExit = -2;    // LBACK: exit and update the data file
+inline constexpr int kExitNoSave = 101;    // LBACK: exit without updating
+
 void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
             std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
             LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
             const Text<12>& DATFIL, const Text<12>& BAKFIL, const Text<12>& LOWFIL, const Text<12>& LOWBAKFIL,
             const Text<12>& CALLER, int CHAINFLAG);
+
+// Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into
+// LASTFIL. SCRATCH holds the pre-edit image on entry and is overwritten. IFLAG: in, 1 when the data
+// file did not exist at load; out, the status of the final write.
+void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
+            std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
+            std::string_view LASTFIL);
+
+// Starts the external time-domain program and waits for it. Returns false (after saying so) when
+// the program could not be run.
+bool CHAIN_SQUAL(int IOS);
 
 }  // namespace qv

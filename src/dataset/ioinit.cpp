@@ -274,7 +274,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
     MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
   }
   std::int32_t found = NTOGOQ;
-  DISKIO(kDiskRead, found, DATFIL.view(), kDataUnit, IERR1, reinterpret_cast<std::int32_t*>(tpcmBytes().data()),
+  DISKIO(kDiskRead, found, DATFIL.view(), kDataUnit, IERR1, wordsOf(TPCM),
          CMPUTQ);
   if (IERR1 == kDiskMissing) found = 0;
   if (TPCM.VERNO == 0.0f) {
@@ -311,7 +311,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
     // Pre-edit copy, taken with EDUNIT 0.
     const std::int32_t keptUnit = TPCM.EDUNIT;
     TPCM.EDUNIT = 0;
-    MOVCOM(NTOGOQ, reinterpret_cast<const std::int32_t*>(tpcmBytes().data()), IOBUF.data());
+    MOVCOM(NTOGOQ, wordsOf(TPCM), IOBUF.data());
     TPCM.EDUNIT = keptUnit;
 
     // Byte order: only the text fields are converted.

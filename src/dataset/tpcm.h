@@ -1292,4 +1292,9 @@ extern Lowcof LOWCOF;
 inline std::span<std::byte, sizeof(Tpcm)> tpcmBytes() { return std::as_writable_bytes(std::span<Tpcm, 1>(&TPCM, 1)); }
 inline std::span<std::byte, sizeof(Lowcof)> lowcofBytes() { return std::as_writable_bytes(std::span<Lowcof, 1>(&LOWCOF, 1)); }
 
+// A block as its run of 4-byte words, word 1 first, for the image routines that take word arrays
+// (the build keeps -fno-strict-aliasing for these word views of mixed blocks).
+inline std::int32_t* wordsOf(Tpcm& block) { return reinterpret_cast<std::int32_t*>(&block); }
+inline std::int32_t* wordsOf(Lowcof& block) { return reinterpret_cast<std::int32_t*>(&block); }
+
 }  // namespace qv

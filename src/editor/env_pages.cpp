@@ -16,5 +16,6 @@ void EXTEND(std::string_view) { TPCM.LBACK = 0; }
 void MORREG(std::string_view) { TPCM.LBACK = 0; }
 void MORRAN(std::string_view) { TPCM.LBACK = 0; }
 void SWELL(std::string_view) { TPCM.LBACK = 0; }
+void WAVOUT() {}
 
 }  // namespace qv

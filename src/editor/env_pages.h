@@ -25,4 +25,7 @@ void MORREG(std::string_view label);                        // page 14, regular 
 void MORRAN(std::string_view label);                        // page 15, irregular wave specifications
 void SWELL(std::string_view label);                         // page 16, background swell
 
+// The regular-wave report: "WAVEOUT.stxt" when IUNIT is 1, else the screen with pauses.
+void WAVOUT();
+
 }  // namespace qv

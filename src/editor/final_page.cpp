@@ -1,0 +1,166 @@
+// The final page (shown as page 19): the end-of-session menu, the data checks before leaving or
+// executing, and the page listing made before the first execution of a run.
+#include "editor/final_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "dataset/veswrn.h"
+#include "editor/fintop.h"
+#include "editor/pages.h"
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/nav_codes.h"
+#include "util/page_kit.h"
+
+namespace qv {
+
+FinalPageState finalPageState;
+
+namespace {
+
+constexpr std::string_view kListingFile = "SALMIN.stxt ";
+constexpr std::string_view kCaller = "DRAVOKET    ";
+constexpr int kListingUnit = 1;
+constexpr int kWarningsPerScreen = 7;
+constexpr int kMaxMomentMembers = 10;
+constexpr int kMaxElements = 40;
+
+struct Counts {
+  std::int32_t warnings = 0;
+  std::int32_t fatals = 0;
+};
+
+// One message of the checks: an empty line, its lines, and its count.
+void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines) {
+  const int unit = TPCM.EDUNIT;
+  writeRecord(unit, "");
+  for (std::string_view line : lines) writeRecord(unit, line);
+  WRNINC(fatal ? c.fatals : c.warnings, c.warnings, c.fatals, unit, kKeyboardUnit, kWarningsPerScreen);
+}
+
+// The element loops never run past the element tables, whatever NELEM a file holds.
+int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxElements); }
+
+bool piercingElementValid() { return TPCM.IPIERC >= 1 && TPCM.IPIERC <= elementCount(); }
+
+void salmChecks(Counts& c) {
+  const int n = elementCount();
+  int freeJoints = 0;
+  float height = 0.0f;  // lower end of the piercing element above the seabed
+  for (int i = 1; i <= n; ++i) {
+    if (TPCM.IFREE(i) != 0) ++freeJoints;
+    if (i < TPCM.IPIERC) height += TPCM.SLEN(i);
+  }
+
+  if (freeJoints == 1 && TPCM.FRESLM == 0)
+    report(c, false, {" ++> Warning: only one member specified; PELMOTAR may fail to execute."});
+  if (freeJoints > 3)
+    report(c, false, {" ++> Warning: no dynamic analysis will be done, because there are more than",
+                      "              three free joints."});
+
+  if (TPCM.NELEM != 0 && TPCM.WETYOK != 1 && TPCM.WETYOK < 4 && TPCM.IARCO < 3) {
+    // With no valid piercing element nothing spans the water surface.
+    const bool spansSurface = piercingElementValid() && height < TPCM.DEPTH &&
+                              height + TPCM.SLEN(TPCM.IPIERC) > TPCM.DEPTH;
+    if (!spansSurface)
+      report(c, false, {" ++> Warning: apparent inconsistency between",
+                        "              water depth and height of water-piercing element."});
+  }
+
+  if (piercingElementValid()) {
+    const float ratio = TPCM.BUOY(TPCM.IPIERC) / TPCM.SLEN(TPCM.IPIERC);
+    if (std::fabs(ratio - TPCM.WPAPRC) > 0.05f * TPCM.WPAPRC)
+      report(c, false, {" ++> Warning: apparent inconsistency between volume,",
+                        "     length and waterplane area of piercing element."});
+  }
+
+  if (TPCM.IARCO > 0)
+    report(c, false, {" ++> Warning: Version " + fmtF(TPCM.VERNO, 3, 1) + " supports only free SALMS",
+                      "     and vessel-yoke type systems; proceed at your own risk."});
+
+  TPCM.NMOMT = 0;
+  bool aboveFirstFreeJoint = false;
+  for (int i = 1; i <= n; ++i) {
+    if (TPCM.IFREE(i) != 0) aboveFirstFreeJoint = true;
+    if (aboveFirstFreeJoint && TPCM.LMOMT(i) != 0) ++TPCM.NMOMT;
+  }
+  if (TPCM.NBUG0 != 0) {
+    writeRecord(TPCM.EDUNIT, "NMOMT = :");
+    writeRecord(TPCM.EDUNIT, fmtI(TPCM.NMOMT, 6));
+  }
+  if (TPCM.NMOMT > kMaxMomentMembers)
+    report(c, true, {" ++> Fatal Warning: Too many elements selected for shear/moment computation.",
+                     "     Reduce total to " + fmtI(kMaxMomentMembers, 2) + " or less."});
+
+  if (!(TPCM.BWL * TPCM.LWL * TPCM.DRAFT > 0.0f || TPCM.LQUAS == 0 || TPCM.FRESLM != 0))
+    report(c, true, {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."});
+}
+
+// A silent execution chosen at the menu that meets fatal warnings: the counts are reported on the
+// screen and the menu comes back, as for an interactive execution.
+void silentRunRefused(const Counts& c) {
+  HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "SLMFIN", kScreenUnit);
+  TPCM.EDUNIT = kScreenUnit;
+  CLEAR(kScreenUnit);
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, " ++> Silent execution stopped: " + fmtI(c.warnings, 0) + " warning(s) and " +
+                               fmtI(c.fatals, 0) + " fatal warning(s); see \"Diagnostics.stxt\".");
+  PRSRET(kScreenUnit, kKeyboardUnit);
+}
+
+}  // namespace
+
+void SLMFIN(std::string_view label) {
+  FinalPageState& s = finalPageState;
+  Counts c;
+  for (;;) {
+    std::int32_t status = 0;
+    FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller, TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
+           TPCM.LBACK, c.warnings, c.fatals, TPCM.CMPUTR, TPCM.WriteAuxDatFiles);
+    if (status == kFintopLeave || status == kFintopChain) break;
+
+    c = Counts{};
+    VESWRN(c.warnings, c.fatals);
+    TPCM.LSPM = 1;
+    salmChecks(c);
+
+    if (TPCM.EDUNIT == kDiagnosticsUnit) {  // a silent execution
+      TPCM.NBUG = 0;
+      TPCM.NBUG0 = 0;
+      TPCM.IUNIT = 1;
+      if (c.fatals > 0) {
+        if (TPCM.LEASTP == 3) {  // an unattended run cannot be asked
+          HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "???FIN", kScreenUnit);
+          throw Stop{kExitFatal};
+        }
+        silentRunRefused(c);
+        continue;
+      }
+      break;
+    }
+    if (c.warnings == 0 && c.fatals == 0) break;
+    if ((c.warnings + c.fatals) % kWarningsPerScreen != 0) {
+      PRSRET(TPCM.EDUNIT, kKeyboardUnit);
+      CLEAR(TPCM.EDUNIT);
+    }
+  }
+
+  // The first execution of a run makes the page listing first.
+  if (TPCM.LBACK == kNavExecute && s.HCDONE == 0) {
+    RHOPEN(kListingFile, kFormatted, kFresh, 0, kListingUnit, kCaller, TPCM.EDUNIT, TPCM.CMPUTR);
+    s.HCDONE = 1;
+    TPCM.LCOPY = 1;
+    TPCM.LBACK = kNavFirst;
+    s.UNTSAV = TPCM.EDUNIT;
+    TPCM.EDUNIT = kListingUnit;
+  }
+}
+
+}  // namespace qv

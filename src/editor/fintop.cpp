@@ -1,0 +1,261 @@
+#include "editor/fintop.h"
+
+#include <string>
+#include <vector>
+
+#include "dataset/datload.h"
+#include "editor/env_pages.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/nav_codes.h"
+
+namespace qv {
+
+FintopState fintopState;
+
+namespace {
+
+constexpr int kScreen = 6;
+constexpr int kKeyboard = 5;
+constexpr int kListingUnit = 1;
+constexpr int kSaveCode = -2;
+constexpr int kNoSaveCode = 101;
+
+using Note = std::vector<std::string_view>;
+
+const Note kNote1 = {
+    " Saves the edited data set and ends the session. The data file on disk",
+    " becomes the first backup (*DAT -> *BAK), and the first backup becomes the",
+    " second (*BAK -> LASTBAK); the oldest generation is lost. Saving again and",
+    " again pushes the first data file off the end of the backup chain. No error",
+    " checking is done."};
+const Note kNote2 = {" Ends the session without writing any file: changes made in this session", " are lost."};
+const Note kNote3 = {" Saves the data set and runs the simulation with its full console output."};
+const Note kNote4 = {" Saves the data set and runs the simulation silently: console messages go",
+                     " to \"Diagnostics.stxt\". Faster, and no user intervention is needed."};
+const Note kNote5 = {" Writes a text mirror of every editor screen into the listing file. The",
+                     " data files are not updated."};
+const Note kNote6 = {" Writes the regular wave kinematics tables into \"WAVEOUT.stxt\"."};
+const Note kNote7 = {" Imports the vessel and environment data from any Kestrin data file."};
+const Note kNote8 = {" Imports a whole mooring system from any Kestrin data file."};
+const Note kNote9 = {" Imports the tug or buoy data from any Kestrin data file."};
+const Note kImportNote = {
+    " Import files should carry the same version number as this program. The",
+    " path prompt takes an absolute or a relative path in the notation of the",
+    " operating system; a relative path to a copy in the working directory is",
+    " recommended."};
+const Note kNote10 = {
+    " Chains directly to Tavrenoch. Do this only when nothing has changed since",
+    " the last normal execution: a change of the excursion disk diameter needs a",
+    " full run first."};
+
+void writeNote(int unit, const Note& note) {
+  for (std::string_view line : note) writeRecord(unit, line);
+}
+
+void writeHeadedNote(int unit, std::string_view item, const Note& note) {
+  writeRecord(unit, "");
+  writeRecord(unit, " ++> Item Number  " + std::string(item));
+  writeNote(unit, note);
+}
+
+const Note* noteOf(int n, bool tavflag) {
+  switch (n) {
+    case 1: return &kNote1;
+    case 2: return &kNote2;
+    case 3: return &kNote3;
+    case 4: return &kNote4;
+    case 5: return &kNote5;
+    case 6: return &kNote6;
+    case 7: return &kNote7;
+    case 8: return &kNote8;
+    case 9: return &kNote9;
+    case 10: return tavflag ? &kNote10 : nullptr;
+    default: return nullptr;
+  }
+}
+
+void drawMenu(std::string_view label, int simtyp, bool tavflag) {
+  CLEAR(kScreen);
+  writeRecord(kScreen, fmtX(19) + "****  Page " + std::string(label) + ": End of Session  ****");
+  writeRecord(kScreen, "");
+  writeRecord(kScreen, "");
+  writeRecord(kScreen, " 1) Exit to operating system and update data file");
+  writeRecord(kScreen, " 2) Exit to operating system WITHOUT updating data file");
+  writeRecord(kScreen, "");
+  writeRecord(kScreen, " 3) Execute simulation in interactive mode");
+  writeRecord(kScreen, " 4) Execute simulation in silent mode");
+  writeRecord(kScreen, "");
+  writeRecord(kScreen, " 5) Produce diskfile of input data");
+  if (simtyp != 7 && simtyp != 8 && simtyp != 9)
+    writeRecord(kScreen, " 6) Produce \"WAVEOUT\" file containing regular wave kinematics data");
+  writeRecord(kScreen, "");
+  const char* vessel = simtyp == 10 ? "Barge" : simtyp == 13 ? "Tanker" : "Vessel";
+  writeRecord(kScreen, std::string(" 7) Import ") + vessel + " and environment data from an external file");
+  if (simtyp > 6 && simtyp != 16) writeRecord(kScreen, " 8) Import mooring system data from an external file");
+  if (simtyp == 10 || simtyp == 13)
+    writeRecord(kScreen, std::string(" 9) Import ") + (simtyp == 10 ? "Tug" : "Buoy") + " data from an external file");
+  if (tavflag) {
+    writeRecord(kScreen, "");
+    writeRecord(kScreen, "10) Chain to Tavrenoch");
+  }
+  writeRecord(kScreen, "");
+  writeRecord(kScreen, "  (Press <RETURN> to review data)");
+}
+
+// The execute choices: with fatal warnings the checks are shown again; with warnings only, the
+// caller leaves the page.
+int executeResult(std::int32_t nwarn, std::int32_t nfatal) {
+  if (nfatal > 0) return kFintopRunChecks;
+  if (nwarn > 0) return kFintopLeave;
+  return kFintopRunChecks;
+}
+
+}  // namespace
+
+void FINHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t N, std::int32_t /*SIMTYP*/, bool TAVFLAG) {
+  CLEAR(IUNIT);
+  writeRecord(IUNIT, fmtX(17) + "****  Vessel Environmental Load Notes  ****");
+  if (N != 0) {
+    writeRecord(IUNIT, "");
+    writeRecord(IUNIT, " ++> Item Number  " + fmtI(N, 0));
+    if (const Note* note = noteOf(N, TAVFLAG)) {
+      writeNote(IUNIT, *note);
+      if (N >= 7 && N <= 9) writeNote(IUNIT, kImportNote);
+    } else {
+      writeRecord(IUNIT, " ++> Sorry, no help for this line...");
+    }
+    PRSRET(IUNIT, IIN);
+    return;
+  }
+  // All notes, two to a screen; item 9 is not listed.
+  const auto screenBreak = [&] {
+    PRSRET(IUNIT, IIN);
+    CLEAR(IUNIT);
+  };
+  writeHeadedNote(IUNIT, "1", kNote1);
+  writeHeadedNote(IUNIT, "2", kNote2);
+  screenBreak();
+  writeHeadedNote(IUNIT, "3", kNote3);
+  writeHeadedNote(IUNIT, "4", kNote4);
+  screenBreak();
+  writeHeadedNote(IUNIT, "5", kNote5);
+  writeHeadedNote(IUNIT, "6", kNote6);
+  screenBreak();
+  writeHeadedNote(IUNIT, "7", kNote7);
+  writeNote(IUNIT, kImportNote);
+  screenBreak();
+  writeHeadedNote(IUNIT, "8", kNote8);
+  writeNote(IUNIT, kImportNote);
+  if (TAVFLAG) {
+    screenBreak();
+    writeHeadedNote(IUNIT, "10", kNote10);
+  }
+  PRSRET(IUNIT, IIN);
+}
+
+void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, std::string_view HCFILE,
+            std::string_view CALLER, std::int32_t& IPAG, std::int32_t& LCOPY, std::int32_t& EDUNIT,
+            std::int32_t& UNTSAV, std::int32_t& LBACK, std::int32_t& NWARN, std::int32_t& NFATAL,
+            std::int32_t CMPUTR, std::int32_t WriteAuxDatFiles) {
+  FintopState& s = fintopState;
+  IRET = kFintopRunChecks;
+  const bool tavflag = (SIMTYP == 15 || SIMTYP == 12) && WriteAuxDatFiles != 0;
+
+  if (NWARN == 0 && NFATAL == 0) {
+    if (LCOPY != 0) {  // a listing pass has just ended
+      LCOPY = 0;
+      if (EDUNIT == kListingUnit) HCLOSE(kListingUnit, HCFILE, CALLER, kScreen);
+      EDUNIT = UNTSAV;
+      if (s.USRHCP != 0) {
+        s.USRHCP = 0;
+      } else if (s.TAVRENOCH_GO != 0) {
+        IRET = kFintopChain;
+        LBACK = kNoSaveCode;
+        return;
+      } else if (s.SAVEDATA != 0) {
+        IRET = kFintopLeave;
+        LBACK = kSaveCode;
+        return;
+      } else {
+        IRET = kFintopLeave;
+        LBACK = kNavExecute;
+        return;
+      }
+    }
+    if (LBACK == kNavExecute) return;  // an execution is pending
+  }
+
+  for (;;) {
+    drawMenu(PAGLBL, SIMTYP, tavflag);
+    std::int32_t choice = 0;
+    ENTSEL(choice, kScreen, kKeyboard, IPAG);
+    switch (choice) {
+      case kNavQuery:
+        FINHLP(kScreen, kKeyboard, IPAG, SIMTYP, tavflag);
+        continue;
+      case 1:
+        s.SAVEDATA = 1;
+        IRET = kFintopLeave;
+        LBACK = kSaveCode;
+        return;
+      case 2:
+        IRET = kFintopLeave;
+        LBACK = kNoSaveCode;
+        return;
+      case 3:
+      case kNavExecute:
+        IRET = executeResult(NWARN, NFATAL);
+        LBACK = kNavExecute;
+        return;
+      case 4:
+        CLEAR(kScreen);
+        EDUNIT = kDiagnosticsUnit;
+        NWARN = 0;
+        NFATAL = 0;
+        RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreen, CMPUTR);
+        IRET = kFintopRunChecks;
+        LBACK = kNavExecute;
+        return;
+      case 5:
+        LCOPY = 1;
+        RHOPEN(HCFILE, kFormatted, kFresh, 0, kListingUnit, CALLER, EDUNIT, CMPUTR);
+        UNTSAV = EDUNIT;
+        EDUNIT = kListingUnit;
+        s.USRHCP = 1;
+        IRET = kFintopLeave;
+        LBACK = kNavFirst;
+        return;
+      case 6:
+        if (SIMTYP <= 6 || SIMTYP >= 10) WAVOUT();
+        continue;
+      case 7:
+        DATLOAD(1);
+        continue;
+      case 8:
+        if (SIMTYP >= 7) DATLOAD(2);
+        continue;
+      case 9:
+        if (SIMTYP == 10 || SIMTYP == 13) DATLOAD(3);
+        continue;
+      case 10:
+        if (!tavflag) continue;
+        s.TAVRENOCH_GO = 1;
+        IRET = kFintopChain;
+        LBACK = kNavExecute;
+        return;
+      default:
+        if (choice <= 0) {  // blank, B and the navigation letters leave the page
+          IRET = kFintopLeave;
+          LBACK = choice;
+          return;
+        }
+        continue;  // a number that is no choice
+    }
+  }
+}
+
+}  // namespace qv
