@@ -1,0 +1,236 @@
+// Whole editing sessions through the real executable: the load of fixture files built here, and
+// the end of a session with its save, its backup generations and its page listing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dataset/new_dataset.h"
+#include "dataset/tpcm.h"
+#include "e2e/e2e_harness.h"
+
+namespace qv {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// An image of this editor's data set as its save writes it, with an edit applied.
+std::string editorImage(const std::function<void()>& edit = [] {}) {
+  std::memset(&TPCM, 0, sizeof TPCM);
+  newDataSetDefaults(kStoredWords, 11);
+  TPCM.NTOGO = kStoredWords;
+  TPCM.CREATR = 11;
+  TPCM.VERNO = 6.8f;
+  TPCM.IYEAR = 2020;
+  TPCM.CMPUTR = 5;
+  TPCM.LEASTP = 2;
+  TPCM.SRCDAT = 2;
+  TPCM.LWBARG = TPCM.LCBARG = TPCM.LWVCOF = 0x444;  // built-in models: no LOWDAT needed
+  // What the editor sets for every data set it opens.
+  TPCM.MAXSEA = TPCM.MAXPRM = TPCM.MAXDIR = 1;
+  TPCM.MAXANG = 36;
+  TPCM.ISPM = 1;
+  TPCM.CID1P.assign("ABCDEFGH");
+  edit();
+  return std::string(reinterpret_cast<const char*>(tpcmBytes().data()), 4 * kStoredWords);
+}
+
+std::string framed(const std::string& payload) {
+  std::int32_t bytes = static_cast<std::int32_t>(payload.size());
+  std::string frame(4, '\0');
+  std::memcpy(frame.data(), &bytes, 4);
+  return frame + payload + frame;
+}
+
+// Word w (1-based) of a stored image.
+std::int32_t intWord(const std::string& image, int w) {
+  std::int32_t v;
+  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
+  return v;
+}
+float floatWord(const std::string& image, int w) {
+  float v;
+  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
+  return v;
+}
+std::string setIntWord(std::string image, int w, std::int32_t v) {
+  std::memcpy(image.data() + 4 * (w - 1), &v, 4);
+  return image;
+}
+
+constexpr int kSrcdatWord = 6;
+
+TEST(SessionLoad, MissingDataFileForModify) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.run("M\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.out, "\n ++> File not found or file access error in DRAVOKET    \n"
+                                "     File name: SALMDAT     \n \n Press <RETURN> to continue: "))
+      << run.out;
+  EXPECT_EQ(folder.files(), std::vector<std::string>{});
+}
+
+TEST(SessionLoad, FixtureFiles) {
+  struct Case {
+    const char* what;
+    std::string file;
+    std::string script;
+    int status;
+    std::vector<std::string> screenHas;
+    bool notes;  // DATUPWRN.stxt written
+  };
+  const std::string image = editorImage();
+  const Case cases[] = {
+      {"plain image", image, "M\nL\n2\n", 0, {"End of Session"}, false},
+      {"framed image", framed(image), "M\nL\n2\n", 0, {"End of Session"}, false},
+      {"other byte order", editorImage([] { TPCM.CMPUTR = 1; }), "M\n\nL\n2\n\n", 0,
+       {" ++> File was produced on a Macintosh PPC computer.\n"}, true},
+      {"older version", editorImage([] { TPCM.VERNO = 6.5f; }), "M\n\nL\n2\n\n", 0,
+       {" ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)\n"}, true},
+      {"other precision", editorImage([] { TPCM.DP_FLAG = 1; }), "M\n\n", 1,
+       {" ++> Fatal Warning: The precision specification of the loaded\n"}, true},
+  };
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", c.file);
+    const e2e::Run run = folder.run(c.script);
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.status, c.status) << c.what << "\n" << run.out;
+    for (const std::string& s : c.screenHas) EXPECT_TRUE(contains(run.out, s)) << c.what << ": " << s;
+    EXPECT_EQ(folder.exists("DATUPWRN.stxt"), c.notes) << c.what;
+    if (c.notes) {
+      for (const std::string& s : c.screenHas)
+        EXPECT_TRUE(contains(folder.readFile("DATUPWRN.stxt"), s)) << c.what << " notes: " << s;
+    }
+    EXPECT_EQ(folder.readFile("SALMDAT"), c.file) << c.what << ": the data file must not change";
+  }
+}
+
+TEST(SessionEnd, NewDataSetIsSavedWithItsDefaults) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.run("C\nL\n1\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
+  const std::string saved = folder.readFile("SALMDAT");
+  ASSERT_EQ(saved.size(), 19900u);
+  struct Word {
+    const char* name;
+    int word;
+    std::int32_t value;
+  };
+  const Word ints[] = {
+      {"NTOGO", 1, 4975}, {"CREATR", 2, 11},   {"SRCDAT", 6, 2},  {"LEASTP", 7, 2},     {"IBATCH", 14, 0},
+      {"IYEAR", 112, 2020}, {"CMPUTR", 121, 5}, {"NWP", 167, 30}, {"LBACK", 700, 0},    {"IPAG", 701, 0},
+      {"LCOPY", 702, 0},  {"EDUNIT", 703, 0},  {"VESTYP", 777, 1}, {"LWBARG", 775, 273}, {"NTAB", 1915, 90},
+      {"LQUAS", 1920, 1}, {"NELEM", 2006, 1},  {"IPIERC", 2089, 1}, {"MAXANG", 32, 36},  {"MOTION(6)", 59, 1},
+  };
+  for (const Word& w : ints) EXPECT_EQ(intWord(saved, w.word), w.value) << w.name;
+  EXPECT_EQ(floatWord(saved, 217), 6.8f) << "VERNO";
+  EXPECT_EQ(floatWord(saved, 417), 54.5f) << "T(100)";
+  EXPECT_EQ(floatWord(saved, 447), 64.0f) << "DWATR";
+  EXPECT_EQ(floatWord(saved, 2377 + 39), 1.0f) << "COFMST(40)";
+  EXPECT_EQ(saved.substr(4 * 59, 80), std::string(80, ' ')) << "CID1";
+}
+
+TEST(SessionEnd, BackupGenerations) {
+  e2e::Folder folder;
+  ASSERT_EQ(folder.run("C\nL\n1\n").status, 0);
+  const std::string first = folder.readFile("SALMDAT");
+
+  // The force models of a new data set use the LOWDAT tables, which were never written: the next
+  // load says so, switches the models, and that change is saved.
+  e2e::Run run = folder.run("M\n\nL\n1\n");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(contains(run.out, " ++> LOWDAT file not found. User-specified environmental coefficients \n"));
+  const std::string second = folder.readFile("SALMDAT");
+  EXPECT_NE(second, first);
+  EXPECT_EQ(intWord(second, 775), 0x444) << "LWBARG switched to a built-in model";
+  EXPECT_EQ(folder.readFile("SALMBAK"), first) << "first save of a loaded file: the image as loaded";
+  EXPECT_FALSE(folder.exists("LASTBAK"));
+
+  // Opening it again and leaving unchanged writes nothing: bytes and time stay.
+  const auto stamp = std::filesystem::last_write_time(folder.path() / "SALMDAT");
+  std::this_thread::sleep_for(20ms);
+  run = folder.run("M\nL\n1\n");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(folder.readFile("SALMDAT"), second);
+  EXPECT_EQ(std::filesystem::last_write_time(folder.path() / "SALMDAT"), stamp);
+  EXPECT_FALSE(folder.exists("LASTBAK"));
+
+  // A data set stored under another session mode counts as changed: saved twice, the generations
+  // rotate, every one of them a whole image.
+  std::string expectedBak = second;
+  std::string expectedLast;
+  for (int save = 1; save <= 2; ++save) {
+    const std::string before = setIntWord(folder.readFile("SALMDAT"), kSrcdatWord, 1);
+    folder.writeFile("SALMDAT", before);
+    expectedLast = folder.readFile("SALMBAK");
+    run = folder.run("M\nL\n1\n");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(folder.readFile("SALMBAK"), before) << "save " << save;
+    EXPECT_EQ(folder.readFile("LASTBAK"), expectedLast) << "save " << save;
+    EXPECT_EQ(intWord(folder.readFile("SALMDAT"), kSrcdatWord), 2);
+  }
+  for (const char* name : {"SALMDAT", "SALMBAK", "LASTBAK"})
+    EXPECT_EQ(std::filesystem::file_size(folder.path() / name), 19900u) << name;
+  EXPECT_FALSE(folder.exists("LOWDAT")) << "the coefficient tables never changed";
+}
+
+TEST(SessionEnd, LeavingWithoutSavingAfterAChange) {
+  e2e::Folder folder;
+  const std::string image = setIntWord(editorImage(), kSrcdatWord, 1);  // counts as a change
+  folder.writeFile("SALMDAT", image);
+  // Choice 2 warns of the lost changes; "A" goes back to the menu; the second time the user goes on.
+  const e2e::Run run = folder.run("M\nL\n2\nA\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::string warning =
+      "\n\n                        >>> WARNING <<<\n\n"
+      " This action will result in the loss of data changes to SALMDAT or LOWDAT\n"
+      " made during this editing session. If you wish to \"Abort\" this\n"
+      " decision and reinspect your data, enter \"A\" below.\n";
+  const auto first = run.out.find(warning);
+  ASSERT_NE(first, std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(warning, first + 1), std::string::npos) << "the menu came back and warned again";
+  EXPECT_EQ(folder.readFile("SALMDAT"), image);
+  EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
+}
+
+TEST(SessionEnd, ExecuteChecksAndListing) {
+  e2e::Folder folder;
+  // A new data set has no tanker dimensions: executing shows the fatal warning and the menu again.
+  e2e::Run run = folder.run("C\nL\n3\n\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(contains(run.out, "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"))
+      << run.out;
+  EXPECT_EQ(folder.files(), std::vector<std::string>{});
+
+  // The listing choice writes every page into "SALMIN.stxt" and comes back to the menu.
+  run = folder.run("C\nL\n5\n1\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  ASSERT_TRUE(folder.exists("SALMIN.stxt"));
+  const std::string listing = folder.readFile("SALMIN.stxt");
+  EXPECT_TRUE(contains(listing, "**   Welcome to Quorvel   **")) << listing;
+  // Page headers appear in page order.
+  int last = 0;
+  for (std::size_t at = listing.find("****  Page "); at != std::string::npos;
+       at = listing.find("****  Page ", at + 1)) {
+    const int page = std::stoi(listing.substr(at + 11, 2));
+    EXPECT_GT(page, last) << listing;
+    last = page;
+  }
+  EXPECT_TRUE(folder.exists("SALMDAT"));
+}
+
+}  // namespace
+}  // namespace qv
