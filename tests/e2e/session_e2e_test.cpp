@@ -232,5 +232,45 @@ TEST(SessionEnd, ExecuteChecksAndListing) {
   EXPECT_TRUE(folder.exists("SALMDAT"));
 }
 
+TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
+  e2e::Folder folder;
+  const std::string image = editorImage([] {
+    // A consistent SALM and tanker: the checks find nothing.
+    TPCM.DEPTH = 100.0f;
+    TPCM.SLEN(1) = 150.0f;
+    TPCM.BUOY(1) = 1500.0f;
+    TPCM.WPAPRC = 10.0f;
+    TPCM.BWL = 50.0f;
+    TPCM.LWL = 300.0f;
+    TPCM.DRAFT = 20.0f;
+    TPCM.SRCDAT = 1;  // stored under another mode: the save writes it
+  });
+  folder.writeFile("SALMDAT", image);
+  const e2e::Run run = folder.run("M\nL\n3\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_FALSE(contains(run.out, "Warning")) << run.out;
+  EXPECT_TRUE(contains(run.out, "\n                   >>> Kestrin Editor Software <<<\n\n\n"
+                                "          This data file passed preliminary error checks;\n"
+                                "             it is ready for submission to the server.\n\n"))
+      << run.out;
+  EXPECT_TRUE(folder.exists("SALMIN.stxt"));
+  EXPECT_EQ(folder.readFile("SALMBAK"), image);
+  EXPECT_EQ(intWord(folder.readFile("SALMDAT"), kSrcdatWord), 2);
+}
+
+TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.run("C\nL\n4\n\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 1 warning(s) and 1 fatal warning(s); "
+                                "see \"Diagnostics.stxt\".\n"))
+      << run.out;
+  EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),
+                       " ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"));
+  EXPECT_FALSE(folder.exists("SALMDAT"));
+}
+
 }  // namespace
 }  // namespace qv
