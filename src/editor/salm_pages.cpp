@@ -1,0 +1,148 @@
+// Page 2, "Salm information": the number of SALM elements, the settings of the static offset
+// analysis, the piercing element and its waterplane area, and the default element coefficients that
+// can be spread over all 40 elements.
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "editor/pages.h"
+#include "editor/salm_text.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::int32_t kMaxElements = 40;
+constexpr std::int32_t kMaxTablePoints = 90;
+
+// A whole system under water (submergence options 7 and 8) has no element piercing the surface.
+constexpr std::int32_t kWholeSystemSubmerged = 4;
+
+enum Item : std::int32_t {
+  kElementCount = 1,
+  kMaxLoad = 2,
+  kOffsetIncrement = 3,
+  kTablePoints = 4,
+  kWaterplaneArea = 5,
+  kPiercingElement = 6,
+  kDefaultAddedMass = 7,
+  kDefaultDrag = 8,
+};
+
+std::string itemLine(Item item) {
+  const Tpcm& t = TPCM;
+  switch (item) {
+    case kElementCount:
+      return salmItem(" 1) Number of Salm elements (Max " + fmtI(kMaxElements, 2) + ") ............ " +
+                      fmtI(t.NELEM, 2));
+    case kMaxLoad:
+      return salmItem(" 2) Maximum horizontal load on Salm ............. " + fmtF(t.TLOAD, 10, 2) + forceLabel());
+    case kOffsetIncrement:
+      return salmItem(" 3) Offset increment for static offset table .... " + fmtF(t.OFFINC, 10, 2) +
+                      lengthLabel());
+    case kTablePoints: return salmItem(" 4) Number of points in interpolation table ..... " + fmtI(t.NTAB, 2));
+    case kWaterplaneArea:
+      return salmItem(" 5) Water plane area of water-piercing element .. " + fmtF(t.WPAPRC, 10, 2) + " square" +
+                      lengthLabel().substr(0, 7));
+    case kPiercingElement: return salmItem(" 6) Salm element that pierces water ............. " + fmtI(t.IPIERC, 2));
+    case kDefaultAddedMass:
+      return salmItem(" 7) Reset default added mass coefficient ........." + fmtF(t.COFMAS, 10, 2));
+    case kDefaultDrag:
+      return salmItem(" 8) Reset default square-law drag coefficient ...." + fmtF(t.COFDMP, 10, 2));
+  }
+  return std::string();
+}
+
+void drawPage(std::string_view label) {
+  Tpcm& t = TPCM;
+  if (t.LCOPY == 0) CLEAR(t.EDUNIT);
+  writeRecord(t.EDUNIT, fmtX(19) + "****  Page " + std::string(label) + ": Salm information  ****");
+  for (Item item : {kElementCount, kMaxLoad, kOffsetIncrement, kTablePoints}) writeRecord(t.EDUNIT, itemLine(item));
+  if (t.NELEM == 0) return;
+  writeRecord(t.EDUNIT, itemLine(kWaterplaneArea));
+  if (t.WETYOK > kWholeSystemSubmerged) t.IPIERC = t.NELEM + 1;
+  for (Item item : {kPiercingElement, kDefaultAddedMass, kDefaultDrag}) writeRecord(t.EDUNIT, itemLine(item));
+}
+
+// A new default coefficient replaces the coefficient of every element, also those beyond NELEM, so
+// that elements added later start from it. A blank or unreadable reply changes nothing.
+void replaceDefault(const char* caption, float& defaultValue, Arr<float, 40>& perElement) {
+  Tpcm& t = TPCM;
+  writeRecord(t.EDUNIT, "");
+  writeRecord(t.EDUNIT, std::string(caption) + fmtF(defaultValue, 6, 2));
+  writeRecord(t.EDUNIT, "");
+  WRTLIN("Enter new value (<RETURN> to abort replacement): ", t.EDUNIT);
+  float typed = defaultValue;
+  std::int32_t blank = 0;
+  CRREAD(typed, blank, kKeyboardUnit);
+  if (blank != 0) return;
+  defaultValue = typed;
+  perElement.fill(typed);
+}
+
+void editItem(std::int32_t item) {
+  Tpcm& t = TPCM;
+  const std::int32_t unit = t.EDUNIT;
+  switch (item) {
+    case kElementCount:
+      writeRecord(unit, itemLine(kElementCount));
+      ENTERI(t.NELEM, unit, kKeyboardUnit);
+      MAXCHK(t.NELEM, kMaxElements);
+      break;
+    case kMaxLoad:
+      writeRecord(unit, itemLine(kMaxLoad));
+      ENTERF(t.TLOAD, unit, kKeyboardUnit);
+      break;
+    case kOffsetIncrement:
+      writeRecord(unit, itemLine(kOffsetIncrement));
+      ENTERF(t.OFFINC, unit, kKeyboardUnit);
+      break;
+    case kTablePoints:
+      writeRecord(unit, " Interpolation table size (Max " + fmtI(kMaxTablePoints, 2) + "): " + fmtI(t.NTAB, 2));
+      ENTERI(t.NTAB, unit, kKeyboardUnit);
+      MAXCHK(t.NTAB, kMaxTablePoints);
+      break;
+    case kWaterplaneArea:
+      writeRecord(unit, itemLine(kWaterplaneArea));
+      ENTERF(t.WPAPRC, unit, kKeyboardUnit);
+      break;
+    case kPiercingElement:
+      // Stored as typed: readers take a value outside 1..NELEM as "no element pierces the water".
+      writeRecord(unit, itemLine(kPiercingElement));
+      ENTERI(t.IPIERC, unit, kKeyboardUnit);
+      break;
+    case kDefaultAddedMass:
+      replaceDefault(" Current default elemental added mass coefficient = ", t.COFMAS, t.COFMST);
+      break;
+    case kDefaultDrag:
+      replaceDefault(" Current default elemental square-law drag coefficient = ", t.COFDMP, t.COFDMT);
+      break;
+    default: break;  // no such item: the page is drawn again
+  }
+}
+
+}  // namespace
+
+void SALM(std::string_view label) {
+  Tpcm& t = TPCM;
+  for (;;) {
+    drawPage(label);
+    if (t.LCOPY != 0) {
+      t.LBACK = 0;
+      TWOPG(t.LCOPY, t.EDUNIT);
+      return;
+    }
+    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
+    if (t.LBACK == kNavQuery) {
+      NOHELP(t.EDUNIT, kKeyboardUnit);
+      continue;
+    }
+    if (t.LBACK <= 0) return;
+    editItem(t.LBACK);
+  }
+}
+
+}  // namespace qv
