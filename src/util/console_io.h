@@ -17,17 +17,6 @@
 
 namespace qv {
 
-// The same codes under the names the first pages were written with; util/nav_codes.h holds the values.
-inline constexpr std::int32_t kCodeBack = kNavBack;
-inline constexpr std::int32_t kCodeNotes = kNavQuery;
-inline constexpr std::int32_t kCodeHelp = kNavHelp;
-inline constexpr std::int32_t kCodeFirst = kNavFirst;
-inline constexpr std::int32_t kCodeLast = kNavLast;
-inline constexpr std::int32_t kCodeSkip = kNavSkip;
-inline constexpr std::int32_t kCodeExecute = kNavExecute;
-inline constexpr std::int32_t kCodeJump = kNavJump;
-inline constexpr std::int32_t kCodeQuietHelp = kNavBang;
-
 // Reads one reply of 6 characters and turns it into a code or a number. A blank reply leaves the
 // code unchanged. Characters 2 to 6 read as an integer go to `number` ("J12", "?7"); a letter sets
 // its navigation code (util/nav_codes.h), anything else is an item number (negative ones other than -1 become 0).

@@ -9,7 +9,7 @@
 #include "dataset/tpcm.h"
 #include "editor/pages.h"
 #include "platform/units.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 #include "util/nav_codes.h"
 
 namespace qv {

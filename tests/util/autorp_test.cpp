@@ -8,7 +8,7 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/autorp.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 
 namespace qv {
 namespace {

@@ -9,23 +9,14 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "support/temp_dir.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 #include "util/console_io.h"
 
 namespace qv {
 namespace {
 
 using testing_support::ConsoleCapture;
-
-// The exit status carried by a Stop, or -1 when the call returned.
-int stopStatus(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Stop& stop) {
-    return stop.status;
-  }
-  return -1;
-}
+using testing_support::stopStatus;
 
 TEST(Readi, RepliesToCodesAndNumbers) {
   struct Case {

@@ -5,22 +5,14 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 #include "util/dialogue.h"
 
 namespace qv {
 namespace {
 
 using testing_support::ConsoleCapture;
-
-int stopStatus(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Stop& stop) {
-    return stop.status;
-  }
-  return -1;
-}
+using testing_support::stopStatus;
 
 constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" for help): ";
 

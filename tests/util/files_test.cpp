@@ -5,30 +5,16 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/console_capture.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
 
 namespace qv {
 namespace {
 
+using testing_support::ConsoleCapture;
+using testing_support::stopStatus;
 using testing_support::TempDir;
-
-// The console swapped for string streams for one test.
-struct ScriptedConsole {
-  std::istringstream in;
-  std::ostringstream out;
-  explicit ScriptedConsole(const std::string& script) : in(script) { setConsole(&in, &out); }
-  ~ScriptedConsole() { setConsole(nullptr, nullptr); }
-};
-
-int stopStatus(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.status;
-  }
-  return -1;
-}
 
 TEST(Files, FreshOpenEmptiesAnOldFile) {
   TempDir dir;
@@ -69,20 +55,20 @@ TEST(Files, FatalFileErrorsNameCallerAndFile) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    ScriptedConsole console("\n");
+    ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus(c.run), kExitFatal) << c.what;
-    EXPECT_EQ(console.out.str(), c.expected) << c.what;
-    EXPECT_TRUE(console.in.eof() || console.in.peek() == EOF) << c.what << ": the wait read its line";
+    EXPECT_EQ(console.screen(), c.expected) << c.what;
+    EXPECT_EQ(console.unread(), "") << c.what << ": the wait read its line";
   }
 }
 
 TEST(Files, UnattendedRunStopsWithoutWaiting) {
   TempDir dir;
   RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, 41, "IoInit", 6, 5);
-  ScriptedConsole console("");  // nothing to read: a wait would end the keyboard input
+  ConsoleCapture console("");  // nothing to read: a wait would end the keyboard input
   EXPECT_EQ(stopStatus([] { ACERR("DRAVOKET    ", "SALMDAT     ", 41); }), kExitFatal);
   HCLOSE(41, "Diagnostics.stxt", "IoInit", 6);
-  EXPECT_EQ(console.out.str(), "");
+  EXPECT_EQ(console.screen(), "");
   EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"),
             "\n ++> File not found or file access error in DRAVOKET    \n     File name: SALMDAT     \n \n");
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/units.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 #include "util/page_kit.h"
 
 namespace qv {

@@ -5,7 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/units.h"
-#include "util/console_capture.h"
+#include "support/console_capture.h"
 #include "util/title.h"
 
 namespace qv {

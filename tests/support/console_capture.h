@@ -2,9 +2,11 @@
 // written to the screen is collected. The process's own streams come back at the end of the scope.
 #pragma once
 
+#include <functional>
 #include <sstream>
 #include <string>
 
+#include "platform/stop.h"
 #include "platform/units.h"
 
 namespace qv::testing_support {
@@ -29,5 +31,15 @@ class ConsoleCapture {
   std::istringstream in_;
   std::ostringstream out_;
 };
+
+// The exit status carried by a Stop, or -1 when the call returned.
+inline int stopStatus(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const Stop& stop) {
+    return stop.status;
+  }
+  return -1;
+}
 
 }  // namespace qv::testing_support
