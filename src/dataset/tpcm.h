@@ -433,7 +433,7 @@ struct Tpcm {
       std::int32_t FAST_SPAR;
       std::int32_t LCBARG;                     // current force-model nibbles
       std::int32_t LWBARG;                     // wind force-model nibbles
-      std::int32_t IARCO;                      // attachment type; -1 free SALM (Part 3.103)
+      std::int32_t IARCO;                      // attachment type; -1 free SALM
       std::int32_t VESTYP;                     // vessel type
       std::int32_t AUXVSH;
       std::int32_t CATFBK;
@@ -501,8 +501,8 @@ struct Tpcm {
       float PITPRD;
       float ROLPRD;
       float HEVPRD;
-      float XSALM;                             // x-coordinate of the SALM attachment (Part 3.103)
-      float PNDARM;                            // separation of the attachment points (Part 3.103)
+      float XSALM;                             // x-coordinate of the SALM attachment
+      float PNDARM;                            // separation of the attachment points
       float SGK;
       float SWK;
       float YWK;
@@ -731,9 +731,9 @@ struct Tpcm {
   float AR5;
   float YAWINC;
   float EQLYAW;
-  float OFFINC;                            // offset increment of the static offset table (Part 3.102)
+  float OFFINC;                            // offset increment of the static offset table
   float HMIN;
-  float TLOAD;                             // maximum horizontal load on the SALM (Part 3.102)
+  float TLOAD;                             // maximum horizontal load on the SALM
   float SGLFDP;
   float SWLFDP;
   float YWLFDP;
@@ -806,32 +806,32 @@ struct Tpcm {
           std::int32_t ISLM1;
           std::int32_t ISLM2;
           std::int32_t LOFFST;
-          std::int32_t WETYOK;                     // submergence option of buoy top and yoke (Part 3.103)
+          std::int32_t WETYOK;                     // submergence option of buoy top and yoke
           std::int32_t EQVLIN;
           std::int32_t NMOMT;
-          std::int32_t NELEM;                      // number of SALM elements, up to 40 (Part 3.102)
+          std::int32_t NELEM;                      // number of SALM elements, up to 40
           std::int32_t ISTAT;
           std::int32_t IFRANC;
-          Arr<std::int32_t, 40> IFREE;             // 1: lower joint free to rotate (Part 3.103)
-          Arr<std::int32_t, 40> LMOMT;             // 1: bending moment at the element top (Part 3.103)
-          std::int32_t IPIERC;                     // number of the water-piercing element (Part 3.102)
+          Arr<std::int32_t, 40> IFREE;             // 1: lower joint free to rotate
+          Arr<std::int32_t, 40> LMOMT;             // 1: bending moment at the element top
+          std::int32_t IPIERC;                     // number of the water-piercing element
           std::int32_t ISLM3;
           Arr<float, 2> SSALM;
-          Arr<float, 40> SLEN;                     // element length (Part 3.103)
-          Arr<float, 40> BUOY;                     // element total volume (Part 3.103)
-          Arr<float, 40> CBUOY;                    // centroid of volume from the lower end (Part 3.103)
-          Arr<float, 40> TMASS;                    // element total dry weight (Part 3.103)
-          Arr<float, 40> CGSALM;                   // centre of gravity from the lower end (Part 3.103)
+          Arr<float, 40> SLEN;                     // element length
+          Arr<float, 40> BUOY;                     // element total volume
+          Arr<float, 40> CBUOY;                    // centroid of volume from the lower end
+          Arr<float, 40> TMASS;                    // element total dry weight
+          Arr<float, 40> CGSALM;                   // centre of gravity from the lower end
           Arr<float, 40> LOWER;
-          Arr<float, 40> GYRAD;                    // element gyradius (Part 3.103)
+          Arr<float, 40> GYRAD;                    // element gyradius
           float ANCHOR;
-          float YOKEHT;                            // yoke to waterline height at the vessel (Part 3.103)
-          float WPAPRC;                            // waterplane area of the water-piercing element (Part 3.102)
+          float YOKEHT;                            // yoke to waterline height at the vessel
+          float WPAPRC;                            // waterplane area of the water-piercing element
           float YOKVES;
-          Arr<float, 40> COFMST;                   // element added-mass coefficient (Part 3.103)
-          Arr<float, 40> COFDMT;                   // element effective drag coefficient (Part 3.103)
-          float COFMAS;                            // default element added-mass coefficient (Part 3.102)
-          float COFDMP;                            // default element drag coefficient (Part 3.102)
+          Arr<float, 40> COFMST;                   // element added-mass coefficient
+          Arr<float, 40> COFDMT;                   // element effective drag coefficient
+          float COFMAS;                            // default element added-mass coefficient
+          float COFDMP;                            // default element drag coefficient
           float R13;
           float R14;
           float R15;
