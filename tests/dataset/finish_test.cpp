@@ -62,9 +62,13 @@ TEST(Backit, Rotation) {
     EXPECT_EQ(flag, 0) << c.what;
     EXPECT_EQ(readWords("SALMDAT"), edited) << c.what;
     EXPECT_EQ(std::filesystem::exists("SALMBAK"), !c.expectBak.empty()) << c.what;
-    if (!c.expectBak.empty()) EXPECT_EQ(readWords("SALMBAK"), c.expectBak) << c.what;
+    if (!c.expectBak.empty()) {
+      EXPECT_EQ(readWords("SALMBAK"), c.expectBak) << c.what;
+    }
     EXPECT_EQ(std::filesystem::exists("LASTBAK"), !c.expectLast.empty()) << c.what;
-    if (!c.expectLast.empty()) EXPECT_EQ(readWords("LASTBAK"), c.expectLast) << c.what;
+    if (!c.expectLast.empty()) {
+      EXPECT_EQ(readWords("LASTBAK"), c.expectLast) << c.what;
+    }
   }
 }
 

@@ -88,9 +88,15 @@ TEST(Diskio, ReadsPlainAndFramedImages) {
     DISKIO(kDiskRead, n, c.name, 1, err, array.data(), 5);
     EXPECT_EQ(n, c.count) << c.what;
     EXPECT_EQ(err, c.err) << c.what;
-    for (std::size_t i = 0; i < c.firstWords.size(); ++i) EXPECT_EQ(array[i], c.firstWords[i]) << c.what << " word " << i + 1;
-    if (std::string(c.what) == "longer") EXPECT_EQ(array[4975], -7) << "read past the words asked";
-    if (std::string(c.what) == "shorter") EXPECT_EQ(array[1987], -7) << "read past the file";
+    for (std::size_t i = 0; i < c.firstWords.size(); ++i) {
+      EXPECT_EQ(array[i], c.firstWords[i]) << c.what << " word " << i + 1;
+    }
+    if (std::string(c.what) == "longer") {
+      EXPECT_EQ(array[4975], -7) << "read past the words asked";
+    }
+    if (std::string(c.what) == "shorter") {
+      EXPECT_EQ(array[1987], -7) << "read past the file";
+    }
     if (std::string(c.what) == "LOWDAT short") {
       EXPECT_EQ(array[99], 106);
       EXPECT_EQ(array[100], 0) << "words the file did not hold come from the cleared buffer";
