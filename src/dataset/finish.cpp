@@ -87,7 +87,14 @@ void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std
     int status = 0;
     DISKIO(kDiskRead, heldWords, BAKFIL, kFileUnit, status, held.data(), ICOMP);
     if (status == kDiskMissing) {
-      writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, SCRATCH, BAKFIL, status);
+      // The first backup is the file that is on disk. A new data set created over an existing file
+      // has no pre-edit image, and writing that empty copy would lose the old file.
+      std::int32_t dataWords = kDiskioBufferWords;
+      DISKIO(kDiskRead, dataWords, DATFIL, kFileUnit, status, held.data(), ICOMP);
+      if (status == kDiskMissing || (status != 0 && dataWords == kDiskioBufferWords))
+        writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, SCRATCH, BAKFIL, status);
+      else
+        writeGeneration(ISCRN, CALLER, ICOMP, dataWords, held.data(), BAKFIL, status);
     } else {
       if (status != 0 && heldWords == kDiskioBufferWords) heldWords = 0;  // nothing could be read
       writeGeneration(ISCRN, CALLER, ICOMP, heldWords, held.data(), LASTFIL, status);
@@ -160,11 +167,12 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
   // The coefficient file is always saved before the data file.
   if (sameLow == 0)
     BACKIT(ISCRN, CALLER.view(), ICOMP, NLOW, wordsOf(low), preEditLow.data(), LOWFIL.view(), IFLGLOW,
-           LOWBAKFIL.view(), "LASTLOW");
+           LOWBAKFIL.view(), "LASTLOW     ");
   if (sameData == 0)
     BACKIT(ISCRN, CALLER.view(), ICOMP, NDAT, wordsOf(data), preEditData.data(), DATFIL.view(), IFLGDAT,
-           BAKFIL.view(), "LASTBAK");
+           BAKFIL.view(), "LASTBAK     ");
 
+  if (sameLow == 0 || sameData == 0) noteSessionSaved();
   if (lb != kExecuteCode) endRun();
   if (MODE == 2) {
     CLEAR(EDUNIT);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "dataset/force_model.h"
@@ -277,6 +278,13 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   DISKIO(kDiskRead, found, DATFIL.view(), kDataUnit, IERR1, wordsOf(TPCM),
          CMPUTQ);
   if (IERR1 == kDiskMissing) found = 0;
+  // A file too short to hold even its first two words is refused before counting; its true size
+  // is what the findings report.
+  if (IERR1 == kDiskReadFailed && found == NTOGOQ) {
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(std::string(fileNameOf(DATFIL.view())), ec);
+    found = ec ? 0 : static_cast<std::int32_t>(bytes / 4);
+  }
   if (TPCM.VERNO == 0.0f) {
     std::int32_t word = 0;
     std::memcpy(&word, &TPCM.CVERSN, 4);

@@ -124,7 +124,7 @@ void SLMFIN(std::string_view label) {
     std::int32_t status = 0;
     FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller, TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
            TPCM.LBACK, c.warnings, c.fatals, TPCM.CMPUTR, TPCM.WriteAuxDatFiles);
-    if (status == kFintopLeave || status == kFintopChain) break;
+    if (status == kFintopLeave) break;
 
     c = Counts{};
     VESWRN(c.warnings, c.fatals);

@@ -16,6 +16,7 @@ struct FileUnit {
 };
 
 struct UnitTable {
+  bool sessionSaved = false;
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
   std::map<int, FileUnit> files;
@@ -126,8 +127,15 @@ std::string readConsoleLine() {
   return line;
 }
 
+void noteSessionSaved(bool saved) { table().sessionSaved = saved; }
+
 void keyboardEnded() {
   std::ostream& os = consoleOut();
+  if (table().sessionSaved) {
+    os << '\n' << " ++> Keyboard input ended; the data set was saved." << '\n';
+    os.flush();
+    throw Stop{kExitNormal};
+  }
   os << '\n' << " ++> Keyboard input ended; nothing was saved." << '\n';
   os.flush();
   throw Stop{kExitInputEnded};

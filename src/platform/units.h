@@ -48,7 +48,9 @@ void writeConsoleNoEol(std::string_view text);
 bool readRecord(int unit, std::string& line);
 std::string readConsoleLine();
 
-// The end of keyboard input: one message, nothing saved, exit status 2.
+// The end of keyboard input: one message, nothing saved, exit status 2. Once the session's files
+// are saved (the only wait left is the closing pause), the input ending there is a normal end.
 [[noreturn]] void keyboardEnded();
+void noteSessionSaved(bool saved = true);
 
 }  // namespace qv

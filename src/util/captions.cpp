@@ -59,7 +59,10 @@ void ONELIN(std::string_view label, std::int32_t labelLength, float value, UnitN
   Text<16> name;
   unitName(name, unitCode);
   std::string line = fmtX(10);
-  line += label.substr(0, static_cast<std::size_t>(std::max(0, labelLength)));
+  // The label is a 40-character field: a shorter text is padded, so the value keeps its column.
+  std::string field(label.substr(0, static_cast<std::size_t>(std::max(0, labelLength))));
+  field.resize(static_cast<std::size_t>(std::max(0, labelLength)), ' ');
+  line += field;
   line += ' ';
   line += std::string(static_cast<std::size_t>(std::max(0, 37 - labelLength)), '.');
   line += fmtF(value, 10, 2);

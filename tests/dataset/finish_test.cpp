@@ -48,7 +48,8 @@ TEST(Backit, Rotation) {
   const auto shortBak = words(40, 9);
   const Case cases[] = {
       {"no file at load: only the data file", false, {}, {}, {}, {}, {}},
-      {"no backup yet: the image as loaded", true, disk, {}, {}, preEdit, {}},
+      {"no backup yet: the file on disk, which is the image as loaded", true, preEdit, {}, {}, preEdit, {}},
+      {"a new data set over an existing file keeps that file as the backup", true, disk, {}, {}, disk, {}},
       {"full rotation", true, disk, oldBak, {}, disk, oldBak},
       {"a shorter old backup moves on whole, not mixed", true, disk, shortBak, {}, disk, shortBak},
   };

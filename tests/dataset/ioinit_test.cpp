@@ -236,6 +236,16 @@ TEST(Load, ShortFileIsFilledWithZerosAndReported) {
   EXPECT_EQ(preEdit(4975), 0);
 }
 
+TEST(Load, FileTooShortToReadReportsItsSize) {
+  TempDir dir;
+  testing_support::writeFileBytes("SALMDAT", "\x0b\0\0\0", 4);
+  writeWords("LOWDAT", std::vector<std::int32_t>(680, 0));
+  std::memset(&TPCM, 0, sizeof TPCM);  // nothing is read into the data set from such a file
+  const LoadResult r = load("M\n\n\n\n");
+  EXPECT_EQ(r.dataStatus, 4);
+  EXPECT_TRUE(contains(r.screen, "     Expected   4975 I*4s, found      1 I*4s... CAUTION!\n")) << r.screen;
+}
+
 TEST(Load, MissingCoefficientFileSwitchesModels) {
   TempDir dir;
   writeWords("SALMDAT", editorImage([] { TPCM.LWBARG = 0x121; TPCM.LCBARG = 0x111; TPCM.LWVCOF = 0x311; }));

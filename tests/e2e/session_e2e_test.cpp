@@ -184,6 +184,16 @@ TEST(SessionEnd, BackupGenerations) {
   EXPECT_FALSE(folder.exists("LOWDAT")) << "the coefficient tables never changed";
 }
 
+TEST(SessionEnd, NewDataSetOverAnExistingFileKeepsItAsTheBackup) {
+  e2e::Folder folder;
+  const std::string old = editorImage([] { TPCM.DEPTH = 321.0f; });
+  folder.writeFile("SALMDAT", old);
+  const e2e::Run run = folder.run("C\nL\n1\n");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(folder.readFile("SALMBAK"), old);
+  EXPECT_EQ(floatWord(folder.readFile("SALMDAT"), 446), 0.0f) << "DEPTH of the new data set";
+}
+
 TEST(SessionEnd, LeavingWithoutSavingAfterAChange) {
   e2e::Folder folder;
   const std::string image = setIntWord(editorImage(), kSrcdatWord, 1);  // counts as a change
@@ -257,6 +267,26 @@ TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
   EXPECT_TRUE(folder.exists("SALMIN.stxt"));
   EXPECT_EQ(folder.readFile("SALMBAK"), image);
   EXPECT_EQ(intWord(folder.readFile("SALMDAT"), kSrcdatWord), 2);
+}
+
+TEST(SessionEnd, InputEndingAtTheClosingPauseAfterASave) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", editorImage([] {
+    TPCM.DEPTH = 100.0f;
+    TPCM.SLEN(1) = 150.0f;
+    TPCM.BUOY(1) = 1500.0f;
+    TPCM.WPAPRC = 10.0f;
+    TPCM.BWL = 50.0f;
+    TPCM.LWL = 300.0f;
+    TPCM.DRAFT = 20.0f;
+    TPCM.SRCDAT = 1;
+  }));
+  const e2e::Run run = folder.run("M\nL\n3\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(contains(run.out, " ++> Keyboard input ended; the data set was saved.\n")) << run.out;
+  EXPECT_FALSE(contains(run.out, "nothing was saved"));
+  EXPECT_TRUE(folder.exists("SALMBAK"));
 }
 
 TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
