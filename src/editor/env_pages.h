@@ -22,7 +22,7 @@ void WIND(std::string_view label);                          // page 11, wind con
 void CURENT(std::int32_t& FRESLM, std::string_view label);  // page 12, current (when LCURNT = 1)
 void EXTEND(std::string_view label);                        // page 13, extension against regular waves
 void MORREG(std::string_view label);                        // page 14, regular wave characteristics
-void MORRAN(std::string_view label);                        // page 15, irregular wave specifications
+void MORRAN(std::string_view label);                        // page 15, irregular sea states
 void SWELL(std::string_view label);                         // page 16, background swell
 
 // The regular-wave report: "WAVEOUT.stxt" when IUNIT is 1, else the screen with pauses.
