@@ -12,6 +12,7 @@
 #include "dataset/tpcm.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/data_set_fixture.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -21,14 +22,7 @@ using testing_support::TempDir;
 
 // An image of this editor's data set, as the save writes it.
 std::vector<std::int32_t> editorImage(const std::function<void()>& edit = [] {}) {
-  std::memset(&TPCM, 0, sizeof TPCM);
-  newDataSetDefaults(kStoredWords, 11);
-  TPCM.NTOGO = kStoredWords;
-  TPCM.CREATR = 11;
-  TPCM.VERNO = 6.8f;
-  TPCM.IYEAR = 2020;
-  TPCM.CMPUTR = 5;
-  TPCM.LEASTP = 2;
+  testing_support::fillSavedDataSet();
   TPCM.CID1P.assign("ABCDEFGH first line");
   TPCM.CID2P.assign("WXYZ second line");
   TPCM.DEPTH = 123.5f;

@@ -12,6 +12,7 @@
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "support/data_set_fixture.h"
 
 namespace qv {
 namespace {
@@ -22,20 +23,8 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 
 // An image of this editor's data set as its save writes it, with an edit applied.
 std::string editorImage(const std::function<void()>& edit = [] {}) {
-  std::memset(&TPCM, 0, sizeof TPCM);
-  newDataSetDefaults(kStoredWords, 11);
-  TPCM.NTOGO = kStoredWords;
-  TPCM.CREATR = 11;
-  TPCM.VERNO = 6.8f;
-  TPCM.IYEAR = 2020;
-  TPCM.CMPUTR = 5;
-  TPCM.LEASTP = 2;
-  TPCM.SRCDAT = 2;
+  testing_support::fillSavedDataSet();
   TPCM.LWBARG = TPCM.LCBARG = TPCM.LWVCOF = 0x444;  // built-in models: no LOWDAT needed
-  // What the editor sets for every data set it opens.
-  TPCM.MAXSEA = TPCM.MAXPRM = TPCM.MAXDIR = 1;
-  TPCM.MAXANG = 36;
-  TPCM.ISPM = 1;
   TPCM.CID1P.assign("ABCDEFGH");
   edit();
   return std::string(reinterpret_cast<const char*>(tpcmBytes().data()), 4 * kStoredWords);
