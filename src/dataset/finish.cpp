@@ -9,6 +9,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/diskio.h"
+#include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 
@@ -20,7 +21,7 @@ constexpr int kFileUnit = 1;
 constexpr int kExecuteCode = -1983;
 constexpr std::string_view kProgramName = "Tavrenoch";
 
-[[noreturn]] void endRun(int status = kExitNormal) { throw Stop{status}; }
+[[noreturn]] void endRun(int status = kExitNormal) { silentStop("FINISH", status); }
 
 void lossWarning(int screen, std::string_view datfil, std::string_view lowfil) {
   writeRecord(screen, "");

@@ -14,6 +14,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/diskio.h"
+#include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -61,7 +62,7 @@ struct LoadReport {
   }
 };
 
-[[noreturn]] void stopLoad() { throw Stop{kExitFatal}; }
+[[noreturn]] void stopLoad() { silentStop("IOINIT"); }
 
 void askAbortOrStop(int unit) {
   std::int32_t answer = 0;

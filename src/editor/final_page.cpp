@@ -14,6 +14,7 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
@@ -138,7 +139,7 @@ void SLMFIN(std::string_view label) {
       if (c.fatals > 0) {
         if (TPCM.LEASTP == 3) {  // an unattended run cannot be asked
           HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "???FIN", kScreenUnit);
-          throw Stop{kExitFatal};
+          silentStop("SLMFIN");
         }
         silentRunRefused(c);
         continue;

@@ -6,6 +6,7 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "util/fatal.h"
 
 namespace qv {
 
@@ -76,10 +77,10 @@ void transposeProduct(const TA* A, const TB* B, TR* R, int N, int M, int L) {
 
 // An internal error of the square products: a caller asked for more than they can hold.
 [[noreturn]] void tooManyDimensions(const char* routine, int unit) {
-  writeRecord(unit, std::string(" Too many dimensions specified in ") + routine + "; contact Kestrin");
-  writeRecord(unit, " Press <RETURN> to continue...");
-  if (unit != kDiagnosticsUnit) readConsoleLine();
-  throw Stop{kExitFatal};
+  fatalStop(routine, unit,
+            {std::string(" Too many dimensions specified in ") + routine + "; contact Kestrin",
+             " Press <RETURN> to continue..."},
+            FatalWait::kReadLine);
 }
 
 inline float signOf(float a, float b) { return b >= 0.0f ? std::fabs(a) : -std::fabs(a); }

@@ -24,8 +24,10 @@ inline float toleranceAt(float EPS, float at) {
 template <class Fn>
 void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, float EPSF, int IEND,
                 int& IER) {
+  float lastAt = 0.0f;  // the abscissa of the latest objective call
   auto evaluate = [&](float at) {
     X = at;
+    lastAt = at;
     float argument = at;  // the function may alter what it receives, never X
     F = static_cast<float>(FCT(argument));
   };
@@ -45,15 +47,17 @@ void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, flo
   }
 
   // The end of the bisection path, and every failure once a bracket exists: the end with the
-  // smaller function value.
+  // smaller function value. Callers read the state their objective leaves behind (the line solver's
+  // element tables, the statics' member angles), so the objective is called once more at the
+  // returned point when its latest call was elsewhere.
   auto finishAtBetterEnd = [&](int code) {
     IER = code;
-    if (std::fabs(FR) > std::fabs(FL)) {
-      X = XL;
-      F = FL;
+    const float at = std::fabs(FR) > std::fabs(FL) ? XL : XR;
+    if (at != lastAt) {
+      evaluate(at);
     } else {
-      X = XR;
-      F = FR;
+      X = at;
+      F = std::fabs(FR) > std::fabs(FL) ? FL : FR;
     }
   };
 

@@ -21,7 +21,8 @@ inline constexpr int kRootNotBracketed = 2;   // X, F: XRI and FCT(XRI)
 
 // Finds X in the interval XLI..XRI (either order) where FCT changes sign.
 //  X, F   out: the root and FCT there. X also holds each trial abscissa while FCT runs; FCT itself
-//         receives a private copy, which it may alter.
+//         receives a private copy, which it may alter. Whatever the result code, the latest call of
+//         FCT was made at the returned X, so state that FCT leaves behind belongs to that point.
 //  EPS    abscissa tolerance: absolute for points of magnitude up to 1, relative above.
 //  EPSF   function-value tolerance; 0 or below switches the test off.
 //  IEND   most steps of one bisection loop, and most interpolation steps.

@@ -8,6 +8,7 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 
 namespace qv {
 
@@ -371,11 +372,8 @@ float FACTRI(float S, std::int32_t IUNIT, std::int32_t IIN) {
   if (G1 != 0.0f && G2 != 0.0f && ier1 == 0 && ier2 == 0) {
     return static_cast<float>(1.7724539f * static_cast<double>(G1) / G2);
   }
-  writeRecord(IUNIT,
-              std::string(" ++> Invalid spreading index in FACTRI; ") + "reduce spreading index & retry");
-  std::int32_t reply = 0;
-  PRSRET(IUNIT, IIN, reply);
-  throw Stop{kExitFatal};
+  fatalStop("FACTRI", IUNIT, {" ++> Invalid spreading index in FACTRI; reduce spreading index & retry"},
+            FatalWait::kPressReturn, IIN);
 }
 
 float GAMSTL(float A, float B, float C) {

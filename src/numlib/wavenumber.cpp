@@ -9,6 +9,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
+#include "util/fatal.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -35,10 +36,7 @@ constexpr int kJonsAttempts[2] = {100, 20};  // below the peak, above the peak
 
 // A failure of JONSVAL that adapting cannot fix: message, pause, stop.
 [[noreturn]] void jonsvalFatal(std::int32_t unit, const char* message) {
-  writeRecord(unit, message);
-  std::int32_t reply = 0;
-  PRSRET(unit, kKeyboardUnit, reply);
-  throw Stop{kExitFatal};
+  fatalStop("JONSVAL", unit, {message});
 }
 
 // One branch of JONSVAL: the integral of JONINT from `lower` to 1, with the tolerance kept at or
@@ -53,7 +51,7 @@ float jonswapBranch(float lower, int attemptLimit, std::int32_t unit) {
       writeRecord(unit, " ++> Possible iteration failure in JONSVAL");
       std::int32_t answer = 0;
       ABORT0(unit, kKeyboardUnit, answer);
-      if (answer == -1 || unit == kDiagnosticsUnit) throw Stop{kExitFatal};
+      if (answer == -1 || unit == kDiagnosticsUnit) silentStop("JONSVAL");
       attempts = 0;
     }
     float Y = 0.0f;
@@ -92,11 +90,10 @@ void WAVVEC(float P, float& Y) {
   int IER = 0;
   RTMI1(Y, F, DISPRS, P2, P2 + kBracketWidth, kWaveEps, 0.0f, kWaveSteps, IER);
   if (IER == kRootFound) return;
-  writeRecord(kScreenUnit, " >>> IER = " + fmtI(IER, 1) + " in WAVVEC; Please contact Kestrin.");
-  writeRecord(kScreenUnit, "     press any letter key + <RETURN> to continue...");
-  char reply = ' ';
-  READCP(reply);
-  throw Stop{kExitFatal};
+  fatalStop("WAVVEC", kScreenUnit,
+            {" >>> IER = " + fmtI(IER, 1) + " in WAVVEC; Please contact Kestrin.",
+             "     press any letter key + <RETURN> to continue..."},
+            FatalWait::kReadLine);
 }
 
 void CNHTSP(float& VAL, float T, float H, float G) {

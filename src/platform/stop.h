@@ -1,6 +1,9 @@
 // The one way a run ends early: a fatal condition writes its message, then throws Stop with the exit
-// status. Only the mains catch it; they close every unit and return the status.
+// status and the name of the routine that stopped. Only the mains catch it; they close every unit and
+// return the status. Below platform/, every fatal stop goes through fatalStop (util/fatal.h).
 #pragma once
+
+#include <string>
 
 namespace qv {
 
@@ -11,7 +14,8 @@ enum ExitStatus : int {
 };
 
 struct Stop {
-  int status;
+  int status = kExitFatal;
+  std::string routine;     // the routine that stopped ("ACERR", "RTMI1 in ITER8", ...)
 };
 
 }  // namespace qv

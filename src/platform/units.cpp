@@ -134,11 +134,11 @@ void keyboardEnded() {
   if (table().sessionSaved) {
     os << '\n' << " ++> Keyboard input ended; the data set was saved." << '\n';
     os.flush();
-    throw Stop{kExitNormal};
+    throw Stop{kExitNormal, "keyboard input"};
   }
   os << '\n' << " ++> Keyboard input ended; nothing was saved." << '\n';
   os.flush();
-  throw Stop{kExitInputEnded};
+  throw Stop{kExitInputEnded, "keyboard input"};
 }
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
+#include "util/fatal.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -155,9 +156,7 @@ void AUTORP(std::string_view title, std::span<float> column, std::int32_t rowCou
     writeRecord(unit, "");
     drawRows(column, rows, unit);
     if (rowCount > kAutorpMaxRows) {
-      writeRecord(unit, " ++> Array overflow in AUTORP");
-      PRSRET(unit, inUnit);
-      throw Stop{kExitFatal};
+      fatalStop("AUTORP", unit, {" ++> Array overflow in AUTORP"}, FatalWait::kPressReturn, inUnit);
     }
     if (listing >= 1) {
       TWOPG(listing, unit);

@@ -6,6 +6,7 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 #include "util/list_read.h"
 
 namespace qv {
@@ -155,12 +156,12 @@ void ABORT0(std::int32_t unit, std::int32_t /*spare*/, std::int32_t& result) {
 void SERV_ABORT(std::int32_t unit, std::int32_t /*spare*/, std::int32_t& result) {
   result = 0;
   // An unattended run cannot be asked and must not carry on past the warning: it ends as failed.
-  if (unit == kDiagnosticsUnit) throw Stop{kExitFatal};
+  if (unit == kDiagnosticsUnit) silentStop("SERV_ABORT");
   askAbort(unit, result);
 }
 
 void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {
-  if (unit == kDiagnosticsUnit) throw Stop{kExitFatal};
+  if (unit == kDiagnosticsUnit) silentStop("ABORT3");
   writeRecord(unit, kBell);
   WRTLIN(kAbortPrompt, unit);
   const std::string reply = readReply(inUnit, 12);
@@ -183,7 +184,7 @@ void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {
   writeConsoleRecord(" >>> Unrecognized option in ABORT3: " + reply);
   writeConsoleRecord("     Press <Return> to continue");
   readReply(inUnit, 1);
-  throw Stop{kExitFatal};
+  silentStop("ABORT3");
 }
 
 void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit) {

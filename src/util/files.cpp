@@ -8,6 +8,7 @@
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 
 namespace qv {
 
@@ -41,21 +42,17 @@ void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER,
 }
 
 void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
-  writeRecord(ISCRN, "");
-  writeRecord(ISCRN, std::string(" ++> File not found or file access error in ") + std::string(CALLER));
-  writeRecord(ISCRN, std::string("     File name: ") + std::string(FNAME));
-  writeRecord(ISCRN, " ");
-  WRTLIN("Press <RETURN> to continue: ", ISCRN);
-  if (ISCRN != kDiagnosticsUnit) (void)readConsoleLine();
-  throw Stop{kExitFatal};
+  fatalStop(CALLER, ISCRN,
+            {"", " ++> File not found or file access error in " + std::string(CALLER),
+             "     File name: " + std::string(FNAME), " "},
+            FatalWait::kPromptLine);
 }
 
 void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN) {
-  writeRecord(ISCRN, "");
-  writeRecord(ISCRN, std::string(" ++> End of file or related file error in routine ") + std::string(CALLER));
-  writeRecord(ISCRN, std::string("     file name ") + std::string(FNAME));
-  PRSRET(ISCRN, IIN);
-  throw Stop{kExitFatal};
+  fatalStop(CALLER, ISCRN,
+            {"", " ++> End of file or related file error in routine " + std::string(CALLER),
+             "     file name " + std::string(FNAME)},
+            FatalWait::kPressReturn, IIN);
 }
 
 }  // namespace qv

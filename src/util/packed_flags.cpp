@@ -5,6 +5,7 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "util/fatal.h"
 
 namespace qv {
 
@@ -13,10 +14,7 @@ namespace {
 // A programming error in a packed word: the message, the wait for Return (not in an unattended
 // run), then a fatal stop.
 [[noreturn]] void packedWordFault(std::string_view message, int unit) {
-  writeRecord(unit, message);
-  writeRecord(unit, " Press <Return> to continue");
-  if (unit != kDiagnosticsUnit) (void)readConsoleLine();
-  throw Stop{kExitFatal};
+  fatalStop("packed word", unit, {message, " Press <Return> to continue"}, FatalWait::kReadLine);
 }
 
 // 32-bit multiplication with wrap-around, as the packed-word arithmetic expects.

@@ -272,3 +272,88 @@ TEST(Bracket, ValueAtAnExtremeHeldByTheLastEntry) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+// The callers read what their objective leaves behind (a line solver's element state, the statics'
+// member angles), so the latest call must be at the returned point whatever the path and the code.
+TEST(RootFinder, TheLatestObjectiveCallIsAtTheReturnedPoint) {
+  using Finder = void (*)(float&, float&, RealFunction, float, float, float, float, int, int&);
+  const std::pair<const char*, Finder> finders[] = {{"RTMI1", RTMI1}, {"RTMI2", RTMI2}};
+  for (const auto& [name, finder] : finders) {
+    for (const RootCase& c : rootCases()) {
+      float last = std::numeric_limits<float>::quiet_NaN();
+      float x = 0, f = 0;
+      int ier = -1;
+      finder(x, f, [&](float& t) { last = t; return c.f(t); }, c.left, c.right, 1e-5f, 0.0f, 50, ier);
+      EXPECT_EQ(ier, kRootFound) << name << " " << c.name;
+      EXPECT_EQ(last, x) << name << " " << c.name;
+    }
+    // Searches cut short by the step limit or by a bracket of neighbouring floats end on the bracket
+    // end of smaller |F|, which a steep branch makes one evaluated before the latest trial.
+    struct Short {
+      const char* what;
+      float (*f)(float);
+      float left, right, eps;
+      int steps;
+    };
+    const Short shortSearches[] = {
+        {"steep right, 3 steps", [](float t) { return t < 0.3f ? t - 0.3f : 1000.0f * (t - 0.3f) + 1.0f; }, 0.0f,
+         1.0f, 0.0f, 3},
+        {"steep right, floats exhausted", [](float t) { return t < 0.3f ? t - 0.3f : 1000.0f * (t - 0.3f) + 1.0f; },
+         0.0f, 1.0f, 0.0f, 50},
+        {"steep left, 5 steps", [](float t) { return t < 0.3f ? 1000.0f * (t - 0.3f) - 1.0f : t - 0.3f; }, 0.0f,
+         1.0f, 0.0f, 5},
+        {"wavy, 3 steps", [](float t) { return std::atan(50.0f * (t - 0.37f)) + 0.5f * std::sin(40.0f * t); },
+         0.0f, 1.0f, 1e-6f, 3},
+    };
+    for (const Short& c : shortSearches) {
+      float last = -1.0f, x = 0, f = 0;
+      int ier = -1;
+      finder(x, f, [&](float& t) { last = t; return c.f(t); }, c.left, c.right, c.eps, 0.0f, c.steps, ier);
+      EXPECT_EQ(ier, kRootNotConverged) << name << " " << c.what;
+      EXPECT_EQ(last, x) << name << " " << c.what;
+      EXPECT_EQ(f, c.f(x)) << name << " " << c.what;
+    }
+  }
+  for (const RootCase& c : rootCases()) {
+    float last = std::numeric_limits<float>::quiet_NaN();
+    float x = 0, f = 0;
+    int ier = -1;
+    RTMI1D(x, f, [&](float& t) { last = t; return static_cast<double>(c.f(t)); }, c.left, c.right, 1e-5f, 0.0f,
+           50, ier);
+    EXPECT_EQ(last, x) << "RTMI1D " << c.name;
+    RTMI2D(x, f, [&](float& t) { last = t; return static_cast<double>(c.f(t)); }, c.right, c.left, 1e-5f,
+           0.0f, 50, ier);
+    EXPECT_EQ(last, x) << "RTMI2D " << c.name;
+  }
+}
+
+TEST(RootFinder, ANestedSearchLeavesTheStateOfTheReturnedOuterPoint) {
+  // The outer objective keeps the inner root in `state`, as the statics keep the member angles of
+  // the latest tower height. After the outer search `state` must be the inner root at the returned y.
+  float state = 0.0f;
+  float innerLast = 0.0f;
+  auto outer = [&](float& y) {
+    const float target = y;
+    float x = 0, f = 0;
+    int ier = -1;
+    RTMI2(x, f, [&](float& t) { innerLast = t; return t * t - target; }, 0.0f, target + 1.0f, 1e-6f, 0.0f, 50, ier);
+    EXPECT_EQ(innerLast, x);
+    state = x;
+    return x - 1.5f;
+  };
+  float y = 0, f = 0;
+  int ier = -1;
+  RTMI1(y, f, outer, 0.5f, 9.0f, 1e-6f, 0.0f, 50, ier);
+  ASSERT_EQ(ier, kRootFound);
+  const float left = state;
+  float again = y;
+  outer(again);  // what a call at the returned y leaves
+  EXPECT_EQ(left, state);
+  EXPECT_TRUE(IsClose(left, 1.5, 2e-6));
+}
+
+}  // namespace
+}  // namespace qv

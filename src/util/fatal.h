@@ -1,0 +1,34 @@
+// The one fatal path: write the message, wait so that it can be read (never on unit 41, the
+// diagnostics file of an unattended run), then end the run by throwing Stop with the status and the
+// routine that stopped. A message of an analysis stage names its context first: the line and
+// element, the period, the heading.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "platform/stop.h"
+#include "platform/units.h"
+
+namespace qv {
+
+// How a fatal stop waits after its message.
+enum class FatalWait {
+  kNone,         // no wait at all
+  kPressReturn,  // PRSRET on the unit: an empty line, "Press <RETURN> to continue: ", one reply
+  kPromptLine,   // the prompt "Press <RETURN> to continue: ", then one line from the console
+  kReadLine,     // the message carries its own prompt; one line is read from the console
+};
+
+// Writes each line of `lines` as one record on `unit`, waits as `wait` says (reading from
+// `inUnit` for kPressReturn), then throws Stop{status, routine}.
+[[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
+                            FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
+                            int status = kExitFatal);
+
+// A stop with nothing to write or wait for: an unattended run that meets a question it cannot ask,
+// or the user's "A" at an abort question.
+[[noreturn]] void silentStop(std::string_view routine, int status = kExitFatal);
+
+}  // namespace qv

@@ -1,0 +1,91 @@
+#include "util/fatal.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+#include "util/files.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::TempDir;
+
+// What one fatal stop leaves: the Stop it threw, the screen and the replies it did not read.
+struct Outcome {
+  Stop stop;
+  std::string screen;
+  std::string unread;
+};
+
+Outcome runFatal(const std::string& typed, std::int32_t unit, FatalWait wait, int status = kExitFatal) {
+  ConsoleCapture console(typed);
+  Outcome out;
+  try {
+    fatalStop("ROUTN", unit, {" ++> First line", "     second line"}, wait, kKeyboardUnit, status);
+  } catch (const Stop& stop) {
+    out.stop = stop;
+  }
+  out.screen = console.screen();
+  out.unread = console.unread();
+  return out;
+}
+
+TEST(FatalStop, WritesWaitsAndCarriesStatusAndRoutine) {
+  const std::string message = " ++> First line\n     second line\n";
+  struct Case {
+    FatalWait wait;
+    std::string screen;   // after the message
+    std::string unread;   // of the replies "x\ny\n"
+  } cases[] = {
+      {FatalWait::kNone, "", "x\ny\n"},
+      {FatalWait::kPressReturn, "\n Press <RETURN> to continue: ", "y\n"},
+      {FatalWait::kPromptLine, " Press <RETURN> to continue: ", "y\n"},
+      {FatalWait::kReadLine, "", "y\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome out = runFatal("x\ny\n", kScreenUnit, c.wait);
+    EXPECT_EQ(out.stop.status, kExitFatal);
+    EXPECT_EQ(out.stop.routine, "ROUTN");
+    EXPECT_EQ(out.screen, message + c.screen) << static_cast<int>(c.wait);
+    EXPECT_EQ(out.unread, c.unread) << static_cast<int>(c.wait);
+  }
+  EXPECT_EQ(runFatal("", kScreenUnit, FatalWait::kNone, kExitNormal).stop.status, kExitNormal);
+}
+
+TEST(FatalStop, AnUnattendedRunNeverWaits) {
+  TempDir dir;
+  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
+  for (FatalWait wait : {FatalWait::kPressReturn, FatalWait::kPromptLine, FatalWait::kReadLine}) {
+    const Outcome out = runFatal("x\n", kDiagnosticsUnit, wait);
+    EXPECT_EQ(out.stop.status, kExitFatal);
+    EXPECT_EQ(out.screen, "");
+    EXPECT_EQ(out.unread, "x\n");
+  }
+  closeAllUnits();
+  std::string expected;
+  for (int k = 0; k < 3; ++k) expected += " ++> First line\n     second line\n";
+  EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"), expected);
+}
+
+TEST(FatalStop, TheEndOfInputDuringTheWaitIsTheInputEnd) {
+  const Outcome out = runFatal("", kScreenUnit, FatalWait::kPressReturn);
+  EXPECT_EQ(out.stop.status, kExitInputEnded);
+}
+
+TEST(FatalStop, FileErrorsNameTheCallerAsTheRoutine) {
+  ConsoleCapture console("\n");
+  try {
+    ACERR("SAVER", "SALMDAT", kScreenUnit);
+    FAIL() << "ACERR returned";
+  } catch (const Stop& stop) {
+    EXPECT_EQ(stop.status, kExitFatal);
+    EXPECT_EQ(stop.routine, "SAVER");
+  }
+}
+
+}  // namespace
+}  // namespace qv
