@@ -12,11 +12,14 @@
 #include "dataset/tpcm.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/checks.h"
 #include "support/data_set_fixture.h"
 #include "support/temp_dir.h"
 
 namespace qv {
 namespace {
+
+using qv::testing_support::contains;
 
 using testing_support::TempDir;
 
@@ -80,7 +83,6 @@ LoadResult load(const std::string& script) {
   return r;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(Load, NewDataSetWithNoFile) {
   TempDir dir;

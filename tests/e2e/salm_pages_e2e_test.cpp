@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "e2e/e2e_harness.h"
+#include "support/checks.h"
 
 namespace qv {
 namespace {
+
+using qv::testing_support::contains;
 
 // Words of the members edited here in the stored image.
 constexpr int kWordIarco = 776;
@@ -39,7 +42,6 @@ float floatWord(const std::string& image, int w) {
   return v;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The end of every session here: L on the page shown goes to the final page, 1 saves and exits.
 const std::string kSaveAndExit = "l\n1\n";

@@ -12,14 +12,16 @@
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "support/checks.h"
 #include "support/data_set_fixture.h"
 
 namespace qv {
 namespace {
 
+using qv::testing_support::contains;
+
 using namespace std::chrono_literals;
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // An image of this editor's data set as its save writes it, with an edit applied.
 std::string editorImage(const std::function<void()>& edit = [] {}) {

@@ -12,11 +12,14 @@
 #include "dataset/tpcm.h"
 #include "editor/pages.h"
 #include "platform/units.h"
+#include "support/checks.h"
 #include "support/console_capture.h"
 #include "util/nav_codes.h"
 
 namespace qv {
 namespace {
+
+using qv::testing_support::contains;
 
 using testing_support::ConsoleCapture;
 
@@ -79,7 +82,6 @@ std::vector<std::string> screens(const std::string& out) {
   return parts;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 const std::string kMainHeader = "                 ****  Page 3: More Salm information  ****\n";
 

@@ -5,14 +5,15 @@
 #include <cmath>
 #include <vector>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 #include "platform/stop.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::ConsoleCapture;
-using qv::testing::IsClose;
+using qv::testing_support::ConsoleCapture;
+using qv::testing_support::IsClose;
 
 // A 2 by 3 matrix stored by columns: rows (1 2 3) and (4 5 6).
 const float kA23[6] = {1, 4, 2, 5, 3, 6};

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <limits>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::IsClose;
+using qv::testing_support::IsClose;
 
 constexpr double kPi = 3.14159265358979323846;
 // The stored 4-byte constants, for results that land exactly on them.

@@ -5,12 +5,13 @@
 #include <complex>
 #include <vector>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::IsClose;
+using qv::testing_support::IsClose;
 
 TEST(Interpolation, LinearInterpolationAndExtrapolation) {
   const float x[2] = {0, 1};

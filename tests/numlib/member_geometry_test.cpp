@@ -5,14 +5,15 @@
 #include <cmath>
 #include <string>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 #include "platform/units.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::ConsoleCapture;
-using qv::testing::IsClose;
+using qv::testing_support::ConsoleCapture;
+using qv::testing_support::IsClose;
 
 // Lamb's closed forms for a prolate spheroid of axis ratio r = a/b (Hydrodynamics, art. 373):
 // added-mass coefficients along the axis (k1), across it (k2) and of rotation about a transverse

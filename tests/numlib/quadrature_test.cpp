@@ -7,12 +7,13 @@
 #include <limits>
 #include <vector>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::IsClose;
+using qv::testing_support::IsClose;
 
 constexpr double kPi = 3.14159265358979323846;
 

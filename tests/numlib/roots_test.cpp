@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::IsClose;
+using qv::testing_support::IsClose;
 
 struct RootCase {
   const char* name;

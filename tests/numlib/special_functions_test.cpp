@@ -7,15 +7,16 @@
 #include <limits>
 #include <string>
 
-#include "numlib_test_support.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 
 namespace qv {
 namespace {
 
-using qv::testing::ConsoleCapture;
-using qv::testing::IsClose;
+using qv::testing_support::ConsoleCapture;
+using qv::testing_support::IsClose;
 
 constexpr double kPi = 3.14159265358979323846;
 
