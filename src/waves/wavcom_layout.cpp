@@ -1,0 +1,63 @@
+// Pins every member of WAVCOM to its word: a layout mistake does not compile.
+#include <cstddef>
+#include <type_traits>
+
+#include "waves/wavcom.h"
+
+namespace qv {
+
+Wavcom WAVCOM;
+
+#define QV_AT_WORD(Block, member, word) \
+  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
+
+QV_AT_WORD(Wavcom, G, 1);
+QV_AT_WORD(Wavcom, NW, 2);
+QV_AT_WORD(Wavcom, DW, 3);
+QV_AT_WORD(Wavcom, TS, 4);
+QV_AT_WORD(Wavcom, TL, 5);
+QV_AT_WORD(Wavcom, DT, 6);
+QV_AT_WORD(Wavcom, W, 7);
+QV_AT_WORD(Wavcom, W2, 107);
+QV_AT_WORD(Wavcom, WVK, 207);
+QV_AT_WORD(Wavcom, WPSD, 307);
+QV_AT_WORD(Wavcom, SWLPSD, 407);
+QV_AT_WORD(Wavcom, SWLPSD2, 507);
+QV_AT_WORD(Wavcom, SWH, 607);
+QV_AT_WORD(Wavcom, TPK, 608);
+QV_AT_WORD(Wavcom, WPK, 609);
+QV_AT_WORD(Wavcom, WKPK, 610);
+QV_AT_WORD(Wavcom, WSWLPK, 611);
+QV_AT_WORD(Wavcom, WKSWLPK, 612);
+QV_AT_WORD(Wavcom, WSWLPK2, 613);
+QV_AT_WORD(Wavcom, WKSWLPK2, 614);
+QV_AT_WORD(Wavcom, SWHSWL, 615);
+QV_AT_WORD(Wavcom, NSPEC, 616);
+QV_AT_WORD(Wavcom, NSWEL, 617);
+QV_AT_WORD(Wavcom, DELSWL, 618);
+QV_AT_WORD(Wavcom, NRAO, 619);
+QV_AT_WORD(Wavcom, IRAO, 620);
+QV_AT_WORD(Wavcom, ISWELL, 621);
+QV_AT_WORD(Wavcom, ISWEL2, 622);
+QV_AT_WORD(Wavcom, LEXP, 623);
+QV_AT_WORD(Wavcom, LWVCMP, 624);
+QV_AT_WORD(Wavcom, DA, 625);
+QV_AT_WORD(Wavcom, DADEG, 626);
+QV_AT_WORD(Wavcom, NA2, 627);
+QV_AT_WORD(Wavcom, ANGNRM, 628);
+QV_AT_WORD(Wavcom, RHOWTR, 629);
+QV_AT_WORD(Wavcom, RHOAIR, 630);
+QV_AT_WORD(Wavcom, TAVG, 631);
+QV_AT_WORD(Wavcom, DURFAC, 632);
+QV_AT_WORD(Wavcom, XTRMWV, 633);
+QV_AT_WORD(Wavcom, GAUSFK, 634);
+QV_AT_WORD(Wavcom, BEAMQ, 635);
+QV_AT_WORD(Wavcom, DRAFTQ, 636);
+QV_AT_WORD(Wavcom, SHPLNQ, 637);
+QV_AT_WORD(Wavcom, BIGWVS, 638);
+QV_AT_WORD(Wavcom, BEAMCF, 639);
+QV_AT_WORD(Wavcom, BOWCF, 640);
+
+static_assert(std::is_standard_layout_v<Wavcom>, "WAVCOM is handled as a run of words");
+
+}  // namespace qv
