@@ -31,9 +31,11 @@ inline int rangeCode(float XV, float end1, float end2) {
   return 0;
 }
 
-// Blended value of point i (1-based) of a profile table.
+// Blended value of point i (1-based) of a profile table. A weight of 0 reads the first column only:
+// at the last layer of a table the second column lies beyond it.
 template <class Real>
 Real blend(const Real* Z, int i, Real F) {
+  if (F == 0) return Z[i - 1];
   return static_cast<Real>((1.0 - F) * Z[i - 1] + static_cast<double>(F) * Z[i - 1 + kLayerPoints]);
 }
 

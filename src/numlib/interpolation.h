@@ -28,7 +28,8 @@ void BSRCH(const float* X, float XV, int& IOUT, int& IL, int N);
 // else -2 when the last one does, else the range code of BSRCH. IL is found in every case.
 void BSRCH_MOOR(const float* X, float XV, int& IOUT, int& IL, int N);
 
-// Blend of A(1) and A(91): (1 - F) A(1) + F A(91).
+// Blend of A(1) and A(91): (1 - F) A(1) + F A(91). With F = 0 the blended routines read the first
+// column only, so a table's last column can be read unblended.
 float MIDLAY(const float* A, float F);
 double MDLYDP(const double* A, double F);
 

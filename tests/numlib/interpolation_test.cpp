@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <complex>
 #include <vector>
 
@@ -135,6 +137,22 @@ TEST(BlendedProfiles, BlendAndSearch) {
     EXPECT_EQ(ier, c.ier);
     EXPECT_EQ(ilo, c.ilo);
   }
+}
+
+TEST(BlendedProfiles, WeightZeroReadsTheFirstColumnOnly) {
+  // The last layer of a line table has no column after it: with weight 0 nothing there is read.
+  // The second column holds NaN, which would show in any blend that touched it.
+  LayerTables t;
+  std::fill(t.z.begin() + kLayerPoints, t.z.end(), std::nanf(""));
+  std::fill(t.v.begin() + kLayerPoints, t.v.end(), std::nanf(""));
+  EXPECT_EQ(MIDLAY(&t.z[4], 0.0f), 5.0f);
+  int ier = -1, ilo = -1;
+  BSRCHQ(t.z.data(), 0.0f, 10.5f, ier, ilo, kLayerPoints);
+  EXPECT_EQ(ier, 0);
+  EXPECT_EQ(ilo, 10);
+  float v = 0;
+  INTRPQ(t.z.data(), t.v.data(), 6.5f, v, 6, 0.0f);
+  EXPECT_TRUE(IsClose(v, 65, 1e-6));
 }
 
 TEST(BlendedProfiles, InterpolationBlendsTheChosenSides) {

@@ -1,0 +1,142 @@
+"""Independent reference values of the mooring tests, computed with numpy and scipy:
+    /usr/bin/python3 tests/mooring/reference_values.py
+Lines: each element is integrated numerically along its unstretched length (scipy quad),
+dx/ds = (1 + e) cos phi, dz/ds = (1 + e) sin phi, tan phi falling by w/H per unit length,
+e = a1 T + a2 T^2 + a3 T^3 at T = H sec phi; a weighted element whose slope reaches 0 with the anchor
+type 1 lies on the level seabed from there on, stretched at T = H. The fairlead slope is found with
+brentq. Splines: scipy.interpolate.CubicSpline."""
+import numpy as np
+from scipy.integrate import quad
+from scipy.interpolate import CubicSpline
+from scipy.optimize import brentq, fsolve
+
+
+def strain(a, T):
+    return a[0]*T + a[1]*T**2 + a[2]*T**3
+
+
+def element(p_top, H, L, w, a, ground):
+    """Spans of one element from its top slope: (dx, dz, bottom slope, grounded stretched length)."""
+    q = w / H
+
+    def f(sig, comp):
+        p = p_top - q*sig
+        s = np.sqrt(1 + p*p)
+        st = 1 + strain(a, H*s)
+        return st/s if comp == 0 else st*p/s
+    opts = dict(epsabs=1e-11, epsrel=1e-13, limit=200)
+    if ground and q > 0 and p_top >= 0 and p_top - q*L <= 0:
+        ls = p_top / q
+        g = (L - ls) * (1 + strain(a, H))
+        return quad(f, 0, ls, args=(0,), **opts)[0] + g, quad(f, 0, ls, args=(1,), **opts)[0], 0.0, g
+    return quad(f, 0, L, args=(0,), **opts)[0], quad(f, 0, L, args=(1,), **opts)[0], p_top - q*L, 0.0
+
+
+def hang(p1, H, elems, anchor_type=1):
+    """elems: (L, w, (a1, a2, a3)) from the fairlead. Span, height, grounded length, node slopes and
+    node depths below the fairlead."""
+    x = z = bot = 0.0
+    p = p1
+    slopes, depths = [p1], [0.0]
+    ws = [e[1] for e in elems]
+    for k, (L, w, a) in enumerate(elems):
+        ground = anchor_type == 1 and all(v >= 0 for v in ws[k+1:])
+        dx, dz, p, g = element(p, H, L, w, a, ground)
+        x += dx; z += dz; bot += g
+        slopes.append(p); depths.append(z)
+    return x, z, bot, slopes, depths
+
+
+def solve(H, elems, height, anchor_type=1, lo=-5, hi=20, target=None):
+    target = target or (lambda p1: height)
+    return brentq(lambda p1: hang(p1, H, elems, anchor_type)[1] - target(p1), lo, hi, xtol=1e-14, rtol=1e-15)
+
+
+def irvine_inverse(XF, ZF, L, EA, W):
+    """Textbook elastic catenary with seabed contact (no friction): H and V at the fairlead for the
+    fairlead offsets XF, ZF, the inverse problem that MoorPy's catenary() solves."""
+    def eqs(u):
+        H, V = u
+        if V < W*L:
+            x = L - V/W + (H/W)*np.arcsinh(V/H) + H*L/EA
+            z = (H/W)*(np.sqrt(1 + (V/H)**2) - 1) + V*V/(2*EA*W)
+        else:
+            x = (H/W)*(np.arcsinh(V/H) - np.arcsinh((V - W*L)/H)) + H*L/EA
+            z = (H/W)*(np.sqrt(1 + (V/H)**2) - np.sqrt(1 + ((V - W*L)/H)**2)) + (V*L - W*L*L/2)/EA
+        return [x - XF, z - ZF]
+    return fsolve(eqs, [80, 40], xtol=1e-12)
+
+
+def main():
+    for L in (3000.0, 400.0):
+        one = [(L, 0.1, (1e-5, 0, 0))]
+        p1 = solve(100.0, one, 300.0, lo=0.01, hi=10)
+        x, z, bot, sl, d = hang(p1, 100.0, one)
+        print("one element L %g: slope %.16g grounded %.16g span %.16g" % (L, p1, bot, x))
+        rounded = round(x, 5)
+        print("  Irvine H at the span %.5f: %.8g" % (rounded, irvine_inverse(rounded, 300.0, L, 1e5, 0.1)[0]))
+
+    three = [(100.0, 0.1, (1e-5, 0, 0)), (800.0, 0.02, (4e-5, -5e-8, 1e-10)), (1500.0, 0.1, (1e-5, 0, 0))]
+    for H in (50.0, 150.0, 300.0):
+        p1 = solve(H, three, 500.0, lo=0.01, hi=50)
+        x, z, bot, sl, d = hang(p1, H, three)
+        print("three elements H %g: slope %.12g span %.10g grounded %.10g node slopes" % (H, p1, x, bot), sl)
+    p1 = solve(150.0, three, 500.0, anchor_type=0, lo=0.01, hi=50)
+    x, z, bot, sl, d = hang(p1, 150.0, three, 0)
+    print("anchor type 0: slope %.12g span %.10g node slopes" % (p1, x), sl)
+
+    one = [(3000.0, 0.1, (1e-5, 0, 0))]
+    p1 = solve(100.0, one, 300.0, lo=0.01, hi=10, target=lambda p: 300 - 1000*4*(100*p - 80)/(500*64))
+    print("pull-down: slope %.12g grounded %.10g" % (p1, hang(p1, 100.0, one)[2]))
+
+    H = 60.0
+
+    def buoyed(w, height):
+        elems = [(50.0, 0.05, (1e-5, 0, 0)), (100.0, w, (1e-5, 0, 0)), (1500.0, 0.1, (1e-5, 0, 0))]
+        p1 = solve(H, elems, height, lo=-3, hi=5)
+        x, z, bot, sl, d = hang(p1, H, elems)
+        return p1, d[1] + (d[2] - d[1])/2, bot     # midpoint depth of element 2 below the fairlead
+    print("buoyed -0.8 at 200: as given", buoyed(-0.8, 200.0))
+    w = brentq(lambda w: buoyed(w, 200.0)[1], -0.8, 0.1, xtol=1e-14)
+    print("  weighed down: w %.12g q %.12g slope %.12g" % (w, w/H, buoyed(w, 200.0)[0]))
+    print("buoyed -0.5 at 250:", buoyed(-0.5, 250.0))
+    print("buoyed -1.0 at 150:", buoyed(-1.0, 150.0), "at -0.6:", buoyed(-0.6, 150.0))
+
+    X = [0, 1, 2.5, 3, 4.5, 6.0]
+    Y = [float(np.float32(v)) for v in (0, 0.8, 0.9, 0.1, -0.8, -1.0)]
+    X = [float(np.float32(v)) for v in X]
+    for bc in ('natural', ((1, 0.5), (1, -0.2))):
+        cs = CubicSpline(X, Y, bc_type=bc)
+        print("spline", bc, "y2", cs(X, 2), "values", cs([0.5, 2.7, 5.9, 7.0]), "slopes", cs([0.5, 2.7, 5.9], 1))
+    x1 = [0, 1, 2, 3.5]
+    x2 = [0, 0.5, 1.5, 2, 3]
+    YA = np.array([[np.float32(np.sin(a)*np.cos(0.5*b) + a*b/10) for b in x2] for a in x1], dtype=float)
+    print("splie2 row x1 = 1:", CubicSpline(x2, YA[1], bc_type='natural')(x2, 2))
+    for X1, X2 in ((1.3, 0.7), (2.9, 2.6), (0.2, 1.9)):
+        v = [CubicSpline(x2, YA[j], bc_type='natural')(X2) for j in range(4)]
+        print("splin2 at", X1, X2, "%.10g" % CubicSpline(x1, v, bc_type='natural')(X1))
+
+    # The strain-law refit of a heavy line (w = 1 kip/ft, 1000 ft height, H = 100 kip) whose curve
+    # steps by 0.1 around 1125 kip: the fairlead tension from pass to pass. One element, grounded:
+    # the height condition is the integral of (1 + e(H s)) ds from 1 to the fairlead secant = 10.
+    T = np.array([200.0*i for i in range(5)] + [800.0 + 40*(i - 4) for i in range(5, 30)])
+    cs = CubicSpline(T, 1e-6*T + 0.05*(1 + np.tanh((T - 1125)/50)), bc_type='natural')
+
+    def fairlead_tension(a):
+        P = lambda s: s + a[0]*100*s*s/2 + a[1]*1e4*s**3/3 + a[2]*1e6*s**4/4
+        return 100*brentq(lambda s: P(s) - P(1) - 10, 1.0001, 200)
+
+    def fit(Tf):
+        s, a1, b = cs(Tf), cs(0, 1), cs(Tf, 1)
+        a2 = (3*s - Tf*(2*a1 + b))/Tf**2
+        return a1, a2, (s - Tf*(Tf*a2 + a1))/Tf**3
+    Tf = fairlead_tension((0, 0, 0))
+    passes = [Tf]
+    for _ in range(12):
+        Tf = fairlead_tension(fit(Tf))
+        passes.append(Tf)
+    print("refit passes:", np.round(passes, 1))
+
+
+if __name__ == '__main__':
+    main()
