@@ -50,4 +50,8 @@ inline std::string readFileText(const std::string& name) {
   return std::string(b.begin(), b.end());
 }
 
+inline void writeFileText(const std::string& name, const std::string& text) {
+  writeFileBytes(name, text.data(), text.size());
+}
+
 }  // namespace qv::testing_support

@@ -1,0 +1,50 @@
+// The built-in Fourier-series tables of the wind and current force coefficients of tankers, held as
+// constant data. A row of 11 reals is evaluated at the heading last given to TRIGLD: a surge row A
+// as A(1) + sum A(k+1) cos(k a), a sway or yaw row B as sum B(k) sin(k a) (its 11th entry unused).
+// A set is three rows, CX, CY and CMZ, so that component c uses row c.
+#pragma once
+
+#include <array>
+
+namespace qv {
+
+using CoefRow = std::array<float, 11>;
+using CoefSet = std::array<CoefRow, 3>;  // rows CX, CY, CMZ
+
+inline constexpr int kLoadNodes = 2;  // load nodes of the tanker sets
+inline constexpr int kBowNodes = 2;   // bow nodes: 0 and 1 of the bow interpolation factor
+
+// Wind (model code 4): the small-tanker family, without bow dependence, and the OCIMF 1977 family,
+// by freeboard-based load (nodes 32 and 100 percent) and bow shape (0 conventional, 1 cylindrical).
+struct BuiltinWindSets {
+  std::array<CoefSet, kLoadNodes> smallTanker;                           // by load 32, 100
+  std::array<std::array<CoefSet, kBowNodes>, kLoadNodes> ocimf77;        // by load 32, 100, then bow
+};
+extern const BuiltinWindSets kBuiltinWindSets;
+
+// Current (model codes 4, 5, 6, 15): 36 sets and one surge row, 1,199 reals.
+inline constexpr int kOcimfDepthNodes = 6;  // h = depth / draft: 1.05, 1.1, 1.2, 1.5, 3.0, 6.0
+inline constexpr int kNsmbDepthNodes = 5;   // h = 1.05, 1.1, 1.2, 1.5, 3.0; then 4.4 and deep water
+inline constexpr std::array<float, kOcimfDepthNodes> kCurrentDepthNodes = {1.05f, 1.1f, 1.2f, 1.5f, 3.0f, 6.0f};
+inline constexpr float kNsmbDeepNode = 4.4f;
+
+struct BuiltinCurrentSets {
+  // OCIMF 1977 (code 6) by depth node, then bow (0 conventional, 1 cylindrical).
+  std::array<std::array<CoefSet, kBowNodes>, kOcimfDepthNodes> ocimf77;
+  // NSMB 1991 (codes 4 and 15) by depth node 1.05 to 3.0, then load (0: 100 percent, 1: 40
+  // percent), then bow (0 conventional with bulb, 1 conventional without bulb).
+  std::array<std::array<std::array<CoefSet, kBowNodes>, kLoadNodes>, kNsmbDepthNodes> nsmb91;
+  std::array<CoefSet, kBowNodes> nsmb91Deep100;  // h = 4.4, load 100, by bow
+  CoefSet nsmb91Deep40;                          // h = 4.4 and deep water, load 40, either bow
+  CoefRow nsmbMeanCx;                            // NSMB mean load-40 surge curve (code 15)
+  CoefSet extremeBow91;                          // extreme cylindrical bow 1991 (code 5)
+};
+static_assert(sizeof(BuiltinCurrentSets) == 4 * 1199, "the built-in current sets are 1,199 reals");
+
+// The current sets as far as they are known: the rows that identify each family. The other rows are
+// not available, so the built-in current models stop rather than give results from an incomplete
+// table (kBuiltinCurrentSetsComplete).
+extern const BuiltinCurrentSets kBuiltinCurrentSets;
+inline constexpr bool kBuiltinCurrentSetsComplete = false;
+
+}  // namespace qv

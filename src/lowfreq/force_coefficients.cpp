@@ -1,0 +1,304 @@
+#include "lowfreq/force_coefficients.h"
+
+#include <cmath>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "lowfreq/sines.h"
+#include "lowfreq/user_coefficients.h"
+#include "lowfreq/user_file.h"
+#include "numlib/angles.h"
+#include "numlib/interpolation.h"
+#include "platform/units.h"
+#include "util/fatal.h"
+#include "util/fortran_format.h"
+#include "util/packed_flags.h"
+
+namespace qv {
+
+ForceCoefficientState forceCoefficientState;
+
+void ForceCoefficientState::reset() { *this = ForceCoefficientState{}; }
+
+namespace {
+
+constexpr float kPi = 3.14159274f;
+constexpr float kHalfPi = 1.57079637f;
+constexpr float kDegPerRad = 57.2957764f;
+constexpr int kMaxLowdatRows = 21;
+
+// The models that each code selects (see the header's table).
+enum WindModel { kWindLowdat = 1, kWindUserFile = 2, kWindBarge = 3, kWindTanker = 4, kWindCylinder = 5 };
+enum CurrentModel {
+  kCurrentLowdat = 1,
+  kCurrentUserFile = 2,
+  kCurrentBarge = 3,
+  kCurrentNsmb = 4,
+  kCurrentExtremeBow = 5,
+  kCurrentOcimf = 6,
+  kCurrentCylinder = 7,
+  kCurrentNsmbMeanSurge = 15,
+};
+
+float rounded(double v) { return static_cast<float>(v); }
+
+// The series of one set for a component: the surge row by CCOF, the others by SCOF.
+float seriesOf(const CoefSet& set, int component) {
+  return component == 1 ? CCOF(set[0]) : SCOF(set[component - 1]);
+}
+
+// The flow seen by a vessel of the frontal and lateral areas, from the projected area (barge model).
+float bargeCoefficient(int component, float a, float AX, float AY, float XARM, float YARM, float LWL) {
+  const Sines& s = SINES;
+  const float P = APERP(AX, AY, a);
+  switch (component) {
+    case 1:
+      return AX == 0.0f ? -s.C1 : rounded(-static_cast<double>(s.C1) * P / AX);
+    case 2:
+      return AY == 0.0f ? -s.S1 : rounded(-static_cast<double>(s.S1) * P / AY);
+    default: {
+      const double arm = static_cast<double>(XARM) * s.C1 - static_cast<double>(YARM) * s.S1;
+      return AY == 0.0f ? rounded(arm / LWL) : rounded(arm * P / (static_cast<double>(AY) * LWL));
+    }
+  }
+}
+
+// A cylindrical vessel: drag along the flow, the moment from the arms.
+float cylinderCoefficient(int component, float XARM, float YARM, float LWL) {
+  const Sines& s = SINES;
+  switch (component) {
+    case 1:
+      return -s.C1;
+    case 2:
+      return -s.S1;
+    default:
+      return rounded((static_cast<double>(XARM) * s.C1 - static_cast<double>(YARM) * s.S1) / LWL);
+  }
+}
+
+// The table typed into LOWCOF: bow-on angles 0 to 180 degrees; the port side mirrors the starboard
+// side, so CY and CMZ change sign with the angle and CX does not. A table that cannot be
+// interpolated is refused as a user file's would be.
+float lowdatCoefficient(int component, float a, const Arr<float, kMaxLowdatRows>& angles,
+                        const Arr<float, kMaxLowdatRows, 3>& coefficients, std::int32_t count, std::string_view routine,
+                        std::int32_t unit) {
+  const std::string header = " ++>  User-supplied force coefficient array in LOWDAT";
+  if (count < 2 || count > kMaxLowdatRows) {
+    stopUserTableRefused(routine, unit, kKeyboardUnit,
+                         {"", header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(kMaxLowdatRows, 3)), ""});
+  }
+  if (const int row = firstUnorderedPoint(angles.data(), count); row != 0) {
+    stopUserTableRefused(routine, unit, kKeyboardUnit,
+                         {"", header, unorderedLine(row, "angles must be strictly monotonic"), ""});
+  }
+  const float d = ANGSYM(a) * kDegPerRad;
+  const float at = std::fabs(d);
+  int range = 0;
+  int i = 1;
+  BSRCH(angles.data(), at, range, i, count);
+  float value = 0.0f;
+  INTERP(angles.data(), &coefficients(1, component), at, value, i);
+  if (component != 1 && d < 0.0f) value = -value;
+  return value;
+}
+
+void warnNoModel(bool& warned, std::string_view flow, int code, int component, std::int32_t unit) {
+  if (warned) return;
+  warned = true;
+  writeRecord(unit, "");
+  writeRecord(unit, " ++> Warning: " + std::string(flow) + " force model code " + fmtI(code, 0) + " of component " +
+                        fmtI(component, 0) + " selects no model;");
+  writeRecord(unit, "     " + std::string(flow) + " coefficients of such codes are taken as 0.");
+}
+
+// The load blend of the NSMB 1991 sets at depth node n (0..4 the nodes 1.05 to 3.0, 5 the node 4.4,
+// 6 deep water, which serves the sway and yaw components only).
+float nsmbNodeValue(int code, int component, int n, float DFTPCT, float BOWCUR, const BuiltinCurrentSets& sets) {
+  float y100 = 0.0f;
+  float y40 = 0.0f;
+  if (n < kNsmbDepthNodes) {
+    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91[n][0][0], sets.nsmb91[n][0][1], component);
+    y40 = code == kCurrentNsmbMeanSurge && component == 1
+              ? CCOF(sets.nsmbMeanCx)
+              : INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91[n][1][0], sets.nsmb91[n][1][1], component);
+  } else if (n == kNsmbDepthNodes) {
+    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91Deep100[0], sets.nsmb91Deep100[1], component);
+    y40 = seriesOf(sets.nsmb91Deep40, component);
+  } else {
+    const auto& deep = sets.ocimf77[kOcimfDepthNodes - 1];
+    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, deep[0], deep[1], component);
+    y40 = seriesOf(sets.nsmb91Deep40, component);
+  }
+  return INTRPB(DFTPCT, 40.0f, 100.0f, y40, y100);
+}
+
+// Piecewise linear in h between the values at the nodes, the end values held beyond the ends.
+template <class NodeValue>
+float acrossDepthNodes(float h, const float* nodes, int count, NodeValue value) {
+  if (h <= nodes[0]) return value(0);
+  for (int n = 1; n < count; ++n) {
+    if (h <= nodes[n]) return INTRPB(h, nodes[n - 1], nodes[n], value(n - 1), value(n));
+  }
+  return value(count - 1);
+}
+
+}  // namespace
+
+void TRIGLD(float a) {
+  Sines& s = SINES;
+  // Each product is formed in double and rounded on store, as the recurrences were written.
+  const auto twice = [](float x, float y) { return rounded(2.0 * x * y); };
+  const auto diffSq = [](float x, float y) { return rounded(static_cast<double>(x) * x - static_cast<double>(y) * y); };
+  const auto sumProd = [](float a1, float b1, float a2, float b2) {
+    return rounded(static_cast<double>(a1) * b1 + static_cast<double>(a2) * b2);
+  };
+  const auto diffProd = [](float a1, float b1, float a2, float b2) {
+    return rounded(static_cast<double>(a1) * b1 - static_cast<double>(a2) * b2);
+  };
+  s.S1 = rounded(std::sin(static_cast<double>(a)));
+  s.C1 = rounded(std::cos(static_cast<double>(a)));
+  s.S2 = twice(s.S1, s.C1);
+  s.C2 = diffSq(s.C1, s.S1);
+  s.S3 = sumProd(s.C1, s.S2, s.S1, s.C2);
+  s.C3 = diffProd(s.C1, s.C2, s.S1, s.S2);
+  s.S4 = twice(s.S2, s.C2);
+  s.C4 = diffSq(s.C2, s.S2);
+  s.S5 = sumProd(s.C1, s.S4, s.S1, s.C4);
+  s.C5 = diffProd(s.C1, s.C4, s.S1, s.S4);
+  s.S6 = twice(s.S3, s.C3);
+  s.C6 = diffSq(s.C3, s.S3);
+  s.S7 = sumProd(s.S4, s.C3, s.C4, s.S3);
+  s.C7 = diffProd(s.C4, s.C3, s.S4, s.S3);
+  s.S8 = twice(s.S4, s.C4);
+  s.C8 = diffSq(s.C4, s.S4);
+  s.S9 = sumProd(s.C4, s.S5, s.S4, s.C5);
+  s.C9 = diffProd(s.C4, s.C5, s.S4, s.S5);
+  s.S10 = twice(s.S5, s.C5);
+  s.C10 = diffSq(s.C5, s.S5);
+}
+
+float CCOF(const CoefRow& A) {
+  double sum = A[0];
+  for (int k = 1; k <= 10; ++k) sum += static_cast<double>(A[k]) * SINES.COSKA(k);
+  return rounded(sum);
+}
+
+float SCOF(const CoefRow& B) {
+  double sum = 0.0;
+  for (int k = 1; k <= 10; ++k) sum += static_cast<double>(B[k - 1]) * SINES.SINKA(k);
+  return rounded(sum);
+}
+
+float INTRPA(float X, float X0, float X1, const CoefSet& TA, const CoefSet& TB, int component) {
+  const float fa = seriesOf(TA, component);
+  if (X1 - X0 == 0.0f) return fa;
+  const float fb = seriesOf(TB, component);
+  return rounded(fa + (static_cast<double>(X) - X0) / (static_cast<double>(X1) - X0) * (static_cast<double>(fb) - fa));
+}
+
+float INTRPB(float X, float X0, float X1, float Y0, float Y1) {
+  if (X1 - X0 == 0.0f) return Y0;
+  return rounded(Y0 + (static_cast<double>(X) - X0) / (static_cast<double>(X1) - X0) * (static_cast<double>(Y1) - Y0));
+}
+
+float APERP(float AX, float AY, float a) {
+  float t = std::fabs(std::fmod(a, kPi));
+  if (t > kHalfPi) t = kPi - t;
+  if (AY != 0.0f) t = rounded(t + std::atan(static_cast<double>(AX) / AY));
+  return rounded(std::sqrt(static_cast<double>(AX) * AX + static_cast<double>(AY) * AY) * std::sin(static_cast<double>(t)));
+}
+
+float ELIPS_PROJ(float A, float B, float a) {
+  const double s = std::sin(static_cast<double>(a));
+  return rounded(A + (static_cast<double>(B) - A) * s * s);
+}
+
+float currentSeries(int code, int component, float DFTPCT, float BOWCUR, float HOVERD, float LWL, float BWL,
+                    const BuiltinCurrentSets& sets) {
+  const double aspect = static_cast<double>(LWL) / BWL;
+  if (code == kCurrentExtremeBow) {
+    return component == 1 ? rounded(aspect * CCOF(sets.extremeBow91[0])) : SCOF(sets.extremeBow91[component - 1]);
+  }
+  float value = 0.0f;
+  if (code == kCurrentOcimf) {
+    value = acrossDepthNodes(HOVERD, kCurrentDepthNodes.data(), kOcimfDepthNodes, [&](int n) {
+      return INTRPA(BOWCUR, 0.0f, 1.0f, sets.ocimf77[n][0], sets.ocimf77[n][1], component);
+    });
+  } else {
+    // NSMB 1991: the depth ratio counts the draft at the load; the surge component ends at h = 4.4,
+    // sway and yaw blend on into the OCIMF deep-water sets up to h = 6.0.
+    const float h = DFTPCT * 0.01f * HOVERD;
+    const float nodes[] = {1.05f, 1.1f, 1.2f, 1.5f, 3.0f, kNsmbDeepNode, 6.0f};
+    const int count = component == 1 ? 6 : 7;
+    value = acrossDepthNodes(h, nodes, count,
+                             [&](int n) { return nsmbNodeValue(code, component, n, DFTPCT, BOWCUR, sets); });
+  }
+  return component == 1 ? rounded(static_cast<double>(value) * LWL / BWL) : value;
+}
+
+float WINDCF(int component, std::int32_t LWBARG, float LOADED, float BOWWND, float SIZE, float a, float TXWNDA,
+             float TYWNDA, float XWARM, float YWARM, float LWL, float /*BWL*/, std::int32_t unit, std::int32_t ISPM,
+             std::int32_t CREATR) {
+  const int code = NIBVAL(LWBARG, component, unit);
+  switch (code) {
+    case kWindTanker: {
+      const BuiltinWindSets& w = kBuiltinWindSets;
+      float smallFamily = 0.0f;
+      float ocimfFamily = 0.0f;
+      if (SIZE != 1.0f) {
+        smallFamily = INTRPB(LOADED, 32.0f, 100.0f, seriesOf(w.smallTanker[0], component),
+                             seriesOf(w.smallTanker[1], component));
+      }
+      if (SIZE != 0.0f) {
+        const float y32 = INTRPA(BOWWND, 0.0f, 1.0f, w.ocimf77[0][0], w.ocimf77[0][1], component);
+        const float y100 = INTRPA(BOWWND, 0.0f, 1.0f, w.ocimf77[1][0], w.ocimf77[1][1], component);
+        ocimfFamily = INTRPB(LOADED, 32.0f, 100.0f, y32, y100);
+      }
+      return INTRPB(SIZE, 0.0f, 1.0f, smallFamily, ocimfFamily);
+    }
+    case kWindBarge:
+      return bargeCoefficient(component, a, TXWNDA, TYWNDA, XWARM, YWARM, LWL);
+    case kWindLowdat:
+      return lowdatCoefficient(component, a, LOWCOF.UWNANG, LOWCOF.UWNCFS, LOWCOF.NUWNPT, "WINDCF", unit);
+    case kWindUserFile:
+      return USRWND(component, a, unit, kKeyboardUnit, windCoefficientFile(CREATR, ISPM));
+    case kWindCylinder:
+      return cylinderCoefficient(component, XWARM, YWARM, LWL);
+    default:
+      warnNoModel(forceCoefficientState.windNoModelWarned, "Wind", code, component, unit);
+      return 0.0f;
+  }
+}
+
+float CRNTCF(int component, std::int32_t LCBARG, float DFTPCT, float BOWCUR, float HOVERD, float a, float TXCURA,
+             float TYCURA, float XCARM, float YCARM, float LWL, float BWL, std::int32_t unit, std::int32_t ISPM,
+             std::int32_t CREATR) {
+  const int code = NIBVAL(LCBARG, component, unit);
+  switch (code) {
+    case kCurrentOcimf:
+    case kCurrentNsmb:
+    case kCurrentNsmbMeanSurge:
+    case kCurrentExtremeBow:
+      if (!kBuiltinCurrentSetsComplete) {
+        // Coefficients from a partly known table would look like results: the run stops instead.
+        fatalStop("CRNTCF", unit,
+                  {"", " ++> Built-in current coefficients of model " + fmtI(code, 0) + " are not available"},
+                  FatalWait::kPressReturn, kKeyboardUnit);
+      }
+      return currentSeries(code, component, DFTPCT, BOWCUR, HOVERD, LWL, BWL, kBuiltinCurrentSets);
+    case kCurrentBarge:
+      return bargeCoefficient(component, a, TXCURA, TYCURA, XCARM, YCARM, LWL);
+    case kCurrentLowdat:
+      return lowdatCoefficient(component, a, LOWCOF.UCRANG, LOWCOF.UCRCFS, LOWCOF.NUCRPT, "CRNTCF", unit);
+    case kCurrentUserFile:
+      return USRCRN(component, a, unit, kKeyboardUnit, currentCoefficientFile(CREATR, ISPM));
+    case kCurrentCylinder:
+      return cylinderCoefficient(component, XCARM, YCARM, LWL);
+    default:
+      warnNoModel(forceCoefficientState.currentNoModelWarned, "Current", code, component, unit);
+      return 0.0f;
+  }
+}
+
+}  // namespace qv

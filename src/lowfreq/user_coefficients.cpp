@@ -1,0 +1,105 @@
+#include "lowfreq/user_coefficients.h"
+
+#include <string>
+#include <string_view>
+
+#include "lowfreq/user_file.h"
+#include "numlib/angles.h"
+#include "numlib/interpolation.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+UserCoefficientState userCoefficientState;
+
+void UserCoefficientState::reset() {
+  wind = UserCoefficientTable{};
+  current = UserCoefficientTable{};
+}
+
+namespace {
+
+constexpr float kPi = 3.14159274f;
+constexpr float kDegPerRad = 57.2957764f;
+
+// Which reader is at work: its table, its name in a stop and its label for a read error.
+struct Reader {
+  UserCoefficientTable& table;
+  std::string_view routine;
+  std::string_view errorLabel;
+};
+
+void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
+  UserCoefficientTable& t = r.table;
+  const std::string name = FNAME.str();
+  if (!openUserFile(FNAME.view())) {
+    stopUserFileMissing(r.routine, unit,
+                        {"", " ++>  User-supplied force coefficients \"" + name + "\" not found", ""});
+  }
+  std::int32_t count = 0;
+  if (!readUserRecord({&count})) FILERR(FNAME.view(), r.errorLabel, unit, IIN);
+  const std::string header = " ++>  User-supplied force coefficient array in " + name;
+  if (count < 2 || count > kMaxUserCoefficientRows) {
+    stopUserTableRefused(r.routine, unit, IIN,
+                         {"", header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(kMaxUserCoefficientRows, 3)), ""});
+  }
+  for (int i = 1; i <= count; ++i) {
+    float heading = 0.0f;
+    if (!readUserRecord({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)})) {
+      FILERR(FNAME.view(), r.errorLabel, unit, IIN);
+    }
+    t.angle(i) = heading / kDegPerRad;
+  }
+  if (const int row = firstUnorderedPoint(t.angle.data(), count); row != 0) {
+    stopUserTableRefused(r.routine, unit, IIN,
+                         {"", header, unorderedLine(row, "headings must be strictly monotonic"), ""});
+  }
+  t.N = count;
+  t.FRSTIM = 0;
+  t.LASTFILE = FNAME;
+  HCLOSE(kUserFileUnit, FNAME.view(), "USERWC", unit);
+}
+
+float lookUp(const Reader& r, int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
+  UserCoefficientTable& t = r.table;
+  if (t.FRSTIM == 1 || t.LASTFILE.view() != FNAME.view()) load(r, FNAME, unit, IIN);
+  // The file's own convention: 180 degrees is flow from ahead.
+  const float heading = REDRAD(a + kPi);
+  int range = 0;
+  int i = 1;
+  BSRCH(t.angle.data(), heading, range, i, t.N);
+  float value = 0.0f;
+  INTERP(t.angle.data(), &t.coefficient(1, component), heading, value, i);
+  return value;
+}
+
+Text<13> fileFor(std::int32_t CREATR, std::int32_t ISPM, std::string_view buoy, std::string_view tank,
+                 std::string_view tug, std::string_view barge, std::string_view other) {
+  if (CREATR == 13 && ISPM == 2) return makeText<13>(buoy);
+  if (CREATR == 13 && ISPM == 3) return makeText<13>(tank);
+  if (CREATR == 10 && ISPM == 2) return makeText<13>(tug);
+  if (CREATR == 10 && ISPM == 3) return makeText<13>(barge);
+  return makeText<13>(other);
+}
+
+}  // namespace
+
+float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
+  return lookUp({userCoefficientState.wind, "USRWND", "USRWND"}, component, a, unit, IIN, FNAME);
+}
+
+float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
+  return lookUp({userCoefficientState.current, "USRCRN", "USERWC"}, component, a, unit, IIN, FNAME);
+}
+
+Text<13> windCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
+  return fileFor(CREATR, ISPM, "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt", "BARGWIND.txt", "WINDCOFS.txt");
+}
+
+Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
+  return fileFor(CREATR, ISPM, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt");
+}
+
+}  // namespace qv

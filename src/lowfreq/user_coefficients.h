@@ -1,0 +1,42 @@
+// Wind and current coefficients from the user's text files. A file holds the count N (2 to 145) and
+// N records of heading [deg], CX, CY, CMZ, with headings strictly monotonic; a heading of 180 degrees
+// is flow from ahead, so the file covers the full circle in its own convention. Each reader keeps
+// the table of the file it read last and reads again only when asked for another name.
+#pragma once
+
+#include <cstdint>
+
+#include "util/farray.h"
+
+namespace qv {
+
+inline constexpr int kMaxUserCoefficientRows = 145;
+
+// The coefficient of `component` (1 CX, 2 CY, 3 CMZ) at the relative heading a [rad], interpolated
+// linearly in the file's heading column (extrapolated beyond its end rows). Messages go to `unit`,
+// replies come from IIN.
+float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
+float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
+
+// The file names by originating simulation type and body: the buoy and tanker files of type 13,
+// the tug and barge files of type 10 (ISPM 2 and 3), otherwise "WINDCOFS.txt" and "CRNTCOFS.txt".
+Text<13> windCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
+Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
+
+// The table one reader keeps between calls.
+struct UserCoefficientTable {
+  std::int32_t N = 0;                                         // rows in use
+  Arr<float, kMaxUserCoefficientRows> angle{};                // file headings [rad]
+  Arr<float, kMaxUserCoefficientRows, 3> coefficient{};       // CX, CY, CMZ of each row
+  Text<13> LASTFILE = makeText<13>("========");               // name of the file held
+  std::int32_t FRSTIM = 1;                                    // 1 until the first file is read
+};
+
+struct UserCoefficientState {
+  UserCoefficientTable wind;
+  UserCoefficientTable current;
+  void reset();
+};
+extern UserCoefficientState userCoefficientState;
+
+}  // namespace qv
