@@ -1,0 +1,193 @@
+#include "lowfreq/current_profile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "lowfreq/curprof.h"
+#include "lowfreq/user_file.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/farray.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+CurrentProfileState currentProfileState;
+
+void CurrentProfileState::reset() { *this = CurrentProfileState{}; }
+
+namespace {
+
+constexpr double kPowerExponent = 1.2857143;  // 1 + 2/7: the mean of the squared 1/7-power profile
+constexpr int kDataSetProfilePoints = 5;      // points of the data set's own profile table
+const char* const kRoutine = "CURPROF_INIT";
+
+// Points at the given fractions of the water depth, all with one speed and heading.
+void setUniformPoints(std::initializer_list<float> fractions, float depth, float speed, float heading) {
+  Curprof& p = CURPROF;
+  p.NCURNTPF = static_cast<std::int32_t>(fractions.size());
+  int i = 0;
+  for (float fraction : fractions) {
+    ++i;
+    p.DPTHIPF(i) = fraction * depth;
+    p.VELIPF(i) = speed;
+    p.CURHDGPF(i) = heading;
+  }
+}
+
+// The data set's own table (mode 2).
+void copyDataSetTable(std::int32_t IUNIT, std::int32_t IIN) {
+  const Tpcm& t = TPCM;
+  const std::string header = " ++>  Current profile table of the data set";
+  if (t.NCURNT < 2 || t.NCURNT > kDataSetProfilePoints) {
+    stopUserTableRefused(kRoutine, IUNIT, IIN,
+                         {header, dimensionLine("dimension", fmtI(t.NCURNT, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(kDataSetProfilePoints, 3))});
+  }
+  if (const int row = firstUnorderedPoint(t.DPTHI.data(), t.NCURNT, true); row != 0) {
+    stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
+  }
+  Curprof& p = CURPROF;
+  p.NCURNTPF = t.NCURNT;
+  for (int i = 1; i <= t.NCURNT; ++i) {
+    p.DPTHIPF(i) = t.DPTHI(i);
+    p.VELIPF(i) = t.VELI(i);
+    p.CURHDGPF(i) = t.CURHDG;
+  }
+}
+
+// The file "CRNTPROF.txt" (mode 3). A heading that changes above the keel is noted: the vessel
+// forces take the current direction as constant down to the draft.
+void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
+  const Text<13> FNAME = makeText<13>("CRNTPROF.txt");
+  const std::string name = FNAME.str();
+  if (!openUserFile(FNAME.view())) {
+    stopUserFileMissing(kRoutine, IUNIT, {" ++>  User-supplied current profile \"" + name + "\" not found"});
+  }
+  std::int32_t count = 0;
+  if (!readUserRecord({&count})) FILERR(FNAME.view(), kRoutine, IUNIT, IIN);
+  const std::string header = " ++>  User-supplied current profile array in " + name;
+  if (count < 2 || count > kMaxProfilePoints) {
+    stopUserTableRefused(kRoutine, IUNIT, IIN,
+                         {header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(kMaxProfilePoints, 3))});
+  }
+  Curprof& p = CURPROF;
+  bool headingChanges = false;
+  for (int i = 1; i <= count; ++i) {
+    if (!readUserRecord({&p.DPTHIPF(i), &p.VELIPF(i), &p.CURHDGPF(i)})) FILERR(FNAME.view(), kRoutine, IUNIT, IIN);
+    if (p.DPTHIPF(i) < VDRAFT && p.CURHDGPF(i) != TPCM.CURHDG) headingChanges = true;
+  }
+  if (const int row = firstUnorderedPoint(p.DPTHIPF.data(), count, true); row != 0) {
+    stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
+  }
+  p.NCURNTPF = count;
+  HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, IUNIT);
+  if (headingChanges) {
+    writeRecord(IUNIT, " ++>  Note: The current direction specified in " + name + " changes at a depth");
+    writeRecord(IUNIT, "      less than vessel draft; vessel forces are computed assuming constant");
+    writeRecord(IUNIT, "      current direction down to the vessel draft. ");
+    PRSRET(IUNIT, IIN);
+  }
+}
+
+}  // namespace
+
+float VONE7TH(float DEPTH, float D) {
+  const double r = 1.0 - static_cast<double>(D) / DEPTH;
+  if (r <= 0.0) return 0.0f;
+  return static_cast<float>(std::pow(r, 1.0 / 7.0));
+}
+
+float AVGCUR(float DEPTH, float VDRAFT, std::int32_t MODE, const float* VEL, const float* DEP, float USURF,
+             std::int32_t N) {
+  if (MODE < 0 || MODE > 3) return 0.0f;
+  // A draft of nothing sees the surface speed.
+  if (!(VDRAFT > 0.0f)) return USURF;
+  switch (MODE) {
+    case 0: {
+      const double e = static_cast<double>(VDRAFT) / DEPTH;
+      // Below the bottom the 1/7-power speed is 0.
+      const double below = std::max(0.0, 1.0 - e);
+      return static_cast<float>(USURF * std::sqrt((1.0 - std::pow(below, kPowerExponent)) / (kPowerExponent * e)));
+    }
+    case 1:
+      return USURF;
+    case 2:
+    case 3: {
+      // The square of the speed over linear pieces from the surface down to the draft.
+      double integral = 0.0;
+      double z0 = 0.0;
+      double v0 = USURF;
+      bool reached = false;
+      for (int i = 1; i <= N && !reached; ++i) {
+        double z1 = DEP[i - 1];
+        double v1 = VEL[i - 1];
+        if (z1 - z0 > 0.0) {
+          if (z1 >= VDRAFT) {
+            v1 = v0 + (v1 - v0) * (VDRAFT - z0) / (z1 - z0);
+            z1 = VDRAFT;
+            reached = true;
+          }
+          const double slope = (v1 - v0) / (z1 - z0);
+          integral += slope != 0.0 ? (v1 * v1 * v1 - v0 * v0 * v0) / (3.0 * slope) : v0 * v0 * (z1 - z0);
+        }
+        z0 = DEP[i - 1];
+        v0 = VEL[i - 1];
+      }
+      if (!reached && VDRAFT > z0) integral += v0 * v0 * (VDRAFT - z0);
+      return static_cast<float>(std::sqrt(integral / VDRAFT));
+    }
+    default:
+      return 0.0f;
+  }
+}
+
+void CURPROF_INIT(float VDRAFT, float& DZMIN, std::int32_t IUNIT, std::int32_t IIN) {
+  CurrentProfileState& state = currentProfileState;
+  if (state.built) {
+    DZMIN = state.dzmin;
+    return;
+  }
+  Tpcm& t = TPCM;
+  if (t.LCURNT == 0) {
+    t.CURSPD = 0.0f;
+    setUniformPoints({0.5f, 1.0f}, t.DEPTH, 0.0f, 0.0f);
+  } else {
+    switch (t.LCSTCR) {
+      case 0: {
+        setUniformPoints({0.3f, 0.6f, 0.7f, 0.8f, 0.9f, 0.975f, 1.0f}, t.DEPTH, 0.0f, t.CURHDG);
+        Curprof& p = CURPROF;
+        for (int i = 1; i < p.NCURNTPF; ++i) p.VELIPF(i) = t.CURSPD * VONE7TH(t.DEPTH, p.DPTHIPF(i));
+        break;
+      }
+      case 1:
+        setUniformPoints({0.2f, 0.4f, 0.6f, 0.8f, 1.0f}, t.DEPTH, t.CURSPD, t.CURHDG);
+        break;
+      case 2:
+        copyDataSetTable(IUNIT, IIN);
+        break;
+      case 3:
+        readProfileFile(VDRAFT, IUNIT, IIN);
+        break;
+      default:
+        break;
+    }
+  }
+  const Curprof& p = CURPROF;
+  float smallest = 1.0e20f;
+  float above = 0.0f;
+  for (int i = 1; i <= p.NCURNTPF; ++i) {
+    smallest = std::min(smallest, p.DPTHIPF(i) - above);
+    above = p.DPTHIPF(i);
+  }
+  state.built = true;
+  state.dzmin = smallest;
+  DZMIN = smallest;
+}
+
+}  // namespace qv

@@ -1,0 +1,169 @@
+#include "lowfreq/flow_spectra.h"
+
+#include <cmath>
+#include <string>
+
+#include "lowfreq/user_file.h"
+#include "numlib/interpolation.h"
+#include "platform/units.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+UserSpectrumState userSpectrumState;
+
+void UserSpectrumState::reset() {
+  wind = UserSpectrumTable{};
+  current = UserSpectrumTable{};
+}
+
+namespace {
+
+constexpr double kTwoPi = 6.2831855;
+constexpr float kBandLimit = 0.1257f;  // [rad/s] upper end of the band-limited current spectrum
+
+// Which reader is at work: its table, its name for stops and read errors, and the words of its
+// out-of-range warning.
+struct Reader {
+  UserSpectrumTable& table;
+  std::string_view routine;
+  std::string_view flow;
+};
+
+void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
+  UserSpectrumTable& t = r.table;
+  const std::string name(FNAME);
+  if (!openUserFile(FNAME)) {
+    stopUserFileMissing(r.routine, IUNIT, {" ++>  User-supplied spectrum file \"" + name + "\" not found"});
+  }
+  std::int32_t count = 0;
+  if (!readUserRecord({&count})) FILERR(FNAME, r.routine, IUNIT, IIN);
+  const std::string header = " ++>  User-supplied spectrum array in " + name;
+  if (count < 2 || count > kMaxUserSpectrumPoints) {
+    stopUserTableRefused(r.routine, IUNIT, IIN,
+                         {header, dimensionLine("dimension", fmtI(count, 0), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(kMaxUserSpectrumPoints, 0))});
+  }
+  for (int i = 1; i <= count; ++i) {
+    if (!readUserRecord({&t.frequency(i), &t.density(i)})) FILERR(FNAME, r.routine, IUNIT, IIN);
+  }
+  if (const int row = firstUnorderedPoint(t.frequency.data(), count); row != 0) {
+    stopUserTableRefused(r.routine, IUNIT, IIN,
+                         {header, unorderedLine(row, "frequencies must be strictly monotonic")});
+  }
+  t.N = count;
+  t.FRSTIM = 0;
+  t.LASTFILE = makeText<13>(FNAME);
+  HCLOSE(kUserFileUnit, FNAME, r.routine, IUNIT);
+}
+
+void warnOutside(const Reader& r, std::int32_t IUNIT, std::int32_t IIN) {
+  const UserSpectrumTable& t = r.table;
+  writeRecord(IUNIT, " ++> Warning: Frequencies are required lying outside the range of your user-supplied " +
+                         std::string(r.flow) + " spectrum.");
+  writeRecord(IUNIT,
+              "     The associated spectral values will be set to zero. If this is not what you want, extend the "
+              "spectrum. ");
+  writeRecord(IUNIT, "     Required Interval: " + fmtE(t.frequency(1), 9, 3) + " to " + fmtE(t.frequency(t.N), 9, 3) +
+                         " radians/sec");
+  std::int32_t answer = 0;
+  ABORT0(IUNIT, IIN, answer);  // the run goes on whatever the answer
+}
+
+float lookUp(const Reader& r, float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
+  UserSpectrumTable& t = r.table;
+  if (t.FRSTIM == 1 || t.LASTFILE.view() != makeText<13>(FNAME).view()) load(r, FNAME, IUNIT, IIN);
+  int range = 0;
+  int i = 1;
+  BSRCH(t.frequency.data(), W, range, i, t.N);
+  if (range != 0) {
+    if (!t.outsideWarned) {
+      t.outsideWarned = true;
+      warnOutside(r, IUNIT, IIN);
+    }
+    return 0.0f;
+  }
+  float value = 0.0f;
+  INTERP(t.frequency.data(), t.density.data(), W, value, i);
+  return value;
+}
+
+}  // namespace
+
+float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t ICODE, float APIPAR, float ZREF,
+             float& RATIO, std::int32_t IUNIT) {
+  double speed = 0.0;  // U' [ft/s | m/s]
+  double scale = 0.0;  // length scale of the Davenport model [ft | m]
+  double height = 0.0; // reference height of the API model [ft | m]
+  if (NUNTS == 1) {
+    speed = 0.5139 * U;
+    scale = 191.0;
+    height = 10.0;
+  } else if (NUNTS == 0) {
+    speed = 1.6867 * U;
+    scale = 626.67;
+    height = 32.81;
+  } else {
+    fatalStop("WNDSPC", IUNIT, {" >>! NUNTS error in WNDSPC, <RETURN> to quit"}, FatalWait::kReadLine);
+  }
+  RATIO = 1.0f;
+  // Every gust model scales with the mean wind; without one there are no gusts to describe.
+  if (!(U > 0.0f)) return 0.0f;
+  switch (ICODE) {
+    case kWindDavenport: {
+      const double x = F * scale / speed;
+      return static_cast<float>(0.02 * speed * scale * x / std::pow(1.0 + x * x, 1.333333));
+    }
+    case kWindConstant:
+      return SCONST;
+    case kWindSteady:
+      return 0.0f;
+    case kWindApi: {
+      if (!(APIPAR > 0.0f)) {
+        fatalStop("WNDSPC", IUNIT, {" >>! API parameter error in WNDSPC, <RETURN> to quit"}, FatalWait::kReadLine);
+      }
+      const double peak = APIPAR * speed * kTwoPi / height;
+      return static_cast<float>(0.02676 * speed * speed / (peak * std::pow(1.0 + 1.5 * F / peak, 1.66667)));
+    }
+    case kWindNpd: {
+      const double zz = NUNTS == 0 ? ZREF / 32.81 : 0.1 * ZREF;
+      const double u = 0.05139 * U;  // the mean wind at 10 m [m/s] over 10
+      const double c = 0.0573 * std::sqrt(1.0 + 1.5 * u);
+      RATIO = zz > 1.01 * std::exp(-1.0 / c) ? static_cast<float>(1.0 / std::pow(1.0 + c * std::log(zz), 2)) : 0.0f;
+      const double f = F / kTwoPi * 172.0 * std::pow(zz, 2.0 / 3.0) / std::pow(u, 0.75);
+      double s = 320.0 / kTwoPi * u * u * std::pow(zz, 0.45) / std::pow(1.0 + std::pow(f, 0.468), 3.561253);
+      if (NUNTS == 0) s *= 10.764;  // (m/s)^2 to (ft/s)^2
+      return static_cast<float>(s);
+    }
+    case kWindUserFile:
+      return UWNDSPEC(F, IUNIT, kKeyboardUnit, "WINDSPEC.txt");
+    default:
+      return 0.0f;
+  }
+}
+
+float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT) {
+  switch (ICODE) {
+    case 0:
+      return 0.0f;
+    case 1:
+      return SCONST;
+    case 3:
+      return W <= kBandLimit ? SCONST : 0.0f;
+    default:
+      return UCURSPEC(W, IUNIT, kKeyboardUnit, "CRNTSPEC.txt");
+  }
+}
+
+float UWNDSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
+  return lookUp({userSpectrumState.wind, "UWNDSPEC", "wind"}, W, IUNIT, IIN, FNAME);
+}
+
+float UCURSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
+  return lookUp({userSpectrumState.current, "UCURSPEC", "current"}, W, IUNIT, IIN, FNAME);
+}
+
+}  // namespace qv

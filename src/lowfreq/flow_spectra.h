@@ -1,0 +1,56 @@
+// Spectral densities of wind gusts and of current fluctuations at the low frequencies of the moored
+// vessel's horizontal motions, one-sided, per rad/s, and the user spectrum files "WINDSPEC.txt" and
+// "CRNTSPEC.txt" (the count N, 2 to 1000, then N pairs of frequency [rad/s] and density, frequencies
+// strictly monotonic). Each file reader keeps the table of the file it read last.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "util/farray.h"
+
+namespace qv {
+
+inline constexpr int kMaxUserSpectrumPoints = 1000;
+
+// Wind-gust spectrum models (TPCM WNDTYP).
+inline constexpr int kWindDavenport = 1;
+inline constexpr int kWindConstant = 2;
+inline constexpr int kWindSteady = 3;
+inline constexpr int kWindApi = 4;
+inline constexpr int kWindNpd = 5;
+inline constexpr int kWindUserFile = 6;
+
+// The wind-gust density at F [rad/s] for the mean wind U [kn] (0 when U is not above 0). SCONST the
+// density of the constant model; NUNTS 0 English, 1 metric; ICODE the model; APIPAR the API
+// parameter; ZREF the height of the NPD model [ft | m]; RATIO out: the NPD squared speed ratio of
+// the height to 10 m (1 for the other models); IUNIT the screen unit.
+float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t ICODE, float APIPAR, float ZREF,
+             float& RATIO, std::int32_t IUNIT);
+// The current density at W [rad/s]: ICODE (TPCM CURTYP) 0 none, 1 SCONST, 3 SCONST up to 0.1257
+// rad/s and 0 above, anything else the file "CRNTSPEC.txt".
+float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT);
+
+// The user file's density at W [rad/s], linear between its points; 0 outside them, with a warning
+// the first time in the run.
+float UWNDSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME);
+float UCURSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME);
+
+// The table one reader keeps between calls.
+struct UserSpectrumTable {
+  std::int32_t N = 0;                                  // points in use
+  Arr<float, kMaxUserSpectrumPoints> frequency{};      // [rad/s]
+  Arr<float, kMaxUserSpectrumPoints> density{};        // spectral density per rad/s
+  Text<13> LASTFILE = makeText<13>("========");        // name of the file held
+  std::int32_t FRSTIM = 1;                             // 1 until the first file is read
+  bool outsideWarned = false;                          // the out-of-range warning has been given
+};
+
+struct UserSpectrumState {
+  UserSpectrumTable wind;
+  UserSpectrumTable current;
+  void reset();
+};
+extern UserSpectrumState userSpectrumState;
+
+}  // namespace qv

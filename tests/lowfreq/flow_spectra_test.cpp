@@ -1,0 +1,205 @@
+#include "lowfreq/flow_spectra.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "platform/units.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+
+namespace qv {
+namespace {
+
+using qv::testing_support::ConsoleCapture;
+using qv::testing_support::contains;
+using qv::testing_support::IsClose;
+using qv::testing_support::stopStatus;
+using qv::testing_support::TempDir;
+using qv::testing_support::writeFileText;
+
+constexpr int kEnglish = 0;
+constexpr int kMetric = 1;
+
+float windDensity(float F, float U, int NUNTS, int code, float api = 0.035f, float height = 10.0f) {
+  float ratio = -1.0f;
+  return WNDSPC(F, U, 7.5f, NUNTS, code, api, height, ratio, kScreenUnit);
+}
+
+// The integral over 0 < F < infinity [rad/s], by the trapezoid rule in ln F from 1e-7 to 1e7.
+double integral(const std::function<double(double)>& density) {
+  const int steps = 20000;
+  const double lo = std::log(1e-7), hi = std::log(1e7), h = (hi - lo) / steps;
+  double sum = 0.0;
+  for (int i = 0; i <= steps; ++i) {
+    const double F = std::exp(lo + i * h);
+    sum += (i == 0 || i == steps ? 0.5 : 1.0) * density(F) * F;
+  }
+  return sum * h;
+}
+
+TEST(WindSpectrum, VarianceOfTheGustModels) {
+  // Davenport: 0.02 U' L x / (1 + x^2)^(4/3) over F integrates to 0.03 U'^2; API: 0.02676 U'^2
+  // whatever its parameter. U' = 1.6867 or 0.5139 times the speed in knots.
+  struct Case {
+    int code, units;
+    float knots, api;
+    double variance;
+  };
+  const Case cases[] = {
+      {1, kEnglish, 30, 0, 0.03 * std::pow(1.6867 * 30, 2)},
+      {1, kMetric, 45, 0, 0.03 * std::pow(0.5139 * 45, 2)},
+      {4, kEnglish, 30, 0.025f, 0.02676 * std::pow(1.6867 * 30, 2)},
+      {4, kEnglish, 30, 0.05f, 0.02676 * std::pow(1.6867 * 30, 2)},
+      {4, kMetric, 60, 0.035f, 0.02676 * std::pow(0.5139 * 60, 2)},
+  };
+  for (const Case& c : cases) {
+    const double variance = integral([&](double F) { return windDensity(static_cast<float>(F), c.knots, c.units, c.code, c.api); });
+    EXPECT_TRUE(IsClose(variance, c.variance, 2e-3)) << "code " << c.code << " units " << c.units;
+  }
+  // One Davenport ordinate by hand: U' = 1.6867 * 30, x = 0.05 * 626.67 / U'.
+  EXPECT_TRUE(IsClose(windDensity(0.05f, 30, kEnglish, 1), 254.759236, 1e-5));
+}
+
+TEST(WindSpectrum, NpdModel) {
+  float ratio = -1.0f;
+  // numpy of the formula at 40 knots and 0.1 rad/s: u = 0.05139 U, zz the height over 10 m, f =
+  // F/(2 pi) 172 zz^(2/3) / u^0.75, S = 320/(2 pi) u^2 zz^0.45 / (1 + f^0.468)^3.561253.
+  EXPECT_TRUE(IsClose(WNDSPC(0.1f, 40, 0, kMetric, 5, 0, 10.0f, ratio, kScreenUnit), 12.0985126, 1e-5));
+  EXPECT_TRUE(IsClose(ratio, 1.0, 1e-6));  // at the reference height
+  EXPECT_TRUE(IsClose(WNDSPC(0.1f, 40, 0, kMetric, 5, 0, 25.0f, ratio, kScreenUnit), 10.0295623, 1e-5));
+  EXPECT_TRUE(IsClose(ratio, 0.817361885, 1e-5));  // 1 / (1 + C ln 2.5)^2, C = 0.0573 sqrt(1 + 1.5 u)
+  // English units: heights in feet, the density in (ft/s)^2 s, 10.764 times the metric value.
+  for (const float F : {0.01f, 0.1f, 1.0f}) {
+    const float metric = WNDSPC(F, 40, 0, kMetric, 5, 0, 25.0f, ratio, kScreenUnit);
+    const float english = WNDSPC(F, 40, 0, kEnglish, 5, 0, 25.0f * 3.281f, ratio, kScreenUnit);
+    EXPECT_TRUE(IsClose(english, 10.764 * metric, 1e-4)) << F;
+    EXPECT_TRUE(IsClose(ratio, 0.817361885, 1e-4));
+  }
+  // Where 1 + C ln zz comes near zero (zz about exp(-1/C)) the ratio is set to 0.
+  WNDSPC(0.1f, 40, 0, kMetric, 5, 0, 0.0017f, ratio, kScreenUnit);
+  EXPECT_EQ(ratio, 0.0f);
+  WNDSPC(0.1f, 40, 0, kMetric, 5, 0, 0.0019f, ratio, kScreenUnit);
+  EXPECT_GT(ratio, 1.0f);
+  // The other models leave the ratio 1.
+  WNDSPC(0.1f, 40, 0, kMetric, 1, 0, 25.0f, ratio, kScreenUnit);
+  EXPECT_EQ(ratio, 1.0f);
+}
+
+TEST(WindSpectrum, ConstantSteadyAndCalm) {
+  EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 2), 7.5f);
+  EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 3), 0.0f);
+  EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 7), 0.0f);
+  EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 0), 0.0f);
+  // No mean wind: every model gives 0 (the gust models divide by the speed).
+  for (const int code : {1, 2, 4, 5}) {
+    EXPECT_EQ(windDensity(0.3f, 0, kMetric, code), 0.0f) << code;
+    EXPECT_EQ(windDensity(0.3f, -5, kEnglish, code), 0.0f) << code;
+  }
+}
+
+TEST(WindSpectrum, BadUnitsOrApiParameterStop) {
+  struct Case {
+    int units, code;
+    float api;
+    const char* message;
+  };
+  const Case cases[] = {
+      {2, 1, 0.035f, " >>! NUNTS error in WNDSPC, <RETURN> to quit\n"},
+      {kEnglish, 4, 0.0f, " >>! API parameter error in WNDSPC, <RETURN> to quit\n"},
+      {kMetric, 4, -0.1f, " >>! API parameter error in WNDSPC, <RETURN> to quit\n"},
+  };
+  for (const Case& c : cases) {
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([&] { windDensity(0.1f, 30, c.units, c.code, c.api); }), kExitFatal);
+    EXPECT_EQ(console.screen(), c.message);
+    EXPECT_EQ(console.unread(), "");  // the wait read its line
+  }
+}
+
+TEST(CurrentSpectrum, ConstantAndBandLimited) {
+  EXPECT_EQ(CURSPC(0.05f, 3.0f, 0, kScreenUnit), 0.0f);
+  EXPECT_EQ(CURSPC(0.05f, 3.0f, 1, kScreenUnit), 3.0f);
+  EXPECT_EQ(CURSPC(5.0f, 3.0f, 1, kScreenUnit), 3.0f);
+  EXPECT_EQ(CURSPC(0.1257f, 3.0f, 3, kScreenUnit), 3.0f);
+  EXPECT_EQ(CURSPC(0.12571f, 3.0f, 3, kScreenUnit), 0.0f);
+}
+
+class UserSpectra : public ::testing::Test {
+ protected:
+  void SetUp() override { userSpectrumState.reset(); }
+  void TearDown() override { closeAllUnits(); }
+  TempDir dir;
+};
+
+TEST_F(UserSpectra, TableInsideAndWarningOnceOutside) {
+  writeFileText("WINDSPEC.txt", "3\n0.01, 100.\n0.1 40\n 1.0  4.0\n");
+  writeFileText("CRNTSPEC.txt", "2\n0.02 1.5\n0.2 0.5\n");
+  ConsoleCapture console("\n\n");
+  float ratio = 0.0f;
+  EXPECT_TRUE(IsClose(WNDSPC(0.055f, 20, 0, kEnglish, 6, 0, 0, ratio, kScreenUnit), 70, 1e-6));
+  EXPECT_TRUE(IsClose(CURSPC(0.11f, 0, 2, kScreenUnit), 1.0, 1e-6));
+  EXPECT_EQ(console.screen(), "");
+  EXPECT_EQ(UWNDSPEC(2.0f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 0.0f);
+  EXPECT_EQ(UWNDSPEC(0.001f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 0.0f);
+  EXPECT_EQ(UCURSPEC(0.3f, kScreenUnit, kKeyboardUnit, "CRNTSPEC.txt"), 0.0f);
+  EXPECT_EQ(console.screen(),
+            " ++> Warning: Frequencies are required lying outside the range of your user-supplied wind spectrum.\n"
+            "     The associated spectral values will be set to zero. If this is not what you want, extend the "
+            "spectrum. \n"
+            "     Required Interval: 0.100E-01 to 0.100E+01 radians/sec\n"
+            "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "
+            " ++> Warning: Frequencies are required lying outside the range of your user-supplied current "
+            "spectrum.\n"
+            "     The associated spectral values will be set to zero. If this is not what you want, extend the "
+            "spectrum. \n"
+            "     Required Interval: 0.200E-01 to 0.200E+00 radians/sec\n"
+            "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
+  // The table stays in memory under its name.
+  writeFileText("WINDSPEC.txt", "2\n0 0\n9 0\n");
+  EXPECT_TRUE(IsClose(UWNDSPEC(0.1f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 40, 1e-6));
+}
+
+TEST_F(UserSpectra, FilesThatCannotServeStop) {
+  std::string pairs;
+  for (int i = 1; i <= 1001; ++i) pairs += std::to_string(0.001 * i) + " 1\n";
+  struct Case {
+    const char* text;  // nullptr: no file
+    std::string expected;
+  };
+  const Case cases[] = {
+      {nullptr,
+       " ++>  User-supplied spectrum file \"CRNTSPEC.txt\" not found\n\a\n"
+       " Enter \"A\" to abort or Press <RETURN> to continue: "},
+      {"1001\n",
+       " ++>  User-supplied spectrum array in CRNTSPEC.txt\n      dimension = [1001] out of range; allowable\n"
+       "      dimension = [1000]\n\n Press <RETURN> to continue: "},
+      {"1\n0.1 2\n",
+       " ++>  User-supplied spectrum array in CRNTSPEC.txt\n      dimension = [1] out of range; allowable\n"
+       "      dimension = [1000]\n\n Press <RETURN> to continue: "},
+      {"3\n0.1 2\n0.3 2\n0.2 2\n",
+       " ++>  User-supplied spectrum array in CRNTSPEC.txt\n"
+       "      row [  3] out of order; frequencies must be strictly monotonic\n\n Press <RETURN> to continue: "},
+      {"3\n0.1 2\n0.3\n",
+       "\n ++> End of file or related file error in routine UCURSPEC\n     file name CRNTSPEC.txt\n\n"
+       " Press <RETURN> to continue: "},
+  };
+  for (const Case& c : cases) {
+    userSpectrumState.reset();
+    std::remove("CRNTSPEC.txt");
+    if (c.text) writeFileText("CRNTSPEC.txt", std::string(c.text) + (std::string(c.text) == "1001\n" ? pairs : ""));
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { CURSPC(0.1f, 0, 2, kScreenUnit); }), kExitFatal);
+    EXPECT_EQ(console.screen(), c.expected);
+  }
+  // 1000 points are accepted.
+  userSpectrumState.reset();
+  writeFileText("CRNTSPEC.txt", "1000\n" + pairs);
+  EXPECT_EQ(CURSPC(0.5f, 0, 2, kScreenUnit), 1.0f);
+}
+
+}  // namespace
+}  // namespace qv
