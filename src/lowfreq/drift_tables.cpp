@@ -1,0 +1,127 @@
+#include "lowfreq/drift_tables.h"
+
+#include <cmath>
+#include <string>
+
+#include "lowfreq/user_file.h"
+#include "numlib/angles.h"
+#include "numlib/interpolation.h"
+#include "platform/units.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+DriftTableState driftTableState;
+
+void DriftTableState::reset() {
+  NFREQ = 0;
+  NAZ = 0;
+  LASTFILE = makeText<13>("========");
+  FRSTIM = 1;
+  WARN1 = 0;
+}
+
+namespace {
+
+constexpr float kPi = 3.14159274f;
+constexpr float kDegPerRad = 57.2957764f;
+const char* const kRoutine = "DRFTCB";
+
+// A count read as a real and truncated; a value beyond any table stays beyond it.
+std::int32_t truncatedCount(float value) {
+  if (!(std::fabs(value) < 1.0e6f)) return value < 0.0f ? -999999 : 999999;
+  return static_cast<std::int32_t>(value);
+}
+
+void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
+  DriftTableState& t = driftTableState;
+  const std::string name = FNAME.str();
+  if (!openUserFile(FNAME.view())) {
+    fatalStop(kRoutine, unit, {"", " ++>  User-supplied drift force coefficients \"" + name + "\" not found.", ""},
+              FatalWait::kPressReturn, IIN);
+  }
+  float frequencies = 0.0f;
+  float headings = 0.0f;
+  if (!readUserRecord({&frequencies, &headings})) FILERR(FNAME.view(), kRoutine, unit, IIN);
+  const std::int32_t nfreq = truncatedCount(frequencies);
+  const std::int32_t naz = truncatedCount(headings);
+  const std::string header = " ++>  User-supplied drift force coefficient array ";
+  if (nfreq < 2 || nfreq > kMaxDriftFrequencies || naz < 2 || naz > kMaxDriftHeadings) {
+    stopUserTableRefused(
+        kRoutine, unit, IIN,
+        {"", header, dimensionLine("dimensions", fmtI(nfreq, 3) + "," + fmtI(naz, 3), " out of range; allowable"),
+         dimensionLine("dimensions", fmtI(kMaxDriftFrequencies, 3) + "," + fmtI(kMaxDriftHeadings, 3)), ""});
+  }
+  for (int j = 1; j <= naz; ++j) {
+    float heading = 0.0f;
+    if (!readUserRecord({&heading})) FILERR(FNAME.view(), kRoutine, unit, IIN);
+    t.ANGARR(j) = heading / kDegPerRad;
+    for (int i = 1; i <= nfreq; ++i) {
+      float frequency = 0.0f;
+      if (!readUserRecord({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)})) {
+        FILERR(FNAME.view(), kRoutine, unit, IIN);
+      }
+      if (j == 1) t.WARRAY(i) = frequency;
+    }
+  }
+  if (const int row = firstUnorderedPoint(t.WARRAY.data(), nfreq); row != 0) {
+    stopUserTableRefused(kRoutine, unit, IIN,
+                         {"", header, unorderedLine(row, "frequencies must be strictly monotonic"), ""});
+  }
+  if (const int row = firstUnorderedPoint(t.ANGARR.data(), naz); row != 0) {
+    stopUserTableRefused(kRoutine, unit, IIN,
+                         {"", header, unorderedLine(row, "headings must be strictly monotonic"), ""});
+  }
+  t.NFREQ = nfreq;
+  t.NAZ = naz;
+  t.FRSTIM = 0;
+  t.LASTFILE = FNAME;
+  HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, unit);
+}
+
+// The first frequency outside the table in the run: the user may stop; an unattended run stops.
+void warnExtrapolation(std::int32_t unit, std::int32_t IIN) {
+  writeRecord(unit, "");
+  writeRecord(unit, " ++> Warning: Frequency outside user-supplied drift coefficient");
+  writeRecord(unit, "     range; \"continue\" to extrapolate outside available range.");
+  std::int32_t answer = 0;
+  ABORT0(unit, IIN, answer);
+  if (answer == -1 || unit == kDiagnosticsUnit) silentStop(kRoutine);
+}
+
+}  // namespace
+
+void INTRP4(const float* C, const float* W, const float* A, float f, float h, float& result, int i, int j,
+            int /*frequencies*/, int /*headings*/) {
+  const auto c = [C](int fi, int hj) { return C[(fi - 1) + kMaxDriftFrequencies * (hj - 1)]; };
+  const float th = (h - A[j - 1]) / (A[j] - A[j - 1]);
+  const float tf = (f - W[i - 1]) / (W[i] - W[i - 1]);
+  const float v1 = c(i, j) + (c(i, j + 1) - c(i, j)) * th;
+  const float v2 = c(i + 1, j) + th * (c(i + 1, j + 1) - c(i + 1, j));
+  result = v1 + (v2 - v1) * tf;
+}
+
+float DRFTCB(float frequency, int component, float direction, std::int32_t unit, std::int32_t IIN,
+             const Text<13>& FNAME) {
+  DriftTableState& t = driftTableState;
+  if (t.FRSTIM == 1 || t.LASTFILE.view() != FNAME.view()) load(FNAME, unit, IIN);
+  const float heading = REDRAD(direction + kPi);
+  int headingRange = 0;
+  int j = 1;
+  BSRCH(t.ANGARR.data(), heading, headingRange, j, t.NAZ);
+  int frequencyRange = 0;
+  int i = 1;
+  BSRCH(t.WARRAY.data(), frequency, frequencyRange, i, t.NFREQ);
+  if ((frequencyRange == 1 || frequencyRange == 2) && t.WARN1 == 0) {
+    t.WARN1 = 1;
+    warnExtrapolation(unit, IIN);
+  }
+  float value = 0.0f;
+  INTRP4(&t.CF(1, 1, component), t.WARRAY.data(), t.ANGARR.data(), frequency, heading, value, i, j, t.NFREQ, t.NAZ);
+  return value;
+}
+
+}  // namespace qv

@@ -1,0 +1,54 @@
+// The user's table of mean wave-drift coefficients, read from a text file ("DRFTCOFS.txt" or a hull's
+// own name) and interpolated bilinearly in frequency and heading. The file: one record with the
+// number of frequencies (2 to 121) and of headings (2 to 145); then for each heading a record with
+// the heading [deg] and one record per frequency with frequency [rad/s], surge, sway and yaw
+// coefficients. The frequencies of the first heading block serve for all; frequencies and headings
+// are strictly monotonic. Headings are on the scale of the wave direction plus 180 degrees.
+#pragma once
+
+#include <cstdint>
+
+#include "util/farray.h"
+
+namespace qv {
+
+inline constexpr int kMaxDriftFrequencies = 121;
+inline constexpr int kMaxDriftHeadings = 145;
+
+// The coefficient of `component` (1 surge, 2 sway, 3 yaw) at the frequency [rad/s] and the wave
+// direction [rad]. The table is read on the first call and whenever another file name is asked for.
+// A frequency outside the table extrapolates from the end interval after a warning given once per
+// run, at which the user may stop; an unattended run (unit 41) stops there.
+float DRFTCB(float frequency, int component, float direction, std::int32_t unit, std::int32_t IIN,
+             const Text<13>& FNAME);
+
+// Bilinear value of C (first dimension 121) at frequency f and heading h, inside the cell of
+// frequency index i and heading index j of the tables W and A: heading first, then frequency, each
+// intermediate rounded to single precision. The last two counts are not read.
+void INTRP4(const float* C, const float* W, const float* A, float f, float h, float& result, int i, int j,
+            int frequencies, int headings);
+
+// The table held between calls (one file at a time) and the once-per-run warning.
+struct DriftTableState {
+  std::int32_t NFREQ = 0;                                   // frequencies in use
+  std::int32_t NAZ = 0;                                     // headings in use
+  Arr<float, kMaxDriftFrequencies> WARRAY{};                // frequencies of the first block [rad/s]
+  Arr<float, kMaxDriftHeadings> ANGARR{};                   // headings [rad]
+  union {
+    Arr<float, kMaxDriftFrequencies, kMaxDriftHeadings, 3> CF{};  // the three below as one array
+    struct {
+      Arr<float, kMaxDriftFrequencies, kMaxDriftHeadings> CFX;    // surge coefficients by frequency, heading
+      Arr<float, kMaxDriftFrequencies, kMaxDriftHeadings> CFY;    // sway coefficients
+      Arr<float, kMaxDriftFrequencies, kMaxDriftHeadings> CMZ;    // yaw coefficients
+    };
+  };
+  Text<13> LASTFILE = makeText<13>("========");             // name of the file held
+  std::int32_t FRSTIM = 1;                                  // 1 until the first file is read
+  std::int32_t WARN1 = 0;                                   // 1 once the extrapolation warning is given
+
+  // The start of a run; the table itself is left, since nothing reads it before a file is loaded.
+  void reset();
+};
+extern DriftTableState driftTableState;
+
+}  // namespace qv

@@ -1,0 +1,175 @@
+#include "lowfreq/drift_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "platform/units.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+
+namespace qv {
+namespace {
+
+using qv::testing_support::ConsoleCapture;
+using qv::testing_support::IsClose;
+using qv::testing_support::stopStatus;
+using qv::testing_support::TempDir;
+using qv::testing_support::writeFileText;
+
+constexpr double kDegPerRad = 57.2957764;
+
+// A bilinear function of frequency [rad/s] and table heading [deg] per component: bilinear
+// interpolation reproduces it everywhere, extrapolation beyond the ends included.
+double coefficient(int component, double f, double headingDeg) {
+  return component * (1.0 + 10.0 * f) + 0.01 * headingDeg + 0.05 * f * headingDeg;
+}
+
+// Frequencies 0.2, 0.4, 0.6 at headings 0, 90, 180, 360. Later blocks carry another frequency column,
+// which is never used.
+std::string driftFile(double scale = 1.0, const char* counts = "3 4") {
+  std::ostringstream out;
+  out << counts << "\n";
+  const double headings[] = {0, 90, 180, 360};
+  for (int j = 0; j < 4; ++j) {
+    out << headings[j] << "\n";
+    for (int i = 1; i <= 3; ++i) {
+      const double f = 0.2 * i;
+      out << (j == 0 ? f : 9.0 - f) << ", " << scale * coefficient(1, f, headings[j]) << " "
+          << scale * coefficient(2, f, headings[j]) << " " << scale * coefficient(3, f, headings[j]) << "\n";
+    }
+  }
+  return out.str();
+}
+
+float drift(float f, int component, double directionDeg, const char* name = "DRFTCOFS.txt",
+            int unit = kScreenUnit) {
+  return DRFTCB(f, component, static_cast<float>(directionDeg / kDegPerRad), unit, kKeyboardUnit, makeText<13>(name));
+}
+
+class DriftTables : public ::testing::Test {
+ protected:
+  void SetUp() override { driftTableState.reset(); }
+  void TearDown() override { closeAllUnits(); }
+  TempDir dir;
+};
+
+TEST_F(DriftTables, NodesAndBilinearValues) {
+  writeFileText("DRFTCOFS.txt", driftFile());
+  struct Case {
+    float f;
+    double direction;  // wave direction [deg]; the table heading is direction + 180
+    double heading;
+  };
+  const Case cases[] = {
+      {0.2f, 180, 0},  {0.4f, -90, 90},  {0.6f, 0, 180},     {0.4f, 179.99, 359.99},
+      {0.3f, 45, 225}, {0.55f, -150, 30}, {0.25f, 90, 270},
+  };
+  for (const Case& c : cases) {
+    for (int component = 1; component <= 3; ++component) {
+      EXPECT_TRUE(IsClose(drift(c.f, component, c.direction), coefficient(component, c.f, c.heading), 1e-5, 1e-5))
+          << c.f << " rad/s, " << c.direction << " deg, component " << component;
+    }
+  }
+}
+
+TEST_F(DriftTables, ExtrapolationWarnsOncePerRun) {
+  writeFileText("DRFTCOFS.txt", driftFile());
+  writeFileText("TANKDRFT.txt", driftFile(2.0));
+  ConsoleCapture console("\n");
+  EXPECT_TRUE(IsClose(drift(0.8f, 2, 0), coefficient(2, 0.8, 180), 1e-5));
+  EXPECT_EQ(console.screen(),
+            "\n ++> Warning: Frequency outside user-supplied drift coefficient\n"
+            "     range; \"continue\" to extrapolate outside available range.\n"
+            "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
+  // Later frequencies outside, in this table or another, go on silently.
+  const std::string warned = console.screen();
+  EXPECT_TRUE(IsClose(drift(0.1f, 1, 0), coefficient(1, 0.1, 180), 1e-5));
+  EXPECT_TRUE(IsClose(drift(0.1f, 1, 0, "TANKDRFT.txt"), 2.0 * coefficient(1, 0.1, 180), 1e-5));
+  EXPECT_EQ(console.screen(), warned);
+}
+
+TEST_F(DriftTables, ExtrapolationStopsOnAbortOrUnattended) {
+  writeFileText("DRFTCOFS.txt", driftFile());
+  {
+    ConsoleCapture console("a\n");
+    EXPECT_EQ(stopStatus([] { drift(0.1f, 1, 0); }), kExitFatal);
+  }
+  driftTableState.reset();
+  ConsoleCapture console;
+  EXPECT_EQ(stopStatus([] { drift(0.1f, 1, 0, "DRFTCOFS.txt", kDiagnosticsUnit); }), kExitFatal);
+  EXPECT_EQ(console.screen().find("Enter"), std::string::npos);
+}
+
+TEST_F(DriftTables, FileIsReadOncePerName) {
+  writeFileText("DRFTCOFS.txt", driftFile());
+  writeFileText("BUOYDRFT.txt", driftFile(3.0, "3.0 4.9"));  // counts are read as reals and truncated
+  EXPECT_TRUE(IsClose(drift(0.4f, 3, 0), coefficient(3, 0.4, 180), 1e-6));
+  writeFileText("DRFTCOFS.txt", driftFile(5.0));
+  EXPECT_TRUE(IsClose(drift(0.4f, 3, 0), coefficient(3, 0.4, 180), 1e-6));
+  EXPECT_TRUE(IsClose(drift(0.4f, 3, 0, "BUOYDRFT.txt"), 3.0 * coefficient(3, 0.4, 180), 1e-6));
+  EXPECT_TRUE(IsClose(drift(0.4f, 3, 0), 5.0 * coefficient(3, 0.4, 180), 1e-6));
+}
+
+TEST_F(DriftTables, FilesThatCannotServeStop) {
+  struct Case {
+    const char* text;  // nullptr: no file
+    std::string expected;
+  };
+  const std::string table = driftFile();
+  const std::string badFrequencies = "2 2\n0\n0.2 1 1 1\n0.2 1 1 1\n90\n0.2 1 1 1\n0.4 1 1 1\n";
+  const std::string badHeadings = "2 3\n0\n0.2 1 1 1\n0.4 1 1 1\n90\n0 1 1 1\n0 1 1 1\n30\n0 1 1 1\n0 1 1 1\n";
+  const Case cases[] = {
+      {nullptr,
+       "\n ++>  User-supplied drift force coefficients \"DRFTCOFS.txt \" not found.\n\n\n Press <RETURN> to continue: "},
+      {"122 4\n",
+       "\n ++>  User-supplied drift force coefficient array \n      dimensions = [122,  4] out of range; allowable\n"
+       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+      {"3 146\n",
+       "\n ++>  User-supplied drift force coefficient array \n      dimensions = [  3,146] out of range; allowable\n"
+       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+      {"3 1\n",
+       "\n ++>  User-supplied drift force coefficient array \n      dimensions = [  3,  1] out of range; allowable\n"
+       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+      {badFrequencies.c_str(),
+       "\n ++>  User-supplied drift force coefficient array \n"
+       "      row [  2] out of order; frequencies must be strictly monotonic\n\n\n Press <RETURN> to continue: "},
+      {badHeadings.c_str(),
+       "\n ++>  User-supplied drift force coefficient array \n"
+       "      row [  3] out of order; headings must be strictly monotonic\n\n\n Press <RETURN> to continue: "},
+      {"3 4\n0\n0.2 1 1\n",
+       "\n ++> End of file or related file error in routine DRFTCB\n     file name DRFTCOFS.txt \n\n"
+       " Press <RETURN> to continue: "},
+  };
+  for (const Case& c : cases) {
+    driftTableState.reset();
+    std::remove("DRFTCOFS.txt");
+    if (c.text) writeFileText("DRFTCOFS.txt", c.text);
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { drift(0.4f, 1, 0); }), kExitFatal);
+    EXPECT_EQ(console.screen(), c.expected);
+  }
+}
+
+TEST(Intrp4, HeadingFirstThenFrequency) {
+  // C(i, j) with a first dimension of 121; the cell (1, 1)-(2, 2).
+  static float c[121 * 2] = {};
+  c[0] = 1.0f;    // C(1, 1)
+  c[1] = 3.0f;    // C(2, 1)
+  c[121] = 5.0f;  // C(1, 2)
+  c[122] = 11.0f; // C(2, 2)
+  const float w[] = {0.5f, 1.0f};
+  const float a[] = {0.0f, 2.0f};
+  float result = 0.0f;
+  INTRP4(c, w, a, 0.75f, 0.5f, result, 1, 1, 0, 0);
+  // Along the heading: 1 + 4/4 = 2 at f = 0.5, 3 + 8/4 = 5 at f = 1; then halfway: 3.5.
+  EXPECT_EQ(result, 3.5f);
+  INTRP4(c, w, a, 1.0f, 2.0f, result, 1, 1, 0, 0);
+  EXPECT_EQ(result, 11.0f);
+}
+
+}  // namespace
+}  // namespace qv
