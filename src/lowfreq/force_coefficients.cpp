@@ -1,9 +1,12 @@
 #include "lowfreq/force_coefficients.h"
 
+#include <cassert>
 #include <cmath>
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "lowfreq/current_profile.h"
+#include "lowfreq/curprof.h"
 #include "lowfreq/sines.h"
 #include "lowfreq/user_coefficients.h"
 #include "lowfreq/user_file.h"
@@ -13,6 +16,7 @@
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
+#include "waves/wavcom.h"
 
 namespace qv {
 
@@ -176,6 +180,24 @@ void TRIGLD(float a) {
   s.C9 = diffProd(s.C4, s.C5, s.S4, s.S5);
   s.S10 = twice(s.S5, s.C5);
   s.C10 = diffSq(s.C5, s.S5);
+}
+
+void COFLD() {
+  const Tpcm& t = TPCM;
+  Sines& s = SINES;
+  // Half the square of one knot in ft/s (1.687) or m/s (0.5142), over 1000 for kips or tonnes.
+  const double k = t.NUNTS == 1 ? 0.00013213f : 0.0014224f;
+  s.WNDCOF = 0.0f;
+  s.CURCOF = 0.0f;
+  if (t.LWIND == 1) {
+    s.WNDCOF = rounded(static_cast<double>(t.TWNDCF) * WAVCOM.RHOAIR * k * t.WNDSPD * t.WNDSPD);
+  }
+  if (t.LCURNT == 1) {
+    assert(WAVCOM.G > 0.0f && "gravity is set before the low-frequency loads");
+    const Curprof& p = CURPROF;
+    const double u = AVGCUR(t.DEPTH, t.DRAFT, t.LCSTCR, p.VELIPF.data(), p.DPTHIPF.data(), t.CURSPD, p.NCURNTPF);
+    s.CURCOF = rounded(static_cast<double>(t.DWATR) / WAVCOM.G * t.CURFAC * k * u * u);
+  }
 }
 
 float CCOF(const CoefRow& A) {

@@ -31,6 +31,13 @@ namespace qv {
 // value stored in single precision before the next step uses it.
 void TRIGLD(float a);
 
+// Sets the dynamic-pressure factors WNDCOF and CURCOF of SINES from the data set: (load factor) x
+// (mass density) x k x (speed [kn])^2, k = 1/2 (knots to ft/s or m/s)^2 / 1000, so that the factor
+// times a coefficient and an area is a force [kips | t]. The current speed is the root mean square
+// over the draft of the run's profile (CURPROF, built before), the air density and gravity those of
+// WAVCOM. A flow that is not present (LWIND or LCURNT other than 1) leaves its factor 0.
+void COFLD();
+
 // The wind coefficient of `component` (1 CX, 2 CY, 3 CMZ). LOADED the freeboard-based load [%],
 // BOWWND the bow factor (0 conventional, 1 cylindrical), SIZE the family factor (0 small tanker, 1
 // OCIMF 1977), TXWNDA and TYWNDA the frontal and lateral areas [ft^2 | m^2], XWARM and YWARM the

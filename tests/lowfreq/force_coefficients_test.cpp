@@ -8,10 +8,13 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "lowfreq/current_profile.h"
+#include "lowfreq/curprof.h"
 #include "lowfreq/sines.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "waves/wavcom.h"
 
 namespace qv {
 namespace {
@@ -83,6 +86,62 @@ TEST_F(ForceCoefficients, TrigldMatchesTheMultipleAngles) {
   EXPECT_NEAR(SINES.S3, -1.0f, 1e-6);
   EXPECT_NEAR(SINES.C5, 0.0f, 1e-6);
   EXPECT_NEAR(SINES.S10, 0.0f, 1e-6);
+}
+
+TEST_F(ForceCoefficients, DynamicPressureFactors) {
+  // 1/2 rho (c V)^2 / 1000 with c = 1.687 ft/s or 0.5142 m/s per knot: kips/ft^2 or t/m^2. The air
+  // densities are those the statics sets; times gravity they weigh 0.0783 lb/ft^3 and 1.254 kgw/m^3.
+  struct Case {
+    int units;
+    float g, rhoair, water;
+    double knot, airWeight;
+  };
+  const Case cases[] = {{0, 32.152f, 0.0024356f, 64.0f, 1.687, 0.0783}, {1, 9.8f, 0.128f, 1025.0f, 0.5142, 1.254}};
+  for (const Case& c : cases) {
+    std::memset(&TPCM, 0, sizeof TPCM);
+    WAVCOM.reset();
+    CURPROF.reset();
+    currentProfileState.reset();
+    WAVCOM.G = c.g;
+    WAVCOM.RHOAIR = c.rhoair;
+    EXPECT_TRUE(IsClose(c.rhoair * c.g, c.airWeight, 1e-3));
+    Tpcm& t = TPCM;
+    t.NUNTS = c.units;
+    t.LWIND = 1;
+    t.TWNDCF = 1.2f;
+    t.WNDSPD = 40.0f;
+    t.LCURNT = 1;
+    t.LCSTCR = 1;
+    t.CURSPD = 3.0f;
+    t.CURFAC = 0.9f;
+    t.DWATR = c.water;
+    t.DEPTH = 100.0f;
+    t.DRAFT = 100.0f;
+    const double water = 0.5 * c.water / c.g * 0.9 / 1000;  // 1/2 rho CURFAC / 1000
+    COFLD();
+    EXPECT_TRUE(IsClose(SINES.WNDCOF, 0.5 * 1.2 * c.rhoair * std::pow(c.knot * 40, 2) / 1000, 1e-3)) << c.units;
+    EXPECT_TRUE(IsClose(SINES.CURCOF, water * std::pow(c.knot * 3, 2), 1e-3)) << c.units;
+    // The 1/7-power profile down to the bottom: the mean square over the draft is 7/9 of the surface's.
+    t.LCSTCR = 0;
+    COFLD();
+    EXPECT_TRUE(IsClose(SINES.CURCOF, water * std::pow(c.knot * 3, 2) * 7 / 9, 1e-3)) << c.units;
+    // A tabulated profile is read from CURPROF: 1.5 knots from the surface down.
+    t.LCSTCR = 2;
+    t.NCURNT = 2;
+    t.DPTHI(1) = 0.0f;
+    t.DPTHI(2) = 200.0f;
+    t.VELI(1) = t.VELI(2) = 1.5f;
+    float dzmin = 0.0f;
+    CURPROF_INIT(t.DRAFT, dzmin, kScreenUnit, kKeyboardUnit);
+    COFLD();
+    EXPECT_TRUE(IsClose(SINES.CURCOF, water * std::pow(c.knot * 1.5, 2), 1e-3)) << c.units;
+    // Flows not present leave their factors 0.
+    t.LWIND = 2;
+    t.LCURNT = 0;
+    COFLD();
+    EXPECT_EQ(SINES.WNDCOF, 0.0f);
+    EXPECT_EQ(SINES.CURCOF, 0.0f);
+  }
 }
 
 struct TankerWindCase {
