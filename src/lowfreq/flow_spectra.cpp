@@ -113,22 +113,22 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
   // Every gust model scales with the mean wind; without one there are no gusts to describe.
   if (!(U > 0.0f)) return 0.0f;
   switch (ICODE) {
-    case kWindDavenport: {
+    case kGustDavenport: {
       const double x = F * scale / speed;
       return static_cast<float>(0.02 * speed * scale * x / std::pow(1.0 + x * x, 1.333333));
     }
-    case kWindConstant:
+    case kGustConstant:
       return SCONST;
-    case kWindSteady:
+    case kGustSteady:
       return 0.0f;
-    case kWindApi: {
+    case kGustApi: {
       if (!(APIPAR > 0.0f)) {
         fatalStop("WNDSPC", IUNIT, {" >>! API parameter error in WNDSPC, <RETURN> to quit"}, FatalWait::kReadLine);
       }
       const double peak = APIPAR * speed * kTwoPi / height;
       return static_cast<float>(0.02676 * speed * speed / (peak * std::pow(1.0 + 1.5 * F / peak, 1.66667)));
     }
-    case kWindNpd: {
+    case kGustNpd: {
       const double zz = NUNTS == 0 ? ZREF / 32.81 : 0.1 * ZREF;
       const double u = 0.05139 * U;  // the mean wind at 10 m [m/s] over 10
       const double c = 0.0573 * std::sqrt(1.0 + 1.5 * u);
@@ -138,7 +138,7 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
       if (NUNTS == 0) s *= 10.764;  // (m/s)^2 to (ft/s)^2
       return static_cast<float>(s);
     }
-    case kWindUserFile:
+    case kGustUserFile:
       return UWNDSPEC(F, IUNIT, kKeyboardUnit, "WINDSPEC.txt");
     default:
       return 0.0f;

@@ -14,12 +14,12 @@ namespace qv {
 inline constexpr int kMaxUserSpectrumPoints = 1000;
 
 // Wind-gust spectrum models (TPCM WNDTYP).
-inline constexpr int kWindDavenport = 1;
-inline constexpr int kWindConstant = 2;
-inline constexpr int kWindSteady = 3;
-inline constexpr int kWindApi = 4;
-inline constexpr int kWindNpd = 5;
-inline constexpr int kWindUserFile = 6;
+inline constexpr int kGustDavenport = 1;
+inline constexpr int kGustConstant = 2;
+inline constexpr int kGustSteady = 3;
+inline constexpr int kGustApi = 4;
+inline constexpr int kGustNpd = 5;
+inline constexpr int kGustUserFile = 6;
 
 // The wind-gust density at F [rad/s] for the mean wind U [kn] (0 when U is not above 0). SCONST the
 // density of the constant model; NUNTS 0 English, 1 metric; ICODE the model; APIPAR the API

@@ -51,7 +51,7 @@ float seriesOf(const CoefSet& set, int component) {
   return component == 1 ? CCOF(set[0]) : SCOF(set[component - 1]);
 }
 
-// The flow seen by a vessel of the frontal and lateral areas, from the projected area (barge model).
+// The barge model: the plain cosine and sine scaled by the area projected across the flow.
 float bargeCoefficient(int component, float a, float AX, float AY, float XARM, float YARM, float LWL) {
   const Sines& s = SINES;
   const float P = APERP(AX, AY, a);
