@@ -41,9 +41,10 @@ struct BuiltinCurrentSets {
 };
 static_assert(sizeof(BuiltinCurrentSets) == 4 * 1199, "the built-in current sets are 1,199 reals");
 
-// The current sets as far as they are known: the rows that identify each family. The other rows are
-// not available, so the built-in current models stop rather than give results from an incomplete
-// table (kBuiltinCurrentSetsComplete).
+// The current sets as far as they are known: the whole extreme-cylindrical-bow set, and the rows that
+// identify each of the other families. Their other rows are not available, so the OCIMF and NSMB
+// current models stop rather than give results from an incomplete table
+// (kBuiltinCurrentSetsComplete).
 extern const BuiltinCurrentSets kBuiltinCurrentSets;
 inline constexpr bool kBuiltinCurrentSetsComplete = false;
 

@@ -298,10 +298,11 @@ float CRNTCF(int component, std::int32_t LCBARG, float DFTPCT, float BOWCUR, flo
              std::int32_t CREATR) {
   const int code = NIBVAL(LCBARG, component, unit);
   switch (code) {
+    case kCurrentExtremeBow:  // its one set is known whole
+      return currentSeries(code, component, DFTPCT, BOWCUR, HOVERD, LWL, BWL, kBuiltinCurrentSets);
     case kCurrentOcimf:
     case kCurrentNsmb:
     case kCurrentNsmbMeanSurge:
-    case kCurrentExtremeBow:
       if (!kBuiltinCurrentSetsComplete) {
         // Coefficients from a partly known table would look like results: the run stops instead.
         fatalStop("CRNTCF", unit,

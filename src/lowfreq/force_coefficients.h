@@ -17,7 +17,7 @@
 // axis. The series, barge and cylinder models read the sines and cosines of SINES, so TRIGLD(a)
 // must have been called with the same angle; the table and file models use a itself.
 //
-// A code that selects no model gives 0, with a warning once per run. The built-in current series
+// A code that selects no model gives 0, with a warning once per run. The OCIMF and NSMB current series
 // stop the run while their table is incomplete (coefficient_tables.h).
 #pragma once
 

@@ -320,7 +320,7 @@ TEST_F(ForceCoefficients, CodeWithoutModelGivesZeroAndWarnsOnce) {
 }
 
 TEST_F(ForceCoefficients, BuiltInCurrentModelsStopWhileTheirTableIsIncomplete) {
-  for (const int code : {4, 5, 6, 15}) {
+  for (const int code : {4, 6, 15}) {
     ConsoleCapture console("\n");
     const std::int32_t word = code | 4 << 4 | 4 << 8;  // 15 stands in the surge field only
     EXPECT_EQ(stopStatus([&] { current(1, word, 0.2f); }), kExitFatal) << code;
@@ -399,6 +399,15 @@ TEST_F(ForceCoefficients, ExtremeCylindricalBowSetAgainstItsSeries) {
   EXPECT_TRUE(IsClose(currentSeries(5, 1, 100, 0, 2, 800, 160, kBuiltinCurrentSets), 5 * -0.07441, 1e-6, 1e-6));
   EXPECT_TRUE(IsClose(currentSeries(5, 2, 100, 0, 2, 800, 160, kBuiltinCurrentSets), -2.16584293, 1e-6, 1e-6));
   EXPECT_TRUE(IsClose(currentSeries(5, 3, 40, 1, 9, 800, 160, kBuiltinCurrentSets), -0.0863600533, 1e-6, 1e-6));
+
+  // The whole set is known, so the model answers through CRNTCF (a code 5 in every field).
+  ConsoleCapture console;
+  Vessel v;
+  v.bwl = 160.0f;
+  const std::int32_t word = 5 | 5 << 4 | 5 << 8;
+  EXPECT_TRUE(IsClose(current(1, word, static_cast<float>(60 * kDeg), v), 5 * -0.07441, 1e-6, 1e-6));
+  EXPECT_TRUE(IsClose(current(2, word, static_cast<float>(60 * kDeg), v), -2.16584293, 1e-6, 1e-6));
+  EXPECT_EQ(console.screen(), "");
 }
 
 }  // namespace
