@@ -12,13 +12,13 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/nav_codes.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kFileUnit = 1;
-constexpr int kExecuteCode = -1983;
 constexpr std::string_view kProgramName = "Tavrenoch";
 
 [[noreturn]] void endRun(int status = kExitNormal) { silentStop("FINISH", status); }
@@ -71,7 +71,7 @@ void chainAndStop(int icomp) {
 // Writes `count` words to a file; a failure ends the run naming the file.
 void writeGeneration(int screen, std::string_view caller, int icomp, std::int32_t count, const std::int32_t* data,
                      std::string_view file, int& status) {
-  DISKIO(kDiskWrite, count, file, kFileUnit, status, const_cast<std::int32_t*>(data), icomp);
+  DISKIO(kDiskWrite, count, file, kImageUnit, status, const_cast<std::int32_t*>(data), icomp);
   if (status != 0) ACERR(caller, file, screen);
 }
 
@@ -86,12 +86,12 @@ void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std
     std::vector<std::int32_t> held(kDiskioBufferWords, 0);
     std::int32_t heldWords = kDiskioBufferWords;
     int status = 0;
-    DISKIO(kDiskRead, heldWords, BAKFIL, kFileUnit, status, held.data(), ICOMP);
+    DISKIO(kDiskRead, heldWords, BAKFIL, kImageUnit, status, held.data(), ICOMP);
     if (status == kDiskMissing) {
       // The first backup is the file that is on disk. A new data set created over an existing file
       // has no pre-edit image, and writing that empty copy would lose the old file.
       std::int32_t dataWords = kDiskioBufferWords;
-      DISKIO(kDiskRead, dataWords, DATFIL, kFileUnit, status, held.data(), ICOMP);
+      DISKIO(kDiskRead, dataWords, DATFIL, kImageUnit, status, held.data(), ICOMP);
       if (status == kDiskMissing || (status != 0 && dataWords == kDiskioBufferWords))
         writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, SCRATCH, BAKFIL, status);
       else
@@ -100,7 +100,7 @@ void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std
       if (status != 0 && heldWords == kDiskioBufferWords) heldWords = 0;  // nothing could be read
       writeGeneration(ISCRN, CALLER, ICOMP, heldWords, held.data(), LASTFIL, status);
       std::int32_t dataWords = kDiskioBufferWords;
-      DISKIO(kDiskRead, dataWords, DATFIL, kFileUnit, IFLAG, held.data(), ICOMP);
+      DISKIO(kDiskRead, dataWords, DATFIL, kImageUnit, IFLAG, held.data(), ICOMP);
       if (IFLAG == kDiskMissing) {
         dataWords = heldWords;  // no file on disk any more: the old backup stays the backup
       } else if (IFLAG != 0 && dataWords == kDiskioBufferWords) {
@@ -144,9 +144,9 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
   std::int32_t sameData = 1;
   NOCHNG(sameData, wordsOf(data), preEditData.data(), NDAT);
   std::int32_t sameLow = 1;
-  if (PROGTYPE > 10) NOCHNG(sameLow, wordsOf(low), preEditLow.data(), NLOW);
+  if (PROGTYPE > kSimGandru) NOCHNG(sameLow, wordsOf(low), preEditLow.data(), NLOW);
 
-  if (lb == kExitNoSave) {
+  if (lb == kNavExitNoSave) {
     if (sameData == 0 || sameLow == 0) {
       CLEAR(ISCRN);
       if (CHAINFLAG != 0)
@@ -174,8 +174,8 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
            BAKFIL.view(), "LASTBAK     ");
 
   if (sameLow == 0 || sameData == 0) noteSessionSaved();
-  if (lb != kExecuteCode) endRun();
-  if (MODE == 2) {
+  if (lb != kNavExecute) endRun();
+  if (MODE == kModeEditor) {
     CLEAR(EDUNIT);
     executionNotice(EDUNIT);
     PRSRET(EDUNIT, IIN);

@@ -11,9 +11,6 @@
 
 namespace qv {
 
-inline constexpr int kSaveAndExit = -2;    // LBACK: exit and update the data file
-inline constexpr int kExitNoSave = 101;    // LBACK: exit without updating
-
 void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
             std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
             LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,

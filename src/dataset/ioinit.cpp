@@ -17,32 +17,31 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/nav_codes.h"
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 #include "util/title.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kNotesUnit = 21;        // "DATUPWRN.stxt"
-constexpr int kDataUnit = 1;
-constexpr int kUnattendedMode = 3;
 constexpr std::string_view kCaller = "IoInit";
 constexpr std::string_view kNotesFile = "DATUPWRN.stxt";
 constexpr std::string_view kCarefully = "     Carefully inspect each editor screen before proceeding...";
 
 // Rows of the creator-type table, indexed by CREATR.
-constexpr std::array<std::string_view, 18> kCreatorNames = {
+constexpr std::array<std::string_view, kSimLast + 1> kCreatorNames = {
     "",        "BRANTOX", "VELNIRA", "DORVANE", "TULKESH", "       ", "       ", "GRELDIN", "PEXIRA ",
     "UNKNOWN", "GANDRU ", "QUORVEL", "HESKOVA", "FIRNEDO", "YOBRIX ", "ZANTUL ", "KREBONA", "WISTOLE"};
 
 // Words in the image of each creator type; 0 for the types with no fixed length.
-constexpr std::array<int, 18> kImageWords = {0,     1987,  0,     4975,  1987,  0,     0,     79524, 79676,
+constexpr std::array<int, kSimLast + 1> kImageWords = {0,     1987,  0,     4975,  1987,  0,     0,     79524, 79676,
                                              0,     78635, 4975,  78635, 78635, 78635, 78635, 4975,  78635};
 
 // A creator outside the table is named UNKNOWN rather than read past it.
 std::string_view creatorName(int creator) {
-  return creator >= 1 && creator <= 17 ? kCreatorNames[static_cast<std::size_t>(creator)] : kCreatorNames[9];
+  return isKnownSimulationType(creator) ? kCreatorNames[static_cast<std::size_t>(creator)] : kCreatorNames[kSimUnknown];
 }
 
 // What the checks of one load have found and where their messages go.
@@ -78,7 +77,7 @@ void serviceAbortOrStop(int unit) {
 // The size code: how the image length NTOGO compares with the image length of its creator type.
 int sizeCode(int creatq) {
   const int creator = TPCM.CREATR;
-  if (creator < 1 || creator > 17) return -1;
+  if (!isKnownSimulationType(creator)) return -1;
   const int expected = kImageWords[static_cast<std::size_t>(creator)];
   if (expected == 0 || TPCM.NTOGO == expected) return 0;
   const bool longer = TPCM.NTOGO > expected;
@@ -99,20 +98,20 @@ void sameCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ, 
     report.both("     compatibility of data files, this cannot be guaranteed.");
     report.both(kCarefully);
     switch (CREATQ) {
-      case 1: SHPUPD(); break;
-      case 2: JCKUPD(); break;
-      case 3: SEMUPD(); break;
-      case 4: DSCUPD(); break;
-      case 7: STMUPD(); break;
-      case 8: CATUPD(); break;
-      case 10: TOWUPD(); break;
-      case 11: SLMUPD(VERNQ, FTLSRV); break;
-      case 12:
-      case 14:
-      case 15:
-      case 17: MORUPD(); break;
-      case 13: CLMUPD(); break;
-      case 16: SLOUPD(); break;
+      case kSimBrantox: SHPUPD(); break;
+      case kSimVelnira: JCKUPD(); break;
+      case kSimDorvane: SEMUPD(); break;
+      case kSimTulkesh: DSCUPD(); break;
+      case kSimGreldin: STMUPD(); break;
+      case kSimPexira: CATUPD(); break;
+      case kSimGandru: TOWUPD(); break;
+      case kSimQuorvel: SLMUPD(VERNQ, FTLSRV); break;
+      case kSimHeskova:
+      case kSimYobrix:
+      case kSimZantul:
+      case kSimWistole: MORUPD(); break;
+      case kSimFirnedo: CLMUPD(); break;
+      case kSimKrebona: SLOUPD(); break;
       default:
         report.both(" ++> Unknown file type...");
         PRSRET(report.screen, kKeyboardUnit);
@@ -141,25 +140,25 @@ void otherCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ)
     PRSRET(report.screen, kKeyboardUnit);
     stopLoad();
   }
-  if (CREATQ == 16) {
+  if (CREATQ == kSimKrebona) {
     SLOIMPORT();
-    if (TPCM.CREATR == 14) {
+    if (TPCM.CREATR == kSimYobrix) {
       report.both("     Note: Due to missing tendon information, imports into Krebona from Yobrix");
       report.both("           cannot presently model the correct wave response required for");
       report.both("           evaluation of wave reflection and absorption coefficients. The");
       report.both("           resulting errors are usually small, but not necessarily negligible.");
     }
-  } else if (CREATQ == 8) {
+  } else if (CREATQ == kSimPexira) {
     CATIMPORT();
-  } else if (CREATQ > 9 && TPCM.CREATR < 10 && TPCM.NTAB == 0) {
+  } else if (isMooringProgram(CREATQ) && !isMooringProgram(TPCM.CREATR) && TPCM.NTAB == 0) {
     MRINIT('C', CREATQ);
   }
   report.both("     Although a reasonable effort has been made to achieve cross-compatibility");
   report.both("     between data files of different simulations, this cannot be guaranteed.");
   report.both(kCarefully);
-  if (TPCM.CREATR == 12 && CREATQ == 15) MORUPD();
-  if (TPCM.CREATR == 9 && CREATQ == 16) SLOUPD();
-  if (CREATQ == 17) TPCM.VESTYP = 6;
+  if (TPCM.CREATR == kSimHeskova && CREATQ == kSimZantul) MORUPD();
+  if (TPCM.CREATR == kSimUnknown && CREATQ == kSimKrebona) SLOUPD();
+  if (CREATQ == kSimWistole) TPCM.VESTYP = kCaissonSpar;
 }
 
 // Replaces model code 1 (the LOWDAT table) by `code` in the surge, sway and yaw fields of a word.
@@ -189,11 +188,10 @@ void missingCoefficientFile(LoadReport& report, char& ANSWER, int CREATQ, int CM
   replaceLowdatModel(TPCM.LWBARG, 4, unit);
   replaceLowdatModel(TPCM.LCBARG, 6, unit);
   replaceLowdatModel(TPCM.LWVCOF, 2, unit);
-  if (CREATQ == 10 || CREATQ == 13) {
-    constexpr std::int32_t kCode3AllDirections = 0x333;
-    TPCM.BLWBRG = kCode3AllDirections;
-    TPCM.BLCBRG = kCode3AllDirections;
-    TPCM.BWVCOF = CREATQ == 10 ? 0x222 : 0x444;
+  if (isTwoBodyType(CREATQ)) {
+    TPCM.BLWBRG = sameModelInAllDirections(3);
+    TPCM.BLCBRG = sameModelInAllDirections(3);
+    TPCM.BWVCOF = sameModelInAllDirections(CREATQ == kSimGandru ? 2 : 4);
   }
   if (!report.unattended) {
     HCLOSE(kNotesUnit, kNotesFile, kCaller, unit);
@@ -242,7 +240,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
             int& JMPLOC, const Text<12>& DATFIL, int& IERR0, int& IERR1, float VERNQ, int IYEARQ, int CREATQ,
             const Text<12>& EDPRG, int CMPUTQ, int LEASTQ, int NTOGOQ, ComponentNames* SCOMP, Lowcof& ILOWCF) {
   LoadReport report;
-  report.unattended = LEASTQ == kUnattendedMode;
+  report.unattended = LEASTQ == kModeUnattended;
   int batch = 0;
 
   // Opening screen.
@@ -270,13 +268,13 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   }
 
   // Reading.
-  if (CREATQ > 9) {
+  if (isMooringProgram(CREATQ)) {
     std::int32_t words = kLowcofWords;
-    DISKIO(kDiskRead, words, "LOWDAT", kDataUnit, IERR0, &ILOWCF.ILOWCF(1), CMPUTQ);
+    DISKIO(kDiskRead, words, "LOWDAT", kImageUnit, IERR0, &ILOWCF.ILOWCF(1), CMPUTQ);
     MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
   }
   std::int32_t found = NTOGOQ;
-  DISKIO(kDiskRead, found, DATFIL.view(), kDataUnit, IERR1, wordsOf(TPCM),
+  DISKIO(kDiskRead, found, DATFIL.view(), kImageUnit, IERR1, wordsOf(TPCM),
          CMPUTQ);
   if (IERR1 == kDiskMissing) found = 0;
   // A file too short to hold even its first two words is refused before counting; its true size
@@ -293,10 +291,10 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   }
   if (report.unattended) {
     TPCM.EDUNIT = kDiagnosticsUnit;
-    TPCM.LEASTP = kUnattendedMode;
+    TPCM.LEASTP = kModeUnattended;
   } else {
     TPCM.EDUNIT = kScreenUnit;
-    if (TPCM.LEASTP == kUnattendedMode) TPCM.LEASTP = LEASTQ;
+    if (TPCM.LEASTP == kModeUnattended) TPCM.LEASTP = LEASTQ;
   }
   report.screen = TPCM.EDUNIT;
   if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
@@ -328,9 +326,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
     if (converted) {
       CHSWAP(TPCM.CID1P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
       CHSWAP(TPCM.CID2P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
-      const int c = TPCM.CREATR;
-      const bool mooringImage = c == 7 || c == 8 || c == 10 || (c >= 12 && c <= 15) || c == 17;
-      if (mooringImage && SCOMP != nullptr)
+      if (carriesMooringSection(TPCM.CREATR) && SCOMP != nullptr)
         for (Text<8>& field : *SCOMP) CHSWAP(field.c, 8, TPCM.EDUNIT, kKeyboardUnit);
     }
 
@@ -383,11 +379,11 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
     }
   }
 
-  if (IERR0 == kDiskMissing && CREATQ > 9) missingCoefficientFile(report, ANSWER, CREATQ, CMPUTQ);
+  if (IERR0 == kDiskMissing && isMooringProgram(CREATQ)) missingCoefficientFile(report, ANSWER, CREATQ, CMPUTQ);
 
   // Start choice.
   if (ANSWER == 'E') {
-    TPCM.LBACK = -1983;
+    TPCM.LBACK = kNavExecute;
     JMPLOC = kStartFinalPage;
     return;
   }
@@ -403,14 +399,14 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   TPCM.LEASTP = LEASTQ;
   TPCM.CMPUTR = CMPUTQ;
   TPCM.NTOGO = NTOGOQ;
-  if (TPCM.LGAP < 0 || TPCM.LGAP > 2 || CREATQ >= 10) TPCM.LGAP = 0;
-  if (CREATQ < 10) {
+  if (TPCM.LGAP < 0 || TPCM.LGAP > 2 || isMooringProgram(CREATQ)) TPCM.LGAP = 0;
+  if (!isMooringProgram(CREATQ)) {
     TPCM.MORFBK = 0;
     TPCM.CATFBK = 0;
     TPCM.BMRFBK = 0;
     TPCM.BCTFBK = 0;
   }
-  if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != 99) TPCM.IUNIT = 1;
+  if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != kPrinterUnit) TPCM.IUNIT = 1;
   JMPLOC = kStartNormal;
 }
 

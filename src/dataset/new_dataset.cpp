@@ -2,17 +2,13 @@
 
 #include <cstring>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
 namespace {
-
-// Force-model words with one code in the surge, sway and yaw fields.
-constexpr int kCode1AllDirections = 0x111;  // 273
-constexpr int kCode2AllDirections = 0x222;  // 546
-constexpr int kCode3AllDirections = 0x333;  // 819
-constexpr int kCode4AllDirections = 0x444;  // 1,092
 
 void secondBodyDefaults(int programType) {
   TPCM.BRLTYP = 1;
@@ -20,18 +16,18 @@ void secondBodyDefaults(int programType) {
                    &TPCM.BWVDGCY, &TPCM.BWVDGCM, &TPCM.BVWDRGFC, &TPCM.BXCURNTDN, &TPCM.BXCURNTUP,
                    &TPCM.BYCURNTDN, &TPCM.BYCURNTUP, &TPCM.BWNDCF, &TPCM.BCURCF, &TPCM.BXSHDW, &TPCM.BYSHDW})
     *f = 1.0f;
-  TPCM.BLCBRG = kCode4AllDirections;
-  TPCM.BLWBRG = kCode2AllDirections;
+  TPCM.BLCBRG = sameModelInAllDirections(4);
+  TPCM.BLWBRG = sameModelInAllDirections(2);
   TPCM.BLODED = 100.0f;
   TPCM.BDFTPC = 100.0f;
-  if (programType == 13) {
-    TPCM.BWVCOF = kCode4AllDirections;
-    TPCM.BVSTYP = 4;
-    TPCM.IARCO = 1;
+  if (programType == kSimFirnedo) {
+    TPCM.BWVCOF = sameModelInAllDirections(4);
+    TPCM.BVSTYP = kDiscBuoy;
+    TPCM.IARCO = kRigidHawser;
   } else {
-    TPCM.BWVCOF = kCode1AllDirections;
-    TPCM.BVSTYP = 1;
-    TPCM.IARCO = 0;
+    TPCM.BWVCOF = sameModelInAllDirections(1);
+    TPCM.BVSTYP = kShipVessel;
+    TPCM.IARCO = kYoke;
   }
 }
 
@@ -68,10 +64,10 @@ void newDataSetDefaults(int words, int programType) {
   TPCM.ANGSEC = 180.0f;
   TPCM.LOADED = 100.0f;
   TPCM.DFTPCT = 100.0f;
-  TPCM.LWBARG = kCode1AllDirections;
-  TPCM.LCBARG = kCode1AllDirections;
-  TPCM.LWVCOF = kCode1AllDirections;
-  for (int k = 1; k <= 100; ++k) TPCM.T(k) = 5.0f + 0.5f * static_cast<float>(k - 1);  // wave periods [s]
+  TPCM.LWBARG = sameModelInAllDirections(1);
+  TPCM.LCBARG = sameModelInAllDirections(1);
+  TPCM.LWVCOF = sameModelInAllDirections(1);
+  for (int k = 1; k <= kMaxPeriods; ++k) TPCM.T(k) = 5.0f + 0.5f * static_cast<float>(k - 1);  // wave periods [s]
   TPCM.LRANDM = 0;
   TPCM.LSWELL = 0;
   TPCM.LSWEL2 = 0;
@@ -81,28 +77,28 @@ void newDataSetDefaults(int words, int programType) {
   TPCM.NSEAHG = 1;
   TPCM.NSEAHT = 1;
   TPCM.N_OCHI_COMP = 2;
-  TPCM.VESTYP = 1;
+  TPCM.VESTYP = kShipVessel;
 
   switch (programType) {
-    case 10:
-    case 13:
+    case kSimGandru:
+    case kSimFirnedo:
       secondBodyDefaults(programType);
       break;
-    case 2:
-      TPCM.VESTYP = 2;
+    case kSimVelnira:
+      TPCM.VESTYP = kJackUp;
       break;
-    case 3:
-    case 14:
-      TPCM.VESTYP = 3;
-      TPCM.LWVCOF = kCode2AllDirections;
+    case kSimDorvane:
+    case kSimYobrix:
+      TPCM.VESTYP = kSemiSubmersible;
+      TPCM.LWVCOF = sameModelInAllDirections(2);
       break;
-    case 4:
-      TPCM.VESTYP = 4;
-      TPCM.LWVCOF = kCode4AllDirections;
+    case kSimTulkesh:
+      TPCM.VESTYP = kDiscBuoy;
+      TPCM.LWVCOF = sameModelInAllDirections(4);
       break;
-    case 17:
-      TPCM.VESTYP = 3;
-      TPCM.LWVCOF = kCode3AllDirections;
+    case kSimWistole:
+      TPCM.VESTYP = kSemiSubmersible;
+      TPCM.LWVCOF = sameModelInAllDirections(3);
       break;
     default:
       break;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 
+#include "dataset/tpcm_codes.h"
 #include "util/farray.h"
 
 namespace qv {
@@ -323,8 +324,8 @@ struct Tpcm {
   std::int32_t sqUserCM;                   // logical
   Arr<std::int32_t, 14> ITPCM4;
   float VERNO;                             // version of the storing program
-  Arr<float, 100> USRPSD;
-  Arr<float, 100> T;                       // wave periods (new set: 5.0 step 0.5)
+  Arr<float, kMaxPeriods> USRPSD;
+  Arr<float, kMaxPeriods> T;                       // wave periods (new set: 5.0 step 0.5)
   Arr<float, 12> WAVHDG;
   Arr<float, 6> SWHT;
   Arr<float, 6> SIGPD;
@@ -744,8 +745,8 @@ struct Tpcm {
   float AR18;
   float AR19;
   float AR20;
-  Arr<float, 90> AUXFOR;
-  Arr<float, 90> AUXTRQ;
+  Arr<float, kMaxTablePoints> AUXFOR;
+  Arr<float, kMaxTablePoints> AUXTRQ;
   union {
     std::int32_t IL0;
     Arr<std::int32_t, 1> ITPCM7;
@@ -812,24 +813,24 @@ struct Tpcm {
           std::int32_t NELEM;                      // number of SALM elements, up to 40
           std::int32_t ISTAT;
           std::int32_t IFRANC;
-          Arr<std::int32_t, 40> IFREE;             // 1: lower joint free to rotate
-          Arr<std::int32_t, 40> LMOMT;             // 1: bending moment at the element top
+          Arr<std::int32_t, kMaxSalmElements> IFREE; // 1: lower joint free to rotate
+          Arr<std::int32_t, kMaxSalmElements> LMOMT; // 1: bending moment at the element top
           std::int32_t IPIERC;                     // number of the water-piercing element
           std::int32_t ISLM3;
           Arr<float, 2> SSALM;
-          Arr<float, 40> SLEN;                     // element length
-          Arr<float, 40> BUOY;                     // element total volume
-          Arr<float, 40> CBUOY;                    // centroid of volume from the lower end
-          Arr<float, 40> TMASS;                    // element total dry weight
-          Arr<float, 40> CGSALM;                   // centre of gravity from the lower end
-          Arr<float, 40> LOWER;
-          Arr<float, 40> GYRAD;                    // element gyradius
+          Arr<float, kMaxSalmElements> SLEN;       // element length
+          Arr<float, kMaxSalmElements> BUOY;       // element total volume
+          Arr<float, kMaxSalmElements> CBUOY;      // centroid of volume from the lower end
+          Arr<float, kMaxSalmElements> TMASS;      // element total dry weight
+          Arr<float, kMaxSalmElements> CGSALM;     // centre of gravity from the lower end
+          Arr<float, kMaxSalmElements> LOWER;
+          Arr<float, kMaxSalmElements> GYRAD;      // element gyradius
           float ANCHOR;
           float YOKEHT;                            // yoke to waterline height at the vessel
           float WPAPRC;                            // waterplane area of the water-piercing element
           float YOKVES;
-          Arr<float, 40> COFMST;                   // element added-mass coefficient
-          Arr<float, 40> COFDMT;                   // element effective drag coefficient
+          Arr<float, kMaxSalmElements> COFMST;     // element added-mass coefficient
+          Arr<float, kMaxSalmElements> COFDMT;     // element effective drag coefficient
           float COFMAS;                            // default element added-mass coefficient
           float COFDMP;                            // default element drag coefficient
           float R13;
@@ -1040,8 +1041,8 @@ struct Tpcm {
           float BAR18;
           float BAR19;
           float BAR20;
-          Arr<float, 90> BAXFOR;
-          Arr<float, 90> BAXTRQ;
+          Arr<float, kMaxTablePoints> BAXFOR;
+          Arr<float, kMaxTablePoints> BAXTRQ;
           Arr<std::int32_t, 40> BILP;
           std::int32_t BIL1;
           std::int32_t BIL2;

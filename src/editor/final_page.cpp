@@ -11,6 +11,7 @@
 #include "dataset/veswrn.h"
 #include "editor/fintop.h"
 #include "editor/pages.h"
+#include "editor/salmed.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -27,11 +28,9 @@ FinalPageState finalPageState;
 namespace {
 
 constexpr std::string_view kListingFile = "SALMIN.stxt ";
-constexpr std::string_view kCaller = "DRAVOKET    ";
-constexpr int kListingUnit = 1;
+const Text<12> kCaller = makeText<12>(kEditor.editorName);  // the caller named in file errors
 constexpr int kWarningsPerScreen = 7;
 constexpr int kMaxMomentMembers = 10;
-constexpr int kMaxElements = 40;
 
 struct Counts {
   std::int32_t warnings = 0;
@@ -47,7 +46,7 @@ void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines
 }
 
 // The element loops never run past the element tables, whatever NELEM a file holds.
-int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxElements); }
+int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxSalmElements); }
 
 bool piercingElementValid() { return TPCM.IPIERC >= 1 && TPCM.IPIERC <= elementCount(); }
 
@@ -66,7 +65,7 @@ void salmChecks(Counts& c) {
     report(c, false, {" ++> Warning: no dynamic analysis will be done, because there are more than",
                       "              three free joints."});
 
-  if (TPCM.NELEM != 0 && TPCM.WETYOK != 1 && TPCM.WETYOK < 4 && TPCM.IARCO < 3) {
+  if (TPCM.NELEM != 0 && surfacePiercingExpected(TPCM.WETYOK) && TPCM.IARCO < kPendularMass) {
     // With no valid piercing element nothing spans the water surface.
     const bool spansSurface = piercingElementValid() && height < TPCM.DEPTH &&
                               height + TPCM.SLEN(TPCM.IPIERC) > TPCM.DEPTH;
@@ -82,7 +81,7 @@ void salmChecks(Counts& c) {
                         "     length and waterplane area of piercing element."});
   }
 
-  if (TPCM.IARCO > 0)
+  if (TPCM.IARCO > kYoke)
     report(c, false, {" ++> Warning: Version " + fmtF(TPCM.VERNO, 3, 1) + " supports only free SALMS",
                       "     and vessel-yoke type systems; proceed at your own risk."});
 
@@ -123,7 +122,7 @@ void SLMFIN(std::string_view label) {
   Counts c;
   for (;;) {
     std::int32_t status = 0;
-    FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller, TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
+    FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller.view(), TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
            TPCM.LBACK, c.warnings, c.fatals, TPCM.CMPUTR, TPCM.WriteAuxDatFiles);
     if (status == kFintopLeave) break;
 
@@ -137,7 +136,7 @@ void SLMFIN(std::string_view label) {
       TPCM.NBUG0 = 0;
       TPCM.IUNIT = 1;
       if (c.fatals > 0) {
-        if (TPCM.LEASTP == 3) {  // an unattended run cannot be asked
+        if (TPCM.LEASTP == kModeUnattended) {  // an unattended run cannot be asked
           HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "???FIN", kScreenUnit);
           silentStop("SLMFIN");
         }
@@ -155,7 +154,7 @@ void SLMFIN(std::string_view label) {
 
   // The first execution of a run makes the page listing first.
   if (TPCM.LBACK == kNavExecute && s.HCDONE == 0) {
-    RHOPEN(kListingFile, kFormatted, kFresh, 0, kListingUnit, kCaller, TPCM.EDUNIT, TPCM.CMPUTR);
+    RHOPEN(kListingFile, kFormatted, kFresh, 0, kListingUnit, kCaller.view(), TPCM.EDUNIT, TPCM.CMPUTR);
     s.HCDONE = 1;
     TPCM.LCOPY = 1;
     TPCM.LBACK = kNavFirst;

@@ -11,6 +11,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
@@ -18,11 +19,8 @@ FintopState fintopState;
 
 namespace {
 
-constexpr int kScreen = 6;
-constexpr int kKeyboard = 5;
-constexpr int kListingUnit = 1;
-constexpr int kSaveCode = -2;
-constexpr int kNoSaveCode = 101;
+// The mooring-statics types (7 to 9) have no regular-wave report.
+bool writesWaveReport(std::int32_t simtyp) { return simtyp < kSimGreldin || simtyp > kSimUnknown; }
 
 using Note = std::vector<std::string_view>;
 
@@ -79,31 +77,33 @@ const Note* noteOf(int n, bool tavflag) {
 }
 
 void drawMenu(std::string_view label, int simtyp, bool tavflag) {
-  CLEAR(kScreen);
-  writeRecord(kScreen, fmtX(19) + "****  Page " + std::string(label) + ": End of Session  ****");
-  writeRecord(kScreen, "");
-  writeRecord(kScreen, "");
-  writeRecord(kScreen, " 1) Exit to operating system and update data file");
-  writeRecord(kScreen, " 2) Exit to operating system WITHOUT updating data file");
-  writeRecord(kScreen, "");
-  writeRecord(kScreen, " 3) Execute simulation in interactive mode");
-  writeRecord(kScreen, " 4) Execute simulation in silent mode");
-  writeRecord(kScreen, "");
-  writeRecord(kScreen, " 5) Produce diskfile of input data");
-  if (simtyp != 7 && simtyp != 8 && simtyp != 9)
-    writeRecord(kScreen, " 6) Produce \"WAVEOUT\" file containing regular wave kinematics data");
-  writeRecord(kScreen, "");
-  const char* vessel = simtyp == 10 ? "Barge" : simtyp == 13 ? "Tanker" : "Vessel";
-  writeRecord(kScreen, std::string(" 7) Import ") + vessel + " and environment data from an external file");
-  if (simtyp > 6 && simtyp != 16) writeRecord(kScreen, " 8) Import mooring system data from an external file");
-  if (simtyp == 10 || simtyp == 13)
-    writeRecord(kScreen, std::string(" 9) Import ") + (simtyp == 10 ? "Tug" : "Buoy") + " data from an external file");
+  CLEAR(kScreenUnit);
+  writeRecord(kScreenUnit, fmtX(19) + "****  Page " + std::string(label) + ": End of Session  ****");
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, " 1) Exit to operating system and update data file");
+  writeRecord(kScreenUnit, " 2) Exit to operating system WITHOUT updating data file");
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, " 3) Execute simulation in interactive mode");
+  writeRecord(kScreenUnit, " 4) Execute simulation in silent mode");
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, " 5) Produce diskfile of input data");
+  if (writesWaveReport(simtyp))
+    writeRecord(kScreenUnit, " 6) Produce \"WAVEOUT\" file containing regular wave kinematics data");
+  writeRecord(kScreenUnit, "");
+  const char* vessel = simtyp == kSimGandru ? "Barge" : simtyp == kSimFirnedo ? "Tanker" : "Vessel";
+  writeRecord(kScreenUnit, std::string(" 7) Import ") + vessel + " and environment data from an external file");
+  if (simtyp >= kSimGreldin && simtyp != kSimKrebona)
+    writeRecord(kScreenUnit, " 8) Import mooring system data from an external file");
+  if (isTwoBodyType(simtyp))
+    writeRecord(kScreenUnit, std::string(" 9) Import ") + (simtyp == kSimGandru ? "Tug" : "Buoy") +
+                                 " data from an external file");
   if (tavflag) {
-    writeRecord(kScreen, "");
-    writeRecord(kScreen, "10) Chain to Tavrenoch");
+    writeRecord(kScreenUnit, "");
+    writeRecord(kScreenUnit, "10) Chain to Tavrenoch");
   }
-  writeRecord(kScreen, "");
-  writeRecord(kScreen, "  (Press <RETURN> to review data)");
+  writeRecord(kScreenUnit, "");
+  writeRecord(kScreenUnit, "  (Press <RETURN> to review data)");
 }
 
 // The execute choices: with fatal warnings the checks are shown again; with warnings only, the
@@ -163,22 +163,22 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
             std::int32_t CMPUTR, std::int32_t WriteAuxDatFiles) {
   FintopState& s = fintopState;
   IRET = kFintopRunChecks;
-  const bool tavflag = (SIMTYP == 15 || SIMTYP == 12) && WriteAuxDatFiles != 0;
+  const bool tavflag = chainsToTimeDomain(SIMTYP) && WriteAuxDatFiles != 0;
 
   if (NWARN == 0 && NFATAL == 0) {
     if (LCOPY != 0) {  // a listing pass has just ended
       LCOPY = 0;
-      if (EDUNIT == kListingUnit) HCLOSE(kListingUnit, HCFILE, CALLER, kScreen);
+      if (EDUNIT == kListingUnit) HCLOSE(kListingUnit, HCFILE, CALLER, kScreenUnit);
       EDUNIT = UNTSAV;
       if (s.USRHCP != 0) {
         s.USRHCP = 0;
       } else if (s.TAVRENOCH_GO != 0) {
         IRET = kFintopChain;
-        LBACK = kNoSaveCode;
+        LBACK = kNavExitNoSave;
         return;
       } else if (s.SAVEDATA != 0) {
         IRET = kFintopLeave;
-        LBACK = kSaveCode;
+        LBACK = kNavSaveAndExit;
         return;
       } else {
         IRET = kFintopLeave;
@@ -192,19 +192,19 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
   for (;;) {
     drawMenu(PAGLBL, SIMTYP, tavflag);
     std::int32_t choice = 0;
-    ENTSEL(choice, kScreen, kKeyboard, IPAG);
+    ENTSEL(choice, kScreenUnit, kKeyboardUnit, IPAG);
     switch (choice) {
       case kNavQuery:
-        FINHLP(kScreen, kKeyboard, IPAG, SIMTYP, tavflag);
+        FINHLP(kScreenUnit, kKeyboardUnit, IPAG, SIMTYP, tavflag);
         continue;
       case 1:
         s.SAVEDATA = 1;
         IRET = kFintopLeave;
-        LBACK = kSaveCode;
+        LBACK = kNavSaveAndExit;
         return;
       case 2:
         IRET = kFintopLeave;
-        LBACK = kNoSaveCode;
+        LBACK = kNavExitNoSave;
         return;
       case 3:
       case kNavExecute:
@@ -212,11 +212,11 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         LBACK = kNavExecute;
         return;
       case 4:
-        CLEAR(kScreen);
+        CLEAR(kScreenUnit);
         EDUNIT = kDiagnosticsUnit;
         NWARN = 0;
         NFATAL = 0;
-        RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreen, CMPUTR);
+        RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreenUnit, CMPUTR);
         IRET = kFintopRunChecks;
         LBACK = kNavExecute;
         return;
@@ -230,16 +230,16 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         LBACK = kNavFirst;
         return;
       case 6:
-        if (SIMTYP <= 6 || SIMTYP >= 10) WAVOUT();
+        if (writesWaveReport(SIMTYP)) WAVOUT();
         continue;
       case 7:
         DATLOAD(1);
         continue;
       case 8:
-        if (SIMTYP >= 7) DATLOAD(2);
+        if (SIMTYP >= kSimGreldin) DATLOAD(2);
         continue;
       case 9:
-        if (SIMTYP == 10 || SIMTYP == 13) DATLOAD(3);
+        if (isTwoBodyType(SIMTYP)) DATLOAD(3);
         continue;
       case 10:
         if (!tavflag) continue;

@@ -18,24 +18,17 @@ namespace qv {
 
 namespace {
 
-constexpr std::int32_t kElementSlots = 40;   // size of the element tables
-constexpr std::int32_t kMaxTablePoints = 90; // size of the auxiliary offset tables
-constexpr std::int32_t kMaxSubmergence = 6;  // WETYOK 0..6, shown as options 2..8
-constexpr std::int32_t kFreeSalm = -1;       // IARCO of a SALM not attached to a vessel
-constexpr std::int32_t kYoke = 0;
-constexpr std::int32_t kPendularMass = 3;
-
 // Where the page goes after one of its screens.
 enum class Screen { kMain, kElements, kReturn };
 
 // The elements the pages can reach: NELEM, within the size of the element tables whatever a loaded
 // file holds.
-std::int32_t elementCount() { return std::min(TPCM.NELEM, kElementSlots); }
+std::int32_t elementCount() { return std::min(TPCM.NELEM, kMaxSalmElements); }
 
 // ---- texts ----------------------------------------------------------------------------------
 
 // The two description lines of each submergence option, by WETYOK.
-constexpr std::array<std::array<const char*, 2>, kMaxSubmergence + 1> kSubmergenceText = {{
+constexpr std::array<std::array<const char*, 2>, kLastSubmergence + 1> kSubmergenceText = {{
     {"   2)  No above-water \"submergence\" for dynamics OR statics:",
      "       \"DRY\" buoy top, \"DRY yoke\", <<FULL>> dynamic waterplane correction"},
     {"   3)  Total system \"submergence\" for dynamics only: ",
@@ -86,7 +79,7 @@ void drawSubmergenceMap() {
   writeRecord(unit, mapRow({"", "", "", "", "member (yoke)", "waterplane"}));
   writeRecord(unit, mapRow({"", "", "", "", "", "correction"}));
   writeRecord(unit, mapRule());
-  constexpr std::array<std::array<const char*, 6>, kMaxSubmergence + 1> kOptions = {{
+  constexpr std::array<std::array<const char*, 6>, kLastSubmergence + 1> kOptions = {{
       {"2", "No", "No", "Dry", "Dry", "Yes"},
       {"3", "Yes", "No", "Wet", "Wet", "No"},
       {"4", "Yes", "No", "Wet", "Wet", "Yes"},
@@ -101,10 +94,9 @@ void drawSubmergenceMap() {
 
 // The attachment name of IARCO; a value outside the known types reads as a free SALM.
 const char* attachmentName(std::int32_t type) {
-  constexpr std::array<const char*, 5> kNames = {"Yoke", "Rigid hawser", "Buoyant riser", "Pendular mass",
-                                                 "Spread moor"};
-  return type >= 0 && type < static_cast<std::int32_t>(kNames.size()) ? kNames[static_cast<std::size_t>(type)]
-                                                                       : "Free Salm";
+  constexpr std::array<const char*, kLastAttachment + 1> kNames = {"Yoke", "Rigid hawser", "Buoyant riser",
+                                                                  "Pendular mass", "Spread moor"};
+  return type >= kYoke && type <= kLastAttachment ? kNames[static_cast<std::size_t>(type)] : "Free Salm";
 }
 
 std::string yesNo(std::int32_t flag) {
@@ -115,7 +107,7 @@ std::string yesNo(std::int32_t flag) {
 
 // ---- auxiliary offset tables ------------------------------------------------------------------
 
-// The tables hold at most 90 points whatever NTAB a loaded file holds.
+// The tables hold at most kMaxTablePoints points whatever NTAB a loaded file holds.
 std::int32_t auxiliaryRows() { return std::clamp(TPCM.NTAB, 0, kMaxTablePoints); }
 
 void editLateralTable() {
@@ -138,7 +130,7 @@ void drawMainPage(std::string_view label) {
   writeRecord(unit, fmtX(17) + "****  Page " + std::string(label) + ": More Salm information  ****");
   writeRecord(unit, " 1) Change statics/dynamics \"submergence\" option, currently:");
   writeRecord(unit, "");
-  if (t.WETYOK >= 0 && t.WETYOK <= kMaxSubmergence) {
+  if (t.WETYOK >= kSubmergenceNone && t.WETYOK <= kLastSubmergence) {
     for (const char* line : kSubmergenceText[static_cast<std::size_t>(t.WETYOK)]) writeRecord(unit, salmItem(line));
   }
   writeRecord(unit, "10) Specify auxiliary lateral offset table ...... " + yesNo(t.AUXTBL));
@@ -167,8 +159,8 @@ void submergenceMap() {
       continue;
     }
     if (reply <= 1) return;
-    t.WETYOK = reply - 2;
-    MAXCHK(t.WETYOK, kMaxSubmergence);
+    t.WETYOK = reply - kSubmergenceOptionOffset;
+    MAXCHK(t.WETYOK, kLastSubmergence);
     return;
   }
 }
@@ -262,13 +254,13 @@ void copyFromAnother(std::int32_t n) {
 // Element n is removed and the elements above move down one place; the last slot keeps its data.
 // NELEM is set on page 2 and does not change here.
 void deleteElement(std::int32_t n) {
-  for (std::int32_t i = n; i <= kElementSlots - 1; ++i) copyElement(i, i + 1);
+  for (std::int32_t i = n; i <= kMaxSalmElements - 1; ++i) copyElement(i, i + 1);
 }
 
 // The elements from n on move up one place (the last slot's data falls off) and element n starts
 // empty: zeros throughout, coefficients included.
 void insertElement(std::int32_t n) {
-  for (std::int32_t i = kElementSlots; i >= n + 1; --i) copyElement(i, i - 1);
+  for (std::int32_t i = kMaxSalmElements; i >= n + 1; --i) copyElement(i, i - 1);
   clearElement(n);
 }
 
@@ -325,8 +317,8 @@ void attachmentTypePage() {
       NOHELP(t.EDUNIT, kKeyboardUnit);
       continue;
     }
-    MAXCHK(reply, 6);
-    if (reply != 0) t.IARCO = std::max(reply - 2, kFreeSalm);
+    MAXCHK(reply, kLastAttachment + kAttachmentOptionOffset);
+    if (reply != 0) t.IARCO = std::max<std::int32_t>(reply - kAttachmentOptionOffset, kFreeSalm);
     return;
   }
 }
@@ -337,7 +329,7 @@ Screen attachmentPage() {
   Tpcm& t = TPCM;
   const std::string length = lengthLabel();
   for (;;) {
-    const bool separated = t.IARCO == kYoke || t.IARCO == kPendularMass;
+    const bool separated = hasAttachmentSeparation(t.IARCO);
     if (t.LCOPY == 0) CLEAR(t.EDUNIT);
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " 1) Yoke to waterline height at vessel .......... " + fmtF(t.YOKEHT, 10, 2) + length);

@@ -1,6 +1,6 @@
 // Page 2, "Salm information": the number of SALM elements, the settings of the static offset
 // analysis, the piercing element and its waterplane area, and the default element coefficients that
-// can be spread over all 40 elements.
+// can be spread over all the elements.
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -14,12 +14,6 @@
 namespace qv {
 
 namespace {
-
-constexpr std::int32_t kMaxElements = 40;
-constexpr std::int32_t kMaxTablePoints = 90;
-
-// A whole system under water (submergence options 7 and 8) has no element piercing the surface.
-constexpr std::int32_t kWholeSystemSubmerged = 4;
 
 enum Item : std::int32_t {
   kElementCount = 1,
@@ -36,7 +30,7 @@ std::string itemLine(Item item) {
   const Tpcm& t = TPCM;
   switch (item) {
     case kElementCount:
-      return salmItem(" 1) Number of Salm elements (Max " + fmtI(kMaxElements, 2) + ") ............ " +
+      return salmItem(" 1) Number of Salm elements (Max " + fmtI(kMaxSalmElements, 2) + ") ............ " +
                       fmtI(t.NELEM, 2));
     case kMaxLoad:
       return salmItem(" 2) Maximum horizontal load on Salm ............. " + fmtF(t.TLOAD, 10, 2) + forceLabel());
@@ -63,13 +57,13 @@ void drawPage(std::string_view label) {
   for (Item item : {kElementCount, kMaxLoad, kOffsetIncrement, kTablePoints}) writeRecord(t.EDUNIT, itemLine(item));
   if (t.NELEM == 0) return;
   writeRecord(t.EDUNIT, itemLine(kWaterplaneArea));
-  if (t.WETYOK > kWholeSystemSubmerged) t.IPIERC = t.NELEM + 1;
+  if (wholeSystemSubmerged(t.WETYOK)) t.IPIERC = t.NELEM + 1;  // no element pierces the surface
   for (Item item : {kPiercingElement, kDefaultAddedMass, kDefaultDrag}) writeRecord(t.EDUNIT, itemLine(item));
 }
 
 // A new default coefficient replaces the coefficient of every element, also those beyond NELEM, so
 // that elements added later start from it. A blank or unreadable reply changes nothing.
-void replaceDefault(const char* caption, float& defaultValue, Arr<float, 40>& perElement) {
+void replaceDefault(const char* caption, float& defaultValue, Arr<float, kMaxSalmElements>& perElement) {
   Tpcm& t = TPCM;
   writeRecord(t.EDUNIT, "");
   writeRecord(t.EDUNIT, std::string(caption) + fmtF(defaultValue, 6, 2));
@@ -90,7 +84,7 @@ void editItem(std::int32_t item) {
     case kElementCount:
       writeRecord(unit, itemLine(kElementCount));
       ENTERI(t.NELEM, unit, kKeyboardUnit);
-      MAXCHK(t.NELEM, kMaxElements);
+      MAXCHK(t.NELEM, kMaxSalmElements);
       break;
     case kMaxLoad:
       writeRecord(unit, itemLine(kMaxLoad));

@@ -146,7 +146,7 @@ int afterFinalSlot() {
     case kNavSkip: return 2;
     case kNavJump: return jumpTarget();
     case kNavBack: return 18;
-    case 0: return 1;
+    case kNavBlank: return 1;
     default: return kEndRun;  // E, the save codes of the end-of-session menu, anything else
   }
 }
@@ -158,7 +158,7 @@ void sequencerDefaults(char choice) {
   TPCM.MAXPRM = 1;
   TPCM.MAXANG = 36;
   TPCM.MAXDIR = 1;
-  TPCM.VESTYP = 1;
+  TPCM.VESTYP = kShipVessel;
   TPCM.ISPM = 1;
   if (choice == 'C') {
     TPCM.LBOW = 0;
@@ -177,7 +177,7 @@ void sequencerDefaults(char choice) {
     TPCM.COFDMP = 1.0f;
     TPCM.PNDARM = 1.0f;
     TPCM.LOADED = 100.0f;
-    TPCM.NTAB = 90;
+    TPCM.NTAB = kMaxTablePoints;
     TPCM.IPIERC = 1;
     TPCM.LQUAS = 1;
     TPCM.LTABL = 1;
@@ -219,7 +219,7 @@ void runSequencer(const SequencerHooks& hooks) {
         if (pageRan) hooks.page(slot);
         if (slot == 3) {
           TPCM.FRESLM = 0;
-          if (TPCM.IARCO == -1) {  // a free SALM: no vessel pages
+          if (TPCM.IARCO == kFreeSalm) {  // no vessel pages
             TPCM.ISURGE = 0;
             TPCM.FRESLM = 1;
             TPCM.LQUAS = 0;

@@ -6,6 +6,9 @@
 #include <functional>
 #include <string_view>
 
+#include "dataset/tpcm.h"
+#include "util/sim_types.h"
+
 namespace qv {
 
 // The editor's identity, handed to the load and the save.
@@ -18,12 +21,12 @@ struct EditorIdentity {
   std::string_view coefficientFile = "LOWDAT";
   std::string_view coefficientBackup = "LOWBAK";
   float version = 6.8f;
-  int simulationType = 11;  // the CREATR this program writes
+  int simulationType = kSimQuorvel;  // the CREATR this program writes
   int year = 2020;
   int platformCode = 5;     // little-endian class
-  int modeWord = 2;
-  int storedWords = 4975;   // words of TPCM loaded and saved
-  int lowcofWords = 680;    // words of LOWCOF saved
+  int modeWord = kModeEditor;
+  int storedWords = kStoredWords;  // words of TPCM loaded and saved
+  int lowcofWords = kLowcofWords;  // words of LOWCOF saved
 };
 inline constexpr EditorIdentity kEditor{};
 

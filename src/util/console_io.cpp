@@ -12,8 +12,6 @@ namespace qv {
 
 namespace {
 
-constexpr std::int32_t kPrinterUnit = 99;
-
 bool allBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
 // The first n characters of a text field, blank-padded where the text is shorter.

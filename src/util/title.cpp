@@ -7,6 +7,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
@@ -44,8 +45,8 @@ void VERSION_STRING2(Text<17>& str, float ver, std::int32_t isub) {
 }
 
 Capacity capacityOf(std::int32_t programType) {
-  if (programType <= 9) return {"Motion Evaluations: ", 149, " points"};
-  if (programType == 10) return {"  Subline Capacity: ", 25, " items "};
+  if (!isMooringProgram(programType)) return {"Motion Evaluations: ", 149, " points"};
+  if (programType == kSimGandru) return {"  Subline Capacity: ", 25, " items "};
   return {"  Mooring Capacity: ", 149, " lines "};
 }
 

@@ -7,19 +7,20 @@
 
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
+#include "util/sim_types.h"
 
 namespace qv::testing_support {
 
 inline void fillSavedDataSet() {
   std::memset(&TPCM, 0, sizeof TPCM);
-  newDataSetDefaults(kStoredWords, 11);
+  newDataSetDefaults(kStoredWords, kSimQuorvel);
   TPCM.NTOGO = kStoredWords;
-  TPCM.CREATR = 11;
+  TPCM.CREATR = kSimQuorvel;
   TPCM.VERNO = 6.8f;
   TPCM.IYEAR = 2020;
   TPCM.CMPUTR = 5;
-  TPCM.LEASTP = 2;
-  TPCM.SRCDAT = 2;
+  TPCM.LEASTP = kModeEditor;
+  TPCM.SRCDAT = kModeEditor;
   TPCM.MAXSEA = TPCM.MAXPRM = TPCM.MAXDIR = 1;
   TPCM.MAXANG = 36;
   TPCM.ISPM = 1;

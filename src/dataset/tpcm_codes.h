@@ -1,0 +1,61 @@
+// The sizes of the data set's tables and the codes of its coded members, with the small predicates
+// the pages and the analysis ask of them. The block itself (tpcm.h) declares its tables with these
+// sizes.
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// ---- table sizes ----
+inline constexpr int kMaxSalmElements = 40;  // SALM elements: NELEM at most, and every element table
+inline constexpr int kMaxTablePoints = 90;   // points of the static load-offset tables: NTAB at most
+inline constexpr int kMaxPeriods = 100;      // wave periods of the grid: NWP at most
+
+// ---- LEASTP and SRCDAT: the session mode ----
+inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)
+inline constexpr std::int32_t kModeUnattended = 3;  // an unattended run: messages to "Diagnostics.stxt", no questions
+
+// ---- IARCO: how the SALM is attached to the vessel ----
+enum AttachmentKind : std::int32_t {
+  kFreeSalm = -1,  // no vessel: the SALM stands free
+  kYoke = 0,
+  kRigidHawser = 1,
+  kBuoyantRiser = 2,
+  kPendularMass = 3,
+  kSpreadMoor = 4,
+};
+inline constexpr std::int32_t kLastAttachment = kSpreadMoor;
+inline constexpr std::int32_t kAttachmentOptionOffset = 2;  // the menu numbers the kinds from 1: IARCO + 2
+
+// Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
+constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYoke || iarco == kPendularMass; }
+
+// ---- WETYOK: what of the buoy top and the yoke is taken as under water ----
+// Options 0 to 6, shown to the user as options 2 to 8: 0 nothing; 1 the whole system for the
+// dynamics only, without the dynamic waterplane correction; 2 to 4 parts of it for the dynamics only
+// (0, 3 and 4 keep the buoy top dry, 3 and 4 wet the yoke); 5 and 6 the whole system for the
+// dynamics and the statics.
+inline constexpr std::int32_t kSubmergenceNone = 0;
+inline constexpr std::int32_t kLastSubmergence = 6;
+inline constexpr std::int32_t kSubmergenceOptionOffset = 2;  // option number shown = WETYOK + 2
+
+// Options 7 and 8: the whole system is under water for the statics too, so no element pierces the
+// surface.
+constexpr bool wholeSystemSubmerged(std::int32_t wetyok) { return wetyok > 4; }
+// The options under which the statics and the dynamic waterplane correction rely on an element that
+// spans the water surface (WETYOK 0, 2 and 3; any value below 0 or at 7 and above from a file counts
+// as below 4).
+constexpr bool surfacePiercingExpected(std::int32_t wetyok) { return wetyok != 1 && wetyok < 4; }
+
+// ---- VESTYP: the hull model of the vessel ----
+enum VesselType : std::int32_t {
+  kShipVessel = 1,  // ship, barge or tanker
+  kJackUp = 2,
+  kSemiSubmersible = 3,
+  kDiscBuoy = 4,
+  kTensionLegPlatform = 5,
+  kCaissonSpar = 6,
+};
+
+}  // namespace qv
