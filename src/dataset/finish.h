@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dataset/ioinit.h"
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "util/farray.h"
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "util/farray.h"
 

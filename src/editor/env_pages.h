@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 
 namespace qv {

@@ -2,6 +2,7 @@
 
 #include "dataset/finish.h"
 #include "dataset/ioinit.h"
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "editor/env_pages.h"
 #include "editor/pages.h"

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "util/sim_types.h"
 

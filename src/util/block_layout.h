@@ -1,5 +1,7 @@
-// For the layout files of the data blocks: pinning a member to its 4-byte word at compile time, and
-// clearing a whole block back to its state at program start.
+// The layout check of the data blocks: every member of a block sits at a fixed 4-byte word (word 1 at
+// byte 0), because the blocks are stored and exchanged as images. Each block's layout file pins every
+// member with QV_AT_WORD, so that a member moved by mistake does not compile; zeroBlock puts a block
+// back to its state at program start.
 #pragma once
 
 #include <cstddef>

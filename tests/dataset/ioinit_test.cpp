@@ -9,6 +9,7 @@
 
 #include "dataset/ioinit.h"
 #include "dataset/new_dataset.h"
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "platform/stop.h"
 #include "platform/units.h"

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 
 namespace qv {
