@@ -14,9 +14,6 @@
 
 namespace qv {
 
-Localcs LOCALCS{};
-Localj LOCALJ{};
-
 namespace {
 
 // Root search of the dispersion relation: Y - P^2 never exceeds 0.28, so [P^2, P^2 + 0.5] brackets.
@@ -41,7 +38,8 @@ constexpr int kJonsAttempts[2] = {100, 20};  // below the peak, above the peak
 
 // One branch of JONSVAL: the integral of JONINT from `lower` to 1, with the tolerance kept at or
 // below 1 % of the integral and the levels raised while the rule has not converged.
-float jonswapBranch(float lower, int attemptLimit, std::int32_t unit) {
+float jonswapBranch(const Localj& LOCALJ, float lower, int attemptLimit, std::int32_t unit) {
+  const auto integrand = [&LOCALJ](float& U) { return JONINT(LOCALJ, U); };
   float EPS = kJonsEps;
   int NDIM = kJonsStartLevels;
   float AUX[kJonsWorkLength];
@@ -56,7 +54,7 @@ float jonswapBranch(float lower, int attemptLimit, std::int32_t unit) {
     }
     float Y = 0.0f;
     int IER = 0;
-    QATR(lower, 1.0f, EPS, NDIM, JONINT, Y, IER, AUX);
+    QATR(lower, 1.0f, EPS, NDIM, integrand, Y, IER, AUX);
     if (IER == kQuadRoundoff) {
       if (std::fabs(Y) > 10.0f * EPS) {
         EPS = 10.0f * EPS;
@@ -78,17 +76,18 @@ float jonswapBranch(float lower, int attemptLimit, std::int32_t unit) {
 
 }  // namespace
 
-float DISPRS(float& X) {
+float DISPRS(const Localcs& LOCALCS, float& X) {
   const float th = std::tanh(X);
   return static_cast<float>(LOCALCS.OMEGA2 - static_cast<double>(X) * th);
 }
 
 void WAVVEC(float P, float& Y) {
   const float P2 = static_cast<float>(static_cast<double>(P) * P);
-  LOCALCS.OMEGA2 = P2;
+  const Localcs LOCALCS{P2};
+  const auto residual = [&LOCALCS](float& X) { return DISPRS(LOCALCS, X); };
   float F = 0.0f;
   int IER = 0;
-  RTMI1(Y, F, DISPRS, P2, P2 + kBracketWidth, kWaveEps, 0.0f, kWaveSteps, IER);
+  RTMI1(Y, F, residual, P2, P2 + kBracketWidth, kWaveEps, 0.0f, kWaveSteps, IER);
   if (IER == kRootFound) return;
   fatalStop("WAVVEC", kScreenUnit,
             {" >>> IER = " + fmtI(IER, 1) + " in WAVVEC; Please contact Kestrin.",
@@ -104,7 +103,7 @@ void CNHTSP(float& VAL, float T, float H, float G) {
   VAL = static_cast<float>(static_cast<double>(VAL) * (static_cast<double>(Y) * kHalfRadToDeg) / H);
 }
 
-float JONINT(float& U) {
+float JONINT(const Localj& LOCALJ, float& U) {
   float S = 0.0f;
   if (U != 0.0f) {
     S = static_cast<float>(
@@ -118,18 +117,12 @@ float JONINT(float& U) {
 }
 
 void JONSVAL(float SIGA, float SIGB, float GAMMA, float& ALPHA, std::int32_t IUNIT) {
-  LOCALJ.GAM = GAMMA;
-
   // Below the peak the exponent runs from its value at zero frequency up to 1.
-  LOCALJ.BRANCH = 1;
-  LOCALJ.PVAL = SIGA;
   const float lowerBelow = std::exp(static_cast<float>(-0.5 / (static_cast<double>(SIGA) * SIGA)));
-  const float Y1 = jonswapBranch(lowerBelow, kJonsAttempts[0], IUNIT);
+  const float Y1 = jonswapBranch(Localj{SIGA, GAMMA, 1}, lowerBelow, kJonsAttempts[0], IUNIT);
 
   // Above the peak it runs from 0 (infinite frequency) up to 1.
-  LOCALJ.BRANCH = 2;
-  LOCALJ.PVAL = SIGB;
-  const float Y2 = jonswapBranch(0.0f, kJonsAttempts[1], IUNIT);
+  const float Y2 = jonswapBranch(Localj{SIGB, GAMMA, 2}, 0.0f, kJonsAttempts[1], IUNIT);
 
   ALPHA = static_cast<float>(0.2 * (1.0 - (static_cast<double>(Y1) - Y2) * std::log(GAMMA)));
 }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "numlib/roots.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "platform/stop.h"
@@ -68,12 +69,30 @@ TEST(WaveNumber, SatisfiesTheDispersionRelationOverARealisticGrid) {
 }
 
 TEST(WaveNumber, ResidualReadsItsParameterBlock) {
-  LOCALCS.OMEGA2 = 1.0f;
+  Localcs LOCALCS{1.0f};
   float x = 1.0f;
-  EXPECT_TRUE(IsClose(DISPRS(x), 1.0 - std::tanh(1.0), 1e-6));
+  EXPECT_TRUE(IsClose(DISPRS(LOCALCS, x), 1.0 - std::tanh(1.0), 1e-6));
   LOCALCS.OMEGA2 = 4.0f;
   x = 2.0f;
-  EXPECT_TRUE(IsClose(DISPRS(x), 4.0 - 2.0 * std::tanh(2.0), 1e-6));
+  EXPECT_TRUE(IsClose(DISPRS(LOCALCS, x), 4.0 - 2.0 * std::tanh(2.0), 1e-6));
+}
+
+TEST(WaveNumber, ASearchInsideAnotherSolversObjectiveKeepsBothFrequencies) {
+  // An outer root search on the residual of one frequency whose objective runs the wave-number
+  // search of another frequency, as a stage that solves for a heading and needs wave numbers on the
+  // way does: each search keeps its own frequency, so both roots are those of their own frequency.
+  const Localcs outer{2.25f};  // p = 1.5
+  float inner = 0;
+  const auto objective = [&](float& x) {
+    WAVVEC(0.3f, inner);
+    return DISPRS(outer, x);
+  };
+  float x = 0, f = 0;
+  int ier = -1;
+  RTMI1(x, f, objective, outer.OMEGA2, outer.OMEGA2 + 0.5f, 1.0e-5f, 0.0f, 100, ier);
+  ASSERT_EQ(ier, kRootFound);
+  EXPECT_TRUE(IsClose(x, dispersionRoot(2.25), 2e-5)) << "outer search";
+  EXPECT_TRUE(IsClose(inner, dispersionRoot(0.09), 2e-5, 2e-6)) << "inner search";
 }
 
 TEST(WaveNumber, HeightToLargestSlope) {
@@ -148,16 +167,14 @@ TEST(Jonswap, ScaleFactorMatchesTheShapeIntegral) {
 
 TEST(Jonswap, IntegrandAtThePeak) {
   // U = 0 on the branch below the peak is taken at x = 1: exp(-1.25).
-  LOCALJ.PVAL = 0.07f;
-  LOCALJ.GAM = 3.3f;
-  LOCALJ.BRANCH = 1;
+  Localj LOCALJ{0.07f, 3.3f, 1};
   float u = 0.0f;
-  EXPECT_TRUE(IsClose(JONINT(u), std::exp(-1.25), 1e-6));
+  EXPECT_TRUE(IsClose(JONINT(LOCALJ, u), std::exp(-1.25), 1e-6));
   // U = 1 is the peak itself: gamma exp(-1.25) on both branches.
   u = 1.0f;
-  EXPECT_TRUE(IsClose(JONINT(u), 3.3 * std::exp(-1.25), 1e-6));
+  EXPECT_TRUE(IsClose(JONINT(LOCALJ, u), 3.3 * std::exp(-1.25), 1e-6));
   LOCALJ.BRANCH = 2;
-  EXPECT_TRUE(IsClose(JONINT(u), 3.3 * std::exp(-1.25), 1e-6));
+  EXPECT_TRUE(IsClose(JONINT(LOCALJ, u), 3.3 * std::exp(-1.25), 1e-6));
 }
 
 TEST(Jonswap, AnIntegralThatCannotConvergeIsFatal) {
