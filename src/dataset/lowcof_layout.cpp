@@ -1,10 +1,17 @@
 // Pins every member of LOWCOF to its word: a layout mistake does not compile.
+#include <algorithm>
+
 #include "dataset/lowcof.h"
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Lowcof LOWCOF;
+
+namespace {
+const BlockReset resetLowcof{[] { std::ranges::fill(lowcofBytes(), std::byte{0}); }};
+}  // namespace
 
 QV_AT_WORD(Lowcof, NUWNPT, 1);
 QV_AT_WORD(Lowcof, ILOWCF, 1);

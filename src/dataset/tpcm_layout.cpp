@@ -1,10 +1,17 @@
 // Pins every member of TPCM to its word: a layout mistake does not compile.
+#include <algorithm>
+
 #include "dataset/tpcm.h"
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Tpcm TPCM;
+
+namespace {
+const BlockReset resetTpcm{[] { std::ranges::fill(tpcmBytes(), std::byte{0}); }};
+}  // namespace
 
 // Section 1, TOPCOM
 QV_AT_WORD(Tpcm, NTOGO, 1);

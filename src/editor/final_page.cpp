@@ -12,6 +12,7 @@
 #include "editor/fintop.h"
 #include "editor/pages.h"
 #include "editor/salmed.h"
+#include "platform/block_reset.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -24,6 +25,9 @@
 namespace qv {
 
 FinalPageState finalPageState;
+namespace {
+const BlockReset resetFinalPageState{[] { finalPageState.reset(); }};
+}  // namespace
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "dataset/datload.h"
 #include "editor/env_pages.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -16,6 +17,9 @@
 namespace qv {
 
 FintopState fintopState;
+namespace {
+const BlockReset resetFintopState{[] { fintopState.reset(); }};
+}  // namespace
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "dataset/tpcm.h"
 #include "editor/env_pages.h"
 #include "editor/pages.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/nav_codes.h"
 
@@ -80,8 +81,15 @@ struct EditorImages {
   LowcofImage ILOBUF;
   int IERR0 = 0;  // "LOWDAT" read status at load
   int IERR1 = 0;  // data-file read status at load
+  void reset() {
+    IOBUF.fill(0);
+    ILOBUF.fill(0);
+    IERR0 = 0;
+    IERR1 = 0;
+  }
 };
-EditorImages images;
+EditorImages images;  // static storage: the copy of TPCM is too large for the stack
+const BlockReset resetImages{[] { images.reset(); }};
 
 void loadDataSet(int& startCode, char& choice) {
   const EditorIdentity& id = kEditor;

@@ -1,5 +1,7 @@
 #include "platform/clock.h"
 
+#include "platform/block_reset.h"
+
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -19,6 +21,10 @@ constexpr std::int32_t kSecondsPerDay = 86400;
 
 void setClock(ClockHooks h) { hooks() = std::move(h); }
 void resetClock() { hooks() = ClockHooks{}; }
+
+namespace {
+const BlockReset resetClockHooks{resetClock};
+}  // namespace
 
 LocalTime localNow() {
   if (hooks().now) return hooks().now();

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <map>
 
+#include "platform/block_reset.h"
 #include "platform/stop.h"
 
 namespace qv {
@@ -26,6 +27,12 @@ UnitTable& table() {
   static UnitTable t;
   return t;
 }
+
+// A fresh run: no file connected, the process's own console, nothing saved yet.
+const BlockReset resetUnits{[] {
+  closeAllUnits();
+  table() = UnitTable{};
+}};
 
 }  // namespace
 

@@ -4,17 +4,19 @@
 #include <cstring>
 #include <filesystem>
 #include <numeric>
-#include <sstream>
 #include <vector>
 
 #include "dataset/finish.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 
 namespace qv {
 namespace {
 
+using testing_support::ConsoleCapture;
 using testing_support::TempDir;
 
 std::vector<std::int32_t> words(std::size_t n, std::int32_t first) {
@@ -34,7 +36,9 @@ std::vector<std::int32_t> readWords(const std::string& name) {
   return w;
 }
 
-TEST(Backit, Rotation) {
+class Backit : public testing_support::FreshRun {};
+
+TEST_F(Backit, Rotation) {
   const auto edited = words(100, 1000);
   const auto preEdit = words(100, 500);
   struct Case {
@@ -73,37 +77,31 @@ TEST(Backit, Rotation) {
   }
 }
 
-TEST(Backit, FailingWriteIsFatal) {
+TEST_F(Backit, FailingWriteIsFatal) {
   TempDir dir;
   std::filesystem::create_directory("SALMDAT");  // a data file that cannot be written
   const auto edited = words(10, 1);
   auto scratch = words(10, 2);
   int flag = 1;
-  std::istringstream in("\n");
-  std::ostringstream out;
-  setConsole(&in, &out);
-  int status = -1;
-  try {
+  ConsoleCapture console("\n");
+  const int status = testing_support::stopStatus([&] {
     BACKIT(6, "DRAVOKET    ", 5, 10, edited.data(), scratch.data(), "SALMDAT     ", flag, "SALMBAK", "LASTBAK");
-  } catch (const Stop& s) {
-    status = s.status;
-  }
-  setConsole(nullptr, nullptr);
+  });
   EXPECT_EQ(status, kExitFatal);
-  EXPECT_NE(out.str().find("     File name: SALMDAT     \n"), std::string::npos);
+  EXPECT_NE(console.screen().find("     File name: SALMDAT     \n"), std::string::npos);
 }
 
-TEST(ChainSqual, MissingProgramIsReportedAndUnknownPlatformStops) {
-  std::ostringstream out;
-  setConsole(nullptr, &out);
+class ChainSqual : public testing_support::FreshRun {};
+
+TEST_F(ChainSqual, MissingProgramIsReportedAndUnknownPlatformStops) {
+  ConsoleCapture console;
   const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
   setenv("PATH", "/nonexistent", 1);
   EXPECT_FALSE(CHAIN_SQUAL(5));
   setenv("PATH", savedPath.c_str(), 1);
-  EXPECT_NE(out.str().find("Tavrenoch"), std::string::npos);
+  EXPECT_NE(console.screen().find("Tavrenoch"), std::string::npos);
   EXPECT_THROW(CHAIN_SQUAL(7), Stop);
-  EXPECT_NE(out.str().find("++> Undefined OS type! Aborting out of CHAIN_SQUAL\n"), std::string::npos);
-  setConsole(nullptr, nullptr);
+  EXPECT_NE(console.screen().find("++> Undefined OS type! Aborting out of CHAIN_SQUAL\n"), std::string::npos);
 }
 
 }  // namespace

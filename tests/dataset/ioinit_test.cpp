@@ -4,17 +4,18 @@
 
 #include <cstring>
 #include <filesystem>
-#include <sstream>
 #include <vector>
 
 #include "dataset/ioinit.h"
-#include "dataset/new_dataset.h"
 #include "dataset/lowcof.h"
+#include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "support/checks.h"
+#include "support/console_capture.h"
 #include "support/data_set_fixture.h"
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -22,17 +23,19 @@ namespace {
 
 using qv::testing_support::contains;
 
+using testing_support::ConsoleCapture;
 using testing_support::TempDir;
 
 // An image of this editor's data set, as the save writes it.
 std::vector<std::int32_t> editorImage(const std::function<void()>& edit = [] {}) {
-  testing_support::fillSavedDataSet();
-  TPCM.CID1P.assign("ABCDEFGH first line");
-  TPCM.CID2P.assign("WXYZ second line");
-  TPCM.DEPTH = 123.5f;
-  edit();
-  std::vector<std::int32_t> words(kStoredWords);
-  std::memcpy(words.data(), tpcmBytes().data(), 4 * words.size());
+  const std::vector<std::int32_t> words = testing_support::DataSet()
+                                              .with([] {
+                                                TPCM.CID1P.assign("ABCDEFGH first line");
+                                                TPCM.CID2P.assign("WXYZ second line");
+                                                TPCM.DEPTH = 123.5f;
+                                              })
+                                              .with(edit)
+                                              .words();
   std::memset(&TPCM, 0, sizeof TPCM);  // the load starts from whatever memory holds
   return words;
 }
@@ -68,24 +71,20 @@ LowcofImage preEditLow;
 
 LoadResult load(const std::string& script) {
   LoadResult r;
-  std::istringstream in(script);
-  std::ostringstream out;
-  setConsole(&in, &out);
-  try {
+  ConsoleCapture console(script);
+  r.status = testing_support::stopStatus([&] {
     IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, r.choice, r.startCode,
-           makeText<12>("SALMDAT"), r.lowStatus, r.dataStatus, 6.8f, 2020, 11, makeText<12>("DRAVOKET"), 5, 2,
-           kStoredWords, nullptr, LOWCOF);
-  } catch (const Stop& s) {
-    r.status = s.status;
-  }
+           makeText<12>("SALMDAT"), r.lowStatus, r.dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"),
+           5, kModeEditor, kStoredWords, nullptr, LOWCOF);
+  });
   closeAllUnits();
-  setConsole(nullptr, nullptr);
-  r.screen = out.str();
+  r.screen = console.screen();
   return r;
 }
 
+class Load : public testing_support::FreshRun {};
 
-TEST(Load, NewDataSetWithNoFile) {
+TEST_F(Load, NewDataSetWithNoFile) {
   TempDir dir;
   const LoadResult r = load("C\n");
   EXPECT_EQ(r.status, -1);
@@ -101,7 +100,7 @@ TEST(Load, NewDataSetWithNoFile) {
   EXPECT_FALSE(std::filesystem::exists("DATUPWRN.stxt"));
 }
 
-TEST(Load, ImagesOfThisEditorLoadSilently) {
+TEST_F(Load, ImagesOfThisEditorLoadSilently) {
   const auto image = editorImage();
   for (bool isFramed : {false, true}) {
     TempDir dir;
@@ -121,7 +120,7 @@ TEST(Load, ImagesOfThisEditorLoadSilently) {
   }
 }
 
-TEST(Load, MissingFileForModifyIsFatal) {
+TEST_F(Load, MissingFileForModifyIsFatal) {
   TempDir dir;
   const LoadResult r = load("M\n\n");
   EXPECT_EQ(r.status, kExitFatal);
@@ -129,7 +128,7 @@ TEST(Load, MissingFileForModifyIsFatal) {
                                  "     File name: SALMDAT     \n")) << r.screen;
 }
 
-TEST(Load, FindingsAreShownAndNoted) {
+TEST_F(Load, FindingsAreShownAndNoted) {
   struct Case {
     const char* what;
     std::function<void()> edit;
@@ -181,7 +180,7 @@ TEST(Load, FindingsAreShownAndNoted) {
   }
 }
 
-TEST(Load, OtherByteOrderReversesOnlyTheTexts) {
+TEST_F(Load, OtherByteOrderReversesOnlyTheTexts) {
   TempDir dir;
   writeDataSet(editorImage([] { TPCM.CMPUTR = 1; }));
   const LoadResult r = load("M\n\n");
@@ -192,7 +191,7 @@ TEST(Load, OtherByteOrderReversesOnlyTheTexts) {
   EXPECT_EQ(TPCM.CMPUTR, 5);  // stamped as this platform's
 }
 
-TEST(Load, WrongSizesAndCreators) {
+TEST_F(Load, WrongSizesAndCreators) {
   struct Case {
     const char* what;
     std::function<void()> edit;
@@ -219,7 +218,7 @@ TEST(Load, WrongSizesAndCreators) {
   }
 }
 
-TEST(Load, ShortFileIsFilledWithZerosAndReported) {
+TEST_F(Load, ShortFileIsFilledWithZerosAndReported) {
   TempDir dir;
   auto image = editorImage([] { TPCM.CREATR = 3; });  // another creator: the size line is shown
   image.resize(1987);
@@ -233,7 +232,7 @@ TEST(Load, ShortFileIsFilledWithZerosAndReported) {
   EXPECT_EQ(preEdit(4975), 0);
 }
 
-TEST(Load, FileTooShortToReadReportsItsSize) {
+TEST_F(Load, FileTooShortToReadReportsItsSize) {
   TempDir dir;
   testing_support::writeFileBytes("SALMDAT", "\x0b\0\0\0", 4);
   writeWords("LOWDAT", std::vector<std::int32_t>(680, 0));
@@ -243,7 +242,7 @@ TEST(Load, FileTooShortToReadReportsItsSize) {
   EXPECT_TRUE(contains(r.screen, "     Expected   4975 I*4s, found      1 I*4s... CAUTION!\n")) << r.screen;
 }
 
-TEST(Load, MissingCoefficientFileSwitchesModels) {
+TEST_F(Load, MissingCoefficientFileSwitchesModels) {
   TempDir dir;
   writeWords("SALMDAT", editorImage([] { TPCM.LWBARG = 0x121; TPCM.LCBARG = 0x111; TPCM.LWVCOF = 0x311; }));
   const LoadResult r = load("M\n\n");
@@ -269,7 +268,7 @@ TEST(Load, MissingCoefficientFileSwitchesModels) {
   EXPECT_FALSE(contains(r2.screen, "LOWDAT"));
 }
 
-TEST(Load, ExecuteGoesToTheFinalPageUnstamped) {
+TEST_F(Load, ExecuteGoesToTheFinalPageUnstamped) {
   TempDir dir;
   writeDataSet(editorImage([] { TPCM.IYEAR = 1999; }));
   const LoadResult r = load("e\n");
@@ -278,7 +277,7 @@ TEST(Load, ExecuteGoesToTheFinalPageUnstamped) {
   EXPECT_EQ(TPCM.IYEAR, 1999);
 }
 
-TEST(Load, HardCopyPassReturnsAtOnce) {
+TEST_F(Load, HardCopyPassReturnsAtOnce) {
   TempDir dir;
   std::memset(&TPCM, 0, sizeof TPCM);
   TPCM.LCOPY = 1;
@@ -290,18 +289,15 @@ TEST(Load, HardCopyPassReturnsAtOnce) {
   EXPECT_EQ(TPCM.DEPTH, 7.0f);
 }
 
-TEST(Load, Chswap) {
+TEST_F(Load, Chswap) {
   char field[9] = "ABCDEFGH";
   CHSWAP(field, 8, 6, 5);
   EXPECT_STREQ(field, "DCBAHGFE");
-  std::ostringstream out;
-  std::istringstream in("\n");
-  setConsole(&in, &out);
+  ConsoleCapture console("\n");
   std::string big(204, 'x');
   std::memcpy(big.data() + 200, "ABCD", 4);
   CHSWAP(big.data(), 204, 6, 5);
-  setConsole(nullptr, nullptr);
-  EXPECT_TRUE(contains(out.str(), " ++> LEN overflow in chswap!\n"));
+  EXPECT_TRUE(contains(console.screen(), " ++> LEN overflow in chswap!\n"));
   EXPECT_EQ(big.substr(200), "ABCD") << "nothing past the 200-character work field is touched";
 }
 

@@ -4,11 +4,14 @@
 
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
+#include "support/fresh_run.h"
 
 namespace qv {
 namespace {
 
-TEST(NewDataSet, DefaultsOfThisEditor) {
+class NewDataSet : public testing_support::FreshRun {};
+
+TEST_F(NewDataSet, DefaultsOfThisEditor) {
   std::memset(&TPCM, 0x5A, sizeof TPCM);  // stale words from an earlier session
   newDataSetDefaults(kStoredWords, 11);
   EXPECT_EQ(TPCM.NTOGO, 0);  // cleared; the load stamps it afterwards
@@ -32,7 +35,7 @@ TEST(NewDataSet, DefaultsOfThisEditor) {
   EXPECT_EQ(TPCM.MOOR_TOP(1), 0x5A5A5A5A);
 }
 
-TEST(NewDataSet, ByProgramType) {
+TEST_F(NewDataSet, ByProgramType) {
   struct Case {
     int type;
     int vestyp;

@@ -6,6 +6,7 @@
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
+#include "support/fresh_run.h"
 
 namespace qv {
 namespace {
@@ -25,7 +26,9 @@ long lowWordOf(const T& member) {
   return static_cast<long>((at - base) / 4 + 1);
 }
 
-TEST(TpcmLayout, DocumentedPositions) {
+class TpcmLayout : public testing_support::FreshRun {};
+
+TEST_F(TpcmLayout, DocumentedPositions) {
   struct Case {
     const char* what;
     long word;
@@ -57,7 +60,7 @@ TEST(TpcmLayout, DocumentedPositions) {
   for (const Case& c : cases) EXPECT_EQ(c.word, c.expected) << c.what;
 }
 
-TEST(TpcmLayout, SecondBodyTwinsSitOneSectionLater) {
+TEST_F(TpcmLayout, SecondBodyTwinsSitOneSectionLater) {
   // The second-body layout repeats section-1 words 754..1,986 shifted by 1,234 words.
   EXPECT_EQ(wordOf(TPCM.BLROLL) - wordOf(TPCM.LROLL), 1234);
   EXPECT_EQ(wordOf(TPCM.BRACC(1, 1)) - wordOf(TPCM.RACC(1, 1)), 1234);
@@ -65,7 +68,7 @@ TEST(TpcmLayout, SecondBodyTwinsSitOneSectionLater) {
   EXPECT_EQ(wordOf(TPCM.BILP8(61)) - wordOf(TPCM.ITPCM9(61)), 1234);
 }
 
-TEST(TpcmLayout, OverlaidViewsShareStorage) {
+TEST_F(TpcmLayout, OverlaidViewsShareStorage) {
   std::memset(&TPCM, 0, sizeof TPCM);
   TPCM.SEAHDG(2) = 15.0f;
   EXPECT_EQ(TPCM.SLOHDG(1), 15.0f);
@@ -107,7 +110,7 @@ TEST(TpcmLayout, OverlaidViewsShareStorage) {
   EXPECT_EQ(LOWCOF.ILOWCF(1), 21);
 }
 
-TEST(TpcmLayout, IdentificationTextKeepsItsTail) {
+TEST_F(TpcmLayout, IdentificationTextKeepsItsTail) {
   TPCM.CID1P.blank();
   const std::string seventyTwo(72, 'x');
   TPCM.CID1P.assign(seventyTwo);
@@ -116,7 +119,7 @@ TEST(TpcmLayout, IdentificationTextKeepsItsTail) {
   EXPECT_EQ(TPCM.CID1(19).view(), "    ");
 }
 
-TEST(TpcmLayout, WholeBlockAsBytes) {
+TEST_F(TpcmLayout, WholeBlockAsBytes) {
   EXPECT_EQ(tpcmBytes().size(), 318704u);
   EXPECT_EQ(lowcofBytes().size(), 2720u);
   std::memset(&TPCM, 0, sizeof TPCM);

@@ -23,12 +23,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
 
 namespace qv::e2e {
 
@@ -53,14 +54,7 @@ inline std::string quorvelPath() {
 
 // The output split at form feeds: one entry per screen the program cleared to (the text before the
 // first clear is entry 0).
-inline std::vector<std::string> screens(std::string_view out) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (std::size_t ff; (ff = out.find('\f', from)) != std::string_view::npos; from = ff + 1)
-    parts.emplace_back(out.substr(from, ff - from));
-  parts.emplace_back(out.substr(from));
-  return parts;
-}
+using testing_support::screens;
 
 // Starts `program` in `dir` with `input` on its standard input; see the header comment.
 inline Run runIn(const std::filesystem::path& dir, const std::string& program, std::string_view input,
@@ -143,47 +137,33 @@ inline Run runIn(const std::filesystem::path& dir, const std::string& program, s
   return run;
 }
 
-// A fresh temporary folder for one or more runs, removed with everything in it at the end.
+// A fresh temporary folder for one or more runs, removed with everything in it at the end. The test
+// process stays in its own folder: only the runs work in this one.
 class Folder {
  public:
-  Folder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qv-e2e-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~Folder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return dir_.path(); }
 
   // Runs the editor here with the typed lines of `script`; the input ends after them.
   Run run(std::string_view script, std::chrono::milliseconds limit = 30s) const {
-    return runIn(path_, quorvelPath(), script, limit);
+    return runIn(path(), quorvelPath(), script, limit);
   }
 
   // The names of the files in the folder, sorted.
   std::vector<std::string> files() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(path()))
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
-  bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
-  std::string readFile(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  bool exists(const std::string& name) const { return std::filesystem::exists(path() / name); }
+  std::string readFile(const std::string& name) const { return testing_support::readFileText(path() / name); }
   void writeFile(const std::string& name, std::string_view bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    testing_support::writeFileBytes(path() / name, bytes.data(), bytes.size());
   }
 
  private:
-  std::filesystem::path path_;
+  testing_support::TempDir dir_{testing_support::TempDir::Mode::kStayOutside};
 };
 
 }  // namespace qv::e2e

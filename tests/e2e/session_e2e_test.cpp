@@ -22,15 +22,15 @@ using qv::testing_support::contains;
 
 using namespace std::chrono_literals;
 
-
-// An image of this editor's data set as its save writes it, with an edit applied.
-std::string editorImage(const std::function<void()>& edit = [] {}) {
-  testing_support::fillSavedDataSet();
-  TPCM.LWBARG = TPCM.LCBARG = TPCM.LWVCOF = 0x444;  // built-in models: no LOWDAT needed
-  TPCM.CID1P.assign("ABCDEFGH");
-  edit();
-  return std::string(reinterpret_cast<const char*>(tpcmBytes().data()), 4 * kStoredWords);
+// This editor's data set as its save writes it, with the built-in force models; its image with an
+// edit applied.
+testing_support::DataSet editorDataSet() {
+  return testing_support::DataSet().with([] {
+    TPCM.LWBARG = TPCM.LCBARG = TPCM.LWVCOF = 0x444;  // built-in models: no LOWDAT needed
+    TPCM.CID1P.assign("ABCDEFGH");
+  });
 }
+std::string editorImage(const std::function<void()>& edit = [] {}) { return editorDataSet().with(edit).bytes(); }
 
 std::string framed(const std::string& payload) {
   std::int32_t bytes = static_cast<std::int32_t>(payload.size());
@@ -235,17 +235,9 @@ TEST(SessionEnd, ExecuteChecksAndListing) {
 
 TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
   e2e::Folder folder;
-  const std::string image = editorImage([] {
-    // A consistent SALM and tanker: the checks find nothing.
-    TPCM.DEPTH = 100.0f;
-    TPCM.SLEN(1) = 150.0f;
-    TPCM.BUOY(1) = 1500.0f;
-    TPCM.WPAPRC = 10.0f;
-    TPCM.BWL = 50.0f;
-    TPCM.LWL = 300.0f;
-    TPCM.DRAFT = 20.0f;
-    TPCM.SRCDAT = 1;  // stored under another mode: the save writes it
-  });
+  // A consistent SALM and tanker: the checks find nothing. Stored under another mode: the save
+  // writes it.
+  const std::string image = editorDataSet().withSalm().withTanker().with([] { TPCM.SRCDAT = 1; }).bytes();
   folder.writeFile("SALMDAT", image);
   const e2e::Run run = folder.run("M\nL\n3\n\n");
   ASSERT_FALSE(run.timedOut);
@@ -262,16 +254,7 @@ TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
 
 TEST(SessionEnd, InputEndingAtTheClosingPauseAfterASave) {
   e2e::Folder folder;
-  folder.writeFile("SALMDAT", editorImage([] {
-    TPCM.DEPTH = 100.0f;
-    TPCM.SLEN(1) = 150.0f;
-    TPCM.BUOY(1) = 1500.0f;
-    TPCM.WPAPRC = 10.0f;
-    TPCM.BWL = 50.0f;
-    TPCM.LWL = 300.0f;
-    TPCM.DRAFT = 20.0f;
-    TPCM.SRCDAT = 1;
-  }));
+  folder.writeFile("SALMDAT", editorDataSet().withSalm().withTanker().with([] { TPCM.SRCDAT = 1; }).bytes());
   const e2e::Run run = folder.run("M\nL\n3\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;

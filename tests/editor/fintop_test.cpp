@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "editor/fintop.h"
 #include "platform/units.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/nav_codes.h"
 
@@ -19,17 +20,16 @@ struct MenuCall {
   std::string screen;
 
   void run(const std::string& script, std::int32_t aux = 0) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    setConsole(&in, &out);
+    testing_support::ConsoleCapture console(script);
     FINTOP("19", simtyp, iret, "SALMIN.stxt ", "DRAVOKET    ", ipag, lcopy, edunit, untsav, lback, nwarn, nfatal,
            5, aux);
-    setConsole(nullptr, nullptr);
-    screen = out.str();
+    screen = console.screen();
   }
 };
 
-TEST(Fintop, MenuOfThisEditor) {
+class Fintop : public testing_support::FreshRun {};
+
+TEST_F(Fintop, MenuOfThisEditor) {
   fintopState.reset();
   MenuCall call;
   call.run("\n");
@@ -55,7 +55,7 @@ TEST(Fintop, MenuOfThisEditor) {
   EXPECT_EQ(call.lback, 0);
 }
 
-TEST(Fintop, Choices) {
+TEST_F(Fintop, Choices) {
   struct Case {
     const char* what;
     std::string script;
@@ -84,7 +84,7 @@ TEST(Fintop, Choices) {
   }
 }
 
-TEST(Fintop, ListingAndSilentChoices) {
+TEST_F(Fintop, ListingAndSilentChoices) {
   testing_support::TempDir dir;
   fintopState.reset();
   MenuCall call;
@@ -130,7 +130,7 @@ TEST(Fintop, ListingAndSilentChoices) {
   closeAllUnits();
 }
 
-TEST(Fintop, HelpNotes) {
+TEST_F(Fintop, HelpNotes) {
   fintopState.reset();
   MenuCall call;
   call.ipag = 0;

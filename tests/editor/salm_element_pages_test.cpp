@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "util/nav_codes.h"
 
 namespace qv {
@@ -22,6 +22,7 @@ namespace {
 using qv::testing_support::contains;
 
 using testing_support::ConsoleCapture;
+using testing_support::screens;
 
 constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" for help): ";
 
@@ -41,7 +42,7 @@ const Element kEmpty = {};
 
 // nelem elements (all 40 slots filled, so that moves show), yoke attachment, element 1 pierces.
 void salmWith(int nelem) {
-  std::memset(&TPCM, 0, sizeof TPCM);
+  resetAllBlocks();
   Tpcm& t = TPCM;
   t.EDUNIT = kScreenUnit;
   t.NELEM = nelem;
@@ -71,21 +72,11 @@ std::string showPage(const std::string& typed) {
   return console.screen();
 }
 
-// The screens of a transcript, split at the form feeds of the screen clears.
-std::vector<std::string> screens(const std::string& out) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (std::size_t ff; (ff = out.find('\f', from)) != std::string::npos; from = ff + 1) {
-    parts.push_back(out.substr(from, ff - from));
-  }
-  parts.push_back(out.substr(from));
-  return parts;
-}
-
-
 const std::string kMainHeader = "                 ****  Page 3: More Salm information  ****\n";
 
-TEST(SalmElementPages, MainPageScreen) {
+class SalmElementPages : public testing_support::FreshRun {};
+
+TEST_F(SalmElementPages, MainPageScreen) {
   salmWith(1);
   const std::string expected = "\f" + kMainHeader +
                                " 1) Change statics/dynamics \"submergence\" option, currently:\n"
@@ -119,7 +110,7 @@ TEST(SalmElementPages, MainPageScreen) {
   EXPECT_EQ(showPage("b\n"), withTables);
 }
 
-TEST(SalmElementPages, SubmergenceOptionFromTheMap) {
+TEST_F(SalmElementPages, SubmergenceOptionFromTheMap) {
   struct Case {
     const char* reply;
     std::int32_t before, after;
@@ -144,7 +135,7 @@ TEST(SalmElementPages, SubmergenceOptionFromTheMap) {
   EXPECT_EQ(screens(screen).size(), 3u);
 }
 
-TEST(SalmElementPages, MapShowsEveryOption) {
+TEST_F(SalmElementPages, MapShowsEveryOption) {
   salmWith(1);
   const std::string screen = showPage("1\n?\n\n\nb\n");
   const std::vector<std::string> shown = screens(screen);
@@ -153,7 +144,7 @@ TEST(SalmElementPages, MapShowsEveryOption) {
   for (const char* row : {"|   2    |", "|   5    |", "|   8    |"}) EXPECT_TRUE(contains(shown[2], row)) << row;
 }
 
-TEST(SalmElementPages, MainPageNavigation) {
+TEST_F(SalmElementPages, MainPageNavigation) {
   struct Case {
     const char* what;
     int nelem;
@@ -181,7 +172,7 @@ TEST(SalmElementPages, MainPageNavigation) {
   EXPECT_EQ(TPCM.IPAG, 5);
 }
 
-TEST(SalmElementPages, ElementPageScreen) {
+TEST_F(SalmElementPages, ElementPageScreen) {
   salmWith(3);
   TPCM.IFREE(2) = 1;
   TPCM.LMOMT(2) = 1;
@@ -207,7 +198,7 @@ TEST(SalmElementPages, ElementPageScreen) {
   EXPECT_EQ(TPCM.LBACK, kNavExecute);
 }
 
-TEST(SalmElementPages, HeadingsAndAttachmentItems) {
+TEST_F(SalmElementPages, HeadingsAndAttachmentItems) {
   struct Case {
     const char* what;
     int nelem;
@@ -246,7 +237,7 @@ TEST(SalmElementPages, HeadingsAndAttachmentItems) {
   }
 }
 
-TEST(SalmElementPages, ElementItemEdits) {
+TEST_F(SalmElementPages, ElementItemEdits) {
   struct Case {
     std::string typed;  // on element 2 of 3
     std::function<void()> check;
@@ -278,7 +269,7 @@ TEST(SalmElementPages, ElementItemEdits) {
   }
 }
 
-TEST(SalmElementPages, TogglesAskInBatchMode) {
+TEST_F(SalmElementPages, TogglesAskInBatchMode) {
   salmWith(3);
   TPCM.IBATCH = 1;
   const std::string screen = showPage("\n\n7\n1\n11\n0\ne\n");
@@ -288,7 +279,7 @@ TEST(SalmElementPages, TogglesAskInBatchMode) {
   EXPECT_TRUE(contains(screen, " Enter 1 for \"Yes\", 0 for \"No\": "));
 }
 
-TEST(SalmElementPages, ElementNumberItem) {
+TEST_F(SalmElementPages, ElementNumberItem) {
   struct Case {
     const char* reply;
     const char* shown;
@@ -306,7 +297,7 @@ TEST(SalmElementPages, ElementNumberItem) {
   }
 }
 
-TEST(SalmElementPages, CopyDeleteInsert) {
+TEST_F(SalmElementPages, CopyDeleteInsert) {
   struct Case {
     const char* what;
     std::string typed;  // on element 3 of 5
@@ -348,7 +339,7 @@ TEST(SalmElementPages, CopyDeleteInsert) {
       << screen;
 }
 
-TEST(SalmElementPages, InsertAtTheFirstElementClearsItsCoefficients) {
+TEST_F(SalmElementPages, InsertAtTheFirstElementClearsItsCoefficients) {
   salmWith(4);
   TPCM.COFMST.fill(1.0f);
   TPCM.COFDMT.fill(1.0f);
@@ -358,7 +349,7 @@ TEST(SalmElementPages, InsertAtTheFirstElementClearsItsCoefficients) {
   EXPECT_EQ(TPCM.SLEN(40), 3901.0f);
 }
 
-TEST(SalmElementPages, AttachmentType) {
+TEST_F(SalmElementPages, AttachmentType) {
   struct Case {
     const char* reply;
     std::int32_t before, after;
@@ -391,7 +382,7 @@ TEST(SalmElementPages, AttachmentType) {
   }
 }
 
-TEST(SalmElementPages, AttachmentPage) {
+TEST_F(SalmElementPages, AttachmentPage) {
   salmWith(1);
   TPCM.IARCO = 0;
   TPCM.YOKEHT = 30.0f;
@@ -428,7 +419,7 @@ TEST(SalmElementPages, AttachmentPage) {
   EXPECT_EQ(screens(showPage("\n14\ne\n")).size(), 4u);
 }
 
-TEST(SalmElementPages, ElementPageCodesForTheSequencer) {
+TEST_F(SalmElementPages, ElementPageCodesForTheSequencer) {
   struct Case {
     const char* reply;
     std::int32_t lback;
@@ -441,7 +432,7 @@ TEST(SalmElementPages, ElementPageCodesForTheSequencer) {
   }
 }
 
-TEST(SalmElementPages, AuxiliaryTablesHoldNinetyPointsWhateverNtab) {
+TEST_F(SalmElementPages, AuxiliaryTablesHoldNinetyPointsWhateverNtab) {
   salmWith(1);
   TPCM.AUXTBL = 1;
   TPCM.YAWTBL = 1;
@@ -462,7 +453,7 @@ TEST(SalmElementPages, AuxiliaryTablesHoldNinetyPointsWhateverNtab) {
   EXPECT_EQ(screens(showPage("11\n13\n15\nb\n")).size(), 5u) << "each only redraws the page";
 }
 
-TEST(SalmElementPages, SwitchesAndYawValues) {
+TEST_F(SalmElementPages, SwitchesAndYawValues) {
   salmWith(1);
   showPage("10\n12\n13\n7.5\n14\n0.5\nb\n");
   EXPECT_EQ(TPCM.AUXTBL, 1);
@@ -471,7 +462,7 @@ TEST(SalmElementPages, SwitchesAndYawValues) {
   EXPECT_EQ(TPCM.YAWINC, 0.5f);
 }
 
-TEST(SalmElementPages, ElementCountBeyondTheTablesOfALoadedFile) {
+TEST_F(SalmElementPages, ElementCountBeyondTheTablesOfALoadedFile) {
   salmWith(1);
   TPCM.NELEM = 55;
   TPCM.IARCO = 1;
@@ -483,7 +474,7 @@ TEST(SalmElementPages, ElementCountBeyondTheTablesOfALoadedFile) {
   EXPECT_EQ(TPCM.LBACK, 1);
 }
 
-TEST(SalmElementPages, ListingWritesEveryPartOnce) {
+TEST_F(SalmElementPages, ListingWritesEveryPartOnce) {
   salmWith(2);
   TPCM.IARCO = 0;
   TPCM.AUXTBL = 1;

@@ -2,7 +2,6 @@
 // the codes it hands to the sequencer.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "editor/pages.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "util/nav_codes.h"
 
 namespace qv {
@@ -21,7 +21,7 @@ constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" f
 
 // A data set as a new one starts on this page: one element, coefficients 1.0, 90 table points.
 void newSalm() {
-  std::memset(&TPCM, 0, sizeof TPCM);
+  resetAllBlocks();
   TPCM.EDUNIT = kScreenUnit;
   TPCM.NELEM = 1;
   TPCM.NTAB = 90;
@@ -42,7 +42,9 @@ std::string showPage(const std::string& typed) {
 
 const std::string kHeader = "\f                   ****  Page 2: Salm information  ****\n";
 
-TEST(SalmPage, ScreenOfANewDataSet) {
+class SalmPage : public testing_support::FreshRun {};
+
+TEST_F(SalmPage, ScreenOfANewDataSet) {
   newSalm();
   TPCM.TLOAD = 250.0f;
   TPCM.WPAPRC = 78.54f;
@@ -59,7 +61,7 @@ TEST(SalmPage, ScreenOfANewDataSet) {
   EXPECT_EQ(showPage("\n"), expected);
 }
 
-TEST(SalmPage, MetricLabelsAndNoElements) {
+TEST_F(SalmPage, MetricLabelsAndNoElements) {
   newSalm();
   TPCM.NUNTS = 1;
   const std::string metric = showPage("\n");
@@ -76,7 +78,7 @@ TEST(SalmPage, MetricLabelsAndNoElements) {
   EXPECT_EQ(none.find(" 8) "), std::string::npos);
 }
 
-TEST(SalmPage, ItemEditsAndBounds) {
+TEST_F(SalmPage, ItemEditsAndBounds) {
   struct Case {
     const char* what;
     std::string typed;  // ends with the blank reply that leaves the page
@@ -116,7 +118,7 @@ TEST(SalmPage, ItemEditsAndBounds) {
   }
 }
 
-TEST(SalmPage, DefaultCoefficientsSpreadOverAllFortyElements) {
+TEST_F(SalmPage, DefaultCoefficientsSpreadOverAllFortyElements) {
   struct Case {
     std::string typed;
     float cofmas, cofdmp, mst, dmt;  // defaults, then every element's coefficients
@@ -148,7 +150,7 @@ TEST(SalmPage, DefaultCoefficientsSpreadOverAllFortyElements) {
       << screen;
 }
 
-TEST(SalmPage, ValuePromptsRepeatTheItemLine) {
+TEST_F(SalmPage, ValuePromptsRepeatTheItemLine) {
   newSalm();
   std::string screen = showPage("1\n\n\n");
   EXPECT_NE(screen.find(kSelectionPrompt + std::string("  1) Number of Salm elements (Max 40) ............  1\n"
@@ -162,7 +164,7 @@ TEST(SalmPage, ValuePromptsRepeatTheItemLine) {
       << screen;
 }
 
-TEST(SalmPage, WholeSystemSubmergedHasNoPiercingElement) {
+TEST_F(SalmPage, WholeSystemSubmergedHasNoPiercingElement) {
   struct Case {
     std::int32_t wetyok, nelem, ipierc;
   };
@@ -177,7 +179,7 @@ TEST(SalmPage, WholeSystemSubmergedHasNoPiercingElement) {
   }
 }
 
-TEST(SalmPage, CodesForTheSequencer) {
+TEST_F(SalmPage, CodesForTheSequencer) {
   struct Case {
     const char* reply;
     std::int32_t lback, ipag;
@@ -200,7 +202,7 @@ TEST(SalmPage, CodesForTheSequencer) {
   EXPECT_EQ(TPCM.LBACK, kNavHelp);
 }
 
-TEST(SalmPage, ListingWritesThePageOnce) {
+TEST_F(SalmPage, ListingWritesThePageOnce) {
   newSalm();
   TPCM.LCOPY = 1;
   TPCM.LBACK = kNavFirst;

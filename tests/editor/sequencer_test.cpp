@@ -2,7 +2,6 @@
 // which slots showed their page.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "dataset/tpcm.h"
 #include "editor/salmed.h"
 #include "util/nav_codes.h"
+#include "support/fresh_run.h"
 
 namespace qv {
 namespace {
@@ -22,7 +22,7 @@ struct Switches {
 };
 
 void setSwitches(const Switches& s) {
-  std::memset(&TPCM, 0, sizeof TPCM);
+  resetAllBlocks();
   TPCM.LQUAS = s.lquas;
   TPCM.FRESLM = s.freslm;
   TPCM.LWIND = s.lwind;
@@ -33,7 +33,9 @@ constexpr Switches kAttached{};
 constexpr Switches kFree{0, 1, 1, 1};
 constexpr Switches kNoVessel{0, 0, 1, 1};
 
-TEST(Sequencer, DispatchAfterASlot) {
+class Sequencer : public testing_support::FreshRun {};
+
+TEST_F(Sequencer, DispatchAfterASlot) {
   struct Case {
     int slot;
     Switches sw;
@@ -89,7 +91,7 @@ TEST(Sequencer, DispatchAfterASlot) {
   }
 }
 
-TEST(Sequencer, SkipRulesOnEntry) {
+TEST_F(Sequencer, SkipRulesOnEntry) {
   struct Case {
     int slot;
     Switches sw;
@@ -108,7 +110,7 @@ TEST(Sequencer, SkipRulesOnEntry) {
   }
 }
 
-TEST(Sequencer, AfterTheFinalPage) {
+TEST_F(Sequencer, AfterTheFinalPage) {
   struct Case {
     int lback;
     int ipag;
@@ -184,7 +186,7 @@ std::deque<Reply> blanks(int n, Reply last = {kNavExecute}) {
   return r;
 }
 
-TEST(Sequencer, SequencesBySwitches) {
+TEST_F(Sequencer, SequencesBySwitches) {
   struct Case {
     const char* what;
     Switches sw;
@@ -210,7 +212,7 @@ TEST(Sequencer, SequencesBySwitches) {
   }
 }
 
-TEST(Sequencer, RoadsThroughThePages) {
+TEST_F(Sequencer, RoadsThroughThePages) {
   struct Case {
     const char* what;
     Switches sw;
@@ -250,7 +252,7 @@ TEST(Sequencer, RoadsThroughThePages) {
   }
 }
 
-TEST(Sequencer, StartCodesHardCopyAndReturnFromSave) {
+TEST_F(Sequencer, StartCodesHardCopyAndReturnFromSave) {
   {  // Start code 3000 goes straight to the final page.
     ScriptedRun run;
     run.startCodes = {kStartFinalPage};
@@ -303,8 +305,8 @@ TEST(Sequencer, StartCodesHardCopyAndReturnFromSave) {
   }
 }
 
-TEST(Sequencer, SettingsForOpenedAndNewDataSets) {
-  std::memset(&TPCM, 0, sizeof TPCM);
+TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
+  resetAllBlocks();
   TPCM.VESTYP = 3;
   TPCM.ISPM = 4;
   TPCM.MAXANG = 5;

@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "support/fresh_run.h"
 
 namespace qv {
 namespace {
 
 // A day-and-seconds clock: sleeping moves it on, crossing midnight into the next day of the month.
-class SimulatedClock : public ::testing::Test {
+class SimulatedClock : public testing_support::FreshRun {
  protected:
   void SetUp() override {
+    FreshRun::SetUp();
     setClock(ClockHooks{[this] { return now(); }, [this](int s) {
                           slept.push_back(s);
                           secondOfDay += s;
@@ -21,8 +23,6 @@ class SimulatedClock : public ::testing::Test {
                           }
                         }});
   }
-  void TearDown() override { resetClock(); }
-
   LocalTime now() const {
     return LocalTime{2025, 3, day, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
   }

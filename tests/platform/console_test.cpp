@@ -1,29 +1,26 @@
 // The console streams: the end of the keyboard input and the clearing of a captured screen.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/screen.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
 
 namespace qv {
 namespace {
 
-struct Console {
-  explicit Console(const std::string& typed) : in(typed) { setConsole(&in, &out); }
-  ~Console() { setConsole(nullptr, nullptr); }
-  std::istringstream in;
-  std::ostringstream out;
-};
+using testing_support::ConsoleCapture;
 
-TEST(KeyboardEnd, StopsWithStatusTwoAndOneMessage) {
+class KeyboardEnd : public testing_support::FreshRun {};
+
+TEST_F(KeyboardEnd, StopsWithStatusTwoAndOneMessage) {
   for (const auto& read : {+[] {
                              std::string line;
                              readRecord(kKeyboardUnit, line);
                            },
                            +[] { readConsoleLine(); }}) {
-    Console console("last line\r\n");
+    ConsoleCapture console("last line\r\n");
     std::string line;
     ASSERT_TRUE(readRecord(kKeyboardUnit, line));
     EXPECT_EQ(line, "last line");  // a DOS line end is not part of the reply
@@ -34,14 +31,16 @@ TEST(KeyboardEnd, StopsWithStatusTwoAndOneMessage) {
       status = stop.status;
     }
     EXPECT_EQ(status, kExitInputEnded);
-    EXPECT_EQ(console.out.str(), "\n ++> Keyboard input ended; nothing was saved.\n");
+    EXPECT_EQ(console.screen(), "\n ++> Keyboard input ended; nothing was saved.\n");
   }
 }
 
-TEST(ClearScreen, FormFeedWhenNotATerminal) {
-  Console console("");
+class ClearScreen : public testing_support::FreshRun {};
+
+TEST_F(ClearScreen, FormFeedWhenNotATerminal) {
+  ConsoleCapture console;
   clearScreen();
-  EXPECT_EQ(console.out.str(), "\f");
+  EXPECT_EQ(console.screen(), "\f");
 }
 
 }  // namespace

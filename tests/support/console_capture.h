@@ -1,10 +1,15 @@
 // Drives the console with string streams: the replies typed are given up front, and everything
-// written to the screen is collected. The process's own streams come back at the end of the scope.
+// written to the screen is collected. The console the test had before comes back at the end of the
+// scope, also when the call under test throws (a Stop, say).
 #pragma once
 
 #include <functional>
+#include <istream>
+#include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -13,8 +18,11 @@ namespace qv::testing_support {
 
 class ConsoleCapture {
  public:
-  explicit ConsoleCapture(const std::string& typed = "") : in_(typed) { setConsole(&in_, &out_); }
-  ~ConsoleCapture() { setConsole(nullptr, nullptr); }
+  explicit ConsoleCapture(const std::string& typed = "")
+      : in_(typed), previousIn_(&consoleIn()), previousOut_(&consoleOut()) {
+    setConsole(&in_, &out_);
+  }
+  ~ConsoleCapture() { setConsole(previousIn_, previousOut_); }
   ConsoleCapture(const ConsoleCapture&) = delete;
   ConsoleCapture& operator=(const ConsoleCapture&) = delete;
 
@@ -30,6 +38,8 @@ class ConsoleCapture {
  private:
   std::istringstream in_;
   std::ostringstream out_;
+  std::istream* previousIn_;
+  std::ostream* previousOut_;
 };
 
 // The exit status carried by a Stop, or -1 when the call returned.
@@ -40,6 +50,17 @@ inline int stopStatus(const std::function<void()>& call) {
     return stop.status;
   }
   return -1;
+}
+
+// A transcript split at the form feeds of the screen clears: one entry per screen (the text before
+// the first clear is entry 0).
+inline std::vector<std::string> screens(std::string_view out) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t ff; (ff = out.find('\f', from)) != std::string_view::npos; from = ff + 1)
+    parts.emplace_back(out.substr(from, ff - from));
+  parts.emplace_back(out.substr(from));
+  return parts;
 }
 
 }  // namespace qv::testing_support

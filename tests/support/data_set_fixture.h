@@ -1,9 +1,17 @@
-// The data set of this editor as its save leaves it: the new-data-set defaults, the header stamped
-// as this program's, and the settings the editor gives every data set it opens. Tests edit it
-// further and store it as a fixture file.
+// The data set of this editor as its save leaves it, built up in TPCM for a test and taken as the
+// image a fixture file holds:
+//
+//   const auto words = DataSet().withSalm().withTanker().with([] { TPCM.SRCDAT = 1; }).words();
+//
+// DataSet() starts from the new-data-set defaults, the header stamped as this program's, and the
+// settings the editor gives every data set it opens.
 #pragma once
 
+#include <cstdint>
 #include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
@@ -25,5 +33,44 @@ inline void fillSavedDataSet() {
   TPCM.MAXANG = 36;
   TPCM.ISPM = 1;
 }
+
+class DataSet {
+ public:
+  DataSet() { fillSavedDataSet(); }
+
+  // One SALM element that pierces the surface of 100 ft of water, its volume and length consistent
+  // with the waterplane area of the piercing element: the data checks find nothing in it.
+  DataSet& withSalm() {
+    TPCM.DEPTH = 100.0f;
+    TPCM.NELEM = 1;
+    TPCM.IPIERC = 1;
+    TPCM.SLEN(1) = 150.0f;
+    TPCM.BUOY(1) = 1500.0f;
+    TPCM.WPAPRC = 10.0f;
+    return *this;
+  }
+
+  // A tanker's waterline length, beam and draft: the vessel checks find nothing in them.
+  DataSet& withTanker() {
+    TPCM.LWL = 300.0f;
+    TPCM.BWL = 50.0f;
+    TPCM.DRAFT = 20.0f;
+    return *this;
+  }
+
+  // Any further edit of TPCM.
+  DataSet& with(const std::function<void()>& edit) {
+    edit();
+    return *this;
+  }
+
+  // The stored image: the first kStoredWords words of TPCM, as words or as the file's bytes.
+  std::vector<std::int32_t> words() const {
+    std::vector<std::int32_t> w(kStoredWords);
+    std::memcpy(w.data(), tpcmBytes().data(), 4 * w.size());
+    return w;
+  }
+  std::string bytes() const { return std::string(reinterpret_cast<const char*>(tpcmBytes().data()), 4 * kStoredWords); }
+};
 
 }  // namespace qv::testing_support

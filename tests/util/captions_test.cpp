@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "platform/units.h"
+#include "support/console_capture.h"
 #include "util/captions.h"
 
 namespace qv {
@@ -36,11 +34,9 @@ TEST(Captions, CodesAndFallbacks) {
 }
 
 TEST(Captions, OneReportLine) {
-  std::ostringstream out;
-  setConsole(nullptr, &out);
+  testing_support::ConsoleCapture console;
   ONELIN("Water depth", 11, 100.0f, UNITS, 7, 6);
-  setConsole(nullptr, nullptr);
-  EXPECT_EQ(out.str(), std::string(10, ' ') + "Water depth " + std::string(26, '.') + "    100.00 " + "ft" +
+  EXPECT_EQ(console.screen(), std::string(10, ' ') + "Water depth " + std::string(26, '.') + "    100.00 " + "ft" +
                            std::string(14, ' ') + "\n");
 }
 

@@ -8,8 +8,9 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
-#include "support/temp_dir.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
+#include "support/temp_dir.h"
 #include "util/console_io.h"
 
 namespace qv {
@@ -115,7 +116,9 @@ TEST(Prsret, PauseAndResult) {
   }
 }
 
-TEST(ScreenUnitRule, UnitFortyOneIsSilentWhereTheRuleSaysSo) {
+class ScreenUnitRule : public testing_support::FreshRun {};
+
+TEST_F(ScreenUnitRule, UnitFortyOneIsSilentWhereTheRuleSaysSo) {
   ConsoleCapture console("typed\n");
   std::int32_t result = -5;
   PRSRET(kDiagnosticsUnit, kKeyboardUnit, result);
@@ -128,7 +131,7 @@ TEST(ScreenUnitRule, UnitFortyOneIsSilentWhereTheRuleSaysSo) {
   EXPECT_EQ(console.unread(), "typed\n") << "nothing was read";
 }
 
-TEST(ScreenUnitRule, LinesCenterAndTwopgWriteOnUnitFortyOne) {
+TEST_F(ScreenUnitRule, LinesCenterAndTwopgWriteOnUnitFortyOne) {
   testing_support::TempDir dir;
   connectUnit(kDiagnosticsUnit, std::make_unique<std::fstream>("Diagnostics.stxt", std::ios::out | std::ios::trunc),
               "Diagnostics.stxt");
@@ -144,7 +147,9 @@ TEST(ScreenUnitRule, LinesCenterAndTwopgWriteOnUnitFortyOne) {
   EXPECT_EQ(console.screen(), "");
 }
 
-TEST(Prompts, AlwaysOnTheConsoleWithoutLineEnd) {
+class Prompts : public testing_support::FreshRun {};
+
+TEST_F(Prompts, AlwaysOnTheConsoleWithoutLineEnd) {
   testing_support::TempDir dir;
   connectUnit(1, std::make_unique<std::fstream>("SALMIN.stxt", std::ios::out | std::ios::trunc), "SALMIN.stxt");
   ConsoleCapture console;
@@ -200,7 +205,9 @@ TEST(Upcase, CharactersAndKinds) {
   }
 }
 
-TEST(Page, NewPageByKindOfUnit) {
+class Page : public testing_support::FreshRun {};
+
+TEST_F(Page, NewPageByKindOfUnit) {
   testing_support::TempDir dir;
   connectUnit(1, std::make_unique<std::fstream>("listing", std::ios::out | std::ios::trunc), "listing");
   connectUnit(99, std::make_unique<std::fstream>("printer", std::ios::out | std::ios::trunc), "printer");
@@ -226,7 +233,9 @@ TEST(Twopg, TwoScreensShareAListingPage) {
   EXPECT_EQ(console.screen(), "\f\n\n\n");
 }
 
-TEST(KeyboardEnd, EveryReaderStopsTheRun) {
+class KeyboardEnd : public testing_support::FreshRun {};
+
+TEST_F(KeyboardEnd, EveryReaderStopsTheRun) {
   const std::function<void()> readers[] = {
       [] { std::int32_t c = 0, n = 0; READI(c, kKeyboardUnit, n); },
       [] { float v = 0; std::int32_t b = 0; CRREAD(v, b, kKeyboardUnit); },
@@ -242,7 +251,7 @@ TEST(KeyboardEnd, EveryReaderStopsTheRun) {
   }
 }
 
-TEST(KeyboardEnd, ALastLineWithoutLineEndIsStillAReply) {
+TEST_F(KeyboardEnd, ALastLineWithoutLineEndIsStillAReply) {
   ConsoleCapture console("J4");
   std::int32_t code = 0, number = 0;
   READI(code, kKeyboardUnit, number);

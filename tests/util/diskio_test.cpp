@@ -6,6 +6,7 @@
 #include <numeric>
 #include <vector>
 
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/diskio.h"
 
@@ -32,7 +33,9 @@ std::vector<std::int32_t> framed(const std::vector<std::int32_t>& payload) {
   return f;
 }
 
-TEST(Diskio, WriteCutsAnOldLongerFile) {
+class Diskio : public testing_support::FreshRun {};
+
+TEST_F(Diskio, WriteCutsAnOldLongerFile) {
   TempDir dir;
   writeWords("SALMDAT", counting(78635, 1));
   const auto image = counting(4975, 100);
@@ -46,7 +49,7 @@ TEST(Diskio, WriteCutsAnOldLongerFile) {
   EXPECT_EQ(err, 3);
 }
 
-TEST(Diskio, ReadsPlainAndFramedImages) {
+TEST_F(Diskio, ReadsPlainAndFramedImages) {
   struct Case {
     const char* what;
     const char* name;
@@ -104,7 +107,7 @@ TEST(Diskio, ReadsPlainAndFramedImages) {
   }
 }
 
-TEST(Diskio, OtherPlatformCodeRefusesAShortFrame) {
+TEST_F(Diskio, OtherPlatformCodeRefusesAShortFrame) {
   TempDir dir;
   std::vector<std::int32_t> f = framed(counting(4975, 4975));
   f.resize(3000);
@@ -121,7 +124,7 @@ TEST(Diskio, OtherPlatformCodeRefusesAShortFrame) {
   EXPECT_EQ(n, 2998);
 }
 
-TEST(Diskio, WordHelpers) {
+TEST_F(Diskio, WordHelpers) {
   std::int32_t a[3] = {1, 2, 3}, b[3] = {1, 2, 3};
   std::int32_t same = -1;
   NOCHNG(same, a, b, 3);

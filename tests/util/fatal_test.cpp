@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
 
@@ -34,7 +35,9 @@ Outcome runFatal(const std::string& typed, std::int32_t unit, FatalWait wait, in
   return out;
 }
 
-TEST(FatalStop, WritesWaitsAndCarriesStatusAndRoutine) {
+class FatalStop : public testing_support::FreshRun {};
+
+TEST_F(FatalStop, WritesWaitsAndCarriesStatusAndRoutine) {
   const std::string message = " ++> First line\n     second line\n";
   struct Case {
     FatalWait wait;
@@ -56,7 +59,7 @@ TEST(FatalStop, WritesWaitsAndCarriesStatusAndRoutine) {
   EXPECT_EQ(runFatal("", kScreenUnit, FatalWait::kNone, kExitNormal).stop.status, kExitNormal);
 }
 
-TEST(FatalStop, AnUnattendedRunNeverWaits) {
+TEST_F(FatalStop, AnUnattendedRunNeverWaits) {
   TempDir dir;
   RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
   for (FatalWait wait : {FatalWait::kPressReturn, FatalWait::kPromptLine, FatalWait::kReadLine}) {
@@ -71,12 +74,12 @@ TEST(FatalStop, AnUnattendedRunNeverWaits) {
   EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"), expected);
 }
 
-TEST(FatalStop, TheEndOfInputDuringTheWaitIsTheInputEnd) {
+TEST_F(FatalStop, TheEndOfInputDuringTheWaitIsTheInputEnd) {
   const Outcome out = runFatal("", kScreenUnit, FatalWait::kPressReturn);
   EXPECT_EQ(out.stop.status, kExitInputEnded);
 }
 
-TEST(FatalStop, FileErrorsNameTheCallerAsTheRoutine) {
+TEST_F(FatalStop, FileErrorsNameTheCallerAsTheRoutine) {
   ConsoleCapture console("\n");
   try {
     ACERR("SAVER", "SALMDAT", kScreenUnit);

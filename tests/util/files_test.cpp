@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
 
@@ -16,7 +16,9 @@ using testing_support::ConsoleCapture;
 using testing_support::stopStatus;
 using testing_support::TempDir;
 
-TEST(Files, FreshOpenEmptiesAnOldFile) {
+class Files : public testing_support::FreshRun {};
+
+TEST_F(Files, FreshOpenEmptiesAnOldFile) {
   TempDir dir;
   testing_support::writeFileBytes("NOTES.stxt", "old contents\n", 13);
   RHOPEN("NOTES.stxt  ", kFormatted, kFresh, 0, 21, "IoInit      ", 6, 5);
@@ -33,7 +35,7 @@ TEST(Files, FreshOpenEmptiesAnOldFile) {
   HCLOSE(21, "NOTES.stxt", "IoInit", 6);
 }
 
-TEST(Files, FatalFileErrorsNameCallerAndFile) {
+TEST_F(Files, FatalFileErrorsNameCallerAndFile) {
   struct Case {
     const char* what;
     std::function<void()> run;
@@ -62,7 +64,7 @@ TEST(Files, FatalFileErrorsNameCallerAndFile) {
   }
 }
 
-TEST(Files, UnattendedRunStopsWithoutWaiting) {
+TEST_F(Files, UnattendedRunStopsWithoutWaiting) {
   TempDir dir;
   RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, 41, "IoInit", 6, 5);
   ConsoleCapture console("");  // nothing to read: a wait would end the keyboard input

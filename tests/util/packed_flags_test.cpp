@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/stop.h"
-#include "platform/units.h"
+#include "support/console_capture.h"
 #include "util/packed_flags.h"
 
 namespace qv {
@@ -50,9 +48,7 @@ TEST(PackedFlags, Nibbles) {
 }
 
 TEST(PackedFlags, ProgrammingErrorsStopAfterTheWait) {
-  std::istringstream in("\n");
-  std::ostringstream out;
-  setConsole(&in, &out);
+  testing_support::ConsoleCapture console("\n");
   std::int32_t w = 0x321;
   try {
     NIBSET(w, 8, 8, 6);
@@ -60,10 +56,10 @@ TEST(PackedFlags, ProgrammingErrorsStopAfterTheWait) {
   } catch (const Stop& s) {
     EXPECT_EQ(s.status, kExitFatal);
   }
-  EXPECT_EQ(out.str(), " Attempt to set most significant bit in NIBSET; contact Kestrin\n Press <Return> to continue\n");
+  EXPECT_EQ(console.screen(),
+            " Attempt to set most significant bit in NIBSET; contact Kestrin\n Press <Return> to continue\n");
   EXPECT_EQ(w, 0x321);
   EXPECT_THROW(BITSET(w, 1, 2, 41), Stop);  // unit 41: no wait, still a stop
-  setConsole(nullptr, nullptr);
 }
 
 TEST(PackedFlags, Moves) {

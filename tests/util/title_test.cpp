@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "util/title.h"
 
 namespace qv {
@@ -91,9 +92,8 @@ TEST(Title, EveryStartLetterInEitherCase) {
   }
 }
 
-class FixedClock : public ::testing::Test {
+class FixedClock : public testing_support::FreshRun {
  protected:
-  void TearDown() override { resetClock(); }
   void at(LocalTime t) {
     setClock(ClockHooks{[t] { return t; }, {}});
   }

@@ -1,0 +1,28 @@
+// One reset for everything a run keeps between calls: every data block and every routine's kept
+// state. Each block or state registers its own reset once, with a namespace-scope object beside its
+// definition:
+//
+//   Wavcom WAVCOM;
+//   const BlockReset resetWavcom{[] { WAVCOM = Wavcom{}; }};
+//
+// resetAllBlocks() runs every registered reset, in the order of registration. Tests call it before
+// and after each case (tests/support/fresh_run.h), so that no case sees what another one left.
+//
+// The reset sits in the file that defines its block, so a program or test that links a block
+// always links its reset with it, and no folder needs to know the blocks of the folders above it:
+// the registry lives here, in the lowest folder, and every folder registers into it.
+#pragma once
+
+namespace qv {
+
+class BlockReset {
+ public:
+  // Registers `reset` (a function or a lambda without captures) for resetAllBlocks.
+  explicit BlockReset(void (*reset)());
+};
+
+// Runs every registered reset: the data blocks are zero, the kept states as at the start of a run,
+// no unit is connected and the console is the process's own.
+void resetAllBlocks();
+
+}  // namespace qv

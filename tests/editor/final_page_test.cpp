@@ -1,0 +1,65 @@
+// The final page's data checks on the data sets that the fixture builder makes: a consistent SALM
+// and tanker pass, and each inconsistency is named.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "editor/pages.h"
+#include "platform/units.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/data_set_fixture.h"
+#include "support/fresh_run.h"
+#include "support/temp_dir.h"
+#include "util/nav_codes.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::DataSet;
+
+class FinalPage : public testing_support::FreshRun {};
+
+TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
+  struct Case {
+    const char* what;
+    std::function<void()> build;
+    const char* warning;  // nullptr: the checks find nothing
+  };
+  const Case cases[] = {
+      {"a consistent SALM and tanker", [] { DataSet().withSalm().withTanker(); }, nullptr},
+      {"no tanker", [] { DataSet().withSalm(); },
+       " ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."},
+      {"the piercing element below the surface",
+       [] { DataSet().withSalm().withTanker().with([] { TPCM.DEPTH = 200.0f; }); },
+       " ++> Warning: apparent inconsistency between\n              water depth and height of water-piercing element."},
+      {"a volume that does not fit the waterplane area",
+       [] { DataSet().withSalm().withTanker().with([] { TPCM.BUOY(1) = 3000.0f; }); },
+       " ++> Warning: apparent inconsistency between volume,\n     length and waterplane area of piercing element."},
+  };
+  for (const Case& c : cases) {
+    resetAllBlocks();
+    testing_support::TempDir dir;  // the listing made before a first execution
+    c.build();
+    TPCM.EDUNIT = kScreenUnit;
+    // Execute; after warnings a pause and the menu again, where 2 leaves without saving.
+    ConsoleCapture console(c.warning == nullptr ? "3\n" : "3\n\n2\n");
+    SLMFIN("19");
+    const std::string screen = console.screen();
+    EXPECT_EQ(console.unread(), "") << c.what;
+    if (c.warning == nullptr) {
+      EXPECT_FALSE(contains(screen, "Warning")) << c.what << "\n" << screen;
+      EXPECT_EQ(TPCM.LBACK, kNavFirst) << c.what << ": the listing pass starts";
+    } else {
+      EXPECT_TRUE(contains(screen, c.warning)) << c.what << "\n" << screen;
+      EXPECT_EQ(TPCM.LBACK, kNavExitNoSave) << c.what;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qv
