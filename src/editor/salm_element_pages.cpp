@@ -5,7 +5,9 @@
 #include <array>
 #include <string>
 
+#include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
+#include "editor/page_loop.h"
 #include "editor/pages.h"
 #include "editor/salm_text.h"
 #include "platform/units.h"
@@ -13,6 +15,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
+#include "util/nav_codes.h"
 
 namespace qv {
 
@@ -70,7 +73,6 @@ std::string mapRow(const std::array<const char*, 6>& cells) {
 
 void drawSubmergenceMap() {
   const std::int32_t unit = TPCM.EDUNIT;
-  if (TPCM.LCOPY == 0) CLEAR(unit);
   writeRecord(unit, "      ********* Buoy Top/Yoke Submergence Options Map   *********");
   writeRecord(unit, "");
   writeRecord(unit, mapRule());
@@ -126,7 +128,6 @@ void editYawTable() {
 void drawMainPage(std::string_view label) {
   const Tpcm& t = TPCM;
   const std::int32_t unit = t.EDUNIT;
-  if (t.LCOPY == 0) CLEAR(unit);
   writeRecord(unit, fmtX(17) + "****  Page " + std::string(label) + ": More Salm information  ****");
   writeRecord(unit, " 1) Change statics/dynamics \"submergence\" option, currently:");
   writeRecord(unit, "");
@@ -146,66 +147,62 @@ void drawMainPage(std::string_view label) {
   }
 }
 
-// The map of the submergence options; a reply of 2 to 8 chooses that option (more than 8 is 8).
+// The map of the submergence options; a reply of 2 to 8 chooses that option (more than 8 is 8), a
+// reply of 1 or less leaves it as it is.
 void submergenceMap() {
-  Tpcm& t = TPCM;
-  for (;;) {
-    drawSubmergenceMap();
-    std::int32_t reply = 0;
-    std::int32_t number = 0;
-    ENTSEL(reply, t.EDUNIT, kKeyboardUnit, number);
-    if (reply == kNavQuery) {
-      NOHELP(t.EDUNIT, kKeyboardUnit);
-      continue;
+  std::int32_t reply = 0;
+  std::int32_t number = 0;
+  PageLoop map;
+  map.draw = drawSubmergenceMap;
+  map.reply = &reply;
+  map.number = &number;
+  map.other = [](std::int32_t option) {
+    if (option > 1) {
+      TPCM.WETYOK = option - kSubmergenceOptionOffset;
+      MAXCHK(TPCM.WETYOK, kLastSubmergence);
     }
-    if (reply <= 1) return;
-    t.WETYOK = reply - kSubmergenceOptionOffset;
-    MAXCHK(t.WETYOK, kLastSubmergence);
-    return;
-  }
+    return PageStep::kLeave;
+  };
+  runPage(map);
 }
 
+bool yawTableOn() { return TPCM.YAWTBL != 0; }
+
+const PageItem kMainItems[] = {
+    {10, [] { TOGGLE2(TPCM.AUXTBL, TPCM.IBATCH, TPCM.EDUNIT, kKeyboardUnit); }},
+    {11, editLateralTable, [] { return TPCM.AUXTBL == 1; }},
+    {12, [] { TOGGLE2(TPCM.YAWTBL, TPCM.IBATCH, TPCM.EDUNIT, kKeyboardUnit); }},
+    {13, [] { ENTERF(TPCM.EQLYAW, TPCM.EDUNIT, kKeyboardUnit); }, yawTableOn},
+    {14, [] { ENTERF(TPCM.YAWINC, TPCM.EDUNIT, kKeyboardUnit); }, yawTableOn},
+    {15, editYawTable, [] { return TPCM.YAWTBL == 1; }},
+};
+constexpr std::int32_t kLastMainItem = 15;
+
 Screen mainPage(std::string_view label, std::int32_t& current) {
-  Tpcm& t = TPCM;
-  for (;;) {
-    current = std::min(current, elementCount());
+  Screen next = Screen::kElements;
+  PageLoop page;
+  page.draw = [&] {
+    current = std::min(current, elementCount());  // the current element is limited when the page is drawn
     drawMainPage(label);
-    if (t.LCOPY != 0) {
-      t.LBACK = 0;
-      TWOPG(t.LCOPY, t.EDUNIT);
-      if (t.AUXTBL == 1) editLateralTable();
-      if (t.YAWTBL == 1) editYawTable();
-      current = std::min(1, elementCount());
-      return Screen::kElements;
+  };
+  page.items = kMainItems;
+  page.other = [&](std::int32_t selection) {
+    if (selection == 0 || selection > kLastMainItem) return PageStep::kLeave;  // on to the elements
+    if (selection < 0) {
+      next = Screen::kReturn;
+      return PageStep::kLeave;
     }
-    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
-    const std::int32_t selection = t.LBACK;
-    if (selection == kNavQuery) {
-      NOHELP(t.EDUNIT, kKeyboardUnit);
-      continue;
-    }
-    if (selection == 0 || selection > 15) return Screen::kElements;
-    if (selection < 0) return Screen::kReturn;
-    switch (selection) {
-      case 10: TOGGLE2(t.AUXTBL, t.IBATCH, t.EDUNIT, kKeyboardUnit); break;
-      case 11:
-        if (t.AUXTBL == 1) editLateralTable();
-        break;
-      case 12: TOGGLE2(t.YAWTBL, t.IBATCH, t.EDUNIT, kKeyboardUnit); break;
-      case 13:
-        if (t.YAWTBL != 0) ENTERF(t.EQLYAW, t.EDUNIT, kKeyboardUnit);
-        break;
-      case 14:
-        if (t.YAWTBL != 0) ENTERF(t.YAWINC, t.EDUNIT, kKeyboardUnit);
-        break;
-      case 15:
-        if (t.YAWTBL == 1) editYawTable();
-        break;
-      default:  // 1 to 9
-        if (t.NELEM != 0) submergenceMap();
-        break;
-    }
-  }
+    if (selection <= 9 && TPCM.NELEM != 0) submergenceMap();  // items 1 to 9: the submergence option
+    return PageStep::kRedraw;
+  };
+  page.listed = [&] {
+    if (TPCM.AUXTBL == 1) editLateralTable();
+    if (TPCM.YAWTBL == 1) editYawTable();
+    current = std::min(1, elementCount());
+    return PageStep::kLeave;
+  };
+  runPage(page);
+  return next;
 }
 
 // ---- element data: copy, delete, insert ------------------------------------------------------------
@@ -213,31 +210,11 @@ Screen mainPage(std::string_view label, std::int32_t& current) {
 // Element `to` takes the data of element `from`. The bending-moment switch LMOMT belongs to the
 // element position and does not move.
 void copyElement(std::int32_t to, std::int32_t from) {
-  Tpcm& t = TPCM;
-  t.SLEN(to) = t.SLEN(from);
-  t.COFMST(to) = t.COFMST(from);
-  t.COFDMT(to) = t.COFDMT(from);
-  t.BUOY(to) = t.BUOY(from);
-  t.CBUOY(to) = t.CBUOY(from);
-  t.TMASS(to) = t.TMASS(from);
-  t.CGSALM(to) = t.CGSALM(from);
-  t.IFREE(to) = t.IFREE(from);
-  t.LOWER(to) = t.LOWER(from);
-  t.GYRAD(to) = t.GYRAD(from);
+  forEachElementTable([&](auto& table) { table(to) = table(from); });
 }
 
 void clearElement(std::int32_t n) {
-  Tpcm& t = TPCM;
-  t.SLEN(n) = 0.0f;
-  t.COFMST(n) = 0.0f;
-  t.COFDMT(n) = 0.0f;
-  t.BUOY(n) = 0.0f;
-  t.CBUOY(n) = 0.0f;
-  t.TMASS(n) = 0.0f;
-  t.CGSALM(n) = 0.0f;
-  t.IFREE(n) = 0;
-  t.LOWER(n) = 0.0f;
-  t.GYRAD(n) = 0.0f;
+  forEachElementTable([&](auto& table) { table(n) = 0; });
 }
 
 // Copies another element's data into element n; a blank reply or a command letter copies nothing.
@@ -276,7 +253,6 @@ void drawElementPage(std::int32_t n) {
     writeRecord(unit, text);
     writeRecord(unit, "");
   };
-  if (t.LCOPY == 0) CLEAR(unit);
   if (n == 1) heading("--- Element attached to anchor ---");
   if (n == last) heading(t.IARCO != kFreeSalm ? "--- Element attached to vessel ---" : "--- Topmost element ---");
   if (n == t.IPIERC) heading("--- Element that pierces water ---");
@@ -303,58 +279,54 @@ void drawElementPage(std::int32_t n) {
 
 // The type of attachment: a reply of 1 to 6 sets IARCO to reply - 2 (more than 6 is 6).
 void attachmentTypePage() {
-  Tpcm& t = TPCM;
-  for (;;) {
-    if (t.LCOPY == 0) CLEAR(t.EDUNIT);
+  std::int32_t reply = 0;
+  std::int32_t number = 0;
+  PageLoop page;
+  page.draw = [] {
     for (const char* line : {" ----  Type of attachment to vessel:  ----", " 1) Free Salm", " 2) Yoke",
                               " 3) Rigid Hawser", " 4) Buoyant Riser", " 5) Pendular Mass", " 6) Spread Moor"}) {
-      writeRecord(t.EDUNIT, line);
+      writeRecord(TPCM.EDUNIT, line);
     }
-    std::int32_t reply = 0;
-    std::int32_t number = 0;
-    ENTSEL(reply, t.EDUNIT, kKeyboardUnit, number);
-    if (reply == kNavQuery) {
-      NOHELP(t.EDUNIT, kKeyboardUnit);
-      continue;
-    }
-    MAXCHK(reply, kLastAttachment + kAttachmentOptionOffset);
-    if (reply != 0) t.IARCO = std::max<std::int32_t>(reply - kAttachmentOptionOffset, kFreeSalm);
-    return;
-  }
+  };
+  page.reply = &reply;
+  page.number = &number;
+  page.other = [](std::int32_t kind) {
+    MAXCHK(kind, kLastAttachment + kAttachmentOptionOffset);
+    if (kind != 0) TPCM.IARCO = std::max<std::int32_t>(kind - kAttachmentOptionOffset, kFreeSalm);
+    return PageStep::kLeave;
+  };
+  runPage(page);
 }
 
 // The attachment dimensions. Returns kElements to go back to the element page, kReturn to leave
 // the page with the code in LBACK.
 Screen attachmentPage() {
-  Tpcm& t = TPCM;
-  const std::string length = lengthLabel();
-  for (;;) {
-    const bool separated = hasAttachmentSeparation(t.IARCO);
-    if (t.LCOPY == 0) CLEAR(t.EDUNIT);
+  Screen next = Screen::kElements;
+  PageLoop page;
+  page.draw = [] {
+    const Tpcm& t = TPCM;
+    const std::string length = lengthLabel();
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " 1) Yoke to waterline height at vessel .......... " + fmtF(t.YOKEHT, 10, 2) + length);
     writeRecord(t.EDUNIT, " 2) X-Coordinate of Salm attachment ............. " + fmtF(t.XSALM, 10, 2) + length);
-    if (separated) {
+    if (hasAttachmentSeparation(t.IARCO)) {
       writeRecord(t.EDUNIT, " 3) Separation of attachment points ............. " + fmtF(t.PNDARM, 10, 2) + length);
     }
-    if (t.LCOPY != 0) {
-      t.LBACK = 0;
-      TWOPG(t.LCOPY, t.EDUNIT);
-      return Screen::kReturn;
-    }
-    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
-    const std::int32_t selection = t.LBACK;
-    if (selection == kNavQuery) {
-      NOHELP(t.EDUNIT, kKeyboardUnit);
-      continue;
-    }
-    if (selection == 0 || selection > 3) return Screen::kElements;
-    if (selection < 0) return Screen::kReturn;
-    if (selection == 1) ENTERF(t.YOKEHT, t.EDUNIT, kKeyboardUnit);
-    else if (selection == 2) ENTERF(t.XSALM, t.EDUNIT, kKeyboardUnit);
-    else if (separated) ENTERF(t.PNDARM, t.EDUNIT, kKeyboardUnit);
-    else return Screen::kElements;
-  }
+  };
+  // Item 3 only for a yoke or a pendular mass; for another attachment it goes back to the element
+  // page as a number that is no item does.
+  const PageItem items[] = {
+      {1, [] { ENTERF(TPCM.YOKEHT, TPCM.EDUNIT, kKeyboardUnit); }},
+      {2, [] { ENTERF(TPCM.XSALM, TPCM.EDUNIT, kKeyboardUnit); }},
+      {3, [] { ENTERF(TPCM.PNDARM, TPCM.EDUNIT, kKeyboardUnit); }, [] { return hasAttachmentSeparation(TPCM.IARCO); }},
+  };
+  page.items = items;
+  page.other = [&](std::int32_t selection) {
+    if (selection < 0) next = Screen::kReturn;
+    return PageStep::kLeave;
+  };
+  if (runPage(page) == PageEnd::kListed) return Screen::kReturn;
+  return next;
 }
 
 // The element data dialogue of item 12: one letter, C, D or I; anything else draws the page again.
@@ -370,80 +342,77 @@ void copyDeleteOrInsert(std::int32_t n) {
   else if (letter == 'I') insertElement(n);
 }
 
-void editElementItem(std::int32_t n, std::int32_t item) {
-  Tpcm& t = TPCM;
-  const std::int32_t unit = t.EDUNIT;
-  switch (item) {
-    case 2: ENTERF(t.SLEN(n), unit, kKeyboardUnit); break;
-    case 3: ENTERF(t.BUOY(n), unit, kKeyboardUnit); break;
-    case 4: ENTERF(t.CBUOY(n), unit, kKeyboardUnit); break;
-    case 5: ENTERF(t.TMASS(n), unit, kKeyboardUnit); break;
-    case 6: ENTERF(t.CGSALM(n), unit, kKeyboardUnit); break;
-    case 7: TOGGLE3(t.IFREE(n), t.IBATCH, unit, kKeyboardUnit, "Free", "Frozen"); break;
-    case 8: ENTERF(t.GYRAD(n), unit, kKeyboardUnit); break;
-    case 9: ENTERF(t.COFMST(n), unit, kKeyboardUnit); break;
-    case 10: ENTERF(t.COFDMT(n), unit, kKeyboardUnit); break;
-    case 11: TOGGLE2(t.LMOMT(n), t.IBATCH, unit, kKeyboardUnit); break;
-    case 12: copyDeleteOrInsert(n); break;
-    case 13: attachmentTypePage(); break;
-    default: break;
-  }
-}
-
 // The element pages from element n on. Returns kMain for B on element 1, else kReturn with the
 // code for the sequencer in LBACK.
 Screen elementPages(std::int32_t& n) {
+  if (n < 1 || n > elementCount()) return Screen::kReturn;
+  Screen next = Screen::kReturn;
+  const auto ifLast = [&n] { return n == elementCount(); };
+  const auto enterValue = [&n](Arr<float, kMaxSalmElements>& table) {
+    return [&n, &table] { ENTERF(table(n), TPCM.EDUNIT, kKeyboardUnit); };
+  };
   Tpcm& t = TPCM;
-  for (;;) {
-    const std::int32_t last = elementCount();
-    if (n < 1 || n > last) return Screen::kReturn;
-    drawElementPage(n);
-    if (t.LCOPY != 0) {
-      t.LBACK = 0;
-      TWOPG(t.LCOPY, t.EDUNIT);
-      if (n < last) {
-        ++n;
-        continue;
-      }
-      if (t.IARCO != kFreeSalm) attachmentPage();
-      return Screen::kReturn;
-    }
-    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
-    const std::int32_t code = t.LBACK;
+  const PageItem items[] = {
+      {1,
+       [&n] {
+         ENTERI(n, TPCM.EDUNIT, kKeyboardUnit);
+         MAXCHK(n, elementCount());
+         if (n == 0) n = 1;
+       }},
+      {2, enterValue(t.SLEN)},
+      {3, enterValue(t.BUOY)},
+      {4, enterValue(t.CBUOY)},
+      {5, enterValue(t.TMASS)},
+      {6, enterValue(t.CGSALM)},
+      {7, [&n] { TOGGLE3(TPCM.IFREE(n), TPCM.IBATCH, TPCM.EDUNIT, kKeyboardUnit, "Free", "Frozen"); }},
+      {8, enterValue(t.GYRAD)},
+      {9, enterValue(t.COFMST)},
+      {10, enterValue(t.COFDMT)},
+      {11, [&n] { TOGGLE2(TPCM.LMOMT(n), TPCM.IBATCH, TPCM.EDUNIT, kKeyboardUnit); }},
+      {12, [&n] { copyDeleteOrInsert(n); }},
+      {13, attachmentTypePage, ifLast},
+  };
+  PageLoop page;
+  page.draw = [&n] { drawElementPage(n); };
+  page.items = items;
+  page.other = [&](std::int32_t code) {
     switch (code) {
-      case kNavQuery: NOHELP(t.EDUNIT, kKeyboardUnit); continue;
-      case kNavM: continue;
-      case kNavC: copyFromAnother(n); continue;
-      case kNavD: deleteElement(n); continue;
-      case kNavI: insertElement(n); continue;
+      case kNavM: return PageStep::kRedraw;
+      case kNavC: copyFromAnother(n); return PageStep::kRedraw;
+      case kNavD: deleteElement(n); return PageStep::kRedraw;
+      case kNavI: insertElement(n); return PageStep::kRedraw;
       case kNavBack:
-        if (n == 1) return Screen::kMain;
+        if (n == 1) {
+          next = Screen::kMain;
+          return PageStep::kLeave;
+        }
         --n;
-        continue;
-      default: break;
+        return PageStep::kRedraw;
+      case kNavBlank:
+        if (n < elementCount()) {
+          ++n;
+          return PageStep::kRedraw;
+        }
+        TPCM.LBACK = 1;  // past the last element: on to the next page
+        return PageStep::kLeave;
+      case 13:  // on an element that is not the last
+        return PageStep::kRedraw;
+      case 14:
+        if (!ifLast() || TPCM.IARCO == kFreeSalm) return PageStep::kRedraw;
+        return attachmentPage() == Screen::kReturn ? PageStep::kLeave : PageStep::kRedraw;
+      default: return PageStep::kLeave;  // another code below -1 or a number above 14: to the sequencer
     }
-    if (code <= -2 || code > 14) return Screen::kReturn;
-    if (((code == 13 || code == 14) && n != last) || (code == 14 && t.IARCO == kFreeSalm)) continue;
-    if (code == 0) {
-      if (n < last) {
-        ++n;
-        continue;
-      }
-      t.LBACK = 1;
-      return Screen::kReturn;
+  };
+  page.listed = [&] {
+    if (n < elementCount()) {
+      ++n;
+      return PageStep::kRedraw;
     }
-    if (code == 14) {
-      if (attachmentPage() == Screen::kReturn) return Screen::kReturn;
-      continue;
-    }
-    if (code == 1) {
-      ENTERI(n, t.EDUNIT, kKeyboardUnit);
-      MAXCHK(n, last);
-      if (n == 0) n = 1;
-      continue;
-    }
-    editElementItem(n, code);
-  }
+    if (TPCM.IARCO != kFreeSalm) attachmentPage();
+    return PageStep::kLeave;
+  };
+  runPage(page);
+  return next;
 }
 
 }  // namespace

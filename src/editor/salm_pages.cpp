@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "editor/page_loop.h"
 #include "editor/pages.h"
 #include "editor/salm_text.h"
 #include "platform/units.h"
@@ -52,7 +53,6 @@ std::string itemLine(Item item) {
 
 void drawPage(std::string_view label) {
   Tpcm& t = TPCM;
-  if (t.LCOPY == 0) CLEAR(t.EDUNIT);
   writeRecord(t.EDUNIT, fmtX(19) + "****  Page " + std::string(label) + ": Salm information  ****");
   for (Item item : {kElementCount, kMaxLoad, kOffsetIncrement, kTablePoints}) writeRecord(t.EDUNIT, itemLine(item));
   if (t.NELEM == 0) return;
@@ -77,66 +77,47 @@ void replaceDefault(const char* caption, float& defaultValue, Arr<float, kMaxSal
   perElement.fill(typed);
 }
 
-void editItem(std::int32_t item) {
-  Tpcm& t = TPCM;
-  const std::int32_t unit = t.EDUNIT;
-  switch (item) {
-    case kElementCount:
-      writeRecord(unit, itemLine(kElementCount));
-      ENTERI(t.NELEM, unit, kKeyboardUnit);
-      MAXCHK(t.NELEM, kMaxSalmElements);
-      break;
-    case kMaxLoad:
-      writeRecord(unit, itemLine(kMaxLoad));
-      ENTERF(t.TLOAD, unit, kKeyboardUnit);
-      break;
-    case kOffsetIncrement:
-      writeRecord(unit, itemLine(kOffsetIncrement));
-      ENTERF(t.OFFINC, unit, kKeyboardUnit);
-      break;
-    case kTablePoints:
-      writeRecord(unit, " Interpolation table size (Max " + fmtI(kMaxTablePoints, 2) + "): " + fmtI(t.NTAB, 2));
-      ENTERI(t.NTAB, unit, kKeyboardUnit);
-      MAXCHK(t.NTAB, kMaxTablePoints);
-      break;
-    case kWaterplaneArea:
-      writeRecord(unit, itemLine(kWaterplaneArea));
-      ENTERF(t.WPAPRC, unit, kKeyboardUnit);
-      break;
-    case kPiercingElement:
-      // Stored as typed: readers take a value outside 1..NELEM as "no element pierces the water".
-      writeRecord(unit, itemLine(kPiercingElement));
-      ENTERI(t.IPIERC, unit, kKeyboardUnit);
-      break;
-    case kDefaultAddedMass:
-      replaceDefault(" Current default elemental added mass coefficient = ", t.COFMAS, t.COFMST);
-      break;
-    case kDefaultDrag:
-      replaceDefault(" Current default elemental square-law drag coefficient = ", t.COFDMP, t.COFDMT);
-      break;
-    default: break;  // no such item: the page is drawn again
-  }
+// Writes the item line again, then asks for the new value.
+void echoThenEnter(Item item, float& value) {
+  writeRecord(TPCM.EDUNIT, itemLine(item));
+  ENTERF(value, TPCM.EDUNIT, kKeyboardUnit);
 }
+void echoThenEnter(Item item, std::int32_t& value) {
+  writeRecord(TPCM.EDUNIT, itemLine(item));
+  ENTERI(value, TPCM.EDUNIT, kKeyboardUnit);
+}
+
+const PageItem kItems[] = {
+    {kElementCount,
+     [] {
+       echoThenEnter(kElementCount, TPCM.NELEM);
+       MAXCHK(TPCM.NELEM, kMaxSalmElements);
+     }},
+    {kMaxLoad, [] { echoThenEnter(kMaxLoad, TPCM.TLOAD); }},
+    {kOffsetIncrement, [] { echoThenEnter(kOffsetIncrement, TPCM.OFFINC); }},
+    {kTablePoints,
+     [] {
+       writeRecord(TPCM.EDUNIT,
+                   " Interpolation table size (Max " + fmtI(kMaxTablePoints, 2) + "): " + fmtI(TPCM.NTAB, 2));
+       ENTERI(TPCM.NTAB, TPCM.EDUNIT, kKeyboardUnit);
+       MAXCHK(TPCM.NTAB, kMaxTablePoints);
+     }},
+    {kWaterplaneArea, [] { echoThenEnter(kWaterplaneArea, TPCM.WPAPRC); }},
+    // Stored as typed: readers take a value outside 1..NELEM as "no element pierces the water".
+    {kPiercingElement, [] { echoThenEnter(kPiercingElement, TPCM.IPIERC); }},
+    {kDefaultAddedMass,
+     [] { replaceDefault(" Current default elemental added mass coefficient = ", TPCM.COFMAS, TPCM.COFMST); }},
+    {kDefaultDrag,
+     [] { replaceDefault(" Current default elemental square-law drag coefficient = ", TPCM.COFDMP, TPCM.COFDMT); }},
+};
 
 }  // namespace
 
 void SALM(std::string_view label) {
-  Tpcm& t = TPCM;
-  for (;;) {
-    drawPage(label);
-    if (t.LCOPY != 0) {
-      t.LBACK = 0;
-      TWOPG(t.LCOPY, t.EDUNIT);
-      return;
-    }
-    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
-    if (t.LBACK == kNavQuery) {
-      NOHELP(t.EDUNIT, kKeyboardUnit);
-      continue;
-    }
-    if (t.LBACK <= 0) return;
-    editItem(t.LBACK);
-  }
+  PageLoop page;
+  page.draw = [label] { drawPage(label); };
+  page.items = kItems;
+  runPage(page);
 }
 
 }  // namespace qv

@@ -6,8 +6,10 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
 #include "editor/pages.h"
 #include "platform/units.h"
@@ -26,12 +28,14 @@ using testing_support::screens;
 
 constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" for help): ";
 
-// The data of element i that copy, delete and insert move, in a comparable form.
+// The data of element i that copy, delete and insert move, in a comparable form: SLEN, BUOY, CBUOY,
+// TMASS, CGSALM, IFREE, LOWER, GYRAD, COFMST, COFDMT (the order of forEachElementTable).
 using Element = std::array<float, 10>;
 Element element(int i) {
-  const Tpcm& t = TPCM;
-  return {t.SLEN(i), t.BUOY(i),  t.CBUOY(i), t.TMASS(i), t.CGSALM(i), static_cast<float>(t.IFREE(i)),
-          t.LOWER(i), t.GYRAD(i), t.COFMST(i), t.COFDMT(i)};
+  Element e{};
+  std::size_t k = 0;
+  forEachElementTable([&](auto& table) { e[k++] = static_cast<float>(table(i)); });
+  return e;
 }
 // Element i of the fixture: every value tells its element and its member.
 Element fixtureElement(int i) {
@@ -51,16 +55,8 @@ void salmWith(int nelem) {
   t.PNDARM = 1.0f;
   for (int i = 1; i <= 40; ++i) {
     const Element e = fixtureElement(i);
-    t.SLEN(i) = e[0];
-    t.BUOY(i) = e[1];
-    t.CBUOY(i) = e[2];
-    t.TMASS(i) = e[3];
-    t.CGSALM(i) = e[4];
-    t.IFREE(i) = i % 2;
-    t.LOWER(i) = e[6];
-    t.GYRAD(i) = e[7];
-    t.COFMST(i) = e[8];
-    t.COFDMT(i) = e[9];
+    std::size_t k = 0;
+    forEachElementTable([&](auto& table) { table(i) = static_cast<std::decay_t<decltype(table(i))>>(e[k++]); });
     t.LMOMT(i) = 1000 + i;  // stays with the position
   }
 }
@@ -75,6 +71,15 @@ std::string showPage(const std::string& typed) {
 const std::string kMainHeader = "                 ****  Page 3: More Salm information  ****\n";
 
 class SalmElementPages : public testing_support::FreshRun {};
+
+TEST_F(SalmElementPages, TheTablesThatMoveWithAnElement) {
+  // Every table of an element's data, and not the moment switch, which stays with the position.
+  std::vector<const void*> visited;
+  forEachElementTable([&](auto& table) { visited.push_back(&table); });
+  const std::vector<const void*> expected = {&TPCM.SLEN,   &TPCM.BUOY,  &TPCM.CBUOY, &TPCM.TMASS,  &TPCM.CGSALM,
+                                             &TPCM.IFREE,  &TPCM.LOWER, &TPCM.GYRAD, &TPCM.COFMST, &TPCM.COFDMT};
+  EXPECT_EQ(visited, expected);
+}
 
 TEST_F(SalmElementPages, MainPageScreen) {
   salmWith(1);

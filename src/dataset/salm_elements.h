@@ -1,0 +1,28 @@
+// The tables that hold one SALM element's data, visited in one order. Whatever moves an element's
+// data (copy, delete, insert) or clears it goes through forEachElementTable, so a table added to
+// the element data is added here only. LMOMT belongs to the element's position, not to its data,
+// and is not among them.
+#pragma once
+
+#include "dataset/tpcm.h"
+
+namespace qv {
+
+// Calls visit(table) for SLEN, BUOY, CBUOY, TMASS, CGSALM, IFREE, LOWER, GYRAD, COFMST and COFDMT
+// of TPCM, in that order; each table is an Arr of kMaxSalmElements entries (IFREE of integers).
+template <class Visit>
+void forEachElementTable(Visit&& visit) {
+  Tpcm& t = TPCM;
+  visit(t.SLEN);
+  visit(t.BUOY);
+  visit(t.CBUOY);
+  visit(t.TMASS);
+  visit(t.CGSALM);
+  visit(t.IFREE);
+  visit(t.LOWER);
+  visit(t.GYRAD);
+  visit(t.COFMST);
+  visit(t.COFDMT);
+}
+
+}  // namespace qv
