@@ -37,12 +37,23 @@ constexpr std::array<std::string_view, kSimLast + 1> kCreatorNames = {
 
 // Words in the image of each creator type; 0 for the types with no fixed length.
 constexpr std::array<int, kSimLast + 1> kImageWords = {0,     1987,  0,     4975,  1987,  0,     0,     79524, 79676,
-                                             0,     78635, 4975,  78635, 78635, 78635, 78635, 4975,  78635};
+                                                      0,     78635, 4975,  78635, 78635, 78635, 78635, 4975,  78635};
 
 // A creator outside the table is named UNKNOWN rather than read past it.
 std::string_view creatorName(int creator) {
-  return isKnownSimulationType(creator) ? kCreatorNames[static_cast<std::size_t>(creator)] : kCreatorNames[kSimUnknown];
+  return kCreatorNames[static_cast<std::size_t>(isKnownSimulationType(creator) ? creator : kSimUnknown)];
 }
+
+// What the calling program says of itself: its version, year, simulation type, platform code,
+// session mode and image length.
+struct Program {
+  float VERNQ;
+  int IYEARQ;
+  int CREATQ;
+  int CMPUTQ;
+  int LEASTQ;
+  int NTOGOQ;
+};
 
 // What the checks of one load have found and where their messages go.
 struct LoadReport {
@@ -87,17 +98,17 @@ int sizeCode(int creatq) {
 
 std::string versionText(float version) { return fmtF(std::fabs(version), 5, 2); }
 
-void sameCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ, std::int32_t& FTLSRV) {
+void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV) {
   if (dV > 0.001f || TPCM.DAT_ID == 49) {
     if (dV > 0.001f) {
-      report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") predates simulation (version " +
-                  versionText(VERNQ) + ")");
+      report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) +
+                  ") predates simulation (version " + versionText(p.VERNQ) + ")");
       if (report.unattended) report.both("     PLEASE update your data file editor to the current version...");
     }
     report.both("     Although a reasonable effort has been made to insure forward");
     report.both("     compatibility of data files, this cannot be guaranteed.");
     report.both(kCarefully);
-    switch (CREATQ) {
+    switch (p.CREATQ) {
       case kSimBrantox: SHPUPD(); break;
       case kSimVelnira: JCKUPD(); break;
       case kSimDorvane: SEMUPD(); break;
@@ -105,7 +116,7 @@ void sameCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ, 
       case kSimGreldin: STMUPD(); break;
       case kSimPexira: CATUPD(); break;
       case kSimGandru: TOWUPD(); break;
-      case kSimQuorvel: SLMUPD(VERNQ, FTLSRV); break;
+      case kSimQuorvel: SLMUPD(p.VERNQ, FTLSRV); break;
       case kSimHeskova:
       case kSimYobrix:
       case kSimZantul:
@@ -125,22 +136,23 @@ void sameCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ, 
     }
   } else {
     report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") POSTDATES simulation (version " +
-                versionText(VERNQ) + ")");
+                versionText(p.VERNQ) + ")");
     report.both("     Data files are NOT generally backwards-compatible!");
     report.both(kCarefully);
   }
 }
 
-void otherCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ) {
+void otherCreatorFindings(LoadReport& report, const Program& p, float dV) {
   const std::string creator(creatorName(TPCM.CREATR));
   report.both(" ++> Input Data File Creator was " + creator);
   if (std::fabs(dV) > 0.001f) {
     report.both("     Before importing this data file, you MUST first update it");
-    report.both("     with version " + versionText(VERNQ) + " of " + creator + " on the originating computer platform.");
+    report.both("     with version " + versionText(p.VERNQ) + " of " + creator +
+                " on the originating computer platform.");
     PRSRET(report.screen, kKeyboardUnit);
     stopLoad();
   }
-  if (CREATQ == kSimKrebona) {
+  if (p.CREATQ == kSimKrebona) {
     SLOIMPORT();
     if (TPCM.CREATR == kSimYobrix) {
       report.both("     Note: Due to missing tendon information, imports into Krebona from Yobrix");
@@ -148,17 +160,17 @@ void otherCreatorFindings(LoadReport& report, float VERNQ, float dV, int CREATQ)
       report.both("           evaluation of wave reflection and absorption coefficients. The");
       report.both("           resulting errors are usually small, but not necessarily negligible.");
     }
-  } else if (CREATQ == kSimPexira) {
+  } else if (p.CREATQ == kSimPexira) {
     CATIMPORT();
-  } else if (isMooringProgram(CREATQ) && !isMooringProgram(TPCM.CREATR) && TPCM.NTAB == 0) {
-    MRINIT('C', CREATQ);
+  } else if (isMooringProgram(p.CREATQ) && !isMooringProgram(TPCM.CREATR) && TPCM.NTAB == 0) {
+    MRINIT('C', p.CREATQ);
   }
   report.both("     Although a reasonable effort has been made to achieve cross-compatibility");
   report.both("     between data files of different simulations, this cannot be guaranteed.");
   report.both(kCarefully);
-  if (TPCM.CREATR == kSimHeskova && CREATQ == kSimZantul) MORUPD();
-  if (TPCM.CREATR == kSimUnknown && CREATQ == kSimKrebona) SLOUPD();
-  if (CREATQ == kSimWistole) TPCM.VESTYP = kCaissonSpar;
+  if (TPCM.CREATR == kSimHeskova && p.CREATQ == kSimZantul) MORUPD();
+  if (TPCM.CREATR == kSimUnknown && p.CREATQ == kSimKrebona) SLOUPD();
+  if (p.CREATQ == kSimWistole) TPCM.VESTYP = kCaissonSpar;
 }
 
 // Replaces model code 1 (the LOWDAT table) by `code` in the surge, sway and yaw fields of a word.
@@ -167,7 +179,9 @@ void replaceLowdatModel(std::int32_t& word, int code, int unit) {
     if (NIBVAL(word, field, unit) == kModelLowdatTable) NIBSET(word, field, code, unit);
 }
 
-void missingCoefficientFile(LoadReport& report, char& ANSWER, int CREATQ, int CMPUTQ) {
+// Missing coefficient file: the wind and current models that read the tables of "LOWDAT" switch to
+// built-in ones, once the user has been told and has not aborted.
+void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) {
   const int unit = TPCM.EDUNIT;
   int windFlag = 0, currentFlag = 0, driftFlag = 0;
   INITFM(TPCM.LWBARG, windFlag, TPCM.LCBARG, currentFlag, TPCM.LWVCOF, driftFlag, unit);
@@ -179,7 +193,7 @@ void missingCoefficientFile(LoadReport& report, char& ANSWER, int CREATQ, int CM
   if (ANSWER != 'M' && ANSWER != 'E') return;
 
   CLEAR(unit);
-  if (!report.unattended && !report.notesOpen) report.openNotes(CMPUTQ);
+  if (!report.unattended && !report.notesOpen) report.openNotes(p.CMPUTQ);
   report.both(" >>> Input File Characteristics <<< ");
   report.both(" ++> LOWDAT file not found. User-specified environmental coefficients ");
   report.both("     will be missing.");
@@ -188,15 +202,187 @@ void missingCoefficientFile(LoadReport& report, char& ANSWER, int CREATQ, int CM
   replaceLowdatModel(TPCM.LWBARG, 4, unit);
   replaceLowdatModel(TPCM.LCBARG, 6, unit);
   replaceLowdatModel(TPCM.LWVCOF, 2, unit);
-  if (isTwoBodyType(CREATQ)) {
+  if (isTwoBodyType(p.CREATQ)) {
     TPCM.BLWBRG = sameModelInAllDirections(3);
     TPCM.BLCBRG = sameModelInAllDirections(3);
-    TPCM.BWVCOF = sameModelInAllDirections(CREATQ == kSimGandru ? 2 : 4);
+    TPCM.BWVCOF = sameModelInAllDirections(p.CREATQ == kSimGandru ? 2 : 4);
   }
   if (!report.unattended) {
     HCLOSE(kNotesUnit, kNotesFile, kCaller, unit);
     report.notesOpen = false;
   }
+}
+
+// ---- the steps of a load ----------------------------------------------------------------------------
+
+// Opening screen: the banner and the start menu; an unattended run chooses "E" and writes to
+// "Diagnostics.stxt". Returns the batch flag ("B" is "M" with the toggles asking).
+int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAME, char& ANSWER) {
+  if (report.unattended) {
+    if (TPCM.LCOPY != 0) {
+      TITLE(p.CREATQ, NAME.view(), p.VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, 1);
+    } else {
+      RHOPEN("Diagnostics.stxt", kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, p.CMPUTQ);
+      TITLE(p.CREATQ, NAME.view(), p.VERNQ, kDiagnosticsUnit, kKeyboardUnit, ANSWER, 1);
+    }
+    ANSWER = 'E';
+    return 0;
+  }
+  if (TPCM.LCOPY == 0) TPCM.EDUNIT = kScreenUnit;
+  TITLE(p.CREATQ, NAME.view(), p.VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, TPCM.LCOPY);
+  if (ANSWER != 'B') return 0;
+  ANSWER = 'M';
+  return 1;
+}
+
+// Reading: "LOWDAT" (for the mooring programs) and the data file into the blocks, the version of an
+// old image, and the dialogue unit of the session. A data file missing for "M" or "E" is fatal.
+// Returns the words the data file held.
+std::int32_t readImages(LoadReport& report, const Program& p, const Text<12>& DATFIL, const Text<12>& EDPRG,
+                        char ANSWER, int& IERR0, int& IERR1, LowcofImage& ILOBUF, Lowcof& ILOWCF) {
+  if (isMooringProgram(p.CREATQ)) {
+    std::int32_t words = kLowcofWords;
+    DISKIO(kDiskRead, words, "LOWDAT", kImageUnit, IERR0, &ILOWCF.ILOWCF(1), p.CMPUTQ);
+    MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
+  }
+  std::int32_t found = p.NTOGOQ;
+  DISKIO(kDiskRead, found, DATFIL.view(), kImageUnit, IERR1, wordsOf(TPCM), p.CMPUTQ);
+  if (IERR1 == kDiskMissing) found = 0;
+  // A file too short to hold even its first two words is refused before counting; its true size
+  // is what the findings report.
+  if (IERR1 == kDiskReadFailed && found == p.NTOGOQ) {
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(std::string(fileNameOf(DATFIL.view())), ec);
+    found = ec ? 0 : static_cast<std::int32_t>(bytes / 4);
+  }
+  if (TPCM.VERNO == 0.0f) {  // an old image: its version is the word of CVERSN, unchanged
+    std::int32_t word = 0;
+    std::memcpy(&word, &TPCM.CVERSN, 4);
+    std::memcpy(&TPCM.VERNO, &word, 4);
+  }
+  if (report.unattended) {
+    TPCM.EDUNIT = kDiagnosticsUnit;
+    TPCM.LEASTP = kModeUnattended;
+  } else {
+    TPCM.EDUNIT = kScreenUnit;
+    if (TPCM.LEASTP == kModeUnattended) TPCM.LEASTP = p.LEASTQ;
+  }
+  report.screen = TPCM.EDUNIT;
+  if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
+  return found;
+}
+
+// Size test: the size code of the image, with the warnings it calls for. An unattended run is
+// stopped by any of them.
+std::int32_t sizeTest(const LoadReport& report, const Program& p) {
+  const std::int32_t FTLSRV = sizeCode(p.CREATQ);
+  if (FTLSRV == -1) {
+    DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4);
+    serviceAbortOrStop(TPCM.EDUNIT);
+  } else if (FTLSRV >= 1 && (report.unattended || FTLSRV == 1)) {
+    DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2);
+    serviceAbortOrStop(TPCM.EDUNIT);
+  }
+  return FTLSRV;
+}
+
+// Pre-edit copy of the image as read, taken with EDUNIT 0.
+void preEditCopy(const Program& p, TpcmImage& IOBUF) {
+  const std::int32_t keptUnit = TPCM.EDUNIT;
+  TPCM.EDUNIT = 0;
+  MOVCOM(p.NTOGOQ, wordsOf(TPCM), IOBUF.data());
+  TPCM.EDUNIT = keptUnit;
+}
+
+// Byte order: an image of the other byte-order class has its text fields converted (numbers are
+// never converted). Returns whether it was converted.
+bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
+  if ((p.CMPUTQ < 5) == (TPCM.CMPUTR < 5)) return false;
+  CHSWAP(TPCM.CID1P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
+  CHSWAP(TPCM.CID2P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
+  if (carriesMooringSection(TPCM.CREATR) && SCOMP != nullptr)
+    for (Text<8>& field : *SCOMP) CHSWAP(field.c, 8, TPCM.EDUNIT, kKeyboardUnit);
+  return true;
+}
+
+// The findings block: everything unusual about the image, on the dialogue unit and in the notes
+// file, then the question whether to go on (an unattended run stops on any finding that matters).
+void reportFindings(LoadReport& report, const Program& p, int IERR1, std::int32_t found, bool converted, float dV,
+                    char& ANSWER, std::int32_t& FTLSRV, TpcmImage& IOBUF) {
+  report.openNotes(p.CMPUTQ);
+  CLEAR(TPCM.EDUNIT);
+  report.both(" >>> Input File Characteristics <<< ");
+  if (TPCM.DP_FLAG == 1) {
+    report.both(" ++> Fatal Warning: The precision specification of the loaded");
+    report.both("     DAT_file and the executable are not the same!");
+    PRSRET(TPCM.EDUNIT, kKeyboardUnit);
+    stopLoad();
+  }
+  if (IERR1 == kDiskReadFailed) {
+    if (TPCM.CREATR != p.CREATQ || std::fabs(TPCM.VERNO) >= 4.9f) {
+      report.both(std::string(" ++> Input Data File ") + (found > p.NTOGOQ ? "larger" : "smaller") + " than expected:");
+      report.both("     Expected " + fmtI(p.NTOGOQ, 6) + " I*4s, found " + fmtI(found, 6) + " I*4s... CAUTION!");
+    }
+    for (int w = std::max(found, 0) + 1; w <= p.NTOGOQ; ++w) {  // the words the file did not hold
+      std::memset(tpcmBytes().data() + 4 * (w - 1), 0, 4);
+      IOBUF(w) = 0;
+    }
+  }
+  if (converted) {
+    report.both(std::string(" ++> File was produced on a ") + (TPCM.CMPUTR < 5 ? "Macintosh PPC" : "Intel") +
+                " computer.");
+    if (std::fabs(dV) > 0.001f) {
+      report.both("     Importing datafiles between chip architectures can be problematic;");
+      report.both("     proceed with caution; carefully inspect all data screens after import.");
+      if (!report.unattended) askAbortOrStop(TPCM.EDUNIT);
+    }
+  }
+  if (TPCM.CREATR == p.CREATQ)
+    sameCreatorFindings(report, p, dV, FTLSRV);
+  else
+    otherCreatorFindings(report, p, dV);
+  if (report.unattended) {
+    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ) stopLoad();
+    TPCM.CMPUTR = p.CMPUTQ;
+    TPCM.VERNO = p.VERNQ;
+  } else {
+    askAbortOrStop(TPCM.EDUNIT);
+    if (ANSWER == 'E') ANSWER = 'M';
+  }
+}
+
+// Checks of an existing image: the pre-edit copy, the byte order, and the findings block when
+// anything is unusual.
+void checkImage(LoadReport& report, const Program& p, int IERR1, std::int32_t found, char& ANSWER,
+                std::int32_t& FTLSRV, TpcmImage& IOBUF, ComponentNames* SCOMP) {
+  preEditCopy(p, IOBUF);
+  const bool converted = convertByteOrder(p, SCOMP);
+  const float dV = std::fabs(p.VERNQ) - std::fabs(TPCM.VERNO);
+  const bool findings = TPCM.CREATR != p.CREATQ || IERR1 == kDiskReadFailed || std::fabs(dV) > 0.001f ||
+                        TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
+                        (TPCM.IVERS_SUFX != 0 && !report.unattended);
+  if (findings) reportFindings(report, p, IERR1, found, converted, dV, ANSWER, FTLSRV, IOBUF);
+}
+
+// Stamps the header as this program's, and settles the words that must hold for it.
+void stampHeader(const Program& p, char ANSWER, int batch) {
+  TPCM.VERNO = p.VERNQ;
+  TPCM.IYEAR = p.IYEARQ;
+  TPCM.CREATR = p.CREATQ;
+  TPCM.EDUNIT = kScreenUnit;
+  TPCM.IBATCH = batch;
+  TPCM.SRCDAT = ANSWER == 'C' ? p.LEASTQ : TPCM.LEASTP;
+  TPCM.LEASTP = p.LEASTQ;
+  TPCM.CMPUTR = p.CMPUTQ;
+  TPCM.NTOGO = p.NTOGOQ;
+  if (TPCM.LGAP < 0 || TPCM.LGAP > 2 || isMooringProgram(p.CREATQ)) TPCM.LGAP = 0;
+  if (!isMooringProgram(p.CREATQ)) {
+    TPCM.MORFBK = 0;
+    TPCM.CATFBK = 0;
+    TPCM.BMRFBK = 0;
+    TPCM.BCTFBK = 0;
+  }
+  if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != kPrinterUnit) TPCM.IUNIT = 1;
 }
 
 }  // namespace
@@ -239,174 +425,32 @@ void DATCRPT(int EDUNIT, int I) {
 void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, LowcofImage& ILOBUF, char& ANSWER,
             int& JMPLOC, const Text<12>& DATFIL, int& IERR0, int& IERR1, float VERNQ, int IYEARQ, int CREATQ,
             const Text<12>& EDPRG, int CMPUTQ, int LEASTQ, int NTOGOQ, ComponentNames* SCOMP, Lowcof& ILOWCF) {
+  const Program p{VERNQ, IYEARQ, CREATQ, CMPUTQ, LEASTQ, NTOGOQ};
   LoadReport report;
   report.unattended = LEASTQ == kModeUnattended;
-  int batch = 0;
 
-  // Opening screen.
   JMPLOC = kStartNormal;
-  if (report.unattended) {
-    if (TPCM.LCOPY != 0) {
-      TITLE(CREATQ, NAME.view(), VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, 1);
-    } else {
-      RHOPEN("Diagnostics.stxt", kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, CMPUTQ);
-      TITLE(CREATQ, NAME.view(), VERNQ, kDiagnosticsUnit, kKeyboardUnit, ANSWER, 1);
-    }
-    ANSWER = 'E';
-  } else {
-    if (TPCM.LCOPY == 0) TPCM.EDUNIT = kScreenUnit;
-    TITLE(CREATQ, NAME.view(), VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, TPCM.LCOPY);
-    if (ANSWER == 'B') {
-      batch = 1;
-      ANSWER = 'M';
-    }
-  }
+  const int batch = openingScreen(report, p, NAME, ANSWER);
   if (TPCM.LCOPY != 0) {  // a hard-copy pass: the data set stays as it is
     TWOPG(TPCM.LCOPY, TPCM.EDUNIT);
     JMPLOC = kStartAfterHardCopy;
     return;
   }
 
-  // Reading.
-  if (isMooringProgram(CREATQ)) {
-    std::int32_t words = kLowcofWords;
-    DISKIO(kDiskRead, words, "LOWDAT", kImageUnit, IERR0, &ILOWCF.ILOWCF(1), CMPUTQ);
-    MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
-  }
-  std::int32_t found = NTOGOQ;
-  DISKIO(kDiskRead, found, DATFIL.view(), kImageUnit, IERR1, wordsOf(TPCM),
-         CMPUTQ);
-  if (IERR1 == kDiskMissing) found = 0;
-  // A file too short to hold even its first two words is refused before counting; its true size
-  // is what the findings report.
-  if (IERR1 == kDiskReadFailed && found == NTOGOQ) {
-    std::error_code ec;
-    const auto bytes = std::filesystem::file_size(std::string(fileNameOf(DATFIL.view())), ec);
-    found = ec ? 0 : static_cast<std::int32_t>(bytes / 4);
-  }
-  if (TPCM.VERNO == 0.0f) {
-    std::int32_t word = 0;
-    std::memcpy(&word, &TPCM.CVERSN, 4);
-    std::memcpy(&TPCM.VERNO, &word, 4);
-  }
-  if (report.unattended) {
-    TPCM.EDUNIT = kDiagnosticsUnit;
-    TPCM.LEASTP = kModeUnattended;
-  } else {
-    TPCM.EDUNIT = kScreenUnit;
-    if (TPCM.LEASTP == kModeUnattended) TPCM.LEASTP = LEASTQ;
-  }
-  report.screen = TPCM.EDUNIT;
-  if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
-
+  const std::int32_t found = readImages(report, p, DATFIL, EDPRG, ANSWER, IERR0, IERR1, ILOBUF, ILOWCF);
   std::int32_t FTLSRV = 0;
-  if (ANSWER != 'C' && IERR1 != kDiskMissing) {
-    // Size test.
-    FTLSRV = sizeCode(CREATQ);
-    if (FTLSRV == -1) {
-      DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4);
-      serviceAbortOrStop(TPCM.EDUNIT);
-    } else if (FTLSRV >= 1) {
-      if (report.unattended || FTLSRV == 1) {
-        DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2);
-        serviceAbortOrStop(TPCM.EDUNIT);
-      }
-    }
-  }
-
-  if (ANSWER != 'C') {
-    // Pre-edit copy, taken with EDUNIT 0.
-    const std::int32_t keptUnit = TPCM.EDUNIT;
-    TPCM.EDUNIT = 0;
-    MOVCOM(NTOGOQ, wordsOf(TPCM), IOBUF.data());
-    TPCM.EDUNIT = keptUnit;
-
-    // Byte order: only the text fields are converted.
-    const bool converted = (CMPUTQ < 5) != (TPCM.CMPUTR < 5);
-    if (converted) {
-      CHSWAP(TPCM.CID1P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
-      CHSWAP(TPCM.CID2P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
-      if (carriesMooringSection(TPCM.CREATR) && SCOMP != nullptr)
-        for (Text<8>& field : *SCOMP) CHSWAP(field.c, 8, TPCM.EDUNIT, kKeyboardUnit);
-    }
-
-    const float dV = std::fabs(VERNQ) - std::fabs(TPCM.VERNO);
-    const bool findings = TPCM.CREATR != CREATQ || IERR1 == kDiskReadFailed || std::fabs(dV) > 0.001f ||
-                          TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
-                          (TPCM.IVERS_SUFX != 0 && !report.unattended);
-    if (findings) {
-      report.openNotes(CMPUTQ);
-      CLEAR(TPCM.EDUNIT);
-      report.both(" >>> Input File Characteristics <<< ");
-      if (TPCM.DP_FLAG == 1) {
-        report.both(" ++> Fatal Warning: The precision specification of the loaded");
-        report.both("     DAT_file and the executable are not the same!");
-        PRSRET(TPCM.EDUNIT, kKeyboardUnit);
-        stopLoad();
-      }
-      if (IERR1 == kDiskReadFailed) {
-        if (TPCM.CREATR != CREATQ || std::fabs(TPCM.VERNO) >= 4.9f) {
-          report.both(std::string(" ++> Input Data File ") + (found > NTOGOQ ? "larger" : "smaller") +
-                      " than expected:");
-          report.both("     Expected " + fmtI(NTOGOQ, 6) + " I*4s, found " + fmtI(found, 6) + " I*4s... CAUTION!");
-        }
-        for (int w = std::max(found, 0) + 1; w <= NTOGOQ; ++w) {
-          std::memset(tpcmBytes().data() + 4 * (w - 1), 0, 4);
-          IOBUF(w) = 0;
-        }
-      }
-      if (converted) {
-        report.both(std::string(" ++> File was produced on a ") + (TPCM.CMPUTR < 5 ? "Macintosh PPC" : "Intel") +
-                    " computer.");
-        if (std::fabs(dV) > 0.001f) {
-          report.both("     Importing datafiles between chip architectures can be problematic;");
-          report.both("     proceed with caution; carefully inspect all data screens after import.");
-          if (!report.unattended) askAbortOrStop(TPCM.EDUNIT);
-        }
-      }
-      if (TPCM.CREATR == CREATQ)
-        sameCreatorFindings(report, VERNQ, dV, CREATQ, FTLSRV);
-      else
-        otherCreatorFindings(report, VERNQ, dV, CREATQ);
-      if (report.unattended) {
-        if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != CREATQ) stopLoad();
-        TPCM.CMPUTR = CMPUTQ;
-        TPCM.VERNO = VERNQ;
-      } else {
-        askAbortOrStop(TPCM.EDUNIT);
-        if (ANSWER == 'E') ANSWER = 'M';
-      }
-    }
-  }
-
-  if (IERR0 == kDiskMissing && isMooringProgram(CREATQ)) missingCoefficientFile(report, ANSWER, CREATQ, CMPUTQ);
+  if (ANSWER != 'C' && IERR1 != kDiskMissing) FTLSRV = sizeTest(report, p);
+  if (ANSWER != 'C') checkImage(report, p, IERR1, found, ANSWER, FTLSRV, IOBUF, SCOMP);
+  if (IERR0 == kDiskMissing && isMooringProgram(CREATQ)) missingCoefficientFile(report, p, ANSWER);
 
   // Start choice.
-  if (ANSWER == 'E') {
+  if (ANSWER == 'E') {  // to the final page, the header not stamped
     TPCM.LBACK = kNavExecute;
     JMPLOC = kStartFinalPage;
     return;
   }
   if (ANSWER == 'C') newDataSetDefaults(NTOGOQ, CREATQ);
-
-  // Stamp the header as this program's.
-  TPCM.VERNO = VERNQ;
-  TPCM.IYEAR = IYEARQ;
-  TPCM.CREATR = CREATQ;
-  TPCM.EDUNIT = kScreenUnit;
-  TPCM.IBATCH = batch;
-  TPCM.SRCDAT = ANSWER == 'C' ? LEASTQ : TPCM.LEASTP;
-  TPCM.LEASTP = LEASTQ;
-  TPCM.CMPUTR = CMPUTQ;
-  TPCM.NTOGO = NTOGOQ;
-  if (TPCM.LGAP < 0 || TPCM.LGAP > 2 || isMooringProgram(CREATQ)) TPCM.LGAP = 0;
-  if (!isMooringProgram(CREATQ)) {
-    TPCM.MORFBK = 0;
-    TPCM.CATFBK = 0;
-    TPCM.BMRFBK = 0;
-    TPCM.BCTFBK = 0;
-  }
-  if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != kPrinterUnit) TPCM.IUNIT = 1;
+  stampHeader(p, ANSWER, batch);
   JMPLOC = kStartNormal;
 }
 
