@@ -114,9 +114,9 @@ void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std
 
 bool CHAIN_SQUAL(int IOS) {
   std::string command;
-  if (IOS == 5) {
+  if (IOS == kPlatformIntel) {
     command = std::string(kProgramName);  // the platform layer stands in for "cmd /c"
-  } else if (IOS == 21) {
+  } else if (IOS == 21) {  // a platform that starts a program by its name
     command = std::string(kProgramName);
   } else {
     writeConsoleRecord("++> Undefined OS type! Aborting out of CHAIN_SQUAL");

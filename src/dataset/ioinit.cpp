@@ -222,7 +222,7 @@ int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAM
     if (TPCM.LCOPY != 0) {
       TITLE(p.CREATQ, NAME.view(), p.VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, 1);
     } else {
-      RHOPEN("Diagnostics.stxt", kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, p.CMPUTQ);
+      RHOPEN(kDiagnosticsFile, kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, p.CMPUTQ);
       TITLE(p.CREATQ, NAME.view(), p.VERNQ, kDiagnosticsUnit, kKeyboardUnit, ANSWER, 1);
     }
     ANSWER = 'E';
@@ -297,7 +297,7 @@ void preEditCopy(const Program& p, TpcmImage& IOBUF) {
 // Byte order: an image of the other byte-order class has its text fields converted (numbers are
 // never converted). Returns whether it was converted.
 bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
-  if ((p.CMPUTQ < 5) == (TPCM.CMPUTR < 5)) return false;
+  if (isBigEndianPlatform(p.CMPUTQ) == isBigEndianPlatform(TPCM.CMPUTR)) return false;
   CHSWAP(TPCM.CID1P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
   CHSWAP(TPCM.CID2P.c, 80, TPCM.EDUNIT, kKeyboardUnit);
   if (carriesMooringSection(TPCM.CREATR) && SCOMP != nullptr)
@@ -329,7 +329,7 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, std::int32_
     }
   }
   if (converted) {
-    report.both(std::string(" ++> File was produced on a ") + (TPCM.CMPUTR < 5 ? "Macintosh PPC" : "Intel") +
+    report.both(std::string(" ++> File was produced on a ") + (isBigEndianPlatform(TPCM.CMPUTR) ? "Macintosh PPC" : "Intel") +
                 " computer.");
     if (std::fabs(dV) > 0.001f) {
       report.both("     Importing datafiles between chip architectures can be problematic;");

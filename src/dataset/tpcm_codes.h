@@ -8,9 +8,15 @@
 namespace qv {
 
 // ---- table sizes ----
-inline constexpr int kMaxSalmElements = 40;  // SALM elements: NELEM at most, and every element table
-inline constexpr int kMaxTablePoints = 90;   // points of the static load-offset tables: NTAB at most
-inline constexpr int kMaxPeriods = 100;      // wave periods of the grid: NWP at most
+inline constexpr int kMaxSalmElements = 40;    // SALM elements: NELEM at most, and every element table
+inline constexpr int kMaxTablePoints = 90;     // points of the static load-offset tables: NTAB at most
+inline constexpr int kMaxPeriods = 100;        // wave periods of the grid: NWP at most
+inline constexpr int kMaxMomentElements = 10;  // elements with moment and load output: NMOMT at most
+
+// ---- CMPUTR: the platform code of the machine that wrote an image ----
+inline constexpr std::int32_t kPlatformIntel = 5;  // this program's code; from 5 up the little-endian class
+// Below 5: the big-endian class ("Macintosh PPC"), whose text fields the load converts.
+constexpr bool isBigEndianPlatform(std::int32_t code) { return code < kPlatformIntel; }
 
 // ---- LEASTP and SRCDAT: the session mode ----
 inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)

@@ -34,7 +34,6 @@ namespace {
 constexpr std::string_view kListingFile = "SALMIN.stxt ";
 const Text<12> kCaller = makeText<12>(kEditor.editorName);  // the caller named in file errors
 constexpr int kWarningsPerScreen = 7;
-constexpr int kMaxMomentMembers = 10;
 
 struct Counts {
   std::int32_t warnings = 0;
@@ -99,9 +98,9 @@ void salmChecks(Counts& c) {
     writeRecord(TPCM.EDUNIT, "NMOMT = :");
     writeRecord(TPCM.EDUNIT, fmtI(TPCM.NMOMT, 6));
   }
-  if (TPCM.NMOMT > kMaxMomentMembers)
+  if (TPCM.NMOMT > kMaxMomentElements)
     report(c, true, {" ++> Fatal Warning: Too many elements selected for shear/moment computation.",
-                     "     Reduce total to " + fmtI(kMaxMomentMembers, 2) + " or less."});
+                     "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."});
 
   if (!(TPCM.BWL * TPCM.LWL * TPCM.DRAFT > 0.0f || TPCM.LQUAS == 0 || TPCM.FRESLM != 0))
     report(c, true, {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."});
@@ -110,7 +109,7 @@ void salmChecks(Counts& c) {
 // A silent execution chosen at the menu that meets fatal warnings: the counts are reported on the
 // screen and the menu comes back, as for an interactive execution.
 void silentRunRefused(const Counts& c) {
-  HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "SLMFIN", kScreenUnit);
+  HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "SLMFIN", kScreenUnit);
   TPCM.EDUNIT = kScreenUnit;
   CLEAR(kScreenUnit);
   writeRecord(kScreenUnit, "");
@@ -141,7 +140,7 @@ void SLMFIN(std::string_view label) {
       TPCM.IUNIT = 1;
       if (c.fatals > 0) {
         if (TPCM.LEASTP == kModeUnattended) {  // an unattended run cannot be asked
-          HCLOSE(kDiagnosticsUnit, "Diagnostics.stxt", "???FIN", kScreenUnit);
+          HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "???FIN", kScreenUnit);
           silentStop("SLMFIN");
         }
         silentRunRefused(c);

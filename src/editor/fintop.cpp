@@ -220,7 +220,7 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         EDUNIT = kDiagnosticsUnit;
         NWARN = 0;
         NFATAL = 0;
-        RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreenUnit, CMPUTR);
+        RHOPEN(kDiagnosticsFile, kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreenUnit, CMPUTR);
         IRET = kFintopRunChecks;
         LBACK = kNavExecute;
         return;

@@ -24,7 +24,7 @@ struct EditorIdentity {
   float version = 6.8f;
   int simulationType = kSimQuorvel;  // the CREATR this program writes
   int year = 2020;
-  int platformCode = 5;     // little-endian class
+  int platformCode = kPlatformIntel;
   int modeWord = kModeEditor;
   int storedWords = kStoredWords;  // words of TPCM loaded and saved
   int lowcofWords = kLowcofWords;  // words of LOWCOF saved

@@ -12,11 +12,13 @@ namespace qv {
 
 inline constexpr int kKeyboardUnit = 5;
 inline constexpr int kScreenUnit = 6;
-inline constexpr int kDiagnosticsUnit = 41;  // "Diagnostics.stxt" of an unattended run
+inline constexpr int kDiagnosticsUnit = 41;  // the messages of an unattended run, in kDiagnosticsFile
 inline constexpr int kListingUnit = 1;       // the page listing "SALMIN.stxt" of a hard-copy pass
 inline constexpr int kImageUnit = 1;         // a data-file image ("SALMDAT", "LOWDAT", backups) being read or written
 inline constexpr int kNotesUnit = 21;        // the load's notes "DATUPWRN.stxt"
 inline constexpr int kPrinterUnit = 99;      // a printer: a new page is the record "1"
+
+inline constexpr std::string_view kDiagnosticsFile = "Diagnostics.stxt";
 
 // The console's own streams (stdin and stdout unless a test swapped them).
 std::istream& consoleIn();

@@ -26,7 +26,7 @@ inline void fillSavedDataSet() {
   TPCM.CREATR = kSimQuorvel;
   TPCM.VERNO = 6.8f;
   TPCM.IYEAR = 2020;
-  TPCM.CMPUTR = 5;
+  TPCM.CMPUTR = kPlatformIntel;
   TPCM.LEASTP = kModeEditor;
   TPCM.SRCDAT = kModeEditor;
   TPCM.MAXSEA = TPCM.MAXPRM = TPCM.MAXDIR = 1;
