@@ -80,7 +80,7 @@ void writeGeneration(int screen, std::string_view caller, int icomp, std::int32_
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
             std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL) {
-  if (IFLAG != 1) {
+  if (IFLAG != kDiskMissing) {
     // A generation is written with exactly the words its source file held, so a shorter old backup
     // never turns into a mixture of its own words and the pre-edit image.
     std::vector<std::int32_t> held(kDiskioBufferWords, 0);
@@ -156,7 +156,7 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
       std::int32_t answer = 0;
       ABORT0(ISCRN, IIN, answer);
       if (answer < 0) {
-        IRET = 1;
+        IRET = kFinishBackToFinalPage;
         return;
       }
       if (CHAINFLAG != 0) chainAndStop(ICOMP);

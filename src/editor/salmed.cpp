@@ -31,14 +31,14 @@ int jumpTarget() { return TPCM.IPAG >= 1 && TPCM.IPAG <= kSlotCount ? TPCM.IPAG 
 int backTarget(int slot) {
   const int code = TPCM.LBACK;
   if (slot <= 12) {
-    if (code > -1) return 0;
+    if (code > kNavBack) return 0;
     if (slot == 1) return kFinalSlot;
     if (slot == 12) return TPCM.FRESLM == 0 ? 11 : 2;
     return slot - 1;
   }
   if (slot == 17) {
     if (code == kNavBack && TPCM.LQUAS + TPCM.FRESLM == 0) return 4;
-    return code <= -1 ? 16 : 0;
+    return code <= kNavBack ? 16 : 0;
   }
   return code == kNavBack ? slot - 1 : 0;
 }
@@ -250,7 +250,7 @@ void runSequencer(const SequencerHooks& hooks) {
       TPCM.EDUNIT = 0;  // a saved data set holds 0 here
       const int result = hooks.finish();
       TPCM.EDUNIT = keptUnit;
-      if (result == 1) {
+      if (result == kFinishBackToFinalPage) {
         slot = kFinalSlot;
         continue;
       }

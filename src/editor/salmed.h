@@ -39,7 +39,7 @@ inline constexpr int kFinalSlot = 20;  // shown to the user as page 19
 struct SequencerHooks {
   std::function<void(int& startCode, char& choice)> load;  // IOINIT
   std::function<void(int slot)> page;                      // the page routine of a slot
-  std::function<int()> finish;                             // FINISH; returns 1 to go back to the final page
+  std::function<int()> finish;                             // FINISH; kFinishBackToFinalPage to go back
 };
 
 // The slot a skipped slot jumps to, or 0 when the slot's page is shown.
