@@ -6,6 +6,7 @@
 
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -14,6 +15,7 @@
 namespace qv {
 
 Hn2pState hn2pState;
+const BlockReset resetHn2pState{[] { hn2pState.reset(); }};
 
 void Hn2pState::reset() { *this = Hn2pState{}; }
 

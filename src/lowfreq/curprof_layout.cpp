@@ -3,15 +3,15 @@
 #include <cstring>
 
 #include "lowfreq/curprof.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 Curprof CURPROF;
+const BlockReset resetCurprof{[] { CURPROF.reset(); }};
 
 void Curprof::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Curprof)); }
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
 
 QV_AT_WORD(Curprof, NCURNTPF, 1);
 QV_AT_WORD(Curprof, VELIPF, 2);

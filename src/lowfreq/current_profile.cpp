@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "lowfreq/curprof.h"
 #include "lowfreq/user_file.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/farray.h"
@@ -17,6 +18,7 @@
 namespace qv {
 
 CurrentProfileState currentProfileState;
+const BlockReset resetCurrentProfileState{[] { currentProfileState.reset(); }};
 
 void CurrentProfileState::reset() { *this = CurrentProfileState{}; }
 

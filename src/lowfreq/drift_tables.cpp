@@ -6,6 +6,7 @@
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -15,6 +16,7 @@
 namespace qv {
 
 DriftTableState driftTableState;
+const BlockReset resetDriftTableState{[] { driftTableState.reset(); }};
 
 void DriftTableState::reset() {
   NFREQ = 0;

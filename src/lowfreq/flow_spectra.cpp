@@ -5,6 +5,7 @@
 
 #include "lowfreq/user_file.h"
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -14,6 +15,7 @@
 namespace qv {
 
 UserSpectrumState userSpectrumState;
+const BlockReset resetUserSpectrumState{[] { userSpectrumState.reset(); }};
 
 void UserSpectrumState::reset() {
   wind = UserSpectrumTable{};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
 #include "lowfreq/curprof.h"
@@ -12,6 +13,7 @@
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
@@ -21,6 +23,7 @@
 namespace qv {
 
 ForceCoefficientState forceCoefficientState;
+const BlockReset resetForceCoefficientState{[] { forceCoefficientState.reset(); }};
 
 void ForceCoefficientState::reset() { *this = ForceCoefficientState{}; }
 

@@ -3,15 +3,15 @@
 #include <cstring>
 
 #include "lowfreq/sines.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 Sines SINES;
+const BlockReset resetSines{[] { SINES.reset(); }};
 
 void Sines::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Sines)); }
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
 
 QV_AT_WORD(Sines, S1, 1);
 QV_AT_WORD(Sines, CLEAR0, 1);

@@ -6,12 +6,14 @@
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 
 namespace qv {
 
 UserCoefficientState userCoefficientState;
+const BlockReset resetUserCoefficientState{[] { userCoefficientState.reset(); }};
 
 void UserCoefficientState::reset() {
   wind = UserCoefficientTable{};

@@ -3,11 +3,13 @@
 #include <type_traits>
 
 #include "mooring/catcom.h"
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Catcom CATCOM;
+const BlockReset resetCatcom{[] { CATCOM.reset(); }};
 
 void Catcom::reset() { zeroBlock(*this); }
 

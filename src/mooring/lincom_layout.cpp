@@ -3,11 +3,13 @@
 #include <type_traits>
 
 #include "mooring/lincom.h"
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Lincom LINCOM;
+const BlockReset resetLincom{[] { LINCOM.reset(); }};
 
 void Lincom::reset() { zeroBlock(*this); }
 

@@ -10,6 +10,7 @@
 #include "mooring/lincom.h"
 #include "mooring/line_trace.h"
 #include "numlib/roots.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
@@ -17,6 +18,7 @@
 namespace qv {
 
 Locitr LOCITR;
+const BlockReset resetLocitr{[] { LOCITR.reset(); }};
 
 void Locitr::reset() {
   TOPT1C = 0.0f;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -14,6 +15,7 @@
 namespace qv {
 
 UwvspcState uwvspcState;
+const BlockReset resetUwvspcState{[] { uwvspcState.reset(); }};
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <type_traits>
 
 #include "waves/wavcom.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 Wavcom WAVCOM;
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
+const BlockReset resetWavcom{[] { WAVCOM.reset(); }};
 
 QV_AT_WORD(Wavcom, G, 1);
 QV_AT_WORD(Wavcom, NW, 2);

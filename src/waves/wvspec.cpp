@@ -9,6 +9,7 @@
 #include "numlib/roots.h"
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -20,6 +21,7 @@
 namespace qv {
 
 WvspecState wvspecState;
+const BlockReset resetWvspecState{[] { wvspecState.reset(); }};
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
 #include "lowfreq/curprof.h"
