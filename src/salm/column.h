@@ -1,0 +1,52 @@
+// The geometry and buoyancy routines of the articulated column, working on SOLVE (salm/solve.h) and
+// the load table HLOAD of EQUILB.
+//
+// Statics of one member k, used throughout: with the horizontal load H (the same at every joint) and
+// T_k the upward vertical pull that the structure above exerts at the top of member k, moment balance
+// about the member's lower joint gives H c_k = T_k - M_k, where c_k is the member's cotangent and
+// M_k = (W_k g_k - B_k b_k) / L_k its moment term; going up the column T_k = T_1 + sum over
+// j = 2..k of (W_j - B_j).
+//
+// TOPHT and COTANB are objective functions of the root finders: the statics solves TOPHT with RTMI1
+// into COTANP(ITABLE, 1), and TOPHT solves COTANB with RTMI2 into COTANP(ITABLE, IPERCN). The root
+// finder holds each trial value in that cell while the objective runs, and COTANB reads member 1's
+// trial cotangent from there; the finders leave their latest objective call at the returned root, so
+// the state an objective leaves in SOLVE belongs to the root.
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// Attachment types (the data set's IARCO) that change the statics.
+inline constexpr std::int32_t kAttachFreeSalm = -1;     // no vessel: the column stands free
+inline constexpr std::int32_t kAttachYoke = 0;          // a yoke: the two-legged top connection
+inline constexpr std::int32_t kAttachBuoyantRiser = 2;  // the piercing member floats; its top carries no load
+
+// Horizontal extent CNLEN(I) sin(phi) of member I at table point J.
+float DELX_SLM(std::int32_t I, std::int32_t J);
+// Horizontal position of the top of member N at table point J: sum of DELX_SLM(I, J), I = 1..N
+// (0 for N <= 0).
+float XCOORD(std::int32_t N, std::int32_t J);
+// Z = sum CNLEN(I) cos PHI(I), X = sum CNLEN(I) sin PHI(I), I = 1..N; PHI(1..N) [rad from the
+// vertical] at PHI[0..N-1].
+void XZJOIN(std::int32_t N, const float* PHI, float& Z, float& X);
+
+// Buoyancy of the surface-piercing member at cotangent C, its lower joint at HIGHPT: sets HWET,
+// HDRY, DRYVOL, WETVOL, BOYMOM and CUMWT1, and returns the cotangent that the member statics demand
+// for the piercing member, minus C.
+float COTANB(float C);
+// Column shape at table point ITABLE for cotangent X of member 1: sets COTANP(ITABLE, 2..NCON) and
+// returns the height of the column top above YOKBOT (for a buoyant riser, the riser's vertical
+// balance TOPLD). The piercing member's inner search failing ends the run (" ++> ITERATION OVERFLOW
+// IN TOPHT...").
+float TOPHT(float X);
+// Vertical balance of an upright floating riser (member IPERCN, lower joint at HIGHPT) under the top
+// load F: sets HWET and WETVOL.
+float TOPLD(float F);
+// Vertical loads at the joints, ZLDTMP(1..NCON+1), for the horizontal load H and the member angles
+// PHI(1..NCON) [rad from the vertical] at PHI[0..NCON-1]; leaves the piercing member's draft outputs
+// for the given attitude.
+void ZFILL(float H, const float* PHI);
+
+}  // namespace qv

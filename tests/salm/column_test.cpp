@@ -1,0 +1,104 @@
+// The column routines on the three-member column's buoy: the buoyancy of the surface-piercing
+// member in its three chamber states against a quadrature over the waterplane disc cut by the tilted
+// surface, and the joint loads of a buoyant riser.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "salm/column.h"
+#include "salm/equilb.h"
+#include "salm/solve.h"
+#include "salm/stsalm.h"
+#include "salm_fixtures.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::IsClose;
+using testing_support::TempDir;
+
+void columnOfThreeMembers() {
+  testing_support::threeMemberSalm();
+  TempDir dir;
+  ConsoleCapture console;
+  STSALM();
+}
+
+// The buoy (45 ft, buoyancy 224 kips up to its top, waterplane 100 ft^2) with its lower joint at
+// HIGHPT and the surface 40 ft above the lowest free joint. Expected values:
+// statics_reference.py chamber_case(c, highpt): wet buoyancy, dry buoyancy, B b / L of the wet part.
+TEST(Column, PiercingMemberBuoyancyInEachChamberState) {
+  columnOfThreeMembers();
+  struct Case {
+    const char* state;
+    float cot, highpt;
+    float wet, dry, boymom;
+  };
+  const Case cases[] = {
+      {"dry top, nearly upright", 20.0f, 0.0f, 192.3198f, 31.6802f, 93.86207f},
+      {"dry top, tilted 14 degrees", 4.0f, -1.0f, 206.4757f, 17.52427f, 106.8427f},
+      {"partly wet top", 2.0f, 0.0f, 219.2211f, 4.778865f, 117.8878f},
+      {"wet top, under water", 2.0f, -8.0f, 224.0f, 0.0f, 122.6667f},
+      {"wet top, beyond the horizontal", -3.0f, 0.0f, 224.0f, 0.0f, 122.6667f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.state);
+    Solve& s = SOLVE;
+    s.DEFF = 40.0f;
+    s.HIGHPT = c.highpt;
+    s.CUMWT = 5.0f;
+    (void)COTANB(c.cot);
+    EXPECT_TRUE(IsClose(s.WETVOL, c.wet, 1e-5));
+    EXPECT_TRUE(IsClose(s.DRYVOL, c.dry, 1e-4, 1e-4));
+    EXPECT_TRUE(IsClose(s.BOYMOM, c.boymom, 1e-5));
+    EXPECT_TRUE(IsClose(s.CUMWT1, 5.0 - c.wet + 80.0, 1e-5));  // the buoy weighs 80 kips
+    EXPECT_TRUE(IsClose(s.HWET, (40.0 - c.highpt) * std::sqrt(1.0 + 1.0 / (c.cot * c.cot)) * (c.cot < 0 ? -1 : 1), 1e-6));
+  }
+  // The dry length of a dry top is the buoyant length above the surface.
+  SOLVE.HIGHPT = 0.0f;
+  (void)COTANB(20.0f);
+  EXPECT_TRUE(IsClose(SOLVE.HDRY, 45.0 - SOLVE.HWET, 1e-6));
+}
+
+TEST(Column, OffsetsAreTheHorizontalExtentsOfTheMembers) {
+  columnOfThreeMembers();
+  EXPECT_EQ(XCOORD(0, 3), 0.0f);
+  for (int J = 1; J <= TPCM.NUMTAB; ++J) {
+    double x = 0.0;
+    for (int I = 1; I <= 3; ++I) x += SOLVE.CNLEN(I) * std::sin(SOLVE.PHIANG(J, I));
+    EXPECT_TRUE(IsClose(XCOORD(3, J), x, 1e-5, 1e-4)) << J;
+  }
+  const float phi[] = {0.0f, 0.5f, 1.5707964f};
+  float Z = 0.0f, X = 0.0f;
+  XZJOIN(3, phi, Z, X);
+  EXPECT_TRUE(IsClose(Z, 100.0 + 45.0 * std::cos(0.5), 1e-6, 1e-5));
+  EXPECT_TRUE(IsClose(X, 45.0 * std::sin(0.5) + 60.0, 1e-6));
+}
+
+// A buoyant riser floats free: the column top carries no vertical load, and the riser's buoyancy at
+// its draft balances the pull of the member below.
+TEST(Column, BuoyantRiserTopCarriesNoLoad) {
+  testing_support::twoMemberSalm();
+  TPCM.IARCO = kAttachBuoyantRiser;
+  TPCM.DRAFT = 12.0f;
+  {
+    TempDir dir;
+    ConsoleCapture console("\n");
+    STSALM();
+  }
+  for (int J = 2; J <= TPCM.NUMTAB; ++J) {
+    const float phi[] = {SOLVE.PHIANG(J, 1), SOLVE.PHIANG(J, 2)};
+    ZFILL(EQUILB.HLOAD(J), phi);
+    EXPECT_EQ(SOLVE.ZLDTMP(3), 0.0f) << J;
+    SOLVE.ITABLE = J;
+    SOLVE.HIGHPT = SOLVE.CNLEN(1) * std::cos(phi[0]);
+    EXPECT_TRUE(IsClose(TOPLD(0.0f), 0.0f, 0.0, 1e-2)) << J;
+  }
+}
+
+}  // namespace
+}  // namespace qv

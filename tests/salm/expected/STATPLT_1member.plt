@@ -1,0 +1,31 @@
+    1
+    6
+    1
+OFFSET (METERS)
+FORCE IN M. TONS
+INTERPOLATION TABLE FOR HORIZONTAL FORCE
+    5
+    1
+      0.00
+      0.00
+      0.00
+      0.00
+      0.00
+      0.00
+      2.26
+      7.99
+     28.26
+    100.00
+NET HORIZONTAL FORCE
+    1
+OFFSET (METERS)
+ANGLE IN DEG.
+INTERPOLATION TABLE FOR MEMBER ANGLES
+    5
+    0
+     15.50
+     15.50
+     15.50
+     15.50
+     15.50
+MEMBER #  1
