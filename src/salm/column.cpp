@@ -132,7 +132,7 @@ float TOPHT(float X) {
 
   for (std::int32_t I = 2;; ++I) {
     const float R = s.HIGHPT - s.YOKBOT;
-    if (s.IARC1 == kAttachBuoyantRiser && I == s.IPERCN) return TOPLD(s.FTOP);  // the riser's top is free
+    if (s.IARC1 == kBuoyantRiser && I == s.IPERCN) return TOPLD(s.FTOP);  // the riser's top is free
     if (I > s.NCON) return R;
     if (I == s.IPERCN) {
       solvePiercingMember();
@@ -157,7 +157,7 @@ float TOPLD(float F) {
 
 void ZFILL(float H, const float* PHI) {
   Solve& s = SOLVE;
-  const bool riser = TPCM.IARCO == kAttachBuoyantRiser;
+  const bool riser = TPCM.IARCO == kBuoyantRiser;
   s.HIGHPT = s.YOKBOT;
   if (riser) {  // the column top is the riser's top, wherever it floats
     float x = 0.0f;

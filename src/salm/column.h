@@ -16,12 +16,9 @@
 
 #include <cstdint>
 
-namespace qv {
+#include "dataset/tpcm_codes.h"
 
-// Attachment types (the data set's IARCO) that change the statics.
-inline constexpr std::int32_t kAttachFreeSalm = -1;     // no vessel: the column stands free
-inline constexpr std::int32_t kAttachYoke = 0;          // a yoke: the two-legged top connection
-inline constexpr std::int32_t kAttachBuoyantRiser = 2;  // the piercing member floats; its top carries no load
+namespace qv {
 
 // Horizontal extent CNLEN(I) sin(phi) of member I at table point J.
 float DELX_SLM(std::int32_t I, std::int32_t J);

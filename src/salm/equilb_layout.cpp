@@ -2,11 +2,13 @@
 // records of one layout: each mode's named members are the words of its record in MODREC.
 #include "salm/equilb.h"
 
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Equilb EQUILB;
+const BlockReset resetEquilb{[] { EQUILB.reset(); }};
 
 static_assert(sizeof(LowModeRecord) == 4 * 24, "a mode record is 24 words");
 

@@ -17,13 +17,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "dataset/tpcm_codes.h"
 #include "util/farray.h"
 
 namespace qv {
 
-inline constexpr int kMaxMembers = 6;        // members of the column
-inline constexpr int kMaxTablePoints = 90;   // points of the load-offset table
-inline constexpr int kMaxSalmElements = 40;  // SALM elements of the data set
+inline constexpr int kMaxMembers = 6;  // members of the column
 
 struct Solve {
   Arr<float, kMaxMembers> CNCB;                       // centre of buoyancy from the lower joint; the length when without buoyancy [ft | m]

@@ -2,11 +2,13 @@
 // the block keeps the word order of its description.
 #include "salm/solve.h"
 
+#include "platform/block_reset.h"
 #include "util/block_layout.h"
 
 namespace qv {
 
 Solve SOLVE;
+const BlockReset resetSolve{[] { SOLVE.reset(); }};
 
 QV_AT_WORD(Solve, CNCB, 1);
 QV_AT_WORD(Solve, CNCG, 7);

@@ -19,6 +19,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/title.h"
+#include "waves/wavcom.h"
 
 namespace qv {
 
@@ -76,7 +77,7 @@ void checkDataSet() {
   if (members > kMaxMembers) {
     refuse(fmtI(members, 0) + " members (free joints); at most " + fmtI(kMaxMembers, 0) + " can be analysed.");
   }
-  if (t.IARCO == kAttachYoke && members > kMaxMembers - 1) {
+  if (t.IARCO == kYoke && members > kMaxMembers - 1) {
     refuse(fmtI(members, 0) + " members (free joints) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
            " can be analysed.");
   }
@@ -319,7 +320,7 @@ void zeroLoadConfiguration(const Pattern& kept) {
   for (int I = 1; I <= s.NCON; ++I) net(I) = I == s.IPERCN ? s.CNMASS(I) - s.B0 : s.WETWT(I);
   float S = 0.0f;
   for (int I = 1; I <= D; ++I) S += net(I);
-  if (!isFree && t.IARCO != kAttachBuoyantRiser) {
+  if (!isFree && t.IARCO != kBuoyantRiser) {
     S -= (s.CNMASS(D) * s.CNCG(D) - buoyancyMoment(D)) / s.CNLEN(D);
   }
   s.ZLOAD0(1) = -S;
@@ -451,8 +452,10 @@ void STSALM() {
   }
   writeProgressLine(" >>> Computing Salm mass properties...");
 
-  if (t.IARCO == kAttachBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the column top is at the riser's keel
+  if (t.IARCO == kBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the column top is at the riser's keel
   const float G = t.NUNTS == 0 ? 32.152f : 9.8f;
+  WAVCOM.G = G;  // the slow drift and the low-frequency report read both
+  WAVCOM.RHOAIR = t.NUNTS == 0 ? 0.0024356f : 0.128f;
   if (t.OFFINC == 0.0f) t.OFFINC = 1.0f;
   if (t.NUMTAB == 0) t.NUMTAB = 2;
 

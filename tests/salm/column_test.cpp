@@ -83,7 +83,7 @@ TEST(Column, OffsetsAreTheHorizontalExtentsOfTheMembers) {
 // its draft balances the pull of the member below.
 TEST(Column, BuoyantRiserTopCarriesNoLoad) {
   testing_support::twoMemberSalm();
-  TPCM.IARCO = kAttachBuoyantRiser;
+  TPCM.IARCO = kBuoyantRiser;
   TPCM.DRAFT = 12.0f;
   {
     TempDir dir;

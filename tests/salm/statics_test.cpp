@@ -15,6 +15,7 @@
 #include "salm/equilb.h"
 #include "salm/solve.h"
 #include "salm/stsalm.h"
+#include "waves/wavcom.h"
 #include "salm_fixtures.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -244,9 +245,16 @@ TEST(Statics, WritesTheDataSetMembersTheLaterStagesRead) {
   EXPECT_EQ(TPCM.NBUG, 0);
   // 0.052 of the column's net weight with the buoy at its zero-load draft: |-116 - 192 + 224|
   EXPECT_TRUE(IsClose(TPCM.HMIN, 0.052 * 84.0, 1e-6));
+  // Gravity and air density for the slow drift, by the unit system.
+  EXPECT_EQ(WAVCOM.G, 32.152f);
+  EXPECT_EQ(WAVCOM.RHOAIR, 0.0024356f);
+  testing_support::oneMemberSalm();
+  runStatics();
+  EXPECT_EQ(WAVCOM.G, 9.8f);
+  EXPECT_EQ(WAVCOM.RHOAIR, 0.128f);
 
   testing_support::twoMemberSalm();
-  TPCM.IARCO = kAttachBuoyantRiser;
+  TPCM.IARCO = kBuoyantRiser;
   TPCM.DRAFT = 12.0f;
   TPCM.NUMTAB = 0;
   runStatics("\n");  // the buoy's top is under water at zero load: one warning pause
@@ -343,7 +351,7 @@ TEST(Statics, RefusesWhatTheTablesCannotHold) {
       {"6 members with a yoke",
        [] {
          testing_support::sixMemberSalm();
-         TPCM.IARCO = kAttachYoke;
+         TPCM.IARCO = kYoke;
        },
        " ++> SALM statics: 6 members (free joints) with a yoke; at most 5 can be analysed."},
       {"91 points", [] { TPCM.NUMTAB = 91; }, " ++> SALM statics: NUMTAB = 91 load-table points; 2 to 90 are allowed."},
