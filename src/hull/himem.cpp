@@ -1,6 +1,10 @@
 #include "hull/himem.h"
 
+#include <cmath>
 #include <cstring>
+
+#include "numlib/interpolation.h"
+#include "waves/wavcom.h"
 
 namespace qv {
 
@@ -122,6 +126,27 @@ void INDXUP() {
   h.LPT = h.LCNPIT + h.IWM;
   h.LRL = h.LCNROL + h.IWM;
   h.LYA = h.LCNYAW + h.IWM;
+}
+
+void GRIDPT(float T, std::int32_t& IDX) {
+  const int n = wavePoints();
+  if (n < 2) {
+    IDX = 1;
+    return;
+  }
+  const Arr<float, kMaxWavePeriods>& W = WAVCOM.W;
+  const float w = 6.2831855f / T;
+  int IOUT = 0;
+  int l = 0;
+  BSRCH(W.data(), w, IOUT, l, n);
+  if (IOUT != 0) {
+    // Beyond the grid: the end on that side (the grid frequencies descend as the periods rise).
+    const bool firstIsHighest = W(1) >= W(n);
+    const bool aboveHighest = IOUT == 2;
+    IDX = (aboveHighest == firstIsHighest) ? 1 : n;
+    return;
+  }
+  IDX = std::fabs(W(l + 1) - w) < std::fabs((W(l + 1) - W(l)) / 2.0f) ? l + 1 : l;
 }
 
 }  // namespace qv

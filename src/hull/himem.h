@@ -269,4 +269,11 @@ std::int32_t statisticsPair(std::int32_t base, int q, int j, int h);
 // per-frequency loop of the hull models and the passes sets IW and calls it.
 void INDXUP();
 
+// IDX = the grid point whose frequency W(IDX) of WAVCOM lies nearest 2 pi / T, T a PERIOD [s]: the
+// bracketing pair from a bisection search, the upper index when its frequency is nearer than half
+// the step, else the lower one (so an exact midpoint gives the lower index); a frequency beyond
+// either end of the grid gives that end's index. A caller holding a natural frequency omega [rad/s]
+// passes the natural period 6.2831855 / omega.
+void GRIDPT(float T, std::int32_t& IDX);
+
 }  // namespace qv
