@@ -1,0 +1,208 @@
+#include "vessel/user_raos.h"
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "numlib/interpolation.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/list_read.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+
+UsrraoState USRRAO_STATE;
+
+namespace {
+
+constexpr std::string_view kCaller = "USRRAO";
+
+// Asks whether to go on after a warning; "A", or an unattended run that cannot be asked, stops.
+void abortOrContinue() {
+  ABORT0(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
+  if (TPCM.LBACK < 0 || TPCM.EDUNIT == kDiagnosticsUnit) silentStop(kCaller);
+}
+
+// Opens FNAME on the operator unit as an existing file; false when there is none.
+bool openExisting(std::string_view FNAME) {
+  closeUnit(kUserRaoUnit);
+  const std::string name(fileNameOf(FNAME));
+  auto stream = std::make_unique<std::fstream>(name, std::ios::in | std::ios::binary);
+  if (!stream->is_open()) return false;
+  connectUnit(kUserRaoUnit, std::move(stream), name);
+  return true;
+}
+
+// One list-directed read of the file; an end of file or a bad value is fatal.
+void readValues(std::string_view FNAME, std::initializer_list<ListTarget> targets) {
+  if (listReadUnit(kUserRaoUnit, targets) != ListStatus::kDone) {
+    FILERR(FNAME, kCaller, TPCM.EDUNIT, kKeyboardUnit);
+  }
+}
+
+// Stops on a table the interpolation cannot use: too large for the arrays, or too small to hold an
+// interval.
+void checkDimensions(std::int32_t nfreq, std::int32_t naz) {
+  const bool tooLarge = nfreq > kMaxUserFrequencies || naz > kMaxUserHeadings;
+  const bool tooSmall = nfreq < 2 || naz < 2;
+  if (!tooLarge && !tooSmall) return;
+  const std::string sizes = "[" + fmtI(nfreq, 3) + "," + fmtI(naz, 3) + "]";
+  const std::string limit = tooLarge ? "      maximum allowable array dimensions = [121,145]"
+                                     : "      minimum allowable array dimensions = [  2,  2]";
+  fatalStop(kCaller, TPCM.EDUNIT,
+            {"", " ++>  User-supplied RAO array dimensions = " + sizes + " out of range;", limit, ""});
+}
+
+// Stops when a table column does not rise or fall strictly throughout: the bisection search and the
+// interpolation need distinct values in one order.
+void checkMonotonic(std::string_view FNAME, const float* values, int n, std::string_view what) {
+  const bool rising = values[1] > values[0];
+  for (int i = 1; i < n; ++i) {
+    const bool ok = rising ? values[i] > values[i - 1] : values[i] < values[i - 1];
+    if (ok) continue;
+    fatalStop(kCaller, TPCM.EDUNIT,
+              {"", " ++>  User-supplied RAO file \"" + std::string(FNAME) + "\": " + std::string(what) +
+                       " not strictly monotonic at entry [" + fmtI(i + 1, 3) + "];",
+               "      headings and frequencies must each rise or fall throughout", ""});
+  }
+}
+
+// Reads the table of FNAME into the state, or notes that the file is missing.
+void loadTable(std::string_view FNAME) {
+  UsrraoState& s = USRRAO_STATE;
+  s.FRSTIM = 0;
+  s.LASTFILE.assign(FNAME);
+  s.IERR = openExisting(FNAME) ? 0 : 1;
+  if (s.IERR != 0) {
+    const std::int32_t unit = TPCM.EDUNIT;
+    writeRecord(unit, "");
+    writeRecord(unit, " ++> Warning: User-supplied vessel RAOs \"" + s.LASTFILE.str() + "\" not found;");
+    writeRecord(unit, "     Dimensionless RAOs will default to unity.");
+    writeRecord(unit, "");
+    abortOrContinue();
+    return;
+  }
+  std::int32_t nfreq = 0;
+  std::int32_t naz = 0;
+  readValues(FNAME, {&nfreq, &naz});
+  checkDimensions(nfreq, naz);
+  s.NFREQ = nfreq;
+  s.NAZ = naz;
+  UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
+  for (int ia = 1; ia <= naz; ++ia) {
+    readValues(FNAME, {&s.DEGARR(ia)});
+    for (int jf = 1; jf <= nfreq; ++jf) {
+      float v[12] = {};
+      readValues(FNAME, {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
+                         &v[10], &v[11]});
+      for (int k = 0; k < 6; ++k) (*tables[k])(jf, ia) = Complex(v[2 * k], v[2 * k + 1]);
+    }
+  }
+  HCLOSE(kUserRaoUnit, FNAME, kCaller, TPCM.EDUNIT);
+  checkMonotonic(FNAME, s.DEGARR.data(), naz, "headings");
+  checkMonotonic(FNAME, s.WARRAY.data(), nfreq, "frequencies");
+}
+
+// The six operators of the table at grid frequency W and heading HEAD, in the order surge, sway,
+// heave, roll, pitch, yaw.
+void interpolateTable(float W, float HEAD, Complex (&X)[6]) {
+  UsrraoState& s = USRRAO_STATE;
+  int headingRange = 0;
+  int IA = 0;
+  BSRCH(s.DEGARR.data(), HEAD, headingRange, IA, s.NAZ);  // a heading beyond the table extrapolates quietly
+  int frequencyRange = 0;
+  int IF = 0;
+  BSRCH(s.WARRAY.data(), W, frequencyRange, IF, s.NFREQ);
+  if (frequencyRange != 0 && s.WARN1 == 0) {
+    const std::int32_t unit = TPCM.EDUNIT;
+    writeRecord(unit, "");
+    writeRecord(unit, " ++> Warning: Frequency outside user-supplied RAO range;");
+    writeRecord(unit, "     \"continue\" to extrapolate outside available range.");
+    abortOrContinue();
+    s.WARN1 = 1;
+  }
+  const UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
+  for (int k = 0; k < 6; ++k) {
+    CINTRP4(*tables[k], s.WARRAY.data(), s.DEGARR.data(), W, HEAD, X[k], IF, IA, s.NFREQ, s.NAZ);
+  }
+}
+
+}  // namespace
+
+void UsrraoState::reset() {
+  LASTFILE = kNoUserRaoFile;
+  FRSTIM = 1;
+  IERR = 0;
+  WARN1 = 0;
+  NFREQ = 0;
+  NAZ = 0;
+  DEGARR.fill(0.0f);
+  WARRAY.fill(0.0f);
+  for (UserRaoTable* t : {&CUSRG, &CUSWY, &CUHEV, &CUROL, &CUPIT, &CUYAW}) t->fill(Complex());
+}
+
+void USRRAO(std::string_view FNAME) {
+  UsrraoState& s = USRRAO_STATE;
+  if (s.FRSTIM == 1 || fileNameOf(FNAME) != s.LASTFILE.trimmed()) loadTable(FNAME);
+
+  Himem& h = HIMEM;
+  const float HEAD = h.RAOANG(WAVCOM.IRAO);
+  const float rollCentre = h.VTCRR - TPCM.TVKG;
+  const float pitchCentre = h.VTCRP - TPCM.TVKG;
+  for (h.IW = 1; h.IW <= wavePoints(); ++h.IW) {
+    INDXUP();
+    const float W = h.RLDUM(h.LW);
+    Complex X[6];  // surge, sway, heave, roll, pitch, yaw
+    if (s.IERR != 0) {
+      UNITRAO(W, HEAD, X[0], X[1], X[2], X[4], X[3], X[5]);
+    } else {
+      interpolateTable(W, HEAD, X);
+    }
+    // Degrees per degree of wave slope are radians per radian of slope; times k, per unit amplitude.
+    const float k = h.RLDUM(h.LWK);
+    X[3] *= k;
+    X[4] *= k;
+    X[5] *= k;
+    // From the centre of gravity to the pitch and roll centres.
+    X[0] += pitchCentre * X[4];
+    X[1] -= rollCentre * X[3];
+    h.CXDUM(h.LSG) = X[0];
+    h.CXDUM(h.LSW) = X[1];
+    h.CXDUM(h.LHV) = X[2];
+    h.CXDUM(h.LRL) = X[3];
+    h.CXDUM(h.LPT) = X[4];
+    h.CXDUM(h.LYA) = X[5];
+  }
+}
+
+void CINTRP4(const UserRaoTable& TABLE, const float* WARRAY, const float* DEGARR, float W, float HEAD,
+             Complex& RESULT, int IF, int IA, int /*NFREQ*/, int /*NAZ*/) {
+  // Arrays from 1, as the indices.
+  const float* deg = DEGARR - 1;
+  const float* w = WARRAY - 1;
+  const float c = (HEAD - deg[IA]) / (deg[IA + 1] - deg[IA]);
+  const Complex b = TABLE(IF, IA) + c * (TABLE(IF, IA + 1) - TABLE(IF, IA));
+  const Complex b1 = TABLE(IF + 1, IA) + c * (TABLE(IF + 1, IA + 1) - TABLE(IF + 1, IA));
+  const float l = (W - w[IF]) / (w[IF + 1] - w[IF]);
+  RESULT = b + l * (b1 - b);
+}
+
+void UNITRAO(float /*W*/, float /*HEAD*/, Complex& SURGE, Complex& SWAY, Complex& HEAVE, Complex& PITCH,
+             Complex& ROLL, Complex& YAW) {
+  // Each phase 60 degrees on from the one before, starting at 45.
+  const Complex step(0.5f, 0.8660254f);
+  SURGE = Complex(0.70710677f, 0.70710677f);
+  SWAY = SURGE * step;
+  HEAVE = SWAY * step;
+  ROLL = HEAVE * step;
+  PITCH = ROLL * step;
+  YAW = PITCH * step;
+}
+
+}  // namespace qv

@@ -1,0 +1,261 @@
+// User response operators: the table is read once per file name, reproduced at its nodes and
+// interpolated bilinearly between them (and extrapolated beyond the frequencies after one warning),
+// angles are turned into per unit amplitude and surge and sway moved to the rotation centres; a
+// missing file gives unit operators; tables the interpolation cannot use stop the run.
+//
+// The tables hold operators that are bilinear in frequency and heading, f = a + b w + c h + d w h,
+// which bilinear interpolation reproduces exactly in every cell and by extrapolation from the end
+// cells, so the expected values come from the function itself.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+#include "util/fortran_format.h"
+#include "vessel/user_raos.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+using testing_support::stopStatus;
+using testing_support::TempDir;
+
+// Operator k (0 surge .. 5 yaw) at frequency w [rad/s] and heading h [deg].
+Complex operatorAt(int k, float w, float h, float scale = 1.0f) {
+  const float a = 0.3f * static_cast<float>(k + 1);
+  return scale * Complex(a + 0.5f * w + 0.01f * h + 0.002f * w * h, -a + 0.25f * w - 0.004f * h + 0.003f * w * h);
+}
+
+// A table file of the given frequencies and headings holding operatorAt (times scale).
+void writeTable(const std::string& name, const std::vector<float>& freqs, const std::vector<float>& heads,
+                float scale = 1.0f) {
+  std::ofstream out(name);
+  out << freqs.size() << ", " << heads.size() << "\n";
+  for (const float h : heads) {
+    out << h << "\n";
+    for (const float w : freqs) {
+      out << w;
+      for (int k = 0; k < 6; ++k) {
+        const Complex x = operatorAt(k, w, h, scale);
+        out << " " << x.real() << " " << x.imag();
+      }
+      out << "\n";
+    }
+  }
+}
+
+// Grid frequencies and wave numbers of the test grid (descending frequencies, as on a period grid).
+const std::vector<float> kGridW = {1.0f, 0.6f, 0.4f, 0.2f};
+const std::vector<float> kGridK = {0.031f, 0.0112f, 0.005f, 0.0013f};
+
+class UserRaoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::memset(&TPCM, 0, sizeof TPCM);
+    TPCM.EDUNIT = 6;
+    TPCM.NWP = static_cast<std::int32_t>(kGridW.size());
+    TPCM.TVKG = 30.0f;
+    WAVCOM.reset();
+    resetHimem();
+    layOutHimem();
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      HIMEM.IW = i;
+      INDXUP();
+      HIMEM.RLDUM(HIMEM.LW) = kGridW[i - 1];
+      HIMEM.RLDUM(HIMEM.LWK) = kGridK[i - 1];
+    }
+    HIMEM.VTCRP = 30.0f;
+    HIMEM.VTCRR = 30.0f;
+    USRRAO_STATE.reset();
+  }
+
+  // The operators of grid point i, surge .. yaw.
+  std::vector<Complex> operatorsAt(int i) {
+    HIMEM.IW = i;
+    INDXUP();
+    const Himem& h = HIMEM;
+    return {h.CXDUM(h.LSG), h.CXDUM(h.LSW), h.CXDUM(h.LHV), h.CXDUM(h.LRL), h.CXDUM(h.LPT), h.CXDUM(h.LYA)};
+  }
+
+  void atHeading(float degrees) {
+    WAVCOM.IRAO = 2;
+    HIMEM.RAOANG(2) = degrees;
+  }
+
+  TempDir dir;
+};
+
+::testing::AssertionResult complexClose(Complex actual, Complex expected) {
+  auto re = IsClose(actual.real(), expected.real(), 1e-5, 1e-6);
+  if (!re) return re << " (real part)";
+  auto im = IsClose(actual.imag(), expected.imag(), 1e-5, 1e-6);
+  if (!im) return im << " (imaginary part)";
+  return ::testing::AssertionSuccess();
+}
+
+TEST_F(UserRaoTest, NodesAndBilinearValuesWithTheCentreTransfer) {
+  writeTable("USERRAOS.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 90.0f, 180.0f, 270.0f, 360.0f});
+  HIMEM.VTCRP = 34.0f;  // pitch centre 4 above G
+  HIMEM.VTCRR = 27.5f;  // roll centre 2.5 below G
+  // Headings on a node, inside a cell, and the frequencies 1.0, 0.6, 0.2 on nodes, 0.4 between.
+  for (const float head : {90.0f, 123.5f, 360.0f}) {
+    atHeading(head);
+    ConsoleCapture console;
+    USRRAO("USERRAOS.txt ");
+    EXPECT_EQ(console.screen(), "");
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      const float w = kGridW[i - 1];
+      const float k = kGridK[i - 1];
+      Complex x[6];
+      for (int q = 0; q < 6; ++q) x[q] = operatorAt(q, w, head);
+      for (int q = 3; q < 6; ++q) x[q] *= k;
+      x[0] += 4.0f * x[4];
+      x[1] -= -2.5f * x[3];
+      const std::vector<Complex> got = operatorsAt(i);
+      for (int q = 0; q < 6; ++q) {
+        EXPECT_TRUE(complexClose(got[q], x[q])) << "heading " << head << ", w " << w << ", dof " << q + 1;
+      }
+    }
+  }
+}
+
+TEST_F(UserRaoTest, AFileIsReadOncePerName) {
+  writeTable("USERRAOS.txt", {0.2f, 1.0f}, {0.0f, 360.0f});
+  writeTable("UTANKRAO.txt", {0.2f, 1.0f}, {0.0f, 360.0f}, 2.0f);
+  atHeading(45.0f);
+  const Complex heaveFirst = operatorAt(2, 0.6f, 45.0f);
+  USRRAO("USERRAOS.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[2], heaveFirst));
+
+  // Same name: the table in memory, even though the file has changed.
+  writeTable("USERRAOS.txt", {0.2f, 1.0f}, {0.0f, 360.0f}, 3.0f);
+  USRRAO("USERRAOS.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[2], heaveFirst));
+
+  // Another name, then the first again: both are read anew.
+  USRRAO("UTANKRAO.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[2], 2.0f * heaveFirst));
+  USRRAO("USERRAOS.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[2], 3.0f * heaveFirst));
+}
+
+TEST_F(UserRaoTest, AMissingFileGivesUnitOperatorsAfterOneWarning) {
+  atHeading(30.0f);
+  {
+    ConsoleCapture console("\n");
+    USRRAO("USERRAOS.txt ");
+    EXPECT_TRUE(contains(console.screen(), "\n ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt \" not found;\n"
+                                           "     Dimensionless RAOs will default to unity.\n\n"))
+        << console.screen();
+    EXPECT_TRUE(contains(console.screen(), "Enter \"A\" to abort or Press <RETURN> to continue: "));
+  }
+  // Magnitude 1 and phases 45, 105, ..., 345 degrees; the angles then times k. The centres lie at G.
+  const float phases[6] = {45.0f, 105.0f, 165.0f, 225.0f, 285.0f, 345.0f};
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    const std::vector<Complex> got = operatorsAt(i);
+    for (int q = 0; q < 6; ++q) {
+      const float magnitude = q < 3 ? 1.0f : kGridK[i - 1];
+      const Complex expected = std::polar(magnitude, phases[q] / 57.2957795f);
+      EXPECT_TRUE(complexClose(got[q], expected)) << "point " << i << ", dof " << q + 1;
+    }
+  }
+  // The same name again: no new warning, no question (there is no reply to read).
+  ConsoleCapture quiet;
+  USRRAO("USERRAOS.txt ");
+  EXPECT_EQ(quiet.screen(), "");
+}
+
+TEST_F(UserRaoTest, AMissingFileStopsOnAbortAndUnattended) {
+  atHeading(0.0f);
+  {
+    ConsoleCapture console("A\n");
+    EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), 1);
+  }
+  USRRAO_STATE.reset();
+  TPCM.EDUNIT = kDiagnosticsUnit;
+  ConsoleCapture console;
+  EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), 1);
+}
+
+TEST_F(UserRaoTest, FrequenciesBeyondTheTableWarnOnceAndExtrapolate) {
+  writeTable("USERRAOS.txt", {0.3f, 0.5f, 0.7f}, {0.0f, 180.0f, 360.0f});
+  atHeading(200.0f);
+  {
+    ConsoleCapture console("\n");
+    USRRAO("USERRAOS.txt ");
+    const std::string expected =
+        "\n ++> Warning: Frequency outside user-supplied RAO range;\n"
+        "     \"continue\" to extrapolate outside available range.\n";
+    EXPECT_TRUE(contains(console.screen(), expected)) << console.screen();
+    EXPECT_EQ(console.screen().find(expected), console.screen().rfind(expected)) << "warned twice";
+  }
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    EXPECT_TRUE(complexClose(operatorsAt(i)[2], operatorAt(2, kGridW[i - 1], 200.0f))) << "point " << i;
+  }
+  // Once per run, whatever the file.
+  writeTable("UBUOYRAO.txt", {0.3f, 0.5f, 0.7f}, {0.0f, 360.0f});
+  ConsoleCapture quiet;
+  USRRAO("UBUOYRAO.txt ");
+  EXPECT_EQ(quiet.screen(), "");
+}
+
+TEST_F(UserRaoTest, TablesTheInterpolationCannotUseStop) {
+  atHeading(0.0f);
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string message;
+  };
+  // The largest table the arrays hold is accepted.
+  std::vector<float> freqs(121);
+  std::vector<float> heads(145);
+  for (int i = 0; i < 121; ++i) freqs[i] = 0.1f + 0.01f * static_cast<float>(i);
+  for (int i = 0; i < 145; ++i) heads[i] = 2.5f * static_cast<float>(i);
+  writeTable("USERRAOS.txt", freqs, heads);
+  USRRAO("USERRAOS.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[0], operatorAt(0, 0.6f, 0.0f)));
+
+  const Case cases[] = {
+      {"BIG1.txt", "122 2\n",
+       " ++>  User-supplied RAO array dimensions = [122,  2] out of range;\n"
+       "      maximum allowable array dimensions = [121,145]\n"},
+      {"BIG2.txt", "2,146\n",
+       " ++>  User-supplied RAO array dimensions = [  2,146] out of range;\n"
+       "      maximum allowable array dimensions = [121,145]\n"},
+      {"SMALL.txt", "1 5\n",
+       " ++>  User-supplied RAO array dimensions = [  1,  5] out of range;\n"
+       "      minimum allowable array dimensions = [  2,  2]\n"},
+      {"ORDER.txt",
+       "2 3\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
+       "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
+       "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++>  User-supplied RAO file \"ORDER.txt    \": headings not strictly monotonic at entry [  3];\n"},
+      {"SHORT.txt", "2 2\n0\n0.2 1 2 3\n",
+       " ++> End of file or related file error in routine USRRAO\n     file name SHORT.txt    \n"},
+      {"BAD.txt", "2 2\n0\n0.2 x 2 3 0 0 0 0 0 0 0 0 0\n",
+       " ++> End of file or related file error in routine USRRAO\n"},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(c.name) << c.text;
+    const std::string field = std::string(c.name) + std::string(13 - std::strlen(c.name), ' ');
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([&] { USRRAO(field); }), 1) << c.name;
+    EXPECT_TRUE(contains(console.screen(), c.message)) << c.name << ":\n" << console.screen();
+  }
+}
+
+}  // namespace
+}  // namespace qv
