@@ -1,0 +1,381 @@
+#include "vessel/vesl1.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "hull/hull_model.h"
+#include "numlib/interpolation.h"
+#include "numlib/quadrature.h"
+#include "numlib/special_functions.h"
+#include "numlib/wavenumber.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/title.h"
+#include "vessel/headings.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+
+Vesl1State VESL1_STATE;
+
+namespace {
+
+constexpr std::string_view kRoutine = "VESL1";
+constexpr float kDegreesPerRadian = 57.2957764f;
+constexpr float kTwoPi = 6.2831855f;
+
+// ---- Identity ----
+
+struct HullRow {
+  std::string_view programName, report;
+  float version;
+  std::string_view title;
+};
+
+constexpr HullRow kShipRow = {"Brantox ", "SHIPSUM.stxt", 6.8f, " Displacement-Hull Offshore Vessels"};
+constexpr HullRow kJackUpRow = {"Velnira ", "JACKSUM.stxt", 1.0f, " Jack-Up Vessels Afloat"};
+constexpr HullRow kSemiRow = {"Dorvane ", "SEMISUM.stxt", 6.8f, " Semi-Submersible Offshore Vessels"};
+constexpr HullRow kDiscRow = {"Tulkesh ", "DISCSUM.stxt", 6.8f, " Disc-Shaped Buoys and Vessels"};
+
+const HullRow& hullRow(std::int32_t vestyp) {
+  switch (vestyp) {
+    case 2:
+      return kJackUpRow;
+    case 3:
+    case 5:
+    case 6:
+      return kSemiRow;
+    case 4:
+      return kDiscRow;
+    default:
+      return kShipRow;
+  }
+}
+
+// The overrides of the configuration: the service and the vessel of the progress line, and the
+// report name where it is not the hull's. Any other configuration keeps the hull's report; with
+// CREATR 16 it is a simulated vessel.
+constexpr std::int32_t kAnyCreator = 0;
+struct ConfigurationRow {
+  std::int32_t ispm, creatr;
+  std::string_view serviceName, report, vesselWord;
+};
+constexpr ConfigurationRow kConfigurationRows[] = {
+    {1, kAnyCreator, "Quorvel", "TANKSUM.stxt", "tanker"},
+    {2, 13, "Firnedo", "BUOYSUM.stxt", "CALM buoy"},
+    {2, 10, "Gandru ", "TUGSUM.stxt", "tugboat"},
+    {3, 13, "Firnedo", "TANKSUM.stxt", "moored vessel"},
+    {3, 10, "Gandru ", "BARGSUM.stxt", "barge"},
+    {4, kAnyCreator, "Heskova", "", "moored vessel"},
+    {5, kAnyCreator, "Zantul ", "", "moored vessel"},
+    {6, kAnyCreator, "Yobrix ", "", "moored vessel"},
+    {8, kAnyCreator, "Wistole", "", "caisson spar"},
+};
+
+// The configurations whose file names the program knows: the tug-and-barge (10) and buoy-and-tanker
+// (13) data sets are two-body configurations (ISPM 2 or 3), and only they are.
+void refuseUnnamedConfiguration() {
+  const bool pairCreator = TPCM.CREATR == 10 || TPCM.CREATR == 13;
+  const bool pairBody = TPCM.ISPM == 2 || TPCM.ISPM == 3;
+  if (pairCreator == pairBody) return;
+  fatalStop(kRoutine, TPCM.EDUNIT,
+            {"", " ++> Vessel response: no file names for CREATR =" + fmtI(TPCM.CREATR, 3) + " with ISPM =" +
+                     fmtI(TPCM.ISPM, 3) + ";",
+             "     CREATR 10 and 13 need ISPM 2 or 3, and ISPM 2 and 3 need CREATR 10 or 13."});
+}
+
+// The grid and the sea-state counts index fixed arrays: refuse a data set that would reach past them.
+void refuseOversizedData() {
+  const Tpcm& d = TPCM;
+  std::string problem;
+  if (d.NWP < 2 || d.NWP > kMaxWavePeriods) {
+    problem = "the wave grid needs 2 to 100 periods (NWP =" + fmtI(d.NWP, 4) + ")";
+  } else if (d.NDIR < 0 || d.NDIR > static_cast<std::int32_t>(d.WAVHDG.size())) {
+    problem = "at most 12 regular-wave headings (NDIR =" + fmtI(d.NDIR, 4) + ")";
+  } else if (d.LRANDM != 0 && (d.NSEAHT > kMaxHeights || d.NSEAHG > kMaxSeaHeadings)) {
+    problem = "at most 6 sea-state heights and 37 sea headings (NSEAHT =" + fmtI(d.NSEAHT, 4) +
+              ", NSEAHG =" + fmtI(d.NSEAHG, 4) + ")";
+  } else if (d.LRANDM != 0 && d.LSPRED != 0 && d.ANGSEC <= 0.0f) {
+    problem = "the spreading sector ANGSEC must be positive (ANGSEC =" + fmtF(d.ANGSEC, 9, 2) + ")";
+  }
+  if (problem.empty()) return;
+  fatalStop(kRoutine, d.EDUNIT, {"", " ++> Vessel response: " + problem + "."});
+}
+
+// ---- Storm and design wave ----
+
+// The representative period, the storm factor, the design wave and the Gaussian factor. The wind
+// sea stands for its first sea state: in a fresh process no sea state has been evaluated yet.
+void stormAndDesignWave() {
+  const Tpcm& d = TPCM;
+  Wavcom& wc = WAVCOM;
+  if (d.CREATR < 10) {
+    wc.DURFAC = 1.3141f;
+  } else {
+    const bool randomSea = d.LRANDM != 0;
+    const bool swell = d.LSWELL != 0;
+    const bool sea = randomSea || swell;
+    const float seaPeriod = d.SIGPD(1);
+    const float seaHeight = d.SWHT(1);
+    if (randomSea && swell) {
+      const float swellSquared = d.SWELHT * d.SWELHT;
+      const float seaSquared = seaHeight * seaHeight;
+      wc.TAVG = (d.SWELPD * swellSquared + seaPeriod * seaSquared) / (swellSquared + seaSquared);
+    } else if (randomSea) {
+      wc.TAVG = seaPeriod;
+    } else if (swell) {
+      wc.TAVG = d.SWELPD;
+    } else {
+      wc.TAVG = std::sqrt(wc.G / d.DRAFT);
+    }
+    // A period that is not positive cannot count waves: take the storm of 1000 as without a duration.
+    const float waves = (d.DURATN > 0.0f && wc.TAVG > 0.0f) ? d.DURATN * 3600.0f / wc.TAVG : 1000.0f;
+    // A storm of less than one wave has no extreme above the mean.
+    wc.DURFAC = 0.5f * std::sqrt(std::max(std::log(waves), 0.0f));
+    if (d.LSLPHT == 0) {
+      wc.XTRMWV = sea ? wc.DURFAC * d.SLPHT : 0.5f * d.SLPHT;
+    } else {
+      HIMEM.RSLOPE = sea ? 2.0f * wc.DURFAC * d.SLPHT / kDegreesPerRadian : d.SLPHT / kDegreesPerRadian;
+      // The height of a wave of that slope and period: slope / k. Without a positive period the
+      // wave number is unbounded, and the height goes to its limit 0.
+      wc.XTRMWV = 0.0f;
+      if (wc.TAVG > 0.0f) {
+        float y = 0.0f;
+        WAVVEC(HIMEM.WCONST * kTwoPi / wc.TAVG, y);
+        wc.XTRMWV = HIMEM.RSLOPE * d.DEPTH / y;
+      }
+    }
+  }
+  wc.GAUSFK = 2.828f * wc.DURFAC;
+}
+
+// ---- Wave grid ----
+
+void fillGrid() {
+  const Tpcm& d = TPCM;
+  Wavcom& wc = WAVCOM;
+  Himem& h = HIMEM;
+  h.EPS = 1.0e-5f;
+  wc.TL = d.T(d.NWP);
+  wc.TS = d.T(1);
+  wc.NW = d.NWP - 1;
+  wc.DT = d.T(2) - d.T(1);
+  wc.DW = 0.0f;
+  if (d.hideHobraneReports == 0) writeRecord(d.EDUNIT, " --> Computing shallow water wave lengths...");
+  for (h.IW = 1; h.IW <= d.NWP; ++h.IW) {
+    INDXUP();
+    const float w = kTwoPi / d.T(h.IW);
+    float y = 0.0f;
+    WAVVEC(h.WCONST * w, y);
+    h.RLDUM(h.LW) = w;
+    h.RLDUM(h.LW2) = w * w;
+    h.RLDUM(h.LWK) = y / d.DEPTH;
+    wc.W(h.IW) = w;
+    wc.W2(h.IW) = w * w;
+    wc.WVK(h.IW) = h.RLDUM(h.LWK);  // the disc model reads the wave numbers from WAVCOM
+  }
+}
+
+// ---- Report ----
+
+// The title page, on the console paused and drawn again while the reply asks to go back, then the
+// hull model's pages I and II.
+void writeSummaryReport(const VesselIdentity& id) {
+  Tpcm& d = TPCM;
+  const bool console = d.IUNIT != 1;
+  do {
+    PAGE(d.IUNIT, d.EDUNIT, 1, 99);
+    TITLPG(d.CREATR, id.title, static_cast<std::int32_t>(id.title.size()), id.programName,
+           static_cast<std::int32_t>(id.programName.size()), id.version, d.CID1P.view(), d.CID2P.view(), d.IUNIT);
+    d.LBACK = 0;
+    if (console) PRSRET(d.EDUNIT, kKeyboardUnit, d.LBACK);
+  } while (d.LBACK <= -1);
+  hullSUM();
+  hullOUT();
+}
+
+// On the first pass of the process: a natural period of heave, pitch or roll beyond the period grid
+// makes the hull model's responses near resonance unreliable (not checked for a column-stabilised
+// hull, whose heave, pitch and roll periods commonly lie beyond the wave periods).
+void warnNaturalPeriodsOffGrid() {
+  if (VESL1_STATE.FRQWN == 0) return;
+  VESL1_STATE.FRQWN = 0;
+  const Himem& h = HIMEM;
+  bool outside = false;
+  for (const float w : {h.WP, h.WH, h.WR}) {
+    int range = 0;
+    int index = 0;
+    BSRCH(&h.RLDUM(h.LCNW), w, range, index, TPCM.NWP);
+    outside = outside || range != 0;
+  }
+  if (TPCM.SEMI_LIKE != 0 || !outside) return;
+  writeRecord(TPCM.EDUNIT, " ++> Warning: A natural period of heave, pitch or roll lies outside the");
+  writeRecord(TPCM.EDUNIT, "              assigned period array. Serious computational errors may result.");
+  PRSRET(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
+}
+
+}  // namespace
+
+VesselIdentity vesselIdentity() {
+  const HullRow& row = hullRow(TPCM.VESTYP);
+  VesselIdentity id{row.programName, row.report, row.version, row.title, "Quorvel", "vessel"};
+  for (const ConfigurationRow& c : kConfigurationRows) {
+    if (c.ispm != TPCM.ISPM || (c.creatr != kAnyCreator && c.creatr != TPCM.CREATR)) continue;
+    id.serviceName = c.serviceName;
+    id.vesselWord = c.vesselWord;
+    if (!c.report.empty()) id.report = c.report;
+    return id;
+  }
+  if (TPCM.CREATR == 16) {
+    id.serviceName = "Krebona";
+    id.vesselWord = "simulated vessel";
+  }
+  return id;
+}
+
+float COSPWR(float X, float COSEXP) {
+  const float c = std::fabs(std::cos(X));
+  return c <= 1.0e-10f ? 0.0f : std::pow(c, COSEXP);
+}
+
+Spreading spreadingNormalisation() {
+  const Tpcm& d = TPCM;
+  if (d.ANGSEC <= 360.0f) return {d.ANGSEC, FACTRI(d.COSEXP, d.EDUNIT, kKeyboardUnit)};
+
+  // A sector wider than the circle: the cosine power over the part of the half circle it maps onto.
+  const float cosexp = d.COSEXP;
+  const auto integrand = [cosexp](float x) { return COSPWR(x, cosexp); };
+  const float upper = 565.4867f / d.ANGSEC;
+  float eps = 1.0e-4f;
+  int halvings = 10;
+  int integrations = 0;
+  float aux[80];
+  for (;;) {
+    float integral = 0.0f;
+    int IER = 0;
+    QATR(0.0f, upper, eps, halvings, integrand, integral, IER, aux);
+    const float fact = 2.0f * integral;
+    ++integrations;
+    if (IER == kQuadRoundoff) {
+      if (std::fabs(fact) <= 10.0f * eps) {
+        fatalStop(kRoutine, d.EDUNIT, {" ++> FATAL error: unfixable roundoff error in VESL1"});
+      }
+      eps = 10.0f * eps;
+    } else if (IER == kQuadNoConvergence) {
+      if (halvings > 40) fatalStop(kRoutine, d.EDUNIT, {"++> FATAL error: NDIM > NDMSUP in VESL1"});
+      halvings *= 2;
+    } else if (0.01f * fact < eps) {
+      eps = 0.008f * fact;  // the tolerance must be small beside the integral
+    } else {
+      return {360.0f, fact};
+    }
+    if (integrations >= 100) {
+      writeRecord(d.EDUNIT, " ++> Possible COSEXP integration failure in VESL1");
+      std::int32_t answer = 0;
+      ABORT0(d.EDUNIT, kKeyboardUnit, answer);
+      if (answer < 0 || d.EDUNIT == kDiagnosticsUnit) silentStop(kRoutine);
+      integrations = 0;
+    }
+  }
+}
+
+void VESL1() {
+  Tpcm& d = TPCM;
+  Wavcom& wc = WAVCOM;
+  Himem& h = HIMEM;
+
+  // 1. Identity, and the data the pass cannot take.
+  refuseUnnamedConfiguration();
+  refuseOversizedData();
+  const VesselIdentity id = vesselIdentity();
+
+  // 2. The report file.
+  const bool reportFile = d.IUNIT == 1 && d.NEGSUM == 0;
+  if (reportFile) RHOPEN(id.report, kFormatted, kFresh, d.IDRIVE, d.IUNIT, kRoutine, d.EDUNIT, d.CMPUTR);
+
+  // 3. Debug level.
+  if (d.NBUG0 == 1) {
+    writeRecord(d.EDUNIT, " ### In VESL1:");
+    INBUG(d.NBUG, d.EDUNIT, kKeyboardUnit);
+  } else {
+    d.NBUG = 0;
+  }
+
+  // 4. Screen.
+  if (d.ISPM == 0 && d.CREATR != 16) {
+    CLEAR(d.EDUNIT);
+  } else if (d.hideHobraneReports == 0) {
+    writeRecord(d.EDUNIT, " --> In " + std::string(id.serviceName) + " service for motions of " +
+                              std::string(id.vesselWord));
+  }
+
+  // 5. Gravity and the site constants.
+  wc.G = d.NUNTS == 0 ? 32.152f : 9.8f;
+  h.WCONST = std::sqrt(d.DEPTH / wc.G);
+  wc.RHOWTR = 0.001f * d.DWATR / wc.G;
+
+  // 6, 7. Storm values and the sea-state counts.
+  stormAndDesignWave();
+  if (d.WAVTYP == 7 || d.WAVTYP == 8) d.NSEAHT = 1;
+  if (d.LRANDM == 0) {
+    d.NSEAHT = 0;
+    d.NSEAHG = 0;
+  }
+  d.NUM_SWEL = d.LSWELL + d.LSWEL2;
+
+  // 8, 9. The work-area layout and the spreading words.
+  layOutHimem();
+  if (d.NA == 0) d.NA = 6;
+  wc.LWVCMP = 0;
+  wc.NSPEC = d.WAVTYP;
+  wc.NA2 = d.NA / 2;
+  wc.LEXP = 1;
+
+  // 10, 11. Spreading normalisation and step.
+  const Spreading spreading = spreadingNormalisation();
+  wc.DA = spreading.sector / (static_cast<float>(d.NA) * kDegreesPerRadian);
+  wc.DADEG = spreading.sector / static_cast<float>(d.NA);
+  wc.ANGNRM = (180.0f / d.ANGSEC) * wc.DA / (3.0f * spreading.FACT);
+  h.NPASS = 0;
+  h.LRAO.fill(0);
+
+  // 12. The response headings.
+  if (d.LSPRED == 0) wc.LEXP = 0;
+  LOADN();
+
+  // 13, 14. The grid and the default swell.
+  fillGrid();
+  if (d.SWLTYP == 0) {
+    wc.NSWEL = static_cast<std::int32_t>((d.SWELPD - wc.TS) / wc.DT + 1.5f);
+    wc.DELSWL = d.SWLWID;
+  }
+
+  // 15. The hull model: characteristics and the reference exciting forces.
+  if (d.hideHobraneReports == 0) writeRecord(d.EDUNIT, " --> Computing vessel resonance characteristics...");
+  wc.SHPLNQ = d.LWL;
+  wc.BEAMQ = d.BWL;
+  wc.DRAFTQ = d.DRAFT;
+  hullCHR();
+  std::int32_t flag = 0;
+  hullFRC(flag);
+
+  // 16, 17. The summary report and the natural-period check.
+  if (d.NEGSUM != 1) writeSummaryReport(id);
+  warnNaturalPeriodsOffGrid();
+
+  // 18. The heading of the largest waves, and the pitch frequency for the drift models.
+  wc.BIGWVS = (d.LSWELL == 1 && d.SWELHT > d.SWHT(1)) ? static_cast<float>(wc.ISWELL) : 1.0f;
+  d.WPITCH = h.WP;
+
+  // 19.
+  if (reportFile) HCLOSE(d.IUNIT, id.report, kRoutine, d.EDUNIT);
+}
+
+}  // namespace qv

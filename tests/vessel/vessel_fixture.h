@@ -1,0 +1,35 @@
+// The data set of the vessel-response tests: a free ship of this program (CREATR 11, ISPM 0) in
+// 150 ft of water, one regular-wave heading from astern, the saved data set's grid of periods from
+// 5 s in steps of 0.5 s, and the stand-in hull in place of the ship model. The analysis blocks are
+// as at the start of a process.
+#pragma once
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "support/data_set_fixture.h"
+#include "vessel/stub_hull.h"
+#include "vessel/vesl1.h"
+#include "waves/wavcom.h"
+
+namespace qv::testing_support {
+
+inline void freeShipDataSet(int periods) {
+  fillSavedDataSet();
+  TPCM.EDUNIT = kScreenUnit;
+  TPCM.CREATR = 11;
+  TPCM.ISPM = 0;
+  TPCM.DEPTH = 150.0f;
+  TPCM.DRAFT = 50.0f;
+  TPCM.TVKG = 40.0f;
+  TPCM.LWL = 900.0f;
+  TPCM.BWL = 150.0f;
+  TPCM.NWP = periods;
+  TPCM.NDIR = 1;
+  TPCM.WAVHDG(1) = 180.0f;
+  WAVCOM.reset();
+  resetHimem();
+  VESL1_STATE.reset();
+  StubHull::install();
+}
+
+}  // namespace qv::testing_support
