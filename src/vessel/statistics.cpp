@@ -1,0 +1,242 @@
+#include "vessel/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "numlib/interpolation.h"
+#include "numlib/quadrature.h"
+#include "platform/units.h"
+#include "util/dialogue.h"
+#include "util/fortran_format.h"
+#include "waves/spectral_integration.h"
+#include "waves/wavcom.h"
+#include "waves/wvspec.h"
+
+namespace qv {
+
+namespace {
+
+constexpr float kDegreesPerRadian = 57.2957764f;
+
+bool pointQuantities() { return HIMEM.LFRFLG >= 2; }
+
+// The response moments of quantity q in the wave spectrum at RLDUM(IP), into RLDUM(LOC).
+void responseMoments(int q, std::int32_t IP, std::int32_t LOC) {
+  Himem& h = HIMEM;
+  if (pointQuantities()) {
+    STATCP(&h.RLDUM(h.LBASEX + (q - 1) * h.NARRAY), IP, LOC);
+  } else {
+    STATCM(h.LCNSG + (q - 1) * h.NARRAY, IP, LOC);
+  }
+}
+
+// Calls visit(q, tableIndex) for every quantity of the block in hand.
+template <class Visit>
+void forEachQuantity(Visit visit) {
+  const Himem& h = HIMEM;
+  if (pointQuantities()) {
+    for (int q = 1; q <= 3 * h.NCOL; ++q) visit(q, q + 6 * (h.IREP - 1));
+    return;
+  }
+  for (int q = 1; q <= kDof; ++q) {
+    if (h.LFRFLG == 0 && TPCM.MOTION(q) == 0) continue;  // a motion not asked for gets no statistics
+    visit(q, q);
+  }
+}
+
+// Adds weight times the moment pair at RLDUM(from) to the table pair (index, j, h).
+void accumulate(int index, int j, int hd, std::int32_t from, float weight) {
+  Himem& h = HIMEM;
+  const std::int32_t to = statisticsPair(h.LOCSIG, index, j, hd);
+  h.RLDUM(to) += h.RLDUM(from) * weight;
+  h.RLDUM(to + 1) += h.RLDUM(from + 1) * weight;
+}
+
+// The work area's record of what WVSPEC leaves: WCONST and the frequency index always, the peak
+// period only for a sea-state height (the swells have moment slots of their own).
+WvspecSink spectrumSink(bool heightSlot) {
+  Himem& h = HIMEM;
+  WvspecSink sink;
+  sink.WCONST = &h.WCONST;
+  sink.IW = &h.IW;
+  if (heightSlot) sink.peakPeriod = &h.RLDUM(h.LCNWV + 3 * (h.IHT - 1) + 2);
+  return sink;
+}
+
+// The swells whose direction is the response heading in hand: their spectra, and their response
+// added to every sea state (or, with directions tied to the sea headings, to their own heading).
+void addSwells() {
+  Tpcm& d = TPCM;
+  Himem& h = HIMEM;
+  Wavcom& wc = WAVCOM;
+  const std::int32_t irao = wc.IRAO;
+  int swellHeading = 0;
+  int swell2Heading = 0;
+  if (d.LSWLOK == 1) {
+    for (int hd = 1; hd <= d.NSEAHG; ++hd) {
+      if (irao == h.ISWL(hd)) {
+        wc.ISWELL = irao;
+        swellHeading = hd;
+      }
+      if (irao == h.ISWL2(hd)) {
+        wc.ISWEL2 = irao;
+        swell2Heading = hd;
+      }
+    }
+  }
+  const bool swell = wc.ISWELL == irao;
+  const bool swell2 = wc.ISWEL2 == irao;
+  if (!swell && !swell2) return;
+
+  const std::int32_t swellSpectrum = h.LCNPSD + h.MAXHT * h.NARRAY;
+  const std::int32_t swell2Spectrum = swellSpectrum + h.NARRAY;
+  const WvspecSink sink = spectrumSink(false);
+  if (swell) {
+    WVSPEC(d.SWLTYP, &h.RLDUM(swellSpectrum), d.SWELHT, d.SWELPD, wc.WSWLPK, wc.WKSWLPK, kSwell, &sink);
+    SMPIN2(&h.RLDUM(swellSpectrum), h.LCNSWL);
+  }
+  if (swell2) {
+    WVSPEC(d.SWLTYP2, &h.RLDUM(swell2Spectrum), d.SWELHT2, d.SWELPD2, wc.WSWLPK2, wc.WKSWLPK2,
+           kSecondSwell, &sink);
+    SMPIN2(&h.RLDUM(swell2Spectrum), h.LCNSWL2);
+  }
+
+  const int heights = std::max(d.NSEAHT, 1);
+  const int headings = std::max(d.NSEAHG, 1);
+  forEachQuantity([&](int q, int index) {
+    if (swell) responseMoments(q, swellSpectrum, h.LCNSIG);
+    if (swell2) responseMoments(q, swell2Spectrum, h.LCNSIG2);
+    for (int j = 1; j <= heights; ++j) {
+      for (int hd = 1; hd <= headings; ++hd) {
+        if (swell && (d.LSWLOK != 1 || hd == swellHeading)) accumulate(index, j, hd, h.LCNSIG, 1.0f);
+        if (swell2 && (d.LSWLOK != 1 || hd == swell2Heading)) accumulate(index, j, hd, h.LCNSIG2, 1.0f);
+      }
+    }
+  });
+}
+
+// The weight of the response heading in hand in sea heading hd: 1 for the mean direction without
+// spreading; with spreading the sum over the spreading directions that fall on it of the Simpson
+// weight times the normalised cosine power (the sector's far edge, offset NA2, gets none).
+float seaHeadingWeight(int hd) {
+  const Tpcm& d = TPCM;
+  const Himem& h = HIMEM;
+  const Wavcom& wc = WAVCOM;
+  if (wc.LEXP != 1) return wc.IRAO == h.IRAN(hd) ? 1.0f : 0.0f;
+  float weight = 0.0f;
+  for (int dir = 1; dir <= d.NA + 1; ++dir) {
+    if (h.INTGFL(dir, hd) != wc.IRAO) continue;
+    const int offset = dir - 1 - wc.NA2;
+    if (offset == wc.NA2) continue;
+    float simpson = 0.0f;
+    SEIVE(dir, 1, d.NA + 1, simpson);
+    const float angle = static_cast<float>(offset) * wc.DA * 180.0f / d.ANGSEC;
+    weight += wc.ANGNRM * simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
+  }
+  return weight;
+}
+
+// The wind sea of every height: its spectrum (formed once per run), the response moments, and their
+// share at every sea heading.
+void addWindSea() {
+  Tpcm& d = TPCM;
+  Himem& h = HIMEM;
+  Wavcom& wc = WAVCOM;
+  for (h.IHT = 1; h.IHT <= d.NSEAHT; ++h.IHT) {
+    const int j = h.IHT;
+    const std::int32_t spectrum = h.LCNPSD + (j - 1) * h.NARRAY;
+    if (wc.LWVCMP == 0) {
+      wc.TPK = d.SIGPD(j);
+      wc.SWH = d.SWHT(j);
+      const WvspecSink sink = spectrumSink(true);
+      WVSPEC(d.WAVTYP, &h.RLDUM(spectrum), wc.SWH, wc.TPK, wc.WPK, wc.WKPK, kWindSea, &sink);
+      SMPIN2(&h.RLDUM(spectrum), h.LCNWV + 3 * (j - 1));
+    }
+    forEachQuantity([&](int q, int index) {
+      responseMoments(q, spectrum, h.LCNSIG);
+      for (int hd = 1; hd <= d.NSEAHG; ++hd) {
+        const float weight = seaHeadingWeight(hd);
+        if (weight != 0.0f) accumulate(index, j, hd, h.LCNSIG, weight);
+      }
+    });
+  }
+}
+
+}  // namespace
+
+void SMPIN2(const float* F, std::int32_t LOC) {
+  Himem& h = HIMEM;
+  float m0 = 0.0f;
+  float m2 = 0.0f;
+  gridMoments(F, &h.RLDUM(h.LCNW2), m0, m2);
+  h.RLDUM(LOC) = m0;
+  h.RLDUM(LOC + 1) = m2;
+}
+
+void STATCP(const float* F, std::int32_t IP, std::int32_t LOC) {
+  Himem& h = HIMEM;
+  const int n = wavePoints();
+  for (int i = 1; i <= n; ++i) h.PSD(i) = F[i - 1] * h.RLDUM(IP + i - 1);
+  SMPIN2(h.PSD.data(), LOC);
+}
+
+void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC) {
+  const Tpcm& d = TPCM;
+  Himem& h = HIMEM;
+  const int n = wavePoints();
+  // Heading of the waves relative to the vessel's course, and the speed along it.
+  const float beta = (h.REDANG(WAVCOM.IRAO) - d.VGLDIR) / kDegreesPerRadian;
+  const float speedAlong = d.TVFWD * std::cos(beta);
+  const float rollLever = h.VTCRR - d.TVKG;
+  const float pitchLever = h.VTCRP - d.TVKG;
+  const bool forces = h.LFRFLG == 1;
+  const bool atSpeed = d.TVFWD != 0.0f;
+
+  Complex X[kNarray];
+  float encounter[kNarray];
+  for (h.IW = 1; h.IW <= n; ++h.IW) {
+    INDXUP();
+    Complex x = h.CXDUM(KCOL + h.IWM);
+    if (d.LCGFLG == 1) {
+      if (!forces && KCOL == h.LCNSG) x -= pitchLever * h.CXDUM(h.LPT);
+      if (!forces && KCOL == h.LCNSWY) x += rollLever * h.CXDUM(h.LRL);
+      if (forces && KCOL == h.LCNROL) x -= (rollLever / h.GMT) * h.CXDUM(h.LSW);
+      if (forces && KCOL == h.LCNPIT) x += (pitchLever / h.GML) * h.CXDUM(h.LSG);
+    }
+    // Forces and moments other than heave are held per unit wave slope.
+    if (forces && KCOL != h.LCNHV) x *= h.RLDUM(h.LWK);
+    X[h.IWM] = x;
+    if (atSpeed) encounter[h.IWM] = h.RLDUM(h.LW) - h.RLDUM(h.LWK) * speedAlong;
+  }
+  for (h.IW = 1; h.IW <= n; ++h.IW) {
+    INDXUP();
+    Complex x = X[h.IWM];
+    if (atSpeed) {
+      // The operator belongs to the encounter frequency: take it there at the wave frequency.
+      int range = 0;
+      int index = 0;
+      BSRCH(encounter, h.RLDUM(h.LW), range, index, n);
+      CINTRP(encounter, X, h.RLDUM(h.LW), x, index);
+    }
+    h.PSD(h.IW) = h.RLDUM(IP + h.IWM) * std::norm(x);
+  }
+  SMPIN2(h.PSD.data(), LOC);
+}
+
+void STAT1() {
+  Tpcm& d = TPCM;
+  if (d.NBUG == 1) {
+    writeRecord(d.EDUNIT, " IN STAT1. IRAO,LRFGLG = " + fmtI(WAVCOM.IRAO, 6) + fmtI(HIMEM.LFRFLG, 6));
+    INBUG(d.NBUG, d.EDUNIT, kKeyboardUnit);
+  }
+  if (d.LSWELL != 0) addSwells();
+  if (d.LRANDM != 0) {
+    addWindSea();
+    WAVCOM.LWVCMP = 1;
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,38 @@
+// Response spectra and sea-state statistics of the vessel response: for the response heading in
+// hand (WAVCOM IRAO), the zeroth and second moments of the response in every sea state of the run,
+// accumulated with the directional-spreading weights into the statistics table of HIMEM.
+//
+// The table: for quantity q, sea-state height j and sea heading h the pair (M0, M2) at
+// statisticsPair(LOCSIG, q, j, h) of RLDUM (hull/himem.h). The caller chooses the block and the
+// quantities before each call and clears the block once; the table only grows.
+//   LFRFLG 1  the six exciting forces and moments (LOCSIG = LCNFTQ), operator columns LCNSG ...
+//   LFRFLG 0  the six vessel motions (LOCSIG = LCNMOT); a motion whose TPCM MOTION flag is 0 is skipped
+//   LFRFLG 2, 3, 4  point accelerations, velocities, displacements (LOCSIG = LCNACC, LCNVEL, LCNDSP):
+//             NCOL x 3 squared transfer functions in RLDUM columns from LBASEX, table index
+//             q + 6 (IREP - 1)
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// Adds the contributions of the response heading IRAO: the swells at the headings that are swell
+// directions, and the wind sea of every height at the sea headings whose mean direction or (with
+// spreading) spreading directions fall on IRAO, weighted by the normalised cosine power. The sea
+// spectra of all heights are formed on the first call after pass 1 (WAVCOM LWVCMP 0) and reused.
+void STAT1();
+
+// Response moments of the operator column that starts at CXDUM(KCOL) in the wave spectrum at
+// RLDUM(IP): M0 into RLDUM(LOC), M2 into RLDUM(LOC + 1). With TPCM LCGFLG 1 the operator is referred
+// to the centre of gravity; forces and moments other than heave are turned from per unit wave slope
+// into per unit amplitude; with forward speed the operator is taken at the encounter frequency.
+void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC);
+
+// The same for a real squared transfer function F(1..NWP) (F[0..NWP-1]).
+void STATCP(const float* F, std::int32_t IP, std::int32_t LOC);
+
+// The grid's moment rule (SMPINT) with the squared frequencies of the work area (RLDUM from LCNW2):
+// M0 of F into RLDUM(LOC), M2 into RLDUM(LOC + 1).
+void SMPIN2(const float* F, std::int32_t LOC);
+
+}  // namespace qv

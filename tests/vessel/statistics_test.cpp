@@ -1,0 +1,271 @@
+// Response statistics over the sea states. With unit operators and no forward speed the response of
+// a motion is the sea itself, so every table pair must equal the sea's moments from SMPINT; with
+// spreading, the weights of one sea heading's directions sum to 1 within Simpson's error.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "hull/hull_model.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+#include "vessel/statistics.h"
+#include "vessel/stub_hull.h"
+#include "vessel/vessel_fixture.h"
+#include "vessel/vesl1.h"
+#include "waves/spectral_integration.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::IsClose;
+using testing_support::StubHull;
+using testing_support::TempDir;
+
+struct Moments {
+  float m0 = 0.0f;
+  float m2 = 0.0f;
+};
+
+Moments smpint(const float* f) {
+  Moments m;
+  SMPINT(f, m.m0, m.m2);
+  return m;
+}
+
+// Frequency [rad/s] and wave number of grid point i, from the work area.
+float w(int i) { return HIMEM.RLDUM(HIMEM.LCNW + i - 1); }
+float k(int i) { return HIMEM.RLDUM(HIMEM.LCNWK + i - 1); }
+
+Moments pairAt(std::int32_t base, int q, int j, int h) {
+  const std::int32_t at = statisticsPair(base, q, j, h);
+  return {HIMEM.RLDUM(at), HIMEM.RLDUM(at + 1)};
+}
+
+class StatisticsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::freeShipDataSet(41);  // 3 to 23 s: the seas below lose little of their tails
+    for (int i = 1; i <= TPCM.NWP; ++i) TPCM.T(i) = 3.0f + 0.5f * static_cast<float>(i - 1);
+    TPCM.NEGSUM = 1;
+    // Two JONSWAP sea states and two sea headings.
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 2;
+    TPCM.NSEAHT = 2;
+    TPCM.SWHT(1) = 10.0f;
+    TPCM.SIGPD(1) = 9.0f;
+    TPCM.SWHT(2) = 20.0f;
+    TPCM.SIGPD(2) = 12.0f;
+    TPCM.NSEAHG = 2;
+    TPCM.SEAHDG(1) = 0.0f;
+    TPCM.SEAHDG(2) = 90.0f;
+  }
+  void TearDown() override { HULL_MODELS.reset(); }
+
+  // Pass 1, then the motion statistics of every response heading, as the second pass gathers them.
+  void runMotionStatistics() {
+    ConsoleCapture console;
+    VESL1();
+    HIMEM.LFRFLG = 0;
+    HIMEM.LOCSIG = HIMEM.LCNMOT;
+    for (WAVCOM.IRAO = 1; WAVCOM.IRAO <= WAVCOM.NRAO; ++WAVCOM.IRAO) STAT1();
+  }
+
+  const float* seaSpectrum(int j) const { return &HIMEM.RLDUM(HIMEM.LCNPSD + (j - 1) * HIMEM.NARRAY); }
+
+  TempDir dir;
+};
+
+TEST_F(StatisticsTest, UnitOperatorsReturnTheSeaWithoutSpreading) {
+  TPCM.LSPRED = 0;
+  TPCM.MOTION(4) = 0;  // roll not asked for
+  runMotionStatistics();
+  for (int j = 1; j <= 2; ++j) {
+    const Moments sea = smpint(seaSpectrum(j));
+    // The sea itself: M0 near Hs^2 / 16 on this grid, and its slot in the work area.
+    EXPECT_TRUE(IsClose(sea.m0, TPCM.SWHT(j) * TPCM.SWHT(j) / 16.0, 0.05)) << "height " << j;
+    const std::int32_t slot = HIMEM.LCNWV + 3 * (j - 1);
+    EXPECT_TRUE(IsClose(HIMEM.RLDUM(slot), sea.m0, 1e-6));
+    EXPECT_TRUE(IsClose(HIMEM.RLDUM(slot + 1), sea.m2, 1e-6));
+    EXPECT_EQ(HIMEM.RLDUM(slot + 2), TPCM.SIGPD(j));  // the peak period WVSPEC settled on
+    for (int h = 1; h <= 2; ++h) {
+      for (int q = 1; q <= 6; ++q) {
+        const Moments got = pairAt(HIMEM.LCNMOT, q, j, h);
+        if (q == 4) {
+          EXPECT_EQ(got.m0, 0.0f);
+          EXPECT_EQ(got.m2, 0.0f);
+          continue;
+        }
+        EXPECT_TRUE(IsClose(got.m0, sea.m0, 1e-5)) << "q " << q << " j " << j << " h " << h;
+        EXPECT_TRUE(IsClose(got.m2, sea.m2, 1e-5)) << "q " << q << " j " << j << " h " << h;
+      }
+    }
+  }
+  EXPECT_EQ(WAVCOM.LWVCMP, 1);
+}
+
+// Sea headings 0 and 90 spread in 6 intervals share some directions (merged headings), and the
+// regular heading 180 is one of them. Each sea heading's directions together carry the Simpson sum
+// of the normalised cosine power, from Python (sector = min(ANGSEC, 360), DA = sector / 6 [rad]):
+//   FACT = sqrt(pi) gamma((p+1)/2) / gamma(p/2+1) up to 360 degrees, else
+//          2 scipy.integrate.quad(|cos x|^p, 0, pi 180 / ANGSEC)
+//   ANGNRM = (180 / ANGSEC) DA / (3 FACT)
+//   sum over d = 1..7 of ANGNRM s_d |cos((d - 4) DA 180 / ANGSEC)|^p, s = 1, 4, 2, 4, 2, 4, 1, d = 7 left out
+// ANGSEC 180, p 4.5: 1.0062793. ANGSEC 400, p 2: 0.9980310; there the first direction (160 degrees
+// for sea heading 0) merges with the last, which carries no weight.
+TEST_F(StatisticsTest, SpreadingWeightsOfASeaHeadingSumToOne) {
+  struct Case {
+    float angsec, cosexp;
+    double sum;
+  };
+  for (const Case& c : {Case{180.0f, 4.5f, 1.0062793}, Case{400.0f, 2.0f, 0.9980310}}) {
+    SetUp();
+    TPCM.LSPRED = 1;
+    TPCM.NA = 6;
+    TPCM.ANGSEC = c.angsec;
+    TPCM.COSEXP = c.cosexp;
+    runMotionStatistics();
+    for (int j = 1; j <= 2; ++j) {
+      const Moments sea = smpint(seaSpectrum(j));
+      for (int h = 1; h <= 2; ++h) {
+        const Moments got = pairAt(HIMEM.LCNMOT, 3, j, h);
+        EXPECT_TRUE(IsClose(got.m0 / sea.m0, c.sum, 1e-5)) << "ANGSEC " << c.angsec << " j " << j << " h " << h;
+        EXPECT_TRUE(IsClose(got.m2 / sea.m2, c.sum, 1e-5)) << "ANGSEC " << c.angsec << " j " << j << " h " << h;
+        EXPECT_LT(std::fabs(got.m0 / sea.m0 - 1.0), 1e-2);
+      }
+    }
+  }
+}
+
+TEST_F(StatisticsTest, AFixedSwellReachesEverySeaStateAlsoWithoutARandomSea) {
+  TPCM.LRANDM = 0;
+  TPCM.LSWELL = 1;
+  TPCM.SWLTYP = 2;
+  TPCM.SWELHT = 6.0f;
+  TPCM.SWELPD = 14.0f;
+  TPCM.SWLHDG = 45.0f;
+  runMotionStatistics();
+  const Moments swell = smpint(&HIMEM.RLDUM(HIMEM.LCNPSD + 6 * HIMEM.NARRAY));
+  EXPECT_TRUE(IsClose(swell.m0, 36.0 / 16.0, 0.05));
+  EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSWL), swell.m0, 1e-6));
+  // No random sea: one height and one heading stand for the table.
+  for (int q = 1; q <= 6; ++q) {
+    const Moments got = pairAt(HIMEM.LCNMOT, q, 1, 1);
+    EXPECT_TRUE(IsClose(got.m0, swell.m0, 1e-5)) << "q " << q;
+    EXPECT_TRUE(IsClose(got.m2, swell.m2, 1e-5)) << "q " << q;
+  }
+  EXPECT_EQ(pairAt(HIMEM.LCNMOT, 1, 2, 1).m0, 0.0f);
+}
+
+// The operator forms of STATCM, each against the response spectrum built here point by point and
+// integrated by SMPINT.
+class OperatorFormsTest : public StatisticsTest {
+ protected:
+  void SetUp() override {
+    StatisticsTest::SetUp();
+    TPCM.LSPRED = 0;
+    ConsoleCapture console;
+    VESL1();
+    HIMEM.LOCSIG = HIMEM.LCNMOT;
+    WAVCOM.IRAO = 1;
+    HIMEM.RAOANG(1) = 0.0f;
+    // A sea spectrum in place: that of height 2.
+    WAVCOM.LWVCMP = 0;
+    HIMEM.LFRFLG = 0;
+    STAT1();
+  }
+  void setColumn(std::int32_t column, Complex (*value)(int)) {
+    for (int i = 1; i <= TPCM.NWP; ++i) HIMEM.CXDUM(column + i - 1) = value(i);
+  }
+  // SMPINT of the sea of height 2 times |X(i)|^2.
+  Moments expected(Complex (*X)(int)) const {
+    std::vector<float> psd(100, 0.0f);
+    for (int i = 1; i <= TPCM.NWP; ++i) psd[i - 1] = seaSpectrum(2)[i - 1] * std::norm(X(i));
+    return smpint(psd.data());
+  }
+  Moments computed(std::int32_t column) {
+    STATCM(column, HIMEM.LCNPSD + HIMEM.NARRAY, HIMEM.LCNSIG);
+    return {HIMEM.RLDUM(HIMEM.LCNSIG), HIMEM.RLDUM(HIMEM.LCNSIG + 1)};
+  }
+};
+
+TEST_F(OperatorFormsTest, ForcesOtherThanHeavePerUnitAmplitude) {
+  HIMEM.LFRFLG = 1;
+  setColumn(HIMEM.LCNSG, [](int) { return Complex(0.6f, 0.8f); });
+  setColumn(HIMEM.LCNHV, [](int) { return Complex(0.6f, 0.8f); });
+  const Moments surge = computed(HIMEM.LCNSG);
+  const Moments surgeExpected = expected([](int i) { return Complex(k(i), 0.0f); });
+  EXPECT_TRUE(IsClose(surge.m0, surgeExpected.m0, 1e-5));
+  EXPECT_TRUE(IsClose(surge.m2, surgeExpected.m2, 1e-5));
+  const Moments heave = computed(HIMEM.LCNHV);
+  EXPECT_TRUE(IsClose(heave.m0, smpint(seaSpectrum(2)).m0, 1e-5));
+}
+
+TEST_F(OperatorFormsTest, AboutTheCentreOfGravity) {
+  TPCM.LCGFLG = 1;
+  HIMEM.VTCRP = TPCM.TVKG + 2.0f;
+  HIMEM.VTCRR = TPCM.TVKG - 1.0f;
+  HIMEM.GML = 10.0f;
+  HIMEM.GMT = 5.0f;
+  // Motions: surge - 2 pitch and sway + (-1) roll vanish for these columns.
+  setColumn(HIMEM.LCNSG, [](int) { return Complex(1.0f, 0.5f); });
+  setColumn(HIMEM.LCNPIT, [](int) { return Complex(0.5f, 0.25f); });
+  setColumn(HIMEM.LCNSWY, [](int) { return Complex(0.0f, 2.0f); });
+  setColumn(HIMEM.LCNROL, [](int) { return Complex(0.0f, 2.0f); });
+  EXPECT_EQ(computed(HIMEM.LCNSG).m0, 0.0f);
+  EXPECT_EQ(computed(HIMEM.LCNSWY).m0, 0.0f);
+  // Forces: roll - (-1 / 5) sway = 0.6 + 0.2 * 2 = 1, then times k; pitch + (2 / 10) surge.
+  HIMEM.LFRFLG = 1;
+  setColumn(HIMEM.LCNROL, [](int) { return Complex(0.6f, 0.0f); });
+  setColumn(HIMEM.LCNSWY, [](int) { return Complex(2.0f, 0.0f); });
+  const Moments roll = computed(HIMEM.LCNROL);
+  EXPECT_TRUE(IsClose(roll.m0, expected([](int i) { return Complex(k(i), 0.0f); }).m0, 1e-5));
+  setColumn(HIMEM.LCNPIT, [](int) { return Complex(-0.2f, -0.1f); });
+  EXPECT_EQ(computed(HIMEM.LCNPIT).m0, 0.0f);
+}
+
+// With forward speed the operator belongs to the encounter frequency w - k U cos(beta). An operator
+// linear in the encounter frequency, a + b we, is interpolated exactly, so at the wave frequency the
+// response uses a + b w.
+TEST_F(OperatorFormsTest, ForwardSpeedTakesTheOperatorAtTheEncounterFrequency) {
+  TPCM.TVFWD = 3.0f;  // waves from ahead of the course: cos(beta) = 1
+  TPCM.VGLDIR = 0.0f;
+  setColumn(HIMEM.LCNHV, [](int i) {
+    const float we = w(i) - k(i) * 3.0f;
+    return Complex(0.2f + 0.5f * we, 1.0f - 0.3f * we);
+  });
+  const Moments got = computed(HIMEM.LCNHV);
+  const Moments want = expected([](int i) { return Complex(0.2f + 0.5f * w(i), 1.0f - 0.3f * w(i)); });
+  EXPECT_TRUE(IsClose(got.m0, want.m0, 1e-4));
+  EXPECT_TRUE(IsClose(got.m2, want.m2, 1e-4));
+
+  // Without speed the same column is used point by point.
+  TPCM.TVFWD = 0.0f;
+  const Moments still = computed(HIMEM.LCNHV);
+  const Moments pointwise = expected([](int i) {
+    const float we = w(i) - k(i) * 3.0f;
+    return Complex(0.2f + 0.5f * we, 1.0f - 0.3f * we);
+  });
+  EXPECT_TRUE(IsClose(still.m0, pointwise.m0, 1e-5));
+}
+
+TEST_F(OperatorFormsTest, PointQuantitiesUseTheirSquaredTransferFunctions) {
+  std::vector<float> f(100, 0.0f);
+  std::vector<float> psd(100, 0.0f);
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    f[i - 1] = 0.1f * static_cast<float>(i);
+    psd[i - 1] = f[i - 1] * seaSpectrum(2)[i - 1];
+  }
+  STATCP(f.data(), HIMEM.LCNPSD + HIMEM.NARRAY, HIMEM.LCNSIG);
+  const Moments want = smpint(psd.data());
+  EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSIG), want.m0, 1e-6));
+  EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSIG + 1), want.m2, 1e-6));
+}
+
+}  // namespace
+}  // namespace qv
