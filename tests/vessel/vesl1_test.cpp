@@ -229,6 +229,10 @@ TEST_F(Vesl1Test, SpreadingNormalisation) {
   TPCM.COSEXP = 2.0f;
   TPCM.ANGSEC = 720.0f;
   EXPECT_TRUE(IsClose(spreadingNormalisation().FACT, 3.14159265 / 4.0 + 0.5, 1e-5));
+  // A sharp peak: 2 scipy.integrate.quad(lambda x: abs(cos(x))**200, 0, pi*180/400, epsabs=1e-14)
+  TPCM.ANGSEC = 400.0f;
+  TPCM.COSEXP = 200.0f;
+  EXPECT_TRUE(IsClose(spreadingNormalisation().FACT, 0.17702397, 1e-4));
   EXPECT_FLOAT_EQ(COSPWR(3.14159265f, 3.0f), 1.0f);
   EXPECT_FLOAT_EQ(COSPWR(1.0471976f, 2.0f), 0.25f);  // |cos 60 deg|^2
 }
