@@ -267,5 +267,19 @@ TEST_F(OperatorFormsTest, PointQuantitiesUseTheirSquaredTransferFunctions) {
   EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSIG + 1), want.m2, 1e-6));
 }
 
+// An even number of periods: the work area's moment rule closes the grid as SMPINT does.
+TEST_F(StatisticsTest, SmpIn2FollowsSmpintOnAnEvenGrid) {
+  TPCM.NWP = 40;
+  TPCM.LRANDM = 0;
+  ConsoleCapture console;
+  VESL1();
+  std::vector<float> f(100, 0.0f);
+  for (int i = 1; i <= TPCM.NWP; ++i) f[i - 1] = 1.0f / (1.0f + 0.1f * static_cast<float>(i));
+  SMPIN2(f.data(), HIMEM.LCNSIG);
+  const Moments want = smpint(f.data());
+  EXPECT_EQ(HIMEM.RLDUM(HIMEM.LCNSIG), want.m0);
+  EXPECT_EQ(HIMEM.RLDUM(HIMEM.LCNSIG + 1), want.m2);
+}
+
 }  // namespace
 }  // namespace qv
