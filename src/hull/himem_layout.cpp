@@ -2,14 +2,14 @@
 #include <cstddef>
 
 #include "hull/himem.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 // Static storage: the work area is far too large for the stack.
 Himem HIMEM;
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
+const BlockReset resetHimemBlock{[] { resetHimem(); }};
 
 // 1. Hull scalars
 QV_AT_WORD(Himem, HMAS0, 1);

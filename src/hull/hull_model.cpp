@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "platform/block_reset.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 
@@ -33,6 +34,7 @@ const HullOps* selectedModel(std::string_view operation) {
 }  // namespace
 
 HullModels HULL_MODELS = {kBuiltInModels};
+const BlockReset resetHullModels{[] { HULL_MODELS.reset(); }};
 
 void HullModels::reset() { ops = kBuiltInModels; }
 

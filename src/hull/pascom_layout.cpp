@@ -3,15 +3,15 @@
 #include <cstring>
 
 #include "hull/pascom.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 Pascom PASCOM;
+const BlockReset resetPascomBlock{[] { resetPascom(); }};
 
 void resetPascom() { std::memset(static_cast<void*>(&PASCOM), 0, sizeof PASCOM); }
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
 
 QV_AT_WORD(Pascom, CMSRG, 1);
 QV_AT_WORD(Pascom, CMSWY, 2);

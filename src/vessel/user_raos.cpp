@@ -6,6 +6,7 @@
 
 #include "dataset/tpcm.h"
 #include "numlib/interpolation.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -18,6 +19,7 @@
 namespace qv {
 
 UsrraoState USRRAO_STATE;
+const BlockReset resetUsrraoState{[] { USRRAO_STATE.reset(); }};
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "numlib/quadrature.h"
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -24,6 +25,7 @@
 namespace qv {
 
 Vesl1State VESL1_STATE;
+const BlockReset resetVesl1State{[] { VESL1_STATE.reset(); }};
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <cstring>
 
 #include "hull/semi/simcom.h"
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
 
 namespace qv {
 
 Simcom SIMCOM;
+const BlockReset resetSimcomBlock{[] { resetSimcom(); }};
 
 void resetSimcom() { std::memset(static_cast<void*>(&SIMCOM), 0, sizeof SIMCOM); }
-
-#define QV_AT_WORD(Block, member, word) \
-  static_assert(offsetof(Block, member) == 4 * ((word) - 1), #member " is not at word " #word)
 
 QV_AT_WORD(Simcom, NPIERCE, 1);
 QV_AT_WORD(Simcom, LPIERCE, 2);
