@@ -37,7 +37,10 @@ using Complex = std::complex<float>;
 
 struct Himem {
   // ---- 1. Hull scalars (written by the hull models, read by the passes and the reports) ----
-  float HMAS0;                  // heave added mass at zero frequency [ft^3 | m^3]
+  union {
+    float HMAS0;                // heave added mass at zero frequency [ft^3 | m^3]
+    float IHI;                  // the ship model's name for it
+  };
   float PMAS0;                  // pitch added inertia at zero frequency [ft^5 | m^5]
   float RMAS0;                  // roll added inertia at zero frequency [ft^5 | m^5]
   float HVMAS;                  // virtual heave mass [ft^3 | m^3]

@@ -13,6 +13,7 @@ const BlockReset resetHimemBlock{[] { resetHimem(); }};
 
 // 1. Hull scalars
 QV_AT_WORD(Himem, HMAS0, 1);
+QV_AT_WORD(Himem, IHI, 1);
 QV_AT_WORD(Himem, PMAS0, 2);
 QV_AT_WORD(Himem, RMAS0, 3);
 QV_AT_WORD(Himem, HVMAS, 4);
