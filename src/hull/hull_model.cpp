@@ -3,6 +3,8 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "hull/jackup.h"
+#include "hull/ship/ship.h"
 #include "platform/block_reset.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
@@ -11,9 +13,12 @@ namespace qv {
 
 namespace {
 
+constexpr HullOps kShip = {SHPCHR, SHPFRC, SHPRAO, SHPSUM, SHPOUT};
+constexpr HullOps kJackUp = {JCKCHR, JCKFRC, JCKRAO, JCKSUM, JCKOUT};
+
 // The hull models built into the program, by kind (none, ship, jack-up, semi-submersible, discus
 // buoy). A model that is not listed stops the run when a data set selects it.
-constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, nullptr, nullptr, nullptr, nullptr};
+constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, &kShip, &kJackUp, nullptr, nullptr};
 
 // The selected model's operations; nullptr when no hull is selected. A selected model that the
 // program lacks is a fatal stop: the response cannot be computed without it.
