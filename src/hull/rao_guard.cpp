@@ -4,12 +4,14 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fortran_format.h"
 
 namespace qv {
 
 RaoGuardState raoGuardState;
+const BlockReset resetRaoGuardState{[] { raoGuardState.reset(); }};
 
 namespace {
 

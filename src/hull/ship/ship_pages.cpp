@@ -18,7 +18,6 @@ namespace qv {
 namespace {
 
 constexpr float kTwoPi = 6.2831855f;
-constexpr int kPrinterUnit = 99;
 
 void line(std::string_view text) { writeRecord(TPCM.IUNIT, text); }
 

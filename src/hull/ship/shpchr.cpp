@@ -12,6 +12,7 @@
 #include "hull/ship/ship_common.h"
 #include "hull/ship/ship_fits.h"
 #include "numlib/roots.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -21,6 +22,7 @@
 namespace qv {
 
 ShpchrState shpchrState;
+const BlockReset resetShpchrState{[] { shpchrState.reset(); }};
 
 namespace {
 
