@@ -1,7 +1,6 @@
 #include "dataset/finish.h"
 
 #include <string>
-#include <vector>
 
 #include "platform/stop.h"
 #include "platform/system_command.h"
@@ -13,6 +12,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
+#include "util/safe_save.h"
 #include "util/sim_types.h"
 
 namespace qv {
@@ -68,48 +68,38 @@ void chainAndStop(int icomp) {
   endRun(CHAIN_SQUAL(icomp) ? kExitNormal : kExitFatal);
 }
 
-// Writes `count` words to a file; a failure ends the run naming the file.
-void writeGeneration(int screen, std::string_view caller, int icomp, std::int32_t count, const std::int32_t* data,
-                     std::string_view file, int& status) {
-  DISKIO(kDiskWrite, count, file, kImageUnit, status, const_cast<std::int32_t*>(data), icomp);
-  if (status != 0) ACERR(caller, file, screen);
+// An old generation as it is on disk; one that cannot be read stops the save before anything is
+// written.
+Generation oldGeneration(int screen, std::string_view caller, int icomp, std::string_view file) {
+  Generation g = readGeneration(file, icomp);
+  if (!g.failure.empty()) stopFailedSave(SaveFailure{std::string(file), g.failure}, caller, screen);
+  return g;
 }
 
 }  // namespace
 
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
             std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
-            std::string_view LASTFIL) {
+            std::string_view LASTFIL, SafeSave* save) {
+  SafeSave own;
+  SafeSave& files = save != nullptr ? *save : own;
   if (IFLAG != kDiskMissing) {
-    // A generation is written with exactly the words its source file held, so a shorter old backup
-    // never turns into a mixture of its own words and the pre-edit image.
-    std::vector<std::int32_t> held(kDiskioBufferWords, 0);
-    std::int32_t heldWords = kDiskioBufferWords;
-    int status = 0;
-    DISKIO(kDiskRead, heldWords, BAKFIL, kImageUnit, status, held.data(), ICOMP);
-    if (status == kDiskMissing) {
+    // Every generation moves on exactly as it is on disk, whatever its length.
+    const Generation backup = oldGeneration(ISCRN, CALLER, ICOMP, BAKFIL);
+    const Generation onDisk = oldGeneration(ISCRN, CALLER, ICOMP, DATFIL);
+    if (backup.missing) {
       // The first backup is the file that is on disk. A new data set created over an existing file
       // has no pre-edit image, and writing that empty copy would lose the old file.
-      std::int32_t dataWords = kDiskioBufferWords;
-      DISKIO(kDiskRead, dataWords, DATFIL, kImageUnit, status, held.data(), ICOMP);
-      if (status == kDiskMissing || (status != 0 && dataWords == kDiskioBufferWords))
-        writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, SCRATCH, BAKFIL, status);
-      else
-        writeGeneration(ISCRN, CALLER, ICOMP, dataWords, held.data(), BAKFIL, status);
+      files.add(BAKFIL, onDisk.missing ? imageBytes(SCRATCH, NWORDS) : onDisk.bytes);
     } else {
-      if (status != 0 && heldWords == kDiskioBufferWords) heldWords = 0;  // nothing could be read
-      writeGeneration(ISCRN, CALLER, ICOMP, heldWords, held.data(), LASTFIL, status);
-      std::int32_t dataWords = kDiskioBufferWords;
-      DISKIO(kDiskRead, dataWords, DATFIL, kImageUnit, IFLAG, held.data(), ICOMP);
-      if (IFLAG == kDiskMissing) {
-        dataWords = heldWords;  // no file on disk any more: the old backup stays the backup
-      } else if (IFLAG != 0 && dataWords == kDiskioBufferWords) {
-        dataWords = 0;
-      }
-      writeGeneration(ISCRN, CALLER, ICOMP, dataWords, held.data(), BAKFIL, status);
+      files.add(LASTFIL, backup.bytes);
+      // No file on disk any more: the old backup stays the backup.
+      files.add(BAKFIL, onDisk.missing ? backup.bytes : onDisk.bytes);
     }
   }
-  writeGeneration(ISCRN, CALLER, ICOMP, NWORDS, DATA, DATFIL, IFLAG);
+  files.add(DATFIL, imageBytes(DATA, NWORDS));
+  IFLAG = 0;
+  if (save == nullptr && !own.commit()) stopFailedSave(own.failure(), CALLER, ISCRN);
 }
 
 bool CHAIN_SQUAL(int IOS) {
@@ -165,13 +155,16 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
     if (CHAINFLAG != 0) endRun(CHAIN_SQUAL(ICOMP) ? kExitNormal : kExitFatal);
   }
 
-  // The coefficient file is always saved before the data file.
+  // The coefficient file is always saved before the data file; the files of both are put in place
+  // together, or none of them.
+  SafeSave save;
   if (sameLow == 0)
     BACKIT(ISCRN, CALLER.view(), ICOMP, NLOW, wordsOf(low), preEditLow.data(), LOWFIL.view(), IFLGLOW,
-           LOWBAKFIL.view(), "LASTLOW     ");
+           LOWBAKFIL.view(), "LASTLOW     ", &save);
   if (sameData == 0)
     BACKIT(ISCRN, CALLER.view(), ICOMP, NDAT, wordsOf(data), preEditData.data(), DATFIL.view(), IFLGDAT,
-           BAKFIL.view(), "LASTBAK     ");
+           BAKFIL.view(), "LASTBAK     ", &save);
+  if (!save.commit()) stopFailedSave(save.failure(), CALLER.view(), ISCRN);
 
   if (sameLow == 0 || sameData == 0) noteSessionSaved();
   if (lb != kNavExecute) endRun();

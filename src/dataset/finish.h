@@ -9,6 +9,7 @@
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "util/farray.h"
+#include "util/safe_save.h"
 
 namespace qv {
 
@@ -21,11 +22,13 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
             const Text<12>& CALLER, int CHAINFLAG);
 
 // Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into
-// LASTFIL. SCRATCH holds the pre-edit image on entry and is overwritten. IFLAG: in, 1 when the data
-// file did not exist at load; out, the status of the final write.
+// LASTFIL. SCRATCH holds the pre-edit image, the first backup when neither file is on disk. IFLAG:
+// in, 1 when the data file did not exist at load; out, the status of the final write. With `save`
+// the files join that save, which the caller puts in place; without it BACKIT does so itself. A
+// failure stops the run with every file as it was.
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
             std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
-            std::string_view LASTFIL);
+            std::string_view LASTFIL, SafeSave* save = nullptr);
 
 // Starts the external time-domain program and waits for it. Returns false (after saying so) when
 // the program could not be run.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -28,6 +29,8 @@ namespace {
 
 constexpr std::string_view kCaller = "IoInit";
 constexpr std::string_view kNotesFile = "DATUPWRN.stxt";
+// Words of the header: it ends with the version word VERNO.
+constexpr int kHeaderWords = static_cast<int>(offsetof(Tpcm, VERNO) / 4) + 1;
 constexpr std::string_view kCarefully = "     Carefully inspect each editor screen before proceeding...";
 
 // Rows of the creator-type table, indexed by CREATR.
@@ -235,26 +238,38 @@ int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAM
   return 1;
 }
 
+// What the reading found of the data file.
+struct DataFileRead {
+  std::int32_t found = 0;  // the words the file held (its true length when it could not be read at all)
+  std::int32_t read = 0;   // the words that reached the data set
+  bool tooShort = false;   // it ends before the version word: no whole header
+};
+
 // Reading: "LOWDAT" (for the mooring programs) and the data file into the blocks, the version of an
 // old image, and the dialogue unit of the session. A data file missing for "M" or "E" is fatal.
-// Returns the words the data file held.
-std::int32_t readImages(LoadReport& report, const Program& p, const Text<12>& DATFIL, const Text<12>& EDPRG,
+DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DATFIL, const Text<12>& EDPRG,
                         char ANSWER, int& IERR0, int& IERR1, LowcofImage& ILOBUF, Lowcof& ILOWCF) {
   if (isMooringProgram(p.CREATQ)) {
     std::int32_t words = kLowcofWords;
     DISKIO(kDiskRead, words, "LOWDAT", kImageUnit, IERR0, &ILOWCF.ILOWCF(1), p.CMPUTQ);
     MOVCOM(kLowcofWords, &ILOWCF.ILOWCF(1), ILOBUF.data());
   }
-  std::int32_t found = p.NTOGOQ;
-  DISKIO(kDiskRead, found, DATFIL.view(), kImageUnit, IERR1, wordsOf(TPCM), p.CMPUTQ);
-  if (IERR1 == kDiskMissing) found = 0;
+  DataFileRead file;
+  file.found = p.NTOGOQ;
+  DISKIO(kDiskRead, file.found, DATFIL.view(), kImageUnit, IERR1, wordsOf(TPCM), p.CMPUTQ);
+  if (IERR1 == kDiskMissing) file.found = 0;
+  file.read = file.found;
   // A file too short to hold even its first two words is refused before counting; its true size
   // is what the findings report.
-  if (IERR1 == kDiskReadFailed && found == p.NTOGOQ) {
+  if (IERR1 == kDiskReadFailed && file.found == p.NTOGOQ) {
     std::error_code ec;
     const auto bytes = std::filesystem::file_size(std::string(fileNameOf(DATFIL.view())), ec);
-    found = ec ? 0 : static_cast<std::int32_t>(bytes / 4);
+    file.found = ec ? 0 : static_cast<std::int32_t>(bytes / 4);
+    file.read = 0;
   }
+  // A file that ends before the version word holds no whole header: its creator, size, byte order,
+  // precision and version are unknown, and only its length is reported.
+  file.tooShort = IERR1 == kDiskReadFailed && file.found < kHeaderWords;
   if (TPCM.VERNO == 0.0f) {  // an old image: its version is the word of CVERSN, unchanged
     std::int32_t word = 0;
     std::memcpy(&word, &TPCM.CVERSN, 4);
@@ -269,7 +284,7 @@ std::int32_t readImages(LoadReport& report, const Program& p, const Text<12>& DA
   }
   report.screen = TPCM.EDUNIT;
   if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
-  return found;
+  return file;
 }
 
 // Size test: the size code of the image, with the warnings it calls for. An unattended run is
@@ -307,23 +322,24 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
 
 // The findings block: everything unusual about the image, on the dialogue unit and in the notes
 // file, then the question whether to go on (an unattended run stops on any finding that matters).
-void reportFindings(LoadReport& report, const Program& p, int IERR1, std::int32_t found, bool converted, float dV,
-                    char& ANSWER, std::int32_t& FTLSRV, TpcmImage& IOBUF) {
+void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataFileRead& file, bool converted,
+                    float dV, char& ANSWER, std::int32_t& FTLSRV, TpcmImage& IOBUF) {
   report.openNotes(p.CMPUTQ);
   CLEAR(TPCM.EDUNIT);
   report.both(" >>> Input File Characteristics <<< ");
-  if (TPCM.DP_FLAG == 1) {
+  if (!file.tooShort && TPCM.DP_FLAG == 1) {
     report.both(" ++> Fatal Warning: The precision specification of the loaded");
     report.both("     DAT_file and the executable are not the same!");
     PRSRET(TPCM.EDUNIT, kKeyboardUnit);
     stopLoad();
   }
   if (IERR1 == kDiskReadFailed) {
-    if (TPCM.CREATR != p.CREATQ || std::fabs(TPCM.VERNO) >= 4.9f) {
-      report.both(std::string(" ++> Input Data File ") + (found > p.NTOGOQ ? "larger" : "smaller") + " than expected:");
-      report.both("     Expected " + fmtI(p.NTOGOQ, 6) + " I*4s, found " + fmtI(found, 6) + " I*4s... CAUTION!");
+    if (file.tooShort || TPCM.CREATR != p.CREATQ || std::fabs(TPCM.VERNO) >= 4.9f) {
+      report.both(std::string(" ++> Input Data File ") + (file.found > p.NTOGOQ ? "larger" : "smaller") +
+                  " than expected:");
+      report.both("     Expected " + fmtI(p.NTOGOQ, 6) + " I*4s, found " + fmtI(file.found, 6) + " I*4s... CAUTION!");
     }
-    for (int w = std::max(found, 0) + 1; w <= p.NTOGOQ; ++w) {  // the words the file did not hold
+    for (int w = std::max(file.read, 0) + 1; w <= p.NTOGOQ; ++w) {  // the words not read from the file
       std::memset(tpcmBytes().data() + 4 * (w - 1), 0, 4);
       IOBUF(w) = 0;
     }
@@ -337,10 +353,12 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, std::int32_
       if (!report.unattended) askAbortOrStop(TPCM.EDUNIT);
     }
   }
-  if (TPCM.CREATR == p.CREATQ)
-    sameCreatorFindings(report, p, dV, FTLSRV);
-  else
-    otherCreatorFindings(report, p, dV);
+  if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
+    if (TPCM.CREATR == p.CREATQ)
+      sameCreatorFindings(report, p, dV, FTLSRV);
+    else
+      otherCreatorFindings(report, p, dV);
+  }
   if (report.unattended) {
     if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ) stopLoad();
     TPCM.CMPUTR = p.CMPUTQ;
@@ -353,15 +371,15 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, std::int32_
 
 // Checks of an existing image: the pre-edit copy, the byte order, and the findings block when
 // anything is unusual.
-void checkImage(LoadReport& report, const Program& p, int IERR1, std::int32_t found, char& ANSWER,
+void checkImage(LoadReport& report, const Program& p, int IERR1, const DataFileRead& file, char& ANSWER,
                 std::int32_t& FTLSRV, TpcmImage& IOBUF, ComponentNames* SCOMP) {
   preEditCopy(p, IOBUF);
-  const bool converted = convertByteOrder(p, SCOMP);
+  const bool converted = !file.tooShort && convertByteOrder(p, SCOMP);  // no platform word to go by
   const float dV = std::fabs(p.VERNQ) - std::fabs(TPCM.VERNO);
   const bool findings = TPCM.CREATR != p.CREATQ || IERR1 == kDiskReadFailed || std::fabs(dV) > 0.001f ||
                         TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
                         (TPCM.IVERS_SUFX != 0 && !report.unattended);
-  if (findings) reportFindings(report, p, IERR1, found, converted, dV, ANSWER, FTLSRV, IOBUF);
+  if (findings) reportFindings(report, p, IERR1, file, converted, dV, ANSWER, FTLSRV, IOBUF);
 }
 
 // Stamps the header as this program's, and settles the words that must hold for it.
@@ -437,10 +455,11 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
     return;
   }
 
-  const std::int32_t found = readImages(report, p, DATFIL, EDPRG, ANSWER, IERR0, IERR1, ILOBUF, ILOWCF);
+  const DataFileRead file = readImages(report, p, DATFIL, EDPRG, ANSWER, IERR0, IERR1, ILOBUF, ILOWCF);
   std::int32_t FTLSRV = 0;
-  if (ANSWER != 'C' && IERR1 != kDiskMissing) FTLSRV = sizeTest(report, p);
-  if (ANSWER != 'C') checkImage(report, p, IERR1, found, ANSWER, FTLSRV, IOBUF, SCOMP);
+  // A file without its whole header has no length word or creator to test.
+  if (ANSWER != 'C' && IERR1 != kDiskMissing && !file.tooShort) FTLSRV = sizeTest(report, p);
+  if (ANSWER != 'C') checkImage(report, p, IERR1, file, ANSWER, FTLSRV, IOBUF, SCOMP);
   if (IERR0 == kDiskMissing && isMooringProgram(CREATQ)) missingCoefficientFile(report, p, ANSWER);
 
   // Start choice.

@@ -1,11 +1,13 @@
 #include "util/diskio.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "util/files.h"
+#include "util/safe_save.h"
 
 namespace qv {
 
@@ -25,15 +27,14 @@ std::size_t readWords(std::istream& in, std::vector<std::int32_t>& buffer, std::
   return words;
 }
 
+// The file is replaced whole or not at all: a failing write leaves the old file as it was.
 void writeImage(std::int32_t NWORDS, const std::string& name, std::int32_t& IERR, const std::int32_t* ARRAY) {
   IERR = 0;
-  const bool existed = std::ifstream(name, std::ios::binary).is_open();
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  if (out.is_open()) {
-    out.write(reinterpret_cast<const char*>(ARRAY), static_cast<std::streamsize>(4) * std::max(0, NWORDS));
-    out.close();
-    if (!out.fail()) return;
-  }
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(name, ec);
+  SafeSave save;
+  save.add(name, imageBytes(ARRAY, NWORDS));
+  if (save.commit()) return;
   // A failure: the write code, and the flag of a file that did not exist before.
   IERR = kDiskWriteFailed + (existed ? 0 : 1);
 }

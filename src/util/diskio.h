@@ -16,7 +16,8 @@ inline constexpr int kDiskMissing = 1;
 inline constexpr int kDiskWriteFailed = 2;
 inline constexpr int kDiskReadFailed = 4;
 
-// IRW 0 writes NWORDS words of ARRAY as a plain word stream; 1 reads a plain or framed image into
+// IRW 0 writes NWORDS words of ARRAY as a plain word stream, replacing the file whole or not at all
+// (a failed write leaves the old file as it was); 1 reads a plain or framed image into
 // ARRAY and leaves in NWORDS the number of words the file held. ARRAY holds at least NWORDS words.
 // IUNIT is accepted for the caller's bookkeeping; the file is opened and closed inside the call.
 void DISKIO(std::int32_t IRW, std::int32_t& NWORDS, std::string_view FNAME, std::int32_t IUNIT, std::int32_t& IERR,

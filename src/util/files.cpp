@@ -41,11 +41,26 @@ void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER,
   if (!closeUnit(IUNIT)) ACERR(CALLER, FNAME, ISCRN);
 }
 
+namespace {
+
+void accessErrorMessage(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
+  writeRecord(ISCRN, "");
+  writeRecord(ISCRN, " ++> File not found or file access error in " + std::string(CALLER));
+  writeRecord(ISCRN, "     File name: " + std::string(FNAME));
+  writeRecord(ISCRN, " ");
+}
+
+}  // namespace
+
 void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
-  fatalStop(CALLER, ISCRN,
-            {"", " ++> File not found or file access error in " + std::string(CALLER),
-             "     File name: " + std::string(FNAME), " "},
-            FatalWait::kPromptLine);
+  accessErrorMessage(CALLER, FNAME, ISCRN);
+  fatalStop(CALLER, ISCRN, {}, FatalWait::kPromptLine);
+}
+
+void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN, std::string_view reason,
+           std::string_view outcome) {
+  accessErrorMessage(CALLER, FNAME, ISCRN);
+  fatalStop(CALLER, ISCRN, {reason, outcome, " "}, FatalWait::kPromptLine);
 }
 
 void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN) {

@@ -7,16 +7,23 @@
 #include <vector>
 
 #include "dataset/finish.h"
+#include "dataset/tpcm_codes.h"
+#include "platform/block_reset.h"
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/nav_codes.h"
+#include "util/sim_types.h"
 
 namespace qv {
 namespace {
 
 using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::stopStatus;
 using testing_support::TempDir;
 
 std::vector<std::int32_t> words(std::size_t n, std::int32_t first) {
@@ -56,6 +63,8 @@ TEST_F(Backit, Rotation) {
       {"a new data set over an existing file keeps that file as the backup", true, disk, {}, {}, disk, {}},
       {"full rotation", true, disk, oldBak, {}, disk, oldBak},
       {"a shorter old backup moves on whole, not mixed", true, disk, shortBak, {}, disk, shortBak},
+      {"a one-word data file is the first backup as it is, not the image as loaded", true, {11}, {}, {}, {11}, {}},
+      {"a one-word backup moves on as it is", true, disk, {12}, {}, disk, {12}},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -89,6 +98,76 @@ TEST_F(Backit, FailingWriteIsFatal) {
   });
   EXPECT_EQ(status, kExitFatal);
   EXPECT_NE(console.screen().find("     File name: SALMDAT     \n"), std::string::npos);
+}
+
+TEST_F(Backit, AFolderWhereAGenerationShouldBeStopsBeforeAnythingIsWritten) {
+  for (const std::string folder : {"SALMBAK", "LASTBAK"}) {
+    TempDir dir;
+    const auto disk = words(10, 7);
+    writeWords("SALMDAT", disk);
+    if (folder == "LASTBAK") writeWords("SALMBAK", words(10, 3));
+    std::filesystem::create_directory(folder);
+    const auto edited = words(10, 1);
+    auto scratch = words(10, 2);
+    int flag = 0;
+    ConsoleCapture console("\n");
+    const int status = stopStatus([&] {
+      BACKIT(kScreenUnit, "DRAVOKET    ", kPlatformIntel, 10, edited.data(), scratch.data(), "SALMDAT     ", flag,
+             "SALMBAK     ", "LASTBAK     ");
+    });
+    EXPECT_EQ(status, kExitFatal) << folder;
+    EXPECT_TRUE(contains(console.screen(), "     File name: " + folder + "     \n \n     Reason: Is a directory\n"
+                                           "     The data files are unchanged; the edits were not saved.\n"))
+        << console.screen();
+    EXPECT_EQ(readWords("SALMDAT"), disk) << folder;
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+  }
+}
+
+// The data set and the coefficient tables changed: their six files are saved together or not at all.
+class Finish : public testing_support::FreshRun {};
+
+TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAll) {
+  static TpcmImage preEditData;
+  static LowcofImage preEditLow;
+  for (const bool blocked : {true, false}) {
+    TempDir dir;
+    resetAllBlocks();
+    std::memcpy(preEditData.data(), wordsOf(TPCM), sizeof preEditData);
+    std::memcpy(preEditLow.data(), wordsOf(LOWCOF), sizeof preEditLow);
+    const auto oldData = words(kStoredWords, 5);
+    const auto oldBak = words(kStoredWords, 6);
+    const auto oldLow = words(kLowcofWords, 9);
+    writeWords("SALMDAT", oldData);
+    writeWords("SALMBAK", oldBak);
+    writeWords("LOWDAT", oldLow);
+    if (blocked) std::filesystem::create_directory("LASTBAK");
+    TPCM.DEPTH = 10.0f;
+    LOWCOF.NUWNPT = 3;
+    TPCM.LBACK = kNavSaveAndExit;
+    int ret = 0, lowStatus = 0, dataStatus = 0;
+    ConsoleCapture console("\n");
+    const int status = stopStatus([&] {
+      FINISH(kPlatformIntel, TPCM.SRCDAT, kModeEditor, kKeyboardUnit, TPCM.EDUNIT, TPCM.LBACK, TPCM.IPAG,
+             kScreenUnit, ret, TPCM, preEditData, LOWCOF, preEditLow, kSimQuorvel, lowStatus, dataStatus,
+             kLowcofWords, kStoredWords, makeText<12>("SALMDAT"), makeText<12>("SALMBAK"), makeText<12>("LOWDAT"),
+             makeText<12>("LOWBAK"), makeText<12>("DRAVOKET"), 0);
+    });
+    if (blocked) {
+      EXPECT_EQ(status, kExitFatal);
+      EXPECT_TRUE(contains(console.screen(), "     File name: LASTBAK     \n")) << console.screen();
+      EXPECT_EQ(readWords("LOWDAT"), oldLow) << "the tables were not saved without the data set";
+      EXPECT_FALSE(std::filesystem::exists("LOWBAK"));
+      EXPECT_EQ(readWords("SALMBAK"), oldBak);
+    } else {
+      EXPECT_EQ(status, kExitNormal) << console.screen();
+      EXPECT_EQ(readWords("LOWDAT")[0], 3);
+      EXPECT_EQ(readWords("LOWBAK"), oldLow);
+      EXPECT_EQ(readWords("SALMBAK"), oldData);
+      EXPECT_EQ(readWords("LASTBAK"), oldBak);
+      EXPECT_EQ(std::filesystem::file_size("SALMDAT"), 4u * kStoredWords);
+    }
+  }
 }
 
 class ChainSqual : public testing_support::FreshRun {};

@@ -232,14 +232,45 @@ TEST_F(Load, ShortFileIsFilledWithZerosAndReported) {
   EXPECT_EQ(preEdit(4975), 0);
 }
 
-TEST_F(Load, FileTooShortToReadReportsItsSize) {
-  TempDir dir;
-  testing_support::writeFileBytes("SALMDAT", "\x0b\0\0\0", 4);
-  writeWords("LOWDAT", std::vector<std::int32_t>(680, 0));
-  std::memset(&TPCM, 0, sizeof TPCM);  // nothing is read into the data set from such a file
-  const LoadResult r = load("M\n\n\n\n");
-  EXPECT_EQ(r.dataStatus, 4);
-  EXPECT_TRUE(contains(r.screen, "     Expected   4975 I*4s, found      1 I*4s... CAUTION!\n")) << r.screen;
+// A file that ends before the version word holds no whole header: only its length is reported,
+// never findings drawn from words it does not hold (or from what memory held before the load).
+TEST_F(Load, FileTooShortForItsHeaderReportsOnlyItsLength) {
+  const auto image = editorImage();
+  struct Case {
+    const char* what;
+    std::size_t bytes;
+    const char* found;
+  };
+  const Case cases[] = {
+      {"an empty file", 0, "found      0 I*4s"},
+      {"one word", 4, "found      1 I*4s"},
+      {"100 words", 400, "found    100 I*4s"},
+      {"all but the version word", 4 * 216, "found    216 I*4s"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    testing_support::writeFileBytes("SALMDAT", image.data(), c.bytes);
+    writeWords("LOWDAT", std::vector<std::int32_t>(680, 0));
+    // Words memory held before the load, which would each give a finding.
+    TPCM.NTOGO = 7;
+    TPCM.CREATR = kSimDorvane;
+    TPCM.DP_FLAG = 1;
+    TPCM.CMPUTR = 1;  // the other byte order
+    TPCM.VERNO = 2.0f;
+    TPCM.DEPTH = 99.0f;
+    const LoadResult r = load("M\n\n");
+    EXPECT_EQ(r.status, -1) << c.what << "\n" << r.screen;
+    EXPECT_EQ(r.dataStatus, 4) << c.what;
+    EXPECT_TRUE(contains(r.screen, " >>> Input File Characteristics <<< \n"
+                                   " ++> Input Data File smaller than expected:\n"
+                                   "     Expected   4975 I*4s, " + std::string(c.found) + "... CAUTION!\n"))
+        << c.what << "\n" << r.screen;
+    for (const char* finding : {"Macintosh", "Intel", "Creator was", "corrupt", "Version mismatch", "precision"})
+      EXPECT_FALSE(contains(r.screen, finding)) << c.what << ": " << finding << "\n" << r.screen;
+    EXPECT_EQ(TPCM.DEPTH, 0.0f) << c.what << ": a word the file does not hold";
+    EXPECT_EQ(preEdit(446), 0) << c.what;
+    EXPECT_EQ(TPCM.VERNO, 6.8f) << c.what << ": stamped as this program's";
+  }
 }
 
 TEST_F(Load, MissingCoefficientFileSwitchesModels) {

@@ -8,7 +8,8 @@
 //   run.status, run.out, folder.files(), folder.readFile("SALMDAT") ...
 //
 // A run that outlives its time limit is killed and reported as timed out, so a program that loops or
-// waits on the end of its input fails its test instead of hanging the suite.
+// waits on the end of its input fails its test instead of hanging the suite. `beforeExec`, when given,
+// runs in the child just before the program starts (an environment variable, a resource limit).
 #pragma once
 
 #include <fcntl.h>
@@ -23,6 +24,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -58,7 +60,7 @@ using testing_support::screens;
 
 // Starts `program` in `dir` with `input` on its standard input; see the header comment.
 inline Run runIn(const std::filesystem::path& dir, const std::string& program, std::string_view input,
-                 std::chrono::milliseconds limit) {
+                 std::chrono::milliseconds limit, const std::function<void()>& beforeExec = {}) {
   ::signal(SIGPIPE, SIG_IGN);  // a program that stops reading early must not end the test process
   int in[2], out[2], err[2];
   if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe failed");
@@ -71,6 +73,7 @@ inline Run runIn(const std::filesystem::path& dir, const std::string& program, s
     dup2(out[1], STDOUT_FILENO);
     dup2(err[1], STDERR_FILENO);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+    if (beforeExec) beforeExec();
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -144,8 +147,9 @@ class Folder {
   const std::filesystem::path& path() const { return dir_.path(); }
 
   // Runs the editor here with the typed lines of `script`; the input ends after them.
-  Run run(std::string_view script, std::chrono::milliseconds limit = 30s) const {
-    return runIn(path(), quorvelPath(), script, limit);
+  Run run(std::string_view script, std::chrono::milliseconds limit = 30s,
+          const std::function<void()>& beforeExec = {}) const {
+    return runIn(path(), quorvelPath(), script, limit, beforeExec);
   }
 
   // The names of the files in the folder, sorted.
