@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into tests/fuzz/corpus/<target>/.
+
+Usage: make_seeds.py PATH_TO_QUORVEL
+
+The data-file seeds start from a data set the real editor saves (a new data set, as "C", last page,
+"1" leaves it), so that the fuzzer begins from images the load accepts and mutates outward. Each
+seed of a target that takes files is: for each file a 2-byte little-endian length (0xFFFF: no file)
+and its bytes, then the typed replies.
+"""
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+NO_FILE = None
+
+
+def saved_image(quorvel):
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run([quorvel], input=b"C\nL\n1\n", cwd=folder, check=True, stdout=subprocess.DEVNULL)
+        with open(os.path.join(folder, "SALMDAT"), "rb") as f:
+            return f.read()
+
+
+def with_word(image, word, packed):
+    at = 4 * (word - 1)
+    return image[:at] + packed + image[at + 4:]
+
+
+def framed(image):
+    frame = struct.pack("<i", len(image))
+    return frame + image + frame
+
+
+def files_and_replies(files, replies):
+    out = b""
+    for data in files:
+        out += struct.pack("<H", 0xFFFF) if data is None else struct.pack("<H", len(data)) + data
+    return out + replies
+
+
+def write(target, seeds):
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    for old in os.listdir(folder):
+        os.remove(os.path.join(folder, old))
+    for name, data in seeds.items():
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+
+
+def main():
+    image = saved_image(os.path.abspath(sys.argv[1]))
+    tables = bytes(2720)
+    other_byte_order = with_word(with_word(image, 121, struct.pack("<i", 1)), 217, struct.pack("<f", 6.5))
+    write("load", {
+        "image": files_and_replies([image, tables], b"M\n"),
+        "framed_no_tables": files_and_replies([framed(image), NO_FILE], b"M\n\n"),
+        "new": files_and_replies([NO_FILE, NO_FILE], b"C\n"),
+        "other_byte_order_older": files_and_replies([other_byte_order, tables], b"M\n\n\n"),
+        "one_word": files_and_replies([image[:4], tables], b"M\n\n"),
+        "execute": files_and_replies([image, tables], b"E\n"),
+    })
+    write("session", {
+        "new_saved": files_and_replies([NO_FILE, NO_FILE, NO_FILE], b"C\nL\n1\n"),
+        "pages": files_and_replies([NO_FILE, NO_FILE, NO_FILE], b"C\n" + b"\n" * 20 + b"2\n"),
+        "saved_with_backup": files_and_replies([image, image, tables], b"M\n\nL\n1\n"),
+        "listing_then_save": files_and_replies([image, NO_FILE, tables], b"M\nL\n5\n1\n"),
+        "execute": files_and_replies([image, NO_FILE, tables], b"M\nL\n3\n\n\n"),
+        "leave_unsaved": files_and_replies([image, NO_FILE, NO_FILE], b"M\n\nL\n2\nA\n2\n\n"),
+    })
+    write("table", {
+        "operations": bytes([99, 29, 30]) + b"3\n7.5\n\n31\n5\n0.5\n32\n4\n33\n2\n34\n1.5\n35\n400\n?\n\n\n",
+        "small": bytes([4, 9, 3]) + b"1\n1\n2\n3\n\n\n",
+    })
+    picks = bytes([0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 26, 11, 12, 13, 14, 15])
+    write("replies", {
+        "every_reader": picks + b"\n5\n1.5\n1,2,3\nA\n12\n3.5\n1 2 3\n\n1\n0\n\n\n\n1.5 2.5d0 3 'x'\n2*7,/\n",
+        "navigation": bytes([0, 4]) + b"\nH\n?7\nJ12\n!\nB\nx\n-1\n",
+    })
+    write("formats", {
+        "pi": bytes([10, 3]) + struct.pack("<d", 3.14159) + b"1.5E+3",
+        "small_negative": bytes([5, 2]) + struct.pack("<d", -0.001) + b" 1 2 ",
+        "nan": bytes([8, 4]) + struct.pack("<d", float("nan")) + b"nan",
+        "large": bytes([12, 30]) + struct.pack("<d", 1e300) + b"-2147483648",
+    })
+
+
+if __name__ == "__main__":
+    main()
