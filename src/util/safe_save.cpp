@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -247,9 +248,9 @@ Generation readGeneration(std::string_view field, std::int32_t ICOMP) {
   } else if (status != 0 && count == kDiskioBufferWords) {
     // Too short to be read as an image (fewer than two words): still a generation, kept as it is.
     std::ifstream in(name, std::ios::binary);
-    std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     g.bytes.resize(raw.size());
-    std::memcpy(g.bytes.data(), raw.data(), raw.size());
+    std::transform(raw.begin(), raw.end(), g.bytes.begin(), [](char c) { return static_cast<std::byte>(c); });
   } else {
     g.bytes = imageBytes(words.data(), std::min(count, kDiskioBufferWords));
   }
