@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <numeric>
 #include <vector>
 
+#include "platform/units.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/diskio.h"
@@ -47,6 +50,26 @@ TEST_F(Diskio, WriteCutsAnOldLongerFile) {
   // A failed write into a folder that does not exist: 2, plus 1 for a file that did not exist.
   DISKIO(kDiskWrite, n, "nowhere/SALMDAT", 1, err, const_cast<std::int32_t*>(image.data()), 5);
   EXPECT_EQ(err, 3);
+}
+
+TEST_F(Diskio, AFailedWriteLeavesTheOldFile) {
+  TempDir dir;
+  const auto old = counting(100, 1);
+  writeWords("SALMDAT", old);
+  const auto image = counting(4975, 100);
+  std::int32_t n = 4975, err = -1;
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const rlimit limit{1000, saved.rlim_max};  // room for the old file, not for the new one
+  setrlimit(RLIMIT_FSIZE, &limit);
+  DISKIO(kDiskWrite, n, "SALMDAT", kImageUnit, err, const_cast<std::int32_t*>(image.data()), 5);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_EQ(err, kDiskWriteFailed);
+  const std::vector<char> bytes = testing_support::readFileBytes("SALMDAT");
+  ASSERT_EQ(bytes.size(), 400u);
+  EXPECT_EQ(std::memcmp(bytes.data(), old.data(), 400), 0);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1)
+      << "no temporary file is left";
 }
 
 TEST_F(Diskio, ReadsPlainAndFramedImages) {
