@@ -4,7 +4,6 @@
 
 namespace qv {
 
-void STATIC() { TPCM.LBACK = 0; }
 void QUASCK(std::string_view) { TPCM.LBACK = 0; }
 void VESEL1(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void VESEL2(std::string_view, std::string_view) { TPCM.LBACK = 0; }

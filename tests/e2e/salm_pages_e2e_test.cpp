@@ -43,6 +43,8 @@ float floatWord(const std::string& image, int w) {
 }
 
 
+// The start of every session here: a new data set, then a blank reply leaves page 1 for page 2.
+const std::string kNewDataSet = "C\n\n";
 // The end of every session here: L on the page shown goes to the final page, 1 saves and exits.
 const std::string kSaveAndExit = "l\n1\n";
 
@@ -79,7 +81,7 @@ TEST(SalmPagesE2e, NumberOfElements) {
   std::vector<std::string> images;
   for (const Case& c : cases) {
     e2e::Folder folder;
-    const e2e::Run run = folder.run("C\n1\n" + std::string(c.typed) + "\n" + kSaveAndExit);
+    const e2e::Run run = folder.run(kNewDataSet + "1\n" + std::string(c.typed) + "\n" + kSaveAndExit);
     expectSaved(run);
     const std::vector<std::string> shown = pageScreens(run.out, kPage2Header);
     // Page 2, then page 2 again after the edit.
@@ -103,7 +105,7 @@ TEST(SalmPagesE2e, NumberOfElements) {
 TEST(SalmPagesE2e, DefaultCoefficientsSpreadOverAllFortyElements) {
   e2e::Folder folder;
   // Three elements; the coefficients go to all 40 all the same.
-  const e2e::Run run = folder.run("C\n1\n3\n7\n1.5\n8\n0.8\n" + kSaveAndExit);
+  const e2e::Run run = folder.run(kNewDataSet + "1\n3\n7\n1.5\n8\n0.8\n" + kSaveAndExit);
   expectSaved(run);
   EXPECT_TRUE(contains(run.out, kSelection + "\n Current default elemental added mass coefficient =   1.00\n\n"
                                 " Enter new value (<RETURN> to abort replacement): \f"));
@@ -124,7 +126,7 @@ TEST(SalmPagesE2e, DefaultCoefficientsSpreadOverAllFortyElements) {
 TEST(SalmPagesE2e, ElementValuesCopyAndAttachment) {
   e2e::Folder folder;
   const std::string script =
-      "C\n"
+      kNewDataSet +
       "1\n3\n\n"          // page 2: three elements, on to page 3
       "\n"                // page 3: on to element 1
       "2\n12.5\n\n"       // element 1: length, on to element 2
@@ -175,7 +177,7 @@ TEST(SalmPagesE2e, ElementValuesCopyAndAttachment) {
 TEST(SalmPagesE2e, AuxiliaryLateralOffsetTable) {
   e2e::Folder folder;
   // Page 3: table on, then auto repeat over its 90 rows (start 2, increment 0.5).
-  const e2e::Run run = folder.run("C\n\n10\n11\n91\n2\n0.5\n\nb\n" + kSaveAndExit);
+  const e2e::Run run = folder.run(kNewDataSet + "\n10\n11\n91\n2\n0.5\n\nb\n" + kSaveAndExit);
   expectSaved(run);
   EXPECT_TRUE(contains(run.out, "10) Specify auxiliary lateral offset table ...... Yes\n"
                                 "11) Input new auxiliary static offset table\n"));
