@@ -18,6 +18,14 @@ inline constexpr std::int32_t kPlatformIntel = 5;  // this program's code; from 
 // Below 5: the big-endian class ("Macintosh PPC"), whose text fields the load converts.
 constexpr bool isBigEndianPlatform(std::int32_t code) { return code < kPlatformIntel; }
 
+// ---- NUNTS: the system of units ----
+inline constexpr std::int32_t kEnglishUnits = 0;  // feet, kips, inches, lbs/ft^3
+inline constexpr std::int32_t kMetricUnits = 1;   // metres, metric tons, millimetres, kgw/m^3
+
+// ---- WNDTYP and CURTYP: the spectra read from the user's files ----
+inline constexpr std::int32_t kUserWindSpectrum = 6;     // WNDTYP: "WINDSPEC.txt"
+inline constexpr std::int32_t kUserCurrentSpectrum = 2;  // CURTYP: "CRNTSPEC.txt"
+
 // ---- LEASTP and SRCDAT: the session mode ----
 inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)
 inline constexpr std::int32_t kModeUnattended = 3;  // an unattended run: messages to "Diagnostics.stxt", no questions

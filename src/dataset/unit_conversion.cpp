@@ -4,9 +4,11 @@
 #include <initializer_list>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "util/dialogue.h"
 #include "util/farray.h"
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
@@ -61,7 +63,7 @@ void convertVesselBlock(const UnitFactors& f) {
 
 UnitFactors unitFactors(std::int32_t nunts) {
   UnitFactors f{};
-  const bool metric = nunts != 0;
+  const bool metric = nunts != kEnglishUnits;
   f.L = metric ? kMetresPerFoot : kFeetPerMetre;
   f.F = metric ? kTonsPerKip : kKipsPerTon;
   f.D = metric ? kMillimetresPerInch : kInchesPerMillimetre;
@@ -167,7 +169,7 @@ void CATCVRT() {
 
 void STMCVRT() {
   // This one takes metric only for NUNTS exactly 1, unlike the others.
-  scale(TPCM.stm.OFFL, TPCM.NUNTS == 1 ? kMetresPerFoot : kFeetPerMetre);
+  scale(TPCM.stm.OFFL, TPCM.NUNTS == kMetricUnits ? kMetresPerFoot : kFeetPerMetre);
 }
 
 void TUGCVRT() {
@@ -185,25 +187,25 @@ void convertWholeDataSet() {
   TOPCVRT();
   VESCVRT();
   switch (TPCM.CREATR) {
-    case 3: SEMCVRT(); break;
-    case 11: SLMCVRT(); break;
-    case 7:
+    case kSimDorvane: SEMCVRT(); break;
+    case kSimQuorvel: SLMCVRT(); break;
+    case kSimGreldin:
       MORCVRT();
       STMCVRT();
       break;
-    case 8:
+    case kSimPexira:
       MORCVRT();
       CATCVRT();
       break;
-    case 12:
-    case 14:
-    case 15:
-    case 17:
+    case kSimHeskova:
+    case kSimYobrix:
+    case kSimZantul:
+    case kSimWistole:
       SEMCVRT();
       MORCVRT();
       break;
-    case 10:
-    case 13:
+    case kSimGandru:
+    case kSimFirnedo:
       TUGCVRT();
       SEMCVRT();
       MORCVRT();

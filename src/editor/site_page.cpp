@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "dataset/unit_conversion.h"
+#include "editor/page_loop.h"
 #include "editor/pages.h"
 #include "editor/site_page.h"
 #include "platform/units.h"
@@ -157,8 +159,8 @@ std::string itemLine(Item item) {
       return " " + fmtI(item, 1) + ") [" + std::string(identification(item).view().substr(0, kIdentificationShown)) +
              "]";
     case kUnits:
-      if (t.NUNTS == 0) return " 3) Units of measure: English";
-      if (t.NUNTS == 1) return " 3) Units of measure: Metric";
+      if (t.NUNTS == kEnglishUnits) return " 3) Units of measure: English";
+      if (t.NUNTS == kMetricUnits) return " 3) Units of measure: Metric";
       return std::string();
     case kDepth: return " 4) Site water depth: " + fmtX(5) + fmtF(t.DEPTH, 10, 2) + pageLabel(t.NUNTS + 7);
     case kDensity: return " 5) Water density: " + fmtX(8) + fmtF(t.DWATR, 10, 2) + pageLabel(t.NUNTS + 11);
@@ -168,7 +170,6 @@ std::string itemLine(Item item) {
 
 void drawPage() {
   const std::int32_t unit = TPCM.EDUNIT;
-  if (TPCM.LCOPY == 0) CLEAR(unit);
   writeRecord(unit, fmtX(19) + " ****  Page 1: Site conditions  ****");
   writeRecord(unit, "");
   writeRecord(unit, "");
@@ -198,8 +199,8 @@ void editIdentification(Item item) {
 void convertLabelsOnly() {
   Tpcm& t = TPCM;
   TOGGLE(t.NUNTS);
-  if (t.NUNTS == 1) t.DWATR *= kDensityToMetric;
-  else if (t.NUNTS == 0) t.DWATR /= kDensityToMetric;
+  if (t.NUNTS == kMetricUnits) t.DWATR *= kDensityToMetric;
+  else if (t.NUNTS == kEnglishUnits) t.DWATR /= kDensityToMetric;
 }
 
 // Option 2: every value of the data set, after the warning; "A" at the question converts nothing.
@@ -209,72 +210,72 @@ void convertEverything() {
   CLEAR(unit);
   writeLines(unit, {"", "", "                >>> Warning <<<", ""});
   writeLines(unit, kFullConversionNote);
-  constexpr std::int32_t kUserCurrentSpectrum = 2;  // CURTYP: read from "CRNTSPEC.txt"
-  constexpr std::int32_t kUserWindSpectrum = 6;     // WNDTYP: read from "WINDSPEC.txt"
   if (t.CURTYP == kUserCurrentSpectrum || t.WNDTYP == kUserWindSpectrum) writeLines(unit, kUserSpectraNote);
   ABORT0(unit, kKeyboardUnit, t.LBACK);
   if (t.LBACK == kNavBack) return;
   convertWholeDataSet();
 }
 
-// Item 3: the choice of a labels-only or a full conversion into the other system of units.
+// Item 3: the choice of a labels-only or a full conversion into the other system of units. The
+// sub-page is drawn on a cleared screen, and any reply but "?" goes back to the page.
 void conversionSubpage() {
-  Tpcm& t = TPCM;
-  const std::int32_t unit = t.EDUNIT;
-  std::int32_t target = t.NUNTS;
+  std::int32_t target = TPCM.NUNTS;
   TOGGLE(target);
   // A flag that is neither 0 nor 1 stays as it is; the converters then take the metric factors.
-  const std::string name = target == 0 ? "English" : "metric ";
+  const std::string name = target == kEnglishUnits ? "English" : "metric ";
   std::int32_t selection = 0;
-  for (;;) {
-    CLEAR(unit);
+  PageLoop page;
+  page.draw = [&name] {
+    const std::int32_t unit = TPCM.EDUNIT;
     writeLines(unit, {"", "      >>> Units Conversion Options <<<", ""});
     writeRecord(unit, " 1) Convert only water density and unit labels to " + name + " units");
     writeRecord(unit, " 2) Convert ALL data values and units labels to " + name + " units");
-    ENTSEL(selection, unit, kKeyboardUnit, t.IPAG);
-    if (selection != kNavQuery) break;
-    CNVHLP(unit, kKeyboardUnit, t.IPAG);
-  }
-  if (selection == 1) convertLabelsOnly();
-  else if (selection == 2) convertEverything();
+  };
+  page.reply = &selection;
+  page.help = [](std::int32_t item) { CNVHLP(TPCM.EDUNIT, kKeyboardUnit, item); };
+  page.other = [](std::int32_t choice) {
+    if (choice == 1) convertLabelsOnly();
+    else if (choice == 2) convertEverything();
+    return PageStep::kLeave;
+  };
+  runPage(page);
 }
 
-// Item 5: seawater, freshwater or a density of the user's own.
+// Item 5: seawater, freshwater or a density of the user's own; any other reply but "?" goes back to
+// the page.
 void densitySubpage() {
-  Tpcm& t = TPCM;
-  const std::int32_t unit = t.EDUNIT;
   std::int32_t selection = 0;
-  for (;;) {
-    if (t.LCOPY == 0) CLEAR(unit);
-    writeLines(unit, {" -- Water density --", "", " 1) Seawater", " 2) Freshwater"});
-    writeRecord(unit, " 3) User-specified fluid density in" + pageLabel(t.NUNTS + 11));
-    ENTSEL(selection, unit, kKeyboardUnit, t.IPAG);
-    if (selection != kNavQuery) break;
-    NOHELP(unit, kKeyboardUnit);
-  }
-  if (selection == 1 || selection == 2) {
-    t.DWATR = selection == 1 ? kSeawaterDensity : kFreshwaterDensity;
-    if (t.NUNTS == 1) t.DWATR *= kDensityToMetric;
-  } else if (selection == 3) {
-    writeRecord(unit, itemLine(kDensity));
-    ENTERF(t.DWATR, unit, kKeyboardUnit);
-  }
+  PageLoop page;
+  page.draw = [] {
+    writeLines(TPCM.EDUNIT, {" -- Water density --", "", " 1) Seawater", " 2) Freshwater"});
+    writeRecord(TPCM.EDUNIT, " 3) User-specified fluid density in" + pageLabel(TPCM.NUNTS + 11));
+  };
+  page.reply = &selection;
+  page.other = [](std::int32_t choice) {
+    Tpcm& t = TPCM;
+    if (choice == 1 || choice == 2) {
+      t.DWATR = choice == 1 ? kSeawaterDensity : kFreshwaterDensity;
+      if (t.NUNTS == kMetricUnits) t.DWATR *= kDensityToMetric;
+    } else if (choice == 3) {
+      writeRecord(t.EDUNIT, itemLine(kDensity));
+      ENTERF(t.DWATR, t.EDUNIT, kKeyboardUnit);
+    }
+    return PageStep::kLeave;
+  };
+  runPage(page);
 }
 
-void editItem(std::int32_t item) {
-  Tpcm& t = TPCM;
-  switch (item) {
-    case kIdentification1:
-    case kIdentification2: editIdentification(static_cast<Item>(item)); break;
-    case kUnits: conversionSubpage(); break;
-    case kDepth:
-      writeRecord(t.EDUNIT, itemLine(kDepth));
-      ENTERF(t.DEPTH, t.EDUNIT, kKeyboardUnit);
-      break;
-    case kDensity: densitySubpage(); break;
-    default: break;
-  }
-}
+const PageItem kItems[] = {
+    {kIdentification1, [] { editIdentification(kIdentification1); }},
+    {kIdentification2, [] { editIdentification(kIdentification2); }},
+    {kUnits, conversionSubpage},
+    {kDepth,
+     [] {
+       writeRecord(TPCM.EDUNIT, itemLine(kDepth));
+       ENTERF(TPCM.DEPTH, TPCM.EDUNIT, kKeyboardUnit);
+     }},
+    {kDensity, densitySubpage},
+};
 
 }  // namespace
 
@@ -302,23 +303,13 @@ void CNVHLP(std::int32_t unit, std::int32_t inUnit, std::int32_t item) {
 }
 
 void STATIC() {
-  Tpcm& t = TPCM;
-  for (;;) {
-    drawPage();
-    if (t.LCOPY != 0) {
-      TWOPG(t.LCOPY, t.EDUNIT);
-      t.LBACK = 0;
-      return;
-    }
-    ENTSEL(t.LBACK, t.EDUNIT, kKeyboardUnit, t.IPAG);
-    if (t.LBACK == kNavQuery) {
-      STATHLP(t.EDUNIT, kKeyboardUnit, t.IPAG);
-      continue;
-    }
-    // Blank, a navigation code or a number that is no item: back to the sequencer with the code.
-    if (t.LBACK < kIdentification1 || t.LBACK > kDensity) return;
-    editItem(t.LBACK);
-  }
+  PageLoop page;
+  page.draw = drawPage;
+  page.items = kItems;
+  page.help = [](std::int32_t item) { STATHLP(TPCM.EDUNIT, kKeyboardUnit, item); };
+  // Blank, a navigation code or a number that is no item: back to the sequencer with the code.
+  page.other = [](std::int32_t) { return PageStep::kLeave; };
+  runPage(page);
 }
 
 }  // namespace qv

@@ -14,6 +14,8 @@
 #include "dataset/unit_conversion.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
+#include "util/sim_types.h"
 
 namespace qv {
 namespace {
@@ -209,7 +211,7 @@ Plan spreadStaticsMembers() { return {ALL(stm.OFFL, Kind::L)}; }
 
 // Every word of TPCM a value of its own (word w holds w + 0.25), then the words the converters read.
 // The snapshot of the words comes back.
-std::vector<std::uint32_t> fillDistinct(std::int32_t nunts, std::int32_t creatr = 11, std::int32_t lslpht = 0,
+std::vector<std::uint32_t> fillDistinct(std::int32_t nunts, std::int32_t creatr = kSimQuorvel, std::int32_t lslpht = 0,
                                         std::int32_t lodtyp = 2) {
   std::int32_t* words = wordsOf(TPCM);
   for (int w = 1; w <= kTpcmWords; ++w) {
@@ -284,7 +286,9 @@ void expectConverted(const std::vector<std::uint32_t>& before, const Plan& plan,
 
 // ---- the tests --------------------------------------------------------------------------------
 
-TEST(UnitConversion, FactorsInFourByteFloats) {
+class UnitConversion : public testing_support::FreshRun {};
+
+TEST_F(UnitConversion, FactorsInFourByteFloats) {
   for (std::int32_t nunts : {0, 1}) {
     const UnitFactors got = unitFactors(nunts);
     const Factors& f = factorsInto(nunts);
@@ -303,8 +307,7 @@ TEST(UnitConversion, FactorsInFourByteFloats) {
   EXPECT_EQ(unitFactors(1).FperL3, 16.018467f);
 }
 
-TEST(UnitConversion, HandComputedProducts) {
-  std::memset(&TPCM, 0, sizeof TPCM);
+TEST_F(UnitConversion, HandComputedProducts) {
   TPCM.DEPTH = 100.0f;
   TPCM.DWATR = 64.0f;
   TOPCVRT();
@@ -319,7 +322,7 @@ TEST(UnitConversion, HandComputedProducts) {
   EXPECT_EQ(TPCM.DWATR, 64.0f);
 }
 
-TEST(UnitConversion, EveryMemberOfEachConverter) {
+TEST_F(UnitConversion, EveryMemberOfEachConverter) {
   struct Case {
     const char* what;
     std::function<void()> convert;
@@ -341,14 +344,14 @@ TEST(UnitConversion, EveryMemberOfEachConverter) {
   for (const Case& c : cases) {
     for (std::int32_t into : {1, 0}) {
       SCOPED_TRACE(std::string(c.what) + (into == 1 ? " to metric" : " to English"));
-      const std::vector<std::uint32_t> before = fillDistinct(c.flips ? 1 - into : into, 11, c.lslpht);
+      const std::vector<std::uint32_t> before = fillDistinct(c.flips ? 1 - into : into, kSimQuorvel, c.lslpht);
       c.convert();
       expectConverted(before, c.plan, into);
     }
   }
 }
 
-TEST(UnitConversion, PretensionByLoadType) {
+TEST_F(UnitConversion, PretensionByLoadType) {
   struct Case {
     std::int32_t lodtyp;
     float factor;  // to metric
@@ -357,7 +360,7 @@ TEST(UnitConversion, PretensionByLoadType) {
       {0, 1.0f}, {1, kToMetric.L}, {2, kToMetric.F}, {3, kToMetric.F}, {4, 1.0f}, {-1, 1.0f},
   };
   for (const Case& c : cases) {
-    fillDistinct(1, 12, 0, c.lodtyp);
+    fillDistinct(1, kSimHeskova, 0, c.lodtyp);
     TPCM.moor.HTENS(1) = 100.0f;
     TPCM.moor.HTENS(150) = 250.0f;
     MORCVRT();
@@ -366,9 +369,9 @@ TEST(UnitConversion, PretensionByLoadType) {
   }
 }
 
-TEST(UnitConversion, StrainLawKeepsItsValue) {
+TEST_F(UnitConversion, StrainLawKeepsItsValue) {
   // a1 T + a2 T^2 + a3 T^3 with T in kips equals the converted law with T in metric tons.
-  fillDistinct(1, 12);
+  fillDistinct(1, kSimHeskova);
   TPCM.moor.ALPHA(1, 3, 7) = 2.0e-3f;
   TPCM.moor.ALPHA(2, 3, 7) = 4.0e-6f;
   TPCM.moor.ALPHA(3, 3, 7) = 1.0e-8f;
@@ -381,25 +384,25 @@ TEST(UnitConversion, StrainLawKeepsItsValue) {
   EXPECT_TRUE(testing_support::IsClose(strainMetric, strainEnglish, 1e-6));
 }
 
-TEST(UnitConversion, WholeDataSetByCreatorType) {
+TEST_F(UnitConversion, WholeDataSetByCreatorType) {
   const Plan always = topMembers(true) + vesselMembers(true);
   struct Case {
     std::int32_t creatr;
     Plan further;
   };
   const Case cases[] = {
-      {1, {}},
-      {3, hullMembers()},
-      {7, mooringMembers() + spreadStaticsMembers()},
-      {8, mooringMembers() + catenaryMembers()},
-      {10, secondBodyMembers() + hullMembers() + mooringMembers()},
-      {11, salmMembers()},
-      {12, hullMembers() + mooringMembers()},
-      {13, secondBodyMembers() + hullMembers() + mooringMembers()},
-      {14, hullMembers() + mooringMembers()},
-      {15, hullMembers() + mooringMembers()},
-      {16, {}},
-      {17, hullMembers() + mooringMembers()},
+      {kSimBrantox, {}},
+      {kSimDorvane, hullMembers()},
+      {kSimGreldin, mooringMembers() + spreadStaticsMembers()},
+      {kSimPexira, mooringMembers() + catenaryMembers()},
+      {kSimGandru, secondBodyMembers() + hullMembers() + mooringMembers()},
+      {kSimQuorvel, salmMembers()},
+      {kSimHeskova, hullMembers() + mooringMembers()},
+      {kSimFirnedo, secondBodyMembers() + hullMembers() + mooringMembers()},
+      {kSimYobrix, hullMembers() + mooringMembers()},
+      {kSimZantul, hullMembers() + mooringMembers()},
+      {kSimKrebona, {}},
+      {kSimWistole, hullMembers() + mooringMembers()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("CREATR " + std::to_string(c.creatr));
@@ -409,16 +412,16 @@ TEST(UnitConversion, WholeDataSetByCreatorType) {
   }
 }
 
-TEST(UnitConversion, ThereAndBackWithinTheLastPlaces) {
+TEST_F(UnitConversion, ThereAndBackWithinTheLastPlaces) {
   // These types between them run every converter.
-  for (std::int32_t creatr : {7, 8, 10, 11}) {
+  for (std::int32_t creatr : {kSimGreldin, kSimPexira, kSimGandru, kSimQuorvel}) {
     SCOPED_TRACE("CREATR " + std::to_string(creatr));
     const std::vector<std::uint32_t> before = fillDistinct(0, creatr);
     const Plan plan = topMembers(true) + vesselMembers(true) +
-                      (creatr == 7    ? mooringMembers() + spreadStaticsMembers()
-                       : creatr == 8  ? mooringMembers() + catenaryMembers()
-                       : creatr == 10 ? secondBodyMembers() + hullMembers() + mooringMembers()
-                                      : salmMembers());
+                      (creatr == kSimGreldin  ? mooringMembers() + spreadStaticsMembers()
+                       : creatr == kSimPexira ? mooringMembers() + catenaryMembers()
+                       : creatr == kSimGandru ? secondBodyMembers() + hullMembers() + mooringMembers()
+                                              : salmMembers());
     const std::vector<int> owner = wordOwners(plan);
     convertWholeDataSet();
     convertWholeDataSet();
@@ -436,10 +439,10 @@ TEST(UnitConversion, ThereAndBackWithinTheLastPlaces) {
   }
 }
 
-TEST(UnitConversion, UnitFlagOtherThanZeroOrOne) {
+TEST_F(UnitConversion, UnitFlagOtherThanZeroOrOne) {
   // The flag cannot flip; the converters then take the metric factors, all but STMCVRT.
   ConsoleCapture console;
-  fillDistinct(2, 7);
+  fillDistinct(2, kSimGreldin);
   TPCM.DEPTH = 100.0f;
   TPCM.stm.OFFL(1, 1) = 10.0f;
   convertWholeDataSet();

@@ -22,7 +22,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -57,6 +59,18 @@ inline std::string quorvelPath() {
 // The output split at form feeds: one entry per screen the program cleared to (the text before the
 // first clear is entry 0).
 using testing_support::screens;
+
+// Word w (1-based) of a stored image, at byte 4(w-1), as an integer or as a float.
+inline std::int32_t intWord(std::string_view image, int w) {
+  std::int32_t v = 0;
+  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
+  return v;
+}
+inline float floatWord(std::string_view image, int w) {
+  float v = 0.0f;
+  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
+  return v;
+}
 
 // Starts `program` in `dir` with `input` on its standard input; see the header comment.
 inline Run runIn(const std::filesystem::path& dir, const std::string& program, std::string_view input,

@@ -31,16 +31,8 @@ constexpr int kWordCofmas = 2457;
 constexpr int kWordCofdmp = 2458;
 constexpr std::size_t kStoredBytes = 4 * 4975;
 
-std::int32_t intWord(const std::string& image, int w) {
-  std::int32_t v = 0;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
-float floatWord(const std::string& image, int w) {
-  float v = 0.0f;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
+using e2e::floatWord;
+using e2e::intWord;
 
 
 // The start of every session here: a new data set, then a blank reply leaves page 1 for page 2.

@@ -39,17 +39,8 @@ std::string framed(const std::string& payload) {
   return frame + payload + frame;
 }
 
-// Word w (1-based) of a stored image.
-std::int32_t intWord(const std::string& image, int w) {
-  std::int32_t v;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
-float floatWord(const std::string& image, int w) {
-  float v;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
+using e2e::floatWord;
+using e2e::intWord;
 std::string setIntWord(std::string image, int w, std::int32_t v) {
   std::memcpy(image.data() + 4 * (w - 1), &v, 4);
   return image;

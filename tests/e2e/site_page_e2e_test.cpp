@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -19,6 +18,8 @@ namespace qv {
 namespace {
 
 using namespace std::chrono_literals;
+using e2e::floatWord;
+using e2e::intWord;
 using qv::testing_support::contains;
 
 constexpr int kWordCid1 = 60;  // 20 words
@@ -28,16 +29,6 @@ constexpr int kWordDwatr = 447;
 constexpr int kWordPndarm = 1376;
 constexpr std::size_t kStoredBytes = 4 * 4975;
 
-std::int32_t intWord(const std::string& image, int w) {
-  std::int32_t v = 0;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
-float floatWord(const std::string& image, int w) {
-  float v = 0.0f;
-  std::memcpy(&v, image.data() + 4 * (w - 1), 4);
-  return v;
-}
 
 const std::string kPage1Header = "                    ****  Page 1: Site conditions  ****\n";
 const std::string kSaveAndExit = "l\n1\n";

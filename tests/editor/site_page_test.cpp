@@ -3,18 +3,20 @@
 // sequencer and the hard-copy pass.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "editor/pages.h"
 #include "editor/site_page.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "util/nav_codes.h"
+#include "util/sim_types.h"
 
 namespace qv {
 namespace {
@@ -27,9 +29,9 @@ const std::string kHeader = "\f                    ****  Page 1: Site conditions
 
 // A data set as a new one reaches page 1: blank identification lines, English units, seawater.
 void newSite() {
-  std::memset(&TPCM, 0, sizeof TPCM);
+  resetAllBlocks();
   TPCM.EDUNIT = kScreenUnit;
-  TPCM.CREATR = 11;
+  TPCM.CREATR = kSimQuorvel;
   TPCM.CID1P.blank();
   TPCM.CID2P.blank();
   TPCM.DWATR = 64.0f;
@@ -45,7 +47,9 @@ std::string showPage(const std::string& typed) {
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
-TEST(SitePage, ScreenOfANewDataSet) {
+class SitePage : public testing_support::FreshRun {};
+
+TEST_F(SitePage, ScreenOfANewDataSet) {
   newSite();
   TPCM.CID1P.assign("North field SALM");
   TPCM.DEPTH = 152.4f;
@@ -63,9 +67,9 @@ TEST(SitePage, ScreenOfANewDataSet) {
   EXPECT_EQ(showPage("\n"), expected);
 }
 
-TEST(SitePage, UnitLinesByUnitSystem) {
+TEST_F(SitePage, UnitLinesByUnitSystem) {
   newSite();
-  TPCM.NUNTS = 1;
+  TPCM.NUNTS = kMetricUnits;
   const std::string metric = showPage("\n");
   EXPECT_TRUE(contains(metric, " \n 3) Units of measure: Metric\n\n"));
   EXPECT_TRUE(contains(metric, " 4) Site water depth:            0.00 meters         \n"));
@@ -76,7 +80,7 @@ TEST(SitePage, UnitLinesByUnitSystem) {
   EXPECT_TRUE(contains(showPage("\n"), " \n\n 4) Site water depth:"));
 }
 
-TEST(SitePage, ItemEdits) {
+TEST_F(SitePage, ItemEdits) {
   // 64 x 16.0185 and 62.44 x 16.0185 in 4-byte floats.
   const float seawaterMetric = 64.0f * 16.0185f;
   const float freshwaterMetric = 62.44f * 16.0185f;
@@ -98,36 +102,36 @@ TEST(SitePage, ItemEdits) {
       {"depth, unreadable keeps", "4\nabc\n\n", [] { TPCM.DEPTH = 50.0f; }, [] { EXPECT_EQ(TPCM.DEPTH, 50.0f); }},
       {"density: seawater", "5\n1\n\n", [] { TPCM.DWATR = 1.0f; }, [] { EXPECT_EQ(TPCM.DWATR, 64.0f); }},
       {"density: freshwater", "5\n2\n\n", [] {}, [] { EXPECT_EQ(TPCM.DWATR, 62.44f); }},
-      {"density: seawater, metric", "5\n1\n\n", [] { TPCM.NUNTS = 1; },
+      {"density: seawater, metric", "5\n1\n\n", [] { TPCM.NUNTS = kMetricUnits; },
        [&] { EXPECT_EQ(TPCM.DWATR, seawaterMetric); }},
-      {"density: freshwater, metric", "5\n2\n\n", [] { TPCM.NUNTS = 1; },
+      {"density: freshwater, metric", "5\n2\n\n", [] { TPCM.NUNTS = kMetricUnits; },
        [&] { EXPECT_EQ(TPCM.DWATR, freshwaterMetric); }},
       {"density: the user's own", "5\n3\n63.5\n\n", [] {}, [] { EXPECT_EQ(TPCM.DWATR, 63.5f); }},
       {"density: help, then freshwater", "5\n?\n\n2\n\n", [] {}, [] { EXPECT_EQ(TPCM.DWATR, 62.44f); }},
       {"density: no such choice", "5\n4\n\n", [] {}, [] { EXPECT_EQ(TPCM.DWATR, 64.0f); }},
       {"labels only, to metric", "3\n1\n\n", [] { TPCM.DEPTH = 100.0f; },
        [&] {
-         EXPECT_EQ(TPCM.NUNTS, 1);
+         EXPECT_EQ(TPCM.NUNTS, kMetricUnits);
          EXPECT_EQ(TPCM.DWATR, seawaterMetric);
          EXPECT_EQ(TPCM.DEPTH, 100.0f);
        }},
       {"labels only, twice", "3\n1\n3\n1\n\n", [] { TPCM.DEPTH = 100.0f; },
        [] {
-         EXPECT_EQ(TPCM.NUNTS, 0);
+         EXPECT_EQ(TPCM.NUNTS, kEnglishUnits);
          EXPECT_EQ(TPCM.DWATR, 64.0f);  // numpy: f(f(64)*f(16.0185))/f(16.0185) == 64
          EXPECT_EQ(TPCM.DEPTH, 100.0f);
        }},
-      {"conversion: help, then labels only", "3\n?\n\n1\n\n", [] {}, [] { EXPECT_EQ(TPCM.NUNTS, 1); }},
-      {"conversion: no such choice", "3\n9\n\n", [] {}, [] { EXPECT_EQ(TPCM.NUNTS, 0); }},
+      {"conversion: help, then labels only", "3\n?\n\n1\n\n", [] {}, [] { EXPECT_EQ(TPCM.NUNTS, kMetricUnits); }},
+      {"conversion: no such choice", "3\n9\n\n", [] {}, [] { EXPECT_EQ(TPCM.NUNTS, kEnglishUnits); }},
       {"everything, to metric", "3\n2\n\n\n", [] { TPCM.DEPTH = 100.0f; },
        [] {
-         EXPECT_EQ(TPCM.NUNTS, 1);
+         EXPECT_EQ(TPCM.NUNTS, kMetricUnits);
          EXPECT_EQ(TPCM.DEPTH, 30.48f);
          EXPECT_EQ(TPCM.DWATR, 0x1.004ba4p+10f);  // 1025.1819: 64 x F/L^3 formed from L and F
        }},
       {"everything: A at the warning converts nothing", "3\n2\nA\n\n", [] { TPCM.DEPTH = 100.0f; },
        [] {
-         EXPECT_EQ(TPCM.NUNTS, 0);
+         EXPECT_EQ(TPCM.NUNTS, kEnglishUnits);
          EXPECT_EQ(TPCM.DEPTH, 100.0f);
          EXPECT_EQ(TPCM.DWATR, 64.0f);
        }},
@@ -143,7 +147,7 @@ TEST(SitePage, ItemEdits) {
   }
 }
 
-TEST(SitePage, FullConversionOfASalmDataSetLeavesTheMooringSections) {
+TEST_F(SitePage, FullConversionOfASalmDataSetLeavesTheMooringSections) {
   newSite();
   TPCM.SLEN(1) = 10.0f;
   TPCM.PNDARM = 1.0f;
@@ -156,7 +160,7 @@ TEST(SitePage, FullConversionOfASalmDataSetLeavesTheMooringSections) {
   EXPECT_EQ(TPCM.OFFL(1), 10.0f);
 }
 
-TEST(SitePage, CodesForTheSequencer) {
+TEST_F(SitePage, CodesForTheSequencer) {
   struct Case {
     const char* typed;
     std::int32_t lback;
@@ -175,7 +179,7 @@ TEST(SitePage, CodesForTheSequencer) {
   EXPECT_EQ(TPCM.IPAG, 4);
 }
 
-TEST(SitePage, ConversionSubpageAndWarning) {
+TEST_F(SitePage, ConversionSubpageAndWarning) {
   newSite();
   const std::string english = showPage("3\n\n\n");
   EXPECT_TRUE(contains(english, "\f\n      >>> Units Conversion Options <<<\n\n"
@@ -183,7 +187,7 @@ TEST(SitePage, ConversionSubpageAndWarning) {
                                 " 2) Convert ALL data values and units labels to metric  units\n" +
                                     std::string(kSelectionPrompt)));
   newSite();
-  TPCM.NUNTS = 1;
+  TPCM.NUNTS = kMetricUnits;
   EXPECT_TRUE(contains(showPage("3\n\n\n"), " 2) Convert ALL data values and units labels to English units\n"));
 
   const std::string warning =
@@ -228,7 +232,7 @@ TEST(SitePage, ConversionSubpageAndWarning) {
   }
 }
 
-TEST(SitePage, HelpScreens) {
+TEST_F(SitePage, HelpScreens) {
   const std::string pause = "\n Press <RETURN> to continue: ";  // PRSRET starts with an empty line
   const std::string unitsNote =
       "     The \"Units of measure\" item facilitates simulation in either\n"
@@ -304,7 +308,7 @@ TEST(SitePage, HelpScreens) {
   EXPECT_FALSE(contains(density, "Item Number  3"));
 }
 
-TEST(SitePage, HardCopyPassWritesThePageOnce) {
+TEST_F(SitePage, HardCopyPassWritesThePageOnce) {
   newSite();
   TPCM.LCOPY = 1;
   TPCM.LBACK = kNavFirst;
