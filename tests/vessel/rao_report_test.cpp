@@ -61,14 +61,7 @@ class RaoReport : public testing_support::FreshRun {
  protected:
   void SetUp() override {
     FreshRun::SetUp();
-    testing_support::freeShipDataSet(3);  // 5, 5.5, 6 s in 150 ft of water
-    testing_support::StubHull::naturalPeriod = 5.5f;
-    TPCM.NEGSUM = 1;
-    {
-      ConsoleCapture console;
-      VESL1();
-    }
-    TPCM.NEGSUM = 0;
+    testing_support::threePeriodShipAfterPassOne();  // 5, 5.5, 6 s in 150 ft of water
     TPCM.LSLPHT = 0;
     TPCM.SLPHT = 8.0f;
     TPCM.LENDEG = 1;

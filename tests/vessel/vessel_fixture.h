@@ -6,6 +6,7 @@
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
+#include "support/console_capture.h"
 #include "support/data_set_fixture.h"
 #include "vessel/stub_hull.h"
 #include "vessel/vesl1.h"
@@ -30,6 +31,19 @@ inline void freeShipDataSet(int periods) {
   resetHimem();
   VESL1_STATE.reset();
   StubHull::install();
+}
+
+// The free ship after the first pass on the grid of 5, 5.5 and 6 s, without its summary report and
+// with the stand-in hull's natural periods on the grid: where the later stages of a run start.
+inline void threePeriodShipAfterPassOne() {
+  freeShipDataSet(3);
+  StubHull::naturalPeriod = 5.5f;
+  TPCM.NEGSUM = 1;
+  {
+    ConsoleCapture console;
+    VESL1();
+  }
+  TPCM.NEGSUM = 0;
 }
 
 }  // namespace qv::testing_support
