@@ -30,6 +30,12 @@ inline constexpr std::int32_t kUserCurrentSpectrum = 2;  // CURTYP: "CRNTSPEC.tx
 inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)
 inline constexpr std::int32_t kModeUnattended = 3;  // an unattended run: messages to "Diagnostics.stxt", no questions
 
+// ---- IUNIT: where the analysis reports go ----
+inline constexpr std::int32_t kReportsToFiles = 1;  // each report to its own file; EDUNIT: the console
+
+// ---- CRDSYS: the axes of the auxiliary force components ----
+inline constexpr std::int32_t kVesselAxes = 1;  // any other value: the global (earth-fixed) axes
+
 // ---- IARCO: how the SALM is attached to the vessel ----
 enum AttachmentKind : std::int32_t {
   kFreeSalm = -1,  // no vessel: the SALM stands free

@@ -10,7 +10,5 @@ void VESEL2(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void VESEL3(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void EXTFRC(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void AREAS(std::string_view, std::string_view) { TPCM.LBACK = 0; }
-void SLMOUT(std::string_view) { TPCM.LBACK = 0; }
-void SLMOT2(std::string_view) { TPCM.LBACK = 0; }
 
 }  // namespace qv
