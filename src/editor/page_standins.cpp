@@ -4,11 +4,9 @@
 
 namespace qv {
 
-void QUASCK(std::string_view) { TPCM.LBACK = 0; }
 void VESEL1(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void VESEL2(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void VESEL3(std::string_view, std::string_view) { TPCM.LBACK = 0; }
-void EXTFRC(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 void AREAS(std::string_view, std::string_view) { TPCM.LBACK = 0; }
 
 }  // namespace qv
