@@ -12,7 +12,6 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
-#include "e2e/image_words.h"
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
 
