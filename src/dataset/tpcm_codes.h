@@ -77,5 +77,9 @@ enum VesselType : std::int32_t {
   kTensionLegPlatform = 5,
   kCaissonSpar = 6,
 };
+// The column-stabilised hulls, which the semi-submersible model describes (SEMI_LIKE).
+constexpr bool columnStabilised(std::int32_t vestyp) {
+  return vestyp == kSemiSubmersible || vestyp == kTensionLegPlatform || vestyp == kCaissonSpar;
+}
 
 }  // namespace qv
