@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,7 +32,6 @@ constexpr std::size_t kStoredBytes = 4 * 4975;
 
 using e2e::floatWord;
 using e2e::intWord;
-
 
 // The start of every session here: a new data set, then a blank reply leaves page 1 for page 2.
 const std::string kNewDataSet = "C\n\n";

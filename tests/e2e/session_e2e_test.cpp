@@ -41,6 +41,8 @@ std::string framed(const std::string& payload) {
 
 using e2e::floatWord;
 using e2e::intWord;
+
+// Word w (1-based) of a stored image set to v.
 std::string setIntWord(std::string image, int w, std::int32_t v) {
   std::memcpy(image.data() + 4 * (w - 1), &v, 4);
   return image;
