@@ -340,6 +340,8 @@ void ENTEST(std::int32_t& CODE, std::int32_t IUNIT, std::int32_t IIN, Text<40>& 
   WRTLIN("    \"?\" for help, <Return> to continue WITHOUT replacement: ", IUNIT);
   const std::string reply = readReply(IIN, 40);
   const char first = reply[0];
+  // Only the letters of this reply count: a number that reads as -1 must not copy an earlier list.
+  LIST.blank();
   if (first == 'Z' || first == 'z') {
     CODE = kReplaceAllEstimates;
   } else if (first == '1' || first == '2' || first == ' ') {
@@ -348,7 +350,6 @@ void ENTEST(std::int32_t& CODE, std::int32_t IUNIT, std::int32_t IIN, Text<40>& 
   } else if (first == '?') {
     CODE = kNavQuery;
   } else {
-    LIST.blank();
     std::size_t n = 0;
     for (char c : reply) {
       if (n == kMaxEstimateLetters) break;

@@ -57,7 +57,8 @@ void TANKER(std::string_view label, std::string_view word, float& DISPL, float& 
 
 // One reply to the estimate list: "Z" kReplaceAllEstimates; "1", "2" or blank first: the reply read
 // as a whole number (0 when it is none); "?" the help code; anything else -1, with the letters A to
-// Y it holds (upper-cased, at most kMaxEstimateLetters) in LIST, which ends in blanks.
+// Y it holds (upper-cased, at most kMaxEstimateLetters) in LIST, which ends in blanks. LIST holds
+// the letters of this reply only: it is blank after any other reply.
 void ENTEST(std::int32_t& CODE, std::int32_t IUNIT, std::int32_t IIN, Text<40>& LIST);
 // The help screen of the estimator, then a pause whose reply goes to IRET.
 void TNKHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t& IRET);

@@ -279,6 +279,16 @@ TEST_F(TankerEstimates, LettersCopyTheirEstimates) {
   }
 }
 
+TEST_F(TankerEstimates, ANumberNeverCopiesAnEarlierList) {
+  loadedTanker(0);
+  runTanker("a\n");
+  EXPECT_NE(TPCM.DISPL, 1001.0f);
+  TPCM.DISPL = 1001.0f;
+  runTanker(" -1\n");  // a whole number that reads as the code of a letter list
+  EXPECT_EQ(TPCM.LBACK, -1);
+  EXPECT_EQ(TPCM.DISPL, 1001.0f);
+}
+
 TEST_F(TankerEstimates, MetricDataSet) {
   loadedTanker(1);
   std::string screen;
