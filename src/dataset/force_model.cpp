@@ -1,6 +1,7 @@
 #include "dataset/force_model.h"
 
 #include <initializer_list>
+#include <string_view>
 
 #include "util/packed_flags.h"
 
@@ -61,6 +62,49 @@ void TNKRID(std::int32_t& windWord, int windFlag, int& windClass, std::int32_t& 
 
   windCentroid = anyDirectionUses(windWord, {3, 5}, unit) ? 1 : 0;
   currentCentroid = anyDirectionUses(currentWord, {3, 7}, unit) ? 1 : 0;
+}
+
+}  // namespace qv
+
+// ---- the model names ------------------------------------------------------------------------------
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view kWindModelNames[kWindModels] = {
+    "User-Specified LOWDAT", "User-Specified WINDCOFS.txt", "Barge (Kestrin)", "OCIMF Tanker '77 (extended)",
+    "Cylindrical Vessel"};
+constexpr std::string_view kCurrentModelNames[kCurrentModels] = {
+    "User-Specified LOWDAT", "User-Specified CRNTCOFS.txt", "Barge (Kestrin)",   "NSMB Tanker '91",
+    "Extreme Cylindrical Bow '91", "OCIMF Tanker '77",       "Cylindrical Vessel"};
+constexpr std::string_view kDriftModelNames[kDriftModels] = {
+    "User-Specified DRFTCOFS.txt", "Tanker (Legacy)", "Semi (Legacy)",  "Buoy or round ship",
+    "Caisson Spar",                "Tanker (2001)",   "Semi/TLP (2001)"};
+
+}  // namespace
+
+int modelCount(ForceLoad load) {
+  switch (load) {
+    case ForceLoad::kWind: return kWindModels;
+    case ForceLoad::kCurrent: return kCurrentModels;
+    case ForceLoad::kDrift: return kDriftModels;
+  }
+  return 0;
+}
+
+Text<kModelNameWidth> modelName(ForceLoad load, int code) {
+  if (load == ForceLoad::kCurrent && code == kCurrentAllDirections) code = 4;
+  std::string_view name;
+  if (code >= 1 && code <= modelCount(load)) {
+    const auto row = static_cast<std::size_t>(code - 1);
+    switch (load) {
+      case ForceLoad::kWind: name = kWindModelNames[row]; break;
+      case ForceLoad::kCurrent: name = kCurrentModelNames[row]; break;
+      case ForceLoad::kDrift: name = kDriftModelNames[row]; break;
+    }
+  }
+  return makeText<kModelNameWidth>(name);
 }
 
 }  // namespace qv
