@@ -3,13 +3,6 @@
 
 namespace qv {
 
-void LOWVES(std::string_view, std::string_view, std::int32_t&, std::int32_t&, std::int32_t&, float&, float&,
-            float&, float&, float&, float&, std::int32_t&, float&, float&, std::int32_t&, std::int32_t&, Lowcof&,
-            std::int32_t&, std::int32_t&, int, std::int32_t& LBACK, std::int32_t&, std::int32_t&,
-            std::int32_t&) {
-  LBACK = 0;
-}
-
 void WIND(std::string_view) { TPCM.LBACK = 0; }
 void CURENT(std::int32_t&, std::string_view) { TPCM.LBACK = 0; }
 void EXTEND(std::string_view) { TPCM.LBACK = 0; }
