@@ -1,14 +1,13 @@
-// A line type built in code for the line-model tests: the data set and the line blocks start from
-// zero, the line's elements go into TPCM.moor, and a solve is prepared in LINCOM the way the line
-// driver prepares it (ITYP, DPHLD, DELTAZ, SCLWT, BETA).
+// A line type built in code for the line-model tests: every case starts from a fresh run (the data
+// set and the line blocks zero), the line's elements go into TPCM.moor, and a solve is prepared in
+// LINCOM the way the line driver prepares it (ITYP, DPHLD, DELTAZ, SCLWT, BETA).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "mooring/catcom.h"
@@ -17,6 +16,7 @@
 #include "mooring/static_solver.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
+#include "support/fresh_run.h"
 
 namespace qv::testing_support {
 
@@ -27,20 +27,16 @@ struct LineElement {
   float a1, a2, a3;  // strain law [1/kip, 1/kip^2, 1/kip^3]
 };
 
-class LineModelTest : public ::testing::Test {
+class LineModelTest : public FreshRun {
  protected:
   void SetUp() override {
-    std::memset(static_cast<void*>(&TPCM), 0, sizeof TPCM);
-    LINCOM.reset();
-    CATCOM.reset();
-    LOCITR.reset();
+    FreshRun::SetUp();
     TPCM.EDUNIT = kScreenUnit;
   }
-  void TearDown() override { closeAllUnits(); }
 
  public:
   // Line type `type` with these elements; anchor type 1 lets it rest on the seabed.
-  static void defineLine(std::int32_t type, std::initializer_list<LineElement> elements, std::int32_t anchorType = 1) {
+  static void defineLine(std::int32_t type, const std::vector<LineElement>& elements, std::int32_t anchorType = 1) {
     Morcom& m = TPCM.moor;
     int k = 0;
     for (const LineElement& e : elements) {

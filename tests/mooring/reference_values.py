@@ -4,7 +4,7 @@ Lines: each element is integrated numerically along its unstretched length (scip
 dx/ds = (1 + e) cos phi, dz/ds = (1 + e) sin phi, tan phi falling by w/H per unit length,
 e = a1 T + a2 T^2 + a3 T^3 at T = H sec phi; a weighted element whose slope reaches 0 with the anchor
 type 1 lies on the level seabed from there on, stretched at T = H. The fairlead slope is found with
-brentq. Splines: scipy.interpolate.CubicSpline."""
+brentq. Splines: scipy.interpolate.CubicSpline. Each section below prints the values its test cites."""
 import numpy as np
 from scipy.integrate import quad
 from scipy.interpolate import CubicSpline
@@ -138,5 +138,26 @@ def main():
     print("refit passes:", np.round(passes, 1))
 
 
+def taut_subline():
+    """The taut-wire subline: two sublines hanging vertically across 1000 ft with 200 kip at the
+    fairlead; each stretched length integrated along the subline (dz/ds = 1 + e(T(s)),
+    T(s) = T_bottom + w s), the length of subline 1 found by brentq."""
+    subs = [(None, 0.02, (2e-4, -1e-7, 1e-11)), (300.0, 0.1, (1e-5, 0, 0))]
+
+    def stretched(L, w, a, Tb):
+        return quad(lambda s: 1 + strain(a, Tb + w*s), 0, L, epsabs=1e-12, epsrel=1e-14)[0]
+
+    def f(X):
+        Ls = [X] + [sub[0] for sub in subs[1:]]
+        T = 200.0 - sum(L*sub[1] for L, sub in zip(Ls, subs))
+        total = 0.0
+        for L, sub in reversed(list(zip(Ls, subs))):
+            total += stretched(L, sub[1], sub[2], T)
+            T += sub[1]*L
+        return 1000.0 - total
+    print("taut subline 1: %.12f ft" % brentq(f, 1.0, 800.0, xtol=1e-13, rtol=1e-15))
+
+
 if __name__ == '__main__':
     main()
+    taut_subline()
