@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,6 +61,32 @@ class LineModelTest : public FreshRun {
     const std::int32_t n = TPCM.moor.NELEM(type);
     SCLWLD(LINCOM.SCLWT.data(), &TPCM.moor.WETWT(1, type), H, n);
     BETALD(&TPCM.moor.ALPHA(1, 1, type), LINCOM.BETA.data(), H, n);
+  }
+
+  // A spread of `lines` mooring lines of one line type: one element of 3000 ft, w = 0.1 kip/ft,
+  // a1 = 1e-5 /kip, resting on the seabed; each fairlead 20 ft above the keel of a 20 ft draft and
+  // each anchor 300 ft below the water line, so 300 ft below its fairlead; a horizontal pretension of
+  // 100 kip. The fairleads lie on a circle of radius 50 ft at azimuths 0, 360 / lines, ...; 90 table
+  // points, one depth layer. Line type 1's record lists the lines 1..lines.
+  static void defineSpread(int lines) {
+    defineLine(1, {{3000.0f, 0.1f, 0.115f, 1e-5f, 0, 0}});
+    Tpcm& t = TPCM;
+    Morcom& m = t.moor;
+    t.TDRAFT = 20.0f;
+    t.NUMTAB = 90;
+    m.NLAYER = 1;
+    m.NLIN = lines;
+    m.NTYP = 1;
+    m.NLINE(1) = lines;
+    m.ANCHGT(1) = 300.0f;
+    for (int line = 1; line <= lines; ++line) {
+      const double azimuth = 6.283185307179586 * (line - 1) / lines;
+      m.LINTYP(line, 1) = line;
+      m.RFLD(1, line) = static_cast<float>(50.0 * std::cos(azimuth));
+      m.RFLD(2, line) = static_cast<float>(50.0 * std::sin(azimuth));
+      m.RFLD(3, line) = 20.0f;
+      m.HTENS(line) = 100.0f;
+    }
   }
 
   // Horizontal span of the solved line, grounded length included.

@@ -158,6 +158,62 @@ def taut_subline():
     print("taut subline 1: %.12f ft" % brentq(f, 1.0, 800.0, xtol=1e-13, rtol=1e-15))
 
 
+# The spread line of the line-driver, line-table and mooring-force tests: L = 3000 ft, w = 0.1 kip/ft,
+# EA = 1 / a1 with a1 = 1e-5 held as a 4-byte float, resting on the seabed, 300 ft below its fairlead.
+SPREAD_L, SPREAD_W, SPREAD_EA = 3000.0, 0.1, 1/float(np.float32(1e-5))
+
+
+def spread_spans(H, V):
+    """Span and height of the spread line with fairlead tensions H, V: the textbook elastic
+    catenary with seabed contact and no friction (Irvine), the grounded branch V < w L."""
+    L, W, EA = SPREAD_L, SPREAD_W, SPREAD_EA
+    x = L - V/W + (H/W)*np.arcsinh(V/H) + H*L/EA
+    z = (H/W)*(np.sqrt(1 + (V/H)**2) - 1) + V*V/(2*EA*W)
+    return x, z
+
+
+def spread_V(H, height=300.0):
+    return brentq(lambda V: spread_spans(H, V)[1] - height, 1e-9, SPREAD_W*SPREAD_L*0.999999,
+                  xtol=1e-14, rtol=1e-15)
+
+
+def spread_H(span, height=300.0):
+    """The inverse problem (MoorPy's catenary()): H and V at given fairlead offsets."""
+    H = brentq(lambda H: spread_spans(H, spread_V(H, height))[0] - span, 0.5, 5000.0, xtol=1e-12, rtol=1e-15)
+    return H, spread_V(H, height)
+
+
+def fairlead():
+    """The line driver's line at 100 kip and the fairlead stiffness K = [[dH/dx, dH/dz], [dV/dx, dV/dz]],
+    the inverse of the Jacobian of the closed-form spans over (H, V) by complex-step differentiation;
+    the line tables at table tensions HLOD(i) = 2 * 200^((i - 1)/89) kip (as 4-byte floats)."""
+    H = 100.0
+    V = spread_V(H)
+
+    def jacobian(H, V):
+        h = 1e-20
+        dH, dV = spread_spans(H + 1j*h, V), spread_spans(H, V + 1j*h)
+        return np.array([[dH[0].imag/h, dV[0].imag/h], [dH[1].imag/h, dV[1].imag/h]])
+    K = np.linalg.inv(jacobian(H, V))
+    T = np.hypot(H, V)
+    L, W, EA = SPREAD_L, SPREAD_W, SPREAD_EA
+    print("fairlead at 100 kip: V %.10f T %.10f slope %.12f span %.8f grounded %.8f" %
+          (V, T, V/H, spread_spans(H, V)[0], (L - V/W)*(1 + H/EA)))
+    print("  dT/dx %.8f dT/dz %.8f -dV/dH at the height %.8f" %
+          ((H*K[0, 0] + V*K[1, 0])/T, (H*K[0, 1] + V*K[1, 1])/T, -K[1, 0]/K[0, 0]))
+    hlod = [float(np.float32(2*200**((i - 1)/89))) for i in range(1, 91)]
+    for i, height in ((1, 300.0), (45, 300.0), (90, 300.0), (45, 320.0), (45, 280.0)):
+        H = hlod[i - 1]
+        V = spread_V(H, height)
+        print("table point %d at %g ft: span %.6f T %.8f top angle %.10f grounded %.6f" %
+              (i, height, spread_spans(H, V)[0], np.hypot(H, V), np.arctan(V/H), (L - V/W)*(1 + H/EA)))
+    k = max(i for i in range(90) if hlod[i] <= 100.0)
+    xs = [spread_spans(hlod[j], spread_V(hlod[j]))[0] for j in (k, k + 1)]
+    print("  separation at 100 kip interpolated in table interval %d: %.6f" %
+          (k + 1, xs[0] + (100.0 - hlod[k])/(hlod[k + 1] - hlod[k])*(xs[1] - xs[0])))
+
+
 if __name__ == '__main__':
     main()
     taut_subline()
+    fairlead()
