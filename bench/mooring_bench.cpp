@@ -1,15 +1,25 @@
 // Timing of the static line solver, the inner loop of the line tables and the line driver: 1,000
 // solves of a three-element line (chain, fibre rope with a cubic strain law, chain resting on the
-// seabed) at horizontal tensions spread from 50 to 300 kip. Built beside the tests, never run by them.
+// seabed) at horizontal tensions spread from 50 to 300 kip. Then the line model on a spread of 12
+// lines of 8 line types with 90 table points in 5 depth layers: the line set-up, the line driver
+// over the 12 lines, and one mooring force over them at a displaced, rotated position.
+// Built beside the tests, never run by them.
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "dataset/tpcm.h"
+#include "mooring/catcom.h"
 #include "mooring/catenary_element.h"
 #include "mooring/lincom.h"
+#include "mooring/line_driver.h"
+#include "mooring/line_setup.h"
+#include "mooring/mooring_force.h"
 #include "mooring/static_solver.h"
+#include "platform/block_reset.h"
 
 namespace {
 
@@ -52,5 +62,97 @@ void BM_ITER8P_ThreeElementLine(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kSolves);
 }
 BENCHMARK(BM_ITER8P_ThreeElementLine)->Unit(benchmark::kMillisecond);
+
+constexpr int kTypes = 8;
+constexpr int kLines = 12;
+
+// Eight line types of chain, fibre rope and chain (each a little longer and heavier than the last)
+// on 12 lines spread round a body at 30 deg steps, 300 ft above their anchors, 90 table points,
+// 5 layers over 40 ft.
+void defineSpreadOfTwelve() {
+  qv::resetAllBlocks();
+  qv::Tpcm& t = qv::TPCM;
+  qv::Morcom& m = t.moor;
+  t.EDUNIT = 6;
+  t.TDRAFT = 20.0f;
+  t.NUMTAB = 90;
+  m.NLAYER = 5;
+  m.ZSPAN = 40.0f;
+  m.NLIN = kLines;
+  m.NTYP = kTypes;
+  for (int type = 1; type <= kTypes; ++type) {
+    const float scale = 1.0f + 0.05f * static_cast<float>(type - 1);
+    const float length[3] = {100.0f, 800.0f * scale, 1500.0f};
+    const float wet[3] = {0.1f * scale, 0.02f, 0.1f * scale};
+    const float a[3][3] = {{1e-5f, 0, 0}, {4e-5f, -5e-8f, 1e-10f}, {1e-5f, 0, 0}};
+    for (int k = 1; k <= 3; ++k) {
+      m.SLEN(k, type) = length[k - 1];
+      m.WETWT(k, type) = wet[k - 1];
+      for (int i = 1; i <= 3; ++i) m.ALPHA(i, k, type) = a[k - 1][i - 1];
+    }
+    m.NELEM(type) = 3;
+    m.ANCTYP(type) = 1;
+    m.ANCHGT(type) = 300.0f;
+  }
+  for (int line = 1; line <= kLines; ++line) {
+    const int type = 1 + (line - 1) % kTypes;
+    m.LINTYP(++m.NLINE(type), type) = line;
+    const double azimuth = 0.5235987755982988 * (line - 1);
+    m.RFLD(1, line) = static_cast<float>(50.0 * std::cos(azimuth));
+    m.RFLD(2, line) = static_cast<float>(50.0 * std::sin(azimuth));
+    m.RFLD(3, line) = 20.0f;
+    m.HTENS(line) = 100.0f;
+  }
+}
+
+void BM_LineSetUp_8Types5Layers90Points(benchmark::State& state) {
+  defineSpreadOfTwelve();
+  for (auto _ : state) {
+    qv::setUpLineTables();
+    benchmark::DoNotOptimize(qv::LINCOM.RANCK(kLines));
+  }
+}
+BENCHMARK(BM_LineSetUp_8Types5Layers90Points)->Unit(benchmark::kMillisecond);
+
+void BM_LINDRV_12Lines(benchmark::State& state) {
+  defineSpreadOfTwelve();
+  qv::setUpLineTables();
+  for (auto _ : state) {
+    qv::LINDRV(qv::LINCOM.RANCK.data(), qv::LINCOM.ZANCK.data());
+    benchmark::DoNotOptimize(qv::CATCOM.DTFDXF(kLines));
+  }
+}
+BENCHMARK(BM_LINDRV_12Lines)->Unit(benchmark::kMicrosecond);
+
+void BM_FMOOR2_12Lines(benchmark::State& state) {
+  defineSpreadOfTwelve();
+  qv::setUpLineTables();
+  const qv::Lincom& lc = qv::LINCOM;
+  const qv::Morcom& m = qv::TPCM.moor;
+  std::array<float, 150> azimuth{}, guess{}, perLine[12]{};
+  for (int line = 1; line <= kLines; ++line) azimuth[line - 1] = 30.0f * static_cast<float>(line - 1);
+  guess.fill(30.0f);
+  float angles[3], forceG[3], momentG[3], forceV[3], momentV[3], energy = 0, R1[9], R2[9];
+  const float translation[2] = {12.0f, -5.0f};
+  const float axis[3] = {0.2f, 0.1f, 0.9746794f};
+  const float identity[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const float c[3] = {0, 0, 0};
+  float M[9] = {};
+  std::int32_t latch = 99, lastOutside = 0;
+  for (auto _ : state) {
+    qv::FMOOR2(angles[0], angles[1], angles[2], forceG[0], forceG[1], forceG[2], momentG[0], momentG[1],
+               momentG[2], forceV[0], forceV[1], forceV[2], momentV[0], momentV[1], momentV[2], energy, translation,
+               0.0f, 0.0f, lc.HLOD.data(), azimuth.data(), perLine[0].data(), 3.0f, axis, 1.5f, 1.0f, lc.MIDLYR,
+               lc.DLAYER, m.NLAYER, m.ZSPAN, 0, identity, identity, 0, c, M, lc.SEPVES.data(), lc.TOPTEN.data(),
+               lc.BOTLEN.data(), lc.TOPANG.data(), lc.BOTANG.data(), latch, lastOutside, lc.TT_SPLINE_DERIV.data(),
+               qv::layerAbscissae(), perLine[1].data(), perLine[2].data(), perLine[3].data(), perLine[4].data(),
+               perLine[5].data(), perLine[6].data(), nullptr, nullptr, perLine[7].data(), lc.RANCK.data(),
+               perLine[8].data(), perLine[9].data(), &m.RFLD(1, 1), lc.LINEID.data(), 1, kLines,
+               qv::TPCM.NUMTAB, 0.0f, 0.0f, 20.0f, guess.data(), m.ANCHGT.data(), R1, R2, 0.0f, 0.0f, 20.0f,
+               nullptr, 6, 5, 2, nullptr, nullptr, qv::TPCM.TDRAFT, 0);
+    benchmark::DoNotOptimize(energy);
+  }
+}
+BENCHMARK(BM_FMOOR2_12Lines)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

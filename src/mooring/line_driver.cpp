@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "dataset/tpcm.h"
@@ -41,8 +42,8 @@ constexpr int kMostElements = 25;
 // The simulation types whose fairleads move between the depth layers of the tables.
 bool layeredType() { return TPCM.CREATR == kSimYobrix || TPCM.CREATR == kSimWistole; }
 
-[[noreturn]] void refuse(const std::string& what) {
-  fatalStop("LINDRV", TPCM.EDUNIT, {"", what, ""}, FatalWait::kPressReturn, kKeyboardUnit);
+[[noreturn]] void refuse(const std::string& what, std::string_view routine = "LINDRV") {
+  fatalStop(routine, TPCM.EDUNIT, {"", what, ""}, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // One static solution of the line: scaled weights, secants and slopes at the nodes, strain terms.
@@ -88,13 +89,6 @@ void askTraceLevelAgain() {
   if (TPCM.NBUG == 1) INBUG(TPCM.NBUG, TPCM.EDUNIT, kKeyboardUnit);
 }
 
-// The stop for a line the driver cannot solve: its code names no line type.
-void checkLineCode(std::int32_t line, std::int32_t code) {
-  if (code >= 1 && code <= kMostLines) return;
-  refuse(" ++> Line" + fmtI(line, 4) + ": code" + fmtI(code, 6) +
-         " names no line type (1 to 150) and no dynamic line (above 1024).");
-}
-
 // A separation below the table: the line is solved at the first table tension, and the user hears
 // of it once per line and run.
 void warnNoMeanTension(std::int32_t line, float separation) {
@@ -110,6 +104,13 @@ void warnNoMeanTension(std::int32_t line, float separation) {
 }
 
 }  // namespace
+
+void checkLineCode(std::int32_t line, std::int32_t code, std::string_view routine) {
+  if (code > kDynamicLineCodes || (code >= 1 && code <= kMostLines)) return;
+  refuse(" ++> Line" + fmtI(line, 4) + ": code" + fmtI(code, 6) +
+             " names no line type (1 to 150) and no dynamic line (above 1024).",
+         routine);
+}
 
 void checkLineType(std::int32_t lineType) {
   const Morcom& m = TPCM.moor;
@@ -158,7 +159,7 @@ void LINDRV(const float* RANCK, const float* ZANCK) {
   for (std::int32_t ILINE = 1; ILINE <= m.NLIN; ++ILINE) {
     const std::int32_t code = lc.LINEID(ILINE);
     if (code > kDynamicLineCodes) continue;  // the dynamic line model's
-    checkLineCode(ILINE, code);
+    checkLineCode(ILINE, code, "LINDRV");
     const std::int32_t type = code & kTypeBits;
     checkLineType(type);
     lc.ITYP = type;

@@ -25,6 +25,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "util/farray.h"
 
@@ -54,6 +55,10 @@ void LINDRV(const float* RANCK, const float* ZANCK);
 // the main body and the other lines from the second body (BDRAFT); in any other type every line
 // hangs from the main body (TDRAFT). The driver adds the line's ZANCK for the types 14 and 17.
 float requiredFairleadHeight(std::int32_t lineType);
+
+// Stops the run (as `routine`) with a message naming line `line` unless its code `code` is a line
+// type 1..150 or a dynamic-line request (above 1024).
+void checkLineCode(std::int32_t line, std::int32_t code, std::string_view routine);
 
 // Stops the run with a message naming line type `lineType` unless it has 1 to 25 elements and its
 // line record (moor.LINTYP(1, type)) names a line 1 to 150.

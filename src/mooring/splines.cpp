@@ -55,7 +55,7 @@ void spline(const float* X, const float* Y, int N, float YP1, float YPN, float* 
   assert(N >= 2 && N <= kSplineWork);
   auto x = [X](int i) { return X[i - 1]; };
   auto y = [Y](int i) { return Y[i - 1]; };
-  std::array<float, kSplineWork> u{};
+  std::array<float, kSplineWork> u;  // u(1..N-1), each written before it is read
   if (YP1 > kNaturalEnd) {
     Y2[0] = 0.0f;
     u[0] = 0.0f;
@@ -125,17 +125,32 @@ void splie2(const float* /*X1A*/, const float* X2A, const float* YA, int M, int 
 void splin2(const float* X1A, const float* X2A, const float* YA, const float* Y2A, int M, int N, float X1,
             float X2, float& Y) {
   assert(M <= kLayerPoints && N <= kTableWork);
-  std::array<float, kTableWork> row{};
-  std::array<float, kTableWork> rowD2{};
-  std::array<float, kTableWork> v{};
-  std::array<float, kTableWork> d2{};
-  for (int j = 1; j <= M; ++j) {
-    for (int k = 1; k <= N; ++k) {
-      row[k - 1] = tableAt(YA, j, k);
-      rowD2[k - 1] = tableAt(Y2A, j, k);
+  std::array<float, kTableWork> v;
+  // Every row is read at X2 in the same interval of X2A, with the same weights: they are found once
+  // and applied row by row exactly as splint applies them.
+  const Interval at = locate(X2A, N, X2);
+  if (at.h == 0.0f) {
+    std::array<float, kTableWork> row{};
+    std::array<float, kTableWork> rowD2{};
+    for (int j = 1; j <= M; ++j) {
+      for (int k = 1; k <= N; ++k) {
+        row[k - 1] = tableAt(YA, j, k);
+        rowD2[k - 1] = tableAt(Y2A, j, k);
+      }
+      splint(X2A, row.data(), rowD2.data(), N, X2, v[j - 1]);
     }
-    splint(X2A, row.data(), rowD2.data(), N, X2, v[j - 1]);
+  } else {
+    const float a = (X2A[at.hi - 1] - X2) / at.h;
+    const float b = (X2 - X2A[at.lo - 1]) / at.h;
+    const float ca = a * a * a - a;
+    const float cb = b * b * b - b;
+    const float hh = at.h * at.h;
+    for (int j = 1; j <= M; ++j) {
+      v[j - 1] = a * tableAt(YA, j, at.lo) + b * tableAt(YA, j, at.hi) +
+                 (ca * tableAt(Y2A, j, at.lo) + cb * tableAt(Y2A, j, at.hi)) * hh / 6.0f;
+    }
   }
+  std::array<float, kTableWork> d2;
   spline(X1A, v.data(), M, 1.0e30f, 1.0e30f, d2.data());
   splint(X1A, v.data(), d2.data(), M, X1, Y);
 }

@@ -31,8 +31,8 @@ void buoyantLineWarning() {
 }
 
 // Stretched length of the elements 1..last hanging with `bottom` at the lower end of element
-// `last`. An element whose top and bottom tensions do not differ by `distinct` (relative to its top
-// tension) is taken as uniformly stretched.
+// `last`. An element whose top and bottom tensions do not differ by more than `distinct` times its
+// top tension (with `distinct` 0: are equal) is taken as uniformly stretched.
 double hangingLength(const Dummy1& d, int last, double bottom, double distinct) {
   std::array<double, 26> T{};  // T(i) at the top of element i, T(last + 1) = bottom
   T[last] = bottom;
@@ -40,7 +40,8 @@ double hangingLength(const Dummy1& d, int last, double bottom, double distinct) 
   double length = 0.0;
   for (int i = 1; i <= last; ++i) {
     const double* a = &d.ALPHDP(1, i);
-    const bool varies = distinct == 0.0 ? T[i - 1] != T[i] : std::fabs(T[i - 1] - T[i]) > distinct * std::fabs(T[i - 1]);
+    const bool varies =
+        distinct == 0.0 ? T[i - 1] != T[i] : std::fabs(T[i - 1] - T[i]) > distinct * std::fabs(T[i - 1]);
     length += varies ? SFNCDP(a, T[i - 1], d.WETWDP(i)) - SFNCDP(a, T[i], d.WETWDP(i))
                      : d.SLENDP(i) * SFCDP2(a, T[i - 1]);
   }

@@ -179,7 +179,7 @@ def spread_V(H, height=300.0):
 
 def spread_H(span, height=300.0):
     """The inverse problem (MoorPy's catenary()): H and V at given fairlead offsets."""
-    H = brentq(lambda H: spread_spans(H, spread_V(H, height))[0] - span, 0.5, 5000.0, xtol=1e-12, rtol=1e-15)
+    H = brentq(lambda H: spread_spans(H, spread_V(H, height))[0] - span, 0.5, 1000.0, xtol=1e-12, rtol=1e-15)
     return H, spread_V(H, height)
 
 
@@ -201,6 +201,10 @@ def fairlead():
           (V, T, V/H, spread_spans(H, V)[0], (L - V/W)*(1 + H/EA)))
     print("  dT/dx %.8f dT/dz %.8f -dV/dH at the height %.8f" %
           ((H*K[0, 0] + V*K[1, 0])/T, (H*K[0, 1] + V*K[1, 1])/T, -K[1, 0]/K[0, 0]))
+    for span in (2900.0, 2950.0):
+        H, V = spread_H(span)
+        print("  at the separation %g: H %.8f V %.8f T %.8f top angle %.10f grounded %.6f" %
+              (span, H, V, np.hypot(H, V), np.arctan(V/H), (L - V/W)*(1 + H/EA)))
     hlod = [float(np.float32(2*200**((i - 1)/89))) for i in range(1, 91)]
     for i, height in ((1, 300.0), (45, 300.0), (90, 300.0), (45, 320.0), (45, 280.0)):
         H = hlod[i - 1]
@@ -213,7 +217,46 @@ def fairlead():
           (k + 1, xs[0] + (100.0 - hlod[k])/(hlod[k + 1] - hlod[k])*(xs[1] - xs[0])))
 
 
+def spread_system():
+    """A body with four spread lines to fixed anchors (what MoorPy's System with one Body computes
+    by body.setPosition and body.getForces): fairleads 50 ft from the body's origin at azimuths 0, 90,
+    180, 270 deg, 300 ft above their anchors, which lie 2928.9 ft further out on the same azimuths.
+    Each line's H and V at its new fairlead-anchor distance by the inverse catenary; the force of a
+    line on the body is H towards its anchor and V downward."""
+    rest = float(np.float32(2928.9))
+    angles = np.radians([0.0, 90.0, 180.0, 270.0])
+
+    def forces(surge=0.0, heave=0.0, yaw_deg=0.0):
+        c, s = np.cos(np.radians(yaw_deg)), np.sin(np.radians(yaw_deg))
+        F = np.zeros(3)
+        Mz = 0.0
+        for a in angles:
+            fair = np.array([50*np.cos(a), 50*np.sin(a)])
+            fair = np.array([c*fair[0] - s*fair[1], s*fair[0] + c*fair[1]]) + [surge, 0.0]
+            anchor = (50 + rest)*np.array([np.cos(a), np.sin(a)])
+            d = anchor - fair
+            H, V = spread_H(np.hypot(*d), 300.0 + heave)
+            f = np.array([H*d[0]/np.hypot(*d), H*d[1]/np.hypot(*d), -V])
+            F += f
+            Mz += fair[0]*f[1] - fair[1]*f[0]
+        return F, Mz
+    for X in (10.0, 20.0, 40.0):
+        F, _ = forces(surge=X)
+        xs = np.linspace(0.0, X, 161)
+        work = np.trapz([-forces(surge=x)[0][0] for x in xs], xs)
+        print("surge %g: force %.6f %.6f %.6f, work of the restoring force %.6f" % (X, F[0], F[1], F[2], work))
+    F0, _ = forces()
+    print("at rest: force %.8f %.8f %.6f" % tuple(F0))
+    F, _ = forces(heave=10.0)
+    zs = np.linspace(0.0, 10.0, 41)
+    work = np.trapz([-forces(heave=z)[0][2] for z in zs], zs)
+    print("heave 10: force %.6f %.6f %.6f, work against the vertical pull %.6f" % (F[0], F[1], F[2], work))
+    F, Mz = forces(yaw_deg=2.0)
+    print("yaw 2 deg: force %.6f %.6f %.6f, yaw moment %.6f" % (F[0], F[1], F[2], Mz))
+
+
 if __name__ == '__main__':
     main()
     taut_subline()
     fairlead()
+    spread_system()
