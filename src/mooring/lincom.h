@@ -13,9 +13,10 @@
 // table points 1..90. Slopes are tangents of the inclination below the horizontal. Units are those
 // of the data set: [ft | m] for lengths, [kip | t] for forces.
 //
-// The line tables (SEPVES ... BOTANG, HLOD), MIDLYR, DLAYER, RANCK, ZANCK and the tension-strain
-// curves (NSTRS_STRN, TENS_ARR, E_ARR, SPLINE_2DERIV) are inputs that whoever runs the line model
-// fills first; the model only reads them.
+// The line tables (SEPVES ... BOTANG, HLOD), MIDLYR, DLAYER, LINEID, RANCK and ZANCK are inputs of
+// the line model that setUpLineTables (line_setup.h) fills from the data set; the tension-strain
+// curves (NSTRS_STRN, TENS_ARR, E_ARR, SPLINE_2DERIV) are filled by whoever uses them. The model
+// only reads them.
 #pragma once
 
 #include <cstdint>

@@ -78,8 +78,14 @@ bool liftedLength(const Dummy1& d, int first, int N, double& lifted) {
   return true;
 }
 
-[[noreturn]] void searchFailed(const char* what) {
-  fatalStop("VRTLIN", TPCM.EDUNIT, {"", what, "", " Press <Return> to Continue...", ""}, FatalWait::kReadLine);
+// The 20th failing search: the message, a wait for one console line (none on unit 41), the stop.
+[[noreturn]] void iterationOverflow() {
+  fatalStop("VRTLIN", TPCM.EDUNIT, {"", " ++> Iteration overflow in VRTLIN", "", " Press <Return> to Continue...", ""},
+            FatalWait::kReadLine);
+}
+[[noreturn]] void boundsError() {
+  fatalStop("VRTLIN", TPCM.EDUNIT, {"  ++> Bounds error in VRTLIN ", "", " Press <Return> to Continue...", ""},
+            FatalWait::kReadLine);
 }
 
 }  // namespace
@@ -157,13 +163,13 @@ void VRTLIN(float DZ, std::int32_t lineType, std::int32_t& freeFlag, float tensi
     if (IER == 0) break;
     ++failures;
     if (IER == 1) {
-      if (failures == kMostFailures) searchFailed(" ++> Iteration overflow in VRTLIN");
+      if (failures == kMostFailures) iterationOverflow();
       EPS *= 5.0;
       left = T0 / 2.0;
       right = 2.0 * T0;
       if (T0 == 0.0) right = 100.0 * scale;  // never a search over [0, 0]
     } else {
-      if (failures == kMostFailures) searchFailed(" ++> Bounds error in VRTLIN ");
+      if (failures == kMostFailures) boundsError();
       right *= std::ldexp(1.0, failures);
       left = -failures * scale;
     }

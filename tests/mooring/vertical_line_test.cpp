@@ -239,7 +239,7 @@ TEST_F(VerticalLine, LineThatCannotReachStops) {
   defineLine(5, {{100.0f, 0.1f, 0.12f, 0, 0, 0}});
   ConsoleCapture console("\nnext\n");
   EXPECT_EQ(stopStatus([] { (void)hang(150.0f, 5); }), kExitFatal);
-  EXPECT_EQ(console.screen(), "\n ++> Bounds error in VRTLIN \n\n Press <Return> to Continue...\n\n");
+  EXPECT_EQ(console.screen(), "  ++> Bounds error in VRTLIN \n\n Press <Return> to Continue...\n\n");
   EXPECT_EQ(console.unread(), "next\n");
 }
 
