@@ -39,6 +39,16 @@ std::string printfValue(const char* format, int precision, double value) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The exponent of an E field: "E+dd" up to 99, "+ddd" up to 999; false beyond.
+bool exponentField(int exponent, std::string& exp) {
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  const char* sign = exponent < 0 ? "-" : "+";
+  if (magnitude <= 99) exp = std::string("E") + sign + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+  else if (magnitude <= 999) exp = sign + std::to_string(magnitude);
+  else return false;
+  return true;
+}
+
 // Checks the Fortran form and rewrites it in the form strtod reads ("1.5e+3").
 bool normaliseReal(std::string_view text, std::string& out) {
   std::size_t i = 0;
@@ -112,15 +122,25 @@ std::string fmtE(double value, int width, int decimals) {
       if (s[k] != '.') mantissa += s[k];
     exponent = std::atoi(s.c_str() + e + 1) + 1;
   }
-  const int magnitude = exponent < 0 ? -exponent : exponent;
   std::string exp;
-  if (magnitude <= 99) exp = std::string("E") + (exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
-  else if (magnitude <= 999) exp = (exponent < 0 ? "-" : "+") + std::to_string(magnitude);
-  else return stars(width);
+  if (!exponentField(exponent, exp)) return stars(width);
   const std::string sign = std::signbit(value) ? "-" : "";
   std::string body = sign + "0." + mantissa + exp;
   if (width > 0 && static_cast<int>(body.size()) > width) body = sign + "." + mantissa + exp;
   return fitRight(body, width);
+}
+
+std::string fmtE1P(double value, int width, int decimals) {
+  if (!std::isfinite(value)) return nonFinite(value, width);
+  if (decimals < 0) return stars(width);
+  // One digit before the point and d after it: d + 1 significant digits, as printf's %e writes them.
+  const std::string s = printfValue("%.*e", decimals, std::fabs(value));
+  const std::size_t e = s.find('e');
+  const int exponent = value == 0.0 ? 0 : std::atoi(s.c_str() + e + 1);
+  std::string exp;
+  if (!exponentField(exponent, exp)) return stars(width);
+  const std::string sign = std::signbit(value) ? "-" : "";
+  return fitRight(sign + s.substr(0, e) + exp, width);
 }
 
 std::string fmtA(std::string_view text, int width) {

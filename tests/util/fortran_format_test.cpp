@@ -51,6 +51,17 @@ TEST(FortranFormat, Exponential) {
     EXPECT_EQ(fmtE(c.value, c.width, c.decimals), c.expected) << "E" << c.width << "." << c.decimals << " of " << c.value;
 }
 
+TEST(FortranFormat, ExponentialWithOneDigitBeforeThePoint) {
+  // Expected fields as gfortran writes them with (1PEw.d).
+  const RealCase cases[] = {
+      {12.345, 9, 2, " 1.23E+01"}, {-12.345, 9, 2, "-1.23E+01"}, {0.0, 9, 2, " 0.00E+00"},
+      {9.996, 9, 2, " 1.00E+01"},  {1.5e-7, 9, 2, " 1.50E-07"},  {1e-100, 9, 2, " 1.00-100"},
+      {-1234.5, 8, 2, "********"}, {1234.5, 8, 2, "1.23E+03"},   {std::nan(""), 9, 2, "      NaN"},
+  };
+  for (const RealCase& c : cases)
+    EXPECT_EQ(fmtE1P(c.value, c.width, c.decimals), c.expected) << "1PE" << c.width << "." << c.decimals << " of " << c.value;
+}
+
 TEST(FortranFormat, IntegerTextAndBlanks) {
   EXPECT_EQ(fmtI(-5, 3), " -5");
   EXPECT_EQ(fmtI(0, 3), "  0");
