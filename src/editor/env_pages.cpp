@@ -3,12 +3,6 @@
 
 namespace qv {
 
-void WIND(std::string_view) { TPCM.LBACK = 0; }
-void CURENT(std::int32_t&, std::string_view) { TPCM.LBACK = 0; }
-void EXTEND(std::string_view) { TPCM.LBACK = 0; }
-void MORREG(std::string_view) { TPCM.LBACK = 0; }
-void MORRAN(std::string_view) { TPCM.LBACK = 0; }
-void SWELL(std::string_view) { TPCM.LBACK = 0; }
 void WAVOUT() {}
 
 }  // namespace qv
