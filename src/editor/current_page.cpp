@@ -15,6 +15,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
+#include "util/nav_codes.h"
 #include "util/sim_types.h"
 
 namespace qv {
@@ -160,7 +161,7 @@ struct CurrentPage {
     do {
       CRNTIN(kProfileTitle, t.DPTHI, t.VELI, t.CURSPD, t.DEPTH, t.NCURNT, t.EDUNIT, kKeyboardUnit, itemp, t.LCOPY);
     } while (itemp > 0);
-    if (itemp == kNavBack) t.LCSTCR = LCSTCRSAV;
+    if (itemp == kProfileAborted) t.LCSTCR = LCSTCRSAV;
   }
 
   // Item 3. Choosing the legacy profile anew goes straight on to its count or its table.
@@ -442,7 +443,7 @@ void CRNTIN(std::string_view CTYPE, Arr<float, kMaxProfilePoints>& DPTHI, Arr<fl
       DPTHI = saved.depths;
       VELI = saved.speeds;
       NROW = saved.rows;
-      ITEMP = -1;
+      ITEMP = kProfileAborted;
       return PageStep::kLeave;
     } else if (ITEMP >= 1) {
       for (std::int32_t r = ITEMP; r <= n; ++r) {

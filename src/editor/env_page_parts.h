@@ -67,6 +67,7 @@ void runSubPage(const std::function<void()>& draw, const std::function<void(std:
 
 // ---- page 12: the current profile ------------------------------------------------------------
 inline constexpr std::int32_t kMaxProfilePoints = 5;  // rows of the legacy current profile
+inline constexpr std::int32_t kProfileAborted = -1;   // CRNTIN's ITEMP after "Abort entry"
 
 // The profile table: at most five rows of depth below the surface and speed [kn], with row entry,
 // the count, eliminating and inserting a row, and abort. ITEMP comes back -1 when the user aborted
