@@ -443,7 +443,7 @@ void writeGroupValues(const Report& r) {
         row += fmtX(5) + fmtF(groupPeriod, 8, 2) + fmtX(4) + fmtF(seaSpeed * groupPeriod, 11, 2) + fmtX(3) +
                fmtF(swellSpeed * groupPeriod, 11, 2);
       }
-      row += fmtX(4) + fmtE1P(seaValue, 9, 2) + fmtX(5) + fmtE1P(swellValue, 9, 2);
+      row += fmtX(4) + fmtES(seaValue, 9, 2) + fmtX(5) + fmtES(swellValue, 9, 2);
     } else {
       const float speed = r.sea ? seaSpeed : swellSpeed;
       if (j == 0) {
@@ -452,7 +452,7 @@ void writeGroupValues(const Report& r) {
         const float groupPeriod = kTwoPi / dw;
         row += fmtX(7) + fmtF(groupPeriod, 8, 2) + fmtX(6) + fmtF(speed * groupPeriod, 11, 2);
       }
-      row += fmtX(8) + fmtE1P(r.sea ? seaValue : swellValue, 9, 2);
+      row += fmtX(8) + fmtES(r.sea ? seaValue : swellValue, 9, 2);
     }
     writeRecord(r.u, row);
   }

@@ -42,6 +42,35 @@ void askAbort(std::int32_t unit, std::int32_t& result) {
   result = (c == 'A' || c == 'a') ? -1 : 0;
 }
 
+// The question after a failed iteration: blank 0, A -1, 99 99 and, when acceptOne is set, 1 1; any
+// other reply is shown and the run stops. Unit 41 cannot be asked and stops.
+void iterationQuestion(std::int32_t unit, std::int32_t inUnit, std::int32_t& result, bool acceptOne) {
+  if (unit == kDiagnosticsUnit) silentStop("ABORT3");
+  writeRecord(unit, kBell);
+  WRTLIN(kAbortPrompt, unit);
+  const std::string reply = readReply(inUnit, 12);
+  if (reply.find_first_not_of(' ') == std::string::npos) {
+    result = 0;
+    return;
+  }
+  std::string firstItem;
+  listRead(reply, {&firstItem});
+  if (!firstItem.empty() && (firstItem[0] == 'A' || firstItem[0] == 'a')) {
+    result = -1;
+    return;
+  }
+  std::int32_t option = 0;
+  if (listRead(reply, {&option}) == ListStatus::kDone && (option == 99 || (acceptOne && option == 1))) {
+    result = option;
+    return;
+  }
+  writeConsoleRecord("");
+  writeConsoleRecord(" >>> Unrecognized option in ABORT3: " + reply);
+  writeConsoleRecord("     Press <Return> to continue");
+  readReply(inUnit, 1);
+  silentStop("ABORT3");
+}
+
 }  // namespace
 
 void ENTSEL(std::int32_t& selection, std::int32_t unit, std::int32_t inUnit, std::int32_t& number) {
@@ -161,30 +190,11 @@ void SERV_ABORT(std::int32_t unit, std::int32_t /*spare*/, std::int32_t& result)
 }
 
 void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {
-  if (unit == kDiagnosticsUnit) silentStop("ABORT3");
-  writeRecord(unit, kBell);
-  WRTLIN(kAbortPrompt, unit);
-  const std::string reply = readReply(inUnit, 12);
-  if (reply.find_first_not_of(' ') == std::string::npos) {
-    result = 0;
-    return;
-  }
-  std::string firstItem;
-  listRead(reply, {&firstItem});
-  if (!firstItem.empty() && (firstItem[0] == 'A' || firstItem[0] == 'a')) {
-    result = -1;
-    return;
-  }
-  std::int32_t option = 0;
-  if (listRead(reply, {&option}) == ListStatus::kDone && option == 99) {
-    result = 99;
-    return;
-  }
-  writeConsoleRecord("");
-  writeConsoleRecord(" >>> Unrecognized option in ABORT3: " + reply);
-  writeConsoleRecord("     Press <Return> to continue");
-  readReply(inUnit, 1);
-  silentStop("ABORT3");
+  iterationQuestion(unit, inUnit, result, false);
+}
+
+void abort3OrAcceptOne(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {
+  iterationQuestion(unit, inUnit, result, true);
 }
 
 void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit) {

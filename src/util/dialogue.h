@@ -54,6 +54,9 @@ void SERV_ABORT(std::int32_t unit, std::int32_t spare, std::int32_t& result);
 // After a failed iteration: blank 0 (continue), A -1 (abort), 99 (continue with the estimate);
 // any other reply is shown and the run stops. Unit 41 stops.
 void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result);
+// ABORT3's question with one more reply: "1" gives 1 (take the current estimate of this item and go
+// on). Every other reply, and unit 41, as ABORT3.
+void abort3OrAcceptOne(std::int32_t unit, std::int32_t inUnit, std::int32_t& result);
 
 // The pause of a long list of notes: from 5 on, PRSRET; a negative reply keeps the count, any other
 // clears the screen and the count.

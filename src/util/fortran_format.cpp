@@ -88,6 +88,7 @@ std::string withoutBlanks(std::string_view field) {
   return s;
 }
 
+
 }  // namespace
 
 std::string fmtI(long long value, int width) { return fitRight(std::to_string(value), width); }
@@ -130,17 +131,24 @@ std::string fmtE(double value, int width, int decimals) {
   return fitRight(body, width);
 }
 
-std::string fmtE1P(double value, int width, int decimals) {
+std::string fmtES(double value, int width, int decimals) {
   if (!std::isfinite(value)) return nonFinite(value, width);
-  if (decimals < 0) return stars(width);
-  // One digit before the point and d after it: d + 1 significant digits, as printf's %e writes them.
-  const std::string s = printfValue("%.*e", decimals, std::fabs(value));
-  const std::size_t e = s.find('e');
-  const int exponent = value == 0.0 ? 0 : std::atoi(s.c_str() + e + 1);
+  if (decimals < 0) decimals = 0;
+  // One digit before the point and d after it: printf's own exponent form, with the exponent
+  // rewritten as Fortran writes it.
+  std::string digits = "0." + std::string(decimals, '0');
+  int exponent = 0;
+  if (value != 0.0) {
+    const std::string s = printfValue("%.*e", decimals, std::fabs(value));
+    const std::size_t e = s.find('e');
+    digits = s.substr(0, e);
+    exponent = std::atoi(s.c_str() + e + 1);
+  }
+  if (decimals == 0) digits = digits.substr(0, 1) + ".";
   std::string exp;
   if (!exponentField(exponent, exp)) return stars(width);
   const std::string sign = std::signbit(value) ? "-" : "";
-  return fitRight(sign + s.substr(0, e) + exp, width);
+  return fitRight(sign + digits + exp, width);
 }
 
 std::string fmtA(std::string_view text, int width) {

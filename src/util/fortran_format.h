@@ -17,7 +17,7 @@ namespace qv {
 std::string fmtI(long long value, int width);                   // Iw
 std::string fmtF(double value, int width, int decimals);        // Fw.d
 std::string fmtE(double value, int width, int decimals);        // Ew.d   (0.ddddE+xx)
-std::string fmtE1P(double value, int width, int decimals);      // 1PEw.d (d.ddddE+xx: one digit before the point)
+std::string fmtES(double value, int width, int decimals);       // ESw.d  (d.ddddE+xx), the same as 1PEw.d
 std::string fmtA(std::string_view text, int width);             // Aw: cut or padded on the left
 std::string fmtX(int count);                                    // nX: count blanks
 

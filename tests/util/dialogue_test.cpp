@@ -5,6 +5,7 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "support/checks.h"
 #include "support/console_capture.h"
 #include "util/dialogue.h"
 
@@ -12,6 +13,7 @@ namespace qv {
 namespace {
 
 using testing_support::ConsoleCapture;
+using testing_support::contains;
 using testing_support::stopStatus;
 
 constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" for help): ";
@@ -235,7 +237,7 @@ TEST(Abort3, Replies) {
 }
 
 TEST(Abort3, UnrecognisedReplyIsShownAndStops) {
-  for (const char* reply : {"7", "99.5", "x"}) {
+  for (const char* reply : {"7", "99.5", "x", "1"}) {
     ConsoleCapture console(std::string(reply) + "\nany\n");
     std::int32_t result = 5;
     EXPECT_EQ(stopStatus([&] { ABORT3(kScreenUnit, kKeyboardUnit, result); }), kExitFatal) << reply;
@@ -249,6 +251,31 @@ TEST(Abort3, UnrecognisedReplyIsShownAndStops) {
   ConsoleCapture console;
   std::int32_t result = 5;
   EXPECT_EQ(stopStatus([&] { ABORT3(kDiagnosticsUnit, kKeyboardUnit, result); }), kExitFatal);
+}
+
+TEST(Abort3, OrAcceptOneTakesOneAsWell) {
+  struct Case {
+    const char* reply;
+    std::int32_t result;  // -2: the run stops
+  };
+  const Case cases[] = {{"", 0}, {"A", -1}, {"1", 1}, {" 1 ", 1}, {"99", 99}, {"2", -2}, {"1.5", -2}};
+  for (const Case& c : cases) {
+    ConsoleCapture console(std::string(c.reply) + "\nany\n");
+    std::int32_t result = 5;
+    const int status = stopStatus([&] { abort3OrAcceptOne(kScreenUnit, kKeyboardUnit, result); });
+    if (c.result == -2) {
+      EXPECT_EQ(status, kExitFatal) << c.reply;
+      EXPECT_TRUE(contains(console.screen(), " >>> Unrecognized option in ABORT3: ")) << c.reply;
+    } else {
+      EXPECT_EQ(status, -1) << c.reply;
+      EXPECT_EQ(result, c.result) << c.reply;
+      EXPECT_EQ(console.screen(), "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ") << c.reply;
+    }
+  }
+  ConsoleCapture console;
+  std::int32_t result = 5;
+  EXPECT_EQ(stopStatus([&] { abort3OrAcceptOne(kDiagnosticsUnit, kKeyboardUnit, result); }), kExitFatal);
+  EXPECT_EQ(console.screen(), "");
 }
 
 TEST(Wrnful, PausesFromFive) {

@@ -51,7 +51,7 @@ TEST(FortranFormat, Exponential) {
     EXPECT_EQ(fmtE(c.value, c.width, c.decimals), c.expected) << "E" << c.width << "." << c.decimals << " of " << c.value;
 }
 
-TEST(FortranFormat, ExponentialWithOneDigitBeforeThePoint) {
+TEST(FortranFormat, ScientificAsOnePE) {
   // Expected fields as gfortran writes them with (1PEw.d).
   const RealCase cases[] = {
       {12.345, 9, 2, " 1.23E+01"}, {-12.345, 9, 2, "-1.23E+01"}, {0.0, 9, 2, " 0.00E+00"},
@@ -59,7 +59,19 @@ TEST(FortranFormat, ExponentialWithOneDigitBeforeThePoint) {
       {-1234.5, 8, 2, "********"}, {1234.5, 8, 2, "1.23E+03"},   {std::nan(""), 9, 2, "      NaN"},
   };
   for (const RealCase& c : cases)
-    EXPECT_EQ(fmtE1P(c.value, c.width, c.decimals), c.expected) << "1PE" << c.width << "." << c.decimals << " of " << c.value;
+    EXPECT_EQ(fmtES(c.value, c.width, c.decimals), c.expected) << "1PE" << c.width << "." << c.decimals << " of " << c.value;
+}
+
+TEST(FortranFormat, Scientific) {
+  // Expected fields as gfortran writes them with (ESw.d): one digit before the point.
+  const RealCase cases[] = {
+      {1234.5, 11, 4, " 1.2345E+03"}, {-1234.5, 11, 4, "-1.2345E+03"}, {1234.5, 10, 4, "1.2345E+03"},
+      {-1234.5, 10, 4, "**********"}, {0.0, 11, 4, " 0.0000E+00"},  {0.000123456, 11, 4, " 1.2346E-04"},
+      {9.99996, 11, 4, " 1.0000E+01"}, {1e-100, 11, 4, " 1.0000-100"}, {1e300, 11, 4, " 1.0000+300"},
+      {2500.0, 7, 0, " 2.E+03"},
+  };
+  for (const RealCase& c : cases)
+    EXPECT_EQ(fmtES(c.value, c.width, c.decimals), c.expected) << "ES" << c.width << "." << c.decimals << " of " << c.value;
 }
 
 TEST(FortranFormat, IntegerTextAndBlanks) {
