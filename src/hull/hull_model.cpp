@@ -4,6 +4,7 @@
 
 #include "dataset/tpcm.h"
 #include "hull/jackup.h"
+#include "hull/semi/semi.h"
 #include "hull/ship/ship.h"
 #include "platform/block_reset.h"
 #include "util/fatal.h"
@@ -15,10 +16,11 @@ namespace {
 
 constexpr HullOps kShip = {SHPCHR, SHPFRC, SHPRAO, SHPSUM, SHPOUT};
 constexpr HullOps kJackUp = {JCKCHR, JCKFRC, JCKRAO, JCKSUM, JCKOUT};
+constexpr HullOps kSemi = {SEMCHR, SEMFRC, SEMRAO, SEMSUM, SEMOUT};
 
 // The hull models built into the program, by kind (none, ship, jack-up, semi-submersible, discus
 // buoy). A model that is not listed stops the run when a data set selects it.
-constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, &kShip, &kJackUp, nullptr, nullptr};
+constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, &kShip, &kJackUp, &kSemi, nullptr};
 
 // The selected model's operations; nullptr when no hull is selected. A selected model that the
 // program lacks is a fatal stop: the response cannot be computed without it.

@@ -1,6 +1,7 @@
 // The hull models built into the program behind the seam: the ship runs in the drivers' order and
 // gives its response, the jack-up's five operations stop the run after their message, and the
-// selection table reaches the right model or none.
+// selection table reaches the right model (the semi-submersible whatever VESTYP holds after the
+// ship and the jack-up) or none.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "hull/himem.h"
 #include "hull/hull_model.h"
 #include "hull/jackup.h"
+#include "hull/semi/semi.h"
 #include "hull/ship/ship_fixture.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -82,7 +84,7 @@ TEST_F(BuiltInModelsTest, JackUpStopsAtEveryOperation) {
 TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
   struct Case {
     std::int32_t vestyp, semiLike;
-    const char* outcome;  // "ship", "none", or the text of the stop
+    const char* outcome;  // "ship", "semi", "none", or the text of the stop
   };
   const Case cases[] = {
       {1, 0, "ship"},
@@ -90,8 +92,8 @@ TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
       {3, 0, "none"},
       {5, 0, "none"},
       {2, 0, "inoperative vessel utility file"},
-      {3, 1, "the semi-submersible hull model is not part of this program"},
-      {4, 1, "the semi-submersible hull model is not part of this program"},
+      {3, 1, "semi"},
+      {4, 1, "semi"},
       {4, 0, "the discus buoy hull model is not part of this program"},
   };
   for (const Case& c : cases) {
@@ -99,12 +101,19 @@ TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
     TPCM.VESTYP = c.vestyp;
     TPCM.SEMI_LIKE = c.semiLike;
     HIMEM.EDRAFT = 0.0f;
-    ConsoleCapture console("\n");
+    semchrState.reset();
+    // The semi-submersible of a data set without members asks twice: no member crosses the
+    // waterline, and the estimates differ from the input.
+    ConsoleCapture console("\n\n");
     const int status = stopStatus([] { hullCHR(); });
     const std::string outcome = c.outcome;
     if (outcome == "ship") {
       EXPECT_EQ(status, -1);
       EXPECT_TRUE(IsClose(HIMEM.EDRAFT, 40.0, 2e-3)) << "VESTYP " << c.vestyp;
+    } else if (outcome == "semi") {
+      EXPECT_EQ(status, -1) << "VESTYP " << c.vestyp;
+      EXPECT_EQ(HIMEM.EDRAFT, 40.0f) << "VESTYP " << c.vestyp;
+      EXPECT_TRUE(contains(console.screen(), " ++> Warning: No member crosses the waterline.")) << console.screen();
     } else if (outcome == "none") {
       EXPECT_EQ(status, -1);
       EXPECT_EQ(HIMEM.EDRAFT, 0.0f) << "VESTYP " << c.vestyp;

@@ -1,0 +1,298 @@
+// MEMFRC: the inertia integral of one member in closed form, and its linearised drag integral by
+// Simpson's rule, both along the wetted part of the member's axis.
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "hull/semi/semi_forces.h"
+#include "numlib/algebra.h"
+#include "platform/block_reset.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+MemfrcState memfrcState;
+const BlockReset resetMemfrcState{[] { memfrcState.reset(); }};
+
+namespace {
+
+constexpr float kExponentLimit = 70.0f;   // largest real part of an exponent taken as it is
+constexpr float kTooDeep = -30.0f;        // k z below which the wave is not felt
+constexpr float kSingular = 0.001f;       // |phase change along the member| taken as no change
+constexpr int kFewestSimpsonPoints = 5;
+const Complex kI(0.0f, 1.0f);
+
+// The trace of NBUG: a label, then the values in exponent form, six to a line (a complex value as
+// its two parts).
+void trace(std::int32_t unit, std::string_view label, std::initializer_list<float> values) {
+  writeRecord(unit, " " + std::string(label));
+  std::string line;
+  int onLine = 0;
+  for (float v : values) {
+    line += fmtE(v, 13, 5);
+    if (++onLine == 6) {
+      writeRecord(unit, line);
+      line.clear();
+      onLine = 0;
+    }
+  }
+  if (onLine > 0) writeRecord(unit, line);
+}
+
+// The integral of s exp(z s) over s in 0..1, given exp(z): (exp(z) (z - 1) + 1) / z^2, by its
+// series where the closed form would lose its digits to cancellation.
+Complex weightedIntegral(Complex z, Complex expZ) {
+  if (std::abs(z) > 1.0f) return (expZ * (z - 1.0f) + 1.0f) / (z * z);
+  Complex term(1.0f, 0.0f);  // z^n / n!
+  Complex sum(0.0f, 0.0f);
+  for (int n = 0; n <= 12; ++n) {
+    sum += term / static_cast<float>(n + 2);
+    term *= z / static_cast<float>(n + 1);
+  }
+  return sum;
+}
+
+// Where and how the single integration pass starts: at the base, or at the waterline cut of a
+// member whose base lies above water.
+struct Pass {
+  float q0 = 0.0f;           // distance of the start from the base along the axis
+  float Lw = 0.0f;           // wetted length integrated
+  float start[3] = {};       // start point
+  Complex velocity[3] = {};  // member velocity at the start
+};
+
+Pass wettedPass(float LEN, const float* RBASEP, const float* n, const Complex* BASVLP, std::int32_t NCROSS,
+                Complex DELPHI, Complex DELTHA, float omega) {
+  Pass p;
+  const float z0 = RBASEP[2];
+  p.Lw = NCROSS == 0 ? LEN : -z0 / n[2];
+  for (int j = 0; j < 3; ++j) {
+    p.start[j] = RBASEP[j];
+    if (BASVLP != nullptr) p.velocity[j] = BASVLP[j];
+  }
+  if (NCROSS == -1) {
+    p.q0 = -z0 / n[2];
+    p.Lw = LEN - p.q0;
+    for (int j = 0; j < 3; ++j) p.start[j] = RBASEP[j] + p.q0 * n[j];
+    // The rotation moves the cut as it moves any point of the axis (the steps of the drag integral).
+    const Complex rate = kI * omega * p.q0;
+    p.velocity[0] += rate * DELPHI * n[2];
+    p.velocity[1] -= rate * DELTHA;
+    p.velocity[2] -= rate * DELPHI * n[0];
+  }
+  return p;
+}
+
+// The warning of a member so long (vertically) that its exponentials may leave single precision.
+void warnLongMember(float Lw, float omega, std::int32_t EDUNIT, std::int32_t KBD) {
+  writeRecord(EDUNIT, "");
+  writeRecord(EDUNIT, "");
+  writeRecord(EDUNIT, std::string(" ++> WARNING: A (wave period,") + " submerged element length) combination");
+  writeRecord(EDUNIT, "              of (" + fmtF(6.283f / omega, 5, 2) + ", " + fmtF(Lw, 8, 2) + ") MAY exceed " +
+                          "IEEE precision in MEMFRC.");
+  writeRecord(EDUNIT, std::string("              Subdivide element or increase minimum ") + "wave period");
+  memfrcState.FRSTM2 = false;
+  std::int32_t answer = 0;
+  ABORT0(EDUNIT, KBD, answer);
+  if (answer < 0) silentStop("MEMFRC");
+}
+
+// The number of Simpson points: odd, about one per radian of k Lw, at least 5. With the trace on, the
+// user may type another odd count of at least 5 (a blank reply keeps it); an unattended run cannot
+// be asked.
+int simpsonPoints(float kLw, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_t KBD) {
+  int count = std::max(kFewestSimpsonPoints, 2 * (static_cast<int>(kLw) / 2) - 1);
+  if (NBUG == 0 || EDUNIT == kDiagnosticsUnit) return count;
+  for (;;) {
+    WRTLIN("Input NSIMP: ", EDUNIT);
+    std::int32_t reply = count;
+    std::int32_t number = 0;
+    READI(reply, KBD, number);
+    if (reply >= kFewestSimpsonPoints && reply % 2 == 1) return reply;
+  }
+}
+
+}  // namespace
+
+void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, float WKY, float WK, float DEPTH,
+            Complex* FMEM, Complex* MMEM, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
+            const Complex* BASVLP, std::int32_t DRGFLG, Complex DELPHI, Complex DELTHA, float WFREQ,
+            std::int32_t KBD, float EXTAMP, float WVAMP, std::int32_t& NCROSS, Complex& WLFAC, std::int32_t LTOPWT,
+            Complex& ENDBOT, Complex& ENDTOP) {
+  const Complex zero(0.0f, 0.0f);
+  for (int j = 0; j < 3; ++j) FMEM[j] = MMEM[j] = zero;
+  WLFAC = ENDBOT = ENDTOP = zero;
+  NCROSS = 0;
+  const float* n = DIRMEM;
+
+  // 1. The member frame puts the axis in the x-z plane.
+  if (n[1] != 0.0f) {
+    writeRecord(EDUNIT, "");
+    writeRecord(EDUNIT, "");
+    writeRecord(EDUNIT, std::string(" ++> WARNING: Elemental unit vector out of member") + " plane in MEMFRC.");
+    std::int32_t answer = 0;
+    ABORT0(EDUNIT, KBD, answer);
+    if (answer < 0) silentStop("MEMFRC");
+  }
+
+  // 2, 3. Waterline crossing; a dry member feels nothing.
+  const float z0 = RBASEP[2];
+  const float TOP = z0 + LEN * n[2];
+  if (TOP * z0 < 0.0f) NCROSS = TOP > 0.0f ? 1 : -1;
+  if (z0 > 0.0f && TOP > 0.0f) return;
+
+  // 4. Depth factors: E = exp(k d), CH2 = 2 cosh(k d), SH2 = 2 sinh(k d).
+  const float E = std::exp(std::min(WK * DEPTH, kExponentLimit));
+  const float CH2 = E + 1.0f / E;
+  const float SH2 = E - 1.0f / E;
+
+  // 5, 6. The pass and its phases.
+  const Pass pass = wettedPass(LEN, RBASEP, n, BASVLP, NCROSS, DELPHI, DELTHA, WFREQ);
+  const float Lw = pass.Lw;
+  const Complex KAPPA[3] = {Complex(WKX, 0.0f), Complex(WKY, 0.0f), Complex(0.0f, -WK)};
+  const Complex KDOTN = KAPPA[0] * n[0] + KAPPA[1] * n[1] + KAPPA[2] * n[2];
+  Complex IKDOTR = -kI * (KAPPA[0] * pass.start[0] + KAPPA[1] * pass.start[1] + KAPPA[2] * pass.start[2]);
+  CEXLIM(IKDOTR, kExponentLimit);
+  const Complex IKDTNL = -kI * KDOTN * Lw;
+
+  // 7. Too deep to feel the wave.
+  if (WK * pass.start[2] < kTooDeep && WK * (pass.start[2] + std::fabs(n[2]) * Lw) < kTooDeep) return;
+
+  // 8. Long members.
+  if (std::fabs(IKDTNL.real()) > kExponentLimit && memfrcState.FRSTM2) warnLongMember(Lw, WFREQ, EDUNIT, KBD);
+
+  const Complex EXPKR = std::exp(IKDOTR);
+  if (NBUG != 0) {
+    trace(EDUNIT, "MEMFRC TOP,LEN,COSANG:", {TOP, LEN, n[2]});
+    trace(EDUNIT, "MEMFRC KAPPA(3*2),DIRMEM(*3),KDOTN(*2):",
+          {WKX, 0.0f, WKY, 0.0f, 0.0f, -WK, n[0], n[1], n[2], KDOTN.real(), KDOTN.imag()});
+    trace(EDUNIT, "MEMFRC WETELM,CABS(IKDTNL),EXPKD:",
+          {static_cast<float>(WETELM), std::abs(IKDTNL), E});
+  }
+
+  if (DRGFLG == 0) {
+    // 9. The inertia integral: the two exponential parts of Phi0 (the one rising towards the surface
+    // and the one reflected from the bottom) integrated along the axis in closed form.
+    const Complex EXPKNL = std::exp(IKDTNL);
+    const bool SNGLAR = std::abs(IKDTNL) <= kSingular;
+    Complex CDUM1(0.0f, -Lw), CDUM2(0.0f, -Lw);
+    Complex Q1(0.5f * Lw * Lw, 0.0f), Q2 = Q1;
+    if (!SNGLAR) {
+      CDUM1 = (EXPKNL - 1.0f) / KDOTN;
+      CDUM2 = (1.0f / std::conj(EXPKNL) - 1.0f) / std::conj(KDOTN);
+      // The q-weighted integrals over q in 0..Lw of exp(a q), a = -i KDOTN, and exp(b q),
+      // b = -i conj(KDOTN).
+      Q1 = Lw * Lw * weightedIntegral(IKDTNL, EXPKNL);
+      Q2 = Lw * Lw * weightedIntegral(-std::conj(IKDTNL), 1.0f / std::conj(EXPKNL));
+    }
+    const float factor = 1.0f / CH2;
+    const Complex T1 = CDUM1 * EXPKR / E;
+    const Complex T2 = CDUM2 * E / std::conj(EXPKR);
+    for (int j = 0; j < 3; ++j) FMEM[j] -= factor * (T1 * KAPPA[j] + T2 * std::conj(KAPPA[j]));
+
+    Complex NCROSK[3];
+    CXPROD(n, KAPPA, NCROSK);
+    const Complex U1 = Q1 * EXPKR / E;
+    const Complex U2 = Q2 * E / std::conj(EXPKR);
+    for (int j = 0; j < 3; ++j) MMEM[j] += kI * factor * (U1 * NCROSK[j] + U2 * std::conj(NCROSK[j]));
+    if (NBUG != 0) {
+      trace(EDUNIT, "MEMFRC NCROSK(2*3):", {NCROSK[0].real(), NCROSK[0].imag(), NCROSK[1].real(),
+                                            NCROSK[1].imag(), NCROSK[2].real(), NCROSK[2].imag()});
+    }
+
+    if (NCROSS == -1) {
+      // The moment was taken about the cut; move it to the base.
+      const float arm[3] = {pass.q0 * n[0], pass.q0 * n[1], pass.q0 * n[2]};
+      Complex shift[3];
+      CXPROD(arm, FMEM, shift);
+      for (int j = 0; j < 3; ++j) MMEM[j] += shift[j];
+    }
+    if (NCROSS != 0) {
+      // The incident wave's phase at the waterline cut; 1/|nz| turns the section into the cut.
+      const float tc = -z0 / n[2];
+      const float cut[3] = {RBASEP[0] + tc * n[0], RBASEP[1] + tc * n[1], 0.0f};
+      const float k[3] = {WKX, WKY, 0.0f};
+      WLFAC = std::exp(-kI * DOTP(k, cut)) / std::fabs(n[2]);
+    }
+    return;
+  }
+
+  // 10. The drag integral.
+  if (NBUG != 0) {
+    writeRecord(EDUNIT, " IN MEMFRC; drag calculation.");
+    trace(EDUNIT, "MEMFRC LEN,RBASEP(3),WKX,WKY,WK,DEPTH,VCUR2,WFREQ,EXTAMP,WVAMP:",
+          {LEN, RBASEP[0], RBASEP[1], RBASEP[2], WKX, WKY, WK, DEPTH, VCUR2, WFREQ, EXTAMP, WVAMP});
+    trace(EDUNIT, "MEMFRC BASVLP(3*2),DELPHI(*2),DELTHA(*2):",
+          {pass.velocity[0].real(), pass.velocity[0].imag(), pass.velocity[1].real(), pass.velocity[1].imag(),
+           pass.velocity[2].real(), pass.velocity[2].imag(), DELPHI.real(), DELPHI.imag(), DELTHA.real(),
+           DELTHA.imag()});
+  }
+  const int NSIMP = simpsonPoints(WK * Lw, EDUNIT, NBUG, KBD);
+  const float DELQ = Lw / static_cast<float>(NSIMP - 1);
+  const float WKXOVK = WKX / WK;
+  const float WKYOVK = WKY / WK;
+  Complex VWAV1(0.0f, 0.0f), VWAV2(0.0f, 0.0f);
+  if (WVAMP != 0.0f) {
+    VWAV1 = (E / SH2) * WFREQ / std::conj(EXPKR);
+    VWAV2 = (1.0f / (E * SH2)) * WFREQ * EXPKR;
+  }
+  const Complex DELPH1 = std::exp(-kI * KDOTN * DELQ);
+  const Complex risingStep = 1.0f / std::conj(DELPH1);  // the step of VWAV1, as a factor
+  Complex VMEM[3] = {pass.velocity[0], pass.velocity[1], pass.velocity[2]};
+  const Complex stepRate = kI * WFREQ * DELQ;
+  const Complex DELM[3] = {stepRate * DELPHI * n[2], -stepRate * DELTHA, -stepRate * DELPHI * n[0]};
+
+  for (int point = 1; point <= NSIMP; ++point) {
+    const float SMPFQ = (point == 1 || point == NSIMP) ? 1.0f : (point % 2 == 0 ? 4.0f : 2.0f);
+    const float QLEN = pass.q0 + static_cast<float>(point - 1) * DELQ;
+    const Complex VWAV[3] = {(VWAV1 + VWAV2) * WKXOVK, (VWAV1 + VWAV2) * WKYOVK, -kI * (VWAV2 - VWAV1)};
+    float wave2 = 0.0f, member2 = 0.0f, cross = 0.0f;
+    for (int j = 0; j < 3; ++j) {
+      wave2 += std::norm(VWAV[j]);
+      member2 += std::norm(VMEM[j]);
+      cross += (VWAV[j] * std::conj(VMEM[j])).real();
+    }
+    const float VREL2 = VCUR2 + 0.5f * (WVAMP * WVAMP * wave2 + EXTAMP * EXTAMP * member2) - WVAMP * EXTAMP * cross;
+    const float speed = std::sqrt(VREL2);
+    Complex relative[3];
+    for (int j = 0; j < 3; ++j) relative[j] = VWAV[j] - VMEM[j];
+    const float weight = (DELQ / 3.0f) * SMPFQ * speed;
+    Complex dF[3];
+    for (int j = 0; j < 3; ++j) {
+      dF[j] = weight * relative[j];
+      FMEM[j] += dF[j];
+    }
+    MMEM[0] -= dF[1] * QLEN * n[2];
+    MMEM[1] += (dF[0] * n[2] - dF[2] * n[0]) * QLEN;
+    MMEM[2] += dF[1] * QLEN * n[0];
+    if (NBUG != 0) {
+      trace(EDUNIT, "MEMFRC DELQ,QLEN,VREL2,WKXOVK,WKYOVK,SMPFQ:", {DELQ, QLEN, VREL2, WKXOVK, WKYOVK, SMPFQ});
+      trace(EDUNIT, "MEMFRC VWAV(3*2),VMEM(3*2):",
+            {VWAV[0].real(), VWAV[0].imag(), VWAV[1].real(), VWAV[1].imag(), VWAV[2].real(), VWAV[2].imag(),
+             VMEM[0].real(), VMEM[0].imag(), VMEM[1].real(), VMEM[1].imag(), VMEM[2].real(), VMEM[2].imag()});
+    }
+
+    // End drag: the relative velocity along the axis at the wetted start and far end.
+    const Complex axial = speed * (relative[0] * n[0] + relative[1] * n[1] + relative[2] * n[2]);
+    if (point == 1) ENDBOT = axial;
+    if (point == NSIMP && LTOPWT != 0) {
+      if (NCROSS == 0) ENDTOP = axial;
+      if (NCROSS == -1) {
+        ENDTOP = axial;
+        ENDBOT = zero;
+      }
+    }
+
+    VWAV1 *= risingStep;
+    VWAV2 *= DELPH1;
+    for (int j = 0; j < 3; ++j) VMEM[j] += DELM[j];
+  }
+}
+
+}  // namespace qv

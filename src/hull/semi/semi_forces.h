@@ -1,0 +1,59 @@
+// The wave forces on the members of the semi-submersible: MEMFRC, the two line integrals along one
+// member's wetted axis in a regular wave of unit amplitude, and SUMALL, their sum over the member
+// table with the members' coefficients, in vessel axes.
+//
+// Frame of MEMFRC (the member frame): z up and zero at the still waterline, the member's axis in
+// the x-z plane. The unit incident wave is
+//   Phi0(x, y, z) = cosh(k (z + d)) / cosh(k d) exp(-i (kx x + ky y)),
+// a harmonic quantity being the real part of its amplitude times exp(i omega t). KAPPA =
+// (kx, ky, -i k) is its complex wave vector.
+#pragma once
+
+#include <cstdint>
+
+#include "hull/himem.h"
+
+namespace qv {
+
+// One member from its base point RBASEP (z relative to the waterline) along the unit axis DIRMEM
+// (second component 0) over the length LEN, wave numbers WKX, WKY, WK [1/ft | 1/m] in water of
+// depth DEPTH. Results are per unit wave amplitude and per unit cross-section area:
+//   DRGFLG 0, the inertia integral: FMEM = -integral of grad Phi0 along the wetted axis, MMEM its
+//     moment about RBASEP; for a member crossing the waterline (NCROSS 1: base below, far end above;
+//     -1 the other way round) WLFAC = exp(-i (incident phase at the cut)) / |DIRMEM(3)|.
+//   DRGFLG not 0, the linearised drag integral by Simpson's rule: FMEM = integral of
+//     sqrt(VREL2) (wave velocity - member velocity), MMEM its moment about RBASEP, with
+//     VREL2 = VCUR2 + 1/2 |WVAMP v_wave - EXTAMP v_member|^2; the member moves with BASVLP at the base
+//     and rotates with DELPHI about the frame's y axis and DELTHA about the axis normal to the member
+//     in the x-z plane, at the frequency WFREQ [rad/s]; ENDBOT and ENDTOP are sqrt(VREL2) times the
+//     relative velocity along the axis at the wetted start and far end (the far end only when
+//     LTOPWT is set).
+// A dry member (both ends above water) and one deeper than 30 / k give zeros. NBUG not 0 writes a
+// trace on EDUNIT and, for the drag integral, asks on KBD for the number of Simpson points (odd, at
+// least 5; not on an unattended run). WETELM: only 0, the submerged-member treatment, is known.
+void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, float WKY, float WK, float DEPTH,
+            Complex* FMEM, Complex* MMEM, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
+            const Complex* BASVLP, std::int32_t DRGFLG, Complex DELPHI, Complex DELTHA, float WFREQ,
+            std::int32_t KBD, float EXTAMP, float WVAMP, std::int32_t& NCROSS, Complex& WLFAC, std::int32_t LTOPWT,
+            Complex& ENDBOT, Complex& ENDTOP);
+
+// The long-member warning of MEMFRC is given once per run (set: not given yet).
+struct MemfrcState {
+  bool FRSTM2 = true;
+  void reset() { *this = MemfrcState{}; }
+};
+extern MemfrcState memfrcState;
+
+// Adds to FSUM and MSUM (three forces and three moments about the vessel's rotation centres) the wave
+// force of every member of the table for the wave number WK with components WKX, WKY in vessel axes
+// and the encounter frequency WE [rad/s]:
+//   DRGFLG 0, inertia: the members' inertia integrals through their coefficient matrices FRCCOF and
+//     MNTCOF, plus the waterline force of the crossing members (dropped with DRAG_ONLY), times
+//     DENS XAREA;
+//   DRGFLG 1, drag: the drag integrals of the members moving with the motion RAO(1..6) (surge, sway,
+//     heave, roll, pitch, yaw), times DENS DRGFCF, with the end drag of the members.
+// EXTAMP, WVAMP and VCUR2 go to MEMFRC; WETELM is 0.
+void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float WE, float EXTAMP, float WVAMP,
+            std::int32_t DRGFLG, float DENS, float VCUR2, std::int32_t WETELM, const Complex* RAO);
+
+}  // namespace qv

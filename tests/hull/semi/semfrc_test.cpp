@@ -1,0 +1,323 @@
+// SEMFRC: the calibration passes and their flag, the force models, the quasi-linear iteration
+// (converged to a fixed point of response and drag, checked outside the Newton solver), the
+// question after 100 steps with its four replies, the singular Jacobian and the asymmetry warning.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dataset/tpcm.h"
+#include "hull/himem.h"
+#include "hull/semi/semi.h"
+#include "hull/semi/semi_fixture.h"
+#include "hull/semi/semi_forces.h"
+#include "hull/semi/semi_newton.h"
+#include "hull/semi/semi_solver.h"
+#include "hull/semi/simcom.h"
+#include "platform/block_reset.h"
+#include "platform/units.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+using testing_support::stopStatus;
+
+class Semfrc : public testing_support::FreshRun {
+ protected:
+  void SetUp() override {
+    FreshRun::SetUp();
+    testing_support::setFixtureSemi();
+    SEMCHR();
+  }
+};
+
+// The six stored forces of every grid point.
+std::vector<Complex> storedForces() {
+  std::vector<Complex> f;
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    for (const Complex& v : {HIMEM.SGRAO(i), HIMEM.SWRAO(i), HIMEM.HVRAO(i), HIMEM.RLRAO(i), HIMEM.PTRAO(i),
+                             HIMEM.YWRAO(i)}) {
+      f.push_back(v);
+    }
+  }
+  return f;
+}
+
+std::vector<Complex> forcesOfHeading(std::int32_t SQLFRC, float headingDeg) {
+  TPCM.SQLFRC = SQLFRC;
+  testing_support::setHeading(headingDeg);
+  std::int32_t flag = 5;
+  SEMFRC(flag);
+  return storedForces();
+}
+
+TEST_F(Semfrc, CalibrationPassesAndTheirFlag) {
+  std::int32_t flag = 0;
+  SEMFRC(flag);
+  EXPECT_EQ(flag, 2);
+  const Simcom& m = SIMCOM;
+  for (float gam : {m.GAMRL, m.GAMPT, m.GAMHV}) {
+    EXPECT_GT(gam, 0.0f);
+    EXPECT_NE(gam, 0.1f);
+    EXPECT_TRUE(std::isfinite(gam));
+  }
+  EXPECT_TRUE(IsClose(HIMEM.SCALE(1), 22271.7 / 57.2957764, 1e-6));
+  EXPECT_TRUE(IsClose(HIMEM.SCALE(3), 1.025 * 314.159, 1e-6));  // rho g Awp in tonnes per metre
+  EXPECT_TRUE(IsClose(HIMEM.SDEPTH, 15.0, 1e-6));
+
+  // A call with 2 calibrates heave alone; user damping replaces the calibration.
+  const float roll = m.GAMRL;
+  TPCM.LHVDMP = 1;
+  TPCM.HVDAMP = 7.5f;
+  flag = 2;
+  SEMFRC(flag);
+  EXPECT_EQ(flag, 2);
+  EXPECT_EQ(m.GAMRL, roll);
+  EXPECT_TRUE(IsClose(m.GAMHV, 0.15, 1e-6));
+
+  // Without heave restoring the heave pass runs at sqrt(G / DELTA^(1/3)) and still gives a ratio.
+  HIMEM.WH = 0.0f;
+  TPCM.LHVDMP = 0;
+  SEMFRC(flag);
+  EXPECT_TRUE(std::isfinite(m.GAMHV));
+  EXPECT_GT(m.GAMHV, 0.0f);
+}
+
+TEST_F(Semfrc, ForceModels) {
+  // SQLFRC 0 takes drag only in the calibration: its stored forces are those of no drag at all
+  // (any other code); 2 adds the drag of the waves alone.
+  std::int32_t flag = 0;
+  SEMFRC(flag);
+  const std::vector<Complex> calibrationOnly = forcesOfHeading(0, 30.0f);
+  const std::vector<Complex> none = forcesOfHeading(7, 30.0f);
+  const std::vector<Complex> waves = forcesOfHeading(2, 30.0f);
+  EXPECT_EQ(calibrationOnly, none);
+  EXPECT_NE(waves, none);
+}
+
+TEST_F(Semfrc, HeaveRaoTendsToOneInLongWaves) {
+  // Periods 100 to 600 s at zero speed: the heave force per rho g Awp tends to 1, short of it by the
+  // inertia of the hull in the water's vertical acceleration (falling with w^2); the heave RAO tends to
+  // 1, lagging by the phase of a damped oscillator far below resonance, 2 zeta w / wn = GAMHV w / WH.
+  testing_support::setGrid(100.0f, 100.0f, 6);
+  SEMCHR();
+  std::int32_t flag = 0;
+  SEMFRC(flag);
+  testing_support::setHeading(30.0f);
+  flag = 5;
+  SEMFRC(flag);
+  const double short300 = 1.0 - std::abs(HIMEM.HVRAO(3));
+  const double short600 = 1.0 - std::abs(HIMEM.HVRAO(6));
+  EXPECT_LT(short600, 2e-3);
+  EXPECT_TRUE(IsClose(short300 / short600, 4.0, 0.05)) << short300 << " " << short600;
+  SEMRAO();
+  for (int i : {3, 6}) {
+    const Complex rao = HIMEM.HVRAO(i);
+    const double w = 6.2831855 / TPCM.T(i);
+    EXPECT_TRUE(IsClose(std::abs(rao), 1.0, 1e-3)) << TPCM.T(i);
+    EXPECT_TRUE(IsClose(-rao.imag() / rao.real(), SIMCOM.GAMHV * w / HIMEM.WH, 0.02)) << TPCM.T(i);
+  }
+}
+
+TEST_F(Semfrc, QuasiLinearIterationReachesAFixedPoint) {
+  // The RAOs that SEMRAO forms from the stored forces, put back into the drag of SUMALL and through
+  // the response law, come back within the iteration's 1 % (degrees of freedom above its floor), at
+  // periods away from the natural ones (near an undamped resonance the law multiplies any residual).
+  TPCM.SQLFRC = 1;
+  std::int32_t flag = 0;
+  SEMFRC(flag);
+  ConsoleCapture console;  // nothing to ask
+  const float headingDeg = 30.0f;
+  testing_support::setHeading(headingDeg);
+  flag = 5;
+  SEMFRC(flag);
+  SEMRAO();
+  EXPECT_EQ(console.screen(), "");
+  EXPECT_EQ(TPCM.NWP, 49);
+
+  Himem& h = HIMEM;
+  const float G = WAVCOM.G;
+  const float density = 0.001f * TPCM.DWATR;
+  const float amplitude = 1.414f * 0.5f * TPCM.SLPHT;
+  const float beta = headingDeg / 57.2957764f;
+  const float GD = G / std::pow(h.DELTA, 0.33333334f);
+  for (int i : {1, 6, 12, 20, 26}) {  // 4 to 16.5 s; pitch, heave, roll at 22, 24.9, 33.4 s
+    const float w = h.RLDUM(h.LCNW + i - 1);
+    const float k = h.RLDUM(h.LCNWK + i - 1);
+    const Complex rao[6] = {h.SGRAO(i), h.SWRAO(i), h.HVRAO(i), h.RLRAO(i), h.PTRAO(i), h.YWRAO(i)};
+    Complex F[6] = {};
+    const Complex still[6] = {};
+    SUMALL(F, F + 3, k, k * std::cos(beta), k * std::sin(beta), w, amplitude, amplitude, 0, density, 0.0f, 0, still);
+    SUMALL(F, F + 3, k, k * std::cos(beta), k * std::sin(beta), w, amplitude, amplitude, 1, density * 0.5642f / G,
+           0.0f, 0, rao);
+    const float S[6] = {1.0f / (TPCM.TDISPL * k),         1.0f / (TPCM.TDISPL * k),
+                        1.0f / (density * TPCM.TAWP),      1.0f / (std::fabs(h.GMT) * TPCM.TDISPL * k),
+                        1.0f / (std::fabs(h.GML) * TPCM.TDISPL * k), 1.0f / (std::fabs(h.GML) * TPCM.TDISPL * k)};
+    Complex FS[6], back[6];
+    GETRAO(F, S, FS, back, h.WH, h.WP, h.WR, w, h.WH * h.WH, h.WP * h.WP, h.WR * h.WR, w * w, 0.0f, 0.0f, 0.0f, GD, k,
+           G / (h.CSG + 1.0f), G / (h.CSW + 1.0f), G * h.GML * h.DELTA / h.YAWI, 1.0f, 1.0f, 1.0f);
+    for (int j = 0; j < 6; ++j) {
+      const double M = std::abs(rao[j]);
+      const double floor = j < 3 ? 0.001 : 0.001 * k;
+      if (M <= floor) continue;
+      EXPECT_LT(std::abs(back[j] - rao[j]), 0.011 * M) << "period " << TPCM.T(i) << " dof " << j + 1;
+    }
+  }
+}
+
+TEST_F(Semfrc, UndampedResonanceOnTheGridIsNotTakenAsConverged) {
+  // The user's heave period exactly on grid point 20 (13.5 s) without damping: there the response law
+  // divides by 1e-10, the drag of so large a motion overflows, and every Jacobian is singular. A
+  // response that is not a number never passes the convergence test: after 100 steps the question
+  // comes, and 99 keeps the 19 periods before it.
+  TPCM.SQLFRC = 1;
+  TPCM.LHVPRD = 1;
+  TPCM.HEVPRD = TPCM.T(20);
+  testing_support::resetSemiRun();
+  SEMCHR();
+  std::int32_t flag = 0;
+  SEMFRC(flag);
+  testing_support::setHeading(0.0f);
+  {
+    ConsoleCapture console(std::string(101, '\n') + "99\n");
+    flag = 5;
+    SEMFRC(flag);
+    const std::string screen = console.screen();
+    EXPECT_TRUE(contains(screen, " ++> Warning: singular solution matrix in SEMFRC; error index =  1\n"
+                                 "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "))
+        << screen.substr(0, 400);
+    EXPECT_TRUE(contains(screen, " ++> Warning: No RAO convergence after  100 iterations for\n"
+                                 "     heading, =   0.0, wave period = 13.5, DOF = 1\n"))
+        << screen.substr(screen.size() - 600);
+    EXPECT_EQ(console.unread(), "");
+  }
+  EXPECT_EQ(TPCM.NWP, 19);
+  for (int i = 1; i <= 19; ++i) EXPECT_TRUE(std::isfinite(std::abs(HIMEM.HVRAO(i)))) << i;
+  // An unattended run cannot be asked: it stops there.
+  TPCM.NWP = 49;
+  TPCM.EDUNIT = kDiagnosticsUnit;
+  ConsoleCapture unattended;  // the diagnostics unit is not connected here: its lines show on the screen
+  EXPECT_EQ(stopStatus([] {
+              std::int32_t production = 5;
+              SEMFRC(production);
+            }),
+            kExitFatal);
+  EXPECT_TRUE(contains(unattended.screen(), "No RAO convergence after  100 iterations"));
+}
+
+TEST_F(Semfrc, AsymmetricHullIsWarnedOnce) {
+  // A fifth column on the starboard side only: a roll moment in head seas.
+  testing_support::setMember(9, {{0.0f, 25.0f, 8.0f}, {0.0f, 25.0f, 30.0f}, 78.5398f, {10.0f, 10.0f, 22.0f},
+                                 {1.0f, 1.0f, 0.0f}, {0.8f, 0.8f, 0.6f}, 1, 3, 1});
+  TPCM.NOWARN = 1;
+  testing_support::resetSemiRun();
+  {
+    ConsoleCapture console("\n\n");
+    SEMCHR();
+    std::int32_t flag = 0;
+    SEMFRC(flag);
+    flag = 0;
+    SEMFRC(flag);
+    EXPECT_TRUE(contains(console.screen(),
+                         " ++> WARNING: This simulation does not rigorously support Semisubmersibles\n"
+                         "              lacking bilateral (port-starboard) symmetry; proceed with caution\n"
+                         "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "))
+        << console.screen();
+    EXPECT_EQ(console.screen().find("WARNING: This"), console.screen().rfind("WARNING: This"));
+  }
+  testing_support::resetSemiRun();
+  ConsoleCapture console("a\n");
+  SEMCHR();
+  EXPECT_EQ(stopStatus([] {
+              std::int32_t flag = 0;
+              SEMFRC(flag);
+            }),
+            kExitFatal);
+}
+
+class SemiNewton : public testing_support::FreshRun {};
+
+TEST_F(SemiNewton, QuestionAfterAHundredStepsAndItsReplies) {
+  // A step that leaves sway (2) and pitch (5) unsettled after the 100 steps of the first round; the
+  // grid point in hand is the 7th (period 7 s) of a heading of 30 degrees.
+  struct Case {
+    const char* typed;
+    int status;                     // -1: returned
+    semi::Convergence outcome;
+    int ITER, reported, questions;  // after the check
+    std::int32_t NWP;
+  };
+  const Case cases[] = {
+      {"\n", -1, semi::Convergence::kIterate, 1, 100, 1, 20},
+      {"1\n1\n", -1, semi::Convergence::kConverged, 102, 200, 2, 20},
+      {"1\n\n", -1, semi::Convergence::kIterate, 1, 200, 2, 20},
+      {"99\n", -1, semi::Convergence::kTerminate, 101, 100, 1, 6},
+      {"A\n", kExitFatal, semi::Convergence::kIterate, 101, 100, 1, 20},
+      {"2\nany\n", kExitFatal, semi::Convergence::kIterate, 101, 100, 1, 20},
+  };
+  for (const Case& c : cases) {
+    resetAllBlocks();
+    TPCM.EDUNIT = kScreenUnit;
+    TPCM.NWP = 20;
+    for (int i = 1; i <= 20; ++i) TPCM.T(i) = static_cast<float>(i);
+    HIMEM.IW = 7;
+    const Complex RAO[6] = {{1.0f, 0.0f}, {0.5f, 0.0f}, {0.2f, 0.0f}, {0.01f, 0.0f}, {0.02f, 0.0f}, {0.0f, 0.0f}};
+    const Complex step[6] = {{0.001f, 0.0f}, {0.01f, 0.0f}, {0.0f, 0.0f}, {0.0f, 0.0f}, {0.001f, 0.0f}, {1.0e-6f, 0.0f}};
+    semi::NewtonCount count{100, 0};
+    semi::Convergence outcome = semi::Convergence::kIterate;
+    ConsoleCapture console(c.typed);
+    const int status = stopStatus([&] { outcome = semi::checkNewtonStep(RAO, step, 0.1f, count, 30.0f); });
+    EXPECT_EQ(status, c.status) << c.typed;
+    if (status == -1) {
+      EXPECT_EQ(outcome, c.outcome) << c.typed;
+    }
+    EXPECT_EQ(count.ITER, c.ITER) << c.typed;
+    EXPECT_EQ(count.reported, c.reported) << c.typed;
+    EXPECT_EQ(TPCM.NWP, c.NWP) << c.typed;
+    const std::string screen = console.screen();
+    int questions = 0;
+    for (std::size_t at = 0; (at = screen.find("No RAO convergence", at)) != std::string::npos; ++at) ++questions;
+    EXPECT_EQ(questions, c.questions) << c.typed;
+    EXPECT_TRUE(contains(screen, " ++> Warning: No RAO convergence after  100 iterations for\n"
+                                 "     heading, =  30.0, wave period =  7.0, DOF = 2\n"
+                                 "     Enter 1 to continue with current estimate,\n"
+                                 "     enter 99 to terminate additional RAO determinations OR ...\n"
+                                 "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "))
+        << screen;
+  }
+  // Before the 100 steps are used up: another step, no question; a settled step: converged; 99 at
+  // the first period keeps it.
+  resetAllBlocks();
+  const Complex RAO[6] = {{1.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}, {0.0f, 0.0f}, {0.0f, 0.0f}};
+  const Complex small[6] = {{0.009f, 0.0f}, {}, {}, {1.0e-6f, 0.0f}, {}, {}};
+  const Complex large[6] = {{0.011f, 0.0f}, {}, {}, {}, {}, {}};
+  semi::NewtonCount count{5, 0};
+  EXPECT_EQ(semi::checkNewtonStep(RAO, large, 0.1f, count, 0.0f), semi::Convergence::kIterate);
+  EXPECT_EQ(count.ITER, 6);
+  EXPECT_EQ(semi::checkNewtonStep(RAO, small, 0.1f, count, 0.0f), semi::Convergence::kConverged);
+  // A zero rotation counts as 0.001: a step of 2e-5 in it is 2 % of that, and 0.001 / k is above
+  // the floor when k < 1.
+  const Complex rollStep[6] = {{}, {}, {}, {2.0e-5f, 0.0f}, {}, {}};
+  EXPECT_EQ(semi::checkNewtonStep(RAO, rollStep, 0.1f, count, 0.0f), semi::Convergence::kIterate);
+  EXPECT_EQ(semi::checkNewtonStep(RAO, rollStep, 2.0f, count, 0.0f), semi::Convergence::kConverged);
+  TPCM.EDUNIT = kScreenUnit;
+  TPCM.NWP = 20;
+  HIMEM.IW = 1;
+  count = {100, 0};
+  ConsoleCapture console("99\n");
+  EXPECT_EQ(semi::checkNewtonStep(RAO, large, 0.1f, count, 0.0f), semi::Convergence::kTerminate);
+  EXPECT_EQ(TPCM.NWP, 1);
+}
+
+}  // namespace
+}  // namespace qv
