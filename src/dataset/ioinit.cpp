@@ -101,7 +101,8 @@ int sizeCode(int creatq) {
 
 std::string versionText(float version) { return fmtF(std::fabs(version), 5, 2); }
 
-void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV) {
+void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV,
+                         const PageControlWords& control) {
   if (dV > 0.001f || TPCM.DAT_ID == 49) {
     if (dV > 0.001f) {
       report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) +
@@ -119,7 +120,7 @@ void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::in
       case kSimGreldin: STMUPD(); break;
       case kSimPexira: CATUPD(); break;
       case kSimGandru: TOWUPD(); break;
-      case kSimQuorvel: SLMUPD(p.VERNQ, FTLSRV); break;
+      case kSimQuorvel: SLMUPD(p.VERNQ, FTLSRV, &control); break;
       case kSimHeskova:
       case kSimYobrix:
       case kSimZantul:
@@ -243,6 +244,7 @@ struct DataFileRead {
   std::int32_t found = 0;  // the words the file held (its true length when it could not be read at all)
   std::int32_t read = 0;   // the words that reached the data set
   bool tooShort = false;   // it ends before the version word: no whole header
+  PageControlWords control{};  // LBACK, IPAG, LCOPY and EDUNIT as the file held them
 };
 
 // Reading: "LOWDAT" (for the mooring programs) and the data file into the blocks, the version of an
@@ -270,6 +272,9 @@ DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DA
   // A file that ends before the version word holds no whole header: its creator, size, byte order,
   // precision and version are unknown, and only its length is reported.
   file.tooShort = IERR1 == kDiskReadFailed && file.found < kHeaderWords;
+  // The dialogue unit goes into EDUNIT's word below; an image of the older layout holds other data
+  // there, which its relayout must move as stored.
+  std::memcpy(file.control.data(), wordsOf(TPCM) + offsetof(Tpcm, LBACK) / 4, sizeof file.control);
   if (TPCM.VERNO == 0.0f) {  // an old image: its version is the word of CVERSN, unchanged
     std::int32_t word = 0;
     std::memcpy(&word, &TPCM.CVERSN, 4);
@@ -355,7 +360,7 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
   }
   if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
     if (TPCM.CREATR == p.CREATQ)
-      sameCreatorFindings(report, p, dV, FTLSRV);
+      sameCreatorFindings(report, p, dV, FTLSRV, file.control);
     else
       otherCreatorFindings(report, p, dV);
   }

@@ -16,6 +16,7 @@
 #include "support/console_capture.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/old_layout.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -330,6 +331,95 @@ TEST_F(Load, Chswap) {
   CHSWAP(big.data(), 204, 6, 5);
   EXPECT_TRUE(contains(console.screen(), " ++> LEN overflow in chswap!\n"));
   EXPECT_EQ(big.substr(200), "ABCD") << "nothing past the 200-character work field is touched";
+}
+
+// An older data file of this editor is brought up to date: the load's note on the version, the
+// upgrade's notes on the screen and in the notes file, the 49-fairlead layout relaid with every
+// value at its place, the header stamped as this version's.
+TEST_F(Load, OlderFileOfThisEditorIsUpgraded) {
+  TempDir dir;
+  const auto words = editorImage([] {
+    TPCM.VERNO = 5.0f;
+    TPCM.NACC = 33;
+    TPCM.RACC(3, 33) = 12.5f;  // in the older layout, the word where the load puts the dialogue unit
+    TPCM.NTAB = 90;
+  });
+  writeDataSet(testing_support::olderImage(words, testing_support::OlderLayout::kFairleads49));
+  const LoadResult r = load("M\n\n");
+  ASSERT_EQ(r.status, -1) << r.screen;
+  const std::string notes = testing_support::readFileText("DATUPWRN.stxt");
+  for (const char* line : {" ++> Version mismatch: Data (version  5.00) predates simulation (version  6.80)\n",
+                           "               **** Data File Changes Since Version  5.00: ****\n",
+                           " ++> Wave drag and drift forces on semi/tlp/spar shapes \n",
+                           " ++> Overhaul of low-frequency damping.\n", " ++> Data file resized for 149 fairleads\n"}) {
+    EXPECT_TRUE(contains(r.screen, line)) << line << r.screen;
+    EXPECT_TRUE(contains(notes, line)) << line << notes;
+  }
+  EXPECT_EQ(TPCM.RACC(3, 33), 12.5f);
+  EXPECT_EQ(TPCM.NACC, 33);
+  EXPECT_EQ(TPCM.DEPTH, 123.5f);
+  EXPECT_EQ(TPCM.NTAB, 90);
+  EXPECT_EQ(TPCM.DAT_ID, 149);
+  EXPECT_EQ(TPCM.WSPEC_HGT, 32.81f);
+  EXPECT_EQ(TPCM.VERNO, 6.8f);
+  EXPECT_EQ(TPCM.EDUNIT, 6);
+  EXPECT_EQ(preEdit(217), words[216]) << "the pre-edit copy is the file as read";
+}
+
+// An unattended run cannot ask: an upgrade that wrote notes stops it, the notes in the diagnostics.
+TEST_F(Load, UnattendedRunStopsAfterAnUpgrade) {
+  TempDir dir;
+  writeDataSet(editorImage([] { TPCM.VERNO = 6.5f; TPCM.DAT_ID = 49; }));
+  ConsoleCapture console("");
+  char choice = ' ';
+  int startCode = -1, lowStatus = -1, dataStatus = -1;
+  const int status = testing_support::stopStatus([&] {
+    IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, choice, startCode, makeText<12>("SALMDAT"),
+           lowStatus, dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"), 5, kModeUnattended, kStoredWords,
+           nullptr, LOWCOF);
+  });
+  closeAllUnits();
+  EXPECT_EQ(status, kExitFatal);
+  EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"), " ++> Data file resized for 149 fairleads\n"));
+  EXPECT_EQ(console.screen(), "");
+}
+
+// A vessel-only data set of another program receives the mooring defaults.
+TEST_F(Load, VesselOnlyFileReceivesTheMooringDefaults) {
+  TempDir dir;
+  auto image = editorImage([] {
+    TPCM.CREATR = kSimBrantox;
+    TPCM.NTOGO = 1987;
+    TPCM.NTAB = 0;
+  });
+  image.resize(1987);
+  writeDataSet(image);
+  const LoadResult r = load("M\n\n");
+  ASSERT_EQ(r.status, -1) << r.screen;
+  EXPECT_TRUE(contains(r.screen, " ++> Input Data File Creator was BRANTOX\n"));
+  EXPECT_EQ(TPCM.NTAB, 90);
+  EXPECT_EQ(TPCM.MAXANG, 36);
+  EXPECT_EQ(TPCM.NCYL, 1);
+  EXPECT_EQ(TPCM.moor.MAXLIN, 149);
+  EXPECT_EQ(TPCM.CREATR, kSimQuorvel);
+}
+
+// The programs of the other types have no updater here: an older file of theirs ends the run.
+TEST_F(Load, OlderFileOfAnotherProgramTypeStops) {
+  TempDir dir;
+  writeDataSet(editorImage([] { TPCM.CREATR = kSimBrantox; TPCM.NTOGO = 1987; TPCM.VERNO = 6.5f; }));
+  ConsoleCapture console("M\n\n");
+  char choice = ' ';
+  int startCode = -1, lowStatus = -1, dataStatus = -1;
+  const int status = testing_support::stopStatus([&] {
+    IOINIT(makeText<8>("Brantox"), makeText<5>(""), preEdit, preEditLow, choice, startCode, makeText<12>("SALMDAT"),
+           lowStatus, dataStatus, 6.8f, 2020, kSimBrantox, makeText<12>("DRAVOKET"), 5, kModeEditor, 4975, nullptr,
+           LOWCOF);
+  });
+  closeAllUnits();
+  EXPECT_EQ(status, kExitFatal);
+  EXPECT_TRUE(contains(console.screen(), "  ++> You are in an inoperative ???UPD file!\n      Press <Return> to quit\n"))
+      << console.screen();
 }
 
 }  // namespace
