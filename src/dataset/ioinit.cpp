@@ -273,8 +273,10 @@ DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DA
   // precision and version are unknown, and only its length is reported.
   file.tooShort = IERR1 == kDiskReadFailed && file.found < kHeaderWords;
   // The dialogue unit goes into EDUNIT's word below; an image of the older layout holds other data
-  // there, which its relayout must move as stored.
-  std::memcpy(file.control.data(), wordsOf(TPCM) + offsetof(Tpcm, LBACK) / 4, sizeof file.control);
+  // there, which its relayout must move as stored (zero where the file ends before it).
+  const int firstControl = static_cast<int>(offsetof(Tpcm, LBACK) / 4);
+  for (int k = 0; k < static_cast<int>(file.control.size()); ++k)
+    file.control[static_cast<std::size_t>(k)] = firstControl + k < file.read ? wordsOf(TPCM)[firstControl + k] : 0;
   if (TPCM.VERNO == 0.0f) {  // an old image: its version is the word of CVERSN, unchanged
     std::int32_t word = 0;
     std::memcpy(&word, &TPCM.CVERSN, 4);

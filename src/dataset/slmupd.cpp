@@ -27,6 +27,12 @@ constexpr std::int32_t kLayout49 = 49;    // DAT_ID of an image in the 49-fairle
 constexpr std::int32_t kLayout149 = 149;  // DAT_ID of an image in the current layout
 constexpr int kPageControlWord = static_cast<int>(offsetof(Tpcm, LBACK) / 4) + 1;
 
+// Words of older layouts that the steps read under their present names.
+static_assert(offsetof(Tpcm, ITAVQ3) == 8 && offsetof(Tpcm, ITAVQ5) == 16, "old vessel type words");
+static_assert(offsetof(Tpcm, IL1) == 7620 && offsetof(Tpcm, IL2) == 7624, "old auxiliary-force words");
+static_assert(offsetof(Tpcm, CURCOR) == 3080 && offsetof(Tpcm, GETSUCK) == 3084 && offsetof(Tpcm, FAST_SPAR) == 3088,
+              "old integer tanker words");
+
 int wordOf(const void* member) { return static_cast<int>((LRHLOC(member) - LRHLOC(&TPCM)) / 4) + 1; }
 
 // The notes of one run: each counted note pauses the list every five (WRNFUL) and goes to the
@@ -77,14 +83,17 @@ void widenTo49(int& unit) {
   const int mexdp1 = wordBeforeTopcomRelayout(wordOf(&TPCM.MEXDP1));
   openWords(mexdp1, 200);  // ENDHT follows
   clearWords(mexdp1, 200);
-  for (int k = 196; k < 200; ++k) setFloatWord(mexdp1 + k, 1.0f);  // WVDGCX, WVDGCY, WVDGCM, VWDRGFC
+  // The last four of the 200 words: WVDGCX, WVDGCY, WVDGCM and VWDRGFC.
+  const int wvdgcx = mexdp1 + (wordOf(&TPCM.WVDGCX) - wordOf(&TPCM.MEXDP1));
+  for (int k = 0; k < 4; ++k) setFloatWord(wvdgcx + k, 1.0f);
   TPCM.LEGPKF = 1;
   TPCM.LEGDRG = 1;
   TPCM.LEGDFC = 1;
   unit = TPCM.LEASTP == kModeUnattended ? kDiagnosticsUnit : kScreenUnit;
 }
 
-// The 149-fairlead relayout of this program's image, sections 1 and 2 (4,975 words).
+// The 149-fairlead relayout of this program's image, sections 1 and 2 (4,975 words): no move passes
+// the image's last word (its HIGHADR is the position just past it).
 void relayoutTo149() {
   relayoutTopcomTo149(kStoredWords, LRHLOC(&TPCM) / 4 + kStoredWords);
   TPCM.DAT_ID = kLayout149;
@@ -130,9 +139,11 @@ void tankerSteps(float V, Notes& notes) {
     }
     notes.note({" ++> Modified auxiliary force/torque data specifications; these will be",
                 "     adjusted automatically if you \"Continue\"."});
-    // The old auxiliary-force switches sat in the integer words now IL1 and IL2.
+    // The old auxiliary-force switches sat in the integer words now IL1 and IL2; where the old force
+    // values sat is not known, so the force starts from zero.
     TPCM.AUXFRC = TPCM.IL1;
     TPCM.CRDSYS = TPCM.IL2;
+    TPCM.XVFRC = TPCM.YVFRC = TPCM.VESMOM = TPCM.VESAN0 = TPCM.XVLOC = TPCM.YVLOC = 0.0f;
   }
   if (V < 3.52f) {
     TPCM.SWLWID = 0.1f;

@@ -2,6 +2,7 @@
 // older or newer version, another creator, a wrong size, the other precision, a missing LOWDAT.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -364,6 +365,24 @@ TEST_F(Load, OlderFileOfThisEditorIsUpgraded) {
   EXPECT_EQ(TPCM.VERNO, 6.8f);
   EXPECT_EQ(TPCM.EDUNIT, 6);
   EXPECT_EQ(preEdit(217), words[216]) << "the pre-edit copy is the file as read";
+}
+
+// An older file that ends before the page-control words: the relayout moves zeros there, never what
+// memory held before the load.
+TEST_F(Load, ShortOlderFileMovesNoStaleWords) {
+  TempDir dir;
+  auto image = testing_support::olderImage(editorImage([] { TPCM.VERNO = 5.0f; }),
+                                           testing_support::OlderLayout::kFairleads49);
+  image.resize(650);
+  writeDataSet(image);
+  std::fill(wordsOf(TPCM), wordsOf(TPCM) + kTpcmWords, 99);
+  TPCM.LCOPY = 0;  // no listing pass is running
+  const LoadResult r = load("M\n\n");
+  ASSERT_EQ(r.status, -1) << r.screen;
+  EXPECT_EQ(r.dataStatus, 4);
+  // The older layout's words 700 to 703 are RACC(3, 32) to RACC(3, 33) of the current one.
+  for (int w = 1000; w <= 1003; ++w) EXPECT_EQ(wordsOf(TPCM)[w - 1], 0) << "word " << w;
+  EXPECT_EQ(TPCM.DAT_ID, 149);
 }
 
 // An unattended run cannot ask: an upgrade that wrote notes stops it, the notes in the diagnostics.

@@ -118,8 +118,20 @@ TEST_F(Slmupd, EachStepChangesItsWordsAndNoOthers) {
        {" ++> Changed data specs for \"user supplied\" vessel dynamics;\n"
         "     these will be adjusted automatically if you \"Continue\".\n"}},
       // 224,000 long tons is 100 kDWT (224000 x 0.000446429): an intermediate tanker.
-      {3.51f, [] { TPCM.LWBARG = 0; TPCM.DWTONS = 224000.0f; TPCM.IL1 = 1; TPCM.IL2 = 1; },
-       [] { TPCM.AUXFRC = 1; TPCM.CRDSYS = 1; },
+      // The auxiliary force values of such a file are not known: zero.
+      {3.51f,
+       [] {
+         TPCM.LWBARG = 0;
+         TPCM.DWTONS = 224000.0f;
+         TPCM.IL1 = 1;
+         TPCM.IL2 = 1;
+         TPCM.XVFRC = TPCM.YVFRC = TPCM.VESMOM = TPCM.VESAN0 = TPCM.XVLOC = TPCM.YVLOC = 3.0f;
+       },
+       [] {
+         TPCM.AUXFRC = 1;
+         TPCM.CRDSYS = 1;
+         TPCM.XVFRC = TPCM.YVFRC = TPCM.VESMOM = TPCM.VESAN0 = TPCM.XVLOC = TPCM.YVLOC = 0.0f;
+       },
        {" ++> Changed tanker \"SIZE\" determination from a two-way \"toggle\" based\n"
         "     on Deadweight Tonnage to a continuous range: (Small < 80 kDWT, Large >\n"
         "140 kDWT, interpolation for intermediate sizes). No data file changes,\n"
