@@ -27,6 +27,7 @@ void scale(std::initializer_list<float*> members, float factor) {
 }
 
 template <std::size_t... N>
+  requires(sizeof...(N) > 0)  // a braced list of members never names an array of no extent
 void scale(Arr<float, N...>& values, float factor) {
   for (float& x : values) x *= factor;
 }

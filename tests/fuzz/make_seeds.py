@@ -8,6 +8,7 @@ The data-file seeds start from a data set the real editor saves (a new data set,
 seed of a target that takes files is: for each file a 2-byte little-endian length (0xFFFF: no file)
 and its bytes, then the typed replies.
 """
+import math
 import os
 import struct
 import subprocess
@@ -40,6 +41,33 @@ def files_and_replies(files, replies):
     for data in files:
         out += struct.pack("<H", 0xFFFF) if data is None else struct.pack("<H", len(data)) + data
     return out + replies
+
+
+def fortran_e14_7(x):
+    """A real as Fortran's E14.7 writes it: 0.ddddddd, the exponent, right-aligned in 14 columns."""
+    if x == 0:
+        text = "0.0000000E+00"
+    else:
+        exponent = math.floor(math.log10(abs(x))) + 1
+        text = "%s0.%07dE%+03d" % ("-" if x < 0 else "", round(abs(x) / 10 ** exponent * 1e7), exponent)
+    return text.rjust(14)
+
+
+def options_file(picks, flags=53, counts=None, first_line="SQUALDAT Ver [1.00.02];  Kestrin Ver [6.80.01]"):
+    """An options file "SQUALDAT" as the editor's writer lays it out: TAB before every value."""
+    counts = counts or (flags, 32, 52)
+    integers = [picks if k == 2 else k for k in range(1, 33)]
+    lines = [
+        first_line,
+        "".join("\t%3d" % c for c in counts),
+        "\t%10.2f\t%3d" % (9000.0, picks),
+        "".join("\t" + ("T" if k % 3 == 0 else "F") for k in range(1, flags + 1)),
+        "".join("\t%3d" % v for v in integers),
+        "".join("\t%3d" % (k + 1) for k in range(picks)),
+        "".join("\t%3d" % (k + 10) for k in range(picks)),
+        "".join("\t" + fortran_e14_7(1.25 * k) for k in range(52)),
+    ]
+    return ("\n".join(lines) + "\n").encode()
 
 
 def write(target, seeds):
@@ -75,6 +103,25 @@ def main():
     write("table", {
         "operations": bytes([99, 29, 30]) + b"3\n7.5\n\n31\n5\n0.5\n32\n4\n33\n2\n34\n1.5\n35\n400\n?\n\n\n",
         "small": bytes([4, 9, 3]) + b"1\n1\n2\n3\n\n\n",
+    })
+    older = with_word(image, 217, struct.pack("<f", 6.7))
+    other_platform = with_word(image, 121, struct.pack("<i", 1))
+    write("import", {
+        "vessel_block": bytes([0]) + files_and_replies([image], b"IMPORT\n\n"),
+        "older_aborted": bytes([0]) + files_and_replies([older], b"IMPORT\nA\n"),
+        "other_platform_kept": bytes([0]) + files_and_replies([other_platform], b"'IMPORT'\n\n\n"),
+        "header_only": bytes([0]) + files_and_replies([image[:4 * 1987]], b"IMPORT\n\n\n\n"),
+        "tug_block": bytes([2]) + files_and_replies([image], b"IMPORT\n\n\n"),
+        "mooring_block": bytes([1]) + files_and_replies([image], b"IMPORT\n\n"),
+        "missing": bytes([0]) + files_and_replies([NO_FILE], b"IMPORT\n\n"),
+        "blank_path": bytes([0]) + files_and_replies([image], b"\n\n"),
+    })
+    write("td_options", {
+        "written": options_file(3),
+        "no_picks": options_file(0),
+        "fifty_flags": options_file(3, flags=50),
+        "too_many_flags": options_file(3, counts=(60, 32, 52)),
+        "tavrenoch_title": options_file(2, first_line=" Tavrenoch options of the last run"),
     })
     picks = bytes([0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 26, 11, 12, 13, 14, 15])
     write("replies", {
