@@ -1,7 +1,7 @@
 // The taut-wire subline length: for a taut-wire or tension-leg line type, the length of subline 1
 // (the one at the fairlead) at which the type's line, hanging vertically from its fairlead to its
 // anchor with every subline stretched under its local tension, carries its pretension at the
-// fairlead. The line-material help runs it on the user's request and shows the new length.
+// fairlead. The line-material help runs it on the user's request.
 //
 // Data, for line type t, from TPCM: moor.NELEM(t), SLEN(., t), WETWT(., t), ALPHA(., ., t),
 // ANCHGT(t), LODTYP, and of the line moor.LINTYP(1, t) its fairlead height RFLD(3, .) and pretension
