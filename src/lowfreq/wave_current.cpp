@@ -1,0 +1,89 @@
+#include "lowfreq/wave_current.h"
+
+#include <cmath>
+
+#include "dataset/tpcm.h"
+#include "numlib/roots.h"
+#include "util/console_io.h"
+#include "util/fatal.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+namespace {
+
+constexpr double kDeepWater = 30.0;  // kd beyond which the finite-depth terms are left out
+constexpr int kMostDoublings = 20;
+constexpr int kSearchSteps = 100;
+
+}  // namespace
+
+float GRPVEL(float k, float omega, float d, float g) {
+  float v = 0.5f * std::sqrt(g / k);
+  if (omega < 0.0f) v = -v;
+  const double kd = static_cast<double>(k) * d;
+  if (kd > kDeepWater) return v;
+  return static_cast<float>(v * (1.0 + kd / (std::cosh(kd) * std::sinh(kd))));
+}
+
+float GROUPSPD(float omega, float k, float d, float g) {
+  const double kd = static_cast<double>(k) * d;
+  if (kd > kDeepWater) return static_cast<float>(0.5 * omega / k);
+  return static_cast<float>(g * 0.5 * (kd / std::cosh(kd) + std::sinh(kd)) / (omega * std::cosh(kd)));
+}
+
+float DISPRS2(const LocalcsCurrent& LOCALCS, float& x) {
+  const double relative = LOCALCS.OMEGATMP - static_cast<double>(x) * LOCALCS.CURTMP;
+  return static_cast<float>(relative * relative - x * std::tanh(static_cast<double>(x)));
+}
+
+void WAVCURVEC(float Omega, float U, float& kd) {
+  const LocalcsCurrent LOCALCS{Omega, U};
+  const auto residual = [&LOCALCS](float& x) { return DISPRS2(LOCALCS, x); };
+  float upper = std::fabs(Omega / U);
+  for (int doublings = 0; doublings <= kMostDoublings; ++doublings) {
+    float x = 0.0f;
+    float f = 0.0f;
+    int IER = 0;
+    RTMI1(x, f, residual, 0.0f, upper, 1.0e-5f, 0.0f, kSearchSteps, IER);
+    if (IER == kRootFound) {
+      kd = x;
+      return;
+    }
+    if (IER == kRootNotConverged) {
+      fatalStop("WAVCURVEC", TPCM.EDUNIT,
+                {" >>> In WAVCURVEC; IER = " + fmtI(IER, 2),
+                 "     Contact Kestrin; press \"C\" + <RETURN> to continue"},
+                FatalWait::kReadLine);
+    }
+    upper *= 2.0f;
+  }
+  kd = 0.0f;
+}
+
+float VKYFUN(const Localq& LOCALQ, float& y) {
+  const double r = static_cast<double>(y) * y + static_cast<double>(LOCALQ.ALPHAX) * LOCALQ.ALPHAX;
+  return static_cast<float>(1.0 - std::pow(r, 0.25) - static_cast<double>(LOCALQ.BETAX) * y);
+}
+
+float VKYPFUN(const Localq& LOCALQ, float& y) {
+  const double r = static_cast<double>(y) * y + static_cast<double>(LOCALQ.ALPHAX) * LOCALQ.ALPHAX;
+  return static_cast<float>(y + 2.0 * LOCALQ.BETAX * std::pow(r, 0.75));
+}
+
+void GETVKY(float& y, float guess, std::int32_t unit, std::int32_t IIN, const Localq& LOCALQ) {
+  const auto residual = [&LOCALQ](float& v) { return VKYFUN(LOCALQ, v); };
+  float f = 0.0f;
+  int IER = 0;
+  RTMI1(y, f, residual, 0.0f, guess, 1.0e-6f, 0.0f, kSearchSteps, IER);
+  if (IER == kRootNotBracketed) {
+    y = 0.0f;
+  } else if (IER == kRootNotConverged) {
+    fatalStop("GETVKY", unit,
+              {"", " ++> Iteration overflow in GETVKY; IER = " + fmtI(IER, 2),
+               "     Please report this ocurrence to Kestrin", ""},
+              FatalWait::kPressReturn, IIN);
+  }
+}
+
+}  // namespace qv
