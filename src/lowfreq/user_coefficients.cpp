@@ -104,4 +104,8 @@ Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
   return fileFor(CREATR, ISPM, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt");
 }
 
+Text<13> driftCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
+  return fileFor(CREATR, ISPM, "BUOYDRFT.txt", "TANKDRFT.txt", "TUGDRFT.txt", "BARGDRFT.txt", "DRFTCOFS.txt");
+}
+
 }  // namespace qv

@@ -22,6 +22,9 @@ float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const 
 // the tug and barge files of type 10 (ISPM 2 and 3), otherwise "WINDCOFS.txt" and "CRNTCOFS.txt".
 Text<13> windCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
 Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
+// The user drift-coefficient file by the same rule: "BUOYDRFT.txt", "TANKDRFT.txt", "TUGDRFT.txt",
+// "BARGDRFT.txt", otherwise "DRFTCOFS.txt".
+Text<13> driftCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
 
 // The table one reader keeps between calls.
 struct UserCoefficientTable {
