@@ -4,7 +4,6 @@
 
 #include "dataset/tpcm.h"
 #include "numlib/roots.h"
-#include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 

@@ -1,0 +1,64 @@
+// DRAGF_SEMI: the low-frequency drag and wave-drift damping of a column-stabilised hull, member by
+// member over its table (TPCM NCYL, RCYLB, XAREA, CYLCD with SIMCOM LPIERCE, CYLLEN, DIRVEC). Only
+// the members that pierce the waterline contribute. Each member moves slowly through a wave field
+// whose relative velocity is random; the quadratic drag is linearised statistically at levels down
+// the draft, with the local current of each level (CURPROF), together with the member's share of
+// the wave-drift force (DFC_ALIGN) and its difference-frequency integrals.
+//
+// Inputs beyond the arguments: the data set, SIMCOM, PASCOM (VTCRPS, VTCRRS, HRAO, HOR_WAV_RAO,
+// ANG_WAV_RAO, RLRAOH2, MENWLX, MENWLY), EQUILB VESANG, WAVCOM and CURPROF.
+#pragma once
+
+#include <complex>
+#include <cstdint>
+#include <string_view>
+
+#include "util/farray.h"
+
+namespace qv {
+
+// mode        0 the drag pass only; otherwise also the damping pass.
+// component   1 surge, 2 sway, 3 yaw (whose direction factors are 0).
+// beta        relative wave direction [rad]; S the spectrum S[0..NWP-1] of wave system waveSystem
+//             (1 sea, 2 swell, 3 second swell; any other stops the run).
+// dw          difference frequency [rad/s] (made positive, with a warning, when negative).
+// drag        out: the drag pass's low-frequency drag term; the damping pass replaces it by the
+//             damping carried by VWDRGFC.
+// damping     out: left by the drag pass; the damping pass's remaining damping term, never negative.
+// work9 .. work13  scratch of 24 values each: when work13[0] is not 0 the damping pass clears
+//             work9 to work12. No output depends on them.
+// A wave system without energy (zeroth moment not positive) gives drag and damping 0 at once. So do
+// the passes whose members' sums are zero (no surface-piercing member, say).
+// Warnings with the abort question: rotation centres of pitch and roll suspiciously far apart (a
+// column-stabilised hull only), and a possible correlation underflow (once per wave system in a run).
+void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const float* S, float& dw, float& drag,
+                float& damping, std::int32_t waveSystem, float* work9, float* work10, float* work11, float* work12,
+                float* work13);
+
+// The member statistics g(1..12) of one member at the wave system's statistics (mode 0: only
+// g(1)..g(5) and g(12)). xi the member coordinate along the wave, zc the rotation centre, HOR and ANG
+// the wave system's columns of PASCOM HOR_WAV_RAO and ANG_WAV_RAO, N the Gaussian points, the drift
+// source (userFile, FNAME) and beta, caller ("DRAGF "), cos and sin of the current's angle to the wave,
+// the wave heading [deg], the wave system and the level count n (cut to 31). The arguments marked
+// spare are not read.
+void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S, float sigma, float spareCurrent,
+                float xi, float zc, const std::complex<float>* HOR, const std::complex<float>* ANG, int N,
+                std::int32_t userFile, std::int32_t spareModel, const Text<13>& FNAME, float beta,
+                std::int32_t spare, std::string_view caller, float cosAlpha, float sinAlpha, float waveHeadingDeg,
+                std::int32_t waveSystem, int& n);
+
+// The drift coefficient d and the drift direction psi [rad] at grid point i for the wave as the
+// current modifies it: the user's drift table (userFile 1, FNAME) or the vertical cylinder of the
+// hull's mean waterline times its relative motion, with the current's enhancement. Without current
+// psi is 0; a current that leaves the wave no wave number gives d = 0 and leaves psi.
+void DFC_ALIGN(float& d, float& psi, int i, std::int32_t userFile, const Text<13>& FNAME, float cosAlpha,
+               float sinAlpha, float beta, std::string_view caller, std::int32_t waveSystem);
+
+// The correlation-underflow warning, given at most once per wave system in a run.
+struct DragfSemiState {
+  Arr<std::int32_t, 3> FRSTWRN{1, 1, 1};  // 1 until the warning test has fired for the wave system
+  void reset() { *this = DragfSemiState{}; }
+};
+extern DragfSemiState dragfSemiState;
+
+}  // namespace qv
