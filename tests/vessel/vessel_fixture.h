@@ -4,12 +4,19 @@
 // as at the start of a process.
 #pragma once
 
+#include <fstream>
+#include <string>
+
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "support/console_capture.h"
 #include "support/data_set_fixture.h"
+#include "support/fresh_run.h"
+#include "support/temp_dir.h"
 #include "vessel/stub_hull.h"
 #include "vessel/vesl1.h"
+#include "vessel/vesl2.h"
+#include "vessel/vesl3.h"
 #include "waves/wavcom.h"
 
 namespace qv::testing_support {
@@ -45,5 +52,63 @@ inline void threePeriodShipAfterPassOne() {
   }
   TPCM.NEGSUM = 0;
 }
+
+// The free ship on the grid of 5, 5.5 and 6 s (the stand-in hull's natural periods on the grid) in
+// a long-crested sea of one height from ahead (mean JONSWAP, 10 ft, 6 s), one output point at the
+// centre of gravity, no force or motion tables: a run of all three passes, pass 1 not run yet.
+inline void freeShipInASea() {
+  freeShipDataSet(3);
+  StubHull::naturalPeriod = 5.5f;
+  TPCM.LRANDM = 1;
+  TPCM.LSPRED = 0;
+  TPCM.WAVTYP = 2;
+  TPCM.NSEAHT = 1;
+  TPCM.NSEAHG = 1;
+  TPCM.SWHT(1) = 10.0f;
+  TPCM.SIGPD(1) = 6.0f;
+  TPCM.SEAHDG(1) = 180.0f;
+  TPCM.NACC = 1;
+  TPCM.RACC(1, 1) = 0.0f;
+  TPCM.RACC(2, 1) = 0.0f;
+  TPCM.RACC(3, 1) = TPCM.TVKG;
+  TPCM.LFORCE = 0;
+  TPCM.LMOTN = 0;
+}
+
+// A user operator file holding the same twelve values (real and imaginary parts of surge, sway,
+// heave [-], roll, pitch, yaw [deg per deg of slope]) at 0.5 and 2 rad/s for every heading.
+inline void sameUserRaos(const std::string& name, const std::string& values) {
+  std::ofstream user(name);
+  user << "2 2\n";
+  for (const char* heading : {"0.0", "360.0"}) {
+    user << heading << "\n";
+    for (const char* w : {"0.5", "2.0"}) user << w << " " << values << "\n";
+  }
+}
+
+// The fixture of the pass 2 and pass 3 tests: a fresh run of the free ship in a sea, in a folder of
+// its own.
+class ShipInASea : public FreshRun {
+ protected:
+  void SetUp() override {
+    FreshRun::SetUp();
+    freeShipInASea();
+  }
+  // Passes 1 to `last` (2 or 3) with the typed replies; the force scales set between passes 1 and 2
+  // as a hull model sets them (kips per degree of slope, kips per foot of amplitude, foot-kips per
+  // degree). The screen is kept.
+  void runPasses(int last, const std::string& typed = "") {
+    ConsoleCapture console(typed);
+    VESL1();
+    const float scales[6] = {100.0f, 200.0f, 3000.0f, 40000.0f, 50000.0f, 60000.0f};
+    for (int q = 1; q <= 6; ++q) HIMEM.SCALE(q) = scales[q - 1];
+    VESL2();
+    if (last >= 3) VESL3();
+    screen = console.screen();
+  }
+
+  TempDir dir;
+  std::string screen;
+};
 
 }  // namespace qv::testing_support
