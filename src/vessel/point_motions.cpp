@@ -372,7 +372,8 @@ class PointMotionCall {
       const float we = d.TVFWD != 0.0f ? w - k * heading_.uCos : w;
       encounter[iw - 1] = we;
       const Complex P = std::exp(CQI * k * d.CNTSEP * std::cos(heading_.hw));
-      std::string row = " " + fmtF(periodShown(iw, w, k, heading_), 6, 2);
+      // The table's text is formed only for a report (the motion file and the statistics need none).
+      std::string row = report_ ? " " + fmtF(periodShown(iw, w, k, heading_), 6, 2) : std::string();
       for (int c = 0; c < points; ++c) {
         const std::int32_t ip = text.first + c;
         if (lineAxes_ && iw == 1) {
@@ -407,10 +408,10 @@ class PointMotionCall {
         for (int j = 0; j < 3; ++j) {
           shown[c][j][iw - 1] = display[j];
           if (d.TVFWD == 0.0f) h.RLDUM(column(c, j) + h.IWM) = std::norm(display[j]);
-          row += valueCell(display[j], 1.0f);
+          if (report_) row += valueCell(display[j], 1.0f);
         }
       }
-      text.pointRows.push_back(row);
+      if (report_) text.pointRows.push_back(row);
     }
     if (report_) showRows(text.pointRows);
     pages_.push_back(text);
@@ -493,15 +494,15 @@ class PointMotionCall {
       INDXUP();
       const float w = h.RLDUM(h.LW);
       const float k = h.RLDUM(h.LWK);
-      std::string row = " " + fmtF(periodShown(h.IW, w, k, heading_), 6, 2);
+      std::string row = report_ ? " " + fmtF(periodShown(h.IW, w, k, heading_), 6, 2) : std::string();
       for (int c = 0; c < points; ++c) {
         for (int j = 0; j < 3; ++j) {
           const Complex r = turn[c][j][h.IW - 1];
           if (d.TVFWD == 0.0f) h.RLDUM(column(c, j) + h.IWM) = std::norm(r * kDegreesPerRadian);
-          row += valueCell(r, kDegreesPerRadian);
+          if (report_) row += valueCell(r, kDegreesPerRadian);
         }
       }
-      text.hingeRows.push_back(row);
+      if (report_) text.hingeRows.push_back(row);
     }
     if (d.TVFWD != 0.0f) fillAtWaveFrequencies(turn, points, encounter, kDegreesPerRadian);
     if (report_) showRows(text.hingeRows);
