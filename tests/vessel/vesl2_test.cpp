@@ -192,12 +192,25 @@ TEST_F(Vesl2Test, FreeShipReportMatchesTheReviewedPages) {
   for (int q = 1; q <= 6; ++q) TPCM.MOTION(q) = q % 2;  // surge, heave, pitch
   TPCM.LACC = 1;
   TPCM.RACC(1, 1) = 100.0f;
+  TPCM.IPLOTS = 2;
   passesOneAndTwo();
   EXPECT_EQ(StubHull::calls, (std::vector<std::string>{"CHR", "FRC0", "SUM", "OUT", "FRC5", "RAO", "FRC5", "RAO"}));
   const std::string expected =
       readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / "SHIPRAO_pass2.stxt").string());
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(readFileText("SHIPRAO.stxt"), expected);
+  // The plot table: its two header lines, then a curve per column of every table (two headings,
+  // three force and three motion columns each), the periods only with the first.
+  const std::string plot = readFileText("SHIPRAO.plt");
+  EXPECT_EQ(plot.rfind("     1\n  1000\n    1\nENCOUNTER PERIOD IN SECONDS\n", 0), 0u) << plot.substr(0, 80);
+  std::size_t curves = 0;
+  for (std::size_t at = plot.find("ENCOUNTER PERIOD IN SECONDS"); at != std::string::npos;
+       at = plot.find("ENCOUNTER PERIOD IN SECONDS", at + 1)) {
+    ++curves;
+  }
+  EXPECT_EQ(curves, 12u);
+  EXPECT_TRUE(contains(plot, "\n   12\nENCOUNTER PERIOD IN SECONDS\n"));
+  EXPECT_TRUE(contains(plot, "RESPONSE RAO (S.A./S.A.) FOR WAVE HEADING   90.00 DEGREES\n    3    0\n"));
   EXPECT_FALSE(std::filesystem::exists("FAIRMOT"));
   for (const int unit : {1, kPartnerUnit, kRelativeMotionUnit, kLineAngleUnit, kMotionFileUnit, kPlotUnit}) {
     EXPECT_FALSE(unitConnected(unit)) << unit;
