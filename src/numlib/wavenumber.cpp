@@ -81,13 +81,17 @@ float DISPRS(const Localcs& LOCALCS, float& X) {
   return static_cast<float>(LOCALCS.OMEGA2 - static_cast<double>(X) * th);
 }
 
-void WAVVEC(float P, float& Y) {
+void WAVVEC(float P, float& Y, int& IER) {
   const float P2 = static_cast<float>(static_cast<double>(P) * P);
   const Localcs LOCALCS{P2};
   const auto residual = [&LOCALCS](float& X) { return DISPRS(LOCALCS, X); };
   float F = 0.0f;
-  int IER = 0;
   RTMI1(Y, F, residual, P2, P2 + kBracketWidth, kWaveEps, 0.0f, kWaveSteps, IER);
+}
+
+void WAVVEC(float P, float& Y) {
+  int IER = 0;
+  WAVVEC(P, Y, IER);
   if (IER == kRootFound) return;
   fatalStop("WAVVEC", kScreenUnit,
             {" >>> IER = " + fmtI(IER, 1) + " in WAVVEC; Please contact Kestrin.",
@@ -95,12 +99,30 @@ void WAVVEC(float P, float& Y) {
             FatalWait::kReadLine);
 }
 
+namespace {
+
+// P = omega sqrt(H / G) of the period T, with the short 2 pi of CNHTSP.
+float cnhtspFrequency(float T, float H, float G) {
+  return static_cast<float>(kTwoPiShort / static_cast<double>(T) * std::sqrt(static_cast<double>(H) / G));
+}
+
+// VAL times 28.65 Y / H, Y = k H.
+float timesSlopeFactor(float VAL, float Y, float H) {
+  return static_cast<float>(static_cast<double>(VAL) * (static_cast<double>(Y) * kHalfRadToDeg) / H);
+}
+
+}  // namespace
+
 void CNHTSP(float& VAL, float T, float H, float G) {
-  const float P =
-      static_cast<float>(kTwoPiShort / static_cast<double>(T) * std::sqrt(static_cast<double>(H) / G));
   float Y = 0.0f;
-  WAVVEC(P, Y);
-  VAL = static_cast<float>(static_cast<double>(VAL) * (static_cast<double>(Y) * kHalfRadToDeg) / H);
+  WAVVEC(cnhtspFrequency(T, H, G), Y);
+  VAL = timesSlopeFactor(VAL, Y, H);
+}
+
+void CNHTSP(float& VAL, float T, float H, float G, int& IER) {
+  float Y = 0.0f;
+  WAVVEC(cnhtspFrequency(T, H, G), Y, IER);
+  if (IER == kRootFound) VAL = timesSlopeFactor(VAL, Y, H);
 }
 
 float JONINT(const Localj& LOCALJ, float& U) {

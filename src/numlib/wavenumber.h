@@ -27,11 +27,17 @@ struct Localj {
 // Y = k h, the root of Y tanh(Y) = P^2, for P = omega sqrt(h / g) (callers pass WCONST times omega).
 // A failure of the root search is an internal error: message on the console, a wait, stop.
 void WAVVEC(float P, float& Y);
+// The same search with its result code handed back (kRootFound, or the failure code of RTMI1) instead
+// of a stop: for the checks of a data set, which report a failure and go on.
+void WAVVEC(float P, float& Y, int& IER);
 // The residual OMEGA2 - X tanh(X) of X = k h.
 float DISPRS(const Localcs& LOCALCS, float& X);
 // VAL times 28.65 k, k the wave number of period T [s] in depth H with gravity G (consistent units):
 // a wave height becomes the largest slope of that wave [deg] (k Hw / 2 rad).
 void CNHTSP(float& VAL, float T, float H, float G);
+// The same with the wave-number search's result code handed back instead of a stop; VAL is left
+// unchanged unless IER is kRootFound.
+void CNHTSP(float& VAL, float T, float H, float G, int& IER);
 
 // ALPHA, the JONSWAP scale factor for the peak widths SIGA (below the peak) and SIGB (above) and the
 // peak-enhancement factor GAMMA: the integral of x^-5 exp(-1.25 x^-4) GAMMA^r(x) over the frequency

@@ -130,6 +130,27 @@ TEST(WaveNumber, ARootSearchFailureIsFatal) {
             "     press any letter key + <RETURN> to continue...\n");
 }
 
+TEST(WaveNumber, TheCheckingFormsHandTheFailureBack) {
+  // The same searches without the stop: the code comes back, nothing is written, VAL is untouched.
+  ConsoleCapture console("");
+  float y = 0;
+  int ier = -1;
+  WAVVEC(std::numeric_limits<float>::quiet_NaN(), y, ier);
+  EXPECT_EQ(ier, kRootNotBracketed);
+  // A period so short that P^2 overflows: no bracket either.
+  float val = 2.0f;
+  CNHTSP(val, 1.0e-30f, 100.0f, 32.152f, ier);
+  EXPECT_EQ(ier, kRootNotBracketed);
+  EXPECT_EQ(val, 2.0f);
+  EXPECT_EQ(console.screen(), "");
+  // A sound period gives the value of the stopping form.
+  float expected = 2.0f;
+  CNHTSP(expected, 8.0f, 30.0f, 9.8f);
+  CNHTSP(val, 8.0f, 30.0f, 9.8f, ier);
+  EXPECT_EQ(ier, kRootFound);
+  EXPECT_EQ(val, expected);
+}
+
 // Independent reference for the JONSWAP factor: the integral over x = omega / omega_peak of
 // x^-5 exp(-1.25 x^-4) gamma^r(x), r = exp(-(x - 1)^2 / (2 sigma^2)), by Simpson's rule in double on
 // [0.2, 50] plus the tail beyond 50 (1 / (4 50^4)).
