@@ -1,14 +1,426 @@
-// Stand-in: the screen of the checks is cleared as usual, but no plausibility checks are made yet,
-// so no warnings are found.
 #include "dataset/veswrn.h"
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "dataset/lowcof.h"
+#include "dataset/member_checks.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
+#include "numlib/roots.h"
+#include "numlib/wavenumber.h"
+#include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fortran_format.h"
+#include "util/packed_flags.h"
+#include "util/page_kit.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
-void VESWRN(std::int32_t&, std::int32_t&) {
+namespace {
+
+constexpr int kWarningsPerScreen = 7;
+constexpr int kMaxSeaStates = 6;      // the extent of SWHT and SIGPD
+constexpr int kMaxHullMembers = 50;   // the extent of the hull-member table
+
+constexpr float kGravityEnglish = 32.152f;  // [ft/s^2]
+constexpr float kGravityMetric = 9.8f;      // [m/s^2]
+constexpr float kRegularOverSignificant = 0.707f;  // a regular wave height over the significant height
+constexpr float kPeakPeriodFactor = 15.66f;        // peak period = 15.66 sqrt(Hs / g) of spectrum type 1
+constexpr float kHeightTolerance = 0.2f;           // of the regular-wave comparison
+constexpr float kSpacingTolerance = 0.001f;        // of the period spacing [s]
+
+// Wave-drift model codes of the packed words LWVCOF and BWVCOF.
+constexpr int kDriftUserFile = 1;
+constexpr int kDriftTankerLegacy = 2;
+constexpr int kDriftSemiLegacy = 3;
+constexpr int kDriftBuoy = 4;
+constexpr int kDriftSpar = 5;
+constexpr int kDriftTanker2001 = 6;
+constexpr int kDriftSemi2001 = 7;
+
+// Spectrum types whose peak period follows from the height (1) or that have no peak period (7, 8).
+constexpr std::int32_t kSpectrumFromHeight = 1;
+constexpr bool spectrumWithoutPeriod(std::int32_t wavtyp) { return wavtyp == 7 || wavtyp == 8; }
+
+constexpr std::string_view kForwardSpeedWithRaos = " ++> Warning: Nonzero forward speed with User-specified vessel RAOs.";
+constexpr std::string_view kGmZero = " ++> Warning: A vessel GM is zero.";
+constexpr std::string_view kGmNegative = " ++> Warning: A vessel GM is negative.";
+constexpr std::string_view kGyradii = " ++> Fatal Warning: A vessel gyradii is nonpositive.";
+constexpr std::string_view kNoPiercing = " ++> Warning: No member crosses the waterline.";
+constexpr std::string_view kShadowing =
+    " ++> Warning: Nonpositive semisubmersible geometry & shadowing factors detected.";
+constexpr std::string_view kWindArea = " ++> Warning: A wind area or coefficient is nonpositive.";
+constexpr std::string_view kCurrentArea = " ++> Warning: A current area or coefficient is nonpositive.";
+constexpr std::string_view kWaterplane = " ++> Fatal Warning: A vessel water plane area is nonpositive.";
+constexpr std::string_view kDraftBelowBed = " ++> Fatal Warning: A vessel draft exceeds water depth.";
+constexpr std::string_view kDriftFactor = " ++> Fatal Warning: A wave drift factor is nonpositive.";
+constexpr std::string_view kAsymmetry1 = " ++> Fatal Warning: Azimuthal ASSYMMETRY detected in vessel of";
+constexpr std::string_view kAsymmetry2 = "     \"Azimuthally Symmetric\" type.";
+
+// The counts of one run of the checks.
+struct Checks {
+  std::int32_t& NWARN;
+  std::int32_t& NFATAL;
+
+  void warn(std::initializer_list<std::string_view> lines) { reportCheck(NWARN, NFATAL, false, lines); }
+  void fatal(std::initializer_list<std::string_view> lines) { reportCheck(NWARN, NFATAL, true, lines); }
+  // A message written by the routine that found it.
+  void count(bool fatal) {
+    WRNINC(fatal ? NFATAL : NWARN, NWARN, NFATAL, TPCM.EDUNIT, kKeyboardUnit, kWarningsPerScreen);
+  }
+};
+
+void silentRepairs() {
+  if (TPCM.LSWELL == 0) TPCM.LSWEL2 = 0;
+  if (TPCM.TVFWD == 0.0f) TPCM.VGLDIR = 0.0f;
+  if (TPCM.BVFWD == 0.0f) TPCM.BVGLDR = 0.0f;
+  if (TPCM.AUXFRC == 0) {
+    TPCM.AXFC2 = 0;
+    TPCM.AXFC3 = 0;
+  } else if (TPCM.AXFC2 == 0) {
+    TPCM.AXFC3 = 0;
+  }
+  TPCM.SEMI_LIKE = columnStabilised(TPCM.VESTYP) ? 1 : 0;
+  TPCM.IVERS_SUFX = 0;
+}
+
+bool anyNotPositive(std::initializer_list<float> values) {
+  return std::any_of(values.begin(), values.end(), [](float v) { return v <= 0.0f; });
+}
+bool anyNegative(std::initializer_list<float> values) {
+  return std::any_of(values.begin(), values.end(), [](float v) { return v < 0.0f; });
+}
+bool anyZero(std::initializer_list<float> values) {
+  return std::any_of(values.begin(), values.end(), [](float v) { return v == 0.0f; });
+}
+
+// The metacentric heights above the centre of gravity: transverse and longitudinal, of each body.
+float gmT() { return TPCM.TVKMT - TPCM.TVKG; }
+float gmL() { return TPCM.TVKML - TPCM.TVKG; }
+float bodyGmT() { return TPCM.BVKMT - TPCM.BVKG; }
+float bodyGmL() { return TPCM.BVKML - TPCM.BVKG; }
+
+bool forwardSpeedWithRaos() { return TPCM.TVFWD != 0.0f && TPCM.AUXVSH != 0; }
+
+// The hull-member table of a column-stabilised hull, member by member (each member writes its own
+// messages); then whether a member crosses the waterline.
+void memberChecks(Checks& c) {
+  std::int32_t IPIERC = 0;  // set when a member crosses the waterline (not the SALM's piercing element)
+  for (std::int32_t I = 1; I <= kMaxHullMembers; ++I) {
+    std::int32_t IWARN = 0, IFATAL = 0, IPROB = 0;
+    CHKPAK(I, IWARN, IFATAL, IPROB, IPIERC);
+    if (IFATAL != 0) c.count(true);
+    if (IWARN != 0) c.count(false);
+  }
+  if (IPIERC == 0 && TPCM.AWP != 0.0f) c.warn({kNoPiercing});
+}
+
+void twoBodyVesselRows(Checks& c) {
+  if (forwardSpeedWithRaos() || (TPCM.BVFWD != 0.0f && TPCM.BAXVSH != 0)) c.warn({kForwardSpeedWithRaos});
+  if (anyZero({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmZero});
+  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR, TPCM.BYGYR, TPCM.BRGYR, TPCM.BPGYR})) c.fatal({kGyradii});
+  if (TPCM.SEMI_LIKE != 0 && TPCM.B_SEMI_LIKE != 0)
+    c.fatal({" ++> Fatal Warning: Only *ONE* vessel can be type \"Semisubmersible\"."});
+  if (TPCM.SEMI_LIKE != 0 || TPCM.B_SEMI_LIKE != 0) {
+    memberChecks(c);
+    if (TPCM.XSHDOW <= 0.0f || TPCM.YSHDOW <= 0.0f) c.warn({kShadowing});
+  }
+}
+
+void singleVesselRows(Checks& c) {
+  if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
+  if (TPCM.CREATR != kSimYobrix && anyZero({gmT(), gmL()})) c.warn({kGmZero});
+  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR})) c.fatal({kGyradii});
+  if (TPCM.SEMI_LIKE != 0) {
+    memberChecks(c);
+    if (TPCM.CREATR >= kSimGandru && (TPCM.XSHDOW <= 0.0f || TPCM.YSHDOW <= 0.0f)) c.warn({kShadowing});
+  }
+}
+
+void windCurrentRows(Checks& c, bool twoBody) {
+  if (twoBody) {
+    if (TPCM.LWIND != 0 &&
+        anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF, TPCM.BXWNDA, TPCM.BYWNDA, TPCM.BWNDCF}))
+      c.warn({kWindArea});
+    if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA, TPCM.BXCURA, TPCM.BYCURA}))
+      c.warn({kCurrentArea});
+  } else if (TPCM.CREATR > kSimGandru) {
+    if (TPCM.LWIND != 0 && anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF})) c.warn({kWindArea});
+    if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA})) c.warn({kCurrentArea});
+    if (TPCM.DURATN <= 0.0f) c.warn({" ++> Warning: Nonpositive storm duration detected."});
+  }
+}
+
+// The sea states in use: NPARM, within the extent of their tables.
+int seaStates() { return std::clamp(TPCM.NPARM, 0, kMaxSeaStates); }
+
+bool irregularWavesBad() {
+  const int n = seaStates();
+  if (TPCM.LRANDM != 0) {
+    for (int I = 1; I <= n; ++I) {
+      if (TPCM.SWHT(I) <= 0.0f) return true;
+      if (TPCM.WAVTYP != kSpectrumFromHeight && !spectrumWithoutPeriod(TPCM.WAVTYP) && TPCM.SIGPD(I) <= 0.0f)
+        return true;
+    }
+  }
+  if (TPCM.LSWELL != 0 && (TPCM.SWELHT <= 0.0f || TPCM.SWELPD <= 0.0f)) return true;
+  if (TPCM.LSWEL2 != 0 && (TPCM.SWELHT2 <= 0.0f || TPCM.SWELPD2 <= 0.0f)) return true;
+  return false;
+}
+
+// Whether a sea state of period T and significant height HS has a regular-wave equivalent within 20 %
+// of the regular wave height, or of its slope. A sea state without a positive period and height, or
+// water without depth, cannot be turned into a slope: the other checks report those. A wave number
+// that cannot be found is a fatal warning naming the sea state.
+bool matchesRegularWave(Checks& c, std::string_view seaState, float T, float HS, float g) {
+  float H = kRegularOverSignificant * HS;
+  if (TPCM.LSLPHT == 1) {
+    if (!(T > 0.0f && H > 0.0f && TPCM.DEPTH > 0.0f)) return false;
+    int IER = kRootFound;
+    CNHTSP(H, T, TPCM.DEPTH, g, IER);
+    if (IER != kRootFound) {
+      c.fatal({" ++> Fatal Warning: " + std::string(seaState) + ": no wave number was found for its period;",
+               "     check the period and the water depth."});
+      return false;
+    }
+  }
+  return std::fabs(H / TPCM.SLPHT - 1.0f) <= kHeightTolerance;
+}
+
+void waveHeightComparison(Checks& c) {
+  if (!((TPCM.LRANDM == 1 && !spectrumWithoutPeriod(TPCM.WAVTYP)) || TPCM.LSWELL == 1)) return;
+  const float g = TPCM.NUNTS == kMetricUnits ? kGravityMetric : kGravityEnglish;
+  bool noMatch = true;
+  if (TPCM.LRANDM != 0) {
+    for (int I = 1; I <= seaStates(); ++I) {
+      const float HS = TPCM.SWHT(I);
+      const float T = TPCM.WAVTYP == kSpectrumFromHeight ? kPeakPeriodFactor * std::sqrt(HS / g) : TPCM.SIGPD(I);
+      if (matchesRegularWave(c, "Sea state " + fmtI(I, 0), T, HS, g)) noMatch = false;
+    }
+  }
+  if (TPCM.LSWELL != 0 && matchesRegularWave(c, "Swell", TPCM.SWELPD, TPCM.SWELHT, g)) noMatch = false;
+  if (noMatch)
+    c.warn({" ++> Warning: discrepancy between regular and irregular wave heights.",
+            "     To disable warning, use regular ht. = (irregular ht.)/sqrt(2)."});
+}
+
+void seaStateRows(Checks& c) {
+  if (irregularWavesBad())
+    c.fatal({" ++> Fatal Warning: Irregular wave specification problem. Check for:",
+             "                  - A nonpositive significant wave height.",
+             "                  - A nonpositive peak period."});
+  waveHeightComparison(c);
+  if (TPCM.DEPTH <= 0.0f) c.fatal({" ++> Fatal Warning: The water depth is nonpositive."});
+}
+
+void hydrostaticRows(Checks& c, bool twoBody) {
+  const char* dimensions1 = " ++> Warning: A vessel beam, length, draft,";
+  const char* dimensions2 = "     or displacement is nonpositive.";
+  if (twoBody) {
+    if (anyNegative({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmNegative});
+    if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL, TPCM.BDISPL, TPCM.BDRAFT, TPCM.BLWL, TPCM.BBWL}))
+      c.warn({dimensions1, dimensions2});
+    if ((TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) || (TPCM.BAWP <= 0.0f && TPCM.B_SEMI_LIKE == 0))
+      c.fatal({kWaterplane});
+    if (TPCM.DRAFT >= TPCM.DEPTH || TPCM.BDRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+  } else {
+    if (TPCM.CREATR != kSimYobrix && anyNegative({gmT(), gmL()})) c.warn({kGmNegative});
+    if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL})) c.warn({dimensions1, dimensions2});
+    if (TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) c.fatal({kWaterplane});
+    if (TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+  }
+}
+
+void speedRows(Checks& c, bool twoBody) {
+  if (twoBody) {
+    if (TPCM.TVFWD != TPCM.BVFWD) {
+      c.warn({" ++> Warning: Unequal buoy/tug, tanker/barge speed values."});
+    } else if (TPCM.TVFWD != 0.0f && TPCM.VGLDIR != TPCM.BVGLDR) {
+      c.warn({" ++> Warning: Unequal buoy/tug, tanker/barge motion direction."});
+    }
+  }
+  if (TPCM.CREATR == kSimGandru && (TPCM.VGLDIR != 0.0f || TPCM.BVGLDR != 0.0f))
+    c.warn({" ++> Warning: Gandru rigorously supports only forward speed towards Golbal 0."});
+}
+
+// A negative factor of a drift model in use: the bow and vessel factors of the reflection models,
+// the stern and enhancement factors of the 2001 tanker model. Zero passes.
+struct DriftFactors {
+  std::int32_t models;  // the packed model word
+  float bow, vessel, stern, surge, sway, yaw;
+};
+
+bool driftFactorNegative(const DriftFactors& f) {
+  const int unit = TPCM.EDUNIT;
+  const bool tanker2001 = ONEON(f.models, kDriftTanker2001, unit);
+  if ((ONEON(f.models, kDriftTankerLegacy, unit) || tanker2001) && anyNegative({f.bow, f.vessel})) return true;
+  return tanker2001 && anyNegative({f.stern, f.surge, f.sway, f.yaw});
+}
+
+DriftFactors firstBodyDrift() {
+  return {TPCM.LWVCOF, TPCM.BOWFAC, TPCM.VWDFAC, TPCM.STRNFC, TPCM.WVFCX, TPCM.WVFCY, TPCM.WVFCM};
+}
+DriftFactors secondBodyDrift() {
+  return {TPCM.BWVCOF, TPCM.BBOWCF, TPCM.BVWDFC, TPCM.BSTRNC, TPCM.BWVFCX, TPCM.BWVFCY, TPCM.BWVFCM};
+}
+
+// The legacy peak models mixed with models of another generation.
+bool legacyFlagsMixed() {
+  int S = 0;
+  if (TPCM.LEGPKF == 0 && TPCM.LEGDRG == 0) {
+    S = TPCM.LCURNT == 1 && TPCM.LEGDFC != 0 ? 2 : 0;
+  } else if (TPCM.LEGPKF == 1 && TPCM.LEGDRG == 1) {
+    S = TPCM.LCURNT == 1 && TPCM.LEGDFC != 1 ? 2 : 1;
+  }
+  const int unit = TPCM.EDUNIT;
+  const std::int32_t m = TPCM.LWVCOF;
+  const bool newerModels = ONEON(m, kDriftSpar, unit) || ONEON(m, kDriftSemi2001, unit) ||
+                           ONEON(m, kDriftTanker2001, unit);
+  return S == 2 || (S != 1 && ONEON(m, kDriftTankerLegacy, unit)) || (S != 0 && newerModels);
+}
+
+void driftRows(Checks& c, bool twoBody, bool waves) {
+  if (twoBody) {
+    if (driftFactorNegative(firstBodyDrift()) || driftFactorNegative(secondBodyDrift())) c.fatal({kDriftFactor});
+  } else if (TPCM.CREATR > kSimGandru) {
+    if (driftFactorNegative(firstBodyDrift())) c.fatal({kDriftFactor});
+  }
+  const bool mooringModels = TPCM.CREATR >= kSimGandru && TPCM.CREATR != kSimKrebona;
+  if (waves && mooringModels && legacyFlagsMixed())
+    c.warn({" ++> Warning: Mixed \"legacy\" flags detected for tanker, wave-current,",
+            "     wave dissipation and wave reflection peak load models;",
+            "     this is not generally recommended..."});
+  if (mooringModels && ONEON(TPCM.LWVCOF, kDriftSpar, TPCM.EDUNIT) && ONEON(TPCM.LWVCOF, kDriftSemi2001, TPCM.EDUNIT))
+    c.fatal({" ++> Fatal Warning: Mixing \"spar\" and \"Semi (2001) wave force\" models",
+             "                    is not permitted."});
+}
+
+void userDampingRows(Checks& c) {
+  const auto bad = [](std::int32_t given, float value) { return given != 0 && value <= 0.0f; };
+  if (bad(TPCM.LHVDMP, TPCM.HVDAMP) || bad(TPCM.LPTDMP, TPCM.PTDAMP) || bad(TPCM.LRLDMP, TPCM.RLDAMP))
+    c.fatal({" ++> Fatal Warning: Nonpositive user-specified damping coefficient."});
+  if (bad(TPCM.LHVPRD, TPCM.HEVPRD) || bad(TPCM.LPTPRD, TPCM.PITPRD) || bad(TPCM.LRLPRD, TPCM.ROLPRD))
+    c.fatal({" ++> Fatal Warning: Nonpositive user-specified natural period."});
+}
+
+// The drift models that suit a vessel, as bits (bit n for model n); 0 for a vessel not tested.
+unsigned suitableDriftModels(std::int32_t vestyp, std::int32_t semiLike) {
+  const auto bits = [](std::initializer_list<int> models) {
+    unsigned set = 0;
+    for (int m : models) set |= 1u << m;
+    return set;
+  };
+  if (vestyp == kShipVessel) return bits({kDriftUserFile, kDriftTankerLegacy, kDriftTanker2001});
+  if (semiLike != 0) return bits({kDriftUserFile, kDriftSemiLegacy, kDriftSpar, kDriftSemi2001});
+  if (vestyp == kDiscBuoy) return bits({kDriftUserFile, kDriftBuoy});
+  return 0;
+}
+
+bool driftModelMismatch(std::int32_t models, std::int32_t vestyp, std::int32_t semiLike) {
+  const unsigned suitable = suitableDriftModels(vestyp, semiLike);
+  if (suitable == 0) return false;
+  for (int field = 1; field <= 3; ++field) {
+    const std::int32_t code = NIBVAL(models, field, TPCM.EDUNIT);
+    if ((suitable >> code & 1u) == 0) return true;
+  }
+  return false;
+}
+
+// User coefficient tables whose lateral force or yaw moment does not vanish at their first heading.
+bool coefficientsDiscontinuous() {
+  const int unit = TPCM.EDUNIT;
+  const auto userTable = [unit](std::int32_t word, int field) { return NIBVAL(word, field, unit) == 1; };
+  return (userTable(TPCM.LWBARG, 2) && LOWCOF.UWNCY(1) != 0.0f) ||
+         (userTable(TPCM.LWBARG, 3) && LOWCOF.UWNCZ(1) != 0.0f) ||
+         (userTable(TPCM.LCBARG, 2) && LOWCOF.UCRCY(1) != 0.0f) ||
+         (userTable(TPCM.LCBARG, 3) && LOWCOF.UCRCZ(1) != 0.0f);
+}
+
+void modelRows(Checks& c, bool twoBody) {
+  if (TPCM.CREATR > kSimGandru) {
+    const bool mismatch = driftModelMismatch(TPCM.LWVCOF, TPCM.VESTYP, TPCM.SEMI_LIKE) ||
+                          (twoBody && driftModelMismatch(TPCM.BWVCOF, TPCM.BVSTYP, TPCM.B_SEMI_LIKE));
+    if (mismatch) c.warn({" ++> Warning: Possible vessel type/wave drift force type mismatch."});
+  }
+  if (coefficientsDiscontinuous())
+    c.warn({" ++> Warning: Discontinuous user-specified wind/current coefficients about",
+            "              zero degrees can be very problematic. Be sure you have a",
+            "              second coefficient near zero (e.g., at 0.1 degree) to",
+            "              properly simulate your discontinuity using a LOWDAT file.",
+            "",
+            "              That said, discontinuous coefficients are best represented",
+            "              using a user-supplied *text* file (e.g., WINDCOFS.txt)."});
+}
+
+// Periods that are not positive, or not equally spaced (within 0.001 s of the first step).
+bool periodsBad() {
+  const int n = std::clamp(TPCM.NWP, 0, kMaxPeriods);
+  if (n >= 1 && TPCM.T(1) <= 0.0f) return true;
+  if (n < 2) return false;
+  const float d0 = std::fabs(TPCM.T(2) - TPCM.T(1));
+  for (int I = 2; I <= n; ++I) {
+    if (std::fabs(std::fabs(TPCM.T(I) - TPCM.T(I - 1)) - d0) > kSpacingTolerance || TPCM.T(I) <= 0.0f) return true;
+  }
+  return false;
+}
+
+void closingRows(Checks& c, bool twoBody) {
+  // The forward-speed warning once more: such a data set has it written and counted twice.
+  if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
+  const bool asymmetric = TPCM.LWL != TPCM.BWL || TPCM.TVKMT != TPCM.TVKML;
+  if (TPCM.VESTYP == kDiscBuoy && asymmetric) c.fatal({kAsymmetry1, kAsymmetry2});
+  if (TPCM.LSWELL == 1 && TPCM.LSWLOK == 1 && TPCM.LRANDM == 0)
+    c.fatal({" ++> Fatal Warning: Swell direction locked to irregular waves ",
+             "     but no irregular waves are specified."});
+  if (twoBody) {
+    if (TPCM.BVSTYP == kDiscBuoy && (TPCM.BLWL != TPCM.BBWL || TPCM.BVKMT != TPCM.BVKML))
+      c.fatal({kAsymmetry1, kAsymmetry2});
+    if (TPCM.VESTYP == kDiscBuoy && asymmetric) c.fatal({kAsymmetry1, kAsymmetry2});
+  }
+  const bool randomOrSwell = TPCM.LRANDM != 0 || TPCM.LSWELL != 0;
+  if (TPCM.NWP <= 1 || (periodsBad() && randomOrSwell))
+    c.fatal({" ++> Fatal Warning: Wave period array problem. Check for:",
+             "                  - Unequal RAO period intervals.",
+             "                  - A nonpositive wave period.",
+             "                  - A period array of only one value.",
+             "",
+             "     Either deselect random wave option, or go back to the",
+             "     RAO period table and correct the problem."});
+}
+
+}  // namespace
+
+void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::initializer_list<std::string_view> lines) {
+  const int unit = TPCM.EDUNIT;
+  writeRecord(unit, "");
+  for (std::string_view line : lines) writeRecord(unit, line);
+  WRNINC(fatal ? NFATAL : NWARN, NWARN, NFATAL, unit, kKeyboardUnit, kWarningsPerScreen);
+}
+
+void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL) {
   if (TPCM.LCOPY == 0) CLEAR(TPCM.EDUNIT);
+  silentRepairs();
+  Checks c{NWARN, NFATAL};
+  const bool twoBody = isTwoBodyType(TPCM.CREATR);
+  const bool waves = TPCM.LRANDM == 1 || TPCM.LSWELL == 1;
+
+  if (twoBody) {
+    twoBodyVesselRows(c);
+  } else {
+    singleVesselRows(c);
+  }
+  windCurrentRows(c, twoBody);
+  seaStateRows(c);
+  hydrostaticRows(c, twoBody);
+  speedRows(c, twoBody);
+  driftRows(c, twoBody, waves);
+  userDampingRows(c);
+  modelRows(c, twoBody);
+  closingRows(c, twoBody);
 }
 
 }  // namespace qv

@@ -1,11 +1,22 @@
-// The plausibility checks of a data set before the session ends.
+// The plausibility checks of a data set before the session ends: vessel, sea state, wind, current,
+// wave drift and damping data that would make an analysis meaningless or fail, with a few silent
+// repairs of dependent members so that every later reader sees consistent values.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 
 namespace qv {
 
 // Adds the warnings and fatal warnings found to NWARN and NFATAL (the caller sets both to 0 first).
+// Messages go to EDUNIT (41: the diagnostics file of an unattended run); a screen is paused and
+// cleared between pages of seven. Never stops the run: a numerical failure inside the checks is a
+// fatal warning that names its member or sea state.
 void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL);
+
+// One message of the end-of-session checks on EDUNIT: an empty line and its lines, then its count
+// through WRNINC, seven to a screen: NFATAL for a fatal warning, NWARN otherwise.
+void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::initializer_list<std::string_view> lines);
 
 }  // namespace qv

@@ -20,7 +20,6 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
-#include "util/page_kit.h"
 
 namespace qv {
 
@@ -40,12 +39,9 @@ struct Counts {
   std::int32_t fatals = 0;
 };
 
-// One message of the checks: an empty line, its lines, and its count.
+// One message of the checks, counted.
 void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines) {
-  const int unit = TPCM.EDUNIT;
-  writeRecord(unit, "");
-  for (std::string_view line : lines) writeRecord(unit, line);
-  WRNINC(fatal ? c.fatals : c.warnings, c.warnings, c.fatals, unit, kKeyboardUnit, kWarningsPerScreen);
+  reportCheck(c.warnings, c.fatals, fatal, lines);
 }
 
 // The element loops never run past the element tables, whatever NELEM a file holds.
@@ -135,6 +131,9 @@ void SLMFIN(std::string_view label) {
     salmChecks(c);
 
     if (TPCM.EDUNIT == kDiagnosticsUnit) {  // a silent execution
+      writeRecord(kDiagnosticsUnit, "");
+      writeRecord(kDiagnosticsUnit, " >>> Data checks: " + fmtI(c.warnings, 0) + " warning(s) and " +
+                                        fmtI(c.fatals, 0) + " fatal warning(s).");
       TPCM.NBUG = 0;
       TPCM.NBUG0 = 0;
       TPCM.IUNIT = 1;

@@ -26,7 +26,8 @@ using namespace std::chrono_literals;
 // edit applied.
 testing_support::DataSet editorDataSet() {
   return testing_support::DataSet().with([] {
-    TPCM.LWBARG = TPCM.LCBARG = TPCM.LWVCOF = 0x444;  // built-in models: no LOWDAT needed
+    TPCM.LWBARG = TPCM.LCBARG = 0x444;  // built-in models: no LOWDAT needed
+    TPCM.LWVCOF = 0x666;                // the tanker's built-in drift model
     TPCM.CID1P.assign("ABCDEFGH");
   });
 }
@@ -200,8 +201,9 @@ TEST(SessionEnd, LeavingWithoutSavingAfterAChange) {
 
 TEST(SessionEnd, ExecuteChecksAndListing) {
   e2e::Folder folder;
-  // A new data set has no tanker dimensions: executing shows the fatal warning and the menu again.
-  e2e::Run run = folder.run("C\nL\n3\n\n2\n\n");
+  // A new data set has no tanker dimensions: executing shows the fatal warnings, two screens of
+  // them, and the menu again.
+  e2e::Run run = folder.run("C\nL\n3\n\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(contains(run.out, "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"))
@@ -261,7 +263,7 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   const e2e::Run run = folder.run("C\nL\n4\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 1 warning(s) and 1 fatal warning(s); "
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 6 fatal warning(s); "
                                 "see \"Diagnostics.stxt\".\n"))
       << run.out;
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),

@@ -50,11 +50,20 @@ class DataSet {
     return *this;
   }
 
-  // A tanker's waterline length, beam and draft: the vessel checks find nothing in them.
+  // A tanker's waterline length, beam and draft, its displacement, waterplane, stability and
+  // gyradii: the vessel checks find nothing in them.
   DataSet& withTanker() {
     TPCM.LWL = 300.0f;
     TPCM.BWL = 50.0f;
     TPCM.DRAFT = 20.0f;
+    TPCM.DISPL = 15000.0f;  // kips
+    TPCM.AWP = 12750.0f;    // ft^2
+    TPCM.TVKG = 15.0f;
+    TPCM.TVKMT = 25.0f;
+    TPCM.TVKML = 400.0f;
+    TPCM.RGYR = 17.5f;
+    TPCM.PGYR = 75.0f;
+    TPCM.TYGYR = 75.0f;
     return *this;
   }
 

@@ -1,0 +1,133 @@
+// The end-of-session checks through the real editor: a new data set's execution lists its warnings
+// and fatal warnings a screen at a time and saves nothing; a data set that passes them is executed,
+// and run silently writes the counts into "Diagnostics.stxt"; a data set with a warning only is
+// executed when the user asks a second time, and run silently goes on with the warning written.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "dataset/tpcm.h"
+#include "e2e/e2e_harness.h"
+#include "support/checks.h"
+#include "support/data_set_fixture.h"
+
+namespace qv {
+namespace {
+
+using testing_support::contains;
+
+constexpr int kDuratnWord = 450;
+
+const std::string kNotice =
+    "\n                   >>> Kestrin Editor Software <<<\n\n\n"
+    "          This data file passed preliminary error checks;\n"
+    "             it is ready for submission to the server.\n\n";
+
+// This editor's SALM with a tanker and built-in load models: the checks find nothing in it. Stored
+// under another session mode, so that a save writes it.
+std::string tankerDataSet() {
+  return testing_support::DataSet()
+      .withSalm()
+      .withTanker()
+      .with([] {
+        TPCM.SRCDAT = 1;
+        TPCM.LWBARG = TPCM.LCBARG = 0x444;  // built-in wind and current models
+        TPCM.LWVCOF = 0x666;                // the tanker's built-in drift model
+      })
+      .bytes();
+}
+
+// The same without a storm duration: one warning.
+std::string tankerWithoutStormDuration() {
+  std::string image = tankerDataSet();
+  const float zero = 0.0f;
+  std::memcpy(image.data() + 4 * (kDuratnWord - 1), &zero, 4);
+  return image;
+}
+
+const std::string kDurationWarning = "\n ++> Warning: Nonpositive storm duration detected.\n";
+
+TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
+  e2e::Folder folder;
+  // Execute; a pause after the eighth message and one before the menu comes back; leave unsaved.
+  const e2e::Run run = folder.run("C\nL\n3\n\n\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::vector<std::string> screens = e2e::screens(run.out);
+  std::size_t first = 0;
+  while (first < screens.size() && !contains(screens[first], "A vessel GM is zero")) ++first;
+  ASSERT_LT(first + 2, screens.size()) << run.out;
+  EXPECT_EQ(screens[first],
+            "\n ++> Warning: A vessel GM is zero.\n"
+            "\n ++> Fatal Warning: A vessel gyradii is nonpositive.\n"
+            "\n ++> Fatal Warning: Irregular wave specification problem. Check for:\n"
+            "                  - A nonpositive significant wave height.\n"
+            "                  - A nonpositive peak period.\n"
+            "\n ++> Warning: discrepancy between regular and irregular wave heights.\n"
+            "     To disable warning, use regular ht. = (irregular ht.)/sqrt(2).\n"
+            "\n ++> Fatal Warning: The water depth is nonpositive.\n"
+            "\n ++> Warning: A vessel beam, length, draft,\n"
+            "     or displacement is nonpositive.\n"
+            "\n ++> Fatal Warning: A vessel water plane area is nonpositive.\n"
+            "\n ++> Fatal Warning: A vessel draft exceeds water depth.\n"
+            "\n Press <RETURN> to continue: ");
+  EXPECT_EQ(screens[first + 1],
+            "\n ++> Warning: apparent inconsistency between\n"
+            "              water depth and height of water-piercing element.\n"
+            "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"
+            "\n Press <RETURN> to continue: ");
+  bool menuAgain = false;
+  for (std::size_t k = first + 2; k < screens.size(); ++k)
+    menuAgain = menuAgain || contains(screens[k], "****  Page 19: End of Session  ****");
+  EXPECT_TRUE(menuAgain) << run.out;
+  EXPECT_FALSE(contains(run.out, "passed preliminary error checks"));
+  EXPECT_EQ(folder.files(), std::vector<std::string>{});
+}
+
+TEST(PlausibilityChecksE2e, ADataSetThatPassesIsExecutedAndItsSilentRunCounted) {
+  e2e::Folder folder;
+  const std::string image = tankerDataSet();
+  folder.writeFile("SALMDAT", image);
+  e2e::Run run = folder.run("M\nL\n3\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_FALSE(contains(run.out, "Warning")) << run.out;
+  EXPECT_TRUE(contains(run.out, kNotice)) << run.out;
+  EXPECT_EQ(folder.readFile("SALMBAK"), image);
+
+  // Silently: the counts go into the diagnostics file, and the run goes on to its end.
+  e2e::Folder silent;
+  silent.writeFile("SALMDAT", image);
+  run = silent.run("M\nL\n4\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(silent.readFile("Diagnostics.stxt"), "\n >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n");
+  EXPECT_EQ(silent.readFile("SALMBAK"), image);
+}
+
+TEST(PlausibilityChecksE2e, AWarningIsShownAndTheSecondRequestExecutes) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", tankerWithoutStormDuration());
+  // Execute: the warning, a pause, the menu again; execute once more, and the closing pause.
+  e2e::Run run = folder.run("M\nL\n3\n\n3\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(contains(run.out, "\f" + kDurationWarning + "\n Press <RETURN> to continue: \f")) << run.out;
+  EXPECT_TRUE(contains(run.out, kNotice)) << run.out;
+  EXPECT_TRUE(folder.exists("SALMBAK"));
+
+  // Silently: the warning and the counts go into the diagnostics file, and the run goes on.
+  e2e::Folder silent;
+  silent.writeFile("SALMDAT", tankerWithoutStormDuration());
+  run = silent.run("M\nL\n4\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(silent.readFile("Diagnostics.stxt"),
+            kDurationWarning + "\n >>> Data checks: 1 warning(s) and 0 fatal warning(s).\n");
+  EXPECT_TRUE(silent.exists("SALMBAK"));
+}
+
+}  // namespace
+}  // namespace qv
