@@ -97,6 +97,9 @@ class LineModelTest : public FreshRun {
   }
 };
 
+// The abort question after a warning (ABORT0, ABORT3), as the screen shows it.
+inline const std::string kAbortQuestion = "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ";
+
 // Counts the lines of `text` equal to `line`.
 inline int countLines(const std::string& text, const std::string& line) {
   int count = 0;

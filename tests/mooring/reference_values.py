@@ -255,8 +255,123 @@ def spread_system():
     print("yaw 2 deg: force %.6f %.6f %.6f, yaw moment %.6f" % (F[0], F[1], F[2], Mz))
 
 
+def axial_wave():
+    """The axial elastic wave along a chain of bars (the line model's LNGWAV): elements 1..N from the
+    fairlead, the lower end of element N held, the top of element 1 moved by e. In each element that
+    carries a wave u = A cos kx + B sin kx (x up from its lower end), displacement and force EA u'
+    continuous at the junctions; an element without a wave is left out. The axial force at every node
+    from numpy's linear solve."""
+    def chain_tensions(ks, Ls, EAs, e):
+        N = len(ks)
+        chain = [j for j in range(N, 0, -1) if ks[j-1] != 0]
+        n = len(chain)
+        M = np.zeros((2*n, 2*n), complex)
+        r = np.zeros(2*n, complex)
+        M[0, 0] = 1
+        for i in range(n-1):
+            j, jn = chain[i], chain[i+1]
+            k, L, EA = ks[j-1], Ls[j-1], EAs[j-1]
+            M[1+2*i, 2*i:2*i+3] = [np.cos(k*L), np.sin(k*L), -1]
+            M[2+2*i, 2*i:2*i+2] = [-EA*k*np.sin(k*L), EA*k*np.cos(k*L)]
+            M[2+2*i, 2*i+3] = -EAs[jn-1]*ks[jn-1]
+        k, L = ks[chain[-1]-1], Ls[chain[-1]-1]
+        M[2*n-1, 2*n-2:2*n] = [np.cos(k*L), np.sin(k*L)]
+        r[2*n-1] = e
+        s = np.linalg.solve(M, r)
+        force = {N+1: EAs[chain[0]-1]*ks[chain[0]-1]*s[1]}
+        cur, ci = force[N+1], 0
+        for j in range(N, 0, -1):
+            if ci < n and chain[ci] == j:
+                k, L, EA = ks[j-1], Ls[j-1], EAs[j-1]
+                cur = EA*k*(-s[2*ci]*np.sin(k*L) + s[2*ci+1]*np.cos(k*L))
+                ci += 1
+            force[j] = cur
+        return force
+    f32 = lambda v: float(np.float32(v))
+    a = [(f32(2e-5), 0.0, 0.0), (f32(1e-5), f32(-5e-9), f32(1e-12)), (f32(4e-5), 0.0, 0.0)]
+    T = 150.0
+    EAs = [1/(a1 + 2*a2*T + 3*a3*T*T) for a1, a2, a3 in a]
+    e = 0.3 - 0.1j
+    for ks in ([f32(6e-4), f32(4e-4), f32(9e-4)], [f32(6e-4), 0.0, f32(9e-4)]):
+        F = chain_tensions(ks, [200.0, 1500.0, 800.0], EAs, e)
+        print("chain k", ks, ":", " ".join("node %d (%.9g, %.9g)" % (nd, F[nd].real, F[nd].imag) for nd in sorted(F)))
+
+
+def catenary_damping():
+    """The drag and kinetic integrals of one suspended element (the line model's CATDMP), L = 400 ft,
+    w = 0.1 kip/ft, a1 = 1e-5 /kip (4-byte). The position of the point at unstretched arc sigma from
+    the top, relative to the element's lower end, is the integral of (1 + e) (cos, sin) of the
+    inclination from sigma to L (200-point Gauss-Legendre); the motion under a top motion (X, Z)
+    relative to the bottom follows from the Jacobian of the positions over (top slope, H) by central
+    differences (the bottom held, the length kept); the bottom node's own motion is added.
+    N = c dz - s dx, L = c dx + s dz. A rigid translation at H = 100 kip, top slope 1.0 (bottom 0.6),
+    integrated by quad; the top moving relative to the bottom at H = 20 kip, top slope 1.2 (bottom
+    -0.8), integrated by Simpson's rule on the five points the line model uses."""
+    f32 = lambda v: float(np.float32(v))
+    xg, wg = np.polynomial.legendre.leggauss(200)
+    L, w, a1 = 400.0, 0.1, f32(1e-5)
+    for X, Z in ((1.0, 2.0), (0.7 + 0.4j, -0.2 + 1.1j)):
+        def N3(sigma):
+            p = 1.0 - sigma*w/100.0
+            return abs((Z - X*p)/np.sqrt(1 + p*p))**3
+        print("rigid translation (%s, %s): (4/3) integral |N|^3 %.10g" %
+              (X, Z, 4/3*quad(N3, 0, L, epsabs=1e-13, epsrel=1e-13)[0]))
+    H0, qF0 = 20.0, 1.2
+
+    def pos(sigma, qF, H):
+        s = 0.5*(L - sigma)*xg + 0.5*(L + sigma)
+        p = qF - s*w/H
+        sec = np.sqrt(1 + p*p)
+        st = 1 + a1*H*sec
+        return 0.5*(L - sigma)*np.sum(wg*st/sec), 0.5*(L - sigma)*np.sum(wg*st*p/sec)
+
+    def jac(sigma):
+        dq = np.array(pos(sigma, qF0 + 1e-6, H0)) - np.array(pos(sigma, qF0 - 1e-6, H0))
+        dH = np.array(pos(sigma, qF0, H0 + 1e-5)) - np.array(pos(sigma, qF0, H0 - 1e-5))
+        return np.column_stack([dq/2e-6, dH/2e-5])
+    top = jac(0.0)
+
+    def motion(sigma, Xt, Zt, Xb, Zb):
+        dx, dz = jac(sigma) @ np.linalg.solve(top, np.array([Xt, Zt]))
+        p = qF0 - sigma*w/H0
+        c, s = 1/np.sqrt(1 + p*p), p/np.sqrt(1 + p*p)
+        return (dz + Zb)*c - (dx + Xb)*s, (dx + Xb)*c + (dz + Zb)*s
+    weights = np.array([1, 4, 2, 4, 1])
+    points = [motion(si, 1 + 0.2j, 0.5 - 0.3j, 0.2, -0.1 + 0.05j) for si in np.linspace(L, 0, 5)]
+    N = np.array([v[0] for v in points])
+    T = np.array([v[1] for v in points])
+    print("element top motion (1+0.2i, 0.5-0.3i), bottom (0.2, -0.1+0.05i): DISIPD %.8g KEELMT %.8g KEELML %.8g"
+          % (4/3*L/12*np.sum(weights*np.abs(N)**3), L/12*np.sum(weights*np.abs(N)**2),
+             L/12*np.sum(weights*np.abs(T)**2)))
+    print("  |N| at the five points", np.abs(N), "|L| at the top %.8g" % abs(T[-1]))
+
+
+def oblique_fairlead():
+    """The spread line's fairlead moved along its direction at the fairlead (cosine 100/T, sine V/T of
+    the solution at 100 kip) from the separation 2928.877737 ft of the line set-up: the fairlead
+    tension by the inverse catenary at the new separation and height. Also the quasi-static tension of
+    the dynamic model: the separation moved by 5 / cosine at the fixed height."""
+    s0 = 2928.877737
+    V = spread_V(100.0)
+    FX, FZ = 100.0/np.hypot(100.0, V), V/np.hypot(100.0, V)
+
+    def tension(h, height=300.0):
+        H, V = spread_H(s0 + FX*h, height + FZ*h)
+        return np.hypot(H, V)
+    T0 = tension(0.0)
+    print("fairlead direction (%.10f, %.10f); tension at the separation %.8f" % (FX, FZ, T0))
+    for h in (0.64, 20.0, -20.0):
+        print("  moved %g along the line: change of tension %.8f" % (h, tension(h) - T0))
+    print("  dT/dh at the separation %.8f" % ((tension(1e-4) - tension(-1e-4))/2e-4))
+    H, V = spread_H(s0 + 5/FX)
+    print("quasi-static: at the separation %.6f the tension %.8f" % (s0 + 5/FX, np.hypot(H, V)))
+
+
 if __name__ == '__main__':
     main()
     taut_subline()
     fairlead()
     spread_system()
+    axial_wave()
+    catenary_damping()
+    oblique_fairlead()
