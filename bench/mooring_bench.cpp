@@ -2,7 +2,9 @@
 // solves of a three-element line (chain, fibre rope with a cubic strain law, chain resting on the
 // seabed) at horizontal tensions spread from 50 to 300 kip. Then the line model on a spread of 12
 // lines of 8 line types with 90 table points in 5 depth layers: the line set-up, the line driver
-// over the 12 lines, and one mooring force over them at a displaced, rotated position.
+// over the 12 lines, and one mooring force over them at a displaced, rotated position. Last the
+// wave-frequency line model: 100 calls of DYNCOD over frequencies from 0.2 to 2 rad/s on one grounded
+// line of 12 elements (chain, ten pieces of fibre rope, chain on the seabed), linear branch.
 // Built beside the tests, never run by them.
 #include <benchmark/benchmark.h>
 
@@ -14,12 +16,14 @@
 #include "dataset/tpcm.h"
 #include "mooring/catcom.h"
 #include "mooring/catenary_element.h"
+#include "mooring/dynamic_line.h"
 #include "mooring/lincom.h"
 #include "mooring/line_driver.h"
 #include "mooring/line_setup.h"
 #include "mooring/mooring_force.h"
 #include "mooring/static_solver.h"
 #include "platform/block_reset.h"
+#include "waves/wavcom.h"
 
 namespace {
 
@@ -154,5 +158,71 @@ void BM_FMOOR2_12Lines(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FMOOR2_12Lines)->Unit(benchmark::kMicrosecond);
+
+constexpr int kDynamicCalls = 100;
+
+// One line of 12 elements 300 ft above its anchor, pretension 100 kip: 100 ft of chain (3 in, 0.1
+// kip/ft in water), ten pieces of 80 ft of fibre rope (cubic strain law, 0.02 kip/ft), 1500 ft of
+// chain reaching the seabed; drag 1.2 and added mass 1 on every element, 90 table points, one layer.
+void defineTwelveElementLine() {
+  qv::resetAllBlocks();
+  qv::Tpcm& t = qv::TPCM;
+  qv::Morcom& m = t.moor;
+  t.EDUNIT = 6;
+  t.CREATR = 11;
+  t.TDRAFT = 20.0f;
+  t.NUMTAB = 90;
+  t.DWATR = 64.0f;
+  qv::WAVCOM.G = 32.152f;
+  m.NLAYER = 1;
+  m.NLIN = 1;
+  m.NTYP = 1;
+  m.NLINE(1) = 1;
+  m.LINTYP(1, 1) = 1;
+  m.RFLD(3, 1) = 20.0f;
+  m.HTENS(1) = 100.0f;
+  m.ANCHGT(1) = 300.0f;
+  m.ANCTYP(1) = 1;
+  m.NELEM(1) = 12;
+  for (int k = 1; k <= 12; ++k) {
+    const bool chain = k == 1 || k == 12;
+    m.SLEN(k, 1) = k == 1 ? 100.0f : (k == 12 ? 1500.0f : 80.0f);
+    m.WETWT(k, 1) = chain ? 0.1f : 0.02f;
+    m.DRYWT(k, 1) = chain ? 0.115f : 0.0f;
+    m.ALPHA(1, k, 1) = chain ? 1e-5f : 4e-5f;
+    m.ALPHA(2, k, 1) = chain ? 0.0f : -5e-8f;
+    m.ALPHA(3, k, 1) = chain ? 0.0f : 1e-10f;
+    m.DIAM(k, 1) = chain ? 3.0f : 5.0f;
+    m.COFMST(k, 1) = 1.0f;
+    m.COFDMT(k, 1) = 1.2f;
+  }
+  qv::setUpLineTables();
+  qv::Lincom& lc = qv::LINCOM;
+  qv::LINDRV(lc.RANCK.data(), lc.ZANCK.data());
+  float weight = 0.0f, length = 0.0f;
+  qv::TUCHDN(static_cast<float>(lc.BOTLNM), &m.WETWT(1, 1), &m.SLEN(1, 1), lc.BETA.data(), 12, lc.DSLOPE, weight,
+             lc.BOTELM, length);
+  qv::CATCOM.CAFLD = qv::Complex(1.0f, 0.3f);
+  qv::CATCOM.CABOT = qv::Complex(0.0f, 0.0f);
+}
+
+void BM_DYNCOD_100Calls_12ElementGroundedLine(benchmark::State& state) {
+  defineTwelveElementLine();
+  double CATPRM = 0.0;
+  std::int32_t IDONE = 0;
+  qv::Complex CYCP, CYCM, CYEP, CYEM, CTOPP, CBOTP, CTOPM, CBOTM;
+  float FSTP = 0.0f, FSTM = 0.0f, RATIO = 0.0f;
+  std::array<qv::Complex, 26> CNODP{}, CNODM{}, CAXN{}, CTRN{};
+  for (auto _ : state) {
+    for (int i = 0; i < kDynamicCalls; ++i) {
+      const float omega = 0.2f + 1.8f * static_cast<float>(i) / (kDynamicCalls - 1);
+      qv::DYNCOD(1, CATPRM, IDONE, omega, 0.0833f, 0.0f, CYCP, CYCM, CYEP, CYEM, CTOPP, CBOTP, CTOPM, CBOTM, FSTP,
+                 FSTM, qv::LINCOM.RANCK.data(), CNODP.data(), CNODM.data(), CAXN.data(), CTRN.data(), 0, RATIO, 0);
+      benchmark::DoNotOptimize(CTOPP);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kDynamicCalls);
+}
+BENCHMARK(BM_DYNCOD_100Calls_12ElementGroundedLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
