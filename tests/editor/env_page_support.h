@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "editor/page_cases.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
@@ -16,8 +17,6 @@
 
 namespace qv::testing_support {
 
-// The prompt that ends every drawing of a page, as the screen shows it.
-inline constexpr const char* kSelectionPrompt = " \n Enter number of selection (\"H\" for help): ";
 inline constexpr const char* kPause = "\n Press <RETURN> to continue: ";
 
 // A new data set in English units, on the screen, as this editor opens it.
@@ -35,15 +34,8 @@ inline std::string drive(const std::string& typed, const std::function<void()>& 
   return console.screen();
 }
 
-// A reply script and what it must change: the rows of the tables of item edits and hidden items.
-struct PageCase {
-  const char* what;
-  std::string typed;  // ends with the blank reply that leaves the page
-  std::function<void()> prepare;
-  std::function<void()> check;
-};
-
-// Runs every case on a fresh data set prepared by `start`, then by the case.
+// Runs every case (page_cases.h; its typed replies end with the blank reply that leaves the page)
+// on a fresh data set prepared by `start`, then by the case.
 inline void runCases(const std::function<void()>& start, const std::function<void()>& page,
                      std::initializer_list<PageCase> cases) {
   for (const PageCase& c : cases) {
