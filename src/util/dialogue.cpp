@@ -46,9 +46,7 @@ void askAbort(std::int32_t unit, std::int32_t& result) {
 // other reply is shown and the run stops. Unit 41 cannot be asked and stops.
 void iterationQuestion(std::int32_t unit, std::int32_t inUnit, std::int32_t& result, bool acceptOne) {
   if (unit == kDiagnosticsUnit) silentStop("ABORT3");
-  writeRecord(unit, kBell);
-  WRTLIN(kAbortPrompt, unit);
-  const std::string reply = readReply(inUnit, 12);
+  const std::string reply = abortQuestionReply(unit, inUnit);
   if (reply.find_first_not_of(' ') == std::string::npos) {
     result = 0;
     return;
@@ -187,6 +185,13 @@ void SERV_ABORT(std::int32_t unit, std::int32_t /*spare*/, std::int32_t& result)
   // An unattended run cannot be asked and must not carry on past the warning: it ends as failed.
   if (unit == kDiagnosticsUnit) silentStop("SERV_ABORT");
   askAbort(unit, result);
+}
+
+std::string abortQuestionReply(std::int32_t unit, std::int32_t inUnit) {
+  if (unit == kDiagnosticsUnit) return std::string(12, ' ');
+  writeRecord(unit, kBell);
+  WRTLIN(kAbortPrompt, unit);
+  return readReply(inUnit, 12);
 }
 
 void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "util/farray.h"
@@ -51,6 +52,9 @@ void NOHELP(std::int32_t unit, std::int32_t inUnit);
 void ABORT0(std::int32_t unit, std::int32_t spare, std::int32_t& result);
 // As ABORT0, but an unattended run (unit 41) stops, since it cannot be asked.
 void SERV_ABORT(std::int32_t unit, std::int32_t spare, std::int32_t& result);
+// ABORT0's question (the bell and the prompt) for a caller that offers replies of its own beside "A":
+// the reply line as typed, 12 characters. Unit 41: a blank reply, without asking.
+std::string abortQuestionReply(std::int32_t unit, std::int32_t inUnit);
 // After a failed iteration: blank 0 (continue), A -1 (abort), 99 (continue with the estimate);
 // any other reply is shown and the run stops. Unit 41 stops.
 void ABORT3(std::int32_t unit, std::int32_t inUnit, std::int32_t& result);

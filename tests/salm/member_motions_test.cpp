@@ -1,0 +1,299 @@
+// The wave-frequency member motions: the single-degree-of-freedom response at resonance, the
+// two-member column following the yoke point, the static limit of the three-member column against
+// the equilibrium of a chain with a moved end (tests/salm/reference/dynamics_reference.py), the walk
+// of "YOKEMOT" and its turns, the imposed extension, and a run over three headings with the
+// iteration-failure dialogue.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <string>
+#include <vector>
+
+#include "dataset/tpcm_codes.h"
+#include "platform/units.h"
+#include "salm/dyncom.h"
+#include "salm/dynslm.h"
+#include "salm/memmot.h"
+#include "salm/output.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/temp_dir.h"
+#include "util/files.h"
+#include "dynamics_fixtures.h"
+#include "dynamics_run.h"
+#include "yokemot_file.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+using testing_support::stopStatus;
+using testing_support::YokeHeading;
+
+class MemberMotions : public testing_support::DynamicsRun {};
+
+// At its natural frequency the system's stiffness and inertia cancel: the response is the moment
+// over the damping term alone, (A + B) / (EM W C).
+TEST(Delfcn, AtTheNaturalFrequencyOnlyTheDampingRemains) {
+  struct Case {
+    Complex A, B;
+    float EM, W;
+    Complex C;
+  };
+  const Case cases[] = {
+      {{3.0f, -1.0f}, {0.5f, 0.25f}, 604.78687f, 1.5868383f, {0.0f, 0.42f}},
+      {{-120.0f, 40.0f}, {0.0f, 0.0f}, 23.35f, 0.3f, {0.01f, -0.7f}},
+      {{1e-3f, 2e-3f}, {-4e-3f, 1e-3f}, 1.0f, 6.2831855f, {0.0f, 1e-4f}},
+  };
+  for (const Case& c : cases) {
+    const Complex got = DELFCN(c.A, c.B, c.EM, c.W * c.W, c.W, c.C);
+    const std::complex<double> expected = (std::complex<double>(c.A) + std::complex<double>(c.B)) /
+                                          (double(c.EM) * double(c.W) * std::complex<double>(c.C));
+    EXPECT_TRUE(IsClose(got.real(), expected.real(), 1e-6, 1e-6 * std::abs(expected)));
+    EXPECT_TRUE(IsClose(got.imag(), expected.imag(), 1e-6, 1e-6 * std::abs(expected)));
+  }
+}
+
+// Two members follow the yoke point: whatever the period, the member angles move the top of the
+// column exactly as the point moves, sum L c dphi horizontally in the SALM plane and -sum L s dphi
+// vertically. The point's motion comes in the vessel's axes and is turned by PHIANC (0.5 rad) into
+// the SALM plane.
+TEST_F(MemberMotions, TwoMemberAnglesReproduceTheYokePointMotion) {
+  testing_support::twoMemberColumn();
+  EQUILB.SLMANG(1) = 0.8f;  // PHIANC = 0.8 - 0.3 = 0.5
+  const YokeHeading h = testing_support::smoothHeading(TPCM.NWP, 1, 0.4f, 1);
+  testing_support::writeYokemot({h});
+  ASSERT_EQ(run(), -1) << screen;
+  const double L1 = 30.0, L2 = 15.0, c1 = std::cos(0.3f), s1 = std::sin(0.3f), c2 = std::cos(0.8f),
+              s2 = std::sin(0.8f);
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    SCOPED_TRACE("period " + std::to_string(i));
+    const auto& m = h.motion[static_cast<std::size_t>(i - 1)];
+    const std::complex<double> horizontal =
+        std::complex<double>(m[0]) * std::cos(0.5) + std::complex<double>(m[1]) * std::sin(0.5);
+    const std::complex<double> vertical = m[2];
+    const Complex p1 = OUTPUT.PHIMEM(i, 1), p2 = OUTPUT.PHIMEM(i, 2);
+    const std::complex<double> x = L1 * c1 * std::complex<double>(p1) + L2 * c2 * std::complex<double>(p2);
+    const std::complex<double> z = -(L1 * s1 * std::complex<double>(p1) + L2 * s2 * std::complex<double>(p2));
+    const double scale = std::abs(horizontal) + std::abs(vertical);
+    EXPECT_LE(std::abs(x - horizontal), 1e-5 * scale) << x << " against " << horizontal;
+    EXPECT_LE(std::abs(z - vertical), 1e-5 * scale) << z << " against " << vertical;
+  }
+}
+
+// dynamics_reference.py: the column in equilibrium (cb3 = 5.786941, the slope of its potential along
+// the closure path zero), its top moved 1 ft horizontally in the SALM plane, settles with the
+// members turned by 0.029267866, 0.045479231 and -0.047567867 rad. The imposed extension moves the
+// top by 1 ft; at a period of 2000 s without drag the response is that static one.
+TEST_F(MemberMotions, ThreeMembersFollowASlowTopMotionThroughTheirEquilibria) {
+  testing_support::setDynamicsColumn(testing_support::threeMembers(5.786941f), kRigidHawser);
+  Tpcm& t = TPCM;
+  t.LEXTND = 1;
+  t.COFDMP = 0.0f;
+  for (int k = 1; k <= 3; ++k) t.COFDMT(k) = 0.0f;
+  testing_support::setWaveGrid(2, 1000.0f, 1000.0f);
+  ASSERT_EQ(run(), -1) << screen;
+  const double turn[] = {0.029267866, 0.045479231, -0.047567867};
+  const float L[] = {20.0f, 15.0f, 10.0f}, phi[] = {0.2f, 0.5f, 1.2f};
+  std::complex<double> x = 0.0, z = 0.0;
+  for (int m = 1; m <= 3; ++m) {
+    const Complex p = OUTPUT.PHIMEM(2, m);
+    EXPECT_TRUE(IsClose(p.real(), turn[m - 1], 1e-3)) << "member " << m;
+    EXPECT_TRUE(IsClose(p.imag(), 0.0, 0.0, 1e-6)) << "member " << m;
+    x += double(L[m - 1]) * std::cos(phi[m - 1]) * std::complex<double>(p);
+    z += -double(L[m - 1]) * std::sin(phi[m - 1]) * std::complex<double>(p);
+  }
+  // The angles close the chain on the moved top exactly.
+  EXPECT_TRUE(IsClose(x.real(), 1.0, 1e-5));
+  EXPECT_TRUE(IsClose(z.real(), 0.0, 0.0, 1e-5));
+  // The extension drives with its own amplitude, without waves or a file.
+  EXPECT_EQ(t.LSLPHT, 0);
+  EXPECT_EQ(DYNCOM.EXTAMP, t.SLPHT);
+  EXPECT_EQ(DYNCOM.CRVEC(1, 2), Complex(1.0f));
+  EXPECT_EQ(DYNCOM.CRVEC(2, 2), Complex(1.0f));
+  EXPECT_EQ(DYNCOM.CRVEC(3, 2), Complex(0.0f));
+  EXPECT_FALSE(std::filesystem::exists("YOKEMOT"));
+}
+
+// MEMMOT reads the block of heading ISPRED + 1 from the start of the file, turns the point's motion
+// into the SALM plane (PHIANC = 0.5 rad), flips the first and third angles of a SALM behind the
+// vessel's centre (XSALM < 0), and turns angles per unit wave slope of user operators (AUXVSH) into
+// angles per unit amplitude with the wave number (dynamics_reference.py, the dispersion relation in
+// 60 ft of water).
+TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
+  const double waveNumber[] = {0.076757106, 0.035129671, 0.022097247, 0.016315159, 0.013037851, 0.010904095};
+  struct Case {
+    const char* name;
+    float XSALM;
+    std::int32_t AUXVSH;
+  };
+  const Case cases[] = {{"SALM ahead", 100.0f, 0}, {"SALM behind", -100.0f, 0}, {"user operators", 100.0f, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::twoMemberColumn();
+    EQUILB.SLMANG(1) = 0.8f;
+    TPCM.XSALM = c.XSALM;
+    TPCM.AUXVSH = c.AUXVSH;
+    std::vector<YokeHeading> headings;
+    for (int j = 0; j < 3; ++j) {
+      headings.push_back(testing_support::smoothHeading(TPCM.NWP, 3, 0.7f * static_cast<float>(j), 5 * j));
+      headings.back().ISWLFG = j;
+      headings.back().ISWLFG2 = 10 + j;
+      headings.back().IRANFG = 20 + j;
+    }
+    testing_support::writeYokemot(headings);
+    ASSERT_EQ(run(), -1) << screen;
+    EXPECT_EQ(OUTPUT.ISPRED, 3);
+
+    // Each heading again, by itself, on the file as DYNSLM leaves it set up.
+    RHOPEN("YOKEMOT", kUnformatted, kMustExist, 0, kYokeMotionUnit, "TEST", kScreenUnit, 0);
+    for (int j = 0; j < 3; ++j) {
+      OUTPUT.ISPRED = j;
+      {
+        ConsoleCapture console;
+        MEMMOT();
+      }
+      const YokeHeading& h = headings[static_cast<std::size_t>(j)];
+      EXPECT_EQ(OUTPUT.RAODIR, h.heading);
+      EXPECT_EQ(OUTPUT.ISWLFG, j);
+      EXPECT_EQ(OUTPUT.ISWLFG2, 10 + j);
+      EXPECT_EQ(OUTPUT.IRANFG, 20 + j);
+      EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, h.heading + 0.3f, 1e-6));
+      for (int i = 1; i <= TPCM.NWP; ++i) {
+        const auto& m = h.motion[static_cast<std::size_t>(i - 1)];
+        const auto& a = h.angles[static_cast<std::size_t>(i - 1)];
+        const std::complex<double> x = std::complex<double>(m[0]) * std::cos(0.5) + std::complex<double>(m[1]) * std::sin(0.5);
+        const std::complex<double> y = std::complex<double>(m[1]) * std::cos(0.5) - std::complex<double>(m[0]) * std::sin(0.5);
+        EXPECT_LE(std::abs(std::complex<double>(DYNCOM.CRVEC(1, i)) - x), 1e-6);
+        EXPECT_LE(std::abs(std::complex<double>(DYNCOM.CRVEC(2, i)) - y), 1e-6);
+        EXPECT_EQ(DYNCOM.CRVEC(3, i), m[2]);
+        const double flip = c.XSALM < 0.0f ? -1.0 : 1.0;
+        const double k = c.AUXVSH != 0 ? waveNumber[i - 1] : 1.0;
+        const double factor[] = {flip * k, k, flip * k};
+        for (int q = 1; q <= 3; ++q) {
+          const std::complex<double> expected = factor[q - 1] * std::complex<double>(a[static_cast<std::size_t>(q - 1)]);
+          EXPECT_LE(std::abs(std::complex<double>(DYNCOM.CVANG(q, i)) - expected), 1e-5 * std::abs(expected))
+              << "period " << i << ", angle " << q;
+        }
+      }
+    }
+    closeAllUnits();
+  }
+}
+
+TEST_F(MemberMotions, AMotionFileShorterThanItsHeadingsStops) {
+  struct Case {
+    const char* name;
+    int headings, periodsOfLast;
+  };
+  const Case cases[] = {{"the third block missing", 2, 6}, {"the second block cut short", 2, 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::twoMemberColumn();
+    std::vector<YokeHeading> headings;
+    for (int j = 0; j < c.headings; ++j) headings.push_back(testing_support::smoothHeading(TPCM.NWP, 3, 0.1f, j));
+    headings.back().motion.resize(static_cast<std::size_t>(c.periodsOfLast));
+    headings.back().angles.resize(static_cast<std::size_t>(c.periodsOfLast));
+    testing_support::writeYokemot(headings);
+    EXPECT_EQ(run("\n"), kExitFatal);
+    EXPECT_TRUE(contains(screen, "\n ++> End of file or related file error in routine MEMMOT\n"
+                                 "     file name Unknown\n\n Press <RETURN> to continue: "))
+        << screen;
+  }
+}
+
+// A heading whose sway is large against the column's reach makes the secant iteration of the drag
+// wander; the user is asked after 100 steps.
+YokeHeading restlessHeading(int periods, int headingCount, float heading) {
+  YokeHeading h;
+  h.NRAOSM = headingCount;
+  h.heading = heading;
+  for (int i = 0; i < periods; ++i) {
+    h.motion.push_back({Complex(0.1f, 0.0f), Complex(30.0f, 0.3f), Complex(0.05f, 0.0f)});
+    h.angles.push_back({Complex(0.0f), Complex(0.0f), Complex(0.0f)});
+  }
+  return h;
+}
+
+// The three-member column, its drag only through the iteration (COFDMP = 0), four periods.
+void restlessColumn() {
+  testing_support::threeMemberColumn();
+  TPCM.COFDMP = 0.0f;
+  for (int k = 1; k <= 3; ++k) TPCM.COFDMT(k) = 3.0f;
+  testing_support::setWaveGrid(4, 3.0f, 0.5f);
+}
+
+// Three headings, the second restless. At its first period the user asks to quit with the finished
+// periods (there are none: asked again), takes one more step twice, starts the period again, then
+// keeps the estimate; at the second period quits with the one finished period. The third heading is
+// read from its own block although the run now has one period.
+TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
+  restlessColumn();
+  testing_support::writeYokemot({testing_support::smoothHeading(4, 3, 0.0f, 1), restlessHeading(4, 3, 0.5f),
+                                 testing_support::smoothHeading(4, 3, 1.0f, 2)});
+  ASSERT_EQ(run("-4\n\n\n-3\n-2\n-4\n"), -1) << screen;
+  const std::string question =
+      "\n"
+      " ++> Iteration failure in damping loop for wave period    3.00\n"
+      "\n"
+      "  Enter -2 to keep current result, quit this period and go to the next period\n"
+      "  Enter -3 to try this one again\n"
+      "  Enter -4 to quit with available  0 completed periods; otherwise...\n"
+      "\a\n"
+      " Enter \"A\" to abort or Press <RETURN> to continue: ";
+  const std::string expected =
+      " >>> Computing Salm normal mode parameters...\n"
+      " >>> Salm normal mode periods =  3.96,  4.30 seconds\n"
+      "\n >>> Computing Salm wave-frequency motions for wave heading   17.19\n\n"
+      "\n >>> Computing Salm wave-frequency motions for wave heading   45.84\n\n" +
+      question + "  -4 needs a completed period; wave period 1 is the first\n"
+      "\a\n Enter \"A\" to abort or Press <RETURN> to continue: " +
+      question + question + question +
+      "\n"
+      " ++> Iteration failure in damping loop for wave period    3.50\n"
+      "\n"
+      "  Enter -2 to keep current result, quit this period and go to the next period\n"
+      "  Enter -3 to try this one again\n"
+      "  Enter -4 to quit with available  1 completed periods; otherwise...\n"
+      "\a\n"
+      " Enter \"A\" to abort or Press <RETURN> to continue: "
+      "\n >>> Computing Salm wave-frequency motions for wave heading   74.48\n\n";
+  EXPECT_EQ(screen, expected);
+  EXPECT_EQ(unread, "");
+  EXPECT_EQ(TPCM.NWP, 1);
+  EXPECT_EQ(memmotState.filePeriods, 4);
+  EXPECT_EQ(OUTPUT.ISPRED, 3);
+  // Period 2 of the restless heading was kept; the last heading solved period 1 only.
+  EXPECT_NE(OUTPUT.PHIMEM(2, 1), Complex(0.0f));
+  EXPECT_TRUE(std::isfinite(std::abs(OUTPUT.PHIMEM(2, 1))));
+}
+
+TEST_F(MemberMotions, AbortingAtTheIterationFailureStops) {
+  restlessColumn();
+  testing_support::writeYokemot({restlessHeading(4, 1, 0.0f)});
+  EXPECT_EQ(run("a\n"), kExitFatal);
+  EXPECT_TRUE(contains(screen, " ++> Iteration failure in damping loop for wave period    3.00\n")) << screen;
+  EXPECT_EQ(unread, "");
+}
+
+// An unattended run cannot answer: the message goes to the diagnostics file and the run stops.
+TEST_F(MemberMotions, AnUnattendedRunStopsAfterTheIterationFailureMessage) {
+  restlessColumn();
+  TPCM.EDUNIT = kDiagnosticsUnit;
+  testing_support::writeYokemot({restlessHeading(4, 1, 0.0f)});
+  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
+  EXPECT_EQ(run(), kExitFatal);
+  closeAllUnits();
+  EXPECT_EQ(screen, "");
+  EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"),
+                       " ++> Iteration failure in damping loop for wave period    3.00\n\n"
+                       "  Enter -2 to keep current result, quit this period and go to the next period\n"
+                       "  Enter -3 to try this one again\n"
+                       "  Enter -4 to quit with available  0 completed periods; otherwise...\n"));
+}
+
+}  // namespace
+}  // namespace qv
