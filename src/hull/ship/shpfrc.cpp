@@ -12,6 +12,7 @@
 #include "hull/ship/ship.h"
 #include "hull/ship/ship_common.h"
 #include "hull/ship/ship_fits.h"
+#include "hull/speed_set_aside.h"
 #include "numlib/wavenumber.h"
 #include "waves/wavcom.h"
 
@@ -24,24 +25,6 @@ constexpr float kBeamSeas = 1.5707964f;  // heading of the calibration pass [rad
 constexpr float kTiny = 1.0e-10f;        // stands in for a zero heading angle or cosine
 constexpr float kDeepWater = 10.0f;      // k h beyond which the deep-water forms hold
 constexpr float kBaseRollDamping = 0.1f;
-
-// The calibration pass works at zero forward speed; the speed of the data set comes back however the
-// pass ends, a stop included.
-class SpeedSetAside {
- public:
-  explicit SpeedSetAside(bool active) : active_(active), saved_(TPCM.VFWD) {
-    if (active_) TPCM.VFWD = 0.0f;
-  }
-  ~SpeedSetAside() {
-    if (active_) TPCM.VFWD = saved_;
-  }
-  SpeedSetAside(const SpeedSetAside&) = delete;
-  SpeedSetAside& operator=(const SpeedSetAside&) = delete;
-
- private:
-  bool active_;
-  float saved_;
-};
 
 // The bilge keel's factor on the roll damping.
 float keelFactor() {

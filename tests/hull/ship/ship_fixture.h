@@ -43,7 +43,8 @@ inline void setTrueBox() {
   TPCM.SLPHT = 20.0f;  // design wave height [ft]
 }
 
-// The period grid first, first + step, ... (count periods) and everything the pass derives from it.
+// The period grid first, first + step, ... (count periods) and everything the pass derives from it,
+// with the Bessel accuracy the pass sets.
 inline void setGrid(float first, float step, int count) {
   TPCM.NWP = count;
   for (int i = 1; i <= count; ++i) TPCM.T(i) = first + step * static_cast<float>(i - 1);
@@ -54,6 +55,7 @@ inline void setGrid(float first, float step, int count) {
   WAVCOM.RHOWTR = 0.001f * TPCM.DWATR / WAVCOM.G;
   WAVCOM.BIGWVS = 1.0f;
   HIMEM.WCONST = std::sqrt(TPCM.DEPTH / WAVCOM.G);
+  HIMEM.EPS = 1.0e-5f;
   Himem& h = HIMEM;
   for (h.IW = 1; h.IW <= count; ++h.IW) {
     INDXUP();
@@ -65,6 +67,7 @@ inline void setGrid(float first, float step, int count) {
     h.RLDUM(h.LW) = w;
     h.RLDUM(h.LW2) = w * w;
     h.RLDUM(h.LWK) = y / TPCM.DEPTH;
+    WAVCOM.WVK(h.IW) = h.RLDUM(h.LWK);
   }
 }
 
