@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "dataset/tpcm.h"
+#include "hull/equilb.h"
 #include "hull/pascom.h"
 #include "lowfreq/column_drift.h"
 #include "lowfreq/drift_common.h"
 #include "lowfreq/drift_tables.h"
-#include "lowfreq/equilb.h"
 #include "lowfreq/hull_drift_models.h"
 #include "lowfreq/wave_current.h"
 #include "numlib/wavenumber.h"

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "hull/equilb.h"
 #include "hull/pascom.h"
 #include "hull/semi/simcom.h"
 #include "lowfreq/column_drift.h"
 #include "lowfreq/drift_common.h"
 #include "lowfreq/drift_force.h"
 #include "lowfreq/drift_tables.h"
-#include "lowfreq/equilb.h"
 #include "lowfreq/semi_drag_functions.h"
 #include "lowfreq/user_coefficients.h"
 #include "lowfreq/wave_current.h"

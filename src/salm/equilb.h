@@ -1,5 +1,5 @@
-// EQUILB is declared with the low-frequency loads, which read the vessel heading and the hull plan
-// form from it; the SALM stages that fill it include it from here.
+// EQUILB is declared with the disc hull model, the lowest stage that reads it (hull/equilb.h); the
+// SALM stages that fill it include it from here.
 #pragma once
 
-#include "lowfreq/equilb.h"
+#include "hull/equilb.h"

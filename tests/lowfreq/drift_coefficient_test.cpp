@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "hull/equilb.h"
 #include "hull/pascom.h"
-#include "lowfreq/equilb.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"

@@ -1,6 +1,6 @@
 // Pins every member of EQUILB to its word, and checks that the three low-frequency modes are three
 // records of one layout: each mode's named members are the words of its record in MODREC.
-#include "lowfreq/equilb.h"
+#include "hull/equilb.h"
 
 #include "platform/block_reset.h"
 #include "util/block_layout.h"

@@ -11,8 +11,9 @@
 // LowModeRecord, whose members are named for the surge record; MODREC(k) reaches a record by number
 // and each member also has its own name in the block (TSURG, TSWAY, TYAW, ...).
 //
-// The block lives with the low-frequency loads, the lowest stage that reads it: the drift and drag
-// models take the vessel heading and the hull plan form from it.
+// The block lives with the hull models, the lowest stage that reads it: the disc's mooring terms take
+// the body's heading from it (VESANG, BUYNGL for the simulation type 13), and the low-frequency drift
+// and drag models above them the vessel heading and the hull plan form.
 //
 // Words are pinned in equilb_layout.cpp. Static storage, zero at program start; reset() for tests.
 #pragma once
