@@ -89,8 +89,8 @@ void askTraceLevelAgain() {
   if (TPCM.NBUG == 1) INBUG(TPCM.NBUG, TPCM.EDUNIT, kKeyboardUnit);
 }
 
-// A separation below the table: the line is solved at the first table tension, and the user hears
-// of it once per line and run.
+}  // namespace
+
 void warnNoMeanTension(std::int32_t line, float separation) {
   Lincom& lc = LINCOM;
   lc.HMEAN = lc.HLOD(1);
@@ -102,8 +102,6 @@ void warnNoMeanTension(std::int32_t line, float separation) {
                         " gives no positive mean tension;");
   writeRecord(unit, "     the line is solved at the first table tension" + fmtF(lc.HLOD(1), 10, 2) + ".");
 }
-
-}  // namespace
 
 void checkLineCode(std::int32_t line, std::int32_t code, std::string_view routine) {
   if (code > kDynamicLineCodes || (code >= 1 && code <= kMostLines)) return;
@@ -138,6 +136,10 @@ float requiredFairleadHeight(std::int32_t lineType) {
   return ZF - t.TDRAFT + m.ANCHGT(lineType);
 }
 
+float lineFairleadHeight(std::int32_t lineType, float ZANCK) {
+  return layeredType() ? requiredFairleadHeight(lineType) + ZANCK : requiredFairleadHeight(lineType);
+}
+
 void LINDRV(const float* RANCK, const float* ZANCK) {
   Tpcm& t = TPCM;
   const Morcom& m = t.moor;
@@ -170,9 +172,7 @@ void LINDRV(const float* RANCK, const float* ZANCK) {
     lc.TOTLEN = 0.0f;
     for (int k = 1; k <= N; ++k) lc.TOTLEN += L[k - 1];
     const bool layered = layeredType();
-    auto fairleadHeight = [&] {
-      return layered ? requiredFairleadHeight(type) + ZANCK[ILINE - 1] : requiredFairleadHeight(type);
-    };
+    auto fairleadHeight = [&] { return lineFairleadHeight(type, ZANCK[ILINE - 1]); };
     lc.DELTAZ = fairleadHeight();
 
     // The mean tension from the table at the anchor separation; for the layered types in the

@@ -56,6 +56,15 @@ void LINDRV(const float* RANCK, const float* ZANCK);
 // hangs from the main body (TDRAFT). The driver adds the line's ZANCK for the types 14 and 17.
 float requiredFairleadHeight(std::int32_t lineType);
 
+// The required fairlead height DELTAZ of a line of type `lineType` whose vertical offset is ZANCK:
+// requiredFairleadHeight, raised by ZANCK in the simulation types 14 and 17, where the offset counts.
+float lineFairleadHeight(std::int32_t lineType, float ZANCK);
+
+// A line `line` whose anchor `separation` gives no positive mean tension in the tables is taken at
+// the first table tension: LINCOM HMEAN = HLOD(1), and the warning that says so, once per line and
+// run (LINDRV_STATE), whichever routine meets it first.
+void warnNoMeanTension(std::int32_t line, float separation);
+
 // Stops the run (as `routine`) with a message naming line `line` unless its code `code` is a line
 // type 1..150 or a dynamic-line request (above 1024).
 void checkLineCode(std::int32_t line, std::int32_t code, std::string_view routine);

@@ -105,7 +105,8 @@ TEST(DiscForceTerms, FroudeKrylovForcesOfTheCylinder) {
                 0.0, 1.0, 400) /
         M_PI;
     const double F0 = bottom * pressure(c.T);
-    const double around = simpson([&](double th) { return std::cos(th) * std::sin(x * std::cos(th)); }, 0.0, 2.0 * M_PI);
+    const double around =
+        simpson([&](double th) { return std::cos(th) * std::sin(x * std::cos(th)); }, 0.0, 2.0 * M_PI);
     const double S0 = around * c.R * simpson(pressure, 0.0, c.T) / (M_PI * c.R * c.R * c.T * c.k);
 
     const float xf = static_cast<float>(x);

@@ -240,6 +240,59 @@ def calibration(c):
 XCURAR = 400.0
 
 
+def fairlead_stiffness(spans, H, V):
+    """K = [[dH/dx, dH/dz], [dV/dx, dV/dz]] at the fairlead (x the span, z the height), the inverse of
+    the Jacobian of the spans over (H, V), by complex-step differentiation."""
+    h = 1e-20
+    dH, dV = spans(H + 1j*h, V), spans(H, V + 1j*h)
+    return np.linalg.inv(np.array([[dH[0].imag/h, dV[0].imag/h], [dH[1].imag/h, dV[1].imag/h]]))
+
+
+def mooring():
+    """Single lines at the horizontal tension 100 kip, EA 1e5 kip (1 / a1 with a1 = 1e-5 as a 4-byte
+    float), by the textbook elastic catenary (Irvine): the fairlead stiffness K that MoorPy's
+    catenary() returns as info['stiffnessB'] (MoorPy itself is not at hand), and the transverse
+    stiffness H / d of the line swinging about its anchor, d the horizontal fairlead-anchor distance.
+    - the grounded spread line of the line-model tests (tests/mooring/reference_values.py: L 3000 ft,
+      w 0.1 kip/ft, resting on the seabed) 300 ft above its anchor;
+    - a light line (L 3000 ft, w 0.0005 kip/ft), hanging clear of the seabed 30 ft above its anchor,
+      which leaves the fairlead within 1 deg of the horizontal.
+    Surge along the line (the fairlead moves towards the anchor) and heave of the fairlead, per unit
+    motion: the full static force change has the spring terms dH/dx and dV/dz. When only the motion
+    along the line direction e (phi below the horizontal) changes the tension, by the along-line
+    stiffness k = grad T . e, and the direction follows the static geometry, the force differs from the
+    static one by (k (u . e) - grad T . u) e: surge dH/dx - (dT/dx - k cos phi) cos phi, heave
+    dV/dz + (k sin phi - dT/dz) sin phi."""
+    import os
+    import sys
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'mooring'))
+    import reference_values as line
+    L, EA, w = 3000.0, line.SPREAD_EA, 0.0005
+
+    def suspended(H, V):
+        WL = w*L
+        x = (H/w)*(np.arcsinh(V/H) - np.arcsinh((V - WL)/H)) + H*L/EA
+        z = (H/w)*(np.sqrt(1 + (V/H)**2) - np.sqrt(1 + ((V - WL)/H)**2)) + (V*L - w*L*L/2)/EA
+        return x, z
+    H = 100.0
+    cases = (('spread line 300 ft', line.spread_spans, line.spread_V(H, 300.0)),
+             ('light line 30 ft', suspended, brentq(lambda V: suspended(H, V)[1] - 30.0, w*L*1.0000001, 50.0)))
+    for name, spans, V in cases:
+        K = fairlead_stiffness(spans, H, V)
+        d = spans(H, V)[0]
+        T = np.hypot(H, V)
+        phi = np.arctan(V/H)
+        dTdx = (H*K[0, 0] + V*K[1, 0])/T
+        dTdz = (H*K[0, 1] + V*K[1, 1])/T
+        k = dTdx*np.cos(phi) + dTdz*np.sin(phi)
+        print("%s above its anchor at H 100: V %.8f angle %.8f span %.6f" % (name, V, phi, d))
+        print("  dH/dx %.8f dH/dz %.8f dV/dx %.8f dV/dz %.8f  H/d %.8f" % (K[0, 0], K[0, 1], K[1, 0], K[1, 1], H/d))
+        print("  horizontal direction cosine of the line %.8f, of the tension gradient %.8f" %
+              (np.cos(phi), dTdx/np.hypot(dTdx, dTdz)))
+        print("  along the line only: surge %.8f heave %.8f" %
+              (K[0, 0] - (dTdx - k*np.cos(phi))*np.cos(phi), K[1, 1] + (k*np.sin(phi) - dTdz)*np.sin(phi)))
+
+
 def main():
     fits()
     c = characteristics()
@@ -248,6 +301,7 @@ def main():
     force_mode(c)
     print("calibration, MORFBK = 1, XCURAR %g:" % XCURAR)
     calibration(c)
+    mooring()
 
 
 if __name__ == '__main__':

@@ -1,0 +1,79 @@
+// Timing of the disc's mooring spring and damping terms, DYNSPR: 12 lines of 3 elements (chain,
+// fibre rope with a cubic strain law, chain on the seabed, all with drag), fairleads 50 ft out at
+// 30 deg steps, 300 ft above their anchors, tables of 90 points; one surge amplitude of 5 ft at
+// 0.6 rad/s, every line through the dynamic line model. The disc characteristics call it once per
+// motion and pass of their iteration and 89 times for the surge work table. Built beside the tests,
+// never run by them.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <complex>
+
+#include "dataset/tpcm.h"
+#include "hull/disc/disc.h"
+#include "mooring/lincom.h"
+#include "mooring/line_driver.h"
+#include "mooring/line_setup.h"
+#include "platform/block_reset.h"
+#include "waves/wavcom.h"
+
+namespace {
+
+constexpr int kLines = 12;
+
+void mooredDisc() {
+  qv::resetAllBlocks();
+  qv::Tpcm& t = qv::TPCM;
+  qv::Morcom& m = t.moor;
+  t.EDUNIT = 6;
+  t.TDRAFT = 20.0f;
+  t.DWATR = 64.0f;
+  t.NUMTAB = 90;
+  qv::WAVCOM.G = 32.152f;
+  m.NLAYER = 1;
+  m.NLIN = kLines;
+  m.NTYP = 1;
+  m.NLINE(1) = kLines;
+  m.ANCHGT(1) = 300.0f;
+  m.ANCTYP(1) = 1;
+  m.NELEM(1) = 3;
+  const float length[3] = {100.0f, 800.0f, 1500.0f};     // [ft]
+  const float wet[3] = {0.1f, 0.02f, 0.1f};              // [kip/ft]
+  const float diameter[3] = {4.0f, 6.0f, 4.0f};          // [in]
+  const float a[3][3] = {{1e-5f, 0, 0}, {4e-5f, -5e-8f, 1e-10f}, {1e-5f, 0, 0}};
+  for (int k = 1; k <= 3; ++k) {
+    m.SLEN(k, 1) = length[k - 1];
+    m.WETWT(k, 1) = wet[k - 1];
+    m.DIAM(k, 1) = diameter[k - 1];
+    m.COFDMT(k, 1) = 1.2f;
+    m.COFMST(k, 1) = 1.0f;
+    for (int i = 1; i <= 3; ++i) m.ALPHA(i, k, 1) = a[k - 1][i - 1];
+  }
+  for (int line = 1; line <= kLines; ++line) {
+    const double azimuth = 0.5235987755982988 * (line - 1);
+    m.LINTYP(line, 1) = line;
+    m.RFLD(1, line) = static_cast<float>(50.0 * std::cos(azimuth));
+    m.RFLD(2, line) = static_cast<float>(50.0 * std::sin(azimuth));
+    m.RFLD(3, line) = 20.0f;
+    m.HTENS(line) = 100.0f;
+  }
+  qv::setUpLineTables();
+  for (int line = 1; line <= kLines; ++line) qv::LINCOM.ANGDPP(line) = 30.0f * static_cast<float>(line - 1);
+  qv::LINDRV(qv::LINCOM.RANCK.data(), qv::LINCOM.ZANCK.data());
+}
+
+void BM_DYNSPR_12Lines(benchmark::State& state) {
+  mooredDisc();
+  float K[6], B[6];
+  std::complex<float> F[6];
+  for (auto _ : state) {
+    qv::DYNSPR(5.0f, 0, 0, 0, 0, 0, 0.6f, qv::LINCOM.RANCK.data(), K[0], K[1], K[2], K[3], K[4], K[5], B[0], B[1],
+               B[2], B[3], B[4], B[5], F[0], F[1], F[2], F[3], F[4], F[5]);
+    benchmark::DoNotOptimize(K[0]);
+    benchmark::DoNotOptimize(B[0]);
+  }
+  state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_DYNSPR_12Lines)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
