@@ -229,11 +229,16 @@ struct Equilb {
   // ---- buoy body ----
   float BUYNGL;                                 // heading of the buoy body (simulation type 13) [rad]
 
+  // ---- net loads at a trial heading ----
+  float SWLANG;                                 // relative direction of the swell at the heading last tried [rad]
+  float SWLANG2;                                // relative direction of the second swell there [rad]
+  float ZCGVAR;                                 // rise of the draft of the current force of types 14, 17 (never set) [ft | m]
+
   void reset() { std::memset(static_cast<void*>(this), 0, sizeof *this); }
 };
 
-inline constexpr int kEquilbWords = 457;
-static_assert(sizeof(Equilb) == 4 * kEquilbWords, "EQUILB must be 457 words");
+inline constexpr int kEquilbWords = 460;
+static_assert(sizeof(Equilb) == 4 * kEquilbWords, "EQUILB must be 460 words");
 
 extern Equilb EQUILB;
 

@@ -83,6 +83,9 @@ QV_AT_WORD(Equilb, FLTRL0, 454);
 QV_AT_WORD(Equilb, DELTA0, 455);
 QV_AT_WORD(Equilb, NETARM, 456);
 QV_AT_WORD(Equilb, BUYNGL, 457);
+QV_AT_WORD(Equilb, SWLANG, 458);
+QV_AT_WORD(Equilb, SWLANG2, 459);
+QV_AT_WORD(Equilb, ZCGVAR, 460);
 
 // Each named member of the three modes is the same word as its member of MODREC(mode).
 QV_SAME_RECORD_WORD(TSURG, TSWAY, TYAW);
