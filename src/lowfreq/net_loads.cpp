@@ -146,7 +146,7 @@ float mooringMoment(float PSI) {
   return T;
 }
 
-// TORQUE's steps, each contribution also in `parts`.
+// The moment of TORQUE, each contribution also in `parts`.
 float yawMoment(float PSI, TorqueParts& parts) {
   const Tpcm& t = TPCM;
   const Equilb& q = EQUILB;

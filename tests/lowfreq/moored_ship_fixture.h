@@ -22,7 +22,6 @@
 namespace qv::testing_support {
 
 inline constexpr int kMooredShipPeriods = 21;
-inline constexpr float kDegPerRad = 57.2957764f;
 inline constexpr std::int32_t kCylinderWind = 0x555;     // wind model 5 in surge, sway and yaw
 inline constexpr std::int32_t kCylinderCurrent = 0x777;  // current model 7
 inline constexpr std::int32_t kUserDriftTable = 0x111;   // drift model 1

@@ -1,0 +1,52 @@
+// The slow-drift stage of a SALM run: the weathervane equilibria of the moored vessel and its
+// low-frequency motions.
+//
+// SLOMOR builds the wave grid and the wind-sea and swell spectra in WAVCOM, derives the hull plan
+// form, the auxiliary forces and the added-mass factors, and scans the vessel heading over a full
+// turn in NPHI intervals for the roots of the net yaw moment TORQUE. Each root is an equilibrium
+// (at most 30): stable when the moment falls through it, ranked by the running integral of the
+// moment over the scan; the one of largest energy is the most stable. There it takes the mean offset
+// and the surge stiffness from the statics' load-offset table, the surge energy table, the effective
+// masses and the three natural frequencies (surge, and the coupled sway-yaw pair about the mooring
+// point), the damping of each mode by source (still water, wind, current, wave drift and drift drag
+// of the sea and the swell) and the motion variance each excitation causes, and for the two sway-yaw
+// modes the square-law hull drag by the root of CUBIC.
+//
+// Runs once per data set, after the vessel-response pass 1 (RELRAOUP needs its work area), the
+// current profile (CURPROF_INIT) and the statics (STSALM: SOLVE, the load-offset table, G and
+// RHOAIR), and before the low-frequency report, which prints what it leaves in EQUILB, ERGCOM and
+// WAVCOM. Writes in the data set SIZE, EQLYAW (0 without a yaw table), WNDDEN (the wind density at
+// the surge frequency), CURDNY and CURDNZ; CURDEN stays the input constant.
+//
+// A mode whose natural frequency is 0 (no restoring stiffness: a flat table, no net force for the
+// sway-yaw pair, a spread mooring) keeps period 0, which the report shows as "N.A.", and zero
+// damping and variances; it gets no square-law step.
+#pragma once
+
+namespace qv {
+
+void SLOMOR();
+
+// The two natural frequencies [rad/s] of the vessel's sway and yaw coupled about the mooring point:
+// the square roots of the generalised eigenvalues of diag(q, p) against [[1, -sqrt r], [-sqrt r, 1]].
+// p = FTOT |YAWARM| / EMILO the pendulum term of the net force, q = WSURG^2 CMSRG / CMSWY the mooring
+// term, r = 1 / (1 + (TYGYR / YAWARM)^2) the share of the yaw inertia about the mooring point that
+// the arm carries. An eigenvalue not above 0 gives 0.
+void coupledSwayYaw(float p, float q, float r, float& low, float& high);
+
+// CYQTP X^3 + X^2 - VARYTP (EQUILB): the square-law damping equation of a sway-yaw mode, whose root
+// X in [0, 2 sqrt(VARYTP)] is the mode's amplitude with square-law damping.
+float CUBIC(float& X);
+
+// The current spectral densities at the three mode frequencies, each evaluated with the data set's
+// CURDEN as the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without
+// current.
+struct LowFrequencyDensities {
+  float currentSurge = 0.0f;
+  float currentSway = 0.0f;   // also in TPCM CURDNY
+  float currentYaw = 0.0f;    // also in TPCM CURDNZ
+  void reset() { *this = LowFrequencyDensities{}; }
+};
+extern LowFrequencyDensities lowFrequencyDensities;
+
+}  // namespace qv
