@@ -69,7 +69,7 @@ inline void setColumn(const std::vector<std::vector<LowElement>>& members, float
 
 // The load-offset table: the loads, the member angles at each (rows of NCON angles), the top's reach
 // as the offset, and the energy table with the stiffness of the interval that holds the mean load.
-inline void setLoadTable(std::initializer_list<float> loads, std::initializer_list<std::initializer_list<float>> angles,
+inline void setLoadTable(const std::vector<float>& loads, const std::vector<std::vector<float>>& angles,
                          float meanLoad) {
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
@@ -154,6 +154,23 @@ inline void setEquilibria(std::initializer_list<Equilibrium> roots, int mostStab
   q.VESANG = q.TANGLE(mostStable);
 }
 
+// A riser column of two elements (the lower one with moment output), a buoy of two (the lower one
+// with moment output) and a yoke of two (the inner one with moment output), over an anchor 10 ft up.
+inline void setThreeMemberColumn() {
+  setColumn({{{60.0f, 12.0f, 30.0f, 40.0f, 30.0f, 1}, {40.0f, 8.0f, 20.0f, 25.0f, 20.0f, 0}},
+             {{20.0f, 30.0f, 10.0f, 120.0f, 10.0f, 1}, {10.0f, 10.0f, 5.0f, 40.0f, 5.0f, 0}},
+             {{40.0f, 28.0f, 20.0f, 0.0f, 0.0f, 1}, {20.0f, 12.0f, 10.0f, 0.0f, 0.0f, 0}}},
+            10.0f);
+}
+
+// The loads of its table [kips] and its member angles at each [rad from the vertical]: the riser and
+// the buoy lean over as the load rises, the yoke lies near the horizontal.
+inline std::vector<float> threeMemberLoads() { return {0.0f, 20.0f, 40.0f, 70.0f, 110.0f, 160.0f, 220.0f, 300.0f}; }
+inline std::vector<std::vector<float>> threeMemberAngles() {
+  return {{0.000f, 0.000f, 1.300f}, {0.060f, 0.090f, 1.330f}, {0.115f, 0.170f, 1.355f}, {0.190f, 0.270f, 1.380f},
+          {0.275f, 0.380f, 1.405f}, {0.360f, 0.480f, 1.425f}, {0.445f, 0.570f, 1.445f}, {0.530f, 0.650f, 1.460f}};
+}
+
 // Three members (a riser column, a buoy, a yoke) in English units, three equilibria (the most
 // stable first, one unstable), wind, current, sea and swell, moment output on three elements, the
 // report to "LOWOUT.stxt".
@@ -173,20 +190,8 @@ inline void fullLowFrequencyRun() {
   t.PNDARM = 40.0f;
   t.YOKVES = 0.05f;
 
-  setColumn({{{60.0f, 12.0f, 30.0f, 40.0f, 30.0f, 1}, {40.0f, 8.0f, 20.0f, 25.0f, 20.0f, 0}},
-             {{20.0f, 30.0f, 10.0f, 120.0f, 10.0f, 1}, {10.0f, 10.0f, 5.0f, 40.0f, 5.0f, 0}},
-             {{40.0f, 28.0f, 20.0f, 0.0f, 0.0f, 1}, {20.0f, 12.0f, 10.0f, 0.0f, 0.0f, 0}}},
-            10.0f);
-  setLoadTable({0.0f, 20.0f, 40.0f, 70.0f, 110.0f, 160.0f, 220.0f, 300.0f},
-               {{0.000f, 0.000f, 1.300f},
-                {0.060f, 0.090f, 1.330f},
-                {0.115f, 0.170f, 1.355f},
-                {0.190f, 0.270f, 1.380f},
-                {0.275f, 0.380f, 1.405f},
-                {0.360f, 0.480f, 1.425f},
-                {0.445f, 0.570f, 1.445f},
-                {0.530f, 0.650f, 1.460f}},
-               95.0f);
+  setThreeMemberColumn();
+  setLoadTable(threeMemberLoads(), threeMemberAngles(), 95.0f);
   setEquilibria({{1, 0.35f, 0.45f, 95.0f, 120.0f}, {0, 2.1f, 2.0f, 60.0f, 35.0f}, {1, -2.8f, -2.95f, 130.0f, 80.0f}},
                 1);
   q.YAWARM = 400.0f;

@@ -335,16 +335,9 @@ TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
   for (const bool yaws : {true, false}) {
     SCOPED_TRACE(yaws ? "with yaw" : "without yaw");
     testing_support::fullLowFrequencyRun();
-    testing_support::setLoadTable({0.0f, 20.0f, 40.0f, 70.0f, 110.0f, 160.0f, 220.0f, 300.0f},
-                                  {{0.0f, 0.0f, 1.300f},
-                                   {0.0f, 0.0f, 1.330f},
-                                   {0.0f, 0.0f, 1.355f},
-                                   {0.0f, 0.0f, 1.380f},
-                                   {0.0f, 0.0f, 1.405f},
-                                   {0.0f, 0.0f, 1.425f},
-                                   {0.0f, 0.0f, 1.445f},
-                                   {0.0f, 0.0f, 1.460f}},
-                                  95.0f);
+    std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
+    for (auto& row : angles) row[0] = row[1] = 0.0f;
+    testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
     if (!yaws) {
       LowModeRecord& high = EQUILB.MODREC(3);
       high.VARTOT = high.VARWND = high.VARCUR = high.VARWAV = high.VARSWL = 0.0f;
@@ -364,16 +357,10 @@ TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
 // deviation is negative, in LOWCOM as in OUTPUT and PEKCOM; vertical and lateral ones are not.
 TEST_F(LowFrequencyReport, ATopMovingBackHasANegativeRadialDeviation) {
   testing_support::fullLowFrequencyRun();
-  testing_support::setLoadTable({0.0f, 20.0f, 40.0f, 70.0f, 110.0f, 160.0f, 220.0f, 300.0f},
-                                {{0.30f, 0.000f, 1.300f},
-                                 {0.29f, 0.090f, 1.330f},
-                                 {0.28f, 0.170f, 1.355f},
-                                 {0.27f, 0.270f, 1.380f},
-                                 {0.26f, 0.380f, 1.405f},
-                                 {0.25f, 0.480f, 1.425f},
-                                 {0.24f, 0.570f, 1.445f},
-                                 {0.23f, 0.650f, 1.460f}},
-                                95.0f);
+  // the riser leans back from 0.30 to 0.23 rad over the table, the top still moving out
+  std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
+  for (std::size_t J = 0; J < angles.size(); ++J) angles[J][0] = 0.30f - 0.01f * static_cast<float>(J);
+  testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
   TPCM.LOWMOT = 0;
   ConsoleCapture console;
   LOWPRT();
