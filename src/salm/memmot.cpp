@@ -461,16 +461,7 @@ void simpleDrag(float omega) {
   Dyncom& d = DYNCOM;
   d.PHIDOT = d.IMAG * d.DELPHI(1) * omega;
   d.THTDOT = d.IMAG * d.DELTHT(1) * omega;
-  const float FDCP[3] = {d.FDCP1, d.FDCP2, d.FDCP3};
-  const float TDCP[3] = {d.TDCP1, d.TDCP2, d.TDCP3};
-  const float FDCT[3] = {d.FDCT1, d.FDCT2, d.FDCT3};
-  const float TDCT[3] = {d.TDCT1, d.TDCT2, d.TDCT3};
-  for (int m = 1; m <= 3; ++m) {
-    d.FDP(m) = -d.PHIDOT * FDCP[m - 1];
-    d.TDP(m) = -d.PHIDOT * TDCP[m - 1];
-    d.FDT(m) = -d.THTDOT * FDCT[m - 1];
-    d.TDT(m) = d.THTDOT * TDCT[m - 1];
-  }
+  simplifiedDragForces();
 }
 
 // Step 9: the member angles at period I.
@@ -527,20 +518,38 @@ PeriodEnd solvePeriod(const Heading& h, int I) {
 
 // The debug listing of the heading set-up, with the chance to change SMPDRG.
 void debugListing(const Heading& h) {
-  Tpcm& t = TPCM;
   const Dyncom& d = DYNCOM;
-  const std::int32_t unit = t.EDUNIT;
+  const std::int32_t unit = TPCM.EDUNIT;
   writeRecord(unit, " SQDG, DRGF, DC, EXTAMP:" + fmtE(h.SQDG, 14, 6) + fmtE(h.DRGF, 14, 6) + fmtE(h.DC, 14, 6) +
                         fmtE(d.EXTAMP, 14, 6));
   writeRecord(unit, " CQDAMP, QT, P3, R3:" + fmtE(d.CQDAMP, 14, 6) + fmtE(h.qT, 14, 6) + fmtE(h.P3, 14, 6) +
                         fmtE(h.R3, 14, 6));
-  writeRecord(unit, " SMPDRG =" + fmtI(t.SMPDRG, 3));
-  WRTLIN("INPUT SMPDRG:", unit);
+  askSimplifiedDrag();
+}
+
+}  // namespace
+
+void askSimplifiedDrag() {
+  Tpcm& t = TPCM;
+  writeRecord(t.EDUNIT, " SMPDRG =" + fmtI(t.SMPDRG, 3));
+  WRTLIN("INPUT SMPDRG:", t.EDUNIT);
   std::int32_t scratch = 0;
   READI(t.SMPDRG, kKeyboardUnit, scratch);
 }
 
-}  // namespace
+void simplifiedDragForces() {
+  Dyncom& d = DYNCOM;
+  const float FDCP[3] = {d.FDCP1, d.FDCP2, d.FDCP3};
+  const float TDCP[3] = {d.TDCP1, d.TDCP2, d.TDCP3};
+  const float FDCT[3] = {d.FDCT1, d.FDCT2, d.FDCT3};
+  const float TDCT[3] = {d.TDCT1, d.TDCT2, d.TDCT3};
+  for (int m = 1; m <= 3; ++m) {
+    d.FDP(m) = -d.PHIDOT * FDCP[m - 1];
+    d.TDP(m) = -d.PHIDOT * TDCP[m - 1];
+    d.FDT(m) = -d.THTDOT * FDCT[m - 1];
+    d.TDT(m) = d.THTDOT * TDCT[m - 1];  // the transverse moment keeps the rate's sign
+  }
+}
 
 Complex DELFCN(Complex A, Complex B, float EM, float WN2, float W, Complex C) {
   return (A + B) / (EM * (Complex(WN2 - W * W) + W * C));

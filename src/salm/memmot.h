@@ -44,6 +44,14 @@ extern MemmotState memmotState;
 
 void MEMMOT();
 
+// The debug question of the member solvers: shows SMPDRG and reads a new value at "INPUT SMPDRG:"
+// (a blank reply keeps it).
+void askSimplifiedDrag();
+
+// The simplified member drag of DYNCOM from the angular rates PHIDOT and THTDOT of member 1 and the
+// linear coefficients FDCP1 ... TDCT3: FDP, TDP, FDT, TDT of members 1 to 3.
+void simplifiedDragForces();
+
 // Response of a single-degree-of-freedom system of mass EM and squared natural frequency WN2 at the
 // frequency W to the exciting moment A + B, with the damping term W C (C is i times a damping
 // rate): (A + B) / (EM (WN2 - W^2 + W C)). A zero denominator is not guarded.

@@ -119,8 +119,7 @@ void addSwells() {
 }
 
 // The weight of the response heading in hand in sea heading hd: 1 for the mean direction without
-// spreading; with spreading the sum over the spreading directions that fall on it of the Simpson
-// weight times the normalised cosine power (the sector's far edge, offset NA2, gets none).
+// spreading; with spreading the sum of the weights of the spreading directions that fall on it.
 float seaHeadingWeight(int hd) {
   const Tpcm& d = TPCM;
   const Himem& h = HIMEM;
@@ -128,13 +127,7 @@ float seaHeadingWeight(int hd) {
   if (wc.LEXP != 1) return wc.IRAO == h.IRAN(hd) ? 1.0f : 0.0f;
   float weight = 0.0f;
   for (int dir = 1; dir <= d.NA + 1; ++dir) {
-    if (h.INTGFL(dir, hd) != wc.IRAO) continue;
-    const int offset = dir - 1 - wc.NA2;
-    if (offset == wc.NA2) continue;
-    float simpson = 0.0f;
-    SEIVE(dir, 1, d.NA + 1, simpson);
-    const float angle = static_cast<float>(offset) * wc.DA * 180.0f / d.ANGSEC;
-    weight += wc.ANGNRM * simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
+    if (h.INTGFL(dir, hd) == wc.IRAO) weight += spreadingWeight(dir);
   }
   return weight;
 }
@@ -166,6 +159,18 @@ void addWindSea() {
 }
 
 }  // namespace
+
+float spreadingWeight(int dir) {
+  const Tpcm& d = TPCM;
+  const Wavcom& wc = WAVCOM;
+  if (dir < 1 || dir > d.NA + 1) return 0.0f;
+  const int offset = dir - 1 - wc.NA2;
+  if (offset == wc.NA2) return 0.0f;
+  float simpson = 0.0f;
+  SEIVE(dir, 1, d.NA + 1, simpson);
+  const float angle = static_cast<float>(offset) * wc.DA * 180.0f / d.ANGSEC;
+  return wc.ANGNRM * simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
+}
 
 void SMPIN2(const float* F, std::int32_t LOC) {
   Himem& h = HIMEM;

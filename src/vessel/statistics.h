@@ -22,6 +22,12 @@ namespace qv {
 // spectra of all heights are formed on the first call after pass 1 (WAVCOM LWVCMP 0) and reused.
 void STAT1();
 
+// The weight of spreading direction `dir` of a sea heading's fan (1 .. NA + 1, across the sector
+// ANGSEC from one edge to the other): the Simpson weight of the point times the cosine power of its
+// offset from the centre (offset NA2 gets none), normalised by ANGNRM; 0 outside the fan. TPCM NA,
+// ANGSEC, COSEXP and WAVCOM NA2, DA, ANGNRM as pass 1 sets them.
+float spreadingWeight(int dir);
+
 // Response moments of the operator column that starts at CXDUM(KCOL) in the wave spectrum at
 // RLDUM(IP): M0 into RLDUM(LOC), M2 into RLDUM(LOC + 1). With TPCM LCGFLG 1 the operator is referred
 // to the centre of gravity; forces and moments other than heave are turned from per unit wave slope

@@ -31,16 +31,21 @@ struct DynMember {
   float length, weight, cg, buoyancy, cb, gyradius, angle;
 };
 
-// The wave grid: `count` periods from `first` in steps of `step` [s], wave numbers at the depth.
-inline void setWaveGrid(int count, float first, float step) {
+// The wave grid: `count` periods from `first` in steps of `step` [s], wave numbers at the depth
+// for gravity g.
+inline void setWaveGrid(int count, float first, float step, float g = kFixtureG) {
   TPCM.NWP = count;
-  WAVCOM.G = kFixtureG;
+  WAVCOM.G = g;
+  WAVCOM.DT = step;
+  WAVCOM.NW = count - 1;
+  WAVCOM.TS = first;
+  WAVCOM.TL = first + step * static_cast<float>(count - 1);
   for (int i = 1; i <= count; ++i) {
     TPCM.T(i) = first + step * static_cast<float>(i - 1);
     WAVCOM.W(i) = 6.2831855f / TPCM.T(i);
     WAVCOM.W2(i) = WAVCOM.W(i) * WAVCOM.W(i);
     float Y = 0.0f;
-    WAVVEC(WAVCOM.W(i) * std::sqrt(TPCM.DEPTH / kFixtureG), Y);
+    WAVVEC(WAVCOM.W(i) * std::sqrt(TPCM.DEPTH / g), Y);
     WAVCOM.WVK(i) = Y / TPCM.DEPTH;
   }
 }
@@ -67,6 +72,7 @@ inline void setDynamicsColumn(const std::vector<DynMember>& members, std::int32_
   t.COFDMP = 1.0f;
   t.SEAHDG(1) = 30.0f;
   t.XSALM = 100.0f;
+  t.PNDARM = 20.0f;  // the arm of the yoke sides, where a test attaches by a yoke
 
   Solve& s = SOLVE;
   s.BCONV = t.DWATR / 1000.0f;

@@ -75,9 +75,13 @@ TEST_F(MemberMotions, TwoMemberAnglesReproduceTheYokePointMotion) {
     const std::complex<double> horizontal =
         std::complex<double>(m[0]) * std::cos(0.5) + std::complex<double>(m[1]) * std::sin(0.5);
     const std::complex<double> vertical = m[2];
-    const Complex p1 = OUTPUT.PHIMEM(i, 1), p2 = OUTPUT.PHIMEM(i, 2);
-    const std::complex<double> x = L1 * c1 * std::complex<double>(p1) + L2 * c2 * std::complex<double>(p2);
-    const std::complex<double> z = -(L1 * s1 * std::complex<double>(p1) + L2 * s2 * std::complex<double>(p2));
+    // The load solver refers the angles in phase to the base of member 1.
+    const double phaseLength = DYNCOM.CSLMWV * DYNCOM.RBASE(1, 1) + DYNCOM.SSLMWV * DYNCOM.RBASE(2, 1);
+    const std::complex<double> toBase = std::exp(std::complex<double>(0.0, -WAVCOM.WVK(i) * phaseLength));
+    const std::complex<double> p1 = std::complex<double>(OUTPUT.PHIMEM(i, 1)) * toBase;
+    const std::complex<double> p2 = std::complex<double>(OUTPUT.PHIMEM(i, 2)) * toBase;
+    const std::complex<double> x = L1 * c1 * p1 + L2 * c2 * p2;
+    const std::complex<double> z = -(L1 * s1 * p1 + L2 * s2 * p2);
     const double scale = std::abs(horizontal) + std::abs(vertical);
     EXPECT_LE(std::abs(x - horizontal), 1e-5 * scale) << x << " against " << horizontal;
     EXPECT_LE(std::abs(z - vertical), 1e-5 * scale) << z << " against " << vertical;
@@ -248,6 +252,7 @@ TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
       " >>> Computing Salm normal mode parameters...\n"
       " >>> Salm normal mode periods =  3.96,  4.30 seconds\n"
       "\n >>> Computing Salm wave-frequency motions for wave heading   17.19\n\n"
+      "\n >>> Computing Salm member loads for wave heading   17.19\n\n"
       "\n >>> Computing Salm wave-frequency motions for wave heading   45.84\n\n" +
       question + "  -4 needs a completed period; wave period 1 is the first\n"
       "\a\n Enter \"A\" to abort or Press <RETURN> to continue: " +
@@ -260,7 +265,9 @@ TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
       "  Enter -4 to quit with available  1 completed periods; otherwise...\n"
       "\a\n"
       " Enter \"A\" to abort or Press <RETURN> to continue: "
-      "\n >>> Computing Salm wave-frequency motions for wave heading   74.48\n\n";
+      "\n >>> Computing Salm member loads for wave heading   45.84\n\n"
+      "\n >>> Computing Salm wave-frequency motions for wave heading   74.48\n\n"
+      "\n >>> Computing Salm member loads for wave heading   74.48\n\n";
   EXPECT_EQ(screen, expected);
   EXPECT_EQ(unread, "");
   EXPECT_EQ(TPCM.NWP, 1);

@@ -1,0 +1,94 @@
+// Small runs of the attached-SALM stage for the report tests: three wave periods, one heading of
+// "YOKEMOT", one moment element, reports and plot file to their files.
+//
+//   englishHawserRun: the three-member column on a rigid hawser in English units, regular waves of
+//     8 ft height, response operators, a random sea on the heading, two-sigma statistics;
+//   metricYokeRun: the two-member column on a yoke turned 0.2 rad out of the SALM plane in metric
+//     units, a wave slope of 4 degrees, response spectra in a random sea and a swell, one-sigma
+//     statistics, the yoke's static side loads.
+#pragma once
+
+#include "dataset/tpcm_codes.h"
+#include "dynamics_fixtures.h"
+#include "yokemot_file.h"
+
+namespace qv::testing_support {
+
+// The element tables of the data set for the members of the fixture (one element per member),
+// as the member-load report walks them.
+inline void setElementTables(const std::vector<DynMember>& members) {
+  Tpcm& t = TPCM;
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    const int e = static_cast<int>(i) + 1;
+    t.TMASS(e) = members[i].weight;
+    t.CGSALM(e) = members[i].cg;
+    t.CBUOY(e) = members[i].cb;
+    t.GYRAD(e) = members[i].gyradius;
+  }
+}
+
+// The report switches and files shared by the runs.
+inline void reportEverything() {
+  Tpcm& t = TPCM;
+  t.IUNIT = 1;
+  t.IPLOTS = 1;
+  t.LPOSN = 1;
+  t.LANGLE = 1;
+  t.LODNET = 1;
+  t.ALLRAO = 1;  // LREG 1: the heading at the centre of the sea is reported
+  t.LRANDM = 1;
+  t.DURATN = 3.0f;
+  t.COFMAS = 1.0f;
+}
+
+inline void englishHawserRun() {
+  setDynamicsColumn(threeMembers(), kRigidHawser);
+  setElementTables(threeMembers());
+  reportEverything();
+  Tpcm& t = TPCM;
+  setWaveGrid(3, 6.0f, 2.0f);
+  const float sea[3] = {2.5f, 6.0f, 4.0f};  // [ft^2 s]
+  for (int i = 1; i <= 3; ++i) WAVCOM.WPSD(i) = sea[i - 1];
+  WAVCOM.TPK = 8.0f;
+  t.LMOMT(2) = 1;  // the element of member 2
+  t.NMOMT = 1;
+  t.ONETWO = 0;
+  YokeHeading h = smoothHeading(3, 1, 0.2f, 0);
+  h.IRANFG = 1;
+  writeYokemot({h});
+}
+
+inline void metricYokeRun() {
+  setDynamicsColumn(twoMembers(), kYoke);
+  setElementTables(twoMembers());
+  reportEverything();
+  Tpcm& t = TPCM;
+  t.NUNTS = 1;
+  t.DWATR = 1025.0f;
+  SOLVE.BCONV = 1.025f;
+  t.LSLPHT = 1;
+  t.SLPHT = 4.0f;  // wave slope [deg]
+  t.SPECFG = 1;
+  t.LSWELL = 1;
+  t.ONETWO = 1;
+  setWaveGrid(3, 6.0f, 2.0f, 9.8f);
+  const float sea[3] = {0.4f, 1.1f, 0.7f}, swell[3] = {0.0f, 0.3f, 0.9f};  // [m^2 s]
+  for (int i = 1; i <= 3; ++i) {
+    WAVCOM.WPSD(i) = sea[i - 1];
+    WAVCOM.SWLPSD(i) = swell[i - 1];
+  }
+  WAVCOM.TPK = 8.0f;
+  Equilb& e = EQUILB;
+  e.TANGLE(1) = 0.5f;  // the yoke 0.2 rad out of the SALM plane
+  e.YOKSLM = 0.2f;
+  e.FLTRL0 = 6.0f;
+  e.DELTA0 = 1.5f;
+  t.LMOMT(1) = 1;  // the element of member 1
+  t.NMOMT = 1;
+  YokeHeading h = smoothHeading(3, 1, 0.4f, 3);
+  h.IRANFG = 1;
+  h.ISWLFG = 1;
+  writeYokemot({h});
+}
+
+}  // namespace qv::testing_support

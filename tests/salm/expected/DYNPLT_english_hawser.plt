@@ -1,0 +1,155 @@
+    1
+   15
+    1
+PERIOD (SECONDS)
+ANGLE IN DEG.
+ANGLE RAOS (S.A./S.A.)
+    3
+    1
+      6.00
+      8.00
+     10.00
+      5.21
+      1.75
+      0.40
+MEMBER #  1
+    1
+PERIOD (SECONDS)
+ANGLE IN DEG.
+ANGLE RAOS (S.A./S.A.)
+    3
+    0
+      5.56
+      4.37
+      3.88
+MEMBER #  2
+    1
+PERIOD (SECONDS)
+ANGLE IN DEG.
+ANGLE RAOS (S.A./S.A.)
+    3
+    0
+      3.52
+      5.37
+      5.32
+MEMBER #  3
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      0.14
+      0.43
+      0.57
+MEMBER # 1, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      1.05
+      0.62
+      0.61
+MEMBER # 1, TOP
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      1.66
+      0.55
+      0.35
+MEMBER # 2, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      0.60
+      0.27
+      0.12
+MEMBER # 2, TOP
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      0.40
+      0.36
+      0.40
+MEMBER # 3, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      0.28
+      0.23
+      0.33
+MEMBER # 3, TOP
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      6.35
+      8.86
+      8.51
+MEMBER # 1, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      6.01
+      8.77
+      8.52
+MEMBER # 1, TOP
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+     10.29
+     11.66
+     11.18
+MEMBER # 2, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+     10.42
+     11.65
+     11.22
+MEMBER # 2, TOP
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      9.99
+     11.12
+     10.74
+MEMBER # 3, BOTTOM
+    1
+PERIOD (SECONDS)
+KIPS/FT
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      9.35
+      8.84
+      8.47
+MEMBER # 3, TOP

@@ -1,0 +1,105 @@
+    1
+   10
+    1
+PERIOD (SECONDS)
+ANGLE IN DEG.
+ANGLE RAOS (S.A./S.A.)
+    3
+    1
+      6.00
+      8.00
+     10.00
+      1.96
+      1.68
+      1.44
+MEMBER #  1
+    1
+PERIOD (SECONDS)
+ANGLE IN DEG.
+ANGLE RAOS (S.A./S.A.)
+    3
+    0
+      3.92
+      3.96
+      4.12
+MEMBER #  2
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      2.22
+      0.92
+      0.69
+MEMBER # 1, BOTTOM
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      1.44
+      0.51
+      0.60
+MEMBER # 1, TOP
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      1.70
+      0.63
+      1.69
+MEMBER # 2, BOTTOM
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
+    3
+    0
+      1.61
+      0.73
+      1.23
+MEMBER # 2, TOP
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      8.90
+     12.31
+      9.43
+MEMBER # 1, BOTTOM
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      8.97
+     12.33
+      9.65
+MEMBER # 1, TOP
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      8.67
+     12.05
+      9.64
+MEMBER # 2, BOTTOM
+    1
+PERIOD (SECONDS)
+M. TONS/METER
+ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
+    3
+    0
+      2.91
+      4.81
+      3.55
+MEMBER # 2, TOP
