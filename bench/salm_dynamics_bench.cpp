@@ -1,8 +1,10 @@
 // Timing of the attached-SALM wave-frequency stage on the three-member column of the tests: the
-// normal modes, then per heading the walk of "YOKEMOT" and the member motions over 20 periods with
-// the secant iteration of the drag, over three headings. The console is discarded and unattended
-// (no questions), the report goes to the console and there is no plot file, so that the computation
-// dominates. Built beside the tests, never run by them.
+// normal modes, then per heading the walk of "YOKEMOT", the member motions with the secant
+// iteration of the drag and the member loads, over three headings, and the statistics. The console
+// is discarded and unattended (no questions) and there is no plot file. BM_DYNSLM_ThreeHeadings: 20
+// periods, no report but the statistics; BM_DYNSLM_ThreeHeadingsLoadsAndReports: 41 periods in a
+// random sea, every element a moment element (with "MOMDAT"), every report of every heading to the
+// discarded console. Built beside the tests, never run by them.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "../tests/salm/dynamics_fixtures.h"
 #include "platform/units.h"
@@ -23,7 +26,6 @@
 
 namespace {
 
-constexpr int kPeriods = 20;
 constexpr int kHeadings = 3;
 
 // An output buffer that drops everything.
@@ -33,21 +35,39 @@ class Discard : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-void threeMemberColumnQuiet() {
+void threeMemberColumnQuiet(int periods, bool loadsAndReports) {
   qv::testing_support::threeMemberColumn();
-  qv::testing_support::setWaveGrid(kPeriods, 4.0f, 0.5f);
+  qv::testing_support::setWaveGrid(periods, 4.0f, 0.5f);
   qv::TPCM.EDUNIT = qv::kDiagnosticsUnit;  // no pauses, no questions
   qv::TPCM.IUNIT = qv::kScreenUnit;
+  if (!loadsAndReports) return;
+  qv::Tpcm& t = qv::TPCM;
+  const std::vector<qv::testing_support::DynMember> members = qv::testing_support::threeMembers();
+  t.NMOMT = 3;
+  for (int e = 1; e <= 3; ++e) {
+    const qv::testing_support::DynMember& m = members[static_cast<std::size_t>(e - 1)];
+    t.LMOMT(e) = 1;
+    t.TMASS(e) = m.weight;
+    t.CGSALM(e) = m.cg;
+    t.CBUOY(e) = m.cb;
+    t.GYRAD(e) = m.gyradius;
+  }
+  t.LRANDM = 1;
+  t.DURATN = 3.0f;
+  t.LPOSN = t.LANGLE = t.LODNET = 1;
+  t.ALLRAO = t.PRNRAO = 1;  // every heading reported
+  for (int i = 1; i <= periods; ++i) qv::WAVCOM.WPSD(i) = 1.0f;
 }
 
-// "YOKEMOT" of three headings of smooth yoke motions, through the program's record layer.
-void writeMotionFile() {
+// "YOKEMOT" of three headings of smooth yoke motions on the random sea, through the program's record
+// layer.
+void writeMotionFile(int periods) {
   using qv::Complex;
   qv::RHOPEN("YOKEMOT", qv::kUnformatted, qv::kFresh, 0, qv::kYokeMotionUnit, "BENCH", qv::kScreenUnit, 0);
   for (int h = 0; h < kHeadings; ++h) {
     const std::int32_t headings = kHeadings, none = 0, random = 1;
     (void)qv::writeUnformatted(qv::kYokeMotionUnit, headings, none, none, random, 0.6f * static_cast<float>(h));
-    for (int i = 1; i <= kPeriods; ++i) {
+    for (int i = 1; i <= periods; ++i) {
       const float a = 0.05f * static_cast<float>(i + h);
       const Complex record[6] = {{0.8f - a, 0.3f * a}, {0.2f + 0.5f * a, -0.1f}, {0.4f, 0.2f - a},
                                  {0.004f * a, 0.002f}, {-0.003f, 0.001f * a}, {0.001f, -0.002f * a}};
@@ -57,7 +77,8 @@ void writeMotionFile() {
   qv::HCLOSE(qv::kYokeMotionUnit, "YOKEMOT", "BENCH", qv::kScreenUnit);
 }
 
-void BM_DYNSLM_ThreeHeadings(benchmark::State& state) {
+// DYNSLM in a fresh temporary folder, the column set afresh before every run.
+void runDynamics(benchmark::State& state, int periods, bool loadsAndReports) {
   std::string folder = (std::filesystem::temp_directory_path() / "qvbench-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) {
     state.SkipWithError("no temporary folder");
@@ -69,19 +90,24 @@ void BM_DYNSLM_ThreeHeadings(benchmark::State& state) {
   std::ostream out(&discard);
   std::istringstream in;
   qv::setConsole(&in, &out);
-  threeMemberColumnQuiet();
-  writeMotionFile();
+  threeMemberColumnQuiet(periods, loadsAndReports);
+  writeMotionFile(periods);
   for (auto _ : state) {
     state.PauseTiming();
-    threeMemberColumnQuiet();
+    threeMemberColumnQuiet(periods, loadsAndReports);
     state.ResumeTiming();
     qv::DYNSLM();
-    benchmark::DoNotOptimize(qv::OUTPUT.PHIMEM(kPeriods, 3));
+    benchmark::DoNotOptimize(qv::OUTPUT.NETAXL(periods, 1));
   }
   qv::setConsole(nullptr, nullptr);
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(folder);
 }
+
+void BM_DYNSLM_ThreeHeadings(benchmark::State& state) { runDynamics(state, 20, false); }
 BENCHMARK(BM_DYNSLM_ThreeHeadings)->Unit(benchmark::kMicrosecond);
+
+void BM_DYNSLM_ThreeHeadingsLoadsAndReports(benchmark::State& state) { runDynamics(state, 41, true); }
+BENCHMARK(BM_DYNSLM_ThreeHeadingsLoadsAndReports)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -142,7 +142,6 @@ TEST_F(DynamicsDriver, RunFlags) {
     t.LEXTND = c.LEXTND;
     t.ALLRAO = 1;
     t.PRNRAO = 1;
-    t.IUNIT = 1;  // the member-response report to its file, without pauses
     testing_support::writeYokemot({testing_support::smoothHeading(t.NWP, 1, 0.2f, 0)});
     ASSERT_EQ(run(), -1) << screen;
     EXPECT_EQ(OUTPUT.SPRDFG, c.SPRDFG);

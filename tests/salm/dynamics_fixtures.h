@@ -4,8 +4,8 @@
 // The three-member column stands fully submerged in 60 ft of water (English units), one element per
 // member, at the angles 0.2, 0.5 and 1.2 rad from the vertical whatever the load (the angle table
 // is flat), so that its static moment coefficients are C1 = -900, C2 = -400, C3 = -150. It is
-// attached by a rigid hawser (the yoke out of the SALM plane only where a test says so), reports to
-// the console and asks nothing more than a test types.
+// attached by a rigid hawser (the yoke out of the SALM plane only where a test says so), writes its
+// reports to their files (without pauses) and asks nothing more than a test types.
 #pragma once
 
 #include <cmath>
@@ -62,7 +62,7 @@ inline void setDynamicsColumn(const std::vector<DynMember>& members, std::int32_
   Tpcm& t = TPCM;
   t.CREATR = 11;
   t.EDUNIT = kScreenUnit;
-  t.IUNIT = kScreenUnit;
+  t.IUNIT = 1;  // the reports to their files
   t.IARCO = iarco;
   t.NUMTAB = 2;
   t.DEPTH = 60.0f;

@@ -6,9 +6,14 @@
 //   metricYokeRun: the two-member column on a yoke turned 0.2 rad out of the SALM plane in metric
 //     units, a wave slope of 4 degrees, response spectra in a random sea and a swell, one-sigma
 //     statistics, the yoke's static side loads.
+// Both carry the low-frequency deviations and peaks the low-frequency report would have left.
 #pragma once
 
 #include "dataset/tpcm_codes.h"
+#include "platform/units.h"
+#include "salm/dynslm.h"
+#include "salm/pekcom.h"
+#include "support/console_capture.h"
 #include "dynamics_fixtures.h"
 #include "yokemot_file.h"
 
@@ -27,6 +32,36 @@ inline void setElementTables(const std::vector<DynMember>& members) {
   }
 }
 
+// What the low-frequency report leaves for the statistics: deviations of one and peaks of three
+// times simple values, distinct per load point, component, member and moment point.
+inline void lowFrequencyResults() {
+  Output& o = OUTPUT;
+  Pekcom& p = PEKCOM;
+  for (int j = 1; j <= kLowLoadPoints; ++j) {
+    for (int c = 1; c <= 3; ++c) {
+      o.FSIGLF(j, c) = 0.5f * static_cast<float>(j) + 0.2f * static_cast<float>(c);
+      p.FSIGLP(j, c) = 3.0f * o.FSIGLF(j, c);
+    }
+  }
+  for (int m = 1; m <= 6; ++m) {
+    o.ASIGLF(m) = 0.01f * static_cast<float>(m);
+    o.TSIGLF(m) = 0.005f * static_cast<float>(m);
+    p.ASIGLP(m) = 3.0f * o.ASIGLF(m);
+    p.TSIGLP(m) = 3.0f * o.TSIGLF(m);
+  }
+  for (int k = 1; k <= 21; ++k) {
+    o.RSIGLF(k) = 0.3f * static_cast<float>(k);
+    p.RSIGLP(k) = 3.0f * o.RSIGLF(k);
+  }
+  for (int q = 1; q <= kMomentPoints; ++q) {
+    for (int c = 1; c <= 5; ++c) {
+      o.MSIGLF(q, c) = 2.0f * static_cast<float>(c);
+      o.STMOM(q, c) = 10.0f * static_cast<float>(c) + static_cast<float>(q);
+      p.MSIGLP(q, c) = 3.0f * o.MSIGLF(q, c);
+    }
+  }
+}
+
 // The report switches and files shared by the runs.
 inline void reportEverything() {
   Tpcm& t = TPCM;
@@ -39,6 +74,7 @@ inline void reportEverything() {
   t.LRANDM = 1;
   t.DURATN = 3.0f;
   t.COFMAS = 1.0f;
+  lowFrequencyResults();
 }
 
 inline void englishHawserRun() {
@@ -89,6 +125,19 @@ inline void metricYokeRun() {
   h.IRANFG = 1;
   h.ISWLFG = 1;
   writeYokemot({h});
+}
+
+// The English hawser run done with its reports to their files, then the console set to take the
+// reports written again: the exit status of a stop (-1 when the run returned).
+inline int englishHawserRunDoneForTheConsole() {
+  englishHawserRun();
+  int status = -1;
+  {
+    ConsoleCapture quiet;
+    status = stopStatus([] { DYNSLM(); });
+  }
+  TPCM.IUNIT = kScreenUnit;
+  return status;
 }
 
 }  // namespace qv::testing_support

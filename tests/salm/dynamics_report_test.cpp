@@ -1,6 +1,7 @@
 // The reports of the wave-frequency stage: whole small runs compared with reviewed expected files
-// (section VII in "DYNOUT.stxt", with the member-load pages, and its plot records "DYNPLT.plt"; the
-// expected files of tests/salm/expected/ were read once against the layout of every page); the wave
+// (section VII in "DYNOUT.stxt", with the member-load pages, its plot records "DYNPLT.plt" and
+// sections IX to XI in "RANOUT.stxt"; the expected files of tests/salm/expected/ were read once
+// against the layout of every page); the wave
 // pages against linear wave theory solved in the test; the static rows against the rotation they
 // stand for; the way back through the tables on the console.
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ TEST_P(DynamicsReport, WritesTheExpectedReportsAndPlotFile) {
   ASSERT_EQ(testing_support::stopStatus([] { DYNSLM(); }), -1) << console.screen();
   EXPECT_EQ(readFileText("DYNOUT.stxt"), expectedFile(std::string("DYNOUT_") + c.name + ".stxt"));
   EXPECT_EQ(readFileText("DYNPLT.plt"), expectedFile(std::string("DYNPLT_") + c.name + ".plt"));
+  EXPECT_EQ(readFileText("RANOUT.stxt"), expectedFile(std::string("RANOUT_") + c.name + ".stxt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, DynamicsReport,
@@ -238,13 +240,8 @@ TEST_F(SectionSeven, BackRepliesOnTheConsoleFollowTheTables) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     testing_support::TempDir dir;
-    testing_support::englishHawserRun();
-    {
-      testing_support::ConsoleCapture quiet;
-      ASSERT_EQ(testing_support::stopStatus([] { DYNSLM(); }), -1) << quiet.screen();
-    }
+    ASSERT_EQ(testing_support::englishHawserRunDoneForTheConsole(), -1);
     Tpcm& t = TPCM;
-    t.IUNIT = kScreenUnit;
     t.IPLOTS = 0;
     t.LPOSN = c.LPOSN;
     t.LANGLE = c.LANGLE;

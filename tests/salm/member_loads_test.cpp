@@ -54,7 +54,6 @@ void seaHeadingFile(float heading = 0.2f) {
 TEST_F(MemberLoads, VarianceOfAConstantResponseIsItsSquareTimesTheSeaMoments) {
   testing_support::threeMemberColumn();
   testing_support::setWaveGrid(7, 4.0f, 1.0f);
-  TPCM.IUNIT = 1;
   seaHeadingFile();
   ASSERT_EQ(run(), -1) << screen;
 
@@ -94,7 +93,6 @@ TEST_F(MemberLoads, HeadingTakesTheWeightOfItsPointOfTheSpreadingFan) {
     SCOPED_TRACE(std::to_string(c.seaHeading) + " / " + std::to_string(c.waveHeading));
     testing_support::threeMemberColumn();
     Tpcm& t = TPCM;
-    t.IUNIT = 1;
     t.ALLRAO = 1;
     t.LRANDM = 1;
     t.LSPRED = 1;
@@ -224,7 +222,6 @@ void balancedColumn(std::int32_t iarco) {
   testing_support::setDynamicsColumn(members, iarco);
   testing_support::setElementTables(members);
   Tpcm& t = TPCM;
-  t.IUNIT = 1;
   t.NMOMT = 3;
   for (int e = 1; e <= 3; ++e) t.LMOMT(e) = 1;
   seaHeadingFile();

@@ -267,7 +267,8 @@ TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
       " Enter \"A\" to abort or Press <RETURN> to continue: "
       "\n >>> Computing Salm member loads for wave heading   45.84\n\n"
       "\n >>> Computing Salm wave-frequency motions for wave heading   74.48\n\n"
-      "\n >>> Computing Salm member loads for wave heading   74.48\n\n";
+      "\n >>> Computing Salm member loads for wave heading   74.48\n\n"
+      "\n >>> Outputting irregular wave/peak load data...\n\n";
   EXPECT_EQ(screen, expected);
   EXPECT_EQ(unread, "");
   EXPECT_EQ(TPCM.NWP, 1);
