@@ -57,7 +57,6 @@ struct HeadingTerms {
   float PHSLEN = 0.0f;  // distance of the base of member 1 along the wave direction [ft | m]
   float DRAGCF = 0.0f;  // scale of the drag forces of WAVFOR
   float U2 = 0.0f;      // squared current speed [ft^2/s^2 | m^2/s^2]
-  float cosYoke = 0.0f, sinYoke = 0.0f;
   // In-plane inertia of the members about the lower joints and their coupling terms.
   float M1 = 0.0f, M2 = 0.0f, M3 = 0.0f, C21 = 0.0f, C31 = 0.0f, C32 = 0.0f;
   float P21 = 0.0f, P31 = 0.0f, P32 = 0.0f, P33 = 0.0f, S21 = 0.0f, S31 = 0.0f, S32 = 0.0f;
@@ -115,8 +114,6 @@ HeadingTerms headingTerms() {
   h.U2 = U * U;
   d.CSLMWV = std::cos(d.SLMWAV);
   d.SSLMWV = std::sin(d.SLMWAV);
-  h.cosYoke = std::cos(d.YOKWAV);
-  h.sinYoke = std::sin(d.YOKWAV);
 
   const auto& M = sv.CNMASS;
   const auto& AB = sv.ADMBCY;
@@ -200,22 +197,6 @@ void chooseAlignment(HeadingTerms& h) {
   std::int32_t answer = 0;
   ABORT0(unit, kKeyboardUnit, answer);
   if (answer != 0 || unit == kDiagnosticsUnit) silentStop(kRoutine);
-}
-
-// WAVFOR for member m at wave number k: the wave part (mode 0) into SHMOM1 or the drag part (mode 1)
-// into SHMOM2, the moment elements of the member recorded under `count`.
-void memberForces(const HeadingTerms& h, int m, int IW, float k, float omega, std::int32_t mode, float amplitude,
-                  float dragAmplitude, std::int32_t& count) {
-  const Tpcm& t = TPCM;
-  const Solve& sv = SOLVE;
-  Dyncom& d = DYNCOM;
-  const bool top = m == h.N;
-  const float kx = k * (top ? h.cosYoke : d.CSLMWV);
-  const float ky = k * (top ? h.sinYoke : d.SSLMWV);
-  WAVFOR(&d.RBASE(1, m), sv.JELEM.data(), m, t.SLEN.data(), &d.DRMEM(1, m), kx, ky, k, t.DEPTH, t.NBUG, t.EDUNIT,
-         t.BUOY.data(), sv.IFIRST, IW, OUTPUT.EQCOS.data(), OUTPUT.EQSIN.data(), d.CFORCE.data(), d.CMOMT.data(),
-         t.WETYOK, mode, d.DELPHI.data(), d.DELTHT.data(), omega, d.BASVL1.data(), h.U2, 5, amplitude, dragAmplitude,
-         t.LMOMT.data(), (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), count, 1, t.COFMST.data(), t.COFDMT.data());
 }
 
 // The simplified drag: the member drag forces from the linear coefficients and the angular rates of
@@ -418,7 +399,7 @@ void periodLoads(const HeadingTerms& h, int IW) {
     d.DELPHI(m) = o.PHIMEM(IW, m);
     d.DELTHT(m) = o.THTMEM(IW, m) / s(m);
     if (waves) {
-      memberForces(h, m, IW, k, omega, 0, 0.0f, 0.0f, waveCount);
+      memberWaveForces(m, IW, k, omega, 0, 0.0f, 0.0f, h.U2, 1, waveCount);
       d.PARWV(m) = d.CFORCE(3);
       d.PRPWV(m) = d.CFORCE(1);
       d.TRANF(m) = d.CFORCE(2);
@@ -426,7 +407,7 @@ void periodLoads(const HeadingTerms& h, int IW) {
       d.TMOM(m) = d.CMOMT(2);
     }
     if (t.SMPDRG == 0) {
-      memberForces(h, m, IW, k, omega, 1, d.EXTAMP, dragAmplitude, dragCount);
+      memberWaveForces(m, IW, k, omega, 1, d.EXTAMP, dragAmplitude, h.U2, 1, dragCount);
       // The next member sees the velocity of this member's top.
       const Complex iwL = d.IMAG * omega * L(m);
       d.BASVL1(1) += iwL * d.DELPHI(m) * c(m);

@@ -48,8 +48,6 @@ struct Heading {
   float DRGF = 0.0f;       // scale of the drag moments of WAVFOR
   float DC = 0.0f;         // scale of the linear drag-damping coefficients
   float VC2 = 0.0f;        // squared current speed [ft^2/s^2 | m^2/s^2]
-  float cosYoke = 0.0f;    // cosine of the wave direction relative to the yoke (the top member)
-  float sinYoke = 0.0f;
   // Three members: drag sums and the geometry of the yoke-motion terms.
   float P3 = 0.0f, R3 = 0.0f, TQ2 = 0.0f, TQ3 = 0.0f, qT = 0.0f;
   float q = 0.0f, u = 0.0f, v = 0.0f, k1 = 0.0f, k2 = 0.0f;
@@ -131,18 +129,8 @@ void slopeAmplitude(float k) {
 // CMOMT. The element records of the moment table are not kept here: the load solver makes its own.
 void memberLoad(const Heading& h, int M, float k, float omega, int I, std::int32_t drag, float amplitude,
                 float dragAmplitude) {
-  const Tpcm& t = TPCM;
-  const Solve& s = SOLVE;
-  Dyncom& d = DYNCOM;
-  const bool top = M == s.NCON;
-  const float kx = k * (top ? h.cosYoke : d.CSLMWV);
-  const float ky = k * (top ? h.sinYoke : d.SSLMWV);
   std::int32_t records = 0;
-  WAVFOR(&d.RBASE(1, M), s.JELEM.data(), M, t.SLEN.data(), &d.DRMEM(1, M), kx, ky, k, t.DEPTH, t.NBUG, t.EDUNIT,
-         t.BUOY.data(), s.IFIRST, I, OUTPUT.EQCOS.data(), OUTPUT.EQSIN.data(), d.CFORCE.data(), d.CMOMT.data(),
-         t.WETYOK, drag, d.DELPHI.data(), d.DELTHT.data(), omega, d.BASVL1.data(), h.VC2, kKeyboardUnit, amplitude,
-         dragAmplitude, t.LMOMT.data(), (drag == 0 ? d.SHMOM1 : d.SHMOM2).data(), records, 0, t.COFMST.data(),
-         t.COFDMT.data());
+  memberWaveForces(M, I, k, omega, drag, amplitude, dragAmplitude, h.VC2, 0, records);
 }
 
 // Step 7: the exciting moments at period I (wave number k, squared frequency Omega2 of the analysis):
@@ -529,6 +517,21 @@ void debugListing(const Heading& h) {
 
 }  // namespace
 
+void memberWaveForces(int M, int IW, float k, float omega, std::int32_t mode, float amplitude, float dragAmplitude,
+                      float VC2, std::int32_t record, std::int32_t& count) {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  Dyncom& d = DYNCOM;
+  const bool top = M == s.NCON;  // the top member lies in the yoke's direction
+  const float kx = k * (top ? std::cos(d.YOKWAV) : d.CSLMWV);
+  const float ky = k * (top ? std::sin(d.YOKWAV) : d.SSLMWV);
+  WAVFOR(&d.RBASE(1, M), s.JELEM.data(), M, t.SLEN.data(), &d.DRMEM(1, M), kx, ky, k, t.DEPTH, t.NBUG, t.EDUNIT,
+         t.BUOY.data(), s.IFIRST, IW, OUTPUT.EQCOS.data(), OUTPUT.EQSIN.data(), d.CFORCE.data(), d.CMOMT.data(),
+         t.WETYOK, mode, d.DELPHI.data(), d.DELTHT.data(), omega, d.BASVL1.data(), VC2, kKeyboardUnit, amplitude,
+         dragAmplitude, t.LMOMT.data(), (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), count, record, t.COFMST.data(),
+         t.COFDMT.data());
+}
+
 void askSimplifiedDrag() {
   Tpcm& t = TPCM;
   writeRecord(t.EDUNIT, " SMPDRG =" + fmtI(t.SMPDRG, 3));
@@ -582,8 +585,6 @@ void MEMMOT() {
                     fmtF(o.WAVDIR * kDegreesPerRadian, 7, 2));
   d.CSLMWV = std::cos(d.SLMWAV);
   d.SSLMWV = std::sin(d.SLMWAV);
-  h.cosYoke = std::cos(d.YOKWAV);
-  h.sinYoke = std::sin(d.YOKWAV);
 
   headingCoefficients(h);
   if (t.NBUG != 0) debugListing(h);

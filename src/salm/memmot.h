@@ -44,6 +44,15 @@ extern MemmotState memmotState;
 
 void MEMMOT();
 
+// WAVFOR for member M of the attached column at period IW (wave number k, frequency omega [rad/s]),
+// the top member in the yoke's wave direction YOKWAV, the others in the SALM plane's CSLMWV, SSLMWV:
+// the wave part (mode 0, moment table SHMOM1) or the drag part (mode 1, SHMOM2, at the member motions
+// DELPHI, DELTHT and the base velocity BASVL1, at the amplitudes given) into CFORCE and CMOMT of
+// DYNCOM, with the squared current speed VC2. With `record` set the member's moment elements are
+// recorded in the table, counted on from `count`.
+void memberWaveForces(int M, int IW, float k, float omega, std::int32_t mode, float amplitude, float dragAmplitude,
+                      float VC2, std::int32_t record, std::int32_t& count);
+
 // The debug question of the member solvers: shows SMPDRG and reads a new value at "INPUT SMPDRG:"
 // (a blank reply keeps it).
 void askSimplifiedDrag();
