@@ -11,9 +11,7 @@
 #include "hull/semi/semi.h"
 #include "hull/semi/semi_common.h"
 #include "hull/semi/simcom.h"
-#include "platform/units.h"
-#include "util/captions.h"
-#include "util/console_io.h"
+#include "hull/summary_page.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
 
@@ -22,61 +20,20 @@ namespace qv {
 namespace {
 
 using semi::kTwoPi;
-
-void line(std::string_view text) { writeRecord(TPCM.IUNIT, text); }
-
-void emptyLines(int count) {
-  for (int i = 0; i < count; ++i) line("");
-}
-
-// A unit caption, all 8 characters.
-std::string caption(std::int32_t code) {
-  Text<8> text;
-  CAPUN(text, code);
-  return std::string(text.view());
-}
-
-// A new page and its three-line box: the border, the title line (79 characters), the border.
-void startPage(std::string_view title) {
-  PAGE(TPCM.IUNIT, TPCM.EDUNIT, 1, kPrinterUnit);
-  const std::string border = fmtX(3) + "**" + fmtX(72) + "**";
-  line(border);
-  line(title);
-  line(border);
-}
-
-// A section heading with `around` empty lines before and after it.
-void heading(std::string_view text, int around) {
-  emptyLines(around);
-  line(fmtX(5) + std::string(text));
-  emptyLines(around);
-}
-
-// A line of page I: the label and its dots up to column 54, the value (F10.2) and the unit text,
-// which carries its own leading blank.
-void valueLine(std::string_view label, float value, std::string_view unitText) {
-  std::string text = fmtX(15) + std::string(label);
-  text.resize(54, '.');
-  line(text + fmtF(value, 10, 2) + std::string(unitText));
-}
+using summary_page::caption;
+using summary_page::emptyLines;
+using summary_page::heading;
+using summary_page::line;
+using summary_page::pageWanted;
+using summary_page::startPage;
+using summary_page::valueLine;
 
 // A unit word in its 8 characters.
-std::string unitWord(std::string_view word) {
-  std::string text(word);
-  text.resize(8, ' ');
-  return text;
-}
+std::string unitWord(std::string_view word) { return summary_page::padded(word, 8); }
 
 // A line of page II: the 40-character label with its dots, the value (F7.1), a blank and the unit.
 void periodLine(std::string_view label, float value, std::string_view unit) {
   line(fmtX(15) + std::string(label) + fmtF(value, 7, 1) + " " + unitWord(unit));
-}
-
-// On the console: the pause; a reply of -1 or less asks for the page again.
-bool pageWanted() {
-  if (TPCM.IUNIT != TPCM.EDUNIT) return false;
-  PRSRET(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
-  return TPCM.LBACK <= -1;
 }
 
 // The unit texts of page I, each after its blank.
@@ -204,15 +161,9 @@ void writePageTwo() {
   const Tpcm& t = TPCM;
   const Himem& h = HIMEM;
   const Simcom& m = SIMCOM;
-  std::string linearUnit = " PROBLEM here!";
-  std::string rotationalUnit = " PROBLEM here!";
-  if (t.NUNTS == 0) {
-    linearUnit = " k.lb/(ft/sec)";
-    rotationalUnit = " ft*kip/(rad/sec)";
-  } else if (t.NUNTS == 1) {
-    linearUnit = " m.ton/(m/sec)";
-    rotationalUnit = " m.ton*m./(rad/sec)";
-  }
+  const summary_page::DampingUnits units = summary_page::dampingUnits();
+  const std::string& linearUnit = units.linear;
+  const std::string& rotationalUnit = units.angular;
   const std::string length = caption(t.NUNTS);
 
   startPage("   ***************  II.  UNMOORED VESSEL MOTION CHARACTERISTICS  **************");

@@ -1,0 +1,99 @@
+#include "hull/summary_page.h"
+
+#include "dataset/tpcm.h"
+#include "platform/units.h"
+#include "util/captions.h"
+#include "util/console_io.h"
+#include "util/fortran_format.h"
+
+namespace qv::summary_page {
+
+void line(std::string_view text) { writeRecord(TPCM.IUNIT, text); }
+
+void emptyLines(int count) {
+  for (int i = 0; i < count; ++i) line("");
+}
+
+std::string caption(std::int32_t code) {
+  Text<8> text;
+  CAPUN(text, code);
+  return std::string(text.view());
+}
+
+std::string padded(std::string_view text, std::size_t width) {
+  std::string out(text.substr(0, width));
+  out.resize(width, ' ');
+  return out;
+}
+
+void startPage(std::string_view title) {
+  PAGE(TPCM.IUNIT, TPCM.EDUNIT, 1, kPrinterUnit);
+  const std::string border = fmtX(3) + "**" + fmtX(72) + "**";
+  line(border);
+  line(title);
+  line(border);
+}
+
+void heading(std::string_view text, int around) {
+  emptyLines(around);
+  line(fmtX(5) + std::string(text));
+  emptyLines(around);
+}
+
+void valueLine(std::string_view label, float value, std::string_view unitText) {
+  std::string text = fmtX(15) + std::string(label);
+  text.resize(54, '.');
+  line(text + fmtF(value, 10, 2) + std::string(unitText));
+}
+
+DampingUnits dampingUnits() {
+  switch (TPCM.NUNTS) {
+    case 0:
+      return {" k.lb/(ft/sec)", " ft*kip/(rad/sec)"};
+    case 1:
+      return {" m.ton/(m/sec)", " m.ton*m./(rad/sec)"};
+    default:
+      return {" PROBLEM here!", " PROBLEM here!"};
+  }
+}
+
+bool pageWanted() {
+  if (TPCM.IUNIT != TPCM.EDUNIT) return false;
+  PRSRET(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
+  return TPCM.LBACK <= -1;
+}
+
+void siteLines() {
+  const Tpcm& t = TPCM;
+  // "LBS/CUBIC FOOT " or "KGW/CUBIC METER".
+  const std::string cubicWord = t.NUNTS == 0 ? std::string("FOOT ") : caption(t.NUNTS).substr(0, 5);
+  valueLine("WATER DEPTH ", t.DEPTH, " " + caption(t.NUNTS));
+  valueLine("WATER DENSITY ", t.DWATR, " " + caption(t.NUNTS + 6).substr(0, 3) + "/CUBIC " + cubicWord);
+}
+
+void vesselLines(float VTCRR, float VTCRP, float GML, float GMT) {
+  const Tpcm& t = TPCM;
+  const std::string length = " " + caption(t.NUNTS);
+  valueLine("DISPLACEMENT ", t.TDISPL, " " + caption(t.NUNTS + 4));
+  valueLine("WATER PLANE AREA ", t.TAWP, " SQUARE " + caption(t.NUNTS));
+  valueLine("VERTICAL (Z) KB ", t.VKB, length);
+  valueLine("DRAFT ", t.TDRAFT, length);
+  line("");
+  valueLine("VERTICAL (Z) KG ", t.VKG, length);
+  valueLine("NATURAL ROLL CENTER (VKR) ", VTCRR, length);
+  valueLine("NATURAL PITCH CENTER (VKP) ", VTCRP, length);
+  line("");
+  valueLine("PITCH GYRADIUS ", t.TPGYR, length);
+  valueLine("ROLL GYRADIUS ", t.TRGYR, length);
+  valueLine("YAW GYRADIUS ", t.YGYR, length);
+  line("");
+  valueLine("LONGITUDINAL GM (GML) ", GML, length);
+  valueLine("LONGITUDINAL KM (KML) ", t.VKML, length);
+  valueLine("LONGITUDINAL IWP/DELTA ", t.VKML - t.VKB, length);
+  line("");
+  valueLine("TRANSVERSE GM (GMT) ", GMT, length);
+  valueLine("TRANSVERSE KM (KMT) ", t.VKMT, length);
+  valueLine("TRANSVERSE IWP/DELTA ", t.VKMT - t.VKB, length);
+}
+
+}  // namespace qv::summary_page
