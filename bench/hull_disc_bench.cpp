@@ -2,15 +2,20 @@
 // fibre rope with a cubic strain law, chain on the seabed, all with drag), fairleads 50 ft out at
 // 30 deg steps, 300 ft above their anchors, tables of 90 points; one surge amplitude of 5 ft at
 // 0.6 rad/s, every line through the dynamic line model. The disc characteristics call it once per
-// motion and pass of their iteration and 89 times for the surge work table. Built beside the tests,
-// never run by them.
+// motion and pass of their iteration and 89 times for the surge work table.
+//
+// And of the disc characteristics, DSKCHR, with mooring feedback: the buoy of the disc tests on
+// four chain lines (tests/hull/disc/disc_data_set.h), the line set-up, the line driver, the passes
+// to the settled periods and damping, the line work table. Built beside the tests, never run by them.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <complex>
 
+#include "../tests/hull/disc/disc_data_set.h"
 #include "dataset/tpcm.h"
 #include "hull/disc/disc.h"
+#include "hull/himem.h"
 #include "mooring/lincom.h"
 #include "mooring/line_driver.h"
 #include "mooring/line_setup.h"
@@ -75,5 +80,22 @@ void BM_DYNSPR_12Lines(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kLines);
 }
 BENCHMARK(BM_DYNSPR_12Lines)->Unit(benchmark::kMicrosecond);
+
+void mooredBuoy() {
+  qv::resetAllBlocks();
+  qv::testing_support::setDiscDataSet();
+  qv::testing_support::setDiscMooring(4);
+}
+
+void BM_DSKCHR_FourLines(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    mooredBuoy();
+    state.ResumeTiming();
+    qv::DSKCHR();
+    benchmark::DoNotOptimize(qv::HIMEM.WSG);
+  }
+}
+BENCHMARK(BM_DSKCHR_FourLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "hull/disc/disc.h"
 #include "hull/jackup.h"
 #include "hull/semi/semi.h"
 #include "hull/ship/ship.h"
@@ -17,10 +18,11 @@ namespace {
 constexpr HullOps kShip = {SHPCHR, SHPFRC, SHPRAO, SHPSUM, SHPOUT};
 constexpr HullOps kJackUp = {JCKCHR, JCKFRC, JCKRAO, JCKSUM, JCKOUT};
 constexpr HullOps kSemi = {SEMCHR, SEMFRC, SEMRAO, SEMSUM, SEMOUT};
+constexpr HullOps kDisc = {DSKCHR, DSKFRC, DSKRAO, DSKSUM, DSKOUT};
 
 // The hull models built into the program, by kind (none, ship, jack-up, semi-submersible, discus
 // buoy). A model that is not listed stops the run when a data set selects it.
-constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, &kShip, &kJackUp, &kSemi, nullptr};
+constexpr std::array<const HullOps*, kHullKinds> kBuiltInModels = {nullptr, &kShip, &kJackUp, &kSemi, &kDisc};
 
 // The selected model's operations; nullptr when no hull is selected. A selected model that the
 // program lacks is a fatal stop: the response cannot be computed without it.

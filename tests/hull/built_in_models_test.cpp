@@ -1,9 +1,10 @@
 // The hull models built into the program behind the seam: the ship runs in the drivers' order and
 // gives its response, the jack-up's five operations stop the run after their message, and the
 // selection table reaches the right model (the semi-submersible whatever VESTYP holds after the
-// ship and the jack-up) or none.
+// ship and the jack-up, the discus buoy) or none.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -94,7 +95,7 @@ TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
       {2, 0, "inoperative vessel utility file"},
       {3, 1, "semi"},
       {4, 1, "semi"},
-      {4, 0, "the discus buoy hull model is not part of this program"},
+      {4, 0, "disc"},
   };
   for (const Case& c : cases) {
     testing_support::setTrueBox();
@@ -110,6 +111,11 @@ TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
     if (outcome == "ship") {
       EXPECT_EQ(status, -1);
       EXPECT_TRUE(IsClose(HIMEM.EDRAFT, 40.0, 2e-3)) << "VESTYP " << c.vestyp;
+    } else if (outcome == "disc") {
+      // The box as a flat cylinder of the same waterplane, whose centres give the same draft.
+      EXPECT_EQ(status, -1);
+      EXPECT_TRUE(IsClose(HIMEM.EDRAFT, 40.0, 1e-5)) << "VESTYP " << c.vestyp;
+      EXPECT_TRUE(IsClose(HIMEM.RADIUS, std::sqrt(60000.0 / M_PI), 1e-6));
     } else if (outcome == "semi") {
       EXPECT_EQ(status, -1) << "VESTYP " << c.vestyp;
       EXPECT_EQ(HIMEM.EDRAFT, 40.0f) << "VESTYP " << c.vestyp;

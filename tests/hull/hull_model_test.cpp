@@ -96,6 +96,7 @@ TEST_F(HullSeamTest, NoHullCallsNothing) {
 }
 
 TEST_F(HullSeamTest, AMissingModelStopsWithItsName) {
+  HULL_MODELS.ops[static_cast<int>(HullKind::kDisc)] = nullptr;
   TPCM.VESTYP = 4;
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { hullCHR(); }), 1);

@@ -317,7 +317,11 @@ TEST_F(Vesl1Test, RefusesWhatItCannotRun) {
          TPCM.ANGSEC = 0.0f;
        },
        "the spreading sector ANGSEC must be positive"},
-      {"a hull the program lacks", [] { TPCM.VESTYP = 4; },
+      {"a hull the program lacks",
+       [] {
+         TPCM.VESTYP = 4;
+         HULL_MODELS.ops[static_cast<int>(HullKind::kDisc)] = nullptr;
+       },
        " ++> Vessel response: the discus buoy hull model is not part of this program"},
   };
   for (const Case& c : cases) {

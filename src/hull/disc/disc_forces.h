@@ -11,6 +11,11 @@
 
 namespace qv::disc {
 
+// The horizontal added-mass coefficient c of the flat cylinder of draft over radius DLRAT, from the
+// elliptic-section integral C of axis ratios 1 / DLRAT^2 and 1 (ELPCOF, which warns on `unit`):
+// c = C / (2 - C).
+float horizontalAddedMass(float DLRAT, std::int32_t unit);
+
 // The wave pressure below the surface over its surface value, cosh(k (d - z)) / cosh(k d) at the
 // depth z (e^(-k z) in deep water, k d > 60), at the bottom (P0, z = T), at the keel plate (PK) and
 // at the effective depth of the added mass (PE); and the pressure integrated over the draft:

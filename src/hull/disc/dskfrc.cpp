@@ -39,6 +39,14 @@ constexpr float kDeepWater = 60.0f;  // k d beyond which the deep-water forms ho
 
 }  // namespace
 
+float horizontalAddedMass(float DLRAT, std::int32_t unit) {
+  const float ratio = 1.0f / (DLRAT * DLRAT);
+  float integral = 0.0f;
+  std::int32_t warned = 0;
+  ELPCOF(ratio, 1.0f, 0, 1, integral, unit, kKeyboardUnit, warned, 0);
+  return COFCLC(1, integral, ratio, 1.0f);
+}
+
 DepthFactors depthFactors(float x, float kd, float kT, float kK, float kE) {
   DepthFactors q{};
   if (kd > kDeepWater) {
@@ -425,11 +433,7 @@ Setup setUp() {
   h.SCALE(6) = h.SCALE(5);
   h.DLRAT = h.EDRAFT / h.RADIUS;
 
-  // The horizontal added mass of the cylinder from the elliptic-section integral.
-  float integral = 0.0f;
-  std::int32_t warned = 0;
-  ELPCOF(1.0f / (h.DLRAT * h.DLRAT), 1.0f, 0, 1, integral, t.EDUNIT, kKeyboardUnit, warned, 0);
-  s.c = COFCLC(1, integral, 1.0f / (h.DLRAT * h.DLRAT), 1.0f);
+  s.c = disc::horizontalAddedMass(h.DLRAT, t.EDUNIT);
 
   s.WH2 = h.WH * h.WH;
   s.WP2 = h.WP * h.WP;

@@ -1,8 +1,5 @@
-// The discus buoy of the disc tests, set up the way the first vessel-response pass and the disc
-// characteristics leave it for the exciting forces: a flat cylinder of radius 20 ft and draft 6 ft
-// in 200 ft of sea water (64 lb/ft^3), displacement 482.5486 kips, KB 3 ft, KG 4 ft, KML 19.6667 ft,
-// gyradii 8, 8 and 12 ft, bilge radius 1 ft, no keel; the periods 2, 2.5, ... 21 s (39 points) on
-// the grid of the ship tests' setGrid.
+// The discus buoy of the disc tests (disc_data_set.h), set up the way the first vessel-response pass
+// and the disc characteristics leave it for the exciting forces.
 //
 // The characteristics are literals: the disc characteristics' formulas in double precision, from
 // tests/hull/disc/reference_values.py ("characteristics"), so that the force tests and that script
@@ -15,38 +12,18 @@
 #include <utility>
 
 #include "dataset/tpcm.h"
+#include "hull/disc/disc_data_set.h"
 #include "hull/himem.h"
 #include "platform/units.h"
 #include "support/fresh_run.h"
-#include "../ship/ship_fixture.h"  // relative: the benchmark includes this file too
 #include "waves/wavcom.h"
 
 namespace qv::testing_support {
 
-inline constexpr int kDiscPeriods = 39;
-
 // The disc on the grid of `count` periods first, first + step, ...
 inline void setDisc(float first = 2.0f, float step = 0.5f, int count = kDiscPeriods) {
+  setDiscDataSet(first, step, count);
   Tpcm& t = TPCM;
-  t.EDUNIT = kScreenUnit;
-  t.VESTYP = 4;
-  t.DEPTH = 200.0f;
-  t.DWATR = 64.0f;
-  t.TDISPL = 482.5486f;
-  t.TAWP = 1256.6371f;
-  t.VKB = 3.0f;
-  t.VKG = 4.0f;
-  t.VKML = 19.6667f;
-  t.TDRAFT = 6.0f;
-  t.TPGYR = 8.0f;
-  t.TRGYR = 8.0f;
-  t.YGYR = 12.0f;
-  t.TBILGR = 1.0f;
-  t.SLPHT = 10.0f;
-  t.XCURAR = 400.0f;
-  setGrid(first, step, count);
-  WAVCOM.DURFAC = 1.5f;
-
   Himem& h = HIMEM;
   h.DELTA = 7539.82188f;
   h.RADIUS = 20.0f;

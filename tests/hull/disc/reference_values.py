@@ -293,6 +293,37 @@ def mooring():
               (K[0, 0] - (dTdx - k*np.cos(phi))*np.cos(phi), K[1, 1] + (k*np.sin(phi) - dTdz)*np.sin(phi)))
 
 
+def keel(q, R=20.0):
+    """The keel's added heave mass and pitch/roll inertia of the characteristics for the extent ratio q,
+    with the two constants 1.333 and 1.3333 as written."""
+    skamhv = R**3*(1.333*(1 + q)**3 - 1.3333 + 4.9348025*q*q)
+    skamrl = 4.935*R**5*q*q*(1 + 0.5*q)*(1 + 1.5*q)**2
+    print("keel q %g: SKAMHV %.9g SKAMRL %.9g" % (q, skamhv, skamrl))
+
+
+def moored_disc():
+    """The four lines of the moored disc (tests/hull/disc/disc_data_set.h): 1200 ft of chain,
+    w 0.05 kip/ft, EA 1e5 kip, resting on the seabed 194 ft below its fairlead at the buoy's rim
+    (r 20 ft), horizontal pretension 20 kip, at the azimuths 0, 90, 180, 270 deg. Quasi-static spring
+    terms of the mooring by the textbook elastic catenary (Irvine), each line adding its magnitude:
+    surge: two lines along the motion (dH/dx) and two across it, swinging about their anchors (H / d);
+    heave: four times dV/dz; yaw: each fairlead moved r across its line, r^2 H / d, and the line's
+    pull turned with the body, r H."""
+    L, W, EA = 1200.0, 0.05, 1/float(np.float32(1e-5))
+
+    def spans(H, V):
+        x = L - V/W + (H/W)*np.arcsinh(V/H) + H*L/EA
+        z = (H/W)*(np.sqrt(1 + (V/H)**2) - 1) + V*V/(2*EA*W)
+        return x, z
+    H = 20.0
+    V = brentq(lambda V: spans(H, V)[1] - 194.0, 1e-9, W*L*0.999999, xtol=1e-14, rtol=1e-15)
+    K = fairlead_stiffness(spans, H, V)
+    d = spans(H, V)[0]
+    r = 20.0
+    print("moored disc: V %.8f span %.6f dH/dx %.8f dV/dz %.8f H/d %.8f" % (V, d, K[0, 0], K[1, 1], H/d))
+    print("  surge %.8f heave %.8f yaw %.8f" % (2*K[0, 0] + 2*H/d, 4*K[1, 1], 4*(r*r*H/d + r*H)))
+
+
 def main():
     fits()
     c = characteristics()
@@ -302,6 +333,9 @@ def main():
     print("calibration, MORFBK = 1, XCURAR %g:" % XCURAR)
     calibration(c)
     mooring()
+    keel(0.0)
+    keel(0.5)
+    moored_disc()
 
 
 if __name__ == '__main__':
