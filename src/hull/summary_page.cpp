@@ -57,6 +57,20 @@ DampingUnits dampingUnits() {
   }
 }
 
+void conversionLine(float onePercent, std::string_view unitText) {
+  line(fmtX(15) + "Damping conversion: 1% = " + fmtE(onePercent, 10, 3) + std::string(unitText));
+}
+
+void waveLines(PageTwoLine write) {
+  const Tpcm& t = TPCM;
+  const std::string length = caption(t.NUNTS);
+  const bool slope = t.LSLPHT == 1;
+  emptyLines(3);
+  write(std::string("REGULAR WAVE ") + (slope ? "SLOPE " : "HEIGHT") + ".....................", t.SLPHT,
+        slope ? std::string("DEGREES") : length);
+  write("WATER DEPTH ............................", t.DEPTH, length);
+}
+
 bool pageWanted() {
   if (TPCM.IUNIT != TPCM.EDUNIT) return false;
   PRSRET(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);

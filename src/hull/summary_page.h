@@ -38,6 +38,17 @@ struct DampingUnits {
 };
 DampingUnits dampingUnits();
 
+// A damping conversion of page II: 15 blanks, "Damping conversion: 1% = ", the value of 1 % of
+// critical damping (E10.3) and directly after it the unit text.
+void conversionLine(float onePercent, std::string_view unitText);
+
+// A line of page II as one hull model writes it: the 40-character label with its dots, the value
+// and the unit.
+using PageTwoLine = void (*)(std::string_view label, float value, std::string_view unit);
+// The closing lines of page II: three empty lines, the regular wave (SLPHT as a "SLOPE " in
+// "DEGREES" when LSLPHT = 1, else as a "HEIGHT" in the length unit) and the water depth.
+void waveLines(PageTwoLine write);
+
 // On the console (IUNIT = EDUNIT): the pause, PRSRET into LBACK; true when the reply asks for the
 // page again (-1 or less). On a report file: false, no pause.
 bool pageWanted();

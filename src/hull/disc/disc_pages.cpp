@@ -63,8 +63,6 @@ void writePageTwo() {
   const summary_page::DampingUnits units = summary_page::dampingUnits();
   const std::string& linearUnit = units.linear;
   const std::string& angularUnit = units.angular;
-  const std::string length = caption(t.NUNTS);
-
   // Moored, the mooring's damping joins the hydrodynamic ratio of each mode; the surge and sway
   // estimates of the calibration already hold it, and yaw has the mooring's alone.
   const ModeLine unmoored[] = {
@@ -109,16 +107,10 @@ void writePageTwo() {
   if (t.MORFBK == 1) line("");
   for (const ModeLine& m : modes) {
     periodLine(m.dampingLabel, m.percent, "PERCENT");
-    line(fmtX(15) + "Damping conversion: 1% = " + fmtE(0.02f * m.w * rho * m.inertia, 10, 3) +
-         padded(m.rotation ? angularUnit : linearUnit, 24));
+    summary_page::conversionLine(0.02f * m.w * rho * m.inertia, padded(m.rotation ? angularUnit : linearUnit, 24));
     line("");
   }
-
-  emptyLines(3);
-  const bool slope = t.LSLPHT == 1;
-  periodLine(std::string("REGULAR WAVE ") + (slope ? "SLOPE " : "HEIGHT") + ".....................", t.SLPHT,
-             slope ? std::string("DEGREES") : length);
-  periodLine("WATER DEPTH ............................", t.DEPTH, length);
+  summary_page::waveLines(periodLine);
 }
 
 }  // namespace

@@ -152,8 +152,7 @@ float periodWithoutTendons(std::int32_t userGivesPeriod, float userPeriod, float
 // One mode of the damping section: its percent of critical and what 1 % of it is in physical units.
 void dampingLines(std::string_view label, float GAM, float w, float inertia, std::string_view unitText) {
   line(fmtX(15) + std::string(label) + fmtF(50.0f * GAM, 7, 1) + " " + unitWord("PERCENT"));
-  line(fmtX(15) + "Damping conversion: 1% = " + fmtE(0.02f * w * WAVCOM.RHOWTR * inertia, 10, 3) +
-       std::string(unitText));
+  summary_page::conversionLine(0.02f * w * WAVCOM.RHOWTR * inertia, unitText);
   line("");
 }
 
@@ -164,7 +163,6 @@ void writePageTwo() {
   const summary_page::DampingUnits units = summary_page::dampingUnits();
   const std::string& linearUnit = units.linear;
   const std::string& rotationalUnit = units.angular;
-  const std::string length = caption(t.NUNTS);
 
   startPage("   ***************  II.  UNMOORED VESSEL MOTION CHARACTERISTICS  **************");
   if (t.AUXVSH != 0) {
@@ -207,11 +205,7 @@ void writePageTwo() {
   dampingLines("NATURAL PITCH DAMPING ..................", m.GAMPT, wPitch, h.PTCHI, rotationalUnit);
   dampingLines("NATURAL HEAVE DAMPING ..................", m.GAMHV, wHeave, h.HVMAS, linearUnit);
 
-  emptyLines(3);
-  const bool slope = t.LSLPHT == 1;
-  periodLine(std::string("REGULAR WAVE ") + (slope ? "SLOPE " : "HEIGHT") + ".....................", t.SLPHT,
-             slope ? std::string("DEGREES") : length);
-  periodLine("WATER DEPTH ............................", t.DEPTH, length);
+  summary_page::waveLines(periodLine);
 }
 
 }  // namespace

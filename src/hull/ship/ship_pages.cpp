@@ -60,8 +60,7 @@ void writePageOne() {
 void dampingLines(std::string_view label, float percent, float naturalFrequency, float inertia,
                   std::string_view unitText) {
   line(fmtX(15) + std::string(label) + fmtF(percent, 6, 1) + " PERCENT");
-  line(fmtX(15) + "Damping conversion: 1% = " +
-       fmtE(0.02f * naturalFrequency * WAVCOM.RHOWTR * inertia, 10, 3) + std::string(unitText));
+  summary_page::conversionLine(0.02f * naturalFrequency * WAVCOM.RHOWTR * inertia, unitText);
   line("");
 }
 
@@ -70,9 +69,6 @@ void writePageTwo() {
   const summary_page::DampingUnits units = summary_page::dampingUnits();
   const std::string& linearUnit = units.linear;
   const std::string& rotationalUnit = units.angular;
-  const bool slope = TPCM.LSLPHT == 1;
-  const std::string length = caption(TPCM.NUNTS);
-
   startPage(std::string("   ***************  II.  UNMOORED VESSEL MOTION ") + "CHARACTERISTICS  " +
             "**************");
   if (TPCM.AUXVSH != 0) {
@@ -97,12 +93,7 @@ void writePageTwo() {
   dampingLines("NATURAL PITCH DAMPING IN HEAD WAVES ....", pitch, h.WP, h.PTCHI, rotationalUnit);
   dampingLines("NATURAL HEAVE DAMPING ..................", heave, h.WH, h.HVMAS, linearUnit);
 
-  line("");
-  line("");
-  line("");
-  shortLine(std::string("REGULAR WAVE ") + (slope ? "SLOPE " : "HEIGHT") + ".....................", TPCM.SLPHT,
-            slope ? std::string("DEGREES") : length);
-  shortLine("WATER DEPTH ............................", TPCM.DEPTH, length);
+  summary_page::waveLines(shortLine);
 }
 
 }  // namespace
