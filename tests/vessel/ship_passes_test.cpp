@@ -17,6 +17,7 @@
 #include "support/fresh_run.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
+#include "vessel/vessel_fixture.h"
 #include "vessel/vesl1.h"
 #include "vessel/vesl2.h"
 #include "vessel/vesl3.h"
@@ -76,20 +77,8 @@ void smallTanker() {
   d.SLPHT = 10.0f;
   d.NWP = kPeriods;
   for (int i = 1; i <= kPeriods; ++i) d.T(i) = 4.0f + static_cast<float>(i);
-  d.NDIR = 1;
-  d.WAVHDG(1) = 180.0f;
-  d.LRANDM = 1;
-  d.WAVTYP = 2;
-  d.NSEAHT = 1;
-  d.NSEAHG = 1;
-  d.SWHT(1) = 6.0f;
-  d.SIGPD(1) = 10.0f;
-  d.SEAHDG(1) = 180.0f;
+  testing_support::headSeaWithOnePoint(6.0f, 10.0f, d.VKG);
   d.LDSP = 1;
-  d.NACC = 1;
-  d.RACC(1, 1) = 0.0f;
-  d.RACC(2, 1) = 0.0f;
-  d.RACC(3, 1) = d.VKG;
 }
 
 class ShipPasses : public testing_support::FreshRun {

@@ -21,6 +21,26 @@
 
 namespace qv::testing_support {
 
+// A sea of one height from ahead (180 deg; mean JONSWAP of `height` [ft] and `period` [s]), the
+// regular waves from ahead too, and one output point on the vessel's centre line at the height
+// `pointZ` [ft].
+inline void headSeaWithOnePoint(float height, float period, float pointZ) {
+  Tpcm& d = TPCM;
+  d.NDIR = 1;
+  d.WAVHDG(1) = 180.0f;
+  d.LRANDM = 1;
+  d.WAVTYP = 2;
+  d.NSEAHT = 1;
+  d.NSEAHG = 1;
+  d.SWHT(1) = height;
+  d.SIGPD(1) = period;
+  d.SEAHDG(1) = 180.0f;
+  d.NACC = 1;
+  d.RACC(1, 1) = 0.0f;
+  d.RACC(2, 1) = 0.0f;
+  d.RACC(3, 1) = pointZ;
+}
+
 inline void freeShipDataSet(int periods) {
   fillSavedDataSet();
   TPCM.EDUNIT = kScreenUnit;
@@ -59,18 +79,8 @@ inline void threePeriodShipAfterPassOne() {
 inline void freeShipInASea() {
   freeShipDataSet(3);
   StubHull::naturalPeriod = 5.5f;
-  TPCM.LRANDM = 1;
+  headSeaWithOnePoint(10.0f, 6.0f, TPCM.TVKG);
   TPCM.LSPRED = 0;
-  TPCM.WAVTYP = 2;
-  TPCM.NSEAHT = 1;
-  TPCM.NSEAHG = 1;
-  TPCM.SWHT(1) = 10.0f;
-  TPCM.SIGPD(1) = 6.0f;
-  TPCM.SEAHDG(1) = 180.0f;
-  TPCM.NACC = 1;
-  TPCM.RACC(1, 1) = 0.0f;
-  TPCM.RACC(2, 1) = 0.0f;
-  TPCM.RACC(3, 1) = TPCM.TVKG;
   TPCM.LFORCE = 0;
   TPCM.LMOTN = 0;
 }
