@@ -99,6 +99,7 @@ TEST_F(BuiltInModelsTest, SelectionReachesTheModelsOfTheProgram) {
   };
   for (const Case& c : cases) {
     testing_support::setTrueBox();
+    testing_support::setGrid(5.0f, 0.5f, 51);  // the disc starts from the grid's last frequency
     TPCM.VESTYP = c.vestyp;
     TPCM.SEMI_LIKE = c.semiLike;
     HIMEM.EDRAFT = 0.0f;

@@ -38,8 +38,11 @@ float surgeCorrection(float a) {
   const Lincom& lc = LINCOM;
   if (!(a > 0.0f)) return 1.0f;
   // A user's surge period stands in SGK; its spring is the one that period means.
-  const float w = kTwoPi / t.SGK;
-  const float K = t.LSGPRD == 1 ? WAVCOM.RHOWTR * HIMEM.SGMAS * w * w : t.SGK;
+  float K = t.SGK;
+  if (t.LSGPRD == 1) {
+    const float w = kTwoPi / t.SGK;
+    K = WAVCOM.RHOWTR * HIMEM.SGMAS * w * w;
+  }
   const float energy = 0.5f * K * a * a;
   if (!(energy <= lc.WFERGF(kTableSteps))) return 1.0f;
   float c = a;
