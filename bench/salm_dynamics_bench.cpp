@@ -1,10 +1,16 @@
-// Timing of the attached-SALM wave-frequency stage on the three-member column of the tests: the
-// normal modes, then per heading the walk of "YOKEMOT", the member motions with the secant
-// iteration of the drag and the member loads, over three headings, and the statistics. The console
-// is discarded and unattended (no questions) and there is no plot file. BM_DYNSLM_ThreeHeadings: 20
-// periods, no report but the statistics; BM_DYNSLM_ThreeHeadingsLoadsAndReports: 41 periods in a
-// random sea, every element a moment element (with "MOMDAT"), every report of every heading to the
-// discarded console. Built beside the tests, never run by them.
+// Timing of the wave-frequency stages on the columns of the tests. The console is discarded and
+// unattended (no questions) and there is no plot file. Built beside the tests, never run by them.
+//
+// The attached SALM of three members: the normal modes, then per heading the walk of "YOKEMOT",
+// the member motions with the secant iteration of the drag and the member loads, over three
+// headings, and the statistics. BM_DYNSLM_ThreeHeadings: 20 periods, no report but the statistics;
+// BM_DYNSLM_ThreeHeadingsLoadsAndReports: 41 periods in a random sea, every element a moment element
+// (with "MOMDAT"), every report of every heading to the discarded console.
+//
+// The free SALM of two members over 41 periods in a random sea: the grid and the sea spectrum, the
+// two modes, the Newton iteration of the drag and the loads per period, and the statistics.
+// BM_FREMOT_TwoMembers41Periods with no report but the statistics; BM_FREMOT_TwoMembersWithReports
+// with both members' elements moment elements and every report.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -18,8 +24,10 @@
 #include <vector>
 
 #include "../tests/salm/dynamics_fixtures.h"
+#include "../tests/salm/free_salm_fixtures.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
+#include "salm/fremot.h"
 #include "salm/output.h"
 #include "util/files.h"
 #include "util/unformatted_io.h"
@@ -77,19 +85,43 @@ void writeMotionFile(int periods) {
   qv::HCLOSE(qv::kYokeMotionUnit, "YOKEMOT", "BENCH", qv::kScreenUnit);
 }
 
+// A temporary folder as the current one and a console that discards, for the life of a benchmark.
+class QuietFolder {
+ public:
+  QuietFolder() : out_(&discard_) {
+    folder_ = (std::filesystem::temp_directory_path() / "qvbench-XXXXXX").string();
+    ok_ = mkdtemp(folder_.data()) != nullptr;
+    if (!ok_) return;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+    qv::setConsole(&in_, &out_);
+  }
+  ~QuietFolder() {
+    if (!ok_) return;
+    qv::setConsole(nullptr, nullptr);
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+  QuietFolder(const QuietFolder&) = delete;
+  QuietFolder& operator=(const QuietFolder&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  Discard discard_;
+  std::ostream out_;
+  std::istringstream in_;
+  std::string folder_;
+  std::filesystem::path previous_;
+  bool ok_ = false;
+};
+
 // DYNSLM in a fresh temporary folder, the column set afresh before every run.
 void runDynamics(benchmark::State& state, int periods, bool loadsAndReports) {
-  std::string folder = (std::filesystem::temp_directory_path() / "qvbench-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) {
+  QuietFolder quiet;
+  if (!quiet.ok()) {
     state.SkipWithError("no temporary folder");
     return;
   }
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder);
-  Discard discard;
-  std::ostream out(&discard);
-  std::istringstream in;
-  qv::setConsole(&in, &out);
   threeMemberColumnQuiet(periods, loadsAndReports);
   writeMotionFile(periods);
   for (auto _ : state) {
@@ -99,9 +131,6 @@ void runDynamics(benchmark::State& state, int periods, bool loadsAndReports) {
     qv::DYNSLM();
     benchmark::DoNotOptimize(qv::OUTPUT.NETAXL(periods, 1));
   }
-  qv::setConsole(nullptr, nullptr);
-  std::filesystem::current_path(previous);
-  std::filesystem::remove_all(folder);
 }
 
 void BM_DYNSLM_ThreeHeadings(benchmark::State& state) { runDynamics(state, 20, false); }
@@ -109,5 +138,48 @@ BENCHMARK(BM_DYNSLM_ThreeHeadings)->Unit(benchmark::kMicrosecond);
 
 void BM_DYNSLM_ThreeHeadingsLoadsAndReports(benchmark::State& state) { runDynamics(state, 41, true); }
 BENCHMARK(BM_DYNSLM_ThreeHeadingsLoadsAndReports)->Unit(benchmark::kMicrosecond);
+
+constexpr int kFreePeriods = 41;
+
+// The free two-member column in a random sea, its periods 4 to 24 s; with reports, both elements
+// moment elements and every report on.
+void freeColumnQuiet(bool reports) {
+  qv::testing_support::freeTwoMemberColumn();
+  qv::testing_support::setWaveGrid(kFreePeriods, 4.0f, 0.5f);
+  qv::Tpcm& t = qv::TPCM;
+  t.EDUNIT = qv::kDiagnosticsUnit;
+  t.IUNIT = qv::kScreenUnit;
+  t.LRANDM = 1;
+  t.WAVTYP = 2;  // mean JONSWAP
+  t.SWHT(1) = 10.0f;
+  t.SIGPD(1) = 10.0f;
+  if (!reports) return;
+  t.NMOMT = 2;
+  t.LMOMT(1) = t.LMOMT(2) = 1;
+  t.DURATN = 3.0f;
+  t.LPOSN = t.LANGLE = t.LODNET = 1;
+  t.ALLRAO = t.PRNRAO = 1;
+}
+
+void runFreeDynamics(benchmark::State& state, bool reports) {
+  QuietFolder quiet;
+  if (!quiet.ok()) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    freeColumnQuiet(reports);
+    state.ResumeTiming();
+    qv::FREMOT();
+    benchmark::DoNotOptimize(qv::OUTPUT.PHIMEM(kFreePeriods, 2));
+  }
+}
+
+void BM_FREMOT_TwoMembers41Periods(benchmark::State& state) { runFreeDynamics(state, false); }
+BENCHMARK(BM_FREMOT_TwoMembers41Periods)->Unit(benchmark::kMicrosecond);
+
+void BM_FREMOT_TwoMembersWithReports(benchmark::State& state) { runFreeDynamics(state, true); }
+BENCHMARK(BM_FREMOT_TwoMembersWithReports)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -32,8 +32,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kCaller = "DYNSLM";
-constexpr std::string_view kReportFile = "DYNOUT.stxt";
-constexpr std::string_view kPlotFile = "DYNPLT.plt";
 constexpr std::string_view kMotionFile = "YOKEMOT";
 constexpr float kPi = 3.1415927f;
 constexpr float kTwoPi = 6.2831855f;
@@ -132,11 +130,7 @@ void piercingMember(float G) {
   Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
   if (s.IPERCN == 0) return;
-  for (int I = 1; I <= std::min(s.IPERCN, s.NCON); ++I) {
-    d.AMITMP(I) = s.CADMOI(I);
-    d.TMPLBD(I) = s.CNCB(I) * s.CNBUOY(I);
-    d.TMPBCY(I) = s.CNBUOY(I);
-  }
+  wetMemberTerms();
   if (s.IPERCN > s.NCON) return;
   const int P = s.IPERCN;
   const float k = TPCM.COFMST(TPCM.IPIERC);
@@ -147,17 +141,6 @@ void piercingMember(float G) {
   s.ADMLBD(P) = s.ADMLBD(P) - (d.TMPLBD(P) - s.BOYMOM * s.CNLEN(P)) * k;
   d.TMPLBD(P) = s.BOYMOM * s.CNLEN(P);
   d.TMPBCY(P) = s.WETVOL;
-}
-
-// Step 9: weight moment, first mass moment and moment of inertia of each member about its lower joint.
-void memberMasses(float G) {
-  const Solve& s = SOLVE;
-  Dyncom& d = DYNCOM;
-  for (int I = 1; I <= s.NCON; ++I) {
-    d.TMPLWE(I) = s.CNCG(I) * s.CNMASS(I);
-    d.CLMAS(I) = (d.TMPLWE(I) + s.ADMLBD(I)) / G;
-    d.CMOI(I) = d.AMITMP(I) + s.CNMASS(I) * SQSUM(s.CNCG(I), s.CNGYR(I)) / G;
-  }
 }
 
 // Step 10: where the base joint lies from the yoke's mooring point, and the members' positions and
@@ -406,13 +389,6 @@ void outputFlags() {
   if (t.LEXTND != 0) o.MLTRAO = 0;
 }
 
-// Labelled values of the debug listing.
-void listValues(std::string_view label, std::initializer_list<float> values) {
-  std::string line = " " + std::string(label);
-  for (const float v : values) line += fmtE(v, 14, 6);
-  writeRecord(TPCM.EDUNIT, line);
-}
-
 // The debug listing of the driver's results, with the chance to change LREG and the debug level.
 void debugListing() {
   Tpcm& t = TPCM;
@@ -420,17 +396,17 @@ void debugListing() {
   const Dyncom& d = DYNCOM;
   const std::int32_t unit = t.EDUNIT;
   for (int I = 1; I <= SOLVE.NCON; ++I) {
-    listValues("MEMBER " + fmtI(I, 1) + " PHICON, FAX, FSHR, SPRGK:",
-               {o.PHICON(I), o.FAX(I, I), o.FSHR(I, I), o.SPRGK(I)});
-    listValues("         CLMAS, CMOI, AMOM0, AMOM1:", {d.CLMAS(I), d.CMOI(I), d.AMOM0(I), d.AMOM1(I)});
+    listDebugValues("MEMBER " + fmtI(I, 1) + " PHICON, FAX, FSHR, SPRGK:",
+                    {o.PHICON(I), o.FAX(I, I), o.FSHR(I, I), o.SPRGK(I)});
+    listDebugValues("         CLMAS, CMOI, AMOM0, AMOM1:", {d.CLMAS(I), d.CMOI(I), d.AMOM0(I), d.AMOM1(I)});
   }
-  listValues("RELANG, PHIANC, RANC:", {d.RELANG, d.PHIANC, d.RANC});
-  for (int r = 1; r <= 3; ++r) listValues("ROTMAT:", {d.ROTMAT(r, 1), d.ROTMAT(r, 2), d.ROTMAT(r, 3)});
-  listValues("BETA2, BETA3, DTH2DT:", {d.BETA2, d.BETA3, d.DTH2DT});
-  listValues("EQMASS, EQMAS2, WMODEH, WMODEL:", {o.EQMASS, o.EQMAS2, o.WMODEH, o.WMODEL});
-  listValues("F2DDC, F3DDC, G2DDC, H2DDC:", {d.F2DDC, d.F3DDC, d.G2DDC, d.H2DDC});
-  listValues("F2CST, F3CST, G2CST:", {d.F2CST, d.F3CST, d.G2CST});
-  listValues("FRCFC2, TRQFC2:", {d.FRCFC2, d.TRQFC2});
+  listDebugValues("RELANG, PHIANC, RANC:", {d.RELANG, d.PHIANC, d.RANC});
+  for (int r = 1; r <= 3; ++r) listDebugValues("ROTMAT:", {d.ROTMAT(r, 1), d.ROTMAT(r, 2), d.ROTMAT(r, 3)});
+  listDebugValues("BETA2, BETA3, DTH2DT:", {d.BETA2, d.BETA3, d.DTH2DT});
+  listDebugValues("EQMASS, EQMAS2, WMODEH, WMODEL:", {o.EQMASS, o.EQMAS2, o.WMODEH, o.WMODEL});
+  listDebugValues("F2DDC, F3DDC, G2DDC, H2DDC:", {d.F2DDC, d.F3DDC, d.G2DDC, d.H2DDC});
+  listDebugValues("F2CST, F3CST, G2CST:", {d.F2CST, d.F3CST, d.G2CST});
+  listDebugValues("FRCFC2, TRQFC2:", {d.FRCFC2, d.TRQFC2});
   writeRecord(unit, " LREG, SPRDFG, MLTRAO:" + fmtI(o.LREG, 5) + fmtI(o.SPRDFG, 5) + fmtI(o.MLTRAO, 5));
   PRSRET(unit, kKeyboardUnit, t.LBACK);
   WRTLIN("Input LREG (=0,1,2) ", unit);
@@ -441,8 +417,7 @@ void debugListing() {
 
 void openFiles() {
   const Tpcm& t = TPCM;
-  if (t.IUNIT == 1) RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
-  if (t.IPLOTS != 0) RHOPEN(kPlotFile, kFormatted, kFresh, t.IDRIVE, kDynamicsPlotUnit, kCaller, t.EDUNIT, t.CMPUTR);
+  openDynamicsReports(kCaller);
   if (t.LEXTND == 0) {
     RHOPEN(kMotionFile, kUnformatted, kMustExist, t.IDRIVE, kYokeMotionUnit, kCaller, t.EDUNIT, t.CMPUTR);
     memmotState.filePeriods = wavePoints();  // the length of every heading block of the file
@@ -450,10 +425,8 @@ void openFiles() {
 }
 
 void closeFiles() {
-  const Tpcm& t = TPCM;
-  if (t.IUNIT == 1) HCLOSE(t.IUNIT, kReportFile, kCaller, t.EDUNIT);
-  if (t.LEXTND == 0) HCLOSE(kYokeMotionUnit, kMotionFile, kCaller, t.EDUNIT);
-  if (t.IPLOTS != 0) HCLOSE(kDynamicsPlotUnit, kPlotFile, kCaller, t.EDUNIT);
+  closeDynamicsReports(kCaller);
+  if (TPCM.LEXTND == 0) HCLOSE(kYokeMotionUnit, kMotionFile, kCaller, TPCM.EDUNIT);
 }
 
 // Step 15: the number of headings from the first item of "YOKEMOT", then the headings in order.
@@ -472,6 +445,46 @@ void walkHeadings() {
 }
 
 }  // namespace
+
+void openDynamicsReports(std::string_view caller) {
+  const Tpcm& t = TPCM;
+  if (t.IUNIT == 1) RHOPEN(kDynamicsReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, caller, t.EDUNIT, t.CMPUTR);
+  if (t.IPLOTS != 0) {
+    RHOPEN(kDynamicsPlotFile, kFormatted, kFresh, t.IDRIVE, kDynamicsPlotUnit, caller, t.EDUNIT, t.CMPUTR);
+  }
+}
+
+void closeDynamicsReports(std::string_view caller) {
+  const Tpcm& t = TPCM;
+  if (t.IUNIT == 1) HCLOSE(t.IUNIT, kDynamicsReportFile, caller, t.EDUNIT);
+  if (t.IPLOTS != 0) HCLOSE(kDynamicsPlotUnit, kDynamicsPlotFile, caller, t.EDUNIT);
+}
+
+void listDebugValues(std::string_view label, std::initializer_list<float> values) {
+  std::string line = " " + std::string(label);
+  for (const float v : values) line += fmtE(v, 14, 6);
+  writeRecord(TPCM.EDUNIT, line);
+}
+
+void wetMemberTerms() {
+  const Solve& s = SOLVE;
+  Dyncom& d = DYNCOM;
+  for (int I = 1; I <= std::min(s.IPERCN, s.NCON); ++I) {
+    d.AMITMP(I) = s.CADMOI(I);
+    d.TMPLBD(I) = s.CNCB(I) * s.CNBUOY(I);
+    d.TMPBCY(I) = s.CNBUOY(I);
+  }
+}
+
+void memberMassProperties(float G) {
+  const Solve& s = SOLVE;
+  Dyncom& d = DYNCOM;
+  for (int I = 1; I <= s.NCON; ++I) {
+    d.TMPLWE(I) = s.CNCG(I) * s.CNMASS(I);
+    d.CLMAS(I) = (d.TMPLWE(I) + s.ADMLBD(I)) / G;
+    d.CMOI(I) = d.AMITMP(I) + s.CNMASS(I) * SQSUM(s.CNCG(I), s.CNGYR(I)) / G;
+  }
+}
 
 void DYNSLM() {
   Tpcm& t = TPCM;
@@ -493,7 +506,7 @@ void DYNSLM() {
   const float G = WAVCOM.G;
   staticJointLoads(mean.H);
   piercingMember(G);
-  memberMasses(G);
+  memberMassProperties(G);
   connectionGeometry(mean);
   kinematicsAndModes(G);
   dragAreaMoments();

@@ -26,12 +26,33 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 
 namespace qv {
 
 inline constexpr std::int32_t kYokeMotionUnit = 13;    // "YOKEMOT", read by MEMMOT
 inline constexpr std::int32_t kDynamicsPlotUnit = 14;  // "DYNPLT.plt"
+inline constexpr std::string_view kDynamicsReportFile = "DYNOUT.stxt";
+inline constexpr std::string_view kDynamicsPlotFile = "DYNPLT.plt";
 
 void DYNSLM();
+
+// Shared with the free-SALM driver FREMOT.
+// The report "DYNOUT.stxt" on IUNIT when IUNIT = 1 and the plot table "DYNPLT.plt" on
+// kDynamicsPlotUnit when IPLOTS is set, as fresh files; a failing open or close ends the run under
+// the caller's name.
+void openDynamicsReports(std::string_view caller);
+void closeDynamicsReports(std::string_view caller);
+// One line of a debug listing on EDUNIT: the label after a blank, then the values as E14.6.
+void listDebugValues(std::string_view label, std::initializer_list<float> values);
+// The added inertia AMITMP, buoyancy moment TMPLBD and buoyancy TMPBCY of DYNCOM for each member up
+// to the piercing one (SOLVE IPERCN), from the statics' sums; the piercing member's own are the
+// driver's to correct.
+void wetMemberTerms();
+// The weight moment TMPLWE, the first mass moment CLMAS
+// (weight and added mass, over G) and the moment of inertia CMOI (the added one AMITMP and the dry
+// one) of each member about its lower joint, from SOLVE and AMITMP of DYNCOM.
+void memberMassProperties(float G);
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "salm/slomor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -85,45 +86,19 @@ int scanIntervals() {
 }
 
 void buildGrid() {
-  Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  w.RHOWTR = 0.001f * t.DWATR / w.G;
-  w.NSPEC = t.WAVTYP;
-  w.TS = t.T(1);
-  w.TL = t.T(t.NWP);
-  w.NW = t.NWP - 1;
-  w.DT = t.T(2) - t.T(1);
-  w.DW = 0.0f;
-  t.LBACK = 0;
-  const float depthScale = std::sqrt(t.DEPTH / w.G);
-  for (int I = 1; I <= t.NWP; ++I) {
-    w.W(I) = kTwoPi / t.T(I);
-    w.W2(I) = w.W(I) * w.W(I);
-    float Y = 0.0f;
-    WAVVEC(w.W(I) * depthScale, Y);
-    w.WVK(I) = Y / t.DEPTH;
-  }
+  WAVCOM.RHOWTR = 0.001f * TPCM.DWATR / WAVCOM.G;
+  fillPeriodGrid();
 }
 
 void buildSpectra() {
   Tpcm& t = TPCM;
   Wavcom& w = WAVCOM;
-  float m0 = 0.0f;
-  float m2 = 0.0f;
-  if (t.LRANDM != 0) {
-    w.SWH = t.SWHT(1);
-    w.TPK = t.SIGPD(1);
-    WVSPEC(t.WAVTYP, &w.WPSD(1), w.SWH, w.TPK, w.WPK, w.WKPK, kWindSea);
-    SMPINT(&w.WPSD(1), m0, m2);
-    EQUILB.SWHC = 4.0f * std::sqrt(m0);
-  }
+  if (t.LRANDM != 0) windSeaSpectrum();
   if (t.LSWELL != 0) {
     w.DELSWL = t.SWLWID;
     w.NSWEL = static_cast<std::int32_t>((t.SWELPD - w.TS) / w.DT + 1.5f);
     if (w.NSWEL < 1 || w.NSWEL > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
-    WVSPEC(t.SWLTYP, &w.SWLPSD(1), t.SWELHT, t.SWELPD, w.WSWLPK, w.WKSWLPK, kSwell);
-    SMPINT(&w.SWLPSD(1), m0, m2);
-    w.SWHSWL = 4.0f * std::sqrt(m0);
+    swellSpectrum();
   }
 }
 
@@ -638,6 +613,47 @@ void coupledSwayYaw(float p, float q, float r, float& low, float& high) {
 float CUBIC(float& X) {
   const Equilb& q = EQUILB;
   return q.CYQTP * X * X * X + X * X - q.VARYTP;
+}
+
+void fillPeriodGrid() {
+  Tpcm& t = TPCM;
+  Wavcom& w = WAVCOM;
+  const int n = wavePoints();
+  w.NSPEC = t.WAVTYP;
+  w.TS = t.T(1);
+  w.TL = t.T(std::max(n, 1));
+  w.NW = t.NWP - 1;
+  w.DT = t.T(2) - t.T(1);
+  w.DW = 0.0f;
+  t.LBACK = 0;
+  const float depthScale = std::sqrt(t.DEPTH / w.G);
+  for (int I = 1; I <= n; ++I) {
+    w.W(I) = kTwoPi / t.T(I);
+    w.W2(I) = w.W(I) * w.W(I);
+    float Y = 0.0f;
+    WAVVEC(w.W(I) * depthScale, Y);
+    w.WVK(I) = Y / t.DEPTH;
+  }
+}
+
+void windSeaSpectrum() {
+  const Tpcm& t = TPCM;
+  Wavcom& w = WAVCOM;
+  w.SWH = t.SWHT(1);
+  w.TPK = t.SIGPD(1);
+  WVSPEC(t.WAVTYP, &w.WPSD(1), w.SWH, w.TPK, w.WPK, w.WKPK, kWindSea);
+  float m0 = 0.0f, m2 = 0.0f;
+  SMPINT(&w.WPSD(1), m0, m2);
+  EQUILB.SWHC = 4.0f * std::sqrt(m0);
+}
+
+void swellSpectrum() {
+  Tpcm& t = TPCM;
+  Wavcom& w = WAVCOM;
+  WVSPEC(t.SWLTYP, &w.SWLPSD(1), t.SWELHT, t.SWELPD, w.WSWLPK, w.WKSWLPK, kSwell);
+  float m0 = 0.0f, m2 = 0.0f;
+  SMPINT(&w.SWLPSD(1), m0, m2);
+  w.SWHSWL = 4.0f * std::sqrt(m0);
 }
 
 void SLOMOR() {

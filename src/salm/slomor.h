@@ -27,6 +27,16 @@ namespace qv {
 
 void SLOMOR();
 
+// The wave grid of WAVCOM from the regular-wave periods T(1..NWP) of the data set, shared with the
+// free-SALM driver: NSPEC, TS, TL, NW, DT and DW, and per period the frequency W, its square W2 and
+// the wave number WVK at the site depth; TPCM LBACK is set to 0.
+void fillPeriodGrid();
+// On that grid, the wind-sea spectrum WPSD of the first sea component (SWHT(1), SIGPD(1) as SWH and
+// TPK) with its significant height 4 sqrt(m0) in EQUILB SWHC; and the swell spectrum SWLPSD with
+// its significant height in SWHSWL. The data set's height and period go to WVSPEC as they stand.
+void windSeaSpectrum();
+void swellSpectrum();
+
 // The two natural frequencies [rad/s] of the vessel's sway and yaw coupled about the mooring point:
 // the square roots of the generalised eigenvalues of diag(q, p) against [[1, -sqrt r], [-sqrt r, 1]].
 // p = FTOT |YAWARM| / EMILO the pendulum term of the net force, q = WSURG^2 CMSRG / CMSWY the mooring

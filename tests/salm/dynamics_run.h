@@ -1,5 +1,5 @@
 // The fixture of the wave-frequency tests: each case in a fresh temporary folder and a fresh run,
-// with a run of the attached-SALM stage on the column the case sets up.
+// with a run of the attached-SALM stage (or another) on the column the case sets up.
 #pragma once
 
 #include <string>
@@ -15,9 +15,12 @@ class DynamicsRun : public FreshRun {
  protected:
   // DYNSLM with the replies typed: the exit status of a stop (-1 when it returned); the screen and
   // the replies it did not read are kept.
-  int run(const std::string& typed = "") {
+  int run(const std::string& typed = "") { return runStage(DYNSLM, typed); }
+
+  // The same for another stage of the wave-frequency dynamics.
+  int runStage(void (*stage)(), const std::string& typed = "") {
     ConsoleCapture console(typed);
-    const int status = stopStatus([] { DYNSLM(); });
+    const int status = stopStatus(stage);
     screen = console.screen();
     unread = console.unread();
     return status;
