@@ -488,6 +488,26 @@ TEST_F(FreeSalm, VariancesOfTheJointFollowTheAngle) {
   }
 }
 
+// The debug listings show the driver's values and offer SMPDRG again; they change no result.
+TEST_F(FreeSalm, DebugListingsChangeNothing) {
+  testing_support::freeTwoMemberColumn();
+  ASSERT_EQ(run(), -1) << screen;
+  Complex plain[6];
+  for (int i = 1; i <= 6; ++i) plain[i - 1] = OUTPUT.PHIMEM(i, 2);
+
+  testing_support::freeTwoMemberColumn();
+  TPCM.NBUG0 = 1;
+  // NBUG 1 for FREMOT, then 0 after its listing; 1 for FRELOD, SMPDRG kept, 0 after the damping.
+  ASSERT_EQ(run("1\n0\n1\n\n0\n"), -1) << screen;
+  EXPECT_TRUE(contains(screen, " ### In FREMOT:\n")) << screen;
+  EXPECT_TRUE(contains(screen, " EFK1, EFK2, AHI, ALO:")) << screen;
+  EXPECT_TRUE(contains(screen, " ### In FRELOD:\n")) << screen;
+  EXPECT_TRUE(contains(screen, " SMPDRG =  0\n INPUT SMPDRG:")) << screen;
+  EXPECT_TRUE(contains(screen, " CQDAMP, CQDAMT, GAMPHI, GAMTHT:")) << screen;
+  EXPECT_EQ(unread, "");
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(OUTPUT.PHIMEM(i, 2), plain[i - 1]) << "period " << i;
+}
+
 // The report and spreading flags: SPRDFG follows the spreading exponent, MLTRAO a swell off the sea.
 TEST_F(FreeSalm, RunFlags) {
   struct Case {
