@@ -432,7 +432,7 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
   if (KIND >= 2) writeRecord(u, " " + std::string(TITLE));
   else writeRecord(u, " >>> MEMBER #" + fmtI(IDX, 2) + " -- " + std::string(TITLE));
   writeRecord(u, "");
-  writeHeadingConditions(u, WAVDIR, true);
+  writeHeadingConditions(u, WAVDIR, TPCM.FRESLM == 0);  // a free SALM has no vessel
   writeStaticBlock(KIND, IDX, EQCOS, EQSIN);
   writeRowHeading(KIND, IDX);
 

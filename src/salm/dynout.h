@@ -5,7 +5,8 @@
 //
 // DYNOUT writes, for the first heading of a wave-driven run (LEXTND 0, ISPRED at most 1), a page of
 // wave properties and one of the water particle motions at the surface; then one table per response
-// quantity, each with its page heading and the static equilibrium values of the quantity: the joint
+// quantity, each with its page heading (the wave and the headings of the SALM and, unless the SALM
+// stands free, of the vessel) and the static equilibrium values of the quantity: the joint
 // positions (LPOSN), the in-plane and lateral member angles (LANGLE), the net base reaction and the
 // net member-end loads, with a yoke (IARCO 0) the two yoke sides and the two hinges (LODNET); as
 // response operators, or as response spectra in the heading's sea when SPECFG is 1. On the console

@@ -13,6 +13,9 @@
 #include "platform/units.h"
 #include "salm/dynslm.h"
 #include "salm/dyncom.h"
+#include "salm/dynout.h"
+#include "salm/momdat.h"
+#include "salm/momout.h"
 #include "salm/output.h"
 #include "salm/solve.h"
 #include "salm/stprt.h"
@@ -20,9 +23,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
-#include "util/files.h"
 #include "util/fortran_format.h"
-#include "util/unformatted_io.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 
@@ -31,8 +32,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "FRELOD";
-constexpr std::string_view kMomentFile = "MOMDAT";
-constexpr std::int32_t kMomentUnit = 12;
 constexpr float kDegreesPerRadian = 57.29578f;
 constexpr float kPi = 3.1415927f;
 constexpr float kDifferenceStep = 0.01f;    // forward differences of the Jacobian, relative
@@ -390,17 +389,6 @@ void simplifiedDrag(const RunTerms& r, const PeriodTerms& p) {
   }
 }
 
-// Step 7: the moment-element loads of the period, wave and drag part, one COMPLEX per record.
-void writeMomentRecords(const RunTerms& r) {
-  const Dyncom& d = DYNCOM;
-  for (int IM = 1; IM <= TPCM.NMOMT; ++IM) {
-    for (int q = 1; q <= 5; ++q) {
-      const Complex value = d.SHMOM1(q, IM) + r.DRAGCF * d.SHMOM2(q, IM);
-      if (!writeUnformatted(kMomentUnit, value)) ACERR(kRoutine, kMomentFile, TPCM.EDUNIT);
-    }
-  }
-}
-
 // Steps 8 and 9: the member-end loads of the period and the net loads. Station 1 is the bottom and 2
 // the top of member 1, 3 and 4 those of member 2; the top of the column is free.
 void stationLoads(const RunTerms& r, const PeriodTerms& p) {
@@ -475,7 +463,8 @@ void solvePeriod(const RunTerms& r, NewtonState& n, int IW) {
   } else {
     simplifiedDrag(r, p);
   }
-  if (TPCM.NMOMT != 0) writeMomentRecords(r);
+  // The moment-element loads of the period, wave and drag part, with no phase reference.
+  if (TPCM.NMOMT != 0) writeMomentRecords(kRoutine, r.DRAGCF, Complex(1.0f, 0.0f));
   stationLoads(r, p);
   if (TPCM.NBUG != 0) {
     listComplex("Base reaction shear, axial:", {OUTPUT.NETSHR(IW, 1), OUTPUT.NETAXL(IW, 1)});
@@ -591,7 +580,7 @@ void FRELOD() {
     READI(t.SMPDRG, kKeyboardUnit, scratch);
   }
   checkMomentElements();
-  if (t.NMOMT != 0) RHOPEN(kMomentFile, kUnformatted, kFresh, t.IDRIVE, kMomentUnit, kRoutine, t.EDUNIT, t.CMPUTR);
+  if (t.NMOMT != 0) createMomentFile(kRoutine);
   RunTerms r = runTerms();
   writeProgressLine(std::string(" >>> Computing Salm wave-frequency motions for") + " wave heading " +
                     fmtF(t.SEAHDG(1), 7, 2));
@@ -605,10 +594,12 @@ void FRELOD() {
   directionalShares();
   responseVariances();
   if (t.NBUG != 0) PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
-  if (t.NMOMT != 0) HCLOSE(kMomentUnit, kMomentFile, kRoutine, t.EDUNIT);
+  if (t.NMOMT != 0) closeMomentFile(kRoutine);
   jointVariances();
   OUTPUT.NRAOSM = 1;
   OUTPUT.ISPRED = 1;
+  if (OUTPUT.LREG != 0) DYNOUT();
+  if (t.NMOMT != 0) MOMOUT();
 }
 
 }  // namespace qv

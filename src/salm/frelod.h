@@ -18,8 +18,8 @@
 //     the period before (one member: only its first entry is ever formed);
 //   - with the simplified drag model (SMPDRG) the first estimate is the response, and the drag loads
 //     of member 1 follow from the linear coefficients FDCP1, TDCP1 at resonance (member 2: none);
-//   - the moment-element loads go to "MOMDAT" (unit 12, when NMOMT is not 0: a fresh file, five
-//     records of one COMPLEX per element and period, closed before the reports);
+//   - the moment-element loads go to "MOMDAT" (salm/momdat.h; when NMOMT is not 0), with no phase
+//     reference;
 //   - the member-end loads are split into inertia, static and wave parts (stations 1 to 4: the
 //     bottom and top of member 1, then of member 2; the free top carries nothing) and summed into
 //     NETSHR and NETAXL (column 1 the base reaction, columns 2 to 4 stations 1 to 3) and PHIMEM.
@@ -27,7 +27,9 @@
 // Then the response variances of the random sea and the swell: the in-plane share of each sea is
 // cos^2 of its heading, or (p + 1) / (p + 2) for a sea spread as cos^p (LSPRED), the cross share the
 // rest; they are added to SIGMA and SIGDOT (1..36), the joint positions stored in RSIGHF and
-// SIGDOT(37..). TPCM ISTAT is left at 37; ISPRED and NRAOSM at 1.
+// SIGDOT(37..). ISPRED and NRAOSM are left at 1 (one heading). Last come the member-response report
+// DYNOUT (when LREG is not 0) and the moment-element report MOMOUT (when NMOMT is not 0), which
+// leaves TPCM ISTAT at 51 (37 without it).
 //
 // Stops: a singular Jacobian, or a period that needs 30 Newton steps, with their messages, a pause
 // and status 1 ("MOMDAT" keeps the periods done); a period at which a mode without damping meets its

@@ -289,14 +289,16 @@ void writePeakLoadsPage(const Labels& l) {
   writeStaticLoads(l);
   writeStormLine(true);
   // A free column of one member: the centrifugal load of its swing adds to the axial peak, and the
-  // in-line motion's phase to the wave takes part of it.
+  // in-line motion's phase to the wave takes part of it. The swing has the peak period of the sea
+  // that acts: the random sea's, or the swell's when it is alone.
   r.CNTF1 = 0.0f;
   r.CNTF2 = 1.0f;
   if (freeSalm() && sv.NCON <= 1) {
+    const float TP = t.LRANDM != 0 ? WAVCOM.TPK : t.SWELPD;
     const float theta = HPKVAL(o.ASIGHF(1), o.ASIGLF(1), t.DURATN, r.WFREQ, r.SIGFAC);
-    const float rate = 6.2831855f * theta / WAVCOM.TPK;
+    const float rate = 6.2831855f * theta / TP;
     r.CNTF1 = rate * rate * (sv.CNMASS(1) * sv.CNCG(1) + 0.4f * sv.CNBUOY(1) * sv.CNCB(1)) / WAVCOM.G;
-    const float ratio = o.TSALMH / WAVCOM.TPK;
+    const float ratio = o.TSALMH / TP;
     r.CNTF2 = std::fabs(std::cos(std::atan2(o.GAMPHI * ratio, 1.0f - ratio * ratio)));
   }
   if (t.NBUG != 0) writeRecord(t.EDUNIT, " CNTF1, CNTF2:" + fmtE(r.CNTF1, 14, 6) + fmtE(r.CNTF2, 14, 6));

@@ -7,6 +7,9 @@
 //     units, a wave slope of 4 degrees, response spectra in a random sea and a swell, one-sigma
 //     statistics, the yoke's static side loads.
 // Both carry the low-frequency deviations and peaks the low-frequency report would have left.
+//
+//   freeTwoMemberReportRun, freeOneMemberReportRun: free columns (free_salm_fixtures.h) with moment
+//     elements, two-sigma statistics, no low-frequency results (a free SALM has no slow drift).
 #pragma once
 
 #include "dataset/tpcm_codes.h"
@@ -15,6 +18,7 @@
 #include "salm/pekcom.h"
 #include "support/console_capture.h"
 #include "dynamics_fixtures.h"
+#include "free_salm_fixtures.h"
 #include "yokemot_file.h"
 
 namespace qv::testing_support {
@@ -62,8 +66,9 @@ inline void lowFrequencyResults() {
   }
 }
 
-// The report switches and files shared by the runs.
-inline void reportEverything() {
+// The report switches and files shared by the runs: every table to its file, the plot file, a storm
+// of 3 hours.
+inline void reportSwitches() {
   Tpcm& t = TPCM;
   t.IUNIT = 1;
   t.IPLOTS = 1;
@@ -71,9 +76,14 @@ inline void reportEverything() {
   t.LANGLE = 1;
   t.LODNET = 1;
   t.ALLRAO = 1;  // LREG 1: the heading at the centre of the sea is reported
-  t.LRANDM = 1;
   t.DURATN = 3.0f;
   t.COFMAS = 1.0f;
+}
+
+// The attached runs: the report switches, a random sea and the low-frequency results.
+inline void reportEverything() {
+  reportSwitches();
+  TPCM.LRANDM = 1;
   lowFrequencyResults();
 }
 
@@ -138,6 +148,40 @@ inline int englishHawserRunDoneForTheConsole() {
   }
   TPCM.IUNIT = kScreenUnit;
   return status;
+}
+
+// Two members of two elements each, moment output at the tops of elements 1, 2 and 4; regular
+// waves of 8 ft, a Mean JONSWAP sea of 10 ft and 10 s from 30 degrees, a swell of 3 ft and 11 s from
+// 60 degrees; the drag iterated.
+inline void freeTwoMemberReportRun() {
+  freeTwoMemberColumn();
+  splitIntoElements(twoMembers(), 2, {1, 2, 4});
+  reportSwitches();
+  Tpcm& t = TPCM;
+  t.LRANDM = 1;
+  t.WAVTYP = 2;
+  t.SWHT(1) = 10.0f;
+  t.SIGPD(1) = 10.0f;
+  t.LSWELL = 1;
+  t.SWLTYP = 6;
+  t.SWELHT = 3.0f;
+  t.SWELPD = 11.0f;
+  t.SWLHDG = 60.0f;
+}
+
+// One member of two elements, moment output at the top of element 1; the swell alone, along the
+// plane, and the simplified drag.
+inline void freeOneMemberReportRun() {
+  freeOneMemberColumn();
+  splitIntoElements({twoMembers()[0]}, 2, {1});
+  reportSwitches();
+  Tpcm& t = TPCM;
+  t.SMPDRG = 1;
+  t.LSWELL = 1;
+  t.SWLTYP = 6;
+  t.SWELHT = 4.0f;
+  t.SWELPD = 11.0f;
+  t.SEAHDG(1) = 0.0f;
 }
 
 }  // namespace qv::testing_support

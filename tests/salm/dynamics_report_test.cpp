@@ -1,7 +1,7 @@
-// The reports of the wave-frequency stage: whole small runs compared with reviewed expected files
-// (section VII in "DYNOUT.stxt", with the member-load pages, its plot records "DYNPLT.plt" and
-// sections IX to XI in "RANOUT.stxt"; the expected files of tests/salm/expected/ were read once
-// against the layout of every page); the wave
+// The reports of the wave-frequency stage: whole small runs of the attached and the free SALM
+// compared with reviewed expected files (section VII in "DYNOUT.stxt", with the member-load pages,
+// its plot records "DYNPLT.plt" and sections IX to XI in "RANOUT.stxt"; the expected files of
+// tests/salm/expected/ were read once against the layout of every page); the wave
 // pages against linear wave theory solved in the test; the static rows against the rotation they
 // stand for; the way back through the tables on the console.
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include "salm/dynout.h"
 #include "salm/dynslm.h"
 #include "salm/equilb.h"
+#include "salm/fremot.h"
 #include "salm/output.h"
 #include "salm/solve.h"
 #include "support/checks.h"
@@ -37,6 +38,7 @@ std::string expectedFile(const std::string& name) {
 struct ReportCase {
   const char* name;
   void (*build)();
+  void (*stage)();  // the wave-frequency stage that runs
 };
 
 class DynamicsReport : public testing_support::FreshRun, public ::testing::WithParamInterface<ReportCase> {};
@@ -46,15 +48,19 @@ TEST_P(DynamicsReport, WritesTheExpectedReportsAndPlotFile) {
   testing_support::TempDir dir;
   c.build();
   testing_support::ConsoleCapture console;
-  ASSERT_EQ(testing_support::stopStatus([] { DYNSLM(); }), -1) << console.screen();
+  ASSERT_EQ(testing_support::stopStatus(c.stage), -1) << console.screen();
   EXPECT_EQ(readFileText("DYNOUT.stxt"), expectedFile(std::string("DYNOUT_") + c.name + ".stxt"));
   EXPECT_EQ(readFileText("DYNPLT.plt"), expectedFile(std::string("DYNPLT_") + c.name + ".plt"));
   EXPECT_EQ(readFileText("RANOUT.stxt"), expectedFile(std::string("RANOUT_") + c.name + ".stxt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, DynamicsReport,
-                         ::testing::Values(ReportCase{"english_hawser", testing_support::englishHawserRun},
-                                           ReportCase{"metric_yoke", testing_support::metricYokeRun}),
+                         ::testing::Values(ReportCase{"english_hawser", testing_support::englishHawserRun, DYNSLM},
+                                           ReportCase{"metric_yoke", testing_support::metricYokeRun, DYNSLM},
+                                           ReportCase{"free_two_members", testing_support::freeTwoMemberReportRun,
+                                                      FREMOT},
+                                           ReportCase{"free_one_member", testing_support::freeOneMemberReportRun,
+                                                      FREMOT}),
                          [](const ::testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 class SectionSeven : public testing_support::FreshRun {};

@@ -1,10 +1,11 @@
-// The free-SALM stage FREMOT and FRELOD: the modes of one and two upright members against the
-// mechanism of rigid bodies in still water (tests/salm/reference/free_salm_reference.py: the
+// The free-SALM stage FREMOT and FRELOD (its reports: dynamics_report_test.cpp): the modes of one
+// and two upright members against the mechanism of rigid bodies in still water
+// (tests/salm/reference/free_salm_reference.py: the
 // compound pendulum with buoyancy, scipy's eigh of the two members' Lagrangian), the response
 // against the direct solve of the equations of motion with the wave loads of linear wave theory and
 // against the drag solved by fsolve, the drag integrals against quadrature, the loads against the
 // free body at the joint, the directional shares against the cosine-power integrals, the spectra
-// against their significant heights, "MOMDAT", and the stops.
+// against their significant heights, "MOMDAT", the centrifugal term of the statistics, and the stops.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "salm/fremot.h"
 #include "salm/frelod.h"
 #include "salm/output.h"
+#include "salm/ranout.h"
 #include "salm/solve.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -28,6 +30,7 @@
 #include "util/unformatted_io.h"
 #include "waves/wavcom.h"
 #include "dynamics_fixtures.h"
+#include "dynamics_report_fixtures.h"
 #include "dynamics_run.h"
 #include "free_salm_fixtures.h"
 
@@ -449,9 +452,9 @@ TEST_F(FreeSalm, SpectraHaveTheirSignificantHeights) {
 }
 
 // The joint of a one-member column moves L1 times the member's angle, so its in-line and cross
-// variances are L1^2 those of the angle under the same shares; with sea and swell along the plane
-// nothing acts across it.
-TEST_F(FreeSalm, VariancesOfTheJointFollowTheAngle) {
+// amplitudes (the statistics report has turned the variances into amplitudes) are L1 times those of
+// the angle under the same shares; with sea and swell along the plane nothing acts across it.
+TEST_F(FreeSalm, DeviationsOfTheJointFollowTheAngle) {
   struct Case {
     const char* name;
     float SEAHDG, SWLHDG;
@@ -474,13 +477,13 @@ TEST_F(FreeSalm, VariancesOfTheJointFollowTheAngle) {
     t.SWLHDG = c.SWLHDG;
     ASSERT_EQ(run(), -1) << screen;
     const Output& o = OUTPUT;
-    const double L2 = 30.0 * 30.0;
+    const double L1 = 30.0;
     EXPECT_GT(o.SIGMA(31), 0.0f);
-    EXPECT_TRUE(IsClose(o.RSIGHF(1), L2 * o.SIGMA(31), 1e-5));
+    EXPECT_TRUE(IsClose(o.RSIGHF(1), L1 * o.SIGMA(31), 1e-5));
     EXPECT_EQ(o.RSIGHF(2), 0.0f);
-    EXPECT_TRUE(IsClose(o.RSIGHF(3), L2 * o.SIGMA(34), 1e-5, 1e-12));
-    EXPECT_TRUE(IsClose(o.SIGDOT(37), L2 * o.SIGDOT(31), 1e-5));
-    EXPECT_TRUE(IsClose(o.SIGDOT(39), L2 * o.SIGDOT(34), 1e-5, 1e-12));
+    EXPECT_TRUE(IsClose(o.RSIGHF(3), L1 * o.SIGMA(34), 1e-5, 1e-9));
+    EXPECT_TRUE(IsClose(o.SIGDOT(37), L1 * o.SIGDOT(31), 1e-5));
+    EXPECT_TRUE(IsClose(o.SIGDOT(39), L1 * o.SIGDOT(34), 1e-5, 1e-9));
     if (c.SEAHDG != 0.0f) continue;
     for (int n = 21; n <= 30; ++n) EXPECT_EQ(o.SIGMA(n), 0.0f) << "statistic " << n;
     for (int n = 34; n <= 36; ++n) EXPECT_EQ(o.SIGMA(n), 0.0f) << "statistic " << n;
@@ -497,8 +500,9 @@ TEST_F(FreeSalm, DebugListingsChangeNothing) {
 
   testing_support::freeTwoMemberColumn();
   TPCM.NBUG0 = 1;
-  // NBUG 1 for FREMOT, then 0 after its listing; 1 for FRELOD, SMPDRG kept, 0 after the damping.
-  ASSERT_EQ(run("1\n0\n1\n\n0\n"), -1) << screen;
+  // NBUG 1 for FREMOT, then 0 after its listing; 1 for FRELOD, SMPDRG kept, 0 after the damping;
+  // 0 for the statistics report.
+  ASSERT_EQ(run("1\n0\n1\n\n0\n0\n"), -1) << screen;
   EXPECT_TRUE(contains(screen, " ### In FREMOT:\n")) << screen;
   EXPECT_TRUE(contains(screen, " EFK1, EFK2, AHI, ALO:")) << screen;
   EXPECT_TRUE(contains(screen, " ### In FRELOD:\n")) << screen;
@@ -603,6 +607,22 @@ TEST_F(FreeSalm, MomentElementFile) {
   std::remove("MOMDAT");
   ASSERT_EQ(run(), -1) << screen;
   EXPECT_FALSE(std::ifstream("MOMDAT").good());
+}
+
+// The swing of a one-member column adds its centrifugal load to the axial peak at the base and
+// member 1, and its phase to the wave takes part of the peak: with the swell alone, the swing has
+// the swell's peak period (11 s), no random sea having set one.
+TEST_F(FreeSalm, OneMemberSwingsWithTheSwellWhenTheSwellIsAlone) {
+  testing_support::freeOneMemberReportRun();
+  ASSERT_EQ(run(), -1) << screen;
+  const Output& o = OUTPUT;
+  const RanoutState& r = ranoutState;
+  const double theta = HPKVAL(o.ASIGHF(1), 0.0f, 3.0f, r.WFREQ, 2.0f);  // peak swing [rad]
+  const double rate = 2.0 * M_PI * theta / 11.0;
+  // weight 30 kips at 15 ft, buoyancy 40 kips at 15 ft
+  EXPECT_TRUE(IsClose(r.CNTF1, rate * rate * (30.0 * 15.0 + 0.4 * 40.0 * 15.0) / 32.152, 1e-5));
+  const double ratio = o.TSALMH / 11.0;
+  EXPECT_TRUE(IsClose(r.CNTF2, std::fabs(std::cos(std::atan2(o.GAMPHI * ratio, 1.0 - ratio * ratio))), 1e-5));
 }
 
 }  // namespace
