@@ -1,10 +1,11 @@
 # Thin wrapper over CMake: `make run` builds and starts the editor in ./run, `make test` builds and
-# runs every test through CTest.
+# runs every test through CTest, `make example` runs the analysis on the tanker example in
+# ./run/example and lists the reports it wrote.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test clean
+.PHONY: all build run test example clean
 
 all: build
 
@@ -20,6 +21,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+example: build
+	rm -rf run/example
+	mkdir -p run/example
+	cp examples/tanker-yoke/SALMDAT run/example/
+	cd run/example && status=0 && "$(abspath $(BUILD))/quorvel-run" || status=$$?; \
+	  echo "quorvel-run ended with status $$status; the files of run/example:"; \
+	  ls -l; exit $$status
 
 clean:
 	rm -rf $(BUILD)

@@ -1,7 +1,9 @@
 #include "dataset/finish.h"
 
+#include <filesystem>
 #include <string>
 
+#include "platform/block_reset.h"
 #include "platform/stop.h"
 #include "platform/system_command.h"
 #include "platform/units.h"
@@ -16,6 +18,9 @@
 #include "util/sim_types.h"
 
 namespace qv {
+
+FinishState finishState;
+const BlockReset resetFinishState{[] { finishState.reset(); }};
 
 namespace {
 
@@ -120,6 +125,25 @@ bool CHAIN_SQUAL(int IOS) {
   return true;
 }
 
+int startAnalysisRun(AnalysisRequest request) {
+  if (request == AnalysisRequest::kNone) return kExitNormal;
+  const std::string runner = programBesideThisOne(kAnalysisRunner);
+  std::error_code ec;
+  if (runner.empty() || !std::filesystem::is_regular_file(runner, ec)) {
+    writeConsoleRecord(" ++> The analysis program " + std::string(kAnalysisRunner) +
+                       " was not found beside the editor" + (runner.empty() ? "." : ": " + runner));
+    return kExitFatal;
+  }
+  const int status =
+      runProgram(runner, {request == AnalysisRequest::kSilent ? "--silent" : "--interactive"});
+  if (status == kCommandNotFound || status < 0) {
+    writeConsoleRecord(" ++> The analysis program " + runner +
+                       (status < 0 ? " did not end by itself." : " could not be started."));
+    return kExitFatal;
+  }
+  return status;
+}
+
 void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
             std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
             LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
@@ -172,6 +196,8 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
     CLEAR(EDUNIT);
     executionNotice(EDUNIT);
     PRSRET(EDUNIT, IIN);
+    finishState.analysis =
+        unitConnected(kDiagnosticsUnit) ? AnalysisRequest::kSilent : AnalysisRequest::kInteractive;
     endRun();
   }
 }

@@ -15,6 +15,22 @@ namespace qv {
 
 inline constexpr int kFinishBackToFinalPage = 1;  // IRET: the user went back to the final page
 
+// The analysis run that an editing session asked for when it ended by executing: the editor's main
+// starts it once every unit is closed, and ends with its status.
+enum class AnalysisRequest {
+  kNone,
+  kInteractive,  // choice 3: the run talks on the console
+  kSilent,       // choice 4: the run goes on in the diagnostics file "Diagnostics.stxt"
+};
+struct FinishState {
+  AnalysisRequest analysis = AnalysisRequest::kNone;
+  void reset() { *this = FinishState{}; }
+};
+extern FinishState finishState;
+
+// With LBACK the execute code and MODE the editor's, the session ends after the execution notice
+// and its pause with finishState.analysis set: silent when the diagnostics file of a silent
+// execution is open on unit 41, else interactive.
 void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
             std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
             LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
@@ -29,6 +45,15 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
             std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save = nullptr);
+
+// The analysis runner, a program of its own beside the editor's executable.
+inline constexpr std::string_view kAnalysisRunner = "quorvel-run";
+
+// Starts the analysis runner found beside this executable on the data set of the current folder,
+// "--interactive" or "--silent" as the session asked, and waits for it. Returns its exit status; a
+// runner that is missing, cannot be started or does not end by itself is reported on the console
+// and gives 1.
+int startAnalysisRun(AnalysisRequest request);
 
 // Starts the external time-domain program and waits for it. Returns false (after saying so) when
 // the program could not be run.

@@ -220,13 +220,15 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
 // ---- the steps of a load ----------------------------------------------------------------------------
 
 // Opening screen: the banner and the start menu; an unattended run chooses "E" and writes to
-// "Diagnostics.stxt". Returns the batch flag ("B" is "M" with the toggles asking).
+// "Diagnostics.stxt", made fresh unless its caller has connected unit 41 already (to a diagnostics
+// file that goes on, or to the screen). Returns the batch flag ("B" is "M" with the toggles asking).
 int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAME, char& ANSWER) {
   if (report.unattended) {
     if (TPCM.LCOPY != 0) {
       TITLE(p.CREATQ, NAME.view(), p.VERNQ, TPCM.EDUNIT, kKeyboardUnit, ANSWER, 1);
     } else {
-      RHOPEN(kDiagnosticsFile, kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, p.CMPUTQ);
+      if (!unitConnected(kDiagnosticsUnit))
+        RHOPEN(kDiagnosticsFile, kFormatted, kFresh, TPCM.IDRIVE, kDiagnosticsUnit, kCaller, kScreenUnit, p.CMPUTQ);
       TITLE(p.CREATQ, NAME.view(), p.VERNQ, kDiagnosticsUnit, kKeyboardUnit, ANSWER, 1);
     }
     ANSWER = 'E';

@@ -12,6 +12,7 @@
 #include "dataset/tpcm.h"
 #include "editor/page_loop.h"
 #include "util/farray.h"
+#include "waves/period_grid.h"  // page 14 and the wave report test the period grid
 
 namespace qv {
 
@@ -140,9 +141,5 @@ void SWEL_BLOK(std::int32_t offset, std::int32_t mode, std::int32_t selection, s
 std::int32_t SWELL2(std::string_view page, std::int32_t SIMTYP, const SwellWords& first, std::int32_t& lock,
                     const SwellWords& second, Arr<float, kMaxPeriods>& USRPSD, std::int32_t& NWP, std::int32_t NUNTS,
                     std::int32_t LRANDM, float& WAVHDG);
-
-// ---- page 14 and the wave report -------------------------------------------------------------
-// Whether the regular periods can carry a spectrum: at least 3, positive, increasing at one step.
-bool periodsFitForSpectra();
 
 }  // namespace qv

@@ -116,6 +116,15 @@ void silentRunRefused(const Counts& c) {
 
 }  // namespace
 
+void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals) {
+  Counts c;
+  VESWRN(c.warnings, c.fatals);
+  TPCM.LSPM = 1;
+  salmChecks(c);
+  warnings = c.warnings;
+  fatals = c.fatals;
+}
+
 void SLMFIN(std::string_view label) {
   FinalPageState& s = finalPageState;
   Counts c;
@@ -125,10 +134,7 @@ void SLMFIN(std::string_view label) {
            TPCM.LBACK, c.warnings, c.fatals, TPCM.CMPUTR, TPCM.WriteAuxDatFiles);
     if (status == kFintopLeave) break;
 
-    c = Counts{};
-    VESWRN(c.warnings, c.fatals);
-    TPCM.LSPM = 1;
-    salmChecks(c);
+    finalPageChecks(c.warnings, c.fatals);
 
     if (TPCM.EDUNIT == kDiagnosticsUnit) {  // a silent execution
       writeRecord(kDiagnosticsUnit, "");

@@ -12,4 +12,9 @@ struct FinalPageState {
 };
 extern FinalPageState finalPageState;
 
+// The checks of the final page before the data set is left or executed: the plausibility checks
+// VESWRN and the SALM checks, each message on EDUNIT, counted from 0 as warnings and fatal warnings.
+// They also settle LSPM (1) and NMOMT, the number of moment elements.
+void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals);
+
 }  // namespace qv

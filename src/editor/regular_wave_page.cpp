@@ -2,7 +2,6 @@
 // a constant wave height or a constant wave slope with its value, and the regular-wave heading. With
 // the extension as the wave-frequency driver (page 13) it asks for the extension amplitude instead.
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -33,9 +32,6 @@ constexpr std::int32_t kLastItem = 6;  // a larger number leaves the page
 
 constexpr std::int32_t kPeriodsPerLine = 6;
 constexpr std::int32_t kExtensionNoteContext = 2;  // the help adds the extension amplitude
-// Spacing of the periods that still counts as one step, as a fraction of the step: periods typed
-// to two decimals or repeated by the table editor stay well within it.
-constexpr float kStepTolerance = 1.0e-3f;
 
 bool extensionDrives() { return TPCM.LEXTND != 0; }
 bool constantSlope() { return TPCM.LSLPHT != 0; }
@@ -176,17 +172,6 @@ std::vector<HelpNote> regularNotes(std::int32_t context) {
 }
 
 }  // namespace
-
-bool periodsFitForSpectra() {
-  const Tpcm& t = TPCM;
-  const std::int32_t n = t.NWP;
-  if (n < 3 || n > kMaxPeriods || !(t.T(1) > 0.0f)) return false;
-  const float step = t.T(2) - t.T(1);
-  if (!(step > 0.0f)) return false;
-  for (std::int32_t i = 2; i <= n; ++i)
-    if (!(std::fabs(t.T(i) - t.T(i - 1) - step) <= kStepTolerance * step)) return false;
-  return true;
-}
 
 void REGHLP(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE, std::int32_t context) {
   showHelpNotes(IOSCRN, KBD, LINE, kTitle, regularNotes(context));

@@ -202,6 +202,15 @@ void sequencerDefaults(char choice) {
   TPCM.LGAP = 0;
 }
 
+void settleAttachment() {
+  TPCM.FRESLM = 0;
+  if (TPCM.IARCO == kFreeSalm) {  // no vessel pages
+    TPCM.ISURGE = 0;
+    TPCM.FRESLM = 1;
+    TPCM.LQUAS = 0;
+  }
+}
+
 void runSequencer(const SequencerHooks& hooks) {
   TPCM.LCOPY = 0;
   for (;;) {  // one pass per load: the start, and each return after a hard-copy pass
@@ -226,14 +235,7 @@ void runSequencer(const SequencerHooks& hooks) {
         }
         const bool pageRan = slotCallsPage(slot);
         if (pageRan) hooks.page(slot);
-        if (slot == 3) {
-          TPCM.FRESLM = 0;
-          if (TPCM.IARCO == kFreeSalm) {  // no vessel pages
-            TPCM.ISURGE = 0;
-            TPCM.FRESLM = 1;
-            TPCM.LQUAS = 0;
-          }
-        }
+        if (slot == 3) settleAttachment();
         slot = slotDispatch(slot, pageRan);
         continue;
       }

@@ -7,29 +7,11 @@
 #include <string_view>
 
 #include "dataset/lowcof.h"
+#include "dataset/program_identity.h"
 #include "dataset/tpcm.h"
 #include "util/sim_types.h"
 
 namespace qv {
-
-// The editor's identity, handed to the load and the save.
-struct EditorIdentity {
-  std::string_view productName = "Quorvel";         // 8 characters
-  std::string_view staticsProgram = "PELMOTAR";     // 12 characters
-  std::string_view editorName = "DRAVOKET";         // caller name in file errors
-  std::string_view dataFile = "SALMDAT";
-  std::string_view backupFile = "SALMBAK";
-  std::string_view coefficientFile = "LOWDAT";
-  std::string_view coefficientBackup = "LOWBAK";
-  float version = 6.8f;
-  int simulationType = kSimQuorvel;  // the CREATR this program writes
-  int year = 2020;
-  int platformCode = kPlatformIntel;
-  int modeWord = kModeEditor;
-  int storedWords = kStoredWords;  // words of TPCM loaded and saved
-  int lowcofWords = kLowcofWords;  // words of LOWCOF saved
-};
-inline constexpr EditorIdentity kEditor{};
 
 inline constexpr int kSlotCount = 20;
 inline constexpr int kFinalSlot = 20;  // shown to the user as page 19
@@ -57,6 +39,9 @@ int afterFinalSlot();
 // Stores the settings of every opened data set and, for choice 'C', the editor's new-data-set
 // defaults.
 void sequencerDefaults(char choice);
+// After page 3: FRESLM from the attachment IARCO; a free SALM has no vessel pages (LQUAS and
+// ISURGE 0).
+void settleAttachment();
 
 void runSequencer(const SequencerHooks& hooks);
 void SALMED();

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,14 +14,19 @@
 
 namespace qv {
 
-int runSystemCommand(std::string_view commandLine) {
+namespace {
+
+// Starts the program at `path` with the argument list `argv` (its own name first) and waits for it.
+int runAndWait(const std::string& path, std::vector<std::string> argv) {
   consoleOut().flush();
   std::fflush(nullptr);
-  const std::string command(commandLine);
+  std::vector<char*> pointers;
+  for (std::string& argument : argv) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
   const pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) {
-    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    execv(path.c_str(), pointers.data());
     _exit(kCommandNotFound);
   }
   int status = 0;
@@ -28,6 +35,25 @@ int runSystemCommand(std::string_view commandLine) {
   }
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   return -1;
+}
+
+}  // namespace
+
+int runSystemCommand(std::string_view commandLine) {
+  return runAndWait("/bin/sh", {"sh", "-c", std::string(commandLine)});
+}
+
+std::string programBesideThisOne(std::string_view name) {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec || self.empty()) return {};
+  return (self.parent_path() / name).string();
+}
+
+int runProgram(const std::string& path, const std::vector<std::string>& arguments) {
+  std::vector<std::string> argv{path};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return runAndWait(path, std::move(argv));
 }
 
 }  // namespace qv

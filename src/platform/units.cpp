@@ -12,7 +12,7 @@ namespace qv {
 namespace {
 
 struct FileUnit {
-  std::unique_ptr<std::fstream> stream;
+  std::unique_ptr<std::fstream> stream;  // nullptr for a unit bound to the console
   std::string name;
 };
 
@@ -49,6 +49,11 @@ void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fil
   table().files[unit] = FileUnit{std::move(stream), std::move(fileName)};
 }
 
+void connectUnitToConsole(int unit) {
+  closeUnit(unit);
+  table().files[unit] = FileUnit{nullptr, std::string()};
+}
+
 bool closeUnit(int unit) {
   auto it = table().files.find(unit);
   if (it == table().files.end()) return true;
@@ -75,7 +80,7 @@ std::string unitFileName(int unit) {
 
 std::ostream* unitOut(int unit) {
   auto it = table().files.find(unit);
-  if (it != table().files.end()) return it->second.stream.get();
+  if (it != table().files.end()) return it->second.stream ? it->second.stream.get() : &consoleOut();
   if (unit == kScreenUnit) return &consoleOut();
   return nullptr;
 }

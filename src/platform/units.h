@@ -28,6 +28,10 @@ void setConsole(std::istream* in, std::ostream* out);
 
 // Connects a unit to an open file stream, closing any file the unit held before.
 void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fileName);
+// Connects a unit to the console's output, closing any file the unit held before: what is written on
+// it appears on the screen, while the unit still counts as connected (the analysis run in the
+// interactive mode shows the load's messages of unit 41 this way).
+void connectUnitToConsole(int unit);
 // Closes the unit's file (kept on disk); does nothing for an unconnected unit or the console.
 // Returns false when the stream reported an error on closing.
 bool closeUnit(int unit);

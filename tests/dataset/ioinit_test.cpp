@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "dataset/ioinit.h"
@@ -401,6 +405,43 @@ TEST_F(Load, UnattendedRunStopsAfterAnUpgrade) {
   EXPECT_EQ(status, kExitFatal);
   EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"), " ++> Data file resized for 149 fairleads\n"));
   EXPECT_EQ(console.screen(), "");
+}
+
+// An unattended run whose caller has connected unit 41 writes there: after what a diagnostics file
+// already holds, or on the screen; nothing is asked either way.
+TEST_F(Load, UnattendedRunKeepsTheMessagesUnitItsCallerConnected) {
+  TempDir dir;
+  const auto unattendedLoad = [&] {
+    char choice = ' ';
+    int startCode = -1, lowStatus = -1, dataStatus = -1;
+    return testing_support::stopStatus([&] {
+      IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, choice, startCode,
+             makeText<12>("SALMDAT"), lowStatus, dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"), 5,
+             kModeUnattended, kStoredWords, nullptr, LOWCOF);
+    });
+  };
+  writeDataSet(editorImage([] { TPCM.VERNO = 6.5f; TPCM.DAT_ID = 49; }));  // an upgrade with notes: a stop
+  const std::string earlier = " >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n";
+  testing_support::writeFileText("Diagnostics.stxt", earlier);
+  {
+    auto stream = std::make_unique<std::fstream>("Diagnostics.stxt", std::ios::out | std::ios::app | std::ios::binary);
+    connectUnit(kDiagnosticsUnit, std::move(stream), "Diagnostics.stxt");
+    ConsoleCapture console("");
+    EXPECT_EQ(unattendedLoad(), kExitFatal);
+    closeAllUnits();
+    EXPECT_EQ(console.screen(), "");
+  }
+  const std::string diagnostics = testing_support::readFileText("Diagnostics.stxt");
+  EXPECT_EQ(diagnostics.substr(0, earlier.size()), earlier);
+  EXPECT_TRUE(contains(diagnostics, " ++> Data file resized for 149 fairleads\n")) << diagnostics;
+
+  std::remove("Diagnostics.stxt");
+  connectUnitToConsole(kDiagnosticsUnit);
+  ConsoleCapture console("");
+  EXPECT_EQ(unattendedLoad(), kExitFatal);
+  closeAllUnits();
+  EXPECT_TRUE(contains(console.screen(), " ++> Data file resized for 149 fairleads\n")) << console.screen();
+  EXPECT_FALSE(std::filesystem::exists("Diagnostics.stxt"));
 }
 
 // A vessel-only data set of another program receives the mooring defaults.

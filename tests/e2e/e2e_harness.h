@@ -1,11 +1,12 @@
 // Runs the real editor as a user would: in a fresh folder of its own, with a script of typed lines on
 // its standard input, collecting what it writes and how it ends. The executable's path comes from the
-// environment variable QV_QUORVEL (CTest sets it).
+// environment variable QV_QUORVEL, the analysis runner's from QV_QUORVEL_RUN (CTest sets both).
 //
 //   qv::e2e::Folder folder;                       // a fresh, empty temporary folder
 //   folder.writeFile("SALMDAT", bytes);           // seed files the run should find
 //   qv::e2e::Run run = folder.run("m\n1\n");      // type two lines, then end the input
 //   run.status, run.out, folder.files(), folder.readFile("SALMDAT") ...
+//   run = folder.runAnalysis({"--silent"});       // the analysis runner, with its arguments
 //
 // A run that outlives its time limit is killed and reported as timed out, so a program that loops or
 // waits on the end of its input fails its test instead of hanging the suite. `beforeExec`, when given,
@@ -49,12 +50,18 @@ struct Run {
   std::chrono::milliseconds elapsed{0};
 };
 
-// The path of the editor under test.
-inline std::string quorvelPath() {
-  const char* path = std::getenv("QV_QUORVEL");
-  if (path == nullptr || *path == '\0') throw std::runtime_error("QV_QUORVEL is not set: run the tests through CTest");
+// A path that CTest hands the tests in the environment variable `name`.
+inline std::string pathFromEnvironment(const char* name) {
+  const char* path = std::getenv(name);
+  if (path == nullptr || *path == '\0')
+    throw std::runtime_error(std::string(name) + " is not set: run the tests through CTest");
   return path;
 }
+
+// The path of the editor under test.
+inline std::string quorvelPath() { return pathFromEnvironment("QV_QUORVEL"); }
+// The analysis runner, built beside the editor.
+inline std::string runnerPath() { return pathFromEnvironment("QV_QUORVEL_RUN"); }
 
 // The output split at form feeds: one entry per screen the program cleared to (the text before the
 // first clear is entry 0).
@@ -72,9 +79,14 @@ inline float floatWord(std::string_view image, int w) {
   return v;
 }
 
-// Starts `program` in `dir` with `input` on its standard input; see the header comment.
+// Starts `program` with `arguments` in `dir` with `input` on its standard input; see the header
+// comment.
 inline Run runIn(const std::filesystem::path& dir, const std::string& program, std::string_view input,
-                 std::chrono::milliseconds limit, const std::function<void()>& beforeExec = {}) {
+                 std::chrono::milliseconds limit, const std::function<void()>& beforeExec = {},
+                 const std::vector<std::string>& arguments = {}) {
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
   ::signal(SIGPIPE, SIG_IGN);  // a program that stops reading early must not end the test process
   int in[2], out[2], err[2];
   if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe failed");
@@ -88,7 +100,7 @@ inline Run runIn(const std::filesystem::path& dir, const std::string& program, s
     dup2(err[1], STDERR_FILENO);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
     if (beforeExec) beforeExec();
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(in[0]);
@@ -164,6 +176,12 @@ class Folder {
   Run run(std::string_view script, std::chrono::milliseconds limit = 30s,
           const std::function<void()>& beforeExec = {}) const {
     return runIn(path(), quorvelPath(), script, limit, beforeExec);
+  }
+
+  // Runs the analysis runner here with `arguments` and the typed lines of `script`.
+  Run runAnalysis(const std::vector<std::string>& arguments = {}, std::string_view script = "",
+                  std::chrono::milliseconds limit = 60s) const {
+    return runIn(path(), runnerPath(), script, limit, {}, arguments);
   }
 
   // The names of the files in the folder, sorted.

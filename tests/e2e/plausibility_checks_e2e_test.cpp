@@ -26,13 +26,15 @@ const std::string kNotice =
     "             it is ready for submission to the server.\n\n";
 
 // This editor's SALM with a tanker and built-in load models: the checks find nothing in it. Stored
-// under another session mode, so that a save writes it.
+// under another session mode, so that a save writes it. The statics alone (LQUAS 0): the analysis
+// that an execution starts runs to its end.
 std::string tankerDataSet() {
   return testing_support::DataSet()
       .withSalm()
       .withTanker()
       .with([] {
         TPCM.SRCDAT = 1;
+        TPCM.LQUAS = 0;
         TPCM.LWBARG = TPCM.LCBARG = 0x444;  // built-in wind and current models
         TPCM.LWVCOF = 0x666;                // the tanker's built-in drift model
       })
@@ -48,6 +50,7 @@ std::string tankerWithoutStormDuration() {
 }
 
 const std::string kDurationWarning = "\n ++> Warning: Nonpositive storm duration detected.\n";
+const std::string kNoChecksFound = "\n >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n";
 
 TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
   e2e::Folder folder;
@@ -97,13 +100,16 @@ TEST(PlausibilityChecksE2e, ADataSetThatPassesIsExecutedAndItsSilentRunCounted) 
   EXPECT_TRUE(contains(run.out, kNotice)) << run.out;
   EXPECT_EQ(folder.readFile("SALMBAK"), image);
 
-  // Silently: the counts go into the diagnostics file, and the run goes on to its end.
+  // Silently: the counts go into the diagnostics file, and the run goes on to its end: the
+  // analysis continues the file.
   e2e::Folder silent;
   silent.writeFile("SALMDAT", image);
-  run = silent.run("M\nL\n4\n");
+  run = silent.run("M\nL\n4\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_EQ(silent.readFile("Diagnostics.stxt"), "\n >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n");
+  const std::string diagnostics = silent.readFile("Diagnostics.stxt");
+  EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound);
+  EXPECT_TRUE(contains(diagnostics, " >>> Computing Salm mass properties...")) << diagnostics;
   EXPECT_EQ(silent.readFile("SALMBAK"), image);
 }
 
@@ -121,11 +127,13 @@ TEST(PlausibilityChecksE2e, AWarningIsShownAndTheSecondRequestExecutes) {
   // Silently: the warning and the counts go into the diagnostics file, and the run goes on.
   e2e::Folder silent;
   silent.writeFile("SALMDAT", tankerWithoutStormDuration());
-  run = silent.run("M\nL\n4\n");
+  run = silent.run("M\nL\n4\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_EQ(silent.readFile("Diagnostics.stxt"),
-            kDurationWarning + "\n >>> Data checks: 1 warning(s) and 0 fatal warning(s).\n");
+  const std::string checks = kDurationWarning + "\n >>> Data checks: 1 warning(s) and 0 fatal warning(s).\n";
+  const std::string diagnostics = silent.readFile("Diagnostics.stxt");
+  EXPECT_EQ(diagnostics.substr(0, checks.size()), checks);
+  EXPECT_TRUE(contains(diagnostics, " >>> Computing Salm mass properties...")) << diagnostics;
   EXPECT_TRUE(silent.exists("SALMBAK"));
 }
 

@@ -231,8 +231,11 @@ TEST(SessionEnd, ExecuteChecksAndListing) {
 TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
   e2e::Folder folder;
   // A consistent SALM and tanker: the checks find nothing. Stored under another mode: the save
-  // writes it.
-  const std::string image = editorDataSet().withSalm().withTanker().with([] { TPCM.SRCDAT = 1; }).bytes();
+  // writes it. The statics alone (LQUAS 0): the analysis that the execution starts runs to its end.
+  const std::string image = editorDataSet().withSalm().withTanker().with([] {
+    TPCM.SRCDAT = 1;
+    TPCM.LQUAS = 0;
+  }).bytes();
   folder.writeFile("SALMDAT", image);
   const e2e::Run run = folder.run("M\nL\n3\n\n");
   ASSERT_FALSE(run.timedOut);
@@ -245,6 +248,9 @@ TEST(SessionEnd, ExecuteSavesListsAndGivesTheNotice) {
   EXPECT_TRUE(folder.exists("SALMIN.stxt"));
   EXPECT_EQ(folder.readFile("SALMBAK"), image);
   EXPECT_EQ(intWord(folder.readFile("SALMDAT"), kSrcdatWord), 2);
+  // Then the analysis, on the screen, with its report in its file.
+  EXPECT_TRUE(contains(run.out, " >>> Computing Salm mass properties...")) << run.out;
+  EXPECT_TRUE(folder.exists("STATOUT.stxt"));
 }
 
 TEST(SessionEnd, InputEndingAtTheClosingPauseAfterASave) {

@@ -1,0 +1,32 @@
+// The analysis runner: loads the data set of the current folder, runs the analysis stages it calls
+// for and ends with their status. An unattended or silent run that stops also copies its message to
+// standard error, since its console shows nothing.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "salm/analysis_run.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::optional<qv::RunMode> mode = qv::runModeOf(arguments);
+  if (!mode) {
+    std::cerr << qv::kRunUsage << '\n';
+    return qv::kExitFatal;
+  }
+  int status = qv::kExitNormal;
+  std::string routine;
+  try {
+    qv::runAnalysis(*mode);
+  } catch (const qv::Stop& stop) {
+    status = stop.status;
+    routine = stop.routine;
+  }
+  qv::closeAllUnits();
+  if (status != qv::kExitNormal && *mode != qv::RunMode::kInteractive) std::cerr << qv::stopMessage(routine);
+  return status;
+}

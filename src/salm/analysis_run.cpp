@@ -1,0 +1,196 @@
+#include "salm/analysis_run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "dataset/ioinit.h"
+#include "dataset/lowcof.h"
+#include "dataset/program_identity.h"
+#include "dataset/tpcm.h"
+#include "lowfreq/current_profile.h"
+#include "platform/block_reset.h"
+#include "platform/units.h"
+#include "salm/dynslm.h"
+#include "salm/stsalm.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "vessel/vesl1.h"
+#include "vessel/vesl2.h"
+#include "vessel/vesl3.h"
+#include "waves/period_grid.h"
+
+namespace qv {
+
+AnalysisRunState analysisRunState;
+const BlockReset resetAnalysisRunState{[] { analysisRunState.reset(); }};
+
+namespace {
+
+constexpr std::string_view kRunner = "quorvel-run";
+
+// The current profile of the run, built once before the statics: the current force model of the
+// slow drift reads it at the vessel's draft.
+void buildCurrentProfile() {
+  float spacing = 0.0f;
+  CURPROF_INIT(TPCM.DRAFT, spacing, TPCM.EDUNIT, kKeyboardUnit);
+}
+
+// The stages, each with the routine that runs it; nullptr where the program does not have it yet.
+constexpr AnalysisStage kVesselPass1{"VESL1", "vessel response, pass 1", VESL1};
+constexpr AnalysisStage kVesselPass2{"VESL2", "vessel response, pass 2", VESL2};
+constexpr AnalysisStage kVesselPass3{"VESL3", "vessel response, pass 3", VESL3};
+constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", "current profile", buildCurrentProfile};
+constexpr AnalysisStage kStatics{"STSALM", "SALM statics", STSALM};
+constexpr AnalysisStage kSlowDrift{"SLOMOR", "slow-drift analysis", nullptr};
+constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", "low-frequency report", nullptr};
+constexpr AnalysisStage kAttachedDynamics{"DYNSLM", "wave-frequency dynamics of the attached SALM", DYNSLM};
+constexpr AnalysisStage kFreeDynamics{"FREMOT", "wave-frequency dynamics of the free SALM", nullptr};
+
+// The pre-edit copies that the load takes; the run compares and saves nothing, but the load fills
+// them. Static storage: the copy of TPCM is too large for the stack.
+struct LoadImages {
+  TpcmImage IOBUF;
+  LowcofImage ILOBUF;
+};
+LoadImages loadImages;
+
+[[noreturn]] void refuse(std::initializer_list<std::string_view> lines) {
+  fatalStop(kRunner, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+std::int64_t fileSize(const std::filesystem::path& name) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(name, ec);
+  return ec ? 0 : static_cast<std::int64_t>(size);
+}
+
+// Unit 41 before the load, which writes there and asks nothing: a fresh diagnostics file, the
+// diagnostics file of the editor's silent execution continued after what it holds, or the screen.
+void connectMessages(RunMode mode) {
+  const std::string name(kDiagnosticsFile);
+  switch (mode) {
+    case RunMode::kUnattended:
+      RHOPEN(kDiagnosticsFile, kFormatted, kFresh, 0, kDiagnosticsUnit, kRunner, kScreenUnit, kPlatformIntel);
+      analysisRunState.diagnosticsStart = 0;
+      break;
+    case RunMode::kSilent: {
+      auto stream = std::make_unique<std::fstream>(name, std::ios::out | std::ios::app | std::ios::binary);
+      if (!stream->is_open()) ACERR(kRunner, kDiagnosticsFile, kScreenUnit);
+      analysisRunState.diagnosticsStart = fileSize(name);
+      connectUnit(kDiagnosticsUnit, std::move(stream), name);
+      break;
+    }
+    case RunMode::kInteractive: connectUnitToConsole(kDiagnosticsUnit); break;
+  }
+}
+
+// The data set of the current folder, loaded as the editor's program but in the unattended mode: a
+// finding that would ask a question (a damaged or foreign file, a missing "LOWDAT" that a load model
+// needs) stops the run. File errors name the runner.
+void loadDataSet() {
+  const EditorIdentity& id = kEditor;
+  char choice = ' ';
+  int startCode = 0, lowStatus = 0, dataStatus = 0;
+  IOINIT(makeText<8>(id.productName), makeText<5>(""), loadImages.IOBUF, loadImages.ILOBUF, choice, startCode,
+         makeText<12>(id.dataFile), lowStatus, dataStatus, id.version, id.year, id.simulationType,
+         makeText<12>(kRunner), id.platformCode, kModeUnattended, id.storedWords, nullptr, LOWCOF);
+}
+
+// Where the messages and the reports of the stages go.
+void settleUnits(RunMode mode) {
+  if (mode == RunMode::kInteractive) {
+    closeUnit(kDiagnosticsUnit);
+    TPCM.EDUNIT = kScreenUnit;
+    // As the load stamps an edited data set: a report unit that is neither a file, the screen nor
+    // the printer means the files.
+    if (TPCM.IUNIT != kReportsToFiles && TPCM.IUNIT != kScreenUnit && TPCM.IUNIT != kPrinterUnit)
+      TPCM.IUNIT = kReportsToFiles;
+  } else {
+    TPCM.EDUNIT = kDiagnosticsUnit;
+    TPCM.IUNIT = kReportsToFiles;
+  }
+}
+
+// The stages the data set needs that the program does not have yet: the run refuses it whole.
+void refuseMissingStages(const std::vector<AnalysisStage>& stages) {
+  for (const AnalysisStage& stage : stages) {
+    if (stage.run != nullptr) continue;
+    refuse({"", " ++> This data set needs the " + std::string(stage.what) + " (" + std::string(stage.name) +
+                    "), which this program does not have yet.",
+            "     Nothing was run."});
+  }
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+std::optional<RunMode> runModeOf(const std::vector<std::string_view>& arguments) {
+  if (arguments.empty()) return RunMode::kUnattended;
+  if (arguments.size() > 1) return std::nullopt;
+  if (arguments[0] == "--silent") return RunMode::kSilent;
+  if (arguments[0] == "--interactive") return RunMode::kInteractive;
+  return std::nullopt;
+}
+
+std::vector<AnalysisStage> stagesOf() {
+  const Tpcm& t = TPCM;
+  if (t.FRESLM != 0) {
+    if (t.LDYN != 0) return {kStatics, kFreeDynamics};
+    return {kStatics};
+  }
+  if (t.LQUAS == 0) return {kStatics};
+  std::vector<AnalysisStage> stages{kVesselPass1, kVesselPass2,  kVesselPass3,       kCurrentProfile,
+                                    kStatics,     kSlowDrift,    kLowFrequencyReport};
+  if (t.LDYN != 0) stages.push_back(kAttachedDynamics);
+  return stages;
+}
+
+void checkRunData() {
+  const Tpcm& t = TPCM;
+  if (!periodsFitForSpectra()) {
+    refuse({"", " ++> The analysis needs at least 3 regular wave periods (page 14), positive,",
+            "     increasing and equally spaced (NWP =" + fmtI(t.NWP, 4) + ")."});
+  }
+  if (t.NMOMT < 0 || t.NMOMT > kMaxMomentElements) {
+    refuse({"", " ++> Fatal Warning: Too many elements selected for shear/moment computation.",
+            "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."});
+  }
+}
+
+void runAnalysis(RunMode mode) {
+  connectMessages(mode);
+  loadDataSet();
+  settleUnits(mode);
+  checkRunData();
+  const std::vector<AnalysisStage> stages = stagesOf();
+  refuseMissingStages(stages);
+  for (const AnalysisStage& stage : stages) stage.run();
+}
+
+std::string stopMessage(std::string_view routine) {
+  std::string message;
+  if (analysisRunState.diagnosticsStart >= 0) {
+    std::ifstream in(std::string(kDiagnosticsFile), std::ios::binary);
+    in.seekg(analysisRunState.diagnosticsStart);
+    std::string line;
+    bool continuing = false;
+    while (std::getline(in, line)) {
+      if (startsWith(line, " ++> ")) {
+        message = line + "\n";
+        continuing = true;
+      } else if (continuing && startsWith(line, "     ") && line.find_first_not_of(' ') != std::string::npos) {
+        message += line + "\n";
+      } else {
+        continuing = false;
+      }
+    }
+  }
+  if (message.empty()) message = " ++> The analysis stopped in " + std::string(routine) + ".\n";
+  return message;
+}
+
+}  // namespace qv

@@ -1,0 +1,71 @@
+// The analysis run of the program quorvel-run: it loads the data set of the current folder as an
+// unattended session (no question is ever asked of the load), checks the period grid and the counts
+// that the stages index their tables with, and runs the stages the data set calls for, each once, in
+// the order of the data they pass on:
+//
+//   free SALM (FRESLM not 0)    statics STSALM; then FREMOT when LDYN is not 0
+//   attached, LQUAS 0           statics STSALM only
+//   attached, LQUAS not 0       vessel passes VESL1, VESL2, VESL3; the current profile; statics
+//                               STSALM; slow drift SLOMOR; the low-frequency report LOWPRT (also
+//                               when LOWMOT is 0: it hands the low-frequency peaks on); then DYNSLM
+//                               when LDYN is not 0
+//
+// Modes: unattended (no argument) and silent ("--silent") write every message to "Diagnostics.stxt"
+// on unit 41, made fresh or continued, and every report to its file; interactive ("--interactive")
+// talks on the console, and the reports go where the data set's IUNIT says. The data set in memory is
+// changed by the stages (the statics turns volumes into forces) and is never saved.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+enum class RunMode {
+  kUnattended,  // no argument: a fresh "Diagnostics.stxt"
+  kSilent,      // "--silent": the editor's silent execution, its "Diagnostics.stxt" continued
+  kInteractive  // "--interactive": messages and questions on the console
+};
+
+inline constexpr std::string_view kRunUsage = "Usage: quorvel-run [--silent | --interactive]";
+
+// The mode the command-line arguments (the program's name left out) ask for; nothing for any other
+// argument or more than one.
+std::optional<RunMode> runModeOf(const std::vector<std::string_view>& arguments);
+
+// One stage of a run: the routine and what it computes. A stage without `run` is not part of the
+// program yet; a data set that needs it is refused before anything runs.
+struct AnalysisStage {
+  std::string_view name;
+  std::string_view what;
+  void (*run)();
+};
+
+// The stages the data set in TPCM calls for, in their order.
+std::vector<AnalysisStage> stagesOf();
+
+// Before any stage: the period grid (at least 3 periods, positive, increasing, equally spaced) and
+// the counts that would index past a fixed table. A failure stops the run naming the page to mend.
+void checkRunData();
+
+// The whole run in `mode`. Ends by returning; a failure stops through qv::Stop.
+void runAnalysis(RunMode mode);
+
+// Kept for the program's end: where this run's messages began in "Diagnostics.stxt" (-1: the run
+// never opened it).
+struct AnalysisRunState {
+  std::int64_t diagnosticsStart = -1;
+  void reset() { *this = AnalysisRunState{}; }
+};
+extern AnalysisRunState analysisRunState;
+
+// The message a stopped unattended or silent run copies to standard error: the last " ++> " line
+// that this run wrote to "Diagnostics.stxt" with the lines that continue it (indented by five
+// blanks), each ending in a line end; without one, a line that names the routine that stopped.
+// Call it once every unit is closed.
+std::string stopMessage(std::string_view routine);
+
+}  // namespace qv
