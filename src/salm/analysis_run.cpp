@@ -13,6 +13,8 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
+#include "salm/lowprt.h"
+#include "salm/slomor.h"
 #include "salm/stsalm.h"
 #include "util/fatal.h"
 #include "util/files.h"
@@ -44,8 +46,8 @@ constexpr AnalysisStage kVesselPass2{"VESL2", "vessel response, pass 2", VESL2};
 constexpr AnalysisStage kVesselPass3{"VESL3", "vessel response, pass 3", VESL3};
 constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", "current profile", buildCurrentProfile};
 constexpr AnalysisStage kStatics{"STSALM", "SALM statics", STSALM};
-constexpr AnalysisStage kSlowDrift{"SLOMOR", "slow-drift analysis", nullptr};
-constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", "low-frequency report", nullptr};
+constexpr AnalysisStage kSlowDrift{"SLOMOR", "slow-drift analysis", SLOMOR};
+constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", "low-frequency report", LOWPRT};
 constexpr AnalysisStage kAttachedDynamics{"DYNSLM", "wave-frequency dynamics of the attached SALM", DYNSLM};
 constexpr AnalysisStage kFreeDynamics{"FREMOT", "wave-frequency dynamics of the free SALM", nullptr};
 

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dataset/tpcm.h"
@@ -41,9 +42,9 @@ const std::string kStaticsLines =
     " >>> Computing Salm mass properties...\n\n\n"
     " >>> Computing Salm offset tables...\n\n\n"
     " >>> Outputting static offset data...\n";
-const std::string kNoSlowDrift =
-    " ++> This data set needs the slow-drift analysis (SLOMOR), which this program does not have yet.\n"
-    "     Nothing was run.\n";
+const std::string kTooFewPeriods =
+    " ++> The analysis needs at least 3 regular wave periods (page 14), positive,\n"
+    "     increasing and equally spaced (NWP =   2).\n";
 const std::string kNoChecksFound = "\n >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n";
 
 TEST(Examples, TheBuilderMakesTheCommittedFiles) {
@@ -57,15 +58,78 @@ TEST(Examples, TheBuilderMakesTheCommittedFiles) {
   }
 }
 
-TEST(AnalysisRunE2e, StaticsAloneRunToTheirEndAndLeaveTheDataSetAsItWas) {
-  e2e::Folder folder;
-  const std::string image = staticsOnlyTanker();
+// The tanker with two wave periods: refused before any stage.
+std::string twoPeriodTanker() { return withWord(example("tanker-yoke"), offsetof(Tpcm, NWP), std::int32_t{2}); }
+
+// Whether the lines appear in `text` in this order.
+bool inOrder(const std::string& text, const std::vector<std::string>& lines) {
+  std::size_t from = 0;
+  for (const std::string& line : lines) {
+    const std::size_t at = text.find(line, from);
+    if (at == std::string::npos) return false;
+    from = at + line.size();
+  }
+  return true;
+}
+
+// The progress lines of the tanker's stages: the vessel passes, the statics, the slow drift and its
+// report, the dynamics.
+const std::vector<std::string> kTankerProgress = {
+    " --> In Quorvel service for motions of tanker\n",
+    " --> Computing raos and irregular wave statistics...\n",
+    " --> Outputting statistics data ...\n",
+    " >>> Computing Salm mass properties...\n",
+    " >>> Outputting static offset data...\n",
+    " >>> Computing low-frequency dynamics...\n",
+    " >>> Outputting low-frequency dynamics data...\n",
+    " >>> Computing Salm normal mode parameters...\n",
+    " >>> Computing Salm wave-frequency motions for wave heading  180.00\n",
+};
+
+// The runner unattended on `image` in `folder`: a run that ends well says nothing on the console.
+void runQuietly(const e2e::Folder& folder, const std::string& image) {
   folder.writeFile("SALMDAT", image);
   const e2e::Run run = folder.runAnalysis();
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
+}
+
+TEST(AnalysisRunE2e, TheTankerExampleRunsEveryStageOnce) {
+  e2e::Folder folder;
+  const std::string image = example("tanker-yoke");
+  ASSERT_NO_FATAL_FAILURE(runQuietly(folder, image));
+  EXPECT_EQ(folder.files(),
+            (std::vector<std::string>{"DYNOUT.stxt", "DYNPLT.plt", "Diagnostics.stxt", "LOWOUT.stxt", "SALMDAT",
+                                      "STATOUT.stxt", "STATPLT.plt", "TANKRAN.stxt", "TANKRAO.plt", "TANKRAO.stxt",
+                                      "TANKSUM.stxt", "YOKEMOT"}));
+  const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+  EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
+  // Each stage once: one statics, one slow drift.
+  EXPECT_EQ(diagnostics.find(" >>> Computing Salm mass properties..."),
+            diagnostics.rfind(" >>> Computing Salm mass properties..."));
+  EXPECT_EQ(diagnostics.find(" >>> Computing low-frequency dynamics..."),
+            diagnostics.rfind(" >>> Computing low-frequency dynamics..."));
+  EXPECT_FALSE(contains(diagnostics, " ++> ")) << diagnostics;
+  // Each report with its sections; the summary and the statics report open with the title page.
+  const std::vector<std::pair<const char*, std::string>> sections = {
+      {"TANKSUM.stxt", "Example: 150,000 t tanker on a yoke SALM"},
+      {"TANKSUM.stxt", "I.  PHYSICAL CHARACTERISTICS SUMMARY"},
+      {"TANKRAO.stxt", "II.  UNMOORED VESSEL MOTION CHARACTERISTICS"},
+      {"TANKRAN.stxt", "III.  IRREGULAR WAVE STATISTICS SUMMARY"},
+      {"STATOUT.stxt", "Example: 150,000 t tanker on a yoke SALM"},
+      {"LOWOUT.stxt", "V.  LOW-FREQUENCY DYNAMICS SUMMARY"},
+      {"LOWOUT.stxt", "VI.  SINGLE MEMBER LOW-FREQUENCY STATISTICAL SUMMARY: MOMENTS"},
+  };
+  for (const auto& [report, text] : sections) EXPECT_TRUE(contains(folder.readFile(report), text)) << report;
+  EXPECT_TRUE(folder.readFile("SALMDAT") == image);
+}
+
+TEST(AnalysisRunE2e, StaticsAloneRunToTheirEndAndLeaveTheDataSetAsItWas) {
+  e2e::Folder folder;
+  const std::string image = staticsOnlyTanker();
+  ASSERT_NO_FATAL_FAILURE(runQuietly(folder, image));
   EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT", "STATOUT.stxt", "STATPLT.plt"}));
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), kStaticsLines)) << folder.readFile("Diagnostics.stxt");
   EXPECT_TRUE(contains(folder.readFile("STATOUT.stxt"), "Example: 150,000 t tanker on a yoke SALM in 100 m of water"));
@@ -78,7 +142,6 @@ TEST(AnalysisRunE2e, AStageTheProgramDoesNotHaveYetRefusesTheRunWhole) {
     std::string message;
   };
   const Case cases[] = {
-      {"tanker-yoke", kNoSlowDrift},
       {"free-salm",
        " ++> This data set needs the wave-frequency dynamics of the free SALM (FREMOT), which this program does "
        "not have yet.\n     Nothing was run.\n"},
@@ -109,12 +172,8 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
        " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
        " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"},
-      {"two wave periods", {}, true, withWord(tanker, offsetof(Tpcm, NWP), std::int32_t{2}),
-       " ++> The analysis needs at least 3 regular wave periods (page 14), positive,\n"
-       "     increasing and equally spaced (NWP =   2).\n"},
-      {"two wave periods, silently", {"--silent"}, true, withWord(tanker, offsetof(Tpcm, NWP), std::int32_t{2}),
-       " ++> The analysis needs at least 3 regular wave periods (page 14), positive,\n"
-       "     increasing and equally spaced (NWP =   2).\n"},
+      {"two wave periods", {}, true, twoPeriodTanker(), kTooFewPeriods},
+      {"two wave periods, silently", {"--silent"}, true, twoPeriodTanker(), kTooFewPeriods},
       {"an unknown argument", {"--verbose"}, true, tanker, "Usage: quorvel-run [--silent | --interactive]\n"},
       {"two arguments", {"--silent", "--interactive"}, true, tanker, "Usage: quorvel-run [--silent | --interactive]\n"},
   };
@@ -137,7 +196,7 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
 
 TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheScreen) {
   e2e::Folder silent;
-  silent.writeFile("SALMDAT", staticsOnlyTanker());
+  silent.writeFile("SALMDAT", example("tanker-yoke"));
   silent.writeFile("Diagnostics.stxt", kNoChecksFound);
   e2e::Run run = silent.runAnalysis({"--silent"});
   ASSERT_FALSE(run.timedOut);
@@ -145,33 +204,36 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   const std::string diagnostics = silent.readFile("Diagnostics.stxt");
   EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound);
   EXPECT_TRUE(contains(diagnostics, "**   Welcome to Quorvel   **")) << diagnostics;
-  EXPECT_TRUE(contains(diagnostics, kStaticsLines)) << diagnostics;
+  EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
 
   // A failure after the editor's lines: only this run's message goes to standard error.
   e2e::Folder failing;
-  failing.writeFile("SALMDAT", example("tanker-yoke"));
+  failing.writeFile("SALMDAT", twoPeriodTanker());
   failing.writeFile("Diagnostics.stxt", "\n ++> Warning: Nonpositive storm duration detected.\n" + kNoChecksFound);
   run = failing.runAnalysis({"--silent"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, kNoSlowDrift);
+  EXPECT_EQ(run.err, kTooFewPeriods);
 
+  // Interactively the progress is on the screen, and the reports go where the data set says: to
+  // their files.
   e2e::Folder interactive;
-  interactive.writeFile("SALMDAT", staticsOnlyTanker());
+  interactive.writeFile("SALMDAT", example("tanker-yoke"));
   run = interactive.runAnalysis({"--interactive"});
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(contains(run.out, "**   Welcome to Quorvel   **")) << run.out;
-  EXPECT_TRUE(contains(run.out, kStaticsLines)) << run.out;
-  EXPECT_EQ(interactive.files(), (std::vector<std::string>{"SALMDAT", "STATOUT.stxt", "STATPLT.plt"}));
+  EXPECT_TRUE(inOrder(run.out, kTankerProgress)) << run.out;
+  EXPECT_FALSE(interactive.exists("Diagnostics.stxt"));
+  EXPECT_TRUE(interactive.exists("LOWOUT.stxt"));
 
   // Interactively a refusal is shown on the screen, waits for the user, and is not repeated on
   // standard error.
   e2e::Folder refused;
-  refused.writeFile("SALMDAT", example("tanker-yoke"));
+  refused.writeFile("SALMDAT", twoPeriodTanker());
   run = refused.runAnalysis({"--interactive"}, "\n");
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(contains(run.out, kNoSlowDrift + "\n Press <RETURN> to continue: ")) << run.out;
+  EXPECT_TRUE(contains(run.out, kTooFewPeriods + "\n Press <RETURN> to continue: ")) << run.out;
   EXPECT_EQ(run.err, "");
 }
 
@@ -189,35 +251,37 @@ TEST(AnalysisRunE2e, TheEditorsExecuteChoicesStartTheRunner) {
   silent.writeFile("SALMDAT", tanker);
   e2e::Run run = silent.run("M\nL\n4\n\n");
   ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.status, 1) << run.out;
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(contains(run.out, kNotice + "\n Press <RETURN> to continue: ")) << run.out;
-  std::string diagnostics = silent.readFile("Diagnostics.stxt");
+  EXPECT_EQ(run.err, "");
+  const std::string diagnostics = silent.readFile("Diagnostics.stxt");
   EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound) << diagnostics;
-  EXPECT_TRUE(contains(diagnostics, kNoSlowDrift)) << diagnostics;
-  EXPECT_EQ(run.err, kNoSlowDrift);
+  EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
+  for (const char* report : {"TANKSUM.stxt", "YOKEMOT", "STATOUT.stxt", "LOWOUT.stxt", "DYNOUT.stxt"})
+    EXPECT_TRUE(silent.exists(report)) << report;
   EXPECT_TRUE(silent.readFile("SALMDAT") == tanker);
   EXPECT_FALSE(silent.exists("SALMBAK"));
 
-  e2e::Folder silentStatics;
-  silentStatics.writeFile("SALMDAT", staticsOnlyTanker());
-  run = silentStatics.run("M\nL\n4\n\n");
-  EXPECT_EQ(run.status, 0) << run.out << run.err;
-  diagnostics = silentStatics.readFile("Diagnostics.stxt");
-  EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound) << diagnostics;
-  EXPECT_TRUE(contains(diagnostics, kStaticsLines)) << diagnostics;
-  EXPECT_TRUE(silentStatics.exists("STATOUT.stxt"));
-
   // Interactively: the notice, then the run's progress on the screen.
   e2e::Folder interactive;
-  interactive.writeFile("SALMDAT", staticsOnlyTanker());
+  interactive.writeFile("SALMDAT", tanker);
   run = interactive.run("M\nL\n3\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
   const std::size_t notice = run.out.find(kNotice);
   ASSERT_NE(notice, std::string::npos) << run.out;
-  EXPECT_NE(run.out.find(kStaticsLines, notice), std::string::npos) << run.out;
-  EXPECT_TRUE(interactive.exists("STATOUT.stxt"));
+  EXPECT_TRUE(inOrder(run.out.substr(notice), kTankerProgress)) << run.out;
+  EXPECT_TRUE(interactive.exists("LOWOUT.stxt"));
   EXPECT_FALSE(interactive.exists("Diagnostics.stxt"));
+
+  // A run that fails ends the editor with its status; its message is in the diagnostics file and
+  // on standard error.
+  e2e::Folder failing;
+  failing.writeFile("SALMDAT", example("free-salm"));
+  run = failing.run("M\nL\n4\n\n");
+  EXPECT_EQ(run.status, 1) << run.out;
+  EXPECT_TRUE(contains(run.err, "(FREMOT), which this program does not have yet.")) << run.err;
+  EXPECT_TRUE(contains(failing.readFile("Diagnostics.stxt"), run.err));
 }
 
 TEST(AnalysisRunE2e, AnEditorWithoutItsRunnerSaysSo) {
