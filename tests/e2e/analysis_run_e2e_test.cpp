@@ -84,6 +84,10 @@ const std::vector<std::string> kTankerProgress = {
     " >>> Outputting low-frequency dynamics data...\n",
     " >>> Computing Salm normal mode parameters...\n",
     " >>> Computing Salm wave-frequency motions for wave heading  180.00\n",
+    " >>> Computing Salm member loads for wave heading  180.00\n",
+    " >>> Outputting wave-frequency rao data...\n",
+    " >>> Outputting wave-frequency shear/moment data...\n",
+    " >>> Outputting irregular wave/peak load data...\n",
 };
 
 // The runner unattended on `image` in `folder`: a run that ends well says nothing on the console.
@@ -100,10 +104,11 @@ TEST(AnalysisRunE2e, TheTankerExampleRunsEveryStageOnce) {
   e2e::Folder folder;
   const std::string image = example("tanker-yoke");
   ASSERT_NO_FATAL_FAILURE(runQuietly(folder, image));
+  // Every report and plot table, the vessel motions and the member loads passed on disk.
   EXPECT_EQ(folder.files(),
-            (std::vector<std::string>{"DYNOUT.stxt", "DYNPLT.plt", "Diagnostics.stxt", "LOWOUT.stxt", "SALMDAT",
-                                      "STATOUT.stxt", "STATPLT.plt", "TANKRAN.stxt", "TANKRAO.plt", "TANKRAO.stxt",
-                                      "TANKSUM.stxt", "YOKEMOT"}));
+            (std::vector<std::string>{"DYNOUT.stxt", "DYNPLT.plt", "Diagnostics.stxt", "LOWOUT.stxt", "MOMDAT",
+                                      "RANOUT.stxt", "SALMDAT", "STATOUT.stxt", "STATPLT.plt", "TANKRAN.stxt",
+                                      "TANKRAO.plt", "TANKRAO.stxt", "TANKSUM.stxt", "YOKEMOT"}));
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");
   EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
   // Each stage once: one statics, one slow drift.
@@ -121,6 +126,10 @@ TEST(AnalysisRunE2e, TheTankerExampleRunsEveryStageOnce) {
       {"STATOUT.stxt", "Example: 150,000 t tanker on a yoke SALM"},
       {"LOWOUT.stxt", "V.  LOW-FREQUENCY DYNAMICS SUMMARY"},
       {"LOWOUT.stxt", "VI.  SINGLE MEMBER LOW-FREQUENCY STATISTICAL SUMMARY: MOMENTS"},
+      {"DYNOUT.stxt", "VII.  SALM MEMBER RESPONSE CHARACTERISTICS"},
+      {"RANOUT.stxt", "IX.  COMPOSITE STATISTICAL SUMMARIES: LOADS"},
+      {"RANOUT.stxt", "X.  MOST PROBABLE PEAK MOMENTS/LOADS"},
+      {"RANOUT.stxt", "XI.  SALM INTERNAL MODE CHARACTERISTICS"},
   };
   for (const auto& [report, text] : sections) EXPECT_TRUE(contains(folder.readFile(report), text)) << report;
   EXPECT_TRUE(folder.readFile("SALMDAT") == image);
@@ -257,7 +266,7 @@ TEST(AnalysisRunE2e, TheEditorsExecuteChoicesStartTheRunner) {
   const std::string diagnostics = silent.readFile("Diagnostics.stxt");
   EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound) << diagnostics;
   EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
-  for (const char* report : {"TANKSUM.stxt", "YOKEMOT", "STATOUT.stxt", "LOWOUT.stxt", "DYNOUT.stxt"})
+  for (const char* report : {"TANKSUM.stxt", "YOKEMOT", "STATOUT.stxt", "LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt"})
     EXPECT_TRUE(silent.exists(report)) << report;
   EXPECT_TRUE(silent.readFile("SALMDAT") == tanker);
   EXPECT_FALSE(silent.exists("SALMBAK"));
