@@ -236,6 +236,17 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   EXPECT_FALSE(interactive.exists("Diagnostics.stxt"));
   EXPECT_TRUE(interactive.exists("LOWOUT.stxt"));
 
+  // Reports on the console wait at their pages: the end of the input there ends the run, status 2.
+  e2e::Folder console;
+  console.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, IUNIT), std::int32_t{6}));
+  run = console.runAnalysis({"--interactive"});
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(contains(run.out, "Example: 150,000 t tanker on a yoke SALM")) << run.out;  // the title page
+  EXPECT_TRUE(contains(run.out, " Press <RETURN> to continue: \n ++> Keyboard input ended; nothing was saved.\n"))
+      << run.out;
+  EXPECT_FALSE(console.exists("TANKSUM.stxt"));
+
   // Interactively a refusal is shown on the screen, waits for the user, and is not repeated on
   // standard error.
   e2e::Folder refused;
