@@ -295,13 +295,15 @@ TEST(AnalysisRunE2e, TheEditorsExecuteChoicesStartTheRunner) {
   EXPECT_FALSE(interactive.exists("Diagnostics.stxt"));
 
   // A run that fails ends the editor with its status; its message is in the diagnostics file and
-  // on standard error.
+  // on standard error. (Two periods pass the editor's checks, not the analysis'.)
   e2e::Folder failing;
-  failing.writeFile("SALMDAT", example("free-salm"));
+  failing.writeFile("SALMDAT", twoPeriodTanker());
   run = failing.run("M\nL\n4\n\n");
   EXPECT_EQ(run.status, 1) << run.out;
-  EXPECT_TRUE(contains(run.err, "(FREMOT), which this program does not have yet.")) << run.err;
-  EXPECT_TRUE(contains(failing.readFile("Diagnostics.stxt"), run.err));
+  EXPECT_EQ(run.err, kTooFewPeriods);
+  const std::string failed = failing.readFile("Diagnostics.stxt");
+  EXPECT_EQ(failed.substr(0, kNoChecksFound.size()), kNoChecksFound) << failed;
+  EXPECT_TRUE(contains(failed, kTooFewPeriods)) << failed;
 }
 
 TEST(AnalysisRunE2e, AnEditorWithoutItsRunnerSaysSo) {
