@@ -13,6 +13,7 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
+#include "salm/fremot.h"
 #include "salm/lowprt.h"
 #include "salm/slomor.h"
 #include "salm/stsalm.h"
@@ -40,16 +41,16 @@ void buildCurrentProfile() {
   CURPROF_INIT(TPCM.DRAFT, spacing, TPCM.EDUNIT, kKeyboardUnit);
 }
 
-// The stages, each with the routine that runs it; nullptr where the program does not have it yet.
-constexpr AnalysisStage kVesselPass1{"VESL1", "vessel response, pass 1", VESL1};
-constexpr AnalysisStage kVesselPass2{"VESL2", "vessel response, pass 2", VESL2};
-constexpr AnalysisStage kVesselPass3{"VESL3", "vessel response, pass 3", VESL3};
-constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", "current profile", buildCurrentProfile};
-constexpr AnalysisStage kStatics{"STSALM", "SALM statics", STSALM};
-constexpr AnalysisStage kSlowDrift{"SLOMOR", "slow-drift analysis", SLOMOR};
-constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", "low-frequency report", LOWPRT};
-constexpr AnalysisStage kAttachedDynamics{"DYNSLM", "wave-frequency dynamics of the attached SALM", DYNSLM};
-constexpr AnalysisStage kFreeDynamics{"FREMOT", "wave-frequency dynamics of the free SALM", nullptr};
+// The stages, each with the routine that runs it.
+constexpr AnalysisStage kVesselPass1{"VESL1", VESL1};         // vessel response: the hull, the grid
+constexpr AnalysisStage kVesselPass2{"VESL2", VESL2};         // vessel response: operators, "YOKEMOT"
+constexpr AnalysisStage kVesselPass3{"VESL3", VESL3};         // vessel response: irregular-sea statistics
+constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile};
+constexpr AnalysisStage kStatics{"STSALM", STSALM};           // SALM statics and the load-offset table
+constexpr AnalysisStage kSlowDrift{"SLOMOR", SLOMOR};         // weathervane equilibria, slow drift
+constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", LOWPRT};  // and the low-frequency peaks it hands on
+constexpr AnalysisStage kAttachedDynamics{"DYNSLM", DYNSLM};  // wave-frequency dynamics, statistics
+constexpr AnalysisStage kFreeDynamics{"FREMOT", FREMOT};      // the same for a free SALM
 
 // The pre-edit copies that the load takes; the run compares and saves nothing, but the load fills
 // them. Static storage: the copy of TPCM is too large for the stack.
@@ -116,16 +117,6 @@ void settleUnits(RunMode mode) {
   }
 }
 
-// The stages the data set needs that the program does not have yet: the run refuses it whole.
-void refuseMissingStages(const std::vector<AnalysisStage>& stages) {
-  for (const AnalysisStage& stage : stages) {
-    if (stage.run != nullptr) continue;
-    refuse({"", " ++> This data set needs the " + std::string(stage.what) + " (" + std::string(stage.name) +
-                    "), which this program does not have yet.",
-            "     Nothing was run."});
-  }
-}
-
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 }  // namespace
@@ -168,9 +159,7 @@ void runAnalysis(RunMode mode) {
   loadDataSet();
   settleUnits(mode);
   checkRunData();
-  const std::vector<AnalysisStage> stages = stagesOf();
-  refuseMissingStages(stages);
-  for (const AnalysisStage& stage : stages) stage.run();
+  for (const AnalysisStage& stage : stagesOf()) stage.run();
 }
 
 std::string stopMessage(std::string_view routine) {

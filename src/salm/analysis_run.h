@@ -36,11 +36,9 @@ inline constexpr std::string_view kRunUsage = "Usage: quorvel-run [--silent | --
 // argument or more than one.
 std::optional<RunMode> runModeOf(const std::vector<std::string_view>& arguments);
 
-// One stage of a run: the routine and what it computes. A stage without `run` is not part of the
-// program yet; a data set that needs it is refused before anything runs.
+// One stage of a run: its routine's name and the routine.
 struct AnalysisStage {
   std::string_view name;
-  std::string_view what;
   void (*run)();
 };
 
