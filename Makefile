@@ -23,10 +23,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 example: build
-	rm -rf run/example
-	mkdir -p run/example
-	cp examples/tanker-yoke/SALMDAT run/example/
-	cd run/example && status=0 && "$(abspath $(BUILD))/quorvel-run" || status=$$?; \
+	@rm -rf run/example && mkdir -p run/example && cp examples/tanker-yoke/SALMDAT run/example/
+	@cd run/example && status=0 && "$(abspath $(BUILD))/quorvel-run" || status=$$?; \
 	  echo "quorvel-run ended with status $$status; the files of run/example:"; \
 	  ls -l; exit $$status
 
