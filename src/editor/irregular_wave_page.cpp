@@ -19,7 +19,7 @@
 #include "util/fortran_format.h"
 #include "util/page_kit.h"
 #include "util/sim_types.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 

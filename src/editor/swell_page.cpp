@@ -15,7 +15,7 @@
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 

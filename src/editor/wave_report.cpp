@@ -21,7 +21,7 @@
 #include "util/fortran_format.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 

@@ -238,7 +238,7 @@ void writePageHeading(const MomentElement& e, int C, float angle, bool moments) 
   writeRecord(u, "");
 }
 
-// The sea of the heading at period IW, as the spectrum rows weight it.
+// The sea of the heading at period IW, weighted by the spectrum rows.
 float seaDensity(int IW) {
   const Output& o = OUTPUT;
   return (o.LRND != 0 ? o.SPDVAL * WAVCOM.WPSD(IW) : 0.0f) + (o.LSWL != 0 ? WAVCOM.SWLPSD(IW) : 0.0f);

@@ -31,7 +31,7 @@
 #include "util/packed_flags.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 

@@ -49,7 +49,7 @@ void coupledSwayYaw(float p, float q, float r, float& low, float& high);
 float CUBIC(float& X);
 
 // The current spectral densities at the three mode frequencies, each evaluated with the data set's
-// CURDEN as the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without
+// CURDEN, the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without
 // current.
 struct LowFrequencyDensities {
   float currentSurge = 0.0f;

@@ -13,7 +13,7 @@
 #include "waves/spectral_integration.h"
 #include "waves/wave_grid_fixture.h"
 #include "waves/wavcom.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/units.h"
 #include "waves/user_spectrum.h"
 #include "waves/wavcom.h"
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv::testing_support {
 

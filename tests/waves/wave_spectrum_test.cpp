@@ -1,4 +1,4 @@
-#include "waves/wvspec.h"
+#include "waves/wave_spectrum.h"
 
 #include <gtest/gtest.h>
 
