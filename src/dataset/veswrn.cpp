@@ -394,11 +394,22 @@ void closingRows(Checks& c, bool twoBody) {
 
 }  // namespace
 
-void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::initializer_list<std::string_view> lines) {
+namespace {
+template <class Lines>
+void reportCheckLines(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, const Lines& lines) {
   const int unit = TPCM.EDUNIT;
   writeRecord(unit, "");
   for (std::string_view line : lines) writeRecord(unit, line);
   WRNINC(fatal ? NFATAL : NWARN, NWARN, NFATAL, unit, kKeyboardUnit, kWarningsPerScreen);
+}
+}  // namespace
+
+void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::initializer_list<std::string_view> lines) {
+  reportCheckLines(NWARN, NFATAL, fatal, lines);
+}
+
+void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::span<const std::string> lines) {
+  reportCheckLines(NWARN, NFATAL, fatal, lines);
 }
 
 void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL) {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -18,5 +20,6 @@ void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL);
 // One message of the end-of-session checks on EDUNIT: an empty line and its lines, then its count
 // through WRNINC, seven to a screen: NFATAL for a fatal warning, NWARN otherwise.
 void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::initializer_list<std::string_view> lines);
+void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::span<const std::string> lines);
 
 }  // namespace qv

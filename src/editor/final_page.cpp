@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/veswrn.h"
 #include "editor/fintop.h"
@@ -121,6 +122,7 @@ void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals) {
   VESWRN(c.warnings, c.fatals);
   TPCM.LSPM = 1;
   salmChecks(c);
+  for (const RunFinding& finding : runFindings()) reportCheck(c.warnings, c.fatals, finding.fatal, finding.lines);
   warnings = c.warnings;
   fatals = c.fatals;
 }

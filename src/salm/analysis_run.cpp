@@ -2,12 +2,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "dataset/ioinit.h"
 #include "dataset/lowcof.h"
 #include "dataset/program_identity.h"
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
 #include "platform/block_reset.h"
@@ -18,6 +21,7 @@
 #include "salm/slomor.h"
 #include "salm/stsalm.h"
 #include "util/fatal.h"
+#include "util/console_io.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "vessel/vesl1.h"
@@ -117,6 +121,15 @@ void settleUnits(RunMode mode) {
   }
 }
 
+// A warning of the run: on the message unit and, when no one watches the console, on standard error
+// as well, so that it is seen without opening "Diagnostics.stxt".
+void warnOfRun(std::span<const std::string> lines) {
+  writeRecord(TPCM.EDUNIT, "");
+  for (const std::string& line : lines) writeRecord(TPCM.EDUNIT, line);
+  if (TPCM.EDUNIT == kDiagnosticsUnit)
+    for (const std::string& line : lines) std::cerr << line << '\n';
+}
+
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 }  // namespace
@@ -151,6 +164,10 @@ void checkRunData() {
   if (t.NMOMT > kMaxMomentElements) {
     refuse({"", " ++> Fatal Warning: Too many elements selected for shear/moment computation.",
             "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."});
+  }
+  for (const RunFinding& finding : runFindings()) {
+    if (finding.fatal) fatalStop(kRunner, TPCM.EDUNIT, finding.lines, FatalWait::kPressReturn, kKeyboardUnit);
+    warnOfRun(finding.lines);
   }
 }
 

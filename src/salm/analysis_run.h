@@ -45,8 +45,9 @@ struct AnalysisStage {
 // The stages the data set in TPCM calls for, in their order.
 std::vector<AnalysisStage> stagesOf();
 
-// Before any stage: the period grid (at least 3 periods, positive, increasing, equally spaced) and
-// the counts that would index past a fixed table. A failure stops the run naming the page to mend.
+// Before any stage: the period grid (at least 3 periods, positive, increasing, equally spaced), the
+// counts that would index past a fixed table, and the findings of runFindings() (warnings written,
+// the first fatal one stops). A failure stops the run naming the page to mend.
 void checkRunData();
 
 // The whole run in `mode`. Ends by returning; a failure stops through qv::Stop.

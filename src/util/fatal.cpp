@@ -6,8 +6,10 @@
 
 namespace qv {
 
-void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
-               FatalWait wait, std::int32_t inUnit, int status) {
+namespace {
+template <class Lines>
+[[noreturn]] void stopWith(std::string_view routine, std::int32_t unit, const Lines& lines, FatalWait wait,
+                           std::int32_t inUnit, int status) {
   for (std::string_view line : lines) writeRecord(unit, line);
   switch (wait) {
     case FatalWait::kNone:
@@ -24,6 +26,17 @@ void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_lis
       break;
   }
   silentStop(routine, status);
+}
+}  // namespace
+
+void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
+               FatalWait wait, std::int32_t inUnit, int status) {
+  stopWith(routine, unit, lines, wait, inUnit, status);
+}
+
+void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines, FatalWait wait,
+               std::int32_t inUnit, int status) {
+  stopWith(routine, unit, lines, wait, inUnit, status);
 }
 
 void silentStop(std::string_view routine, int status) { throw Stop{status, std::string(routine)}; }

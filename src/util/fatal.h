@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/stop.h"
@@ -24,6 +26,9 @@ enum class FatalWait {
 // Writes each line of `lines` as one record on `unit`, waits as `wait` says (reading from
 // `inUnit` for kPressReturn), then throws Stop{status, routine}.
 [[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
+                            FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
+                            int status = kExitFatal);
+[[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines,
                             FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
                             int status = kExitFatal);
 
