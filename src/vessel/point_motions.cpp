@@ -13,7 +13,6 @@
 #include "hull/pascom.h"
 #include "numlib/algebra.h"
 #include "numlib/angles.h"
-#include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
@@ -358,10 +357,8 @@ class PointMotionCall {
     if (report_) writeHeader(coord_, text.first, text.second, 0, true);
 
     LineAxes axes[2]{};
-    Complex shown[2][3][kNarray];  // the components of the table, per point and period
     Complex turn[2][3][kNarray];   // RX', RY', RZ' per point and period [rad]
     Complex held[kNarray][kRecordItems];  // the second point's records, written after the first's
-    float encounter[kNarray];
     for (h.IW = 1; h.IW <= n; ++h.IW) {
       INDXUP();
       const int iw = h.IW;
@@ -370,7 +367,6 @@ class PointMotionCall {
       const float w = h.RLDUM(h.LW);
       const float k = h.RLDUM(h.LWK);
       const float we = d.TVFWD != 0.0f ? w - k * heading_.uCos : w;
-      encounter[iw - 1] = we;
       const Complex P = std::exp(CQI * k * d.CNTSEP * std::cos(heading_.hw));
       // The table's text is formed only for a report (the motion file and the statistics need none).
       std::string row = report_ ? " " + fmtF(periodShown(iw, w, k, heading_), 6, 2) : std::string();
@@ -405,9 +401,9 @@ class PointMotionCall {
           GMPDCX(h.ROTVES.data(), display, turned, 3, 3, 1);
           std::copy(turned, turned + 3, display);
         }
+        // Each period's response goes with its own wave's energy in the statistics, at any speed.
         for (int j = 0; j < 3; ++j) {
-          shown[c][j][iw - 1] = display[j];
-          if (d.TVFWD == 0.0f) h.RLDUM(column(c, j) + h.IWM) = std::norm(display[j]);
+          h.RLDUM(column(c, j) + h.IWM) = std::norm(display[j]);
           if (report_) row += valueCell(display[j], 1.0f);
         }
       }
@@ -420,9 +416,8 @@ class PointMotionCall {
     if (points == 2 && records_ == Records::kEveryPoint) {
       for (int iw = 1; iw <= n; ++iw) writeMotionRecord(held[iw - 1]);
     }
-    if (d.TVFWD != 0.0f) fillAtWaveFrequencies(shown, points, encounter, 1.0f);
     if (h.LSKIP == 0) STAT1();
-    if (lineAxes_) hingeSection(pages_.back(), turn, encounter);
+    if (lineAxes_) hingeSection(pages_.back(), turn);
   }
 
   // The records of point c (0 or 1 on the page) for the configuration, and what the table shows: the
@@ -461,30 +456,7 @@ class PointMotionCall {
 
   std::int32_t column(int c, int j) const { return HIMEM.LBASEX + (3 * c + j) * HIMEM.NARRAY; }
 
-  // With forward speed the responses belong to the encounter frequencies: the squared moduli at the
-  // grid frequencies come from the components interpolated there.
-  void fillAtWaveFrequencies(const Complex (&values)[2][3][kNarray], int points, const float* encounter,
-                             float scale) {
-    Himem& h = HIMEM;
-    const int n = wavePoints();
-    for (h.IW = 1; h.IW <= n; ++h.IW) {
-      INDXUP();
-      const float w = h.RLDUM(h.LW);
-      int range = 0;
-      int index = 0;
-      BSRCH(encounter, w, range, index, n);
-      for (int c = 0; c < points; ++c) {
-        for (int j = 0; j < 3; ++j) {
-          Complex v;
-          CINTRP(encounter, values[c][j], w, v, index);
-          h.RLDUM(column(c, j) + h.IWM) = std::norm(v * scale);
-        }
-      }
-    }
-  }
-
-  void hingeSection(PageText& text, const Complex (&turn)[2][3][kNarray], const float* encounter) {
-    const Tpcm& d = TPCM;
+  void hingeSection(PageText& text, const Complex (&turn)[2][3][kNarray]) {
     Himem& h = HIMEM;
     const int n = wavePoints();
     const int points = h.NCOL;
@@ -498,13 +470,12 @@ class PointMotionCall {
       for (int c = 0; c < points; ++c) {
         for (int j = 0; j < 3; ++j) {
           const Complex r = turn[c][j][h.IW - 1];
-          if (d.TVFWD == 0.0f) h.RLDUM(column(c, j) + h.IWM) = std::norm(r * kDegreesPerRadian);
+          h.RLDUM(column(c, j) + h.IWM) = std::norm(r * kDegreesPerRadian);
           if (report_) row += valueCell(r, kDegreesPerRadian);
         }
       }
       if (report_) text.hingeRows.push_back(row);
     }
-    if (d.TVFWD != 0.0f) fillAtWaveFrequencies(turn, points, encounter, kDegreesPerRadian);
     if (report_) showRows(text.hingeRows);
     if (h.LSKIP == 0 && kind_ == firstKindOfHeading()) {
       const std::int32_t saved = h.LOCSIG;

@@ -6,7 +6,6 @@
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
-#include "numlib/interpolation.h"
 #include "numlib/quadrature.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -158,6 +157,33 @@ void addWindSea() {
   }
 }
 
+// The moments of the response spectrum in HIMEM PSD (over wave frequency, one ordinate per wave of
+// the grid) into RLDUM(LOC), RLDUM(LOC + 1). M0 is the variance whatever the speed. M2 is the
+// variance of the rate of the response as the vessel sees it: under way each wave is met at its
+// encounter frequency we = w - k U cos(beta) (beta the waves' heading relative to the course), so M2
+// weights each wave's share by we^2. In following seas we is not monotonic in w and may pass through
+// 0; squared, it needs no ordering.
+void responseSpectrumMoments(std::int32_t LOC) {
+  const Tpcm& d = TPCM;
+  Himem& h = HIMEM;
+  float encounter2[kNarray];
+  const float* rate2 = nullptr;  // at rest: the wave's own frequency
+  if (d.TVFWD != 0.0f) {
+    const float beta = (h.REDANG(WAVCOM.IRAO) - d.VGLDIR) / kDegreesPerRadian;
+    const float speedAlong = d.TVFWD * std::cos(beta);
+    for (int i = 1; i <= wavePoints(); ++i) {
+      const float we = h.RLDUM(h.LCNW + i - 1) - h.RLDUM(h.LCNWK + i - 1) * speedAlong;
+      encounter2[i - 1] = we * we;
+    }
+    rate2 = encounter2;
+  }
+  float m0 = 0.0f;
+  float m2 = 0.0f;
+  gridMoments(h.PSD.data(), &h.RLDUM(h.LCNW2), m0, m2, rate2);
+  h.RLDUM(LOC) = m0;
+  h.RLDUM(LOC + 1) = m2;
+}
+
 }  // namespace
 
 float spreadingWeight(int dir) {
@@ -185,23 +211,19 @@ void STATCP(const float* F, std::int32_t IP, std::int32_t LOC) {
   Himem& h = HIMEM;
   const int n = wavePoints();
   for (int i = 1; i <= n; ++i) h.PSD(i) = F[i - 1] * h.RLDUM(IP + i - 1);
-  SMPIN2(h.PSD.data(), LOC);
+  responseSpectrumMoments(LOC);
 }
 
 void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC) {
   const Tpcm& d = TPCM;
   Himem& h = HIMEM;
   const int n = wavePoints();
-  // Heading of the waves relative to the vessel's course, and the speed along it.
-  const float beta = (h.REDANG(WAVCOM.IRAO) - d.VGLDIR) / kDegreesPerRadian;
-  const float speedAlong = d.TVFWD * std::cos(beta);
   const float rollLever = h.VTCRR - d.TVKG;
   const float pitchLever = h.VTCRP - d.TVKG;
   const bool forces = h.LFRFLG == 1;
-  const bool atSpeed = d.TVFWD != 0.0f;
 
-  Complex X[kNarray];
-  float encounter[kNarray];
+  // Row i of the operator column is the response to the wave of grid frequency W(i), whatever the
+  // frequency at which the vessel meets it: its energy S(i) goes with that row alone.
   for (h.IW = 1; h.IW <= n; ++h.IW) {
     INDXUP();
     Complex x = h.CXDUM(KCOL + h.IWM);
@@ -213,22 +235,9 @@ void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC) {
     }
     // Forces and moments other than heave are held per unit wave slope.
     if (forces && KCOL != h.LCNHV) x *= h.RLDUM(h.LWK);
-    X[h.IWM] = x;
-    if (atSpeed) encounter[h.IWM] = h.RLDUM(h.LW) - h.RLDUM(h.LWK) * speedAlong;
-  }
-  for (h.IW = 1; h.IW <= n; ++h.IW) {
-    INDXUP();
-    Complex x = X[h.IWM];
-    if (atSpeed) {
-      // The operator belongs to the encounter frequency: take it there at the wave frequency.
-      int range = 0;
-      int index = 0;
-      BSRCH(encounter, h.RLDUM(h.LW), range, index, n);
-      CINTRP(encounter, X, h.RLDUM(h.LW), x, index);
-    }
     h.PSD(h.IW) = h.RLDUM(IP + h.IWM) * std::norm(x);
   }
-  SMPIN2(h.PSD.data(), LOC);
+  responseSpectrumMoments(LOC);
 }
 
 void STAT1() {

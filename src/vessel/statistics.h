@@ -31,10 +31,14 @@ float spreadingWeight(int dir);
 // Response moments of the operator column that starts at CXDUM(KCOL) in the wave spectrum at
 // RLDUM(IP): M0 into RLDUM(LOC), M2 into RLDUM(LOC + 1). With TPCM LCGFLG 1 the operator is referred
 // to the centre of gravity; forces and moments other than heave are turned from per unit wave slope
-// into per unit amplitude; with forward speed the operator is taken at the encounter frequency.
+// into per unit amplitude. Each row's operator goes with the energy of its own wave, over wave
+// frequency, at any speed: M0 = integral of S |X|^2 dw. M2 takes the frequency at which the vessel
+// meets each wave: w^2 at rest, the encounter frequency squared under way (TPCM TVFWD), so that
+// sqrt(M2) is the rate of the response on board and 2 pi sqrt(M0 / M2) its zero-upcrossing period.
 void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC);
 
-// The same for a real squared transfer function F(1..NWP) (F[0..NWP-1]).
+// The same for a real squared transfer function F(1..NWP) (F[0..NWP-1]), row i the response to the
+// wave of grid frequency W(i).
 void STATCP(const float* F, std::int32_t IP, std::int32_t LOC);
 
 // The grid's moment rule (SMPINT) with the squared frequencies of the work area (RLDUM from LCNW2):

@@ -27,14 +27,15 @@ float simpsonWeight(int i, int last) {
 
 void SMPINT(const float* F, float& M0, float& M2) { gridMoments(F, WAVCOM.W2.data(), M0, M2); }
 
-void gridMoments(const float* F, const float* W2, float& M0, float& M2) {
+void gridMoments(const float* F, const float* W2, float& M0, float& M2, const float* R2) {
   const int n = wavePoints();
+  const float* rate2 = R2 != nullptr ? R2 : W2;
   float sum0 = 0.0f;
   float sum2 = 0.0f;
   auto add = [&](int i, float weight) {
     const float term = F[i - 1] * W2[i - 1];
     sum0 += weight * term;
-    sum2 += weight * term * W2[i - 1];
+    sum2 += weight * term * rate2[i - 1];
   };
 
   if (n % 2 == 1) {

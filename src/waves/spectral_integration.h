@@ -13,8 +13,10 @@ namespace qv {
 // spectrum at the grid points [M0: F times rad/s; M2: F times rad^3/s^3].
 void SMPINT(const float* F, float& M0, float& M2);
 // The same rule with the caller's squared grid frequencies W2[0..NWP-1] in place of WAVCOM W2 (the
-// vessel statistics keep a copy of them in the response work area); DT and NWP as for SMPINT.
-void gridMoments(const float* F, const float* W2, float& M0, float& M2);
+// vessel statistics keep a copy of them in the response work area); DT and NWP as for SMPINT. With
+// R2 given, M2 = integral of R2 F d omega: the squared frequency at which the response to each wave
+// is seen (a vessel under way meets a wave at its encounter frequency, not at its own).
+void gridMoments(const float* F, const float* W2, float& M0, float& M2, const float* R2 = nullptr);
 
 // SG = 8 times the integral over the grid of S(|w + DW/2|) S(|w - DW/2|), S the wave spectrum PSD
 // interpolated linearly between grid frequencies and 0 beyond the grid's ends; DW in rad/s.

@@ -447,7 +447,8 @@ TEST_F(PointMotions, OnTheConsoleThePagesCanBeShownAgain) {
 
 // The hinge statistics go in once per heading, in degrees squared, whatever the speed: with a
 // pitch that is the same at every period, the hinge angle RY' of a point on a vertical line has the
-// variance (57.3 |pitch|)^2 m0 of the swell, with or without the encounter-frequency interpolation.
+// variance (57.3 |pitch|)^2 m0 of the swell, at rest and under way (each period's angle with its
+// own wave's energy).
 TEST_F(PointMotions, HingeStatisticsOncePerHeadingInDegreesSquared) {
   for (const float speed : {0.0f, 5.0f}) {
     SetUp();

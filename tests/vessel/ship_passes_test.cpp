@@ -1,16 +1,19 @@
 // The ship hull model under the real vessel-response passes, in place of the stand-in: a small
 // tanker on the SALM yoke in head seas. In waves much longer than the ship it rides the surface:
-// per unit wave amplitude the heave tends to 1 and the pitch to the wave slope k.
+// per unit wave amplitude the heave tends to 1 and the pitch to the wave slope k. Under way, the
+// statistics report against the moments of the printed operators in a sea written out here.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
+#include <sstream>
 #include <string>
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "hull/hull_model.h"
 #include "hull/pascom.h"
+#include "support/box_tanker.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/data_set_fixture.h"
@@ -28,11 +31,12 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::dumpRecords;
+using testing_support::IsClose;
 using testing_support::RecordDump;
 using testing_support::TempDir;
 
 constexpr int kPeriods = 49;         // 5 to 53 s
-constexpr double kLength = 300.0;    // waterline length [ft]
+constexpr double kLength = testing_support::kBoxTankerLength;
 constexpr double kDepth = 200.0;     // [ft]
 constexpr double kG = 32.152;        // [ft/s^2]
 
@@ -49,31 +53,16 @@ double waveNumber(double T) {
   return k;
 }
 
-// A 300 x 50 x 20 ft box-shaped tanker in sea water (64 lb/ft^3): displacement 300 x 50 x 20 x 64 /
-// 1000 = 19,200 kips, KB = 10 ft, KMT = T/2 + B^2/(12 T) = 20.4167 ft, KML = T/2 + L^2/(12 T) = 385 ft,
-// KG 15 ft; gyradii 0.25 L in pitch and yaw, 0.35 B in roll. On the yoke (ISPM 1), one point at the
-// centre of gravity, head seas (180 deg), a sea of 6 ft and 10 s from ahead.
+// The box tanker of tests/support/box_tanker.h in 200 ft of water on the yoke (ISPM 1), one point at
+// the centre of gravity, head seas (180 deg), a sea of 6 ft and 10 s from ahead.
 void smallTanker() {
   testing_support::fillSavedDataSet();
   Tpcm& d = TPCM;
   d.EDUNIT = kScreenUnit;
   d.CREATR = 11;
   d.ISPM = 1;
-  d.VESTYP = 1;
   d.DEPTH = static_cast<float>(kDepth);
-  d.DWATR = 64.0f;
-  d.TDISPL = 19200.0f;
-  d.VKB = 10.0f;
-  d.VKG = 15.0f;
-  d.VKMT = 20.41667f;
-  d.VKML = 385.0f;
-  d.TDRAFT = 20.0f;
-  d.TAWP = 15000.0f;
-  d.TLWL = static_cast<float>(kLength);
-  d.TBWL = 50.0f;
-  d.TPGYR = 75.0f;
-  d.TRGYR = 17.5f;
-  d.YGYR = 75.0f;
+  testing_support::boxTankerHull();
   d.SLPHT = 10.0f;
   d.NWP = kPeriods;
   for (int i = 1; i <= kPeriods; ++i) d.T(i) = 4.0f + static_cast<float>(i);
@@ -127,6 +116,118 @@ TEST_F(ShipPasses, LongWavesInHeadSeasLiftAndTiltTheTankerWithTheSurface) {
   }
   EXPECT_GT(PASCOM.NETVESMOT_RMS(3), 0.0f);
   EXPECT_GT(PASCOM.NETVESMOT_RMS(5), 0.0f);
+}
+
+
+// Under way each wave is met at its encounter frequency, but row i of the operator tables is still the
+// response to the wave of period T(i), and that wave alone carries the energy S(w_i). So each
+// significant motion of the statistics report is 2 sqrt(m0) with m0 = integral of S(w) |X(w)|^2 dw
+// over wave frequency, X the printed operators, and its significant rate 2 sqrt(m2) with m2 the same
+// integral weighted by the squared encounter frequency we = w - k U cos(beta). Here S is written
+// out: the Bretschneider spectrum 5/16 Hs^2 wp^4 / w^5 exp(-1.25 (wp / w)^4), integrated by the
+// trapezoid rule over the grid in double precision. At rest, in a quartering head sea under way,
+// and in a quartering following sea fast enough that we rises and falls again over the grid (the
+// ship model's operators follow we, so each value of we is met at two wave periods).
+TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
+  struct Case {
+    const char* what;
+    float speed;    // [ft/s]
+    float heading;  // of the waves relative to the course [deg]
+  };
+  const Case cases[] = {{"at rest", 0.0f, 150.0f}, {"under way, waves from the bow quarter", 15.0f, 150.0f},
+                        {"under way, waves from the stern quarter", 15.0f, 30.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    resetAllBlocks();
+    smallTanker();
+    Tpcm& d = TPCM;
+    d.ISPM = 0;  // a free ship: its statistics report is "SHIPRAN.stxt"
+    d.NWP = 99;  // 4 to 23.6 s
+    for (int i = 1; i <= d.NWP; ++i) d.T(i) = 4.0f + 0.2f * static_cast<float>(i - 1);
+    d.TVFWD = c.speed;
+    d.VGLDIR = 0.0f;
+    d.WAVHDG(1) = c.heading;
+    d.SEAHDG(1) = c.heading;
+    d.LSPRED = 0;
+    d.WAVTYP = 6;  // Bretschneider
+    d.SWHT(1) = 12.0f;
+    d.SIGPD(1) = 10.0f;
+    d.LCGFLG = 0;
+    d.IUNIT = 1;
+    d.NEGSUM = 0;
+    for (int q = 1; q <= 6; ++q) d.MOTION(q) = 1;
+    d.RACC(1, 1) = 0.0f;  // a point over the origin: its vertical motion is the heave
+    d.RACC(2, 1) = 0.0f;
+    d.LVEL = 1;
+    d.LDSP = 1;
+    d.LGAP = 0;
+    {
+      ConsoleCapture console(std::string(20, '\n'));
+      VESL1();
+      VESL2();
+      VESL3();
+    }
+    const Himem& h = HIMEM;
+    ASSERT_EQ(WAVCOM.NRAO, 1);
+
+    // The integrals over the grid of the operators that the motion table prints.
+    const double hs = 12.0, wp = 2.0 * M_PI / 10.0;
+    const double uCos = c.speed * std::cos(c.heading / 57.29577951308232);
+    double m0[6] = {}, m2[6] = {};
+    int turns = 0;  // where we stops rising or falling
+    double lastStep = 0.0;
+    for (int i = 1; i < d.NWP; ++i) {
+      double f0[2][6], f2[2][6];
+      for (int e = 0; e < 2; ++e) {
+        const int j = i + e;
+        const double w = 2.0 * M_PI / d.T(j);
+        const double k = waveNumber(d.T(j));
+        const double we = w - k * uCos;
+        const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
+        for (int q = 1; q <= 6; ++q) {
+          const double x = std::abs(std::complex<double>(h.CXDUM(h.LCNSG + (q - 1) * h.NARRAY + j - 1))) *
+                           (q >= 4 ? 57.29577951308232 : 1.0);
+          f0[e][q - 1] = S * x * x;
+          f2[e][q - 1] = we * we * S * x * x;
+        }
+      }
+      const double dw = 2.0 * M_PI / d.T(i) - 2.0 * M_PI / d.T(i + 1);
+      for (int q = 0; q < 6; ++q) {
+        m0[q] += 0.5 * dw * (f0[0][q] + f0[1][q]);
+        m2[q] += 0.5 * dw * (f2[0][q] + f2[1][q]);
+      }
+      const double we0 = 2.0 * M_PI / d.T(i) - waveNumber(d.T(i)) * uCos;
+      const double we1 = 2.0 * M_PI / d.T(i + 1) - waveNumber(d.T(i + 1)) * uCos;
+      if (lastStep * (we1 - we0) < 0.0) ++turns;
+      lastStep = we1 - we0;
+    }
+    EXPECT_EQ(turns, c.heading < 90.0f ? 1 : 0);  // following: we rises, then falls over the grid
+
+    // The printed motion table: value, rate and period of each degree of freedom.
+    const std::string report = testing_support::readFileText("SHIPRAN.stxt");
+    const std::size_t table = report.find("SIGNIFICANT SINGLE AMPLITUDE MOTIONS");
+    ASSERT_NE(table, std::string::npos);
+    const char* names[6] = {"   SURGE (", "   SWAY  (", "   HEAVE (", "   ROLL  (", "   PITCH (", "   YAW   ("};
+    for (int q = 0; q < 6; ++q) {
+      const std::size_t at = report.find(names[q], table);
+      ASSERT_NE(at, std::string::npos) << names[q];
+      std::istringstream line(report.substr(report.find(')', at) + 1, 60));
+      double value = 0.0, rate = 0.0;
+      line >> value >> rate;
+      EXPECT_TRUE(IsClose(value, 2.0 * std::sqrt(m0[q]), 0.01, 0.001)) << names[q];
+      EXPECT_TRUE(IsClose(rate, 2.0 * std::sqrt(m2[q]), 0.01, 0.001)) << names[q];
+    }
+
+    // The point over the origin moves with the heave; its velocity is i we times its displacement,
+    // so the variance of its velocity is the variance of the displacement's rate on board.
+    const std::int32_t z = 3;
+    const std::int32_t displacement = statisticsPair(h.LCNDSP, z, 1, 1);
+    const std::int32_t velocity = statisticsPair(h.LCNVEL, z, 1, 1);
+    const std::int32_t heave = statisticsPair(h.LCNMOT, 3, 1, 1);
+    EXPECT_TRUE(IsClose(h.RLDUM(displacement), h.RLDUM(heave), 1e-5));
+    EXPECT_TRUE(IsClose(h.RLDUM(displacement + 1), h.RLDUM(heave + 1), 1e-5));
+    EXPECT_TRUE(IsClose(h.RLDUM(velocity), h.RLDUM(displacement + 1), 1e-5));
+  }
 }
 
 }  // namespace

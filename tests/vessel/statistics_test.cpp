@@ -229,29 +229,40 @@ TEST_F(OperatorFormsTest, AboutTheCentreOfGravity) {
   EXPECT_EQ(computed(HIMEM.LCNPIT).m0, 0.0f);
 }
 
-// With forward speed the operator belongs to the encounter frequency w - k U cos(beta). An operator
-// linear in the encounter frequency, a + b we, is interpolated exactly, so at the wave frequency the
-// response uses a + b w.
-TEST_F(OperatorFormsTest, ForwardSpeedTakesTheOperatorAtTheEncounterFrequency) {
-  TPCM.TVFWD = 3.0f;  // waves from ahead of the course: cos(beta) = 1
+// Under way row i is still the response to the wave of frequency W(i): its energy S(i) goes with
+// that row alone, so M0 is the same sum as at rest; M2 weights each row with its squared encounter
+// frequency we = w - k U cos(beta). Here the waves follow the course (beta 0) at 20 ft/s, so that
+// we rises, falls and passes through 0 over the grid (no ordering of we is needed); point
+// quantities go the same way.
+TEST_F(OperatorFormsTest, UnderWayEachRowGoesWithItsOwnWave) {
+  TPCM.TVFWD = 20.0f;
   TPCM.VGLDIR = 0.0f;
-  setColumn(HIMEM.LCNHV, [](int i) {
-    const float we = w(i) - k(i) * 3.0f;
-    return Complex(0.2f + 0.5f * we, 1.0f - 0.3f * we);
-  });
+  auto encounter = [](int i) { return w(i) - k(i) * 20.0f; };
+  int sign = 0;
+  for (int i = 1; i <= TPCM.NWP; ++i) sign |= encounter(i) < 0.0f ? 1 : 2;
+  ASSERT_EQ(sign, 3);  // we changes sign on this grid
+  setColumn(HIMEM.LCNHV, [](int i) { return Complex(0.2f + 0.5f * w(i), 1.0f - 0.3f * w(i)); });
   const Moments got = computed(HIMEM.LCNHV);
-  const Moments want = expected([](int i) { return Complex(0.2f + 0.5f * w(i), 1.0f - 0.3f * w(i)); });
-  EXPECT_TRUE(IsClose(got.m0, want.m0, 1e-4));
-  EXPECT_TRUE(IsClose(got.m2, want.m2, 1e-4));
+  std::vector<float> psd(100, 0.0f);
+  std::vector<float> rate(100, 0.0f);  // psd we^2: its M0 is the integral of we^2 psd over w
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    psd[i - 1] = seaSpectrum(2)[i - 1] * std::norm(Complex(0.2f + 0.5f * w(i), 1.0f - 0.3f * w(i)));
+    rate[i - 1] = psd[i - 1] * encounter(i) * encounter(i);
+  }
+  EXPECT_TRUE(IsClose(got.m0, smpint(psd.data()).m0, 1e-6));
+  EXPECT_TRUE(IsClose(got.m2, smpint(rate.data()).m0, 1e-5));
 
-  // Without speed the same column is used point by point.
+  std::vector<float> f(100, 0.0f);
+  for (int i = 1; i <= TPCM.NWP; ++i) f[i - 1] = psd[i - 1] / seaSpectrum(2)[i - 1];
+  STATCP(f.data(), HIMEM.LCNPSD + HIMEM.NARRAY, HIMEM.LCNSIG);
+  EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSIG), got.m0, 1e-5));
+  EXPECT_TRUE(IsClose(HIMEM.RLDUM(HIMEM.LCNSIG + 1), got.m2, 1e-5));
+
+  // At rest the same column gives the same M0 and the wave frequency's M2.
   TPCM.TVFWD = 0.0f;
   const Moments still = computed(HIMEM.LCNHV);
-  const Moments pointwise = expected([](int i) {
-    const float we = w(i) - k(i) * 3.0f;
-    return Complex(0.2f + 0.5f * we, 1.0f - 0.3f * we);
-  });
-  EXPECT_TRUE(IsClose(still.m0, pointwise.m0, 1e-5));
+  EXPECT_EQ(still.m0, got.m0);
+  EXPECT_TRUE(IsClose(still.m2, smpint(psd.data()).m2, 1e-6));
 }
 
 TEST_F(OperatorFormsTest, PointQuantitiesUseTheirSquaredTransferFunctions) {
