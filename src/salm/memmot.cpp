@@ -80,8 +80,10 @@ void readHeadingBlock() {
   }
 }
 
-// Step 2: the yoke motions of this heading in the SALM's axes.
-void vesselMotions(const Heading& h) {
+// Step 2: the yoke motions of this heading in the SALM's axes. The angles come as radians per unit
+// wave amplitude from built-in and user operators alike: the vessel stage has already turned user
+// angles per unit wave slope into these, so they are not scaled again here.
+void vesselMotions() {
   const Tpcm& t = TPCM;
   Output& o = OUTPUT;
   Dyncom& d = DYNCOM;
@@ -109,13 +111,6 @@ void vesselMotions(const Heading& h) {
     if (t.XSALM < 0.0f) {
       d.CVANG(1, I) = -d.CVANG(1, I);
       d.CVANG(3, I) = -d.CVANG(3, I);
-    }
-    if (t.AUXVSH != 0) {
-      // User operators give the angles per unit wave slope.
-      float Y = 0.0f;
-      WAVVEC(WAVCOM.W(I) * h.SQDG, Y);
-      const float k = Y / t.DEPTH;
-      for (int c = 1; c <= 3; ++c) d.CVANG(c, I) *= k;
     }
   }
 }
@@ -574,7 +569,7 @@ void MEMMOT() {
   h.SQDG = std::sqrt(t.DEPTH / G);
   h.DRGF = 0.0316f * std::sqrt(t.DWATR / kPi) / G;
 
-  vesselMotions(h);
+  vesselMotions();
 
   // Step 3: the wave directions of the heading.
   o.WAVDIR = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));

@@ -11,9 +11,10 @@
 // Per heading MEMMOT:
 //   - reads heading block OUTPUT ISPRED + 1 of "YOKEMOT" after a rewind (blocks of a header record
 //     NRAOSM, ISWLFG, ISWLFG2, IRANFG, RAODIR and one record of CRVEC(1..3, I), CVANG(1..3, I) per
-//     period), turns the yoke motions into the SALM's axes (COSROT, SINROT), flips the first and
-//     third angle components when XSALM < 0 and scales the angles by the wave number when AUXVSH is
-//     set; under the imposed extension (LEXTND) it imposes unit horizontal motion instead;
+//     period), turns the yoke motions into the SALM's axes (COSROT, SINROT) and flips the first and
+//     third angle components when XSALM < 0 (the angles are radians per unit wave amplitude, also
+//     with user operators); under the imposed extension (LEXTND) it imposes unit horizontal motion
+//     instead;
 //   - writes the heading line, sets WAVDIR, SLMWAV, YOKWAV, EXTAMP and the drag coefficients, and for
 //     three members the equivalent damping GAMPHI, GAMTHT at the two mode frequencies;
 //   - solves every period and stores PHIMEM(I, M) = DELPHI(M) and THTMEM(I, M) = DELTHT(M) EQSIN(M).

@@ -1,25 +1,34 @@
 // The wave-frequency member motions: the single-degree-of-freedom response at resonance, the
 // two-member column following the yoke point, the static limit of the three-member column against
 // the equilibrium of a chain with a moved end (tests/salm/reference/dynamics_reference.py), the walk
-// of "YOKEMOT" and its turns, the imposed extension, and a run over three headings with the
-// iteration-failure dialogue.
+// of "YOKEMOT" and its turns, the imposed extension, user operators written from the ship model's own
+// against the ship model, and a run over three headings with the iteration-failure dialogue.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "dataset/tpcm_codes.h"
+#include "hull/himem.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "salm/dyncom.h"
 #include "salm/dynslm.h"
 #include "salm/memmot.h"
 #include "salm/output.h"
+#include "support/box_tanker.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
+#include "vessel/vesl1.h"
+#include "vessel/vesl2.h"
 #include "dynamics_fixtures.h"
 #include "dynamics_run.h"
 #include "yokemot_file.h"
@@ -124,11 +133,9 @@ TEST_F(MemberMotions, ThreeMembersFollowASlowTopMotionThroughTheirEquilibria) {
 
 // MEMMOT reads the block of heading ISPRED + 1 from the start of the file, turns the point's motion
 // into the SALM plane (PHIANC = 0.5 rad), flips the first and third angles of a SALM behind the
-// vessel's centre (XSALM < 0), and turns angles per unit wave slope of user operators (AUXVSH) into
-// angles per unit amplitude with the wave number (dynamics_reference.py, the dispersion relation in
-// 60 ft of water).
+// vessel's centre (XSALM < 0), and takes the angles of user operators (AUXVSH) as they come: the
+// vessel stage has already made them radians per unit wave amplitude.
 TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
-  const double waveNumber[] = {0.076757106, 0.035129671, 0.022097247, 0.016315159, 0.013037851, 0.010904095};
   struct Case {
     const char* name;
     float XSALM;
@@ -175,8 +182,7 @@ TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
         EXPECT_LE(std::abs(std::complex<double>(DYNCOM.CRVEC(2, i)) - y), 1e-6);
         EXPECT_EQ(DYNCOM.CRVEC(3, i), m[2]);
         const double flip = c.XSALM < 0.0f ? -1.0 : 1.0;
-        const double k = c.AUXVSH != 0 ? waveNumber[i - 1] : 1.0;
-        const double factor[] = {flip * k, k, flip * k};
+        const double factor[] = {flip, 1.0, flip};
         for (int q = 1; q <= 3; ++q) {
           const std::complex<double> expected = factor[q - 1] * std::complex<double>(a[static_cast<std::size_t>(q - 1)]);
           EXPECT_LE(std::abs(std::complex<double>(DYNCOM.CVANG(q, i)) - expected), 1e-5 * std::abs(expected))
@@ -185,6 +191,100 @@ TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
       }
     }
     closeAllUnits();
+  }
+}
+
+// The box tanker on the three-member column in 60 ft of water, waves at 150 deg to its bow, its yoke
+// point near the bow: the vessel-response passes (without a sea) write "YOKEMOT", with the ship
+// model's operators or with the user operators of "USERRAOS.txt" (AUXVSH).
+void tankerOnTheColumn(std::int32_t userOperators) {
+  testing_support::threeMemberColumn();
+  Tpcm& t = TPCM;
+  testing_support::boxTankerHull();
+  t.ISPM = 1;
+  t.AUXVSH = userOperators;
+  t.NDIR = 1;
+  t.WAVHDG(1) = 150.0f;
+  t.ANGSEC = 180.0f;
+  t.COSEXP = 2.0f;
+  t.NEGSUM = 1;
+  for (int q = 1; q <= 6; ++q) t.MOTION(q) = 1;
+  t.NACC = 1;
+  t.RACC(1, 1) = 140.0f;
+  t.RACC(2, 1) = 0.0f;
+  t.RACC(3, 1) = 32.0f;
+  t.LDSP = 1;
+  ConsoleCapture console(std::string(10, '\n'));
+  VESL1();
+  VESL2();
+}
+
+// A user operator file written from the ship model's own operators (at the centre of gravity, the
+// angles in degrees per degree of wave slope, with the wave numbers of dynamics_reference.py) moves
+// the members as the ship model does: the vessel stage turns the user angles into radians per unit
+// amplitude once, and the member motions take them as they come.
+TEST_F(MemberMotions, UserOperatorsOfTheHullModelMoveTheMembersAsTheHullModelDoes) {
+  const double waveNumber[] = {0.076757106, 0.035129671, 0.022097247, 0.016315159, 0.013037851, 0.010904095};
+  tankerOnTheColumn(0);
+  const Himem& h = HIMEM;
+  const int periods = TPCM.NWP;
+  ASSERT_EQ(periods, 6);
+  std::string rows;
+  for (int i = 1; i <= periods; ++i) {
+    std::complex<double> X[6];
+    for (int q = 0; q < 6; ++q) X[q] = h.CXDUM(h.LCNSG + q * h.NARRAY + i - 1);
+    X[0] -= double(h.VTCRP - TPCM.TVKG) * X[4];  // surge and sway at the centre of gravity
+    X[1] += double(h.VTCRR - TPCM.TVKG) * X[3];
+    char line[400];
+    std::snprintf(line, sizeof line, "%.9g", double(WAVCOM.W(i)));
+    rows += line;
+    for (int q = 0; q < 6; ++q) {
+      const std::complex<double> x = q >= 3 ? X[q] / waveNumber[i - 1] : X[q];
+      std::snprintf(line, sizeof line, " %.9g %.9g", x.real(), x.imag());
+      rows += line;
+    }
+    rows += "\n";
+  }
+  ASSERT_EQ(run(), -1) << screen;
+  struct Angles {
+    std::array<std::array<Complex, 3>, 6> phi, tht;
+  };
+  auto angles = [&] {
+    Angles a;
+    for (int i = 1; i <= periods; ++i) {
+      for (int m = 1; m <= 3; ++m) {
+        a.phi[i - 1][m - 1] = OUTPUT.PHIMEM(i, m);
+        a.tht[i - 1][m - 1] = OUTPUT.THTMEM(i, m);
+      }
+    }
+    return a;
+  };
+  const Angles hull = angles();
+  {
+    std::ofstream user("USERRAOS.txt");
+    user << periods << " 2\n0.0\n" << rows << "360.0\n" << rows;
+  }
+
+  resetAllBlocks();
+  tankerOnTheColumn(1);
+  ASSERT_EQ(run(), -1) << screen;
+  const Angles users = angles();
+  double largest = 0.0;
+  for (int i = 0; i < periods; ++i) {
+    for (int m = 0; m < 3; ++m) {
+      largest = std::max({largest, double(std::abs(hull.phi[i][m])), double(std::abs(hull.tht[i][m]))});
+    }
+  }
+  ASSERT_GT(largest, 0.0);
+  for (int i = 0; i < periods; ++i) {
+    for (int m = 0; m < 3; ++m) {
+      SCOPED_TRACE("period " + std::to_string(i + 1) + ", member " + std::to_string(m + 1));
+      // 2 % of each angle, and of the largest for angles near 0.
+      const double phi = std::abs(std::complex<double>(users.phi[i][m]) - std::complex<double>(hull.phi[i][m]));
+      const double tht = std::abs(std::complex<double>(users.tht[i][m]) - std::complex<double>(hull.tht[i][m]));
+      EXPECT_LE(phi, 0.02 * std::abs(hull.phi[i][m]) + 1e-4 * largest) << hull.phi[i][m] << " " << users.phi[i][m];
+      EXPECT_LE(tht, 0.02 * std::abs(hull.tht[i][m]) + 1e-4 * largest) << hull.tht[i][m] << " " << users.tht[i][m];
+    }
   }
 }
 
