@@ -331,8 +331,10 @@ bool newtonStep(const RunTerms& r, PeriodTerms& p, NewtonState& n, Complex CEPSP
 
 // Step 5: Newton's method on the two complex angles with the drag at the angles of each pass. A step
 // takes three passes: the residuals at the angles, with DELPH1 perturbed, with DELPH2 perturbed (one
-// member: no drag in the third pass, whose perturbation nothing sees). The loads use the drag of the
-// last pass.
+// member: no drag in the third pass, whose perturbation nothing sees). The last of these ran a step
+// and a perturbation away from the angles found, so one more pass gives the loads and the moment
+// elements the drag at those angles: only then do the members' equations of motion hold for the
+// loads reported, and the free top carries nothing.
 void iterateDrag(const RunTerms& r, PeriodTerms& p, NewtonState& n) {
   Complex CEPSP1, CEPSP2;
   bool converged = false;
@@ -360,6 +362,7 @@ void iterateDrag(const RunTerms& r, PeriodTerms& p, NewtonState& n) {
                 FatalWait::kPressReturn, kKeyboardUnit);
     }
   }
+  dragPass(r, p);
 }
 
 // Step 6: the simplified drag, from the linear coefficients of member 1 at resonance; member 2 has

@@ -94,8 +94,28 @@ void checkMemberCount() {
   if (SOLVE.NCON < 1) stopRun({" ++> Too few Salm members for dynamic evaluation"});
 }
 
+// The piercing member standing upright: the dry height of its buoyant part, the buoyancy that part
+// loses and the moment of the wet buoyancy about the member's lower joint. The dry part is a cylinder
+// of the waterplane's section at the top of the buoyant part, its centre half the dry height below
+// that top; the wet buoyancy acts at the centroid of what stays under water.
+struct UprightPiercing {
+  float HDRY = 0.0f;       // [ft | m]
+  float DRYVOL = 0.0f;     // [kips | t]
+  float wetMoment = 0.0f;  // [ft kips | m t]
+};
+UprightPiercing uprightPiercing() {
+  const Solve& s = SOLVE;
+  UprightPiercing p;
+  p.HDRY = s.HDRY0 - (s.CNLEN(s.IPERCN) - s.BOYLEN);
+  p.DRYVOL = TPCM.WPAPRC * p.HDRY * s.BCONV;
+  p.wetMoment = s.WETVL0 * s.PRCCB - p.DRYVOL * (s.BOYLEN - 0.5f * p.HDRY);
+  return p;
+}
+
 // Step 7: the vertical joint loads at zero load are the members' axial loads; an upright member
-// carries no static shear.
+// carries no static shear. Its shear per unit turn is its net weight less its moment term plus the
+// pull at its lower joint; for the piercing member both as it floats, with the wet buoyancy at the
+// wet centroid (the statics' WETWT and WETARM count its whole buoyant part).
 void staticJointLoads() {
   Solve& s = SOLVE;
   Output& o = OUTPUT;
@@ -105,12 +125,18 @@ void staticJointLoads() {
     o.FAX(M + 1, M) = s.ZLOAD0(M + 1);
     o.FSHR(M, M) = 0.0f;
     o.FSHR(M + 1, M) = 0.0f;
-    o.SPRGK(M) = s.WETWT(M) - s.WETARM(M) + s.ZLOAD0(M);
+    float net = s.WETWT(M), arm = s.WETARM(M);
+    if (M == s.IPERCN) {
+      net = s.CNMASS(M) - s.B0;
+      arm = s.WEPERC - uprightPiercing().wetMoment / s.CNLEN(M);
+    }
+    o.SPRGK(M) = net - arm + s.ZLOAD0(M);
   }
 }
 
 // Step 8: added inertia and buoyancy of the members up to the piercing one; the dry height of the
-// piercing member standing upright takes its share off the added mass and inertia.
+// piercing member standing upright takes its share off the added mass and inertia, and its buoyancy
+// acts at the wet centroid, as for the added mass.
 void piercingMember(float G) {
   const Tpcm& t = TPCM;
   Solve& s = SOLVE;
@@ -123,14 +149,15 @@ void piercingMember(float G) {
   const int P = s.IPERCN;
   const float k = t.COFMST(t.IPIERC);
   const float LP = s.CNLEN(P);
-  s.HDRY = s.HDRY0 - (LP - s.BOYLEN);
-  s.DRYVOL = t.WPAPRC * s.HDRY * s.BCONV;
+  const UprightPiercing upright = uprightPiercing();
+  s.HDRY = upright.HDRY;
+  s.DRYVOL = upright.DRYVOL;
   const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;  // centre of the dry part from the lower joint
   // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
   d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
   s.ADMBCY(P) = s.ADMBCY(P) - s.DRYVOL * k;
   s.ADMLBD(P) = s.ADMLBD(P) - ((LP - s.HDRY0) + 0.5f * s.HDRY) * s.DRYVOL * k;
-  d.TMPLBD(P) = s.B0 * s.PRCCB;
+  d.TMPLBD(P) = upright.wetMoment;
   d.TMPBCY(P) = s.B0;
 }
 

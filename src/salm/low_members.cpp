@@ -27,6 +27,7 @@
 #include "salm/output.h"
 #include "salm/pekcom.h"
 #include "salm/solve.h"
+#include "salm/wet_elements.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
@@ -60,11 +61,14 @@ MomentPoints momentPointsOf(std::int32_t m) {
   return {first, count};
 }
 
+// The internal loads of member m's moment points, with the buoyancy of the elements as the column lies
+// at the attitude ZFILL last evaluated (the piercing element's wetted part).
 void internalLoads(float H, float phi, float FLAT, const float* ZLOAD, std::int32_t m, Arr<float, kMomentPoints, 6>& out,
                    std::int32_t& count) {
   const Tpcm& t = TPCM;
-  MOMUPD(H, std::sin(phi), std::cos(phi), SOLVE.JELEM.data(), ZLOAD, FLAT, t.TMASS.data(), t.BUOY.data(),
-         t.CGSALM.data(), t.CBUOY.data(), t.SLEN.data(), t.LMOMT.data(), out, count, m, SOLVE.NCON, t.EDUNIT, t.NBUG);
+  const WetElements wet = zfillWetElements();
+  MOMUPD(H, std::sin(phi), std::cos(phi), SOLVE.JELEM.data(), ZLOAD, FLAT, t.TMASS.data(), wet.BUOY.data(),
+         t.CGSALM.data(), wet.CBUOY.data(), t.SLEN.data(), t.LMOMT.data(), out, count, m, SOLVE.NCON, t.EDUNIT, t.NBUG);
 }
 
 // The mean configuration: member angles and joints at FEQ, the joint loads, and the internal loads of

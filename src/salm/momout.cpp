@@ -14,6 +14,7 @@
 #include "salm/momdat.h"
 #include "salm/output.h"
 #include "salm/solve.h"
+#include "salm/wet_elements.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/files.h"
@@ -75,6 +76,8 @@ void elementLoads() {
   const float G = WAVCOM.G;
   const int N = sv.NCON;
   const int periods = wavePoints();
+  // The buoyancy and added mass of the elements as they lie: the piercing element's wetted part only.
+  const WetElements wet = dynamicsWetElements();
   int C = 0;
   for (int m = 1; m <= N; ++m) {
     const float c = o.EQCOS(m), s = o.EQSIN(m);
@@ -84,21 +87,21 @@ void elementLoads() {
     float z = 0.0f;
     ElementSums sum;
     for (int j = sv.JELEM(m); j <= sv.JELEM(m + 1) - 1; ++j) {
-      const float net = t.TMASS(j) - t.BUOY(j);
+      const float B = wet.BUOY(j);
+      const float net = t.TMASS(j) - B;
       Si -= net * s;
       A += net * c;
       M1 -= t.SLEN(j) * Sl;
-      M2 -= t.SLEN(j) * Si + (t.TMASS(j) * t.CGSALM(j) - t.BUOY(j) * t.CBUOY(j)) * s;
-      const float zg = z + t.CGSALM(j), zb = z + t.CBUOY(j);
+      M2 -= t.SLEN(j) * Si + (t.TMASS(j) * t.CGSALM(j) - B * wet.CBUOY(j)) * s;
+      const float zg = z + t.CGSALM(j), zb = z + wet.CBUOY(j);
       sum.weightMoment += t.TMASS(j) * zg;
-      sum.buoyancyMoment += t.BUOY(j) * zb;
-      sum.addedMoment += t.BUOY(j) * zb * t.COFMST(j);
+      sum.buoyancyMoment += B * zb;
+      sum.addedMoment += B * zb * t.COFMST(j);
       sum.weight += t.TMASS(j);
-      sum.addedWeight += t.BUOY(j) * t.COFMST(j);
-      // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
-      sum.inertia += (t.COFMST(j) * t.BUOY(j) * (zb * zb + 0.0833f * t.SLEN(j) * t.SLEN(j)) +
-                      t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) /
-                     G;
+      sum.addedWeight += B * t.COFMST(j);
+      // The added inertia moved from the element's lower end to the member's.
+      const float addedInertia = wet.ADDINR(j) + B * z * (2.0f * wet.CBUOY(j) + z);
+      sum.inertia += (t.COFMST(j) * addedInertia + t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) / G;
       if (t.LMOMT(j) != 0 && C < kMomentPoints) {
         ++C;
         mc.STSHRI(C) = Si;

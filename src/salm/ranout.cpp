@@ -17,6 +17,7 @@
 #include "salm/output.h"
 #include "salm/pekcom.h"
 #include "salm/solve.h"
+#include "salm/wet_elements.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -357,10 +358,12 @@ void writeStaticMoments(const Labels& l, bool peaks, int ICON, const std::vector
   LINES(u, 2);
   writeMomentColumns(l);
   if (freeSalm()) {
+    // Upright, the piercing element carries its wetted part as the free driver left it.
+    const WetElements wet = dynamicsWetElements();
     std::int32_t count = points.front().point;
     MOMUPD(e.FTOT(e.ISTAB), o.EQSIN(ICON), o.EQCOS(ICON), sv.JELEM.data(), sv.ZLOAD0.data(), e.FLTRL0, t.TMASS.data(),
-           t.BUOY.data(), t.CGSALM.data(), t.CBUOY.data(), t.SLEN.data(), t.LMOMT.data(), o.STMOM, count, ICON, sv.NCON,
-           t.EDUNIT, t.NBUG);
+           wet.BUOY.data(), t.CGSALM.data(), wet.CBUOY.data(), t.SLEN.data(), t.LMOMT.data(), o.STMOM, count, ICON,
+           sv.NCON, t.EDUNIT, t.NBUG);
   }
   for (const MomentPoint& p : points) {
     if (p.point > kMomentPoints) break;

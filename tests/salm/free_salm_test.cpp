@@ -219,8 +219,10 @@ TEST_F(FreeSalm, DragIntegralsOfTheModes) {
 
 // A piercing member standing upright with 10 ft of its buoyant part dry keeps the added mass, its
 // moment and its added inertia of the wet 30 ft only (added mass coefficient 1, spread evenly):
-// 19.2 kips at 15 ft, inertia 19.2 (15^2 + 30^2 / 12) / G about the base.
-TEST_F(FreeSalm, PiercingMemberKeepsTheAddedMassOfItsWetPart) {
+// 19.2 kips at 15 ft, inertia 19.2 (15^2 + 30^2 / 12) / G about the base; its buoyancy, 19.2 kips,
+// acts at the same wet centroid. The column is then the compound pendulum of
+// piercing_column_reference.py: omega^2 = (B_wet 15 - W 20) / (I_dry + I_added) = 0.255301244.
+TEST_F(FreeSalm, PiercingMemberKeepsTheAddedMassAndBuoyancyOfItsWetPart) {
   testing_support::setFreeColumn({{40.0f, 10.0f, 20.0f, 25.6f, 20.0f, 11.5f, 0.0f}});
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
@@ -241,7 +243,9 @@ TEST_F(FreeSalm, PiercingMemberKeepsTheAddedMassOfItsWetPart) {
   EXPECT_TRUE(IsClose(s.ADMLBD(1), 19.2 * 15.0, 1e-6));
   EXPECT_TRUE(IsClose(DYNCOM.AMITMP(1), 179.14903966967134, 1e-5));  // 5760 / G
   EXPECT_EQ(DYNCOM.TMPBCY(1), 19.2f);
-  EXPECT_EQ(DYNCOM.TMPLBD(1), 19.2f * 20.0f);
+  EXPECT_TRUE(IsClose(DYNCOM.TMPLBD(1), 19.2 * 15.0, 1e-6));
+  EXPECT_TRUE(IsClose(OUTPUT.WMODEH * OUTPUT.WMODEH, 0.2553012440611576, 1e-4));
+  EXPECT_TRUE(IsClose(OUTPUT.TSALMH, 12.435217988183071, 1e-4));
 }
 
 // The stops of the driver, each with its message, the pause and status 1; the swell is checked

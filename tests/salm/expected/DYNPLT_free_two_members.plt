@@ -53,7 +53,7 @@ ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
     0
       0.24
       0.15
-      0.32
+      0.31
       0.39
       0.35
       0.29
@@ -68,7 +68,7 @@ ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
       0.16
       0.31
       0.27
-      0.17
+      0.16
       0.09
 MEMBER # 2, BOTTOM
     1
