@@ -525,6 +525,9 @@ void writeMoments(const SixLabels& labels) {
     writeRecord(u, "  ELEMENT   SHEAR       AXIAL       SHEAR        MOMENT        MOMENT");
     writeRecord(u, "    #      (" + F + ")     (" + F + ")     (" + F + ")      (" + M + ")     (" + M + ")");
   };
+  // The columns follow the loads' planes: the in-plane moment is the one the in-plane shear and the
+  // members' weights bend the member with (MOMUPD's column 5), the lateral moment the lateral shear's
+  // (column 4).
   auto row = [&](std::int32_t element, float v1, float v2, float v3, float v4, float v5) {
     writeRecord(u, fmtX(3) + fmtI(element, 2) + fmtX(1) + fmtF(v1, 12, 2) + fmtF(v2, 12, 2) + fmtF(v3, 12, 2) + fmtX(3) +
                        fmtE(v4, 12, 3) + fmtX(2) + fmtE(v5, 12, 3) + fmtX(2));
@@ -545,13 +548,13 @@ void writeMoments(const SixLabels& labels) {
     columnHeadings();
     forEachPoint(m, [&](std::int32_t o, std::int32_t p) {
       const Arr<float, kMomentPoints, 6>& st = OUTPUT.STMOM;
-      row(o, st(p, 1), st(p, 2), st(p, 3), st(p, 4), st(p, 5));
+      row(o, st(p, 1), st(p, 2), st(p, 3), st(p, 5), st(p, 4));
     });
     blockHeading("------  " + labels.word + " SIGMA DEVIATIONS FROM MEAN " + "FOR MEMBER # " + fmtI(m, 1) + "  ------", 9);
     columnHeadings();
     forEachCase([&](int k) {
       forEachPoint(m, [&](std::int32_t o, std::int32_t p) {
-        row(o, w.MOMVAL(1, p, k), w.MOMVAL(2, p, k), w.MOMVAL(3, p, k), w.MOMVAL(4, p, k), w.MOMVAL(5, p, k));
+        row(o, w.MOMVAL(1, p, k), w.MOMVAL(2, p, k), w.MOMVAL(3, p, k), w.MOMVAL(5, p, k), w.MOMVAL(4, p, k));
       });
     });
     pauseOnConsole();

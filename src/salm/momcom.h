@@ -4,9 +4,10 @@
 //
 // Five response operators per element over the wave periods lie back to back as one run of 50
 // columns, (period, column): columns 1-10 INSHR (in-plane shear), 11-20 ELMAXL (axial load), 21-30
-// OUTSHR (lateral shear), 31-40 INMOM (in-plane moment, the moment of the lateral loads), 41-50
-// OUTMOM (transverse moment, the moment of the in-plane loads); column 10 (q - 1) + C is quantity q of
-// moment element C. The variance accumulation of MOMOUT walks the run in that order, into the 50
+// OUTSHR (lateral shear), 31-40 INMOM (the moment of the lateral loads, about the in-plane normal),
+// 41-50 OUTMOM (the moment of the in-plane loads, about the transverse axis); column 10 (q - 1) + C is
+// quantity q of moment element C. The reports name moments by the plane of the loads that make them:
+// OUTMOM is printed as the in-plane moment, INMOM as the transverse one. The variance accumulation of MOMOUT walks the run in that order, into the 50
 // accumulators of OUTPUT that start at SIGLOD. CLEAR0, the start of the block, is the start of the
 // run. Then the static loads and moments of each element.
 //

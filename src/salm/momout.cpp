@@ -224,7 +224,9 @@ void writePageHeading(const MomentElement& e, int C, float angle, bool moments) 
   };
   row("SHEAR LOAD    ", mc.STSHRI(C), mc.STSHRO(C), force);
   row("AXIAL LOAD    ", mc.STAXL(C), 0.0f, force);
-  row("BENDING MOMENT", mc.STMOMI(C), mc.STMOMO(C), moment);
+  // The columns follow the loads' planes: the in-plane bending moment is the one of the in-plane
+  // shear and the weights (STMOMO), the lateral one that of the lateral shear (STMOMI).
+  row("BENDING MOMENT", mc.STMOMO(C), mc.STMOMI(C), moment);
   LINES(u, 2);
   writeRecord(u, fmtX(12) + "EQUILIBRIUM ANGLE OF MEMBER FROM VERTICAL =" + fmtF(angle * kDegreesPerRadian, 6, 2) + " DEG");
   writeRecord(u, "");
@@ -275,7 +277,9 @@ void writeMomentPage(const MomentElement& e, int C, float angle) {
   for (int IW = 1; IW <= wavePoints(); ++IW) {
     std::string row = responseRowStart(IW) + fmtX(5);
     const float E = seaDensity(IW);
-    for (const Complex& z : {mc.INMOM(IW, C), mc.OUTMOM(IW, C)}) {
+    // In-plane: the moment of the in-plane loads (OUTMOM, about the transverse axis); transverse: that
+    // of the transverse loads (INMOM, about the in-plane normal).
+    for (const Complex& z : {mc.OUTMOM(IW, C), mc.INMOM(IW, C)}) {
       if (spectra) row += fmtX(3) + fmtE(ABS2(z) * E, 12, 3) + fmtX(10);
       else row += fmtE(std::abs(z), 12, 3) + "/" + fmtF(PHASE(z), 6, 1) + fmtX(6);
     }

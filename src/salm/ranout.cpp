@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -335,11 +336,14 @@ void writeMomentColumns(const Labels& l) {
   writeRecord(u, "");
 }
 
+// One row of a moment point's five values in their stored order (in-plane shear, axial, lateral shear,
+// the lateral shear's moment, the in-plane loads' moment). The columns follow the loads' planes, so
+// the in-plane moment, the one the in-plane loads bend the member with, is printed first.
 void writeMomentRow(int element, const float v[5]) {
   std::string row = fmtX(3) + fmtI(element, 2) + " ";
   for (int i = 0; i < 3; ++i) row += fmtF(v[i], 12, 2);
   row += fmtX(3);
-  for (int i = 3; i < 5; ++i) row += fmtE(v[i], 12, 3) + fmtX(2);
+  for (const int i : {4, 3}) row += fmtE(v[i], 12, 3) + fmtX(2);
   writeRecord(TPCM.IUNIT, row);
 }
 

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "salm/dynslm.h"
@@ -39,7 +40,25 @@ constexpr double kLoadTolerance = 0.01;  // [t, t m, and per m of wave amplitude
 constexpr double kHingeMomentTolerance = 0.1;  // [t m]
 
 class FreeExample : public testing_support::ExampleRun {};
-class TankerExample : public testing_support::ExampleRun {};
+class TankerExample : public testing_support::ExampleRun {
+ protected:
+  // The tanker's statics and slow drift, then its low-frequency report and dynamics at the load of
+  // the statics' table nearest the mean load: there the member angles solve the members' statics
+  // exactly (between table points they are interpolated, and the members' moment balance with them).
+  bool runAtATableLoad() {
+    std::string image = exampleImage("tanker-yoke");
+    setWord(image, offsetof(Tpcm, LDYN), std::int32_t{0});
+    if (runImage(image) != -1) return false;
+    Equilb& e = EQUILB;
+    int nearest = 1;
+    for (int j = 2; j <= TPCM.NUMTAB; ++j) {
+      if (std::fabs(e.HLOAD(j) - e.FTOT(e.ISTAB)) < std::fabs(e.HLOAD(nearest) - e.FTOT(e.ISTAB))) nearest = j;
+    }
+    e.FTOT(e.ISTAB) = e.HLOAD(nearest);
+    testing_support::ConsoleCapture console;
+    return testing_support::stopStatus(LOWPRT) == -1 && testing_support::stopStatus(DYNSLM) == -1;
+  }
+};
 
 // piercing_column_reference.py: the free example's riser (80 m) and buoy (30 m, 20 m under water) as
 // two rigid bodies, the buoy's 579.6 t of wet buoyancy at 10 m above its lower joint, added mass over
@@ -94,32 +113,13 @@ TEST_F(FreeExample, MemberLoadWalkEndsAtNothingAtTheFreeTopAndAtTheRiserTopLoads
             kLoadTolerance);
 }
 
-// The tanker's statics, slow drift and low-frequency report, then its dynamics at the load of the
-// statics' table nearest the mean load: there the member angles solve the members' statics exactly
-// (between table points the angles are interpolated, and the members' moment balance with them).
-void tankerAtATableLoad() {
-  Equilb& e = EQUILB;
-  int nearest = 1;
-  for (int j = 2; j <= TPCM.NUMTAB; ++j) {
-    if (std::fabs(e.HLOAD(j) - e.FTOT(e.ISTAB)) < std::fabs(e.HLOAD(nearest) - e.FTOT(e.ISTAB))) nearest = j;
-  }
-  e.FTOT(e.ISTAB) = e.HLOAD(nearest);
-}
 
 // The top of the surface buoy (element 3, moment element 2) is the hinge of the yoke: the walk up the
 // buoy from its lower joint, with its wet buoyancy, arrives at no moment and at the buoy's own top
 // loads, statically (the low-frequency report's walk and the member-load report's) and at every
 // period (DYNOUT's "NET TOP LOAD" of member 2: station 4, column 5).
 TEST_F(TankerExample, HingeOfTheYokeCarriesTheBuoyTopLoadsAndNoMoment) {
-  std::string image = exampleImage("tanker-yoke");
-  setWord(image, offsetof(Tpcm, LDYN), std::int32_t{0});
-  ASSERT_EQ(runImage(image), -1);
-  tankerAtATableLoad();
-  {
-    testing_support::ConsoleCapture console;
-    ASSERT_EQ(testing_support::stopStatus(LOWPRT), -1);
-    ASSERT_EQ(testing_support::stopStatus(DYNSLM), -1);
-  }
+  ASSERT_TRUE(runAtATableLoad());
   const Lowcom& l = LOWCOM;
   const Output& o = OUTPUT;
   const float H = EQUILB.FTOT(EQUILB.ISTAB);
@@ -135,6 +135,66 @@ TEST_F(TankerExample, HingeOfTheYokeCarriesTheBuoyTopLoadsAndNoMoment) {
   EXPECT_LT(std::fabs(mc.STMOMI(2)), kLoadTolerance);
   EXPECT_LT(largestMiss(2, [&](int IW) { return FiveLoads{o.NETSHR(IW, 5), o.NETAXL(IW, 5), o.NETLTR(IW, 5), {}, {}}; }),
             kLoadTolerance);
+}
+
+// The numbers of the first line of `text` after `heading` whose first word is `first`, that word left
+// out.
+std::vector<double> rowAfter(const std::string& text, const std::string& heading, const std::string& first) {
+  std::istringstream in(text.substr(text.find(heading) + heading.size()));
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word) || word != first) continue;
+    std::vector<double> numbers;
+    for (double v = 0.0; words >> v;) numbers.push_back(v);
+    return numbers;
+  }
+  return {};
+}
+
+// The top of the tanker's column tube (element 1) lies 14 m below the top of member 1, the tank
+// (element 2) between. The free body of that part above the cut, in the SALM's plane: the load of
+// the joint at the member's top (the horizontal load and the joint's vertical load, giving the
+// in-plane shear H cos - Z sin across the member) 14 m along it, the tank's weight and buoyancy at
+// their centres. Its moment is the bending moment of the in-plane loads at the cut; the lateral
+// loads are nil in the collinear sea. Each report prints it in its in-plane column, the lateral one
+// at 0: LOWOUT's and RANOUT's static moment rows, DYNOUT's static bending moment row; and every row of
+// DYNOUT's moment page has its waves' moment in the in-plane column, nothing in the transverse one.
+TEST_F(TankerExample, BendingMomentOfTheInPlaneLoadsStandsInTheInPlaneColumns) {
+  ASSERT_TRUE(runAtATableLoad());
+  const Tpcm& t = TPCM;
+  const Lowcom& l = LOWCOM;
+  const float H = EQUILB.FTOT(EQUILB.ISTAB);
+  const double c = std::cos(l.EQANG(1)), s = std::sin(l.EQANG(1));
+  const double above = t.SLEN(2) * (H * c - l.ZLDEQ(2) * s) + (t.CGSALM(2) * t.TMASS(2) - t.CBUOY(2) * t.BUOY(2)) * s;
+  ASSERT_GT(std::fabs(above), 50.0);
+
+  const std::string staticBlock = "STATIC EQUILIBRIUM MOMENTS/LOADS FOR MEMBER # 1";
+  for (const char* report : {"LOWOUT.stxt", "RANOUT.stxt"}) {
+    SCOPED_TRACE(report);
+    const std::vector<double> row = rowAfter(readFileText(report), staticBlock, "1");
+    ASSERT_EQ(row.size(), 5u);
+    EXPECT_TRUE(IsClose(row[3], above, 0.005));
+    EXPECT_EQ(row[4], 0.0);
+  }
+  const std::string dynout = readFileText("DYNOUT.stxt");
+  const std::string page = ">>> MEMBER # 1: MOMENTS/LOADS AT TOP OF ELEMENT # 1";
+  std::istringstream in(dynout.substr(dynout.find("BENDING MOMENT", dynout.find(page)) + 14));
+  double inPlane = 0.0, lateral = 1.0;
+  in >> inPlane >> lateral;
+  EXPECT_NEAR(inPlane, above, 0.05);
+  EXPECT_EQ(lateral, 0.0);
+
+  Momcom& mc = MOMCOM;
+  for (int IW = 1; IW <= t.NWP; ++IW) {
+    EXPECT_GT(std::abs(mc.OUTMOM(IW, 1)), 1.0f) << IW;
+    EXPECT_LT(std::abs(mc.INMOM(IW, 1)), kLoadTolerance) << IW;
+  }
+  const std::string momentPage = dynout.substr(dynout.find("IN-PLANE MOMENT", dynout.find(page)));
+  const std::vector<double> first = rowAfter(momentPage, "AM/PHASE", "4.00");
+  ASSERT_GE(first.size(), 1u);
+  EXPECT_TRUE(IsClose(first[1], std::abs(mc.OUTMOM(1, 1)), 0.005));  // (length, amplitude/phase ...)
 }
 
 }  // namespace

@@ -895,9 +895,11 @@ def build(fx):
                 element_of[p] = o
                 p += 1
 
+        # v holds (shear, axial, lateral shear, moment of the lateral shear, in-plane moment); the
+        # columns follow the loads' planes: the in-plane moment first, the lateral one after it.
         def mrow(o, v):
-            w(X(3) + I(o, 2) + X(1) + F(v[0], 12, 2) + F(v[1], 12, 2) + F(v[2], 12, 2) + X(3) + E(v[3], 12, 3) +
-              X(2) + E(v[4], 12, 3) + X(2))
+            w(X(3) + I(o, 2) + X(1) + F(v[0], 12, 2) + F(v[1], 12, 2) + F(v[2], 12, 2) + X(3) + E(v[4], 12, 3) +
+              X(2) + E(v[3], 12, 3) + X(2))
 
         for m in range(1, n + 1):
             pts = points_of.get(m, [])
