@@ -48,13 +48,17 @@ void WAVFOR(const float* RBASE, const std::int32_t* JELEM, std::int32_t ICON, co
 // about the element's start point, for the element of length LEN from RBASE along DIRMEM (y component
 // expected 0). DRGFLG 0 the inertia part, any other value the drag part; BASEVEL is the velocity of
 // the start point, DELPH1 and DELTHT the in-plane and transverse rotation amplitudes of the member.
+// VCUR2 is the square of the current speed at the still-water level: the drag part takes the current
+// at each point of the element, falling off toward the seabed by the one-seventh power law (WAVFOR
+// passes its VCUR2 on as it is).
 void MOMFOR(float LEN, const float* RBASE, const float* DIRMEM, float WVKX, float WVKY, float WAVK, float DEPTH,
             Complex* CFORCE, Complex* CMOM, std::int32_t unit, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
             const Complex* BASEVEL, std::int32_t DRGFLG, Complex DELPH1, Complex DELTHT, float WFREQ, std::int32_t KBD,
             float EXTAMP, float WVAMP);
 
-// Points of the drag integral over a segment of kl radians of wave phase: odd, about one per radian,
-// at least 3.
+// Points of the drag integral over a segment of kl radians of wave phase: odd, three intervals per
+// radian, at least 9. A segment that starts on the seabed under a current takes twice the intervals,
+// graded toward the seabed.
 std::int32_t simpsonPointCount(float kl);
 
 }  // namespace qv

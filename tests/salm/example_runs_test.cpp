@@ -133,8 +133,8 @@ TEST_F(TankerExample, HingeOfTheYokeCarriesTheBuoyTopLoadsAndNoMoment) {
   EXPECT_LT(std::fabs(mc.STAXL(2) - o.FAX(3, 2)), kLoadTolerance);
   EXPECT_LT(std::fabs(mc.STMOMO(2)), kHingeMomentTolerance);
   EXPECT_LT(std::fabs(mc.STMOMI(2)), kLoadTolerance);
-  EXPECT_LT(largestMiss(2, [&](int IW) { return FiveLoads{o.NETSHR(IW, 5), o.NETAXL(IW, 5), o.NETLTR(IW, 5), {}, {}}; }),
-            kLoadTolerance);
+  const auto buoyTop = [&](int IW) { return FiveLoads{o.NETSHR(IW, 5), o.NETAXL(IW, 5), o.NETLTR(IW, 5), {}, {}}; };
+  EXPECT_LT(largestMiss(2, buoyTop), kLoadTolerance);
 }
 
 // The numbers of the first line of `text` after `heading` whose first word is `first`, that word left

@@ -142,7 +142,8 @@ TEST_F(FreeSalm, ResponseWithoutDragIsTheDirectSolve) {
 
 // free_salm_reference.py: the drag linearised on the relative velocity at the wave amplitude, its
 // generalised forces by quadrature, the complex equation solved by fsolve. The program's drag is a
-// Simpson sum of a few points, and Newton's step stops when the angles change by less than 1 %.
+// Simpson sum within a few tenths of a percent of the quadrature, and Newton's step stops when the
+// angles change by less than 1 %.
 TEST_F(FreeSalm, ResponseWithDragIsTheSolutionOfTheDragEquation) {
   struct Period {
     Complex dphi1, dphi2;

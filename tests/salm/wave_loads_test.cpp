@@ -158,7 +158,8 @@ TEST(WaveLoads, ElementsTooDeepToFeelTheWaveCarryNothing) {
 }
 
 // Without waves (WVAMP 0) the drag part only resists the member's motion: for a member moving
-// bodily at v0, the mean square relative speed is VCUR2 + |EXTAMP v0|^2 / 2 along its whole length.
+// bodily at v0, the mean square relative speed is VCUR2 + |EXTAMP v0|^2 / 2 along its whole length
+// (in water so deep that the current's profile does not change over the element).
 TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
   const Complex v0[3] = {{0.3f, 0.1f}, {0.0f, 0.0f}, {0.0f, 0.2f}};
   const float vcur2 = 0.5f, extamp = 1.2f;
@@ -167,7 +168,7 @@ TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
   Complex F[3], M[3];
   {
     ConsoleCapture console;
-    MOMFOR(20.0f, element, vertical, 0.05f, 0.0f, 0.05f, 1000.0f, F, M, kScreenUnit, 0, 0, vcur2, v0, 1, 0.0f, 0.0f,
+    MOMFOR(20.0f, element, vertical, 0.05f, 0.0f, 0.05f, 1.0E6f, F, M, kScreenUnit, 0, 0, vcur2, v0, 1, 0.0f, 0.0f,
            0.6f, kKeyboardUnit, extamp, 0.0f);
   }
   double speed2 = vcur2;
@@ -202,13 +203,64 @@ TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
   EXPECT_TRUE(Near(m.CFORCE[0], 2.0f * before, 1e-6));
 }
 
+// Three Simpson intervals per radian of wave phase along a segment, at least eight.
 TEST(WaveLoads, SimpsonPointsFollowTheWavePhaseAlongTheSegment) {
   struct Case {
     float kl;
     std::int32_t points;
   };
-  for (const Case c : {Case{0.5f, 3}, Case{5.9f, 3}, Case{6.0f, 5}, Case{7.9f, 5}, Case{8.0f, 7}, Case{20.2f, 19}}) {
+  for (const Case c : {Case{0.0f, 9}, Case{0.5f, 9}, Case{2.6f, 9}, Case{2.7f, 11}, Case{5.9f, 19},
+                       Case{20.2f, 63}}) {
     EXPECT_EQ(simpsonPointCount(c.kl), c.points) << c.kl;
+  }
+}
+
+// wave_loads_reference.py: the drag along a member by scipy's quad, with the 1/7-power current of
+// 2 knots over 100 m of water, the regular wave of 2.83 m acting on the wave velocity and on the
+// member's turn about its lower joint (g 9.8, buoyant force 1 per metre, drag factor 1). The same
+// member cut into 16 elements gives the same load: the current is taken along each element, not at
+// its base (an 80 m riser standing on the seabed saw none).
+TEST(WaveLoads, DragAlongTheMemberIsItsIntegralWithTheCurrentProfile) {
+  struct Case {
+    const char* name;
+    float base[3];
+    float phi, length, T, k, vcur2;
+    Complex rotation, force, moment;
+  };
+  const float current2 = (2.0f * 0.514f) * (2.0f * 0.514f);
+  const Case cases[] = {
+      {"riser on the seabed, 8 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 8.0f, 0.0629443349f, current2,
+       {0.01f, -0.005f}, {-9.1486543f, -26.128837f}, {-467.47886f, -1448.5639f}},
+      {"riser on the seabed, 10 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 10.0f, 0.0403095129f, current2,
+       {0.01f, -0.005f}, {-2.9937914f, -20.174459f}, {-136.73413f, -1114.3301f}},
+      {"riser on the seabed, 14 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 14.0f, 0.0211590283f, current2,
+       {0.01f, -0.005f}, {5.8406976f, -14.095582f}, {261.55762f, -775.74227f}},
+      {"40 m to the surface, 6 s, no current", {0.0f, 0.0f, -40.0f}, 0.0f, 40.0f, 6.0f, 0.111900277f, 0.0f,
+       {0.0f, 0.0f}, {6.9326023f, 0.0f}, {246.3633f, 0.0f}},
+      {"inclined 0.5 rad, 6 s", {3.0f, 0.0f, -60.0f}, 0.5f, 60.0f, 6.0f, 0.111900277f, current2,
+       {0.004f, 0.006f}, {7.5734301f, -5.8894321f}, {268.7042f, -201.66479f}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const int pieces : {1, 16}) {
+      SCOPED_TRACE(pieces);
+      Member m;
+      const float length = c.length / static_cast<float>(pieces);
+      m.length.assign(static_cast<std::size_t>(pieces), length);
+      m.buoy.assign(static_cast<std::size_t>(pieces), length);
+      std::copy(c.base, c.base + 3, m.base);
+      m.phi = c.phi;
+      m.k = c.k;
+      m.depth = 100.0f;
+      m.omega = 6.2831855f / c.T;
+      m.drgflg = 1;
+      m.rotation = c.rotation;
+      m.vcur2 = c.vcur2;
+      m.extamp = m.wvamp = 1.415f;
+      m.load();
+      EXPECT_TRUE(Near(m.CFORCE[0], c.force, 0.01));
+      EXPECT_TRUE(Near(m.CMOMT[1], c.moment, 0.01));
+    }
   }
 }
 

@@ -79,7 +79,7 @@ KIPS/FT
 ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
     3
     0
-      0.40
+      0.39
       0.36
       0.40
 MEMBER # 3, BOTTOM
@@ -121,7 +121,7 @@ ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     0
      10.29
      11.66
-     11.18
+     11.17
 MEMBER # 2, BOTTOM
     1
 PERIOD (SECONDS)

@@ -60,7 +60,7 @@ ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
     3
     0
       1.61
-      0.73
+      0.72
       1.23
 MEMBER # 2, TOP
     1
@@ -69,8 +69,8 @@ M. TONS/METER
 ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
-      8.90
-     12.31
+      8.89
+     12.30
       9.43
 MEMBER # 1, BOTTOM
     1
@@ -80,7 +80,7 @@ ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
       8.97
-     12.33
+     12.32
       9.65
 MEMBER # 1, TOP
     1
