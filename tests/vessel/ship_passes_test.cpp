@@ -40,14 +40,14 @@ constexpr double kLength = testing_support::kBoxTankerLength;
 constexpr double kDepth = 200.0;     // [ft]
 constexpr double kG = 32.152;        // [ft/s^2]
 
-// The wave number of the period T [s] in water of depth kDepth: w^2 = g k tanh(k h), by Newton's
-// method from the deep-water value.
-double waveNumber(double T) {
+// The wave number of the period T [s] in water of depth d (gravity g): w^2 = g k tanh(k d), by
+// Newton's method from the deep-water value.
+double waveNumber(double T, double d = kDepth, double g = kG) {
   const double w = 2.0 * M_PI / T;
-  double k = w * w / kG;
+  double k = w * w / g;
   for (int i = 0; i < 50; ++i) {
-    const double f = kG * k * std::tanh(k * kDepth) - w * w;
-    const double df = kG * std::tanh(k * kDepth) + kG * k * kDepth / (std::cosh(k * kDepth) * std::cosh(k * kDepth));
+    const double f = g * k * std::tanh(k * d) - w * w;
+    const double df = g * std::tanh(k * d) + g * k * d / (std::cosh(k * d) * std::cosh(k * d));
     k -= f / df;
   }
   return k;
@@ -228,6 +228,67 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
     EXPECT_TRUE(IsClose(h.RLDUM(displacement + 1), h.RLDUM(heave + 1), 1e-5));
     EXPECT_TRUE(IsClose(h.RLDUM(velocity), h.RLDUM(displacement + 1), 1e-5));
   }
+}
+
+// A 250 x 45 x 16 m box-shaped tanker in 100 m of sea water (1025 kg/m^3): displacement 250 x 45 x 16
+// x 1.025 = 184,500 t, KB = 8 m, KMT = T/2 + B^2/(12 T) = 18.5469 m, KML = T/2 + L^2/(12 T) =
+// 333.5208 m, KG 12 m; gyradii 0.25 L in pitch and yaw, 0.35 B in roll. On the yoke, the periods 5,
+// 10, ... 200 s, a sea from ahead; one point at the bow, 122.4 m forward on the centre line at the
+// waterline, whose displacement relative to the water is asked for.
+void metricTankerWithABowPoint() {
+  smallTanker();
+  Tpcm& d = TPCM;
+  d.NUNTS = 1;
+  d.DEPTH = 100.0f;
+  d.DWATR = 1025.0f;
+  d.TDISPL = 184500.0f;
+  d.VKB = 8.0f;
+  d.VKG = 12.0f;
+  d.VKMT = 18.54688f;
+  d.VKML = 333.5208f;
+  d.TDRAFT = 16.0f;
+  d.TAWP = 11250.0f;
+  d.TLWL = 250.0f;
+  d.TBWL = 45.0f;
+  d.TPGYR = 62.5f;
+  d.TRGYR = 15.75f;
+  d.YGYR = 62.5f;
+  d.SLPHT = 4.0f;
+  d.NWP = 40;
+  for (int i = 1; i <= d.NWP; ++i) d.T(i) = 5.0f * static_cast<float>(i);
+  testing_support::headSeaWithOnePoint(4.0f, 10.0f, d.TDRAFT);
+  d.RACC(1, 1) = 122.4f;
+  d.LGAP = 1;
+}
+
+TEST_F(ShipPasses, ABowPointRisesAndFallsWithTheWaveAboveIt) {
+  // In a 200 s wave from ahead (k = 0.001 1/m in 100 m of water) the surface at the bow, 122.4 m
+  // forward, is 7 deg ahead of the surface at the centre: exp(-i k x cos b) with b = 180 deg. The
+  // tanker, 250 m long, heaves and pitches with the surface, so the bow point's vertical motion
+  // relative to the water there is within 1 % of the wave amplitude; in shorter waves it grows.
+  metricTankerWithABowPoint();
+  ASSERT_EQ(selectHull(), HullKind::kShip);
+  {
+    ConsoleCapture console("\n\n\n");
+    VESL1();
+    VESL2();
+  }
+  const RecordDump dump = dumpRecords("YOKEMOT");
+  ASSERT_TRUE(dump.clean);
+  ASSERT_EQ(dump.records.size(), 1u + 40u);
+  Himem& h = HIMEM;
+  double before = 1.0e30;
+  for (int i = 20; i <= 40; ++i) {  // 100 to 200 s
+    const double relative = std::abs(std::complex<double>(dump.records[static_cast<std::size_t>(i)].complexAt(2)));
+    EXPECT_LT(relative, before) << "period " << TPCM.T(i);
+    before = relative;
+    // The same from the operators: heave - x pitch is the elevation exp(i k x) at the bow.
+    const double k = h.RLDUM(h.LCNWK + i - 1);
+    const std::complex<double> bow = std::complex<double>(h.HVRAO(i)) - 122.4 * std::complex<double>(h.PTRAO(i));
+    EXPECT_NEAR(std::abs(bow - std::polar(1.0, k * 122.4)), relative, 1e-5) << "period " << TPCM.T(i);
+  }
+  EXPECT_LT(before, 0.01);
+  EXPECT_TRUE(testing_support::IsClose(h.RLDUM(h.LCNWK + 39), waveNumber(200.0, 100.0, 9.8), 1e-4));
 }
 
 }  // namespace

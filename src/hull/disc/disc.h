@@ -60,7 +60,8 @@ namespace qv {
 // run, unit 41, stops at once). A nearest grid point that still moves at the 50th grid check is
 // left as it stands, with a warning.
 // Last, with feedback, the line work table of the surge correction: LINCOM WVOFST(1) the surge step
-// s, WFERGF(i) the lines' work over surge offsets 0, s, ... 89 s at the frequency 2 pi / TAVG.
+// s, WFERGF(i) the lines' work over surge offsets 0, s, ... 89 s at the frequency 2 pi / TAVG (the
+// trapezoid integral of their surge force amplitude).
 // Input hydrostatics without an equivalent cylinder (TAWP or DWATR not positive, or KB, KG and
 // draft that give no real positive draft) stop the run with a message.
 void DSKCHR();

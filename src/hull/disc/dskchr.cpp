@@ -386,9 +386,15 @@ void lineWorkTable(const PassMemory& memory) {
   lc.WVOFST(1) = step;
   lc.WFERGF(1) = 0.0f;
   const float omega = kTwoPi / WAVCOM.TAVG;
+  // The work integral by the trapezoid rule over each step, from the lines' force at both of its
+  // ends: at rest (offset 0) they pull with no force amplitude. A linear spring K so gives its
+  // energy K x^2 / 2 at every offset, which the surge correction matches.
+  float before = 0.0f;
   for (int i = 2; i <= kTableSteps; ++i) {
     const float offset = static_cast<float>(i - 1) * step;
-    lc.WFERGF(i) = lc.WFERGF(i - 1) + std::abs(lineTerms(Mode::kSurge, offset, omega).F) * step;
+    const float force = std::abs(lineTerms(Mode::kSurge, offset, omega).F);
+    lc.WFERGF(i) = lc.WFERGF(i - 1) + 0.5f * (before + force) * step;
+    before = force;
   }
 }
 

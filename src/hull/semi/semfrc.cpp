@@ -154,6 +154,21 @@ class Forces {
     GETRAO(F, w_.S, FS, RAO, h.WH, h.WP, h.WR, w_.WE, c_.WH2, c_.WP2, c_.WR2, w_.WE * w_.WE, m.GAMHV, m.GAMPT,
            m.GAMRL, c_.GD, w_.k, c_.SURGF, c_.SWAYF, c_.YAWF, c_.HDIV, c_.RDIV, c_.PDIV);
   }
+  // The dimensionless forces FS whose response is the accepted motion X. The response law takes each
+  // degree of freedom on its own, X(j) = a(j) FS(j); at the fixed point X / a are the forces of the
+  // drag at X, which an accepted X reproduces within the iteration's tolerance. So the response
+  // formed from the stored forces is the accepted one. A degree of freedom without response (a = 0)
+  // keeps the force of the drag at X.
+  void ofResponse(const Complex* FI, const Complex* X, Complex* FS) const {
+    Complex F[6], unit[6], a[6], unused[6];
+    withDrag(F, FI, X);
+    response(F, FS, unused);
+    for (int j = 0; j < 6; ++j) unit[j] = Complex(1.0f / w_.S[j], 0.0f);
+    response(unit, unused, a);
+    for (int j = 0; j < 6; ++j) {
+      if (a[j] != Complex(0.0f, 0.0f) && std::isfinite(std::abs(a[j]))) FS[j] = X[j] / a[j];
+    }
+  }
 
  private:
   const Constants& c_;
@@ -166,10 +181,13 @@ void stopOnAbort() {
 
 enum class Iteration { kConverged, kTerminate };
 
-// Step 6: the quasi-linear iteration from the estimate RAO; on return RAO holds the solution (or the
-// estimate the user took).
+// Step 6: the quasi-linear iteration from the estimate RAO. An estimate X0 is accepted when the
+// response to the drag of the hull moving with it reproduces it (its residual X0 - G(X0) is small)
+// and the Newton step from it is small: near a resonance the response law magnifies the drag's
+// change with the motion, so a small step alone can leave the estimate far from the fixed point.
+// On return RAO holds the accepted estimate (or the one the user took).
 Iteration iterateResponse(const Forces& forces, const Complex* FI, Complex* RAO, const Wave& w, float headingDeg) {
-  Complex F[6], FS[6], X0[6], R0[6], trial[6];
+  Complex F[6], FS[6], X0[6], R0[6], step[6], trial[6];
   Complex J[36];
   semi::NewtonCount count;
   for (;;) {
@@ -187,17 +205,21 @@ Iteration iterateResponse(const Forces& forces, const Complex* FI, Complex* RAO,
       X0[m] -= kPerturbation;
     }
     // c, d. The Newton step.
+    CEQUAL(step, R0, 6);
     std::int32_t KS = 0;
-    CSIMQ(J, R0, 6, KS);
+    CSIMQ(J, step, 6, KS);
     if (KS != 0) {
       writeRecord(TPCM.EDUNIT, " ++> Warning: singular solution matrix in SEMFRC; error index = " + fmtI(KS, 2));
       ABORT0(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
       stopOnAbort();
     }
-    CDIFF(RAO, X0, R0);
+    CDIFF(RAO, X0, step);
     // e.
-    const semi::Convergence outcome = semi::checkNewtonStep(RAO, R0, w.k, count, headingDeg);
-    if (outcome == semi::Convergence::kConverged) return Iteration::kConverged;
+    const semi::Convergence outcome = semi::checkNewtonStep(X0, R0, step, w.k, count, headingDeg);
+    if (outcome == semi::Convergence::kConverged) {
+      CEQUAL(RAO, X0, 6);
+      return Iteration::kConverged;
+    }
     if (outcome == semi::Convergence::kTerminate) return Iteration::kTerminate;
   }
 }
@@ -282,8 +304,7 @@ void productionPass(std::int32_t IFLAG, const Constants& c) {
     if (quasiLinear) {
       outcome = iterateResponse(forces, FI, RAO, w, beta * kDegreesPerRadian);
       if (outcome == Iteration::kTerminate && h.IW > 1) return;
-      forces.withDrag(F, FI, RAO);
-      forces.response(F, FS, RAO);
+      forces.ofResponse(FI, RAO, FS);
     }
     h.CXDUM(h.LSG) = FS[0];
     h.CXDUM(h.LSW) = FS[1];
@@ -320,13 +341,16 @@ std::int32_t askAboutConvergence(int count, float headingDeg, int dof) {
 
 }  // namespace
 
-Convergence checkNewtonStep(const Complex* RAO, const Complex* step, float k, NewtonCount& count, float headingDeg) {
+Convergence checkNewtonStep(const Complex* X0, const Complex* residual, const Complex* step, float k,
+                            NewtonCount& count, float headingDeg) {
   for (int j = 1; j <= 6; ++j) {
-    float M = std::abs(RAO[j - 1]);
+    float M = std::abs(X0[j - 1]);
     if (M == 0.0f) M = kFloor;
     const float MA = j <= 3 ? M : M / k;  // rotations per unit wave slope
-    // Settled: a small step, or a small motion. A response that is not a number never settles.
-    const bool settled = std::abs(step[j - 1]) / M < kTolerance || MA <= kFloor;
+    // Settled: a small residual and a small step, or a small motion. A response that is not a number
+    // never settles.
+    const bool settled =
+        (std::abs(residual[j - 1]) / M < kTolerance && std::abs(step[j - 1]) / M < kTolerance) || MA <= kFloor;
     if (settled) continue;
     ++count.ITER;
     if (count.ITER <= kNewtonSteps) return Convergence::kIterate;

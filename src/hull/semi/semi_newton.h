@@ -20,12 +20,14 @@ enum class Convergence {
   kTerminate,  // no further periods: TPCM NWP is cut to the periods done
 };
 
-// After a Newton step to RAO by step (six degrees of freedom, wave number k): degree of freedom j is
-// unsettled when |step(j)| / M >= 0.01 with M = |RAO(j)| (0.001 for 0) and M, or for a rotation
-// M / k, above 0.001. The first unsettled one asks for another step, up to 100 steps; beyond them
-// the user is asked (headingDeg and the period in hand named): "A" stops the run, a blank reply
-// starts another 100 steps, 1 takes this degree of freedom as it is and checks the next, 99 cuts
-// NWP to the periods before the one in hand (a first period keeps its estimate: NWP 1).
-Convergence checkNewtonStep(const Complex* RAO, const Complex* step, float k, NewtonCount& count, float headingDeg);
+// After a Newton step from the estimate X0 (six degrees of freedom, wave number k), whose residual
+// X0 - G(X0) is `residual`: degree of freedom j is unsettled when |residual(j)| / M or |step(j)| / M
+// is 0.01 or more, with M = |X0(j)| (0.001 for 0), and M, or for a rotation M / k, is above 0.001.
+// The first unsettled one asks for another step, up to 100 steps; beyond them the user is asked
+// (headingDeg and the period in hand named): "A" stops the run, a blank reply starts another 100
+// steps, 1 takes this degree of freedom as it is and checks the next, 99 cuts NWP to the periods
+// before the one in hand (a first period keeps its estimate: NWP 1).
+Convergence checkNewtonStep(const Complex* X0, const Complex* residual, const Complex* step, float k,
+                            NewtonCount& count, float headingDeg);
 
 }  // namespace qv::semi

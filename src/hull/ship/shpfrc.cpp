@@ -101,21 +101,29 @@ void forcesAtGridPoint(const Heading& hd, float D1, float D2) {
   const Complex yaw(-FY * (YAWFKF(C, A) - h.BLRAT2 * YAWFKF(A, C)) * (1.0f + h.CSW),
                     FY * (hd.SB * YAWDRG(C, A) - hd.CB * YAWDRG(A, C)) * SDMP(XB) * h.CSW);
 
+  // Roll and pitch are the moments of the part of the pressure that is odd in y and in x about the
+  // box's centre, so they stand in quadrature with the elevation there, as the slopes of the surface
+  // do; the surge and sway forces carry that quadrature in their own form, the formulas below give
+  // the amplitudes in it. In long waves the box then tilts with the surface (pitch +i k cos b, roll
+  // -i k sin b for the elevation exp(-i k (x cos b + y sin b))) and each point rises with the water.
+  const Complex quadrature(0.0f, 1.0f);
+
   // The roll damping term takes the pitch ratio PCONST / PMAS0.
   const float MR = 3.0f * G * h.WPMT * hd.SB * YAWFKF(A, C) / (h.RRMT * A * C);
   const float ER = q.E2 * WE2 / (h.WRL * h.WRL);
-  const Complex roll(MR * q.E0 - MR * ER * h.RMAS1 / h.ROLI +
-                         (1.0f + h.CSW) * ((h.VTCRR - T) / h.GMT * q.F1 - (T / h.GMT) * q.F2) * hd.SB * Q,
-                     -MR * (h.PCONST / h.PMAS0) * RDMP(XB) * ER);
+  const Complex roll = quadrature * Complex(MR * q.E0 - MR * ER * h.RMAS1 / h.ROLI +
+                                                (1.0f + h.CSW) * ((h.VTCRR - T) / h.GMT * q.F1 - (T / h.GMT) * q.F2) *
+                                                    hd.SB * Q,
+                                            -MR * (h.PCONST / h.PMAS0) * RDMP(XB) * ER);
 
   // The forward-speed change of the pitch damping enters as a ratio; with no damping to change (zero
   // encounter frequency) the ratio is 1 rather than 0 / 0.
   const float dampingRatio = BP0 != 0.0f ? BP / BP0 : 1.0f;
   const float MP = 3.0f * G * h.WPML * hd.CB * YAWFKF(C, A) / (h.PRMT * A * C);
   const float EP = q.E2 * WE2 / (h.WPL * h.WPL);
-  const Complex pitch(-MP * (q.E0 - EP * (AP / AP0) * PMAS(XL, h.PMSRAT)) -
-                          ((h.VTCRP - T) / h.GML * q.F1 - (T / h.GML) * q.F2) * Q * hd.CB,
-                      MP * (h.PCONST / h.PMAS0) * PDMP(XL) * EP * dampingRatio);
+  const Complex pitch = quadrature * Complex(-MP * (q.E0 - EP * (AP / AP0) * PMAS(XL, h.PMSRAT)) -
+                                                 ((h.VTCRP - T) / h.GML * q.F1 - (T / h.GML) * q.F2) * Q * hd.CB,
+                                             MP * (h.PCONST / h.PMAS0) * PDMP(XL) * EP * dampingRatio);
 
   h.CXDUM(h.LSG) = surge;
   h.CXDUM(h.LSW) = sway;
@@ -133,7 +141,8 @@ void forcesAtGridPoint(const Heading& hd, float D1, float D2) {
 // later heading.
 void calibrateRollDamping(float KF) {
   Himem& h = HIMEM;
-  h.TQFAC = std::fabs(h.CXDUM(h.LCNROL + h.JR - 1).real());
+  // The pressure's roll moment: its amplitude in quadrature with the elevation.
+  h.TQFAC = std::fabs(h.CXDUM(h.LCNROL + h.JR - 1).imag());
   if (TPCM.LSLPHT <= 0) {
     // The slope amplitude k H / 2 of the regular wave of height SLPHT at the natural roll frequency.
     float Y = 0.0f;
