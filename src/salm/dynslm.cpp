@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "lowfreq/sines.h"
@@ -25,6 +26,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/unformatted_io.h"
+#include "vessel/point_motions.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -430,12 +432,14 @@ void closeFiles() {
 }
 
 // Step 15: the number of headings from the first item of "YOKEMOT", then the headings in order.
+// A file that cannot hold the yoke's motions stops before the first heading.
 void walkHeadings() {
   Output& o = OUTPUT;
   o.ISPRED = 0;
   o.NRAOSM = 1;
-  if (TPCM.LEXTND == 0 && readUnformatted(kYokeMotionUnit, o.NRAOSM) != RecordStatus::kOk) {
-    FILERR("Unknown", kCaller, TPCM.EDUNIT, kKeyboardUnit);
+  if (TPCM.LEXTND == 0) {
+    if (!yokeMotionLayout(memmotState.filePeriods).present) noYokeMotions(kCaller, 1);
+    if (readUnformatted(kYokeMotionUnit, o.NRAOSM) != RecordStatus::kOk) noYokeMotions(kCaller, 1);
   }
   const std::int32_t headings = o.NRAOSM;
   for (int heading = 1; heading <= headings; ++heading) {
@@ -445,6 +449,22 @@ void walkHeadings() {
 }
 
 }  // namespace
+
+void noYokeMotions(std::string_view routine, std::int32_t heading) {
+  const Tpcm& t = TPCM;
+  const std::string none = "     The vessel motion file \"YOKEMOT\" holds no yoke motions";
+  std::vector<std::string> why;
+  if (t.NACC <= 0) {
+    why = {none + ": the data set names no vessel",
+           "     point (NACC =" + fmtI(t.NACC, 4) + "), and the yoke's motions are the first point's."};
+  } else if (t.LDSP == 0) {
+    why = {none + ": the vessel response wrote no",
+           "     displacements of the vessel points (LDSP off), and the yoke's are the first point's."};
+  } else {
+    why = {none + " for heading" + fmtI(heading, 4) + ": it ends before them."};
+  }
+  FILERR("Unknown", routine, t.EDUNIT, kKeyboardUnit, why);
+}
 
 void openDynamicsReports(std::string_view caller) {
   const Tpcm& t = TPCM;

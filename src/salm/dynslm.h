@@ -14,15 +14,17 @@
 //
 // Files of the run: "DYNOUT.stxt" on IUNIT when IUNIT = 1, "DYNPLT.plt" on kDynamicsPlotUnit when
 // IPLOTS is set, "YOKEMOT" on kYokeMotionUnit (unformatted, must exist) when LEXTND = 0; all are
-// closed before RANOUT. MEMMOT walks "YOKEMOT" in blocks of the NWP it had when DYNSLM opened it.
+// closed before RANOUT. MEMMOT walks "YOKEMOT" in blocks of the NWP it had when DYNSLM opened it,
+// taking the yoke's motions from where the vessel response put them (vessel/point_motions.h).
 //
 // Stops, each with its message, a pause and status 1: a column of other than two or three members
 // (two at most for a buoyant riser); members 1 and 2 at the same mean angle; and, before any motion
 // is solved, every configuration whose formulas would divide by zero or take the root of a negative
 // number: two members in line (no kinematics), a member that the formulas divide by standing
 // vertical, members 2 and 3 in line, member 2 that does not turn with member 1 in the in-plane mode,
-// a mode whose stiffness over inertia is not positive. A missing or empty "YOKEMOT" stops in RHOPEN
-// or FILERR. SINES C1 .. C3 hold the three-member static moment coefficients afterwards.
+// a mode whose stiffness over inertia is not positive. A missing "YOKEMOT" stops in RHOPEN, one
+// without the yoke's motions in FILERR with lines that say why. SINES C1 .. C3 hold the
+// three-member static moment coefficients afterwards.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +39,11 @@ inline constexpr std::string_view kDynamicsReportFile = "DYNOUT.stxt";
 inline constexpr std::string_view kDynamicsPlotFile = "DYNPLT.plt";
 
 void DYNSLM();
+
+// The stop of DYNSLM and MEMMOT when "YOKEMOT" lacks the yoke's motions of `heading`: the file
+// error of `routine`, followed by what the file lacks and why (no vessel point, no displacements
+// written, or a file that ends early).
+[[noreturn]] void noYokeMotions(std::string_view routine, std::int32_t heading);
 
 // Shared with the free-SALM driver FREMOT.
 // The report "DYNOUT.stxt" on IUNIT when IUNIT = 1 and the plot table "DYNPLT.plt" on

@@ -26,6 +26,7 @@
 #include "util/fortran_format.h"
 #include "util/list_read.h"
 #include "util/unformatted_io.h"
+#include "vessel/point_motions.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -59,24 +60,26 @@ struct Excitation {
   Complex XP, XT;
 };
 
-[[noreturn]] void motionFileError() { FILERR("Unknown", kRoutine, TPCM.EDUNIT, kKeyboardUnit); }
-
-// Step 2: heading block ISPRED + 1 of "YOKEMOT", read from the start of the file.
+// Step 2: the yoke's motions of heading ISPRED + 1 from "YOKEMOT", read from the start of the file:
+// the header record of the heading's displacement block and the first point's record of each
+// period, wherever the other output kinds and points of the vessel response put their records.
 void readHeadingBlock() {
   Output& o = OUTPUT;
   Dyncom& d = DYNCOM;
   const int periods = std::clamp<int>(memmotState.filePeriods, 0, kMaxWavePeriods);
+  const YokeMotionLayout layout = yokeMotionLayout(periods);
+  const std::int32_t heading = o.ISPRED + 1;
+  if (!layout.present) noYokeMotions(kRoutine, heading);
+  const auto expect = [heading](RecordStatus status) {
+    if (status != RecordStatus::kOk) noYokeMotions(kRoutine, heading);
+  };
   rewindUnit(kYokeMotionUnit);
-  for (int J = 1; J <= o.ISPRED + 1; ++J) {
-    if (readUnformatted(kYokeMotionUnit, o.NRAOSM, o.ISWLFG, o.ISWLFG2, o.IRANFG, o.RAODIR) != RecordStatus::kOk) {
-      motionFileError();
-    }
-    for (int I = 1; I <= periods; ++I) {
-      if (readUnformatted(kYokeMotionUnit, std::span<Complex, 3>(&d.CRVEC(1, I), 3),
-                          std::span<Complex, 3>(&d.CVANG(1, I), 3)) != RecordStatus::kOk) {
-        motionFileError();
-      }
-    }
+  expect(skipRecords(kYokeMotionUnit, o.ISPRED * layout.headingRecords + layout.blockStart));
+  expect(readUnformatted(kYokeMotionUnit, o.NRAOSM, o.ISWLFG, o.ISWLFG2, o.IRANFG, o.RAODIR));
+  for (int I = 1; I <= periods; ++I) {
+    if (I > 1) expect(skipRecords(kYokeMotionUnit, layout.periodStride - 1));
+    expect(readUnformatted(kYokeMotionUnit, std::span<Complex, 3>(&d.CRVEC(1, I), 3),
+                           std::span<Complex, 3>(&d.CVANG(1, I), 3)));
   }
 }
 

@@ -9,12 +9,14 @@
 // secant iteration on both coordinates at once. Two members follow the yoke kinematically (ROTMAT).
 //
 // Per heading MEMMOT:
-//   - reads heading block OUTPUT ISPRED + 1 of "YOKEMOT" after a rewind (blocks of a header record
-//     NRAOSM, ISWLFG, ISWLFG2, IRANFG, RAODIR and one record of CRVEC(1..3, I), CVANG(1..3, I) per
-//     period), turns the yoke motions into the SALM's axes (COSROT, SINROT) and flips the first and
-//     third angle components when XSALM < 0 (the angles are radians per unit wave amplitude, also
-//     with user operators); under the imposed extension (LEXTND) it imposes unit horizontal motion
-//     instead;
+//   - reads the yoke's motions of heading OUTPUT ISPRED + 1 from "YOKEMOT" after a rewind: the header
+//     record NRAOSM, ISWLFG, ISWLFG2, IRANFG, RAODIR of the heading's displacement block and the
+//     first vessel point's record CRVEC(1..3, I), CVANG(1..3, I) of each period, past the blocks of
+//     the other output kinds and the records of the other points (yokeMotionLayout of
+//     vessel/point_motions.h); turns the yoke motions into the SALM's axes (COSROT, SINROT) and
+//     flips the first and third angle components when XSALM < 0 (the angles are radians per unit
+//     wave amplitude, also with user operators); under the imposed extension (LEXTND) it imposes
+//     unit horizontal motion instead;
 //   - writes the heading line, sets WAVDIR, SLMWAV, YOKWAV, EXTAMP and the drag coefficients, and for
 //     three members the equivalent damping GAMPHI, GAMTHT at the two mode frequencies;
 //   - solves every period and stores PHIMEM(I, M) = DELPHI(M) and THTMEM(I, M) = DELTHT(M) EQSIN(M).
@@ -23,8 +25,9 @@
 // period, -3 starts the period again from zero, -4 keeps the estimate and ends the heading with NWP
 // lowered to this period (not offered at period 1: the question comes again), "A" stops the run,
 // anything else takes one more step and asks again. An unattended run (EDUNIT 41) stops after the
-// message. A short or damaged "YOKEMOT" ends in FILERR; a period at which a mode is undamped at its
-// own frequency stops with a message (the equation has no bounded solution there).
+// message. A "YOKEMOT" without the heading's yoke motions ends in FILERR with lines that say why
+// (noYokeMotions of salm/dynslm.h); a period at which a mode is undamped at its own frequency stops
+// with a message (the equation has no bounded solution there).
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -64,10 +65,15 @@ void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN, 
 }
 
 void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN) {
-  fatalStop(CALLER, ISCRN,
-            {"", " ++> End of file or related file error in routine " + std::string(CALLER),
-             "     file name " + std::string(FNAME)},
-            FatalWait::kPressReturn, IIN);
+  FILERR(FNAME, CALLER, ISCRN, IIN, {});
+}
+
+void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN,
+            std::span<const std::string> explanation) {
+  std::vector<std::string> lines{"", " ++> End of file or related file error in routine " + std::string(CALLER),
+                                 "     file name " + std::string(FNAME)};
+  lines.insert(lines.end(), explanation.begin(), explanation.end());
+  fatalStop(CALLER, ISCRN, lines, FatalWait::kPressReturn, IIN);
 }
 
 }  // namespace qv

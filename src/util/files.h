@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -24,6 +26,9 @@ void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER,
 [[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN, std::string_view reason,
                         std::string_view outcome);
 [[noreturn]] void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN);
+// The same message followed by lines that say what the file lacks, before the wait.
+[[noreturn]] void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN,
+                         std::span<const std::string> explanation);
 
 // The file name a text field stands for: the field without its trailing blanks.
 std::string_view fileNameOf(std::string_view field);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -528,6 +529,20 @@ class PointMotionCall {
 
 void ACC_HEADER(const PointCoordinates& COORD, std::int32_t I1, std::int32_t I2, std::int32_t IBALL) {
   writeHeader(COORD, I1, I2, IBALL, true);
+}
+
+YokeMotionLayout yokeMotionLayout(std::int32_t periods) {
+  const Tpcm& d = TPCM;
+  const std::int32_t points = std::clamp<std::int32_t>(d.NACC, 0, kMaxOutputPoints);
+  const std::int32_t blockRecords = 1 + periods * points;  // the header, then each point's records
+  YokeMotionLayout layout;
+  for (const std::int32_t wanted : {d.LACC, d.LVEL}) {
+    if (wanted != 0) layout.blockStart += blockRecords;
+  }
+  layout.headingRecords = layout.blockStart + (d.LDSP != 0 ? blockRecords : 0);
+  layout.present = d.LDSP != 0 && points > 0;
+  layout.periodStride = std::min<std::int32_t>(points, 2);
+  return layout;
 }
 
 void ACCOUT(std::int32_t NPTS, const PointCoordinates& COORD) {

@@ -54,6 +54,18 @@ using PointCoordinates = Arr<float, 3, kMaxOutputPoints>;  // (x, y, z) per poin
 // (LACC, LVEL, LDSP in this order). A line-angle or partner file that cannot be read stops the run.
 void ACCOUT(std::int32_t NPTS, const PointCoordinates& COORD);
 
+// Where "YOKEMOT" (ISPM 1) holds the yoke's motions, the displacements of the first vessel point,
+// as the response pass writes the file with the data set's switches: per heading one block per
+// output kind switched on, in the order LACC, LVEL, LDSP, each a header record and `periods` records
+// per point, a page's two points alternating period by period. The SALM dynamics reads it.
+struct YokeMotionLayout {
+  bool present = false;             // LDSP on and at least one point (NACC): the yoke's motions are there
+  std::int32_t headingRecords = 0;  // records of one heading
+  std::int32_t blockStart = 0;      // records of a heading before the header of its displacement block
+  std::int32_t periodStride = 1;    // records from one period's yoke-point record to the next one's
+};
+YokeMotionLayout yokeMotionLayout(std::int32_t periods);
+
 // The page header of the point tables for points I1 and I2 (equal: one point): IBALL 0 the motions of
 // the call's kind, 1 the ball-hinge angles.
 void ACC_HEADER(const PointCoordinates& COORD, std::int32_t I1, std::int32_t I2, std::int32_t IBALL);

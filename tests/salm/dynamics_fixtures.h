@@ -73,6 +73,11 @@ inline void setDynamicsColumn(const std::vector<DynMember>& members, std::int32_
   t.SEAHDG(1) = 30.0f;
   t.XSALM = 100.0f;
   t.PNDARM = 20.0f;  // the arm of the yoke sides, where a test attaches by a yoke
+  // "YOKEMOT" as the vessel response writes it for the one vessel point, the yoke's hinge, with its
+  // displacements alone.
+  t.ISPM = 1;
+  t.NACC = 1;
+  t.LDSP = 1;
 
   Solve& s = SOLVE;
   s.BCONV = t.DWATR / 1000.0f;

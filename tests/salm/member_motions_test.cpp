@@ -1,8 +1,10 @@
 // The wave-frequency member motions: the single-degree-of-freedom response at resonance, the
 // two-member column following the yoke point, the static limit of the three-member column against
 // the equilibrium of a chain with a moved end (tests/salm/reference/dynamics_reference.py), the walk
-// of "YOKEMOT" and its turns, the imposed extension, user operators written from the ship model's own
-// against the ship model, and a run over three headings with the iteration-failure dialogue.
+// of "YOKEMOT" and its turns, the yoke's motions read from where the vessel response writes them
+// whatever else it writes, and why a file without them stops, the imposed extension, user operators
+// written from the ship model's own against the ship model, and a run over three headings with the
+// iteration-failure dialogue.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +29,7 @@
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
+#include "vessel/vessel_fixture.h"
 #include "vessel/vesl1.h"
 #include "vessel/vesl2.h"
 #include "dynamics_fixtures.h"
@@ -292,8 +295,9 @@ TEST_F(MemberMotions, AMotionFileShorterThanItsHeadingsStops) {
   struct Case {
     const char* name;
     int headings, periodsOfLast;
+    const char* heading;  // the heading whose motions are missing
   };
-  const Case cases[] = {{"the third block missing", 2, 6}, {"the second block cut short", 2, 4}};
+  const Case cases[] = {{"the third block missing", 2, 6, "3"}, {"the second block cut short", 2, 4, "2"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     testing_support::twoMemberColumn();
@@ -304,8 +308,107 @@ TEST_F(MemberMotions, AMotionFileShorterThanItsHeadingsStops) {
     testing_support::writeYokemot(headings);
     EXPECT_EQ(run("\n"), kExitFatal);
     EXPECT_TRUE(contains(screen, "\n ++> End of file or related file error in routine MEMMOT\n"
-                                 "     file name Unknown\n\n Press <RETURN> to continue: "))
+                                 "     file name Unknown\n"
+                                 "     The vessel motion file \"YOKEMOT\" holds no yoke motions for heading   " +
+                                     std::string(c.heading) +
+                                     ": it ends before them.\n\n Press <RETURN> to continue: "))
         << screen;
+  }
+}
+
+// "YOKEMOT" as the vessel response writes it for a tanker on the yoke, with the stand-in hull whose
+// six operators are 1 at every period, the output kinds switched on as given and `points` vessel
+// points, the first the yoke's hinge at (50, 0, 60) ft (the centre of gravity 40 ft above the keel).
+void writeVesselMotions(std::int32_t LACC, std::int32_t LVEL, std::int32_t points) {
+  testing_support::freeShipDataSet(6);  // periods 5 to 7.5 s
+  testing_support::StubHull::naturalPeriod = 6.0f;
+  Tpcm& t = TPCM;
+  t.ISPM = 1;
+  t.NEGSUM = 1;
+  t.LACC = LACC;
+  t.LVEL = LVEL;
+  t.LDSP = 1;
+  t.NACC = points;
+  const float coordinates[3][3] = {{50.0f, 0.0f, 60.0f}, {-100.0f, 20.0f, 10.0f}, {30.0f, -15.0f, 45.0f}};
+  for (int p = 1; p <= 3; ++p) {
+    for (int c = 1; c <= 3; ++c) t.RACC(c, p) = coordinates[p - 1][c - 1];
+  }
+  ConsoleCapture console;
+  const int status = stopStatus([] {
+    VESL1();
+    VESL2();
+  });
+  closeAllUnits();
+  ASSERT_EQ(status, -1) << console.screen();
+}
+
+// The yoke's motions are the first point's displacements whatever else pass 2 writes: with the
+// accelerations and velocities of three points before them the dynamics reads what it reads from
+// the file of the displacements of the yoke point alone, and that is the rigid-body motion of the
+// hinge under unit operators: surge 1 + (z - KG) pitch - y yaw = 21, sway 1 + x yaw - (z - KG) roll =
+// 31, heave 1 + y roll - x pitch = -49 per unit wave amplitude (the yoke's axes turned by PHIANC = 0
+// into the SALM plane), and the vessel's roll, yaw and pitch, 1 each.
+TEST_F(MemberMotions, TheYokeMotionsAreTheFirstPointsDisplacementsWhateverElseIsWritten) {
+  struct Case {
+    const char* name;
+    std::int32_t LACC, LVEL, points;
+  };
+  const Case cases[] = {{"displacements of the yoke point alone", 0, 0, 1},
+                        {"accelerations before them", 1, 0, 1},
+                        {"accelerations and velocities before them", 1, 1, 1},
+                        {"a second point on the page", 0, 0, 2},
+                        {"every kind of three points", 1, 1, 3}};
+  const Complex expected[6] = {Complex(21.0f), Complex(31.0f), Complex(-49.0f), Complex(1.0f), Complex(1.0f),
+                               Complex(1.0f)};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_NO_FATAL_FAILURE(writeVesselMotions(c.LACC, c.LVEL, c.points));
+    testing_support::twoMemberColumn();  // PHIANC = SLMANG - TANGLE = 0
+    TPCM.LACC = c.LACC;
+    TPCM.LVEL = c.LVEL;
+    TPCM.NACC = c.points;
+    ASSERT_EQ(run(), -1) << screen;
+    EXPECT_EQ(OUTPUT.ISPRED, 1);
+    EXPECT_TRUE(IsClose(OUTPUT.RAODIR, 3.1415927, 1e-6)) << "the heading from astern, in radians";
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      for (int q = 1; q <= 3; ++q) {
+        EXPECT_LE(std::abs(DYNCOM.CRVEC(q, i) - expected[q - 1]), 1e-4f) << "period " << i << ", motion " << q;
+        EXPECT_LE(std::abs(DYNCOM.CVANG(q, i) - expected[q + 2]), 1e-6f) << "period " << i << ", angle " << q;
+      }
+    }
+  }
+}
+
+// A file that holds no yoke motions says so, and why, after the file error of the routine that
+// meets it.
+TEST_F(MemberMotions, AMotionFileWithoutTheYokeMotionsSaysWhy) {
+  struct Case {
+    const char* name;
+    std::int32_t LACC, LDSP, points;
+    std::string why;
+  };
+  const std::string none = "     The vessel motion file \"YOKEMOT\" holds no yoke motions";
+  const Case cases[] = {
+      {"no vessel point", 1, 1, 0,
+       none + ": the data set names no vessel\n"
+              "     point (NACC =   0), and the yoke's motions are the first point's.\n"},
+      {"accelerations only", 1, 0, 1,
+       none + ": the vessel response wrote no\n"
+              "     displacements of the vessel points (LDSP off), and the yoke's are the first point's.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_NO_FATAL_FAILURE(writeVesselMotions(c.LACC, 0, std::max(c.points, 1)));
+    testing_support::twoMemberColumn();
+    TPCM.LACC = c.LACC;
+    TPCM.LDSP = c.LDSP;
+    TPCM.NACC = c.points;
+    EXPECT_EQ(run("\n"), kExitFatal);
+    EXPECT_TRUE(contains(screen, "\n ++> End of file or related file error in routine DYNSLM\n"
+                                 "     file name Unknown\n" +
+                                     c.why + "\n Press <RETURN> to continue: "))
+        << screen;
+    EXPECT_FALSE(contains(screen, "wave-frequency motions for")) << "before the first heading";
   }
 }
 
