@@ -4,6 +4,9 @@
 // and is not among them.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
+
 #include "dataset/tpcm.h"
 
 namespace qv {
@@ -23,6 +26,21 @@ void forEachElementTable(Visit&& visit) {
   visit(t.GYRAD);
   visit(t.COFMST);
   visit(t.COFDMT);
+}
+
+// The elements whose bending moment and loads are reported (LMOMT), counted from the first element
+// with a free lower joint upward: the NMOMT that the final page's checks settle. The count never runs
+// past the element tables, whatever NELEM a file holds.
+inline std::int32_t momentElementCount() {
+  const Tpcm& t = TPCM;
+  const int elements = std::clamp<int>(t.NELEM, 0, kMaxSalmElements);
+  std::int32_t count = 0;
+  bool aboveFirstFreeJoint = false;
+  for (int i = 1; i <= elements; ++i) {
+    if (t.IFREE(i) != 0) aboveFirstFreeJoint = true;
+    if (aboveFirstFreeJoint && t.LMOMT(i) != 0) ++count;
+  }
+  return count;
 }
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dataset/run_checks.h"
+#include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
 #include "dataset/veswrn.h"
 #include "editor/fintop.h"
@@ -85,12 +86,7 @@ void salmChecks(Counts& c) {
     report(c, false, {" ++> Warning: Version " + fmtF(TPCM.VERNO, 3, 1) + " supports only free SALMS",
                       "     and vessel-yoke type systems; proceed at your own risk."});
 
-  TPCM.NMOMT = 0;
-  bool aboveFirstFreeJoint = false;
-  for (int i = 1; i <= n; ++i) {
-    if (TPCM.IFREE(i) != 0) aboveFirstFreeJoint = true;
-    if (aboveFirstFreeJoint && TPCM.LMOMT(i) != 0) ++TPCM.NMOMT;
-  }
+  TPCM.NMOMT = momentElementCount();
   if (TPCM.NBUG0 != 0) {
     writeRecord(TPCM.EDUNIT, "NMOMT = :");
     writeRecord(TPCM.EDUNIT, fmtI(TPCM.NMOMT, 6));

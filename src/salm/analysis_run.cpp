@@ -1,5 +1,6 @@
 #include "salm/analysis_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,7 +12,9 @@
 #include "dataset/lowcof.h"
 #include "dataset/program_identity.h"
 #include "dataset/run_checks.h"
+#include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "lowfreq/current_profile.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -132,7 +135,31 @@ void warnOfRun(std::span<const std::string> lines) {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
+// The vessel response runs for the data set in TPCM (the vessel passes are among its stages).
+bool vesselResponseRuns() { return TPCM.FRESLM == 0 && TPCM.LQUAS != 0; }
+
+// The yoke's hinge on the vessel as the first vessel point, in the vessel axes of the point tables
+// (z up from the keel); a buoyant riser joins the vessel at its keel.
+void yokeHingeAsFirstPoint() {
+  Tpcm& t = TPCM;
+  const bool named = t.NACC >= 1 && (t.RACC(1, 1) != 0.0f || t.RACC(2, 1) != 0.0f || t.RACC(3, 1) != 0.0f);
+  if (!named) {
+    t.NACC = std::max<std::int32_t>(t.NACC, 1);
+    t.RACC(1, 1) = t.XSALM;
+    t.RACC(2, 1) = 0.0f;
+    t.RACC(3, 1) = t.IARCO == kBuoyantRiser ? 0.0f : t.DRAFT + t.YOKEHT;
+  }
+  t.LDSP = 1;
+}
+
 }  // namespace
+
+void setUpRunData() {
+  Tpcm& t = TPCM;
+  t.LSPM = 1;
+  t.NMOMT = momentElementCount();
+  if (vesselResponseRuns() && t.ISPM == 1) yokeHingeAsFirstPoint();
+}
 
 std::optional<RunMode> runModeOf(const std::vector<std::string_view>& arguments) {
   if (arguments.empty()) return RunMode::kUnattended;
@@ -175,6 +202,7 @@ void runAnalysis(RunMode mode) {
   connectMessages(mode);
   loadDataSet();
   settleUnits(mode);
+  setUpRunData();
   checkRunData();
   for (const AnalysisStage& stage : stagesOf()) stage.run();
 }

@@ -1,7 +1,7 @@
 // The analysis run of the program quorvel-run: it loads the data set of the current folder as an
 // unattended session (no question is ever asked of the load), checks the period grid and the counts
 // that the stages index their tables with, and runs the stages the data set calls for, each once, in
-// the order of the data they pass on:
+// the order of the data they pass on (setUpRunData says what it sets for them):
 //
 //   free SALM (FRESLM not 0)    statics STSALM; then FREMOT when LDYN is not 0
 //   attached, LQUAS 0           statics STSALM only
@@ -31,6 +31,13 @@ enum class RunMode {
 };
 
 inline constexpr std::string_view kRunUsage = "Usage: quorvel-run [--silent | --interactive]";
+// What "--help" prints after the usage line: the modes, one to a line.
+inline constexpr std::string_view kRunHelp =
+    "Runs the analysis of the data set \"SALMDAT\" in the current folder.\n"
+    "  (no argument)    messages to a fresh \"Diagnostics.stxt\", reports to their files\n"
+    "  --silent         the same, continuing \"Diagnostics.stxt\"\n"
+    "  --interactive    messages and questions on the console, reports where page 18 says\n"
+    "Ends with status 0, 1 after a failure, 2 when the keyboard input ends.";
 
 // The mode the command-line arguments (the program's name left out) ask for; nothing for any other
 // argument or more than one.
@@ -44,6 +51,16 @@ struct AnalysisStage {
 
 // The stages the data set in TPCM calls for, in their order.
 std::vector<AnalysisStage> stagesOf();
+
+// What the run sets for itself before any stage, in memory only (the data set is never saved):
+//   - LSPM (1) and the count of moment elements NMOMT, as the final page's checks settle them, for a
+//     data set saved without those checks (choice 1 of the last page);
+//   - when the vessel response runs for a tanker on the yoke (ISPM 1): the yoke's hinge on the
+//     vessel as the first vessel point, unless the data set names one (RACC(., 1) not all zero), at
+//     x = XSALM, y = 0 and z = DRAFT + YOKEHT above the keel (the keel for a buoyant riser), and the
+//     displacements of the vessel points (LDSP): they are the yoke's motions that "YOKEMOT" hands
+//     to the SALM dynamics, and no page sets them.
+void setUpRunData();
 
 // Before any stage: the period grid (at least 3 periods, positive, increasing, equally spaced), the
 // counts that would index past a fixed table, and the findings of runFindings() (warnings written,

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "platform/units.h"
 #include "salm/analysis_run.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 
@@ -72,6 +74,68 @@ TEST_F(AnalysisRun, StagesFollowTheDataSetEachOnce) {
     std::string names;
     for (const AnalysisStage& stage : stagesOf()) names += (names.empty() ? "" : " ") + std::string(stage.name);
     EXPECT_EQ(names, c.stages) << c.what;
+  }
+}
+
+// A new data set of the editor with a yoke SALM of four elements (the first frozen) and its tanker:
+// a vessel point 1 at the origin and no point displacements, as every new data set has them.
+void newYokeSalm() {
+  testing_support::fillSavedDataSet();
+  Tpcm& t = TPCM;
+  t.ISPM = 1;
+  t.IARCO = kYoke;
+  t.NELEM = 4;
+  const std::int32_t free[] = {0, 1, 1, 1}, moment[] = {1, 1, 0, 1};
+  for (int k = 1; k <= 4; ++k) {
+    t.IFREE(k) = free[k - 1];
+    t.LMOMT(k) = moment[k - 1];
+  }
+  t.XSALM = 145.5f;
+  t.DRAFT = 16.0f;
+  t.YOKEHT = 12.0f;
+}
+
+// The run sets for itself what a data set saved without the final page's checks lacks, and for a
+// tanker on the yoke the yoke's hinge on the vessel, (XSALM, 0, DRAFT + YOKEHT) from the keel, with
+// its displacements; a point the data set names stays.
+TEST_F(AnalysisRun, TheRunSetsTheYokeHingeAndWhatTheChecksSettle) {
+  struct Case {
+    const char* what;
+    void (*edit)();
+    std::int32_t NACC, LDSP;
+    float x, y, z;  // vessel point 1
+  };
+  const Case cases[] = {
+      {"a new data set", [] {}, 1, 1, 145.5f, 0.0f, 28.0f},
+      {"no vessel point", [] { TPCM.NACC = 0; }, 1, 1, 145.5f, 0.0f, 28.0f},
+      {"two points, the first at the origin", [] {
+         TPCM.NACC = 2;
+         TPCM.RACC(1, 2) = -20.0f;
+       }, 2, 1, 145.5f, 0.0f, 28.0f},
+      {"a first point the data set names", [] {
+         TPCM.NACC = 2;
+         TPCM.RACC(1, 1) = 130.0f;
+         TPCM.RACC(3, 1) = 25.0f;
+       }, 2, 1, 130.0f, 0.0f, 25.0f},
+      {"a buoyant riser: at the keel", [] { TPCM.IARCO = kBuoyantRiser; }, 1, 1, 145.5f, 0.0f, 0.0f},
+      {"a free SALM: no vessel response", [] { TPCM.FRESLM = 1; }, 1, 0, 0.0f, 0.0f, 0.0f},
+      {"the statics alone", [] { TPCM.LQUAS = 0; }, 1, 0, 0.0f, 0.0f, 0.0f},
+      {"another configuration", [] { TPCM.ISPM = 0; }, 1, 0, 0.0f, 0.0f, 0.0f},
+  };
+  for (const Case& c : cases) {
+    newYokeSalm();
+    c.edit();
+    setUpRunData();
+    EXPECT_EQ(TPCM.NACC, c.NACC) << c.what;
+    EXPECT_EQ(TPCM.LDSP, c.LDSP) << c.what;
+    EXPECT_EQ(TPCM.RACC(1, 1), c.x) << c.what;
+    EXPECT_EQ(TPCM.RACC(2, 1), c.y) << c.what;
+    EXPECT_EQ(TPCM.RACC(3, 1), c.z) << c.what;
+    EXPECT_EQ(TPCM.LACC, 0) << c.what;
+    EXPECT_EQ(TPCM.LVEL, 0) << c.what;
+    // The moment elements from the first free joint up: elements 2 and 4.
+    EXPECT_EQ(TPCM.NMOMT, 2) << c.what;
+    EXPECT_EQ(TPCM.LSPM, 1) << c.what;
   }
 }
 
