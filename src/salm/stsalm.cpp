@@ -13,6 +13,7 @@
 #include "salm/equilb.h"
 #include "salm/solve.h"
 #include "salm/stprt.h"
+#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -50,8 +51,25 @@ bool freeSalm() { return TPCM.FRESLM != 0; }
   fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
+// The table search found no configuration at table point ITABLE: the loads of the table grow to
+// TLOAD, and the column cannot carry the load of this point.
 [[noreturn]] void tableSearchFailed() {
-  fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY", ""},
+  const Tpcm& t = TPCM;
+  const Equilb& e = EQUILB;
+  const std::int32_t point = SOLVE.ITABLE;
+  Text<16> label;
+  UNITP(label, t.NUNTS);
+  const auto load = [&label](float value) {
+    const std::string field = fmtF(value, 16, 2);
+    return field.substr(field.find_first_not_of(' ')) + std::string(label.trimmed());
+  };
+  fatalStop("STSALM", t.EDUNIT,
+            {"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
+             "     The load-offset table reached a horizontal load of " + load(e.HLOAD(point - 1)) +
+                 " and found no column",
+             "     configuration at " + load(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" +
+                 load(t.TLOAD) + ") lies",
+             "     beyond what the column can carry.", ""},
             FatalWait::kPressReturn, kKeyboardUnit);
 }
 
