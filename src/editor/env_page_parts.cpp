@@ -33,10 +33,11 @@ void showHelpNotes(std::int32_t unit, std::int32_t kbd, std::int32_t LINE, std::
     };
     const auto note = std::find_if(notes.begin(), notes.end(), covers);
     writeRecord(unit, "");
+    writeRecord(unit, " ++> Item Number  " + fmtI(LINE, 2));
     if (note != notes.end()) {
-      writeRecord(unit, " ++> Item Number  " + fmtI(LINE, 2));
       writeText(*note);
     } else {
+      writeRecord(unit, "");
       writeRecord(unit, " ++> Sorry, no help for this line...");
       writeRecord(unit, "");
     }

@@ -55,7 +55,8 @@ std::vector<std::string> withAxesSketch(std::vector<std::string> text);
 
 // The help screens of the environment pages: the screen cleared, the title line as given, then the
 // note of item LINE or, for LINE 0, every note; each note after an empty line and its " ++> Item
-// Number" heading; a pause at the end of every screen.
+// Number" heading; a pause at the end of every screen. An item without a note gets its heading with
+// the number and " ++> Sorry, no help for this line..." between empty lines.
 void showHelpNotes(std::int32_t unit, std::int32_t kbd, std::int32_t LINE, std::string_view titleLine,
                    const std::vector<HelpNote>& notes);
 

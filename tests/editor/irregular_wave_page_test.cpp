@@ -339,12 +339,13 @@ TEST_F(IrregularWavePage, HelpScreens) {
   };
   const Case cases[] = {
       {3, kSimDorvane, 1, 1, " ++> Item Number   3\n The swell heading is either"},
-      {3, kSimQuorvel, 1, 1, " ++> Sorry, no help"},   // the lock exists for vessel-response types only
-      {21, kSimQuorvel, 1, 1, " ++> Sorry, no help"},  // no spreading on the swell page
+      // The lock exists for vessel-response types only; no spreading on the swell page.
+      {3, kSimQuorvel, 1, 1, " ++> Item Number   3\n\n ++> Sorry, no help for this line...\n\n"},
+      {21, kSimQuorvel, 1, 1, " ++> Item Number  21\n\n ++> Sorry, no help for this line...\n\n"},
       {21, kSimQuorvel, 0, 1, "Sd(w,A) = S(w) x K x [cos(pi A/Ac)]^p"},
       {8, kSimQuorvel, 0, 0, "holds 68% of the energy"},
       {8, kSimQuorvel, 0, 9, "at most 4 components"},
-      {8, kSimQuorvel, 0, 1, " ++> Sorry, no help"},
+      {8, kSimQuorvel, 0, 1, " ++> Item Number   8\n\n ++> Sorry, no help for this line...\n\n"},
       {6, kSimQuorvel, 0, 9, "Each Ochi-Hubble component"},
   };
   for (const Case& c : cases) {

@@ -200,9 +200,14 @@ TEST_F(RegularWavePage, RegularWaveHelp) {
   screen = drive("\n", [] { REGHLP(kScreenUnit, kKeyboardUnit, 4, 0); });
   EXPECT_TRUE(contains(screen, " ++> Item Number   4\n The response operators")) << screen;
   EXPECT_FALSE(contains(screen, "extension")) << screen;
+  // An item without a note: its number, then the apology; "?5" on the page asks for item 5.
+  screen = showRegular("?5\n\n\n");
+  EXPECT_TRUE(contains(screen, "\n ++> Item Number   5\n\n ++> Sorry, no help for this line...\n\n")) << screen;
   for (int item : {1, 5, 7}) {
     screen = drive("\n", [item] { REGHLP(kScreenUnit, kKeyboardUnit, item, 2); });
-    EXPECT_TRUE(contains(screen, " ++> Sorry, no help for this line...\n")) << item;
+    EXPECT_TRUE(contains(screen, "****  Regular Wave Definition Notes  ****\n\n ++> Item Number   " +
+                                     std::to_string(item) + "\n\n ++> Sorry, no help for this line...\n\n"))
+        << item << "\n" << screen;
   }
 }
 

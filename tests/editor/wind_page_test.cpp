@@ -181,6 +181,7 @@ TEST_F(WindPage, HelpScreens) {
   screen = drive("\n", [] { WNDHP1(kScreenUnit, kKeyboardUnit, 9); });
   EXPECT_EQ(screen,
             "\f                       ****  Wind Definition Notes  ****\n\n"
+            " ++> Item Number   9\n\n"
             " ++> Sorry, no help for this line...\n\n" +
                 std::string(kPause));
   // The type notes share screens two by two for types 1 to 4.
