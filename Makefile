@@ -1,11 +1,12 @@
-# Thin wrapper over CMake: `make run` builds and starts the editor in ./run, `make test` builds and
-# runs every test through CTest, `make example` runs the analysis on the tanker example in
-# ./run/example and lists the reports it wrote.
+# Thin wrapper over CMake: `make run` builds the two programs (the editor and the analysis runner,
+# nothing else) and starts the editor in ./run, `make test` builds everything and runs every test
+# through CTest, `make example` runs the analysis on the tanker example in ./run/example and lists
+# the reports it wrote.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test example clean
+.PHONY: all build programs run test example clean
 
 all: build
 
@@ -15,14 +16,17 @@ $(BUILD)/build.ninja:
 build: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+programs: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target quorvel quorvel-run
+
+run: programs
 	mkdir -p run
 	cd run && ../$(BUILD)/quorvel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-example: build
+example: programs
 	@rm -rf run/example && mkdir -p run/example && cp examples/tanker-yoke/SALMDAT run/example/
 	@cd run/example && status=0 && "$(abspath $(BUILD))/quorvel-run" || status=$$?; \
 	  echo "quorvel-run ended with status $$status; the files of run/example:"; \

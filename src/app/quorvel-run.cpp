@@ -1,6 +1,6 @@
 // The analysis runner: loads the data set of the current folder, runs the analysis stages it calls
 // for and ends with their status. An unattended or silent run that stops also copies its message to
-// standard error, since its console shows nothing.
+// standard error, since its console shows nothing. "--help" prints the usage and ends with status 0.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -13,6 +13,10 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  if (arguments.size() == 1 && arguments[0] == "--help") {
+    std::cout << qv::kRunUsage << '\n' << qv::kRunHelp << '\n';
+    return qv::kExitNormal;
+  }
   const std::optional<qv::RunMode> mode = qv::runModeOf(arguments);
   if (!mode) {
     std::cerr << qv::kRunUsage << '\n';
