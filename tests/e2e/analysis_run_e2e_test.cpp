@@ -1,11 +1,13 @@
 // The analysis runner and the example data sets through the real executables, each run in a fresh
-// folder: the builder makes the committed examples byte for byte; the runner runs what a data set
-// calls for, refuses what it cannot run with its message (also on standard error when nobody
-// watches the console), never saves the data set, and continues the editor's diagnostics file; the
-// editor's execute choices start it and end with its status.
+// folder: the builder makes the committed examples byte for byte; a yoke SALM typed into the editor
+// runs every stage, saved and run by hand or executed from the last page; the runner runs what a
+// data set calls for, refuses what it cannot run with its message (also on standard error when
+// nobody watches the console), never saves the data set, and continues the editor's diagnostics
+// file; the editor's execute choices start it and end with its status.
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -14,7 +16,9 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "example_sessions.h"
 #include "support/checks.h"
+#include "support/record_file.h"
 
 namespace qv {
 namespace {
@@ -135,6 +139,83 @@ TEST(AnalysisRunE2e, TheTankerExampleRunsEveryStageOnce) {
   EXPECT_TRUE(folder.readFile("SALMDAT") == image);
 }
 
+// Word w (1-based) of TPCM for the member at byte `offset`.
+constexpr int wordAt(std::size_t offset) { return static_cast<int>(offset / 4) + 1; }
+
+// What a run of a typed yoke SALM must leave: the yoke's motions, one block per heading of a header
+// record and one record per period (read back with the test's own record reader), the member
+// response and the statistics, and the yoke's hinge as the first vessel point of the vessel reports,
+// where it lies by the data set's members: XSALM ahead of midships, DRAFT + YOKEHT above the keel.
+void expectEveryStageRan(const e2e::Folder& folder, const std::string& image) {
+  for (const char* name : {"YOKEMOT", "DYNOUT.stxt", "DYNPLT.plt", "RANOUT.stxt", "LOWOUT.stxt"})
+    EXPECT_FALSE(folder.readFile(name).empty()) << name;
+  const testing_support::RecordDump yokemot = testing_support::dumpRecords(folder.path() / "YOKEMOT");
+  ASSERT_TRUE(yokemot.clean);
+  ASSERT_FALSE(yokemot.records.empty());
+  const std::int32_t headings = yokemot.records[0].intAt(0);
+  const std::size_t periods = static_cast<std::size_t>(e2e::intWord(image, wordAt(offsetof(Tpcm, NWP))));
+  EXPECT_EQ(periods, 41u);
+  ASSERT_EQ(yokemot.records.size(), static_cast<std::size_t>(headings) * (1 + periods)) << yokemot.text();
+  for (std::size_t k = 0; k < yokemot.records.size(); ++k) {
+    const bool header = k % (1 + periods) == 0;
+    EXPECT_EQ(yokemot.records[k].bytes(), header ? 20u : 48u) << "record " << k + 1;
+    if (header) {
+      EXPECT_EQ(yokemot.records[k].intAt(0), headings) << "record " << k + 1;
+    }
+  }
+  const float x = e2e::floatWord(image, wordAt(offsetof(Tpcm, XSALM)));
+  const float z = e2e::floatWord(image, wordAt(offsetof(Tpcm, DRAFT))) +
+                  e2e::floatWord(image, wordAt(offsetof(Tpcm, YOKEHT)));
+  char hinge[40];
+  std::snprintf(hinge, sizeof hinge, " (%7.1f,%7.1f,%7.1f)", x, 0.0, z);
+  EXPECT_TRUE(contains(folder.readFile("TANKRAN.stxt"), hinge)) << hinge;
+  EXPECT_TRUE(folder.readFile("SALMDAT") == image) << "the run saves nothing";
+}
+
+// A yoke SALM and its tanker typed into the editor from "C" and saved with choice 1: the data set is
+// the tanker example but for the two words that only the checks of an execution settle (LSPM, and
+// the count of moment elements NMOMT); the runner sets them for itself and runs every stage.
+TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsEveryStage) {
+  e2e::Folder folder;
+  const e2e::Run edit = folder.run(examples::kTankerYokeSession + "1\n");
+  ASSERT_FALSE(edit.timedOut);
+  ASSERT_EQ(edit.status, 0) << edit.out;
+  EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
+  const std::string image = folder.readFile("SALMDAT");
+  const std::string committed = example("tanker-yoke");
+  ASSERT_EQ(image.size(), committed.size());
+  for (int w = 1; w <= kStoredWords; ++w) {
+    if (w == wordAt(offsetof(Tpcm, LSPM)) || w == wordAt(offsetof(Tpcm, NMOMT))) continue;
+    EXPECT_EQ(e2e::intWord(image, w), e2e::intWord(committed, w)) << "word " << w;
+  }
+  EXPECT_EQ(e2e::intWord(image, wordAt(offsetof(Tpcm, NMOMT))), 0);
+  EXPECT_EQ(e2e::intWord(committed, wordAt(offsetof(Tpcm, NMOMT))), 2);
+
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), " ++> ")) << folder.readFile("Diagnostics.stxt");
+  expectEveryStageRan(folder, image);
+}
+
+// The same session executed silently from the last page (choice 4): the checks find nothing, the
+// editor saves the tanker example byte for byte and the run it starts ends with status 0.
+TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsFromTheLastPage) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.run(examples::kTankerYokeSession + "4\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+  EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound) << diagnostics;
+  EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
+  const std::string image = folder.readFile("SALMDAT");
+  EXPECT_TRUE(image == example("tanker-yoke")) << "the example is what this session saves";
+  EXPECT_FALSE(folder.exists("SALMBAK"));
+  expectEveryStageRan(folder, image);
+}
+
 TEST(AnalysisRunE2e, StaticsAloneRunToTheirEndAndLeaveTheDataSetAsItWas) {
   e2e::Folder folder;
   const std::string image = staticsOnlyTanker();
@@ -199,6 +280,18 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
       EXPECT_TRUE(folder.readFile("SALMDAT") == c.image) << c.what;
     }
   }
+}
+
+// "--help" is no refusal: the usage and the modes on standard output, status 0, no file touched.
+TEST(AnalysisRunE2e, HelpPrintsTheUsage) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.runAnalysis({"--help"});
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("Usage: quorvel-run [--silent | --interactive]\n")) << run.out;
+  EXPECT_TRUE(contains(run.out, "  --interactive    ")) << run.out;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(folder.files(), std::vector<std::string>{});
 }
 
 TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheScreen) {
