@@ -255,6 +255,26 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   EXPECT_EQ(run.err, "");
 }
 
+// The example with the yoke-vessel angle of the data sets of older editors, 0: the yoke folded back
+// over the buoy. The run warns of it before any stage, on standard error too, and goes on; the free
+// example does not carry a yoke and says nothing whatever the angle holds.
+TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
+  const std::string warning =
+      " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
+      "     yoke in line with the SALM as the statics model it; the later stages would\n"
+      "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy).\n";
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, YOKVES), 0.0f));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, warning);
+  EXPECT_TRUE(inOrder(folder.readFile("Diagnostics.stxt"), {warning, kTankerProgress.front()}));
+
+  e2e::Folder free;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(free, withWord(example("free-salm"), offsetof(Tpcm, YOKVES), 0.0f)));
+}
+
 const std::string kNotice =
     "\n                   >>> Kestrin Editor Software <<<\n\n\n"
     "          This data file passed preliminary error checks;\n"
