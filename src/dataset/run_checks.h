@@ -5,6 +5,7 @@
 // so the editor never starts a run that fails on them and the two never disagree.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,5 +19,12 @@ struct RunFinding {
 
 // Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks only.
 std::vector<RunFinding> runFindings();
+
+// An attached SALM whose yoke-vessel angle YOKVES is not the in-line pi (kInLineYokeAngle, within
+// kYokeAngleTolerance, any whole number of turns aside): the statics model only the yoke in line
+// with the SALM, the later stages would place it elsewhere (0, which data sets of older editors
+// hold, folds it back over the buoy). A warning.
+inline constexpr double kYokeAngleTolerance = 0.001;  // [rad]
+std::optional<RunFinding> yokeAngleFinding();
 
 }  // namespace qv

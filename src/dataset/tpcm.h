@@ -833,7 +833,7 @@ struct Tpcm {
           float ANCHOR;                            // inclination of the SALM base [rad]
           float YOKEHT;                            // yoke height above the waterline at the vessel [ft | m]
           float WPAPRC;                            // waterplane area of the water-piercing element [ft^2 | m^2]
-          float YOKVES;                            // yoke-vessel angle, added to the equilibrium headings [rad]
+          float YOKVES;                            // yoke-vessel angle, added to the equilibrium headings; pi: in line [rad]
           Arr<float, kMaxSalmElements> COFMST;     // per element: added-mass coefficient
           Arr<float, kMaxSalmElements> COFDMT;     // per element: effective (square-law) drag coefficient
           float COFMAS;                            // default element added-mass coefficient (column factor)

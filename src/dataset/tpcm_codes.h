@@ -51,6 +51,13 @@ inline constexpr std::int32_t kAttachmentOptionOffset = 2;  // the menu numbers 
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYoke || iarco == kPendularMass; }
 
+// ---- YOKVES: the angle between the yoke and the vessel ----
+// The stages after the statics turn the yoke away from the SALM's plane by TANGLE - SLMANG + YOKVES.
+// At an aligned equilibrium the SALM leans opposite the vessel's heading (SLMANG = TANGLE + pi), so
+// pi puts the yoke in line with the SALM and the vessel, where the statics place it; 0 would fold it
+// back over the buoy. Radians, as the stages take its sine and cosine.
+inline constexpr float kInLineYokeAngle = 3.1415927f;
+
 // ---- WETYOK: what of the buoy top and the yoke is taken as under water ----
 // Options 0 to 6, shown to the user as options 2 to 8: 0 nothing; 1 the whole system for the
 // dynamics only, without the dynamic waterplane correction; 2 to 4 parts of it for the dynamics only

@@ -185,6 +185,7 @@ void sequencerDefaults(char choice) {
     TPCM.DURATN = 1.0f;
     TPCM.COFDMP = 1.0f;
     TPCM.PNDARM = 1.0f;
+    TPCM.YOKVES = kInLineYokeAngle;
     TPCM.LOADED = 100.0f;
     TPCM.NTAB = kMaxTablePoints;
     TPCM.IPIERC = 1;

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <memory>
-#include <span>
 #include <string>
 
 #include "dataset/ioinit.h"
@@ -124,15 +122,6 @@ void settleUnits(RunMode mode) {
   }
 }
 
-// A warning of the run: on the message unit and, when no one watches the console, on standard error
-// as well, so that it is seen without opening "Diagnostics.stxt".
-void warnOfRun(std::span<const std::string> lines) {
-  writeRecord(TPCM.EDUNIT, "");
-  for (const std::string& line : lines) writeRecord(TPCM.EDUNIT, line);
-  if (TPCM.EDUNIT == kDiagnosticsUnit)
-    for (const std::string& line : lines) std::cerr << line << '\n';
-}
-
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // The vessel response runs for the data set in TPCM (the vessel passes are among its stages).
@@ -194,7 +183,7 @@ void checkRunData() {
   }
   for (const RunFinding& finding : runFindings()) {
     if (finding.fatal) fatalStop(kRunner, TPCM.EDUNIT, finding.lines, FatalWait::kPressReturn, kKeyboardUnit);
-    warnOfRun(finding.lines);
+    writeRunWarning(TPCM.EDUNIT, finding.lines);
   }
 }
 

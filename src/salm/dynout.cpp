@@ -278,9 +278,9 @@ void writeStaticBlock(int KIND, int IDX, const float* EQCOS, const float* EQSIN)
     }
   } else {
     for (int m = 1; m <= N; ++m) {
-      const float lateral = m == N && t.IARCO == kYoke
-                                ? (e.TANGLE(e.ISTAB) - e.SLMANG(e.ISTAB) + t.YOKVES) * kDegreesPerRadian
-                                : 0.0f;
+      // The yoke's angle out of the SALM plane as the low-frequency report reduced it, (-180, 180]
+      // degrees: a yoke in line shows 0 on whichever side of it the equilibrium's rounding leaves it.
+      const float lateral = m == N && t.IARCO == kYoke ? e.YOKSLM * kDegreesPerRadian : 0.0f;
       writeRecord(u, " " + fmtX(20) + "MEMBER #" + fmtI(m, 2) + fmtF(memberAngle(EQCOS, EQSIN, m) * kDegreesPerRadian, 9, 2) +
                          fmtX(6) + fmtF(lateral, 9, 2));
     }

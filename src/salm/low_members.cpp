@@ -14,7 +14,6 @@
 
 #include "dataset/tpcm.h"
 #include "lowfreq/net_loads.h"
-#include "numlib/angles.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/column.h"
@@ -452,7 +451,7 @@ void writeMotions(const LowReportRun& run, const SixLabels& labels) {
     vertical += s.CNLEN(m) * cp;
     const float lateral = top ? s.CNLEN(m) * run.sinY * sp : 0.0f;
     const float inPlane = cp == 0.0f ? 90.0f : std::atan2(sp, cp) * kDegrees;
-    const float outOfPlane = top ? REDRAD(EQUILB.YOKSLM) * kDegrees : 0.0f;
+    const float outOfPlane = top ? EQUILB.YOKSLM * kDegrees : 0.0f;  // (-180, 180]: in line is 0, never 360
     row(m, {radial, vertical, lateral, inPlane, outOfPlane});
   }
   sigmaHeading(labels);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dataset/force_model.h"
 #include "dataset/tpcm.h"
@@ -386,6 +387,14 @@ void writeEnvironmentalForces() {
   if (t.LCURNT != 0) source("current", q.SXCUR, q.SYCUR);
 }
 
+// Section IV ends with the warning of a vessel that meets the waves off the headings of its motions.
+void writeHeadingWarning() {
+  const std::vector<std::string> warning = waveHeadingWarning();
+  if (warning.empty()) return;
+  writeRecord(TPCM.IUNIT, "");
+  for (const std::string& line : warning) writeRecord(TPCM.IUNIT, line);
+}
+
 void writeSectionFour() {
   const Tpcm& t = TPCM;
   const Equilb& q = EQUILB;
@@ -415,9 +424,36 @@ void writeSectionFour() {
   }
   if (t.AUXFRC != 0) writeExternalForce();
   writeEnvironmentalForces();
+  writeHeadingWarning();
 }
 
 }  // namespace
+
+std::vector<std::string> waveHeadingWarning() {
+  const Tpcm& t = TPCM;
+  const Equilb& q = EQUILB;
+  // Only the attached SALM's dynamics driven by the waves reads the vessel's motions at the yoke.
+  if (t.FRESLM != 0 || t.IARCO == kFreeSalm || t.LDYN == 0 || t.LEXTND != 0) return {};
+  // The waves whose statistics the dynamics reports: the sea, or else a swell of its own heading.
+  const bool sea = t.LRANDM != 0;
+  if (!sea && !(t.LSWELL != 0 && t.LSWLOK == 0)) return {};
+  const float heading = sea ? t.SEAHDG(1) : t.SWLHDG;  // [deg], earth-fixed in the slow drift
+  const float vessel = ANGSYM(q.TANGLE(q.ISTAB)) * kDegrees;
+  const float relative = REDDEG(heading - vessel);  // where the waves meet the vessel
+  const float computed = REDDEG(heading);           // the vessel response's heading: the vessel at 0
+  const float apart = std::fabs(ANGSYM((relative - computed) / kDegrees)) * kDegrees;
+  if (apart <= kHeadingTolerance) return {};
+  const std::string system = sea ? "sea" : "swell";
+  const std::string others = sea ? "wind, current and swell" : "wind and current";
+  const auto deg = [](float value) { return fmtF(value, 0, 2) + " deg"; };
+  return {" ++> Warning: at the stable equilibrium the vessel heads " + deg(vessel) + ", and the",
+          "     " + system + " of heading " + deg(heading) + " meets it at the relative heading " + deg(relative) + ";",
+          "     but the vessel's motions at the yoke (\"YOKEMOT\"), which the wave-frequency",
+          "     stage uses, were computed with the vessel at heading 0, at " + deg(computed) + ".",
+          "     Enter " + deg(relative) + " as the " + (sea ? "wave" : "swell") + " heading on the wave pages, turn the",
+          "     " + others + " headings by " + deg(-vessel) + " (the vessel then lies near",
+          "     heading 0), and run again."};
+}
 
 std::string forceLabel() { return unitLabel(TPCM.NUNTS); }
 std::string lengthLabel() { return unitLabel(TPCM.NUNTS + 7); }
@@ -439,6 +475,8 @@ void LOWPRT() {
     t.NBUG = 0;
   }
   writeProgressLine(" >>> Outputting low-frequency dynamics data...");
+  if (const std::vector<std::string> warning = waveHeadingWarning(); !warning.empty())
+    writeRunWarning(t.EDUNIT, warning);
   const bool report = t.LOWMOT != 0;
   const bool toFile = report && t.IUNIT == kReportUnit;
   if (toFile) RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, kReportUnit, kCaller, t.EDUNIT, t.CMPUTR);

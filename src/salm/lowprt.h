@@ -20,6 +20,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "salm/equilb.h"
 #include "util/farray.h"
@@ -27,6 +29,18 @@
 namespace qv {
 
 void LOWPRT();
+
+// The vessel response computes the vessel's motions at the yoke ("YOKEMOT") for the data set's wave
+// headings with the vessel at heading 0, before the slow drift finds where the vessel lies. When the
+// waves of the statistics (the sea, or else a swell of its own heading) meet the vessel at the stable
+// equilibrium more than kHeadingTolerance away from the heading they were computed for, the
+// wave-frequency stage of the attached SALM would use motions of other waves: the lines of the
+// warning that says so and names the relative heading to enter (the whole environment turned by
+// minus the vessel's heading, which puts the vessel near heading 0). Empty otherwise, and for a run
+// without that stage. LOWPRT writes it on EDUNIT (and standard error, unattended) and at the end of
+// section IV.
+inline constexpr float kHeadingTolerance = 10.0f;  // [deg]
+std::vector<std::string> waveHeadingWarning();
 
 // One mode of section V on unit IUNIT, from its record R of EQUILB (amplitudes by now): the period,
 // the damping by source in percent of critical (unless userDamping is set), the F-sigma motion by

@@ -574,9 +574,14 @@ void MEMMOT() {
 
   vesselMotions();
 
-  // Step 3: the wave directions of the heading.
-  o.WAVDIR = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));
-  const float psi = o.MLTRAO != 0 ? o.WAVDIR : t.SEAHDG(1) / kDegreesPerRadian;
+  // Step 3: the wave directions of the heading. The block's motions are those of waves that meet the
+  // vessel at RAODIR; with several wave directions each block stands for the waves that do so with
+  // the vessel at its heading, and the members take their wave loads from there. With one direction
+  // every block loads the members with the sea of the data set, the heading the slow drift and the
+  // statistics use as well: that is the heading WAVDIR states in the reports and progress lines.
+  const float blockDirection = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));
+  const float psi = o.MLTRAO != 0 ? blockDirection : t.SEAHDG(1) / kDegreesPerRadian;
+  o.WAVDIR = o.MLTRAO != 0 ? blockDirection : REDRAD(psi);
   d.SLMWAV = psi - e.SLMANG(e.ISTAB);
   d.YOKWAV = d.SLMWAV - d.RELANG;
   writeProgressLine(" >>> Computing Salm wave-frequency motions for wave heading " +

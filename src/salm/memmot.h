@@ -17,7 +17,9 @@
 //     flips the first and third angle components when XSALM < 0 (the angles are radians per unit
 //     wave amplitude, also with user operators); under the imposed extension (LEXTND) it imposes
 //     unit horizontal motion instead;
-//   - writes the heading line, sets WAVDIR, SLMWAV, YOKWAV, EXTAMP and the drag coefficients, and for
+//   - sets WAVDIR, the wave heading the members take their wave loads from and the reports state
+//     (the data set's sea with one wave direction, else the block's own, RAODIR + TANGLE), writes the
+//     heading line, sets SLMWAV, YOKWAV, EXTAMP and the drag coefficients, and for
 //     three members the equivalent damping GAMPHI, GAMTHT at the two mode frequencies;
 //   - solves every period and stores PHIMEM(I, M) = DELPHI(M) and THTMEM(I, M) = DELTHT(M) EQSIN(M).
 //

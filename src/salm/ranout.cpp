@@ -9,7 +9,6 @@
 
 #include "dataset/tpcm.h"
 #include "lowfreq/net_loads.h"
-#include "numlib/angles.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
@@ -149,7 +148,7 @@ void writeStaticOrientation(const Labels& l) {
     if (M == sv.NCON) {
       f = std::cos(e.YOKSLM);
       Y = std::sin(e.YOKSLM) * sv.CNLEN(M) * o.EQSIN(M);
-      T = REDRAD(e.YOKSLM) * kDegreesPerRadian;
+      T = e.YOKSLM * kDegreesPerRadian;  // (-180, 180]: a yoke in line shows 0, never 360
     }
     X += o.EQSIN(M) * sv.CNLEN(M) * f;
     Z += o.EQCOS(M) * sv.CNLEN(M);

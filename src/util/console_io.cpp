@@ -1,6 +1,7 @@
 #include "util/console_io.h"
 
 #include <cmath>
+#include <iostream>
 #include <limits>
 
 #include "platform/screen.h"
@@ -169,6 +170,13 @@ void PRSRET(std::int32_t unit, std::int32_t inUnit, std::int32_t& result) {
 void PRSRET(std::int32_t unit, std::int32_t inUnit) {
   std::int32_t result = 0;
   PRSRET(unit, inUnit, result);
+}
+
+void writeRunWarning(std::int32_t unit, std::span<const std::string> lines) {
+  writeRecord(unit, "");
+  for (const std::string& line : lines) writeRecord(unit, line);
+  if (unit == kDiagnosticsUnit)
+    for (const std::string& line : lines) std::cerr << line << '\n';
 }
 
 }  // namespace qv

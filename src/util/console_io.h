@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -65,5 +66,10 @@ void PRSRET(std::int32_t unit, std::int32_t inUnit);
 // One reply line from the input unit, cut or blank-padded to width. The end of the input stops the
 // run, for a file bound to the input unit as for the keyboard: a dialogue never loops on it.
 std::string readReply(std::int32_t inUnit, std::size_t width);
+
+// A warning of an analysis run: an empty line, then its lines, on `unit`. On the diagnostics unit 41,
+// which no one watches while the run goes on, the lines go to standard error as well, so that they
+// are seen without opening "Diagnostics.stxt".
+void writeRunWarning(std::int32_t unit, std::span<const std::string> lines);
 
 }  // namespace qv

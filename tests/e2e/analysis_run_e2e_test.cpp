@@ -9,7 +9,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <cmath>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -346,6 +349,100 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(contains(run.out, kTooFewPeriods + "\n Press <RETURN> to continue: ")) << run.out;
   EXPECT_EQ(run.err, "");
+}
+
+// The example with the yoke-vessel angle of the data sets of older editors, 0: the yoke folded back
+// over the buoy. The run warns of it before any stage, on standard error too, and goes on; the free
+// example does not carry a yoke and says nothing whatever the angle holds.
+TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
+  const std::string warning =
+      " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
+      "     yoke in line with the SALM as the statics model it; the later stages would\n"
+      "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy).\n";
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, YOKVES), 0.0f));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, warning);
+  EXPECT_TRUE(inOrder(folder.readFile("Diagnostics.stxt"), {warning, kTankerProgress.front()}));
+
+  e2e::Folder free;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(free, withWord(example("free-salm"), offsetof(Tpcm, YOKVES), 0.0f)));
+}
+
+// Every wave heading a report or a progress line states: the heading lines of LOWOUT, DYNOUT and
+// RANOUT, LOWOUT's direction of the seas, the progress lines of the dynamics.
+std::vector<double> statedWaveHeadings(const e2e::Folder& folder) {
+  std::vector<double> headings;
+  const std::regex stated(R"((WAVE HEADING   =|Direction of maximum seas \.+|for wave heading) +(-?[0-9.]+))");
+  for (const char* file : {"LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt", "Diagnostics.stxt"}) {
+    const std::string text = folder.readFile(file);
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), stated); m != std::sregex_iterator(); ++m)
+      headings.push_back(std::stod((*m)[2].str()));
+  }
+  return headings;
+}
+
+// The vessel heading of the most stable equilibrium in section IV of "LOWOUT.stxt" [deg].
+double stableVesselHeading(const e2e::Folder& folder) {
+  const std::string text = folder.readFile("LOWOUT.stxt");
+  std::smatch m;
+  const std::regex heading(R"(Most stable equilibrium <<<[^]*?Vessel heading \.+ +(-?[0-9.]+))");
+  if (!std::regex_search(text, m, heading)) {
+    ADD_FAILURE() << "no most stable equilibrium in LOWOUT.stxt";
+    return 0.0;
+  }
+  return std::stod(m[1].str());
+}
+
+// Waves from 0 degrees (toward 180), wind from 30, current from 90: the vessel lies at about 66.6
+// degrees, where the sea meets it at about 113.4 degrees relative, while the vessel response computed its
+// motions at the yoke at 180 (the vessel at heading 0). The run warns (on the screen's unit, in the
+// low-frequency report, on standard error) and names the relative heading; every report states the
+// one sea heading of the run. With the sea at that heading and the wind and current turned by the
+// same angle the vessel lies near heading 0: no warning, and every report states the new heading.
+TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeading) {
+  const std::string tanker = example("tanker-yoke");
+  std::string image = withWord(tanker, offsetof(Tpcm, WNDHDG), 210.0f);
+  image = withWord(image, offsetof(Tpcm, CURHDG), 270.0f);
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::smatch m;
+  const std::regex named(
+      R"(^ \+\+> Warning: at the stable equilibrium the vessel heads (-?[0-9.]+) deg, and the\n)"
+      R"(     sea of heading 180\.00 deg meets it at the relative heading ([0-9.]+) deg;\n)"
+      R"([^]*Enter ([0-9.]+) deg as the wave heading on the wave pages, turn the\n)"
+      R"(     wind, current and swell headings by (-?[0-9.]+) deg \(the vessel then lies near\n)"
+      R"(     heading 0\), and run again\.\n$)");
+  ASSERT_TRUE(std::regex_match(run.err, m, named)) << run.err;
+  const double vessel = std::stod(m[1].str()), relative = std::stod(m[2].str()), turn = std::stod(m[4].str());
+  EXPECT_EQ(m[2].str(), m[3].str());
+  EXPECT_NEAR(vessel, stableVesselHeading(folder), 0.005);
+  EXPECT_NEAR(vessel, 66.6, 1.0);
+  EXPECT_NEAR(relative, 180.0 - vessel, 1.0);
+  EXPECT_NEAR(turn, -vessel, 0.005);
+  EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), run.err));
+  EXPECT_TRUE(contains(folder.readFile("LOWOUT.stxt"), run.err));
+  std::vector<double> stated = statedWaveHeadings(folder);
+  EXPECT_GT(stated.size(), 30u);
+  for (double h : stated) EXPECT_NEAR(h, 180.0, 0.005);
+
+  image = withWord(image, offsetof(Tpcm, SEAHDG), static_cast<float>(relative));
+  image = withWord(image, offsetof(Tpcm, WAVHDG), static_cast<float>(relative));
+  image = withWord(image, offsetof(Tpcm, WNDHDG), static_cast<float>(210.0 + turn));
+  image = withWord(image, offsetof(Tpcm, CURHDG), static_cast<float>(270.0 + turn));
+  e2e::Folder turned;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(turned, image));
+  EXPECT_FALSE(contains(turned.readFile("Diagnostics.stxt"), " ++> "));
+  EXPECT_FALSE(contains(turned.readFile("LOWOUT.stxt"), " ++> "));
+  EXPECT_NEAR(stableVesselHeading(turned), 0.0, 1.0);
+  stated = statedWaveHeadings(turned);
+  EXPECT_GT(stated.size(), 30u);
+  for (double h : stated) EXPECT_NEAR(h, relative, 0.05);
 }
 
 const std::string kNotice =

@@ -40,6 +40,11 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
       {"a volume that does not fit the waterplane area",
        [] { DataSet().withSalm().withTanker().with([] { TPCM.BUOY(1) = 3000.0f; }); },
        " ++> Warning: apparent inconsistency between volume,\n     length and waterplane area of piercing element."},
+      {"a yoke folded back over the buoy, as older editors left it",
+       [] { DataSet().withSalm().withTanker().with([] { TPCM.YOKVES = 0.0f; }); },
+       " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
+       "     yoke in line with the SALM as the statics model it; the later stages would\n"
+       "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy)."},
   };
   for (const Case& c : cases) {
     resetAllBlocks();

@@ -322,6 +322,7 @@ TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
   EXPECT_EQ(TPCM.MAXDIR, 1);
   EXPECT_EQ(TPCM.LGAP, 0);
   EXPECT_EQ(TPCM.NELEM, 12);  // an opened data set keeps its elements
+  EXPECT_EQ(TPCM.YOKVES, 0.0f);  // and its yoke-vessel angle, which the run checks warn of
 
   sequencerDefaults('C');
   EXPECT_EQ(TPCM.NELEM, 1);
@@ -332,6 +333,7 @@ TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
   EXPECT_EQ(TPCM.PRNRAO, 1);
   EXPECT_EQ(TPCM.LMOTN, 0);
   EXPECT_EQ(TPCM.LOADED, 100.0f);
+  EXPECT_EQ(TPCM.YOKVES, 3.1415927f);  // the yoke in line with the SALM [rad]
   for (int i = 1; i <= 40; ++i) {
     EXPECT_EQ(TPCM.COFMST(i), 1.0f) << i;
     EXPECT_EQ(TPCM.COFDMT(i), 1.0f) << i;

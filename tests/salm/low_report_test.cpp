@@ -101,6 +101,60 @@ TEST_F(LowFrequencyReport, ASingleEquilibriumHasTheIndexOfTheMostStable) {
   EXPECT_TRUE(contains(report, " Unstable Equilibria:\n\n\n Environmental forces")) << report;
 }
 
+// The vessel response computed the motions at the yoke with the vessel at heading 0; when the waves
+// of the statistics meet the vessel at its stable heading more than 10 degrees away from that, the
+// report warns, in section IV and on the screen's unit, and names the relative heading and the turn
+// of the environment that puts the vessel near heading 0. Runs without the attached SALM's dynamics
+// driven by the waves say nothing.
+TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarnedOf) {
+  struct Case {
+    const char* what;
+    float vessel;  // the stable vessel heading [deg]
+    void (*change)();
+    std::vector<std::string> named;  // parts of the warning; empty: no warning
+  };
+  const Case cases[] = {
+      {"the vessel at heading 0", 0.0f, [] {}, {}},
+      {"within 10 degrees", 9.9f, [] {}, {}},
+      {"beyond 10 degrees", 10.1f, [] {}, {"vessel heads 10.10 deg", "relative heading 4.90 deg;", "by -10.10 deg"}},
+      {"the sea met from the other side", -66.59f, [] {},
+       {"the vessel heads -66.59 deg, and the\n     sea of heading 15.00 deg meets it at the relative heading 81.59 deg;",
+        "at heading 0, at 15.00 deg.\n     Enter 81.59 deg as the wave heading on the wave pages, turn the\n"
+        "     wind, current and swell headings by 66.59 deg"}},
+      {"across the turn of the circle", 179.0f, [] {}, {"relative heading 196.00 deg;"}},
+      {"a swell of its own heading without a sea", 30.0f, [] { TPCM.LRANDM = 0; },
+       {"swell of heading 60.00 deg meets it at the relative heading 30.00 deg;",
+        "Enter 30.00 deg as the swell heading on the wave pages, turn the\n     wind and current headings by -30.00 deg"}},
+      {"a swell locked to the sea headings, no sea", 30.0f, [] { TPCM.LRANDM = 0; TPCM.LSWLOK = 1; }, {}},
+      {"no dynamics", 30.0f, [] { TPCM.LDYN = 0; }, {}},
+      {"the dynamics driven by the extension", 30.0f, [] { TPCM.LEXTND = 1; }, {}},
+      {"a free SALM", 30.0f, [] { TPCM.IARCO = kFreeSalm; TPCM.FRESLM = 1; }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    resetAllBlocks();
+    testing_support::fullLowFrequencyRun();
+    TPCM.LDYN = 1;
+    EQUILB.TANGLE(EQUILB.ISTAB) = c.vessel / 57.2957764f;
+    c.change();
+    std::string warning;
+    for (const std::string& line : waveHeadingWarning()) warning += line + "\n";
+    EXPECT_EQ(warning.empty(), c.named.empty()) << warning;
+    for (const std::string& part : c.named) EXPECT_TRUE(contains(warning, part)) << warning;
+    if (warning.empty()) continue;
+    EXPECT_EQ(warning.rfind(" ++> Warning: at the stable equilibrium the vessel heads ", 0), 0u) << warning;
+    TempDir dir;
+    ConsoleCapture console;
+    LOWPRT();
+    EXPECT_TRUE(contains(console.screen(), std::string(kProgress) + "\n" + warning)) << console.screen();
+    const std::string report = readFileText("LOWOUT.stxt");
+    const std::size_t at = report.find(warning);
+    ASSERT_NE(at, std::string::npos) << report;
+    EXPECT_LT(report.find(" Environmental forces: Most stable equilibrium"), at);
+    EXPECT_GT(report.find(kSectionFive), at);
+  }
+}
+
 // ---- what the report leaves for the statistics --------------------------------------------------
 
 struct Tables {

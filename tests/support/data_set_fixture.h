@@ -47,6 +47,7 @@ class DataSet {
     TPCM.SLEN(1) = 150.0f;
     TPCM.BUOY(1) = 1500.0f;
     TPCM.WPAPRC = 10.0f;
+    TPCM.YOKVES = kInLineYokeAngle;  // as the sequencer gives a new data set
     return *this;
   }
 
