@@ -5,6 +5,7 @@
 
 #include "dataset/tpcm.h"
 #include "util/fortran_format.h"
+#include "dataset/builtin_current_rows.h"
 
 namespace qv {
 
@@ -33,6 +34,7 @@ std::optional<RunFinding> yokeAngleFinding() {
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   addYokeAngle(findings);
+  addBuiltinCurrentFindings(findings);
   return findings;
 }
 

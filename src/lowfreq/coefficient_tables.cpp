@@ -76,7 +76,7 @@ namespace {
 
 constexpr BuiltinCurrentSets knownCurrentRows() {
   BuiltinCurrentSets s{};
-  s.ocimf77[5] = {kOcimfCurrentDeep, kOcimfCurrentDeep};
+  s.ocimf77[kOcimfCurrentNodes - 1] = {kOcimfCurrentDeep, kOcimfCurrentDeep};
   s.ocimf77[0][0][0] = {0.003055f, -0.1225f, 0.08303f, 0.08637f, 0.01086f, 0.01682f, -0.0621f, -0.03322f,
                         -0.007458f, -0.02473f, -0.01284f};
   for (int bow = 0; bow < kBowNodes; ++bow) {

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "dataset/builtin_current_rows.h"
+
 namespace qv {
 
 using CoefRow = std::array<float, 11>;
@@ -22,18 +24,14 @@ struct BuiltinWindSets {
 };
 extern const BuiltinWindSets kBuiltinWindSets;
 
-// Current (model codes 4, 5, 6, 15): 36 sets and one surge row, 1,199 reals.
-inline constexpr int kOcimfDepthNodes = 6;  // h = depth / draft: 1.05, 1.1, 1.2, 1.5, 3.0, 6.0
-inline constexpr int kNsmbDepthNodes = 5;   // h = 1.05, 1.1, 1.2, 1.5, 3.0; then 4.4 and deep water
-inline constexpr std::array<float, kOcimfDepthNodes> kCurrentDepthNodes = {1.05f, 1.1f, 1.2f, 1.5f, 3.0f, 6.0f};
-inline constexpr float kNsmbDeepNode = 4.4f;
-
+// Current (model codes 4, 5, 6, 15): 36 sets and one surge row, 1,199 reals. The depth nodes and the
+// blend of a case are dataset/builtin_current_rows.h's, with the knowledge of which rows are held.
 struct BuiltinCurrentSets {
   // OCIMF 1977 (code 6) by depth node, then bow (0 conventional, 1 cylindrical).
-  std::array<std::array<CoefSet, kBowNodes>, kOcimfDepthNodes> ocimf77;
+  std::array<std::array<CoefSet, kBowNodes>, kOcimfCurrentNodes> ocimf77;
   // NSMB 1991 (codes 4 and 15) by depth node 1.05 to 3.0, then load (0: 100 percent, 1: 40
   // percent), then bow (0 conventional with bulb, 1 conventional without bulb).
-  std::array<std::array<std::array<CoefSet, kBowNodes>, kLoadNodes>, kNsmbDepthNodes> nsmb91;
+  std::array<std::array<std::array<CoefSet, kBowNodes>, kLoadNodes>, kNsmbCurrentNodes> nsmb91;
   std::array<CoefSet, kBowNodes> nsmb91Deep100;  // h = 4.4, load 100, by bow
   CoefSet nsmb91Deep40;                          // h = 4.4 and deep water, load 40, either bow
   CoefRow nsmbMeanCx;                            // NSMB mean load-40 surge curve (code 15)
@@ -41,11 +39,10 @@ struct BuiltinCurrentSets {
 };
 static_assert(sizeof(BuiltinCurrentSets) == 4 * 1199, "the built-in current sets are 1,199 reals");
 
-// The current sets as far as they are known: the whole extreme-cylindrical-bow set, and the rows that
-// identify each of the other families. Their other rows are not available, so the OCIMF and NSMB
-// current models stop rather than give results from an incomplete table
-// (kBuiltinCurrentSetsComplete).
+// The current sets as far as they are known: the whole extreme-cylindrical-bow set, the OCIMF 1977
+// sets of the deep-water node (which are also the NSMB 1991 deep-water load-100 sets), and the rows
+// that identify the other families; the rest is 0. A case is evaluated only when every row its blend
+// weighs is held (builtinCurrentRowKnown); otherwise the run stops before its first stage.
 extern const BuiltinCurrentSets kBuiltinCurrentSets;
-inline constexpr bool kBuiltinCurrentSetsComplete = false;
 
 }  // namespace qv

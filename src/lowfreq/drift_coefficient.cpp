@@ -75,19 +75,38 @@ void setUpHeading(DrftcState& s, int component, std::int32_t userFile, std::int3
   if (t.LEGDFC == 1 && caller == "GRPSPD") s.CURCMP = 0.0f;
 }
 
+// How much of the current the hull modifies beside itself the waves meet, from the sine s of their
+// flux direction in the undisturbed current: (s / s0)^2 up to s0, 1 beyond, where the model stands
+// as it is. Waves that run along the hull meet the flow of both its sides alike, so the side on which
+// the modified current lies is not defined for them: they refract in the undisturbed current, and
+// the modified one takes over as they turn onto one side.
+// s0 = 0.1, an incidence of about 6 degrees, is a modelling choice: small beside the incidences at
+// which the side currents matter (a bow-quartering or beam sea), where the model is unchanged, and
+// large enough that the blend spans a few degrees of heading rather than a fraction of one, which
+// would again act as a very stiff yaw spring at head seas.
+// The square, not s itself: the local current then departs from the undisturbed one by O(s^2), the
+// transverse wave number grows as s and the flux angle stays proportional to the incidence, as
+// Snell's law has it at small angles; the sway drift is odd, smooth and 0 at head and following seas.
+// A weight linear in s would make the flux angle grow as sqrt(s) (an infinite yaw stiffness again);
+// a switch at some small s jumps to the critical angle of grazing incidence wherever the modified
+// current along the hull differs from the undisturbed one (a Munk factor below 1).
+float besideHullWeight(float s) {
+  constexpr float s0 = 0.1f;
+  const float r = std::fabs(s) / s0;
+  return r >= 1.0f ? 1.0f : r * r;
+}
+
 // The energy-flux direction refracted by the current beside the hull (sway and yaw of the models
 // that ask for it): the wave keeps its wave number along the hull and takes the transverse one that
 // the local current allows.
 void refractBesideHull(DrftcState& s) {
   const float g = WAVCOM.G;
-  if (std::fabs(s.SINFLX2) > kSmallCurrent) {
-    const bool downstream = s.CRYCMP2 * s.SINFLX2 > 0.0f;
-    s.CRXCMP1 = downstream ? s.CRXCMPDN : s.CRXCMPUP;
-    s.CRYCMP1 = downstream ? s.CRYCMPDN : s.CRYCMPUP;
-  } else {
-    s.CRXCMP1 = s.CRXCMP2;
-    s.CRYCMP1 = 0.0f;
-  }
+  const bool downstream = s.CRYCMP2 * s.SINFLX2 > 0.0f;
+  const float weight = besideHullWeight(s.SINFLX2);
+  const float modifiedX = downstream ? s.CRXCMPDN : s.CRXCMPUP;
+  const float modifiedY = downstream ? s.CRYCMPDN : s.CRYCMPUP;
+  s.CRXCMP1 = s.CRXCMP2 + weight * (modifiedX - s.CRXCMP2);
+  s.CRYCMP1 = weight * modifiedY;
   const float stretch = ((s.CRXCMP2 - s.CRXCMP1) * s.CRWVHD + s.CRYCMP2 * s.SRWVHD) * 0.5f / s.GRPSPQ + 1.0f;
   const float REGN2FAC = stretch * stretch;
   const float WVK1Q = s.KCOMOV * REGN2FAC;

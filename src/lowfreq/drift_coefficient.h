@@ -7,7 +7,8 @@
 // coefficient times the hull's relative motion), 6 the tanker of 2001. A current changes the wave
 // number (WAVCURVEC), the frequency the models see (the intrinsic one), the energy flux by the
 // enhancement factor, and, unless the data set asks for the legacy interaction (LEGDFC 1), the
-// direction of the energy flux, refracted again beside a tanker's hull for sway and yaw.
+// direction of the energy flux, refracted again beside a tanker's hull for sway and yaw (the current
+// the hull modifies blended in from the undisturbed one as the waves turn off the hull's axis).
 //
 // Inputs beyond the arguments: WAVCOM (W, WVK, G), the data set, EQUILB (VESANG and the waterline
 // polygon of the tanker models, set by the slow-drift analysis) and PASCOM (MENWLX, MENWLY, RLRAOH2).

@@ -2,7 +2,9 @@
 
 #include <cassert>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
@@ -119,37 +121,6 @@ void warnNoModel(bool& warned, std::string_view flow, int code, int component, s
   writeRecord(unit, "     " + std::string(flow) + " coefficients of such codes are taken as 0.");
 }
 
-// The load blend of the NSMB 1991 sets at depth node n (0..4 the nodes 1.05 to 3.0, 5 the node 4.4,
-// 6 deep water, which serves the sway and yaw components only).
-float nsmbNodeValue(int code, int component, int n, float DFTPCT, float BOWCUR, const BuiltinCurrentSets& sets) {
-  float y100 = 0.0f;
-  float y40 = 0.0f;
-  if (n < kNsmbDepthNodes) {
-    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91[n][0][0], sets.nsmb91[n][0][1], component);
-    y40 = code == kCurrentNsmbMeanSurge && component == 1
-              ? CCOF(sets.nsmbMeanCx)
-              : INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91[n][1][0], sets.nsmb91[n][1][1], component);
-  } else if (n == kNsmbDepthNodes) {
-    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, sets.nsmb91Deep100[0], sets.nsmb91Deep100[1], component);
-    y40 = seriesOf(sets.nsmb91Deep40, component);
-  } else {
-    const auto& deep = sets.ocimf77[kOcimfDepthNodes - 1];
-    y100 = INTRPA(BOWCUR, 0.0f, 1.0f, deep[0], deep[1], component);
-    y40 = seriesOf(sets.nsmb91Deep40, component);
-  }
-  return INTRPB(DFTPCT, 40.0f, 100.0f, y40, y100);
-}
-
-// Piecewise linear in h between the values at the nodes, the end values held beyond the ends.
-template <class NodeValue>
-float acrossDepthNodes(float h, const float* nodes, int count, NodeValue value) {
-  if (h <= nodes[0]) return value(0);
-  for (int n = 1; n < count; ++n) {
-    if (h <= nodes[n]) return INTRPB(h, nodes[n - 1], nodes[n], value(n - 1), value(n));
-  }
-  return value(count - 1);
-}
-
 }  // namespace
 
 void TRIGLD(float a) {
@@ -245,20 +216,18 @@ float currentSeries(int code, int component, float DFTPCT, float BOWCUR, float H
   if (code == kCurrentExtremeBow) {
     return component == 1 ? rounded(aspect * CCOF(sets.extremeBow91[0])) : SCOF(sets.extremeBow91[component - 1]);
   }
-  float value = 0.0f;
-  if (code == kCurrentOcimf) {
-    value = acrossDepthNodes(HOVERD, kCurrentDepthNodes.data(), kOcimfDepthNodes, [&](int n) {
-      return INTRPA(BOWCUR, 0.0f, 1.0f, sets.ocimf77[n][0], sets.ocimf77[n][1], component);
-    });
-  } else {
-    // NSMB 1991: the depth ratio counts the draft at the load; the surge component ends at h = 4.4,
-    // sway and yaw blend on into the OCIMF deep-water sets up to h = 6.0.
-    const float h = DFTPCT * 0.01f * HOVERD;
-    const float nodes[] = {1.05f, 1.1f, 1.2f, 1.5f, 3.0f, kNsmbDeepNode, 6.0f};
-    const int count = component == 1 ? 6 : 7;
-    value = acrossDepthNodes(h, nodes, count,
-                             [&](int n) { return nsmbNodeValue(code, component, n, DFTPCT, BOWCUR, sets); });
-  }
+  const auto series = [&](const CurrentSetRef& r) -> float {
+    using F = CurrentSetFamily;
+    switch (r.family) {
+      case F::kOcimf77: return seriesOf(sets.ocimf77[r.node][r.bow], component);
+      case F::kNsmb91: return seriesOf(sets.nsmb91[r.node][r.load][r.bow], component);
+      case F::kNsmb91Deep100: return seriesOf(sets.nsmb91Deep100[r.bow], component);
+      case F::kNsmb91Deep40: return seriesOf(sets.nsmb91Deep40, component);
+      case F::kNsmbMeanCurve: return CCOF(sets.nsmbMeanCx);
+    }
+    return 0.0f;
+  };
+  const float value = blendBuiltinCurrentSets(code, component, DFTPCT, BOWCUR, HOVERD, series, INTRPB);
   return component == 1 ? rounded(static_cast<double>(value) * LWL / BWL) : value;
 }
 
@@ -306,11 +275,16 @@ float CRNTCF(int component, std::int32_t LCBARG, float DFTPCT, float BOWCUR, flo
     case kCurrentOcimf:
     case kCurrentNsmb:
     case kCurrentNsmbMeanSurge:
-      if (!kBuiltinCurrentSetsComplete) {
-        // Coefficients from a partly known table would look like results: the run stops instead.
-        fatalStop("CRNTCF", unit,
-                  {"", " ++> Built-in current coefficients of model " + fmtI(code, 0) + " are not available"},
-                  FatalWait::kPressReturn, kKeyboardUnit);
+      if (std::optional<CurrentSetRef> missing = missingCurrentSet(code, component, DFTPCT, BOWCUR, HOVERD)) {
+        // Coefficients from rows that are not on hand would look like results: the run stops instead
+        // (the checks before the first stage find such a case; this guards any other caller).
+        std::optional<CurrentSetRef> byComponent[3];
+        byComponent[component - 1] = missing;
+        std::vector<std::string> lines{"", " ++> Built-in current coefficients of model " + fmtI(code, 0) +
+                                               " are not available"};
+        for (std::string& line : missingCurrentSetLines(code, DFTPCT, BOWCUR, HOVERD, byComponent))
+          lines.push_back(std::move(line));
+        fatalStop("CRNTCF", unit, lines, FatalWait::kPressReturn, kKeyboardUnit);
       }
       return currentSeries(code, component, DFTPCT, BOWCUR, HOVERD, LWL, BWL, kBuiltinCurrentSets);
     case kCurrentBarge:

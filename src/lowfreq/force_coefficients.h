@@ -18,7 +18,8 @@
 // must have been called with the same angle; the table and file models use a itself.
 //
 // A code that selects no model gives 0, with a warning once per run. The OCIMF and NSMB current series
-// stop the run while their table is incomplete (coefficient_tables.h).
+// are evaluated wherever every row their blend weighs is held (coefficient_tables.h); a case that
+// needs another row stops the run, naming the set it would need.
 #pragma once
 
 #include <cstdint>
@@ -66,7 +67,7 @@ float APERP(float AX, float AY, float a);
 float ELIPS_PROJ(float A, float B, float a);
 
 // The built-in current series of code 4, 5, 6 or 15 evaluated over `sets` (CRNTCF passes the
-// built-in table once it is complete).
+// built-in table, once it has found every row the case weighs held).
 float currentSeries(int code, int component, float DFTPCT, float BOWCUR, float HOVERD, float LWL, float BWL,
                     const BuiltinCurrentSets& sets);
 

@@ -186,7 +186,7 @@ void responseSpectrumMoments(std::int32_t LOC) {
 
 }  // namespace
 
-float spreadingWeight(int dir) {
+float spreadingTerm(int dir) {
   const Tpcm& d = TPCM;
   const Wavcom& wc = WAVCOM;
   if (dir < 1 || dir > d.NA + 1) return 0.0f;
@@ -195,8 +195,10 @@ float spreadingWeight(int dir) {
   float simpson = 0.0f;
   SEIVE(dir, 1, d.NA + 1, simpson);
   const float angle = static_cast<float>(offset) * wc.DA * 180.0f / d.ANGSEC;
-  return wc.ANGNRM * simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
+  return simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
 }
+
+float spreadingWeight(int dir) { return WAVCOM.ANGNRM * spreadingTerm(dir); }
 
 void SMPIN2(const float* F, std::int32_t LOC) {
   Himem& h = HIMEM;

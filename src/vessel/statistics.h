@@ -23,10 +23,14 @@ namespace qv {
 void STAT1();
 
 // The weight of spreading direction `dir` of a sea heading's fan (1 .. NA + 1, across the sector
-// ANGSEC from one edge to the other): the Simpson weight of the point times the cosine power of its
-// offset from the centre (offset NA2 gets none), normalised by ANGNRM; 0 outside the fan. TPCM NA,
-// ANGSEC, COSEXP and WAVCOM NA2, DA, ANGNRM as pass 1 sets them.
+// ANGSEC from one edge to the other): spreadingTerm(dir) times ANGNRM, which pass 1 sets to the
+// inverse of the terms' sum, so that the weights of a fan sum to 1 on every grid. The vessel
+// statistics and the SALM member loads share it.
 float spreadingWeight(int dir);
+// The weight before normalisation: the Simpson weight of the point times the cosine power of its
+// offset from the centre (offset NA2 gets none); 0 outside the fan. TPCM NA, ANGSEC, COSEXP and
+// WAVCOM NA2, DA as pass 1 sets them.
+float spreadingTerm(int dir);
 
 // Response moments of the operator column that starts at CXDUM(KCOL) in the wave spectrum at
 // RLDUM(IP): M0 into RLDUM(LOC), M2 into RLDUM(LOC + 1). With TPCM LCGFLG 1 the operator is referred

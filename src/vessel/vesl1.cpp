@@ -20,6 +20,7 @@
 #include "util/fortran_format.h"
 #include "util/title.h"
 #include "vessel/headings.h"
+#include "vessel/statistics.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -32,6 +33,9 @@ namespace {
 constexpr std::string_view kRoutine = "VESL1";
 constexpr float kDegreesPerRadian = 57.2957764f;
 constexpr float kTwoPi = 6.2831855f;
+// The largest part by which the spreading fan's Simpson sum may miss the integral of the cosine
+// power before pass 1 warns that the wedges do not resolve the spreading.
+constexpr double kSpreadingResolution = 0.02;
 
 // ---- Identity ----
 
@@ -288,6 +292,34 @@ Spreading spreadingNormalisation() {
   }
 }
 
+void setSpreading() {
+  Tpcm& d = TPCM;
+  Wavcom& wc = WAVCOM;
+  if (d.NA == 0) d.NA = 6;
+  wc.NA2 = d.NA / 2;
+  const Spreading spreading = spreadingNormalisation();
+  wc.DA = spreading.sector / (static_cast<float>(d.NA) * kDegreesPerRadian);
+  wc.DADEG = spreading.sector / static_cast<float>(d.NA);
+  // The weights are sums over the fan's directions, so they are normalised by the sum they form: with
+  // the integral of the cosine power instead, a fan too coarse for the exponent gave weights summing
+  // to well above 1 (2 for 6 wedges and an index of 50), a spread sea more than the long-crested one.
+  double sum = 0.0;
+  for (int dir = 1; dir <= d.NA + 1; ++dir) sum += spreadingTerm(dir);
+  wc.ANGNRM = sum > 0.0 ? static_cast<float>(1.0 / sum) : 0.0f;
+  // How well the fan's Simpson sum integrates the cosine power: 1 on a grid that resolves it.
+  const double resolution = (180.0 / d.ANGSEC) * wc.DA / (3.0 * spreading.FACT) * sum;
+  if (d.LRANDM != 0 && d.LSPRED != 0 && std::fabs(resolution - 1.0) > kSpreadingResolution &&
+      !VESL1_STATE.spreadingWarned) {
+    VESL1_STATE.spreadingWarned = true;
+    writeRecord(d.EDUNIT, "");
+    writeRecord(d.EDUNIT, " ++> Warning: " + fmtI(d.NA, 0) + " angular wedges are too few for the wave spreading index " +
+                              fmtF(d.COSEXP, 0, 2) + ":");
+    writeRecord(d.EDUNIT, "     summed over the wedges, the spreading function misses its integral by " +
+                              fmtF(100.0 * std::fabs(resolution - 1.0), 0, 1) + " percent.");
+    writeRecord(d.EDUNIT, "     Their weights are scaled to sum to 1; more wedges (page 15) resolve the spreading.");
+  }
+}
+
 void VESL1() {
   Tpcm& d = TPCM;
   Wavcom& wc = WAVCOM;
@@ -332,19 +364,12 @@ void VESL1() {
   }
   d.NUM_SWEL = d.LSWELL + d.LSWEL2;
 
-  // 8, 9. The work-area layout and the spreading words.
+  // 8 to 11. The work-area layout and the spreading words.
   layOutHimem();
-  if (d.NA == 0) d.NA = 6;
   wc.LWVCMP = 0;
   wc.NSPEC = d.WAVTYP;
-  wc.NA2 = d.NA / 2;
   wc.LEXP = 1;
-
-  // 10, 11. Spreading normalisation and step.
-  const Spreading spreading = spreadingNormalisation();
-  wc.DA = spreading.sector / (static_cast<float>(d.NA) * kDegreesPerRadian);
-  wc.DADEG = spreading.sector / static_cast<float>(d.NA);
-  wc.ANGNRM = (180.0f / d.ANGSEC) * wc.DA / (3.0f * spreading.FACT);
+  setSpreading();
   h.NPASS = 0;
   h.LRAO.fill(0);
 

@@ -38,10 +38,18 @@ struct Spreading {
 };
 Spreading spreadingNormalisation();
 
-// Kept for the whole process: the natural-period warning is given on the first pass only.
+// The spreading words of WAVCOM from TPCM NA (0 taken as 6), ANGSEC and COSEXP: NA2, the step DA
+// [rad] and DADEG [deg], and ANGNRM, the inverse of the sum of the fan's spreadingTerm()s, so that the
+// weights of a fan sum to 1 on every grid. With a random sea spread (LRANDM, LSPRED) on a fan whose
+// Simpson sum misses the integral of the cosine power by more than 2 percent, it warns, once per
+// process, that the wedges are too few for the spreading index.
+void setSpreading();
+
+// Kept for the whole process: the natural-period and the spreading warnings are given once.
 struct Vesl1State {
-  std::int32_t FRQWN = 1;  // 1 until the first pass has checked the natural periods
-  void reset() { FRQWN = 1; }
+  std::int32_t FRQWN = 1;         // 1 until the first pass has checked the natural periods
+  bool spreadingWarned = false;   // the wedges were found too few for the spreading index
+  void reset() { *this = Vesl1State{}; }
 };
 extern Vesl1State VESL1_STATE;
 

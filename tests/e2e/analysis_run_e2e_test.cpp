@@ -19,6 +19,7 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "e2e/example_data.h"
 #include "example_sessions.h"
 #include "support/checks.h"
 #include "support/record_file.h"
@@ -29,17 +30,8 @@ namespace {
 using namespace std::chrono_literals;
 using testing_support::contains;
 
-// The committed example of examples/<name>/.
-std::string example(const std::string& name) {
-  return testing_support::readFileText(std::filesystem::path(QV_EXAMPLES_DIR) / name / "SALMDAT");
-}
-
-// An image with one 4-byte word changed: the member at byte `offset` of TPCM.
-template <typename T>
-std::string withWord(std::string image, std::size_t offset, T value) {
-  std::memcpy(image.data() + offset, &value, 4);
-  return image;
-}
+using e2e::example;
+using e2e::withWord;
 
 // The tanker example that asks for the statics alone (LQUAS 0): the stages the program has run it
 // to its end.

@@ -45,6 +45,20 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
        " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
        "     yoke in line with the SALM as the statics model it; the later stages would\n"
        "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy)."},
+      {"a built-in current model whose rows at this depth/draft are not on hand",
+       [] {
+         DataSet().withSalm().withTanker().with([] {
+           TPCM.FRESLM = 0;
+           TPCM.LQUAS = 1;
+           TPCM.LCURNT = 1;
+           TPCM.TXCURA = 1000.0f;
+           TPCM.TYCURA = 6000.0f;
+           TPCM.LCBARG = 0x666;  // OCIMF '77 at depth/draft 5
+         });
+       },
+       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77, are not on hand\n"
+       "     for depth/draft 5.00 and bow factor 0.00, which would need:\n"
+       "     - surge: OCIMF 1977, depth/draft 3.0, Conventional bow\n"},
   };
   for (const Case& c : cases) {
     resetAllBlocks();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "hull/pascom.h"
+#include "lowfreq/drift_force.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -203,6 +205,47 @@ TEST_F(DriftCoefficient, RefractionBesideTheHull) {
   EXPECT_TRUE(IsClose(drftcState.FLXANG1, 1.4433519081168569, 1e-4));
   EXPECT_TRUE(IsClose(fresh(2, 8, 6, 2.0f), -0.5905655986055297, 5e-4));
   EXPECT_TRUE(IsClose(drftcState.FLXANG1, 1.8293962055417374, 1e-4));
+}
+
+// The sway drift of a tanker through head seas in a current that runs with the waves (2 knots toward
+// 180 degrees, the waves from ahead, the vessel turned by -beta), model 6, the hull's side currents
+// with a Munk factor of 0: at the hull the along-ship current differs from the undisturbed one, which
+// refracts the waves to the critical angle of grazing incidence however small the incidence. The
+// drift of a hull symmetric about its centre line is odd in beta and vanishes at head seas; it must
+// grow from 0 without a jump, so that the yaw stiffness it adds at head seas is finite.
+TEST_F(DriftCoefficient, SwayDriftThroughHeadSeasInACurrentHasNoJump) {
+  current(180.0f);
+  TPCM.LEGDFC = 0;
+  TPCM.XCURNTDN = TPCM.XCURNTUP = TPCM.YCURNTDN = 1.0f;
+  TPCM.MUNKFAC1 = 0.0f;
+  TPCM.LWVCOF = 0x666;
+  float S[testing_support::kDriftGridPoints] = {};
+  testing_support::pmSpectrum(4.0f, 10.0f, S);
+  const auto sway = [&](double beta) {
+    EQUILB.VESANG = static_cast<float>(-beta);
+    float dw = 0.0f;
+    return static_cast<double>(DRIFTF(0, 2, static_cast<float>(beta), S, dw, 0.0f, 1));
+  };
+  const double atHundredth = sway(0.01);
+  ASSERT_LT(atHundredth, 0.0) << "waves from the side of positive y push the hull toward negative y";
+  EXPECT_LT(std::fabs(sway(0.0)), 1e-6 * std::fabs(atHundredth));
+  for (const double beta : {1e-5, 1e-4, 1e-3, 1e-2}) {
+    EXPECT_LE(sway(beta), 0.0) << beta;
+    EXPECT_NEAR(sway(-beta), -sway(beta), 1e-4 * std::fabs(sway(beta)) + 1e-9) << beta;
+  }
+  EXPECT_LT(std::fabs(sway(1e-4)), 0.05 * std::fabs(atHundredth));
+  // No jump anywhere between head seas and the bow quarter: steps of a tenth of a degree change the
+  // drift by a small part of its range.
+  double previous = sway(0.0);
+  double largest = 0.0;
+  double largestStep = 0.0;
+  for (int k = 1; k <= 450; ++k) {
+    const double value = sway(k * 0.001745329);
+    largestStep = std::max(largestStep, std::fabs(value - previous));
+    largest = std::max(largest, std::fabs(value));
+    previous = value;
+  }
+  EXPECT_LT(largestStep, 0.02 * largest);
 }
 
 TEST_F(DriftCoefficient, UserTable) {

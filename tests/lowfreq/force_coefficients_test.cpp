@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
@@ -320,14 +322,155 @@ TEST_F(ForceCoefficients, CodeWithoutModelGivesZeroAndWarnsOnce) {
             "     Current coefficients of such codes are taken as 0.\n");
 }
 
-TEST_F(ForceCoefficients, BuiltInCurrentModelsStopWhileTheirTableIsIncomplete) {
-  for (const int code : {4, 6, 15}) {
-    ConsoleCapture console("\n");
-    const std::int32_t word = code | 4 << 4 | 4 << 8;  // 15 stands in the surge field only
-    EXPECT_EQ(stopStatus([&] { current(1, word, 0.2f); }), kExitFatal) << code;
-    EXPECT_EQ(console.screen(), "\n ++> Built-in current coefficients of model " + std::to_string(code) +
-                                    " are not available\n\n Press <RETURN> to continue: ");
+// The built-in current series at the cases whose every weighed row is held, against the rows evaluated
+// by numpy (reference/current_series_reference.py) at headings 0, 30, 90, 135 and 180 degrees, surge
+// scaled by LWL / BWL = 800 / 130: the OCIMF 1977 deep-water sets (model 6 from depth/draft 6 on, for
+// every bow; the NSMB 1991 load-100 sway and yaw from 6 on), the OCIMF h = 1.05 sway rows and its
+// conventional-bow surge row (model 6 at 1.05 and below; NSMB load 100 sway there), the NSMB
+// deep-water load-40 sway row (from 4.4 to the full-load draft on) and the mean surge curve of model
+// 15 at load 40 up to 3.0.
+TEST_F(ForceCoefficients, BuiltInCurrentSeriesWhereTheirRowsAreKnown) {
+  const double headings[] = {0.0, 30.0, 90.0, 135.0, 180.0};
+  using Row = std::array<double, 5>;
+  const Row deepSurge = {-0.486190769, 0.283773975, 0.0359569231, -0.216327485, 0.564184615};
+  const Row deepSway = {0, -0.245110451, -0.587091, -0.381540325, 0};
+  const Row deepYaw = {0, -0.0495089709, 0.0186421, 0.0808585822, 0};
+  const Row shallowSurge = {-0.385926154, 0.0410074133, -0.0100492308, 1.14031241, 0.564966154};
+  const Row shallowSway = {0, -1.62338126, -3.3025, -1.93181725, 0};
+  const Row deep40Sway = {0, -0.217161058, -0.499693116, -0.333073988, 0};
+  const Row meanSurge = {-0.241577538, -0.304954795, 0.0449769231, 0.277201522, 0.339173231};
+  struct Case {
+    int code, component;
+    float load, bow, h;
+    const Row* expected;
+  };
+  std::vector<Case> cases;
+  for (const float h : {6.0f, 6.25f, 10.0f}) {
+    for (const float bow : {0.0f, 0.5f, 1.0f}) {
+      cases.push_back({6, 1, 98.0f, bow, h, &deepSurge});
+      cases.push_back({6, 2, 98.0f, bow, h, &deepSway});
+      cases.push_back({6, 3, 98.0f, bow, h, &deepYaw});
+    }
   }
+  for (const int code : {4, 15}) {
+    for (const float h : {6.0f, 9.0f}) {
+      cases.push_back({code, 2, 100.0f, 0.7f, h, &deepSway});
+      cases.push_back({code, 3, 100.0f, 0.7f, h, &deepYaw});
+    }
+    cases.push_back({code, 2, 40.0f, 0.3f, 12.0f, &deep40Sway});
+    cases.push_back({code, 2, 40.0f, 0.3f, 20.0f, &deep40Sway});
+    cases.push_back({code, 2, 100.0f, 0.3f, 1.0f, &shallowSway});
+  }
+  cases.push_back({6, 2, 98.0f, 0.3f, 1.0f, &shallowSway});
+  cases.push_back({6, 2, 98.0f, 1.0f, 1.05f, &shallowSway});
+  cases.push_back({6, 1, 98.0f, 0.0f, 1.05f, &shallowSurge});
+  for (const float h : {2.0f, 5.0f, 7.5f}) cases.push_back({15, 1, 40.0f, 0.6f, h, &meanSurge});
+
+  ConsoleCapture console;
+  const Vessel v;
+  for (const Case& c : cases) {
+    for (int k = 0; k < 5; ++k) {
+      const float a = static_cast<float>(headings[k] * kDeg);
+      TRIGLD(a);
+      const std::int32_t word = c.code << (4 * (c.component - 1));
+      const float value = CRNTCF(c.component, word, c.load, c.bow, c.h, a, v.frontal, v.lateral, v.xArm, v.yArm,
+                                 v.lwl, v.bwl, kScreenUnit, 1, 11);
+      EXPECT_TRUE(IsClose(value, (*c.expected)[k], 1e-5, 2e-6))
+          << "model " << c.code << " component " << c.component << " load " << c.load << " bow " << c.bow << " h "
+          << c.h << " at " << headings[k];
+    }
+  }
+  EXPECT_EQ(console.screen(), "");
+}
+
+// A case whose blend weighs a row that is not on hand stops, naming the set it would need.
+TEST_F(ForceCoefficients, BuiltInCurrentCasesNeedingARowNotOnHandStop) {
+  struct Case {
+    int code, component;
+    float load, bow, h;
+    const char* lines;
+  };
+  const Case cases[] = {
+      {6, 1, 100.0f, 0.0f, 2.0f,
+       "     for depth/draft 2.00 and bow factor 0.00, which would need:\n"
+       "     - surge: OCIMF 1977, depth/draft 1.5, Conventional bow\n"},
+      {6, 2, 100.0f, 0.0f, 5.9f,
+       "     for depth/draft 5.90 and bow factor 0.00, which would need:\n"
+       "     - sway: OCIMF 1977, depth/draft 3.0, Conventional bow\n"},
+      {6, 3, 100.0f, 0.0f, 1.0f,
+       "     for depth/draft 1.00 and bow factor 0.00, which would need:\n"
+       "     - yaw: OCIMF 1977, depth/draft 1.05, Conventional bow\n"},
+      {6, 1, 100.0f, 0.5f, 1.05f,
+       "     for depth/draft 1.05 and bow factor 0.50, which would need:\n"
+       "     - surge: OCIMF 1977, depth/draft 1.05, Cylindrical bow\n"},
+      {4, 1, 100.0f, 0.0f, 8.0f,
+       "     for depth/draft 8.00 (8.00 to the full-load draft), draft-based load 100.0 %\n"
+       "     and bow factor 0.00, which would need:\n"
+       "     - surge: NSMB 1991, depth/draft 4.4, load 100 %, bow with bulb\n"},
+      {4, 3, 98.0f, 0.0f, 6.25f,
+       "     for depth/draft 6.25 (6.12 to the full-load draft), draft-based load 98.0 %\n"
+       "     and bow factor 0.00, which would need:\n"
+       "     - yaw: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"},
+      {15, 1, 40.0f, 1.0f, 10.0f,
+       "     for depth/draft 10.00 (4.00 to the full-load draft), draft-based load 40.0 %\n"
+       "     and bow factor 1.00, which would need:\n"
+       "     - surge: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"},
+      {15, 2, 70.0f, 1.0f, 2.0f,
+       "     for depth/draft 2.00 (1.40 to the full-load draft), draft-based load 70.0 %\n"
+       "     and bow factor 1.00, which would need:\n"
+       "     - sway: NSMB 1991, depth/draft 1.2, load 40 %, bow without bulb\n"},
+  };
+  const Vessel v;
+  for (const Case& c : cases) {
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([&] {
+                TRIGLD(0.3f);
+                CRNTCF(c.component, c.code << (4 * (c.component - 1)), c.load, c.bow, c.h, 0.3f, v.frontal, v.lateral,
+                       v.xArm, v.yArm, v.lwl, v.bwl, kScreenUnit, 1, 11);
+              }),
+              kExitFatal);
+    EXPECT_EQ(console.screen(), "\n ++> Built-in current coefficients of model " + std::to_string(c.code) +
+                                    " are not available\n" + c.lines + "\n Press <RETURN> to continue: ");
+  }
+}
+
+// What the checks take as held is what the table holds: a row is known exactly where it is not 0.
+TEST_F(ForceCoefficients, TheKnownCurrentRowsAreTheRowsTheTableHolds) {
+  using F = CurrentSetFamily;
+  const BuiltinCurrentSets& t = kBuiltinCurrentSets;
+  const auto held = [](const CoefRow& row) {
+    for (const float x : row) {
+      if (x != 0.0f) return true;
+    }
+    return false;
+  };
+  int known = 0;
+  for (int c = 1; c <= 3; ++c) {
+    for (int n = 0; n < kOcimfCurrentNodes; ++n) {
+      for (int bow = 0; bow < 2; ++bow) {
+        EXPECT_EQ(builtinCurrentRowKnown({F::kOcimf77, n, 0, bow}, c), held(t.ocimf77[n][bow][c - 1])) << n << bow << c;
+        known += builtinCurrentRowKnown({F::kOcimf77, n, 0, bow}, c);
+      }
+    }
+    for (int n = 0; n < kNsmbCurrentNodes; ++n) {
+      for (int load = 0; load < 2; ++load) {
+        for (int bow = 0; bow < 2; ++bow) {
+          EXPECT_EQ(builtinCurrentRowKnown({F::kNsmb91, n, load, bow}, c), held(t.nsmb91[n][load][bow][c - 1]))
+              << n << load << bow << c;
+          known += builtinCurrentRowKnown({F::kNsmb91, n, load, bow}, c);
+        }
+      }
+    }
+    for (int bow = 0; bow < 2; ++bow) {
+      EXPECT_EQ(builtinCurrentRowKnown({F::kNsmb91Deep100, 0, 0, bow}, c), held(t.nsmb91Deep100[bow][c - 1]));
+    }
+    EXPECT_EQ(builtinCurrentRowKnown({F::kNsmb91Deep40}, c), held(t.nsmb91Deep40[c - 1])) << c;
+  }
+  EXPECT_TRUE(builtinCurrentRowKnown({F::kNsmbMeanCurve}, 1));
+  EXPECT_TRUE(held(t.nsmbMeanCx));
+  // The deep-water sets of both bows (6 rows), the h = 1.05 sway rows of both bows in both families
+  // (4) and the conventional-bow surge row (1).
+  EXPECT_EQ(known, 11);
 }
 
 // A synthetic table in which every set has constant series at a = pi/2 (CCOF = A(1), SCOF = B(1)),
@@ -337,10 +480,10 @@ BuiltinCurrentSets syntheticCurrentSets() {
   const auto fill = [](CoefSet& set, double value) {
     for (int row = 0; row < 3; ++row) set[row][0] = static_cast<float>(value + row * 1000);
   };
-  for (int n = 0; n < kOcimfDepthNodes; ++n) {
+  for (int n = 0; n < kOcimfCurrentNodes; ++n) {
     for (int bow = 0; bow < 2; ++bow) fill(s.ocimf77[n][bow], 100 + 10 * n + 0.1 * bow);
   }
-  for (int n = 0; n < kNsmbDepthNodes; ++n) {
+  for (int n = 0; n < kNsmbCurrentNodes; ++n) {
     for (int load = 0; load < 2; ++load) {
       for (int bow = 0; bow < 2; ++bow) fill(s.nsmb91[n][load][bow], 200 + 10 * n + load + 0.1 * bow);
     }

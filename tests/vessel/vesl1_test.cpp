@@ -18,6 +18,7 @@
 #include "support/temp_dir.h"
 #include "vessel/stub_hull.h"
 #include "vessel/vessel_fixture.h"
+#include "vessel/statistics.h"
 #include "vessel/vesl1.h"
 #include "waves/wavcom.h"
 
@@ -213,7 +214,8 @@ TEST_F(Vesl1Test, SpreadingNormalisation) {
   EXPECT_EQ(WAVCOM.NA2, 3);
   EXPECT_TRUE(IsClose(WAVCOM.DADEG, 30.0, 1e-7));
   EXPECT_TRUE(IsClose(WAVCOM.DA, 30.0 / 57.2957764, 1e-6));
-  // The integral of cos^2 over the half circle is pi / 2.
+  // The integral of cos^2 over the half circle is pi / 2, and Simpson's rule over 6 wedges is exact
+  // for it: the normaliser of the weights' own sum equals that of the integral.
   EXPECT_TRUE(IsClose(WAVCOM.ANGNRM, (180.0 / 180.0) * (30.0 / 57.2957764) / (3.0 * 1.5707963), 1e-5));
 
   // Just above 360 degrees the QATR branch integrates over almost the whole half circle and meets
@@ -235,6 +237,85 @@ TEST_F(Vesl1Test, SpreadingNormalisation) {
   EXPECT_TRUE(IsClose(spreadingNormalisation().FACT, 0.17702397, 1e-4));
   EXPECT_FLOAT_EQ(COSPWR(3.14159265f, 3.0f), 1.0f);
   EXPECT_FLOAT_EQ(COSPWR(1.0471976f, 2.0f), 0.25f);  // |cos 60 deg|^2
+}
+
+// Every fan the irregular-wave page allows (an even number of wedges, 2 to 36) with spreading indices
+// 1 to 100, over a half circle and over a sector wider than the circle: the weights sum to 1. Pass 1
+// still forms the integral of the cosine power, to tell a fan too coarse for its exponent, and refuses
+// the indices it cannot integrate: up to 360 degrees the gamma function in single precision overflows
+// from 68 on ("reduce spreading index & retry"); over 400 degrees the quadrature gives up from 81 on
+// (the user, here, aborts). Those are not allowed.
+TEST_F(Vesl1Test, SpreadingWeightsOfEveryFanSumToOne) {
+  int refused = 0;
+  for (const float sector : {180.0f, 400.0f}) {
+    for (int wedges = 2; wedges <= 36; wedges += 2) {
+      for (int index = 1; index <= 100; ++index) {
+        TPCM.ANGSEC = sector;
+        TPCM.NA = wedges;
+        TPCM.COSEXP = static_cast<float>(index);
+        ConsoleCapture console("A\n");
+        if (stopStatus([] { setSpreading(); }) != -1) {
+          EXPECT_GE(index, sector <= 360.0f ? 68 : 81) << sector << " " << wedges;
+          ++refused;
+          continue;
+        }
+        double sum = 0.0;
+        for (int dir = 1; dir <= wedges + 1; ++dir) sum += spreadingWeight(dir);
+        EXPECT_NEAR(sum, 1.0, 1e-4) << "ANGSEC " << sector << " NA " << wedges << " COSEXP " << index;
+      }
+    }
+  }
+  EXPECT_EQ(refused, 18 * (33 + 20));
+}
+
+// On a fan fine enough for the exponent the weights are those of the integral of the cosine power
+// over the half circle, sqrt(pi) gamma((p + 1) / 2) / gamma(p / 2 + 1): ANGNRM = DA / (3 FACT).
+TEST_F(Vesl1Test, FineFansKeepTheNormalisationOfTheIntegral) {
+  struct Case {
+    int wedges;
+    float index;
+  };
+  for (const Case& c : {Case{36, 1.0f}, Case{36, 2.0f}, Case{36, 4.5f}, Case{36, 10.0f}, Case{36, 20.0f},
+                        Case{36, 50.0f}, Case{24, 10.0f}, Case{12, 4.0f}}) {
+    TPCM.ANGSEC = 180.0f;
+    TPCM.NA = c.wedges;
+    TPCM.COSEXP = c.index;
+    setSpreading();
+    const double p = c.index;
+    const double integral = std::sqrt(3.14159265358979) * std::exp(std::lgamma((p + 1) / 2) - std::lgamma(p / 2 + 1));
+    const double step = 3.14159265358979 / c.wedges;
+    EXPECT_TRUE(IsClose(WAVCOM.ANGNRM, step / (3.0 * integral), 1e-3)) << c.wedges << " " << c.index;
+  }
+}
+
+// A fan too coarse for its exponent (6 wedges for an index of 50, whose weights summed to 1.98 with
+// the integral's normalisation) is told once, and only when a random sea is spread.
+TEST_F(Vesl1Test, AFanTooCoarseForTheSpreadingIndexIsToldOnce) {
+  TPCM.ANGSEC = 180.0f;
+  TPCM.COSEXP = 50.0f;
+  TPCM.NA = 6;
+  TPCM.LRANDM = 1;
+  TPCM.LSPRED = 0;
+  {
+    ConsoleCapture console;
+    setSpreading();
+    EXPECT_EQ(console.screen(), "");
+  }
+  TPCM.LSPRED = 1;
+  ConsoleCapture console;
+  setSpreading();
+  setSpreading();
+  EXPECT_EQ(console.screen(),
+            "\n"
+            " ++> Warning: 6 angular wedges are too few for the wave spreading index 50.00:\n"
+            "     summed over the wedges, the spreading function misses its integral by 98.1 percent.\n"
+            "     Their weights are scaled to sum to 1; more wedges (page 15) resolve the spreading.\n");
+  VESL1_STATE.reset();
+  TPCM.NA = 36;
+  TPCM.COSEXP = 2.0f;
+  ConsoleCapture fine;
+  setSpreading();
+  EXPECT_EQ(fine.screen(), "");
 }
 
 TEST_F(Vesl1Test, IdentityByHullAndConfiguration) {
