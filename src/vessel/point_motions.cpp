@@ -23,6 +23,7 @@
 #include "util/unformatted_io.h"
 #include "vessel/rao_report.h"
 #include "vessel/statistics.h"
+#include "vessel/water_motion.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -161,9 +162,10 @@ struct Heading {
   float uCos;        // forward speed along the waves' direction relative to the course [ft/s | m/s]
 };
 
-// The motion of the point (x, y, z) of the call's kind from the vessel operators X at frequency w,
-// wave number k and encounter frequency we.
-void pointMotion(const Complex* X, const float* p, float k, float we, const Heading& hd, int kind, Complex* m) {
+// The motion of the point (x, y, z) of the call's kind from the vessel operators X at the wave
+// frequency w, wave number k and encounter frequency we.
+void pointMotion(const Complex* X, const float* p, float w, float k, float we, const Heading& hd, int kind,
+                 Complex* m) {
   const Tpcm& d = TPCM;
   const Himem& h = HIMEM;
   const float G = WAVCOM.G;
@@ -186,11 +188,11 @@ void pointMotion(const Complex* X, const float* p, float k, float we, const Head
     const float ch = std::cos(hd.hw);
     const float sh = std::sin(hd.hw);
     const Complex E = std::exp(-CQI * k * (x * ch + y * sh));
-    const float a = k * G / (we * we);
     const float f = (d.LGAP == 2 && z < d.DRAFT) ? std::exp(k * (z - d.DRAFT)) : 1.0f;
-    m[0] += a * f * E * ch;
-    m[1] += a * f * E * sh;
-    m[2] -= f * E;
+    const WaterMotion water = waterMotion(E, horizontalExcursion(w, k, G), ch, sh, f);
+    m[0] -= water.x;
+    m[1] -= water.y;
+    m[2] -= water.z;
   }
 }
 
@@ -380,7 +382,7 @@ class PointMotionCall {
           axes[c] = lineAxes(phi, theta);
         }
         Complex m[3];
-        pointMotion(X, &coord_(1, ip), k, we, heading_, kind_, m);
+        pointMotion(X, &coord_(1, ip), w, k, we, heading_, kind_, m);
         Complex display[3] = {m[0], m[1], m[2]};
         if (lineAxes_) {
           Complex line[3];

@@ -19,6 +19,7 @@
 #include "util/fatal.h"
 #include "util/packed_flags.h"
 #include "vessel/user_raos.h"
+#include "vessel/water_motion.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 
@@ -185,9 +186,9 @@ void shipDrag(const Geometry& g, const Complex* X, float w, float k, float a, Co
     SMPFAC(j, kShipStations, c);
     const Complex V = X[1] + x * X[5] - g.zr * X[3];
     const Complex Z = X[2] + g.yw * X[3] - x * X[4];
-    const Complex E = unitPhase(-k * (g.yw * g.sh + x * g.ch));
-    const Complex Ry = V + a * E * g.sh;
-    const Complex Rz = Z - E;
+    const WaterMotion water = waterMotion(unitPhase(-k * (g.yw * g.sh + x * g.ch)), a, g.ch, g.sh);
+    const Complex Ry = V - water.y;
+    const Complex Rz = Z - water.z;
     const Complex term = c * Ry * Ry * Rz;
     F += term;
     M += x * term;
@@ -212,8 +213,8 @@ void columnDrag(const Geometry& g, const Complex* X, float w, float k, float a, 
     const float xi = d.RCYLB(1, i) + s.CYLLEN(i) * s.DIRVEC(1, i);
     const float yi = d.RCYLB(2, i) + s.CYLLEN(i) * s.DIRVEC(2, i);
     const float Di = 2.0f * std::sqrt(d.XAREA(i) / kPi);
-    const Complex E = unitPhase(-k * (yi * g.sh + xi * g.ch));
-    const float qi = std::norm(U + a * E * g.ch) + std::norm(V + a * E * g.sh);
+    const WaterMotion water = waterMotion(unitPhase(-k * (yi * g.sh + xi * g.ch)), a, g.ch, g.sh);
+    const float qi = std::norm(U - water.x) + std::norm(V - water.y);
     sumD += Di;
     sumQ += Di * qi;
     sumR += Di * (w * w * qi);
@@ -232,7 +233,8 @@ void columnDrag(const Geometry& g, const Complex* X, float w, float k, float a, 
 void pointDrag(const Geometry& g, const Complex* X, float w, float a, Complex U, int iw, int id) {
   Pascom& p = PASCOM;
   const Complex V = X[1] - g.zr * X[3];
-  const float q = std::norm(U + a * g.ch) + std::norm(V + a * g.sh);
+  const WaterMotion water = waterMotion(Complex(1.0f, 0.0f), a, g.ch, g.sh);
+  const float q = std::norm(U - water.x) + std::norm(V - water.y);
   const float r = w * w * q * std::abs(X[2] - 1.0f);
   p.RLRAO2(iw, id) = r * std::fabs(g.ch);
   p.FDRGLAT(iw, id) = r * std::fabs(g.sh);
@@ -386,7 +388,7 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
     const float w = hm.RLDUM(hm.LW);
     const float k = hm.RLDUM(hm.LWK);
     const float w2 = w * w;
-    const float a = k * G / w2;  // horizontal over vertical water motion, 1 in deep water
+    const float a = horizontalExcursion(w, k, G);
     const float Sw = S(iw);
 
     p.HOR_WAV_RAO(iw, id) = X[0] * g.ch + X[1] * g.sh;
@@ -398,10 +400,11 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
     const Complex Vm = X[1] + g.xm * X[5] - g.zr * X[3];
     const Complex Zm = X[2] - g.xm * X[4];
 
-    // Bow phase and the relative motions at the bow.
+    // Bow phase and the motions at the bow relative to the water there.
     const Complex Eb = unitPhase(-k * g.xb * g.ch);
-    const Complex Rxb = U + a * Eb * g.ch;
-    const Complex Rzb = Zb - Eb;
+    const WaterMotion bowWater = waterMotion(Eb, a, g.ch, g.sh);
+    const Complex Rxb = U - bowWater.x;
+    const Complex Rzb = Zb - bowWater.z;
 
     if (ship) {
       shipDrag(g, X, w, k, a, Rxb, Rzb, iw, id);

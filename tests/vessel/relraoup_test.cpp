@@ -67,6 +67,18 @@ void setOperators(Complex value) {
   }
 }
 
+// The wind sea alone, on the hull model VESTYP / SEMI_LIKE with the drift models LWVCOF, at the
+// relative heading headingDeg [deg]; PASCOM cleared.
+void windSeaOnHull(std::int32_t vestyp, std::int32_t semiLike, std::int32_t lwvcof, float headingDeg) {
+  resetPascom();
+  TPCM.VESTYP = vestyp;
+  TPCM.SEMI_LIKE = semiLike;
+  TPCM.LWVCOF = lwvcof;
+  TPCM.LRANDM = 1;
+  WAVCOM.IRAO = 1;
+  HIMEM.RAOANG(1) = headingDeg;
+}
+
 class RelraoupTest : public testing_support::FreshRun {
  protected:
   void SetUp() override {
@@ -282,14 +294,8 @@ TEST_F(RelraoupTest, ZeroVesselMotionLeavesTheIncidentWave) {
     TPCM.XAREA(i) = 100.0f * static_cast<float>(i);
   }
   for (const Case& c : cases) {
-    resetPascom();
-    TPCM.VESTYP = c.vestyp;
-    TPCM.SEMI_LIKE = c.semiLike;
-    TPCM.LWVCOF = c.lwvcof;
-    TPCM.LRANDM = 1;
+    windSeaOnHull(c.vestyp, c.semiLike, c.lwvcof, c.headingDeg);
     setOperators(Complex(0.0f, 0.0f));
-    WAVCOM.IRAO = 1;
-    HIMEM.RAOANG(1) = c.headingDeg;
     RELRAO(0.0f, 1, 1);
     for (int i = 1; i <= TPCM.NWP; ++i) {
       const double w2 = static_cast<double>(w(i)) * w(i);
@@ -319,6 +325,91 @@ TEST_F(RelraoupTest, ZeroVesselMotionLeavesTheIncidentWave) {
     EXPECT_TRUE(IsClose(PASCOM.WMOONRMS, std::sqrt(zerothMoment(keel)), 1e-4)) << c.what;
     EXPECT_EQ(PASCOM.WHVRMS, 0.0f) << c.what;
     EXPECT_EQ(PASCOM.BOW_Z_VAR, 0.0f) << c.what;
+  }
+}
+
+// The water's horizontal excursion at the surface per unit wave amplitude, by linear wave theory
+// (the wave number from w^2 = g k tanh(k d), solved here): -i E (cos b, sin b) / tanh(k d) for the
+// elevation E at the place, a quarter period ahead of the elevation.
+std::complex<double> horizontalExcursion(int i, std::complex<double> E) {
+  const double ww = w(i);
+  const double d = TPCM.DEPTH;
+  const double g = WAVCOM.G;
+  double k = ww * ww / g;
+  for (int n = 0; n < 60; ++n) {
+    const double t = std::tanh(k * d);
+    k -= (g * k * t - ww * ww) / (g * t + g * k * d * (1.0 - t * t));
+  }
+  return std::complex<double>(0.0, -1.0 / std::tanh(k * d)) * E;
+}
+
+std::complex<double> elevation(int i, double x, double y, double b) {
+  const double k = WAVCOM.WVK(i);
+  return std::exp(std::complex<double>(0.0, -k * (x * std::cos(b) + y * std::sin(b))));
+}
+
+// A vessel carried to and fro by the water but held level (no heave, no rotation) moves with the
+// water horizontally, so the horizontal relative motion in the drag operators is nil: the operators
+// that carry its square vanish within 1e-4 of w^2 (a 1 % relative motion). The vessel follows the
+// water where each hull's operators look at it: the origin for the point hull, the one column that
+// pierces the surface, the bow for a ship's longitudinal term, and, with the waves across the ship,
+// its side away from the waves, where its lateral term is taken along the length. The vertical
+// relative motion is then the elevation (modulus 1), so each operator is w^2 times the horizontal
+// relative motion squared (times |cos b| or |sin b| for the point and column hulls); a body held
+// still would give w^2 times the excursion squared, about w^2 here.
+TEST_F(RelraoupTest, ABodyCarriedByTheWaterLeavesNoHorizontalDragOperator) {
+  struct Case {
+    const char* what;
+    std::int32_t vestyp, semiLike, lwvcof;
+    float headingDeg;
+    double x, y;          // where the body follows the water
+    bool lateral;         // FDRGLAT and MDRGLAT are nil too
+  };
+  const double halfLength = TPCM.LWL / 2.0;
+  const double halfBeam = TPCM.BWL / 2.0;
+  const Case cases[] = {
+      {"point hull, waves from 180 deg", 5, 0, 0, 180.0f, 0.0, 0.0, true},
+      {"point hull, waves from 90 deg", 5, 0, 0, 90.0f, 0.0, 0.0, true},
+      {"point hull, waves from 135 deg", 5, 0, 0, 135.0f, 0.0, 0.0, true},
+      {"column hull, waves from 180 deg", 3, 1, 0x007, 180.0f, 100.0, -40.0, true},
+      {"column hull, waves from 90 deg", 3, 1, 0x007, 90.0f, 100.0, -40.0, true},
+      {"column hull, waves from 30 deg", 3, 1, 0x007, 30.0f, 100.0, -40.0, true},
+      {"ship, waves from 180 deg", 1, 0, 0, 180.0f, halfLength, 0.0, false},
+      {"ship, waves from 135 deg", 1, 0, 0, 135.0f, halfLength, 0.0, false},
+      {"ship, waves from 90 deg", 1, 0, 0, 90.0f, 0.0, -halfBeam, true},
+      {"ship, waves from 270 deg", 1, 0, 0, 270.0f, 0.0, halfBeam, true},
+  };
+  fillSpectrum(WAVCOM.WPSD, 10.0f, 4.0f);
+  TPCM.NCYL = 2;
+  for (int i = 1; i <= 2; ++i) {
+    SIMCOM.LPIERCE(i) = i == 1 ? 1 : 0;  // the second column stays under water
+    SIMCOM.CYLLEN(i) = 30.0f;
+    SIMCOM.DIRVEC(3, i) = 1.0f;
+    TPCM.RCYLB(1, i) = 100.0f;
+    TPCM.RCYLB(2, i) = -40.0f;
+    TPCM.XAREA(i) = 100.0f;
+  }
+  for (const Case& c : cases) {
+    windSeaOnHull(c.vestyp, c.semiLike, c.lwvcof, c.headingDeg);
+    const double b = c.headingDeg * kPi / 180.0;
+    Himem& h = HIMEM;
+    for (h.IW = 1; h.IW <= TPCM.NWP; ++h.IW) {
+      INDXUP();
+      for (const std::int32_t at : {h.LHV, h.LRL, h.LPT, h.LYA}) h.CXDUM(at) = Complex(0.0f, 0.0f);
+      const std::complex<double> along = horizontalExcursion(h.IW, elevation(h.IW, c.x, c.y, b));
+      h.CXDUM(h.LSG) = Complex(static_cast<float>((along * std::cos(b)).real()), static_cast<float>((along * std::cos(b)).imag()));
+      h.CXDUM(h.LSW) = Complex(static_cast<float>((along * std::sin(b)).real()), static_cast<float>((along * std::sin(b)).imag()));
+    }
+    RELRAO(0.0f, 0, 1);
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      const double nil = 1e-4 * w(i) * w(i);
+      EXPECT_LT(PASCOM.RLRAO2(i, 1), nil) << c.what << ", period " << TPCM.T(i);
+      EXPECT_LT(PASCOM.RLRAOH2(i, 1), 1e-4) << c.what << ", period " << TPCM.T(i);
+      if (c.lateral) {
+        EXPECT_LT(PASCOM.FDRGLAT(i, 1), nil) << c.what << ", period " << TPCM.T(i);
+        EXPECT_LT(PASCOM.MDRGLAT(i, 1), nil) << c.what << ", period " << TPCM.T(i);
+      }
+    }
   }
 }
 

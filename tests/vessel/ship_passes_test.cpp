@@ -13,6 +13,7 @@
 #include "hull/himem.h"
 #include "hull/hull_model.h"
 #include "hull/pascom.h"
+#include "platform/block_reset.h"
 #include "support/box_tanker.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -261,19 +262,24 @@ void metricTankerWithABowPoint() {
   d.LGAP = 1;
 }
 
+// Passes 1 and 2 of the ship hull model on the data set in hand, and the motion file they write.
+RecordDump shipYokeMotions() {
+  EXPECT_EQ(selectHull(), HullKind::kShip);
+  {
+    ConsoleCapture console("\n\n\n");
+    VESL1();
+    VESL2();
+  }
+  return dumpRecords("YOKEMOT");
+}
+
 TEST_F(ShipPasses, ABowPointRisesAndFallsWithTheWaveAboveIt) {
   // In a 200 s wave from ahead (k = 0.001 1/m in 100 m of water) the surface at the bow, 122.4 m
   // forward, is 7 deg ahead of the surface at the centre: exp(-i k x cos b) with b = 180 deg. The
   // tanker, 250 m long, heaves and pitches with the surface, so the bow point's vertical motion
   // relative to the water there is within 1 % of the wave amplitude; in shorter waves it grows.
   metricTankerWithABowPoint();
-  ASSERT_EQ(selectHull(), HullKind::kShip);
-  {
-    ConsoleCapture console("\n\n\n");
-    VESL1();
-    VESL2();
-  }
-  const RecordDump dump = dumpRecords("YOKEMOT");
+  const RecordDump dump = shipYokeMotions();
   ASSERT_TRUE(dump.clean);
   ASSERT_EQ(dump.records.size(), 1u + 40u);
   Himem& h = HIMEM;
@@ -289,6 +295,41 @@ TEST_F(ShipPasses, ABowPointRisesAndFallsWithTheWaveAboveIt) {
   }
   EXPECT_LT(before, 0.01);
   EXPECT_TRUE(testing_support::IsClose(h.RLDUM(h.LCNWK + 39), waveNumber(200.0, 100.0, 9.8), 1e-4));
+}
+
+// In waves much longer than the tanker, the water at the centre of its water line carries it: the
+// point there moves with the water particle, -i (cos b, sin b) / tanh(k d) horizontally and 1
+// vertically per unit amplitude (linear wave theory, the wave number of this file), so its motion
+// relative to the water tends to nothing: in every component, with the waves along the hull, across
+// it and oblique to it, it is below 1 % of the particle's excursion from 100 s on and below 0.1 % from
+// 300 s on. The box tanker of the ship hull model at rest, 200 ft of water, periods 25 to 500 s.
+TEST_F(ShipPasses, InLongWavesTheTankerMovesWithTheWaterAroundIt) {
+  for (const float headingDeg : {180.0f, 90.0f, 135.0f, 30.0f}) {
+    SCOPED_TRACE(testing::Message() << "waves from " << headingDeg << " deg");
+    resetAllBlocks();
+    smallTanker();
+    Tpcm& d = TPCM;
+    d.NWP = 20;
+    for (int i = 1; i <= d.NWP; ++i) d.T(i) = 25.0f * static_cast<float>(i);
+    d.WAVHDG(1) = headingDeg;
+    d.SEAHDG(1) = headingDeg;
+    d.RACC(3, 1) = d.TDRAFT;  // the centre of the water line
+    d.LGAP = 1;
+    const RecordDump dump = shipYokeMotions();
+    ASSERT_TRUE(dump.clean);
+    ASSERT_EQ(dump.records.size(), 1u + 20u);
+    for (int i = 1; i <= d.NWP; ++i) {
+      const double k = waveNumber(d.T(i));
+      const double excursion = 1.0 / std::tanh(k * kDepth);
+      const auto& r = dump.records[static_cast<std::size_t>(i)];
+      const double relative[3] = {std::abs(std::complex<double>(r.complexAt(0))) / excursion,
+                                  std::abs(std::complex<double>(r.complexAt(1))) / excursion,
+                                  std::abs(std::complex<double>(r.complexAt(2)))};
+      if (d.T(i) < 100.0f) continue;
+      const double bound = d.T(i) < 300.0f ? 0.01 : 0.001;
+      for (int j = 0; j < 3; ++j) EXPECT_LT(relative[j], bound) << "period " << d.T(i) << ", component " << j;
+    }
+  }
 }
 
 }  // namespace
