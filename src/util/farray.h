@@ -76,12 +76,12 @@ struct Text {
   char c[N];
 
   // Stores s, cut to N characters or padded with blanks.
-  void assign(std::string_view s) {
+  constexpr void assign(std::string_view s) {
     const std::size_t n = std::min(N, s.size());
     std::copy_n(s.data(), n, c);
     std::fill(c + n, c + N, ' ');
   }
-  void blank() { std::fill(c, c + N, ' '); }
+  constexpr void blank() { std::fill(c, c + N, ' '); }
   std::string_view view() const { return std::string_view(c, N); }
   std::string str() const { return std::string(c, N); }
   // The text without its trailing blanks.
@@ -94,10 +94,11 @@ struct Text {
   char operator()(std::size_t i) const { QV_ARR_CHECK(i >= 1 && i <= N); return c[i - 1]; }
 };
 
-// A literal text constant of fixed length, blank-padded (identity constants, table rows).
+// A literal text constant of fixed length, blank-padded (identity constants, table rows). Usable in
+// constant initialisation, so a kept state that starts with a text still starts in static storage.
 template <std::size_t N>
-Text<N> makeText(std::string_view s) {
-  Text<N> t;
+constexpr Text<N> makeText(std::string_view s) {
+  Text<N> t{};
   t.assign(s);
   return t;
 }
