@@ -19,7 +19,7 @@
 
 namespace qv {
 
-FinishState finishState;
+constinit FinishState finishState{};
 const BlockReset resetFinishState{[] { finishState.reset(); }};
 
 namespace {

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Lowcof LOWCOF;
+constinit Lowcof LOWCOF{};
 
 namespace {
 const BlockReset resetLowcof{[] { std::ranges::fill(lowcofBytes(), std::byte{0}); }};

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Tpcm TPCM;
+constinit Tpcm TPCM{};
 
 namespace {
 const BlockReset resetTpcm{[] { std::ranges::fill(tpcmBytes(), std::byte{0}); }};

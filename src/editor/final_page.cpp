@@ -25,7 +25,7 @@
 
 namespace qv {
 
-FinalPageState finalPageState;
+constinit FinalPageState finalPageState{};
 namespace {
 const BlockReset resetFinalPageState{[] { finalPageState.reset(); }};
 }  // namespace

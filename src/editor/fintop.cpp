@@ -16,7 +16,7 @@
 
 namespace qv {
 
-FintopState fintopState;
+constinit FintopState fintopState{};
 namespace {
 const BlockReset resetFintopState{[] { fintopState.reset(); }};
 }  // namespace

@@ -59,7 +59,7 @@ struct TankerState {
   std::int32_t tableUnits = 0;         // the unit system of the data set the table was loaded from
   void reset() { *this = TankerState{}; }
 };
-TankerState tanker;
+constinit TankerState tanker{};
 const BlockReset resetTanker{[] { tanker.reset(); }};
 
 // ---- the list of estimates ----

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Equilb EQUILB;
+constinit Equilb EQUILB{};
 const BlockReset resetEquilb{[] { EQUILB.reset(); }};
 
 static_assert(sizeof(LowModeRecord) == 4 * 24, "a mode record is 24 words");

@@ -232,15 +232,13 @@ struct Himem {
   std::int32_t IUNX;            // unit of the partner motion file
 
   // ---- 7. The work array ----
+  // The complex view has a constructor, so the union names the view it starts with; the block is
+  // constant-initialised (HIMEM{}), all zero in static storage, with nothing to clear at start-up.
   union {
-    Arr<float, kRldumWords> RLDUM;               // the work array as reals
+    Arr<float, kRldumWords> RLDUM{};             // the work array as reals
     Arr<Complex, kRldumWords / 2> CXDUM;        // the same storage as complex pairs
   };
   std::int32_t LASTHI;          // end marker of the block
-
-  // The complex view of the work array makes the constructor explicit; the block lives in static
-  // storage, so everything else starts as zero too.
-  Himem() : RLDUM{} {}
 
   // The six operator columns at the start of the work array, by grid point: surge, sway, heave [-],
   // roll, pitch, yaw [rad per unit wave amplitude]. Exciting forces first, then in place the

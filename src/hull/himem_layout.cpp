@@ -8,7 +8,7 @@
 namespace qv {
 
 // Static storage: the work area is far too large for the stack.
-Himem HIMEM;
+constinit Himem HIMEM{};
 const BlockReset resetHimemBlock{[] { resetHimem(); }};
 
 // 1. Hull scalars

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Pascom PASCOM;
+constinit Pascom PASCOM{};
 const BlockReset resetPascomBlock{[] { resetPascom(); }};
 
 void resetPascom() { std::memset(static_cast<void*>(&PASCOM), 0, sizeof PASCOM); }

@@ -10,7 +10,7 @@
 
 namespace qv {
 
-RaoGuardState raoGuardState;
+constinit RaoGuardState raoGuardState{};
 const BlockReset resetRaoGuardState{[] { raoGuardState.reset(); }};
 
 namespace {

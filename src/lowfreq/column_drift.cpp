@@ -14,7 +14,7 @@
 
 namespace qv {
 
-Hn2pState hn2pState;
+constinit Hn2pState hn2pState{};
 const BlockReset resetHn2pState{[] { hn2pState.reset(); }};
 
 void Hn2pState::reset() { *this = Hn2pState{}; }

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Curprof CURPROF;
+constinit Curprof CURPROF{};
 const BlockReset resetCurprof{[] { CURPROF.reset(); }};
 
 void Curprof::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Curprof)); }

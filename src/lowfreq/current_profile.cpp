@@ -17,7 +17,7 @@
 
 namespace qv {
 
-CurrentProfileState currentProfileState;
+constinit CurrentProfileState currentProfileState{};
 const BlockReset resetCurrentProfileState{[] { currentProfileState.reset(); }};
 
 void CurrentProfileState::reset() { *this = CurrentProfileState{}; }

@@ -18,7 +18,7 @@
 
 namespace qv {
 
-DrftcState drftcState;
+constinit DrftcState drftcState{};
 const BlockReset resetDrftcState{[] { drftcState.reset(); }};
 
 namespace {

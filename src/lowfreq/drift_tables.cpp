@@ -15,7 +15,7 @@
 
 namespace qv {
 
-DriftTableState driftTableState;
+constinit DriftTableState driftTableState{};
 const BlockReset resetDriftTableState{[] { driftTableState.reset(); }};
 
 void DriftTableState::reset() {

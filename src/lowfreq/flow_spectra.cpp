@@ -14,7 +14,7 @@
 
 namespace qv {
 
-UserSpectrumState userSpectrumState;
+constinit UserSpectrumState userSpectrumState{};
 const BlockReset resetUserSpectrumState{[] { userSpectrumState.reset(); }};
 
 void UserSpectrumState::reset() {

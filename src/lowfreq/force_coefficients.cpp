@@ -24,7 +24,7 @@
 
 namespace qv {
 
-ForceCoefficientState forceCoefficientState;
+constinit ForceCoefficientState forceCoefficientState{};
 const BlockReset resetForceCoefficientState{[] { forceCoefficientState.reset(); }};
 
 void ForceCoefficientState::reset() { *this = ForceCoefficientState{}; }

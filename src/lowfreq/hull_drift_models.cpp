@@ -10,7 +10,7 @@
 
 namespace qv {
 
-OpacityState opacityState;
+constinit OpacityState opacityState{};
 const BlockReset resetOpacityState{[] { opacityState.reset(); }};
 
 namespace {

@@ -30,7 +30,7 @@
 
 namespace qv {
 
-DragfSemiState dragfSemiState;
+constinit DragfSemiState dragfSemiState{};
 const BlockReset resetDragfSemiState{[] { dragfSemiState.reset(); }};
 
 namespace {

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Sines SINES;
+constinit Sines SINES{};
 const BlockReset resetSines{[] { SINES.reset(); }};
 
 void Sines::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Sines)); }

@@ -12,7 +12,7 @@
 
 namespace qv {
 
-UserCoefficientState userCoefficientState;
+constinit UserCoefficientState userCoefficientState{};
 const BlockReset resetUserCoefficientState{[] { userCoefficientState.reset(); }};
 
 void UserCoefficientState::reset() {

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Catcom CATCOM;
+constinit Catcom CATCOM{};
 const BlockReset resetCatcom{[] { CATCOM.reset(); }};
 
 void Catcom::reset() { zeroBlock(*this); }

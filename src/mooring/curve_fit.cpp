@@ -15,7 +15,7 @@
 
 namespace qv {
 
-FitcrvState FITCRV_STATE;
+constinit FitcrvState FITCRV_STATE{};
 const BlockReset resetFitcrvState{[] { FITCRV_STATE.reset(); }};
 
 void FitcrvState::reset() { *this = FitcrvState{}; }

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Dummy1 DUMMY1;
+constinit Dummy1 DUMMY1{};
 const BlockReset resetDummy1{[] { DUMMY1.reset(); }};
 
 void Dummy1::reset() { zeroBlock(*this); }

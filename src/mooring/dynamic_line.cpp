@@ -26,7 +26,7 @@
 
 namespace qv {
 
-DyncodState DYNCOD_STATE;
+constinit DyncodState DYNCOD_STATE{};
 const BlockReset resetDyncodState{[] { DYNCOD_STATE.reset(); }};
 
 void DyncodState::reset() { *this = DyncodState{}; }

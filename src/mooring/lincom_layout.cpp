@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Lincom LINCOM;
+constinit Lincom LINCOM{};
 const BlockReset resetLincom{[] { LINCOM.reset(); }};
 
 void Lincom::reset() { zeroBlock(*this); }

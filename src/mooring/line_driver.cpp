@@ -25,7 +25,7 @@
 
 namespace qv {
 
-LindrvState LINDRV_STATE;
+constinit LindrvState LINDRV_STATE{};
 const BlockReset resetLindrvState{[] { LINDRV_STATE.reset(); }};
 
 void LindrvState::reset() { WARNED.fill(0); }

@@ -16,7 +16,7 @@
 
 namespace qv {
 
-KelastState KELAST_STATE;
+constinit KelastState KELAST_STATE{};
 const BlockReset resetKelastState{[] { KELAST_STATE.reset(); }};
 
 void KelastState::reset() {

@@ -16,7 +16,7 @@
 
 namespace qv {
 
-FoblqState FOBLQ_STATE;
+constinit FoblqState FOBLQ_STATE{};
 const BlockReset resetFoblqState{[] { FOBLQ_STATE.reset(); }};
 
 void FoblqState::reset() { *this = FoblqState{}; }

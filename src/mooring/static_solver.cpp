@@ -17,7 +17,7 @@
 
 namespace qv {
 
-Locitr LOCITR;
+constinit Locitr LOCITR{};
 const BlockReset resetLocitr{[] { LOCITR.reset(); }};
 
 void Locitr::reset() {

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Tmpcm2 TMPCM2;
+constinit Tmpcm2 TMPCM2{};
 const BlockReset resetTmpcm2{[] { TMPCM2.reset(); }};
 
 void Tmpcm2::reset() { zeroBlock(*this); }

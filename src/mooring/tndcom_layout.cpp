@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Tndcom TNDCOM;
+constinit Tndcom TNDCOM{};
 const BlockReset resetTndcom{[] { TNDCOM.reset(); }};
 
 void Tndcom::reset() { zeroBlock(*this); }

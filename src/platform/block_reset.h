@@ -2,8 +2,12 @@
 // state. Each block or state registers its own reset once, with a namespace-scope object beside its
 // definition:
 //
-//   Wavcom WAVCOM;
+//   constinit Wavcom WAVCOM{};
 //   const BlockReset resetWavcom{[] { WAVCOM = Wavcom{}; }};
+//
+// A block or kept state is defined constinit and value-initialised: it starts in the program's
+// zero-initialised (or initialised) storage, so nothing clears it at start-up and its pages are
+// touched only when a run uses them; a definition that would need code at start-up does not compile.
 //
 // resetAllBlocks() runs every registered reset, in the order of registration. Tests call it before
 // and after each case (tests/support/fresh_run.h), so that no case sees what another one left.

@@ -32,7 +32,7 @@
 
 namespace qv {
 
-AnalysisRunState analysisRunState;
+constinit AnalysisRunState analysisRunState{};
 const BlockReset resetAnalysisRunState{[] { analysisRunState.reset(); }};
 
 namespace {
@@ -63,7 +63,7 @@ struct LoadImages {
   TpcmImage IOBUF;
   LowcofImage ILOBUF;
 };
-LoadImages loadImages;
+constinit LoadImages loadImages{};
 
 [[noreturn]] void refuse(std::initializer_list<std::string_view> lines) {
   fatalStop(kRunner, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);

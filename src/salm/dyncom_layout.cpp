@@ -13,7 +13,7 @@ namespace qv {
   static_assert(offsetof(Dyncom, member) + sizeof(Complex) * ((index) - 1) == 4 * ((word) - 1), \
                 #member "(" #index ") is not at word " #word)
 
-Dyncom DYNCOM;
+constinit Dyncom DYNCOM{};
 const BlockReset resetDyncom{[] { DYNCOM.reset(); }};
 
 QV_AT_WORD(Dyncom, PHI21, 1);

@@ -6,7 +6,7 @@
 
 namespace qv {
 
-Ergcom ERGCOM;
+constinit Ergcom ERGCOM{};
 const BlockReset resetErgcom{[] { ERGCOM.reset(); }};
 
 QV_AT_WORD(Ergcom, SRGERG, 1);

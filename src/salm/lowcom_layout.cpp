@@ -6,7 +6,7 @@
 
 namespace qv {
 
-Lowcom LOWCOM;
+constinit Lowcom LOWCOM{};
 const BlockReset resetLowcom{[] { LOWCOM.reset(); }};
 
 QV_AT_WORD(Lowcom, SIGMTN, 1);

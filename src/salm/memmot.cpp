@@ -31,7 +31,7 @@
 
 namespace qv {
 
-MemmotState memmotState;
+constinit MemmotState memmotState{};
 const BlockReset resetMemmotState{[] { memmotState.reset(); }};
 
 namespace {

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Momcom MOMCOM;
+constinit Momcom MOMCOM{};
 const BlockReset resetMomcom{[] { MOMCOM.reset(); }};
 
 QV_AT_WORD(Momcom, columns, 1);  // also CLEAR0, the start of INSHR

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Output OUTPUT;
+constinit Output OUTPUT{};
 const BlockReset resetOutput{[] { OUTPUT.reset(); }};
 
 QV_AT_WORD(Output, FSIGLF, 1);

@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Pekcom PEKCOM;
+constinit Pekcom PEKCOM{};
 const BlockReset resetPekcom{[] { PEKCOM.reset(); }};
 
 QV_AT_WORD(Pekcom, FSIGLP, 1);

@@ -30,7 +30,7 @@
 
 namespace qv {
 
-RanoutState ranoutState;
+constinit RanoutState ranoutState{};
 const BlockReset resetRanoutState{[] { ranoutState.reset(); }};
 
 namespace {

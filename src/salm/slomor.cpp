@@ -35,7 +35,7 @@
 
 namespace qv {
 
-LowFrequencyDensities lowFrequencyDensities;
+constinit LowFrequencyDensities lowFrequencyDensities{};
 const BlockReset resetLowFrequencyDensities{[] { lowFrequencyDensities.reset(); }};
 
 namespace {

@@ -7,7 +7,7 @@
 
 namespace qv {
 
-Solve SOLVE;
+constinit Solve SOLVE{};
 const BlockReset resetSolve{[] { SOLVE.reset(); }};
 
 QV_AT_WORD(Solve, CNCB, 1);

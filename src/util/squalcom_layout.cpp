@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Squalcom SQUALCOM;
+constinit Squalcom SQUALCOM{};
 
 namespace {
 const BlockReset resetSqualcom{[] { zeroBlock(SQUALCOM); }};

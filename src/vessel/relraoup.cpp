@@ -25,7 +25,7 @@
 
 namespace qv {
 
-RelraoupState RELRAOUP_STATE;
+constinit RelraoupState RELRAOUP_STATE{};
 const BlockReset resetRelraoupState{[] { RELRAOUP_STATE.reset(); }};
 
 namespace {

@@ -18,7 +18,7 @@
 
 namespace qv {
 
-UsrraoState USRRAO_STATE;
+constinit UsrraoState USRRAO_STATE{};
 const BlockReset resetUsrraoState{[] { USRRAO_STATE.reset(); }};
 
 namespace {

@@ -25,7 +25,7 @@
 
 namespace qv {
 
-Vesl1State VESL1_STATE;
+constinit Vesl1State VESL1_STATE{};
 const BlockReset resetVesl1State{[] { VESL1_STATE.reset(); }};
 
 namespace {

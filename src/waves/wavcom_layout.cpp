@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Wavcom WAVCOM;
+constinit Wavcom WAVCOM{};
 const BlockReset resetWavcom{[] { WAVCOM.reset(); }};
 
 QV_AT_WORD(Wavcom, G, 1);

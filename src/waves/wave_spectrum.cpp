@@ -20,7 +20,7 @@
 
 namespace qv {
 
-WvspecState wvspecState;
+constinit WvspecState wvspecState{};
 const BlockReset resetWvspecState{[] { wvspecState.reset(); }};
 
 namespace {

@@ -17,7 +17,7 @@
 
 namespace qv {
 
-MemfrcState memfrcState;
+constinit MemfrcState memfrcState{};
 const BlockReset resetMemfrcState{[] { memfrcState.reset(); }};
 
 namespace {

@@ -25,7 +25,7 @@
 
 namespace qv {
 
-SemchrState semchrState;
+constinit SemchrState semchrState{};
 const BlockReset resetSemchrState{[] { semchrState.reset(); }};
 
 namespace {

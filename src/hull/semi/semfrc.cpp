@@ -24,7 +24,7 @@
 
 namespace qv {
 
-SemfrcState semfrcState;
+constinit SemfrcState semfrcState{};
 const BlockReset resetSemfrcState{[] { semfrcState.reset(); }};
 
 namespace {

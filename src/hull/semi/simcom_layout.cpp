@@ -8,7 +8,7 @@
 
 namespace qv {
 
-Simcom SIMCOM;
+constinit Simcom SIMCOM{};
 const BlockReset resetSimcomBlock{[] { resetSimcom(); }};
 
 void resetSimcom() { std::memset(static_cast<void*>(&SIMCOM), 0, sizeof SIMCOM); }

@@ -21,7 +21,7 @@
 
 namespace qv {
 
-ShpchrState shpchrState;
+constinit ShpchrState shpchrState{};
 const BlockReset resetShpchrState{[] { shpchrState.reset(); }};
 
 namespace {
