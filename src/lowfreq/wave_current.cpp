@@ -1,9 +1,11 @@
 #include "lowfreq/wave_current.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "dataset/tpcm.h"
 #include "numlib/roots.h"
+#include "platform/block_reset.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 
@@ -36,7 +38,16 @@ float DISPRS2(const LocalcsCurrent& LOCALCS, float& x) {
   return static_cast<float>(relative * relative - x * std::tanh(static_cast<double>(x)));
 }
 
-void WAVCURVEC(float Omega, float U, float& kd) {
+namespace {
+
+std::uint32_t bitsOf(float x) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &x, sizeof bits);
+  return bits;
+}
+
+// The root search itself.
+float solveWaveOnCurrent(float Omega, float U) {
   const LocalcsCurrent LOCALCS{Omega, U};
   const auto residual = [&LOCALCS](float& x) { return DISPRS2(LOCALCS, x); };
   float upper = std::fabs(Omega / U);
@@ -45,10 +56,7 @@ void WAVCURVEC(float Omega, float U, float& kd) {
     float f = 0.0f;
     int IER = 0;
     RTMI1(x, f, residual, 0.0f, upper, 1.0e-5f, 0.0f, kSearchSteps, IER);
-    if (IER == kRootFound) {
-      kd = x;
-      return;
-    }
+    if (IER == kRootFound) return x;
     if (IER == kRootNotConverged) {
       fatalStop("WAVCURVEC", TPCM.EDUNIT,
                 {" >>> In WAVCURVEC; IER = " + fmtI(IER, 2),
@@ -57,7 +65,33 @@ void WAVCURVEC(float Omega, float U, float& kd) {
     }
     upper *= 2.0f;
   }
-  kd = 0.0f;
+  return 0.0f;
+}
+
+}  // namespace
+
+constinit WavcurvecState wavcurvecState{};
+const BlockReset resetWavcurvecState{[] { wavcurvecState.reset(); }};
+
+void WAVCURVEC(float Omega, float U, float& kd) {
+  WavcurvecState& s = wavcurvecState;
+  const std::uint32_t omegaBits = bitsOf(Omega);
+  const std::uint32_t currentBits = bitsOf(U);
+  constexpr std::uint32_t kMask = WavcurvecState::kSlots - 1;
+  std::uint32_t slot = ((omegaBits * 0x9E3779B1u) ^ (currentBits * 0x85EBCA77u)) >> 16 & kMask;
+  for (;; slot = (slot + 1) & kMask) {  // linear probing; the table never fills, so a free slot ends it
+    const WavcurvecState::Solution& kept = s.solutions[slot];
+    if (kept.used == 0) break;
+    if (kept.omegaBits == omegaBits && kept.currentBits == currentBits) {
+      kd = kept.kd;
+      return;
+    }
+  }
+  kd = solveWaveOnCurrent(Omega, U);
+  if (4 * (s.kept + 1) <= 3 * WavcurvecState::kSlots) {
+    s.solutions[slot] = {omegaBits, currentBits, kd, 1};
+    ++s.kept;
+  }
 }
 
 float VKYFUN(const Localq& LOCALQ, float& y) {

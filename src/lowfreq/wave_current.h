@@ -8,6 +8,7 @@
 // speed of linear theory, (omega / 2k)(1 + 2kd / sinh 2kd) on the dispersion relation.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace qv {
@@ -37,8 +38,32 @@ float GROUPSPD(float omega, float k, float d, float g);
 // searched on [0, |Omega / U|] and, while it does not bracket a root, on an interval doubled up to
 // 20 times; 0 when none is found (the drift coefficient is then 0). U must not be 0. A search that
 // does not converge is an internal error: message on TPCM EDUNIT, a wait (none on unit 41), stop.
+// The solutions are kept for the run in wavcurvecState and reused for the same exact inputs.
 void WAVCURVEC(float Omega, float U, float& kd);
 float DISPRS2(const LocalcsCurrent& LOCALCS, float& x);
+
+// What WAVCURVEC keeps between calls: the solutions found, keyed by the exact bits of both inputs, so
+// a kept kd is the one the search would find again. The slow-drift heading scan asks for the same
+// waves on the same current at every trial heading (the current along the waves does not turn with
+// the vessel), and each distinct pair is solved once. A fixed table: once it is three quarters full,
+// further pairs are solved without being kept. Cleared with the blocks and at the start of each
+// slow-drift stage, so nothing is carried from one run or data set to another.
+struct WavcurvecState {
+  struct Solution {
+    std::uint32_t omegaBits;
+    std::uint32_t currentBits;
+    float kd;
+    std::uint32_t used;  // 1 for a kept solution
+  };
+  static constexpr int kSlots = 2048;  // a power of two
+  std::array<Solution, kSlots> solutions{};
+  int kept = 0;
+  void reset() {
+    solutions.fill(Solution{});
+    kept = 0;
+  }
+};
+extern WavcurvecState wavcurvecState;
 
 // y out: the root of VKYFUN between 0 and the guess (either sign), 0 when the two ends do not
 // bracket one. A search that does not converge stops the run with its message on `unit` and a pause.

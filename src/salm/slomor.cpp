@@ -15,6 +15,7 @@
 #include "lowfreq/force_coefficients.h"
 #include "lowfreq/net_loads.h"
 #include "lowfreq/sines.h"
+#include "lowfreq/wave_current.h"
 #include "numlib/angles.h"
 #include "numlib/interpolation.h"
 #include "numlib/roots.h"
@@ -658,6 +659,7 @@ void swellSpectrum() {
 
 void SLOMOR() {
   Tpcm& t = TPCM;
+  wavcurvecState.reset();  // the waves on the current of this data set are solved afresh
   const int NPHI = scanIntervals();
   buildGrid();
   buildSpectra();

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/fresh_run.h"
@@ -54,6 +59,44 @@ TEST_F(WaveCurrent, WaveNumberOnACurrent) {
     WAVCURVEC(c.Omega, c.U, kd);
     EXPECT_TRUE(IsClose(kd, c.kd, 1e-5, 1e-6)) << c.Omega << " " << c.U;
   }
+}
+
+TEST_F(WaveCurrent, SolutionsKeptForIdenticalInputsOnly) {
+  // Many distinct waves and currents, more than the table keeps: every answer is a root of
+  // (Omega - kd U)^2 = kd tanh kd (or 0 for a blocked wave), a second ask gives the same bits, and
+  // inputs one ulp apart are solved for themselves.
+  std::vector<std::pair<float, float>> inputs;
+  for (int i = 0; i < 60; ++i)
+    for (int j = 0; j < 50; ++j)
+      inputs.emplace_back(0.2f + 0.05f * static_cast<float>(i), -0.12f + 0.005f * static_cast<float>(j) + 0.0025f);
+  std::vector<float> first;
+  for (const auto& [Omega, U] : inputs) {
+    float kd = -1.0f;
+    WAVCURVEC(Omega, U, kd);
+    first.push_back(kd);
+    if (kd > 0.0f) {
+      const double relative = Omega - static_cast<double>(kd) * U;
+      EXPECT_NEAR(relative * relative, kd * std::tanh(static_cast<double>(kd)), 1e-4 * (1.0 + kd)) << Omega << " " << U;
+    }
+  }
+  EXPECT_LE(4 * wavcurvecState.kept, 3 * WavcurvecState::kSlots);  // a bounded table, full by now
+  EXPECT_GT(wavcurvecState.kept, 1000);
+  const int kept = wavcurvecState.kept;
+  for (std::size_t n = 0; n < inputs.size(); ++n) {
+    float kd = -1.0f;
+    WAVCURVEC(inputs[n].first, inputs[n].second, kd);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(kd), std::bit_cast<std::uint32_t>(first[n])) << n;
+  }
+  EXPECT_EQ(wavcurvecState.kept, kept);
+  // Nothing is carried into the next run; there, a neighbour one ulp from a kept input is no hit.
+  resetAllBlocks();
+  EXPECT_EQ(wavcurvecState.kept, 0);
+  float kd = 0.0f;
+  float near = 0.0f;
+  WAVCURVEC(1.0f, 0.1f, kd);
+  WAVCURVEC(1.0f, std::nextafter(0.1f, 1.0f), near);
+  EXPECT_EQ(wavcurvecState.kept, 2);
+  EXPECT_TRUE(IsClose(near, 1.0354751679330678, 1e-5, 1e-6));
 }
 
 TEST_F(WaveCurrent, RefractedTransverseWaveNumber) {
