@@ -5,7 +5,8 @@
 // The rounding and the special forms follow gfortran: the exact binary value is rounded to nearest,
 // ties to even; a value below 1 keeps its leading "0" ("0.50") when the field has room for it and
 // loses it when it has not (".50" in F3.2); a negative value that rounds to zero keeps its sign
-// ("-0.00"); NaN and infinities are written "NaN", "Inf"/"Infinity", "-Inf"/"-Infinity".
+// ("-0.00"); NaN and infinities are written "NaN", "Inf"/"Infinity", "-Inf"/"-Infinity" (the short
+// forms in a field of width 0).
 // A width of 0 (I0, F0.d) gives the shortest field that holds the value.
 #pragma once
 

@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "util/fortran_format.h"
 
@@ -33,6 +39,8 @@ TEST(FortranFormat, FixedPoint) {
       {std::nan(""), 8, 2, "     NaN"}, {std::nan(""), 2, 1, "**"},
       {inf, 10, 2, "  Infinity"}, {inf, 7, 2, "    Inf"}, {inf, 2, 1, "**"},
       {-inf, 9, 2, "-Infinity"}, {-inf, 8, 2, "    -Inf"}, {-inf, 3, 1, "***"},
+      {inf, 8, 2, "Infinity"}, {-inf, 4, 0, "-Inf"},
+      {inf, 0, 2, "Inf"}, {-inf, 0, 0, "-Inf"}, {std::nan(""), 0, 2, "NaN"},  // the shortest field
   };
   for (const RealCase& c : cases)
     EXPECT_EQ(fmtF(c.value, c.width, c.decimals), c.expected) << "F" << c.width << "." << c.decimals << " of " << c.value;
@@ -72,6 +80,127 @@ TEST(FortranFormat, Scientific) {
   };
   for (const RealCase& c : cases)
     EXPECT_EQ(fmtES(c.value, c.width, c.decimals), c.expected) << "ES" << c.width << "." << c.decimals << " of " << c.value;
+}
+
+// The fields as the C library's printf writes the digits, with the Fortran field rules applied to
+// them in the plainest way: the reference for the formatter's own digit generation.
+std::string printed(const char* format, int precision, double value) {
+  const int n = std::snprintf(nullptr, 0, format, precision, value);
+  std::vector<char> text(static_cast<std::size_t>(n) + 1);
+  std::snprintf(text.data(), text.size(), format, precision, value);
+  return std::string(text.data(), static_cast<std::size_t>(n));
+}
+
+std::string fitted(const std::string& body, int width) {
+  if (width == 0) return body;
+  if (static_cast<int>(body.size()) > width) return std::string(width, '*');
+  return std::string(width - body.size(), ' ') + body;
+}
+
+std::string exponentText(int exponent) {
+  const int magnitude = std::abs(exponent);
+  if (magnitude > 999) return "";
+  char text[8];
+  if (magnitude <= 99) std::snprintf(text, sizeof text, "E%c%02d", exponent < 0 ? '-' : '+', magnitude);
+  else std::snprintf(text, sizeof text, "%c%03d", exponent < 0 ? '-' : '+', magnitude);
+  return text;
+}
+
+std::string referenceF(double value, int width, int decimals) {
+  const std::string sign = std::signbit(value) ? "-" : "";
+  std::string digits = printed("%.*f", decimals, std::fabs(value));
+  if (decimals == 0) digits += '.';
+  const bool tooWide = width == 0 || static_cast<int>(sign.size() + digits.size()) > width;
+  if (decimals > 0 && digits[0] == '0' && tooWide) digits.erase(0, 1);
+  return fitted(sign + digits, width);
+}
+
+std::string referenceE(double value, int width, int decimals) {
+  const std::string sign = std::signbit(value) ? "-" : "";
+  std::string mantissa(decimals, '0');
+  int exponent = 0;
+  if (value != 0.0) {
+    const std::string s = printed("%.*e", decimals - 1, std::fabs(value));
+    mantissa = s.substr(0, 1) + s.substr(2, decimals - 1);
+    exponent = std::stoi(s.substr(s.find('e') + 1)) + 1;
+  }
+  const std::string exp = exponentText(exponent);
+  if (exp.empty()) return std::string(width, '*');
+  std::string body = sign + "0." + mantissa + exp;
+  if (static_cast<int>(body.size()) > width) body = sign + "." + mantissa + exp;
+  return fitted(body, width);
+}
+
+std::string referenceES(double value, int width, int decimals) {
+  const std::string sign = std::signbit(value) ? "-" : "";
+  std::string digits = "0." + std::string(decimals, '0');
+  int exponent = 0;
+  if (value != 0.0) {
+    const std::string s = printed("%.*e", decimals, std::fabs(value));
+    digits = s.substr(0, s.find('e'));
+    exponent = std::stoi(s.substr(s.find('e') + 1));
+  }
+  if (decimals == 0) digits = digits.substr(0, 1) + ".";
+  const std::string exp = exponentText(exponent);
+  if (exp.empty()) return std::string(width, '*');
+  return fitted(sign + digits + exp, width);
+}
+
+// Values of every kind a report meets and those at the edges of rounding: any bit pattern (huge,
+// tiny and subnormal values), 4-byte reals, decimal fractions, exact ties at the field's last digit,
+// neighbours of powers of ten, zeros of both signs.
+double randomValue(std::mt19937_64& random, int decimals) {
+  const std::uint64_t bits = random();
+  const double sign = (bits >> 63) ? -1.0 : 1.0;
+  switch (random() % 8) {
+    case 0: {
+      double value;
+      std::memcpy(&value, &bits, sizeof value);
+      return value;
+    }
+    case 1: {
+      const auto word = static_cast<std::uint32_t>(bits);
+      float value;
+      std::memcpy(&value, &word, sizeof value);
+      return value;
+    }
+    case 2: return sign * static_cast<double>(bits % 100000000) * std::pow(10.0, static_cast<int>(random() % 25) - 14);
+    case 3: return sign * static_cast<double>(2 * (bits % 4000000) + 1) / std::ldexp(1.0, decimals + 1);  // a tie
+    case 4: return sign * static_cast<double>(2 * (bits % 200) + 1) * 0.5;  // a tie in a field without decimals
+    case 5: {
+      const double power = std::pow(10.0, static_cast<int>(random() % 30) - 12);
+      return sign * (bits % 2 ? std::nextafter(power, 0.0) : std::nextafter(power, 1e300));
+    }
+    case 6: return sign * std::numeric_limits<double>::denorm_min() * static_cast<double>(bits % 1000000);
+    default: return sign * static_cast<double>(static_cast<float>(static_cast<double>(bits % 1000000007) / 997.0));
+  }
+}
+
+TEST(FortranFormat, DigitsAsPrintfWritesThem) {
+  std::mt19937_64 random(20261210);
+  int compared = 0;
+  for (int n = 0; n < 200000; ++n) {
+    const int width = static_cast<int>(random() % 28);  // width 0 included
+    const int decimals = static_cast<int>(random() % 18);
+    const double value = randomValue(random, decimals);
+    if (!std::isfinite(value)) continue;
+    ASSERT_EQ(fmtF(value, width, decimals), referenceF(value, width, decimals))
+        << "F" << width << "." << decimals << " of " << printed("%.*e", 17, value);
+    if (width > 0 && decimals > 0) {
+      ASSERT_EQ(fmtE(value, width, decimals), referenceE(value, width, decimals))
+          << "E" << width << "." << decimals << " of " << printed("%.*e", 17, value);
+    }
+    if (width > 0) {
+      ASSERT_EQ(fmtES(value, width, decimals), referenceES(value, width, decimals))
+          << "ES" << width << "." << decimals << " of " << printed("%.*e", 17, value);
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 190000);
+  // Fixed fields of values whose digits run to hundreds of places.
+  for (const double value : {1e300, -1.7976931348623157e308, 123456789012345678901234567890.0})
+    for (const int width : {0, 10, 400})
+      EXPECT_EQ(fmtF(value, width, 3), referenceF(value, width, 3)) << value << " in F" << width << ".3";
 }
 
 TEST(FortranFormat, IntegerTextAndBlanks) {
