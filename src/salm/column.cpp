@@ -92,13 +92,31 @@ float COTANB(float C) {
     s.BOYMOM = s.WETVL0 * s.PRCCB / length;
   } else if (s.HWET >= s.BOYLEN - halfBand) {
     traceChamber("PARTLY WET TOP");
-    // The dry wedge cut from the end of the cylinder; its centroid is taken at the disc.
+    // The dry wedge cut from the end of the cylinder. Across the disc, at t = -e / RB (e the
+    // transverse offset, negative on the upper side of the leaning member), the chord stands dry
+    // over the axial length RB (t - u) / C, for t from u = cos(a) up to 1. The wedge's volume and
+    // the moments of its axial and transverse positions are closed integrals over that segment of
+    // the disc; at u = -1 they meet the dry top's, at u = 1 they vanish, so the moment runs on
+    // through both changes of state.
     const float u = (s.HWET - s.BOYLEN) * C / s.RB;
-    const float a = ARCCOS(u);
-    const float sa = std::sin(a);
-    s.DRYVOL = s.RB * s.RB2 * (sa - a * u - sa * sa * sa / 3.0f) / C * s.BCONV;
+    const double a = ARCCOS(u);
+    const double ud = u;
+    const double sa = std::sin(a);
+    const double sin4a = std::sin(4.0 * a);
+    const double volume = sa - a * ud - sa * sa * sa / 3.0;                        // times RB^3 / C
+    // The moment of -e over the wedge, times RB^4 / C.
+    const double lateral = a / 4.0 - sin4a / 16.0 - 2.0 / 3.0 * ud * sa * sa * sa;
+    // The moment of half the square of the dry length, times RB^4 / C^2: per unit of volume, how far
+    // the wedge's axial centroid lies below the disc.
+    const double belowDisc = a / 8.0 - sin4a / 32.0 - 2.0 / 3.0 * ud * sa * sa * sa + ud * ud * (a - ud * sa) / 2.0;
+    const double rb4 = static_cast<double>(s.RB2) * s.RB2;
+    s.DRYVOL = static_cast<float>(static_cast<double>(s.RB) * s.RB2 * volume / C * s.BCONV);
     s.WETVOL = s.WETVL0 - s.DRYVOL;
-    s.BOYMOM = (s.PRCCB * s.WETVL0 - s.BOYLEN * s.DRYVOL) / length;
+    // The dry wedge's moment about the lower joint, per sin(phi): its axial centroid less its
+    // transverse one times the cotangent.
+    const double dryMoment = static_cast<double>(s.BOYLEN) * s.DRYVOL -
+                             s.BCONV * rb4 * (belowDisc / (static_cast<double>(C) * C) + lateral);
+    s.BOYMOM = static_cast<float>((static_cast<double>(s.PRCCB) * s.WETVL0 - dryMoment) / length);
   } else {
     traceChamber("DRY TOP");
     // The whole waterplane lies below the disc: the dry part is a cylinder cut obliquely at its

@@ -1,6 +1,6 @@
 // The column routines on the three-member column's buoy: the buoyancy of the surface-piercing
 // member in its three chamber states against a quadrature over the waterplane disc cut by the tilted
-// surface, and the joint loads of a buoyant riser.
+// surface, its continuity from one state to the next, and the joint loads of a buoyant riser.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -41,7 +41,7 @@ TEST(Column, PiercingMemberBuoyancyInEachChamberState) {
   const Case cases[] = {
       {"dry top, nearly upright", 20.0f, 0.0f, 192.3198f, 31.6802f, 93.86207f},
       {"dry top, tilted 14 degrees", 4.0f, -1.0f, 206.4757f, 17.52427f, 106.8427f},
-      {"partly wet top", 2.0f, 0.0f, 219.2211f, 4.778865f, 117.8878f},
+      {"partly wet top", 2.0f, 0.0f, 219.2211f, 4.778865f, 118.6454f},
       {"wet top, under water", 2.0f, -8.0f, 224.0f, 0.0f, 122.6667f},
       {"wet top, beyond the horizontal", -3.0f, 0.0f, 224.0f, 0.0f, 122.6667f},
   };
@@ -77,6 +77,33 @@ TEST(Column, OffsetsAreTheHorizontalExtentsOfTheMembers) {
   XZJOIN(3, phi, Z, X);
   EXPECT_TRUE(IsClose(Z, 100.0 + 45.0 * std::cos(0.5), 1e-6, 1e-5));
   EXPECT_TRUE(IsClose(X, 45.0 * std::sin(0.5) + 60.0, 1e-6));
+}
+
+// The surface cuts the buoy's top disc over the axial band BOYLEN -+ RB / C of wetted lengths. At
+// both ends of the band the dry wedge meets the neighbouring state: nothing dry at the upper end, the
+// obliquely cut dry cylinder at the lower one. Its volume and its moment about the lower joint run
+// on through both changes of state, within what a step of a ten-thousandth of a foot changes.
+TEST(Column, PiercingMemberBuoyancyRunsOnThroughTheChangesOfState) {
+  columnOfThreeMembers();
+  Solve& s = SOLVE;
+  s.DEFF = 40.0f;
+  s.CUMWT = 0.0f;
+  for (const float C : {0.8f, 2.0f, 6.0f}) {
+    const double cosPhi = C / std::sqrt(1.0 + C * C);
+    for (const double edge : {45.0 - s.RB / C, 45.0 + s.RB / C}) {
+      SCOPED_TRACE(testing::Message() << "C " << C << ", wetted length " << edge);
+      float volume[2], moment[2];
+      for (int side = 0; side < 2; ++side) {
+        const double wetted = edge + (side == 0 ? -1.0e-4 : 1.0e-4);
+        s.HIGHPT = static_cast<float>(40.0 - wetted * cosPhi);
+        (void)COTANB(C);
+        volume[side] = s.WETVOL;
+        moment[side] = s.BOYMOM;
+      }
+      EXPECT_TRUE(IsClose(volume[1], volume[0], 0.0, 0.005));
+      EXPECT_TRUE(IsClose(moment[1], moment[0], 0.0, 0.005));
+    }
+  }
 }
 
 // A buoyant riser floats free: the column top carries no vertical load, and the riser's buoyancy at

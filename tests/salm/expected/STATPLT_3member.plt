@@ -10,7 +10,7 @@ INTERPOLATION TABLE FOR HORIZONTAL FORCE
       8.71
      15.11
      24.05
-     35.30
+     35.24
      51.39
      63.14
      68.01
@@ -33,7 +33,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       2.48
       4.46
       7.59
-     12.08
+     12.09
      19.51
      27.27
      32.60
@@ -48,7 +48,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       5.70
       9.70
      14.83
-     20.74
+     20.63
      29.76
      36.08
      38.36
@@ -63,7 +63,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
      75.21
      74.59
      73.17
-     70.40
+     70.42
      63.60
      54.61
      47.59

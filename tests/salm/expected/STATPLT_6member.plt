@@ -10,8 +10,8 @@ INTERPOLATION TABLE FOR HORIZONTAL FORCE
      10.72
      16.36
      23.81
-     32.50
-     41.52
+     32.43
+     41.51
      48.79
      52.11
       0.00
@@ -33,7 +33,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       2.71
       4.24
       6.43
-      9.27
+      9.28
      12.73
      16.22
      18.51
@@ -48,7 +48,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       2.61
       4.10
       6.23
-      9.01
+      9.02
      12.43
      15.93
      18.28
@@ -63,7 +63,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       2.55
       4.01
       6.10
-      8.85
+      8.86
      12.24
      15.73
      18.12
@@ -78,7 +78,7 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       2.58
       4.05
       6.16
-      8.92
+      8.93
      12.33
      15.82
      18.20
@@ -93,8 +93,8 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
       5.88
       8.85
      12.52
-     16.48
-     20.06
+     16.31
+     20.04
      22.63
      23.07
 MEMBER #  5
@@ -108,8 +108,8 @@ INTERPOLATION TABLE FOR MEMBER ANGLES
      59.19
      58.08
      55.86
-     51.93
-     45.71
+     52.00
+     45.72
      37.37
      30.79
 MEMBER #  6

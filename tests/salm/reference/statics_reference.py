@@ -10,9 +10,9 @@ program's search:
   * each loaded table point by scipy's fsolve on the moment balance of every member
     (H c_k = T_k - M_k, T_k = T_1 + sum of net weights above member 1) plus the height of the top;
   * the buoyancy of the surface-piercing member at any attitude by quadrature over its waterplane
-    disc (the dry part cut by the tilted surface), not by the closed forms of the program; where
-    the surface cuts the top disc itself, the model's own rule puts the dry wedge's centroid at the
-    disc centre.
+    disc (the dry part cut by the tilted surface, its volume and the centroid of that volume off
+    the axis as well as along it, also where the surface cuts the top disc itself), not by the
+    closed forms of the program.
 
 It prints the values pasted into statics_test.cpp and writes the expected report and plot files of
 tests/salm/expected/ from the report layout (section I, II a, II b, the plot tables), field by field
@@ -194,10 +194,6 @@ class Column:
         zm = quad(lambda e: width(e) * (top * top - (top - dry(e)) ** 2) / 2.0, -R, R, points=brk,
                   epsabs=1e-12, epsrel=1e-12)[0]
         e_d, z_d = em / vol, zm / vol
-        if top - hwet - R * tanphi < 0.0:
-            # The surface cuts the disc at the top: the model takes the dry wedge's centroid at the
-            # disc centre, on the axis.
-            e_d, z_d = 0.0, top
         dry_force = vol * self.bconv
         wet = self.wetvl0 - dry_force
         moment = full_moment - dry_force * (z_d * sphi + e_d * cphi)
