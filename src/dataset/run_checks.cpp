@@ -1,5 +1,6 @@
 #include "dataset/run_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -13,6 +14,27 @@ namespace {
 
 void addYokeAngle(std::vector<RunFinding>& findings) {
   if (auto finding = yokeAngleFinding()) findings.push_back(*finding);
+}
+
+// The element that pierces the water surface, when it is one of the column's free members (the
+// statics take the leading frozen elements as the base, and member 1 starts at the first free
+// element, or at the last element when none is free); 0 when none is.
+std::int32_t piercingMemberElement() {
+  const Tpcm& t = TPCM;
+  const int n = std::clamp(t.NELEM, 0, kMaxSalmElements);
+  if (n == 0) return 0;
+  int first = n;
+  for (int k = 1; k <= n; ++k) {
+    if (t.IFREE(k) != 0) {
+      first = k;
+      break;
+    }
+  }
+  return t.IPIERC >= first && t.IPIERC <= n ? t.IPIERC : 0;
+}
+
+void addPiercingRiser(std::vector<RunFinding>& findings) {
+  if (auto finding = piercingRiserFinding()) findings.push_back(*finding);
 }
 
 }  // namespace
@@ -31,10 +53,22 @@ std::optional<RunFinding> yokeAngleFinding() {
                          " rad out of line (0 folds it back over the buoy)."}};
 }
 
+std::optional<RunFinding> piercingRiserFinding() {
+  const std::int32_t element = piercingMemberElement();
+  if (TPCM.IARCO != kBuoyantRiser || element == 0) return std::nullopt;
+  return RunFinding{true,
+                    {" ++> Fatal Warning: Buoyant riser with element " + fmtI(element, 0) +
+                         " piercing the water surface:",
+                     "     the statics hold the riser's top at the vessel's keel, under water.",
+                     "     Submerge the whole system (option 7 or 8, page 3, then page 2 shows no",
+                     "     piercing element) or choose another attachment."}};
+}
+
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
+  addPiercingRiser(findings);
   return findings;
 }
 

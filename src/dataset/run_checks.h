@@ -27,4 +27,10 @@ std::vector<RunFinding> runFindings();
 inline constexpr double kYokeAngleTolerance = 0.001;  // [rad]
 std::optional<RunFinding> yokeAngleFinding();
 
+// A buoyant riser (IARCO 2) whose piercing element IPIERC lies in the column's free members: the
+// statics hold a riser's top at the vessel's keel, under water, so nothing of it can pierce the
+// surface, and the column they would solve is not the one described. Fatal. The statics refuse it
+// with the same words.
+std::optional<RunFinding> piercingRiserFinding();
+
 }  // namespace qv

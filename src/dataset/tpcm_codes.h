@@ -48,6 +48,24 @@ enum AttachmentKind : std::int32_t {
 inline constexpr std::int32_t kLastAttachment = kSpreadMoor;
 inline constexpr std::int32_t kAttachmentOptionOffset = 2;  // the menu numbers the kinds from 1: IARCO + 2
 
+// The attachment's name as page 3 shows it; a value outside the known types reads as a free SALM.
+constexpr const char* attachmentName(std::int32_t iarco) {
+  switch (iarco) {
+    case kYoke:
+      return "Yoke";
+    case kRigidHawser:
+      return "Rigid hawser";
+    case kBuoyantRiser:
+      return "Buoyant riser";
+    case kPendularMass:
+      return "Pendular mass";
+    case kSpreadMoor:
+      return "Spread moor";
+    default:
+      return "Free Salm";
+  }
+}
+
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYoke || iarco == kPendularMass; }
 

@@ -94,13 +94,6 @@ void drawSubmergenceMap() {
   writeRecord(unit, mapRule());
 }
 
-// The attachment name of IARCO; a value outside the known types reads as a free SALM.
-const char* attachmentName(std::int32_t type) {
-  constexpr std::array<const char*, kLastAttachment + 1> kNames = {"Yoke", "Rigid hawser", "Buoyant riser",
-                                                                  "Pendular mass", "Spread moor"};
-  return type >= kYoke && type <= kLastAttachment ? kNames[static_cast<std::size_t>(type)] : "Free Salm";
-}
-
 std::string yesNo(std::int32_t flag) {
   Text<3> word;
   YESNO(word, flag);

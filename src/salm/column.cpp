@@ -1,7 +1,7 @@
 #include "salm/column.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "dataset/tpcm.h"
 #include "numlib/angles.h"
@@ -55,7 +55,26 @@ void solvePiercingMember() {
   }
 }
 
+// Member 1 at cotangent X: the running sums start from it, its moment terms WE1 and BD1 are set
+// (the buoyancy moment of a piercing member 1 at this attitude), and HIGHPT is its top.
+void placeFirstMember(float X) {
+  Solve& s = SOLVE;
+  s.CUMWT = 0.0f;
+  s.HIGHPT = 0.0f;
+  s.WE1 = s.CNMASS(1) * s.CNCG(1) / s.CNLEN(1);
+  s.BD1 = s.IPERCN == 0 ? 0.0f : s.CNCB(1) * s.CNBUOY(1) / s.CNLEN(1);
+  if (s.IPERCN == 1) {
+    (void)COTANB(X);
+    s.BD1 = s.BOYMOM;
+  }
+  s.HIGHPT = s.CNLEN(1) * COSPHI(X);
+}
+
 }  // namespace
+
+bool riserFloats(std::int32_t attachment) {
+  return attachment == kBuoyantRiser && SOLVE.IPERCN >= 1 && SOLVE.IPERCN <= SOLVE.NCON;
+}
 
 float DELX_SLM(std::int32_t I, std::int32_t J) { return SOLVE.CNLEN(I) * SINPHI(SOLVE.COTANP(J, I)); }
 
@@ -138,20 +157,12 @@ float COTANB(float C) {
 float TOPHT(float X) {
   Solve& s = SOLVE;
   const float load = EQUILB.HLOAD(s.ITABLE);
-  s.CUMWT = 0.0f;
-  s.HIGHPT = 0.0f;
-  s.WE1 = s.CNMASS(1) * s.CNCG(1) / s.CNLEN(1);
-  s.BD1 = s.IPERCN == 0 ? 0.0f : s.CNCB(1) * s.CNBUOY(1) / s.CNLEN(1);
-  if (s.IPERCN == 1) {  // member 1 pierces: its buoyancy moment at this attitude
-    (void)COTANB(X);
-    s.BD1 = s.BOYMOM;
-  }
-  s.HIGHPT = s.CNLEN(1) * COSPHI(X);
+  placeFirstMember(X);
 
   for (std::int32_t I = 2;; ++I) {
     const float R = s.HIGHPT - s.YOKBOT;
-    if (s.IARC1 == kBuoyantRiser && I == s.IPERCN) return TOPLD(s.FTOP);  // the riser's top is free
     if (I > s.NCON) return R;
+    if (I == s.IPERCN && riserFloats(s.IARC1)) return TOPLD(s.FTOP);  // the riser's top is free
     if (I == s.IPERCN) {
       solvePiercingMember();
       s.CUMWT = s.CUMWT1;
@@ -161,6 +172,41 @@ float TOPHT(float X) {
     }
     s.HIGHPT += s.CNLEN(I) * COSPHI(s.COTANP(s.ITABLE, I));
   }
+}
+
+ColumnMisfit columnMisfit(std::int32_t J) {
+  Solve& s = SOLVE;
+  s.ITABLE = J;
+  const float load = EQUILB.HLOAD(J);
+  const float X = s.COTANP(J, 1);
+  ColumnMisfit misfit;
+  if (riserFloats(s.IARC1)) {
+    misfit.height = std::numeric_limits<float>::quiet_NaN();
+    misfit.moment = misfit.height;
+    return misfit;
+  }
+  placeFirstMember(X);
+  for (std::int32_t I = 2; I <= s.NCON; ++I) {
+    const float c = s.COTANP(J, I);
+    // The cotangent the member's balance asks for: H c = T - M with the pull T passed up to it.
+    float demanded = 0.0f;
+    if (I == s.IPERCN) {
+      demanded = c + COTANB(c);
+      s.CUMWT = s.CUMWT1;
+    } else {
+      s.CUMWT += s.WETWT(I);
+      demanded = X + (s.CUMWT - s.WETARM(I) + s.WE1 - s.BD1) / load;
+    }
+    // A misfit d in the cotangent leaves H L sin(phi) d of moment unbalanced.
+    const float moment = std::fabs(demanded - c) * SINPHI(c);
+    if (!(moment <= misfit.moment)) {
+      misfit.moment = moment;
+      misfit.member = I;
+    }
+    s.HIGHPT += s.CNLEN(I) * COSPHI(c);
+  }
+  misfit.height = s.HIGHPT - s.YOKBOT;
+  return misfit;
 }
 
 float TOPLD(float F) {
@@ -175,11 +221,11 @@ float TOPLD(float F) {
 
 void ZFILL(float H, const float* PHI) {
   Solve& s = SOLVE;
-  const bool riser = TPCM.IARCO == kBuoyantRiser;
+  const bool floats = riserFloats(TPCM.IARCO);
   s.HIGHPT = s.YOKBOT;
-  if (riser) {  // the column top is the riser's top, wherever it floats
+  if (floats) {  // the column top is the riser's top, wherever it floats
     float x = 0.0f;
-    XZJOIN(std::min(s.IPERCN, s.NCON), PHI, s.HIGHPT, x);
+    XZJOIN(s.IPERCN, PHI, s.HIGHPT, x);
   }
   s.CUMWT = 0.0f;
 
@@ -194,7 +240,7 @@ void ZFILL(float H, const float* PHI) {
       M = s.WEPERC - s.BOYMOM;
       N = s.CNMASS(s.IPERCN) - s.WETVOL;
     }
-    if (I == s.NCON) s.ZLDTMP(s.NCON + 1) = riser ? 0.0f : H * c + M;
+    if (I == s.NCON) s.ZLDTMP(s.NCON + 1) = floats ? 0.0f : H * c + M;
     s.ZLDTMP(I) = s.ZLDTMP(I + 1) - N;
   }
 }

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "numlib/interpolation.h"
 #include "numlib/roots.h"
@@ -47,6 +49,22 @@ struct Pattern {
 
 bool freeSalm() { return TPCM.FRESLM != 0; }
 
+// A value with two decimals, as wide as it needs, for a message.
+std::string decimals(float x) {
+  const std::string field = fmtF(x, 16, 2);
+  return field.substr(field.find_first_not_of(' '));
+}
+
+// A value for a message with the unit label the pages give it (UNITP: the force's at NUNTS, " kips"
+// or " metric tons"; the length's at NUNTS + 7, " feet" or " meters").
+std::string withUnit(float value, std::int32_t labelCode) {
+  Text<16> label;
+  UNITP(label, labelCode);
+  return decimals(value) + std::string(label.trimmed());
+}
+std::string force(float value) { return withUnit(value, TPCM.NUNTS); }
+std::string length(float value) { return withUnit(value, TPCM.NUNTS + 7); }
+
 [[noreturn]] void refuse(const std::string& reason) {
   fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
 }
@@ -57,18 +75,12 @@ bool freeSalm() { return TPCM.FRESLM != 0; }
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   const std::int32_t point = SOLVE.ITABLE;
-  Text<16> label;
-  UNITP(label, t.NUNTS);
-  const auto load = [&label](float value) {
-    const std::string field = fmtF(value, 16, 2);
-    return field.substr(field.find_first_not_of(' ')) + std::string(label.trimmed());
-  };
   fatalStop("STSALM", t.EDUNIT,
             {"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
-             "     The load-offset table reached a horizontal load of " + load(e.HLOAD(point - 1)) +
+             "     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) +
                  " and found no column",
-             "     configuration at " + load(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" +
-                 load(t.TLOAD) + ") lies",
+             "     configuration at " + force(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" +
+                 force(t.TLOAD) + ") lies",
              "     beyond what the column can carry.", ""},
             FatalWait::kPressReturn, kKeyboardUnit);
 }
@@ -104,9 +116,14 @@ void checkDataSet() {
     refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points; 2 to " + fmtI(kMaxTablePoints, 0) +
            " are allowed.");
   }
+  if (const auto finding = piercingRiserFinding()) {
+    std::vector<std::string> lines{""};
+    lines.insert(lines.end(), finding->lines.begin(), finding->lines.end());
+    lines.emplace_back("");
+    fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+  }
   if (t.NELEM > 1 && !freeSalm() && !(t.TLOAD > 0.0f)) {
-    const std::string load = fmtF(t.TLOAD, 14, 2);
-    refuse("largest table load TLOAD = " + load.substr(load.find_first_not_of(' ')) + "; it must be above 0.");
+    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + "; it must be above 0.");
   }
 }
 
@@ -338,12 +355,47 @@ void zeroLoadConfiguration(const Pattern& kept) {
   for (int I = 1; I <= s.NCON; ++I) net(I) = I == s.IPERCN ? s.CNMASS(I) - s.B0 : s.WETWT(I);
   float S = 0.0f;
   for (int I = 1; I <= D; ++I) S += net(I);
-  if (!isFree && t.IARCO != kBuoyantRiser) {
+  if (!isFree && !riserFloats(t.IARCO)) {  // the top holds the closing member at its lean
     S -= (s.CNMASS(D) * s.CNCG(D) - buoyancyMoment(D)) / s.CNLEN(D);
   }
   s.ZLOAD0(1) = -S;
   for (int I = 1; I <= s.NCON; ++I) s.ZLOAD0(I + 1) = s.ZLOAD0(I) + net(I);
   s.ZLDTMP = s.ZLOAD0;
+}
+
+// A root of TOPHT is accepted as the column's shape only when the shape is an equilibrium: the top
+// within a thousandth of the column's length (at least 0.01) of the height it must reach, and every
+// member's moment balance within a thousandth of H L (the root finder stops on a narrow bracket as
+// well as on a small residual, and a bracket around a jump of the residual is narrow too).
+// Otherwise no shape under this load is known, and the table is not written.
+constexpr float kSearchResidual = 0.005f;     // the top's height misfit at which the search stops
+constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and never below kClosureFloor
+constexpr float kClosureFloor = 2.0f * kSearchResidual;
+constexpr float kBalanceTolerance = 1.0E-3f;
+
+void checkTablePoint(std::int32_t J) {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  const ColumnMisfit misfit = columnMisfit(J);
+  float columnLength = 0.0f;
+  for (int I = 1; I <= s.NCON; ++I) columnLength += s.CNLEN(I);
+  const bool closes = std::fabs(misfit.height) <= std::max(kClosureTolerance * columnLength, kClosureFloor);
+  const bool balances = misfit.moment <= kBalanceTolerance;
+  if (closes && balances) return;
+
+  std::string miss;
+  if (!closes) {
+    miss = "the column's top misses its height by " + length(misfit.height);
+  } else {
+    miss = "member " + fmtI(misfit.member, 0) + " misses its moment balance by " + decimals(100.0f * misfit.moment) +
+           " % of H L";
+  }
+  fatalStop("STSALM", t.EDUNIT,
+            {"", " ++> SALM statics: no equilibrium found under the horizontal load " + force(EQUILB.HLOAD(J)) +
+                     " (table point " + fmtI(J, 0) + ")",
+             std::string("     with the attachment \"") + attachmentName(t.IARCO) + "\": " + miss + ".",
+             "     Check the elements and the attachment (pages 2 and 3).", ""},
+            FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The cotangent of member 1 at table point ITABLE, by RTMI1 over TOPHT from the bracket the previous
@@ -356,8 +408,9 @@ void solveTablePoint(float& lower, float& step) {
   for (;;) {
     float F = 0.0f;
     int IER = kRootFound;
-    RTMI1(s.COTANP(s.ITABLE, 1), F, TOPHT, lower, s.COTAN1, 5.0E-5f, 0.005f, 100, IER);
+    RTMI1(s.COTANP(s.ITABLE, 1), F, TOPHT, lower, s.COTAN1, 5.0E-5f, kSearchResidual, 100, IER);
     if (IER == kRootFound) {
+      checkTablePoint(s.ITABLE);
       const float c = s.COTANP(s.ITABLE, 1);
       s.COTAN1 = c;
       lower = 0.1f * c;
@@ -470,7 +523,7 @@ void STSALM() {
   }
   writeProgressLine(" >>> Computing Salm mass properties...");
 
-  if (t.IARCO == kBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the column top is at the riser's keel
+  if (t.IARCO == kBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the riser's top is held at the vessel's keel
   const float G = t.NUNTS == 0 ? 32.152f : 9.8f;
   WAVCOM.G = G;  // the slow drift and the low-frequency report read both
   WAVCOM.RHOAIR = t.NUNTS == 0 ? 0.0024356f : 0.128f;

@@ -10,7 +10,12 @@
 //
 // Refused before any work, with a message and a stop: more than 40 elements; more than 6 members (5
 // with a yoke, whose two-legged top needs two more load entries downstream); NUMTAB outside 2 to 90
-// (0 counts as 2); a largest table load TLOAD of 0 or below when the load table is to be searched.
+// (0 counts as 2); a largest table load TLOAD of 0 or below when the load table is to be searched; a
+// buoyant riser with a piercing element (the run's own finding, dataset/run_checks.h).
+//
+// A table point is kept only when its shape is an equilibrium: the top at its height and every
+// member's moment balance within the stated tolerances (stsalm.cpp). Otherwise the stage stops
+// naming the load, the table point and the attachment, before anything is written to the report.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ const std::string kNotice =
 
 // This editor's SALM with a tanker and built-in load models: the checks find nothing in it. Stored
 // under another session mode, so that a save writes it. The statics alone (LQUAS 0): the analysis
-// that an execution starts runs to its end.
-std::string tankerDataSet() {
+// that an execution starts runs to its end. `change` edits it further.
+std::string tankerDataSet(const std::function<void()>& change = [] {}) {
   return testing_support::DataSet()
       .withSalm()
       .withTanker()
@@ -38,6 +39,7 @@ std::string tankerDataSet() {
         TPCM.LWBARG = TPCM.LCBARG = 0x444;  // built-in wind and current models
         TPCM.LWVCOF = 0x666;                // the tanker's built-in drift model
       })
+      .with(change)
       .bytes();
 }
 
@@ -135,6 +137,41 @@ TEST(PlausibilityChecksE2e, AWarningIsShownAndTheSecondRequestExecutes) {
   EXPECT_EQ(diagnostics.substr(0, checks.size()), checks);
   EXPECT_TRUE(contains(diagnostics, " >>> Computing Salm mass properties...")) << diagnostics;
   EXPECT_TRUE(silent.exists("SALMBAK"));
+}
+
+// The tanker's SALM as a buoyant riser whose element pierces the surface: the statics would hold the
+// riser's top at the keel, under water, so the data set describes no column they can solve.
+std::string piercingRiserDataSet() {
+  return tankerDataSet([] { TPCM.IARCO = kBuoyantRiser; });
+}
+
+const std::string kPiercingRiser =
+    " ++> Fatal Warning: Buoyant riser with element 1 piercing the water surface:\n"
+    "     the statics hold the riser's top at the vessel's keel, under water.\n"
+    "     Submerge the whole system (option 7 or 8, page 3, then page 2 shows no\n"
+    "     piercing element) or choose another attachment.\n";
+
+// Where the user can mend it: a fatal warning of the end-of-session checks, which refuse the silent
+// execution; and the runner, given the data set all the same, stops before any stage.
+TEST(PlausibilityChecksE2e, APiercingBuoyantRiserIsFatal) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", piercingRiserDataSet());
+  const e2e::Run run = folder.run("M\nL\n4\n\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+  EXPECT_TRUE(contains(diagnostics, "\n" + kPiercingRiser)) << diagnostics;
+  EXPECT_TRUE(contains(diagnostics, " >>> Data checks: 1 warning(s) and 1 fatal warning(s).\n")) << diagnostics;
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 1 warning(s) and 1 fatal warning(s)")) << run.out;
+  EXPECT_FALSE(contains(diagnostics, ">>> Computing Salm")) << diagnostics;
+
+  e2e::Folder runner;
+  runner.writeFile("SALMDAT", piercingRiserDataSet());
+  const e2e::Run analysis = runner.runAnalysis();
+  ASSERT_FALSE(analysis.timedOut);
+  EXPECT_EQ(analysis.status, 1);
+  EXPECT_EQ(analysis.err, kPiercingRiser);
+  EXPECT_EQ(runner.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The column routines on the three-member column's buoy: the buoyancy of the surface-piercing
 // member in its three chamber states against a quadrature over the waterplane disc cut by the tilted
-// surface, its continuity from one state to the next, and the joint loads of a buoyant riser.
+// surface, and its continuity from one state to the next.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -103,27 +103,6 @@ TEST(Column, PiercingMemberBuoyancyRunsOnThroughTheChangesOfState) {
       EXPECT_TRUE(IsClose(volume[1], volume[0], 0.0, 0.005));
       EXPECT_TRUE(IsClose(moment[1], moment[0], 0.0, 0.005));
     }
-  }
-}
-
-// A buoyant riser floats free: the column top carries no vertical load, and the riser's buoyancy at
-// its draft balances the pull of the member below.
-TEST(Column, BuoyantRiserTopCarriesNoLoad) {
-  testing_support::twoMemberSalm();
-  TPCM.IARCO = kBuoyantRiser;
-  TPCM.DRAFT = 12.0f;
-  {
-    TempDir dir;
-    ConsoleCapture console("\n");
-    STSALM();
-  }
-  for (int J = 2; J <= TPCM.NUMTAB; ++J) {
-    const float phi[] = {SOLVE.PHIANG(J, 1), SOLVE.PHIANG(J, 2)};
-    ZFILL(EQUILB.HLOAD(J), phi);
-    EXPECT_EQ(SOLVE.ZLDTMP(3), 0.0f) << J;
-    SOLVE.ITABLE = J;
-    SOLVE.HIGHPT = SOLVE.CNLEN(1) * std::cos(phi[0]);
-    EXPECT_TRUE(IsClose(TOPLD(0.0f), 0.0f, 0.0, 1e-2)) << J;
   }
 }
 

@@ -136,6 +136,34 @@ inline void sixMemberSalm() {
   setSite({6, 100.0f, 190.0f, 64.0f, 20.0f, 1, 8, 150.0f, 20.0f});
 }
 
+// The tanker example's yoke SALM, metric, in 100 m of water: a 62 m tube under a 14 m buoyancy tank
+// (member 1), a 30 m surface buoy that pierces (member 2) and a dry 30 m yoke to the bow, 12 m above
+// the waterline. Under the larger loads the buoy leans until the surface cuts its top disc.
+inline void tankerYokeSalm() {
+  resetStatics();
+  TPCM.NUNTS = 1;
+  setElements({
+      {62.0f, 194.8f, 31.0f, 150.0f, 31.0f, 17.9f, 1},
+      {14.0f, 395.8f, 7.0f, 150.0f, 6.0f, 4.5f, 0},
+      {30.0f, 1908.5f, 15.0f, 500.0f, 10.0f, 9.0f, 1},
+      {30.0f, 0.0f, 0.0f, 200.0f, 15.0f, 8.7f, 1},
+  });
+  setSite({3, 63.62f, 100.0f, 1025.0f, 12.0f, 0, 30, 600.0f, 1.0f});
+}
+
+// The tanker example's tube, tank and buoy as a buoyant riser to the keel of the tanker (16 m
+// draft), the whole system taken as submerged (WETYOK 5: no element pierces): the riser's top is
+// held 84 m above the seabed joint.
+inline void submergedRiserSalm() {
+  tankerYokeSalm();
+  TPCM.NELEM = 3;
+  TPCM.IPIERC = 4;
+  TPCM.IARCO = kBuoyantRiser;
+  TPCM.YOKEHT = 0.0f;
+  TPCM.WETYOK = 5;
+  TPCM.DRAFT = 16.0f;
+}
+
 // A free-standing SALM of three members: a float, a heavy link and a buoy. Its least-energy shape
 // folds: float and link hang down from the base joint, the buoy stands up from the link's end.
 inline void foldedFreeSalm() {
