@@ -26,7 +26,7 @@ inline std::string typedSite(const std::string& title1, const std::string& title
          "\n";
 }
 
-// Pages 2 to 18 of the tanker example. Page 2: four SALM elements, loads up to 600 t in a table of 30
+// Pages 2 to 10 of the tanker example. Page 2: four SALM elements, loads up to 600 t in a table of 30
 // points with offsets by 1 m, the surface buoy (element 3) piercing the water with 63.62 m2. Page 3:
 // a 2 m column tube of 62 m on a universal joint at the seabed, under a 6 m buoyancy tank of 14 m;
 // the 9 m surface buoy of 30 m turns on a joint at the tank's top; the yoke, 30 m long and dry,
@@ -34,13 +34,7 @@ inline std::string typedSite(const std::string& title1, const std::string& title
 // bending moments at the tops of the column and of the buoy. Pages 5 to 10: the tanker of
 // 147,630 long tons (150,000 t) deadweight at 16 m draft from the estimator, the OCIMF wind, the
 // extreme cylindrical bow current and the 2001 tanker wave drift models, wind and current on.
-// Pages 11 to 16: wind of 40 knots and current of 2 knots (uniform over the depth) toward 180
-// degrees; periods 4 to 24 s by 0.5 s; a regular wave of 2.83 m (4 m / sqrt 2) toward 180 degrees
-// (its heading is shown only while the irregular sea is off, so the sea goes off and on again
-// around it); a mean JONSWAP sea of 4 m and 10 s toward 180 degrees without spreading; no swell.
-// Pages 17 and 18: the position and angle response operators as well, a storm of 3 hours, plot
-// files.
-inline const std::string kTankerPages =
+inline const std::string kTankerSalmAndVesselPages =
     // Page 2.
     "1\n4\n"        // SALM elements
     "2\n600\n"      // maximum horizontal load [t]
@@ -85,15 +79,24 @@ inline const std::string kTankerPages =
     "\n"
     // Page 10: wind and current on, their areas from the estimator.
     "1\n" "11\n"
-    "\n"
+    "\n";
+
+// Pages 11 and 12 of both examples: wind of 40 knots and current of 2 knots (uniform over the depth)
+// toward 180 degrees.
+inline const std::string kWindAndCurrentPages =
     // Page 11: wind speed [knots] and heading [deg].
     "1\n40\n" "2\n180\n"
     "\n"
     // Page 12: current speed and heading, uniform over the depth.
     "1\n2\n" "2\n180\n" "3\n2\n"
-    "\n"
-    // Page 13: regular waves drive the wave-frequency dynamics.
-    "\n"
+    "\n";
+
+// Pages 14 to 18 of both examples: periods 4 to 24 s by 0.5 s; a regular wave of 2.83 m (4 m /
+// sqrt 2) toward 180 degrees (its heading is shown only while the irregular sea is off, so the sea
+// goes off and on again around it); a mean JONSWAP sea of 4 m and 10 s toward 180 degrees without
+// spreading; no swell; the position and angle response operators as well, a storm of 3 hours, plot
+// files.
+inline const std::string kSeaAndOutputPages =
     // Page 14: 41 periods, filled by the table's auto repeat from 4 s by 0.5 s; the wave height [m].
     "1\n41\n" "2\n" "42\n4\n0.5\n" "\n"
     "4\n2.83\n"
@@ -113,32 +116,47 @@ inline const std::string kTankerPages =
     "11\n"
     "\n";
 
-// examples/tanker-yoke: the yoke SALM with its tanker.
+// examples/tanker-yoke: the yoke SALM with its tanker; page 13 as it is (regular waves drive the
+// wave-frequency dynamics).
 inline const std::string kTankerYokeSession =
     "C\n" +
     typedSite("Example: 150,000 t tanker on a yoke SALM in 100 m of water",
               "JONSWAP Hs 4 m, Tp 10 s; wind 40 knots, current 2 knots, all collinear") +
-    kTankerPages;
+    kTankerSalmAndVesselPages + kWindAndCurrentPages + "\n" + kSeaAndOutputPages;
 
-// examples/free-salm: the same site, sea and vessel data, the column then made free-standing: back
-// (J2) to page 2 for two elements, the buoy (element 2) piercing with 28.27 m2; a 2 m riser of 80 m
-// on a universal joint at the seabed and a 6 m buoy of 30 m on a joint at its top, bending moments at
-// the tops of both; no attachment (free SALM); then L to the last page.
+// examples/free-salm: the same site and sea, and no vessel. Page 2: two SALM elements, loads up to
+// 600 t in a table of 30 points with offsets by 1 m, the buoy (element 2) piercing the water with
+// 28.27 m2. Page 3: a 2 m riser of 80 m on a universal joint at the seabed and a 6 m buoy of 30 m on a
+// joint at its top, bending moments at the tops of both, no attachment (free SALM). A free SALM's
+// pages skip the vessel's and the wind's, and show the current's only while the current is on: the
+// session goes (J10) to page 10 to switch wind and current on, then on through pages 11 and 12 to
+// the sea (page 13 is skipped). The current acts on the members; the wind of the title reaches no
+// stage of a free SALM's run.
 inline const std::string kFreeSalmSession =
     "C\n" +
     typedSite("Example: a free-standing two-member SALM in 100 m of water",
               "JONSWAP Hs 4 m, Tp 10 s; wind 40 knots, current 2 knots, all collinear") +
-    kTankerPages +
-    "J2\n"
-    "1\n2\n" "5\n28.27\n" "6\n2\n"
+    // Page 2.
+    "1\n2\n"       // SALM elements
+    "2\n600\n"     // maximum horizontal load [t]
+    "3\n1\n"       // offset increment [m]
+    "4\n30\n"      // points of the interpolation table
+    "5\n28.27\n"   // waterplane area of the piercing element [m2]
+    "6\n2\n"       // the element that pierces the water
     "\n"
+    // Page 3: the submergence option as it is; on to element 1.
     "\n"
-    // Element 1, the riser (member 1): its joint is free and its moment on already.
-    "2\n80\n" "3\n251.3\n" "4\n40\n" "5\n150\n" "6\n40\n" "8\n23.1\n"
+    // Element 1, the riser (member 1): length, volume, centre of volume, dry weight, centre of
+    // gravity, its lower joint free, gyradius, a bending moment at its top.
+    "2\n80\n" "3\n251.3\n" "4\n40\n" "5\n150\n" "6\n40\n" "7\n" "8\n23.1\n" "11\n"
     "\n"
-    // Element 2, the buoy (member 2): its joint freed, its moment switched on, no attachment.
+    // Element 2, the buoy (member 2), standing free.
     "2\n30\n" "3\n848.2\n" "4\n15\n" "5\n250\n" "6\n13\n" "7\n" "8\n8.7\n" "11\n"
     "13\n1\n"
-    "L\n";
+    // On (J10) to page 10: wind and current on.
+    "J10\n"
+    "1\n" "11\n"
+    "\n" +
+    kWindAndCurrentPages + kSeaAndOutputPages;
 
 }  // namespace qv::examples

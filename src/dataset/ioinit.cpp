@@ -9,6 +9,7 @@
 
 #include "dataset/force_model.h"
 #include "dataset/new_dataset.h"
+#include "dataset/tpcm_codes.h"
 #include "dataset/updaters.h"
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -184,7 +185,9 @@ void replaceLowdatModel(std::int32_t& word, int code, int unit) {
 }
 
 // Missing coefficient file: the wind and current models that read the tables of "LOWDAT" switch to
-// built-in ones, once the user has been told and has not aborted.
+// built-in ones, once the user has been told and has not aborted. An unattended run cannot be asked
+// and stops there, so it is told only when one of its stages evaluates the vessel's wind and current
+// loads: a free SALM, or a SALM whose statics alone are run, needs no table.
 void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) {
   const int unit = TPCM.EDUNIT;
   int windFlag = 0, currentFlag = 0, driftFlag = 0;
@@ -195,6 +198,7 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
          driftClass, currentKind, windKind, windCentroid, currentCentroid, unit);
   if (windClass != 1 && currentClass != 1) return;
   if (ANSWER != 'M' && ANSWER != 'E') return;
+  if (report.unattended && !vesselAnalysed(TPCM.FRESLM, TPCM.LQUAS)) return;
 
   CLEAR(unit);
   if (!report.unattended && !report.notesOpen) report.openNotes(p.CMPUTQ);

@@ -66,6 +66,13 @@ constexpr const char* attachmentName(std::int32_t iarco) {
   }
 }
 
+// ---- FRESLM and LQUAS: whether the run analyses the vessel ----
+// Only an attached SALM (FRESLM 0) with the vessel pages on (LQUAS not 0) has the vessel's response,
+// its slow drift and the motions that drive the SALM computed. A free SALM has no vessel, and with
+// LQUAS 0 the run computes the statics alone, which read of the vessel only the draft of a buoyant
+// riser's keel.
+constexpr bool vesselAnalysed(std::int32_t freslm, std::int32_t lquas) { return freslm == 0 && lquas != 0; }
+
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYoke || iarco == kPendularMass; }
 

@@ -141,6 +141,7 @@ void singleVesselRows(Checks& c) {
   }
 }
 
+// The wind and current areas of the vessel(s).
 void windCurrentRows(Checks& c, bool twoBody) {
   if (twoBody) {
     if (TPCM.LWIND != 0 &&
@@ -151,8 +152,13 @@ void windCurrentRows(Checks& c, bool twoBody) {
   } else if (TPCM.CREATR > kSimGandru) {
     if (TPCM.LWIND != 0 && anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF})) c.warn({kWindArea});
     if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA})) c.warn({kCurrentArea});
-    if (TPCM.DURATN <= 0.0f) c.warn({" ++> Warning: Nonpositive storm duration detected."});
   }
+}
+
+// The storm of the peak statistics, which every run with dynamics reads.
+void stormDurationRow(Checks& c, bool twoBody) {
+  if (!twoBody && TPCM.CREATR > kSimGandru && TPCM.DURATN <= 0.0f)
+    c.warn({" ++> Warning: Nonpositive storm duration detected."});
 }
 
 // The sea states in use: NPARM, within the extent of their tables.
@@ -217,9 +223,15 @@ void seaStateRows(Checks& c) {
   if (TPCM.DEPTH <= 0.0f) c.fatal({" ++> Fatal Warning: The water depth is nonpositive."});
 }
 
-void hydrostaticRows(Checks& c, bool twoBody) {
+// `vessel`: the run analyses the vessel; otherwise only the draft is checked, and only where the
+// statics read it (`draftRead`).
+void hydrostaticRows(Checks& c, bool twoBody, bool vessel, bool draftRead) {
   const char* dimensions1 = " ++> Warning: A vessel beam, length, draft,";
   const char* dimensions2 = "     or displacement is nonpositive.";
+  if (!vessel) {
+    if (draftRead && TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+    return;
+  }
   if (twoBody) {
     if (anyNegative({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmNegative});
     if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL, TPCM.BDISPL, TPCM.BDRAFT, TPCM.BLWL, TPCM.BBWL}))
@@ -368,15 +380,17 @@ bool periodsBad() {
   return false;
 }
 
-void closingRows(Checks& c, bool twoBody) {
-  // The forward-speed warning once more: such a data set has it written and counted twice.
-  if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
+void closingRows(Checks& c, bool twoBody, bool vessel) {
   const bool asymmetric = TPCM.LWL != TPCM.BWL || TPCM.TVKMT != TPCM.TVKML;
-  if (TPCM.VESTYP == kDiscBuoy && asymmetric) c.fatal({kAsymmetry1, kAsymmetry2});
+  if (vessel) {
+    // The forward-speed warning once more: such a data set has it written and counted twice.
+    if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
+    if (TPCM.VESTYP == kDiscBuoy && asymmetric) c.fatal({kAsymmetry1, kAsymmetry2});
+  }
   if (TPCM.LSWELL == 1 && TPCM.LSWLOK == 1 && TPCM.LRANDM == 0)
     c.fatal({" ++> Fatal Warning: Swell direction locked to irregular waves ",
              "     but no irregular waves are specified."});
-  if (twoBody) {
+  if (vessel && twoBody) {
     if (TPCM.BVSTYP == kDiscBuoy && (TPCM.BLWL != TPCM.BBWL || TPCM.BVKMT != TPCM.BVKML))
       c.fatal({kAsymmetry1, kAsymmetry2});
     if (TPCM.VESTYP == kDiscBuoy && asymmetric) c.fatal({kAsymmetry1, kAsymmetry2});
@@ -418,20 +432,31 @@ void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL) {
   Checks c{NWARN, NFATAL};
   const bool twoBody = isTwoBodyType(TPCM.CREATR);
   const bool waves = TPCM.LRANDM == 1 || TPCM.LSWELL == 1;
+  // The rows on the vessel (its hull, stability, speed, wind and current areas, drift and load
+  // models, damping) only where the run analyses it: a free SALM has no vessel, and the statics
+  // alone read of it only the draft of a buoyant riser's keel. The sea-state, depth, storm and
+  // period rows serve the SALM's own dynamics and apply to every data set.
+  const bool vessel = vesselAnalysed(TPCM.FRESLM, TPCM.LQUAS);
+  const bool draftRead = TPCM.FRESLM == 0 && TPCM.IARCO == kBuoyantRiser;
 
-  if (twoBody) {
-    twoBodyVesselRows(c);
-  } else {
-    singleVesselRows(c);
+  if (vessel) {
+    if (twoBody) {
+      twoBodyVesselRows(c);
+    } else {
+      singleVesselRows(c);
+    }
+    windCurrentRows(c, twoBody);
   }
-  windCurrentRows(c, twoBody);
+  stormDurationRow(c, twoBody);
   seaStateRows(c);
-  hydrostaticRows(c, twoBody);
-  speedRows(c, twoBody);
-  driftRows(c, twoBody, waves);
-  userDampingRows(c);
-  modelRows(c, twoBody);
-  closingRows(c, twoBody);
+  hydrostaticRows(c, twoBody, vessel, draftRead);
+  if (vessel) {
+    speedRows(c, twoBody);
+    driftRows(c, twoBody, waves);
+    userDampingRows(c);
+    modelRows(c, twoBody);
+  }
+  closingRows(c, twoBody, vessel);
 }
 
 }  // namespace qv

@@ -1,6 +1,8 @@
 // The plausibility checks of a data set before the session ends: vessel, sea state, wind, current,
 // wave drift and damping data that would make an analysis meaningless or fail, with a few silent
-// repairs of dependent members so that every later reader sees consistent values.
+// repairs of dependent members so that every later reader sees consistent values. The vessel's rows
+// apply only where the run analyses the vessel (vesselAnalysed): a free SALM, or a SALM whose
+// statics alone are run, is not held to data that no stage of its run reads.
 #pragma once
 
 #include <cstdint>

@@ -389,18 +389,53 @@ TEST_F(Load, ShortOlderFileMovesNoStaleWords) {
   EXPECT_EQ(TPCM.DAT_ID, 149);
 }
 
+// The load of an unattended run (mode 3): its stop status, or -1 when it returns.
+int unattendedLoad() {
+  char choice = ' ';
+  int startCode = -1, lowStatus = -1, dataStatus = -1;
+  return testing_support::stopStatus([&] {
+    IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, choice, startCode, makeText<12>("SALMDAT"),
+           lowStatus, dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"), 5, kModeUnattended, kStoredWords,
+           nullptr, LOWCOF);
+  });
+}
+
+// An unattended run cannot be asked whether to go on without "LOWDAT": it stops where a stage would
+// evaluate the vessel's wind and current loads with the missing tables, and loads a free SALM, or a
+// SALM whose statics alone are run, as it is.
+TEST_F(Load, UnattendedRunMissesTheCoefficientFileOnlyForTheVessel) {
+  struct Case {
+    const char* what;
+    std::int32_t freslm, lquas;
+    bool stops;
+  };
+  for (const Case& c : {Case{"an attached SALM with its vessel", 0, 1, true}, Case{"a free SALM", 1, 0, false},
+                        Case{"the statics alone", 0, 0, false}}) {
+    TempDir dir;
+    writeWords("SALMDAT", editorImage([&c] {
+                 TPCM.FRESLM = c.freslm;
+                 TPCM.LQUAS = c.lquas;
+               }));  // the LOWDAT tables in every direction, as a new data set has them
+    ConsoleCapture console("");
+    const int status = unattendedLoad();
+    closeAllUnits();
+    EXPECT_EQ(status, c.stops ? kExitFatal : -1) << c.what;
+    EXPECT_EQ(console.screen(), "") << c.what;
+    EXPECT_EQ(contains(testing_support::readFileText("Diagnostics.stxt"), " ++> LOWDAT file not found."), c.stops)
+        << c.what;
+    if (!c.stops) {
+      EXPECT_EQ(TPCM.LWBARG, 0x111) << c.what << ": the models are left as they are";
+      EXPECT_EQ(TPCM.LCBARG, 0x111) << c.what;
+    }
+  }
+}
+
 // An unattended run cannot ask: an upgrade that wrote notes stops it, the notes in the diagnostics.
 TEST_F(Load, UnattendedRunStopsAfterAnUpgrade) {
   TempDir dir;
   writeDataSet(editorImage([] { TPCM.VERNO = 6.5f; TPCM.DAT_ID = 49; }));
   ConsoleCapture console("");
-  char choice = ' ';
-  int startCode = -1, lowStatus = -1, dataStatus = -1;
-  const int status = testing_support::stopStatus([&] {
-    IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, choice, startCode, makeText<12>("SALMDAT"),
-           lowStatus, dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"), 5, kModeUnattended, kStoredWords,
-           nullptr, LOWCOF);
-  });
+  const int status = unattendedLoad();
   closeAllUnits();
   EXPECT_EQ(status, kExitFatal);
   EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"), " ++> Data file resized for 149 fairleads\n"));
@@ -411,15 +446,6 @@ TEST_F(Load, UnattendedRunStopsAfterAnUpgrade) {
 // already holds, or on the screen; nothing is asked either way.
 TEST_F(Load, UnattendedRunKeepsTheMessagesUnitItsCallerConnected) {
   TempDir dir;
-  const auto unattendedLoad = [&] {
-    char choice = ' ';
-    int startCode = -1, lowStatus = -1, dataStatus = -1;
-    return testing_support::stopStatus([&] {
-      IOINIT(makeText<8>("Quorvel"), makeText<5>(""), preEdit, preEditLow, choice, startCode,
-             makeText<12>("SALMDAT"), lowStatus, dataStatus, 6.8f, 2020, kSimQuorvel, makeText<12>("DRAVOKET"), 5,
-             kModeUnattended, kStoredWords, nullptr, LOWCOF);
-    });
-  };
   writeDataSet(editorImage([] { TPCM.VERNO = 6.5f; TPCM.DAT_ID = 49; }));  // an upgrade with notes: a stop
   const std::string earlier = " >>> Data checks: 0 warning(s) and 0 fatal warning(s).\n";
   testing_support::writeFileText("Diagnostics.stxt", earlier);

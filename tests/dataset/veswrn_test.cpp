@@ -316,6 +316,119 @@ TEST_F(Veswrn, WindCurrentAndSeaRows) {
   });
 }
 
+// ---- the vessel's rows only where the run analyses the vessel ----
+
+// A SALM without a vessel's data, in a sea that meets its regular wave; `road` makes it free,
+// attached for the statics alone, or attached with the vessel analysed.
+void salmAlone() {
+  DataSet().withSalm().with([] {
+    TPCM.EDUNIT = kScreenUnit;
+    matchingSea();
+  });
+}
+void freeSalm() {
+  salmAlone();
+  TPCM.IARCO = kFreeSalm;
+  TPCM.FRESLM = 1;
+  TPCM.LQUAS = 0;  // as the sequencer leaves a free SALM
+}
+void staticsAlone() {
+  salmAlone();
+  TPCM.IARCO = kYoke;
+  TPCM.LQUAS = 0;
+}
+
+// What would raise each vessel row besides the missing hull data: forward speed with user RAOs, a
+// disc longer than wide with the legacy tanker drift model and a negative bow factor, wind and
+// current without areas, user damping and periods without values, a user wind table without zero
+// sway at its first angle, the draft below the sea bed.
+void everyVesselFault() {
+  TPCM.TVFWD = 5.0f;
+  TPCM.AUXVSH = 1;
+  TPCM.VESTYP = kDiscBuoy;
+  TPCM.LWL = 300.0f;
+  TPCM.LWVCOF = 0x222;
+  TPCM.BOWFAC = -1.0f;
+  TPCM.LWIND = TPCM.LCURNT = 1;
+  TPCM.LHVDMP = TPCM.LRLPRD = 1;
+  LOWCOF.UWNCY(1) = 0.5f;
+  TPCM.DRAFT = 150.0f;
+}
+
+TEST_F(Veswrn, TheVesselIsCheckedOnlyWhereTheRunAnalysesIt) {
+  // Sixteen vessel rows over three screens, which every road met before: a free SALM could not be
+  // executed without a tanker's data that no stage of its run reads.
+  const std::string vesselRows = kForwardSpeed + kGmZero + kGyradii + kWindArea + kCurrentArea + kDimensions +
+                                 kWaterplane + kDraft + "\n Press <RETURN> to continue: \f" + kDriftFactor + kLegacy +
+                                 kDamping + kPeriod + kMismatch + kDiscontinuous + kForwardSpeed +
+                                 "\n Press <RETURN> to continue: \f" + kAsymmetry;
+  struct Road {
+    const char* what;
+    void (*base)();
+    bool vessel;
+  };
+  for (const Road& road : {Road{"a free SALM", freeSalm, false}, Road{"the statics alone", staticsAlone, false},
+                           Road{"an attached SALM with its vessel", salmAlone, true}}) {
+    resetAllBlocks();
+    road.base();
+    everyVesselFault();
+    const Outcome o = runChecks(road.vessel ? "\n\n" : "");
+    EXPECT_EQ(o.screen, "\f" + (road.vessel ? vesselRows : "")) << road.what;
+    EXPECT_EQ(o.warnings, road.vessel ? 9 : 0) << road.what;
+    EXPECT_EQ(o.fatals, road.vessel ? 7 : 0) << road.what;
+  }
+}
+
+TEST_F(Veswrn, WithoutTheVesselTheSeaAndTheSalmAreStillChecked) {
+  expectCases({
+      {"a free SALM without a vessel's data passes", freeSalm, [] {}, "", 0, 0},
+      {"18: no storm duration", freeSalm, [] { TPCM.DURATN = 0.0f; }, kDuration, 1, 0},
+      {"19: a sea state without height", freeSalm,
+       [] {
+         TPCM.NPARM = 2;
+         TPCM.SWHT(2) = 0.0f;
+       },
+       kIrregular, 0, 1},
+      {"20: the regular wave far from the sea", freeSalm, [] { TPCM.SLPHT = 5.0f; }, kDiscrepancy, 1, 0},
+      {"21: no water depth, and no draft to compare with it", freeSalm, [] { TPCM.DEPTH = 0.0f; }, kDepth, 0, 1},
+      {"43: swell locked to a sea that is off", freeSalm,
+       [] {
+         TPCM.LRANDM = 0;
+         matchingSwell();
+         TPCM.LSWLOK = 1;
+       },
+       kSwellLocked, 0, 1},
+      {"46: one period only", staticsAlone, [] { TPCM.NWP = 1; }, kPeriods, 0, 1},
+      {"29: the statics hang a buoyant riser from the keel", staticsAlone,
+       [] {
+         TPCM.IARCO = kBuoyantRiser;
+         TPCM.DRAFT = 150.0f;
+       },
+       kDraft, 0, 1},
+      {"29: a riser's draft in the water, the other dimensions not asked", staticsAlone,
+       [] {
+         TPCM.IARCO = kBuoyantRiser;
+         TPCM.DRAFT = 20.0f;
+       },
+       "", 0, 0},
+      {"11: no hull members checked without the vessel", freeSalm,
+       [] {
+         TPCM.VESTYP = kSemiSubmersible;
+         putMember(2, {{-30, 0, 30}, {30, 0, 30}, {5, 5, 60}});
+       },
+       "", 0, 0},
+      {"1 to 7: neither body of two", firnedo,
+       [] {
+         TPCM.FRESLM = 1;
+         TPCM.LQUAS = 0;
+         TPCM.BRGYR = 0.0f;
+         TPCM.BVKG = 20.0f;
+         TPCM.BVSTYP = kSemiSubmersible;
+       },
+       "", 0, 0},
+  });
+}
+
 TEST_F(Veswrn, RegularWaveAsASlope) {
   // With the regular wave given as a slope, the sea state's height is turned into the largest slope
   // of its regular equivalent: Hs 10 ft, period 15.66 sqrt(10 / 32.152) = 8.7335 s in 100 ft of

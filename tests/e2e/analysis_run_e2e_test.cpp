@@ -1,9 +1,10 @@
 // The analysis runner and the example data sets through the real executables, each run in a fresh
-// folder: the builder makes the committed examples byte for byte; a yoke SALM typed into the editor
-// runs every stage, saved and run by hand or executed from the last page; the runner runs what a
-// data set calls for, refuses what it cannot run with its message (also on standard error when
-// nobody watches the console), never saves the data set, and continues the editor's diagnostics
-// file; the editor's execute choices start it and end with its status.
+// folder: the builder makes the committed examples byte for byte; a yoke SALM, and a free SALM
+// without a vessel's data, typed into the editor run every stage, saved and run by hand or executed
+// from the last page; the runner runs what a data set calls for, refuses what it cannot run with its
+// message (also on standard error when nobody watches the console), never saves the data set, and
+// continues the editor's diagnostics file; the editor's execute choices start it and end with its
+// status.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -167,17 +168,18 @@ void expectEveryStageRan(const e2e::Folder& folder, const std::string& image) {
   EXPECT_TRUE(folder.readFile("SALMDAT") == image) << "the run saves nothing";
 }
 
-// A yoke SALM and its tanker typed into the editor from "C" and saved with choice 1: the data set is
-// the tanker example but for the two words that only the checks of an execution settle (LSPM, and
-// the count of moment elements NMOMT); the runner sets them for itself and runs every stage.
-TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsEveryStage) {
-  e2e::Folder folder;
-  const e2e::Run edit = folder.run(examples::kTankerYokeSession + "1\n");
+// Types `session` into the editor from "C" with choice 1 (save and leave), then runs the runner on
+// the data set saved; `image` receives it. The data set is the committed example `name` but for the
+// two words that only the checks of an execution settle (LSPM, and the count of moment elements
+// NMOMT, 2 in both examples), which the runner sets for itself; the run ends with status 0 and says
+// nothing of concern.
+void saveThenRun(const e2e::Folder& folder, const std::string& session, const std::string& name, std::string& image) {
+  const e2e::Run edit = folder.run(session + "1\n");
   ASSERT_FALSE(edit.timedOut);
   ASSERT_EQ(edit.status, 0) << edit.out;
   EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
-  const std::string image = folder.readFile("SALMDAT");
-  const std::string committed = example("tanker-yoke");
+  image = folder.readFile("SALMDAT");
+  const std::string committed = example(name);
   ASSERT_EQ(image.size(), committed.size());
   for (int w = 1; w <= kStoredWords; ++w) {
     if (w == wordAt(offsetof(Tpcm, LSPM)) || w == wordAt(offsetof(Tpcm, NMOMT))) continue;
@@ -191,24 +193,106 @@ TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsEveryStage) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), " ++> ")) << folder.readFile("Diagnostics.stxt");
-  expectEveryStageRan(folder, image);
 }
 
-// The same session executed silently from the last page (choice 4): the checks find nothing, the
-// editor saves the tanker example byte for byte and the run it starts ends with status 0.
-TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsFromTheLastPage) {
-  e2e::Folder folder;
-  const e2e::Run run = folder.run(examples::kTankerYokeSession + "4\n\n");
+// Types `session` into the editor from "C" and executes it silently from the last page (choice 4):
+// the checks find nothing, the editor saves the committed example `name` byte for byte (into
+// `image`) and the run it starts shows `progress` and ends with status 0.
+void executeFromTheLastPage(const e2e::Folder& folder, const std::string& session, const std::string& name,
+                            const std::vector<std::string>& progress, std::string& image) {
+  const e2e::Run run = folder.run(session + "4\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(run.err, "");
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");
   EXPECT_EQ(diagnostics.substr(0, kNoChecksFound.size()), kNoChecksFound) << diagnostics;
-  EXPECT_TRUE(inOrder(diagnostics, kTankerProgress)) << diagnostics;
-  const std::string image = folder.readFile("SALMDAT");
-  EXPECT_TRUE(image == example("tanker-yoke")) << "the example is what this session saves";
+  EXPECT_TRUE(inOrder(diagnostics, progress)) << diagnostics;
+  image = folder.readFile("SALMDAT");
+  EXPECT_TRUE(image == example(name)) << "the example is what this session saves";
   EXPECT_FALSE(folder.exists("SALMBAK"));
+}
+
+// A yoke SALM and its tanker typed into the editor: the runner runs every stage on it, saved by hand
+// or executed from the last page.
+TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsEveryStage) {
+  e2e::Folder folder;
+  std::string image;
+  ASSERT_NO_FATAL_FAILURE(saveThenRun(folder, examples::kTankerYokeSession, "tanker-yoke", image));
   expectEveryStageRan(folder, image);
+}
+
+TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsFromTheLastPage) {
+  e2e::Folder folder;
+  std::string image;
+  ASSERT_NO_FATAL_FAILURE(
+      executeFromTheLastPage(folder, examples::kTankerYokeSession, "tanker-yoke", kTankerProgress, image));
+  expectEveryStageRan(folder, image);
+}
+
+// What a run of the typed free SALM must leave: its statics, its member response and statistics
+// filled; no vessel report, no vessel motions and no slow drift; the data set as the editor saved it.
+void expectTheFreeStagesRan(const e2e::Folder& folder, const std::string& image) {
+  const std::vector<std::pair<const char*, std::string>> sections = {
+      {"STATOUT.stxt", "Example: a free-standing two-member SALM"},
+      {"DYNOUT.stxt", "VII.  SALM MEMBER RESPONSE CHARACTERISTICS"},
+      {"RANOUT.stxt", "X.  MOST PROBABLE PEAK MOMENTS/LOADS"},
+  };
+  for (const auto& [report, text] : sections) EXPECT_TRUE(contains(folder.readFile(report), text)) << report;
+  for (const char* name : {"TANKSUM.stxt", "YOKEMOT", "LOWOUT.stxt"}) EXPECT_FALSE(folder.exists(name)) << name;
+  EXPECT_TRUE(folder.readFile("SALMDAT") == image) << "the run saves nothing";
+}
+
+// A free two-member SALM typed into the editor from "C" with no vessel's data at all (the vessel's
+// pages are never shown to it): the statics and the free SALM's dynamics run to status 0 without a
+// word of warning, saved by hand or executed from the last page.
+TEST(AnalysisRunE2e, AFreeSalmTypedIntoTheEditorRunsItsStages) {
+  e2e::Folder folder;
+  std::string image;
+  ASSERT_NO_FATAL_FAILURE(saveThenRun(folder, examples::kFreeSalmSession, "free-salm", image));
+  for (std::size_t offset : {offsetof(Tpcm, DRAFT), offsetof(Tpcm, LWL), offsetof(Tpcm, BWL), offsetof(Tpcm, DISPL),
+                             offsetof(Tpcm, AWP), offsetof(Tpcm, TVKMT), offsetof(Tpcm, RGYR)})
+    EXPECT_EQ(e2e::floatWord(image, wordAt(offset)), 0.0f) << "no vessel data: word " << wordAt(offset);
+  expectTheFreeStagesRan(folder, image);
+}
+
+TEST(AnalysisRunE2e, AFreeSalmTypedIntoTheEditorRunsFromTheLastPage) {
+  e2e::Folder folder;
+  std::string image;
+  ASSERT_NO_FATAL_FAILURE(executeFromTheLastPage(
+      folder, examples::kFreeSalmSession, "free-salm",
+      {kStaticsLines, " >>> Computing free Salm normal mode characteristics...\n",
+       " >>> Outputting irregular wave/peak load data...\n"},
+      image));
+  expectTheFreeStagesRan(folder, image);
+}
+
+// No stage of a free SALM's run reads the vessel's data, which is why its checks ask for none: the
+// free example given the tanker example's vessel (hull, stability, areas, load models) and
+// attachment dimensions gives the same reports and tables, byte for byte but the clock.
+TEST(AnalysisRunE2e, AFreeSalmsReportsDoNotDependOnTheVesselsData) {
+  const std::string tanker = example("tanker-yoke");
+  const std::string bare = example("free-salm");
+  std::string dressed = bare;
+  for (std::size_t offset :
+       {offsetof(Tpcm, DRAFT), offsetof(Tpcm, LWL), offsetof(Tpcm, BWL), offsetof(Tpcm, DISPL), offsetof(Tpcm, AWP),
+        offsetof(Tpcm, TVKB), offsetof(Tpcm, TVKG), offsetof(Tpcm, TVKMT), offsetof(Tpcm, TVKML), offsetof(Tpcm, RGYR),
+        offsetof(Tpcm, PGYR), offsetof(Tpcm, TYGYR), offsetof(Tpcm, BILGR), offsetof(Tpcm, DWTONS),
+        offsetof(Tpcm, LOADED), offsetof(Tpcm, TXWNDA), offsetof(Tpcm, TYWNDA), offsetof(Tpcm, TXCURA),
+        offsetof(Tpcm, TYCURA), offsetof(Tpcm, LWBARG), offsetof(Tpcm, LCBARG), offsetof(Tpcm, LWVCOF),
+        offsetof(Tpcm, XSALM), offsetof(Tpcm, YOKEHT), offsetof(Tpcm, PNDARM)})
+    dressed.replace(offset, 4, tanker, offset, 4);
+  ASSERT_FALSE(dressed == bare);
+  e2e::Folder withoutVessel, withVessel;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(withoutVessel, bare));
+  ASSERT_NO_FATAL_FAILURE(runQuietly(withVessel, dressed));
+  EXPECT_EQ(withoutVessel.files(), withVessel.files());
+  for (const char* name : {"STATOUT.stxt", "DYNOUT.stxt", "DYNPLT.plt", "RANOUT.stxt", "MOMDAT"})
+    EXPECT_FALSE(withoutVessel.readFile(name).empty()) << name;
+  for (const char* name : {"STATOUT.stxt", "STATPLT.plt", "DYNOUT.stxt", "DYNPLT.plt", "RANOUT.stxt", "MOMDAT"}) {
+    EXPECT_TRUE(testing_support::maskClock(withoutVessel.readFile(name)) ==
+                testing_support::maskClock(withVessel.readFile(name)))
+        << name;
+  }
 }
 
 TEST(AnalysisRunE2e, StaticsAloneRunToTheirEndAndLeaveTheDataSetAsItWas) {

@@ -19,18 +19,9 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::maskClock;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-// The run line of the title page carries the time of the run.
-std::string maskClock(std::string text) {
-  const std::string stamp = "     Executed at ";
-  for (std::size_t at = text.find(stamp); at != std::string::npos; at = text.find(stamp, at + 1)) {
-    const std::size_t end = text.find('\n', at);
-    text.replace(at + stamp.size(), end - at - stamp.size(), "<clock>");
-  }
-  return text;
-}
 
 // The expected files lie beside this source file.
 std::string expectedFile(const std::string& name) {

@@ -19,4 +19,14 @@ inline ::testing::AssertionResult IsClose(double actual, double expected, double
 
 inline bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// A report with the time of its run (the line of the title page) masked.
+inline std::string maskClock(std::string text) {
+  const std::string stamp = "     Executed at ";
+  for (std::size_t at = text.find(stamp); at != std::string::npos; at = text.find(stamp, at + 1)) {
+    const std::size_t end = text.find('\n', at);
+    text.replace(at + stamp.size(), end - at - stamp.size(), "<clock>");
+  }
+  return text;
+}
+
 }  // namespace qv::testing_support
