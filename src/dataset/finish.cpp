@@ -73,25 +73,25 @@ void chainAndStop(int icomp) {
   endRun(CHAIN_SQUAL(icomp) ? kExitNormal : kExitFatal);
 }
 
-// An old generation as it is on disk; one that cannot be read stops the save before anything is
-// written.
-Generation oldGeneration(int screen, std::string_view caller, int icomp, std::string_view file) {
-  Generation g = readGeneration(file, icomp);
+// An old generation as it is on disk, byte for byte; one that cannot be read stops the save before
+// anything is written.
+Generation oldGeneration(int screen, std::string_view caller, std::string_view file) {
+  Generation g = readGeneration(file);
   if (!g.failure.empty()) stopFailedSave(SaveFailure{std::string(file), g.failure}, caller, screen);
   return g;
 }
 
 }  // namespace
 
-void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
+void BACKIT(int ISCRN, std::string_view CALLER, int /*ICOMP*/, int NWORDS, const std::int32_t* DATA,
             std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save) {
   SafeSave own;
   SafeSave& files = save != nullptr ? *save : own;
   if (IFLAG != kDiskMissing) {
     // Every generation moves on exactly as it is on disk, whatever its length.
-    const Generation backup = oldGeneration(ISCRN, CALLER, ICOMP, BAKFIL);
-    const Generation onDisk = oldGeneration(ISCRN, CALLER, ICOMP, DATFIL);
+    const Generation backup = oldGeneration(ISCRN, CALLER, BAKFIL);
+    const Generation onDisk = oldGeneration(ISCRN, CALLER, DATFIL);
     if (backup.missing) {
       // The first backup is the file that is on disk. A new data set created over an existing file
       // has no pre-edit image, and writing that empty copy would lose the old file.
@@ -180,7 +180,10 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
   }
 
   // The coefficient file is always saved before the data file; the files of both are put in place
-  // together, or none of them.
+  // together, or none of them: a failure puts back what was placed, and a save killed between its
+  // renames is completed by the next load or save from its journal (util/safe_save.h). What an
+  // earlier save left unfinished is completed before the generations are read.
+  if (sameLow == 0 || sameData == 0) finishInterruptedSaves(std::filesystem::path(fileNameOf(DATFIL.view())).parent_path().string());
   SafeSave save;
   if (sameLow == 0)
     BACKIT(ISCRN, CALLER.view(), ICOMP, NLOW, wordsOf(low), preEditLow.data(), LOWFIL.view(), IFLGLOW,

@@ -38,7 +38,8 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
             const Text<12>& CALLER, int CHAINFLAG);
 
 // Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into
-// LASTFIL. SCRATCH holds the pre-edit image, the first backup when neither file is on disk. IFLAG:
+// LASTFIL, each byte for byte as it is (ICOMP is not needed for that). SCRATCH holds the pre-edit
+// image, the first backup when neither file is on disk. IFLAG:
 // in, 1 when the data file did not exist at load; out, the status of the final write. With `save`
 // the files join that save, which the caller puts in place; without it BACKIT does so itself. A
 // failure stops the run with every file as it was.

@@ -21,6 +21,7 @@
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
 #include "util/packed_flags.h"
+#include "util/safe_save.h"
 #include "util/sim_types.h"
 #include "util/title.h"
 
@@ -257,6 +258,8 @@ struct DataFileRead {
 // old image, and the dialogue unit of the session. A data file missing for "M" or "E" is fatal.
 DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DATFIL, const Text<12>& EDPRG,
                         char ANSWER, int& IERR0, int& IERR1, LowcofImage& ILOBUF, Lowcof& ILOWCF) {
+  // A save that was killed part way is finished first, so that the files read belong together.
+  finishInterruptedSaves(std::filesystem::path(fileNameOf(DATFIL.view())).parent_path().string());
   if (isMooringProgram(p.CREATQ)) {
     std::int32_t words = kLowcofWords;
     DISKIO(kDiskRead, words, "LOWDAT", kImageUnit, IERR0, &ILOWCF.ILOWCF(1), p.CMPUTQ);

@@ -57,8 +57,9 @@ void readImage(std::int32_t& NWORDS, const std::string& name, std::int32_t& IERR
   }
   const std::int32_t w1 = buffer[0];
   const std::int32_t w2 = buffer[1];
+  // A frame announces a payload: a file that starts with two zero words is plain, not framed.
   const bool framed = isLowdatName(name) ? w1 == kLowdatFrameBytes
-                                         : static_cast<std::int64_t>(w1) == 4 * static_cast<std::int64_t>(w2);
+                                         : w1 > 0 && static_cast<std::int64_t>(w1) == 4 * static_cast<std::int64_t>(w2);
 
   std::size_t first = 0;
   std::size_t count = 0;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -88,7 +89,139 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
+// The journal: a header line whose word says which way an interrupted save goes ("forward" or
+// "back   ", the same length, so that it can be overwritten in place), the number of files, then
+// for each file four lines (E when the name held a file before, else N; the temporary file; the
+// second name of the old file or an empty line; the name), and "end". Paths are absolute, so
+// that the journal names files beside symbolic links' targets too.
+constexpr std::string_view kJournalHeader = "qvsave journal ";
+constexpr std::string_view kForward = "forward";
+constexpr std::string_view kBack = "back   ";
+constexpr std::string_view kJournalEnd = "end";
+
+// A file of a save that a process left in a folder: its kind ("save", "keep" or "journal") and
+// the process. Names of other files give nothing.
+struct Leftover {
+  std::string kind;
+  long process = -1;
+};
+
+Leftover leftoverOf(const std::string& name) {
+  Leftover l;
+  if (name.empty() || name[0] != '.') return l;
+  std::string_view rest;
+  for (std::string_view kind : {"save", "keep", "journal"}) {
+    const std::string marker = ".qv" + std::string(kind) + "-";
+    const std::size_t at = name.rfind(marker);
+    if (at == std::string::npos) continue;
+    if (kind == "journal" ? at != 0 : at == 0) continue;
+    rest = std::string_view(name).substr(at + marker.size());
+    l.kind = kind;
+    break;
+  }
+  const std::size_t dash = rest.find('-');
+  if (l.kind.empty() || dash == 0 || dash == std::string_view::npos) return Leftover{};
+  for (std::size_t k = 0; k < rest.size(); ++k)
+    if (k != dash && !std::isdigit(static_cast<unsigned char>(rest[k]))) return Leftover{};
+  l.process = std::stol(std::string(rest.substr(0, dash)));
+  return l;
+}
+
+bool processRuns(long process) {
+  if (process == static_cast<long>(getpid())) return true;
+  return ::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
+}
+
+struct JournalEntry {
+  bool existed = false;
+  std::string temporary, kept, target;
+};
+struct Journal {
+  bool whole = false;    // read to its end line
+  bool forward = true;   // complete the save (else undo it)
+  std::vector<JournalEntry> entries;
+};
+
+Journal readJournal(const fs::path& path) {
+  Journal j;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  if (!std::getline(in, line) || line.rfind(kJournalHeader, 0) != 0) return j;
+  const std::string_view word = std::string_view(line).substr(kJournalHeader.size());
+  if (word != kForward && word != kBack) return j;
+  j.forward = word == kForward;
+  if (!std::getline(in, line) || line.empty() || line.size() > 4 ||
+      line.find_first_not_of("0123456789") != std::string::npos)
+    return j;
+  const int count = std::stoi(line);
+  for (int k = 0; k < count; ++k) {
+    JournalEntry e;
+    std::string existed;
+    if (!std::getline(in, existed) || !std::getline(in, e.temporary) || !std::getline(in, e.kept) ||
+        !std::getline(in, e.target) || (existed != "E" && existed != "N") || e.temporary.empty() || e.target.empty())
+      return j;
+    e.existed = existed == "E";
+    j.entries.push_back(std::move(e));
+  }
+  j.whole = std::getline(in, line) && line == kJournalEnd;
+  return j;
+}
+
+bool exists(const std::string& path) {
+  struct stat st = {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Carries out a whole journal; true when every step was done.
+bool finishJournal(const Journal& j) {
+  bool done = true;
+  if (j.forward) {
+    for (const JournalEntry& e : j.entries)
+      if (exists(e.temporary) && ::rename(e.temporary.c_str(), e.target.c_str()) != 0) done = false;
+    if (!done) return false;
+    for (const JournalEntry& e : j.entries)
+      if (!e.kept.empty()) ::unlink(e.kept.c_str());
+    return true;
+  }
+  for (auto it = j.entries.rbegin(); it != j.entries.rend(); ++it) {
+    const JournalEntry& e = *it;
+    if (exists(e.temporary)) {
+      ::unlink(e.temporary.c_str());  // never placed
+    } else if (e.existed) {
+      if (!e.kept.empty() && exists(e.kept) && ::rename(e.kept.c_str(), e.target.c_str()) != 0) done = false;
+    } else if (exists(e.target) && ::unlink(e.target.c_str()) != 0) {
+      done = false;
+    }
+  }
+  return done;
+}
+
 }  // namespace
+
+void finishInterruptedSaves(std::string_view folderName) {
+  const fs::path folder = folderName.empty() ? fs::path(".") : fs::path(folderName);
+  std::error_code ec;
+  std::vector<std::pair<fs::path, Leftover>> found;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    const Leftover l = leftoverOf(entry.path().filename().string());
+    if (l.process >= 0 && !processRuns(l.process)) found.emplace_back(entry.path(), l);
+  }
+  if (found.empty()) return;
+  std::set<long> blocked;  // processes whose journal could not be carried out
+  for (const auto& [path, l] : found) {
+    if (l.kind != "journal") continue;
+    const Journal j = readJournal(path);
+    if (!j.whole || finishJournal(j)) {
+      // A journal cut short was being written: no rename had begun.
+      ::unlink(path.c_str());
+    } else {
+      blocked.insert(l.process);
+    }
+  }
+  for (const auto& [path, l] : found)
+    if (l.kind != "journal" && blocked.count(l.process) == 0) ::unlink(path.c_str());
+  syncFolder(folder);
+}
 
 SafeSave::~SafeSave() { removeLeftovers(); }
 
@@ -167,22 +300,86 @@ bool SafeSave::commit() {
       if (errno != EEXIST) break;
     }
   }
+  if (!writeJournal()) {
+    removeLeftovers();
+    return false;
+  }
   for (File& file : files_) {
     if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
       fail(file, systemReason(errno));
+      markJournalUndo();
       rollBack();
-      removeLeftovers();
+      // An undo that failed keeps its journal and the second names: the next load finishes it.
+      if (!failure_.changed) {
+        removeJournal();
+        removeLeftovers();
+      }
       return false;
     }
     file.temporary.clear();
     file.placed = true;
   }
+  removeJournal();
   removeLeftovers();
   std::set<fs::path> folders;
   for (const File& file : files_) folders.insert(fs::path(file.target).parent_path());
   for (const fs::path& folder : folders) syncFolder(folder);
   files_.clear();
   return true;
+}
+
+bool SafeSave::writeJournal() {
+  if (files_.empty()) return true;
+  std::string text = std::string(kJournalHeader) + std::string(kForward) + "\n" + std::to_string(files_.size()) + "\n";
+  for (const File& file : files_) {
+    text += std::string(file.existed ? "E" : "N") + "\n" + fs::absolute(file.temporary).string() + "\n" +
+            (file.kept.empty() ? "" : fs::absolute(file.kept).string()) + "\n" + fs::absolute(file.target).string() +
+            "\n";
+  }
+  text += std::string(kJournalEnd) + "\n";
+  const fs::path folder = fs::path(fileNameOf(files_.front().field)).parent_path();
+  int fd = -1;
+  for (int n = 0; fd < 0; ++n) {
+    const std::string name =
+        (folder / (".qvjournal-" + std::to_string(getpid()) + "-" + std::to_string(n))).string();
+    fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      journal_ = name;
+    } else if (errno != EEXIST || n >= 100) {
+      return fail(files_.front(), systemReason(errno));
+    }
+  }
+  std::vector<std::byte> bytes(text.size());
+  std::memcpy(bytes.data(), text.data(), text.size());
+  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  int error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    removeJournal();
+    return fail(files_.front(), systemReason(error));
+  }
+  syncFolder(folder);
+  return true;
+}
+
+// From now on an interrupted save is undone, not completed.
+void SafeSave::markJournalUndo() {
+  if (journal_.empty()) return;
+  const int fd = ::open(journal_.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  const std::string word(kBack);
+  (void)::pwrite(fd, word.data(), word.size(), static_cast<off_t>(kJournalHeader.size()));
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+void SafeSave::removeJournal() {
+  if (journal_.empty()) return;
+  ::unlink(journal_.c_str());
+  journal_.clear();
 }
 
 void SafeSave::rollBack() {
@@ -215,7 +412,7 @@ std::vector<std::byte> imageBytes(const std::int32_t* words, std::int32_t count)
   return std::vector<std::byte>(first, first + 4 * static_cast<std::size_t>(std::max(0, count)));
 }
 
-Generation readGeneration(std::string_view field, std::int32_t ICOMP) {
+Generation readGeneration(std::string_view field) {
   Generation g;
   const std::string name(fileNameOf(field));
   struct stat st = {};
@@ -235,25 +432,18 @@ Generation readGeneration(std::string_view field, std::int32_t ICOMP) {
     g.failure = "Not a regular file";
     return g;
   }
-  if (::access(name.c_str(), R_OK) != 0) {
-    g.failure = systemReason(errno);
+  std::ifstream in(name, std::ios::binary);
+  if (!in.is_open()) {
+    g.failure = systemReason(errno != 0 ? errno : EACCES);
     return g;
   }
-  std::vector<std::int32_t> words(kDiskioBufferWords, 0);
-  std::int32_t count = kDiskioBufferWords;
-  std::int32_t status = 0;
-  DISKIO(kDiskRead, count, field, kImageUnit, status, words.data(), ICOMP);
-  if (status == kDiskMissing) {
-    g.missing = true;
-  } else if (status != 0 && count == kDiskioBufferWords) {
-    // Too short to be read as an image (fewer than two words): still a generation, kept as it is.
-    std::ifstream in(name, std::ios::binary);
-    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    g.bytes.resize(raw.size());
-    std::transform(raw.begin(), raw.end(), g.bytes.begin(), [](char c) { return static_cast<std::byte>(c); });
-  } else {
-    g.bytes = imageBytes(words.data(), std::min(count, kDiskioBufferWords));
+  const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    g.failure = systemReason(EIO);
+    return g;
   }
+  g.bytes.resize(raw.size());
+  std::memcpy(g.bytes.data(), raw.data(), raw.size());
   return g;
 }
 

@@ -4,6 +4,15 @@
 // instant each name holds a complete file. The files that were replaced are kept under a second
 // name until the last rename succeeded, so a failing rename puts them back. A failure anywhere
 // leaves the folder as it was and says which file failed and why.
+//
+// A process killed between two renames cannot finish its own save, so before the renames a journal
+// (".qvjournal-<process>-<n>", hidden beside the first file) lists every temporary file with the
+// name it goes to. finishInterruptedSaves(), called by the next load and the next save, completes
+// such a save from its journal (the files of one save go in together), completes the undo of one
+// whose undo was interrupted, and removes the temporary files and second names of a save killed
+// before its renames, which changed nothing. A folder whose file system cannot rename (or a kill of
+// the next load too) can still leave a new file beside an old one until a later load finishes it;
+// each name always holds one whole generation.
 #pragma once
 
 #include <cstddef>
@@ -54,24 +63,34 @@ class SafeSave {
   bool fail(const File& file, std::string reason);
   bool checkTarget(File& file);
   bool writeTemporary(File& file);
+  bool writeJournal();
+  void markJournalUndo();
+  void removeJournal();
   void rollBack();
   void removeLeftovers();
 
   std::vector<File> files_;
+  std::string journal_;  // the journal of the renames under way
   SaveFailure failure_;
 };
+
+// Finishes what saves killed in `folder` ("" the current folder) left behind: a save with its
+// whole journal is completed (or its undo, where the undo had begun), then its temporary files,
+// second names and journal go; a save without one changed no file, and its leftovers go. Saves of
+// processes that still run are left alone. Never fails: what cannot be done stays for a later call.
+void finishInterruptedSaves(std::string_view folder);
 
 // The words of an image as the bytes of a file.
 std::vector<std::byte> imageBytes(const std::int32_t* words, std::int32_t count);
 
-// One old generation of a data file, to be written on under another name.
+// One old generation of a data file, to be written on under another name byte for byte, whatever
+// its length or framing.
 struct Generation {
   bool missing = false;          // no file of that name
-  std::vector<std::byte> bytes;  // its words as the image reader reads them; a file too short to be
-                                 // read as an image is taken byte for byte
+  std::vector<std::byte> bytes;  // the file's bytes as they are
   std::string failure;           // why it cannot be read (a folder, no permission); empty when fine
 };
-Generation readGeneration(std::string_view field, std::int32_t ICOMP);
+Generation readGeneration(std::string_view field);
 
 // A failed save: the access-error message naming the file, the system's reason, what became of the
 // files, then the stop.

@@ -6,7 +6,10 @@
 
 #include <sys/resource.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <tuple>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,6 +36,31 @@ std::string storedImage(float depth) {
       .bytes();
 }
 
+// The stored data set with the wind surge force from the typed table of "LOWDAT".
+std::string windTableDataSet(float depth) {
+  return testing_support::DataSet()
+      .with([depth] {
+        TPCM.LWBARG = 0x441;
+        TPCM.LCBARG = TPCM.LWVCOF = 0x444;
+        TPCM.DEPTH = depth;
+        TPCM.SRCDAT = 1;
+      })
+      .bytes();
+}
+
+// A coefficient image with a three-row wind table; `cx` tells the generations apart.
+std::string coefficientImage(float cx) {
+  std::vector<std::int32_t> words(680, 0);
+  words[0] = 3;
+  const float angles[] = {0.0f, 90.0f, 180.0f};
+  for (int row = 0; row < 3; ++row) {
+    std::memcpy(&words[static_cast<std::size_t>(4 + row)], &angles[row], 4);
+    const float value = cx * static_cast<float>(1 - row);
+    std::memcpy(&words[static_cast<std::size_t>(25 + row)], &value, 4);
+  }
+  return std::string(reinterpret_cast<const char*>(words.data()), 4 * words.size());
+}
+
 // Open the data set, go to the last page, save and exit; one more line for the pause of a failure.
 constexpr std::string_view kSaveScript = "M\nL\n1\n\n";
 
@@ -42,15 +70,16 @@ std::string failureMessage(const std::string& file, const std::string& reason, c
 }
 const std::string kUnchanged = "The data files are unchanged; the edits were not saved.";
 
-// Runs the editor with the fault library preloaded and `variable` set to `calls`.
-e2e::Run runFailing(const e2e::Folder& folder, const char* variable, const char* calls) {
-  return folder.run(kSaveScript, std::chrono::seconds(30), [=] {
+// Runs the editor on `script` with the fault library preloaded and `variable` set to `calls`.
+e2e::Run runFailing(const e2e::Folder& folder, const char* variable, const std::string& calls,
+                    std::string_view script = kSaveScript) {
+  return folder.run(script, std::chrono::seconds(30), [=] {
     setenv("LD_PRELOAD", QV_WRITE_FAULTS, 1);
     // A sanitizer build wants its runtime first among the libraries; the preloaded one comes first.
     const char* asan = std::getenv("ASAN_OPTIONS");
     const std::string options = std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0";
     setenv("ASAN_OPTIONS", options.c_str(), 1);
-    setenv(variable, calls, 1);
+    setenv(variable, calls.c_str(), 1);
   });
 }
 
@@ -123,6 +152,13 @@ TEST(SaveFaults, AnUndoThatFailsTooIsReportedAndLosesNoGeneration) {
     EXPECT_TRUE(folder.readFile(name) == last);
   }
   EXPECT_EQ(keptCopies, 1) << testing::PrintToString(folder.files());
+  // The next load finishes the undo from the save's journal: the oldest generation is back.
+  const e2e::Run load = folder.run("M\n");
+  ASSERT_FALSE(load.timedOut);
+  EXPECT_TRUE(folder.readFile("LASTBAK") == last);
+  EXPECT_TRUE(folder.readFile("SALMBAK") == backup);
+  EXPECT_TRUE(folder.readFile("SALMDAT") == data);
+  EXPECT_EQ(folder.files(), (std::vector<std::string>{"LASTBAK", "SALMBAK", "SALMDAT"}));
 }
 
 TEST(SaveFaults, AFolderWhereAGenerationShouldBe) {
@@ -168,6 +204,116 @@ TEST(SaveFaults, OldGenerationsOfAnyLengthMoveOnAsTheyAre) {
     EXPECT_TRUE(folder.readFile("SALMBAK") == data) << c.what;
     EXPECT_EQ(folder.files(), (std::vector<std::string>{"LASTBAK", "SALMBAK", "SALMDAT"})) << c.what;
   }
+}
+
+TEST(SaveFaults, OldGenerationsMoveOnByteForByte) {
+  // Backups that the image reader would read otherwise: a framed one (its frame would be dropped),
+  // one longer than the reader's buffer (it would be cut), one of odd length, and a coefficient
+  // backup whose first words are zero (read as framed, every word would shift by one).
+  const std::string data = storedImage(100.0f);
+  const std::string framed = std::string("\x6c\x4d\0\0", 4) + storedImage(200.0f) + std::string("\x6c\x4d\0\0", 4);
+  struct Case {
+    const char* what;
+    const char* file;  // the first backup, which moves on to the second
+    const char* last;
+    std::string backup;
+  };
+  const Case cases[] = {
+      {"a framed backup", "SALMBAK", "LASTBAK", framed},
+      {"a large backup", "SALMBAK", "LASTBAK", std::string(616900, '\x05')},
+      {"a backup of odd length", "SALMBAK", "LASTBAK", storedImage(300.0f) + "\x01"},
+      {"a coefficient backup that starts with zero words", "LOWBAK", "LASTLOW",
+       std::string(8, '\0') + std::string(2712, '\x02')},
+  };
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", data);
+    folder.writeFile(c.file, c.backup);
+    std::string script(kSaveScript);
+    if (std::string(c.file) == "LOWBAK") {
+      // The wind surge table of "LOWDAT" gets one more row: the coefficient file is saved too.
+      folder.writeFile("SALMDAT", windTableDataSet(100.0f));
+      folder.writeFile("LOWDAT", coefficientImage(1.5f));
+      script = "M\nj8\n5\n1\n4\n\n" + std::string(kSaveScript).substr(2);
+    }
+    const e2e::Run run = folder.run(script);
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.status, 0) << c.what << "\n" << run.out;
+    EXPECT_TRUE(folder.readFile(c.last) == c.backup) << c.what << ": " << folder.readFile(c.last).size() << " bytes";
+  }
+}
+
+TEST(SaveFaults, AKillAtAnyStepOfASaveLosesNoGenerationAndTheNextLoadFinishesIt) {
+  // Both images change: the coefficient file's generations are written first, then the data
+  // file's. Whatever step the kill meets, each name holds a whole generation; the next load makes
+  // the pair consistent (both saved or neither) and leaves no temporary file.
+  struct Files {
+    std::string dat, bak, last, low, lowbak, lastlow;
+  };
+  const Files old{windTableDataSet(100.0f), windTableDataSet(200.0f), windTableDataSet(300.0f),
+                  coefficientImage(1.5f),   coefficientImage(2.5f),   coefficientImage(3.5f)};
+  const std::string script = "M\nj8\n5\n1\n4\n\nL\n1\n";
+  const auto read = [](const e2e::Folder& folder) {
+    return Files{folder.readFile("SALMDAT"), folder.readFile("SALMBAK"), folder.readFile("LASTBAK"),
+                 folder.readFile("LOWDAT"),  folder.readFile("LOWBAK"),  folder.readFile("LASTLOW")};
+  };
+  const auto seed = [&](const e2e::Folder& folder) {
+    folder.writeFile("SALMDAT", old.dat);
+    folder.writeFile("SALMBAK", old.bak);
+    folder.writeFile("LASTBAK", old.last);
+    folder.writeFile("LOWDAT", old.low);
+    folder.writeFile("LOWBAK", old.lowbak);
+    folder.writeFile("LASTLOW", old.lastlow);
+  };
+  const std::vector<std::string> kNames = {"LASTBAK", "LASTLOW", "LOWBAK", "LOWDAT", "SALMBAK", "SALMDAT"};
+
+  // The save without a kill: what the six names hold afterwards.
+  e2e::Folder reference;
+  seed(reference);
+  const e2e::Run saved = reference.run(script);
+  ASSERT_EQ(saved.status, 0) << saved.out;
+  const Files fresh = read(reference);
+  ASSERT_NE(fresh.dat, old.dat);
+  ASSERT_NE(fresh.low, old.low);
+
+  int killed = 0;
+  for (int step = 1; step < 200; ++step) {
+    e2e::Folder folder;
+    seed(folder);
+    const e2e::Run run = runFailing(folder, "QV_KILL_AT", std::to_string(step), script);
+    ASSERT_FALSE(run.timedOut) << "step " << step;
+    if (run.signal != SIGKILL) {
+      EXPECT_EQ(run.status, 0) << "step " << step << "\n" << run.out;
+      break;  // the save ended before this step
+    }
+    ++killed;
+    // Each name holds a whole generation, old or new.
+    for (const auto& [name, was, will] :
+         std::vector<std::tuple<const char*, std::string, std::string>>{{"SALMDAT", old.dat, fresh.dat},
+                                                                        {"SALMBAK", old.bak, fresh.bak},
+                                                                        {"LASTBAK", old.last, fresh.last},
+                                                                        {"LOWDAT", old.low, fresh.low},
+                                                                        {"LOWBAK", old.lowbak, fresh.lowbak},
+                                                                        {"LASTLOW", old.lastlow, fresh.lastlow}}) {
+      const std::string holds = folder.readFile(name);
+      EXPECT_TRUE(holds == was || holds == will) << "step " << step << ": " << name;
+    }
+    // The next load (the input ends at once) finishes or drops the interrupted save.
+    const e2e::Run load = folder.run("M\n", std::chrono::seconds(30));
+    ASSERT_FALSE(load.timedOut) << "step " << step;
+    const Files after = read(folder);
+    const bool done = after.dat == fresh.dat;
+    const Files& expected = done ? fresh : old;
+    EXPECT_TRUE(after.dat == expected.dat && after.bak == expected.bak && after.last == expected.last &&
+                after.low == expected.low && after.lowbak == expected.lowbak && after.lastlow == expected.lastlow)
+        << "step " << step << ": the six files are " << (done ? "not all saved" : "not all as they were");
+    EXPECT_EQ(folder.files(), kNames) << "step " << step << ": nothing left behind";
+    // And a later save leaves nothing behind either.
+    const e2e::Run again = folder.run(script);
+    EXPECT_EQ(again.status, 0) << "step " << step << "\n" << again.out;
+    EXPECT_EQ(folder.files(), kNames) << "step " << step;
+  }
+  EXPECT_GT(killed, 10) << "every step of the save was met";
 }
 
 TEST(SaveFaults, ADataFileTooShortForItsHeaderIsReportedAndKeptAsTheBackup) {

@@ -89,6 +89,8 @@ TEST_F(Diskio, ReadsPlainAndFramedImages) {
   std::vector<std::int32_t> low = counting(680, 21);
   std::vector<std::int32_t> lowShort = counting(100, 7);
   std::vector<std::int32_t> lowbak = framed(counting(680, 1));  // 2720 first, but not named LOWDAT
+  std::vector<std::int32_t> zeroStart = counting(680, 1);
+  zeroStart[0] = zeroStart[1] = 0;
   const Case cases[] = {
       {"plain", "SALMDAT", plain, 4975, 4975, 0, {4975, 4976, 4977}},
       {"framed", "SALMDAT", framed(plain), 4975, 4975, 0, {4975, 4976, 4977}},
@@ -100,6 +102,7 @@ TEST_F(Diskio, ReadsPlainAndFramedImages) {
       {"LOWDAT plain", "LOWDAT", low, 680, 680, 0, {21, 22}},
       {"LOWDAT short", "LOWDAT", lowShort, 680, 680, 4, {7, 8}},
       {"LOWBAK with 2720 first is judged by the general rule", "LOWBAK", lowbak, 680, 682, 4, {2720, 1, 2}},
+      {"two zero words first announce no frame: every word kept", "LOWBAK", zeroStart, 680, 680, 0, {0, 0, 3}},
   };
   for (const Case& c : cases) {
     TempDir dir;

@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -118,6 +120,80 @@ TEST(SafeSave, AFailureChangesNothing) {
   }
 }
 
+// The number of a process that has ended.
+pid_t endedProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return child;
+}
+
+// The journal of a save of the files `names` by `process`, as a save writes it before its renames
+// (with names relative to the folder where a save writes absolute ones).
+std::string journalOf(pid_t process, bool forward, const std::vector<std::pair<std::string, bool>>& names,
+                      bool whole = true) {
+  std::string text = std::string("qvsave journal ") + (forward ? "forward" : "back   ") + "\n" +
+                     std::to_string(names.size()) + "\n";
+  const std::string pid = std::to_string(process);
+  for (const auto& [name, existed] : names) {
+    text += std::string(existed ? "E" : "N") + "\n." + name + ".qvsave-" + pid + "-0\n" +
+            (existed ? "." + name + ".qvkeep-" + pid + "-0" : "") + "\n" + name + "\n";
+  }
+  return whole ? text + "end\n" : text;
+}
+
+TEST(FinishInterruptedSaves, CompletesUndoesOrDropsWhatAKilledSaveLeft) {
+  const pid_t dead = endedProcess();
+  const std::string pid = std::to_string(dead);
+  const std::string temp = ".qvsave-" + pid + "-0";
+  const std::string keep = ".qvkeep-" + pid + "-0";
+  const std::string journal = ".qvjournal-" + pid + "-0";
+  struct Case {
+    const char* what;
+    std::map<std::string, std::string> left;       // the folder after the kill
+    std::map<std::string, std::string> finished;  // the folder afterwards
+  };
+  const Case cases[] = {
+      {"killed after the first rename: the save is completed",
+       {{"LOWDAT", "new low"},
+        {".SALMDAT" + temp, "new data"},
+        {"SALMDAT", "old data"},
+        {".SALMDAT" + keep, "old data"},
+        {".LOWDAT" + keep, "old low"},
+        {journal, journalOf(dead, true, {{"LOWDAT", true}, {"SALMDAT", true}})}},
+       {{"LOWDAT", "new low"}, {"SALMDAT", "new data"}}},
+      {"killed while the journal was written: nothing was renamed, the leftovers go",
+       {{"LOWDAT", "old low"},
+        {".LOWDAT" + temp, "new low"},
+        {".SALMDAT" + temp, "new"},
+        {".LOWDAT" + keep, "old low"},
+        {journal, journalOf(dead, true, {{"LOWDAT", true}, {"SALMDAT", false}}, false)}},
+       {{"LOWDAT", "old low"}}},
+      {"killed before the journal: the leftovers go",
+       {{"SALMDAT", "old data"}, {".SALMDAT" + temp, "new da"}}, {{"SALMDAT", "old data"}}},
+      {"killed while a failed save was undone: the undo is completed",
+       {{"LOWDAT", "new low"},
+        {"SALMDAT", "old data"},
+        {".LOWDAT" + keep, "old low"},
+        {".SALMDAT" + temp, "new data"},
+        {journal, journalOf(dead, false, {{"LOWDAT", true}, {"SALMDAT", true}, {"LASTBAK", false}})}},
+       {{"LOWDAT", "old low"}, {"SALMDAT", "old data"}}},
+      {"a running process's save is left alone",
+       {{"SALMDAT", "old"}, {".SALMDAT.qvsave-1-0", "new"}, {".qvjournal-1-0", "qvsave journal forward\n0\nend\n"}},
+       {{"SALMDAT", "old"}, {".SALMDAT.qvsave-1-0", "new"}, {".qvjournal-1-0", "qvsave journal forward\n0\nend\n"}}},
+      {"other hidden files are no leftovers",
+       {{".SALMDAT.qvsave", "x"}, {".qvjournal-x-1", "y"}, {"SALMDAT.qvkeep-" + pid + "-0", "z"}},
+       {{".SALMDAT.qvsave", "x"}, {".qvjournal-x-1", "y"}, {"SALMDAT.qvkeep-" + pid + "-0", "z"}}},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    for (const auto& [name, text] : c.left) writeText(name, text);
+    finishInterruptedSaves("");
+    EXPECT_EQ(folderContents(), c.finished) << c.what;
+  }
+}
+
 TEST(ReadGeneration, AnyOldFileIsAGeneration) {
   struct Case {
     const char* what;
@@ -131,7 +207,11 @@ TEST(ReadGeneration, AnyOldFileIsAGeneration) {
   const Case cases[] = {
       {"no file", [] {}, true, "", ""},
       {"a plain image", [&] { writeText("SALMBAK", threeWords); }, false, threeWords, ""},
-      {"a framed image: its words", [&] { writeText("SALMBAK", framedThree); }, false, threeWords, ""},
+      {"a framed image, frame and all", [&] { writeText("SALMBAK", framedThree); }, false, framedThree, ""},
+      {"an image that starts with zero words", [] { writeText("SALMBAK", std::string(12, '\0') + "\x01\0\0\0"); },
+       false, std::string(12, '\0') + "\x01\0\0\0", ""},
+      {"an image longer than the image reader's buffer", [] { writeText("SALMBAK", std::string(616900, 'x')); },
+       false, std::string(616900, 'x'), ""},
       {"an empty file", [] { writeText("SALMBAK", ""); }, false, "", ""},
       {"one word", [] { writeText("SALMBAK", std::string("\x0b\0\0\0", 4)); }, false, std::string("\x0b\0\0\0", 4), ""},
       {"one word and a byte", [] { writeText("SALMBAK", std::string("\x0b\0\0\0\x01", 5)); }, false,
@@ -141,7 +221,7 @@ TEST(ReadGeneration, AnyOldFileIsAGeneration) {
   for (const Case& c : cases) {
     TempDir dir;
     c.arrange();
-    const Generation g = readGeneration("SALMBAK     ", 5);
+    const Generation g = readGeneration("SALMBAK     ");
     EXPECT_EQ(g.missing, c.missing) << c.what;
     EXPECT_EQ(textOf(g.bytes), c.bytes) << c.what;
     EXPECT_EQ(g.failure, c.failure) << c.what;
