@@ -49,7 +49,7 @@ struct Momcom {
 
  private:
   static constexpr int column(int quantity, int C) {
-    QV_ARR_CHECK(C >= 1 && C <= kMomentPoints);
+    QV_ARR_CHECK(C >= 1 && C <= kMomentPoints, "MOMCOM", C, kMomentPoints, 2);
     return kMomentPoints * quantity + C;
   }
 };

@@ -192,7 +192,7 @@ struct Output {
  private:
   // Column j of a view of `width` columns that starts after column `before` of the run.
   static constexpr int viewColumn(int before, [[maybe_unused]] int width, int j) {
-    QV_ARR_CHECK(j >= 1 && j <= width);
+    QV_ARR_CHECK(j >= 1 && j <= width, "OUTPUT", j, static_cast<std::size_t>(width), 2);
     return before + j;
   }
 };

@@ -2,9 +2,14 @@
 
 #include <string>
 
+#include "platform/block_reset.h"
 #include "util/console_io.h"
+#include "util/farray.h"
 
 namespace qv {
+
+ArrayBoundsState arrayBoundsState;
+const BlockReset resetArrayBoundsState{[] { arrayBoundsState.reset(); }};
 
 namespace {
 template <class Lines>
@@ -37,6 +42,19 @@ void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_lis
 void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines, FatalWait wait,
                std::int32_t inUnit, int status) {
   stopWith(routine, unit, lines, wait, inUnit, status);
+}
+
+void arrayBoundsStop(const char* routine, long long index, std::size_t extent, std::size_t dimension) {
+  ++arrayBoundsState.violations;
+  // The messages of an unattended run go to its diagnostics file, any other run's to the screen.
+  const std::int32_t unit = unitConnected(kDiagnosticsUnit) ? kDiagnosticsUnit : kScreenUnit;
+  const std::string which = dimension == 0 ? "element " + std::to_string(index + 1)
+                                           : "index " + std::to_string(index) + " of dimension " +
+                                                 std::to_string(dimension);
+  const std::string lines[] = {"", " ++> Array index out of bounds in " + std::string(routine) + ": " + which,
+                               "     lies outside 1 to " + std::to_string(extent) +
+                                   ". Please report this message to Kestrin."};
+  fatalStop(routine, unit, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 void silentStop(std::string_view routine, int status) { throw Stop{status, std::string(routine)}; }

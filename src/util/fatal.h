@@ -32,6 +32,14 @@ enum class FatalWait {
                             FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
                             int status = kExitFatal);
 
+// The array index checks of util/farray.h: how many indices outside their bounds this run met
+// (each of them stopped it). The fuzz targets check it stays 0.
+struct ArrayBoundsState {
+  int violations = 0;
+  void reset() { *this = ArrayBoundsState{}; }
+};
+extern ArrayBoundsState arrayBoundsState;
+
 // A stop with nothing to write or wait for: an unattended run that meets a question it cannot ask,
 // or the user's "A" at an abort question.
 [[noreturn]] void silentStop(std::string_view routine, int status = kExitFatal);

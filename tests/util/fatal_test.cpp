@@ -7,6 +7,7 @@
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/farray.h"
 #include "util/files.h"
 
 namespace qv {
@@ -88,6 +89,49 @@ TEST_F(FatalStop, FileErrorsNameTheCallerAsTheRoutine) {
     EXPECT_EQ(stop.status, kExitFatal);
     EXPECT_EQ(stop.routine, "SAVER");
   }
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// Indexes its own small tables with what it is given, as a routine that trusts a count would.
+float lookUp(int i, int j) {
+  static Arr<float, 3> column{};
+  static Arr<float, 2, 3> table{};
+  return column(i) + table(i, j);
+}
+
+class ArrayBounds : public testing_support::FreshRun {};
+
+TEST_F(ArrayBounds, AnIndexOutsideItsBoundsStopsNamingTheRoutine) {
+  struct Case {
+    int i, j;
+    std::string message;
+  };
+  const Case cases[] = {
+      {4, 1, " ++> Array index out of bounds in lookUp: index 4 of dimension 1\n     lies outside 1 to 3."},
+      {0, 1, " ++> Array index out of bounds in lookUp: index 0 of dimension 1\n     lies outside 1 to 3."},
+      {2, 4, " ++> Array index out of bounds in lookUp: index 4 of dimension 2\n     lies outside 1 to 3."},
+  };
+  for (const Case& c : cases) {
+    ConsoleCapture console("\n");
+    int status = -1;
+    std::string routine;
+    try {
+      (void)lookUp(c.i, c.j);
+    } catch (const Stop& stop) {
+      status = stop.status;
+      routine = stop.routine;
+    }
+    EXPECT_EQ(status, kExitFatal) << c.message;
+    EXPECT_EQ(routine, "lookUp");
+    EXPECT_NE(console.screen().find(c.message), std::string::npos) << console.screen();
+  }
+  EXPECT_EQ(arrayBoundsState.violations, 3);
+  EXPECT_EQ(lookUp(2, 3), 0.0f) << "indices within bounds pass";
 }
 
 }  // namespace
