@@ -7,6 +7,7 @@
 
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -17,14 +18,25 @@ constexpr float kQuarterTurn = 1.5707964f;  // pi/2, the upper limit of the inte
 constexpr std::int32_t kMinPointsMass = 400;
 constexpr std::int32_t kMinPointsMoment = 4000;
 constexpr std::int32_t kWarnPoints = 7500;
+// The most points the integration takes: an axis ratio beyond about 1:700 (a body of no width, no
+// length, or dimensions that are not numbers) has no meaningful coefficient, and would take the
+// integration for ever.
+constexpr std::int32_t kMaxPoints = 1000000;
 
-// The point count chosen from the eccentricity: INT(max(2/A, 2/B, 2A, 2B)), truncated. A
-// degenerate axis ratio (0, or not a number) saturates the count instead of overflowing it.
+// The point count chosen from the eccentricity: INT(max(2/A, 2/B, 2A, 2B)), truncated; more than
+// kMaxPoints (a degenerate ratio: 0, infinite or not a number) gives kMaxPoints + 1.
 std::int32_t pointsFromShape(float A, float B) {
   const float largest = std::max({2.0f / A, 2.0f / B, 2.0f * A, 2.0f * B});
-  constexpr float kCeiling = static_cast<float>(std::numeric_limits<std::int32_t>::max() / 2);
-  if (!(largest < kCeiling)) return static_cast<std::int32_t>(kCeiling);
+  if (!(largest <= static_cast<float>(kMaxPoints)) || std::isnan(A) || std::isnan(B)) return kMaxPoints + 1;
   return static_cast<std::int32_t>(largest);
+}
+
+[[noreturn]] void refuseDegenerateBody(float A, float B, std::int32_t IUNIT, std::int32_t IIN) {
+  fatalStop("ELPCOF", IUNIT,
+            {"", " ++> ELPCOF: an elliptic body with axis ratios A =" + fmtE(A, 12, 4) + " and B =" + fmtE(B, 12, 4),
+             "     needs more than " + std::to_string(kMaxPoints) + " integration points; its dimensions are",
+             "     zero, far apart or not numbers. Check the dimensions of the body."},
+            FatalWait::kPressReturn, IIN);
 }
 
 void warnManyPoints(std::int32_t NP, std::int32_t IUNIT, std::int32_t NMEM) {
@@ -79,6 +91,7 @@ float ARGMOM(float T, float A, float B) {
 void ELPCOF(float A, float B, std::int32_t NPTS, std::int32_t ITYPE, float& C, std::int32_t IUNIT,
             std::int32_t IIN, std::int32_t& IWARN, std::int32_t NMEM) {
   std::int32_t NP = NPTS != 0 ? NPTS : pointsFromShape(A, B);
+  if (NP > kMaxPoints || std::isnan(A) || std::isnan(B)) refuseDegenerateBody(A, B, IUNIT, IIN);
   if (NP % 2 != 0) NP += 1;
   NP = std::max(NP, ITYPE == 2 ? kMinPointsMoment : kMinPointsMass);
 

@@ -198,6 +198,9 @@ void runAnalysis(RunMode mode) {
 
 std::string stopMessage(std::string_view routine) {
   std::string message;
+  // A stop through the fatal path: its own message, whatever its first line begins with.
+  for (const std::string& line : fatalStopState.message) message += line + "\n";
+  if (!message.empty()) return message;
   if (analysisRunState.diagnosticsStart >= 0) {
     std::ifstream in(std::string(kDiagnosticsFile), std::ios::binary);
     in.seekg(analysisRunState.diagnosticsStart);

@@ -78,10 +78,10 @@ struct AnalysisRunState {
 };
 extern AnalysisRunState analysisRunState;
 
-// The message a stopped unattended or silent run copies to standard error: the last " ++> " line
-// that this run wrote to "Diagnostics.stxt" with the lines that continue it (indented by five
-// blanks), each ending in a line end; without one, a line that names the routine that stopped.
-// Call it once every unit is closed.
+// The message a stopped unattended or silent run copies to standard error: the message of the fatal
+// stop that ended it; otherwise the last " ++> " line that this run wrote to "Diagnostics.stxt"
+// with the lines that continue it (indented by five blanks); without one, a line that names the
+// routine that stopped. Each line ends in a line end. Call it once every unit is closed.
 std::string stopMessage(std::string_view routine);
 
 }  // namespace qv

@@ -11,11 +11,21 @@ namespace qv {
 ArrayBoundsState arrayBoundsState;
 const BlockReset resetArrayBoundsState{[] { arrayBoundsState.reset(); }};
 
+FatalStopState fatalStopState;
+const BlockReset resetFatalStopState{[] { fatalStopState.reset(); }};
+
 namespace {
+[[noreturn]] void throwStop(std::string_view routine, int status) { throw Stop{status, std::string(routine)}; }
+
 template <class Lines>
 [[noreturn]] void stopWith(std::string_view routine, std::int32_t unit, const Lines& lines, FatalWait wait,
                            std::int32_t inUnit, int status) {
-  for (std::string_view line : lines) writeRecord(unit, line);
+  if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit)) unit = kDiagnosticsUnit;
+  fatalStopState.message.clear();
+  for (std::string_view line : lines) {
+    writeRecord(unit, line);
+    if (line.find_first_not_of(' ') != std::string_view::npos) fatalStopState.message.emplace_back(line);
+  }
   switch (wait) {
     case FatalWait::kNone:
       break;
@@ -30,7 +40,7 @@ template <class Lines>
       if (unit != kDiagnosticsUnit) (void)readConsoleLine();
       break;
   }
-  silentStop(routine, status);
+  throwStop(routine, status);
 }
 }  // namespace
 
@@ -57,6 +67,9 @@ void arrayBoundsStop(const char* routine, long long index, std::size_t extent, s
   fatalStop(routine, unit, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
 }
 
-void silentStop(std::string_view routine, int status) { throw Stop{status, std::string(routine)}; }
+void silentStop(std::string_view routine, int status) {
+  fatalStopState.message.clear();
+  throwStop(routine, status);
+}
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -24,13 +25,23 @@ enum class FatalWait {
 };
 
 // Writes each line of `lines` as one record on `unit`, waits as `wait` says (reading from
-// `inUnit` for kPressReturn), then throws Stop{status, routine}.
+// `inUnit` for kPressReturn), then throws Stop{status, routine}. In an unattended run (the
+// diagnostics unit 41 connected) a message meant for the screen goes to unit 41 instead, without
+// a wait: nobody watches the console.
 [[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
                             FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
                             int status = kExitFatal);
 [[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines,
                             FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
                             int status = kExitFatal);
+
+// The message of the fatal stop that ended the run, its lines as written (empty lines left out);
+// empty when the run ended in another way (silentStop, or no stop at all).
+struct FatalStopState {
+  std::vector<std::string> message;
+  void reset() { message.clear(); }
+};
+extern FatalStopState fatalStopState;
 
 // The array index checks of util/farray.h: how many indices outside their bounds this run met
 // (each of them stopped it). The fuzz targets check it stays 0.

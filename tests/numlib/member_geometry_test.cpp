@@ -7,6 +7,7 @@
 
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "platform/stop.h"
 #include "platform/units.h"
 
 namespace qv {
@@ -124,6 +125,32 @@ TEST(AddedMass, EccentricBodyWarnsOncePerFlag) {
     ELPCOF(0.0002f, 1, 0, 1, value, kScreenUnit, kKeyboardUnit, warned, c.member);
     EXPECT_EQ(quiet.screen(), "");
   }
+}
+
+TEST(AddedMass, ADegenerateBodyStopsInsteadOfIntegratingForEver) {
+  // A ratio of 1e-30 asks for 2e30 points, a ratio that is not a number for none that can be counted.
+  const float ratios[][2] = {{1e-30f, 1.0f}, {1.0f, 0.0f}, {std::nanf(""), std::nanf("")}, {1.0f, 1e7f}};
+  for (const auto& r : ratios) {
+    ConsoleCapture console;
+    float value = -1.0f;
+    std::int32_t warned = 0;
+    std::string routine;
+    try {
+      ELPCOF(r[0], r[1], 0, 1, value, kDiagnosticsUnit, kKeyboardUnit, warned, 0);
+    } catch (const Stop& stop) {
+      routine = stop.routine;
+      EXPECT_EQ(stop.status, kExitFatal);
+    }
+    EXPECT_EQ(routine, "ELPCOF") << r[0] << " " << r[1];
+    EXPECT_EQ(value, -1.0f);
+  }
+  // The largest count integrated (1,000,000 points): a needle along its axis, about 700 times as
+  // long as it is wide, whose added mass along the axis tends to 0 (Lamb).
+  float value = 0.0f;
+  std::int32_t warned = 1;
+  ELPCOF(5e5f, 5e5f, 0, 1, value, kScreenUnit, kKeyboardUnit, warned, 0);
+  EXPECT_LT(COFCLC(1, value, 5e5f, 5e5f), 1e-4f);
+  EXPECT_GT(COFCLC(1, value, 5e5f, 5e5f), 0.0f);
 }
 
 TEST(AddedMass, CoefficientFormulas) {

@@ -17,6 +17,7 @@
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/fatal.h"
 
 namespace qv {
 namespace {
@@ -208,6 +209,13 @@ TEST_F(AnalysisRun, StopMessageIsTheLastFatalLineOfThisRun) {
   // Nothing of this run names a failure: the routine that stopped is named.
   testing_support::writeFileText(std::string(kDiagnosticsFile), earlier + " >>> Computing Salm mass properties...\n");
   EXPECT_EQ(stopMessage("SERV_ABORT"), " ++> The analysis stopped in SERV_ABORT.\n");
+
+  // A stop through the fatal path hands on its own message, whatever its first line begins with.
+  fatalStopState.message = {" >>> IER = 2 in WAVVEC; Please contact Kestrin.",
+                            "     press any letter key + <RETURN> to continue..."};
+  EXPECT_EQ(stopMessage("WAVVEC"),
+            " >>> IER = 2 in WAVVEC; Please contact Kestrin.\n     press any letter key + <RETURN> to continue...\n");
+  fatalStopState.reset();
 
   // A run that never opened the file does not read one left by an earlier run.
   testing_support::writeFileText(std::string(kDiagnosticsFile), " ++> Some old failure\n");

@@ -63,15 +63,19 @@ TEST_F(FatalStop, WritesWaitsAndCarriesStatusAndRoutine) {
 TEST_F(FatalStop, AnUnattendedRunNeverWaits) {
   TempDir dir;
   RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
-  for (FatalWait wait : {FatalWait::kPressReturn, FatalWait::kPromptLine, FatalWait::kReadLine}) {
-    const Outcome out = runFatal("x\n", kDiagnosticsUnit, wait);
-    EXPECT_EQ(out.stop.status, kExitFatal);
-    EXPECT_EQ(out.screen, "");
-    EXPECT_EQ(out.unread, "x\n");
+  // A message meant for the screen goes to the diagnostics file too: nobody watches the console.
+  for (std::int32_t unit : {kDiagnosticsUnit, kScreenUnit}) {
+    for (FatalWait wait : {FatalWait::kPressReturn, FatalWait::kPromptLine, FatalWait::kReadLine}) {
+      const Outcome out = runFatal("x\n", unit, wait);
+      EXPECT_EQ(out.stop.status, kExitFatal);
+      EXPECT_EQ(out.screen, "");
+      EXPECT_EQ(out.unread, "x\n");
+      EXPECT_EQ(fatalStopState.message, (std::vector<std::string>{" ++> First line", "     second line"}));
+    }
   }
   closeAllUnits();
   std::string expected;
-  for (int k = 0; k < 3; ++k) expected += " ++> First line\n     second line\n";
+  for (int k = 0; k < 6; ++k) expected += " ++> First line\n     second line\n";
   EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"), expected);
 }
 
