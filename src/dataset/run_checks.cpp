@@ -7,6 +7,7 @@
 #include "dataset/tpcm.h"
 #include "util/fortran_format.h"
 #include "dataset/builtin_current_rows.h"
+#include "dataset/value_ranges.h"
 
 namespace qv {
 
@@ -66,6 +67,8 @@ std::optional<RunFinding> piercingRiserFinding() {
 
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
+  // The values first: a run stops at them before any later finding reads a value that is no number.
+  valueRangeFindings(findings);
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
   addPiercingRiser(findings);

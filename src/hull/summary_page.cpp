@@ -77,19 +77,24 @@ bool pageWanted() {
   return TPCM.LBACK <= -1;
 }
 
+// The unit system of the captions: 0 English, any other value metric.
+std::int32_t unitSystem() { return TPCM.NUNTS == 0 ? 0 : 1; }
+
 void siteLines() {
   const Tpcm& t = TPCM;
+  const std::int32_t units = unitSystem();
   // "LBS/CUBIC FOOT " or "KGW/CUBIC METER".
-  const std::string cubicWord = t.NUNTS == 0 ? std::string("FOOT ") : caption(t.NUNTS).substr(0, 5);
-  valueLine("WATER DEPTH ", t.DEPTH, " " + caption(t.NUNTS));
-  valueLine("WATER DENSITY ", t.DWATR, " " + caption(t.NUNTS + 6).substr(0, 3) + "/CUBIC " + cubicWord);
+  const std::string cubicWord = units == 0 ? std::string("FOOT ") : caption(units).substr(0, 5);
+  valueLine("WATER DEPTH ", t.DEPTH, " " + caption(units));
+  valueLine("WATER DENSITY ", t.DWATR, " " + caption(units + 6).substr(0, 3) + "/CUBIC " + cubicWord);
 }
 
 void vesselLines(float VTCRR, float VTCRP, float GML, float GMT) {
   const Tpcm& t = TPCM;
-  const std::string length = " " + caption(t.NUNTS);
-  valueLine("DISPLACEMENT ", t.TDISPL, " " + caption(t.NUNTS + 4));
-  valueLine("WATER PLANE AREA ", t.TAWP, " SQUARE " + caption(t.NUNTS));
+  const std::int32_t units = unitSystem();
+  const std::string length = " " + caption(units);
+  valueLine("DISPLACEMENT ", t.TDISPL, " " + caption(units + 4));
+  valueLine("WATER PLANE AREA ", t.TAWP, " SQUARE " + caption(units));
   valueLine("VERTICAL (Z) KB ", t.VKB, length);
   valueLine("DRAFT ", t.TDRAFT, length);
   line("");

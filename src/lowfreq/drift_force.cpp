@@ -1,6 +1,7 @@
 #include "lowfreq/drift_force.h"
 
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "dataset/tpcm.h"
@@ -10,6 +11,7 @@
 #include "lowfreq/wave_current.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/fatal.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "waves/spectral_integration.h"
@@ -122,6 +124,14 @@ float GRPSPD(const float* S, std::int32_t component, float beta, std::int32_t& p
       peak = i;
       largest = v;
     }
+  }
+  // A density that is no number at every period has no peak: the drift force cannot be formed.
+  if (peak == 0) {
+    fatalStop("GRPSPD", TPCM.EDUNIT,
+              {"", " ++> GRPSPD: the wave drift force density of component " + std::to_string(component) +
+                       " is not a number at any wave period;",
+               "     check the wave drift factors (page 10) and the sea state (pages 15 and 16)."},
+              FatalWait::kPressReturn, kKeyboardUnit);
   }
   const Wavcom& w = WAVCOM;
   return GROUPSPD(w.W(peak), w.WVK(peak), TPCM.DEPTH, w.G);

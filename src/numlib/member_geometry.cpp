@@ -33,9 +33,10 @@ std::int32_t pointsFromShape(float A, float B) {
 
 [[noreturn]] void refuseDegenerateBody(float A, float B, std::int32_t IUNIT, std::int32_t IIN) {
   fatalStop("ELPCOF", IUNIT,
-            {"", " ++> ELPCOF: an elliptic body with axis ratios A =" + fmtE(A, 12, 4) + " and B =" + fmtE(B, 12, 4),
-             "     needs more than " + std::to_string(kMaxPoints) + " integration points; its dimensions are",
-             "     zero, far apart or not numbers. Check the dimensions of the body."},
+            {"", " ++> ELPCOF: an elliptic body with the squared axis ratios A = " + messageValue(A) + " and B = " +
+                     messageValue(B),
+             "     needs more than " + std::to_string(kMaxPoints) + " integration points: its dimensions are",
+             "     zero, too far apart or not numbers. Check the dimensions of the body."},
             FatalWait::kPressReturn, IIN);
 }
 

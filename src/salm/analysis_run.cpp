@@ -193,7 +193,12 @@ void runAnalysis(RunMode mode) {
   settleUnits(mode);
   setUpRunData();
   checkRunData();
-  for (const AnalysisStage& stage : stagesOf()) stage.run();
+  // No stage reports a result that is not finite: such a value stops the run, naming the stage.
+  for (const AnalysisStage& stage : stagesOf()) {
+    requireFiniteValues(stage.name);
+    stage.run();
+  }
+  requireFiniteValues("");
 }
 
 std::string stopMessage(std::string_view routine) {

@@ -29,6 +29,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -204,6 +205,11 @@ void recordEquilibrium(float E, float& theta) {
   const Tpcm& t = TPCM;
   Equilb& q = EQUILB;
   const int k = q.IANGLE;
+  // An energy that is no number cannot tell the stable root: loads beyond any physical size.
+  if (!std::isfinite(E)) {
+    const std::string line = " ++> VANTREL: the yaw moment integrates to an energy that is " + messageValue(E) + ";";
+    stopStage({line, "     check the vessel's wind, current and wave-drift loads (pages 8 to 12)."});
+  }
   if (E >= q.ERGMAX) {  // a tie goes to the later root
     q.ISTAB = k;
     q.ERGMAX = E;
@@ -413,8 +419,10 @@ void setFlowVariances(float LowModeRecord::*member, const ModeScales& m, const F
                       const float density[3]) {
   Equilb& q = EQUILB;
   const float load[3] = {f.X * f.X, f.Y * f.Y * m.R2, Z * Z};
+  // A flow so slow that U^2 is below the smallest float has a force that is 0 with it: no variance.
+  const float U2 = U * U;
   for (int mode = 1; mode <= 3; ++mode) {
-    q.MODREC(mode).*member = kTwoPi * load[mode - 1] / (U * U) * m.N[mode - 1] * density[mode - 1];
+    q.MODREC(mode).*member = U2 > 0.0f ? kTwoPi * load[mode - 1] / U2 * m.N[mode - 1] * density[mode - 1] : 0.0f;
   }
 }
 

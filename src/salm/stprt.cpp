@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/column.h"
@@ -11,6 +12,7 @@
 #include "salm/solve.h"
 #include "util/console_io.h"
 #include "util/farray.h"
+#include "util/fatal.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -131,6 +133,26 @@ std::int32_t loadStates(Pass pass) {
   return static_cast<std::int32_t>(steps) + 1;
 }
 
+// The offset pass shows a state at every OFFINC over the range of the load-offset table: no more
+// states than that table holds, or a small increment would write a report without end.
+void requireOffsetStep() {
+  const Tpcm& t = TPCM;
+  const bool offsetPass = t.LOFFST != 0 || (t.LTABL != 0 && t.LTABL != 1);
+  if (t.STAMOT == 0 || t.NELEM == 0 || t.FRESLM != 0 || !offsetPass) return;
+  const std::int32_t states = loadStates(Pass::kOffsets);
+  if (states <= kMaxTablePoints) return;
+  const float range = EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1);
+  const std::string unit = english() ? " feet" : " meters";
+  fatalStop("STPRT", t.EDUNIT,
+            {"", " ++> STPRT: the offset increment for the static offset table (page 2, item 3), " +
+                     messageValue(t.OFFINC) + unit + ",",
+             "     gives " + std::to_string(states) + " offset states over the table's " + messageValue(range) + unit +
+                 "; at most " + std::to_string(kMaxTablePoints) + " are reported.",
+             "     Use an increment of at least " +
+                 messageValue(range / static_cast<float>(kMaxTablePoints - 1)) + unit + "."},
+            FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // One pass of section II: the zero-load state first, then the table points or the offset steps,
 // each with the joint loads from ZFILL.
 Ending writeJointLoads(Pass pass) {
@@ -234,6 +256,7 @@ void STPRT() {
   writeProgressLine(" >>> Outputting static offset data...");
   SOLVE.ITABLE = t.NUMTAB;
   t.LBACK = 0;
+  requireOffsetStep();
 
   for (;;) {
     if (t.STAMOT == 0 || t.NELEM == 0) break;

@@ -306,6 +306,14 @@ Pattern searchConfiguration() {
     fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!", ""},
               FatalWait::kPressReturn, kKeyboardUnit);
   }
+  // Weights, buoyancies or lengths so large that no configuration's energy stays below the
+  // search's starting value of 1.0E30 (or is a number at all) leave no pattern kept.
+  if (kept.closing == 0) {
+    fatalStop("STSALM", TPCM.EDUNIT,
+              {"", " ++> STSALM: no configuration of the column has a potential energy below 1.0E30;",
+               "     check the element weights, volumes and lengths (page 3)."},
+              FatalWait::kPressReturn, kKeyboardUnit);
+  }
   writeProgressLine(" >>> Computing Salm offset tables...");
   return kept;
 }

@@ -213,6 +213,7 @@ void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit) {
 
 void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit) {
   debugLevel = 0;
+  if (unit == kDiagnosticsUnit) return;  // an unattended run asks nothing: no debug listings
   WRTLIN("Input NBUG: ", unit);
   std::int32_t scratch = 0;
   READI(debugLevel, inUnit, scratch);

@@ -4,8 +4,13 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
+
+#include "platform/block_reset.h"
+#include "platform/units.h"
+#include "util/fatal.h"
 
 namespace qv {
 
@@ -20,9 +25,26 @@ std::string fitRight(const std::string& body, int width) {
   return std::string(width - body.size(), ' ') + body;
 }
 
+// The stage under the finite-value rule; empty when the rule is off.
+struct FiniteValueRule {
+  std::string stage;
+};
+constinit FiniteValueRule finiteValueRule{};
+const BlockReset resetFiniteValueRule{[] { finiteValueRule = FiniteValueRule{}; }};
+
 // The forms gfortran writes for NaN and the infinities: the long form where a field of a given width
-// has room for it, the short form otherwise and in the shortest field (width 0).
-std::string nonFinite(double value, int width) {
+// has room for it, the short form otherwise and in the shortest field (width 0). Under the
+// finite-value rule the run stops instead.
+std::string nonFinite(double value, int width, const char* caller) {
+  if (!finiteValueRule.stage.empty()) {
+    const std::string stage = finiteValueRule.stage;
+    finiteValueRule.stage.clear();  // the message itself is written under no rule
+    const std::int32_t unit = unitConnected(kDiagnosticsUnit) ? kDiagnosticsUnit : kScreenUnit;
+    fatalStop(stage, unit,
+              {"", " ++> " + stage + ": a result of " + std::string(caller) + " is " +
+                       (std::isnan(value) ? "not a number" : "infinite") + "; it cannot be reported.",
+               "     The data set leads to no usable answer here: check its values."});
+  }
   if (std::isnan(value)) return width > 0 && width < 3 ? stars(width) : fitRight("NaN", width);
   const bool negative = std::signbit(value);
   const std::string longForm = negative ? "-Infinity" : "Infinity";
@@ -121,10 +143,20 @@ std::string withoutBlanks(std::string_view field) {
 
 }  // namespace
 
+void requireFiniteValues(std::string_view stage) { finiteValueRule.stage = std::string(stage); }
+
+std::string messageValue(double value) {
+  if (std::isnan(value)) return "not a number";
+  if (std::isinf(value)) return value > 0 ? "infinite" : "minus infinite";
+  const double a = std::fabs(value);
+  const std::string text = a != 0.0 && (a < 0.01 || a >= 1.0e7) ? fmtES(value, 12, 4) : fmtF(value, 16, 2);
+  return text.substr(text.find_first_not_of(' '));
+}
+
 std::string fmtI(long long value, int width) { return fitRight(std::to_string(value), width); }
 
-std::string fmtF(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return nonFinite(value, width);
+std::string fmtF(double value, int width, int decimals, const char* caller) {
+  if (!std::isfinite(value)) return nonFinite(value, width, caller);
   if (decimals < 0) decimals = 0;
   const Digits printed(std::fabs(value), std::chars_format::fixed, decimals);
   std::string_view digits = printed.view();
@@ -146,8 +178,8 @@ std::string fmtF(double value, int width, int decimals) {
   return field;
 }
 
-std::string fmtE(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return nonFinite(value, width);
+std::string fmtE(double value, int width, int decimals, const char* caller) {
+  if (!std::isfinite(value)) return nonFinite(value, width, caller);
   if (decimals <= 0) return stars(width);  // E with no digits has no meaning
   std::string mantissa;
   int exponent = 0;
@@ -170,8 +202,8 @@ std::string fmtE(double value, int width, int decimals) {
   return fitRight(body, width);
 }
 
-std::string fmtES(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return nonFinite(value, width);
+std::string fmtES(double value, int width, int decimals, const char* caller) {
+  if (!std::isfinite(value)) return nonFinite(value, width, caller);
   if (decimals < 0) decimals = 0;
   // One digit before the point and d after it: printf's own exponent form, with the exponent
   // rewritten as Fortran writes it.

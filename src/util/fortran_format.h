@@ -15,12 +15,27 @@
 
 namespace qv {
 
+// The real-number forms take the name of their caller by default (for the finite-value rule below).
 std::string fmtI(long long value, int width);                   // Iw
-std::string fmtF(double value, int width, int decimals);        // Fw.d
-std::string fmtE(double value, int width, int decimals);        // Ew.d   (0.ddddE+xx)
-std::string fmtES(double value, int width, int decimals);       // ESw.d  (d.ddddE+xx), the same as 1PEw.d
+std::string fmtF(double value, int width, int decimals,         // Fw.d
+                 const char* caller = __builtin_FUNCTION());
+std::string fmtE(double value, int width, int decimals,         // Ew.d   (0.ddddE+xx)
+                 const char* caller = __builtin_FUNCTION());
+std::string fmtES(double value, int width, int decimals,        // ESw.d  (d.ddddE+xx), the same as 1PEw.d
+                  const char* caller = __builtin_FUNCTION());
 std::string fmtA(std::string_view text, int width);             // Aw: cut or padded on the left
 std::string fmtX(int count);                                    // nX: count blanks
+
+// A value for a message, without leading blanks: F with 2 decimals, or ES with 4 for the very large
+// and the very small; for what is no number the words "not a number", "infinite", "minus infinite"
+// (never under the finite-value rule below).
+std::string messageValue(double value);
+
+// The rule of an analysis run: a result that is not a number, or infinite, is never written. While
+// `stage` is not empty, formatting such a value stops the run through the fatal path (status 1),
+// naming the stage and the routine that wrote it; an empty `stage` lifts the rule (the editor
+// shows the words of a data set as they are).
+void requireFiniteValues(std::string_view stage);
 
 // Fixed-field input with blanks ignored (the BN rule of formatted input): the blanks anywhere in
 // the field are dropped and an all-blank field reads as zero. The value is written only when the

@@ -334,7 +334,7 @@ class PointMotionCall {
     if (wc.LEXP == 0) {
       randomSea = irao == h.IRAN(1) ? 1 : 0;
     } else {
-      const int directions = std::clamp<int>(TPCM.NA + 1, 0, kSpreadSlots);
+      const int directions = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{TPCM.NA} + 1, 0, kSpreadSlots));
       for (int dir = 1; dir <= directions; ++dir) {
         if (h.INTGFL(dir, 1) == irao) randomSea = 1;
       }

@@ -212,7 +212,7 @@ void quenchVerticalModes() {
 bool feedsSeaState(std::int32_t irao) {
   const Tpcm& d = TPCM;
   const Himem& h = HIMEM;
-  const int directions = std::clamp<int>(d.NA + 1, 0, kSpreadSlots);
+  const int directions = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{d.NA} + 1, 0, kSpreadSlots));
   for (int hd = 1; hd <= std::min<int>(d.NSEAHG, kMaxSeaHeadings); ++hd) {
     for (int dir = 1; dir <= directions; ++dir) {
       if (h.INTGFL(dir, hd) == irao) return true;

@@ -56,14 +56,14 @@ const std::string kNoChecksFound = "\n >>> Data checks: 0 warning(s) and 0 fatal
 
 TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
   e2e::Folder folder;
-  // Execute; a pause after the eighth message and one before the menu comes back; leave unsaved.
-  const e2e::Run run = folder.run("C\nL\n3\n\n\n2\n\n");
+  // Execute; a pause after every seventh message and one before the menu comes back; leave unsaved.
+  const e2e::Run run = folder.run("C\nL\n3\n\n\n\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
   const std::vector<std::string> screens = e2e::screens(run.out);
   std::size_t first = 0;
   while (first < screens.size() && !contains(screens[first], "A vessel GM is zero")) ++first;
-  ASSERT_LT(first + 2, screens.size()) << run.out;
+  ASSERT_LT(first + 3, screens.size()) << run.out;
   EXPECT_EQ(screens[first],
             "\n ++> Warning: A vessel GM is zero.\n"
             "\n ++> Fatal Warning: A vessel gyradii is nonpositive.\n"
@@ -82,9 +82,36 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
             "\n ++> Warning: apparent inconsistency between\n"
             "              water depth and height of water-piercing element.\n"
             "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"
+            // The values the analysis cannot run with, each with its page and item.
+            "\n ++> Fatal Warning: Site water depth (page 1, item 4) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Element length (page 3, element 1, item 2) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n Press <RETURN> to continue: ");
+  EXPECT_EQ(screens[first + 2],
+            "\n ++> Fatal Warning: Length of vessel at waterline (page 5, item 8) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Beam of vessel at waterline (page 5, item 9) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Pitch Gyradius (page 6, item 1) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Roll Gyradius (page 6, item 2) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Yaw Gyradius (page 6, item 3) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: Significant height (page 15, item 6) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
             "\n Press <RETURN> to continue: ");
   bool menuAgain = false;
-  for (std::size_t k = first + 2; k < screens.size(); ++k)
+  for (std::size_t k = first + 3; k < screens.size(); ++k)
     menuAgain = menuAgain || contains(screens[k], "****  Page 19: End of Session  ****");
   EXPECT_TRUE(menuAgain) << run.out;
   EXPECT_FALSE(contains(run.out, "passed preliminary error checks"));

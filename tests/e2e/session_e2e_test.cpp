@@ -201,9 +201,9 @@ TEST(SessionEnd, LeavingWithoutSavingAfterAChange) {
 
 TEST(SessionEnd, ExecuteChecksAndListing) {
   e2e::Folder folder;
-  // A new data set has no tanker dimensions: executing shows the fatal warnings, two screens of
+  // A new data set has no tanker dimensions: executing shows the fatal warnings, three screens of
   // them, and the menu again.
-  e2e::Run run = folder.run("C\nL\n3\n\n\n2\n\n");
+  e2e::Run run = folder.run("C\nL\n3\n\n\n\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(contains(run.out, "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"))
@@ -269,7 +269,7 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   const e2e::Run run = folder.run("C\nL\n4\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 6 fatal warning(s); "
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 18 fatal warning(s); "
                                 "see \"Diagnostics.stxt\".\n"))
       << run.out;
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora of the fuzz targets into tests/fuzz/corpus/<target>/.
+"""Writes the seed corpora of the fuzz targets into tests/fuzz/corpus/<target>/; the analysis run's
+seeds are the committed examples (examples/*/SALMDAT).
 
 Usage: make_seeds.py PATH_TO_QUORVEL
 
@@ -134,6 +135,13 @@ def main():
         "nan": bytes([8, 4]) + struct.pack("<d", float("nan")) + b"nan",
         "large": bytes([12, 30]) + struct.pack("<d", 1e300) + b"-2147483648",
     })
+    # The analysis run starts from the two committed examples.
+    examples = os.path.join(HERE, "..", "..", "examples")
+    analysis = {}
+    for name in ("tanker-yoke", "free-salm"):
+        with open(os.path.join(examples, name, "SALMDAT"), "rb") as f:
+            analysis[name] = f.read()
+    write("analysis", analysis)
 
 
 if __name__ == "__main__":

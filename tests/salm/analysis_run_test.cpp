@@ -140,9 +140,12 @@ TEST_F(AnalysisRun, TheRunSetsTheYokeHingeAndWhatTheChecksSettle) {
   }
 }
 
-// A data set whose periods and counts the stages can take: 41 periods from 4 s by 0.5 s.
+// A data set whose periods and counts the stages can take: 41 periods from 4 s by 0.5 s, in 100 ft
+// of sea water.
 void fitData() {
   TPCM.EDUNIT = kScreenUnit;
+  TPCM.DEPTH = 100.0f;
+  TPCM.DWATR = 64.0f;
   TPCM.NWP = 41;
   for (int k = 1; k <= 41; ++k) TPCM.T(k) = 4.0f + 0.5f * static_cast<float>(k - 1);
   TPCM.NMOMT = 2;

@@ -303,12 +303,18 @@ TEST(Wrnful, PausesFromFive) {
 }
 
 TEST(Inbug, BlankGivesZero) {
-  ConsoleCapture console("\n3\n");
+  ConsoleCapture console("\n3\n5\n");
   std::int32_t level = 7;
   INBUG(level, kScreenUnit, kKeyboardUnit);
   EXPECT_EQ(level, 0);
   INBUG(level, kScreenUnit, kKeyboardUnit);
   EXPECT_EQ(level, 3);
+  EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
+  // An unattended run asks nothing and reads nothing: no debug listings.
+  level = 7;
+  INBUG(level, kDiagnosticsUnit, kKeyboardUnit);
+  EXPECT_EQ(level, 0);
+  EXPECT_EQ(console.unread(), "5\n");
   EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
 }
 

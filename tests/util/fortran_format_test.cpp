@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/stop.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -253,6 +256,50 @@ TEST(FortranFormat, RealFieldWithBlanksIgnored) {
     EXPECT_EQ(readRealField(c.field, v), c.ok) << c.field;
     EXPECT_EQ(v, c.ok ? c.value : -777.0f) << c.field;
   }
+}
+
+TEST(FortranFormat, MessageValues) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {{0.0, "0.00"}, {-1.0, "-1.00"}, {35.298, "35.30"}, {1e-4, "1.0000E-04"}, {-3e30, "-3.0000E+30"},
+               {nan, "not a number"}, {inf, "infinite"}, {-inf, "minus infinite"}};
+  for (const auto& c : cases) EXPECT_EQ(messageValue(c.value), c.text) << c.value;
+}
+
+class FiniteValueRule : public testing_support::FreshRun {};
+
+// Writes a report line holding `value`, as a stage's report writer does.
+std::string reportLine(double value) { return " MEAN OFFSET" + fmtF(value, 10, 2) + fmtE(value, 11, 3); }
+
+TEST_F(FiniteValueRule, AStageNeverWritesAValueThatIsNoNumber) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  // Without the rule (the editor shows a data set's words as they are) the forms of gfortran.
+  EXPECT_EQ(reportLine(nan), " MEAN OFFSET       NaN        NaN");
+  // Under it, finite values as ever; a value that is no number stops the run naming the stage and
+  // the routine that wrote it, and its message holds no such value.
+  requireFiniteValues("LOWPRT");
+  EXPECT_EQ(reportLine(-2.5), " MEAN OFFSET     -2.50 -0.250E+01");
+  for (double bad : {nan, std::numeric_limits<double>::infinity()}) {
+    testing_support::ConsoleCapture console("\n");
+    std::string routine;
+    try {
+      (void)reportLine(bad);
+    } catch (const Stop& stop) {
+      routine = stop.routine;
+      EXPECT_EQ(stop.status, kExitFatal);
+    }
+    EXPECT_EQ(routine, "LOWPRT");
+    const std::string expected = std::string(" ++> LOWPRT: a result of reportLine is ") +
+                                 (std::isnan(bad) ? "not a number" : "infinite") + "; it cannot be reported.\n" +
+                                 "     The data set leads to no usable answer here: check its values.\n";
+    EXPECT_NE(console.screen().find(expected), std::string::npos) << console.screen();
+    requireFiniteValues("LOWPRT");
+  }
+  requireFiniteValues("");
+  EXPECT_EQ(reportLine(nan), " MEAN OFFSET       NaN        NaN");
 }
 
 }  // namespace

@@ -157,6 +157,17 @@ float addedMasses() {
   return keel;
 }
 
+// A natural frequency that is not a positive number (hydrostatics that leave the box without
+// stiffness or with an inertia that is no number) has no grid point: the run stops, naming it.
+void requireNaturalFrequency(float w, std::string_view mode) {
+  if (std::isfinite(w) && w > 0.0f) return;
+  fatalStop("SHPCHR", TPCM.EDUNIT,
+            {"", " ++> SHPCHR: the natural " + std::string(mode) + " frequency of the equivalent box is " +
+                     messageValue(w) + ";",
+             "     recheck the vessel hydrostatics (page 5: KMT, KML, VKG) and the gyradii (page 6)."},
+            FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // The natural frequencies: the added masses at the grid point of each frequency give a new
 // frequency, whose grid point gives new added masses, until no grid point moves. A user's natural
 // period replaces the computed frequency of its mode.
@@ -183,6 +194,9 @@ void naturalFrequencies(float keel) {
     h.RMAS1 = h.RMAS0 * RMAS(ship::waveNumberAt(h.JR) * h.BEAM2) + keel;
     h.ROLI = h.ROL1 + h.RMAS1;
     h.WR = TPCM.LRLPRD != 0 ? kTwoPi / TPCM.ROLPRD : std::sqrt(h.RRMT / h.ROLI);
+    requireNaturalFrequency(h.WP, "pitch");
+    requireNaturalFrequency(h.WH, "heave");
+    requireNaturalFrequency(h.WR, "roll");
 
     GRIDPT(kTwoPi / h.WP, h.JP);
     GRIDPT(kTwoPi / h.WR, h.JR);

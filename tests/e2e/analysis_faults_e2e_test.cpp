@@ -1,0 +1,171 @@
+// The analysis runner on the examples with one word of the data set changed to what a reliability
+// audit found the stages could not take: a value of zero or of an extreme size where a stage divides
+// or integrates, an offset step that would write a report without end, values that are not numbers,
+// counts outside their tables. Each run ends by itself with status 1 and a message that names the
+// value (on standard error and in "Diagnostics.stxt"), and no file holds a value that is not a
+// number or infinite. A run that did not end would fail at the harness's time limit.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "e2e/e2e_harness.h"
+#include "support/checks.h"
+
+namespace qv {
+namespace {
+
+using testing_support::contains;
+
+std::string example(const std::string& name) {
+  return testing_support::readFileText(std::filesystem::path(QV_EXAMPLES_DIR) / name / "SALMDAT");
+}
+
+// Word w (1-based) of the image set to an integer or a float.
+std::string withWord(std::string image, int w, std::variant<std::int32_t, float> value) {
+  std::visit([&](auto v) { std::memcpy(image.data() + 4 * (w - 1), &v, 4); }, value);
+  return image;
+}
+
+// Whether a report or plot file holds a field that is not a number or infinite.
+bool holdsNonFinite(const std::string& text) {
+  for (const char* word : {" NaN", "-NaN", " Inf", "-Inf"})
+    if (contains(text, word)) return true;
+  return text.rfind("NaN", 0) == 0 || text.rfind("Inf", 0) == 0;
+}
+
+struct Change {
+  int word;
+  std::variant<std::int32_t, float> value;
+};
+
+struct Case {
+  const char* what;
+  const char* example;
+  std::vector<Change> changes;
+  std::string message;  // the start of the message on standard error
+};
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
+  const Case cases[] = {
+      // Hangs: the added-mass integral of a hull without a dimension took up to 10^9 points.
+      {"no displacement", "tanker-yoke", {{1409, 0.0f}},
+       " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
+       "     the analysis needs a value above 0.\n"},
+      {"no draft", "tanker-yoke", {{1412, 0.0f}}, " ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"},
+      {"a negative metacentric height", "tanker-yoke", {{1417, -1.0f}},
+       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
+      {"a vanishing longitudinal metacentric height", "tanker-yoke", {{1418, 1e-30f}},
+       " ++> Equivalent box determination failure;\n"},
+      {"a vanishing waterline length", "tanker-yoke", {{1419, 1e-30f}},
+       " ++> ELPCOF: an elliptic body with the squared axis ratios A = 0.00 and B = 0.00\n"},
+      {"a vanishing beam", "tanker-yoke", {{1420, 1e-30f}}, " ++> ELPCOF: an elliptic body with the squared axis"},
+      {"a vanishing water density", "tanker-yoke", {{447, 1e-30f}}, " ++> Equivalent box determination failure;\n"},
+      // Runaway output: an offset step far below the table's range.
+      {"an offset step of 0.0001", "tanker-yoke", {{1673, 0.0001f}},
+       " ++> STPRT: the offset increment for the static offset table (page 2, item 3), 1.0000E-04 meters,\n"
+       "     gives 352983 offset states over the table's 35.30 meters; at most 90 are reported.\n"
+       "     Use an increment of at least 0.40 meters.\n"},
+      {"an offset step of 1e-7", "tanker-yoke", {{1673, 1e-7f}}, " ++> STPRT: the offset increment"},
+      // Out of bounds: values that are not numbers or infinite reached the searches.
+      {"an element weight that is not a number", "tanker-yoke", {{2213, kNaN}},
+       " ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5) is not a number;\n"},
+      {"an infinite current factor", "tanker-yoke", {{1652, kInf}},
+       " ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set, which no page shows) is "
+       "infinite;\n"},
+      {"a wave reflection factor that is not a number", "tanker-yoke", {{1404, kNaN}},
+       " ++> Fatal Warning: Wave reflection HEAD-ON enhancement factor (page 10, item 23) is not a number;\n"},
+      // Undefined behaviour: counts at the integer's limit.
+      {"NA at the integer's limit", "tanker-yoke", {{169, INT_MAX}},
+       " ++> Fatal Warning: Number of angular wedges (page 15, item 23) is 2147483647;\n"
+       "     the analysis needs a value from 0 to 36.\n"},
+      {"NUNTS at the integer's limit", "tanker-yoke", {{117, INT_MAX}},
+       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2147483647;\n"},
+      // NaN reported as success.
+      {"the metacentric heights swapped", "tanker-yoke", {{1417, 355.346f}, {1418, 20.388f}},
+       " ++> SHPCHR: the natural heave frequency of the equivalent box is not a number;\n"},
+      {"a negative wave drift factor", "tanker-yoke", {{1367, -1.0f}},
+       " ++> Fatal Warning: Variable wave reflection enhancement factor (page 10, item 26) is -1.00;\n"},
+      // Messages that hid their cause.
+      {"no peak period", "tanker-yoke", {{436, 0.0f}},
+       " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.00;\n"},
+      {"ISPM outside its table", "tanker-yoke", {{118, 32767}},
+       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
+       "     the analysis needs a value from 0 to 8.\n"},
+      {"no vessel point for the yoke's motion", "tanker-yoke", {{754, 0}},
+       " ++> Fatal Warning: Number of vessel points NACC (the yoke's motion) (word 754 of the data set, which no "
+       "page shows) is 0;\n"},
+      {"NUNTS 2", "tanker-yoke", {{117, 2}}, " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
+      {"a free column's element length that is not a number", "free-salm", {{2093, kNaN}},
+       " ++> Fatal Warning: Element length (page 3, element 1, item 2) is not a number;\n"},
+  };
+  for (const Case& c : cases) {
+    std::string image = example(c.example);
+    for (const Change& change : c.changes) image = withWord(image, change.word, change.value);
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.signal, 0) << c.what;
+    EXPECT_EQ(run.status, 1) << c.what << "\n" << run.err;
+    EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << c.what << "\n" << run.err;
+    EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), c.message.substr(0, c.message.find('\n'))))
+        << c.what;
+    for (const std::string& name : folder.files()) {
+      const std::filesystem::path file(name);
+      if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
+      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << c.what << ": " << name;
+    }
+    EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
+  }
+}
+
+// A yoke whose attachment points lie 10 m apart instead of 20: a data set the stages take, which the
+// audit saw end with an infinite load; the run ends normally with every value a number.
+TEST(AnalysisFaultsE2e, AShorterYokeRunsToItsEndWithFiniteValues) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1376, 10.0f));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const std::string& name : folder.files()) {
+    const std::filesystem::path file(name);
+    if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
+    EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << name;
+  }
+}
+
+// A wind of 1e-30 knots, whose force is below the smallest float, ended in values that were no
+// number; as the wind dies the low-frequency motions are those without wind.
+TEST(AnalysisFaultsE2e, AWindThatAlmostVanishesMovesTheVesselAsNoWindDoes) {
+  const auto motions = [](float knots) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 455, knots));
+    const e2e::Run run = folder.runAnalysis();
+    EXPECT_EQ(run.status, 0) << knots << "\n" << run.err;
+    std::string lines;
+    const std::string report = folder.readFile("LOWOUT.stxt");
+    EXPECT_FALSE(holdsNonFinite(report)) << knots;
+    for (std::size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1) {
+      const std::string line = report.substr(at, end - at);
+      if (contains(line, "Total Two sigma motion") || contains(line, "Extreme motion in")) lines += line + "\n";
+    }
+    return lines;
+  };
+  const std::string still = motions(0.0f);
+  ASSERT_FALSE(still.empty());
+  EXPECT_EQ(motions(1e-30f), still);
+}
+
+}  // namespace
+}  // namespace qv
