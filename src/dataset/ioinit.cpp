@@ -101,7 +101,11 @@ int sizeCode(int creatq) {
   return longer ? 3 : 4;
 }
 
-std::string versionText(float version) { return fmtF(std::fabs(version), 5, 2); }
+// A version word that is no number (a damaged file) fills its field with asterisks, as a value too
+// wide for it does.
+std::string versionText(float version) {
+  return std::isfinite(version) ? fmtF(std::fabs(version), 5, 2) : std::string(5, '*');
+}
 
 void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV,
                          const PageControlWords& control) {

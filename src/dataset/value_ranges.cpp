@@ -385,6 +385,19 @@ void valueRangeFindings(std::vector<RunFinding>& findings) {
     addFinding(findings, "Mean vessel draft (page 5, item 10)", messageValue(TPCM.DRAFT),
                "a draft less than the water depth (" + messageValue(TPCM.DEPTH) + ", page 1, item 4)");
   }
+  // The attached column's dynamics read the motion of the yoke's point (vessel point 1) from the
+  // file YOKEMOT, which the vessel passes write for the tanker on the yoke (ISPM 1) with the points'
+  // displacements (LDSP).
+  if (attachedDynamics()) {
+    if (TPCM.ISPM != 1) {
+      addFinding(findings, "Vessel configuration ISPM (word 118 of the data set, which no page shows)",
+                 std::to_string(TPCM.ISPM), "1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
+    }
+    if (TPCM.LDSP == 0) {
+      addFinding(findings, "Displacement output of the vessel points LDSP (word 759 of the data set, which no page shows)",
+                 "0", "it on (not 0) for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
+    }
+  }
   const IntValue* previous = nullptr;
   for (const IntValue& v : kIntValues) {
     if (!v.read()) continue;

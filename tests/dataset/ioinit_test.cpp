@@ -155,6 +155,13 @@ TEST_F(Load, FindingsAreShownAndNoted) {
         "     Data files are NOT generally backwards-compatible!\n"},
        true},
       {"within 0.001 is the same version", [] { TPCM.VERNO = 6.8009f; }, "M\n", -1, {}, false},
+      // A damaged version word: its field is filled with asterisks, never written as a number.
+      {"a version that is no number, from another platform",
+       [] {
+         TPCM.VERNO = std::numeric_limits<float>::quiet_NaN();
+         TPCM.CMPUTR = 1;
+       },
+       "M\n\n", -1, {" ++> Version mismatch: Data (version *****) POSTDATES simulation (version  6.80)\n"}, true},
       {"version increment", [] { TPCM.IVERS_SUFX = 3; }, "M\n\n", -1,
        {" ++> Version increment mismatch: \n", "     DATfile  version  increment  =  3\n",
         "     Simulation version increment =  0\n"},

@@ -101,7 +101,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.00;\n"},
       {"ISPM outside its table", "tanker-yoke", {{118, 32767}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
-       "     the analysis needs a value from 0 to 8.\n"},
+       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
       {"no vessel point for the yoke's motion", "tanker-yoke", {{754, 0}},
        " ++> Fatal Warning: Number of vessel points NACC (the yoke's motion) (word 754 of the data set, which no "
        "page shows) is 0;\n"},
