@@ -443,7 +443,7 @@ Generation readGeneration(std::string_view field) {
     return g;
   }
   g.bytes.resize(raw.size());
-  std::memcpy(g.bytes.data(), raw.data(), raw.size());
+  if (!raw.empty()) std::memcpy(g.bytes.data(), raw.data(), raw.size());
   return g;
 }
 
