@@ -25,7 +25,6 @@ bool attached() { return TPCM.FRESLM == 0; }
 bool vesselStages() { return attached() && TPCM.LQUAS != 0; }
 bool dynamics() { return TPCM.LDYN != 0 && (!attached() || TPCM.LQUAS != 0); }
 bool attachedDynamics() { return vesselStages() && TPCM.LDYN != 0; }
-bool vesselWithoutDynamics() { return vesselStages() && TPCM.LDYN == 0; }
 bool waveStages() { return vesselStages() || dynamics(); }
 bool randomSea() { return waveStages() && TPCM.LRANDM != 0; }
 bool seaPeriods() {
@@ -329,9 +328,7 @@ constexpr IntValue kIntValues[] = {
     {"Number of points in interpolation table (0 stands for 2)", {2, 4}, 2, kMaxTablePoints, always,
      [] { return TPCM.NUMTAB == 0 ? 2 : TPCM.NUMTAB; }},
     {"Vessel configuration ISPM", {0, 0, 0, 118}, 0, 8, vesselStages, [] { return TPCM.ISPM; }},
-    {"Number of vessel points NACC", {0, 0, 0, 754}, 0, 149, vesselWithoutDynamics, [] { return TPCM.NACC; }},
-    {"Number of vessel points NACC (the yoke's motion)", {0, 0, 0, 754}, 1, 149, attachedDynamics,
-     [] { return TPCM.NACC; }},
+    {"Number of vessel points NACC", {0, 0, 0, 754}, 0, 149, vesselStages, [] { return TPCM.NACC; }},
     {"Number of sea components", {15, 6}, 1, 6, randomSea, [] { return TPCM.NPARM; }},
     {"Number of sea headings", {15, 4}, 0, 37, randomSea, [] { return TPCM.NSEAHG; }},
     {"Number of angular wedges", {15, 23}, 0, 36, randomSea, [] { return TPCM.NA; }},
@@ -385,18 +382,12 @@ void valueRangeFindings(std::vector<RunFinding>& findings) {
     addFinding(findings, "Mean vessel draft (page 5, item 10)", messageValue(TPCM.DRAFT),
                "a draft less than the water depth (" + messageValue(TPCM.DEPTH) + ", page 1, item 4)");
   }
-  // The attached column's dynamics read the motion of the yoke's point (vessel point 1) from the
-  // file YOKEMOT, which the vessel passes write for the tanker on the yoke (ISPM 1) with the points'
-  // displacements (LDSP).
-  if (attachedDynamics()) {
-    if (TPCM.ISPM != 1) {
-      addFinding(findings, "Vessel configuration ISPM (word 118 of the data set, which no page shows)",
-                 std::to_string(TPCM.ISPM), "1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
-    }
-    if (TPCM.LDSP == 0) {
-      addFinding(findings, "Displacement output of the vessel points LDSP (word 759 of the data set, which no page shows)",
-                 "0", "it on (not 0) for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
-    }
+  // The attached column's dynamics read the yoke's motions from the file YOKEMOT, which the vessel
+  // passes write only for the tanker on the yoke (ISPM 1); for it the run takes the yoke's hinge as
+  // the first vessel point, with its displacements.
+  if (attachedDynamics() && TPCM.ISPM != 1) {
+    addFinding(findings, "Vessel configuration ISPM (word 118 of the data set, which no page shows)",
+               std::to_string(TPCM.ISPM), "1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
   }
   const IntValue* previous = nullptr;
   for (const IntValue& v : kIntValues) {

@@ -129,7 +129,10 @@ TEST_F(BuiltinCurrentFindings, OnlyWhenTheRunEvaluatesTheCurrentCoefficients) {
     t.LSWELL = 0;
     t.LSWEL2 = 0;
     t.VESTYP = c.VESTYP;
-    EXPECT_EQ(runFindings().size(), c.found ? 1u : 0u) << c.what;
+    std::size_t found = 0;  // the sea state of this fixture is no concern here: only the current's findings count
+    for (const RunFinding& f : runFindings())
+      if (f.lines.front().find("Built-in current coefficients") != std::string::npos) ++found;
+    EXPECT_EQ(found, c.found ? 1u : 0u) << c.what;
   }
 }
 

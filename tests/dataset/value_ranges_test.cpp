@@ -38,7 +38,6 @@ void analysedTanker() {
     TPCM.SWHT(1) = 10.0f;
     TPCM.SIGPD(1) = 12.0f;
     TPCM.NACC = 1;
-    TPCM.LDSP = 1;
     TPCM.NA = 6;
     TPCM.TLOAD = 500.0f;
   });
@@ -105,14 +104,12 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
       {"one table point (0 stands for 2)", [] { TPCM.NUMTAB = 1; },
        {" ++> Fatal Warning: Number of points in interpolation table (0 stands for 2) (page 2, item 4) is 1;",
         "     the analysis needs a value from 2 to 90."}},
-      {"a count of vessel points past the table: one finding", [] { TPCM.NACC = 150; },
-       {" ++> Fatal Warning: Number of vessel points NACC (the yoke's motion) (word 754 of the data set, which no page "
-        "shows) is 150;",
-        "     the analysis needs a value from 1 to 149."}},
-      {"the yoke's motion without the points' displacements", [] { TPCM.LDSP = 0; },
-       {" ++> Fatal Warning: Displacement output of the vessel points LDSP (word 759 of the data set, which no page "
-        "shows) is 0;",
-        "     the analysis needs it on (not 0) for the wave-frequency dynamics (the yoke's motions in YOKEMOT)."}},
+      {"a count of vessel points past the table", [] { TPCM.NACC = 150; },
+       {" ++> Fatal Warning: Number of vessel points NACC (word 754 of the data set, which no page shows) is 150;",
+        "     the analysis needs a value from 0 to 149."}},
+      {"the dynamics without the tanker on the yoke", [] { TPCM.ISPM = 0; },
+       {" ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;",
+        "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)."}},
       // What the stages of this data set do not read is not checked.
       {"no vessel stages: the vessel's words are not read", [] {
          TPCM.LQUAS = 0;

@@ -74,8 +74,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       // Runaway output: an offset step far below the table's range.
       {"an offset step of 0.0001", "tanker-yoke", {{1673, 0.0001f}},
        " ++> STPRT: the offset increment for the static offset table (page 2, item 3), 1.0000E-04 meters,\n"
-       "     gives 352983 offset states over the table's 35.30 meters; at most 90 are reported.\n"
-       "     Use an increment of at least 0.40 meters.\n"},
+       "     gives 35"},
       {"an offset step of 1e-7", "tanker-yoke", {{1673, 1e-7f}}, " ++> STPRT: the offset increment"},
       // Out of bounds: values that are not numbers or infinite reached the searches.
       {"an element weight that is not a number", "tanker-yoke", {{2213, kNaN}},
@@ -102,9 +101,9 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"ISPM outside its table", "tanker-yoke", {{118, 32767}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
        "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
-      {"no vessel point for the yoke's motion", "tanker-yoke", {{754, 0}},
-       " ++> Fatal Warning: Number of vessel points NACC (the yoke's motion) (word 754 of the data set, which no "
-       "page shows) is 0;\n"},
+      {"the tanker on the yoke no more", "tanker-yoke", {{118, 0}},
+       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;\n"
+       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
       {"NUNTS 2", "tanker-yoke", {{117, 2}}, " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
       {"a free column's element length that is not a number", "free-salm", {{2093, kNaN}},
        " ++> Fatal Warning: Element length (page 3, element 1, item 2) is not a number;\n"},
@@ -130,18 +129,39 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
   }
 }
 
-// A yoke whose attachment points lie 10 m apart instead of 20: a data set the stages take, which the
-// audit saw end with an infinite load; the run ends normally with every value a number.
-TEST(AnalysisFaultsE2e, AShorterYokeRunsToItsEndWithFiniteValues) {
+// The offset report's bound names the smallest increment that keeps it within the table's 90 states.
+TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
   e2e::Folder folder;
-  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1376, 10.0f));
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1673, 0.0001f));
   const e2e::Run run = folder.runAnalysis();
   ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.status, 0) << run.err;
-  for (const std::string& name : folder.files()) {
-    const std::filesystem::path file(name);
-    if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
-    EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << name;
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.err, " offset states over the table's ")) << run.err;
+  EXPECT_TRUE(contains(run.err, " meters; at most 90 are reported.\n     Use an increment of at least ")) << run.err;
+  // That increment is accepted.
+  const std::size_t at = run.err.find("at least ") + 9;
+  const float smallest = std::stof(run.err.substr(at, run.err.find(' ', at) - at));
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1673, smallest));
+  const e2e::Run again = folder.runAnalysis();
+  EXPECT_EQ(again.status, 0) << smallest << "\n" << again.err;
+}
+
+// Inputs of the audit that the stages take as they are now: a yoke whose attachment points lie 10 m
+// apart instead of 20 (the audit saw an infinite load), no vessel point (the run takes the yoke's
+// hinge as the first point). Each run ends normally with every value a number.
+TEST(AnalysisFaultsE2e, InputsTheStagesTakeRunToTheirEndWithFiniteValues) {
+  const Change changes[] = {{1376, 10.0f}, {754, 0}};
+  for (const Change& change : changes) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), change.word, change.value));
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << change.word;
+    EXPECT_EQ(run.status, 0) << change.word << "\n" << run.err;
+    for (const std::string& name : folder.files()) {
+      const std::filesystem::path file(name);
+      if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
+      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << change.word << ": " << name;
+    }
   }
 }
 

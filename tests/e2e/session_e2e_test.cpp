@@ -269,7 +269,7 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   const e2e::Run run = folder.run("C\nL\n4\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 19 fatal warning(s); "
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 18 fatal warning(s); "
                                 "see \"Diagnostics.stxt\".\n"))
       << run.out;
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),

@@ -52,8 +52,7 @@ class DataSet {
   }
 
   // A tanker's waterline length, beam and draft, its displacement, waterplane, stability and
-  // gyradii, and the displacements of its first point, the yoke's, that the SALM's dynamics read:
-  // the vessel checks find nothing in them.
+  // gyradii: the vessel checks find nothing in them.
   DataSet& withTanker() {
     TPCM.LWL = 300.0f;
     TPCM.BWL = 50.0f;
@@ -66,7 +65,6 @@ class DataSet {
     TPCM.RGYR = 17.5f;
     TPCM.PGYR = 75.0f;
     TPCM.TYGYR = 75.0f;
-    TPCM.LDSP = 1;
     return *this;
   }
 
