@@ -8,10 +8,10 @@
 
 namespace qv {
 
-ArrayBoundsState arrayBoundsState;
+constinit ArrayBoundsState arrayBoundsState{};
 const BlockReset resetArrayBoundsState{[] { arrayBoundsState.reset(); }};
 
-FatalStopState fatalStopState;
+constinit FatalStopState fatalStopState{};
 const BlockReset resetFatalStopState{[] { fatalStopState.reset(); }};
 
 namespace {

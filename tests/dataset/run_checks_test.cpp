@@ -44,7 +44,11 @@ TEST_F(RunChecks, APiercingBuoyantRiserIsFatal) {
     TPCM.IARCO = c.iarco;
     TPCM.IPIERC = c.ipierc;
     TPCM.YOKVES = kInLineYokeAngle;  // the yoke in line: no other finding
-    const std::vector<RunFinding> findings = runFindings();
+    // The riser's finding alone: the fixture's other values (a depth of 0, elements without
+    // length) are findings of their own.
+    std::vector<RunFinding> findings;
+    for (const RunFinding& f : runFindings())
+      if (f.lines.front().find("Buoyant riser") != std::string::npos) findings.push_back(f);
     ASSERT_EQ(findings.size(), c.raised ? 1u : 0u) << c.what;
     if (!c.raised) continue;
     EXPECT_TRUE(findings[0].fatal) << c.what;
