@@ -25,9 +25,10 @@ std::string fitRight(const std::string& body, int width) {
   return std::string(width - body.size(), ' ') + body;
 }
 
-// The stage under the finite-value rule; empty when the rule is off.
+// The stage under the finite-value rule (the name of a routine, a text of static storage); empty
+// when the rule is off.
 struct FiniteValueRule {
-  std::string stage;
+  std::string_view stage;
 };
 constinit FiniteValueRule finiteValueRule{};
 const BlockReset resetFiniteValueRule{[] { finiteValueRule = FiniteValueRule{}; }};
@@ -37,8 +38,8 @@ const BlockReset resetFiniteValueRule{[] { finiteValueRule = FiniteValueRule{}; 
 // finite-value rule the run stops instead.
 std::string nonFinite(double value, int width, const char* caller) {
   if (!finiteValueRule.stage.empty()) {
-    const std::string stage = finiteValueRule.stage;
-    finiteValueRule.stage.clear();  // the message itself is written under no rule
+    const std::string stage(finiteValueRule.stage);
+    finiteValueRule.stage = {};  // the message itself is written under no rule
     const std::int32_t unit = unitConnected(kDiagnosticsUnit) ? kDiagnosticsUnit : kScreenUnit;
     fatalStop(stage, unit,
               {"", " ++> " + stage + ": a result of " + std::string(caller) + " is " +
@@ -143,7 +144,7 @@ std::string withoutBlanks(std::string_view field) {
 
 }  // namespace
 
-void requireFiniteValues(std::string_view stage) { finiteValueRule.stage = std::string(stage); }
+void requireFiniteValues(std::string_view stage) { finiteValueRule.stage = stage; }
 
 std::string messageValue(double value) {
   if (std::isnan(value)) return "not a number";

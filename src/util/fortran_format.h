@@ -34,7 +34,7 @@ std::string messageValue(double value);
 // The rule of an analysis run: a result that is not a number, or infinite, is never written. While
 // `stage` is not empty, formatting such a value stops the run through the fatal path (status 1),
 // naming the stage and the routine that wrote it; an empty `stage` lifts the rule (the editor
-// shows the words of a data set as they are).
+// shows the words of a data set as they are). `stage` is kept as given: a text of static storage.
 void requireFiniteValues(std::string_view stage);
 
 // Fixed-field input with blanks ignored (the BN rule of formatted input): the blanks anywhere in
