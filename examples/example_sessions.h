@@ -26,14 +26,15 @@ inline std::string typedSite(const std::string& title1, const std::string& title
          "\n";
 }
 
-// Pages 2 to 10 of the tanker example. Page 2: four SALM elements, loads up to 600 t in a table of 30
-// points with offsets by 1 m, the surface buoy (element 3) piercing the water with 63.62 m2. Page 3:
-// a 2 m column tube of 62 m on a universal joint at the seabed, under a 6 m buoyancy tank of 14 m;
-// the 9 m surface buoy of 30 m turns on a joint at the tank's top; the yoke, 30 m long and dry,
-// hangs from the buoy's top to the tanker's bow, 12 m above the waterline, 150 m ahead of midships;
-// bending moments at the tops of the column and of the buoy. Pages 5 to 10: the tanker of
-// 147,630 long tons (150,000 t) deadweight at 16 m draft from the estimator, the OCIMF wind, the
-// extreme cylindrical bow current and the 2001 tanker wave drift models, wind and current on.
+// Pages 2 to 10 of the tanker example, in three pieces: pages 2 to 7, page 8, pages 9 and 10. Page 2:
+// four SALM elements, loads up to 600 t in a table of 30 points with offsets by 1 m, the surface buoy
+// (element 3) piercing the water with 63.62 m2. Page 3: a 2 m column tube of 62 m on a universal
+// joint at the seabed, under a 6 m buoyancy tank of 14 m; the 9 m surface buoy of 30 m turns on a
+// joint at the tank's top; the yoke, 30 m long and dry, hangs from the buoy's top to the tanker's
+// bow, 12 m above the waterline, 150 m ahead of midships; bending moments at the tops of the column
+// and of the buoy. Pages 5 to 10: the tanker of 147,630 long tons (150,000 t) deadweight at 16 m
+// draft from the estimator, the OCIMF wind, the extreme cylindrical bow current and the 2001 tanker
+// wave drift models, wind and current on.
 inline const std::string kTankerSalmAndVesselPages =
     // Page 2.
     "1\n4\n"        // SALM elements
@@ -69,12 +70,17 @@ inline const std::string kTankerSalmAndVesselPages =
     "\n"
     // Pages 6 and 7 as the estimator left them.
     "\n"
-    "\n"
-    // Page 8: the force models of wind, current and wave drift.
+    "\n";
+
+// Page 8 of the tanker example: the force models of wind, current and wave drift.
+inline const std::string kTankerForceModelsPage =
     "2\n4\n"   // OCIMF tanker '77
     "12\n5\n"  // extreme cylindrical bow '91
     "22\n6\n"  // tanker (2001)
-    "\n"
+    "\n";
+
+// Pages 9 and 10 of the tanker example.
+inline const std::string kTankerForcesAndAreasPages =
     // Page 9: no external force.
     "\n"
     // Page 10: wind and current on, their areas from the estimator.
@@ -117,12 +123,15 @@ inline const std::string kSeaAndOutputPages =
     "\n";
 
 // examples/tanker-yoke: the yoke SALM with its tanker; page 13 as it is (regular waves drive the
-// wave-frequency dynamics).
-inline const std::string kTankerYokeSession =
-    "C\n" +
-    typedSite("Example: 150,000 t tanker on a yoke SALM in 100 m of water",
-              "JONSWAP Hs 4 m, Tp 10 s; wind 40 knots, current 2 knots, all collinear") +
-    kTankerSalmAndVesselPages + kWindAndCurrentPages + "\n" + kSeaAndOutputPages;
+// wave-frequency dynamics). `forceModelsPage` types page 8 (the tests type other models there).
+inline std::string tankerYokeSession(const std::string& forceModelsPage) {
+  return "C\n" +
+         typedSite("Example: 150,000 t tanker on a yoke SALM in 100 m of water",
+                   "JONSWAP Hs 4 m, Tp 10 s; wind 40 knots, current 2 knots, all collinear") +
+         kTankerSalmAndVesselPages + forceModelsPage + kTankerForcesAndAreasPages + kWindAndCurrentPages + "\n" +
+         kSeaAndOutputPages;
+}
+inline const std::string kTankerYokeSession = tankerYokeSession(kTankerForceModelsPage);
 
 // examples/free-salm: the same site and sea, and no vessel. Page 2: two SALM elements, loads up to
 // 600 t in a table of 30 points with offsets by 1 m, the buoy (element 2) piercing the water with

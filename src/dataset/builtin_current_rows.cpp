@@ -2,7 +2,6 @@
 
 #include "dataset/force_model.h"
 #include "dataset/tpcm.h"
-#include "dataset/tpcm_codes.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 
@@ -55,16 +54,6 @@ Missing firstMissing(float x, float x0, float x1, const Missing& y0, const Missi
   if (x != x1 && y0) return y0;
   if (x != x0 && y1) return y1;
   return std::nullopt;
-}
-
-// Whether the run evaluates the vessel's current coefficients: in the slow drift of an attached SALM
-// with the vessel, for the current's own load and for the drift drag of a ship hull in a sea.
-bool runEvaluatesCurrentCoefficients() {
-  const Tpcm& t = TPCM;
-  if (t.FRESLM != 0 || t.LQUAS == 0) return false;
-  const bool sea = t.LRANDM != 0 || t.LSWELL != 0 || t.LSWEL2 != 0;
-  const bool shipDriftDrag = t.LEGDRG == 0 && t.VESTYP == kShipVessel && t.SEMI_LIKE == 0 && sea;
-  return t.LCURNT != 0 || shipDriftDrag;
 }
 
 }  // namespace

@@ -108,9 +108,8 @@ std::vector<std::string> missingCurrentSetLines(int code, float DFTPCT, float BO
                                                 const std::optional<CurrentSetRef> (&missing)[3]);
 
 // Adds to `findings` a fatal one for each built-in current model of TPCM LCBARG that the run would
-// evaluate at a case touching a row that is not on hand. The run evaluates the current coefficients
-// in its slow drift (an attached SALM with the vessel, LQUAS not 0): with a current, and for the
-// drift drag of a ship hull (LEGDRG 0) in any sea.
+// evaluate at a case touching a row that is not on hand, when the run evaluates the current
+// coefficients at all (runEvaluatesCurrentCoefficients).
 void addBuiltinCurrentFindings(std::vector<RunFinding>& findings);
 
 }  // namespace qv

@@ -189,6 +189,15 @@ void replaceLowdatModel(std::int32_t& word, int code, int unit) {
     if (NIBVAL(word, field, unit) == kModelLowdatTable) NIBSET(word, field, code, unit);
 }
 
+// What a run that stops for a missing "LOWDAT" asks the user to change, by the loads whose model
+// reads its tables.
+std::string missingTablesRemedy(bool wind, bool current) {
+  if (wind && current) return "     On page 8, choose built-in wind and current models or enter their tables.";
+  const std::string load = wind ? "wind" : "current";
+  const int table = wind ? kWindTableItem : kCurrentTableItem;
+  return "     On page 8, choose a built-in " + load + " model or enter its table (item " + fmtI(table, 0) + ").";
+}
+
 // Missing coefficient file: the wind and current models that read the tables of "LOWDAT" switch to
 // built-in ones, once the user has been told and has not aborted. An unattended run cannot be asked
 // and stops there, so it is told only when one of its stages evaluates the vessel's wind and current
@@ -210,6 +219,8 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
   report.both(" >>> Input File Characteristics <<< ");
   report.both(" ++> LOWDAT file not found. User-specified environmental coefficients ");
   report.both("     will be missing.");
+  // The run cannot switch the models for the user: it says where they are chosen.
+  if (report.unattended) report.both(missingTablesRemedy(windClass == 1, currentClass == 1));
   serviceAbortOrStop(unit);
   ANSWER = 'M';
   replaceLowdatModel(TPCM.LWBARG, 4, unit);

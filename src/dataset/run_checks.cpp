@@ -1,13 +1,20 @@
 #include "dataset/run_checks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <fstream>
 #include <numbers>
 
-#include "dataset/tpcm.h"
-#include "util/fortran_format.h"
 #include "dataset/builtin_current_rows.h"
+#include "dataset/force_model.h"
+#include "dataset/lowcof.h"
+#include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/packed_flags.h"
 
 namespace qv {
 
@@ -38,7 +45,134 @@ void addPiercingRiser(std::vector<RunFinding>& findings) {
   if (auto finding = piercingRiserFinding()) findings.push_back(*finding);
 }
 
+// ---- user coefficients that hold nothing ----
+
+constexpr int kLowdatRows = 21;  // rows of a LOWDAT table
+
+// Which directions (fields 1 Cx, 2 Cy, 3 Cz) of a force-model word use the model `code`.
+using Directions = std::array<bool, 3>;
+Directions directionsUsing(std::int32_t word, int code) {
+  Directions used{};
+  for (int field = 1; field <= 3; ++field) used[field - 1] = NIBVAL(word, field, TPCM.EDUNIT) == code;
+  return used;
+}
+
+bool anyOf(const Directions& used) { return used[0] || used[1] || used[2]; }
+
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (k > 0) text += k + 1 == names.size() ? " and " : ", ";
+    text += names[k];
+  }
+  return text;
+}
+
+std::string directionNames(const Directions& used) {
+  static const char* const kName[3] = {"Cx", "Cy", "Cz"};
+  std::vector<std::string> names;
+  for (int d = 0; d < 3; ++d)
+    if (used[d]) names.push_back(kName[d]);
+  return listed(names);
+}
+
+// Where page 8 chooses the model of those directions: its one model line (the first item) while the
+// word holds one model for all three, otherwise the line of each direction.
+std::string modelItems(bool oneModel, int firstItem, const Directions& used) {
+  if (oneModel) return "item " + std::to_string(firstItem);
+  std::vector<std::string> items;
+  for (int d = 0; d < 3; ++d)
+    if (used[d]) items.push_back(std::to_string(firstItem + d));
+  return (items.size() == 1 ? "item " : "items ") + listed(items);
+}
+
+// No row typed: no count, or nothing but 0 in the angles and in the columns the model reads.
+bool holdsNoRows(std::int32_t count, const Arr<float, kLowdatRows>& angles,
+                 const Arr<float, kLowdatRows, 3>& coefficients, const Directions& used) {
+  if (count < 1) return true;
+  for (int row = 1; row <= std::min(count, kLowdatRows); ++row) {
+    if (angles(row) != 0.0f) return false;
+    for (int d = 1; d <= 3; ++d)
+      if (used[d - 1] && coefficients(row, d) != 0.0f) return false;
+  }
+  return true;
+}
+
+// The finding of one load: what holds nothing, the directions that read it, and page 8's items.
+RunFinding emptyCoefficientsFinding(const std::string& load, const std::string& what, const Directions& used,
+                                    const std::string& items, const std::string& orMend) {
+  return RunFinding{true,
+                    {" ++> Fatal Warning: " + what + ";",
+                     "     the " + load + " force model reads it for " + directionNames(used) + ".",
+                     "     On page 8, choose another " + load + " model (" + items + ")", "     or " + orMend + "."}};
+}
+
+// The wind or current table of LOWDAT, model 1 (page 8 item `firstItem` and on, the table at
+// `tableItem`).
+void addEmptyTable(std::vector<RunFinding>& findings, const std::string& load, std::int32_t word, bool oneModel,
+                   int firstItem, int tableItem, std::int32_t count, const Arr<float, kLowdatRows>& angles,
+                   const Arr<float, kLowdatRows, 3>& coefficients) {
+  const Directions used = directionsUsing(word, kModelLowdatTable);
+  if (!anyOf(used) || !holdsNoRows(count, angles, coefficients, used)) return;
+  findings.push_back(emptyCoefficientsFinding(
+      load, "The " + load + " coefficient table of LOWDAT holds no rows", used, modelItems(oneModel, firstItem, used),
+      "specify the " + load + " force coefficients (item " + std::to_string(tableItem) + ")"));
+}
+
+// The wave-drift file of model 1, which the run opens in its working folder.
+void addMissingDriftFile(std::vector<RunFinding>& findings, bool oneModel) {
+  const Tpcm& t = TPCM;
+  const Directions used = directionsUsing(t.LWVCOF, kModelDriftUserFile);
+  if (!anyOf(used)) return;
+  const std::string name(fileNameOf(driftCoefficientFile(t.CREATR, t.ISPM).view()));
+  if (std::ifstream(name, std::ios::binary).is_open()) return;
+  findings.push_back(emptyCoefficientsFinding("wave drift",
+                                              "The wave drift coefficient file \"" + name + "\" is missing", used,
+                                              modelItems(oneModel, kDriftModelItem, used),
+                                              "put the file in the data set's folder"));
+}
+
+// Irregular waves or a swell: a sea whose drift loads the slow drift evaluates.
+bool anySea() {
+  const Tpcm& t = TPCM;
+  return t.LRANDM != 0 || t.LSWELL != 0 || t.LSWEL2 != 0;
+}
+
 }  // namespace
+
+bool runEvaluatesWindCoefficients() {
+  const Tpcm& t = TPCM;
+  return vesselAnalysed(t.FRESLM, t.LQUAS) && t.LWIND != 0;
+}
+
+bool runEvaluatesCurrentCoefficients() {
+  const Tpcm& t = TPCM;
+  if (!vesselAnalysed(t.FRESLM, t.LQUAS)) return false;
+  const bool shipDriftDrag = t.LEGDRG == 0 && t.VESTYP == kShipVessel && t.SEMI_LIKE == 0 && anySea();
+  return t.LCURNT != 0 || shipDriftDrag;
+}
+
+bool runEvaluatesDriftCoefficients() {
+  const Tpcm& t = TPCM;
+  return vesselAnalysed(t.FRESLM, t.LQUAS) && anySea();
+}
+
+void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  const Lowcof& c = LOWCOF;
+  int windOne = 0, currentOne = 0, driftOne = 0;
+  INITFM(t.LWBARG, windOne, t.LCBARG, currentOne, t.LWVCOF, driftOne, t.EDUNIT);
+  if (runEvaluatesWindCoefficients()) {
+    addEmptyTable(findings, "wind", t.LWBARG, windOne == 1, kWindModelItem, kWindTableItem, c.NUWNPT, c.UWNANG,
+                  c.UWNCFS);
+  }
+  if (runEvaluatesCurrentCoefficients()) {
+    addEmptyTable(findings, "current", t.LCBARG, currentOne == 1, kCurrentModelItem, kCurrentTableItem, c.NUCRPT,
+                  c.UCRANG, c.UCRCFS);
+  }
+  if (runEvaluatesDriftCoefficients()) addMissingDriftFile(findings, driftOne == 1);
+}
 
 std::optional<RunFinding> yokeAngleFinding() {
   const Tpcm& t = TPCM;
@@ -71,6 +205,7 @@ std::vector<RunFinding> runFindings() {
   valueRangeFindings(findings);
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
+  addEmptyUserCoefficientFindings(findings);
   addPiercingRiser(findings);
   return findings;
 }

@@ -17,8 +17,26 @@ struct RunFinding {
   std::vector<std::string> lines;  // the message; its first line begins " ++> "
 };
 
-// Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks only.
+// Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks, and
+// looks for the user's wave-drift file in the working folder, where the run reads it.
 std::vector<RunFinding> runFindings();
+
+// Whether the run evaluates the vessel's force coefficients of a load. Only the slow drift of an
+// attached SALM with the vessel analysed (vesselAnalysed) does: the wind's with the wind on; the
+// current's with a current, and for the drift drag of a ship hull (LEGDRG 0) in any sea; the wave
+// drift's in any sea (irregular waves or a swell).
+bool runEvaluatesWindCoefficients();
+bool runEvaluatesCurrentCoefficients();
+bool runEvaluatesDriftCoefficients();
+
+// Adds to `findings` a fatal one for each load whose force model the run evaluates and whose user
+// coefficients hold nothing, where the run would stop in its slow drift, after the vessel's and
+// the statics' reports: the wind or current table of "LOWDAT" (model 1 in a direction) with no row
+// typed (a count below 1, or every angle and every coefficient the model reads 0, as a new data
+// set's table and one opened on page 8 and left hold), or the user's wave-drift file (model 1,
+// "DRFTCOFS.txt") not in the working folder. Each names the load, its directions and where on
+// page 8 to mend it.
+void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings);
 
 // An attached SALM whose yoke-vessel angle YOKVES is not the in-line pi (kInLineYokeAngle, within
 // kYokeAngleTolerance, any whole number of turns aside): the statics model only the yoke in line

@@ -77,15 +77,6 @@ float lookUp(const Reader& r, int component, float a, std::int32_t unit, std::in
   return value;
 }
 
-Text<13> fileFor(std::int32_t CREATR, std::int32_t ISPM, std::string_view buoy, std::string_view tank,
-                 std::string_view tug, std::string_view barge, std::string_view other) {
-  if (CREATR == 13 && ISPM == 2) return makeText<13>(buoy);
-  if (CREATR == 13 && ISPM == 3) return makeText<13>(tank);
-  if (CREATR == 10 && ISPM == 2) return makeText<13>(tug);
-  if (CREATR == 10 && ISPM == 3) return makeText<13>(barge);
-  return makeText<13>(other);
-}
-
 }  // namespace
 
 float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
@@ -94,18 +85,6 @@ float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const 
 
 float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
   return lookUp({userCoefficientState.current, "USRCRN", "USERWC"}, component, a, unit, IIN, FNAME);
-}
-
-Text<13> windCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
-  return fileFor(CREATR, ISPM, "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt", "BARGWIND.txt", "WINDCOFS.txt");
-}
-
-Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
-  return fileFor(CREATR, ISPM, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt");
-}
-
-Text<13> driftCoefficientFile(std::int32_t CREATR, std::int32_t ISPM) {
-  return fileFor(CREATR, ISPM, "BUOYDRFT.txt", "TANKDRFT.txt", "TUGDRFT.txt", "BARGDRFT.txt", "DRFTCOFS.txt");
 }
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "dataset/force_model.h"  // the files' names
 #include "util/farray.h"
 
 namespace qv {
@@ -17,14 +18,6 @@ inline constexpr int kMaxUserCoefficientRows = 145;
 // replies come from IIN.
 float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
 float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
-
-// The file names by originating simulation type and body: the buoy and tanker files of type 13,
-// the tug and barge files of type 10 (ISPM 2 and 3), otherwise "WINDCOFS.txt" and "CRNTCOFS.txt".
-Text<13> windCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
-Text<13> currentCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
-// The user drift-coefficient file by the same rule: "BUOYDRFT.txt", "TANKDRFT.txt", "TUGDRFT.txt",
-// "BARGDRFT.txt", otherwise "DRFTCOFS.txt".
-Text<13> driftCoefficientFile(std::int32_t CREATR, std::int32_t ISPM);
 
 // The table one reader keeps between calls.
 struct UserCoefficientTable {

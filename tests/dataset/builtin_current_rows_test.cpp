@@ -15,6 +15,7 @@
 #include "platform/units.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/run_findings.h"
 
 namespace qv {
 namespace {
@@ -43,14 +44,7 @@ class BuiltinCurrentFindings : public testing_support::FreshRun {
   }
 };
 
-std::string joined(const std::vector<RunFinding>& findings) {
-  std::string text;
-  for (const RunFinding& f : findings) {
-    text += f.fatal ? "[fatal]\n" : "[warning]\n";
-    for (const std::string& line : f.lines) text += line + "\n";
-  }
-  return text;
-}
+using testing_support::findingsText;
 
 TEST_F(BuiltinCurrentFindings, DeepWaterOcimfRunsAndTheOthersNameTheSetsTheyWouldNeed) {
   struct Case {
@@ -96,7 +90,7 @@ TEST_F(BuiltinCurrentFindings, DeepWaterOcimfRunsAndTheOthersNameTheSetsTheyWoul
   for (const Case& c : cases) {
     TPCM.LCBARG = c.LCBARG;
     TPCM.DEPTH = c.depth;
-    EXPECT_EQ(joined(runFindings()), c.expected) << c.what;
+    EXPECT_EQ(findingsText(runFindings()), c.expected) << c.what;
   }
 }
 

@@ -294,6 +294,7 @@ TEST_F(Load, MissingCoefficientFileSwitchesModels) {
   EXPECT_EQ(r.lowStatus, 1);
   EXPECT_TRUE(contains(r.screen, " ++> LOWDAT file not found. User-specified environmental coefficients \n"
                                  "     will be missing.\n"));
+  EXPECT_FALSE(contains(r.screen, "On page 8")) << "the editor switches the models itself";
   EXPECT_EQ(TPCM.LWBARG, 0x424);
   EXPECT_EQ(TPCM.LCBARG, 0x666);
   EXPECT_EQ(TPCM.LWVCOF, 0x322);
@@ -434,6 +435,40 @@ TEST_F(Load, UnattendedRunMissesTheCoefficientFileOnlyForTheVessel) {
       EXPECT_EQ(TPCM.LWBARG, 0x111) << c.what << ": the models are left as they are";
       EXPECT_EQ(TPCM.LCBARG, 0x111) << c.what;
     }
+  }
+}
+
+// The run's stop for a missing "LOWDAT" keeps its words and then says what to change, by the loads
+// whose model reads the tables: a built-in model on page 8, or the table typed there.
+TEST_F(Load, UnattendedRunSaysWhatToChangeForTheMissingCoefficientFile) {
+  struct Case {
+    const char* what;
+    std::int32_t LWBARG, LCBARG;
+    const char* remedy;
+  };
+  const Case cases[] = {
+      {"wind and current", 0x111, 0x121,
+       "     On page 8, choose built-in wind and current models or enter their tables.\n"},
+      {"wind Cz alone", 0x144, 0x666, "     On page 8, choose a built-in wind model or enter its table (item 5).\n"},
+      {"current alone", 0x444, 0x111,
+       "     On page 8, choose a built-in current model or enter its table (item 15).\n"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    writeWords("SALMDAT", editorImage([&c] {
+                 TPCM.LWBARG = c.LWBARG;
+                 TPCM.LCBARG = c.LCBARG;
+               }));
+    ConsoleCapture console("");
+    EXPECT_EQ(unattendedLoad(), kExitFatal) << c.what;
+    closeAllUnits();
+    EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"),
+                         " >>> Input File Characteristics <<< \n"
+                         " ++> LOWDAT file not found. User-specified environmental coefficients \n"
+                         "     will be missing.\n" +
+                             std::string(c.remedy)))
+        << c.what << "\n"
+        << testing_support::readFileText("Diagnostics.stxt");
   }
 }
 

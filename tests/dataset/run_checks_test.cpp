@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "platform/units.h"
+#include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/run_findings.h"
+#include "support/temp_dir.h"
 
 namespace qv {
 namespace {
@@ -61,6 +68,210 @@ TEST_F(RunChecks, APiercingBuoyantRiserIsFatal) {
                   "     piercing element) or choose another attachment."}))
         << c.what;
   }
+}
+
+// A tanker on a yoke SALM with its slow drift, wind and current on, no sea, the built-in models of
+// the tanker example (no table, no file), in a folder of its own: no user coefficients are read.
+class EmptyUserCoefficients : public testing_support::FreshRun {
+ protected:
+  void SetUp() override {
+    FreshRun::SetUp();
+    testing_support::DataSet().withSalm().withTanker().with([] {
+      Tpcm& t = TPCM;
+      t.EDUNIT = kScreenUnit;
+      t.FRESLM = 0;
+      t.LQUAS = 1;
+      t.LWIND = 1;
+      t.LCURNT = 1;
+      t.LRANDM = 0;
+      t.LSWELL = 0;
+      t.LSWEL2 = 0;
+      t.LEGDRG = 1;
+      t.VESTYP = kShipVessel;
+      t.LWBARG = 0x444;  // OCIMF tanker '77 (extended)
+      t.LCBARG = 0x555;  // the extreme cylindrical bow: its one set is held whole
+      t.LWVCOF = 0x666;  // tanker (2001)
+    });
+  }
+  testing_support::TempDir dir;
+};
+
+using testing_support::findingsText;
+
+const std::string kWindAllDirections =
+    "[fatal]\n"
+    " ++> Fatal Warning: The wind coefficient table of LOWDAT holds no rows;\n"
+    "     the wind force model reads it for Cx, Cy and Cz.\n"
+    "     On page 8, choose another wind model (item 2)\n"
+    "     or specify the wind force coefficients (item 5).\n";
+const std::string kCurrentAllDirections =
+    "[fatal]\n"
+    " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
+    "     the current force model reads it for Cx, Cy and Cz.\n"
+    "     On page 8, choose another current model (item 12)\n"
+    "     or specify the current force coefficients (item 15).\n";
+const std::string kDriftAllDirections =
+    "[fatal]\n"
+    " ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"
+    "     the wave drift force model reads it for Cx, Cy and Cz.\n"
+    "     On page 8, choose another wave drift model (item 22)\n"
+    "     or put the file in the data set's folder.\n";
+
+// Two rows typed into a table: 0 and 180 degrees, coefficients in the column `column` (1 Cx ..
+// 3 Cz) alone.
+void typeTwoRows(std::int32_t& count, Arr<float, 21>& angles, Arr<float, 21, 3>& coefficients, int column,
+                 bool typeAngles = true) {
+  count = 2;
+  if (typeAngles) angles(2) = 180.0f;
+  coefficients(1, column) = 0.8f;
+  coefficients(2, column) = -0.6f;
+}
+
+// A load model that the run evaluates (the vessel analysed, the wind or current on, for drift a sea)
+// and that reads user coefficients holding nothing is fatal, once per load, naming the directions
+// that read them and page 8's items; a table with a row typed, another model, the load off, a free
+// SALM and the statics alone raise nothing.
+TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
+  struct Case {
+    const char* what;
+    std::function<void(Tpcm&, Lowcof&)> edit;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"built-in models", [](Tpcm&, Lowcof&) {}, ""},
+      {"a new data set's wind: the table for all directions", [](Tpcm& t, Lowcof&) { t.LWBARG = 0x111; },
+       kWindAllDirections},
+      {"wind Cy alone", [](Tpcm& t, Lowcof&) { t.LWBARG = 0x414; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wind coefficient table of LOWDAT holds no rows;\n"
+       "     the wind force model reads it for Cy.\n"
+       "     On page 8, choose another wind model (item 3)\n"
+       "     or specify the wind force coefficients (item 5).\n"},
+      {"wind Cx and Cz", [](Tpcm& t, Lowcof&) { t.LWBARG = 0x141; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wind coefficient table of LOWDAT holds no rows;\n"
+       "     the wind force model reads it for Cx and Cz.\n"
+       "     On page 8, choose another wind model (items 2 and 4)\n"
+       "     or specify the wind force coefficients (item 5).\n"},
+      {"a new data set's current", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x111; }, kCurrentAllDirections},
+      {"current Cz alone", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x155; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
+       "     the current force model reads it for Cz.\n"
+       "     On page 8, choose another current model (item 14)\n"
+       "     or specify the current force coefficients (item 15).\n"},
+      {"current Cx beside the user file for Cy", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x521; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
+       "     the current force model reads it for Cx.\n"
+       "     On page 8, choose another current model (item 12)\n"
+       "     or specify the current force coefficients (item 15).\n"},
+      {"wind table with two rows", [](Tpcm& t, Lowcof& c) {
+         t.LWBARG = 0x111;
+         typeTwoRows(c.NUWNPT, c.UWNANG, c.UWNCFS, 1);
+       }, ""},
+      {"current table with its angles alone, the coefficients 0", [](Tpcm& t, Lowcof& c) {
+         t.LCBARG = 0x111;
+         c.NUCRPT = 2;
+         c.UCRANG(2) = 180.0f;
+       }, ""},
+      {"a table opened on page 8 and left: two rows of 0", [](Tpcm& t, Lowcof& c) {
+         t.LWBARG = 0x111;
+         c.NUWNPT = 2;
+       }, kWindAllDirections},
+      {"the wind table typed for Cx, read for Cy", [](Tpcm& t, Lowcof& c) {
+         t.LWBARG = 0x414;
+         typeTwoRows(c.NUWNPT, c.UWNANG, c.UWNCFS, 1, false);
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wind coefficient table of LOWDAT holds no rows;\n"
+       "     the wind force model reads it for Cy.\n"
+       "     On page 8, choose another wind model (item 3)\n"
+       "     or specify the wind force coefficients (item 5).\n"},
+      {"the current's table typed, the wind's empty", [](Tpcm& t, Lowcof& c) {
+         t.LWBARG = t.LCBARG = 0x111;
+         typeTwoRows(c.NUCRPT, c.UCRANG, c.UCRCFS, 2);
+       }, kWindAllDirections},
+      {"wind off", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = 0x111;
+         t.LWIND = 0;
+       }, ""},
+      {"current off, no sea", [](Tpcm& t, Lowcof&) {
+         t.LCBARG = 0x111;
+         t.LCURNT = 0;
+       }, ""},
+      {"current off, the drift drag of the ship hull in a sea", [](Tpcm& t, Lowcof&) {
+         t.LCBARG = 0x111;
+         t.LCURNT = 0;
+         t.LEGDRG = 0;
+         t.LRANDM = 1;
+       }, kCurrentAllDirections},
+      {"a new data set's drift model in irregular waves", [](Tpcm& t, Lowcof&) {
+         t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+       }, kDriftAllDirections},
+      {"drift Cy alone in a swell", [](Tpcm& t, Lowcof&) {
+         t.LWVCOF = 0x616;
+         t.LSWELL = 1;
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"
+       "     the wave drift force model reads it for Cy.\n"
+       "     On page 8, choose another wave drift model (item 23)\n"
+       "     or put the file in the data set's folder.\n"},
+      {"the drift file beside the data set", [](Tpcm& t, Lowcof&) {
+         t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+         testing_support::writeFileText("DRFTCOFS.txt", "2 2\n");
+       }, ""},
+      {"the drift model without a sea", [](Tpcm& t, Lowcof&) { t.LWVCOF = 0x111; }, ""},
+      {"a new data set's models in a sea, wind and current on", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = t.LCBARG = t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+       }, kWindAllDirections + kCurrentAllDirections + kDriftAllDirections},
+      {"a free SALM", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = t.LCBARG = t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+         t.FRESLM = 1;
+         t.IARCO = kFreeSalm;
+       }, ""},
+      {"the statics alone", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = t.LCBARG = t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+         t.LQUAS = 0;
+       }, ""},
+  };
+  const Tpcm start = TPCM;
+  for (const Case& c : cases) {
+    TPCM = start;
+    LOWCOF = Lowcof{};
+    std::remove("DRFTCOFS.txt");
+    c.edit(TPCM, LOWCOF);
+    std::vector<RunFinding> findings;
+    addEmptyUserCoefficientFindings(findings);
+    EXPECT_EQ(findingsText(findings), c.expected) << c.what;
+  }
+}
+
+// The run and the end-of-session checks meet them among the other findings, in their place: after
+// the yoke's angle, before the buoyant riser's piercing element. The data set's models and tables
+// stay as they are.
+TEST_F(EmptyUserCoefficients, AreAmongTheRunFindings) {
+  TPCM.LWBARG = 0x111;
+  TPCM.YOKVES = 0.0f;  // folded back over the buoy: a warning
+  TPCM.IARCO = kBuoyantRiser;
+  TPCM.IFREE(1) = 0;  // its one element pierces the surface: fatal
+  const std::string text = findingsText(runFindings());
+  const std::size_t yoke = text.find("the yoke-vessel angle YOKVES");
+  const std::size_t table = text.find(kWindAllDirections);
+  const std::size_t riser = text.find("Buoyant riser with element 1");
+  ASSERT_NE(yoke, std::string::npos) << text;
+  ASSERT_NE(table, std::string::npos) << text;
+  ASSERT_NE(riser, std::string::npos) << text;
+  EXPECT_LT(yoke, table);
+  EXPECT_LT(table, riser);
+  EXPECT_EQ(TPCM.LWBARG, 0x111);
+  EXPECT_EQ(LOWCOF.NUWNPT, 0);
 }
 
 }  // namespace

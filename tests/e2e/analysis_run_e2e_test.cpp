@@ -229,6 +229,68 @@ TEST(AnalysisRunE2e, AYokeSalmTypedIntoTheEditorRunsFromTheLastPage) {
   expectEveryStageRan(folder, image);
 }
 
+// The yoke SALM typed with page 8 left as a new data set has it: wind, current and wave drift read
+// the user's coefficients (the tables of "LOWDAT", the drift file), and nobody typed any.
+const std::string kDefaultForceModelsSession = examples::tankerYokeSession("\n");
+
+const std::string kEmptyWindTable =
+    " ++> Fatal Warning: The wind coefficient table of LOWDAT holds no rows;\n"
+    "     the wind force model reads it for Cx, Cy and Cz.\n"
+    "     On page 8, choose another wind model (item 2)\n"
+    "     or specify the wind force coefficients (item 5).\n";
+
+// Executed from the last page, the checks refuse it with a fatal warning for each load, saying where
+// to mend it; nothing is saved and no stage runs.
+TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsIsRefusedAtTheLastPage) {
+  e2e::Folder folder;
+  const e2e::Run run = folder.run(kDefaultForceModelsSession + "4\n\n2\n\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 0 warning(s) and 3 fatal warning(s); "
+                                "see \"Diagnostics.stxt\".\n"))
+      << run.out;
+  EXPECT_EQ(folder.readFile("Diagnostics.stxt"),
+            "\n" + kEmptyWindTable +
+                "\n ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
+                "     the current force model reads it for Cx, Cy and Cz.\n"
+                "     On page 8, choose another current model (item 12)\n"
+                "     or specify the current force coefficients (item 15).\n"
+                "\n ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"
+                "     the wave drift force model reads it for Cx, Cy and Cz.\n"
+                "     On page 8, choose another wave drift model (item 22)\n"
+                "     or put the file in the data set's folder.\n"
+                "\n >>> Data checks: 0 warning(s) and 3 fatal warning(s).\n");
+  EXPECT_EQ(folder.files(), std::vector<std::string>{"Diagnostics.stxt"});
+}
+
+// Saved with choice 1 ("LOWDAT" is not written: nothing in it changed) and run, it stops at the load
+// and says what to change, before any report is opened. With a "LOWDAT" whose tables hold nothing
+// beside it, the run stops before any stage at the first load that reads one.
+TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsSavedAndRunStopsBeforeAnyReport) {
+  e2e::Folder folder;
+  const e2e::Run edit = folder.run(kDefaultForceModelsSession + "1\n");
+  ASSERT_FALSE(edit.timedOut);
+  ASSERT_EQ(edit.status, 0) << edit.out;
+  ASSERT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
+
+  e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            " ++> LOWDAT file not found. User-specified environmental coefficients \n"
+            "     will be missing.\n"
+            "     On page 8, choose built-in wind and current models or enter their tables.\n");
+  EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+
+  folder.writeFile("LOWDAT", std::string(4 * 680, '\0'));
+  run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, kEmptyWindTable);
+  EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "LOWDAT", "SALMDAT"}));
+  EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), " >>> Computing")) << folder.readFile("Diagnostics.stxt");
+}
+
 // What a run of the typed free SALM must leave: its statics, its member response and statistics
 // filled; no vessel report, no vessel motions and no slow drift; the data set as the editor saved it.
 void expectTheFreeStagesRan(const e2e::Folder& folder, const std::string& image) {
