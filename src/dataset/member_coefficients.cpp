@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/algebra.h"
+#include "numlib/circle_constants.h"
 #include "numlib/member_geometry.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -16,8 +17,6 @@
 namespace qv {
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // End types: 0 a free end; 1 and 2 a closed end (on a pontoon, a deck, the sea bed), about which
 // the member counts as mirrored.
@@ -301,7 +300,7 @@ void CEL1(float& RES, float AK, std::int32_t& IER) {
     g = GEO * AARI;
     if (GEO / AARI >= kAgmEnd) break;
   }
-  RES = RES / ARI * 6.283185f;
+  RES = RES / ARI * kTwoPiSixDecimals;
 }
 
 void CEL2(float& RES, float AK, float A, float B, std::int32_t& IER) {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "numlib/circle_constants.h"
+
 namespace qv {
 
 // ---- table sizes ----
@@ -81,7 +83,7 @@ constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYo
 // At an aligned equilibrium the SALM leans opposite the vessel's heading (SLMANG = TANGLE + pi), so
 // pi puts the yoke in line with the SALM and the vessel, where the statics place it; 0 would fold it
 // back over the buoy. Radians, as the stages take its sine and cosine.
-inline constexpr float kInLineYokeAngle = 3.1415927f;
+inline constexpr float kInLineYokeAngle = kPi;
 
 // ---- WETYOK: what of the buoy top and the yoke is taken as under water ----
 // Options 0 to 6, shown to the user as options 2 to 8: 0 nothing; 1 the whole system for the

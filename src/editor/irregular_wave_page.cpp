@@ -10,6 +10,7 @@
 #include "editor/env_pages.h"
 #include "editor/page_loop.h"
 #include "editor/salm_text.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "util/autorp.h"
@@ -47,7 +48,6 @@ constexpr std::int32_t kShortNameLength = 23;   // what the pages show of a spec
 constexpr std::int32_t kOchiMaxComponents = 4;  // MAXSHT while the sea is Ochi-Hubble
 constexpr std::int32_t kLeaderColumn = 51;      // the dot leaders of the parameter items end here
 constexpr std::int32_t kDefaultOchiComponents = 2;
-constexpr float kTwoPi = 6.2831855f;
 
 bool ochiHubble() { return TPCM.WAVTYP == kSpectrumOchiHubble; }
 bool userSpectrum(std::int32_t type) { return type == kSpectrumUserFile || type == kSpectrumUserOrdinates; }

@@ -13,6 +13,7 @@
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "util/captions.h"
@@ -31,8 +32,6 @@ constexpr std::string_view kReportFile = "WAVEOUT.stxt";
 constexpr std::string_view kCaller = "WAVEOUT";
 constexpr std::int32_t kReportFileUnit = 1;
 
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kDegrees = 57.29578f;        // degrees per radian
 constexpr float kDeepWaterKh = 80.0f;        // from here on the group speed is half the phase speed
 constexpr float kWindSpeedFactor = 0.1412f;  // characteristic wind speed over g Tp
 constexpr std::int32_t kGroupRows = 75;      // difference frequencies 0 to 0.185 rad/s
@@ -90,13 +89,13 @@ struct Report {
     WAVVEC(w.omega * s, w.kh);
     w.k = w.kh / t.DEPTH;
     if (constantSlope) {
-      w.slope = t.SLPHT / kDegrees;
+      w.slope = t.SLPHT / kDegreesPerRadianFiveDecimals;
       w.A = w.slope / w.k;
       w.property = 2.0f * w.A;
     } else {
       w.A = 0.5f * t.SLPHT;
       w.slope = w.k * w.A;
-      w.property = w.slope * kDegrees;
+      w.property = w.slope * kDegreesPerRadianFiveDecimals;
     }
     w.c = w.omega / w.k;
     w.cg = groupSpeed(w.omega, w.kh, w.c, g);
@@ -326,7 +325,7 @@ std::string seaSpectrumName(std::int32_t type) {
 float characteristicSlope(const Report& r, float height, float period) {
   float kh = 0.0f;
   WAVVEC(r.s * kTwoPi / period, kh);
-  return 0.5f * height * (kh / TPCM.DEPTH) * kDegrees;
+  return 0.5f * height * (kh / TPCM.DEPTH) * kDegreesPerRadianFiveDecimals;
 }
 
 void line(const Report& r, std::string_view label, float value, std::int32_t unitCode) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "waves/wavcom.h"
 
@@ -135,7 +136,7 @@ void GRIDPT(float T, std::int32_t& IDX) {
     return;
   }
   const Arr<float, kMaxWavePeriods>& W = WAVCOM.W;
-  const float w = 6.2831855f / T;
+  const float w = kTwoPi / T;
   int IOUT = 0;
   int l = 0;
   BSRCH(W.data(), w, IOUT, l, n);

@@ -10,6 +10,7 @@
 #include "lowfreq/drift_tables.h"
 #include "lowfreq/hull_drift_models.h"
 #include "lowfreq/wave_current.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -23,9 +24,6 @@ const BlockReset resetDrftcState{[] { drftcState.reset(); }};
 
 namespace {
 
-constexpr float kPi = 3.14159274f;
-constexpr float kTwoPi = 6.28318548f;
-constexpr float kRadPerDeg = 57.295776f;
 constexpr float kSmallCurrent = 0.0001f;
 constexpr float kReferenceKT = 0.67139286f;  // k DRAFT of the reference opacity
 
@@ -58,7 +56,7 @@ void setUpHeading(DrftcState& s, int component, std::int32_t userFile, std::int3
   s.CRWVHD = std::cos(s.RELHDG);
   if (t.LCURNT != 0) {
     s.TMPCSP = currentSpeed(t.CURSPD);
-    s.TMPHDG = t.CURHDG / kRadPerDeg - e.VESANG;
+    s.TMPHDG = t.CURHDG / kDegreesPerRadian - e.VESANG;
     s.COSCURVES = std::cos(s.TMPHDG);
     s.SINCURVES = std::sin(s.TMPHDG);
     s.CURCMP = (userFile != 0 && t.CURCOR != 1) ? 0.0f : s.TMPCSP * std::cos(s.RELHDG - s.TMPHDG);

@@ -5,6 +5,7 @@
 
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -28,8 +29,6 @@ void DriftTableState::reset() {
 
 namespace {
 
-constexpr float kPi = 3.14159274f;
-constexpr float kDegPerRad = 57.2957764f;
 const char* const kRoutine = "DRFTCB";
 
 // A count read as a real and truncated; a value beyond any table stays beyond it.
@@ -60,7 +59,7 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   for (int j = 1; j <= naz; ++j) {
     float heading = 0.0f;
     if (!readUserRecord({&heading})) FILERR(FNAME.view(), kRoutine, unit, IIN);
-    t.ANGARR(j) = heading / kDegPerRad;
+    t.ANGARR(j) = heading / kDegreesPerRadian;
     for (int i = 1; i <= nfreq; ++i) {
       float frequency = 0.0f;
       if (!readUserRecord({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)})) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lowfreq/user_file.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -24,7 +25,6 @@ void UserSpectrumState::reset() {
 
 namespace {
 
-constexpr double kTwoPi = 6.2831855;
 constexpr float kBandLimit = 0.1257f;  // [rad/s] upper end of the band-limited current spectrum
 
 // Which reader is at work: its table, its name for stops and read errors, and the words of its
@@ -127,7 +127,7 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
       if (!(APIPAR > 0.0f)) {
         fatalStop("WNDSPC", IUNIT, {" >>! API parameter error in WNDSPC, <RETURN> to quit"}, FatalWait::kReadLine);
       }
-      const double peak = APIPAR * speed * kTwoPi / height;
+      const double peak = APIPAR * speed * kTwoPiFloatDigits / height;
       return static_cast<float>(0.02676 * speed * speed / (peak * std::pow(1.0 + 1.5 * F / peak, 1.66667)));
     }
     case kGustNpd: {
@@ -135,8 +135,8 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
       const double u = 0.05139 * U;  // the mean wind at 10 m [m/s] over 10
       const double c = 0.0573 * std::sqrt(1.0 + 1.5 * u);
       RATIO = zz > 1.01 * std::exp(-1.0 / c) ? static_cast<float>(1.0 / std::pow(1.0 + c * std::log(zz), 2)) : 0.0f;
-      const double f = F / kTwoPi * 172.0 * std::pow(zz, 2.0 / 3.0) / std::pow(u, 0.75);
-      double s = 320.0 / kTwoPi * u * u * std::pow(zz, 0.45) / std::pow(1.0 + std::pow(f, 0.468), 3.561253);
+      const double f = F / kTwoPiFloatDigits * 172.0 * std::pow(zz, 2.0 / 3.0) / std::pow(u, 0.75);
+      double s = 320.0 / kTwoPiFloatDigits * u * u * std::pow(zz, 0.45) / std::pow(1.0 + std::pow(f, 0.468), 3.561253);
       if (NUNTS == 0) s *= 10.764;  // (m/s)^2 to (ft/s)^2
       return static_cast<float>(s);
     }

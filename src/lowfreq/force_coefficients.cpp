@@ -14,6 +14,7 @@
 #include "lowfreq/user_coefficients.h"
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -31,9 +32,6 @@ void ForceCoefficientState::reset() { *this = ForceCoefficientState{}; }
 
 namespace {
 
-constexpr float kPi = 3.14159274f;
-constexpr float kHalfPi = 1.57079637f;
-constexpr float kDegPerRad = 57.2957764f;
 constexpr int kMaxLowdatRows = 21;
 
 // The models that each code selects (see the header's table).
@@ -101,7 +99,7 @@ float lowdatCoefficient(int component, float a, const Arr<float, kMaxLowdatRows>
     stopUserTableRefused(routine, unit, kKeyboardUnit,
                          {"", header, unorderedLine(row, "angles must be strictly monotonic"), ""});
   }
-  const float d = ANGSYM(a) * kDegPerRad;
+  const float d = ANGSYM(a) * kDegreesPerRadian;
   const float at = std::fabs(d);
   int range = 0;
   int i = 1;

@@ -5,6 +5,7 @@
 
 #include "lowfreq/drift_common.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/special_functions.h"
 #include "platform/block_reset.h"
 
@@ -15,8 +16,6 @@ const BlockReset resetOpacityState{[] { opacityState.reset(); }};
 
 namespace {
 
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr float kCap = 1.67f;                   // largest tanker drift coefficient
 constexpr float kOpacityPivot = 0.67139286f;    // below this the sway ratio carries the opacity
 constexpr float kYawScale = 0.842f;             // frequency scale of the yaw curve of model 6
@@ -109,7 +108,7 @@ float DRFTCA(int component, float X, float factor, int model, float R) {
 
 float SEMDFT(int component, float X, float XSHDOW, float YSHDOW) {
   const float b = component == 1 ? XSHDOW : component == 2 ? YSHDOW : 0.0f;
-  const double c = b * 0.5001 * (std::tanh(3.14159 * (3.0 * std::fabs(X) - 1.0)) + 0.99627);
+  const double c = b * 0.5001 * (std::tanh(kPiFiveDecimals * (3.0 * std::fabs(X) - 1.0)) + 0.99627);
   return static_cast<float>(std::max(c, 0.0));
 }
 

@@ -10,6 +10,7 @@
 #include "lowfreq/force_coefficients.h"
 #include "lowfreq/sines.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "util/fatal.h"
@@ -21,9 +22,6 @@
 namespace qv {
 
 namespace {
-
-constexpr float kDegPerRad = 57.2957764f;
-constexpr float kPi = 3.1415927f;
 
 // One auxiliary force of the data set and of EQUILB.
 struct AuxiliaryForce {
@@ -113,7 +111,7 @@ float tabulatedMoment(float r) {
                "     the table needs a step above 0."},
               FatalWait::kPressReturn, kKeyboardUnit);
   }
-  const float u = std::fabs(r) * kDegPerRad / t.YAWINC;
+  const float u = std::fabs(r) * kDegreesPerRadian / t.YAWINC;
   const int last = t.NUMTAB - 1;
   const int J = u >= static_cast<float>(last) ? last : static_cast<int>(u) + 1;
   const float fraction = u - static_cast<float>(J - 1);
@@ -132,7 +130,7 @@ float mooringMoment(float PSI) {
     NETFOR(force, PSI, 0);
     P = force.direction + PSI;
   }
-  const float r = ANGSYM(PSI - t.EQLYAW / kDegPerRad - P + kPi);
+  const float r = ANGSYM(PSI - t.EQLYAW / kDegreesPerRadian - P + kPi);
   float T = 0.0f;
   if (t.YAWTBL != 0) T -= tabulatedMoment(r);
   if (t.IARCO == kPendularMass) {
@@ -170,7 +168,7 @@ float yawMoment(float PSI, TorqueParts& parts) {
     T += parts.auxiliary[k - 1];
   }
   if (BITVAL(t.DPAFLG, 1) != 0) {
-    const float d = ANGSYM(t.DPANG / kDegPerRad - PSI);
+    const float d = ANGSYM(t.DPANG / kDegreesPerRadian - PSI);
     parts.positioning = t.DPMOM + t.DPASPR * d +
                         ((t.DPXLOC - a) * std::sin(q.PHIFDP) - t.DPYLOC * std::cos(q.PHIFDP)) * q.FDPTOT;
     T += parts.positioning;
@@ -216,7 +214,7 @@ float vesselCurrentCoefficient(int component, float beta) {
                 t.LWL, t.BWL, t.EDUNIT, t.ISPM, t.CREATR);
 }
 
-float relativeDirection(float headingDeg, float PSI) { return headingDeg / kDegPerRad - PSI + kPi; }
+float relativeDirection(float headingDeg, float PSI) { return headingDeg / kDegreesPerRadian - PSI + kPi; }
 
 bool windActs() { return TPCM.LWIND != 0 && TPCM.WNDSPD > 0.0f; }
 bool currentActs() { return TPCM.LCURNT != 0 && TPCM.CURSPD > 0.0f; }

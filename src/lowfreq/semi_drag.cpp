@@ -18,6 +18,7 @@
 #include "lowfreq/user_coefficients.h"
 #include "lowfreq/wave_current.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -37,11 +38,6 @@ namespace {
 
 using Cplx = std::complex<float>;
 
-constexpr float kPi = 3.1415927f;
-constexpr double kPiD = 3.14159265358979;
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kRadPerDeg = 57.2957764f;
-constexpr double kSqrtTwoPi = 2.5066283;
 constexpr double kThreeSqrtTwoPi = 7.5198851;
 constexpr int kGaussPoints = 27;
 constexpr int kLevelCount = 11;
@@ -230,7 +226,7 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
     for (int i = 1; i <= nwp; ++i) {
       const Cplx M = motionAtLevel(HOR[i - 1], ANG[i - 1], levels.z(j), zc);
       modulus(i, j) = std::abs(M);
-      phase(i, j) = PHASE(M) / kRadPerDeg;
+      phase(i, j) = PHASE(M) / kDegreesPerRadian;
     }
   }
 
@@ -265,8 +261,8 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
   // Steps 3 to 5.
   g(12) = gridIntegral(as) / (sigmaj[1] * sigma);
   g(1) = static_cast<float>(2.0 * m0j[1] * sigma * g(12) *
-                            (2.0 * std::exp(-0.5 * y1 * y1) + kSqrtTwoPi * y1 * RH_ERF(y1 / 1.4142135f, N)) /
-                            kSqrtTwoPi);
+                            (2.0 * std::exp(-0.5 * y1 * y1) + kSqrtTwoPiFloatDigits * y1 * RH_ERF(y1 / 1.4142135f, N)) /
+                            kSqrtTwoPiFloatDigits);
   g(2) = static_cast<float>(dz * sumG / kThreeSqrtTwoPi);
 
   // Step 6: the member's share of the wave-drift force.
@@ -288,9 +284,9 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
 
   // Step 7.
   const Moments& I1s = I[1];
-  g(6) = static_cast<float>(m0j[1] * static_cast<double>(I1s.I2) * I1s.I2 * gv(dw, as) / kPiD);
+  g(6) = static_cast<float>(m0j[1] * static_cast<double>(I1s.I2) * I1s.I2 * gv(dw, as) / kPiFourteenDecimals);
   g(8) = gv(dw, along);
-  g(11) = static_cast<float>(2.0 * sigmaj[1] * I1s.I2 * gv2(dw, along, as) / kSqrtTwoPi);
+  g(11) = static_cast<float>(2.0 * sigmaj[1] * I1s.I2 * gv2(dw, along, as) / kSqrtTwoPiFloatDigits);
 
   // Step 8: the correlation of the drag at every pair of levels.
   double sum7 = 0.0;
@@ -365,7 +361,7 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
 
   float cosAlpha = 1.0f, sinAlpha = 0.0f, tanAlpha = 0.0f;
   if (t.LCURNT != 0) {
-    const float alpha = t.CURHDG / kRadPerDeg - (beta + EQUILB.VESANG + kPi);
+    const float alpha = t.CURHDG / kDegreesPerRadian - (beta + EQUILB.VESANG + kPi);
     cosAlpha = std::cos(alpha);
     sinAlpha = std::sin(alpha);
     tanAlpha = sinAlpha / cosAlpha;

@@ -8,17 +8,13 @@
 #include "lowfreq/curprof.h"
 #include "lowfreq/drift_common.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 
 namespace qv {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-constexpr double kTwoPi = 6.2831855;
-constexpr double kSqrtTwoPi = 2.5066283;
 constexpr double kLn2 = 0.6931472;
-constexpr float kRadPerDeg = 57.295776f;
-constexpr float kPhaseDegPerRad = 57.2957764f;
 constexpr float kErfcEnd = 5.5f;      // beyond this erfc is taken as 0; the Gaussian averages end here
 constexpr float kNoLevel = 1.0e30f;   // a sign-change level that does not exist
 constexpr float kSmallScale = 0.0001f;
@@ -85,14 +81,14 @@ float OSC(float a, float R, float theta, float s) {
   const double c = std::cos(static_cast<double>(theta));
   const double A = a;
   if (std::fabs(c) == 1.0) {
-    double X = (kPi - 8.0) * s + 8.0 * A * (E - R * static_cast<double>(s));
+    double X = (kPiFourteenDecimals - 8.0) * s + 8.0 * A * (E - R * static_cast<double>(s));
     if (E - R <= 0.0) X -= 16.0 * A * (E - R * static_cast<double>(s));
-    return static_cast<float>(X / kTwoPi);
+    return static_cast<float>(X / kTwoPiFloatDigits);
   }
   const double Q = std::sqrt(std::fabs(E * E + static_cast<double>(R) * R - 2.0 * E * R * c));
-  const double value = s * (8.0 * (A * R - 1.0) + kPi) + 8.0 * A * Q -
+  const double value = s * (8.0 * (A * R - 1.0) + kPiFourteenDecimals) + 8.0 * A * Q -
                        8.0 * A * R * (c * std::log(E - R * c + Q) + std::log(R - E * c + Q));
-  return static_cast<float>(value / kTwoPi);
+  return static_cast<float>(value / kTwoPiFloatDigits);
 }
 
 void A_AND_S(float a, float R, float theta, float& t1, float& t2, float& D, float& q, float& r) {
@@ -192,7 +188,8 @@ float SURF_DRAG(float a, float R, float theta) {
 
 float SURF_DRAG_PRP(float a, float R, float theta) {
   const double y = std::fabs(a) * static_cast<double>(F_SURF(R, theta));
-  const double v = y <= 1.0 ? 0.5 * y : (y * y * std::asin(1.0 / y) + std::sqrt(y * y - 1.0)) / (kPi * y);
+  const double v =
+      y <= 1.0 ? 0.5 * y : (y * y * std::asin(1.0 / y) + std::sqrt(y * y - 1.0)) / (kPiFourteenDecimals * y);
   return static_cast<float>(std::copysign(v, static_cast<double>(a)));
 }
 
@@ -200,7 +197,8 @@ float FCF_SUB_EXACT(float y) {
   const double Y = y;
   if (Y <= 1.0) return static_cast<float>(0.5 * Y * Y);
   const double root = std::sqrt(Y * Y - 1.0);
-  return static_cast<float>((3.0 * root + std::asin(1.0 / Y) + (1.0 + Y * Y) * std::atan(1.0 / root)) / kPi - 1.0);
+  return static_cast<float>(
+      (3.0 * root + std::asin(1.0 / Y) + (1.0 + Y * Y) * std::atan(1.0 / root)) / kPiFourteenDecimals - 1.0);
 }
 
 float FCF_SUB(float h, float Q, float R, float theta, int N) {
@@ -250,8 +248,8 @@ float FCF_SURF_PRP(float Q, float R, float theta, float C, int N) {
     const double e = RH_ERFC(static_cast<float>(0.70710677 / sigma), N);
     const double x = std::exp(-0.5 / (sigma * sigma));
     const double s2 = sigma * sigma;
-    v = sigma + ((3.0 - 20.0 * s2 + 120.0 * s2 * s2) * kSqrtTwoPi * e -
-                 6.0 * sigma * x * (10.0 * s2 * (kTwoPi * s2 - 0.858407) + 1.0)) /
+    v = sigma + ((3.0 - 20.0 * s2 + 120.0 * s2 * s2) * kSqrtTwoPiFloatDigits * e -
+                 6.0 * sigma * x * (10.0 * s2 * (kTwoPiFloatDigits * s2 - 0.858407) + 1.0)) /
                     (376.99112 * s2 * s2);
   }
   return static_cast<float>(C * std::copysign(v, static_cast<double>(Q)) / (static_cast<double>(Q) * Q));
@@ -275,22 +273,22 @@ float GET_VCX_LOC(float d, float surfaceSpeed, float surfaceHeading, float direc
     speed = surfaceSpeed + (speeds[0] - surfaceSpeed) * fraction;
     heading = surfaceHeading + (headings[0] - surfaceHeading) * fraction;
   }
-  return speed * std::cos((heading - direction) / kRadPerDeg);
+  return speed * std::cos((heading - direction) / kDegreesPerRadian);
 }
 
 void ISUB_N_GET(float& I1, float& I2, float& I3, float& I4, float x, int N) {
   if (std::fabs(x) > 8.0f) {
     const double sign = x > 0.0f ? 1.0 : -1.0;
-    I1 = static_cast<float>(kSqrtTwoPi * sign);
-    I2 = static_cast<float>(2.0 * x * kSqrtTwoPi * sign);
-    I3 = static_cast<float>(3.0 * kSqrtTwoPi * sign);
+    I1 = static_cast<float>(kSqrtTwoPiFloatDigits * sign);
+    I2 = static_cast<float>(2.0 * x * kSqrtTwoPiFloatDigits * sign);
+    I3 = static_cast<float>(3.0 * kSqrtTwoPiFloatDigits * sign);
     I4 = 0.0f;
     return;
   }
   const double X = x;
-  const double A = kSqrtTwoPi * RH_ERF(static_cast<float>(X / 1.4142135), N);
+  const double A = kSqrtTwoPiFloatDigits * RH_ERF(static_cast<float>(X / 1.4142135), N);
   const double B = 2.0 * std::exp(-0.5 * X * X);
-  const double D = (X * A + B - kSqrtTwoPi * std::fabs(X)) * X;
+  const double D = (X * A + B - kSqrtTwoPiFloatDigits * std::fabs(X)) * X;
   I1 = static_cast<float>(D + A);
   I2 = static_cast<float>(2.0 * B + 2.0 * X * A);
   I3 = static_cast<float>(3.0 * A + D);
@@ -323,7 +321,7 @@ float SUB_SURF_DRAG_Z(float x, std::complex<float> HOR, std::complex<float> ANG,
   for (int j = 1; j <= levels.n; ++j) {
     const float z = levels.z(j);
     const std::complex<float> M = motionAtLevel(HOR, ANG, z, zc);
-    const float P = PHASE(M) / kPhaseDegPerRad + phi;
+    const float P = PHASE(M) / kDegreesPerRadian + phi;
     const float U = currentAlongWave(z, waveHeadingDeg);
     if (U == 0.0f) continue;
     const float y = x * F_SUB_Z(std::abs(M), P, k * z) * sigma * omegaP / U;

@@ -5,6 +5,7 @@
 
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/block_reset.h"
 #include "util/files.h"
@@ -21,9 +22,6 @@ void UserCoefficientState::reset() {
 }
 
 namespace {
-
-constexpr float kPi = 3.14159274f;
-constexpr float kDegPerRad = 57.2957764f;
 
 // Which reader is at work: its table, its name in a stop and its label for a read error.
 struct Reader {
@@ -52,7 +50,7 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
     if (!readUserRecord({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)})) {
       FILERR(FNAME.view(), r.errorLabel, unit, IIN);
     }
-    t.angle(i) = heading / kDegPerRad;
+    t.angle(i) = heading / kDegreesPerRadian;
   }
   if (const int row = firstUnorderedPoint(t.angle.data(), count); row != 0) {
     stopUserTableRefused(r.routine, unit, IIN,

@@ -15,6 +15,7 @@
 #include "mooring/oblique_fairlead.h"
 #include "mooring/string_dynamics.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -34,7 +35,6 @@ void DyncodState::reset() { *this = DyncodState{}; }
 namespace {
 
 constexpr float kKilo = 0.001f;                 // weight density to mass density per unit force
-constexpr float kQuarterPi = 0.7853982f;
 constexpr int kIntegrationPoints = 5;
 constexpr float kSmallestExtension = 1.0e-9f;   // of the drag summary
 constexpr float kSmallestProbe = 1.0e-10f;      // of the quadratic stiffness

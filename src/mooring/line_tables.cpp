@@ -6,6 +6,7 @@
 #include "mooring/catenary_element.h"
 #include "mooring/splines.h"
 #include "mooring/vertical_line.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -16,7 +17,6 @@ namespace qv {
 namespace {
 
 constexpr float kVerticalLine = 0.001f;  // a horizontal force below this: the line hangs vertically
-constexpr float kDegreesPerRadian = 57.2957764f;
 
 inline float sign1(float v) { return v >= 0.0f ? 1.0f : -1.0f; }
 

@@ -8,6 +8,7 @@
 #include "mooring/line_driver.h"
 #include "mooring/line_tables.h"
 #include "numlib/algebra.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -18,7 +19,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
 constexpr std::int32_t kDynamicLineCodes = 1024;
 constexpr std::int32_t kTypeBits = 1023;
 constexpr std::int32_t kLatched = 99;

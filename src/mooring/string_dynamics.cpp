@@ -4,6 +4,7 @@
 #include <complex>
 
 #include "mooring/tmpcm2.h"
+#include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "platform/units.h"
 #include "util/fatal.h"
@@ -19,7 +20,6 @@ constexpr float kLinearisedDragType17 = 1.2f;
 constexpr float kAllElastic = 1.0e5f;        // KRAT above: the catenary does not move
 constexpr float kAllCatenary = 1.0e-20f;     // KRAT below: the elastic line does not stretch
 constexpr float kLargestAmplification = 1.5f;
-constexpr float kTwoPi = 6.2831855f;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "dataset/tpcm.h"
 #include "mooring/dummy1.h"
 #include "mooring/vertical_elements.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
@@ -14,7 +15,6 @@ namespace qv {
 
 namespace {
 
-constexpr double kHalfPi = 1.5707964;
 constexpr int kMostFailures = 20;  // the 20th failing search stops the run
 constexpr int kSearchSteps = 100;
 
@@ -189,10 +189,10 @@ void VRTLIN(float DZ, std::int32_t lineType, std::int32_t& freeFlag, float tensi
   groundedA = groundedB = static_cast<float>(grounded);
   fairleadTension = static_cast<float>(std::fabs(T));
   if (grounded > 0.0) {
-    fairleadAngle = static_cast<float>(sign1(T) * kHalfPi);
+    fairleadAngle = static_cast<float>(sign1(T) * kHalfPiFloatDigits);
     lowerAngle = 0.0f;
   } else {
-    fairleadAngle = lowerAngle = static_cast<float>(sign1(DZ) * kHalfPi);
+    fairleadAngle = lowerAngle = static_cast<float>(sign1(DZ) * kHalfPiFloatDigits);
   }
 }
 

@@ -3,17 +3,15 @@
 #include <cmath>
 #include <limits>
 
+#include "numlib/circle_constants.h"
+
 namespace qv {
 
 namespace {
 
-constexpr float kDegPerRad = 57.29577f;
 constexpr float kQuarter = 90.0f;             // [deg]
 constexpr float kFullDeg = 360.0f;            // [deg]
 constexpr float kJustBelowFull = 359.9999f;   // stored as 359.99991
-constexpr float kHalfPi = 1.5707964f;
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr float kHalf = 0.5f;
 
 // SIGN(a, b): |a| with the sign of b, + for b = 0.
@@ -34,7 +32,7 @@ inline float onePlusSquare(float t) { return static_cast<float>(1.0 + static_cas
 
 float PHASE(std::complex<float> Z) {
   if (Z.real() != 0.0f) {
-    return static_cast<float>(std::atan2(static_cast<double>(Z.imag()), Z.real()) * kDegPerRad);
+    return static_cast<float>(std::atan2(static_cast<double>(Z.imag()), Z.real()) * kDegreesPerRadianCut);
   }
   return signOf(kQuarter, Z.imag());
 }

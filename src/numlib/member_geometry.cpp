@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
@@ -14,7 +15,7 @@ namespace qv {
 
 namespace {
 
-constexpr float kQuarterTurn = 1.5707964f;  // pi/2, the upper limit of the integrals [rad]
+constexpr float kQuarterTurn = kHalfPi;  // pi/2, the upper limit of the integrals [rad]
 constexpr std::int32_t kMinPointsMass = 400;
 constexpr std::int32_t kMinPointsMoment = 4000;
 constexpr std::int32_t kWarnPoints = 7500;

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "numlib/circle_constants.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -58,7 +59,7 @@ void besselYAsymptotic(double x, double& y0, double& y1) {
   const double t2 = t1 * t1;
   const double a = 2.0 / std::sqrt(x);
   const double b = a * t1;
-  const double c = x - 0.7853982f;
+  const double c = x - kQuarterPi;
   const double p0 =
       0.3989423f +
       t2 * (-0.001753062f +
@@ -249,7 +250,7 @@ void BESI(float X, std::int32_t N, float& BI, std::int32_t& IER) {
     double bi = 1.0;
     for (int K = 1; K <= 30; ++K) {
       if (std::fabs(term) <= std::fabs(TOL * bi)) {
-        BI = static_cast<float>(bi * std::exp(x) / std::sqrt(6.2831855f * x));
+        BI = static_cast<float>(bi * std::exp(x) / std::sqrt(kTwoPi * x));
         return;
       }
       term = term * XX * ((2.0 * K - 1.0) * (2.0 * K - 1.0) - FN) / K;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "numlib/circle_constants.h"
 #include "numlib/quadrature.h"
 #include "numlib/roots.h"
 #include "platform/stop.h"
@@ -21,7 +22,6 @@ constexpr float kBracketWidth = 0.5f;
 constexpr float kWaveEps = 1.0e-5f;
 constexpr int kWaveSteps = 100;
 
-constexpr float kTwoPiShort = 6.283f;        // the period-to-frequency factor of CNHTSP
 constexpr float kHalfRadToDeg = 28.65f;      // (1/2) rad in degrees: slope k Hw / 2 in degrees
 
 // JONSWAP quadrature: starting tolerance and levels, the most levels, and attempts per branch.
@@ -103,7 +103,7 @@ namespace {
 
 // P = omega sqrt(H / G) of the period T, with the short 2 pi of CNHTSP.
 float cnhtspFrequency(float T, float H, float G) {
-  return static_cast<float>(kTwoPiShort / static_cast<double>(T) * std::sqrt(static_cast<double>(H) / G));
+  return static_cast<float>(kTwoPiThreeDecimals / static_cast<double>(T) * std::sqrt(static_cast<double>(H) / G));
 }
 
 // VAL times 28.65 Y / H, Y = k H.

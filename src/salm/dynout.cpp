@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "lowfreq/net_loads.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
 #include "salm/dyncom.h"
@@ -25,8 +26,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.295776f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr float kDeepWaterKd = 80.0f;  // from here on the group speed is half the phase speed
 
 bool english() { return TPCM.NUNTS == 0; }
@@ -227,7 +226,7 @@ void writePlotRecords() {
 // The member's angle from the vertical; a member with a cosine of exactly 0 lies horizontal.
 float memberAngle(const float* EQCOS, const float* EQSIN, int m) {
   const float cm = EQCOS[m - 1], sm = EQSIN[m - 1];
-  return cm == 0.0f ? 1.5707964f : std::atan2(sm, cm);
+  return cm == 0.0f ? kHalfPi : std::atan2(sm, cm);
 }
 
 // The static block of a table: its title, column heading and rows.

@@ -9,6 +9,7 @@
 
 #include "dataset/tpcm.h"
 #include "lowfreq/sines.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/column.h"
@@ -35,8 +36,6 @@ namespace {
 
 constexpr std::string_view kCaller = "DYNSLM";
 constexpr std::string_view kMotionFile = "YOKEMOT";
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
 
 // The driver's fatal conditions: the message, the pause, status 1.
 [[noreturn]] void stopRun(std::initializer_list<std::string_view> lines) {

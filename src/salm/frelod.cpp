@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
@@ -32,8 +33,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "FRELOD";
-constexpr float kDegreesPerRadian = 57.29578f;
-constexpr float kPi = 3.1415927f;
 constexpr float kDifferenceStep = 0.01f;    // forward differences of the Jacobian, relative
 constexpr float kRelativeChange = 0.01f;    // an angle has converged below this relative change
 constexpr float kNegligible = 2.0E-5f;      // ... or below this size [rad per ft | m]
@@ -107,7 +106,7 @@ RunTerms runTerms() {
   RunTerms r;
   r.NCON = s.NCON;
   r.IBYTOP = 2 * s.NCON;
-  o.WAVDIR = t.SEAHDG(1) / kDegreesPerRadian;
+  o.WAVDIR = t.SEAHDG(1) / kDegreesPerRadianFiveDecimals;
   o.SPDVAL = 1.0f;
   o.IANG = WAVCOM.NA2 + 1;
   for (int m = 1; m <= 3; ++m) {
@@ -173,7 +172,7 @@ void waveForcePass(const RunTerms& r, PeriodTerms& p) {
 
 // The wave amplitude of a wave slope of SLPHT degrees at wave number k.
 void slopeAmplitude(float k) {
-  if (TPCM.LSLPHT > 0) DYNCOM.EXTAMP = TPCM.SLPHT / (kDegreesPerRadian * k);
+  if (TPCM.LSLPHT > 0) DYNCOM.EXTAMP = TPCM.SLPHT / (kDegreesPerRadianFiveDecimals * k);
 }
 
 // Step 3: the wave force of one mode at its own frequency, scaled to the regular wave, to which its
@@ -480,7 +479,7 @@ void directionalShares() {
   const Tpcm& t = TPCM;
   Output& o = OUTPUT;
   const auto cosine2 = [](float degrees) {
-    const float c = std::cos(degrees / kDegreesPerRadian);
+    const float c = std::cos(degrees / kDegreesPerRadianFiveDecimals);
     return c * c;
   };
   if (t.LSPRED != 0) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
 #include "salm/dyncom.h"
@@ -28,8 +29,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kCaller = "FREMOT";
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
 
 [[noreturn]] void stopRun(std::initializer_list<std::string_view> lines) {
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/equilb.h"
@@ -19,7 +20,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.29578f;
 constexpr float kSecondsPerRadian = 573.0f;  // 3600 / 2 pi: storm hours times rad/s give cycles
 constexpr float kFewestCycles = 7.4f;        // below this the peak factor stays at about 2.0
 
@@ -121,7 +121,7 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
   // mooring, reach their offsets through the energy of the load-offset table.
   const bool yaw = mode == 3;
   const std::string unitText = yaw ? degreesLabel() : lengthLabel();
-  const float conversion = yaw ? kDegreesPerRadian : 1.0f;
+  const float conversion = yaw ? kDegreesPerRadianFiveDecimals : 1.0f;
   const bool corrected = mode == 1 || t.LSPM == 0;
   auto motion = [&](float amplitude) {
     float x = amplitude;
@@ -160,7 +160,7 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
   writeRecord(u, storm + fmtF(conversion * extreme, 10, 2) + unitText);
   if (mode == 2 && t.LSPM != 0) {
     // The low mode's lateral extreme as the yaw angle about the mooring point; no arm, no angle.
-    const float angle = yawArm != 0.0f ? kDegreesPerRadian * extreme / yawArm : 0.0f;
+    const float angle = yawArm != 0.0f ? kDegreesPerRadianFiveDecimals * extreme / yawArm : 0.0f;
     writeRecord(u, storm + fmtF(angle, 10, 2) + degreesLabel());
   }
 }

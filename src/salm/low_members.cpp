@@ -14,6 +14,7 @@
 
 #include "dataset/tpcm.h"
 #include "lowfreq/net_loads.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/column.h"
@@ -35,7 +36,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegrees = 57.2957764f;  // degrees per radian
 constexpr int kNetCase = 1;
 constexpr int kStormPeakCase = 6;
 
@@ -378,7 +378,7 @@ void sixPage(std::string_view table) {
   PAGE(u, t.EDUNIT, 1, 99);
   writeRecord(u, " ******   VI.  SINGLE MEMBER LOW-FREQUENCY STATISTICAL SUMMARY: " + std::string(table) + "  ******");
   LINES(u, 2);
-  HEADRS(t.SEAHDG(1), q.SLMANG(q.ISTAB), q.TANGLE(q.ISTAB), 57.295776f, u);
+  HEADRS(t.SEAHDG(1), q.SLMANG(q.ISTAB), q.TANGLE(q.ISTAB), kDegreesPerRadian, u);
 }
 
 void blockHeading(std::string_view text, int indent) {
@@ -450,16 +450,16 @@ void writeMotions(const LowReportRun& run, const SixLabels& labels) {
     radial += s.CNLEN(m) * sp * (top ? run.cosY : 1.0f);
     vertical += s.CNLEN(m) * cp;
     const float lateral = top ? s.CNLEN(m) * run.sinY * sp : 0.0f;
-    const float inPlane = cp == 0.0f ? 90.0f : std::atan2(sp, cp) * kDegrees;
-    const float outOfPlane = top ? EQUILB.YOKSLM * kDegrees : 0.0f;  // (-180, 180]: in line is 0, never 360
+    const float inPlane = cp == 0.0f ? 90.0f : std::atan2(sp, cp) * kDegreesPerRadian;
+    const float outOfPlane = top ? EQUILB.YOKSLM * kDegreesPerRadian : 0.0f;  // (-180, 180]: in line is 0, never 360
     row(m, {radial, vertical, lateral, inPlane, outOfPlane});
   }
   sigmaHeading(labels);
   columnHeadings();
   forEachCase([&](int k) {
     for (std::int32_t m = 1; m <= NCON; ++m)
-      row(m, {w.RTPVAL(1, m, k), w.RTPVAL(2, m, k), w.RTPVAL(3, m, k), w.PHIVAR(m, k) * kDegrees,
-              w.THTVAR(m, k) * kDegrees});
+      row(m, {w.RTPVAL(1, m, k), w.RTPVAL(2, m, k), w.RTPVAL(3, m, k), w.PHIVAR(m, k) * kDegreesPerRadian,
+              w.THTVAR(m, k) * kDegreesPerRadian});
   });
   pauseOnConsole();
 }

@@ -12,6 +12,7 @@
 #include "dataset/tpcm.h"
 #include "lowfreq/sines.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/equilb.h"
@@ -33,7 +34,6 @@ namespace {
 constexpr std::string_view kReportFile = "LOWOUT.stxt";
 constexpr std::string_view kCaller = "VANTREL";  // the stage's name in file-error messages
 constexpr std::int32_t kReportUnit = 1;
-constexpr float kDegrees = 57.295776f;  // degrees per radian
 
 std::string unitLabel(std::int32_t code) {
   Text<16> label;
@@ -334,10 +334,10 @@ void writeEquilibrium(std::int32_t n, std::int32_t j) {
   const float index = q.ERGMAX == q.ERGMIN ? 100.0f : 100.0f * (q.ENERGY(j) - q.ERGMIN) / (q.ERGMAX - q.ERGMIN);
   const std::string lead = fmtX(7);
   writeRecord(u, fmtX(1) + fmtI(n, 4) + fmtX(2) + "SALM heading ........................." + "...... " +
-                     fmtF(q.SLMANG(j) * kDegrees, 10, 2) + " degrees");
+                     fmtF(q.SLMANG(j) * kDegreesPerRadian, 10, 2) + " degrees");
   writeRecord(u, lead + "SALM restoring force ....................... " + fmtF(q.FTOT(j), 10, 2) + forceLabel());
   writeRecord(u, lead + "Vessel offset .............................. " + fmtF(X - q.OFFSET(1), 10, 2) + lengthLabel());
-  writeRecord(u, lead + "Vessel heading ............................. " + fmtF(q.TANGLE(j) * kDegrees, 10, 2) +
+  writeRecord(u, lead + "Vessel heading ............................. " + fmtF(q.TANGLE(j) * kDegreesPerRadian, 10, 2) +
                      " degrees");
   writeRecord(u, lead + "Equilibrium stability index ................ " + fmtF(index, 10, 2) + " percent");
   writeRecord(u, "");
@@ -438,10 +438,10 @@ std::vector<std::string> waveHeadingWarning() {
   const bool sea = t.LRANDM != 0;
   if (!sea && !(t.LSWELL != 0 && t.LSWLOK == 0)) return {};
   const float heading = sea ? t.SEAHDG(1) : t.SWLHDG;  // [deg], earth-fixed in the slow drift
-  const float vessel = ANGSYM(q.TANGLE(q.ISTAB)) * kDegrees;
+  const float vessel = ANGSYM(q.TANGLE(q.ISTAB)) * kDegreesPerRadian;
   const float relative = REDDEG(heading - vessel);  // where the waves meet the vessel
   const float computed = REDDEG(heading);           // the vessel response's heading: the vessel at 0
-  const float apart = std::fabs(ANGSYM((relative - computed) / kDegrees)) * kDegrees;
+  const float apart = std::fabs(ANGSYM((relative - computed) / kDegreesPerRadian)) * kDegreesPerRadian;
   if (apart <= kHeadingTolerance) return {};
   const std::string system = sea ? "sea" : "swell";
   const std::string others = sea ? "wind, current and swell" : "wind and current";

@@ -8,6 +8,7 @@
 
 #include "dataset/tpcm.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "salm/dynout.h"
 #include "salm/dyncom.h"
@@ -32,8 +33,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "MEMLOD";
-constexpr float kDegreesPerRadian = 57.295776f;
-constexpr float kPi = 3.1415927f;
 constexpr float kNearlyAligned = 0.03f;  // below this the axial load is solved with a small divisor
 
 using Stations = Arr<Complex, kLoadStations>;

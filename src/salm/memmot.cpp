@@ -8,6 +8,7 @@
 
 #include "dataset/tpcm.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
@@ -37,8 +38,6 @@ const BlockReset resetMemmotState{[] { memmotState.reset(); }};
 namespace {
 
 constexpr std::string_view kRoutine = "MEMMOT";
-constexpr float kDegreesPerRadian = 57.295776f;
-constexpr float kPi = 3.1415927f;
 constexpr int kStepsBeforeQuestion = 100;  // secant steps of one period before the user is asked
 constexpr float kRelativeChange = 0.001f;  // a coordinate has converged below this relative change
 constexpr float kNegligible = 2.0E-5f;     // ... or below this size [rad per ft | m]

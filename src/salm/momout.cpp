@@ -6,6 +6,7 @@
 
 #include "dataset/tpcm.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/dynout.h"
@@ -31,7 +32,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "MOMOUT";
-constexpr float kDegreesPerRadian = 57.295776f;
 
 bool english() { return TPCM.NUNTS == 0; }
 bool freeSalm() { return TPCM.FRESLM != 0; }

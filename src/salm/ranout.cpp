@@ -9,6 +9,7 @@
 
 #include "dataset/tpcm.h"
 #include "lowfreq/net_loads.h"
+#include "numlib/circle_constants.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "salm/dynslm.h"
@@ -36,7 +37,6 @@ const BlockReset resetRanoutState{[] { ranoutState.reset(); }};
 namespace {
 
 constexpr std::string_view kReportFile = "RANOUT.stxt";
-constexpr float kDegreesPerRadian = 57.295776f;
 constexpr int kConvertedWords = 84;  // the 45 amplitudes and the rates of the first 39
 
 bool freeSalm() { return TPCM.FRESLM != 0; }
@@ -297,7 +297,7 @@ void writePeakLoadsPage(const Labels& l) {
   if (freeSalm() && sv.NCON <= 1) {
     const float TP = t.LRANDM != 0 ? WAVCOM.TPK : t.SWELPD;
     const float theta = HPKVAL(o.ASIGHF(1), o.ASIGLF(1), t.DURATN, r.WFREQ, r.SIGFAC);
-    const float rate = 6.2831855f * theta / TP;
+    const float rate = kTwoPi * theta / TP;
     r.CNTF1 = rate * rate * (sv.CNMASS(1) * sv.CNCG(1) + 0.4f * sv.CNBUOY(1) * sv.CNCB(1)) / WAVCOM.G;
     const float ratio = o.TSALMH / TP;
     r.CNTF2 = std::fabs(std::cos(std::atan2(o.GAMPHI * ratio, 1.0f - ratio * ratio)));

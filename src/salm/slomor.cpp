@@ -17,6 +17,7 @@
 #include "lowfreq/sines.h"
 #include "lowfreq/wave_current.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "numlib/roots.h"
 #include "numlib/special_functions.h"
@@ -42,8 +43,6 @@ const BlockReset resetLowFrequencyDensities{[] { lowFrequencyDensities.reset(); 
 
 namespace {
 
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kPi = 3.1415927f;
 constexpr int kDefaultIntervals = 11;
 constexpr float kScanTurn = 6.2832856f;   // a full turn and 0.0001 rad, so that the last interval closes it
 constexpr float kScanLast = 5.7831855f;   // 2 pi - 0.5: the scan runs from -0.5 while its upper end is below
@@ -113,7 +112,7 @@ void endAngle(float factor, float& sine, float& angle, float& cotangent) {
     cotangent = 1.0f / std::tan(angle);
   } else {
     sine = 1.0f;
-    angle = 1.5707964f;
+    angle = kHalfPi;
     cotangent = 0.0f;
   }
 }

@@ -5,6 +5,7 @@
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "salm/column.h"
@@ -18,8 +19,6 @@
 namespace qv {
 
 namespace {
-
-constexpr float kDegrees = 57.2957764f;  // degrees per radian
 
 // The two kinds of section II pass.
 enum class Pass {
@@ -111,8 +110,9 @@ void writeLoadState(float offsetShown, float H, const Arr<float, kMaxMembers>& a
     const float V = s.ZLDTMP(J);
     const float shear = H * std::cos(phi) - V * std::sin(phi);
     const float axial = H * std::sin(phi) + V * std::cos(phi);
-    writeRecord(u, fmtX(19) + fmtI(J, 2) + fmtX(1) + fmtF(r, 9, 2) + fmtX(1) + fmtF(z, 9, 2) + fmtF(phi * kDegrees, 9, 2) +
-                       fmtX(1) + fmtF(V, 9, 2) + fmtF(shear, 9, 2) + fmtF(axial, 10, 2));
+    writeRecord(u, fmtX(19) + fmtI(J, 2) + fmtX(1) + fmtF(r, 9, 2) + fmtX(1) + fmtF(z, 9, 2) +
+                       fmtF(phi * kDegreesPerRadian, 9, 2) + fmtX(1) + fmtF(V, 9, 2) + fmtF(shear, 9, 2) +
+                       fmtF(axial, 10, 2));
     r += s.CNLEN(J) * std::sin(phi);
     z += s.CNLEN(J) * std::cos(phi);
   }
@@ -237,7 +237,7 @@ void writePlotTables() {
     writePlotLine("INTERPOLATION TABLE FOR MEMBER ANGLES");
     writePlotInt(t.NUMTAB);
     writePlotInt(0);
-    for (std::int32_t k = 1; k <= t.NUMTAB; ++k) writePlotReal(s.PHIANG(k, I) * kDegrees);
+    for (std::int32_t k = 1; k <= t.NUMTAB; ++k) writePlotReal(s.PHIANG(k, I) * kDegreesPerRadian);
     writePlotLine("MEMBER # " + fmtI(I, 2));
   }
 }

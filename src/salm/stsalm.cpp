@@ -8,6 +8,7 @@
 
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "numlib/roots.h"
 #include "platform/units.h"
@@ -37,7 +38,6 @@ constexpr std::string_view kProgramLabel = "Quorvel ";
 constexpr int kMaxNonConvergence = 5;    // the next non-convergence at one table point is fatal
 constexpr int kMaxTableWidenings = 20;   // widenings of the table-search bracket at one table point
 constexpr float kVertical = 1.0E17f;     // cotangent of a member standing straight up (or, negative, down)
-constexpr float kHalfPi = 1.5707964f;
 
 // The zero-load configuration the search keeps: the closing member D leans with cosine C so that the
 // column top reaches YOKBOT; the others stand straight up or down by the bits of the pattern.
@@ -465,7 +465,7 @@ void buildTables(const Arr<float, kMaxTablePoints>& auxOffset) {
   const bool logarithmic = linearStep > 0.1f * W && t.HMIN > 0.0f && points > 2;
   const float logStep = logarithmic ? std::log(t.TLOAD / t.HMIN) / static_cast<float>(points - 2) : 0.0f;
 
-  s.RB = std::sqrt(t.WPAPRC / 3.1415927f);
+  s.RB = std::sqrt(t.WPAPRC / kPi);
   s.RB2 = s.RB * s.RB;
   s.COTAN1 = 101.0f;
   float lower = -100.0f;

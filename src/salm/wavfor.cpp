@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -239,7 +240,7 @@ void MOMFOR(float LEN, const float* RBASE, const float* DIRMEM, float WVKX, floa
   Complex velocityStep[3];
   rotationVelocity(d, DELPH1, DELTHT, WFREQ, velocityStep);
   const DragInputs drag{WVKX, WVKY, WAVK, WFREQ, VCUR2, EXTAMP, WVAMP, DEPTH, DELPH1, DELTHT, NBUG, unit, KBD};
-  const float period = 6.283f / WFREQ;
+  const float period = kTwoPiThreeDecimals / WFREQ;
   bool waterlineDone = false;
 
   for (int n = 0; n < count; ++n) {

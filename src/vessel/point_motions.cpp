@@ -14,6 +14,7 @@
 #include "hull/pascom.h"
 #include "numlib/algebra.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
@@ -31,8 +32,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "ACCOUT";
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr Complex CQI(0.0f, 1.0f);
 constexpr float ZUNIT[3] = {0.0f, 0.0f, 1.0f};
 constexpr int kRecordItems = 9;             // complex values of a line-axis motion record

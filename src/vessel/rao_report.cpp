@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
@@ -18,8 +19,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr int kMaxColumns = 3;
 
 constexpr std::string_view kCentreOfGravity = "vessel center of gravity (VKG)";
@@ -130,7 +129,7 @@ std::vector<Row> tableRows() {
   const float dP = h.VTCRP - d.TVKG;
   const float cR = h.GMT > 0.0f ? dR / h.GMT : 0.0f;
   const float cP = h.GML > 0.0f ? dP / h.GML : 0.0f;
-  const float cosCourse = std::cos((h.RAOANG(WAVCOM.IRAO) - d.VGLDIR) / 57.295776f);
+  const float cosCourse = std::cos((h.RAOANG(WAVCOM.IRAO) - d.VGLDIR) / kDegreesPerRadian);
   std::vector<Row> rows;
   for (h.IW = 1; h.IW <= wavePoints(); ++h.IW) {
     INDXUP();

@@ -12,6 +12,7 @@
 #include "hull/pascom.h"
 #include "hull/semi/simcom.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/quadrature.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -30,9 +31,6 @@ const BlockReset resetRelraoupState{[] { RELRAOUP_STATE.reset(); }};
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kPi = 3.1415927f;
 constexpr float kHeadingTolerance = 0.02f;  // [rad]
 constexpr float kDraftTolerance = 0.2f;     // [ft | m]
 constexpr int kShipStations = 5;

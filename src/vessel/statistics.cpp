@@ -6,6 +6,7 @@
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
+#include "numlib/circle_constants.h"
 #include "numlib/quadrature.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -17,8 +18,6 @@
 namespace qv {
 
 namespace {
-
-constexpr float kDegreesPerRadian = 57.2957764f;
 
 bool pointQuantities() { return HIMEM.LFRFLG >= 2; }
 

@@ -7,6 +7,7 @@
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "hull/hull_model.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "numlib/quadrature.h"
 #include "numlib/special_functions.h"
@@ -31,8 +32,6 @@ const BlockReset resetVesl1State{[] { VESL1_STATE.reset(); }};
 namespace {
 
 constexpr std::string_view kRoutine = "VESL1";
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
 // The largest part by which the spreading fan's Simpson sum may miss the integral of the cosine
 // power before pass 1 warns that the wedges do not resolve the spreading.
 constexpr double kSpreadingResolution = 0.02;

@@ -10,6 +10,7 @@
 #include "hull/hull_model.h"
 #include "hull/pascom.h"
 #include "numlib/algebra.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/fatal.h"
 #include "util/files.h"
@@ -27,7 +28,6 @@ namespace {
 
 constexpr std::string_view kRoutine = "VESL2";
 constexpr std::string_view kCaller = "HOBRANE2";
-constexpr float kDegreesPerRadian = 57.2957764f;
 constexpr std::int32_t kHeadingRecordBytes = 8;  // the partner's heading (REAL) and flag (LOGICAL)
 
 // ---- Names ----

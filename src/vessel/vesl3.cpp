@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "hull/pascom.h"
+#include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
@@ -21,8 +22,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kCaller = "HOBRANE3";
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
 
 constexpr std::string_view kUserDataNote = " >>> Note: The following motions are computed from USER-SUPPLIED RAO data";
 constexpr std::string_view kCentreOfGravity = "vessel center of gravity (VKG)";

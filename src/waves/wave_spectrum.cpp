@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
@@ -27,8 +28,6 @@ namespace {
 
 constexpr std::string_view kRoutine = "WVSPEC";
 
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kSqrtTwoPi = 2.5066283f;
 // Pierson-Moskowitz: Phillips' constant, and the peak period 15.66 sqrt(Hs / g) with its square.
 constexpr float kPmAlpha = 0.0081f;
 constexpr float kPmPeakFactor = 15.66f;

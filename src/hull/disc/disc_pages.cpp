@@ -10,6 +10,7 @@
 #include "hull/disc/disc.h"
 #include "hull/himem.h"
 #include "hull/summary_page.h"
+#include "numlib/circle_constants.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
 
@@ -24,8 +25,6 @@ using summary_page::line;
 using summary_page::padded;
 using summary_page::pageWanted;
 using summary_page::startPage;
-
-constexpr float kTwoPi = 6.2831855f;
 
 // A line of page II: the 40-character label with its dots, the value (F6.1), a blank and the unit
 // in 8 characters.

@@ -21,6 +21,7 @@
 #include "mooring/lincom.h"
 #include "mooring/line_driver.h"
 #include "mooring/line_setup.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
@@ -34,9 +35,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kDegreesPerRadian = 57.2957764f;
 constexpr float kKeelFactor = 1.5f;       // growth of the keel's rotational added inertia with its extent
 constexpr float kNoSpring = 1.0e-15f;     // the frequency of a surge, sway or yaw without restoring [rad/s]
 constexpr float kFrequencyTolerance = 0.01f;

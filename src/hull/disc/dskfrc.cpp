@@ -20,6 +20,7 @@
 #include "hull/hull_model.h"
 #include "hull/rao_guard.h"
 #include "hull/speed_set_aside.h"
+#include "numlib/circle_constants.h"
 #include "numlib/member_geometry.h"
 #include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
@@ -128,8 +129,6 @@ using disc::BesselOfX;
 using disc::DepthFactors;
 using disc::PressureTerms;
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kHalfPi = 1.5707964f;
 constexpr float kTiny = 1.0e-10f;       // stands in for a zero heading angle or cosine
 constexpr float kKeelPlate = 2.7f;      // keel plate thickness: its top lies this far above the draft
 constexpr float kAddedMassDepth = 0.287f;  // effective depth of the added mass below the draft, per radius

@@ -14,14 +14,13 @@
 #include "hull/nlncor.h"
 #include "hull/rao_guard.h"
 #include "mooring/lincom.h"
+#include "numlib/circle_constants.h"
 #include "waves/wavcom.h"
 
 namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kTwoPi = 6.2831855f;
 constexpr int kTableSteps = 90;  // points of the line work table
 
 // One oscillator: the RAO force S / ((wn^2 - we^2) + i b we), written over the force in place.

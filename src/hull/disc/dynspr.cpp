@@ -18,6 +18,7 @@
 #include "mooring/strain_law.h"
 #include "numlib/algebra.h"
 #include "numlib/angles.h"
+#include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
 #include "util/sim_types.h"
 #include "waves/wavcom.h"
@@ -26,8 +27,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kHalfPi = 1.5707964f;
 constexpr std::int32_t kDynamicLineCodes = 1024;  // codes above belong to lines the dynamic model owns
 constexpr std::int32_t kTypeBits = 1023;
 // |cos beta| at or below which a line's angle change comes from its vertical tension.

@@ -8,6 +8,7 @@
 
 #include "hull/semi/semi_forces.h"
 #include "numlib/algebra.h"
+#include "numlib/circle_constants.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -94,8 +95,8 @@ void warnLongMember(float Lw, float omega, std::int32_t EDUNIT, std::int32_t KBD
   writeRecord(EDUNIT, "");
   writeRecord(EDUNIT, "");
   writeRecord(EDUNIT, std::string(" ++> WARNING: A (wave period,") + " submerged element length) combination");
-  writeRecord(EDUNIT, "              of (" + fmtF(6.283f / omega, 5, 2) + ", " + fmtF(Lw, 8, 2) + ") MAY exceed " +
-                          "IEEE precision in MEMFRC.");
+  writeRecord(EDUNIT, "              of (" + fmtF(kTwoPiThreeDecimals / omega, 5, 2) + ", " + fmtF(Lw, 8, 2) +
+                          ") MAY exceed " + "IEEE precision in MEMFRC.");
   writeRecord(EDUNIT, std::string("              Subdivide element or increase minimum ") + "wave period");
   memfrcState.FRSTM2 = false;
   std::int32_t answer = 0;

@@ -15,6 +15,7 @@
 #include "hull/semi/semi_common.h"
 #include "hull/semi/simcom.h"
 #include "numlib/algebra.h"
+#include "numlib/circle_constants.h"
 #include "numlib/member_geometry.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -448,7 +449,7 @@ void naturalFrequency(float& w, float& restoring, float inertia, std::int32_t us
   if (userGivesPeriod == 0) {
     w = restoring > 0.0f ? std::sqrt(restoring / inertia) : 0.0f;
   } else {
-    w = semi::kTwoPi / period;
+    w = kTwoPi / period;
     restoring = w * w * inertia;
   }
 }
@@ -461,9 +462,9 @@ void naturalFrequencies() {
   naturalFrequency(h.WH, h.HC, h.HVMAS, t.LHVPRD, t.HEVPRD);
   naturalFrequency(h.WR, h.RRMT, h.ROLI, t.LRLPRD, t.ROLPRD);
   h.JP = h.JR = h.JH = t.NWP;
-  if (h.WP != 0.0f) GRIDPT(semi::kTwoPi / h.WP, h.JP);
-  if (h.WR != 0.0f) GRIDPT(semi::kTwoPi / h.WR, h.JR);
-  if (h.WH != 0.0f) GRIDPT(semi::kTwoPi / h.WH, h.JH);
+  if (h.WP != 0.0f) GRIDPT(kTwoPi / h.WP, h.JP);
+  if (h.WR != 0.0f) GRIDPT(kTwoPi / h.WR, h.JR);
+  if (h.WH != 0.0f) GRIDPT(kTwoPi / h.WH, h.JH);
 }
 
 }  // namespace

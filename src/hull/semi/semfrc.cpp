@@ -14,6 +14,7 @@
 #include "hull/semi/semi_newton.h"
 #include "hull/semi/semi_solver.h"
 #include "hull/semi/simcom.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -29,7 +30,6 @@ const BlockReset resetSemfrcState{[] { semfrcState.reset(); }};
 
 namespace {
 
-using semi::kDegreesPerRadian;
 
 constexpr float kTolerance = 0.01f;          // relative change of a converged RAO
 constexpr float kFloor = 0.001f;             // magnitudes at or below it never block convergence
@@ -240,7 +240,7 @@ void calibrationPass(std::int32_t IFLAG, const Constants& c) {
   float beta = 0.0f;
   float omega = h.WH;
   if (IFLAG == 0) {
-    beta = 1.5707964f;
+    beta = kHalfPi;
     omega = h.WR;
   } else if (IFLAG == 1) {
     omega = h.WP;

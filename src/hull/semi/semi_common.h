@@ -1,5 +1,5 @@
-// What the semi-submersible routines share among themselves and nobody else uses: the member frame,
-// the tension-leg cases of the data set and a few constants.
+// What the semi-submersible routines share among themselves and nobody else uses: the member frame
+// and the tension-leg cases of the data set.
 #pragma once
 
 #include "dataset/tpcm.h"
@@ -8,9 +8,6 @@
 #include "util/farray.h"
 
 namespace qv::semi {
-
-inline constexpr float kTwoPi = 6.2831855f;
-inline constexpr float kDegreesPerRadian = 57.2957764f;
 
 // Creator codes 14 and 17 are tension-leg hulls: effective draft and tendon stiffness.
 inline bool tensionLeg() { return TPCM.CREATR == 14 || TPCM.CREATR == 17; }

@@ -11,6 +11,7 @@
 #include "hull/semi/semi.h"
 #include "hull/semi/semi_common.h"
 #include "hull/semi/simcom.h"
+#include "numlib/circle_constants.h"
 #include "hull/summary_page.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
@@ -19,7 +20,6 @@ namespace qv {
 
 namespace {
 
-using semi::kTwoPi;
 using summary_page::caption;
 using summary_page::emptyLines;
 using summary_page::heading;

@@ -9,13 +9,13 @@
 #include "hull/semi/semi.h"
 #include "hull/semi/semi_common.h"
 #include "hull/semi/simcom.h"
+#include "numlib/circle_constants.h"
 #include "waves/wavcom.h"
 
 namespace qv {
 
 namespace {
 
-using semi::kDegreesPerRadian;
 
 // The stiffness of a mode turned into the restoring of the hull's own metacentric height (a user's
 // natural period or tendons change the restoring that the forces were scaled with).

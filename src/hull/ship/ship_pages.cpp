@@ -8,6 +8,7 @@
 #include "hull/ship/ship.h"
 #include "hull/ship/ship_common.h"
 #include "hull/summary_page.h"
+#include "numlib/circle_constants.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
 
@@ -20,8 +21,6 @@ using summary_page::line;
 using summary_page::pageWanted;
 using summary_page::startPage;
 using summary_page::valueLine;
-
-constexpr float kTwoPi = 6.2831855f;
 
 // A section heading: a line holding one blank, `before` empty lines, the heading, `after` empty lines.
 void sectionHeading(std::string_view heading, int before, int after) {

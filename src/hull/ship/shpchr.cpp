@@ -11,6 +11,7 @@
 #include "hull/ship/ship.h"
 #include "hull/ship/ship_common.h"
 #include "hull/ship/ship_fits.h"
+#include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -26,9 +27,6 @@ const BlockReset resetShpchrState{[] { shpchrState.reset(); }};
 
 namespace {
 
-constexpr float kPi = 3.1415927f;
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kHalfPi = 1.5707964f;
 constexpr int kRootSteps = 50;       // step limit of the box-draft search
 constexpr int kMaxDoublings = 10;    // widenings of the draft bracket before giving up
 constexpr int kMaxPasses = 30;       // the natural-frequency loop ends after at most 31 passes

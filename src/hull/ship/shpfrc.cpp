@@ -13,6 +13,7 @@
 #include "hull/ship/ship_common.h"
 #include "hull/ship/ship_fits.h"
 #include "hull/speed_set_aside.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "waves/wavcom.h"
 
@@ -20,8 +21,7 @@ namespace qv {
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.2957764f;
-constexpr float kBeamSeas = 1.5707964f;  // heading of the calibration pass [rad]
+constexpr float kBeamSeas = kHalfPi;  // heading of the calibration pass [rad]
 constexpr float kTiny = 1.0e-10f;        // stands in for a zero heading angle or cosine
 constexpr float kDeepWater = 10.0f;      // k h beyond which the deep-water forms hold
 constexpr float kBaseRollDamping = 0.1f;

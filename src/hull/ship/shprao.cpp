@@ -9,13 +9,12 @@
 #include "hull/rao_guard.h"
 #include "hull/ship/ship.h"
 #include "hull/ship/ship_fits.h"
+#include "numlib/circle_constants.h"
 #include "waves/wavcom.h"
 
 namespace qv {
 
 namespace {
-
-constexpr float kDegreesPerRadian = 57.2957764f;
 
 // numerator / ((C - WE2) + i B WE) of a mode with restoring C and damping B, through the rule for a
 // zero denominator.
