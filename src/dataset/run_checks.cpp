@@ -9,6 +9,7 @@
 #include "dataset/builtin_current_rows.h"
 #include "dataset/force_model.h"
 #include "dataset/lowcof.h"
+#include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
@@ -19,6 +20,10 @@
 namespace qv {
 
 namespace {
+
+void addMomentElements(std::vector<RunFinding>& findings) {
+  if (auto finding = momentElementFinding()) findings.push_back(*finding);
+}
 
 void addYokeAngle(std::vector<RunFinding>& findings) {
   if (auto finding = yokeAngleFinding()) findings.push_back(*finding);
@@ -188,6 +193,13 @@ std::optional<RunFinding> yokeAngleFinding() {
                          " rad out of line (0 folds it back over the buoy)."}};
 }
 
+std::optional<RunFinding> momentElementFinding() {
+  if (std::max(momentElementCount(), TPCM.NMOMT) <= kMaxMomentElements) return std::nullopt;
+  return RunFinding{true,
+                    {" ++> Fatal Warning: Too many elements selected for shear/moment computation.",
+                     "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."}};
+}
+
 std::optional<RunFinding> piercingRiserFinding() {
   const std::int32_t element = piercingMemberElement();
   if (TPCM.IARCO != kBuoyantRiser || element == 0) return std::nullopt;
@@ -203,6 +215,7 @@ std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   // The values first: a run stops at them before any later finding reads a value that is no number.
   valueRangeFindings(findings);
+  addMomentElements(findings);
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
   addEmptyUserCoefficientFindings(findings);

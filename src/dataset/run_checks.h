@@ -45,6 +45,12 @@ void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings);
 inline constexpr double kYokeAngleTolerance = 0.001;  // [rad]
 std::optional<RunFinding> yokeAngleFinding();
 
+// More elements marked for moment and load output than the moment tables and "MOMDAT" hold
+// (kMaxMomentElements): the LMOMT flags counted from the first free joint upward
+// (momentElementCount), or NMOMT as it stands when that is larger. Fatal. The stages rely on it:
+// none of them checks the count again.
+std::optional<RunFinding> momentElementFinding();
+
 // A buoyant riser (IARCO 2) whose piercing element IPIERC lies in the column's free members: the
 // statics hold a riser's top at the vessel's keel, under water, so nothing of it can pierce the
 // surface, and the column they would solve is not the one described. Fatal. The statics refuse it

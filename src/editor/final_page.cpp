@@ -91,9 +91,6 @@ void salmChecks(Counts& c) {
     writeRecord(TPCM.EDUNIT, "NMOMT = :");
     writeRecord(TPCM.EDUNIT, fmtI(TPCM.NMOMT, 6));
   }
-  if (TPCM.NMOMT > kMaxMomentElements)
-    report(c, true, {" ++> Fatal Warning: Too many elements selected for shear/moment computation.",
-                     "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."});
 
   if (!(TPCM.BWL * TPCM.LWL * TPCM.DRAFT > 0.0f || TPCM.LQUAS == 0 || TPCM.FRESLM != 0))
     report(c, true, {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."});

@@ -177,10 +177,6 @@ void checkRunData() {
     refuse({"", " ++> The analysis needs at least 3 regular wave periods (page 14), positive,",
             "     increasing and equally spaced (NWP =" + fmtI(t.NWP, 4) + ")."});
   }
-  if (t.NMOMT > kMaxMomentElements) {
-    refuse({"", " ++> Fatal Warning: Too many elements selected for shear/moment computation.",
-            "     Reduce total to " + fmtI(kMaxMomentElements, 2) + " or less."});
-  }
   for (const RunFinding& finding : runFindings()) {
     if (finding.fatal) fatalStop(kRunner, TPCM.EDUNIT, finding.lines, FatalWait::kPressReturn, kKeyboardUnit);
     writeRunWarning(TPCM.EDUNIT, finding.lines);

@@ -80,22 +80,6 @@ void listComplex(std::string_view label, std::initializer_list<Complex> values) 
   writeRecord(TPCM.EDUNIT, line);
 }
 
-// The moment tables hold 10 elements, and so does "MOMDAT".
-void checkMomentElements() {
-  const Tpcm& t = TPCM;
-  const Solve& s = SOLVE;
-  int flagged = 0;
-  for (int e = s.JELEM(1); e <= s.JELEM(s.NCON + 1) - 1; ++e) {
-    if (e >= 1 && e <= kMaxSalmElements && t.LMOMT(e) != 0) ++flagged;
-  }
-  if (std::max<int>(flagged, t.NMOMT) > kMomentPoints) {
-    fatalStop(kRoutine, t.EDUNIT,
-              {" ++> Free Salm: more than " + std::to_string(kMomentPoints) +
-               " elements marked for moment output; the moment tables hold " + std::to_string(kMomentPoints)},
-              FatalWait::kPressReturn, kKeyboardUnit);
-  }
-}
-
 // Step 1: the run's constants.
 RunTerms runTerms() {
   const Tpcm& t = TPCM;
@@ -581,7 +565,6 @@ void FRELOD() {
     std::int32_t scratch = 0;
     READI(t.SMPDRG, kKeyboardUnit, scratch);
   }
-  checkMomentElements();
   if (t.NMOMT != 0) createMomentFile(kRoutine);
   RunTerms r = runTerms();
   writeProgressLine(std::string(" >>> Computing Salm wave-frequency motions for") + " wave heading " +

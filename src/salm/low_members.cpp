@@ -62,8 +62,8 @@ MomentPoints momentPointsOf(std::int32_t m) {
 
 // The internal loads of member m's moment points, with the buoyancy of the elements as the column lies
 // at the attitude ZFILL last evaluated (the piercing element's wetted part).
-void internalLoads(float H, float phi, float FLAT, const float* ZLOAD, std::int32_t m, Arr<float, kMomentPoints, 6>& out,
-                   std::int32_t& count) {
+void internalLoads(float H, float phi, float FLAT, const float* ZLOAD, std::int32_t m,
+                   Arr<float, kMaxMomentElements, 6>& out, std::int32_t& count) {
   const Tpcm& t = TPCM;
   const WetElements wet = zfillWetElements();
   MOMUPD(H, std::sin(phi), std::cos(phi), SOLVE.JELEM.data(), ZLOAD, FLAT, t.TMASS.data(), wet.BUOY.data(),
@@ -94,7 +94,7 @@ void meanConfiguration(const LowReportRun& run) {
   for (std::int32_t m = 1; m <= NCON; ++m)
     internalLoads(run.FEQ, w.EQANG(m), EQUILB.FLTRL0, w.ZLDEQ.data(), m, OUTPUT.STMOM, count);
   // The flagged elements must be the moment points the data set counts, and fit their tables.
-  if (count != t.NMOMT + 1 || count - 1 > kMomentPoints) {
+  if (count != t.NMOMT + 1 || count - 1 > kMaxMomentElements) {
     CLEAR(t.EDUNIT);
     fatalStop("LOWPRT", t.EDUNIT, {" ++> Moment mismatch in static moment calcln"});
   }
@@ -108,7 +108,7 @@ struct SigmaTables {
   Arr<float, 6>& inPlaneAngle;
   Arr<float, 6>& lateralAngle;
   Arr<float, 21>& position;
-  Arr<float, kMomentPoints, 6>& moments;
+  Arr<float, kMaxMomentElements, 6>& moments;
 };
 
 SigmaTables netTables() {
@@ -242,7 +242,7 @@ void caseDeviations(const LowReportRun& run, int k) {
     const MomentPoints points = momentPointsOf(m);
     std::int32_t count = points.first;
     internalLoads(HD, phi, FL, s.ZLDTMP.data(), m, w.QMOM, count);
-    for (std::int32_t p = points.first; p < points.first + points.count && p <= kMomentPoints; ++p) {
+    for (std::int32_t p = points.first; p < points.first + points.count && p <= kMaxMomentElements; ++p) {
       for (int c = 1; c <= 5; ++c) {
         w.MOMVAL(c, p, k) = std::fabs(w.QMOM(p, c) - OUTPUT.STMOM(p, c));
         if (stored) tables.moments(p, c) = w.MOMVAL(c, p, k);
@@ -536,7 +536,7 @@ void writeMoments(const SixLabels& labels) {
     std::int32_t p = momentPointsOf(m).first;
     for (std::int32_t o = s.JELEM(m); o < s.JELEM(m + 1); ++o) {
       if (t.LMOMT(o) == 0) continue;
-      if (p <= kMomentPoints) visit(o, p);
+      if (p <= kMaxMomentElements) visit(o, p);
       ++p;
     }
   };
@@ -546,7 +546,7 @@ void writeMoments(const SixLabels& labels) {
     blockHeading("-----  STATIC EQUILIBRIUM MOMENTS/LOADS FOR MEMBER # " + fmtI(m, 1) + "  -----", 9);
     columnHeadings();
     forEachPoint(m, [&](std::int32_t o, std::int32_t p) {
-      const Arr<float, kMomentPoints, 6>& st = OUTPUT.STMOM;
+      const Arr<float, kMaxMomentElements, 6>& st = OUTPUT.STMOM;
       row(o, st(p, 1), st(p, 2), st(p, 3), st(p, 5), st(p, 4));
     });
     blockHeading("------  " + labels.word + " SIGMA DEVIATIONS FROM MEAN " + "FOR MEMBER # " + fmtI(m, 1) + "  ------", 9);

@@ -37,8 +37,8 @@ struct Lowcom {
   Arr<float, 3> LTRTMP;                             // lateral shear deviation of the member in hand [kips | t]
   Arr<float, 6, kLowCases> PHIVAR;                  // in-plane angle deviation per member and case [rad]
   Arr<float, 6, kLowCases> THTVAR;                  // lateral angle deviation per member and case [rad]
-  Arr<float, kMomentPoints, 6> QMOM;                // internal loads of the moment points at a displaced position (MOMUPD's columns 1-5)
-  Arr<float, 5, kMomentPoints, kLowCases> MOMVAL;   // deviation of the five internal loads per moment point and case
+  Arr<float, kMaxMomentElements, 6> QMOM;           // internal loads of the moment points at a displaced position (MOMUPD's columns 1-5)
+  Arr<float, 5, kMaxMomentElements, kLowCases> MOMVAL;  // deviation of the five internal loads per moment point and case
   float XSIG;                                       // radial deviation of the top of the member in hand [ft | m]
   float ZSIG;                                       // vertical deviation of the top of the member in hand [ft | m]
   float YSIG;                                       // lateral deviation of the top of the member in hand [ft | m]

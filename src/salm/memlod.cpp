@@ -1,6 +1,5 @@
 #include "salm/memlod.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -80,20 +79,6 @@ float L(int m) { return SOLVE.CNLEN(m); }
   fatalStop(kRoutine, TPCM.EDUNIT, {" ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " +
                                         std::string(line)},
             FatalWait::kPressReturn, kKeyboardUnit);
-}
-
-// The moment tables of the loads hold 10 elements, and so does "MOMDAT".
-void checkMomentElements() {
-  const Tpcm& t = TPCM;
-  const Solve& s = SOLVE;
-  int flagged = 0;
-  for (int e = s.JELEM(1); e <= s.JELEM(s.NCON + 1) - 1; ++e) {
-    if (e >= 1 && e <= kMaxSalmElements && t.LMOMT(e) != 0) ++flagged;
-  }
-  if (std::max<int>(flagged, t.NMOMT) > kMomentPoints) {
-    stopHeading("more than " + std::to_string(kMomentPoints) +
-                " Salm elements marked for moment output; the moment tables hold " + std::to_string(kMomentPoints));
-  }
 }
 
 // Set-up step: the heading constants.
@@ -546,7 +531,6 @@ void MEMLOD() {
   } else {
     t.NBUG = 0;
   }
-  checkMomentElements();
   if (t.NMOMT != 0) createMomentFile(kRoutine);
   const int N = SOLVE.NCON;
   d.IYKTP1 = 2 * N;

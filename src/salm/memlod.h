@@ -27,7 +27,8 @@
 // (LREG 2, or LREG 1 at the centre of the fan or on a swell heading) and MOMOUT (moment elements).
 //
 // Stops: nearly aligned members (the warning and the abort question; an unattended run stops after
-// the warning), a yoke without an arm (PNDARM 0), more moment elements than the tables hold (10).
+// the warning), a yoke without an arm (PNDARM 0). The run's checks (momentElementFinding) have
+// refused more moment elements than the tables hold before any stage.
 #pragma once
 
 namespace qv {

@@ -25,16 +25,16 @@
 
 namespace qv {
 
-inline constexpr int kMomentColumns = 5 * kMomentPoints;  // the run of MOMCOM
+inline constexpr int kMomentColumns = 5 * kMaxMomentElements;  // the run of MOMCOM
 
 struct Momcom {
   // The 50 columns (period, column); their named views below.
   Arr<Complex, 100, kMomentColumns> columns;
-  Arr<float, kMomentPoints> STSHRI;             // static in-plane shear at the element top [kips | t]
-  Arr<float, kMomentPoints> STSHRO;             // static lateral shear at the element top [kips | t]
-  Arr<float, kMomentPoints> STAXL;              // static axial load at the element top [kips | t]
-  Arr<float, kMomentPoints> STMOMI;             // static moment of the lateral loads at the element top [ft kips | m t]
-  Arr<float, kMomentPoints> STMOMO;             // static moment of the in-plane loads at the element top [ft kips | m t]
+  Arr<float, kMaxMomentElements> STSHRI;        // static in-plane shear at the element top [kips | t]
+  Arr<float, kMaxMomentElements> STSHRO;        // static lateral shear at the element top [kips | t]
+  Arr<float, kMaxMomentElements> STAXL;         // static axial load at the element top [kips | t]
+  Arr<float, kMaxMomentElements> STMOMI;        // static moment of the lateral loads at the element top [ft kips | m t]
+  Arr<float, kMaxMomentElements> STMOMO;        // static moment of the in-plane loads at the element top [ft kips | m t]
   Arr<float, 20> RM;                            // spare words RM1 .. RM20
   std::int32_t LSTMOM;                          // end of the block
 
@@ -49,8 +49,8 @@ struct Momcom {
 
  private:
   static constexpr int column(int quantity, int C) {
-    QV_ARR_CHECK(C >= 1 && C <= kMomentPoints, "MOMCOM", C, kMomentPoints, 2);
-    return kMomentPoints * quantity + C;
+    QV_ARR_CHECK(C >= 1 && C <= kMaxMomentElements, "MOMCOM", C, kMaxMomentElements, 2);
+    return kMaxMomentElements * quantity + C;
   }
 };
 

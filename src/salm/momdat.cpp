@@ -10,7 +10,7 @@
 
 namespace qv {
 
-int momentElements() { return std::clamp<int>(TPCM.NMOMT, 0, kMomentPoints); }
+int momentElements() { return std::clamp<int>(TPCM.NMOMT, 0, kMaxMomentElements); }
 
 void createMomentFile(std::string_view caller) {
   const Tpcm& t = TPCM;

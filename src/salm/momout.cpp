@@ -102,7 +102,7 @@ void elementLoads() {
       // The added inertia moved from the element's lower end to the member's.
       const float addedInertia = wet.ADDINR(j) + B * z * (2.0f * wet.CBUOY(j) + z);
       sum.inertia += (t.COFMST(j) * addedInertia + t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) / G;
-      if (t.LMOMT(j) != 0 && C < kMomentPoints) {
+      if (t.LMOMT(j) != 0 && C < kMaxMomentElements) {
         ++C;
         mc.STSHRI(C) = Si;
         mc.STSHRO(C) = Sl;

@@ -20,7 +20,7 @@ void traceLoads(std::int32_t unit, const std::string& label, float STISH, float 
 
 void MOMUPD(float H, float S, float C, const std::int32_t* JELEM, const float* ZLOAD, float FLAT, const float* TMASS,
             const float* BUOY, const float* CGSALM, const float* CBUOY, const float* SLEN, const std::int32_t* LMOMT,
-            Arr<float, kMomentPoints, 6>& OUT, std::int32_t& COUNT, std::int32_t M, std::int32_t NCON,
+            Arr<float, kMaxMomentElements, 6>& OUT, std::int32_t& COUNT, std::int32_t M, std::int32_t NCON,
             std::int32_t unit, std::int32_t NBUG) {
   const float Z = ZLOAD[M - 1];
   float STISH = H * C - Z * S;
@@ -39,7 +39,7 @@ void MOMUPD(float H, float S, float C, const std::int32_t* JELEM, const float* Z
     SMOMI = SMOMI - SLEN[e] * STOSH;
     if (NBUG != 0) traceLoads(unit, "ELEMENT " + fmtI(o, 2) + ":", STISH, STOSH, STAX, SMOMI, SMOMO);
     if (LMOMT[e] == 0) continue;
-    if (COUNT >= 1 && COUNT <= kMomentPoints) {
+    if (COUNT >= 1 && COUNT <= kMaxMomentElements) {
       OUT(COUNT, 1) = STISH;
       OUT(COUNT, 2) = STAX;
       OUT(COUNT, 3) = STOSH;

@@ -14,7 +14,7 @@
 // Each flagged element stores its top values as row COUNT of OUT: column 1 STISH (in-plane shear),
 // 2 STAX (axial), 3 STOSH (lateral shear), 4 SMOMI, 5 SMOMO (column 6 untouched); COUNT then
 // advances. The caller passes in COUNT the number of the member's first moment point. A data set
-// that flags more than kMomentPoints elements still counts them all, so the caller's count check
+// that flags more than kMaxMomentElements elements still counts them all, so the caller's count check
 // sees the excess, but rows past the table are not stored.
 //
 // The element tables (JELEM(1..NCON+1) of SOLVE, TMASS, BUOY, CGSALM, CBUOY, SLEN, LMOMT of the data
@@ -32,7 +32,7 @@ namespace qv {
 
 void MOMUPD(float H, float S, float C, const std::int32_t* JELEM, const float* ZLOAD, float FLAT, const float* TMASS,
             const float* BUOY, const float* CGSALM, const float* CBUOY, const float* SLEN, const std::int32_t* LMOMT,
-            Arr<float, kMomentPoints, 6>& OUT, std::int32_t& COUNT, std::int32_t M, std::int32_t NCON,
+            Arr<float, kMaxMomentElements, 6>& OUT, std::int32_t& COUNT, std::int32_t M, std::int32_t NCON,
             std::int32_t unit, std::int32_t NBUG);
 
 }  // namespace qv

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "dataset/tpcm_codes.h"
 #include "numlib/algebra.h"
 #include "util/farray.h"
 
@@ -37,7 +38,6 @@ namespace qv {
 inline constexpr int kLowLoadPoints = 14;      // load points of the low-frequency arrays
 inline constexpr int kWaveLoadPoints = 10;     // load points of the wave-frequency arrays
 inline constexpr int kLoadStations = 9;        // stations of the per-station load parts
-inline constexpr int kMomentPoints = 10;       // moment points (elements with moment output)
 inline constexpr int kDynMembers = 3;          // members the wave-frequency stage handles
 inline constexpr int kResponseColumns = 36;    // 3 x 10 load columns, 3 + 3 angle columns
 inline constexpr int kSigmaQuantities = 45;    // 30 loads, 3 + 3 angles, 9 positions
@@ -55,8 +55,8 @@ struct Output {
   Arr<float, 6> ASIGLF;                         // low-frequency sigma of each member's in-plane angle [rad]
   Arr<float, 6> TSIGLF;                         // low-frequency sigma of each member's transverse angle [rad]
   Arr<float, 21> RSIGLF;                        // low-frequency sigma of each member top: radial, vertical, lateral [ft | m]
-  Arr<float, kMomentPoints, 6> MSIGLF;          // low-frequency sigma per moment point and quantity 1-5 (6 spare)
-  Arr<float, kMomentPoints, 6> STMOM;           // mean (static) moment-point quantities 1-5 (6 spare)
+  Arr<float, kMaxMomentElements, 6> MSIGLF;     // low-frequency sigma per moment point and quantity 1-5 (6 spare)
+  Arr<float, kMaxMomentElements, 6> STMOM;      // mean (static) moment-point quantities 1-5 (6 spare)
 
   // ---- run flags and the heading's words from the motion file ----
   std::int32_t SPRDFG;                          // LOGICAL: spread sea (LSPRED on)
@@ -158,10 +158,10 @@ struct Output {
 
   // ---- moment-point variances, accumulated by the member-load report ----
   union {
-    Arr<float, kMomentPoints, 5> momentVariances;  // SIGLOD and SIGMOM as one table of moment point by quantity
+    Arr<float, kMaxMomentElements, 5> momentVariances;  // SIGLOD and SIGMOM as one table of moment point by quantity
     struct {
-      Arr<float, kMomentPoints, 3> SIGLOD;     // variance of in-plane shear, axial load, lateral shear [(kips | t)^2]
-      Arr<float, kMomentPoints, 2> SIGMOM;     // variance of the in-plane and transverse moments [(ft kips | m t)^2]
+      Arr<float, kMaxMomentElements, 3> SIGLOD;  // variance of in-plane shear, axial load, lateral shear [(kips | t)^2]
+      Arr<float, kMaxMomentElements, 2> SIGMOM;  // variance of the in-plane and transverse moments [(ft kips | m t)^2]
     };
   };
 

@@ -369,7 +369,7 @@ void writeStaticMoments(const Labels& l, bool peaks, int ICON, const std::vector
            sv.NCON, t.EDUNIT, t.NBUG);
   }
   for (const MomentPoint& p : points) {
-    if (p.point > kMomentPoints) break;
+    if (p.point > kMaxMomentElements) break;
     const float row[5] = {o.STMOM(p.point, 1), o.STMOM(p.point, 2), o.STMOM(p.point, 3), o.STMOM(p.point, 4),
                           o.STMOM(p.point, 5)};
     writeMomentRow(p.element, row);
@@ -383,7 +383,7 @@ void writeMomentTables(bool peaks, const std::vector<MomentPoint>& points) {
   for (int part = 0; part < 3; ++part) {
     writeSubTitle(part, kMoments);
     for (const MomentPoint& p : points) {
-      if (p.point > kMomentPoints) break;
+      if (p.point > kMaxMomentElements) break;
       float row[5];
       for (int I = 1; I <= 5; ++I) {
         const float wave = r.SIGFAC * std::sqrt(o.momentVariances(p.point, I));

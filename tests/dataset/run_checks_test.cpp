@@ -70,6 +70,44 @@ TEST_F(RunChecks, APiercingBuoyantRiserIsFatal) {
   }
 }
 
+// The moment tables and "MOMDAT" hold ten elements. Twelve elements over a frozen base element 1,
+// element 2 the first free joint: the flags count from there upward, and an NMOMT above that count
+// (as a file may hold it) counts too.
+TEST_F(RunChecks, MoreMomentElementsThanTheTablesHoldAreFatal) {
+  struct Case {
+    const char* what;
+    int firstFlagged;  // elements firstFlagged..12 flagged
+    bool baseFlagged;  // element 1 flagged too
+    std::int32_t nmomt;
+    bool raised;
+  };
+  const Case cases[] = {
+      {"ten flagged above the first free joint", 3, false, 10, false},
+      {"eleven flagged from the first free joint", 2, false, 11, true},
+      {"ten flagged above it and one in the frozen base", 3, true, 10, false},
+      {"ten flagged, an NMOMT of eleven", 3, false, 11, true},
+      {"eleven flagged, an NMOMT of ten", 2, false, 10, true},
+  };
+  for (const Case& c : cases) {
+    TPCM.NELEM = 12;
+    for (int k = 1; k <= 12; ++k) {
+      TPCM.IFREE(k) = k == 2 ? 1 : 0;
+      TPCM.LMOMT(k) = k >= c.firstFlagged || (k == 1 && c.baseFlagged) ? 1 : 0;
+    }
+    TPCM.NMOMT = c.nmomt;
+    std::vector<RunFinding> findings;
+    for (const RunFinding& f : runFindings())
+      if (f.lines.front().find("shear/moment") != std::string::npos) findings.push_back(f);
+    ASSERT_EQ(findings.size(), c.raised ? 1u : 0u) << c.what;
+    if (!c.raised) continue;
+    EXPECT_TRUE(findings[0].fatal) << c.what;
+    EXPECT_EQ(findings[0].lines, (std::vector<std::string>{
+                                     " ++> Fatal Warning: Too many elements selected for shear/moment computation.",
+                                     "     Reduce total to 10 or less."}))
+        << c.what;
+  }
+}
+
 // A tanker on a yoke SALM with its slow drift, wind and current on, no sea, the built-in models of
 // the tanker example (no table, no file), in a folder of its own: no user coefficients are read.
 class EmptyUserCoefficients : public testing_support::FreshRun {

@@ -57,7 +57,7 @@ inline void lowFrequencyResults() {
     o.RSIGLF(k) = 0.3f * static_cast<float>(k);
     p.RSIGLP(k) = 3.0f * o.RSIGLF(k);
   }
-  for (int q = 1; q <= kMomentPoints; ++q) {
+  for (int q = 1; q <= kMaxMomentElements; ++q) {
     for (int c = 1; c <= 5; ++c) {
       o.MSIGLF(q, c) = 2.0f * static_cast<float>(c);
       o.STMOM(q, c) = 10.0f * static_cast<float>(c) + static_cast<float>(q);

@@ -318,12 +318,6 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
          testing_support::setFreeColumn(members);
        },
        " ++> Free Salm has no stable upright mode; check buoyancy and weights"},
-      {"eleven moment elements",
-       [] {
-         testing_support::freeTwoMemberColumn();
-         TPCM.NMOMT = 11;
-       },
-       " ++> Free Salm: more than 10 elements marked for moment output; the moment tables hold 10"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -330,12 +330,6 @@ TEST_F(MemberLoads, ColumnsItCannotLoadStop) {
          TPCM.PNDARM = 0.0f;
        },
        " ++> Wave heading   30.00: the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate"},
-      {"eleven moment elements",
-       [] {
-         testing_support::threeMemberColumn();
-         TPCM.NMOMT = 11;
-       },
-       " ++> Wave heading   30.00: more than 10 Salm elements marked for moment output; the moment tables hold 10"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
