@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
@@ -117,10 +118,10 @@ namespace {
 
 Text<13> fileFor(std::int32_t CREATR, std::int32_t ISPM, std::string_view buoy, std::string_view tank,
                  std::string_view tug, std::string_view barge, std::string_view other) {
-  if (CREATR == 13 && ISPM == 2) return makeText<13>(buoy);
-  if (CREATR == 13 && ISPM == 3) return makeText<13>(tank);
-  if (CREATR == 10 && ISPM == 2) return makeText<13>(tug);
-  if (CREATR == 10 && ISPM == 3) return makeText<13>(barge);
+  if (CREATR == kSimFirnedo && ISPM == 2) return makeText<13>(buoy);
+  if (CREATR == kSimFirnedo && ISPM == 3) return makeText<13>(tank);
+  if (CREATR == kSimGandru && ISPM == 2) return makeText<13>(tug);
+  if (CREATR == kSimGandru && ISPM == 3) return makeText<13>(barge);
   return makeText<13>(other);
 }
 

@@ -431,7 +431,9 @@ void stampHeader(const Program& p, char ANSWER, int batch) {
     TPCM.BMRFBK = 0;
     TPCM.BCTFBK = 0;
   }
-  if (TPCM.IUNIT != 1 && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != kPrinterUnit) TPCM.IUNIT = 1;
+  if (TPCM.IUNIT != kReportsToFiles && TPCM.IUNIT != TPCM.EDUNIT && TPCM.IUNIT != kPrinterUnit) {
+    TPCM.IUNIT = kReportsToFiles;
+  }
 }
 
 }  // namespace

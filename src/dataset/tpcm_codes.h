@@ -24,9 +24,25 @@ constexpr bool isBigEndianPlatform(std::int32_t code) { return code < kPlatformI
 inline constexpr std::int32_t kEnglishUnits = 0;  // feet, kips, inches, lbs/ft^3
 inline constexpr std::int32_t kMetricUnits = 1;   // metres, metric tons, millimetres, kgw/m^3
 
-// ---- WNDTYP and CURTYP: the spectra read from the user's files ----
-inline constexpr std::int32_t kUserWindSpectrum = 6;     // WNDTYP: "WINDSPEC.txt"
-inline constexpr std::int32_t kUserCurrentSpectrum = 2;  // CURTYP: "CRNTSPEC.txt"
+// ---- WNDTYP: the spectrum of the wind's gusts ----
+enum WindSpectrum : std::int32_t {
+  kDavenportWind = 1,
+  kLegacyPointWind = 2,    // the one density WNDDEN at every frequency
+  kSteadyWind = 3,         // no gusts
+  kApiWind = 4,            // with the parameter APIPRM
+  kNpdWind = 5,            // evaluated at the height WSPEC_HGT
+  kUserWindSpectrum = 6,   // read from "WINDSPEC.txt"
+};
+inline constexpr std::int32_t kLastWindSpectrum = kUserWindSpectrum;
+
+// ---- CURTYP: the spectrum of the current's fluctuations ----
+enum CurrentSpectrum : std::int32_t {
+  kSteadyCurrent = 0,
+  kLegacyPointCurrent = 1,   // the one density CURDEN at every frequency
+  kUserCurrentSpectrum = 2,  // read from "CRNTSPEC.txt"
+  kBandLimitedCurrent = 3,   // CURDEN up to 0.1257 rad/s, nothing above
+};
+inline constexpr std::int32_t kLastCurrentSpectrum = kBandLimitedCurrent;
 
 // ---- LEASTP and SRCDAT: the session mode ----
 inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)

@@ -42,14 +42,8 @@ enum DepthVariation : std::int32_t {
 constexpr std::array<std::string_view, 4> kVariationTexts = {
     " 1/7 power law", " No variation", " User-Specified (legacy)", " User-Specified (CRNTPROF)"};
 
-// Current spectrum types (CURTYP; CURPRT entry CURTYP + 1).
-enum CurrentSpectrum : std::int32_t {
-  kSteady = 0,
-  kLegacyPoint = 1,  // CURDEN typed
-  kCurrentFile = 2,  // "CRNTSPEC.txt"
-  kBandLimited = 3,  // CURDEN from the RMS fraction
-};
-constexpr std::int32_t kCurrentTypes = 4;
+// The current spectrum types (CURTYP) as the menu numbers them: CURPRT entry CURTYP + 1.
+constexpr std::int32_t kCurrentTypes = kLastCurrentSpectrum + 1;
 
 // The square of one knot in the unit system's speed, and the bandwidth of the band-limited white
 // spectrum (0.02 Hz) in rad/s.
@@ -59,7 +53,7 @@ constexpr float kWhiteBandwidth = 0.1257f;     // rad/s
 
 constexpr std::string_view kProfileTitle = "Current Speed Profile Specification";
 
-bool metric() { return TPCM.NUNTS == 1; }
+bool metric() { return TPCM.NUNTS == kMetricUnits; }
 std::string densityUnit() { return metric() ? " meters^2/sec" : " feet^2/sec"; }
 
 std::string variationText(std::int32_t choice) {
@@ -78,13 +72,13 @@ std::string currentTypeName(std::int32_t entry) {
 
 // Item 7 is offered for the band-limited spectrum, and for a TLP data set with any unsteady one.
 bool offersRmsFraction() {
-  return TPCM.CURTYP == kBandLimited || (TPCM.CREATR == kSimYobrix && TPCM.CURTYP != kSteady);
+  return TPCM.CURTYP == kBandLimitedCurrent || (TPCM.CREATR == kSimYobrix && TPCM.CURTYP != kSteadyCurrent);
 }
 
 // The band-limited white spectrum's density follows the speed and the RMS fraction.
 void updateBandLimitedDensity() {
   Tpcm& t = TPCM;
-  if (t.CURTYP != kBandLimited) return;
+  if (t.CURTYP != kBandLimitedCurrent) return;
   const float knotSquared = metric() ? kKnotSquaredMeters : kKnotSquaredFeet;
   const float rms = t.CURSPD * t.RMS_CRNT;
   t.CURDEN = rms * rms * (knotSquared / kWhiteBandwidth);
@@ -147,7 +141,7 @@ struct CurrentPage {
     if (freeSalm != 0) return;
     writeRecord(u, "");
     writeRecord(u, itemLine(kSpectrumType));
-    if (t.CURTYP == kLegacyPoint || t.CURTYP == kBandLimited) writeRecord(u, densityLine());
+    if (t.CURTYP == kLegacyPointCurrent || t.CURTYP == kBandLimitedCurrent) writeRecord(u, densityLine());
     if (offersRmsFraction()) {
       writeRecord(u, "");
       writeRecord(u, itemLine(kRmsFraction));
@@ -212,10 +206,10 @@ void chooseSpectrumType() {
         MAXCHK(reply, kCurrentTypes);
         Tpcm& t = TPCM;
         t.CURTYP = reply - 1;
-        if (t.CURTYP == kLegacyPoint) {
+        if (t.CURTYP == kLegacyPointCurrent) {
           writeRecord(t.EDUNIT, densityLine());
           ENTERF(t.CURDEN, t.EDUNIT, kKeyboardUnit);
-        } else if (t.CURTYP == kBandLimited) {
+        } else if (t.CURTYP == kBandLimitedCurrent) {
           enterRmsFraction();
         }
         return PageStep::kLeave;

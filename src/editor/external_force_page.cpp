@@ -30,7 +30,7 @@ enum Item : std::int32_t {
 };
 
 // The 11-character unit of the moment in the data set's unit system.
-std::string momentLabel() { return TPCM.NUNTS == 0 ? " k. ft-lbs " : " ton-meters"; }
+std::string momentLabel() { return TPCM.NUNTS == kEnglishUnits ? " k. ft-lbs " : " ton-meters"; }
 
 std::string itemLine(Item item) {
   const Tpcm& t = TPCM;

@@ -335,7 +335,7 @@ std::string shortWaveTypeName(std::int32_t type) {
   return std::string(name.view().substr(0, kShortNameLength));
 }
 
-float pageGravity() { return TPCM.NUNTS == 1 ? 9.8f : 32.152f; }
+float pageGravity() { return TPCM.NUNTS == kMetricUnits ? 9.8f : 32.152f; }
 
 void chooseWaveType(std::string_view title, bool swell, std::int32_t& type, Arr<float, kMaxPeriods>& densities,
                     std::int32_t periods) {

@@ -211,7 +211,8 @@ void SWEL_BLOK(std::int32_t offset, std::int32_t mode, std::int32_t selection, s
       return;
     case kAlpha: {
       float typed[2] = {0.0f, 0.0f};
-      if (offersAlpha(shapeOf(swell))) jonswapAlphaCalculator(shapeOf(swell), NUNTS == 1 ? 9.8f : 32.152f, typed);
+      if (offersAlpha(shapeOf(swell)))
+        jonswapAlphaCalculator(shapeOf(swell), NUNTS == kMetricUnits ? 9.8f : 32.152f, typed);
       return;
     }
     default: return;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dataset/tpcm_codes.h"
 #include "numlib/roots.h"
 #include "platform/block_reset.h"
 #include "util/captions.h"
@@ -29,7 +30,7 @@ constexpr float kKipsPerLongTon = 2.24f;
 constexpr float kLongTonsPerMetricTon = 0.9842f;
 constexpr float kLongTonsPerKip = 0.44642857f;
 
-bool metric(std::int32_t nunts) { return nunts == 1; }
+bool metric(std::int32_t nunts) { return nunts == kMetricUnits; }
 
 // " feet" or " meters" in its 16-character field.
 std::string lengthLabel(std::int32_t nunts) {
@@ -125,7 +126,7 @@ std::string estimateText(const EstimateRow& r, const TankerTable& q, std::int32_
   switch (r.suffix) {
     case Suffix::kNone: break;
     case Suffix::kPercent: text += "%"; break;
-    case Suffix::kWeight: text += nunts == 0 ? " Kips" : metric(nunts) ? " M.Tons" : " Whoops"; break;
+    case Suffix::kWeight: text += nunts == kEnglishUnits ? " Kips" : metric(nunts) ? " M.Tons" : " Whoops"; break;
   }
   return text;
 }

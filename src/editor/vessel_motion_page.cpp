@@ -42,7 +42,7 @@ constexpr std::array<std::int32_t, kItemsEnd> kHelpTopic = {0, 1, 2, 3, 4, 5, 6,
 // The page shows the forward speed in knots and stores a length per second.
 constexpr float kFeetPerSecondPerKnot = 1.687f;
 constexpr float kMetresPerSecondPerKnot = 0.514f;
-float speedPerKnot() { return TPCM.NUNTS == 1 ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot; }
+float speedPerKnot() { return TPCM.NUNTS == kMetricUnits ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot; }
 
 constexpr ItemFormat kValueFormat{.labelColumns = 57, .valueWidth = 10, .decimals = 2, .unitGap = 1, .unitColumns = 6};
 constexpr ItemFormat kYesNoFormat{.labelColumns = 57, .valueGap = 3, .valueWidth = 3};

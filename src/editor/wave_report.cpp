@@ -481,8 +481,8 @@ void WAVOUT() {
   r.console = t.IUNIT == t.EDUNIT;
   if (t.IUNIT == kReportFileUnit)
     RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
-  r.length = t.NUNTS == 1 ? "m." : "ft";
-  r.g = t.NUNTS == 1 ? 9.8f : 32.152f;
+  r.length = t.NUNTS == kMetricUnits ? "m." : "ft";
+  r.g = t.NUNTS == kMetricUnits ? 9.8f : 32.152f;
   r.constantSlope = t.LSLPHT != 0;
   r.columnWord = r.constantSlope ? "Height" : " Slope";
   r.columnUnit = r.constantSlope ? r.length + " " : "Deg";

@@ -25,17 +25,6 @@ enum Item : std::int32_t {
   kParameter = 4,  // the line of the type's parameter, drawn without its number
 };
 
-// Wind spectrum types (WNDTYP) and the one parameter each asks for.
-enum WindSpectrum : std::int32_t {
-  kDavenport = 1,
-  kLegacyPoint = 2,  // WNDDEN
-  kSteadyWind = 3,
-  kApi = 4,  // APIPRM
-  kNpd = 5,  // WSPEC_HGT
-  kWindFile = 6,
-};
-constexpr std::int32_t kWindTypes = 6;
-
 std::string windTypeName(std::int32_t type) {
   Text<30> name;
   WNDPRT(name, type);
@@ -63,12 +52,12 @@ struct ParameterLine {
 ParameterLine parameterLine(std::int32_t type) {
   const Tpcm& t = TPCM;
   switch (type) {
-    case kLegacyPoint:
-      if (t.NUNTS != 0 && t.NUNTS != 1) return {};
+    case kLegacyPointWind:
+      if (t.NUNTS != kEnglishUnits && t.NUNTS != kMetricUnits) return {};
       return {"    Wind speed spectral density ................" + fmtE(t.WNDDEN, 11, 3) +
-              (t.NUNTS == 0 ? " feet^2/sec" : " meters^2/sec")};
-    case kApi: return {"    A.P.I. wind spectrum parameter ............." + fmtF(t.APIPRM, 14, 5), true};
-    case kNpd:
+              (t.NUNTS == kEnglishUnits ? " feet^2/sec" : " meters^2/sec")};
+    case kApiWind: return {"    A.P.I. wind spectrum parameter ............." + fmtF(t.APIPRM, 14, 5), true};
+    case kNpdWind:
       return {"    N.P.D. Spectral Evaluation Height .........." + fmtF(t.WSPEC_HGT, 11, 2) + lengthLabel(), true};
     default: return {};
   }
@@ -77,7 +66,10 @@ ParameterLine parameterLine(std::int32_t type) {
 // The parameter of a type: its line again, then the new value. Only the typed-in parameters.
 void enterParameter(std::int32_t type) {
   Tpcm& t = TPCM;
-  float* value = type == kLegacyPoint ? &t.WNDDEN : type == kApi ? &t.APIPRM : type == kNpd ? &t.WSPEC_HGT : nullptr;
+  float* value = type == kLegacyPointWind ? &t.WNDDEN
+                 : type == kApiWind       ? &t.APIPRM
+                 : type == kNpdWind       ? &t.WSPEC_HGT
+                                          : nullptr;
   if (value == nullptr) return;
   const ParameterLine line = parameterLine(type);
   if (!line.text.empty()) writeRecord(t.EDUNIT, line.text);
@@ -106,14 +98,14 @@ void chooseWindType() {
         const std::int32_t u = TPCM.EDUNIT;
         writeRecord(u, " -- Wind type --");
         writeRecord(u, "");
-        for (std::int32_t type = 1; type <= kWindTypes; ++type)
+        for (std::int32_t type = 1; type <= kLastWindSpectrum; ++type)
           writeRecord(u, " " + fmtI(type, 1) + ") " + windTypeName(type));
       },
       [](std::int32_t item) { WNDHP2(TPCM.EDUNIT, kKeyboardUnit, item); },
       [](std::int32_t& reply) {
-        if (reply > kWindTypes) return PageStep::kRedraw;
+        if (reply > kLastWindSpectrum) return PageStep::kRedraw;
         if (reply <= 0) return PageStep::kLeave;
-        MAXCHK(reply, kWindTypes);
+        MAXCHK(reply, kLastWindSpectrum);
         TPCM.WNDTYP = reply;
         enterParameter(reply);
         return PageStep::kLeave;
@@ -135,7 +127,7 @@ const PageItem kItems[] = {
     // The NPD height is asked for only when that type is chosen under item 3.
     {kParameter,
      [] { enterParameter(TPCM.WNDTYP); },
-     [] { return TPCM.WNDTYP == kLegacyPoint || TPCM.WNDTYP == kApi; }},
+     [] { return TPCM.WNDTYP == kLegacyPointWind || TPCM.WNDTYP == kApiWind; }},
 };
 
 // ---- help --------------------------------------------------------------------------------------

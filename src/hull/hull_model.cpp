@@ -48,10 +48,10 @@ const BlockReset resetHullModels{[] { HULL_MODELS.reset(); }};
 void HullModels::reset() { ops = kBuiltInModels; }
 
 HullKind selectHull() {
-  if (TPCM.VESTYP == 1) return HullKind::kShip;
-  if (TPCM.VESTYP == 2) return HullKind::kJackUp;
+  if (TPCM.VESTYP == VesselType::kShipVessel) return HullKind::kShip;
+  if (TPCM.VESTYP == VesselType::kJackUp) return HullKind::kJackUp;
   if (TPCM.SEMI_LIKE != 0) return HullKind::kSemi;
-  if (TPCM.VESTYP == 4) return HullKind::kDisc;
+  if (TPCM.VESTYP == VesselType::kDiscBuoy) return HullKind::kDisc;
   return HullKind::kNone;
 }
 

@@ -48,9 +48,9 @@ void valueLine(std::string_view label, float value, std::string_view unitText) {
 
 DampingUnits dampingUnits() {
   switch (TPCM.NUNTS) {
-    case 0:
+    case kEnglishUnits:
       return {" k.lb/(ft/sec)", " ft*kip/(rad/sec)"};
-    case 1:
+    case kMetricUnits:
       return {" m.ton/(m/sec)", " m.ton*m./(rad/sec)"};
     default:
       return {" PROBLEM here!", " PROBLEM here!"};
@@ -78,13 +78,13 @@ bool pageWanted() {
 }
 
 // The unit system of the captions: 0 English, any other value metric.
-std::int32_t unitSystem() { return TPCM.NUNTS == 0 ? 0 : 1; }
+std::int32_t unitSystem() { return TPCM.NUNTS == kEnglishUnits ? kEnglishUnits : kMetricUnits; }
 
 void siteLines() {
   const Tpcm& t = TPCM;
   const std::int32_t units = unitSystem();
   // "LBS/CUBIC FOOT " or "KGW/CUBIC METER".
-  const std::string cubicWord = units == 0 ? std::string("FOOT ") : caption(units).substr(0, 5);
+  const std::string cubicWord = units == kEnglishUnits ? std::string("FOOT ") : caption(units).substr(0, 5);
   valueLine("WATER DEPTH ", t.DEPTH, " " + caption(units));
   valueLine("WATER DENSITY ", t.DWATR, " " + caption(units + 6).substr(0, 3) + "/CUBIC " + cubicWord);
 }

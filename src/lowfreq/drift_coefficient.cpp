@@ -44,7 +44,7 @@ void setUpHeading(DrftcState& s, int component, std::int32_t userFile, std::int3
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   const float g = WAVCOM.G;
-  s.MODFLX = (userFile == 1 && t.CURCOR == 1 && t.VESTYP == 1) || model == 6;
+  s.MODFLX = (userFile == 1 && t.CURCOR == 1 && t.VESTYP == kShipVessel) || model == 6;
   s.FRQSCL = model == 3 ? kTwoPi / std::sqrt(t.LWL / g) : t.WPITCH;
   s.WKVAL = kReferenceKT / t.DRAFT;
   OPACITY(s.RELHALF, s.WKVAL, beta, t.LWL, t.BWL, t.DRAFT, e.BOWARM, e.STRNRM, e.BOWANG, e.STRNAN, component);

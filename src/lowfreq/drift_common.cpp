@@ -31,7 +31,7 @@ void warnWithAbortQuestion(std::string_view routine, std::initializer_list<std::
   if (answer < 0) silentStop(routine);
 }
 
-float currentSpeed(float knots) { return knots * (TPCM.NUNTS != 0 ? 0.5142f : 1.687f); }
+float currentSpeed(float knots) { return knots * (TPCM.NUNTS != kEnglishUnits ? 0.5142f : 1.687f); }
 
 float relativeMotionAt(float k, std::int32_t waveSystem) {
   const int n = TPCM.NWP;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "dataset/tpcm_codes.h"
 #include "lowfreq/user_file.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
@@ -100,11 +101,11 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
   double speed = 0.0;  // U' [ft/s | m/s]
   double scale = 0.0;  // length scale of the Davenport model [ft | m]
   double height = 0.0; // reference height of the API model [ft | m]
-  if (NUNTS == 1) {
+  if (NUNTS == kMetricUnits) {
     speed = 0.5139 * U;
     scale = 191.0;
     height = 10.0;
-  } else if (NUNTS == 0) {
+  } else if (NUNTS == kEnglishUnits) {
     speed = 1.6867 * U;
     scale = 626.67;
     height = 32.81;
@@ -115,32 +116,32 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
   // Every gust model scales with the mean wind; without one there are no gusts to describe.
   if (!(U > 0.0f)) return 0.0f;
   switch (ICODE) {
-    case kGustDavenport: {
+    case kDavenportWind: {
       const double x = F * scale / speed;
       return static_cast<float>(0.02 * speed * scale * x / std::pow(1.0 + x * x, 1.333333));
     }
-    case kGustConstant:
+    case kLegacyPointWind:
       return SCONST;
-    case kGustSteady:
+    case kSteadyWind:
       return 0.0f;
-    case kGustApi: {
+    case kApiWind: {
       if (!(APIPAR > 0.0f)) {
         fatalStop("WNDSPC", IUNIT, {" >>! API parameter error in WNDSPC, <RETURN> to quit"}, FatalWait::kReadLine);
       }
       const double peak = APIPAR * speed * kTwoPiFloatDigits / height;
       return static_cast<float>(0.02676 * speed * speed / (peak * std::pow(1.0 + 1.5 * F / peak, 1.66667)));
     }
-    case kGustNpd: {
-      const double zz = NUNTS == 0 ? ZREF / 32.81 : 0.1 * ZREF;
+    case kNpdWind: {
+      const double zz = NUNTS == kEnglishUnits ? ZREF / 32.81 : 0.1 * ZREF;
       const double u = 0.05139 * U;  // the mean wind at 10 m [m/s] over 10
       const double c = 0.0573 * std::sqrt(1.0 + 1.5 * u);
       RATIO = zz > 1.01 * std::exp(-1.0 / c) ? static_cast<float>(1.0 / std::pow(1.0 + c * std::log(zz), 2)) : 0.0f;
       const double f = F / kTwoPiFloatDigits * 172.0 * std::pow(zz, 2.0 / 3.0) / std::pow(u, 0.75);
       double s = 320.0 / kTwoPiFloatDigits * u * u * std::pow(zz, 0.45) / std::pow(1.0 + std::pow(f, 0.468), 3.561253);
-      if (NUNTS == 0) s *= 10.764;  // (m/s)^2 to (ft/s)^2
+      if (NUNTS == kEnglishUnits) s *= 10.764;  // (m/s)^2 to (ft/s)^2
       return static_cast<float>(s);
     }
-    case kGustUserFile:
+    case kUserWindSpectrum:
       return UWNDSPEC(F, IUNIT, kKeyboardUnit, "WINDSPEC.txt");
     default:
       return 0.0f;
@@ -149,11 +150,11 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
 
 float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT) {
   switch (ICODE) {
-    case 0:
+    case kSteadyCurrent:
       return 0.0f;
-    case 1:
+    case kLegacyPointCurrent:
       return SCONST;
-    case 3:
+    case kBandLimitedCurrent:
       return W <= kBandLimit ? SCONST : 0.0f;
     default:
       return UCURSPEC(W, IUNIT, kKeyboardUnit, "CRNTSPEC.txt");

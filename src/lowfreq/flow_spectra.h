@@ -13,22 +13,16 @@ namespace qv {
 
 inline constexpr int kMaxUserSpectrumPoints = 1000;
 
-// Wind-gust spectrum models (TPCM WNDTYP).
-inline constexpr int kGustDavenport = 1;
-inline constexpr int kGustConstant = 2;
-inline constexpr int kGustSteady = 3;
-inline constexpr int kGustApi = 4;
-inline constexpr int kGustNpd = 5;
-inline constexpr int kGustUserFile = 6;
-
 // The wind-gust density at F [rad/s] for the mean wind U [kn] (0 when U is not above 0). SCONST the
-// density of the constant model; NUNTS 0 English, 1 metric; ICODE the model; APIPAR the API
-// parameter; ZREF the height of the NPD model [ft | m]; RATIO out: the NPD squared speed ratio of
-// the height to 10 m (1 for the other models); IUNIT the screen unit.
+// density of the legacy point model; NUNTS 0 English, 1 metric; ICODE the model (TPCM WNDTYP, the
+// codes of WindSpectrum in dataset/tpcm_codes.h); APIPAR the API parameter; ZREF the height of the
+// NPD model [ft | m]; RATIO out: the NPD squared speed ratio of the height to 10 m (1 for the other
+// models); IUNIT the screen unit.
 float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t ICODE, float APIPAR, float ZREF,
              float& RATIO, std::int32_t IUNIT);
-// The current density at W [rad/s]: ICODE (TPCM CURTYP) 0 none, 1 SCONST, 3 SCONST up to 0.1257
-// rad/s and 0 above, anything else the file "CRNTSPEC.txt".
+// The current density at W [rad/s]: ICODE (TPCM CURTYP, the codes of CurrentSpectrum) steady none,
+// legacy point SCONST, band-limited SCONST up to 0.1257 rad/s and 0 above, anything else the file
+// "CRNTSPEC.txt".
 float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT);
 
 // The user file's density at W [rad/s], linear between its points; 0 outside them, with a warning

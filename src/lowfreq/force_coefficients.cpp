@@ -158,7 +158,7 @@ void COFLD() {
   const Tpcm& t = TPCM;
   Sines& s = SINES;
   // Half the square of one knot in ft/s (1.687) or m/s (0.5142), over 1000 for kips or tonnes.
-  const double k = t.NUNTS == 1 ? 0.00013213f : 0.0014224f;
+  const double k = t.NUNTS == kMetricUnits ? 0.00013213f : 0.0014224f;
   s.WNDCOF = 0.0f;
   s.CURCOF = 0.0f;
   if (t.LWIND == 1) {

@@ -16,6 +16,7 @@
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 #include "vessel/relraoup.h"
 #include "waves/wavcom.h"
 
@@ -257,7 +258,7 @@ void NETFOR(NetForce& force, float PSI, std::int32_t IFORCE) {
   if (currentActs()) {
     const float beta = relativeDirection(t.CURHDG, PSI);
     TRIGLD(beta);
-    if (t.CREATR == 17 || t.CREATR == 14) {
+    if (t.CREATR == kSimWistole || t.CREATR == kSimYobrix) {
       const RaisedDraft raised;
       COFLD();
     }

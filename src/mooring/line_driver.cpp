@@ -129,7 +129,7 @@ float requiredFairleadHeight(std::int32_t lineType) {
   const float ZF = m.RFLD(3, m.LINTYP(1, lineType));
   const std::int32_t sim = t.CREATR;
   // The two-body configurations: IARCO = 1 marks the buoy and hawser arrangement of types 8 and 13.
-  if (sim == kSimGandru || ((sim == kSimPexira || sim == kSimFirnedo) && t.IARCO == 1)) {
+  if (sim == kSimGandru || ((sim == kSimPexira || sim == kSimFirnedo) && t.IARCO == kRigidHawser)) {
     if (lineType == m.HAWSTP) return ZF - t.BDRAFT - (t.TLNHT - t.TDRAFT);
     return ZF - t.BDRAFT + m.ANCHGT(lineType);
   }

@@ -81,7 +81,7 @@ void KELAST(float& KELAS, std::int32_t ITYP, float* WAVEK, float OMEGA, float T)
     if (!(w > 0.0f)) {
       const float D = m.DIAM(j, ITYP);
       w = kAreaTimesKilo * D * D * t.DWATR * m.COFMAS;
-      w = t.NUNTS != 0 ? w * kSquareMetresPerSquareMillimetre : w / kSquareInchesPerSquareFoot;
+      w = t.NUNTS != kEnglishUnits ? w * kSquareMetresPerSquareMillimetre : w / kSquareInchesPerSquareFoot;
       w += m.WETWT(j, ITYP);
     }
     if (w < 0.0f) {

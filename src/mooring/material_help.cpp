@@ -367,7 +367,7 @@ void HELP(float& RESULT, float* A, std::int32_t NUNTS, float DIAM, std::int32_t 
   const std::int32_t n = chooseLineType(KIND, IOUT, IIN);
   if (n == 0) return;
 
-  const bool metric = NUNTS == 1;
+  const bool metric = NUNTS == kMetricUnits;
   if (KIND == kCompliance || KIND == kStrength) {
     const float d = metric ? DIAM / kMmPerInch : DIAM;  // [in]
     const float TB = BC1(n) * std::pow(d, BC2(n));      // [kip]

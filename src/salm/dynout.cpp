@@ -28,7 +28,7 @@ namespace {
 
 constexpr float kDeepWaterKd = 80.0f;  // from here on the group speed is half the phase speed
 
-bool english() { return TPCM.NUNTS == 0; }
+bool english() { return TPCM.NUNTS == kEnglishUnits; }
 void writeFieldsHeading(std::int32_t u);
 std::string forceUnit() { return english() ? "K.LBS" : "M.TON"; }
 bool toConsole() { return TPCM.IUNIT == TPCM.EDUNIT; }

@@ -467,7 +467,8 @@ void noYokeMotions(std::string_view routine, std::int32_t heading) {
 
 void openDynamicsReports(std::string_view caller) {
   const Tpcm& t = TPCM;
-  if (t.IUNIT == 1) RHOPEN(kDynamicsReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, caller, t.EDUNIT, t.CMPUTR);
+  if (t.IUNIT == kReportsToFiles)
+    RHOPEN(kDynamicsReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, caller, t.EDUNIT, t.CMPUTR);
   if (t.IPLOTS != 0) {
     RHOPEN(kDynamicsPlotFile, kFormatted, kFresh, t.IDRIVE, kDynamicsPlotUnit, caller, t.EDUNIT, t.CMPUTR);
   }
@@ -475,7 +476,7 @@ void openDynamicsReports(std::string_view caller) {
 
 void closeDynamicsReports(std::string_view caller) {
   const Tpcm& t = TPCM;
-  if (t.IUNIT == 1) HCLOSE(t.IUNIT, kDynamicsReportFile, caller, t.EDUNIT);
+  if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kDynamicsReportFile, caller, t.EDUNIT);
   if (t.IPLOTS != 0) HCLOSE(kDynamicsPlotUnit, kDynamicsPlotFile, caller, t.EDUNIT);
 }
 

@@ -113,7 +113,7 @@ RunTerms runTerms() {
     r.cT = (s.CNMASS(2) + s.ADMBCY(2)) * o.COSP21 * L1 / G;
   }
   float speed = 0.0f;
-  if (t.LCURNT != 0) speed = t.NUNTS == 1 ? t.CURSPD * 0.514f : t.CURSPD * 1.687f;  // knots to m/s or ft/s
+  if (t.LCURNT != 0) speed = t.NUNTS == kMetricUnits ? t.CURSPD * 0.514f : t.CURSPD * 1.687f;  // knots to m/s or ft/s
   r.VCUR2 = speed * speed;
   return r;
 }

@@ -15,6 +15,7 @@
 #include "salm/lowprt.h"
 #include "util/console_io.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 
 namespace qv {
 
@@ -92,7 +93,7 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
   const std::int32_t u = t.IUNIT;
   const std::string lead = fmtX(7);
   const bool legacyDrag = t.LEGDRG != 0;
-  const bool simulationType11 = t.CREATR == 11;
+  const bool ownDataSet = t.CREATR == kSimQuorvel;  // a data set of this program
 
   // A mode without restoring stiffness has no period.
   const std::string period = R.TSURG == 0.0f ? fmtA("N.A.", 10) : fmtF(R.TSURG, 10, 2) + " sec";
@@ -109,9 +110,9 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
     if (t.LRANDM != 0 && !legacyDrag) dueTo("wave drag ................... ", R.GMWDG);
     if (t.LSWELL != 0) dueTo("swell reflection ............ ", R.GAMSWL);
     if (t.LSWELL != 0 && !legacyDrag) dueTo("swell drag .................. ", R.GMSDG);
-    if ((t.LRANDM != 0 || t.LSWELL != 0) && !simulationType11) dueTo("wave-frequency line motions . ", R.GAMLIN);
+    if ((t.LRANDM != 0 || t.LSWELL != 0) && !ownDataSet) dueTo("wave-frequency line motions . ", R.GAMLIN);
     damping("Total damping from linear sources .......... ", R.GAMTOT);
-    if (!simulationType11) damping("Linearized square-law line damping ......... ", R.GMLNSG);
+    if (!ownDataSet) damping("Linearized square-law line damping ......... ", R.GMLNSG);
     damping("Linearized square-law hydrodynamic damping . ", R.GAMQSG - R.GMLNSG);
     damping("Total linearized square-law damping ........ ", R.GAMQSG);
   }
@@ -140,8 +141,8 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
     writeRecord(u, lead + word + " sigma motion due to " + std::string(source.substr(0, 18)) + ".. " +
                        fmtF(conversion * x, 10, 2) + unitText);
   };
-  if (t.LWIND != 0 && t.WNDTYP != 3) sourceLine("wind ..............", R.VARWND, true);
-  if (t.LCURNT != 0 && t.CURTYP != 0) sourceLine("current ...........", R.VARCUR, true);
+  if (t.LWIND != 0 && t.WNDTYP != kSteadyWind) sourceLine("wind ..............", R.VARWND, true);
+  if (t.LCURNT != 0 && t.CURTYP != kSteadyCurrent) sourceLine("current ...........", R.VARCUR, true);
   if (t.LRANDM != 0) {
     sourceLine("wave reflection ...", R.VARWAV, true);
     sourceLine("wave drag .........", R.VWVDG, !legacyDrag);

@@ -198,7 +198,7 @@ void caseDeviations(const LowReportRun& run, int k) {
   const Ergcom& e = ERGCOM;
   Lowcom& w = LOWCOM;
   const std::int32_t NCON = s.NCON;
-  const bool yoke = t.IARCO == 0;
+  const bool yoke = t.IARCO == kYoke;
 
   float deviation = 0.0f;
   std::int32_t interval = 1;
@@ -318,7 +318,7 @@ void LOWLAB(Text<51>& label, std::int32_t& skip, std::int32_t kase, std::int32_t
   switch (kase) {
     case 1: text = "---- NET LOW-FREQUENCY VARIATION ABOUT MEAN"; break;
     case 2:
-      if (LWIND != 0 && WNDTYP != 3) text = "---- LOW-FREQUENCY WIND CONTRIBUTION";
+      if (LWIND != 0 && WNDTYP != kSteadyWind) text = "---- LOW-FREQUENCY WIND CONTRIBUTION";
       break;
     case 3:
       if (LRANDM != 0) text = "---- LOW-FREQUENCY WAVE CONTRIBUTION";
@@ -327,7 +327,7 @@ void LOWLAB(Text<51>& label, std::int32_t& skip, std::int32_t kase, std::int32_t
       if (LSWELL != 0) text = "---- LOW-FREQUENCY SWELL CONTRIBUTION";
       break;
     case 5:
-      if (LCURNT != 0 && CURTYP != 0) text = "---- LOW-FREQUENCY CURRENT CONTRIBUTION";
+      if (LCURNT != 0 && CURTYP != kSteadyCurrent) text = "---- LOW-FREQUENCY CURRENT CONTRIBUTION";
       break;
     case 6: text = "---- STORM PEAK LOW-FREQUENCY VARIATION ABOUT MEAN"; break;
     default: break;
@@ -366,7 +366,7 @@ struct SixLabels {
 };
 
 SixLabels sixLabels() {
-  const bool english = TPCM.NUNTS == 0;
+  const bool english = TPCM.NUNTS == kEnglishUnits;
   return {english ? "K.LBS" : "M.TON", english ? "FT-KIPS" : "M.TON-M", english ? "FT" : "M.",
           TPCM.ONETWO != 0 ? "ONE" : "TWO"};
 }

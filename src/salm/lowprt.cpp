@@ -43,7 +43,7 @@ std::string unitLabel(std::int32_t code) {
 
 std::string densityLabel() { return unitLabel(TPCM.NUNTS + 11); }
 std::string speedLabel() { return unitLabel(13); }
-std::string spectralDensityLabel() { return TPCM.NUNTS == 0 ? " (ft/s)^2/[rad/s]" : " (m/s)^2/[rad/s]"; }
+std::string spectralDensityLabel() { return TPCM.NUNTS == kEnglishUnits ? " (ft/s)^2/[rad/s]" : " (m/s)^2/[rad/s]"; }
 
 // A model title of the report's tables, 29 characters: blank for a code without a row.
 std::string modelTitle(ForceLoad load, int code) {
@@ -247,7 +247,7 @@ void writeEnvironment(const ModelClasses& classes) {
     Text<30> name;
     CURPRT(name, t.CURTYP + 1);
     dataLine("Current spectral type .............. ", name.str());
-    if (t.CURTYP == 1)
+    if (t.CURTYP == kLegacyPointCurrent)
       dataLine("Current spectral density ........... ", fmtE(t.CURDEN, 10, 3), spectralDensityLabel());
     dataLine("Current speed ...................... ", fmtF(t.CURSPD, 10, 2), speedLabel());
     dataLine("Current heading .................... ", fmtF(t.CURHDG, 10, 2), degreesLabel());
@@ -313,12 +313,12 @@ void equilibriumQuantities(LowReportRun& run) {
   const std::int32_t k = q.ISTAB;
   run.FEQ = q.FTOT(k);
   run.X0 = offsetAtLoad(run.FEQ, run.loadInterval);
-  q.YOKSLM = t.IARCO != 0 ? 0.0f : ANGSYM(q.TANGLE(k) - q.SLMANG(k) + t.YOKVES);
+  q.YOKSLM = t.IARCO != kYoke ? 0.0f : ANGSYM(q.TANGLE(k) - q.SLMANG(k) + t.YOKVES);
   run.cosY = std::cos(q.YOKSLM);
   run.sinY = std::sin(q.YOKSLM);
   q.FLTRL0 = 0.0f - run.sinY * run.FEQ;  // a yoke in the SALM plane carries no lateral load, not -0
   q.DELTA0 = 0.0f;
-  if (t.PNDARM != 0.0f && t.IARCO == 0 && SOLVE.NCON >= 1) q.DELTA0 = q.FLTRL0 * SOLVE.CNLEN(SOLVE.NCON) / t.PNDARM;
+  if (t.PNDARM != 0.0f && t.IARCO == kYoke && SOLVE.NCON >= 1) q.DELTA0 = q.FLTRL0 * SOLVE.CNLEN(SOLVE.NCON) / t.PNDARM;
   if (run.prepared) return;
   run.surge = {run.F * std::sqrt(q.VARTOT), run.F * std::sqrt(q.VARWND), run.F * std::sqrt(q.VARWAV),
                run.F * std::sqrt(q.VARSWL), run.F * std::sqrt(q.VARCUR)};
@@ -359,13 +359,13 @@ void writeExternalForce() {
                      ")" + lengthLabel().substr(0, 12));
   writeRecord(u, "");
   writeRecord(u, "");
-  writeRecord(u, std::string(" >>> Fixed forces/moment on vessel are in ") + (t.CRDSYS == 1 ? "<<Vessel>>" : "<<Global>>") +
-                     " system");
+  writeRecord(u, std::string(" >>> Fixed forces/moment on vessel are in ") +
+                     (t.CRDSYS == kVesselAxes ? "<<Vessel>>" : "<<Global>>") + " system");
   writeRecord(u, "");
   writeRecord(u, lead + "Applied force components (x,y):         (" + fmtF(t.XVFRC, 9, 1) + "," + fmtF(t.YVFRC, 9, 1) +
                      ")" + forceLabel().substr(0, 12));
   writeRecord(u, lead + "Vertical moment at c.g. (force couple):  " + fmtE(t.VESMOM, 20, 3) + " " +
-                     (t.NUNTS == 0 ? "ft-kips" : "m.ton-m"));
+                     (t.NUNTS == kEnglishUnits ? "ft-kips" : "m.ton-m"));
 }
 
 void writeEnvironmentalForces() {

@@ -94,7 +94,7 @@ HeadingTerms headingTerms() {
   h.PHSLEN = d.CSLMWV * d.RBASE(1, 1) + d.SSLMWV * d.RBASE(2, 1);
   h.DRAGCF = 0.0316f * std::sqrt(t.DWATR / kPi) / G;
   float U = 0.0f;
-  if (t.LCURNT != 0) U = t.NUNTS == 1 ? 0.514f * t.CURSPD : 1.687f * t.CURSPD;  // knots to m/s or ft/s
+  if (t.LCURNT != 0) U = t.NUNTS == kMetricUnits ? 0.514f * t.CURSPD : 1.687f * t.CURSPD;  // knots to m/s or ft/s
   h.U2 = U * U;
   d.CSLMWV = std::cos(d.SLMWAV);
   d.SSLMWV = std::sin(d.SLMWAV);

@@ -273,7 +273,7 @@ void headingCoefficients(Heading& h) {
     t.LSLPHT = 0;
   }
   float VC = 0.0f;
-  if (t.LCURNT != 0) VC = t.NUNTS == 1 ? t.CURSPD * 0.514f : t.CURSPD * 1.687f;  // knots to m/s or ft/s
+  if (t.LCURNT != 0) VC = t.NUNTS == kMetricUnits ? t.CURSPD * 0.514f : t.CURSPD * 1.687f;  // knots to m/s or ft/s
   h.VC2 = VC * VC;
 
   h.DC = t.COFDMP * 0.0005f * t.DWATR / G;

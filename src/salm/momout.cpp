@@ -33,7 +33,7 @@ namespace {
 
 constexpr std::string_view kRoutine = "MOMOUT";
 
-bool english() { return TPCM.NUNTS == 0; }
+bool english() { return TPCM.NUNTS == kEnglishUnits; }
 bool freeSalm() { return TPCM.FRESLM != 0; }
 
 // Step 2: the members' loads up to each moment element's top, as the load solver wrote them.

@@ -603,11 +603,12 @@ void RANOUT() {
   } else {
     t.NBUG = 0;
   }
-  if (t.IUNIT == 1) RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, "DYNSLM", t.EDUNIT, t.CMPUTR);
+  if (t.IUNIT == kReportsToFiles)
+    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, "DYNSLM", t.EDUNIT, t.CMPUTR);
   const float SIGFAC = ranoutState.SIGFAC;
   for (int k = 1; k <= kConvertedWords; ++k) o.SIGVAR(k) = SIGFAC * std::sqrt(o.SIGVAR(k));
 
-  const bool english = t.NUNTS == 0;
+  const bool english = t.NUNTS == kEnglishUnits;
   const std::string TUNIT = english ? "K.LBS" : "M.TON";
   const std::string MUNIT = english ? "FT-KIPS" : "M.TON-M";
   const std::string AUNIT = english ? "FT" : "M.";
@@ -624,7 +625,7 @@ void RANOUT() {
     writeModes();
     if (!pauseGoesBack()) break;
   }
-  if (t.IUNIT == 1) HCLOSE(t.IUNIT, kReportFile, "DYNSLM", t.EDUNIT);
+  if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kReportFile, "DYNSLM", t.EDUNIT);
 }
 
 }  // namespace qv

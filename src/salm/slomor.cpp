@@ -32,6 +32,7 @@
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 #include "waves/wave_spectrum.h"
@@ -60,7 +61,7 @@ constexpr float kSquareLawLimit = 1.0e-10f;
 }
 
 // A speed in knots in the length unit per second.
-float speedOf(float knots) { return knots * (TPCM.NUNTS != 0 ? 0.5142f : 1.687f); }
+float speedOf(float knots) { return knots * (TPCM.NUNTS != kEnglishUnits ? 0.5142f : 1.687f); }
 
 // sqrt of a squared frequency; 0 when there is no restoring stiffness (or only a rounding residue).
 float naturalFrequency(float squared) { return squared > 0.0f ? std::sqrt(squared) : 0.0f; }
@@ -165,7 +166,7 @@ void auxiliaryForces() {
 // OCIMF tankers (from 140).
 void tankerSize() {
   Tpcm& t = TPCM;
-  const float X = (t.NUNTS == 0 ? 0.00044642901f : 0.000984207f) * t.DWTONS;
+  const float X = (t.NUNTS == kEnglishUnits ? 0.00044642901f : 0.000984207f) * t.DWTONS;
   t.SIZE = X >= 140.0f ? 1.0f : X <= 80.0f ? 0.0f : (X - 80.0f) / 60.0f;
 }
 
@@ -327,7 +328,7 @@ ModeScales massesAndFrequencies() {
   const float c = std::cos(A);
   const float M = t.DISPL / G;
 
-  if (t.CREATR == 10) {
+  if (t.CREATR == kSimGandru) {
     q.EMSURG = q.REDWGT * p.CMSRG / G;
   } else if (t.LSPM != 0) {
     q.EMSURG = M * (p.CMSRG * c * c + p.CMSWY * s * s);
@@ -338,7 +339,7 @@ ModeScales massesAndFrequencies() {
 
   ModeScales m{};
   if (t.LSPM != 0) {
-    q.WSURG = t.CREATR == 12 ? naturalFrequency((e.SPRNGX * std::fabs(c) + e.SPRNGY * std::fabs(s)) / q.EMSURG)
+    q.WSURG = t.CREATR == kSimHeskova ? naturalFrequency((e.SPRNGX * std::fabs(c) + e.SPRNGY * std::fabs(s)) / q.EMSURG)
                              : naturalFrequency(e.SPRNGX / q.EMSURG);
     q.EMILO = M * (t.TYGYR * t.TYGYR + q.YAWARM * q.YAWARM) * p.CMSWY;  // yaw inertia about the mooring point
     const float gyrationRatio = t.TYGYR / q.YAWARM;

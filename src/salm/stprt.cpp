@@ -33,7 +33,7 @@ enum class Ending {
   kReportDone,  // STPRT ends here, without the closing pause and the plot tables
 };
 
-bool english() { return TPCM.NUNTS == 0; }
+bool english() { return TPCM.NUNTS == kEnglishUnits; }
 std::string lengthLabel() { return english() ? " FEET " : "METERS"; }
 std::string forceLabel() { return english() ? "K.LBS" : "M.TON"; }
 bool toConsole() { return TPCM.IUNIT == TPCM.EDUNIT; }

@@ -130,7 +130,8 @@ void checkDataSet() {
 void openFiles() {
   Tpcm& t = TPCM;
   t.LBACK = 0;
-  if (t.IUNIT == 1) RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
+  if (t.IUNIT == kReportsToFiles)
+    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
   if (t.IPLOTS != 0) RHOPEN(kPlotFile, kFormatted, kFresh, t.IDRIVE, kStaticsPlotUnit, kCaller, t.EDUNIT, t.CMPUTR);
 }
 
@@ -508,7 +509,7 @@ void writeReport() {
     if (t.EDUNIT == t.IUNIT) PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   } while (t.LBACK < 0);
   STPRT();
-  if (t.IUNIT == 1) HCLOSE(t.IUNIT, kReportFile, kCaller, t.EDUNIT);
+  if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kReportFile, kCaller, t.EDUNIT);
   if (t.IPLOTS != 0) HCLOSE(kStaticsPlotUnit, kPlotFile, kCaller, t.EDUNIT);
 }
 
@@ -532,9 +533,9 @@ void STSALM() {
   writeProgressLine(" >>> Computing Salm mass properties...");
 
   if (t.IARCO == kBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the riser's top is held at the vessel's keel
-  const float G = t.NUNTS == 0 ? 32.152f : 9.8f;
+  const float G = t.NUNTS == kEnglishUnits ? 32.152f : 9.8f;
   WAVCOM.G = G;  // the slow drift and the low-frequency report read both
-  WAVCOM.RHOAIR = t.NUNTS == 0 ? 0.0024356f : 0.128f;
+  WAVCOM.RHOAIR = t.NUNTS == kEnglishUnits ? 0.0024356f : 0.128f;
   if (t.OFFINC == 0.0f) t.OFFINC = 1.0f;
   if (t.NUMTAB == 0) t.NUMTAB = 2;
 

@@ -21,6 +21,7 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 #include "util/unformatted_io.h"
 #include "vessel/rao_report.h"
 #include "vessel/statistics.h"
@@ -56,7 +57,7 @@ Records recordsOf(std::int32_t ispm, std::int32_t creatr) {
     case 1:
       return Records::kYoke;
     case 2:
-      return creatr == 13 ? Records::kEveryPoint : Records::kFirstPoint;
+      return creatr == kSimFirnedo ? Records::kEveryPoint : Records::kFirstPoint;
     case 3:
       return Records::kTrailing;
     case 4:
@@ -309,7 +310,7 @@ class PointMotionCall {
     if (lineAxes_) expectRead(readUnformatted(kLineAngleUnit, nskip));
     if (records_ == Records::kTrailing) {
       readPartnerHeader();
-      if (d.CREATR == 13) {
+      if (d.CREATR == kSimFirnedo) {
         for (int block = 1; block <= nskip - 1; ++block) {
           for (int i = 1; i <= wavePoints(); ++i) {
             expectPartnerRecord(kPartnerBytes);
@@ -386,7 +387,7 @@ class PointMotionCall {
         if (lineAxes_) {
           Complex line[3];
           alongLine(m, axes[c], line);
-          if (d.CREATR == 14) {
+          if (d.CREATR == kSimYobrix) {
             line[2] = -(m[2] * axes[c].t[2]) + m[0] * PASCOM.DSTRECH_DX + m[1] * PASCOM.DSTRECH_DY;
           }
           const Complex r[3] = {X[3], X[4], X[5]};

@@ -83,7 +83,7 @@ void writeHeader(std::int32_t IFLAG, const Sink& out) {
            padded(slope ? "DEG" : length, 3));
   out.line(fmtX(31) + "VESSEL SPEED        =" + fmtF(d.TVFWD, 6, 1) + " " + length + "/SEC");
   out.line(fmtX(31) + "DIRECTION OF MOTION =" + fmtF(d.TVFWD != 0.0f ? d.VGLDIR : 0.0f, 6, 1) + " DEG");
-  if (h.LFRFLG == 0 && IFLAG == 1 && d.VESTYP == 1) {
+  if (h.LFRFLG == 0 && IFLAG == 1 && d.VESTYP == kShipVessel) {
     const float damping = d.LRLDMP != 0 ? d.RLDAMP : 50.0f * h.GAMRLI;
     out.line(fmtX(31) + "ROLL DAMPING        =" + fmtF(damping, 6, 1) + " PERCENT");
   } else {
@@ -93,7 +93,7 @@ void writeHeader(std::int32_t IFLAG, const Sink& out) {
 }
 
 void writeScaleFactors(const Sink& out) {
-  const bool metric = TPCM.NUNTS == 1;
+  const bool metric = TPCM.NUNTS == kMetricUnits;
   out.line("");
   out.line("");
   out.line(fmtX(5) + "----  REGULAR WAVE FORCE/TORQUE SCALE FACTORS" + "  ----");
@@ -165,7 +165,7 @@ void writeTable(std::int32_t IFLAG, const std::vector<Row>& rows, const Sink& ou
   const Tpcm& d = TPCM;
   const Himem& h = HIMEM;
   const bool forces = h.LFRFLG == 1;
-  const bool metric = d.NUNTS == 1;
+  const bool metric = d.NUNTS == kMetricUnits;
   writeHeader(IFLAG, out);
   out.line(fmtX(29) + (forces ? "+++  DIMENSIONLESS DRIVING FORCE/TORQUE RAOS  +++"
                               : "+++  QUASI-LINEAR RESPONSE RAOS (S.A./S.A.)  +++"));
@@ -232,7 +232,7 @@ void writePlotCurves(const std::vector<Row>& rows) {
   const Tpcm& d = TPCM;
   Himem& h = HIMEM;
   const bool forces = h.LFRFLG == 1;
-  const bool metric = d.NUNTS == 1;
+  const bool metric = d.NUNTS == kMetricUnits;
   const float heading = h.RAOANG(WAVCOM.IRAO);
   for (int c = 1; c <= h.NCOL; ++c) {
     const int dof = h.IDCLMN(c);

@@ -19,6 +19,7 @@
 #include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/packed_flags.h"
+#include "util/sim_types.h"
 #include "vessel/user_raos.h"
 #include "vessel/water_motion.h"
 #include "waves/spectral_integration.h"
@@ -156,7 +157,7 @@ Geometry geometry(float VESANG) {
   g.dL = g.L / 5.0f;
   g.xb = g.L / 2.0f;
   g.yw = g.sh >= 0.0f ? -d.BWL / 2.0f : d.BWL / 2.0f;  // half the beam on the side away from the waves
-  g.moorReference = d.CREATR == 13 || d.CREATR == 15;
+  g.moorReference = d.CREATR == kSimFirnedo || d.CREATR == kSimZantul;
   g.xm = g.moorReference ? d.XSALM : 0.0f;
   g.draft = d.DRAFT;
   g.tvkg = d.TVKG;
@@ -374,7 +375,7 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
   const float G = wc.G;
   const Arr<float, kMaxWavePeriods>& S = IWAVID == 1 ? wc.WPSD : IWAVID == 2 ? wc.SWLPSD : wc.SWLPSD2;
   const Geometry g = geometry(VESANG);
-  const bool ship = d.VESTYP == 1;
+  const bool ship = d.VESTYP == kShipVessel;
   const int id = IWAVID;
 
   float spectra[kSpectra][kNarray];  // the response spectra of the statistics path
@@ -470,9 +471,9 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
 }
 
 void USRDATSEL(std::int32_t CREATR, std::int32_t ISPM, Text<13>& FNAME) {
-  if (CREATR == 13) {
+  if (CREATR == kSimFirnedo) {
     FNAME.assign(ISPM == 2 ? "UBUOYRAO.txt" : "UTANKRAO.txt");
-  } else if (CREATR == 10) {
+  } else if (CREATR == kSimGandru) {
     FNAME.assign(ISPM == 2 ? "UTUGSRAO.txt" : "UBARGRAO.txt");
   } else {
     FNAME.assign("USERRAOS.txt");

@@ -19,10 +19,12 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 #include "util/title.h"
 #include "vessel/headings.h"
 #include "vessel/statistics.h"
 #include "waves/wavcom.h"
+#include "waves/wave_spectrum.h"
 
 namespace qv {
 
@@ -51,13 +53,13 @@ constexpr HullRow kDiscRow = {"Tulkesh ", "DISCSUM.stxt", 6.8f, " Disc-Shaped Bu
 
 const HullRow& hullRow(std::int32_t vestyp) {
   switch (vestyp) {
-    case 2:
+    case kJackUp:
       return kJackUpRow;
-    case 3:
-    case 5:
-    case 6:
+    case kSemiSubmersible:
+    case kTensionLegPlatform:
+    case kCaissonSpar:
       return kSemiRow;
-    case 4:
+    case kDiscBuoy:
       return kDiscRow;
     default:
       return kShipRow;
@@ -87,7 +89,7 @@ constexpr ConfigurationRow kConfigurationRows[] = {
 // The configurations whose file names the program knows: the tug-and-barge (10) and buoy-and-tanker
 // (13) data sets are two-body configurations (ISPM 2 or 3), and only they are.
 void refuseUnnamedConfiguration() {
-  const bool pairCreator = TPCM.CREATR == 10 || TPCM.CREATR == 13;
+  const bool pairCreator = isTwoBodyType(TPCM.CREATR);
   const bool pairBody = TPCM.ISPM == 2 || TPCM.ISPM == 3;
   if (pairCreator == pairBody) return;
   fatalStop(kRoutine, TPCM.EDUNIT,
@@ -121,7 +123,7 @@ void refuseOversizedData() {
 void stormAndDesignWave() {
   const Tpcm& d = TPCM;
   Wavcom& wc = WAVCOM;
-  if (d.CREATR < 10) {
+  if (!isMooringProgram(d.CREATR)) {
     wc.DURFAC = 1.3141f;
   } else {
     const bool randomSea = d.LRANDM != 0;
@@ -194,7 +196,7 @@ void fillGrid() {
 // hull model's pages I and II.
 void writeSummaryReport(const VesselIdentity& id) {
   Tpcm& d = TPCM;
-  const bool console = d.IUNIT != 1;
+  const bool console = d.IUNIT != kReportsToFiles;
   do {
     PAGE(d.IUNIT, d.EDUNIT, 1, 99);
     TITLPG(d.CREATR, id.title, static_cast<std::int32_t>(id.title.size()), id.programName,
@@ -238,7 +240,7 @@ VesselIdentity vesselIdentity() {
     if (!c.report.empty()) id.report = c.report;
     return id;
   }
-  if (TPCM.CREATR == 16) {
+  if (TPCM.CREATR == kSimKrebona) {
     id.serviceName = "Krebona";
     id.vesselWord = "simulated vessel";
   }
@@ -330,7 +332,7 @@ void VESL1() {
   const VesselIdentity id = vesselIdentity();
 
   // 2. The report file.
-  const bool reportFile = d.IUNIT == 1 && d.NEGSUM == 0;
+  const bool reportFile = d.IUNIT == kReportsToFiles && d.NEGSUM == 0;
   if (reportFile) RHOPEN(id.report, kFormatted, kFresh, d.IDRIVE, d.IUNIT, kRoutine, d.EDUNIT, d.CMPUTR);
 
   // 3. Debug level.
@@ -342,7 +344,7 @@ void VESL1() {
   }
 
   // 4. Screen.
-  if (d.ISPM == 0 && d.CREATR != 16) {
+  if (d.ISPM == 0 && d.CREATR != kSimKrebona) {
     CLEAR(d.EDUNIT);
   } else if (d.hideHobraneReports == 0) {
     writeRecord(d.EDUNIT, " --> In " + std::string(id.serviceName) + " service for motions of " +
@@ -350,13 +352,13 @@ void VESL1() {
   }
 
   // 5. Gravity and the site constants.
-  wc.G = d.NUNTS == 0 ? 32.152f : 9.8f;
+  wc.G = d.NUNTS == kEnglishUnits ? 32.152f : 9.8f;
   h.WCONST = std::sqrt(d.DEPTH / wc.G);
   wc.RHOWTR = 0.001f * d.DWATR / wc.G;
 
   // 6, 7. Storm values and the sea-state counts.
   stormAndDesignWave();
-  if (d.WAVTYP == 7 || d.WAVTYP == 8) d.NSEAHT = 1;
+  if (d.WAVTYP == kSpectrumUserFile || d.WAVTYP == kSpectrumUserOrdinates) d.NSEAHT = 1;
   if (d.LRANDM == 0) {
     d.NSEAHT = 0;
     d.NSEAHG = 0;
@@ -378,7 +380,7 @@ void VESL1() {
 
   // 13, 14. The grid and the default swell.
   fillGrid();
-  if (d.SWLTYP == 0) {
+  if (d.SWLTYP == kSpectrumDefaultSwell) {
     wc.NSWEL = static_cast<std::int32_t>((d.SWELPD - wc.TS) / wc.DT + 1.5f);
     wc.DELSWL = d.SWLWID;
   }

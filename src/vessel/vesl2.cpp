@@ -15,6 +15,7 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 #include "util/unformatted_io.h"
 #include "vessel/point_motions.h"
 #include "vessel/rao_report.h"
@@ -47,7 +48,7 @@ constexpr ConfigurationFiles kConfigurationFiles[] = {
 
 void progress(const std::string& text) {
   const Tpcm& d = TPCM;
-  if (d.CREATR == 16 || d.hideHobraneReports != 0) return;
+  if (d.CREATR == kSimKrebona || d.hideHobraneReports != 0) return;
   writeRecord(d.EDUNIT, "");
   writeRecord(d.EDUNIT, text);
   writeRecord(d.EDUNIT, "");
@@ -63,7 +64,7 @@ bool pointsWanted() { return TPCM.LACC != 0 || TPCM.LVEL != 0 || TPCM.LDSP != 0;
 bool reportFileWanted() {
   const Tpcm& d = TPCM;
   const bool tables = d.LFORCE + d.LMOTN != 0 || (d.ALLRAO != 0 && pointsWanted());
-  return d.IUNIT == 1 && d.NEGSUM == 0 && tables;
+  return d.IUNIT == kReportsToFiles && d.NEGSUM == 0 && tables;
 }
 
 void writeMotion(int unit, float a, float b) {
@@ -119,7 +120,7 @@ struct OpenedFiles {
 // A data set of simulation type 16 names and opens no files: refused when its settings need one.
 void refuseFilesOfTypeSixteen() {
   const Tpcm& d = TPCM;
-  if (d.CREATR != 16) return;
+  if (d.CREATR != kSimKrebona) return;
   if (d.ISPM == 0 && d.IPLOTS == 0 && !reportFileWanted()) return;
   fatalStop(kRoutine, d.EDUNIT,
             {"", " ++> Vessel response: a data set of simulation type 16 names no files;",
@@ -130,7 +131,7 @@ OpenedFiles openFiles() {
   const Tpcm& d = TPCM;
   OpenedFiles f;
   f.names.userRaoFile = "USERRAOS.txt";
-  if (d.CREATR == 16) return f;
+  if (d.CREATR == kSimKrebona) return f;
   f.names = vesselFiles();
   const VesselFiles& n = f.names;
   if (d.ISPM == 3) {
@@ -326,7 +327,7 @@ void writeStatisticsTail() {
   const Himem& h = HIMEM;
   if (d.ISPM == 0 || d.ISPM == 1 || (d.LRANDM == 0 && d.NUM_SWEL == 0)) return;
   const std::int32_t pointStride = 6 * h.NHTNHD;  // words of one point's three components
-  if (d.ISPM >= 4 || (d.ISPM == 2 && d.CREATR == 13)) {
+  if (d.ISPM >= 4 || (d.ISPM == 2 && d.CREATR == kSimFirnedo)) {
     writeSeaState(1, 1);
     for (int ip = 1; ip <= std::min<int>(d.NACC, kMaxOutputPoints); ++ip) {
       writeHinge(kMotionFileUnit, h.LCNHNG + pointStride * (ip - 1));
@@ -388,8 +389,8 @@ std::string_view hullReportStem() {
       break;
   }
   const std::int32_t type = TPCM.VESTYP;
-  if (type == 3 || type == 5 || type == 6) return "SEMI";
-  return type == 4 ? "DISC" : "SHIP";
+  if (columnStabilised(type)) return "SEMI";
+  return type == kDiscBuoy ? "DISC" : "SHIP";
 }
 
 std::int32_t LOCAT0(std::int32_t NHTNHD, std::int32_t MAXHT, std::int32_t IHD, std::int32_t IHT, std::int32_t IDOF,

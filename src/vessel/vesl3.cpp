@@ -14,6 +14,7 @@
 #include "util/console_io.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 #include "vessel/vesl2.h"
 #include "waves/wavcom.h"
 
@@ -131,7 +132,7 @@ std::string centreNote(std::string_view centres) {
 
 void forceTable() {
   const Tpcm& d = TPCM;
-  const bool metric = d.NUNTS == 1;
+  const bool metric = d.NUNTS == kMetricUnits;
   line(" >>> Note: Moments evaluated about " + centreNote(" roll and pitch centers"));
   line("");
   line(fmtX(14) + " +++ SIGNIFICANT SINGLE AMPLITUDE" + " FORCES/TORQUES +++");
@@ -201,7 +202,7 @@ void pointPage() {
 template <class Page>
 void showPage(Page page) {
   Tpcm& d = TPCM;
-  const bool console = d.IUNIT != 1;
+  const bool console = d.IUNIT != kReportsToFiles;
   do {
     page();
     if (!console) return;
@@ -218,9 +219,9 @@ std::string statisticsReportName() {
   if (d.ISPM == 1) {
     stem = "TANK";
   } else if (d.ISPM == 2) {
-    stem = d.CREATR == 10 ? "TUG" : "BUOY";
+    stem = d.CREATR == kSimGandru ? "TUG" : "BUOY";
   } else if (d.ISPM == 3) {
-    stem = d.CREATR == 10 ? "BARG" : "TANK";
+    stem = d.CREATR == kSimGandru ? "BARG" : "TANK";
   } else {
     stem = hullReportStem();
   }
@@ -334,7 +335,7 @@ void VESL3() {
   Himem& h = HIMEM;
   const std::string report = statisticsReportName();
   if (d.LSWELL == 0 && d.LRANDM == 0) return;
-  const bool reportFile = d.IUNIT == 1 && d.NEGSUM == 0;
+  const bool reportFile = d.IUNIT == kReportsToFiles && d.NEGSUM == 0;
   if (reportFile) RHOPEN(report, kFormatted, kFresh, d.IDRIVE, d.IUNIT, kCaller, d.EDUNIT, d.CMPUTR);
   if (d.hideHobraneReports == 0) writeRecord(d.EDUNIT, " --> Outputting statistics data ...");
   if (d.LRANDM != 0) {

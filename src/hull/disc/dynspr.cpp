@@ -34,7 +34,7 @@ constexpr float kFlatLine = 0.02f;
 constexpr int kNodes = 26;
 
 // Inches or millimetres of the element diameters to the length unit.
-float diameterFactor() { return TPCM.NUNTS != 1 ? 0.0833f : 0.001f; }
+float diameterFactor() { return TPCM.NUNTS != kMetricUnits ? 0.0833f : 0.001f; }
 
 // The static state of the line at the anchor distance d from the line tables of its type in the
 // depth layer MIDLYR, into LINCOM (HMEAN, TPTEN0, BTTEN0, FRICTN): the polar angle beta of the line

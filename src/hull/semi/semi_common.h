@@ -6,11 +6,12 @@
 #include "hull/himem.h"
 #include "hull/rao_guard.h"
 #include "util/farray.h"
+#include "util/sim_types.h"
 
 namespace qv::semi {
 
 // Creator codes 14 and 17 are tension-leg hulls: effective draft and tendon stiffness.
-inline bool tensionLeg() { return TPCM.CREATR == 14 || TPCM.CREATR == 17; }
+inline bool tensionLeg() { return TPCM.CREATR == kSimYobrix || TPCM.CREATR == kSimWistole; }
 
 // The wave period of the grid point in hand, HIMEM IW [s] (0 outside the grid): the period that a
 // message about a response operator names.

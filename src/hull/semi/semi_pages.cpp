@@ -14,6 +14,7 @@
 #include "numlib/circle_constants.h"
 #include "hull/summary_page.h"
 #include "util/fortran_format.h"
+#include "util/sim_types.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -82,7 +83,7 @@ void writeInputHalf() {
   const Himem& h = HIMEM;
   const PageUnits u = pageUnits();
   // "LBS/CUBIC FOOT" or "KGW/CUBIC METER".
-  const std::string cubicWord = t.NUNTS == 0 ? std::string("FOOT") : caption(t.NUNTS).substr(0, 5);
+  const std::string cubicWord = t.NUNTS == kEnglishUnits ? std::string("FOOT") : caption(t.NUNTS).substr(0, 5);
   const std::string density = " " + caption(t.NUNTS + 6).substr(0, 3) + "/CUBIC " + cubicWord;
 
   startPage("   *************   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS INPUT)  ***********");
@@ -175,7 +176,7 @@ void writePageTwo() {
   heading("----  NATURAL PERIODS AT ZERO SPEED  ----", 3);
   // A tension-leg hull with its own natural periods: those without the tendons first, then those
   // with them.
-  const bool moored = t.CREATR == 17;
+  const bool moored = t.CREATR == kSimWistole;
   const float roll = kTwoPi / h.WR;
   const float pitch = kTwoPi / h.WP;
   const float heave = kTwoPi / h.WH;

@@ -44,7 +44,7 @@ void writePageOne() {
   summary_page::siteLines();
   sectionHeading("----  VESSEL CHARACTERISTICS  ----", 1, 2);
   summary_page::vesselLines(h.VTCRR, h.VTCRP, h.GML, h.GMT);
-  if (TPCM.VESTYP == 1) {
+  if (TPCM.VESTYP == kShipVessel) {
     sectionHeading(std::string("-----  DYNAMICALLY SIMILAR BOX CHARACTERISTICS") + "  ----", 1, 2);
   }
   valueLine("BOX LENGTH ", h.SHIPL, length);
