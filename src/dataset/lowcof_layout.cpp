@@ -11,6 +11,7 @@ constinit Lowcof LOWCOF{};
 
 namespace {
 const BlockReset resetLowcof{[] { std::ranges::fill(lowcofBytes(), std::byte{0}); }};
+const BlockBytes lowcofBlock{"LOWCOF", lowcofBytes()};
 }  // namespace
 
 QV_AT_WORD(Lowcof, NUWNPT, 1);

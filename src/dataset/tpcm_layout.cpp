@@ -11,6 +11,7 @@ constinit Tpcm TPCM{};
 
 namespace {
 const BlockReset resetTpcm{[] { std::ranges::fill(tpcmBytes(), std::byte{0}); }};
+const BlockBytes tpcmBlock{"TPCM", tpcmBytes()};
 }  // namespace
 
 // Section 1, TOPCOM

@@ -1,9 +1,9 @@
 // The wave environment report "WAVEOUT.stxt" (choice 6 of the end-of-session menu): the regular
 // wave properties and the water-particle dynamics at the surface at every regular period, and, with
 // irregular waves or swell on, the spectral values of the sea and the swell and their wave-group
-// spectra. It fills the wave grid of WAVCOM on the way and reaches the spectra through WVSPEC,
-// SMPINT and GRPSPC. With IUNIT 1 the report goes to the file, otherwise to the screen with a pause
-// after each page.
+// spectra. It fills the wave grid and the spectra of WAVCOM on the way through the routines the
+// analysis uses (waves/sea_state.h), and takes the wave-group values from GRPSPC. With IUNIT 1 the
+// report goes to the file, otherwise to the screen with a pause after each page.
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -20,6 +20,7 @@
 #include "util/console_io.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 #include "waves/wave_spectrum.h"
@@ -78,7 +79,7 @@ struct Report {
   std::string columnUnit;    // "Deg", "ft " or "m. ", 3 characters
   bool sea = false;          // irregular waves on
   bool swell = false;        // swell on
-  float seaHeight = 0.0f;    // 4 sqrt(m0) of the sea spectrum [ft | m]
+  SeaSpectrum seaWaves;      // what the sea's spectrum stands for (its requested height, its peak)
   std::int32_t seaPeak = 1;  // grid index of the sea's peak period
   std::int32_t points = 0;   // regular periods
 
@@ -187,27 +188,19 @@ std::vector<std::string> reportFault(bool sea, bool swell) {
 // ---- the wave grid and the spectra -------------------------------------------------------------
 
 void fillGrid(const Report& r) {
-  const Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  w.G = r.g;
-  for (std::int32_t i = 1; i <= r.points; ++i) {
-    w.W(i) = kTwoPi / t.T(i);
-    w.W2(i) = w.W(i) * w.W(i);
-    float kh = 0.0f;
-    WAVVEC(w.W(i) * r.s, kh);
-    w.WVK(i) = kh / t.DEPTH;
-  }
-  w.NSPEC = t.WAVTYP;
-  w.TS = t.T(1);
-  w.TL = t.T(std::max<std::int32_t>(r.points, 1));
-  w.NW = t.NWP - 1;
-  w.DT = t.T(2) - t.T(1);
-  w.DW = 0.0f;
+  WAVCOM.G = r.g;
+  fillWaveGrid();
+  WAVCOM.NSPEC = TPCM.WAVTYP;
 }
 
-void seaSpectrum(Report& r) {
+// The sea's spectrum in WAVCOM. The requested height and period are those of the first sea state;
+// an Ochi-Hubble sea stands for the combined height of its components and the peak period of the
+// highest one.
+void fillSeaSpectrum(Report& r) {
   const Tpcm& t = TPCM;
   Wavcom& w = WAVCOM;
+  float height = t.SWHT(1);
+  float period = t.SIGPD(1);
   if (t.WAVTYP == kSpectrumOchiHubble) {
     float sum = 0.0f;
     for (std::int32_t j = 1; j <= t.N_OCHI_COMP; ++j) sum += t.SWHT(j) * t.SWHT(j);
@@ -218,34 +211,27 @@ void seaSpectrum(Report& r) {
     std::int32_t monotonic = 0;
     std::int32_t increasing = 0;
     MAX_MIN(t.SWHT.data(), t.N_OCHI_COMP, lowest, highest, minimum, maximum, monotonic, increasing);
-    w.SWH = std::sqrt(sum);
-    w.TPK = t.SIGPD(highest);
-  } else {
-    w.SWH = t.SWHT(1);
-    w.TPK = t.SIGPD(1);
+    height = std::sqrt(sum);
+    period = t.SIGPD(highest);
   }
-  WVSPEC(t.WAVTYP, w.WPSD.data(), w.SWH, w.TPK, w.WPK, w.WKPK, kWindSea);
-  float m0 = 0.0f;
-  float m2 = 0.0f;
-  SMPINT(w.WPSD.data(), m0, m2);
-  r.seaHeight = 4.0f * std::sqrt(m0);
+  r.seaWaves = waveSystemSpectrum(t.WAVTYP, kWindSea, height, period, w.WPSD.data());
+  w.SWH = significantHeight(w.WPSD.data());
+  w.TPK = r.seaWaves.TP;
+  w.WPK = r.seaWaves.WP;
+  w.WKPK = r.seaWaves.WKP;
   // A peak period off the grid (a user spectrum's, say) takes the nearest end of the grid.
   r.seaPeak = std::clamp<std::int32_t>(gridIndexOf(w.TPK), 1, r.points);
 }
 
-void swellSpectrum(const Report& r) {
+void fillSwellSpectrum(const Report& r) {
   const Tpcm& t = TPCM;
   Wavcom& w = WAVCOM;
   w.DELSWL = t.SWLWID;
   w.NSWEL = std::clamp<std::int32_t>(gridIndexOf(t.SWELPD), 1, r.points);
-  // Copies: the spectrum may derive one from the other, and the data set keeps what the user typed.
-  float height = t.SWELHT;
-  float period = t.SWELPD;
-  WVSPEC(t.SWLTYP, w.SWLPSD.data(), height, period, w.WSWLPK, w.WKSWLPK, kSwell);
-  float m0 = 0.0f;
-  float m2 = 0.0f;
-  SMPINT(w.SWLPSD.data(), m0, m2);
-  w.SWHSWL = 4.0f * std::sqrt(m0);
+  const SeaSpectrum swell = swellSpectrum(1, w.SWLPSD.data());
+  w.WSWLPK = swell.WP;
+  w.WKSWLPK = swell.WKP;
+  w.SWHSWL = significantHeight(w.SWLPSD.data());
 }
 
 // ---- the pages ---------------------------------------------------------------------------------
@@ -342,12 +328,12 @@ void writeCharacteristics(const Report& r) {
     writeRecord(r.u, fmtX(5) + "Wave" + " Spectral Type -- " + name);
     if (t.LSPRED != 0) line(r, "Power of Cosine in spreading factor", t.COSEXP, kNoName);
     if (t.WAVTYP != kSpectrumUserFile && t.WAVTYP != kSpectrumUserOrdinates)
-      line(r, "Requested Significant wave height", w.SWH, kLengthName + t.NUNTS);
-    line(r, "Calculated Significant wave height", r.seaHeight, kLengthName + t.NUNTS);
+      line(r, "Requested Significant wave height", r.seaWaves.HS, kLengthName + t.NUNTS);
+    line(r, "Calculated Significant wave height", w.SWH, kLengthName + t.NUNTS);
     line(r, "Direction of maximum seas", t.SEAHDG(1), kDegreesName);
     line(r, "Spectrum peak period", w.TPK, kSecondsName);
     line(r, "Spectrum characteristic wind speed", r.g * kWindSpeedFactor * w.TPK, kSpeedName + t.NUNTS);
-    line(r, "Spectrum characteristic wave slope", characteristicSlope(r, w.SWH, w.TPK), kDegreesName);
+    line(r, "Spectrum characteristic wave slope", characteristicSlope(r, r.seaWaves.HS, w.TPK), kDegreesName);
     if (t.WAVTYP == kSpectrumDefaultSwell) line(r, "Swell spectral bandwidth", t.WAVWID, kNoName);
   }
   if (r.swell) {
@@ -496,8 +482,8 @@ void WAVOUT() {
   writeParticleDynamics(r);
   r.endPage();
 
-  if (r.sea) seaSpectrum(r);
-  if (r.swell) swellSpectrum(r);
+  if (r.sea) fillSeaSpectrum(r);
+  if (r.swell) fillSwellSpectrum(r);
   if (r.sea || r.swell) {
     r.newPage();
     writeSpectralValues(r);

@@ -107,7 +107,7 @@ struct Equilb {
   float MOMCOF;                                 // plan-form moment coefficient
 
   // ---- slow drift: loads at the most stable equilibrium ----
-  float SWHC;                                   // significant wave height from the wind-sea spectrum [ft | m]
+  float SWHC;                                   // kept for the layout: the sea's height is WAVCOM SWH (waves/sea_state.h)
   float SWIND_ATTACK;                           // relative attack angle of the wind [rad]
   float SCRNT_ATTACK;                           // relative attack angle of the current [rad]
   float SWAVE_ATTACK;                           // relative attack angle of the wind sea [rad]

@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Equilb EQUILB{};
 const BlockReset resetEquilb{[] { EQUILB.reset(); }};
+const BlockBytes equilbBytes{"EQUILB", bytesOf(EQUILB)};
 
 static_assert(sizeof(LowModeRecord) == 4 * 24, "a mode record is 24 words");
 

@@ -115,6 +115,10 @@ std::int32_t statisticsPair(std::int32_t base, int q, int j, int h) {
   return base + 2 * ((j - 1) + (h - 1) * HIMEM.MAXHT + (q - 1) * HIMEM.NHTNHD);
 }
 
+std::int32_t seaStateRecord(int j) { return HIMEM.LCNWV + 3 * (j - 1); }
+
+std::int32_t seaSpectrumColumn(int j) { return HIMEM.LCNPSD + (j - 1) * HIMEM.NARRAY; }
+
 void INDXUP() {
   Himem& h = HIMEM;
   h.IWM = h.IW - 1;

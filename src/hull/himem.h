@@ -266,6 +266,14 @@ void layOutHimem();
 // heading h in the statistics block that starts at `base` (LCNFTQ, LCNMOT, LCNACC, ...).
 std::int32_t statisticsPair(std::int32_t base, int q, int j, int h);
 
+// The vessel statistics' record of sea-state height j (1 .. MAXHT): the first of its three RLDUM
+// words, the zeroth moment M0 of the height's wave spectrum, then its second moment M2 and its peak
+// period [s]. 4 sqrt(M0) is the height's significant wave height on the grid.
+std::int32_t seaStateRecord(int j);
+// The first RLDUM word of the wave spectrum of column j: sea-state heights 1 .. MAXHT, then the swell
+// (MAXHT + 1) and the second swell (MAXHT + 2), NARRAY words each.
+std::int32_t seaSpectrumColumn(int j);
+
 // From IW: IWM and the indices LW, LW2, LWK, LHV, LSG, LSW, LPT, LRL, LYA of that grid point. Every
 // per-frequency loop of the hull models and the passes sets IW and calls it.
 void INDXUP();

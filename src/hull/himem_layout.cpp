@@ -10,6 +10,7 @@ namespace qv {
 // Static storage: the work area is far too large for the stack.
 constinit Himem HIMEM{};
 const BlockReset resetHimemBlock{[] { resetHimem(); }};
+const BlockBytes himemBytes{"HIMEM", bytesOf(HIMEM)};
 
 // 1. Hull scalars
 QV_AT_WORD(Himem, HMAS0, 1);

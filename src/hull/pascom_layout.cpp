@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Pascom PASCOM{};
 const BlockReset resetPascomBlock{[] { resetPascom(); }};
+const BlockBytes pascomBytes{"PASCOM", bytesOf(PASCOM)};
 
 void resetPascom() { std::memset(static_cast<void*>(&PASCOM), 0, sizeof PASCOM); }
 

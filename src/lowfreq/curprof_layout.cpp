@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Curprof CURPROF{};
 const BlockReset resetCurprof{[] { CURPROF.reset(); }};
+const BlockBytes curprofBytes{"CURPROF", bytesOf(CURPROF)};
 
 void Curprof::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Curprof)); }
 

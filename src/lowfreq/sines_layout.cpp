@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Sines SINES{};
 const BlockReset resetSines{[] { SINES.reset(); }};
+const BlockBytes sinesBytes{"SINES", bytesOf(SINES)};
 
 void Sines::reset() { std::memset(static_cast<void*>(this), 0, sizeof(Sines)); }
 

@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Catcom CATCOM{};
 const BlockReset resetCatcom{[] { CATCOM.reset(); }};
+const BlockBytes catcomBytes{"CATCOM", bytesOf(CATCOM)};
 
 void Catcom::reset() { zeroBlock(*this); }
 

@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Dummy1 DUMMY1{};
 const BlockReset resetDummy1{[] { DUMMY1.reset(); }};
+const BlockBytes dummy1Bytes{"DUMMY1", bytesOf(DUMMY1)};
 
 void Dummy1::reset() { zeroBlock(*this); }
 

@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Lincom LINCOM{};
 const BlockReset resetLincom{[] { LINCOM.reset(); }};
+const BlockBytes lincomBytes{"LINCOM", bytesOf(LINCOM)};
 
 void Lincom::reset() { zeroBlock(*this); }
 

@@ -19,6 +19,7 @@ namespace qv {
 
 constinit Locitr LOCITR{};
 const BlockReset resetLocitr{[] { LOCITR.reset(); }};
+const BlockBytes locitrBytes{"LOCITR", bytesOf(LOCITR)};
 
 void Locitr::reset() {
   TOPT1C = 0.0f;

@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Tmpcm2 TMPCM2{};
 const BlockReset resetTmpcm2{[] { TMPCM2.reset(); }};
+const BlockBytes tmpcm2Bytes{"TMPCM2", bytesOf(TMPCM2)};
 
 void Tmpcm2::reset() { zeroBlock(*this); }
 

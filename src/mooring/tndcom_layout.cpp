@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Tndcom TNDCOM{};
 const BlockReset resetTndcom{[] { TNDCOM.reset(); }};
+const BlockBytes tndcomBytes{"TNDCOM", bytesOf(TNDCOM)};
 
 void Tndcom::reset() { zeroBlock(*this); }
 

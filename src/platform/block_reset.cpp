@@ -12,6 +12,11 @@ std::vector<void (*)()>& registered() {
   return resets;
 }
 
+std::vector<RegisteredBlock>& blocks() {
+  static std::vector<RegisteredBlock> registry;
+  return registry;
+}
+
 }  // namespace
 
 BlockReset::BlockReset(void (*reset)()) { registered().push_back(reset); }
@@ -19,5 +24,9 @@ BlockReset::BlockReset(void (*reset)()) { registered().push_back(reset); }
 void resetAllBlocks() {
   for (void (*reset)() : registered()) reset();
 }
+
+BlockBytes::BlockBytes(std::string_view name, std::span<std::byte> bytes) { blocks().push_back({name, bytes}); }
+
+const std::vector<RegisteredBlock>& registeredBlocks() { return blocks(); }
 
 }  // namespace qv

@@ -15,7 +15,20 @@
 // The reset sits in the file that defines its block, so a program or test that links a block
 // always links its reset with it, and no folder needs to know the blocks of the folders above it:
 // the registry lives here, in the lowest folder, and every folder registers into it.
+//
+// The data blocks also register their bytes, with a BlockBytes object beside the reset:
+//
+//   const BlockBytes wavcomBytes{"WAVCOM", bytesOf(WAVCOM)};
+//
+// registeredBlocks() lists them, in the order of registration: what the analysis run's stages pass
+// on to each other lives there, and the check of the stages' contracts compares those bytes before
+// and after each stage (the routines' kept states, caches and warnings given once, stay out).
 #pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -28,5 +41,25 @@ class BlockReset {
 // Runs every registered reset: the data blocks are zero, the kept states as at the start of a run,
 // no unit is connected and the console is the process's own.
 void resetAllBlocks();
+
+// The bytes of a block's single instance.
+template <class Block>
+std::span<std::byte> bytesOf(Block& block) {
+  return std::as_writable_bytes(std::span<Block, 1>(&block, 1));
+}
+
+struct RegisteredBlock {
+  std::string_view name;         // the block's name (TPCM, WAVCOM, ...)
+  std::span<std::byte> bytes;    // all of its bytes
+};
+
+class BlockBytes {
+ public:
+  // Registers the bytes of the data block `name` for registeredBlocks.
+  BlockBytes(std::string_view name, std::span<std::byte> bytes);
+};
+
+// Every registered data block, in the order of registration.
+const std::vector<RegisteredBlock>& registeredBlocks();
 
 }  // namespace qv

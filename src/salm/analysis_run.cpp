@@ -1,6 +1,7 @@
 #include "salm/analysis_run.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -46,16 +47,85 @@ void buildCurrentProfile() {
   CURPROF_INIT(TPCM.DRAFT, spacing, TPCM.EDUNIT, kKeyboardUnit);
 }
 
-// The stages, each with the routine that runs it.
-constexpr AnalysisStage kVesselPass1{"VESL1", VESL1};         // vessel response: the hull, the grid
-constexpr AnalysisStage kVesselPass2{"VESL2", VESL2};         // vessel response: operators, "YOKEMOT"
-constexpr AnalysisStage kVesselPass3{"VESL3", VESL3};         // vessel response: irregular-sea statistics
-constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile};
-constexpr AnalysisStage kStatics{"STSALM", STSALM};           // SALM statics and the load-offset table
-constexpr AnalysisStage kSlowDrift{"SLOMOR", SLOMOR};         // weathervane equilibria, slow drift
-constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", LOWPRT};  // and the low-frequency peaks it hands on
-constexpr AnalysisStage kAttachedDynamics{"DYNSLM", DYNSLM};  // wave-frequency dynamics, statistics
-constexpr AnalysisStage kFreeDynamics{"FREMOT", FREMOT};      // the same for a free SALM
+// ---- The stages and their contracts ----
+//
+// Each stage's blocks in the names they register (platform/block_reset.h). "Writes" covers every
+// road through the stage's routines, the hull models of every vessel type included (the disc hull
+// works its mooring lines through the line blocks); "reads" names what the stage takes from the
+// stages before it, not a block it reads only as the start of the process leaves it (zero).
+
+#define QV_TPCM(member) TpcmMember{#member, offsetof(Tpcm, member), sizeof(Tpcm::member)}
+
+// Pass 1: the hull model's characteristics and reference forces, the work area's layout, the grid
+// of the run and the response headings.
+constexpr std::string_view kVesselPass1Writes[] = {"HIMEM",  "WAVCOM", "PASCOM", "SIMCOM", "LINCOM",
+                                                   "CATCOM", "TMPCM2", "DUMMY1", "LOCITR"};
+constexpr TpcmMember kVesselPass1Changes[] = {
+    QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(NA),     QV_TPCM(NSEAHT), QV_TPCM(NSEAHG), QV_TPCM(NUM_SWEL),
+    QV_TPCM(WPITCH), QV_TPCM(TAWP),   QV_TPCM(VOLEST), QV_TPCM(VCBEST), QV_TPCM(XCBEST), QV_TPCM(YCBEST),
+    QV_TPCM(AWPEST), QV_TPCM(XWPCTR), QV_TPCM(YWPCTR), QV_TPCM(GMTEST), QV_TPCM(GMLEST)};
+// Pass 2: the operators per heading, the statistics of every sea state, the motion files.
+constexpr std::string_view kVesselPass2Writes[] = {"HIMEM",  "WAVCOM", "PASCOM", "SIMCOM", "LINCOM",
+                                                   "CATCOM", "TMPCM2", "DUMMY1", "LOCITR"};
+constexpr TpcmMember kVesselPass2Changes[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(NWP)};
+constexpr std::string_view kVesselPass2Reads[] = {"TPCM", "HIMEM", "WAVCOM"};
+// Pass 3: the irregular-sea statistics report.
+constexpr std::string_view kVesselPass3Writes[] = {"HIMEM", "PASCOM"};
+constexpr TpcmMember kVesselPass3Changes[] = {QV_TPCM(LBACK), QV_TPCM(NSEAHT), QV_TPCM(NSEAHG)};
+constexpr std::string_view kVesselPass3Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM"};
+// The current profile at the site.
+constexpr std::string_view kCurrentProfileWrites[] = {"CURPROF"};
+constexpr TpcmMember kCurrentProfileChanges[] = {QV_TPCM(CURSPD)};
+// The statics: the members, their loads and the load-offset table; gravity and the air density.
+constexpr std::string_view kStaticsWrites[] = {"SOLVE", "EQUILB", "WAVCOM"};
+constexpr TpcmMember kStaticsChanges[] = {QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(BUOY),  QV_TPCM(LPERCN),
+                                          QV_TPCM(HMIN),   QV_TPCM(YOKEHT), QV_TPCM(OFFINC), QV_TPCM(NUMTAB),
+                                          QV_TPCM(TLOAD)};
+// The slow drift: the run's sea state, the equilibria and the low-frequency modes. The loads reach
+// the vessel response again (RELRAOUP reruns the hull model).
+constexpr std::string_view kSlowDriftWrites[] = {"WAVCOM", "EQUILB", "ERGCOM", "SOLVE",  "SINES",  "PASCOM",
+                                                 "HIMEM",  "SIMCOM", "LINCOM", "CATCOM", "TMPCM2",
+                                                 "DUMMY1", "LOCITR", "lowFrequencyDensities"};
+constexpr TpcmMember kSlowDriftChanges[] = {
+    QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(NWP),    QV_TPCM(SIZE),   QV_TPCM(EQLYAW), QV_TPCM(WNDDEN),
+    QV_TPCM(CURDNY), QV_TPCM(CURDNZ), QV_TPCM(TAWP),   QV_TPCM(VOLEST), QV_TPCM(VCBEST), QV_TPCM(XCBEST),
+    QV_TPCM(YCBEST), QV_TPCM(AWPEST), QV_TPCM(XWPCTR), QV_TPCM(YWPCTR), QV_TPCM(GMTEST), QV_TPCM(GMLEST)};
+constexpr std::string_view kSlowDriftReads[] = {"TPCM",   "LOWCOF",  "HIMEM", "PASCOM", "SIMCOM",
+                                                "WAVCOM", "CURPROF", "SOLVE", "EQUILB"};
+// The low-frequency report, and what it hands on to the statistics: the low-frequency peaks and
+// standard deviations, the amplitudes of the three modes.
+constexpr std::string_view kLowFrequencyReportWrites[] = {"LOWCOM", "OUTPUT", "PEKCOM", "SOLVE", "EQUILB"};
+constexpr TpcmMember kLowFrequencyReportChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG)};
+constexpr std::string_view kLowFrequencyReportReads[] = {"TPCM",   "WAVCOM", "SOLVE",
+                                                         "EQUILB", "ERGCOM", "SINES", "lowFrequencyDensities"};
+// The wave-frequency dynamics of the attached SALM and the statistics.
+constexpr std::string_view kAttachedDynamicsWrites[] = {"DYNCOM", "MOMCOM", "OUTPUT", "SOLVE", "SINES"};
+constexpr TpcmMember kAttachedDynamicsChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG),  QV_TPCM(ISTAT),
+                                                   QV_TPCM(NWP),   QV_TPCM(LSLPHT), QV_TPCM(SMPDRG)};
+constexpr std::string_view kAttachedDynamicsReads[] = {"TPCM", "WAVCOM", "SOLVE", "EQUILB", "OUTPUT", "PEKCOM"};
+// The same for a free SALM, which builds the run's sea state itself.
+constexpr std::string_view kFreeDynamicsWrites[] = {"WAVCOM", "EQUILB", "DYNCOM", "MOMCOM", "OUTPUT", "SOLVE"};
+constexpr TpcmMember kFreeDynamicsChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(ISTAT), QV_TPCM(SMPDRG)};
+constexpr std::string_view kFreeDynamicsReads[] = {"TPCM", "WAVCOM", "SOLVE"};
+
+// What a stage that takes nothing from the stages before it reads: the data set.
+constexpr std::string_view kDataSetOnly[] = {"TPCM"};
+
+#undef QV_TPCM
+
+constexpr AnalysisStage kVesselPass1{"VESL1", VESL1, kVesselPass1Writes, kVesselPass1Changes, kDataSetOnly};
+constexpr AnalysisStage kVesselPass2{"VESL2", VESL2, kVesselPass2Writes, kVesselPass2Changes, kVesselPass2Reads};
+constexpr AnalysisStage kVesselPass3{"VESL3", VESL3, kVesselPass3Writes, kVesselPass3Changes, kVesselPass3Reads};
+constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile, kCurrentProfileWrites,
+                                        kCurrentProfileChanges, kDataSetOnly};
+constexpr AnalysisStage kStatics{"STSALM", STSALM, kStaticsWrites, kStaticsChanges, kDataSetOnly};
+constexpr AnalysisStage kSlowDrift{"SLOMOR", SLOMOR, kSlowDriftWrites, kSlowDriftChanges, kSlowDriftReads};
+constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", LOWPRT, kLowFrequencyReportWrites, kLowFrequencyReportChanges,
+                                            kLowFrequencyReportReads};
+constexpr AnalysisStage kAttachedDynamics{"DYNSLM", DYNSLM, kAttachedDynamicsWrites, kAttachedDynamicsChanges,
+                                          kAttachedDynamicsReads};
+constexpr AnalysisStage kFreeDynamics{"FREMOT", FREMOT, kFreeDynamicsWrites, kFreeDynamicsChanges,
+                                      kFreeDynamicsReads};
 
 // The pre-edit copies that the load takes; the run compares and saves nothing, but the load fills
 // them. Static storage: the copy of TPCM is too large for the stack.
@@ -183,17 +253,23 @@ void checkRunData() {
   }
 }
 
-void runAnalysis(RunMode mode) {
+void prepareRun(RunMode mode) {
   connectMessages(mode);
   loadDataSet();
   settleUnits(mode);
   setUpRunData();
   checkRunData();
+}
+
+void runStage(const AnalysisStage& stage) {
+  requireFiniteValues(stage.name);
+  stage.run();
+}
+
+void runAnalysis(RunMode mode) {
+  prepareRun(mode);
   // No stage reports a result that is not finite: such a value stops the run, naming the stage.
-  for (const AnalysisStage& stage : stagesOf()) {
-    requireFiniteValues(stage.name);
-    stage.run();
-  }
+  for (const AnalysisStage& stage : stagesOf()) runStage(stage);
   requireFiniteValues("");
 }
 

@@ -16,8 +16,10 @@
 // changed by the stages (the statics turns volumes into forces) and is never saved.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,11 +45,31 @@ inline constexpr std::string_view kRunHelp =
 // argument or more than one.
 std::optional<RunMode> runModeOf(const std::vector<std::string_view>& arguments);
 
-// One stage of a run: its routine's name and the routine.
+// A member of the data set TPCM that a stage changes: its name and its bytes in the block.
+struct TpcmMember {
+  std::string_view name;
+  std::size_t offset;  // [bytes from the start of TPCM]
+  std::size_t size;    // [bytes]
+};
+
+// One stage of a run: its routine's name and the routine, and its contract with the other stages,
+// in the names of the data blocks that register their bytes (platform/block_reset.h):
+//   writes   the blocks it may change (TPCM apart);
+//   changes  the members of the data set TPCM it may change, in memory (the run never saves);
+//   reads    the blocks it takes from the stages before it, each written by an earlier stage of
+//            every road that runs it, or set by the load and the run's set-up (TPCM, LOWCOF).
+// A block it fills before it reads it is a write only. A test runs the committed examples stage by
+// stage and holds each stage to its contract byte for byte.
 struct AnalysisStage {
   std::string_view name;
   void (*run)();
+  std::span<const std::string_view> writes;
+  std::span<const TpcmMember> changes;
+  std::span<const std::string_view> reads;
 };
+
+// The blocks that the load and the run's set-up fill before any stage.
+inline constexpr std::string_view kLoadedBlocks[] = {"TPCM", "LOWCOF"};
 
 // The stages the data set in TPCM calls for, in their order.
 std::vector<AnalysisStage> stagesOf();
@@ -67,8 +89,15 @@ void setUpRunData();
 // the first fatal one stops). A failure stops the run naming the page to mend.
 void checkRunData();
 
-// The whole run in `mode`. Ends by returning; a failure stops through qv::Stop.
+// The whole run in `mode`: prepareRun, every stage of stagesOf() through runStage, and the finite
+// values of the last one. Ends by returning; a failure stops through qv::Stop.
 void runAnalysis(RunMode mode);
+// The run up to its first stage: the messages connected, the data set loaded, the units settled,
+// setUpRunData and checkRunData.
+void prepareRun(RunMode mode);
+// One stage, after the check that every value the stages before it left is finite (a value that is
+// no number stops the run, naming the stage).
+void runStage(const AnalysisStage& stage);
 
 // Kept for the program's end: where this run's messages began in "Diagnostics.stxt" (-1: the run
 // never opened it).

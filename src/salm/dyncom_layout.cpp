@@ -15,6 +15,7 @@ namespace qv {
 
 constinit Dyncom DYNCOM{};
 const BlockReset resetDyncom{[] { DYNCOM.reset(); }};
+const BlockBytes dyncomBytes{"DYNCOM", bytesOf(DYNCOM)};
 
 QV_AT_WORD(Dyncom, PHI21, 1);
 QV_AT_WORD(Dyncom, PHI31, 2);

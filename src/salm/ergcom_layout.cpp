@@ -8,6 +8,7 @@ namespace qv {
 
 constinit Ergcom ERGCOM{};
 const BlockReset resetErgcom{[] { ERGCOM.reset(); }};
+const BlockBytes ergcomBytes{"ERGCOM", bytesOf(ERGCOM)};
 
 QV_AT_WORD(Ergcom, SRGERG, 1);
 QV_AT_WORD(Ergcom, SWYERG, 91);

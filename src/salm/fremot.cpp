@@ -15,13 +15,13 @@
 #include "salm/frelod.h"
 #include "salm/output.h"
 #include "salm/ranout.h"
-#include "salm/slomor.h"
 #include "salm/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -38,32 +38,18 @@ constexpr std::string_view kCaller = "FREMOT";
   stopRun({" ++> Free Salm has no stable upright mode; check buoyancy and weights"});
 }
 
-// Step 2: the grid of the regular-wave periods, its frequencies and wave numbers at the site depth.
-void waveGrid() {
+// Steps 2 to 4: the run's sea state in WAVCOM, the grid of the regular-wave periods and the sea and
+// swell spectra with their significant heights. The swell's period must lie within the grid: its
+// nearest grid period from T(3) to T(NWP).
+void seaState() {
   Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
   if (t.NWP < 1) stopRun({" ++> No regular-wave periods: the free Salm dynamics have nothing to evaluate"});
-  w.SWLPSD.fill(0.0f);
-  w.WPSD.fill(0.0f);
-  w.W.fill(0.0f);
-  w.W2.fill(0.0f);
-  fillPeriodGrid();
-}
-
-// Steps 3 and 4: the sea and swell spectra with their significant heights. The swell's period must
-// lie within the grid (its nearest grid period from T(3) to T(NWP)).
-void seaSpectra() {
-  const Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  if (t.LRANDM != 0) windSeaSpectrum();
+  t.LBACK = 0;
   if (t.LSWELL != 0) {
-    w.DELSWL = t.SWLWID;
-    // Truncated toward zero; an index that is no number (no period step) lies outside every grid.
-    const float index = (t.SWELPD - w.TS) / w.DT + 0.5f;
-    w.NSWEL = std::fabs(index) < 1.0E6f ? static_cast<std::int32_t>(index) : 0;
-    if (!(w.NSWEL > 1 && w.NSWEL < t.NWP)) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
-    swellSpectrum();
+    const std::int32_t index = swellGridIndex();
+    if (!(index >= 3 && index <= t.NWP)) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
   }
+  buildSeaState();
 }
 
 // Step 5: the upright column as the one equilibrium, at no load.
@@ -295,7 +281,7 @@ void debugListing() {
   const Wavcom& w = WAVCOM;
   const Output& o = OUTPUT;
   const Dyncom& d = DYNCOM;
-  listDebugValues("TS, TL, DT, SWHC, SWHSWL:", {w.TS, w.TL, w.DT, EQUILB.SWHC, w.SWHSWL});
+  listDebugValues("TS, TL, DT, SWH, SWHSWL:", {w.TS, w.TL, w.DT, w.SWH, w.SWHSWL});
   writeRecord(t.EDUNIT, " NSPEC, NSWEL:" + fmtI(w.NSPEC, 5) + fmtI(w.NSWEL, 5));
   for (int I = 1; I <= SOLVE.NCON; ++I) {
     listDebugValues("MEMBER " + fmtI(I, 1) + " CLMAS, CMOI, TMPLWE, TMPLBD:",
@@ -321,8 +307,7 @@ void FREMOT() {
     t.NBUG = 0;
   }
   openDynamicsReports(kCaller);
-  waveGrid();
-  seaSpectra();
+  seaState();
   uprightColumn();
   checkMemberCount();
   staticJointLoads();

@@ -3,8 +3,9 @@
 // leave the member table and the joint loads at zero load in SOLVE; it needs no slow drift and no
 // vessel motion file. It
 //
-//   - builds the wave grid of WAVCOM from the regular-wave periods T (frequencies, wave numbers) and
-//     the sea and swell spectra with their significant heights (EQUILB SWHC, WAVCOM SWHSWL);
+//   - builds the run's sea state in WAVCOM (waves/sea_state.h): the grid of the regular-wave periods
+//     T (frequencies, wave numbers) and the sea and swell spectra with their significant heights
+//     (SWH, SWHSWL);
 //   - stands the column upright (every member angle 0) as the single equilibrium ISTAB = 1 at no
 //     load, with the static joint loads FAX (FSHR 0) and the restoring terms SPRGK;
 //   - takes the dry part of the piercing member off its added mass and inertia (SOLVE HDRY, DRYVOL,
@@ -23,8 +24,8 @@
 // IPLOTS is set, both open through FRELOD and closed before RANOUT.
 //
 // Stops, each with its message, a pause and status 1: no regular-wave period; a swell whose period
-// lies before T(3) - DT / 2 or from T(NWP) + DT / 2 on (NSWEL, the period's offset in grid steps
-// rounded, outside 2 .. NWP - 1); a column of other than one or two members (the swell is checked
+// lies before T(3) - DT / 2 or from T(NWP) + DT / 2 on (its nearest grid period, NSWEL, outside
+// 3 .. NWP); a column of other than one or two members (the swell is checked
 // first); and a column without a stable upright mode: a restoring
 // stiffness EFK1 or EFK2 not above 0, a mass matrix that is not positive, a negative discriminant of
 // the frequency equation, or a coupling EFMS12 or a high-mode shape AHI of 0 where the shapes divide

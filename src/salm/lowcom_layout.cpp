@@ -8,6 +8,7 @@ namespace qv {
 
 constinit Lowcom LOWCOM{};
 const BlockReset resetLowcom{[] { LOWCOM.reset(); }};
+const BlockBytes lowcomBytes{"LOWCOM", bytesOf(LOWCOM)};
 
 QV_AT_WORD(Lowcom, SIGMTN, 1);
 QV_AT_WORD(Lowcom, SIGYHI, 7);

@@ -260,7 +260,7 @@ void writeEnvironment(const ModelClasses& classes) {
     Text<30> name;
     WAVPRT(name, t.WAVTYP);
     dataLine("Wave spectral type ................. ", name.str());
-    dataLine("Computed significant wave height ... ", fmtF(EQUILB.SWHC, 10, 2), length);
+    dataLine("Computed significant wave height ... ", fmtF(WAVCOM.SWH, 10, 2), length);
     dataLine("Direction of maximum seas .......... ", fmtF(t.SEAHDG(1), 10, 2), degreesLabel());
     dataLine("Spectrum peak period ............... ", fmtF(WAVCOM.TPK, 10, 2), " seconds");
   }

@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Momcom MOMCOM{};
 const BlockReset resetMomcom{[] { MOMCOM.reset(); }};
+const BlockBytes momcomBytes{"MOMCOM", bytesOf(MOMCOM)};
 
 QV_AT_WORD(Momcom, columns, 1);  // also CLEAR0, the start of INSHR
 QV_AT_WORD(Momcom, STSHRI, 10001);

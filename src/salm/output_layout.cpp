@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Output OUTPUT{};
 const BlockReset resetOutput{[] { OUTPUT.reset(); }};
+const BlockBytes outputBytes{"OUTPUT", bytesOf(OUTPUT)};
 
 QV_AT_WORD(Output, FSIGLF, 1);
 QV_AT_WORD(Output, FSHRLF, 1);

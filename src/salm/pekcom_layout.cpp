@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Pekcom PEKCOM{};
 const BlockReset resetPekcom{[] { PEKCOM.reset(); }};
+const BlockBytes pekcomBytes{"PEKCOM", bytesOf(PEKCOM)};
 
 QV_AT_WORD(Pekcom, FSIGLP, 1);
 QV_AT_WORD(Pekcom, FSHRLP, 1);

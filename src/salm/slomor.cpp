@@ -33,14 +33,14 @@
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "util/sim_types.h"
-#include "waves/spectral_integration.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
-#include "waves/wave_spectrum.h"
 
 namespace qv {
 
 constinit LowFrequencyDensities lowFrequencyDensities{};
 const BlockReset resetLowFrequencyDensities{[] { lowFrequencyDensities.reset(); }};
+const BlockBytes lowFrequencyDensitiesBytes{"lowFrequencyDensities", bytesOf(lowFrequencyDensities)};
 
 namespace {
 
@@ -87,21 +87,17 @@ int scanIntervals() {
   return NPHI;
 }
 
-void buildGrid() {
-  WAVCOM.RHOWTR = 0.001f * TPCM.DWATR / WAVCOM.G;
-  fillPeriodGrid();
-}
-
-void buildSpectra() {
+// The run's sea state in WAVCOM: the grid and the spectra of the sea and the swell, whose period
+// must lie on the grid.
+RunSeaState buildSpectra() {
   Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  if (t.LRANDM != 0) windSeaSpectrum();
+  WAVCOM.RHOWTR = 0.001f * t.DWATR / WAVCOM.G;
+  t.LBACK = 0;
   if (t.LSWELL != 0) {
-    w.DELSWL = t.SWLWID;
-    w.NSWEL = static_cast<std::int32_t>((t.SWELPD - w.TS) / w.DT + 1.5f);
-    if (w.NSWEL < 1 || w.NSWEL > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
-    swellSpectrum();
+    const std::int32_t index = swellGridIndex();
+    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
   }
+  return buildSeaState();
 }
 
 // The sine, angle and cotangent of a hull end's half-angle from its shape factor; from 2.77 on
@@ -465,7 +461,7 @@ void currentDamping(const ModeScales& m, float theta) {
 // One wave system (1 the wind sea, 2 the swell): its wave-drift damping by the group speed at the
 // peak of the drift force, its drift-drag damping by the orbital velocity of its peak wave, and the
 // variances of the slow-drift force and of the drift drag.
-void seaDamping(const ModeScales& m, float theta, int system) {
+void seaDamping(const ModeScales& m, float theta, int system, const SeaSpectrum& waves) {
   const Tpcm& t = TPCM;
   Equilb& q = EQUILB;
   Wavcom& w = WAVCOM;
@@ -477,8 +473,6 @@ void seaDamping(const ModeScales& m, float theta, int system) {
   const float* psd = sea ? &w.WPSD(1) : &w.SWLPSD(1);
   std::int32_t& peakX = sea ? q.IWDFPX : q.ISDFPX;
   std::int32_t& peakY = sea ? q.IWDFPY : q.ISDFPY;
-  const float peakPeriod = sea ? w.TPK : t.SWELPD;
-  const float height = sea ? w.SWH : t.SWELHT;
   float LowModeRecord::*const drift = sea ? &LowModeRecord::GAMWV : &LowModeRecord::GAMSWL;
   float LowModeRecord::*const drag = sea ? &LowModeRecord::GMWDG : &LowModeRecord::GMSDG;
   float LowModeRecord::*const driftVariance = sea ? &LowModeRecord::VARWAV : &LowModeRecord::VARSWL;
@@ -504,13 +498,14 @@ void seaDamping(const ModeScales& m, float theta, int system) {
     float d1 = 0.0f;
     float d2 = 0.0f;
     DRAGF(0, 1, attack, psd, noDifference, d1, d2, system);
-    // The orbital velocity scale of the system's peak wave.
-    w.WPK = kTwoPi / peakPeriod;
+    // The orbital velocity scale of the system's peak wave, of the height and period its spectrum
+    // stands for.
+    const float WP = waves.WP;
     float kd = 0.0f;
-    WAVVEC(w.WPK * std::sqrt(t.DEPTH / w.G), kd);
+    WAVVEC(WP * std::sqrt(t.DEPTH / w.G), kd);
     const float k = kd / t.DEPTH;
-    const float tanhKd = w.WPK * w.WPK / (k * w.G);
-    const float V = 0.1f * height * w.WPK / tanhKd;
+    const float tanhKd = WP * WP / (k * w.G);
+    const float V = 0.1f * waves.HS * WP / tanhKd;
     if (V > 0.0f) {  // a system without waves has no drift drag
       surge.*drag = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * d1 / V;
       sway.*drag = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * d1 / V;
@@ -624,53 +619,11 @@ float CUBIC(float& X) {
   return q.CYQTP * X * X * X + X * X - q.VARYTP;
 }
 
-void fillPeriodGrid() {
-  Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  const int n = wavePoints();
-  w.NSPEC = t.WAVTYP;
-  w.TS = t.T(1);
-  w.TL = t.T(std::max(n, 1));
-  w.NW = t.NWP - 1;
-  w.DT = t.T(2) - t.T(1);
-  w.DW = 0.0f;
-  t.LBACK = 0;
-  const float depthScale = std::sqrt(t.DEPTH / w.G);
-  for (int I = 1; I <= n; ++I) {
-    w.W(I) = kTwoPi / t.T(I);
-    w.W2(I) = w.W(I) * w.W(I);
-    float Y = 0.0f;
-    WAVVEC(w.W(I) * depthScale, Y);
-    w.WVK(I) = Y / t.DEPTH;
-  }
-}
-
-void windSeaSpectrum() {
-  const Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  w.SWH = t.SWHT(1);
-  w.TPK = t.SIGPD(1);
-  WVSPEC(t.WAVTYP, &w.WPSD(1), w.SWH, w.TPK, w.WPK, w.WKPK, kWindSea);
-  float m0 = 0.0f, m2 = 0.0f;
-  SMPINT(&w.WPSD(1), m0, m2);
-  EQUILB.SWHC = 4.0f * std::sqrt(m0);
-}
-
-void swellSpectrum() {
-  Tpcm& t = TPCM;
-  Wavcom& w = WAVCOM;
-  WVSPEC(t.SWLTYP, &w.SWLPSD(1), t.SWELHT, t.SWELPD, w.WSWLPK, w.WKSWLPK, kSwell);
-  float m0 = 0.0f, m2 = 0.0f;
-  SMPINT(&w.SWLPSD(1), m0, m2);
-  w.SWHSWL = 4.0f * std::sqrt(m0);
-}
-
 void SLOMOR() {
   Tpcm& t = TPCM;
   wavcurvecState.reset();  // the waves on the current of this data set are solved afresh
   const int NPHI = scanIntervals();
-  buildGrid();
-  buildSpectra();
+  const RunSeaState waves = buildSpectra();
   vesselGeometry();
   auxiliaryForces();
   writeRecord(t.EDUNIT, " >>> Computing low-frequency dynamics...");
@@ -688,8 +641,8 @@ void SLOMOR() {
   stillWaterDamping(m);
   if (windActs()) windDamping(m, theta);
   if (currentActs()) currentDamping(m, theta);
-  if (t.LRANDM != 0) seaDamping(m, theta, 1);
-  if (t.LSWELL != 0) seaDamping(m, theta, 2);
+  if (t.LRANDM != 0) seaDamping(m, theta, 1, waves.sea);
+  if (t.LSWELL != 0) seaDamping(m, theta, 2, waves.swell);
 
   const std::int32_t userFlag[3] = {t.LSGLFD, t.LSWLFD, t.LYWLFD};
   const float userPercent[3] = {t.SGLFDP, t.SWLFDP, t.YWLFDP};

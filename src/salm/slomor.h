@@ -1,9 +1,10 @@
 // The slow-drift stage of a SALM run: the weathervane equilibria of the moored vessel and its
 // low-frequency motions.
 //
-// SLOMOR builds the wave grid and the wind-sea and swell spectra in WAVCOM, derives the hull plan
-// form, the auxiliary forces and the added-mass factors, and scans the vessel heading over a full
-// turn in NPHI intervals for the roots of the net yaw moment TORQUE. Each root is an equilibrium
+// SLOMOR builds the run's sea state in WAVCOM (waves/sea_state.h: the grid and the spectra of the
+// first sea state and of the swell, whose period must lie on the grid), derives the hull plan form,
+// the auxiliary forces and the added-mass factors, and scans the vessel heading over a full turn in
+// NPHI intervals for the roots of the net yaw moment TORQUE. Each root is an equilibrium
 // (at most 30): stable when the moment falls through it, ranked by the running integral of the
 // moment over the scan; the one of largest energy is the most stable. There it takes the mean offset
 // and the surge stiffness from the statics' load-offset table, the surge energy table, the effective
@@ -26,16 +27,6 @@
 namespace qv {
 
 void SLOMOR();
-
-// The wave grid of WAVCOM from the regular-wave periods T(1..NWP) of the data set, shared with the
-// free-SALM driver: NSPEC, TS, TL, NW, DT and DW, and per period the frequency W, its square W2 and
-// the wave number WVK at the site depth; TPCM LBACK is set to 0.
-void fillPeriodGrid();
-// On that grid, the wind-sea spectrum WPSD of the first sea component (SWHT(1), SIGPD(1) as SWH and
-// TPK) with its significant height 4 sqrt(m0) in EQUILB SWHC; and the swell spectrum SWLPSD with
-// its significant height in SWHSWL. The data set's height and period go to WVSPEC as they stand.
-void windSeaSpectrum();
-void swellSpectrum();
 
 // The two natural frequencies [rad/s] of the vessel's sway and yaw coupled about the mooring point:
 // the square roots of the generalised eigenvalues of diag(q, p) against [[1, -sqrt r], [-sqrt r, 1]].

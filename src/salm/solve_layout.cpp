@@ -9,6 +9,7 @@ namespace qv {
 
 constinit Solve SOLVE{};
 const BlockReset resetSolve{[] { SOLVE.reset(); }};
+const BlockBytes solveBytes{"SOLVE", bytesOf(SOLVE)};
 
 QV_AT_WORD(Solve, CNCB, 1);
 QV_AT_WORD(Solve, CNCG, 7);

@@ -12,6 +12,7 @@ constinit Squalcom SQUALCOM{};
 
 namespace {
 const BlockReset resetSqualcom{[] { zeroBlock(SQUALCOM); }};
+const BlockBytes squalcomBytes{"SQUALCOM", bytesOf(SQUALCOM)};
 }  // namespace
 
 QV_AT_WORD(Squalcom, FlagArray, 1);

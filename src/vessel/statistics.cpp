@@ -11,6 +11,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 #include "waves/wave_spectrum.h"
@@ -60,14 +61,14 @@ WvspecSink spectrumSink(bool heightSlot) {
   WvspecSink sink;
   sink.WCONST = &h.WCONST;
   sink.IW = &h.IW;
-  if (heightSlot) sink.peakPeriod = &h.RLDUM(h.LCNWV + 3 * (h.IHT - 1) + 2);
+  if (heightSlot) sink.peakPeriod = &h.RLDUM(seaStateRecord(h.IHT) + 2);
   return sink;
 }
 
 // The swells whose direction is the response heading in hand: their spectra, and their response
 // added to every sea state (or, with directions tied to the sea headings, to their own heading).
 void addSwells() {
-  Tpcm& d = TPCM;
+  const Tpcm& d = TPCM;
   Himem& h = HIMEM;
   Wavcom& wc = WAVCOM;
   const std::int32_t irao = wc.IRAO;
@@ -89,24 +90,23 @@ void addSwells() {
   const bool swell2 = wc.ISWEL2 == irao;
   if (!swell && !swell2) return;
 
-  const std::int32_t swellSpectrum = h.LCNPSD + h.MAXHT * h.NARRAY;
-  const std::int32_t swell2Spectrum = swellSpectrum + h.NARRAY;
+  const std::int32_t swellColumn = seaSpectrumColumn(h.MAXHT + 1);
+  const std::int32_t swell2Column = seaSpectrumColumn(h.MAXHT + 2);
   const WvspecSink sink = spectrumSink(false);
   if (swell) {
-    WVSPEC(d.SWLTYP, &h.RLDUM(swellSpectrum), d.SWELHT, d.SWELPD, wc.WSWLPK, wc.WKSWLPK, kSwell, &sink);
-    SMPIN2(&h.RLDUM(swellSpectrum), h.LCNSWL);
+    swellSpectrum(1, &h.RLDUM(swellColumn), &sink);
+    SMPIN2(&h.RLDUM(swellColumn), h.LCNSWL);
   }
   if (swell2) {
-    WVSPEC(d.SWLTYP2, &h.RLDUM(swell2Spectrum), d.SWELHT2, d.SWELPD2, wc.WSWLPK2, wc.WKSWLPK2,
-           kSecondSwell, &sink);
-    SMPIN2(&h.RLDUM(swell2Spectrum), h.LCNSWL2);
+    swellSpectrum(2, &h.RLDUM(swell2Column), &sink);
+    SMPIN2(&h.RLDUM(swell2Column), h.LCNSWL2);
   }
 
   const int heights = std::max(d.NSEAHT, 1);
   const int headings = std::max(d.NSEAHG, 1);
   forEachQuantity([&](int q, int index) {
-    if (swell) responseMoments(q, swellSpectrum, h.LCNSIG);
-    if (swell2) responseMoments(q, swell2Spectrum, h.LCNSIG2);
+    if (swell) responseMoments(q, swellColumn, h.LCNSIG);
+    if (swell2) responseMoments(q, swell2Column, h.LCNSIG2);
     for (int j = 1; j <= heights; ++j) {
       for (int hd = 1; hd <= headings; ++hd) {
         if (swell && (d.LSWLOK != 1 || hd == swellHeading)) accumulate(index, j, hd, h.LCNSIG, 1.0f);
@@ -133,18 +133,16 @@ float seaHeadingWeight(int hd) {
 // The wind sea of every height: its spectrum (formed once per run), the response moments, and their
 // share at every sea heading.
 void addWindSea() {
-  Tpcm& d = TPCM;
+  const Tpcm& d = TPCM;
   Himem& h = HIMEM;
-  Wavcom& wc = WAVCOM;
+  const Wavcom& wc = WAVCOM;
   for (h.IHT = 1; h.IHT <= d.NSEAHT; ++h.IHT) {
     const int j = h.IHT;
-    const std::int32_t spectrum = h.LCNPSD + (j - 1) * h.NARRAY;
+    const std::int32_t spectrum = seaSpectrumColumn(j);
     if (wc.LWVCMP == 0) {
-      wc.TPK = d.SIGPD(j);
-      wc.SWH = d.SWHT(j);
       const WvspecSink sink = spectrumSink(true);
-      WVSPEC(d.WAVTYP, &h.RLDUM(spectrum), wc.SWH, wc.TPK, wc.WPK, wc.WKPK, kWindSea, &sink);
-      SMPIN2(&h.RLDUM(spectrum), h.LCNWV + 3 * (j - 1));
+      windSeaSpectrum(j, &h.RLDUM(spectrum), &sink);
+      SMPIN2(&h.RLDUM(spectrum), seaStateRecord(j));
     }
     forEachQuantity([&](int q, int index) {
       responseMoments(q, spectrum, h.LCNSIG);

@@ -20,6 +20,9 @@ namespace qv {
 // directions, and the wind sea of every height at the sea headings whose mean direction or (with
 // spreading) spreading directions fall on IRAO, weighted by the normalised cosine power. The sea
 // spectra of all heights are formed on the first call after pass 1 (WAVCOM LWVCMP 0) and reused.
+// Every spectrum is formed by waves/sea_state.h into the work area (seaSpectrumColumn, with the
+// moments and peak period of each height in its seaStateRecord); the run's sea state in WAVCOM is
+// not touched.
 void STAT1();
 
 // The weight of spreading direction `dir` of a sea heading's fan (1 .. NA + 1, across the sector

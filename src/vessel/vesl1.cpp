@@ -23,6 +23,7 @@
 #include "util/title.h"
 #include "vessel/headings.h"
 #include "vessel/statistics.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 #include "waves/wave_spectrum.h"
 
@@ -167,26 +168,17 @@ void stormAndDesignWave() {
 
 void fillGrid() {
   const Tpcm& d = TPCM;
-  Wavcom& wc = WAVCOM;
+  const Wavcom& wc = WAVCOM;
   Himem& h = HIMEM;
   h.EPS = 1.0e-5f;
-  wc.TL = d.T(d.NWP);
-  wc.TS = d.T(1);
-  wc.NW = d.NWP - 1;
-  wc.DT = d.T(2) - d.T(1);
-  wc.DW = 0.0f;
   if (d.hideHobraneReports == 0) writeRecord(d.EDUNIT, " --> Computing shallow water wave lengths...");
-  for (h.IW = 1; h.IW <= d.NWP; ++h.IW) {
+  fillWaveGrid();  // the hull models read the grid there too (the disc model its wave numbers)
+  // The work area's own columns of the grid, which the hull models and the statistics index.
+  for (h.IW = 1; h.IW <= wavePoints(); ++h.IW) {
     INDXUP();
-    const float w = kTwoPi / d.T(h.IW);
-    float y = 0.0f;
-    WAVVEC(h.WCONST * w, y);
-    h.RLDUM(h.LW) = w;
-    h.RLDUM(h.LW2) = w * w;
-    h.RLDUM(h.LWK) = y / d.DEPTH;
-    wc.W(h.IW) = w;
-    wc.W2(h.IW) = w * w;
-    wc.WVK(h.IW) = h.RLDUM(h.LWK);  // the disc model reads the wave numbers from WAVCOM
+    h.RLDUM(h.LW) = wc.W(h.IW);
+    h.RLDUM(h.LW2) = wc.W2(h.IW);
+    h.RLDUM(h.LWK) = wc.WVK(h.IW);
   }
 }
 
@@ -381,7 +373,7 @@ void VESL1() {
   // 13, 14. The grid and the default swell.
   fillGrid();
   if (d.SWLTYP == kSpectrumDefaultSwell) {
-    wc.NSWEL = static_cast<std::int32_t>((d.SWELPD - wc.TS) / wc.DT + 1.5f);
+    wc.NSWEL = swellGridIndex();
     wc.DELSWL = d.SWLWID;
   }
 

@@ -293,7 +293,7 @@ float rms(std::int32_t k) { return std::sqrt(HIMEM.RLDUM(k)); }
 void writeSeaState(int ihd, int iht) {
   const Tpcm& d = TPCM;
   const Himem& h = HIMEM;
-  const std::int32_t slot = h.LCNWV + 3 * (iht - 1);
+  const std::int32_t slot = seaStateRecord(iht);
   const float HSW = d.LRANDM != 0 ? 4.0f * rms(slot) : 0.0f;
   const float TPW = d.LRANDM != 0 ? h.RLDUM(slot + 2) : 0.0f;
   const float HSS = d.LSWELL != 0 ? 4.0f * rms(h.LCNSWL) : 0.0f;

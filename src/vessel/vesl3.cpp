@@ -244,7 +244,7 @@ void HEADER() {
   line("");
   const std::string lengthWord = caption(d.NUNTS);
   if (d.LRANDM != 0) {
-    const std::int32_t slot = h.LCNWV + 3 * (h.IHT - 1);
+    const std::int32_t slot = seaStateRecord(h.IHT);
     const float m0 = rlAt(slot);
     const float m2 = rlAt(slot + 1);
     const float peak = rlAt(slot + 2);

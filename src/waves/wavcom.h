@@ -7,9 +7,11 @@
 // are in use. Spectra are one-sided, per rad/s, in (length unit)^2 s, so that the zeroth moment of a
 // wave spectrum is Hs^2 / 16.
 //
-// Who fills what: the driver that runs (vessel-response pass 1, the slow-drift analysis, the
-// free-SALM driver, the editor's wave report) sets G, the grid scalars NW, DW, TS, TL, DT and the
-// frequencies W and W2 before it calls WVSPEC, SMPINT or GRPSPC; those routines only read them.
+// Who fills what: the driver that runs (vessel-response pass 1, the statics) sets G; the grid (NW,
+// DW, TS, TL, DT, W, W2, WVK) and the run's sea state (WPSD and SWLPSD with their heights, peaks,
+// NSPEC, NSWEL and DELSWL) come from the routines of waves/sea_state.h alone, which the vessel
+// response, the slow drift, the free-SALM driver and the editor's wave report call; WVSPEC, SMPINT
+// and GRPSPC only read the grid. No routine fills the second swell's SWLPSD2 and its peak.
 // The block is zero when the process starts and is never stored in a file, so its layout is this
 // program's own (pinned in wavcom_layout.cpp all the same, like every block).
 #pragma once
@@ -37,15 +39,15 @@ struct Wavcom {
   Arr<float, kMaxWavePeriods> WPSD;          // spectrum of the wind sea [ft^2 s | m^2 s]
   Arr<float, kMaxWavePeriods> SWLPSD;        // spectrum of the swell [ft^2 s | m^2 s]
   Arr<float, kMaxWavePeriods> SWLPSD2;       // spectrum of the second swell [ft^2 s | m^2 s]
-  float SWH;                                 // significant height of the sea state in hand [ft | m]
-  float TPK;                                 // peak period of the sea state in hand [s]
+  float SWH;                                 // significant height of the wind sea, 4 sqrt(m0) of WPSD [ft | m]
+  float TPK;                                 // peak period of the wind sea [s]
   float WPK;                                 // peak frequency of the wind sea [rad/s]
   float WKPK;                                // peak wave number of the wind sea [1/ft | 1/m]
   float WSWLPK;                              // peak frequency of the swell [rad/s]
   float WKSWLPK;                             // peak wave number of the swell [1/ft | 1/m]
   float WSWLPK2;                             // peak frequency of the second swell [rad/s]
   float WKSWLPK2;                            // peak wave number of the second swell [1/ft | 1/m]
-  float SWHSWL;                              // swell significant height [ft | m]
+  float SWHSWL;                              // significant height of the swell, 4 sqrt(m0) of SWLPSD [ft | m]
   std::int32_t NSPEC;                        // spectrum type of the wind sea (a copy of TPCM WAVTYP)
   std::int32_t NSWEL;                        // grid index of the swell period, INT((SWELPD - TS)/DT + 1.5)
   float DELSWL;                              // relative width of the default swell (TPCM SWLWID)

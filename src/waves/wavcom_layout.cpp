@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Wavcom WAVCOM{};
 const BlockReset resetWavcom{[] { WAVCOM.reset(); }};
+const BlockBytes wavcomBytes{"WAVCOM", bytesOf(WAVCOM)};
 
 QV_AT_WORD(Wavcom, G, 1);
 QV_AT_WORD(Wavcom, NW, 2);

@@ -195,7 +195,7 @@ inline void fullLowFrequencyRun() {
   setEquilibria({{1, 0.35f, 0.45f, 95.0f, 120.0f}, {0, 2.1f, 2.0f, 60.0f, 35.0f}, {1, -2.8f, -2.95f, 130.0f, 80.0f}},
                 1);
   q.YAWARM = 400.0f;
-  q.SWHC = 18.5f;
+  WAVCOM.SWH = 18.5f;
   q.SXWND = 25.0f;
   q.SYWND = -8.0f;
   q.SXWAV = 40.0f;
@@ -303,7 +303,7 @@ inline void singleEquilibriumRun() {
                52.0f);
   setEquilibria({{1, -0.4f, -0.3f, 52.0f, 50.0f}}, 1);
   q.YAWARM = 150.0f;
-  q.SWHC = 4.2f;
+  WAVCOM.SWH = 4.2f;
   q.SXWND = 30.0f;
   q.SYWND = 4.0f;
   q.SXWAV = 22.0f;

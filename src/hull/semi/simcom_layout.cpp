@@ -10,6 +10,7 @@ namespace qv {
 
 constinit Simcom SIMCOM{};
 const BlockReset resetSimcomBlock{[] { resetSimcom(); }};
+const BlockBytes simcomBytes{"SIMCOM", bytesOf(SIMCOM)};
 
 void resetSimcom() { std::memset(static_cast<void*>(&SIMCOM), 0, sizeof SIMCOM); }
 
