@@ -268,7 +268,9 @@ std::int32_t statisticsPair(std::int32_t base, int q, int j, int h);
 
 // The vessel statistics' record of sea-state height j (1 .. MAXHT): the first of its three RLDUM
 // words, the zeroth moment M0 of the height's wave spectrum, then its second moment M2 and its peak
-// period [s]. 4 sqrt(M0) is the height's significant wave height on the grid.
+// period [s]. 4 sqrt(M0) is the height's significant wave height on the grid. The records MAXHT + 1
+// and + 2 hold the peak periods of the swell and the second swell (their moments are at LCNSWL and
+// LCNSWL2).
 std::int32_t seaStateRecord(int j);
 // The first RLDUM word of the wave spectrum of column j: sea-state heights 1 .. MAXHT, then the swell
 // (MAXHT + 1) and the second swell (MAXHT + 2), NARRAY words each.

@@ -25,6 +25,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -267,7 +268,7 @@ void writeEnvironment(const ModelClasses& classes) {
   if (t.LSWELL != 0) {
     dataLine("Computed significant swell height .. ", fmtF(WAVCOM.SWHSWL, 10, 2), length);
     dataLine("Swell direction..................... ", fmtF(t.SWLHDG, 10, 2), degreesLabel());
-    dataLine("Swell period ....................... ", fmtF(t.SWELPD, 10, 2), " seconds");
+    dataLine("Swell period ....................... ", fmtF(swellPeakPeriod(), 10, 2), " seconds");
   }
   dataLine("Head-on wave drift force factor .... ", fmtF(t.BOWFAC, 10, 2));
   dataLine("Variable wave drift enhancement factor", fmtF(t.VWDFAC, 9, 2));

@@ -24,6 +24,7 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
 // Records are built field by field as the formats give them; blanks of X editing are written even
@@ -295,7 +296,7 @@ void writePeakLoadsPage(const Labels& l) {
   r.CNTF1 = 0.0f;
   r.CNTF2 = 1.0f;
   if (freeSalm() && sv.NCON <= 1) {
-    const float TP = t.LRANDM != 0 ? WAVCOM.TPK : t.SWELPD;
+    const float TP = t.LRANDM != 0 ? WAVCOM.TPK : swellPeakPeriod();
     const float theta = HPKVAL(o.ASIGHF(1), o.ASIGLF(1), t.DURATN, r.WFREQ, r.SIGFAC);
     const float rate = kTwoPi * theta / TP;
     r.CNTF1 = rate * rate * (sv.CNMASS(1) * sv.CNCG(1) + 0.4f * sv.CNBUOY(1) * sv.CNCB(1)) / WAVCOM.G;

@@ -54,14 +54,15 @@ void accumulate(int index, int j, int hd, std::int32_t from, float weight) {
   h.RLDUM(to + 1) += h.RLDUM(from + 1) * weight;
 }
 
-// The work area's record of what WVSPEC leaves: WCONST and the frequency index always, the peak
-// period only for a sea-state height (the swells have moment slots of their own).
-WvspecSink spectrumSink(bool heightSlot) {
+// The work area's record of what WVSPEC leaves: WCONST, the frequency index, and the peak period in
+// the record of spectrum column j (a sea-state height, or MAXHT + 1 and + 2 for the swells, whose
+// moments have slots of their own).
+WvspecSink spectrumSink(int j) {
   Himem& h = HIMEM;
   WvspecSink sink;
   sink.WCONST = &h.WCONST;
   sink.IW = &h.IW;
-  if (heightSlot) sink.peakPeriod = &h.RLDUM(seaStateRecord(h.IHT) + 2);
+  sink.peakPeriod = &h.RLDUM(seaStateRecord(j) + 2);
   return sink;
 }
 
@@ -92,12 +93,13 @@ void addSwells() {
 
   const std::int32_t swellColumn = seaSpectrumColumn(h.MAXHT + 1);
   const std::int32_t swell2Column = seaSpectrumColumn(h.MAXHT + 2);
-  const WvspecSink sink = spectrumSink(false);
   if (swell) {
+    const WvspecSink sink = spectrumSink(h.MAXHT + 1);
     swellSpectrum(1, &h.RLDUM(swellColumn), &sink);
     SMPIN2(&h.RLDUM(swellColumn), h.LCNSWL);
   }
   if (swell2) {
+    const WvspecSink sink = spectrumSink(h.MAXHT + 2);
     swellSpectrum(2, &h.RLDUM(swell2Column), &sink);
     SMPIN2(&h.RLDUM(swell2Column), h.LCNSWL2);
   }
@@ -140,7 +142,7 @@ void addWindSea() {
     const int j = h.IHT;
     const std::int32_t spectrum = seaSpectrumColumn(j);
     if (wc.LWVCMP == 0) {
-      const WvspecSink sink = spectrumSink(true);
+      const WvspecSink sink = spectrumSink(j);
       windSeaSpectrum(j, &h.RLDUM(spectrum), &sink);
       SMPIN2(&h.RLDUM(spectrum), seaStateRecord(j));
     }

@@ -267,8 +267,8 @@ void HEADER() {
     std::int32_t moments;
     float heading, period;
     std::string_view number;
-  } swells[] = {{d.LSWELL, d.SWLTYP, h.LCNSWL, d.SWLHDG, d.SWELPD, ""},
-                {d.LSWEL2, d.SWLTYP2, h.LCNSWL2, d.SWLHDG2, d.SWELPD2, " #2"}};
+  } swells[] = {{d.LSWELL, d.SWLTYP, h.LCNSWL, d.SWLHDG, rlAt(seaStateRecord(h.MAXHT + 1) + 2), ""},
+                {d.LSWEL2, d.SWLTYP2, h.LCNSWL2, d.SWLHDG2, rlAt(seaStateRecord(h.MAXHT + 2) + 2), " #2"}};
   for (const auto& s : swells) {
     if (s.on == 0) continue;
     const std::string swell = "SWELL" + std::string(s.number);

@@ -56,6 +56,8 @@ SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink) {
   return waveSystemSpectrum(t.SWLTYP, kSwell, t.SWELHT, t.SWELPD, PSD, sink);
 }
 
+float swellPeakPeriod() { return WAVCOM.WSWLPK > 0.0f ? kTwoPi / WAVCOM.WSWLPK : 0.0f; }
+
 float significantHeight(const float* PSD) {
   float m0 = 0.0f;
   float m2 = 0.0f;

@@ -42,6 +42,10 @@ SeaSpectrum windSeaSpectrum(int j, float* PSD, const WvspecSink* sink = nullptr)
 // The swell (1: SWLTYP, SWELHT, SWELPD) or the second swell (2: SWLTYP2, SWELHT2, SWELPD2).
 SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink = nullptr);
 
+// The peak period [s] of the run's swell as its spectrum in WAVCOM stands for it, 2 pi / WSWLPK: the
+// period typed, or the one a Pierson-Moskowitz or user spectrum derives. 0 without a swell spectrum.
+float swellPeakPeriod();
+
 // 4 sqrt(m0) of a spectrum on the grid (SMPINT): the significant height it holds [ft | m].
 float significantHeight(const float* PSD);
 

@@ -276,6 +276,7 @@ inline void fullLowFrequencyRun() {
   WAVCOM.RHOAIR = 0.0024356f;
   WAVCOM.TPK = 12.5f;
   WAVCOM.SWHSWL = 6.0f;
+  WAVCOM.WSWLPK = 6.2831855f / t.SWELPD;
   SINES.HOVERD = 3.0f;
 }
 

@@ -89,7 +89,7 @@ TEST_F(StatisticsTest, UnitOperatorsReturnTheSeaWithoutSpreading) {
     const Moments sea = smpint(seaSpectrum(j));
     // The sea itself: M0 near Hs^2 / 16 on this grid, and its slot in the work area.
     EXPECT_TRUE(IsClose(sea.m0, TPCM.SWHT(j) * TPCM.SWHT(j) / 16.0, 0.05)) << "height " << j;
-    const std::int32_t slot = HIMEM.LCNWV + 3 * (j - 1);
+    const std::int32_t slot = seaStateRecord(j);
     EXPECT_TRUE(IsClose(HIMEM.RLDUM(slot), sea.m0, 1e-6));
     EXPECT_TRUE(IsClose(HIMEM.RLDUM(slot + 1), sea.m2, 1e-6));
     EXPECT_EQ(HIMEM.RLDUM(slot + 2), TPCM.SIGPD(j));  // the peak period WVSPEC settled on

@@ -81,8 +81,8 @@ class Vesl2Test : public testing_support::ShipInASea {
  protected:
   void passesOneAndTwo(const std::string& typed = "") { runPasses(2, typed); }
   // The sea's moments of height 1, as pass 2 leaves them in the work area.
-  static float seaM0() { return HIMEM.RLDUM(HIMEM.LCNWV); }
-  static float seaM2() { return HIMEM.RLDUM(HIMEM.LCNWV + 1); }
+  static float seaM0() { return HIMEM.RLDUM(seaStateRecord(1)); }
+  static float seaM2() { return HIMEM.RLDUM(seaStateRecord(1) + 1); }
 };
 
 // Trim 2 and heel 5 degrees: ROTVES is a proper rotation (R^T R = I, det R = 1), level is the
@@ -305,7 +305,7 @@ TEST_F(Vesl2Test, TugAndBargeMotionFilesWithTheirTails) {
     EXPECT_TRUE(IsClose(sea.floatAt(0), 4.0 * std::sqrt(m0), 1e-6)) << name;
     EXPECT_EQ(sea.floatAt(1), 0.0f);
     EXPECT_EQ(sea.floatAt(2), 0.0f);
-    EXPECT_EQ(sea.floatAt(3), HIMEM.RLDUM(HIMEM.LCNWV + 2));
+    EXPECT_EQ(sea.floatAt(3), HIMEM.RLDUM(seaStateRecord(1) + 2));
     for (int c = 4; c <= 6; ++c) EXPECT_TRUE(IsClose(sea.floatAt(c), sea.floatAt(0) / 4.0, 1e-5)) << name << " " << c;
     EXPECT_EQ(PASCOM.WRLRMS, sea.floatAt(4));
     EXPECT_EQ(PASCOM.WYWRMS, sea.floatAt(5));

@@ -49,7 +49,7 @@ class Vesl3Test : public testing_support::ShipInASea {
  protected:
   void allPasses(const std::string& typed = "") { runPasses(3, typed); }
   // The sea's moments of height j as pass 2 left them: M0, M2 and the peak period.
-  static float sea(int j, int k) { return HIMEM.RLDUM(HIMEM.LCNWV + 3 * (j - 1) + k); }
+  static float sea(int j, int k) { return HIMEM.RLDUM(seaStateRecord(j) + k); }
   static float pair(std::int32_t base, int q, int j, int hd, int k) {
     return HIMEM.RLDUM(LOCAT0(HIMEM.NHTNHD, HIMEM.MAXHT, hd, j, q, base) + k);
   }
@@ -173,6 +173,27 @@ TEST_F(Vesl3Test, SwellAloneGivesOneSeaState) {
   EXPECT_TRUE(contains(report, "    SWELL SPECTRAL TYPE -- KESTRIN DEFAULT SWELL\n"));
   EXPECT_TRUE(IsClose(pair(HIMEM.LCNMOT, 3, 1, 1, 0), HIMEM.RLDUM(HIMEM.LCNSWL), 1e-5));
   EXPECT_TRUE(IsClose(pair(HIMEM.LCNMOT, 3, 1, 1, 1), HIMEM.RLDUM(HIMEM.LCNSWL + 1), 1e-5));
+}
+
+// A Pierson-Moskowitz swell takes its peak period from its height; the report shows that period,
+// and the data set keeps the one typed (which the swell page no longer shows for this type).
+TEST_F(Vesl3Test, ASwellThatDerivesItsPeriodIsReportedWithIt) {
+  Tpcm& t = TPCM;
+  t.LRANDM = 0;
+  t.LSWELL = 1;
+  t.SWLTYP = 1;
+  t.SWELHT = 16.0f;
+  t.SWELPD = 5.5f;
+  t.SWLHDG = 180.0f;
+  allPasses();
+  EXPECT_EQ(t.SWELHT, 16.0f);
+  EXPECT_EQ(t.SWELPD, 5.5f);
+  // Pierson-Moskowitz: Hs = 0.21 U^2 / g and wp = 0.877 g / U, so Tp = 15.63 sqrt(Hs / g) [s].
+  const double tp = 2.0 * 3.14159265358979 / (0.877 * std::sqrt(0.21)) * std::sqrt(16.0 / 32.152);
+  const float period = HIMEM.RLDUM(seaStateRecord(HIMEM.MAXHT + 1) + 2);
+  EXPECT_TRUE(IsClose(period, tp, 3e-3));
+  const std::string report = readFileText("SHIPRAN.stxt");
+  EXPECT_TRUE(contains(report, "SWELL PERIOD " + std::string(27, '.') + fmtF(period, 7, 2) + " SECONDS")) << report;
 }
 
 // Without a report the statistics still reach the mooring side: the vessel's RMS motions and the

@@ -94,6 +94,7 @@ TEST_F(SeaState, DerivedHeightsAndPeriodsLeaveTheDataSetAsTyped) {
   EXPECT_EQ(WAVCOM.SWHSWL, built.swell.HS);
   EXPECT_TRUE(IsClose(built.swell.TP, 10.0, 1e-6));
   EXPECT_TRUE(IsClose(WAVCOM.WSWLPK, 2 * kPi / 10.0, 1e-6));
+  EXPECT_TRUE(IsClose(swellPeakPeriod(), 10.0, 1e-6));
   EXPECT_EQ(WAVCOM.NSWEL, 35);  // the period typed, 20 s, is T(35)
 }
 
