@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dataset/tpcm.h"
+#include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -12,7 +13,6 @@ namespace qv {
 
 namespace {
 
-constexpr float kTwoPi = 6.2831855f;
 // A swell index beyond this many grid steps is taken as off every grid (it also keeps a quotient
 // that is no number out of the conversion to an integer).
 constexpr float kFarOffGrid = 1.0e6f;
