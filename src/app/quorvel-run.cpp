@@ -9,7 +9,7 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
-#include "salm/analysis_run.h"
+#include "run/analysis_run.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);

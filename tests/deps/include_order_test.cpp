@@ -1,7 +1,9 @@
 // The folders of src/ stand in one order, and a folder may include only the headers of the folders
 // it stands over. A wrong include compiles (every folder's headers are on the include path), so this
 // test is what keeps the halves apart: the editor never reaches into the analysis, nor the analysis
-// into the editor, and no folder reaches upwards.
+// into the editor, and no folder reaches upwards. The SALM's stages stand in the order of the data
+// they pass on (statics, slow drift, wave-frequency dynamics), and the run's stage sequence over
+// them all: a stage never reaches into a later one.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,7 +33,7 @@ const std::map<std::string, std::set<std::string>>& allowedUses() {
     std::set<std::string> below = base;
     below.insert("waves");
     m["editor"] = below;
-    for (const char* folder : {"mooring", "hull", "vessel", "lowfreq", "salm"}) {
+    for (const char* folder : {"mooring", "hull", "vessel", "lowfreq", "statics", "slowdrift", "dynamics", "run"}) {
       m[folder] = below;
       below.insert(folder);
     }
@@ -40,7 +42,8 @@ const std::map<std::string, std::set<std::string>>& allowedUses() {
   return uses;
 }
 
-const std::set<std::string> kAnalysis = {"mooring", "hull", "vessel", "lowfreq", "salm"};
+const std::set<std::string> kAnalysis = {"mooring",  "hull",      "vessel",   "lowfreq",
+                                         "statics", "slowdrift", "dynamics", "run"};
 
 struct Include {
   std::string file;
@@ -106,8 +109,8 @@ TEST(IncludeOrder, EveryFolderIncludesOnlyWhatItStandsOver) {
   EXPECT_TRUE(bad.empty()) << all;
 }
 
-// The check itself must catch what it is for: an include upwards, across the halves, and a main
-// that joins them.
+// The check itself must catch what it is for: an include upwards (also from one stage into a later
+// one), across the halves, from a folder outside the order, and a main that joins them.
 TEST(IncludeOrder, CatchesUpwardAndCrossIncludes) {
   const fs::path root = fs::temp_directory_path() / ("qv_include_order_" + std::to_string(::getpid()));
   fs::remove_all(root);
@@ -117,20 +120,29 @@ TEST(IncludeOrder, CatchesUpwardAndCrossIncludes) {
   };
   write("util/a.cpp", "#include \"util/a.h\"\n#include \"platform/units.h\"\n");       // fine
   write("numlib/b.cpp", "#include \"dataset/tpcm.h\"\n");                                // upwards
-  write("editor/c.cpp", "#include \"waves/wavcom.h\"\n#include \"salm/solve.h\"\n");     // across
+  write("editor/c.cpp", "#include \"waves/wavcom.h\"\n#include \"statics/solve.h\"\n");  // across
   write("mooring/d.cpp", "#include \"hull/himem.h\"\n");                                 // upwards
   write("hull/ship/e.cpp", "#include \"mooring/lincom.h\"\n");                           // fine
-  write("app/main.cpp", "#include \"editor/salmed.h\"\n#include \"salm/stsalm.h\"\n");   // both halves
+  write("app/main.cpp", "#include \"editor/salmed.h\"\n#include \"run/analysis_run.h\"\n");  // both halves
+  // The stages: each over those before it, the run over them all.
+  write("statics/f.cpp", "#include \"lowfreq/sines.h\"\n#include \"slowdrift/output.h\"\n");  // upwards
+  write("slowdrift/g.cpp", "#include \"statics/solve.h\"\n#include \"dynamics/dyncom.h\"\n");  // upwards
+  write("dynamics/h.cpp", "#include \"slowdrift/output.h\"\n#include \"run/analysis_run.h\"\n");  // upwards
+  write("run/i.cpp", "#include \"statics/stsalm.h\"\n#include \"slowdrift/slomor.h\"\n"
+                     "#include \"dynamics/dynslm.h\"\n#include \"vessel/vesl1.h\"\n");   // fine
+  write("salm/j.cpp", "#include \"statics/solve.h\"\n");                                 // no such folder
   const std::vector<std::string> bad = violations(root);
   fs::remove_all(root);
 
   std::string all;
   for (const std::string& line : bad) all += line + "\n";
-  ASSERT_EQ(bad.size(), 4u) << all;
-  EXPECT_NE(all.find("numlib includes dataset"), std::string::npos) << all;
-  EXPECT_NE(all.find("editor includes salm"), std::string::npos) << all;
-  EXPECT_NE(all.find("mooring includes hull"), std::string::npos) << all;
-  EXPECT_NE(all.find("uses the editor and the analysis"), std::string::npos) << all;
+  ASSERT_EQ(bad.size(), 8u) << all;
+  for (const char* expected : {"numlib includes dataset", "editor includes statics", "mooring includes hull",
+                               "uses the editor and the analysis", "statics includes slowdrift",
+                               "slowdrift includes dynamics", "dynamics includes run",
+                               "salm includes statics (folder not in the order)"}) {
+    EXPECT_NE(all.find(expected), std::string::npos) << expected << "\n" << all;
+  }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/block_reset.h"
-#include "salm/analysis_run.h"
+#include "run/analysis_run.h"
 #include "util/fatal.h"
 
 using namespace qv;

@@ -1,0 +1,197 @@
+// Pins every member of DYNCOM, and every second name of its words, to its word: the routines of the
+// wave-frequency stage pass members and their arrays by place, so a member moved by mistake must
+// not compile.
+#include "dynamics/dyncom.h"
+
+#include "platform/block_reset.h"
+#include "util/block_layout.h"
+
+namespace qv {
+
+// The single name of element `index` of the complex array `member` begins at word `word`.
+#define QV_ELEMENT_AT_WORD(member, index, word)                                                   \
+  static_assert(offsetof(Dyncom, member) + sizeof(Complex) * ((index) - 1) == 4 * ((word) - 1), \
+                #member "(" #index ") is not at word " #word)
+
+constinit Dyncom DYNCOM{};
+const BlockReset resetDyncom{[] { DYNCOM.reset(); }};
+const BlockBytes dyncomBytes{"DYNCOM", bytesOf(DYNCOM)};
+
+QV_AT_WORD(Dyncom, PHI21, 1);
+QV_AT_WORD(Dyncom, PHI31, 2);
+QV_AT_WORD(Dyncom, PHI32, 3);
+QV_AT_WORD(Dyncom, PARWV, 4);
+QV_ELEMENT_AT_WORD(PARWV, 1, 4);  // PARWV1
+QV_ELEMENT_AT_WORD(PARWV, 2, 6);  // PARWV2
+QV_ELEMENT_AT_WORD(PARWV, 3, 8);  // PARWV3
+QV_AT_WORD(Dyncom, PRPWV, 10);
+QV_ELEMENT_AT_WORD(PRPWV, 1, 10);  // PRPWV1
+QV_ELEMENT_AT_WORD(PRPWV, 2, 12);  // PRPWV2
+QV_ELEMENT_AT_WORD(PRPWV, 3, 14);  // PRPWV3
+QV_AT_WORD(Dyncom, RANC, 16);
+QV_AT_WORD(Dyncom, CPHANC, 17);
+QV_AT_WORD(Dyncom, SPHANC, 18);
+QV_AT_WORD(Dyncom, COSROT, 19);
+QV_AT_WORD(Dyncom, SINROT, 20);
+QV_AT_WORD(Dyncom, SLMWAV, 21);
+QV_AT_WORD(Dyncom, YOKWAV, 22);
+QV_AT_WORD(Dyncom, CMOI, 23);
+QV_AT_WORD(Dyncom, CLMAS, 26);
+QV_AT_WORD(Dyncom, DET, 29);
+QV_AT_WORD(Dyncom, DETFLG, 30);
+QV_AT_WORD(Dyncom, ZERO, 31);
+QV_AT_WORD(Dyncom, ONE, 33);
+QV_AT_WORD(Dyncom, IMAG, 35);
+QV_AT_WORD(Dyncom, TMPVAR, 37);
+QV_AT_WORD(Dyncom, ROTMAT, 39);
+QV_AT_WORD(Dyncom, DRMEM, 48);
+QV_AT_WORD(Dyncom, DRMEM1, 48);
+QV_AT_WORD(Dyncom, DRMEM2, 51);
+QV_AT_WORD(Dyncom, DRMEM3, 54);
+QV_AT_WORD(Dyncom, RBASE, 57);
+QV_AT_WORD(Dyncom, RBASE1, 57);
+QV_AT_WORD(Dyncom, RBASE2, 60);
+QV_AT_WORD(Dyncom, RBASE3, 63);
+QV_AT_WORD(Dyncom, BASVL1, 66);
+QV_AT_WORD(Dyncom, CRVEC, 72);
+QV_AT_WORD(Dyncom, CVANG, 672);
+QV_AT_WORD(Dyncom, DELPHI, 1272);
+QV_ELEMENT_AT_WORD(DELPHI, 1, 1272);  // DELPH1
+QV_ELEMENT_AT_WORD(DELPHI, 2, 1274);  // DELPH2
+QV_AT_WORD(Dyncom, DELTHT, 1286);
+QV_AT_WORD(Dyncom, DELZ, 1300);
+QV_AT_WORD(Dyncom, TMPVEC, 1314);
+QV_AT_WORD(Dyncom, CFORCE, 1320);
+QV_AT_WORD(Dyncom, CMOMT, 1326);
+QV_AT_WORD(Dyncom, AMOM0, 1332);
+QV_AT_WORD(Dyncom, A1MOM3, 1332);
+QV_AT_WORD(Dyncom, A2MOMH, 1333);
+QV_AT_WORD(Dyncom, A2MOML, 1334);
+QV_AT_WORD(Dyncom, AMOM1, 1338);
+QV_AT_WORD(Dyncom, AMOM2, 1344);
+QV_AT_WORD(Dyncom, AMOM3, 1350);
+QV_AT_WORD(Dyncom, AMITMP, 1356);
+QV_AT_WORD(Dyncom, F2DDC, 1362);
+QV_AT_WORD(Dyncom, F3DDC, 1363);
+QV_AT_WORD(Dyncom, G2DDC, 1364);
+QV_AT_WORD(Dyncom, EXTAMP, 1365);
+QV_AT_WORD(Dyncom, CQDAMP, 1366);
+QV_AT_WORD(Dyncom, BETA2, 1367);
+QV_AT_WORD(Dyncom, AHI, 1367);
+QV_AT_WORD(Dyncom, BETA3, 1368);
+QV_AT_WORD(Dyncom, ALO, 1368);
+QV_AT_WORD(Dyncom, DTH2DT, 1369);
+QV_AT_WORD(Dyncom, TMPLWE, 1370);
+QV_AT_WORD(Dyncom, TMPLBD, 1373);
+QV_AT_WORD(Dyncom, TMPBCY, 1376);
+QV_AT_WORD(Dyncom, FRCFC2, 1379);
+QV_AT_WORD(Dyncom, TRQFC2, 1380);
+QV_AT_WORD(Dyncom, H2DDC, 1381);
+QV_AT_WORD(Dyncom, DYAV4, 1382);
+QV_AT_WORD(Dyncom, DYAV5, 1383);
+QV_AT_WORD(Dyncom, DYAV6, 1384);
+QV_AT_WORD(Dyncom, DYAV7, 1385);
+QV_AT_WORD(Dyncom, DYAV8, 1386);
+QV_AT_WORD(Dyncom, DYAV9, 1387);
+QV_AT_WORD(Dyncom, F2CST, 1388);
+QV_AT_WORD(Dyncom, F3CST, 1389);
+QV_AT_WORD(Dyncom, G2CST, 1390);
+QV_AT_WORD(Dyncom, PHIANC, 1391);
+QV_AT_WORD(Dyncom, RELANG, 1392);
+QV_AT_WORD(Dyncom, IYKTP1, 1393);
+QV_AT_WORD(Dyncom, IYKTP2, 1394);
+QV_AT_WORD(Dyncom, IYKBOT, 1395);
+QV_AT_WORD(Dyncom, SSLMWV, 1396);
+QV_AT_WORD(Dyncom, CSLMWV, 1397);
+QV_AT_WORD(Dyncom, SPACE3, 1398);
+QV_AT_WORD(Dyncom, SPACE4, 1399);
+QV_AT_WORD(Dyncom, SPACE5, 1400);
+QV_AT_WORD(Dyncom, SPACE6, 1401);
+QV_AT_WORD(Dyncom, SPACF1, 1402);
+QV_AT_WORD(Dyncom, SPACF2, 1403);
+QV_AT_WORD(Dyncom, SPACF3, 1404);
+QV_AT_WORD(Dyncom, SPACF4, 1405);
+QV_AT_WORD(Dyncom, SPACF5, 1406);
+QV_AT_WORD(Dyncom, SPACF6, 1407);
+QV_AT_WORD(Dyncom, TMOM, 1408);
+QV_ELEMENT_AT_WORD(TMOM, 1, 1408);  // TMOM1
+QV_ELEMENT_AT_WORD(TMOM, 2, 1410);  // TMOM2
+QV_ELEMENT_AT_WORD(TMOM, 3, 1412);  // TMOM3
+QV_AT_WORD(Dyncom, TFOR, 1414);
+QV_ELEMENT_AT_WORD(TFOR, 1, 1414);  // TFOR1
+QV_ELEMENT_AT_WORD(TFOR, 2, 1416);  // TFOR2
+QV_ELEMENT_AT_WORD(TFOR, 3, 1418);  // TFOR3
+QV_AT_WORD(Dyncom, FDP, 1420);
+QV_ELEMENT_AT_WORD(FDP, 1, 1420);  // FDP1
+QV_ELEMENT_AT_WORD(FDP, 2, 1422);  // FDP2
+QV_ELEMENT_AT_WORD(FDP, 3, 1424);  // FDP3
+QV_AT_WORD(Dyncom, TDP, 1426);
+QV_ELEMENT_AT_WORD(TDP, 1, 1426);  // TDP1
+QV_ELEMENT_AT_WORD(TDP, 2, 1428);  // TDP2
+QV_ELEMENT_AT_WORD(TDP, 3, 1430);  // TDP3
+QV_AT_WORD(Dyncom, PHIDOT, 1432);
+QV_AT_WORD(Dyncom, FDT, 1434);
+QV_ELEMENT_AT_WORD(FDT, 1, 1434);  // FDT1
+QV_ELEMENT_AT_WORD(FDT, 2, 1436);  // FDT2
+QV_ELEMENT_AT_WORD(FDT, 3, 1438);  // FDT3
+QV_AT_WORD(Dyncom, TDT, 1440);
+QV_ELEMENT_AT_WORD(TDT, 1, 1440);  // TDT1
+QV_ELEMENT_AT_WORD(TDT, 2, 1442);  // TDT2
+QV_ELEMENT_AT_WORD(TDT, 3, 1444);  // TDT3
+QV_AT_WORD(Dyncom, THTDOT, 1446);
+QV_AT_WORD(Dyncom, FDCP1, 1448);
+QV_AT_WORD(Dyncom, FDCP2, 1449);
+QV_AT_WORD(Dyncom, FDCP3, 1450);
+QV_AT_WORD(Dyncom, TDCP1, 1451);
+QV_AT_WORD(Dyncom, TDCP2, 1452);
+QV_AT_WORD(Dyncom, TDCP3, 1453);
+QV_AT_WORD(Dyncom, FDCT1, 1454);
+QV_AT_WORD(Dyncom, FDCT2, 1455);
+QV_AT_WORD(Dyncom, FDCT3, 1456);
+QV_AT_WORD(Dyncom, TDCT1, 1457);
+QV_AT_WORD(Dyncom, TDCT2, 1458);
+QV_AT_WORD(Dyncom, TDCT3, 1459);
+QV_AT_WORD(Dyncom, TRANF, 1460);
+QV_ELEMENT_AT_WORD(TRANF, 1, 1460);  // TRANF1
+QV_ELEMENT_AT_WORD(TRANF, 2, 1462);  // TRANF2
+QV_ELEMENT_AT_WORD(TRANF, 3, 1464);  // TRANF3
+QV_AT_WORD(Dyncom, TRANT, 1466);
+QV_ELEMENT_AT_WORD(TRANT, 1, 1466);  // TRANT1
+QV_ELEMENT_AT_WORD(TRANT, 2, 1468);  // TRANT2
+QV_ELEMENT_AT_WORD(TRANT, 3, 1470);  // TRANT3
+QV_AT_WORD(Dyncom, FDAX, 1472);
+QV_ELEMENT_AT_WORD(FDAX, 1, 1472);  // FDAX1
+QV_ELEMENT_AT_WORD(FDAX, 2, 1474);  // FDAX2
+QV_ELEMENT_AT_WORD(FDAX, 3, 1476);  // FDAX3
+QV_AT_WORD(Dyncom, DLTSTP, 1478);
+QV_AT_WORD(Dyncom, DLTSTT, 1480);
+QV_AT_WORD(Dyncom, F2, 1482);
+QV_AT_WORD(Dyncom, F3, 1484);
+QV_AT_WORD(Dyncom, F2P, 1486);
+QV_AT_WORD(Dyncom, F3P, 1488);
+QV_AT_WORD(Dyncom, G2, 1490);
+QV_AT_WORD(Dyncom, SHMOM1, 1492);
+QV_AT_WORD(Dyncom, SHMOM2, 1592);
+QV_AT_WORD(Dyncom, EFMS11, 1692);
+QV_AT_WORD(Dyncom, EFMS12, 1693);
+QV_AT_WORD(Dyncom, EFMS22, 1694);
+QV_AT_WORD(Dyncom, EFK1, 1695);
+QV_AT_WORD(Dyncom, EFK2, 1696);
+QV_AT_WORD(Dyncom, DY6, 1697);
+QV_AT_WORD(Dyncom, DY7, 1698);
+QV_AT_WORD(Dyncom, DY8, 1699);
+QV_AT_WORD(Dyncom, DY9, 1700);
+QV_AT_WORD(Dyncom, DY10, 1701);
+QV_AT_WORD(Dyncom, DY11, 1702);
+QV_AT_WORD(Dyncom, DY12, 1703);
+QV_AT_WORD(Dyncom, DY13, 1704);
+QV_AT_WORD(Dyncom, DY14, 1705);
+QV_AT_WORD(Dyncom, DY15, 1706);
+QV_AT_WORD(Dyncom, DY16, 1707);
+QV_AT_WORD(Dyncom, DY17, 1708);
+QV_AT_WORD(Dyncom, DY18, 1709);
+QV_AT_WORD(Dyncom, DY19, 1710);
+QV_AT_WORD(Dyncom, DY20, 1711);
+QV_AT_WORD(Dyncom, LAST2, 1712);
+
+}  // namespace qv

@@ -1,0 +1,365 @@
+#include "dynamics/wavfor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "numlib/circle_constants.h"
+#include "platform/units.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/fortran_format.h"
+
+namespace qv {
+
+namespace {
+
+constexpr Complex kI{0.0f, 1.0f};
+constexpr float kMaxExponent = 30.0f;  // larger exponents are clipped or cut off: beyond 4-byte range
+constexpr float kSingular = 0.001f;    // below this exponent across a segment the integrand is constant
+// The drag integral: one and a half pairs of Simpson intervals per radian of wave phase along the
+// segment, at least four pairs; with these the integral of the wave kinematics and the member's own
+// motion lies within a few tenths of a percent of its exact value.
+constexpr float kSimpsonPairsPerRadian = 1.5f;
+constexpr std::int32_t kMinSimpsonPairs = 4;
+// A segment whose start lies on the seabed (within this share of its own height) gets graded points.
+constexpr float kSeabedBand = 0.01f;
+
+// The warnings of MOMFOR: lines, then the abort question; "A" ends the run.
+void warnAndAsk(std::int32_t unit, std::initializer_list<std::string> lines) {
+  writeRecord(unit, "");
+  writeRecord(unit, "");
+  for (const std::string& line : lines) writeRecord(unit, line);
+  writeRecord(unit, "");
+  std::int32_t answer = 0;
+  ABORT0(unit, kKeyboardUnit, answer);
+  if (answer == -1) silentStop("MOMFOR");
+}
+
+// One stretch of an element that lies wholly below or wholly above the still-water level.
+struct Segment {
+  float start = 0.0f;   // distance from the element's start point
+  float length = 0.0f;  // LENP
+  bool dry = false;     // above the still-water level
+};
+
+std::int32_t effectiveWetCode(std::int32_t WETELM) {
+  switch (WETELM) {
+    case 5: return kWetAllNoWaterline;
+    case 6: return kWetAll;
+    case 4: return kWetDryElements;
+    default: return WETELM;
+  }
+}
+
+// Velocity of the member per unit distance along it, from its rotations: i omega (DELPH1 d_z,
+// DELTHT d_x, -DELPH1 d_x).
+void rotationVelocity(const float* d, Complex DELPH1, Complex DELTHT, float WFREQ, Complex* v) {
+  const Complex iw = kI * WFREQ;
+  v[0] = iw * DELPH1 * d[2];
+  v[1] = iw * DELTHT * d[0];
+  v[2] = -iw * DELPH1 * d[0];
+}
+
+void addCross(const float* r, const Complex* F, Complex* M) {
+  Complex RxF[3];
+  CXPROD(r, F, RxF);
+  for (int c = 0; c < 3; ++c) M[c] += RxF[c];
+}
+
+// Depth terms of the kinematics; kd is held at 30, beyond which the water counts as deep.
+struct DepthTerms {
+  float expKd = 0.0f;    // EXPKD, exp(min(kd, 30))
+  float twoCosh = 0.0f;  // 2 cosh kd
+  float twoSinh = 0.0f;  // 2 sinh kd
+};
+
+// Closed-form integral of the wave acceleration (over g) along one segment, added to CFORCE and CMOM.
+void inertiaIntegral(const Complex* K, const Complex* Kc, Complex kappa, const Segment& seg, Complex Er,
+                     const DepthTerms& depth, const float* d, Complex* CFORCE, Complex* CMOM) {
+  // exp(-i(kx x + ky y)) exp(-k(z + d)) and exp(-i(kx x + ky y)) exp(+k(z + d)) at the segment start.
+  const Complex Eminus = Er / depth.expKd;
+  const Complex Eplus = depth.expKd / std::conj(Er);
+  const float l = seg.length;
+  Complex I0 = l, I0c = l, I1 = 0.5f * l * l, I1c = 0.5f * l * l;
+  if (std::abs(-kI * kappa * l) > kSingular) {
+    const Complex b = -kI * kappa;
+    const Complex bc = -kI * std::conj(kappa);
+    const Complex eb = std::exp(b * l);
+    const Complex ebc = std::exp(bc * l);
+    I0 = (eb - 1.0f) / b;
+    I0c = (ebc - 1.0f) / bc;
+    I1 = (l / b - 1.0f / (b * b)) * eb + 1.0f / (b * b);
+    I1c = (l / bc - 1.0f / (bc * bc)) * ebc + 1.0f / (bc * bc);
+  }
+  Complex N[3], Nc[3];
+  CXPROD(d, K, N);
+  CXPROD(d, Kc, Nc);
+  const Complex factor = kI / depth.twoCosh;
+  Complex Fseg[3];
+  for (int c = 0; c < 3; ++c) {
+    Fseg[c] = factor * (K[c] * Eminus * I0 + Kc[c] * Eplus * I0c);
+    CFORCE[c] += Fseg[c];
+    CMOM[c] += factor * (N[c] * Eminus * I1 + Nc[c] * Eplus * I1c);
+  }
+  if (seg.start > 0.0f) {
+    const float lever[3] = {seg.start * d[0], seg.start * d[1], seg.start * d[2]};
+    addCross(lever, Fseg, CMOM);
+  }
+}
+
+// The arguments of MOMFOR that the drag integral reads.
+struct DragInputs {
+  float kx, ky, k, omega;
+  float VCUR2, EXTAMP, WVAMP;
+  float DEPTH;
+  Complex DELPH1, DELTHT;
+  std::int32_t NBUG, unit, KBD;
+};
+
+// The square of the current speed at height z: VCUR2 at the still-water level, falling off toward
+// the seabed by the one-seventh power law on the speed (0.2857 on its square). Above the still-water
+// level the current keeps its surface value, as the wave velocity keeps its own there.
+float currentSquared(const DragInputs& in, float z) {
+  if (in.VCUR2 == 0.0f) return 0.0f;
+  const float fraction = std::clamp((in.DEPTH + std::min(z, 0.0f)) / in.DEPTH, 0.0f, 1.0f);
+  return in.VCUR2 * std::pow(fraction, 0.2857f);
+}
+
+// Simpson integral of the linearised drag along one segment, added to CFORCE and CMOM. The current
+// varies along the segment with its profile. Where a current runs and the segment starts on the
+// seabed, the profile's infinite slope there would hold Simpson's rule to a slow convergence: the
+// points are then graded toward the seabed (s = l t^2, evenly spaced in t) and doubled.
+void dragIntegral(const DragInputs& in, Complex kappaPrime, const Segment& seg, float zStart, float dz, Complex Er,
+                  const DepthTerms& depth, const float* d, const Complex* v0, Complex* CFORCE, Complex* CMOM) {
+  const bool graded = in.VCUR2 > 0.0f && !seg.dry && in.DEPTH + zStart <= kSeabedBand * seg.length * std::fabs(dz);
+  std::int32_t NSIMP = simpsonPointCount(in.k * seg.length);
+  if (graded) NSIMP = 2 * NSIMP - 1;
+  if (in.NBUG != 0) {  // the trace lets the point count be chosen by hand
+    std::int32_t typed = NSIMP;
+    std::int32_t scratch = 0;
+    WRTLIN("Input NSIMP: ", in.unit);
+    READI(typed, in.KBD, scratch);
+    if (typed > 0) NSIMP = std::max(3, typed % 2 == 0 ? typed + 1 : typed);
+  }
+  const float dt = 1.0f / static_cast<float>(NSIMP - 1);  // the step in the segment's share t
+  Complex U0 = 0.0f, D0 = 0.0f;
+  if (in.WVAMP != 0.0f) {
+    U0 = in.omega * depth.expKd / (depth.twoSinh * std::conj(Er));
+    D0 = in.omega * Er / (depth.twoSinh * depth.expKd);
+  }
+  Complex rate[3];
+  rotationVelocity(d, in.DELPH1, in.DELTHT, in.omega, rate);
+  // The wave terms at s: D falls off with depth as exp(-i kappa' s), U grows as its inverse
+  // conjugate. Evenly spaced points advance them by one multiplication each; graded points take the
+  // exponential anew.
+  const Complex step = std::exp(-kI * kappaPrime * (seg.length * dt));
+  const Complex stepUp = 1.0f / std::conj(step);
+  Complex U = U0, D = D0;
+
+  for (std::int32_t j = 1; j <= NSIMP; ++j) {
+    const float t = static_cast<float>(j - 1) * dt;
+    const float s = graded ? seg.length * t * t : seg.length * t;    // from the segment's start
+    const float ds = graded ? 2.0f * seg.length * t : seg.length;  // ds / dt
+    const float weight = (j == 1 || j == NSIMP) ? 1.0f : (j % 2 == 0 ? 4.0f : 2.0f);  // SMPFQ
+    const float lever = seg.start + s;                                                  // QLEN
+    if (graded) {
+      const Complex q = std::exp(-kI * kappaPrime * s);
+      U = U0 / std::conj(q);
+      D = D0 * q;
+    } else if (j > 1) {
+      U = U * stepUp;
+      D = D * step;
+    }
+    const Complex vw[3] = {(U + D) * in.kx / in.k, (U + D) * in.ky / in.k, kI * (U - D)};
+    Complex vm[3];
+    for (int c = 0; c < 3; ++c) vm[c] = v0[c] + s * rate[c];
+    float VREL2 = currentSquared(in, zStart + s * dz);
+    for (int c = 0; c < 3; ++c) VREL2 += 0.5f * ABS2(in.WVAMP * vw[c] - in.EXTAMP * vm[c]);
+    const float scale = dt / 3.0f * weight * ds * std::sqrt(VREL2);
+    Complex dF[3];
+    for (int c = 0; c < 3; ++c) {
+      dF[c] = scale * (vw[c] - vm[c]);
+      CFORCE[c] += dF[c];
+    }
+    CMOM[0] += lever * (-d[2] * dF[1]);
+    CMOM[1] += lever * (d[2] * dF[0] - d[0] * dF[2]);
+    CMOM[2] += lever * (d[0] * dF[1]);
+  }
+}
+
+}  // namespace
+
+std::int32_t simpsonPointCount(float kl) {
+  // Held inside the integer range; a segment of a million radians of phase is far past the
+  // precision warning already.
+  const float radians = std::isfinite(kl) ? std::clamp(kl, 0.0f, 1.0E6f) : 0.0f;
+  const auto perPhase = static_cast<std::int32_t>(std::ceil(kSimpsonPairsPerRadian * radians));
+  const std::int32_t pairs = std::max(kMinSimpsonPairs, perPhase);
+  return 2 * pairs + 1;
+}
+
+void MOMFOR(float LEN, const float* RBASE, const float* DIRMEM, float WVKX, float WVKY, float WAVK, float DEPTH,
+            Complex* CFORCE, Complex* CMOM, std::int32_t unit, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
+            const Complex* BASEVEL, std::int32_t DRGFLG, Complex DELPH1, Complex DELTHT, float WFREQ, std::int32_t KBD,
+            float EXTAMP, float WVAMP) {
+  const float* d = DIRMEM;
+  if (d[1] != 0.0f) warnAndAsk(unit, {" ++> WARNING: Elemental unit vector out of member plane in MOMFOR."});
+  for (int c = 0; c < 3; ++c) CFORCE[c] = CMOM[c] = 0.0f;
+  const std::int32_t wet = effectiveWetCode(WETELM);
+  const bool dryPartsLoaded = wet != kWetNoDryLoad && wet != kWetDryElements;
+
+  const float zBase = RBASE[2];
+  const float zTop = zBase + LEN * d[2];  // TOP
+  const int crossing = zTop * zBase >= 0.0f ? 0 : (zTop > 0.0f ? 1 : -1);
+  const float toSurface = crossing != 0 ? -zBase / d[2] : 0.0f;  // from the start point along the element
+  if (wet == kWetNoDryLoad && zBase > 0.0f && zTop > 0.0f) return;
+
+  DepthTerms depth;
+  depth.expKd = std::exp(std::min(WAVK * DEPTH, kMaxExponent));
+  depth.twoCosh = depth.expKd + 1.0f / depth.expKd;
+  depth.twoSinh = depth.expKd - 1.0f / depth.expKd;
+
+  Segment segments[2];
+  int count = 0;
+  if (crossing == 0) {
+    segments[count++] = {0.0f, LEN, zBase > 0.0f};
+  } else if (crossing > 0) {
+    segments[count++] = {0.0f, toSurface, false};
+    if (dryPartsLoaded) segments[count++] = {toSurface, LEN - toSurface, true};
+  } else {
+    if (dryPartsLoaded) segments[count++] = {0.0f, toSurface, true};
+    segments[count++] = {toSurface, LEN - toSurface, false};
+  }
+
+  const Complex K[3] = {WVKX, WVKY, -kI * WAVK};   // KAPPA
+  const Complex Kc[3] = {WVKX, WVKY, kI * WAVK};   // its conjugate
+  const Complex kappa = CXDOTP(K, d);              // KDOTN
+  Complex velocityStep[3];
+  rotationVelocity(d, DELPH1, DELTHT, WFREQ, velocityStep);
+  const DragInputs drag{WVKX, WVKY, WAVK, WFREQ, VCUR2, EXTAMP, WVAMP, DEPTH, DELPH1, DELTHT, NBUG, unit, KBD};
+  const float period = kTwoPiThreeDecimals / WFREQ;
+  bool waterlineDone = false;
+
+  for (int n = 0; n < count; ++n) {
+    const Segment& seg = segments[n];
+    const float p0[3] = {RBASE[0] + seg.start * d[0], RBASE[1] + seg.start * d[1], RBASE[2] + seg.start * d[2]};
+    Complex v0[3];  // BASVLP
+    for (int c = 0; c < 3; ++c) v0[c] = BASEVEL[c] + seg.start * velocityStep[c];
+    // Above water the wave keeps its still-water-level phase vertically: no vertical wave number.
+    const Complex Kp[3] = {K[0], K[1], seg.dry ? Complex{0.0f} : K[2]};
+    const Complex kappaPrime = CXDOTP(Kp, d);
+    Complex P = -kI * CXDOTP(Kp, p0);  // IKDOTR
+    CEXLIM(P, kMaxExponent);
+    const Complex Er = std::exp(P);    // EXPKR
+    const Complex X = -kI * kappa * seg.length;  // IKDTNL
+    const float x = std::fabs(X.real());
+
+    if (WAVK * zBase < -kMaxExponent && WAVK * zBase + x < -kMaxExponent) return;  // too deep to feel the wave
+    if (seg.dry && x > 2.0f) {
+      warnAndAsk(unit, {" ++> NON-FATAL WARNING: A (wave period, above-water element length)",
+                        " combination of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
+                            ") may exaggerate member forces.",
+                        " Subdivide element, increase minimum wave period or deactivate", " submerged member option."});
+    }
+    if (x > kMaxExponent) {
+      warnAndAsk(unit, {" ++> WARNING: A (wave period, submerged element length) combination",
+                        "              of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
+                            ") MAY exceed IEEE precision in MOMFOR.",
+                        "              Subdivide element or increase minimum wave period"});
+    }
+
+    if (DRGFLG != 0) {
+      dragIntegral(drag, kappaPrime, seg, p0[2], d[2], Er, depth, d, v0, CFORCE, CMOM);
+      continue;
+    }
+    inertiaIntegral(K, Kc, kappa, seg, Er, depth, d, CFORCE, CMOM);
+    // The wave elevation at the piercing point acting on the waterplane of the inclined element.
+    if (crossing != 0 && !waterlineDone && wet != kWetAllNoWaterline && WETELM != 4) {
+      waterlineDone = true;
+      const float xs[3] = {RBASE[0] + toSurface * d[0], RBASE[1] + toSurface * d[1]};
+      const Complex Q = std::exp(-kI * (WVKX * xs[0] + WVKY * xs[1])) / std::fabs(d[2]);
+      CFORCE[2] += Q;
+      const float rTop[3] = {toSurface * d[0], toSurface * d[1], toSurface * d[2]};  // RTOP
+      const Complex vertical[3] = {0.0f, 0.0f, Q};                                    // CVEC
+      addCross(rTop, vertical, CMOM);                                                 // DECMOM
+    }
+  }
+}
+
+void WAVFOR(const float* RBASE, const std::int32_t* JELEM, std::int32_t ICON, const float* SLEN, const float* DRMEM,
+            float WVKX, float WVKY, float WAVK, float DEPTH, std::int32_t NBUG, std::int32_t unit, const float* BUOY,
+            std::int32_t /*IFIRST*/, std::int32_t IW, const float* EQCOS, const float* EQSIN, Complex* CFORCE,
+            Complex* CMOMT, std::int32_t WETYOK, std::int32_t DRGFLG, const Complex* DELPH1, const Complex* DELTHT,
+            float WFREQ, const Complex* BASEVEL, float VCUR2, std::int32_t KBD, float EXTAMP, float WVAMP,
+            const std::int32_t* LMOMT, Complex* SHRMOM, std::int32_t& IMOMT, std::int32_t record,
+            const float* COFMST, const float* COFDMT) {
+  const float c = EQCOS[ICON - 1];
+  const float s = EQSIN[ICON - 1];
+  const Complex inPlane = DELPH1[ICON - 1];
+  const Complex across = DELTHT[ICON - 1];
+  const Complex iw = kI * WFREQ;
+  const Complex XDOT = iw * c * inPlane;  // member velocities per unit length from its rotations
+  const Complex YDOT = iw * s * across;
+  const Complex ZDOT = -iw * s * inPlane;
+
+  float base[3] = {RBASE[0], RBASE[1], RBASE[2]};
+  Complex velocity[3] = {BASEVEL[0], BASEVEL[1], BASEVEL[2]};
+  for (int k = 0; k < 3; ++k) CFORCE[k] = CMOMT[k] = 0.0f;
+  float DUMLEN = 0.0f;
+  if (NBUG != 0) {
+    writeRecord(unit, " WAVFOR: IW, ICON, DRGFLG, WETYOK =" + fmtI(IW, 5) + fmtI(ICON, 5) + fmtI(DRGFLG, 5) +
+                          fmtI(WETYOK, 5));
+  }
+
+  for (std::int32_t I = JELEM[ICON - 1]; I <= JELEM[ICON] - 1; ++I) {
+    const float length = SLEN[I - 1];
+    // MOMFOR takes the current along the element from its value at the still-water level.
+    Complex F[3], M[3];
+    MOMFOR(length, base, DRMEM, WVKX, WVKY, WAVK, DEPTH, F, M, unit, NBUG, WETYOK, VCUR2, velocity, DRGFLG, inPlane,
+           across, WFREQ, KBD, EXTAMP, WVAMP);
+    const float lever[3] = {DUMLEN * DRMEM[0], DUMLEN * DRMEM[1], DUMLEN * DRMEM[2]};
+    addCross(lever, F, M);  // about the member's lower joint
+
+    const Complex F1 = F[0] * c - F[2] * s;
+    const Complex F3 = F[0] * s + F[2] * c;
+    const Complex M1 = M[0] * c - M[2] * s;
+    float SCALEH = 0.0f;
+    float SCALEV = 0.0f;
+    if (length != 0.0f) {
+      const float SCALE = BUOY[I - 1] / length;  // buoyant force per unit length, rho g A
+      if (DRGFLG == 0) {
+        SCALEH = (COFMST[I - 1] + 1.0f) * SCALE;
+        SCALEV = SCALE;
+      } else if (DRGFLG == 1) {
+        SCALEH = COFDMT[I - 1] * std::sqrt(SCALE);
+      }
+    }
+    CMOMT[0] += SCALEH * M1;
+    CFORCE[0] += SCALEH * F1;
+    CMOMT[1] += SCALEH * M[1];
+    CFORCE[1] += SCALEH * F[1];
+    CFORCE[2] += SCALEV * F3;
+
+    if (LMOMT[I - 1] != 0 && record != 0) {
+      ++IMOMT;
+      Complex* column = SHRMOM + 5 * (IMOMT - 1);
+      column[0] = CFORCE[0];
+      column[1] = CFORCE[2];
+      column[2] = CFORCE[1];
+      column[3] = CMOMT[0];
+      column[4] = CMOMT[1];
+    }
+
+    base[0] += length * s;
+    base[2] += length * c;
+    velocity[0] += length * XDOT;
+    velocity[1] += length * YDOT;
+    velocity[2] += length * ZDOT;
+    DUMLEN += length;
+  }
+}
+
+}  // namespace qv

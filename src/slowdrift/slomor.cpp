@@ -1,0 +1,659 @@
+#include "slowdrift/slomor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
+#include "hull/equilb.h"
+#include "hull/pascom.h"
+#include "hull/ship/ship_fits.h"
+#include "lowfreq/drag.h"
+#include "lowfreq/drift_force.h"
+#include "lowfreq/flow_spectra.h"
+#include "lowfreq/force_coefficients.h"
+#include "lowfreq/net_loads.h"
+#include "lowfreq/sines.h"
+#include "lowfreq/wave_current.h"
+#include "numlib/angles.h"
+#include "numlib/circle_constants.h"
+#include "numlib/interpolation.h"
+#include "numlib/roots.h"
+#include "numlib/special_functions.h"
+#include "numlib/wavenumber.h"
+#include "platform/block_reset.h"
+#include "platform/units.h"
+#include "slowdrift/ergcom.h"
+#include "statics/solve.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/fortran_format.h"
+#include "util/packed_flags.h"
+#include "util/sim_types.h"
+#include "waves/sea_state.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+
+constinit LowFrequencyDensities lowFrequencyDensities{};
+const BlockReset resetLowFrequencyDensities{[] { lowFrequencyDensities.reset(); }};
+const BlockBytes lowFrequencyDensitiesBytes{"lowFrequencyDensities", bytesOf(lowFrequencyDensities)};
+
+namespace {
+
+constexpr int kDefaultIntervals = 11;
+constexpr float kScanTurn = 6.2832856f;   // a full turn and 0.0001 rad, so that the last interval closes it
+constexpr float kScanLast = 5.7831855f;   // 2 pi - 0.5: the scan runs from -0.5 while its upper end is below
+constexpr float kSlopeStep = 0.01f;       // half step of the centred stability difference [rad]
+constexpr float kAttackSineLimit = 0.05f; // below it (head or stern flow) the yaw terms of a source are not formed
+constexpr float kSquareLawLimit = 1.0e-10f;
+
+// Stops the stage after its message, a blank line first and the pause after.
+[[noreturn]] void stopStage(std::initializer_list<std::string_view> lines) {
+  const std::int32_t unit = TPCM.EDUNIT;
+  writeRecord(unit, "");
+  for (std::string_view line : lines) writeRecord(unit, line);
+  PRSRET(unit, kKeyboardUnit, TPCM.LBACK);
+  silentStop("SLOMOR");
+}
+
+// A speed in knots in the length unit per second.
+float speedOf(float knots) { return knots * (TPCM.NUNTS != kEnglishUnits ? 0.5142f : 1.687f); }
+
+// sqrt of a squared frequency; 0 when there is no restoring stiffness (or only a rounding residue).
+float naturalFrequency(float squared) { return squared > 0.0f ? std::sqrt(squared) : 0.0f; }
+
+// ---- the set-up: grid, spectra, hull, auxiliary forces ----
+
+int scanIntervals() {
+  Tpcm& t = TPCM;
+  int NPHI = kDefaultIntervals;
+  if (t.NBUG0 == 1) {
+    writeRecord(t.EDUNIT, " ### In SLOMOR:");
+    INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
+    if (t.NBUG != 0 && t.EDUNIT != kDiagnosticsUnit) {
+      WRTLIN("Input NPHI (0 keeps 11): ", t.EDUNIT);
+      std::int32_t reply = 0;
+      std::int32_t number = 0;
+      READI(reply, kKeyboardUnit, number);
+      if (reply > 0) NPHI = reply;
+    }
+  } else {
+    t.NBUG = 0;
+  }
+  return NPHI;
+}
+
+// The run's sea state in WAVCOM: the grid and the spectra of the sea and the swell, whose period
+// must lie on the grid.
+RunSeaState buildSpectra() {
+  Tpcm& t = TPCM;
+  WAVCOM.RHOWTR = 0.001f * t.DWATR / WAVCOM.G;
+  t.LBACK = 0;
+  if (t.LSWELL != 0) {
+    const std::int32_t index = swellGridIndex();
+    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
+  }
+  return buildSeaState();
+}
+
+// The sine, angle and cotangent of a hull end's half-angle from its shape factor; from 2.77 on
+// (0.36 times it reaching 0.9972) the end is square.
+void endAngle(float factor, float& sine, float& angle, float& cotangent) {
+  if (factor < 2.77f) {
+    sine = std::sqrt(0.36f * factor);
+    angle = std::asin(sine);
+    cotangent = 1.0f / std::tan(angle);
+  } else {
+    sine = 1.0f;
+    angle = kHalfPi;
+    cotangent = 0.0f;
+  }
+}
+
+void vesselGeometry() {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  Equilb& q = EQUILB;
+  Wavcom& w = WAVCOM;
+  q.YAWARM = t.XSALM;
+  if (t.IARCO == kYoke && t.NELEM != 0) {
+    // The top member's horizontal reach at the first table point, on the side of the mooring point.
+    const float side = t.XSALM >= 0.0f ? 1.0f : -1.0f;
+    q.YAWARM = t.XSALM + s.CNLEN(s.NCON) * std::sin(s.PHIANG(1, s.NCON)) * side;
+  }
+  const float DWATRP = 0.001f * t.DWATR;
+  q.WSCALE = std::sqrt(w.G / t.LWL);
+  SINES.HOVERD = t.DEPTH / t.DRAFT;
+  w.BEAMCF = DWATRP * t.LWL;
+  w.BOWCF = DWATRP * t.BWL;
+  endAngle(t.BOWFAC, q.SINBOW, q.BOWANG, q.COTBOW);
+  endAngle(t.STRNFC, q.SINSTN, q.STRNAN, q.COTSTN);
+  q.BLRAT0 = t.BWL / t.LWL;
+  q.LEFRAT = 1.0f - q.BLRAT0 * q.COTBOW;
+  q.LEFRT2 = 1.0f - 0.5f * q.BLRAT0 * (q.COTBOW + q.COTSTN);
+  q.BOWARM = 0.5f * (1.0f - 0.5f * q.BLRAT0 * q.COTBOW);
+  q.STRNRM = 0.5f * (1.0f - 0.5f * q.BLRAT0 * q.COTSTN);
+  q.MOMCOF = 0.5f * q.BLRAT0 * ((1.0f - 0.5f * q.BLRAT0 * q.COTBOW) * q.COTBOW - 0.5f * q.BLRAT0);
+  q.WAVARM = NIBVAL(t.LWVCOF, 3, t.EDUNIT) == 6 ? (q.STRNRM - q.BOWARM) * t.LWL + q.YAWARM : q.YAWARM;
+}
+
+void auxiliaryForces() {
+  const Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  const auto set = [](std::int32_t on, float X, float Y, float& direction, float& magnitude) {
+    if (on != 1) {
+      direction = 0.0f;
+      magnitude = 0.0f;
+      return;
+    }
+    magnitude = std::sqrt(X * X + Y * Y);
+    if (magnitude != 0.0f) direction = std::atan2(Y, X);  // a zero force keeps the direction it had
+  };
+  set(t.AUXFRC, t.XVFRC, t.YVFRC, q.PHIFEX, q.FEXTRN);
+  set(t.AXFC2, t.XVFRC2, t.YVFRC2, q.PHIFX2, q.FXTRN2);
+  set(t.AXFC3, t.XVFRC3, t.YVFRC3, q.PHIFX3, q.FXTRN3);
+}
+
+// The wind family between the small tankers (below 80 thousand long tons deadweight) and the
+// OCIMF tankers (from 140).
+void tankerSize() {
+  Tpcm& t = TPCM;
+  const float X = (t.NUNTS == kEnglishUnits ? 0.00044642901f : 0.000984207f) * t.DWTONS;
+  t.SIZE = X >= 140.0f ? 1.0f : X <= 80.0f ? 0.0f : (X - 80.0f) / 60.0f;
+}
+
+void addedMassFactors() {
+  const Tpcm& t = TPCM;
+  Pascom& p = PASCOM;
+  if (t.VESTYP == kShipVessel || t.VESTYP == kDiscBuoy) {
+    const float a = 2.0f * t.DRAFT / t.LWL;
+    const float b = t.BWL / t.LWL;
+    const float c = 2.0f * t.DRAFT / t.BWL;
+    p.CMSRG = 1.0f + SGSWMS(a, b, 1, t.EDUNIT);
+    p.CMSWY = 1.0f + SGSWMS(c, 1.0f / b, 1, t.EDUNIT);
+    p.CMYAW = t.VESTYP == kDiscBuoy ? 1.0f : 1.0f + SGSWMS(1.0f / c, 1.0f / a, 2, t.EDUNIT);
+  } else if (t.SEMI_LIKE == 0) {
+    p.CMSRG = 1.0f;
+    p.CMSWY = 1.0f;
+  }  // a column-stabilised hull keeps the factors of its hull model
+}
+
+// ---- the heading scan ----
+
+float torqueAt(float& psi) { return TORQUE(psi); }
+
+void warnLoadBeyondTable() {
+  Tpcm& t = TPCM;
+  writeRecord(t.EDUNIT, "");
+  writeRecord(t.EDUNIT, " ++> WARNING; a static load exceeds the maximum table value");
+  if (t.EDUNIT == kDiagnosticsUnit) silentStop("SLOMOR");  // an unattended run cannot be asked
+  PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
+  if (t.LBACK < 0) silentStop("SLOMOR");
+}
+
+// One root of the scan at EQUILB VESANG with the energy sum E; theta receives the direction of the
+// net force in vessel axes when the root is the best so far.
+void recordEquilibrium(float E, float& theta) {
+  const Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  const int k = q.IANGLE;
+  // An energy that is no number cannot tell the stable root: loads beyond any physical size.
+  if (!std::isfinite(E)) {
+    const std::string line = " ++> VANTREL: the yaw moment integrates to an energy that is " + messageValue(E) + ";";
+    stopStage({line, "     check the vessel's wind, current and wave-drift loads (pages 8 to 12)."});
+  }
+  if (E >= q.ERGMAX) {  // a tie goes to the later root
+    q.ISTAB = k;
+    q.ERGMAX = E;
+  }
+  if (E < q.ERGMIN) q.ERGMIN = E;
+  q.ENERGY(k) = E;
+  q.TANGLE(k) = ANGSYM(q.VESANG);
+  q.LSTABL(k) = 1;
+  const float slope = (TORQUE(q.VESANG + kSlopeStep) - TORQUE(q.VESANG - kSlopeStep)) * 50.0f;
+  if (slope > 0.0f) q.LSTABL(k) = 0;
+
+  NetForce f{};
+  NETFOR(f, q.VESANG, 1);
+  q.FTOT(k) = std::sqrt(f.net.X * f.net.X + f.net.Y * f.net.Y);
+  if (q.FTOT(k) > q.HLOAD(t.NUMTAB)) warnLoadBeyondTable();
+  q.SLMANG(k) = ANGSYM(f.direction + q.VESANG);
+  if (k == q.ISTAB) {
+    q.SXWND = f.wind.X;
+    q.SYWND = f.wind.Y;
+    q.SXWAV = f.drift[0].X;
+    q.SYWAV = f.drift[0].Y;
+    q.SXSWL = f.drift[1].X;
+    q.SYSWL = f.drift[1].Y;
+    q.SXCUR = f.current.X;
+    q.SYCUR = f.current.Y;
+    theta = f.direction;
+    q.SWIND_ATTACK = relativeDirection(t.WNDHDG, q.VESANG);
+    q.SWAVE_ATTACK = relativeDirection(t.SEAHDG(1), q.VESANG);
+    q.SSWEL_ATTACK = relativeDirection(t.SWLHDG, q.VESANG);
+    q.SCRNT_ATTACK = relativeDirection(t.CURHDG, q.VESANG);
+  }
+  ++q.IANGLE;
+}
+
+// The roots of TORQUE over a full turn from -0.5 rad; returns the direction of the net force at the
+// most stable one, in vessel axes [rad].
+float scanHeadings() {
+  Equilb& q = EQUILB;
+  const float DPHI = SOLVE.DPHI;
+  float L = -0.5f - DPHI;
+  float U = -0.5f;
+  q.IANGLE = 1;
+  q.ERGMIN = 1.0e30f;
+  q.ERGMAX = -1.0e30f;
+  float E = 0.0f;
+  float theta = 0.0f;
+  COFLD();
+  do {
+    if (q.IANGLE > kMaxEquilibria) {
+      stopStage({" ++> Too many equilibrium angles found in VANTREL...", "     Contact Kestrin Systems for assistance."});
+    }
+    L += DPHI;
+    U += DPHI;
+    float F = 0.0f;
+    int IER = 0;
+    RTMI2(q.VESANG, F, torqueAt, L, U, 0.0002f, 0.0f, 100, IER);
+    if (IER == kRootNotConverged) stopStage({" ++> ITERATION OVERFLOW IN VANTREL... CHECK DATA FILE AND RETRY"});
+    E += TORQUE(L) * DPHI;  // the left-rectangle integral of the moment, advanced every interval
+    if (IER == kRootFound) recordEquilibrium(E, theta);
+  } while (U <= kScanLast);
+
+  if (q.IANGLE == 1) {
+    stopStage({" ++> No equilibrium condition found.", "     Check data file for oversized external force/moment."});
+  }
+  q.IANGLE -= 1;
+  // The scan closes the turn with 0.0001 rad to spare: a last root next to the first is that root
+  // found again.
+  if (q.IANGLE >= 2 && std::fabs(q.TANGLE(q.IANGLE) - q.TANGLE(1)) <= 0.01f) {
+    if (q.ISTAB == q.IANGLE) q.ISTAB = 1;
+    q.IANGLE -= 1;
+  }
+  q.VESANG = q.TANGLE(q.ISTAB);
+  return theta;
+}
+
+// ---- the statics' table at the mean load ----
+
+void offsetAndStiffness() {
+  const Tpcm& t = TPCM;
+  const Equilb& q = EQUILB;
+  Ergcom& e = ERGCOM;
+  const float F = q.FTOT(q.ISTAB);
+  int range = 0;
+  int J = 1;
+  BSRCH(&q.HLOAD(1), F, range, J, t.NUMTAB);
+  INTERP(&q.HLOAD(1), &q.OFFSET(1), F, e.REQLIB, J);
+  e.SPRNGX = (q.HLOAD(J + 1) - q.HLOAD(J)) / (q.OFFSET(J + 1) - q.OFFSET(J));
+  // The work of the mooring load over the offset from the unloaded position: it rises with the
+  // table and is the energy the nonlinear correction of the report matches.
+  e.SRGERG(1) = 0.0f;
+  for (int K = 2; K <= t.NUMTAB; ++K) {
+    e.SRGERG(K) = e.SRGERG(K - 1) + 0.5f * (q.HLOAD(K) + q.HLOAD(K - 1)) * (q.OFFSET(K) - q.OFFSET(K - 1));
+  }
+}
+
+// ---- masses and natural frequencies ----
+
+// What the damping and variance sums of the three modes share.
+struct ModeScales {
+  float N[3];       // 1 / (mass^2 frequency^3) of each mode, 0 for a mode without frequency
+  float G2;         // the sway normaliser times the squared swing radius
+  float G3;         // LWL^2 times the yaw normaliser, over 24
+  float R2;         // squared swing radius of the mooring point about the SALM [ft^2 | m^2]
+  bool active[3];   // the mode has a natural frequency
+};
+
+ModeScales massesAndFrequencies() {
+  const Tpcm& t = TPCM;
+  const Pascom& p = PASCOM;
+  const Ergcom& e = ERGCOM;
+  Equilb& q = EQUILB;
+  const float G = WAVCOM.G;
+  const int k = q.ISTAB;
+  const float A = q.TANGLE(k) - q.SLMANG(k) + t.YOKVES;
+  const float s = std::sin(A);
+  const float c = std::cos(A);
+  const float M = t.DISPL / G;
+
+  if (t.CREATR == kSimGandru) {
+    q.EMSURG = q.REDWGT * p.CMSRG / G;
+  } else if (t.LSPM != 0) {
+    q.EMSURG = M * (p.CMSRG * c * c + p.CMSWY * s * s);
+  } else {
+    q.EMSURG = M * p.CMSRG;
+  }
+  q.EMI = M * t.TYGYR * t.TYGYR * p.CMSWY;
+
+  ModeScales m{};
+  if (t.LSPM != 0) {
+    q.WSURG = t.CREATR == kSimHeskova ? naturalFrequency((e.SPRNGX * std::fabs(c) + e.SPRNGY * std::fabs(s)) / q.EMSURG)
+                             : naturalFrequency(e.SPRNGX / q.EMSURG);
+    q.EMILO = M * (t.TYGYR * t.TYGYR + q.YAWARM * q.YAWARM) * p.CMSWY;  // yaw inertia about the mooring point
+    const float gyrationRatio = t.TYGYR / q.YAWARM;
+    coupledSwayYaw(q.FTOT(k) * std::fabs(q.YAWARM) / q.EMILO, q.WSURG * q.WSURG * p.CMSRG / p.CMSWY,
+                   1.0f / (1.0f + gyrationRatio * gyrationRatio), q.WYAWLO, q.WYAWHI);
+    m.R2 = q.YAWARM * q.YAWARM + e.REQLIB * e.REQLIB -
+           2.0f * e.REQLIB * std::fabs(q.YAWARM) * std::cos(q.VESANG - q.SLMANG(k));
+  } else {
+    q.EMILO = M * p.CMSWY;
+    q.WSURG = naturalFrequency(e.SPRNGX / q.EMSURG);
+    q.WSWAY = naturalFrequency(e.SPRNGY / q.EMILO);
+    q.WYAW = naturalFrequency(e.SPRNGZ / q.EMI);
+    m.R2 = 1.0f;
+  }
+
+  for (int mode = 1; mode <= 3; ++mode) {
+    LowModeRecord& rec = q.MODREC(mode);
+    m.active[mode - 1] = rec.WSURG > 0.0f;
+    if (!m.active[mode - 1]) {
+      rec.TSURG = 0.0f;  // no period: "N.A." on the report
+      rec.GAMFAC = 0.0f;
+      m.N[mode - 1] = 0.0f;
+      continue;
+    }
+    rec.TSURG = kTwoPi / rec.WSURG;
+    m.N[mode - 1] = 1.0f / (rec.EMSURG * rec.EMSURG * rec.WSURG * rec.WSURG * rec.WSURG);
+    rec.GAMFAC = 2.0f / (rec.EMSURG * rec.WSURG);
+  }
+  m.G2 = q.GMODE2 * m.R2;
+  m.G3 = t.LWL * t.LWL * q.GMODE3 / 24.0f;
+  return m;
+}
+
+// ---- damping and variance by source ----
+
+// A force of a source at the most stable equilibrium, turned into the direction theta of the net
+// force there (single point mooring) or left in vessel axes.
+ForcePair alongNetForce(float X, float Y, float theta) {
+  if (TPCM.LSPM == 0) return {X, Y};
+  const float co = std::cos(theta);
+  const float si = std::sin(theta);
+  return {X * co + Y * si, Y * co - X * si};
+}
+
+void stillWaterDamping(const ModeScales& m) {
+  const Tpcm& t = TPCM;
+  const Pascom& p = PASCOM;
+  Equilb& q = EQUILB;
+  const float swayScale = q.WSCALE * std::sqrt(t.BWL / t.LWL);
+  if (m.active[0]) q.GAMSTW = GAMSTL(q.WSURG, q.WSCALE, p.CMSRG);
+  if (m.active[1]) q.GMSTW2 = GAMSTL(q.WSWAY, swayScale, p.CMSWY);
+  if (m.active[2]) q.GMSTW3 = GAMSTL(q.WYAW, swayScale, p.CMSWY);
+  q.GAMTOT = q.GAMSTW;
+  q.GMTOT2 = q.GMSTW2;
+  q.GMTOT3 = q.GMSTW3;
+}
+
+// The damping of a steady flow of speed U whose force at the equilibrium is f, arriving at the
+// attack angle `attack`, into `member` of the three mode records and their totals. The yaw term is
+// formed only off the head and stern directions; otherwise it keeps what it holds.
+void addFlowDamping(float LowModeRecord::*member, const ModeScales& m, const ForcePair& f, float U, float attack) {
+  Equilb& q = EQUILB;
+  LowModeRecord& surge = q.MODREC(1);
+  LowModeRecord& sway = q.MODREC(2);
+  LowModeRecord& yaw = q.MODREC(3);
+  surge.*member = surge.GAMFAC * std::fabs(f.X) / U;
+  sway.*member = m.G2 * std::fabs(f.Y) / U;
+  const float s = std::sin(attack);
+  if (std::fabs(s) >= kAttackSineLimit) yaw.*member = std::fabs(m.G3 * f.Y * (1.0f + s * s) / (s * U));
+  for (LowModeRecord* rec : {&surge, &sway, &yaw}) rec->GAMTOT += rec->*member;
+}
+
+// The variances of the three modes under the fluctuations of a steady flow: 2 pi (force / U)^2
+// times the flow's spectral density at the mode (density[k]), per mass^2 frequency^3; Z the yaw
+// moment of the flow.
+void setFlowVariances(float LowModeRecord::*member, const ModeScales& m, const ForcePair& f, float Z, float U,
+                      const float density[3]) {
+  Equilb& q = EQUILB;
+  const float load[3] = {f.X * f.X, f.Y * f.Y * m.R2, Z * Z};
+  // A flow so slow that U^2 is below the smallest float has a force that is 0 with it: no variance.
+  const float U2 = U * U;
+  for (int mode = 1; mode <= 3; ++mode) {
+    q.MODREC(mode).*member = U2 > 0.0f ? kTwoPi * load[mode - 1] / U2 * m.N[mode - 1] * density[mode - 1] : 0.0f;
+  }
+}
+
+void windDamping(const ModeScales& m, float theta) {
+  Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  const ForcePair f = alongNetForce(q.SXWND, q.SYWND, theta);
+  TRIGLD(q.SWIND_ATTACK);
+  const float Z = SINES.WNDCOF * t.TYWNDA * t.LWL * vesselWindCoefficient(3, q.SWIND_ATTACK);
+  const float U = speedOf(t.WNDSPD);
+  addFlowDamping(&LowModeRecord::GAMWND, m, f, U, q.SWIND_ATTACK);
+  // The gust density at the surge frequency serves all three modes.
+  float factor = 1.0f;
+  t.WNDDEN = WNDSPC(q.WSURG, t.WNDSPD, t.WNDDEN, t.NUNTS, t.WNDTYP, t.APIPRM, t.WSPEC_HGT, factor, t.EDUNIT);
+  const float density = t.WNDDEN * factor;
+  const float densities[3] = {density, density, density};
+  setFlowVariances(&LowModeRecord::VARWND, m, f, Z, U, densities);
+}
+
+void currentDamping(const ModeScales& m, float theta) {
+  Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  const ForcePair f = alongNetForce(q.SXCUR, q.SYCUR, theta);
+  TRIGLD(q.SCRNT_ATTACK);
+  const float Z = SINES.CURCOF * t.TYCURA * t.LWL * vesselCurrentCoefficient(3, q.SCRNT_ATTACK);
+  const float U = speedOf(t.CURSPD);
+  q.GMCUR3 = q.GMODE3 * std::fabs(Z) / U;  // head or stern on, the yaw damping of the moment itself
+  addFlowDamping(&LowModeRecord::GAMCUR, m, f, U, q.SCRNT_ATTACK);
+  // Each mode's density from the data set's constant, which stays the input.
+  LowFrequencyDensities& d = lowFrequencyDensities;
+  d.currentSurge = CURSPC(q.WSURG, t.CURDEN, t.CURTYP, t.EDUNIT);
+  d.currentSway = CURSPC(q.WSWAY, t.CURDEN, t.CURTYP, t.EDUNIT);
+  d.currentYaw = CURSPC(q.WYAW, t.CURDEN, t.CURTYP, t.EDUNIT);
+  t.CURDNY = d.currentSway;
+  t.CURDNZ = d.currentYaw;
+  const float densities[3] = {d.currentSurge, d.currentSway, d.currentYaw};
+  setFlowVariances(&LowModeRecord::VARCUR, m, f, Z, U, densities);
+}
+
+// One wave system (1 the wind sea, 2 the swell): its wave-drift damping by the group speed at the
+// peak of the drift force, its drift-drag damping by the orbital velocity of its peak wave, and the
+// variances of the slow-drift force and of the drift drag.
+void seaDamping(const ModeScales& m, float theta, int system, const SeaSpectrum& waves) {
+  const Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  Wavcom& w = WAVCOM;
+  const Pascom& p = PASCOM;
+  const bool sea = system == 1;
+  const float X = sea ? q.SXWAV : q.SXSWL;
+  const float Y = sea ? q.SYWAV : q.SYSWL;
+  const float attack = sea ? q.SWAVE_ATTACK : q.SSWEL_ATTACK;
+  const float* psd = sea ? &w.WPSD(1) : &w.SWLPSD(1);
+  std::int32_t& peakX = sea ? q.IWDFPX : q.ISDFPX;
+  std::int32_t& peakY = sea ? q.IWDFPY : q.ISDFPY;
+  float LowModeRecord::*const drift = sea ? &LowModeRecord::GAMWV : &LowModeRecord::GAMSWL;
+  float LowModeRecord::*const drag = sea ? &LowModeRecord::GMWDG : &LowModeRecord::GMSDG;
+  float LowModeRecord::*const driftVariance = sea ? &LowModeRecord::VARWAV : &LowModeRecord::VARSWL;
+  float LowModeRecord::*const dragVariance = sea ? &LowModeRecord::VWVDG : &LowModeRecord::VSWDG;
+  LowModeRecord& surge = q.MODREC(1);
+  LowModeRecord& sway = q.MODREC(2);
+  LowModeRecord& yaw = q.MODREC(3);
+
+  const ForcePair f = alongNetForce(X, Y, theta);
+  const float speedX = GRPSPD(psd, 1, attack, peakX, system);
+  const float speedY = GRPSPD(psd, 2, attack, peakY, system);
+  surge.*drift = 2.0f * surge.GAMFAC * std::fabs(f.X) / speedX;
+  sway.*drift = 2.0f * m.G2 * std::fabs(Y) / speedY;  // the sway term takes the unturned component
+  const float sigma = std::sin(attack);
+  // (G3 / G2) times the sway term, formed without dividing by G2.
+  if (std::fabs(sigma) >= kAttackSineLimit) {
+    yaw.*drift = 2.0f * m.G3 * std::fabs(Y) / speedY * std::fabs((1.0f + sigma * sigma) / sigma);
+  }
+  for (LowModeRecord* rec : {&surge, &sway, &yaw}) rec->GAMTOT += rec->*drift;
+
+  if (t.LEGDRG == 0) {
+    float noDifference = 0.0f;
+    float d1 = 0.0f;
+    float d2 = 0.0f;
+    DRAGF(0, 1, attack, psd, noDifference, d1, d2, system);
+    // The orbital velocity scale of the system's peak wave, of the height and period its spectrum
+    // stands for.
+    const float WP = waves.WP;
+    float kd = 0.0f;
+    WAVVEC(WP * std::sqrt(t.DEPTH / w.G), kd);
+    const float k = kd / t.DEPTH;
+    const float tanhKd = WP * WP / (k * w.G);
+    const float V = 0.1f * waves.HS * WP / tanhKd;
+    if (V > 0.0f) {  // a system without waves has no drift drag
+      surge.*drag = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * d1 / V;
+      sway.*drag = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * d1 / V;
+    }
+    surge.GAMTOT += surge.*drag;
+    sway.GAMTOT += sway.*drag;
+  }
+
+  const float scale[3] = {w.BOWCF * w.BOWCF, m.R2 * w.BEAMCF * w.BEAMCF, t.LWL * w.BEAMCF * t.LWL * w.BEAMCF};
+  for (int c = 1; c <= 3; ++c) {
+    if (!m.active[c - 1]) continue;
+    LowModeRecord& rec = q.MODREC(c);
+    float dw = rec.WSURG;
+    rec.*driftVariance = kPi * t.VWDFAC * scale[c - 1] * DRIFTF(1, c, attack, psd, dw, 0.0f, system) * m.N[c - 1];
+  }
+  if (t.LEGDRG == 0 && m.active[0]) {
+    float dw = q.WSURG;
+    float e1 = 0.0f;
+    float e2 = 0.0f;
+    DRAGF(1, 1, attack, psd, dw, e1, e2, system);
+    surge.*dragVariance = (e1 + e2) * std::fabs(std::cos(attack)) * kPi / 2.0f * m.N[0];
+    sway.*dragVariance = (e1 + e2) * std::fabs(std::sin(attack)) * kPi / 2.0f * m.N[1];
+  }
+}
+
+// ---- totals and the square-law damping ----
+
+// The user's damping of a mode, or the sum of the sources; each variance then per unit damping.
+// The square-law terms start at 0; only the sway-yaw modes without user damping get them.
+void modeTotals(int mode, std::int32_t userFlag, float userPercent) {
+  LowModeRecord& rec = EQUILB.MODREC(mode);
+  if (userFlag != 0) rec.GAMTOT = userPercent / 50.0f;
+  rec.EGMSG = rec.GAMTOT;
+  rec.GAMQSG = 0.0f;
+  rec.GMLNSG = 0.0f;
+  float* variances[] = {&rec.VARWAV, &rec.VARWND, &rec.VARSWL, &rec.VARCUR, &rec.VWVDG, &rec.VSWDG};
+  rec.VARTOT = 0.0f;
+  for (float* v : variances) {
+    *v /= rec.GAMTOT;
+    rec.VARTOT += *v;
+  }
+}
+
+// The root of CUBIC on [0, 2 sigma]; a search that does not converge may be given more steps.
+float squareLawAmplitude(float sigma) {
+  Tpcm& t = TPCM;
+  int steps = 100;
+  for (;;) {
+    float x = 0.0f;
+    float f = 0.0f;
+    int IER = 0;
+    RTMI1(x, f, CUBIC, 0.0f, 2.0f * sigma, 0.01f, 0.01f, steps, IER);
+    if (IER != kRootNotConverged) return x;
+    writeRecord(t.EDUNIT, "");
+    writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");
+    writeRecord(t.EDUNIT, "     Check data file and rerun simluation OR input 99 after");
+    writeRecord(t.EDUNIT, "     \"<<RETURN>> to continue:\" Prompt for additional iterations");
+    t.LBACK = 0;
+    PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
+    if (t.LBACK != 99 || t.EDUNIT == kDiagnosticsUnit) silentStop("SLOMOR");
+    steps += 100;
+  }
+}
+
+// The square-law hull drag of sway-yaw mode `mode` (2 or 3): its effective damping, and its
+// variances scaled by the share of the linear damping in it.
+void squareLawDamping(int mode) {
+  const Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  LowModeRecord& rec = q.MODREC(mode);
+  q.VARYTP = rec.VARTOT;
+  const float sigma = std::sqrt(q.VARYTP);
+  if (sigma >= kSquareLawLimit) {
+    const float G = WAVCOM.G;
+    if (mode == 2) {
+      const float arm = t.IARCO == kSpreadMoor ? std::fabs(q.YAWARM)
+                                               : std::fabs(q.YAWARM) + q.FTOT(q.ISTAB) / ERGCOM.SPRNGX;
+      q.CYQTP = 0.0006f * t.DWATR * t.LWL * t.DRAFT * arm * arm * arm / G / (rec.EMSURG * rec.GAMTOT);
+    } else {
+      const float quarter = 0.25f * t.LWL;
+      q.CYQTP = 0.0012f * t.DWATR * t.LWL * t.DRAFT * quarter * quarter * quarter / G / (rec.EMSURG * rec.GAMTOT);
+    }
+    rec.GAMQSG = rec.GAMTOT * q.CYQTP * squareLawAmplitude(sigma);
+  }
+  rec.EGMSG = rec.GAMTOT + rec.GAMQSG;  // no linear part travels with the square-law term: GMLNSG stays 0
+  const float ratio = rec.GAMTOT / rec.EGMSG;
+  for (float* v : {&rec.VARWAV, &rec.VARWND, &rec.VARSWL, &rec.VARCUR, &rec.VWVDG, &rec.VSWDG}) *v *= ratio;
+  rec.VARTOT = q.VARYTP * ratio;
+}
+
+// A mode without a natural frequency: no damping, no variance.
+void clearMode(int mode) {
+  LowModeRecord& rec = EQUILB.MODREC(mode);
+  for (float* v : {&rec.GAMFAC, &rec.GAMSTW, &rec.GAMWND, &rec.GAMCUR, &rec.GAMWV, &rec.GAMSWL, &rec.GMWDG,
+                   &rec.GMSDG, &rec.GAMTOT, &rec.GAMQSG, &rec.GMLNSG, &rec.EGMSG, &rec.VARTOT, &rec.VARWND,
+                   &rec.VARCUR, &rec.VARWAV, &rec.VARSWL, &rec.VWVDG, &rec.VSWDG}) {
+    *v = 0.0f;
+  }
+}
+
+}  // namespace
+
+void coupledSwayYaw(float p, float q, float r, float& low, float& high) {
+  const float D = std::sqrt((q - p) * (q - p) + 4.0f * r * q * p);
+  high = naturalFrequency(0.5f * (q + p + D) / (1.0f - r));
+  low = naturalFrequency(0.5f * (q + p - D) / (1.0f - r));
+}
+
+float CUBIC(float& X) {
+  const Equilb& q = EQUILB;
+  return q.CYQTP * X * X * X + X * X - q.VARYTP;
+}
+
+void SLOMOR() {
+  Tpcm& t = TPCM;
+  wavcurvecState.reset();  // the waves on the current of this data set are solved afresh
+  const int NPHI = scanIntervals();
+  const RunSeaState waves = buildSpectra();
+  vesselGeometry();
+  auxiliaryForces();
+  writeRecord(t.EDUNIT, " >>> Computing low-frequency dynamics...");
+  tankerSize();
+  if (t.YAWTBL == 0) t.EQLYAW = 0.0f;
+  SOLVE.DPHI = kScanTurn / static_cast<float>(NPHI);
+  SINES.S1 = 0.0f;
+  SINES.C1 = 0.0f;
+  addedMassFactors();
+
+  const float theta = scanHeadings();
+  offsetAndStiffness();
+  const ModeScales m = massesAndFrequencies();
+
+  stillWaterDamping(m);
+  if (windActs()) windDamping(m, theta);
+  if (currentActs()) currentDamping(m, theta);
+  if (t.LRANDM != 0) seaDamping(m, theta, 1, waves.sea);
+  if (t.LSWELL != 0) seaDamping(m, theta, 2, waves.swell);
+
+  const std::int32_t userFlag[3] = {t.LSGLFD, t.LSWLFD, t.LYWLFD};
+  const float userPercent[3] = {t.SGLFDP, t.SWLFDP, t.YWLFDP};
+  for (int mode = 1; mode <= 3; ++mode) {
+    if (!m.active[mode - 1]) {
+      clearMode(mode);
+      continue;
+    }
+    modeTotals(mode, userFlag[mode - 1], userPercent[mode - 1]);
+    if (mode > 1 && userFlag[mode - 1] == 0) squareLawDamping(mode);
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,556 @@
+#include "statics/stsalm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dataset/run_checks.h"
+#include "dataset/tpcm.h"
+#include "hull/equilb.h"
+#include "numlib/circle_constants.h"
+#include "numlib/interpolation.h"
+#include "numlib/roots.h"
+#include "platform/units.h"
+#include "statics/column.h"
+#include "statics/solve.h"
+#include "statics/stprt.h"
+#include "util/captions.h"
+#include "util/console_io.h"
+#include "util/dialogue.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
+#include "util/title.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view kCaller = "PELMOTAR";  // the stage's name in file-error messages
+constexpr std::string_view kReportFile = "STATOUT.stxt";
+constexpr std::string_view kPlotFile = "STATPLT.plt";
+constexpr std::string_view kReportTitle = " Articulated SALMS And Attached Storage Vessels";
+constexpr std::string_view kProgramLabel = "Quorvel ";
+
+constexpr int kMaxNonConvergence = 5;    // the next non-convergence at one table point is fatal
+constexpr int kMaxTableWidenings = 20;   // widenings of the table-search bracket at one table point
+constexpr float kVertical = 1.0E17f;     // cotangent of a member standing straight up (or, negative, down)
+
+// The zero-load configuration the search keeps: the closing member D leans with cosine C so that the
+// column top reaches YOKBOT; the others stand straight up or down by the bits of the pattern.
+struct Pattern {
+  std::int32_t bits = 0;     // L - 1
+  std::int32_t closing = 0;  // D
+  float cosine = 0.0f;       // C
+};
+
+bool freeSalm() { return TPCM.FRESLM != 0; }
+
+// A value with two decimals, as wide as it needs, for a message.
+std::string decimals(float x) {
+  const std::string field = fmtF(x, 16, 2);
+  return field.substr(field.find_first_not_of(' '));
+}
+
+// A value for a message with the unit label the pages give it (UNITP: the force's at NUNTS, " kips"
+// or " metric tons"; the length's at NUNTS + 7, " feet" or " meters").
+std::string withUnit(float value, std::int32_t labelCode) {
+  Text<16> label;
+  UNITP(label, labelCode);
+  return decimals(value) + std::string(label.trimmed());
+}
+std::string force(float value) { return withUnit(value, TPCM.NUNTS); }
+std::string length(float value) { return withUnit(value, TPCM.NUNTS + 7); }
+
+[[noreturn]] void refuse(const std::string& reason) {
+  fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// The table search found no configuration at table point ITABLE: the loads of the table grow to
+// TLOAD, and the column cannot carry the load of this point.
+[[noreturn]] void tableSearchFailed() {
+  const Tpcm& t = TPCM;
+  const Equilb& e = EQUILB;
+  const std::int32_t point = SOLVE.ITABLE;
+  fatalStop("STSALM", t.EDUNIT,
+            {"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
+             "     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) +
+                 " and found no column",
+             "     configuration at " + force(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" +
+                 force(t.TLOAD) + ") lies",
+             "     beyond what the column can carry.", ""},
+            FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// Members the elements form: the first free element and each later one with a free lower joint
+// start one.
+int memberCount() {
+  const Tpcm& t = TPCM;
+  if (t.NELEM <= 0) return 0;
+  int first = 1;
+  while (first < t.NELEM && t.IFREE(first) == 0) ++first;
+  int members = 1;
+  for (int k = first + 1; k <= t.NELEM; ++k) members += t.IFREE(k) != 0 ? 1 : 0;
+  return members;
+}
+
+// What the member arrays and the load tables cannot hold is refused before any work.
+void checkDataSet() {
+  const Tpcm& t = TPCM;
+  if (t.NELEM < 0 || t.NELEM > kMaxSalmElements) {
+    refuse(fmtI(t.NELEM, 0) + " SALM elements; 0 to " + fmtI(kMaxSalmElements, 0) + " can be analysed.");
+  }
+  const int members = memberCount();
+  if (members > kMaxMembers) {
+    refuse(fmtI(members, 0) + " members (free joints); at most " + fmtI(kMaxMembers, 0) + " can be analysed.");
+  }
+  if (t.IARCO == kYoke && members > kMaxMembers - 1) {
+    refuse(fmtI(members, 0) + " members (free joints) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
+           " can be analysed.");
+  }
+  const int points = t.NUMTAB == 0 ? 2 : t.NUMTAB;
+  if (points < 2 || points > kMaxTablePoints) {
+    refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points; 2 to " + fmtI(kMaxTablePoints, 0) +
+           " are allowed.");
+  }
+  if (const auto finding = piercingRiserFinding()) {
+    std::vector<std::string> lines{""};
+    lines.insert(lines.end(), finding->lines.begin(), finding->lines.end());
+    lines.emplace_back("");
+    fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+  }
+  if (t.NELEM > 1 && !freeSalm() && !(t.TLOAD > 0.0f)) {
+    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + "; it must be above 0.");
+  }
+}
+
+void openFiles() {
+  Tpcm& t = TPCM;
+  t.LBACK = 0;
+  if (t.IUNIT == kReportsToFiles)
+    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
+  if (t.IPLOTS != 0) RHOPEN(kPlotFile, kFormatted, kFresh, t.IDRIVE, kStaticsPlotUnit, kCaller, t.EDUNIT, t.CMPUTR);
+}
+
+// The buoyancy moment B b of member I as the energy search counts it: the piercing member with its
+// buoyancy up to the piercing element, the members above it dry.
+float buoyancyMoment(std::int32_t I) {
+  const Solve& s = SOLVE;
+  if (I == s.IPERCN) return s.WETVL0 * s.PRCCB;
+  if (I > s.IPERCN) return 0.0f;
+  return s.CNCB(I) * s.CNBUOY(I);
+}
+
+// Step 7: the elements grouped into members with their sums.
+void groupMembers(float G) {
+  Tpcm& t = TPCM;
+  Solve& s = SOLVE;
+  s.WPA1 = t.WPAPRC;
+  s.IARC1 = t.IARCO;
+  s.BCONV = t.DWATR / 1000.0f;
+  for (int k = 1; k <= t.NELEM; ++k) t.BUOY(k) *= s.BCONV;
+
+  // The leading frozen elements form the base; member 1 starts at the first free one.
+  s.IFIRST = t.NELEM;
+  for (int k = 1; k <= t.NELEM; ++k) {
+    if (t.IFREE(k) != 0) {
+      s.IFIRST = k;
+      break;
+    }
+  }
+  float baseLength = 0.0f;
+  for (int k = 1; k < s.IFIRST; ++k) baseLength += t.SLEN(k);
+  s.ANCHT = std::cos(t.ANCHOR) * baseLength;
+
+  const int f = s.IFIRST;
+  s.NCON = 1;
+  s.JELEM(1) = f;
+  s.CNCB(1) = t.CBUOY(f);
+  s.CNCG(1) = t.CGSALM(f);
+  s.CNBUOY(1) = t.BUOY(f);
+  s.CNMASS(1) = t.TMASS(f);
+  s.CNLEN(1) = t.SLEN(f);
+  s.CNGYR(1) = t.TMASS(f) * (t.GYRAD(f) * t.GYRAD(f) + t.CGSALM(f) * t.CGSALM(f));
+  s.ADMBCY(1) = t.COFMST(f) * t.BUOY(f);
+  s.ADMLBD(1) = s.ADMBCY(1) * t.CBUOY(f);
+  s.CADMOI(1) = t.COFMST(f) * t.BUOY(f) * (t.CBUOY(f) * t.CBUOY(f) + 0.0833f * t.SLEN(f) * t.SLEN(f));
+  s.BOYLEN = s.CNLEN(1);
+  s.WETVL0 = s.CNBUOY(1);
+  s.PRCCB = s.CNCB(1);
+  s.IPERCN = t.IPIERC >= f ? 1 : 0;
+
+  for (int k = f + 1; k <= t.NELEM; ++k) {
+    if (t.IFREE(k) != 0) {
+      ++s.NCON;
+      s.JELEM(s.NCON) = k;
+    }
+    const int n = s.NCON;
+    if (k == t.IPIERC) s.IPERCN = n;
+    const float lever = s.CNLEN(n);  // the member's length so far
+    const float buoyancy = s.CNBUOY(n) + t.BUOY(k);
+    if (buoyancy != 0.0f) s.CNCB(n) = (s.CNCB(n) * s.CNBUOY(n) + (t.CBUOY(k) + lever) * t.BUOY(k)) / buoyancy;
+    const float weight = s.CNMASS(n) + t.TMASS(k);
+    if (weight != 0.0f) s.CNCG(n) = (s.CNCG(n) * s.CNMASS(n) + (t.CGSALM(k) + lever) * t.TMASS(k)) / weight;
+    if (n <= 3) {
+      s.ADMLBD(n) += t.COFMST(k) * (t.CBUOY(k) + lever) * t.BUOY(k);
+      s.ADMBCY(n) += t.COFMST(k) * t.BUOY(k);
+    }
+    const float cgLever = lever + t.CGSALM(k);
+    s.CNGYR(n) += t.TMASS(k) * (cgLever * cgLever + t.GYRAD(k) * t.GYRAD(k));
+    const float cbLever = lever + t.CBUOY(k);
+    s.CADMOI(n) += t.COFMST(k) * t.BUOY(k) * (cbLever * cbLever + 0.0833f * t.SLEN(k) * t.SLEN(k));
+    s.CNBUOY(n) += t.BUOY(k);
+    s.CNMASS(n) += t.TMASS(k);
+    s.CNLEN(n) += t.SLEN(k);
+    if (k == t.IPIERC) {
+      s.WETVL0 = s.CNBUOY(n);
+      s.PRCCB = s.CNCB(n);
+      s.BOYLEN = s.CNLEN(n);
+    }
+  }
+  s.JELEM(s.NCON + 1) = t.NELEM + 1;
+  if (t.IPIERC > t.NELEM) s.IPERCN = s.NCON + 1;
+
+  // The second moment of weight about the lower joint becomes a radius of gyration about the centre
+  // of gravity.
+  for (int I = 1; I <= s.NCON; ++I) {
+    float D = s.CNGYR(I) - s.CNMASS(I) * s.CNCG(I) * s.CNCG(I);
+    if (D < 0.0f) D = 0.0f;
+    if (s.CNMASS(I) != 0.0f) s.CNGYR(I) = std::sqrt(D / s.CNMASS(I));
+    s.CADMOI(I) = s.CADMOI(I) / G;
+    if (s.CNMASS(I) == 0.0f) s.CNCG(I) = s.CNLEN(I);
+    if (s.CNBUOY(I) == 0.0f) s.CNCB(I) = s.CNLEN(I);
+  }
+}
+
+// Steps 8 and 9: depths and the net weights of the members as they lie.
+void netWeights() {
+  Tpcm& t = TPCM;
+  Solve& s = SOLVE;
+  s.DEFF = t.IFREE(1) == 0 ? t.DEPTH - s.ANCHT : t.DEPTH;
+  s.YOKBOT = s.DEFF + t.YOKEHT;
+  t.LPERCN = s.IPERCN == 0 ? 0 : 1;
+
+  for (int I = 1; I <= s.NCON; ++I) {
+    if (I == s.IPERCN) {
+      s.WEPERC = s.CNMASS(I) * s.CNCG(I) / s.CNLEN(I);
+      s.WETARM(I) = s.WEPERC - s.WETVL0 * s.PRCCB / s.CNLEN(I);
+      s.WETWT(I) = s.CNMASS(I) - s.WETVL0;
+    } else if (I > s.IPERCN) {  // above the surface: dry
+      s.WETWT(I) = s.CNMASS(I);
+      s.WETARM(I) = s.CNMASS(I) * s.CNCG(I) / s.CNLEN(I);
+    } else {
+      s.WETWT(I) = s.CNMASS(I) - s.CNBUOY(I);
+      s.WETARM(I) = (s.CNMASS(I) * s.CNCG(I) - s.CNBUOY(I) * s.CNCB(I)) / s.CNLEN(I);
+    }
+  }
+}
+
+// The member signs of a pattern: bits dealt out over the members in order, lowest bit first, to
+// every member but the closing one (to every member of a free SALM, which has no closing member).
+void dealSigns(std::int32_t bits, std::int32_t closing, Arr<float, kMaxMembers>& sign) {
+  for (int I = 1; I <= SOLVE.NCON; ++I) {
+    if (I != closing || freeSalm()) BITSGN(sign(I), bits);
+  }
+}
+
+// Potential energy of the column with member cosines cosPhi(1..NCON), measured from the lowest
+// free joint.
+float potentialEnergy(const Arr<float, kMaxMembers>& cosPhi) {
+  const Solve& s = SOLVE;
+  float z = 0.0f;
+  float E = 0.0f;
+  for (int I = 1; I <= s.NCON; ++I) {
+    E += s.WETWT(I) * z + cosPhi(I) * (s.CNCG(I) * s.CNMASS(I) - buoyancyMoment(I));
+    z += cosPhi(I) * s.CNLEN(I);
+  }
+  return E;
+}
+
+// Step 10: the least-energy configuration at zero load. Each member stands straight up or down but
+// the closing member, which leans so that the column top reaches YOKBOT; a later pattern of equal
+// energy replaces an earlier one.
+Pattern searchConfiguration() {
+  const Solve& s = SOLVE;
+  const bool isFree = freeSalm();
+  const std::int32_t patterns = std::int32_t{1} << (isFree ? s.NCON : s.NCON - 1);
+  float lowest = 1.0E30f;
+  bool found = false;
+  Pattern kept;
+  Arr<float, kMaxMembers> sign{};
+  Arr<float, kMaxMembers> cosPhi{};
+  for (std::int32_t D = 1; D <= s.NCON; ++D) {
+    for (std::int32_t L = 1; L <= patterns; ++L) {
+      dealSigns(L - 1, D, sign);
+      float C = 0.0f;
+      if (!isFree) {
+        float reach = 0.0f;
+        for (int I = 1; I <= s.NCON; ++I) {
+          if (I != D) reach += sign(I) * s.CNLEN(I);
+        }
+        C = (s.YOKBOT - reach) / s.CNLEN(D);
+      }
+      if (C < -1.0f || C > 1.0f) continue;
+      found = true;
+      for (int I = 1; I <= s.NCON; ++I) cosPhi(I) = (I == D && !isFree) ? C : sign(I);
+      const float E = potentialEnergy(cosPhi);
+      if (E <= lowest) {
+        lowest = E;
+        kept = {L - 1, D, C};
+      }
+    }
+  }
+  if (!found) {
+    fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!", ""},
+              FatalWait::kPressReturn, kKeyboardUnit);
+  }
+  // Weights, buoyancies or lengths so large that no configuration's energy stays below the
+  // search's starting value of 1.0E30 (or is a number at all) leave no pattern kept.
+  if (kept.closing == 0) {
+    fatalStop("STSALM", TPCM.EDUNIT,
+              {"", " ++> STSALM: no configuration of the column has a potential energy below 1.0E30;",
+               "     check the element weights, volumes and lengths (page 3)."},
+              FatalWait::kPressReturn, kKeyboardUnit);
+  }
+  writeProgressLine(" >>> Computing Salm offset tables...");
+  return kept;
+}
+
+void warnPiercingMemberDry() {
+  const std::int32_t unit = TPCM.EDUNIT;
+  const std::string_view warning = " ++> WARNING: piercing member might not cross water surface.";
+  if (unit == kDiagnosticsUnit) {  // an unattended run cannot be asked whether to go on
+    fatalStop("STSALM", unit, {"", "", warning, ""}, FatalWait::kNone);
+  }
+  LINES(unit, 2);
+  writeRecord(unit, warning);
+  writeRecord(unit, "");
+  PRSRET(unit, kKeyboardUnit);
+}
+
+// Step 11: the kept pattern as table point 1, the piercing member's draft and the joint loads at
+// zero load.
+void zeroLoadConfiguration(const Pattern& kept) {
+  Tpcm& t = TPCM;
+  Solve& s = SOLVE;
+  const bool isFree = freeSalm();
+  const std::int32_t D = kept.closing;
+  const float C = kept.cosine;
+
+  // A free SALM has no closing member: its members all keep the signs the search gave them.
+  Arr<float, kMaxMembers> sign{};
+  Arr<float, kMaxMembers> cosPhi{};
+  dealSigns(kept.bits, D, sign);
+  for (int I = 1; I <= s.NCON; ++I) {
+    const bool leaning = I == D && !isFree;
+    cosPhi(I) = leaning ? C : sign(I);
+    if (!leaning) s.COTANP(1, I) = sign(I) * kVertical;
+  }
+  if (!isFree) s.COTANP(1, D) = std::fabs(C) == 1.0f ? C * 1.0E20f : C / std::sqrt(1.0f - C * C);
+
+  s.BYTOP = 0.0f;
+  for (int I = 1; I <= std::min(s.IPERCN, s.NCON); ++I) s.BYTOP += s.CNLEN(I) * cosPhi(I);
+  s.HDRY0 = s.BYTOP - s.DEFF;
+  const bool pierces = s.IPERCN >= 1 && s.IPERCN <= s.NCON;
+  if (pierces) {
+    if (s.HDRY0 < 0.0f || s.HDRY0 > s.CNLEN(s.IPERCN)) warnPiercingMemberDry();
+    s.B0 = s.WETVL0 - (s.HDRY0 - (s.CNLEN(s.IPERCN) - s.BOYLEN)) * t.WPAPRC * s.BCONV;
+  }
+
+  Arr<float, kMaxMembers> net{};  // net weight of each member at zero load
+  for (int I = 1; I <= s.NCON; ++I) net(I) = I == s.IPERCN ? s.CNMASS(I) - s.B0 : s.WETWT(I);
+  float S = 0.0f;
+  for (int I = 1; I <= D; ++I) S += net(I);
+  if (!isFree && !riserFloats(t.IARCO)) {  // the top holds the closing member at its lean
+    S -= (s.CNMASS(D) * s.CNCG(D) - buoyancyMoment(D)) / s.CNLEN(D);
+  }
+  s.ZLOAD0(1) = -S;
+  for (int I = 1; I <= s.NCON; ++I) s.ZLOAD0(I + 1) = s.ZLOAD0(I) + net(I);
+  s.ZLDTMP = s.ZLOAD0;
+}
+
+// A root of TOPHT is accepted as the column's shape only when the shape is an equilibrium: the top
+// within a thousandth of the column's length (at least 0.01) of the height it must reach, and every
+// member's moment balance within a thousandth of H L (the root finder stops on a narrow bracket as
+// well as on a small residual, and a bracket around a jump of the residual is narrow too).
+// Otherwise no shape under this load is known, and the table is not written.
+constexpr float kSearchResidual = 0.005f;     // the top's height misfit at which the search stops
+constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and never below kClosureFloor
+constexpr float kClosureFloor = 2.0f * kSearchResidual;
+constexpr float kBalanceTolerance = 1.0E-3f;
+
+void checkTablePoint(std::int32_t J) {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  const ColumnMisfit misfit = columnMisfit(J);
+  float columnLength = 0.0f;
+  for (int I = 1; I <= s.NCON; ++I) columnLength += s.CNLEN(I);
+  const bool closes = std::fabs(misfit.height) <= std::max(kClosureTolerance * columnLength, kClosureFloor);
+  const bool balances = misfit.moment <= kBalanceTolerance;
+  if (closes && balances) return;
+
+  std::string miss;
+  if (!closes) {
+    miss = "the column's top misses its height by " + length(misfit.height);
+  } else {
+    miss = "member " + fmtI(misfit.member, 0) + " misses its moment balance by " + decimals(100.0f * misfit.moment) +
+           " % of H L";
+  }
+  fatalStop("STSALM", t.EDUNIT,
+            {"", " ++> SALM statics: no equilibrium found under the horizontal load " + force(EQUILB.HLOAD(J)) +
+                     " (table point " + fmtI(J, 0) + ")",
+             std::string("     with the attachment \"") + attachmentName(t.IARCO) + "\": " + miss + ".",
+             "     Check the elements and the attachment (pages 2 and 3).", ""},
+            FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// The cotangent of member 1 at table point ITABLE, by RTMI1 over TOPHT from the bracket the previous
+// point left. A search without convergence narrows the bracket and tries again; one without a sign
+// change widens it.
+void solveTablePoint(float& lower, float& step) {
+  Solve& s = SOLVE;
+  int failures = 0;
+  int widenings = 0;
+  for (;;) {
+    float F = 0.0f;
+    int IER = kRootFound;
+    RTMI1(s.COTANP(s.ITABLE, 1), F, TOPHT, lower, s.COTAN1, 5.0E-5f, kSearchResidual, 100, IER);
+    if (IER == kRootFound) {
+      checkTablePoint(s.ITABLE);
+      const float c = s.COTANP(s.ITABLE, 1);
+      s.COTAN1 = c;
+      lower = 0.1f * c;
+      step = c / 2.0f;
+      return;
+    }
+    if (IER == kRootNotConverged) {
+      if (++failures > kMaxNonConvergence) tableSearchFailed();
+      s.COTAN1 *= 1.05f;
+      lower *= 0.95f;
+      continue;
+    }
+    if (widenings == kMaxTableWidenings) tableSearchFailed();
+    ++widenings;
+    s.COTAN1 += 2.0f * step;
+    lower -= 2.0f * step;
+    if (widenings >= 2) {
+      s.COTAN1 = 5.0f * s.COTAN1;
+      lower = -0.9f * s.COTAN1;
+    }
+  }
+}
+
+// Step 12: the load table, the member shapes over it, the offsets and the member angles.
+void buildTables(const Arr<float, kMaxTablePoints>& auxOffset) {
+  Tpcm& t = TPCM;
+  Solve& s = SOLVE;
+  Equilb& q = EQUILB;
+  const std::int32_t points = t.NUMTAB;
+  s.ITABLE = 1;
+  q.HLOAD(1) = 0.0f;
+  const float linearStep = t.TLOAD / static_cast<float>(points - 1);
+
+  // The column's net weight with the piercing member at its zero-load draft sets the first load of a
+  // logarithmic table.
+  float W = t.TLOAD;
+  if (t.NELEM != 0) {
+    W = 0.0f;
+    for (int I = 1; I <= s.NCON; ++I) W += s.WETWT(I);
+    if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) W = W - s.B0 + s.WETVL0;
+  }
+  W = std::fabs(W);
+  t.HMIN = 0.052f * W;
+  const bool logarithmic = linearStep > 0.1f * W && t.HMIN > 0.0f && points > 2;
+  const float logStep = logarithmic ? std::log(t.TLOAD / t.HMIN) / static_cast<float>(points - 2) : 0.0f;
+
+  s.RB = std::sqrt(t.WPAPRC / kPi);
+  s.RB2 = s.RB * s.RB;
+  s.COTAN1 = 101.0f;
+  float lower = -100.0f;
+  float step = 100.0f;
+  for (std::int32_t J = 2; J <= points; ++J) {
+    s.ITABLE = J;
+    q.HLOAD(J) = logarithmic ? t.HMIN * std::exp(static_cast<float>(J - 2) * logStep) : q.HLOAD(J - 1) + linearStep;
+    if (t.NBUG != 0) INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
+    if (t.NELEM > 1) solveTablePoint(lower, step);
+  }
+
+  for (std::int32_t k = 1; k <= points; ++k) {
+    if (t.NELEM > 1) q.OFFSET(k) = XCOORD(s.NCON, k);
+    if (t.AUXTBL != 0) {  // the user's auxiliary offset at this load, extended beyond its ends
+      int range = 0;
+      int i = 1;
+      float extra = 0.0f;
+      BSRCH(t.AUXFOR.data(), q.HLOAD(k), range, i, points);
+      INTERP(t.AUXFOR.data(), auxOffset.data(), q.HLOAD(k), extra, i);
+      q.OFFSET(k) += extra;
+    }
+    if (t.NELEM != 0) {
+      for (int I = 1; I <= s.NCON; ++I) {
+        const float c = s.COTANP(k, I);
+        s.PHIANG(k, I) = c == 0.0f ? kHalfPi : std::atan2(1.0f, c);
+      }
+    }
+  }
+}
+
+// Step 13: the title page (again after a negative reply at its pause on the console), the report,
+// and the files closed.
+void writeReport() {
+  Tpcm& t = TPCM;
+  do {
+    PAGE(t.IUNIT, t.EDUNIT, 1, 99);
+    TITLPG(t.CREATR, kReportTitle, static_cast<std::int32_t>(kReportTitle.size()), kProgramLabel,
+           static_cast<std::int32_t>(kProgramLabel.size()), t.VERNO, t.CID1P.view(), t.CID2P.view(), t.IUNIT);
+    t.LBACK = 0;
+    if (t.EDUNIT == t.IUNIT) PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
+  } while (t.LBACK < 0);
+  STPRT();
+  if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kReportFile, kCaller, t.EDUNIT);
+  if (t.IPLOTS != 0) HCLOSE(kStaticsPlotUnit, kPlotFile, kCaller, t.EDUNIT);
+}
+
+}  // namespace
+
+void BITSGN(float& S, std::int32_t& N) {
+  S = N % 2 != 0 ? 1.0f : -1.0f;
+  N = N / 2;
+}
+
+void STSALM() {
+  Tpcm& t = TPCM;
+  checkDataSet();
+  openFiles();
+  if (t.NBUG0 == 1) {
+    writeRecord(t.EDUNIT, " ### In STSALM:");
+    INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
+  } else {
+    t.NBUG = 0;
+  }
+  writeProgressLine(" >>> Computing Salm mass properties...");
+
+  if (t.IARCO == kBuoyantRiser) t.YOKEHT = -t.DRAFT;  // the riser's top is held at the vessel's keel
+  const float G = t.NUNTS == kEnglishUnits ? 32.152f : 9.8f;
+  WAVCOM.G = G;  // the slow drift and the low-frequency report read both
+  WAVCOM.RHOAIR = t.NUNTS == kEnglishUnits ? 0.0024356f : 0.128f;
+  if (t.OFFINC == 0.0f) t.OFFINC = 1.0f;
+  if (t.NUMTAB == 0) t.NUMTAB = 2;
+
+  // The user's auxiliary table: offsets in steps of OFFINC against the forces AUXFOR.
+  Arr<float, kMaxTablePoints> auxOffset{};
+  for (int k = 1; k <= t.NUMTAB; ++k) auxOffset(k) = static_cast<float>(k - 1) * t.OFFINC;
+  if (t.NELEM == 0) t.TLOAD = t.AUXFOR(t.NUMTAB);
+
+  if (t.NELEM != 0) {
+    groupMembers(G);
+    netWeights();
+    zeroLoadConfiguration(searchConfiguration());
+  }
+  if (!freeSalm()) buildTables(auxOffset);
+  writeReport();
+}
+
+}  // namespace qv

@@ -1,0 +1,354 @@
+// Member wave loads: the inertia part against quadrature of the linear-wave acceleration along the
+// member (tests/dynamics/reference/wave_loads_reference.py), the waterline term and the submerged-member
+// options against closed forms, the drag part against its closed form for a member moving without
+// waves, the running records, and the warnings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <string>
+#include <vector>
+
+#include "dynamics/wavfor.h"
+#include "platform/stop.h"
+#include "platform/units.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+
+constexpr Complex kI{0.0f, 1.0f};
+
+// One member of consecutive elements along (sin phi, 0, cos phi) from its lower joint, and the wave
+// and motion WAVFOR is called with.
+struct Member {
+  std::vector<float> length, buoy, cofmst, cofdmt;
+  std::vector<std::int32_t> lmomt;
+  float base[3] = {0.0f, 0.0f, 0.0f};
+  float phi = 0.0f;  // [rad from the vertical]
+  float k = 0.05f, beta = 0.0f, depth = 1000.0f, omega = 1.0f;
+  std::int32_t wetyok = 0, drgflg = 0, record = 0, unit = kScreenUnit;
+  Complex rotation = 0.0f;  // DELPH1 of the member
+  Complex baseVelocity[3] = {0.0f, 0.0f, 0.0f};
+  float vcur2 = 0.0f, extamp = 0.0f, wvamp = 0.0f;
+
+  Complex CFORCE[3], CMOMT[3];
+  std::vector<Complex> SHRMOM = std::vector<Complex>(5 * 10);
+  std::int32_t IMOMT = 0;
+
+  void load() {
+    const std::int32_t n = static_cast<std::int32_t>(length.size());
+    const std::int32_t JELEM[] = {1, n + 1};
+    const float DRMEM[] = {std::sin(phi), 0.0f, std::cos(phi)};
+    const float EQCOS[] = {std::cos(phi)};
+    const float EQSIN[] = {std::sin(phi)};
+    const Complex DELPH1[] = {rotation};
+    const Complex DELTHT[] = {0.0f};
+    if (cofmst.empty()) cofmst.assign(length.size(), 1.0f);
+    if (cofdmt.empty()) cofdmt.assign(length.size(), 1.0f);
+    if (lmomt.empty()) lmomt.assign(length.size(), 0);
+    WAVFOR(base, JELEM, 1, length.data(), DRMEM, k * std::cos(beta), k * std::sin(beta), k, depth, 0, unit,
+           buoy.data(), 1, 7, EQCOS, EQSIN, CFORCE, CMOMT, wetyok, drgflg, DELPH1, DELTHT, omega, baseVelocity,
+           vcur2, kKeyboardUnit, extamp, wvamp, lmomt.data(), SHRMOM.data(), IMOMT, record, cofmst.data(),
+           cofdmt.data());
+  }
+};
+
+::testing::AssertionResult Near(Complex actual, Complex expected, double rel, double abs = 1e-9) {
+  const double allowed = abs + rel * std::abs(expected);
+  if (std::abs(actual - expected) <= allowed) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << actual << " differs from " << expected << " (allowed " << allowed << ")";
+}
+
+// wave_loads_reference.py: 20 ft elements of buoyant force 100 per foot, added-mass coefficient 1.
+TEST(WaveLoads, InertiaPartIsTheIntegralOfTheWaveAcceleration) {
+  struct Case {
+    const char* name;
+    float base[3];
+    float phi, k, beta, depth;
+    Complex force[3], moment[2];
+  };
+  const Case cases[] = {
+      {"vertical, deep water",
+       {0.0f, 0.0f, -30.0f}, 0.0f, 0.05f, 0.52359878f, 1000.0f,
+       {{0.0f, 66.406914f}, {0.0f, 38.34005f}, {-38.34005f, 0.0f}},
+       {{0.0f, -446.26032f}, {0.0f, 772.94555f}}},
+      {"vertical, finite depth",
+       {0.0f, 0.0f, -30.0f}, 0.0f, 0.04f, 0.0f, 40.0f,
+       {{0.0f, 85.255028f}, {0.0f, 0.0f}, {-28.306237f, 0.0f}},
+       {{0.0f, 0.0f}, {0.0f, 927.2405f}}},
+      {"inclined 30 degrees, deep water",
+       {3.0f, 0.0f, -40.0f}, 0.52359878f, 0.08f, 1.0471976f, 1000.0f,
+       {{17.43292f, 6.340673f}, {8.6668642f, 22.688979f}, {-10.093535f, 7.6083041f}},
+       {{-120.01231f, -272.77505f}, {217.49291f, 67.098387f}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Member m;
+    m.length = {20.0f};
+    m.buoy = {2000.0f};
+    std::copy(c.base, c.base + 3, m.base);
+    m.phi = c.phi;
+    m.k = c.k;
+    m.beta = c.beta;
+    m.depth = c.depth;
+    m.load();
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(Near(m.CFORCE[i], c.force[i], 1e-5, 1e-4)) << "CFORCE(" << i + 1 << ")";
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(Near(m.CMOMT[i], c.moment[i], 1e-5, 1e-3)) << "CMOMT(" << i + 1 << ")";
+    EXPECT_EQ(m.CMOMT[2], Complex(0.0f));
+  }
+}
+
+// A vertical element from 10 ft below the surface to 5 ft above it, in deep water at the origin:
+// below the surface the acceleration over g is (i kx, 0, -k) e^{kz}; above it the rule continues it
+// as e^{k s} from the surface; the waterline term adds the elevation on the waterplane, 1, to the
+// vertical force, so that with it the wetted part carries the pressure at its bottom, e^{-10k}.
+TEST(WaveLoads, SubmergedMemberOptionsOfASurfacePiercingElement) {
+  const double k = 0.05;
+  const double wet = 1.0 - std::exp(-10.0 * k);   // integral of k e^{kz} from -10 to 0
+  const double dry = std::exp(5.0 * k) - 1.0;     // integral of k e^{ks} from 0 to 5
+  struct Case {
+    std::int32_t wetyok;
+    bool dryLoaded, waterline;
+  };
+  const Case cases[] = {{0, false, true}, {1, true, false}, {2, true, true}, {3, false, true},
+                        {4, false, false}, {5, true, false}, {6, true, true}, {9, true, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.wetyok);
+    Member m;
+    m.length = {15.0f};
+    m.buoy = {1500.0f};  // 100 per foot
+    m.base[2] = -10.0f;
+    m.k = static_cast<float>(k);
+    m.wetyok = c.wetyok;
+    m.load();
+    const double across = (c.dryLoaded ? wet + dry : wet);
+    const double along = -(c.dryLoaded ? wet + dry : wet) + (c.waterline ? 1.0 : 0.0);
+    EXPECT_TRUE(Near(m.CFORCE[0], kI * static_cast<float>(200.0 * across), 1e-5));
+    EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * along)), 1e-5, 1e-5));
+  }
+}
+
+TEST(WaveLoads, ElementWhollyAboveWater) {
+  for (std::int32_t wetyok : {0, 2}) {
+    Member m;
+    m.length = {5.0f};
+    m.buoy = {500.0f};
+    m.base[2] = 2.0f;
+    m.wetyok = wetyok;
+    m.load();
+    // The above-water rule: the load of a segment starting at the still-water level.
+    const double along = wetyok == 0 ? 0.0 : -(std::exp(5.0 * 0.05) - 1.0);
+    EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * along)), 1e-5, 1e-6)) << wetyok;
+  }
+}
+
+TEST(WaveLoads, ElementsTooDeepToFeelTheWaveCarryNothing) {
+  Member m;
+  m.length = {10.0f};
+  m.buoy = {1000.0f};
+  m.base[2] = -700.0f;  // k z = -35 at the bottom, -34.5 at the top
+  m.load();
+  for (const Complex& f : m.CFORCE) EXPECT_EQ(f, Complex(0.0f));
+}
+
+// Without waves (WVAMP 0) the drag part only resists the member's motion: for a member moving
+// bodily at v0, the mean square relative speed is VCUR2 + |EXTAMP v0|^2 / 2 along its whole length
+// (in water so deep that the current's profile does not change over the element).
+TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
+  const Complex v0[3] = {{0.3f, 0.1f}, {0.0f, 0.0f}, {0.0f, 0.2f}};
+  const float vcur2 = 0.5f, extamp = 1.2f;
+  float element[3] = {0.0f, 0.0f, -30.0f};
+  const float vertical[3] = {0.0f, 0.0f, 1.0f};
+  Complex F[3], M[3];
+  {
+    ConsoleCapture console;
+    MOMFOR(20.0f, element, vertical, 0.05f, 0.0f, 0.05f, 1.0E6f, F, M, kScreenUnit, 0, 0, vcur2, v0, 1, 0.0f, 0.0f,
+           0.6f, kKeyboardUnit, extamp, 0.0f);
+  }
+  double speed2 = vcur2;
+  for (const Complex& v : v0) speed2 += 0.5 * extamp * extamp * std::norm(v);
+  for (int c = 0; c < 3; ++c) {
+    EXPECT_TRUE(Near(F[c], -20.0f * static_cast<float>(std::sqrt(speed2)) * v0[c], 1e-5)) << c;
+  }
+  // about the start point: the resultant acts at mid-length, s x F with s = (0, 0, 10)
+  EXPECT_TRUE(Near(M[0], -10.0f * F[1], 1e-5));
+  EXPECT_TRUE(Near(M[1], 10.0f * F[0], 1e-5));
+
+  // A member turning about its lower joint: the force on it is opposite to its velocity.
+  Member m;
+  m.length = {10.0f, 10.0f};
+  m.buoy = {400.0f, 400.0f};
+  m.base[2] = -40.0f;
+  m.drgflg = 1;
+  m.vcur2 = 0.1f;
+  m.extamp = 1.0f;
+  m.omega = 0.6f;
+  m.rotation = {0.02f, 0.01f};
+  m.load();
+  const Complex velocityDirection = kI * 0.6f * m.rotation;  // of every point, in x
+  const Complex ratio = m.CFORCE[0] / velocityDirection;
+  EXPECT_LT(ratio.real(), 0.0f);
+  EXPECT_NEAR(ratio.imag(), 0.0f, 1e-6f * std::fabs(ratio.real()));
+  EXPECT_EQ(m.CFORCE[2], Complex(0.0f));  // no drag along the member
+  // The drag factor per element: COFDMT sqrt(BUOY / SLEN).
+  m.cofdmt = {2.0f, 2.0f};
+  const Complex before = m.CFORCE[0];
+  m.load();
+  EXPECT_TRUE(Near(m.CFORCE[0], 2.0f * before, 1e-6));
+}
+
+// Three Simpson intervals per radian of wave phase along a segment, at least eight.
+TEST(WaveLoads, SimpsonPointsFollowTheWavePhaseAlongTheSegment) {
+  struct Case {
+    float kl;
+    std::int32_t points;
+  };
+  for (const Case c : {Case{0.0f, 9}, Case{0.5f, 9}, Case{2.6f, 9}, Case{2.7f, 11}, Case{5.9f, 19},
+                       Case{20.2f, 63}}) {
+    EXPECT_EQ(simpsonPointCount(c.kl), c.points) << c.kl;
+  }
+}
+
+// wave_loads_reference.py: the drag along a member by scipy's quad, with the 1/7-power current of
+// 2 knots over 100 m of water, the regular wave of 2.83 m acting on the wave velocity and on the
+// member's turn about its lower joint (g 9.8, buoyant force 1 per metre, drag factor 1). The same
+// member cut into 16 elements gives the same load: the current is taken along each element, not at
+// its base (an 80 m riser standing on the seabed saw none).
+TEST(WaveLoads, DragAlongTheMemberIsItsIntegralWithTheCurrentProfile) {
+  struct Case {
+    const char* name;
+    float base[3];
+    float phi, length, T, k, vcur2;
+    Complex rotation, force, moment;
+  };
+  const float current2 = (2.0f * 0.514f) * (2.0f * 0.514f);
+  const Case cases[] = {
+      {"riser on the seabed, 8 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 8.0f, 0.0629443349f, current2,
+       {0.01f, -0.005f}, {-9.1486543f, -26.128837f}, {-467.47886f, -1448.5639f}},
+      {"riser on the seabed, 10 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 10.0f, 0.0403095129f, current2,
+       {0.01f, -0.005f}, {-2.9937914f, -20.174459f}, {-136.73413f, -1114.3301f}},
+      {"riser on the seabed, 14 s", {0.0f, 0.0f, -100.0f}, 0.0f, 80.0f, 14.0f, 0.0211590283f, current2,
+       {0.01f, -0.005f}, {5.8406976f, -14.095582f}, {261.55762f, -775.74227f}},
+      {"40 m to the surface, 6 s, no current", {0.0f, 0.0f, -40.0f}, 0.0f, 40.0f, 6.0f, 0.111900277f, 0.0f,
+       {0.0f, 0.0f}, {6.9326023f, 0.0f}, {246.3633f, 0.0f}},
+      {"inclined 0.5 rad, 6 s", {3.0f, 0.0f, -60.0f}, 0.5f, 60.0f, 6.0f, 0.111900277f, current2,
+       {0.004f, 0.006f}, {7.5734301f, -5.8894321f}, {268.7042f, -201.66479f}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const int pieces : {1, 16}) {
+      SCOPED_TRACE(pieces);
+      Member m;
+      const float length = c.length / static_cast<float>(pieces);
+      m.length.assign(static_cast<std::size_t>(pieces), length);
+      m.buoy.assign(static_cast<std::size_t>(pieces), length);
+      std::copy(c.base, c.base + 3, m.base);
+      m.phi = c.phi;
+      m.k = c.k;
+      m.depth = 100.0f;
+      m.omega = 6.2831855f / c.T;
+      m.drgflg = 1;
+      m.rotation = c.rotation;
+      m.vcur2 = c.vcur2;
+      m.extamp = m.wvamp = 1.415f;
+      m.load();
+      EXPECT_TRUE(Near(m.CFORCE[0], c.force, 0.01));
+      EXPECT_TRUE(Near(m.CMOMT[1], c.moment, 0.01));
+    }
+  }
+}
+
+TEST(WaveLoads, RecordsRunningTotalsAtTheFlaggedElements) {
+  Member m;
+  m.length = {10.0f, 0.0f, 10.0f};
+  m.buoy = {1000.0f, 0.0f, 1000.0f};
+  m.lmomt = {1, 0, 1};
+  m.base[2] = -40.0f;
+  m.record = 1;
+  m.IMOMT = 2;
+  m.load();
+  EXPECT_EQ(m.IMOMT, 4);
+  const Complex* last = m.SHRMOM.data() + 5 * 3;
+  EXPECT_EQ(last[0], m.CFORCE[0]);
+  EXPECT_EQ(last[1], m.CFORCE[2]);
+  EXPECT_EQ(last[2], m.CFORCE[1]);
+  EXPECT_EQ(last[3], m.CMOMT[0]);
+  EXPECT_EQ(last[4], m.CMOMT[1]);
+  // The first record holds the lower element alone: the load of the member from -40 to -30.
+  Member lower;
+  lower.length = {10.0f};
+  lower.buoy = {1000.0f};
+  lower.base[2] = -40.0f;
+  lower.load();
+  const Complex* first = m.SHRMOM.data() + 5 * 2;
+  EXPECT_TRUE(Near(first[0], lower.CFORCE[0], 1e-6));
+  EXPECT_TRUE(Near(first[3], lower.CMOMT[0], 1e-6));
+  // The zero-length element in between neither loads nor moves the member: the whole member is the
+  // member of two 10 ft elements.
+  Member plain;
+  plain.length = {10.0f, 10.0f};
+  plain.buoy = {1000.0f, 1000.0f};
+  plain.base[2] = -40.0f;
+  plain.load();
+  EXPECT_TRUE(Near(m.CFORCE[0], plain.CFORCE[0], 1e-6));
+  EXPECT_TRUE(Near(m.CMOMT[1], plain.CMOMT[1], 1e-6));
+
+  m.record = 0;
+  m.load();
+  EXPECT_EQ(m.IMOMT, 4);
+
+  // A part code other than 0 and 1 leaves the member sums at zero.
+  plain.drgflg = 2;
+  plain.load();
+  for (const Complex& f : plain.CFORCE) EXPECT_EQ(f, Complex(0.0f));
+}
+
+TEST(WaveLoads, WarningsAskWhetherToGoOn) {
+  struct Case {
+    const char* name;
+    float length, zBase, k, dirY;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"dry part too long for the above-water rule", 5.0f, 1.0f, 0.5f, 0.0f,
+       "\n\n ++> NON-FATAL WARNING: A (wave period, above-water element length)\n"
+       " combination of (10.47,     5.00) may exaggerate member forces.\n"
+       " Subdivide element, increase minimum wave period or deactivate\n submerged member option.\n\n"},
+      {"exponent beyond 4-byte range", 35.0f, -40.0f, 1.0f, 0.0f,
+       "\n\n ++> WARNING: A (wave period, submerged element length) combination\n"
+       "              of (10.47,    35.00) MAY exceed IEEE precision in MOMFOR.\n"
+       "              Subdivide element or increase minimum wave period\n\n"},
+      {"element out of the member's plane", 5.0f, -20.0f, 0.05f, 0.6f,
+       "\n\n ++> WARNING: Elemental unit vector out of member plane in MOMFOR.\n\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const float base[3] = {0.0f, 0.0f, c.zBase};
+    const float dir[3] = {0.0f, c.dirY, std::sqrt(1.0f - c.dirY * c.dirY)};
+    const Complex still[3] = {0.0f, 0.0f, 0.0f};
+    Complex F[3], M[3];
+    auto call = [&](std::int32_t unit) {
+      MOMFOR(c.length, base, dir, c.k, 0.0f, c.k, 1000.0f, F, M, unit, 0, 2, 0.0f, still, 0, 0.0f, 0.0f, 0.6f,
+             kKeyboardUnit, 0.0f, 0.0f);
+    };
+    {
+      ConsoleCapture console("\n");
+      call(kScreenUnit);
+      EXPECT_TRUE(contains(console.screen(), c.message + "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "))
+          << console.screen();
+    }
+    {
+      ConsoleCapture console("A\n");
+      EXPECT_EQ(testing_support::stopStatus([&] { call(kScreenUnit); }), kExitFatal);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,724 @@
+// The low-frequency report LOWPRT and the low-frequency member statistics, on the hand-filled states
+// of low_report_fixtures.h.
+//
+// The expected reports of tests/slowdrift/expected/ (LOWOUT_full.stxt, LOWOUT_single.stxt) and the stored
+// values pasted below come from tests/slowdrift/reference/low_report_reference.py, which writes the report
+// from its layout and forms the member statistics from the physics of the column (joint loads from
+// the top member's moment balance, internal loads from the free body below each point, the displaced
+// state from the energy of the load-offset table).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "low_report_fixtures.h"
+#include "slowdrift/ergcom.h"
+#include "slowdrift/lowcom.h"
+#include "slowdrift/lowprt.h"
+#include "slowdrift/output.h"
+#include "slowdrift/pekcom.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
+#include "support/temp_dir.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+using testing_support::readFileText;
+using testing_support::stopStatus;
+using testing_support::TempDir;
+
+int count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+std::string expectedFile(const std::string& name) {
+  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
+}
+
+const char* const kProgress = "\n >>> Outputting low-frequency dynamics data...\n\n";
+const char* const kSectionThree = "III.  VESSEL AND ENVIRONMENT SUMMARY";
+const char* const kSectionFour = "IV.  STATIC EQUILIBRIUM SUMMARY";
+const char* const kSectionFive = "V.  LOW-FREQUENCY DYNAMICS SUMMARY";
+const char* const kSectionSix = "VI.  SINGLE MEMBER LOW-FREQUENCY STATISTICAL SUMMARY";
+const char* const kPause = "Press <RETURN> to continue: ";
+const char* const kAbortQuestion = "Enter \"A\" to abort or Press <RETURN> to continue: ";
+const char* const kDepthWarning = " ++> Warning: A water depth/draft parameter lies outside valid range";
+
+// ---- the report pages ----------------------------------------------------------------------------
+
+struct PageCase {
+  const char* name;
+  void (*build)();
+  const char* typed;  // the replies of the run
+};
+
+class LowReportPages : public ::testing::TestWithParam<PageCase> {
+ protected:
+  void SetUp() override { resetAllBlocks(); }
+  void TearDown() override { resetAllBlocks(); }
+};
+
+// Wind, current, sea and swell with three equilibria; and a single equilibrium, whose NSMB current
+// lies outside its depth range: the warning and its question on the console, Return goes on.
+TEST_P(LowReportPages, WritesTheExpectedReport) {
+  const PageCase& c = GetParam();
+  c.build();
+  TempDir dir;
+  ConsoleCapture console(c.typed);
+  LOWPRT();
+  EXPECT_EQ(readFileText("LOWOUT.stxt"), expectedFile(std::string("LOWOUT_") + c.name + ".stxt"));
+  const std::string screen = console.screen();
+  EXPECT_EQ(screen.rfind(kProgress, 0), 0u) << screen;
+  EXPECT_EQ(count(screen, kAbortQuestion), std::string(c.name) == "single" ? 1 : 0) << screen;
+  EXPECT_EQ(console.unread(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, LowReportPages,
+                         ::testing::Values(PageCase{"full", testing_support::fullLowFrequencyRun, ""},
+                                           PageCase{"single", testing_support::singleEquilibriumRun, "\n"}),
+                         [](const ::testing::TestParamInfo<PageCase>& info) { return std::string(info.param.name); });
+
+class LowFrequencyReport : public testing_support::FreshRun {};
+
+// With a single equilibrium the energy range is empty: it is the most stable root, index 100.
+TEST_F(LowFrequencyReport, ASingleEquilibriumHasTheIndexOfTheMostStable) {
+  testing_support::singleEquilibriumRun();
+  TempDir dir;
+  ConsoleCapture console("\n");
+  LOWPRT();
+  const std::string report = readFileText("LOWOUT.stxt");
+  EXPECT_TRUE(contains(report, "Equilibrium stability index ................     100.00 percent")) << report;
+  EXPECT_TRUE(contains(report, " Unstable Equilibria:\n\n\n Environmental forces")) << report;
+}
+
+// The vessel response computed the motions at the yoke with the vessel at heading 0; when the waves
+// of the statistics meet the vessel at its stable heading more than 10 degrees away from that, the
+// report warns, in section IV and on the screen's unit, and names the relative heading and the turn
+// of the environment that puts the vessel near heading 0. Runs without the attached SALM's dynamics
+// driven by the waves say nothing.
+TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarnedOf) {
+  struct Case {
+    const char* what;
+    float vessel;  // the stable vessel heading [deg]
+    void (*change)();
+    std::vector<std::string> named;  // parts of the warning; empty: no warning
+  };
+  const Case cases[] = {
+      {"the vessel at heading 0", 0.0f, [] {}, {}},
+      {"within 10 degrees", 9.9f, [] {}, {}},
+      {"beyond 10 degrees", 10.1f, [] {}, {"vessel heads 10.10 deg", "relative heading 4.90 deg;", "by -10.10 deg"}},
+      {"the sea met from the other side", -66.59f, [] {},
+       {"the vessel heads -66.59 deg, and the\n     sea of heading 15.00 deg meets it at the relative heading 81.59 deg;",
+        "at heading 0, at 15.00 deg.\n     Enter 81.59 deg as the wave heading on the wave pages, turn the\n"
+        "     wind, current and swell headings by 66.59 deg"}},
+      {"across the turn of the circle", 179.0f, [] {}, {"relative heading 196.00 deg;"}},
+      {"a swell of its own heading without a sea", 30.0f, [] { TPCM.LRANDM = 0; },
+       {"swell of heading 60.00 deg meets it at the relative heading 30.00 deg;",
+        "Enter 30.00 deg as the swell heading on the wave pages, turn the\n     wind and current headings by -30.00 deg"}},
+      {"a swell locked to the sea headings, no sea", 30.0f, [] { TPCM.LRANDM = 0; TPCM.LSWLOK = 1; }, {}},
+      {"no dynamics", 30.0f, [] { TPCM.LDYN = 0; }, {}},
+      {"the dynamics driven by the extension", 30.0f, [] { TPCM.LEXTND = 1; }, {}},
+      {"a free SALM", 30.0f, [] { TPCM.IARCO = kFreeSalm; TPCM.FRESLM = 1; }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    resetAllBlocks();
+    testing_support::fullLowFrequencyRun();
+    TPCM.LDYN = 1;
+    EQUILB.TANGLE(EQUILB.ISTAB) = c.vessel / 57.2957764f;
+    c.change();
+    std::string warning;
+    for (const std::string& line : waveHeadingWarning()) warning += line + "\n";
+    EXPECT_EQ(warning.empty(), c.named.empty()) << warning;
+    for (const std::string& part : c.named) EXPECT_TRUE(contains(warning, part)) << warning;
+    if (warning.empty()) continue;
+    EXPECT_EQ(warning.rfind(" ++> Warning: at the stable equilibrium the vessel heads ", 0), 0u) << warning;
+    TempDir dir;
+    ConsoleCapture console;
+    LOWPRT();
+    EXPECT_TRUE(contains(console.screen(), std::string(kProgress) + "\n" + warning)) << console.screen();
+    const std::string report = readFileText("LOWOUT.stxt");
+    const std::size_t at = report.find(warning);
+    ASSERT_NE(at, std::string::npos) << report;
+    EXPECT_LT(report.find(" Environmental forces: Most stable equilibrium"), at);
+    EXPECT_GT(report.find(kSectionFive), at);
+  }
+}
+
+// ---- what the report leaves for the statistics --------------------------------------------------
+
+struct Tables {
+  const Arr<float, 14>& shear;
+  const Arr<float, 14>& axial;
+  const Arr<float, 14>& lateral;
+  const Arr<float, 6>& angles;
+  const Arr<float, 6>& lateralAngles;
+  const Arr<float, 21>& positions;
+  const Arr<float, 10, 6>& moments;
+};
+
+struct ExpectedTables {
+  std::vector<float> shear, axial, lateral, angles, lateralAngles, positions;
+  std::vector<std::vector<float>> moments;
+};
+
+void expectTables(const Tables& t, const ExpectedTables& e) {
+  auto near = [](const char* what, int i, float actual, float expected) {
+    EXPECT_TRUE(IsClose(actual, expected, 1e-5, 2e-5)) << what << " " << i;
+  };
+  for (int i = 1; i <= 14; ++i) {
+    near("shear", i, t.shear(i), e.shear[i - 1]);
+    near("axial", i, t.axial(i), e.axial[i - 1]);
+    near("lateral", i, t.lateral(i), e.lateral[i - 1]);
+  }
+  for (int m = 1; m <= static_cast<int>(e.angles.size()); ++m) {
+    near("in-plane angle", m, t.angles(m), e.angles[m - 1]);
+    near("lateral angle", m, t.lateralAngles(m), e.lateralAngles[m - 1]);
+  }
+  for (int i = 1; i <= static_cast<int>(e.positions.size()); ++i) near("position", i, t.positions(i), e.positions[i - 1]);
+  for (int p = 1; p <= static_cast<int>(e.moments.size()); ++p)
+    for (int c = 1; c <= 5; ++c) EXPECT_TRUE(IsClose(t.moments(p, c), e.moments[p - 1][c - 1], 1e-5, 5e-4)) << p << "," << c;
+}
+
+Tables netTables() {
+  const Output& o = OUTPUT;
+  return {o.FSHRLF, o.FAXLLF, o.FLTRLF, o.ASIGLF, o.TSIGLF, o.RSIGLF, o.MSIGLF};
+}
+
+Tables peakTables() {
+  const Pekcom& p = PEKCOM;
+  return {p.FSHRLP, p.FAXLLP, p.FLTRLP, p.ASIGLP, p.TSIGLP, p.RSIGLP, p.MSIGLP};
+}
+
+// The net variation in OUTPUT and the storm peak in PEKCOM, each with the yoke's two legs and hinges
+// at load points 7 to 10 (shear: the legs' shear, then the hinges' vertical component; axial: the
+// legs' axial load, then the horizontal component), and the mean internal loads in STMOM.
+TEST_F(LowFrequencyReport, LeavesTheNetVariationAndTheStormPeakForTheStatistics) {
+  testing_support::fullLowFrequencyRun();
+  TempDir dir;
+  ConsoleCapture console;
+  LOWPRT();
+  // low_report_reference.py, case 1 of the full fixture
+  expectTables(netTables(),
+               {{41.83815f, 24.22332f, 27.57234f, 22.43692f, 32.98507f, 0.06831551f, 0.05764961f, 0.05764961f,
+                 3.314165f, 3.314165f, 0, 0, 0, 0},
+                {4.57637f, 21.12599f, 22.09584f, 25.93262f, 30.22186f, 42.4334f, 29.96445f, 29.96445f, 30.02037f,
+                 30.02037f, 0, 0, 0, 0},
+                {0, 0, 0, 0, 0, 6.252215f, 3.126108f, 3.126108f, 3.126108f, 3.126108f, 0, 0, 0, 0},
+                {0.07749985f, 0.0949263f, 0.02011025f},
+                {0.1367596f, 0.1887801f, 0.06649438f},
+                {7.442274f, 2.155174f, 22.47506f, 10.07931f, 3.227493f, 21.95012f, 10.27764f, 4.417664f, 19.03167f},
+                {{26.30716f, 21.72946f, 0, 0, 1515.915f},
+                 {30.34803f, 29.14954f, 0, 0, 527.8496f},
+                 {0.02423801f, 41.87798f, 6.252215f, 250.0886f, 0.8815064f}}});
+  // case 6
+  expectTables(peakTables(),
+               {{67.07301f, 38.45345f, 43.59624f, 35.37398f, 51.24117f, 0.09908104f, 0.08496189f, 0.08496189f,
+                 4.977217f, 4.977217f, 0, 0, 0, 0},
+                {6.870514f, 35.33415f, 36.94211f, 43.11159f, 50.02552f, 67.93136f, 48.03181f, 48.03181f, 48.13893f,
+                 48.13893f, 0, 0, 0, 0},
+                {0, 0, 0, 0, 0, 10.02326f, 5.011632f, 5.011632f, 5.011632f, 5.011632f, 0, 0, 0, 0},
+                {0.1198118f, 0.1443595f, 0.03006601f},
+                {0.192512f, 0.2657397f, 0.1013078f},
+                {11.42843f, 3.573227f, 36.20561f, 15.39523f, 5.301712f, 35.34921f, 15.68288f, 7.08252f, 30.48905f},
+                {{41.65341f, 36.33468f, 0, 0, 2403.206f},
+                 {47.27439f, 48.29702f, 0, 0, 826.4837f},
+                 {0.03515313f, 67.10032f, 10.02326f, 400.9306f, 1.278508f}}});
+  const float stmom[3][5] = {{60.15271f, 152.1012f, 0, 0, -3406.943f},
+                             {80.91238f, 56.23033f, 0, 0, -1319.17f},
+                             {-7.22111f, 97.75444f, -14.19662f, 567.8649f, -262.5858f}};
+  for (int p = 1; p <= 3; ++p)
+    for (int c = 1; c <= 5; ++c) EXPECT_TRUE(IsClose(OUTPUT.STMOM(p, c), stmom[p - 1][c - 1], 1e-5, 5e-4)) << p << c;
+}
+
+// Without a yoke the top member has one top end: nothing is stored past load point 2 NCON + 1, also
+// where an earlier run left values, and the connection end of the end-load tables holds 0.
+TEST_F(LowFrequencyReport, WithoutAYokeNoConnectionEntries) {
+  testing_support::singleEquilibriumRun();
+  for (float& v : OUTPUT.FSIGLF) v = 99.0f;
+  for (float& v : PEKCOM.FSIGLP) v = 99.0f;
+  TempDir dir;
+  ConsoleCapture console("\n");
+  LOWPRT();
+  // low_report_reference.py, single fixture, cases 1 and 6
+  expectTables(netTables(), {{12.86632f, 0.4197083f, 1.103779f, 0.6788025f, 0.7378235f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                             {6.515945f, 11.13771f, 11.42249f, 11.44791f, 12.20325f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                             std::vector<float>(14, 0.0f),
+                             {0.06175831f, 0.06690487f},
+                             {0.08227182f, 0.008923887f},
+                             {1.710181f, 0.7119484f, 2.512926f, 2.418493f, 1.089622f, 2.42831f},
+                             {}});
+  expectTables(peakTables(), {{35.35778f, 1.021984f, 2.650555f, 1.55402f, 1.689148f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                              {18.11247f, 31.96678f, 32.73074f, 32.79202f, 34.7142f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                              std::vector<float>(14, 0.0f),
+                              {0.1500452f, 0.1572452f},
+                              {0.2023836f, 0.02242785f},
+                              {4.071424f, 1.909901f, 6.822055f, 5.693007f, 2.870987f, 6.587442f},
+                              {}});
+  for (int k = 1; k <= kLowCases; ++k) {
+    EXPECT_EQ(LOWCOM.SHRVAL(5, k), 0.0f) << k;
+    EXPECT_EQ(LOWCOM.AXLVAL(5, k), 0.0f) << k;
+    EXPECT_EQ(LOWCOM.LTRVAL(5, k), 0.0f) << k;
+  }
+}
+
+// With the report off nothing is written, and the statistics are the same as with it on; the mode
+// records hold amplitudes, the low mode's as a lateral motion at the yaw arm.
+TEST_F(LowFrequencyReport, WithTheReportOffTheStatisticsAreStillLeft) {
+  testing_support::fullLowFrequencyRun();
+  {
+    TempDir dir;
+    ConsoleCapture console;
+    LOWPRT();
+  }
+  const Output withReport = OUTPUT;
+  const Pekcom peaksWithReport = PEKCOM;
+  const Equilb equilibriumWithReport = EQUILB;
+
+  testing_support::fullLowFrequencyRun();
+  TPCM.LOWMOT = 0;
+  TempDir dir;
+  ConsoleCapture console;
+  LOWPRT();
+  EXPECT_FALSE(std::filesystem::exists("LOWOUT.stxt"));
+  EXPECT_EQ(console.screen(), kProgress);
+  EXPECT_EQ(std::memcmp(&OUTPUT, &withReport, sizeof OUTPUT), 0);
+  EXPECT_EQ(std::memcmp(&PEKCOM, &peaksWithReport, sizeof PEKCOM), 0);
+  EXPECT_EQ(std::memcmp(&EQUILB, &equilibriumWithReport, sizeof EQUILB), 0);
+
+  const Equilb& q = EQUILB;
+  // The fixture's variances: surge 6, 3, 10, 4, 1.5, 0.5 (total 25); low mode 1e-4, 6e-5, 1.5e-4,
+  // 5e-5, 2e-5, 1e-5 (total 3.9e-4). NETARM = |YAWARM| + X0 - OFFSET(1) with X0 = 93.08685 (the
+  // offset at the mean load 95, low_report_reference.py) and OFFSET(1) = 60 sin 1.3 = 57.81349.
+  const double netArm = 400.0 + 93.08685 - 57.81349;
+  EXPECT_TRUE(IsClose(q.NETARM, netArm, 1e-6));
+  EXPECT_TRUE(IsClose(q.VARTOT, 5.0, 1e-6));
+  EXPECT_TRUE(IsClose(q.VARWAV, std::sqrt(10.0), 1e-6));
+  EXPECT_TRUE(IsClose(q.EVRLO, std::sqrt(3.9e-4) * netArm, 1e-5));
+  EXPECT_TRUE(IsClose(q.VRWND2, std::sqrt(1e-4) * netArm, 1e-5));
+  EXPECT_TRUE(IsClose(q.EVRHI, std::sqrt(7.5e-4), 1e-5));
+  // The yoke at the mean equilibrium: 0.45 - 0.35 + YOKVES 0.05 out of the SALM plane.
+  EXPECT_TRUE(IsClose(q.YOKSLM, 0.15, 1e-6));
+  EXPECT_TRUE(IsClose(q.FLTRL0, -std::sin(0.15) * 95.0, 1e-6));
+  EXPECT_TRUE(IsClose(q.DELTA0, -std::sin(0.15) * 95.0 * 60.0 / 40.0, 1e-6));
+}
+
+// Peak factor sqrt(2 ln N) with N = 573 DURATN omega cycles, at least 7.4.
+TEST_F(LowFrequencyReport, StormPeakFactors) {
+  struct Case {
+    float hours, omega;
+    double factor;  // sqrt(2 ln max(573 hours omega, 7.4)), by hand
+  };
+  const Case cases[] = {
+      {3.0f, 0.05f, 2.9845488},    // N = 85.95
+      {3.0f, 0.2f, 3.4176191},     // N = 343.8
+      {3.0f, 0.001f, 2.0007399},   // N = 1.719, floored
+      {0.01f, 0.05f, 2.0007399},   // a short storm: N = 0.2865, floored
+      {3.0f, 0.0f, 2.0007399},     // a mode without a frequency
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.hours) + " h at " + std::to_string(c.omega) + " rad/s");
+    testing_support::fullLowFrequencyRun();
+    TPCM.LOWMOT = 0;
+    TPCM.DURATN = c.hours;
+    EQUILB.WSURG = EQUILB.WYAWLO = EQUILB.WYAWHI = c.omega;
+    ConsoleCapture console;
+    LOWPRT();
+    EXPECT_TRUE(IsClose(EQUILB.FSGPK, c.factor, 1e-5));
+    EXPECT_TRUE(IsClose(EQUILB.FLOPK, c.factor, 1e-5));
+    EXPECT_TRUE(IsClose(EQUILB.FHIPK, c.factor, 1e-5));
+  }
+}
+
+// ---- the mean configuration ----------------------------------------------------------------------
+
+// The joints of the mean configuration against sums of the member vectors at the mean angles, read
+// off the fixture's table by hand: FEQ = 95 lies 25/40 of the way from the table load 70 to 110.
+TEST_F(LowFrequencyReport, MeanJointsAreTheSumsOfTheMemberVectors) {
+  testing_support::fullLowFrequencyRun();
+  TPCM.LOWMOT = 0;
+  ConsoleCapture console;
+  LOWPRT();
+  const double length[3] = {100.0, 30.0, 60.0};
+  const double from[3] = {0.190, 0.270, 1.380}, to[3] = {0.275, 0.380, 1.405};
+  double x = 0.0, z = 10.0, phi = 0.0;
+  for (int m = 1; m <= 3; ++m) {
+    phi = from[m - 1] + 0.625 * (to[m - 1] - from[m - 1]);
+    EXPECT_TRUE(IsClose(LOWCOM.EQANG(m), phi, 1e-6)) << m;
+    x += length[m - 1] * std::sin(phi);
+    z += length[m - 1] * std::cos(phi);
+    EXPECT_TRUE(IsClose(LOWCOM.REQTMP(3 * m + 1), x, 1e-5)) << m;
+    EXPECT_TRUE(IsClose(LOWCOM.REQTMP(3 * m + 2), z, 1e-5)) << m;
+  }
+  EXPECT_EQ(LOWCOM.REQTMP(1), 0.0f);
+  EXPECT_EQ(LOWCOM.REQTMP(2), 10.0f);
+  EXPECT_EQ(LOWCOM.REQTMP(9), 0.0f);  // joints below the top stay in the SALM plane
+  EXPECT_TRUE(IsClose(LOWCOM.REQTMP(12), 60.0 * std::sin(phi) * std::sin(0.15), 1e-5));
+}
+
+// At a mean load on a table point the mean configuration is the statics' own: the table's angles,
+// the top at the table's offset, and the joint loads of the column there (the top member's moment
+// balance: H cot(phi3) plus its moment term (28 x 20 + 12 x 50) / 60; below it the net weights 40,
+// -120 and -45 of the members).
+TEST_F(LowFrequencyReport, AMeanLoadOnATablePointGivesTheStaticsConfiguration) {
+  testing_support::fullLowFrequencyRun();
+  EQUILB.FTOT(1) = 110.0f;
+  TPCM.LOWMOT = 0;
+  ConsoleCapture console;
+  LOWPRT();
+  for (int m = 1; m <= 3; ++m) EXPECT_TRUE(IsClose(LOWCOM.EQANG(m), SOLVE.PHIANG(5, m), 1e-6)) << m;
+  EXPECT_TRUE(IsClose(LOWCOM.REQTMP(10), EQUILB.OFFSET(5), 1e-5));
+  const double top = 110.0 / std::tan(1.405) + 1160.0 / 60.0;
+  const double loads[4] = {top - 40.0 + 120.0 + 45.0, top - 40.0 + 120.0, top - 40.0, top};
+  for (int j = 1; j <= 4; ++j) EXPECT_TRUE(IsClose(LOWCOM.ZLDEQ(j), loads[j - 1], 1e-5)) << j;
+}
+
+// Members below the top standing vertical put the top's lower joint over the anchor: their lateral
+// angle deviation is finite (0, as they do not lean), whether or not the high mode yaws.
+TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
+  for (const bool yaws : {true, false}) {
+    SCOPED_TRACE(yaws ? "with yaw" : "without yaw");
+    testing_support::fullLowFrequencyRun();
+    std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
+    for (auto& row : angles) row[0] = row[1] = 0.0f;
+    testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
+    if (!yaws) {
+      LowModeRecord& high = EQUILB.MODREC(3);
+      high.VARTOT = high.VARWND = high.VARCUR = high.VARWAV = high.VARSWL = 0.0f;
+    }
+    TPCM.LOWMOT = 0;
+    ConsoleCapture console;
+    LOWPRT();
+    EXPECT_EQ(LOWCOM.REQTMP(7), 0.0f);
+    for (int k = 1; k <= kLowCases; ++k)
+      for (int m = 1; m <= 2; ++m) EXPECT_EQ(LOWCOM.THTVAR(m, k), 0.0f) << m << "," << k;
+    EXPECT_TRUE(std::isfinite(OUTPUT.TSIGLF(3)));
+    EXPECT_TRUE(std::isfinite(PEKCOM.TSIGLP(3)));
+  }
+}
+
+// A member whose angle falls as the load rises moves its top back toward the anchor: its radial
+// deviation is negative, in LOWCOM as in OUTPUT and PEKCOM; vertical and lateral ones are not.
+TEST_F(LowFrequencyReport, ATopMovingBackHasANegativeRadialDeviation) {
+  testing_support::fullLowFrequencyRun();
+  // the riser leans back from 0.30 to 0.23 rad over the table, the top still moving out
+  std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
+  for (std::size_t J = 0; J < angles.size(); ++J) angles[J][0] = 0.30f - 0.01f * static_cast<float>(J);
+  testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
+  TPCM.LOWMOT = 0;
+  ConsoleCapture console;
+  LOWPRT();
+  for (int k : {1, 6}) {
+    EXPECT_LT(LOWCOM.RTPVAL(1, 1, k), 0.0f) << k;
+    EXPECT_GT(LOWCOM.RTPVAL(2, 1, k), 0.0f) << k;
+    EXPECT_GT(LOWCOM.RTPVAL(3, 1, k), 0.0f) << k;
+  }
+  EXPECT_EQ(OUTPUT.RSIGLF(1), LOWCOM.RTPVAL(1, 1, 1));
+  EXPECT_EQ(PEKCOM.RSIGLP(1), LOWCOM.RTPVAL(1, 1, 6));
+}
+
+// The moment points flagged in LMOMT must be the NMOMT of the data set, and fit the ten rows of the
+// tables; otherwise the run stops after the mean internal loads.
+TEST_F(LowFrequencyReport, MomentPointsThatDoNotMatchTheCountStopTheRun) {
+  struct Case {
+    const char* name;
+    int flaggedInMember1;  // the fixture flags one element in each member; member 1 may have more
+    int NMOMT;
+  };
+  const Case cases[] = {
+      {"fewer counted than flagged", 1, 2},
+      {"more counted than flagged", 1, 4},
+      {"more flagged than the tables hold", 9, 11},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::fullLowFrequencyRun();
+    if (c.flaggedInMember1 > 1) {
+      std::vector<testing_support::LowElement> member1;
+      for (int i = 0; i < c.flaggedInMember1; ++i) member1.push_back({100.0f / c.flaggedInMember1, 2.0f, 5.0f, 7.0f, 5.0f, 1});
+      testing_support::setColumn({member1,
+                                  {{20.0f, 30.0f, 10.0f, 120.0f, 10.0f, 1}, {10.0f, 10.0f, 5.0f, 40.0f, 5.0f, 0}},
+                                  {{40.0f, 28.0f, 20.0f, 0.0f, 0.0f, 1}, {20.0f, 12.0f, 10.0f, 0.0f, 0.0f, 0}}},
+                                 10.0f);
+    }
+    TPCM.NMOMT = c.NMOMT;
+    TempDir dir;
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus(LOWPRT), 1);
+    const std::string screen = console.screen();
+    EXPECT_TRUE(contains(screen, " ++> Moment mismatch in static moment calcln\n")) << screen;
+    EXPECT_TRUE(contains(screen, kPause)) << screen;
+  }
+}
+
+// A data set without SALM elements has no members to follow: sections III to V only.
+TEST_F(LowFrequencyReport, WithoutElementsNoMemberStatistics) {
+  testing_support::fullLowFrequencyRun();
+  TPCM.NELEM = 0;
+  SOLVE.NCON = 0;
+  TempDir dir;
+  ConsoleCapture console;
+  LOWPRT();
+  const std::string report = readFileText("LOWOUT.stxt");
+  EXPECT_EQ(count(report, kSectionFive), 1);
+  EXPECT_EQ(count(report, kSectionSix), 0);
+  EXPECT_EQ(EQUILB.DELTA0, 0.0f);
+  for (const float v : OUTPUT.FSIGLF) EXPECT_EQ(v, 0.0f);
+  for (const float v : PEKCOM.FSIGLP) EXPECT_EQ(v, 0.0f);
+}
+
+// ---- the routines of section V and VI ------------------------------------------------------------
+
+// On a linear table (load K x, energy K x^2 / 2, the integral of the load) the energy of the mean
+// offset X0 raised by the work of an amplitude a is reached at X0 + a: the offset and the load come
+// back as a and K a. Mean offsets and amplitudes on table points, where the energy table is exact.
+TEST(NonlinearCorrection, ALinearTableGivesBackTheLinearAmplitude) {
+  constexpr int N = 41;
+  constexpr float K = 10.0f;  // [kips/ft]
+  float offset[N], load[N], energy[N];
+  for (int i = 0; i < N; ++i) {
+    offset[i] = static_cast<float>(i);
+    load[i] = K * offset[i];
+    energy[i] = i == 0 ? 0.0f : energy[i - 1] + 0.5f * (load[i] + load[i - 1]) * (offset[i] - offset[i - 1]);
+  }
+  for (const float X0 : {0.0f, 4.0f, 10.0f, 20.0f}) {
+    for (const float a : {1.0f, 5.0f, 12.0f}) {
+      SCOPED_TRACE("X0 " + std::to_string(X0) + ", amplitude " + std::to_string(a));
+      const float FE = K * X0;
+      const float E0 = 0.5f * K * X0 * X0;
+      float out = 0.0f;
+      std::int32_t idx = 0;
+      NLNCR3(energy, E0, offset, a, out, K, FE, X0, N, idx, 1);
+      EXPECT_TRUE(IsClose(out, a, 1e-4));
+      NLNCR3(energy, E0, load, a, out, K, FE, FE, N, idx, 1);
+      EXPECT_TRUE(IsClose(out, K * a, 1e-4));
+    }
+  }
+}
+
+// An energy below the table's start is the start; the branch of a spread mooring (SWITCH 0) reads
+// the fractional table position in units of the first table value.
+TEST(NonlinearCorrection, NegativeEnergyAndTheSpreadMooringBranch) {
+  const float erg[4] = {0.0f, 10.0f, 30.0f, 60.0f};
+  const float q[4] = {2.0f, 5.0f, 9.0f, 14.0f};
+  float out = 0.0f;
+  std::int32_t idx = 0;
+  // E = (1 x 0.5 x -20) x -20 + 0 + -20 x 30 = -400: held at 0, the table's first value
+  NLNCR3(erg, 0.0f, q, -20.0f, out, 1.0f, 30.0f, 1.0f, 4, idx, 1);
+  EXPECT_EQ(idx, 1);
+  EXPECT_FLOAT_EQ(out, 2.0f - 1.0f);
+  // E = 0.5 x 2 x 2 x 2 ... with K = 0, E0 = 20 and X = 0: 20, halfway along interval 2: position 1.5
+  NLNCR3(erg, 20.0f, q, 0.0f, out, 0.0f, 0.0f, 0.5f, 4, idx, 0);
+  EXPECT_EQ(idx, 2);
+  EXPECT_FLOAT_EQ(out, 2.0f * 1.5f - 0.5f);
+}
+
+TEST(CaseLabels, EachCaseAppliesWhenItsSourceActs) {
+  struct Case {
+    int kase, LWIND, LCURNT, LSWELL, LRANDM, CURTYP, WNDTYP;
+    const char* label;  // nullptr: skipped
+  };
+  const Case cases[] = {
+      {1, 0, 0, 0, 0, 0, 1, "---- NET LOW-FREQUENCY VARIATION ABOUT MEAN"},
+      {2, 1, 0, 0, 0, 0, 1, "---- LOW-FREQUENCY WIND CONTRIBUTION"},
+      {2, 1, 0, 0, 0, 0, 3, nullptr},  // a steady wind has no gusts
+      {2, 0, 0, 0, 0, 0, 1, nullptr},
+      {3, 0, 0, 0, 1, 0, 1, "---- LOW-FREQUENCY WAVE CONTRIBUTION"},
+      {3, 1, 1, 1, 0, 1, 1, nullptr},
+      {4, 0, 0, 1, 0, 0, 1, "---- LOW-FREQUENCY SWELL CONTRIBUTION"},
+      {4, 1, 1, 0, 1, 1, 1, nullptr},
+      {5, 0, 1, 0, 0, 2, 1, "---- LOW-FREQUENCY CURRENT CONTRIBUTION"},
+      {5, 0, 1, 0, 0, 0, 1, nullptr},  // a steady current does not vary
+      {5, 0, 0, 0, 0, 2, 1, nullptr},
+      {6, 0, 0, 0, 0, 0, 1, "---- STORM PEAK LOW-FREQUENCY VARIATION ABOUT MEAN"},
+      {7, 1, 1, 1, 1, 1, 1, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("case " + std::to_string(c.kase));
+    Text<51> label = makeText<51>("left over");
+    std::int32_t skip = -1;
+    LOWLAB(label, skip, c.kase, c.LWIND, c.LCURNT, c.LSWELL, c.LRANDM, c.CURTYP, c.WNDTYP);
+    EXPECT_EQ(skip, c.label == nullptr ? 1 : 0);
+    EXPECT_EQ(label.str(), makeText<51>(c.label == nullptr ? "" : c.label).str());
+  }
+}
+
+// ---- the page and pause protocol -----------------------------------------------------------------
+
+std::string between(const std::string& text, const std::string& from, const std::string& to, std::size_t start = 0) {
+  const std::size_t a = text.find(from, start);
+  const std::size_t b = text.find(to, a);
+  return a == std::string::npos || b == std::string::npos ? "" : text.substr(a, b - a);
+}
+
+// On the console sections III to V end with a pause; a negative reply writes the report again from
+// section III with the same values (the amplitudes are formed once); section VI pauses after each
+// page and goes on whatever the reply.
+TEST_F(LowFrequencyReport, ANegativeReplyOnTheConsoleWritesTheReportAgain) {
+  testing_support::fullLowFrequencyRun();
+  TPCM.IUNIT = 6;
+  TempDir dir;
+  // III, IV, V (-1: again from III), III, IV (-2: again), III, IV, V, then the pages of VI:
+  // motions, loads and the moments of three members (-1 there changes nothing)
+  ConsoleCapture console("\n\n-1\n\n-2\n\n\n\n-1\n\n\n\n\n");
+  LOWPRT();
+  const std::string screen = console.screen();
+  EXPECT_FALSE(std::filesystem::exists("LOWOUT.stxt"));
+  EXPECT_EQ(count(screen, kSectionThree), 3);
+  EXPECT_EQ(count(screen, kSectionFour), 3);
+  EXPECT_EQ(count(screen, kSectionFive), 2);
+  EXPECT_EQ(count(screen, kSectionSix), 5);
+  EXPECT_EQ(count(screen, kPause), 13);
+  EXPECT_EQ(console.unread(), "");
+  const std::string firstFive = between(screen, kSectionFive, kPause);
+  const std::string secondFive = between(screen, kSectionFive, kPause, screen.find(kSectionFive) + 1);
+  EXPECT_FALSE(firstFive.empty());
+  EXPECT_EQ(firstFive, secondFive);
+  EXPECT_TRUE(contains(firstFive, "Total Two sigma motion .....................       9.77 feet")) << firstFive;
+}
+
+// To the file there is no pause; an "A" at the depth warning writes section III again, with the
+// warning and its question, until the reply is Return.
+TEST_F(LowFrequencyReport, AnAbortAtTheDepthWarningWritesSectionThreeAgain) {
+  testing_support::singleEquilibriumRun();
+  TempDir dir;
+  ConsoleCapture console("A\nA\n\n");
+  LOWPRT();
+  const std::string report = readFileText("LOWOUT.stxt");
+  EXPECT_EQ(count(report, kSectionThree), 3);
+  EXPECT_EQ(count(report, kDepthWarning), 3);
+  EXPECT_EQ(count(report, kSectionFour), 1);
+  const std::string screen = console.screen();
+  EXPECT_EQ(count(screen, kAbortQuestion), 3);
+  EXPECT_EQ(count(screen, kPause), 3);  // those of the question only
+  EXPECT_EQ(console.unread(), "");
+}
+
+// ---- the choices of sections III to V -----------------------------------------------------------
+
+std::string reportOf(void (*build)(), void (*change)(), const std::string& typed = "\n") {
+  build();
+  change();
+  TempDir dir;
+  ConsoleCapture console(typed);
+  LOWPRT();
+  return readFileText("LOWOUT.stxt");
+}
+
+TEST_F(LowFrequencyReport, ShapesModelsAndDepthChecksOfSectionThree) {
+  struct Case {
+    const char* name;
+    void (*change)();
+    std::vector<const char*> present, absent;
+  };
+  const Case cases[] = {
+      {"a bow between the shapes", [] { TPCM.BOWWND = -0.2f; },
+       {"Above-Water Bow Shape ..............  Interpolated\n", "Bow Interpolation Factor ..........      -0.20"},
+       {}},
+      {"a bow beyond the cylindrical", [] { TPCM.BOWWND = 1.5f; },
+       {"Above-Water Bow Shape ..............  Whoops!\n"}, {"Bow Interpolation Factor"}},
+      {"a cylindrical bow", [] { TPCM.BOWWND = 1.0f; }, {"Above-Water Bow Shape ..............  Cylindrical\n"}, {}},
+      {"no tanker wind: no bow, no deadweight", [] { TPCM.LWBARG = 0x333; },
+       {"Wind force model ...................  Barge (Kestrin)"}, {"Above-Water Bow Shape", "Tanker Deadweight"}},
+      {"the NSMB set for all at the full draft",
+       [] {
+         TPCM.LCBARG = 0x44F;
+         TPCM.DFTPCT = 100.0f;
+       },
+       {"Current force model ................  NSMB Tanker '91", "Water depth/draft parameter ........   3.00"},
+       {"\"Mean\" 40% load curves", kDepthWarning}},
+      {"the OCIMF current at 1.04 drafts",
+       [] {
+         TPCM.LCBARG = 0x666;
+         SINES.HOVERD = 1.04f;
+       },
+       {"Current force model ................  OCIMF Tanker '77", kDepthWarning}, {}},
+      {"the OCIMF current at 1.05 drafts",
+       [] {
+         TPCM.LCBARG = 0x666;
+         SINES.HOVERD = 1.05f;
+       },
+       {"Water depth/draft parameter ........   1.05"}, {kDepthWarning}},
+      {"the NSMB current at 1.09 drafts", [] { SINES.HOVERD = 1.09f; },
+       {"Head-on Current Coefficients (Cx) ..  NSMB Tanker '91", kDepthWarning}, {}},
+      {"one sigma", [] { TPCM.ONETWO = 3; }, {"One sigma motion due to wind", "ONE SIGMA DEVIATIONS"}, {"Two sigma"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string report = reportOf(testing_support::fullLowFrequencyRun, c.change);
+    for (const char* text : c.present) EXPECT_TRUE(contains(report, text)) << text;
+    for (const char* text : c.absent) EXPECT_FALSE(contains(report, text)) << text;
+  }
+}
+
+// More than four equilibria put the unstable ones on a page of their own.
+TEST_F(LowFrequencyReport, FiveEquilibriaPutTheUnstableOnesOnANewPage) {
+  for (const int roots : {4, 5}) {
+    SCOPED_TRACE(std::to_string(roots) + " equilibria");
+    testing_support::fullLowFrequencyRun();
+    std::vector<testing_support::Equilibrium> list = {{1, 0.35f, 0.45f, 95.0f, 120.0f},
+                                                      {0, 2.1f, 2.0f, 60.0f, 35.0f},
+                                                      {1, -2.8f, -2.95f, 130.0f, 80.0f},
+                                                      {0, 1.0f, 1.1f, 40.0f, 50.0f},
+                                                      {1, -1.0f, -1.2f, 70.0f, 60.0f}};
+    list.resize(static_cast<std::size_t>(roots));
+    Equilb& q = EQUILB;
+    q.IANGLE = roots;
+    for (int j = 1; j <= roots; ++j) {
+      const auto& r = list[static_cast<std::size_t>(j - 1)];
+      q.LSTABL(j) = r.stable;
+      q.SLMANG(j) = r.salmHeading;
+      q.TANGLE(j) = r.vesselHeading;
+      q.FTOT(j) = r.force;
+      q.ENERGY(j) = r.energy;
+    }
+    TempDir dir;
+    ConsoleCapture console;
+    LOWPRT();
+    const std::string text = readFileText("LOWOUT.stxt");
+    EXPECT_EQ(count(text, kSectionFour), roots > 4 ? 2 : 1);
+    EXPECT_EQ(count(text, " Unstable Equilibria:"), 1);
+    EXPECT_EQ(count(text, "SALM heading ....."), roots);
+  }
+}
+
+TEST_F(LowFrequencyReport, ModesOfSectionFive) {
+  struct Case {
+    const char* name;
+    void (*change)();
+    std::vector<const char*> present, absent;
+    int extremeLines;
+  };
+  const Case cases[] = {
+      {"a spread mooring: every mode corrected, no angle line", [] { TPCM.LSPM = 0; }, {}, {}, 3},
+      {"a mode without a period", [] { EQUILB.TSWAY = 0.0f; },
+       {"Period .....................................       N.A.\n"}, {}, 4},
+      {"drift drag left out", [] { TPCM.LEGDRG = 1; }, {},
+       {"Damping due to wave drag", "Damping due to swell drag", "sigma motion due to wave drag",
+        "sigma motion due to swell drag"}, 4},
+      {"another simulation type: the line terms", [] { TPCM.CREATR = 12; },
+       {"Damping due to wave-frequency line motions .", "Linearized square-law line damping ........."}, {}, 4},
+      {"a steady wind: no wind motion", [] { TPCM.WNDTYP = 3; }, {"Damping due to wind"},
+       {"sigma motion due to wind", "LOW-FREQUENCY WIND CONTRIBUTION"}, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string report = reportOf(testing_support::fullLowFrequencyRun, c.change);
+    for (const char* text : c.present) EXPECT_TRUE(contains(report, text)) << text;
+    for (const char* text : c.absent) EXPECT_FALSE(contains(report, text)) << text;
+    EXPECT_EQ(count(report, "Extreme motion in"), c.extremeLines);
+  }
+}
+
+}  // namespace
+}  // namespace qv

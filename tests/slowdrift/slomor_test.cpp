@@ -1,0 +1,422 @@
+// The slow-drift stage SLOMOR on the moored ship of the net-load tests (stand-in hull, cylindrical
+// wind and current coefficients, sinusoidal drift tables) with a stiffening load-offset table: the
+// equilibria and their stability against a centred difference of the moment taken here, the surge
+// period against 2 pi sqrt(M / K), the coupled sway-yaw frequencies against scipy, the energy table,
+// the square-law root, the modes without frequency, and the stops and warnings of the stage.
+#include "slowdrift/slomor.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
+#include "hull/equilb.h"
+#include "hull/pascom.h"
+#include "lowfreq/moored_ship_fixture.h"
+#include "lowfreq/net_loads.h"
+#include "lowfreq/sines.h"
+#include "platform/units.h"
+#include "slowdrift/ergcom.h"
+#include "statics/solve.h"
+#include "support/checks.h"
+#include "support/console_capture.h"
+#include "support/fresh_run.h"
+#include "support/temp_dir.h"
+#include "waves/wavcom.h"
+
+namespace qv {
+namespace {
+
+using testing_support::ConsoleCapture;
+using testing_support::contains;
+using testing_support::IsClose;
+using testing_support::stopStatus;
+using testing_support::TempDir;
+
+constexpr double kPi = 3.14159265358979;
+constexpr int kTablePoints = 10;
+
+// An angle difference reduced to [-pi, pi].
+double turn(double a) { return std::remainder(a, 2.0 * kPi); }
+
+// The stiffening table of the SALM: H = 2 x + 0.2 x^2 [kips] at offsets x = 0, 5, ..., 45 ft.
+float tableLoad(float x) { return 2.0f * x + 0.2f * x * x; }
+
+// The "DRFTCOFS.txt" of a yaw drift moment alone, -cz sin(2a): four equilibria, at a = 0, 90, 180
+// and 270 deg (the file heading H is a + 180 deg, so sin 2a = sin 2H).
+void writeQuadrantDriftTable(float cz) {
+  std::ofstream out("DRFTCOFS.txt");
+  out << "2 37\n";
+  for (int j = 0; j <= 36; ++j) {
+    const double H = 10.0 * j / 57.29577951308232;
+    out << 10 * j << "\n";
+    for (const double frequency : {0.1, 5.0}) out << frequency << " 0 0 " << -cz * std::sin(2.0 * H) << "\n";
+  }
+}
+
+class SlowDrift : public testing_support::FreshRun {
+ protected:
+  void SetUp() override {
+    FreshRun::SetUp();
+    testing_support::mooredShipAfterPassOne();
+    Tpcm& t = TPCM;
+    t.DISPL = 340000.0f;
+    t.TYGYR = 225.0f;
+    t.XSALM = 420.0f;
+    t.CG_to_Midship = 0.0f;
+    t.LSPM = 1;
+    t.NELEM = 0;
+    t.DWTONS = 250000.0f;
+    t.NUMTAB = kTablePoints;
+    for (int k = 1; k <= kTablePoints; ++k) {
+      EQUILB.OFFSET(k) = 5.0f * static_cast<float>(k - 1);
+      EQUILB.HLOAD(k) = tableLoad(EQUILB.OFFSET(k));
+    }
+    console.emplace("\n\n\n\n");
+  }
+
+  void windOnly(float speed = 40.0f, float headingDeg = 200.0f) {
+    TPCM.LWIND = 1;
+    TPCM.WNDSPD = speed;
+    TPCM.WNDHDG = headingDeg;
+    TPCM.WNDTYP = 1;  // Davenport
+  }
+
+  // The slope of the moment at psi by a centred difference.
+  static float momentSlope(float psi) { return (TORQUE(psi + 1.0e-3f) - TORQUE(psi - 1.0e-3f)) / 2.0e-3f; }
+
+  TempDir dir;
+  std::optional<ConsoleCapture> console;
+};
+
+// Wind alone: the ship lies head to the wind (stable) or stern to it (unstable); the head-to-wind
+// root has the larger energy. Its surge period is 2 pi sqrt(M / K), M = DISPL / G (CMSRG c^2 + CMSWY
+// s^2) with the angle between vessel and force turned by YOKVES, K the slope of the table's interval.
+TEST_F(SlowDrift, WindAloneTwoEquilibriaAndTheSurgePeriod) {
+  windOnly();
+  TPCM.YOKVES = 0.3f;
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  ASSERT_EQ(q.IANGLE, 2);
+  const double headToWind = 200.0 / 57.29577951 + kPi;
+  for (int k = 1; k <= 2; ++k) {
+    const float slope = momentSlope(q.TANGLE(k));
+    EXPECT_EQ(q.LSTABL(k), slope < 0.0f ? 1 : 0) << k;
+  }
+  const int stable = q.LSTABL(1) == 1 ? 1 : 2;
+  EXPECT_EQ(q.LSTABL(3 - stable), 0);
+  EXPECT_EQ(q.ISTAB, stable);
+  EXPECT_TRUE(IsClose(turn(q.TANGLE(stable) - headToWind), 0.0, 0.0, 2e-4));
+  EXPECT_TRUE(IsClose(turn(q.TANGLE(3 - stable) - headToWind - kPi), 0.0, 0.0, 2e-4));
+  EXPECT_EQ(q.VESANG, q.TANGLE(stable));
+  EXPECT_GT(q.ENERGY(stable), q.ENERGY(3 - stable));
+  EXPECT_TRUE(IsClose(q.FTOT(stable), SINES.WNDCOF * TPCM.TXWNDA, 1e-5));
+  // The force pushes the ship astern: the SALM lies along the vessel, towards its stern.
+  EXPECT_TRUE(IsClose(turn(q.SLMANG(stable) - headToWind - kPi), 0.0, 0.0, 2e-4));
+  EXPECT_TRUE(IsClose(turn(q.SWIND_ATTACK), 0.0, 0.0, 2e-4));
+
+  const float F = q.FTOT(stable);
+  int J = 1;
+  while (EQUILB.HLOAD(J + 1) < F) ++J;
+  const double K = (tableLoad(5.0f * J) - tableLoad(5.0f * (J - 1))) / 5.0;
+  EXPECT_TRUE(IsClose(ERGCOM.SPRNGX, K, 1e-5));
+  const double A = q.TANGLE(stable) - q.SLMANG(stable) + 0.3;
+  const double M = 340000.0 / 32.152 *
+                   (PASCOM.CMSRG * std::cos(A) * std::cos(A) + PASCOM.CMSWY * std::sin(A) * std::sin(A));
+  EXPECT_TRUE(IsClose(q.TSURG, 2.0 * kPi * std::sqrt(M / K), 1e-5));
+  EXPECT_TRUE(IsClose(q.WSURG, 2.0 * kPi / q.TSURG, 1e-6));
+  // The mean offset lies on the table at the mean load.
+  const double x0 = 5.0 * (J - 1) + (F - tableLoad(5.0f * (J - 1))) / K;
+  EXPECT_TRUE(IsClose(ERGCOM.REQLIB, x0, 1e-5));
+
+  // Surge: the wind force F changes by 2 F dU / U with the gusts, which damps the surge by 2 F / U
+  // per unit velocity (B / (M w) = 2 F / (U M w)) and drives it with the gust density S(w):
+  // variance 2 pi (F / U)^2 S / (M^2 w^3) per unit of the total damping (Davenport, L = 626.67 ft).
+  const double U = 40.0 * 1.687;
+  const double w = q.WSURG;
+  EXPECT_TRUE(IsClose(q.GAMWND, 2.0 * F / (U * q.EMSURG * w), 1e-5));
+  const double Ug = 40.0 * 1.6867;
+  const double x = w * 626.67 / Ug;
+  const double S = 0.02 * Ug * 626.67 * x / std::pow(1.0 + x * x, 1.333333);
+  EXPECT_TRUE(IsClose(q.VARWND * q.GAMTOT, 2.0 * kPi * F * F / (U * U) * S / (M * M * w * w * w), 1e-4));
+  EXPECT_EQ(q.VARTOT, q.VARWND);
+  EXPECT_EQ(q.EGMSG, q.GAMTOT);
+  EXPECT_TRUE(IsClose(q.GAMTOT, q.GAMSTW + q.GAMWND, 1e-6));
+}
+
+// The energy table is the work of the table load from the unloaded position: a linear spring gives
+// 0.5 k x^2 at every point, rising with the offset.
+TEST_F(SlowDrift, EnergyTableOfALinearSpring) {
+  windOnly();
+  for (int k = 1; k <= kTablePoints; ++k) EQUILB.HLOAD(k) = 12.0f * EQUILB.OFFSET(k);
+  SLOMOR();
+  for (int k = 1; k <= kTablePoints; ++k) {
+    const double x = 5.0 * (k - 1);
+    EXPECT_TRUE(IsClose(ERGCOM.SRGERG(k), 0.5 * 12.0 * x * x, 1e-6, 1e-6)) << k;
+  }
+  EXPECT_TRUE(IsClose(ERGCOM.SPRNGX, 12.0, 1e-6));
+}
+
+TEST_F(SlowDrift, CoupledSwayYawFrequenciesAgainstScipy) {
+  struct Case {
+    float p, q, r;
+    double low, high;  // sqrt of scipy.linalg.eigh(diag(q, p), [[1, -sqrt r], [-sqrt r, 1]])
+  };
+  const Case cases[] = {
+      {0.0004f, 0.0009f, 0.3f, 0.0184035534, 0.0389673207},
+      {0.002f, 0.0005f, 0.75f, 0.0204309644, 0.0978906313},
+      {0.001f, 0.001f, 0.5f, 0.0242030254, 0.0584312721},
+      {0.0f, 0.0016f, 0.2f, 0.0, 0.0447213595},  // no net force: the low mode has no frequency
+  };
+  for (const Case& c : cases) {
+    float low = -1.0f;
+    float high = -1.0f;
+    coupledSwayYaw(c.p, c.q, c.r, low, high);
+    EXPECT_TRUE(IsClose(low, c.low, 1e-6, 1e-9)) << c.p << " " << c.q << " " << c.r;
+    EXPECT_TRUE(IsClose(high, c.high, 1e-6)) << c.p << " " << c.q << " " << c.r;
+  }
+}
+
+// The moment of a yaw drift table -cz sin 2a: four roots over the turn, stable where the moment
+// falls through 0 (a = 0 and 180 deg for cz > 0), each marked as the slope taken here says.
+TEST_F(SlowDrift, FourEquilibriaOfAYawDriftMoment) {
+  writeQuadrantDriftTable(0.04f);
+  TPCM.LRANDM = 1;
+  TPCM.WAVTYP = 1;
+  TPCM.SWHT(1) = 20.0f;
+  TPCM.SIGPD(1) = 10.0f;
+  TPCM.SEAHDG(1) = 10.0f;
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  ASSERT_EQ(q.IANGLE, 4);
+  int stable = 0;
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(q.LSTABL(k), momentSlope(q.TANGLE(k)) < 0.0f ? 1 : 0) << k;
+    stable += q.LSTABL(k);
+    // a multiple of 90 deg from the sea
+    const double a = std::remainder(10.0 / 57.29577951 - q.TANGLE(k) + kPi, kPi / 2.0);
+    EXPECT_TRUE(IsClose(a, 0.0, 0.0, 2e-4)) << k;
+  }
+  EXPECT_EQ(stable, 2);
+  EXPECT_EQ(q.LSTABL(q.ISTAB), 1);
+}
+
+// Head to the wind at -0.49995 rad, just inside the scan's start: the first interval finds it and
+// the last, which closes the turn with 0.0001 rad to spare, finds it again; it is kept once.
+TEST_F(SlowDrift, ARootAtTheSeamOfTheScanIsReportedOnce) {
+  const float headingDeg = static_cast<float>((-0.49995 - kPi) * 57.29577951 + 360.0);
+  windOnly(40.0f, headingDeg);
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  ASSERT_EQ(q.IANGLE, 2);
+  EXPECT_TRUE(IsClose(q.TANGLE(1), -0.49995, 0.0, 2e-5));
+  EXPECT_EQ(q.ISTAB, 1);
+  EXPECT_EQ(q.LSTABL(1), 1);
+}
+
+// No load at all: the moment is 0 at every interval's start, so each interval yields a root, and
+// with no net force the low sway-yaw mode has no frequency: period 0 ("N.A."), no damping, no
+// variance, no square-law step. The other modes keep their still-water damping; every variance is 0.
+TEST_F(SlowDrift, NoLoadStillWaterAloneAndAModeWithoutFrequency) {
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  EXPECT_EQ(q.IANGLE, 11);
+  EXPECT_GT(q.WSURG, 0.0f);
+  EXPECT_EQ(q.WSWAY, 0.0f);
+  EXPECT_EQ(q.TSWAY, 0.0f);
+  EXPECT_GT(q.WYAW, 0.0f);
+  for (int mode = 1; mode <= 3; ++mode) {
+    const LowModeRecord& rec = q.MODREC(mode);
+    EXPECT_EQ(rec.VARTOT, 0.0f) << mode;
+    EXPECT_EQ(rec.GAMWND + rec.GAMCUR + rec.GAMWV + rec.GAMSWL + rec.GAMQSG, 0.0f) << mode;
+    EXPECT_EQ(rec.GAMTOT, rec.GAMSTW) << mode;
+    EXPECT_TRUE(std::isfinite(rec.EGMSG)) << mode;
+  }
+  EXPECT_EQ(q.GMTOT2, 0.0f);
+  EXPECT_GT(q.GAMTOT, 0.0f);
+  EXPECT_EQ(q.EGMHI, q.GMTOT3);
+}
+
+// A spread mooring: nothing sets its sway and yaw stiffness, so those modes have no frequency.
+TEST_F(SlowDrift, SpreadMooringHasNoSwayOrYawFrequency) {
+  windOnly();
+  TPCM.LSPM = 0;
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  EXPECT_GT(q.TSURG, 0.0f);
+  EXPECT_EQ(q.TSWAY, 0.0f);
+  EXPECT_EQ(q.TYAW, 0.0f);
+  EXPECT_EQ(q.EVRLO + q.EVRHI + q.EGMLO + q.EGMHI, 0.0f);
+  EXPECT_GT(q.VARWND, 0.0f);
+}
+
+// The exact root of CYQTP x^3 + x^2 - VARYTP on [0, 2 sigma], by bisection in double precision.
+double exactCubicRoot(double CYQTP, double VARYTP) {
+  double lo = 0.0;
+  double hi = 2.0 * std::sqrt(VARYTP);
+  for (int i = 0; i < 200; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    (CYQTP * mid * mid * mid + mid * mid - VARYTP > 0.0 ? hi : lo) = mid;
+  }
+  return lo;
+}
+
+// Wind and a sea from beside the wind: the sway-yaw modes get square-law damping, whose amplitude is
+// the root of CUBIC on [0, 2 sigma], found to the kept tolerance of 0.01 (absolute up to 1, relative
+// above, and 0.01 on the cubic's value): within 1e-4 sigma for the sway of a strong slow-drift force
+// (sigma of some feet), within 0.01 rad for the yaw. User damping of 5 percent of critical is 0.1 and
+// takes the mode out of the square-law step.
+TEST_F(SlowDrift, SquareLawDampingAndUserDamping) {
+  testing_support::writeDriftTable(0.3f, 0.5f, 0.02f);
+  windOnly();
+  TPCM.LRANDM = 1;
+  TPCM.WAVTYP = 1;
+  TPCM.SWHT(1) = 20.0f;
+  TPCM.SIGPD(1) = 10.0f;
+  TPCM.SEAHDG(1) = 150.0f;
+  TPCM.VWDFAC = 400.0f;
+  SLOMOR();
+  Equilb& q = EQUILB;
+  ASSERT_GT(q.GAMQHI, 0.0f);
+  // The last mode solved is the yaw mode: CYQTP and VARYTP are its.
+  float x = q.GAMQHI / (q.GMTOT3 * q.CYQTP);
+  EXPECT_TRUE(IsClose(x, exactCubicRoot(q.CYQTP, q.VARYTP), 0.0, 0.01));
+  EXPECT_TRUE(IsClose(q.EGMHI, q.GMTOT3 + q.GAMQHI, 1e-6));
+  EXPECT_TRUE(IsClose(q.EVRHI, q.VARYTP * q.GMTOT3 / q.EGMHI, 1e-5));
+  EXPECT_EQ(q.GMLNHI, 0.0f);
+
+  TPCM.LYWLFD = 1;  // the sway mode is then the last solved
+  TPCM.YWLFDP = 5.0f;
+  SLOMOR();
+  EXPECT_TRUE(IsClose(q.GMTOT3, 0.1, 1e-7));
+  EXPECT_EQ(q.EGMHI, q.GMTOT3);
+  EXPECT_EQ(q.GAMQHI, 0.0f);
+  ASSERT_GT(q.GAMQLO, 0.0f);
+  const float sigma = std::sqrt(q.VARYTP);
+  ASSERT_GT(sigma, 2.0f);
+  x = q.GAMQLO / (q.GMTOT2 * q.CYQTP);
+  EXPECT_TRUE(IsClose(x, exactCubicRoot(q.CYQTP, q.VARYTP), 0.0, 1e-4 * sigma));
+  EXPECT_TRUE(IsClose(CUBIC(x), 0.0, 0.0, 1e-4 * sigma));
+  EXPECT_TRUE(IsClose(q.EVRLO, q.VARYTP * q.GMTOT2 / q.EGMLO, 1e-5));
+}
+
+// A wind switched on without speed is no wind; the current densities of the three modes all come
+// from the data set's constant, which stays as it was.
+TEST_F(SlowDrift, SourcesWithoutSpeedAndTheCurrentDensities) {
+  windOnly(0.0f);
+  TPCM.LCURNT = 1;
+  TPCM.CURSPD = 3.0f;
+  TPCM.CURHDG = 45.0f;
+  TPCM.CURTYP = 3;  // band-limited white: the constant up to 0.1257 rad/s, 0 above
+  TPCM.CURDEN = 0.7f;
+  SLOMOR();
+  const Equilb& q = EQUILB;
+  EXPECT_EQ(q.GAMWND, 0.0f);
+  EXPECT_EQ(q.SXWND, 0.0f);
+  EXPECT_GT(q.GAMCUR, 0.0f);
+  EXPECT_EQ(TPCM.CURDEN, 0.7f);
+  const LowFrequencyDensities& d = lowFrequencyDensities;
+  EXPECT_EQ(d.currentSurge, q.WSURG <= 0.1257f ? 0.7f : 0.0f);
+  EXPECT_EQ(d.currentSway, q.WSWAY <= 0.1257f ? 0.7f : 0.0f);
+  EXPECT_EQ(d.currentYaw, q.WYAW <= 0.1257f ? 0.7f : 0.0f);
+  EXPECT_EQ(TPCM.CURDNY, d.currentSway);
+  EXPECT_EQ(TPCM.CURDNZ, d.currentYaw);
+}
+
+TEST_F(SlowDrift, SetUpOfTheHullAndTheTankerSize) {
+  windOnly();
+  struct Case {
+    float deadweight;  // [kips]: 0.00044642901 of it in thousands of long tons
+    float size;
+  };
+  const Case cases[] = {{179200.5f, 0.0f}, {313600.9f, 1.0f}, {246400.7f, 0.5f}};
+  for (const Case& c : cases) {
+    TPCM.DWTONS = c.deadweight;
+    SLOMOR();
+    EXPECT_TRUE(IsClose(TPCM.SIZE, c.size, 0.0, 1e-5)) << c.deadweight;
+  }
+  const Equilb& q = EQUILB;
+  EXPECT_TRUE(IsClose(q.SINBOW, std::sqrt(0.36), 1e-6));  // BOWFAC 1
+  EXPECT_TRUE(IsClose(q.SINSTN, std::sqrt(0.45), 1e-6));  // STRNFC 1.25
+  TPCM.BOWFAC = 2.77f;
+  SLOMOR();
+  EXPECT_EQ(q.SINBOW, 1.0f);
+  EXPECT_EQ(q.COTBOW, 0.0f);
+  TPCM.BOWFAC = 2.76f;
+  SLOMOR();
+  EXPECT_TRUE(IsClose(q.SINBOW, std::sqrt(0.9936), 1e-6));
+  EXPECT_TRUE(IsClose(q.YAWARM, 420.0, 0.0));
+  EXPECT_TRUE(IsClose(SINES.HOVERD, 3.0, 1e-7));
+  EXPECT_TRUE(IsClose(SOLVE.DPHI, 6.2832856 / 11.0, 1e-7));
+  EXPECT_NE(console->screen().find(" >>> Computing low-frequency dynamics...\n"), std::string::npos);
+}
+
+TEST_F(SlowDrift, StopsOfTheStage) {
+  struct Case {
+    const char* what;
+    void (*setUp)();
+    const char* message;
+  };
+  const Case cases[] = {
+      {"swell off the grid",
+       [] {
+         TPCM.LSWELL = 1;
+         TPCM.SWELPD = 16.0f;  // the grid ends at 15 s
+       },
+       " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"},
+      {"a moment no heading balances",
+       [] {
+         TPCM.AUXFRC = 1;
+         TPCM.VESMOM = 1.0e6f;
+       },
+       " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"},
+      {"more than 30 roots: 40 intervals of zero moment",
+       [] {
+         TPCM.NBUG0 = 1;
+         TPCM.EDUNIT = kScreenUnit;
+       },
+       " ++> Too many equilibrium angles found in VANTREL...\n     Contact Kestrin Systems for assistance.\n"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    c.setUp();
+    ConsoleCapture typed(std::string(c.what).find("40") != std::string::npos ? "1\n40\n\n" : "\n");
+    EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal) << c.what;
+    EXPECT_TRUE(contains(typed.screen(), std::string("\n") + c.message)) << c.what << "\n" << typed.screen();
+  }
+}
+
+// Thirty roots with the thirtieth in the last interval are kept.
+TEST_F(SlowDrift, ThirtyRootsFillTheTable) {
+  TPCM.NBUG0 = 1;
+  ConsoleCapture typed("1\n30\n");
+  SLOMOR();
+  EXPECT_EQ(EQUILB.IANGLE, 30);
+}
+
+// A net force beyond the table: the warning, then a negative reply stops, a blank one goes on and
+// the offset is extrapolated from the last interval; an unattended run stops.
+TEST_F(SlowDrift, ALoadBeyondTheTable) {
+  windOnly(150.0f);  // about 1560 kips against a table that ends at 495
+  {
+    ConsoleCapture typed("\n\n\n\n");
+    SLOMOR();
+    EXPECT_TRUE(contains(typed.screen(), "\n ++> WARNING; a static load exceeds the maximum table value\n"));
+    const double F = EQUILB.FTOT(EQUILB.ISTAB);
+    const double K = (tableLoad(45.0f) - tableLoad(40.0f)) / 5.0;
+    EXPECT_TRUE(IsClose(ERGCOM.REQLIB, 45.0 + (F - tableLoad(45.0f)) / K, 1e-5));
+  }
+  {
+    ConsoleCapture typed("-1\n");
+    EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal);
+  }
+  TPCM.EDUNIT = kDiagnosticsUnit;
+  EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal);
+}
+
+}  // namespace
+}  // namespace qv
