@@ -2,10 +2,10 @@
 // need them: which sets the interpolation of a case blends, and which rows of those sets the program
 // holds. Current code 6 (OCIMF 1977) blends its sets across depth over draft and the bow factor;
 // codes 4 and 15 (NSMB 1991) across depth over the full-load draft, the draft-based load and the bow
-// factor. The values are the low-frequency loads' (lowfreq/coefficient_tables.h); whether a case can
-// be evaluated is known here, below both the loads and the checks, so that a run that would need a
-// row that is not on hand stops before its first stage and the end-of-session checks say so. The
-// extreme cylindrical bow (code 5) is one set, held whole.
+// factor. The values are the low-frequency loads' (lowfreq/builtin_coefficient_sets.h); whether a
+// case can be evaluated is known here, below both the loads and the checks, so that a run that would
+// need a row that is not on hand stops before its first stage and the end-of-session checks say so.
+// The extreme cylindrical bow (code 5) is one set, held whole.
 #pragma once
 
 #include <optional>

@@ -12,10 +12,10 @@
 #include <string>
 
 #include "dataset/force_model.h"
-#include "editor/coefficient_tables.h"
 #include "editor/env_pages.h"
 #include "editor/load_model_help.h"
 #include "editor/page_loop.h"
+#include "editor/user_coefficient_page.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"

@@ -18,13 +18,13 @@
 // must have been called with the same angle; the table and file models use a itself.
 //
 // A code that selects no model gives 0, with a warning once per run. The OCIMF and NSMB current series
-// are evaluated wherever every row their blend weighs is held (coefficient_tables.h); a case that
+// are evaluated wherever every row their blend weighs is held (builtin_coefficient_sets.h); a case that
 // needs another row stops the run, naming the set it would need.
 #pragma once
 
 #include <cstdint>
 
-#include "lowfreq/coefficient_tables.h"
+#include "lowfreq/builtin_coefficient_sets.h"
 
 namespace qv {
 

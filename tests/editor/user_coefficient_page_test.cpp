@@ -8,7 +8,7 @@
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
-#include "editor/coefficient_tables.h"
+#include "editor/user_coefficient_page.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"

@@ -1,4 +1,4 @@
-#include "editor/coefficient_tables.h"
+#include "editor/user_coefficient_page.h"
 
 #include <algorithm>
 #include <span>

@@ -1,4 +1,4 @@
-#include "lowfreq/coefficient_tables.h"
+#include "lowfreq/builtin_coefficient_sets.h"
 
 namespace qv {
 
