@@ -51,7 +51,9 @@ TEST_F(YokeAngleCheck, AnAttachedSalmOutOfLineIsWarnedOf) {
     for (const RunFinding& f : runFindings())  // the warning; a value that is no number is also a fatal finding
       if (!f.fatal && f.lines.front().find("YOKVES") != std::string::npos) ++inList;
     EXPECT_EQ(inList, c.warned ? 1 : 0) << c.what;
-    if (finding) EXPECT_FALSE(finding->fatal) << c.what;
+    if (finding) {
+      EXPECT_FALSE(finding->fatal) << c.what;
+    }
   }
 }
 

@@ -227,7 +227,9 @@ Chain chainOfTheDataSet(const std::array<double, kMembers>& mean) {
     chain.members[static_cast<std::size_t>(m)].push_back(
         {t.SLEN(k), t.BUOY(k), t.CBUOY(k), t.TMASS(k), t.CGSALM(k), t.GYRAD(k), t.COFMST(k), k == t.IPIERC});
     chain.L[static_cast<std::size_t>(m)] += t.SLEN(k);
-    if (t.BUOY(k) != 0.0f) EXPECT_FLOAT_EQ(t.CBUOY(k), 0.5f * t.SLEN(k)) << "element " << k << " is not uniform";
+    if (t.BUOY(k) != 0.0f) {
+      EXPECT_FLOAT_EQ(t.CBUOY(k), 0.5f * t.SLEN(k)) << "element " << k << " is not uniform";
+    }
   }
   EXPECT_EQ(m, kMembers - 1);
   for (std::size_t i = 0; i < kMembers; ++i) {
