@@ -23,6 +23,7 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -65,20 +66,15 @@ INSTANTIATE_TEST_SUITE_P(Runs, DynamicsReport,
 
 class SectionSeven : public testing_support::FreshRun {};
 
-// Linear wave theory in double precision: the wave number from omega^2 = g k tanh(k d) by Newton's
-// method, then the wave and its surface particle motions.
+// Linear wave theory in double precision: the wave number from omega^2 = g k tanh(k d), then the wave
+// and its surface particle motions.
 struct Wave {
   double k, length, c, cg, a, slopeDeg, height;
   double accH, accV, velH, velV, dispH, dispV;  // accelerations in g
 };
 Wave linearWave(double T, double depth, double g, bool slopeGiven, double value) {
   const double w = 2.0 * M_PI / T;
-  double k = w * w / g;
-  for (int n = 0; n < 100; ++n) {
-    const double f = g * k * std::tanh(k * depth) - w * w;
-    const double df = g * std::tanh(k * depth) + g * k * depth / std::pow(std::cosh(k * depth), 2);
-    k -= f / df;
-  }
+  const double k = testing_support::linearWaveNumber(w, depth, g);
   Wave v{};
   v.k = k;
   v.length = 2.0 * M_PI / k;

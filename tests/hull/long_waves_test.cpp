@@ -22,6 +22,7 @@
 #include "hull/ship/ship_fixture.h"
 #include "platform/block_reset.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -31,19 +32,6 @@ using Cx = std::complex<double>;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegree = kPi / 180.0;
-
-// The wave number of the frequency w in water of depth d: w^2 = g k tanh(k d), by Newton's method
-// from the shallow-water value.
-double waveNumber(double w, double d, double g) {
-  double k = w / std::sqrt(g * d);
-  for (int i = 0; i < 60; ++i) {
-    const double t = std::tanh(k * d);
-    const double f = g * k * t - w * w;
-    const double df = g * t + g * k * d * (1.0 - t * t);
-    k -= f / df;
-  }
-  return k;
-}
 
 // A hull model's data set on a grid of long waves; the model is reached through the seam, as the
 // vessel-response passes reach it.
@@ -113,7 +101,7 @@ TEST_F(LongWaves, EveryHullRidesTheSurface) {
       const double b = headingDeg * kDegree;
       for (int i = 1; i <= TPCM.NWP; ++i) {
         const double w = 2.0 * kPi / TPCM.T(i);
-        const double k = waveNumber(w, d, g);
+        const double k = testing_support::linearWaveNumber(w, d, g);
         const double excursion = 1.0 / std::tanh(k * d);
         Himem& h = HIMEM;
         const Cx actual[6] = {Cx(h.SGRAO(i)), Cx(h.SWRAO(i)), Cx(h.HVRAO(i)),

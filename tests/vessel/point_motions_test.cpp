@@ -17,6 +17,7 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
@@ -176,24 +177,15 @@ TEST_F(PointMotions, RigidBodyMotionsOfThePoints) {
 // E = exp(-i k (x cos b + y sin b)) (the vessel's operators are referred to the same origin) and the
 // particle's mean height zw above the still water line, it moves -i E cosh(k (d + zw)) / sinh(k d)
 // along the wave's direction, a quarter period ahead of the elevation, and E sinh(k (d + zw)) /
-// sinh(k d) up. The wave number is this file's own, from w^2 = g k tanh(k d).
+// sinh(k d) up. The wave number is the tests' own, from w^2 = g k tanh(k d).
 struct Particle {
   std::complex<double> x, y, z;
   double horizontal;  // the modulus of the horizontal excursion [ft per unit amplitude]
 };
 
-double waveNumber(double w, double d, double g) {
-  double kk = w * w / g;
-  for (int i = 0; i < 60; ++i) {
-    const double t = std::tanh(kk * d);
-    kk -= (g * kk * t - w * w) / (g * t + g * kk * d * (1.0 - t * t));
-  }
-  return kk;
-}
-
 Particle particle(double w, double x, double y, double zw, double headingRad) {
   const double d = TPCM.DEPTH;
-  const double kk = waveNumber(w, d, WAVCOM.G);
+  const double kk = testing_support::linearWaveNumber(w, d, WAVCOM.G);
   const std::complex<double> E = std::exp(std::complex<double>(0.0, -kk * (x * std::cos(headingRad) + y * std::sin(headingRad))));
   const double along = std::cosh(kk * (d + zw)) / std::sinh(kk * d);
   const std::complex<double> h = std::complex<double>(0.0, -along) * E;

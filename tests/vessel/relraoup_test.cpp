@@ -19,6 +19,7 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 #include "support/temp_dir.h"
 #include "util/fatal.h"
 #include "vessel/relraoup.h"
@@ -332,14 +333,8 @@ TEST_F(RelraoupTest, ZeroVesselMotionLeavesTheIncidentWave) {
 // (the wave number from w^2 = g k tanh(k d), solved here): -i E (cos b, sin b) / tanh(k d) for the
 // elevation E at the place, a quarter period ahead of the elevation.
 std::complex<double> horizontalExcursion(int i, std::complex<double> E) {
-  const double ww = w(i);
   const double d = TPCM.DEPTH;
-  const double g = WAVCOM.G;
-  double k = ww * ww / g;
-  for (int n = 0; n < 60; ++n) {
-    const double t = std::tanh(k * d);
-    k -= (g * k * t - ww * ww) / (g * t + g * k * d * (1.0 - t * t));
-  }
+  const double k = testing_support::linearWaveNumber(w(i), d, WAVCOM.G);
   return std::complex<double>(0.0, -1.0 / std::tanh(k * d)) * E;
 }
 

@@ -19,6 +19,7 @@
 #include "support/console_capture.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
 #include "vessel/vessel_fixture.h"
@@ -41,17 +42,9 @@ constexpr double kLength = testing_support::kBoxTankerLength;
 constexpr double kDepth = 200.0;     // [ft]
 constexpr double kG = 32.152;        // [ft/s^2]
 
-// The wave number of the period T [s] in water of depth d (gravity g): w^2 = g k tanh(k d), by
-// Newton's method from the deep-water value.
+// The wave number of the period T [s] in water of depth d (gravity g): w^2 = g k tanh(k d).
 double waveNumber(double T, double d = kDepth, double g = kG) {
-  const double w = 2.0 * M_PI / T;
-  double k = w * w / g;
-  for (int i = 0; i < 50; ++i) {
-    const double f = g * k * std::tanh(k * d) - w * w;
-    const double df = g * std::tanh(k * d) + g * k * d / (std::cosh(k * d) * std::cosh(k * d));
-    k -= f / df;
-  }
-  return k;
+  return testing_support::linearWaveNumber(2.0 * M_PI / T, d, g);
 }
 
 // The box tanker of tests/support/box_tanker.h in 200 ft of water on the yoke (ISPM 1), one point at

@@ -18,6 +18,7 @@
 #include "hull/ship/ship_fixture.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/linear_waves.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -105,14 +106,8 @@ TEST_F(ShipForcesTest, CalibrationPassAtTheNaturalRollFrequency) {
 
 TEST_F(ShipForcesTest, DesignWaveSlopeIsHalfOfKTimesTheHeight) {
   characterise();
-  // k at the natural roll frequency from omega^2 = g k tanh(k h), by Newton's method in double.
-  const double omega = HIMEM.WR, g = 32.152, depth = TPCM.DEPTH;
-  double k = omega * omega / g;
-  for (int i = 0; i < 50; ++i) {
-    const double f = g * k * std::tanh(k * depth) - omega * omega;
-    const double df = g * std::tanh(k * depth) + g * k * depth / (std::cosh(k * depth) * std::cosh(k * depth));
-    k -= f / df;
-  }
+  // k at the natural roll frequency from omega^2 = g k tanh(k h), in double.
+  const double k = testing_support::linearWaveNumber(HIMEM.WR, TPCM.DEPTH, 32.152);
   EXPECT_TRUE(IsClose(HIMEM.RSLOPE, k * TPCM.SLPHT / 2.0, 1e-5));
   // A design wave given as a slope in degrees.
   TPCM.LSLPHT = 1;
