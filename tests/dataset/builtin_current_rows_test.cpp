@@ -123,10 +123,9 @@ TEST_F(BuiltinCurrentFindings, OnlyWhenTheRunEvaluatesTheCurrentCoefficients) {
     t.LSWELL = 0;
     t.LSWEL2 = 0;
     t.VESTYP = c.VESTYP;
-    std::size_t found = 0;  // the sea state of this fixture is no concern here: only the current's findings count
-    for (const RunFinding& f : runFindings())
-      if (f.lines.front().find("Built-in current coefficients") != std::string::npos) ++found;
-    EXPECT_EQ(found, c.found ? 1u : 0u) << c.what;
+    // The sea state of this fixture is no concern here: only the current's findings count.
+    EXPECT_EQ(testing_support::findingsNaming(runFindings(), "Built-in current coefficients").size(), c.found ? 1u : 0u)
+        << c.what;
   }
 }
 

@@ -53,9 +53,7 @@ TEST_F(RunChecks, APiercingBuoyantRiserIsFatal) {
     TPCM.YOKVES = kInLineYokeAngle;  // the yoke in line: no other finding
     // The riser's finding alone: the fixture's other values (a depth of 0, elements without
     // length) are findings of their own.
-    std::vector<RunFinding> findings;
-    for (const RunFinding& f : runFindings())
-      if (f.lines.front().find("Buoyant riser") != std::string::npos) findings.push_back(f);
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "Buoyant riser");
     ASSERT_EQ(findings.size(), c.raised ? 1u : 0u) << c.what;
     if (!c.raised) continue;
     EXPECT_TRUE(findings[0].fatal) << c.what;
@@ -95,9 +93,7 @@ TEST_F(RunChecks, MoreMomentElementsThanTheTablesHoldAreFatal) {
       TPCM.LMOMT(k) = k >= c.firstFlagged || (k == 1 && c.baseFlagged) ? 1 : 0;
     }
     TPCM.NMOMT = c.nmomt;
-    std::vector<RunFinding> findings;
-    for (const RunFinding& f : runFindings())
-      if (f.lines.front().find("shear/moment") != std::string::npos) findings.push_back(f);
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "shear/moment");
     ASSERT_EQ(findings.size(), c.raised ? 1u : 0u) << c.what;
     if (!c.raised) continue;
     EXPECT_TRUE(findings[0].fatal) << c.what;
