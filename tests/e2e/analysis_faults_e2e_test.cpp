@@ -8,31 +8,25 @@
 
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
+#include "support/example_data.h"
 
 namespace qv {
 namespace {
 
 using testing_support::contains;
-
-std::string example(const std::string& name) {
-  return testing_support::readFileText(std::filesystem::path(QV_EXAMPLES_DIR) / name / "SALMDAT");
-}
-
-// Word w (1-based) of the image set to an integer or a float.
-std::string withWord(std::string image, int w, std::variant<std::int32_t, float> value) {
-  std::visit([&](auto v) { std::memcpy(image.data() + 4 * (w - 1), &v, 4); }, value);
-  return image;
-}
+using testing_support::example;
+using testing_support::withWord;
 
 // Whether a report or plot file holds a field that is not a number or infinite.
 bool holdsNonFinite(const std::string& text) {
@@ -41,10 +35,15 @@ bool holdsNonFinite(const std::string& text) {
   return text.rfind("NaN", 0) == 0 || text.rfind("Inf", 0) == 0;
 }
 
+// One word of the data set set to an integer or a float: the member at byte `offset` of TPCM.
 struct Change {
-  int word;
+  std::size_t offset;
   std::variant<std::int32_t, float> value;
 };
+
+std::string withChange(const std::string& image, const Change& change) {
+  return std::visit([&](auto v) { return withWord(image, change.offset, v); }, change.value);
+}
 
 struct Case {
   const char* what;
@@ -59,58 +58,63 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
   const Case cases[] = {
       // Hangs: the added-mass integral of a hull without a dimension took up to 10^9 points.
-      {"no displacement", "tanker-yoke", {{1409, 0.0f}},
+      {"no displacement", "tanker-yoke", {{offsetof(Tpcm, DISPL), 0.0f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
        "     the analysis needs a value above 0.\n"},
-      {"no draft", "tanker-yoke", {{1412, 0.0f}}, " ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"},
-      {"a negative metacentric height", "tanker-yoke", {{1417, -1.0f}},
+      {"no draft", "tanker-yoke", {{offsetof(Tpcm, DRAFT), 0.0f}},
+       " ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"},
+      {"a negative metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKMT), -1.0f}},
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
-      {"a vanishing longitudinal metacentric height", "tanker-yoke", {{1418, 1e-30f}},
+      {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
        " ++> Equivalent box determination failure;\n"},
-      {"a vanishing waterline length", "tanker-yoke", {{1419, 1e-30f}},
+      {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
        " ++> ELPCOF: an elliptic body with the squared axis ratios A = 0.00 and B = 0.00\n"},
-      {"a vanishing beam", "tanker-yoke", {{1420, 1e-30f}}, " ++> ELPCOF: an elliptic body with the squared axis"},
-      {"a vanishing water density", "tanker-yoke", {{447, 1e-30f}}, " ++> Equivalent box determination failure;\n"},
+      {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
+       " ++> ELPCOF: an elliptic body with the squared axis"},
+      {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
+       " ++> Equivalent box determination failure;\n"},
       // Runaway output: an offset step far below the table's range.
-      {"an offset step of 0.0001", "tanker-yoke", {{1673, 0.0001f}},
+      {"an offset step of 0.0001", "tanker-yoke", {{offsetof(Tpcm, OFFINC), 0.0001f}},
        " ++> STPRT: the offset increment for the static offset table (page 2, item 3), 1.0000E-04 meters,\n"
        "     gives 35"},
-      {"an offset step of 1e-7", "tanker-yoke", {{1673, 1e-7f}}, " ++> STPRT: the offset increment"},
+      {"an offset step of 1e-7", "tanker-yoke", {{offsetof(Tpcm, OFFINC), 1e-7f}}, " ++> STPRT: the offset increment"},
       // Out of bounds: values that are not numbers or infinite reached the searches.
-      {"an element weight that is not a number", "tanker-yoke", {{2213, kNaN}},
+      {"an element weight that is not a number", "tanker-yoke", {{offsetof(Tpcm, TMASS), kNaN}},
        " ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5) is not a number;\n"},
-      {"an infinite current factor", "tanker-yoke", {{1652, kInf}},
+      {"an infinite current factor", "tanker-yoke", {{offsetof(Tpcm, XCURNTDN), kInf}},
        " ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set, which no page shows) is "
        "infinite;\n"},
-      {"a wave reflection factor that is not a number", "tanker-yoke", {{1404, kNaN}},
+      {"a wave reflection factor that is not a number", "tanker-yoke", {{offsetof(Tpcm, WVFCX), kNaN}},
        " ++> Fatal Warning: Wave reflection HEAD-ON enhancement factor (page 10, item 23) is not a number;\n"},
       // Undefined behaviour: counts at the integer's limit.
-      {"NA at the integer's limit", "tanker-yoke", {{169, INT_MAX}},
+      {"NA at the integer's limit", "tanker-yoke", {{offsetof(Tpcm, NA), INT_MAX}},
        " ++> Fatal Warning: Number of angular wedges (page 15, item 23) is 2147483647;\n"
        "     the analysis needs a value from 0 to 36.\n"},
-      {"NUNTS at the integer's limit", "tanker-yoke", {{117, INT_MAX}},
+      {"NUNTS at the integer's limit", "tanker-yoke", {{offsetof(Tpcm, NUNTS), INT_MAX}},
        " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2147483647;\n"},
       // NaN reported as success.
-      {"the metacentric heights swapped", "tanker-yoke", {{1417, 355.346f}, {1418, 20.388f}},
+      {"the metacentric heights swapped", "tanker-yoke",
+       {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
        " ++> SHPCHR: the natural heave frequency of the equivalent box is not a number;\n"},
-      {"a negative wave drift factor", "tanker-yoke", {{1367, -1.0f}},
+      {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
        " ++> Fatal Warning: Variable wave reflection enhancement factor (page 10, item 26) is -1.00;\n"},
       // Messages that hid their cause.
-      {"no peak period", "tanker-yoke", {{436, 0.0f}},
+      {"no peak period", "tanker-yoke", {{offsetof(Tpcm, SIGPD), 0.0f}},
        " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.00;\n"},
-      {"ISPM outside its table", "tanker-yoke", {{118, 32767}},
+      {"ISPM outside its table", "tanker-yoke", {{offsetof(Tpcm, ISPM), 32767}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
        "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
-      {"the tanker on the yoke no more", "tanker-yoke", {{118, 0}},
+      {"the tanker on the yoke no more", "tanker-yoke", {{offsetof(Tpcm, ISPM), 0}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;\n"
        "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
-      {"NUNTS 2", "tanker-yoke", {{117, 2}}, " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
-      {"a free column's element length that is not a number", "free-salm", {{2093, kNaN}},
+      {"NUNTS 2", "tanker-yoke", {{offsetof(Tpcm, NUNTS), 2}},
+       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
+      {"a free column's element length that is not a number", "free-salm", {{offsetof(Tpcm, SLEN), kNaN}},
        " ++> Fatal Warning: Element length (page 3, element 1, item 2) is not a number;\n"},
   };
   for (const Case& c : cases) {
     std::string image = example(c.example);
-    for (const Change& change : c.changes) image = withWord(image, change.word, change.value);
+    for (const Change& change : c.changes) image = withChange(image, change);
     e2e::Folder folder;
     folder.writeFile("SALMDAT", image);
     const e2e::Run run = folder.runAnalysis();
@@ -132,7 +136,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
 // The offset report's bound names the smallest increment that keeps it within the table's 90 states.
 TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
   e2e::Folder folder;
-  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1673, 0.0001f));
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, OFFINC), 0.0001f));
   const e2e::Run run = folder.runAnalysis();
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 1);
@@ -141,7 +145,7 @@ TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
   // That increment is accepted.
   const std::size_t at = run.err.find("at least ") + 9;
   const float smallest = std::stof(run.err.substr(at, run.err.find(' ', at) - at));
-  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 1673, smallest));
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, OFFINC), smallest));
   const e2e::Run again = folder.runAnalysis();
   EXPECT_EQ(again.status, 0) << smallest << "\n" << again.err;
 }
@@ -150,17 +154,22 @@ TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
 // apart instead of 20 (the audit saw an infinite load), no vessel point (the run takes the yoke's
 // hinge as the first point). Each run ends normally with every value a number.
 TEST(AnalysisFaultsE2e, InputsTheStagesTakeRunToTheirEndWithFiniteValues) {
-  const Change changes[] = {{1376, 10.0f}, {754, 0}};
-  for (const Change& change : changes) {
+  struct Input {
+    const char* what;
+    Change change;
+  };
+  const Input inputs[] = {{"the yoke's sides 10 m apart", {offsetof(Tpcm, PNDARM), 10.0f}},
+                          {"no vessel point", {offsetof(Tpcm, NACC), 0}}};
+  for (const Input& input : inputs) {
     e2e::Folder folder;
-    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), change.word, change.value));
+    folder.writeFile("SALMDAT", withChange(example("tanker-yoke"), input.change));
     const e2e::Run run = folder.runAnalysis();
-    ASSERT_FALSE(run.timedOut) << change.word;
-    EXPECT_EQ(run.status, 0) << change.word << "\n" << run.err;
+    ASSERT_FALSE(run.timedOut) << input.what;
+    EXPECT_EQ(run.status, 0) << input.what << "\n" << run.err;
     for (const std::string& name : folder.files()) {
       const std::filesystem::path file(name);
       if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
-      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << change.word << ": " << name;
+      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << input.what << ": " << name;
     }
   }
 }
@@ -170,7 +179,7 @@ TEST(AnalysisFaultsE2e, InputsTheStagesTakeRunToTheirEndWithFiniteValues) {
 TEST(AnalysisFaultsE2e, AWindThatAlmostVanishesMovesTheVesselAsNoWindDoes) {
   const auto motions = [](float knots) {
     e2e::Folder folder;
-    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), 455, knots));
+    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, WNDSPD), knots));
     const e2e::Run run = folder.runAnalysis();
     EXPECT_EQ(run.status, 0) << knots << "\n" << run.err;
     std::string lines;

@@ -20,9 +20,9 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
-#include "e2e/example_data.h"
 #include "example_sessions.h"
 #include "support/checks.h"
+#include "support/example_data.h"
 #include "support/record_file.h"
 
 namespace qv {
@@ -30,9 +30,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing_support::contains;
-
-using e2e::example;
-using e2e::withWord;
+using testing_support::example;
+using testing_support::withWord;
 
 // The tanker example that asks for the statics alone (LQUAS 0): the stages the program has run it
 // to its end.

@@ -13,15 +13,15 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
-#include "e2e/example_data.h"
 #include "support/checks.h"
+#include "support/example_data.h"
 
 namespace qv {
 namespace {
 
-using e2e::example;
-using e2e::withWord;
 using testing_support::contains;
+using testing_support::example;
+using testing_support::withWord;
 
 // The runner unattended on `image` in a fresh folder: it must end well.
 struct FinishedRun {

@@ -31,8 +31,10 @@
 namespace qv {
 namespace {
 
+using testing_support::example;
 using testing_support::IsClose;
 using testing_support::readFileText;
+using testing_support::withWord;
 
 constexpr double kLoadTolerance = 0.01;  // [t, t m, and per m of wave amplitude]
 // The statics solve the members' cotangents to 1e-4: at the tanker's yoke hinge (70 t over 30 m of
@@ -46,8 +48,7 @@ class TankerExample : public testing_support::ExampleRun {
   // the statics' table nearest the mean load: there the member angles solve the members' statics
   // exactly (between table points they are interpolated, and the members' moment balance with them).
   bool runAtATableLoad() {
-    std::string image = exampleImage("tanker-yoke");
-    setWord(image, offsetof(Tpcm, LDYN), std::int32_t{0});
+    const std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, LDYN), std::int32_t{0});
     if (runImage(image) != -1) return false;
     Equilb& e = EQUILB;
     int nearest = 1;
@@ -64,7 +65,7 @@ class TankerExample : public testing_support::ExampleRun {
 // two rigid bodies, the buoy's 579.6 t of wet buoyancy at 10 m above its lower joint, added mass over
 // the wetted lengths; scipy's eigh of the Lagrangian's K and M.
 TEST_F(FreeExample, ModesAreThoseOfTheLagrangianWithTheBuoyancyAtTheWetCentroid) {
-  ASSERT_EQ(runImage(exampleImage("free-salm")), -1);
+  ASSERT_EQ(runImage(example("free-salm")), -1);
   const Output& o = OUTPUT;
   EXPECT_TRUE(IsClose(o.TSALMH, 8.48050264, 0.005));
   EXPECT_TRUE(IsClose(o.TSALML, 30.962852, 0.005));
@@ -96,7 +97,7 @@ double largestMiss(int C, const std::function<FiveLoads(int IW)>& expected) {
 // every period. The riser's top (element 1) is the hinge under the buoy: no moment, and the loads of
 // the riser's own top end (DYNOUT's "NET TOP LOAD": station 2, column 3).
 TEST_F(FreeExample, MemberLoadWalkEndsAtNothingAtTheFreeTopAndAtTheRiserTopLoadsAtTheHinge) {
-  ASSERT_EQ(runImage(exampleImage("free-salm")), -1);
+  ASSERT_EQ(runImage(example("free-salm")), -1);
   Momcom& mc = MOMCOM;
   const Output& o = OUTPUT;
   for (const float v : {mc.STSHRI(2), mc.STSHRO(2), mc.STAXL(2), mc.STMOMI(2), mc.STMOMO(2)}) {

@@ -31,6 +31,9 @@
 namespace qv {
 namespace {
 
+using testing_support::example;
+using testing_support::withWord;
+
 // The names of the data set's members by word (from their pins in dataset/tpcm_layout.cpp), for the
 // messages: a breach names what it touched.
 std::string tpcmNamesAt(std::size_t word) {
@@ -173,9 +176,9 @@ std::string listed(const std::vector<std::string>& lines) {
 class StageContracts : public testing_support::ExampleRun {};
 
 TEST_F(StageContracts, EveryStageOfBothExamplesKeepsToItsContract) {
-  for (const char* example : {"tanker-yoke", "free-salm"}) {
-    const std::vector<std::string> breaches = contractBreaches(exampleImage(example));
-    EXPECT_TRUE(breaches.empty()) << example << ":" << listed(breaches);
+  for (const char* name : {"tanker-yoke", "free-salm"}) {
+    const std::vector<std::string> breaches = contractBreaches(example(name));
+    EXPECT_TRUE(breaches.empty()) << name << ":" << listed(breaches);
   }
 }
 
@@ -183,21 +186,21 @@ TEST_F(StageContracts, EveryStageOfBothExamplesKeepsToItsContract) {
 // period from its height) and a wind sea of user ordinates (height and period from the table). The
 // stages hand the spectra copies, so no stage changes the data set's sea state.
 TEST_F(StageContracts, DerivedSeaStatesLeaveTheDataSetAsTyped) {
-  std::string image = exampleImage("tanker-yoke");
-  setWord(image, offsetof(Tpcm, WAVTYP), std::int32_t{8});
+  std::string image = example("tanker-yoke");
+  image = withWord(image, offsetof(Tpcm, WAVTYP), std::int32_t{8});
   // A Pierson-Moskowitz sea of 4 m at the 41 periods of the example, 4 to 24 s [m^2 s].
   const double g = 9.8;
   const double wp = 0.4 * std::sqrt(g / 4.0);
   for (int i = 1; i <= 41; ++i) {
     const double w = 2.0 * 3.14159265358979 / (4.0 + 0.5 * (i - 1));
     const float density = static_cast<float>(0.0081 * g * g / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4)));
-    setWord(image, offsetof(Tpcm, USRPSD) + 4 * (i - 1), density);
+    image = withWord(image, offsetof(Tpcm, USRPSD) + 4 * (i - 1), density);
   }
-  setWord(image, offsetof(Tpcm, LSWELL), std::int32_t{1});
-  setWord(image, offsetof(Tpcm, SWLTYP), std::int32_t{1});
-  setWord(image, offsetof(Tpcm, SWELHT), 2.0f);
-  setWord(image, offsetof(Tpcm, SWELPD), 12.0f);  // as typed: the spectrum's own is 15.66 sqrt(2 / 9.8) s
-  setWord(image, offsetof(Tpcm, SWLHDG), 180.0f);
+  image = withWord(image, offsetof(Tpcm, LSWELL), std::int32_t{1});
+  image = withWord(image, offsetof(Tpcm, SWLTYP), std::int32_t{1});
+  image = withWord(image, offsetof(Tpcm, SWELHT), 2.0f);
+  image = withWord(image, offsetof(Tpcm, SWELPD), 12.0f);  // as typed: the spectrum's own is 15.66 sqrt(2 / 9.8) s
+  image = withWord(image, offsetof(Tpcm, SWLHDG), 180.0f);
   const std::vector<std::string> breaches = contractBreaches(image);
   EXPECT_TRUE(breaches.empty()) << listed(breaches);
   EXPECT_EQ(TPCM.SWELHT, 2.0f);

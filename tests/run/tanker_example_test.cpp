@@ -22,6 +22,7 @@
 namespace qv {
 namespace {
 
+using testing_support::example;
 using testing_support::IsClose;
 using testing_support::readFileText;
 
@@ -84,7 +85,7 @@ class TankerYoke : public testing_support::ExampleRun {};
 // later reports: section VI of "LOWOUT.stxt", the joint-position tables of "DYNOUT.stxt" and the
 // static orientation of "RANOUT.stxt".
 TEST_F(TankerYoke, EveryReportPutsTheYokeTopWhereTheStaticsDo) {
-  ASSERT_EQ(runImage(exampleImage("tanker-yoke")), -1);
+  ASSERT_EQ(runImage(example("tanker-yoke")), -1);
   const double H = EQUILB.FTOT(EQUILB.ISTAB);  // the mean load of the example, about 70 t
   const double top = staticsYokeTop(H);
   EXPECT_TRUE(IsClose(top, 38.5, 0.0, 0.1));
@@ -245,7 +246,7 @@ Chain chainOfTheDataSet(const std::array<double, kMembers>& mean) {
 // buoyancy held at its mean wet centroid, as the stages take it; 14.12 s with the yoke folded back).
 // The Lagrangian itself agrees with its peer in reference/yoke_linkage_reference.py.
 TEST_F(TankerYoke, InPlaneLinkagePeriodAgreesWithTheLagrangianOfTheChain) {
-  ASSERT_EQ(runImage(exampleImage("tanker-yoke")), -1);
+  ASSERT_EQ(runImage(example("tanker-yoke")), -1);
   const std::array<double, kMembers> mean = {OUTPUT.PHICON(1), OUTPUT.PHICON(2), OUTPUT.PHICON(3)};
   const Chain chain = chainOfTheDataSet(mean);
   const double lagrangian = chain.period(mean);
@@ -299,7 +300,7 @@ std::vector<double> staticLegRow() {
 // 0.05 t) of half the change of the free body's loads between the mean and the two-sigma load
 // (about 70 t to 142 t: 39.0 t and 0.43 t; the yoke folded back gives 29.4 t and 20.2 t).
 TEST_F(TankerYoke, YokeLegLoadsAgreeWithTheYokesFreeBody) {
-  ASSERT_EQ(runImage(exampleImage("tanker-yoke")), -1);
+  ASSERT_EQ(runImage(example("tanker-yoke")), -1);
   const double mean = EQUILB.FTOT(EQUILB.ISTAB);
   const double displaced = mean + OUTPUT.FSIGLF(1, 1);  // the load at the two-sigma offset, about 142 t
   const YokeTop at = yokeFreeBody(mean), away = yokeFreeBody(displaced);

@@ -1,5 +1,6 @@
-// The committed example data sets as the end-to-end tests start from them, and images with one word
-// changed, as a user would change it on a page.
+// The committed example data sets (examples/<name>/SALMDAT) as the tests start from them, and images
+// with one word changed, as a user would change it on a page. For the test executables that are
+// given the examples' folder (QV_EXAMPLES_DIR).
 #pragma once
 
 #include <cstddef>
@@ -9,11 +10,11 @@
 
 #include "support/temp_dir.h"
 
-namespace qv::e2e {
+namespace qv::testing_support {
 
-// The committed example of examples/<name>/.
+// The image of examples/<name>/SALMDAT.
 inline std::string example(const std::string& name) {
-  return testing_support::readFileText(std::filesystem::path(QV_EXAMPLES_DIR) / name / "SALMDAT");
+  return readFileText(std::filesystem::path(QV_EXAMPLES_DIR) / name / "SALMDAT");
 }
 
 // An image with one 4-byte word changed: the member at byte `offset` of TPCM.
@@ -24,4 +25,4 @@ std::string withWord(std::string image, std::size_t offset, T value) {
   return image;
 }
 
-}  // namespace qv::e2e
+}  // namespace qv::testing_support
