@@ -24,6 +24,7 @@
 #include "support/checks.h"
 #include "support/example_data.h"
 #include "support/record_file.h"
+#include "support/report_values.h"
 
 namespace qv {
 namespace {
@@ -523,14 +524,7 @@ std::vector<double> statedWaveHeadings(const e2e::Folder& folder) {
 
 // The vessel heading of the most stable equilibrium in section IV of "LOWOUT.stxt" [deg].
 double stableVesselHeading(const e2e::Folder& folder) {
-  const std::string text = folder.readFile("LOWOUT.stxt");
-  std::smatch m;
-  const std::regex heading(R"(Most stable equilibrium <<<[^]*?Vessel heading \.+ +(-?[0-9.]+))");
-  if (!std::regex_search(text, m, heading)) {
-    ADD_FAILURE() << "no most stable equilibrium in LOWOUT.stxt";
-    return 0.0;
-  }
-  return std::stod(m[1].str());
+  return testing_support::stableVesselHeading(folder.readFile("LOWOUT.stxt"));
 }
 
 // Waves from 0 degrees (toward 180), wind from 30, current from 90: the vessel lies at about 66.6

@@ -8,19 +8,21 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/report_values.h"
 
 namespace qv {
 namespace {
 
 using testing_support::contains;
 using testing_support::example;
+using testing_support::numberAfter;
+using testing_support::stableVesselHeading;
 using testing_support::withWord;
 
 // The runner unattended on `image` in a fresh folder: it must end well.
@@ -35,25 +37,8 @@ struct FinishedRun {
   std::string file(const std::string& name) const { return folder.readFile(name); }
 };
 
-// The number that follows `label` in `text` after the first `from`.
-double numberAfter(const std::string& text, const std::string& from, const std::string& label) {
-  const std::size_t start = text.find(from);
-  const std::size_t at = start == std::string::npos ? start : text.find(label, start);
-  if (at == std::string::npos) {
-    ADD_FAILURE() << "no \"" << label << "\" after \"" << from << "\"";
-    return NAN;
-  }
-  std::istringstream in(text.substr(at + label.size()));
-  double value = NAN;
-  in >> value;
-  return value;
-}
-
 // The vessel heading of the most stable equilibrium of section IV of "LOWOUT.stxt" [deg].
-double stableHeading(const FinishedRun& run) {
-  return numberAfter(run.file("LOWOUT.stxt"), ">>> Most stable equilibrium <<<",
-                     "Vessel heading .............................");
-}
+double stableHeading(const FinishedRun& run) { return stableVesselHeading(run.file("LOWOUT.stxt")); }
 
 // The significant surge force of the first sea state of the vessel's statistics report [t].
 double significantSurgeForce(const FinishedRun& run) {

@@ -26,6 +26,7 @@
 #include "slowdrift/output.h"
 #include "statics/solve.h"
 #include "support/checks.h"
+#include "support/report_values.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -34,6 +35,7 @@ namespace {
 using testing_support::example;
 using testing_support::IsClose;
 using testing_support::readFileText;
+using testing_support::rowAfter;
 using testing_support::withWord;
 
 constexpr double kLoadTolerance = 0.01;  // [t, t m, and per m of wave amplitude]
@@ -136,22 +138,6 @@ TEST_F(TankerExample, HingeOfTheYokeCarriesTheBuoyTopLoadsAndNoMoment) {
   EXPECT_LT(std::fabs(mc.STMOMI(2)), kLoadTolerance);
   const auto buoyTop = [&](int IW) { return FiveLoads{o.NETSHR(IW, 5), o.NETAXL(IW, 5), o.NETLTR(IW, 5), {}, {}}; };
   EXPECT_LT(largestMiss(2, buoyTop), kLoadTolerance);
-}
-
-// The numbers of the first line of `text` after `heading` whose first word is `first`, that word left
-// out.
-std::vector<double> rowAfter(const std::string& text, const std::string& heading, const std::string& first) {
-  std::istringstream in(text.substr(text.find(heading) + heading.size()));
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream words(line);
-    std::string word;
-    if (!(words >> word) || word != first) continue;
-    std::vector<double> numbers;
-    for (double v = 0.0; words >> v;) numbers.push_back(v);
-    return numbers;
-  }
-  return {};
 }
 
 // The top of the tanker's column tube (element 1) lies 14 m below the top of member 1, the tank

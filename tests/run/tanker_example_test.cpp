@@ -17,6 +17,7 @@
 #include "slowdrift/output.h"
 #include "statics/solve.h"
 #include "support/checks.h"
+#include "support/report_values.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -283,17 +284,7 @@ YokeTop yokeFreeBody(double H) {
 // The right leg's row of the static loads of section VI of "LOWOUT.stxt": the bottom's shear, axial
 // and lateral load, then the top's.
 std::vector<double> staticLegRow() {
-  bool block = false;
-  for (const std::string& line : lines(readFileText("LOWOUT.stxt"))) {
-    if (line.find("STATIC EQUILIBRIUM LOADS") != std::string::npos) block = true;
-    const std::vector<std::string> w = words(line);
-    if (block && w.size() == 7 && w[0] == "3R") {
-      std::vector<double> row;
-      for (std::size_t k = 1; k < w.size(); ++k) row.push_back(std::stod(w[k]));
-      return row;
-    }
-  }
-  return {};
+  return testing_support::rowAfter(readFileText("LOWOUT.stxt"), "STATIC EQUILIBRIUM LOADS", "3R");
 }
 
 // The two-sigma low-frequency deviations of a yoke leg's axial and shear load within 2 % (and
