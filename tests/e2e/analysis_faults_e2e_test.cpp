@@ -35,6 +35,15 @@ bool holdsNonFinite(const std::string& text) {
   return text.rfind("NaN", 0) == 0 || text.rfind("Inf", 0) == 0;
 }
 
+// Every report and plot file of the folder holds numbers only; `what` names the run in a failure.
+void expectFiniteReports(const e2e::Folder& folder, const std::string& what) {
+  for (const std::string& name : folder.files()) {
+    const std::filesystem::path file(name);
+    if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
+    EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << what << ": " << name;
+  }
+}
+
 // One word of the data set set to an integer or a float: the member at byte `offset` of TPCM.
 struct Change {
   std::size_t offset;
@@ -124,11 +133,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
     EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << c.what << "\n" << run.err;
     EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), c.message.substr(0, c.message.find('\n'))))
         << c.what;
-    for (const std::string& name : folder.files()) {
-      const std::filesystem::path file(name);
-      if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
-      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << c.what << ": " << name;
-    }
+    expectFiniteReports(folder, c.what);
     EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
 }
@@ -166,11 +171,7 @@ TEST(AnalysisFaultsE2e, InputsTheStagesTakeRunToTheirEndWithFiniteValues) {
     const e2e::Run run = folder.runAnalysis();
     ASSERT_FALSE(run.timedOut) << input.what;
     EXPECT_EQ(run.status, 0) << input.what << "\n" << run.err;
-    for (const std::string& name : folder.files()) {
-      const std::filesystem::path file(name);
-      if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
-      EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << input.what << ": " << name;
-    }
+    expectFiniteReports(folder, input.what);
   }
 }
 
