@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
@@ -94,12 +95,6 @@ TEST_F(FatalStop, FileErrorsNameTheCallerAsTheRoutine) {
     EXPECT_EQ(stop.routine, "SAVER");
   }
 }
-
-}  // namespace
-}  // namespace qv
-
-namespace qv {
-namespace {
 
 // Indexes its own small tables with what it is given, as a routine that trusts a count would.
 float lookUp(int i, int j) {
