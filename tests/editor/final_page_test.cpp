@@ -21,14 +21,9 @@ namespace {
 using testing_support::ConsoleCapture;
 using testing_support::contains;
 using testing_support::DataSet;
+using testing_support::occurrences;
 
 class FinalPage : public testing_support::FreshRun {};
-
-int occurrences(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
-  return n;
-}
 
 TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
   struct Case {

@@ -21,6 +21,7 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::occurrences;
 using testing_support::screens;
 
 const std::string kHeader = "   ****  Page 8: Vessel Low-Frequency Dynamics Characteristics  ****\n";
@@ -49,12 +50,6 @@ std::string showPage(const std::string& typed) {
   runPage8();
   EXPECT_EQ(console.unread(), "") << typed;
   return console.screen();
-}
-
-int count(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
 }
 
 class VesselLoadsPage : public testing_support::FreshRun {};
@@ -377,7 +372,7 @@ TEST_F(VesselLoadsPage, LowdatChosenForAComponentOpensItsTableOnce) {
   // LOWDAT for current Cy opens the table; for Cz once more; for Cy again, already LOWDAT, not.
   const std::string screen = showPage("13\n1\n\n14\n1\n\n13\n1\n\n");
   EXPECT_EQ(TPCM.LCBARG, 0x114);
-  EXPECT_EQ(count(screen, " +++ <<Current Force>> Coefficient Specification +++\n"), 2);
+  EXPECT_EQ(occurrences(screen, " +++ <<Current Force>> Coefficient Specification +++\n"), 2);
   EXPECT_TRUE(contains(screen, " Bow-Relative    Cy \n")) << "the first table shows Cy only";
   EXPECT_TRUE(contains(screen, " Bow-Relative    Cy       Cz \n"));
   EXPECT_EQ(LOWCOF.NUCRPT, 2) << "the table starts with two rows";

@@ -19,6 +19,13 @@ inline ::testing::AssertionResult IsClose(double actual, double expected, double
 
 inline bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// How often `part` stands in `text`, one after another.
+inline int occurrences(std::string_view text, std::string_view part) {
+  int n = 0;
+  for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) ++n;
+  return n;
+}
+
 // A report with the time of its run (the line of the title page) masked.
 inline std::string maskClock(std::string text) {
   const std::string stamp = "     Executed at ";
