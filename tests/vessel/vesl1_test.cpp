@@ -6,7 +6,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -28,22 +27,11 @@ namespace {
 using testing_support::ConsoleCapture;
 using testing_support::contains;
 using testing_support::IsClose;
+using testing_support::maskClock;
 using testing_support::readFileText;
 using testing_support::stopStatus;
 using testing_support::StubHull;
 using testing_support::TempDir;
-
-// The report with its clock line masked.
-std::string masked(const std::string& text) {
-  std::istringstream in(text);
-  std::string line;
-  std::string out;
-  while (std::getline(in, line)) {
-    if (line.rfind("     Executed at ", 0) == 0) line = "     Executed at <clock>";
-    out += line + "\n";
-  }
-  return out;
-}
 
 class Vesl1Test : public ::testing::Test {
  protected:
@@ -65,7 +53,7 @@ TEST_F(Vesl1Test, WritesTheSummaryReportWithTheStubHull) {
   const std::string expected =
       readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / "SHIPSUM_stub.stxt").string());
   ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(masked(readFileText("SHIPSUM.stxt")), expected);
+  EXPECT_EQ(maskClock(readFileText("SHIPSUM.stxt")), expected);
   // Progress lines on the screen, which is cleared first (a free vessel of this program).
   EXPECT_TRUE(contains(console.screen(), " --> Computing shallow water wave lengths...\n")) << console.screen();
   EXPECT_TRUE(contains(console.screen(), " --> Computing vessel resonance characteristics...\n"));
