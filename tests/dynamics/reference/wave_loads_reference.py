@@ -10,13 +10,15 @@ Krylov plus added mass across the member, Froude-Krylov alone along it):
 
 per unit wave amplitude, times the buoyant force per unit length; the moment is the integral of
 s d x a about the member's lower joint. Results are resolved in member axes (1 the in-plane normal
-(cos phi, 0, -sin phi), 2 across, 3 along the member).
+(cos phi, 0, -sin phi), 2 across, 3 along the member). The drag load follows in its own part below.
+It prints the inertia cases, then the drag cases.
 """
 
 import cmath
 import math
 
 from scipy.integrate import quad
+from scipy.optimize import brentq
 
 
 def cquad(f, a, b):
@@ -73,10 +75,6 @@ def main():
         print("  CMOMT ", ", ".join(fmt(z) for z in r["CMOMT"]))
 
 
-if __name__ == "__main__":
-    main()
-
-
 # ---- the drag part ----------------------------------------------------------------------------
 #
 # The drag per unit length of a member, linearised on the mean square relative velocity at the
@@ -92,7 +90,6 @@ if __name__ == "__main__":
 # about the lower joint by scipy's quad along the member.
 
 def wave_number(T, depth, g):
-    from scipy.optimize import brentq
     omega = 2.0 * math.pi / T
     return brentq(lambda k: g * k * math.tanh(k * depth) - omega * omega, 1e-9, 20.0)
 
@@ -141,4 +138,5 @@ def drag_main():
 
 
 if __name__ == "__main__":
+    main()
     drag_main()
