@@ -27,9 +27,11 @@ inline double numberAfter(const std::string& text, const std::string& from, cons
 }
 
 // The numbers of the first line of `text` after `heading` whose first word is `first`, that word left
-// out; empty where there is no such line.
+// out; empty where there is no such line or no such heading.
 inline std::vector<double> rowAfter(const std::string& text, const std::string& heading, const std::string& first) {
-  std::istringstream in(text.substr(text.find(heading) + heading.size()));
+  const std::size_t at = text.find(heading);
+  if (at == std::string::npos) return {};
+  std::istringstream in(text.substr(at + heading.size()));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream words(line);
