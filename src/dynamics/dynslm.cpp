@@ -289,16 +289,11 @@ void threeMemberModes(float G) {
                                " seconds");
 }
 
-// Step 11.
+// Step 11. A column of two members, whatever joins its top to the vessel (a buoyant riser has no
+// more), has no mode of its own: its top is held at the attachment point, so its members follow
+// that point's motion.
 void kinematicsAndModes(float G) {
-  Dyncom& d = DYNCOM;
   const int n = SOLVE.NCON;
-  if (TPCM.IARCO == kBuoyantRiser) {
-    // No vessel motion reaches the column of a buoyant riser.
-    d.ROTMAT.fill(0.0f);
-    requireLeaning(n);
-    return;
-  }
   if (n <= 2) {
     twoMemberKinematics();
     requireLeaning(n);
