@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/linkage.h"
@@ -67,11 +68,11 @@ MeanLoad meanMemberAngles() {
   return m;
 }
 
-// Step 5, with the one-member column refused the same way: the load solver has no case for it.
+// Step 5, with the one-member column refused the same way: the load solver has no case for it. The
+// run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
   const int n = SOLVE.NCON;
-  const bool riser = TPCM.IARCO == kBuoyantRiser;
-  if ((!riser && n > 3) || (riser && n > 2)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
+  if (n > dynamicsMemberLimit(TPCM.IARCO)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
   if (n < 2) stopRun({" ++> Too few Salm members for dynamic evaluation"});
 }
 
