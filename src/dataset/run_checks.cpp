@@ -13,6 +13,7 @@
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
+#include "util/captions.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -29,21 +30,26 @@ void addYokeAngle(std::vector<RunFinding>& findings) {
   if (auto finding = yokeAngleFinding()) findings.push_back(*finding);
 }
 
-// The element that pierces the water surface, when it is one of the column's free members (the
-// statics take the leading frozen elements as the base, and member 1 starts at the first free
-// element, or at the last element when none is free); 0 when none is.
+// The elements in use; the loops never run past the element tables, whatever NELEM a file holds.
+int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxSalmElements); }
+
+// The first element of the column's member 1, as the statics form the members: the leading frozen
+// elements are the base, and member 1 starts at the first free element, or at the last element when
+// none is free. 0 without elements.
+int firstMemberElement() {
+  const int n = elementCount();
+  for (int k = 1; k < n; ++k)
+    if (TPCM.IFREE(k) != 0) return k;
+  return n;
+}
+
+// The element that pierces the water surface, when it is one of the column's free members; 0 when
+// none is.
 std::int32_t piercingMemberElement() {
   const Tpcm& t = TPCM;
-  const int n = std::clamp(t.NELEM, 0, kMaxSalmElements);
-  if (n == 0) return 0;
-  int first = n;
-  for (int k = 1; k <= n; ++k) {
-    if (t.IFREE(k) != 0) {
-      first = k;
-      break;
-    }
-  }
-  return t.IPIERC >= first && t.IPIERC <= n ? t.IPIERC : 0;
+  const int first = firstMemberElement();
+  if (first == 0) return 0;
+  return t.IPIERC >= first && t.IPIERC <= elementCount() ? t.IPIERC : 0;
 }
 
 void addPiercingRiser(std::vector<RunFinding>& findings) {
@@ -144,6 +150,59 @@ bool anySea() {
   return t.LRANDM != 0 || t.LSWELL != 0 || t.LSWEL2 != 0;
 }
 
+// ---- the column's members and heights, for the dynamics and the submergence ----
+
+// The members the statics form: one from the first member element and one more at each later free
+// joint; the first element of the last.
+struct ColumnMembers {
+  int count = 0;
+  int lastStart = 0;
+};
+ColumnMembers columnMembers() {
+  const int first = firstMemberElement();
+  if (first == 0) return {};
+  ColumnMembers m{1, first};
+  for (int k = first + 1; k <= elementCount(); ++k) {
+    if (TPCM.IFREE(k) == 0) continue;
+    ++m.count;
+    m.lastStart = k;
+  }
+  return m;
+}
+
+// The height above the sea bed of the top of element `last` with the column standing upright: the
+// frozen base inclined by ANCHOR, the members above it vertical.
+float uprightHeight(int last) {
+  const Tpcm& t = TPCM;
+  const int first = firstMemberElement();
+  float base = 0.0f, members = 0.0f;
+  for (int k = 1; k <= last; ++k) (k < first ? base : members) += t.SLEN(k);
+  return std::cos(t.ANCHOR) * base + members;
+}
+
+// The run reaches the wave-frequency dynamics: asked for (page 17), and for an attached SALM after
+// the vessel's response.
+bool dynamicsRun() {
+  const Tpcm& t = TPCM;
+  return t.LDYN != 0 && (t.FRESLM != 0 || t.LQUAS != 0);
+}
+
+// A length for a message, with the unit label of the pages (" feet" or " meters").
+std::string lengthText(float value) {
+  Text<16> label;
+  UNITP(label, TPCM.NUNTS + 7);
+  const std::string field = fmtF(value, 16, 2);
+  return field.substr(field.find_first_not_of(' ')) + std::string(label.trimmed());
+}
+
+void addDynamicsMembers(std::vector<RunFinding>& findings) {
+  if (auto finding = dynamicsMemberFinding()) findings.push_back(*finding);
+}
+
+void addSubmergedTop(std::vector<RunFinding>& findings) {
+  if (auto finding = submergedTopFinding()) findings.push_back(*finding);
+}
+
 }  // namespace
 
 bool runEvaluatesWindCoefficients() {
@@ -211,6 +270,51 @@ std::optional<RunFinding> piercingRiserFinding() {
                      "     piercing element) or choose another attachment."}};
 }
 
+int dynamicsMemberLimit(std::int32_t attachment) {
+  return attachment == kFreeSalm || attachment == kBuoyantRiser ? 2 : 3;
+}
+
+std::optional<RunFinding> dynamicsMemberFinding() {
+  const Tpcm& t = TPCM;
+  if (!dynamicsRun()) return std::nullopt;
+  const std::int32_t attachment = t.FRESLM != 0 ? kFreeSalm : t.IARCO;
+  const int limit = dynamicsMemberLimit(attachment);
+  const int members = columnMembers().count;
+  if (members <= limit) return std::nullopt;
+  return RunFinding{true,
+                    {std::string(" ++> Fatal Warning: The wave-frequency dynamics of a \"") + attachmentName(attachment) +
+                         "\" take at",
+                     "     most " + fmtI(limit, 0) + " Salm members; the elements form " + fmtI(members, 0) +
+                         ", one from each free joint (page 3,",
+                     "     item 7 of an element). Freeze a joint, choose another attachment (page 3,",
+                     "     item 13 of the last element) or switch the dynamics off (page 17, item 5)."}};
+}
+
+std::optional<RunFinding> submergedTopFinding() {
+  const Tpcm& t = TPCM;
+  if (!wholeSystemSubmerged(t.WETYOK) || elementCount() == 0) return std::nullopt;
+  const bool free = t.FRESLM != 0;
+  // The buoy: the whole column of a free SALM, else what stands below the vessel's attachment member.
+  const int buoyTop = free ? elementCount() : columnMembers().lastStart - 1;
+  const float height = uprightHeight(buoyTop);
+  std::vector<std::string> lines{" ++> Fatal Warning: The whole system is under water for the statics (page 3,"};
+  const std::string option = "     item 1: option " + fmtI(t.WETYOK + kSubmergenceOptionOffset, 0) + "), yet ";
+  if (buoyTop >= 1 && height > t.DEPTH) {
+    lines.push_back(option + (free ? "the column's top" : "the buoy's top (element " + fmtI(buoyTop, 0) + ")") +
+                    ", standing upright,");
+    lines.push_back("     reaches " + lengthText(height) + " above the sea bed in " + lengthText(t.DEPTH) + " of water");
+    lines.push_back("     (page 1, item 4). Choose an option with an element that pierces the");
+    lines.push_back("     surface, or shorten the column.");
+  } else if (!free && t.IARCO != kBuoyantRiser && t.YOKEHT > 0.0f) {
+    lines.push_back(option + "the attachment to the vessel stands " + lengthText(t.YOKEHT));
+    lines.push_back("     above the water (page 3, item 14 then 1). Choose an option with an");
+    lines.push_back("     element that pierces the surface, or lower the attachment.");
+  } else {
+    return std::nullopt;
+  }
+  return RunFinding{true, lines};
+}
+
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   // The values first: a run stops at them before any later finding reads a value that is no number.
@@ -220,6 +324,8 @@ std::vector<RunFinding> runFindings() {
   addBuiltinCurrentFindings(findings);
   addEmptyUserCoefficientFindings(findings);
   addPiercingRiser(findings);
+  addDynamicsMembers(findings);
+  addSubmergedTop(findings);
   return findings;
 }
 

@@ -5,6 +5,7 @@
 // so the editor never starts a run that fails on them and the two never disagree.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -56,5 +57,24 @@ std::optional<RunFinding> momentElementFinding();
 // surface, and the column they would solve is not the one described. Fatal. The statics refuse it
 // with the same words.
 std::optional<RunFinding> piercingRiserFinding();
+
+// The most members (free joints) the wave-frequency dynamics take for an attachment (IARCO, or
+// kFreeSalm for a free SALM): two for a free SALM (its two modes) and for a buoyant riser (the
+// two-member closure that holds its top at the vessel), three for every other attachment (the
+// three-member linkage of the modes).
+int dynamicsMemberLimit(std::int32_t attachment);
+
+// A column with more members than the wave-frequency dynamics take for its attachment
+// (dynamicsMemberLimit), where the run reaches them (page 17, item 5, and for an attached SALM the
+// vessel analysed): counted as the statics form them, a member from the first element with a free
+// lower joint and one more at each later free joint. Fatal: the dynamics would stop after the
+// vessel's, the statics' and the slow drift's reports.
+std::optional<RunFinding> dynamicsMemberFinding();
+
+// A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
+// and 6: every element counted buoyant and wet) whose top stands above the water: the top of the
+// column below the vessel's attachment member (the whole column of a free SALM), standing upright,
+// above the water depth, or the attachment to the vessel (YOKEHT) above the waterline. Fatal.
+std::optional<RunFinding> submergedTopFinding();
 
 }  // namespace qv

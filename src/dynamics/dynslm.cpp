@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/linkage.h"
@@ -67,11 +68,11 @@ MeanLoad meanMemberAngles() {
   return m;
 }
 
-// Step 5, with the one-member column refused the same way: the load solver has no case for it.
+// Step 5, with the one-member column refused the same way: the load solver has no case for it. The
+// run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
   const int n = SOLVE.NCON;
-  const bool riser = TPCM.IARCO == kBuoyantRiser;
-  if ((!riser && n > 3) || (riser && n > 2)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
+  if (n > dynamicsMemberLimit(TPCM.IARCO)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
   if (n < 2) stopRun({" ++> Too few Salm members for dynamic evaluation"});
 }
 
@@ -289,16 +290,11 @@ void threeMemberModes(float G) {
                                " seconds");
 }
 
-// Step 11.
+// Step 11. A column of two members, whatever joins its top to the vessel (a buoyant riser has no
+// more), has no mode of its own: its top is held at the attachment point, so its members follow
+// that point's motion.
 void kinematicsAndModes(float G) {
-  Dyncom& d = DYNCOM;
   const int n = SOLVE.NCON;
-  if (TPCM.IARCO == kBuoyantRiser) {
-    // No vessel motion reaches the column of a buoyant riser.
-    d.ROTMAT.fill(0.0f);
-    requireLeaning(n);
-    return;
-  }
   if (n <= 2) {
     twoMemberKinematics();
     requireLeaning(n);

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/frelod.h"
@@ -73,9 +75,9 @@ void uprightColumn() {
   }
 }
 
-// Step 6.
+// Step 6. The run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
-  if (SOLVE.NCON > 2) stopRun({" ++> Too many Salm members for dynamic evaluation"});
+  if (SOLVE.NCON > dynamicsMemberLimit(kFreeSalm)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
   if (SOLVE.NCON < 1) stopRun({" ++> Too few Salm members for dynamic evaluation"});
 }
 

@@ -104,6 +104,146 @@ TEST_F(RunChecks, MoreMomentElementsThanTheTablesHoldAreFatal) {
   }
 }
 
+// A column of `lengths` elements, a member from each element with a free lower joint (`free`), the
+// run reaching the dynamics of an attached SALM (the vessel analysed, page 17's dynamics on) in 100
+// (metres) of water.
+void setColumn(std::int32_t iarco, std::vector<float> lengths, std::vector<std::int32_t> free) {
+  Tpcm& t = TPCM;
+  t.NUNTS = 1;
+  t.DEPTH = 100.0f;
+  t.IARCO = iarco;
+  t.FRESLM = iarco == kFreeSalm ? 1 : 0;
+  t.LQUAS = 1;
+  t.LDYN = 1;
+  t.YOKVES = kInLineYokeAngle;
+  t.NELEM = static_cast<std::int32_t>(lengths.size());
+  for (int k = 1; k <= t.NELEM; ++k) {
+    t.SLEN(k) = lengths[k - 1];
+    t.IFREE(k) = free[k - 1];
+  }
+  t.IPIERC = t.NELEM + 1;  // under water
+}
+
+// The dynamics take two members for a free SALM and a buoyant riser, three for the other
+// attachments: a member begins at the first free joint and at each later one (a frozen base before
+// it, frozen elements above it join the member below). Where the run does not reach the dynamics,
+// the count is not theirs to refuse.
+TEST_F(RunChecks, MoreMembersThanTheDynamicsTakeForTheAttachmentAreFatal) {
+  struct Case {
+    const char* what;
+    std::int32_t iarco;
+    std::vector<std::int32_t> free;  // of five elements
+    std::function<void()> edit;
+    int members, limit;  // limit 0: no finding
+  };
+  const auto none = [] {};
+  const Case cases[] = {
+      {"a riser of two members over a frozen base", kBuoyantRiser, {0, 1, 0, 0, 1}, none, 2, 0},
+      {"a riser of three members", kBuoyantRiser, {0, 1, 0, 1, 1}, none, 3, 2},
+      {"a riser of three members, each element a member but the first", kBuoyantRiser, {1, 0, 0, 1, 1}, none, 3, 2},
+      {"a riser of three members, the dynamics off", kBuoyantRiser, {0, 1, 0, 1, 1}, [] { TPCM.LDYN = 0; }, 3, 0},
+      {"a riser of three members, the statics alone (no vessel pages)", kBuoyantRiser, {0, 1, 0, 1, 1},
+       [] { TPCM.LQUAS = 0; }, 3, 0},
+      {"a yoke of three members", kYoke, {0, 1, 0, 1, 1}, none, 3, 0},
+      {"a yoke of four members", kYoke, {1, 1, 0, 1, 1}, none, 4, 3},
+      {"a rigid hawser of four members", kRigidHawser, {1, 1, 0, 1, 1}, none, 4, 3},
+      {"a pendular mass of four members", kPendularMass, {1, 1, 1, 0, 1}, none, 4, 3},
+      {"a spread moor of five members", kSpreadMoor, {1, 1, 1, 1, 1}, none, 5, 3},
+      {"a free SALM of two members", kFreeSalm, {0, 0, 1, 0, 1}, none, 2, 0},
+      {"a free SALM of three members", kFreeSalm, {0, 1, 0, 1, 1}, none, 3, 2},
+      {"a free SALM of three members, no vessel pages: its dynamics run", kFreeSalm, {0, 1, 0, 1, 1},
+       [] { TPCM.LQUAS = 0; }, 3, 2},
+      {"no free joint: the last element is member 1", kBuoyantRiser, {0, 0, 0, 0, 0}, none, 1, 0},
+  };
+  for (const Case& c : cases) {
+    setColumn(c.iarco, {10.0f, 10.0f, 10.0f, 10.0f, 10.0f}, c.free);
+    c.edit();
+    const std::vector<RunFinding> findings =
+        testing_support::findingsNaming(runFindings(), "The wave-frequency dynamics of a");
+    ASSERT_EQ(findings.size(), c.limit > 0 ? 1u : 0u) << c.what;
+    if (c.limit == 0) continue;
+    EXPECT_TRUE(findings[0].fatal) << c.what;
+    EXPECT_EQ(findings[0].lines,
+              (std::vector<std::string>{
+                  std::string(" ++> Fatal Warning: The wave-frequency dynamics of a \"") + attachmentName(c.iarco) +
+                      "\" take at",
+                  "     most " + std::to_string(c.limit) + " Salm members; the elements form " +
+                      std::to_string(c.members) + ", one from each free joint (page 3,",
+                  "     item 7 of an element). Freeze a joint, choose another attachment (page 3,",
+                  "     item 13 of the last element) or switch the dynamics off (page 17, item 5)."}))
+        << c.what;
+  }
+}
+
+// Options 7 and 8 of page 3 count every element buoyant and wet. A buoy standing upright higher
+// than the water is deep, or an attachment on the vessel above the waterline, is above the water.
+// The buoy: the elements below the attachment member (the last one with a free lower joint), the
+// whole column of a free SALM; a frozen base inclined by ANCHOR reaches its cosine's share.
+TEST_F(RunChecks, ATotallySubmergedSystemWhoseTopStandsAboveTheWaterIsFatal) {
+  struct Case {
+    const char* what;
+    std::int32_t iarco;
+    std::vector<float> lengths;      // of four elements: a frozen base, a member, two more
+    std::function<void()> edit;
+    std::vector<std::string> tail;   // the lines after the first; empty: no finding
+  };
+  const auto none = [] {};
+  const std::vector<float> tall = {40.0f, 56.0f, 10.0f, 30.0f};   // the buoy's top at 106
+  const std::vector<float> short_ = {40.0f, 46.0f, 10.0f, 30.0f};  // at 96
+  const std::vector<std::string> buoyAbove = {
+      "     item 1: option 7), yet the buoy's top (element 3), standing upright,",
+      "     reaches 106.00 meters above the sea bed in 100.00 meters of water",
+      "     (page 1, item 4). Choose an option with an element that pierces the",
+      "     surface, or shorten the column."};
+  const Case cases[] = {
+      {"a yoke, the buoy's top above the water", kYoke, tall, none, buoyAbove},
+      {"a yoke under option 8", kYoke, tall, [] { TPCM.WETYOK = 6; },
+       {"     item 1: option 8), yet the buoy's top (element 3), standing upright,",
+        "     reaches 106.00 meters above the sea bed in 100.00 meters of water",
+        "     (page 1, item 4). Choose an option with an element that pierces the",
+        "     surface, or shorten the column."}},
+      {"a yoke, the system submerged for the dynamics alone (option 6)", kYoke, tall, [] { TPCM.WETYOK = 4; }, {}},
+      {"a yoke, the buoy under water, the yoke's end on the vessel above it", kYoke, short_, [] { TPCM.YOKEHT = 12.0f; },
+       {"     item 1: option 7), yet the attachment to the vessel stands 12.00 meters",
+        "     above the water (page 3, item 14 then 1). Choose an option with an",
+        "     element that pierces the surface, or lower the attachment."}},
+      {"a yoke, the buoy and the yoke's end under water", kYoke, short_, [] { TPCM.YOKEHT = -5.0f; }, {}},
+      {"a yoke whose buoy's top reaches the surface", kYoke, short_, [] { TPCM.DEPTH = 96.0f; }, {}},
+      {"the base inclined by 60 degrees: 20 of its 40 upright", kYoke, tall, [] { TPCM.ANCHOR = 1.0471976f; }, {}},
+      {"a buoyant riser under water: its top at the keel", kBuoyantRiser, short_, [] { TPCM.YOKEHT = 12.0f; }, {}},
+      {"a buoyant riser whose buoy's top stands above the water", kBuoyantRiser, tall, none, buoyAbove},
+      {"a free SALM, its column reaching 136", kFreeSalm, tall, none,
+       {"     item 1: option 7), yet the column's top, standing upright,",
+        "     reaches 136.00 meters above the sea bed in 100.00 meters of water",
+        "     (page 1, item 4). Choose an option with an element that pierces the",
+        "     surface, or shorten the column."}},
+      {"a free SALM of 96 in English units", kFreeSalm, {40.0f, 46.0f, 10.0f, 0.0f},
+       [] {
+         TPCM.NUNTS = 0;
+         TPCM.DEPTH = 90.0f;
+       },
+       {"     item 1: option 7), yet the column's top, standing upright,",
+        "     reaches 96.00 feet above the sea bed in 90.00 feet of water",
+        "     (page 1, item 4). Choose an option with an element that pierces the",
+        "     surface, or shorten the column."}},
+  };
+  for (const Case& c : cases) {
+    setColumn(c.iarco, c.lengths, {0, 1, 0, 1});
+    TPCM.WETYOK = 5;
+    TPCM.ANCHOR = 0.0f;
+    TPCM.YOKEHT = 0.0f;
+    c.edit();
+    const std::vector<RunFinding> findings =
+        testing_support::findingsNaming(runFindings(), "The whole system is under water");
+    ASSERT_EQ(findings.size(), c.tail.empty() ? 0u : 1u) << c.what;
+    if (c.tail.empty()) continue;
+    EXPECT_TRUE(findings[0].fatal) << c.what;
+    std::vector<std::string> lines{" ++> Fatal Warning: The whole system is under water for the statics (page 3,"};
+    lines.insert(lines.end(), c.tail.begin(), c.tail.end());
+    EXPECT_EQ(findings[0].lines, lines) << c.what;
+  }
+}
+
 // A tanker on a yoke SALM with its slow drift, wind and current on, no sea, the built-in models of
 // the tanker example (no table, no file), in a folder of its own: no user coefficients are read.
 class EmptyUserCoefficients : public testing_support::FreshRun {

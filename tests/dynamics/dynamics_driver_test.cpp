@@ -151,19 +151,6 @@ TEST_F(DynamicsDriver, RunFlags) {
   }
 }
 
-// A buoyant riser takes no vessel motion: its kinematics are zero whatever the storage held.
-TEST_F(DynamicsDriver, BuoyantRiserTakesNoVesselMotion) {
-  testing_support::twoMemberColumn(kBuoyantRiser);
-  DYNCOM.ROTMAT.fill(5.0f);
-  testing_support::writeYokemot({testing_support::smoothHeading(TPCM.NWP, 1, 0.0f, 2)});
-  ASSERT_EQ(run(), -1) << screen;
-  for (const float v : DYNCOM.ROTMAT) EXPECT_EQ(v, 0.0f);
-  for (int i = 1; i <= TPCM.NWP; ++i) {
-    EXPECT_EQ(OUTPUT.PHIMEM(i, 1), Complex(0.0f));
-    EXPECT_EQ(OUTPUT.PHIMEM(i, 2), Complex(0.0f));
-  }
-}
-
 // Every configuration the stage cannot evaluate stops before any motion is solved: the message, the
 // pause, status 1.
 TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {

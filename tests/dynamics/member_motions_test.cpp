@@ -70,33 +70,44 @@ TEST(Delfcn, AtTheNaturalFrequencyOnlyTheDampingRemains) {
 }
 
 // Two members follow the yoke point: whatever the period, the member angles move the top of the
-// column exactly as the point moves, sum L c dphi horizontally in the SALM plane and -sum L s dphi
-// vertically. The point's motion comes in the vessel's axes and is turned by PHIANC (0.5 rad) into
-// the SALM plane.
+// column exactly as the point moves, sum L c dphi horizontally in the SALM plane, -sum L s dphi
+// vertically and sum L s dtheta across the plane. The point's motion comes in the vessel's axes and
+// is turned by PHIANC (0.5 rad) into the SALM plane. A buoyant riser's top is held at the vessel as a
+// hawser's is: its members follow the point the same way.
 TEST_F(MemberMotions, TwoMemberAnglesReproduceTheYokePointMotion) {
-  testing_support::twoMemberColumn();
-  EQUILB.SLMANG(1) = 0.8f;  // PHIANC = 0.8 - 0.3 = 0.5
-  const YokeHeading h = testing_support::smoothHeading(TPCM.NWP, 1, 0.4f, 1);
-  testing_support::writeYokemot({h});
-  ASSERT_EQ(run(), -1) << screen;
-  const double L1 = 30.0, L2 = 15.0, c1 = std::cos(0.3f), s1 = std::sin(0.3f), c2 = std::cos(0.8f),
-              s2 = std::sin(0.8f);
-  for (int i = 1; i <= TPCM.NWP; ++i) {
-    SCOPED_TRACE("period " + std::to_string(i));
-    const auto& m = h.motion[static_cast<std::size_t>(i - 1)];
-    const std::complex<double> horizontal =
-        std::complex<double>(m[0]) * std::cos(0.5) + std::complex<double>(m[1]) * std::sin(0.5);
-    const std::complex<double> vertical = m[2];
-    // The load solver refers the angles in phase to the base of member 1.
-    const double phaseLength = DYNCOM.CSLMWV * DYNCOM.RBASE(1, 1) + DYNCOM.SSLMWV * DYNCOM.RBASE(2, 1);
-    const std::complex<double> toBase = std::exp(std::complex<double>(0.0, -WAVCOM.WVK(i) * phaseLength));
-    const std::complex<double> p1 = std::complex<double>(OUTPUT.PHIMEM(i, 1)) * toBase;
-    const std::complex<double> p2 = std::complex<double>(OUTPUT.PHIMEM(i, 2)) * toBase;
-    const std::complex<double> x = L1 * c1 * p1 + L2 * c2 * p2;
-    const std::complex<double> z = -(L1 * s1 * p1 + L2 * s2 * p2);
-    const double scale = std::abs(horizontal) + std::abs(vertical);
-    EXPECT_LE(std::abs(x - horizontal), 1e-5 * scale) << x << " against " << horizontal;
-    EXPECT_LE(std::abs(z - vertical), 1e-5 * scale) << z << " against " << vertical;
+  for (const std::int32_t iarco : {kRigidHawser, kBuoyantRiser}) {
+    SCOPED_TRACE(attachmentName(iarco));
+    testing_support::twoMemberColumn(iarco);
+    EQUILB.SLMANG(1) = 0.8f;  // PHIANC = 0.8 - 0.3 = 0.5
+    const YokeHeading h = testing_support::smoothHeading(TPCM.NWP, 1, 0.4f, 1);
+    testing_support::writeYokemot({h});
+    ASSERT_EQ(run(), -1) << screen;
+    const double L1 = 30.0, L2 = 15.0, c1 = std::cos(0.3f), s1 = std::sin(0.3f), c2 = std::cos(0.8f),
+                 s2 = std::sin(0.8f);
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      SCOPED_TRACE("period " + std::to_string(i));
+      const auto& m = h.motion[static_cast<std::size_t>(i - 1)];
+      const std::complex<double> horizontal =
+          std::complex<double>(m[0]) * std::cos(0.5) + std::complex<double>(m[1]) * std::sin(0.5);
+      const std::complex<double> across =
+          std::complex<double>(m[1]) * std::cos(0.5) - std::complex<double>(m[0]) * std::sin(0.5);
+      const std::complex<double> vertical = m[2];
+      // The load solver refers the angles in phase to the base of member 1.
+      const double phaseLength = DYNCOM.CSLMWV * DYNCOM.RBASE(1, 1) + DYNCOM.SSLMWV * DYNCOM.RBASE(2, 1);
+      const std::complex<double> toBase = std::exp(std::complex<double>(0.0, -WAVCOM.WVK(i) * phaseLength));
+      const std::complex<double> p1 = std::complex<double>(OUTPUT.PHIMEM(i, 1)) * toBase;
+      const std::complex<double> p2 = std::complex<double>(OUTPUT.PHIMEM(i, 2)) * toBase;
+      const std::complex<double> x = L1 * c1 * p1 + L2 * c2 * p2;
+      const std::complex<double> z = -(L1 * s1 * p1 + L2 * s2 * p2);
+      // THTMEM holds the members' transverse angles times their sines.
+      const std::complex<double> y = (L1 * std::complex<double>(OUTPUT.THTMEM(i, 1)) +
+                                      L2 * std::complex<double>(OUTPUT.THTMEM(i, 2))) *
+                                     toBase;
+      const double scale = std::abs(horizontal) + std::abs(vertical) + std::abs(across);
+      EXPECT_LE(std::abs(x - horizontal), 1e-5 * scale) << x << " against " << horizontal;
+      EXPECT_LE(std::abs(z - vertical), 1e-5 * scale) << z << " against " << vertical;
+      EXPECT_LE(std::abs(y - across), 1e-5 * scale) << y << " against " << across;
+    }
   }
 }
 

@@ -509,6 +509,82 @@ TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
   ASSERT_NO_FATAL_FAILURE(runQuietly(free, withWord(example("free-salm"), offsetof(Tpcm, YOKVES), 0.0f)));
 }
 
+// The examples with words changed as a user changes them on the pages: a column the wave-frequency
+// dynamics cannot take for its attachment, or a system under water for the statics whose top stands
+// above the water. Both ends refuse it before any stage, with the finding that names the page and
+// item: the runner (status 1, the message on standard error, no report), and the last page's silent
+// execution (the finding in "Diagnostics.stxt", the menu again, nothing run). The examples as they
+// are and the tanker's first three elements as a submerged two-member riser run.
+TEST(AnalysisRunE2e, ColumnsTheDynamicsOrTheSubmergenceCannotTakeAreRefusedBeforeAnyStage) {
+  struct Word {
+    std::size_t offset;
+    std::int32_t value;
+  };
+  struct Case {
+    const char* what;
+    const char* example;
+    std::vector<Word> words;
+    std::string finding;  // empty: the run goes through
+  };
+  const std::vector<Word> submerged = {{offsetof(Tpcm, WETYOK), 5}, {offsetof(Tpcm, IPIERC), 5}};
+  const Case cases[] = {
+      {"the tanker example", "tanker-yoke", {}, ""},
+      {"the free example", "free-salm", {}, ""},
+      {"a submerged buoyant riser of two members", "tanker-yoke",
+       {{offsetof(Tpcm, IARCO), 2}, {offsetof(Tpcm, NELEM), 3}, {offsetof(Tpcm, IPIERC), 4},
+        {offsetof(Tpcm, WETYOK), 5}},
+       ""},
+      {"a submerged buoyant riser of three members", "tanker-yoke",
+       {{offsetof(Tpcm, IARCO), 2}, {offsetof(Tpcm, WETYOK), 5}, {offsetof(Tpcm, IPIERC), 5}},
+       " ++> Fatal Warning: The wave-frequency dynamics of a \"Buoyant riser\" take at\n"
+       "     most 2 Salm members; the elements form 3, one from each free joint (page 3,\n"
+       "     item 7 of an element). Freeze a joint, choose another attachment (page 3,\n"
+       "     item 13 of the last element) or switch the dynamics off (page 17, item 5).\n"},
+      {"the tanker's system submerged, the buoy's top 6 m above the water", "tanker-yoke", submerged,
+       " ++> Fatal Warning: The whole system is under water for the statics (page 3,\n"
+       "     item 1: option 7), yet the buoy's top (element 3), standing upright,\n"
+       "     reaches 106.00 meters above the sea bed in 100.00 meters of water\n"
+       "     (page 1, item 4). Choose an option with an element that pierces the\n"
+       "     surface, or shorten the column.\n"},
+      {"the free column submerged, its top 10 m above the water", "free-salm",
+       {{offsetof(Tpcm, WETYOK), 5}, {offsetof(Tpcm, IPIERC), 3}},
+       " ++> Fatal Warning: The whole system is under water for the statics (page 3,\n"
+       "     item 1: option 7), yet the column's top, standing upright,\n"
+       "     reaches 110.00 meters above the sea bed in 100.00 meters of water\n"
+       "     (page 1, item 4). Choose an option with an element that pierces the\n"
+       "     surface, or shorten the column.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string image = example(c.example);
+    for (const Word& w : c.words) image = withWord(image, w.offset, w.value);
+    e2e::Folder runner;
+    runner.writeFile("SALMDAT", image);
+    const e2e::Run run = runner.runAnalysis();
+    ASSERT_FALSE(run.timedOut);
+    if (c.finding.empty()) {
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_TRUE(runner.exists("RANOUT.stxt"));
+      continue;
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, c.finding);
+    EXPECT_EQ(runner.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+
+    e2e::Folder editor;
+    editor.writeFile("SALMDAT", image);
+    // The free example has no "LOWDAT": the load asks whether to go on without it.
+    const std::string open = std::string(c.example) == "free-salm" ? "M\n\n" : "M\n";
+    const e2e::Run edit = editor.run(open + "L\n4\n\n2\n\n");
+    ASSERT_FALSE(edit.timedOut);
+    EXPECT_EQ(edit.status, 0) << edit.out;
+    EXPECT_TRUE(contains(edit.out, " ++> Silent execution stopped: ")) << edit.out;
+    EXPECT_TRUE(contains(editor.readFile("Diagnostics.stxt"), "\n" + c.finding));
+    for (const char* report : {"TANKSUM.stxt", "STATOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt"})
+      EXPECT_FALSE(editor.exists(report)) << report;
+  }
+}
+
 // Every wave heading a report or a progress line states: the heading lines of LOWOUT, DYNOUT and
 // RANOUT, LOWOUT's direction of the seas, the progress lines of the dynamics.
 std::vector<double> statedWaveHeadings(const e2e::Folder& folder) {

@@ -21,12 +21,15 @@
 #include "dynamics/momcom.h"
 #include "example_run.h"
 #include "hull/equilb.h"
+#include "platform/block_reset.h"
+#include "platform/units.h"
 #include "slowdrift/lowcom.h"
 #include "slowdrift/lowprt.h"
 #include "slowdrift/output.h"
 #include "statics/solve.h"
 #include "support/checks.h"
 #include "support/report_values.h"
+#include "support/temp_dir.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -185,6 +188,62 @@ TEST_F(TankerExample, BendingMomentOfTheInPlaneLoadsStandsInTheInPlaneColumns) {
   const std::vector<double> first = rowAfter(momentPage, "AM/PHASE", "4.00");
   ASSERT_GE(first.size(), 1u);
   EXPECT_TRUE(IsClose(first[1], std::abs(mc.OUTMOM(1, 1)), 0.005));  // (length, amplitude/phase ...)
+}
+
+// The vessel's own statistics of its first point in the vessel statistics report: the coordinates
+// of the point's row and its significant single amplitudes (two standard deviations) X, Y and Z.
+std::vector<double> vesselPointRow(const std::string& report) {
+  const std::size_t block = report.find("SIGNIFICANT SINGLE AMPL. <<DISPLACEMENTS>>");
+  const std::size_t row = block == std::string::npos ? block : report.find("\n (", block);
+  if (row == std::string::npos) return {};
+  std::string line = report.substr(row + 3, report.find('\n', row + 1) - row - 3);
+  for (char& ch : line)
+    if (ch == ',' || ch == ')') ch = ' ';
+  std::istringstream in(line);
+  std::vector<double> numbers;
+  for (double v = 0.0; in >> v;) numbers.push_back(v);
+  return numbers;
+}
+
+// The tanker's column cut to its first three elements (member 1 the column tube and the tank,
+// member 2 the buoy) and held as a buoyant riser under water (page 3 option 7, no element piercing):
+// the statics hold the riser's top at the vessel's keel, where the run takes the first vessel point,
+// so the top moves as that point of the vessel. Its two-sigma motions in RANOUT (the members' angles
+// closed on the point) against the vessel's own statistics of the point in TANKRAN: vertically, and
+// horizontally as the length of the two components (the SALM's plane turns with the equilibrium, the
+// vessel's axes do not), in head seas and with the waves 30 degrees off the bow.
+TEST_F(TankerExample, BuoyantRiserTopMovesAsTheVesselPointItIsHeldAt) {
+  for (const float waves : {180.0f, 150.0f}) {
+    SCOPED_TRACE("waves toward " + std::to_string(waves) + " deg");
+    testing_support::TempDir folder;
+    resetAllBlocks();
+    std::string image = example("tanker-yoke");
+    image = withWord(image, offsetof(Tpcm, IARCO), std::int32_t{kBuoyantRiser});
+    image = withWord(image, offsetof(Tpcm, NELEM), std::int32_t{3});
+    image = withWord(image, offsetof(Tpcm, IPIERC), std::int32_t{4});
+    image = withWord(image, offsetof(Tpcm, WETYOK), std::int32_t{5});
+    image = withWord(image, offsetof(Tpcm, SEAHDG), waves);
+    image = withWord(image, offsetof(Tpcm, WAVHDG), waves);
+    ASSERT_EQ(runImage(image), -1);
+    closeAllUnits();
+    ASSERT_EQ(SOLVE.NCON, 2);
+    ASSERT_EQ(TPCM.ONETWO, 0);  // RANOUT's amplitudes are two standard deviations
+    // The riser's top stands at the keel: the water depth less the draft above the sea bed.
+    const float c1 = std::cos(OUTPUT.PHICON(1)), c2 = std::cos(OUTPUT.PHICON(2));
+    EXPECT_TRUE(IsClose(SOLVE.CNLEN(1) * c1 + SOLVE.CNLEN(2) * c2, TPCM.DEPTH - TPCM.DRAFT, 1e-4));
+
+    const std::vector<double> point = vesselPointRow(readFileText("TANKRAN.stxt"));
+    ASSERT_EQ(point.size(), 6u);
+    EXPECT_EQ(point[0], TPCM.XSALM);  // the keel under the riser's attachment
+    EXPECT_EQ(point[1], 0.0);
+    EXPECT_EQ(point[2], 0.0);
+    const Output& o = OUTPUT;
+    const double radial = o.RSIGHF(4), vertical = o.RSIGHF(5), lateral = o.RSIGHF(6);  // the top of member 2
+    EXPECT_TRUE(IsClose(vertical, point[5], 0.02)) << vertical << " against " << point[5];
+    EXPECT_TRUE(IsClose(std::hypot(radial, lateral), std::hypot(point[3], point[4]), 0.02))
+        << radial << ", " << lateral << " against " << point[3] << ", " << point[4];
+    EXPECT_GT(point[5], 1.0);
+  }
 }
 
 }  // namespace
