@@ -14,6 +14,7 @@
 #include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
 #include "util/captions.h"
+#include "numlib/member_geometry.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -54,6 +55,10 @@ std::int32_t piercingMemberElement() {
 
 void addPiercingRiser(std::vector<RunFinding>& findings) {
   if (auto finding = piercingRiserFinding()) findings.push_back(*finding);
+}
+
+void addSemiWaterline(std::vector<RunFinding>& findings) {
+  if (auto finding = semiWaterlineFinding()) findings.push_back(*finding);
 }
 
 // ---- user coefficients that hold nothing ----
@@ -315,6 +320,34 @@ std::optional<RunFinding> submergedTopFinding() {
   return RunFinding{true, lines};
 }
 
+std::optional<RunFinding> semiWaterlineFinding() {
+  const Tpcm& t = TPCM;
+  const bool semiModel = t.VESTYP != kShipVessel && t.VESTYP != kJackUp && t.SEMI_LIKE != 0;
+  if (!vesselAnalysed(t.FRESLM, t.LQUAS) || !semiModel) return std::nullopt;
+  constexpr int kHullMembers = 50;  // the extent of the hull-member table
+  const int count = std::clamp<int>(t.NCYL, 0, kHullMembers);
+  for (int i = 1; i <= count; ++i) {
+    const float* base = &t.RCYLB(1, i);
+    const float* top = &t.RCYLT(1, i);
+    if (base[0] == top[0] && base[1] == top[1] && base[2] == top[2]) continue;  // no member at all
+    float D[3], DC[3], XLEN = 0.0f, WLEN = 0.0f, FAC = 0.0f;
+    std::int32_t ICODE = kMemberBelow;
+    WPCHEK(base, top, t.DRAFT, D, DC, XLEN, WLEN, FAC, ICODE);
+    if (ICODE == kMemberRising || ICODE == kMemberFalling) return std::nullopt;
+  }
+  if (count == 0) {
+    return RunFinding{true,
+                      {" ++> Fatal Warning: The semi-submersible's hull-member table is empty: the hull",
+                       "     has no waterplane and every response of the run would be 0. Choose",
+                       "     another vessel type (page 5, item 11)."}};
+  }
+  return RunFinding{true,
+                    {" ++> Fatal Warning: No hull member of the semi-submersible crosses the",
+                     "     waterline at the draft of " + messageValue(t.DRAFT) + " (page 5, item 10): the hull has no",
+                     "     waterplane and every response of the run would be 0. Give a draft that",
+                     "     its columns cross, or choose another vessel type (page 5, item 11)."}};
+}
+
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   // The values first: a run stops at them before any later finding reads a value that is no number.
@@ -326,6 +359,7 @@ std::vector<RunFinding> runFindings() {
   addPiercingRiser(findings);
   addDynamicsMembers(findings);
   addSubmergedTop(findings);
+  addSemiWaterline(findings);
   return findings;
 }
 

@@ -77,4 +77,11 @@ std::optional<RunFinding> dynamicsMemberFinding();
 // above the water depth, or the attachment to the vessel (YOKEHT) above the waterline. Fatal.
 std::optional<RunFinding> submergedTopFinding();
 
+// A vessel analysed with the column-stabilised hull model (VESTYP neither ship nor jack-up, SEMI_LIKE
+// set) whose hull-member table has no member crossing the waterline at the draft DRAFT, as the hull
+// model cuts them (an empty table included): the hull has no waterplane, no heave, roll or pitch
+// restoring and no drift drag, and every response of the run would be 0. Fatal; it names the draft
+// and the vessel type on page 5.
+std::optional<RunFinding> semiWaterlineFinding();
+
 }  // namespace qv

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "dataset/tpcm.h"
-#include "hull/equilb.h"
 #include "hull/pascom.h"
 #include "hull/semi/simcom.h"
 #include "lowfreq/column_drift.h"
@@ -361,7 +360,9 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
 
   float cosAlpha = 1.0f, sinAlpha = 0.0f, tanAlpha = 0.0f;
   if (t.LCURNT != 0) {
-    const float alpha = t.CURHDG / kDegreesPerRadian - (beta + EQUILB.VESANG + kPi);
+    // The current's angle to the wave, from the two headings themselves: it must not depend on the
+    // vessel heading the caller is trying, nor on where the heading search happens to stand.
+    const float alpha = (t.CURHDG - heading) / kDegreesPerRadian;
     cosAlpha = std::cos(alpha);
     sinAlpha = std::sin(alpha);
     tanAlpha = sinAlpha / cosAlpha;

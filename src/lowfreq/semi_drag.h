@@ -6,7 +6,9 @@
 // the wave-drift force (DFC_ALIGN) and its difference-frequency integrals.
 //
 // Inputs beyond the arguments: the data set, SIMCOM, PASCOM (VTCRPS, VTCRRS, HRAO, HOR_WAV_RAO,
-// ANG_WAV_RAO, RLRAOH2, MENWLX, MENWLY), EQUILB VESANG, WAVCOM and CURPROF.
+// ANG_WAV_RAO, RLRAOH2, MENWLX, MENWLY), WAVCOM and CURPROF. The PASCOM operators must be those of
+// the vessel heading that beta belongs to (RELRAOUP at that heading); the current's angle to the
+// wave comes from the data set's two headings, so nothing here reads an absolute vessel heading.
 #pragma once
 
 #include <complex>

@@ -26,6 +26,7 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
+#include "slowdrift/mode_dissipation.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -33,6 +34,7 @@
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "util/sim_types.h"
+#include "vessel/relraoup.h"
 #include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
@@ -371,6 +373,14 @@ ModeScales massesAndFrequencies() {
 
 // ---- damping and variance by source ----
 
+// The vessel's wave-frequency motions (PASCOM) of the most stable equilibrium's heading, which the
+// drift and drag models of the damping step read: the scan leaves those of the last heading it
+// tried, which turns with the environment's headings rather than with the vessel.
+void motionsAtEquilibrium() {
+  float relativeHeading = 0.0f;
+  RELRAOUP(relativeHeading, EQUILB.VESANG, 1, 0, 1);
+}
+
 // A force of a source at the most stable equilibrium, turned into the direction theta of the net
 // force there (single point mooring) or left in vessel axes.
 ForcePair alongNetForce(float X, float Y, float theta) {
@@ -506,9 +516,13 @@ void seaDamping(const ModeScales& m, float theta, int system, const SeaSpectrum&
     const float k = kd / t.DEPTH;
     const float tanhKd = WP * WP / (k * w.G);
     const float V = 0.1f * waves.HS * WP / tanhKd;
+    // d1 is the drift drag as a force, signed along the vessel's x axis (aft in head seas); like
+    // every flow damping here the damping takes its size, never its direction: drag in a random
+    // flow dissipates whichever way the flow goes.
+    const float dragForce = std::fabs(d1);
     if (V > 0.0f) {  // a system without waves has no drift drag
-      surge.*drag = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * d1 / V;
-      sway.*drag = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * d1 / V;
+      surge.*drag = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * dragForce / V;
+      sway.*drag = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * dragForce / V;
     }
     surge.GAMTOT += surge.*drag;
     sway.GAMTOT += sway.*drag;
@@ -638,6 +652,7 @@ void SLOMOR() {
   offsetAndStiffness();
   const ModeScales m = massesAndFrequencies();
 
+  motionsAtEquilibrium();
   stillWaterDamping(m);
   if (windActs()) windDamping(m, theta);
   if (currentActs()) currentDamping(m, theta);
@@ -652,6 +667,7 @@ void SLOMOR() {
       continue;
     }
     modeTotals(mode, userFlag[mode - 1], userPercent[mode - 1]);
+    requireDissipation(mode);
     if (mode > 1 && userFlag[mode - 1] == 0) squareLawDamping(mode);
   }
 }

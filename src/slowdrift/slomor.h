@@ -21,7 +21,9 @@
 //
 // A mode whose natural frequency is 0 (no restoring stiffness: a flat table, no net force for the
 // sway-yaw pair, a spread mooring) keeps period 0, which the report shows as "N.A.", and zero
-// damping and variances; it gets no square-law step.
+// damping and variances; it gets no square-law step. A mode whose summed damping does not dissipate,
+// or whose variance is negative, stops the stage (requireDissipation). The damping step reads the
+// vessel's wave-frequency motions of the most stable equilibrium's heading, made afresh for it.
 #pragma once
 
 namespace qv {

@@ -14,6 +14,7 @@
 #include "platform/units.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/hull_members.h"
 #include "support/run_findings.h"
 #include "support/temp_dir.h"
 
@@ -446,6 +447,87 @@ TEST_F(EmptyUserCoefficients, AreAmongTheRunFindings) {
   EXPECT_LT(table, riser);
   EXPECT_EQ(TPCM.LWBARG, 0x111);
   EXPECT_EQ(LOWCOF.NUWNPT, 0);
+}
+
+// The semi-submersible's hull model cuts its members at the draft (20 ft): without a member through
+// the water surface the hull has no waterplane and the run's responses would all be 0. Fatal where
+// the vessel is analysed with that model; its columns cross, its pontoons do not.
+class SemiWaterline : public testing_support::HullMemberTest {};
+
+TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
+  using testing_support::column;
+  using testing_support::pontoon;
+  using testing_support::putMember;
+  const std::vector<std::string> empty = {
+      " ++> Fatal Warning: The semi-submersible's hull-member table is empty: the hull",
+      "     has no waterplane and every response of the run would be 0. Choose",
+      "     another vessel type (page 5, item 11)."};
+  const auto noneCrossing = [](const std::string& draft) {
+    return std::vector<std::string>{
+        " ++> Fatal Warning: No hull member of the semi-submersible crosses the",
+        "     waterline at the draft of " + draft + " (page 5, item 10): the hull has no",
+        "     waterplane and every response of the run would be 0. Give a draft that",
+        "     its columns cross, or choose another vessel type (page 5, item 11)."};
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<std::string> expected;  // empty: no finding
+  };
+  const Case cases[] = {
+      {"an empty table", [] {}, empty},
+      {"two columns and a pontoon",
+       [] {
+         putMember(1, column(-30, 0));
+         putMember(2, column(30, 0));
+         putMember(3, pontoon(0));
+       },
+       {}},
+      {"one column among the pontoons",
+       [] {
+         putMember(1, pontoon(-20));
+         putMember(2, column(0, 0));
+       },
+       {}},
+      {"pontoons alone",
+       [] {
+         putMember(1, pontoon(-20));
+         putMember(2, pontoon(20));
+       },
+       noneCrossing("20.00")},
+      {"the columns under water (their tops at 40 ft)",
+       [] {
+         putMember(1, column(-30, 0));
+         putMember(2, column(30, 0));
+         TPCM.DRAFT = 45.0f;
+       },
+       noneCrossing("45.00")},
+      {"a column in the air (from 25 ft up)",
+       [] {
+         putMember(1, column(-30, 0));
+         TPCM.RCYLB(3, 1) = 25.0f;
+       },
+       noneCrossing("20.00")},
+      {"a tension leg platform's empty table", [] { TPCM.VESTYP = kTensionLegPlatform; }, empty},
+      {"a ship: another hull model", [] { TPCM.VESTYP = kShipVessel; TPCM.SEMI_LIKE = 0; }, {}},
+      {"a free SALM: no vessel", [] { TPCM.FRESLM = 1; }, {}},
+      {"the statics alone", [] { TPCM.LQUAS = 0; }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TPCM.NCYL = 0;
+    TPCM.DRAFT = 20.0f;
+    TPCM.VESTYP = kSemiSubmersible;
+    TPCM.SEMI_LIKE = 1;
+    TPCM.FRESLM = 0;
+    TPCM.LQUAS = 1;
+    c.edit();
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "semi-submersible");
+    ASSERT_EQ(findings.size(), c.expected.empty() ? 0u : 1u);
+    if (c.expected.empty()) continue;
+    EXPECT_TRUE(findings[0].fatal);
+    EXPECT_EQ(findings[0].lines, c.expected);
+  }
 }
 
 }  // namespace

@@ -64,17 +64,12 @@ inline void resetSemiRun() {
   resetPascom();
 }
 
-// A data set with no members: the hull values of the fixture semi, the site and the console.
-inline void setSemiHull() {
-  std::memset(static_cast<void*>(&TPCM), 0, sizeof TPCM);
+// The hull values of the fixture semi (metric): type, hydrostatics, gyradii, design wave; the
+// member table as it is.
+inline void putSemiHullValues() {
   Tpcm& t = TPCM;
-  t.EDUNIT = 6;
-  t.IUNIT = 6;
-  t.NUNTS = 1;
   t.SEMI_LIKE = 1;
   t.VESTYP = 3;
-  t.DEPTH = 300.0f;
-  t.DWATR = 1025.0f;
   t.TDISPL = 22271.7f;  // 21728.5 m^3 x 1.025 t/m^3
   t.TDRAFT = 20.0f;
   t.TAWP = 314.159f;
@@ -91,9 +86,21 @@ inline void setSemiHull() {
   t.SQLFRC = 0;
 }
 
-// The fixture semi on a grid of 49 periods, 4 to 28 s.
-inline void setFixtureSemi() {
-  setSemiHull();
+// A data set with no members: the hull values of the fixture semi, the site and the console.
+inline void setSemiHull() {
+  std::memset(static_cast<void*>(&TPCM), 0, sizeof TPCM);
+  Tpcm& t = TPCM;
+  t.EDUNIT = 6;
+  t.IUNIT = 6;
+  t.NUNTS = 1;
+  t.DEPTH = 300.0f;
+  t.DWATR = 1025.0f;
+  putSemiHullValues();
+}
+
+// The eight members of the fixture semi into the member table, which they replace.
+inline void putSemiMembers() {
+  TPCM.NCYL = 0;
   const float column[] = {-30.0f, 30.0f};
   int I = 0;
   for (float x : column) {
@@ -110,6 +117,12 @@ inline void setFixtureSemi() {
                   {1.0f, 1.0f, 0.0f}, 1, 2, 1});
   setMember(++I, {{30.0f, 24.0f, 4.0f}, {30.0f, -24.0f, 4.0f}, 7.06858f, {3.0f, 3.0f, 48.0f}, {1.0f, 1.0f, 0.0f},
                   {1.0f, 1.0f, 0.0f}, 1, 2, 1});
+}
+
+// The fixture semi on a grid of 49 periods, 4 to 28 s.
+inline void setFixtureSemi() {
+  setSemiHull();
+  putSemiMembers();
   setGrid(4.0f, 0.5f, 49);
   resetSemiRun();
 }
