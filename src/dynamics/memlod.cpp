@@ -457,8 +457,11 @@ void headingStatistics(const HeadingTerms& h) {
     o.SPDVAL = spreadingWeight(o.IANG);
   }
   const int n = wavePoints();
+  const SlowEncounterRows slow = slowRowsOfHeading();
+  warnSlowEncounterRows(o.RAODIR * kDegreesPerRadian, slow);
   std::array<float, kMaxWavePeriods> S{};
   for (int IW = 1; IW <= n; ++IW) {
+    if (slow.at(IW)) continue;
     S[static_cast<std::size_t>(IW - 1)] = (o.LSWL != 0 ? wc.SWLPSD(IW) : 0.0f) + (o.LRND != 0 ? o.SPDVAL * wc.WPSD(IW) : 0.0f);
   }
   std::array<float, kMaxWavePeriods> F{};

@@ -555,6 +555,13 @@ Complex DELFCN(Complex A, Complex B, float EM, float WN2, float W, Complex C) {
   return (A + B) / (EM * (Complex(WN2 - W * W) + W * C));
 }
 
+SlowEncounterRows slowRowsOfHeading() {
+  const Tpcm& t = TPCM;
+  if (t.LEXTND != 0) return {};
+  const float headingDeg = OUTPUT.RAODIR * kDegreesPerRadian;
+  return slowEncounterRows(WAVCOM.W.data(), WAVCOM.WVK.data(), speedAlongWaves(headingDeg, t.VGLDIR));
+}
+
 void MEMMOT() {
   Tpcm& t = TPCM;
   Output& o = OUTPUT;

@@ -35,6 +35,7 @@
 #include <cstdint>
 
 #include "numlib/algebra.h"
+#include "vessel/slow_encounter.h"
 
 namespace qv {
 
@@ -49,6 +50,13 @@ struct MemmotState {
 extern MemmotState memmotState;
 
 void MEMMOT();
+
+// The periods of the heading in hand (OUTPUT RAODIR, the block's relative wave heading) at which the
+// vessel under way met the waves more slowly than the grid reaches (vessel/slow_encounter.h). The
+// yoke's motion there is dominated by surge, sway and yaw without restoring, and the column's
+// response to it, linearised at its amplitude, cannot be split from theirs: the SALM's
+// wave-frequency statistics leave those periods out. None for the imposed extension.
+SlowEncounterRows slowRowsOfHeading();
 
 // WAVFOR for member M of the attached column at period IW (wave number k, frequency omega [rad/s]),
 // the top member in the yoke's wave direction YOKWAV, the others in the SALM plane's CSLMWV, SSLMWV:

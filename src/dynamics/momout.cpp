@@ -7,6 +7,7 @@
 #include "dataset/tpcm.h"
 #include "dynamics/dynout.h"
 #include "dynamics/dynslm.h"
+#include "dynamics/memmot.h"
 #include "dynamics/momcom.h"
 #include "dynamics/momdat.h"
 #include "hull/equilb.h"
@@ -160,6 +161,7 @@ void accumulateVariances() {
   const Wavcom& wc = WAVCOM;
   const bool free = freeSalm();
   if (free) o.SPDVAL = 1.0f;
+  const SlowEncounterRows slow = free ? SlowEncounterRows{} : slowRowsOfHeading();
   float F[kMaxWavePeriods] = {};
   for (t.ISTAT = 1; t.ISTAT <= kMomentColumns; ++t.ISTAT) {
     const int n = t.ISTAT;
@@ -178,7 +180,7 @@ void accumulateVariances() {
     }
     for (int IW = 1; IW <= wavePoints(); ++IW) {
       const float E = (o.LRND != 0 ? ws * o.SPDVAL * wc.WPSD(IW) : 0.0f) + (o.LSWL != 0 ? wl * wc.SWLPSD(IW) : 0.0f);
-      F[IW - 1] = ABS2(mc.columns(IW, column)) * E;
+      F[IW - 1] = slow.at(IW) ? 0.0f : ABS2(mc.columns(IW, column)) * E;
     }
     if (t.NBUG != 0) writeRecord(t.EDUNIT, " ANGWFQ,ANGSFQ" + fmtE(ws, 12, 4) + fmtE(wl, 12, 4));
     float M0 = 0.0f, M2 = 0.0f;

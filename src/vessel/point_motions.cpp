@@ -24,6 +24,7 @@
 #include "util/sim_types.h"
 #include "util/unformatted_io.h"
 #include "vessel/rao_report.h"
+#include "vessel/slow_encounter.h"
 #include "vessel/statistics.h"
 #include "vessel/water_motion.h"
 #include "waves/wavcom.h"
@@ -360,13 +361,18 @@ class PointMotionCall {
     if (report_) writeHeader(coord_, text.first, text.second, 0, true);
 
     LineAxes axes[2]{};
-    Complex turn[2][3][kNarray];   // RX', RY', RZ' per point and period [rad]
+    Complex turn[2][3][kNarray];        // RX', RY', RZ' per point and period [rad]
+    Complex turnWave[2][3][kNarray];    // the same as the statistics take them
     Complex held[kNarray][kRecordItems];  // the second point's records, written after the first's
+    const SlowEncounterRows slow = slowEncounterRows(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), heading_.uCos);
+    if (h.LSKIP == 0) warnSlowEncounterRows(h.RAOANG(WAVCOM.IRAO), slow);
     for (h.IW = 1; h.IW <= n; ++h.IW) {
       INDXUP();
       const int iw = h.IW;
       const Complex X[kDof] = {h.CXDUM(h.LSG), h.CXDUM(h.LSW), h.CXDUM(h.LHV),
                                h.CXDUM(h.LRL), h.CXDUM(h.LPT), h.CXDUM(h.LYA)};
+      Complex waveX[kDof];
+      waveFrequencyOperators(X, slow.at(iw), waveX);
       const float w = h.RLDUM(h.LW);
       const float k = h.RLDUM(h.LWK);
       const float we = d.TVFWD != 0.0f ? w - k * heading_.uCos : w;
@@ -381,32 +387,31 @@ class PointMotionCall {
           expectRead(readUnformatted(kLineAngleUnit, phi, theta));
           axes[c] = lineAxes(phi, theta);
         }
-        Complex m[3];
-        pointMotion(X, &coord_(1, ip), w, k, we, heading_, kind_, m);
-        Complex display[3] = {m[0], m[1], m[2]};
+        const PointValues full = pointValues(X, ip, axes[c], w, k, we);
+        Complex partner[kRecordItems]{};
         if (lineAxes_) {
-          Complex line[3];
-          alongLine(m, axes[c], line);
-          if (d.CREATR == kSimYobrix) {
-            line[2] = -(m[2] * axes[c].t[2]) + m[0] * PASCOM.DSTRECH_DX + m[1] * PASCOM.DSTRECH_DY;
-          }
-          const Complex r[3] = {X[3], X[4], X[5]};
-          Complex rot[3];
-          alongLine(r, axes[c], rot);
-          for (int j = 0; j < 3; ++j) turn[c][j][iw - 1] = rot[j];
-          exchange(c, X, line, rot, P, held[iw - 1], display);
+          for (int j = 0; j < 3; ++j) turn[c][j][iw - 1] = full.rot[j];
+          exchange(c, X, full.line, full.rot, P, held[iw - 1], partner);
         } else if (records_ == Records::kYoke) {
-          const Complex values[6] = {m[0], m[1], m[2], X[3], X[5], X[4]};
+          const Complex values[6] = {full.m[0], full.m[1], full.m[2], X[3], X[5], X[4]};
           writeMotionRecord(values);
         }
-        if (rotate_) {
-          Complex turned[3];
-          GMPDCX(h.ROTVES.data(), display, turned, 3, 3, 1);
-          std::copy(turned, turned + 3, display);
+        Complex display[3];
+        shown(c, full, P, partner, display);
+        // Each period's response goes with its own wave's energy in the statistics, at any speed; at a
+        // row met too slowly, without the vessel's surge, sway and yaw, and a motion relative to the
+        // partner's point, which holds the partner's whole motion, not at all.
+        Complex statistic[3] = {display[0], display[1], display[2]};
+        if (slow.at(iw)) {
+          const PointValues wave = pointValues(waveX, ip, axes[c], w, k, we);
+          for (int j = 0; j < 3; ++j) turnWave[c][j][iw - 1] = wave.rot[j];
+          if (records_ == Records::kTrailing && c == 1) std::fill(statistic, statistic + 3, Complex(0.0f, 0.0f));
+          else shown(c, wave, P, nullptr, statistic);
+        } else {
+          for (int j = 0; j < 3; ++j) turnWave[c][j][iw - 1] = full.rot[j];
         }
-        // Each period's response goes with its own wave's energy in the statistics, at any speed.
         for (int j = 0; j < 3; ++j) {
-          h.RLDUM(column(c, j) + h.IWM) = std::norm(display[j]);
+          h.RLDUM(column(c, j) + h.IWM) = std::norm(statistic[j]);
           if (report_) row += valueCell(display[j], 1.0f);
         }
       }
@@ -420,16 +425,57 @@ class PointMotionCall {
       for (int iw = 1; iw <= n; ++iw) writeMotionRecord(held[iw - 1]);
     }
     if (h.LSKIP == 0) STAT1();
-    if (lineAxes_) hingeSection(pages_.back(), turn);
+    if (lineAxes_) hingeSection(pages_.back(), turn, turnWave);
   }
 
-  // The records of point c (0 or 1 on the page) for the configuration, and what the table shows: the
-  // motions along the line axes (ISPM 2 to 8 but 7), for the trailing body carried to the partner or
-  // seen relative to the partner's point; otherwise the vessel-axis motions stay in `display`.
+  // The motion m of the point ip of the call's kind from the operators X, and with line axes its
+  // components along them and the components of the vessel's rotation along them.
+  struct PointValues {
+    Complex m[3];
+    Complex line[3];
+    Complex rot[3];
+  };
+  PointValues pointValues(const Complex* X, std::int32_t ip, const LineAxes& axes, float w, float k, float we) const {
+    PointValues v{};
+    pointMotion(X, &coord_(1, ip), w, k, we, heading_, kind_, v.m);
+    if (!lineAxes_) return v;
+    alongLine(v.m, axes, v.line);
+    if (TPCM.CREATR == kSimYobrix) {
+      v.line[2] = -(v.m[2] * axes.t[2]) + v.m[0] * PASCOM.DSTRECH_DX + v.m[1] * PASCOM.DSTRECH_DY;
+    }
+    const Complex r[3] = {X[3], X[4], X[5]};
+    alongLine(r, axes, v.rot);
+    return v;
+  }
+
+  // What the table shows of point c (0 or 1 on the page): the motions along the line axes (ISPM 2
+  // to 8 but 7), for the trailing body carried to the partner or seen relative to the partner's
+  // point (`partner`, its record), otherwise the vessel-axis motions; turned into the trimmed and
+  // heeled axes where the vessel has trim or heel.
+  void shown(int c, const PointValues& v, Complex P, const Complex* partner, Complex* display) const {
+    std::copy(v.m, v.m + 3, display);
+    if (lineAxes_ && showsLineAxes(TPCM.ISPM)) std::copy(v.line, v.line + 3, display);
+    if (lineAxes_ && records_ == Records::kTrailing) {
+      if (c == 0) {
+        for (int j = 0; j < 3; ++j) display[j] = P * v.line[j];
+      } else {
+        display[0] = partner[0] - P * v.line[0];
+        display[1] = partner[1] + P * v.line[1];
+        display[2] = partner[2] + P * v.line[2];
+      }
+    }
+    if (rotate_) {
+      Complex turned[3];
+      GMPDCX(HIMEM.ROTVES.data(), display, turned, 3, 3, 1);
+      std::copy(turned, turned + 3, display);
+    }
+  }
+
+  // The records of point c (0 or 1 on the page) for the configuration; the trailing body's second
+  // point reads its partner's record into `partner`.
   void exchange(int c, const Complex* X, const Complex* line, const Complex* rot, Complex P, Complex* held,
-                Complex* display) {
+                Complex* partner) {
     const Complex values[kRecordItems] = {line[0], line[1], line[2], X[3], X[5], X[4], rot[0], rot[1], rot[2]};
-    if (showsLineAxes(TPCM.ISPM)) std::copy(line, line + 3, display);
     switch (records_) {
       case Records::kEveryPoint:
         if (c == 0) writeMotionRecord(values);
@@ -443,13 +489,10 @@ class PointMotionCall {
           const Complex carried[kRecordItems] = {-P * line[0], -P * line[1], -P * line[2], X[3], X[5],
                                                  X[4],         rot[0],       rot[1],       rot[2]};
           writeMotionRecord(carried);
-          for (int j = 0; j < 3; ++j) display[j] = P * line[j];
         } else {
-          Complex partner[kRecordItems];
-          readPartnerMotion(partner);
-          display[0] = partner[0] - P * line[0];
-          display[1] = partner[1] + P * line[1];
-          display[2] = partner[2] + P * line[2];
+          Complex record[kRecordItems];
+          readPartnerMotion(record);
+          std::copy(record, record + kRecordItems, partner);
         }
         break;
       default:
@@ -459,7 +502,9 @@ class PointMotionCall {
 
   std::int32_t column(int c, int j) const { return HIMEM.LBASEX + (3 * c + j) * HIMEM.NARRAY; }
 
-  void hingeSection(PageText& text, const Complex (&turn)[2][3][kNarray]) {
+  // The hinge table shows the angles `turn`; the statistics take `turnWave` (at a row met too
+  // slowly, without the vessel's yaw).
+  void hingeSection(PageText& text, const Complex (&turn)[2][3][kNarray], const Complex (&turnWave)[2][3][kNarray]) {
     Himem& h = HIMEM;
     const int n = wavePoints();
     const int points = h.NCOL;
@@ -473,7 +518,7 @@ class PointMotionCall {
       for (int c = 0; c < points; ++c) {
         for (int j = 0; j < 3; ++j) {
           const Complex r = turn[c][j][h.IW - 1];
-          h.RLDUM(column(c, j) + h.IWM) = std::norm(r * kDegreesPerRadian);
+          h.RLDUM(column(c, j) + h.IWM) = std::norm(turnWave[c][j][h.IW - 1] * kDegreesPerRadian);
           if (report_) row += valueCell(r, kDegreesPerRadian);
         }
       }

@@ -51,7 +51,10 @@ using PointCoordinates = Arr<float, 3, kMaxOutputPoints>;  // (x, y, z) per poin
 // ALLRAO asks for every heading; on the console each page pauses and a reply of -1 or less shows the
 // call's pages again, which writes, reads and adds nothing more. The hinge-angle statistics
 // (LCNHNG, in degrees squared) are added once per heading: by the call of the first kind switched on
-// (LACC, LVEL, LDSP in this order). A line-angle or partner file that cannot be read stops the run.
+// (LACC, LVEL, LDSP in this order). Under way, at the periods met more slowly than the grid reaches
+// (vessel/slow_encounter.h), the statistics take the points' motions without the vessel's surge,
+// sway and yaw, and a motion relative to the partner's point not at all; the tables and the motion
+// file keep every period whole. A line-angle or partner file that cannot be read stops the run.
 void ACCOUT(std::int32_t NPTS, const PointCoordinates& COORD);
 
 // Where "YOKEMOT" (ISPM 1) holds the yoke's motions, the displacements of the first vessel point,

@@ -20,6 +20,7 @@
 #include "util/fatal.h"
 #include "util/packed_flags.h"
 #include "util/sim_types.h"
+#include "vessel/slow_encounter.h"
 #include "vessel/user_raos.h"
 #include "vessel/water_motion.h"
 #include "waves/spectral_integration.h"
@@ -377,13 +378,22 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
   const Geometry g = geometry(VESANG);
   const bool ship = d.VESTYP == kShipVessel;
   const int id = IWAVID;
+  // Under way, where the vessel at VESANG meets the waves more slowly than the grid reaches, the
+  // drift, drag and statistics quantities take the response without surge, sway and yaw: motion
+  // that slow is the slow drift's own (vessel/slow_encounter.h). The course is the data set's,
+  // turned relative to the vessel as the hull model took it.
+  const SlowEncounterRows slow =
+      slowEncounterRows(&hm.RLDUM(hm.LCNW), &hm.RLDUM(hm.LCNWK),
+                        speedAlongWaves(hm.RAOANG(WAVCOM.IRAO), d.VGLDIR - VESANG * kDegreesPerRadian));
 
   float spectra[kSpectra][kNarray];  // the response spectra of the statistics path
   for (hm.IW = 1; hm.IW <= wavePoints(); ++hm.IW) {
     INDXUP();
     const int iw = hm.IW;
+    Complex operators[kDof];
+    for (int dof = 1; dof <= kDof; ++dof) operators[dof - 1] = operatorAt(dof);
     Complex X[kDof];
-    for (int dof = 1; dof <= kDof; ++dof) X[dof - 1] = operatorAt(dof);
+    waveFrequencyOperators(operators, slow.at(iw), X);
     const float w = hm.RLDUM(hm.LW);
     const float k = hm.RLDUM(hm.LWK);
     const float w2 = w * w;

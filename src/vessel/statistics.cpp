@@ -11,6 +11,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
+#include "vessel/slow_encounter.h"
 #include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -156,6 +157,9 @@ void addWindSea() {
   }
 }
 
+// The vessel's speed along the waves of the response heading in hand [ft/s | m/s].
+float speedAlongInHand() { return speedAlongWaves(HIMEM.REDANG(WAVCOM.IRAO), TPCM.VGLDIR); }
+
 // The moments of the response spectrum in HIMEM PSD (over wave frequency, one ordinate per wave of
 // the grid) into RLDUM(LOC), RLDUM(LOC + 1). M0 is the variance whatever the speed. M2 is the
 // variance of the rate of the response as the vessel sees it: under way each wave is met at its
@@ -168,8 +172,7 @@ void responseSpectrumMoments(std::int32_t LOC) {
   float encounter2[kNarray];
   const float* rate2 = nullptr;  // at rest: the wave's own frequency
   if (d.TVFWD != 0.0f) {
-    const float beta = (h.REDANG(WAVCOM.IRAO) - d.VGLDIR) / kDegreesPerRadian;
-    const float speedAlong = d.TVFWD * std::cos(beta);
+    const float speedAlong = speedAlongInHand();
     for (int i = 1; i <= wavePoints(); ++i) {
       const float we = h.RLDUM(h.LCNW + i - 1) - h.RLDUM(h.LCNWK + i - 1) * speedAlong;
       encounter2[i - 1] = we * we;
@@ -222,12 +225,18 @@ void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC) {
   const float rollLever = h.VTCRR - d.TVKG;
   const float pitchLever = h.VTCRP - d.TVKG;
   const bool forces = h.LFRFLG == 1;
+  // Under way the motions leave out surge, sway and yaw where the vessel meets the waves more slowly
+  // than the grid reaches (vessel/slow_encounter.h); the exciting forces stay whole.
+  const SlowEncounterRows slow =
+      forces ? SlowEncounterRows{} : slowEncounterRows(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), speedAlongInHand());
+  warnSlowEncounterRows(h.REDANG(WAVCOM.IRAO), slow);
 
   // Row i of the operator column is the response to the wave of grid frequency W(i), whatever the
   // frequency at which the vessel meets it: its energy S(i) goes with that row alone.
   for (h.IW = 1; h.IW <= n; ++h.IW) {
     INDXUP();
-    Complex x = h.CXDUM(KCOL + h.IWM);
+    const bool unrestored = KCOL == h.LCNSG || KCOL == h.LCNSWY || KCOL == h.LCNYAW;
+    Complex x = slow.at(h.IW) && unrestored ? Complex(0.0f, 0.0f) : h.CXDUM(KCOL + h.IWM);
     if (d.LCGFLG == 1) {
       if (!forces && KCOL == h.LCNSG) x -= pitchLever * h.CXDUM(h.LPT);
       if (!forces && KCOL == h.LCNSWY) x += rollLever * h.CXDUM(h.LRL);

@@ -652,6 +652,33 @@ TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeadin
   for (double h : stated) EXPECT_NEAR(h, relative, 0.05);
 }
 
+// The tanker example under way at 7 m/s with the sea from astern (0 deg): the ship meets the 4.5 s
+// wave at 0.004 rad/s, where its surge, without restoring, reaches 1,340 m per m. The runner goes
+// through every stage to status 0 and warns once, on standard error and in its diagnostics, naming
+// the speed, the heading and the periods met more slowly than the grid's longest wave (24 s).
+TEST(AnalysisRunE2e, AShipUnderWayInAFollowingSeaRunsEveryStageWithOneWarning) {
+  std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, TVFWD), 7.0f);
+  image = withWord(image, offsetof(Tpcm, SEAHDG), 0.0f);
+  image = withWord(image, offsetof(Tpcm, WAVHDG), 0.0f);
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string warning =
+      " ++> Warning: under way at 7.00 m/s with the waves at 0.00 deg to the vessel, it meets\n"
+      "     the waves of these periods [s] more slowly than the longest period of the grid (24.00 s):\n"
+      "       4.00   4.50   5.00   5.50  17.50  18.00  18.50  19.00  19.50  20.00\n"
+      "      20.50  21.00  21.50  22.00  22.50  23.00  23.50  24.00\n"
+      "     motion that slow belongs to the slow drift: the wave-frequency statistics leave out\n"
+      "     the vessel's surge, sway and yaw there and what they drive (warned once per run).\n";
+  EXPECT_EQ(run.err, warning);
+  EXPECT_EQ(testing_support::occurrences(folder.readFile("Diagnostics.stxt"), warning), 1);
+  for (const char* report : {"TANKRAN.stxt", "LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt"}) {
+    EXPECT_FALSE(folder.readFile(report).empty()) << report;
+  }
+}
+
 const std::string kNotice =
     "\n                   >>> Kestrin Editor Software <<<\n\n\n"
     "          This data file passed preliminary error checks;\n"

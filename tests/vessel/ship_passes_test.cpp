@@ -118,18 +118,21 @@ TEST_F(ShipPasses, LongWavesInHeadSeasLiftAndTiltTheTankerWithTheSurface) {
 // significant motion of the statistics report is 2 sqrt(m0) with m0 = integral of S(w) |X(w)|^2 dw
 // over wave frequency, X the printed operators, and its significant rate 2 sqrt(m2) with m2 the same
 // integral weighted by the squared encounter frequency we = w - k U cos(beta). Here S is written
-// out: the Bretschneider spectrum 5/16 Hs^2 wp^4 / w^5 exp(-1.25 (wp / w)^4), integrated by the
-// trapezoid rule over the grid in double precision. At rest, in a quartering head sea under way,
-// and in a quartering following sea fast enough that we rises and falls again over the grid (the
-// ship model's operators follow we, so each value of we is met at two wave periods).
+// out: the Bretschneider spectrum 5/16 Hs^2 wp^4 / w^5 exp(-1.25 (wp / w)^4), integrated over the
+// grid in double precision. At rest, in a quartering head sea under way, in a quartering following
+// sea fast enough that we rises and falls again over the grid (the ship model's operators follow
+// we, so each value of we is met at two wave periods), and in a following sea that the ship
+// overtakes in its short waves, so that we passes through 0 where the sea has energy.
 TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
   struct Case {
     const char* what;
     float speed;    // [ft/s]
     float heading;  // of the waves relative to the course [deg]
   };
-  const Case cases[] = {{"at rest", 0.0f, 150.0f}, {"under way, waves from the bow quarter", 15.0f, 150.0f},
-                        {"under way, waves from the stern quarter", 15.0f, 30.0f}};
+  const Case cases[] = {{"at rest", 0.0f, 150.0f},
+                        {"under way, waves from the bow quarter", 15.0f, 150.0f},
+                        {"under way, waves from the stern quarter", 15.0f, 30.0f},
+                        {"under way, a following sea overtaken in its short waves", 30.0f, 0.0f}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     resetAllBlocks();
@@ -167,35 +170,44 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
     // The integrals over the grid of the operators that the motion table prints.
     const double hs = 12.0, wp = 2.0 * M_PI / 10.0;
     const double uCos = c.speed * std::cos(c.heading / 57.29577951308232);
+    // Surge, sway and yaw, without restoring, leave out the waves met more slowly than the longest
+    // wave of the grid: their response there is the slow drift's (it grows as 1 / we^2). Simpson's
+    // rule in period (dw = w^2 dT / 2 pi, the grid being uniform in period), which takes the rows
+    // left out as the grid has them.
+    const double lowest = 2.0 * M_PI / d.T(d.NWP);
+    const double step = d.T(2) - d.T(1);
     double m0[6] = {}, m2[6] = {};
     int turns = 0;  // where we stops rising or falling
+    int slow = 0;   // rows met more slowly than the grid reaches
+    double lastWe = 0.0;
     double lastStep = 0.0;
-    for (int i = 1; i < d.NWP; ++i) {
-      double f0[2][6], f2[2][6];
-      for (int e = 0; e < 2; ++e) {
-        const int j = i + e;
-        const double w = 2.0 * M_PI / d.T(j);
-        const double k = waveNumber(d.T(j));
-        const double we = w - k * uCos;
-        const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
-        for (int q = 1; q <= 6; ++q) {
-          const double x = std::abs(std::complex<double>(h.CXDUM(h.LCNSG + (q - 1) * h.NARRAY + j - 1))) *
-                           (q >= 4 ? 57.29577951308232 : 1.0);
-          f0[e][q - 1] = S * x * x;
-          f2[e][q - 1] = we * we * S * x * x;
-        }
+    for (int j = 1; j <= d.NWP; ++j) {
+      const double w = 2.0 * M_PI / d.T(j);
+      const double k = waveNumber(d.T(j));
+      const double we = w - k * uCos;
+      if (std::fabs(we) < lowest) ++slow;
+      if (j > 1) {
+        if (lastStep * (we - lastWe) < 0.0) ++turns;
+        lastStep = we - lastWe;
       }
-      const double dw = 2.0 * M_PI / d.T(i) - 2.0 * M_PI / d.T(i + 1);
-      for (int q = 0; q < 6; ++q) {
-        m0[q] += 0.5 * dw * (f0[0][q] + f0[1][q]);
-        m2[q] += 0.5 * dw * (f2[0][q] + f2[1][q]);
+      lastWe = we;
+      const double simpson = (j == 1 || j == d.NWP) ? 1.0 : (j % 2 == 0 ? 4.0 : 2.0);
+      const double dw = simpson * step / 3.0 * w * w / (2.0 * M_PI);
+      const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
+      for (int q = 1; q <= 6; ++q) {
+        const bool restored = q >= 3 && q <= 5;
+        const double x = restored || std::fabs(we) >= lowest
+                             ? std::abs(std::complex<double>(h.CXDUM(h.LCNSG + (q - 1) * h.NARRAY + j - 1))) *
+                                   (q >= 4 ? 57.29577951308232 : 1.0)
+                             : 0.0;
+        m0[q - 1] += dw * S * x * x;
+        m2[q - 1] += dw * we * we * S * x * x;
       }
-      const double we0 = 2.0 * M_PI / d.T(i) - waveNumber(d.T(i)) * uCos;
-      const double we1 = 2.0 * M_PI / d.T(i + 1) - waveNumber(d.T(i + 1)) * uCos;
-      if (lastStep * (we1 - we0) < 0.0) ++turns;
-      lastStep = we1 - we0;
     }
     EXPECT_EQ(turns, c.heading < 90.0f ? 1 : 0);  // following: we rises, then falls over the grid
+    if (c.heading < 90.0f) {
+      EXPECT_GT(slow, 0);
+    }
 
     // The printed motion table: value, rate and period of each degree of freedom.
     const std::string report = testing_support::readFileText("SHIPRAN.stxt");
@@ -213,7 +225,21 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
     }
 
     // The point over the origin moves with the heave; its velocity is i we times its displacement,
-    // so the variance of its velocity is the variance of the displacement's rate on board.
+    // so the variance of its velocity is the variance of the displacement's rate on board. Along
+    // the ship it moves with the surge and the pitch about the pitch centre; where the surge is
+    // left out the pitch's share stays, as it stays in the pitch.
+    const double lever = d.RACC(3, 1) - h.VTCRP;
+    double x0 = 0.0;
+    for (int j = 1; j <= d.NWP; ++j) {
+      const double w = 2.0 * M_PI / d.T(j);
+      const double we = w - waveNumber(d.T(j)) * uCos;
+      const double simpson = (j == 1 || j == d.NWP) ? 1.0 : (j % 2 == 0 ? 4.0 : 2.0);
+      const double dw = simpson * step / 3.0 * w * w / (2.0 * M_PI);
+      const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
+      const std::complex<double> surge = std::fabs(we) >= lowest ? std::complex<double>(h.CXDUM(h.LCNSG + j - 1)) : 0.0;
+      x0 += dw * S * std::norm(surge + lever * std::complex<double>(h.CXDUM(h.LCNPIT + j - 1)));
+    }
+    EXPECT_TRUE(IsClose(h.RLDUM(statisticsPair(h.LCNDSP, 1, 1, 1)), x0, 0.01, 1e-6));
     const std::int32_t z = 3;
     const std::int32_t displacement = statisticsPair(h.LCNDSP, z, 1, 1);
     const std::int32_t velocity = statisticsPair(h.LCNVEL, z, 1, 1);

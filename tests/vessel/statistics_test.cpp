@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "dataset/tpcm.h"
@@ -12,6 +13,8 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
+#include "util/fortran_format.h"
+#include "vessel/slow_encounter.h"
 #include "vessel/statistics.h"
 #include "vessel/stub_hull.h"
 #include "vessel/vessel_fixture.h"
@@ -23,6 +26,7 @@ namespace qv {
 namespace {
 
 using testing_support::ConsoleCapture;
+using testing_support::contains;
 using testing_support::IsClose;
 using testing_support::StubHull;
 using testing_support::TempDir;
@@ -263,6 +267,68 @@ TEST_F(OperatorFormsTest, UnderWayEachRowGoesWithItsOwnWave) {
   const Moments still = computed(HIMEM.LCNHV);
   EXPECT_EQ(still.m0, got.m0);
   EXPECT_TRUE(IsClose(still.m2, smpint(psd.data()).m2, 1e-6));
+}
+
+// Under way in following seas surge, sway and yaw have no restoring: where the vessel meets a wave
+// more slowly than the lowest frequency of the grid, |we| < min w, their response is the slow
+// drift's, not a wave-frequency one, and it grows without bound as we passes through 0. There the
+// motion statistics take surge, sway and yaw as 0 (about the centre of gravity the surge keeps the
+// pitch's share), heave, roll and pitch whole; the exciting forces stay whole. The rows are found
+// here from the grid's own frequencies and wave numbers; the first such statistic of the run warns,
+// naming the speed, the heading and the periods, and no other does.
+TEST_F(OperatorFormsTest, UnderWayTheRowsMetTooSlowlyLoseSurgeSwayAndYaw) {
+  TPCM.TVFWD = 20.0f;
+  TPCM.VGLDIR = 0.0f;
+  slowEncounterState.reset();
+  const float lowest = w(TPCM.NWP);
+  auto encounter = [](int i) { return w(i) - k(i) * 20.0f; };
+  std::vector<float> sea(100, 0.0f), seaRate(100, 0.0f), kept(100, 0.0f), keptRate(100, 0.0f);
+  std::vector<bool> out(100, false);
+  int slow = 0;
+  for (int i = 1; i <= TPCM.NWP; ++i) {
+    sea[i - 1] = seaSpectrum(2)[i - 1];
+    seaRate[i - 1] = sea[i - 1] * encounter(i) * encounter(i);
+    const bool met = std::fabs(encounter(i)) >= lowest;
+    kept[i - 1] = met ? sea[i - 1] : 0.0f;
+    keptRate[i - 1] = met ? seaRate[i - 1] : 0.0f;
+    out[i - 1] = !met;
+    if (!met) ++slow;
+  }
+  ASSERT_GT(slow, 2);
+  ASSERT_LT(slow, TPCM.NWP - 2);
+  const float unit = smpint(kept.data()).m0;
+  ASSERT_LT(unit, 0.98f * smpint(sea.data()).m0);  // the rows left out carry energy of this sea
+
+  ConsoleCapture console;
+  for (const std::int32_t column : {HIMEM.LCNSG, HIMEM.LCNSWY, HIMEM.LCNHV, HIMEM.LCNROL, HIMEM.LCNPIT, HIMEM.LCNYAW}) {
+    setColumn(column, [](int) { return Complex(1.0f, 0.0f); });
+  }
+  for (const std::int32_t column : {HIMEM.LCNSG, HIMEM.LCNSWY, HIMEM.LCNYAW}) {
+    const Moments got = computed(column);
+    EXPECT_TRUE(IsClose(got.m0, unit, 1e-5)) << column;
+    EXPECT_TRUE(IsClose(got.m2, smpint(keptRate.data()).m0, 1e-5)) << column;
+  }
+  for (const std::int32_t column : {HIMEM.LCNHV, HIMEM.LCNROL, HIMEM.LCNPIT}) {
+    const Moments got = computed(column);
+    EXPECT_TRUE(IsClose(got.m0, smpint(sea.data()).m0, 1e-5)) << column;
+    EXPECT_TRUE(IsClose(got.m2, smpint(seaRate.data()).m0, 1e-5)) << column;
+  }
+  // About the centre of gravity: surge - 2 pitch, of which only the pitch is left where the surge is out.
+  TPCM.LCGFLG = 1;
+  HIMEM.VTCRP = TPCM.TVKG + 2.0f;
+  std::vector<float> cg(100, 0.0f);
+  for (int i = 1; i <= TPCM.NWP; ++i) cg[i - 1] = (kept[i - 1] > 0.0f ? 1.0f : 4.0f) * sea[i - 1];
+  EXPECT_TRUE(IsClose(computed(HIMEM.LCNSG).m0, smpint(cg.data()).m0, 1e-5));
+  TPCM.LCGFLG = 0;
+  // The exciting forces are no motion: whole.
+  HIMEM.LFRFLG = 1;
+  EXPECT_TRUE(IsClose(computed(HIMEM.LCNHV).m0, smpint(sea.data()).m0, 1e-5));
+  HIMEM.LFRFLG = 0;
+
+  const std::string screen = console.screen();
+  EXPECT_EQ(testing_support::occurrences(screen, " ++> Warning: under way at 20.00 ft/s with the waves at 0.00 deg"), 1)
+      << screen;
+  for (int i = 1; i <= TPCM.NWP; ++i) EXPECT_EQ(contains(screen, fmtF(TPCM.T(i), 7, 2)), out[i - 1]) << TPCM.T(i) << screen;
 }
 
 TEST_F(OperatorFormsTest, PointQuantitiesUseTheirSquaredTransferFunctions) {
