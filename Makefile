@@ -2,6 +2,10 @@
 # nothing else) and starts the editor in ./run, `make test` builds everything and runs every test
 # through CTest, `make example` runs the analysis on the tanker example in ./run/example and lists
 # the reports it wrote.
+#
+# One build folder serves them all. `make run` and `make example` configure it for the programs alone
+# (QV_TESTS off), so that they need neither GoogleTest nor Google Benchmark; `make build` and `make
+# test` turn the tests on in the same folder and keep the libraries already built.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
@@ -11,9 +15,11 @@ CMAKE_FLAGS ?=
 all: build
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQV_TESTS=OFF $(CMAKE_FLAGS)
 
-build: $(BUILD)/build.ninja
+build:
+	@grep -qsx 'QV_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt && [ -f $(BUILD)/build.ninja ] || \
+	  cmake -S . -B $(BUILD) -G Ninja -DQV_TESTS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 programs: $(BUILD)/build.ninja

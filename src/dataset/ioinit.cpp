@@ -261,6 +261,17 @@ int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAM
   return 1;
 }
 
+// A data file that "M" or "E" cannot read is fatal. Where there is no file at all, as in a new
+// folder, the message also says how to make one; a file that is there but cannot be opened gets the
+// message alone.
+[[noreturn]] void missingDataFile(const Text<12>& DATFIL, const Text<12>& EDPRG) {
+  std::error_code ec;
+  if (std::filesystem::exists(std::string(fileNameOf(DATFIL.view())), ec) || ec)
+    ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
+  const std::string howToCreate[] = {"     To create a data set in this folder, start quorvel and choose (C) Create new."};
+  ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT, howToCreate);
+}
+
 // What the reading found of the data file.
 struct DataFileRead {
   std::int32_t found = 0;  // the words the file held (its true length when it could not be read at all)
@@ -314,7 +325,7 @@ DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DA
     if (TPCM.LEASTP == kModeUnattended) TPCM.LEASTP = p.LEASTQ;
   }
   report.screen = TPCM.EDUNIT;
-  if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
+  if (IERR1 == kDiskMissing && (ANSWER == 'M' || ANSWER == 'E')) missingDataFile(DATFIL, EDPRG);
   return file;
 }
 

@@ -44,24 +44,29 @@ void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER,
 
 namespace {
 
-void accessErrorMessage(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
-  writeRecord(ISCRN, "");
-  writeRecord(ISCRN, " ++> File not found or file access error in " + std::string(CALLER));
-  writeRecord(ISCRN, "     File name: " + std::string(FNAME));
-  writeRecord(ISCRN, " ");
+std::vector<std::string> accessErrorLines(std::string_view CALLER, std::string_view FNAME) {
+  return {"", " ++> File not found or file access error in " + std::string(CALLER),
+          "     File name: " + std::string(FNAME), " "};
 }
 
 }  // namespace
 
 void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
-  accessErrorMessage(CALLER, FNAME, ISCRN);
-  fatalStop(CALLER, ISCRN, {}, FatalWait::kPromptLine);
+  fatalStop(CALLER, ISCRN, accessErrorLines(CALLER, FNAME), FatalWait::kPromptLine);
+}
+
+void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN,
+           std::span<const std::string> explanation) {
+  std::vector<std::string> lines = accessErrorLines(CALLER, FNAME);
+  lines.insert(lines.end(), explanation.begin(), explanation.end());
+  lines.emplace_back(" ");
+  fatalStop(CALLER, ISCRN, lines, FatalWait::kPromptLine);
 }
 
 void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN, std::string_view reason,
            std::string_view outcome) {
-  accessErrorMessage(CALLER, FNAME, ISCRN);
-  fatalStop(CALLER, ISCRN, {reason, outcome, " "}, FatalWait::kPromptLine);
+  const std::string explanation[] = {std::string(reason), std::string(outcome)};
+  ACERR(CALLER, FNAME, ISCRN, explanation);
 }
 
 void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN) {

@@ -21,8 +21,11 @@ void RHOPEN(std::string_view FNAME, std::int32_t IFORM, std::int32_t ISTAT, std:
             std::int32_t IUNIT, std::string_view CALLER, std::int32_t ISCRN, std::int32_t ICOMP);
 void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN);
 [[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN);
-// The same message followed by two lines, before the wait: the system's reason and what became of
-// the files.
+// The same message followed by lines that say more (why, what became of the files, what to do),
+// before the wait.
+[[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN,
+                        std::span<const std::string> explanation);
+// The same with two such lines: the system's reason and what became of the files.
 [[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN, std::string_view reason,
                         std::string_view outcome);
 [[noreturn]] void FILERR(std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN);

@@ -398,7 +398,8 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
   const std::string tanker = example("tanker-yoke");
   const Case cases[] = {
       {"no data file", {}, false, "",
-       " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"},
+       " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"
+       "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
        " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"},
       {"two wave periods", {}, true, twoPeriodTanker(), kTooFewPeriods},

@@ -51,15 +51,26 @@ std::string setIntWord(std::string image, int w, std::int32_t v) {
 
 constexpr int kSrcdatWord = 6;
 
-TEST(SessionLoad, MissingDataFileForModify) {
-  e2e::Folder folder;
-  const e2e::Run run = folder.run("M\n\n");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(contains(run.out, "\n ++> File not found or file access error in DRAVOKET    \n"
-                                "     File name: SALMDAT     \n \n Press <RETURN> to continue: "))
-      << run.out;
-  EXPECT_EQ(folder.files(), std::vector<std::string>{});
+// "M", "E" or "B" in a folder without a data set: the file message, then a line that says how to make
+// one, in the words of the start menu; nothing is written. Doing what the line says makes one.
+TEST(SessionLoad, MissingDataFileSaysHowToCreateOne) {
+  for (const char* choice : {"M", "E", "B"}) {
+    e2e::Folder folder;
+    const e2e::Run run = folder.run(std::string(choice) + "\n\n");
+    ASSERT_FALSE(run.timedOut) << choice;
+    EXPECT_EQ(run.status, 1) << choice;
+    EXPECT_TRUE(contains(run.out, "(C) Create new,")) << choice;
+    EXPECT_TRUE(contains(run.out, "\n ++> File not found or file access error in DRAVOKET    \n"
+                                  "     File name: SALMDAT     \n \n"
+                                  "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"
+                                  " \n Press <RETURN> to continue: "))
+        << choice << run.out;
+    EXPECT_EQ(folder.files(), std::vector<std::string>{}) << choice;
+    const e2e::Run create = folder.run("C\nL\n1\n");
+    ASSERT_FALSE(create.timedOut) << choice;
+    EXPECT_EQ(create.status, 0) << choice;
+    EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"}) << choice;
+  }
 }
 
 TEST(SessionLoad, FixtureFiles) {
