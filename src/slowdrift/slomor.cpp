@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dataset/hull_ends.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "hull/equilb.h"
@@ -102,20 +103,6 @@ RunSeaState buildSpectra() {
     if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
   }
   return buildSeaState();
-}
-
-// The sine, angle and cotangent of a hull end's half-angle from its shape factor; from 2.77 on
-// (0.36 times it reaching 0.9972) the end is square.
-void endAngle(float factor, float& sine, float& angle, float& cotangent) {
-  if (factor < 2.77f) {
-    sine = std::sqrt(0.36f * factor);
-    angle = std::asin(sine);
-    cotangent = 1.0f / std::tan(angle);
-  } else {
-    sine = 1.0f;
-    angle = kHalfPi;
-    cotangent = 0.0f;
-  }
 }
 
 void vesselGeometry() {
