@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "example_run.h"
 #include "hull/equilb.h"
@@ -31,6 +32,7 @@ using testing_support::IsClose;
 using testing_support::readFileText;
 
 constexpr float kDegrees = 57.2957764f;
+constexpr int kSemiDriftModel = 3;  // LWVCOF code of the semi-submersible's drift coefficients
 
 // The headings of the example's environment, each the direction it travels toward [deg]: 180 in
 // the example (the vessel heads toward 0 to meet them), `turn` added to all.
@@ -52,6 +54,8 @@ std::string semiImage(const Environment& env, float yoke = 40.0f, void (*edit)()
   testing_support::putSemiHullValues();
   testing_support::putSemiMembers();
   t.XSALM = yoke;
+  // The column-stabilised hull's own drift model: the tanker's wedges fit no square waterline.
+  t.LWVCOF = sameModelInAllDirections(kSemiDriftModel);
   t.LEGDRG = 0;
   t.LDYN = 0;
   t.WNDHDG = env.wind + env.turn;
