@@ -8,6 +8,7 @@
 
 #include "dataset/builtin_current_rows.h"
 #include "dataset/force_model.h"
+#include "dataset/hull_ends.h"
 #include "dataset/lowcof.h"
 #include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
@@ -208,7 +209,52 @@ void addSubmergedTop(std::vector<RunFinding>& findings) {
   if (auto finding = submergedTopFinding()) findings.push_back(*finding);
 }
 
+// ---- the ends of the tanker hull ----
+
+constexpr int kTankerDriftModel = 2;      // "Tanker (Legacy)": the bow's wedge
+constexpr int kTanker2001DriftModel = 6;  // "Tanker (2001)": both ends' wedges
+constexpr int kBowFactorItem = 21;        // page 10
+constexpr int kSternFactorItem = 22;
+
+// The smallest factor in hundredths whose end fits: the wedge's sine just above that of the angle
+// whose cotangent is the length over the beam, then up to a square end, which always fits.
+float smallestFittingFactor(float beamOverLength) {
+  const double r = beamOverLength;
+  const double exact = r * r / (0.36 * (1.0 + r * r));
+  const int squareEnd = static_cast<int>(std::ceil(100.0 * kSquareEndFactor));
+  int hundredths = std::max(0, static_cast<int>(std::ceil(100.0 * exact)) - 1);
+  while (hundredths < squareEnd && !endFitsHull(static_cast<float>(hundredths) / 100.0f, beamOverLength)) ++hundredths;
+  return static_cast<float>(hundredths) / 100.0f;
+}
+
+void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float factor, int item,
+                float beamOverLength) {
+  if (!(factor >= 0.0f) || endFitsHull(factor, beamOverLength)) return;
+  const std::string label = end == "bow" ? "Bow" : "Stern";
+  findings.push_back(RunFinding{
+      true,
+      {" ++> Fatal Warning: " + label + " shape factor (page 10, item " + std::to_string(item) + ") is " +
+           messageValue(factor) + ";",
+       "     the tanker drift model's " + end + " would then taper past midships on this hull",
+       "     (beam " + messageValue(beamOverLength) + " of its length, page 5); the analysis needs a factor of " +
+           messageValue(smallestFittingFactor(beamOverLength)),
+       "     or more (item 20 of page 10 shows the factor)."}});
+}
+
 }  // namespace
+
+void addHullEndFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  if (!runEvaluatesDriftCoefficients()) return;
+  // A length or beam that is no positive number is a finding of the values.
+  if (!(t.LWL > 0.0f && t.BWL > 0.0f && std::isfinite(t.LWL) && std::isfinite(t.BWL))) return;
+  const bool bowWedge = anyOf(directionsUsing(t.LWVCOF, kTankerDriftModel)) ||
+                        anyOf(directionsUsing(t.LWVCOF, kTanker2001DriftModel));
+  const bool sternWedge = anyOf(directionsUsing(t.LWVCOF, kTanker2001DriftModel));
+  const float beamOverLength = t.BWL / t.LWL;  // BLRAT0 of the slow drift
+  if (bowWedge) addHullEnd(findings, "bow", t.BOWFAC, kBowFactorItem, beamOverLength);
+  if (sternWedge) addHullEnd(findings, "stern", t.STRNFC, kSternFactorItem, beamOverLength);
+}
 
 bool runEvaluatesWindCoefficients() {
   const Tpcm& t = TPCM;
@@ -360,6 +406,7 @@ std::vector<RunFinding> runFindings() {
   addDynamicsMembers(findings);
   addSubmergedTop(findings);
   addSemiWaterline(findings);
+  addHullEndFindings(findings);
   return findings;
 }
 

@@ -84,4 +84,13 @@ std::optional<RunFinding> submergedTopFinding();
 // and the vessel type on page 5.
 std::optional<RunFinding> semiWaterlineFinding();
 
+// A bow or stern shape factor (BOWFAC, STRNFC; page 10, items 21 and 22) whose wedge does not fit
+// the hull (endFitsHull, dataset/hull_ends.h: 0 never does), where the run uses it: in the slow
+// drift of the vessel it analyses in a sea (runEvaluatesDriftCoefficients), the bow when a direction
+// of the wave drift takes the tanker model 2 or 6, the stern when one takes model 6. With a factor
+// of 0 (an infinite cotangent) the slow drift finds no equilibrium; with a wedge past midships the
+// models' length between the ends turns negative and their drift loads lose their meaning. Fatal, one finding per end, naming the factor's page and item, its value and the smallest factor
+// in hundredths that fits this hull. Negative factors are the value checks' (value_ranges.h).
+void addHullEndFindings(std::vector<RunFinding>& findings);
+
 }  // namespace qv

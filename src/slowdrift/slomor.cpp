@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dataset/hull_ends.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "hull/equilb.h"
@@ -50,6 +51,10 @@ constexpr int kDefaultIntervals = 11;
 constexpr float kScanTurn = 6.2832856f;   // a full turn and 0.0001 rad, so that the last interval closes it
 constexpr float kScanLast = 5.7831855f;   // 2 pi - 0.5: the scan runs from -0.5 while its upper end is below
 constexpr float kSlopeStep = 0.01f;       // half step of the centred stability difference [rad]
+// The heading search's tolerance [rad], absolute. Near an equilibrium with the loads in line, the
+// direction of the net force (the SALM's heading) turns about ten times as fast as the vessel, so the
+// vessel's heading is held well below the reports' hundredth of a degree.
+constexpr float kHeadingTolerance = 1.0e-6f;
 constexpr float kAttackSineLimit = 0.05f; // below it (head or stern flow) the yaw terms of a source are not formed
 constexpr float kSquareLawLimit = 1.0e-10f;
 
@@ -100,20 +105,6 @@ RunSeaState buildSpectra() {
     if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
   }
   return buildSeaState();
-}
-
-// The sine, angle and cotangent of a hull end's half-angle from its shape factor; from 2.77 on
-// (0.36 times it reaching 0.9972) the end is square.
-void endAngle(float factor, float& sine, float& angle, float& cotangent) {
-  if (factor < 2.77f) {
-    sine = std::sqrt(0.36f * factor);
-    angle = std::asin(sine);
-    cotangent = 1.0f / std::tan(angle);
-  } else {
-    sine = 1.0f;
-    angle = kHalfPi;
-    cotangent = 0.0f;
-  }
 }
 
 void vesselGeometry() {
@@ -185,8 +176,6 @@ void addedMassFactors() {
 }
 
 // ---- the heading scan ----
-
-float torqueAt(float& psi) { return TORQUE(psi); }
 
 void warnLoadBeyondTable() {
   Tpcm& t = TPCM;
@@ -261,9 +250,18 @@ float scanHeadings() {
     }
     L += DPHI;
     U += DPHI;
+    // The search runs over the angle from L, below 1 rad, where the root finder's tolerance is
+    // absolute: an equilibrium at 4 rad is found as closely as one at 0, and turning the whole
+    // environment turns it. The loads read the trial heading in EQUILB VESANG.
+    const auto torqueFromL = [&q, L](float& fromL) {
+      q.VESANG = L + fromL;
+      return TORQUE(q.VESANG);
+    };
+    float fromL = 0.0f;
     float F = 0.0f;
     int IER = 0;
-    RTMI2(q.VESANG, F, torqueAt, L, U, 0.0002f, 0.0f, 100, IER);
+    RTMI2(fromL, F, torqueFromL, 0.0f, U - L, kHeadingTolerance, 0.0f, 100, IER);
+    q.VESANG = L + fromL;
     if (IER == kRootNotConverged) stopStage({" ++> ITERATION OVERFLOW IN VANTREL... CHECK DATA FILE AND RETRY"});
     E += TORQUE(L) * DPHI;  // the left-rectangle integral of the moment, advanced every interval
     if (IER == kRootFound) recordEquilibrium(E, theta);

@@ -144,6 +144,22 @@ float buoyancyMoment(std::int32_t I) {
   return s.CNCB(I) * s.CNBUOY(I);
 }
 
+// Whether element k of member n takes water, by the rule of the dynamics' wave loads and drag areas:
+// every element up to the piercing one; above it, the whole system when WETYOK puts it under water
+// for the dynamics (1, 2, 5, 6), and the members above the piercing one (the yoke) with WETYOK 3 and
+// 4. Read while the members are grouped: for an element above the piercing one, IPERCN is final.
+bool elementInWater(std::int32_t k, std::int32_t n) {
+  const std::int32_t option = TPCM.WETYOK;
+  const bool buoyTopDry = option == 0 || option == 3 || option == 4;
+  const bool yokeWet = (option == 3 || option == 4) && n > SOLVE.IPERCN;
+  return k <= TPCM.IPIERC || !buoyTopDry || yokeWet;
+}
+
+// Whether element k of member n adds its added mass to the member's sums. An element out of the
+// water carries no added mass, as it carries no buoyancy and no wave load. The piercing member keeps
+// the added mass of its whole length: the dynamics takes off its dry part at the attitude it finds.
+bool addsAddedMass(std::int32_t k, std::int32_t n) { return n == SOLVE.IPERCN || elementInWater(k, n); }
+
 // Step 7: the elements grouped into members with their sums.
 void groupMembers(float G) {
   Tpcm& t = TPCM;
@@ -174,13 +190,15 @@ void groupMembers(float G) {
   s.CNMASS(1) = t.TMASS(f);
   s.CNLEN(1) = t.SLEN(f);
   s.CNGYR(1) = t.TMASS(f) * (t.GYRAD(f) * t.GYRAD(f) + t.CGSALM(f) * t.CGSALM(f));
-  s.ADMBCY(1) = t.COFMST(f) * t.BUOY(f);
-  s.ADMLBD(1) = s.ADMBCY(1) * t.CBUOY(f);
-  s.CADMOI(1) = t.COFMST(f) * t.BUOY(f) * (t.CBUOY(f) * t.CBUOY(f) + 0.0833f * t.SLEN(f) * t.SLEN(f));
   s.BOYLEN = s.CNLEN(1);
   s.WETVL0 = s.CNBUOY(1);
   s.PRCCB = s.CNCB(1);
   s.IPERCN = t.IPIERC >= f ? 1 : 0;
+  if (addsAddedMass(f, 1)) {
+    s.ADMBCY(1) = t.COFMST(f) * t.BUOY(f);
+    s.ADMLBD(1) = s.ADMBCY(1) * t.CBUOY(f);
+    s.CADMOI(1) = t.COFMST(f) * t.BUOY(f) * (t.CBUOY(f) * t.CBUOY(f) + 0.0833f * t.SLEN(f) * t.SLEN(f));
+  }
 
   for (int k = f + 1; k <= t.NELEM; ++k) {
     if (t.IFREE(k) != 0) {
@@ -194,14 +212,15 @@ void groupMembers(float G) {
     if (buoyancy != 0.0f) s.CNCB(n) = (s.CNCB(n) * s.CNBUOY(n) + (t.CBUOY(k) + lever) * t.BUOY(k)) / buoyancy;
     const float weight = s.CNMASS(n) + t.TMASS(k);
     if (weight != 0.0f) s.CNCG(n) = (s.CNCG(n) * s.CNMASS(n) + (t.CGSALM(k) + lever) * t.TMASS(k)) / weight;
-    if (n <= 3) {
+    const bool addedMass = addsAddedMass(k, n);
+    if (n <= 3 && addedMass) {
       s.ADMLBD(n) += t.COFMST(k) * (t.CBUOY(k) + lever) * t.BUOY(k);
       s.ADMBCY(n) += t.COFMST(k) * t.BUOY(k);
     }
     const float cgLever = lever + t.CGSALM(k);
     s.CNGYR(n) += t.TMASS(k) * (cgLever * cgLever + t.GYRAD(k) * t.GYRAD(k));
     const float cbLever = lever + t.CBUOY(k);
-    s.CADMOI(n) += t.COFMST(k) * t.BUOY(k) * (cbLever * cbLever + 0.0833f * t.SLEN(k) * t.SLEN(k));
+    if (addedMass) s.CADMOI(n) += t.COFMST(k) * t.BUOY(k) * (cbLever * cbLever + 0.0833f * t.SLEN(k) * t.SLEN(k));
     s.CNBUOY(n) += t.BUOY(k);
     s.CNMASS(n) += t.TMASS(k);
     s.CNLEN(n) += t.SLEN(k);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/force_model.h"
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -527,6 +528,61 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
     if (c.expected.empty()) continue;
     EXPECT_TRUE(findings[0].fatal);
     EXPECT_EQ(findings[0].lines, c.expected);
+  }
+}
+
+// A hull end is a wedge of half-angle a, sin a = sqrt(0.36 factor); (beam / 2) cot a long, it fits
+// the hull while it ends short of midships: cot a < length / beam. A hull of 100 by 20 m: tan a must
+// exceed 0.2, sin^2 a = 0.04 / 1.04, so the factor 0.1068 (0.11 in hundredths) at least; 0, and 0.10,
+// fail. Where the run uses each end: the tanker drift models in a sea, the bow for models 2 and 6,
+// the stern for model 6 alone.
+TEST_F(RunChecks, AHullEndThatDoesNotFitTheHullIsFatal) {
+  struct Case {
+    const char* what;
+    float bow, stern;
+    std::int32_t driftModels;  // LWVCOF
+    std::int32_t sea;          // LRANDM
+    std::vector<std::string> ends;
+  };
+  const std::int32_t tanker2001 = sameModelInAllDirections(6);
+  const Case cases[] = {
+      {"a bow of 0", 0.0f, 1.25f, tanker2001, 1, {"Bow"}},
+      {"a bow of 0.10", 0.10f, 1.25f, tanker2001, 1, {"Bow"}},
+      {"a bow of 0.11", 0.11f, 1.25f, tanker2001, 1, {}},
+      {"the defaults", 1.0f, 1.25f, tanker2001, 1, {}},
+      {"square ends", 2.77f, 3.0f, tanker2001, 1, {}},
+      {"a stern of 0", 1.0f, 0.0f, tanker2001, 1, {"Stern"}},
+      {"both ends of 0", 0.0f, 0.0f, tanker2001, 1, {"Bow", "Stern"}},
+      {"both ends of 0, the legacy tanker model: its bow alone", 0.0f, 0.0f, sameModelInAllDirections(2), 1, {"Bow"}},
+      {"both ends of 0, the 2001 model in yaw alone", 0.0f, 0.0f, 0x644, 1, {"Bow", "Stern"}},
+      {"both ends of 0, the buoy drift model", 0.0f, 0.0f, sameModelInAllDirections(4), 1, {}},
+      {"both ends of 0, no sea", 0.0f, 0.0f, tanker2001, 0, {}},
+  };
+  for (const Case& c : cases) {
+    Tpcm& t = TPCM;
+    t.FRESLM = 0;
+    t.LQUAS = 1;
+    t.LWL = 100.0f;
+    t.BWL = 20.0f;
+    t.BOWFAC = c.bow;
+    t.STRNFC = c.stern;
+    t.LWVCOF = c.driftModels;
+    t.LRANDM = c.sea;
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "shape factor");
+    ASSERT_EQ(findings.size(), c.ends.size()) << c.what;
+    for (std::size_t k = 0; k < findings.size(); ++k) {
+      const bool bow = c.ends[k] == "Bow";
+      EXPECT_TRUE(findings[k].fatal) << c.what;
+      EXPECT_EQ(findings[k].lines,
+                (std::vector<std::string>{
+                    " ++> Fatal Warning: " + c.ends[k] + " shape factor (page 10, item " + (bow ? "21" : "22") +
+                        ") is " + (bow ? (c.bow == 0.0f ? "0.00" : "0.10") : "0.00") + ";",
+                    std::string("     the tanker drift model's ") + (bow ? "bow" : "stern") +
+                        " would then taper past midships on this hull",
+                    "     (beam 0.20 of its length, page 5); the analysis needs a factor of 0.11",
+                    "     or more (item 20 of page 10 shows the factor)."}))
+          << c.what;
+    }
   }
 }
 

@@ -76,8 +76,12 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
        " ++> Equivalent box determination failure;\n"},
+      // The bow's wedge of the tanker drift model cannot fit so short a hull: the run's checks find
+      // it before the vessel's stage.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
-       " ++> ELPCOF: an elliptic body with the squared axis ratios A = 0.00 and B = 0.00\n"},
+       " ++> Fatal Warning: Bow shape factor (page 10, item 21) is 1.00;\n"
+       "     the tanker drift model's bow would then taper past midships on this hull\n"
+       "     (beam 4.7231E+31 of its length, page 5); the analysis needs a factor of 2.77\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> ELPCOF: an elliptic body with the squared axis"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},

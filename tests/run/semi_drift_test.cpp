@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "example_run.h"
 #include "hull/equilb.h"
@@ -31,6 +32,8 @@ using testing_support::IsClose;
 using testing_support::readFileText;
 
 constexpr float kDegrees = 57.2957764f;
+constexpr int kSemiDriftModel = 3;  // LWVCOF code of the semi-submersible's drift coefficients
+constexpr int kBargeLoadModel = 3;  // LWBARG and LCBARG code of the square-law loads on projected areas
 
 // The headings of the example's environment, each the direction it travels toward [deg]: 180 in
 // the example (the vessel heads toward 0 to meet them), `turn` added to all.
@@ -52,6 +55,21 @@ std::string semiImage(const Environment& env, float yoke = 40.0f, void (*edit)()
   testing_support::putSemiHullValues();
   testing_support::putSemiMembers();
   t.XSALM = yoke;
+  // The column-stabilised hull's own drift model: the tanker's wedges fit no square waterline.
+  t.LWVCOF = sameModelInAllDirections(kSemiDriftModel);
+  // Wind and current on the semi's own projected areas, centred on it. The tanker's coefficient
+  // series differ from ahead and from astern: so would the mean load, the surge stiffness and
+  // frequency, and with them every damping in percent of critical. Above the water the four columns
+  // (10 m wide, 10 m high) either way; below it the columns (4 x 10 x 12 m) and, head-on, the
+  // pontoons' ends (2 x 12 x 8 m) and the braces (2 x 3 x 48 m), beam-on the pontoons' sides
+  // (2 x 90 x 8 m); the braces' ends are left out.
+  t.LWBARG = sameModelInAllDirections(kBargeLoadModel);
+  t.LCBARG = sameModelInAllDirections(kBargeLoadModel);
+  t.TXWNDA = 400.0f;
+  t.TYWNDA = 400.0f;
+  t.TXCURA = 960.0f;
+  t.TYCURA = 1920.0f;
+  t.XWARM = t.YWARM = t.XCARM = t.YCARM = 0.0f;
   t.LEGDRG = 0;
   t.LDYN = 0;
   t.WNDHDG = env.wind + env.turn;
@@ -99,15 +117,18 @@ TEST_F(SemiExample, WaveDragDampingIsPositiveAndTurnsWithTheEnvironment) {
 }
 
 // With the yoke at the stern the vessel turns its stern to the environment: the columns meet the
-// same flow from astern, and a hull symmetric fore and aft takes the same drift-drag damping.
+// same flow from astern, and a hull symmetric fore and aft takes the same drift-drag damping. Its
+// wind and current loads are symmetric too, so the mean load, the surge stiffness and the frequency
+// that a damping in percent of critical divides by are the same from either end.
 TEST_F(SemiExample, HullSymmetricForeAndAftTakesTheSameDampingFromAheadAndAstern) {
   ASSERT_TRUE(runs(semiImage({}, 40.0f)));
-  const float ahead = surge().GMWDG;
+  const LowModeRecord ahead = surge();
   EXPECT_LT(std::fabs(std::remainder(EQUILB.SWAVE_ATTACK, 6.2831855f)), 1e-3f);  // the waves from ahead
   ASSERT_TRUE(runs(semiImage({}, -40.0f)));
   EXPECT_LT(std::fabs(std::remainder(EQUILB.SWAVE_ATTACK - 3.1415927f, 6.2831855f)), 1e-3f);  // from astern
-  EXPECT_GT(ahead, 0.0f);
-  EXPECT_TRUE(IsClose(surge().GMWDG, ahead, 1e-3));
+  EXPECT_TRUE(IsClose(surge().WSURG, ahead.WSURG, 1e-4));
+  EXPECT_GT(ahead.GMWDG, 0.0f);
+  EXPECT_TRUE(IsClose(surge().GMWDG, ahead.GMWDG, 1e-3));
 }
 
 // Wind, current and sea spread over 60 degrees, and the same spread mirrored about the mean
@@ -133,14 +154,15 @@ TEST_F(SemiExample, MirroredSpreadEnvironmentGivesTheSameDamping) {
 }
 
 // Drag coefficients that push the columns' surge drag against the motion (a negative in-line
-// coefficient, with a larger cross-flow one so that the members' weights stay positive) make the
-// net surge damping negative: the run stops after the slow drift, naming the mode and its terms,
-// and writes no low-frequency report.
+// coefficient, with a larger cross-flow one so that the members' weights stay positive), large
+// enough to outweigh the current's damping of the semi (about 30 % of critical), make the net surge
+// damping negative: the run stops after the slow drift, naming the mode and its terms, and writes
+// no low-frequency report.
 TEST_F(SemiExample, AModeWhoseDampingDoesNotDissipateStopsTheRun) {
   const std::string image = semiImage({}, 40.0f, [] {
     for (int I = 1; I <= 4; ++I) {
-      TPCM.CYLCD(1, I) = -1.6f;
-      TPCM.CYLCD(2, I) = 3.2f;
+      TPCM.CYLCD(1, I) = -3.2f;
+      TPCM.CYLCD(2, I) = 6.4f;
     }
   });
   resetAllBlocks();

@@ -234,6 +234,36 @@ TEST(Statics, MemberSumsFollowTheParallelAxisTheorem) {
   EXPECT_TRUE(IsClose(s.YOKBOT, 160.0, 1e-6));
 }
 
+// The yoke (member 3) given a volume of 50 ft3 (3.2 kips) and an added-mass coefficient of 2: it
+// stands above the water, so it takes added mass only where the submergence option puts it under
+// water for the dynamics' wave loads (1, 2, 5, 6 the whole system; 3 and 4 the yoke). The piercing
+// member keeps its sums whatever the option: the dynamics takes its dry part off at its attitude.
+TEST(Statics, AnElementOutOfTheWaterTakesNoAddedMass) {
+  struct Case {
+    std::int32_t wetyok;
+    bool yokeWet;
+  };
+  const Case cases[] = {{0, false}, {1, true}, {2, true}, {3, true}, {4, true}, {5, true}, {6, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("WETYOK " + std::to_string(c.wetyok));
+    testing_support::threeMemberSalm();
+    TPCM.BUOY(5) = 50.0f;
+    TPCM.CBUOY(5) = 30.0f;
+    TPCM.COFMST(3) = 1.0f;
+    TPCM.COFMST(4) = 0.5f;
+    TPCM.COFMST(5) = 2.0f;
+    TPCM.WETYOK = c.wetyok;
+    runStatics();
+    const Solve& s = SOLVE;
+    ASSERT_EQ(s.IPERCN, 2);
+    const double added = c.yokeWet ? 2.0 * 3.2 : 0.0;
+    EXPECT_TRUE(IsClose(s.ADMBCY(3), added, 1e-6));
+    EXPECT_TRUE(IsClose(s.ADMLBD(3), added * 30.0, 1e-6));
+    EXPECT_TRUE(IsClose(s.CADMOI(3), added * (900.0 + 0.0833 * 3600.0) / 32.152, 1e-6));
+    EXPECT_TRUE(IsClose(s.ADMBCY(2), 1.0 * 128.0 + 0.5 * 96.0, 1e-6));
+  }
+}
+
 TEST(Statics, WritesTheDataSetMembersTheLaterStagesRead) {
   testing_support::threeMemberSalm();
   TPCM.OFFINC = 0.0f;
