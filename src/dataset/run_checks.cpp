@@ -238,7 +238,8 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
        "     the tanker drift model's " + end + " would then taper past midships on this hull",
        "     (beam " + messageValue(beamOverLength) + " of its length, page 5); the analysis needs a factor of " +
            messageValue(smallestFittingFactor(beamOverLength)),
-       "     or more (item 20 of page 10 shows the factor)."}});
+       "     or more (item 20 of page 10 shows the factor), or a drift model of another hull",
+       "     (page 8, item " + std::to_string(kDriftModelItem) + ")."}});
 }
 
 }  // namespace

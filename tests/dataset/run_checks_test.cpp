@@ -580,7 +580,8 @@ TEST_F(RunChecks, AHullEndThatDoesNotFitTheHullIsFatal) {
                     std::string("     the tanker drift model's ") + (bow ? "bow" : "stern") +
                         " would then taper past midships on this hull",
                     "     (beam 0.20 of its length, page 5); the analysis needs a factor of 0.11",
-                    "     or more (item 20 of page 10 shows the factor)."}))
+                    "     or more (item 20 of page 10 shows the factor), or a drift model of another hull",
+                    "     (page 8, item 22)."}))
           << c.what;
     }
   }
