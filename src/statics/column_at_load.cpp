@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -86,6 +87,93 @@ std::string force(float value) {
             FatalWait::kPressReturn, kKeyboardUnit);
 }
 
+// The argument tolerance of a search run down to neighbouring floats (relative above 1, absolute
+// below, where the floats lie closer still).
+constexpr float kToNeighbouringFloats = 2.0f * std::numeric_limits<float>::epsilon();
+
+// RTMI1 in a bracket about guess, widened fourfold while it holds no sign change, searched down to
+// neighbouring floats. Whether it found a root; X holds it, and the objective's last call was there.
+bool searchNear(float& X, RealFunction objective, float guess) {
+  constexpr int kMaxWidenings = 8;
+  float half = 1.0E-3f * std::max(1.0f, std::fabs(guess));
+  for (int widenings = 0; widenings <= kMaxWidenings; ++widenings, half *= 4.0f) {
+    float F = 0.0f;
+    int IER = kRootFound;
+    RTMI1(X, F, objective, guess - half, guess + half, kToNeighbouringFloats, 0.0f, 100, IER);
+    if (IER != kRootNotBracketed) return IER == kRootFound;
+  }
+  return false;
+}
+
+// The piercing member at cotangent C, its top at the height zTop, under the pull T of the members
+// above it: its lower joint stands at zTop - L cos(phi), where COTANB sets its draft outputs. The
+// cotangent its moment balance asks for under the load H, minus C.
+float piercingBalanceFromTop(float C, float T, float H, float zTop) {
+  Solve& s = SOLVE;
+  s.HIGHPT = zTop - s.CNLEN(s.IPERCN) * std::cos(angleOf(C));
+  (void)COTANB(C);
+  return (T - (s.WEPERC - s.BOYMOM)) / H - C;
+}
+
+// The column under the load H placed from its top down as ZFILL places it, the top member at the
+// cotangent top: each member below takes the cotangent of its moment balance under the pull passed
+// down to it, the piercing member with its buoyancy at the draft this placement gives it (its
+// balance searched near guess). Into COTANP(J, 1..NCON). The height of member 1's lower joint above
+// the lowest free joint, 0 when the column closes; NaN when the piercing member's balance has no root.
+float placeFromTop(std::int32_t J, float H, float top, const Arr<float, kMaxMembers>& guess) {
+  Solve& s = SOLVE;
+  const std::int32_t NCON = s.NCON;
+  float z = s.YOKBOT;  // the top of member k
+  float T = 0.0f;      // the pull at the top of member k
+  for (std::int32_t k = NCON; k >= 1; --k) {
+    float& c = s.COTANP(J, k);
+    float M = s.WETARM(k);
+    float N = s.WETWT(k);
+    if (k == NCON) c = top;
+    if (k == s.IPERCN) {
+      const auto balance = [&](float& C) { return piercingBalanceFromTop(C, T, H, z); };
+      if (k == NCON) {
+        (void)piercingBalanceFromTop(c, T, H, z);
+      } else if (!searchNear(c, balance, guess(k))) {
+        return std::numeric_limits<float>::quiet_NaN();
+      }
+      M = s.WEPERC - s.BOYMOM;
+      N = s.CNMASS(k) - s.WETVOL;
+    } else if (k != NCON) {
+      c = (T - M) / H;
+    }
+    if (k == NCON) T = H * c + M;
+    z -= s.CNLEN(k) * std::cos(angleOf(c));
+    T -= N;
+  }
+  return z;
+}
+
+// The search below places the members from their lowest joint up (TOPHT) and stops with the top
+// within millimetres of its height; in single precision it cannot come much closer when member 1
+// stands near upright and the top member leans, as on the tanker's yoke: one float step of member
+// 1's cotangent (about 2e-6 at 24) turns the top member by as much and moves the top by 5e-5 m.
+// ZFILL, which forms the joint loads from the angles, places the members from the top down: the
+// piercing member then stands higher or lower by that closure than the balances of the search took
+// it, its buoyancy differs by the waterplane's worth (0.01 t for 0.2 mm on the tanker's buoy), and
+// that buoyancy's moment about its lower joint appears at the hinge above it (0.04 t m, where the
+// base element carries 68 t m). So the equilibrium found is placed again from the top down, as
+// ZFILL places it, with the top member's cotangent as the unknown: every member then balances under
+// the buoyancy ZFILL finds, and the column closes on its lowest joint to float precision (a leaning
+// top member's floats move the top by little, and a near-upright member 1 takes the rounding of its
+// large cotangent with hardly a change of height). When that search finds no root near the first
+// one, the first one stands: it holds the table's own tolerances.
+void placeFromTheTop(std::int32_t J, float H) {
+  Solve& s = SOLVE;
+  if (s.NCON < 2 || riserFloats(s.IARC1)) return;  // one member has no hinge; a floating riser's top is free
+  Arr<float, kMaxMembers> found{};
+  for (int I = 1; I <= kMaxMembers; ++I) found(I) = s.COTANP(J, I);
+  float top = found(s.NCON);
+  const auto closure = [&](float& c) { return placeFromTop(J, H, c, found); };
+  if (searchNear(top, closure, found(s.NCON))) return;
+  for (int I = 1; I <= kMaxMembers; ++I) s.COTANP(J, I) = found(I);
+}
+
 // The search at the load H in row J, whose previous row holds the table point below H: member 1's
 // cotangent lies between those of the table's neighbours of H when both are loaded points, and the
 // table's own rule (from the point below, or the wide bracket of the first loaded point) finds it
@@ -124,6 +212,7 @@ void solveInRow(float H, std::int32_t J, std::int32_t IL, float* PHI) {
   if (!(misfit.moment <= kBalanceTolerance)) {
     noEquilibrium(H, "member " + fmtI(misfit.member, 0) + " misses its moment balance");
   }
+  placeFromTheTop(J, H);
   for (int I = 1; I <= s.NCON; ++I) PHI[I - 1] = angleOf(s.COTANP(J, I));
 }
 

@@ -5,10 +5,14 @@
 // root of TOPHT at that load, found as a table point is found, and the members above it follow from
 // their moment balances. Between two table points the angles are not a straight line in the load
 // (the cotangents go as 1/H), and angles taken on such a line leave the members out of balance: a
-// moment at a hinge, which a wave-frequency rotation turns into a moment about the other axis.
+// moment at a hinge, which a wave-frequency rotation turns into a moment about the other axis. The
+// equilibrium found is then placed again from the top down, as ZFILL places the members when it forms
+// the joint loads, and closed on the anchor to float precision: the piercing member's buoyancy in
+// the joint loads is then the one the members balance with, and no hinge takes its moment.
 //
-// The cost is one root search of member 1 per call (with the piercing member's inner search at each
-// trial): a load on a table point takes that point's angles without a search.
+// The cost is two root searches per call, member 1's and the top member's (each with the piercing
+// member's inner search at each trial): a load on a table point takes that point's angles without a
+// search.
 #pragma once
 
 #include <cstdint>

@@ -243,7 +243,12 @@ TEST(StaticsBalance, ZeroLoadHoldsTheLeaningMemberInBalance) {
 // at its height, and the row the search worked in holds the table's point again. A straight line
 // between the table's angles, as the member statistics and the dynamics took them before, leaves the
 // tanker's column out of balance between its first loaded points (31 t): a member by 0.7 % of H L
-// cos(phi), the yoke's top 13 mm off its height.
+// cos(phi), the yoke's top 13 mm off its height. Closer than the table's points must it be, to the
+// floats of the joint loads: the column reaches its anchor to a tenth of a millimetre, and the
+// joint loads carry the piercing member's buoyancy as it lies there to 0.005 t (the tanker's buoy
+// takes 65 t per metre of draft). A search stopped where the table's tolerances let it, its joint
+// loads formed from the top down, missed both on the tanker: the buoy's buoyancy by up to 0.017 t,
+// the anchor by 0.25 mm, and the yoke's hinge above the buoy took that buoyancy's moment.
 TEST(StaticsBalance, ALoadBetweenTheTablePointsIsAnEquilibriumToo) {
   for (const BalanceCase& c : kAttachments) {
     SCOPED_TRACE(c.name);
@@ -259,9 +264,9 @@ TEST(StaticsBalance, ALoadBetweenTheTablePointsIsAnEquilibriumToo) {
       std::vector<float> phi(static_cast<std::size_t>(n));
       columnAtLoad(H, phi.data());
       const Misfit f = misfitUnder(col, H, phi, false);
-      EXPECT_LE(f.vertical, 0.5) << H;
+      EXPECT_LE(f.vertical, 0.005) << H;
       EXPECT_LE(f.moment, 0.005) << H;
-      EXPECT_LE(std::fabs(f.height), 0.01) << H;
+      EXPECT_LE(std::fabs(f.height), 1e-4) << H;
       EXPECT_EQ(std::memcmp(&SOLVE.COTANP, &table.COTANP, sizeof table.COTANP), 0) << H;
       EXPECT_EQ(std::memcmp(&EQUILB.HLOAD, &loads.HLOAD, sizeof loads.HLOAD), 0) << H;
       EXPECT_EQ(SOLVE.ITABLE, table.ITABLE) << H;
