@@ -17,10 +17,10 @@
 #include "hull/equilb.h"
 #include "lowfreq/sines.h"
 #include "numlib/circle_constants.h"
-#include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
 #include "statics/column.h"
+#include "statics/column_at_load.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -50,22 +50,15 @@ void requireLeaning(int member) {
            ": vertical in the mean configuration; its transverse rotation is indeterminate"});
 }
 
-// The mean load of the stable equilibrium, and the load-table interval that holds it.
-struct MeanLoad {
-  float H = 0.0f;
-  int IL = 1;
-};
-
-// Step 4: the member angles at the mean load, interpolated in the statics' angle table (and
-// extrapolated from the end pair when the load lies outside it).
-MeanLoad meanMemberAngles() {
+// Step 4: the member angles at the mean load of the stable equilibrium, from the statics solved at
+// that load (the table's own angles when the load is one of its points). Angles taken on a straight
+// line between two table points would leave the members out of balance: a static moment at the
+// yoke's hinge, which the buoy's lateral rotation turns into a transverse wave-frequency moment there.
+float meanMemberAngles() {
   const Equilb& e = EQUILB;
-  MeanLoad m;
-  m.H = e.FTOT(e.ISTAB);
-  int IOUT = 0;
-  BSRCH(e.HLOAD.data(), m.H, IOUT, m.IL, TPCM.NUMTAB);
-  for (int I = 1; I <= SOLVE.NCON; ++I) INTERP(e.HLOAD.data(), &SOLVE.PHIANG(1, I), m.H, OUTPUT.PHICON(I), m.IL);
-  return m;
+  const float H = e.FTOT(e.ISTAB);
+  columnAtLoad(H, OUTPUT.PHICON.data());
+  return H;
 }
 
 // Step 5, with the one-member column refused the same way: the load solver has no case for it. The
@@ -147,7 +140,7 @@ void piercingMember(float G) {
 
 // Step 10: where the base joint lies from the yoke's mooring point, and the members' positions and
 // directions in the SALM's axes.
-void connectionGeometry(const MeanLoad& m) {
+void connectionGeometry(float H) {
   const Output& o = OUTPUT;
   const Solve& s = SOLVE;
   const Equilb& e = EQUILB;
@@ -158,9 +151,8 @@ void connectionGeometry(const MeanLoad& m) {
   d.SINROT = std::sin(d.PHIANC + TPCM.YOKVES);
   d.CPHANC = std::cos(d.PHIANC);
   d.SPHANC = std::sin(d.PHIANC);
-  float offset = 0.0f;
-  INTERP(e.HLOAD.data(), e.OFFSET.data(), m.H, offset, m.IL);
-  const float XBUOY = offset - s.CNLEN(n) * std::sin(o.PHICON(n));
+  // The top member's lower joint, as far from the anchor as the statics place it at the mean load.
+  const float XBUOY = topOffsetAtLoad(H, o.PHICON.data()) - s.CNLEN(n) * std::sin(o.PHICON(n));
   const float arm = std::fabs(e.YAWARM);
   d.RANC = std::sqrt(XBUOY * XBUOY + e.YAWARM * e.YAWARM + 2.0f * arm * XBUOY * d.CPHANC);
   d.RBASE(1, 1) = -(arm * d.CPHANC + XBUOY);
@@ -522,14 +514,14 @@ void DYNSLM() {
   d.ZERO = Complex(0.0f, 0.0f);
   d.ONE = Complex(1.0f, 0.0f);
   d.IMAG = Complex(0.0f, 1.0f);
-  const MeanLoad mean = meanMemberAngles();
+  const float H = meanMemberAngles();
   checkMemberCount();
   relativeAngles();
   const float G = WAVCOM.G;
-  staticJointLoads(mean.H);
+  staticJointLoads(H);
   piercingMember(G);
   memberMassProperties(G);
-  connectionGeometry(mean);
+  connectionGeometry(H);
   kinematicsAndModes(G);
   dragAreaMoments();
   outputFlags();

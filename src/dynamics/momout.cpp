@@ -13,7 +13,6 @@
 #include "hull/equilb.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
-#include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
 #include "statics/solve.h"
@@ -291,17 +290,9 @@ void writeMomentPage(const MomentElement& e, int C, float angle) {
   if (t.IUNIT == t.EDUNIT) PRSRET(t.EDUNIT, kKeyboardUnit, TPCM.LBACK);
 }
 
-// The equilibrium angle of a member of an attached SALM at the mean load; a free SALM stands upright.
-float memberAngle(int member) {
-  if (freeSalm()) return 0.0f;
-  const Equilb& eq = EQUILB;
-  const float H = eq.FTOT(eq.ISTAB);
-  int IOUT = 0, IL = 1;
-  BSRCH(eq.HLOAD.data(), H, IOUT, IL, TPCM.NUMTAB);
-  float angle = 0.0f;
-  INTERP(eq.HLOAD.data(), &SOLVE.PHIANG(1, member), H, angle, IL);
-  return angle;
-}
+// The equilibrium angle of a member of an attached SALM at the mean load, as the driver placed it;
+// a free SALM stands upright.
+float memberAngle(int member) { return freeSalm() ? 0.0f : OUTPUT.PHICON(member); }
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 // the net case in the low-frequency part of OUTPUT and the storm peak in PEKCOM.
 //
 // The vessel's surge (with the part of the high sway-yaw mode's yaw that the yoke angle turns into
-// surge) moves the SALM top along the load-offset table to the load HD; the members take the
-// table's angles there, and the deviations of their end loads, internal loads, angles and top
+// surge) moves the SALM top along the load-offset table to the load HD; the members take the angles
+// of the statics solved at that load, and the deviations of their end loads, internal loads, angles and top
 // positions from the mean equilibrium at FEQ are the statistics. The two sway-yaw modes turn the
 // SALM out of its plane: the lateral angle and position deviations.
 #include <algorithm>
@@ -16,7 +16,6 @@
 #include "hull/equilb.h"
 #include "lowfreq/net_loads.h"
 #include "numlib/circle_constants.h"
-#include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
 #include "slowdrift/lowcom.h"
@@ -25,6 +24,7 @@
 #include "slowdrift/output.h"
 #include "slowdrift/pekcom.h"
 #include "statics/column.h"
+#include "statics/column_at_load.h"
 #include "statics/momupd.h"
 #include "statics/solve.h"
 #include "statics/wet_elements.h"
@@ -71,14 +71,14 @@ void internalLoads(float H, float phi, float FLAT, const float* ZLOAD, std::int3
 }
 
 // The mean configuration: member angles and joints at FEQ, the joint loads, and the internal loads of
-// the moment points in OUTPUT STMOM.
+// the moment points in OUTPUT STMOM. The angles are those of the statics solved at FEQ, in which every
+// member balances: no moment at a hinge.
 void meanConfiguration(const LowReportRun& run) {
   const Tpcm& t = TPCM;
   Solve& s = SOLVE;
   Lowcom& w = LOWCOM;
   const std::int32_t NCON = s.NCON;
-  for (std::int32_t m = 1; m <= NCON; ++m)
-    INTERP(EQUILB.HLOAD.data(), &s.PHIANG(1, m), run.FEQ, w.EQANG(m), run.loadInterval);
+  columnAtLoad(run.FEQ, w.EQANG.data());
   w.REQTMP.fill(0.0f);
   jointZ(1) = s.ANCHT;
   for (std::int32_t m = 1; m <= NCON; ++m) {
@@ -205,7 +205,7 @@ void caseDeviations(const LowReportRun& run, int k) {
   NLNCR3(e.SRGERG.data(), run.E0, q.HLOAD.data(), w.SIGMTN(k), deviation, e.SPRNGX, run.FEQ, run.FEQ, t.NUMTAB,
          interval, t.LSPM);
   const float HD = run.FEQ + deviation;
-  for (std::int32_t m = 1; m <= NCON; ++m) INTERP(q.HLOAD.data(), &s.PHIANG(1, m), HD, w.PHIDUM(m), interval);
+  columnAtLoad(HD, w.PHIDUM.data());
   ZFILL(HD, w.PHIDUM.data());
 
   const float FL = -HD * run.sinY;

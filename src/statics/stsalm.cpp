@@ -10,10 +10,9 @@
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
-#include "numlib/interpolation.h"
-#include "numlib/roots.h"
 #include "platform/units.h"
 #include "statics/column.h"
+#include "statics/column_at_load.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/captions.h"
@@ -35,8 +34,6 @@ constexpr std::string_view kPlotFile = "STATPLT.plt";
 constexpr std::string_view kReportTitle = " Articulated SALMS And Attached Storage Vessels";
 constexpr std::string_view kProgramLabel = "Quorvel ";
 
-constexpr int kMaxNonConvergence = 5;    // the next non-convergence at one table point is fatal
-constexpr int kMaxTableWidenings = 20;   // widenings of the table-search bracket at one table point
 constexpr float kVertical = 1.0E17f;     // cotangent of a member standing straight up (or, negative, down)
 
 // The zero-load configuration the search keeps: the closing member D leans with cosine C so that the
@@ -431,39 +428,16 @@ void checkTablePoint(std::int32_t J) {
 // change widens it.
 void solveTablePoint(float& lower, float& step) {
   Solve& s = SOLVE;
-  int failures = 0;
-  int widenings = 0;
-  for (;;) {
-    float F = 0.0f;
-    int IER = kRootFound;
-    RTMI1(s.COTANP(s.ITABLE, 1), F, TOPHT, lower, s.COTAN1, 5.0E-5f, kSearchResidual, 100, IER);
-    if (IER == kRootFound) {
-      checkTablePoint(s.ITABLE);
-      const float c = s.COTANP(s.ITABLE, 1);
-      s.COTAN1 = c;
-      lower = 0.1f * c;
-      step = c / 2.0f;
-      return;
-    }
-    if (IER == kRootNotConverged) {
-      if (++failures > kMaxNonConvergence) tableSearchFailed();
-      s.COTAN1 *= 1.05f;
-      lower *= 0.95f;
-      continue;
-    }
-    if (widenings == kMaxTableWidenings) tableSearchFailed();
-    ++widenings;
-    s.COTAN1 += 2.0f * step;
-    lower -= 2.0f * step;
-    if (widenings >= 2) {
-      s.COTAN1 = 5.0f * s.COTAN1;
-      lower = -0.9f * s.COTAN1;
-    }
-  }
+  if (!searchMemberOne(s.ITABLE, lower, s.COTAN1, step)) tableSearchFailed();
+  checkTablePoint(s.ITABLE);
+  const float c = s.COTANP(s.ITABLE, 1);
+  s.COTAN1 = c;
+  lower = 0.1f * c;
+  step = c / 2.0f;
 }
 
 // Step 12: the load table, the member shapes over it, the offsets and the member angles.
-void buildTables(const Arr<float, kMaxTablePoints>& auxOffset) {
+void buildTables() {
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
   Equilb& q = EQUILB;
@@ -499,14 +473,7 @@ void buildTables(const Arr<float, kMaxTablePoints>& auxOffset) {
 
   for (std::int32_t k = 1; k <= points; ++k) {
     if (t.NELEM > 1) q.OFFSET(k) = XCOORD(s.NCON, k);
-    if (t.AUXTBL != 0) {  // the user's auxiliary offset at this load, extended beyond its ends
-      int range = 0;
-      int i = 1;
-      float extra = 0.0f;
-      BSRCH(t.AUXFOR.data(), q.HLOAD(k), range, i, points);
-      INTERP(t.AUXFOR.data(), auxOffset.data(), q.HLOAD(k), extra, i);
-      q.OFFSET(k) += extra;
-    }
+    if (t.AUXTBL != 0) q.OFFSET(k) += auxiliaryOffset(q.HLOAD(k));
     if (t.NELEM != 0) {
       for (int I = 1; I <= s.NCON; ++I) {
         const float c = s.COTANP(k, I);
@@ -558,9 +525,6 @@ void STSALM() {
   if (t.OFFINC == 0.0f) t.OFFINC = 1.0f;
   if (t.NUMTAB == 0) t.NUMTAB = 2;
 
-  // The user's auxiliary table: offsets in steps of OFFINC against the forces AUXFOR.
-  Arr<float, kMaxTablePoints> auxOffset{};
-  for (int k = 1; k <= t.NUMTAB; ++k) auxOffset(k) = static_cast<float>(k - 1) * t.OFFINC;
   if (t.NELEM == 0) t.TLOAD = t.AUXFOR(t.NUMTAB);
 
   if (t.NELEM != 0) {
@@ -568,7 +532,7 @@ void STSALM() {
     netWeights();
     zeroLoadConfiguration(searchConfiguration());
   }
-  if (!freeSalm()) buildTables(auxOffset);
+  if (!freeSalm()) buildTables();
   writeReport();
 }
 

@@ -243,7 +243,7 @@ Chain chainOfTheDataSet(const std::array<double, kMembers>& mean) {
   return chain;
 }
 
-// The in-plane period of the linkage within 2 % of the Lagrangian: 13.38 s (13.48 s with the buoy's
+// The in-plane period of the linkage within 2 % of the Lagrangian: 13.36 s (13.47 s with the buoy's
 // buoyancy held at its mean wet centroid, as the stages take it; 14.12 s with the yoke folded back).
 // The Lagrangian itself agrees with its peer in reference/yoke_linkage_reference.py.
 TEST_F(TankerYoke, InPlaneLinkagePeriodAgreesWithTheLagrangianOfTheChain) {
@@ -251,7 +251,7 @@ TEST_F(TankerYoke, InPlaneLinkagePeriodAgreesWithTheLagrangianOfTheChain) {
   const std::array<double, kMembers> mean = {OUTPUT.PHICON(1), OUTPUT.PHICON(2), OUTPUT.PHICON(3)};
   const Chain chain = chainOfTheDataSet(mean);
   const double lagrangian = chain.period(mean);
-  EXPECT_TRUE(IsClose(lagrangian, 13.3756, 0.0005)) << "the Python peer";
+  EXPECT_TRUE(IsClose(lagrangian, 13.3647, 0.0005)) << "the Python peer";
   EXPECT_TRUE(IsClose(OUTPUT.TSALMH, lagrangian, 0.02)) << OUTPUT.TSALMH;
 }
 

@@ -1,12 +1,16 @@
 // Hand-filled states of a run just after the slow drift, for the low-frequency report: the column in
-// SOLVE (member lengths, net weights and moment terms, the member-angle table), the load-offset table
-// and the slow-drift results in EQUILB, the surge energy table and stiffness in ERGCOM, the sea in
-// WAVCOM and the data set. The same numbers stand in tests/slowdrift/reference/low_report_reference.py,
-// which wrote the expected reports from them.
+// SOLVE (member lengths, weights and buoyancies, net weights and moment terms, the height its top is
+// held at), the load-offset table with the member angles the statics give at its loads, the slow-drift
+// results in EQUILB, the surge energy table and stiffness in ERGCOM, the sea in WAVCOM and the data
+// set. The same numbers stand in tests/slowdrift/reference/low_report_reference.py, which wrote the
+// expected reports from them.
 //
-// The column has no surface-piercing member (IPERCN = NCON + 1, all submerged), so that the joint
-// loads follow from the net weights and moment terms alone: the top joint carries H cot(phi) plus
-// the top member's moment term, each joint below it less the net weight of the member between. The
+// The column has no surface-piercing member (IPERCN = NCON + 1, all submerged), so that its statics
+// follow from the net weights and moment terms alone: each member balances about its lower joint
+// (H cot(phi) = the pull at its top less its moment term), which fixes every member's cotangent from
+// member 1's, and member 1's puts the top at the height YOKBOT (submergedColumnAngles, solved here
+// independently of the program). The joint loads follow: the top joint carries H cot(phi) plus the
+// top member's moment term, each joint below it less the net weight of the member between. The
 // offsets are the top's horizontal reach at each table point and the energy table integrates the
 // load over the offset, as the statics and the slow drift leave them.
 #pragma once
@@ -30,9 +34,10 @@ struct LowElement {
   int momentOutput;                        // LMOMT
 };
 
-// The elements grouped into members (JELEM), with each member's length, net weight and moment term
-// (W g - B b) / L about its lower joint.
-inline void setColumn(const std::vector<std::vector<LowElement>>& members, float anchorHeight) {
+// The elements grouped into members (JELEM), with each member's length, weight and buoyancy with
+// their centres, net weight and moment term (W g - B b) / L about its lower joint; the top is held at
+// the height topHeight above the lowest free joint.
+inline void setColumn(const std::vector<std::vector<LowElement>>& members, float anchorHeight, float topHeight) {
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
   int o = 0;
@@ -41,7 +46,7 @@ inline void setColumn(const std::vector<std::vector<LowElement>>& members, float
   for (const auto& member : members) {
     ++m;
     s.JELEM(m) = o + 1;
-    float length = 0.0f, net = 0.0f, moment = 0.0f;
+    float length = 0.0f, net = 0.0f, moment = 0.0f, weight = 0.0f, buoyancy = 0.0f, wMoment = 0.0f, bMoment = 0.0f;
     for (const LowElement& e : member) {
       ++o;
       t.SLEN(o) = e.length;
@@ -54,9 +59,17 @@ inline void setColumn(const std::vector<std::vector<LowElement>>& members, float
       if (e.momentOutput != 0) ++t.NMOMT;
       net += e.weight - e.buoyancy;
       moment += e.weight * (length + e.cg) - e.buoyancy * (length + e.cb);
+      weight += e.weight;
+      buoyancy += e.buoyancy;
+      wMoment += e.weight * (length + e.cg);
+      bMoment += e.buoyancy * (length + e.cb);
       length += e.length;
     }
     s.CNLEN(m) = length;
+    s.CNMASS(m) = weight;
+    s.CNBUOY(m) = buoyancy;
+    s.CNCG(m) = weight != 0.0f ? wMoment / weight : length;
+    s.CNCB(m) = buoyancy != 0.0f ? bMoment / buoyancy : length;
     s.WETWT(m) = net;
     s.WETARM(m) = moment / length;
   }
@@ -64,13 +77,55 @@ inline void setColumn(const std::vector<std::vector<LowElement>>& members, float
   s.JELEM(m + 1) = o + 1;
   s.IPERCN = m + 1;
   s.ANCHT = anchorHeight;
+  s.YOKBOT = topHeight;
   t.NELEM = o;
 }
 
-// The load-offset table: the loads, the member angles at each (rows of NCON angles), the top's reach
-// as the offset, and the energy table with the stiffness of the interval that holds the mean load.
-inline void setLoadTable(const std::vector<float>& loads, const std::vector<std::vector<float>>& angles,
-                         float meanLoad) {
+// The member angles of the fully submerged column of SOLVE in equilibrium under the horizontal load H
+// [rad from the vertical], in double precision and rounded as the program keeps them. Member m's
+// moment balance about its lower joint, H cot(phi_m) = T_m - M_m (T_m the pull at its top, M_m its
+// moment term), less member 1's gives H (cot(phi_m) - cot(phi_1)) = (net weights of members 2..m) -
+// M_m + M_1; the top's height rises with cot(phi_1), so bisection finds the one root that puts it at
+// YOKBOT. At zero load the members below the top stand upright and the top member leans to the height.
+inline std::vector<float> submergedColumnAngles(float H) {
+  const Solve& s = SOLVE;
+  const int n = s.NCON;
+  std::vector<float> phi(static_cast<std::size_t>(n), 0.0f);
+  if (H == 0.0f) {
+    double below = 0.0;
+    for (int m = 1; m < n; ++m) below += s.CNLEN(m);
+    phi.back() = static_cast<float>(std::acos((s.YOKBOT - below) / s.CNLEN(n)));
+    return phi;
+  }
+  std::vector<double> k(static_cast<std::size_t>(n), 0.0);
+  double pull = 0.0;
+  for (int m = 2; m <= n; ++m) {
+    pull += s.WETWT(m);
+    k[static_cast<std::size_t>(m - 1)] = pull - static_cast<double>(s.WETARM(m)) + s.WETARM(1);
+  }
+  const auto height = [&](double X) {
+    double z = 0.0;
+    for (int m = 1; m <= n; ++m) {
+      const double c = X + k[static_cast<std::size_t>(m - 1)] / H;
+      z += s.CNLEN(m) * c / std::sqrt(1.0 + c * c);
+    }
+    return z - s.YOKBOT;
+  };
+  double low = -1.0e7, high = 1.0e7;
+  for (int i = 0; i < 200 && high - low > 1.0e-14 * std::fmax(1.0, std::fabs(low)); ++i) {
+    const double mid = 0.5 * (low + high);
+    (height(mid) < 0.0 ? low : high) = mid;
+  }
+  const double X = 0.5 * (low + high);
+  for (int m = 1; m <= n; ++m)
+    phi[static_cast<std::size_t>(m - 1)] = static_cast<float>(std::atan2(1.0, X + k[static_cast<std::size_t>(m - 1)] / H));
+  return phi;
+}
+
+// The load-offset table: the loads, the member angles the statics give at each (with their
+// cotangents; an upright member's as the statics write it), the top's reach as the offset, and the
+// energy table with the stiffness of the interval that holds the mean load.
+inline void setLoadTable(const std::vector<float>& loads, float meanLoad) {
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
   Equilb& q = EQUILB;
@@ -78,13 +133,13 @@ inline void setLoadTable(const std::vector<float>& loads, const std::vector<std:
   int J = 0;
   for (float H : loads) q.HLOAD(++J) = H;
   t.NUMTAB = J;
-  J = 0;
-  for (const auto& row : angles) {
-    ++J;
-    int m = 0;
+  for (J = 1; J <= t.NUMTAB; ++J) {
+    const std::vector<float> row = submergedColumnAngles(q.HLOAD(J));
     float reach = 0.0f;
-    for (float phi : row) {
-      s.PHIANG(J, ++m) = phi;
+    for (int m = 1; m <= s.NCON; ++m) {
+      const float phi = row[static_cast<std::size_t>(m - 1)];
+      s.PHIANG(J, m) = phi;
+      s.COTANP(J, m) = phi == 0.0f ? 1.0E17f : std::cos(phi) / std::sin(phi);
       reach += s.CNLEN(m) * std::sin(phi);
     }
     q.OFFSET(J) = reach;
@@ -155,21 +210,19 @@ inline void setEquilibria(std::initializer_list<Equilibrium> roots, int mostStab
 }
 
 // A riser column of two elements (the lower one with moment output), a buoy of two (the lower one
-// with moment output) and a yoke of two (the inner one with moment output), over an anchor 10 ft up.
+// with moment output) and a yoke of two (the inner one with moment output), over an anchor 10 ft up;
+// the yoke's top is held 146 ft above the anchor (6 ft above the water), where the yoke leans at
+// 1.30 rad with the riser and the buoy upright at rest.
 inline void setThreeMemberColumn() {
   setColumn({{{60.0f, 12.0f, 30.0f, 40.0f, 30.0f, 1}, {40.0f, 8.0f, 20.0f, 25.0f, 20.0f, 0}},
              {{20.0f, 30.0f, 10.0f, 120.0f, 10.0f, 1}, {10.0f, 10.0f, 5.0f, 40.0f, 5.0f, 0}},
              {{40.0f, 28.0f, 20.0f, 0.0f, 0.0f, 1}, {20.0f, 12.0f, 10.0f, 0.0f, 0.0f, 0}}},
-            10.0f);
+            10.0f, 146.0f);
 }
 
-// The loads of its table [kips] and its member angles at each [rad from the vertical]: the riser and
-// the buoy lean over as the load rises, the yoke lies near the horizontal.
+// The loads of its table [kips]: the riser leans over as the load rises, the yoke comes down from
+// the horizontal.
 inline std::vector<float> threeMemberLoads() { return {0.0f, 20.0f, 40.0f, 70.0f, 110.0f, 160.0f, 220.0f, 300.0f}; }
-inline std::vector<std::vector<float>> threeMemberAngles() {
-  return {{0.000f, 0.000f, 1.300f}, {0.060f, 0.090f, 1.330f}, {0.115f, 0.170f, 1.355f}, {0.190f, 0.270f, 1.380f},
-          {0.275f, 0.380f, 1.405f}, {0.360f, 0.480f, 1.425f}, {0.445f, 0.570f, 1.445f}, {0.530f, 0.650f, 1.460f}};
-}
 
 // Three members (a riser column, a buoy, a yoke) in English units, three equilibria (the most
 // stable first, one unstable), wind, current, sea and swell, moment output on three elements, the
@@ -191,7 +244,7 @@ inline void fullLowFrequencyRun() {
   t.YOKVES = 0.05f;
 
   setThreeMemberColumn();
-  setLoadTable(threeMemberLoads(), threeMemberAngles(), 95.0f);
+  setLoadTable(threeMemberLoads(), 95.0f);
   setEquilibria({{1, 0.35f, 0.45f, 95.0f, 120.0f}, {0, 2.1f, 2.0f, 60.0f, 35.0f}, {1, -2.8f, -2.95f, 130.0f, 80.0f}},
                 1);
   q.YAWARM = 400.0f;
@@ -298,10 +351,10 @@ inline void singleEquilibriumRun() {
   t.IARCO = 1;
   t.LEGDRG = 1;
 
-  setColumn({{{30.0f, 8.0f, 15.0f, 20.0f, 15.0f, 0}}, {{12.0f, 6.0f, 5.0f, 30.0f, 6.0f, 0}}}, 4.0f);
-  setLoadTable({0.0f, 10.0f, 25.0f, 45.0f, 70.0f, 100.0f},
-               {{0.00f, 0.00f}, {0.10f, 0.14f}, {0.21f, 0.28f}, {0.33f, 0.42f}, {0.45f, 0.55f}, {0.56f, 0.66f}},
-               52.0f);
+  // A heavy riser and a buoy of 300 t under water, the hawser holding the buoy's top 34 m above the
+  // anchor.
+  setColumn({{{30.0f, 80.0f, 15.0f, 20.0f, 15.0f, 0}}, {{12.0f, 60.0f, 5.0f, 300.0f, 6.0f, 0}}}, 4.0f, 34.0f);
+  setLoadTable({0.0f, 10.0f, 25.0f, 45.0f, 70.0f, 100.0f}, 52.0f);
   setEquilibria({{1, -0.4f, -0.3f, 52.0f, 50.0f}}, 1);
   q.YAWARM = 150.0f;
   WAVCOM.SWH = 4.2f;

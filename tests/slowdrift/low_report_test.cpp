@@ -3,14 +3,18 @@
 //
 // The expected reports of tests/slowdrift/expected/ (LOWOUT_full.stxt, LOWOUT_single.stxt) and the stored
 // values pasted below come from tests/slowdrift/reference/low_report_reference.py, which writes the report
-// from its layout and forms the member statistics from the physics of the column (joint loads from
-// the top member's moment balance, internal loads from the free body below each point, the displaced
-// state from the energy of the load-offset table).
+// from its layout and forms the member statistics from the physics of the column (the member angles
+// at a load from the members' moment balances with the top at its height, joint loads from the top
+// member's moment balance, internal loads from the free body below each point, the displaced state
+// from the energy of the load-offset table). The script solves the column's statics in double
+// precision, the program in single: the reports agree to one unit of each number's last digit.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,6 +49,53 @@ std::string expectedFile(const std::string& name) {
   return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
 }
 
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> all;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) all.push_back(line);
+  return all;
+}
+
+// The numbers of a line, and the line with each number (and the blanks before it) as one '#'.
+struct LineNumbers {
+  std::string skeleton;
+  std::vector<double> values, units;  // a unit of each number's last digit (0: an integer)
+};
+
+LineNumbers numbersOf(const std::string& line) {
+  static const std::regex number(R"(( *)([-+]?(\d+\.\d*|\.\d+))(E([-+]\d+))?)");
+  LineNumbers out;
+  std::size_t from = 0;
+  for (auto it = std::sregex_iterator(line.begin(), line.end(), number); it != std::sregex_iterator(); ++it) {
+    const std::smatch& m = *it;
+    out.skeleton += line.substr(from, static_cast<std::size_t>(m.position(0)) - from) + "#";
+    from = static_cast<std::size_t>(m.position(0) + m.length(0));
+    const std::string mantissa = m[2].str();
+    const int decimals = static_cast<int>(mantissa.size() - mantissa.find('.') - 1);
+    const int exponent = m[5].matched ? std::stoi(m[5].str()) : 0;
+    out.values.push_back(std::stod(mantissa) * std::pow(10.0, exponent));
+    out.units.push_back(std::pow(10.0, exponent - decimals));
+  }
+  out.skeleton += line.substr(from);
+  return out;
+}
+
+// The same text line by line, each line as long as its expected one, and every number within one unit
+// of its last digit of the expected one.
+::testing::AssertionResult agreesToTheLastDigit(const std::string& actual, const std::string& expected) {
+  const std::vector<std::string> a = lines(actual), e = lines(expected);
+  if (a.size() != e.size()) return ::testing::AssertionFailure() << a.size() << " lines, expected " << e.size();
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == e[i]) continue;
+    const LineNumbers x = numbersOf(a[i]), y = numbersOf(e[i]);
+    bool agree = a[i].size() == e[i].size() && x.skeleton == y.skeleton;
+    for (std::size_t k = 0; agree && k < x.values.size(); ++k)
+      agree = std::fabs(x.values[k] - y.values[k]) <= 1.0001 * y.units[k];
+    if (!agree) return ::testing::AssertionFailure() << "line " << i + 1 << ":\n" << a[i] << "\nexpected:\n" << e[i];
+  }
+  return ::testing::AssertionSuccess();
+}
+
 const char* const kProgress = "\n >>> Outputting low-frequency dynamics data...\n\n";
 const char* const kSectionThree = "III.  VESSEL AND ENVIRONMENT SUMMARY";
 const char* const kSectionFour = "IV.  STATIC EQUILIBRIUM SUMMARY";
@@ -76,7 +127,7 @@ TEST_P(LowReportPages, WritesTheExpectedReport) {
   TempDir dir;
   ConsoleCapture console(c.typed);
   LOWPRT();
-  EXPECT_EQ(readFileText("LOWOUT.stxt"), expectedFile(std::string("LOWOUT_") + c.name + ".stxt"));
+  EXPECT_TRUE(agreesToTheLastDigit(readFileText("LOWOUT.stxt"), expectedFile(std::string("LOWOUT_") + c.name + ".stxt")));
   const std::string screen = console.screen();
   EXPECT_EQ(screen.rfind(kProgress, 0), 0u) << screen;
   EXPECT_EQ(count(screen, kAbortQuestion), std::string(c.name) == "single" ? 1 : 0) << screen;
@@ -172,9 +223,12 @@ struct ExpectedTables {
   std::vector<std::vector<float>> moments;
 };
 
+// The script solves the statics in double precision, the program in single: the deviations, which are
+// differences of loads up to about 1200 kips and of moments up to about 5000 ft-kips, agree to a few
+// units of the last place of those.
 void expectTables(const Tables& t, const ExpectedTables& e) {
   auto near = [](const char* what, int i, float actual, float expected) {
-    EXPECT_TRUE(IsClose(actual, expected, 1e-5, 2e-5)) << what << " " << i;
+    EXPECT_TRUE(IsClose(actual, expected, 1e-5, 2e-4)) << what << " " << i;
   };
   for (int i = 1; i <= 14; ++i) {
     near("shear", i, t.shear(i), e.shear[i - 1]);
@@ -187,7 +241,7 @@ void expectTables(const Tables& t, const ExpectedTables& e) {
   }
   for (int i = 1; i <= static_cast<int>(e.positions.size()); ++i) near("position", i, t.positions(i), e.positions[i - 1]);
   for (int p = 1; p <= static_cast<int>(e.moments.size()); ++p)
-    for (int c = 1; c <= 5; ++c) EXPECT_TRUE(IsClose(t.moments(p, c), e.moments[p - 1][c - 1], 1e-5, 5e-4)) << p << "," << c;
+    for (int c = 1; c <= 5; ++c) EXPECT_TRUE(IsClose(t.moments(p, c), e.moments[p - 1][c - 1], 1e-5, 3e-3)) << p << "," << c;
 }
 
 Tables netTables() {
@@ -210,33 +264,33 @@ TEST_F(LowFrequencyReport, LeavesTheNetVariationAndTheStormPeakForTheStatistics)
   LOWPRT();
   // low_report_reference.py, case 1 of the full fixture
   expectTables(netTables(),
-               {{41.83815f, 24.22332f, 27.57234f, 22.43692f, 32.98507f, 0.06831551f, 0.05764961f, 0.05764961f,
-                 3.314165f, 3.314165f, 0, 0, 0, 0},
-                {4.57637f, 21.12599f, 22.09584f, 25.93262f, 30.22186f, 42.4334f, 29.96445f, 29.96445f, 30.02037f,
-                 30.02037f, 0, 0, 0, 0},
-                {0, 0, 0, 0, 0, 6.252215f, 3.126108f, 3.126108f, 3.126108f, 3.126108f, 0, 0, 0, 0},
-                {0.07749985f, 0.0949263f, 0.02011025f},
-                {0.1367596f, 0.1887801f, 0.06649438f},
-                {7.442274f, 2.155174f, 22.47506f, 10.07931f, 3.227493f, 21.95012f, 10.27764f, 4.417664f, 19.03167f},
-                {{26.30716f, 21.72946f, 0, 0, 1515.915f},
-                 {30.34803f, 29.14954f, 0, 0, 527.8496f},
-                 {0.02423801f, 41.87798f, 6.252215f, 250.0886f, 0.8815064f}}});
+               {{363.5356f, 3.514618f, 3.361771f, 1.392159f, 1.177948f, 2.673744f, 0.3138103f, 0.3138103f, 271.9254f,
+                 271.9254f, 0, 0, 0, 0},
+                {418.9308f, 547.7705f, 552.0463f, 555.8615f, 553.5314f, 548.8668f, 357.5645f, 357.5645f, 232.8703f,
+                 232.8703f, 0, 0, 0, 0},
+                {0, 0, 0, 0, 0, 54.32608f, 27.16304f, 27.16304f, 27.16304f, 27.16304f, 0, 0, 0, 0},
+                {0.1801835f, 0.02890968f, 0.1973858f},
+                {0.1448316f, 0.21984f, 0.05505795f},
+                {15.28086f, 9.501541f, 23.09834f, 14.63833f, 8.919044f, 22.06074f, 6.875854f, 0, 19.7526f},
+                {{0.7640561f, 550.431f, 0, 0, 82.51578f},
+                 {0.5354385f, 554.114f, 0, 0, 8.567047f},
+                 {0.9487398f, 553.029f, 54.32608f, 2173.043f, 34.50019f}}});
   // case 6
   expectTables(peakTables(),
-               {{67.07301f, 38.45345f, 43.59624f, 35.37398f, 51.24117f, 0.09908104f, 0.08496189f, 0.08496189f,
-                 4.977217f, 4.977217f, 0, 0, 0, 0},
-                {6.870514f, 35.33415f, 36.94211f, 43.11159f, 50.02552f, 67.93136f, 48.03181f, 48.03181f, 48.13893f,
-                 48.13893f, 0, 0, 0, 0},
-                {0, 0, 0, 0, 0, 10.02326f, 5.011632f, 5.011632f, 5.011632f, 5.011632f, 0, 0, 0, 0},
-                {0.1198118f, 0.1443595f, 0.03006601f},
-                {0.192512f, 0.2657397f, 0.1013078f},
-                {11.42843f, 3.573227f, 36.20561f, 15.39523f, 5.301712f, 35.34921f, 15.68288f, 7.08252f, 30.48905f},
-                {{41.65341f, 36.33468f, 0, 0, 2403.206f},
-                 {47.27439f, 48.29702f, 0, 0, 826.4837f},
-                 {0.03515313f, 67.10032f, 10.02326f, 400.9306f, 1.278508f}}});
-  const float stmom[3][5] = {{60.15271f, 152.1012f, 0, 0, -3406.943f},
-                             {80.91238f, 56.23033f, 0, 0, -1319.17f},
-                             {-7.22111f, 97.75444f, -14.19662f, 567.8649f, -262.5858f}};
+               {{788.7162f, 3.941376f, 3.770065f, 1.99543f, 1.688446f, 3.122475f, 1.939497f, 1.939497f, 599.2567f,
+                 599.2567f, 0, 0, 0, 0},
+                {927.022f, 1209.512f, 1214.434f, 1218.801f, 1215.502f, 1210.396f, 782.504f, 782.504f, 504.1497f,
+                 504.1497f, 0, 0, 0, 0},
+                {0, 0, 0, 0, 0, 117.8643f, 58.93214f, 58.93214f, 58.93214f, 58.93214f, 0, 0, 0, 0},
+                {0.2036396f, 0.04121107f, 0.2268213f},
+                {0.2216035f, 0.3363721f, 0.08388376f},
+                {17.13653f, 10.93613f, 37.1859f, 16.21555f, 10.11145f, 35.47237f, 7.15033f, 0, 31.56989f},
+                {{0.8568119f, 1212.574f, 0, 0, 92.53816f},
+                 {0.7675451f, 1216.326f, 0, 0, 12.27869f},
+                 {1.107999f, 1215.115f, 117.8643f, 4714.571f, 40.28873f}}});
+  const float stmom[3][5] = {{2.247474f, 206.8824f, 0, 0, 242.7263f},
+                             {17.05718f, 120.9605f, 0, 0, 272.9146f},
+                             {-5.979144f, 120.762f, -14.19662f, 567.8649f, -217.4235f}};
   for (int p = 1; p <= 3; ++p)
     for (int c = 1; c <= 5; ++c) EXPECT_TRUE(IsClose(OUTPUT.STMOM(p, c), stmom[p - 1][c - 1], 1e-5, 5e-4)) << p << c;
 }
@@ -251,19 +305,19 @@ TEST_F(LowFrequencyReport, WithoutAYokeNoConnectionEntries) {
   ConsoleCapture console("\n");
   LOWPRT();
   // low_report_reference.py, single fixture, cases 1 and 6
-  expectTables(netTables(), {{12.86632f, 0.4197083f, 1.103779f, 0.6788025f, 0.7378235f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                             {6.515945f, 11.13771f, 11.42249f, 11.44791f, 12.20325f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+  expectTables(netTables(), {{63.84843f, 3.325008f, 3.324986f, 12.8716f, 13.99086f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                             {75.59598f, 98.33447f, 94.91156f, 113.7005f, 79.47154f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                              std::vector<float>(14, 0.0f),
-                             {0.06175831f, 0.06690487f},
-                             {0.08227182f, 0.008923887f},
-                             {1.710181f, 0.7119484f, 2.512926f, 2.418493f, 1.089622f, 2.42831f},
+                             {0.1247345f, 0.1815453f},
+                             {0.08261155f, 0.01699649f},
+                             {3.325f, 1.711447f, 2.513731f, 1.981876f, 0, 2.354966f},
                              {}});
-  expectTables(peakTables(), {{35.35778f, 1.021984f, 2.650555f, 1.55402f, 1.689148f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                              {18.11247f, 31.96678f, 32.73074f, 32.79202f, 34.7142f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+  expectTables(peakTables(), {{243.5618f, 4.80341f, 4.803448f, 22.40935f, 24.35802f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                              {316.9393f, 399.5042f, 394.1988f, 422.0398f, 368.9859f, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                               std::vector<float>(14, 0.0f),
-                              {0.1500452f, 0.1572452f},
-                              {0.2023836f, 0.02242785f},
-                              {4.071424f, 1.909901f, 6.822055f, 5.693007f, 2.870987f, 6.587442f},
+                              {0.1831635f, 0.2957605f},
+                              {0.2069864f, 0.04271622f},
+                              {4.803425f, 2.652695f, 6.823251f, 2.465055f, 0, 6.379972f},
                               {}});
   for (int k = 1; k <= kLowCases; ++k) {
     EXPECT_EQ(LOWCOM.SHRVAL(5, k), 0.0f) << k;
@@ -298,9 +352,10 @@ TEST_F(LowFrequencyReport, WithTheReportOffTheStatisticsAreStillLeft) {
 
   const Equilb& q = EQUILB;
   // The fixture's variances: surge 6, 3, 10, 4, 1.5, 0.5 (total 25); low mode 1e-4, 6e-5, 1.5e-4,
-  // 5e-5, 2e-5, 1e-5 (total 3.9e-4). NETARM = |YAWARM| + X0 - OFFSET(1) with X0 = 93.08685 (the
-  // offset at the mean load 95, low_report_reference.py) and OFFSET(1) = 60 sin 1.3 = 57.81349.
-  const double netArm = 400.0 + 93.08685 - 57.81349;
+  // 5e-5, 2e-5, 1e-5 (total 3.9e-4). NETARM = |YAWARM| + X0 - OFFSET(1) with X0 = 113.73265 (the
+  // offset at the mean load 95, low_report_reference.py) and OFFSET(1) = 60 sin(acos(16 / 60)) =
+  // 57.83310 (the yoke leaning to the top's height 146 over the upright riser and buoy at rest).
+  const double netArm = 400.0 + 113.73265 - 60.0 * std::sqrt(1.0 - (16.0 / 60.0) * (16.0 / 60.0));
   EXPECT_TRUE(IsClose(q.NETARM, netArm, 1e-6));
   EXPECT_TRUE(IsClose(q.VARTOT, 5.0, 1e-6));
   EXPECT_TRUE(IsClose(q.VARWAV, std::sqrt(10.0), 1e-6));
@@ -342,24 +397,33 @@ TEST_F(LowFrequencyReport, StormPeakFactors) {
 
 // ---- the mean configuration ----------------------------------------------------------------------
 
-// The joints of the mean configuration against sums of the member vectors at the mean angles, read
-// off the fixture's table by hand: FEQ = 95 lies 25/40 of the way from the table load 70 to 110.
+// The mean configuration at FEQ = 95, between the table's loads 70 and 110, is the column's
+// equilibrium there (submergedColumnAngles, the members' moment balances solved here with the top at
+// its height), not a straight line between the table's angles, which would miss the top's height:
+// the joints against sums of the member vectors, the top at YOKBOT above the anchor, and each
+// member's moment balance about its lower joint with the joint loads, H cot(phi) = Z(top) - M.
 TEST_F(LowFrequencyReport, MeanJointsAreTheSumsOfTheMemberVectors) {
   testing_support::fullLowFrequencyRun();
   TPCM.LOWMOT = 0;
   ConsoleCapture console;
   LOWPRT();
+  const std::vector<float> statics = testing_support::submergedColumnAngles(95.0f);
   const double length[3] = {100.0, 30.0, 60.0};
-  const double from[3] = {0.190, 0.270, 1.380}, to[3] = {0.275, 0.380, 1.405};
-  double x = 0.0, z = 10.0, phi = 0.0;
+  const double moment[3] = {-22.0, -55.0, 58.0 / 3.0};  // (W g - B b) / L of the fixture's members
+  double x = 0.0, z = 10.0, straightLine = 10.0, phi = 0.0;
   for (int m = 1; m <= 3; ++m) {
-    phi = from[m - 1] + 0.625 * (to[m - 1] - from[m - 1]);
-    EXPECT_TRUE(IsClose(LOWCOM.EQANG(m), phi, 1e-6)) << m;
+    phi = LOWCOM.EQANG(m);
+    EXPECT_TRUE(IsClose(phi, statics[static_cast<std::size_t>(m - 1)], 0.0, 2e-6)) << m;
     x += length[m - 1] * std::sin(phi);
     z += length[m - 1] * std::cos(phi);
     EXPECT_TRUE(IsClose(LOWCOM.REQTMP(3 * m + 1), x, 1e-5)) << m;
     EXPECT_TRUE(IsClose(LOWCOM.REQTMP(3 * m + 2), z, 1e-5)) << m;
+    EXPECT_TRUE(IsClose(95.0 / std::tan(phi), LOWCOM.ZLDEQ(m + 1) - moment[m - 1], 0.0, 2e-3)) << m;
+    const double line = SOLVE.PHIANG(4, m) + 0.625 * (SOLVE.PHIANG(5, m) - SOLVE.PHIANG(4, m));
+    straightLine += length[m - 1] * std::cos(line);
   }
+  EXPECT_TRUE(IsClose(z, 10.0 + 146.0, 0.0, 1e-3));
+  EXPECT_GT(std::fabs(straightLine - 156.0), 0.1);
   EXPECT_EQ(LOWCOM.REQTMP(1), 0.0f);
   EXPECT_EQ(LOWCOM.REQTMP(2), 10.0f);
   EXPECT_EQ(LOWCOM.REQTMP(9), 0.0f);  // joints below the top stay in the SALM plane
@@ -378,20 +442,19 @@ TEST_F(LowFrequencyReport, AMeanLoadOnATablePointGivesTheStaticsConfiguration) {
   LOWPRT();
   for (int m = 1; m <= 3; ++m) EXPECT_TRUE(IsClose(LOWCOM.EQANG(m), SOLVE.PHIANG(5, m), 1e-6)) << m;
   EXPECT_TRUE(IsClose(LOWCOM.REQTMP(10), EQUILB.OFFSET(5), 1e-5));
-  const double top = 110.0 / std::tan(1.405) + 1160.0 / 60.0;
+  const double top = 110.0 / std::tan(SOLVE.PHIANG(5, 3)) + 1160.0 / 60.0;
   const double loads[4] = {top - 40.0 + 120.0 + 45.0, top - 40.0 + 120.0, top - 40.0, top};
   for (int j = 1; j <= 4; ++j) EXPECT_TRUE(IsClose(LOWCOM.ZLDEQ(j), loads[j - 1], 1e-5)) << j;
 }
 
 // Members below the top standing vertical put the top's lower joint over the anchor: their lateral
-// angle deviation is finite (0, as they do not lean), whether or not the high mode yaws.
+// angle deviation is finite (0, as they do not lean), whether or not the high mode yaws. At rest (a
+// mean load of 0, the table's first point) the riser and the buoy stand upright.
 TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
   for (const bool yaws : {true, false}) {
     SCOPED_TRACE(yaws ? "with yaw" : "without yaw");
     testing_support::fullLowFrequencyRun();
-    std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
-    for (auto& row : angles) row[0] = row[1] = 0.0f;
-    testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
+    EQUILB.FTOT(1) = 0.0f;
     if (!yaws) {
       LowModeRecord& high = EQUILB.MODREC(3);
       high.VARTOT = high.VARWND = high.VARCUR = high.VARWAV = high.VARSWL = 0.0f;
@@ -399,6 +462,8 @@ TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
     TPCM.LOWMOT = 0;
     ConsoleCapture console;
     LOWPRT();
+    EXPECT_EQ(LOWCOM.EQANG(1), 0.0f);
+    EXPECT_EQ(LOWCOM.EQANG(2), 0.0f);
     EXPECT_EQ(LOWCOM.REQTMP(7), 0.0f);
     for (int k = 1; k <= kLowCases; ++k)
       for (int m = 1; m <= 2; ++m) EXPECT_EQ(LOWCOM.THTVAR(m, k), 0.0f) << m << "," << k;
@@ -408,16 +473,19 @@ TEST_F(LowFrequencyReport, VerticalMembersBelowTheTopHaveAFiniteLateralAngle) {
 }
 
 // A member whose angle falls as the load rises moves its top back toward the anchor: its radial
-// deviation is negative, in LOWCOM as in OUTPUT and PEKCOM; vertical and lateral ones are not.
+// deviation is negative, in LOWCOM as in OUTPUT and PEKCOM; vertical and lateral ones are not. A buoy
+// that outweighs the water it displaces stands steeper than the riser under it (their cotangents
+// differ by 8.5 t over the load), and as the load rises the riser rises toward it: 0.6426 rad at the
+// mean load 52 t, 0.6356 rad at 100 t (the statics of low_report_reference.py).
 TEST_F(LowFrequencyReport, ATopMovingBackHasANegativeRadialDeviation) {
-  testing_support::fullLowFrequencyRun();
-  // the riser leans back from 0.30 to 0.23 rad over the table, the top still moving out
-  std::vector<std::vector<float>> angles = testing_support::threeMemberAngles();
-  for (std::size_t J = 0; J < angles.size(); ++J) angles[J][0] = 0.30f - 0.01f * static_cast<float>(J);
-  testing_support::setLoadTable(testing_support::threeMemberLoads(), angles, 95.0f);
+  testing_support::singleEquilibriumRun();
+  testing_support::setColumn({{{30.0f, 8.0f, 15.0f, 20.0f, 15.0f, 0}}, {{12.0f, 30.0f, 5.0f, 6.0f, 6.0f, 0}}}, 4.0f,
+                             34.0f);
+  testing_support::setLoadTable({0.0f, 10.0f, 25.0f, 45.0f, 70.0f, 100.0f}, 52.0f);
   TPCM.LOWMOT = 0;
-  ConsoleCapture console;
+  ConsoleCapture console("\n");
   LOWPRT();
+  EXPECT_TRUE(IsClose(LOWCOM.EQANG(1), 0.6426, 0.0, 5e-5));
   for (int k : {1, 6}) {
     EXPECT_LT(LOWCOM.RTPVAL(1, 1, k), 0.0f) << k;
     EXPECT_GT(LOWCOM.RTPVAL(2, 1, k), 0.0f) << k;
@@ -449,7 +517,7 @@ TEST_F(LowFrequencyReport, MomentPointsThatDoNotMatchTheCountStopTheRun) {
       testing_support::setColumn({member1,
                                   {{20.0f, 30.0f, 10.0f, 120.0f, 10.0f, 1}, {10.0f, 10.0f, 5.0f, 40.0f, 5.0f, 0}},
                                   {{40.0f, 28.0f, 20.0f, 0.0f, 0.0f, 1}, {20.0f, 12.0f, 10.0f, 0.0f, 0.0f, 0}}},
-                                 10.0f);
+                                 10.0f, 146.0f);
     }
     TPCM.NMOMT = c.NMOMT;
     TempDir dir;
@@ -584,7 +652,7 @@ TEST_F(LowFrequencyReport, ANegativeReplyOnTheConsoleWritesTheReportAgain) {
   const std::string secondFive = between(screen, kSectionFive, kPause, screen.find(kSectionFive) + 1);
   EXPECT_FALSE(firstFive.empty());
   EXPECT_EQ(firstFive, secondFive);
-  EXPECT_TRUE(contains(firstFive, "Total Two sigma motion .....................       9.77 feet")) << firstFive;
+  EXPECT_TRUE(contains(firstFive, "Total Two sigma motion .....................       8.09 feet")) << firstFive;
 }
 
 // To the file there is no pause; an "A" at the depth warning writes section III again, with the

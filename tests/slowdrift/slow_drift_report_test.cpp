@@ -69,7 +69,7 @@ TEST_F(SlowDriftThenReport, TheReportTakesOverWhatTheSlowDriftLeft) {
   // the report fixture's table with three times its loads, to hold the mean load of this sea
   std::vector<float> loads = testing_support::threeMemberLoads();
   for (float& H : loads) H *= 3.0f;
-  testing_support::setLoadTable(loads, testing_support::threeMemberAngles(), 0.0f);
+  testing_support::setLoadTable(loads, 0.0f);
 
   ConsoleCapture console("\n\n\n\n");
   SLOMOR();

@@ -40,7 +40,7 @@ ELEMENTS = [(62.0, 194.8, 31.0, 150.0, 31.0, 17.9), (14.0, 395.8, 7.0, 150.0, 6.
             (30.0, 1908.5, 15.0, 500.0, 10.0, 9.0), (30.0, 0.0, 0.0, 200.0, 15.0, 8.7)]
 MEMBERS = [[0, 1], [2], [3]]
 PIERCING = 2
-MEAN = np.array([0.055416401, 0.168852404, 1.350640893])  # the analysis' mean angles [rad]
+MEAN = np.array([0.055653729, 0.169915050, 1.350700021])  # the analysis' mean angles [rad]
 
 L = [sum(ELEMENTS[e][0] for e in m) for m in MEMBERS]
 X = sum(L[i] * math.sin(MEAN[i]) for i in range(3))

@@ -8,7 +8,9 @@ line and field by field with Fortran-style F, E, I and A edit rules, and prints 
 into the tests.
 
 Values are formed in single precision (numpy float32) as the program keeps them; table look-ups
-interpolate in double and round. Where the layout computes a physical quantity it is formed here from
+interpolate in double and round. The program finds the angles at a load with its own root search
+in single precision, so the reports it writes agree with these to one unit of their last digit (the
+test compares them so). Where the layout computes a physical quantity it is formed here from
 the physics rather than from the program's routine:
 
   * the joint loads from the moment balance of the top member about its lower joint and the net
@@ -16,6 +18,13 @@ the physics rather than from the program's routine:
   * the internal loads of a moment-output element as the resultant and the moment, about the
     element's top, of the loads on the free body below it (the bottom joint's loads, the weights and
     buoyancies of the elements below at their centres);
+  * the member angles at a load (the table's points, the mean load and each displaced load) from the
+    statics of the fully submerged column: each member's moment balance about its lower joint,
+    H cot(phi_m) = T_m - M_m with the pull T_m that the members above pass down, fixes every
+    cotangent from member 1's, and member 1's is the one that puts the top at the height YOKBOT above
+    the lowest joint (scipy's brentq, in double precision; the top's height rises with that cotangent,
+    so the root is the only one); at zero load the members below the top stand upright and the top
+    member leans to reach the height;
   * the displaced state by the energy of the load-offset table: the offset x whose energy, the
     integral of the load from the table's start, equals the energy at the mean offset raised by the
     work K a^2 / 2 + a |F| of the amplitude a;
@@ -26,6 +35,7 @@ import math
 import os
 
 import numpy as np
+from scipy.optimize import brentq
 
 f32 = np.float32
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -120,10 +130,8 @@ def fixture_full():
         members=[[(60.0, 12.0, 30.0, 40.0, 30.0, 1), (40.0, 8.0, 20.0, 25.0, 20.0, 0)],
                  [(20.0, 30.0, 10.0, 120.0, 10.0, 1), (10.0, 10.0, 5.0, 40.0, 5.0, 0)],
                  [(40.0, 28.0, 20.0, 0.0, 0.0, 1), (20.0, 12.0, 10.0, 0.0, 0.0, 0)]],
-        ancht=10.0,
+        ancht=10.0, yokbot=146.0,
         hload=[0.0, 20.0, 40.0, 70.0, 110.0, 160.0, 220.0, 300.0],
-        phiang=[[0.000, 0.000, 1.300], [0.060, 0.090, 1.330], [0.115, 0.170, 1.355], [0.190, 0.270, 1.380],
-                [0.275, 0.380, 1.405], [0.360, 0.480, 1.425], [0.445, 0.570, 1.445], [0.530, 0.650, 1.460]],
         mean_load=95.0,
         roots=[(1, 0.35, 0.45, 95.0, 120.0), (0, 2.1, 2.0, 60.0, 35.0), (1, -2.8, -2.95, 130.0, 80.0)], istab=1,
         yawarm=400.0, swhc=18.5,
@@ -153,10 +161,9 @@ def fixture_full():
 def fixture_single():
     return dict(
         name="single", creatr=10, nunts=1, onetwo=1, lspm=1, duratn=0.5, iarco=1, pndarm=0.0, yokves=0.0,
-        members=[[(30.0, 8.0, 15.0, 20.0, 15.0, 0)], [(12.0, 6.0, 5.0, 30.0, 6.0, 0)]],
-        ancht=4.0,
+        members=[[(30.0, 80.0, 15.0, 20.0, 15.0, 0)], [(12.0, 60.0, 5.0, 300.0, 6.0, 0)]],
+        ancht=4.0, yokbot=34.0,
         hload=[0.0, 10.0, 25.0, 45.0, 70.0, 100.0],
-        phiang=[[0.00, 0.00], [0.10, 0.14], [0.21, 0.28], [0.33, 0.42], [0.45, 0.55], [0.56, 0.66]],
         mean_load=52.0,
         roots=[(1, -0.4, -0.3, 52.0, 50.0)], istab=1,
         yawarm=150.0, swhc=4.2,
@@ -232,8 +239,9 @@ class Column:
             self.W.append(net)
             self.M.append(f32(moment / length))
         self.ncon = len(self.L)
+        self.yokbot = float(fx["yokbot"])
         self.hload = [f32(h) for h in fx["hload"]]
-        self.phiang = [[f32(p) for p in row] for row in fx["phiang"]]
+        self.phiang = [self.statics(H) for H in self.hload]
         self.offset = []
         for row in self.phiang:
             reach = f32(0)
@@ -249,8 +257,29 @@ class Column:
             i += 1
         self.sprngx = f32(f32(self.hload[i] - self.hload[i - 1]) / f32(self.offset[i] - self.offset[i - 1]))
 
-    def angles_at(self, H, i):
-        return [interp(self.hload, [row[m] for row in self.phiang], H, i) for m in range(self.ncon)]
+    def statics(self, H):
+        """The member angles of the fully submerged column in equilibrium under the horizontal load H,
+        its top at the height YOKBOT above the lowest joint. Member m's moment balance about its lower
+        joint, H cot(phi_m) = T_m - M_m, with T_m the pull at its top, less that of member 1 gives
+        H (cot(phi_m) - cot(phi_1)) = (sum of the net weights of members 2..m) - M_m + M_1."""
+        n = self.ncon
+        L = [float(x) for x in self.L]
+        if float(H) == 0.0:  # upright below the top, the top member leaning to the height
+            return [f32(0)] * (n - 1) + [f32(math.acos((self.yokbot - sum(L[:-1])) / L[-1]))]
+        k, pull = [0.0] * n, 0.0
+        for m in range(1, n):
+            pull += float(self.W[m])
+            k[m] = pull - float(self.M[m]) + float(self.M[0])
+
+        def height(X):
+            return sum(L[m] * (X + k[m] / float(H)) / math.sqrt(1.0 + (X + k[m] / float(H)) ** 2)
+                       for m in range(n)) - self.yokbot
+
+        X = brentq(height, -1.0e7, 1.0e7, xtol=1.0e-14, rtol=1.0e-15, maxiter=500)
+        return [f32(math.atan2(1.0, X + k[m] / float(H))) for m in range(n)]
+
+    def angles_at(self, H):
+        return self.statics(H)
 
     def joint_loads(self, H, phi):
         """Vertical load at joints 1..NCON+1: the top member's moment balance about its lower joint
@@ -660,7 +689,7 @@ def build(fx):
             w(storm + F(f32(f32(f32(57.29578) * x) / NETARM), 10, 2) + lab["angle"])
 
     # ---- member statistics ----
-    EQANG = col.angles_at(FEQ, J)
+    EQANG = col.angles_at(FEQ)
     xs, zs = [f32(0)], [f32(fx["ancht"])]
     for m in range(n):
         xs.append(f32(xs[-1] + f32(col.L[m] * np.sin(EQANG[m]))))
@@ -702,7 +731,7 @@ def build(fx):
             continue
         dH, idx = nlncr3(col.srgerg, E0, col.hload, SIGMTN[kc], col.sprngx, FEQ, FEQ, fx["lspm"])
         HD = f32(FEQ + dH)
-        PHI = col.angles_at(HD, idx)
+        PHI = col.angles_at(HD)
         ZD = col.joint_loads(HD, PHI)
         FL = f32(-HD * sinY)
         dFL = f32(FL - FLTRL0)
@@ -928,6 +957,8 @@ def main():
         with open(path, "w") as out:
             out.write("\n".join(lines) + "\n")
         print(fx["name"], "FEQ", v["FEQ"], "X0", v["X0"], "E0", v["E0"], "NETARM", v["NETARM"], "Y", v["Y"])
+        print("  table angles", [[float(p) for p in row] for row in Column(fx).phiang])
+        print("  mean angles", [float(p) for p in v["EQANG"]])
         print("  peak factors", [m["peak"] for m in v["md"]])
         print("  SIGMTN", v["SIGMTN"])
         print("  joints x", v["xs"], "z", v["zs"])
