@@ -10,11 +10,6 @@
 // the motion of the yoke's point) and of the SALM's statistics report (the two-sigma motions of the
 // members and the loads at their ends) agrees within 25 %. Nearly at rest the statistics are those
 // at rest.
-//
-// 4 m/s in the following sea is not among the cases: there the ship model's pitch damping under way,
-// which passes through zero in following seas, does so at the encounter frequency of the pitch's
-// own resonance, and that resonance of a mode with restoring moves the statistics with the grid
-// whatever the slow rows do.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -140,9 +135,9 @@ TEST_F(UnderWay, TheStatisticsDoNotMoveWithThePeriodGrid) {
     float speed;    // [m/s]
     float heading;  // of the waves relative to the ship [deg]
   };
-  const Case cases[] = {{2.0f, 0.0f},  {3.0f, 0.0f},  {5.0f, 0.0f},  {6.0f, 0.0f},  {7.0f, 0.0f},
-                        {8.0f, 0.0f},  {2.0f, 30.0f}, {3.0f, 30.0f}, {4.0f, 30.0f}, {5.0f, 30.0f},
-                        {6.0f, 30.0f}, {7.0f, 30.0f}, {8.0f, 30.0f}};
+  const Case cases[] = {{2.0f, 0.0f},  {3.0f, 0.0f},  {4.0f, 0.0f},  {5.0f, 0.0f},  {6.0f, 0.0f},
+                        {7.0f, 0.0f},  {8.0f, 0.0f},  {2.0f, 30.0f}, {3.0f, 30.0f}, {4.0f, 30.0f},
+                        {5.0f, 30.0f}, {6.0f, 30.0f}, {7.0f, 30.0f}, {8.0f, 30.0f}};
   for (const Case& c : cases) {
     const std::string what = "at " + messageValue(c.speed) + " m/s, waves at " + messageValue(c.heading) + " deg";
     SCOPED_TRACE(what);

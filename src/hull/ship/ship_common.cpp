@@ -1,5 +1,6 @@
 #include "hull/ship/ship_common.h"
 
+#include <cmath>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -29,6 +30,10 @@ void trace(std::string_view heading, std::initializer_list<float> values) {
 float waveNumberAt(int J) { return HIMEM.RLDUM(HIMEM.LCNWK + J - 1); }
 
 float frequencyAt(int J) { return HIMEM.RLDUM(HIMEM.LCNW + J - 1); }
+
+float encounterFrequency(float w, float k, float UC) { return std::fabs(w - k * UC); }
+
+float speedThroughWater() { return std::fabs(TPCM.VFWD); }
 
 NaturalDamping naturalDamping() {
   const Himem& h = HIMEM;

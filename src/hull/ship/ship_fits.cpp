@@ -45,12 +45,26 @@ void DPMAS0(float& HA, float& PA, float& HB, float& PB, float W, float X, float 
   PB = W * PDMP(X) * PCONST;
 }
 
-void DAMMAS(float& AH, float& AP, float& BH, float& BP, float WE2, float UC) {
+// The radiation forces on a hull that oscillates while it advances act in water at rest: no incident
+// wave takes part in them, so they depend on the ship's speed U through the water and on the
+// encounter frequency, and on nothing else of the waves. The correction has the form of strip
+// theory's for a box whose sections all carry the same added mass AH / L and damping BH / L and
+// whose stern is a transom at L / 2 from the centre: its terms linear in U are the transom's, heave
+// damping + U AH / L, heave added mass - U (BH / L) / WE2, pitch damping + U (L / 2)^2 AH / L,
+// pitch added inertia - U (L / 2)^2 (BH / L) / WE2; its terms in U^2 / WE2 are even in U and add to
+// the pitch values with the signs of AH and BH. Every damping term is then >= 0 for U >= 0: a
+// passive hull gives energy to the water and never takes it back.
+//
+// With the speed projected on the waves, U cos(relative heading), in its place the terms linear in U
+// would change sign when the waves come from astern, and the pitch and heave damping would go below
+// zero in following seas. The box is symmetric fore and aft, so a hull running stern first takes the
+// same values: the callers pass the speed's magnitude.
+void DAMMAS(float& AH, float& AP, float& BH, float& BP, float WE2, float U) {
   if (WE2 == 0.0f) return;
   const float L = HIMEM.SHIPL;
-  const float C1 = 1.5f * UC * UC / WE2;
-  const float C2 = -0.25f * UC * L;
-  const float C3 = -UC / L;
+  const float C1 = 1.5f * U * U / WE2;
+  const float C2 = 0.25f * U * L;
+  const float C3 = U / L;
   // Every new value is formed from the values on entry.
   const float AH0 = AH;
   const float BH0 = BH;

@@ -35,10 +35,11 @@ float FPITCH(float X);
 void DPMAS0(float& HA, float& PA, float& HB, float& PB, float W, float X, float HCONST, float IHI, float HMSRAT,
             float PCONST, float PMAS0, float PMSRAT);
 // Forward-speed correction of the four values of DPMAS0 in place, for the squared encounter
-// frequency WE2 and UC = forward speed times the cosine of the relative heading (box length from
-// HIMEM SHIPL). UC = 0 changes nothing. The correction is singular at zero encounter frequency:
-// there (WE2 = 0) the values are left as they are rather than turned into infinities.
-void DAMMAS(float& AH, float& AP, float& BH, float& BP, float WE2, float UC);
+// frequency WE2 and U, the ship's speed through the water, whatever the heading of the waves (box
+// length from HIMEM SHIPL). U = 0 changes nothing; for U >= 0 the two damping values stay >= 0.
+// The correction is singular at zero encounter frequency: there (WE2 = 0) the values are left as
+// they are rather than turned into infinities.
+void DAMMAS(float& AH, float& AP, float& BH, float& BP, float WE2, float U);
 
 // Added-mass coefficient of the box in one direction (ITYPE 1), taken as the ellipsoid whose
 // semi-axes across the motion are A and B times the one along it, with the correction for a

@@ -76,14 +76,14 @@ void forcesAtGridPoint(const Heading& hd, float D1, float D2) {
   const float G = WAVCOM.G;
   const float XL = k * h.XSCALE;
   const float XB = k * h.YSCALE;
-  const float WE = w - hd.UC * k;
+  const float WE = ship::encounterFrequency(w, k, hd.UC);
   const float WE2 = WE * WE;
 
   float AH = 0.0f, AP = 0.0f, BH = 0.0f, BP = 0.0f;
   DPMAS0(AH, AP, BH, BP, WE, XL, h.HCONST, h.IHI, h.HMSRAT, h.PCONST, h.PMAS0, h.PMSRAT);
   const float AP0 = AP;
   const float BP0 = BP;
-  if (TPCM.VFWD != 0.0f) DAMMAS(AH, AP, BH, BP, WE2, hd.UC);
+  if (TPCM.VFWD != 0.0f) DAMMAS(AH, AP, BH, BP, WE2, ship::speedThroughWater());
 
   const Kinematics q = kinematics(k, T, TPCM.DEPTH, D1, D2);
   const float A = h.BEAM2 * k * hd.SB;

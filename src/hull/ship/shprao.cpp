@@ -8,6 +8,7 @@
 #include "hull/himem.h"
 #include "hull/rao_guard.h"
 #include "hull/ship/ship.h"
+#include "hull/ship/ship_common.h"
 #include "hull/ship/ship_fits.h"
 #include "numlib/circle_constants.h"
 #include "waves/wavcom.h"
@@ -32,7 +33,7 @@ void SHPRAO() {
     INDXUP();
     const float w = h.RLDUM(h.LW);
     const float k = h.RLDUM(h.LWK);
-    const float WE = w - k * UC;
+    const float WE = ship::encounterFrequency(w, k, UC);
     const float WE2 = WE * WE;
     const float XL = k * h.XSCALE;
     const float XB = k * h.YSCALE;
@@ -40,7 +41,7 @@ void SHPRAO() {
 
     float AH = 0.0f, AP = 0.0f, BH = 0.0f, BP = 0.0f;
     DPMAS0(AH, AP, BH, BP, WE, XL, h.HCONST, h.IHI, h.HMSRAT, h.PCONST, h.PMAS0, h.PMSRAT);
-    if (TPCM.VFWD != 0.0f) DAMMAS(AH, AP, BH, BP, WE2, UC);
+    if (TPCM.VFWD != 0.0f) DAMMAS(AH, AP, BH, BP, WE2, ship::speedThroughWater());
 
     // A user's natural period sets the stiffness ratio; the fitted added mass still scales the
     // wave damping.

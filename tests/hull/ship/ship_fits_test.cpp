@@ -1,7 +1,8 @@
 // The ship's added-mass and damping fits: their limits at X = 0 and for large X, values against an
 // evaluation of the written formulas in double precision, the zero-frequency waterplane coefficients
 // against a quadrature of the potential integrals they stand for, the forward-speed correction
-// against hand arithmetic, and the surge and sway coefficients against the added mass of ellipsoids.
+// against strip theory's transom terms, and the surge and sway coefficients against the added mass
+// of ellipsoids.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -92,22 +93,48 @@ TEST(ShipFits, DpmasStartsAtTheZeroFrequencyValuesAndTendsToTheHighFrequencyOnes
 
 TEST(ShipFits, ForwardSpeedCorrection) {
   std::memset(static_cast<void*>(&HIMEM), 0, sizeof HIMEM);
-  HIMEM.SHIPL = 600.0f;
-  // UC = 0: nothing changes.
+  const float L = 600.0f;
+  HIMEM.SHIPL = L;
+  // U = 0: nothing changes.
   float AH = 100.0f, AP = 5000.0f, BH = 20.0f, BP = 300.0f;
   DAMMAS(AH, AP, BH, BP, 0.25f, 0.0f);
   EXPECT_EQ(AH, 100.0f);
   EXPECT_EQ(AP, 5000.0f);
   EXPECT_EQ(BH, 20.0f);
   EXPECT_EQ(BP, 300.0f);
-  // UC = 6, WE2 = 0.25, L = 600 by hand: C1 = 1.5 x 36 / 0.25 = 216, C2 = -900, C3 = -0.01;
-  // BP = 300 + 20 x 216 - 100 x 900 = -85380, AP = 5000 + 100 x 216 + 20 x 900 / 0.25 = 98600,
-  // BH = 20 - 100 x 0.01 = 19, AH = 100 + 20 x 0.01 / 0.25 = 100.8: every term from the entry values.
-  DAMMAS(AH, AP, BH, BP, 0.25f, 6.0f);
-  EXPECT_TRUE(IsClose(AH, 100.8, 1e-6));
-  EXPECT_TRUE(IsClose(AP, 98600.0, 1e-6));
-  EXPECT_TRUE(IsClose(BH, 19.0, 1e-6));
-  EXPECT_TRUE(IsClose(BP, -85380.0, 1e-6));
+  // Strip theory's speed correction of a hull advancing at U (Salvesen, Tuck and Faltinsen's end
+  // terms) for a box whose sections all carry the added mass a = AH / L and damping b = BH / L, with
+  // a transom stern at x_A = L / 2 from the centre: the terms linear in U are
+  //   heave added mass - U b / we^2, heave damping + U a,
+  //   pitch inertia - U x_A^2 b / we^2, pitch damping + U x_A^2 a;
+  // the rest is even in U. Half the difference of the values at U and at -U is therefore these terms
+  // (the formula taken at -U only to part the odd terms from the even ones), and half the sum leaves
+  // the heave values as they were and adds to the pitch values terms in U^2 / we^2 of the signs of
+  // AH and BH.
+  struct Case {
+    float U, WE2, AH, AP, BH, BP;
+  };
+  const Case cases[] = {{6.0f, 0.25f, 100.0f, 5000.0f, 20.0f, 300.0f}, {2.5f, 1.3f, 4.0e5f, 6.0e9f, 9.0e4f, 2.0e9f}};
+  for (const Case& c : cases) {
+    float ahAhead = c.AH, apAhead = c.AP, bhAhead = c.BH, bpAhead = c.BP;
+    DAMMAS(ahAhead, apAhead, bhAhead, bpAhead, c.WE2, c.U);
+    float ahAstern = c.AH, apAstern = c.AP, bhAstern = c.BH, bpAstern = c.BP;
+    DAMMAS(ahAstern, apAstern, bhAstern, bpAstern, c.WE2, -c.U);
+    const double a = c.AH / L, b = c.BH / L, xA = L / 2.0;
+    const double U = c.U, we2 = c.WE2;
+    const double scale = c.AP + std::fabs(U * xA * xA * b / we2);  // the largest term of the pitch inertia
+    EXPECT_TRUE(IsClose((ahAhead - ahAstern) / 2.0, -U * b / we2, 1e-5, 1e-6 * c.AH)) << c.U;
+    EXPECT_TRUE(IsClose((bhAhead - bhAstern) / 2.0, U * a, 1e-5, 1e-6 * c.BH)) << c.U;
+    EXPECT_TRUE(IsClose((apAhead - apAstern) / 2.0, -U * xA * xA * b / we2, 1e-5, 1e-6 * scale)) << c.U;
+    EXPECT_TRUE(IsClose((bpAhead - bpAstern) / 2.0, U * xA * xA * a, 1e-5, 1e-6 * (c.BP + U * xA * xA * a))) << c.U;
+    EXPECT_TRUE(IsClose((ahAhead + ahAstern) / 2.0, c.AH, 1e-6)) << c.U;
+    EXPECT_TRUE(IsClose((bhAhead + bhAstern) / 2.0, c.BH, 1e-6)) << c.U;
+    EXPECT_GE((apAhead + apAstern) / 2.0, c.AP * (1.0 - 1e-6)) << c.U;
+    EXPECT_GE((bpAhead + bpAstern) / 2.0, c.BP * (1.0 - 1e-6)) << c.U;
+    // Ahead, every damping term is a damping: both values grow with the speed.
+    EXPECT_GT(bhAhead, c.BH) << c.U;
+    EXPECT_GT(bpAhead, c.BP) << c.U;
+  }
   // Zero encounter frequency: the correction is singular and leaves the values finite and unchanged.
   AH = 100.0f, AP = 5000.0f, BH = 0.0f, BP = 0.0f;
   DAMMAS(AH, AP, BH, BP, 0.0f, 6.0f);
