@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -229,7 +230,14 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
     float gammaValue = 0.0f;
     std::int32_t IER = 0;
     GAMMA(TPCM.OCHI_LAMBDA(j), gammaValue, IER);
-    if (IER != 0) stopWith(" ++> Gamma function error in WVSPEC");
+    if (IER != 0) {
+      const std::string lines[] = {" ++> Gamma function error in WVSPEC",
+                                   "     Ochi-Hubble component " + std::to_string(j) +
+                                       ": the gamma function of its shape parameter lambda, " +
+                                       messageValue(TPCM.OCHI_LAMBDA(j)),
+                                   "     (page 15, item 8), cannot be formed."};
+      fatalStop(kRoutine, TPCM.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+    }
     C[j - 1] = TPCM.SWHT(j) * TPCM.SWHT(j) * 0.25f / gammaValue;
   }
   for (int i = 1; i <= n; ++i) {

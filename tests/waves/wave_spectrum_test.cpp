@@ -341,7 +341,9 @@ TEST_F(WaveSpectra, OchiHubbleDataTheGammaFunctionCannotTakeStop) {
   {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
-    EXPECT_EQ(console.screen(), " ++> Gamma function error in WVSPEC\n\n Press <RETURN> to continue: ");
+    EXPECT_EQ(console.screen(), " ++> Gamma function error in WVSPEC\n"
+                                "     Ochi-Hubble component 2: the gamma function of its shape parameter lambda, 0.00\n"
+                                "     (page 15, item 8), cannot be formed.\n\n Press <RETURN> to continue: ");
   }
   // More components than the data set has shapes for.
   TPCM.OCHI_LAMBDA(2) = 1.0f;
