@@ -50,6 +50,10 @@ constexpr std::string_view kCaller = "FREMOT";
     lines.push_back("     member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) +
                     " at " + lengthText(s.CNCG(I)) + ", " + buoyancy + (I == s.NCON ? "." : ","));
   }
+  if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) {
+    lines.push_back("     Member " + fmtI(s.IPERCN, 0) + " pierces the surface: the buoyancy above it is taken off with the");
+    lines.push_back("     waterplane area " + areaText(TPCM.WPAPRC) + " (page 2, item 5).");
+  }
   lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
