@@ -51,7 +51,8 @@ constexpr std::string_view kCaller = "FREMOT";
                     " at " + lengthText(s.CNCG(I)) + ", " + buoyancy + (I == s.NCON ? "." : ","));
   }
   if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) {
-    lines.push_back("     Member " + fmtI(s.IPERCN, 0) + " pierces the surface: the buoyancy above it is taken off with the");
+    lines.push_back("     Member " + fmtI(s.IPERCN, 0) +
+                    " pierces the surface: the buoyancy above it is taken off with the");
     lines.push_back("     waterplane area " + areaText(TPCM.WPAPRC) + " (page 2, item 5).");
   }
   lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
@@ -67,7 +68,9 @@ void seaState() {
   t.LBACK = 0;
   if (t.LSWELL != 0) {
     const std::int32_t index = swellGridIndex();
-    if (!(index >= 3 && index <= t.NWP)) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
+    if (!(index >= 3 && index <= t.NWP)) {
+      stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD, 3)});
+    }
   }
   buildSeaState();
 }

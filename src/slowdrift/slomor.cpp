@@ -100,7 +100,7 @@ RunSeaState buildSpectra() {
   t.LBACK = 0;
   if (t.LSWELL != 0) {
     const std::int32_t index = swellGridIndex();
-    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
+    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD)});
   }
   return buildSeaState();
 }
@@ -214,14 +214,10 @@ void warnLoadBeyondTable(float F, float PSI) {
   if (t.LBACK < 0) silentStop("SLOMOR");
 }
 
-// Every root of the scan has an energy sum below the -1.0E30 from which the ranking starts: yaw
-// moments of that size come from no sound load, and no root can be ranked the most stable. The
-// stop names the largest moment of the scan's interval starts and what feeds it.
-[[noreturn]] void stopWithoutRankedEquilibrium() {
-  const Equilb& q = EQUILB;
+// The lines that name the largest yaw moment at the starts of the scan's intervals, after `what`, with
+// its vessel heading, and what feeds it.
+std::vector<std::string> largestMomentLines(const std::string& what) {
   const float DPHI = SOLVE.DPHI;
-  float highest = q.ENERGY(1);
-  for (int k = 2; k < q.IANGLE; ++k) highest = std::max(highest, q.ENERGY(k));
   float L = -0.5f - DPHI;
   float U = -0.5f;
   float worst = 0.0f;
@@ -236,16 +232,37 @@ void warnLoadBeyondTable(float F, float PSI) {
     }
   } while (U <= kScanLast);
   const MomentSource source = largestMomentSource(worstAt);
+  const std::string heading = degreesText(ANGSYM(worstAt) * kDegreesPerRadian);
+  std::vector<std::string> lines{"     " + what + " " + messageValue(source.moment) + momentLabel() +
+                                 " at the vessel heading " + heading + "."};
+  lines.insert(lines.end(), source.lines.begin(), source.lines.end());
+  return lines;
+}
+
+// Every root of the scan has an energy sum below the -1.0E30 from which the ranking starts: yaw
+// moments of that size come from no sound load, and no root can be ranked the most stable.
+[[noreturn]] void stopWithoutRankedEquilibrium() {
+  const Equilb& q = EQUILB;
+  float highest = q.ENERGY(1);
+  for (int k = 2; k < q.IANGLE; ++k) highest = std::max(highest, q.ENERGY(k));
   std::vector<std::string> lines{
       "",
       " ++> VANTREL: no equilibrium heading can be ranked as the most stable: at each of the " +
           std::to_string(q.IANGLE - 1) + " found",
-      "     the yaw moment summed over the scan lies below -1.0E+30 (at most " + messageValue(highest) + ").",
-      "     The largest yaw moment of the scan, " + messageValue(source.moment) + momentLabel() +
-          " at the vessel heading " + degreesText(ANGSYM(worstAt) * kDegreesPerRadian) + ",",
-      "     comes from no sound load."};
-  lines.insert(lines.end(), source.lines.begin(), source.lines.end());
+      "     the yaw moment summed over the scan lies below -1.0E+30 (at most " + messageValue(highest) + ")."};
+  const std::vector<std::string> largest = largestMomentLines("No sound load gives the largest yaw moment of the scan,");
+  lines.insert(lines.end(), largest.begin(), largest.end());
   lines.push_back("     Correct those coefficients and run again.");
+  fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// No root over the whole turn: the moment keeps one sign.
+[[noreturn]] void stopWithoutEquilibrium() {
+  std::vector<std::string> lines{"", " ++> No equilibrium condition found.",
+                                 "     Check data file for oversized external force/moment."};
+  const std::vector<std::string> largest =
+      largestMomentLines("The yaw moment keeps one sign over the turn; its largest is");
+  lines.insert(lines.end(), largest.begin(), largest.end());
   fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
@@ -322,9 +339,7 @@ float scanHeadings() {
     if (IER == kRootFound) recordEquilibrium(E, theta);
   } while (U <= kScanLast);
 
-  if (q.IANGLE == 1) {
-    stopStage({" ++> No equilibrium condition found.", "     Check data file for oversized external force/moment."});
-  }
+  if (q.IANGLE == 1) stopWithoutEquilibrium();
   if (q.ISTAB == 0) stopWithoutRankedEquilibrium();
   q.IANGLE -= 1;
   // The scan closes the turn with 0.0001 rad to spare: a last root next to the first is that root

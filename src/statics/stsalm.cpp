@@ -98,19 +98,21 @@ int memberCount() {
 void checkDataSet() {
   const Tpcm& t = TPCM;
   if (t.NELEM < 0 || t.NELEM > kMaxSalmElements) {
-    refuse(fmtI(t.NELEM, 0) + " SALM elements; 0 to " + fmtI(kMaxSalmElements, 0) + " can be analysed.");
+    refuse(fmtI(t.NELEM, 0) + " SALM elements (page 2, item 1); 0 to " + fmtI(kMaxSalmElements, 0) +
+           " can be analysed.");
   }
   const int members = memberCount();
   if (members > kMaxMembers) {
-    refuse(fmtI(members, 0) + " members (free joints); at most " + fmtI(kMaxMembers, 0) + " can be analysed.");
+    refuse(fmtI(members, 0) + " members (free joints, page 3, item 7); at most " + fmtI(kMaxMembers, 0) +
+           " can be analysed.");
   }
   if (t.IARCO == kYoke && members > kMaxMembers - 1) {
-    refuse(fmtI(members, 0) + " members (free joints) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
+    refuse(fmtI(members, 0) + " members (free joints, page 3, item 7) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
            " can be analysed.");
   }
   const int points = t.NUMTAB == 0 ? 2 : t.NUMTAB;
   if (points < 2 || points > kMaxTablePoints) {
-    refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points; 2 to " + fmtI(kMaxTablePoints, 0) +
+    refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points (page 2, item 4); 2 to " + fmtI(kMaxTablePoints, 0) +
            " are allowed.");
   }
   if (const auto finding = piercingRiserFinding()) {
@@ -120,7 +122,7 @@ void checkDataSet() {
     fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   if (t.NELEM > 1 && !freeSalm() && !(t.TLOAD > 0.0f)) {
-    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + "; it must be above 0.");
+    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + " (page 2, item 2); it must be above 0.");
   }
 }
 
@@ -360,8 +362,8 @@ void warnPiercingMemberDry() {
       "",
       "",
       " ++> WARNING: piercing member might not cross water surface.",
-      "     At zero load the top of member " + fmtI(I, 0) + " (" + memberElements(I) + "), which holds the piercing element " +
-          fmtI(t.IPIERC, 0) + " (page 2,",
+      "     At zero load the top of member " + fmtI(I, 0) + " (" + memberElements(I) +
+          "), which holds the piercing element " + fmtI(t.IPIERC, 0) + " (page 2,",
       "     item 6), stands " + where + " the water surface; the water depth is " + length(t.DEPTH) +
           " (page 1, item 4).",
       "     The members up to it: " + memberLengths(I) + " long",

@@ -273,7 +273,8 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
          testing_support::freeTwoMemberColumn();
          swellAt(7.0f);
        },
-       " ++> SWELL OUTSIDE WAVE PERIOD RANGE"},
+       " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
+       "     The swell peak period 7.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
       {"swell at the third period", [&] {
          testing_support::freeTwoMemberColumn();
          swellAt(9.0f);
@@ -290,13 +291,15 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
          testing_support::freeTwoMemberColumn();
          swellAt(16.0f);
        },
-       " ++> SWELL OUTSIDE WAVE PERIOD RANGE"},
+       " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
+       "     The swell peak period 16.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
       {"three members and a swell outside the grid",
        [&] {
          testing_support::setFreeColumn(testing_support::threeMembers());
          swellAt(40.0f);
        },
-       " ++> SWELL OUTSIDE WAVE PERIOD RANGE"},
+       " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
+       "     The swell peak period 40.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
       {"three members", [] { testing_support::setFreeColumn(testing_support::threeMembers()); },
        " ++> Too many Salm members for dynamic evaluation\n"
        "     The column has 3 members: elements 1, 2 and 3 have a free lower joint (page 3, item 7);\n"

@@ -374,7 +374,10 @@ TEST_F(SlowDrift, StopsOfTheStage) {
          TPCM.AUXFRC = 1;
          TPCM.VESMOM = 1.0e6f;
        },
-       " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"},
+       " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"
+       "     The yaw moment keeps one sign over the turn; its largest is 1000000.00 ft-kips at the vessel heading -28.65 deg.\n"
+       "     The largest part of it, 1000000.00 ft-kips, comes from\n"
+       "     the auxiliary force 1 of the external forces (page 9).\n"},
       {"more than 30 roots: 40 intervals of zero moment",
        [] {
          TPCM.NBUG0 = 1;
@@ -416,9 +419,10 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
     // The load of the head wind, the wind's pressure on the frontal area (cylinder: Cx = 1).
     const std::size_t at = screen.find(" the net horizontal load is ", screen.find(warning));
     EXPECT_TRUE(IsClose(std::stod(screen.substr(at + 28)), SINES.WNDCOF * TPCM.TXWNDA, 1e-5)) << screen;
-    EXPECT_TRUE(contains(screen, " kips,\n     beyond the load-offset table's last load of 495.00 kips, from which its offset would be\n"
-                                 "     extrapolated. Raise the last load of the auxiliary static offset table (page 3, item 11),\n"
-                                 "     now 495.00 kips, above the loads of the run.\n"))
+    EXPECT_TRUE(contains(screen,
+                         " kips,\n     beyond the load-offset table's last load of 495.00 kips, from which its offset would be\n"
+                         "     extrapolated. Raise the last load of the auxiliary static offset table (page 3, item 11),\n"
+                         "     now 495.00 kips, above the loads of the run.\n"))
         << screen;
     const double F = EQUILB.FTOT(EQUILB.ISTAB);
     const double K = (tableLoad(45.0f) - tableLoad(40.0f)) / 5.0;

@@ -343,23 +343,25 @@ TEST(Statics, RefusesWhatTheTablesCannotHold) {
     const char* message;
   };
   const Case cases[] = {
-      {"41 elements", [] { TPCM.NELEM = 41; }, " ++> SALM statics: 41 SALM elements; 0 to 40 can be analysed."},
+      {"41 elements", [] { TPCM.NELEM = 41; }, " ++> SALM statics: 41 SALM elements (page 2, item 1); 0 to 40 can be analysed."},
       {"7 members",
        [] {
          testing_support::sixMemberSalm();
          TPCM.IFREE(1) = 1;
        },
-       " ++> SALM statics: 7 members (free joints); at most 6 can be analysed."},
+       " ++> SALM statics: 7 members (free joints, page 3, item 7); at most 6 can be analysed."},
       {"6 members with a yoke",
        [] {
          testing_support::sixMemberSalm();
          TPCM.IARCO = kYoke;
        },
-       " ++> SALM statics: 6 members (free joints) with a yoke; at most 5 can be analysed."},
-      {"91 points", [] { TPCM.NUMTAB = 91; }, " ++> SALM statics: NUMTAB = 91 load-table points; 2 to 90 are allowed."},
-      {"1 point", [] { TPCM.NUMTAB = 1; }, " ++> SALM statics: NUMTAB = 1 load-table points; 2 to 90 are allowed."},
+       " ++> SALM statics: 6 members (free joints, page 3, item 7) with a yoke; at most 5 can be analysed."},
+      {"91 points", [] { TPCM.NUMTAB = 91; },
+       " ++> SALM statics: NUMTAB = 91 load-table points (page 2, item 4); 2 to 90 are allowed."},
+      {"1 point", [] { TPCM.NUMTAB = 1; },
+       " ++> SALM statics: NUMTAB = 1 load-table points (page 2, item 4); 2 to 90 are allowed."},
       {"no table load", [] { TPCM.TLOAD = 0.0f; },
-       " ++> SALM statics: largest table load TLOAD = 0.00; it must be above 0."},
+       " ++> SALM statics: largest table load TLOAD = 0.00 (page 2, item 2); it must be above 0."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
