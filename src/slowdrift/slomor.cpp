@@ -630,13 +630,24 @@ float squareLawAmplitude(float sigma) {
     int IER = 0;
     RTMI1(x, f, CUBIC, 0.0f, 2.0f * sigma, 0.01f, 0.01f, steps, IER);
     if (IER != kRootNotConverged) return x;
+    // An unattended run cannot be asked for more iterations: it stops naming what sets the equation,
+    // the motion variance of the mode and the hull that drags.
+    if (t.EDUNIT == kDiagnosticsUnit) {
+      const std::string lines[] = {
+          "", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...",
+          "     Check data file and rerun simluation. The linear motion variance is " + messageValue(EQUILB.VARYTP) +
+              ", with the square-law",
+          "     term of the hull's waterline length " + lengthText(t.LWL) + " (page 5, item 8) and draft " +
+              lengthText(t.DRAFT) + " (page 5, item 10)."};
+      fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+    }
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");
     writeRecord(t.EDUNIT, "     Check data file and rerun simluation OR input 99 after");
     writeRecord(t.EDUNIT, "     \"<<RETURN>> to continue:\" Prompt for additional iterations");
     t.LBACK = 0;
     PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
-    if (t.LBACK != 99 || t.EDUNIT == kDiagnosticsUnit) silentStop("SLOMOR");
+    if (t.LBACK != 99) silentStop("SLOMOR");
     steps += 100;
   }
 }
