@@ -109,10 +109,10 @@ std::vector<std::string> driftSource(int s) {
   const std::string system = s == 1 ? "the sea (page 15)" : s == 2 ? "the swell (page 16)" : "the second swell (page 16)";
   const int code = NIBVAL(t.LWVCOF, 3, t.EDUNIT);
   const int item = modelItem(t.LWVCOF, 3, kDriftModelItem, false);
-  if (code == kModelDriftUserFile) {
-    const DriftTableState& d = driftTableState;
+  const DriftTableState& d = driftTableState;
+  const int frequencies = std::min(d.NFREQ, kMaxDriftFrequencies);
+  if (code == kModelDriftUserFile && frequencies > 0) {
     const std::string name(fileNameOf(driftCoefficientFile(t.CREATR, t.ISPM).view()));
-    const int frequencies = std::min(d.NFREQ, kMaxDriftFrequencies);
     const LargestEntry e = largestLateralOrYaw(frequencies * std::min(d.NAZ, kMaxDriftHeadings), [&](int n, int c) {
       const int i = (n - 1) % frequencies + 1;
       const int j = (n - 1) / frequencies + 1;

@@ -252,7 +252,7 @@ std::vector<std::string> largestMomentLines(const std::string& what) {
       "     the yaw moment summed over the scan lies below -1.0E+30 (at most " + messageValue(highest) + ")."};
   const std::vector<std::string> largest = largestMomentLines("No sound load gives the largest yaw moment of the scan,");
   lines.insert(lines.end(), largest.begin(), largest.end());
-  lines.push_back("     Correct those coefficients and run again.");
+  lines.push_back("     Correct them and run again.");
   fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
