@@ -21,6 +21,7 @@
 #include "slowdrift/output.h"
 #include "statics/column.h"
 #include "statics/column_at_load.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -65,8 +66,12 @@ float meanMemberAngles() {
 // run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
   const int n = SOLVE.NCON;
-  if (n > dynamicsMemberLimit(TPCM.IARCO)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
-  if (n < 2) stopRun({" ++> Too few Salm members for dynamic evaluation"});
+  const int limit = dynamicsMemberLimit(TPCM.IARCO);
+  const std::string count = "     " + memberCountText() + ";";
+  const std::string takes = std::string("     the dynamics of an attached Salm takes ") +
+                            (TPCM.IARCO == kBuoyantRiser ? "2 members with a buoyant riser." : "2 or 3 members.");
+  if (n > limit) stopRun({" ++> Too many Salm members for dynamic evaluation", count, takes});
+  if (n < 2) stopRun({" ++> Too few Salm members for dynamic evaluation", count, takes});
 }
 
 // Step 6: directions of the members and the angles between them.
@@ -195,12 +200,20 @@ void twoMemberKinematics() {
   d.ROTMAT(3, 3) = L2 * c1 * c2 * st / (s1 * DET);
 }
 
-// A mode's circular frequency and period; a stiffness over inertia that is not positive has none.
+// A mode's circular frequency and period; a stiffness over inertia that is not positive has none. The
+// stiffness is the moment of the members' weights and buoyancies in the mean configuration.
 void modeFrequency(float stiffness, float inertia, std::string_view mode, float& omega, float& period) {
   const float ratio = stiffness / inertia;
   if (!(ratio > 0.0f)) {
-    stopRun({" ++> " + std::string(mode) + " Salm mode: stiffness over inertia is " + fmtE(ratio, 12, 4) +
-             "; the mode has no period"});
+    const Solve& s = SOLVE;
+    std::vector<std::string> lines{" ++> " + std::string(mode) + " Salm mode: stiffness over inertia is " +
+                                       fmtE(ratio, 12, 4) + "; the mode has no period",
+                                   "     The weights and buoyancies of the members do not restore it in the mean",
+                                   "     configuration under the load " + forceText(EQUILB.FTOT(EQUILB.ISTAB)) + ":"};
+    const std::vector<std::string> members = memberDataLines();
+    lines.insert(lines.end(), members.begin(), members.end());
+    lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+    fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   omega = std::sqrt(ratio);
   period = kTwoPi / omega;
@@ -398,9 +411,7 @@ void debugListing() {
   listDebugValues("FRCFC2, TRQFC2:", {d.FRCFC2, d.TRQFC2});
   writeRecord(unit, " LREG, SPRDFG, MLTRAO:" + fmtI(o.LREG, 5) + fmtI(o.SPRDFG, 5) + fmtI(o.MLTRAO, 5));
   PRSRET(unit, kKeyboardUnit, t.LBACK);
-  WRTLIN("Input LREG (=0,1,2) ", unit);
-  std::int32_t scratch = 0;
-  READI(OUTPUT.LREG, kKeyboardUnit, scratch);
+  enterBounded("Input LREG (=0,1,2) ", OUTPUT.LREG, 0, 2, unit, kKeyboardUnit);
   INBUG(t.NBUG, unit, kKeyboardUnit);
 }
 

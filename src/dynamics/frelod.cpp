@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,7 @@
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/console_io.h"
@@ -312,6 +314,19 @@ bool newtonStep(const RunTerms& r, PeriodTerms& p, NewtonState& n, Complex CEPSP
   return (TESTP1 < kRelativeChange || TESTP2 < kNegligible) && (TESTT1 < kRelativeChange || TESTT2 < kNegligible);
 }
 
+// The drag of the members did not settle at wave period IW: what it grows with.
+[[noreturn]] void dampingLoopFailed(int IW) {
+  const Tpcm& t = TPCM;
+  const std::string lines[] = {
+      "", std::string(" ++> Iteration failure in damping loop.") + " Consult users manual.",
+      "     At the wave period " + messageValue(t.T(IW)) + " s (page 14) the members' drag did not settle in " +
+          std::to_string(kNewtonStepLimit) + " Newton steps.",
+      "     It grows with the element drag coefficients (page 3, item 10: " + elementValues(t.COFDMT.data()) + ")",
+      "     and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) + "); check them and the",
+      "     element volumes and centroids (page 3, items 3 and 4)."};
+  fatalStop(kRoutine, t.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // Step 5: Newton's method on the two complex angles with the drag at the angles of each pass. A step
 // takes three passes: the residuals at the angles, with DELPH1 perturbed, with DELPH2 perturbed (one
 // member: no drag in the third pass, whose perturbation nothing sees). The last of these ran a step
@@ -339,11 +354,7 @@ void iterateDrag(const RunTerms& r, PeriodTerms& p, NewtonState& n) {
     // Pass 3: with DELPH2 perturbed, and the step.
     if (r.NCON == 2) dragPass(r, p);
     converged = newtonStep(r, p, n, CEPSP1, CEPSP2);
-    if (++ITRATN == kNewtonStepLimit) {
-      fatalStop(kRoutine, TPCM.EDUNIT,
-                {"", std::string(" ++> Iteration failure in damping loop.") + " Consult users manual."},
-                FatalWait::kPressReturn, kKeyboardUnit);
-    }
+    if (++ITRATN == kNewtonStepLimit) dampingLoopFailed(p.IW);
   }
   dragPass(r, p);
 }
@@ -561,9 +572,7 @@ void FRELOD() {
   }
   if (t.NBUG != 0) {
     writeRecord(t.EDUNIT, " SMPDRG =" + fmtI(t.SMPDRG, 3));
-    WRTLIN("INPUT SMPDRG:", t.EDUNIT);
-    std::int32_t scratch = 0;
-    READI(t.SMPDRG, kKeyboardUnit, scratch);
+    enterBounded("INPUT SMPDRG:", t.SMPDRG, 0, 1, t.EDUNIT, kKeyboardUnit);
   }
   if (t.NMOMT != 0) createMomentFile(kRoutine);
   RunTerms r = runTerms();

@@ -17,6 +17,7 @@
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -36,8 +37,28 @@ constexpr std::string_view kCaller = "FREMOT";
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
+// Upright, a member's weight W acts at its centre of gravity and the buoyancy B it keeps at the centre
+// of what stays under water; the column rights itself only where B's moment outweighs W's and that
+// of the members above.
 [[noreturn]] void noStableMode() {
-  stopRun({" ++> Free Salm has no stable upright mode; check buoyancy and weights"});
+  const Solve& s = SOLVE;
+  const Dyncom& d = DYNCOM;
+  std::vector<std::string> lines{" ++> Free Salm has no stable upright mode; check buoyancy and weights",
+                                 "     Upright, above each member's lower joint:"};
+  for (int I = 1; I <= s.NCON; ++I) {
+    const float B = d.TMPBCY(I);
+    const std::string buoyancy =
+        B == 0.0f ? "no buoyancy" : "buoyancy " + forceText(B) + " at " + lengthText(d.TMPLBD(I) / B);
+    lines.push_back("     member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) +
+                    " at " + lengthText(s.CNCG(I)) + ", " + buoyancy + (I == s.NCON ? "." : ","));
+  }
+  if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) {
+    lines.push_back("     Member " + fmtI(s.IPERCN, 0) +
+                    " pierces the surface: the buoyancy above it is taken off with the");
+    lines.push_back("     waterplane area " + areaText(TPCM.WPAPRC) + " (page 2, item 5).");
+  }
+  lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+  fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Steps 2 to 4: the run's sea state in WAVCOM, the grid of the regular-wave periods and the sea and
@@ -49,7 +70,9 @@ void seaState() {
   t.LBACK = 0;
   if (t.LSWELL != 0) {
     const std::int32_t index = swellGridIndex();
-    if (!(index >= 3 && index <= t.NWP)) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
+    if (!(index >= 3 && index <= t.NWP)) {
+      stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD, 3)});
+    }
   }
   buildSeaState();
 }
@@ -77,8 +100,11 @@ void uprightColumn() {
 
 // Step 6. The run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
-  if (SOLVE.NCON > dynamicsMemberLimit(kFreeSalm)) stopRun({" ++> Too many Salm members for dynamic evaluation"});
-  if (SOLVE.NCON < 1) stopRun({" ++> Too few Salm members for dynamic evaluation"});
+  const int n = SOLVE.NCON;
+  const std::string count = "     " + memberCountText() + ";";
+  const std::string takes = "     the dynamics of a free Salm takes 1 or 2 members.";
+  if (n > dynamicsMemberLimit(kFreeSalm)) stopRun({" ++> Too many Salm members for dynamic evaluation", count, takes});
+  if (n < 1) stopRun({" ++> Too few Salm members for dynamic evaluation", count, takes});
 }
 
 // The piercing member standing upright: the dry height of its buoyant part, the buoyancy that part

@@ -75,10 +75,11 @@ float c(int m) { return OUTPUT.EQCOS(m); }
 float s(int m) { return OUTPUT.EQSIN(m); }
 float L(int m) { return SOLVE.CNLEN(m); }
 
-[[noreturn]] void stopHeading(std::string_view line) {
-  fatalStop(kRoutine, TPCM.EDUNIT, {" ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " +
-                                        std::string(line)},
-            FatalWait::kPressReturn, kKeyboardUnit);
+// The stop of a heading: its message, and a line of what to change when there is one.
+[[noreturn]] void stopHeading(std::string_view line, std::string_view change = {}) {
+  const std::string first = " ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " + std::string(line);
+  if (change.empty()) fatalStop(kRoutine, TPCM.EDUNIT, {first}, FatalWait::kPressReturn, kKeyboardUnit);
+  fatalStop(kRoutine, TPCM.EDUNIT, {std::string_view(first), change}, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Set-up step: the heading constants.
@@ -137,7 +138,10 @@ HeadingTerms headingTerms() {
   }
   h.Iy = ((M(N) + AB(N)) * L(N) - 2.0f * (d.TMPLWE(N) + AL(N))) * L(N) / G + d.CMOI(N);
   if (t.IARCO == kYoke) {
-    if (t.PNDARM == 0.0f) stopHeading("the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate");
+    if (t.PNDARM == 0.0f) {
+      stopHeading("the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate",
+                  "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3).");
+    }
     h.rho = L(N) / t.PNDARM;
   }
   h.t1 = c(N) * c(N - 1) + s(N) * s(N - 1) * o.COSTHT;

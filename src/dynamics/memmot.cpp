@@ -18,6 +18,7 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/console_io.h"
@@ -348,6 +349,15 @@ Reply askAboutIteration(int I) {
   const std::int32_t unit = TPCM.EDUNIT;
   writeRecord(unit, "");
   writeRecord(unit, " ++> Iteration failure in damping loop for wave period " + fmtF(TPCM.T(I), 7, 2));
+  // An unattended run stops here: the lines name what the drag grows with.
+  if (unit == kDiagnosticsUnit) {
+    const Tpcm& t = TPCM;
+    writeRecord(unit, "     The members' drag did not settle in " + std::to_string(kStepsBeforeQuestion) +
+                          " steps at this period (page 14). It grows with the element");
+    writeRecord(unit, "     drag coefficients (page 3, item 10: " + elementValues(t.COFDMT.data()) + ")");
+    writeRecord(unit, "     and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) + "); check them and the");
+    writeRecord(unit, "     element volumes and centroids (page 3, items 3 and 4).");
+  }
   writeRecord(unit, "");
   writeRecord(unit, std::string("  Enter -2 to keep current result, quit this period") + " and go to the next period");
   writeRecord(unit, "  Enter -3 to try this one again");
@@ -532,9 +542,7 @@ void memberWaveForces(int M, int IW, float k, float omega, std::int32_t mode, fl
 void askSimplifiedDrag() {
   Tpcm& t = TPCM;
   writeRecord(t.EDUNIT, " SMPDRG =" + fmtI(t.SMPDRG, 3));
-  WRTLIN("INPUT SMPDRG:", t.EDUNIT);
-  std::int32_t scratch = 0;
-  READI(t.SMPDRG, kKeyboardUnit, scratch);
+  enterBounded("INPUT SMPDRG:", t.SMPDRG, 0, 1, t.EDUNIT, kKeyboardUnit);
 }
 
 void simplifiedDragForces() {

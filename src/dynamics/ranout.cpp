@@ -14,6 +14,7 @@
 #include "numlib/circle_constants.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
+#include "slowdrift/lowprt.h"
 #include "slowdrift/output.h"
 #include "slowdrift/pekcom.h"
 #include "statics/momupd.h"
@@ -627,6 +628,14 @@ void RANOUT() {
     if (!pauseGoesBack()) break;
   }
   if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kReportFile, "DYNSLM", t.EDUNIT);
+  // The peak horizontal load of the peak loads page: the mean load, the wave-frequency peak and the
+  // low-frequency storm peak of the top's horizontal load (row 1 of its total peaks).
+  if (sections && t.DURATN > 0.0f && !freeSalm()) {
+    const RanoutState& r = ranoutState;
+    const float peak = EQUILB.FTOT(EQUILB.ISTAB) + HPKVAL(o.FSIGHF(1, 1), o.FSIGLF(1, 1), t.DURATN, r.WFREQ, r.SIGFAC) +
+                       std::fabs(PEKCOM.FSIGLP(1, 1));
+    warnPeakBeyondTable("the most probable peak horizontal load of RANOUT", peak);
+  }
 }
 
 }  // namespace qv

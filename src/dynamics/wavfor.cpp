@@ -24,6 +24,8 @@ constexpr float kSingular = 0.001f;    // below this exponent across a segment t
 // motion lies within a few tenths of a percent of its exact value.
 constexpr float kSimpsonPairsPerRadian = 1.5f;
 constexpr std::int32_t kMinSimpsonPairs = 4;
+// A typed count is held below this: far more points than single-precision sums can tell apart.
+constexpr std::int32_t kMostSimpsonPoints = 1001;
 // A segment whose start lies on the seabed (within this share of its own height) gets graded points.
 constexpr float kSeabedBand = 0.01f;
 
@@ -139,10 +141,8 @@ void dragIntegral(const DragInputs& in, Complex kappaPrime, const Segment& seg, 
   if (graded) NSIMP = 2 * NSIMP - 1;
   if (in.NBUG != 0) {  // the trace lets the point count be chosen by hand
     std::int32_t typed = NSIMP;
-    std::int32_t scratch = 0;
-    WRTLIN("Input NSIMP: ", in.unit);
-    READI(typed, in.KBD, scratch);
-    if (typed > 0) NSIMP = std::max(3, typed % 2 == 0 ? typed + 1 : typed);
+    enterBounded("Input NSIMP: ", typed, 1, kMostSimpsonPoints, in.unit, in.KBD);
+    NSIMP = std::max(3, typed % 2 == 0 ? typed + 1 : typed);
   }
   const float dt = 1.0f / static_cast<float>(NSIMP - 1);  // the step in the segment's share t
   Complex U0 = 0.0f, D0 = 0.0f;

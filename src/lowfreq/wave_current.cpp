@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "dataset/tpcm.h"
 #include "numlib/roots.h"
 #include "platform/block_reset.h"
+#include "platform/units.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 
@@ -40,6 +42,14 @@ float DISPRS2(const LocalcsCurrent& LOCALCS, float& x) {
 
 namespace {
 
+// What decides the waves' wave number on the current: the current speed and the water depth. An
+// unattended run is told these in place of the request to contact Kestrin and press a key.
+std::string currentAndDepthLine() {
+  const Tpcm& t = TPCM;
+  return "     The waves meet the current of " + messageValue(t.CURSPD) + " knots (page 12, item 1) in the water depth " +
+         messageValue(t.DEPTH) + " (page 1, item 4).";
+}
+
 std::uint32_t bitsOf(float x) {
   std::uint32_t bits = 0;
   std::memcpy(&bits, &x, sizeof bits);
@@ -58,9 +68,12 @@ float solveWaveOnCurrent(float Omega, float U) {
     RTMI1(x, f, residual, 0.0f, upper, 1.0e-5f, 0.0f, kSearchSteps, IER);
     if (IER == kRootFound) return x;
     if (IER == kRootNotConverged) {
+      const std::string first = " >>> In WAVCURVEC; IER = " + fmtI(IER, 2);
+      if (TPCM.EDUNIT == kDiagnosticsUnit) {
+        fatalStop("WAVCURVEC", TPCM.EDUNIT, {first, currentAndDepthLine()}, FatalWait::kNone);
+      }
       fatalStop("WAVCURVEC", TPCM.EDUNIT,
-                {" >>> In WAVCURVEC; IER = " + fmtI(IER, 2),
-                 "     Contact Kestrin; press \"C\" + <RETURN> to continue"},
+                {first, currentAndDepthLine(), "     Contact Kestrin; press \"C\" + <RETURN> to continue"},
                 FatalWait::kReadLine);
     }
     upper *= 2.0f;
@@ -112,9 +125,9 @@ void GETVKY(float& y, float guess, std::int32_t unit, std::int32_t IIN, const Lo
   if (IER == kRootNotBracketed) {
     y = 0.0f;
   } else if (IER == kRootNotConverged) {
-    fatalStop("GETVKY", unit,
-              {"", " ++> Iteration overflow in GETVKY; IER = " + fmtI(IER, 2),
-               "     Please report this ocurrence to Kestrin", ""},
+    const std::string first = " ++> Iteration overflow in GETVKY; IER = " + fmtI(IER, 2);
+    if (unit == kDiagnosticsUnit) fatalStop("GETVKY", unit, {"", first, currentAndDepthLine(), ""}, FatalWait::kNone);
+    fatalStop("GETVKY", unit, {"", first, currentAndDepthLine(), "     Please report this ocurrence to Kestrin", ""},
               FatalWait::kPressReturn, IIN);
   }
 }

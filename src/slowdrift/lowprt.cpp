@@ -17,6 +17,8 @@
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "slowdrift/lowprt_parts.h"
+#include "slowdrift/pekcom.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/captions.h"
@@ -456,6 +458,18 @@ std::vector<std::string> waveHeadingWarning() {
           "     heading 0), and run again."};
 }
 
+void warnPeakBeyondTable(const std::string& peak, float load) {
+  const Tpcm& t = TPCM;
+  const float last = EQUILB.HLOAD(t.NUMTAB);
+  if (!(load > last)) return;
+  const std::string lines[] = {
+      " ++> Warning: " + peak + ", " + forceText(load) + ", lies beyond the",
+      "     load-offset table's last load of " + forceText(last) + ": its offset is extrapolated from the",
+      "     table's last interval. Raise the maximum horizontal load on Salm (page 2, item 2), now",
+      "     " + forceText(t.TLOAD) + ", above it."};
+  writeRunWarning(t.EDUNIT, lines);
+}
+
 std::string forceLabel() { return unitLabel(TPCM.NUNTS); }
 std::string lengthLabel() { return unitLabel(TPCM.NUNTS + 7); }
 std::string degreesLabel() { return unitLabel(2); }
@@ -486,7 +500,10 @@ void LOWPRT() {
   if (!report) {
     equilibriumQuantities(run);
     prepareDynamics(run);
-    if (t.NELEM != 0) memberStatistics(run);
+    if (t.NELEM != 0) {
+      memberStatistics(run);
+      warnPeakBeyondTable("the storm peak horizontal load of LOWOUT", run.FEQ + PEKCOM.FSIGLP(1, 1));
+    }
     return;
   }
   for (;;) {
@@ -505,6 +522,7 @@ void LOWPRT() {
     writeSectionSix(run);
   }
   if (toFile) HCLOSE(kReportUnit, kReportFile, kCaller, t.EDUNIT);
+  if (t.NELEM != 0) warnPeakBeyondTable("the storm peak horizontal load of LOWOUT", run.FEQ + PEKCOM.FSIGLP(1, 1));
 }
 
 }  // namespace qv

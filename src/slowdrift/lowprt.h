@@ -42,6 +42,13 @@ void LOWPRT();
 inline constexpr float kHeadingTolerance = 10.0f;  // [deg]
 std::vector<std::string> waveHeadingWarning();
 
+// A peak horizontal load of a report (`peak` says which, "the storm peak horizontal load of LOWOUT")
+// beyond the last load of the statics' load-offset table has its offset extrapolated from the table's
+// last interval: the lines of the warning that says so and names page 2's maximum load, written on
+// EDUNIT (and standard error, unattended). Nothing within the table. LOWPRT warns of its storm peak,
+// RANOUT of its most probable peak.
+void warnPeakBeyondTable(const std::string& peak, float load);
+
 // One mode of section V on unit IUNIT, from its record R of EQUILB (amplitudes by now): the period,
 // the damping by source in percent of critical (unless userDamping is set), the F-sigma motion by
 // source and in total, and the most probable extreme over the storm DURATN. The surge (mode 1), and

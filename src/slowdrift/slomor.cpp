@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "dataset/hull_ends.h"
 #include "dataset/tpcm.h"
@@ -28,6 +30,8 @@
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
 #include "slowdrift/mode_dissipation.h"
+#include "slowdrift/moment_sources.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -48,6 +52,9 @@ const BlockBytes lowFrequencyDensitiesBytes{"lowFrequencyDensities", bytesOf(low
 namespace {
 
 constexpr int kDefaultIntervals = 11;
+// The scan in intervals of a degree at the finest: each interval costs a root search over the loads,
+// and equilibria closer than a degree are one heading for the analysis.
+constexpr int kMostIntervals = 360;
 constexpr float kScanTurn = 6.2832856f;   // a full turn and 0.0001 rad, so that the last interval closes it
 constexpr float kScanLast = 5.7831855f;   // 2 pi - 0.5: the scan runs from -0.5 while its upper end is below
 constexpr float kSlopeStep = 0.01f;       // half step of the centred stability difference [rad]
@@ -82,10 +89,8 @@ int scanIntervals() {
     writeRecord(t.EDUNIT, " ### In SLOMOR:");
     INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
     if (t.NBUG != 0 && t.EDUNIT != kDiagnosticsUnit) {
-      WRTLIN("Input NPHI (0 keeps 11): ", t.EDUNIT);
       std::int32_t reply = 0;
-      std::int32_t number = 0;
-      READI(reply, kKeyboardUnit, number);
+      enterBounded("Input NPHI (0 keeps 11): ", reply, 0, kMostIntervals, t.EDUNIT, kKeyboardUnit);
       if (reply > 0) NPHI = reply;
     }
   } else {
@@ -102,7 +107,7 @@ RunSeaState buildSpectra() {
   t.LBACK = 0;
   if (t.LSWELL != 0) {
     const std::int32_t index = swellGridIndex();
-    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE"});
+    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD)});
   }
   return buildSeaState();
 }
@@ -177,13 +182,79 @@ void addedMassFactors() {
 
 // ---- the heading scan ----
 
-void warnLoadBeyondTable() {
+// The net load F at the vessel heading PSI lies beyond the statics' table, whose last load is page 2's
+// maximum load (or, for a column without elements, the auxiliary table's last load).
+void warnLoadBeyondTable(float F, float PSI) {
   Tpcm& t = TPCM;
-  writeRecord(t.EDUNIT, "");
-  writeRecord(t.EDUNIT, " ++> WARNING; a static load exceeds the maximum table value");
-  if (t.EDUNIT == kDiagnosticsUnit) silentStop("SLOMOR");  // an unattended run cannot be asked
+  const float last = EQUILB.HLOAD(t.NUMTAB);
+  const std::string where = t.NELEM == 0 ? "the last load of the auxiliary static offset table (page 3, item 11)"
+                                         : "the maximum horizontal load on Salm (page 2, item 2)";
+  const std::string lines[] = {
+      "",
+      " ++> WARNING; a static load exceeds the maximum table value",
+      "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) + " the net horizontal load is " +
+          forceText(F) + ",",
+      "     beyond the load-offset table's last load of " + forceText(last) + ", from which its offset would be",
+      "     extrapolated. Raise " + where + ",",
+      "     now " + forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD) + ", above the loads of the run."};
+  if (t.EDUNIT == kDiagnosticsUnit) {  // an unattended run cannot be asked
+    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+  }
+  for (const std::string& line : lines) writeRecord(t.EDUNIT, line);
   PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   if (t.LBACK < 0) silentStop("SLOMOR");
+}
+
+// The lines that name the largest yaw moment at the starts of the scan's intervals, after `what`, with
+// its vessel heading, and what feeds it.
+std::vector<std::string> largestMomentLines(const std::string& what) {
+  const float DPHI = SOLVE.DPHI;
+  float L = -0.5f - DPHI;
+  float U = -0.5f;
+  float worst = 0.0f;
+  float worstAt = L + DPHI;
+  do {
+    L += DPHI;
+    U += DPHI;
+    const float moment = TORQUE(L);
+    if (!(std::fabs(moment) <= std::fabs(worst))) {
+      worst = moment;
+      worstAt = L;
+    }
+  } while (U <= kScanLast);
+  const MomentSource source = largestMomentSource(worstAt);
+  const std::string heading = degreesText(ANGSYM(worstAt) * kDegreesPerRadian);
+  std::vector<std::string> lines{"     " + what + " " + messageValue(source.moment) + momentLabel() +
+                                 " at the vessel heading " + heading + "."};
+  lines.insert(lines.end(), source.lines.begin(), source.lines.end());
+  return lines;
+}
+
+// Every root of the scan has an energy sum below the -1.0E30 from which the ranking starts: yaw
+// moments of that size come from no sound load, and no root can be ranked the most stable.
+[[noreturn]] void stopWithoutRankedEquilibrium() {
+  const Equilb& q = EQUILB;
+  float highest = q.ENERGY(1);
+  for (int k = 2; k < q.IANGLE; ++k) highest = std::max(highest, q.ENERGY(k));
+  std::vector<std::string> lines{
+      "",
+      " ++> VANTREL: no equilibrium heading can be ranked as the most stable: at each of the " +
+          std::to_string(q.IANGLE - 1) + " found",
+      "     the yaw moment summed over the scan lies below -1.0E+30 (at most " + messageValue(highest) + ")."};
+  const std::vector<std::string> largest = largestMomentLines("No sound load gives the largest yaw moment of the scan,");
+  lines.insert(lines.end(), largest.begin(), largest.end());
+  lines.push_back("     Correct them and run again.");
+  fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// No root over the whole turn: the moment keeps one sign.
+[[noreturn]] void stopWithoutEquilibrium() {
+  std::vector<std::string> lines{"", " ++> No equilibrium condition found.",
+                                 "     Check data file for oversized external force/moment."};
+  const std::vector<std::string> largest =
+      largestMomentLines("The yaw moment keeps one sign over the turn; its largest is");
+  lines.insert(lines.end(), largest.begin(), largest.end());
+  fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // One root of the scan at EQUILB VESANG with the energy sum E; theta receives the direction of the
@@ -211,7 +282,7 @@ void recordEquilibrium(float E, float& theta) {
   NetForce f{};
   NETFOR(f, q.VESANG, 1);
   q.FTOT(k) = std::sqrt(f.net.X * f.net.X + f.net.Y * f.net.Y);
-  if (q.FTOT(k) > q.HLOAD(t.NUMTAB)) warnLoadBeyondTable();
+  if (q.FTOT(k) > q.HLOAD(t.NUMTAB)) warnLoadBeyondTable(q.FTOT(k), q.VESANG);
   q.SLMANG(k) = ANGSYM(f.direction + q.VESANG);
   if (k == q.ISTAB) {
     q.SXWND = f.wind.X;
@@ -239,6 +310,7 @@ float scanHeadings() {
   float L = -0.5f - DPHI;
   float U = -0.5f;
   q.IANGLE = 1;
+  q.ISTAB = 0;
   q.ERGMIN = 1.0e30f;
   q.ERGMAX = -1.0e30f;
   float E = 0.0f;
@@ -267,9 +339,8 @@ float scanHeadings() {
     if (IER == kRootFound) recordEquilibrium(E, theta);
   } while (U <= kScanLast);
 
-  if (q.IANGLE == 1) {
-    stopStage({" ++> No equilibrium condition found.", "     Check data file for oversized external force/moment."});
-  }
+  if (q.IANGLE == 1) stopWithoutEquilibrium();
+  if (q.ISTAB == 0) stopWithoutRankedEquilibrium();
   q.IANGLE -= 1;
   // The scan closes the turn with 0.0001 rad to spare: a last root next to the first is that root
   // found again.
@@ -571,13 +642,24 @@ float squareLawAmplitude(float sigma) {
     int IER = 0;
     RTMI1(x, f, CUBIC, 0.0f, 2.0f * sigma, 0.01f, 0.01f, steps, IER);
     if (IER != kRootNotConverged) return x;
+    // An unattended run cannot be asked for more iterations: it stops naming what sets the equation,
+    // the motion variance of the mode and the hull that drags.
+    if (t.EDUNIT == kDiagnosticsUnit) {
+      const std::string lines[] = {
+          "", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...",
+          "     Check data file and rerun simluation. The linear motion variance is " + messageValue(EQUILB.VARYTP) +
+              ", with the square-law",
+          "     term of the hull's waterline length " + lengthText(t.LWL) + " (page 5, item 8) and draft " +
+              lengthText(t.DRAFT) + " (page 5, item 10)."};
+      fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+    }
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");
     writeRecord(t.EDUNIT, "     Check data file and rerun simluation OR input 99 after");
     writeRecord(t.EDUNIT, "     \"<<RETURN>> to continue:\" Prompt for additional iterations");
     t.LBACK = 0;
     PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
-    if (t.LBACK != 99 || t.EDUNIT == kDiagnosticsUnit) silentStop("SLOMOR");
+    if (t.LBACK != 99) silentStop("SLOMOR");
     steps += 100;
   }
 }

@@ -2,14 +2,18 @@
 
 #include <cmath>
 #include <limits>
+#include <span>
+#include <string>
 
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "numlib/angles.h"
 #include "numlib/roots.h"
 #include "platform/units.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/fatal.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -18,9 +22,24 @@ namespace {
 // The inner search of TOPHT gives up after this many widenings of its bracket.
 constexpr int kMaxWidenings = 20;
 
+// No attitude of the piercing member balances it under the load of table point ITABLE: the data that
+// decide its balance, the elements it groups and the waterplane it floats on.
 [[noreturn]] void piercingSearchFailed() {
-  fatalStop("TOPHT", TPCM.EDUNIT, {"", " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY", ""},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  const std::int32_t I = s.IPERCN;
+  const std::string lines[] = {
+      "",
+      " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY",
+      "     Under the horizontal load " + forceText(EQUILB.HLOAD(s.ITABLE)) + " (table point " +
+          std::to_string(s.ITABLE) + ") no attitude balances the piercing",
+      "     " + memberData(I) + ",",
+      "     " + forceText(s.WETVL0) + " of it up to the piercing element " + std::to_string(t.IPIERC) +
+          " (page 2, item 6), with the",
+      "     waterplane area " + areaText(t.WPAPRC) + " (page 2, item 5) at the surface. Check its elements'",
+      "     lengths, volumes, weights and their centres (page 3, items 2 to 6) and the waterplane area.",
+      ""};
+  fatalStop("TOPHT", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 void traceChamber(const char* state) {

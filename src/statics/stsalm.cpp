@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/column_at_load.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/captions.h"
@@ -52,15 +54,8 @@ std::string decimals(float x) {
   return field.substr(field.find_first_not_of(' '));
 }
 
-// A value for a message with the unit label the pages give it (UNITP: the force's at NUNTS, " kips"
-// or " metric tons"; the length's at NUNTS + 7, " feet" or " meters").
-std::string withUnit(float value, std::int32_t labelCode) {
-  Text<16> label;
-  UNITP(label, labelCode);
-  return decimals(value) + std::string(label.trimmed());
-}
-std::string force(float value) { return withUnit(value, TPCM.NUNTS); }
-std::string length(float value) { return withUnit(value, TPCM.NUNTS + 7); }
+std::string force(float value) { return forceText(value); }
+std::string length(float value) { return lengthText(value); }
 
 [[noreturn]] void refuse(const std::string& reason) {
   fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
@@ -72,14 +67,16 @@ std::string length(float value) { return withUnit(value, TPCM.NUNTS + 7); }
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   const std::int32_t point = SOLVE.ITABLE;
-  fatalStop("STSALM", t.EDUNIT,
-            {"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
-             "     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) +
-                 " and found no column",
-             "     configuration at " + force(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" +
-                 force(t.TLOAD) + ") lies",
-             "     beyond what the column can carry.", ""},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{
+      "", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
+      "     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) + " and found no column",
+      "     configuration at " + force(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" + force(t.TLOAD) +
+          ") lies",
+      "     beyond what the column can carry. The column's members (page 3, items 2 to 6 of their elements):"};
+  const std::vector<std::string> members = memberDataLines();
+  lines.insert(lines.end(), members.begin(), members.end());
+  lines.emplace_back("");
+  fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Members the elements form: the first free element and each later one with a free lower joint
@@ -98,19 +95,21 @@ int memberCount() {
 void checkDataSet() {
   const Tpcm& t = TPCM;
   if (t.NELEM < 0 || t.NELEM > kMaxSalmElements) {
-    refuse(fmtI(t.NELEM, 0) + " SALM elements; 0 to " + fmtI(kMaxSalmElements, 0) + " can be analysed.");
+    refuse(fmtI(t.NELEM, 0) + " SALM elements (page 2, item 1); 0 to " + fmtI(kMaxSalmElements, 0) +
+           " can be analysed.");
   }
   const int members = memberCount();
   if (members > kMaxMembers) {
-    refuse(fmtI(members, 0) + " members (free joints); at most " + fmtI(kMaxMembers, 0) + " can be analysed.");
+    refuse(fmtI(members, 0) + " members (free joints, page 3, item 7); at most " + fmtI(kMaxMembers, 0) +
+           " can be analysed.");
   }
   if (t.IARCO == kYoke && members > kMaxMembers - 1) {
-    refuse(fmtI(members, 0) + " members (free joints) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
+    refuse(fmtI(members, 0) + " members (free joints, page 3, item 7) with a yoke; at most " + fmtI(kMaxMembers - 1, 0) +
            " can be analysed.");
   }
   const int points = t.NUMTAB == 0 ? 2 : t.NUMTAB;
   if (points < 2 || points > kMaxTablePoints) {
-    refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points; 2 to " + fmtI(kMaxTablePoints, 0) +
+    refuse("NUMTAB = " + fmtI(t.NUMTAB, 0) + " load-table points (page 2, item 4); 2 to " + fmtI(kMaxTablePoints, 0) +
            " are allowed.");
   }
   if (const auto finding = piercingRiserFinding()) {
@@ -120,7 +119,7 @@ void checkDataSet() {
     fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   if (t.NELEM > 1 && !freeSalm() && !(t.TLOAD > 0.0f)) {
-    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + "; it must be above 0.");
+    refuse("largest table load TLOAD = " + decimals(t.TLOAD) + " (page 2, item 2); it must be above 0.");
   }
 }
 
@@ -286,6 +285,40 @@ float potentialEnergy(const Arr<float, kMaxMembers>& cosPhi) {
   return E;
 }
 
+// "member 1 (elements 1 to 2) 76.00 meters, member 2 (element 3) 30.00 meters": the lengths of members
+// 1 to `last`.
+std::string memberLengths(std::int32_t last = SOLVE.NCON) {
+  std::string text;
+  for (std::int32_t I = 1; I <= last; ++I) {
+    text += (I == 1 ? "" : ", ") + std::string("member ") + fmtI(I, 0) + " (" + memberElements(I) + ") " +
+            length(SOLVE.CNLEN(I));
+  }
+  return text;
+}
+
+// No pattern brings the column's top to YOKBOT: the height it must reach with the items it comes
+// from, and the member lengths that cannot reach it.
+[[noreturn]] void impossibleConfiguration() {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  std::vector<std::string> lines{"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!",
+                                 "     The column's top must stand " + length(s.YOKBOT) + " above its lowest free joint:",
+                                 "     the water depth " + length(t.DEPTH) + " (page 1, item 4)"};
+  if (s.ANCHT != 0.0f) lines.push_back("     less the frozen base's height " + length(s.ANCHT));
+  lines.push_back(t.IARCO == kBuoyantRiser
+                      ? "     less the vessel draft " + length(t.DRAFT) + " (page 5, item 10)."
+                      : "     plus the yoke's height above the waterline " + length(t.YOKEHT) +
+                            " (page 3, item 14 then 1).");
+  float total = 0.0f;
+  for (int I = 1; I <= s.NCON; ++I) total += s.CNLEN(I);
+  lines.insert(lines.end(), {"     No member standing up or down with one of them leaning reaches that height:",
+                             "     " + memberLengths() + " long,",
+                             "     together " + length(total) + ". Change the element lengths (page 3, item 2), the water",
+                             "     depth or the attachment's height.",
+                             ""});
+  fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // Step 10: the least-energy configuration at zero load. Each member stands straight up or down but
 // the closing member, which leans so that the column top reaches YOKBOT; a later pattern of equal
 // energy replaces an earlier one.
@@ -319,31 +352,44 @@ Pattern searchConfiguration() {
       }
     }
   }
-  if (!found) {
-    fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!", ""},
-              FatalWait::kPressReturn, kKeyboardUnit);
-  }
+  if (!found) impossibleConfiguration();
   // Weights, buoyancies or lengths so large that no configuration's energy stays below the
   // search's starting value of 1.0E30 (or is a number at all) leave no pattern kept.
   if (kept.closing == 0) {
-    fatalStop("STSALM", TPCM.EDUNIT,
-              {"", " ++> STSALM: no configuration of the column has a potential energy below 1.0E30;",
-               "     check the element weights, volumes and lengths (page 3)."},
-              FatalWait::kPressReturn, kKeyboardUnit);
+    std::vector<std::string> lines{"", " ++> STSALM: no configuration of the column has a potential energy below 1.0E30;",
+                                   "     check the element weights, volumes and lengths (page 3). The members:"};
+    const std::vector<std::string> members = memberDataLines();
+    lines.insert(lines.end(), members.begin(), members.end());
+    fatalStop("STSALM", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   writeProgressLine(" >>> Computing Salm offset tables...");
   return kept;
 }
 
+// The piercing member's top at zero load stands HDRY0 above the surface; it crosses the surface when
+// that height lies between 0 and the member's length.
 void warnPiercingMemberDry() {
-  const std::int32_t unit = TPCM.EDUNIT;
-  const std::string_view warning = " ++> WARNING: piercing member might not cross water surface.";
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  const std::int32_t unit = t.EDUNIT;
+  const std::int32_t I = s.IPERCN;
+  const std::string where = s.HDRY0 < 0.0f ? length(-s.HDRY0) + " below" : length(s.HDRY0) + " above";
+  const std::string lines[] = {
+      "",
+      "",
+      " ++> WARNING: piercing member might not cross water surface.",
+      "     At zero load the top of member " + fmtI(I, 0) + " (" + memberElements(I) +
+          "), which holds the piercing element " + fmtI(t.IPIERC, 0) + " (page 2,",
+      "     item 6), stands " + where + " the water surface; the water depth is " + length(t.DEPTH) +
+          " (page 1, item 4).",
+      "     The members up to it: " + memberLengths(I) + " long",
+      "     (page 3, item 2 of their elements). Change the element lengths, the piercing element or the",
+      "     water depth so that the member crosses the surface.",
+      ""};
   if (unit == kDiagnosticsUnit) {  // an unattended run cannot be asked whether to go on
-    fatalStop("STSALM", unit, {"", "", warning, ""}, FatalWait::kNone);
+    fatalStop("STSALM", unit, std::span<const std::string>(lines), FatalWait::kNone);
   }
-  LINES(unit, 2);
-  writeRecord(unit, warning);
-  writeRecord(unit, "");
+  for (const std::string& line : lines) writeRecord(unit, line);
   PRSRET(unit, kKeyboardUnit);
 }
 

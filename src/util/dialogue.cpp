@@ -1,6 +1,7 @@
 #include "util/dialogue.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "platform/stop.h"
@@ -217,6 +218,26 @@ void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit) {
   WRTLIN("Input NBUG: ", unit);
   std::int32_t scratch = 0;
   READI(debugLevel, inUnit, scratch);
+}
+
+void enterBounded(std::string_view prompt, std::int32_t& value, std::int32_t lowest, std::int32_t highest,
+                  std::int32_t unit, std::int32_t inUnit) {
+  if (unit == kDiagnosticsUnit) return;
+  // READI leaves its code as it was for a blank reply: a code no reply gives tells it apart.
+  constexpr std::int32_t kUntouched = std::numeric_limits<std::int32_t>::min();
+  for (;;) {
+    WRTLIN(prompt, unit);
+    std::int32_t reply = kUntouched;
+    std::int32_t scratch = 0;
+    READI(reply, inUnit, scratch);
+    if (reply == kUntouched) return;
+    if (reply >= lowest && reply <= highest) {
+      value = reply;
+      return;
+    }
+    writeRecord(unit, " ++> Out of range: enter a value from " + std::to_string(lowest) + " to " +
+                          std::to_string(highest) + ".");
+  }
 }
 
 }  // namespace qv

@@ -252,6 +252,10 @@ Spreading spreadingNormalisation() {
   const float cosexp = d.COSEXP;
   const auto integrand = [cosexp](float x) { return COSPWR(x, cosexp); };
   const float upper = 565.4867f / d.ANGSEC;
+  // The data of the integral, for a stop.
+  const std::string spreadingLine = "     The wave spreading index " + messageValue(d.COSEXP) +
+                                    " (page 15, item 21) over the sector of " + messageValue(d.ANGSEC) +
+                                    " degrees (page 15, item 22).";
   float eps = 1.0e-4f;
   int halvings = 10;
   int integrations = 0;
@@ -264,11 +268,11 @@ Spreading spreadingNormalisation() {
     ++integrations;
     if (IER == kQuadRoundoff) {
       if (std::fabs(fact) <= 10.0f * eps) {
-        fatalStop(kRoutine, d.EDUNIT, {" ++> FATAL error: unfixable roundoff error in VESL1"});
+        fatalStop(kRoutine, d.EDUNIT, {" ++> FATAL error: unfixable roundoff error in VESL1", spreadingLine});
       }
       eps = 10.0f * eps;
     } else if (IER == kQuadNoConvergence) {
-      if (halvings > 40) fatalStop(kRoutine, d.EDUNIT, {"++> FATAL error: NDIM > NDMSUP in VESL1"});
+      if (halvings > 40) fatalStop(kRoutine, d.EDUNIT, {"++> FATAL error: NDIM > NDMSUP in VESL1", spreadingLine});
       halvings *= 2;
     } else if (0.01f * fact < eps) {
       eps = 0.008f * fact;  // the tolerance must be small beside the integral

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -229,7 +230,14 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
     float gammaValue = 0.0f;
     std::int32_t IER = 0;
     GAMMA(TPCM.OCHI_LAMBDA(j), gammaValue, IER);
-    if (IER != 0) stopWith(" ++> Gamma function error in WVSPEC");
+    if (IER != 0) {
+      const std::string lines[] = {" ++> Gamma function error in WVSPEC",
+                                   "     Ochi-Hubble component " + std::to_string(j) +
+                                       ": the gamma function of its shape parameter lambda, " +
+                                       messageValue(TPCM.OCHI_LAMBDA(j)),
+                                   "     (page 15, item 8), cannot be formed."};
+      fatalStop(kRoutine, TPCM.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+    }
     C[j - 1] = TPCM.SWHT(j) * TPCM.SWHT(j) * 0.25f / gammaValue;
   }
   for (int i = 1; i <= n; ++i) {
@@ -255,7 +263,7 @@ void defaultSwell(float* PSD, float HS, float TP, const SystemShape& shape, int 
   // INT(x + 1.5) of the period offset: the nearest grid period, the longer one at a tie.
   const float position = (TP - WAVCOM.TS) / WAVCOM.DT + 1.5f;
   if (!(position >= 1.0f && position < static_cast<float>(n + 1))) {
-    stopWith(" ++> SWELL OUTSIDE WAVE PERIOD RANGE");
+    stopWith(" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(TP));
   }
   if (!(sigma > 0.0f)) {
     stopWith(std::string(" ++> ") + shape.name + ": relative width of the default swell spectrum " +
@@ -303,6 +311,13 @@ void userDefined(std::int32_t ITYPE, float* PSD, float& HS, float& TP, const Sys
 }
 
 }  // namespace
+
+std::string swellOffTheGridLine(float period, std::int32_t first) {
+  const Tpcm& t = TPCM;
+  return "     The swell peak period " + messageValue(period) + " s (page 16) is nearest to none of the wave periods " +
+         messageValue(t.T(std::clamp(first, 1, std::max(t.NWP, 1)))) + " to " + messageValue(t.T(std::max(t.NWP, 1))) +
+         " s of page 14.";
+}
 
 float RWHFUN(float R, float WH_TMA) { return 1.0f - R * std::tanh(R * WH_TMA * WH_TMA); }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace qv {
 
@@ -79,5 +80,10 @@ void WVSPEC(std::int32_t ITYPE, float* PSD, float& HS, float& TP, float& WP, flo
 // the deep-water wave number omega^2 / g, for the nondimensional frequency
 // WH_TMA = omega sqrt(depth / g); R WH_TMA^2 is then k times depth.
 float RWHFUN(float R, float WH_TMA);
+
+// The line of a stop that finds a swell's peak period [s] off the wave period grid of TPCM, whose
+// periods from number `first` on may take it: "     The swell peak period 16.00 s (page 16) is
+// nearest to none of the wave periods 3.00 to 15.00 s of page 14."
+std::string swellOffTheGridLine(float period, std::int32_t first = 1);
 
 }  // namespace qv

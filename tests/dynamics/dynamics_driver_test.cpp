@@ -172,7 +172,9 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
          m.push_back({5.0f, 5.0f, 2.5f, 0.0f, 2.5f, 1.4f, 1.5f});
          testing_support::setDynamicsColumn(m, kYoke);
        },
-       " ++> Too many Salm members for dynamic evaluation"},
+       " ++> Too many Salm members for dynamic evaluation\n"
+       "     The column has 4 members: elements 1, 2, 3 and 4 have a free lower joint (page 3, item 7);\n"
+       "     the dynamics of an attached Salm takes 2 or 3 members.\n"},
       {"three members on a buoyant riser", [] { testing_support::threeMemberColumn(kBuoyantRiser); },
        " ++> Too many Salm members for dynamic evaluation"},
       {"one member",
@@ -203,7 +205,14 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
          for (auto& x : m) x.buoyancy = 0.0f;
          testing_support::setDynamicsColumn(m, kRigidHawser);
        },
-       " ++> In-plane Salm mode: stiffness over inertia is"},
+       // The message lists the members as the statics summed them, and the mean load.
+       "; the mode has no period\n"
+       "     The weights and buoyancies of the members do not restore it in the mean\n"
+       "     configuration under the load 40.00 kips:\n"
+       "     member 1 (element 1): length 20.00 feet, weight 30.00 kips, buoyancy 0.00 kips,\n"
+       "     member 2 (element 2): length 15.00 feet, weight 20.00 kips, buoyancy 0.00 kips,\n"
+       "     member 3 (element 3): length 10.00 feet, weight 10.00 kips, buoyancy 0.00 kips.\n"
+       "     Check the element volumes, weights and their centres (page 3, items 3 to 6).\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

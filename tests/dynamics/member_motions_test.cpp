@@ -511,7 +511,8 @@ TEST_F(MemberMotions, AbortingAtTheIterationFailureStops) {
   EXPECT_EQ(unread, "");
 }
 
-// An unattended run cannot answer: the message goes to the diagnostics file and the run stops.
+// An unattended run cannot answer: the message, with what the drag grows with, goes to the
+// diagnostics file and the run stops.
 TEST_F(MemberMotions, AnUnattendedRunStopsAfterTheIterationFailureMessage) {
   restlessColumn();
   TPCM.EDUNIT = kDiagnosticsUnit;
@@ -521,7 +522,11 @@ TEST_F(MemberMotions, AnUnattendedRunStopsAfterTheIterationFailureMessage) {
   closeAllUnits();
   EXPECT_EQ(screen, "");
   EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"),
-                       " ++> Iteration failure in damping loop for wave period    3.00\n\n"
+                       " ++> Iteration failure in damping loop for wave period    3.00\n"
+                       "     The members' drag did not settle in 100 steps at this period (page 14). It grows with the element\n"
+                       "     drag coefficients (page 3, item 10: 3.00, 3.00 and 3.00)\n"
+                       "     and the wave height or slope (page 14, item 4: 8.00); check them and the\n"
+                       "     element volumes and centroids (page 3, items 3 and 4).\n\n"
                        "  Enter -2 to keep current result, quit this period and go to the next period\n"
                        "  Enter -3 to try this one again\n"
                        "  Enter -4 to quit with available  0 completed periods; otherwise...\n"));

@@ -10,12 +10,15 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
@@ -27,6 +30,7 @@ namespace {
 using testing_support::contains;
 using testing_support::example;
 using testing_support::withWord;
+using namespace std::chrono_literals;
 
 // Whether a report or plot file holds a field that is not a number or infinite.
 bool holdsNonFinite(const std::string& text) {
@@ -140,6 +144,147 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
     expectFiniteReports(folder, c.what);
     EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
+}
+
+// The stops that named nothing to change, each from one word of an example or one user file changed:
+// every one ends with status 1 and says what decides it, with the page and item (or the file and its
+// row) and the value, on standard error and in "Diagnostics.stxt".
+struct UserFile {
+  const char* name;
+  std::string bytes;
+};
+
+// "LOWDAT" with the current table alone: 19 attack angles 0 to 180 degrees, Cx = -0.5 cos a,
+// Cy = 0.6 sin a, Cz = 0.05 sin 2a, but Cz of row 3 (20 degrees) typed as -1e30.
+std::string currentTableWithAHugeYawCoefficient() {
+  Lowcof table{};
+  table.NUCRPT = 19;
+  for (int row = 1; row <= 19; ++row) {
+    const double a = 10.0 * (row - 1) / 57.29577951308232;
+    table.UCRANG(row) = 10.0f * static_cast<float>(row - 1);
+    table.UCRCX(row) = static_cast<float>(-0.5 * std::cos(a));
+    table.UCRCY(row) = static_cast<float>(0.6 * std::sin(a));
+    table.UCRCZ(row) = static_cast<float>(0.05 * std::sin(2.0 * a));
+  }
+  table.UCRCZ(3) = -1.0e30f;
+  std::string bytes(sizeof table, '\0');
+  std::memcpy(bytes.data(), &table, sizeof table);
+  return bytes;
+}
+
+// "DRFTCOFS.txt" of two frequencies and 37 headings 0 to 360 degrees: surge 0.3 cos h, sway 0.5 sin h,
+// yaw -0.02 sin 2h, but the yaw coefficient at 200 degrees and 0.1 rad/s typed as -1e30.
+std::string driftFileWithAHugeYawCoefficient() {
+  std::ostringstream out;
+  out << "2 37\n";
+  for (int j = 0; j <= 36; ++j) {
+    const double h = 10.0 * j / 57.29577951308232;
+    out << 10 * j << "\n";
+    for (const double frequency : {0.1, 5.0}) {
+      const double yaw = j == 20 && frequency == 0.1 ? -1.0e30 : -0.02 * std::sin(2.0 * h);
+      out << frequency << " " << 0.3 * std::cos(h) << " " << 0.5 * std::sin(h) << " " << yaw << "\n";
+    }
+  }
+  return out.str();
+}
+
+TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
+  struct StopCase {
+    const char* what;
+    const char* example;
+    std::vector<Change> changes;
+    std::vector<UserFile> files;
+    std::vector<std::string> lines;  // pieces of the message on standard error, the first its start
+  };
+  constexpr std::int32_t kTableModel = 0x111;  // the LOWDAT table (wind, current) or the user file (drift)
+  const StopCase cases[] = {
+      // An internal stop: no equilibrium could be ranked, and TANGLE(0) was indexed.
+      {"a LOWDAT current coefficient of -1e30", "tanker-yoke", {{offsetof(Tpcm, LCBARG), kTableModel}},
+       {{"LOWDAT", currentTableWithAHugeYawCoefficient()}},
+       {" ++> VANTREL: no equilibrium heading can be ranked as the most stable",
+        "     the current coefficient table of LOWDAT (page 8, item 15), at the relative current direction ",
+        "     Its largest lateral or yaw coefficient is Cz = -1.0000E+30 in row 3 (20.00 deg).\n"}},
+      {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
+       {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
+       {" ++> VANTREL: no equilibrium heading can be ranked as the most stable",
+        "     the mean wave drift of the sea (page 15) by the drift coefficients of the file \"DRFTCOFS.txt\"\n"
+        "     (chosen on page 8, item 22). Its largest sway or yaw coefficient is -1.0000E+30 (yaw),\n"
+        "     at heading 200.00 deg and frequency 0.1000 rad/s.\n"}},
+      // The tanker's mean load of some 70 t against a table that ends at 60 t.
+      {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
+       {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",
+        "beyond the load-offset table's last load of 60.00 metric tons",
+        "Raise the maximum horizontal load on Salm (page 2, item 2),\n"
+        "     now 60.00 metric tons, above the loads of the run.\n"}},
+      // Member 1 (93 + 14 m) and the buoy (30 m) standing up reach 137 m, 37 m above the surface.
+      {"a piercing member a longer element lifts out of the water", "tanker-yoke",
+       {{offsetof(Tpcm, SLEN), 93.0f}}, {},
+       {" ++> WARNING: piercing member might not cross water surface.\n",
+        "which holds the piercing element 3 (page 2,\n"
+        "     item 6), stands 37.00 meters above the water surface; the water depth is 100.00 meters (page 1, item 4).\n",
+        "     The members up to it: member 1 (elements 1 to 2) 107.00 meters, member 2 (element 3) 30.00 meters long\n"}},
+      // The top must reach 100 + 60 m; the elements are 62, 14, 30 and 30 m long.
+      {"a yoke above what the column reaches", "tanker-yoke", {{offsetof(Tpcm, YOKEHT), 60.0f}}, {},
+       {" ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!\n"
+        "     The column's top must stand 160.00 meters above its lowest free joint:\n"
+        "     the water depth 100.00 meters (page 1, item 4)\n"
+        "     plus the yoke's height above the waterline 60.00 meters (page 3, item 14 then 1).\n",
+        "     together 136.00 meters. Change the element lengths (page 3, item 2)"}},
+      {"a free joint at the buoyancy tank", "tanker-yoke", {{offsetof(Tpcm, IFREE) + 4, std::int32_t{1}}}, {},
+       {" ++> Fatal Warning: The wave-frequency dynamics of a \"Yoke\" take at\n"
+        "     most 3 Salm members; the elements form 4, one from each free joint (page 3,\n"
+        "     item 7 of an element). Freeze a joint, choose another attachment (page 3,\n"}},
+      // Half the buoy's volume: the weights of 150 t at 40 m and 250 t at 13 m are no longer righted.
+      {"a free column's buoy of half its volume", "free-salm", {{offsetof(Tpcm, BUOY) + 4, 424.1f}}, {},
+       {" ++> Free Salm has no stable upright mode; check buoyancy and weights\n"
+        "     Upright, above each member's lower joint:\n"
+        "     member 1 (element 1): weight 150.00 metric tons at 40.00 meters, buoyancy ",
+        "     member 2 (element 2): weight 250.00 metric tons at 13.00 meters, buoyancy ",
+        "     Check the element volumes, weights and their centres (page 3, items 3 to 6).\n"}},
+  };
+  for (const StopCase& c : cases) {
+    std::string image = example(c.example);
+    for (const Change& change : c.changes) image = withChange(image, change);
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    for (const UserFile& file : c.files) folder.writeFile(file.name, file.bytes);
+    const e2e::Run run = folder.runAnalysis({}, "", 10s);
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.status, 1) << c.what << "\n" << run.err;
+    EXPECT_EQ(run.err.rfind(c.lines.front(), 0), 0u) << c.what << "\n" << run.err;
+    for (const std::string& line : c.lines) EXPECT_TRUE(contains(run.err, line)) << c.what << "\n" << line << "\n" << run.err;
+    EXPECT_FALSE(contains(run.err, "report this message")) << c.what;
+    const std::string first = c.lines.front().substr(0, c.lines.front().find('\n'));
+    EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), first)) << c.what;
+    expectFiniteReports(folder, c.what);
+  }
+}
+
+// The debug run asks for the scan's intervals: a reply beyond the 360 of a degree each, which would
+// keep the scan busy for many minutes, is refused and asked again; the end of the input then ends the
+// run with status 2, and a sound reply lets it go on to its end.
+TEST(AnalysisFaultsE2e, TheDebugRunsReplyForTheScanIsBounded) {
+  const std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, NBUG0), std::int32_t{1});
+  // The debug levels of the vessel response and the statics, then the slow drift's level 1.
+  const std::string toTheScan = "\n\n1\n";
+  const std::string refused = "Input NPHI (0 keeps 11):  ++> Out of range: enter a value from 0 to 360.\n"
+                              " Input NPHI (0 keeps 11): ";
+  {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run run = folder.runAnalysis({"--interactive"}, toTheScan + "852002379\n", 10s);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_TRUE(contains(run.out, refused)) << run.out;
+  }
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  const e2e::Run run =
+      folder.runAnalysis({"--interactive"}, toTheScan + "852002379\n12\n" + std::string(200, '\n'), 30s);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(contains(run.out, refused + " >>> Computing low-frequency dynamics...")) << run.out;
+  EXPECT_TRUE(folder.exists("RANOUT.stxt"));
 }
 
 // The offset report's bound names the smallest increment that keeps it within the table's 90 states.

@@ -5,6 +5,7 @@
 // are known and stop before any stage where they are not.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -80,6 +81,50 @@ TEST(LowFrequencyE2e, ASpreadHeadSeaCarriesNoMoreThanTheLongCrestedOne) {
   const FinishedRun fine(withWord(withWord(spread, offsetof(Tpcm, COSEXP), 50.0f), offsetof(Tpcm, NA), std::int32_t{36}));
   EXPECT_LE(significantSurgeForce(fine), reference);
   EXPECT_FALSE(contains(fine.file("Diagnostics.stxt"), tooFew));
+}
+
+std::size_t lineCount(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+// A load-offset table that ends at 100 t under the tanker's mean load of some 70 t: the storm peak of
+// the low-frequency report and the most probable peak of the statistics lie beyond it. Each says so in
+// "Diagnostics.stxt" and on standard error, naming page 2's maximum load; the peaks exceed the mean load,
+// the statistics' peak (which adds the wave-frequency peak) the low-frequency one; the reports keep their
+// lines. The example's table, to 600 t, holds both peaks: no such line.
+TEST(LowFrequencyE2e, APeakLoadBeyondTheStaticsTableIsAWarningThatNamesPageTwosMaximumLoad) {
+  const std::string tanker = example("tanker-yoke");
+  const FinishedRun withinTable(tanker);
+  EXPECT_FALSE(contains(withinTable.file("Diagnostics.stxt"), "lies beyond the"));
+
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(tanker, offsetof(Tpcm, TLOAD), 100.0f));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+  const std::string low = " ++> Warning: the storm peak horizontal load of LOWOUT, ";
+  const std::string statistics = " ++> Warning: the most probable peak horizontal load of RANOUT, ";
+  const std::string rest = " metric tons, lies beyond the\n"
+                           "     load-offset table's last load of 100.00 metric tons: its offset is extrapolated from the\n"
+                           "     table's last interval. Raise the maximum horizontal load on Salm (page 2, item 2), now\n"
+                           "     100.00 metric tons, above it.\n";
+  for (const std::string& warning : {low, statistics}) {
+    for (const std::string& text : {diagnostics, run.err}) {
+      ASSERT_TRUE(contains(text, warning)) << text;
+      const std::size_t at = text.find(warning) + warning.size();
+      EXPECT_EQ(text.substr(text.find(' ', at), rest.size()), rest) << text;
+    }
+  }
+  const double mean =
+      numberAfter(folder.readFile("LOWOUT.stxt"), "Most stable equilibrium", "SALM restoring force .......................");
+  const double lowPeak = numberAfter(diagnostics, low, low);
+  const double peak = numberAfter(diagnostics, statistics, statistics);
+  EXPECT_GT(lowPeak, 100.0);
+  EXPECT_GT(lowPeak, mean);
+  EXPECT_GE(peak, lowPeak);
+  for (const char* report : {"LOWOUT.stxt", "RANOUT.stxt"}) {
+    EXPECT_EQ(lineCount(folder.readFile(report)), lineCount(withinTable.file(report))) << report;
+    EXPECT_FALSE(contains(folder.readFile(report), "lies beyond the")) << report;
+  }
 }
 
 // OCIMF '77 (model 6) at the tanker's depth/draft of 6.25 weighs the deep-water sets alone, which are

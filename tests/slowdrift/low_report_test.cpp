@@ -330,10 +330,12 @@ TEST_F(LowFrequencyReport, WithoutAYokeNoConnectionEntries) {
 // records hold amplitudes, the low mode's as a lateral motion at the yaw arm.
 TEST_F(LowFrequencyReport, WithTheReportOffTheStatisticsAreStillLeft) {
   testing_support::fullLowFrequencyRun();
+  std::string screenWithReport;
   {
     TempDir dir;
     ConsoleCapture console;
     LOWPRT();
+    screenWithReport = console.screen();
   }
   const Output withReport = OUTPUT;
   const Pekcom peaksWithReport = PEKCOM;
@@ -345,7 +347,10 @@ TEST_F(LowFrequencyReport, WithTheReportOffTheStatisticsAreStillLeft) {
   ConsoleCapture console;
   LOWPRT();
   EXPECT_FALSE(std::filesystem::exists("LOWOUT.stxt"));
-  EXPECT_EQ(console.screen(), kProgress);
+  // The progress line, and the warnings the statistics give (this fixture's storm peak lies beyond
+  // its load table): the same screen as with the report.
+  EXPECT_EQ(console.screen().rfind(kProgress, 0), 0u);
+  EXPECT_EQ(console.screen(), screenWithReport);
   EXPECT_EQ(std::memcmp(&OUTPUT, &withReport, sizeof OUTPUT), 0);
   EXPECT_EQ(std::memcmp(&PEKCOM, &peaksWithReport, sizeof PEKCOM), 0);
   EXPECT_EQ(std::memcmp(&EQUILB, &equilibriumWithReport, sizeof EQUILB), 0);

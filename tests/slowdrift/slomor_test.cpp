@@ -26,6 +26,7 @@
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/fatal.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -373,7 +374,10 @@ TEST_F(SlowDrift, StopsOfTheStage) {
          TPCM.AUXFRC = 1;
          TPCM.VESMOM = 1.0e6f;
        },
-       " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"},
+       " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"
+       "     The yaw moment keeps one sign over the turn; its largest is 1000000.00 ft-kips at the vessel heading -28.65 deg.\n"
+       "     The largest part of it, 1000000.00 ft-kips, comes from\n"
+       "     the auxiliary force 1 of the external forces (page 9).\n"},
       {"more than 30 roots: 40 intervals of zero moment",
        [] {
          TPCM.NBUG0 = 1;
@@ -398,14 +402,28 @@ TEST_F(SlowDrift, ThirtyRootsFillTheTable) {
   EXPECT_EQ(EQUILB.IANGLE, 30);
 }
 
-// A net force beyond the table: the warning, then a negative reply stops, a blank one goes on and
-// the offset is extrapolated from the last interval; an unattended run stops.
+// A net force beyond the table: the warning, which names the load, the table's last load and where
+// to raise it, then a negative reply stops, a blank one goes on and the offset is extrapolated from
+// the last interval; an unattended run stops with the same lines.
 TEST_F(SlowDrift, ALoadBeyondTheTable) {
   windOnly(150.0f);  // about 1560 kips against a table that ends at 495
+  // A column without elements: the statics' table ends at the auxiliary table's last load.
+  TPCM.AUXTBL = 1;
+  TPCM.AUXFOR(kTablePoints) = tableLoad(45.0f);
   {
     ConsoleCapture typed("\n\n\n\n");
     SLOMOR();
-    EXPECT_TRUE(contains(typed.screen(), "\n ++> WARNING; a static load exceeds the maximum table value\n"));
+    const std::string screen = typed.screen();
+    const std::string warning = "\n ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ";
+    ASSERT_TRUE(contains(screen, warning)) << screen;
+    // The load of the head wind, the wind's pressure on the frontal area (cylinder: Cx = 1).
+    const std::size_t at = screen.find(" the net horizontal load is ", screen.find(warning));
+    EXPECT_TRUE(IsClose(std::stod(screen.substr(at + 28)), SINES.WNDCOF * TPCM.TXWNDA, 1e-5)) << screen;
+    EXPECT_TRUE(contains(screen,
+                         " kips,\n     beyond the load-offset table's last load of 495.00 kips, from which its offset would be\n"
+                         "     extrapolated. Raise the last load of the auxiliary static offset table (page 3, item 11),\n"
+                         "     now 495.00 kips, above the loads of the run.\n"))
+        << screen;
     const double F = EQUILB.FTOT(EQUILB.ISTAB);
     const double K = (tableLoad(45.0f) - tableLoad(40.0f)) / 5.0;
     EXPECT_TRUE(IsClose(ERGCOM.REQLIB, 45.0 + (F - tableLoad(45.0f)) / K, 1e-5));
@@ -416,6 +434,9 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
   }
   TPCM.EDUNIT = kDiagnosticsUnit;
   EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal);
+  ASSERT_EQ(fatalStopState.message.size(), 5u);
+  EXPECT_EQ(fatalStopState.message[0], " ++> WARNING; a static load exceeds the maximum table value");
+  EXPECT_EQ(fatalStopState.message[4], "     now 495.00 kips, above the loads of the run.");
 }
 
 }  // namespace

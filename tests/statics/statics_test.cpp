@@ -19,6 +19,7 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
+#include "util/fatal.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -372,23 +373,25 @@ TEST(Statics, RefusesWhatTheTablesCannotHold) {
     const char* message;
   };
   const Case cases[] = {
-      {"41 elements", [] { TPCM.NELEM = 41; }, " ++> SALM statics: 41 SALM elements; 0 to 40 can be analysed."},
+      {"41 elements", [] { TPCM.NELEM = 41; }, " ++> SALM statics: 41 SALM elements (page 2, item 1); 0 to 40 can be analysed."},
       {"7 members",
        [] {
          testing_support::sixMemberSalm();
          TPCM.IFREE(1) = 1;
        },
-       " ++> SALM statics: 7 members (free joints); at most 6 can be analysed."},
+       " ++> SALM statics: 7 members (free joints, page 3, item 7); at most 6 can be analysed."},
       {"6 members with a yoke",
        [] {
          testing_support::sixMemberSalm();
          TPCM.IARCO = kYoke;
        },
-       " ++> SALM statics: 6 members (free joints) with a yoke; at most 5 can be analysed."},
-      {"91 points", [] { TPCM.NUMTAB = 91; }, " ++> SALM statics: NUMTAB = 91 load-table points; 2 to 90 are allowed."},
-      {"1 point", [] { TPCM.NUMTAB = 1; }, " ++> SALM statics: NUMTAB = 1 load-table points; 2 to 90 are allowed."},
+       " ++> SALM statics: 6 members (free joints, page 3, item 7) with a yoke; at most 5 can be analysed."},
+      {"91 points", [] { TPCM.NUMTAB = 91; },
+       " ++> SALM statics: NUMTAB = 91 load-table points (page 2, item 4); 2 to 90 are allowed."},
+      {"1 point", [] { TPCM.NUMTAB = 1; },
+       " ++> SALM statics: NUMTAB = 1 load-table points (page 2, item 4); 2 to 90 are allowed."},
       {"no table load", [] { TPCM.TLOAD = 0.0f; },
-       " ++> SALM statics: largest table load TLOAD = 0.00; it must be above 0."},
+       " ++> SALM statics: largest table load TLOAD = 0.00 (page 2, item 2); it must be above 0."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -410,6 +413,8 @@ TEST(Statics, RefusesWhatTheTablesCannotHold) {
   }
 }
 
+// The message says what decides it: the height the top must reach, from the water depth less the
+// frozen base plus the yoke's height, and the member lengths that fall short of it.
 TEST(Statics, ColumnThatCannotReachTheVesselIsImpossible) {
   testing_support::threeMemberSalm();
   TPCM.YOKEHT = 100.0f;  // the top joint 240 ft above the base joint, the column 205 ft long
@@ -417,22 +422,41 @@ TEST(Statics, ColumnThatCannotReachTheVesselIsImpossible) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus(STSALM), kExitFatal);
   EXPECT_TRUE(contains(console.screen(),
-                       "\n\n ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!\n\n\n Press <RETURN> to continue: "));
+                       "\n\n ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!\n"
+                       "     The column's top must stand 240.00 feet above its lowest free joint:\n"
+                       "     the water depth 150.00 feet (page 1, item 4)\n"
+                       "     less the frozen base's height 10.00 feet\n"
+                       "     plus the yoke's height above the waterline 100.00 feet (page 3, item 14 then 1).\n"
+                       "     No member standing up or down with one of them leaning reaches that height:\n"
+                       "     member 1 (element 2) 100.00 feet, member 2 (elements 3 to 4) 45.00 feet, member 3 (element 5) "
+                       "60.00 feet long,\n"
+                       "     together 205.00 feet. Change the element lengths (page 3, item 2), the water\n"
+                       "     depth or the attachment's height.\n\n\n Press <RETURN> to continue: "))
+      << console.screen();
 }
 
+// The warning names the piercing element, the height of its member's top over the surface (the base
+// 10 ft and members of 100 and 45 ft standing up in 160 ft of water), the depth and the lengths.
 TEST(Statics, PiercingMemberBelowTheSurfaceIsAWarning) {
+  const std::string warning =
+      " ++> WARNING: piercing member might not cross water surface.\n"
+      "     At zero load the top of member 2 (elements 3 to 4), which holds the piercing element 4 (page 2,\n"
+      "     item 6), stands 5.00 feet below the water surface; the water depth is 160.00 feet (page 1, item 4).\n"
+      "     The members up to it: member 1 (element 2) 100.00 feet, member 2 (elements 3 to 4) 45.00 feet long\n"
+      "     (page 3, item 2 of their elements). Change the element lengths, the piercing element or the\n"
+      "     water depth so that the member crosses the surface.\n";
   testing_support::threeMemberSalm();
   TPCM.DEPTH = 160.0f;  // the buoy top 5 ft under water at zero load
   {
     TempDir dir;
     ConsoleCapture console("\n");
     STSALM();
-    EXPECT_TRUE(contains(console.screen(), " >>> Computing Salm offset tables...\n\n\n\n"
-                                           " ++> WARNING: piercing member might not cross water surface.\n\n\n"
-                                           " Press <RETURN> to continue: "));
+    EXPECT_TRUE(contains(console.screen(), " >>> Computing Salm offset tables...\n\n\n\n" + warning +
+                                               "\n\n Press <RETURN> to continue: "))
+        << console.screen();
     EXPECT_TRUE(std::filesystem::exists("STATOUT.stxt"));
   }
-  // An unattended run cannot be asked whether to go on.
+  // An unattended run cannot be asked whether to go on: it stops with the same lines.
   testing_support::threeMemberSalm();
   TPCM.DEPTH = 160.0f;
   TPCM.EDUNIT = kDiagnosticsUnit;
@@ -440,6 +464,9 @@ TEST(Statics, PiercingMemberBelowTheSurfaceIsAWarning) {
   TempDir dir;
   ConsoleCapture console;
   EXPECT_EQ(stopStatus(STSALM), kExitFatal);
+  std::string stopped;
+  for (const std::string& line : fatalStopState.message) stopped += line + "\n";
+  EXPECT_EQ(stopped, warning);
 }
 
 // A member without length or weight has no defined moment term: the searches never find a sign
@@ -459,13 +486,23 @@ TEST(Statics, BracketWideningIsBounded) {
   };
   const Case cases[] = {
       // Already the first load of the table fails: HMIN, 0.052 of the net weight of 116 kips.
+      // The members' buoyancies are their volumes times 0.064 kips per cubic foot.
       {"the table search (a column without a piercing member)", false,
        " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
        "     The load-offset table reached a horizontal load of 0.00 kips and found no column\n"
        "     configuration at 6.03 kips: the maximum horizontal load of page 2 (200.00 kips) lies\n"
-       "     beyond what the column can carry."},
+       "     beyond what the column can carry. The column's members (page 3, items 2 to 6 of their elements):\n"
+       "     member 1 (element 2): length 100.00 feet, weight 20.00 kips, buoyancy 32.00 kips,\n"
+       "     member 2 (elements 3 to 4): length 45.00 feet, weight 80.00 kips, buoyancy 224.00 kips,\n"
+       "     member 3 (element 5): length 0.00 feet, weight 0.00 kips, buoyancy 0.00 kips,\n"
+       "     member 4 (element 6): length 60.00 feet, weight 40.00 kips, buoyancy 0.00 kips.\n"},
       {"the piercing member's inner search", true,
-       " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY"},
+       " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY\n"
+       "     Under the horizontal load 4.37 kips (table point 2) no attitude balances the piercing\n"
+       "     member 3 (elements 4 to 5): length 45.00 feet, weight 80.00 kips, buoyancy 224.00 kips,\n"
+       "     224.00 kips of it up to the piercing element 5 (page 2, item 6), with the\n"
+       "     waterplane area 100.00 square feet (page 2, item 5) at the surface. Check its elements'\n"
+       "     lengths, volumes, weights and their centres (page 3, items 2 to 6) and the waterplane area.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -481,7 +518,7 @@ TEST(Statics, BracketWideningIsBounded) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus(STSALM), kExitFatal);
     EXPECT_TRUE(contains(console.screen(), std::string(" >>> Computing Salm offset tables...\n\n\n") + c.message +
-                                               "\n\n\n Press <RETURN> to continue: "))
+                                               "\n\n Press <RETURN> to continue: "))
         << console.screen();
   }
 }

@@ -318,5 +318,41 @@ TEST(Inbug, BlankGivesZero) {
   EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
 }
 
+// A debug reply bounded by what it counts: a blank reply (or one READI ignores) keeps the value even
+// outside the bounds, a reply within them is taken, one outside (a letter's code too) is refused and
+// asked again; the end of the input ends the run; an unattended run asks nothing.
+TEST(EnterBounded, RefusesRepliesOutsideItsBoundsAndAsksAgain) {
+  const std::string prompt = " Input NPHI (0 keeps 11): ";
+  const std::string refused = " ++> Out of range: enter a value from 0 to 360.\n";
+  {
+    ConsoleCapture console("852002379\nh\n-5\n\nHelp\n12\n");
+    std::int32_t value = 11;
+    enterBounded("Input NPHI (0 keeps 11): ", value, 0, 360, kScreenUnit, kKeyboardUnit);
+    // READI reads 6 characters, so the long reply counts 852002; "-5" reads as 0, which is within.
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(console.screen(), prompt + refused + prompt + refused + prompt);
+    value = 400;
+    enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
+    EXPECT_EQ(value, 400);
+    enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
+    EXPECT_EQ(value, 400);
+    enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
+    EXPECT_EQ(value, 12);
+  }
+  {
+    ConsoleCapture console("999\n");
+    std::int32_t value = 1;
+    EXPECT_EQ(stopStatus([&] { enterBounded("INPUT SMPDRG:", value, 0, 1, kScreenUnit, kKeyboardUnit); }),
+              kExitInputEnded);
+    EXPECT_EQ(value, 1);
+  }
+  ConsoleCapture console("5\n");
+  std::int32_t value = 7;
+  enterBounded("INPUT SMPDRG:", value, 0, 1, kDiagnosticsUnit, kKeyboardUnit);
+  EXPECT_EQ(value, 7);
+  EXPECT_EQ(console.unread(), "5\n");
+  EXPECT_EQ(console.screen(), "");
+}
+
 }  // namespace
 }  // namespace qv

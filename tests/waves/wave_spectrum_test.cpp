@@ -11,6 +11,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "util/fortran_format.h"
 #include "waves/spectral_integration.h"
 #include "waves/wave_grid_fixture.h"
 #include "waves/wavcom.h"
@@ -295,7 +296,10 @@ TEST_F(WaveSpectra, DefaultSwellOutsideTheGridStops) {
   for (float tp : {2.74f, 1.0f, -40.0f, 25.25f, 60.0f}) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([tp] { spectrum(kSpectrumDefaultSwell, 2.0f, tp, kSwell); }), kExitFatal) << tp;
-    EXPECT_EQ(console.screen(), " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n\n Press <RETURN> to continue: ") << tp;
+    EXPECT_EQ(console.screen(), " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n     The swell peak period " + messageValue(tp) +
+                                    " s (page 16) is nearest to none of the wave periods 3.00 to 25.00 s of page 14.\n"
+                                    "\n Press <RETURN> to continue: ")
+        << tp;
   }
   for (float tp : {2.76f, 25.24f}) {
     EXPECT_GT(spectrum(kSpectrumDefaultSwell, 2.0f, tp, kSwell).m0(), 0.0) << tp;
@@ -341,7 +345,9 @@ TEST_F(WaveSpectra, OchiHubbleDataTheGammaFunctionCannotTakeStop) {
   {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
-    EXPECT_EQ(console.screen(), " ++> Gamma function error in WVSPEC\n\n Press <RETURN> to continue: ");
+    EXPECT_EQ(console.screen(), " ++> Gamma function error in WVSPEC\n"
+                                "     Ochi-Hubble component 2: the gamma function of its shape parameter lambda, 0.00\n"
+                                "     (page 15, item 8), cannot be formed.\n\n Press <RETURN> to continue: ");
   }
   // More components than the data set has shapes for.
   TPCM.OCHI_LAMBDA(2) = 1.0f;

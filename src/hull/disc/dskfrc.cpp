@@ -8,6 +8,7 @@
 // The calibration pass (flag 0) evaluates the forces only at the grid points nearest the natural
 // frequencies, each mode in its own wave direction, and from them estimates the damping of each mode
 // in the design wave and, with mooring feedback, the response at the natural frequency.
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -202,7 +203,9 @@ void traceGridPoint(float w, float k, float we, float V) {
 [[noreturn]] void besselFailure() {
   Tpcm& t = TPCM;
   CLEAR(t.EDUNIT);
-  fatalStop("DSKFRC", t.EDUNIT, {"", " ++> BESSEL function error. Increase smallest period and retry", ""},
+  const std::string smallest = "     The smallest wave period of page 14 (item 2) is " +
+                               messageValue(std::min(t.T(1), t.T(t.NWP))) + " s.";
+  fatalStop("DSKFRC", t.EDUNIT, {"", " ++> BESSEL function error. Increase smallest period and retry", smallest, ""},
             FatalWait::kPressReturn, kKeyboardUnit);
 }
 

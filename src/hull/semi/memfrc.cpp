@@ -27,6 +27,8 @@ constexpr float kExponentLimit = 70.0f;   // largest real part of an exponent ta
 constexpr float kTooDeep = -30.0f;        // k z below which the wave is not felt
 constexpr float kSingular = 0.001f;       // |phase change along the member| taken as no change
 constexpr int kFewestSimpsonPoints = 5;
+// A typed count is held below this: far more points than single-precision sums can tell apart.
+constexpr int kMostSimpsonPoints = 1001;
 const Complex kI(0.0f, 1.0f);
 
 // The trace of NBUG: a label, then the values in exponent form, six to a line (a complex value as
@@ -111,11 +113,9 @@ int simpsonPoints(float kLw, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_
   int count = std::max(kFewestSimpsonPoints, 2 * (static_cast<int>(kLw) / 2) - 1);
   if (NBUG == 0 || EDUNIT == kDiagnosticsUnit) return count;
   for (;;) {
-    WRTLIN("Input NSIMP: ", EDUNIT);
     std::int32_t reply = count;
-    std::int32_t number = 0;
-    READI(reply, KBD, number);
-    if (reply >= kFewestSimpsonPoints && reply % 2 == 1) return reply;
+    enterBounded("Input NSIMP: ", reply, kFewestSimpsonPoints, std::max(count, kMostSimpsonPoints), EDUNIT, KBD);
+    if (reply % 2 == 1) return reply;
   }
 }
 

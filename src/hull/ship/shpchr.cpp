@@ -207,8 +207,11 @@ void naturalFrequencies(float keel) {
   }
   // A last step of one grid point is an oscillation between neighbours, which is accepted.
   if (std::abs(h.JP - lastJP) > 1 || std::abs(h.JH - lastJH) > 1 || std::abs(h.JR - lastJR) > 1) {
-    fatalStop("SHPCHR", TPCM.EDUNIT,
-              {std::string(" ++> Failure in natural period loop; change") + " wave period grid and retry."},
+    const Tpcm& t = TPCM;
+    fatalStop("SHPCHR", t.EDUNIT,
+              {std::string(" ++> Failure in natural period loop; change") + " wave period grid and retry.",
+               "     The natural periods do not settle on the grid of " + std::to_string(t.NWP) + " periods from " +
+                   messageValue(t.T(1)) + " to " + messageValue(t.T(t.NWP)) + " s (page 14, item 2)."},
               FatalWait::kPressReturn, kKeyboardUnit);
   }
 }

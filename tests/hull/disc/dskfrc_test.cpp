@@ -393,7 +393,8 @@ TEST_F(DiscForces, UserPeriodsAndDampingAtResonance) {
 
 TEST_F(DiscForces, BesselFailureStopsAndKeepsTheSpeed) {
   // A grid point whose wave number is 0: the Bessel functions of k R do not exist.
-  const std::string expected = "\f\n ++> BESSEL function error. Increase smallest period and retry\n\n"
+  const std::string expected = "\f\n ++> BESSEL function error. Increase smallest period and retry\n"
+                               "     The smallest wave period of page 14 (item 2) is 2.00 s.\n\n"
                                "\n Press <RETURN> to continue: ";
   Himem& h = HIMEM;
   TPCM.VFWD = 12.0f;
