@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "dataset/tpcm_codes.h"
 #include "numlib/roots.h"

@@ -1,7 +1,8 @@
 // Reading the line tables: the state of a line whose fairlead has moved to a new horizontal
 // distance from its anchor and a new vertical offset, interpolated between table points and depth
 // layers instead of solved again (LOADUP); and the unpacking of a six-component displacement into
-// the inputs of the mooring force (VARUPD).
+// the inputs of the mooring force (VARUPD). Both serve the mooring force FMOOR2 (mooring_force.h),
+// an entry for a quasi-static analysis that no routine of the program calls.
 //
 // The tables are the LINCOM arrays (table point, depth layer, line type) of 90 x 29 x 150 4-byte
 // floats, passed whole by their first entry (LINCOM.SEPVES.data(), ...): SEPVES the anchor
