@@ -72,8 +72,10 @@ void BM_DYNSPR_12Lines(benchmark::State& state) {
   float K[6], B[6];
   std::complex<float> F[6];
   for (auto _ : state) {
-    qv::DYNSPR(5.0f, 0, 0, 0, 0, 0, 0.6f, qv::LINCOM.RANCK.data(), K[0], K[1], K[2], K[3], K[4], K[5], B[0], B[1],
-               B[2], B[3], B[4], B[5], F[0], F[1], F[2], F[3], F[4], F[5]);
+    qv::DYNSPR({.SG = 5.0f, .SW = 0, .HV = 0, .RL = 0, .PT = 0, .YW = 0, .OMEGA = 0.6f, .DIST = qv::LINCOM.RANCK.data(),
+                .out = {.KSG = K[0], .KSW = K[1], .KHV = K[2], .KRL = K[3], .KPT = K[4], .KYW = K[5], .BSG = B[0],
+                        .BSW = B[1], .BHV = B[2], .BRL = B[3], .BPT = B[4], .BYW = B[5], .FX = F[0], .FY = F[1],
+                        .FZ = F[2], .MX = F[3], .MY = F[4], .MZ = F[5]}});
     benchmark::DoNotOptimize(K[0]);
     benchmark::DoNotOptimize(B[0]);
   }

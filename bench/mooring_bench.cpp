@@ -144,16 +144,26 @@ void BM_FMOOR2_12Lines(benchmark::State& state) {
   float M[9] = {};
   std::int32_t latch = 99, lastOutside = 0;
   for (auto _ : state) {
-    qv::FMOOR2(angles[0], angles[1], angles[2], forceG[0], forceG[1], forceG[2], momentG[0], momentG[1],
-               momentG[2], forceV[0], forceV[1], forceV[2], momentV[0], momentV[1], momentV[2], energy, translation,
-               0.0f, 0.0f, lc.HLOD.data(), azimuth.data(), perLine[0].data(), 3.0f, axis, 1.5f, 1.0f, lc.MIDLYR,
-               lc.DLAYER, m.NLAYER, m.ZSPAN, 0, identity, identity, 0, c, M, lc.SEPVES.data(), lc.TOPTEN.data(),
-               lc.BOTLEN.data(), lc.TOPANG.data(), lc.BOTANG.data(), latch, lastOutside, lc.TT_SPLINE_DERIV.data(),
-               qv::layerAbscissae(), perLine[1].data(), perLine[2].data(), perLine[3].data(), perLine[4].data(),
-               perLine[5].data(), perLine[6].data(), nullptr, nullptr, perLine[7].data(), lc.RANCK.data(),
-               perLine[8].data(), perLine[9].data(), &m.RFLD(1, 1), lc.LINEID.data(), 1, kLines,
-               qv::TPCM.NUMTAB, 0.0f, 0.0f, 20.0f, guess.data(), m.ANCHGT.data(), R1, R2, 0.0f, 0.0f, 20.0f,
-               nullptr, 6, 5, 2, nullptr, nullptr, qv::TPCM.TDRAFT, 0);
+    qv::FMOOR2({.translation = translation, .gamma = 0.0f, .heading = 0.0f, .HLOD = lc.HLOD.data(),
+                .azimuth = azimuth.data(), .verticalTranslation = 3.0f, .axis = axis, .amount = 1.5f,
+                .axisFactor = 1.0f, .zeroLayer = lc.MIDLYR, .spacing = lc.DLAYER, .NLYR = m.NLAYER, .span = m.ZSPAN,
+                .frameMode = 0, .A = identity, .B = identity, .mode1Flag = 0, .c = c, .SEPVES = lc.SEPVES.data(),
+                .TOPTEN = lc.TOPTEN.data(), .BOTLEN = lc.BOTLEN.data(), .TOPANG = lc.TOPANG.data(),
+                .BOTANG = lc.BOTANG.data(), .TT_SPLINE_DERIV = lc.TT_SPLINE_DERIV.data(),
+                .layerAbscissae = qv::layerAbscissae(), .restDistance = lc.RANCK.data(), .fairlead = &m.RFLD(1, 1),
+                .lineCode = lc.LINEID.data(), .firstLine = 1, .lastLine = kLines, .NTAB = qv::TPCM.NUMTAB,
+                .referenceX = 0.0f, .referenceY = 0.0f, .referenceZ = 20.0f, .tensionGuess = guess.data(),
+                .typeHeight = m.ANCHGT.data(), .centreX = 0.0f, .centreY = 0.0f, .centreZ = 20.0f, .unit = 6,
+                .inUnit = 5, .option = 2, .referenceHeight = qv::TPCM.TDRAFT, .belowOnly = 0,
+                .out = {.angle1 = angles[0], .angle2 = angles[1], .angle3 = angles[2], .forceXG = forceG[0],
+                        .forceYG = forceG[1], .forceZG = forceG[2], .momentXG = momentG[0], .momentYG = momentG[1],
+                        .momentZG = momentG[2], .forceXV = forceV[0], .forceYV = forceV[1], .forceZV = forceV[2],
+                        .momentXV = momentV[0], .momentYV = momentV[1], .momentZV = momentV[2], .energy = energy,
+                        .newAzimuth = perLine[0].data(), .M = M, .latch = latch, .lastOutside = lastOutside,
+                        .lineH = perLine[1].data(), .lineFz = perLine[2].data(), .lineTension = perLine[3].data(),
+                        .lineTopAngle = perLine[4].data(), .lineGrounded = perLine[5].data(),
+                        .lineBottomAngle = perLine[6].data(), .lineEnergy = perLine[7].data(),
+                        .newDistance = perLine[8].data(), .lineDz = perLine[9].data(), .R1 = R1, .R2 = R2}});
     benchmark::DoNotOptimize(energy);
   }
 }
@@ -216,8 +226,12 @@ void BM_DYNCOD_100Calls_12ElementGroundedLine(benchmark::State& state) {
   for (auto _ : state) {
     for (int i = 0; i < kDynamicCalls; ++i) {
       const float omega = 0.2f + 1.8f * static_cast<float>(i) / (kDynamicCalls - 1);
-      qv::DYNCOD(1, CATPRM, IDONE, omega, 0.0833f, 0.0f, CYCP, CYCM, CYEP, CYEM, CTOPP, CBOTP, CTOPM, CBOTM, FSTP,
-                 FSTM, qv::LINCOM.RANCK.data(), CNODP.data(), CNODM.data(), CAXN.data(), CTRN.data(), 0, RATIO, 0);
+      qv::DYNCOD({.LINNUM = 1, .OMEGA = omega, .DIAFAC = 0.0833f, .SEPARR = qv::LINCOM.RANCK.data(), .LNODES = 0,
+                  .LWARN = 0,
+                  .out = {.CATPRM = CATPRM, .IDONE = IDONE, .CYCP = CYCP, .CYCM = CYCM, .CYEP = CYEP, .CYEM = CYEM,
+                          .CTOPP = CTOPP, .CBOTP = CBOTP, .CTOPM = CTOPM, .CBOTM = CBOTM, .FSTP = FSTP, .FSTM = FSTM,
+                          .CNODP = CNODP.data(), .CNODM = CNODM.data(), .CAXN = CAXN.data(), .CTRN = CTRN.data(),
+                          .RATIO = RATIO}});
       benchmark::DoNotOptimize(CTOPP);
     }
   }

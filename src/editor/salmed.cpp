@@ -56,9 +56,12 @@ void callPage(int slot) {
     case 6: VESEL2("6", vessel); break;
     case 7: VESEL3("7", vessel); break;
     case 8:
-      LOWVES("8", vessel, t.LWBARG, t.LCBARG, t.LWVCOF, t.BOWWND, t.BOWCUR, t.BOWWAV, t.LOADED, t.DFTPCT,
-             t.DWTONS, t.CURCOR, t.XSHDOW, t.YSHDOW, t.VESTYP, t.LEG_CYL_DFC, LOWCOF, t.LCOPY, t.EDUNIT,
-             kKeyboardUnit, t.LBACK, t.NUNTS, t.IPAG, t.IBATCH);
+      LOWVES({.label = "8", .vesselText = vessel, .EDUNIT = t.EDUNIT, .KBD = kKeyboardUnit, .NUNTS = t.NUNTS,
+              .IBATCH = t.IBATCH,
+              .out = {.LWBARG = t.LWBARG, .LCBARG = t.LCBARG, .LWVCOF = t.LWVCOF, .BOWWND = t.BOWWND,
+                      .BOWCUR = t.BOWCUR, .LOADED = t.LOADED, .DFTPCT = t.DFTPCT, .DWTONS = t.DWTONS, .tables = LOWCOF,
+                      .CURCOR = t.CURCOR, .XSHDOW = t.XSHDOW, .YSHDOW = t.YSHDOW, .LEG_CYL_DFC = t.LEG_CYL_DFC,
+                      .LBACK = t.LBACK, .IPAG = t.IPAG}});
       break;
     case 9: EXTFRC("9", vessel); break;
     case 10: AREAS("10", vessel); break;

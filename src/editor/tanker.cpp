@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "dataset/tpcm_codes.h"
 #include "numlib/roots.h"
@@ -195,20 +196,19 @@ float VOLFUN(float t, const EpsCom& EPSCOM) {
 
 float NULFUN(float t, const EpsCom& EPSCOM) { return EPSCOM.MINRAT - VOLFUN(t, EPSCOM); }
 
-void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, float& VKMT, float& VKML, float& LWL,
-            float& BWL, float& PGYR, float& RGYR, float& YGYR, float& BILGR, float& XWNDA, float& YWNDA, float& XCURA,
-            float& YCURA, float& DWTON, float& LOADED, float& DFTPCT, float& DSPPCT, std::int32_t /*spare1*/,
-            std::int32_t unit, std::int32_t inUnit, std::int32_t& ABORT, std::int32_t NUNTS, std::int32_t /*spare2*/) {
-  ABORT = 0;
-  float T = metric(NUNTS) ? DRAFT / kMetresPerFoot : DRAFT;
-  if (DWTON < kLeastDeadweight) {
+void ESTIM8(const Estim8Args& args) {
+  const Estim8Args::Out& out = args.out;
+  const std::int32_t NUNTS = args.NUNTS;
+  out.ABORT = 0;
+  float T = metric(NUNTS) ? out.DRAFT / kMetresPerFoot : out.DRAFT;
+  if (out.DWTON < kLeastDeadweight) {
     if (!confirmReplacement({" ++> Requested deadweight is less than 2000 long tons.",
                              "     To continue, the deadweight will be replaced by 2000..."},
-                            unit, ABORT))
+                            args.unit, out.ABORT))
       return;
-    DWTON = kLeastDeadweight;
+    out.DWTON = kLeastDeadweight;
   }
-  const float W = DWTON;
+  const float W = out.DWTON;
 
   // Weights and volumes of the lightship and of the full load.
   const float a = 0.0422f * W;
@@ -225,7 +225,7 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
   eps.MINRAT = VL / VF;
   eps.MAXDFT = 13.32f - 1.502E-7f * VF + 0.01673f * std::sqrt(VF);
   const float B = C * C * 0.25f / eps.MAXDFT;
-  BILGR = 0.07f * B;
+  out.BILGR = 0.07f * B;
 
   // Full-load block and waterplane coefficients, main dimensions, freeboard, wind areas.
   const float CB = 0.275f * std::exp(-194.0f / C) + 0.725f;
@@ -234,8 +234,8 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
   const float L = VF / (CB * eps.MAXDFT * B);
   const float AF = L * B * CW;
   const float FF = D - eps.MAXDFT;
-  XWNDA = 0.1f * C * C + 3000.0f;
-  YWNDA = 16.0f * C + 3000.0f;
+  out.XWNDA = 0.1f * C * C + 3000.0f;
+  out.YWNDA = 16.0f * C + 3000.0f;
 
   // The lightship draft: the relative draft whose displaced volume is the lightship volume.
   float t = 0.0f;
@@ -245,9 +245,9 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
       t, f, [&eps](float& x) { return NULFUN(x, eps); }, 0.0f, 1.0f, 1.0E-5f, 1.0E-5f, 100, ier);
   if (ier != 0) {
     fatalStop(
-        "ESTIM8", unit,
+        "ESTIM8", args.unit,
         {" ++> RTMI failure in minimum draft determination (subroutine ESTIM8)", "     Error Index = " + fmtI(ier, 2)},
-        FatalWait::kPressReturn, inUnit);
+        FatalWait::kPressReturn, args.inUnit);
   }
   const float TMIN = t * eps.MAXDFT * 1.00001f;
 
@@ -270,7 +270,7 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
     if (!confirmReplacement(
             {" ++> Requested draft is greater than the maximum", "     allowed draft for the specified deadweight...",
              "     To continue, the draft will be replaced by", "     the maximum allowable value"},
-            unit, ABORT))
+            args.unit, out.ABORT))
       return;
     T = eps.MAXDFT;
     V = VF;
@@ -280,7 +280,7 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
       if (!confirmReplacement(
               {" ++> Requested draft is less than the minimum", "     allowed draft for the specified deadweight...",
                "     To continue, the draft will be replaced by", "     the minimum allowable value"},
-              unit, ABORT))
+              args.unit, out.ABORT))
         return;
       T = TMIN;
       V = VL;
@@ -288,22 +288,22 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
   }
 
   // Loading state.
-  DISPL = V / kCubicFeetPerLongTon;
-  float WC = DISPL - LS;  // cargo
+  out.DISPL = V / kCubicFeetPerLongTon;
+  float WC = out.DISPL - LS;  // cargo
   if (WC < 0.0f) WC = 0.0f;
   const float F = D - T;  // freeboard
-  LOADED = 100.0f * FF / F;
-  DFTPCT = 100.0f * T / eps.MAXDFT;
-  DSPPCT = 100.0f * DISPL / DF;
+  out.LOADED = 100.0f * FF / F;
+  out.DFTPCT = 100.0f * T / eps.MAXDFT;
+  out.DSPPCT = 100.0f * out.DISPL / DF;
 
   // Hydrostatics at the draft.
-  AWP = AF * ALPHA(T, eps);
-  const float CWT = AWP / (L * B);
+  out.AWP = AF * ALPHA(T, eps);
+  const float CWT = out.AWP / (L * B);
   const float CBT = V / (L * B * T);
-  VKB = (CWT / CBT + 2.0f) * T / 6.0f;
-  VKG = (KGL * LS + 0.5f * D * WC) / DISPL;
-  VKMT = VKB + (3.0f * CWT - 1.0f) * B * B / (24.0f * T * CBT);
-  VKML = VKB + L * L * CWT * (1.0f - 2.0f * CWT + 2.0f * CWT * CWT) / (12.0f * T * CBT);
+  out.VKB = (CWT / CBT + 2.0f) * T / 6.0f;
+  out.VKG = (KGL * LS + 0.5f * D * WC) / out.DISPL;
+  out.VKMT = out.VKB + (3.0f * CWT - 1.0f) * B * B / (24.0f * T * CBT);
+  out.VKML = out.VKB + L * L * CWT * (1.0f - 2.0f * CWT + 2.0f * CWT * CWT) / (12.0f * T * CBT);
 
   // Radii of gyration of the loaded ship about its centre of gravity: lightship and a cargo block.
   const float q = WC / LS;
@@ -311,27 +311,29 @@ void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, floa
   const float cx2 = (B * B + D * D) / 12.0f;
   const float cy2 = (LC * LC + D * D) / 12.0f;
   const float cz2 = (LC * LC + B * B) / 12.0f;
-  const float gLight = VKG - KGL;
-  const float gCargo = VKG - D / 2.0f;
-  RGYR = std::sqrt((kx2 + gLight * gLight + q * (cx2 + gCargo * gCargo)) / (q + 1.0f));
-  PGYR = std::sqrt((ky2 + gLight * gLight + q * (cy2 + gCargo * gCargo)) / (q + 1.0f));
-  YGYR = std::sqrt((kz2 + q * cz2) / (q + 1.0f));
+  const float gLight = out.VKG - KGL;
+  const float gCargo = out.VKG - D / 2.0f;
+  out.RGYR = std::sqrt((kx2 + gLight * gLight + q * (cx2 + gCargo * gCargo)) / (q + 1.0f));
+  out.PGYR = std::sqrt((ky2 + gLight * gLight + q * (cy2 + gCargo * gCargo)) / (q + 1.0f));
+  out.YGYR = std::sqrt((kz2 + q * cz2) / (q + 1.0f));
 
   // Areas.
-  XWNDA += B * F;
-  YWNDA += L * F;
-  XCURA = B * T;
-  YCURA = L * T;
-  LWL = L;
-  BWL = B;
+  out.XWNDA += B * F;
+  out.YWNDA += L * F;
+  out.XCURA = B * T;
+  out.YCURA = L * T;
+  out.LWL = L;
+  out.BWL = B;
 
   // To the data set's units.
   const float length = metric(NUNTS) ? kMetresPerFoot : 1.0f;
   const float area = metric(NUNTS) ? kSquareMetresPerSquareFoot : 1.0f;
-  DISPL *= metric(NUNTS) ? kMetricTonsPerLongTon : kKipsPerLongTon;
-  for (float* x : {&VKB, &VKG, &VKMT, &VKML, &LWL, &BWL, &PGYR, &RGYR, &YGYR, &BILGR}) *x *= length;
-  DRAFT = T * length;
-  for (float* x : {&AWP, &XWNDA, &YWNDA, &XCURA, &YCURA}) *x *= area;
+  out.DISPL *= metric(NUNTS) ? kMetricTonsPerLongTon : kKipsPerLongTon;
+  for (float* x :
+       {&out.VKB, &out.VKG, &out.VKMT, &out.VKML, &out.LWL, &out.BWL, &out.PGYR, &out.RGYR, &out.YGYR, &out.BILGR})
+    *x *= length;
+  out.DRAFT = T * length;
+  for (float* x : {&out.AWP, &out.XWNDA, &out.YWNDA, &out.XCURA, &out.YCURA}) *x *= area;
 }
 
 void ENTEST(std::int32_t& CODE, std::int32_t IUNIT, std::int32_t IIN, Text<40>& LIST) {
@@ -386,9 +388,11 @@ void loadTable(TankerState& s, const DataItems& items, std::int32_t nunts) {
 // aborted it at a message, so that an aborted request leaves the table as it was.
 void estimate(TankerState& s, TankerTable q, std::int32_t unit, std::int32_t inUnit, std::int32_t nunts) {
   std::int32_t abort = 0;
-  ESTIM8(q.DISPLQ, q.VKBQ, q.VKGQ, q.DRAFTQ, q.AWPQ, q.VKMTQ, q.VKMLQ, q.LWLQ, q.BWLQ, q.PGYRQ, q.RGYRQ, q.YGYRQ,
-         q.BILGRQ, q.XWNDAQ, q.YWNDAQ, q.XCURAQ, q.YCURAQ, q.DWTONQ, q.LOADEQ, q.DFTPCQ, q.DSPPCQ, 0, unit, inUnit,
-         abort, nunts, 0);
+  ESTIM8({.unit = unit, .inUnit = inUnit, .NUNTS = nunts,
+          .out = {.DISPL = q.DISPLQ, .VKB = q.VKBQ, .VKG = q.VKGQ, .DRAFT = q.DRAFTQ, .AWP = q.AWPQ, .VKMT = q.VKMTQ,
+                  .VKML = q.VKMLQ, .LWL = q.LWLQ, .BWL = q.BWLQ, .PGYR = q.PGYRQ, .RGYR = q.RGYRQ, .YGYR = q.YGYRQ,
+                  .BILGR = q.BILGRQ, .XWNDA = q.XWNDAQ, .YWNDA = q.YWNDAQ, .XCURA = q.XCURAQ, .YCURA = q.YCURAQ,
+                  .DWTON = q.DWTONQ, .LOADED = q.LOADEQ, .DFTPCT = q.DFTPCQ, .DSPPCT = q.DSPPCQ, .ABORT = abort}});
   if (abort != -1) s.table = q;
   s.REFRSH = 0;
 }
@@ -424,35 +428,33 @@ void copyChosen(const TankerState& s, std::int32_t code, const DataItems& items,
 
 }  // namespace
 
-void TANKER(std::string_view /*label*/, std::string_view /*word*/, float& DISPL, float& TVKB, float& TVKG, float& DRAFT,
-            float& AWP, float& TVKMT, float& TVKML, float& LWL, float& BWL, float& PGYR, float& RGYR, float& TYGYR,
-            float& BILGR, float& TXWNDA, float& TYWNDA, float& TXCURA, float& TYCURA, float& DWTONS, float& LOADED,
-            float& DFTPCT, float& DSPPCT, std::int32_t /*CREATR*/, std::int32_t /*LCOPY*/, std::int32_t EDUNIT,
-            std::int32_t IIN, std::int32_t& LBACK, std::int32_t NUNTS, std::int32_t& IPAG) {
+void TANKER(const TankerArgs& args) {
+  const TankerArgs::Out& out = args.out;
   TankerState& s = tanker;
-  const DataItems items = {&DISPL,  &DSPPCT, &LWL,   &BWL,   &DRAFT, &RGYR, &PGYR,  &TYGYR,  &AWP,    &TXCURA, &TYCURA,
-                           &LOADED, &DFTPCT, &TVKMT, &TVKML, &TVKB,  &TVKG, &BILGR, &DWTONS, &TXWNDA, &TYWNDA};
+  const DataItems items = {&out.DISPL, &out.DSPPCT, &out.LWL,    &out.BWL,    &out.DRAFT,  &out.RGYR,   &out.PGYR,
+                           &out.TYGYR, &out.AWP,    &out.TXCURA, &out.TYCURA, &out.LOADED, &out.DFTPCT, &out.TVKMT,
+                           &out.TVKML, &out.TVKB,   &out.TVKG,   &out.BILGR,  &out.DWTONS, &out.TXWNDA, &out.TYWNDA};
   // The table starts from the data set, and starts again from it when the data set has been
   // converted to the other unit system since, so that no estimate is copied in the wrong units.
-  if (s.FRSTIM == 1 || s.tableUnits != NUNTS) loadTable(s, items, NUNTS);
+  if (s.FRSTIM == 1 || s.tableUnits != args.NUNTS) loadTable(s, items, args.NUNTS);
 
   TankerTable request = s.table;
   for (;;) {
-    if (s.REFRSH != 0) estimate(s, request, EDUNIT, IIN, NUNTS);
+    if (s.REFRSH != 0) estimate(s, request, args.EDUNIT, args.IIN, args.NUNTS);
     request = s.table;
-    CLEAR(EDUNIT);
-    drawEstimates(s.table, NUNTS, EDUNIT);
-    ENTEST(LBACK, EDUNIT, IIN, s.CHARAY);
-    if (LBACK == kNavQuery) {
-      TNKHLP(EDUNIT, IIN, IPAG);
-    } else if (LBACK >= 1) {
-      askVariable(LBACK, request, EDUNIT, IIN, NUNTS);
+    CLEAR(args.EDUNIT);
+    drawEstimates(s.table, args.NUNTS, args.EDUNIT);
+    ENTEST(out.LBACK, args.EDUNIT, args.IIN, s.CHARAY);
+    if (out.LBACK == kNavQuery) {
+      TNKHLP(args.EDUNIT, args.IIN, out.IPAG);
+    } else if (out.LBACK >= 1) {
+      askVariable(out.LBACK, request, args.EDUNIT, args.IIN, args.NUNTS);
       s.REFRSH = 1;
     } else {
       break;
     }
   }
-  copyChosen(s, LBACK, items, NUNTS);
+  copyChosen(s, out.LBACK, items, args.NUNTS);
 }
 
 }  // namespace qv

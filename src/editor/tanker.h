@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "util/farray.h"
 
@@ -36,24 +35,82 @@ float VOLFUN(float t, const EpsCom& EPSCOM);
 // MINRAT - VOLFUN(t): zero at the lightship draft.
 float NULFUN(float t, const EpsCom& EPSCOM);
 
+// The arguments of ESTIM8 by name: what it only reads, then in `out` what it writes (in/out: reads
+// and writes). The estimates are in the data set's units.
+struct Estim8Args {
+  std::int32_t unit;      // output channel of the messages
+  std::int32_t inUnit;    // input channel of the questions
+  std::int32_t NUNTS;     // the data set's units: 0 feet and kips, 1 metres and metric tons
+  struct Out {
+    float& DISPL;         // displacement [kip | t]
+    float& VKB;           // height of the centre of buoyancy [ft | m]
+    float& VKG;           // height of the centre of gravity [ft | m]
+    float& DRAFT;         // in/out: the requested draft; out the draft used [ft | m]
+    float& AWP;           // waterplane area [ft^2 | m^2]
+    float& VKMT;          // transverse KM [ft | m]
+    float& VKML;          // longitudinal KM [ft | m]
+    float& LWL;           // length [ft | m]
+    float& BWL;           // beam [ft | m]
+    float& PGYR;          // pitch gyradius [ft | m]
+    float& RGYR;          // roll gyradius [ft | m]
+    float& YGYR;          // yaw gyradius [ft | m]
+    float& BILGR;         // bilge radius [ft | m]
+    float& XWNDA;         // head-on wind area [ft^2 | m^2]
+    float& YWNDA;         // beam-on wind area [ft^2 | m^2]
+    float& XCURA;         // head-on current area [ft^2 | m^2]
+    float& YCURA;         // beam-on current area [ft^2 | m^2]
+    float& DWTON;         // in/out: deadweight [long tons], raised to 2000 when lower
+    float& LOADED;        // freeboard-based load [%]
+    float& DFTPCT;        // draft-based load [%]
+    float& DSPPCT;        // displacement-based load [%]
+    std::int32_t& ABORT;  // -1 when the user aborted at a message, else 0
+  } out;
+};
+
 // Estimates every property from the deadweight DWTON [long tons] and DRAFT. A deadweight below 2000
 // long tons is raised to 2000 and a draft outside the range from the lightship draft to the maximum
 // draft is replaced by the nearer limit, each after a message and the abort question; ABORT is -1
 // when the user aborted there, and the estimate is then unfinished. DRAFT returns the draft used.
 // A failing solve of the lightship draft stops the run.
-void ESTIM8(float& DISPL, float& VKB, float& VKG, float& DRAFT, float& AWP, float& VKMT, float& VKML, float& LWL,
-            float& BWL, float& PGYR, float& RGYR, float& YGYR, float& BILGR, float& XWNDA, float& YWNDA, float& XCURA,
-            float& YCURA, float& DWTON, float& LOADED, float& DFTPCT, float& DSPPCT, std::int32_t spare1,
-            std::int32_t unit, std::int32_t inUnit, std::int32_t& ABORT, std::int32_t NUNTS, std::int32_t spare2);
+void ESTIM8(const Estim8Args& args);
+
+// The arguments of TANKER by name: what it only reads, then in `out` the data items of the page,
+// which it reads and changes only on a letter or "Z" reply, and the codes it returns.
+struct TankerArgs {
+  std::int32_t EDUNIT;    // output channel
+  std::int32_t IIN;       // keyboard channel
+  std::int32_t NUNTS;     // the data set's units: 0 feet and kips, 1 metres and metric tons
+  struct Out {
+    float& DISPL;         // displacement [kip | t]
+    float& TVKB;          // height of the centre of buoyancy [ft | m]
+    float& TVKG;          // height of the centre of gravity [ft | m]
+    float& DRAFT;         // draft [ft | m]
+    float& AWP;           // waterplane area [ft^2 | m^2]
+    float& TVKMT;         // transverse KM [ft | m]
+    float& TVKML;         // longitudinal KM [ft | m]
+    float& LWL;           // length [ft | m]
+    float& BWL;           // beam [ft | m]
+    float& PGYR;          // pitch gyradius [ft | m]
+    float& RGYR;          // roll gyradius [ft | m]
+    float& TYGYR;         // yaw gyradius [ft | m]
+    float& BILGR;         // bilge radius [ft | m]
+    float& TXWNDA;        // head-on wind area [ft^2 | m^2]
+    float& TYWNDA;        // beam-on wind area [ft^2 | m^2]
+    float& TXCURA;        // head-on current area [ft^2 | m^2]
+    float& TYCURA;        // beam-on current area [ft^2 | m^2]
+    float& DWTONS;        // deadweight [kip | t]
+    float& LOADED;        // freeboard-based load [%]
+    float& DFTPCT;        // draft-based load [%]
+    float& DSPPCT;        // displacement-based load [%]
+    std::int32_t& LBACK;  // the last code of ENTEST
+    std::int32_t& IPAG;   // the reply to the help's pause
+  } out;
+};
 
 // The estimator's dialogue on the vessel data items of the hydrostatics page (the data set's units;
 // DWTONS in kips or metric tons). The items change only on a letter or "Z" reply; LBACK holds the
 // last code of ENTEST on return, IPAG the reply to the help's pause.
-void TANKER(std::string_view label, std::string_view word, float& DISPL, float& TVKB, float& TVKG, float& DRAFT,
-            float& AWP, float& TVKMT, float& TVKML, float& LWL, float& BWL, float& PGYR, float& RGYR, float& TYGYR,
-            float& BILGR, float& TXWNDA, float& TYWNDA, float& TXCURA, float& TYCURA, float& DWTONS, float& LOADED,
-            float& DFTPCT, float& DSPPCT, std::int32_t CREATR, std::int32_t LCOPY, std::int32_t EDUNIT,
-            std::int32_t IIN, std::int32_t& LBACK, std::int32_t NUNTS, std::int32_t& IPAG);
+void TANKER(const TankerArgs& args);
 
 // One reply to the estimate list: "Z" kReplaceAllEstimates; "1", "2" or blank first: the reply read
 // as a whole number (0 when it is none); "?" the help code; anything else -1, with the letters A to

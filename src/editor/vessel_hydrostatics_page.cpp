@@ -242,9 +242,12 @@ void chooseVesselType() {
 
 void runEstimator() {
   Tpcm& t = TPCM;
-  TANKER("5", "Vessel", t.DISPL, t.TVKB, t.TVKG, t.DRAFT, t.AWP, t.TVKMT, t.TVKML, t.LWL, t.BWL, t.PGYR, t.RGYR,
-         t.TYGYR, t.BILGR, t.TXWNDA, t.TYWNDA, t.TXCURA, t.TYCURA, t.DWTONS, t.LOADED, t.DFTPCT, t.DSPPCT, t.CREATR,
-         t.LCOPY, t.EDUNIT, kKeyboardUnit, t.LBACK, t.NUNTS, t.IPAG);
+  TANKER({.EDUNIT = t.EDUNIT, .IIN = kKeyboardUnit, .NUNTS = t.NUNTS,
+          .out = {.DISPL = t.DISPL, .TVKB = t.TVKB, .TVKG = t.TVKG, .DRAFT = t.DRAFT, .AWP = t.AWP, .TVKMT = t.TVKMT,
+                  .TVKML = t.TVKML, .LWL = t.LWL, .BWL = t.BWL, .PGYR = t.PGYR, .RGYR = t.RGYR, .TYGYR = t.TYGYR,
+                  .BILGR = t.BILGR, .TXWNDA = t.TXWNDA, .TYWNDA = t.TYWNDA, .TXCURA = t.TXCURA, .TYCURA = t.TYCURA,
+                  .DWTONS = t.DWTONS, .LOADED = t.LOADED, .DFTPCT = t.DFTPCT, .DSPPCT = t.DSPPCT, .LBACK = t.LBACK,
+                  .IPAG = t.IPAG}});
 }
 
 void editValue(std::int32_t item) {

@@ -84,9 +84,12 @@ struct Page {
   float &XSHDOW, &YSHDOW;
   std::int32_t& LEG_CYL_DFC;
   Lowcof& tables;
-  std::int32_t& EDUNIT;
+  std::int32_t EDUNIT;
   int KBD;
-  std::int32_t &LBACK, &NUNTS, &IPAG, &IBATCH;
+  std::int32_t& LBACK;
+  std::int32_t NUNTS;
+  std::int32_t& IPAG;
+  std::int32_t IBATCH;
 
   // Same-model flags (the toggles of items 1, 11 and 21) and the classification of TNKRID.
   std::int32_t SWNFM = 0, SCRFM = 0, SWVFM = 0;
@@ -356,58 +359,56 @@ PageStep otherSelection(Page& p, std::int32_t reply) {
 
 }  // namespace
 
-void LOWVES(std::string_view label, std::string_view vesselText, std::int32_t& LWBARG, std::int32_t& LCBARG,
-            std::int32_t& LWVCOF, float& BOWWND, float& BOWCUR, float& /*BOWWAV*/, float& LOADED, float& DFTPCT,
-            float& DWTONS, std::int32_t& CURCOR, float& XSHDOW, float& YSHDOW, std::int32_t& /*VESTYP*/,
-            std::int32_t& LEG_CYL_DFC, Lowcof& tables, std::int32_t& /*LCOPY*/, std::int32_t& EDUNIT, int inputUnit,
-            std::int32_t& LBACK, std::int32_t& NUNTS, std::int32_t& IPAG, std::int32_t& IBATCH) {
-  Page p{label,  vesselText, LWBARG, LCBARG, LWVCOF, BOWWND, BOWCUR, LOADED, DFTPCT,    DWTONS, CURCOR,
-         XSHDOW, YSHDOW,     LEG_CYL_DFC, tables, EDUNIT, inputUnit, LBACK, NUNTS, IPAG, IBATCH};
-  INITFM(LWBARG, p.SWNFM, LCBARG, p.SCRFM, LWVCOF, p.SWVFM, EDUNIT);
+void LOWVES(const LowvesArgs& args) {
+  const LowvesArgs::Out& out = args.out;
+  Page p{args.label, args.vesselText, out.LWBARG, out.LCBARG, out.LWVCOF, out.BOWWND, out.BOWCUR,
+         out.LOADED, out.DFTPCT,      out.DWTONS, out.CURCOR, out.XSHDOW, out.YSHDOW, out.LEG_CYL_DFC,
+         out.tables, args.EDUNIT,     args.KBD,   out.LBACK,  args.NUNTS, out.IPAG,   args.IBATCH};
+  INITFM(out.LWBARG, p.SWNFM, out.LCBARG, p.SCRFM, out.LWVCOF, p.SWVFM, args.EDUNIT);
 
   const auto toggle = [&p](std::int32_t& flag) { TOGGLE2(flag, p.IBATCH, p.EDUNIT, p.KBD); };
   const PageItem items[] = {
       {kWindToggle, [&] { toggle(p.SWNFM); }},
       {kWindBow,
        [&] {
-         chooseBow(p, "Wind", BOWWND, [&](std::int32_t line) { WBOWHP(p.EDUNIT, p.KBD, line); });
+         chooseBow(p, "Wind", out.BOWWND, [&](std::int32_t line) { WBOWHP(p.EDUNIT, p.KBD, line); });
        },
        [&] { return p.LWTNKR == 1; }},
-      {kFreeboardLoad, [&] { enterPercent(p, kFreeboardLoad, LOADED); }, [&] { return p.LWTNKR == 1; }},
-      {kWindBowFactor, [&] { enterBowFactor(p, kWindBowFactor, BOWWND); },
-       [&] { return p.LWTNKR == 1 && interpolated(windBowText(BOWWND)); }},
+      {kFreeboardLoad, [&] { enterPercent(p, kFreeboardLoad, out.LOADED); }, [&] { return p.LWTNKR == 1; }},
+      {kWindBowFactor, [&] { enterBowFactor(p, kWindBowFactor, out.BOWWND); },
+       [&] { return p.LWTNKR == 1 && interpolated(windBowText(out.BOWWND)); }},
       {kCurrentToggle, [&] { toggle(p.SCRFM); }},
       {kCurrentBow,
        [&] {
-         chooseBow(p, "Current", BOWCUR, [&](std::int32_t line) { currentBowHelp(p, line); });
+         chooseBow(p, "Current", out.BOWCUR, [&](std::int32_t line) { currentBowHelp(p, line); });
        },
        [&] { return p.LCTNKR != 0; }},
-      {kDraftLoad, [&] { enterPercent(p, kDraftLoad, DFTPCT); }, [&] { return p.LCTNKR == 2; }},
-      {kCurrentBowFactor, [&] { enterBowFactor(p, kCurrentBowFactor, BOWCUR); },
-       [&] { return p.LCTNKR != 0 && interpolated(currentBowText(BOWCUR)); }},
+      {kDraftLoad, [&] { enterPercent(p, kDraftLoad, out.DFTPCT); }, [&] { return p.LCTNKR == 2; }},
+      {kCurrentBowFactor, [&] { enterBowFactor(p, kCurrentBowFactor, out.BOWCUR); },
+       [&] { return p.LCTNKR != 0 && interpolated(currentBowText(out.BOWCUR)); }},
       // Accepted while hidden: only the NSMB database has the "Mean" curve.
       {kMeanCurve,
        [&] {
          if (p.LCTNKR != 2) return;
-         const int first = p.field(LCBARG, 1);
-         if (first == kNsmbTanker) NIBSET(LCBARG, 1, kCurrentAllDirections, EDUNIT);
-         if (first == kCurrentAllDirections) NIBSET(LCBARG, 1, kNsmbTanker, EDUNIT);
+         const int first = p.field(out.LCBARG, 1);
+         if (first == kNsmbTanker) NIBSET(out.LCBARG, 1, kCurrentAllDirections, args.EDUNIT);
+         if (first == kCurrentAllDirections) NIBSET(out.LCBARG, 1, kNsmbTanker, args.EDUNIT);
        }},
       {kDriftToggle, [&] { toggle(p.SWVFM); }},
       {kCurrentCorrection, [&] {
-         if (p.WAVUSR == 1) toggle(CURCOR);
+         if (p.WAVUSR == 1) toggle(out.CURCOR);
        }},
       // The shadowing factors are accepted whether or not they are shown.
-      {kHeadOnShadowing, [&] { echoThenEnter(p, kHeadOnShadowing, XSHDOW); }},
-      {kBeamOnShadowing, [&] { echoThenEnter(p, kBeamOnShadowing, YSHDOW); }},
+      {kHeadOnShadowing, [&] { echoThenEnter(p, kHeadOnShadowing, out.XSHDOW); }},
+      {kBeamOnShadowing, [&] { echoThenEnter(p, kBeamOnShadowing, out.YSHDOW); }},
       {kLegacyCylinder,
        [&] {
-         if (p.uses(LWVCOF, kDriftCaissonSpar) || p.uses(LWVCOF, kDriftSemiTlp2001)) toggle(LEG_CYL_DFC);
+         if (p.uses(out.LWVCOF, kDriftCaissonSpar) || p.uses(out.LWVCOF, kDriftSemiTlp2001)) toggle(out.LEG_CYL_DFC);
        }},
       {kDeadweight,
        [&] {
-         echoThenEnter(p, kDeadweight, DWTONS);
-         if (!(DWTONS >= 0.0f)) DWTONS = 0.0f;
+         echoThenEnter(p, kDeadweight, out.DWTONS);
+         if (!(out.DWTONS >= 0.0f)) out.DWTONS = 0.0f;
        },
        [&] { return p.LWTNKR == 1; }},
   };
@@ -416,16 +417,16 @@ void LOWVES(std::string_view label, std::string_view vesselText, std::int32_t& L
   page.draw = [&] { drawPage(p); };
   page.items = items;
   page.other = [&](std::int32_t reply) { return otherSelection(p, reply); };
-  page.help = [&](std::int32_t line) { LOWVHP(EDUNIT, inputUnit, line); };
+  page.help = [&](std::int32_t line) { LOWVHP(args.EDUNIT, args.KBD, line); };
   page.listed = [&] {
     std::int32_t code = 0;
     if (p.WNDUSR == 1) tableEditor(p, ForceLoad::kWind, code);
     if (p.CURUSR == 1) tableEditor(p, ForceLoad::kCurrent, code);
-    LBACK = 0;
+    out.LBACK = 0;
     return PageStep::kLeave;
   };
-  page.reply = &LBACK;
-  page.number = &IPAG;
+  page.reply = &out.LBACK;
+  page.number = &out.IPAG;
   runPage(page);
 }
 

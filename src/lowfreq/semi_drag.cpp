@@ -208,12 +208,10 @@ void DFC_ALIGN(float& d, float& psi, int i, std::int32_t userFile, const Text<13
   d = coefficient * enhancement * factor;
 }
 
-void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S, float sigma, float /*spareCurrent*/,
-                float xi, float zc, const Cplx* HOR, const Cplx* ANG, int N, std::int32_t userFile,
-                std::int32_t /*spareModel*/, const Text<13>& FNAME, float beta, std::int32_t /*spare*/,
-                std::string_view caller, float cosAlpha, float sinAlpha, float waveHeadingDeg,
-                std::int32_t waveSystem, int& n) {
-  const DraftLevels levels = draftLevels(n);
+void G_FRC_PREP(const GFrcPrepArgs& args) {
+  const GFrcPrepArgs::Out& out = args.out;
+  const float* S = args.S;
+  const DraftLevels levels = draftLevels(out.n);
   const int nwp = TPCM.NWP;
   const Wavcom& w = WAVCOM;
   const float dz = levels.dz;
@@ -223,7 +221,7 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
   Arr<float, kGridPoints, kMaxLevels> phase;
   for (int j = 1; j <= levels.n; ++j) {
     for (int i = 1; i <= nwp; ++i) {
-      const Cplx M = motionAtLevel(HOR[i - 1], ANG[i - 1], levels.z(j), zc);
+      const Cplx M = motionAtLevel(args.HOR[i - 1], args.ANG[i - 1], levels.z(j), args.zc);
       modulus(i, j) = std::abs(M);
       phase(i, j) = PHASE(M) / kDegreesPerRadian;
     }
@@ -232,7 +230,7 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
   // Step 1 and 2: the relative velocity's spectrum at the waterline and at each level.
   float as[kGridPoints] = {};
   for (int i = 1; i <= nwp; ++i) {
-    const float kappa = w.WVK(i) * xi;
+    const float kappa = w.WVK(i) * args.xi;
     as[i - 1] = w.W(i) * S[i - 1] * (1.0f + modulus(i, 1) * std::sin(phase(i, 1) + kappa));
   }
   float m0j[kMaxLevels + 1] = {};
@@ -244,25 +242,26 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
     float V[kGridPoints] = {};
     for (int i = 1; i <= nwp; ++i) {
       const double E = std::exp(static_cast<double>(w.WVK(i)) * levels.z(j));
-      const double kappa = static_cast<double>(w.WVK(i)) * xi;
+      const double kappa = static_cast<double>(w.WVK(i)) * args.xi;
       V[i - 1] = static_cast<float>(w.W2(i) * S[i - 1] *
                                     (E * E + 2.0 * E * modulus(i, j) * std::sin(phase(i, j) + kappa) +
                                      static_cast<double>(modulus(i, j)) * modulus(i, j)));
     }
     m0j[j] = gridIntegral(V);
     sigmaj[j] = std::sqrt(m0j[j]);
-    y[j] = currentAlongWave(levels.z(j), waveHeadingDeg) / sigmaj[j];
-    I[j] = moments(y[j], N);
+    y[j] = currentAlongWave(levels.z(j), args.waveHeadingDeg) / sigmaj[j];
+    I[j] = moments(y[j], args.N);
     sumG += levels.weight(j) * static_cast<double>(I[j].I1) * m0j[j];
   }
   const float y1 = y[1];
 
   // Steps 3 to 5.
-  g(12) = gridIntegral(as) / (sigmaj[1] * sigma);
-  g(1) = static_cast<float>(2.0 * m0j[1] * sigma * g(12) *
-                            (2.0 * std::exp(-0.5 * y1 * y1) + kSqrtTwoPiFloatDigits * y1 * RH_ERF(y1 / 1.4142135f, N)) /
-                            kSqrtTwoPiFloatDigits);
-  g(2) = static_cast<float>(dz * sumG / kThreeSqrtTwoPi);
+  out.g(12) = gridIntegral(as) / (sigmaj[1] * args.sigma);
+  out.g(1) = static_cast<float>(
+      2.0 * m0j[1] * args.sigma * out.g(12) *
+      (2.0 * std::exp(-0.5 * y1 * y1) + kSqrtTwoPiFloatDigits * y1 * RH_ERF(y1 / 1.4142135f, args.N)) /
+      kSqrtTwoPiFloatDigits);
+  out.g(2) = static_cast<float>(dz * sumG / kThreeSqrtTwoPi);
 
   // Step 6: the member's share of the wave-drift force.
   float d[kGridPoints] = {};
@@ -271,21 +270,22 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
   float across[kGridPoints] = {};
   float direction = 0.0f;  // a grid point without a wave number keeps the direction before it
   for (int i = 1; i <= nwp; ++i) {
-    DFC_ALIGN(d[i - 1], direction, i, userFile, FNAME, cosAlpha, sinAlpha, beta, caller, waveSystem);
+    DFC_ALIGN(d[i - 1], direction, i, args.userFile, args.FNAME, args.cosAlpha, args.sinAlpha, args.beta, args.caller,
+              args.waveSystem);
     psi[i - 1] = direction;
     along[i - 1] = S[i - 1] * d[i - 1] * std::cos(direction);
     across[i - 1] = S[i - 1] * d[i - 1] * std::sin(direction);
   }
-  g(3) = gridIntegral(along);
-  g(4) = gridIntegral(across);
-  g(5) = std::atan2(g(4), g(3));
-  if (mode == 0) return;
+  out.g(3) = gridIntegral(along);
+  out.g(4) = gridIntegral(across);
+  out.g(5) = std::atan2(out.g(4), out.g(3));
+  if (args.mode == 0) return;
 
   // Step 7.
   const Moments& I1s = I[1];
-  g(6) = static_cast<float>(m0j[1] * static_cast<double>(I1s.I2) * I1s.I2 * gv(dw, as) / kPiFourteenDecimals);
-  g(8) = gv(dw, along);
-  g(11) = static_cast<float>(2.0 * sigmaj[1] * I1s.I2 * gv2(dw, along, as) / kSqrtTwoPiFloatDigits);
+  out.g(6) = static_cast<float>(m0j[1] * static_cast<double>(I1s.I2) * I1s.I2 * gv(out.dw, as) / kPiFourteenDecimals);
+  out.g(8) = gv(out.dw, along);
+  out.g(11) = static_cast<float>(2.0 * sigmaj[1] * I1s.I2 * gv2(out.dw, along, as) / kSqrtTwoPiFloatDigits);
 
   // Step 8: the correlation of the drag at every pair of levels.
   double sum7 = 0.0;
@@ -294,21 +294,21 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
       float c[kGridPoints] = {};
       for (int i = 1; i <= nwp; ++i) {
         c[i - 1] = S[i - 1] * w.W2(i) *
-                   std::sqrt(RAOFUN_Z(w.WVK(i), xi, levels.z(j), levels.z(l), modulus(i, j), phase(i, j),
+                   std::sqrt(RAOFUN_Z(w.WVK(i), args.xi, levels.z(j), levels.z(l), modulus(i, j), phase(i, j),
                                       modulus(i, l), phase(i, l)));
       }
       const double K = 0.5 * (static_cast<double>(I[j].I3) * I[l].I3 - 5.0 * static_cast<double>(I[j].I1) * I[l].I1) +
                        static_cast<double>(I[j].I4) * I[l].I1 + static_cast<double>(I[l].I4) * I[j].I1;
-      const double C = K * gv(dw, c);
+      const double C = K * gv(out.dw, c);
       const double weights = static_cast<double>(levels.weight(j)) * levels.weight(l);
       sum7 += (l == j ? 1.0 : 2.0) * weights * C;  // the table is symmetric
     }
   }
-  g(7) = static_cast<float>(static_cast<double>(dz) * dz * sum7 / 56.548668);
+  out.g(7) = static_cast<float>(static_cast<double>(dz) * dz * sum7 / 56.548668);
 
   // Step 9.
   float rs[kGridPoints] = {};
-  for (int i = 1; i <= nwp; ++i) rs[i - 1] = REL_RAO(w.WVK(i), 0.0f, xi, modulus(i, 1), phase(i, 1));
+  for (int i = 1; i <= nwp; ++i) rs[i - 1] = REL_RAO(w.WVK(i), 0.0f, args.xi, modulus(i, 1), phase(i, 1));
   double sum9 = 0.0;
   double sum10 = 0.0;
   for (int j = 1; j <= levels.n; ++j) {
@@ -316,17 +316,17 @@ void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S,
     float b[kGridPoints] = {};
     float c[kGridPoints] = {};
     for (int i = 1; i <= nwp; ++i) {
-      const float r = REL_RAO(w.WVK(i), levels.z(j), xi, modulus(i, j), phase(i, j));
+      const float r = REL_RAO(w.WVK(i), levels.z(j), args.xi, modulus(i, j), phase(i, j));
       a[i - 1] = w.W(i) * S[i - 1] * r;
       b[i - 1] = w.W2(i) * S[i - 1] * rs[i - 1] * r;
       c[i - 1] = w.W(i) * S[i - 1] * std::sqrt(std::fabs(d[i - 1] * std::cos(psi[i - 1]))) * r;
     }
     const double delta = static_cast<double>(I[j].I3) - I[j].I1;
-    sum9 += levels.weight(j) * delta * gv2(dw, a, b);
-    sum10 += levels.weight(j) * delta * gv2(dw, c, c);
+    sum9 += levels.weight(j) * delta * gv2(out.dw, a, b);
+    sum10 += levels.weight(j) * delta * gv2(out.dw, c, c);
   }
-  g(9) = static_cast<float>(sigmaj[1] * static_cast<double>(I1s.I2) * dz * sum9 / 18.849556);
-  g(10) = static_cast<float>(dz * sum10 / kThreeSqrtTwoPi);
+  out.g(9) = static_cast<float>(sigmaj[1] * static_cast<double>(I1s.I2) * dz * sum9 / 18.849556);
+  out.g(10) = static_cast<float>(dz * sum10 / kThreeSqrtTwoPi);
 }
 
 void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const float* S, float& dw, float& drag,
@@ -401,8 +401,10 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
     D += 2.0 * m.r;
     SP += m.w * FCF_SURF_PRP(Q, R, m.phi, m.c, kGaussPoints);
     int n = kLevelCount;
-    G_FRC_PREP(dw, g, 0, S, sigma, along, m.xi, zc, HOR, ANG, kGaussPoints, userFile, model, FNAME, beta, 0,
-               kCaller, cosAlpha, sinAlpha, heading, waveSystem, n);
+    G_FRC_PREP({.mode = 0, .S = S, .sigma = sigma, .xi = m.xi, .zc = zc, .HOR = HOR, .ANG = ANG, .N = kGaussPoints,
+                .userFile = userFile, .FNAME = FNAME, .beta = beta, .caller = kCaller, .cosAlpha = cosAlpha,
+                .sinAlpha = sinAlpha, .waveHeadingDeg = heading, .waveSystem = waveSystem,
+                .out = {.dw = dw, .g = g, .n = n}});
     S1 += m.w * g(1);
     S2 += m.w * g(2);
   }
@@ -443,8 +445,10 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
     Ss += m.w * GISURF(Q, R, m.phi, m.c, kGaussPoints);
     Sp += m.w * GISURF_PRP(Q, R, m.phi, m.c, kGaussPoints);
     n = kLevelCount;
-    G_FRC_PREP(dw, g, 1, S, sigma, along, m.xi, zc, HOR, ANG, kGaussPoints, userFile, model, FNAME, beta, 0,
-               kCaller, cosAlpha, sinAlpha, heading, waveSystem, n);
+    G_FRC_PREP({.mode = 1, .S = S, .sigma = sigma, .xi = m.xi, .zc = zc, .HOR = HOR, .ANG = ANG, .N = kGaussPoints,
+                .userFile = userFile, .FNAME = FNAME, .beta = beta, .caller = kCaller, .cosAlpha = cosAlpha,
+                .sinAlpha = sinAlpha, .waveHeadingDeg = heading, .waveSystem = waveSystem,
+                .out = {.dw = dw, .g = g, .n = n}});
     const double diameter = 2.0 * m.r;
     const double Cq = static_cast<double>(m.w * Aprime) * (m.w * Aprime) * t.VWDRGFC;
     const double Cl = 2.0 * t.VWDFAC * (diameter * Bprime) * (diameter * Bprime);

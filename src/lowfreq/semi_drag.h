@@ -37,17 +37,34 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
                 float& damping, std::int32_t waveSystem, float* work9, float* work10, float* work11, float* work12,
                 float* work13);
 
-// The member statistics g(1..12) of one member at the wave system's statistics (mode 0: only
-// g(1)..g(5) and g(12)). xi the member coordinate along the wave, zc the rotation centre, HOR and ANG
-// the wave system's columns of PASCOM HOR_WAV_RAO and ANG_WAV_RAO, N the Gaussian points, the drift
-// source (userFile, FNAME) and beta, caller ("DRAGF "), cos and sin of the current's angle to the wave,
-// the wave heading [deg], the wave system and the level count n (cut to 31). The arguments marked
-// spare are not read.
-void G_FRC_PREP(float& dw, Arr<float, 12>& g, std::int32_t mode, const float* S, float sigma, float spareCurrent,
-                float xi, float zc, const std::complex<float>* HOR, const std::complex<float>* ANG, int N,
-                std::int32_t userFile, std::int32_t spareModel, const Text<13>& FNAME, float beta,
-                std::int32_t spare, std::string_view caller, float cosAlpha, float sinAlpha, float waveHeadingDeg,
-                std::int32_t waveSystem, int& n);
+// The arguments of G_FRC_PREP by name: what it only reads, then in `out` what it writes (in/out:
+// reads and writes).
+struct GFrcPrepArgs {
+  std::int32_t mode;                  // 0: only g(1)..g(5) and g(12)
+  const float* S;                     // the wave system's spectrum S[0..NWP-1]
+  float sigma;                        // sqrt(m0) of S
+  float xi;                           // member coordinate along the wave [ft | m]
+  float zc;                           // height of the rotation centre [ft | m]
+  const std::complex<float>* HOR;     // the wave system's column of PASCOM HOR_WAV_RAO
+  const std::complex<float>* ANG;     // and of ANG_WAV_RAO
+  int N;                              // Gaussian points
+  std::int32_t userFile;              // 1: the drift coefficients come from the user's file FNAME
+  const Text<13>& FNAME;              // the drift file's name
+  float beta;                         // relative wave direction [rad]
+  std::string_view caller;            // the caller's name in messages ("DRAGF ")
+  float cosAlpha;                     // cosine of the current's angle to the wave
+  float sinAlpha;                     // sine of it
+  float waveHeadingDeg;               // wave heading [deg]
+  std::int32_t waveSystem;            // 1 sea, 2 swell, 3 second swell
+  struct Out {
+    float& dw;                        // in/out: difference frequency [rad/s], made positive with a warning
+    Arr<float, 12>& g;                // the member statistics g(1..12)
+    int& n;                           // in/out: the level count, cut to 31
+  } out;
+};
+
+// The member statistics g(1..12) of one member at the wave system's statistics.
+void G_FRC_PREP(const GFrcPrepArgs& args);
 
 // The drift coefficient d and the drift direction psi [rad] at grid point i for the wave as the
 // current modifies it: the user's drift table (userFile 1, FNAME) or the vertical cylinder of the

@@ -57,23 +57,22 @@ struct Sums {
 
 // The outputs of CATDMP from the sums, the arc step `ds` between points (a dq, or the straight
 // element's step).
-void scaleSums(const Sums& sum, double ds, float& DISIPD, float& KEELMT, float& KEELML, float& ADAMAXQ,
-               float& ADATOPQ, float& LONTOPQ, Complex& CTXACC, Complex& CTZACC, std::int32_t BOTFLG) {
+void scaleSums(const Sums& sum, double ds, const CatdmpArgs::Out& out, std::int32_t BOTFLG) {
   const auto simpson = static_cast<float>(ds / 3.0);
-  DISIPD = sum.cube * static_cast<float>(4.0 / 9.0 * ds);
-  KEELMT = sum.normal * simpson;
-  KEELML = sum.tangent * simpson;
-  ADAMAXQ = sum.largest;
-  ADATOPQ = sum.topNormal;
-  LONTOPQ = sum.topTangent;
-  CTXACC = sum.sine;
-  if (CTXACC != Complex(0.0f, 0.0f)) {
+  out.DISIPD = sum.cube * static_cast<float>(4.0 / 9.0 * ds);
+  out.KEELMT = sum.normal * simpson;
+  out.KEELML = sum.tangent * simpson;
+  out.ADAMAXQ = sum.largest;
+  out.ADATOPQ = sum.topNormal;
+  out.LONTOPQ = sum.topTangent;
+  out.CTXACC = sum.sine;
+  if (out.CTXACC != Complex(0.0f, 0.0f)) {
     const std::complex<double> x(sum.sine);
     const std::complex<double> z(sum.cosine);
-    CTXACC = Complex(0.5 * ds / 3.0 * (x * x - z * z) / x);
+    out.CTXACC = Complex(0.5 * ds / 3.0 * (x * x - z * z) / x);
   }
-  CTZACC = sum.cosine * simpson;
-  if (BOTFLG == 0) CTXACC = Complex(0.0f, 0.0f);
+  out.CTZACC = sum.cosine * simpson;
+  if (BOTFLG == 0) out.CTXACC = Complex(0.0f, 0.0f);
 }
 
 void traceCatmot(const double* values, int count, const char* heading) {
@@ -153,16 +152,16 @@ void CATMOT(float& DADXF, float& DADZF, float& tX, float& tZ, double& DXDP, doub
   }
 }
 
-void CATDMP(double a, double qF, double qB, float& DISIPD, float& DISOOP, float& KEELMT, float& KEELML, float& KEOOP,
-            float x0, const void* /*unused10*/, std::int32_t n, Complex DXTOP2, Complex DZTOP2, Complex DXBOT1,
-            Complex DZBOT1, float& ADAMAXQ, float& ADATOPQ, float& LONTOPQ, std::int32_t /*NBUG*/, std::int32_t j,
-            Complex& CTXACC, Complex& CTZACC, std::int32_t BOTFLG, std::int32_t DO_OOP) {
+void CATDMP(const CatdmpArgs& args) {
+  const CatdmpArgs::Out& out = args.out;
+  const std::int32_t j = args.j, n = args.n;
+  const double qF = args.qF, qB = args.qB;
   const Lincom& lc = LINCOM;
   Catcom& cc = CATCOM;
   const Complex zero(0.0f, 0.0f);
-  DISIPD = DISOOP = KEELMT = KEELML = KEOOP = 0.0f;
-  ADAMAXQ = ADATOPQ = LONTOPQ = 0.0f;
-  CTXACC = CTZACC = zero;
+  out.DISIPD = out.DISOOP = out.KEELMT = out.KEELML = out.KEOOP = 0.0f;
+  out.ADAMAXQ = out.ADATOPQ = out.LONTOPQ = 0.0f;
+  out.CTXACC = out.CTZACC = zero;
   if (lc.BOTELM != 0 && j >= lc.BOTELM && qF <= lc.DSLOPE) return;  // on the seabed
   Sums sum;
 
@@ -173,18 +172,18 @@ void CATDMP(double a, double qF, double qB, float& DISIPD, float& DISOOP, float&
     const double dt = 1.0 / (n - 1);
     for (int k = 1; k <= n; ++k) {
       const auto t = static_cast<float>((k - 1) * dt);
-      const Complex X = DXBOT1 + t * DXTOP2;
-      const Complex Z = DZBOT1 + t * DZTOP2;
+      const Complex X = args.DXBOT1 + t * args.DXTOP2;
+      const Complex Z = args.DZBOT1 + t * args.DZTOP2;
       sum.add(k, n, Z * c - X * s, X * c + Z * s, c, s);
     }
     const double length = TPCM.moor.SLEN(j, lc.ITYP) * STRECH(qF, lc.BETA.data(), j);
-    scaleSums(sum, length * dt, DISIPD, KEELMT, KEELML, ADAMAXQ, ADATOPQ, LONTOPQ, CTXACC, CTZACC, BOTFLG);
+    scaleSums(sum, length * dt, out, args.BOTFLG);
     return;
   }
 
   const double dq = (qF - qB) / (n - 1);
   float DADXF = 0.0f, DADZF = 0.0f, tX = 0.0f, tZ = 0.0f, c = 0.0f, s = 0.0f;
-  CATMOT(DADXF, DADZF, tX, tZ, cc.DXFDP, cc.DXFDT, cc.DZFDP, cc.DZFDT, c, s, qF, qB, qF, j, BOTFLG);
+  CATMOT(DADXF, DADZF, tX, tZ, cc.DXFDP, cc.DXFDT, cc.DZFDP, cc.DZFDT, c, s, qF, qB, qF, j, args.BOTFLG);
   cc.JACOBY = cc.DXFDP * cc.DZFDT - cc.DXFDT * cc.DZFDP;
   if (cc.JACOBY == 0.0) cc.JACOBY = kSingularJacobian;
   const auto J = static_cast<float>(cc.JACOBY);
@@ -193,19 +192,20 @@ void CATDMP(double a, double qF, double qB, float& DISIPD, float& DISOOP, float&
   for (int k = 1; k <= n; ++k) {
     const double q = qB + (k - 1) * dq;
     double DXDP = 0.0, DXDT = 0.0, DZDP = 0.0, DZDT = 0.0;
-    CATMOT(DADXF, DADZF, tX, tZ, DXDP, DXDT, DZDP, DZDT, c, s, q, qB, qF, j, BOTFLG);
-    const Complex N = (DXTOP2 * DADXF + DZTOP2 * DADZF) / J + (DZBOT1 * c - DXBOT1 * s);
-    const Complex L = (DXTOP2 * tX + DZTOP2 * tZ) / J + (c * DXBOT1 + s * DZBOT1);
+    CATMOT(DADXF, DADZF, tX, tZ, DXDP, DXDT, DZDP, DZDT, c, s, q, qB, qF, j, args.BOTFLG);
+    const Complex N = (args.DXTOP2 * DADXF + args.DZTOP2 * DADZF) / J + (args.DZBOT1 * c - args.DXBOT1 * s);
+    const Complex L = (args.DXTOP2 * tX + args.DZTOP2 * tZ) / J + (c * args.DXBOT1 + s * args.DZBOT1);
     sum.add(k, n, N, L, c, s);
-    if (DO_OOP != 0) {
+    if (args.DO_OOP != 0) {
       const double secant = SECFCN(q);
       const double dx = XFCN(SECFCN(q1), q1, j, b) - XFCN(secant, q, j, b);
-      const double lever = x0 - a * dx;
-      sum.outOfPlane += static_cast<float>(simpsonWeight(k, n) * secant * (a * DXFCN(secant, q, j, b)) * lever * lever);
+      const double lever = args.x0 - args.a * dx;
+      sum.outOfPlane +=
+          static_cast<float>(simpsonWeight(k, n) * secant * (args.a * DXFCN(secant, q, j, b)) * lever * lever);
     }
   }
-  scaleSums(sum, a * dq, DISIPD, KEELMT, KEELML, ADAMAXQ, ADATOPQ, LONTOPQ, CTXACC, CTZACC, BOTFLG);
-  KEOOP = sum.outOfPlane * static_cast<float>(dq / 3.0);
+  scaleSums(sum, args.a * dq, out, args.BOTFLG);
+  out.KEOOP = sum.outOfPlane * static_cast<float>(dq / 3.0);
 }
 
 }  // namespace qv

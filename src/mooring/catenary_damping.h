@@ -37,25 +37,43 @@ void CATMOT(float& DADXF, float& DADZF, float& tX, float& tZ, double& DXDP, doub
             double& DZDT, float& c, float& s, double q, double qB, double qF, std::int32_t element,
             std::int32_t BOTFLG);
 
-// Integrates over element j by Simpson's rule on n points (odd, at least 3) in the slope, from the
-// bottom (qB) to the top (qF), the unstretched arc length being a dq (a = DPHLD / WETWT(j), the
-// catenary parameter). The point's motion is the relative top motion (DXTOP2, DZTOP2) carried by
-// CATMOT plus the rigid motion of the bottom node (DXBOT1, DZBOT1). Out:
-//   DISIPD   (4/3) integral of |N|^3: the drag energy per cycle is OMEGA^2 rho Cd D DISIPD
-//   DISOOP   0
-//   KEELMT   integral of |N|^2, KEELML of |L|^2: the kinetic energies are 1/2 m OMEGA^2 times them
-//   KEOOP    with DO_OOP non-zero, the out-of-plane integral about the horizontal distance x0
-//   ADAMAXQ  the largest |N|; ADATOPQ |N| and LONTOPQ |L| at the top
-//   CTXACC, CTZACC  complex moments of the transverse motion (CTXACC 0 unless BOTFLG is 1)
-// and CATCOM DXFDP, DXFDT, DZFDP, DZFDT (CATMOT at the top) with JACOBY = DXFDP DZFDT - DXFDT DZFDP
-// (1.0e-20 when 0). An element at or below the touchdown element BOTELM whose top slope is not above
-// the seabed slope lies on the seabed: every output 0. A weightless element (WETWT 0) is straight at
-// its slope: its points move linearly from the bottom's motion to the top's, integrated over its
-// stretched length with the same weights; it forms no catenary parameter (a is not read) and leaves
-// CATCOM alone. The tenth argument is not used.
-void CATDMP(double a, double qF, double qB, float& DISIPD, float& DISOOP, float& KEELMT, float& KEELML, float& KEOOP,
-            float x0, const void* unused10, std::int32_t n, Complex DXTOP2, Complex DZTOP2, Complex DXBOT1,
-            Complex DZBOT1, float& ADAMAXQ, float& ADATOPQ, float& LONTOPQ, std::int32_t NBUG, std::int32_t j,
-            Complex& CTXACC, Complex& CTZACC, std::int32_t BOTFLG, std::int32_t DO_OOP);
+// The arguments of CATDMP by name: what it only reads, then in `out` what it writes.
+struct CatdmpArgs {
+  double a;                // catenary parameter DPHLD / WETWT(j) [ft | m] (not read for a weightless element)
+  double qF;               // slope at the element's top
+  double qB;               // slope at the element's bottom
+  float x0;                // horizontal reference distance of the out-of-plane integral [ft | m]
+  std::int32_t n;          // integration points (odd, at least 3)
+  Complex DXTOP2;          // horizontal motion of the top relative to the bottom [ft | m]
+  Complex DZTOP2;          // vertical motion of the top relative to the bottom [ft | m]
+  Complex DXBOT1;          // horizontal motion of the bottom node [ft | m]
+  Complex DZBOT1;          // vertical motion of the bottom node [ft | m]
+  std::int32_t j;          // element number
+  std::int32_t BOTFLG;     // 1 for the touchdown element
+  std::int32_t DO_OOP;     // non-zero: the out-of-plane integral is wanted
+  struct Out {
+    float& DISIPD;         // (4/3) integral of |N|^3: the drag energy per cycle is OMEGA^2 rho Cd D DISIPD
+    float& DISOOP;         // 0
+    float& KEELMT;         // integral of |N|^2: the transverse kinetic energy is 1/2 m OMEGA^2 times it
+    float& KEELML;         // integral of |L|^2: the same of the tangential motion
+    float& KEOOP;          // the out-of-plane integral about x0 (DO_OOP non-zero)
+    float& ADAMAXQ;        // the largest |N| [ft | m]
+    float& ADATOPQ;        // |N| at the top [ft | m]
+    float& LONTOPQ;        // |L| at the top [ft | m]
+    Complex& CTXACC;       // complex moment of the transverse motion from N s (0 unless BOTFLG is 1)
+    Complex& CTZACC;       // complex moment of the transverse motion: integral of N c
+  } out;
+};
+
+// Integrates over element j by Simpson's rule on n points in the slope, from the bottom (qB) to the
+// top (qF), the unstretched arc length being a dq (a = DPHLD / WETWT(j), the catenary parameter).
+// The point's motion is the relative top motion (DXTOP2, DZTOP2) carried by CATMOT plus the rigid
+// motion of the bottom node (DXBOT1, DZBOT1). Besides its outputs it writes CATCOM DXFDP, DXFDT,
+// DZFDP, DZFDT (CATMOT at the top) with JACOBY = DXFDP DZFDT - DXFDT DZFDP (1.0e-20 when 0). An
+// element at or below the touchdown element BOTELM whose top slope is not above the seabed slope
+// lies on the seabed: every output 0. A weightless element (WETWT 0) is straight at its slope: its
+// points move linearly from the bottom's motion to the top's, integrated over its stretched length
+// with the same weights; it forms no catenary parameter (a is not read) and leaves CATCOM alone.
+void CATDMP(const CatdmpArgs& args);
 
 }  // namespace qv

@@ -124,9 +124,11 @@ LineSums sumOverElements(std::int32_t I, float DIAFAC, Complex A, std::int32_t L
     float drag = 0.0f, DISOOP = 0.0f, KEELMT = 0.0f, KEELML = 0.0f, KEOOP = 0.0f;
     float ADAMAXQ = 0.0f, ADATOPQ = 0.0f, LONTOPQ = 0.0f;
     Complex CTXACC, CTZACC;
-    CATDMP(CATPRM, cc.TANARR(j, I), cc.TANARR(j + 1, I), drag, DISOOP, KEELMT, KEELML, KEOOP, 0.0f, nullptr,
-           kIntegrationPoints, Xtop - Xbottom, Ztop - Zbottom, Xbottom, Zbottom, ADAMAXQ, ADATOPQ, LONTOPQ, t.NBUG, j,
-           CTXACC, CTZACC, BOTFLG, 0);
+    CATDMP({.a = CATPRM, .qF = cc.TANARR(j, I), .qB = cc.TANARR(j + 1, I), .x0 = 0.0f, .n = kIntegrationPoints,
+            .DXTOP2 = Xtop - Xbottom, .DZTOP2 = Ztop - Zbottom, .DXBOT1 = Xbottom, .DZBOT1 = Zbottom, .j = j,
+            .BOTFLG = BOTFLG, .DO_OOP = 0,
+            .out = {.DISIPD = drag, .DISOOP = DISOOP, .KEELMT = KEELMT, .KEELML = KEELML, .KEOOP = KEOOP,
+                    .ADAMAXQ = ADAMAXQ, .ADATOPQ = ADATOPQ, .LONTOPQ = LONTOPQ, .CTXACC = CTXACC, .CTZACC = CTZACC}});
     const float D = m.DIAM(j, type) * DIAFAC;
     TMPDIS += drag * D * DWOVRG * m.COFDMP;
     // Mass per unit length: the displaced water, the line in water, the added mass.
@@ -220,16 +222,16 @@ float quasiStaticChange(std::int32_t I, float a, const float* SEPARR) {
 
 }  // namespace
 
-void DYNCOD(std::int32_t LINNUM, double& CATPRM, std::int32_t& IDONE, float OMEGA, float DIAFAC, float /*unused6*/,
-            Complex& CYCP, Complex& CYCM, Complex& CYEP, Complex& CYEM, Complex& CTOPP, Complex& CBOTP, Complex& CTOPM,
-            Complex& CBOTM, float& FSTP, float& FSTM, const float* SEPARR, Complex* CNODP, Complex* CNODM,
-            Complex* CAXN, Complex* CTRN, std::int32_t LNODES, float& RATIO, std::int32_t LWARN) {
+void DYNCOD(const DyncodArgs& args) {
+  const DyncodArgs::Out& out = args.out;
   Tpcm& t = TPCM;
   const Morcom& m = t.moor;
   Lincom& lc = LINCOM;
   Catcom& cc = CATCOM;
   DyncodState& state = DYNCOD_STATE;
-  const std::int32_t I = LINNUM;
+  const std::int32_t I = args.LINNUM;
+  const float OMEGA = args.OMEGA;
+  const std::int32_t LNODES = args.LNODES;
   const std::int32_t type = lc.ITYP;
   const std::int32_t N = m.NELEM(type);
   const Complex A = cc.CAFLD - cc.CABOT;  // the end extension
@@ -252,8 +254,8 @@ void DYNCOD(std::int32_t LINNUM, double& CATPRM, std::int32_t& IDONE, float OMEG
   lc.BXCOMP = COSPHT(lc.QB);
   lc.BZCOMP = SINPHT(lc.QB);
 
-  const LineSums sums = sumOverElements(I, DIAFAC, A, LNODES, CATPRM, CAXN, CTRN);
-  IDONE = 1;
+  const LineSums sums = sumOverElements(I, args.DIAFAC, A, LNODES, out.CATPRM, out.CAXN, out.CTRN);
+  out.IDONE = 1;
 
   // Stiffness: elastic and catenary in series, and the line mass of the dynamics.
   KELAST(cc.KELAS, type, lc.WAVEK.data(), OMEGA, static_cast<float>(lc.TPTEN0));
@@ -278,56 +280,60 @@ void DYNCOD(std::int32_t LINNUM, double& CATPRM, std::int32_t& IDONE, float OMEG
   const bool linear = m.NLWVFG != 1 || t.CREATR == kSimGandru || (t.CREATR == kSimFirnedo && type == m.HAWSTP);
   if (linear) {
     Complex CYCAT, CYELAS, CTOPF, CBOTF;
-    CATSTR(OMEGA, A, 0.0f, 1.0f, CATMASQ, sums.CQUAD, CYCAT, CYELAS, cc.KRAT, cc.KELAS, CQCNST, RATIO, t.EDUNIT,
+    CATSTR(OMEGA, A, 0.0f, 1.0f, CATMASQ, sums.CQUAD, CYCAT, CYELAS, cc.KRAT, cc.KELAS, CQCNST, out.RATIO, t.EDUNIT,
            kInputUnit, 0, t.CREATR, I);
-    LNGWAV(OMEGA, CYCAT, CYELAS, CATMASQ, CQCNST, RATIO, 0.0f, T0, CTOPF, CBOTF, t.NBUG, t.EDUNIT, 1, L, alpha, N,
-           CNODP, LNODES);
+    LNGWAV(OMEGA, CYCAT, CYELAS, CATMASQ, CQCNST, out.RATIO, 0.0f, T0, CTOPF, CBOTF, t.NBUG, t.EDUNIT, 1, L, alpha, N,
+           out.CNODP, LNODES);
     if (LNODES != 0) {
-      for (int n = 1; n <= N + 1; ++n) CNODM[n - 1] = -CNODP[n - 1];
+      for (int n = 1; n <= N + 1; ++n) out.CNODM[n - 1] = -out.CNODP[n - 1];
     }
     if (a != 0.0f) {
-      RATIO = std::abs(CYCAT) / a;
-      CTACCT = 2.0f * omega2 * (RATIO * RATIO * sums.KELINT + sums.KELINL) * A;
+      out.RATIO = std::abs(CYCAT) / a;
+      CTACCT = 2.0f * omega2 * (out.RATIO * out.RATIO * sums.KELINT + sums.KELINL) * A;
     }
-    CTOPP = CTOPF;
-    CTOPM = -CTOPF;
-    CBOTP = CBOTF;
-    CBOTM = -CBOTF;
-    CYCP = CYCAT;
-    CYCM = -CYCAT;
-    CYEP = CYELAS;
-    CYEM = -CYELAS;
-    FSTP = cc.KSTAT * a;
-    FSTM = -cc.KSTAT * a;
+    out.CTOPP = CTOPF;
+    out.CTOPM = -CTOPF;
+    out.CBOTP = CBOTF;
+    out.CBOTM = -CBOTF;
+    out.CYCP = CYCAT;
+    out.CYCM = -CYCAT;
+    out.CYEP = CYELAS;
+    out.CYEM = -CYELAS;
+    out.FSTP = cc.KSTAT * a;
+    out.FSTM = -cc.KSTAT * a;
   } else {
     float RFORCE = 0.0f, FGZTMP = 0.0f, KSTATN = 0.0f, KCATO = 0.0f;
     float SIGCP = 0.0f, SIGCM = 0.0f, YCATP = 0.0f, YCATM = 0.0f;
-    FOBLQ(I, type, SEPARR[I - 1], a, cc.KCTAN, cc.KELAS, lc.SEPVES.data(), lc.TOPANG.data(), lc.TOPTEN.data(),
-          lc.TOTWT.data(), m.ANCHGT.data(), lc.HLOD.data(), m.RFLD.data(), lc.MIDLYR, lc.DLAYER, m.NLAYER, t.NUMTAB,
-          m.ZSPAN, m.XMCTR, m.YMCTR, m.ZMCTR, t.EDUNIT, kInputUnit, RFORCE, FGZTMP, KSTATN, lc.FXCOMP, lc.FZCOMP,
-          KCATO, SIGCP, SIGCM, YCATP, YCATM);
+    FOBLQ({.line = I, .ITYP = type, .s0 = args.SEPARR[I - 1], .a = a, .KCTAN = cc.KCTAN, .KELAS = cc.KELAS,
+           .SEPVES = lc.SEPVES.data(), .TOPANG = lc.TOPANG.data(), .TOPTEN = lc.TOPTEN.data(),
+           .TOTWT = lc.TOTWT.data(), .ANCHGT = m.ANCHGT.data(), .HLOD = lc.HLOD.data(), .RFLD = m.RFLD.data(),
+           .MIDLYR = lc.MIDLYR, .DLAYER = lc.DLAYER, .NLAYER = m.NLAYER, .NUMTAB = t.NUMTAB, .ZSPAN = m.ZSPAN,
+           .ZMCTR = m.ZMCTR, .EDUNIT = t.EDUNIT, .inUnit = kInputUnit, .FXCOMP = lc.FXCOMP, .FZCOMP = lc.FZCOMP,
+           .out = {.RFORCE = RFORCE, .FGZTMP = FGZTMP, .KSTATN = KSTATN, .KCATO = KCATO, .SIGCP = SIGCP,
+                   .SIGCM = SIGCM, .YCATP = YCATP, .YCATM = YCATM}});
     if (a < kSmallestProbe) SIGCP = SIGCM = 0.0f;
-    FSTP = YCATP != 0.0f ? YCATP * (YCATP * SIGCP + KCATO) : cc.KSTAT * a;
-    FSTM = YCATM != 0.0f ? YCATM * (YCATM * SIGCM + KCATO) : -cc.KSTAT * a;
+    out.FSTP = YCATP != 0.0f ? YCATP * (YCATP * SIGCP + KCATO) : cc.KSTAT * a;
+    out.FSTM = YCATM != 0.0f ? YCATM * (YCATM * SIGCM + KCATO) : -cc.KSTAT * a;
     cc.KRAT = KCATO / cc.KELAS;
     float ratioM = 0.0f;
-    CATSTR(OMEGA, A, SIGCP, 1.0f, CATMASQ, sums.CQUAD, CYCP, CYEP, cc.KRAT, cc.KELAS, CQCNST, RATIO, t.EDUNIT,
-           kInputUnit, 1, t.CREATR, I);
-    CATSTR(OMEGA, -A, SIGCM, -1.0f, CATMASQ, sums.CQUAD, CYCM, CYEM, cc.KRAT, cc.KELAS, CQCNST, ratioM, t.EDUNIT,
-           kInputUnit, 1, t.CREATR, I);
-    LNGWAV(OMEGA, CYCP, CYEP, CATMASQ, CQCNST, RATIO, SIGCP, T0, CTOPP, CBOTP, t.NBUG, t.EDUNIT, 1, L, alpha, N,
-           CNODP, LNODES);
-    LNGWAV(OMEGA, CYCM, CYEM, CATMASQ, CQCNST, ratioM, SIGCM, T0, CTOPM, CBOTM, t.NBUG, t.EDUNIT, 1, L, alpha, N,
-           CNODM, LNODES);
-    if (a != 0.0f) CTACCT = 2.0f * omega2 * (RATIO * RATIO * sums.KELINT + sums.KELINL) * cc.CAFLD;
+    CATSTR(OMEGA, A, SIGCP, 1.0f, CATMASQ, sums.CQUAD, out.CYCP, out.CYEP, cc.KRAT, cc.KELAS, CQCNST, out.RATIO,
+           t.EDUNIT, kInputUnit, 1, t.CREATR, I);
+    CATSTR(OMEGA, -A, SIGCM, -1.0f, CATMASQ, sums.CQUAD, out.CYCM, out.CYEM, cc.KRAT, cc.KELAS, CQCNST, ratioM,
+           t.EDUNIT, kInputUnit, 1, t.CREATR, I);
+    LNGWAV(OMEGA, out.CYCP, out.CYEP, CATMASQ, CQCNST, out.RATIO, SIGCP, T0, out.CTOPP, out.CBOTP, t.NBUG, t.EDUNIT, 1,
+           L, alpha, N, out.CNODP, LNODES);
+    LNGWAV(OMEGA, out.CYCM, out.CYEM, CATMASQ, CQCNST, ratioM, SIGCM, T0, out.CTOPM, out.CBOTM, t.NBUG, t.EDUNIT, 1, L,
+           alpha, N, out.CNODM, LNODES);
+    if (a != 0.0f) CTACCT = 2.0f * omega2 * (out.RATIO * out.RATIO * sums.KELINT + sums.KELINL) * cc.CAFLD;
   }
 
-  addInertialLoads(I, omega2, RATIO, CTACCT, sums, LNODES, LWARN, CTOPP, CTOPM, CNODP, CNODM, CAXN);
+  addInertialLoads(I, omega2, out.RATIO, CTACCT, sums, LNODES, args.LWARN, out.CTOPP, out.CTOPM, out.CNODP, out.CNODM,
+                   out.CAXN);
 
   if (m.QSFLAG2 != 0) {
-    if (m.TENSRF == 0) FSTP = quasiStaticChange(I, a, SEPARR);
-    CTOPP = CBOTP = Complex(FSTP, 0.0f);
-    CTOPM = CBOTM = Complex(-FSTP, 0.0f);
+    if (m.TENSRF == 0) out.FSTP = quasiStaticChange(I, a, args.SEPARR);
+    out.CTOPP = out.CBOTP = Complex(out.FSTP, 0.0f);
+    out.CTOPM = out.CBOTM = Complex(-out.FSTP, 0.0f);
   }
 }
 

@@ -28,7 +28,7 @@
 //     switches TENSRF, NLWVFG, INRLFG, QSFLAG2, NEXCLD_I, HAWSTP, the layers NLAYER, ZSPAN, ZMCTR, the
 //     fairleads RFLD, LINTYP, ANCHGT and the element data of the type (NELEM, SLEN, DIAM, WETWT, DRYWT,
 //     COFMST, COFDMT, ALPHA).
-// DYNSPR passes 0 for LNODES and LWARN and reads only CTOPP, the fairlead tension.
+// DYNSPR passes 0 for LNODES and LWARN and reads only out.CTOPP, the fairlead tension.
 //
 // Writes: CATCOM KELAS, KCTAN, KSTAT, KRAT (and the catenary derivatives of CATDMP); LINCOM QF, QB,
 // FXCOMP, FZCOMP, BXCOMP, BZCOMP (end slopes and direction cosines) and WAVEK; TPCM.moor COFMAS and
@@ -53,26 +53,36 @@ struct DyncodState {
 };
 extern DyncodState DYNCOD_STATE;
 
-// Arguments by position (out: written; in: read only):
-//   1  LINNUM   in   line number I, 1..150
-//   2  CATPRM   work the catenary parameter DPHLD / WETWT(j) of the element in hand (8-byte); 0 for a
-//                    weightless element
-//   3  IDONE    out  1
-//   4  OMEGA    in   circular frequency [rad/s]
-//   5  DIAFAC   in   DIAM unit to length unit: 0.0833 (inches to feet) or 0.001 (millimetres to metres)
-//   6           -    not used
-//   7, 8  CYCP, CYCM  out  catenary part of the end extension, positive and negative excursion
-//   9, 10 CYEP, CYEM  out  elastic part of the end extension
-//  11, 12 CTOPP, CBOTP out tension amplitude at the fairlead and at the lower end, positive excursion
-//  13, 14 CTOPM, CBOTM out the same, negative excursion
-//  15, 16 FSTP, FSTM  out  static tension change for the positive and the negative excursion
-//  17  SEPARR   in   per line: mean horizontal fairlead-anchor separation (150) [ft | m]
-//  18, 19 CNODP, CNODM out tension at each node 1..NELEM+1 (26 complex values each), LNODES non-zero
-//  20  CAXN     out  axial motion amplitude at each node (26), phase of the end extension
-//  21  CTRN     out  transverse motion amplitude at each node (26), phase of the end extension
-//  22  LNODES   in   non-zero: node tensions and node corrections wanted
-//  23  RATIO    out  catenary amplification: |CYCP| over the end extension |CAFLD - CABOT|
-//  24  LWARN    in   non-zero: the inertial-load warning may be shown
+// The arguments of DYNCOD by name: what it only reads, then in `out` what it writes.
+struct DyncodArgs {
+  std::int32_t LINNUM;     // line number I, 1..150
+  float OMEGA;             // circular frequency [rad/s]
+  float DIAFAC;            // DIAM unit to length unit: 0.0833 (inches to feet) or 0.001 (millimetres to metres)
+  const float* SEPARR;     // per line: mean horizontal fairlead-anchor separation (150) [ft | m]
+  std::int32_t LNODES;     // non-zero: node tensions and node corrections wanted
+  std::int32_t LWARN;      // non-zero: the inertial-load warning may be shown
+  struct Out {
+    double& CATPRM;        // work: the catenary parameter DPHLD / WETWT(j) of the element in hand; 0 for a
+                           // weightless element [ft | m]
+    std::int32_t& IDONE;   // 1
+    Complex& CYCP;         // catenary part of the end extension, positive excursion [ft | m]
+    Complex& CYCM;         // and negative excursion
+    Complex& CYEP;         // elastic part of the end extension, positive excursion [ft | m]
+    Complex& CYEM;         // and negative excursion
+    Complex& CTOPP;        // tension amplitude at the fairlead, positive excursion [kip | t]
+    Complex& CBOTP;        // tension amplitude at the lower end, positive excursion [kip | t]
+    Complex& CTOPM;        // the same at the fairlead, negative excursion
+    Complex& CBOTM;        // and at the lower end
+    float& FSTP;           // static tension change for the positive excursion [kip | t]
+    float& FSTM;           // and for the negative excursion
+    Complex* CNODP;        // tension at each node 1..NELEM+1 (26), positive excursion, LNODES non-zero [kip | t]
+    Complex* CNODM;        // and negative excursion
+    Complex* CAXN;         // axial motion amplitude at each node (26), phase of the end extension [ft | m]
+    Complex* CTRN;         // transverse motion amplitude at each node (26), phase of the end extension [ft | m]
+    float& RATIO;          // catenary amplification: |CYCP| over the end extension |CAFLD - CABOT|
+  } out;
+};
+
 // The negative-excursion results are the negatives of the positive ones except in the non-linear
 // branch (TPCM.moor NLWVFG = 1, unless CREATR is 10, or 13 for the hawser type HAWSTP).
 // The line mass enters the harmonic balance only for the simulation types 14 and 17 with
@@ -83,9 +93,6 @@ extern DyncodState DYNCOD_STATE;
 // inertial load and the drag act only together: without drag the line-end mass sums are 0. With
 // QSFLAG2 the end tensions become the quasi-static change FSTP, real and equal at both ends (for
 // TENSRF 0 read from the line tables at the separation SEPARR(I) + |A| / FXCOMP).
-void DYNCOD(std::int32_t LINNUM, double& CATPRM, std::int32_t& IDONE, float OMEGA, float DIAFAC, float unused6,
-            Complex& CYCP, Complex& CYCM, Complex& CYEP, Complex& CYEM, Complex& CTOPP, Complex& CBOTP, Complex& CTOPM,
-            Complex& CBOTM, float& FSTP, float& FSTM, const float* SEPARR, Complex* CNODP, Complex* CNODM,
-            Complex* CAXN, Complex* CTRN, std::int32_t LNODES, float& RATIO, std::int32_t LWARN);
+void DYNCOD(const DyncodArgs& args);
 
 }  // namespace qv

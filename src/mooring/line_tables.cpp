@@ -22,61 +22,60 @@ inline float sign1(float v) { return v >= 0.0f ? 1.0f : -1.0f; }
 
 }  // namespace
 
-void LOADUP(float separation, float dz, float fairleadHeight, float referenceHeight, std::int32_t type,
-            std::int32_t NLYR, float spacing, std::int32_t zeroLayer, float span, std::int32_t NTAB,
-            const float* HLOD, const float* typeHeight, const float* tensionGuess, const float* SEPVES,
-            const float* TOPTEN, const float* BOTLEN, const float* TOPANG, const float* BOTANG, float& totalSpan,
-            std::int32_t& interval, float& fraction, const float* TT_SPLINE_DERIV, const float* layerAbscissae,
-            float& H, float& topTension, float& Fz, float& topAngle, float& bottomAngle, float& grounded,
-            std::int32_t& layer, std::int32_t unit, std::int32_t inUnit) {
+void LOADUP(const LoadupArgs& args) {
+  const LoadupArgs::Out& out = args.out;
+  const std::int32_t type = args.type, NTAB = args.NTAB;
+  const float separation = args.separation;
   std::int32_t outside = 0;
-  SETLYR(NLYR, zeroLayer, spacing, span, dz, layer, fraction, outside);
-  const float f = fraction;
-  const float* separations = tableColumn(SEPVES, layer, type);
+  SETLYR(args.NLYR, args.zeroLayer, args.spacing, args.span, args.dz, out.layer, out.fraction, outside);
+  const std::int32_t layer = out.layer;
+  const float f = out.fraction;
+  const float* separations = tableColumn(args.SEPVES, layer, type);
   int range = 0;
   int m = 1;
   BSRCHQ(separations, f, separation, range, m, NTAB);
-  interval = m;
-  INTRPR(separations, HLOD, separation, H, m, f);
-  totalSpan = fairleadHeight - referenceHeight + typeHeight[type - 1] + dz;
+  out.interval = m;
+  INTRPR(separations, args.HLOD, separation, out.H, m, f);
+  out.totalSpan = args.fairleadHeight - args.referenceHeight + args.typeHeight[type - 1] + args.dz;
 
-  if (H < kVerticalLine) {
-    H = 0.0f;
+  if (out.H < kVerticalLine) {
+    out.H = 0.0f;
     std::int32_t freeFlag = 0;
     float groundedAgain = 0.0f;
-    VRTLIN(totalSpan, type, freeFlag, tensionGuess[type - 1], grounded, topAngle, topTension, groundedAgain,
-           bottomAngle);
-    Fz = -std::fabs(topTension) * sign1(topAngle);
-    if (std::fabs(grounded - groundedAgain) > 0.00001f) {
-      writeRecord(unit, "Bottom length mismatch in LOADUP:VRTLIN");
+    VRTLIN(out.totalSpan, type, freeFlag, args.tensionGuess[type - 1], out.grounded, out.topAngle, out.topTension,
+           groundedAgain, out.bottomAngle);
+    out.Fz = -std::fabs(out.topTension) * sign1(out.topAngle);
+    if (std::fabs(out.grounded - groundedAgain) > 0.00001f) {
+      writeRecord(args.unit, "Bottom length mismatch in LOADUP:VRTLIN");
       std::int32_t answer = 0;
-      ABORT0(unit, inUnit, answer);
+      ABORT0(args.unit, args.inUnit, answer);
       if (answer == -1) silentStop("LOADUP");
     }
     return;
   }
 
-  if (NLYR > 1) {
-    splin2(HLOD, layerAbscissae, tableColumn(TOPTEN, 1, type), tableColumn(TT_SPLINE_DERIV, 1, type), NTAB,
-           NLYR, H, static_cast<float>(layer) + f, topTension);
+  if (args.NLYR > 1) {
+    splin2(args.HLOD, args.layerAbscissae, tableColumn(args.TOPTEN, 1, type),
+           tableColumn(args.TT_SPLINE_DERIV, 1, type), NTAB, args.NLYR, out.H, static_cast<float>(layer) + f,
+           out.topTension);
   } else {
-    INTRPQ(separations, tableColumn(TOPTEN, layer, type), separation, topTension, m, f);
+    INTRPQ(separations, tableColumn(args.TOPTEN, layer, type), separation, out.topTension, m, f);
   }
-  INTRPQ(separations, tableColumn(TOPANG, layer, type), separation, topAngle, m, f);
-  Fz = -H * std::tan(topAngle);
+  INTRPQ(separations, tableColumn(args.TOPANG, layer, type), separation, out.topAngle, m, f);
+  out.Fz = -out.H * std::tan(out.topAngle);
 
-  const float* groundedColumn = tableColumn(BOTLEN, layer, type);
-  const float* bottomColumn = tableColumn(BOTANG, layer, type);
+  const float* groundedColumn = tableColumn(args.BOTLEN, layer, type);
+  const float* bottomColumn = tableColumn(args.BOTANG, layer, type);
   const bool pastTouchdown =
       m >= 2 && MIDLAY(groundedColumn + (m - 2), f) > 0.0f && MIDLAY(groundedColumn + (m - 1), f) <= 0.0f;
   if (pastTouchdown) {
-    INTRPQ(separations, groundedColumn, separation, grounded, m - 1, f);
-    INTRPQ(separations, bottomColumn, separation, bottomAngle, m + 1 >= NTAB ? m : m + 1, f);
-    grounded = std::max(grounded, 0.0f);
-    bottomAngle = std::max(bottomAngle, 0.0f);
+    INTRPQ(separations, groundedColumn, separation, out.grounded, m - 1, f);
+    INTRPQ(separations, bottomColumn, separation, out.bottomAngle, m + 1 >= NTAB ? m : m + 1, f);
+    out.grounded = std::max(out.grounded, 0.0f);
+    out.bottomAngle = std::max(out.bottomAngle, 0.0f);
   } else {
-    INTRPQ(separations, groundedColumn, separation, grounded, m, f);
-    INTRPQ(separations, bottomColumn, separation, bottomAngle, m, f);
+    INTRPQ(separations, groundedColumn, separation, out.grounded, m, f);
+    INTRPQ(separations, bottomColumn, separation, out.bottomAngle, m, f);
   }
 }
 

@@ -132,54 +132,40 @@ float lineEnergyAt(float distance, std::int32_t type, std::int32_t layer, float 
 
 }  // namespace
 
-void FMOOR2(float& angle1, float& angle2, float& angle3, float& forceXG, float& forceYG, float& forceZG,
-            float& momentXG, float& momentYG, float& momentZG, float& forceXV, float& forceYV, float& forceZV,
-            float& momentXV, float& momentYV, float& momentZV, float& energy, const float* translation, float gamma,
-            float heading, const float* HLOD, const float* azimuth, float* newAzimuth, float verticalTranslation,
-            const float* axis, float amount, float axisFactor, std::int32_t zeroLayer, float spacing,
-            std::int32_t NLYR, float span, std::int32_t frameMode, const float* A, const float* B,
-            std::int32_t mode1Flag, const float* c, float* M, const float* SEPVES, const float* TOPTEN,
-            const float* BOTLEN, const float* TOPANG, const float* BOTANG, std::int32_t& latch,
-            std::int32_t& lastOutside, const float* TT_SPLINE_DERIV, const float* layerAbscissae, float* lineH,
-            float* lineFz, float* lineTension, float* lineTopAngle, float* lineGrounded, float* lineBottomAngle,
-            const void* /*unused52*/, const void* /*unused53*/, float* lineEnergy, const float* restDistance,
-            float* newDistance, float* lineDz, const float* fairlead, const std::int32_t* lineCode,
-            std::int32_t firstLine, std::int32_t lastLine, std::int32_t NTAB, float referenceX, float referenceY,
-            float referenceZ, const float* tensionGuess, const float* typeHeight, float* R1, float* R2,
-            float centreX, float centreY, float centreZ, const void* /*unused73*/, std::int32_t unit,
-            std::int32_t inUnit, std::int32_t option, const void* /*unused77*/, const void* /*unused78*/,
-            float referenceHeight, std::int32_t belowOnly) {
+void FMOOR2(const Fmoor2Args& args) {
+  const Fmoor2Args::Out& out = args.out;
   // The rotation axis in vessel axes, its polar angles and the rotation amount.
-  const float ca = std::cos(heading), sa = std::sin(heading);
+  const float ca = std::cos(args.heading), sa = std::sin(args.heading);
+  const float* axis = args.axis;
   const Vec3 ROTDIR{axis[0] * ca + axis[1] * sa, axis[1] * ca - axis[0] * sa, axis[2]};
   const float THETA = std::acos(std::clamp(ROTDIR[2], -1.0f, 1.0f));
   const float PHI = ROTDIR[0] == 0.0f && ROTDIR[1] == 0.0f ? 0.0f : std::atan2(ROTDIR[1], ROTDIR[0]);
-  const float ROTVLP = amount / kDegreesPerRadian;
+  const float ROTVLP = args.amount / kDegreesPerRadian;
   // The vertical span the depth layers cover.
-  const float ZBOT = static_cast<float>(1 - zeroLayer) * spacing;
-  const float ZTOP = span + ZBOT;
+  const float ZBOT = static_cast<float>(1 - args.zeroLayer) * args.spacing;
+  const float ZTOP = args.span + ZBOT;
 
-  if (frameMode == 3) std::fill_n(M, 9, 0.0f);
-  forceXG = forceYG = forceZG = momentXG = momentYG = momentZG = 0.0f;
-  forceXV = forceYV = forceZV = momentXV = momentYV = momentZV = energy = 0.0f;
+  if (args.frameMode == 3) std::fill_n(out.M, 9, 0.0f);
+  out.forceXG = out.forceYG = out.forceZG = out.momentXG = out.momentYG = out.momentZG = 0.0f;
+  out.forceXV = out.forceYV = out.forceZV = out.momentXV = out.momentYV = out.momentZV = out.energy = 0.0f;
 
   const float ct = std::cos(THETA), st = std::sin(THETA), cp = std::cos(PHI), sp = std::sin(PHI);
   const float cs = std::cos(ROTVLP), sn = std::sin(ROTVLP);
   const Mat3 rotR1 = fromRows({ct * cp, ct * sp, -st}, {-sp, cp, 0.0f}, {st * cp, st * sp, ct});
   const Mat3 rotR2 = fromRows({cs, -sn, 0.0f}, {sn, cs, 0.0f}, {0.0f, 0.0f, 1.0f});
-  std::copy(rotR1.begin(), rotR1.end(), R1);
-  std::copy(rotR2.begin(), rotR2.end(), R2);
+  std::copy(rotR1.begin(), rotR1.end(), out.R1);
+  std::copy(rotR2.begin(), rotR2.end(), out.R2);
   Mat3 R2R1{};
   GMPRD(rotR2.data(), rotR1.data(), R2R1.data(), 3, 3, 3);
   Mat3 R{};  // the rotation by the amount about the axis: R1^T R2 R1
   GTPRD(rotR1.data(), R2R1.data(), R.data(), 3, 3, 3);
-  const Mat3 ROTGD = planeRotation(heading);
-  const Mat3 ROTGM = planeRotation(gamma);
+  const Mat3 ROTGD = planeRotation(args.heading);
+  const Mat3 ROTGM = planeRotation(args.gamma);
   const Vec3 turnedX = times(R.data(), {1.0f, 0.0f, 0.0f});
   const Vec3 turnedY = times(R.data(), {0.0f, 1.0f, 0.0f});
-  angle1 = -std::asin(std::clamp(turnedX[2], -1.0f, 1.0f));
-  angle2 = std::asin(std::clamp(turnedY[2], -1.0f, 1.0f));
-  angle3 = std::asin(std::clamp(turnedX[1], -1.0f, 1.0f));
+  out.angle1 = -std::asin(std::clamp(turnedX[2], -1.0f, 1.0f));
+  out.angle2 = std::asin(std::clamp(turnedY[2], -1.0f, 1.0f));
+  out.angle3 = std::asin(std::clamp(turnedX[1], -1.0f, 1.0f));
   // The inverse rotation, for the forces in vessel axes: R1^T R2^T R1 ROTGM.
   auto toVessel = [&](const Vec3& F) {
     return timesTransposed(rotR1.data(), timesTransposed(rotR2.data(), times(rotR1.data(), times(ROTGM.data(), F))));
@@ -187,39 +173,44 @@ void FMOOR2(float& angle1, float& angle2, float& angle3, float& forceXG, float& 
   auto toGlobal = [&](const Vec3& Mv) {
     return timesTransposed(ROTGM.data(), timesTransposed(rotR1.data(), times(rotR2.data(), times(rotR1.data(), Mv))));
   };
-  const Vec3 offset{c[0], c[1], c[2]};
-  const Vec3 reference{referenceX, referenceY, referenceZ};
+  const float* A = args.A;
+  const float* B = args.B;
+  const std::int32_t frameMode = args.frameMode;
+  const Vec3 offset{args.c[0], args.c[1], args.c[2]};
+  const Vec3 reference{args.referenceX, args.referenceY, args.referenceZ};
 
-  for (std::int32_t ILINE = firstLine; ILINE <= lastLine; ++ILINE) {
+  for (std::int32_t ILINE = args.firstLine; ILINE <= args.lastLine; ++ILINE) {
     const int at = ILINE - 1;
-    const std::int32_t code = lineCode[at];
+    const std::int32_t code = args.lineCode[at];
     if (code > kDynamicLineCodes) {  // a dynamic line: nothing of it here
-      lineH[at] = lineFz[at] = lineTension[at] = lineTopAngle[at] = lineGrounded[at] = lineBottomAngle[at] = 0.0f;
-      lineEnergy[at] = 0.0f;
-      if (option == 2) {
-        newDistance[at] = restDistance[at];
-        lineDz[at] = 0.0f;
-        newAzimuth[at] = azimuth[at];
+      out.lineH[at] = out.lineFz[at] = out.lineTension[at] = out.lineTopAngle[at] = out.lineGrounded[at] =
+          out.lineBottomAngle[at] = 0.0f;
+      out.lineEnergy[at] = 0.0f;
+      if (args.option == 2) {
+        out.newDistance[at] = args.restDistance[at];
+        out.lineDz[at] = 0.0f;
+        out.newAzimuth[at] = args.azimuth[at];
       }
       continue;
     }
     checkLineCode(ILINE, code, "FMOOR2");
     const std::int32_t ITYP = code & kTypeBits;
-    const float DEPRAD = azimuth[at] / kDegreesPerRadian;
-    const Vec3 site{fairlead[3 * at], fairlead[3 * at + 1], fairlead[3 * at + 2]};
-    const Vec3 p{site[0] - centreX, site[1] - centreY, site[2] - centreZ};
+    const float DEPRAD = args.azimuth[at] / kDegreesPerRadian;
+    const float* fairlead = args.fairlead + 3 * at;
+    const Vec3 site{fairlead[0], fairlead[1], fairlead[2]};
+    const Vec3 p{site[0] - args.centreX, site[1] - args.centreY, site[2] - args.centreZ};
 
     // The fairlead carried with the vessel, and its displacement in global axes.
     Vec3 q = p;
     if (frameMode == 1) {
-      q = mode1Flag == 0 ? plus(times(A, p), offset) : times(B, times(A, plus(timesTransposed(B, p), offset)));
+      q = args.mode1Flag == 0 ? plus(times(A, p), offset) : times(B, times(A, plus(timesTransposed(B, p), offset)));
     }
     const Vec3 turned = timesTransposed(ROTGM.data(), times(R.data(), q));
     const Vec3 g = frameMode == 2 ? times(A, turned) : turned;
     const Vec3 u = timesTransposed(ROTGD.data(), p);
-    float dx = translation[0] + (g[0] - u[0]);
-    float dy = translation[1] + (g[1] - u[1]);
-    float dz = verticalTranslation + (g[2] - p[2]);
+    float dx = args.translation[0] + (g[0] - u[0]);
+    float dy = args.translation[1] + (g[1] - u[1]);
+    float dz = args.verticalTranslation + (g[2] - p[2]);
     if (frameMode == 2) {
       dx += offset[0];
       dy += offset[1];
@@ -227,11 +218,11 @@ void FMOOR2(float& angle1, float& angle2, float& angle3, float& forceXG, float& 
     }
 
     if (dz > ZTOP || dz < ZBOT) {
-      lastOutside = ILINE;
-      if (latch != kLatched) {
-        latch = kLatched;
-        if (belowOnly == 0 || dz < ZBOT) {
-          spanWarning(ILINE, amount, verticalTranslation, ROTDIR, axisFactor, unit, inUnit);
+      out.lastOutside = ILINE;
+      if (out.latch != kLatched) {
+        out.latch = kLatched;
+        if (args.belowOnly == 0 || dz < ZBOT) {
+          spanWarning(ILINE, args.amount, args.verticalTranslation, ROTDIR, args.axisFactor, args.unit, args.inUnit);
         }
       }
     }
@@ -240,7 +231,7 @@ void FMOOR2(float& angle1, float& angle2, float& angle3, float& forceXG, float& 
     const float D2 = dx * dx + dy * dy;
     const float D = std::sqrt(D2);
     const float beta = (dx == 0.0f && dy == 0.0f ? 0.0f : std::atan2(dy, dx)) - DEPRAD;
-    const float RANQ = restDistance[at];
+    const float RANQ = args.restDistance[at];
     const float radicand = RANQ * RANQ + D2 - 2.0f * D * RANQ * std::cos(beta);
     const float TMPDST = radicand > 0.0f ? std::sqrt(radicand) : 0.0f;
     const float TMPANG = std::atan2(RANQ * std::sin(DEPRAD) - dy, RANQ * std::cos(DEPRAD) - dx);
@@ -248,47 +239,77 @@ void FMOOR2(float& angle1, float& angle2, float& angle3, float& forceXG, float& 
     float totalSpan = 0.0f, fraction = 0.0f, H = 0.0f, T = 0.0f, Fz = 0.0f;
     float topAngle = 0.0f, bottomAngle = 0.0f, grounded = 0.0f;
     std::int32_t interval = 0, layer = 0;
-    LOADUP(TMPDST, dz, site[2], referenceHeight, ITYP, NLYR, spacing, zeroLayer, span, NTAB, HLOD, typeHeight,
-           tensionGuess, SEPVES, TOPTEN, BOTLEN, TOPANG, BOTANG, totalSpan, interval, fraction, TT_SPLINE_DERIV,
-           layerAbscissae, H, T, Fz, topAngle, bottomAngle, grounded, layer, unit, inUnit);
-    lineH[at] = H;
-    lineFz[at] = Fz;
-    lineTension[at] = T;
-    lineTopAngle[at] = topAngle;
-    lineGrounded[at] = grounded;
-    lineBottomAngle[at] = bottomAngle;
+    LOADUP({.separation = TMPDST,
+            .dz = dz,
+            .fairleadHeight = site[2],
+            .referenceHeight = args.referenceHeight,
+            .type = ITYP,
+            .NLYR = args.NLYR,
+            .spacing = args.spacing,
+            .zeroLayer = args.zeroLayer,
+            .span = args.span,
+            .NTAB = args.NTAB,
+            .HLOD = args.HLOD,
+            .typeHeight = args.typeHeight,
+            .tensionGuess = args.tensionGuess,
+            .SEPVES = args.SEPVES,
+            .TOPTEN = args.TOPTEN,
+            .BOTLEN = args.BOTLEN,
+            .TOPANG = args.TOPANG,
+            .BOTANG = args.BOTANG,
+            .TT_SPLINE_DERIV = args.TT_SPLINE_DERIV,
+            .layerAbscissae = args.layerAbscissae,
+            .unit = args.unit,
+            .inUnit = args.inUnit,
+            .out = {.totalSpan = totalSpan,
+                    .interval = interval,
+                    .fraction = fraction,
+                    .H = H,
+                    .topTension = T,
+                    .Fz = Fz,
+                    .topAngle = topAngle,
+                    .bottomAngle = bottomAngle,
+                    .grounded = grounded,
+                    .layer = layer}});
+    out.lineH[at] = H;
+    out.lineFz[at] = Fz;
+    out.lineTension[at] = T;
+    out.lineTopAngle[at] = topAngle;
+    out.lineGrounded[at] = grounded;
+    out.lineBottomAngle[at] = bottomAngle;
 
-    const float E = lineEnergyAt(TMPDST, ITYP, layer, fraction, Fz, NLYR, spacing, NTAB, HLOD, SEPVES, TOPANG);
-    lineEnergy[at] = E;
-    energy += E;
+    const float E = lineEnergyAt(TMPDST, ITYP, layer, fraction, Fz, args.NLYR, args.spacing, args.NTAB, args.HLOD,
+                                 args.SEPVES, args.TOPANG);
+    out.lineEnergy[at] = E;
+    out.energy += E;
 
     // The line's pull on the vessel, towards its anchor.
     const Vec3 F{H * std::cos(TMPANG), H * std::sin(TMPANG), Fz};
-    add(forceXG, forceYG, forceZG, F);
+    add(out.forceXG, out.forceYG, out.forceZG, F);
     const Vec3 Fprime = frameMode == 2 ? timesTransposed(A, F) : F;
     Vec3 Fv = toVessel(Fprime);
     if (frameMode == 1) {
-      Fv = mode1Flag == 0 ? timesTransposed(A, Fv) : times(B, timesTransposed(A, timesTransposed(B, Fv)));
+      Fv = args.mode1Flag == 0 ? timesTransposed(A, Fv) : times(B, timesTransposed(A, timesTransposed(B, Fv)));
     }
-    add(forceXV, forceYV, forceZV, Fv);
+    add(out.forceXV, out.forceYV, out.forceZV, Fv);
     const Vec3 arm{site[0] - reference[0], site[1] - reference[1], site[2] - reference[2]};
     const Vec3 Mv = cross(arm, Fv);
-    add(momentXV, momentYV, momentZV, Mv);
+    add(out.momentXV, out.momentYV, out.momentZV, Mv);
     Vec3 Mg = toGlobal(Mv);
     if (frameMode == 2) Mg = plus(times(A, Mg), cross(offset, Fprime));
-    add(momentXG, momentYG, momentZG, Mg);
+    add(out.momentXG, out.momentYG, out.momentZG, Mg);
 
     if (frameMode == 3) {
       const float s = Fv[0] * p[0] + Fv[1] * p[1] + Fv[2] * p[2];
       for (int i = 0; i < 3; ++i) {
-        M[i + 3 * i] -= s;
-        for (int j = 0; j < 3; ++j) M[i + 3 * j] += Fv[i] * p[j];
+        out.M[i + 3 * i] -= s;
+        for (int j = 0; j < 3; ++j) out.M[i + 3 * j] += Fv[i] * p[j];
       }
     }
-    if (option == 2) {
-      newDistance[at] = TMPDST;
-      lineDz[at] = dz;
-      newAzimuth[at] = TMPANG * kDegreesPerRadian;
+    if (args.option == 2) {
+      out.newDistance[at] = TMPDST;
+      out.lineDz[at] = dz;
+      out.newAzimuth[at] = TMPANG * kDegreesPerRadian;
     }
   }
 }

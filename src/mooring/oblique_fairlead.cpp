@@ -68,24 +68,20 @@ void warnSingular(const char* what, std::int32_t line, std::int32_t unit) {
 
 }  // namespace
 
-void FOBLQ(std::int32_t line, std::int32_t ITYP, float s0, float a, float KCTAN, float KELAS, const float* SEPVES,
-           const float* TOPANG, const float* TOPTEN, const float* TOTWT, const float* ANCHGT, const float* HLOD,
-           const float* RFLD, std::int32_t MIDLYR, float DLAYER, std::int32_t NLAYER, std::int32_t NUMTAB, float ZSPAN,
-           float /*XMCTR*/, float /*YMCTR*/, float ZMCTR, std::int32_t EDUNIT, std::int32_t inUnit, float& RFORCE,
-           float& FGZTMP, float& KSTATN, float FXCOMP, float FZCOMP, float& KCATO, float& SIGCP, float& SIGCM,
-           float& YCATP, float& YCATM) {
+void FOBLQ(const FoblqArgs& args) {
+  const FoblqArgs::Out& out = args.out;
   FoblqState& state = FOBLQ_STATE;
-  const std::int32_t t = ITYP;
-  const std::int32_t unit = EDUNIT;
+  const std::int32_t t = args.ITYP;
+  const std::int32_t unit = args.EDUNIT;
 
   // The mean state.
-  const float* meanColumn = tableColumn(SEPVES, MIDLYR, t);
+  const float* meanColumn = tableColumn(args.SEPVES, args.MIDLYR, t);
   int range = 0;
   int interval = 1;
-  BSRCH(meanColumn, s0, range, interval, NUMTAB);
+  BSRCH(meanColumn, args.s0, range, interval, args.NUMTAB);
   float T0 = 0.0f;
-  INTERP(meanColumn, tableColumn(TOPTEN, MIDLYR, t), s0, T0, interval);
-  const float K = 1.0f / (1.0f / KCTAN + 1.0f / KELAS);
+  INTERP(meanColumn, tableColumn(args.TOPTEN, args.MIDLYR, t), args.s0, T0, interval);
+  const float K = 1.0f / (1.0f / args.KCTAN + 1.0f / args.KELAS);
 
   bool tableFree = false;  // ELASFL: no catenary part found
   float probe = kFirstProbe;
@@ -93,7 +89,7 @@ void FOBLQ(std::int32_t line, std::int32_t ITYP, float s0, float a, float KCTAN,
     if (doublings == kMostDoublings) {
       writeRecord(unit, "");
       writeRecord(unit, " ++> Warning: DO-loop overflow in FOBLQ (label 49).");
-      askToContinue(unit, inUnit);
+      askToContinue(unit, args.inUnit);
       probe = kFirstProbe;
       tableFree = true;
       break;
@@ -103,72 +99,73 @@ void FOBLQ(std::int32_t line, std::int32_t ITYP, float s0, float a, float KCTAN,
 
   bool sigmaWarned = false;
   for (int pass = 1; pass <= 3; ++pass) {
-    const float h = pass == 1 ? probe : (pass == 2 ? a : -a);
-    const float dx = FXCOMP * h;
-    const float dz = FZCOMP * h;
+    const float h = pass == 1 ? probe : (pass == 2 ? args.a : -args.a);
+    const float dx = args.FXCOMP * h;
+    const float dz = args.FZCOMP * h;
     std::int32_t layer = 1;
     float F = 0.0f;
     std::int32_t outside = 0;
-    SETLYR(NLAYER, MIDLYR, DLAYER, ZSPAN, dz, layer, F, outside);
+    SETLYR(args.NLAYER, args.MIDLYR, args.DLAYER, args.ZSPAN, dz, layer, F, outside);
     if (outside != 0 && state.FRSTIM == 1) {
       state.FRSTIM = 0;
       writeRecord(unit, "");
       writeRecord(unit, " ++> Warning: A vertical translation of amount " + fmtF(dz, 6, 2) + " has carried");
-      writeRecord(unit, "     fairlead number " + fmtI(line, 2) + " (and possibly others) outside the bounds of the");
+      writeRecord(unit,
+                  "     fairlead number " + fmtI(args.line, 2) + " (and possibly others) outside the bounds of the");
       writeRecord(unit, "     specified vertical interpolation span in FOBLQ.");
       writeRecord(unit, "     Consider increasing the span before continuing simulation.");
-      askToContinue(unit, inUnit);
+      askToContinue(unit, args.inUnit);
     }
 
     // The line's state at the moved fairlead.
-    const float s = s0 + dx;
-    const float* column = tableColumn(SEPVES, layer, t);
+    const float s = args.s0 + dx;
+    const float* column = tableColumn(args.SEPVES, layer, t);
     int lower = 1;
-    BSRCHQ(column, F, s, range, lower, NUMTAB);
-    INTRPR(column, HLOD, s, RFORCE, lower, F);
+    BSRCHQ(column, F, s, range, lower, args.NUMTAB);
+    INTRPR(column, args.HLOD, s, out.RFORCE, lower, F);
     float T = 0.0f;
-    if (RFORCE > 0.0f) {
+    if (out.RFORCE > 0.0f) {
       float angle = 0.0f;
-      INTRPQ(column, tableColumn(TOPTEN, layer, t), s, T, lower, F);
-      INTRPQ(column, tableColumn(TOPANG, layer, t), s, angle, lower, F);
-      FGZTMP = -RFORCE * std::tan(angle);
+      INTRPQ(column, tableColumn(args.TOPTEN, layer, t), s, T, lower, F);
+      INTRPQ(column, tableColumn(args.TOPANG, layer, t), s, angle, lower, F);
+      out.FGZTMP = -out.RFORCE * std::tan(angle);
     } else {
-      RFORCE = 0.0f;
+      out.RFORCE = 0.0f;
       const std::int32_t typeLine = TPCM.moor.LINTYP(1, t);
-      const float height = RFLD[3 * (typeLine - 1) + 2] - ZMCTR + ANCHGT[t - 1] + dz;
+      const float height = args.RFLD[3 * (typeLine - 1) + 2] - args.ZMCTR + args.ANCHGT[t - 1] + dz;
       std::int32_t freeFlag = 0;
       float grounded = 0.0f, groundedAgain = 0.0f, angle = 0.0f, lowerAngle = 0.0f;
-      VRTLIN(height, t, freeFlag, TOTWT[t - 1], grounded, angle, T, groundedAgain, lowerAngle);
-      FGZTMP = angle >= 0.0f ? -std::fabs(T) : std::fabs(T);
+      VRTLIN(height, t, freeFlag, args.TOTWT[t - 1], grounded, angle, T, groundedAgain, lowerAngle);
+      out.FGZTMP = angle >= 0.0f ? -std::fabs(T) : std::fabs(T);
       if (std::fabs(grounded - groundedAgain) > kGroundedMismatch) {
         writeRecord(unit, "Bottom length mismatch in FOBLQ:VRTLIN");
-        askToContinue(unit, inUnit);
+        askToContinue(unit, args.inUnit);
       }
     }
 
     // The catenary excursion: what the elastic stretch leaves of the fairlead's move.
     const float dT = T - T0;
     float y = 0.0f;
-    if (KCTAN != kNoCatenary && std::fabs(KELAS * h) > std::fabs(dT)) {
-      y = h - dT / KELAS;
+    if (args.KCTAN != kNoCatenary && std::fabs(args.KELAS * h) > std::fabs(dT)) {
+      y = h - dT / args.KELAS;
     } else {
       tableFree = true;
     }
 
     if (pass == 1) {
-      KCATO = tableFree ? KCTAN : dT / y;
-      KSTATN = dT / h;
-      if (state.KFIRST == 1 && line != state.LSTLN &&
-          std::fabs(KCTAN - KCATO) / KCTAN > kStiffnessDifference) {
+      out.KCATO = tableFree ? args.KCTAN : dT / y;
+      out.KSTATN = dT / h;
+      if (state.KFIRST == 1 && args.line != state.LSTLN &&
+          std::fabs(args.KCTAN - out.KCATO) / args.KCTAN > kStiffnessDifference) {
         writeRecord(unit, "");
-        writeRecord(unit, " ++> Warning: KCAT, KCATO differ in FOBLQ for line #" + fmtI(line, 3));
-        if (askAfterStiffnessWarning(unit, inUnit, true) == kSilence) state.KFIRST = 0;
-        state.LSTLN = line;
+        writeRecord(unit, " ++> Warning: KCAT, KCATO differ in FOBLQ for line #" + fmtI(args.line, 3));
+        if (askAfterStiffnessWarning(unit, args.inUnit, true) == kSilence) state.KFIRST = 0;
+        state.LSTLN = args.line;
       }
-      if (state.KFRSTP == 1 && KCATO <= 0.0f) {
+      if (state.KFRSTP == 1 && out.KCATO <= 0.0f) {
         state.KFRSTP = 0;
-        warnSingular("KCATO", line, unit);
-        askAfterStiffnessWarning(unit, inUnit, false);
+        warnSingular("KCATO", args.line, unit);
+        askAfterStiffnessWarning(unit, args.inUnit, false);
       }
       continue;
     }
@@ -176,21 +173,21 @@ void FOBLQ(std::int32_t line, std::int32_t ITYP, float s0, float a, float KCTAN,
     float sigma = 0.0f;
     float share = 0.0f;  // the quadratic over the linear term
     if (!tableFree) {
-      sigma = (dT * (KCATO / KELAS + 1.0f) - KCATO * h) / (y * y);
-      share = y * sigma / KCTAN;
+      sigma = (dT * (out.KCATO / args.KELAS + 1.0f) - out.KCATO * h) / (y * y);
+      share = y * sigma / args.KCTAN;
     }
     if (pass == 2) {
-      SIGCP = sigma;
-      YCATP = y;
+      out.SIGCP = sigma;
+      out.YCATP = y;
     } else {
-      SIGCM = sigma;
-      YCATM = y;
+      out.SIGCM = sigma;
+      out.YCATM = y;
     }
     if (state.SGFRST == 1 && !sigmaWarned && sigma < 0.0f && std::fabs(share) > kQuadraticShare &&
         std::fabs(dT / T0) > kTensionShare) {
       sigmaWarned = true;
-      warnSingular("SIGCQ", line, unit);
-      if (askAfterStiffnessWarning(unit, inUnit, true) == kSilence) state.SGFRST = 0;
+      warnSingular("SIGCQ", args.line, unit);
+      if (askAfterStiffnessWarning(unit, args.inUnit, true) == kSilence) state.SGFRST = 0;
     }
   }
 }

@@ -24,30 +24,45 @@ struct FoblqState {
 };
 extern FoblqState FOBLQ_STATE;
 
-// Arguments by position:
-//   1  line       line number (for the messages)
-//   2  ITYP       its line type t
-//   3  s0         mean horizontal fairlead-anchor separation of the line [ft | m]
-//   4  a          motion amplitude along the line (AXTEND) [ft | m]
-//   5  KCTAN      catenary stiffness of the line (KCATN); 1.23e23 marks a line without catenary part
-//   6  KELAS      elastic stiffness (KELAST)
-//   7-9           the line tables SEPVES, TOPANG, TOPTEN (90 x 29 x 150, passed whole)
-//  10  TOTWT      per type: tension scale of the vertical line (VRTLIN's tension guess)
-//  11  ANCHGT     per type: depth of the line's lower end below the water line
-//  12  HLOD       the table tensions (90)
-//  13  RFLD       fairlead (x, y, z) per line (3 x 150)
-//  14-18          MIDLYR, DLAYER, NLAYER, NUMTAB, ZSPAN: the layers and points of the tables
-//  19-21          XMCTR, YMCTR, ZMCTR: the mooring's reference point; the vertical line hangs from
-//                 RFLD(3, LINTYP(1, t)) - ZMCTR, the fairlead of the type's line, as in the line
-//                 driver (XMCTR and YMCTR are not used)
-//  22, 23         EDUNIT and the input unit of the questions
-//  24  RFORCE     out: horizontal tension where the table is read, left by the last pass (h = -a)
-//  25  FGZTMP     out: vertical force of the line on the fairlead there
-//  26  KSTATN     out: probe static stiffness, the tension change over the probe distance
-//  27, 28         FXCOMP, FZCOMP: cosine and sine of the fairlead's inclination
-//  29  KCATO      out: table catenary stiffness
-//  30, 31         out: SIGCP, SIGCM, the quadratic coefficients of the positive and negative motion
-//  32, 33         out: YCATP, YCATM, the catenary excursions of the positive and negative motion
+// The arguments of FOBLQ by name: what it only reads, then in `out` what it writes.
+struct FoblqArgs {
+  std::int32_t line;        // line number (for the messages)
+  std::int32_t ITYP;        // its line type t
+  float s0;                 // mean horizontal fairlead-anchor separation of the line [ft | m]
+  float a;                  // motion amplitude along the line (AXTEND) [ft | m]
+  float KCTAN;              // catenary stiffness of the line (KCATN); 1.23e23 marks a line without catenary part
+  float KELAS;              // elastic stiffness (KELAST) [kip/ft | t/m]
+  const float* SEPVES;      // the line tables (90 x 29 x 150, passed whole)
+  const float* TOPANG;
+  const float* TOPTEN;
+  const float* TOTWT;       // per type: tension scale of the vertical line (VRTLIN's tension guess) [kip | t]
+  const float* ANCHGT;      // per type: depth of the line's lower end below the water line [ft | m]
+  const float* HLOD;        // the table tensions (90) [kip | t]
+  const float* RFLD;        // fairlead (x, y, z) per line (3 x 150) [ft | m]
+  std::int32_t MIDLYR;      // the layer of zero displacement
+  float DLAYER;             // depth step between layers [ft | m]
+  std::int32_t NLAYER;      // depth layers of the tables
+  std::int32_t NUMTAB;      // table points in use
+  float ZSPAN;              // depth span of the layers [ft | m]
+  float ZMCTR;              // height of the mooring's reference point: the vertical line hangs from
+                            // RFLD(3, LINTYP(1, t)) - ZMCTR, the fairlead of the type's line, as in the
+                            // line driver [ft | m]
+  std::int32_t EDUNIT;      // output channel of the warnings
+  std::int32_t inUnit;      // input channel of their questions
+  float FXCOMP;             // cosine of the fairlead's inclination
+  float FZCOMP;             // sine of the fairlead's inclination
+  struct Out {
+    float& RFORCE;          // horizontal tension where the table is read, left by the last pass (h = -a) [kip | t]
+    float& FGZTMP;          // vertical force of the line on the fairlead there [kip | t]
+    float& KSTATN;          // probe static stiffness, the tension change over the probe distance [kip/ft | t/m]
+    float& KCATO;           // table catenary stiffness [kip/ft | t/m]
+    float& SIGCP;           // the quadratic coefficient of the positive motion [kip/ft^2 | t/m^2]
+    float& SIGCM;           // and of the negative motion
+    float& YCATP;           // the catenary excursion of the positive motion [ft | m]
+    float& YCATM;           // and of the negative motion
+  } out;
+};
+
 // Each pass moves the fairlead by h along the line (dx = FXCOMP h, dz = FZCOMP h, h the probe, +a, -a)
 // and reads the table at the separation s0 + dx in the depth layer of dz: the horizontal tension,
 // then the fairlead tension and angle, or, with no horizontal tension left, the vertical line
@@ -62,11 +77,6 @@ extern FoblqState FOBLQ_STATE;
 // for the run; not twice running for the same line); KCATO <= 0 (once per run, ABORT0); a large
 // negative sigma (ABORT3, 99 silences it; once per call); a vertical line whose two grounded lengths
 // disagree (ABORT0). On unit 41 the ABORT3 questions are answered 99 after an empty line.
-void FOBLQ(std::int32_t line, std::int32_t ITYP, float s0, float a, float KCTAN, float KELAS, const float* SEPVES,
-           const float* TOPANG, const float* TOPTEN, const float* TOTWT, const float* ANCHGT, const float* HLOD,
-           const float* RFLD, std::int32_t MIDLYR, float DLAYER, std::int32_t NLAYER, std::int32_t NUMTAB, float ZSPAN,
-           float XMCTR, float YMCTR, float ZMCTR, std::int32_t EDUNIT, std::int32_t inUnit, float& RFORCE,
-           float& FGZTMP, float& KSTATN, float FXCOMP, float FZCOMP, float& KCATO, float& SIGCP, float& SIGCM,
-           float& YCATP, float& YCATM);
+void FOBLQ(const FoblqArgs& args);
 
 }  // namespace qv

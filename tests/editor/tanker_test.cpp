@@ -45,8 +45,11 @@ Estim8Run runEstim8(float deadweight, float draft, std::int32_t nunts, const std
   v[kDeadweight] = deadweight;
   v[kDraft] = draft;
   ConsoleCapture console(typed);
-  ESTIM8(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13], v[14], v[15], v[16],
-         v[17], v[18], v[19], v[20], 0, kScreenUnit, kKeyboardUnit, run.abort, nunts, 0);
+  ESTIM8({.unit = kScreenUnit, .inUnit = kKeyboardUnit, .NUNTS = nunts,
+          .out = {.DISPL = v[0], .VKB = v[1], .VKG = v[2], .DRAFT = v[3], .AWP = v[4], .VKMT = v[5], .VKML = v[6],
+                  .LWL = v[7], .BWL = v[8], .PGYR = v[9], .RGYR = v[10], .YGYR = v[11], .BILGR = v[12],
+                  .XWNDA = v[13], .YWNDA = v[14], .XCURA = v[15], .YCURA = v[16], .DWTON = v[17], .LOADED = v[18],
+                  .DFTPCT = v[19], .DSPPCT = v[20], .ABORT = run.abort}});
   EXPECT_EQ(console.unread(), "") << typed;
   run.screen = console.screen();
   return run;
@@ -165,9 +168,12 @@ TEST_F(TankerEstimates, VolumeLawOfTheLinearWaterplane) {
 void runTanker(const std::string& typed, std::string* screen = nullptr) {
   Tpcm& t = TPCM;
   ConsoleCapture console(typed);
-  TANKER("5", "Vessel", t.DISPL, t.TVKB, t.TVKG, t.DRAFT, t.AWP, t.TVKMT, t.TVKML, t.LWL, t.BWL, t.PGYR, t.RGYR,
-         t.TYGYR, t.BILGR, t.TXWNDA, t.TYWNDA, t.TXCURA, t.TYCURA, t.DWTONS, t.LOADED, t.DFTPCT, t.DSPPCT, t.CREATR,
-         t.LCOPY, t.EDUNIT, kKeyboardUnit, t.LBACK, t.NUNTS, t.IPAG);
+  TANKER({.EDUNIT = t.EDUNIT, .IIN = kKeyboardUnit, .NUNTS = t.NUNTS,
+          .out = {.DISPL = t.DISPL, .TVKB = t.TVKB, .TVKG = t.TVKG, .DRAFT = t.DRAFT, .AWP = t.AWP, .TVKMT = t.TVKMT,
+                  .TVKML = t.TVKML, .LWL = t.LWL, .BWL = t.BWL, .PGYR = t.PGYR, .RGYR = t.RGYR, .TYGYR = t.TYGYR,
+                  .BILGR = t.BILGR, .TXWNDA = t.TXWNDA, .TYWNDA = t.TYWNDA, .TXCURA = t.TXCURA, .TYCURA = t.TYCURA,
+                  .DWTONS = t.DWTONS, .LOADED = t.LOADED, .DFTPCT = t.DFTPCT, .DSPPCT = t.DSPPCT, .LBACK = t.LBACK,
+                  .IPAG = t.IPAG}});
   EXPECT_EQ(console.unread(), "") << typed;
   if (screen != nullptr) *screen = console.screen();
 }

@@ -39,9 +39,12 @@ void newDataSet() {
 
 void runPage8() {
   Tpcm& t = TPCM;
-  LOWVES("8", "Vessel", t.LWBARG, t.LCBARG, t.LWVCOF, t.BOWWND, t.BOWCUR, t.BOWWAV, t.LOADED, t.DFTPCT, t.DWTONS,
-         t.CURCOR, t.XSHDOW, t.YSHDOW, t.VESTYP, t.LEG_CYL_DFC, LOWCOF, t.LCOPY, t.EDUNIT, kKeyboardUnit, t.LBACK,
-         t.NUNTS, t.IPAG, t.IBATCH);
+  LOWVES({.label = "8", .vesselText = "Vessel", .EDUNIT = t.EDUNIT, .KBD = kKeyboardUnit, .NUNTS = t.NUNTS,
+          .IBATCH = t.IBATCH,
+          .out = {.LWBARG = t.LWBARG, .LCBARG = t.LCBARG, .LWVCOF = t.LWVCOF, .BOWWND = t.BOWWND, .BOWCUR = t.BOWCUR,
+                  .LOADED = t.LOADED, .DFTPCT = t.DFTPCT, .DWTONS = t.DWTONS, .tables = LOWCOF, .CURCOR = t.CURCOR,
+                  .XSHDOW = t.XSHDOW, .YSHDOW = t.YSHDOW, .LEG_CYL_DFC = t.LEG_CYL_DFC, .LBACK = t.LBACK,
+                  .IPAG = t.IPAG}});
 }
 
 // Shows the page with the typed script and returns the screen; every typed line must be read.

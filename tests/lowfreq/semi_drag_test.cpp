@@ -335,16 +335,20 @@ TEST_F(SemiDrag, MemberStatisticsOfAStillMember) {
   const float alpha = (200.0f - 30.0f) / 57.2957764f;
   float m0 = 0.0f, m2 = 0.0f;
   SMPINT(S, m0, m2);
-  G_FRC_PREP(dw, g, 0, S, std::sqrt(m0), 0.0f, -17.0f, 10.0f, HOR, ANG, kPoints, 1, 1, makeText<13>("DRFTCOFS.txt"),
-             0.3f, 0, "DRAGF ", std::cos(alpha), std::sin(alpha), 30.0f, 1, n);
+  G_FRC_PREP({.mode = 0, .S = S, .sigma = std::sqrt(m0), .xi = -17.0f, .zc = 10.0f, .HOR = HOR, .ANG = ANG,
+              .N = kPoints, .userFile = 1, .FNAME = makeText<13>("DRFTCOFS.txt"), .beta = 0.3f, .caller = "DRAGF ",
+              .cosAlpha = std::cos(alpha), .sinAlpha = std::sin(alpha), .waveHeadingDeg = 30.0f, .waveSystem = 1,
+              .out = {.dw = dw, .g = g, .n = n}});
   EXPECT_TRUE(IsClose(g(1), 1.2147596582332763, 1e-4));
   EXPECT_TRUE(IsClose(g(2), -3.6853007458674174, 1e-4));
   EXPECT_TRUE(IsClose(g(12), 0.95631231324539, 1e-4));
   EXPECT_TRUE(IsClose(g(4), 0.014018340094568482, 2e-3));
   // A level count above 31 is cut, in the caller's variable too.
   n = 40;
-  G_FRC_PREP(dw, g, 0, S, std::sqrt(m0), 0.0f, -17.0f, 10.0f, HOR, ANG, kPoints, 1, 1, makeText<13>("DRFTCOFS.txt"),
-             0.3f, 0, "DRAGF ", std::cos(alpha), std::sin(alpha), 30.0f, 1, n);
+  G_FRC_PREP({.mode = 0, .S = S, .sigma = std::sqrt(m0), .xi = -17.0f, .zc = 10.0f, .HOR = HOR, .ANG = ANG,
+              .N = kPoints, .userFile = 1, .FNAME = makeText<13>("DRFTCOFS.txt"), .beta = 0.3f, .caller = "DRAGF ",
+              .cosAlpha = std::cos(alpha), .sinAlpha = std::sin(alpha), .waveHeadingDeg = 30.0f, .waveSystem = 1,
+              .out = {.dw = dw, .g = g, .n = n}});
   EXPECT_EQ(n, 31);
   n = 35;
   (void)SUB_SURF_DRAG_Z(1.0f, {}, {}, 0.0f, 10.0f, 30.0f, 1.0f, 0.5f, 0.03f, n);

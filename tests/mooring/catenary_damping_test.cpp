@@ -46,9 +46,12 @@ class CatenaryDamping : public LineModelTest {
                              std::int32_t j = 1, std::int32_t BOTFLG = 0) {
     Integrals r;
     const double a = LINCOM.DPHLD / TPCM.moor.WETWT(j, 1);
-    CATDMP(TPCM.moor.WETWT(j, 1) != 0.0f ? a : 0.0, qF, qB, r.DISIPD, r.DISOOP, r.KEELMT, r.KEELML, r.KEOOP, 0.0f,
-           nullptr, 5, Xtop, Ztop, Xbottom, Zbottom, r.ADAMAXQ, r.ADATOPQ, r.LONTOPQ, 0, j, r.CTXACC, r.CTZACC, BOTFLG,
-           0);
+    CATDMP({.a = TPCM.moor.WETWT(j, 1) != 0.0f ? a : 0.0, .qF = qF, .qB = qB, .x0 = 0.0f, .n = 5,
+            .DXTOP2 = Xtop, .DZTOP2 = Ztop, .DXBOT1 = Xbottom, .DZBOT1 = Zbottom, .j = j, .BOTFLG = BOTFLG,
+            .DO_OOP = 0,
+            .out = {.DISIPD = r.DISIPD, .DISOOP = r.DISOOP, .KEELMT = r.KEELMT, .KEELML = r.KEELML,
+                    .KEOOP = r.KEOOP, .ADAMAXQ = r.ADAMAXQ, .ADATOPQ = r.ADATOPQ, .LONTOPQ = r.LONTOPQ,
+                    .CTXACC = r.CTXACC, .CTZACC = r.CTZACC}});
     return r;
   }
 };

@@ -70,9 +70,12 @@ class DynamicLine : public LineModelTest {
     CATCOM.CAFLD = fairlead;
     CATCOM.CABOT = bottom;
     Response r;
-    DYNCOD(1, r.CATPRM, r.IDONE, omega, 0.0833f, 0.0f, r.CYCP, r.CYCM, r.CYEP, r.CYEM, r.CTOPP, r.CBOTP, r.CTOPM,
-           r.CBOTM, r.FSTP, r.FSTM, LINCOM.RANCK.data(), r.CNODP.data(), r.CNODM.data(), r.CAXN.data(), r.CTRN.data(),
-           LNODES, r.RATIO, LWARN);
+    DYNCOD({.LINNUM = 1, .OMEGA = omega, .DIAFAC = 0.0833f, .SEPARR = LINCOM.RANCK.data(), .LNODES = LNODES,
+            .LWARN = LWARN,
+            .out = {.CATPRM = r.CATPRM, .IDONE = r.IDONE, .CYCP = r.CYCP, .CYCM = r.CYCM, .CYEP = r.CYEP,
+                    .CYEM = r.CYEM, .CTOPP = r.CTOPP, .CBOTP = r.CBOTP, .CTOPM = r.CTOPM, .CBOTM = r.CBOTM,
+                    .FSTP = r.FSTP, .FSTM = r.FSTM, .CNODP = r.CNODP.data(), .CNODM = r.CNODM.data(),
+                    .CAXN = r.CAXN.data(), .CTRN = r.CTRN.data(), .RATIO = r.RATIO}});
     return r;
   }
 };

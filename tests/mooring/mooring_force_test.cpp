@@ -46,11 +46,15 @@ LineState readTables(float separation, float dz) {
     return g;
   }();
   LineState s;
-  LOADUP(separation, dz, m.RFLD(3, 1), TPCM.TDRAFT, 1, m.NLAYER, lc.DLAYER, lc.MIDLYR, m.ZSPAN, TPCM.NUMTAB,
-         lc.HLOD.data(), m.ANCHGT.data(), guesses.data(), lc.SEPVES.data(), lc.TOPTEN.data(), lc.BOTLEN.data(),
-         lc.TOPANG.data(), lc.BOTANG.data(), s.totalSpan, s.interval, s.fraction, lc.TT_SPLINE_DERIV.data(),
-         layerAbscissae(), s.H, s.T, s.Fz, s.topAngle, s.bottomAngle, s.grounded, s.layer, kScreenUnit,
-         kKeyboardUnit);
+  LOADUP({.separation = separation, .dz = dz, .fairleadHeight = m.RFLD(3, 1), .referenceHeight = TPCM.TDRAFT,
+          .type = 1, .NLYR = m.NLAYER, .spacing = lc.DLAYER, .zeroLayer = lc.MIDLYR, .span = m.ZSPAN,
+          .NTAB = TPCM.NUMTAB, .HLOD = lc.HLOD.data(), .typeHeight = m.ANCHGT.data(), .tensionGuess = guesses.data(),
+          .SEPVES = lc.SEPVES.data(), .TOPTEN = lc.TOPTEN.data(), .BOTLEN = lc.BOTLEN.data(),
+          .TOPANG = lc.TOPANG.data(), .BOTANG = lc.BOTANG.data(), .TT_SPLINE_DERIV = lc.TT_SPLINE_DERIV.data(),
+          .layerAbscissae = layerAbscissae(), .unit = kScreenUnit, .inUnit = kKeyboardUnit,
+          .out = {.totalSpan = s.totalSpan, .interval = s.interval, .fraction = s.fraction, .H = s.H,
+                  .topTension = s.T, .Fz = s.Fz, .topAngle = s.topAngle, .bottomAngle = s.bottomAngle,
+                  .grounded = s.grounded, .layer = s.layer}});
   return s;
 }
 
@@ -192,8 +196,8 @@ TEST(Varupd, DisplacementUnpacked) {
 
 // ---- FMOOR2 ----
 
-// One call of the mooring force over the four spread lines, with its 80 arguments: the inputs as
-// the test sets them, the outputs kept.
+// One call of the mooring force over the four spread lines: the inputs as the test sets them, the
+// outputs kept.
 struct MooringForce {
   // In.
   float translation[2] = {0, 0};
@@ -230,16 +234,27 @@ struct MooringForce {
   void run() {
     const Lincom& lc = LINCOM;
     const Morcom& m = TPCM.moor;
-    FMOOR2(angles[0], angles[1], angles[2], forceG[0], forceG[1], forceG[2], momentG[0], momentG[1], momentG[2],
-           forceV[0], forceV[1], forceV[2], momentV[0], momentV[1], momentV[2], energy, translation, gamma, heading,
-           lc.HLOD.data(), azimuth.data(), newAzimuth.data(), verticalTranslation, axis, amount, axisFactor,
-           lc.MIDLYR, lc.DLAYER, m.NLAYER, m.ZSPAN, frameMode, A, B, mode1Flag, c, M, lc.SEPVES.data(),
-           lc.TOPTEN.data(), lc.BOTLEN.data(), lc.TOPANG.data(), lc.BOTANG.data(), latch, lastOutside,
-           lc.TT_SPLINE_DERIV.data(), layerAbscissae(), H.data(), Fz.data(), T.data(), topAngle.data(),
-           grounded.data(), bottomAngle.data(), nullptr, nullptr, lineEnergy.data(), rest.data(),
-           newDistance.data(), dz.data(), &m.RFLD(1, 1), lc.LINEID.data(), 1, 4, TPCM.NUMTAB, reference[0],
-           reference[1], reference[2], guess.data(), m.ANCHGT.data(), R1, R2, centre[0], centre[1], centre[2],
-           nullptr, kScreenUnit, kKeyboardUnit, option, nullptr, nullptr, TPCM.TDRAFT, belowOnly);
+    FMOOR2({.translation = translation, .gamma = gamma, .heading = heading, .HLOD = lc.HLOD.data(),
+            .azimuth = azimuth.data(), .verticalTranslation = verticalTranslation, .axis = axis, .amount = amount,
+            .axisFactor = axisFactor, .zeroLayer = lc.MIDLYR, .spacing = lc.DLAYER, .NLYR = m.NLAYER,
+            .span = m.ZSPAN, .frameMode = frameMode, .A = A, .B = B, .mode1Flag = mode1Flag, .c = c,
+            .SEPVES = lc.SEPVES.data(), .TOPTEN = lc.TOPTEN.data(), .BOTLEN = lc.BOTLEN.data(),
+            .TOPANG = lc.TOPANG.data(), .BOTANG = lc.BOTANG.data(), .TT_SPLINE_DERIV = lc.TT_SPLINE_DERIV.data(),
+            .layerAbscissae = layerAbscissae(), .restDistance = rest.data(), .fairlead = &m.RFLD(1, 1),
+            .lineCode = lc.LINEID.data(), .firstLine = 1, .lastLine = 4, .NTAB = TPCM.NUMTAB,
+            .referenceX = reference[0], .referenceY = reference[1], .referenceZ = reference[2],
+            .tensionGuess = guess.data(), .typeHeight = m.ANCHGT.data(), .centreX = centre[0],
+            .centreY = centre[1], .centreZ = centre[2], .unit = kScreenUnit, .inUnit = kKeyboardUnit,
+            .option = option, .referenceHeight = TPCM.TDRAFT, .belowOnly = belowOnly,
+            .out = {.angle1 = angles[0], .angle2 = angles[1], .angle3 = angles[2], .forceXG = forceG[0],
+                    .forceYG = forceG[1], .forceZG = forceG[2], .momentXG = momentG[0], .momentYG = momentG[1],
+                    .momentZG = momentG[2], .forceXV = forceV[0], .forceYV = forceV[1], .forceZV = forceV[2],
+                    .momentXV = momentV[0], .momentYV = momentV[1], .momentZV = momentV[2], .energy = energy,
+                    .newAzimuth = newAzimuth.data(), .M = M, .latch = latch, .lastOutside = lastOutside,
+                    .lineH = H.data(), .lineFz = Fz.data(), .lineTension = T.data(),
+                    .lineTopAngle = topAngle.data(), .lineGrounded = grounded.data(),
+                    .lineBottomAngle = bottomAngle.data(), .lineEnergy = lineEnergy.data(),
+                    .newDistance = newDistance.data(), .lineDz = dz.data(), .R1 = R1, .R2 = R2}});
   }
 };
 

@@ -175,10 +175,13 @@ class ObliqueFairlead : public LineModelTest {
     const Lincom& lc = LINCOM;
     const Morcom& m = TPCM.moor;
     Result r;
-    FOBLQ(line, 1, s0, a, KCTAN, KELAS, lc.SEPVES.data(), lc.TOPANG.data(), lc.TOPTEN.data(), lc.TOTWT.data(),
-          m.ANCHGT.data(), lc.HLOD.data(), m.RFLD.data(), lc.MIDLYR, lc.DLAYER, m.NLAYER, TPCM.NUMTAB, m.ZSPAN, 0.0f,
-          0.0f, m.ZMCTR, unit, kKeyboardUnit, r.RFORCE, r.FGZTMP, r.KSTATN, kFX, kFZ, r.KCATO, r.SIGCP, r.SIGCM,
-          r.YCATP, r.YCATM);
+    FOBLQ({.line = line, .ITYP = 1, .s0 = s0, .a = a, .KCTAN = KCTAN, .KELAS = KELAS, .SEPVES = lc.SEPVES.data(),
+           .TOPANG = lc.TOPANG.data(), .TOPTEN = lc.TOPTEN.data(), .TOTWT = lc.TOTWT.data(),
+           .ANCHGT = m.ANCHGT.data(), .HLOD = lc.HLOD.data(), .RFLD = m.RFLD.data(), .MIDLYR = lc.MIDLYR,
+           .DLAYER = lc.DLAYER, .NLAYER = m.NLAYER, .NUMTAB = TPCM.NUMTAB, .ZSPAN = m.ZSPAN, .ZMCTR = m.ZMCTR,
+           .EDUNIT = unit, .inUnit = kKeyboardUnit, .FXCOMP = kFX, .FZCOMP = kFZ,
+           .out = {.RFORCE = r.RFORCE, .FGZTMP = r.FGZTMP, .KSTATN = r.KSTATN, .KCATO = r.KCATO, .SIGCP = r.SIGCP,
+                   .SIGCM = r.SIGCM, .YCATP = r.YCATP, .YCATM = r.YCATM}});
     return r;
   }
 

@@ -102,6 +102,38 @@ void DSKOUT();
 // never ran) are taken as 1.0e-5 and sqrt(DEPTH / G).
 void DSKFRC(std::int32_t& IFLAG);
 
+// The arguments of DYNSPR by name: what it only reads, then in `out` what it writes.
+struct DynsprArgs {
+  float SG;                  // surge amplitude [ft | m]
+  float SW;                  // sway amplitude [ft | m]
+  float HV;                  // heave amplitude [ft | m]
+  float RL;                  // roll amplitude [rad]
+  float PT;                  // pitch amplitude [rad]
+  float YW;                  // yaw amplitude [rad]
+  float OMEGA;               // frequency of the motion [rad/s]
+  const float* DIST;         // per line: horizontal fairlead-anchor distance, line i at DIST[i - 1] [ft | m]
+  struct Out {
+    float& KSG;              // spring terms of surge, sway, heave [kip/ft | t/m]
+    float& KSW;
+    float& KHV;
+    float& KRL;              // and of roll, pitch, yaw [kip ft/rad | t m/rad]
+    float& KPT;
+    float& KYW;
+    float& BSG;              // damping terms of surge, sway, heave [kip s/ft | t s/m]
+    float& BSW;
+    float& BHV;
+    float& BRL;              // and of roll, pitch, yaw [kip ft s/rad | t m s/rad]
+    float& BPT;
+    float& BYW;
+    std::complex<float>& FX; // complex line force along x, y, z [kip | t]
+    std::complex<float>& FY;
+    std::complex<float>& FZ;
+    std::complex<float>& MX; // complex line moment about x, y, z [kip ft | t m]
+    std::complex<float>& MY;
+    std::complex<float>& MZ;
+  } out;
+};
+
 // The mooring lines' equivalent linear spring and damping terms for a harmonic motion of the buoy:
 // amplitudes SG, SW, HV [ft | m] and RL, PT, YW [rad] (surge, sway, heave, roll, pitch, yaw) at the
 // frequency OMEGA [rad/s], line i at the horizontal fairlead-anchor distance DIST[i - 1] [ft | m].
@@ -119,9 +151,6 @@ void DSKFRC(std::int32_t& IFLAG);
 // BTTEN0, FRICTN, DPHLD, DPHLD2, BOTELM, SCLWT, SCLWTP, BETA, BETAP) and CATCOM (CAFLD, CABOT).
 // Lines whose code is above 1024 are left out. A distance whose table tension is not positive takes
 // the line at the first table point, with the line driver's warning once per line and run.
-void DYNSPR(float SG, float SW, float HV, float RL, float PT, float YW, float OMEGA, const float* DIST, float& KSG,
-            float& KSW, float& KHV, float& KRL, float& KPT, float& KYW, float& BSG, float& BSW, float& BHV, float& BRL,
-            float& BPT, float& BYW, std::complex<float>& FX, std::complex<float>& FY, std::complex<float>& FZ,
-            std::complex<float>& MX, std::complex<float>& MY, std::complex<float>& MZ);
+void DYNSPR(const DynsprArgs& args);
 
 }  // namespace qv

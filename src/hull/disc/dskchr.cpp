@@ -207,9 +207,11 @@ LineTerms lineTerms(Mode mode, float A, float omega) {
   amplitude[i] = A;
   std::array<float, 6> K{}, B{};
   std::array<Complex, 6> F{};
-  DYNSPR(amplitude[0], amplitude[1], amplitude[2], amplitude[3], amplitude[4], amplitude[5], omega,
-         LINCOM.RANCK.data(), K[0], K[1], K[2], K[3], K[4], K[5], B[0], B[1], B[2], B[3], B[4], B[5], F[0], F[1],
-         F[2], F[3], F[4], F[5]);
+  DYNSPR({.SG = amplitude[0], .SW = amplitude[1], .HV = amplitude[2], .RL = amplitude[3], .PT = amplitude[4],
+          .YW = amplitude[5], .OMEGA = omega, .DIST = LINCOM.RANCK.data(),
+          .out = {.KSG = K[0], .KSW = K[1], .KHV = K[2], .KRL = K[3], .KPT = K[4], .KYW = K[5], .BSG = B[0],
+                  .BSW = B[1], .BHV = B[2], .BRL = B[3], .BPT = B[4], .BYW = B[5], .FX = F[0], .FY = F[1],
+                  .FZ = F[2], .MX = F[3], .MY = F[4], .MZ = F[5]}});
   return {K[i], B[i], F[i]};
 }
 

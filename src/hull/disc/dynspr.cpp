@@ -120,32 +120,34 @@ Complex fairleadTension(std::int32_t line, float OMEGA, const float* DIST) {
   Complex CYCP, CYCM, CYEP, CYEM, CTOPP, CBOTP, CTOPM, CBOTM;
   float FSTP = 0.0f, FSTM = 0.0f, ratio = 0.0f;
   std::array<Complex, kNodes> CNODP{}, CNODM{}, CAXN{}, CTRN{};
-  DYNCOD(line, catenaryParameter, done, OMEGA, diameterFactor(), LINCOM.HMEAN / WAVCOM.G, CYCP, CYCM, CYEP, CYEM,
-         CTOPP, CBOTP, CTOPM, CBOTM, FSTP, FSTM, DIST, CNODP.data(), CNODM.data(), CAXN.data(), CTRN.data(), 0, ratio,
-         0);
+  DYNCOD({.LINNUM = line, .OMEGA = OMEGA, .DIAFAC = diameterFactor(), .SEPARR = DIST, .LNODES = 0, .LWARN = 0,
+          .out = {.CATPRM = catenaryParameter, .IDONE = done, .CYCP = CYCP, .CYCM = CYCM, .CYEP = CYEP,
+                  .CYEM = CYEM, .CTOPP = CTOPP, .CBOTP = CBOTP, .CTOPM = CTOPM, .CBOTM = CBOTM, .FSTP = FSTP,
+                  .FSTM = FSTM, .CNODP = CNODP.data(), .CNODM = CNODM.data(), .CAXN = CAXN.data(),
+                  .CTRN = CTRN.data(), .RATIO = ratio}});
   return CTOPP;
 }
 
 }  // namespace
 
-void DYNSPR(float SG, float SW, float HV, float RL, float PT, float YW, float OMEGA, const float* DIST, float& KSG,
-            float& KSW, float& KHV, float& KRL, float& KPT, float& KYW, float& BSG, float& BSW, float& BHV, float& BRL,
-            float& BPT, float& BYW, Complex& FX, Complex& FY, Complex& FZ, Complex& MX, Complex& MY, Complex& MZ) {
+void DYNSPR(const DynsprArgs& args) {
+  const DynsprArgs::Out& out = args.out;
   const Tpcm& t = TPCM;
   const Morcom& m = t.moor;
   Lincom& lc = LINCOM;
   Catcom& cc = CATCOM;
-  const std::array<float, 6> amplitude = {SG, SW, HV, RL, PT, YW};
-  const std::array<float*, 6> spring = {&KSG, &KSW, &KHV, &KRL, &KPT, &KYW};
-  const std::array<float*, 6> damping = {&BSG, &BSW, &BHV, &BRL, &BPT, &BYW};
-  const std::array<Complex*, 6> force = {&FX, &FY, &FZ, &MX, &MY, &MZ};
+  const float OMEGA = args.OMEGA;
+  const std::array<float, 6> amplitude = {args.SG, args.SW, args.HV, args.RL, args.PT, args.YW};
+  const std::array<float*, 6> spring = {&out.KSG, &out.KSW, &out.KHV, &out.KRL, &out.KPT, &out.KYW};
+  const std::array<float*, 6> damping = {&out.BSG, &out.BSW, &out.BHV, &out.BRL, &out.BPT, &out.BYW};
+  const std::array<Complex*, 6> force = {&out.FX, &out.FY, &out.FZ, &out.MX, &out.MY, &out.MZ};
   for (int k = 0; k < 6; ++k) {
     *spring[k] = 0.0f;
     *damping[k] = 0.0f;
     *force[k] = Complex(0.0f, 0.0f);
   }
   const float heading = t.CREATR == kSimFirnedo ? EQUILB.BUYNGL : EQUILB.VESANG;
-  const float theta[3] = {RL, PT, YW};
+  const float theta[3] = {args.RL, args.PT, args.YW};
   const float z[3] = {0.0f, 0.0f, 1.0f};
 
   for (std::int32_t i = 1; i <= m.NLIN; ++i) {
@@ -154,7 +156,7 @@ void DYNSPR(float SG, float SW, float HV, float RL, float PT, float YW, float OM
     checkLineCode(i, code, "DYNSPR");
     const std::int32_t type = code & kTypeBits;
     lc.ITYP = type;
-    const float d = DIST[i - 1];
+    const float d = args.DIST[i - 1];
     const TableState state = staticState(i, type, d);
     const float beta = state.beta;
     const float psi = ANGSYM(lc.ANGDPP(i) / kDegreesPerRadian - heading);
@@ -163,9 +165,9 @@ void DYNSPR(float SG, float SW, float HV, float RL, float PT, float YW, float OM
     const float r[3] = {m.RFLD(1, i), m.RFLD(2, i), m.RFLD(3, i) - t.TDRAFT};
     float u[3];
     XPROD(theta, r, u);
-    u[0] += SG;
-    u[1] += SW;
-    u[2] += HV;
+    u[0] += args.SG;
+    u[1] += args.SW;
+    u[2] += args.HV;
 
     // Along the line (or along the tension gradient) the fairlead moves away from the anchor by
     // -(u . e).
@@ -182,7 +184,7 @@ void DYNSPR(float SG, float SW, float HV, float RL, float PT, float YW, float OM
 
     strainLawAtMeanTension(i, type);
     touchdown(type, state.grounded);
-    const Complex Tc = fairleadTension(i, OMEGA, DIST);
+    const Complex Tc = fairleadTension(i, OMEGA, args.DIST);
 
     // The swing of the line, quasi-statically: the turn of its vertical plane (sin beta dpsi, 0 for
     // a line that leaves the fairlead vertically), the change of its horizontal span and height, the

@@ -121,16 +121,15 @@ int simpsonPoints(float kLw, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_
 
 }  // namespace
 
-void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, float WKY, float WK, float DEPTH,
-            Complex* FMEM, Complex* MMEM, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
-            const Complex* BASVLP, std::int32_t DRGFLG, Complex DELPHI, Complex DELTHA, float WFREQ,
-            std::int32_t KBD, float EXTAMP, float WVAMP, std::int32_t& NCROSS, Complex& WLFAC, std::int32_t LTOPWT,
-            Complex& ENDBOT, Complex& ENDTOP) {
+void MEMFRC(const MemfrcArgs& args) {
+  const MemfrcArgs::Out& out = args.out;
+  const float WKX = args.WKX, WKY = args.WKY, WK = args.WK;
+  const std::int32_t EDUNIT = args.EDUNIT;
   const Complex zero(0.0f, 0.0f);
-  for (int j = 0; j < 3; ++j) FMEM[j] = MMEM[j] = zero;
-  WLFAC = ENDBOT = ENDTOP = zero;
-  NCROSS = 0;
-  const float* n = DIRMEM;
+  for (int j = 0; j < 3; ++j) out.FMEM[j] = out.MMEM[j] = zero;
+  out.WLFAC = out.ENDBOT = out.ENDTOP = zero;
+  out.NCROSS = 0;
+  const float* n = args.DIRMEM;
 
   // 1. The member frame puts the axis in the x-z plane.
   if (n[1] != 0.0f) {
@@ -138,23 +137,23 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
     writeRecord(EDUNIT, "");
     writeRecord(EDUNIT, std::string(" ++> WARNING: Elemental unit vector out of member") + " plane in MEMFRC.");
     std::int32_t answer = 0;
-    ABORT0(EDUNIT, KBD, answer);
+    ABORT0(EDUNIT, args.KBD, answer);
     if (answer < 0) silentStop("MEMFRC");
   }
 
   // 2, 3. Waterline crossing; a dry member feels nothing.
-  const float z0 = RBASEP[2];
-  const float TOP = z0 + LEN * n[2];
-  if (TOP * z0 < 0.0f) NCROSS = TOP > 0.0f ? 1 : -1;
+  const float z0 = args.RBASEP[2];
+  const float TOP = z0 + args.LEN * n[2];
+  if (TOP * z0 < 0.0f) out.NCROSS = TOP > 0.0f ? 1 : -1;
   if (z0 > 0.0f && TOP > 0.0f) return;
 
   // 4. Depth factors: E = exp(k d), CH2 = 2 cosh(k d), SH2 = 2 sinh(k d).
-  const float E = std::exp(std::min(WK * DEPTH, kExponentLimit));
+  const float E = std::exp(std::min(WK * args.DEPTH, kExponentLimit));
   const float CH2 = E + 1.0f / E;
   const float SH2 = E - 1.0f / E;
 
   // 5, 6. The pass and its phases.
-  const Pass pass = wettedPass(LEN, RBASEP, n, BASVLP, NCROSS, DELPHI, DELTHA, WFREQ);
+  const Pass pass = wettedPass(args.LEN, args.RBASEP, n, args.BASVLP, out.NCROSS, args.DELPHI, args.DELTHA, args.WFREQ);
   const float Lw = pass.Lw;
   const Complex KAPPA[3] = {Complex(WKX, 0.0f), Complex(WKY, 0.0f), Complex(0.0f, -WK)};
   const Complex KDOTN = KAPPA[0] * n[0] + KAPPA[1] * n[1] + KAPPA[2] * n[2];
@@ -166,18 +165,18 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
   if (WK * pass.start[2] < kTooDeep && WK * (pass.start[2] + std::fabs(n[2]) * Lw) < kTooDeep) return;
 
   // 8. Long members.
-  if (std::fabs(IKDTNL.real()) > kExponentLimit && memfrcState.FRSTM2) warnLongMember(Lw, WFREQ, EDUNIT, KBD);
+  if (std::fabs(IKDTNL.real()) > kExponentLimit && memfrcState.FRSTM2) warnLongMember(Lw, args.WFREQ, EDUNIT, args.KBD);
 
   const Complex EXPKR = std::exp(IKDOTR);
-  if (NBUG != 0) {
-    trace(EDUNIT, "MEMFRC TOP,LEN,COSANG:", {TOP, LEN, n[2]});
+  if (args.NBUG != 0) {
+    trace(EDUNIT, "MEMFRC TOP,LEN,COSANG:", {TOP, args.LEN, n[2]});
     trace(EDUNIT, "MEMFRC KAPPA(3*2),DIRMEM(*3),KDOTN(*2):",
           {WKX, 0.0f, WKY, 0.0f, 0.0f, -WK, n[0], n[1], n[2], KDOTN.real(), KDOTN.imag()});
     trace(EDUNIT, "MEMFRC WETELM,CABS(IKDTNL),EXPKD:",
-          {static_cast<float>(WETELM), std::abs(IKDTNL), E});
+          {static_cast<float>(args.WETELM), std::abs(IKDTNL), E});
   }
 
-  if (DRGFLG == 0) {
+  if (args.DRGFLG == 0) {
     // 9. The inertia integral: the two exponential parts of Phi0 (the one rising towards the surface
     // and the one reflected from the bottom) integrated along the axis in closed form.
     const Complex EXPKNL = std::exp(IKDTNL);
@@ -195,59 +194,60 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
     const float factor = 1.0f / CH2;
     const Complex T1 = CDUM1 * EXPKR / E;
     const Complex T2 = CDUM2 * E / std::conj(EXPKR);
-    for (int j = 0; j < 3; ++j) FMEM[j] -= factor * (T1 * KAPPA[j] + T2 * std::conj(KAPPA[j]));
+    for (int j = 0; j < 3; ++j) out.FMEM[j] -= factor * (T1 * KAPPA[j] + T2 * std::conj(KAPPA[j]));
 
     Complex NCROSK[3];
     CXPROD(n, KAPPA, NCROSK);
     const Complex U1 = Q1 * EXPKR / E;
     const Complex U2 = Q2 * E / std::conj(EXPKR);
-    for (int j = 0; j < 3; ++j) MMEM[j] += kI * factor * (U1 * NCROSK[j] + U2 * std::conj(NCROSK[j]));
-    if (NBUG != 0) {
+    for (int j = 0; j < 3; ++j) out.MMEM[j] += kI * factor * (U1 * NCROSK[j] + U2 * std::conj(NCROSK[j]));
+    if (args.NBUG != 0) {
       trace(EDUNIT, "MEMFRC NCROSK(2*3):", {NCROSK[0].real(), NCROSK[0].imag(), NCROSK[1].real(),
                                             NCROSK[1].imag(), NCROSK[2].real(), NCROSK[2].imag()});
     }
 
-    if (NCROSS == -1) {
+    if (out.NCROSS == -1) {
       // The moment was taken about the cut; move it to the base.
       const float arm[3] = {pass.q0 * n[0], pass.q0 * n[1], pass.q0 * n[2]};
       Complex shift[3];
-      CXPROD(arm, FMEM, shift);
-      for (int j = 0; j < 3; ++j) MMEM[j] += shift[j];
+      CXPROD(arm, out.FMEM, shift);
+      for (int j = 0; j < 3; ++j) out.MMEM[j] += shift[j];
     }
-    if (NCROSS != 0) {
+    if (out.NCROSS != 0) {
       // The incident wave's phase at the waterline cut; 1/|nz| turns the section into the cut.
       const float tc = -z0 / n[2];
-      const float cut[3] = {RBASEP[0] + tc * n[0], RBASEP[1] + tc * n[1], 0.0f};
+      const float cut[3] = {args.RBASEP[0] + tc * n[0], args.RBASEP[1] + tc * n[1], 0.0f};
       const float k[3] = {WKX, WKY, 0.0f};
-      WLFAC = std::exp(-kI * DOTP(k, cut)) / std::fabs(n[2]);
+      out.WLFAC = std::exp(-kI * DOTP(k, cut)) / std::fabs(n[2]);
     }
     return;
   }
 
   // 10. The drag integral.
-  if (NBUG != 0) {
+  if (args.NBUG != 0) {
     writeRecord(EDUNIT, " IN MEMFRC; drag calculation.");
     trace(EDUNIT, "MEMFRC LEN,RBASEP(3),WKX,WKY,WK,DEPTH,VCUR2,WFREQ,EXTAMP,WVAMP:",
-          {LEN, RBASEP[0], RBASEP[1], RBASEP[2], WKX, WKY, WK, DEPTH, VCUR2, WFREQ, EXTAMP, WVAMP});
+          {args.LEN, args.RBASEP[0], args.RBASEP[1], args.RBASEP[2], WKX, WKY, WK, args.DEPTH, args.VCUR2, args.WFREQ,
+           args.EXTAMP, args.WVAMP});
     trace(EDUNIT, "MEMFRC BASVLP(3*2),DELPHI(*2),DELTHA(*2):",
           {pass.velocity[0].real(), pass.velocity[0].imag(), pass.velocity[1].real(), pass.velocity[1].imag(),
-           pass.velocity[2].real(), pass.velocity[2].imag(), DELPHI.real(), DELPHI.imag(), DELTHA.real(),
-           DELTHA.imag()});
+           pass.velocity[2].real(), pass.velocity[2].imag(), args.DELPHI.real(), args.DELPHI.imag(), args.DELTHA.real(),
+           args.DELTHA.imag()});
   }
-  const int NSIMP = simpsonPoints(WK * Lw, EDUNIT, NBUG, KBD);
+  const int NSIMP = simpsonPoints(WK * Lw, EDUNIT, args.NBUG, args.KBD);
   const float DELQ = Lw / static_cast<float>(NSIMP - 1);
   const float WKXOVK = WKX / WK;
   const float WKYOVK = WKY / WK;
   Complex VWAV1(0.0f, 0.0f), VWAV2(0.0f, 0.0f);
-  if (WVAMP != 0.0f) {
-    VWAV1 = (E / SH2) * WFREQ / std::conj(EXPKR);
-    VWAV2 = (1.0f / (E * SH2)) * WFREQ * EXPKR;
+  if (args.WVAMP != 0.0f) {
+    VWAV1 = (E / SH2) * args.WFREQ / std::conj(EXPKR);
+    VWAV2 = (1.0f / (E * SH2)) * args.WFREQ * EXPKR;
   }
   const Complex DELPH1 = std::exp(-kI * KDOTN * DELQ);
   const Complex risingStep = 1.0f / std::conj(DELPH1);  // the step of VWAV1, as a factor
   Complex VMEM[3] = {pass.velocity[0], pass.velocity[1], pass.velocity[2]};
-  const Complex stepRate = kI * WFREQ * DELQ;
-  const Complex DELM[3] = {stepRate * DELPHI * n[2], -stepRate * DELTHA, -stepRate * DELPHI * n[0]};
+  const Complex stepRate = kI * args.WFREQ * DELQ;
+  const Complex DELM[3] = {stepRate * args.DELPHI * n[2], -stepRate * args.DELTHA, -stepRate * args.DELPHI * n[0]};
 
   for (int point = 1; point <= NSIMP; ++point) {
     const float SMPFQ = (point == 1 || point == NSIMP) ? 1.0f : (point % 2 == 0 ? 4.0f : 2.0f);
@@ -259,7 +259,8 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
       member2 += std::norm(VMEM[j]);
       cross += (VWAV[j] * std::conj(VMEM[j])).real();
     }
-    const float VREL2 = VCUR2 + 0.5f * (WVAMP * WVAMP * wave2 + EXTAMP * EXTAMP * member2) - WVAMP * EXTAMP * cross;
+    const float VREL2 = args.VCUR2 + 0.5f * (args.WVAMP * args.WVAMP * wave2 + args.EXTAMP * args.EXTAMP * member2) -
+                        args.WVAMP * args.EXTAMP * cross;
     const float speed = std::sqrt(VREL2);
     Complex relative[3];
     for (int j = 0; j < 3; ++j) relative[j] = VWAV[j] - VMEM[j];
@@ -267,12 +268,12 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
     Complex dF[3];
     for (int j = 0; j < 3; ++j) {
       dF[j] = weight * relative[j];
-      FMEM[j] += dF[j];
+      out.FMEM[j] += dF[j];
     }
-    MMEM[0] -= dF[1] * QLEN * n[2];
-    MMEM[1] += (dF[0] * n[2] - dF[2] * n[0]) * QLEN;
-    MMEM[2] += dF[1] * QLEN * n[0];
-    if (NBUG != 0) {
+    out.MMEM[0] -= dF[1] * QLEN * n[2];
+    out.MMEM[1] += (dF[0] * n[2] - dF[2] * n[0]) * QLEN;
+    out.MMEM[2] += dF[1] * QLEN * n[0];
+    if (args.NBUG != 0) {
       trace(EDUNIT, "MEMFRC DELQ,QLEN,VREL2,WKXOVK,WKYOVK,SMPFQ:", {DELQ, QLEN, VREL2, WKXOVK, WKYOVK, SMPFQ});
       trace(EDUNIT, "MEMFRC VWAV(3*2),VMEM(3*2):",
             {VWAV[0].real(), VWAV[0].imag(), VWAV[1].real(), VWAV[1].imag(), VWAV[2].real(), VWAV[2].imag(),
@@ -281,12 +282,12 @@ void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, floa
 
     // End drag: the relative velocity along the axis at the wetted start and far end.
     const Complex axial = speed * (relative[0] * n[0] + relative[1] * n[1] + relative[2] * n[2]);
-    if (point == 1) ENDBOT = axial;
-    if (point == NSIMP && LTOPWT != 0) {
-      if (NCROSS == 0) ENDTOP = axial;
-      if (NCROSS == -1) {
-        ENDTOP = axial;
-        ENDBOT = zero;
+    if (point == 1) out.ENDBOT = axial;
+    if (point == NSIMP && args.LTOPWT != 0) {
+      if (out.NCROSS == 0) out.ENDTOP = axial;
+      if (out.NCROSS == -1) {
+        out.ENDTOP = axial;
+        out.ENDBOT = zero;
       }
     }
 

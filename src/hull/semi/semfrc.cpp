@@ -151,8 +151,10 @@ class Forces {
   void response(const Complex* F, Complex* FS, Complex* RAO) const {
     const Himem& h = HIMEM;
     const Simcom& m = SIMCOM;
-    GETRAO(F, w_.S, FS, RAO, h.WH, h.WP, h.WR, w_.WE, c_.WH2, c_.WP2, c_.WR2, w_.WE * w_.WE, m.GAMHV, m.GAMPT,
-           m.GAMRL, c_.GD, w_.k, c_.SURGF, c_.SWAYF, c_.YAWF, c_.HDIV, c_.RDIV, c_.PDIV);
+    GETRAO({.F = F, .S = w_.S, .WH = h.WH, .WP = h.WP, .WR = h.WR, .WE = w_.WE, .WH2 = c_.WH2, .WP2 = c_.WP2,
+            .WR2 = c_.WR2, .WE2 = w_.WE * w_.WE, .GAMHV = m.GAMHV, .GAMPT = m.GAMPT, .GAMRL = m.GAMRL, .GD = c_.GD,
+            .WK = w_.k, .SURGF = c_.SURGF, .SWAYF = c_.SWAYF, .YAWF = c_.YAWF, .HDIV = c_.HDIV, .RDIV = c_.RDIV,
+            .PDIV = c_.PDIV, .out = {.FS = FS, .RAO = RAO}});
   }
   // The dimensionless forces FS whose response is the accepted motion X. The response law takes each
   // degree of freedom on its own, X(j) = a(j) FS(j); at the fixed point X / a are the forces of the

@@ -15,9 +15,41 @@
 
 namespace qv {
 
+// The arguments of MEMFRC by name: what it only reads, then in `out` what it writes.
+struct MemfrcArgs {
+  float LEN;                 // member length [ft | m]
+  const float* RBASEP;       // base point (3) in the member frame, z relative to the waterline [ft | m]
+  const float* DIRMEM;       // unit axis (3); its second component must be 0
+  float WKX;                 // wave number along x [1/ft | 1/m]
+  float WKY;                 // wave number along y [1/ft | 1/m]
+  float WK;                  // wave number k [1/ft | 1/m]
+  float DEPTH;               // water depth d [ft | m]
+  std::int32_t EDUNIT;       // output channel of the warnings and the trace
+  std::int32_t NBUG;         // non-zero: the trace, and the question for the number of Simpson points
+  std::int32_t WETELM;       // treatment of members cut by the waterline: only 0, the submerged member, is known
+  float VCUR2;               // square of the steady flow speed past the member [ft^2/s^2 | m^2/s^2]
+  const Complex* BASVLP;     // member velocity (3) at the base point (drag only)
+  std::int32_t DRGFLG;       // 0 the inertia integral, otherwise the drag integral
+  Complex DELPHI;            // body rotation about the member frame's y axis (drag only) [rad]
+  Complex DELTHA;            // body rotation about the axis normal to the member in the x-z plane (drag only) [rad]
+  float WFREQ;               // wave (encounter) frequency [rad/s]
+  std::int32_t KBD;          // input channel of the questions
+  float EXTAMP;              // amplitude factor of the member motion in the drag linearisation
+  float WVAMP;               // amplitude factor of the wave velocity; 0 leaves the wave velocity out
+  std::int32_t LTOPWT;       // non-zero: end drag at the member's far end
+  struct Out {
+    Complex* FMEM;           // force integral (3)
+    Complex* MMEM;           // its moment (3) about RBASEP
+    std::int32_t& NCROSS;    // waterline crossing: 0 none, 1 base below and far end above, -1 the other way round
+    Complex& WLFAC;          // waterline factor (inertia, NCROSS not 0)
+    Complex& ENDBOT;         // end-drag term at the wetted start (drag)
+    Complex& ENDTOP;         // end-drag term at the wetted far end (drag)
+  } out;
+};
+
 // One member from its base point RBASEP (z relative to the waterline) along the unit axis DIRMEM
-// (second component 0) over the length LEN, wave numbers WKX, WKY, WK [1/ft | 1/m] in water of
-// depth DEPTH. Results are per unit wave amplitude and per unit cross-section area:
+// (second component 0) over the length LEN, wave numbers WKX, WKY, WK in water of depth DEPTH.
+// Results are per unit wave amplitude and per unit cross-section area:
 //   DRGFLG 0, the inertia integral: FMEM = -integral of grad Phi0 along the wetted axis, MMEM its
 //     moment about RBASEP; for a member crossing the waterline (NCROSS 1: base below, far end above;
 //     -1 the other way round) WLFAC = exp(-i (incident phase at the cut)) / |DIRMEM(3)|.
@@ -25,17 +57,13 @@ namespace qv {
 //     sqrt(VREL2) (wave velocity - member velocity), MMEM its moment about RBASEP, with
 //     VREL2 = VCUR2 + 1/2 |WVAMP v_wave - EXTAMP v_member|^2; the member moves with BASVLP at the base
 //     and rotates with DELPHI about the frame's y axis and DELTHA about the axis normal to the member
-//     in the x-z plane, at the frequency WFREQ [rad/s]; ENDBOT and ENDTOP are sqrt(VREL2) times the
+//     in the x-z plane, at the frequency WFREQ; ENDBOT and ENDTOP are sqrt(VREL2) times the
 //     relative velocity along the axis at the wetted start and far end (the far end only when
 //     LTOPWT is set).
 // A dry member (both ends above water) and one deeper than 30 / k give zeros. NBUG not 0 writes a
 // trace on EDUNIT and, for the drag integral, asks on KBD for the number of Simpson points (odd, at
-// least 5; not on an unattended run). WETELM: only 0, the submerged-member treatment, is known.
-void MEMFRC(float LEN, const float* RBASEP, const float* DIRMEM, float WKX, float WKY, float WK, float DEPTH,
-            Complex* FMEM, Complex* MMEM, std::int32_t EDUNIT, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
-            const Complex* BASVLP, std::int32_t DRGFLG, Complex DELPHI, Complex DELTHA, float WFREQ,
-            std::int32_t KBD, float EXTAMP, float WVAMP, std::int32_t& NCROSS, Complex& WLFAC, std::int32_t LTOPWT,
-            Complex& ENDBOT, Complex& ENDTOP);
+// least 5; not on an unattended run).
+void MEMFRC(const MemfrcArgs& args);
 
 // The long-member warning of MEMFRC is given once per run (set: not given yet).
 struct MemfrcState {

@@ -61,26 +61,29 @@ void CSIMQ(Complex* A, Complex* B, int N, std::int32_t& KS) {
   }
 }
 
-void GETRAO(const Complex* F, const float* S, Complex* FS, Complex* RAO, float WH, float WP, float WR, float WE,
-            float WH2, float WP2, float WR2, float WE2, float GAMHV, float GAMPT, float GAMRL, float GD, float WK,
-            float SURGF, float SWAYF, float YAWF, float HDIV, float RDIV, float PDIV) {
-  for (int j = 0; j < 6; ++j) FS[j] = S[j] * F[j];
+void GETRAO(const GetraoArgs& args) {
+  const GetraoArgs::Out& out = args.out;
+  const float WE = args.WE, WE2 = args.WE2, WK = args.WK, GD = args.GD;
+  for (int j = 0; j < 6; ++j) out.FS[j] = args.S[j] * args.F[j];
   const Tpcm& t = TPCM;
   if (t.SQLFRC != 1) return;
   const Complex WE2c(WE2, 0.0f);
-  RAO[2] = WH2 <= 0.0f ? semi::responseOperator(-FS[2] * GD, WE2c, Mode::kHeave)
-                       : restoredMode(WH2 * FS[2], WH, WH2, WE, WE2, GAMHV, t.LHVDMP, Mode::kHeave);
-  RAO[0] = semi::responseOperator(-SURGF * WK * FS[0], WE2c, Mode::kSurge);
-  RAO[1] = semi::responseOperator(-SWAYF * WK * FS[1], WE2c, Mode::kSway);
-  RAO[4] = WP2 <= 0.0f ? semi::responseOperator(-WK * FS[4] * GD, WE2c, Mode::kPitch)
-                       : restoredMode(WK * WP2 * FS[4], WP, WP2, WE, WE2, GAMPT, t.LPTDMP, Mode::kPitch);
-  RAO[3] = WR2 <= 0.0f ? semi::responseOperator(-WK * FS[3] * GD, WE2c, Mode::kRoll)
-                       : restoredMode(WK * WR2 * FS[3], WR, WR2, WE, WE2, GAMRL, t.LRLDMP, Mode::kRoll);
-  RAO[5] = semi::responseOperator(-WK * YAWF * FS[5], WE2c, Mode::kYaw);
+  out.RAO[2] = args.WH2 <= 0.0f
+                   ? semi::responseOperator(-out.FS[2] * GD, WE2c, Mode::kHeave)
+                   : restoredMode(args.WH2 * out.FS[2], args.WH, args.WH2, WE, WE2, args.GAMHV, t.LHVDMP, Mode::kHeave);
+  out.RAO[0] = semi::responseOperator(-args.SURGF * WK * out.FS[0], WE2c, Mode::kSurge);
+  out.RAO[1] = semi::responseOperator(-args.SWAYF * WK * out.FS[1], WE2c, Mode::kSway);
+  out.RAO[4] = args.WP2 <= 0.0f ? semi::responseOperator(-WK * out.FS[4] * GD, WE2c, Mode::kPitch)
+                                : restoredMode(WK * args.WP2 * out.FS[4], args.WP, args.WP2, WE, WE2, args.GAMPT,
+                                               t.LPTDMP, Mode::kPitch);
+  out.RAO[3] = args.WR2 <= 0.0f ? semi::responseOperator(-WK * out.FS[3] * GD, WE2c, Mode::kRoll)
+                                : restoredMode(WK * args.WR2 * out.FS[3], args.WR, args.WR2, WE, WE2, args.GAMRL,
+                                               t.LRLDMP, Mode::kRoll);
+  out.RAO[5] = semi::responseOperator(-WK * args.YAWF * out.FS[5], WE2c, Mode::kYaw);
   if (semi::tensionLeg()) {
-    RAO[2] *= HDIV;
-    RAO[3] *= RDIV;
-    RAO[4] *= PDIV;
+    out.RAO[2] *= args.HDIV;
+    out.RAO[3] *= args.RDIV;
+    out.RAO[4] *= args.PDIV;
   }
 }
 

@@ -15,6 +15,35 @@ namespace qv {
 // a pivot is zero (A and B are then left partly reduced).
 void CSIMQ(Complex* A, Complex* B, int N, std::int32_t& KS);
 
+// The arguments of GETRAO by name: what it only reads, then in `out` what it writes.
+struct GetraoArgs {
+  const Complex* F;       // the forces (6)
+  const float* S;         // their scales (6)
+  float WH;               // natural frequency of heave [rad/s]
+  float WP;               // of pitch [rad/s]
+  float WR;               // of roll [rad/s]
+  float WE;               // encounter frequency [rad/s]
+  float WH2;              // WH^2
+  float WP2;              // WP^2
+  float WR2;              // WR^2
+  float WE2;              // WE^2
+  float GAMHV;            // damping ratio of heave (with LHVDMP = 1)
+  float GAMPT;            // of pitch (with LPTDMP = 1)
+  float GAMRL;            // of roll (with LRLDMP = 1)
+  float GD;               // G / DELTA^(1/3), for a mode without restoring
+  float WK;               // wave number [1/ft | 1/m]
+  float SURGF;            // mass factor of surge
+  float SWAYF;            // of sway
+  float YAWF;             // of yaw
+  float HDIV;             // heave factor of a tension-leg hull
+  float RDIV;             // roll factor
+  float PDIV;             // pitch factor
+  struct Out {
+    Complex* FS;          // the dimensionless forces S F (6)
+    Complex* RAO;         // the six RAOs (quasi-linear forces only; otherwise left as they are)
+  } out;
+};
+
 // FS = S F (the dimensionless forces) and, with quasi-linear forces (TPCM SQLFRC = 1), the six RAOs
 // of the oscillators at the encounter frequency WE [rad/s] (WE2 = WE^2): heave, roll and pitch with
 // their natural frequencies WH, WR, WP (squares WH2, WR2, WP2) and only the user's damping (GAMHV,
@@ -23,9 +52,7 @@ void CSIMQ(Complex* A, Complex* B, int N, std::int32_t& KS);
 // HDIV, RDIV, PDIV the heave, roll and pitch factors of a tension-leg hull (CREATR 14 or 17). With
 // any other force model RAO is left as it is. A denominator of exactly zero follows the hull rule
 // (hull/rao_guard.h).
-void GETRAO(const Complex* F, const float* S, Complex* FS, Complex* RAO, float WH, float WP, float WR, float WE,
-            float WH2, float WP2, float WR2, float WE2, float GAMHV, float GAMPT, float GAMRL, float GD, float WK,
-            float SURGF, float SWAYF, float YAWF, float HDIV, float RDIV, float PDIV);
+void GETRAO(const GetraoArgs& args);
 
 // A(i) = B(i), i = 1..N.
 void CEQUAL(Complex* A, const Complex* B, int N);

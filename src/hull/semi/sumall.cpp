@@ -107,8 +107,12 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
     Complex FMEM[3], MMEM[3];
     std::int32_t NCROSS = 0;
     Complex WLFAC, ENDBOT, ENDTOP;
-    MEMFRC(LEN, RB, n, kx, ky, WK, t.DEPTH, FMEM, MMEM, t.EDUNIT, t.NBUG, WETELM, VCUR2, BASVLP, DRGFLG, DELPHI,
-           DELTHA, WE, kKeyboardUnit, EXTAMP, WVAMP, NCROSS, WLFAC, LTOPWT, ENDBOT, ENDTOP);
+    MEMFRC({.LEN = LEN, .RBASEP = RB, .DIRMEM = n, .WKX = kx, .WKY = ky, .WK = WK, .DEPTH = t.DEPTH,
+            .EDUNIT = t.EDUNIT, .NBUG = t.NBUG, .WETELM = WETELM, .VCUR2 = VCUR2, .BASVLP = BASVLP, .DRGFLG = DRGFLG,
+            .DELPHI = DELPHI, .DELTHA = DELTHA, .WFREQ = WE, .KBD = kKeyboardUnit, .EXTAMP = EXTAMP, .WVAMP = WVAMP,
+            .LTOPWT = LTOPWT,
+            .out = {.FMEM = FMEM, .MMEM = MMEM, .NCROSS = NCROSS, .WLFAC = WLFAC, .ENDBOT = ENDBOT,
+                    .ENDTOP = ENDTOP}});
 
     // 6. Back to vessel axes.
     if (turned) {

@@ -331,8 +331,11 @@ TEST_F(MooredDisc, FourSymmetricLines) {
   for (int i = 2; i <= 90; ++i) {
     float K[6], B[6];
     Complex F[6];
-    DYNSPR(static_cast<float>((i - 1) * s), 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, omega, LINCOM.RANCK.data(), K[0], K[1],
-           K[2], K[3], K[4], K[5], B[0], B[1], B[2], B[3], B[4], B[5], F[0], F[1], F[2], F[3], F[4], F[5]);
+    DYNSPR({.SG = static_cast<float>((i - 1) * s), .SW = 0.0f, .HV = 0.0f, .RL = 0.0f, .PT = 0.0f, .YW = 0.0f,
+            .OMEGA = omega, .DIST = LINCOM.RANCK.data(),
+            .out = {.KSG = K[0], .KSW = K[1], .KHV = K[2], .KRL = K[3], .KPT = K[4], .KYW = K[5], .BSG = B[0],
+                    .BSW = B[1], .BHV = B[2], .BRL = B[3], .BPT = B[4], .BYW = B[5], .FX = F[0], .FY = F[1],
+                    .FZ = F[2], .MX = F[3], .MY = F[4], .MZ = F[5]}});
     const double force = std::abs(std::complex<double>(F[0]));
     work += 0.5 * (before + force) * s;
     before = force;

@@ -45,8 +45,10 @@ enum Motion { kSurge, kSway, kHeave, kRoll, kPitch, kYaw };
 // DYNSPR for the six amplitudes at the frequency [rad/s], line i at the distance DIST(i).
 Terms dynspr(std::array<float, 6> A, float omega, const float* DIST = LINCOM.RANCK.data()) {
   Terms t;
-  DYNSPR(A[0], A[1], A[2], A[3], A[4], A[5], omega, DIST, t.K[0], t.K[1], t.K[2], t.K[3], t.K[4], t.K[5], t.B[0],
-         t.B[1], t.B[2], t.B[3], t.B[4], t.B[5], t.F[0], t.F[1], t.F[2], t.F[3], t.F[4], t.F[5]);
+  DYNSPR({.SG = A[0], .SW = A[1], .HV = A[2], .RL = A[3], .PT = A[4], .YW = A[5], .OMEGA = omega, .DIST = DIST,
+          .out = {.KSG = t.K[0], .KSW = t.K[1], .KHV = t.K[2], .KRL = t.K[3], .KPT = t.K[4], .KYW = t.K[5],
+                  .BSG = t.B[0], .BSW = t.B[1], .BHV = t.B[2], .BRL = t.B[3], .BPT = t.B[4], .BYW = t.B[5],
+                  .FX = t.F[0], .FY = t.F[1], .FZ = t.F[2], .MX = t.F[3], .MY = t.F[4], .MZ = t.F[5]}});
   return t;
 }
 
@@ -106,7 +108,10 @@ TEST_F(MooringTerms, NoLinesGiveNoTerms) {
   TPCM.moor.NLIN = 0;
   float K = 7.0f, B = 7.0f;
   Complex F(7.0f, 7.0f);
-  DYNSPR(1, 1, 1, 0.1f, 0.1f, 0.1f, 0.5f, LINCOM.RANCK.data(), K, K, K, K, K, K, B, B, B, B, B, B, F, F, F, F, F, F);
+  // Every output is the same variable, which must come out cleared.
+  DYNSPR({.SG = 1, .SW = 1, .HV = 1, .RL = 0.1f, .PT = 0.1f, .YW = 0.1f, .OMEGA = 0.5f, .DIST = LINCOM.RANCK.data(),
+          .out = {.KSG = K, .KSW = K, .KHV = K, .KRL = K, .KPT = K, .KYW = K, .BSG = B, .BSW = B, .BHV = B,
+                  .BRL = B, .BPT = B, .BYW = B, .FX = F, .FY = F, .FZ = F, .MX = F, .MY = F, .MZ = F}});
   EXPECT_EQ(K, 0.0f);
   EXPECT_EQ(B, 0.0f);
   EXPECT_EQ(F, Complex(0.0f, 0.0f));

@@ -47,15 +47,22 @@ struct Result {
 Result inertia(const Member& m) {
   Result r;
   const Complex still[3] = {};
-  MEMFRC(m.LEN, m.base, m.axis, m.kx, m.ky, m.k, m.depth, r.F, r.M, kScreenUnit, 0, 0, 0.0f, still, 0, {}, {}, 1.0f,
-         kKeyboardUnit, 1.0f, 1.0f, r.NCROSS, r.WLFAC, 1, r.ENDBOT, r.ENDTOP);
+  MEMFRC({.LEN = m.LEN, .RBASEP = m.base, .DIRMEM = m.axis, .WKX = m.kx, .WKY = m.ky, .WK = m.k, .DEPTH = m.depth,
+          .EDUNIT = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = 0.0f, .BASVLP = still, .DRGFLG = 0, .DELPHI = {},
+          .DELTHA = {}, .WFREQ = 1.0f, .KBD = kKeyboardUnit, .EXTAMP = 1.0f, .WVAMP = 1.0f, .LTOPWT = 1,
+          .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
+                  .ENDTOP = r.ENDTOP}});
   return r;
 }
 
 Result drag(const Member& m, const DragInput& d) {
   Result r;
-  MEMFRC(m.LEN, m.base, m.axis, m.kx, m.ky, m.k, m.depth, r.F, r.M, kScreenUnit, 0, 0, d.VCUR2, d.BASVLP, 1, d.DELPHI,
-         d.DELTHA, d.omega, kKeyboardUnit, d.EXTAMP, d.WVAMP, r.NCROSS, r.WLFAC, 1, r.ENDBOT, r.ENDTOP);
+  MEMFRC({.LEN = m.LEN, .RBASEP = m.base, .DIRMEM = m.axis, .WKX = m.kx, .WKY = m.ky, .WK = m.k, .DEPTH = m.depth,
+          .EDUNIT = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = d.VCUR2, .BASVLP = d.BASVLP, .DRGFLG = 1,
+          .DELPHI = d.DELPHI, .DELTHA = d.DELTHA, .WFREQ = d.omega, .KBD = kKeyboardUnit, .EXTAMP = d.EXTAMP,
+          .WVAMP = d.WVAMP, .LTOPWT = 1,
+          .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
+                  .ENDTOP = r.ENDTOP}});
   return r;
 }
 
@@ -235,8 +242,12 @@ TEST_F(Memfrc, SimpsonPointsFollowTheWaveNumberAndTheTypedCount) {
     ConsoleCapture console(c.typed);
     const DragInput flow{1.0f, 4.0f, {{0.5f, 0.0f}, {}, {}}, {}, {}, 1.0f, 0.0f};
     Result r;
-    MEMFRC(m.LEN, m.base, m.axis, m.kx, m.ky, m.k, m.depth, r.F, r.M, kScreenUnit, c.NBUG, 0, flow.VCUR2,
-           flow.BASVLP, 1, {}, {}, flow.omega, kKeyboardUnit, 1.0f, 0.0f, r.NCROSS, r.WLFAC, 0, r.ENDBOT, r.ENDTOP);
+    MEMFRC({.LEN = m.LEN, .RBASEP = m.base, .DIRMEM = m.axis, .WKX = m.kx, .WKY = m.ky, .WK = m.k,
+            .DEPTH = m.depth, .EDUNIT = kScreenUnit, .NBUG = c.NBUG, .WETELM = 0, .VCUR2 = flow.VCUR2,
+            .BASVLP = flow.BASVLP, .DRGFLG = 1, .DELPHI = {}, .DELTHA = {}, .WFREQ = flow.omega, .KBD = kKeyboardUnit,
+            .EXTAMP = 1.0f, .WVAMP = 0.0f, .LTOPWT = 0,
+            .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
+                    .ENDTOP = r.ENDTOP}});
     const std::string screen = console.screen();
     int prompts = 0;
     for (std::size_t at = 0; (at = screen.find("Input NSIMP: ", at)) != std::string::npos; ++at) ++prompts;

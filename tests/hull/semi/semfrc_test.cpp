@@ -152,8 +152,10 @@ void responseToOwnDrag(int i, float headingDeg, const Complex* X, Complex* G_X) 
                       1.0f / (density * TPCM.TAWP),      1.0f / (std::fabs(h.GMT) * TPCM.TDISPL * k),
                       1.0f / (std::fabs(h.GML) * TPCM.TDISPL * k), 1.0f / (std::fabs(h.GML) * TPCM.TDISPL * k)};
   Complex FS[6];
-  GETRAO(F, S, FS, G_X, h.WH, h.WP, h.WR, w, h.WH * h.WH, h.WP * h.WP, h.WR * h.WR, w * w, 0.0f, 0.0f, 0.0f, GD, k,
-         G / (h.CSG + 1.0f), G / (h.CSW + 1.0f), G * h.GML * h.DELTA / h.YAWI, 1.0f, 1.0f, 1.0f);
+  GETRAO({.F = F, .S = S, .WH = h.WH, .WP = h.WP, .WR = h.WR, .WE = w, .WH2 = h.WH * h.WH, .WP2 = h.WP * h.WP,
+          .WR2 = h.WR * h.WR, .WE2 = w * w, .GAMHV = 0.0f, .GAMPT = 0.0f, .GAMRL = 0.0f, .GD = GD, .WK = k,
+          .SURGF = G / (h.CSG + 1.0f), .SWAYF = G / (h.CSW + 1.0f), .YAWF = G * h.GML * h.DELTA / h.YAWI, .HDIV = 1.0f,
+          .RDIV = 1.0f, .PDIV = 1.0f, .out = {.FS = FS, .RAO = G_X}});
 }
 
 // The operators of every grid point after SEMFRC(5) and SEMRAO at headingDeg, quasi-linear forces.

@@ -79,8 +79,9 @@ TEST_F(SemiSolver, CsimqEdgeCases) {
 // GETRAO with natural frequencies 0.5 (heave), 0.4 (pitch), 0.3 (roll), the encounter frequency WE,
 // all damping ratios 0.2, GD 0.25, k 0.1, unit mass factors and tension-leg factors 2, 3, 4.
 void law(const Complex* F, const float* S, Complex* FS, Complex* RAO, float WH, float WE) {
-  GETRAO(F, S, FS, RAO, WH, 0.4f, 0.3f, WE, WH * WH, 0.16f, 0.09f, WE * WE, 0.2f, 0.2f, 0.2f, 0.25f, 0.1f, 1.0f,
-         1.0f, 1.0f, 2.0f, 3.0f, 4.0f);
+  GETRAO({.F = F, .S = S, .WH = WH, .WP = 0.4f, .WR = 0.3f, .WE = WE, .WH2 = WH * WH, .WP2 = 0.16f, .WR2 = 0.09f,
+          .WE2 = WE * WE, .GAMHV = 0.2f, .GAMPT = 0.2f, .GAMRL = 0.2f, .GD = 0.25f, .WK = 0.1f, .SURGF = 1.0f,
+          .SWAYF = 1.0f, .YAWF = 1.0f, .HDIV = 2.0f, .RDIV = 3.0f, .PDIV = 4.0f, .out = {.FS = FS, .RAO = RAO}});
 }
 
 TEST_F(SemiSolver, GetraoResponseLaw) {
