@@ -10,14 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "dataset/tpcm.h"
 #include "example_run.h"
 #include "hull/equilb.h"
-#include "hull/semi/semi_fixture.h"
+#include "semi_example.h"
 #include "support/checks.h"
 #include "support/report_values.h"
 #include "util/fatal.h"
@@ -26,42 +25,12 @@ namespace qv {
 namespace {
 
 using testing_support::contains;
-using testing_support::example;
+using testing_support::Environment;
 using testing_support::IsClose;
 using testing_support::readFileText;
+using testing_support::semiImage;
 
 constexpr float kDegrees = 57.2957764f;
-
-// The headings of the example's environment, each the direction it travels toward [deg]: 180 in
-// the example (the vessel heads toward 0 to meet them), `turn` added to all.
-struct Environment {
-  float turn = 0.0f;
-  float wind = 180.0f;
-  float current = 180.0f;
-  float sea = 180.0f;
-};
-
-// The example's image with the semi-submersible moored by its yoke at x = `yoke` [m], drift drag
-// on, no wave-frequency dynamics, and the environment's headings; `edit` changes anything further.
-std::string semiImage(const Environment& env, float yoke = 40.0f, void (*edit)() = nullptr) {
-  std::string image = example("tanker-yoke");
-  std::memcpy(&TPCM, image.data(), image.size());
-  Tpcm& t = TPCM;
-  // The semi-submersible of the hull models' tests: symmetric about both its axes, draft 20 m, four
-  // columns of 10 m through the water surface at (+-30, +-30) m, pontoons and braces below it.
-  testing_support::putSemiHullValues();
-  testing_support::putSemiMembers();
-  t.XSALM = yoke;
-  t.LEGDRG = 0;
-  t.LDYN = 0;
-  t.WNDHDG = env.wind + env.turn;
-  t.CURHDG = env.current + env.turn;
-  t.SEAHDG(1) = env.sea + env.turn;
-  for (int k = 1; k <= t.NDIR; ++k) t.WAVHDG(k) = env.sea + env.turn;
-  if (edit != nullptr) edit();
-  std::memcpy(image.data(), &TPCM, image.size());
-  return image;
-}
 
 class SemiExample : public testing_support::ExampleRun {
  protected:
