@@ -22,7 +22,8 @@
 //
 // registeredBlocks() lists them, in the order of registration: what the analysis run's stages pass
 // on to each other lives there, and the check of the stages' contracts compares those bytes before
-// and after each stage (the routines' kept states, caches and warnings given once, stay out).
+// and after each stage, and fills those a stage does not read with values that are no number (the
+// routines' kept states, caches and warnings given once, stay out: each is its routine's own).
 #pragma once
 
 #include <cstddef>

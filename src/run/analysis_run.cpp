@@ -20,6 +20,7 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/lowprt.h"
+#include "slowdrift/pekcom.h"
 #include "slowdrift/slomor.h"
 #include "statics/stsalm.h"
 #include "util/console_io.h"
@@ -47,12 +48,21 @@ void buildCurrentProfile() {
   CURPROF_INIT(TPCM.DRAFT, spacing, TPCM.EDUNIT, kKeyboardUnit);
 }
 
+// The dynamics of a free SALM, which no slow drift moves: its statistics combine the wave-frequency
+// values with low-frequency peaks of nil, set here, since no stage of its road writes them.
+void freeSalmDynamics() {
+  PEKCOM.reset();
+  FREMOT();
+}
+
 // ---- The stages and their contracts ----
 //
 // Each stage's blocks in the names they register (platform/block_reset.h). "Writes" covers every
 // road through the stage's routines, the hull models of every vessel type included (the disc hull
 // works its mooring lines through the line blocks); "reads" names what the stage takes from the
-// stages before it, not a block it reads only as the start of the process leaves it (zero).
+// stages before it, a block whose members it leaves as an earlier stage wrote them for a later one
+// included (the statics passes the vessel response's grid on to the slow drift), not the zero of a
+// block of its own writes that no stage before it wrote, as the start of the process leaves it.
 
 #define QV_TPCM(member) TpcmMember{#member, offsetof(Tpcm, member), sizeof(Tpcm::member)}
 
@@ -64,11 +74,13 @@ constexpr TpcmMember kVesselPass1Changes[] = {
     QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(NA),     QV_TPCM(NSEAHT), QV_TPCM(NSEAHG), QV_TPCM(NUM_SWEL),
     QV_TPCM(WPITCH), QV_TPCM(TAWP),   QV_TPCM(VOLEST), QV_TPCM(VCBEST), QV_TPCM(XCBEST), QV_TPCM(YCBEST),
     QV_TPCM(AWPEST), QV_TPCM(XWPCTR), QV_TPCM(YWPCTR), QV_TPCM(GMTEST), QV_TPCM(GMLEST)};
-// Pass 2: the operators per heading, the statistics of every sea state, the motion files.
+// Pass 2: the operators per heading, the statistics of every sea state, the motion files. It reruns
+// the hull model on pass 1's member table and passes on the reference quantities of pass 1 that it
+// does not redo.
 constexpr std::string_view kVesselPass2Writes[] = {"HIMEM",  "WAVCOM", "PASCOM", "SIMCOM", "LINCOM",
                                                    "CATCOM", "TMPCM2", "DUMMY1", "LOCITR"};
 constexpr TpcmMember kVesselPass2Changes[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(NWP)};
-constexpr std::string_view kVesselPass2Reads[] = {"TPCM", "HIMEM", "WAVCOM"};
+constexpr std::string_view kVesselPass2Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM", "SIMCOM"};
 // Pass 3: the irregular-sea statistics report.
 constexpr std::string_view kVesselPass3Writes[] = {"HIMEM", "PASCOM"};
 constexpr TpcmMember kVesselPass3Changes[] = {QV_TPCM(LBACK), QV_TPCM(NSEAHT), QV_TPCM(NSEAHG)};
@@ -77,10 +89,12 @@ constexpr std::string_view kVesselPass3Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PA
 constexpr std::string_view kCurrentProfileWrites[] = {"CURPROF"};
 constexpr TpcmMember kCurrentProfileChanges[] = {QV_TPCM(CURSPD)};
 // The statics: the members, their loads and the load-offset table; gravity and the air density.
+// After the vessel response it passes on the grid and the response quantities in WAVCOM.
 constexpr std::string_view kStaticsWrites[] = {"SOLVE", "EQUILB", "WAVCOM"};
 constexpr TpcmMember kStaticsChanges[] = {QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(BUOY),  QV_TPCM(LPERCN),
                                           QV_TPCM(HMIN),   QV_TPCM(YOKEHT), QV_TPCM(OFFINC), QV_TPCM(NUMTAB),
                                           QV_TPCM(TLOAD)};
+constexpr std::string_view kStaticsAfterVesselReads[] = {"TPCM", "WAVCOM"};
 // The slow drift: the run's sea state, the equilibria and the low-frequency modes. The loads reach
 // the vessel response again (RELRAOUP reruns the hull model).
 constexpr std::string_view kSlowDriftWrites[] = {"WAVCOM", "EQUILB", "ERGCOM", "SOLVE",  "SINES",  "PASCOM",
@@ -90,23 +104,24 @@ constexpr TpcmMember kSlowDriftChanges[] = {
     QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_TPCM(NWP),    QV_TPCM(SIZE),   QV_TPCM(EQLYAW), QV_TPCM(WNDDEN),
     QV_TPCM(CURDNY), QV_TPCM(CURDNZ), QV_TPCM(TAWP),   QV_TPCM(VOLEST), QV_TPCM(VCBEST), QV_TPCM(XCBEST),
     QV_TPCM(YCBEST), QV_TPCM(AWPEST), QV_TPCM(XWPCTR), QV_TPCM(YWPCTR), QV_TPCM(GMTEST), QV_TPCM(GMLEST)};
-constexpr std::string_view kSlowDriftReads[] = {"TPCM",   "LOWCOF",  "HIMEM", "PASCOM", "SIMCOM",
-                                                "WAVCOM", "CURPROF", "SOLVE", "EQUILB"};
+constexpr std::string_view kSlowDriftReads[] = {"TPCM",    "LOWCOF", "HIMEM", "PASCOM", "WAVCOM",
+                                                "CURPROF", "SOLVE",  "EQUILB"};
 // The low-frequency report, and what it hands on to the statistics: the low-frequency peaks and
 // standard deviations, the amplitudes of the three modes.
 constexpr std::string_view kLowFrequencyReportWrites[] = {"LOWCOM", "OUTPUT", "PEKCOM", "SOLVE", "EQUILB"};
 constexpr TpcmMember kLowFrequencyReportChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG)};
-constexpr std::string_view kLowFrequencyReportReads[] = {"TPCM",   "WAVCOM", "SOLVE",
-                                                         "EQUILB", "ERGCOM", "SINES", "lowFrequencyDensities"};
+constexpr std::string_view kLowFrequencyReportReads[] = {"TPCM", "WAVCOM", "SOLVE", "EQUILB", "ERGCOM", "SINES"};
 // The wave-frequency dynamics of the attached SALM and the statistics.
 constexpr std::string_view kAttachedDynamicsWrites[] = {"DYNCOM", "MOMCOM", "OUTPUT", "SOLVE", "SINES"};
 constexpr TpcmMember kAttachedDynamicsChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG),  QV_TPCM(ISTAT),
                                                    QV_TPCM(NWP),   QV_TPCM(LSLPHT), QV_TPCM(SMPDRG)};
 constexpr std::string_view kAttachedDynamicsReads[] = {"TPCM", "WAVCOM", "SOLVE", "EQUILB", "OUTPUT", "PEKCOM"};
-// The same for a free SALM, which builds the run's sea state itself.
-constexpr std::string_view kFreeDynamicsWrites[] = {"WAVCOM", "EQUILB", "DYNCOM", "MOMCOM", "OUTPUT", "SOLVE"};
+// The same for a free SALM, which builds the run's sea state itself, about the statics' equilibrium,
+// and whose low-frequency peaks are nil.
+constexpr std::string_view kFreeDynamicsWrites[] = {"WAVCOM", "EQUILB", "DYNCOM", "MOMCOM",
+                                                    "OUTPUT", "SOLVE",  "PEKCOM"};
 constexpr TpcmMember kFreeDynamicsChanges[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(ISTAT), QV_TPCM(SMPDRG)};
-constexpr std::string_view kFreeDynamicsReads[] = {"TPCM", "WAVCOM", "SOLVE"};
+constexpr std::string_view kFreeDynamicsReads[] = {"TPCM", "WAVCOM", "SOLVE", "EQUILB"};
 
 // What a stage that takes nothing from the stages before it reads: the data set.
 constexpr std::string_view kDataSetOnly[] = {"TPCM"};
@@ -119,12 +134,14 @@ constexpr AnalysisStage kVesselPass3{"VESL3", VESL3, kVesselPass3Writes, kVessel
 constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile, kCurrentProfileWrites,
                                         kCurrentProfileChanges, kDataSetOnly};
 constexpr AnalysisStage kStatics{"STSALM", STSALM, kStaticsWrites, kStaticsChanges, kDataSetOnly};
+constexpr AnalysisStage kStaticsAfterVessel{"STSALM", STSALM, kStaticsWrites, kStaticsChanges,
+                                            kStaticsAfterVesselReads};
 constexpr AnalysisStage kSlowDrift{"SLOMOR", SLOMOR, kSlowDriftWrites, kSlowDriftChanges, kSlowDriftReads};
 constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", LOWPRT, kLowFrequencyReportWrites, kLowFrequencyReportChanges,
                                             kLowFrequencyReportReads};
 constexpr AnalysisStage kAttachedDynamics{"DYNSLM", DYNSLM, kAttachedDynamicsWrites, kAttachedDynamicsChanges,
                                           kAttachedDynamicsReads};
-constexpr AnalysisStage kFreeDynamics{"FREMOT", FREMOT, kFreeDynamicsWrites, kFreeDynamicsChanges,
+constexpr AnalysisStage kFreeDynamics{"FREMOT", freeSalmDynamics, kFreeDynamicsWrites, kFreeDynamicsChanges,
                                       kFreeDynamicsReads};
 
 // The pre-edit copies that the load takes; the run compares and saves nothing, but the load fills
@@ -235,8 +252,8 @@ std::vector<AnalysisStage> stagesOf() {
     return {kStatics};
   }
   if (t.LQUAS == 0) return {kStatics};
-  std::vector<AnalysisStage> stages{kVesselPass1, kVesselPass2,  kVesselPass3,       kCurrentProfile,
-                                    kStatics,     kSlowDrift,    kLowFrequencyReport};
+  std::vector<AnalysisStage> stages{kVesselPass1,        kVesselPass2, kVesselPass3,       kCurrentProfile,
+                                    kStaticsAfterVessel, kSlowDrift,   kLowFrequencyReport};
   if (t.LDYN != 0) stages.push_back(kAttachedDynamics);
   return stages;
 }

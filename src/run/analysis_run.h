@@ -57,9 +57,15 @@ struct TpcmMember {
 //   writes   the blocks it may change (TPCM apart);
 //   changes  the members of the data set TPCM it may change, in memory (the run never saves);
 //   reads    the blocks it takes from the stages before it, each written by an earlier stage of
-//            every road that runs it, or set by the load and the run's set-up (TPCM, LOWCOF).
-// A block it fills before it reads it is a write only. A test runs the committed examples stage by
-// stage and holds each stage to its contract byte for byte.
+//            every road that runs it, or set by the load and the run's set-up (TPCM, read by every
+//            stage, and LOWCOF); a block it writes but leaves partly as an earlier stage wrote it,
+//            for a later stage to take, is a read too.
+// A block it fills before it reads it is a write only. A routine's kept state (its caches, the
+// warnings it gives once per run) is that routine's own and no part of the contract: no stage takes
+// a value from another through one. A test runs the committed examples and a road each of a
+// semi-submersible and a discus buoy stage by stage and holds each stage to its contract byte for
+// byte: its writes, and again with every block it does not read filled with values that are no
+// number, which must leave its writes and its files as they were.
 struct AnalysisStage {
   std::string_view name;
   void (*run)();

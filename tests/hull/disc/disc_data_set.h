@@ -42,13 +42,22 @@ inline void setDiscDataSet(float first = 2.0f, float step = 0.5f, int count = kD
   WAVCOM.TAVG = 8.0f;
 }
 
-// `lines` mooring lines at the azimuths 0, 360 / lines, ... deg, each from the buoy's rim at its
-// keel (20 ft out, 6 ft below the water line) to an anchor on the seabed 194 ft below: 1200 ft of
-// chain (3 in, 0.05 kip/ft in water, EA 1e5 kip, drag coefficient 1.2, added mass 1) at a
-// horizontal pretension of 20 kip, about 760 ft of it on the seabed; tables of 90 points in one
-// depth layer. The tension is taken along its gradient (TENSRF 1), so that the slow line restores
-// with the catenary's own stiffness. Mooring feedback on.
-inline void setDiscMooring(int lines) {
+// One type of mooring line for the buoy, hanging from its rim at its keel to an anchor on the seabed.
+struct DiscMooring {
+  float rim;          // fairlead radius [ft | m]
+  float depth;        // anchor depth below the water line, ANCHGT [ft | m]
+  float length;       // SLEN [ft | m]
+  float wetWeight;    // WETWT [kips/ft | t/m]
+  float dryWeight;    // DRYWT [kips/ft | t/m]
+  float diameter;     // DIAM [in | mm]
+  float compliance;   // ALPHA(1): strain per unit tension, 1 / EA [1/kip | 1/t]
+  float pretension;   // HTENS, horizontal [kips | t]
+};
+
+// `lines` lines of `type` at the azimuths 0, 360 / lines, ... deg: drag coefficient 1.2, added mass
+// 1, tables of 90 points in one depth layer. The tension is taken along its gradient (TENSRF 1), so
+// that the slow line restores with the catenary's own stiffness. Mooring feedback on.
+inline void setDiscMooring(int lines, const DiscMooring& type) {
   Tpcm& t = TPCM;
   Morcom& m = t.moor;
   t.MORFBK = 1;
@@ -58,24 +67,31 @@ inline void setDiscMooring(int lines) {
   m.NLIN = lines;
   m.NTYP = 1;
   m.NLINE(1) = lines;
-  m.ANCHGT(1) = 200.0f;
+  m.ANCHGT(1) = type.depth;
   m.ANCTYP(1) = 1;
   m.NELEM(1) = 1;
-  m.SLEN(1, 1) = 1200.0f;
-  m.WETWT(1, 1) = 0.05f;
-  m.DRYWT(1, 1) = 0.0575f;
-  m.DIAM(1, 1) = 3.0f;
+  m.SLEN(1, 1) = type.length;
+  m.WETWT(1, 1) = type.wetWeight;
+  m.DRYWT(1, 1) = type.dryWeight;
+  m.DIAM(1, 1) = type.diameter;
   m.COFDMT(1, 1) = 1.2f;
   m.COFMST(1, 1) = 1.0f;
-  m.ALPHA(1, 1, 1) = 1e-5f;
+  m.ALPHA(1, 1, 1) = type.compliance;
   for (int line = 1; line <= lines; ++line) {
     const double azimuth = 6.283185307179586 * (line - 1) / lines;
     m.LINTYP(line, 1) = line;
-    m.RFLD(1, line) = static_cast<float>(20.0 * std::cos(azimuth));
-    m.RFLD(2, line) = static_cast<float>(20.0 * std::sin(azimuth));
+    m.RFLD(1, line) = static_cast<float>(type.rim * std::cos(azimuth));
+    m.RFLD(2, line) = static_cast<float>(type.rim * std::sin(azimuth));
     m.RFLD(3, line) = 0.0f;
-    m.HTENS(line) = 20.0f;
+    m.HTENS(line) = type.pretension;
   }
+}
+
+// The buoy's chains: from its rim at its keel (20 ft out, 6 ft below the water line) to an anchor on
+// the seabed 194 ft below, 1200 ft of chain (3 in, 0.05 kip/ft in water, EA 1e5 kip) at a horizontal
+// pretension of 20 kip, about 760 ft of it on the seabed.
+inline void setDiscMooring(int lines) {
+  setDiscMooring(lines, {20.0f, 200.0f, 1200.0f, 0.05f, 0.0575f, 3.0f, 1e-5f, 20.0f});
 }
 
 }  // namespace qv::testing_support
