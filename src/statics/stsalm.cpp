@@ -10,6 +10,7 @@
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
+#include "numlib/roots.h"
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/column_at_load.h"
@@ -393,6 +394,7 @@ void zeroLoadConfiguration(const Pattern& kept) {
 // member's moment balance within a thousandth of H L (the root finder stops on a narrow bracket as
 // well as on a small residual, and a bracket around a jump of the residual is narrow too).
 // Otherwise no shape under this load is known, and the table is not written.
+constexpr float kArgumentTolerance = 5.0E-5f;  // of member 1's cotangent
 constexpr float kSearchResidual = 0.005f;     // the top's height misfit at which the search stops
 constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and never below kClosureFloor
 constexpr float kClosureFloor = 2.0f * kSearchResidual;
@@ -421,6 +423,39 @@ void checkTablePoint(std::int32_t J) {
              std::string("     with the attachment \"") + attachmentName(t.IARCO) + "\": " + miss + ".",
              "     Check the elements and the attachment (pages 2 and 3).", ""},
             FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// The search of member 1's cotangent by RTMI1 over TOPHT into COTANP(J, 1), the table point J under
+// HLOAD(J) (ITABLE = J), from the bracket [lower, upper]: a search without convergence narrows the
+// bracket and tries again (five times at most), one without a sign change widens it by step (twenty
+// times at most, from the second one fivefold). Whether it found a root; the bracket is left as last
+// tried.
+bool searchMemberOne(std::int32_t J, float& lower, float& upper, float step) {
+  constexpr int kMaxNonConvergence = 5;
+  constexpr int kMaxWidenings = 20;
+  Solve& s = SOLVE;
+  int failures = 0;
+  int widenings = 0;
+  for (;;) {
+    float F = 0.0f;
+    int IER = kRootFound;
+    RTMI1(s.COTANP(J, 1), F, TOPHT, lower, upper, kArgumentTolerance, kSearchResidual, 100, IER);
+    if (IER == kRootFound) return true;
+    if (IER == kRootNotConverged) {
+      if (++failures > kMaxNonConvergence) return false;
+      upper *= 1.05f;
+      lower *= 0.95f;
+      continue;
+    }
+    if (widenings == kMaxWidenings) return false;
+    ++widenings;
+    upper += 2.0f * step;
+    lower -= 2.0f * step;
+    if (widenings >= 2) {
+      upper = 5.0f * upper;
+      lower = -0.9f * upper;
+    }
+  }
 }
 
 // The cotangent of member 1 at table point ITABLE, by RTMI1 over TOPHT from the bracket the previous
