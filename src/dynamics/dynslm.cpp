@@ -125,7 +125,10 @@ void staticJointLoads(float H) {
 }
 
 // Step 8: added inertia and buoyancy of the members up to the piercing one; the piercing member loses
-// what its dry part would carry.
+// what the dry part of its piercing element would carry, at that element's coefficient. The
+// statics' added-mass sums hold the piercing member up to its piercing element only (WETVL0 at
+// PRCCB: the elements above it stand out of the water and carry none, whatever their own
+// coefficients), so the dry part is that buoyancy less the wet one, and its moment likewise.
 void piercingMember(float G) {
   Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
@@ -137,8 +140,8 @@ void piercingMember(float G) {
   const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;
   // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
   d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
-  s.ADMBCY(P) = s.ADMBCY(P) - (d.TMPBCY(P) - s.WETVOL) * k;
-  s.ADMLBD(P) = s.ADMLBD(P) - (d.TMPLBD(P) - s.BOYMOM * s.CNLEN(P)) * k;
+  s.ADMBCY(P) = s.ADMBCY(P) - (s.WETVL0 - s.WETVOL) * k;
+  s.ADMLBD(P) = s.ADMLBD(P) - (s.WETVL0 * s.PRCCB - s.BOYMOM * s.CNLEN(P)) * k;
   d.TMPLBD(P) = s.BOYMOM * s.CNLEN(P);
   d.TMPBCY(P) = s.WETVOL;
 }

@@ -22,11 +22,21 @@ namespace qv {
 
 namespace {
 
-// The search and the test of its root are those the load table's points are held to.
-constexpr float kArgumentTolerance = 5.0E-5f;
-constexpr float kSearchResidual = 0.005f;     // the top's height misfit at which the search stops
-constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and never below twice the residual
-constexpr float kBalanceTolerance = 1.0E-3f;  // of H L
+// The column closes on its attachment within the table's own tolerance: a thousandth of its length,
+// and never less than twice the residual at which the table's search stops.
+constexpr float kClosureTolerance = 1.0E-3f;
+constexpr float kClosureFloor = 0.01f;
+
+// A cotangent beyond this is a member standing upright to float precision: the piercing member's
+// draft is taken there, where the cotangent's square still fits a float.
+constexpr float kUpright = 1.0E18f;
+
+// A load below this share of the column's weight and buoyancy turns no member measurably from its
+// zero-load attitude, and the cotangents its balances ask for (weights over the load) leave the
+// floats.
+constexpr float kNoLoad = 1.0E-30f;
+
+using Cotangents = Arr<float, kMaxMembers>;
 
 // Only a column of more than one element has its table points searched; a free SALM has no table.
 bool staticsSearchTable() { return TPCM.NELEM > 1 && TPCM.FRESLM == 0; }
@@ -47,29 +57,6 @@ std::int32_t intervalOf(float H) {
 }
 
 float angleOf(float cotangent) { return cotangent == 0.0f ? kHalfPi : std::atan2(1.0f, cotangent); }
-
-// TOPHT and COTANB solve the table point ITABLE under HLOAD(ITABLE), into COTANP(ITABLE, .). A row
-// lent to a search at another load has its load and cotangents put back however the search ends, a
-// stop included, and ITABLE with them.
-class LentRow {
- public:
-  explicit LentRow(std::int32_t J) : J_(J), table_(SOLVE.ITABLE), load_(EQUILB.HLOAD(J)) {
-    for (int I = 1; I <= kMaxMembers; ++I) cotangent_(I) = SOLVE.COTANP(J, I);
-  }
-  ~LentRow() {
-    SOLVE.ITABLE = table_;
-    EQUILB.HLOAD(J_) = load_;
-    for (int I = 1; I <= kMaxMembers; ++I) SOLVE.COTANP(J_, I) = cotangent_(I);
-  }
-  LentRow(const LentRow&) = delete;
-  LentRow& operator=(const LentRow&) = delete;
-
- private:
-  std::int32_t J_;
-  std::int32_t table_;
-  float load_;
-  Arr<float, kMaxMembers> cotangent_{};
-};
 
 std::string force(float value) {
   Text<16> label;
@@ -105,146 +92,209 @@ bool searchNear(float& X, RealFunction objective, float guess) {
   return false;
 }
 
-// The piercing member at cotangent C, its top at the height zTop, under the pull T of the members
-// above it: its lower joint stands at zTop - L cos(phi), where COTANB sets its draft outputs. The
-// cotangent its moment balance asks for under the load H, minus C.
-float piercingBalanceFromTop(float C, float T, float H, float zTop) {
-  Solve& s = SOLVE;
-  s.HIGHPT = zTop - s.CNLEN(s.IPERCN) * std::cos(angleOf(C));
-  (void)COTANB(C);
-  return (T - (s.WEPERC - s.BOYMOM)) / H - C;
+// Where a search starts, per member: its cotangent between the table's points on either side of the
+// load (a member standing up or hanging down at zero load taken at the first loaded point), and the
+// cotangent of its pull there over the load (the pull being load times cotangent at a loaded point).
+// Near no load a member that stands up at zero load takes the second; one that leans the first.
+struct Guesses {
+  Cotangents angle{};
+  Cotangents pull{};
+};
+
+// A guess of the piercing member's cotangent: of the two, the one whose balance misses less, moved to
+// what the balance asks for while that brings it closer (the member's buoyancy changes little with a
+// small turn, so the balance's answer lies near its root).
+float nearerRoot(float angleGuess, float pullGuess, RealFunction balance) {
+  const auto relative = [](float miss, float C) { return std::fabs(miss) / std::max(1.0f, std::fabs(C)); };
+  float C = angleGuess;
+  float miss = balance(C);
+  float other = pullGuess;
+  const float otherMiss = balance(other);
+  if (relative(otherMiss, other) < relative(miss, C)) {
+    C = other;
+    miss = otherMiss;
+  }
+  for (int steps = 0; steps < 4 && relative(miss, C) > 1.0E-3f; ++steps) {
+    float next = C + miss;
+    const float nextMiss = balance(next);
+    if (!(std::fabs(nextMiss) < std::fabs(miss))) break;
+    C = next;
+    miss = nextMiss;
+  }
+  return C;
 }
 
-// The column under the load H placed from its top down as ZFILL places it, the top member at the
-// cotangent top: each member below takes the cotangent of its moment balance under the pull passed
-// down to it, the piercing member with its buoyancy at the draft this placement gives it (its
-// balance searched near guess). Into COTANP(J, 1..NCON). The height of member 1's lower joint above
-// the lowest free joint, 0 when the column closes; NaN when the piercing member's balance has no root.
-float placeFromTop(std::int32_t J, float H, float top, const Arr<float, kMaxMembers>& guess) {
+// What the members' moment balances and the pulls passed along the column take of member k as it
+// lies: its moment term M = (W g - B b) / L and its net weight W - B. The piercing member's depend on
+// its draft: COTANB's at cotangent C with its lower joint at the height z above the lowest free joint
+// (which it leaves in SOLVE's draft outputs).
+struct MemberTerms {
+  float M = 0.0f;
+  float N = 0.0f;
+};
+MemberTerms dryTerms(std::int32_t k) { return {SOLVE.WETARM(k), SOLVE.WETWT(k)}; }
+MemberTerms piercingTerms(float C, float z) {
   Solve& s = SOLVE;
+  s.HIGHPT = z;
+  (void)COTANB(std::clamp(C, -kUpright, kUpright));
+  return {s.WEPERC - s.BOYMOM, s.CNMASS(s.IPERCN) - s.WETVOL};
+}
+
+// The piercing member P at the cotangent its balance asks for, searched near its guesses: from the
+// top down its top stands at z under the pull T; from the bottom up its lower joint stands at z on
+// the pull T of the member below. Its terms at that cotangent; NaN terms when there is no root.
+MemberTerms solvePiercing(float& C, float H, float T, float z, bool fromTheTop, const Guesses& guess) {
+  const std::int32_t P = SOLVE.IPERCN;
+  const float L = SOLVE.CNLEN(P);
+  MemberTerms terms;
+  const auto balance = [&](float& trial) {
+    if (fromTheTop) {
+      terms = piercingTerms(trial, z - L * std::cos(angleOf(trial)));
+      return (T - terms.M) / H - trial;
+    }
+    terms = piercingTerms(trial, z);
+    return (T + terms.N - terms.M) / H - trial;
+  };
+  if (!searchNear(C, balance, nearerRoot(guess.angle(P), guess.pull(P), balance))) {
+    const float none = std::numeric_limits<float>::quiet_NaN();
+    return {none, none};
+  }
+  return terms;
+}
+
+// The column under the load H with member m at the cotangent cm, every other member at the
+// cotangent its moment balance asks for under the pull the members pass along (into c), placed from
+// the top down: the pull at the column's top is member m's, H cm + M, with the net weights of the
+// members above it; the piercing member (below m, or m itself at the top) balances with the buoyancy
+// of the draft this placement gives it. The height of member 1's lower joint above the lowest free
+// joint: 0 when the column closes. This is how ZFILL places the members when it forms the joint loads.
+float placeFromTheTop(float H, std::int32_t m, float cm, Cotangents& c, const Guesses& guess) {
+  const Solve& s = SOLVE;
   const std::int32_t NCON = s.NCON;
   float z = s.YOKBOT;  // the top of member k
   float T = 0.0f;      // the pull at the top of member k
+  if (m < NCON) {
+    T = H * cm + s.WETARM(m);
+    for (std::int32_t j = m + 1; j <= NCON; ++j) T += s.WETWT(j);
+  }
   for (std::int32_t k = NCON; k >= 1; --k) {
-    float& c = s.COTANP(J, k);
-    float M = s.WETARM(k);
-    float N = s.WETWT(k);
-    if (k == NCON) c = top;
+    MemberTerms terms = dryTerms(k);
+    if (k == m) c(k) = cm;
     if (k == s.IPERCN) {
-      const auto balance = [&](float& C) { return piercingBalanceFromTop(C, T, H, z); };
-      if (k == NCON) {
-        (void)piercingBalanceFromTop(c, T, H, z);
-      } else if (!searchNear(c, balance, guess(k))) {
-        return std::numeric_limits<float>::quiet_NaN();
+      if (k == m) {
+        terms = piercingTerms(cm, z - s.CNLEN(k) * std::cos(angleOf(cm)));
+      } else {
+        terms = solvePiercing(c(k), H, T, z, true, guess);
+        if (std::isnan(terms.M)) return terms.M;
       }
-      M = s.WEPERC - s.BOYMOM;
-      N = s.CNMASS(k) - s.WETVOL;
-    } else if (k != NCON) {
-      c = (T - M) / H;
+    } else if (k != m) {
+      c(k) = (T - terms.M) / H;
     }
-    if (k == NCON) T = H * c + M;
-    z -= s.CNLEN(k) * std::cos(angleOf(c));
-    T -= N;
+    if (k == NCON && m == NCON) T = H * cm + terms.M;
+    z -= s.CNLEN(k) * std::cos(angleOf(c(k)));
+    T -= terms.N;
   }
   return z;
 }
 
-// The search below places the members from their lowest joint up (TOPHT) and stops with the top
-// within millimetres of its height; in single precision it cannot come much closer when member 1
-// stands near upright and the top member leans, as on the tanker's yoke: one float step of member
-// 1's cotangent (about 2e-6 at 24) turns the top member by as much and moves the top by 5e-5 m.
-// ZFILL, which forms the joint loads from the angles, places the members from the top down: the
-// piercing member then stands higher or lower by that closure than the balances of the search took
-// it, its buoyancy differs by the waterplane's worth (0.01 t for 0.2 mm on the tanker's buoy), and
-// that buoyancy's moment about its lower joint appears at the hinge above it (0.04 t m, where the
-// base element carries 68 t m). So the equilibrium found is placed again from the top down, as
-// ZFILL places it, with the top member's cotangent as the unknown: every member then balances under
-// the buoyancy ZFILL finds, and the column closes on its lowest joint to float precision (a leaning
-// top member's floats move the top by little, and a near-upright member 1 takes the rounding of its
-// large cotangent with hardly a change of height). When that search finds no root near the first
-// one, the first one stands: it holds the table's own tolerances.
-void placeFromTheTop(std::int32_t J, float H) {
-  Solve& s = SOLVE;
-  if (s.NCON < 2 || riserFloats(s.IARC1)) return;  // one member has no hinge; a floating riser's top is free
-  Arr<float, kMaxMembers> found{};
-  for (int I = 1; I <= kMaxMembers; ++I) found(I) = s.COTANP(J, I);
-  float top = found(s.NCON);
-  const auto closure = [&](float& c) { return placeFromTop(J, H, c, found); };
-  if (searchNear(top, closure, found(s.NCON))) return;
-  for (int I = 1; I <= kMaxMembers; ++I) s.COTANP(J, I) = found(I);
+// The same placed from the bottom up, where the piercing member lies above member m or is member 1
+// itself: the pull on the lowest free joint is member m's passed down (member 1's with its draft on
+// the lowest free joint), and the piercing member balances with the draft of its lower joint where
+// the members below place it. The height of the column's top above YOKBOT: 0 when the column closes,
+// as TOPHT gives it.
+float placeFromTheBottom(float H, std::int32_t m, float cm, Cotangents& c, const Guesses& guess) {
+  const Solve& s = SOLVE;
+  const std::int32_t P = s.IPERCN;
+  float z = 0.0f;  // the lower joint of member k
+  float T = 0.0f;  // the pull at the top of member k - 1
+  if (m != P) {
+    T = H * cm + s.WETARM(m) - s.WETWT(m);
+    for (std::int32_t j = m - 1; j >= 1; --j) T -= s.WETWT(j);
+  }
+  for (std::int32_t k = 1; k <= s.NCON; ++k) {
+    MemberTerms terms = dryTerms(k);
+    if (k == m) {
+      c(k) = cm;
+      if (k == P) terms = piercingTerms(cm, z);
+      T = H * cm + terms.M;
+    } else if (k == P) {
+      terms = solvePiercing(c(k), H, T, z, false, guess);
+      if (std::isnan(terms.M)) return terms.M;
+      T += terms.N;
+    } else {
+      T += terms.N;
+      c(k) = (T - terms.M) / H;
+    }
+    z += s.CNLEN(k) * std::cos(angleOf(c(k)));
+  }
+  return z - s.YOKBOT;
 }
 
-// The search at the load H in row J, whose previous row holds the table point below H: member 1's
-// cotangent lies between those of the table's neighbours of H when both are loaded points, and the
-// table's own rule (from the point below, or the wide bracket of the first loaded point) finds it
-// otherwise. The piercing member's search starts from the point below too. The angles found go to
-// PHI before the row is put back.
-void solveInRow(float H, std::int32_t J, std::int32_t IL, float* PHI) {
-  Solve& s = SOLVE;
-  const bool between = IL >= 2 && IL + 1 <= TPCM.NUMTAB;  // then J = IL + 1, the point above
-  const float above = between ? s.COTANP(IL + 1, 1) : 0.0f;
-  const float below = IL >= 2 ? s.COTANP(IL, 1) : 101.0f;
-  const LentRow lent(J);
-  s.ITABLE = J;
-  EQUILB.HLOAD(J) = H;
-  for (int I = 1; I <= kMaxMembers; ++I) s.COTANP(J, I) = 0.0f;
+// The column under H with member m at cotangent cm, placed from the end where the piercing member's
+// draft is known before its balance.
+float placeColumn(float H, std::int32_t m, float cm, Cotangents& c, const Guesses& guess) {
+  const std::int32_t P = SOLVE.IPERCN;
+  if (P < m || P > SOLVE.NCON || (P == m && m == SOLVE.NCON)) return placeFromTheTop(H, m, cm, c, guess);
+  return placeFromTheBottom(H, m, cm, c, guess);
+}
 
-  bool found = false;
-  if (between) {
-    float F = 0.0f;
-    int IER = kRootFound;
-    RTMI1(s.COTANP(J, 1), F, TOPHT, above, below, kArgumentTolerance, kSearchResidual, 100, IER);
-    found = IER == kRootFound;
-  }
-  if (!found) {
-    float lower = IL >= 2 ? 0.1f * below : -100.0f;
-    float upper = below;
-    found = searchMemberOne(J, lower, upper, IL >= 2 ? below / 2.0f : 100.0f);
-  }
-  if (!found) noEquilibrium(H, "the search for member 1's angle did not converge");
+// A cotangent of the table's first point that stands for an upright (or hanging) member.
+bool uprightAtRest(float cotangent) { return !(std::fabs(cotangent) < 1.0E16f); }
 
-  const ColumnMisfit misfit = columnMisfit(J);
+// The guesses at the load H.
+Guesses guessesAt(float H) {
+  const Solve& s = SOLVE;
+  const Equilb& q = EQUILB;
+  const std::int32_t lo = std::min(intervalOf(H), TPCM.NUMTAB - 1);
+  const std::int32_t hi = lo + 1;
+  const float share = std::clamp((H - q.HLOAD(lo)) / (q.HLOAD(hi) - q.HLOAD(lo)), 0.0f, 1.0f);
+  Guesses g;
+  for (std::int32_t k = 1; k <= s.NCON; ++k) {
+    const float cHi = s.COTANP(hi, k);
+    const float cLo = lo == 1 && uprightAtRest(s.COTANP(1, k)) ? cHi : s.COTANP(lo, k);
+    g.angle(k) = cLo + share * (cHi - cLo);
+    const float pullHi = q.HLOAD(hi) * cHi;
+    const float pullLo = lo == 1 ? pullHi : q.HLOAD(lo) * cLo;
+    g.pull(k) = (pullLo + share * (pullHi - pullLo)) / H;
+  }
+  return g;
+}
+
+// The member about which the column is placed. Near no load the members that stand up or hang down
+// at zero load take cotangents of their pulls over the load, and only the leaning member's angle
+// decides where the top comes to lie; its pull must then be known to the small share of it that the
+// load takes, which pulls passed to it through the other members' balances (and the piercing member's
+// draft, rounded as its buoyancy, hundreds of times the load) do not give. So the pulls are passed
+// from the member that leans at zero load (the least |cotangent| of the table's first point) outward.
+// A piercing member between two others cannot be that member (its draft would hang on the members on
+// both sides): the top member is taken then, which the loads lean as well.
+std::int32_t pivotMember() {
+  const Solve& s = SOLVE;
+  std::int32_t m = 1;
+  for (std::int32_t k = 2; k <= s.NCON; ++k)
+    if (std::fabs(s.COTANP(1, k)) < std::fabs(s.COTANP(1, m))) m = k;
+  return m == s.IPERCN && m > 1 && m < s.NCON ? s.NCON : m;
+}
+
+// The equilibrium at the load H off the table's points: the pivot member's cotangent the root of the
+// column's closure, each trial placing every other member by its balance. Into c.
+void solveAtLoad(float H, Cotangents& c) {
+  const Solve& s = SOLVE;
+  const std::int32_t m = pivotMember();
+  const Guesses guess = guessesAt(H);
+  c = guess.angle;
+  float misfit = 0.0f;
+  const auto closure = [&](float& cm) { return misfit = placeColumn(H, m, cm, c, guess); };
+  float cm = guess.angle(m);
+  if (!searchNear(cm, closure, guess.angle(m))) noEquilibrium(H, "the search for the members' angles found no root");
   float columnLength = 0.0f;
   for (int I = 1; I <= s.NCON; ++I) columnLength += s.CNLEN(I);
-  if (std::fabs(misfit.height) > std::max(kClosureTolerance * columnLength, 2.0f * kSearchResidual)) {
+  if (!(std::fabs(misfit) <= std::max(kClosureTolerance * columnLength, kClosureFloor))) {
     noEquilibrium(H, "the column's top misses its height");
   }
-  if (!(misfit.moment <= kBalanceTolerance)) {
-    noEquilibrium(H, "member " + fmtI(misfit.member, 0) + " misses its moment balance");
-  }
-  placeFromTheTop(J, H);
-  for (int I = 1; I <= s.NCON; ++I) PHI[I - 1] = angleOf(s.COTANP(J, I));
 }
 
 }  // namespace
-
-bool searchMemberOne(std::int32_t J, float& lower, float& upper, float step) {
-  constexpr int kMaxNonConvergence = 5;
-  constexpr int kMaxWidenings = 20;
-  Solve& s = SOLVE;
-  int failures = 0;
-  int widenings = 0;
-  for (;;) {
-    float F = 0.0f;
-    int IER = kRootFound;
-    RTMI1(s.COTANP(J, 1), F, TOPHT, lower, upper, kArgumentTolerance, kSearchResidual, 100, IER);
-    if (IER == kRootFound) return true;
-    if (IER == kRootNotConverged) {
-      if (++failures > kMaxNonConvergence) return false;
-      upper *= 1.05f;
-      lower *= 0.95f;
-      continue;
-    }
-    if (widenings == kMaxWidenings) return false;
-    ++widenings;
-    upper += 2.0f * step;
-    lower -= 2.0f * step;
-    if (widenings >= 2) {
-      upper = 5.0f * upper;
-      lower = -0.9f * upper;
-    }
-  }
-}
 
 void columnAtLoad(float H, float* PHI) {
   const Solve& s = SOLVE;
@@ -254,16 +304,17 @@ void columnAtLoad(float H, float* PHI) {
     for (std::int32_t I = 1; I <= NCON; ++I) INTERP(EQUILB.HLOAD.data(), &SOLVE.PHIANG(1, I), H, PHI[I - 1], IL);
     return;
   }
-  if (const std::int32_t J = tablePointAt(H); J != 0) {
+  float weights = 0.0f;
+  for (std::int32_t I = 1; I <= NCON; ++I) weights += std::fabs(s.CNMASS(I)) + std::fabs(s.CNBUOY(I));
+  std::int32_t J = tablePointAt(H);
+  if (J == 0 && H >= 0.0f && H <= kNoLoad * weights) J = 1;
+  if (J != 0) {
     for (std::int32_t I = 1; I <= NCON; ++I) PHI[I - 1] = s.PHIANG(J, I);
     return;
   }
-  // The row of the table point above H (or the first row past the table) takes the search, so that
-  // the row before it holds the point below.
-  const std::int32_t N = TPCM.NUMTAB;
-  std::int32_t IL = intervalOf(H);
-  if (H > EQUILB.HLOAD(N)) IL = N;
-  solveInRow(H, std::min(IL + 1, kMaxTablePoints), IL, PHI);
+  Cotangents c{};
+  solveAtLoad(H, c);
+  for (std::int32_t I = 1; I <= NCON; ++I) PHI[I - 1] = angleOf(c(I));
 }
 
 float auxiliaryOffset(float H) {

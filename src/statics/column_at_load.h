@@ -1,18 +1,23 @@
 // The column in equilibrium under a horizontal load that need not be a point of the load table: the
-// mean load of the slow drift and the loads the low-frequency motion displaces it to.
+// mean load of the slow drift and the loads the low-frequency motion displaces it to, a calm sea's
+// fraction of a tonne included.
 //
-// The members' angles there are those of the statics' own equilibrium: member 1's cotangent is the
-// root of TOPHT at that load, found as a table point is found, and the members above it follow from
-// their moment balances. Between two table points the angles are not a straight line in the load
+// The members' angles there are those of the statics' own equilibrium: every member balances in
+// moment about its lower joint under the pull the members above pass down to it, and the column
+// closes on its attachment. Between two table points the angles are not a straight line in the load
 // (the cotangents go as 1/H), and angles taken on such a line leave the members out of balance: a
-// moment at a hinge, which a wave-frequency rotation turns into a moment about the other axis. The
-// equilibrium found is then placed again from the top down, as ZFILL places the members when it forms
-// the joint loads, and closed on the anchor to float precision: the piercing member's buoyancy in
-// the joint loads is then the one the members balance with, and no hinge takes its moment.
+// moment at a hinge, which a wave-frequency rotation turns into a moment about the other axis.
 //
-// The cost is two root searches per call, member 1's and the top member's (each with the piercing
-// member's inner search at each trial): a load on a table point takes that point's angles without a
-// search.
+// The column is placed about the member that leans at zero load, whose cotangent is searched as the
+// root of the column's closure; the other members take the cotangents their balances ask for, the
+// piercing member with the buoyancy of its draft in that placement (an inner search). Near no load
+// the other members stand nearly upright and their cotangents grow as pull over load: the leaning
+// member alone decides the closure, and its balance wants its pull to a small share of the load,
+// which a search over member 1's cotangent (TOPHT, where the table's points are found) cannot give in
+// floats. Where the piercing member lies on the far side of the leaning member from the top, the
+// column is placed from the top down, as ZFILL places it when it forms the joint loads, and closes on
+// its lowest joint to float precision; otherwise from the bottom up. A load on a table point takes
+// that point's angles without a search.
 #pragma once
 
 #include <cstdint>
@@ -21,18 +26,12 @@ namespace qv {
 
 // The member angles PHI(1..NCON) [rad from the vertical] at PHI[0..NCON-1] under the horizontal load
 // H [kips | t]. A table of one element, whose angles the statics do not search, is read off by
-// straight lines as the statics leave it. A load at which the search finds no equilibrium stops the
-// run, naming the load. The search works in a table row it puts back afterwards, and leaves SOLVE's
-// working members (the piercing member's draft outputs, HIGHPT, CUMWT) as its last trial left them:
-// a ZFILL at the angles sets them for the angles.
+// straight lines as the statics leave it; a load too small to turn a member by a float from its
+// zero-load attitude takes the table's first point. A load at which the search finds no equilibrium
+// stops the run, naming the load. The search leaves the load table as it is, and SOLVE's working
+// members (the piercing member's draft outputs, HIGHPT) as its last trial left them: a ZFILL at the
+// angles sets them for the angles.
 void columnAtLoad(float H, float* PHI);
-
-// The search of member 1's cotangent by RTMI1 over TOPHT into COTANP(J, 1), the table point J under
-// HLOAD(J) (ITABLE = J), from the bracket [lower, upper]: a search without convergence narrows the
-// bracket and tries again (five times at most), one without a sign change widens it by step (twenty
-// times at most, from the second one fivefold). Whether it found a root; the bracket is left as last
-// tried.
-bool searchMemberOne(std::int32_t J, float& lower, float& upper, float step);
 
 // The offset of the column's top under the load H with the members at PHI (from columnAtLoad): the
 // horizontal reach of the members, with the auxiliary offset at H when the data set has its table,

@@ -11,6 +11,7 @@
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
+#include "numlib/roots.h"
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/column_at_load.h"
@@ -140,21 +141,20 @@ float buoyancyMoment(std::int32_t I) {
   return s.CNCB(I) * s.CNBUOY(I);
 }
 
-// Whether element k of member n takes water, by the rule of the dynamics' wave loads and drag areas:
-// every element up to the piercing one; above it, the whole system when WETYOK puts it under water
-// for the dynamics (1, 2, 5, 6), and the members above the piercing one (the yoke) with WETYOK 3 and
-// 4. Read while the members are grouped: for an element above the piercing one, IPERCN is final.
-bool elementInWater(std::int32_t k, std::int32_t n) {
+// Whether element k of member n adds its added mass to the member's sums: whether it takes water, by
+// the rule of the dynamics' wave loads and drag areas. Every element up to the piercing one; above
+// it, the whole system when WETYOK puts it under water for the dynamics (1, 2, 5, 6), and the members
+// above the piercing one (the yoke) with WETYOK 3 and 4. An element out of the water carries no added
+// mass, as it carries no buoyancy and no wave load; so do the elements of the piercing member above
+// its piercing element. The piercing element keeps the added mass of its whole length, with its own
+// coefficient: the dynamics takes off its dry part at the attitude it finds. Read while the members
+// are grouped: for an element above the piercing one, IPERCN is final.
+bool addsAddedMass(std::int32_t k, std::int32_t n) {
   const std::int32_t option = TPCM.WETYOK;
   const bool buoyTopDry = option == 0 || option == 3 || option == 4;
   const bool yokeWet = (option == 3 || option == 4) && n > SOLVE.IPERCN;
   return k <= TPCM.IPIERC || !buoyTopDry || yokeWet;
 }
-
-// Whether element k of member n adds its added mass to the member's sums. An element out of the
-// water carries no added mass, as it carries no buoyancy and no wave load. The piercing member keeps
-// the added mass of its whole length: the dynamics takes off its dry part at the attitude it finds.
-bool addsAddedMass(std::int32_t k, std::int32_t n) { return n == SOLVE.IPERCN || elementInWater(k, n); }
 
 // Step 7: the elements grouped into members with their sums.
 void groupMembers(float G) {
@@ -439,6 +439,7 @@ void zeroLoadConfiguration(const Pattern& kept) {
 // member's moment balance within a thousandth of H L (the root finder stops on a narrow bracket as
 // well as on a small residual, and a bracket around a jump of the residual is narrow too).
 // Otherwise no shape under this load is known, and the table is not written.
+constexpr float kArgumentTolerance = 5.0E-5f;  // of member 1's cotangent
 constexpr float kSearchResidual = 0.005f;     // the top's height misfit at which the search stops
 constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and never below kClosureFloor
 constexpr float kClosureFloor = 2.0f * kSearchResidual;
@@ -467,6 +468,39 @@ void checkTablePoint(std::int32_t J) {
              std::string("     with the attachment \"") + attachmentName(t.IARCO) + "\": " + miss + ".",
              "     Check the elements and the attachment (pages 2 and 3).", ""},
             FatalWait::kPressReturn, kKeyboardUnit);
+}
+
+// The search of member 1's cotangent by RTMI1 over TOPHT into COTANP(J, 1), the table point J under
+// HLOAD(J) (ITABLE = J), from the bracket [lower, upper]: a search without convergence narrows the
+// bracket and tries again (five times at most), one without a sign change widens it by step (twenty
+// times at most, from the second one fivefold). Whether it found a root; the bracket is left as last
+// tried.
+bool searchMemberOne(std::int32_t J, float& lower, float& upper, float step) {
+  constexpr int kMaxNonConvergence = 5;
+  constexpr int kMaxWidenings = 20;
+  Solve& s = SOLVE;
+  int failures = 0;
+  int widenings = 0;
+  for (;;) {
+    float F = 0.0f;
+    int IER = kRootFound;
+    RTMI1(s.COTANP(J, 1), F, TOPHT, lower, upper, kArgumentTolerance, kSearchResidual, 100, IER);
+    if (IER == kRootFound) return true;
+    if (IER == kRootNotConverged) {
+      if (++failures > kMaxNonConvergence) return false;
+      upper *= 1.05f;
+      lower *= 0.95f;
+      continue;
+    }
+    if (widenings == kMaxWidenings) return false;
+    ++widenings;
+    upper += 2.0f * step;
+    lower -= 2.0f * step;
+    if (widenings >= 2) {
+      upper = 5.0f * upper;
+      lower = -0.9f * upper;
+    }
+  }
 }
 
 // The cotangent of member 1 at table point ITABLE, by RTMI1 over TOPHT from the bracket the previous

@@ -122,8 +122,11 @@ struct Misfit {
 // joint loads the report prints there: ZLOAD0 at zero load, ZFILL's at the loaded points. A moment
 // misfit is measured against H L cos(phi) under load; at zero load, where nothing but a leaning
 // member's own weight and buoyancy turn it, against their moment (W g + B b) sin(phi), at least one
-// unit of moment.
-Misfit misfitUnder(const Column& col, float H, const std::vector<float>& phi, bool atRest);
+// unit of moment. The joint loads are floats, which hold a member's pull to 2^-24 of its size: near no
+// load that step outweighs H L cos(phi) itself (at 1e-3 t, the submerged riser's buoy, pulled by
+// 811 t, turns by 2.8e-4 t of its pull per metre against a float step of 6e-5 t), so four steps of
+// the balance's largest terms are allowed on top.
+Misfit misfitUnder(const Column& col, float H, const std::vector<float>& phi, bool zeroLoadTable);
 
 Misfit misfitAt(const Column& col, int J) {
   std::vector<float> phi;
@@ -131,10 +134,11 @@ Misfit misfitAt(const Column& col, int J) {
   return misfitUnder(col, EQUILB.HLOAD(J), phi, J == 1);
 }
 
-// The same for the members at the angles phi under the load H and ZFILL's joint loads there.
-Misfit misfitUnder(const Column& col, float H, const std::vector<float>& phi, bool atRest) {
-  const int J = atRest ? 1 : 2;
-  if (atRest) {
+// The same for the members at the angles phi under the load H and ZFILL's joint loads there (the
+// table's ZLOAD0 for its zero-load point).
+Misfit misfitUnder(const Column& col, float H, const std::vector<float>& phi, bool zeroLoadTable) {
+  const bool atRest = H == 0.0f;
+  if (zeroLoadTable) {
     SOLVE.ZLDTMP = SOLVE.ZLOAD0;
   } else {
     ZFILL(H, phi.data());
@@ -159,8 +163,11 @@ Misfit misfitUnder(const Column& col, float H, const std::vector<float>& phi, bo
     // the pull at the top, the buoyancy.
     const double net = H * m.length * c - above * m.length * s + m.weightMoment * s - buoyancyMoment;
     const double scale =
-        J == 1 ? std::max((m.weightMoment + m.buoyancyMoment) * s, 1.0) : H * m.length * std::fabs(c);
-    f.moment = std::max(f.moment, std::fabs(net) / scale);
+        atRest ? std::max((m.weightMoment + m.buoyancyMoment) * s, 1.0) : H * m.length * std::fabs(c);
+    const double rounding = 4.0 * 0x1p-24 *
+                            (std::fabs(H * m.length * c) + std::fabs(above * m.length * s) +
+                             std::fabs(m.weightMoment * s) + std::fabs(buoyancyMoment));
+    f.moment = std::max(f.moment, std::max(std::fabs(net) - rounding, 0.0) / scale);
     joint += m.length * c;
   }
   f.height = joint - col.top;
@@ -187,13 +194,21 @@ void threeMembersOnAPendularMass() {
   TPCM.IARCO = kPendularMass;
 }
 
+// The two members with a chain of 300 kips for the lower one: at zero load the chain leans under the
+// upright buoy, which pierces the surface above the leaning member.
+void chainUnderABuoy() {
+  testing_support::twoMemberSalm();
+  TPCM.TMASS(1) = 300.0f;
+}
+
 struct BalanceCase {
   const char* name;
   void (*build)();
 };
 
 // A yoke, a rigid hawser, a pendular mass and a submerged riser; the tanker's, the three-member and
-// the six-member buoys lean under the larger loads until the surface cuts their top disc.
+// the six-member buoys lean under the larger loads until the surface cuts their top disc. The top
+// member leans at zero load, but for the two members, whose buoy leans, and the chain under its buoy.
 const BalanceCase kAttachments[] = {
     {"tanker on a yoke", testing_support::tankerYokeSalm},
     {"tanker on a rigid hawser", tankerOnAHawser},
@@ -201,6 +216,7 @@ const BalanceCase kAttachments[] = {
     {"two members on a rigid hawser", testing_support::twoMemberSalm},
     {"three members on a pendular mass", threeMembersOnAPendularMass},
     {"submerged riser at the tanker's keel", testing_support::submergedRiserSalm},
+    {"a chain under its buoy on a rigid hawser", chainUnderABuoy},
 };
 
 TEST(StaticsBalance, EveryLoadedTablePointIsAnEquilibriumOfEveryMember) {
@@ -238,17 +254,24 @@ TEST(StaticsBalance, ZeroLoadHoldsTheLeaningMemberInBalance) {
   EXPECT_LT(SOLVE.ZLOAD0(SOLVE.NCON + 1), -100.0f);
 }
 
-// Off the table's points the column takes the equilibrium at its load too: midway between each pair of
-// loaded points and a fifth of the table's largest load beyond it, every member balances, the top is
-// at its height, and the row the search worked in holds the table's point again. A straight line
-// between the table's angles, as the member statistics and the dynamics took them before, leaves the
-// tanker's column out of balance between its first loaded points (31 t): a member by 0.7 % of H L
-// cos(phi), the yoke's top 13 mm off its height. Closer than the table's points must it be, to the
-// floats of the joint loads: the column reaches its anchor to a tenth of a millimetre, and the
-// joint loads carry the piercing member's buoyancy as it lies there to 0.005 t (the tanker's buoy
-// takes 65 t per metre of draft). A search stopped where the table's tolerances let it, its joint
-// loads formed from the top down, missed both on the tanker: the buoy's buoyancy by up to 0.017 t,
-// the anchor by 0.25 mm, and the yoke's hinge above the buoy took that buoyancy's moment.
+// Off the table's points the column takes the equilibrium at its load too: midway between each pair
+// of loaded points, a fifth of the table's largest load beyond it, and near no load (a calm sea's
+// mean load: 10 % and 1 % of the first loaded point, a thousandth of a unit, and none at all), every
+// member balances, the top is at its height, and the table is as the statics left it. Near no load
+// the members that stand up at zero load take cotangents of pull over load (a million at 1e-3 t on
+// the tanker), and a search over member 1's cotangent, as the table's points are found, could not
+// place the leaning member: it stopped the run for every column here but the chain (the tanker at
+// 0.21 t, a hundredth of its first loaded point, the two members at 0.71 kips, a tenth of theirs),
+// and it closed the chain's column 0.015 ft off, 0.1 kips out of vertical balance, at 1e-3 kips
+// without a word. A straight line between the table's angles, as the member statistics and the
+// dynamics took them before, leaves the tanker's column out of balance between its first loaded
+// points (31 t): a member by 0.7 % of H L cos(phi), the yoke's top 13 mm off its height. Closer than
+// the table's points must it be, to the floats of the joint loads: the column reaches its anchor to a
+// tenth of a millimetre, and the joint loads carry the piercing member's buoyancy as it lies there to
+// 0.005 t (the tanker's buoy takes 65 t per metre of draft). A search stopped where the table's
+// tolerances let it, its joint loads formed from the top down, missed both on the tanker: the buoy's
+// buoyancy by up to 0.017 t, the anchor by 0.25 mm, and the yoke's hinge above the buoy took that
+// buoyancy's moment.
 TEST(StaticsBalance, ALoadBetweenTheTablePointsIsAnEquilibriumToo) {
   for (const BalanceCase& c : kAttachments) {
     SCOPED_TRACE(c.name);
@@ -260,7 +283,13 @@ TEST(StaticsBalance, ALoadBetweenTheTablePointsIsAnEquilibriumToo) {
     std::vector<float> between;
     for (int J = 2; J < TPCM.NUMTAB; ++J) between.push_back(0.5f * (EQUILB.HLOAD(J) + EQUILB.HLOAD(J + 1)));
     between.push_back(1.2f * EQUILB.HLOAD(TPCM.NUMTAB));
+    for (const float H : {0.1f * EQUILB.HLOAD(2), 0.01f * EQUILB.HLOAD(2), 1e-3f}) between.push_back(H);
+    // ZFILL takes the top's pull from the top member's balance, which a top member standing upright
+    // at no load does not give: the chain's joint loads there are the statics' ZLOAD0 (checked at the
+    // table's first point).
+    if (c.build != chainUnderABuoy) between.push_back(0.0f);
     for (const float H : between) {
+      SCOPED_TRACE(H);
       std::vector<float> phi(static_cast<std::size_t>(n));
       columnAtLoad(H, phi.data());
       const Misfit f = misfitUnder(col, H, phi, false);

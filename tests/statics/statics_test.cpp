@@ -238,7 +238,8 @@ TEST(Statics, MemberSumsFollowTheParallelAxisTheorem) {
 // The yoke (member 3) given a volume of 50 ft3 (3.2 kips) and an added-mass coefficient of 2: it
 // stands above the water, so it takes added mass only where the submergence option puts it under
 // water for the dynamics' wave loads (1, 2, 5, 6 the whole system; 3 and 4 the yoke). The piercing
-// member keeps its sums whatever the option: the dynamics takes its dry part off at its attitude.
+// member keeps the sums of its elements up to the piercing one whatever the option: the dynamics
+// takes the piercing element's dry part off at its attitude.
 TEST(Statics, AnElementOutOfTheWaterTakesNoAddedMass) {
   struct Case {
     std::int32_t wetyok;
