@@ -158,11 +158,15 @@ float elementLength(int k) { return TPCM.SLEN(k); }
 // longer than twice the water depth.
 std::string columnElement(float x, int) { return notAbove(x, 2.0f * depth(), "twice the water depth, page 1, item 4"); }
 // A member wider than the water is deep is no column: its volume is at most that of a cylinder of
-// the element's length and the water depth's diameter.
+// the element's length and the water depth's diameter. The statics report prints its buoyancy, the
+// weight of that volume of water, below 1,000,000 (F9.2).
+constexpr float kLargestPrintedWeight = 999999.99f;
 std::string elementVolume(float x, int k) {
   const float d = depth();
-  return notAbove(x, 0.25f * kPi * d * d * elementLength(k),
-                  "a cylinder of the element's length and the water depth's diameter");
+  const std::string cylinder = notAbove(x, 0.25f * kPi * d * d * elementLength(k),
+                                        "a cylinder of the element's length and the water depth's diameter");
+  if (!cylinder.empty() || !sound(TPCM.DWATR)) return cylinder;
+  return notAbove(x, kLargestPrintedWeight * 1000.0f / TPCM.DWATR, "a buoyancy that the statics report prints");
 }
 // Measured from the element's lower end, a centre lies within the element.
 std::string withinElement(float x, int k) {
@@ -182,8 +186,10 @@ std::string waterplaneArea(float x, int) {
   const float d = depth();
   return notAbove(x, 0.25f * kPi * d * d, "a circle of the water depth's diameter");
 }
-// The statics report prints element weights and buoyancies below 1,000,000 (F9.2).
-std::string elementWeight(float x, int) { return within(x, 0.0f, 999999.99f, "what the statics report prints"); }
+// The statics report prints element weights below 1,000,000 (F9.2).
+std::string elementWeight(float x, int) {
+  return within(x, 0.0f, kLargestPrintedWeight, "what the statics report prints");
+}
 // The statics report prints horizontal loads below 100,000 (F8.2).
 std::string horizontalLoad(float x, int) { return within(x, 0.0f, 99999.99f, "what the statics report prints"); }
 // Morison added-mass coefficients of members lie about 1 to 2, drag coefficients about 0.5 to 2;
@@ -195,7 +201,7 @@ float waterlineLength() { return TPCM.LWL; }
 constexpr std::string_view kLength = "the waterline length, page 5, item 8";
 // Twice the longest ship ever built (about 460 m).
 std::string vesselLength(float x, int) {
-  return unitsKnown() ? within(x, 0.0f, length(1000.0f), "twice the longest ship afloat") : std::string();
+  return unitsKnown() ? within(x, 0.0f, length(1000.0f), "twice the longest ship built") : std::string();
 }
 // A hull is no wider than it is long.
 std::string vesselBeam(float x, int) { return notAbove(x, waterlineLength(), kLength); }
@@ -280,8 +286,10 @@ std::string period(float x, int) { return within(x, 0.1f, 999.99f, "seconds"); }
 std::string percentOfCritical(float x, int) { return within(x, 0.0f, 100.0f, "percent of critical"); }
 // A share of the full load, in percent.
 std::string percentOfLoad(float x, int) { return within(x, 0.0f, 100.0f, "percent"); }
-// An interpolation factor between two shapes.
+// An interpolation factor between two shapes, a share of a mean.
 std::string fraction(float x, int) { return within(x, 0.0f, 1.0f); }
+// A spectral density spreads a variance, which is not negative.
+std::string density(float x) { return x >= 0.0f ? std::string() : "a value of 0 or more"; }
 // Enhancement, shape and shadowing factors scale a load model calibrated about 1: ten times is far
 // beyond any calibration.
 std::string loadFactor(float x, int) { return within(x, 0.0f, 10.0f); }
@@ -327,11 +335,8 @@ std::string ochiShape(float x, int) {
 // The cosine power of the spreading enters through gamma functions of (p + 2) / 2, which hold up
 // to 34.5.
 std::string spreadingIndex(float x, int) { return within(x, 0.0f, 67.0f); }
-// The sea and swell reports print the sector as F8.2.
-std::string spreadingSector(float x, int) { return within(x, 0.0f, 99999.99f, "degrees: what the reports print"); }
-
-// The version of the family's programs that stored the data set: the load prints it as F5.2.
-std::string version(float x, int) { return within(x, 0.0f, 99.99f); }
+// Page 15 and its listing print the sector as F8.2; beyond a turn the energy comes from all sides.
+std::string spreadingSector(float x, int) { return within(x, 0.0f, 99999.99f, "degrees: what page 15 prints"); }
 
 // ---- The rules ----
 
@@ -426,7 +431,7 @@ constexpr FloatValue kFloatValues[] = {
     {"Yaw increment to use in yaw table", {3, 14}, Need::kNumber, vesselStages, [](int) { return TPCM.YAWINC; }, one,
      false, yawStep},
     {"Version of the program that stored the data set VERNO", {0, 0, 0, 217}, Need::kNumber, always,
-     [](int) { return TPCM.VERNO; }, one, false, version},
+     [](int) { return TPCM.VERNO; }, one},
     {"Base inclination ANCHOR", {0, 0, 0, 2373}, Need::kNumber, always, [](int) { return TPCM.ANCHOR; }, one, false,
      baseInclination},
     {"Yoke angle offset YOKVES", {0, 0, 0, 2376}, Need::kNumber, always, [](int) { return TPCM.YOKVES; }, one, false,
@@ -562,7 +567,8 @@ constexpr FloatValue kFloatValues[] = {
     // Page 11, wind.
     {"Wind speed", {11, 1}, Need::kNotNegative, wind, [](int) { return TPCM.WNDSPD; }, one, false, windSpeed},
     {"Wind heading", {11, 2}, Need::kNumber, wind, [](int) { return TPCM.WNDHDG; }, one, false, heading},
-    {"Wind speed spectral density", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WNDDEN; }, one},
+    {"Wind speed spectral density", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WNDDEN; }, one, false,
+     [](float x, int) { return TPCM.WNDTYP == kLegacyPointWind ? density(x) : std::string(); }},
     {"A.P.I. wind spectrum parameter", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.APIPRM; }, one},
     {"N.P.D. Spectral Evaluation Height", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WSPEC_HGT; }, one},
     // Page 12, current.
@@ -573,8 +579,13 @@ constexpr FloatValue kFloatValues[] = {
      false, inTheWater},
     {"Current profile speed", {12, 5}, Need::kNumber, currentTable, [](int k) { return TPCM.VELI(k); }, profileRows,
      false, knotsOfCurrent},
-    {"Current speed spectral density", {12, 6}, Need::kNumber, current, [](int) { return TPCM.CURDEN; }, one},
-    {"Fractional RMS current variation", {12, 7}, Need::kNumber, current, [](int) { return TPCM.RMS_CRNT; }, one},
+    {"Current speed spectral density", {12, 6}, Need::kNumber, current, [](int) { return TPCM.CURDEN; }, one, false,
+     [](float x, int) {
+       const bool used = TPCM.CURTYP == kLegacyPointCurrent || TPCM.CURTYP == kBandLimitedCurrent;
+       return used ? density(x) : std::string();
+     }},
+    {"Fractional RMS current variation", {12, 7}, Need::kNumber, current, [](int) { return TPCM.RMS_CRNT; }, one,
+     false, fraction},
     // Page 14, regular waves.
     {"Regular wave period", {14, 2}, Need::kPositive, waveStages, [](int k) { return TPCM.T(k); }, periods, false,
      period},
