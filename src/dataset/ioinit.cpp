@@ -101,10 +101,12 @@ int sizeCode(int creatq) {
   return longer ? 3 : 4;
 }
 
-// A version word that is no number (a damaged file) fills its field with asterisks, as a value too
-// wide for it does.
+// A version word that is no number (a damaged file) fills its field with asterisks; one too wide for
+// its field (a damaged file too) is written in full, so that no run that goes on shows asterisks.
 std::string versionText(float version) {
-  return std::isfinite(version) ? fmtF(std::fabs(version), 5, 2) : std::string(5, '*');
+  if (!std::isfinite(version)) return std::string(5, '*');
+  const std::string field = fmtF(std::fabs(version), 5, 2);
+  return field.find('*') == std::string::npos ? field : messageValue(std::fabs(version));
 }
 
 void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV,

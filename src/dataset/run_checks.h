@@ -9,13 +9,29 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qv {
 
+// The page and item that edit a value of the data set; page 0 for a value that no page shows.
+struct ValuePlace {
+  int page = 0;
+  int item = 0;
+  friend bool operator==(const ValuePlace&, const ValuePlace&) = default;
+};
+
 struct RunFinding {
+  RunFinding() = default;
+  RunFinding(bool isFatal, std::vector<std::string> message) : fatal(isFatal), lines(std::move(message)) {}
+
   bool fatal = false;
   std::vector<std::string> lines;  // the message; its first line begins " ++> "
+  // A finding about one value: where it is edited, and the value as the finding names it ("Site
+  // water depth (page 1, item 4) is 0.00"), so that the final page can show it under a check of
+  // its own about the same value instead of twice.
+  ValuePlace place{};
+  std::string value;
 };
 
 // Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks, and

@@ -1,17 +1,30 @@
 #include "dataset/value_ranges.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "numlib/circle_constants.h"
 #include "util/fortran_format.h"
 
 namespace qv {
 
 namespace {
+
+// The spectrum types (WAVTYP, SWLTYP, SWLTYP2) whose branches need parameters of their own, in the
+// codes of the irregular-wave page.
+enum SpectrumType : std::int32_t {
+  kDefaultSwellSpectrum = 0,  // a Gaussian of relative width WAVWID (SWLWID) about a grid period
+  kGeneralJonswap = 5,        // the system's gamma and two widths
+  kOchiHubble = 9,            // the wind sea's Ochi-Hubble components
+  kTmaSpectrum = 10,          // the general JONSWAP in finite depth
+  kLastSpectrum = 10,
+};
 
 // ---- Which stages read what ----
 //
@@ -36,6 +49,8 @@ bool swell() { return waveStages() && TPCM.LSWELL != 0; }
 bool secondSwell() { return swell() && TPCM.LSWEL2 != 0; }
 bool wind() { return vesselStages() && TPCM.LWIND != 0; }
 bool current() { return vesselStages() && TPCM.LCURNT != 0; }
+// The wave-frequency dynamics drag the members through the current too.
+bool currentSpeed() { return (vesselStages() || dynamics()) && TPCM.LCURNT != 0; }
 bool currentTable() { return current() && TPCM.LCSTCR == 2; }
 bool tableLoads() { return TPCM.NELEM > 1 && attached(); }
 bool auxiliaryTable() { return TPCM.AUXTBL != 0; }
@@ -50,6 +65,13 @@ bool rollPeriod() { return vesselStages() && TPCM.LRLPRD != 0; }
 bool surgeDamping() { return vesselStages() && TPCM.LSGLFD != 0; }
 bool swayDamping() { return vesselStages() && TPCM.LSWLFD != 0; }
 bool yawDamping() { return vesselStages() && TPCM.LYWLFD != 0; }
+// The vessel response normalises the spreading of the sea whether or not the sea is spread.
+bool spreadingFactors() { return vesselStages() || spreading(); }
+bool jonswap(std::int32_t type) { return type == kGeneralJonswap || type == kTmaSpectrum; }
+bool ochiHubbleSea() { return randomSea() && TPCM.WAVTYP == kOchiHubble; }
+bool jonswapSecondSwell() { return secondSwell() && jonswap(TPCM.SWLTYP2); }
+// Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
+bool attachmentArm() { return attached() && hasAttachmentSeparation(TPCM.IARCO); }
 
 // ---- Counts of the arrays in use ----
 
@@ -64,6 +86,276 @@ int seaHeadings() { return TPCM.NSEAHG >= 1 && TPCM.NSEAHG <= 37 ? TPCM.NSEAHG :
 int waveHeadings() { return TPCM.NDIR >= 1 && TPCM.NDIR <= 12 ? TPCM.NDIR : 0; }
 int profileRows() { return TPCM.NCURNT >= 1 && TPCM.NCURNT <= 5 ? TPCM.NCURNT : 0; }
 int vesselPoints() { return TPCM.NACC >= 1 && TPCM.NACC <= 149 ? TPCM.NACC : 0; }
+int periods() { return TPCM.NWP >= 1 && TPCM.NWP <= kMaxPeriods ? TPCM.NWP : 0; }
+constexpr int kOchiComponents = 4;  // the Ochi-Hubble components the page offers
+int ochiComponents() {
+  return TPCM.N_OCHI_COMP >= 1 && TPCM.N_OCHI_COMP <= kOchiComponents ? TPCM.N_OCHI_COMP : 0;
+}
+// The sea states' heights and periods: the NPARM sea states, and an Ochi-Hubble sea's components.
+int seaRows() { return std::max(seaStates(), TPCM.WAVTYP == kOchiHubble ? ochiComponents() : 0); }
+
+// ---- Bounds: what a value must be beside what it is ----
+//
+// Each bound gives what the analysis needs when the value lies outside it and nothing when it lies
+// inside. A bound that leans on another value of the data set holds only while that value is sound
+// itself: otherwise that value's own finding names it. The reason of each bound stands beside it.
+
+using Bound = std::string (*)(float x, int k);
+
+// A bound in the data set's units holds only once NUNTS names them (its own finding otherwise).
+bool unitsKnown() { return TPCM.NUNTS == kEnglishUnits || TPCM.NUNTS == kMetricUnits; }
+bool metric() { return TPCM.NUNTS == kMetricUnits; }
+constexpr float kFeetPerMetre = 3.2808399f;
+// A length given in metres, in the data set's unit.
+float length(float metres) { return metric() ? metres : metres * kFeetPerMetre; }
+
+bool sound(float reference) { return std::isfinite(reference) && reference > 0.0f; }
+
+std::string within(float x, float low, float high, std::string_view of = {}) {
+  if (x >= low && x <= high) return {};
+  std::string text = "a value from " + messageValue(low) + " to " + messageValue(high);
+  if (!of.empty()) text += " (" + std::string(of) + ")";
+  return text;
+}
+// At most `limit`, another value of the data set named by `of`; nothing while that value is unsound.
+std::string notAbove(float x, float limit, std::string_view of) {
+  if (!sound(limit) || x <= limit) return {};
+  return "a value of at most " + messageValue(limit) + " (" + std::string(of) + ")";
+}
+std::string magnitudeNotAbove(float x, float limit, std::string_view of) {
+  if (!sound(limit) || std::fabs(x) <= limit) return {};
+  return "a value from " + messageValue(-limit) + " to " + messageValue(limit) + " (" + std::string(of) + ")";
+}
+
+// The site.
+float depth() { return TPCM.DEPTH; }
+constexpr std::string_view kDepth = "the water depth, page 1, item 4";
+// The deepest ocean is about 11,000 m deep.
+std::string siteDepth(float x, int) {
+  return unitsKnown() ? within(x, 0.0f, length(11000.0f), "the deepest ocean") : std::string();
+}
+// Water from fresh to the densest brines weighs about 1,000 to 1,230 kgf per cubic metre.
+std::string waterDensity(float x, int) {
+  if (!unitsKnown()) return {};
+  const float scale = metric() ? 1.0f : 0.062428f;  // [lb/ft^3 per kgf/m^3]
+  return within(x, 950.0f * scale, 1300.0f * scale);
+}
+// A wave higher than the water is deep has broken long before.
+std::string waveHeight(float x, int) { return notAbove(x, depth(), kDepth); }
+// The extension of the column's end, or the height of its regular waves, stays within the depth;
+// a slope steeper than that of a limiting wave (height a seventh of its length, about 25.7 degrees)
+// breaks.
+std::string heightOrSlope(float x, int) {
+  if (TPCM.LSLPHT != 0 && TPCM.LEXTND == 0) return within(x, 0.0f, 25.7f, "degrees: the limiting wave's slope");
+  return notAbove(x, depth(), kDepth);
+}
+// The column cannot be pulled further aside than the water is deep: no offset step beyond it.
+std::string offsetStep(float x, int) { return notAbove(x, depth(), kDepth); }
+
+// The column's elements.
+float elementLength(int k) { return TPCM.SLEN(k); }
+// A column standing on the sea bed reaches the surface and the yoke above it: no element of it is
+// longer than twice the water depth.
+std::string columnElement(float x, int) { return notAbove(x, 2.0f * depth(), "twice the water depth, page 1, item 4"); }
+// A member wider than the water is deep is no column: its volume is at most that of a cylinder of
+// the element's length and the water depth's diameter. The statics report prints its buoyancy, the
+// weight of that volume of water, below 1,000,000 (F9.2).
+constexpr float kLargestPrintedWeight = 999999.99f;
+std::string elementVolume(float x, int k) {
+  const float d = depth();
+  const std::string cylinder = notAbove(x, 0.25f * kPi * d * d * elementLength(k),
+                                        "a cylinder of the element's length and the water depth's diameter");
+  if (!cylinder.empty() || !sound(TPCM.DWATR)) return cylinder;
+  return notAbove(x, kLargestPrintedWeight * 1000.0f / TPCM.DWATR, "a buoyancy that the statics report prints");
+}
+// Measured from the element's lower end, a centre lies within the element.
+std::string withinElement(float x, int k) {
+  if (!sound(elementLength(k))) return {};
+  return within(x, 0.0f, elementLength(k), "the element's length, item 2");
+}
+// A radius of gyration about the centre of gravity lies within the element's largest extent: its
+// length or the diameter of its volume.
+std::string elementGyradius(float x, int k) {
+  const float l = elementLength(k);
+  if (!sound(l)) return {};
+  const float diameter = 2.0f * std::sqrt(std::max(TPCM.BUOY(k), 0.0f) / (kPi * l));
+  return notAbove(x, std::max(l, diameter), "the element's length or the diameter of its volume");
+}
+// The waterplane of the piercing element is no wider than the water is deep.
+std::string waterplaneArea(float x, int) {
+  const float d = depth();
+  return notAbove(x, 0.25f * kPi * d * d, "a circle of the water depth's diameter");
+}
+// The statics report prints element weights below 1,000,000 (F9.2).
+std::string elementWeight(float x, int) {
+  return within(x, 0.0f, kLargestPrintedWeight, "what the statics report prints");
+}
+// The statics report prints horizontal loads below 100,000 (F8.2).
+std::string horizontalLoad(float x, int) { return within(x, 0.0f, 99999.99f, "what the statics report prints"); }
+// Morison added-mass coefficients of members lie about 1 to 2, drag coefficients about 0.5 to 2;
+// 5 is well beyond any member in waves.
+std::string memberCoefficient(float x, int) { return within(x, 0.0f, 5.0f); }
+
+// The vessel.
+float waterlineLength() { return TPCM.LWL; }
+constexpr std::string_view kLength = "the waterline length, page 5, item 8";
+// Twice the longest ship ever built (about 460 m).
+std::string vesselLength(float x, int) {
+  return unitsKnown() ? within(x, 0.0f, length(1000.0f), "twice the longest ship built") : std::string();
+}
+// A ship is no wider than it is long; a column-stabilised hull, a buoy or a spar may be, and only
+// twice the longest ship bounds its beam.
+bool shipHull() { return TPCM.VESTYP == kShipVessel && TPCM.SEMI_LIKE == 0; }
+std::string vesselBeam(float x, int k) { return shipHull() ? notAbove(x, waterlineLength(), kLength) : vesselLength(x, k); }
+// The largest extent a hull can have in any direction, its height included: its waterline length,
+// beam and draft together. A ship's points lie within its length; a semi-submersible's deck, a
+// spar's gyradii and centre of gravity can lie much farther from the keel than the waterline is long.
+float vesselExtent() { return TPCM.LWL + TPCM.BWL + TPCM.DRAFT; }
+constexpr std::string_view kExtent = "the waterline length, beam and draft together, page 5, items 8 to 10";
+// A hull's displaced volume fits in the box of its waterline length, beam and draft.
+std::string displacement(float x, int) {
+  const Tpcm& t = TPCM;
+  if (!sound(t.DWATR) || !sound(t.BWL) || !sound(t.DRAFT)) return {};
+  return notAbove(x, t.DWATR * t.LWL * t.BWL * t.DRAFT / 1000.0f,
+                  "the displacement of a box of the waterline length, beam and draft, page 5, items 8 to 10");
+}
+// A waterplane lies within the waterline's length and beam.
+std::string waterplane(float x, int) {
+  if (!sound(TPCM.BWL)) return {};
+  return notAbove(x, TPCM.LWL * TPCM.BWL, "the waterline length times the beam");
+}
+// The metacentre lies above the centre of buoyancy (BM = I / V > 0), and above the draft by at most
+// the inertia of the waterplane's bounding rectangle over the displaced volume.
+std::string metacentre(float x, float span, float across) {
+  const Tpcm& t = TPCM;
+  if (std::isfinite(t.TVKB) && t.TVKB > 0.0f && x < t.TVKB)
+    return "a value above the center of buoyancy (" + messageValue(t.TVKB) + ", page 5, item 4)";
+  if (!sound(t.DWATR) || !sound(t.DISPL) || !sound(t.DRAFT) || !sound(span) || !sound(across)) return {};
+  const float volume = t.DISPL * 1000.0f / t.DWATR;
+  return notAbove(x, t.DRAFT + span * across * across * across / (12.0f * volume),
+                  "the draft plus the inertia of the waterline's rectangle over the displaced volume");
+}
+std::string transverseMetacentre(float x, int) { return metacentre(x, TPCM.LWL, TPCM.BWL); }
+std::string longitudinalMetacentre(float x, int) { return metacentre(x, TPCM.BWL, TPCM.LWL); }
+// The centre of buoyancy lies in the hull under water.
+std::string buoyancyCentre(float x, int) {
+  if (!sound(TPCM.DRAFT)) return {};
+  return within(x, 0.0f, TPCM.DRAFT, "the draft, page 5, item 10");
+}
+// A point of the vessel (its centre of gravity, a centroid, an attachment) lies within its length of
+// the vessel's origin, or within the extent of a hull other than a ship.
+std::string onVessel(float x, int) {
+  return shipHull() ? magnitudeNotAbove(x, waterlineLength(), kLength) : magnitudeNotAbove(x, vesselExtent(), kExtent);
+}
+std::string aboveKeel(float x, int) {
+  if (shipHull()) return sound(waterlineLength()) ? within(x, 0.0f, waterlineLength(), kLength) : std::string();
+  return sound(vesselExtent()) ? within(x, 0.0f, vesselExtent(), kExtent) : std::string();
+}
+// A ship's roll radius of gyration lies within its beam, a pitch or yaw radius within its length;
+// another hull's within its extent.
+std::string rollGyradius(float x, int) {
+  return shipHull() ? notAbove(x, TPCM.BWL, "the beam, page 5, item 9") : notAbove(x, vesselExtent(), kExtent);
+}
+std::string vesselGyradius(float x, int) {
+  return shipHull() ? notAbove(x, waterlineLength(), kLength) : notAbove(x, vesselExtent(), kExtent);
+}
+// The bilge radius and the bilge keel's width lie within half the beam.
+std::string halfBeam(float x, int) { return magnitudeNotAbove(x, 0.5f * TPCM.BWL, "half the beam, page 5, item 9"); }
+// A vessel area (wind or current drag area) lies within the square of a ship's length, or of
+// another hull's extent.
+std::string vesselArea(float x, int) {
+  if (shipHull()) {
+    const float l = waterlineLength();
+    return notAbove(x, l * l, "the square of the waterline length");
+  }
+  const float e = vesselExtent();
+  return notAbove(x, e * e, "the square of the waterline length, beam and draft together");
+}
+// The deadweight is part of the displacement.
+std::string deadweight(float x, int) { return notAbove(x, TPCM.DISPL, "the displacement, page 5, item 1"); }
+// Beyond a Froude number of 0.5 a displacement hull no longer floats on its waterline, which the
+// hull models take.
+std::string vesselSpeed(float x, int) {
+  const float l = waterlineLength();
+  if (!sound(l) || !unitsKnown()) return {};
+  const float g = metric() ? 9.8f : 32.152f;
+  const float knots = 0.5f * std::sqrt(g * l) / (metric() ? 0.5144f : 1.6878f);
+  return within(x, -knots, knots, "knots: a Froude number of 0.5");
+}
+// Trim or heel beyond 45 degrees capsizes a hull.
+std::string hullAngle(float x, int) { return within(x, -45.0f, 45.0f, "degrees"); }
+
+// Headings, angles and steps of angles turn at most once either way.
+std::string heading(float x, int) { return within(x, -360.0f, 360.0f, "degrees"); }
+// The yaw table's points lie a step apart: a step above 0 when the table is on.
+std::string yawStep(float x, int k) {
+  if (TPCM.YAWTBL == 0) return heading(x, k);
+  if (x > 0.0f && x <= 360.0f) return {};
+  return "a step above 0 and at most 360.00 degrees (the yaw table is on, item 12)";
+}
+std::string turnInRadians(float x, int) { return within(x, -kTwoPi, kTwoPi, "radians"); }
+// An inclination of the base from the vertical, in radians, at most a right angle.
+std::string baseInclination(float x, int) { return within(x, -0.5f * kPi, 0.5f * kPi, "radians"); }
+
+// Periods of gravity waves and of a vessel's motions: below 0.1 s waves are ripples held by the
+// surface tension; the reports' period fields (F6.2) print below 1,000 s.
+std::string period(float x, int) { return within(x, 0.1f, 999.99f, "seconds"); }
+
+// Damping in percent of critical: beyond critical a mode no longer oscillates.
+std::string percentOfCritical(float x, int) { return within(x, 0.0f, 100.0f, "percent of critical"); }
+// A share of the full load, in percent.
+std::string percentOfLoad(float x, int) { return within(x, 0.0f, 100.0f, "percent"); }
+// An interpolation factor between two shapes, a share of a mean.
+std::string fraction(float x, int) { return within(x, 0.0f, 1.0f); }
+// A spectral density spreads a variance, which is not negative.
+std::string density(float x) { return x >= 0.0f ? std::string() : "a value of 0 or more"; }
+// Enhancement, shape and shadowing factors scale a load model calibrated about 1: ten times is far
+// beyond any calibration.
+std::string loadFactor(float x, int) { return within(x, 0.0f, 10.0f); }
+// A term added to such factors, as large at most either way.
+std::string addedFactor(float x, int) { return within(x, -10.0f, 10.0f); }
+
+// The strongest gusts measured stay below 220 knots.
+std::string windSpeed(float x, int) { return within(x, 0.0f, 250.0f, "knots"); }
+// The strongest tidal streams run below 25 knots.
+std::string knotsOfCurrent(float x, int) { return within(x, 0.0f, 25.0f, "knots"); }
+// A depth of the current profile lies in the water.
+std::string inTheWater(float x, int) {
+  if (!sound(depth())) return {};
+  return within(x, 0.0f, depth(), kDepth);
+}
+
+// The storm of the extreme statistics: the low-frequency report prints its hours as F4.1.
+std::string stormHours(float x, int) { return within(x, 0.0f, 99.9f, "hours: what the low-frequency report prints"); }
+
+// The spectra's shapes. A JONSWAP peak factor of 1 is the Pierson-Moskowitz sea, and measured seas
+// stay far below 20.
+std::string peakFactorOf(float x, bool used) { return used ? within(x, 1.0f, 20.0f) : std::string(); }
+// A JONSWAP width divides the distance from the peak; above 1 it exceeds the peak frequency itself.
+std::string peakWidthOf(float x, bool used) {
+  if (!used) return {};
+  return x > 0.0f && x <= 1.0f ? std::string() : "a value above 0 and at most 1.00";
+}
+std::string seaPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.WAVTYP)); }
+std::string seaPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.WAVTYP)); }
+std::string swellPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.SWLTYP)); }
+std::string swellPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.SWLTYP)); }
+std::string secondSwellPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.SWLTYP2)); }
+std::string secondSwellPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.SWLTYP2)); }
+// The default swell's Gaussian divides by its relative width; a width above 1 reaches zero frequency.
+std::string relativeWidthOf(float x, std::int32_t type) { return peakWidthOf(x, type == kDefaultSwellSpectrum); }
+std::string seaWidth(float x, int) { return relativeWidthOf(x, TPCM.WAVTYP); }
+std::string swellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP); }
+std::string secondSwellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP2); }
+// The Ochi-Hubble shape enters through its gamma function, which holds above 0 up to 34.5.
+std::string ochiShape(float x, int) {
+  return x > 0.0f && x <= 34.5f ? std::string() : "a value above 0 and at most 34.50";
+}
+// The cosine power of the spreading enters through gamma functions of (p + 2) / 2, which hold up
+// to 34.5.
+std::string spreadingIndex(float x, int) { return within(x, 0.0f, 67.0f); }
+// Page 15 and its listing print the sector as F8.2; beyond a turn the energy comes from all sides.
+std::string spreadingSector(float x, int) { return within(x, 0.0f, 99999.99f, "degrees: what page 15 prints"); }
 
 // ---- The rules ----
 
@@ -110,206 +402,280 @@ struct FloatValue {
   float (*value)(int k);       // element k (1 for a single value)
   int (*count)();              // elements in use
   bool element = false;        // one value per SALM element (page 3's element page)
+  Bound bound = nullptr;       // what it must be beside what it is, once it meets `need`
 };
 
 constexpr FloatValue kFloatValues[] = {
     // Page 1, site.
-    {"Site water depth", {1, 4}, Need::kPositive, always, [](int) { return TPCM.DEPTH; }, one},
-    {"Water density", {1, 5}, Need::kPositive, always, [](int) { return TPCM.DWATR; }, one},
+    {"Site water depth", {1, 4}, Need::kPositive, always, [](int) { return TPCM.DEPTH; }, one, false, siteDepth},
+    {"Water density", {1, 5}, Need::kPositive, always, [](int) { return TPCM.DWATR; }, one, false, waterDensity},
     // Page 2, SALM information.
-    {"Maximum horizontal load on Salm", {2, 2}, Need::kPositive, tableLoads, [](int) { return TPCM.TLOAD; }, one},
+    {"Maximum horizontal load on Salm", {2, 2}, Need::kPositive, tableLoads, [](int) { return TPCM.TLOAD; }, one,
+     false, horizontalLoad},
     {"Offset increment for static offset table", {2, 3}, Need::kNotNegative, always,
-     [](int) { return TPCM.OFFINC; }, one},
+     [](int) { return TPCM.OFFINC; }, one, false, offsetStep},
     {"Water plane area of water-piercing element", {2, 5}, Need::kNotNegative, always,
-     [](int) { return TPCM.WPAPRC; }, one},
-    {"Default added mass coefficient", {2, 7}, Need::kNotNegative, always, [](int) { return TPCM.COFMAS; }, one},
+     [](int) { return TPCM.WPAPRC; }, one, false, waterplaneArea},
+    {"Default added mass coefficient", {2, 7}, Need::kNotNegative, always, [](int) { return TPCM.COFMAS; }, one,
+     false, memberCoefficient},
     {"Default square-law drag coefficient", {2, 8}, Need::kNotNegative, always, [](int) { return TPCM.COFDMP; },
-     one},
+     one, false, memberCoefficient},
     // Page 3, SALM elements.
-    {"Element length", {3, 2}, Need::kPositive, always, [](int k) { return TPCM.SLEN(k); }, elements, true},
-    {"Total volume", {3, 3}, Need::kNotNegative, always, [](int k) { return TPCM.BUOY(k); }, elements, true},
-    {"Centroid of volume", {3, 4}, Need::kNumber, always, [](int k) { return TPCM.CBUOY(k); }, elements, true},
+    {"Element length", {3, 2}, Need::kPositive, always, [](int k) { return TPCM.SLEN(k); }, elements, true,
+     columnElement},
+    {"Total volume", {3, 3}, Need::kNotNegative, always, [](int k) { return TPCM.BUOY(k); }, elements, true,
+     elementVolume},
+    {"Centroid of volume", {3, 4}, Need::kNumber, always, [](int k) { return TPCM.CBUOY(k); }, elements, true,
+     withinElement},
     {"Total dry weight of element", {3, 5}, Need::kNotNegative, always, [](int k) { return TPCM.TMASS(k); },
-     elements, true},
-    {"Center of gravity", {3, 6}, Need::kNumber, always, [](int k) { return TPCM.CGSALM(k); }, elements, true},
-    {"Gyradius of element", {3, 8}, Need::kNotNegative, always, [](int k) { return TPCM.GYRAD(k); }, elements, true},
+     elements, true, elementWeight},
+    {"Center of gravity", {3, 6}, Need::kNumber, always, [](int k) { return TPCM.CGSALM(k); }, elements, true,
+     withinElement},
+    {"Gyradius of element", {3, 8}, Need::kNotNegative, always, [](int k) { return TPCM.GYRAD(k); }, elements, true,
+     elementGyradius},
     {"Added mass coefficient of element", {3, 9}, Need::kNotNegative, always, [](int k) { return TPCM.COFMST(k); },
-     elements, true},
+     elements, true, memberCoefficient},
     {"Effective drag coefficient of element", {3, 10}, Need::kNotNegative, always,
-     [](int k) { return TPCM.COFDMT(k); }, elements, true},
-    {"Yoke to waterline height at vessel", {3, 14, 1}, Need::kNumber, always, [](int) { return TPCM.YOKEHT; }, one},
-    {"X-Coordinate of Salm attachment", {3, 14, 2}, Need::kNumber, always, [](int) { return TPCM.XSALM; }, one},
-    {"Separation of attachment points", {3, 14, 3}, Need::kNumber, always, [](int) { return TPCM.PNDARM; }, one},
+     [](int k) { return TPCM.COFDMT(k); }, elements, true, memberCoefficient},
+    {"Yoke to waterline height at vessel", {3, 14, 1}, Need::kNumber, always, [](int) { return TPCM.YOKEHT; }, one,
+     false, [](float x, int) { return attached() ? magnitudeNotAbove(x, depth(), kDepth) : std::string(); }},
+    {"X-Coordinate of Salm attachment", {3, 14, 2}, Need::kNumber, always, [](int) { return TPCM.XSALM; }, one,
+     false, [](float x, int k) { return vesselStages() ? onVessel(x, k) : std::string(); }},
+    {"Separation of attachment points", {3, 14, 3}, Need::kNumber, always, [](int) { return TPCM.PNDARM; }, one,
+     false, [](float x, int k) { return attachmentArm() && vesselStages() ? onVessel(x, k) : std::string(); }},
     {"Auxiliary static offset table load", {3, 11}, Need::kNumber, auxiliaryTable,
-     [](int k) { return TPCM.AUXFOR(k); }, tablePoints},
-    {"Equilibrium yaw angle", {3, 13}, Need::kNumber, vesselStages, [](int) { return TPCM.EQLYAW; }, one},
-    {"Yaw increment to use in yaw table", {3, 14}, Need::kNumber, vesselStages, [](int) { return TPCM.YAWINC; }, one},
+     [](int k) { return TPCM.AUXFOR(k); }, tablePoints, false, horizontalLoad},
+    {"Equilibrium yaw angle", {3, 13}, Need::kNumber, vesselStages, [](int) { return TPCM.EQLYAW; }, one, false,
+     heading},
+    {"Yaw increment to use in yaw table", {3, 14}, Need::kNumber, vesselStages, [](int) { return TPCM.YAWINC; }, one,
+     false, yawStep},
     {"Version of the program that stored the data set VERNO", {0, 0, 0, 217}, Need::kNumber, always,
      [](int) { return TPCM.VERNO; }, one},
-    {"Base inclination ANCHOR", {0, 0, 0, 2373}, Need::kNumber, always, [](int) { return TPCM.ANCHOR; }, one},
-    {"Yoke angle offset YOKVES", {0, 0, 0, 2376}, Need::kNumber, always, [](int) { return TPCM.YOKVES; }, one},
+    {"Base inclination ANCHOR", {0, 0, 0, 2373}, Need::kNumber, always, [](int) { return TPCM.ANCHOR; }, one, false,
+     baseInclination},
+    {"Yoke angle offset YOKVES", {0, 0, 0, 2376}, Need::kNumber, always, [](int) { return TPCM.YOKVES; }, one, false,
+     turnInRadians},
     // Page 4, low-frequency dynamics.
     {"Surge damping (percent of critical)", {4, 3}, Need::kPositive, surgeDamping,
-     [](int) { return TPCM.SGLFDP; }, one},
-    {"Sway damping (percent of critical)", {4, 5}, Need::kPositive, swayDamping, [](int) { return TPCM.SWLFDP; }, one},
-    {"Yaw damping (percent of critical)", {4, 7}, Need::kPositive, yawDamping, [](int) { return TPCM.YWLFDP; }, one},
+     [](int) { return TPCM.SGLFDP; }, one, false, percentOfCritical},
+    {"Sway damping (percent of critical)", {4, 5}, Need::kPositive, swayDamping, [](int) { return TPCM.SWLFDP; }, one,
+     false, percentOfCritical},
+    {"Yaw damping (percent of critical)", {4, 7}, Need::kPositive, yawDamping, [](int) { return TPCM.YWLFDP; }, one,
+     false, percentOfCritical},
     // Page 5, vessel hydrostatics.
-    {"Vessel displacement", {5, 1}, Need::kPositive, vesselStages, [](int) { return TPCM.DISPL; }, one},
+    {"Vessel displacement", {5, 1}, Need::kPositive, vesselStages, [](int) { return TPCM.DISPL; }, one, false,
+     displacement},
     {"Transverse metacentric height (KMT)", {5, 2}, Need::kPositive, vesselStages, [](int) { return TPCM.TVKMT; },
-     one},
+     one, false, transverseMetacentre},
     {"Longitudinal metacentric height (KML)", {5, 3}, Need::kPositive, vesselStages,
-     [](int) { return TPCM.TVKML; }, one},
-    {"Vertical center of buoyancy (VKB)", {5, 4}, Need::kNumber, vesselStages, [](int) { return TPCM.TVKB; }, one},
-    {"Vertical center of gravity (VKG)", {5, 5}, Need::kNumber, vesselStages, [](int) { return TPCM.TVKG; }, one},
-    {"LCG-to-Midships distance", {5, 6}, Need::kNumber, vesselStages, [](int) { return TPCM.CG_to_Midship; }, one},
-    {"Vessel water plane area", {5, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.AWP; }, one},
-    {"Length of vessel at waterline", {5, 8}, Need::kPositive, vesselStages, [](int) { return TPCM.LWL; }, one},
-    {"Beam of vessel at waterline", {5, 9}, Need::kPositive, vesselStages, [](int) { return TPCM.BWL; }, one},
+     [](int) { return TPCM.TVKML; }, one, false, longitudinalMetacentre},
+    {"Vertical center of buoyancy (VKB)", {5, 4}, Need::kNumber, vesselStages, [](int) { return TPCM.TVKB; }, one,
+     false, buoyancyCentre},
+    {"Vertical center of gravity (VKG)", {5, 5}, Need::kNumber, vesselStages, [](int) { return TPCM.TVKG; }, one,
+     false, aboveKeel},
+    {"LCG-to-Midships distance", {5, 6}, Need::kNumber, vesselStages, [](int) { return TPCM.CG_to_Midship; }, one,
+     false, onVessel},
+    {"Vessel water plane area", {5, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.AWP; }, one, false,
+     waterplane},
+    {"Length of vessel at waterline", {5, 8}, Need::kPositive, vesselStages, [](int) { return TPCM.LWL; }, one, false,
+     vesselLength},
+    {"Beam of vessel at waterline", {5, 9}, Need::kPositive, vesselStages, [](int) { return TPCM.BWL; }, one, false,
+     vesselBeam},
     {"Mean vessel draft", {5, 10}, Need::kPositive, vesselStages, [](int) { return TPCM.DRAFT; }, one},
     // Page 6, vessel inertia and motion.
-    {"Pitch Gyradius", {6, 1}, Need::kPositive, vesselStages, [](int) { return TPCM.PGYR; }, one},
-    {"Roll Gyradius", {6, 2}, Need::kPositive, vesselStages, [](int) { return TPCM.RGYR; }, one},
-    {"Yaw Gyradius", {6, 3}, Need::kPositive, vesselStages, [](int) { return TPCM.TYGYR; }, one},
+    {"Pitch Gyradius", {6, 1}, Need::kPositive, vesselStages, [](int) { return TPCM.PGYR; }, one, false,
+     vesselGyradius},
+    {"Roll Gyradius", {6, 2}, Need::kPositive, vesselStages, [](int) { return TPCM.RGYR; }, one, false, rollGyradius},
+    {"Yaw Gyradius", {6, 3}, Need::kPositive, vesselStages, [](int) { return TPCM.TYGYR; }, one, false,
+     vesselGyradius},
     {"Bilge radius at maximum beam station", {6, 4}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.BILGR; }, one},
-    {"Bilge keel length", {6, 6}, Need::kNotNegative, bilgeKeel, [](int) { return TPCM.TKEEL; }, one},
-    {"Bilge keel width", {6, 7}, Need::kNotNegative, bilgeKeel, [](int) { return TPCM.RKEEL; }, one},
+     [](int) { return TPCM.BILGR; }, one, false, halfBeam},
+    {"Bilge keel length", {6, 6}, Need::kNotNegative, bilgeKeel, [](int) { return TPCM.TKEEL; }, one, false,
+     vesselGyradius},
+    {"Bilge keel width", {6, 7}, Need::kNotNegative, bilgeKeel, [](int) { return TPCM.RKEEL; }, one, false, halfBeam},
     {"Inboard keel-to-vessel centerline distance", {6, 8}, Need::kNumber, bilgeKeel, [](int) { return TPCM.DKEEL; },
-     one},
-    {"Vessel speed", {6, 9}, Need::kNumber, vesselStages, [](int) { return TPCM.TVFWD; }, one},
-    {"Global direction of vessel motion", {6, 10}, Need::kNumber, vesselStages, [](int) { return TPCM.VGLDIR; }, one},
-    {"Trim angle", {6, 11}, Need::kNumber, vesselStages, [](int) { return TPCM.TRIMDG; }, one},
-    {"Heel angle", {6, 12}, Need::kNumber, vesselStages, [](int) { return TPCM.HEELDG; }, one},
+     one, false, halfBeam},
+    {"Vessel speed", {6, 9}, Need::kNumber, vesselStages, [](int) { return TPCM.TVFWD; }, one, false, vesselSpeed},
+    {"Global direction of vessel motion", {6, 10}, Need::kNumber, vesselStages, [](int) { return TPCM.VGLDIR; }, one,
+     false, heading},
+    {"Trim angle", {6, 11}, Need::kNumber, vesselStages, [](int) { return TPCM.TRIMDG; }, one, false, hullAngle},
+    {"Heel angle", {6, 12}, Need::kNumber, vesselStages, [](int) { return TPCM.HEELDG; }, one, false, hullAngle},
     // Page 7, damping and periods given by the user.
     {"Heave damping (percent of critical)", {7, 2}, Need::kPositive, heaveDamping, [](int) { return TPCM.HVDAMP; },
-     one},
+     one, false, percentOfCritical},
     {"Pitch damping (percent of critical)", {7, 4}, Need::kPositive, pitchDamping, [](int) { return TPCM.PTDAMP; },
-     one},
-    {"Roll damping (percent of critical)", {7, 6}, Need::kPositive, rollDamping, [](int) { return TPCM.RLDAMP; }, one},
-    {"Heave period", {7, 8}, Need::kPositive, heavePeriod, [](int) { return TPCM.HEVPRD; }, one},
-    {"Pitch period", {7, 10}, Need::kPositive, pitchPeriod, [](int) { return TPCM.PITPRD; }, one},
-    {"Roll period", {7, 12}, Need::kPositive, rollPeriod, [](int) { return TPCM.ROLPRD; }, one},
+     one, false, percentOfCritical},
+    {"Roll damping (percent of critical)", {7, 6}, Need::kPositive, rollDamping, [](int) { return TPCM.RLDAMP; }, one,
+     false, percentOfCritical},
+    {"Heave period", {7, 8}, Need::kPositive, heavePeriod, [](int) { return TPCM.HEVPRD; }, one, false, period},
+    {"Pitch period", {7, 10}, Need::kPositive, pitchPeriod, [](int) { return TPCM.PITPRD; }, one, false, period},
+    {"Roll period", {7, 12}, Need::kPositive, rollPeriod, [](int) { return TPCM.ROLPRD; }, one, false, period},
     // Page 8, vessel low-frequency loads.
-    {"Freeboard-Based Load", {8, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.LOADED; }, one},
-    {"Wind Bow Interpolation Factor", {8, 8}, Need::kNumber, vesselStages, [](int) { return TPCM.BOWWND; }, one},
-    {"Draft-Based Load", {8, 17}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DFTPCT; }, one},
-    {"Current Bow Interpolation Factor", {8, 18}, Need::kNumber, vesselStages, [](int) { return TPCM.BOWCUR; }, one},
+    {"Freeboard-Based Load", {8, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.LOADED; }, one, false,
+     percentOfLoad},
+    {"Wind Bow Interpolation Factor", {8, 8}, Need::kNumber, vesselStages, [](int) { return TPCM.BOWWND; }, one,
+     false, fraction},
+    {"Draft-Based Load", {8, 17}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DFTPCT; }, one, false,
+     percentOfLoad},
+    {"Current Bow Interpolation Factor", {8, 18}, Need::kNumber, vesselStages, [](int) { return TPCM.BOWCUR; }, one,
+     false, fraction},
     {"Head-on shadowing & geometry factor", {8, 27}, Need::kNumber, vesselStages, [](int) { return TPCM.XSHDOW; },
-     one},
+     one, false, loadFactor},
     {"Beam-on shadowing & geometry factor", {8, 28}, Need::kNumber, vesselStages, [](int) { return TPCM.YSHDOW; },
-     one},
-    {"Vessel Deadweight", {8, 31}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DWTONS; }, one},
+     one, false, loadFactor},
+    {"Vessel Deadweight", {8, 31}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DWTONS; }, one, false,
+     deadweight},
     // Page 9, external force.
     {"X force component", {9, 2}, Need::kNumber, externalForce, [](int) { return TPCM.XVFRC; }, one},
     {"Y force component", {9, 3}, Need::kNumber, externalForce, [](int) { return TPCM.YVFRC; }, one},
     {"Applied moment (force couple) value", {9, 4}, Need::kNumber, externalForce, [](int) { return TPCM.VESMOM; },
      one},
-    {"Applied force X-coordinate", {9, 6}, Need::kNumber, externalForce, [](int) { return TPCM.XVLOC; }, one},
-    {"Applied force Y-coordinate", {9, 7}, Need::kNumber, externalForce, [](int) { return TPCM.YVLOC; }, one},
+    {"Applied force X-coordinate", {9, 6}, Need::kNumber, externalForce, [](int) { return TPCM.XVLOC; }, one, false,
+     onVessel},
+    {"Applied force Y-coordinate", {9, 7}, Need::kNumber, externalForce, [](int) { return TPCM.YVLOC; }, one, false,
+     onVessel},
     // Page 10, areas and enhancement factors.
     {"Wind head-on effective drag area", {10, 2}, Need::kNotNegative, vesselStages, [](int) { return TPCM.TXWNDA; },
-     one},
-    {"Wind head-on drag area centroid (y)", {10, 3}, Need::kNumber, vesselStages, [](int) { return TPCM.XWARM; }, one},
+     one, false, vesselArea},
+    {"Wind head-on drag area centroid (y)", {10, 3}, Need::kNumber, vesselStages, [](int) { return TPCM.XWARM; }, one,
+     false, onVessel},
     {"Wind head-on drag area centroid (z)", {10, 4}, Need::kNumber, vesselStages, [](int) { return TPCM.ZXWARM; },
-     one},
+     one, false, onVessel},
     {"Wind beam-on effective drag area", {10, 5}, Need::kNotNegative, vesselStages, [](int) { return TPCM.TYWNDA; },
-     one},
-    {"Wind beam-on drag area centroid (x)", {10, 6}, Need::kNumber, vesselStages, [](int) { return TPCM.YWARM; }, one},
+     one, false, vesselArea},
+    {"Wind beam-on drag area centroid (x)", {10, 6}, Need::kNumber, vesselStages, [](int) { return TPCM.YWARM; }, one,
+     false, onVessel},
     {"Wind beam-on drag area centroid (z)", {10, 7}, Need::kNumber, vesselStages, [](int) { return TPCM.ZYWARM; },
-     one},
-    {"Wind force enhancement factor", {10, 8}, Need::kNotNegative, vesselStages, [](int) { return TPCM.TWNDCF; }, one},
+     one, false, onVessel},
+    {"Wind force enhancement factor", {10, 8}, Need::kNotNegative, vesselStages, [](int) { return TPCM.TWNDCF; }, one,
+     false, loadFactor},
     {"Current head-on effective drag area", {10, 12}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.TXCURA; }, one},
+     [](int) { return TPCM.TXCURA; }, one, false, vesselArea},
     {"Current head-on drag area centroid (y)", {10, 13}, Need::kNumber, vesselStages, [](int) { return TPCM.XCARM; },
-     one},
+     one, false, onVessel},
     {"Current head-on drag area centroid (z)", {10, 14}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.ZXCARM; }, one},
+     [](int) { return TPCM.ZXCARM; }, one, false, onVessel},
     {"Current beam-on effective drag area", {10, 15}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.TYCURA; }, one},
+     [](int) { return TPCM.TYCURA; }, one, false, vesselArea},
     {"Current beam-on drag area centroid (x)", {10, 16}, Need::kNumber, vesselStages, [](int) { return TPCM.YCARM; },
-     one},
+     one, false, onVessel},
     {"Current beam-on drag area centroid (z)", {10, 17}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.ZYCARM; }, one},
+     [](int) { return TPCM.ZYCARM; }, one, false, onVessel},
     {"Current force enhancement factor", {10, 18}, Need::kNotNegative, vesselStages, [](int) { return TPCM.CURFAC; },
-     one},
-    {"Bow shape factor", {10, 21}, Need::kNotNegative, vesselStages, [](int) { return TPCM.BOWFAC; }, one},
-    {"Stern shape factor", {10, 22}, Need::kNotNegative, vesselStages, [](int) { return TPCM.STRNFC; }, one},
+     one, false, loadFactor},
+    {"Bow shape factor", {10, 21}, Need::kNotNegative, vesselStages, [](int) { return TPCM.BOWFAC; }, one, false,
+     loadFactor},
+    {"Stern shape factor", {10, 22}, Need::kNotNegative, vesselStages, [](int) { return TPCM.STRNFC; }, one, false,
+     loadFactor},
     {"Wave reflection HEAD-ON enhancement factor", {10, 23}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVFCX; }, one},
+     [](int) { return TPCM.WVFCX; }, one, false, loadFactor},
     {"Wave reflection BEAM-ON enhancement factor", {10, 24}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVFCY; }, one},
+     [](int) { return TPCM.WVFCY; }, one, false, loadFactor},
     {"Wave reflection MOMENT enhancement factor", {10, 25}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVFCM; }, one},
+     [](int) { return TPCM.WVFCM; }, one, false, loadFactor},
     {"Variable wave reflection enhancement factor", {10, 26}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.VWDFAC; }, one},
+     [](int) { return TPCM.VWDFAC; }, one, false, loadFactor},
     {"Wave absorption HEAD-ON enhancement factor", {10, 31}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVDGCX; }, one},
+     [](int) { return TPCM.WVDGCX; }, one, false, loadFactor},
     {"Wave absorption BEAM-ON enhancement factor", {10, 32}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVDGCY; }, one},
+     [](int) { return TPCM.WVDGCY; }, one, false, loadFactor},
     {"Wave absorption MOMENT enhancement factor", {10, 33}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.WVDGCM; }, one},
+     [](int) { return TPCM.WVDGCM; }, one, false, loadFactor},
     {"Variable wave absorption enhancement factor", {10, 34}, Need::kNotNegative, vesselStages,
-     [](int) { return TPCM.VWDRGFC; }, one},
+     [](int) { return TPCM.VWDRGFC; }, one, false, loadFactor},
     // Page 11, wind.
-    {"Wind speed", {11, 1}, Need::kNotNegative, wind, [](int) { return TPCM.WNDSPD; }, one},
-    {"Wind heading", {11, 2}, Need::kNumber, wind, [](int) { return TPCM.WNDHDG; }, one},
-    {"Wind speed spectral density", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WNDDEN; }, one},
+    {"Wind speed", {11, 1}, Need::kNotNegative, wind, [](int) { return TPCM.WNDSPD; }, one, false, windSpeed},
+    {"Wind heading", {11, 2}, Need::kNumber, wind, [](int) { return TPCM.WNDHDG; }, one, false, heading},
+    {"Wind speed spectral density", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WNDDEN; }, one, false,
+     [](float x, int) { return TPCM.WNDTYP == kLegacyPointWind ? density(x) : std::string(); }},
     {"A.P.I. wind spectrum parameter", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.APIPRM; }, one},
     {"N.P.D. Spectral Evaluation Height", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WSPEC_HGT; }, one},
     // Page 12, current.
-    {"Current speed", {12, 1}, Need::kNotNegative, current, [](int) { return TPCM.CURSPD; }, one},
-    {"Current heading", {12, 2}, Need::kNumber, current, [](int) { return TPCM.CURHDG; }, one},
-    {"Current profile depth", {12, 5}, Need::kNumber, currentTable, [](int k) { return TPCM.DPTHI(k); },
-     profileRows},
-    {"Current profile speed", {12, 5}, Need::kNumber, currentTable, [](int k) { return TPCM.VELI(k); }, profileRows},
-    {"Current speed spectral density", {12, 6}, Need::kNumber, current, [](int) { return TPCM.CURDEN; }, one},
-    {"Fractional RMS current variation", {12, 7}, Need::kNumber, current, [](int) { return TPCM.RMS_CRNT; }, one},
+    {"Current speed", {12, 1}, Need::kNotNegative, currentSpeed, [](int) { return TPCM.CURSPD; }, one, false,
+     knotsOfCurrent},
+    {"Current heading", {12, 2}, Need::kNumber, current, [](int) { return TPCM.CURHDG; }, one, false, heading},
+    {"Current profile depth", {12, 5}, Need::kNumber, currentTable, [](int k) { return TPCM.DPTHI(k); }, profileRows,
+     false, inTheWater},
+    {"Current profile speed", {12, 5}, Need::kNumber, currentTable, [](int k) { return TPCM.VELI(k); }, profileRows,
+     false, knotsOfCurrent},
+    {"Current speed spectral density", {12, 6}, Need::kNumber, current, [](int) { return TPCM.CURDEN; }, one, false,
+     [](float x, int) {
+       const bool used = TPCM.CURTYP == kLegacyPointCurrent || TPCM.CURTYP == kBandLimitedCurrent;
+       return used ? density(x) : std::string();
+     }},
+    {"Fractional RMS current variation", {12, 7}, Need::kNumber, current, [](int) { return TPCM.RMS_CRNT; }, one,
+     false, fraction},
     // Page 14, regular waves.
-    {"Wave height or slope", {14, 4}, Need::kNotNegative, waveStages, [](int) { return TPCM.SLPHT; }, one},
-    {"Wave heading", {14, 6}, Need::kNumber, waveStages, [](int k) { return TPCM.WAVHDG(k); }, waveHeadings},
+    {"Regular wave period", {14, 2}, Need::kPositive, waveStages, [](int k) { return TPCM.T(k); }, periods, false,
+     period},
+    {"Wave height or slope", {14, 4}, Need::kNotNegative, waveStages, [](int) { return TPCM.SLPHT; }, one, false,
+     heightOrSlope},
+    {"Wave heading", {14, 6}, Need::kNumber, waveStages, [](int k) { return TPCM.WAVHDG(k); }, waveHeadings, false,
+     heading},
     // Page 15, irregular waves.
-    {"Wave heading", {15, 4}, Need::kNumber, randomSea, [](int k) { return TPCM.SEAHDG(k); }, seaHeadings},
-    {"Significant height", {15, 6}, Need::kPositive, randomSea, [](int k) { return TPCM.SWHT(k); }, seaStates},
-    {"Spectrum peak period", {15, 7}, Need::kPositive, seaPeriods, [](int k) { return TPCM.SIGPD(k); }, seaStates},
-    {"Spectral bandwidth parameter", {15, 8}, Need::kNotNegative, randomSea, [](int) { return TPCM.WAVWID; }, one},
-    {"JONSWAP \"Gamma\" Parameter", {15, 8}, Need::kNotNegative, randomSea, [](int) { return TPCM.JONGAM; }, one},
+    {"Wave heading", {15, 4}, Need::kNumber, randomSea, [](int k) { return TPCM.SEAHDG(k); }, seaHeadings, false,
+     heading},
+    {"Significant height", {15, 6}, Need::kPositive, randomSea, [](int k) { return TPCM.SWHT(k); }, seaRows, false,
+     waveHeight},
+    {"Spectrum peak period", {15, 7}, Need::kPositive, seaPeriods, [](int k) { return TPCM.SIGPD(k); }, seaRows,
+     false, period},
+    {"Spectral bandwidth parameter", {15, 8}, Need::kNotNegative, randomSea, [](int) { return TPCM.WAVWID; }, one,
+     false, seaWidth},
+    {"JONSWAP \"Gamma\" Parameter", {15, 8}, Need::kNotNegative, randomSea, [](int) { return TPCM.JONGAM; }, one,
+     false, seaPeakFactor},
     {"JONSWAP \"Sigma a\" Shape Parameter", {15, 9}, Need::kNotNegative, randomSea, [](int) { return TPCM.JONPL; },
-     one},
+     one, false, seaPeakWidth},
     {"JONSWAP \"Sigma b\" Shape Parameter", {15, 10}, Need::kNotNegative, randomSea, [](int) { return TPCM.JONPG; },
-     one},
-    {"Wave spreading index", {15, 21}, Need::kNotNegative, spreading, [](int) { return TPCM.COSEXP; }, one},
+     one, false, seaPeakWidth},
+    {"Component Lambda Value", {15, 8}, Need::kNumber, ochiHubbleSea, [](int k) { return TPCM.OCHI_LAMBDA(k); },
+     ochiComponents, false, ochiShape},
+    {"Wave spreading index", {15, 21}, Need::kNotNegative, spreadingFactors, [](int) { return TPCM.COSEXP; }, one,
+     false, spreadingIndex},
     {"Sector size containing wave energy", {15, 22}, Need::kPositive, spreading, [](int) { return TPCM.ANGSEC; },
-     one},
+     one, false, spreadingSector},
     // Page 16, swell.
-    {"Swell heading", {16, 4}, Need::kNumber, swell, [](int) { return TPCM.SWLHDG; }, one},
-    {"Swell significant height", {16, 6}, Need::kPositive, swell, [](int) { return TPCM.SWELHT; }, one},
-    {"Swell peak period", {16, 7}, Need::kPositive, swell, [](int) { return TPCM.SWELPD; }, one},
-    {"Swell spectral bandwidth parameter", {16, 8}, Need::kNotNegative, swell, [](int) { return TPCM.SWLWID; }, one},
+    {"Swell heading", {16, 4}, Need::kNumber, swell, [](int) { return TPCM.SWLHDG; }, one, false, heading},
+    {"Swell significant height", {16, 6}, Need::kPositive, swell, [](int) { return TPCM.SWELHT; }, one, false,
+     waveHeight},
+    {"Swell peak period", {16, 7}, Need::kPositive, swell, [](int) { return TPCM.SWELPD; }, one, false, period},
+    {"Swell spectral bandwidth parameter", {16, 8}, Need::kNotNegative, swell, [](int) { return TPCM.SWLWID; }, one,
+     false, swellWidth},
     {"Swell JONSWAP \"Gamma\" Parameter", {16, 8}, Need::kNotNegative, swell, [](int) { return TPCM.JONGAM_SWL; },
-     one},
+     one, false, swellPeakFactor},
     {"Swell JONSWAP \"Sigma a\" Shape Parameter", {16, 9}, Need::kNotNegative, swell,
-     [](int) { return TPCM.JONPL_SWL; }, one},
+     [](int) { return TPCM.JONPL_SWL; }, one, false, swellPeakWidth},
     {"Swell JONSWAP \"Sigma b\" Shape Parameter", {16, 10}, Need::kNotNegative, swell,
-     [](int) { return TPCM.JONPG_SWL; }, one},
-    {"Second swell heading", {16, 24}, Need::kNumber, secondSwell, [](int) { return TPCM.SWLHDG2; }, one},
+     [](int) { return TPCM.JONPG_SWL; }, one, false, swellPeakWidth},
+    {"Second swell heading", {16, 24}, Need::kNumber, secondSwell, [](int) { return TPCM.SWLHDG2; }, one, false,
+     heading},
     {"Second swell significant height", {16, 26}, Need::kPositive, secondSwell, [](int) { return TPCM.SWELHT2; },
-     one},
-    {"Second swell peak period", {16, 27}, Need::kPositive, secondSwell, [](int) { return TPCM.SWELPD2; }, one},
+     one, false, waveHeight},
+    {"Second swell peak period", {16, 27}, Need::kPositive, secondSwell, [](int) { return TPCM.SWELPD2; }, one, false,
+     period},
     {"Second swell spectral bandwidth parameter", {16, 28}, Need::kNotNegative, secondSwell,
-     [](int) { return TPCM.SWLWID2; }, one},
+     [](int) { return TPCM.SWLWID2; }, one, false, secondSwellWidth},
+    {"Second swell JONSWAP \"Gamma\" Parameter", {16, 28}, Need::kNotNegative, jonswapSecondSwell,
+     [](int) { return TPCM.JONGAM_SWL2; }, one, false, secondSwellPeakFactor},
+    {"Second swell JONSWAP \"Sigma a\" Shape Parameter", {16, 29}, Need::kNotNegative, jonswapSecondSwell,
+     [](int) { return TPCM.JONPL_SWL2; }, one, false, secondSwellPeakWidth},
+    {"Second swell JONSWAP \"Sigma b\" Shape Parameter", {16, 30}, Need::kNotNegative, jonswapSecondSwell,
+     [](int) { return TPCM.JONPG_SWL2; }, one, false, secondSwellPeakWidth},
     // Page 17, output options.
-    {"Storm duration", {17, 51}, Need::kNumber, dynamics, [](int) { return TPCM.DURATN; }, one},
-    // Words that no page of this editor shows: kept from the defaults or from another program.
+    {"Storm duration", {17, 51}, Need::kNumber, dynamics, [](int) { return TPCM.DURATN; }, one, false, stormHours},
+    // Words that no page shows: kept from the defaults or from another program.
     {"Surge current factor XCURNTDN", {0, 0, 0, 1652}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.XCURNTDN; }, one},
+     [](int) { return TPCM.XCURNTDN; }, one, false, loadFactor},
     {"Surge current factor XCURNTUP", {0, 0, 0, 1653}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.XCURNTUP; }, one},
+     [](int) { return TPCM.XCURNTUP; }, one, false, loadFactor},
     {"Sway current factor YCURNTDN", {0, 0, 0, 1654}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.YCURNTDN; }, one},
+     [](int) { return TPCM.YCURNTDN; }, one, false, loadFactor},
     {"Sway current factor YCURNTUP", {0, 0, 0, 1655}, Need::kNumber, vesselStages,
-     [](int) { return TPCM.YCURNTUP; }, one},
+     [](int) { return TPCM.YCURNTUP; }, one, false, loadFactor},
+    {"Current modification factor MUNKFAC1", {0, 0, 0, 1656}, Need::kNumber, vesselStages,
+     [](int) { return TPCM.MUNKFAC1; }, one, false, addedFactor},
     {"Vessel point coordinate RACC", {0, 0, 0, 905}, Need::kNumber, vesselStages,
-     [](int k) { return TPCM.RACC((k - 1) % 3 + 1, (k - 1) / 3 + 1); }, [] { return 3 * vesselPoints(); }},
+     [](int k) { return TPCM.RACC((k - 1) % 3 + 1, (k - 1) / 3 + 1); }, [] { return 3 * vesselPoints(); }, false,
+     onVessel},
 };
 
 // One integer count or code with its tabled range.
@@ -319,6 +685,7 @@ struct IntValue {
   std::int32_t low, high;
   bool (*read)();
   std::int32_t (*value)();
+  bool lastElement = false;  // edited on the last element's page
 };
 
 constexpr IntValue kIntValues[] = {
@@ -333,6 +700,80 @@ constexpr IntValue kIntValues[] = {
     {"Number of sea headings", {15, 4}, 0, 37, randomSea, [] { return TPCM.NSEAHG; }},
     {"Number of angular wedges", {15, 23}, 0, 36, randomSea, [] { return TPCM.NA; }},
     {"Number of points in current profile", {12, 4}, 1, 5, currentTable, [] { return TPCM.NCURNT; }},
+    // The codes that choose a branch of a stage: each within the choices of its page.
+    {"Submergence option WETYOK (options 2 to 8 of the page as 0 to 6)", {3, 1}, kSubmergenceNone,
+     kLastSubmergence, always, [] { return TPCM.WETYOK; }},
+    {"Type of attachment to vessel IARCO (-1 free Salm, 0 to 4 the attachments)", {3, 13}, kFreeSalm,
+     kLastAttachment, always, [] { return TPCM.IARCO; }, true},
+    {"Number of regular-wave headings NDIR", {0, 0, 0, 168}, 0, 12, vesselStages, [] { return TPCM.NDIR; }},
+    {"Wave type (the list's number less 1)", {15, 2}, 0, kLastSpectrum, randomSea, [] { return TPCM.WAVTYP; }},
+    {"Number of Ochi-Hubble wave components", {15, 5}, 1, kOchiComponents, ochiHubbleSea,
+     [] { return TPCM.N_OCHI_COMP; }},
+    {"Wind spectrum type", {11, 3}, kDavenportWind, kLastWindSpectrum, wind, [] { return TPCM.WNDTYP; }},
+    {"Current variation with depth", {12, 3}, 0, 3, current, [] { return TPCM.LCSTCR; }},
+    {"Current spectrum type (the list's number less 1)", {12, 6}, kSteadyCurrent, kLastCurrentSpectrum, current,
+     [] { return TPCM.CURTYP; }},
+    {"Create plotter file IPLOTS (2 adds the curves)", {18, 11}, 0, 2, always, [] { return TPCM.IPLOTS; }},
+    // Switches that a stage tests for 1 as well as for 0: other values would turn them on in one
+    // place and off in another.
+    {"Simulate wind", {10, 1}, 0, 1, vesselStages, [] { return TPCM.LWIND; }},
+    {"Simulate current", {10, 11}, 0, 1, waveStages, [] { return TPCM.LCURNT; }},
+    {"Heave damping is (1 specified)", {7, 1}, 0, 1, vesselStages, [] { return TPCM.LHVDMP; }},
+    {"Pitch damping is (1 specified)", {7, 3}, 0, 1, vesselStages, [] { return TPCM.LPTDMP; }},
+    {"Roll damping is (1 specified)", {7, 5}, 0, 1, vesselStages, [] { return TPCM.LRLDMP; }},
+    {"Heave period is (1 specified)", {7, 7}, 0, 1, vesselStages, [] { return TPCM.LHVPRD; }},
+    {"Pitch period is (1 specified)", {7, 9}, 0, 1, vesselStages, [] { return TPCM.LPTPRD; }},
+    {"Roll period is (1 specified)", {7, 11}, 0, 1, vesselStages, [] { return TPCM.LRLPRD; }},
+    {"Feedback mooring forces to wave-frequency motions", {7, 13}, 0, 1,
+     [] { return vesselStages() && TPCM.VESTYP == kDiscBuoy; }, [] { return TPCM.MORFBK; }},
+    {"Apply current correction to drift forces", {8, 26}, 0, 1, vesselStages, [] { return TPCM.CURCOR; }},
+    {"Salm extension drives the excitation (1 extension, 0 waves)", {13, 1}, 0, 1, waveStages,
+     [] { return TPCM.LEXTND; }},
+    {"Use constant wave height or wave slope (1 slope, 0 height)", {14, 3}, 0, 1, waveStages,
+     [] { return TPCM.LSLPHT; }},
+    {"Simulate irregular waves", {15, 1}, 0, 1, waveStages, [] { return TPCM.LRANDM; }},
+    {"Simulate swell", {16, 1}, 0, 1, waveStages, [] { return TPCM.LSWELL; }},
+    {"Lock swell heading to irregular waves", {16, 3}, 0, 1, swell, [] { return TPCM.LSWLOK; }},
+    {"Simulate second swell", {16, 21}, 0, 1, swell, [] { return TPCM.LSWEL2; }},
+    {"Legacy current-wave drift force interaction model", {17, 33}, 0, 1, vesselStages,
+     [] { return TPCM.LEGDFC; }},
+    {"Legacy peak low-frequency motion and loads model", {17, 34}, 0, 1, vesselStages, [] { return TPCM.LEGPKF; }},
+    {"Exclude wave absorption damping and excitation", {17, 35}, 0, 1, vesselStages, [] { return TPCM.LEGDRG; }},
+    // The report of the member responses goes to the principal headings, to all of them, or to none
+    // by the sum of the two.
+    {"Output RAOs for principal wave directions", {18, 3}, 0, 1, dynamics, [] { return TPCM.PRNRAO; }},
+    {"Output RAOs at all intermediate angles", {18, 4}, 0, 1, dynamics, [] { return TPCM.ALLRAO; }},
+    {"Output vessel motions summary NEGSUM (0 writes it)", {18, 7}, 0, 1, vesselStages, [] { return TPCM.NEGSUM; }},
+    // The vessel passes add the force and motion table switches.
+    {"Vessel force tables LFORCE", {0, 0, 0, 105}, 0, 1, vesselStages, [] { return TPCM.LFORCE; }},
+    {"Vessel motion tables LMOTN", {0, 0, 0, 106}, 0, 1, vesselStages, [] { return TPCM.LMOTN; }},
+    {"Vessel point accelerations LACC", {0, 0, 0, 757}, 0, 1, vesselStages, [] { return TPCM.LACC; }},
+    {"Vessel point velocities LVEL", {0, 0, 0, 758}, 0, 1, vesselStages, [] { return TPCM.LVEL; }},
+    {"Vessel point displacements LDSP", {0, 0, 0, 759}, 0, 1, vesselStages, [] { return TPCM.LDSP; }},
+};
+
+// A code whose choices are not one run of numbers.
+struct CodeValue {
+  std::string_view label;
+  Where where;
+  bool (*read)();
+  std::int32_t (*value)();
+  bool (*allowed)(std::int32_t);
+  std::string_view choices;  // what the analysis needs
+};
+
+bool swellType(std::int32_t type) { return type >= 0 && type <= kLastSpectrum && type != kOchiHubble; }
+
+constexpr CodeValue kCodeValues[] = {
+    // The jack-up's hull model is inoperative; any other type selects no hull model at all.
+    {"Vessel type for simulation", {5, 11}, vesselStages, [] { return TPCM.VESTYP; },
+     [](std::int32_t v) { return v == kShipVessel || (v >= kSemiSubmersible && v <= kCaissonSpar); },
+     "1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model)"},
+    // The Ochi-Hubble spectrum holds the wind sea's components: no swell takes it.
+    {"Swell type (the list's number less 1)", {16, 2}, swell, [] { return TPCM.SWLTYP; }, swellType,
+     "a value from 0 to 10 but 9 (the Ochi-Hubble sea)"},
+    {"Second swell type (the list's number less 1)", {16, 22}, secondSwell, [] { return TPCM.SWLTYP2; }, swellType,
+     "a value from 0 to 10 but 9 (the Ochi-Hubble sea)"},
 };
 
 std::string whereText(const Where& w, int element) {
@@ -344,51 +785,56 @@ std::string whereText(const Where& w, int element) {
   return text;
 }
 
-void addFinding(std::vector<RunFinding>& findings, const std::string& what, const std::string& value,
-                std::string_view need) {
-  findings.push_back(RunFinding{true, {" ++> Fatal Warning: " + what + " is " + value + ";",
-                                       "     the analysis needs " + std::string(need) + "."}});
+// A message's lines after its first, indented by five blanks and broken between words to stay
+// within a screen's width, before a parenthesis where one stands in the line.
+constexpr std::size_t kLineWidth = 100;
+void addWrapped(std::vector<std::string>& lines, const std::string& text) {
+  const std::string indent = "     ";
+  std::string rest = text;
+  while (indent.size() + rest.size() > kLineWidth) {
+    const std::size_t limit = kLineWidth - indent.size();
+    std::size_t cut = rest.rfind(" (", limit);
+    if (cut == std::string::npos || cut == 0) cut = rest.rfind(' ', limit);
+    if (cut == std::string::npos || cut == 0) break;
+    lines.push_back(indent + rest.substr(0, cut));
+    rest = rest.substr(cut + 1);
+  }
+  lines.push_back(indent + rest);
 }
 
-}  // namespace
+// The finding of one value, named as the page names it: "<label> (<where>) is <value>;" and what
+// the analysis needs.
+void addFinding(std::vector<RunFinding>& findings, const std::string& label, const Where& where, int element,
+                const std::string& value, std::string_view need) {
+  const std::string named = label + " (" + whereText(where, element) + ") is " + value;
+  RunFinding finding{true, {" ++> Fatal Warning: " + named + ";"}};
+  addWrapped(finding.lines, "the analysis needs " + std::string(need) + ".");
+  if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
+  finding.value = named;
+  findings.push_back(std::move(finding));
+}
 
-void valueRangeFindings(std::vector<RunFinding>& findings) {
+void floatValueFindings(std::vector<RunFinding>& findings) {
   for (const FloatValue& v : kFloatValues) {
     if (!v.read()) continue;
     const int n = v.count();
     for (int k = 1; k <= n; ++k) {
       const float x = v.value(k);
-      if (meets(x, v.need)) continue;
-      const std::string label = n > 1 && !v.element ? std::string(v.label) + " " + std::to_string(k) : std::string(v.label);
-      addFinding(findings, label + " (" + whereText(v.where, v.element ? k : 0) + ")", messageValue(x), needText(v.need));
-    }
-  }
-  // The auxiliary offset table is interpolated in its loads: they must rise from point to point.
-  if (auxiliaryTable()) {
-    const int n = tablePoints();
-    for (int k = 2; k <= n; ++k) {
-      if (!(TPCM.AUXFOR(k) > TPCM.AUXFOR(k - 1))) {
-        addFinding(findings, "Auxiliary static offset table load " + std::to_string(k) + " (page 3, item 11)",
-                   messageValue(TPCM.AUXFOR(k)),
-                   "loads that rise from point to point (point " + std::to_string(k - 1) + ": " +
-                       messageValue(TPCM.AUXFOR(k - 1)) + ")");
-        break;
+      std::string need;
+      if (!meets(x, v.need)) {
+        need = needText(v.need);
+      } else if (v.bound != nullptr) {
+        need = v.bound(x, k);
       }
+      if (need.empty()) continue;
+      std::string label(v.label);
+      if (n > 1 && !v.element) label += " " + std::to_string(k);
+      addFinding(findings, label, v.where, v.element ? k : 0, messageValue(x), need);
     }
   }
-  // A draft reaching the sea bed leaves no water under the keel.
-  if (vesselStages() && std::isfinite(TPCM.DRAFT) && std::isfinite(TPCM.DEPTH) && TPCM.DRAFT > 0.0f &&
-      TPCM.DRAFT >= TPCM.DEPTH) {
-    addFinding(findings, "Mean vessel draft (page 5, item 10)", messageValue(TPCM.DRAFT),
-               "a draft less than the water depth (" + messageValue(TPCM.DEPTH) + ", page 1, item 4)");
-  }
-  // The attached column's dynamics read the yoke's motions from the file YOKEMOT, which the vessel
-  // passes write only for the tanker on the yoke (ISPM 1); for it the run takes the yoke's hinge as
-  // the first vessel point, with its displacements.
-  if (attachedDynamics() && TPCM.ISPM != 1) {
-    addFinding(findings, "Vessel configuration ISPM (word 118 of the data set, which no page shows)",
-               std::to_string(TPCM.ISPM), "1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
-  }
+}
+
+void codeFindings(std::vector<RunFinding>& findings) {
   const IntValue* previous = nullptr;
   for (const IntValue& v : kIntValues) {
     if (!v.read()) continue;
@@ -399,9 +845,93 @@ void valueRangeFindings(std::vector<RunFinding>& findings) {
         previous->where.word == v.where.word)
       continue;
     previous = &v;
-    addFinding(findings, std::string(v.label) + " (" + whereText(v.where, 0) + ")", std::to_string(x),
+    addFinding(findings, std::string(v.label), v.where, v.lastElement ? elements() : 0, std::to_string(x),
                "a value from " + std::to_string(v.low) + " to " + std::to_string(v.high));
   }
+  for (const CodeValue& v : kCodeValues) {
+    if (!v.read() || v.allowed(v.value())) continue;
+    addFinding(findings, std::string(v.label), v.where, 0, std::to_string(v.value()), v.choices);
+  }
+}
+
+// The column's piercing element: one of its elements, or none (0, or the one past the last, which
+// page 2 shows when the whole system is submerged); the free switch FRESLM as page 3's attachment
+// type sets it.
+void columnFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  const int n = elements();
+  if (t.IPIERC < 0 || t.IPIERC > n + 1) {
+    addFinding(findings, "Salm element that pierces water", {2, 6}, 0, std::to_string(t.IPIERC),
+               "a value from 0 to " + std::to_string(n + 1) + " (the number of elements and one more)");
+  }
+  const bool free = t.IARCO == kFreeSalm;
+  if ((t.FRESLM != 0) != free && t.IARCO >= kFreeSalm && t.IARCO <= kLastAttachment) {
+    addFinding(findings, "Free Salm switch FRESLM", {0, 0, 0, 2471}, 0, std::to_string(t.FRESLM),
+               std::string(free ? "1" : "0") + " for the attachment " + attachmentName(t.IARCO) + " (page 3, element " +
+                   std::to_string(n) + ", item 13); the editor sets it when page 3 is left");
+  }
+}
+
+// A default swell spectrum is a Gaussian about the grid period nearest its peak: the peak must lie
+// on the regular wave periods.
+void defaultSwellPeak(std::vector<RunFinding>& findings, bool read, std::int32_t type, float peak,
+                      const std::string& label, const Where& where) {
+  // A period outside the periods of waves has its own finding.
+  if (!read || type != kDefaultSwellSpectrum || !std::isfinite(peak) || !period(peak, 0).empty()) return;
+  const int n = periods();
+  if (n < 2) return;
+  const float step = TPCM.T(2) - TPCM.T(1);
+  const float first = TPCM.T(1) - 0.5f * step;
+  const float last = TPCM.T(n) + 0.5f * step;
+  if (peak >= first && peak < last) return;
+  addFinding(findings, label, where, 0, messageValue(peak),
+             "a period on the regular wave periods, from " + messageValue(first) + " to below " + messageValue(last) +
+                 " (page 14, item 2)");
+}
+
+void spectrumPeakFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  for (int k = 1; k <= seaStates(); ++k) {
+    defaultSwellPeak(findings, randomSea(), t.WAVTYP, t.SIGPD(k),
+                     seaStates() > 1 ? "Spectrum peak period " + std::to_string(k) : "Spectrum peak period", {15, 7});
+  }
+  defaultSwellPeak(findings, swell(), t.SWLTYP, t.SWELPD, "Swell peak period", {16, 7});
+  defaultSwellPeak(findings, secondSwell(), t.SWLTYP2, t.SWELPD2, "Second swell peak period", {16, 27});
+}
+
+}  // namespace
+
+void valueRangeFindings(std::vector<RunFinding>& findings) {
+  floatValueFindings(findings);
+  // The auxiliary offset table is interpolated in its loads: they must rise from point to point.
+  if (auxiliaryTable()) {
+    const int n = tablePoints();
+    for (int k = 2; k <= n; ++k) {
+      if (!(TPCM.AUXFOR(k) > TPCM.AUXFOR(k - 1))) {
+        addFinding(findings, "Auxiliary static offset table load " + std::to_string(k), {3, 11}, 0,
+                   messageValue(TPCM.AUXFOR(k)),
+                   "loads that rise from point to point (point " + std::to_string(k - 1) + ": " +
+                       messageValue(TPCM.AUXFOR(k - 1)) + ")");
+        break;
+      }
+    }
+  }
+  // A draft reaching the sea bed leaves no water under the keel.
+  if (vesselStages() && std::isfinite(TPCM.DRAFT) && std::isfinite(TPCM.DEPTH) && TPCM.DRAFT > 0.0f &&
+      TPCM.DRAFT >= TPCM.DEPTH) {
+    addFinding(findings, "Mean vessel draft", {5, 10}, 0, messageValue(TPCM.DRAFT),
+               "a draft less than the water depth (" + messageValue(TPCM.DEPTH) + ", page 1, item 4)");
+  }
+  // The attached column's dynamics read the yoke's motions from the file YOKEMOT, which the vessel
+  // passes write only for the tanker on the yoke (ISPM 1); for it the run takes the yoke's hinge as
+  // the first vessel point, with its displacements.
+  if (attachedDynamics() && TPCM.ISPM != 1) {
+    addFinding(findings, "Vessel configuration ISPM", {0, 0, 0, 118}, 0, std::to_string(TPCM.ISPM),
+               "1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)");
+  }
+  codeFindings(findings);
+  columnFindings(findings);
+  spectrumPeakFindings(findings);
 }
 
 }  // namespace qv

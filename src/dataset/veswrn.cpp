@@ -61,13 +61,42 @@ constexpr std::string_view kDriftFactor = " ++> Fatal Warning: A wave drift fact
 constexpr std::string_view kAsymmetry1 = " ++> Fatal Warning: Azimuthal ASSYMMETRY detected in vessel of";
 constexpr std::string_view kAsymmetry2 = "     \"Azimuthally Symmetric\" type.";
 
+// The places of the values that checks are about.
+constexpr ValuePlace kDepthPlace[] = {{1, 4}};
+constexpr ValuePlace kGyradiiPlaces[] = {{6, 1}, {6, 2}, {6, 3}};
+constexpr ValuePlace kSeaStatePlaces[] = {{15, 6}, {15, 7}, {16, 6}, {16, 7}, {16, 26}, {16, 27}};
+constexpr ValuePlace kDimensionPlaces[] = {{5, 1}, {5, 8}, {5, 9}, {5, 10}};
+constexpr ValuePlace kWaterplanePlace[] = {{5, 7}};
+constexpr ValuePlace kDraftPlace[] = {{5, 10}};
+constexpr ValuePlace kWindAreaPlaces[] = {{10, 2}, {10, 5}, {10, 8}};
+constexpr ValuePlace kCurrentAreaPlaces[] = {{10, 12}, {10, 15}};
+constexpr ValuePlace kStormPlace[] = {{17, 51}};
+constexpr ValuePlace kDriftFactorPlaces[] = {{10, 21}, {10, 22}, {10, 23}, {10, 24}, {10, 25}, {10, 26}};
+constexpr ValuePlace kDampingPlaces[] = {{7, 2}, {7, 4}, {7, 6}};
+constexpr ValuePlace kPeriodPlaces[] = {{7, 8}, {7, 10}, {7, 12}};
+constexpr ValuePlace kWavePeriodPlace[] = {{14, 2}};
+
 // The counts of one run of the checks.
 struct Checks {
   std::int32_t& NWARN;
   std::int32_t& NFATAL;
+  const CheckPlaces& places;
 
-  void warn(std::initializer_list<std::string_view> lines) { reportCheck(NWARN, NFATAL, false, lines); }
-  void fatal(std::initializer_list<std::string_view> lines) { reportCheck(NWARN, NFATAL, true, lines); }
+  void warn(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {}) {
+    report(false, lines, about);
+  }
+  void fatal(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {}) {
+    report(true, lines, about);
+  }
+  void report(bool fatal, std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about) {
+    if (!places || about.empty()) {
+      reportCheck(NWARN, NFATAL, fatal, lines);
+      return;
+    }
+    std::vector<std::string> all(lines.begin(), lines.end());
+    for (std::string& line : places(fatal, about)) all.push_back(std::move(line));
+    reportCheck(NWARN, NFATAL, fatal, all);
+  }
   // A message written by the routine that found it.
   void count(bool fatal) {
     WRNINC(fatal ? NFATAL : NWARN, NWARN, NFATAL, TPCM.EDUNIT, kKeyboardUnit, kWarningsPerScreen);
@@ -122,7 +151,8 @@ void memberChecks(Checks& c) {
 void twoBodyVesselRows(Checks& c) {
   if (forwardSpeedWithRaos() || (TPCM.BVFWD != 0.0f && TPCM.BAXVSH != 0)) c.warn({kForwardSpeedWithRaos});
   if (anyZero({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmZero});
-  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR, TPCM.BYGYR, TPCM.BRGYR, TPCM.BPGYR})) c.fatal({kGyradii});
+  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR, TPCM.BYGYR, TPCM.BRGYR, TPCM.BPGYR}))
+    c.fatal({kGyradii}, kGyradiiPlaces);
   if (TPCM.SEMI_LIKE != 0 && TPCM.B_SEMI_LIKE != 0)
     c.fatal({" ++> Fatal Warning: Only *ONE* vessel can be type \"Semisubmersible\"."});
   if (TPCM.SEMI_LIKE != 0 || TPCM.B_SEMI_LIKE != 0) {
@@ -134,7 +164,7 @@ void twoBodyVesselRows(Checks& c) {
 void singleVesselRows(Checks& c) {
   if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
   if (TPCM.CREATR != kSimYobrix && anyZero({gmT(), gmL()})) c.warn({kGmZero});
-  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR})) c.fatal({kGyradii});
+  if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR})) c.fatal({kGyradii}, kGyradiiPlaces);
   if (TPCM.SEMI_LIKE != 0) {
     memberChecks(c);
     if (TPCM.CREATR >= kSimGandru && (TPCM.XSHDOW <= 0.0f || TPCM.YSHDOW <= 0.0f)) c.warn({kShadowing});
@@ -146,19 +176,20 @@ void windCurrentRows(Checks& c, bool twoBody) {
   if (twoBody) {
     if (TPCM.LWIND != 0 &&
         anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF, TPCM.BXWNDA, TPCM.BYWNDA, TPCM.BWNDCF}))
-      c.warn({kWindArea});
+      c.warn({kWindArea}, kWindAreaPlaces);
     if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA, TPCM.BXCURA, TPCM.BYCURA}))
-      c.warn({kCurrentArea});
+      c.warn({kCurrentArea}, kCurrentAreaPlaces);
   } else if (TPCM.CREATR > kSimGandru) {
-    if (TPCM.LWIND != 0 && anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF})) c.warn({kWindArea});
-    if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA})) c.warn({kCurrentArea});
+    if (TPCM.LWIND != 0 && anyNotPositive({TPCM.TXWNDA, TPCM.TYWNDA, TPCM.TWNDCF}))
+      c.warn({kWindArea}, kWindAreaPlaces);
+    if (TPCM.LCURNT != 0 && anyNotPositive({TPCM.TXCURA, TPCM.TYCURA})) c.warn({kCurrentArea}, kCurrentAreaPlaces);
   }
 }
 
 // The storm of the peak statistics, which every run with dynamics reads.
 void stormDurationRow(Checks& c, bool twoBody) {
   if (!twoBody && TPCM.CREATR > kSimGandru && TPCM.DURATN <= 0.0f)
-    c.warn({" ++> Warning: Nonpositive storm duration detected."});
+    c.warn({" ++> Warning: Nonpositive storm duration detected."}, kStormPlace);
 }
 
 // The sea states in use: NPARM, within the extent of their tables.
@@ -218,9 +249,10 @@ void seaStateRows(Checks& c) {
   if (irregularWavesBad())
     c.fatal({" ++> Fatal Warning: Irregular wave specification problem. Check for:",
              "                  - A nonpositive significant wave height.",
-             "                  - A nonpositive peak period."});
+             "                  - A nonpositive peak period."},
+            kSeaStatePlaces);
   waveHeightComparison(c);
-  if (TPCM.DEPTH <= 0.0f) c.fatal({" ++> Fatal Warning: The water depth is nonpositive."});
+  if (TPCM.DEPTH <= 0.0f) c.fatal({" ++> Fatal Warning: The water depth is nonpositive."}, kDepthPlace);
 }
 
 // `vessel`: the run analyses the vessel; otherwise only the draft is checked, and only where the
@@ -229,21 +261,22 @@ void hydrostaticRows(Checks& c, bool twoBody, bool vessel, bool draftRead) {
   const char* dimensions1 = " ++> Warning: A vessel beam, length, draft,";
   const char* dimensions2 = "     or displacement is nonpositive.";
   if (!vessel) {
-    if (draftRead && TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+    if (draftRead && TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed}, kDraftPlace);
     return;
   }
   if (twoBody) {
     if (anyNegative({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmNegative});
     if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL, TPCM.BDISPL, TPCM.BDRAFT, TPCM.BLWL, TPCM.BBWL}))
-      c.warn({dimensions1, dimensions2});
+      c.warn({dimensions1, dimensions2}, kDimensionPlaces);
     if ((TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) || (TPCM.BAWP <= 0.0f && TPCM.B_SEMI_LIKE == 0))
-      c.fatal({kWaterplane});
-    if (TPCM.DRAFT >= TPCM.DEPTH || TPCM.BDRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+      c.fatal({kWaterplane}, kWaterplanePlace);
+    if (TPCM.DRAFT >= TPCM.DEPTH || TPCM.BDRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed}, kDraftPlace);
   } else {
     if (TPCM.CREATR != kSimYobrix && anyNegative({gmT(), gmL()})) c.warn({kGmNegative});
-    if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL})) c.warn({dimensions1, dimensions2});
-    if (TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) c.fatal({kWaterplane});
-    if (TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed});
+    if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL}))
+      c.warn({dimensions1, dimensions2}, kDimensionPlaces);
+    if (TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) c.fatal({kWaterplane}, kWaterplanePlace);
+    if (TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed}, kDraftPlace);
   }
 }
 
@@ -297,9 +330,10 @@ bool legacyFlagsMixed() {
 
 void driftRows(Checks& c, bool twoBody, bool waves) {
   if (twoBody) {
-    if (driftFactorNegative(firstBodyDrift()) || driftFactorNegative(secondBodyDrift())) c.fatal({kDriftFactor});
+    if (driftFactorNegative(firstBodyDrift()) || driftFactorNegative(secondBodyDrift()))
+      c.fatal({kDriftFactor}, kDriftFactorPlaces);
   } else if (TPCM.CREATR > kSimGandru) {
-    if (driftFactorNegative(firstBodyDrift())) c.fatal({kDriftFactor});
+    if (driftFactorNegative(firstBodyDrift())) c.fatal({kDriftFactor}, kDriftFactorPlaces);
   }
   const bool mooringModels = TPCM.CREATR >= kSimGandru && TPCM.CREATR != kSimKrebona;
   if (waves && mooringModels && legacyFlagsMixed())
@@ -314,9 +348,9 @@ void driftRows(Checks& c, bool twoBody, bool waves) {
 void userDampingRows(Checks& c) {
   const auto bad = [](std::int32_t given, float value) { return given != 0 && value <= 0.0f; };
   if (bad(TPCM.LHVDMP, TPCM.HVDAMP) || bad(TPCM.LPTDMP, TPCM.PTDAMP) || bad(TPCM.LRLDMP, TPCM.RLDAMP))
-    c.fatal({" ++> Fatal Warning: Nonpositive user-specified damping coefficient."});
+    c.fatal({" ++> Fatal Warning: Nonpositive user-specified damping coefficient."}, kDampingPlaces);
   if (bad(TPCM.LHVPRD, TPCM.HEVPRD) || bad(TPCM.LPTPRD, TPCM.PITPRD) || bad(TPCM.LRLPRD, TPCM.ROLPRD))
-    c.fatal({" ++> Fatal Warning: Nonpositive user-specified natural period."});
+    c.fatal({" ++> Fatal Warning: Nonpositive user-specified natural period."}, kPeriodPlaces);
 }
 
 // The drift models that suit a vessel, as bits (bit n for model n); 0 for a vessel not tested.
@@ -403,7 +437,8 @@ void closingRows(Checks& c, bool twoBody, bool vessel) {
              "                  - A period array of only one value.",
              "",
              "     Either deselect random wave option, or go back to the",
-             "     RAO period table and correct the problem."});
+             "     RAO period table and correct the problem."},
+            kWavePeriodPlace);
 }
 
 }  // namespace
@@ -426,10 +461,10 @@ void reportCheck(std::int32_t& NWARN, std::int32_t& NFATAL, bool fatal, std::spa
   reportCheckLines(NWARN, NFATAL, fatal, lines);
 }
 
-void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL) {
+void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL, const CheckPlaces& places) {
   if (TPCM.LCOPY == 0) CLEAR(TPCM.EDUNIT);
   silentRepairs();
-  Checks c{NWARN, NFATAL};
+  Checks c{NWARN, NFATAL, places};
   const bool twoBody = isTwoBodyType(TPCM.CREATR);
   const bool waves = TPCM.LRANDM == 1 || TPCM.LSWELL == 1;
   // The rows on the vessel (its hull, stability, speed, wind and current areas, drift and load

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "dataset/run_checks.h"
 #include "dataset/salm_elements.h"
@@ -41,17 +44,50 @@ struct Counts {
   std::int32_t fatals = 0;
 };
 
-// One message of the checks, counted.
-void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines) {
-  reportCheck(c.warnings, c.fatals, fatal, lines);
+// The run's findings about values that a check of this page is about too: each is shown once,
+// under that check (of its own kind, so that the counts stay what they were), as a line that says
+// where to change the value, and not again on its own. The findings are taken at the first check
+// that asks, after the end-of-session checks have made their silent repairs.
+class ValueNotes {
+ public:
+  std::vector<std::string> linesFor(bool fatal, std::span<const ValuePlace> places) {
+    if (!findings_) findings_ = runFindings();
+    std::vector<std::string> lines;
+    for (const RunFinding& f : *findings_) {
+      if (f.fatal != fatal || f.value.empty() || shown(f) || std::ranges::find(places, f.place) == places.end())
+        continue;
+      lines.push_back("     " + f.value + ".");
+      shown_.push_back(f.value);
+    }
+    return lines;
+  }
+  bool shown(const RunFinding& f) const {
+    return !f.value.empty() && std::ranges::find(shown_, f.value) != shown_.end();
+  }
+
+ private:
+  std::optional<std::vector<RunFinding>> findings_;
+  std::vector<std::string> shown_;
+};
+
+// One message of the checks, counted; with the places of the values it is about, the run's findings
+// about them follow its text.
+void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines, ValueNotes* notes = nullptr,
+            std::span<const ValuePlace> about = {}) {
+  std::vector<std::string> all(lines.begin(), lines.end());
+  if (notes != nullptr)
+    for (std::string& line : notes->linesFor(fatal, about)) all.push_back(std::move(line));
+  reportCheck(c.warnings, c.fatals, fatal, all);
 }
+
+constexpr ValuePlace kTankerDimensionPlaces[] = {{5, 8}, {5, 9}, {5, 10}};
 
 // The element loops never run past the element tables, whatever NELEM a file holds.
 int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxSalmElements); }
 
 bool piercingElementValid() { return TPCM.IPIERC >= 1 && TPCM.IPIERC <= elementCount(); }
 
-void salmChecks(Counts& c) {
+void salmChecks(Counts& c, ValueNotes& notes) {
   const int n = elementCount();
   int freeJoints = 0;
   float height = 0.0f;  // lower end of the piercing element above the seabed
@@ -93,7 +129,8 @@ void salmChecks(Counts& c) {
   }
 
   if (!(TPCM.BWL * TPCM.LWL * TPCM.DRAFT > 0.0f || TPCM.LQUAS == 0 || TPCM.FRESLM != 0))
-    report(c, true, {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."});
+    report(c, true, {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."}, &notes,
+           kTankerDimensionPlaces);
 }
 
 // A silent execution chosen at the menu that meets fatal warnings: the counts are reported on the
@@ -112,10 +149,13 @@ void silentRunRefused(const Counts& c) {
 
 void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals) {
   Counts c;
-  VESWRN(c.warnings, c.fatals);
+  ValueNotes notes;
+  VESWRN(c.warnings, c.fatals,
+         [&notes](bool fatal, std::span<const ValuePlace> places) { return notes.linesFor(fatal, places); });
   TPCM.LSPM = 1;
-  salmChecks(c);
-  for (const RunFinding& finding : runFindings()) reportCheck(c.warnings, c.fatals, finding.fatal, finding.lines);
+  salmChecks(c, notes);
+  for (const RunFinding& finding : runFindings())
+    if (!notes.shown(finding)) reportCheck(c.warnings, c.fatals, finding.fatal, finding.lines);
   warnings = c.warnings;
   fatals = c.fatals;
 }

@@ -13,8 +13,10 @@ struct FinalPageState {
 extern FinalPageState finalPageState;
 
 // The checks of the final page before the data set is left or executed: the plausibility checks
-// VESWRN and the SALM checks, each message on EDUNIT, counted from 0 as warnings and fatal warnings.
-// They also settle LSPM (1) and NMOMT, the number of moment elements.
+// VESWRN, the SALM checks and the run's findings, each message on EDUNIT, counted from 0 as warnings
+// and fatal warnings. A value that one of these checks and a finding of the run of the same kind
+// both name is shown once: the check's text, then the value with its page and item. They also
+// settle LSPM (1) and NMOMT, the number of moment elements.
 void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals);
 
 }  // namespace qv

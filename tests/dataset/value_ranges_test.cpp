@@ -15,6 +15,7 @@
 
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
 
@@ -25,9 +26,13 @@ using testing_support::DataSet;
 
 class ValueRanges : public testing_support::FreshRun {};
 
-// A SALM with a tanker, its slow drift and dynamics in a random sea: every value in its range.
+// A SALM with a tanker, its slow drift and dynamics in a random sea: every value in its range. The
+// column stands on two free members, as the wave-frequency dynamics take it.
 void analysedTanker() {
   DataSet().withSalm().withTanker().with([] {
+    TPCM.NELEM = 2;
+    TPCM.IFREE(1) = TPCM.IFREE(2) = 1;
+    TPCM.SLEN(2) = 20.0f;
     TPCM.DWATR = 64.0f;
     TPCM.LQUAS = 1;
     TPCM.LDYN = 1;
@@ -122,6 +127,7 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
       {"the wind on", [] { TPCM.LWIND = 1; TPCM.WNDSPD = -3.0f; },
        {" ++> Fatal Warning: Wind speed (page 11, item 1) is -3.00;", "     the analysis needs a value of 0 or more."}},
       {"a free SALM: no vessel, but its dynamics read the sea", [] {
+         TPCM.IARCO = kFreeSalm;
          TPCM.FRESLM = 1;
          TPCM.DISPL = 0.0f;
          TPCM.SWHT(1) = kNaN;
@@ -133,6 +139,155 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
     analysedTanker();
     c.edit();
     EXPECT_EQ(findingLines(), c.lines) << c.what;
+  }
+}
+
+// Beyond the ranges in which a stage can compute at all, each value is bounded by what it is: a
+// length by the site and its member, a height by the water depth, a heading by a turn, a
+// coefficient by the range of its load model, a code by its choices and the parameters of its
+// branch. A bound that leans on another value names it with its page and item.
+TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<std::string> lines;  // empty: nothing found
+  };
+  const Case cases[] = {
+      {"a centroid beyond its element", [] { TPCM.CBUOY(1) = 31000.0f; },
+       {" ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;",
+        "     the analysis needs a value from 0.00 to 150.00 (the element's length, item 2)."}},
+      {"a centre of gravity at the element's top", [] { TPCM.CGSALM(1) = 150.0f; }, {}},
+      {"an element longer than twice the water depth", [] { TPCM.SLEN(2) = 201.0f; },
+       {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 201.00;",
+        "     the analysis needs a value of at most 200.00 (twice the water depth, page 1, item 4)."}},
+      {"a regular wave higher than the water is deep", [] { TPCM.SLPHT = 100.5f; },
+       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 100.50;",
+        "     the analysis needs a value of at most 100.00 (the water depth, page 1, item 4)."}},
+      {"a slope steeper than the limiting wave's", [] { TPCM.LSLPHT = 1; TPCM.SLPHT = 30.0f; },
+       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 30.00;",
+        "     the analysis needs a value from 0.00 to 25.70 (degrees: the limiting wave's slope)."}},
+      {"a sea as high as the water is deep", [] { TPCM.SWHT(1) = 100.0f; }, {}},
+      {"a heading beyond a turn", [] { TPCM.SEAHDG(1) = -360.5f; },
+       {" ++> Fatal Warning: Wave heading (page 15, item 4) is -360.50;",
+        "     the analysis needs a value from -360.00 to 360.00 (degrees)."}},
+      {"an added-mass coefficient of 5", [] { TPCM.COFMST(1) = 5.0f; }, {}},
+      {"a drag coefficient of 5.5", [] { TPCM.COFDMT(2) = 5.5f; },
+       {" ++> Fatal Warning: Effective drag coefficient of element (page 3, element 2, item 10) is 5.50;",
+        "     the analysis needs a value from 0.00 to 5.00."}},
+      {"a peak period of a capillary ripple", [] { TPCM.SIGPD(1) = 0.05f; },
+       {" ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.05;",
+        "     the analysis needs a value from 0.10 to 999.99 (seconds)."}},
+      {"the general JONSWAP sea without its shape", [] { TPCM.WAVTYP = 5; },
+       {" ++> Fatal Warning: JONSWAP \"Gamma\" Parameter (page 15, item 8) is 0.00;",
+        "     the analysis needs a value from 1.00 to 20.00.",
+        " ++> Fatal Warning: JONSWAP \"Sigma a\" Shape Parameter (page 15, item 9) is 0.00;",
+        "     the analysis needs a value above 0 and at most 1.00.",
+        " ++> Fatal Warning: JONSWAP \"Sigma b\" Shape Parameter (page 15, item 10) is 0.00;",
+        "     the analysis needs a value above 0 and at most 1.00."}},
+      {"the general JONSWAP sea with its shape", [] {
+         TPCM.WAVTYP = 5;
+         TPCM.JONGAM = 3.3f;
+         TPCM.JONPL = 0.07f;
+         TPCM.JONPG = 0.09f;
+       },
+       {}},
+      {"a default swell sea peaking off the regular periods", [] {
+         TPCM.WAVTYP = 0;
+         TPCM.SIGPD(1) = 30.0f;  // the periods: 5 to 19.5 s in steps of 0.5 s
+       },
+       {" ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 30.00;",
+        "     the analysis needs a period on the regular wave periods, from 4.75 to below 19.75",
+        "     (page 14, item 2)."}},
+      {"an Ochi-Hubble sea of five components", [] { TPCM.WAVTYP = 9; TPCM.N_OCHI_COMP = 5; },
+       {" ++> Fatal Warning: Number of Ochi-Hubble wave components (page 15, item 5) is 5;",
+        "     the analysis needs a value from 1 to 4."}},
+      {"an Ochi-Hubble component without a shape", [] {
+         TPCM.WAVTYP = 9;
+         TPCM.N_OCHI_COMP = 1;
+         TPCM.OCHI_LAMBDA(1) = 0.0f;
+       },
+       {" ++> Fatal Warning: Component Lambda Value (page 15, item 8) is 0.00;",
+        "     the analysis needs a value above 0 and at most 34.50."}},
+      {"an Ochi-Hubble swell", [] { TPCM.LSWELL = 1; TPCM.SWELHT = 2.0f; TPCM.SWELPD = 12.0f; TPCM.SWLTYP = 9; },
+       {" ++> Fatal Warning: Swell type (the list's number less 1) (page 16, item 2) is 9;",
+        "     the analysis needs a value from 0 to 10 but 9 (the Ochi-Hubble sea)."}},
+      {"the report switch of the principal directions at 2", [] { TPCM.PRNRAO = 2; },
+       {" ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3) is 2;",
+        "     the analysis needs a value from 0 to 1."}},
+      {"a switch tested only for 0 keeps any value", [] { TPCM.SMPDRG = 257; }, {}},
+      {"the jack-up", [] { TPCM.VESTYP = 2; },
+       {" ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;",
+        "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model)."}},
+      {"the free switch against the yoke of page 3", [] { TPCM.FRESLM = 1; },
+       {" ++> Fatal Warning: Free Salm switch FRESLM (word 2471 of the data set, which no page shows) is 1;",
+        "     the analysis needs 0 for the attachment Yoke",
+        "     (page 3, element 2, item 13); the editor sets it when page 3 is left."}},
+      {"a unit system out of its choices: no bound in its units", [] {
+         TPCM.NUNTS = 7;
+         TPCM.DWATR = 1025.0f;  // a metric density, in a data set taken as English otherwise
+       },
+       {" ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 7;",
+        "     the analysis needs a value from 0 to 1."}},
+  };
+  for (const Case& c : cases) {
+    analysedTanker();
+    c.edit();
+    EXPECT_EQ(findingLines(), c.lines) << c.what;
+  }
+}
+
+// The bounds of the vessel's hydrostatics from the box its waterline length, beam and draft span:
+// a box barge (block and waterplane coefficients 1) is the largest hull they admit, and its own
+// metacentre, KM = T / 2 + B^2 / (12 T) transversely and T / 2 + L^2 / (12 T) along (the closed
+// form of a rectangular section), lies within them; beyond the box each is named.
+TEST_F(ValueRanges, TheBoxOfTheVesselBoundsItsHydrostatics) {
+  const auto barge = [] {
+    analysedTanker();
+    Tpcm& t = TPCM;
+    t.NUNTS = 1;
+    t.DWATR = 1025.0f;
+    t.LWL = 100.0f;
+    t.BWL = 20.0f;
+    t.DRAFT = 5.0f;
+    t.DISPL = 1025.0f * 100.0f * 20.0f * 5.0f / 1000.0f;  // [metric tons]
+    t.AWP = 100.0f * 20.0f;
+    t.TVKB = 2.5f;
+    t.TVKMT = 2.5f + 20.0f * 20.0f / (12.0f * 5.0f);
+    t.TVKML = 2.5f + 100.0f * 100.0f / (12.0f * 5.0f);
+    t.TVKG = 3.0f;
+    t.RGYR = 7.0f;
+    t.PGYR = t.TYGYR = 25.0f;
+    t.XSALM = 50.0f;
+    t.TLOAD = 500.0f;
+  };
+  barge();
+  EXPECT_EQ(findingLines(), std::vector<std::string>{});
+
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::string first;  // the finding's first line
+  };
+  const Case cases[] = {
+      {"more displacement than the box holds", [] { TPCM.DISPL *= 1.01f; },
+       " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 10352.50;"},
+      {"more waterplane than the waterline's rectangle", [] { TPCM.AWP = 2001.0f; },
+       " ++> Fatal Warning: Vessel water plane area (page 5, item 7) is 2001.00;"},
+      {"a transverse metacentre above the rectangle's", [] { TPCM.TVKMT = 5.0f + 20.0f * 20.0f / (12.0f * 5.0f) + 0.1f; },
+       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 11.77;"},
+      {"a metacentre under the centre of buoyancy", [] { TPCM.TVKML = 2.0f; },
+       " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 2.00;"},
+      {"a centre of buoyancy under the keel", [] { TPCM.TVKB = -0.5f; },
+       " ++> Fatal Warning: Vertical center of buoyancy (VKB) (page 5, item 4) is -0.50;"},
+      {"a beam wider than the hull is long", [] { TPCM.BWL = 101.0f; },
+       " ++> Fatal Warning: Beam of vessel at waterline (page 5, item 9) is 101.00;"},
+  };
+  for (const Case& c : cases) {
+    barge();
+    c.edit();
+    const std::vector<std::string> lines = findingLines();
+    ASSERT_FALSE(lines.empty()) << c.what;
+    EXPECT_EQ(lines.front(), c.first) << c.what;
   }
 }
 

@@ -6,6 +6,7 @@
 // number or infinite. A run that did not end would fail at the harness's time limit.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -79,17 +81,20 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"a negative metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKMT), -1.0f}},
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
-       " ++> Equivalent box determination failure;\n"},
-      // The bow's wedge of the tanker drift model cannot fit so short a hull: the run's checks find
-      // it before the vessel's stage.
+       " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 1.0000E-30;\n"
+       "     the analysis needs a value above the center of buoyancy (8.27, page 5, item 4).\n"},
+      // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
-       " ++> Fatal Warning: Bow shape factor (page 10, item 21) is 1.00;\n"
-       "     the tanker drift model's bow would then taper past midships on this hull\n"
-       "     (beam 4.7231E+31 of its length, page 5); the analysis needs a factor of 2.77\n"},
+       " ++> Fatal Warning: X-Coordinate of Salm attachment (page 3, item 14 then 2) is 150.00;\n"
+       "     the analysis needs a value from -1.0000E-30 to 1.0000E-30\n"
+       "     (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
-       " ++> ELPCOF: an elliptic body with the squared axis"},
+       " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
+       "     the analysis needs a value of at most 4.4444E-27\n"
+       "     (the displacement of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
-       " ++> Equivalent box determination failure;\n"},
+       " ++> Fatal Warning: Water density (page 1, item 5) is 1.0000E-30;\n"
+       "     the analysis needs a value from 950.00 to 1300.00.\n"},
       // Runaway output: an offset step far below the table's range.
       {"an offset step of 0.0001", "tanker-yoke", {{offsetof(Tpcm, OFFINC), 0.0001f}},
        " ++> STPRT: the offset increment for the static offset table (page 2, item 3), 1.0000E-04 meters,\n"
@@ -112,7 +117,9 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       // NaN reported as success.
       {"the metacentric heights swapped", "tanker-yoke",
        {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
-       " ++> SHPCHR: the natural heave frequency of the equivalent box is not a number;\n"},
+       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 355.35;\n"
+       "     the analysis needs a value of at most 30.20\n"
+       "     (the draft plus the inertia of the waterline's rectangle over the displaced volume).\n"},
       {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
        " ++> Fatal Warning: Variable wave reflection enhancement factor (page 10, item 26) is -1.00;\n"},
       // Messages that hid their cause.
@@ -285,6 +292,128 @@ TEST(AnalysisFaultsE2e, TheDebugRunsReplyForTheScanIsBounded) {
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_TRUE(contains(run.out, refused + " >>> Computing low-frequency dynamics...")) << run.out;
   EXPECT_TRUE(folder.exists("RANOUT.stxt"));
+}
+
+// Whether a line of a report shows asterisks where a number belongs: a run of them that is neither
+// the frame of a title (the first and last words of a line that begins and ends with asterisks, the
+// program's welcome box, a page header) nor a part of a word.
+bool showsFilledField(std::string_view line) {
+  if (contains(line, "Welcome to Quorvel")) return false;
+  const std::size_t first = line.find_first_not_of(' ');
+  const std::size_t last = line.find_last_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  const bool framed = line[first] == '*' && line[last] == '*';
+  for (std::size_t at = line.find('*'); at != std::string_view::npos; at = line.find('*', at)) {
+    std::size_t end = line.find_first_not_of('*', at);
+    if (end == std::string_view::npos) end = line.size();
+    const bool frame = framed && (at == first || end == last + 1);
+    const char before = at > 0 ? line[at - 1] : ' ';
+    const char after = end < line.size() ? line[end] : ' ';
+    const auto letter = [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)) != 0; };
+    const bool inWord = letter(before) || letter(after);
+    const bool single = end - at == 1 && before != ' ' && before != '=';
+    if (!frame && !inWord && !single && line.substr(at, 10) != "****  Page") return true;
+    at = end;
+  }
+  return false;
+}
+
+// The reports, plot tables and messages of a folder that show asterisks in place of a number, one
+// "file: line" each.
+std::string filledFields(const e2e::Folder& folder) {
+  std::string found;
+  for (const std::string& name : folder.files()) {
+    const std::filesystem::path file(name);
+    if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
+    const std::string text = folder.readFile(name);
+    for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
+      end = text.find('\n', at);
+      if (end == std::string::npos) end = text.size();
+      const std::string_view line(text.data() + at, end - at);
+      if (showsFilledField(line)) found += name + ": " + std::string(line) + "\n";
+    }
+  }
+  return found;
+}
+
+// The inputs of the reliability campaign that passed as results or stopped inside a stage, one word
+// changed from an example: a finite but absurd value (a slip of units, a heading of 1e30), a report
+// switch outside 0 and 1, a spectrum type without the parameters its branch needs or beyond the
+// types, a vanishing peak period, the inoperative jack-up. Each now stops before any stage with a
+// message that names the value, its page and item and what is allowed; values at the edge of what
+// is allowed run to their end with every number printed.
+TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNumber) {
+  // An empty message: the run ends with status 0.
+  const Case cases[] = {
+      {"a centroid of 31,000 on the free column's 80 m member", "free-salm", {{offsetof(Tpcm, CBUOY), 31000.0f}},
+       " ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;\n"
+       "     the analysis needs a value from 0.00 to 80.00 (the element's length, item 2).\n"},
+      {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
+       " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
+       "     the analysis needs a value of at most 100.00 (the water depth, page 1, item 4).\n"},
+      {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
+       " ++> Fatal Warning: Default added mass coefficient (page 2, item 7) is 1.0000E+07;\n"
+       "     the analysis needs a value from 0.00 to 5.00.\n"},
+      {"a sea heading of 1e30", "tanker-yoke", {{offsetof(Tpcm, SEAHDG), 1e30f}},
+       " ++> Fatal Warning: Wave heading (page 15, item 4) is 1.0000E+30;\n"
+       "     the analysis needs a value from -360.00 to 360.00 (degrees).\n"},
+      {"a sea heading of -1e30 at the free column", "free-salm", {{offsetof(Tpcm, SEAHDG), -1e30f}},
+       " ++> Fatal Warning: Wave heading (page 15, item 4) is -1.0000E+30;\n"},
+      {"a regular-wave heading of 1e30", "tanker-yoke", {{offsetof(Tpcm, WAVHDG), 1e30f}},
+       " ++> Fatal Warning: Wave heading (page 14, item 6) is 1.0000E+30;\n"},
+      {"an element's gyradius of 31,000", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 31000.0f}},
+       " ++> Fatal Warning: Gyradius of element (page 3, element 1, item 8) is 31000.00;\n"
+       "     the analysis needs a value of at most 62.00\n"
+       "     (the element's length or the diameter of its volume).\n"},
+      {"the principal-direction reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, PRNRAO), 257}},
+       " ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3) is 257;\n"
+       "     the analysis needs a value from 0 to 1.\n"},
+      {"the intermediate-angle reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, ALLRAO), 257}},
+       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4) is 257;\n"},
+      {"the intermediate-angle reports of the free column switched by -1", "free-salm", {{offsetof(Tpcm, ALLRAO), -1}},
+       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4) is -1;\n"},
+      {"the TMA sea without its JONSWAP parameters", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 10}},
+       " ++> Fatal Warning: JONSWAP \"Gamma\" Parameter (page 15, item 8) is 0.00;\n"
+       "     the analysis needs a value from 1.00 to 20.00.\n"},
+      {"the Ochi-Hubble sea without its components", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 9}},
+       " ++> Fatal Warning: Significant height 2 (page 15, item 6) is 0.00;\n"
+       "     the analysis needs a value above 0.\n"},
+      {"a wave type past the list", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 11}},
+       " ++> Fatal Warning: Wave type (the list's number less 1) (page 15, item 2) is 11;\n"
+       "     the analysis needs a value from 0 to 10.\n"},
+      {"a peak period of 1e-30 s", "tanker-yoke", {{offsetof(Tpcm, SIGPD), 1e-30f}},
+       " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 1.0000E-30;\n"
+       "     the analysis needs a value from 0.10 to 999.99 (seconds).\n"},
+      {"the jack-up", "tanker-yoke", {{offsetof(Tpcm, VESTYP), 2}},
+       " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
+       "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model).\n"},
+      // Values at the edge of what is allowed.
+      {"a regular wave as high as the water is deep", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 100.0f}}, ""},
+      {"a sea heading of a whole turn", "tanker-yoke", {{offsetof(Tpcm, SEAHDG), -360.0f}}, ""},
+      {"an element's gyradius of its length", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 62.0f}}, ""},
+      {"an added-mass coefficient of 5 at the free column", "free-salm", {{offsetof(Tpcm, COFMST), 5.0f}}, ""},
+      {"a storm of 99.9 hours", "tanker-yoke", {{offsetof(Tpcm, DURATN), 99.9f}}, ""},
+      {"a damaged version word, which the load stamps over", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}}, ""},
+  };
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    std::string image = example(c.example);
+    for (const Change& change : c.changes) image = withChange(image, change);
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.what;
+    if (c.message.empty()) {
+      EXPECT_EQ(run.status, 0) << c.what << "\n" << run.err;
+      EXPECT_EQ(filledFields(folder), "") << c.what;
+      expectFiniteReports(folder, c.what);
+      continue;
+    }
+    EXPECT_EQ(run.status, 1) << c.what << "\n" << run.err;
+    EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << c.what << "\n" << run.err;
+    // It stops before any stage: no report is begun.
+    for (const std::string& name : folder.files()) EXPECT_NE(std::filesystem::path(name).extension(), ".plt") << c.what;
+    EXPECT_FALSE(folder.exists("STATOUT.stxt")) << c.what;
+  }
 }
 
 // The offset report's bound names the smallest increment that keeps it within the table's 90 states.

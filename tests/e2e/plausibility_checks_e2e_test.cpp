@@ -57,34 +57,43 @@ const std::string kNoChecksFound = "\n >>> Data checks: 0 warning(s) and 0 fatal
 TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
   e2e::Folder folder;
   // Execute; a pause after every seventh message and one before the menu comes back; leave unsaved.
-  const e2e::Run run = folder.run("C\nL\n3\n\n\n\n\n2\n\n");
+  const e2e::Run run = folder.run("C\nL\n3\n\n\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
   const std::vector<std::string> screens = e2e::screens(run.out);
   std::size_t first = 0;
   while (first < screens.size() && !contains(screens[first], "A vessel GM is zero")) ++first;
   ASSERT_LT(first + 3, screens.size()) << run.out;
+  // A value that a check of the final page and a finding of the run both name is one message: the
+  // check's text, then where to change the value.
   EXPECT_EQ(screens[first],
             "\n ++> Warning: A vessel GM is zero.\n"
             "\n ++> Fatal Warning: A vessel gyradii is nonpositive.\n"
+            "     Pitch Gyradius (page 6, item 1) is 0.00.\n"
+            "     Roll Gyradius (page 6, item 2) is 0.00.\n"
+            "     Yaw Gyradius (page 6, item 3) is 0.00.\n"
             "\n ++> Fatal Warning: Irregular wave specification problem. Check for:\n"
             "                  - A nonpositive significant wave height.\n"
             "                  - A nonpositive peak period.\n"
+            "     Significant height (page 15, item 6) is 0.00.\n"
             "\n ++> Warning: discrepancy between regular and irregular wave heights.\n"
             "     To disable warning, use regular ht. = (irregular ht.)/sqrt(2).\n"
             "\n ++> Fatal Warning: The water depth is nonpositive.\n"
+            "     Site water depth (page 1, item 4) is 0.00.\n"
             "\n ++> Warning: A vessel beam, length, draft,\n"
             "     or displacement is nonpositive.\n"
             "\n ++> Fatal Warning: A vessel water plane area is nonpositive.\n"
             "\n ++> Fatal Warning: A vessel draft exceeds water depth.\n"
+            "     Mean vessel draft (page 5, item 10) is 0.00.\n"
             "\n Press <RETURN> to continue: ");
   EXPECT_EQ(screens[first + 1],
             "\n ++> Warning: apparent inconsistency between\n"
             "              water depth and height of water-piercing element.\n"
             "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"
-            // The values the analysis cannot run with, each with its page and item.
-            "\n ++> Fatal Warning: Site water depth (page 1, item 4) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
+            "     Length of vessel at waterline (page 5, item 8) is 0.00.\n"
+            "     Beam of vessel at waterline (page 5, item 9) is 0.00.\n"
+            // The values the analysis cannot run with that no check above names, each with its
+            // page and item; the displacement's too, which only a warning above names.
             "\n ++> Fatal Warning: Element length (page 3, element 1, item 2) is 0.00;\n"
             "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
@@ -93,22 +102,16 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
             "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 0.00;\n"
             "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
+            "     the current force model reads it for Cx, Cy and Cz.\n"
+            "     On page 8, choose another current model (item 12)\n"
+            "     or specify the current force coefficients (item 15).\n"
             "\n Press <RETURN> to continue: ");
   EXPECT_EQ(screens[first + 2],
-            "\n ++> Fatal Warning: Length of vessel at waterline (page 5, item 8) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Beam of vessel at waterline (page 5, item 9) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Pitch Gyradius (page 6, item 1) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Roll Gyradius (page 6, item 2) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Yaw Gyradius (page 6, item 3) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
-            "\n ++> Fatal Warning: Significant height (page 15, item 6) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
+            "\n ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"
+            "     the wave drift force model reads it for Cx, Cy and Cz.\n"
+            "     On page 8, choose another wave drift model (item 22)\n"
+            "     or put the file in the data set's folder.\n"
             "\n Press <RETURN> to continue: ");
   bool menuAgain = false;
   for (std::size_t k = first + 3; k < screens.size(); ++k)

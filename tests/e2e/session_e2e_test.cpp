@@ -214,7 +214,7 @@ TEST(SessionEnd, ExecuteChecksAndListing) {
   e2e::Folder folder;
   // A new data set has no tanker dimensions: executing shows the fatal warnings, three screens of
   // them, and the menu again.
-  e2e::Run run = folder.run("C\nL\n3\n\n\n\n\n2\n\n");
+  e2e::Run run = folder.run("C\nL\n3\n\n\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(contains(run.out, "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"))
@@ -282,7 +282,7 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   EXPECT_EQ(run.status, 0) << run.out;
   // Among them the current table and the drift file, which a new data set's models read and which
   // hold nothing.
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 20 fatal warning(s); "
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 12 fatal warning(s); "
                                 "see \"Diagnostics.stxt\".\n"))
       << run.out;
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");

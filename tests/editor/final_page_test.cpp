@@ -4,8 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
+#include "platform/block_reset.h"
+#include "editor/final_page.h"
 #include "editor/pages.h"
 #include "platform/units.h"
 #include "support/checks.h"
@@ -30,11 +33,17 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
     const char* what;
     std::function<void()> build;
     const char* warning;  // nullptr: the checks find nothing
+    int pauses = 1;       // one every seven messages, and one before the menu unless they fill a screen
   };
   const Case cases[] = {
       {"a consistent SALM and tanker", [] { DataSet().withSalm().withTanker(); }, nullptr},
+      // The run's findings about the same values follow the check, and are not repeated.
       {"no tanker", [] { DataSet().withSalm(); },
-       " ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified."},
+       " ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"
+       "     Length of vessel at waterline (page 5, item 8) is 0.00.\n"
+       "     Beam of vessel at waterline (page 5, item 9) is 0.00.\n"
+       "     Mean vessel draft (page 5, item 10) is 0.00.\n\n",
+       2},
       {"the piercing element below the surface",
        [] { DataSet().withSalm().withTanker().with([] { TPCM.DEPTH = 200.0f; }); },
        " ++> Warning: apparent inconsistency between\n              water depth and height of water-piercing element."},
@@ -81,7 +90,7 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
     c.build();
     TPCM.EDUNIT = kScreenUnit;
     // Execute; after warnings a pause and the menu again, where 2 leaves without saving.
-    ConsoleCapture console(c.warning == nullptr ? "3\n" : "3\n\n2\n");
+    ConsoleCapture console(c.warning == nullptr ? "3\n" : "3\n" + std::string(c.pauses, '\n') + "2\n");
     SLMFIN("19");
     const std::string screen = console.screen();
     EXPECT_EQ(console.unread(), "") << c.what;
@@ -92,6 +101,51 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
       EXPECT_EQ(occurrences(screen, c.warning), 1) << c.what << "\n" << screen;
       EXPECT_EQ(TPCM.LBACK, kNavExitNoSave) << c.what;
     }
+  }
+}
+
+// A value that a check of this page and a finding of the run both name is one message: the check's
+// text, then the value with its page and item. A finding of another kind than the check (fatal
+// beside a warning) stays a message of its own, so that the counts keep the run's verdict.
+TEST_F(FinalPage, AValueNamedByACheckAndByTheRunIsOneMessage) {
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    std::string message;                  // on the screen once
+    std::vector<std::string> namedOnce;  // each on the screen once
+    std::int32_t warnings, fatals;
+  };
+  const Case cases[] = {
+      {"no water", [] { TPCM.DEPTH = 0.0f; },
+       "\n ++> Fatal Warning: The water depth is nonpositive.\n"
+       "     Site water depth (page 1, item 4) is 0.00.\n",
+       {"Site water depth (page 1, item 4)", "Mean vessel draft (page 5, item 10)"},
+       1, 2},
+      {"no gyradii", [] { TPCM.PGYR = TPCM.RGYR = TPCM.TYGYR = 0.0f; },
+       "\n ++> Fatal Warning: A vessel gyradii is nonpositive.\n"
+       "     Pitch Gyradius (page 6, item 1) is 0.00.\n"
+       "     Roll Gyradius (page 6, item 2) is 0.00.\n"
+       "     Yaw Gyradius (page 6, item 3) is 0.00.\n",
+       {"Pitch Gyradius", "Roll Gyradius", "Yaw Gyradius"},
+       0, 1},
+      {"no displacement: a warning of this page, a fatal finding of the run", [] { TPCM.DISPL = 0.0f; },
+       "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
+       "     the analysis needs a value above 0.\n",
+       {"Vessel displacement"},
+       1, 1},
+  };
+  for (const Case& c : cases) {
+    resetAllBlocks();
+    DataSet().withSalm().withTanker().with([] { TPCM.LDYN = 0; }).with(c.change);
+    TPCM.EDUNIT = kScreenUnit;
+    ConsoleCapture console;
+    std::int32_t warnings = 0, fatals = 0;
+    finalPageChecks(warnings, fatals);
+    const std::string screen = console.screen();
+    EXPECT_EQ(occurrences(screen, c.message), 1) << c.what << "\n" << screen;
+    for (const std::string& named : c.namedOnce) EXPECT_EQ(occurrences(screen, named), 1) << c.what << ": " << named;
+    EXPECT_EQ(warnings, c.warnings) << c.what << "\n" << screen;
+    EXPECT_EQ(fatals, c.fatals) << c.what << "\n" << screen;
   }
 }
 

@@ -2,6 +2,7 @@
 // moored by the example's yoke, as the analysis runs it.
 #pragma once
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -35,6 +36,7 @@ inline std::string semiImage(const Environment& env, float yoke = 40.0f, void (*
   putSemiHullValues();
   putSemiMembers();
   t.XSALM = yoke;
+  t.DWTONS = 0.0f;  // the tanker's deadweight exceeds the semi's displacement; no semi model reads it
   // The column-stabilised hull's own drift model: the tanker's wedges fit no square waterline.
   t.LWVCOF = sameModelInAllDirections(kSemiDriftModel);
   // Wind and current on the semi's own projected areas, centred on it. The tanker's coefficient
@@ -52,10 +54,12 @@ inline std::string semiImage(const Environment& env, float yoke = 40.0f, void (*
   t.XWARM = t.YWARM = t.XCARM = t.YCARM = 0.0f;
   t.LEGDRG = 0;
   t.LDYN = 0;
-  t.WNDHDG = env.wind + env.turn;
-  t.CURHDG = env.current + env.turn;
-  t.SEAHDG(1) = env.sea + env.turn;
-  for (int k = 1; k <= t.NDIR; ++k) t.WAVHDG(k) = env.sea + env.turn;
+  // Headings as the pages take them, within a turn of 0.
+  const auto heading = [&](float deg) { return std::fmod(deg + env.turn, 360.0f); };
+  t.WNDHDG = heading(env.wind);
+  t.CURHDG = heading(env.current);
+  t.SEAHDG(1) = heading(env.sea);
+  for (int k = 1; k <= t.NDIR; ++k) t.WAVHDG(k) = heading(env.sea);
   if (edit != nullptr) edit();
   std::memcpy(image.data(), &TPCM, image.size());
   return image;

@@ -640,6 +640,10 @@ std::string discImage() {
   t.TBILGR = 0.5f;
   t.SLPHT = 4.0f;
   t.XSALM = 12.0f;
+  t.DWTONS = 0.0f;  // the tanker's deadweight is more than the buoy displaces
+  // Its own projected areas: 20 m across, 5 m above the water and 4 m below it.
+  t.TXWNDA = t.TYWNDA = 100.0f;
+  t.TXCURA = t.TYCURA = 80.0f;
   t.LWVCOF = sameModelInAllDirections(4);  // the buoy's drift model
   // 400 m of chain, 80 mm, 0.1 t/m in water, EA 5e4 t, 5 t of horizontal pretension.
   testing_support::setDiscMooring(4, {10.0f, 100.0f, 400.0f, 0.1f, 0.115f, 80.0f, 2e-5f, 5.0f});
