@@ -291,6 +291,48 @@ TEST_F(ValueRanges, TheBoxOfTheVesselBoundsItsHydrostatics) {
   }
 }
 
+// A spar buoy (metric): a cylinder 20 m across and 150 m deep, its centre of gravity 60 m and its
+// gyradii up to 55 m above the keel, a deck 170 m above it; 20 x 150 m of current area beam-on.
+// Every one of these lies farther from the keel than the waterline is long, and every one is
+// sound: the bounds of a ship's points, gyradii and areas by its length do not hold a spar. Its
+// extent (length, beam and draft together, 190 m) does; a deck at 10 km does not fit it.
+TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
+  const auto spar = [] {
+    analysedTanker();
+    Tpcm& t = TPCM;
+    t.NUNTS = 1;
+    t.DWATR = 1025.0f;
+    t.DEPTH = 300.0f;
+    t.VESTYP = kCaissonSpar;
+    t.SEMI_LIKE = 1;
+    t.LWL = t.BWL = 20.0f;
+    t.DRAFT = 150.0f;
+    t.DISPL = 1025.0f * 3.14159265f * 100.0f * 150.0f / 1000.0f;  // [metric tons]
+    t.AWP = 314.159f;
+    t.TVKB = 75.0f;
+    t.TVKMT = t.TVKML = 75.0f + 100.0f / (4.0f * 150.0f);  // KB + R^2 / (4 T)
+    t.TVKG = 60.0f;
+    t.RGYR = t.PGYR = 55.0f;
+    t.TYGYR = 7.1f;
+    t.TYCURA = 3000.0f;
+    t.RACC(3, 1) = 170.0f;
+    t.XSALM = 10.0f;
+  };
+  spar();
+  EXPECT_EQ(findingLines(), std::vector<std::string>{});
+  spar();
+  TPCM.RACC(3, 1) = 10000.0f;
+  const std::vector<std::string> lines = findingLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(),
+            " ++> Fatal Warning: Vessel point coordinate RACC 3 (word 905 of the data set, which no page shows) is 10000.00;");
+  // The same values on a ship are refused: its gyradius within its length.
+  spar();
+  TPCM.VESTYP = kShipVessel;
+  TPCM.SEMI_LIKE = 0;
+  EXPECT_FALSE(findingLines().empty());
+}
+
 // The run's list of findings carries them, so that the final page and the runner give one verdict.
 TEST_F(ValueRanges, AreFindingsOfTheRun) {
   analysedTanker();
