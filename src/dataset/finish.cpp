@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "dataset/tpcm_codes.h"
 #include "platform/block_reset.h"
 #include "platform/stop.h"
 #include "platform/system_command.h"
@@ -84,7 +85,7 @@ Generation oldGeneration(int screen, std::string_view caller, std::string_view f
 }  // namespace
 
 void BACKIT(int ISCRN, std::string_view CALLER, int /*ICOMP*/, int NWORDS, const std::int32_t* DATA,
-            std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
+            const std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save) {
   SafeSave own;
   SafeSave& files = save != nullptr ? *save : own;
@@ -144,61 +145,61 @@ int startAnalysisRun(AnalysisRequest request) {
   return status;
 }
 
-void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
-            std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
-            LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
-            const Text<12>& DATFIL, const Text<12>& BAKFIL, const Text<12>& LOWFIL, const Text<12>& LOWBAKFIL,
-            const Text<12>& CALLER, int CHAINFLAG) {
-  IRET = 0;
-  const std::int32_t lb = LBACK;
-  LBACK = 0;
-  SRCDAT = MODE;
-  IPAG = 0;
+void FINISH(const FinishArgs& args) {
+  const FinishArgs::Out& out = args.out;
+  out.IRET = 0;
+  const std::int32_t lb = out.LBACK;
+  out.LBACK = 0;
+  out.SRCDAT = args.MODE;
+  out.IPAG = 0;
 
   std::int32_t sameData = 1;
-  NOCHNG(sameData, wordsOf(data), preEditData.data(), NDAT);
+  NOCHNG(sameData, args.data, args.preEditData, args.NDAT);
   std::int32_t sameLow = 1;
-  if (PROGTYPE > kSimGandru) NOCHNG(sameLow, wordsOf(low), preEditLow.data(), NLOW);
+  if (args.PROGTYPE > kSimGandru) NOCHNG(sameLow, args.low, args.preEditLow, args.NLOW);
+  const std::string_view datfil = fileNameOf(args.DATFIL.view());
+  const std::string_view lowfil = fileNameOf(args.LOWFIL.view());
 
   if (lb == kNavExitNoSave) {
     if (sameData == 0 || sameLow == 0) {
-      CLEAR(ISCRN);
-      if (CHAINFLAG != 0)
-        chainWarning(ISCRN, fileNameOf(DATFIL.view()), fileNameOf(LOWFIL.view()));
+      CLEAR(args.ISCRN);
+      if (args.CHAINFLAG != 0)
+        chainWarning(args.ISCRN, datfil, lowfil);
       else
-        lossWarning(ISCRN, fileNameOf(DATFIL.view()), fileNameOf(LOWFIL.view()));
+        lossWarning(args.ISCRN, datfil, lowfil);
       std::int32_t answer = 0;
-      ABORT0(ISCRN, IIN, answer);
+      ABORT0(args.ISCRN, args.IIN, answer);
       if (answer < 0) {
-        IRET = kFinishBackToFinalPage;
+        out.IRET = kFinishBackToFinalPage;
         return;
       }
-      if (CHAINFLAG != 0) chainAndStop(ICOMP);
+      if (args.CHAINFLAG != 0) chainAndStop(args.ICOMP);
       endRun();
     }
-    if (CHAINFLAG != 0) endRun(CHAIN_SQUAL(ICOMP) ? kExitNormal : kExitFatal);
+    if (args.CHAINFLAG != 0) endRun(CHAIN_SQUAL(args.ICOMP) ? kExitNormal : kExitFatal);
   }
 
   // The coefficient file is always saved before the data file; the files of both are put in place
   // together, or none of them: a failure puts back what was placed, and a save killed between its
   // renames is completed by the next load or save from its journal (util/safe_save.h). What an
   // earlier save left unfinished is completed before the generations are read.
-  if (sameLow == 0 || sameData == 0) finishInterruptedSaves(std::filesystem::path(fileNameOf(DATFIL.view())).parent_path().string());
+  if (sameLow == 0 || sameData == 0) finishInterruptedSaves(std::filesystem::path(datfil).parent_path().string());
+  const std::string_view caller = args.CALLER.view();
   SafeSave save;
   if (sameLow == 0)
-    BACKIT(ISCRN, CALLER.view(), ICOMP, NLOW, wordsOf(low), preEditLow.data(), LOWFIL.view(), IFLGLOW,
-           LOWBAKFIL.view(), "LASTLOW     ", &save);
+    BACKIT(args.ISCRN, caller, args.ICOMP, args.NLOW, args.low, args.preEditLow, args.LOWFIL.view(), out.IFLGLOW,
+           args.LOWBAKFIL.view(), "LASTLOW     ", &save);
   if (sameData == 0)
-    BACKIT(ISCRN, CALLER.view(), ICOMP, NDAT, wordsOf(data), preEditData.data(), DATFIL.view(), IFLGDAT,
-           BAKFIL.view(), "LASTBAK     ", &save);
-  if (!save.commit()) stopFailedSave(save.failure(), CALLER.view(), ISCRN);
+    BACKIT(args.ISCRN, caller, args.ICOMP, args.NDAT, args.data, args.preEditData, args.DATFIL.view(), out.IFLGDAT,
+           args.BAKFIL.view(), "LASTBAK     ", &save);
+  if (!save.commit()) stopFailedSave(save.failure(), caller, args.ISCRN);
 
   if (sameLow == 0 || sameData == 0) noteSessionSaved();
   if (lb != kNavExecute) endRun();
-  if (MODE == kModeEditor) {
-    CLEAR(EDUNIT);
-    executionNotice(EDUNIT);
-    PRSRET(EDUNIT, IIN);
+  if (args.MODE == kModeEditor) {
+    CLEAR(args.EDUNIT);
+    executionNotice(args.EDUNIT);
+    PRSRET(args.EDUNIT, args.IIN);
     finishState.analysis =
         unitConnected(kDiagnosticsUnit) ? AnalysisRequest::kSilent : AnalysisRequest::kInteractive;
     endRun();

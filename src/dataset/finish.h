@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dataset/ioinit.h"
-#include "dataset/lowcof.h"
-#include "dataset/tpcm.h"
 #include "util/farray.h"
 #include "util/safe_save.h"
 
@@ -28,14 +25,42 @@ struct FinishState {
 };
 extern FinishState finishState;
 
+// The arguments of FINISH by name: what it only reads, then in `out` what it writes (in/out: reads
+// and writes). The two images and their pre-edit copies travel as words by their first word; SRCDAT,
+// LBACK and IPAG are words of the data set itself, set before it is compared and saved.
+struct FinishArgs {
+  int ICOMP;                        // platform code, for starting the time-domain program
+  int MODE;                         // the program's mode word, stored into SRCDAT (kModeEditor)
+  int IIN;                          // keyboard unit of the abort question and the pause
+  std::int32_t EDUNIT;              // console unit of the execution notice
+  int ISCRN;                        // screen unit of the sequencer: warnings and file errors
+  const std::int32_t* data;         // the data set TPCM as words (wordsOf)
+  const std::int32_t* preEditData;  // its image as loaded, NDAT words; the first backup of a first save
+  const std::int32_t* low;          // the coefficient block LOWCOF as words (wordsOf)
+  const std::int32_t* preEditLow;   // its image as loaded, NLOW words
+  int PROGTYPE;                     // the program's simulation type: LOWCOF counts only above kSimGandru
+  int NLOW;                         // words of LOWCOF compared and saved
+  int NDAT;                         // words of the data set compared and saved
+  const Text<12>& DATFIL;           // data file ("SALMDAT")
+  const Text<12>& BAKFIL;           // its first backup ("SALMBAK")
+  const Text<12>& LOWFIL;           // coefficient file ("LOWDAT")
+  const Text<12>& LOWBAKFIL;        // its first backup ("LOWBAK")
+  const Text<12>& CALLER;           // the program's name in file errors
+  int CHAINFLAG;                    // non-zero: leave by chaining to the time-domain program
+  struct Out {
+    std::int32_t& SRCDAT;           // the data set's source mode, set to MODE
+    std::int32_t& LBACK;            // in/out: the end-of-session menu's code, set to 0
+    std::int32_t& IPAG;             // the data set's page word, set to 0
+    int& IRET;                      // kFinishBackToFinalPage when the user went back, else 0
+    int& IFLGLOW;                   // in/out: "LOWDAT" read status at load (1 missing), then its save's
+    int& IFLGDAT;                   // in/out: the data file's read status at load, then its save's
+  } out;
+};
+
 // With LBACK the execute code and MODE the editor's, the session ends after the execution notice
 // and its pause with finishState.analysis set: silent when the diagnostics file of a silent
 // execution is open on unit 41, else interactive.
-void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& EDUNIT, std::int32_t& LBACK,
-            std::int32_t& IPAG, int ISCRN, int& IRET, Tpcm& data, TpcmImage& preEditData, Lowcof& low,
-            LowcofImage& preEditLow, int PROGTYPE, int& IFLGLOW, int& IFLGDAT, int NLOW, int NDAT,
-            const Text<12>& DATFIL, const Text<12>& BAKFIL, const Text<12>& LOWFIL, const Text<12>& LOWBAKFIL,
-            const Text<12>& CALLER, int CHAINFLAG);
+void FINISH(const FinishArgs& args);
 
 // Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into
 // LASTFIL, each byte for byte as it is (ICOMP is not needed for that). SCRATCH holds the pre-edit
@@ -44,7 +69,7 @@ void FINISH(int ICOMP, std::int32_t& SRCDAT, int MODE, int IIN, std::int32_t& ED
 // the files join that save, which the caller puts in place; without it BACKIT does so itself. A
 // failure stops the run with every file as it was.
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
-            std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
+            const std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save = nullptr);
 
 // The analysis runner, a program of its own beside the editor's executable.

@@ -126,12 +126,18 @@ void memberLoad(const RunTerms& r, const PeriodTerms& p, int m, std::int32_t mod
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
+  // The drag part is linearised at the regular wave's amplitude, for the member's motion and the wave's
+  // alike; the wave part takes none.
   const float amplitude = mode == 0 ? 0.0f : d.EXTAMP;
-  WAVFOR(&d.RBASE(1, m), s.JELEM.data(), m, t.SLEN.data(), &d.DRMEM(1, m), p.k, 0.0f, p.k, t.DEPTH, t.NBUG, t.EDUNIT,
-         t.BUOY.data(), s.IFIRST, p.IW, OUTPUT.EQCOS.data(), OUTPUT.EQSIN.data(), d.CFORCE.data(), d.CMOMT.data(),
-         t.WETYOK, mode, d.DELPHI.data(), d.DELTHT.data(), p.omega, d.BASVL1.data(), r.VCUR2, kKeyboardUnit, amplitude,
-         amplitude, t.LMOMT.data(), (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), counter, 1, t.COFMST.data(),
-         t.COFDMT.data());
+  WAVFOR({.RBASE = &d.RBASE(1, m), .JELEM = s.JELEM.data(), .ICON = m, .SLEN = t.SLEN.data(),
+          .DRMEM = &d.DRMEM(1, m), .WVKX = p.k, .WVKY = 0.0f, .WAVK = p.k, .DEPTH = t.DEPTH, .NBUG = t.NBUG,
+          .unit = t.EDUNIT, .BUOY = t.BUOY.data(), .IW = p.IW, .EQCOS = OUTPUT.EQCOS.data(),
+          .EQSIN = OUTPUT.EQSIN.data(), .WETYOK = t.WETYOK, .DRGFLG = mode, .DELPH1 = d.DELPHI.data(),
+          .DELTHT = d.DELTHT.data(), .WFREQ = p.omega, .BASEVEL = d.BASVL1.data(), .VCUR2 = r.VCUR2,
+          .KBD = kKeyboardUnit, .EXTAMP = amplitude, .WVAMP = amplitude, .LMOMT = t.LMOMT.data(), .record = 1,
+          .COFMST = t.COFMST.data(), .COFDMT = t.COFDMT.data(),
+          .out = {.CFORCE = d.CFORCE.data(), .CMOMT = d.CMOMT.data(),
+                  .SHRMOM = (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), .IMOMT = counter}});
 }
 
 // Step 2: the wave forces on the members and their generalised forces: member 1 turns about the

@@ -532,11 +532,15 @@ void memberWaveForces(int M, int IW, float k, float omega, std::int32_t mode, fl
   const bool top = M == s.NCON;  // the top member lies in the yoke's direction
   const float kx = k * (top ? std::cos(d.YOKWAV) : d.CSLMWV);
   const float ky = k * (top ? std::sin(d.YOKWAV) : d.SSLMWV);
-  WAVFOR(&d.RBASE(1, M), s.JELEM.data(), M, t.SLEN.data(), &d.DRMEM(1, M), kx, ky, k, t.DEPTH, t.NBUG, t.EDUNIT,
-         t.BUOY.data(), s.IFIRST, IW, OUTPUT.EQCOS.data(), OUTPUT.EQSIN.data(), d.CFORCE.data(), d.CMOMT.data(),
-         t.WETYOK, mode, d.DELPHI.data(), d.DELTHT.data(), omega, d.BASVL1.data(), VC2, kKeyboardUnit, amplitude,
-         dragAmplitude, t.LMOMT.data(), (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), count, record, t.COFMST.data(),
-         t.COFDMT.data());
+  WAVFOR({.RBASE = &d.RBASE(1, M), .JELEM = s.JELEM.data(), .ICON = M, .SLEN = t.SLEN.data(),
+          .DRMEM = &d.DRMEM(1, M), .WVKX = kx, .WVKY = ky, .WAVK = k, .DEPTH = t.DEPTH, .NBUG = t.NBUG,
+          .unit = t.EDUNIT, .BUOY = t.BUOY.data(), .IW = IW, .EQCOS = OUTPUT.EQCOS.data(),
+          .EQSIN = OUTPUT.EQSIN.data(), .WETYOK = t.WETYOK, .DRGFLG = mode, .DELPH1 = d.DELPHI.data(),
+          .DELTHT = d.DELTHT.data(), .WFREQ = omega, .BASEVEL = d.BASVL1.data(), .VCUR2 = VC2,
+          .KBD = kKeyboardUnit, .EXTAMP = amplitude, .WVAMP = dragAmplitude, .LMOMT = t.LMOMT.data(),
+          .record = record, .COFMST = t.COFMST.data(), .COFDMT = t.COFDMT.data(),
+          .out = {.CFORCE = d.CFORCE.data(), .CMOMT = d.CMOMT.data(),
+                  .SHRMOM = (mode == 0 ? d.SHMOM1 : d.SHMOM2).data(), .IMOMT = count}});
 }
 
 void askSimplifiedDrag() {

@@ -112,46 +112,40 @@ void inertiaIntegral(const Complex* K, const Complex* Kc, Complex kappa, const S
   }
 }
 
-// The arguments of MOMFOR that the drag integral reads.
-struct DragInputs {
-  float kx, ky, k, omega;
-  float VCUR2, EXTAMP, WVAMP;
-  float DEPTH;
-  Complex DELPH1, DELTHT;
-  std::int32_t NBUG, unit, KBD;
-};
-
 // The square of the current speed at height z: VCUR2 at the still-water level, falling off toward
 // the seabed by the one-seventh power law on the speed (0.2857 on its square). Above the still-water
 // level the current keeps its surface value, as the wave velocity keeps its own there.
-float currentSquared(const DragInputs& in, float z) {
-  if (in.VCUR2 == 0.0f) return 0.0f;
-  const float fraction = std::clamp((in.DEPTH + std::min(z, 0.0f)) / in.DEPTH, 0.0f, 1.0f);
-  return in.VCUR2 * std::pow(fraction, 0.2857f);
+float currentSquared(const MomforArgs& args, float z) {
+  if (args.VCUR2 == 0.0f) return 0.0f;
+  const float fraction = std::clamp((args.DEPTH + std::min(z, 0.0f)) / args.DEPTH, 0.0f, 1.0f);
+  return args.VCUR2 * std::pow(fraction, 0.2857f);
 }
 
 // Simpson integral of the linearised drag along one segment, added to CFORCE and CMOM. The current
 // varies along the segment with its profile. Where a current runs and the segment starts on the
 // seabed, the profile's infinite slope there would hold Simpson's rule to a slow convergence: the
 // points are then graded toward the seabed (s = l t^2, evenly spaced in t) and doubled.
-void dragIntegral(const DragInputs& in, Complex kappaPrime, const Segment& seg, float zStart, float dz, Complex Er,
-                  const DepthTerms& depth, const float* d, const Complex* v0, Complex* CFORCE, Complex* CMOM) {
-  const bool graded = in.VCUR2 > 0.0f && !seg.dry && in.DEPTH + zStart <= kSeabedBand * seg.length * std::fabs(dz);
-  std::int32_t NSIMP = simpsonPointCount(in.k * seg.length);
+void dragIntegral(const MomforArgs& args, Complex kappaPrime, const Segment& seg, float zStart, float dz, Complex Er,
+                  const DepthTerms& depth, const Complex* v0) {
+  const float* d = args.DIRMEM;
+  const MomforArgs::Out& out = args.out;
+  const bool graded =
+      args.VCUR2 > 0.0f && !seg.dry && args.DEPTH + zStart <= kSeabedBand * seg.length * std::fabs(dz);
+  std::int32_t NSIMP = simpsonPointCount(args.WAVK * seg.length);
   if (graded) NSIMP = 2 * NSIMP - 1;
-  if (in.NBUG != 0) {  // the trace lets the point count be chosen by hand
+  if (args.NBUG != 0) {  // the trace lets the point count be chosen by hand
     std::int32_t typed = NSIMP;
-    enterBounded("Input NSIMP: ", typed, 1, kMostSimpsonPoints, in.unit, in.KBD);
+    enterBounded("Input NSIMP: ", typed, 1, kMostSimpsonPoints, args.unit, args.KBD);
     NSIMP = std::max(3, typed % 2 == 0 ? typed + 1 : typed);
   }
   const float dt = 1.0f / static_cast<float>(NSIMP - 1);  // the step in the segment's share t
   Complex U0 = 0.0f, D0 = 0.0f;
-  if (in.WVAMP != 0.0f) {
-    U0 = in.omega * depth.expKd / (depth.twoSinh * std::conj(Er));
-    D0 = in.omega * Er / (depth.twoSinh * depth.expKd);
+  if (args.WVAMP != 0.0f) {
+    U0 = args.WFREQ * depth.expKd / (depth.twoSinh * std::conj(Er));
+    D0 = args.WFREQ * Er / (depth.twoSinh * depth.expKd);
   }
   Complex rate[3];
-  rotationVelocity(d, in.DELPH1, in.DELTHT, in.omega, rate);
+  rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, rate);
   // The wave terms at s: D falls off with depth as exp(-i kappa' s), U grows as its inverse
   // conjugate. Evenly spaced points advance them by one multiplication each; graded points take the
   // exponential anew.
@@ -173,20 +167,20 @@ void dragIntegral(const DragInputs& in, Complex kappaPrime, const Segment& seg, 
       U = U * stepUp;
       D = D * step;
     }
-    const Complex vw[3] = {(U + D) * in.kx / in.k, (U + D) * in.ky / in.k, kI * (U - D)};
+    const Complex vw[3] = {(U + D) * args.WVKX / args.WAVK, (U + D) * args.WVKY / args.WAVK, kI * (U - D)};
     Complex vm[3];
     for (int c = 0; c < 3; ++c) vm[c] = v0[c] + s * rate[c];
-    float VREL2 = currentSquared(in, zStart + s * dz);
-    for (int c = 0; c < 3; ++c) VREL2 += 0.5f * ABS2(in.WVAMP * vw[c] - in.EXTAMP * vm[c]);
+    float VREL2 = currentSquared(args, zStart + s * dz);
+    for (int c = 0; c < 3; ++c) VREL2 += 0.5f * ABS2(args.WVAMP * vw[c] - args.EXTAMP * vm[c]);
     const float scale = dt / 3.0f * weight * ds * std::sqrt(VREL2);
     Complex dF[3];
     for (int c = 0; c < 3; ++c) {
       dF[c] = scale * (vw[c] - vm[c]);
-      CFORCE[c] += dF[c];
+      out.CFORCE[c] += dF[c];
     }
-    CMOM[0] += lever * (-d[2] * dF[1]);
-    CMOM[1] += lever * (d[2] * dF[0] - d[0] * dF[2]);
-    CMOM[2] += lever * (d[0] * dF[1]);
+    out.CMOM[0] += lever * (-d[2] * dF[1]);
+    out.CMOM[1] += lever * (d[2] * dF[0] - d[0] * dF[2]);
+    out.CMOM[2] += lever * (d[0] * dF[1]);
   }
 }
 
@@ -201,53 +195,51 @@ std::int32_t simpsonPointCount(float kl) {
   return 2 * pairs + 1;
 }
 
-void MOMFOR(float LEN, const float* RBASE, const float* DIRMEM, float WVKX, float WVKY, float WAVK, float DEPTH,
-            Complex* CFORCE, Complex* CMOM, std::int32_t unit, std::int32_t NBUG, std::int32_t WETELM, float VCUR2,
-            const Complex* BASEVEL, std::int32_t DRGFLG, Complex DELPH1, Complex DELTHT, float WFREQ, std::int32_t KBD,
-            float EXTAMP, float WVAMP) {
-  const float* d = DIRMEM;
-  if (d[1] != 0.0f) warnAndAsk(unit, {" ++> WARNING: Elemental unit vector out of member plane in MOMFOR."});
-  for (int c = 0; c < 3; ++c) CFORCE[c] = CMOM[c] = 0.0f;
-  const std::int32_t wet = effectiveWetCode(WETELM);
+void MOMFOR(const MomforArgs& args) {
+  const MomforArgs::Out& out = args.out;
+  const float* d = args.DIRMEM;
+  if (d[1] != 0.0f) warnAndAsk(args.unit, {" ++> WARNING: Elemental unit vector out of member plane in MOMFOR."});
+  for (int c = 0; c < 3; ++c) out.CFORCE[c] = out.CMOM[c] = 0.0f;
+  const std::int32_t wet = effectiveWetCode(args.WETELM);
   const bool dryPartsLoaded = wet != kWetNoDryLoad && wet != kWetDryElements;
 
-  const float zBase = RBASE[2];
-  const float zTop = zBase + LEN * d[2];  // TOP
+  const float zBase = args.RBASE[2];
+  const float zTop = zBase + args.LEN * d[2];  // TOP
   const int crossing = zTop * zBase >= 0.0f ? 0 : (zTop > 0.0f ? 1 : -1);
   const float toSurface = crossing != 0 ? -zBase / d[2] : 0.0f;  // from the start point along the element
   if (wet == kWetNoDryLoad && zBase > 0.0f && zTop > 0.0f) return;
 
   DepthTerms depth;
-  depth.expKd = std::exp(std::min(WAVK * DEPTH, kMaxExponent));
+  depth.expKd = std::exp(std::min(args.WAVK * args.DEPTH, kMaxExponent));
   depth.twoCosh = depth.expKd + 1.0f / depth.expKd;
   depth.twoSinh = depth.expKd - 1.0f / depth.expKd;
 
   Segment segments[2];
   int count = 0;
   if (crossing == 0) {
-    segments[count++] = {0.0f, LEN, zBase > 0.0f};
+    segments[count++] = {0.0f, args.LEN, zBase > 0.0f};
   } else if (crossing > 0) {
     segments[count++] = {0.0f, toSurface, false};
-    if (dryPartsLoaded) segments[count++] = {toSurface, LEN - toSurface, true};
+    if (dryPartsLoaded) segments[count++] = {toSurface, args.LEN - toSurface, true};
   } else {
     if (dryPartsLoaded) segments[count++] = {0.0f, toSurface, true};
-    segments[count++] = {toSurface, LEN - toSurface, false};
+    segments[count++] = {toSurface, args.LEN - toSurface, false};
   }
 
-  const Complex K[3] = {WVKX, WVKY, -kI * WAVK};   // KAPPA
-  const Complex Kc[3] = {WVKX, WVKY, kI * WAVK};   // its conjugate
-  const Complex kappa = CXDOTP(K, d);              // KDOTN
+  const Complex K[3] = {args.WVKX, args.WVKY, -kI * args.WAVK};  // KAPPA
+  const Complex Kc[3] = {args.WVKX, args.WVKY, kI * args.WAVK};   // its conjugate
+  const Complex kappa = CXDOTP(K, d);                              // KDOTN
   Complex velocityStep[3];
-  rotationVelocity(d, DELPH1, DELTHT, WFREQ, velocityStep);
-  const DragInputs drag{WVKX, WVKY, WAVK, WFREQ, VCUR2, EXTAMP, WVAMP, DEPTH, DELPH1, DELTHT, NBUG, unit, KBD};
-  const float period = kTwoPiThreeDecimals / WFREQ;
+  rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, velocityStep);
+  const float period = kTwoPiThreeDecimals / args.WFREQ;
   bool waterlineDone = false;
 
   for (int n = 0; n < count; ++n) {
     const Segment& seg = segments[n];
-    const float p0[3] = {RBASE[0] + seg.start * d[0], RBASE[1] + seg.start * d[1], RBASE[2] + seg.start * d[2]};
+    const float* r = args.RBASE;
+    const float p0[3] = {r[0] + seg.start * d[0], r[1] + seg.start * d[1], r[2] + seg.start * d[2]};
     Complex v0[3];  // BASVLP
-    for (int c = 0; c < 3; ++c) v0[c] = BASEVEL[c] + seg.start * velocityStep[c];
+    for (int c = 0; c < 3; ++c) v0[c] = args.BASEVEL[c] + seg.start * velocityStep[c];
     // Above water the wave keeps its still-water-level phase vertically: no vertical wave number.
     const Complex Kp[3] = {K[0], K[1], seg.dry ? Complex{0.0f} : K[2]};
     const Complex kappaPrime = CXDOTP(Kp, d);
@@ -257,70 +249,70 @@ void MOMFOR(float LEN, const float* RBASE, const float* DIRMEM, float WVKX, floa
     const Complex X = -kI * kappa * seg.length;  // IKDTNL
     const float x = std::fabs(X.real());
 
-    if (WAVK * zBase < -kMaxExponent && WAVK * zBase + x < -kMaxExponent) return;  // too deep to feel the wave
+    const float kz = args.WAVK * zBase;
+    if (kz < -kMaxExponent && kz + x < -kMaxExponent) return;  // too deep to feel the wave
     if (seg.dry && x > 2.0f) {
-      warnAndAsk(unit, {" ++> NON-FATAL WARNING: A (wave period, above-water element length)",
-                        " combination of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
-                            ") may exaggerate member forces.",
-                        " Subdivide element, increase minimum wave period or deactivate", " submerged member option."});
+      warnAndAsk(args.unit,
+                 {" ++> NON-FATAL WARNING: A (wave period, above-water element length)",
+                  " combination of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
+                      ") may exaggerate member forces.",
+                  " Subdivide element, increase minimum wave period or deactivate", " submerged member option."});
     }
     if (x > kMaxExponent) {
-      warnAndAsk(unit, {" ++> WARNING: A (wave period, submerged element length) combination",
-                        "              of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
-                            ") MAY exceed IEEE precision in MOMFOR.",
-                        "              Subdivide element or increase minimum wave period"});
+      warnAndAsk(args.unit, {" ++> WARNING: A (wave period, submerged element length) combination",
+                             "              of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
+                                 ") MAY exceed IEEE precision in MOMFOR.",
+                             "              Subdivide element or increase minimum wave period"});
     }
 
-    if (DRGFLG != 0) {
-      dragIntegral(drag, kappaPrime, seg, p0[2], d[2], Er, depth, d, v0, CFORCE, CMOM);
+    if (args.DRGFLG != 0) {
+      dragIntegral(args, kappaPrime, seg, p0[2], d[2], Er, depth, v0);
       continue;
     }
-    inertiaIntegral(K, Kc, kappa, seg, Er, depth, d, CFORCE, CMOM);
+    inertiaIntegral(K, Kc, kappa, seg, Er, depth, d, out.CFORCE, out.CMOM);
     // The wave elevation at the piercing point acting on the waterplane of the inclined element.
-    if (crossing != 0 && !waterlineDone && wet != kWetAllNoWaterline && WETELM != 4) {
+    if (crossing != 0 && !waterlineDone && wet != kWetAllNoWaterline && args.WETELM != 4) {
       waterlineDone = true;
-      const float xs[3] = {RBASE[0] + toSurface * d[0], RBASE[1] + toSurface * d[1]};
-      const Complex Q = std::exp(-kI * (WVKX * xs[0] + WVKY * xs[1])) / std::fabs(d[2]);
-      CFORCE[2] += Q;
+      const float xs[3] = {args.RBASE[0] + toSurface * d[0], args.RBASE[1] + toSurface * d[1]};
+      const Complex Q = std::exp(-kI * (args.WVKX * xs[0] + args.WVKY * xs[1])) / std::fabs(d[2]);
+      out.CFORCE[2] += Q;
       const float rTop[3] = {toSurface * d[0], toSurface * d[1], toSurface * d[2]};  // RTOP
       const Complex vertical[3] = {0.0f, 0.0f, Q};                                    // CVEC
-      addCross(rTop, vertical, CMOM);                                                 // DECMOM
+      addCross(rTop, vertical, out.CMOM);                                             // DECMOM
     }
   }
 }
 
-void WAVFOR(const float* RBASE, const std::int32_t* JELEM, std::int32_t ICON, const float* SLEN, const float* DRMEM,
-            float WVKX, float WVKY, float WAVK, float DEPTH, std::int32_t NBUG, std::int32_t unit, const float* BUOY,
-            std::int32_t /*IFIRST*/, std::int32_t IW, const float* EQCOS, const float* EQSIN, Complex* CFORCE,
-            Complex* CMOMT, std::int32_t WETYOK, std::int32_t DRGFLG, const Complex* DELPH1, const Complex* DELTHT,
-            float WFREQ, const Complex* BASEVEL, float VCUR2, std::int32_t KBD, float EXTAMP, float WVAMP,
-            const std::int32_t* LMOMT, Complex* SHRMOM, std::int32_t& IMOMT, std::int32_t record,
-            const float* COFMST, const float* COFDMT) {
-  const float c = EQCOS[ICON - 1];
-  const float s = EQSIN[ICON - 1];
-  const Complex inPlane = DELPH1[ICON - 1];
-  const Complex across = DELTHT[ICON - 1];
-  const Complex iw = kI * WFREQ;
+void WAVFOR(const WavforArgs& args) {
+  const WavforArgs::Out& out = args.out;
+  const float c = args.EQCOS[args.ICON - 1];
+  const float s = args.EQSIN[args.ICON - 1];
+  const Complex inPlane = args.DELPH1[args.ICON - 1];
+  const Complex across = args.DELTHT[args.ICON - 1];
+  const Complex iw = kI * args.WFREQ;
   const Complex XDOT = iw * c * inPlane;  // member velocities per unit length from its rotations
   const Complex YDOT = iw * s * across;
   const Complex ZDOT = -iw * s * inPlane;
 
-  float base[3] = {RBASE[0], RBASE[1], RBASE[2]};
-  Complex velocity[3] = {BASEVEL[0], BASEVEL[1], BASEVEL[2]};
-  for (int k = 0; k < 3; ++k) CFORCE[k] = CMOMT[k] = 0.0f;
+  float base[3] = {args.RBASE[0], args.RBASE[1], args.RBASE[2]};
+  Complex velocity[3] = {args.BASEVEL[0], args.BASEVEL[1], args.BASEVEL[2]};
+  for (int k = 0; k < 3; ++k) out.CFORCE[k] = out.CMOMT[k] = 0.0f;
   float DUMLEN = 0.0f;
-  if (NBUG != 0) {
-    writeRecord(unit, " WAVFOR: IW, ICON, DRGFLG, WETYOK =" + fmtI(IW, 5) + fmtI(ICON, 5) + fmtI(DRGFLG, 5) +
-                          fmtI(WETYOK, 5));
+  if (args.NBUG != 0) {
+    writeRecord(args.unit, " WAVFOR: IW, ICON, DRGFLG, WETYOK =" + fmtI(args.IW, 5) + fmtI(args.ICON, 5) +
+                               fmtI(args.DRGFLG, 5) + fmtI(args.WETYOK, 5));
   }
 
-  for (std::int32_t I = JELEM[ICON - 1]; I <= JELEM[ICON] - 1; ++I) {
-    const float length = SLEN[I - 1];
+  for (std::int32_t I = args.JELEM[args.ICON - 1]; I <= args.JELEM[args.ICON] - 1; ++I) {
+    const float length = args.SLEN[I - 1];
     // MOMFOR takes the current along the element from its value at the still-water level.
     Complex F[3], M[3];
-    MOMFOR(length, base, DRMEM, WVKX, WVKY, WAVK, DEPTH, F, M, unit, NBUG, WETYOK, VCUR2, velocity, DRGFLG, inPlane,
-           across, WFREQ, KBD, EXTAMP, WVAMP);
-    const float lever[3] = {DUMLEN * DRMEM[0], DUMLEN * DRMEM[1], DUMLEN * DRMEM[2]};
+    MOMFOR({.LEN = length, .RBASE = base, .DIRMEM = args.DRMEM, .WVKX = args.WVKX, .WVKY = args.WVKY,
+            .WAVK = args.WAVK, .DEPTH = args.DEPTH, .unit = args.unit, .NBUG = args.NBUG, .WETELM = args.WETYOK,
+            .VCUR2 = args.VCUR2, .BASEVEL = velocity, .DRGFLG = args.DRGFLG, .DELPH1 = inPlane, .DELTHT = across,
+            .WFREQ = args.WFREQ, .KBD = args.KBD, .EXTAMP = args.EXTAMP, .WVAMP = args.WVAMP,
+            .out = {.CFORCE = F, .CMOM = M}});
+    const float lever[3] = {DUMLEN * args.DRMEM[0], DUMLEN * args.DRMEM[1], DUMLEN * args.DRMEM[2]};
     addCross(lever, F, M);  // about the member's lower joint
 
     const Complex F1 = F[0] * c - F[2] * s;
@@ -329,28 +321,28 @@ void WAVFOR(const float* RBASE, const std::int32_t* JELEM, std::int32_t ICON, co
     float SCALEH = 0.0f;
     float SCALEV = 0.0f;
     if (length != 0.0f) {
-      const float SCALE = BUOY[I - 1] / length;  // buoyant force per unit length, rho g A
-      if (DRGFLG == 0) {
-        SCALEH = (COFMST[I - 1] + 1.0f) * SCALE;
+      const float SCALE = args.BUOY[I - 1] / length;  // buoyant force per unit length, rho g A
+      if (args.DRGFLG == 0) {
+        SCALEH = (args.COFMST[I - 1] + 1.0f) * SCALE;
         SCALEV = SCALE;
-      } else if (DRGFLG == 1) {
-        SCALEH = COFDMT[I - 1] * std::sqrt(SCALE);
+      } else if (args.DRGFLG == 1) {
+        SCALEH = args.COFDMT[I - 1] * std::sqrt(SCALE);
       }
     }
-    CMOMT[0] += SCALEH * M1;
-    CFORCE[0] += SCALEH * F1;
-    CMOMT[1] += SCALEH * M[1];
-    CFORCE[1] += SCALEH * F[1];
-    CFORCE[2] += SCALEV * F3;
+    out.CMOMT[0] += SCALEH * M1;
+    out.CFORCE[0] += SCALEH * F1;
+    out.CMOMT[1] += SCALEH * M[1];
+    out.CFORCE[1] += SCALEH * F[1];
+    out.CFORCE[2] += SCALEV * F3;
 
-    if (LMOMT[I - 1] != 0 && record != 0) {
-      ++IMOMT;
-      Complex* column = SHRMOM + 5 * (IMOMT - 1);
-      column[0] = CFORCE[0];
-      column[1] = CFORCE[2];
-      column[2] = CFORCE[1];
-      column[3] = CMOMT[0];
-      column[4] = CMOMT[1];
+    if (args.LMOMT[I - 1] != 0 && args.record != 0) {
+      ++out.IMOMT;
+      Complex* column = out.SHRMOM + 5 * (out.IMOMT - 1);
+      column[0] = out.CFORCE[0];
+      column[1] = out.CFORCE[2];
+      column[2] = out.CFORCE[1];
+      column[3] = out.CMOMT[0];
+      column[4] = out.CMOMT[1];
     }
 
     base[0] += length * s;

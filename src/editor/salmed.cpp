@@ -104,10 +104,14 @@ void loadDataSet(int& startCode, char& choice) {
 int finishSession() {
   const EditorIdentity& id = kEditor;
   int result = 0;
-  FINISH(id.platformCode, TPCM.SRCDAT, id.modeWord, kKeyboardUnit, TPCM.EDUNIT, TPCM.LBACK, TPCM.IPAG,
-         kScreenUnit, result, TPCM, images.IOBUF, LOWCOF, images.ILOBUF, id.simulationType, images.IERR0,
-         images.IERR1, id.lowcofWords, id.storedWords, makeText<12>(id.dataFile), makeText<12>(id.backupFile),
-         makeText<12>(id.coefficientFile), makeText<12>(id.coefficientBackup), makeText<12>(id.editorName), 0);
+  FINISH({.ICOMP = id.platformCode, .MODE = id.modeWord, .IIN = kKeyboardUnit, .EDUNIT = TPCM.EDUNIT,
+          .ISCRN = kScreenUnit, .data = wordsOf(TPCM), .preEditData = images.IOBUF.data(), .low = wordsOf(LOWCOF),
+          .preEditLow = images.ILOBUF.data(), .PROGTYPE = id.simulationType, .NLOW = id.lowcofWords,
+          .NDAT = id.storedWords, .DATFIL = makeText<12>(id.dataFile), .BAKFIL = makeText<12>(id.backupFile),
+          .LOWFIL = makeText<12>(id.coefficientFile), .LOWBAKFIL = makeText<12>(id.coefficientBackup),
+          .CALLER = makeText<12>(id.editorName), .CHAINFLAG = 0,
+          .out = {.SRCDAT = TPCM.SRCDAT, .LBACK = TPCM.LBACK, .IPAG = TPCM.IPAG, .IRET = result,
+                  .IFLGLOW = images.IERR0, .IFLGDAT = images.IERR1}});
   return result;
 }
 

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "dataset/finish.h"
+#include "dataset/ioinit.h"
+#include "dataset/lowcof.h"
+#include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "platform/block_reset.h"
 #include "platform/stop.h"
@@ -148,10 +151,14 @@ TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAll) {
     int ret = 0, lowStatus = 0, dataStatus = 0;
     ConsoleCapture console("\n");
     const int status = stopStatus([&] {
-      FINISH(kPlatformIntel, TPCM.SRCDAT, kModeEditor, kKeyboardUnit, TPCM.EDUNIT, TPCM.LBACK, TPCM.IPAG,
-             kScreenUnit, ret, TPCM, preEditData, LOWCOF, preEditLow, kSimQuorvel, lowStatus, dataStatus,
-             kLowcofWords, kStoredWords, makeText<12>("SALMDAT"), makeText<12>("SALMBAK"), makeText<12>("LOWDAT"),
-             makeText<12>("LOWBAK"), makeText<12>("DRAVOKET"), 0);
+      FINISH({.ICOMP = kPlatformIntel, .MODE = kModeEditor, .IIN = kKeyboardUnit, .EDUNIT = TPCM.EDUNIT,
+              .ISCRN = kScreenUnit, .data = wordsOf(TPCM), .preEditData = preEditData.data(),
+              .low = wordsOf(LOWCOF), .preEditLow = preEditLow.data(), .PROGTYPE = kSimQuorvel,
+              .NLOW = kLowcofWords, .NDAT = kStoredWords, .DATFIL = makeText<12>("SALMDAT"),
+              .BAKFIL = makeText<12>("SALMBAK"), .LOWFIL = makeText<12>("LOWDAT"),
+              .LOWBAKFIL = makeText<12>("LOWBAK"), .CALLER = makeText<12>("DRAVOKET"), .CHAINFLAG = 0,
+              .out = {.SRCDAT = TPCM.SRCDAT, .LBACK = TPCM.LBACK, .IPAG = TPCM.IPAG, .IRET = ret,
+                      .IFLGLOW = lowStatus, .IFLGDAT = dataStatus}});
     });
     if (blocked) {
       EXPECT_EQ(status, kExitFatal);

@@ -52,10 +52,13 @@ struct Member {
     if (cofmst.empty()) cofmst.assign(length.size(), 1.0f);
     if (cofdmt.empty()) cofdmt.assign(length.size(), 1.0f);
     if (lmomt.empty()) lmomt.assign(length.size(), 0);
-    WAVFOR(base, JELEM, 1, length.data(), DRMEM, k * std::cos(beta), k * std::sin(beta), k, depth, 0, unit,
-           buoy.data(), 1, 7, EQCOS, EQSIN, CFORCE, CMOMT, wetyok, drgflg, DELPH1, DELTHT, omega, baseVelocity,
-           vcur2, kKeyboardUnit, extamp, wvamp, lmomt.data(), SHRMOM.data(), IMOMT, record, cofmst.data(),
-           cofdmt.data());
+    WAVFOR({.RBASE = base, .JELEM = JELEM, .ICON = 1, .SLEN = length.data(), .DRMEM = DRMEM,
+            .WVKX = k * std::cos(beta), .WVKY = k * std::sin(beta), .WAVK = k, .DEPTH = depth, .NBUG = 0,
+            .unit = unit, .BUOY = buoy.data(), .IW = 7, .EQCOS = EQCOS, .EQSIN = EQSIN, .WETYOK = wetyok,
+            .DRGFLG = drgflg, .DELPH1 = DELPH1, .DELTHT = DELTHT, .WFREQ = omega, .BASEVEL = baseVelocity,
+            .VCUR2 = vcur2, .KBD = kKeyboardUnit, .EXTAMP = extamp, .WVAMP = wvamp, .LMOMT = lmomt.data(),
+            .record = record, .COFMST = cofmst.data(), .COFDMT = cofdmt.data(),
+            .out = {.CFORCE = CFORCE, .CMOMT = CMOMT, .SHRMOM = SHRMOM.data(), .IMOMT = IMOMT}});
   }
 };
 
@@ -168,8 +171,10 @@ TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
   Complex F[3], M[3];
   {
     ConsoleCapture console;
-    MOMFOR(20.0f, element, vertical, 0.05f, 0.0f, 0.05f, 1.0E6f, F, M, kScreenUnit, 0, 0, vcur2, v0, 1, 0.0f, 0.0f,
-           0.6f, kKeyboardUnit, extamp, 0.0f);
+    MOMFOR({.LEN = 20.0f, .RBASE = element, .DIRMEM = vertical, .WVKX = 0.05f, .WVKY = 0.0f, .WAVK = 0.05f,
+            .DEPTH = 1.0E6f, .unit = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = vcur2, .BASEVEL = v0,
+            .DRGFLG = 1, .DELPH1 = 0.0f, .DELTHT = 0.0f, .WFREQ = 0.6f, .KBD = kKeyboardUnit, .EXTAMP = extamp,
+            .WVAMP = 0.0f, .out = {.CFORCE = F, .CMOM = M}});
   }
   double speed2 = vcur2;
   for (const Complex& v : v0) speed2 += 0.5 * extamp * extamp * std::norm(v);
@@ -334,8 +339,10 @@ TEST(WaveLoads, WarningsAskWhetherToGoOn) {
     const Complex still[3] = {0.0f, 0.0f, 0.0f};
     Complex F[3], M[3];
     auto call = [&](std::int32_t unit) {
-      MOMFOR(c.length, base, dir, c.k, 0.0f, c.k, 1000.0f, F, M, unit, 0, 2, 0.0f, still, 0, 0.0f, 0.0f, 0.6f,
-             kKeyboardUnit, 0.0f, 0.0f);
+      MOMFOR({.LEN = c.length, .RBASE = base, .DIRMEM = dir, .WVKX = c.k, .WVKY = 0.0f, .WAVK = c.k,
+              .DEPTH = 1000.0f, .unit = unit, .NBUG = 0, .WETELM = 2, .VCUR2 = 0.0f, .BASEVEL = still, .DRGFLG = 0,
+              .DELPH1 = 0.0f, .DELTHT = 0.0f, .WFREQ = 0.6f, .KBD = kKeyboardUnit, .EXTAMP = 0.0f, .WVAMP = 0.0f,
+              .out = {.CFORCE = F, .CMOM = M}});
     };
     {
       ConsoleCapture console("\n");
