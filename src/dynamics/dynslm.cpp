@@ -208,7 +208,6 @@ void twoMemberKinematics() {
 void modeFrequency(float stiffness, float inertia, std::string_view mode, float& omega, float& period) {
   const float ratio = stiffness / inertia;
   if (!(ratio > 0.0f)) {
-    const Solve& s = SOLVE;
     std::vector<std::string> lines{" ++> " + std::string(mode) + " Salm mode: stiffness over inertia is " +
                                        fmtE(ratio, 12, 4) + "; the mode has no period",
                                    "     The weights and buoyancies of the members do not restore it in the mean",

@@ -12,12 +12,9 @@
 // of one element are three doubles a1, a2, a3.
 #pragma once
 
-#include "numlib/function_ref.h"
+#include "numlib/roots.h"
 
 namespace qv {
-
-// The objective of RTMIDP: a double of one double.
-using DoubleFunction = FunctionRef<double(double)>;
 
 // T = TB + sum over k = I..N of W(k) LEN(k): the tension at the top of element I of a vertical line
 // whose element N carries TB at its lower end. N2 is the element count once more and not used.
@@ -30,17 +27,18 @@ double SFNCDP(const double* A, double T, double W);
 // 1 + a1 x + a2 x^2 + a3 x^3 with x = |T|: the stretch factor at tension T.
 double SFCDP2(const double* A, double T);
 
-// Root X of FCT between XLI and XRI, in double precision, by bisection steps mixed with inverse
-// parabolic interpolation; F = FCT(X).
+// Root X of FCT between XLI and XRI, in double precision: numlib's root search (rootSearch) at
+// 8 bytes, with the function-value tolerance tied to the abscissa's; F = FCT(X).
 //  EPS   abscissa tolerance, relative above magnitude 1; the function values at the two ends of the
-//        bracket must also agree within 100 EPS.
+//        final bracket, and the value at an interpolated point, must also be within 100 EPS.
 //  IEND  most steps of one bisection loop, and most interpolation passes.
 //  IER   out: 0 converged (or FCT exactly 0 at an end or a trial point); 1 not converged within
-//        IEND steps (X, F the end of the last bracket with the smaller |F|); 2 FCT has the same sign
-//        at both ends (X = XRI, F = FCT(XRI)). A value of FCT that is not finite ends the search:
-//        at an end with code 2, later with code 1.
+//        IEND steps, or a bracket too narrow to halve (X, F the end of the last bracket with the
+//        smaller |F|); 2 FCT has the same sign at both ends (X = XRI, F = FCT(XRI)). A value of FCT
+//        that is not finite ends the search: at an end with code 2, later with code 1.
 //  ITER  out: the number of bisection loops begun.
-// All working state is local: FCT may itself run another search.
+// All working state is local: FCT may itself run another search. Whatever the result code, the
+// latest call of FCT was made at the returned X.
 void RTMIDP(double& X, double& F, DoubleFunction FCT, double XLI, double XRI, double EPS, int IEND, int& IER,
             int& ITER);
 

@@ -8,39 +8,40 @@ namespace qv {
 namespace {
 
 // SIGN(1, v): +1 for v >= 0, -1 below.
-inline float sign1(float v) { return v >= 0.0f ? 1.0f : -1.0f; }
-inline bool sameSign(float a, float b) { return sign1(a) + sign1(b) != 0.0f; }
+template <class Real> Real sign1(Real v) { return v >= Real(0) ? Real(1) : Real(-1); }
+template <class Real> bool sameSign(Real a, Real b) { return sign1(a) + sign1(b) != Real(0); }
 
-inline float midpoint(float a, float b) { return static_cast<float>(0.5 * (static_cast<double>(a) + b)); }
+template <class Real> Real midpoint(Real a, Real b) { return static_cast<Real>(0.5 * (static_cast<double>(a) + b)); }
 
 // The abscissa tolerance at a point: EPS itself up to magnitude 1, relative beyond.
-inline float toleranceAt(float EPS, float at) {
-  const float magnitude = std::fabs(at);
-  return magnitude > 1.0f ? static_cast<float>(static_cast<double>(EPS) * magnitude) : EPS;
+template <class Real> Real toleranceAt(Real EPS, Real at) {
+  const Real magnitude = std::fabs(at);
+  return magnitude > Real(1) ? static_cast<Real>(static_cast<double>(EPS) * magnitude) : EPS;
 }
 
-// The search shared by all four entry points. Fn returns float or double; the value is rounded to
-// a 4-byte float on receipt. Sums and products are formed in double, every stored value is a float.
-template <class Fn>
-void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, float EPSF, int IEND,
-                int& IER) {
-  float lastAt = 0.0f;  // the abscissa of the latest objective call
-  auto evaluate = [&](float at) {
+}  // namespace
+
+template <class Real, class Objective>
+void rootSearch(Real& X, Real& F, Objective FCT, Real XLI, Real XRI, Real EPS, Real EPSF, int IEND, int& IER,
+                int& passes) {
+  Real lastAt = 0;  // the abscissa of the latest objective call
+  auto evaluate = [&](Real at) {
     X = at;
     lastAt = at;
-    float argument = at;  // the function may alter what it receives, never X
-    F = static_cast<float>(FCT(argument));
+    Real argument = at;  // the function may alter what it receives, never X
+    F = static_cast<Real>(FCT(argument));
   };
 
   IER = kRootFound;
-  float XL = XLI;
-  float XR = XRI;
+  passes = 0;
+  Real XL = XLI;
+  Real XR = XRI;
   evaluate(XL);
-  if (F == 0.0f) return;
-  float FL = F;
+  if (F == Real(0)) return;
+  Real FL = F;
   evaluate(XR);
-  if (F == 0.0f) return;
-  float FR = F;
+  if (F == Real(0)) return;
+  Real FR = F;
   if (!std::isfinite(FL) || !std::isfinite(FR) || sameSign(FL, FR)) {
     IER = kRootNotBracketed;
     return;
@@ -52,7 +53,7 @@ void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, flo
   // returned point when its latest call was elsewhere.
   auto finishAtBetterEnd = [&](int code) {
     IER = code;
-    const float at = std::fabs(FR) > std::fabs(FL) ? XL : XR;
+    const Real at = std::fabs(FR) > std::fabs(FL) ? XL : XR;
     if (at != lastAt) {
       evaluate(at);
     } else {
@@ -62,20 +63,21 @@ void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, flo
   };
 
   for (int I = 1;; ++I) {
+    passes = I;
     // Bisection loop. It is left early for an interpolation step when the parabola through the
     // three points is well shaped, at most IEND times over the whole search.
     bool interpolate = false;
-    float T = 0.0f;
+    Real T = 0;
     for (int step = 1; step <= IEND; ++step) {
       evaluate(midpoint(XL, XR));
-      if (F == 0.0f) return;
+      if (F == Real(0)) return;
       if (!std::isfinite(F)) return finishAtBetterEnd(kRootNotConverged);
       if (!sameSign(F, FR)) {  // keep F and FR on one side
         std::swap(XL, XR);
         std::swap(FL, FR);
       }
-      T = static_cast<float>(static_cast<double>(F) - FL);
-      const float A = static_cast<float>(2.0 * F * T);
+      T = static_cast<Real>(static_cast<double>(F) - FL);
+      const Real A = static_cast<Real>(2.0 * F * T);
       if (A < static_cast<double>(FR) * (static_cast<double>(FR) - FL) && I <= IEND) {
         interpolate = true;
         break;
@@ -83,30 +85,30 @@ void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, flo
       XR = X;
       FR = F;
       const bool narrow = std::fabs(static_cast<double>(XR) - XL) <= toleranceAt(EPS, XR);
-      const bool flat = !(EPSF > 0.0f && std::fabs(static_cast<double>(FR) - FL) > EPSF);
+      const bool flat = !(EPSF > Real(0) && std::fabs(static_cast<double>(FR) - FL) > EPSF);
       if (narrow && flat) return finishAtBetterEnd(kRootFound);
-      // Neighbouring floats: the next midpoint would repeat an end and change nothing.
-      const float next = midpoint(XL, XR);
+      // Neighbouring values: the next midpoint would repeat an end and change nothing.
+      const Real next = midpoint(XL, XR);
       if (next == XL || next == XR) return finishAtBetterEnd(kRootNotConverged);
     }
     if (!interpolate) return finishAtBetterEnd(kRootNotConverged);
 
     // Inverse parabolic interpolation through the left end, the current point and the right end.
-    const float A = static_cast<float>(static_cast<double>(FR) - F);
-    const float DX = static_cast<float>(
+    const Real A = static_cast<Real>(static_cast<double>(FR) - F);
+    const Real DX = static_cast<Real>(
         (static_cast<double>(X) - XL) * FL *
         (1.0 + static_cast<double>(F) * (static_cast<double>(A) - T) /
                    (static_cast<double>(A) * (static_cast<double>(FR) - FL))) /
         T);
-    const float XM = X;
-    const float FM = F;
-    const float trial = static_cast<float>(static_cast<double>(XL) - DX);
+    const Real XM = X;
+    const Real FM = F;
+    const Real trial = static_cast<Real>(static_cast<double>(XL) - DX);
     if (!std::isfinite(trial)) return finishAtBetterEnd(kRootNotConverged);
     evaluate(trial);
-    if (F == 0.0f) return;
+    if (F == Real(0)) return;
     if (!std::isfinite(F)) return finishAtBetterEnd(kRootNotConverged);
 
-    if (std::fabs(DX) <= toleranceAt(EPS, X) && (EPSF <= 0.0f || std::fabs(F) <= EPSF)) return;
+    if (std::fabs(DX) <= toleranceAt(EPS, X) && (EPSF <= Real(0) || std::fabs(F) <= EPSF)) return;
     if (sameSign(F, FL)) {
       XL = X;
       FL = F;
@@ -119,26 +121,32 @@ void rootSearch(float& X, float& F, Fn FCT, float XLI, float XRI, float EPS, flo
   }
 }
 
-}  // namespace
+template void rootSearch(float&, float&, RealFunction, float, float, float, float, int, int&, int&);
+template void rootSearch(float&, float&, RealFunctionD, float, float, float, float, int, int&, int&);
+template void rootSearch(double&, double&, DoubleFunction, double, double, double, double, int, int&, int&);
 
 void RTMI1(float& X, float& F, RealFunction FCT, float XLI, float XRI, float EPS, float EPSF, int IEND,
            int& IER) {
-  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER);
+  int passes = 0;
+  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER, passes);
 }
 
 void RTMI2(float& X, float& F, RealFunction FCT, float XLI, float XRI, float EPS, float EPSF, int IEND,
            int& IER) {
-  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER);
+  int passes = 0;
+  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER, passes);
 }
 
 void RTMI1D(float& X, float& F, RealFunctionD FCT, float XLI, float XRI, float EPS, float EPSF,
             int IEND, int& IER) {
-  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER);
+  int passes = 0;
+  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER, passes);
 }
 
 void RTMI2D(float& X, float& F, RealFunctionD FCT, float XLI, float XRI, float EPS, float EPSF,
             int IEND, int& IER) {
-  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER);
+  int passes = 0;
+  rootSearch(X, F, FCT, XLI, XRI, EPS, EPSF, IEND, IER, passes);
 }
 
 void BRACKT(const float* X, float XVAL, int& IER, int& IPOS, int N1, int N2) {

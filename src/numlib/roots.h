@@ -7,7 +7,8 @@
 // Every solve keeps all its working state in its own call, so an objective function may itself run
 // a solve (the tower height of the statics is solved by RTMI1 and calls RTMI2 inside; the line code
 // nests RTMI1D and RTMI2D). The second entry point of each pair is the same routine under the name
-// its callers use.
+// its callers use. One search, a template over the precision, serves these 4-byte entry points and
+// the 8-byte finder of the vertical lines (RTMIDP).
 #pragma once
 
 #include "numlib/function_ref.h"
@@ -38,6 +39,19 @@ void RTMI1D(float& X, float& F, RealFunctionD FCT, float XLI, float XRI, float E
             int IEND, int& IER);
 void RTMI2D(float& X, float& F, RealFunctionD FCT, float XLI, float XRI, float EPS, float EPSF,
             int IEND, int& IER);
+
+// The objective of an 8-byte search: a double of one double.
+using DoubleFunction = FunctionRef<double(double)>;
+
+// The search behind every root finder above and RTMIDP, at the precision Real (float or double):
+// every stored value is a Real, sums and products are formed in double. Arguments, result codes and
+// rules as for RTMI1, and
+//  passes  out: the number of outer passes begun (each a bisection loop; after the first, each
+//          follows an interpolation step); 0 when an end of the interval settles the search.
+// Instantiated for float with RealFunction and RealFunctionD, for double with DoubleFunction.
+template <class Real, class Objective>
+void rootSearch(Real& X, Real& F, Objective FCT, Real XLI, Real XRI, Real EPS, Real EPSF, int IEND, int& IER,
+                int& passes);
 
 // Searches X(N1..N2) (1-based, any order of values) for the first neighbours with
 // X(I) <= XVAL < X(I+1) or X(I) >= XVAL > X(I+1): IER 0 and IPOS = I. Otherwise IER 2 when XVAL is

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +21,7 @@
 #include "statics/solve.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/linear_waves.h"
 #include "support/temp_dir.h"
@@ -29,12 +29,8 @@
 namespace qv {
 namespace {
 
+using testing_support::expectedFile;
 using testing_support::readFileText;
-
-// The expected files lie beside this source file.
-std::string expectedFile(const std::string& name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-}
 
 struct ReportCase {
   const char* name;
@@ -50,9 +46,9 @@ TEST_P(DynamicsReport, WritesTheExpectedReportsAndPlotFile) {
   c.build();
   testing_support::ConsoleCapture console;
   ASSERT_EQ(testing_support::stopStatus(c.stage), -1) << console.screen();
-  EXPECT_EQ(readFileText("DYNOUT.stxt"), expectedFile(std::string("DYNOUT_") + c.name + ".stxt"));
-  EXPECT_EQ(readFileText("DYNPLT.plt"), expectedFile(std::string("DYNPLT_") + c.name + ".plt"));
-  EXPECT_EQ(readFileText("RANOUT.stxt"), expectedFile(std::string("RANOUT_") + c.name + ".stxt"));
+  EXPECT_EQ(readFileText("DYNOUT.stxt"), expectedFile("dynamics", std::string("DYNOUT_") + c.name + ".stxt"));
+  EXPECT_EQ(readFileText("DYNPLT.plt"), expectedFile("dynamics", std::string("DYNPLT_") + c.name + ".plt"));
+  EXPECT_EQ(readFileText("RANOUT.stxt"), expectedFile("dynamics", std::string("RANOUT_") + c.name + ".stxt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, DynamicsReport,

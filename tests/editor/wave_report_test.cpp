@@ -15,6 +15,7 @@
 #include "editor/env_page_support.h"
 #include "editor/env_pages.h"
 #include "support/checks.h"
+#include "support/expected_files.h"
 #include "support/temp_dir.h"
 #include "waves/wavcom.h"
 
@@ -23,15 +24,11 @@ namespace {
 
 using testing_support::contains;
 using testing_support::drive;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::kPause;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-// The expected files lie beside this source file.
-std::string expectedFile(const std::string& name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-}
 
 void periods(int count, float first, float step) {
   TPCM.NWP = count;
@@ -141,7 +138,8 @@ TEST_F(WaveReport, WritesTheExpectedReports) {
     c.data();
     const std::string screen = writeReport();
     EXPECT_EQ(screen, "\n >>> Outputting wave kinematics data...\n\n") << c.name;
-    EXPECT_EQ(readFileText("WAVEOUT.stxt"), expectedFile(std::string("WAVEOUT_") + c.name + ".stxt")) << c.name;
+    EXPECT_EQ(readFileText("WAVEOUT.stxt"), expectedFile("editor", std::string("WAVEOUT_") + c.name + ".stxt"))
+        << c.name;
     EXPECT_EQ(TPCM.LBACK, 0);
   }
 }

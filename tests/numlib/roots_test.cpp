@@ -185,6 +185,27 @@ TEST(RootFinder, TheFunctionWorksOnAPrivateCopyWhileXShowsTheTrial) {
   EXPECT_TRUE(IsClose(x, std::sqrt(2.0), 2e-6));
 }
 
+TEST(RootFinder, EightByteSearchResolvesARootBetweenNeighbouringFloats) {
+  // ln x = 1e-9 at x = e^(1e-9) = 1 + 1e-9 + 5e-19 + ... (the exponential series), which lies between
+  // the neighbouring floats 1 and 1 + 2^-23: a 4-byte search can only return one of them, the same
+  // search at 8 bytes finds the root to its tolerance.
+  const double root = 1.0000000010000000005;
+  float xs = 0, fs = 0;
+  int iers = -1;
+  RTMI1(xs, fs, [](float& t) { return std::log(t) - 1.0e-9f; }, 0.5f, 2.0f, 1e-15f, 0.0f, 100, iers);
+  EXPECT_TRUE(xs == 1.0f || xs == std::nextafter(1.0f, 2.0f)) << xs;
+  EXPECT_GE(std::fabs(xs - root), 1.0e-9);
+
+  const DoubleFunction lnMinus = [](double t) { return std::log(t) - 1.0e-9; };
+  double x = 0, f = 0;
+  int ier = -1, passes = -1;
+  rootSearch(x, f, lnMinus, 0.5, 2.0, 1e-15, 0.0, 100, ier, passes);
+  EXPECT_EQ(ier, kRootFound);
+  EXPECT_GE(passes, 1);
+  EXPECT_TRUE(IsClose(x, root, 0, 2e-15));
+  EXPECT_EQ(f, lnMinus(x));
+}
+
 TEST(RootFinder, NestedSearchesDoNotDisturbEachOther) {
   // The outer objective solves x^2 = y inside (the inner root is sqrt(y)) and asks for
   // sqrt(y) = 1.5, so the outer root is y = 2.25.

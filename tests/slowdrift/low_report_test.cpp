@@ -26,6 +26,7 @@
 #include "slowdrift/pekcom.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 
@@ -34,6 +35,7 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::readFileText;
 using testing_support::stopStatus;
@@ -43,10 +45,6 @@ int count(const std::string& text, const std::string& part) {
   int n = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
-}
-
-std::string expectedFile(const std::string& name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -127,7 +125,8 @@ TEST_P(LowReportPages, WritesTheExpectedReport) {
   TempDir dir;
   ConsoleCapture console(c.typed);
   LOWPRT();
-  EXPECT_TRUE(agreesToTheLastDigit(readFileText("LOWOUT.stxt"), expectedFile(std::string("LOWOUT_") + c.name + ".stxt")));
+  EXPECT_TRUE(agreesToTheLastDigit(readFileText("LOWOUT.stxt"),
+                                   expectedFile("slowdrift", std::string("LOWOUT_") + c.name + ".stxt")));
   const std::string screen = console.screen();
   EXPECT_EQ(screen.rfind(kProgress, 0), 0u) << screen;
   EXPECT_EQ(count(screen, kAbortQuestion), std::string(c.name) == "single" ? 1 : 0) << screen;

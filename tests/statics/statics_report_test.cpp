@@ -12,6 +12,7 @@
 #include "statics/stsalm.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -19,14 +20,10 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::maskClock;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-// The expected files lie beside this source file.
-std::string expectedFile(const std::string& name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-}
 
 struct ReportCase {
   const char* name;
@@ -41,8 +38,9 @@ TEST_P(StaticsReport, WritesTheExpectedReportAndPlotFile) {
   TempDir dir;
   ConsoleCapture console;
   STSALM();
-  EXPECT_EQ(maskClock(readFileText("STATOUT.stxt")), expectedFile(std::string("STATOUT_") + c.name + ".stxt"));
-  EXPECT_EQ(readFileText("STATPLT.plt"), expectedFile(std::string("STATPLT_") + c.name + ".plt"));
+  EXPECT_EQ(maskClock(readFileText("STATOUT.stxt")),
+            expectedFile("statics", std::string("STATOUT_") + c.name + ".stxt"));
+  EXPECT_EQ(readFileText("STATPLT.plt"), expectedFile("statics", std::string("STATPLT_") + c.name + ".plt"));
   EXPECT_EQ(console.screen(),
             "\n >>> Computing Salm mass properties...\n\n\n >>> Computing Salm offset tables...\n\n"
             "\n >>> Outputting static offset data...\n\n");

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <complex>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/linear_waves.h"
 #include "support/record_file.h"
@@ -34,6 +34,7 @@ namespace {
 using testing_support::ConsoleCapture;
 using testing_support::contains;
 using testing_support::dumpRecords;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::readFileText;
 using testing_support::Record;
@@ -430,8 +431,7 @@ TEST_F(PointMotions, ReportMatchesTheReviewedPages) {
   lineAngleFile({lineCount(1), lineAngles(0.0f, 0.0f), lineAngles(0.0f, 1.5707964f), lineAngles(0.5f, 0.3f)});
   call(2);
   HCLOSE(1, "TUGRAO.stxt", "HOBRANE2", kScreenUnit);
-  const std::string expected =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / "TUGRAO_points.stxt").string());
+  const std::string expected = expectedFile("vessel", "TUGRAO_points.stxt");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(readFileText("TUGRAO.stxt"), expected);
 }

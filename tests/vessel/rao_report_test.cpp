@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
@@ -29,12 +29,9 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-std::string expectedFile(const char* name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -96,7 +93,7 @@ TEST_F(RaoReport, TablesMatchTheReviewedReport) {
   TPCM.MOTION(6) = 0;
   RUTIL();
   HCLOSE(1, "SHIPRAO.stxt", "HOBRANE2", kScreenUnit);
-  const std::string expected = expectedFile("SHIPRAO_chosen.stxt");
+  const std::string expected = expectedFile("vessel", "SHIPRAO_chosen.stxt");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(readFileText("SHIPRAO.stxt"), expected);
 }
@@ -220,7 +217,7 @@ TEST_F(RaoReport, PlotTableCopyAndCurves) {
   RUTIL();  // heave, roll
   HCLOSE(kPlotUnit, "SHIPRAO.plt", "HOBRANE2", kScreenUnit);
   HCLOSE(1, "SHIPRAO.stxt", "HOBRANE2", kScreenUnit);
-  EXPECT_EQ(readFileText("SHIPRAO.plt"), expectedFile("SHIPRAO_curves.plt"));
+  EXPECT_EQ(readFileText("SHIPRAO.plt"), expectedFile("vessel", "SHIPRAO_curves.plt"));
   EXPECT_EQ(HIMEM.NCURV, 3);
   EXPECT_EQ(HIMEM.IXFLAG, 0);
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "numlib/special_functions.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/temp_dir.h"
 #include "vessel/stub_hull.h"
 #include "vessel/vessel_fixture.h"
@@ -26,6 +26,7 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::maskClock;
 using testing_support::readFileText;
@@ -49,9 +50,7 @@ TEST_F(Vesl1Test, WritesTheSummaryReportWithTheStubHull) {
   ConsoleCapture console;
   VESL1();
   EXPECT_EQ(StubHull::calls, (std::vector<std::string>{"CHR", "FRC0", "SUM", "OUT"}));
-  // Beside this file: the build compiles it by its full path.
-  const std::string expected =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / "SHIPSUM_stub.stxt").string());
+  const std::string expected = expectedFile("vessel", "SHIPSUM_stub.stxt");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(maskClock(readFileText("SHIPSUM.stxt")), expected);
   // Progress lines on the screen, which is cleared first (a free vessel of this program).

@@ -18,6 +18,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
@@ -36,6 +37,7 @@ namespace {
 using testing_support::ConsoleCapture;
 using testing_support::contains;
 using testing_support::dumpRecords;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::readFileText;
 using testing_support::Record;
@@ -195,8 +197,7 @@ TEST_F(Vesl2Test, FreeShipReportMatchesTheReviewedPages) {
   TPCM.IPLOTS = 2;
   passesOneAndTwo();
   EXPECT_EQ(StubHull::calls, (std::vector<std::string>{"CHR", "FRC0", "SUM", "OUT", "FRC5", "RAO", "FRC5", "RAO"}));
-  const std::string expected =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / "SHIPRAO_pass2.stxt").string());
+  const std::string expected = expectedFile("vessel", "SHIPRAO_pass2.stxt");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(readFileText("SHIPRAO.stxt"), expected);
   // The plot table: its two header lines, then a curve per column of every table (two headings,

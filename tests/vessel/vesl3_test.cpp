@@ -14,6 +14,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
@@ -29,6 +30,7 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::IsClose;
 using testing_support::readFileText;
 using testing_support::Record;
@@ -39,10 +41,6 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
   std::size_t n = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
-}
-
-std::string expectedReport(const std::string& name) {
-  return readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
 }
 
 class Vesl3Test : public testing_support::ShipInASea {
@@ -150,7 +148,7 @@ TEST_F(Vesl3Test, ReportsMatchTheReviewedPages) {
     SetUp();
     c.setUp();
     allPasses();
-    const std::string expected = expectedReport(c.expected);
+    const std::string expected = expectedFile("vessel", c.expected);
     ASSERT_FALSE(expected.empty()) << c.expected;
     EXPECT_EQ(readFileText(c.written), expected) << c.expected;
   }

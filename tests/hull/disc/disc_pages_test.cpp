@@ -6,7 +6,6 @@
 // problem in both damping units; a feedback flag other than 0 or 1 prints no mode lines.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -14,6 +13,7 @@
 #include "hull/himem.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
@@ -24,15 +24,9 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-std::string expectedPages(const std::string& name) {
-  const std::string text =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-  EXPECT_FALSE(text.empty()) << name;
-  return text;
-}
 
 // The values both pages print, as the characteristics and the calibration leave them.
 void englishUnmoored() {
@@ -137,7 +131,7 @@ TEST_F(DiscPages, ReportFileMatchesTheTypedPages) {
     DSKSUM();
     DSKOUT();
     HCLOSE(1, "DISCSUM.stxt", "TEST", kScreenUnit);
-    EXPECT_EQ(readFileText("DISCSUM.stxt"), expectedPages(c.expected)) << c.expected;
+    EXPECT_EQ(readFileText("DISCSUM.stxt"), expectedFile("hull/disc", c.expected)) << c.expected;
     EXPECT_EQ(console.screen(), "") << c.expected;
   }
 }
@@ -147,7 +141,7 @@ TEST_F(DiscPages, ConsolePausesAndRedrawsOnMinusOne) {
   // pause after each page. Page II is asked for again once.
   metricMoored();
   TPCM.EDUNIT = TPCM.IUNIT = kScreenUnit;
-  const std::string file = expectedPages("DISCSUM_moored.stxt");
+  const std::string file = expectedFile("hull/disc", "DISCSUM_moored.stxt");
   const std::size_t second = file.find("\f\n", 1);
   ASSERT_NE(second, std::string::npos);
   const std::string pageOne = "\f" + file.substr(2, second - 2);

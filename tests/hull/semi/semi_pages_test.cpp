@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "hull/semi/semi_fixture.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
@@ -30,15 +30,9 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-std::string expectedPages(const std::string& name) {
-  const std::string text =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-  EXPECT_FALSE(text.empty()) << name;
-  return text;
-}
 
 void metricSemi() {
   testing_support::setFixtureSemi();
@@ -91,7 +85,7 @@ TEST_F(SemiPages, ReportFileMatchesTheTypedPages) {
     ConsoleCapture console;  // a report file: no pause, nothing read, no question asked
     characteriseAndReport();
     HCLOSE(1, "SEMISUM.stxt", "TEST", 6);
-    EXPECT_EQ(readFileText("SEMISUM.stxt"), expectedPages(c.expected)) << c.expected;
+    EXPECT_EQ(readFileText("SEMISUM.stxt"), expectedFile("hull/semi", c.expected)) << c.expected;
     EXPECT_EQ(console.screen(), "") << c.expected;
   }
 }
@@ -135,7 +129,7 @@ TEST_F(SemiPages, ConsolePausesAndRedrawsOnMinusOne) {
   // pause after each page. -1 after the estimated half of page I shows the as-input half again;
   // -1 after page II draws it again.
   metricSemi();
-  const std::string file = expectedPages("SEMISUM_metric.stxt");
+  const std::string file = expectedFile("hull/semi", "SEMISUM_metric.stxt");
   std::vector<std::string> pages;
   for (std::size_t at = 0; at < file.size();) {
     const std::size_t next = file.find("\f\n", at + 2);

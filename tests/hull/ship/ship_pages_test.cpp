@@ -5,7 +5,6 @@
 // the console each page pauses and a reply of -1 draws it again.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -14,6 +13,7 @@
 #include "hull/ship/ship_fixture.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/expected_files.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
 
@@ -22,15 +22,9 @@ namespace {
 
 using testing_support::ConsoleCapture;
 using testing_support::contains;
+using testing_support::expectedFile;
 using testing_support::readFileText;
 using testing_support::TempDir;
-
-std::string expectedPages(const std::string& name) {
-  const std::string text =
-      readFileText((std::filesystem::path(__FILE__).parent_path() / "expected" / name).string());
-  EXPECT_FALSE(text.empty()) << name;
-  return text;
-}
 
 // The English true box of the fixture, trimmed and heeled a little.
 void englishShip() {
@@ -94,7 +88,7 @@ TEST(ShipPages, ReportFileMatchesTheTypedPages) {
     ConsoleCapture console;  // a report file: no pause, nothing read
     characteriseAndReport();
     HCLOSE(1, "SHIPSUM.stxt", "TEST", 6);
-    EXPECT_EQ(readFileText("SHIPSUM.stxt"), expectedPages(c.expected)) << c.expected;
+    EXPECT_EQ(readFileText("SHIPSUM.stxt"), expectedFile("hull/ship", c.expected)) << c.expected;
     EXPECT_EQ(console.screen(), "") << c.expected;
   }
 }
@@ -103,7 +97,7 @@ TEST(ShipPages, ConsolePausesAndRedrawsOnMinusOne) {
   englishShip();
   // The console's pages: a cleared screen (a form feed here) instead of the form-feed line, and the
   // pause after each page. Page I is asked for again once.
-  const std::string file = expectedPages("SHIPSUM_english.stxt");
+  const std::string file = expectedFile("hull/ship", "SHIPSUM_english.stxt");
   const std::size_t second = file.find("\f\n", 1);
   ASSERT_NE(second, std::string::npos);
   const std::string pageOne = "\f" + file.substr(2, second - 2);
