@@ -15,6 +15,8 @@
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/column_at_load.h"
+#include "statics/column_continuation.h"
+#include "statics/column_stance.h"
 #include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
@@ -62,18 +64,31 @@ std::string length(float value) { return lengthText(value); }
   fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
-// The table search found no configuration at table point ITABLE: the loads of the table grow to
-// TLOAD, and the column cannot carry the load of this point.
+// The table search found no configuration at table point ITABLE, neither by its own search nor
+// continued from the previous point's shape. At the first loaded point the zero-load shape does not
+// continue to the load; further on the column's shape stops at the last load found, which may be
+// all the column can carry of the loads up to TLOAD.
 [[noreturn]] void tableSearchFailed() {
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   const std::int32_t point = SOLVE.ITABLE;
-  std::vector<std::string> lines{
-      "", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
-      "     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) + " and found no column",
-      "     configuration at " + force(e.HLOAD(point)) + ": the maximum horizontal load of page 2 (" + force(t.TLOAD) +
-          ") lies",
-      "     beyond what the column can carry. The column's members (page 3, items 2 to 6 of their elements):"};
+  std::vector<std::string> lines{"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY"};
+  if (point == 2) {
+    lines.insert(lines.end(),
+                 {"     No column configuration was found at the table's first load, " + force(e.HLOAD(point)) +
+                      " (table point 2):",
+                  "     the column's shape at zero load does not continue to it. The column's members (page 3,",
+                  "     items 2 to 6 of their elements):"});
+  } else {
+    lines.insert(lines.end(),
+                 {"     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) + " (table point " +
+                      fmtI(point - 1, 0) + ") and",
+                  "     found no column configuration at " + force(e.HLOAD(point)) +
+                      ": the column's shape does not continue to it, and",
+                  "     the maximum horizontal load of page 2 (" + force(t.TLOAD) +
+                      ") may lie beyond what the column can carry.",
+                  "     The column's members (page 3, items 2 to 6 of their elements):"});
+  }
   const std::vector<std::string> members = memberDataLines();
   lines.insert(lines.end(), members.begin(), members.end());
   lines.emplace_back("");
@@ -445,22 +460,34 @@ constexpr float kClosureTolerance = 1.0E-3f;  // of the column's length, and nev
 constexpr float kClosureFloor = 2.0f * kSearchResidual;
 constexpr float kBalanceTolerance = 1.0E-3f;
 
-void checkTablePoint(std::int32_t J) {
-  const Tpcm& t = TPCM;
+// How far table point J's shape is from an equilibrium, and whether it is one.
+struct PointMisfit {
+  ColumnMisfit misfit;
+  bool closes = false;
+  bool balances = false;
+  bool holds() const { return closes && balances; }
+};
+PointMisfit tablePointMisfit(std::int32_t J) {
   const Solve& s = SOLVE;
-  const ColumnMisfit misfit = columnMisfit(J);
+  PointMisfit p{columnMisfit(J)};
   float columnLength = 0.0f;
   for (int I = 1; I <= s.NCON; ++I) columnLength += s.CNLEN(I);
-  const bool closes = std::fabs(misfit.height) <= std::max(kClosureTolerance * columnLength, kClosureFloor);
-  const bool balances = misfit.moment <= kBalanceTolerance;
-  if (closes && balances) return;
+  p.closes = std::fabs(p.misfit.height) <= std::max(kClosureTolerance * columnLength, kClosureFloor);
+  p.balances = p.misfit.moment <= kBalanceTolerance;
+  return p;
+}
+
+void checkTablePoint(std::int32_t J) {
+  const Tpcm& t = TPCM;
+  const PointMisfit p = tablePointMisfit(J);
+  if (p.holds()) return;
 
   std::string miss;
-  if (!closes) {
-    miss = "the column's top misses its height by " + length(misfit.height);
+  if (!p.closes) {
+    miss = "the column's top misses its height by " + length(p.misfit.height);
   } else {
-    miss = "member " + fmtI(misfit.member, 0) + " misses its moment balance by " + decimals(100.0f * misfit.moment) +
-           " % of H L";
+    miss = "member " + fmtI(p.misfit.member, 0) + " misses its moment balance by " +
+           messageValue(100.0 * p.misfit.moment) + " % of H L";
   }
   fatalStop("STSALM", t.EDUNIT,
             {"", " ++> SALM statics: no equilibrium found under the horizontal load " + force(EQUILB.HLOAD(J)) +
@@ -503,17 +530,57 @@ bool searchMemberOne(std::int32_t J, float& lower, float& upper, float step) {
   }
 }
 
+// The shape at table point J continued from the previous point's (the zero-load configuration before
+// the first loaded point), into c. Whether it was found.
+bool continueTable(std::int32_t J, Arr<float, kMaxMembers>& c) {
+  Arr<float, kMaxMembers> before{};
+  for (std::int32_t k = 1; k <= SOLVE.NCON; ++k) before(k) = SOLVE.COTANP(J - 1, k);
+  return continueColumn(EQUILB.HLOAD(J - 1), before, EQUILB.HLOAD(J), c);
+}
+
+// Whether two shapes of the column are one: every member's angle within a thousandth of a radian, far
+// beyond the table search's tolerance and far below the turn between two shapes of one column.
+bool sameShape(const Arr<float, kMaxMembers>& a, const Arr<float, kMaxMembers>& b) {
+  constexpr float kSameAngle = 1.0E-3f;  // [rad]
+  for (std::int32_t k = 1; k <= SOLVE.NCON; ++k)
+    if (!(std::fabs(std::atan2(1.0f, a(k)) - std::atan2(1.0f, b(k))) <= kSameAngle)) return false;
+  return true;
+}
+
 // The cotangent of member 1 at table point ITABLE, by RTMI1 over TOPHT from the bracket the previous
 // point left. A search without convergence narrows the bracket and tries again; one without a sign
-// change widens it.
+// change widens it. The table follows the column's shape from zero load, load by load, and the search
+// over member 1's cotangent need not: the piercing member's balance has roots on either side of the
+// horizontal, its inner search takes the one its bracket meets first, and the closure jumps where the
+// roots change, so the search can end on that jump or on the root of another shape. Its shape is kept
+// when it is an equilibrium and the one continued from the previous point's; otherwise the continued
+// shape is taken, where there is one.
 void solveTablePoint(float& lower, float& step) {
   Solve& s = SOLVE;
-  if (!searchMemberOne(s.ITABLE, lower, s.COTAN1, step)) tableSearchFailed();
-  checkTablePoint(s.ITABLE);
+  const std::int32_t J = s.ITABLE;
+  const bool found = searchMemberOne(J, lower, s.COTAN1, step);
+  const bool holds = found && tablePointMisfit(J).holds();
+  Arr<float, kMaxMembers> searched{};
+  for (std::int32_t k = 1; k <= s.NCON; ++k) searched(k) = s.COTANP(J, k);
+  Arr<float, kMaxMembers> continued{};
+  if (continueTable(J, continued) && !(holds && sameShape(searched, continued))) {
+    for (std::int32_t k = 1; k <= s.NCON; ++k) s.COTANP(J, k) = continued(k);
+  } else if (!found) {
+    tableSearchFailed();
+  }
+  checkTablePoint(J);
   const float c = s.COTANP(s.ITABLE, 1);
   s.COTAN1 = c;
   lower = 0.1f * c;
   step = c / 2.0f;
+}
+
+// The radius of the piercing element's waterplane, a disc, with its square: the buoyancy of the
+// piercing member at an attitude (COTANB) takes off the part of that cylinder above the surface.
+void setWaterplaneRadius() {
+  Solve& s = SOLVE;
+  s.RB = std::sqrt(TPCM.WPAPRC / kPi);
+  s.RB2 = s.RB * s.RB;
 }
 
 // Step 12: the load table, the member shapes over it, the offsets and the member angles.
@@ -539,8 +606,6 @@ void buildTables() {
   const bool logarithmic = linearStep > 0.1f * W && t.HMIN > 0.0f && points > 2;
   const float logStep = logarithmic ? std::log(t.TLOAD / t.HMIN) / static_cast<float>(points - 2) : 0.0f;
 
-  s.RB = std::sqrt(t.WPAPRC / kPi);
-  s.RB2 = s.RB * s.RB;
   s.COTAN1 = 101.0f;
   float lower = -100.0f;
   float step = 100.0f;
@@ -607,12 +672,18 @@ void STSALM() {
 
   if (t.NELEM == 0) t.TLOAD = t.AUXFOR(t.NUMTAB);
 
+  Pattern kept;
   if (t.NELEM != 0) {
     groupMembers(G);
     netWeights();
-    zeroLoadConfiguration(searchConfiguration());
+    kept = searchConfiguration();
+    zeroLoadConfiguration(kept);
   }
-  if (!freeSalm()) buildTables();
+  if (!freeSalm()) {
+    setWaterplaneRadius();
+    if (t.NELEM != 0) checkColumnStands(kept.closing);
+    buildTables();
+  }
   writeReport();
 }
 

@@ -237,6 +237,29 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
         "     the water depth 100.00 meters (page 1, item 4)\n"
         "     plus the yoke's height above the waterline 60.00 meters (page 3, item 14 then 1).\n",
         "     together 136.00 meters. Change the element lengths (page 3, item 2)"}},
+      // The buoy stands in the water below it: its top 4 m under the surface.
+      {"a water depth of 110 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 110.0f}}, {},
+       {" ++> WARNING: piercing member might not cross water surface.\n",
+        "     item 6), stands 4.00 meters below the water surface; the water depth is 110.00 meters (page 1, item 4).\n"}},
+      // The buoy (and the tube below it) standing upright with too little of it under water fall over
+      // under the least load (column_stance_test.cpp): the column stands from 91.34 m of water on.
+      {"a water depth of 80 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 80.0f}}, {},
+       {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
+        "     member 1 (elements 1 to 2) stands straight up,\n",
+        "     member 2 (element 3) stands straight up with 4.00 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 91.34 meters on (now 80.00 meters, page 1,\n"}},
+      {"a water depth of 90 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 90.0f}}, {},
+       {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
+        "     member 2 (element 3) stands straight up with 14.00 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 91.34 meters on (now 90.00 meters, page 1,\n"}},
+      {"a tube (element 1) 77.5 m long", "tanker-yoke", {{offsetof(Tpcm, SLEN), 77.5f}}, {},
+       {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
+        "     member 2 (element 3) stands straight up with 8.50 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 106.84 meters on (now 100.00 meters, page 1,\n"}},
+      {"a buoy (element 3) of half its volume", "tanker-yoke", {{offsetof(Tpcm, BUOY) + 8, 954.25f}}, {},
+       {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
+        "     member 2 (element 3) stands straight up with 24.00 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 102.18 meters on (now 100.00 meters, page 1,\n"}},
       {"a free joint at the buoyancy tank", "tanker-yoke", {{offsetof(Tpcm, IFREE) + 4, std::int32_t{1}}}, {},
        {" ++> Fatal Warning: The wave-frequency dynamics of a \"Yoke\" take at\n"
         "     most 3 Salm members; the elements form 4, one from each free joint (page 3,\n"
@@ -435,14 +458,16 @@ TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
 
 // Inputs of the audit that the stages take as they are now: a yoke whose attachment points lie 10 m
 // apart instead of 20 (the audit saw an infinite load), no vessel point (the run takes the yoke's
-// hinge as the first point). Each run ends normally with every value a number.
+// hinge as the first point), a tank 21 m long (the statics' table search found no configuration at
+// its first load; column_stance_test.cpp). Each run ends normally with every value a number.
 TEST(AnalysisFaultsE2e, InputsTheStagesTakeRunToTheirEndWithFiniteValues) {
   struct Input {
     const char* what;
     Change change;
   };
   const Input inputs[] = {{"the yoke's sides 10 m apart", {offsetof(Tpcm, PNDARM), 10.0f}},
-                          {"no vessel point", {offsetof(Tpcm, NACC), 0}}};
+                          {"no vessel point", {offsetof(Tpcm, NACC), 0}},
+                          {"the tank (element 2) 21 m long", {offsetof(Tpcm, SLEN) + 4, 21.0f}}};
   for (const Input& input : inputs) {
     e2e::Folder folder;
     folder.writeFile("SALMDAT", withChange(example("tanker-yoke"), input.change));

@@ -471,7 +471,7 @@ TEST(Statics, PiercingMemberBelowTheSurfaceIsAWarning) {
 }
 
 // A member without length or weight has no defined moment term: the searches never find a sign
-// change, widen their bracket 20 times and stop.
+// change, widen their bracket 20 times and stop (nor does the shape continued from zero load close).
 TEST(Statics, BracketWideningIsBounded) {
   using testing_support::SalmElement;
   const SalmElement base{10.0f, 100.0f, 5.0f, 15.0f, 5.0f, 3.0f, 0};
@@ -490,9 +490,9 @@ TEST(Statics, BracketWideningIsBounded) {
       // The members' buoyancies are their volumes times 0.064 kips per cubic foot.
       {"the table search (a column without a piercing member)", false,
        " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
-       "     The load-offset table reached a horizontal load of 0.00 kips and found no column\n"
-       "     configuration at 6.03 kips: the maximum horizontal load of page 2 (200.00 kips) lies\n"
-       "     beyond what the column can carry. The column's members (page 3, items 2 to 6 of their elements):\n"
+       "     No column configuration was found at the table's first load, 6.03 kips (table point 2):\n"
+       "     the column's shape at zero load does not continue to it. The column's members (page 3,\n"
+       "     items 2 to 6 of their elements):\n"
        "     member 1 (element 2): length 100.00 feet, weight 20.00 kips, buoyancy 32.00 kips,\n"
        "     member 2 (elements 3 to 4): length 45.00 feet, weight 80.00 kips, buoyancy 224.00 kips,\n"
        "     member 3 (element 5): length 0.00 feet, weight 0.00 kips, buoyancy 0.00 kips,\n"
