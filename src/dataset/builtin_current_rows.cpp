@@ -14,7 +14,7 @@ using Missing = std::optional<CurrentSetRef>;
 const char* const kComponentName[3] = {"surge", "sway", "yaw"};
 
 bool blendedSeries(int code) {
-  return code == kCurrentNsmbSeries || code == kCurrentOcimfSeries || code == kCurrentNsmbMeanSeries;
+  return code == kCurrentNsmbTanker || code == kCurrentOcimfTanker || code == kCurrentNsmbMeanCurve;
 }
 
 // A value with its decimals and no leading blanks (0.00, not .00).
@@ -91,7 +91,7 @@ std::vector<std::string> missingCurrentSetLines(int code, float DFTPCT, float BO
                                                 const std::optional<CurrentSetRef> (&missing)[3]) {
   std::vector<std::string> lines;
   const std::string bow = "bow factor " + plain(BOWCUR, 2) + ", which would need:";
-  if (code == kCurrentOcimfSeries) {
+  if (code == kCurrentOcimfTanker) {
     lines.push_back("     for depth/draft " + plain(HOVERD, 2) + " and " + bow);
   } else {
     lines.push_back("     for depth/draft " + plain(HOVERD, 2) + " (" + plain(DFTPCT * 0.01f * HOVERD, 2) +
@@ -109,7 +109,7 @@ void addBuiltinCurrentFindings(std::vector<RunFinding>& findings) {
   if (!runEvaluatesCurrentCoefficients()) return;
   const float HOVERD = t.DEPTH / t.DRAFT;  // as the slow drift forms it
   // One finding per model, naming each component that needs a set that is not on hand.
-  for (const int code : {kCurrentOcimfSeries, kCurrentNsmbSeries, kCurrentNsmbMeanSeries}) {
+  for (const int code : {kCurrentOcimfTanker, kCurrentNsmbTanker, kCurrentNsmbMeanCurve}) {
     std::optional<CurrentSetRef> missing[3];
     bool any = false;
     for (int c = 1; c <= 3; ++c) {

@@ -12,15 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "dataset/force_model.h"  // the current model codes of the series
 #include "dataset/run_checks.h"
 
 namespace qv {
-
-// The current model codes of the built-in series.
-inline constexpr int kCurrentNsmbSeries = 4;        // NSMB 1991 tankers
-inline constexpr int kCurrentExtremeBowSeries = 5;  // NSMB 1991 extreme cylindrical bow: one set
-inline constexpr int kCurrentOcimfSeries = 6;       // OCIMF 1977 tankers
-inline constexpr int kCurrentNsmbMeanSeries = 15;   // NSMB 1991, the mean 40 percent load curve for surge
 
 inline constexpr int kOcimfCurrentNodes = 6;  // depth over draft 1.05, 1.1, 1.2, 1.5, 3.0, 6.0
 inline constexpr int kNsmbCurrentNodes = 5;   // 1.05 .. 3.0; then 4.4 and deep water (6.0)
@@ -64,7 +59,7 @@ auto blendBuiltinCurrentSets(int code, int component, float DFTPCT, float BOWCUR
     }
     return value(count - 1);
   };
-  if (code == kCurrentOcimfSeries) {
+  if (code == kCurrentOcimfTanker) {
     return acrossDepth(HOVERD, kCurrentDepthNode, kOcimfCurrentNodes, [&](int n) { return bows(F::kOcimf77, n, 0); });
   }
   // NSMB 1991: the depth ratio counts the full-load draft; the surge component ends at h = 4.4,
@@ -76,7 +71,7 @@ auto blendBuiltinCurrentSets(int code, int component, float DFTPCT, float BOWCUR
     Value y40{};
     if (n < kNsmbCurrentNodes) {
       y100 = bows(F::kNsmb91, n, 0);
-      y40 = code == kCurrentNsmbMeanSeries && component == 1 ? leaf(CurrentSetRef{F::kNsmbMeanCurve})
+      y40 = code == kCurrentNsmbMeanCurve && component == 1 ? leaf(CurrentSetRef{F::kNsmbMeanCurve})
                                                              : bows(F::kNsmb91, n, 1);
     } else if (n == kNsmbCurrentNodes) {
       y100 = bows(F::kNsmb91Deep100, 0, 0);

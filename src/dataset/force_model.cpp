@@ -1,6 +1,8 @@
 #include "dataset/force_model.h"
 
+#include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 #include "util/packed_flags.h"
@@ -12,7 +14,7 @@ namespace {
 
 bool sameInAllDirections(std::int32_t word, bool current, int unit) {
   int first = NIBVAL(word, 1, unit);
-  if (current && first == kCurrentAllDirections) first = 4;
+  if (current && first == kCurrentNsmbMeanCurve) first = kCurrentNsmbTanker;
   return first == NIBVAL(word, 2, unit) && first == NIBVAL(word, 3, unit);
 }
 
@@ -31,7 +33,7 @@ int tableClass(std::int32_t word, int unit) {
 
 void spreadFirstField(std::int32_t& word, bool current, int unit) {
   int code = NIBVAL(word, 1, unit);
-  if (current && code == kCurrentAllDirections) code = 4;
+  if (current && code == kCurrentNsmbMeanCurve) code = kCurrentNsmbTanker;
   NIBSET(word, 2, code, unit);
   NIBSET(word, 3, code, unit);
 }
@@ -54,15 +56,17 @@ void TNKRID(std::int32_t& windWord, int windFlag, int& windClass, std::int32_t& 
 
   windClass = tableClass(windWord, unit);
   currentClass = tableClass(currentWord, unit);
-  driftClass = ONEON(driftWord, kModelLowdatTable, unit) ? 1 : 0;
+  driftClass = ONEON(driftWord, kDriftUserFile, unit) ? 1 : 0;
 
   currentKind = 0;
-  if (ONEON(currentWord, 6, unit)) currentKind = 1;
-  if (ONEON(currentWord, 4, unit) || NIBVAL(currentWord, 1, unit) == kCurrentAllDirections) currentKind = 2;
-  windKind = ONEON(windWord, 4, unit) ? 1 : 0;
+  if (ONEON(currentWord, kCurrentOcimfTanker, unit)) currentKind = 1;
+  if (ONEON(currentWord, kCurrentNsmbTanker, unit) || NIBVAL(currentWord, 1, unit) == kCurrentNsmbMeanCurve)
+    currentKind = 2;
+  windKind = ONEON(windWord, kWindOcimfTanker, unit) ? 1 : 0;
 
-  windCentroid = anyDirectionUses(windWord, {3, 5}, unit) ? 1 : 0;
-  currentCentroid = anyDirectionUses(currentWord, {3, 7}, unit) ? 1 : 0;
+  // The drag-coefficient models, which apply their force at the centroid of the drag area.
+  windCentroid = anyDirectionUses(windWord, {kWindBarge, kWindCylinder}, unit) ? 1 : 0;
+  currentCentroid = anyDirectionUses(currentWord, {kCurrentBarge, kCurrentCylinder}, unit) ? 1 : 0;
 }
 
 }  // namespace qv
@@ -73,37 +77,31 @@ namespace qv {
 
 namespace {
 
-constexpr std::string_view kWindModelNames[kWindModels] = {
-    "User-Specified LOWDAT", "User-Specified WINDCOFS.txt", "Barge (Kestrin)", "OCIMF Tanker '77 (extended)",
-    "Cylindrical Vessel"};
-constexpr std::string_view kCurrentModelNames[kCurrentModels] = {
-    "User-Specified LOWDAT", "User-Specified CRNTCOFS.txt", "Barge (Kestrin)",   "NSMB Tanker '91",
-    "Extreme Cylindrical Bow '91", "OCIMF Tanker '77",       "Cylindrical Vessel"};
-constexpr std::string_view kDriftModelNames[kDriftModels] = {
-    "User-Specified DRFTCOFS.txt", "Tanker (Legacy)", "Semi (Legacy)",  "Buoy or round ship",
-    "Caisson Spar",                "Tanker (2001)",   "Semi/TLP (2001)"};
+template <typename Row, std::size_t N>
+std::string_view nameOf(const Row (&rows)[N], int code) {
+  const Row* row = rowOf(rows, code);
+  return row != nullptr ? row->name : std::string_view();
+}
 
 }  // namespace
 
 int modelCount(ForceLoad load) {
   switch (load) {
-    case ForceLoad::kWind: return kWindModels;
-    case ForceLoad::kCurrent: return kCurrentModels;
-    case ForceLoad::kDrift: return kDriftModels;
+    case ForceLoad::kWind: return static_cast<int>(std::size(kWindModels));
+    case ForceLoad::kCurrent: return static_cast<int>(std::size(kCurrentModels));
+    case ForceLoad::kDrift: return static_cast<int>(std::size(kDriftModels));
   }
   return 0;
 }
 
 Text<kModelNameWidth> modelName(ForceLoad load, int code) {
-  if (load == ForceLoad::kCurrent && code == kCurrentAllDirections) code = 4;
   std::string_view name;
-  if (code >= 1 && code <= modelCount(load)) {
-    const auto row = static_cast<std::size_t>(code - 1);
-    switch (load) {
-      case ForceLoad::kWind: name = kWindModelNames[row]; break;
-      case ForceLoad::kCurrent: name = kCurrentModelNames[row]; break;
-      case ForceLoad::kDrift: name = kDriftModelNames[row]; break;
-    }
+  switch (load) {
+    case ForceLoad::kWind: name = nameOf(kWindModels, code); break;
+    case ForceLoad::kCurrent:
+      name = nameOf(kCurrentModels, code == kCurrentNsmbMeanCurve ? kCurrentNsmbTanker : code);
+      break;
+    case ForceLoad::kDrift: name = nameOf(kDriftModels, code); break;
   }
   return makeText<kModelNameWidth>(name);
 }

@@ -225,13 +225,13 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
   if (report.unattended) report.both(missingTablesRemedy(windClass == 1, currentClass == 1));
   serviceAbortOrStop(unit);
   ANSWER = 'M';
-  replaceLowdatModel(TPCM.LWBARG, 4, unit);
-  replaceLowdatModel(TPCM.LCBARG, 6, unit);
-  replaceLowdatModel(TPCM.LWVCOF, 2, unit);
+  replaceLowdatModel(TPCM.LWBARG, kWindOcimfTanker, unit);
+  replaceLowdatModel(TPCM.LCBARG, kCurrentOcimfTanker, unit);
+  replaceLowdatModel(TPCM.LWVCOF, kDriftTankerLegacy, unit);
   if (isTwoBodyType(p.CREATQ)) {
-    TPCM.BLWBRG = sameModelInAllDirections(3);
-    TPCM.BLCBRG = sameModelInAllDirections(3);
-    TPCM.BWVCOF = sameModelInAllDirections(p.CREATQ == kSimGandru ? 2 : 4);
+    TPCM.BLWBRG = sameModelInAllDirections(kWindBarge);
+    TPCM.BLCBRG = sameModelInAllDirections(kCurrentBarge);
+    TPCM.BWVCOF = sameModelInAllDirections(p.CREATQ == kSimGandru ? kDriftTankerLegacy : kDriftBuoy);
   }
   if (!report.unattended) {
     HCLOSE(kNotesUnit, kNotesFile, kCaller, unit);

@@ -16,16 +16,16 @@ void secondBodyDefaults(int programType) {
                    &TPCM.BWVDGCY, &TPCM.BWVDGCM, &TPCM.BVWDRGFC, &TPCM.BXCURNTDN, &TPCM.BXCURNTUP,
                    &TPCM.BYCURNTDN, &TPCM.BYCURNTUP, &TPCM.BWNDCF, &TPCM.BCURCF, &TPCM.BXSHDW, &TPCM.BYSHDW})
     *f = 1.0f;
-  TPCM.BLCBRG = sameModelInAllDirections(4);
-  TPCM.BLWBRG = sameModelInAllDirections(2);
+  TPCM.BLCBRG = sameModelInAllDirections(kCurrentNsmbTanker);
+  TPCM.BLWBRG = sameModelInAllDirections(kWindUserFile);
   TPCM.BLODED = 100.0f;
   TPCM.BDFTPC = 100.0f;
   if (programType == kSimFirnedo) {
-    TPCM.BWVCOF = sameModelInAllDirections(4);
+    TPCM.BWVCOF = sameModelInAllDirections(kDriftBuoy);
     TPCM.BVSTYP = kDiscBuoy;
     TPCM.IARCO = kRigidHawser;
   } else {
-    TPCM.BWVCOF = sameModelInAllDirections(1);
+    TPCM.BWVCOF = sameModelInAllDirections(kDriftUserFile);
     TPCM.BVSTYP = kShipVessel;
     TPCM.IARCO = kYoke;
   }
@@ -41,8 +41,8 @@ void newDataSetDefaults(int words, int programType) {
 
   TPCM.IVERS_SUFX = 0;
   TPCM.IUNIT = 1;
-  TPCM.WAVTYP = 1;
-  TPCM.WNDTYP = 1;
+  TPCM.WAVTYP = kSpectrumPiersonMoskowitz;
+  TPCM.WNDTYP = kDavenportWind;
   TPCM.DWATR = 64.0f;
   TPCM.NWP = 30;
   TPCM.NDIR = 1;
@@ -64,9 +64,9 @@ void newDataSetDefaults(int words, int programType) {
   TPCM.ANGSEC = 180.0f;
   TPCM.LOADED = 100.0f;
   TPCM.DFTPCT = 100.0f;
-  TPCM.LWBARG = sameModelInAllDirections(1);
-  TPCM.LCBARG = sameModelInAllDirections(1);
-  TPCM.LWVCOF = sameModelInAllDirections(1);
+  TPCM.LWBARG = sameModelInAllDirections(kWindLowdatTable);
+  TPCM.LCBARG = sameModelInAllDirections(kCurrentLowdatTable);
+  TPCM.LWVCOF = sameModelInAllDirections(kDriftUserFile);
   for (int k = 1; k <= kMaxPeriods; ++k) TPCM.T(k) = 5.0f + 0.5f * static_cast<float>(k - 1);  // wave periods [s]
   TPCM.LRANDM = 0;
   TPCM.LSWELL = 0;
@@ -90,15 +90,15 @@ void newDataSetDefaults(int words, int programType) {
     case kSimDorvane:
     case kSimYobrix:
       TPCM.VESTYP = kSemiSubmersible;
-      TPCM.LWVCOF = sameModelInAllDirections(2);
+      TPCM.LWVCOF = sameModelInAllDirections(kDriftTankerLegacy);
       break;
     case kSimTulkesh:
       TPCM.VESTYP = kDiscBuoy;
-      TPCM.LWVCOF = sameModelInAllDirections(4);
+      TPCM.LWVCOF = sameModelInAllDirections(kDriftBuoy);
       break;
     case kSimWistole:
       TPCM.VESTYP = kSemiSubmersible;
-      TPCM.LWVCOF = sameModelInAllDirections(3);
+      TPCM.LWVCOF = sameModelInAllDirections(kDriftSemiLegacy);
       break;
     default:
       break;

@@ -140,7 +140,7 @@ void addEmptyTable(std::vector<RunFinding>& findings, const std::string& load, s
 // The wave-drift file of model 1, which the run opens in its working folder.
 void addMissingDriftFile(std::vector<RunFinding>& findings, bool oneModel) {
   const Tpcm& t = TPCM;
-  const Directions used = directionsUsing(t.LWVCOF, kModelDriftUserFile);
+  const Directions used = directionsUsing(t.LWVCOF, kDriftUserFile);
   if (!anyOf(used)) return;
   const std::string name(fileNameOf(driftCoefficientFile(t.CREATR, t.ISPM).view()));
   if (std::ifstream(name, std::ios::binary).is_open()) return;
@@ -211,8 +211,6 @@ void addSubmergedTop(std::vector<RunFinding>& findings) {
 
 // ---- the ends of the tanker hull ----
 
-constexpr int kTankerDriftModel = 2;      // "Tanker (Legacy)": the bow's wedge
-constexpr int kTanker2001DriftModel = 6;  // "Tanker (2001)": both ends' wedges
 constexpr int kBowFactorItem = 21;        // page 10
 constexpr int kSternFactorItem = 22;
 
@@ -249,9 +247,10 @@ void addHullEndFindings(std::vector<RunFinding>& findings) {
   if (!runEvaluatesDriftCoefficients()) return;
   // A length or beam that is no positive number is a finding of the values.
   if (!(t.LWL > 0.0f && t.BWL > 0.0f && std::isfinite(t.LWL) && std::isfinite(t.BWL))) return;
-  const bool bowWedge = anyOf(directionsUsing(t.LWVCOF, kTankerDriftModel)) ||
-                        anyOf(directionsUsing(t.LWVCOF, kTanker2001DriftModel));
-  const bool sternWedge = anyOf(directionsUsing(t.LWVCOF, kTanker2001DriftModel));
+  // The legacy tanker has a wedge at the bow, the 2001 tanker at both ends.
+  const bool bowWedge = anyOf(directionsUsing(t.LWVCOF, kDriftTankerLegacy)) ||
+                        anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
+  const bool sternWedge = anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
   const float beamOverLength = t.BWL / t.LWL;  // BLRAT0 of the slow drift
   if (bowWedge) addHullEnd(findings, "bow", t.BOWFAC, kBowFactorItem, beamOverLength);
   if (sternWedge) addHullEnd(findings, "stern", t.STRNFC, kSternFactorItem, beamOverLength);

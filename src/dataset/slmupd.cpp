@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "dataset/force_model.h"
 #include "dataset/relayout.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -199,10 +200,16 @@ void environmentSteps(float V, float P, Notes& notes) {
   if (V < 4.17f) notes.note({" ++> Changed SALMDAT file size."});
   if (V < 4.28f) {
     const int unit = TPCM.EDUNIT;
-    const int driftOne = TPCM.VESTYP == kSemiSubmersible ? 3 : TPCM.VESTYP == kDiscBuoy ? 4 : 2;
-    recode(TPCM.LWBARG, {{1, 4}, {2, 3}, {3, 1}}, unit);
-    recode(TPCM.LCBARG, {{1, 6}, {2, 4}, {3, 5}, {4, 3}, {5, 1}, {6, 15}}, unit);
-    recode(TPCM.LWVCOF, {{1, driftOne}, {2, 1}}, unit);
+    // The old codes, each turned into the model of today's code it stood for.
+    const int driftOne = TPCM.VESTYP == kSemiSubmersible ? kDriftSemiLegacy
+                         : TPCM.VESTYP == kDiscBuoy      ? kDriftBuoy
+                                                         : kDriftTankerLegacy;
+    recode(TPCM.LWBARG, {{1, kWindOcimfTanker}, {2, kWindBarge}, {3, kWindLowdatTable}}, unit);
+    recode(TPCM.LCBARG,
+           {{1, kCurrentOcimfTanker}, {2, kCurrentNsmbTanker}, {3, kCurrentExtremeBow}, {4, kCurrentBarge},
+            {5, kCurrentLowdatTable}, {6, kCurrentNsmbMeanCurve}},
+           unit);
+    recode(TPCM.LWVCOF, {{1, driftOne}, {2, kDriftUserFile}}, unit);
     notes.counted();
   }
   if (V < 4.41f) {
@@ -220,14 +227,13 @@ void environmentSteps(float V, float P, Notes& notes) {
     TPCM.STRNFC = 1.25f;
     TPCM.WVFCX = TPCM.WVFCY = TPCM.WVFCM = 1.0f;
     TPCM.XCURNTDN = TPCM.XCURNTUP = TPCM.YCURNTDN = TPCM.YCURNTUP = 1.0f;
-    recode(TPCM.LCBARG, {{7, 15}}, TPCM.EDUNIT);
+    recode(TPCM.LCBARG, {{7, kCurrentNsmbMeanCurve}}, TPCM.EDUNIT);
   }
   if (V < 5.38f)
     notes.note({" ++> Wave drag and drift forces on semi/tlp/spar shapes ", "     reworked from the ground up."});
   if (V < 5.53f) notes.note({" ++> Overhaul of low-frequency damping."});
   if (V < 5.57f) {
-    const std::int32_t hull = TPCM.VESTYP;
-    TPCM.SEMI_LIKE = hull == kSemiSubmersible || hull == kTensionLegPlatform || hull == kCaissonSpar ? 1 : 0;
+    TPCM.SEMI_LIKE = columnStabilised(TPCM.VESTYP) ? 1 : 0;
     notes.counted();
   }
   if (V < 5.59f && TPCM.WSPEC_HGT == 0.0f) TPCM.WSPEC_HGT = TPCM.NUNTS == kEnglishUnits ? 32.81f : 10.0f;

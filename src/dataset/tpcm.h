@@ -285,9 +285,9 @@ struct Tpcm {
   Arr<std::int32_t, 7> ITPCM3;
   std::int32_t reserved_w162;              // reserved: never read or written
   std::int32_t IVERS_SUFX;                 // version increment of the storing program (this program: 0)
-  std::int32_t WAVTYP;                     // wave spectrum type 0 to 10 (names of WAVPRT)
-  std::int32_t WNDTYP;                     // wind spectrum type 1 to 6 (names of WNDPRT)
-  std::int32_t CURTYP;                     // current spectrum type 0 to 3 (CURPRT entry: value + 1)
+  std::int32_t WAVTYP;                     // wave spectrum type (WaveSpectrum)
+  std::int32_t WNDTYP;                     // wind spectrum type (WindSpectrum)
+  std::int32_t CURTYP;                     // current spectrum type (CurrentSpectrum; CURPRT entry: value + 1)
   std::int32_t NWP;                        // wave periods of the grid in use, at most kMaxPeriods (new set: 30)
   std::int32_t NDIR;                       // regular-wave headings in use
   std::int32_t NA;                         // spreading wedges (even, at most MAXANG): NA + 1 directions
@@ -314,7 +314,7 @@ struct Tpcm {
   std::int32_t LANGARR;
   std::int32_t LEGTLP;
   std::int32_t LPHANTOM_WGHT;              // 1: the semi-submersible weight is the displacement less TLP_TENSION
-  std::int32_t SWLTYP;                     // swell spectrum type (names of WAVPRT; never 9)
+  std::int32_t SWLTYP;                     // swell spectrum type (WaveSpectrum; swellSpectrum)
   std::int32_t FORCE_GAUSS;                // 1: Gaussian peak factors for the low-frequency motions
   std::int32_t N_OCHI_COMP;                // Ochi-Hubble components
   std::int32_t NEW_STYLE_SEMI_INTEG;
@@ -437,8 +437,8 @@ struct Tpcm {
       std::int32_t CURCOR;                     // 1: user drift tables read at the current-corrected frequency
       std::int32_t GETSUCK;
       std::int32_t FAST_SPAR;
-      std::int32_t LCBARG;                     // current force models: 4-bit code per surge, sway, yaw (force_model.h)
-      std::int32_t LWBARG;                     // wind force models: 4-bit code per surge, sway, yaw
+      std::int32_t LCBARG;                     // current force models: 4-bit code per direction (CurrentModel)
+      std::int32_t LWBARG;                     // wind force models: 4-bit code per direction (WindModel)
       std::int32_t IARCO;                      // attachment of the SALM to the vessel (AttachmentKind)
       std::int32_t VESTYP;                     // hull model of the vessel (VesselType)
       std::int32_t AUXVSH;                     // 1: user response operators replace the hull model's
@@ -450,7 +450,7 @@ struct Tpcm {
       std::int32_t LSGPRD;                     // 1: surge natural period given by the user (in SGK)
       std::int32_t LSWPRD;                     // 1: sway natural period given by the user (in SWK)
       std::int32_t LYWPRD;                     // 1: yaw natural period given by the user (in YWK)
-      std::int32_t LWVCOF;                     // wave-drift force models: 4-bit code per surge, sway, yaw
+      std::int32_t LWVCOF;                     // wave-drift force models: 4-bit code per direction (DriftModel)
       std::int32_t LSPM;                       // 1: single point mooring, nonlinear correction (final page sets it)
       std::int32_t DECKUP;                     // user response operators in 1 deck-vertical, 0 earth-vertical axes
       std::int32_t LVMR1;                      // auxiliary force 1: which of two subtotals receives it

@@ -1,9 +1,17 @@
 // The sizes of the data set's tables and the codes of its coded members, with the small predicates
 // the pages and the analysis ask of them. The block itself (tpcm.h) declares its tables with these
 // sizes.
+//
+// A code family whose codes are listed somewhere (a menu, a caption, a report title, a range check)
+// has one table here, a row per code in code order, and every such list reads it: adding a code is
+// its row and the code that computes it. Each table's rows are checked at compile time to run
+// through consecutive codes, since the menus number them by position.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 #include "numlib/circle_constants.h"
 
@@ -14,6 +22,32 @@ inline constexpr int kMaxSalmElements = 40;    // SALM elements: NELEM at most, 
 inline constexpr int kMaxTablePoints = 90;     // points of the static load-offset tables: NTAB at most
 inline constexpr int kMaxPeriods = 100;        // wave periods of the grid: NWP at most
 inline constexpr int kMaxMomentElements = 10;  // elements with moment and load output: NMOMT at most
+// Points of a user spectrum file ("WAVSPEC.txt", "WINDSPEC.txt", "CRNTSPEC.txt") at most.
+inline constexpr int kMaxUserSpectrumPoints = 1000;
+
+// Whether the rows of a code table hold the codes first, first + 1, ... in order.
+template <typename Row, std::size_t N>
+constexpr bool consecutiveCodes(const Row (&rows)[N], std::int32_t first) {
+  for (std::size_t k = 0; k < N; ++k)
+    if (rows[k].code != first + static_cast<std::int32_t>(k)) return false;
+  return true;
+}
+
+// Whether every name of a code table fits the field that shows it.
+template <typename Row, std::size_t N>
+constexpr bool namesWithin(const Row (&rows)[N], std::size_t width) {
+  for (const Row& row : rows)
+    if (row.name.size() > width) return false;
+  return true;
+}
+
+// The row of a code, or nullptr for a code the table does not hold.
+template <typename Row, std::size_t N>
+constexpr const Row* rowOf(const Row (&rows)[N], std::int32_t code) {
+  for (const Row& row : rows)
+    if (row.code == code) return &row;
+  return nullptr;
+}
 
 // ---- CMPUTR: the platform code of the machine that wrote an image ----
 inline constexpr std::int32_t kPlatformIntel = 5;  // this program's code; from 5 up the little-endian class
@@ -24,6 +58,93 @@ constexpr bool isBigEndianPlatform(std::int32_t code) { return code < kPlatformI
 inline constexpr std::int32_t kEnglishUnits = 0;  // feet, kips, inches, lbs/ft^3
 inline constexpr std::int32_t kMetricUnits = 1;   // metres, metric tons, millimetres, kgw/m^3
 
+// ---- WAVTYP, SWLTYP, SWLTYP2: the spectrum of a wave system ----
+// Any code outside the table is computed as the Pierson-Moskowitz shape with the given peak period.
+enum WaveSpectrum : std::int32_t {
+  kSpectrumDefaultSwell = 0,      // Gaussian in frequency about the grid point nearest TP
+  kSpectrumPiersonMoskowitz = 1,  // peak period from Hs: TP = 15.66 sqrt(Hs / g)
+  kSpectrumMeanJonswap = 2,       // gamma 3.3
+  kSpectrumSharpJonswap = 3,      // gamma 4.2
+  kSpectrumVerySharpJonswap = 4,  // gamma 7.0
+  kSpectrumGeneralJonswap = 5,    // the wave system's own widths and gamma
+  kSpectrumBretschneider = 6,     // Pierson-Moskowitz shape scaled to Hs and Tp
+  kSpectrumUserFile = 7,          // table of the file "WAVSPEC.txt"
+  kSpectrumUserOrdinates = 8,     // one ordinate per grid period, TPCM USRPSD
+  kSpectrumOchiHubble = 9,        // sum of the data set's Ochi-Hubble components
+  kSpectrumTma = 10,              // general JONSWAP in finite depth, variance kept
+};
+
+// Where a spectrum's peak period comes from.
+enum class PeakPeriod : std::uint8_t {
+  kGiven,          // the sea state's period (SIGPD, SWELPD)
+  kFromHeight,     // the Pierson-Moskowitz relation to the significant height
+  kFromOrdinates,  // the user's ordinates, which give the height too
+};
+// The shape parameters a spectrum takes besides height and period.
+enum class ShapeParameters : std::uint8_t {
+  kNone,
+  kBandwidth,   // the relative width WAVWID (SWLWID, SWLWID2)
+  kJonswap,     // gamma and the two peak widths of the wave system
+  kComponents,  // the wind sea's Ochi-Hubble components (height, period and lambda each)
+};
+
+struct WaveSpectrumRow {
+  WaveSpectrum code;
+  std::string_view name;             // as the pages list it and the low-frequency report names it (WAVPRT)
+  std::string_view title;            // as the wave environment report titles it
+  std::string_view statisticsTitle;  // as the irregular-wave statistics report titles it
+  PeakPeriod period;
+  ShapeParameters shape;
+};
+
+inline constexpr WaveSpectrumRow kWaveSpectra[] = {
+    {kSpectrumDefaultSwell, " Kestrin swell spectrum", "Kestrin Default Swell", "KESTRIN DEFAULT SWELL",
+     PeakPeriod::kGiven, ShapeParameters::kBandwidth},
+    {kSpectrumPiersonMoskowitz, " Pierson-Moskowitz", "Standard Pierson-Moskowitz", "STANDARD PIERSON-MOSKOWITZ",
+     PeakPeriod::kFromHeight, ShapeParameters::kNone},
+    {kSpectrumMeanJonswap, " Mean JONSWAP", "Mean JONSWAP", "MEAN JONSWAP", PeakPeriod::kGiven,
+     ShapeParameters::kNone},
+    {kSpectrumSharpJonswap, " Sharp JONSWAP", "Sharp JONSWAP", "SHARP JONSWAP", PeakPeriod::kGiven,
+     ShapeParameters::kNone},
+    {kSpectrumVerySharpJonswap, " Squat JONSWAP", "Squat JONSWAP", "VERY SHARP JONSWAP", PeakPeriod::kGiven,
+     ShapeParameters::kNone},
+    {kSpectrumGeneralJonswap, " General JONSWAP", "General JONSWAP", "GENERAL JONSWAP", PeakPeriod::kGiven,
+     ShapeParameters::kJonswap},
+    {kSpectrumBretschneider, " Bretschneider", "Bretschneider", "BRETSCHNEIDER", PeakPeriod::kGiven,
+     ShapeParameters::kNone},
+    {kSpectrumUserFile, " WAVSPEC.txt input file", "WAVSPEC.txt input file", "USER-DEFINED",
+     PeakPeriod::kFromOrdinates, ShapeParameters::kNone},
+    {kSpectrumUserOrdinates, " Legacy custom spectrum", "Legacy User Spectrum", "USER-DEFINED",
+     PeakPeriod::kFromOrdinates, ShapeParameters::kNone},
+    {kSpectrumOchiHubble, " Ochi-Hubble", "Ochi-Hubble", "OCHI_HUBBLE", PeakPeriod::kGiven,
+     ShapeParameters::kComponents},
+    {kSpectrumTma, " TMA Shallow Water", "TMA Shallow Water", "TMA SHALLOW WATER", PeakPeriod::kGiven,
+     ShapeParameters::kJonswap},
+};
+static_assert(consecutiveCodes(kWaveSpectra, 0), "the wave spectrum list numbers its rows: code + 1");
+static_assert(namesWithin(kWaveSpectra, 30), "a name fills at most the 30 characters of WAVPRT");
+inline constexpr std::int32_t kWaveSpectrumCount = static_cast<std::int32_t>(std::size(kWaveSpectra));
+inline constexpr std::int32_t kLastWaveSpectrum = kWaveSpectrumCount - 1;
+
+constexpr const WaveSpectrumRow* waveSpectrum(std::int32_t code) { return rowOf(kWaveSpectra, code); }
+// A code outside the table takes no shape parameters and reads the given peak period, as the
+// Pierson-Moskowitz shape that computes it.
+constexpr ShapeParameters shapeParametersOf(std::int32_t code) {
+  return waveSpectrum(code) != nullptr ? waveSpectrum(code)->shape : ShapeParameters::kNone;
+}
+constexpr PeakPeriod peakPeriodOf(std::int32_t code) {
+  return waveSpectrum(code) != nullptr ? waveSpectrum(code)->period : PeakPeriod::kGiven;
+}
+constexpr bool hasJonswapShape(std::int32_t code) { return shapeParametersOf(code) == ShapeParameters::kJonswap; }
+constexpr bool hasBandwidth(std::int32_t code) { return shapeParametersOf(code) == ShapeParameters::kBandwidth; }
+constexpr bool hasComponents(std::int32_t code) { return shapeParametersOf(code) == ShapeParameters::kComponents; }
+// The user's spectra: their ordinates give the height and the peak period.
+constexpr bool userDefinedSpectrum(std::int32_t code) { return peakPeriodOf(code) == PeakPeriod::kFromOrdinates; }
+constexpr bool peakPeriodFromHeight(std::int32_t code) { return peakPeriodOf(code) == PeakPeriod::kFromHeight; }
+constexpr bool takesPeakPeriod(std::int32_t code) { return peakPeriodOf(code) == PeakPeriod::kGiven; }
+// A swell may take any type but one made of the wind sea's components.
+constexpr bool swellSpectrum(std::int32_t code) { return waveSpectrum(code) != nullptr && !hasComponents(code); }
+
 // ---- WNDTYP: the spectrum of the wind's gusts ----
 enum WindSpectrum : std::int32_t {
   kDavenportWind = 1,
@@ -33,7 +154,20 @@ enum WindSpectrum : std::int32_t {
   kNpdWind = 5,            // evaluated at the height WSPEC_HGT
   kUserWindSpectrum = 6,   // read from "WINDSPEC.txt"
 };
-inline constexpr std::int32_t kLastWindSpectrum = kUserWindSpectrum;
+
+struct WindSpectrumRow {
+  WindSpectrum code;
+  std::string_view name;  // as the wind page and the low-frequency report show it (WNDPRT)
+};
+inline constexpr WindSpectrumRow kWindSpectra[] = {
+    {kDavenportWind, " Davenport"}, {kLegacyPointWind, " Legacy point spectrum"}, {kSteadyWind, " Steady wind"},
+    {kApiWind, " A.P.I."},          {kNpdWind, " N.P.D."},  {kUserWindSpectrum, " WINDSPEC.txt input file"},
+};
+static_assert(consecutiveCodes(kWindSpectra, kDavenportWind), "the wind type list numbers its rows by code");
+static_assert(namesWithin(kWindSpectra, 30), "a name fills at most the 30 characters of WNDPRT");
+inline constexpr std::int32_t kLastWindSpectrum =
+    kDavenportWind + static_cast<std::int32_t>(std::size(kWindSpectra)) - 1;
+constexpr const WindSpectrumRow* windSpectrum(std::int32_t code) { return rowOf(kWindSpectra, code); }
 
 // ---- CURTYP: the spectrum of the current's fluctuations ----
 enum CurrentSpectrum : std::int32_t {
@@ -42,7 +176,22 @@ enum CurrentSpectrum : std::int32_t {
   kUserCurrentSpectrum = 2,  // read from "CRNTSPEC.txt"
   kBandLimitedCurrent = 3,   // CURDEN up to 0.1257 rad/s, nothing above
 };
-inline constexpr std::int32_t kLastCurrentSpectrum = kBandLimitedCurrent;
+
+struct CurrentSpectrumRow {
+  CurrentSpectrum code;
+  std::string_view name;  // as the current page and the low-frequency report show it (CURPRT)
+};
+inline constexpr CurrentSpectrumRow kCurrentSpectra[] = {
+    {kSteadyCurrent, " Steady current"},
+    {kLegacyPointCurrent, " Legacy point spectrum"},
+    {kUserCurrentSpectrum, " CRNTSPEC.txt input file"},
+    {kBandLimitedCurrent, " Band-limited white spectrum"},
+};
+static_assert(consecutiveCodes(kCurrentSpectra, kSteadyCurrent), "the current type list numbers its rows: code + 1");
+static_assert(namesWithin(kCurrentSpectra, 30), "a name fills at most the 30 characters of CURPRT");
+inline constexpr std::int32_t kCurrentSpectrumCount = static_cast<std::int32_t>(std::size(kCurrentSpectra));
+inline constexpr std::int32_t kLastCurrentSpectrum = kSteadyCurrent + kCurrentSpectrumCount - 1;
+constexpr const CurrentSpectrumRow* currentSpectrum(std::int32_t code) { return rowOf(kCurrentSpectra, code); }
 
 // ---- LEASTP and SRCDAT: the session mode ----
 inline constexpr std::int32_t kModeEditor = 2;      // an interactive editing session (this editor's mode word)
@@ -127,9 +276,40 @@ enum VesselType : std::int32_t {
   kTensionLegPlatform = 5,
   kCaissonSpar = 6,
 };
+// The hull model a vessel type calls on.
+enum class HullFamily : std::uint8_t {
+  kShip,
+  kJackUp,             // inoperative: a run that reaches it stops
+  kColumnStabilised,   // the semi-submersible model (SEMI_LIKE)
+  kDisc,
+};
+
+struct VesselTypeRow {
+  VesselType code;
+  std::string_view name;      // page 5's item, in its field of 26
+  std::string_view menuName;  // the vessel-type menu's line after its number
+  HullFamily family;
+};
+inline constexpr VesselTypeRow kVesselTypes[] = {
+    {kShipVessel, " Ship/barge/tanker", "Displacement hull (ship/barge/tanker)", HullFamily::kShip},
+    {kJackUp, " Floating Jack-up ", "Floating Jack-up", HullFamily::kJackUp},
+    {kSemiSubmersible, " Semisubmersible", "Semisubmersible", HullFamily::kColumnStabilised},
+    {kDiscBuoy, " Disc-shaped vessel", "Disc-shaped vessel (CALM buoy, arctic drillship)", HullFamily::kDisc},
+    {kTensionLegPlatform, " Tension Leg Platform", "Tension Leg Platform", HullFamily::kColumnStabilised},
+    {kCaissonSpar, " Caisson Spar", "Caisson Spar", HullFamily::kColumnStabilised},
+};
+static_assert(consecutiveCodes(kVesselTypes, kShipVessel), "the vessel-type menu numbers its rows by code");
+static_assert(namesWithin(kVesselTypes, 26), "a name fills at most the 26 characters of page 5's item");
+inline constexpr std::int32_t kLastVesselType = kShipVessel + static_cast<std::int32_t>(std::size(kVesselTypes)) - 1;
+constexpr const VesselTypeRow* vesselType(std::int32_t code) { return rowOf(kVesselTypes, code); }
+
 // The column-stabilised hulls, which the semi-submersible model describes (SEMI_LIKE).
 constexpr bool columnStabilised(std::int32_t vestyp) {
-  return vestyp == kSemiSubmersible || vestyp == kTensionLegPlatform || vestyp == kCaissonSpar;
+  return vesselType(vestyp) != nullptr && vesselType(vestyp)->family == HullFamily::kColumnStabilised;
+}
+// The types whose hull model computes a response (the jack-up's is inoperative).
+constexpr bool workingHullModel(std::int32_t vestyp) {
+  return vesselType(vestyp) != nullptr && vesselType(vestyp)->family != HullFamily::kJackUp;
 }
 
 }  // namespace qv

@@ -16,16 +16,6 @@ namespace qv {
 
 namespace {
 
-// The spectrum types (WAVTYP, SWLTYP, SWLTYP2) whose branches need parameters of their own, in the
-// codes of the irregular-wave page.
-enum SpectrumType : std::int32_t {
-  kDefaultSwellSpectrum = 0,  // a Gaussian of relative width WAVWID (SWLWID) about a grid period
-  kGeneralJonswap = 5,        // the system's gamma and two widths
-  kOchiHubble = 9,            // the wind sea's Ochi-Hubble components
-  kTmaSpectrum = 10,          // the general JONSWAP in finite depth
-  kLastSpectrum = 10,
-};
-
 // ---- Which stages read what ----
 //
 // The stages of a run follow from the data set (the runner's stage table): the statics always; the
@@ -40,10 +30,8 @@ bool dynamics() { return TPCM.LDYN != 0 && (!attached() || TPCM.LQUAS != 0); }
 bool attachedDynamics() { return vesselStages() && TPCM.LDYN != 0; }
 bool waveStages() { return vesselStages() || dynamics(); }
 bool randomSea() { return waveStages() && TPCM.LRANDM != 0; }
-bool seaPeriods() {
-  const std::int32_t w = TPCM.WAVTYP;  // Pierson-Moskowitz and the user's spectra take no peak period
-  return randomSea() && w != 1 && w != 7 && w != 8;
-}
+// Pierson-Moskowitz and the user's spectra take no peak period.
+bool seaPeriods() { return randomSea() && takesPeakPeriod(TPCM.WAVTYP); }
 bool spreading() { return randomSea() && TPCM.LSPRED != 0; }
 bool swell() { return waveStages() && TPCM.LSWELL != 0; }
 bool secondSwell() { return swell() && TPCM.LSWEL2 != 0; }
@@ -67,9 +55,8 @@ bool swayDamping() { return vesselStages() && TPCM.LSWLFD != 0; }
 bool yawDamping() { return vesselStages() && TPCM.LYWLFD != 0; }
 // The vessel response normalises the spreading of the sea whether or not the sea is spread.
 bool spreadingFactors() { return vesselStages() || spreading(); }
-bool jonswap(std::int32_t type) { return type == kGeneralJonswap || type == kTmaSpectrum; }
-bool ochiHubbleSea() { return randomSea() && TPCM.WAVTYP == kOchiHubble; }
-bool jonswapSecondSwell() { return secondSwell() && jonswap(TPCM.SWLTYP2); }
+bool ochiHubbleSea() { return randomSea() && hasComponents(TPCM.WAVTYP); }
+bool jonswapSecondSwell() { return secondSwell() && hasJonswapShape(TPCM.SWLTYP2); }
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 bool attachmentArm() { return attached() && hasAttachmentSeparation(TPCM.IARCO); }
 
@@ -92,7 +79,7 @@ int ochiComponents() {
   return TPCM.N_OCHI_COMP >= 1 && TPCM.N_OCHI_COMP <= kOchiComponents ? TPCM.N_OCHI_COMP : 0;
 }
 // The sea states' heights and periods: the NPARM sea states, and an Ochi-Hubble sea's components.
-int seaRows() { return std::max(seaStates(), TPCM.WAVTYP == kOchiHubble ? ochiComponents() : 0); }
+int seaRows() { return std::max(seaStates(), hasComponents(TPCM.WAVTYP) ? ochiComponents() : 0); }
 
 // ---- Bounds: what a value must be beside what it is ----
 //
@@ -336,14 +323,14 @@ std::string peakWidthOf(float x, bool used) {
   if (!used) return {};
   return x > 0.0f && x <= 1.0f ? std::string() : "a value above 0 and at most 1.00";
 }
-std::string seaPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.WAVTYP)); }
-std::string seaPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.WAVTYP)); }
-std::string swellPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.SWLTYP)); }
-std::string swellPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.SWLTYP)); }
-std::string secondSwellPeakFactor(float x, int) { return peakFactorOf(x, jonswap(TPCM.SWLTYP2)); }
-std::string secondSwellPeakWidth(float x, int) { return peakWidthOf(x, jonswap(TPCM.SWLTYP2)); }
+std::string seaPeakFactor(float x, int) { return peakFactorOf(x, hasJonswapShape(TPCM.WAVTYP)); }
+std::string seaPeakWidth(float x, int) { return peakWidthOf(x, hasJonswapShape(TPCM.WAVTYP)); }
+std::string swellPeakFactor(float x, int) { return peakFactorOf(x, hasJonswapShape(TPCM.SWLTYP)); }
+std::string swellPeakWidth(float x, int) { return peakWidthOf(x, hasJonswapShape(TPCM.SWLTYP)); }
+std::string secondSwellPeakFactor(float x, int) { return peakFactorOf(x, hasJonswapShape(TPCM.SWLTYP2)); }
+std::string secondSwellPeakWidth(float x, int) { return peakWidthOf(x, hasJonswapShape(TPCM.SWLTYP2)); }
 // The default swell's Gaussian divides by its relative width; a width above 1 reaches zero frequency.
-std::string relativeWidthOf(float x, std::int32_t type) { return peakWidthOf(x, type == kDefaultSwellSpectrum); }
+std::string relativeWidthOf(float x, std::int32_t type) { return peakWidthOf(x, hasBandwidth(type)); }
 std::string seaWidth(float x, int) { return relativeWidthOf(x, TPCM.WAVTYP); }
 std::string swellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP); }
 std::string secondSwellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP2); }
@@ -706,7 +693,8 @@ constexpr IntValue kIntValues[] = {
     {"Type of attachment to vessel IARCO (-1 free Salm, 0 to 4 the attachments)", {3, 13}, kFreeSalm,
      kLastAttachment, always, [] { return TPCM.IARCO; }, true},
     {"Number of regular-wave headings NDIR", {0, 0, 0, 168}, 0, 12, vesselStages, [] { return TPCM.NDIR; }},
-    {"Wave type (the list's number less 1)", {15, 2}, 0, kLastSpectrum, randomSea, [] { return TPCM.WAVTYP; }},
+    {"Wave type (the list's number less 1)", {15, 2}, kSpectrumDefaultSwell, kLastWaveSpectrum, randomSea,
+     [] { return TPCM.WAVTYP; }},
     {"Number of Ochi-Hubble wave components", {15, 5}, 1, kOchiComponents, ochiHubbleSea,
      [] { return TPCM.N_OCHI_COMP; }},
     {"Wind spectrum type", {11, 3}, kDavenportWind, kLastWindSpectrum, wind, [] { return TPCM.WNDTYP; }},
@@ -759,21 +747,45 @@ struct CodeValue {
   bool (*read)();
   std::int32_t (*value)();
   bool (*allowed)(std::int32_t);
-  std::string_view choices;  // what the analysis needs
+  std::string (*choices)();  // what the analysis needs
 };
 
-bool swellType(std::int32_t type) { return type >= 0 && type <= kLastSpectrum && type != kOchiHubble; }
+// "1, 3 or 4": the codes in order.
+std::string codeList(const std::vector<std::int32_t>& codes) {
+  std::string text;
+  for (std::size_t k = 0; k < codes.size(); ++k) {
+    if (k > 0) text += k + 1 == codes.size() ? " or " : ", ";
+    text += std::to_string(codes[k]);
+  }
+  return text;
+}
+
+std::string vesselTypeChoices() {
+  std::vector<std::int32_t> working;
+  for (const VesselTypeRow& row : kVesselTypes)
+    if (workingHullModel(row.code)) working.push_back(row.code);
+  return codeList(working) + " (" + std::to_string(kJackUp) + ", the jack-up, has no working hull model)";
+}
+
+std::string swellTypeChoices() {
+  std::string text =
+      "a value from " + std::to_string(kSpectrumDefaultSwell) + " to " + std::to_string(kLastWaveSpectrum);
+  for (const WaveSpectrumRow& row : kWaveSpectra) {
+    if (swellSpectrum(row.code)) continue;
+    text += " but " + std::to_string(row.code) + " (the" + std::string(row.name) + " sea)";
+  }
+  return text;
+}
 
 constexpr CodeValue kCodeValues[] = {
     // The jack-up's hull model is inoperative; any other type selects no hull model at all.
-    {"Vessel type for simulation", {5, 11}, vesselStages, [] { return TPCM.VESTYP; },
-     [](std::int32_t v) { return v == kShipVessel || (v >= kSemiSubmersible && v <= kCaissonSpar); },
-     "1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model)"},
+    {"Vessel type for simulation", {5, 11}, vesselStages, [] { return TPCM.VESTYP; }, workingHullModel,
+     vesselTypeChoices},
     // The Ochi-Hubble spectrum holds the wind sea's components: no swell takes it.
-    {"Swell type (the list's number less 1)", {16, 2}, swell, [] { return TPCM.SWLTYP; }, swellType,
-     "a value from 0 to 10 but 9 (the Ochi-Hubble sea)"},
-    {"Second swell type (the list's number less 1)", {16, 22}, secondSwell, [] { return TPCM.SWLTYP2; }, swellType,
-     "a value from 0 to 10 but 9 (the Ochi-Hubble sea)"},
+    {"Swell type (the list's number less 1)", {16, 2}, swell, [] { return TPCM.SWLTYP; }, swellSpectrum,
+     swellTypeChoices},
+    {"Second swell type (the list's number less 1)", {16, 22}, secondSwell, [] { return TPCM.SWLTYP2; },
+     swellSpectrum, swellTypeChoices},
 };
 
 std::string whereText(const Where& w, int element) {
@@ -850,7 +862,7 @@ void codeFindings(std::vector<RunFinding>& findings) {
   }
   for (const CodeValue& v : kCodeValues) {
     if (!v.read() || v.allowed(v.value())) continue;
-    addFinding(findings, std::string(v.label), v.where, 0, std::to_string(v.value()), v.choices);
+    addFinding(findings, std::string(v.label), v.where, 0, std::to_string(v.value()), v.choices());
   }
 }
 
@@ -877,7 +889,7 @@ void columnFindings(std::vector<RunFinding>& findings) {
 void defaultSwellPeak(std::vector<RunFinding>& findings, bool read, std::int32_t type, float peak,
                       const std::string& label, const Where& where) {
   // A period outside the periods of waves has its own finding.
-  if (!read || type != kDefaultSwellSpectrum || !std::isfinite(peak) || !period(peak, 0).empty()) return;
+  if (!read || type != kSpectrumDefaultSwell || !std::isfinite(peak) || !period(peak, 0).empty()) return;
   const int n = periods();
   if (n < 2) return;
   const float step = TPCM.T(2) - TPCM.T(1);

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "dataset/force_model.h"
 #include "dataset/lowcof.h"
 #include "dataset/member_checks.h"
 #include "dataset/tpcm.h"
@@ -32,19 +33,6 @@ constexpr float kRegularOverSignificant = 0.707f;  // a regular wave height over
 constexpr float kPeakPeriodFactor = 15.66f;        // peak period = 15.66 sqrt(Hs / g) of spectrum type 1
 constexpr float kHeightTolerance = 0.2f;           // of the regular-wave comparison
 constexpr float kSpacingTolerance = 0.001f;        // of the period spacing [s]
-
-// Wave-drift model codes of the packed words LWVCOF and BWVCOF.
-constexpr int kDriftUserFile = 1;
-constexpr int kDriftTankerLegacy = 2;
-constexpr int kDriftSemiLegacy = 3;
-constexpr int kDriftBuoy = 4;
-constexpr int kDriftSpar = 5;
-constexpr int kDriftTanker2001 = 6;
-constexpr int kDriftSemi2001 = 7;
-
-// Spectrum types whose peak period follows from the height (1) or that have no peak period (7, 8).
-constexpr std::int32_t kSpectrumFromHeight = 1;
-constexpr bool spectrumWithoutPeriod(std::int32_t wavtyp) { return wavtyp == 7 || wavtyp == 8; }
 
 constexpr std::string_view kForwardSpeedWithRaos = " ++> Warning: Nonzero forward speed with User-specified vessel RAOs.";
 constexpr std::string_view kGmZero = " ++> Warning: A vessel GM is zero.";
@@ -200,8 +188,7 @@ bool irregularWavesBad() {
   if (TPCM.LRANDM != 0) {
     for (int I = 1; I <= n; ++I) {
       if (TPCM.SWHT(I) <= 0.0f) return true;
-      if (TPCM.WAVTYP != kSpectrumFromHeight && !spectrumWithoutPeriod(TPCM.WAVTYP) && TPCM.SIGPD(I) <= 0.0f)
-        return true;
+      if (takesPeakPeriod(TPCM.WAVTYP) && TPCM.SIGPD(I) <= 0.0f) return true;
     }
   }
   if (TPCM.LSWELL != 0 && (TPCM.SWELHT <= 0.0f || TPCM.SWELPD <= 0.0f)) return true;
@@ -229,13 +216,13 @@ bool matchesRegularWave(Checks& c, std::string_view seaState, float T, float HS,
 }
 
 void waveHeightComparison(Checks& c) {
-  if (!((TPCM.LRANDM == 1 && !spectrumWithoutPeriod(TPCM.WAVTYP)) || TPCM.LSWELL == 1)) return;
+  if (!((TPCM.LRANDM == 1 && !userDefinedSpectrum(TPCM.WAVTYP)) || TPCM.LSWELL == 1)) return;
   const float g = TPCM.NUNTS == kMetricUnits ? kGravityMetric : kGravityEnglish;
   bool noMatch = true;
   if (TPCM.LRANDM != 0) {
     for (int I = 1; I <= seaStates(); ++I) {
       const float HS = TPCM.SWHT(I);
-      const float T = TPCM.WAVTYP == kSpectrumFromHeight ? kPeakPeriodFactor * std::sqrt(HS / g) : TPCM.SIGPD(I);
+      const float T = peakPeriodFromHeight(TPCM.WAVTYP) ? kPeakPeriodFactor * std::sqrt(HS / g) : TPCM.SIGPD(I);
       if (matchesRegularWave(c, "Sea state " + fmtI(I, 0), T, HS, g)) noMatch = false;
     }
   }
@@ -353,25 +340,21 @@ void userDampingRows(Checks& c) {
     c.fatal({" ++> Fatal Warning: Nonpositive user-specified natural period."}, kPeriodPlaces);
 }
 
-// The drift models that suit a vessel, as bits (bit n for model n); 0 for a vessel not tested.
-unsigned suitableDriftModels(std::int32_t vestyp, std::int32_t semiLike) {
-  const auto bits = [](std::initializer_list<int> models) {
-    unsigned set = 0;
-    for (int m : models) set |= 1u << m;
-    return set;
-  };
-  if (vestyp == kShipVessel) return bits({kDriftUserFile, kDriftTankerLegacy, kDriftTanker2001});
-  if (semiLike != 0) return bits({kDriftUserFile, kDriftSemiLegacy, kDriftSpar, kDriftSemi2001});
-  if (vestyp == kDiscBuoy) return bits({kDriftUserFile, kDriftBuoy});
+// The hull whose drift models suit a vessel, as a bit of HullFamily; 0 for a vessel not tested. The
+// hull is told as the hull models are chosen: the ship first, then any column-stabilised hull.
+unsigned driftHull(std::int32_t vestyp, std::int32_t semiLike) {
+  if (vestyp == kShipVessel) return hullBit(HullFamily::kShip);
+  if (semiLike != 0) return hullBit(HullFamily::kColumnStabilised);
+  if (vestyp == kDiscBuoy) return hullBit(HullFamily::kDisc);
   return 0;
 }
 
 bool driftModelMismatch(std::int32_t models, std::int32_t vestyp, std::int32_t semiLike) {
-  const unsigned suitable = suitableDriftModels(vestyp, semiLike);
-  if (suitable == 0) return false;
+  const unsigned hull = driftHull(vestyp, semiLike);
+  if (hull == 0) return false;
   for (int field = 1; field <= 3; ++field) {
-    const std::int32_t code = NIBVAL(models, field, TPCM.EDUNIT);
-    if ((suitable >> code & 1u) == 0) return true;
+    const DriftModelRow* model = driftModel(NIBVAL(models, field, TPCM.EDUNIT));
+    if (model == nullptr || (model->hulls & hull) == 0) return true;
   }
   return false;
 }
@@ -379,7 +362,9 @@ bool driftModelMismatch(std::int32_t models, std::int32_t vestyp, std::int32_t s
 // User coefficient tables whose lateral force or yaw moment does not vanish at their first heading.
 bool coefficientsDiscontinuous() {
   const int unit = TPCM.EDUNIT;
-  const auto userTable = [unit](std::int32_t word, int field) { return NIBVAL(word, field, unit) == 1; };
+  const auto userTable = [unit](std::int32_t word, int field) {
+    return NIBVAL(word, field, unit) == kModelLowdatTable;
+  };
   return (userTable(TPCM.LWBARG, 2) && LOWCOF.UWNCY(1) != 0.0f) ||
          (userTable(TPCM.LWBARG, 3) && LOWCOF.UWNCZ(1) != 0.0f) ||
          (userTable(TPCM.LCBARG, 2) && LOWCOF.UCRCY(1) != 0.0f) ||

@@ -6,12 +6,12 @@
 #include <array>
 #include <string>
 
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
 #include "editor/page_loop.h"
 #include "platform/units.h"
-#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"

@@ -22,10 +22,10 @@ namespace qv {
 // no help for this line..."), and ends with a pause.
 
 void WNDHP1(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // page 11 items
-void WNDHP2(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // wind spectrum types 1 to 6
+void WNDHP2(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // wind spectrum types (kWindSpectra)
 // Page 12 items; CREATR 14 (a TLP data set) adds the tendon note to item 7.
 void CURHLP1(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE, std::int32_t CREATR);
-void CURHLP2(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // current spectrum types 1 to 4
+void CURHLP2(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // current spectrum types (kCurrentSpectra), by list number
 void CURHLP3(std::int32_t IOSCRN, std::int32_t KBD);                     // the profile table (one screen)
 void CURHLP4(std::int32_t IOSCRN, std::int32_t KBD, std::int32_t LINE);  // depth variations 1 to 4
 // Page 14 items; context 2 adds the extension amplitude to the note on items 3 and 4.
@@ -84,19 +84,18 @@ void CRNTIN(std::string_view CTYPE, Arr<float, kMaxProfilePoints>& DPTHI, Arr<fl
 // ---- pages 15 and 16: what they share ----------------------------------------------------------
 // The words of one wave system that the spectrum choice and the JONSWAP items edit.
 struct WaveSystem {
-  std::int32_t& type;  // spectrum type code 0 to 10
-  float& width;        // bandwidth of the default swell spectrum (type 0)
-  float& gamma;        // JONSWAP peak factor (types 5 and 10)
+  std::int32_t& type;  // spectrum type code (WaveSpectrum)
+  float& width;        // bandwidth of the default swell spectrum (hasBandwidth)
+  float& gamma;        // JONSWAP peak factor (hasJonswapShape)
   float& sigmaA;       // JONSWAP width below the peak
   float& sigmaB;       // JONSWAP width above the peak
 };
 
-// The JONSWAP types with shape parameters of their own (general and shallow water).
-bool hasJonswapShape(std::int32_t type);
 // Whether the alpha calculator is offered: a JONSWAP type with all three shape parameters positive.
 bool offersAlpha(const WaveSystem& sea);
-// The list of the eleven spectrum types under `title`; a choice sets the type (the swell refuses
-// Ochi-Hubble with a message) and type 8 opens the table of the densities at the regular periods.
+// The list of the spectrum types (kWaveSpectra) under `title`; a choice sets the type (the swell
+// refuses Ochi-Hubble with a message) and type 8 opens the table of the densities at the regular
+// periods.
 // Blank or a navigation letter goes back to the page with the type unchanged.
 void chooseWaveType(std::string_view title, bool swell, std::int32_t& type, Arr<float, kMaxPeriods>& densities,
                     std::int32_t periods);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
@@ -14,7 +15,6 @@
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "util/autorp.h"
-#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
@@ -43,14 +43,12 @@ enum Item : std::int32_t {
   kWedges = 23,
 };
 
-constexpr std::int32_t kWaveTypes = 11;         // list numbers 1 to 11: codes 0 to 10
 constexpr std::int32_t kShortNameLength = 23;   // what the pages show of a spectrum name
 constexpr std::int32_t kOchiMaxComponents = 4;  // MAXSHT while the sea is Ochi-Hubble
 constexpr std::int32_t kLeaderColumn = 51;      // the dot leaders of the parameter items end here
 constexpr std::int32_t kDefaultOchiComponents = 2;
 
-bool ochiHubble() { return TPCM.WAVTYP == kSpectrumOchiHubble; }
-bool userSpectrum(std::int32_t type) { return type == kSpectrumUserFile || type == kSpectrumUserOrdinates; }
+bool ochiHubble() { return hasComponents(TPCM.WAVTYP); }
 bool spreading() { return TPCM.LSPRED != 0; }
 
 WaveSystem windSea() {
@@ -136,8 +134,8 @@ void drawParameters() {
     return;
   }
   writeRecord(u, itemLine(kHeight));
-  if (t.WAVTYP != kSpectrumPiersonMoskowitz) writeRecord(u, itemLine(kPeriod));
-  if (t.WAVTYP == kSpectrumDefaultSwell) {
+  if (!peakPeriodFromHeight(t.WAVTYP)) writeRecord(u, itemLine(kPeriod));
+  if (hasBandwidth(t.WAVTYP)) {
     writeRecord(u, "");
     writeRecord(u, itemLine(kShape));
   }
@@ -159,7 +157,7 @@ void drawPage(std::string_view label) {
   writeRecord(u, "");
   writeRecord(u, itemLine(kSpectrumType));
   writeRecord(u, itemLine(kHeading));
-  if (!userSpectrum(t.WAVTYP)) drawParameters();
+  if (!userDefinedSpectrum(t.WAVTYP)) drawParameters();
   writeRecord(u, "");
   writeRecord(u, itemLine(kSpreading));
   if (!spreading()) return;
@@ -232,13 +230,13 @@ std::vector<HelpNote> itemNotes(std::int32_t SIMTYP, std::int32_t swellFlag, std
                       " that is added to each irregular-wave heading."}});
   }
   notes.push_back({{4}, "4", kAngleNote});
-  if (type == kSpectrumOchiHubble) {
+  if (hasComponents(type)) {
     notes.push_back({{5, 6, 7, 8},
                      "5, 6, 7, 8",
                      {" Each Ochi-Hubble component needs a significant height, a peak period and",
                       " a lambda (shape) value; at most 4 components."}});
   }
-  if (type == kSpectrumDefaultSwell) {
+  if (hasBandwidth(type)) {
     notes.push_back({{8},
                      "8",
                      {" The band of width 2 x (width parameter) x (peak frequency), centred at",
@@ -323,8 +321,6 @@ const std::vector<HelpNote> kTypeNotes = {
 
 // ---- what the swell page shares ----------------------------------------------------------------
 
-bool hasJonswapShape(std::int32_t type) { return type == kSpectrumGeneralJonswap || type == kSpectrumTma; }
-
 bool offersAlpha(const WaveSystem& sea) {
   return hasJonswapShape(sea.type) && sea.gamma > 0.0f && sea.sigmaA > 0.0f && sea.sigmaB > 0.0f;
 }
@@ -344,16 +340,18 @@ void chooseWaveType(std::string_view title, bool swell, std::int32_t& type, Arr<
         const std::int32_t u = TPCM.EDUNIT;
         writeRecord(u, title);
         writeRecord(u, "");
-        for (std::int32_t k = 1; k <= kWaveTypes; ++k) writeRecord(u, fmtI(k, 3) + ") " + shortWaveTypeName(k - 1));
+        for (const WaveSpectrumRow& row : kWaveSpectra)
+          writeRecord(u, fmtI(row.code + 1, 3) + ") " + shortWaveTypeName(row.code));
       },
       [](std::int32_t item) { RANHP2(TPCM.EDUNIT, kKeyboardUnit, item); },
       [&type, swell, &densities, periods](std::int32_t& reply) {
         const std::int32_t u = TPCM.EDUNIT;
-        if (reply > kWaveTypes) return PageStep::kRedraw;
+        if (reply > kWaveSpectrumCount) return PageStep::kRedraw;
         if (reply <= 0) return PageStep::kLeave;
-        MAXCHK(reply, kWaveTypes);
-        if (swell && reply - 1 == kSpectrumOchiHubble) {
-          writeRecord(u, " ++> The Ochi-Hubble spectrum cannot be used for swell seas.");
+        MAXCHK(reply, kWaveSpectrumCount);
+        if (swell && !swellSpectrum(reply - 1)) {
+          const std::string_view name = waveSpectrum(reply - 1)->name;
+          writeRecord(u, " ++> The" + std::string(name) + " spectrum cannot be used for swell seas.");
           PRSRET(u, kKeyboardUnit);
           return PageStep::kRedraw;
         }

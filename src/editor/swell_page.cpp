@@ -4,6 +4,7 @@
 // form of the page, with a first and a second, smaller swell, which the sequencer does not call.
 #include <string>
 
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
@@ -115,13 +116,13 @@ void drawPage(std::string_view label) {
     t.LSWLOK = 0;
   }
   writeRecord(u, itemLine(kHeading));
-  if (t.SWLTYP == kSpectrumUserFile || t.SWLTYP == kSpectrumUserOrdinates) return;
+  if (userDefinedSpectrum(t.SWLTYP)) return;
   writeRecord(u, "");
   writeRecord(u, fmtX(25) + " -- Swell parameters --");
   writeRecord(u, "");
   writeRecord(u, itemLine(kHeight));
   writeRecord(u, itemLine(kPeriod));
-  if (t.SWLTYP == kSpectrumDefaultSwell) writeRecord(u, itemLine(kShape));
+  if (hasBandwidth(t.SWLTYP)) writeRecord(u, itemLine(kShape));
   if (hasJonswapShape(t.SWLTYP)) {
     writeRecord(u, "");
     for (Item item : {kShape, kSigmaA, kSigmaB}) writeRecord(u, itemLine(item));
@@ -168,10 +169,10 @@ void drawBlock(std::int32_t offset, Arr<float, kMaxPeriods>& USRPSD, std::int32_
     TWOPG(LCOPY, u);
     legacyDensityTable(USRPSD, NWP);
   }
-  if (s.type == kSpectrumUserFile || s.type == kSpectrumUserOrdinates) return;
+  if (userDefinedSpectrum(s.type)) return;
   writeRecord(u, blockLine(offset, kHeight, s, lock, NUNTS));
-  if (s.type != kSpectrumPiersonMoskowitz) writeRecord(u, blockLine(offset, kPeriod, s, lock, NUNTS));
-  if (s.type == kSpectrumDefaultSwell) writeRecord(u, blockLine(offset, kShape, s, lock, NUNTS));
+  if (!peakPeriodFromHeight(s.type)) writeRecord(u, blockLine(offset, kPeriod, s, lock, NUNTS));
+  if (hasBandwidth(s.type)) writeRecord(u, blockLine(offset, kShape, s, lock, NUNTS));
   if (!hasJonswapShape(s.type)) return;
   for (Item item : {kShape, kSigmaA, kSigmaB}) writeRecord(u, blockLine(offset, item, s, lock, NUNTS));
   if (offersAlpha(shapeOf(s))) writeRecord(u, blockLine(offset, kAlpha, s, lock, NUNTS));
@@ -197,11 +198,11 @@ void SWEL_BLOK(std::int32_t offset, std::int32_t mode, std::int32_t selection, s
     case kHeading: return enter(kHeading, swell.heading, false);
     case kHeight: return enter(kHeight, swell.height, false);
     case kPeriod:
-      if (swell.type != kSpectrumPiersonMoskowitz) enter(kPeriod, swell.period, false);
+      if (!peakPeriodFromHeight(swell.type)) enter(kPeriod, swell.period, false);
       return;
     case kShape:
       if (jonswap) return enter(kShape, swell.gamma, true);
-      if (swell.type == kSpectrumDefaultSwell) enter(kShape, swell.width, true);
+      if (hasBandwidth(swell.type)) enter(kShape, swell.width, true);
       return;
     case kSigmaA:
       if (jonswap) enter(kSigmaA, swell.sigmaA, true);

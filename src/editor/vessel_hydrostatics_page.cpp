@@ -58,10 +58,9 @@ constexpr ItemFormat kTypeNameFormat{.labelColumns = 57};
 
 // The name of a vessel type in its 26-character field.
 std::string typeName(std::int32_t vestyp) {
-  static constexpr const char* kNames[] = {" Ship/barge/tanker",  " Floating Jack-up ",    " Semisubmersible",
-                                           " Disc-shaped vessel", " Tension Leg Platform", " Caisson Spar"};
+  const VesselTypeRow* type = vesselType(vestyp);
   Text<26> name;
-  name.assign(vestyp >= kShipVessel && vestyp <= kCaissonSpar ? kNames[vestyp - 1] : " Undefined!");
+  name.assign(type != nullptr ? type->name : " Undefined!");
   return name.str();
 }
 
@@ -203,20 +202,21 @@ void MRHP3B(std::int32_t UNIT, std::int32_t IIN, std::int32_t ITEM) {
 
 // ---- the vessel-type menu ----
 
+// The menu numbers each type with one digit, its code.
+static_assert(kLastVesselType <= 9);
+
 void drawTypeMenu() {
   Tpcm& t = TPCM;
   const std::int32_t unit = t.EDUNIT;
   LINES(unit, 2);
   writeRecord(unit, " +++   Vessel type for wave-frequency dynamics simulation  +++");
   writeRecord(unit, "");
-  if (t.CREATR == kSimDorvane) {
-    // A semi-submersible program's data set: column-stabilised hulls only (the reply is not held to them).
-    t.SEMI_LIKE = 1;
-    writeNote(unit, {" 3) Semisubmersible", " 5) Tension Leg Platform", " 6) Caisson Spar"});
-  } else {
-    writeNote(unit,
-              {" 1) Displacement hull (ship/barge/tanker)", " 2) Floating Jack-up", " 3) Semisubmersible",
-               " 4) Disc-shaped vessel (CALM buoy, arctic drillship)", " 5) Tension Leg Platform", " 6) Caisson Spar"});
+  // A semi-submersible program's data set: column-stabilised hulls only (the reply is not held to them).
+  const bool columnHullsOnly = t.CREATR == kSimDorvane;
+  if (columnHullsOnly) t.SEMI_LIKE = 1;
+  for (const VesselTypeRow& type : kVesselTypes) {
+    if (columnHullsOnly && type.family != HullFamily::kColumnStabilised) continue;
+    writeRecord(unit, " " + fmtI(type.code, 1) + ") " + std::string(type.menuName));
   }
   LINES(unit, 2);
 }
@@ -228,7 +228,7 @@ void chooseVesselType() {
   menu.draw = drawTypeMenu;
   menu.help = [](std::int32_t item) { MRHP3B(TPCM.EDUNIT, kKeyboardUnit, item); };
   menu.other = [](std::int32_t selection) {
-    MAXCHK(selection, kCaissonSpar);
+    MAXCHK(selection, kLastVesselType);
     if (selection != 0) {
       TPCM.VESTYP = selection;
       TPCM.SEMI_LIKE = columnStabilised(selection) ? 1 : 0;

@@ -9,6 +9,7 @@
 // brought up to date before every drawing (TNKRID), which also makes a word uniform when its
 // load uses one model for all components.
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "dataset/force_model.h"
@@ -51,11 +52,6 @@ enum Item : std::int32_t {
   kDeadweight = 31,
 };
 
-constexpr int kNsmbTanker = 4;        // current code of the NSMB '91 tanker database
-constexpr int kOcimfCurrent = 6;      // current code of the OCIMF '77 tanker database
-constexpr int kDriftSemiLegacy = 3;        // drift codes of the column models
-constexpr int kDriftCaissonSpar = 5;
-constexpr int kDriftSemiTlp2001 = 7;
 constexpr float kFullLoad = 100.0f;   // percent
 
 constexpr const char* kComponentLines[] = {
@@ -109,7 +105,7 @@ struct Page {
   int field(std::int32_t word, int n) const { return NIBVAL(word, n, EDUNIT); }
   bool uses(std::int32_t word, int code) const { return ONEON(word, code, EDUNIT); }
   bool columnDriftModel() const {
-    return uses(LWVCOF, kDriftSemiLegacy) || uses(LWVCOF, kDriftCaissonSpar) || uses(LWVCOF, kDriftSemiTlp2001);
+    return uses(LWVCOF, kDriftSemiLegacy) || uses(LWVCOF, kDriftSpar) || uses(LWVCOF, kDriftSemi2001);
   }
 };
 
@@ -199,9 +195,9 @@ void drawPage(Page& p) {
     if (p.LCTNKR == 2) writeRecord(unit, valueItemLine(p, kDraftLoad));
     if (interpolated(currentBowText(p.BOWCUR))) writeRecord(unit, valueItemLine(p, kCurrentBowFactor));
     const int first = p.field(p.LCBARG, 1);
-    if (p.DFTPCT != kFullLoad && (first == kCurrentAllDirections || first == kNsmbTanker)) {
+    if (p.DFTPCT != kFullLoad && (first == kCurrentNsmbMeanCurve || first == kCurrentNsmbTanker)) {
       writeRecord(unit, itemLine(kMeanCurve, std::string("Use NSMB \"Mean\" curve for 40% load condition: ") +
-                                                 (first == kCurrentAllDirections ? "Yes" : "No")));
+                                                 (first == kCurrentNsmbMeanCurve ? "Yes" : "No")));
     }
   }
 
@@ -278,7 +274,7 @@ void chooseBow(const Page& p, const char* load, float& bow, const std::function<
 // The current bow notes: NSMB '91 unless field 1 is the OCIMF '77 database.
 void currentBowHelp(const Page& p, std::int32_t line) {
   const int first = p.field(p.LCBARG, 1);
-  if (first != kOcimfCurrent && (first == kCurrentAllDirections || p.uses(p.LCBARG, kNsmbTanker))) {
+  if (first != kCurrentOcimfTanker && (first == kCurrentNsmbMeanCurve || p.uses(p.LCBARG, kCurrentNsmbTanker))) {
     NSMBHP(p.EDUNIT, p.KBD, line);
   } else {
     OCIMHP(p.EDUNIT, p.KBD, line);
@@ -307,6 +303,9 @@ PageStep editTable(Page& p, const Load& load) {
   p.LBACK = code;
   return PageStep::kLeave;
 }
+
+// The menu numbers each model with one digit, its code.
+static_assert(std::size(kWindModels) <= 9 && std::size(kCurrentModels) <= 9 && std::size(kDriftModels) <= 9);
 
 // The model sub-page of one component (or of all three when the load uses one model): a choice of
 // "User-Specified LOWDAT" that is new for the component opens the wind or current table at once.
@@ -391,8 +390,8 @@ void LOWVES(const LowvesArgs& args) {
        [&] {
          if (p.LCTNKR != 2) return;
          const int first = p.field(out.LCBARG, 1);
-         if (first == kNsmbTanker) NIBSET(out.LCBARG, 1, kCurrentAllDirections, args.EDUNIT);
-         if (first == kCurrentAllDirections) NIBSET(out.LCBARG, 1, kNsmbTanker, args.EDUNIT);
+         if (first == kCurrentNsmbTanker) NIBSET(out.LCBARG, 1, kCurrentNsmbMeanCurve, args.EDUNIT);
+         if (first == kCurrentNsmbMeanCurve) NIBSET(out.LCBARG, 1, kCurrentNsmbTanker, args.EDUNIT);
        }},
       {kDriftToggle, [&] { toggle(p.SWVFM); }},
       {kCurrentCorrection, [&] {
@@ -403,7 +402,7 @@ void LOWVES(const LowvesArgs& args) {
       {kBeamOnShadowing, [&] { echoThenEnter(p, kBeamOnShadowing, out.YSHDOW); }},
       {kLegacyCylinder,
        [&] {
-         if (p.uses(out.LWVCOF, kDriftCaissonSpar) || p.uses(out.LWVCOF, kDriftSemiTlp2001)) toggle(out.LEG_CYL_DFC);
+         if (p.uses(out.LWVCOF, kDriftSpar) || p.uses(out.LWVCOF, kDriftSemi2001)) toggle(out.LEG_CYL_DFC);
        }},
       {kDeadweight,
        [&] {

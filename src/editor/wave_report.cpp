@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
@@ -293,18 +294,8 @@ void writeParticleDynamics(const Report& r) {
 }
 
 std::string seaSpectrumName(std::int32_t type) {
-  static constexpr const char* kNames[] = {"Kestrin Default Swell",
-                                           "Standard Pierson-Moskowitz",
-                                           "Mean JONSWAP",
-                                           "Sharp JONSWAP",
-                                           "Squat JONSWAP",
-                                           "General JONSWAP",
-                                           "Bretschneider",
-                                           "WAVSPEC.txt input file",
-                                           "Legacy User Spectrum",
-                                           "Ochi-Hubble",
-                                           "TMA Shallow Water"};
-  return type >= 0 && type <= kSpectrumTma ? kNames[type] : "Missing!";
+  const WaveSpectrumRow* row = waveSpectrum(type);
+  return std::string(row != nullptr ? row->title : "Missing!");
 }
 
 // The slope in degrees of the wave of height `height` and the given period at the site depth.
@@ -327,14 +318,14 @@ void writeCharacteristics(const Report& r) {
     name.resize(60, ' ');
     writeRecord(r.u, fmtX(5) + "Wave" + " Spectral Type -- " + name);
     if (t.LSPRED != 0) line(r, "Power of Cosine in spreading factor", t.COSEXP, kNoName);
-    if (t.WAVTYP != kSpectrumUserFile && t.WAVTYP != kSpectrumUserOrdinates)
+    if (!userDefinedSpectrum(t.WAVTYP))
       line(r, "Requested Significant wave height", r.seaWaves.HS, kLengthName + t.NUNTS);
     line(r, "Calculated Significant wave height", w.SWH, kLengthName + t.NUNTS);
     line(r, "Direction of maximum seas", t.SEAHDG(1), kDegreesName);
     line(r, "Spectrum peak period", w.TPK, kSecondsName);
     line(r, "Spectrum characteristic wind speed", r.g * kWindSpeedFactor * w.TPK, kSpeedName + t.NUNTS);
     line(r, "Spectrum characteristic wave slope", characteristicSlope(r, r.seaWaves.HS, w.TPK), kDegreesName);
-    if (t.WAVTYP == kSpectrumDefaultSwell) line(r, "Swell spectral bandwidth", t.WAVWID, kNoName);
+    if (hasBandwidth(t.WAVTYP)) line(r, "Swell spectral bandwidth", t.WAVWID, kNoName);
   }
   if (r.swell) {
     Text<30> name;
@@ -346,7 +337,7 @@ void writeCharacteristics(const Report& r) {
     line(r, "Swell direction", t.SWLHDG, kDegreesName);
     line(r, "Swell period", t.SWELPD, kSecondsName);
     line(r, "Swell characteristic wave slope", characteristicSlope(r, t.SWELHT, t.SWELPD), kDegreesName);
-    if (t.SWLTYP == kSpectrumDefaultSwell) line(r, "Swell spectral bandwidth", t.SWLWID, kNoName);
+    if (hasBandwidth(t.SWLTYP)) line(r, "Swell spectral bandwidth", t.SWLWID, kNoName);
   }
 }
 

@@ -3,13 +3,13 @@
 // low-frequency load analysis. Shown only when the data set simulates wind.
 #include <string>
 
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
 #include "editor/page_loop.h"
 #include "editor/salm_text.h"
 #include "platform/units.h"
-#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "hull/pascom.h"
@@ -22,7 +23,7 @@ namespace qv {
 
 namespace {
 
-constexpr std::int32_t kCylindricalVesselEverywhere = 0x777;  // current model 7 in every field
+constexpr std::int32_t kCylindricalVesselEverywhere = sameModelInAllDirections(kCurrentCylinder);
 
 // The current coefficient of the component at BETA, times the data set's current factor.
 float currentCoefficient(std::int32_t IDOF, float BETA) {
@@ -56,7 +57,7 @@ void DRAGF_SHIP(std::int32_t MODE, std::int32_t IDOF, float BETA, const float* P
                 float& OUT2, std::int32_t IWAVID) {
   const Tpcm& t = TPCM;
   const std::int32_t model = NIBVAL(t.LWVCOF, IDOF, t.EDUNIT);
-  const std::int32_t userFile = model == 1 ? 1 : 0;
+  const std::int32_t userFile = model == kDriftUserFile ? 1 : 0;
   const Text<13> FNAME = userFile == 1 ? driftCoefficientFile(t.CREATR, t.ISPM) : makeText<13>("Not Defined");
   if (IWAVID < 1 || IWAVID > 3) {
     fatalStop("DRAGF_SHIP", t.EDUNIT, {" =+> Invalid IWAVID in dragf.f"}, FatalWait::kPressReturn, kKeyboardUnit);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "hull/pascom.h"
@@ -44,8 +45,8 @@ void setUpHeading(DrftcState& s, int component, std::int32_t userFile, std::int3
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   const float g = WAVCOM.G;
-  s.MODFLX = (userFile == 1 && t.CURCOR == 1 && t.VESTYP == kShipVessel) || model == 6;
-  s.FRQSCL = model == 3 ? kTwoPi / std::sqrt(t.LWL / g) : t.WPITCH;
+  s.MODFLX = (userFile == 1 && t.CURCOR == 1 && t.VESTYP == kShipVessel) || model == kDriftTanker2001;
+  s.FRQSCL = model == kDriftSemiLegacy ? kTwoPi / std::sqrt(t.LWL / g) : t.WPITCH;
   s.WKVAL = kReferenceKT / t.DRAFT;
   OPACITY(s.RELHALF, s.WKVAL, beta, t.LWL, t.BWL, t.DRAFT, e.BOWARM, e.STRNRM, e.BOWANG, e.STRNAN, component);
   s.WDCNST = std::sqrt(t.DEPTH / g);
@@ -141,25 +142,25 @@ void setAngleFactors(DrftcState& s, int component, std::int32_t userFile, std::i
     case 2:
       s.SINCUB = s.SINFLX1 * s.SINFLX1 * s.SINFLX1;
       s.SMNGFC = -s.SINFLX1;
-      if (model == 2) {
+      if (model == kDriftTankerLegacy) {
         s.FYENDK = ANGFC(2, s.FLXANG1, e.BOWANG, e.BLRAT0, e.COTBOW);
         s.FYBFAC = e.LEFRAT * s.SINCUB;
       }
-      if (model == 6) s.FYBFAC = e.LEFRT2;
+      if (model == kDriftTanker2001) s.FYBFAC = e.LEFRT2;
       break;
     case 3:
       s.SMNGFC = 0.0f;
-      if (model == 6) s.CUBFC2 = (e.BOWARM - e.STRNRM) * e.LEFRT2;
+      if (model == kDriftTanker2001) s.CUBFC2 = (e.BOWARM - e.STRNRM) * e.LEFRT2;
       break;
     default:
       fatalStop("DRFTC", TPCM.EDUNIT, {" >>> LCOMP error in DRIFTF; contact Kestrin."}, FatalWait::kPressReturn);
   }
   s.ANGFCQ = 1.0f;
-  if (userFile == 0 && model == 2) {
+  if (userFile == 0 && model == kDriftTankerLegacy) {
     if (component == 1) s.ANGFCQ = ANGFC(1, s.FLXANG1, e.BOWANG, e.BLRAT0, e.COTBOW);
     if (component == 3) s.ANGFCQ = e.MOMCOF * ANGFC(3, s.FLXANG1, e.BOWANG, e.BLRAT0, e.COTBOW);
   }
-  if (userFile == 0 && model == 6 && component == 1) {
+  if (userFile == 0 && model == kDriftTanker2001 && component == 1) {
     s.ANGFCQ = ANGFC2(1, s.FLXANG2, e.BOWANG, e.STRNAN, e.BOWARM, e.STRNRM, e.BLRAT0, e.COTBOW, e.COTSTN);
   }
 }
@@ -169,12 +170,12 @@ float angfc2(int IC, float theta) {
   return ANGFC2(IC, theta, e.BOWANG, e.STRNAN, e.BOWARM, e.STRNRM, e.BLRAT0, e.COTBOW, e.COTSTN);
 }
 
-// The tanker models 2 and 6 at the nondimensional frequency X.
+// The tanker models, legacy and 2001, at the nondimensional frequency X.
 float tankerCoefficient(const DrftcState& s, int component, std::int32_t model, float beta, float X) {
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
   float R = 1.0f;
-  if (model == 6) {
+  if (model == kDriftTanker2001) {
     float opacity = 0.0f;
     OPACITY(opacity, s.KCOMOV, beta, t.LWL, t.BWL, t.DRAFT, e.BOWARM, e.STRNRM, e.BOWANG, e.STRNAN, component);
     R = opacity / s.RELHALF;
@@ -184,18 +185,22 @@ float tankerCoefficient(const DrftcState& s, int component, std::int32_t model, 
     case 1:
       return DRFTCA(1, X, t.WVFCX, model, R);
     case 2:
-      if (model == 2) return s.FYENDK * DRFTCA(1, X, t.WVFCX, 2, R) - s.FYBFAC * DRFTCA(2, X, t.WVFCY, 2, R);
-      return (angfc2(2, s.FLXANG1) - s.FYBFAC * sideSquare) * DRFTCA(2, X, t.WVFCY, 6, R);
+      if (model == kDriftTankerLegacy) {
+        return s.FYENDK * DRFTCA(1, X, t.WVFCX, kDriftTankerLegacy, R) -
+               s.FYBFAC * DRFTCA(2, X, t.WVFCY, kDriftTankerLegacy, R);
+      }
+      return (angfc2(2, s.FLXANG1) - s.FYBFAC * sideSquare) * DRFTCA(2, X, t.WVFCY, kDriftTanker2001, R);
     case 3:
-      if (model == 2) return DRFTCA(3, X, t.WVFCM, 2, R);
-      return angfc2(3, s.FLXANG1) * DRFTCA(3, X, t.WVFCM, 6, R) - s.CUBFC2 * sideSquare * DRFTCA(2, X, t.WVFCY, 6, R);
+      if (model == kDriftTankerLegacy) return DRFTCA(3, X, t.WVFCM, kDriftTankerLegacy, R);
+      return angfc2(3, s.FLXANG1) * DRFTCA(3, X, t.WVFCM, kDriftTanker2001, R) -
+             s.CUBFC2 * sideSquare * DRFTCA(2, X, t.WVFCY, kDriftTanker2001, R);
     default:
       return 0.0f;
   }
 }
 
-// Models 5 and 7: the vertical cylinder of the hull's waterline extent across the component,
-// scaled by the hull's relative motion. The component factor enters twice.
+// The spar and the 2001 semi: the vertical cylinder of the hull's waterline extent across the
+// component, scaled by the hull's relative motion. The component factor enters twice.
 float cylinderCoefficient(const DrftcState& s, int component, int i, std::int32_t waveSystem, float X) {
   if (component == 3) return 0.0f;
   const Tpcm& t = TPCM;
@@ -273,14 +278,14 @@ float DRFTC(int component, int i, std::int32_t userFile, std::int32_t model, con
   } else {
     s.SWATFC = 2.0f * std::sqrt(s.KCOMOV / w.G) * s.GRPSPQ;
     switch (model) {
-      case 3:
+      case kDriftSemiLegacy:
         c = componentFactor(component) * s.SMNGFC * SEMDFT(component, s.WTMP / s.FRQSCL, t.XSHDOW, t.YSHDOW);
         break;
-      case 2:
-      case 6:
+      case kDriftTankerLegacy:
+      case kDriftTanker2001:
         c = tankerCoefficient(s, component, model, beta, s.WTMP / s.FRQSCL);
         break;
-      case 4:
+      case kDriftBuoy:
         if (component != 3) {
           float kd = 0.0f;
           WAVVEC(s.WTMP * s.WDCNST, kd);
@@ -288,8 +293,8 @@ float DRFTC(int component, int i, std::int32_t userFile, std::int32_t model, con
           c = componentFactor(component) * 0.33333f * s.SMNGFC * (1.0f + std::tanh(0.5f * k * t.LWL - 3.5f));
         }
         break;
-      case 5:
-      case 7:
+      case kDriftSpar:
+      case kDriftSemi2001:
         c = cylinderCoefficient(s, component, i, waveSystem, s.WTMP * s.WDCNST);
         break;
       default:

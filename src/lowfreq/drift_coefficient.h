@@ -39,7 +39,7 @@ float DRFTC(int component, int i, std::int32_t userFile, std::int32_t model, con
 // What DRFTC keeps from the first call of a heading (and the values of the last frequency).
 struct DrftcState {
   // per heading and component
-  bool MODFLX = false;     // refraction beside the hull wanted (user table read in the current, or model 6)
+  bool MODFLX = false;     // refraction beside the hull wanted (user table read in the current, or the 2001 tanker)
   float FRQSCL = 0.0f;     // frequency scale of the nondimensional frequency [rad/s]
   float WKVAL = 0.0f;      // reference wave number 0.67139286 / DRAFT [1/ft | 1/m]
   float RELHALF = 0.0f;    // opacity of the hull at WKVAL
@@ -66,7 +66,7 @@ struct DrftcState {
   float SINCUB = 0.0f;     // sin^3 of the flux direction
   float FYENDK = 0.0f;     // sway end factor of the tanker models
   float FYBFAC = 0.0f;     // sway side factor of the tanker models
-  float CUBFC2 = 0.0f;     // yaw side factor of model 6
+  float CUBFC2 = 0.0f;     // yaw side factor of the 2001 tanker
   float ANGFCQ = 1.0f;     // angle factor of the result
   // per frequency
   float KCOMOV = 0.0f;     // wave number in the current [1/ft | 1/m]

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/drift_coefficient.h"
 #include "lowfreq/drift_common.h"
@@ -32,7 +33,7 @@ DriftSource driftSource(std::int32_t component) {
   const Tpcm& t = TPCM;
   DriftSource source;
   source.model = NIBVAL(t.LWVCOF, component, t.EDUNIT);
-  if (source.model == 1) {
+  if (source.model == kDriftUserFile) {
     source.userFile = 1;
     source.FNAME = driftCoefficientFile(t.CREATR, t.ISPM);
   }

@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dataset/tpcm_codes.h"  // kMaxUserSpectrumPoints
 #include "util/farray.h"
 
 namespace qv {
-
-inline constexpr int kMaxUserSpectrumPoints = 1000;
 
 // The wind-gust density at F [rad/s] for the mean wind U [kn] (0 when U is not above 0). SCONST the
 // density of the legacy point model; NUNTS 0 English, 1 metric; ICODE the model (TPCM WNDTYP, the

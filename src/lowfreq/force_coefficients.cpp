@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/force_model.h"
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
@@ -33,19 +34,6 @@ void ForceCoefficientState::reset() { *this = ForceCoefficientState{}; }
 namespace {
 
 constexpr int kMaxLowdatRows = 21;
-
-// The models that each code selects (see the header's table).
-enum WindModel { kWindLowdat = 1, kWindUserFile = 2, kWindBarge = 3, kWindTanker = 4, kWindCylinder = 5 };
-enum CurrentModel {
-  kCurrentLowdat = 1,
-  kCurrentUserFile = 2,
-  kCurrentBarge = 3,
-  kCurrentNsmb = 4,
-  kCurrentExtremeBow = 5,
-  kCurrentOcimf = 6,
-  kCurrentCylinder = 7,
-  kCurrentNsmbMeanSurge = 15,
-};
 
 float rounded(double v) { return static_cast<float>(v); }
 
@@ -234,7 +222,7 @@ float WINDCF(int component, std::int32_t LWBARG, float LOADED, float BOWWND, flo
              std::int32_t CREATR) {
   const int code = NIBVAL(LWBARG, component, unit);
   switch (code) {
-    case kWindTanker: {
+    case kWindOcimfTanker: {
       const BuiltinWindSets& w = kBuiltinWindSets;
       float smallFamily = 0.0f;
       float ocimfFamily = 0.0f;
@@ -251,7 +239,7 @@ float WINDCF(int component, std::int32_t LWBARG, float LOADED, float BOWWND, flo
     }
     case kWindBarge:
       return bargeCoefficient(component, a, TXWNDA, TYWNDA, XWARM, YWARM, LWL);
-    case kWindLowdat:
+    case kWindLowdatTable:
       return lowdatCoefficient(component, a, LOWCOF.UWNANG, LOWCOF.UWNCFS, LOWCOF.NUWNPT, "WINDCF", unit);
     case kWindUserFile:
       return USRWND(component, a, unit, kKeyboardUnit, windCoefficientFile(CREATR, ISPM));
@@ -270,9 +258,9 @@ float CRNTCF(int component, std::int32_t LCBARG, float DFTPCT, float BOWCUR, flo
   switch (code) {
     case kCurrentExtremeBow:  // its one set is known whole
       return currentSeries(code, component, DFTPCT, BOWCUR, HOVERD, LWL, BWL, kBuiltinCurrentSets);
-    case kCurrentOcimf:
-    case kCurrentNsmb:
-    case kCurrentNsmbMeanSurge:
+    case kCurrentOcimfTanker:
+    case kCurrentNsmbTanker:
+    case kCurrentNsmbMeanCurve:
       if (std::optional<CurrentSetRef> missing = missingCurrentSet(code, component, DFTPCT, BOWCUR, HOVERD)) {
         // Coefficients from rows that are not on hand would look like results: the run stops instead
         // (the checks before the first stage find such a case; this guards any other caller).
@@ -287,7 +275,7 @@ float CRNTCF(int component, std::int32_t LCBARG, float DFTPCT, float BOWCUR, flo
       return currentSeries(code, component, DFTPCT, BOWCUR, HOVERD, LWL, BWL, kBuiltinCurrentSets);
     case kCurrentBarge:
       return bargeCoefficient(component, a, TXCURA, TYCURA, XCARM, YCARM, LWL);
-    case kCurrentLowdat:
+    case kCurrentLowdatTable:
       return lowdatCoefficient(component, a, LOWCOF.UCRANG, LOWCOF.UCRCFS, LOWCOF.NUCRPT, "CRNTCF", unit);
     case kCurrentUserFile:
       return USRCRN(component, a, unit, kKeyboardUnit, currentCoefficientFile(CREATR, ISPM));

@@ -1,6 +1,7 @@
 // Wind and current force coefficients of the moored vessel at a relative heading: surge force CX
 // (component 1), sway force CY (2) and yaw moment CMZ (3), each chosen separately by the 4-bit model
-// code of its component in the option word (LWBARG for wind, LCBARG for current):
+// code of its component in the option word (LWBARG for wind, LCBARG for current; the codes of
+// WindModel and CurrentModel in dataset/force_model.h):
 //
 //   code  wind (WINDCF)                      current (CRNTCF)
 //   1     table typed into LOWCOF            table typed into LOWCOF

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dataset/force_model.h"
 #include "lowfreq/drift_common.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
@@ -85,12 +86,12 @@ void setFacets(float LWL, float BWL, float BOWARM, float STRNRM, float BOWANG, f
 float TABLE_DFCX(float X) { return tableValue(kTableX, kTableY, kTablePoints, X); }
 
 float DRFTCA(int component, float X, float factor, int model, float R) {
-  if (model == 2) {
+  if (model == kDriftTankerLegacy) {
     if (component == 1 || component == 3) return legacyCurve(std::fabs(X));
     if (component == 2) return diffractionRatio(X * X);
     return 0.0f;
   }
-  if (model == 6) {
+  if (model == kDriftTanker2001) {
     if (component == 1 || component == 3) {
       const float s = std::fabs(component == 1 ? X * factor : X * factor * kYawScale);
       return std::min(s < 1.0f ? TABLE_DFCX(s) : shortWaveCurve(s), kCap);

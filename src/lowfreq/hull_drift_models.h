@@ -11,16 +11,16 @@
 namespace qv {
 
 // The tanker coefficient at the nondimensional frequency X for component 1 surge, 2 sway, 3 yaw.
-// Model 2 (legacy): surge and yaw the curve f(|X|) = 2.275 |X|^4.105 below 1, 1 + 1.03 / |X|^11.4
+// Model kDriftTankerLegacy: surge and yaw the curve f(|X|) = 2.275 |X|^4.105 below 1, 1 + 1.03 / |X|^11.4
 // above, capped at 1.67; sway the diffraction ratio B(X^2) = (pi I1)^2 / ((pi I1)^2 + K1^2), 1 from
-// 16 on. The factor is not used. Model 6 (2001): surge and yaw the table TABLE_DFCX below 1 at
+// 16 on. The factor is not used. Model kDriftTanker2001: surge and yaw the table TABLE_DFCX below 1 at
 // s = |X factor| (yaw |X factor 0.842|), the same curve above, capped at 1.67; sway 1 from X^2 = 16,
 // else B(0.75 factor X^2), times the opacity ratio R below 0.67139286. Any other model or component
 // gives 0.
 float DRFTCA(int component, float X, float factor, int model, float R);
 
 // Linear interpolation (and extrapolation from the end intervals) in the 30-point surge table of
-// model 6 over the nondimensional frequency.
+// the 2001 tanker model over the nondimensional frequency.
 float TABLE_DFCX(float X);
 
 // The legacy semi-submersible curve: b 0.5001 (tanh(3.14159 (3 |X| - 1)) + 0.99627), never below 0,

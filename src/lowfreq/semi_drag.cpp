@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "hull/pascom.h"
 #include "hull/semi/simcom.h"
@@ -352,7 +353,7 @@ void DRAGF_SEMI(std::int32_t mode, std::int32_t component, float beta, const flo
   const float GV = gv(dw, S);
 
   const std::int32_t model = NIBVAL(t.LWVCOF, component, t.EDUNIT);
-  const std::int32_t userFile = model == 1 ? 1 : 0;
+  const std::int32_t userFile = model == kDriftUserFile ? 1 : 0;
   const Text<13> FNAME = userFile != 0 ? driftCoefficientFile(t.CREATR, t.ISPM) : makeText<13>("Not Defined");
 
   const float zc = (pc.VTCRPS + pc.VTCRRS) * 0.5f;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dataset/force_model.h"
+#include "dataset/spectrum_captions.h"
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "lowfreq/sines.h"
@@ -136,28 +137,28 @@ bool writeCurrentModel(const LowReportRun& run, const ModelClasses& classes) {
   auto component = [&](std::string_view label, int code, bool nsmb) {
     float P = SINES.HOVERD;
     if (nsmb) {
-      titleLine(label, ForceLoad::kCurrent, 4);
+      titleLine(label, ForceLoad::kCurrent, kCurrentNsmbTanker);
       P = t.DFTPCT * 0.01f * SINES.HOVERD;
       if (P < 1.1f) outside = true;
     } else {
       titleLine(label, ForceLoad::kCurrent, code);
-      if (code == 6 && P < 1.05f) outside = true;
+      if (code == kCurrentOcimfTanker && P < 1.05f) outside = true;
     }
     dataLine("Water depth/draft parameter ........ ", fmtF(P, 6, 2));
   };
   const int first = NIBVAL(t.LCBARG, 1, t.EDUNIT);
-  const bool firstIsNsmb = first == 4 || first == kCurrentAllDirections;
+  const bool firstIsNsmb = first == kCurrentNsmbTanker || first == kCurrentNsmbMeanCurve;
   writeRecord(u, "");
   if (run.currentFlag == 1) {
     component("Current force model ................ ", first, firstIsNsmb);
   } else {
     component("Head-on Current Coefficients (Cx) .. ", first, firstIsNsmb);
     const int second = NIBVAL(t.LCBARG, 2, t.EDUNIT);
-    component("Beam-on Current Coefficients (Cy) .. ", second, second == 4);
+    component("Beam-on Current Coefficients (Cy) .. ", second, second == kCurrentNsmbTanker);
     const int third = NIBVAL(t.LCBARG, 3, t.EDUNIT);
-    component("Current Moment Coefficients  (Cz) .. ", third, third == 4);
+    component("Current Moment Coefficients  (Cz) .. ", third, third == kCurrentNsmbTanker);
   }
-  if (first == kCurrentAllDirections && t.DFTPCT != 100.0f) {
+  if (first == kCurrentNsmbMeanCurve && t.DFTPCT != 100.0f) {
     writeRecord(u, "");
     writeRecord(u, fmtX(13) + ">>> NSMB \"Mean\" 40% load curves utilized for Cx <<<");
   }

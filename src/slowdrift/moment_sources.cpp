@@ -53,7 +53,7 @@ LargestEntry largestLateralOrYaw(int rows, const std::function<float(int, int)>&
 int modelItem(std::int32_t word, int field, int firstItem, bool current) {
   const int unit = TPCM.EDUNIT;
   int first = NIBVAL(word, 1, unit);
-  if (current && first == kCurrentAllDirections) first = 4;
+  if (current && first == kCurrentNsmbMeanCurve) first = kCurrentNsmbTanker;
   const bool oneModel = first == NIBVAL(word, 2, unit) && first == NIBVAL(word, 3, unit);
   return oneModel ? firstItem : firstItem + field - 1;
 }
@@ -111,7 +111,7 @@ std::vector<std::string> driftSource(int s) {
   const int item = modelItem(t.LWVCOF, 3, kDriftModelItem, false);
   const DriftTableState& d = driftTableState;
   const int frequencies = std::min(d.NFREQ, kMaxDriftFrequencies);
-  if (code == kModelDriftUserFile && frequencies > 0) {
+  if (code == kDriftUserFile && frequencies > 0) {
     const std::string name(fileNameOf(driftCoefficientFile(t.CREATR, t.ISPM).view()));
     const LargestEntry e = largestLateralOrYaw(frequencies * std::min(d.NAZ, kMaxDriftHeadings), [&](int n, int c) {
       const int i = (n - 1) % frequencies + 1;

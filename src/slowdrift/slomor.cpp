@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/force_model.h"
 #include "dataset/hull_ends.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -136,7 +137,7 @@ void vesselGeometry() {
   q.BOWARM = 0.5f * (1.0f - 0.5f * q.BLRAT0 * q.COTBOW);
   q.STRNRM = 0.5f * (1.0f - 0.5f * q.BLRAT0 * q.COTSTN);
   q.MOMCOF = 0.5f * q.BLRAT0 * ((1.0f - 0.5f * q.BLRAT0 * q.COTBOW) * q.COTBOW - 0.5f * q.BLRAT0);
-  q.WAVARM = NIBVAL(t.LWVCOF, 3, t.EDUNIT) == 6 ? (q.STRNRM - q.BOWARM) * t.LWL + q.YAWARM : q.YAWARM;
+  q.WAVARM = NIBVAL(t.LWVCOF, 3, t.EDUNIT) == kDriftTanker2001 ? (q.STRNRM - q.BOWARM) * t.LWL + q.YAWARM : q.YAWARM;
 }
 
 void auxiliaryForces() {

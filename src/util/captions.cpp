@@ -32,27 +32,12 @@ constexpr std::array<std::string_view, 12> kCaptions = {"FEET",  "METERS", "FT",
 
 constexpr std::array<std::string_view, 6> kDegreesOfFreedom = {"SURGE", "SWAY", "HEAVE", "ROLL", "PITCH", "YAW"};
 
-constexpr std::array<std::string_view, 11> kWaveSpectra = {
-    " Kestrin swell spectrum", " Pierson-Moskowitz",       " Mean JONSWAP",  " Sharp JONSWAP",
-    " Squat JONSWAP",          " General JONSWAP",         " Bretschneider", " WAVSPEC.txt input file",
-    " Legacy custom spectrum", " Ochi-Hubble",             " TMA Shallow Water"};
-
-constexpr std::array<std::string_view, 6> kWindSpectra = {" Davenport", " Legacy point spectrum", " Steady wind",
-                                                          " A.P.I.",    " N.P.D.",  " WINDSPEC.txt input file"};
-
-constexpr std::array<std::string_view, 4> kCurrentSpectra = {" Steady current", " Legacy point spectrum",
-                                                             " CRNTSPEC.txt input file",
-                                                             " Band-limited white spectrum"};
-
 }  // namespace
 
 void UNITP(Text<16>& text, std::int32_t code) { pick(text, code, kPageUnits, 0, " Index error"); }
 void UNITS(Text<16>& text, std::int32_t code) { pick(text, code, kReportUnits, 0, " "); }
 void CAPUN(Text<8>& text, std::int32_t code) { pick(text, code, kCaptions, 0, "ERROR !"); }
 void DOF(Text<8>& text, std::int32_t code) { pick(text, code, kDegreesOfFreedom, 1, "ERROR !"); }
-void WAVPRT(Text<30>& text, std::int32_t code) { pick(text, code, kWaveSpectra, 0, " Index error"); }
-void WNDPRT(Text<30>& text, std::int32_t code) { pick(text, code, kWindSpectra, 1, " Index error"); }
-void CURPRT(Text<30>& text, std::int32_t code) { pick(text, code, kCurrentSpectra, 1, " Index error"); }
 
 void ONELIN(std::string_view label, std::int32_t labelLength, float value, UnitNameRoutine unitName,
             std::int32_t unitCode, std::int32_t unit) {

@@ -1,5 +1,7 @@
 // Captions: codes turned into the texts of the editor pages and the reports. English and metric
-// labels sit on neighbouring codes, so callers add the data set's unit selector to a base code.
+// labels sit on neighbouring codes, so callers add the data set's unit selector to a base code. The
+// names of the spectrum codes of the data set (WAVPRT, WNDPRT, CURPRT) stand with the code tables
+// they read, in dataset/spectrum_captions.h.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +16,6 @@ void UNITP(Text<16>& text, std::int32_t code);   // unit label of a page item
 void UNITS(Text<16>& text, std::int32_t code);   // short unit name of a report line
 void CAPUN(Text<8>& text, std::int32_t code);    // upper-case unit caption of a report heading
 void DOF(Text<8>& text, std::int32_t code);      // degree of freedom, 1 surge .. 6 yaw
-void WAVPRT(Text<30>& text, std::int32_t code);  // wave spectrum type
-void WNDPRT(Text<30>& text, std::int32_t code);  // wind spectrum type
-void CURPRT(Text<30>& text, std::int32_t code);  // current spectrum type
 
 using UnitNameRoutine = void (*)(Text<16>&, std::int32_t);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "hull/hull_model.h"
@@ -164,7 +165,8 @@ Geometry geometry(float VESANG) {
   g.tvkg = d.TVKG;
   g.zp = d.DRAFT - hm.VTCRP;
   g.zr = d.DRAFT - hm.VTCRR;
-  g.multi = d.SEMI_LIKE != 0 && (ONEON(d.LWVCOF, 7, d.EDUNIT) || ONEON(d.LWVCOF, 1, d.EDUNIT));
+  g.multi =
+      d.SEMI_LIKE != 0 && (ONEON(d.LWVCOF, kDriftSemi2001, d.EDUNIT) || ONEON(d.LWVCOF, kDriftUserFile, d.EDUNIT));
   return g;
 }
 

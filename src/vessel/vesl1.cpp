@@ -52,19 +52,20 @@ constexpr HullRow kJackUpRow = {"Velnira ", "JACKSUM.stxt", 1.0f, " Jack-Up Vess
 constexpr HullRow kSemiRow = {"Dorvane ", "SEMISUM.stxt", 6.8f, " Semi-Submersible Offshore Vessels"};
 constexpr HullRow kDiscRow = {"Tulkesh ", "DISCSUM.stxt", 6.8f, " Disc-Shaped Buoys and Vessels"};
 
+// The row of the hull family a vessel type calls on; a type outside the table takes the ship's.
 const HullRow& hullRow(std::int32_t vestyp) {
-  switch (vestyp) {
-    case kJackUp:
+  const VesselTypeRow* type = vesselType(vestyp);
+  switch (type != nullptr ? type->family : HullFamily::kShip) {
+    case HullFamily::kJackUp:
       return kJackUpRow;
-    case kSemiSubmersible:
-    case kTensionLegPlatform:
-    case kCaissonSpar:
+    case HullFamily::kColumnStabilised:
       return kSemiRow;
-    case kDiscBuoy:
+    case HullFamily::kDisc:
       return kDiscRow;
-    default:
-      return kShipRow;
+    case HullFamily::kShip:
+      break;
   }
+  return kShipRow;
 }
 
 // The overrides of the configuration: the service and the vessel of the progress line, and the
@@ -354,7 +355,7 @@ void VESL1() {
 
   // 6, 7. Storm values and the sea-state counts.
   stormAndDesignWave();
-  if (d.WAVTYP == kSpectrumUserFile || d.WAVTYP == kSpectrumUserOrdinates) d.NSEAHT = 1;
+  if (userDefinedSpectrum(d.WAVTYP)) d.NSEAHT = 1;
   if (d.LRANDM == 0) {
     d.NSEAHT = 0;
     d.NSEAHG = 0;

@@ -1,7 +1,6 @@
 #include "vessel/vesl3.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -27,15 +26,10 @@ constexpr std::string_view kCaller = "HOBRANE3";
 constexpr std::string_view kUserDataNote = " >>> Note: The following motions are computed from USER-SUPPLIED RAO data";
 constexpr std::string_view kCentreOfGravity = "vessel center of gravity (VKG)";
 
-// The spectrum titles by type code; the codes beyond the table are computed as Pierson-Moskowitz.
-constexpr std::array<std::string_view, 11> kSpectrumTitles = {
-    "KESTRIN DEFAULT SWELL", "STANDARD PIERSON-MOSKOWITZ", "MEAN JONSWAP", "SHARP JONSWAP",
-    "VERY SHARP JONSWAP",    "GENERAL JONSWAP",            "BRETSCHNEIDER", "USER-DEFINED",
-    "USER-DEFINED",          "OCHI_HUBBLE",                "TMA SHALLOW WATER"};
-
+// The spectrum's title; the codes beyond the table are computed as Pierson-Moskowitz.
 std::string_view spectrumTitle(std::int32_t code) {
-  if (code < 0 || code >= static_cast<std::int32_t>(kSpectrumTitles.size())) return kSpectrumTitles[1];
-  return kSpectrumTitles[static_cast<std::size_t>(code)];
+  const WaveSpectrumRow* row = waveSpectrum(code);
+  return (row != nullptr ? row : waveSpectrum(kSpectrumPiersonMoskowitz))->statisticsTitle;
 }
 
 // A text in a field of `width` as a CHARACTER variable of that length holds it.

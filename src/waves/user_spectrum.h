@@ -12,12 +12,12 @@
 #include <string>
 #include <string_view>
 
+#include "dataset/tpcm_codes.h"  // kMaxUserSpectrumPoints
 #include "util/farray.h"
 
 namespace qv {
 
 inline constexpr int kUserSpectrumUnit = 31;
-inline constexpr int kMaxUserSpectrumPoints = 1000;
 inline constexpr std::string_view kUserSpectrumFile = "WAVSPEC.txt  ";  // 13-character name field
 
 // What UWVSPC keeps between calls for the rest of the run.

@@ -1,6 +1,6 @@
 // Sea spectra on the wave grid of WAVCOM: the spectral density of one wave system (wind sea, swell
-// or second swell) for the eleven spectrum types, and the residual whose root gives the finite-depth
-// wave number of the shallow-water type.
+// or second swell) for each spectrum type of the data set's table (kWaveSpectra), and the residual
+// whose root gives the finite-depth wave number of the shallow-water type.
 //
 // Before a call the caller fills the grid of WAVCOM (G, TS, DT, NW, W, W2: see waves/wavcom.h);
 // WVSPEC reads the data set TPCM for the grid size NWP, the site depth DEPTH, the shape parameters of
@@ -11,21 +11,9 @@
 #include <cstdint>
 #include <string>
 
-namespace qv {
+#include "dataset/tpcm_codes.h"  // the spectrum type codes (WaveSpectrum)
 
-// Spectrum type codes (TPCM WAVTYP for the wind sea, SWLTYP and SWLTYP2 for the swells). Any other
-// code takes the Pierson-Moskowitz shape with alpha 0.0081 and the given peak period.
-inline constexpr std::int32_t kSpectrumDefaultSwell = 0;       // Gaussian in frequency about the grid point nearest TP
-inline constexpr std::int32_t kSpectrumPiersonMoskowitz = 1;   // peak period from Hs: TP = 15.66 sqrt(Hs / g)
-inline constexpr std::int32_t kSpectrumMeanJonswap = 2;        // gamma 3.3
-inline constexpr std::int32_t kSpectrumSharpJonswap = 3;       // gamma 4.2
-inline constexpr std::int32_t kSpectrumVerySharpJonswap = 4;   // gamma 7.0
-inline constexpr std::int32_t kSpectrumGeneralJonswap = 5;     // the wave system's own widths and gamma
-inline constexpr std::int32_t kSpectrumBretschneider = 6;      // Pierson-Moskowitz shape scaled to Hs and Tp
-inline constexpr std::int32_t kSpectrumUserFile = 7;           // table of the file "WAVSPEC.txt"
-inline constexpr std::int32_t kSpectrumUserOrdinates = 8;      // one ordinate per grid period, TPCM USRPSD
-inline constexpr std::int32_t kSpectrumOchiHubble = 9;         // sum of the data set's Ochi-Hubble components
-inline constexpr std::int32_t kSpectrumTma = 10;               // general JONSWAP in finite depth, variance kept
+namespace qv {
 
 // Wave systems (argument ISYS): they select the shape parameters of TPCM.
 inline constexpr std::int32_t kWindSea = 0;      // WAVWID, JONPL, JONPG, JONGAM
@@ -60,7 +48,7 @@ struct WvspecState {
 extern WvspecState wvspecState;
 
 // Spectral density of one wave system on the grid.
-//  ITYPE  spectrum type code (above).
+//  ITYPE  spectrum type code (WaveSpectrum; any other code: Pierson-Moskowitz with the given TP).
 //  PSD    out: ordinates 1..NWP at PSD[0..NWP-1], ordinate i at period T(i) and frequency W(i)
 //         [(length unit)^2 s]; the rest of the 100 is not touched.
 //  HS     significant height [ft | m]; out for types 7 and 8 (4 sqrt(m0) of the table).

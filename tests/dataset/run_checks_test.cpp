@@ -280,7 +280,7 @@ const std::string kWindAllDirections =
     "     the wind force model reads it for Cx, Cy and Cz.\n"
     "     On page 8, choose another wind model (item 2)\n"
     "     or specify the wind force coefficients (item 5).\n";
-const std::string kCurrentAllDirections =
+const std::string kCurrentNsmbMeanCurve =
     "[fatal]\n"
     " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
     "     the current force model reads it for Cx, Cy and Cz.\n"
@@ -329,7 +329,7 @@ TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
        "     the wind force model reads it for Cx and Cz.\n"
        "     On page 8, choose another wind model (items 2 and 4)\n"
        "     or specify the wind force coefficients (item 5).\n"},
-      {"a new data set's current", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x111; }, kCurrentAllDirections},
+      {"a new data set's current", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x111; }, kCurrentNsmbMeanCurve},
       {"current Cz alone", [](Tpcm& t, Lowcof&) { t.LCBARG = 0x155; },
        "[fatal]\n"
        " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
@@ -381,7 +381,7 @@ TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
          t.LCURNT = 0;
          t.LEGDRG = 0;
          t.LRANDM = 1;
-       }, kCurrentAllDirections},
+       }, kCurrentNsmbMeanCurve},
       {"a new data set's drift model in irregular waves", [](Tpcm& t, Lowcof&) {
          t.LWVCOF = 0x111;
          t.LRANDM = 1;
@@ -404,7 +404,7 @@ TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
       {"a new data set's models in a sea, wind and current on", [](Tpcm& t, Lowcof&) {
          t.LWBARG = t.LCBARG = t.LWVCOF = 0x111;
          t.LRANDM = 1;
-       }, kWindAllDirections + kCurrentAllDirections + kDriftAllDirections},
+       }, kWindAllDirections + kCurrentNsmbMeanCurve + kDriftAllDirections},
       {"a free SALM", [](Tpcm& t, Lowcof&) {
          t.LWBARG = t.LCBARG = t.LWVCOF = 0x111;
          t.LRANDM = 1;

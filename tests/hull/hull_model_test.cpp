@@ -64,6 +64,24 @@ TEST_F(HullSeamTest, SelectionFirstMatchWins) {
   }
 }
 
+// Each vessel type of the data set's table, with the SEMI_LIKE the editor gives it, reaches the hull
+// model of its family, so that the page's menu, the run checks and the hull models agree.
+TEST_F(HullSeamTest, EveryVesselTypeReachesTheModelOfItsFamily) {
+  for (const VesselTypeRow& row : kVesselTypes) {
+    TPCM.VESTYP = row.code;
+    TPCM.SEMI_LIKE = columnStabilised(row.code) ? 1 : 0;
+    HullKind expected = HullKind::kNone;
+    switch (row.family) {
+      case HullFamily::kShip: expected = HullKind::kShip; break;
+      case HullFamily::kJackUp: expected = HullKind::kJackUp; break;
+      case HullFamily::kColumnStabilised: expected = HullKind::kSemi; break;
+      case HullFamily::kDisc: expected = HullKind::kDisc; break;
+    }
+    EXPECT_EQ(selectHull(), expected) << row.name;
+    EXPECT_EQ(workingHullModel(row.code), expected != HullKind::kJackUp) << row.name;
+  }
+}
+
 TEST_F(HullSeamTest, DispatchReachesTheSelectedModelOnly) {
   HULL_MODELS.ops[static_cast<int>(HullKind::kShip)] = &Recorder<'s'>::ops;
   HULL_MODELS.ops[static_cast<int>(HullKind::kSemi)] = &Recorder<'m'>::ops;

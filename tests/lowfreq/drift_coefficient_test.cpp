@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "hull/pascom.h"
@@ -125,6 +127,18 @@ TEST_F(DriftCoefficient, EveryModelWithoutCurrent) {
   for (const Case& c : cases) {
     EXPECT_TRUE(IsClose(fresh(c.component, c.i, c.model, c.beta, c.system), c.expected, 2e-4, 1e-7))
         << "model " << c.model << " component " << c.component << " at grid point " << c.i;
+  }
+}
+
+// Every built-in model of the table has its coefficient: head seas push the hull back, and no model
+// falls to the warning of a model without drift forces. (The user's file is read apart from the
+// models, by the callers' flag.)
+TEST_F(DriftCoefficient, EveryModelOfTheTableHasItsCoefficient) {
+  for (const DriftModelRow& row : kDriftModels) {
+    if (row.code == kDriftUserFile) continue;
+    ConsoleCapture console;
+    EXPECT_LT(fresh(1, 8, row.code, 0.0f), 0.0f) << row.name;
+    EXPECT_EQ(console.screen(), "") << row.name;
   }
 }
 
@@ -275,8 +289,9 @@ TEST_F(DriftCoefficient, ModelWithoutDriftForces) {
     ConsoleCapture console("\n\n");
     std::int32_t first = 1;
     const Text<13> none = makeText<13>("");
-    EXPECT_EQ(DRFTC(1, 1, 0, 8, none, 0.0f, first, "DRIFTF", 1), 0.0f);
-    EXPECT_EQ(DRFTC(1, 2, 0, 8, none, 0.0f, first, "DRIFTF", 1), 0.0f);  // at every frequency
+    const int pastTheTable = static_cast<int>(std::size(kDriftModels)) + 1;
+    EXPECT_EQ(DRFTC(1, 1, 0, pastTheTable, none, 0.0f, first, "DRIFTF", 1), 0.0f);
+    EXPECT_EQ(DRFTC(1, 2, 0, pastTheTable, none, 0.0f, first, "DRIFTF", 1), 0.0f);  // at every frequency
     EXPECT_EQ(console.screen(), warning + warning);
   }
   {

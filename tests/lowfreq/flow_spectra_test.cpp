@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "dataset/tpcm_codes.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -161,6 +162,19 @@ TEST_F(UserSpectra, TableInsideAndWarningOnceOutside) {
   // The table stays in memory under its name.
   writeFileText("WINDSPEC.txt", "2\n0 0\n9 0\n");
   EXPECT_TRUE(IsClose(UWNDSPEC(0.1f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 40, 1e-6));
+}
+
+// Every type of the wind and current tables but the steady ones has its fluctuation at a frequency
+// of the moored vessel's slow motions (a type the switch lacks would have none).
+TEST_F(UserSpectra, EveryTypeOfTheTablesButTheSteadyOnesFluctuates) {
+  writeFileText("WINDSPEC.txt", "3\n0.01, 100.\n0.1 40\n 1.0  4.0\n");
+  writeFileText("CRNTSPEC.txt", "2\n0.02 1.5\n0.2 0.5\n");
+  ConsoleCapture console;
+  for (const WindSpectrumRow& row : kWindSpectra)
+    EXPECT_EQ(windDensity(0.055f, 20.0f, kMetric, row.code) > 0.0f, row.code != kSteadyWind) << row.name;
+  for (const CurrentSpectrumRow& row : kCurrentSpectra)
+    EXPECT_EQ(CURSPC(0.055f, 3.0f, row.code, kScreenUnit) > 0.0f, row.code != kSteadyCurrent) << row.name;
+  EXPECT_EQ(console.screen(), "");
 }
 
 TEST_F(UserSpectra, FilesThatCannotServeStop) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/force_model.h"
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
@@ -320,6 +321,28 @@ TEST_F(ForceCoefficients, CodeWithoutModelGivesZeroAndWarnsOnce) {
             "\n"
             " ++> Warning: Current force model code 12 of component 3 selects no model;\n"
             "     Current coefficients of such codes are taken as 0.\n");
+}
+
+// Every built-in model of the code tables has its coefficients: a beam-on flow pushes the vessel
+// sideways, and no code of the tables falls to the warning of a code without a model. (Codes 1 and 2
+// read the user's table and file.) The current's depth ratio 6 lies where every built-in set holds
+// its sway rows.
+TEST_F(ForceCoefficients, EveryBuiltInModelOfTheTablesHasItsCoefficients) {
+  ConsoleCapture console;
+  for (const ForceModelRow& row : kWindModels) {
+    if (row.code == kModelLowdatTable || row.code == kModelUserFile) continue;
+    EXPECT_NE(wind(2, allFields(row.code), 100.0f, 0.0f, 1.0f, static_cast<float>(kPi / 2)), 0.0f) << row.name;
+  }
+  for (const ForceModelRow& row : kCurrentModels) {
+    if (row.code == kModelLowdatTable || row.code == kModelUserFile) continue;
+    TRIGLD(static_cast<float>(kPi / 2));
+    const Vessel v;
+    EXPECT_NE(CRNTCF(2, allFields(row.code), 100.0f, 0.0f, 6.0f, static_cast<float>(kPi / 2), v.frontal, v.lateral,
+                     v.xArm, v.yArm, v.lwl, v.bwl, kScreenUnit, 1, 11),
+              0.0f)
+        << row.name;
+  }
+  EXPECT_EQ(console.screen(), "");
 }
 
 // The built-in current series at the cases whose every weighed row is held, against the rows evaluated

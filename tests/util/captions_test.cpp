@@ -25,12 +25,6 @@ TEST(Captions, CodesAndFallbacks) {
   EXPECT_EQ(caption(DOF, 1), "SURGE");
   EXPECT_EQ(caption(DOF, 6), "YAW");
   EXPECT_EQ(caption(DOF, 0), "ERROR !");
-  EXPECT_EQ(caption(WAVPRT, 0), " Kestrin swell spectrum");
-  EXPECT_EQ(caption(WAVPRT, 10), " TMA Shallow Water");
-  EXPECT_EQ(caption(WNDPRT, 6), " WINDSPEC.txt input file");
-  EXPECT_EQ(caption(WNDPRT, 0), " Index error");
-  EXPECT_EQ(caption(CURPRT, 4), " Band-limited white spectrum");
-  EXPECT_EQ(caption(CURPRT, 5), " Index error");
 }
 
 TEST(Captions, OneReportLine) {

@@ -11,6 +11,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/temp_dir.h"
 #include "util/fortran_format.h"
 #include "waves/spectral_integration.h"
 #include "waves/wave_grid_fixture.h"
@@ -111,7 +112,7 @@ TEST_F(WaveSpectra, BretschneiderAndUnknownCodesUseThePiersonMoskowitzShape) {
   EXPECT_EQ(b2.tp, 9.0f);
 
   // A code the program does not know keeps the given TP and alpha 0.0081.
-  for (std::int32_t code : {11, -1}) {
+  for (std::int32_t code : {kLastWaveSpectrum + 1, -1}) {
     const Spectrum u = spectrum(code, 3.0f, 9.0f);
     for (int i = 1; i <= 45; ++i) {
       EXPECT_TRUE(ordinateIs(u.psd[i - 1], piersonMoskowitz(WAVCOM.W(i), wp), 2e-5)) << code << " point " << i;
@@ -355,6 +356,49 @@ TEST_F(WaveSpectra, OchiHubbleDataTheGammaFunctionCannotTakeStop) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
   EXPECT_TRUE(contains(console.screen(), " ++> Wind sea: 5 Ochi-Hubble components given")) << console.screen();
+}
+
+// Whatever its shape, a spectrum holds the variance of the significant height it hands back:
+// 16 m0 = Hs^2. A type of the table that WVSPEC did not compute would take the Pierson-Moskowitz
+// shape of the given period, whose height (about 4 m at 10 s) is twice the 2 m asked for; and each
+// type's peak period comes from where the table says.
+TEST_F(WaveSpectra, EveryTypeOfTheTableHoldsTheVarianceOfItsHeight) {
+  qv::testing_support::TempDir dir;
+  setWaveGrid(99, 1.0f, 0.5f);  // 1 to 50 s: the tails of the broad shapes stay on the grid
+  TPCM.WAVWID = 0.2f;
+  TPCM.JONGAM = 2.0f;
+  TPCM.JONPL = 0.08f;
+  TPCM.JONPG = 0.1f;
+  TPCM.N_OCHI_COMP = 2;  // 1.6 m and 1.2 m: 2 m together
+  TPCM.SWHT(1) = 1.6f;
+  TPCM.SIGPD(1) = 12.0f;
+  TPCM.OCHI_LAMBDA(1) = 3.0f;
+  TPCM.SWHT(2) = 1.2f;
+  TPCM.SIGPD(2) = 7.0f;
+  TPCM.OCHI_LAMBDA(2) = 2.0f;
+  for (int i = 1; i <= TPCM.NWP; ++i) TPCM.USRPSD(i) = std::exp(-std::pow((WAVCOM.W(i) - 0.6f) / 0.1f, 2.0f));
+  testing_support::writeFileText("WAVSPEC.txt", "4\n0.1 0.0\n0.5 1.0\n1.0 0.2\n6.5 0.0\n");
+
+  const float hs = 2.0f;
+  const float tp = 10.0f;
+  for (const WaveSpectrumRow& row : kWaveSpectra) {
+    SCOPED_TRACE(std::string(row.name));
+    const Spectrum s = spectrum(row.code, hs, tp);
+    EXPECT_TRUE(IsClose(16.0 * s.m0(), static_cast<double>(s.hs) * s.hs, 2e-2));
+    switch (row.period) {
+      case PeakPeriod::kGiven:
+        EXPECT_EQ(s.tp, tp);
+        EXPECT_EQ(s.hs, hs);
+        break;
+      case PeakPeriod::kFromHeight:
+        EXPECT_TRUE(IsClose(s.tp, 15.66 * std::sqrt(hs / kG), 1e-5));
+        break;
+      case PeakPeriod::kFromOrdinates:
+        EXPECT_NE(s.hs, hs);
+        EXPECT_NE(s.tp, tp);
+        break;
+    }
+  }
 }
 
 TEST_F(WaveSpectra, TheVesselResponseSinkReceivesTheFinalPeakPeriod) {
