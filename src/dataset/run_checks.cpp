@@ -218,9 +218,10 @@ constexpr int kSternFactorItem = 22;
 // whose cotangent is the length over the beam, then up to a square end, which always fits.
 float smallestFittingFactor(float beamOverLength) {
   const double r = beamOverLength;
-  const double exact = r * r / (0.36 * (1.0 + r * r));
   const int squareEnd = static_cast<int>(std::ceil(100.0 * kSquareEndFactor));
-  int hundredths = std::max(0, static_cast<int>(std::ceil(100.0 * exact)) - 1);
+  // A hull so much wider than long (r r overflows) fits only the square end.
+  const double exact = std::isfinite(r * r) ? r * r / (0.36 * (1.0 + r * r)) : kSquareEndFactor;
+  int hundredths = std::clamp(static_cast<int>(std::ceil(100.0 * exact)) - 1, 0, squareEnd);
   while (hundredths < squareEnd && !endFitsHull(static_cast<float>(hundredths) / 100.0f, beamOverLength)) ++hundredths;
   return static_cast<float>(hundredths) / 100.0f;
 }
@@ -252,6 +253,7 @@ void addHullEndFindings(std::vector<RunFinding>& findings) {
                         anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
   const bool sternWedge = anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
   const float beamOverLength = t.BWL / t.LWL;  // BLRAT0 of the slow drift
+  if (!std::isfinite(beamOverLength)) return;  // a waterline length too small to divide by: a value finding
   if (bowWedge) addHullEnd(findings, "bow", t.BOWFAC, kBowFactorItem, beamOverLength);
   if (sternWedge) addHullEnd(findings, "stern", t.STRNFC, kSternFactorItem, beamOverLength);
 }

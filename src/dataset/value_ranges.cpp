@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,8 @@ bool swayDamping() { return vesselStages() && TPCM.LSWLFD != 0; }
 bool yawDamping() { return vesselStages() && TPCM.LYWLFD != 0; }
 // The vessel response normalises the spreading of the sea whether or not the sea is spread.
 bool spreadingFactors() { return vesselStages() || spreading(); }
+// Its sector too: any number will do while the sea is not spread, but one it can compute with.
+bool sectorWithoutSpreading() { return vesselStages() && !spreading(); }
 bool ochiHubbleSea() { return randomSea() && hasComponents(TPCM.WAVTYP); }
 bool jonswapSecondSwell() { return secondSwell() && hasJonswapShape(TPCM.SWLTYP2); }
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
@@ -620,6 +623,8 @@ constexpr FloatValue kFloatValues[] = {
      false, spreadingIndex},
     {"Sector size containing wave energy", {15, 22}, Need::kPositive, spreading, [](int) { return TPCM.ANGSEC; },
      one, false, spreadingSector},
+    {"Sector size containing wave energy", {15, 22}, Need::kNumber, sectorWithoutSpreading,
+     [](int) { return TPCM.ANGSEC; }, one, false, spreadingSector},
     // Page 16, swell.
     {"Swell heading", {16, 4}, Need::kNumber, swell, [](int) { return TPCM.SWLHDG; }, one, false, heading},
     {"Swell significant height", {16, 6}, Need::kPositive, swell, [](int) { return TPCM.SWELHT; }, one, false,
@@ -835,6 +840,10 @@ void floatValueFindings(std::vector<RunFinding>& findings) {
       std::string need;
       if (!meets(x, v.need)) {
         need = needText(v.need);
+      } else if (std::fpclassify(x) == FP_SUBNORMAL) {
+        // No quantity of a data set is that small but 0; the stages divide by such a value, take it
+        // to powers or sum it with itself, and run away (an overflow, a search that never ends).
+        need = "0 or a value of at least " + messageValue(std::numeric_limits<float>::min()) + " in size";
       } else if (v.bound != nullptr) {
         need = v.bound(x, k);
       }

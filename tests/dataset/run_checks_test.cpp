@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -585,6 +587,23 @@ TEST_F(RunChecks, AHullEndThatDoesNotFitTheHullIsFatal) {
           << c.what;
     }
   }
+}
+
+// A waterline length so short that the beam over it overflows (an integer word read as a real, 257
+// for 3.6E-43): the check returns, leaving the length to the value findings, where its search of
+// the smallest fitting factor once counted up from two billion below zero.
+TEST_F(RunChecks, AHullEndOfAVanishingWaterlineLeavesItToTheValues) {
+  Tpcm& t = TPCM;
+  t.FRESLM = 0;
+  t.LQUAS = 1;
+  t.LRANDM = 1;
+  t.LWVCOF = sameModelInAllDirections(6);
+  t.BOWFAC = 1.0f;
+  t.STRNFC = 1.25f;
+  t.BWL = 20.0f;
+  t.LWL = std::bit_cast<float>(std::int32_t{257});
+  EXPECT_TRUE(testing_support::findingsNaming(runFindings(), "shape factor").empty());
+  EXPECT_FALSE(testing_support::findingsNaming(runFindings(), "Length of vessel at waterline").empty());
 }
 
 }  // namespace

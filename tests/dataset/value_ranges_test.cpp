@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -222,6 +224,17 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
        {" ++> Fatal Warning: Free Salm switch FRESLM (word 2471 of the data set, which no page shows) is 1;",
         "     the analysis needs 0 for the attachment Yoke",
         "     (page 3, element 2, item 13); the editor sets it when page 3 is left."}},
+      // An integer word read as a real: 257 is the subnormal 3.6E-43, a radius the vessel response
+      // divides by (a waterline length that small keeps its search running for minutes).
+      {"a subnormal yaw gyradius", [] { TPCM.TYGYR = std::bit_cast<float>(std::int32_t{257}); },
+       {" ++> Fatal Warning: Yaw Gyradius (page 6, item 3) is 3.6013E-43;",
+        "     the analysis needs 0 or a value of at least 1.1755E-38 in size."}},
+      {"a sector that is no number, the sea not spread", [] {
+         TPCM.LSPRED = 0;
+         TPCM.ANGSEC = std::numeric_limits<float>::quiet_NaN();
+       },
+       {" ++> Fatal Warning: Sector size containing wave energy (page 15, item 22) is not a number;",
+        "     the analysis needs a finite number."}},
       {"a unit system out of its choices: no bound in its units", [] {
          TPCM.NUNTS = 7;
          TPCM.DWATR = 1025.0f;  // a metric density, in a data set taken as English otherwise
