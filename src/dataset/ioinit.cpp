@@ -364,6 +364,26 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
   return true;
 }
 
+// An unattended run loads only what the editor would take as it stands: a data file it must bring
+// up to date, repair or take from another program is refused after its notes. The last note gains
+// the lines that say why the run stops and what to do (the runner copies that note to standard
+// error).
+[[noreturn]] void refuseUnattendedLoad(const LoadReport& report, const Program& p, int IERR1, std::int32_t FTLSRV) {
+  std::string why;
+  if (TPCM.CREATR != p.CREATQ) {
+    why = "was made by another program of the family";
+  } else if (IERR1 == kDiskReadFailed) {
+    why = "is not of the length this version stores";
+  } else if (FTLSRV != 0) {
+    const std::string version = versionText(TPCM.VERNO);
+    why = "was stored by an earlier version (" + version.substr(version.find_first_not_of(' ')) + ")";
+  }
+  report.both("     The run stops: \"SALMDAT\" " + why + ", and a run takes only");
+  report.both("     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages");
+  report.both("     and save it (page 19, choice 1); then run it again.");
+  stopLoad();
+}
+
 // The findings block: everything unusual about the image, on the dialogue unit and in the notes
 // file, then the question whether to go on (an unattended run stops on any finding that matters).
 void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataFileRead& file, bool converted,
@@ -404,7 +424,7 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
       otherCreatorFindings(report, p, dV);
   }
   if (report.unattended) {
-    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ) stopLoad();
+    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ) refuseUnattendedLoad(report, p, IERR1, FTLSRV);
     TPCM.CMPUTR = p.CMPUTQ;
     TPCM.VERNO = p.VERNQ;
   } else {

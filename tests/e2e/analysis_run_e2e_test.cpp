@@ -401,7 +401,16 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
        " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"
        "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
-       " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"},
+       " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"
+       "     The run stops: \"SALMDAT\" is not of the length this version stores, and a run takes only\n"
+       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
+       "     and save it (page 19, choice 1); then run it again.\n"},
+      {"a data file of an earlier version's layout", {}, true,
+       withWord(withWord(tanker, offsetof(Tpcm, VERNO), 6.5f), offsetof(Tpcm, DAT_ID), std::int32_t{49}),
+       " ++> Data file resized for 149 fairleads\n"
+       "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50), and a run takes only\n"
+       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
+       "     and save it (page 19, choice 1); then run it again.\n"},
       {"two wave periods", {}, true, twoPeriodTanker(), kTooFewPeriods},
       {"two wave periods, silently", {"--silent"}, true, twoPeriodTanker(), kTooFewPeriods},
       {"an unknown argument", {"--verbose"}, true, tanker, "Usage: quorvel-run [--silent | --interactive]\n"},
