@@ -319,16 +319,20 @@ float scanHeadings() {
   COFLD();
   do {
     if (q.IANGLE > kMaxEquilibria) {
-      stopStage({" ++> Too many equilibrium angles found in VANTREL...", "     Contact Kestrin Systems for assistance."});
+      stopStage({" ++> Too many equilibrium angles found in VANTREL...", "     Contact Kestrin Systems for assistance.",
+                 "     The yaw moment of the loads on the vessel changes sign more than " + fmtI(kMaxEquilibria, 0) +
+                     " times in a turn of its heading:",
+                 "     check the coefficients of its wind, current and wave-drift models (page 8, and the tables",
+                 "     of \"LOWDAT\" or the rows of \"DRFTCOFS.txt\" they read) for values that alternate in sign."});
     }
     L += DPHI;
     U += DPHI;
     // The search runs over the angle from L, below 1 rad, where the root finder's tolerance is
     // absolute: an equilibrium at 4 rad is found as closely as one at 0, and turning the whole
     // environment turns it. The loads read the trial heading in EQUILB VESANG.
-    const auto torqueFromL = [&q, L](float& fromL) {
-      q.VESANG = L + fromL;
-      return TORQUE(q.VESANG);
+    const auto torqueFromL = [L](float& fromL) {
+      EQUILB.VESANG = L + fromL;
+      return TORQUE(EQUILB.VESANG);
     };
     float fromL = 0.0f;
     float F = 0.0f;

@@ -1,5 +1,5 @@
-// The readers of typed replies and the free-form reader on any text. The first line of an input
-// picks the readers, one per character, in order (then all of them again, round and round); the
+// The readers of typed replies (the bounded one of the debug counts among them) and the free-form
+// reader on any text. The first line of an input picks the readers, one per character, in order (then all of them again, round and round); the
 // rest is what is typed. No reader ever stores a non-finite value, and the end of the typed text
 // stops the run with status 2, never a loop.
 #include <cmath>
@@ -28,8 +28,10 @@ struct Values {
   bool finite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z) && std::isfinite(d); }
 };
 
+constexpr int kReaders = 17;
+
 void readOnce(char pick, Values& v) {
-  switch (static_cast<unsigned char>(pick) % 16) {
+  switch (static_cast<unsigned char>(pick) % kReaders) {
     case 0: READI(v.code, kKeyboard, v.number); break;
     case 1: CRREAD(v.x, v.blank, kKeyboard); break;
     case 2: CRREAL(v.x, v.y, v.z, v.blank, kKeyboard); break;
@@ -48,6 +50,13 @@ void readOnce(char pick, Values& v) {
       break;
     case 13: INBUG(v.number, kScreen, kKeyboard); break;
     case 14: (void)listReadUnit(kKeyboard, {&v.x, &v.d, &v.number, &v.text}); break;
+    case 15: {  // a debug count: what it keeps or takes stays within its table
+      std::int32_t intervals = 11;
+      enterBounded("Input NPHI (0 keeps 11)", intervals, 0, 360, kScreen, kKeyboard);
+      fuzz::check(intervals >= 0 && intervals <= 360, "a bounded reply stays within its bounds");
+      v.count = intervals;
+      break;
+    }
     default: {
       std::string line;
       if (!readRecord(kKeyboard, line)) keyboardEnded();
@@ -70,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string picks = end == std::string::npos ? std::string() : all.substr(0, end);
   const std::string typed = end == std::string::npos ? all : all.substr(end + 1);
   if (picks.empty()) {
-    for (int k = 0; k < 16; ++k) picks += static_cast<char>(k);
+    for (int k = 0; k < kReaders; ++k) picks += static_cast<char>(k);
   }
   Values v;
   const int status = fuzz::runWithReplies(typed, [&] {
