@@ -209,6 +209,14 @@ void addSubmergedTop(std::vector<RunFinding>& findings) {
   if (auto finding = submergedTopFinding()) findings.push_back(*finding);
 }
 
+void addUnpiercedColumn(std::vector<RunFinding>& findings) {
+  if (auto finding = unpiercedColumnFinding()) findings.push_back(*finding);
+}
+
+void addSubmergedPiercing(std::vector<RunFinding>& findings) {
+  if (auto finding = submergedPiercingFinding()) findings.push_back(*finding);
+}
+
 // ---- the ends of the tanker hull ----
 
 constexpr int kBowFactorItem = 21;        // page 10
@@ -368,6 +376,33 @@ std::optional<RunFinding> submergedTopFinding() {
   return RunFinding{true, lines};
 }
 
+std::optional<RunFinding> unpiercedColumnFinding() {
+  const Tpcm& t = TPCM;
+  const int first = firstMemberElement();
+  if (first == 0 || wholeSystemSubmerged(t.WETYOK) || t.IPIERC >= first) return std::nullopt;
+  const float depth = t.DEPTH - uprightHeight(first - 1);  // of the first free joint, below the still water
+  if (!(depth > 0.0f)) return std::nullopt;
+  const std::string named = t.IPIERC <= 0 ? "no element" : "element " + fmtI(t.IPIERC, 0) + ", in the frozen base";
+  return RunFinding{true,
+                    {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
+                     "     item 6: " + named + "), yet its first free joint (element " + fmtI(first, 0) + ") stands",
+                     "     " + lengthText(depth) + " under the still water: the statics would take every member dry,",
+                     "     floating on no buoyancy. Name the element that pierces the surface, or put the",
+                     "     whole system under water (page 3, item 1: option 7 or 8)."}};
+}
+
+std::optional<RunFinding> submergedPiercingFinding() {
+  const Tpcm& t = TPCM;
+  if (!wholeSystemSubmerged(t.WETYOK) || elementCount() == 0 || t.IPIERC == t.NELEM + 1) return std::nullopt;
+  return RunFinding{true,
+                    {" ++> Fatal Warning: Option " + fmtI(t.WETYOK + kSubmergenceOptionOffset, 0) +
+                         " of page 3, item 1 puts the whole system under water, yet",
+                     "     page 2, item 6 names element " + fmtI(t.IPIERC, 0) +
+                         " as piercing the surface. Choose an option with",
+                     "     an element that pierces the surface, or show page 2 again: under options 7",
+                     "     and 8 it names element " + fmtI(t.NELEM + 1, 0) + ", none of the column's."}};
+}
+
 std::optional<RunFinding> semiWaterlineFinding() {
   const Tpcm& t = TPCM;
   const bool semiModel = t.VESTYP != kShipVessel && t.VESTYP != kJackUp && t.SEMI_LIKE != 0;
@@ -407,6 +442,8 @@ std::vector<RunFinding> runFindings() {
   addPiercingRiser(findings);
   addDynamicsMembers(findings);
   addSubmergedTop(findings);
+  addUnpiercedColumn(findings);
+  addSubmergedPiercing(findings);
   addSemiWaterline(findings);
   addHullEndFindings(findings);
   return findings;

@@ -93,6 +93,19 @@ std::optional<RunFinding> dynamicsMemberFinding();
 // above the water depth, or the attachment to the vessel (YOKEHT) above the waterline. Fatal.
 std::optional<RunFinding> submergedTopFinding();
 
+// A column standing in the water with nothing piercing the surface: the piercing element IPIERC
+// (page 2, item 6; 0 for none) lies below the first free element, so the statics take every member
+// dry, while the first free joint stands under the still water. The members would then float on no
+// buoyancy and the vessel would hold them up. Fatal; it names the item and the joint's depth. A tower
+// whose free members all stand above the water runs (its joint at or above the surface), and so does
+// a system wholly under water (options 7 and 8, submergedPiercingFinding).
+std::optional<RunFinding> unpiercedColumnFinding();
+
+// Options 7 and 8 of page 3, item 1 (WETYOK 5 and 6: the whole system under water for the statics
+// too) with an element named as piercing the surface (IPIERC other than NELEM + 1, which page 2 shows
+// when drawn under these options). Fatal; it names page 3, item 1, and page 2, item 6.
+std::optional<RunFinding> submergedPiercingFinding();
+
 // A vessel analysed with the column-stabilised hull model (VESTYP neither ship nor jack-up, SEMI_LIKE
 // set) whose hull-member table has no member crossing the waterline at the draft DRAFT, as the hull
 // model cuts them (an empty table included): the hull has no waterplane, no heave, roll or pitch

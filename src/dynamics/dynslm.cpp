@@ -124,26 +124,27 @@ void staticJointLoads(float H) {
   }
 }
 
-// Step 8: added inertia and buoyancy of the members up to the piercing one; the piercing member loses
-// what the dry part of its piercing element would carry, at that element's coefficient. The
-// statics' added-mass sums hold the piercing member up to its piercing element only (WETVL0 at
-// PRCCB: the elements above it stand out of the water and carry none, whatever their own
-// coefficients), so the dry part is that buoyancy less the wet one, and its moment likewise.
+// Step 8: added inertia of every member, buoyancy of the members up to the piercing one. The
+// statics' added-mass sums hold the piercing member up to its piercing element, whole (WETVL0 at
+// PRCCB), and the elements above it only where the buoy top is wet; under a dry buoy top the piercing
+// element loses what its dry part would carry, at its coefficient: that buoyancy less the wet one, and
+// its moment likewise. Under a wet buoy top the dry part keeps its added mass, as the wave loads give
+// it its inertia load.
 void piercingMember(float G) {
   Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
-  if (s.IPERCN == 0) return;
   wetMemberTerms();
-  if (s.IPERCN > s.NCON) return;
+  if (s.IPERCN == 0 || s.IPERCN > s.NCON) return;
   const int P = s.IPERCN;
+  d.TMPLBD(P) = s.BOYMOM * s.CNLEN(P);
+  d.TMPBCY(P) = s.WETVOL;
+  if (partIsWet(ColumnPart::kBuoyTop, TPCM.WETYOK)) return;
   const float k = TPCM.COFMST(TPCM.IPIERC);
   const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;
   // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
   d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
   s.ADMBCY(P) = s.ADMBCY(P) - (s.WETVL0 - s.WETVOL) * k;
   s.ADMLBD(P) = s.ADMLBD(P) - (s.WETVL0 * s.PRCCB - s.BOYMOM * s.CNLEN(P)) * k;
-  d.TMPLBD(P) = s.BOYMOM * s.CNLEN(P);
-  d.TMPBCY(P) = s.WETVOL;
 }
 
 // Step 10: where the base joint lies from the yoke's mooring point, and the members' positions and
@@ -327,9 +328,6 @@ void dragIntegrals(float qBottom, float qTop, float& fad, float& tad) {
   }
 }
 
-// WETYOK 0, 3 and 4 keep the buoy top dry.
-bool dryBuoyTop(std::int32_t wetyok) { return wetyok == 0 || wetyok == 3 || wetyok == 4; }
-
 // Step 13: the projected drag area of each member's wet elements and its moments about the member's
 // lower joint; for member 2 the drag force and torque factors of the in-plane mode, in which a point
 // of member 2 at distance x from its lower joint moves as 1 + ACONST x.
@@ -351,9 +349,7 @@ void dragAreaMoments() {
     float TOPLEN = 0.0f;
     if (ICON == 2) d.FRCFC2 = d.TRQFC2 = 0.0f;
     for (int II = s.JELEM(ICON); II <= s.JELEM(ICON + 1) - 1; ++II) {
-      const bool wet = ((t.WETYOK == 3 || t.WETYOK == 4) && ICON > s.IPERCN) || !dryBuoyTop(t.WETYOK) ||
-                       II <= t.IPIERC;
-      if (wet) {
+      if (elementIsWet(II, ICON)) {
         if (ICON == 2) {
           TOPLEN = t.SLEN(II) + BOTLEN;
           const float QBOT = 1.0f + ACONST * BOTLEN;
@@ -373,7 +369,8 @@ void dragAreaMoments() {
       d.TRQFC2 = FRONT * d.TRQFC2 / (ACONST * ACONST);
     }
     TMPAR = 2.0f * TMPAR / std::sqrt(s.BCONV * kPi);
-    const float TMPCB = ICON == s.IPERCN && dryBuoyTop(t.WETYOK) ? s.PRCCB : s.CNCB(ICON);
+    const bool dryTop = !partIsWet(ColumnPart::kBuoyTop, t.WETYOK);
+    const float TMPCB = ICON == s.IPERCN && dryTop ? s.PRCCB : s.CNCB(ICON);
     d.AMOM0(ICON) = TMPAR;
     d.AMOM1(ICON) = TMPAR * TMPCB;
     d.AMOM2(ICON) = d.AMOM1(ICON) * TMPCB;
@@ -490,8 +487,9 @@ void listDebugValues(std::string_view label, std::initializer_list<float> values
 void wetMemberTerms() {
   const Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
+  // The statics sum the added inertia of the wet elements alone: a wet yoke's too.
+  for (int I = 1; I <= s.NCON; ++I) d.AMITMP(I) = s.CADMOI(I);
   for (int I = 1; I <= std::min(s.IPERCN, s.NCON); ++I) {
-    d.AMITMP(I) = s.CADMOI(I);
     d.TMPLBD(I) = s.CNCB(I) * s.CNBUOY(I);
     d.TMPBCY(I) = s.CNBUOY(I);
   }

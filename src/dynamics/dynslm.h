@@ -55,9 +55,9 @@ void openDynamicsReports(std::string_view caller);
 void closeDynamicsReports(std::string_view caller);
 // One line of a debug listing on EDUNIT: the label after a blank, then the values as E14.6.
 void listDebugValues(std::string_view label, std::initializer_list<float> values);
-// The added inertia AMITMP, buoyancy moment TMPLBD and buoyancy TMPBCY of DYNCOM for each member up
-// to the piercing one (SOLVE IPERCN), from the statics' sums; the piercing member's own are the
-// driver's to correct.
+// The added inertia AMITMP of DYNCOM for every member (the statics sum the wet elements' alone, a wet
+// yoke's too), and the buoyancy moment TMPLBD and buoyancy TMPBCY for each member up to the piercing
+// one (SOLVE IPERCN), from the statics' sums; the piercing member's own are the driver's to correct.
 void wetMemberTerms();
 // The elements' buoyancy with the piercing member as the drivers leave it (DYNCOM TMPBCY, TMPLBD;
 // SOLVE DRYVOL, HDRY): at the mean attitude of an attached SALM, upright for a free one.

@@ -19,6 +19,7 @@
 #include "slowdrift/output.h"
 #include "statics/data_lines.h"
 #include "statics/solve.h"
+#include "statics/wet_elements.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
@@ -147,31 +148,33 @@ void staticJointLoads() {
   }
 }
 
-// Step 8: added inertia and buoyancy of the members up to the piercing one; the dry height of the
-// piercing member standing upright takes its share off the added mass and inertia, and its buoyancy
-// acts at the wet centroid, as for the added mass.
+// Step 8: added inertia of every member, buoyancy of the members up to the piercing one. The dry
+// height of the piercing member standing upright takes its buoyancy off, which then acts at the wet
+// centroid; under a dry buoy top it takes its share off the added mass and inertia as well, while
+// under a wet one the dry part keeps them, as the wave loads give it its inertia load.
 void piercingMember(float G) {
   const Tpcm& t = TPCM;
   Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
-  if (s.IPERCN == 0) return;
   wetMemberTerms();
+  if (s.IPERCN == 0) return;
   s.HDRY = 0.0f;
   s.DRYVOL = 0.0f;
   if (s.IPERCN > s.NCON) return;
   const int P = s.IPERCN;
-  const float k = t.COFMST(t.IPIERC);
-  const float LP = s.CNLEN(P);
   const UprightPiercing upright = uprightPiercing();
   s.HDRY = upright.HDRY;
   s.DRYVOL = upright.DRYVOL;
+  d.TMPLBD(P) = upright.wetMoment;
+  d.TMPBCY(P) = s.B0;
+  if (partIsWet(ColumnPart::kBuoyTop, t.WETYOK)) return;
+  const float k = t.COFMST(t.IPIERC);
+  const float LP = s.CNLEN(P);
   const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;  // centre of the dry part from the lower joint
   // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
   d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
   s.ADMBCY(P) = s.ADMBCY(P) - s.DRYVOL * k;
   s.ADMLBD(P) = s.ADMLBD(P) - ((LP - s.HDRY0) + 0.5f * s.HDRY) * s.DRYVOL * k;
-  d.TMPLBD(P) = upright.wetMoment;
-  d.TMPBCY(P) = s.B0;
 }
 
 // Step 10: the upright members in the SALM's axes, the base joint DEFF below the surface.
@@ -242,14 +245,16 @@ float twoMemberModes(float G) {
 // member 1, in either mode; a point at height x on member 2 as L1 + AHI x in the high mode and
 // L1 + ALO x in the low mode. Per element the projected area (diameter times wetted length) is
 // weighted with the cube of that motion: exactly over member 1, at the element's centre of buoyancy
-// on member 2, and exactly about the high mode's node SLEN0 in the element that holds it. Elements
-// above the piercing one are dry; the piercing one counts its wetted length only.
+// on member 2, and exactly about the high mode's node SLEN0 in the element that holds it. Dry elements
+// count nothing (the wetness rule); under a dry buoy top the piercing element counts its wetted length
+// only.
 void dragAreaMoments(float SLEN0) {
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
   Dyncom& d = DYNCOM;
   const float L1 = s.CNLEN(1);
   const auto fourth = [](float x) { return (x * x) * (x * x); };
+  const bool dryTop = !partIsWet(ColumnPart::kBuoyTop, t.WETYOK);
   d.A1MOM3 = 0.0f;
   d.A2MOMH = 0.0f;
   d.A2MOML = 0.0f;
@@ -259,11 +264,11 @@ void dragAreaMoments(float SLEN0) {
     for (int II = s.JELEM(ICON); II <= s.JELEM(ICON + 1) - 1; ++II) {
       float ELEMLN = t.SLEN(II);
       float DELARM = t.CBUOY(II);
-      if (II == t.IPIERC) {
+      if (II == t.IPIERC && dryTop) {
         ELEMLN = t.SLEN(II) - s.HDRY;
         DELARM = 0.5f * (t.SLEN(II) - s.HDRY);
       }
-      const float TMPAR = II > t.IPIERC || t.SLEN(II) == 0.0f
+      const float TMPAR = !elementIsWet(II, ICON) || t.SLEN(II) == 0.0f
                               ? 0.0f
                               : 2.0f * std::sqrt(t.BUOY(II) * ELEMLN) / std::sqrt(s.BCONV * kPi);
       const float TMPLEN = BASEHT + DELARM;

@@ -77,7 +77,8 @@ void elementLoads() {
   const float G = WAVCOM.G;
   const int N = sv.NCON;
   const int periods = wavePoints();
-  // The buoyancy and added mass of the elements as they lie: the piercing element's wetted part only.
+  // The buoyancy of the elements as they lie (the piercing element's wetted part only), and the added
+  // mass of those the wetness rule wets, as the drivers sum it into the equations of motion.
   const WetElements wet = dynamicsWetElements();
   int C = 0;
   for (int m = 1; m <= N; ++m) {
@@ -97,11 +98,12 @@ void elementLoads() {
       const float zg = z + t.CGSALM(j), zb = z + wet.CBUOY(j);
       sum.weightMoment += t.TMASS(j) * zg;
       sum.buoyancyMoment += B * zb;
-      sum.addedMoment += B * zb * t.COFMST(j);
+      const float addedBuoyancy = wet.ADDBUO(j);
+      sum.addedMoment += addedBuoyancy * (z + wet.ADDCB(j)) * t.COFMST(j);
       sum.weight += t.TMASS(j);
-      sum.addedWeight += B * t.COFMST(j);
+      sum.addedWeight += addedBuoyancy * t.COFMST(j);
       // The added inertia moved from the element's lower end to the member's.
-      const float addedInertia = wet.ADDINR(j) + B * z * (2.0f * wet.CBUOY(j) + z);
+      const float addedInertia = wet.ADDINR(j) + addedBuoyancy * z * (2.0f * wet.ADDCB(j) + z);
       sum.inertia += (t.COFMST(j) * addedInertia + t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) / G;
       if (t.LMOMT(j) != 0 && C < kMaxMomentElements) {
         ++C;

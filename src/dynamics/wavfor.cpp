@@ -47,14 +47,8 @@ struct Segment {
   bool dry = false;     // above the still-water level
 };
 
-std::int32_t effectiveWetCode(std::int32_t WETELM) {
-  switch (WETELM) {
-    case 5: return kWetAllNoWaterline;
-    case 6: return kWetAll;
-    case 4: return kWetDryElements;
-    default: return WETELM;
-  }
-}
+// The dynamic waterplane correction: the waterline term acts unless WETYOK is 1, 4 or 5.
+bool waterlineTerm(std::int32_t WETELM) { return WETELM != 1 && WETELM != 4 && WETELM != 5; }
 
 // Velocity of the member per unit distance along it, from its rotations: i omega (DELPH1 d_z,
 // DELTHT d_x, -DELPH1 d_x).
@@ -200,14 +194,18 @@ void MOMFOR(const MomforArgs& args) {
   const float* d = args.DIRMEM;
   if (d[1] != 0.0f) warnAndAsk(args.unit, {" ++> WARNING: Elemental unit vector out of member plane in MOMFOR."});
   for (int c = 0; c < 3; ++c) out.CFORCE[c] = out.CMOM[c] = 0.0f;
-  const std::int32_t wet = effectiveWetCode(args.WETELM);
-  const bool dryPartsLoaded = wet != kWetNoDryLoad && wet != kWetDryElements;
-
+  // Where the element lies against the still-water level decides its stretches; whether one above it
+  // is loaded is the wetness rule's, by the part of the column it belongs to, not by its height. An
+  // element whose wet part ends at the level, exactly or across it, meets the waterline there; one that
+  // rises from the level or comes down onto it lies above it.
+  const bool dryPartsLoaded = partIsWet(args.ABOVEWATER, args.WETELM);
   const float zBase = args.RBASE[2];
   const float zTop = zBase + args.LEN * d[2];  // TOP
-  const int crossing = zTop * zBase >= 0.0f ? 0 : (zTop > 0.0f ? 1 : -1);
+  const bool reachesSurface = std::min(zBase, zTop) < 0.0f && std::max(zBase, zTop) >= 0.0f;
+  const int crossing = !reachesSurface ? 0 : (zTop > zBase ? 1 : -1);
   const float toSurface = crossing != 0 ? -zBase / d[2] : 0.0f;  // from the start point along the element
-  if (wet == kWetNoDryLoad && zBase > 0.0f && zTop > 0.0f) return;
+  const bool above = crossing == 0 && zBase + zTop > 0.0f;
+  if (above && !dryPartsLoaded) return;
 
   DepthTerms depth;
   depth.expKd = std::exp(std::min(args.WAVK * args.DEPTH, kMaxExponent));
@@ -217,12 +215,12 @@ void MOMFOR(const MomforArgs& args) {
   Segment segments[2];
   int count = 0;
   if (crossing == 0) {
-    segments[count++] = {0.0f, args.LEN, zBase > 0.0f};
+    segments[count++] = {0.0f, args.LEN, above};
   } else if (crossing > 0) {
     segments[count++] = {0.0f, toSurface, false};
-    if (dryPartsLoaded) segments[count++] = {toSurface, args.LEN - toSurface, true};
+    if (dryPartsLoaded && toSurface < args.LEN) segments[count++] = {toSurface, args.LEN - toSurface, true};
   } else {
-    if (dryPartsLoaded) segments[count++] = {0.0f, toSurface, true};
+    if (dryPartsLoaded && toSurface > 0.0f) segments[count++] = {0.0f, toSurface, true};
     segments[count++] = {toSurface, args.LEN - toSurface, false};
   }
 
@@ -271,7 +269,7 @@ void MOMFOR(const MomforArgs& args) {
     }
     inertiaIntegral(K, Kc, kappa, seg, Er, depth, d, out.CFORCE, out.CMOM);
     // The wave elevation at the piercing point acting on the waterplane of the inclined element.
-    if (crossing != 0 && !waterlineDone && wet != kWetAllNoWaterline && args.WETELM != 4) {
+    if (crossing != 0 && !waterlineDone && waterlineTerm(args.WETELM)) {
       waterlineDone = true;
       const float xs[3] = {args.RBASE[0] + toSurface * d[0], args.RBASE[1] + toSurface * d[1]};
       const Complex Q = std::exp(-kI * (args.WVKX * xs[0] + args.WVKY * xs[1])) / std::fabs(d[2]);
@@ -309,7 +307,8 @@ void WAVFOR(const WavforArgs& args) {
     Complex F[3], M[3];
     MOMFOR({.LEN = length, .RBASE = base, .DIRMEM = args.DRMEM, .WVKX = args.WVKX, .WVKY = args.WVKY,
             .WAVK = args.WAVK, .DEPTH = args.DEPTH, .unit = args.unit, .NBUG = args.NBUG, .WETELM = args.WETYOK,
-            .VCUR2 = args.VCUR2, .BASEVEL = velocity, .DRGFLG = args.DRGFLG, .DELPH1 = inPlane, .DELTHT = across,
+            .ABOVEWATER = args.ABOVEWATER, .VCUR2 = args.VCUR2, .BASEVEL = velocity, .DRGFLG = args.DRGFLG,
+            .DELPH1 = inPlane, .DELTHT = across,
             .WFREQ = args.WFREQ, .KBD = args.KBD, .EXTAMP = args.EXTAMP, .WVAMP = args.WVAMP,
             .out = {.CFORCE = F, .CMOM = M}});
     const float lever[3] = {DUMLEN * args.DRMEM[0], DUMLEN * args.DRMEM[1], DUMLEN * args.DRMEM[2]};

@@ -19,15 +19,15 @@
 #include <cstdint>
 
 #include "numlib/algebra.h"
+#include "statics/wet_elements.h"
 
 namespace qv {
 
-// Submerged-member option WETYOK: what happens to element parts above the still-water level.
-// MOMFOR maps 5 to 1, 6 to 2 and 4 to 3; any other value behaves as 2.
-inline constexpr std::int32_t kWetNoDryLoad = 0;      // dry parts carry no load
-inline constexpr std::int32_t kWetAllNoWaterline = 1; // dry parts by the above-water rule, no waterline term
-inline constexpr std::int32_t kWetAll = 2;            // dry parts by the above-water rule, waterline term
-inline constexpr std::int32_t kWetDryElements = 3;    // wholly dry elements loaded, the dry part of a crossing one not
+// Submerged-member option WETYOK: which parts of the column above the still-water level water acts
+// on, by the wetness rule (statics/wet_elements.h) for the part of the column the member's stretches
+// above the water belong to, the buoy top or the yoke; and whether the waterline term acts (not under
+// WETYOK 1, 4 and 5: no dynamic waterplane correction). A stretch under the water is always loaded,
+// one above it by the above-water rule when its part is wet.
 
 // The arguments of WAVFOR by name: what it only reads, then in `out` what it writes (in/out: reads
 // and writes). The member's number ICON picks its elements and its entries of the per-member arrays.
@@ -48,7 +48,8 @@ struct WavforArgs {
   std::int32_t IW;             // index of the wave period, for the trace
   const float* EQCOS;          // per member: cos phi of its angle from the vertical
   const float* EQSIN;          // per member: sin phi
-  std::int32_t WETYOK;         // submerged-member option (kWetNoDryLoad ...; 4 to 6 as MOMFOR maps them)
+  std::int32_t WETYOK;         // submerged-member option, 0 to 6
+  ColumnPart ABOVEWATER;       // the part of the column the member's stretches above the water belong to
   std::int32_t DRGFLG;         // 0 the inertia part, 1 the drag part; any other value leaves the sums at 0
   const Complex* DELPH1;       // per member: in-plane rotation amplitude [rad per ft | m of wave amplitude]
   const Complex* DELTHT;       // per member: transverse rotation amplitude [rad per ft | m of wave amplitude]
@@ -91,6 +92,7 @@ struct MomforArgs {
   std::int32_t unit;           // console unit of the warnings and the trace
   std::int32_t NBUG;           // non-zero: trace, and the drag integral's point count asked for
   std::int32_t WETELM;         // submerged-member option, as WETYOK of WAVFOR
+  ColumnPart ABOVEWATER;       // the part of the column the element's stretches above the water belong to
   float VCUR2;                 // square of the current speed at the still-water level [ft^2/s^2 | m^2/s^2]
   const Complex* BASEVEL;      // velocity amplitude of the element's start point (3) [ft/s | m/s per ft | m]
   std::int32_t DRGFLG;         // 0 the inertia part, any other value the drag part

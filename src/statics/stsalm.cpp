@@ -20,6 +20,7 @@
 #include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
+#include "statics/wet_elements.h"
 #include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -157,19 +158,12 @@ float buoyancyMoment(std::int32_t I) {
 }
 
 // Whether element k of member n adds its added mass to the member's sums: whether it takes water, by
-// the rule of the dynamics' wave loads and drag areas. Every element up to the piercing one; above
-// it, the whole system when WETYOK puts it under water for the dynamics (1, 2, 5, 6), and the members
-// above the piercing one (the yoke) with WETYOK 3 and 4. An element out of the water carries no added
-// mass, as it carries no buoyancy and no wave load; so do the elements of the piercing member above
-// its piercing element. The piercing element keeps the added mass of its whole length, with its own
-// coefficient: the dynamics takes off its dry part at the attitude it finds. Read while the members
-// are grouped: for an element above the piercing one, IPERCN is final.
-bool addsAddedMass(std::int32_t k, std::int32_t n) {
-  const std::int32_t option = TPCM.WETYOK;
-  const bool buoyTopDry = option == 0 || option == 3 || option == 4;
-  const bool yokeWet = (option == 3 || option == 4) && n > SOLVE.IPERCN;
-  return k <= TPCM.IPIERC || !buoyTopDry || yokeWet;
-}
+// the one wetness rule (wet_elements.h). An element out of the water carries no added mass, as it
+// carries no buoyancy and no wave load. The piercing element keeps the added mass of its whole length,
+// with its own coefficient: under a dry buoy top the dynamics take off its dry part at the attitude
+// they find. Read while the members are grouped: for an element above the piercing one, IPERCN is
+// final.
+bool addsAddedMass(std::int32_t k, std::int32_t n) { return elementIsWet(k, n); }
 
 // Step 7: the elements grouped into members with their sums.
 void groupMembers(float G) {

@@ -12,7 +12,40 @@ float secondMoment(float buoyancy, float lever, float length) {
   return buoyancy * (lever * lever + 0.0833f * length * length);
 }
 
+// What water's added mass acts on, by the rule: a wet element's own buoyancy, the piercing element's
+// wet part under a dry buoy top (the static buoyancy already holds it), a dry element's none.
+void addedMassByRule(WetElements& w) {
+  const Tpcm& t = TPCM;
+  const Solve& s = SOLVE;
+  const bool dryTop = !partIsWet(ColumnPart::kBuoyTop, t.WETYOK);
+  for (int n = 1; n <= s.NCON; ++n) {
+    for (int k = s.JELEM(n); k <= s.JELEM(n + 1) - 1; ++k) {
+      if (!elementIsWet(k, n)) {
+        w.ADDBUO(k) = w.ADDCB(k) = w.ADDINR(k) = 0.0f;
+      } else if (!(k == t.IPIERC && n == s.IPERCN && dryTop)) {
+        w.ADDBUO(k) = t.BUOY(k);
+        w.ADDCB(k) = t.CBUOY(k);
+        w.ADDINR(k) = secondMoment(t.BUOY(k), t.CBUOY(k), t.SLEN(k));
+      }
+    }
+  }
+}
+
 }  // namespace
+
+ColumnPart aboveWaterPart(std::int32_t n) {
+  const std::int32_t P = SOLVE.IPERCN;
+  if (n < P) return ColumnPart::kBelowPiercing;
+  return n == P ? ColumnPart::kBuoyTop : ColumnPart::kYoke;
+}
+
+ColumnPart elementPart(std::int32_t k, std::int32_t n) {
+  const bool piercingMember = n == SOLVE.IPERCN;
+  if (k <= TPCM.IPIERC) return piercingMember ? ColumnPart::kPiercingUnderWater : ColumnPart::kBelowPiercing;
+  return piercingMember ? ColumnPart::kBuoyTop : ColumnPart::kYoke;
+}
+
+bool elementIsWet(std::int32_t k, std::int32_t n) { return partIsWet(elementPart(k, n), TPCM.WETYOK); }
 
 WetElements wetElements(float wetBuoyancy, float wetMoment) {
   const Tpcm& t = TPCM;
@@ -21,19 +54,25 @@ WetElements wetElements(float wetBuoyancy, float wetMoment) {
   w.BUOY = t.BUOY;
   w.CBUOY = t.CBUOY;
   for (int j = 1; j <= kMaxSalmElements; ++j) w.ADDINR(j) = secondMoment(t.BUOY(j), t.CBUOY(j), t.SLEN(j));
+  const auto finish = [&] {
+    w.ADDBUO = w.BUOY;
+    w.ADDCB = w.CBUOY;
+    addedMassByRule(w);
+    return w;
+  };
   const int P = s.IPERCN;
-  if (P > s.NCON) return w;
+  if (P > s.NCON) return finish();
   const auto dry = [&](int first, int last) {
     for (int j = first; j <= last; ++j) w.BUOY(j) = w.CBUOY(j) = w.ADDINR(j) = 0.0f;
   };
   if (P < 1) {
     dry(s.JELEM(1), s.JELEM(s.NCON + 1) - 1);
-    return w;
+    return finish();
   }
   dry(s.JELEM(P + 1), s.JELEM(s.NCON + 1) - 1);
   const int first = s.JELEM(P), last = s.JELEM(P + 1) - 1;
   const int pierce = t.IPIERC;
-  if (pierce < first || pierce > last) return w;  // no element of the member reaches the surface
+  if (pierce < first || pierce > last) return finish();  // no element of the member reaches the surface
   // What the elements below the piercing one carry, and where the piercing element starts.
   float buoyancy = wetBuoyancy, moment = wetMoment, z = 0.0f;
   for (int j = first; j < pierce; ++j) {
@@ -46,7 +85,7 @@ WetElements wetElements(float wetBuoyancy, float wetMoment) {
   const float dryCentre = s.BOYLEN - 0.5f * s.HDRY - z;  // from the element's lower end
   w.ADDINR(pierce) -= secondMoment(s.DRYVOL, dryCentre, s.HDRY);
   dry(pierce + 1, last);
-  return w;
+  return finish();
 }
 
 bool piercingMemberInColumn() { return SOLVE.IPERCN >= 1 && SOLVE.IPERCN <= SOLVE.NCON; }

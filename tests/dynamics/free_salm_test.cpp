@@ -219,35 +219,45 @@ TEST_F(FreeSalm, DragIntegralsOfTheModes) {
 }
 
 // A piercing member standing upright with 10 ft of its buoyant part dry keeps the added mass, its
-// moment and its added inertia of the wet 30 ft only (added mass coefficient 1, spread evenly):
-// 19.2 kips at 15 ft, inertia 19.2 (15^2 + 30^2 / 12) / G about the base; its buoyancy, 19.2 kips,
-// acts at the same wet centroid. The column is then the compound pendulum of
-// tests/run/reference/piercing_column_reference.py:
-// omega^2 = (B_wet 15 - W 20) / (I_dry + I_added) = 0.255301244.
-TEST_F(FreeSalm, PiercingMemberKeepsTheAddedMassAndBuoyancyOfItsWetPart) {
-  testing_support::setFreeColumn({{40.0f, 10.0f, 20.0f, 25.6f, 20.0f, 11.5f, 0.0f}});
-  Tpcm& t = TPCM;
-  Solve& s = SOLVE;
-  t.DEPTH = 30.0f;
-  t.IPIERC = 1;
-  t.WPAPRC = 10.0f;  // 25.6 kips over 40 ft at 0.064 kips/ft^3
-  s.DEFF = 30.0f;
-  s.IPERCN = 1;
-  s.HDRY0 = 10.0f;
-  s.BOYLEN = 40.0f;
-  s.WETVL0 = 25.6f;
-  s.B0 = 19.2f;
-  s.PRCCB = 20.0f;
-  ASSERT_EQ(run(), -1) << screen;
-  EXPECT_EQ(s.HDRY, 10.0f);
-  EXPECT_TRUE(IsClose(s.DRYVOL, 6.4, 1e-6));
-  EXPECT_TRUE(IsClose(s.ADMBCY(1), 19.2, 1e-6));
-  EXPECT_TRUE(IsClose(s.ADMLBD(1), 19.2 * 15.0, 1e-6));
-  EXPECT_TRUE(IsClose(DYNCOM.AMITMP(1), 179.14903966967134, 1e-5));  // 5760 / G
-  EXPECT_EQ(DYNCOM.TMPBCY(1), 19.2f);
-  EXPECT_TRUE(IsClose(DYNCOM.TMPLBD(1), 19.2 * 15.0, 1e-6));
-  EXPECT_TRUE(IsClose(OUTPUT.WMODEH * OUTPUT.WMODEH, 0.2553012440611576, 1e-4));
-  EXPECT_TRUE(IsClose(OUTPUT.TSALMH, 12.435217988183071, 1e-4));
+// moment and its added inertia of the wet 30 ft only (added mass coefficient 1, spread evenly) under a
+// dry buoy top (WETYOK 0): 19.2 kips at 15 ft, inertia 19.2 (15^2 + 30^2 / 12) / G about the base;
+// under a wet one (WETYOK 2) those of all 40 ft, 25.6 kips at 20 ft, inertia 25.6 (20^2 + 40^2 / 12)
+// / G, as its wave loads act on the dry part too. Its buoyancy, 19.2 kips, acts at the wet centroid
+// either way. The column is then the compound pendulum of
+// tests/run/reference/piercing_column_reference.py: omega^2 = (B_wet 15 - W 20) / (I_dry + I_added).
+TEST_F(FreeSalm, PiercingMemberKeepsTheBuoyancyOfItsWetPartAndTheAddedMassOfWhatIsWet) {
+  struct Case {
+    std::int32_t wetyok;
+    double addedMass, addedLever, addedInertia, omega2, period;
+  };
+  for (const Case& c : {Case{0, 19.2, 15.0, 179.14903966967134, 0.2553012440611576, 12.435217988183071},
+                        Case{2, 25.6, 20.0, 424.64956456332, 0.1491041783307424, 16.27177616496536}}) {
+    SCOPED_TRACE(c.wetyok);
+    testing_support::setFreeColumn({{40.0f, 10.0f, 20.0f, 25.6f, 20.0f, 11.5f, 0.0f}});
+    Tpcm& t = TPCM;
+    Solve& s = SOLVE;
+    t.WETYOK = c.wetyok;
+    t.DEPTH = 30.0f;
+    t.IPIERC = 1;
+    t.WPAPRC = 10.0f;  // 25.6 kips over 40 ft at 0.064 kips/ft^3
+    s.DEFF = 30.0f;
+    s.IPERCN = 1;
+    s.HDRY0 = 10.0f;
+    s.BOYLEN = 40.0f;
+    s.WETVL0 = 25.6f;
+    s.B0 = 19.2f;
+    s.PRCCB = 20.0f;
+    ASSERT_EQ(run(), -1) << screen;
+    EXPECT_EQ(s.HDRY, 10.0f);
+    EXPECT_TRUE(IsClose(s.DRYVOL, 6.4, 1e-6));
+    EXPECT_TRUE(IsClose(s.ADMBCY(1), c.addedMass, 1e-6));
+    EXPECT_TRUE(IsClose(s.ADMLBD(1), c.addedMass * c.addedLever, 1e-6));
+    EXPECT_TRUE(IsClose(DYNCOM.AMITMP(1), c.addedInertia, 1e-5));
+    EXPECT_EQ(DYNCOM.TMPBCY(1), 19.2f);
+    EXPECT_TRUE(IsClose(DYNCOM.TMPLBD(1), 19.2 * 15.0, 1e-6));
+    EXPECT_TRUE(IsClose(OUTPUT.WMODEH * OUTPUT.WMODEH, c.omega2, 1e-4));
+    EXPECT_TRUE(IsClose(OUTPUT.TSALMH, c.period, 1e-4));
+  }
 }
 
 // The stops of the driver, each with its message, the pause and status 1; the swell is checked

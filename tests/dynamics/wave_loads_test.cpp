@@ -33,6 +33,7 @@ struct Member {
   float phi = 0.0f;  // [rad from the vertical]
   float k = 0.05f, beta = 0.0f, depth = 1000.0f, omega = 1.0f;
   std::int32_t wetyok = 0, drgflg = 0, record = 0, unit = kScreenUnit;
+  ColumnPart aboveWater = ColumnPart::kBuoyTop;  // the part of the column its stretches above water belong to
   Complex rotation = 0.0f;  // DELPH1 of the member
   Complex baseVelocity[3] = {0.0f, 0.0f, 0.0f};
   float vcur2 = 0.0f, extamp = 0.0f, wvamp = 0.0f;
@@ -55,7 +56,8 @@ struct Member {
     WAVFOR({.RBASE = base, .JELEM = JELEM, .ICON = 1, .SLEN = length.data(), .DRMEM = DRMEM,
             .WVKX = k * std::cos(beta), .WVKY = k * std::sin(beta), .WAVK = k, .DEPTH = depth, .NBUG = 0,
             .unit = unit, .BUOY = buoy.data(), .IW = 7, .EQCOS = EQCOS, .EQSIN = EQSIN, .WETYOK = wetyok,
-            .DRGFLG = drgflg, .DELPH1 = DELPH1, .DELTHT = DELTHT, .WFREQ = omega, .BASEVEL = baseVelocity,
+            .ABOVEWATER = aboveWater, .DRGFLG = drgflg, .DELPH1 = DELPH1, .DELTHT = DELTHT, .WFREQ = omega,
+            .BASEVEL = baseVelocity,
             .VCUR2 = vcur2, .KBD = kKeyboardUnit, .EXTAMP = extamp, .WVAMP = wvamp, .LMOMT = lmomt.data(),
             .record = record, .COFMST = cofmst.data(), .COFDMT = cofdmt.data(),
             .out = {.CFORCE = CFORCE, .CMOMT = CMOMT, .SHRMOM = SHRMOM.data(), .IMOMT = IMOMT}});
@@ -172,7 +174,8 @@ TEST(WaveLoads, DragWithoutWavesOpposesTheMotion) {
   {
     ConsoleCapture console;
     MOMFOR({.LEN = 20.0f, .RBASE = element, .DIRMEM = vertical, .WVKX = 0.05f, .WVKY = 0.0f, .WAVK = 0.05f,
-            .DEPTH = 1.0E6f, .unit = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = vcur2, .BASEVEL = v0,
+            .DEPTH = 1.0E6f, .unit = kScreenUnit, .NBUG = 0, .WETELM = 0, .ABOVEWATER = ColumnPart::kBuoyTop,
+            .VCUR2 = vcur2, .BASEVEL = v0,
             .DRGFLG = 1, .DELPH1 = 0.0f, .DELTHT = 0.0f, .WFREQ = 0.6f, .KBD = kKeyboardUnit, .EXTAMP = extamp,
             .WVAMP = 0.0f, .out = {.CFORCE = F, .CMOM = M}});
   }
@@ -340,7 +343,8 @@ TEST(WaveLoads, WarningsAskWhetherToGoOn) {
     Complex F[3], M[3];
     auto call = [&](std::int32_t unit) {
       MOMFOR({.LEN = c.length, .RBASE = base, .DIRMEM = dir, .WVKX = c.k, .WVKY = 0.0f, .WAVK = c.k,
-              .DEPTH = 1000.0f, .unit = unit, .NBUG = 0, .WETELM = 2, .VCUR2 = 0.0f, .BASEVEL = still, .DRGFLG = 0,
+              .DEPTH = 1000.0f, .unit = unit, .NBUG = 0, .WETELM = 2,
+              .ABOVEWATER = ColumnPart::kBuoyTop, .VCUR2 = 0.0f, .BASEVEL = still, .DRGFLG = 0,
               .DELPH1 = 0.0f, .DELTHT = 0.0f, .WFREQ = 0.6f, .KBD = kKeyboardUnit, .EXTAMP = 0.0f, .WVAMP = 0.0f,
               .out = {.CFORCE = F, .CMOM = M}});
     };

@@ -8,7 +8,8 @@ alone, not from the program's formulas:
 
   * kinetic energy: each member's dry mass as a rigid body (centre of gravity, radius of gyration
     about it) and its added mass (coefficient 1) spread evenly over the member's WETTED length only,
-    acting across the member; the mass matrix from the energy of unit angular rates,
+    acting across the member (over its whole length where the submergence option wets the buoy's
+    top, WETYOK 1, 2, 5 and 6: the buoyancy stays that of the wetted part); the mass matrix from the energy of unit angular rates,
     M_ij = T(e_i + e_j) - T(e_i) - T(e_j), the added mass integrated by scipy's quad;
   * potential energy: the weights at their centres of gravity and each member's wet buoyancy at the
     centroid of its wetted part (the buoyancy keeps its size and its place on the member as the
@@ -33,12 +34,14 @@ from scipy.linalg import eigh
 
 
 class Member:
-    def __init__(self, length, weight, cg, gyradius, buoyancy, cb, wet):
+    def __init__(self, length, weight, cg, gyradius, buoyancy, cb, wet, added=None):
         """Weight and buoyancy are forces; buoyancy and cb are those of the whole member, spread
-        evenly along it; `wet` is the length from the lower joint that lies under water."""
+        evenly along it; `wet` is the length from the lower joint that lies under water, `added` the
+        length that carries added mass (the wet length unless given)."""
         self.L, self.W, self.cg, self.rg = length, weight, cg, gyradius
         self.q = buoyancy / length  # buoyancy per length
         self.wet = wet
+        self.added = wet if added is None else added
         self.Bwet = self.q * wet
         self.cbwet = 0.5 * wet
 
@@ -49,7 +52,7 @@ def kinetic(members, rates, g):
     for m, w in zip(members, rates):
         T += 0.5 * (m.W / g) * (joint + m.cg * w) ** 2 + 0.5 * (m.W / g) * m.rg ** 2 * w * w
         added = m.q / g  # added mass per length, coefficient 1
-        T += 0.5 * quad(lambda s: added * (joint + s * w) ** 2, 0.0, m.wet, epsabs=1e-12)[0]
+        T += 0.5 * quad(lambda s: added * (joint + s * w) ** 2, 0.0, m.added, epsabs=1e-12)[0]
         joint += m.L * w
     return T
 
@@ -106,6 +109,12 @@ K, M = matrices(one, G_ENGLISH)
 print("one piercing member: K =", K[0, 0], " M =", M[0, 0], " omega^2 =", K[0, 0] / M[0, 0],
       " period =", 2 * math.pi / math.sqrt(K[0, 0] / M[0, 0]))
 
+# The same member with its buoy top wet (WETYOK 1 or 2): added mass over all 40 ft.
+one_wet = [Member(40.0, 10.0, 20.0, float(np.float32(11.5)), 25.6, 20.0, 30.0, added=40.0)]
+K, M = matrices(one_wet, G_ENGLISH)
+print("one piercing member, its top wet: K =", K[0, 0], " M =", M[0, 0], " omega^2 =", K[0, 0] / M[0, 0],
+      " period =", 2 * math.pi / math.sqrt(K[0, 0] / M[0, 0]))
+
 # ---- the free example ----
 G = 9.8
 RHO = 1.025  # t/m^3
@@ -136,6 +145,13 @@ def exact_potential(angles):
     return V - buoy.q / (math.pi * R * R) * quad(strip, -R, R, epsabs=1e-12)[0]
 
 
+buoy_wet = Member(30.0, 250.0, 13.0, float(np.float32(8.7)), 848.2 * RHO, 15.0, 20.0, added=30.0)
+K, M = matrices([riser, buoy_wet], G)
+print("free example, the buoy's top wet (WETYOK 1 or 2): K =", K.tolist(), " M =", M.tolist())
+for label, (period, shape) in zip(("high", "low"), modes(K, M)):
+    print(f"  {label} mode: period = {period:.9g} s, shape phi2/phi1 = {shape:.9g}")
+
+K, M = matrices(column, G)
 K2, _ = matrices(column, G, exact_potential)
 print("with the waterplane's second moment: K =", K2.tolist())
 for label, (period, shape) in zip(("high", "low"), modes(K2, M)):
