@@ -241,7 +241,11 @@ void MOMFOR(const MomforArgs& args) {
     // Above water the wave keeps its still-water-level phase vertically: no vertical wave number.
     const Complex Kp[3] = {K[0], K[1], seg.dry ? Complex{0.0f} : K[2]};
     const Complex kappaPrime = CXDOTP(Kp, d);
-    Complex P = -kI * CXDOTP(Kp, p0);  // IKDOTR
+    // The inertia part continues the acceleration above the water as it grows below it (e^(kz)) from
+    // the still-water level, wherever the stretch starts: an element above the water carries what
+    // the same stretch of a longer one would, so a member cut above the water loads as the whole.
+    // The drag keeps the wave's velocity of the level, which its start factor then holds.
+    Complex P = -kI * CXDOTP(args.DRGFLG == 0 ? K : Kp, p0);  // IKDOTR
     CEXLIM(P, kMaxExponent);
     const Complex Er = std::exp(P);    // EXPKR
     const Complex X = -kI * kappa * seg.length;  // IKDTNL

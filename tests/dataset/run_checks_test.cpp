@@ -248,6 +248,71 @@ TEST_F(RunChecks, ATotallySubmergedSystemWhoseTopStandsAboveTheWaterIsFatal) {
   }
 }
 
+// With no element piercing the surface (page 2, item 6 naming none, or an element of the frozen
+// base) the statics take every member dry: a column whose first free joint stands under the still
+// water would float on no buoyancy. A tower whose free members all stand above the water is
+// refused nothing; nor is a system under water for the statics (options 7 and 8), which must name no
+// piercing element: page 2 names element NELEM + 1 under them, any other is refused.
+TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
+  struct Case {
+    const char* what;
+    std::vector<float> lengths;          // of three elements
+    std::vector<std::int32_t> free;
+    std::function<void()> edit;
+    std::vector<std::string> lines;      // of the finding; empty: none
+  };
+  const auto pierce = [](std::int32_t element) { return [element] { TPCM.IPIERC = element; }; };
+  const auto underWater = [](const char* option, const char* element) {
+    return std::vector<std::string>{
+        std::string(" ++> Fatal Warning: Option ") + option + " of page 3, item 1 puts the whole system under water, yet",
+        std::string("     page 2, item 6 names element ") + element + " as piercing the surface. Choose an option with",
+        "     an element that pierces the surface, or show page 2 again: under options 7",
+        "     and 8 it names element 4, none of the column's."};
+  };
+  const Case cases[] = {
+      {"no element piercing, the first joint on the seabed", {70.0f, 30.0f, 30.0f}, {1, 1, 1}, pierce(0),
+       {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
+        "     item 6: no element), yet its first free joint (element 1) stands",
+        "     100.00 meters under the still water: the statics would take every member dry,",
+        "     floating on no buoyancy. Name the element that pierces the surface, or put the",
+        "     whole system under water (page 3, item 1: option 7 or 8)."}},
+      {"the frozen base named, its top 40 m down", {60.0f, 40.0f, 30.0f}, {0, 1, 1}, pierce(1),
+       {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
+        "     item 6: element 1, in the frozen base), yet its first free joint (element 2) stands",
+        "     40.00 meters under the still water: the statics would take every member dry,",
+        "     floating on no buoyancy. Name the element that pierces the surface, or put the",
+        "     whole system under water (page 3, item 1: option 7 or 8)."}},
+      {"a tower to 4 m above the water", {104.0f, 10.0f, 30.0f}, {0, 1, 1}, pierce(1), {}},
+      {"a tower reaching the surface", {100.0f, 10.0f, 30.0f}, {0, 1, 1}, pierce(0), {}},
+      {"the element that pierces named", {70.0f, 30.0f, 30.0f}, {1, 1, 1}, pierce(2), {}},
+      {"option 7, no element piercing", {40.0f, 30.0f, 20.0f}, {1, 1, 1}, [] { TPCM.WETYOK = 5; }, {}},
+      {"option 7, element 2 named", {40.0f, 30.0f, 20.0f}, {1, 1, 1},
+       [] {
+         TPCM.WETYOK = 5;
+         TPCM.IPIERC = 2;
+       },
+       underWater("7", "2")},
+      {"option 8, none named", {40.0f, 30.0f, 20.0f}, {1, 1, 1},
+       [] {
+         TPCM.WETYOK = 6;
+         TPCM.IPIERC = 0;
+       },
+       underWater("8", "0")},
+  };
+  for (const Case& c : cases) {
+    setColumn(kYoke, c.lengths, c.free);
+    TPCM.WETYOK = 0;
+    c.edit();
+    std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "pierces the water surface");
+    const std::vector<RunFinding> submerged = testing_support::findingsNaming(runFindings(), "puts the whole system");
+    findings.insert(findings.end(), submerged.begin(), submerged.end());
+    ASSERT_EQ(findings.size(), c.lines.empty() ? 0u : 1u) << c.what;
+    if (c.lines.empty()) continue;
+    EXPECT_TRUE(findings[0].fatal) << c.what;
+    EXPECT_EQ(findings[0].lines, c.lines) << c.what;
+  }
+}
+
 // A tanker on a yoke SALM with its slow drift, wind and current on, no sea, the built-in models of
 // the tanker example (no table, no file), in a folder of its own: no user coefficients are read.
 class EmptyUserCoefficients : public testing_support::FreshRun {

@@ -139,17 +139,63 @@ TEST(WaveLoads, SubmergedMemberOptionsOfASurfacePiercingElement) {
   }
 }
 
-TEST(WaveLoads, ElementWhollyAboveWater) {
-  for (std::int32_t wetyok : {0, 2}) {
-    Member m;
-    m.length = {5.0f};
-    m.buoy = {500.0f};
-    m.base[2] = 2.0f;
-    m.wetyok = wetyok;
-    m.load();
-    // The above-water rule: the load of a segment starting at the still-water level.
-    const double along = wetyok == 0 ? 0.0 : -(std::exp(5.0 * 0.05) - 1.0);
-    EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * along)), 1e-5, 1e-6)) << wetyok;
+// An element from 2 ft to 7 ft above the surface: loaded by the wetness rule of the part of the
+// column it belongs to, not by its height (the buoy top wet under 1, 2, 5, 6; the yoke under 1 to 6;
+// a member below the piercing one always). Loaded, the acceleration continues above the surface as
+// it grows below it, e^{kz}: the vertical force -100 (e^{7k} - e^{2k}), what the same stretch of an
+// element reaching down into the water carries, so that cutting an element above the water changes
+// nothing. An element rising from the surface itself lies above it too.
+TEST(WaveLoads, ElementWhollyAboveWaterIsLoadedByItsPartOfTheColumn) {
+  struct Case {
+    std::int32_t wetyok;
+    ColumnPart part;
+    bool loaded;
+  };
+  const Case cases[] = {{0, ColumnPart::kBuoyTop, false},      {2, ColumnPart::kBuoyTop, true},
+                        {3, ColumnPart::kBuoyTop, false},      {4, ColumnPart::kBuoyTop, false},
+                        {5, ColumnPart::kBuoyTop, true},       {0, ColumnPart::kYoke, false},
+                        {3, ColumnPart::kYoke, true},          {4, ColumnPart::kYoke, true},
+                        {0, ColumnPart::kBelowPiercing, true}, {9, ColumnPart::kBuoyTop, true}};
+  for (const float zBase : {2.0f, 0.0f}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(c.wetyok) + ", part " + std::to_string(static_cast<int>(c.part)) + ", from " +
+                   std::to_string(zBase));
+      Member m;
+      m.length = {5.0f};
+      m.buoy = {500.0f};
+      m.base[2] = zBase;
+      m.wetyok = c.wetyok;
+      m.aboveWater = c.part;
+      m.load();
+      const double k = 0.05;
+      const double along = c.loaded ? -(std::exp(k * (zBase + 5.0)) - std::exp(k * zBase)) : 0.0;
+      EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * along)), 1e-5, 1e-6));
+    }
+  }
+}
+
+// An element whose wet part ends exactly at the surface meets the waterline there: with the element
+// above it, rising from the surface, the two carry the vertical force of one element across it, the
+// waterline term once (option 0 leaves the upper one dry).
+TEST(WaveLoads, AnElementEndingAtTheSurfaceMeetsTheWaterline) {
+  const double k = 0.05;
+  for (const std::int32_t wetyok : {0, 2}) {
+    SCOPED_TRACE(wetyok);
+    Member whole;
+    whole.length = {15.0f};
+    whole.buoy = {1500.0f};
+    whole.base[2] = -10.0f;
+    whole.wetyok = wetyok;
+    whole.load();
+    Member cut;
+    cut.length = {10.0f, 5.0f};
+    cut.buoy = {1000.0f, 500.0f};
+    cut.base[2] = -10.0f;
+    cut.wetyok = wetyok;
+    cut.load();
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(Near(cut.CFORCE[i], whole.CFORCE[i], 1e-5, 1e-5)) << i;
+    const double wet = 1.0 - std::exp(-10.0 * k), dry = wetyok == 0 ? 0.0 : std::exp(5.0 * k) - 1.0;
+    EXPECT_TRUE(Near(cut.CFORCE[2], Complex(static_cast<float>(100.0 * (1.0 - wet - dry))), 1e-5, 1e-5));
   }
 }
 

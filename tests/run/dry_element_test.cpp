@@ -8,11 +8,7 @@
 // water.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +24,7 @@
 namespace qv {
 namespace {
 
+using testing_support::edited;
 using testing_support::example;
 using testing_support::IsClose;
 using testing_support::maskClock;
@@ -87,16 +84,6 @@ TEST_F(DryYoke, UnderWaterForTheDynamicsItsAddedMassShows) {
   ASSERT_EQ(none.size(), 6u);
   ASSERT_EQ(two.size(), 6u);
   EXPECT_GT(two[0], 1.5 * none[0]);
-}
-
-// An image edited as the data set it holds.
-std::string edited(std::string image, const std::function<void(Tpcm&)>& edit) {
-  const auto t = std::make_unique<Tpcm>();
-  const std::size_t bytes = std::min(image.size(), sizeof(Tpcm));
-  std::memcpy(static_cast<void*>(t.get()), image.data(), bytes);
-  edit(*t);
-  std::memcpy(image.data(), static_cast<const void*>(t.get()), bytes);
-  return image;
 }
 
 // A deck of 2 m and 20 m3 (20.5 t of buoyancy if it were under water) on the buoy's top, a frozen

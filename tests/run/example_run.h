@@ -3,8 +3,14 @@
 // there to read afterwards, and the reports lie in the folder.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
+
+#include "dataset/tpcm.h"
 
 #include "platform/units.h"
 #include "run/analysis_run.h"
@@ -31,5 +37,15 @@ class ExampleRun : public FreshRun {
 
   TempDir dir;
 };
+
+// An image edited as the data set it holds.
+inline std::string edited(std::string image, const std::function<void(Tpcm&)>& edit) {
+  const auto t = std::make_unique<Tpcm>();
+  const std::size_t bytes = std::min(image.size(), sizeof(Tpcm));
+  std::memcpy(static_cast<void*>(t.get()), image.data(), bytes);
+  edit(*t);
+  std::memcpy(image.data(), static_cast<const void*>(t.get()), bytes);
+  return image;
+}
 
 }  // namespace qv::testing_support
