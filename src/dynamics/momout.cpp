@@ -147,7 +147,10 @@ void elementLoads() {
           mc.OUTSHR(IW, C) = outShear - Ht * psi;
           mc.ELMAXL(IW, C) = axial + Si * phi;
           mc.OUTMOM(IW, C) = outMoment;
-          mc.INMOM(IW, C) = inMoment + M2 * psi;
+          // The axes of the loads turn with the member's lateral angle about the vertical, by
+          // dtheta = psi / s: the static in-plane moment M2 turns into the lateral axis by c dtheta.
+          const Complex dtheta = s != 0.0f ? psi / s : psi;
+          mc.INMOM(IW, C) = inMoment + M2 * c * dtheta;
         }
       }
       z += t.SLEN(j);

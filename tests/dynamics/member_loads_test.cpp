@@ -28,7 +28,7 @@
 #include "support/console_capture.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
-#include "support/yoke_free_body.h"
+#include "support/member_free_body.h"
 #include "util/files.h"
 #include "yokemot_file.h"
 
@@ -276,7 +276,7 @@ TEST_F(MemberLoads, MembersEndInHingesWithTheLoadsOfTheirTops) {
   }
 }
 
-// The yoke is one rigid body (support/yoke_free_body.h): the couple of its sides' axial loads carries
+// The yoke is one rigid body (support/member_free_body.h): the couple of its sides' axial loads carries
 // its moment about its top across its plane, as its free body gives it from the loads at its lower end,
 // its weight and buoyancy, its wave and drag loads ("MOMDAT"), the inertia of its translation with its
 // lower end and of its rotation with its added mass; the member-load report's lateral moment at the
@@ -302,18 +302,18 @@ TEST_F(MemberLoads, TheYokeSidesCarryTheMomentOfItsRigidBody) {
     const int N = SOLVE.NCON;
     const testing_support::RecordDump momdat = testing_support::dumpRecords("MOMDAT");
     ASSERT_TRUE(momdat.clean);
-    const testing_support::YokeBody yoke = testing_support::yokeOfTheRun(true);
-    std::vector<testing_support::YokeTop> body;
+    const testing_support::RigidPart yoke = testing_support::partOfTheRun(N, SOLVE.JELEM(N + 1) - 1, true, true);  // under water
+    std::vector<testing_support::CutMoments> body;
     double peak = 0.0;
     for (int i = 1; i <= TPCM.NWP; ++i) {
-      body.push_back(testing_support::yokeFreeBody(yoke, testing_support::yokePeriodOfTheRun(i, momdat, N)));
+      body.push_back(testing_support::cutMoments(yoke, testing_support::periodOfTheRun(i, N, momdat, N)));
       peak = std::max(peak, std::abs(body.back().lateral));
     }
     ASSERT_GT(peak, 1.0);
     Momcom& mc = MOMCOM;
     for (int i = 1; i <= TPCM.NWP; ++i) {
       SCOPED_TRACE("period " + std::to_string(i));
-      const testing_support::YokeTop& b = body[static_cast<std::size_t>(i - 1)];
+      const testing_support::CutMoments& b = body[static_cast<std::size_t>(i - 1)];
       const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak;
       EXPECT_LE(std::abs(testing_support::sideCouple(i) - b.lateral), allowed)
           << testing_support::sideCouple(i) << " against " << b.lateral;
