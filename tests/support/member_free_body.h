@@ -56,25 +56,27 @@ inline Vec cross(const Vec& u, const Vec& v) {
 
 // One element of the part, along its axis from the member's lower end.
 struct PartElement {
-  double bottom, length;      // [ft | m]
-  double weight, cg, gyradius;  // [kips | t], centre and gyradius from the element's bottom [ft | m]
-  double buoyancy, cb;        // as the statics count it [kips | t], its centre from the bottom
-  double addedMass;           // added mass as a weight, Cm times the displaced weight [kips | t]
+  double bottom, length;        // [ft | m]
+  double weight, cg, gyradius;  // [kips | t]; centre and gyradius from the element's bottom [ft | m]
+  double buoyancy, cb;          // as the statics count it [kips | t]; its centre from the bottom [ft | m]
+  double addedMass;             // as a weight: Cm times the displaced weight [kips | t]
 };
 
 struct RigidPart {
-  double phi, L, g;  // mean angle from the vertical [rad], height of the cut above the lower end, gravity
+  double phi;  // mean angle from the vertical [rad]
+  double L;    // height of the cut above the member's lower end [ft | m]
+  double g;    // gravity [ft/s^2 | m/s^2]
   std::vector<PartElement> elements;
 };
 
 // One wave period: the motion and the loads the run found.
 struct PartPeriod {
-  double omega2;    // [rad^2/s^2]
-  Cd dphi, psi;      // the member's in-plane and lateral angle (psi = sin(phi) dtheta)
-  Vec B;            // motion of the member's lower end, in the mean axes
-  Vec loadMean;     // mean load at the lower end, in the mean axes
-  Vec loadTurned;   // its wave-frequency change in the turned axes (the run's station loads)
-  Vec waveForce;    // wave and drag loads of the part, and their moment about the lower end
+  double omega2;   // [rad^2/s^2]
+  Cd dphi, psi;    // the member's in-plane and lateral angle (psi = sin(phi) dtheta)
+  Vec B;           // motion of the member's lower end, in the mean axes
+  Vec loadMean;    // mean load at the lower end, in the mean axes
+  Vec loadTurned;  // its wave-frequency change in the turned axes (the run's station loads)
+  Vec waveForce;   // wave and drag loads of the part, and their moment about the lower end
   Vec waveMoment;
 };
 
@@ -85,47 +87,43 @@ struct CutMoments {
   double meanLateral, meanInPlane;
 };
 
-inline CutMoments cutMoments(const RigidPart& y, const PartPeriod& p) {
-  const double s = std::sin(y.phi), c = std::cos(y.phi);
+inline CutMoments cutMoments(const RigidPart& part, const PartPeriod& p) {
+  const double s = std::sin(part.phi), c = std::cos(part.phi);
   const Vec n{1.0, 0.0, 0.0}, e2{0.0, 1.0, 0.0}, a{0.0, 0.0, 1.0};
   const Vec e3 = Cd(c) * a - Cd(s) * n, e1 = Cd(s) * a + Cd(c) * n;
   const Cd dtheta = p.psi / s;
   const Vec dn = Cd(c) * dtheta * e2 - p.dphi * a, da = p.dphi * n + Cd(s) * dtheta * e2, de2 = -dtheta * e1;
   const std::array<Vec, 3> axes{n, e2, a}, turns{dn, de2, da};
 
+  // The moments about the cut of the applied loads, at the mean (applied0) and their change.
   // The lower end: the force on the part is minus the station's, at -L a from the cut.
   const Vec F0 = p.loadMean;
   Vec dF{};
-  for (int b = 0; b < 3; ++b) {
-    dF = dF + (p.loadTurned[static_cast<std::size_t>(b)] - dot(F0, turns[static_cast<std::size_t>(b)])) *
-                  axes[static_cast<std::size_t>(b)];
-  }
-  const Vec lever = Cd(-y.L) * a;
+  for (std::size_t b = 0; b < 3; ++b) dF = dF + (p.loadTurned[b] - dot(F0, turns[b])) * axes[b];
+  const Vec lever = Cd(-part.L) * a;
   Vec applied0 = cross(lever, Cd(-1.0) * F0);
-  Vec dApplied = cross(Cd(-y.L) * da, Cd(-1.0) * F0) + cross(lever, Cd(-1.0) * dF);
-
-  // Weight and buoyancy, vertical and of fixed size; the levers turn with the member.
-  Vec inertia{};
-  const Cd minusOmega2(-p.omega2);
-  const Vec spin = p.dphi * e2 - p.psi * n;  // the rotation across the member
+  Vec dApplied = cross(Cd(-part.L) * da, Cd(-1.0) * F0) + cross(lever, Cd(-1.0) * dF);
+  // Weight and buoyancy, vertical and of fixed size; their levers turn with the member.
   const auto vertical = [&](double force, double centre) {
-    applied0 = applied0 + cross(Cd(centre - y.L) * a, Cd(force) * e3);
-    dApplied = dApplied + cross(Cd(centre - y.L) * da, Cd(force) * e3);
+    applied0 = applied0 + cross(Cd(centre - part.L) * a, Cd(force) * e3);
+    dApplied = dApplied + cross(Cd(centre - part.L) * da, Cd(force) * e3);
   };
-  for (const PartElement& e : y.elements) {
+  // The inertia about the cut: each mass at its centre with its gyradius; the added mass at the
+  // centre of buoyancy spread evenly along the element (length^2 / 12), across the member alone (its
+  // share along a has no moment about the cut).
+  Vec inertia{};
+  const Vec spin = p.dphi * e2 - p.psi * n;  // the rotation across the member
+  const auto inertial = [&](double mass, double x, double radius2) {
+    const Vec u = p.B + Cd(x) * (p.dphi * n + p.psi * e2);
+    inertia = inertia + Cd(-p.omega2) * (cross(Cd(x - part.L) * a, Cd(mass) * u) + Cd(mass * radius2) * spin);
+  };
+  for (const PartElement& e : part.elements) {
     vertical(-e.weight, e.bottom + e.cg);
     vertical(e.buoyancy, e.bottom + e.cb);
-    // Inertia about the cut: the mass at its centre of gravity with its gyradius, the added mass at
-    // the centre of buoyancy spread evenly along the element (length^2 / 12), across the member
-    // alone (its share along a has no moment about the cut).
-    const auto add = [&](double mass, double x, double radius2) {
-      const Vec u = p.B + Cd(x) * (p.dphi * n + p.psi * e2);
-      inertia = inertia + cross(Cd(x - y.L) * a, Cd(mass) * minusOmega2 * u) + Cd(mass * radius2) * minusOmega2 * spin;
-    };
-    add(e.weight / y.g, e.bottom + e.cg, e.gyradius * e.gyradius);
-    add(e.addedMass / y.g, e.bottom + e.cb, e.length * e.length / 12.0);
+    inertial(e.weight / part.g, e.bottom + e.cg, e.gyradius * e.gyradius);
+    inertial(e.addedMass / part.g, e.bottom + e.cb, e.length * e.length / 12.0);
   }
-  // The wave and drag loads: their moment about the cut.
+  // The wave and drag loads.
   dApplied = dApplied + p.waveMoment + cross(lever, p.waveForce);
 
   const Vec M0 = Cd(-1.0) * applied0;
