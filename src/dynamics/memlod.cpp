@@ -61,8 +61,9 @@ struct HeadingTerms {
   // Lateral inertia and static terms.
   float H1 = 0.0f, J1 = 0.0f, K1 = 0.0f, H2 = 0.0f, J21 = 0.0f, J22 = 0.0f, H21 = 0.0f, K2 = 0.0f;
   float a1 = 0.0f, a2 = 0.0f, a3 = 0.0f;
-  // The yoke: moment of inertia of the top member and its length over the arm.
-  float Iy = 0.0f, rho = 0.0f;
+  // The top member as a rigid body, with the added mass of a wet yoke: its mass, and the first and
+  // second moments of its mass about its lower end.
+  float topMass = 0.0f, topMoment = 0.0f, topInertia = 0.0f;
   // Rotation from the member below the top member into the top member.
   float t1 = 0.0f, t2 = 0.0f, t3 = 0.0f, t4 = 0.0f, t6 = 0.0f;
   // The joint of the first axial solution: station jA, and the route to the other stations.
@@ -136,13 +137,14 @@ HeadingTerms headingTerms() {
     h.a2 = L(2) * s(2) * q3;
     h.a3 = (d.TMPLWE(3) + AL(3)) * s(3) / G;
   }
-  h.Iy = ((M(N) + AB(N)) * L(N) - 2.0f * (d.TMPLWE(N) + AL(N))) * L(N) / G + d.CMOI(N);
-  if (t.IARCO == kYoke) {
-    if (t.PNDARM == 0.0f) {
-      stopHeading("the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate",
-                  "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3).");
-    }
-    h.rho = L(N) / t.PNDARM;
+  // The statics count the added mass of the top member's elements where they take water (SOLVE
+  // ADMBCY, ADMLBD), and the driver its added inertia (CMOI).
+  h.topMass = (M(N) + AB(N)) / G;
+  h.topMoment = (d.TMPLWE(N) + AL(N)) / G;
+  h.topInertia = d.CMOI(N);
+  if (t.IARCO == kYoke && t.PNDARM == 0.0f) {
+    stopHeading("the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate",
+                "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3).");
   }
   h.t1 = c(N) * c(N - 1) + s(N) * s(N - 1) * o.COSTHT;
   h.t2 = s(N) * o.SINTHT;
@@ -222,6 +224,34 @@ void simplifiedDrag(const HeadingTerms& h, float omega) {
   }
 }
 
+// The static load that the mean forces of station j add as they turn with the station's member, in
+// the member's turned axes (the yoke slot N + 1 turns with the vessel); with a yoke each side and
+// each hinge carries half. The axes turn with the member's in-plane angle and, about the vertical,
+// with its lateral angle: the lateral axis stays horizontal.
+struct MeanForceTurn {
+  Complex axial, shear, lateral;
+};
+MeanForceTurn meanForceTurn(int N, int j, bool yoke) {
+  const Output& o = OUTPUT;
+  const Dyncom& d = DYNCOM;
+  const int top = 2 * N;
+  float w = 1.0f;
+  int k = (j + 2) / 2, m = (j + 1) / 2;
+  if (j >= top) {
+    w = yoke ? 0.5f : 1.0f;
+    k = N + 1;
+    m = j / 2;
+  }
+  const Complex dphi = d.DELPHI(m), dtht = d.DELTHT(m);
+  MeanForceTurn turn{w * o.FSHR(k, m) * dphi, -w * o.FAX(k, m) * dphi,
+                     -w * (c(m) * o.FSHR(k, m) + s(m) * o.FAX(k, m)) * dtht};
+  if (m >= N && yoke) {
+    turn.axial += w * EQUILB.FLTRL0 * s(m) * dtht;
+    turn.shear += w * EQUILB.FLTRL0 * c(m) * dtht;
+  }
+  return turn;
+}
+
 // The member-end loads of every member, the lateral loads of the members below the top, the axial
 // loads from the joint of the first solution, the top member, the yoke and the static part.
 void stationLoads(const HeadingTerms& h, int IW) {
@@ -233,6 +263,7 @@ void stationLoads(const HeadingTerms& h, int IW) {
   const auto& dphi = d.DELPHI;
   const auto& dtht = d.DELTHT;
   const std::array<LoadPart, 3> parts = loadParts();
+  const bool yoke = t.IARCO == kYoke;
 
   // Member ends: bottom b = 2m - 1, top 2m.
   const Complex Q[3] = {w2 * h.M1 * dphi(1), w2 * (h.C21 * dphi(1) + h.M2 * dphi(2)),
@@ -244,6 +275,16 @@ void stationLoads(const HeadingTerms& h, int IW) {
     o.FWVSHR(b) = d.PRPWV(m) - d.TMOM(m) / L(m);
     o.FWVSHR(tp) = o.FWVSHR(b) - d.PRPWV(m);
     o.STASHR(b) = o.STASHR(tp) = o.SPRGK(m) * dphi(m);
+    if (yoke && m == N) {
+      // The yoke's hinge line at the vessel turns with the yoke's plane, and with it the axes of the
+      // loads; the static couple of the sides, L FLTRL0 about the in-plane normal, then has a share
+      // L FLTRL0 c dtheta about the turned hinge line, which the yoke's shear force takes up so that
+      // the hinge carries none. In the turned axes this just offsets the turn of the mean lateral
+      // load: the yoke's shears keep no share of FLTRL0.
+      const Complex couple = EQUILB.FLTRL0 * c(N) * dtht(N);
+      o.STASHR(b) -= couple;
+      o.STASHR(tp) -= couple;
+    }
     o.INRSHR(b) = d.FDP(m) + Q[m - 1] - d.TDP(m) / L(m);
     o.INRSHR(tp) = o.INRSHR(b) - R[m - 1] - d.FDP(m);
   }
@@ -298,19 +339,31 @@ void stationLoads(const HeadingTerms& h, int IW) {
   o.FWVLTR(top) = o.FWVLTR(top - 1) - d.TRANF(N);
   o.STALTR(top) = o.STALTR(top - 1);
 
-  const bool yoke = t.IARCO == kYoke;
   if (yoke) {
-    // The two sides of the yoke share the top load and differ by the lateral moment over the arm;
-    // the hinges carry the side loads resolved with the top member's mean angle.
-    const Complex Y = -w2 * s(N) * h.Iy * dtht(N);
-    const Complex side[3] = {(d.TDT(N) + Y) / t.PNDARM + (d.FDT(N) + o.INRLTR(top - 1)) * h.rho,
-                             d.TRANT(N) / t.PNDARM + (d.TRANF(N) + o.FWVLTR(top - 1)) * h.rho,
-                             o.STALTR(top - 1) * h.rho};
+    // The yoke is one rigid body from the column's top to its two sides, each on a hinge at the
+    // vessel. The sides share the top load; its moment about its top across its plane (about the
+    // in-plane normal) they carry as a couple of axial loads -D and +D over the arm PNDARM. That
+    // moment is L times the lateral load at the yoke's lower end, less the moment about the top of
+    // the lateral wave and drag loads (TRANT, TDT being those about the lower end, of opposite
+    // sense), with the moment about the top of the yoke's inertia: of its lateral translation with
+    // its lower end (B, the members below lie in the SALM plane) and of its lateral rotation psi.
+    // Statically the levers of the mean loads (the axial load at the lower end, the weight and the
+    // buoyancy) turn with psi exactly as the mean forces turn the lateral load at the lower end:
+    // the static couple takes that load in the turned axes.
+    Complex B;
+    for (int m = 1; m < N; ++m) B += L(m) * s(m) * dtht(m);
+    const Complex psi = s(N) * dtht(N);
+    const Complex inertia = w2 * ((h.topMoment - L(N) * h.topMass) * B + (h.topInertia - L(N) * h.topMoment) * psi);
+    const Complex moment[3] = {L(N) * o.INRLTR(top - 1) - d.TDT(N) - L(N) * d.FDT(N) + inertia,
+                               L(N) * o.FWVLTR(top - 1) - d.TRANT(N) - L(N) * d.TRANF(N),
+                               L(N) * (o.STALTR(top - 1) + meanForceTurn(N, top - 1, yoke).lateral)};
+    // The hinges carry the side loads resolved with the top member's mean angle.
     for (int p = 0; p < 3; ++p) {
       const LoadPart& X = parts[static_cast<std::size_t>(p)];
       const Complex Ax = X.AXL(top);
-      X.AXL(top) = 0.5f * Ax - side[p];
-      X.AXL(top + 1) = 0.5f * Ax + side[p];
+      const Complex D = moment[p] / t.PNDARM;
+      X.AXL(top) = 0.5f * Ax - D;
+      X.AXL(top + 1) = 0.5f * Ax + D;
       X.SHR(top) = 0.5f * X.SHR(top);
       X.SHR(top + 1) = X.SHR(top);
       X.LTR(top) = 0.5f * X.LTR(top);
@@ -328,24 +381,13 @@ void stationLoads(const HeadingTerms& h, int IW) {
     }
   }
 
-  // The static part from the mean forces turned with the members (the yoke slot N + 1 turns with
-  // the vessel); with a yoke each side carries half.
+  // The static part from the mean forces turned with the members.
   const int lastStation = yoke ? top + 3 : top;
   for (int j = 1; j <= lastStation; ++j) {
-    float w = 1.0f;
-    int k = (j + 2) / 2, m = (j + 1) / 2;
-    if (j >= top) {
-      w = yoke ? 0.5f : 1.0f;
-      k = N + 1;
-      m = j / 2;
-    }
-    o.STAAXL(j) += w * o.FSHR(k, m) * dphi(m);
-    o.STASHR(j) -= w * o.FAX(k, m) * dphi(m);
-    o.STALTR(j) -= w * (c(m) * o.FSHR(k, m) + s(m) * o.FAX(k, m)) * dtht(m);
-    if (m >= N && yoke) {
-      o.STAAXL(j) += w * EQUILB.FLTRL0 * s(m) * dtht(m);
-      o.STASHR(j) += w * EQUILB.FLTRL0 * c(m) * dtht(m);
-    }
+    const MeanForceTurn turn = meanForceTurn(N, j, yoke);
+    o.STAAXL(j) += turn.axial;
+    o.STASHR(j) += turn.shear;
+    o.STALTR(j) += turn.lateral;
   }
 
   // Net loads: the base reaction in the earth frame, then every station.

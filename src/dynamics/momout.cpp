@@ -121,7 +121,6 @@ void elementLoads() {
         for (int IW = 1; IW <= periods; ++IW) {
           const Complex phi = o.PHIMEM(IW, m), psi = o.THTMEM(IW, m);
           const float w2 = WAVCOM.W2(IW);
-          const Complex X = m == N && s != 0.0f ? EQUILB.FLTRL0 * psi / s : Complex(0.0f);
           const Complex V = zt * A - (sum.weightMoment - sum.buoyancyMoment) * c - w2 * sum.inertia;
           // Motion of the member bottom with the members below: across the member, lateral, along it.
           Complex B1, B2, B3;
@@ -136,16 +135,24 @@ void elementLoads() {
           }
           const Complex Q1 = mc.INSHR(IW, C), Q2 = mc.ELMAXL(IW, C), Q3 = mc.OUTSHR(IW, C), Q4 = mc.INMOM(IW, C),
                         Q5 = mc.OUTMOM(IW, C);
-          Complex inShear = o.NETSHR(IW, 2 * m) + A0 * phi - Q1 - X * c * psi - w2 * (S1 * phi + Mt * B1);
-          Complex outShear = o.NETLTR(IW, 2 * m) - Q3 + H0 * psi - X * s - w2 * (S1 * psi + Mt * B2);
+          // A yoke's top member carries the mean lateral load FLTRL0 from end to end: its turn with
+          // the member's axes is the same at the lower end and at the cut, and the lateral moment it
+          // makes at the cut turns in the in-plane axis as the load at the lower end does. Neither
+          // leaves a term of its own in the walk (the load solver keeps the yoke's shears free of
+          // FLTRL0 too), so that the hinge line at the yoke's top carries no moment.
+          Complex inShear = o.NETSHR(IW, 2 * m) + A0 * phi - Q1 - w2 * (S1 * phi + Mt * B1);
+          Complex outShear = o.NETLTR(IW, 2 * m) - Q3 + H0 * psi - w2 * (S1 * psi + Mt * B2);
           Complex axial = o.NETAXL(IW, 2 * m) - Q2 - F0 * phi - w2 * Mm * B3;
           Complex outMoment = V * phi - Q5 - w2 * S1 * B1 - zt * inShear;
           Complex inMoment = -Q4 - V * psi + w2 * S1 * B2 + zt * outShear;
-          mc.INSHR(IW, C) = inShear - A * phi + X * c;
+          mc.INSHR(IW, C) = inShear - A * phi;
           mc.OUTSHR(IW, C) = outShear - Ht * psi;
           mc.ELMAXL(IW, C) = axial + Si * phi;
-          mc.OUTMOM(IW, C) = outMoment - M1 * psi;
-          mc.INMOM(IW, C) = inMoment + M2 * psi;
+          mc.OUTMOM(IW, C) = outMoment;
+          // The axes of the loads turn with the member's lateral angle about the vertical, by
+          // dtheta = psi / s: the static in-plane moment M2 turns into the lateral axis by c dtheta.
+          const Complex dtheta = s != 0.0f ? psi / s : psi;
+          mc.INMOM(IW, C) = inMoment + M2 * c * dtheta;
         }
       }
       z += t.SLEN(j);

@@ -5,6 +5,7 @@
 // top loads of both computations alike), and the stops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <filesystem>
@@ -27,6 +28,7 @@
 #include "support/console_capture.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
+#include "support/member_free_body.h"
 #include "util/files.h"
 #include "yokemot_file.h"
 
@@ -208,22 +210,22 @@ TEST_F(MemberLoads, YokeSidesAndHingesExistOnlyWithAYoke) {
 // top member (1.2 rad) down, each member's cotangent is (Z - M) / H, Z the vertical pull at its top
 // and M = (W cg - B cb) / L its moment term, Z growing down the column by the members' net
 // buoyancy. Every element is a moment element; each member is one element.
-void balancedColumn(std::int32_t iarco) {
-  std::vector<testing_support::DynMember> members = testing_support::threeMembers();
+void balancedColumn(std::int32_t iarco, std::vector<testing_support::DynMember> members = testing_support::threeMembers()) {
   const float H = 40.0f;
   const auto momentTerm = [](const testing_support::DynMember& m) {
     return (m.weight * m.cg - m.buoyancy * m.cb) / m.length;
   };
-  float Z = H / std::tan(members[2].angle) + momentTerm(members[2]);
-  for (int m = 1; m >= 0; --m) {
+  const int top = static_cast<int>(members.size()) - 1;
+  float Z = H / std::tan(members[static_cast<std::size_t>(top)].angle) + momentTerm(members[static_cast<std::size_t>(top)]);
+  for (int m = top - 1; m >= 0; --m) {
     Z -= members[static_cast<std::size_t>(m + 1)].weight - members[static_cast<std::size_t>(m + 1)].buoyancy;
     members[static_cast<std::size_t>(m)].angle = std::atan2(H, Z - momentTerm(members[static_cast<std::size_t>(m)]));
   }
   testing_support::setDynamicsColumn(members, iarco);
   testing_support::setElementTables(members);
   Tpcm& t = TPCM;
-  t.NMOMT = 3;
-  for (int e = 1; e <= 3; ++e) t.LMOMT(e) = 1;
+  t.NMOMT = top + 1;
+  for (int e = 1; e <= top + 1; ++e) t.LMOMT(e) = 1;
   seaHeadingFile();
 }
 
@@ -270,6 +272,54 @@ TEST_F(MemberLoads, MembersEndInHingesWithTheLoadsOfTheirTops) {
     }
     if (c.SMPDRG != 0) {
       for (int m = 1; m <= 3; ++m) EXPECT_EQ(DYNCOM.FDAX(m), Complex(0.0f));
+    }
+  }
+}
+
+// The yoke is one rigid body (support/member_free_body.h): the couple of its sides' axial loads carries
+// its moment about its top across its plane, as its free body gives it from the loads at its lower end,
+// its weight and buoyancy, its wave and drag loads ("MOMDAT"), the inertia of its translation with its
+// lower end and of its rotation with its added mass; the member-load report's lateral moment at the
+// yoke's top is that couple; and the hinge line at the top carries no moment, in the free body nor in
+// the report. The yoke takes water, stands 0.2 rad out of the SALM plane with a lateral load, on
+// three members and on two, driven by waves and by the imposed extension alone.
+TEST_F(MemberLoads, TheYokeSidesCarryTheMomentOfItsRigidBody) {
+  struct Case {
+    const char* name;
+    std::vector<testing_support::DynMember> members;
+    std::int32_t LEXTND;
+  };
+  const Case cases[] = {{"three members", testing_support::threeMembers(), 0},
+                        {"two members", testing_support::twoMembers(), 0},
+                        {"three members, the imposed extension", testing_support::threeMembers(), 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    balancedColumn(kYoke, c.members);
+    TPCM.LEXTND = c.LEXTND;
+    EQUILB.TANGLE(1) = EQUILB.SLMANG(1) + 0.2f;
+    EQUILB.FLTRL0 = 3.0f;
+    ASSERT_EQ(run(), -1) << screen;
+    const int N = SOLVE.NCON;
+    const testing_support::RecordDump momdat = testing_support::dumpRecords("MOMDAT");
+    ASSERT_TRUE(momdat.clean);
+    const testing_support::RigidPart yoke = testing_support::partOfTheRun(N, SOLVE.JELEM(N + 1) - 1, true, true);  // under water
+    std::vector<testing_support::CutMoments> body;
+    double peak = 0.0;
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      body.push_back(testing_support::cutMoments(yoke, testing_support::periodOfTheRun(i, N, momdat, N)));
+      peak = std::max(peak, std::abs(body.back().lateral));
+    }
+    ASSERT_GT(peak, 1.0);
+    Momcom& mc = MOMCOM;
+    for (int i = 1; i <= TPCM.NWP; ++i) {
+      SCOPED_TRACE("period " + std::to_string(i));
+      const testing_support::CutMoments& b = body[static_cast<std::size_t>(i - 1)];
+      const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak;
+      EXPECT_LE(std::abs(testing_support::sideCouple(i) - b.lateral), allowed)
+          << testing_support::sideCouple(i) << " against " << b.lateral;
+      EXPECT_LE(std::abs(std::complex<double>(mc.INMOM(i, N)) - b.lateral), allowed) << mc.INMOM(i, N);
+      EXPECT_LE(std::abs(b.inPlane), 1e-4 * peak);
+      EXPECT_LE(std::abs(mc.OUTMOM(i, N)), 1e-4 * peak);
     }
   }
 }

@@ -51,7 +51,7 @@ ENDPOINT SHEAR LOAD RAOS (S.A./S.A.)
     0
       1.70
       0.63
-      1.69
+      1.70
 MEMBER # 2, BOTTOM
     1
 PERIOD (SECONDS)
@@ -69,9 +69,9 @@ M. TONS/METER
 ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
-      8.89
-     12.30
-      9.43
+      8.88
+     12.29
+      9.42
 MEMBER # 1, BOTTOM
     1
 PERIOD (SECONDS)
@@ -79,9 +79,9 @@ M. TONS/METER
 ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
-      8.97
-     12.32
-      9.65
+      8.95
+     12.31
+      9.64
 MEMBER # 1, TOP
     1
 PERIOD (SECONDS)
@@ -89,9 +89,9 @@ M. TONS/METER
 ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
-      8.67
-     12.05
-      9.64
+      8.65
+     12.03
+      9.63
 MEMBER # 2, BOTTOM
     1
 PERIOD (SECONDS)
@@ -99,7 +99,7 @@ M. TONS/METER
 ENDPOINT AXIAL LOAD RAOS (S.A./S.A.)
     3
     0
-      2.91
-      4.81
-      3.55
+      4.87
+      5.73
+      4.53
 MEMBER # 2, TOP
