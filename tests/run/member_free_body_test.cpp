@@ -39,10 +39,11 @@ class TankerMembers : public testing_support::ExampleRun {
  protected:
   // The example with the waves from `waveHeading` [deg], the extension switch and the yoke's moment
   // element.
-  void run(float waveHeading, std::int32_t LEXTND) {
+  void run(float waveHeading, std::int32_t LEXTND) { run(waveHeading, LEXTND, example("tanker-yoke")); }
+  void run(float waveHeading, std::int32_t LEXTND, std::string image) {
     closeAllUnits();
     resetAllBlocks();
-    std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, WAVHDG), waveHeading);
+    image = withWord(image, offsetof(Tpcm, WAVHDG), waveHeading);
     image = withWord(image, offsetof(Tpcm, SEAHDG), waveHeading);
     image = withWord(image, offsetof(Tpcm, LEXTND), LEXTND);
     image = withWord(image, offsetof(Tpcm, LMOMT) + 4 * (kYokeElement - 1), std::int32_t{1});
@@ -112,6 +113,42 @@ TEST_F(TankerMembers, YokeSidesCarryTheMomentOfTheRigidYokeAndItsHingesNone) {
     EXPECT_LE(largestInPlane(kYokeTop), 1e-4 * base);
     const Output& o = OUTPUT;
     EXPECT_LE(std::sqrt(o.momentVariances(kYokeTop, 5)), 1e-4 * std::sqrt(o.momentVariances(kBase, 5)));
+  }
+}
+
+// A yoke with a volume of its own (30 t of displacement) that the submergence option wets: its added
+// mass moves with it under every option that wets the yoke (WETYOK 1 to 4, the buoy top wet or dry),
+// so the sides' couple must take the moment of that added mass too, and the hinge line still none.
+TEST_F(TankerMembers, AWetYokeKeepsItsSidesCoupleAndItsHingeFree) {
+  for (const std::int32_t WETYOK : {1, 2, 3, 4}) {
+    SCOPED_TRACE("WETYOK " + std::to_string(WETYOK));
+    std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, WETYOK), WETYOK);
+    image = withWord(image, offsetof(Tpcm, BUOY) + 4 * (kYokeElement - 1), 30.0f);
+    run(150.0f, 0, image);
+    if (HasFatalFailure()) return;
+    const testing_support::RecordDump momdat = testing_support::dumpRecords("MOMDAT");
+    ASSERT_TRUE(momdat.clean);
+    // Above the water the yoke floats on nothing (the statics' buoyancy), but takes its added mass.
+    const testing_support::RigidPart yoke = testing_support::partOfTheRun(3, kYokeElement, false, true);
+    const double base = largestInPlane(kBase);
+    ASSERT_GT(base, 100.0);
+    double peak = 0.0;
+    std::vector<testing_support::CutMoments> body;
+    for (int IW = 1; IW <= TPCM.NWP; ++IW) {
+      body.push_back(testing_support::cutMoments(yoke, testing_support::periodOfTheRun(IW, 3, momdat, kYokeTop)));
+      peak = std::max(peak, std::abs(body.back().lateral));
+    }
+    ASSERT_GT(peak, 100.0);
+    Momcom& mc = MOMCOM;
+    for (int IW = 1; IW <= TPCM.NWP; ++IW) {
+      SCOPED_TRACE("period " + std::to_string(TPCM.T(IW)));
+      const testing_support::CutMoments& b = body[static_cast<std::size_t>(IW - 1)];
+      const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak + 1e-3;
+      EXPECT_LE(std::abs(testing_support::sideCouple(IW) - b.lateral), allowed);
+      EXPECT_LE(std::abs(std::complex<double>(mc.INMOM(IW, kYokeTop)) - b.lateral), allowed) << mc.INMOM(IW, kYokeTop);
+      EXPECT_LE(std::abs(b.inPlane), 1e-4 * base);
+    }
+    EXPECT_LE(largestInPlane(kYokeTop), 1e-4 * base);
   }
 }
 
