@@ -61,6 +61,22 @@ double largestInPlane(int C) {
   return peak;
 }
 
+// Per period: the sides' couple and the report's lateral moment at the yoke's top are the free
+// body's lateral moment, and the free body leaves nothing to its hinge line.
+void expectSidesCarryTheYokeAndTheHingeNothing(const std::vector<testing_support::CutMoments>& body, double peak,
+                                               double base) {
+  Momcom& mc = MOMCOM;
+  for (int IW = 1; IW <= TPCM.NWP; ++IW) {
+    SCOPED_TRACE("period " + std::to_string(TPCM.T(IW)));
+    const testing_support::CutMoments& b = body[static_cast<std::size_t>(IW - 1)];
+    const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak + 1e-3;
+    const std::complex<double> couple = testing_support::sideCouple(IW);
+    EXPECT_LE(std::abs(couple - b.lateral), allowed) << couple << " against " << b.lateral;
+    EXPECT_LE(std::abs(std::complex<double>(mc.INMOM(IW, kYokeTop)) - b.lateral), allowed) << mc.INMOM(IW, kYokeTop);
+    EXPECT_LE(std::abs(b.inPlane), 1e-4 * base);
+  }
+}
+
 // The sides carry the yoke's moment about its top across its plane as the couple of their axial loads,
 // statically (the low-frequency report's load difference DELTA0 of the sides) and at every wave
 // period, and the member-load report's lateral moment at the yoke's top is that couple; the hinge line
@@ -100,16 +116,7 @@ TEST_F(TankerMembers, YokeSidesCarryTheMomentOfTheRigidYokeAndItsHingesNone) {
     }
     const double base = largestInPlane(kBase);
     ASSERT_GT(base, 100.0);
-    Momcom& mc = MOMCOM;
-    for (int IW = 1; IW <= TPCM.NWP; ++IW) {
-      SCOPED_TRACE("period " + std::to_string(TPCM.T(IW)));
-      const testing_support::CutMoments& b = body[static_cast<std::size_t>(IW - 1)];
-      const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak + 1e-3;
-      const std::complex<double> couple = testing_support::sideCouple(IW);
-      EXPECT_LE(std::abs(couple - b.lateral), allowed) << couple << " against " << b.lateral;
-      EXPECT_LE(std::abs(std::complex<double>(mc.INMOM(IW, kYokeTop)) - b.lateral), allowed) << mc.INMOM(IW, kYokeTop);
-      EXPECT_LE(std::abs(b.inPlane), 1e-4 * base);
-    }
+    expectSidesCarryTheYokeAndTheHingeNothing(body, peak, base);
     EXPECT_LE(largestInPlane(kYokeTop), 1e-4 * base);
     const Output& o = OUTPUT;
     EXPECT_LE(std::sqrt(o.momentVariances(kYokeTop, 5)), 1e-4 * std::sqrt(o.momentVariances(kBase, 5)));
@@ -139,15 +146,7 @@ TEST_F(TankerMembers, AWetYokeKeepsItsSidesCoupleAndItsHingeFree) {
       peak = std::max(peak, std::abs(body.back().lateral));
     }
     ASSERT_GT(peak, 100.0);
-    Momcom& mc = MOMCOM;
-    for (int IW = 1; IW <= TPCM.NWP; ++IW) {
-      SCOPED_TRACE("period " + std::to_string(TPCM.T(IW)));
-      const testing_support::CutMoments& b = body[static_cast<std::size_t>(IW - 1)];
-      const double allowed = 1e-3 * std::abs(b.lateral) + 1e-4 * peak + 1e-3;
-      EXPECT_LE(std::abs(testing_support::sideCouple(IW) - b.lateral), allowed);
-      EXPECT_LE(std::abs(std::complex<double>(mc.INMOM(IW, kYokeTop)) - b.lateral), allowed) << mc.INMOM(IW, kYokeTop);
-      EXPECT_LE(std::abs(b.inPlane), 1e-4 * base);
-    }
+    expectSidesCarryTheYokeAndTheHingeNothing(body, peak, base);
     EXPECT_LE(largestInPlane(kYokeTop), 1e-4 * base);
   }
 }
