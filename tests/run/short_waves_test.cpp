@@ -20,14 +20,21 @@ using testing_support::example;
 using testing_support::readFileText;
 using testing_support::rowAfter;
 
-// The example's image with its wave periods from `first` by 0.5 s, and its first element (the tube,
-// member 1) cut into `pieces` equal elements that share its volume, weight and moment output (at the
-// top of the last); the elements above it move up by the pieces added.
-std::string shortWaveImage(float first, int pieces) {
+// The example's image with its wave periods from `first` by 0.5 s, its tube (the first element,
+// member 1, 2 m across) lengthened by `longer` and the water deepened as much, and the tube cut into
+// `pieces` equal elements that share its volume, weight and moment output (at the top of the last);
+// the elements above it move up by the pieces added.
+std::string shortWaveImage(float first, int pieces, float longer = 0.0f) {
   std::string image = example("tanker-yoke");
   std::memcpy(&TPCM, image.data(), image.size());
   Tpcm& t = TPCM;
   for (int i = 1; i <= t.NWP; ++i) t.T(i) = first + 0.5f * static_cast<float>(i - 1);
+  const float stretch = (t.SLEN(1) + longer) / t.SLEN(1);
+  t.SLEN(1) *= stretch;
+  t.BUOY(1) *= stretch;
+  t.TMASS(1) *= stretch;
+  t.DEPTH += longer;
+  t.OFFINC *= stretch;  // the statics' offsets grow with the column
   const int added = pieces - 1;
   for (int e = t.NELEM; e >= 2; --e) {
     t.IFREE(e + added) = t.IFREE(e);
@@ -69,11 +76,14 @@ class ShortWaves : public testing_support::ExampleRun {
  protected:
   // The most probable peak loads of the wave-frequency and combined sections, the base's (member 0)
   // and the tube's (member 1): bottom shear, axial, lateral, top shear, axial, lateral of each.
-  std::vector<double> peakLoads(float first, int pieces) {
+  std::vector<double> peakLoads(float first, int pieces, float longer = 0.0f) {
     closeAllUnits();
     resetAllBlocks();
-    EXPECT_EQ(runImage(shortWaveImage(first, pieces)), -1) << pieces << " pieces";
-    EXPECT_EQ(readFileText("Diagnostics.stxt").find("precision"), std::string::npos);
+    const int status = runImage(shortWaveImage(first, pieces, longer));
+    closeAllUnits();
+    const std::string messages = readFileText("Diagnostics.stxt");
+    EXPECT_EQ(status, -1) << pieces << " pieces:\n" << messages;
+    EXPECT_EQ(messages.find("precision"), std::string::npos) << messages;
     const std::string ranout = readFileText("RANOUT.stxt");
     std::vector<double> loads;
     for (const char* section : {"---- WAVE-FREQUENCY LOADS", "---- COMBINED WAVE AND LOW-FREQUENCY LOADS"}) {
@@ -96,6 +106,21 @@ TEST_F(ShortWaves, TheTubeInOneElementCarriesWhatItCarriesInThree) {
     for (std::size_t i = 0; i < whole.size(); ++i) {
       EXPECT_TRUE(std::isfinite(whole[i])) << i;
       // Two decimals of a few hundred tonnes, and the drag integrated over other Simpson points.
+      EXPECT_NEAR(whole[i], cut[i], 0.001 * std::fabs(cut[i]) + 0.02) << i;
+    }
+  }
+}
+
+// A column whose tube is one element of 362 m or 1,462 m (in 400 m or 1,500 m of water) runs from
+// 4 s, and carries what it carries in six elements.
+TEST_F(ShortWaves, AVeryLongTubeRunsAndCarriesWhatItCarriesInSix) {
+  for (const float longer : {300.0f, 1400.0f}) {
+    SCOPED_TRACE(longer);
+    const std::vector<double> whole = peakLoads(4.0f, 1, longer);
+    const std::vector<double> cut = peakLoads(4.0f, 6, longer);
+    ASSERT_EQ(whole.size(), cut.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+      EXPECT_TRUE(std::isfinite(whole[i])) << i;
       EXPECT_NEAR(whole[i], cut[i], 0.001 * std::fabs(cut[i]) + 0.02) << i;
     }
   }
