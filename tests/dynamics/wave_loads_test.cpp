@@ -175,12 +175,9 @@ TEST(WaveLoads, ElementsFarBelowTheWaveStillResistTheirOwnMotion) {
   EXPECT_TRUE(Near(withWaves, m.CFORCE[0], 1e-6));
 }
 
-// Short waves on long, deep elements: linear theory in closed form, in long double (whose range
-// holds cosh kd of all these waters). Along a vertical element from z1 to z2 = z1 + L at x = 0 the
-// acceleration over g is (i k cosh k(z + d), 0, -k sinh k(z + d)) / cosh kd, whose integrals are
-//   across: i (sinh k(z2 + d) - sinh k(z1 + d)) / cosh kd,
-//   along: -(cosh k(z2 + d) - cosh k(z1 + d)) / cosh kd,
-//   moment about the lower end: i (L sinh k(z2 + d) - (cosh k(z2 + d) - cosh k(z1 + d)) / k) / cosh kd.
+// Short waves on long, deep elements: linear theory in closed form (support/linear_waves.h, in long
+// double, whose range holds cosh kd of all these waters), the integrals of the acceleration along a
+// vertical element times the element's buoyant force per length, 100, and (1 + Ca) = 2 across it.
 // The load of an element deep below a short wave is tiny, and a long element's is finite; neither
 // asks anything.
 TEST(WaveLoads, DeepAndLongElementsInShortWavesFollowLinearTheory) {
@@ -199,12 +196,8 @@ TEST(WaveLoads, DeepAndLongElementsInShortWavesFollowLinearTheory) {
     SCOPED_TRACE(c.name);
     const double omega = 2.0 * 3.14159265358979 / c.T;
     const long double k = testing_support::linearWaveNumber(omega, c.depth, 9.8);
-    const long double d = c.depth, z1 = c.z1, z2 = c.z1 + c.length;
-    const long double coshKd = std::cosh(k * d);
-    const long double across = (std::sinh(k * (z2 + d)) - std::sinh(k * (z1 + d))) / coshKd;
-    const long double along = -(std::cosh(k * (z2 + d)) - std::cosh(k * (z1 + d))) / coshKd;
-    const long double moment =
-        (c.length * std::sinh(k * (z2 + d)) - (std::cosh(k * (z2 + d)) - std::cosh(k * (z1 + d))) / k) / coshKd;
+    const testing_support::VerticalLineIntegrals exact =
+        testing_support::verticalLineIntegrals(k, c.depth, c.z1, c.z1 + c.length);
     Member m;
     m.length = {static_cast<float>(c.length)};
     m.buoy = {static_cast<float>(100.0 * c.length)};  // 100 per metre; added-mass coefficient 1
@@ -215,10 +208,9 @@ TEST(WaveLoads, DeepAndLongElementsInShortWavesFollowLinearTheory) {
     ConsoleCapture console;
     m.load();
     EXPECT_EQ(console.screen(), "");
-    const auto expected = [](long double v) { return static_cast<double>(v); };
-    EXPECT_TRUE(Near(m.CFORCE[0], kI * static_cast<float>(200.0 * expected(across)), 1e-5, 1e-35));
-    EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * expected(along))), 1e-5, 1e-35));
-    EXPECT_TRUE(Near(m.CMOMT[1], kI * static_cast<float>(200.0 * expected(moment)), 1e-5, 1e-35));
+    EXPECT_TRUE(Near(m.CFORCE[0], kI * static_cast<float>(200.0 * exact.across), 1e-5, 1e-35));
+    EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * exact.along)), 1e-5, 1e-35));
+    EXPECT_TRUE(Near(m.CMOMT[1], kI * static_cast<float>(200.0 * exact.moment), 1e-5, 1e-35));
   }
 }
 

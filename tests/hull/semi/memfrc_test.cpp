@@ -13,6 +13,7 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
+#include "support/linear_waves.h"
 
 namespace qv {
 namespace {
@@ -215,11 +216,9 @@ TEST_F(Memfrc, DryMembersFeelNothing) {
   EXPECT_TRUE(IsClose(r.F[2].real(), -(1.0 - 0.367879441), 1e-5));
 }
 
-// Deep and long members in short waves, against linear theory written here in long double (whose
-// range holds cosh kd of all these waters): along a vertical member from z1 to z2 at x = 0,
-// -grad Phi0 = (i k cosh k(z + d), 0, -k sinh k(z + d)) / cosh kd integrates to
-//   F1 = i (sinh k(z2 + d) - sinh k(z1 + d)) / cosh kd,  F3 = -(cosh k(z2 + d) - cosh k(z1 + d)) / cosh kd,
-//   M2 = i (L sinh k(z2 + d) - (cosh k(z2 + d) - cosh k(z1 + d)) / k) / cosh kd about the base.
+// Deep and long members in short waves, against linear theory in closed form (support/linear_waves.h,
+// in long double, whose range holds cosh kd of all these waters): -grad Phi0 is the acceleration over
+// g, integrated along a vertical member.
 // Far below the wave's reach the member's drag still resists its own motion, as without waves.
 TEST_F(Memfrc, DeepAndLongMembersInShortWavesFollowLinearTheory) {
   struct Case {
@@ -229,7 +228,7 @@ TEST_F(Memfrc, DeepAndLongMembersInShortWavesFollowLinearTheory) {
   const Case cases[] = {
       {"a spar hull of 165 m, 4 s", -165.0f, 165.0f, 0.2516f, 1000.0f},
       {"a spar hull of 165 m, 2.5 s", -165.0f, 165.0f, 0.644f, 1000.0f},
-      {"a pile 200 m down in 300 m, 3 s", -300.0f, 100.0f, 0.447f, 300.0f},
+      {"a 100 m pile on the seabed in 300 m, 3 s", -300.0f, 100.0f, 0.447f, 300.0f},
       {"a column through 1,500 m of water, 2 s", -1500.0f, 1500.0f, 1.006f, 1500.0f},
   };
   for (const Case& c : cases) {
@@ -238,12 +237,9 @@ TEST_F(Memfrc, DeepAndLongMembersInShortWavesFollowLinearTheory) {
     ConsoleCapture console;
     const Result r = inertia(m);
     EXPECT_EQ(console.screen(), "");
-    const long double k = c.k, d = c.depth, z1 = c.z1, z2 = c.z1 + c.length;
-    const long double coshKd = std::cosh(k * d);
-    const double F1 = static_cast<double>((std::sinh(k * (z2 + d)) - std::sinh(k * (z1 + d))) / coshKd);
-    const double F3 = static_cast<double>(-(std::cosh(k * (z2 + d)) - std::cosh(k * (z1 + d))) / coshKd);
-    const double M2 = static_cast<double>(
-        (c.length * std::sinh(k * (z2 + d)) - (std::cosh(k * (z2 + d)) - std::cosh(k * (z1 + d))) / k) / coshKd);
+    const testing_support::VerticalLineIntegrals exact =
+        testing_support::verticalLineIntegrals(c.k, c.depth, c.z1, c.z1 + c.length);
+    const double F1 = exact.across, F3 = exact.along, M2 = exact.moment;
     EXPECT_TRUE(CloseTo(r.F[0], Complex(0.0f, static_cast<float>(F1)), 1e-5, std::fabs(F1) + 1e-37));
     EXPECT_TRUE(CloseTo(r.F[2], Complex(static_cast<float>(F3), 0.0f), 1e-5, std::fabs(F3) + 1e-37));
     EXPECT_TRUE(CloseTo(r.M[1], Complex(0.0f, static_cast<float>(M2)), 1e-5, std::fabs(M2) + 1e-37));
