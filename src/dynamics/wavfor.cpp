@@ -167,8 +167,8 @@ void dragIntegral(const MomforArgs& args, const LinearWave& wave, const Segment&
 }  // namespace
 
 std::int32_t simpsonPointCount(float kl) {
-  // Held inside the integer range; a segment of a million radians of phase is far past the
-  // precision warning already.
+  // Held inside the integer range: a million radians of phase, 160,000 wave lengths, is far beyond
+  // any element.
   const float radians = std::isfinite(kl) ? std::clamp(kl, 0.0f, 1.0E6f) : 0.0f;
   const auto perPhase = static_cast<std::int32_t>(std::ceil(kSimpsonPairsPerRadian * radians));
   const std::int32_t pairs = std::max(kMinSimpsonPairs, perPhase);

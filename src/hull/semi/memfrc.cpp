@@ -140,6 +140,12 @@ void MEMFRC(const MemfrcArgs& args) {
       out.FMEM[j] = Complex(integrals.force[j]);
       out.MMEM[j] = Complex(integrals.moment[j]);
     }
+    if (args.NBUG != 0) {
+      Complex NCROSK[3];
+      CXPROD(n, KAPPA, NCROSK);
+      trace(EDUNIT, "MEMFRC NCROSK(2*3):", {NCROSK[0].real(), NCROSK[0].imag(), NCROSK[1].real(),
+                                            NCROSK[1].imag(), NCROSK[2].real(), NCROSK[2].imag()});
+    }
 
     if (out.NCROSS == -1) {
       // The moment was taken about the cut; move it to the base.
