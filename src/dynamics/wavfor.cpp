@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numlib/circle_constants.h"
+#include "numlib/wave_kinematics.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -17,8 +18,6 @@ namespace qv {
 namespace {
 
 constexpr Complex kI{0.0f, 1.0f};
-constexpr float kMaxExponent = 30.0f;  // larger exponents are clipped or cut off: beyond 4-byte range
-constexpr float kSingular = 0.001f;    // below this exponent across a segment the integrand is constant
 // The drag integral: one and a half pairs of Simpson intervals per radian of wave phase along the
 // segment, at least four pairs; with these the integral of the wave kinematics and the member's own
 // motion lies within a few tenths of a percent of its exact value.
@@ -65,40 +64,20 @@ void addCross(const float* r, const Complex* F, Complex* M) {
   for (int c = 0; c < 3; ++c) M[c] += RxF[c];
 }
 
-// Depth terms of the kinematics; kd is held at 30, beyond which the water counts as deep.
-struct DepthTerms {
-  float expKd = 0.0f;    // EXPKD, exp(min(kd, 30))
-  float twoCosh = 0.0f;  // 2 cosh kd
-  float twoSinh = 0.0f;  // 2 sinh kd
-};
-
-// Closed-form integral of the wave acceleration (over g) along one segment, added to CFORCE and CMOM.
-void inertiaIntegral(const Complex* K, const Complex* Kc, Complex kappa, const Segment& seg, Complex Er,
-                     const DepthTerms& depth, const float* d, Complex* CFORCE, Complex* CMOM) {
-  // exp(-i(kx x + ky y)) exp(-k(z + d)) and exp(-i(kx x + ky y)) exp(+k(z + d)) at the segment start.
-  const Complex Eminus = Er / depth.expKd;
-  const Complex Eplus = depth.expKd / std::conj(Er);
-  const float l = seg.length;
-  Complex I0 = l, I0c = l, I1 = 0.5f * l * l, I1c = 0.5f * l * l;
-  if (std::abs(-kI * kappa * l) > kSingular) {
-    const Complex b = -kI * kappa;
-    const Complex bc = -kI * std::conj(kappa);
-    const Complex eb = std::exp(b * l);
-    const Complex ebc = std::exp(bc * l);
-    I0 = (eb - 1.0f) / b;
-    I0c = (ebc - 1.0f) / bc;
-    I1 = (l / b - 1.0f / (b * b)) * eb + 1.0f / (b * b);
-    I1c = (l / bc - 1.0f / (bc * bc)) * ebc + 1.0f / (bc * bc);
-  }
-  Complex N[3], Nc[3];
-  CXPROD(d, K, N);
-  CXPROD(d, Kc, Nc);
-  const Complex factor = kI / depth.twoCosh;
+// Closed-form integral of the wave acceleration (over g) along one segment, added to CFORCE and CMOM
+// with its moment moved from the segment's start to the element's. Below the still-water level it is
+// the exact integral; above it the acceleration continues as it grows below it (e^(kz)) from the
+// still-water level, wherever the segment starts: an element above the water carries what the same
+// stretch of a longer one would, so a member cut above the water loads as the whole.
+void inertiaIntegral(const LinearWave& wave, const Segment& seg, const float* p0, const float* d, Complex* CFORCE,
+                     Complex* CMOM) {
+  const float zDecay = p0[2];
+  const LineIntegrals integrals = accelerationAlongLine(wave, p0, zDecay, d, seg.length);
   Complex Fseg[3];
   for (int c = 0; c < 3; ++c) {
-    Fseg[c] = factor * (K[c] * Eminus * I0 + Kc[c] * Eplus * I0c);
+    Fseg[c] = Complex(integrals.force[c]);
     CFORCE[c] += Fseg[c];
-    CMOM[c] += factor * (N[c] * Eminus * I1 + Nc[c] * Eplus * I1c);
+    CMOM[c] += Complex(integrals.moment[c]);
   }
   if (seg.start > 0.0f) {
     const float lever[3] = {seg.start * d[0], seg.start * d[1], seg.start * d[2]};
@@ -119,9 +98,11 @@ float currentSquared(const MomforArgs& args, float z) {
 // varies along the segment with its profile. Where a current runs and the segment starts on the
 // seabed, the profile's infinite slope there would hold Simpson's rule to a slow convergence: the
 // points are then graded toward the seabed (s = l t^2, evenly spaced in t) and doubled.
-void dragIntegral(const MomforArgs& args, Complex kappaPrime, const Segment& seg, float zStart, float dz, Complex Er,
-                  const DepthTerms& depth, const Complex* v0) {
+void dragIntegral(const MomforArgs& args, const LinearWave& wave, const Segment& seg, const float* p0,
+                  const Complex* v0) {
   const float* d = args.DIRMEM;
+  const float zStart = p0[2];
+  const float dz = d[2];
   const MomforArgs::Out& out = args.out;
   const bool graded =
       args.VCUR2 > 0.0f && !seg.dry && args.DEPTH + zStart <= kSeabedBand * seg.length * std::fabs(dz);
@@ -133,19 +114,15 @@ void dragIntegral(const MomforArgs& args, Complex kappaPrime, const Segment& seg
     NSIMP = std::max(3, typed % 2 == 0 ? typed + 1 : typed);
   }
   const float dt = 1.0f / static_cast<float>(NSIMP - 1);  // the step in the segment's share t
-  Complex U0 = 0.0f, D0 = 0.0f;
-  if (args.WVAMP != 0.0f) {
-    U0 = args.WFREQ * depth.expKd / (depth.twoSinh * std::conj(Er));
-    D0 = args.WFREQ * Er / (depth.twoSinh * depth.expKd);
-  }
   Complex rate[3];
   rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, rate);
-  // The wave terms at s: D falls off with depth as exp(-i kappa' s), U grows as its inverse
-  // conjugate. Evenly spaced points advance them by one multiplication each; graded points take the
-  // exponential anew.
-  const Complex step = std::exp(-kI * kappaPrime * (seg.length * dt));
-  const Complex stepUp = 1.0f / std::conj(step);
-  Complex U = U0, D = D0;
+  // The wave's horizontal phase factor along the segment: evenly spaced points advance it by one
+  // turn each, graded points take it anew. Its depth decay is taken at each point; above the
+  // still-water level the wave velocity keeps its value there.
+  const double phaseRate = wave.kx * d[0] + wave.ky * d[1];
+  const ComplexD phase0 = std::polar(1.0, -(wave.kx * p0[0] + wave.ky * p0[1]));
+  const ComplexD phaseStep = std::polar(1.0, -phaseRate * seg.length * dt);
+  ComplexD phase = phase0;
 
   for (std::int32_t j = 1; j <= NSIMP; ++j) {
     const float t = static_cast<float>(j - 1) * dt;
@@ -154,14 +131,18 @@ void dragIntegral(const MomforArgs& args, Complex kappaPrime, const Segment& seg
     const float weight = (j == 1 || j == NSIMP) ? 1.0f : (j % 2 == 0 ? 4.0f : 2.0f);  // SMPFQ
     const float lever = seg.start + s;                                                  // QLEN
     if (graded) {
-      const Complex q = std::exp(-kI * kappaPrime * s);
-      U = U0 / std::conj(q);
-      D = D0 * q;
+      phase = phase0 * std::polar(1.0, -phaseRate * s);
     } else if (j > 1) {
-      U = U * stepUp;
-      D = D * step;
+      phase *= phaseStep;
     }
-    const Complex vw[3] = {(U + D) * args.WVKX / args.WAVK, (U + D) * args.WVKY / args.WAVK, kI * (U - D)};
+    Complex vw[3] = {0.0f, 0.0f, 0.0f};
+    if (args.WVAMP != 0.0f) {
+      const double z = seg.dry ? 0.0 : zStart + static_cast<double>(s) * dz;
+      const ParticleVelocity v = particleVelocity(wave, args.WFREQ, z, phase);
+      vw[0] = Complex(v.horizontal * (wave.kx / wave.k));
+      vw[1] = Complex(v.horizontal * (wave.ky / wave.k));
+      vw[2] = Complex(v.vertical);
+    }
     Complex vm[3];
     for (int c = 0; c < 3; ++c) vm[c] = v0[c] + s * rate[c];
     float VREL2 = currentSquared(args, zStart + s * dz);
@@ -181,8 +162,8 @@ void dragIntegral(const MomforArgs& args, Complex kappaPrime, const Segment& seg
 }  // namespace
 
 std::int32_t simpsonPointCount(float kl) {
-  // Held inside the integer range; a segment of a million radians of phase is far past the
-  // precision warning already.
+  // Held inside the integer range: a million radians of phase, 160,000 wave lengths, is far beyond
+  // any element.
   const float radians = std::isfinite(kl) ? std::clamp(kl, 0.0f, 1.0E6f) : 0.0f;
   const auto perPhase = static_cast<std::int32_t>(std::ceil(kSimpsonPairsPerRadian * radians));
   const std::int32_t pairs = std::max(kMinSimpsonPairs, perPhase);
@@ -207,10 +188,7 @@ void MOMFOR(const MomforArgs& args) {
   const bool above = crossing == 0 && zBase + zTop > 0.0f;
   if (above && !dryPartsLoaded) return;
 
-  DepthTerms depth;
-  depth.expKd = std::exp(std::min(args.WAVK * args.DEPTH, kMaxExponent));
-  depth.twoCosh = depth.expKd + 1.0f / depth.expKd;
-  depth.twoSinh = depth.expKd - 1.0f / depth.expKd;
+  const LinearWave wave = linearWave(args.WVKX, args.WVKY, args.WAVK, args.DEPTH);
 
   Segment segments[2];
   int count = 0;
@@ -224,9 +202,6 @@ void MOMFOR(const MomforArgs& args) {
     segments[count++] = {toSurface, args.LEN - toSurface, false};
   }
 
-  const Complex K[3] = {args.WVKX, args.WVKY, -kI * args.WAVK};  // KAPPA
-  const Complex Kc[3] = {args.WVKX, args.WVKY, kI * args.WAVK};   // its conjugate
-  const Complex kappa = CXDOTP(K, d);                              // KDOTN
   Complex velocityStep[3];
   rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, velocityStep);
   const float period = kTwoPiThreeDecimals / args.WFREQ;
@@ -238,21 +213,7 @@ void MOMFOR(const MomforArgs& args) {
     const float p0[3] = {r[0] + seg.start * d[0], r[1] + seg.start * d[1], r[2] + seg.start * d[2]};
     Complex v0[3];  // BASVLP
     for (int c = 0; c < 3; ++c) v0[c] = args.BASEVEL[c] + seg.start * velocityStep[c];
-    // Above water the wave keeps its still-water-level phase vertically: no vertical wave number.
-    const Complex Kp[3] = {K[0], K[1], seg.dry ? Complex{0.0f} : K[2]};
-    const Complex kappaPrime = CXDOTP(Kp, d);
-    // The inertia part continues the acceleration above the water as it grows below it (e^(kz)) from
-    // the still-water level, wherever the stretch starts: an element above the water carries what
-    // the same stretch of a longer one would, so a member cut above the water loads as the whole.
-    // The drag keeps the wave's velocity of the level, which its start factor then holds.
-    Complex P = -kI * CXDOTP(args.DRGFLG == 0 ? K : Kp, p0);  // IKDOTR
-    CEXLIM(P, kMaxExponent);
-    const Complex Er = std::exp(P);    // EXPKR
-    const Complex X = -kI * kappa * seg.length;  // IKDTNL
-    const float x = std::fabs(X.real());
-
-    const float kz = args.WAVK * zBase;
-    if (kz < -kMaxExponent && kz + x < -kMaxExponent) return;  // too deep to feel the wave
+    const float x = args.WAVK * std::fabs(d[2]) * seg.length;  // the decay's exponent across the segment
     if (seg.dry && x > 2.0f) {
       warnAndAsk(args.unit,
                  {" ++> NON-FATAL WARNING: A (wave period, above-water element length)",
@@ -260,18 +221,12 @@ void MOMFOR(const MomforArgs& args) {
                       ") may exaggerate member forces.",
                   " Subdivide element, increase minimum wave period or deactivate", " submerged member option."});
     }
-    if (x > kMaxExponent) {
-      warnAndAsk(args.unit, {" ++> WARNING: A (wave period, submerged element length) combination",
-                             "              of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
-                                 ") MAY exceed IEEE precision in MOMFOR.",
-                             "              Subdivide element or increase minimum wave period"});
-    }
 
     if (args.DRGFLG != 0) {
-      dragIntegral(args, kappaPrime, seg, p0[2], d[2], Er, depth, v0);
+      dragIntegral(args, wave, seg, p0, v0);
       continue;
     }
-    inertiaIntegral(K, Kc, kappa, seg, Er, depth, d, out.CFORCE, out.CMOM);
+    inertiaIntegral(wave, seg, p0, d, out.CFORCE, out.CMOM);
     // The wave elevation at the piercing point acting on the waterplane of the inclined element.
     if (crossing != 0 && !waterlineDone && waterlineTerm(args.WETELM)) {
       waterlineDone = true;

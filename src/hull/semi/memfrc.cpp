@@ -8,8 +8,7 @@
 
 #include "hull/semi/semi_forces.h"
 #include "numlib/algebra.h"
-#include "numlib/circle_constants.h"
-#include "platform/block_reset.h"
+#include "numlib/wave_kinematics.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
@@ -18,14 +17,8 @@
 
 namespace qv {
 
-constinit MemfrcState memfrcState{};
-const BlockReset resetMemfrcState{[] { memfrcState.reset(); }};
-
 namespace {
 
-constexpr float kExponentLimit = 70.0f;   // largest real part of an exponent taken as it is
-constexpr float kTooDeep = -30.0f;        // k z below which the wave is not felt
-constexpr float kSingular = 0.001f;       // |phase change along the member| taken as no change
 constexpr int kFewestSimpsonPoints = 5;
 // A typed count is held below this: far more points than single-precision sums can tell apart.
 constexpr int kMostSimpsonPoints = 1001;
@@ -46,19 +39,6 @@ void trace(std::int32_t unit, std::string_view label, std::initializer_list<floa
     }
   }
   if (onLine > 0) writeRecord(unit, line);
-}
-
-// The integral of s exp(z s) over s in 0..1, given exp(z): (exp(z) (z - 1) + 1) / z^2, by its
-// series where the closed form would lose its digits to cancellation.
-Complex weightedIntegral(Complex z, Complex expZ) {
-  if (std::abs(z) > 1.0f) return (expZ * (z - 1.0f) + 1.0f) / (z * z);
-  Complex term(1.0f, 0.0f);  // z^n / n!
-  Complex sum(0.0f, 0.0f);
-  for (int n = 0; n <= 12; ++n) {
-    sum += term / static_cast<float>(n + 2);
-    term *= z / static_cast<float>(n + 1);
-  }
-  return sum;
 }
 
 // Where and how the single integration pass starts: at the base, or at the waterline cut of a
@@ -90,20 +70,6 @@ Pass wettedPass(float LEN, const float* RBASEP, const float* n, const Complex* B
     p.velocity[2] -= rate * DELPHI * n[0];
   }
   return p;
-}
-
-// The warning of a member so long (vertically) that its exponentials may leave single precision.
-void warnLongMember(float Lw, float omega, std::int32_t EDUNIT, std::int32_t KBD) {
-  writeRecord(EDUNIT, "");
-  writeRecord(EDUNIT, "");
-  writeRecord(EDUNIT, std::string(" ++> WARNING: A (wave period,") + " submerged element length) combination");
-  writeRecord(EDUNIT, "              of (" + fmtF(kTwoPiThreeDecimals / omega, 5, 2) + ", " + fmtF(Lw, 8, 2) +
-                          ") MAY exceed " + "IEEE precision in MEMFRC.");
-  writeRecord(EDUNIT, std::string("              Subdivide element or increase minimum ") + "wave period");
-  memfrcState.FRSTM2 = false;
-  std::int32_t answer = 0;
-  ABORT0(EDUNIT, KBD, answer);
-  if (answer < 0) silentStop("MEMFRC");
 }
 
 // The number of Simpson points: odd, about one per radian of k Lw, at least 5. With the trace on, the
@@ -147,61 +113,36 @@ void MEMFRC(const MemfrcArgs& args) {
   if (TOP * z0 < 0.0f) out.NCROSS = TOP > 0.0f ? 1 : -1;
   if (z0 > 0.0f && TOP > 0.0f) return;
 
-  // 4. Depth factors: E = exp(k d), CH2 = 2 cosh(k d), SH2 = 2 sinh(k d).
-  const float E = std::exp(std::min(WK * args.DEPTH, kExponentLimit));
-  const float CH2 = E + 1.0f / E;
-  const float SH2 = E - 1.0f / E;
+  // 4. The depth decay, never overflowing however deep the water or the member (numlib's linear wave).
+  const LinearWave wave = linearWave(WKX, WKY, WK, args.DEPTH);
 
   // 5, 6. The pass and its phases.
   const Pass pass = wettedPass(args.LEN, args.RBASEP, n, args.BASVLP, out.NCROSS, args.DELPHI, args.DELTHA, args.WFREQ);
   const float Lw = pass.Lw;
   const Complex KAPPA[3] = {Complex(WKX, 0.0f), Complex(WKY, 0.0f), Complex(0.0f, -WK)};
   const Complex KDOTN = KAPPA[0] * n[0] + KAPPA[1] * n[1] + KAPPA[2] * n[2];
-  Complex IKDOTR = -kI * (KAPPA[0] * pass.start[0] + KAPPA[1] * pass.start[1] + KAPPA[2] * pass.start[2]);
-  CEXLIM(IKDOTR, kExponentLimit);
   const Complex IKDTNL = -kI * KDOTN * Lw;
 
-  // 7. Too deep to feel the wave.
-  if (WK * pass.start[2] < kTooDeep && WK * (pass.start[2] + std::fabs(n[2]) * Lw) < kTooDeep) return;
-
-  // 8. Long members.
-  if (std::fabs(IKDTNL.real()) > kExponentLimit && memfrcState.FRSTM2) warnLongMember(Lw, args.WFREQ, EDUNIT, args.KBD);
-
-  const Complex EXPKR = std::exp(IKDOTR);
   if (args.NBUG != 0) {
     trace(EDUNIT, "MEMFRC TOP,LEN,COSANG:", {TOP, args.LEN, n[2]});
     trace(EDUNIT, "MEMFRC KAPPA(3*2),DIRMEM(*3),KDOTN(*2):",
           {WKX, 0.0f, WKY, 0.0f, 0.0f, -WK, n[0], n[1], n[2], KDOTN.real(), KDOTN.imag()});
-    trace(EDUNIT, "MEMFRC WETELM,CABS(IKDTNL),EXPKD:",
-          {static_cast<float>(args.WETELM), std::abs(IKDTNL), E});
+    trace(EDUNIT, "MEMFRC WETELM,CABS(IKDTNL),EXP(-2KD):",
+          {static_cast<float>(args.WETELM), std::abs(IKDTNL), static_cast<float>(wave.image)});
   }
 
   if (args.DRGFLG == 0) {
     // 9. The inertia integral: the two exponential parts of Phi0 (the one rising towards the surface
-    // and the one reflected from the bottom) integrated along the axis in closed form.
-    const Complex EXPKNL = std::exp(IKDTNL);
-    const bool SNGLAR = std::abs(IKDTNL) <= kSingular;
-    Complex CDUM1(0.0f, -Lw), CDUM2(0.0f, -Lw);
-    Complex Q1(0.5f * Lw * Lw, 0.0f), Q2 = Q1;
-    if (!SNGLAR) {
-      CDUM1 = (EXPKNL - 1.0f) / KDOTN;
-      CDUM2 = (1.0f / std::conj(EXPKNL) - 1.0f) / std::conj(KDOTN);
-      // The q-weighted integrals over q in 0..Lw of exp(a q), a = -i KDOTN, and exp(b q),
-      // b = -i conj(KDOTN).
-      Q1 = Lw * Lw * weightedIntegral(IKDTNL, EXPKNL);
-      Q2 = Lw * Lw * weightedIntegral(-std::conj(IKDTNL), 1.0f / std::conj(EXPKNL));
+    // and its image in the bottom) integrated along the axis in closed form, with the moment about
+    // the pass's start.
+    const LineIntegrals integrals = accelerationAlongLine(wave, pass.start, pass.start[2], n, Lw);
+    for (int j = 0; j < 3; ++j) {
+      out.FMEM[j] = Complex(integrals.force[j]);
+      out.MMEM[j] = Complex(integrals.moment[j]);
     }
-    const float factor = 1.0f / CH2;
-    const Complex T1 = CDUM1 * EXPKR / E;
-    const Complex T2 = CDUM2 * E / std::conj(EXPKR);
-    for (int j = 0; j < 3; ++j) out.FMEM[j] -= factor * (T1 * KAPPA[j] + T2 * std::conj(KAPPA[j]));
-
-    Complex NCROSK[3];
-    CXPROD(n, KAPPA, NCROSK);
-    const Complex U1 = Q1 * EXPKR / E;
-    const Complex U2 = Q2 * E / std::conj(EXPKR);
-    for (int j = 0; j < 3; ++j) out.MMEM[j] += kI * factor * (U1 * NCROSK[j] + U2 * std::conj(NCROSK[j]));
     if (args.NBUG != 0) {
+      Complex NCROSK[3];
+      CXPROD(n, KAPPA, NCROSK);
       trace(EDUNIT, "MEMFRC NCROSK(2*3):", {NCROSK[0].real(), NCROSK[0].imag(), NCROSK[1].real(),
                                             NCROSK[1].imag(), NCROSK[2].real(), NCROSK[2].imag()});
     }
@@ -238,13 +179,11 @@ void MEMFRC(const MemfrcArgs& args) {
   const float DELQ = Lw / static_cast<float>(NSIMP - 1);
   const float WKXOVK = WKX / WK;
   const float WKYOVK = WKY / WK;
-  Complex VWAV1(0.0f, 0.0f), VWAV2(0.0f, 0.0f);
-  if (args.WVAMP != 0.0f) {
-    VWAV1 = (E / SH2) * args.WFREQ / std::conj(EXPKR);
-    VWAV2 = (1.0f / (E * SH2)) * args.WFREQ * EXPKR;
-  }
-  const Complex DELPH1 = std::exp(-kI * KDOTN * DELQ);
-  const Complex risingStep = 1.0f / std::conj(DELPH1);  // the step of VWAV1, as a factor
+  // The wave's horizontal phase factor e^{-i (kx x + ky y)}, advanced by one turn per step; its depth
+  // decay is taken at each point.
+  const double phaseRate = wave.kx * n[0] + wave.ky * n[1];
+  ComplexD phase = std::polar(1.0, -(wave.kx * pass.start[0] + wave.ky * pass.start[1]));
+  const ComplexD phaseStep = std::polar(1.0, -phaseRate * DELQ);
   Complex VMEM[3] = {pass.velocity[0], pass.velocity[1], pass.velocity[2]};
   const Complex stepRate = kI * args.WFREQ * DELQ;
   const Complex DELM[3] = {stepRate * args.DELPHI * n[2], -stepRate * args.DELTHA, -stepRate * args.DELPHI * n[0]};
@@ -252,7 +191,14 @@ void MEMFRC(const MemfrcArgs& args) {
   for (int point = 1; point <= NSIMP; ++point) {
     const float SMPFQ = (point == 1 || point == NSIMP) ? 1.0f : (point % 2 == 0 ? 4.0f : 2.0f);
     const float QLEN = pass.q0 + static_cast<float>(point - 1) * DELQ;
-    const Complex VWAV[3] = {(VWAV1 + VWAV2) * WKXOVK, (VWAV1 + VWAV2) * WKYOVK, -kI * (VWAV2 - VWAV1)};
+    Complex VWAV[3] = {zero, zero, zero};
+    if (args.WVAMP != 0.0f) {
+      const double z = pass.start[2] + static_cast<double>(point - 1) * DELQ * n[2];
+      const ParticleVelocity v = particleVelocity(wave, args.WFREQ, z, phase);
+      VWAV[0] = Complex(v.horizontal) * WKXOVK;
+      VWAV[1] = Complex(v.horizontal) * WKYOVK;
+      VWAV[2] = Complex(v.vertical);
+    }
     float wave2 = 0.0f, member2 = 0.0f, cross = 0.0f;
     for (int j = 0; j < 3; ++j) {
       wave2 += std::norm(VWAV[j]);
@@ -291,8 +237,7 @@ void MEMFRC(const MemfrcArgs& args) {
       }
     }
 
-    VWAV1 *= risingStep;
-    VWAV2 *= DELPH1;
+    phase *= phaseStep;
     for (int j = 0; j < 3; ++j) VMEM[j] += DELM[j];
   }
 }

@@ -158,6 +158,52 @@ bool dryMember(const float* P1, const float* P2, std::int32_t ICODE) {
   return h1 >= 0.0f && h2 >= 0.0f && (h1 > 0.0f || h2 > 0.0f);
 }
 
+// The integral over s in [0, L] of |a + b s|^3: by its polynomial where a + b s keeps its sign, from
+// the antiderivative u |u|^3 / (4 b) at the two ends where it changes sign (b then far from 0).
+double cubedLeverIntegral(double a, double b, double L) {
+  const double c = b * L;
+  const double end = a + c;
+  if (a * end >= 0.0) return L * std::fabs(a * a * a + 1.5 * a * a * c + a * c * c + 0.25 * c * c * c);
+  const auto antiderivative = [](double u) { return u * std::fabs(u * u * u); };
+  return (antiderivative(end) - antiderivative(a)) / (4.0 * b);
+}
+
+// The member's square-law damping constants of heave, pitch and roll (before the density): its drag
+// across the wetted axis, per unit length, at every point's lever about the rotation axes (through
+// x = 0 for pitch, y = 0 for roll, both at the height zc), integrated in closed form; its end drag
+// at each wet end, with the coefficient it has whatever its end types (where two members join their
+// end-drag coefficient is 0); and its drag turning about its own axis. Exact for a member cut into
+// any pieces.
+struct SquareLawDamping {
+  double heave = 0.0, pitch = 0.0, roll = 0.0;
+};
+SquareLawDamping squareLawDamping(const semi::MemberFrame& frame, const float* P1, const float* n, float Ls,
+                                  bool bothEndsWet, const Vec3& c, float rOwnAxis, float zc) {
+  // The drag across the member (local axes 1 and 2) per unit wetted length, and its end drag (local
+  // axis 3), in vessel axes by the squares rule.
+  double perLength[3], end[3];
+  for (int i = 1; i <= 3; ++i) {
+    perLength[i - 1] = (frame.R(1, i) * frame.R(1, i) * c[0] + frame.R(2, i) * frame.R(2, i) * c[1]) / Ls;
+    end[i - 1] = frame.R(3, i) * frame.R(3, i) * c[2];
+  }
+  SquareLawDamping d;
+  d.heave = perLength[2] * Ls;
+  d.pitch = perLength[2] * cubedLeverIntegral(P1[0], n[0], Ls) + perLength[0] * cubedLeverIntegral(P1[2] - zc, n[2], Ls);
+  d.roll = perLength[2] * cubedLeverIntegral(P1[1], n[1], Ls) + perLength[1] * cubedLeverIntegral(P1[2] - zc, n[2], Ls);
+  const auto cube = [](double v) { return std::fabs(v * v * v); };
+  for (const double s : {0.0, static_cast<double>(Ls)}) {
+    if (s > 0.0 && !bothEndsWet) break;
+    const double x = P1[0] + s * n[0], y = P1[1] + s * n[1], zArm = P1[2] + s * n[2] - zc;
+    d.heave += end[2];
+    d.pitch += end[2] * cube(x) + end[0] * cube(zArm);
+    d.roll += end[2] * cube(y) + end[1] * cube(zArm);
+  }
+  // Turning about its own axis: its rotational drag term in vessel axes, n_i^2 r(3), over 32.
+  d.pitch += n[1] * n[1] * rOwnAxis / 32.0;
+  d.roll += n[0] * n[0] * rOwnAxis / 32.0;
+  return d;
+}
+
 // Steps 6a to 6k for member I, cut by WPCHEK: the table entries and the member's part of every sum.
 void addMember(int I, float zc, MemberSums& s) {
   Tpcm& t = TPCM;
@@ -266,7 +312,6 @@ void addMember(int I, float zc, MemberSums& s) {
 
   // j: drag per unit wetted length, except along the axis the member lies on, which keeps the whole
   // member's value.
-  m.CQHV += cv[2];
   for (int j = 1; j <= 3; ++j) {
     m.DRGFCF(j, I) = cv[j - 1] / Ls;
     m.DRGMCF(j, I) = rv[j - 1] / (32.0f * Ls * Ls * Ls);
@@ -274,7 +319,8 @@ void addMember(int I, float zc, MemberSums& s) {
   const std::int32_t axis = t.MEMDIR(I);
   if (axis >= 1 && axis <= 3) m.DRGFCF(axis, I) = cv[axis - 1];
 
-  // k: the waterline widths and drag of the crossing members; the square-law damping arms.
+  // k: the waterline widths and drag of the crossing members; the square-law damping of heave, pitch
+  // and roll, integrated along the member.
   if (crossing) {
     s.Ax += av[0];
     PASCOM.ACDSG += cv[0];
@@ -285,9 +331,10 @@ void addMember(int I, float zc, MemberSums& s) {
     PASCOM.ACDSW += cv[1];
     s.Ay += av[1];
   }
-  const float armZ = std::fabs(Cz - zc);
-  m.CQPT += cv[2] * std::fabs(Cx * Cx * Cx) + cv[0] * armZ * armZ * armZ + rv[1] / 32.0f;
-  m.CQRL += cv[2] * std::fabs(Cy * Cy * Cy) + cv[1] * armZ * armZ * armZ + rv[0] / 32.0f;
+  const SquareLawDamping damping = squareLawDamping(frame, P1, n.data(), Ls, !crossing, c, r[2], zc);
+  m.CQHV += static_cast<float>(damping.heave);
+  m.CQPT += static_cast<float>(damping.pitch);
+  m.CQRL += static_cast<float>(damping.roll);
 }
 
 // An abort-or-continue question after a warning; "A" stops the run.

@@ -60,17 +60,11 @@ struct MemfrcArgs {
 //     in the x-z plane, at the frequency WFREQ; ENDBOT and ENDTOP are sqrt(VREL2) times the
 //     relative velocity along the axis at the wetted start and far end (the far end only when
 //     LTOPWT is set).
-// A dry member (both ends above water) and one deeper than 30 / k give zeros. NBUG not 0 writes a
+// A dry member (both ends above water) gives zeros; a member however deep or long gets finite
+// integrals (the depth decay's exponents are never positive). NBUG not 0 writes a
 // trace on EDUNIT and, for the drag integral, asks on KBD for the number of Simpson points (odd, at
 // least 5; not on an unattended run).
 void MEMFRC(const MemfrcArgs& args);
-
-// The long-member warning of MEMFRC is given once per run (set: not given yet).
-struct MemfrcState {
-  bool FRSTM2 = true;
-  void reset() { *this = MemfrcState{}; }
-};
-extern MemfrcState memfrcState;
 
 // Adds to FSUM and MSUM (three forces and three moments about the vessel's rotation centres) the wave
 // force of every member of the table for the wave number WK with components WKX, WKY in vessel axes

@@ -18,6 +18,9 @@ namespace qv {
 namespace {
 
 const Complex kI(0.0f, 1.0f);
+// A member's end drag counts at both its wet ends whatever its end types, with its end-drag
+// coefficient as it stands (0 where two members join), as the hull's square-law damping counts it.
+constexpr std::int32_t kEndDragAtBothEnds = 1;
 
 // A turn about the vertical by the member's heading: (x, y) -> (c x + s y, -s x + c y), and back.
 struct Turn {
@@ -72,7 +75,6 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
     // frame.
     Complex BASVLP[3] = {};
     Complex DELPHI(0.0f, 0.0f), DELTHA(0.0f, 0.0f);
-    std::int32_t LTOPWT = 0;
     if (DRGFLG != 0) {
       const Complex X = RAO[0] + (base[2] - h.VTCRP) * RAO[4] - base[1] * RAO[5];
       const Complex Y = RAO[1] + (base[0] - h.XCRYW) * RAO[5] - (base[2] - h.VTCRR) * RAO[3];
@@ -84,7 +86,6 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
       CMATPD(semi::memberFrame(axis).R.data(), rotation, rotation, 3, t.EDUNIT);
       DELPHI = rotation[1];
       DELTHA = rotation[0];
-      LTOPWT = t.TOPTYP(i) == 0 ? 1 : 0;
     }
 
     // 3, 4. The base's height above the waterline; the member turned about the vertical into the x-z
@@ -110,7 +111,7 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
     MEMFRC({.LEN = LEN, .RBASEP = RB, .DIRMEM = n, .WKX = kx, .WKY = ky, .WK = WK, .DEPTH = t.DEPTH,
             .EDUNIT = t.EDUNIT, .NBUG = t.NBUG, .WETELM = WETELM, .VCUR2 = VCUR2, .BASVLP = BASVLP, .DRGFLG = DRGFLG,
             .DELPHI = DELPHI, .DELTHA = DELTHA, .WFREQ = WE, .KBD = kKeyboardUnit, .EXTAMP = EXTAMP, .WVAMP = WVAMP,
-            .LTOPWT = LTOPWT,
+            .LTOPWT = kEndDragAtBothEnds,
             .out = {.FMEM = FMEM, .MMEM = MMEM, .NCROSS = NCROSS, .WLFAC = WLFAC, .ENDBOT = ENDBOT,
                     .ENDTOP = ENDTOP}});
 

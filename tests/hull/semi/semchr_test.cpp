@@ -131,6 +131,33 @@ TEST_F(Semchr, FourColumnsHydrostatics) {
   EXPECT_EQ(h.XSCALE, 20.0f);
 }
 
+// The square-law damping of the four columns (drag coefficients 0.8 across and 0.6 on the end, W the
+// displaced volume), integrated here by hand: zc = (KG + KB) / 2 = 15 m. Pitch (and roll): each
+// column's end drag 0.6 x 10 x 10 (its end face) at its keel end, 30 m from the axis, and its drag
+// across, 0.8 x 10 per metre, at |z - 15| from z = 0 to 20: integral |z - 15|^3 = (15^4 + 5^4) / 4.
+// Heave: the four ends. Both times half the mass density, 0.0005 x 1000 / 9.8.
+TEST_F(Semchr, ColumnsDampPitchByTheirDragAlongThemAndAtTheirEnds) {
+  Tpcm& t = TPCM;
+  t.NOWARN = 1;
+  SEMCHR();
+  const double half = 0.0005 * 1000.0 / 9.8;
+  const double end = 0.6 * 100.0;
+  const double across = 0.8 * 10.0 * (std::pow(15.0, 4) + std::pow(5.0, 4)) / 4.0;
+  EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (end * 27000.0 + across) * half, 1e-5));
+  EXPECT_TRUE(IsClose(SIMCOM.CQRL, 4.0 * (end * 27000.0 + across) * half, 1e-5));
+  EXPECT_TRUE(IsClose(SIMCOM.CQHV, 4.0 * end * half, 1e-5));
+
+  // Wholly under water (tops at 18 m) each column's end drag counts at both its ends: twice the heave
+  // damping, the pitch arm of the top end as of the bottom, and the drag across from 0 to 18.
+  for (int c = 1; c <= 4; ++c) t.RCYLT(3, c) = t.DIAMS(3, c) = 18.0f;
+  testing_support::resetSemiRun();
+  testing_support::ConsoleCapture console("\n");  // no member crosses the waterline
+  SEMCHR();
+  const double acrossSubmerged = 0.8 * 10.0 * (std::pow(15.0, 4) + std::pow(3.0, 4)) / 4.0;
+  EXPECT_TRUE(IsClose(SIMCOM.CQHV, 8.0 * end * half, 1e-5));
+  EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (2.0 * end * 27000.0 + acrossSubmerged) * half, 1e-5));
+}
+
 TEST_F(Semchr, MembersCutAtTheWaterline) {
   // Member 5 in turn: a horizontal pontoon below the waterline, a member leaning 45 degrees through
   // it, and members that do not reach below it (wholly above, or one end exactly on it).
