@@ -438,6 +438,7 @@ TEST_F(EmptyUserCoefficients, AreAmongTheRunFindings) {
   TPCM.LWBARG = 0x111;
   TPCM.YOKVES = 0.0f;  // folded back over the buoy: a warning
   TPCM.IARCO = kBuoyantRiser;
+  TPCM.NELEM = 1;
   TPCM.IFREE(1) = 0;  // its one element pierces the surface: fatal
   const std::string text = findingsText(runFindings());
   const std::size_t yoke = text.find("the yoke-vessel angle YOKVES");

@@ -47,6 +47,8 @@ void analysedTanker() {
     TPCM.NACC = 1;
     TPCM.NA = 6;
     TPCM.TLOAD = 500.0f;
+    TPCM.OFFINC = 5.0f;
+    TPCM.PNDARM = 10.0f;  // the yoke's sides, against its 20 ft member
   });
 }
 
@@ -159,16 +161,21 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
        {" ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;",
         "     the analysis needs a value from 0.00 to 150.00 (the element's length, item 2)."}},
       {"a centre of gravity at the element's top", [] { TPCM.CGSALM(1) = 150.0f; }, {}},
-      {"an element longer than twice the water depth", [] { TPCM.SLEN(2) = 201.0f; },
-       {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 201.00;",
+      {"a column element longer than twice the water depth", [] { TPCM.SLEN(1) = 201.0f; },
+       {" ++> Fatal Warning: Element length (page 3, element 1, item 2) is 201.00;",
         "     the analysis needs a value of at most 200.00 (twice the water depth, page 1, item 4)."}},
-      {"a regular wave higher than the water is deep", [] { TPCM.SLPHT = 100.5f; },
-       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 100.50;",
-        "     the analysis needs a value of at most 100.00 (the water depth, page 1, item 4)."}},
+      // The attachment above the piercing element (element 1) is a link of its own length.
+      {"a hawser of three times the water depth", [] { TPCM.SLEN(2) = 300.0f; }, {}},
+      {"a link longer than twice the longest ship", [] { TPCM.SLEN(2) = 3300.0f; },
+       {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 3300.00;",
+        "     the analysis needs a value from 0.00 to 3280.84 (twice the longest ship built)."}},
+      {"a regular wave higher than 0.78 of the water depth", [] { TPCM.SLPHT = 78.5f; },
+       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 78.50;",
+        "     the analysis needs a value of at most 78.00",
+        "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed)."}},
       {"a slope steeper than the limiting wave's", [] { TPCM.LSLPHT = 1; TPCM.SLPHT = 30.0f; },
        {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 30.00;",
         "     the analysis needs a value from 0.00 to 25.70 (degrees: the limiting wave's slope)."}},
-      {"a sea as high as the water is deep", [] { TPCM.SWHT(1) = 100.0f; }, {}},
       {"a heading beyond a turn", [] { TPCM.SEAHDG(1) = -360.5f; },
        {" ++> Fatal Warning: Wave heading (page 15, item 4) is -360.50;",
         "     the analysis needs a value from -360.00 to 360.00 (degrees)."}},

@@ -25,7 +25,7 @@ constexpr double kDegPerRad = 57.2957764;
 // A bilinear function of frequency [rad/s] and table heading [deg] per component: bilinear
 // interpolation reproduces it everywhere, extrapolation beyond the ends included.
 double coefficient(int component, double f, double headingDeg) {
-  return component * (1.0 + 10.0 * f) + 0.01 * headingDeg + 0.05 * f * headingDeg;
+  return component * (0.1 + f) + 0.001 * headingDeg + 0.005 * f * headingDeg;
 }
 
 // Frequencies 0.2, 0.4, 0.6 at headings 0, 90, 180, 360. Later blocks carry another frequency column,
