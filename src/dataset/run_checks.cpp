@@ -371,13 +371,12 @@ std::optional<RunFinding> freeJointFinding() {
   std::vector<int> free;
   if (m.firstElement.front() == n) free.push_back(1);
   free.push_back(n);
-  std::string items;
-  for (std::size_t i = 0; i < free.size(); ++i) {
-    items += (i == 0 ? "" : " and ") + std::string("page 3, element ") + fmtI(free[i], 0) + ", item 7";
+  if (free.size() == 1) {
+    lines.push_back("     Free the lower joint of element " + fmtI(free[0], 0) + " (page 3, element " + fmtI(free[0], 0) +
+                    ", item 7;");
+  } else {
+    lines.push_back("     Free the lower joints of elements 1 and " + fmtI(n, 0) + " (page 3, item 7 of each;");
   }
-  lines.push_back("     Free the lower " + std::string(free.size() == 1 ? "joint" : "joints") + " of " +
-                  (free.size() == 1 ? "element " + fmtI(free[0], 0) : "elements 1 and " + fmtI(n, 0)) + " (" + items +
-                  ";");
   lines.push_back("     a new element's joint starts frozen).");
   return RunFinding{true, lines};
 }

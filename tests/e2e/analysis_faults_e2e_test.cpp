@@ -25,6 +25,7 @@
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/lowdat_tables.h"
 
 namespace qv {
 namespace {
@@ -161,23 +162,8 @@ struct UserFile {
   std::string bytes;
 };
 
-// "LOWDAT" with the current table alone: 19 attack angles 0 to 180 degrees, Cx = -0.5 cos a,
-// Cy = 0.6 sin a, Cz = 0.05 sin 2a, but Cz of row 3 (20 degrees) typed as -1e30.
-std::string currentTableWithAHugeYawCoefficient() {
-  Lowcof table{};
-  table.NUCRPT = 19;
-  for (int row = 1; row <= 19; ++row) {
-    const double a = 10.0 * (row - 1) / 57.29577951308232;
-    table.UCRANG(row) = 10.0f * static_cast<float>(row - 1);
-    table.UCRCX(row) = static_cast<float>(-0.5 * std::cos(a));
-    table.UCRCY(row) = static_cast<float>(0.6 * std::sin(a));
-    table.UCRCZ(row) = static_cast<float>(0.05 * std::sin(2.0 * a));
-  }
-  table.UCRCZ(3) = -1.0e30f;
-  std::string bytes(sizeof table, '\0');
-  std::memcpy(bytes.data(), &table, sizeof table);
-  return bytes;
-}
+// "LOWDAT" with the current table alone, Cz of row 3 (20 degrees) typed as -1e30.
+std::string currentTableWithAHugeYawCoefficient() { return testing_support::currentTableWithRowThreeCz(-1.0e30f); }
 
 // "DRFTCOFS.txt" of two frequencies and 37 headings 0 to 360 degrees: surge 0.3 cos h, sway 0.5 sin h,
 // yaw -0.02 sin 2h, but the yaw coefficient at 200 degrees and 0.1 rad/s typed as -1e30.

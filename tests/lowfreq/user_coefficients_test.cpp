@@ -127,6 +127,31 @@ TEST_F(UserCoefficients, CountLimits) {
   }
 }
 
+// A coefficient or heading beyond what it is is refused naming the file, line and column.
+TEST_F(UserCoefficients, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
+  struct Case {
+    const char* rows;
+    const char* found;
+    const char* need;
+  };
+  const Case cases[] = {
+      {"0 0.1 0.1 0.1\n90 0.1 1e30 0.1\n", "line 3, column 3 (CY) is 1.0000E+30;",
+       "the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's coefficient)."},
+      {"0 0.1 0.1 0.1\n-400 0.1 0.1 0.1\n", "line 3, column 1 (a heading) is -400.00;",
+       "the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+  };
+  for (const Case& c : cases) {
+    userCoefficientState.reset();
+    writeFileText("CRNTCOFS.txt", coefficientFile(2, c.rows));
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { USRCRN(1, 0.0f, kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt")); }),
+              kExitFatal);
+    EXPECT_TRUE(contains(console.screen(), std::string("\n ++> User file \"CRNTCOFS.txt\", ") + c.found + "\n     " +
+                                               c.need + "\n"))
+        << console.screen();
+  }
+}
+
 TEST_F(UserCoefficients, HeadingsOutOfOrderAreRefused) {
   writeFileText("WINDCOFS.txt", coefficientFile(4, "0 1 1 1\n90 1 1 1\n90 1 1 1\n180 1 1 1\n"));
   ConsoleCapture console("\n");
