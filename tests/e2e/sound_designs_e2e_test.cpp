@@ -189,6 +189,10 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
       {"a table's maximum load of 0", {offsetof(Tpcm, TLOAD), 0.0f}, 1,
        " ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n"
        "     the analysis needs a value above 0.\n"},
+      // Members of 76, 30 and 30 m cannot reach 150 m of water and the yoke 12 m above it.
+      {"a column too short for 150 m of water", {offsetof(Tpcm, DEPTH), 150.0f}, 1,
+       " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
+       "     stand 162.00 meters above its lowest free joint: the water depth 150.00 meters (page 1, item 4)\n"},
       {"an offset step of 0", {offsetof(Tpcm, OFFINC), 0.0f}, 0,
        " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"
        "     the statics take 1.00 meters in its place, the step of the static offset report.\n"},
@@ -202,6 +206,20 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
     EXPECT_TRUE(contains(run.err, c.message)) << c.what << "\n" << run.err;
     EXPECT_EQ(folder.exists("STATOUT.stxt"), c.status == 0) << c.what;
   }
+}
+
+// The final page gives the run's verdict: a column too short for the site is a fatal warning there,
+// and a silent execution does not start.
+TEST(SoundDesignsE2e, TheFinalPageRefusesAColumnTooShortForTheSite) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, DEPTH), 150.0f));
+  const e2e::Run run = folder.run("M\nL\n4\n\n2\n\n", 10s);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_FALSE(contains(run.out, "passed preliminary error checks")) << run.out;
+  EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),
+                       " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment."));
+  EXPECT_FALSE(folder.exists("STATOUT.stxt"));
 }
 
 // The user's response operators, bounded by what they are: "USERRAOS.txt" of two frequencies and
