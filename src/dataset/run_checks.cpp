@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "dataset/builtin_current_rows.h"
+#include "dataset/column_reach.h"
 #include "dataset/force_model.h"
 #include "dataset/hull_ends.h"
 #include "dataset/lowcof.h"
@@ -39,10 +40,8 @@ int elementCount() { return std::clamp(TPCM.NELEM, 0, kMaxSalmElements); }
 // elements are the base, and member 1 starts at the first free element, or at the last element when
 // none is free. 0 without elements.
 int firstMemberElement() {
-  const int n = elementCount();
-  for (int k = 1; k < n; ++k)
-    if (TPCM.IFREE(k) != 0) return k;
-  return n;
+  const SalmMembers m = salmMembers();
+  return m.firstElement.empty() ? 0 : m.firstElement.front();
 }
 
 // The element that pierces the water surface, when it is one of the column's free members; 0 when
@@ -158,22 +157,15 @@ bool anySea() {
 
 // ---- the column's members and heights, for the dynamics and the submergence ----
 
-// The members the statics form: one from the first member element and one more at each later free
-// joint; the first element of the last.
+// The members the statics form: how many, and the first element of the last.
 struct ColumnMembers {
   int count = 0;
   int lastStart = 0;
 };
 ColumnMembers columnMembers() {
-  const int first = firstMemberElement();
-  if (first == 0) return {};
-  ColumnMembers m{1, first};
-  for (int k = first + 1; k <= elementCount(); ++k) {
-    if (TPCM.IFREE(k) == 0) continue;
-    ++m.count;
-    m.lastStart = k;
-  }
-  return m;
+  const SalmMembers m = salmMembers();
+  if (m.firstElement.empty()) return {};
+  return {static_cast<int>(m.firstElement.size()), m.firstElement.back()};
 }
 
 // The height above the sea bed of the top of element `last` with the column standing upright: the
@@ -250,6 +242,21 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
 }
 
 }  // namespace
+
+void addWrapped(std::vector<std::string>& lines, const std::string& text) {
+  constexpr std::size_t kLineWidth = 100;
+  const std::string indent = "     ";
+  std::string rest = text;
+  while (indent.size() + rest.size() > kLineWidth) {
+    const std::size_t limit = kLineWidth - indent.size();
+    std::size_t cut = rest.rfind(" (", limit);
+    if (cut == std::string::npos || cut == 0) cut = rest.rfind(' ', limit);
+    if (cut == std::string::npos || cut == 0) break;
+    lines.push_back(indent + rest.substr(0, cut));
+    rest = rest.substr(cut + 1);
+  }
+  lines.push_back(indent + rest);
+}
 
 void addHullEndFindings(std::vector<RunFinding>& findings) {
   const Tpcm& t = TPCM;
@@ -351,6 +358,81 @@ std::optional<RunFinding> dynamicsMemberFinding() {
                      "     item 13 of the last element) or switch the dynamics off (page 17, item 5)."}};
 }
 
+std::optional<RunFinding> freeJointFinding() {
+  const Tpcm& t = TPCM;
+  const int n = elementCount();
+  if (t.FRESLM != 0 || n == 0) return std::nullopt;
+  const SalmMembers m = salmMembers();
+  if (m.firstElement.size() >= 2) return std::nullopt;
+  std::vector<std::string> lines{
+      " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed",
+      "     and one held at the vessel. Its " + std::string(n == 1 ? "element forms" : "elements form") +
+          " one member, whose single angle the attachment",
+      "     fixes: it has no load-offset curve, and the statics would lay it flat at every load."};
+  if (n == 1) {
+    lines.push_back("     Add an element for the attachment (page 2, item 1) and free its lower joint");
+    lines.push_back("     (page 3, element 2, item 7; a new element's joint starts frozen).");
+    return RunFinding{true, lines};
+  }
+  // The joints that give two members: one at or below the next-to-last element for the column (the
+  // sea bed's hinge, element 1, when none is free there), and the last element's for the attachment.
+  std::vector<int> free;
+  if (m.firstElement.front() == n) free.push_back(1);
+  free.push_back(n);
+  if (free.size() == 1) {
+    lines.push_back("     Free the lower joint of element " + fmtI(free[0], 0) + " (page 3, element " + fmtI(free[0], 0) +
+                    ", item 7;");
+  } else {
+    lines.push_back("     Free the lower joints of elements 1 and " + fmtI(n, 0) + " (page 3, item 7 of each;");
+  }
+  lines.push_back("     a new element's joint starts frozen).");
+  return RunFinding{true, lines};
+}
+
+std::optional<RunFinding> columnReachFinding() {
+  const Tpcm& t = TPCM;
+  if (t.FRESLM != 0) return std::nullopt;
+  const SalmMembers m = salmMembers();
+  if (m.length.size() < 2) return std::nullopt;
+  const float height = attachmentHeight(m);
+  // Values that are no numbers have findings of their own.
+  if (!std::isfinite(height)) return std::nullopt;
+  for (const float l : m.length)
+    if (!std::isfinite(l) || !(l > 0.0f)) return std::nullopt;
+  if (columnReachesHeight(m.length, height)) return std::nullopt;
+
+  std::vector<std::string> lines{" ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must",
+                                 "     stand " + lengthText(height) + " above its lowest free joint: the water depth " +
+                                     lengthText(t.DEPTH) + " (page 1, item 4)"};
+  if (t.IFREE(1) == 0 && m.baseLength != 0.0f)
+    lines.push_back("     less the frozen base's height " + lengthText(std::cos(t.ANCHOR) * m.baseLength));
+  lines.push_back(t.IARCO == kBuoyantRiser
+                      ? "     less the vessel draft " + lengthText(t.DRAFT) + " (page 5, item 10)."
+                      : "     plus the yoke's height above the waterline " + lengthText(t.YOKEHT) +
+                            " (page 3, item 14 then 1).");
+  lines.push_back("     No member standing up or down with one of them leaning reaches that height:");
+  // The members, as many to a line as fit in a screen's width.
+  float total = 0.0f;
+  std::string line = "    ";
+  for (std::size_t i = 0; i < m.length.size(); ++i) {
+    const int first = m.firstElement[i];
+    const int last = i + 1 < m.length.size() ? m.firstElement[i + 1] - 1 : elementCount();
+    total += m.length[i];
+    std::string member = " member " + fmtI(static_cast<int>(i + 1), 0) + " (" +
+                         (first == last ? "element " + fmtI(first, 0) : "elements " + fmtI(first, 0) + " to " + fmtI(last, 0)) +
+                         ") " + lengthText(m.length[i]);
+    member += i + 1 < m.length.size() ? "," : " long, together " + lengthText(total) + ".";
+    if (line.size() + member.size() > 100 && line.size() > 4) {
+      lines.push_back(line);
+      line = "    ";
+    }
+    line += member;
+  }
+  lines.push_back(line);
+  lines.push_back("     Change the element lengths (page 3, item 2), the water depth or the attachment's height.");
+  return RunFinding{true, lines};
+}
+
 std::optional<RunFinding> submergedTopFinding() {
   const Tpcm& t = TPCM;
   if (!wholeSystemSubmerged(t.WETYOK) || elementCount() == 0) return std::nullopt;
@@ -439,6 +521,8 @@ std::vector<RunFinding> runFindings() {
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
   addEmptyUserCoefficientFindings(findings);
+  if (auto finding = freeJointFinding()) findings.push_back(*finding);
+  if (auto finding = columnReachFinding()) findings.push_back(*finding);
   addPiercingRiser(findings);
   addDynamicsMembers(findings);
   addSubmergedTop(findings);

@@ -34,6 +34,10 @@ struct RunFinding {
   std::string value;
 };
 
+// A message's lines after its first: `text` indented by five blanks and broken between words to
+// stay within a screen's width of 100 columns, before a parenthesis where one stands in the line.
+void addWrapped(std::vector<std::string>& lines, const std::string& text);
+
 // Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks, and
 // looks for the user's wave-drift file in the working folder, where the run reads it.
 std::vector<RunFinding> runFindings();
@@ -86,6 +90,20 @@ int dynamicsMemberLimit(std::int32_t attachment);
 // lower joint and one more at each later free joint. Fatal: the dynamics would stop after the
 // vessel's, the statics' and the slow drift's reports.
 std::optional<RunFinding> dynamicsMemberFinding();
+
+// An attached SALM (FRESLM 0) with elements that form fewer than two members (salmMembers): one
+// member hinged on the sea bed with its top held at the vessel has a single angle, which the vessel's
+// attachment fixes, so it has no load-offset curve and the statics lay it flat at every load. Fatal;
+// it names what to add: an element (page 2, item 1) when there is one, else the joints to free
+// (page 3, element k, item 7; a new element's joint starts frozen). A free SALM of one member stands
+// and is not refused.
+std::optional<RunFinding> freeJointFinding();
+
+// An attached SALM of at least two members whose column cannot bring its top to the vessel's
+// attachment (columnReachesHeight, dataset/column_reach.h): the statics would stop at it as an
+// impossible configuration after the vessel's reports. Fatal, with the statics' advice: the height
+// to reach and what it comes from, the member lengths, and the items to change.
+std::optional<RunFinding> columnReachFinding();
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the

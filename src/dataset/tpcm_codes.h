@@ -57,6 +57,10 @@ constexpr bool isBigEndianPlatform(std::int32_t code) { return code < kPlatformI
 // ---- NUNTS: the system of units ----
 inline constexpr std::int32_t kEnglishUnits = 0;  // feet, kips, inches, lbs/ft^3
 inline constexpr std::int32_t kMetricUnits = 1;   // metres, metric tons, millimetres, kgw/m^3
+// The vessel's forward speed TVFWD is stored per second in the data set's length unit and shown in
+// knots on page 6, by these factors.
+inline constexpr float kFeetPerSecondPerKnot = 1.687f;
+inline constexpr float kMetresPerSecondPerKnot = 0.514f;
 
 // ---- WAVTYP, SWLTYP, SWLTYP2: the spectrum of a wave system ----
 // Any code outside the table is computed as the Pierson-Moskowitz shape with the given peak period.

@@ -8,10 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "dataset/column_reach.h"
+#include "dataset/force_model.h"
+#include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/circle_constants.h"
+#include "numlib/roots.h"
+#include "numlib/wavenumber.h"
 #include "util/fortran_format.h"
+#include "util/packed_flags.h"
 
 namespace qv {
 
@@ -41,7 +47,8 @@ bool current() { return vesselStages() && TPCM.LCURNT != 0; }
 // The wave-frequency dynamics drag the members through the current too.
 bool currentSpeed() { return (vesselStages() || dynamics()) && TPCM.LCURNT != 0; }
 bool currentTable() { return current() && TPCM.LCSTCR == 2; }
-bool tableLoads() { return TPCM.NELEM > 1 && attached(); }
+// The statics tabulate the loads of an attached column up to TLOAD, with one element or more.
+bool tableLoads() { return TPCM.NELEM >= 1 && attached(); }
 bool auxiliaryTable() { return TPCM.AUXTBL != 0; }
 bool bilgeKeel() { return vesselStages() && TPCM.LKEEL != 0; }
 bool externalForce() { return vesselStages() && TPCM.AUXFRC != 0; }
@@ -62,6 +69,14 @@ bool ochiHubbleSea() { return randomSea() && hasComponents(TPCM.WAVTYP); }
 bool jonswapSecondSwell() { return secondSwell() && hasJonswapShape(TPCM.SWLTYP2); }
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 bool attachmentArm() { return attached() && hasAttachmentSeparation(TPCM.IARCO); }
+// The tanker wind model reads the deadweight (which picks its size family), the freeboard-based load
+// and the bow's interpolation factor; page 8 shows them only while a direction takes that model.
+bool windTanker() {
+  if (!runEvaluatesWindCoefficients()) return false;
+  for (int field = 1; field <= 3; ++field)
+    if (NIBVAL(TPCM.LWBARG, field, TPCM.EDUNIT) == kWindOcimfTanker) return true;
+  return false;
+}
 
 // ---- Counts of the arrays in use ----
 
@@ -132,21 +147,37 @@ std::string waterDensity(float x, int) {
 }
 // A wave higher than the water is deep has broken long before.
 std::string waveHeight(float x, int) { return notAbove(x, depth(), kDepth); }
-// The extension of the column's end, or the height of its regular waves, stays within the depth;
-// a slope steeper than that of a limiting wave (height a seventh of its length, about 25.7 degrees)
-// breaks.
+// The extension of the column's end stays within the depth; a slope steeper than that of a limiting
+// wave (height a seventh of its length, about 25.7 degrees) breaks; a regular wave higher than 0.78
+// of the water depth breaks on the sea bed whatever its period (its breaking at the periods of the
+// grid is told apart, regularWaveFindings).
+constexpr float kDepthBreakingRatio = 0.78f;
 std::string heightOrSlope(float x, int) {
-  if (TPCM.LSLPHT != 0 && TPCM.LEXTND == 0) return within(x, 0.0f, 25.7f, "degrees: the limiting wave's slope");
-  return notAbove(x, depth(), kDepth);
+  const Tpcm& t = TPCM;
+  if (t.LEXTND != 0) return notAbove(x, depth(), kDepth);
+  if (t.LSLPHT != 0) return within(x, 0.0f, 25.7f, "degrees: the limiting wave's slope");
+  const float limit = static_cast<float>(0.78 * static_cast<double>(depth()));
+  return notAbove(x, limit, "0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed");
 }
 // The column cannot be pulled further aside than the water is deep: no offset step beyond it.
 std::string offsetStep(float x, int) { return notAbove(x, depth(), kDepth); }
 
 // The column's elements.
 float elementLength(int k) { return TPCM.SLEN(k); }
-// A column standing on the sea bed reaches the surface and the yoke above it: no element of it is
-// longer than twice the water depth.
-std::string columnElement(float x, int) { return notAbove(x, 2.0f * depth(), "twice the water depth, page 1, item 4"); }
+// The elements of an attached column above its piercing element belong to the attachment (the yoke,
+// the hawser): their length is the link's own, which neither the water depth nor the vessel's size
+// bounds (a 20 m link to a 12 m disc is sound).
+bool attachmentElement(int k) {
+  const std::int32_t p = TPCM.IPIERC;
+  return attached() && p >= 1 && p <= elements() && k > p;
+}
+// A column standing on the sea bed reaches the surface and the yoke above it: no element of it, up to
+// the piercing one, is longer than twice the water depth. An attachment's link is bounded by twice
+// the longest ship built, as a ship's length is.
+std::string columnElement(float x, int k) {
+  if (attachmentElement(k)) return unitsKnown() ? within(x, 0.0f, length(1000.0f), "twice the longest ship built") : "";
+  return notAbove(x, 2.0f * depth(), "twice the water depth, page 1, item 4");
+}
 // A member wider than the water is deep is no column: its volume is at most that of a cylinder of
 // the element's length and the water depth's diameter. The statics report prints its buoyancy, the
 // weight of that volume of water, below 1,000,000 (F9.2).
@@ -261,19 +292,80 @@ std::string vesselArea(float x, int) {
   const float e = vesselExtent();
   return notAbove(x, e * e, "the square of the waterline length, beam and draft together");
 }
-// The deadweight is part of the displacement.
-std::string deadweight(float x, int) { return notAbove(x, TPCM.DISPL, "the displacement, page 5, item 1"); }
-// Beyond a Froude number of 0.5 a displacement hull no longer floats on its waterline, which the
-// hull models take.
-std::string vesselSpeed(float x, int) {
-  const float l = waterlineLength();
-  if (!sound(l) || !unitsKnown()) return {};
-  const float g = metric() ? 9.8f : 32.152f;
-  const float knots = 0.5f * std::sqrt(g * l) / (metric() ? 0.5144f : 1.6878f);
-  return within(x, -knots, knots, "knots: a Froude number of 0.5");
+// The deadweight only picks the size family of the tanker wind coefficients (small tankers below
+// 80,000 long tons, the OCIMF family above 140,000): it need not be that of the vessel analysed, whose
+// displacement in ballast is far below its deadweight. The largest tankers built carry about
+// 565,000 t; twice that is no tanker.
+constexpr float kKipsPerMetricTon = 2.2046226f;
+std::string deadweight(float x, int) {
+  if (!unitsKnown()) return {};
+  const float largest = 1.0e6f * (metric() ? 1.0f : kKipsPerMetricTon);
+  return within(x, 0.0f, largest, "about twice the deadweight of the largest tanker built");
 }
 // Trim or heel beyond 45 degrees capsizes a hull.
 std::string hullAngle(float x, int) { return within(x, -45.0f, 45.0f, "degrees"); }
+
+// The attachment's hinge at the vessel (a yoke's, a hawser's, a pendular mass's): below the water no
+// deeper than the keel, and no deeper than the sea bed; above it, within the vessel's size (a ship's
+// length, another hull's extent; twice the longest ship built where the vessel's size is unsound),
+// since the hinge stands on the vessel. A buoyant riser's top is held at the keel whatever this says.
+std::string yokeHeight(float x, int) {
+  const Tpcm& t = TPCM;
+  if (!attached() || t.IARCO == kBuoyantRiser) return {};
+  float low = 0.0f;
+  std::string lowText;
+  if (sound(t.DRAFT) && (!sound(depth()) || t.DRAFT <= depth())) {
+    low = -t.DRAFT;
+    lowText = "the draft, page 5, item 10";
+  } else if (sound(depth())) {
+    low = -depth();
+    lowText = kDepth;
+  }
+  float high = 0.0f;
+  std::string highText;
+  if (shipHull() && sound(waterlineLength())) {
+    high = waterlineLength();
+    highText = kLength;
+  } else if (!shipHull() && sound(vesselExtent())) {
+    high = vesselExtent();
+    highText = kExtent;
+  } else if (unitsKnown()) {
+    high = length(1000.0f);
+    highText = "twice the longest ship built";
+  }
+  const bool belowLow = !lowText.empty() && x < low;
+  const bool aboveHigh = !highText.empty() && x > high;
+  if (!belowLow && !aboveHigh) return {};
+  if (lowText.empty()) return "a value of at most " + messageValue(high) + " (" + highText + ")";
+  if (highText.empty()) return "a value of at least " + messageValue(low) + " (" + lowText + ")";
+  return "a value from " + messageValue(low) + " (" + lowText + ") to " + messageValue(high) + " (" + highText + ")";
+}
+
+// The two attachment points of a yoke or a pendular mass at the vessel lie on the vessel. The loads
+// of the yoke's two sides are its member's loads times its length over their separation: a
+// separation below a hundredth of that length makes them a hundred times the member's loads and more
+// (1e-30 overflows them), and none at all leaves them indeterminate, which the yoke's wave-frequency
+// dynamics cannot take. A pendular mass hung from one point (0) is sound.
+constexpr float kSmallestSeparationPerLength = 0.01f;
+std::string attachmentSeparation(float x, int k) {
+  if (!attachmentArm()) return {};
+  if (vesselStages()) {
+    if (std::string onIt = onVessel(x, k); !onIt.empty()) return onIt;
+  }
+  const SalmMembers m = salmMembers();
+  const float member = m.length.size() >= 2 ? m.length.back() : 0.0f;
+  const bool yokeDynamics = TPCM.IARCO == kYoke && attachedDynamics();
+  if (x == 0.0f && !yokeDynamics) return {};
+  // A member longer than any link has a finding of its own lengths.
+  const bool memberSound = sound(member) && unitsKnown() && member <= length(1000.0f);
+  const float smallest = memberSound ? kSmallestSeparationPerLength * member : 0.0f;
+  if (std::fabs(x) >= smallest && x != 0.0f) return {};
+  const std::string why = "a hundredth of the length of the attachment's member, " + messageValue(member) +
+                          " (page 3, item 2): the side loads are its loads times its length over the separation";
+  if (x == 0.0f && smallest == 0.0f) return "a separation other than 0 (the yoke's side loads are its loads over it)";
+  return std::string(yokeDynamics ? "a separation" : "0 or a separation") + " of at least " + messageValue(smallest) +
+         " in size (" + why + ")";
+}
 
 // Headings, angles and steps of angles turn at most once either way.
 std::string heading(float x, int) { return within(x, -360.0f, 360.0f, "degrees"); }
@@ -428,11 +520,11 @@ constexpr FloatValue kFloatValues[] = {
     {"Effective drag coefficient of element", {3, 10}, Need::kNotNegative, always,
      [](int k) { return TPCM.COFDMT(k); }, elements, true, memberCoefficient},
     {"Yoke to waterline height at vessel", {3, 14, 1}, Need::kNumber, always, [](int) { return TPCM.YOKEHT; }, one,
-     false, [](float x, int) { return attached() ? magnitudeNotAbove(x, depth(), kDepth) : std::string(); }},
+     false, yokeHeight},
     {"X-Coordinate of Salm attachment", {3, 14, 2}, Need::kNumber, always, [](int) { return TPCM.XSALM; }, one,
      false, [](float x, int k) { return vesselStages() ? onVessel(x, k) : std::string(); }},
     {"Separation of attachment points", {3, 14, 3}, Need::kNumber, always, [](int) { return TPCM.PNDARM; }, one,
-     false, [](float x, int k) { return attachmentArm() && vesselStages() ? onVessel(x, k) : std::string(); }},
+     false, attachmentSeparation},
     {"Auxiliary static offset table load", {3, 11}, Need::kNumber, auxiliaryTable,
      [](int k) { return TPCM.AUXFOR(k); }, tablePoints, false, horizontalLoad},
     {"Equilibrium yaw angle", {3, 13}, Need::kNumber, vesselStages, [](int) { return TPCM.EQLYAW; }, one, false,
@@ -485,7 +577,7 @@ constexpr FloatValue kFloatValues[] = {
     {"Bilge keel width", {6, 7}, Need::kNotNegative, bilgeKeel, [](int) { return TPCM.RKEEL; }, one, false, halfBeam},
     {"Inboard keel-to-vessel centerline distance", {6, 8}, Need::kNumber, bilgeKeel, [](int) { return TPCM.DKEEL; },
      one, false, halfBeam},
-    {"Vessel speed", {6, 9}, Need::kNumber, vesselStages, [](int) { return TPCM.TVFWD; }, one, false, vesselSpeed},
+    {"Vessel speed", {6, 9}, Need::kNumber, vesselStages, [](int) { return TPCM.TVFWD; }, one},
     {"Global direction of vessel motion", {6, 10}, Need::kNumber, vesselStages, [](int) { return TPCM.VGLDIR; }, one,
      false, heading},
     {"Trim angle", {6, 11}, Need::kNumber, vesselStages, [](int) { return TPCM.TRIMDG; }, one, false, hullAngle},
@@ -501,9 +593,9 @@ constexpr FloatValue kFloatValues[] = {
     {"Pitch period", {7, 10}, Need::kPositive, pitchPeriod, [](int) { return TPCM.PITPRD; }, one, false, period},
     {"Roll period", {7, 12}, Need::kPositive, rollPeriod, [](int) { return TPCM.ROLPRD; }, one, false, period},
     // Page 8, vessel low-frequency loads.
-    {"Freeboard-Based Load", {8, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.LOADED; }, one, false,
+    {"Freeboard-Based Load", {8, 7}, Need::kNotNegative, windTanker, [](int) { return TPCM.LOADED; }, one, false,
      percentOfLoad},
-    {"Wind Bow Interpolation Factor", {8, 8}, Need::kNumber, vesselStages, [](int) { return TPCM.BOWWND; }, one,
+    {"Wind Bow Interpolation Factor", {8, 8}, Need::kNumber, windTanker, [](int) { return TPCM.BOWWND; }, one,
      false, fraction},
     {"Draft-Based Load", {8, 17}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DFTPCT; }, one, false,
      percentOfLoad},
@@ -513,7 +605,7 @@ constexpr FloatValue kFloatValues[] = {
      one, false, loadFactor},
     {"Beam-on shadowing & geometry factor", {8, 28}, Need::kNumber, vesselStages, [](int) { return TPCM.YSHDOW; },
      one, false, loadFactor},
-    {"Vessel Deadweight", {8, 31}, Need::kNotNegative, vesselStages, [](int) { return TPCM.DWTONS; }, one, false,
+    {"Vessel Deadweight", {8, 31}, Need::kNotNegative, windTanker, [](int) { return TPCM.DWTONS; }, one, false,
      deadweight},
     // Page 9, external force.
     {"X force component", {9, 2}, Need::kNumber, externalForce, [](int) { return TPCM.XVFRC; }, one},
@@ -802,23 +894,6 @@ std::string whereText(const Where& w, int element) {
   return text;
 }
 
-// A message's lines after its first, indented by five blanks and broken between words to stay
-// within a screen's width, before a parenthesis where one stands in the line.
-constexpr std::size_t kLineWidth = 100;
-void addWrapped(std::vector<std::string>& lines, const std::string& text) {
-  const std::string indent = "     ";
-  std::string rest = text;
-  while (indent.size() + rest.size() > kLineWidth) {
-    const std::size_t limit = kLineWidth - indent.size();
-    std::size_t cut = rest.rfind(" (", limit);
-    if (cut == std::string::npos || cut == 0) cut = rest.rfind(' ', limit);
-    if (cut == std::string::npos || cut == 0) break;
-    lines.push_back(indent + rest.substr(0, cut));
-    rest = rest.substr(cut + 1);
-  }
-  lines.push_back(indent + rest);
-}
-
 // The finding of one value, named as the page names it: "<label> (<where>) is <value>;" and what
 // the analysis needs.
 void addFinding(std::vector<RunFinding>& findings, const std::string& label, const Where& where, int element,
@@ -826,6 +901,18 @@ void addFinding(std::vector<RunFinding>& findings, const std::string& label, con
   const std::string named = label + " (" + whereText(where, element) + ") is " + value;
   RunFinding finding{true, {" ++> Fatal Warning: " + named + ";"}};
   addWrapped(finding.lines, "the analysis needs " + std::string(need) + ".");
+  if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
+  finding.value = named;
+  findings.push_back(std::move(finding));
+}
+
+// A warning about a value the analysis can take but that is rare or doubtful: named as a finding
+// is, then what makes it so.
+void addValueWarning(std::vector<RunFinding>& findings, const std::string& label, const Where& where,
+                     const std::string& value, std::string_view why) {
+  const std::string named = label + " (" + whereText(where, 0) + ") is " + value;
+  RunFinding finding{false, {" ++> Warning: " + named + ";"}};
+  addWrapped(finding.lines, std::string(why) + ".");
   if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
   finding.value = named;
   findings.push_back(std::move(finding));
@@ -920,10 +1007,196 @@ void spectrumPeakFindings(std::vector<RunFinding>& findings) {
   defaultSwellPeak(findings, secondSwell(), t.SWLTYP2, t.SWELPD2, "Second swell peak period", {16, 27});
 }
 
+// ---- Values against others: the vessel's speed, breaking waves, the offset step ----
+
+// Beyond a Froude number of 0.5 on its waterline a displacement hull no longer floats on its
+// waterline, which the hull models take. The speed is stored per second and shown in knots.
+void vesselSpeedFinding(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  if (!vesselStages() || !unitsKnown() || !std::isfinite(t.TVFWD) || !sound(waterlineLength())) return;
+  const float g = metric() ? 9.8f : 32.152f;
+  const float limit = 0.5f * std::sqrt(g * waterlineLength());
+  if (std::fabs(t.TVFWD) <= limit) return;
+  const float perKnot = metric() ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot;
+  addFinding(findings, "Vessel speed", {6, 9}, 0, messageValue(t.TVFWD / perKnot) + " knots",
+             "a speed from " + messageValue(-limit / perKnot) + " to " + messageValue(limit / perKnot) +
+                 " knots (a Froude number of 0.5 on the waterline length " + messageValue(waterlineLength()) +
+                 ", page 5, item 8)");
+}
+
+// The length of the wave of period T [s] in the water depth, by linear theory in finite depth; 0
+// where the period, the depth or the units are unsound or no wave number is found.
+float waveLength(float T) {
+  const float d = depth();
+  if (!sound(T) || !sound(d) || !unitsKnown()) return 0.0f;
+  const float g = metric() ? 9.8f : 32.152f;
+  float Y = 0.0f;
+  int IER = kRootFound;
+  WAVVEC(kTwoPi / T * std::sqrt(d / g), Y, IER);
+  if (IER != kRootFound || !(Y > 0.0f)) return 0.0f;
+  return kTwoPi * d / Y;
+}
+
+// A sea (or swell) of significant height H and peak period T: steeper than a seventh of the wave
+// length of its peak period it breaks (refused); steeper than a fifteenth it is rare; higher than 0.6
+// of the water depth it breaks on the shallow water (warnings).
+constexpr float kBreakingSteepness = 1.0f / 7.0f;
+constexpr float kSteepSea = 1.0f / 15.0f;
+constexpr float kShallowSeaRatio = 0.6f;
+void seaSteepness(std::vector<RunFinding>& findings, const std::string& label, const Where& height,
+                  const Where& periodAt, float H, float T, bool hasPeriod) {
+  // A height that is no positive number, or above the depth, has its finding already.
+  if (!sound(H) || !sound(depth()) || H > depth()) return;
+  // A peak period outside the periods of waves has its own finding.
+  const float L = hasPeriod && period(T, 0).empty() ? waveLength(T) : 0.0f;
+  const std::string periodText = messageValue(T) + " s (" + whereText(periodAt, 0) + ")";
+  if (L > 0.0f && H > kBreakingSteepness * L) {
+    addFinding(findings, label, height, 0, messageValue(H),
+               "a height of at most " + messageValue(kBreakingSteepness * L) + " (a seventh of the wave length " +
+                   messageValue(L) + " of the peak period " + periodText + " in the water depth: a steeper sea breaks)");
+    return;
+  }
+  if (L > 0.0f && H > kSteepSea * L) {
+    addValueWarning(findings, label, height, messageValue(H),
+                    "steeper than a fifteenth of the wave length " + messageValue(L) + " of the peak period " +
+                        periodText + ": seas this steep are rare (they break at a seventh)");
+  }
+  if (H > kShallowSeaRatio * depth()) {
+    addValueWarning(findings, label, height, messageValue(H),
+                    "above 0.6 of the water depth " + messageValue(depth()) +
+                        " (page 1, item 4): a sea this high breaks on the shallow water");
+  }
+}
+
+void seaStateFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  if (randomSea()) {
+    const int n = seaRows();
+    for (int k = 1; k <= n; ++k) {
+      seaSteepness(findings, n > 1 ? "Significant height " + std::to_string(k) : "Significant height", {15, 6},
+                   {15, 7}, t.SWHT(k), t.SIGPD(k), takesPeakPeriod(t.WAVTYP));
+    }
+  }
+  if (swell()) seaSteepness(findings, "Swell significant height", {16, 6}, {16, 7}, t.SWELHT, t.SWELPD, true);
+  if (secondSwell()) {
+    seaSteepness(findings, "Second swell significant height", {16, 26}, {16, 27}, t.SWELHT2, t.SWELPD2, true);
+  }
+}
+
+// The regular waves' height is one linearisation amplitude for the whole grid of periods: where it
+// breaks at part of the grid (higher than a seventh of the wave length of those periods) the
+// operators there are those of a wave no sea holds, a warning; where it breaks at every period of
+// the grid (at the longest one) no operator is sound, and it is refused. Above 0.78 of the depth it
+// is refused by its bound.
+void regularWaveFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  if (!waveStages() || t.LEXTND != 0 || t.LSLPHT != 0) return;
+  const float H = t.SLPHT;
+  if (!sound(H) || !sound(depth())) return;
+  if (H > static_cast<float>(0.78 * static_cast<double>(depth()))) return;  // its bound's finding
+  const int n = periods();
+  float longest = 0.0f, breaksUpTo = 0.0f, longestLength = 0.0f;
+  for (int i = 1; i <= n; ++i) {
+    const float T = t.T(i);
+    const float L = waveLength(T);
+    if (!(L > 0.0f)) return;  // a period without a wave length: its own finding
+    if (T > longest) {
+      longest = T;
+      longestLength = L;
+    }
+    if (H > kBreakingSteepness * L) breaksUpTo = std::max(breaksUpTo, T);
+  }
+  if (breaksUpTo == 0.0f) return;
+  const Where where{14, 4};
+  if (breaksUpTo >= longest) {
+    addFinding(findings, "Wave height or slope", where, 0, messageValue(H),
+               "a height of at most " + messageValue(kBreakingSteepness * longestLength) +
+                   " (a seventh of the wave length " + messageValue(longestLength) + " of the longest period " +
+                   messageValue(longest) + " s, page 14, item 2: a higher wave breaks at every period of the grid)");
+    return;
+  }
+  addValueWarning(findings, "Wave height or slope", where, messageValue(H),
+                  "it breaks (is higher than a seventh of the wave length) at the periods of up to " +
+                      messageValue(breaksUpTo) +
+                      " s (page 14, item 2): the responses there are those of a wave no sea holds");
+}
+
+// The statics take an offset step of 0 as 1 (a foot or a metre): the offset report and the
+// auxiliary table then step by that.
+void offsetStepWarning(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  if (!attached() || t.NELEM < 1 || t.OFFINC != 0.0f) return;
+  const bool offsetPass = t.STAMOT != 0 && (t.LOFFST != 0 || (t.LTABL != 0 && t.LTABL != 1));
+  if (!offsetPass && t.AUXTBL == 0) return;
+  addValueWarning(findings, "Offset increment for static offset table", {2, 3}, messageValue(0.0f),
+                  std::string("the statics take 1.00") + (metric() ? " meters" : " feet") + " in its place, the step of " +
+                      (offsetPass ? "the static offset report" : "the auxiliary offset table"));
+}
+
+// ---- The user's coefficient tables of LOWDAT ----
+
+constexpr int kLowdatRows = 21;
+// Wind and current coefficients of hulls stay within about 10 in size (a current's lateral one in
+// water barely deeper than the draft); ten times that is no hull's.
+constexpr float kLargestLoadCoefficient = 100.0f;
+
+void lowdatTableFindings(std::vector<RunFinding>& findings, std::string_view load, bool read, std::int32_t word,
+                         int item, std::int32_t count, const Arr<float, kLowdatRows>& angles,
+                         const Arr<float, kLowdatRows, 3>& coefficients) {
+  if (!read) return;
+  bool used[3] = {};
+  bool any = false;
+  for (int d = 1; d <= 3; ++d) {
+    used[d - 1] = NIBVAL(word, d, TPCM.EDUNIT) == kModelLowdatTable;
+    any = any || used[d - 1];
+  }
+  if (!any) return;
+  const std::string table = "LOWDAT " + std::string(load) + " table";
+  // A table with no row at all is the empty table's finding.
+  if (count < 1) return;
+  if (count < 2 || count > kLowdatRows) {
+    addFinding(findings, table + ": number of angles", {8, item, 1}, 0, std::to_string(count),
+               "a value from 2 to " + std::to_string(kLowdatRows));
+    return;
+  }
+  static const char* const kColumn[3] = {"Cx", "Cy", "Cz"};
+  for (int row = 1; row <= count; ++row) {
+    const float a = angles(row);
+    const std::string rowText = table + ", row " + std::to_string(row);
+    if (!std::isfinite(a) || a < 0.0f || a > 180.0f) {
+      addFinding(findings, rowText + ", attack angle", {8, item, 2}, 0, messageValue(a),
+                 "an angle from 0.00 to 180.00 degrees (the table spans the half circle)");
+    }
+    for (int d = 1; d <= 3; ++d) {
+      if (!used[d - 1]) continue;
+      const float c = coefficients(row, d);
+      if (std::isfinite(c) && std::fabs(c) <= kLargestLoadCoefficient) continue;
+      addFinding(findings, rowText + ", " + kColumn[d - 1], {8, item, 3}, 0, messageValue(c),
+                 std::isfinite(c) ? within(c, -kLargestLoadCoefficient, kLargestLoadCoefficient,
+                                           "ten times a hull's largest coefficients")
+                                  : std::string("a finite number"));
+    }
+  }
+}
+
+void lowdatFindings(std::vector<RunFinding>& findings) {
+  const Tpcm& t = TPCM;
+  const Lowcof& c = LOWCOF;
+  lowdatTableFindings(findings, "wind", runEvaluatesWindCoefficients(), t.LWBARG, kWindTableItem, c.NUWNPT, c.UWNANG,
+                      c.UWNCFS);
+  lowdatTableFindings(findings, "current", runEvaluatesCurrentCoefficients(), t.LCBARG, kCurrentTableItem, c.NUCRPT,
+                      c.UCRANG, c.UCRCFS);
+}
+
 }  // namespace
 
 void valueRangeFindings(std::vector<RunFinding>& findings) {
   floatValueFindings(findings);
+  vesselSpeedFinding(findings);
+  seaStateFindings(findings);
+  regularWaveFindings(findings);
+  offsetStepWarning(findings);
+  lowdatFindings(findings);
   // The auxiliary offset table is interpolated in its loads: they must rise from point to point.
   if (auxiliaryTable()) {
     const int n = tablePoints();

@@ -70,19 +70,23 @@ struct Checks {
   std::int32_t& NFATAL;
   const CheckPlaces& places;
 
-  void warn(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {}) {
-    report(false, lines, about);
+  // `named`: the lines that name the values of the check with their page and item, written when no
+  // finding of the run about the same values (`places`) says where to change them.
+  void warn(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {},
+            const std::vector<std::string>& named = {}) {
+    report(false, lines, about, named);
   }
-  void fatal(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {}) {
-    report(true, lines, about);
+  void fatal(std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about = {},
+             const std::vector<std::string>& named = {}) {
+    report(true, lines, about, named);
   }
-  void report(bool fatal, std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about) {
-    if (!places || about.empty()) {
-      reportCheck(NWARN, NFATAL, fatal, lines);
-      return;
-    }
+  void report(bool fatal, std::initializer_list<std::string_view> lines, std::span<const ValuePlace> about,
+              const std::vector<std::string>& named) {
     std::vector<std::string> all(lines.begin(), lines.end());
-    for (std::string& line : places(fatal, about)) all.push_back(std::move(line));
+    std::vector<std::string> notes;
+    if (places && !about.empty()) notes = places(fatal, about);
+    if (notes.empty()) notes = named;
+    for (std::string& line : notes) all.push_back(std::move(line));
     reportCheck(NWARN, NFATAL, fatal, all);
   }
   // A message written by the routine that found it.
@@ -90,6 +94,12 @@ struct Checks {
     WRNINC(fatal ? NFATAL : NWARN, NWARN, NFATAL, TPCM.EDUNIT, kKeyboardUnit, kWarningsPerScreen);
   }
 };
+
+// "     <label> (page <page>, item <item>) is <value>.": a value of a check, where it is changed.
+std::string valueLine(std::string_view label, ValuePlace at, float value) {
+  return "     " + std::string(label) + " (page " + std::to_string(at.page) + ", item " + std::to_string(at.item) +
+         ") is " + messageValue(value) + ".";
+}
 
 void silentRepairs() {
   if (TPCM.LSWELL == 0) TPCM.LSWEL2 = 0;
@@ -121,6 +131,19 @@ float gmL() { return TPCM.TVKML - TPCM.TVKG; }
 float bodyGmT() { return TPCM.BVKMT - TPCM.BVKG; }
 float bodyGmL() { return TPCM.BVKML - TPCM.BVKG; }
 
+constexpr ValuePlace kMetacentrePlaces[] = {{5, 2}, {5, 3}, {5, 5}};
+// The first vessel's metacentric heights and centre of gravity behind a GM of 0 (or below 0).
+std::vector<std::string> metacentreLines(bool (*raises)(float)) {
+  const Tpcm& t = TPCM;
+  std::vector<std::string> lines;
+  if (raises(gmT())) lines.push_back(valueLine("Transverse metacentric height (KMT)", {5, 2}, t.TVKMT));
+  if (raises(gmL())) lines.push_back(valueLine("Longitudinal metacentric height (KML)", {5, 3}, t.TVKML));
+  if (!lines.empty()) lines.push_back(valueLine("Vertical center of gravity (VKG)", {5, 5}, t.TVKG));
+  return lines;
+}
+bool zeroGm(float gm) { return gm == 0.0f; }
+bool negativeGm(float gm) { return gm < 0.0f; }
+
 bool forwardSpeedWithRaos() { return TPCM.TVFWD != 0.0f && TPCM.AUXVSH != 0; }
 
 // The hull-member table of a column-stabilised hull, member by member (each member writes its own
@@ -138,7 +161,7 @@ void memberChecks(Checks& c) {
 
 void twoBodyVesselRows(Checks& c) {
   if (forwardSpeedWithRaos() || (TPCM.BVFWD != 0.0f && TPCM.BAXVSH != 0)) c.warn({kForwardSpeedWithRaos});
-  if (anyZero({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmZero});
+  if (anyZero({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmZero}, kMetacentrePlaces, metacentreLines(zeroGm));
   if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR, TPCM.BYGYR, TPCM.BRGYR, TPCM.BPGYR}))
     c.fatal({kGyradii}, kGyradiiPlaces);
   if (TPCM.SEMI_LIKE != 0 && TPCM.B_SEMI_LIKE != 0)
@@ -151,7 +174,7 @@ void twoBodyVesselRows(Checks& c) {
 
 void singleVesselRows(Checks& c) {
   if (forwardSpeedWithRaos()) c.warn({kForwardSpeedWithRaos});
-  if (TPCM.CREATR != kSimYobrix && anyZero({gmT(), gmL()})) c.warn({kGmZero});
+  if (TPCM.CREATR != kSimYobrix && anyZero({gmT(), gmL()})) c.warn({kGmZero}, kMetacentrePlaces, metacentreLines(zeroGm));
   if (anyNotPositive({TPCM.TYGYR, TPCM.RGYR, TPCM.PGYR})) c.fatal({kGyradii}, kGyradiiPlaces);
   if (TPCM.SEMI_LIKE != 0) {
     memberChecks(c);
@@ -242,6 +265,20 @@ void seaStateRows(Checks& c) {
   if (TPCM.DEPTH <= 0.0f) c.fatal({" ++> Fatal Warning: The water depth is nonpositive."}, kDepthPlace);
 }
 
+std::string waterplaneLine() { return valueLine("Vessel water plane area", {5, 7}, TPCM.AWP); }
+// Of two bodies, the one whose waterplane is not positive; the second body's no page of this editor
+// shows.
+std::vector<std::string> waterplaneLines() {
+  const Tpcm& t = TPCM;
+  std::vector<std::string> lines;
+  if (t.AWP <= 0.0f && t.SEMI_LIKE == 0) lines.push_back(waterplaneLine());
+  if (t.BAWP <= 0.0f && t.B_SEMI_LIKE == 0) {
+    lines.push_back("     Second body's water plane area BAWP (word 2647 of the data set, which no page shows) is " +
+                    messageValue(t.BAWP) + ".");
+  }
+  return lines;
+}
+
 // `vessel`: the run analyses the vessel; otherwise only the draft is checked, and only where the
 // statics read it (`draftRead`).
 void hydrostaticRows(Checks& c, bool twoBody, bool vessel, bool draftRead) {
@@ -252,17 +289,17 @@ void hydrostaticRows(Checks& c, bool twoBody, bool vessel, bool draftRead) {
     return;
   }
   if (twoBody) {
-    if (anyNegative({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmNegative});
+    if (anyNegative({gmT(), bodyGmT(), gmL(), bodyGmL()})) c.warn({kGmNegative}, kMetacentrePlaces, metacentreLines(negativeGm));
     if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL, TPCM.BDISPL, TPCM.BDRAFT, TPCM.BLWL, TPCM.BBWL}))
       c.warn({dimensions1, dimensions2}, kDimensionPlaces);
     if ((TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) || (TPCM.BAWP <= 0.0f && TPCM.B_SEMI_LIKE == 0))
-      c.fatal({kWaterplane}, kWaterplanePlace);
+      c.fatal({kWaterplane}, kWaterplanePlace, waterplaneLines());
     if (TPCM.DRAFT >= TPCM.DEPTH || TPCM.BDRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed}, kDraftPlace);
   } else {
-    if (TPCM.CREATR != kSimYobrix && anyNegative({gmT(), gmL()})) c.warn({kGmNegative});
+    if (TPCM.CREATR != kSimYobrix && anyNegative({gmT(), gmL()})) c.warn({kGmNegative}, kMetacentrePlaces, metacentreLines(negativeGm));
     if (anyNotPositive({TPCM.DISPL, TPCM.DRAFT, TPCM.LWL, TPCM.BWL}))
       c.warn({dimensions1, dimensions2}, kDimensionPlaces);
-    if (TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) c.fatal({kWaterplane}, kWaterplanePlace);
+    if (TPCM.AWP <= 0.0f && TPCM.SEMI_LIKE == 0) c.fatal({kWaterplane}, kWaterplanePlace, {waterplaneLine()});
     if (TPCM.DRAFT >= TPCM.DEPTH) c.fatal({kDraftBelowBed}, kDraftPlace);
   }
 }
@@ -387,16 +424,37 @@ void modelRows(Checks& c, bool twoBody) {
             "              using a user-supplied *text* file (e.g., WINDCOFS.txt)."});
 }
 
-// Periods that are not positive, or not equally spaced (within 0.001 s of the first step).
-bool periodsBad() {
+// The first period that is not positive, or not spaced from the one before as the first two are
+// (within 0.001 s); 0 when every one is sound.
+int firstBadPeriod() {
   const int n = std::clamp(TPCM.NWP, 0, kMaxPeriods);
-  if (n >= 1 && TPCM.T(1) <= 0.0f) return true;
-  if (n < 2) return false;
+  if (n >= 1 && TPCM.T(1) <= 0.0f) return 1;
+  if (n < 2) return 0;
   const float d0 = std::fabs(TPCM.T(2) - TPCM.T(1));
   for (int I = 2; I <= n; ++I) {
-    if (std::fabs(std::fabs(TPCM.T(I) - TPCM.T(I - 1)) - d0) > kSpacingTolerance || TPCM.T(I) <= 0.0f) return true;
+    if (std::fabs(std::fabs(TPCM.T(I) - TPCM.T(I - 1)) - d0) > kSpacingTolerance || TPCM.T(I) <= 0.0f) return I;
   }
-  return false;
+  return 0;
+}
+bool periodsBad() { return firstBadPeriod() != 0; }
+
+// The period count or the first bad period, with the steps that make it so.
+std::vector<std::string> periodLines() {
+  const Tpcm& t = TPCM;
+  if (t.NWP <= 1) return {"     Number of different periods (page 14, item 1) is " + std::to_string(t.NWP) + "."};
+  const int I = firstBadPeriod();
+  if (I == 0) return {};
+  const std::string line = "     Regular wave period " + std::to_string(I) + " (page 14, item 2) is " + messageValue(t.T(I));
+  if (t.T(I) > 0.0f && I >= 2) {
+    // Steps that differ by a thousandth of a second are told apart.
+    const auto step = [](float d) {
+      const std::string field = fmtF(d, 16, 4);
+      return field.substr(field.find_first_not_of(' '));
+    };
+    return {line + ";", "     the step from period " + std::to_string(I - 1) + " is " + step(std::fabs(t.T(I) - t.T(I - 1))) +
+                            " s, the first step " + step(std::fabs(t.T(2) - t.T(1))) + " s."};
+  }
+  return {line + "."};
 }
 
 void closingRows(Checks& c, bool twoBody, bool vessel) {
@@ -423,7 +481,7 @@ void closingRows(Checks& c, bool twoBody, bool vessel) {
              "",
              "     Either deselect random wave option, or go back to the",
              "     RAO period table and correct the problem."},
-            kWavePeriodPlace);
+            kWavePeriodPlace, periodLines());
 }
 
 }  // namespace

@@ -72,12 +72,34 @@ class ValueNotes {
 
 // One message of the checks, counted; with the places of the values it is about, the run's findings
 // about them follow its text.
+// `named`: lines that name the check's values with their page and item, written when no finding
+// says where to change them.
 void report(Counts& c, bool fatal, std::initializer_list<std::string_view> lines, ValueNotes* notes = nullptr,
-            std::span<const ValuePlace> about = {}) {
+            std::span<const ValuePlace> about = {}, const std::vector<std::string>& named = {}) {
   std::vector<std::string> all(lines.begin(), lines.end());
-  if (notes != nullptr)
-    for (std::string& line : notes->linesFor(fatal, about)) all.push_back(std::move(line));
+  std::vector<std::string> extra;
+  if (notes != nullptr) extra = notes->linesFor(fatal, about);
+  if (extra.empty()) extra = named;
+  for (std::string& line : extra) all.push_back(std::move(line));
   reportCheck(c.warnings, c.fatals, fatal, all);
+}
+
+constexpr ValuePlace kPiercingPlaces[] = {{2, 6}, {3, 2}, {1, 4}};
+
+// Where the piercing element stands against the water depth, and the items that set it.
+std::vector<std::string> piercingLines(bool valid, float height) {
+  const Tpcm& t = TPCM;
+  std::vector<std::string> lines{"     Salm element that pierces water (page 2, item 6) is " + std::to_string(t.IPIERC) +
+                                 "."};
+  if (!valid) {
+    lines.push_back("     No element of the column is numbered so (page 2, item 1: " + std::to_string(t.NELEM) +
+                    " elements).");
+    return lines;
+  }
+  lines.push_back("     Its lower end stands " + messageValue(height) + " above the sea bed and its top " +
+                  messageValue(height + t.SLEN(t.IPIERC)) + ", by the element lengths");
+  lines.push_back("     (page 3, item 2), in a water depth of " + messageValue(t.DEPTH) + " (page 1, item 4).");
+  return lines;
 }
 
 constexpr ValuePlace kTankerDimensionPlaces[] = {{5, 8}, {5, 9}, {5, 10}};
@@ -96,8 +118,8 @@ void salmChecks(Counts& c, ValueNotes& notes) {
     if (i < TPCM.IPIERC) height += TPCM.SLEN(i);
   }
 
-  if (freeJoints == 1 && TPCM.FRESLM == 0)
-    report(c, false, {" ++> Warning: only one member specified; PELMOTAR may fail to execute."});
+  // A single member of an attached SALM is refused by the run's findings (freeJointFinding), which
+  // say what to add.
   if (freeJoints > 3)
     report(c, false, {" ++> Warning: no dynamic analysis will be done, because there are more than",
                       "              three free joints."});
@@ -108,7 +130,8 @@ void salmChecks(Counts& c, ValueNotes& notes) {
                               height + TPCM.SLEN(TPCM.IPIERC) > TPCM.DEPTH;
     if (!spansSurface)
       report(c, false, {" ++> Warning: apparent inconsistency between",
-                        "              water depth and height of water-piercing element."});
+                        "              water depth and height of water-piercing element."},
+             &notes, kPiercingPlaces, piercingLines(piercingElementValid(), height));
   }
 
   if (piercingElementValid()) {

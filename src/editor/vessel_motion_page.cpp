@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "editor/page_loop.h"
 #include "editor/pages.h"
 #include "editor/vessel_notes.h"
@@ -40,8 +41,6 @@ constexpr std::int32_t kItemsEnd = 15;
 constexpr std::array<std::int32_t, kItemsEnd> kHelpTopic = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 10, 11, 12, 13};
 
 // The page shows the forward speed in knots and stores a length per second.
-constexpr float kFeetPerSecondPerKnot = 1.687f;
-constexpr float kMetresPerSecondPerKnot = 0.514f;
 float speedPerKnot() { return TPCM.NUNTS == kMetricUnits ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot; }
 
 constexpr ItemFormat kValueFormat{.labelColumns = 57, .valueWidth = 10, .decimals = 2, .unitGap = 1, .unitColumns = 6};

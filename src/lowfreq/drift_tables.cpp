@@ -44,9 +44,17 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
     fatalStop(kRoutine, unit, {"", " ++>  User-supplied drift force coefficients \"" + name + "\" not found.", ""},
               FatalWait::kPressReturn, IIN);
   }
+  PlacedRead in(kUserFileUnit);
+  const auto read = [&](std::initializer_list<ListTarget> targets) {
+    if (in.read(targets) != ListStatus::kDone) FILERR(FNAME.view(), kRoutine, unit, IIN);
+  };
+  const auto require = [&](int index, std::string_view what, float value, float lowest, float highest,
+                           std::string_view why) {
+    requireFileValue(in, kRoutine, unit, IIN, FNAME.view(), index, what, value, lowest, highest, why);
+  };
   float frequencies = 0.0f;
   float headings = 0.0f;
-  if (!readUserRecord({&frequencies, &headings})) FILERR(FNAME.view(), kRoutine, unit, IIN);
+  read({&frequencies, &headings});
   const std::int32_t nfreq = truncatedCount(frequencies);
   const std::int32_t naz = truncatedCount(headings);
   const std::string header = " ++>  User-supplied drift force coefficient array ";
@@ -58,14 +66,23 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   }
   for (int j = 1; j <= naz; ++j) {
     float heading = 0.0f;
-    if (!readUserRecord({&heading})) FILERR(FNAME.view(), kRoutine, unit, IIN);
+    read({&heading});
+    require(1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading, "degrees: one turn either way");
     t.ANGARR(j) = heading / kDegreesPerRadian;
     for (int i = 1; i <= nfreq; ++i) {
       float frequency = 0.0f;
-      if (!readUserRecord({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)})) {
-        FILERR(FNAME.view(), kRoutine, unit, IIN);
+      read({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)});
+      // Only the first block's frequencies serve; the later ones may hold anything.
+      if (j == 1) {
+        require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
+        t.WARRAY(i) = frequency;
       }
-      if (j == 1) t.WARRAY(i) = frequency;
+      static const char* const kCoefficient[3] = {"the surge coefficient", "the sway coefficient",
+                                                  "the yaw coefficient"};
+      for (int c = 1; c <= 3; ++c) {
+        require(c + 1, kCoefficient[c - 1], t.CF(i, j, c), -kLargestFileCoefficient, kLargestFileCoefficient,
+                "a hundred is no hull's drift coefficient");
+      }
     }
   }
   if (const int row = firstUnorderedPoint(t.WARRAY.data(), nfreq); row != 0) {

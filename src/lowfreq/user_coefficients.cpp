@@ -37,8 +37,9 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
     stopUserFileMissing(r.routine, unit,
                         {"", " ++>  User-supplied force coefficients \"" + name + "\" not found", ""});
   }
+  PlacedRead in(kUserFileUnit);
   std::int32_t count = 0;
-  if (!readUserRecord({&count})) FILERR(FNAME.view(), r.errorLabel, unit, IIN);
+  if (in.read({&count}) != ListStatus::kDone) FILERR(FNAME.view(), r.errorLabel, unit, IIN);
   const std::string header = " ++>  User-supplied force coefficient array in " + name;
   if (count < 2 || count > kMaxUserCoefficientRows) {
     stopUserTableRefused(r.routine, unit, IIN,
@@ -47,8 +48,15 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
   }
   for (int i = 1; i <= count; ++i) {
     float heading = 0.0f;
-    if (!readUserRecord({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)})) {
+    if (in.read({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)}) != ListStatus::kDone) {
       FILERR(FNAME.view(), r.errorLabel, unit, IIN);
+    }
+    requireFileValue(in, r.routine, unit, IIN, FNAME.view(), 1, "a heading", heading, -kLargestFileHeading,
+                     kLargestFileHeading, "degrees: one turn either way");
+    static const char* const kCoefficient[3] = {"CX", "CY", "CMZ"};
+    for (int c = 1; c <= 3; ++c) {
+      requireFileValue(in, r.routine, unit, IIN, FNAME.view(), c + 1, kCoefficient[c - 1], t.coefficient(i, c),
+                       -kLargestFileCoefficient, kLargestFileCoefficient, "a hundred is no hull's coefficient");
     }
     t.angle(i) = heading / kDegreesPerRadian;
   }

@@ -26,6 +26,15 @@ bool readUserRecord(std::initializer_list<ListTarget> targets) {
   return listReadUnit(kUserFileUnit, targets) == ListStatus::kDone;
 }
 
+void requireFileValue(const PlacedRead& in, std::string_view routine, std::int32_t unit, std::int32_t inUnit,
+                      std::string_view file, int index, std::string_view what, float value, float lowest,
+                      float highest, std::string_view why) {
+  if (inRange(value, lowest, highest)) return;
+  refuseUserFileValue(routine, kUserFileUnit, unit, inUnit, fileNameOf(file), in.place(index), what, value,
+                      "a value from " + messageValue(lowest) + " to " + messageValue(highest) + " (" +
+                          std::string(why) + ")");
+}
+
 void stopUserFileMissing(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) writeRecord(unit, line);
   std::int32_t answer = 0;

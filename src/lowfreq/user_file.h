@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "util/list_read.h"
+#include "util/user_file_values.h"
 
 namespace qv {
 
@@ -24,6 +25,20 @@ bool openUserFile(std::string_view nameField);
 // given its value (or an empty value, or a "/" ended the read); false at the end of the file or for
 // a value of the wrong kind.
 bool readUserRecord(std::initializer_list<ListTarget> targets);
+
+// The bounds of the values of the users' coefficient files: headings turn at most once either way
+// [deg]; wave frequencies are those of waves of 0.1 s and longer [rad/s]; a force or moment
+// coefficient of wind, current or wave drift stays within some units on any hull (a current's
+// lateral one in water barely deeper than the draft reaches about 10): a hundred is no hull's.
+inline constexpr float kLargestFileHeading = 360.0f;
+inline constexpr float kHighestFileFrequency = 62.831855f;
+inline constexpr float kLargestFileCoefficient = 100.0f;
+
+// Refuses (refuseUserFileValue, unit 31) value `index` of the last READ of `in` unless it lies from
+// `lowest` to `highest`; `what` names it, `why` says what the range is.
+void requireFileValue(const PlacedRead& in, std::string_view routine, std::int32_t unit, std::int32_t inUnit,
+                      std::string_view file, int index, std::string_view what, float value, float lowest,
+                      float highest, std::string_view why);
 
 // A file that cannot be opened: the lines on `unit`, the abort question, then the stop whatever the
 // answer.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dataset/column_reach.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
@@ -334,6 +335,12 @@ std::string memberLengths(std::int32_t last = SOLVE.NCON) {
 Pattern searchConfiguration() {
   const Solve& s = SOLVE;
   const bool isFree = freeSalm();
+  if (!isFree) {
+    // The run's checks refuse such a column before any stage by the same test.
+    std::vector<float> lengths;
+    for (int I = 1; I <= s.NCON; ++I) lengths.push_back(s.CNLEN(I));
+    if (!columnReachesHeight(lengths, s.YOKBOT)) impossibleConfiguration();
+  }
   const std::int32_t patterns = std::int32_t{1} << (isFree ? s.NCON : s.NCON - 1);
   float lowest = 1.0E30f;
   bool found = false;

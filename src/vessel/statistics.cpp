@@ -254,7 +254,8 @@ void STAT1() {
   Tpcm& d = TPCM;
   if (d.NBUG == 1) {
     writeRecord(d.EDUNIT, " IN STAT1. IRAO,LRFGLG = " + fmtI(WAVCOM.IRAO, 6) + fmtI(HIMEM.LFRFLG, 6));
-    INBUG(d.NBUG, d.EDUNIT, kKeyboardUnit);
+    d.NBUG = 0;  // asked again as VESL1 asks it: 0 or 1
+    enterBounded("Input NBUG: ", d.NBUG, 0, 1, d.EDUNIT, kKeyboardUnit);
   }
   if (d.LSWELL != 0) addSwells();
   if (d.LRANDM != 0) {

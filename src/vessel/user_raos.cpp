@@ -14,6 +14,7 @@
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/list_read.h"
+#include "util/user_file_values.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -42,9 +43,33 @@ bool openExisting(std::string_view FNAME) {
 }
 
 // One list-directed read of the file; an end of file or a bad value is fatal.
-void readValues(std::string_view FNAME, std::initializer_list<ListTarget> targets) {
-  if (listReadUnit(kUserRaoUnit, targets) != ListStatus::kDone) {
-    FILERR(FNAME, kCaller, TPCM.EDUNIT, kKeyboardUnit);
+void readValues(PlacedRead& in, std::string_view FNAME, std::initializer_list<ListTarget> targets) {
+  if (in.read(targets) != ListStatus::kDone) FILERR(FNAME, kCaller, TPCM.EDUNIT, kKeyboardUnit);
+}
+
+// Every value of the file is bounded by what it is. Headings turn at most once either way; the
+// frequencies are those of waves of 0.1 s and longer; an operator is a motion per wave amplitude
+// (surge, sway, heave) or degrees of motion per degree of wave slope (roll, pitch, yaw), which even
+// a lightly damped vessel at resonance keeps within some tens: a hundred is no vessel's.
+constexpr float kLargestHeading = 360.0f;              // [deg]
+constexpr float kHighestFrequency = 62.831855f;        // [rad/s], a period of 0.1 s
+constexpr float kLargestOperator = 100.0f;
+void requireValue(const PlacedRead& in, std::string_view FNAME, int index, std::string_view what, float value,
+                  float lowest, float highest, std::string_view why) {
+  if (inRange(value, lowest, highest)) return;
+  refuseUserFileValue(kCaller, kUserRaoUnit, TPCM.EDUNIT, kKeyboardUnit, fileNameOf(FNAME), in.place(index), what,
+                      value, "a value from " + messageValue(lowest) + " to " + messageValue(highest) + " (" +
+                                 std::string(why) + ")");
+}
+
+// The twelve operator values of a row: real and imaginary parts of surge, sway, heave, roll, pitch, yaw.
+void requireOperators(const PlacedRead& in, std::string_view FNAME, const float (&v)[12]) {
+  static const char* const kMotion[6] = {"surge", "sway", "heave", "roll", "pitch", "yaw"};
+  for (int k = 0; k < 12; ++k) {
+    const std::string what = std::string(k % 2 == 0 ? "the real part" : "the imaginary part") + " of the " +
+                             kMotion[k / 2] + " operator";
+    requireValue(in, FNAME, k + 2, what, v[k], -kLargestOperator, kLargestOperator,
+                 k / 2 < 3 ? "motion per wave amplitude" : "degrees of motion per degree of wave slope");
   }
 }
 
@@ -90,19 +115,25 @@ void loadTable(std::string_view FNAME) {
     abortOrContinue();
     return;
   }
+  PlacedRead in(kUserRaoUnit);
   std::int32_t nfreq = 0;
   std::int32_t naz = 0;
-  readValues(FNAME, {&nfreq, &naz});
+  readValues(in, FNAME, {&nfreq, &naz});
   checkDimensions(nfreq, naz);
   s.NFREQ = nfreq;
   s.NAZ = naz;
   UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
   for (int ia = 1; ia <= naz; ++ia) {
-    readValues(FNAME, {&s.DEGARR(ia)});
+    readValues(in, FNAME, {&s.DEGARR(ia)});
+    requireValue(in, FNAME, 1, "a heading", s.DEGARR(ia), -kLargestHeading, kLargestHeading,
+                 "degrees: one turn either way");
     for (int jf = 1; jf <= nfreq; ++jf) {
       float v[12] = {};
-      readValues(FNAME, {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
-                         &v[10], &v[11]});
+      readValues(in, FNAME, {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
+                             &v[10], &v[11]});
+      requireValue(in, FNAME, 1, "a frequency", s.WARRAY(jf), 0.0f, kHighestFrequency,
+                   "rad/s: waves of 0.1 s and longer");
+      requireOperators(in, FNAME, v);
       for (int k = 0; k < 6; ++k) (*tables[k])(jf, ia) = Complex(v[2 * k], v[2 * k + 1]);
     }
   }

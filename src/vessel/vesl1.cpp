@@ -335,7 +335,9 @@ void VESL1() {
   // 3. Debug level.
   if (d.NBUG0 == 1) {
     writeRecord(d.EDUNIT, " ### In VESL1:");
-    INBUG(d.NBUG, d.EDUNIT, kKeyboardUnit);
+    // The level is 0 (no listing) or 1 (the heading list); a letter or any other number is asked again.
+    d.NBUG = 0;
+    enterBounded("Input NBUG: ", d.NBUG, 0, 1, d.EDUNIT, kKeyboardUnit);
   } else {
     d.NBUG = 0;
   }

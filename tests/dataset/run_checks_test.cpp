@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
@@ -182,6 +184,114 @@ TEST_F(RunChecks, MoreMembersThanTheDynamicsTakeForTheAttachmentAreFatal) {
 // Options 7 and 8 of page 3 count every element buoyant and wet. A buoy standing upright higher
 // than the water is deep, or an attachment on the vessel above the waterline, is above the water.
 // The buoy: the elements below the attachment member (the last one with a free lower joint), the
+
+// An attached SALM needs two members at least: one hinged on the sea bed and one at the vessel. The
+// finding says what to add or which joints to free; a free SALM of one member stands.
+TEST_F(RunChecks, AnAttachedSalmOfOneMemberIsFatal) {
+  struct Case {
+    const char* what;
+    std::int32_t nelem;
+    std::vector<std::int32_t> free;
+    bool freeSalm;
+    std::vector<std::string> advice;  // the finding's lines after its first three; empty: none
+  };
+  const Case cases[] = {
+      {"one element", 1, {0}, false,
+       {"     Add an element for the attachment (page 2, item 1) and free its lower joint",
+        "     (page 3, element 2, item 7; a new element's joint starts frozen)."}},
+      {"one element, its joint free", 1, {1}, false,
+       {"     Add an element for the attachment (page 2, item 1) and free its lower joint",
+        "     (page 3, element 2, item 7; a new element's joint starts frozen)."}},
+      {"a new element on a hinged column", 2, {1, 0}, false,
+       {"     Free the lower joint of element 2 (page 3, element 2, item 7;",
+        "     a new element's joint starts frozen)."}},
+      {"three elements all frozen", 3, {0, 0, 0}, false,
+       {"     Free the lower joints of elements 1 and 3 (page 3, item 7 of each;",
+        "     a new element's joint starts frozen)."}},
+      {"two members", 2, {1, 1}, false, {}},
+      {"a free SALM of one member", 1, {1}, true, {}},
+      {"no elements: the auxiliary table alone", 0, {}, false, {}},
+  };
+  for (const Case& c : cases) {
+    TPCM.NELEM = c.nelem;
+    for (std::size_t k = 0; k < c.free.size(); ++k) TPCM.IFREE(static_cast<int>(k + 1)) = c.free[k];
+    TPCM.FRESLM = c.freeSalm ? 1 : 0;
+    TPCM.IARCO = c.freeSalm ? kFreeSalm : kYoke;
+    const std::optional<RunFinding> finding = freeJointFinding();
+    if (c.advice.empty()) {
+      EXPECT_FALSE(finding.has_value()) << c.what;
+      continue;
+    }
+    ASSERT_TRUE(finding.has_value()) << c.what;
+    EXPECT_TRUE(finding->fatal);
+    EXPECT_EQ(finding->lines.front(),
+              " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed")
+        << c.what;
+    EXPECT_EQ(std::vector<std::string>(finding->lines.begin() + 3, finding->lines.end()), c.advice) << c.what;
+  }
+}
+
+// The column's top must reach the attachment: the depth (less a frozen base's height) plus the
+// yoke's height. Members of 76 and 30 ft over 100 ft of water reach 106 ft: a yoke 6 ft above the
+// water is reached, one 7 ft above it is not; a buoyant riser's top is held at the keel instead.
+TEST_F(RunChecks, AColumnThatCannotReachItsAttachmentIsFatal) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    bool raised;
+  };
+  const Case cases[] = {
+      {"a yoke 6 ft above the water", [] { TPCM.YOKEHT = 6.0f; }, false},
+      {"a yoke 7 ft above the water", [] { TPCM.YOKEHT = 7.0f; }, true},
+      {"a frozen base of 20 ft lowers the height to reach", [] {
+         TPCM.NELEM = 3;
+         TPCM.SLEN(3) = 30.0f;
+         TPCM.SLEN(2) = 76.0f;
+         TPCM.SLEN(1) = 20.0f;
+         TPCM.IFREE(1) = 0;
+         TPCM.IFREE(2) = TPCM.IFREE(3) = 1;
+         TPCM.YOKEHT = 25.0f;
+       }, false},
+      {"a riser held at a keel 20 ft down", [] {
+         TPCM.IARCO = kBuoyantRiser;
+         TPCM.YOKEHT = 60.0f;  // not read
+         TPCM.DRAFT = 20.0f;
+       }, false},
+      {"a free SALM reaches nothing", [] {
+         TPCM.IARCO = kFreeSalm;
+         TPCM.FRESLM = 1;
+         TPCM.YOKEHT = 60.0f;
+       }, false},
+  };
+  const auto column = [] {
+    resetAllBlocks();
+    TPCM.NUNTS = kEnglishUnits;
+    TPCM.DEPTH = 100.0f;
+    TPCM.NELEM = 2;
+    TPCM.SLEN(1) = 76.0f;
+    TPCM.SLEN(2) = 30.0f;
+    TPCM.IFREE(1) = TPCM.IFREE(2) = 1;
+    TPCM.IARCO = kYoke;
+  };
+  for (const Case& c : cases) {
+    column();
+    c.edit();
+    const std::optional<RunFinding> finding = columnReachFinding();
+    EXPECT_EQ(finding.has_value(), c.raised) << c.what;
+  }
+  // Its message, with the statics' advice.
+  column();
+  TPCM.YOKEHT = 7.0f;
+  EXPECT_EQ(testing_support::findingsText({*columnReachFinding()}),
+            "[fatal]\n"
+            " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
+            "     stand 107.00 feet above its lowest free joint: the water depth 100.00 feet (page 1, item 4)\n"
+            "     plus the yoke's height above the waterline 7.00 feet (page 3, item 14 then 1).\n"
+            "     No member standing up or down with one of them leaning reaches that height:\n"
+            "     member 1 (element 1) 76.00 feet, member 2 (element 2) 30.00 feet long, together 106.00 feet.\n"
+            "     Change the element lengths (page 3, item 2), the water depth or the attachment's height.\n");
+}
+
 // whole column of a free SALM; a frozen base inclined by ANCHOR reaches its cosine's share.
 TEST_F(RunChecks, ATotallySubmergedSystemWhoseTopStandsAboveTheWaterIsFatal) {
   struct Case {
@@ -503,6 +613,7 @@ TEST_F(EmptyUserCoefficients, AreAmongTheRunFindings) {
   TPCM.LWBARG = 0x111;
   TPCM.YOKVES = 0.0f;  // folded back over the buoy: a warning
   TPCM.IARCO = kBuoyantRiser;
+  TPCM.NELEM = 1;
   TPCM.IFREE(1) = 0;  // its one element pierces the surface: fatal
   const std::string text = findingsText(runFindings());
   const std::size_t yoke = text.find("the yoke-vessel angle YOKVES");

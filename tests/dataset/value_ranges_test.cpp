@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/lowcof.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -47,6 +48,8 @@ void analysedTanker() {
     TPCM.NACC = 1;
     TPCM.NA = 6;
     TPCM.TLOAD = 500.0f;
+    TPCM.OFFINC = 5.0f;
+    TPCM.PNDARM = 10.0f;  // the yoke's sides, against its 20 ft member
   });
 }
 
@@ -159,16 +162,21 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
        {" ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;",
         "     the analysis needs a value from 0.00 to 150.00 (the element's length, item 2)."}},
       {"a centre of gravity at the element's top", [] { TPCM.CGSALM(1) = 150.0f; }, {}},
-      {"an element longer than twice the water depth", [] { TPCM.SLEN(2) = 201.0f; },
-       {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 201.00;",
+      {"a column element longer than twice the water depth", [] { TPCM.SLEN(1) = 201.0f; },
+       {" ++> Fatal Warning: Element length (page 3, element 1, item 2) is 201.00;",
         "     the analysis needs a value of at most 200.00 (twice the water depth, page 1, item 4)."}},
-      {"a regular wave higher than the water is deep", [] { TPCM.SLPHT = 100.5f; },
-       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 100.50;",
-        "     the analysis needs a value of at most 100.00 (the water depth, page 1, item 4)."}},
+      // The attachment above the piercing element (element 1) is a link of its own length.
+      {"a hawser of three times the water depth", [] { TPCM.SLEN(2) = 300.0f; }, {}},
+      {"a link longer than twice the longest ship", [] { TPCM.SLEN(2) = 3300.0f; },
+       {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 3300.00;",
+        "     the analysis needs a value from 0.00 to 3280.84 (twice the longest ship built)."}},
+      {"a regular wave higher than 0.78 of the water depth", [] { TPCM.SLPHT = 78.5f; },
+       {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 78.50;",
+        "     the analysis needs a value of at most 78.00",
+        "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed)."}},
       {"a slope steeper than the limiting wave's", [] { TPCM.LSLPHT = 1; TPCM.SLPHT = 30.0f; },
        {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 30.00;",
         "     the analysis needs a value from 0.00 to 25.70 (degrees: the limiting wave's slope)."}},
-      {"a sea as high as the water is deep", [] { TPCM.SWHT(1) = 100.0f; }, {}},
       {"a heading beyond a turn", [] { TPCM.SEAHDG(1) = -360.5f; },
        {" ++> Fatal Warning: Wave heading (page 15, item 4) is -360.50;",
         "     the analysis needs a value from -360.00 to 360.00 (degrees)."}},
@@ -248,6 +256,237 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
     EXPECT_EQ(findingLines(), c.lines) << c.what;
   }
 }
+
+// Every finding, warnings too, its kind first: "[fatal] <first line>" then its other lines.
+std::vector<std::string> allFindingLines() {
+  std::vector<RunFinding> findings;
+  valueRangeFindings(findings);
+  std::vector<std::string> lines;
+  for (const RunFinding& f : findings) {
+    for (std::size_t i = 0; i < f.lines.size(); ++i)
+      lines.push_back(i == 0 ? (f.fatal ? "[fatal]" : "[warning]") + f.lines[i] : f.lines[i]);
+  }
+  return lines;
+}
+
+// A sea breaks when its significant height exceeds a seventh of the wave length of its peak period,
+// in the water depth; a regular wave when its height exceeds a seventh of its own length. The
+// lengths of the messages are those of the dispersion relation solved apart, in 100 ft of water
+// (reference/wave_length_reference.py): 12 s 583.573 ft, 3 s 46.054 ft, 4 s 81.874 ft, 24 s
+// 1312.375 ft.
+TEST_F(ValueRanges, WavesAreBoundedByBreakingInTheWaterDepth) {
+  const auto grid = [](float first, float step, int n) {
+    TPCM.NWP = n;
+    for (int k = 1; k <= n; ++k) TPCM.T(k) = first + step * static_cast<float>(k - 1);
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"a sea of 38 ft at 12 s: below a fifteenth of 583.57 ft", [] { TPCM.SWHT(1) = 38.0f; }, {}},
+      {"a sea of 40 ft at 12 s: steeper than a fifteenth", [] { TPCM.SWHT(1) = 40.0f; },
+       {"[warning] ++> Warning: Significant height (page 15, item 6) is 40.00;",
+        "     steeper than a fifteenth of the wave length 583.57 of the peak period 12.00 s",
+        "     (page 15, item 7): seas this steep are rare (they break at a seventh)."}},
+      {"a sea of 83.5 ft at 12 s: beyond a seventh, 83.37 ft", [] { TPCM.SWHT(1) = 83.5f; },
+       {"[fatal] ++> Fatal Warning: Significant height (page 15, item 6) is 83.50;",
+        "     the analysis needs a height of at most 83.37",
+        "     (a seventh of the wave length 583.57 of the peak period 12.00 s",
+        "     (page 15, item 7) in the water depth: a steeper sea breaks)."}},
+      {"a sea of 7 ft at 3 s: beyond a seventh of 46.05 ft", [] { TPCM.SWHT(1) = 7.0f; TPCM.SIGPD(1) = 3.0f; },
+       {"[fatal] ++> Fatal Warning: Significant height (page 15, item 6) is 7.00;",
+        "     the analysis needs a height of at most 6.58",
+        "     (a seventh of the wave length 46.05 of the peak period 3.00 s",
+        "     (page 15, item 7) in the water depth: a steeper sea breaks)."}},
+      {"a long sea higher than 0.6 of the depth", [] { TPCM.SWHT(1) = 65.0f; TPCM.SIGPD(1) = 24.0f; },
+       {"[warning] ++> Warning: Significant height (page 15, item 6) is 65.00;",
+        "     above 0.6 of the water depth 100.00",
+        "     (page 1, item 4): a sea this high breaks on the shallow water."}},
+      {"a regular wave of 11 ft over 4 to 24 s: below a seventh of 81.87 ft", [&] {
+         grid(4.0f, 2.0f, 11);
+         TPCM.SLPHT = 11.0f;
+       }, {}},
+      {"a regular wave of 12 ft over 4 to 24 s: it breaks at 4 s only", [&] {
+         grid(4.0f, 2.0f, 11);
+         TPCM.SLPHT = 12.0f;
+       },
+       {"[warning] ++> Warning: Wave height or slope (page 14, item 4) is 12.00;",
+        "     it breaks (is higher than a seventh of the wave length) at the periods of up to 4.00 s",
+        "     (page 14, item 2): the responses there are those of a wave no sea holds."}},
+      {"a regular wave of 12 ft over 3 to 4 s: it breaks at every period", [&] {
+         grid(3.0f, 0.5f, 3);
+         TPCM.SLPHT = 12.0f;
+       },
+       {"[fatal] ++> Fatal Warning: Wave height or slope (page 14, item 4) is 12.00;",
+        "     the analysis needs a height of at most 11.70",
+        "     (a seventh of the wave length 81.87 of the longest period 4.00 s, page 14, item 2: a higher",
+        "     wave breaks at every period of the grid)."}},
+      {"a slope is bounded by its own limit", [&] {
+         grid(3.0f, 0.5f, 3);
+         TPCM.LSLPHT = 1;
+         TPCM.SLPHT = 20.0f;
+       }, {}},
+  };
+  for (const Case& c : cases) {
+    analysedTanker();
+    grid(5.0f, 1.0f, 20);
+    TPCM.SLPHT = 5.0f;
+    c.edit();
+    EXPECT_EQ(allFindingLines(), c.lines) << c.what;
+  }
+}
+
+// The rows of the review of sound designs: what a value is bounds it, not a quantity it need not
+// match. The fixture is in English units (ft, kips, ft/s), its tanker 300 ft long and 20 ft deep.
+TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<std::string> lines;
+  };
+  constexpr float kKnot = 1.687f;  // ft/s per knot, as page 6 shows the speed
+  const Case cases[] = {
+      // The deadweight picks the size family of the tanker wind model: a tanker in ballast displaces
+      // far less than it carries.
+      {"a tanker in ballast with the tanker wind model", [] {
+         TPCM.LWIND = 1;
+         TPCM.LWBARG = 0x444;
+         TPCM.DWTONS = 330000.0f;  // kips, some 150,000 t
+         TPCM.LOADED = 50.0f;
+         TPCM.BOWWND = 0.5f;
+       }, {}},
+      {"a deadweight of twice the largest tanker's", [] {
+         TPCM.LWIND = 1;
+         TPCM.LWBARG = 0x444;
+         TPCM.DWTONS = 2.3e6f;
+       },
+       {"[fatal] ++> Fatal Warning: Vessel Deadweight (page 8, item 31) is 2300000.00;",
+        "     the analysis needs a value from 0.00 to 2204622.50",
+        "     (about twice the deadweight of the largest tanker built)."}},
+      {"an absurd deadweight that no model reads", [] { TPCM.DWTONS = 2.3e6f; }, {}},
+      // The yoke's hinge: down to the keel (20 ft), up to the tanker's length (300 ft).
+      {"a yoke 90 ft above the waterline of 100 ft of water", [] { TPCM.YOKEHT = 90.0f; }, {}},
+      {"a yoke at the keel", [] { TPCM.YOKEHT = -20.0f; }, {}},
+      {"a yoke below the keel", [] { TPCM.YOKEHT = -21.0f; },
+       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is -21.00;",
+        "     the analysis needs a value from -20.00 (the draft, page 5, item 10) to 300.00",
+        "     (the waterline length, page 5, item 8)."}},
+      {"a yoke above the vessel's length", [] { TPCM.YOKEHT = 301.0f; },
+       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 301.00;",
+        "     the analysis needs a value from -20.00 (the draft, page 5, item 10) to 300.00",
+        "     (the waterline length, page 5, item 8)."}},
+      // Froude 0.5 on 300 ft: 0.5 sqrt(32.152 x 300) = 49.11 ft/s, 29.11 knots.
+      {"20 knots", [=] { TPCM.TVFWD = 20.0f * kKnot; }, {}},
+      {"30 knots", [=] { TPCM.TVFWD = 30.0f * kKnot; },
+       {"[fatal] ++> Fatal Warning: Vessel speed (page 6, item 9) is 30.00 knots;",
+        "     the analysis needs a speed from -29.11 to 29.11 knots",
+        "     (a Froude number of 0.5 on the waterline length 300.00, page 5, item 8)."}},
+      {"30 knots astern", [=] { TPCM.TVFWD = -30.0f * kKnot; },
+       {"[fatal] ++> Fatal Warning: Vessel speed (page 6, item 9) is -30.00 knots;",
+        "     the analysis needs a speed from -29.11 to 29.11 knots",
+        "     (a Froude number of 0.5 on the waterline length 300.00, page 5, item 8)."}},
+      // The same numbers in metres: Froude 0.5 on 300 m is 0.5 sqrt(9.8 x 300) = 27.11 m/s, 52.74
+      // knots of 0.514 m/s.
+      {"50 knots in metric units", [] {
+         TPCM.NUNTS = 1;
+         TPCM.DWATR = 1025.0f;
+         TPCM.TVFWD = 50.0f * 0.514f;
+       }, {}},
+      {"60 knots in metric units", [] {
+         TPCM.NUNTS = 1;
+         TPCM.DWATR = 1025.0f;
+         TPCM.TVFWD = 60.0f * 0.514f;
+       },
+       {"[fatal] ++> Fatal Warning: Vessel speed (page 6, item 9) is 60.00 knots;",
+        "     the analysis needs a speed from -52.74 to 52.74 knots",
+        "     (a Froude number of 0.5 on the waterline length 300.00, page 5, item 8)."}},
+      // The yoke's two sides: 10 ft apart on its 20 ft member; below a hundredth of it their loads
+      // run away, and without a separation they are indeterminate.
+      {"the yoke's sides 0.2 ft apart", [] { TPCM.PNDARM = 0.2f; }, {}},
+      {"the yoke's sides 1e-30 ft apart", [] { TPCM.PNDARM = 1e-30f; },
+       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is 1.0000E-30;",
+        "     the analysis needs a separation of at least 0.20 in size",
+        "     (a hundredth of the length of the attachment's member, 20.00",
+        "     (page 3, item 2): the side loads are its loads times its length over the separation)."}},
+      {"the yoke's sides -1e-30 ft apart", [] { TPCM.PNDARM = -1e-30f; },
+       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is -1.0000E-30;",
+        "     the analysis needs a separation of at least 0.20 in size",
+        "     (a hundredth of the length of the attachment's member, 20.00",
+        "     (page 3, item 2): the side loads are its loads times its length over the separation)."}},
+      {"no separation without the wave-frequency dynamics", [] {
+         TPCM.PNDARM = 0.0f;
+         TPCM.LDYN = 0;
+       }, {}},
+      // The table's maximum load and the offset step.
+      {"a maximum table load of 0", [] { TPCM.TLOAD = 0.0f; },
+       {"[fatal] ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;",
+        "     the analysis needs a value above 0."}},
+      {"an offset step of 0 for the offset report", [] {
+         TPCM.OFFINC = 0.0f;
+         TPCM.STAMOT = TPCM.LOFFST = 1;
+       },
+       {"[warning] ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;",
+        "     the statics take 1.00 feet in its place, the step of the static offset report."}},
+      {"an offset step of 0 that nothing reads", [] { TPCM.OFFINC = 0.0f; }, {}},
+  };
+  for (const Case& c : cases) {
+    analysedTanker();
+    c.edit();
+    EXPECT_EQ(allFindingLines(), c.lines) << c.what;
+  }
+}
+
+// The user's coefficient tables of LOWDAT, where a model of the run reads them: every angle and
+// every coefficient of the columns in use is a number within what it is, named by its table, row
+// and column on page 8.
+TEST_F(ValueRanges, LowdatTablesAreBoundedWhereTheRunReadsThem) {
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const auto currentTable = [] {
+    TPCM.LCURNT = 1;
+    TPCM.LCBARG = 0x111;
+    LOWCOF.NUCRPT = 3;
+    for (int row = 1; row <= 3; ++row) {
+      LOWCOF.UCRANG(row) = 90.0f * static_cast<float>(row - 1);
+      for (int d = 1; d <= 3; ++d) LOWCOF.UCRCFS(row, d) = 0.5f;
+    }
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"a sound table", [] {}, {}},
+      {"a coefficient that is not a number", [] { LOWCOF.UCRCFS(2, 3) = kNaN; },
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 2, Cz (page 8, item 15 then 3) is not a number;",
+        "     the analysis needs a finite number."}},
+      {"a coefficient of minus infinity", [=] { LOWCOF.UCRCFS(3, 1) = -kInf; },
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, Cx (page 8, item 15 then 3) is minus infinite;",
+        "     the analysis needs a finite number."}},
+      {"an angle beyond the half circle", [] { LOWCOF.UCRANG(3) = 270.0f; },
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, attack angle (page 8, item 15 then 2) is 270.00;",
+        "     the analysis needs an angle from 0.00 to 180.00 degrees (the table spans the half circle)."}},
+      {"a column the models do not read", [] {
+         TPCM.LCBARG = 0x411;  // Cx and Cy from the table (fields 1 and 2), Cz built in
+         LOWCOF.UCRCFS(2, 3) = kNaN;
+       }, {}},
+      {"the statics alone", [] {
+         TPCM.LQUAS = 0;
+         LOWCOF.UCRCFS(2, 3) = kNaN;
+       }, {}},
+  };
+  for (const Case& c : cases) {
+    analysedTanker();
+    LOWCOF = Lowcof{};
+    currentTable();
+    c.edit();
+    EXPECT_EQ(allFindingLines(), c.lines) << c.what;
+  }
+}
+
 
 // The bounds of the vessel's hydrostatics from the box its waterline length, beam and draft span:
 // a box barge (block and waterplane coefficients 1) is the largest hull they admit, and its own

@@ -142,6 +142,18 @@ const std::string kAsymmetry = msg({" ++> Fatal Warning: Azimuthal ASSYMMETRY de
                                     "     \"Azimuthally Symmetric\" type."});
 const std::string kSwellLocked = msg({" ++> Fatal Warning: Swell direction locked to irregular waves ",
                                       "     but no irregular waves are specified."});
+// A message followed by the lines that name its values with their page and item.
+std::string named(const std::string& message, std::initializer_list<std::string_view> lines) {
+  std::string s = message;
+  for (std::string_view line : lines) s += std::string(line) + "\n";
+  return s;
+}
+// A fresh data set's vessel: its zero metacentric heights and waterplane named with their items.
+const std::string kFreshGmZero = named(kGmZero, {"     Transverse metacentric height (KMT) (page 5, item 2) is 0.00.",
+                                  "     Longitudinal metacentric height (KML) (page 5, item 3) is 0.00.",
+                                  "     Vertical center of gravity (VKG) (page 5, item 5) is 0.00."});
+const std::string kFreshWaterplane = named(kWaterplane, {"     Vessel water plane area (page 5, item 7) is 0.00."});
+
 const std::string kPeriods = msg({" ++> Fatal Warning: Wave period array problem. Check for:",
                                   "                  - Unequal RAO period intervals.",
                                   "                  - A nonpositive wave period.",
@@ -229,7 +241,10 @@ TEST_F(Veswrn, VesselRows) {
          TPCM.AUXVSH = 1;
        },
        kForwardSpeed + kForwardSpeed, 2, 0},
-      {"9: longitudinal GM zero", salmWithTanker, [] { TPCM.TVKML = TPCM.TVKG; }, kGmZero, 1, 0},
+      {"9: longitudinal GM zero", salmWithTanker, [] { TPCM.TVKML = TPCM.TVKG; },
+       named(kGmZero, {"     Longitudinal metacentric height (KML) (page 5, item 3) is 15.00.",
+                       "     Vertical center of gravity (VKG) (page 5, item 5) is 15.00."}),
+       1, 0},
       {"9: not for creator 14", salmWithTanker,
        [] {
          TPCM.CREATR = kSimYobrix;
@@ -358,8 +373,8 @@ void everyVesselFault() {
 TEST_F(Veswrn, TheVesselIsCheckedOnlyWhereTheRunAnalysesIt) {
   // Sixteen vessel rows over three screens, which every road met before: a free SALM could not be
   // executed without a tanker's data that no stage of its run reads.
-  const std::string vesselRows = kForwardSpeed + kGmZero + kGyradii + kWindArea + kCurrentArea + kDimensions +
-                                 kWaterplane + kDraft + "\n Press <RETURN> to continue: \f" + kDriftFactor + kLegacy +
+  const std::string vesselRows = kForwardSpeed + kFreshGmZero + kGyradii + kWindArea + kCurrentArea + kDimensions +
+                                 kFreshWaterplane + kDraft + "\n Press <RETURN> to continue: \f" + kDriftFactor + kLegacy +
                                  kDamping + kPeriod + kMismatch + kDiscontinuous + kForwardSpeed +
                                  "\n Press <RETURN> to continue: \f" + kAsymmetry;
   struct Road {
@@ -398,7 +413,7 @@ TEST_F(Veswrn, WithoutTheVesselTheSeaAndTheSalmAreStillChecked) {
          TPCM.LSWLOK = 1;
        },
        kSwellLocked, 0, 1},
-      {"46: one period only", staticsAlone, [] { TPCM.NWP = 1; }, kPeriods, 0, 1},
+      {"46: one period only", staticsAlone, [] { TPCM.NWP = 1; }, named(kPeriods, {"     Number of different periods (page 14, item 1) is 1."}), 0, 1},
       {"29: the statics hang a buoyant riser from the keel", staticsAlone,
        [] {
          TPCM.IARCO = kBuoyantRiser;
@@ -477,12 +492,18 @@ TEST_F(Veswrn, HydrostaticAndSpeedRows) {
   expectCases({
       {"22: the buoy's GM negative", firnedo, [] { TPCM.BVKG = 20.0f; }, kGmNegative, 1, 0},
       {"23: the buoy without draft", firnedo, [] { TPCM.BDRAFT = 0.0f; }, kDimensions, 1, 0},
-      {"24: the buoy without waterplane", firnedo, [] { TPCM.BAWP = 0.0f; }, kWaterplane, 0, 1},
+      {"24: the buoy without waterplane", firnedo, [] { TPCM.BAWP = 0.0f; },
+       named(kWaterplane, {"     Second body's water plane area BAWP (word 2647 of the data set, which no page shows) is 0.00."}),
+       0, 1},
       {"24: a semi-submersible needs none", semiTwoBody, [] { TPCM.AWP = 0.0f; }, "", 0, 0},
       {"25: the buoy's draft below the sea bed", firnedo, [] { TPCM.BDRAFT = 150.0f; }, kDraft, 0, 1},
-      {"26: GM negative", salmWithTanker, [] { TPCM.TVKG = 30.0f; }, kGmNegative, 1, 0},
+      {"26: GM negative", salmWithTanker, [] { TPCM.TVKG = 30.0f; },
+       named(kGmNegative, {"     Transverse metacentric height (KMT) (page 5, item 2) is 25.00.",
+                           "     Vertical center of gravity (VKG) (page 5, item 5) is 30.00."}),
+       1, 0},
       {"27: no displacement", salmWithTanker, [] { TPCM.DISPL = 0.0f; }, kDimensions, 1, 0},
-      {"28: no waterplane", salmWithTanker, [] { TPCM.AWP = -1.0f; }, kWaterplane, 0, 1},
+      {"28: no waterplane", salmWithTanker, [] { TPCM.AWP = -1.0f; },
+       named(kWaterplane, {"     Vessel water plane area (page 5, item 7) is -1.00."}), 0, 1},
       {"29: the draft at the sea bed", salmWithTanker, [] { TPCM.DRAFT = 100.0f; }, kDraft, 0, 1},
       {"30: unequal speeds", firnedo,
        [] {
@@ -600,13 +621,15 @@ TEST_F(Veswrn, SymmetryAndPeriodRows) {
        },
        kSwellLocked, 0, 1},
       {"44: the buoy longer than wide", firnedo, [] { TPCM.BBWL = 30.0f; }, kAsymmetry, 0, 1},
-      {"46: one period only, without waves", salmWithTanker, [] { TPCM.NWP = 1; }, kPeriods, 0, 1},
+      {"46: one period only, without waves", salmWithTanker, [] { TPCM.NWP = 1; }, named(kPeriods, {"     Number of different periods (page 14, item 1) is 1."}), 0, 1},
       {"46: uneven periods with swell", salmWithTanker,
        [] {
          matchingSwell();
          TPCM.T(5) += 0.0011f;
        },
-       kPeriods, 0, 1},
+       named(kPeriods, {"     Regular wave period 5 (page 14, item 2) is 7.00;",
+                        "     the step from period 4 is 0.5011 s, the first step 0.5000 s."}),
+       0, 1},
       {"46: uneven within 0.001 s", salmWithTanker,
        [] {
          matchingSwell();
@@ -619,7 +642,7 @@ TEST_F(Veswrn, SymmetryAndPeriodRows) {
          matchingSea();
          for (int k = 1; k <= kMaxPeriods; ++k) TPCM.T(k) = 0.5f * static_cast<float>(k - 1);
        },
-       kPeriods, 0, 1},
+       named(kPeriods, {"     Regular wave period 1 (page 14, item 2) is 0.00."}), 0, 1},
       {"46: periods beyond the table are not read", salmWithTanker,
        [] {
          TPCM.NWP = 500;
@@ -711,8 +734,8 @@ TEST_F(Veswrn, ALongListIsPacedAndCountedApart) {
     TPCM.SWHT(1) = 0.0f;
   });
   const Outcome o = runChecks("\n");
-  EXPECT_EQ(o.screen, "\f" + kGmZero + kGyradii + kIrregular + kDiscrepancy + kDepth + kDimensions + kWaterplane +
-                          kDraft + "\n Press <RETURN> to continue: \f");
+  EXPECT_EQ(o.screen, "\f" + kFreshGmZero + kGyradii + kIrregular + kDiscrepancy + kDepth + kDimensions +
+                          kFreshWaterplane + kDraft + "\n Press <RETURN> to continue: \f");
   EXPECT_EQ(o.warnings, 3);
   EXPECT_EQ(o.fatals, 5);
 }
@@ -729,7 +752,7 @@ TEST_F(Veswrn, AnUnattendedRunWritesTheDiagnosticsFile) {
   HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "test", kScreenUnit);
   EXPECT_EQ(o.screen, "") << "nothing on the screen, nothing read, no pause";
   EXPECT_EQ(testing_support::readFileText(std::string(kDiagnosticsFile)),
-            kGmZero + kGyradii + kIrregular + kDiscrepancy + kDepth + kDimensions + kWaterplane + kDraft);
+            kFreshGmZero + kGyradii + kIrregular + kDiscrepancy + kDepth + kDimensions + kFreshWaterplane + kDraft);
   EXPECT_EQ(o.warnings, 3);
   EXPECT_EQ(o.fatals, 5);
 }

@@ -25,6 +25,7 @@
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/lowdat_tables.h"
 
 namespace qv {
 namespace {
@@ -85,8 +86,8 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        "     the analysis needs a value above the center of buoyancy (8.27, page 5, item 4).\n"},
       // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
-       " ++> Fatal Warning: X-Coordinate of Salm attachment (page 3, item 14 then 2) is 150.00;\n"
-       "     the analysis needs a value from -1.0000E-30 to 1.0000E-30\n"
+       " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 12.00;\n"
+       "     the analysis needs a value from -16.00 (the draft, page 5, item 10) to 1.0000E-30\n"
        "     (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
@@ -161,23 +162,8 @@ struct UserFile {
   std::string bytes;
 };
 
-// "LOWDAT" with the current table alone: 19 attack angles 0 to 180 degrees, Cx = -0.5 cos a,
-// Cy = 0.6 sin a, Cz = 0.05 sin 2a, but Cz of row 3 (20 degrees) typed as -1e30.
-std::string currentTableWithAHugeYawCoefficient() {
-  Lowcof table{};
-  table.NUCRPT = 19;
-  for (int row = 1; row <= 19; ++row) {
-    const double a = 10.0 * (row - 1) / 57.29577951308232;
-    table.UCRANG(row) = 10.0f * static_cast<float>(row - 1);
-    table.UCRCX(row) = static_cast<float>(-0.5 * std::cos(a));
-    table.UCRCY(row) = static_cast<float>(0.6 * std::sin(a));
-    table.UCRCZ(row) = static_cast<float>(0.05 * std::sin(2.0 * a));
-  }
-  table.UCRCZ(3) = -1.0e30f;
-  std::string bytes(sizeof table, '\0');
-  std::memcpy(bytes.data(), &table, sizeof table);
-  return bytes;
-}
+// "LOWDAT" with the current table alone, Cz of row 3 (20 degrees) typed as -1e30.
+std::string currentTableWithAHugeYawCoefficient() { return testing_support::currentTableWithRowThreeCz(-1.0e30f); }
 
 // "DRFTCOFS.txt" of two frequencies and 37 headings 0 to 360 degrees: surge 0.3 cos h, sway 0.5 sin h,
 // yaw -0.02 sin 2h, but the yaw coefficient at 200 degrees and 0.1 rad/s typed as -1e30.
@@ -205,18 +191,18 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
   };
   constexpr std::int32_t kTableModel = 0x111;  // the LOWDAT table (wind, current) or the user file (drift)
   const StopCase cases[] = {
-      // An internal stop: no equilibrium could be ranked, and TANGLE(0) was indexed.
+      // Once an internal stop (no equilibrium could be ranked, and TANGLE(0) was indexed), then a
+      // stop in the slow drift: the coefficient is refused naming its table, row and column before
+      // any stage, or its file, line and column (the heading of 200 degrees is the 21st block, whose
+      // heading stands on line 62) as the file is read.
       {"a LOWDAT current coefficient of -1e30", "tanker-yoke", {{offsetof(Tpcm, LCBARG), kTableModel}},
        {{"LOWDAT", currentTableWithAHugeYawCoefficient()}},
-       {" ++> VANTREL: no equilibrium heading can be ranked as the most stable",
-        "     the current coefficient table of LOWDAT (page 8, item 15), at the relative current direction ",
-        "     Its largest lateral or yaw coefficient is Cz = -1.0000E+30 in row 3 (20.00 deg).\n"}},
+       {" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3) is -1.0000E+30;\n"
+        "     the analysis needs a value from -100.00 to 100.00 (ten times a hull's largest coefficients).\n"}},
       {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
-       {" ++> VANTREL: no equilibrium heading can be ranked as the most stable",
-        "     the mean wave drift of the sea (page 15) by the drift coefficients of the file \"DRFTCOFS.txt\"\n"
-        "     (chosen on page 8, item 22). Its largest sway or yaw coefficient is -1.0000E+30 (yaw),\n"
-        "     at heading 200.00 deg and frequency 0.1000 rad/s.\n"}},
+       {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is -1.0000E+30;\n"
+        "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).\n"}},
       // The tanker's mean load of some 70 t against a table that ends at 60 t.
       {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
        {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",
@@ -230,13 +216,15 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
         "which holds the piercing element 3 (page 2,\n"
         "     item 6), stands 37.00 meters above the water surface; the water depth is 100.00 meters (page 1, item 4).\n",
         "     The members up to it: member 1 (elements 1 to 2) 107.00 meters, member 2 (element 3) 30.00 meters long\n"}},
-      // The top must reach 100 + 60 m; the elements are 62, 14, 30 and 30 m long.
+      // The top must reach 100 + 60 m; the elements are 62, 14, 30 and 30 m long: refused before any
+      // stage, with the statics' advice.
       {"a yoke above what the column reaches", "tanker-yoke", {{offsetof(Tpcm, YOKEHT), 60.0f}}, {},
-       {" ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!\n"
-        "     The column's top must stand 160.00 meters above its lowest free joint:\n"
-        "     the water depth 100.00 meters (page 1, item 4)\n"
+       {" ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
+        "     stand 160.00 meters above its lowest free joint: the water depth 100.00 meters (page 1, item 4)\n"
         "     plus the yoke's height above the waterline 60.00 meters (page 3, item 14 then 1).\n",
-        "     together 136.00 meters. Change the element lengths (page 3, item 2)"}},
+        "     member 1 (elements 1 to 2) 76.00 meters, member 2 (element 3) 30.00 meters,\n"
+        "     member 3 (element 4) 30.00 meters long, together 136.00 meters.\n"
+        "     Change the element lengths (page 3, item 2), the water depth or the attachment's height.\n"}},
       // The buoy stands in the water below it: its top 4 m under the surface.
       {"a water depth of 110 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 110.0f}}, {},
        {" ++> WARNING: piercing member might not cross water surface.\n",
@@ -373,7 +361,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     the analysis needs a value from 0.00 to 80.00 (the element's length, item 2).\n"},
       {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
-       "     the analysis needs a value of at most 100.00 (the water depth, page 1, item 4).\n"},
+       "     the analysis needs a value of at most 78.00\n"
+       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed).\n"},
       {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
        " ++> Fatal Warning: Default added mass coefficient (page 2, item 7) is 1.0000E+07;\n"
        "     the analysis needs a value from 0.00 to 5.00.\n"},
@@ -411,7 +400,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
        "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model).\n"},
       // Values at the edge of what is allowed.
-      {"a regular wave as high as the water is deep", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 100.0f}}, ""},
+      // It breaks at the grid's short periods: a warning, and the run goes on.
+      {"a regular wave of 0.78 of the water depth", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 78.0f}}, ""},
       {"a sea heading of a whole turn", "tanker-yoke", {{offsetof(Tpcm, SEAHDG), -360.0f}}, ""},
       {"an element's gyradius of its length", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 62.0f}}, ""},
       {"an added-mass coefficient of 5 at the free column", "free-salm", {{offsetof(Tpcm, COFMST), 5.0f}}, ""},

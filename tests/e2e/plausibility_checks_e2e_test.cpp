@@ -68,6 +68,9 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
   // check's text, then where to change the value.
   EXPECT_EQ(screens[first],
             "\n ++> Warning: A vessel GM is zero.\n"
+            "     Transverse metacentric height (KMT) (page 5, item 2) is 0.00.\n"
+            "     Longitudinal metacentric height (KML) (page 5, item 3) is 0.00.\n"
+            "     Vertical center of gravity (VKG) (page 5, item 5) is 0.00.\n"
             "\n ++> Fatal Warning: A vessel gyradii is nonpositive.\n"
             "     Pitch Gyradius (page 6, item 1) is 0.00.\n"
             "     Roll Gyradius (page 6, item 2) is 0.00.\n"
@@ -83,17 +86,23 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
             "\n ++> Warning: A vessel beam, length, draft,\n"
             "     or displacement is nonpositive.\n"
             "\n ++> Fatal Warning: A vessel water plane area is nonpositive.\n"
+            "     Vessel water plane area (page 5, item 7) is 0.00.\n"
             "\n ++> Fatal Warning: A vessel draft exceeds water depth.\n"
             "     Mean vessel draft (page 5, item 10) is 0.00.\n"
             "\n Press <RETURN> to continue: ");
   EXPECT_EQ(screens[first + 1],
             "\n ++> Warning: apparent inconsistency between\n"
             "              water depth and height of water-piercing element.\n"
+            "     Salm element that pierces water (page 2, item 6) is 1.\n"
+            "     Its lower end stands 0.00 above the sea bed and its top 0.00, by the element lengths\n"
+            "     (page 3, item 2), in a water depth of 0.00 (page 1, item 4).\n"
             "\n ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n"
             "     Length of vessel at waterline (page 5, item 8) is 0.00.\n"
             "     Beam of vessel at waterline (page 5, item 9) is 0.00.\n"
             // The values the analysis cannot run with that no check above names, each with its
             // page and item; the displacement's too, which only a warning above names.
+            "\n ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n"
+            "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Element length (page 3, element 1, item 2) is 0.00;\n"
             "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
@@ -102,16 +111,25 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
             "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 0.00;\n"
             "     the analysis needs a value above 0.\n"
+            "\n Press <RETURN> to continue: ");
+  // Its one element, hinged nowhere, cannot follow the vessel: the new data set is refused saying
+  // what to add.
+  EXPECT_EQ(screens[first + 2],
+            "\n ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"
+            "     the statics take 1.00 feet in its place, the step of the static offset report.\n"
             "\n ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
             "     the current force model reads it for Cx, Cy and Cz.\n"
             "     On page 8, choose another current model (item 12)\n"
             "     or specify the current force coefficients (item 15).\n"
-            "\n Press <RETURN> to continue: ");
-  EXPECT_EQ(screens[first + 2],
             "\n ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"
             "     the wave drift force model reads it for Cx, Cy and Cz.\n"
             "     On page 8, choose another wave drift model (item 22)\n"
             "     or put the file in the data set's folder.\n"
+            "\n ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed\n"
+            "     and one held at the vessel. Its element forms one member, whose single angle the attachment\n"
+            "     fixes: it has no load-offset curve, and the statics would lay it flat at every load.\n"
+            "     Add an element for the attachment (page 2, item 1) and free its lower joint\n"
+            "     (page 3, element 2, item 7; a new element's joint starts frozen).\n"
             "\n Press <RETURN> to continue: ");
   bool menuAgain = false;
   for (std::size_t k = first + 3; k < screens.size(); ++k)

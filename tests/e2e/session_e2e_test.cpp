@@ -281,14 +281,17 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out;
   // Among them the current table and the drift file, which a new data set's models read and which
-  // hold nothing.
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 4 warning(s) and 12 fatal warning(s); "
+  // hold nothing, the table's maximum load of 0 and its one element, which forms one member.
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 5 warning(s) and 14 fatal warning(s); "
                                 "see \"Diagnostics.stxt\".\n"))
       << run.out;
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");
   for (const char* finding : {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n",
                               " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n",
-                              " ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n"})
+                              " ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n",
+                              " ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n",
+                              " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed\n",
+                              " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"})
     EXPECT_TRUE(contains(diagnostics, finding)) << finding;
   EXPECT_FALSE(folder.exists("SALMDAT"));
 }

@@ -15,6 +15,7 @@ namespace qv {
 namespace {
 
 using qv::testing_support::ConsoleCapture;
+using qv::testing_support::contains;
 using qv::testing_support::IsClose;
 using qv::testing_support::stopStatus;
 using qv::testing_support::TempDir;
@@ -25,7 +26,7 @@ constexpr double kDegPerRad = 57.2957764;
 // A bilinear function of frequency [rad/s] and table heading [deg] per component: bilinear
 // interpolation reproduces it everywhere, extrapolation beyond the ends included.
 double coefficient(int component, double f, double headingDeg) {
-  return component * (1.0 + 10.0 * f) + 0.01 * headingDeg + 0.05 * f * headingDeg;
+  return component * (0.1 + f) + 0.001 * headingDeg + 0.005 * f * headingDeg;
 }
 
 // Frequencies 0.2, 0.4, 0.6 at headings 0, 90, 180, 360. Later blocks carry another frequency column,
@@ -112,6 +113,51 @@ TEST_F(DriftTables, FileIsReadOncePerName) {
   EXPECT_TRUE(IsClose(drift(0.4f, 3, 0), coefficient(3, 0.4, 180), 1e-6));
   EXPECT_TRUE(IsClose(drift(0.4f, 3, 0, "BUOYDRFT.txt"), 3.0 * coefficient(3, 0.4, 180), 1e-6));
   EXPECT_TRUE(IsClose(drift(0.4f, 3, 0), 5.0 * coefficient(3, 0.4, 180), 1e-6));
+}
+
+// Every value the table keeps is bounded by what it is; the first one beyond is refused naming the
+// file, its line and its column among the values of that line (a row read on from a later line names
+// both lines and its place in the row). The file of driftFile: line 1 the counts, line 2 heading 0,
+// lines 3 to 5 its frequencies, line 6 heading 90, line 7 its first frequency, line 10 heading 180.
+TEST_F(DriftTables, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
+  struct Case {
+    const char* what;
+    std::string from, to;  // the text replaced in the file
+    std::string found;     // the message's first line after " ++> "
+    std::string need;
+  };
+  const std::string coefficientNeed = "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).";
+  const Case cases[] = {
+      {"a surge coefficient of 3.4e38", "\n90\n8.8, ", "\n90\n8.8, 3.4e38 ",
+       "User file \"DRFTCOFS.txt\", line 7, column 2 (the surge coefficient) is 3.4000E+38;", coefficientNeed},
+      {"a heading of 400 degrees", "\n180\n", "\n400\n",
+       "User file \"DRFTCOFS.txt\", line 10, column 1 (a heading) is 400.00;",
+       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+      {"a frequency of 70 rad/s", "\n0\n0.2, ", "\n0\n70, ",
+       "User file \"DRFTCOFS.txt\", line 3, column 1 (a frequency) is 70.00;",
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
+      {"a row read on from the next line", "\n90\n8.8, ", "\n90\n8.8, 1e3\n",
+       "User file \"DRFTCOFS.txt\", lines 7 to 8, value 2 of the row (the surge coefficient) is 1000.00;",
+       coefficientNeed},
+  };
+  for (const Case& c : cases) {
+    driftTableState.reset();
+    std::string text = driftFile();
+    const std::size_t at = text.find(c.from);
+    ASSERT_NE(at, std::string::npos) << c.what;
+    text.replace(at, c.from.size(), c.to);
+    writeFileText("DRFTCOFS.txt", text);
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { drift(0.4f, 1, 0); }), kExitFatal) << c.what;
+    EXPECT_TRUE(contains(console.screen(), "\n ++> " + c.found + "\n" + c.need + "\n")) << c.what << "\n"
+                                                                                        << console.screen();
+  }
+  // A later block's frequencies are not read, whatever they hold.
+  driftTableState.reset();
+  std::string text = driftFile();
+  text.replace(text.find("\n90\n") + 4, 3, "700");
+  writeFileText("DRFTCOFS.txt", text);
+  EXPECT_TRUE(IsClose(drift(0.4f, 1, 180), coefficient(1, 0.4, 0), 1e-5));
 }
 
 TEST_F(DriftTables, FilesThatCannotServeStop) {

@@ -27,8 +27,8 @@ constexpr double kDeg = kPi / 180.0;
 // A file of the given rows "heading cx cy cmz", with its count first.
 std::string coefficientFile(int count, const std::string& rows) { return std::to_string(count) + "\n" + rows; }
 
-// Headings 0 to 360 in steps of 90: CX = heading / 100, CY = -heading / 1000, CMZ = 1 + heading.
-const std::string kQuarterRows = "0, 0, 0, 1\n90 0.9 -0.09 91\n180,1.8,-0.18,181\n270 2.7 -0.27 271\n360 3.6 -0.36 361\n";
+// Headings 0 to 360 in steps of 90: CX = heading / 100, CY = -heading / 1000, CMZ = 1 + heading / 10.
+const std::string kQuarterRows = "0, 0, 0, 1\n90 0.9 -0.09 10\n180,1.8,-0.18,19\n270 2.7 -0.27 28\n360 3.6 -0.36 37\n";
 
 float windAt(int component, double degrees, const char* name = "WINDCOFS.txt") {
   return USRWND(component, static_cast<float>(degrees * kDeg), kScreenUnit, kKeyboardUnit, makeText<13>(name));
@@ -68,7 +68,7 @@ TEST_F(UserCoefficients, FileHeadingsAreTheFlowDirectionPlus180) {
   const Case cases[] = {{0, 180}, {180, 0}, {90, 270}, {-90, 90}, {-45, 135}, {30, 210}, {179.9, 359.9}};
   for (const Case& c : cases) {
     const double h = c.fileHeading;
-    const double expected[] = {h / 100, -h / 1000, 1 + h};
+    const double expected[] = {h / 100, -h / 1000, 1 + h / 10};
     for (int component = 1; component <= 3; ++component) {
       EXPECT_TRUE(IsClose(windAt(component, c.degrees), expected[component - 1], 1e-5, 1e-5))
           << c.degrees << " deg, component " << component;
@@ -102,9 +102,9 @@ TEST_F(UserCoefficients, WindAndCurrentModelsChooseTheFileOfTheHull) {
 
 TEST_F(UserCoefficients, CountLimits) {
   std::string rows;
-  for (int i = 0; i < 146; ++i) rows += std::to_string(i * 2.5) + " " + std::to_string(i) + " 0 0\n";
+  for (int i = 0; i < 146; ++i) rows += std::to_string(i * 2.5) + " " + std::to_string(0.1 * i) + " 0 0\n";
   writeFileText("WINDCOFS.txt", coefficientFile(145, rows));
-  EXPECT_TRUE(IsClose(windAt(1, -180 + 5), 2, 1e-5));  // file heading 5 degrees, row 3
+  EXPECT_TRUE(IsClose(windAt(1, -180 + 5), 0.2, 1e-5));  // file heading 5 degrees, row 3
 
   struct Case {
     int count;
@@ -124,6 +124,31 @@ TEST_F(UserCoefficients, CountLimits) {
               kExitFatal);
     EXPECT_EQ(console.screen(), "\n ++>  User-supplied force coefficient array in CRNTCOFS.txt \n" +
                                     std::string(c.line) + "      dimension = [145]\n\n\n Press <RETURN> to continue: ");
+  }
+}
+
+// A coefficient or heading beyond what it is is refused naming the file, line and column.
+TEST_F(UserCoefficients, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
+  struct Case {
+    const char* rows;
+    const char* found;
+    const char* need;
+  };
+  const Case cases[] = {
+      {"0 0.1 0.1 0.1\n90 0.1 1e30 0.1\n", "line 3, column 3 (CY) is 1.0000E+30;",
+       "the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's coefficient)."},
+      {"0 0.1 0.1 0.1\n-400 0.1 0.1 0.1\n", "line 3, column 1 (a heading) is -400.00;",
+       "the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+  };
+  for (const Case& c : cases) {
+    userCoefficientState.reset();
+    writeFileText("CRNTCOFS.txt", coefficientFile(2, c.rows));
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { USRCRN(1, 0.0f, kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt")); }),
+              kExitFatal);
+    EXPECT_TRUE(contains(console.screen(), std::string("\n ++> User file \"CRNTCOFS.txt\", ") + c.found + "\n     " +
+                                               c.need + "\n"))
+        << console.screen();
   }
 }
 

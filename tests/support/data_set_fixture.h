@@ -38,14 +38,28 @@ class DataSet {
  public:
   DataSet() { fillSavedDataSet(); }
 
-  // One SALM element that pierces the surface of 100 ft of water, its volume and length consistent
-  // with the waterplane area of the piercing element: the data checks find nothing in it.
+  // A SALM element hinged on the sea bed that pierces the surface of 100 ft of water, its volume and
+  // length consistent with the waterplane area of the piercing element, its weight and buoyancy at
+  // mid-length, and a yoke of 20 ft hinged at its top, 10 ft above the waterline at the vessel, its
+  // sides 10 ft apart: at zero load the column leans with its top 30 ft above the water and the yoke
+  // hanging from it. Loads tabulated up to 500 kips. The data checks find nothing in it.
   DataSet& withSalm() {
     TPCM.DEPTH = 100.0f;
-    TPCM.NELEM = 1;
+    TPCM.NELEM = 2;
     TPCM.IPIERC = 1;
     TPCM.SLEN(1) = 150.0f;
     TPCM.BUOY(1) = 1500.0f;
+    TPCM.CBUOY(1) = 75.0f;
+    TPCM.TMASS(1) = 40.0f;
+    TPCM.CGSALM(1) = 75.0f;
+    TPCM.IFREE(1) = 1;
+    TPCM.SLEN(2) = 20.0f;
+    TPCM.TMASS(2) = 10.0f;
+    TPCM.CGSALM(2) = 10.0f;
+    TPCM.IFREE(2) = 1;
+    TPCM.YOKEHT = 10.0f;
+    TPCM.PNDARM = 10.0f;
+    TPCM.TLOAD = 500.0f;
     TPCM.WPAPRC = 10.0f;
     TPCM.YOKVES = kInLineYokeAngle;  // as the sequencer gives a new data set
     return *this;

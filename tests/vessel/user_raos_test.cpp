@@ -8,6 +8,7 @@
 // cells, so the expected values come from the function itself.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstring>
@@ -104,6 +105,61 @@ class UserRaoTest : public ::testing::Test {
   auto im = IsClose(actual.imag(), expected.imag(), 1e-5, 1e-6);
   if (!im) return im << " (imaginary part)";
   return ::testing::AssertionSuccess();
+}
+
+// Every value of the file is bounded by what it is: the first beyond is refused naming the file, its
+// line and its column among the values of the line. writeTable's file: line 1 the counts, line 2
+// heading 0, lines 3 to 5 its frequencies (column 1 the frequency, then the real and imaginary parts
+// of surge, sway, heave, roll, pitch and yaw in columns 2 to 13), line 6 heading 90.
+TEST_F(UserRaoTest, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
+  struct Case {
+    const char* what;
+    int line;       // of the file, from 1
+    int column;     // among the values of the line, from 1
+    const char* value;
+    std::string found;
+    std::string need;
+  };
+  const std::string operatorNeed = "     the analysis needs a value from -100.00 to 100.00 (degrees of motion per degree of wave slope).";
+  const Case cases[] = {
+      {"a yaw operator of 99999", 4, 12, "99999",
+       "line 4, column 12 (the real part of the yaw operator) is 99999.00;", operatorNeed},
+      {"an imaginary pitch part of -1e30", 5, 11, "-1e30",
+       "line 5, column 11 (the imaginary part of the pitch operator) is -1.0000E+30;", operatorNeed},
+      {"a heave operator of 150", 3, 6, "150", "line 3, column 6 (the real part of the heave operator) is 150.00;",
+       "     the analysis needs a value from -100.00 to 100.00 (motion per wave amplitude)."},
+      {"a heading of 1000", 6, 1, "1000", "line 6, column 1 (a heading) is 1000.00;",
+       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+      {"a frequency of -1", 3, 1, "-1", "line 3, column 1 (a frequency) is -1.00;",
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
+  };
+  for (const Case& c : cases) {
+    USRRAO_STATE.reset();
+    writeTable("USERRAOS.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 90.0f, 180.0f, 270.0f, 360.0f});
+    // The value at line and column of the file replaced by the case's.
+    std::ifstream in("USERRAOS.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    in.close();
+    std::string& line = lines[static_cast<std::size_t>(c.line - 1)];
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < line.size();) {
+      const std::size_t end = std::min(line.find_first_of(" ,", at), line.size());
+      if (end > at) words.push_back(line.substr(at, end - at));
+      at = end + 1;
+    }
+    words[static_cast<std::size_t>(c.column - 1)] = c.value;
+    line.clear();
+    for (const std::string& w : words) line += (line.empty() ? "" : " ") + w;
+    std::ofstream out("USERRAOS.txt");
+    for (const std::string& l : lines) out << l << "\n";
+    out.close();
+    atHeading(45.0f);
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), kExitFatal) << c.what;
+    EXPECT_TRUE(contains(console.screen(), "\n ++> User file \"USERRAOS.txt\", " + c.found + "\n" + c.need + "\n"))
+        << c.what << "\n" << console.screen();
+  }
 }
 
 TEST_F(UserRaoTest, NodesAndBilinearValuesWithTheCentreTransfer) {
