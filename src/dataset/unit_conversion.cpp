@@ -48,6 +48,7 @@ void convertVesselBlock(const UnitFactors& f) {
   // with the length for the knots shown to stay the same.
   scale({&t.TVFWD}, f.L);
   scale({&t.AWP, &t.AWPEST, &t.TXCURA, &t.TXWNDA, &t.TYCURA, &t.TYWNDA}, f.L2);
+  scale({&t.VOLEST}, f.L3);  // the hull model's estimate beside the other estimates
   scale({&t.DISPL, &t.DPXFRC, &t.DPYFRC, &t.DWTONS, &t.XVFRC, &t.XVFRC2, &t.XVFRC3, &t.YVFRC, &t.YVFRC2,
          &t.YVFRC3, &t.ZVFRC, &t.ZVFRC2, &t.ZVFRC3, &t.DPASPR},
         f.F);
@@ -189,7 +190,12 @@ void convertWholeDataSet() {
   VESCVRT();
   switch (TPCM.CREATR) {
     case kSimDorvane: SEMCVRT(); break;
-    case kSimQuorvel: SLMCVRT(); break;
+    case kSimQuorvel:
+      // The SALM elements and, after them in the same section, the hull members of a
+      // column-stabilised vessel: both are this program's data.
+      SLMCVRT();
+      SEMCVRT();
+      break;
     case kSimGreldin:
       MORCVRT();
       STMCVRT();

@@ -143,7 +143,7 @@ Plan vesselMembers(bool withTlpTension) {
                     // stored as a length per second, shown in knots
                     ONE(TVFWD, Kind::L),
                     ONE(AWP, Kind::L2),   ONE(AWPEST, Kind::L2), ONE(TXCURA, Kind::L2), ONE(TXWNDA, Kind::L2),
-                    ONE(TYCURA, Kind::L2), ONE(TYWNDA, Kind::L2),
+                    ONE(TYCURA, Kind::L2), ONE(TYWNDA, Kind::L2), ONE(VOLEST, Kind::L3),
                     ONE(DISPL, Kind::F),  ONE(DPXFRC, Kind::F), ONE(DPYFRC, Kind::F), ONE(DWTONS, Kind::F),
                     ONE(XVFRC, Kind::F),  ONE(XVFRC2, Kind::F), ONE(XVFRC3, Kind::F), ONE(YVFRC, Kind::F),
                     ONE(YVFRC2, Kind::F), ONE(YVFRC3, Kind::F), ONE(ZVFRC, Kind::F),  ONE(ZVFRC2, Kind::F),
@@ -396,7 +396,7 @@ TEST_F(UnitConversion, WholeDataSetByCreatorType) {
       {kSimGreldin, mooringMembers() + spreadStaticsMembers()},
       {kSimPexira, mooringMembers() + catenaryMembers()},
       {kSimGandru, secondBodyMembers() + hullMembers() + mooringMembers()},
-      {kSimQuorvel, salmMembers()},
+      {kSimQuorvel, salmMembers() + hullMembers()},
       {kSimHeskova, hullMembers() + mooringMembers()},
       {kSimFirnedo, secondBodyMembers() + hullMembers() + mooringMembers()},
       {kSimYobrix, hullMembers() + mooringMembers()},
@@ -421,7 +421,7 @@ TEST_F(UnitConversion, ThereAndBackWithinTheLastPlaces) {
                       (creatr == kSimGreldin  ? mooringMembers() + spreadStaticsMembers()
                        : creatr == kSimPexira ? mooringMembers() + catenaryMembers()
                        : creatr == kSimGandru ? secondBodyMembers() + hullMembers() + mooringMembers()
-                                              : salmMembers());
+                                              : salmMembers() + hullMembers());
     const std::vector<int> owner = wordOwners(plan);
     convertWholeDataSet();
     convertWholeDataSet();

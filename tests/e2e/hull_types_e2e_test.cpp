@@ -1,10 +1,13 @@
 // Every hull the analysis runs, through the real editor and runner: a data set of a semi-submersible,
 // a tension-leg platform, a caisson spar or a discus buoy opened in the editor and saved with no
 // change is the same data set (no file written, no backup made) and runs to the same reports; a
-// vessel type chosen on page 5 is kept at the next opening.
+// vessel type chosen on page 5 is kept at the next opening; each converted to English units on page
+// 1 runs to the metric results converted, and converted back is the data set it was.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +18,7 @@
 #include "run/hull_examples.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/report_values.h"
 
 namespace qv {
 namespace {
@@ -24,6 +28,33 @@ using testing_support::contains;
 
 constexpr int kVestypWord = 777;
 constexpr int kSemiLikeWord = 791;
+constexpr int kNuntsWord = 117;
+constexpr int kStoredWords = 4975;
+
+// The factors from metric into English units, written here from their definitions: a foot is
+// 0.3048 m exactly; a metric ton weighs 1000 kg x 2.20462262 lb/kg = 2.20462262 kips.
+constexpr double kFeetPerMetre = 1.0 / 0.3048;
+constexpr double kKipsPerTon = 2.20462262;
+
+// The four hulls, each with a line that only its model writes into the vessel summary.
+struct Hull {
+  const char* what;
+  std::string image;
+  std::int32_t vestyp;
+  const char* summaryMark;
+};
+std::vector<Hull> hulls() {
+  return {
+      {"the semi-submersible", testing_support::semiExampleImage(), kSemiSubmersible, "(AS ESTIMATED)"},
+      {"the tension-leg platform", testing_support::tlpImage(), kTensionLegPlatform, "(AS ESTIMATED)"},
+      {"the caisson spar", testing_support::sparImage(), kCaissonSpar, "(AS ESTIMATED)"},
+      {"the discus buoy", testing_support::discImage(), kDiscBuoy, "Disc-Shaped Buoys and Vessels"},
+  };
+}
+
+// Page 1, item 3: the whole data set into the other units (the warning's pause answered with
+// Return); then the last page: save and exit.
+constexpr std::string_view kConvertAndSave = "M\n3\n2\n\nL\n1\n";
 
 // Every file a run leaves beside the data set, its clock lines masked.
 std::map<std::string, std::string> runOutputs(const e2e::Folder& folder) {
@@ -44,19 +75,7 @@ std::map<std::string, std::string> analyse(const std::string& image, const std::
 }
 
 TEST(HullTypesE2e, EachHullOpenedAndSavedWithNoChangeStaysAsItWasAndRunsAlike) {
-  struct Case {
-    const char* what;
-    std::string image;
-    std::int32_t vestyp;
-    const char* summaryMark;  // a line of the vessel summary only that hull's model writes
-  };
-  const Case cases[] = {
-      {"the semi-submersible", testing_support::semiExampleImage(), kSemiSubmersible, "(AS ESTIMATED)"},
-      {"the tension-leg platform", testing_support::tlpImage(), kTensionLegPlatform, "(AS ESTIMATED)"},
-      {"the caisson spar", testing_support::sparImage(), kCaissonSpar, "(AS ESTIMATED)"},
-      {"the discus buoy", testing_support::discImage(), kDiscBuoy, "Disc-Shaped Buoys and Vessels"},
-  };
-  for (const Case& c : cases) {
+  for (const Hull& c : hulls()) {
     ASSERT_EQ(e2e::intWord(c.image, kVestypWord), c.vestyp) << c.what;
     const std::map<std::string, std::string> before = analyse(c.image, c.what);
     ASSERT_TRUE(before.count("TANKSUM.stxt")) << c.what;
@@ -98,6 +117,74 @@ TEST(HullTypesE2e, AVesselTypeChosenOnPage5IsKeptAtTheNextOpening) {
   EXPECT_TRUE(contains(run.out, "Semisubmersible")) << run.out;
   EXPECT_TRUE(folder.readFile("SALMDAT") == saved);
   EXPECT_EQ(folder.files(), (std::vector<std::string>{"SALMBAK", "SALMDAT"}));
+}
+
+TEST(HullTypesE2e, EachHullConvertedToEnglishUnitsRunsToTheMetricResultsAndConvertsBack) {
+  // A value read off a report, with the unit factor that takes the metric one into the English one.
+  struct Value {
+    const char* report;
+    const char* from;          // the section it is read in
+    const char* metricLabel;
+    const char* englishLabel;
+    double factor;
+    double resolution;         // half the last printed place of the English value
+  };
+  const Value values[] = {
+      {"TANKSUM.stxt", "", "DISPLACEMENT ..........................", "DISPLACEMENT ..........................",
+       kKipsPerTon, 0.005},
+      {"TANKRAN.stxt", "SIGNIFICANT SINGLE AMPLITUDE FORCES", "SURGE (M.TONS)", "SURGE (K.LBS)", kKipsPerTon, 0.0005},
+      {"TANKRAN.stxt", "SIGNIFICANT SINGLE AMPLITUDE FORCES", "PITCH (M.TON-MTR)", "PITCH (K.LBS-FT.)",
+       kKipsPerTon * kFeetPerMetre, 0.0005},
+      {"LOWOUT.stxt", "Most stable equilibrium", "SALM restoring force .......................",
+       "SALM restoring force .......................", kKipsPerTon, 0.005},
+      {"LOWOUT.stxt", "Most stable equilibrium", "Vessel offset ..............................",
+       "Vessel offset ..............................", kFeetPerMetre, 0.005},
+      {"LOWOUT.stxt", "Long-period single-amplitude surge motions", "Period .....................................",
+       "Period .....................................", 1.0, 0.005},
+      {"LOWOUT.stxt", "Long-period single-amplitude surge motions", "Damping due to current .....................",
+       "Damping due to current .....................", 1.0, 0.005},
+  };
+  for (const Hull& c : hulls()) {
+    ASSERT_EQ(e2e::intWord(c.image, kNuntsWord), 1) << c.what << ": a metric data set";
+    const std::map<std::string, std::string> metric = analyse(c.image, c.what);
+
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", c.image);
+    e2e::Run session = folder.run(kConvertAndSave);
+    ASSERT_FALSE(session.timedOut) << c.what;
+    ASSERT_EQ(session.status, 0) << c.what << "\n" << session.out;
+    const std::string english = folder.readFile("SALMDAT");
+    ASSERT_EQ(e2e::intWord(english, kNuntsWord), 0) << c.what;
+    const std::map<std::string, std::string> converted = analyse(english, c.what);
+    for (const Value& v : values) {
+      ASSERT_TRUE(metric.count(v.report) && converted.count(v.report)) << c.what << ": " << v.report;
+      const double m = testing_support::numberAfter(metric.at(v.report), v.from, v.metricLabel);
+      const double e = testing_support::numberAfter(converted.at(v.report), v.from, v.englishLabel);
+      const double expected = m * v.factor;
+      // 0.1 % of the value, and the rounding of the two printed values.
+      const double allowed = 1e-3 * std::fabs(expected) + v.resolution * (1.0 + std::fabs(v.factor));
+      EXPECT_NEAR(e, expected, allowed) << c.what << ": " << v.report << ", " << v.englishLabel;
+    }
+
+    // Back to metric: every value within 1e-5 of what it was; words that are no number (flags,
+    // counts, text) exactly as they were.
+    session = folder.run(kConvertAndSave);
+    ASSERT_FALSE(session.timedOut) << c.what;
+    ASSERT_EQ(session.status, 0) << c.what << "\n" << session.out;
+    const std::string back = folder.readFile("SALMDAT");
+    ASSERT_EQ(back.size(), c.image.size()) << c.what;
+    int faults = 0;
+    for (int w = 1; w <= kStoredWords && faults < 10; ++w) {
+      const std::int32_t was = e2e::intWord(c.image, w);
+      const std::int32_t now = e2e::intWord(back, w);
+      if (was == now) continue;
+      const float a = e2e::floatWord(c.image, w);
+      const float b = e2e::floatWord(back, w);
+      if (std::isfinite(a) && std::isfinite(b) && std::fabs(b - a) <= 1e-5f * std::fabs(a)) continue;
+      ++faults;
+      ADD_FAILURE() << c.what << ": word " << w << " was " << a << " (" << was << "), is " << b << " (" << now << ")";
+    }
+  }
 }
 
 }  // namespace
