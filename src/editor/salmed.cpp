@@ -215,6 +215,16 @@ void sequencerDefaults(char choice) {
   TPCM.LGAP = 0;
 }
 
+void stampSavedHeader() {
+  // The load stamps the header of a data set opened for editing, but not of one executed from the
+  // start menu: a damaged size word would be saved again and the run would refuse the file.
+  const EditorIdentity& id = kEditor;
+  TPCM.NTOGO = id.storedWords;
+  TPCM.CREATR = id.simulationType;
+  TPCM.VERNO = id.version;
+  TPCM.IYEAR = id.year;
+}
+
 void settleAttachment() {
   TPCM.FRESLM = 0;
   if (TPCM.IARCO == kFreeSalm) {  // no vessel pages
@@ -261,6 +271,7 @@ void runSequencer(const SequencerHooks& hooks) {
         continue;
       }
       TPCM.IVERS_SUFX = 0;
+      stampSavedHeader();
       const int keptUnit = TPCM.EDUNIT;
       TPCM.EDUNIT = 0;  // a saved data set holds 0 here
       const int result = hooks.finish();

@@ -364,5 +364,34 @@ TEST_F(Sequencer, AnOpenedDataSetKeepsItsVesselTypeAndItsSwitchFollowsTheType) {
   }
 }
 
+TEST_F(Sequencer, WhatASessionSavesCarriesThisProgramsHeaderWhateverRoadLoadedIt) {
+  // The start menu's E loads without stamping the header: a damaged size word, an older year and a
+  // version within the tolerance of the version test reach the save as they were loaded.
+  resetAllBlocks();
+  SequencerHooks hooks;
+  hooks.load = [](int& startCode, char& choice) {
+    TPCM.NTOGO = 4000;
+    TPCM.CREATR = kSimQuorvel;
+    TPCM.VERNO = 6.8005f;
+    TPCM.IYEAR = 2011;
+    startCode = kStartFinalPage;
+    choice = 'E';
+  };
+  hooks.page = [](int) { TPCM.LBACK = kNavExecute; };
+  struct Header {
+    std::int32_t NTOGO = 0, CREATR = 0, IYEAR = 0;
+    float VERNO = 0.0f;
+  } saved;
+  hooks.finish = [&] {
+    saved = {TPCM.NTOGO, TPCM.CREATR, TPCM.IYEAR, TPCM.VERNO};
+    return 0;
+  };
+  runSequencer(hooks);
+  EXPECT_EQ(saved.NTOGO, 4975);
+  EXPECT_EQ(saved.CREATR, kSimQuorvel);
+  EXPECT_EQ(saved.VERNO, 6.8f);
+  EXPECT_EQ(saved.IYEAR, 2020);
+}
+
 }  // namespace
 }  // namespace qv
