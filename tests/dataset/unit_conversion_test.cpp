@@ -152,8 +152,8 @@ Plan vesselMembers(bool withTlpTension) {
                     ONE(XVSMO2, Kind::FL), ONE(YVSMO2, Kind::FL), ONE(VESMO3, Kind::FL), ONE(XVSMO3, Kind::FL),
                     ONE(YVSMO3, Kind::FL), ONE(DPMOM, Kind::FL),
                     ONE(DPXSPR, Kind::FperL), ONE(DPYSPR, Kind::FperL), ONE(HVK, Kind::FperL),
-                    ONE(SGK, Kind::FperL), ONE(SWK, Kind::FperL), ONE(PTK, Kind::FperL), ONE(RLK, Kind::FperL),
-                    ONE(YWK, Kind::FperL),
+                    ONE(SGK, Kind::FperL), ONE(SWK, Kind::FperL), ONE(PTK, Kind::FL), ONE(RLK, Kind::FL),
+                    ONE(YWK, Kind::FL),
                     ONE(SPECF1, Kind::FF), ONE(SPECF2, Kind::FF), ONE(SPECF3, Kind::FF),
                     ONE(SPECM1, Kind::FLFL), ONE(SPECM2, Kind::FLFL), ONE(SPECM3, Kind::FLFL)})
     p.push_back(m);
@@ -222,6 +222,9 @@ std::vector<std::uint32_t> fillDistinct(std::int32_t nunts, std::int32_t creatr 
   TPCM.CREATR = creatr;
   TPCM.LSLPHT = lslpht;
   TPCM.moor.LODTYP = lodtyp;
+  // The disc's mooring springs, not periods the user gives, for both bodies.
+  TPCM.LSGPRD = TPCM.LSWPRD = TPCM.LYWPRD = 0;
+  TPCM.BSGPRD = TPCM.BSWPRD = TPCM.BYWPRD = 0;
   std::vector<std::uint32_t> snapshot(kTpcmWords);
   std::memcpy(snapshot.data(), words, 4 * static_cast<std::size_t>(kTpcmWords));
   return snapshot;
@@ -349,6 +352,29 @@ TEST_F(UnitConversion, EveryMemberOfEachConverter) {
       expectConverted(before, c.plan, into);
     }
   }
+}
+
+TEST_F(UnitConversion, AUserPeriodInTheDiscsSpringWordKeepsItsSeconds) {
+  // With the surge, sway or yaw period given, the spring's word holds that period [s]; so for the
+  // second body's twins, which TUGCVRT converts.
+  fillDistinct(0, kSimGandru);
+  Tpcm& t = TPCM;
+  t.LSGPRD = 1;
+  t.SGK = 80.0f;
+  t.LSWPRD = 0;
+  t.SWK = 5.0f;  // a spring [kips/ft]
+  t.LYWPRD = 1;
+  t.YWK = 60.0f;
+  t.BSWPRD = 1;
+  t.BSWK = 70.0f;
+  t.BSGPRD = 0;
+  t.BSGK = 5.0f;
+  convertWholeDataSet();
+  EXPECT_EQ(t.SGK, 80.0f);
+  EXPECT_EQ(t.YWK, 60.0f);
+  EXPECT_EQ(t.BSWK, 70.0f);
+  EXPECT_EQ(t.SWK, 5.0f * kToMetric.FperL);
+  EXPECT_EQ(t.BSGK, 5.0f * kToMetric.FperL);
 }
 
 TEST_F(UnitConversion, PretensionByLoadType) {

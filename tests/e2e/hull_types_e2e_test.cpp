@@ -187,5 +187,24 @@ TEST(HullTypesE2e, EachHullConvertedToEnglishUnitsRunsToTheMetricResultsAndConve
   }
 }
 
+TEST(HullTypesE2e, ADiscsSurgePeriodGivenByTheUserKeepsItsSecondsInEnglishUnits) {
+  // With the surge period given (page 7), the period stands in the word of the surge spring: the
+  // conversion leaves it in seconds, and both runs report it.
+  std::string image = testing_support::withWord(testing_support::discImage(), offsetof(Tpcm, LSGPRD), std::int32_t{1});
+  image = testing_support::withWord(image, offsetof(Tpcm, SGK), 90.0f);
+  const std::string label = "MOOR-MODIFIED SURGE PERIOD .............";
+  const std::map<std::string, std::string> metric = analyse(image, "metric");
+  ASSERT_TRUE(metric.count("TANKSUM.stxt"));
+  EXPECT_EQ(testing_support::numberAfter(metric.at("TANKSUM.stxt"), "", label), 90.0);
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  const e2e::Run session = folder.run(kConvertAndSave);
+  ASSERT_EQ(session.status, 0) << session.out;
+  EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), static_cast<int>(offsetof(Tpcm, SGK) / 4) + 1), 90.0f);
+  const std::map<std::string, std::string> english = analyse(folder.readFile("SALMDAT"), "English");
+  ASSERT_TRUE(english.count("TANKSUM.stxt"));
+  EXPECT_EQ(testing_support::numberAfter(english.at("TANKSUM.stxt"), "", label), 90.0);
+}
+
 }  // namespace
 }  // namespace qv
