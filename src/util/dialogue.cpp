@@ -76,7 +76,7 @@ void noteNotANumber(std::string_view reply, std::string_view what) {
   const std::size_t first = reply.find_first_not_of(' ');
   const std::size_t last = reply.find_last_not_of(' ');
   const std::string typed(reply.substr(first, last - first + 1));
-  valueNoteState.note = " ++> \"" + typed + "\" is not " + std::string(what) + "; the value was not changed.";
+  valueNoteState.lines = {" ++> \"" + typed + "\" is not " + std::string(what) + "; the value was not changed."};
 }
 
 }  // namespace
@@ -86,10 +86,8 @@ const BlockReset resetValueNote{[] { valueNoteState.reset(); }};
 
 void ENTSEL(std::int32_t& selection, std::int32_t unit, std::int32_t inUnit, std::int32_t& number) {
   writeRecord(unit, " ");
-  if (!valueNoteState.note.empty()) {
-    writeRecord(unit, valueNoteState.note);
-    valueNoteState.reset();
-  }
+  for (const std::string& line : valueNoteState.lines) writeRecord(unit, line);
+  valueNoteState.reset();
   WRTLIN("Enter number of selection (\"H\" for help): ", unit);
   selection = 0;
   READI(selection, inUnit, number);

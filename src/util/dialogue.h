@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/farray.h"
 
@@ -27,8 +28,8 @@ void ENTERF(float& value, std::int32_t unit, std::int32_t inUnit);
 // The line that a value prompt leaves for the next selection prompt, which writes it under the
 // redrawn page (a line written at once would go with the page's clearing of the screen).
 struct ValueNoteState {
-  std::string note;  // empty: nothing to say
-  void reset() { note.clear(); }
+  std::vector<std::string> lines;  // empty: nothing to say
+  void reset() { lines.clear(); }
 };
 extern ValueNoteState valueNoteState;
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -80,7 +82,7 @@ TEST(Entervalues, BlankKeepsAndLettersGiveCodes) {
   EXPECT_EQ(f, 3.25f);
   EXPECT_EQ(console.screen(), " Enter new value:  Enter new value:  Enter new value:  Enter new value: "
                               " Enter new value: ");
-  EXPECT_EQ(valueNoteState.note, " ++> \"abc\" is not a number; the value was not changed.");
+  EXPECT_EQ(valueNoteState.lines, std::vector<std::string>{" ++> \"abc\" is not a number; the value was not changed."});
   valueNoteState.reset();
 }
 
@@ -126,7 +128,7 @@ TEST(Entervalues, AReplyThatIsNoNumberKeepsTheValueAndTheNextSelectionPromptSays
     const std::string note = *c.note != '\0' ? std::string(c.note) + "\n" : "";
     EXPECT_EQ(console.screen(), " Enter new value:  \n" + note + " Enter number of selection (\"H\" for help): ")
         << c.reply;
-    EXPECT_TRUE(valueNoteState.note.empty()) << c.reply << ": said once";
+    EXPECT_TRUE(valueNoteState.lines.empty()) << c.reply << ": said once";
   }
 }
 
