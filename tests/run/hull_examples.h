@@ -65,7 +65,8 @@ inline std::string sparImage() {
 // tables. The buoy (metric): radius 10 m, draft 4 m, displacement 1.025 pi 10^2 4 = 1288.05 t,
 // waterplane pi 10^2 = 314.159 m^2, KB 2 m, KM = KB + R^2 / (4 T) = 8.25 m about either axis, KG
 // 3 m, gyradii 4, 4 and 6 m, bilge radius 0.5 m, design wave 4 m; the buoy's own wave-drift model in
-// every direction.
+// every direction. The chains lie in the mooring section of TPCM, beyond the 4,975 words of the
+// image: a run in this process sees them, a run of the image from its file does not.
 inline std::string discImage() {
   std::string image = example("tanker-yoke");
   std::memcpy(&TPCM, image.data(), image.size());
