@@ -74,11 +74,11 @@ void chainAndStop(int icomp) {
   endRun(CHAIN_SQUAL(icomp) ? kExitNormal : kExitFatal);
 }
 
-// An old generation as it is on disk, byte for byte; one that cannot be read stops the save before
-// anything is written.
-Generation oldGeneration(int screen, std::string_view caller, std::string_view file) {
+// An old generation as it is on disk, byte for byte; one that cannot be read refuses the save
+// before anything is written.
+Generation oldGeneration(SafeSave& files, std::string_view file) {
   Generation g = readGeneration(file);
-  if (!g.failure.empty()) stopFailedSave(SaveFailure{std::string(file), g.failure}, caller, screen);
+  if (!g.failure.empty()) files.refuse(SaveFailure{std::string(file), g.failure});
   return g;
 }
 
@@ -91,8 +91,8 @@ void BACKIT(int ISCRN, std::string_view CALLER, int /*ICOMP*/, int NWORDS, const
   SafeSave& files = save != nullptr ? *save : own;
   if (IFLAG != kDiskMissing) {
     // Every generation moves on exactly as it is on disk, whatever its length.
-    const Generation backup = oldGeneration(ISCRN, CALLER, BAKFIL);
-    const Generation onDisk = oldGeneration(ISCRN, CALLER, DATFIL);
+    const Generation backup = oldGeneration(files, BAKFIL);
+    const Generation onDisk = oldGeneration(files, DATFIL);
     if (backup.missing) {
       // The first backup is the file that is on disk. A new data set created over an existing file
       // has no pre-edit image, and writing that empty copy would lose the old file.
@@ -186,13 +186,24 @@ void FINISH(const FinishArgs& args) {
   if (sameLow == 0 || sameData == 0) finishInterruptedSaves(std::filesystem::path(datfil).parent_path().string());
   const std::string_view caller = args.CALLER.view();
   SafeSave save;
+  const int lowAtLoad = out.IFLGLOW;
+  const int dataAtLoad = out.IFLGDAT;
   if (sameLow == 0)
     BACKIT(args.ISCRN, caller, args.ICOMP, args.NLOW, args.low, args.preEditLow, args.LOWFIL.view(), out.IFLGLOW,
            args.LOWBAKFIL.view(), "LASTLOW     ", &save);
   if (sameData == 0)
     BACKIT(args.ISCRN, caller, args.ICOMP, args.NDAT, args.data, args.preEditData, args.DATFIL.view(), out.IFLGDAT,
            args.BAKFIL.view(), "LASTBAK     ", &save);
-  if (!save.commit()) stopFailedSave(save.failure(), caller, args.ISCRN);
+  if (!save.commit()) {
+    // The files are as they were and the edits are in memory: back to the end-of-session menu, where
+    // the user can save again once the disk or the folder allows it. The next save rotates the
+    // generations as the files stood at load.
+    reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
+    out.IFLGLOW = lowAtLoad;
+    out.IFLGDAT = dataAtLoad;
+    out.IRET = kFinishBackToFinalPage;
+    return;
+  }
 
   if (sameLow == 0 || sameData == 0) noteSessionSaved();
   if (lb != kNavExecute) endRun();

@@ -59,15 +59,18 @@ struct FinishArgs {
 
 // With LBACK the execute code and MODE the editor's, the session ends after the execution notice
 // and its pause with finishState.analysis set: silent when the diagnostics file of a silent
-// execution is open on unit 41, else interactive.
+// execution is open on unit 41, else interactive. A save that fails (a full disk, a read-only
+// folder) changes no file: FINISH says why, waits for Return and returns kFinishBackToFinalPage with
+// the data set as edited, so that the user can save again.
 void FINISH(const FinishArgs& args);
 
 // Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into
 // LASTFIL, each byte for byte as it is (ICOMP is not needed for that). SCRATCH holds the pre-edit
 // image, the first backup when neither file is on disk. IFLAG:
 // in, 1 when the data file did not exist at load; out, the status of the final write. With `save`
-// the files join that save, which the caller puts in place; without it BACKIT does so itself. A
-// failure stops the run with every file as it was.
+// the files join that save, which the caller puts in place (an old generation that cannot be read
+// refuses it); without it BACKIT does so itself, and a failure stops the run with every file as it
+// was.
 void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std::int32_t* DATA,
             const std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save = nullptr);

@@ -214,7 +214,9 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
          driftClass, currentKind, windKind, windCentroid, currentCentroid, unit);
   if (windClass != 1 && currentClass != 1) return;
   if (ANSWER != 'M' && ANSWER != 'E') return;
-  if (report.unattended && !vesselAnalysed(TPCM.FRESLM, TPCM.LQUAS)) return;
+  // Only the vessel's load models read the tables: a free column, or a column without the vessel
+  // pages, needs no "LOWDAT" (and executes from the start menu as it stands).
+  if (!vesselAnalysed(TPCM.FRESLM, TPCM.LQUAS)) return;
 
   CLEAR(unit);
   if (!report.unattended && !report.notesOpen) report.openNotes(p.CMPUTQ);

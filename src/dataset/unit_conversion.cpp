@@ -48,13 +48,21 @@ void convertVesselBlock(const UnitFactors& f) {
   // with the length for the knots shown to stay the same.
   scale({&t.TVFWD}, f.L);
   scale({&t.AWP, &t.AWPEST, &t.TXCURA, &t.TXWNDA, &t.TYCURA, &t.TYWNDA}, f.L2);
+  scale({&t.VOLEST}, f.L3);  // the hull model's estimate beside the other estimates
   scale({&t.DISPL, &t.DPXFRC, &t.DPYFRC, &t.DWTONS, &t.XVFRC, &t.XVFRC2, &t.XVFRC3, &t.YVFRC, &t.YVFRC2,
          &t.YVFRC3, &t.ZVFRC, &t.ZVFRC2, &t.ZVFRC3, &t.DPASPR},
         f.F);
   scale({&t.VESMOM, &t.XVSMO1, &t.YVSMO1, &t.VESMO2, &t.XVSMO2, &t.YVSMO2, &t.VESMO3, &t.XVSMO3, &t.YVSMO3,
          &t.DPMOM},
         f.FL);
-  scale({&t.DPXSPR, &t.DPYSPR, &t.HVK, &t.SGK, &t.SWK, &t.PTK, &t.RLK, &t.YWK}, f.FperL);
+  scale({&t.DPXSPR, &t.DPYSPR, &t.HVK}, f.FperL);
+  // The disc's mooring springs: surge and sway a force per length, roll, pitch and yaw a moment per
+  // radian. Where the user gives the surge, sway or yaw period, that period in seconds stands in the
+  // spring's word and keeps its value.
+  if (t.LSGPRD == 0) t.SGK *= f.FperL;
+  if (t.LSWPRD == 0) t.SWK *= f.FperL;
+  if (t.LYWPRD == 0) t.YWK *= f.FL;
+  scale({&t.PTK, &t.RLK}, f.FL);
   // Force and moment spectra hold squared amplitudes: the factor once per power.
   for (float* x : {&t.SPECF1, &t.SPECF2, &t.SPECF3}) *x = *x * f.F * f.F;
   for (float* x : {&t.SPECM1, &t.SPECM2, &t.SPECM3}) *x = *x * f.FL * f.FL;
@@ -189,7 +197,12 @@ void convertWholeDataSet() {
   VESCVRT();
   switch (TPCM.CREATR) {
     case kSimDorvane: SEMCVRT(); break;
-    case kSimQuorvel: SLMCVRT(); break;
+    case kSimQuorvel:
+      // The SALM elements and, after them in the same section, the hull members of a
+      // column-stabilised vessel: both are this program's data.
+      SLMCVRT();
+      SEMCVRT();
+      break;
     case kSimGreldin:
       MORCVRT();
       STMCVRT();

@@ -38,7 +38,8 @@ void STMCVRT();  // the spread-mooring statics layout of section 4 (creator type
 void TUGCVRT();  // the second body's vessel block in section 2 (creator types 10 and 13)
 
 // The whole data set: TOPCVRT, VESCVRT, then the converters of the blocks that the data set's
-// creator type CREATR uses.
+// creator type CREATR uses. This program's data sets (CREATR 11) hold both the SALM elements and
+// the hull-member table of a semi-submersible, tension-leg platform or spar: both convert.
 void convertWholeDataSet();
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include "dataset/ioinit.h"
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "editor/env_pages.h"
 #include "editor/pages.h"
 #include "platform/block_reset.h"
@@ -174,7 +175,11 @@ void sequencerDefaults(char choice) {
   TPCM.MAXPRM = 1;
   TPCM.MAXANG = 36;
   TPCM.MAXDIR = 1;
-  TPCM.VESTYP = kShipVessel;
+  // The vessel type the user chose is kept; only a new data set, or a type this program has no
+  // hull for, starts as a ship. The semi-submersible switch always follows the type, so that the
+  // hull model the run selects is the one the type names.
+  if (choice == 'C' || vesselType(TPCM.VESTYP) == nullptr) TPCM.VESTYP = kShipVessel;
+  TPCM.SEMI_LIKE = columnStabilised(TPCM.VESTYP) ? 1 : 0;
   TPCM.ISPM = 1;
   if (choice == 'C') {
     TPCM.LBOW = 0;
@@ -208,6 +213,16 @@ void sequencerDefaults(char choice) {
     TPCM.COFDMT.fill(1.0f);
   }
   TPCM.LGAP = 0;
+}
+
+void stampSavedHeader() {
+  // The load stamps the header of a data set opened for editing, but not of one executed from the
+  // start menu: a damaged size word would be saved again and the run would refuse the file.
+  const EditorIdentity& id = kEditor;
+  TPCM.NTOGO = id.storedWords;
+  TPCM.CREATR = id.simulationType;
+  TPCM.VERNO = id.version;
+  TPCM.IYEAR = id.year;
 }
 
 void settleAttachment() {
@@ -256,6 +271,7 @@ void runSequencer(const SequencerHooks& hooks) {
         continue;
       }
       TPCM.IVERS_SUFX = 0;
+      stampSavedHeader();
       const int keptUnit = TPCM.EDUNIT;
       TPCM.EDUNIT = 0;  // a saved data set holds 0 here
       const int result = hooks.finish();

@@ -37,8 +37,12 @@ inline constexpr int kReloadAfterFinal = -1;
 int afterFinalSlot();
 
 // Stores the settings of every opened data set and, for choice 'C', the editor's new-data-set
-// defaults.
+// defaults. An opened data set keeps its vessel type (1 to 6; any other starts as a ship), and
+// SEMI_LIKE follows the type.
 void sequencerDefaults(char choice);
+// The header of what the session saves, whatever road loaded the data set: this program's size
+// word NTOGO, creator CREATR, version VERNO and year IYEAR.
+void stampSavedHeader();
 // After page 3: FRESLM from the attachment IARCO; a free SALM has no vessel pages (LQUAS and
 // ISURGE 0).
 void settleAttachment();

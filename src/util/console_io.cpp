@@ -43,42 +43,51 @@ std::string readReply(std::int32_t inUnit, std::size_t width) {
   return line;
 }
 
-void READI(std::int32_t& code, std::int32_t inUnit, std::int32_t& number) {
+ReplyTaken takeIntegerReply(std::string_view typed, std::int32_t& code, std::int32_t& number) {
   // Characters 1 to 6 of the reply and a seventh that is always blank.
-  const std::string reply = readReply(inUnit, 6) + ' ';
-  if (allBlank(std::string_view(reply).substr(0, 6))) return;
+  std::string reply(typed.substr(0, 6));
+  reply.resize(7, ' ');
+  if (allBlank(std::string_view(reply).substr(0, 6))) return ReplyTaken::kBlank;
   const char first = reply[0];
   if (first == '!') {
     code = kNavBang;
-    return;
+    return ReplyTaken::kTaken;
   }
   int tail = 0;
-  if (!readIntField(std::string_view(reply).substr(1, 6), tail)) return;
+  if (!readIntField(std::string_view(reply).substr(1, 6), tail)) return ReplyTaken::kNotANumber;
   number = tail;
   code = 0;
   if (first == '?') {
     code = kNavQuery;
-    return;
+    return ReplyTaken::kTaken;
   }
   for (const Letter& letter : kLetters) {
     if (first == letter.upper || first == letter.upper - 'A' + 'a') {
       code = letter.code;
-      return;
+      return ReplyTaken::kTaken;
     }
   }
   int whole = 0;
-  if (readIntField(std::string_view(reply).substr(0, 6), whole)) code = whole;
+  const bool isNumber = readIntField(std::string_view(reply).substr(0, 6), whole);
+  if (isNumber) code = whole;
   if (code < kNavBack) code = 0;
+  return isNumber ? ReplyTaken::kTaken : ReplyTaken::kNotANumber;
+}
+
+ReplyTaken takeRealReply(std::string_view reply, float& value) {
+  if (allBlank(reply)) return ReplyTaken::kBlank;
+  float v = 0.0f;
+  if (!readRealField(reply, v)) return ReplyTaken::kNotANumber;
+  value = v;
+  return ReplyTaken::kTaken;
+}
+
+void READI(std::int32_t& code, std::int32_t inUnit, std::int32_t& number) {
+  takeIntegerReply(readReply(inUnit, 6), code, number);
 }
 
 void CRREAD(float& value, std::int32_t& blank, std::int32_t inUnit) {
-  const std::string reply = readReply(inUnit, 12);
-  blank = 1;
-  if (allBlank(reply)) return;
-  float v = 0.0f;
-  if (!readRealField(reply, v)) return;
-  value = v;
-  blank = 0;
+  blank = takeRealReply(readReply(inUnit, 12), value) == ReplyTaken::kTaken ? 0 : 1;
 }
 
 void CRREAL(float& x, float& y, float& z, std::int32_t& blank, std::int32_t inUnit) {

@@ -18,6 +18,17 @@
 
 namespace qv {
 
+// How a reply was taken by the rules of READI or CRREAD.
+enum class ReplyTaken {
+  kBlank,        // nothing typed: the value stays
+  kTaken,        // a number, or (READI) a navigation code
+  kNotANumber,   // something typed that is neither: the value stays
+};
+// READI's rules on a reply already read (its 6 characters; shorter is blank-padded).
+ReplyTaken takeIntegerReply(std::string_view reply, std::int32_t& code, std::int32_t& number);
+// CRREAD's rules on a reply already read (its 12 characters): a real with blanks ignored.
+ReplyTaken takeRealReply(std::string_view reply, float& value);
+
 // Reads one reply of 6 characters and turns it into a code or a number. A blank reply leaves the
 // code unchanged. Characters 2 to 6 read as an integer go to `number` ("J12", "?7"); a letter sets
 // its navigation code (util/nav_codes.h), anything else is an item number (negative ones other than -1 become 0).

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/block_reset.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -70,10 +71,23 @@ void iterationQuestion(std::int32_t unit, std::int32_t inUnit, std::int32_t& res
   silentStop("ABORT3");
 }
 
+// A value reply that is no number: the value stays, and the next selection prompt says so.
+void noteNotANumber(std::string_view reply, std::string_view what) {
+  const std::size_t first = reply.find_first_not_of(' ');
+  const std::size_t last = reply.find_last_not_of(' ');
+  const std::string typed(reply.substr(first, last - first + 1));
+  valueNoteState.lines = {" ++> \"" + typed + "\" is not " + std::string(what) + "; the value was not changed."};
+}
+
 }  // namespace
+
+constinit ValueNoteState valueNoteState{};
+const BlockReset resetValueNote{[] { valueNoteState.reset(); }};
 
 void ENTSEL(std::int32_t& selection, std::int32_t unit, std::int32_t inUnit, std::int32_t& number) {
   writeRecord(unit, " ");
+  for (const std::string& line : valueNoteState.lines) writeRecord(unit, line);
+  valueNoteState.reset();
   WRTLIN("Enter number of selection (\"H\" for help): ", unit);
   selection = 0;
   READI(selection, inUnit, number);
@@ -90,14 +104,20 @@ void ENTSEL(std::int32_t& selection, std::int32_t unit, std::int32_t inUnit, std
 
 void ENTERI(std::int32_t& value, std::int32_t unit, std::int32_t inUnit) {
   WRTLIN("Enter new value: ", unit);
+  const std::string reply = readReply(inUnit, 6);
+  std::int32_t typed = value;
   std::int32_t scratch = 0;
-  READI(value, inUnit, scratch);
+  if (takeIntegerReply(reply, typed, scratch) == ReplyTaken::kNotANumber) {
+    noteNotANumber(reply, "a whole number");
+    return;
+  }
+  value = typed;
 }
 
 void ENTERF(float& value, std::int32_t unit, std::int32_t inUnit) {
   WRTLIN("Enter new value: ", unit);
-  std::int32_t scratch = 0;
-  CRREAD(value, scratch, inUnit);
+  const std::string reply = readReply(inUnit, 12);
+  if (takeRealReply(reply, value) == ReplyTaken::kNotANumber) noteNotANumber(reply, "a number");
 }
 
 void TOGGLE(std::int32_t& flag) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/farray.h"
 
@@ -16,9 +17,21 @@ namespace qv {
 // without the navigation summary; "H" clears the screen, shows the summary and pauses.
 void ENTSEL(std::int32_t& selection, std::int32_t unit, std::int32_t inUnit, std::int32_t& number);
 // "Enter new value: " into an integer (a blank reply keeps it; a letter leaves its READI code).
+// A reply that is no number ("1O0", "150m") keeps the value too, and the next selection prompt
+// says so in one line naming what was typed.
 void ENTERI(std::int32_t& value, std::int32_t unit, std::int32_t inUnit);
-// "Enter new value: " into a real (a blank or unreadable reply keeps it).
+// "Enter new value: " into a real (a blank reply keeps it). A reply that is no number ("abc",
+// "1,5") keeps the value, and the next selection prompt says so in one line naming what was typed.
+// Blanks within a number are ignored: "120 130" is 120130, for the item's bounds to judge.
 void ENTERF(float& value, std::int32_t unit, std::int32_t inUnit);
+
+// The line that a value prompt leaves for the next selection prompt, which writes it under the
+// redrawn page (a line written at once would go with the page's clearing of the screen).
+struct ValueNoteState {
+  std::vector<std::string> lines;  // empty: nothing to say
+  void reset() { lines.clear(); }
+};
+extern ValueNoteState valueNoteState;
 
 // 0 <-> 1; any other value stays and a message says so.
 void TOGGLE(std::int32_t& flag);

@@ -42,14 +42,10 @@ void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER,
   if (!closeUnit(IUNIT)) ACERR(CALLER, FNAME, ISCRN);
 }
 
-namespace {
-
 std::vector<std::string> accessErrorLines(std::string_view CALLER, std::string_view FNAME) {
   return {"", " ++> File not found or file access error in " + std::string(CALLER),
           "     File name: " + std::string(FNAME), " "};
 }
-
-}  // namespace
 
 void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN) {
   fatalStop(CALLER, ISCRN, accessErrorLines(CALLER, FNAME), FatalWait::kPromptLine);

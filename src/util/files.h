@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -21,6 +22,9 @@ void RHOPEN(std::string_view FNAME, std::int32_t IFORM, std::int32_t ISTAT, std:
             std::int32_t IUNIT, std::string_view CALLER, std::int32_t ISCRN, std::int32_t ICOMP);
 void HCLOSE(std::int32_t IUNIT, std::string_view FNAME, std::string_view CALLER, std::int32_t ISCRN);
 [[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN);
+// The lines of ACERR's message before its wait: an empty line, the access error naming CALLER, the
+// file name, a line of one blank. For a caller that reports a file error and goes on.
+std::vector<std::string> accessErrorLines(std::string_view CALLER, std::string_view FNAME);
 // The same message followed by lines that say more (why, what became of the files, what to do),
 // before the wait.
 [[noreturn]] void ACERR(std::string_view CALLER, std::string_view FNAME, std::int32_t ISCRN,

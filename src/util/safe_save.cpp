@@ -15,6 +15,7 @@
 #include <set>
 
 #include "platform/units.h"
+#include "util/console_io.h"
 #include "util/diskio.h"
 #include "util/files.h"
 
@@ -276,7 +277,14 @@ bool SafeSave::writeTemporary(File& file) {
   return ok ? true : fail(file, systemReason(error));
 }
 
+void SafeSave::refuse(SaveFailure why) {
+  if (refused_) return;  // the first reason stands
+  failure_ = std::move(why);
+  refused_ = true;
+}
+
 bool SafeSave::commit() {
+  if (refused_) return false;
   failure_ = SaveFailure{};
   FileSizeSignalIgnored sizeLimitFails;
   for (File& file : files_)
@@ -447,10 +455,28 @@ Generation readGeneration(std::string_view field) {
   return g;
 }
 
+namespace {
+
+constexpr std::string_view kNotPutBack = "     Not every file could be put back as it was; each holds a whole generation.";
+
+}  // namespace
+
 void stopFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen) {
   ACERR(caller, failure.file, screen, "     Reason: " + failure.reason,
-        failure.changed ? "     Not every file could be put back as it was; each holds a whole generation."
-                        : "     The data files are unchanged; the edits were not saved.");
+        failure.changed ? kNotPutBack : "     The data files are unchanged; the edits were not saved.");
+}
+
+void reportFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit) {
+  std::vector<std::string> lines = accessErrorLines(caller, failure.file);
+  lines.push_back("     Reason: " + failure.reason);
+  lines.push_back(failure.changed ? std::string(kNotPutBack) : "     The data files are unchanged.");
+  lines.push_back("     The edits are kept: free some space, or make the folder and the files writable,");
+  lines.push_back("     then save again.");
+  lines.push_back(" ");
+  for (const std::string& line : lines) writeRecord(screen, line);
+  if (screen == kDiagnosticsUnit) return;
+  WRTLIN("Press <RETURN> to continue: ", screen);
+  (void)readReply(inUnit, 1);
 }
 
 }  // namespace qv

@@ -42,6 +42,9 @@ class SafeSave {
   // are its whole new contents. Nothing is written before commit().
   void add(std::string_view field, std::vector<std::byte> bytes);
   bool empty() const { return files_.empty(); }
+  // Refuses the whole save before anything is written: commit() returns false with `why`. For a
+  // caller that finds, while adding, that an old generation cannot be moved on.
+  void refuse(SaveFailure why);
 
   // Puts every file added in place. False when anything failed: failure() says what, and the folder
   // is as it was (unless failure().changed). A name held by a folder, or by a file that may not be
@@ -72,6 +75,7 @@ class SafeSave {
   std::vector<File> files_;
   std::string journal_;  // the journal of the renames under way
   SaveFailure failure_;
+  bool refused_ = false;
 };
 
 // Finishes what saves killed in `folder` ("" the current folder) left behind: a save with its
@@ -95,5 +99,9 @@ Generation readGeneration(std::string_view field);
 // A failed save: the access-error message naming the file, the system's reason, what became of the
 // files, then the stop.
 [[noreturn]] void stopFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen);
+// A failed save that the user can try again: the same message, saying that the edits are kept and
+// what to do, then "Press <RETURN> to continue: " and one reply from `inUnit`. Unit 41 writes the
+// message to the diagnostics file and waits for nothing.
+void reportFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit);
 
 }  // namespace qv

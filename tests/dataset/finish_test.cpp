@@ -128,29 +128,31 @@ TEST_F(Backit, AFolderWhereAGenerationShouldBeStopsBeforeAnythingIsWritten) {
 }
 
 // The data set and the coefficient tables changed: their six files are saved together or not at all.
+// A save that fails changes no file and goes back to the final page with the edits; the flags of the
+// files at load stay as they were, and a second save, once the way is clear, rotates the
+// generations as a first one would have.
 class Finish : public testing_support::FreshRun {};
 
-TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAll) {
+TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain) {
   static TpcmImage preEditData;
   static LowcofImage preEditLow;
-  for (const bool blocked : {true, false}) {
-    TempDir dir;
-    resetAllBlocks();
-    std::memcpy(preEditData.data(), wordsOf(TPCM), sizeof preEditData);
-    std::memcpy(preEditLow.data(), wordsOf(LOWCOF), sizeof preEditLow);
-    const auto oldData = words(kStoredWords, 5);
-    const auto oldBak = words(kStoredWords, 6);
-    const auto oldLow = words(kLowcofWords, 9);
-    writeWords("SALMDAT", oldData);
-    writeWords("SALMBAK", oldBak);
-    writeWords("LOWDAT", oldLow);
-    if (blocked) std::filesystem::create_directory("LASTBAK");
-    TPCM.DEPTH = 10.0f;
-    LOWCOF.NUWNPT = 3;
+  TempDir dir;
+  resetAllBlocks();
+  std::memcpy(preEditData.data(), wordsOf(TPCM), sizeof preEditData);
+  std::memcpy(preEditLow.data(), wordsOf(LOWCOF), sizeof preEditLow);
+  const auto oldData = words(kStoredWords, 5);
+  const auto oldBak = words(kStoredWords, 6);
+  const auto oldLow = words(kLowcofWords, 9);
+  writeWords("SALMDAT", oldData);
+  writeWords("SALMBAK", oldBak);
+  writeWords("LOWDAT", oldLow);
+  std::filesystem::create_directory("LASTBAK");  // where the oldest generation should go
+  TPCM.DEPTH = 10.0f;
+  LOWCOF.NUWNPT = 3;
+  int ret = 0, lowStatus = 0, dataStatus = 0;  // both files were on disk at load
+  const auto finish = [&] {
     TPCM.LBACK = kNavSaveAndExit;
-    int ret = 0, lowStatus = 0, dataStatus = 0;
-    ConsoleCapture console("\n");
-    const int status = stopStatus([&] {
+    return stopStatus([&] {
       FINISH({.ICOMP = kPlatformIntel, .MODE = kModeEditor, .IIN = kKeyboardUnit, .EDUNIT = TPCM.EDUNIT,
               .ISCRN = kScreenUnit, .data = wordsOf(TPCM), .preEditData = preEditData.data(),
               .low = wordsOf(LOWCOF), .preEditLow = preEditLow.data(), .PROGTYPE = kSimQuorvel,
@@ -160,21 +162,32 @@ TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAll) {
               .out = {.SRCDAT = TPCM.SRCDAT, .LBACK = TPCM.LBACK, .IPAG = TPCM.IPAG, .IRET = ret,
                       .IFLGLOW = lowStatus, .IFLGDAT = dataStatus}});
     });
-    if (blocked) {
-      EXPECT_EQ(status, kExitFatal);
-      EXPECT_TRUE(contains(console.screen(), "     File name: LASTBAK     \n")) << console.screen();
-      EXPECT_EQ(readWords("LOWDAT"), oldLow) << "the tables were not saved without the data set";
-      EXPECT_FALSE(std::filesystem::exists("LOWBAK"));
-      EXPECT_EQ(readWords("SALMBAK"), oldBak);
-    } else {
-      EXPECT_EQ(status, kExitNormal) << console.screen();
-      EXPECT_EQ(readWords("LOWDAT")[0], 3);
-      EXPECT_EQ(readWords("LOWBAK"), oldLow);
-      EXPECT_EQ(readWords("SALMBAK"), oldData);
-      EXPECT_EQ(readWords("LASTBAK"), oldBak);
-      EXPECT_EQ(std::filesystem::file_size("SALMDAT"), 4u * kStoredWords);
-    }
+  };
+  {
+    ConsoleCapture console("\n");
+    EXPECT_EQ(finish(), -1) << "no stop: " << console.screen();
+    EXPECT_EQ(ret, kFinishBackToFinalPage);
+    EXPECT_TRUE(contains(console.screen(), "     File name: LASTBAK     \n \n     Reason: Is a directory\n"
+                                           "     The data files are unchanged.\n"
+                                           "     The edits are kept: free some space, or make the folder and the files "
+                                           "writable,\n     then save again.\n \n Press <RETURN> to continue: "))
+        << console.screen();
+    EXPECT_EQ(readWords("LOWDAT"), oldLow) << "the tables were not saved without the data set";
+    EXPECT_FALSE(std::filesystem::exists("LOWBAK"));
+    EXPECT_EQ(readWords("SALMDAT"), oldData);
+    EXPECT_EQ(readWords("SALMBAK"), oldBak);
+    EXPECT_EQ(lowStatus, 0);
+    EXPECT_EQ(dataStatus, 0);
+    EXPECT_EQ(TPCM.DEPTH, 10.0f) << "the edits are kept";
   }
+  std::filesystem::remove("LASTBAK");
+  ConsoleCapture console;
+  EXPECT_EQ(finish(), kExitNormal) << console.screen();
+  EXPECT_EQ(readWords("LOWDAT")[0], 3);
+  EXPECT_EQ(readWords("LOWBAK"), oldLow);
+  EXPECT_EQ(readWords("SALMBAK"), oldData);
+  EXPECT_EQ(readWords("LASTBAK"), oldBak);
+  EXPECT_EQ(std::filesystem::file_size("SALMDAT"), 4u * kStoredWords);
 }
 
 class ChainSqual : public testing_support::FreshRun {};

@@ -313,6 +313,31 @@ TEST_F(Load, MissingCoefficientFileSwitchesModels) {
   EXPECT_FALSE(contains(r2.screen, "LOWDAT"));
 }
 
+// A column that reads no vessel loads (a free SALM, or one whose vessel pages are off) needs no
+// "LOWDAT": the editor opens and executes it as it stands, its models untouched.
+TEST_F(Load, AColumnWithoutItsVesselNeedsNoCoefficientFile) {
+  struct Case {
+    const char* what;
+    std::int32_t freslm, lquas;
+  };
+  for (const Case& c : {Case{"a free SALM", 1, 0}, Case{"the statics alone", 0, 0}}) {
+    for (const char* choice : {"M\n", "E\n"}) {
+      TempDir dir;
+      writeWords("SALMDAT", editorImage([&c] {
+                   TPCM.FRESLM = c.freslm;
+                   TPCM.LQUAS = c.lquas;
+                 }));  // the LOWDAT tables in every direction, as a new data set has them
+      const LoadResult r = load(choice);
+      ASSERT_EQ(r.status, -1) << c.what << " " << choice << r.screen;
+      EXPECT_FALSE(contains(r.screen, "LOWDAT")) << c.what << " " << choice << r.screen;
+      EXPECT_EQ(r.startCode, *choice == 'E' ? kStartFinalPage : kStartNormal) << c.what << " " << choice;
+      EXPECT_EQ(TPCM.LWBARG, 0x111) << c.what << " " << choice;
+      EXPECT_EQ(TPCM.LCBARG, 0x111) << c.what << " " << choice;
+      EXPECT_FALSE(std::filesystem::exists("DATUPWRN.stxt")) << c.what << " " << choice;
+    }
+  }
+}
+
 TEST_F(Load, ExecuteGoesToTheFinalPageUnstamped) {
   TempDir dir;
   writeDataSet(editorImage([] { TPCM.IYEAR = 1999; }));

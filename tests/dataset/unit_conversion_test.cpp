@@ -143,7 +143,7 @@ Plan vesselMembers(bool withTlpTension) {
                     // stored as a length per second, shown in knots
                     ONE(TVFWD, Kind::L),
                     ONE(AWP, Kind::L2),   ONE(AWPEST, Kind::L2), ONE(TXCURA, Kind::L2), ONE(TXWNDA, Kind::L2),
-                    ONE(TYCURA, Kind::L2), ONE(TYWNDA, Kind::L2),
+                    ONE(TYCURA, Kind::L2), ONE(TYWNDA, Kind::L2), ONE(VOLEST, Kind::L3),
                     ONE(DISPL, Kind::F),  ONE(DPXFRC, Kind::F), ONE(DPYFRC, Kind::F), ONE(DWTONS, Kind::F),
                     ONE(XVFRC, Kind::F),  ONE(XVFRC2, Kind::F), ONE(XVFRC3, Kind::F), ONE(YVFRC, Kind::F),
                     ONE(YVFRC2, Kind::F), ONE(YVFRC3, Kind::F), ONE(ZVFRC, Kind::F),  ONE(ZVFRC2, Kind::F),
@@ -152,8 +152,8 @@ Plan vesselMembers(bool withTlpTension) {
                     ONE(XVSMO2, Kind::FL), ONE(YVSMO2, Kind::FL), ONE(VESMO3, Kind::FL), ONE(XVSMO3, Kind::FL),
                     ONE(YVSMO3, Kind::FL), ONE(DPMOM, Kind::FL),
                     ONE(DPXSPR, Kind::FperL), ONE(DPYSPR, Kind::FperL), ONE(HVK, Kind::FperL),
-                    ONE(SGK, Kind::FperL), ONE(SWK, Kind::FperL), ONE(PTK, Kind::FperL), ONE(RLK, Kind::FperL),
-                    ONE(YWK, Kind::FperL),
+                    ONE(SGK, Kind::FperL), ONE(SWK, Kind::FperL), ONE(PTK, Kind::FL), ONE(RLK, Kind::FL),
+                    ONE(YWK, Kind::FL),
                     ONE(SPECF1, Kind::FF), ONE(SPECF2, Kind::FF), ONE(SPECF3, Kind::FF),
                     ONE(SPECM1, Kind::FLFL), ONE(SPECM2, Kind::FLFL), ONE(SPECM3, Kind::FLFL)})
     p.push_back(m);
@@ -222,6 +222,9 @@ std::vector<std::uint32_t> fillDistinct(std::int32_t nunts, std::int32_t creatr 
   TPCM.CREATR = creatr;
   TPCM.LSLPHT = lslpht;
   TPCM.moor.LODTYP = lodtyp;
+  // The disc's mooring springs, not periods the user gives, for both bodies.
+  TPCM.LSGPRD = TPCM.LSWPRD = TPCM.LYWPRD = 0;
+  TPCM.BSGPRD = TPCM.BSWPRD = TPCM.BYWPRD = 0;
   std::vector<std::uint32_t> snapshot(kTpcmWords);
   std::memcpy(snapshot.data(), words, 4 * static_cast<std::size_t>(kTpcmWords));
   return snapshot;
@@ -351,6 +354,29 @@ TEST_F(UnitConversion, EveryMemberOfEachConverter) {
   }
 }
 
+TEST_F(UnitConversion, AUserPeriodInTheDiscsSpringWordKeepsItsSeconds) {
+  // With the surge, sway or yaw period given, the spring's word holds that period [s]; so for the
+  // second body's twins, which TUGCVRT converts.
+  fillDistinct(0, kSimGandru);
+  Tpcm& t = TPCM;
+  t.LSGPRD = 1;
+  t.SGK = 80.0f;
+  t.LSWPRD = 0;
+  t.SWK = 5.0f;  // a spring [kips/ft]
+  t.LYWPRD = 1;
+  t.YWK = 60.0f;
+  t.BSWPRD = 1;
+  t.BSWK = 70.0f;
+  t.BSGPRD = 0;
+  t.BSGK = 5.0f;
+  convertWholeDataSet();
+  EXPECT_EQ(t.SGK, 80.0f);
+  EXPECT_EQ(t.YWK, 60.0f);
+  EXPECT_EQ(t.BSWK, 70.0f);
+  EXPECT_EQ(t.SWK, 5.0f * kToMetric.FperL);
+  EXPECT_EQ(t.BSGK, 5.0f * kToMetric.FperL);
+}
+
 TEST_F(UnitConversion, PretensionByLoadType) {
   struct Case {
     std::int32_t lodtyp;
@@ -396,7 +422,7 @@ TEST_F(UnitConversion, WholeDataSetByCreatorType) {
       {kSimGreldin, mooringMembers() + spreadStaticsMembers()},
       {kSimPexira, mooringMembers() + catenaryMembers()},
       {kSimGandru, secondBodyMembers() + hullMembers() + mooringMembers()},
-      {kSimQuorvel, salmMembers()},
+      {kSimQuorvel, salmMembers() + hullMembers()},
       {kSimHeskova, hullMembers() + mooringMembers()},
       {kSimFirnedo, secondBodyMembers() + hullMembers() + mooringMembers()},
       {kSimYobrix, hullMembers() + mooringMembers()},
@@ -421,7 +447,7 @@ TEST_F(UnitConversion, ThereAndBackWithinTheLastPlaces) {
                       (creatr == kSimGreldin  ? mooringMembers() + spreadStaticsMembers()
                        : creatr == kSimPexira ? mooringMembers() + catenaryMembers()
                        : creatr == kSimGandru ? secondBodyMembers() + hullMembers() + mooringMembers()
-                                              : salmMembers());
+                                              : salmMembers() + hullMembers());
     const std::vector<int> owner = wordOwners(plan);
     convertWholeDataSet();
     convertWholeDataSet();

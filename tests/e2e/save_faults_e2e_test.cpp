@@ -1,12 +1,17 @@
 // The save through the real executable when the disk fails it: a write, a sync or a rename that
 // fails (made to fail by a small library preloaded into the editor), a file-size limit, a folder
-// where a generation should be. Every failure ends the run with status 1 and the reason, and leaves
-// each generation byte for byte as it was. Old generations of any length move on as they are.
+// where a generation should be, a read-only folder, a full disk. Every failure says which file and
+// why, leaves each generation byte for byte as it was and brings the end-of-session menu back with
+// the edits, from which a later save succeeds; the end of the typed input there saves nothing (status
+// 2). Old generations of any length move on as they are.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <tuple>
@@ -16,8 +21,10 @@
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "platform/stop.h"
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
+#include "support/private_mounts.h"
 
 namespace qv {
 namespace {
@@ -61,14 +68,21 @@ std::string coefficientImage(float cx) {
   return std::string(reinterpret_cast<const char*>(words.data()), 4 * words.size());
 }
 
-// Open the data set, go to the last page, save and exit; one more line for the pause of a failure.
+// Open the data set, go to the last page, save and exit; one more line for the pause of a failure,
+// after which the end-of-session menu comes back.
 constexpr std::string_view kSaveScript = "M\nL\n1\n\n";
 
 std::string failureMessage(const std::string& file, const std::string& reason, const std::string& outcome) {
   return "\n ++> File not found or file access error in DRAVOKET    \n     File name: " + file + "\n \n     Reason: " +
-         reason + "\n     " + outcome + "\n \n Press <RETURN> to continue: ";
+         reason + "\n     " + outcome +
+         "\n     The edits are kept: free some space, or make the folder and the files writable,\n"
+         "     then save again.\n \n Press <RETURN> to continue: ";
 }
-const std::string kUnchanged = "The data files are unchanged; the edits were not saved.";
+const std::string kUnchanged = "The data files are unchanged.";
+// After the failure the end-of-session menu comes back with the edits; the typed input ends there.
+const std::string kMenuAgainThenInputEnds =
+    "(Press <RETURN> to review data)\n \n Enter number of selection (\"H\" for help): \n"
+    " ++> Keyboard input ended; nothing was saved.\n";
 
 // Runs the editor on `script` with the fault library preloaded and `variable` set to `calls`.
 e2e::Run runFailing(const e2e::Folder& folder, const char* variable, const std::string& calls,
@@ -116,13 +130,107 @@ TEST(SaveFaults, AFailingSaveChangesNothing) {
                                                });
     ASSERT_FALSE(run.timedOut) << c.what;
     EXPECT_EQ(run.signal, 0) << c.what;
-    EXPECT_EQ(run.status, 1) << c.what << "\n" << run.out;
+    EXPECT_EQ(run.status, kExitInputEnded) << c.what << "\n" << run.out;
     EXPECT_TRUE(contains(run.out, failureMessage(c.file, c.reason, kUnchanged))) << c.what << "\n" << run.out;
+    EXPECT_TRUE(run.out.ends_with(kMenuAgainThenInputEnds)) << c.what << "\n" << run.out;
     EXPECT_TRUE(folder.readFile("SALMDAT") == data) << c.what;
     EXPECT_TRUE(folder.readFile("SALMBAK") == backup) << c.what;
     EXPECT_TRUE(folder.readFile("LASTBAK") == last) << c.what;
     EXPECT_EQ(folder.files(), (std::vector<std::string>{"LASTBAK", "SALMBAK", "SALMDAT"})) << c.what;
   }
+}
+
+TEST(SaveFaults, AFailedSaveIsMadeAgainFromTheMenuOnceTheDiskAllowsIt) {
+  // The first write fails, the second attempt from the menu succeeds; for a data set opened from its
+  // file, and for a new one, whose first save then writes no backup.
+  const std::string data = storedImage(100.0f);
+  const std::string backup = storedImage(200.0f);
+  {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", data);
+    folder.writeFile("SALMBAK", backup);
+    const e2e::Run run = runFailing(folder, "QV_FAIL_WRITE", "1", "M\nL\n1\n\n1\n");
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, failureMessage("LASTBAK     ", "No space left on device", kUnchanged))) << run.out;
+    EXPECT_TRUE(folder.readFile("LASTBAK") == backup);
+    EXPECT_TRUE(folder.readFile("SALMBAK") == data);
+    EXPECT_EQ(e2e::intWord(folder.readFile("SALMDAT"), 6), kModeEditor) << "the edited data set (its mode word)";
+    EXPECT_EQ(folder.files(), (std::vector<std::string>{"LASTBAK", "SALMBAK", "SALMDAT"}));
+  }
+  {
+    e2e::Folder folder;
+    const e2e::Run run = runFailing(folder, "QV_FAIL_WRITE", "1", "C\nL\n1\n\n1\n");
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, failureMessage("SALMDAT     ", "No space left on device", kUnchanged))) << run.out;
+    EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"}) << "no backup of a file that never was";
+    EXPECT_EQ(folder.readFile("SALMDAT").size(), 19900u);
+  }
+}
+
+// A read-only folder: bound read-only where the system allows a mount of the test's own (root
+// ignores a folder's permissions); otherwise a folder without write permission, or, for root
+// without that privilege, a failing write.
+TEST(SaveFaults, AReadOnlyFolderChangesNothingAndTheMenuComesBack) {
+  const std::string data = storedImage(100.0f);
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", data);
+  testing_support::FolderMount mount;
+  e2e::Run run;
+  std::string file, reason;
+  if (mount.readOnly(folder.path())) {
+    run = folder.run(kSaveScript);
+    file = "SALMDAT     ";  // a file that cannot be replaced is refused before anything is written
+    reason = "Read-only file system";
+  } else if (::geteuid() != 0) {
+    ::chmod(folder.path().c_str(), 0555);
+    run = folder.run(kSaveScript);
+    ::chmod(folder.path().c_str(), 0755);
+    file = "SALMBAK     ";  // the first new file cannot be made
+    reason = "Permission denied";
+  } else {
+    run = runFailing(folder, "QV_FAIL_WRITE", "1,2,3");
+    file = "SALMBAK     ";
+    reason = "No space left on device";
+  }
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, kExitInputEnded) << run.out;
+  EXPECT_TRUE(contains(run.out, failureMessage(file, reason, kUnchanged))) << run.out;
+  EXPECT_TRUE(run.out.ends_with(kMenuAgainThenInputEnds)) << run.out;
+  EXPECT_TRUE(folder.readFile("SALMDAT") == data);
+  EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"});
+}
+
+// A full disk: a file system of 100 KB filled up, where the system allows a mount of the test's
+// own; otherwise every write fails as on a full disk.
+TEST(SaveFaults, AFullDiskChangesNothingAndTheMenuComesBack) {
+  const std::string data = storedImage(100.0f);
+  e2e::Folder folder;
+  testing_support::FolderMount mount;
+  const bool small = mount.small(folder.path(), "100k");
+  folder.writeFile("SALMDAT", data);
+  std::vector<std::string> names{"SALMDAT"};
+  e2e::Run run;
+  if (small) {
+    // Fill what is left.
+    const std::string block(4096, 'x');
+    std::FILE* filler = std::fopen((folder.path() / "filler").c_str(), "wb");
+    ASSERT_NE(filler, nullptr);
+    while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() && std::fflush(filler) == 0) {
+    }
+    std::fclose(filler);
+    names.push_back("filler");
+    run = folder.run(kSaveScript);
+  } else {
+    run = runFailing(folder, "QV_FAIL_WRITE", "1,2,3");
+  }
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, kExitInputEnded) << run.out;
+  EXPECT_TRUE(contains(run.out, failureMessage("SALMBAK     ", "No space left on device", kUnchanged))) << run.out;
+  EXPECT_TRUE(run.out.ends_with(kMenuAgainThenInputEnds)) << run.out;
+  EXPECT_TRUE(folder.readFile("SALMDAT") == data);
+  EXPECT_EQ(folder.files(), names) << "no temporary file left behind";
 }
 
 TEST(SaveFaults, AnUndoThatFailsTooIsReportedAndLosesNoGeneration) {
@@ -136,7 +244,7 @@ TEST(SaveFaults, AnUndoThatFailsTooIsReportedAndLosesNoGeneration) {
   // The second rename fails, and so does the third: the one that would put the old LASTBAK back.
   const e2e::Run run = runFailing(folder, "QV_FAIL_RENAME", "2,3");
   ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.status, 1) << run.out;
+  EXPECT_EQ(run.status, kExitInputEnded) << run.out;
   EXPECT_TRUE(contains(run.out, failureMessage("SALMBAK     ", "Input/output error",
                                                "Not every file could be put back as it was; each holds a whole "
                                                "generation.")))
@@ -171,7 +279,7 @@ TEST(SaveFaults, AFolderWhereAGenerationShouldBe) {
     std::filesystem::create_directory(folder.path() / name);
     const e2e::Run run = folder.run(kSaveScript);
     ASSERT_FALSE(run.timedOut) << name;
-    EXPECT_EQ(run.status, 1) << name << "\n" << run.out;
+    EXPECT_EQ(run.status, kExitInputEnded) << name << "\n" << run.out;
     EXPECT_TRUE(contains(run.out, failureMessage(name + "     ", "Is a directory", kUnchanged))) << name << run.out;
     EXPECT_TRUE(folder.readFile("SALMDAT") == data) << name;
     if (name == "LASTBAK") {

@@ -1,7 +1,9 @@
-// Whole editing sessions through the real executable: the load of fixture files built here, and
-// the end of a session with its save, its backup generations and its page listing.
+// Whole editing sessions through the real executable: the load of fixture files built here, the end
+// of a session with its save, its backup generations and its page listing, and a free column
+// created, saved and executed from the start menu without a "LOWDAT".
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -12,6 +14,7 @@
 #include "dataset/new_dataset.h"
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "example_sessions.h"
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
 
@@ -294,6 +297,33 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
                               " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"})
     EXPECT_TRUE(contains(diagnostics, finding)) << finding;
   EXPECT_FALSE(folder.exists("SALMDAT"));
+}
+
+// A free column reads no vessel loads: created (C), saved, then executed from the start menu (E)
+// where there is no "LOWDAT", it executes as it stands, though a new data set's load models name the
+// tables of that file.
+TEST(SessionE2e, AFreeColumnExecutesFromTheStartMenuWithoutLowdat) {
+  e2e::Folder folder;
+  e2e::Run run = folder.run(examples::kFreeSalmSession + "1\n");
+  ASSERT_FALSE(run.timedOut);
+  ASSERT_EQ(run.status, 0) << run.out;
+  ASSERT_FALSE(folder.exists("LOWDAT"));
+  const std::string saved = folder.readFile("SALMDAT");
+
+  run = folder.run("E\n\n", 60s);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_FALSE(contains(run.out, "LOWDAT")) << run.out;
+  EXPECT_TRUE(contains(run.out, "This data file passed preliminary error checks;")) << run.out;
+  EXPECT_TRUE(contains(run.out, " >>> Computing free Salm normal mode characteristics...")) << run.out;
+  EXPECT_TRUE(folder.exists("DYNOUT.stxt") && folder.exists("RANOUT.stxt"));
+  EXPECT_FALSE(folder.exists("DATUPWRN.stxt"));
+  // Its load models stay as they were typed (the final page's checks settle words of their own).
+  const std::string executed = folder.readFile("SALMDAT");
+  for (std::size_t offset : {offsetof(Tpcm, LWBARG), offsetof(Tpcm, LCBARG), offsetof(Tpcm, LWVCOF)}) {
+    const int w = static_cast<int>(offset / 4) + 1;
+    EXPECT_EQ(e2e::intWord(executed, w), e2e::intWord(saved, w)) << "word " << w;
+  }
 }
 
 }  // namespace

@@ -103,5 +103,20 @@ TEST(SitePageE2e, ConvertToMetricAndBack) {
   EXPECT_EQ(std::filesystem::last_write_time(folder.path() / "SALMDAT"), stamp);
 }
 
+TEST(SitePageE2e, ADepthThatIsNoNumberIsSaidUnderThePageAndKept) {
+  e2e::Folder folder;
+  // A new data set: depth 100 ft, then "1O0" (a letter O) for the depth; save and exit.
+  const e2e::Run run = folder.run("C\n4\n100\n4\n1O0\n" + kSaveAndExit);
+  expectFinished(run);
+  const std::vector<std::string> shown = page1Screens(run.out);
+  ASSERT_EQ(shown.size(), 3u) << run.out;
+  EXPECT_TRUE(contains(shown[2], " 4) Site water depth:          100.00 feet           \n")) << shown[2];
+  EXPECT_TRUE(shown[2].ends_with(" \n ++> \"1O0\" is not a number; the value was not changed.\n"
+                                 " Enter number of selection (\"H\" for help): "))
+      << shown[2];
+  EXPECT_FALSE(contains(shown[1], "is not a number")) << "said once, under the page it concerns";
+  EXPECT_EQ(floatWord(folder.readFile("SALMDAT"), kWordDepth), 100.0f);
+}
+
 }  // namespace
 }  // namespace qv

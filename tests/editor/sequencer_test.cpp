@@ -314,7 +314,8 @@ TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
   TPCM.LGAP = 2;
   TPCM.NELEM = 12;
   sequencerDefaults('M');
-  EXPECT_EQ(TPCM.VESTYP, 1);
+  EXPECT_EQ(TPCM.VESTYP, 3);  // the vessel the user chose stays
+  EXPECT_EQ(TPCM.SEMI_LIKE, 1);
   EXPECT_EQ(TPCM.ISPM, 1);
   EXPECT_EQ(TPCM.MAXANG, 36);
   EXPECT_EQ(TPCM.MAXSEA, 1);
@@ -325,6 +326,8 @@ TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
   EXPECT_EQ(TPCM.YOKVES, 0.0f);  // and its yoke-vessel angle, which the run checks warn of
 
   sequencerDefaults('C');
+  EXPECT_EQ(TPCM.VESTYP, 1);  // a new data set starts as a ship
+  EXPECT_EQ(TPCM.SEMI_LIKE, 0);
   EXPECT_EQ(TPCM.NELEM, 1);
   EXPECT_EQ(TPCM.NTAB, 90);
   EXPECT_EQ(TPCM.IPIERC, 1);
@@ -338,6 +341,56 @@ TEST_F(Sequencer, SettingsForOpenedAndNewDataSets) {
     EXPECT_EQ(TPCM.COFMST(i), 1.0f) << i;
     EXPECT_EQ(TPCM.COFDMT(i), 1.0f) << i;
   }
+}
+
+TEST_F(Sequencer, AnOpenedDataSetKeepsItsVesselTypeAndItsSwitchFollowsTheType) {
+  struct Case {
+    std::int32_t stored;      // VESTYP as loaded
+    std::int32_t semiLike;    // SEMI_LIKE as loaded, at odds with the type
+    std::int32_t vestyp;      // after the sequencer's settings
+    std::int32_t expectedSemi;
+  };
+  const Case cases[] = {
+      {1, 1, 1, 0}, {2, 1, 2, 0}, {3, 0, 3, 1}, {4, 1, 4, 0}, {5, 0, 5, 1}, {6, 0, 6, 1},
+      {0, 1, 1, 0}, {7, 1, 1, 0}, {-3, 0, 1, 0}, {1000, 1, 1, 0},  // no such type: a ship
+  };
+  for (const Case& c : cases) {
+    resetAllBlocks();
+    TPCM.VESTYP = c.stored;
+    TPCM.SEMI_LIKE = c.semiLike;
+    sequencerDefaults('M');
+    EXPECT_EQ(TPCM.VESTYP, c.vestyp) << c.stored;
+    EXPECT_EQ(TPCM.SEMI_LIKE, c.expectedSemi) << c.stored;
+  }
+}
+
+TEST_F(Sequencer, WhatASessionSavesCarriesThisProgramsHeaderWhateverRoadLoadedIt) {
+  // The start menu's E loads without stamping the header: a damaged size word, an older year and a
+  // version within the tolerance of the version test reach the save as they were loaded.
+  resetAllBlocks();
+  SequencerHooks hooks;
+  hooks.load = [](int& startCode, char& choice) {
+    TPCM.NTOGO = 4000;
+    TPCM.CREATR = kSimQuorvel;
+    TPCM.VERNO = 6.8005f;
+    TPCM.IYEAR = 2011;
+    startCode = kStartFinalPage;
+    choice = 'E';
+  };
+  hooks.page = [](int) { TPCM.LBACK = kNavExecute; };
+  struct Header {
+    std::int32_t NTOGO = 0, CREATR = 0, IYEAR = 0;
+    float VERNO = 0.0f;
+  } saved;
+  hooks.finish = [&] {
+    saved = {TPCM.NTOGO, TPCM.CREATR, TPCM.IYEAR, TPCM.VERNO};
+    return 0;
+  };
+  runSequencer(hooks);
+  EXPECT_EQ(saved.NTOGO, 4975);
+  EXPECT_EQ(saved.CREATR, kSimQuorvel);
+  EXPECT_EQ(saved.VERNO, 6.8f);
+  EXPECT_EQ(saved.IYEAR, 2020);
 }
 
 }  // namespace

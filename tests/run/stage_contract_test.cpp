@@ -47,7 +47,6 @@
 #include "dynamics/memmot.h"
 #include "dynamics/ranout.h"
 #include "example_run.h"
-#include "hull/disc/disc_data_set.h"
 #include "lowfreq/current_profile.h"
 #include "lowfreq/drift_coefficient.h"
 #include "lowfreq/hull_drift_models.h"
@@ -57,7 +56,7 @@
 #include "platform/clock.h"
 #include "platform/units.h"
 #include "run/analysis_run.h"
-#include "semi_example.h"
+#include "hull_examples.h"
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
 #include "util/fatal.h"
@@ -616,41 +615,6 @@ std::string listed(const std::vector<std::string>& lines) {
 
 // ---- The roads ----
 
-// The tanker example with a discus buoy in place of the tanker, on the example's yoke 12 m ahead of
-// its centre and moored besides by four chains from its rim, so that its hull model works the line
-// tables. The buoy (metric): radius 10 m, draft 4 m, displacement 1.025 pi 10^2 4 = 1288.05 t,
-// waterplane pi 10^2 = 314.159 m^2, KB 2 m, KM = KB + R^2 / (4 T) = 8.25 m about either axis, KG
-// 3 m, gyradii 4, 4 and 6 m, bilge radius 0.5 m, design wave 4 m; the buoy's own wave-drift model in
-// every direction.
-std::string discImage() {
-  std::string image = example("tanker-yoke");
-  std::memcpy(&TPCM, image.data(), image.size());
-  Tpcm& t = TPCM;
-  t.VESTYP = 4;
-  t.SEMI_LIKE = 0;
-  t.TDISPL = 1288.05f;
-  t.TDRAFT = 4.0f;
-  t.TAWP = 314.159f;
-  t.VKB = 2.0f;
-  t.VKG = 3.0f;
-  t.VKMT = t.VKML = 8.25f;
-  t.TLWL = t.TBWL = 20.0f;
-  t.TPGYR = t.TRGYR = 4.0f;
-  t.YGYR = 6.0f;
-  t.TBILGR = 0.5f;
-  t.SLPHT = 4.0f;
-  t.XSALM = 12.0f;
-  t.DWTONS = 0.0f;  // the tanker's deadweight is more than the buoy displaces
-  // Its own projected areas: 20 m across, 5 m above the water and 4 m below it.
-  t.TXWNDA = t.TYWNDA = 100.0f;
-  t.TXCURA = t.TYCURA = 80.0f;
-  t.LWVCOF = sameModelInAllDirections(4);  // the buoy's drift model
-  // 400 m of chain, 80 mm, 0.1 t/m in water, EA 5e4 t, 5 t of horizontal pretension.
-  testing_support::setDiscMooring(4, {10.0f, 100.0f, 400.0f, 0.1f, 0.115f, 80.0f, 2e-5f, 5.0f});
-  std::memcpy(image.data(), &TPCM, image.size());
-  return image;
-}
-
 class StageContracts : public testing_support::ExampleRun {};
 
 // The examples, the semi-submersible of the hull models' tests on the example's yoke (its hull model
@@ -664,7 +628,7 @@ TEST_F(StageContracts, EveryStageOfEveryRoadKeepsToItsContract) {
       {"the tanker example", example("tanker-yoke")},
       {"the free SALM example", example("free-salm")},
       {"the semi-submersible", testing_support::semiImage({}, 40.0f, [] { TPCM.LDYN = 1; })},
-      {"the discus buoy", discImage()},
+      {"the discus buoy", testing_support::discImage()},
   };
   for (const Road& road : roads) {
     const std::vector<std::string> breaches = contractBreaches(road.image);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/stop.h"
 #include "platform/units.h"
@@ -80,6 +82,54 @@ TEST(Entervalues, BlankKeepsAndLettersGiveCodes) {
   EXPECT_EQ(f, 3.25f);
   EXPECT_EQ(console.screen(), " Enter new value:  Enter new value:  Enter new value:  Enter new value: "
                               " Enter new value: ");
+  EXPECT_EQ(valueNoteState.lines, std::vector<std::string>{" ++> \"abc\" is not a number; the value was not changed."});
+  valueNoteState.reset();
+}
+
+TEST(Entervalues, AReplyThatIsNoNumberKeepsTheValueAndTheNextSelectionPromptSaysSo) {
+  struct Case {
+    const char* reply;
+    bool real;          // ENTERF, else ENTERI
+    float expected;     // the value afterwards, from 7
+    const char* note;   // the line under the redrawn page; empty: none
+  };
+  const Case cases[] = {
+      {"1O0", true, 7.0f, " ++> \"1O0\" is not a number; the value was not changed."},
+      {"abc", true, 7.0f, " ++> \"abc\" is not a number; the value was not changed."},
+      {"150m", true, 7.0f, " ++> \"150m\" is not a number; the value was not changed."},
+      {"1,5", true, 7.0f, " ++> \"1,5\" is not a number; the value was not changed."},
+      {"  12 x  ", true, 7.0f, " ++> \"12 x\" is not a number; the value was not changed."},
+      {"120 130", true, 120130.0f, ""},  // blanks are ignored: the item's bounds judge it
+      {"2.5", true, 2.5f, ""},
+      {"", true, 7.0f, ""},
+      {"1O0", false, 7.0f, " ++> \"1O0\" is not a whole number; the value was not changed."},
+      {"150m", false, 7.0f, " ++> \"150m\" is not a whole number; the value was not changed."},
+      {"a5", false, 7.0f, " ++> \"a5\" is not a whole number; the value was not changed."},
+      {"2.5", false, 7.0f, " ++> \"2.5\" is not a whole number; the value was not changed."},
+      {"12", false, 12.0f, ""},
+      {"e", false, -1983.0f, ""},  // a command letter leaves its code, for the item's clamp
+      {"", false, 7.0f, ""},
+  };
+  for (const Case& c : cases) {
+    valueNoteState.reset();
+    ConsoleCapture console(std::string(c.reply) + "\n0\n");
+    float value = 7.0f;
+    if (c.real) {
+      ENTERF(value, kScreenUnit, kKeyboardUnit);
+    } else {
+      std::int32_t whole = 7;
+      ENTERI(whole, kScreenUnit, kKeyboardUnit);
+      value = static_cast<float>(whole);
+    }
+    EXPECT_EQ(value, c.expected) << c.reply;
+    EXPECT_EQ(console.screen(), " Enter new value: ") << c.reply << ": nothing under the prompt itself";
+    std::int32_t selection = 0, number = 0;
+    ENTSEL(selection, kScreenUnit, kKeyboardUnit, number);
+    const std::string note = *c.note != '\0' ? std::string(c.note) + "\n" : "";
+    EXPECT_EQ(console.screen(), " Enter new value:  \n" + note + " Enter number of selection (\"H\" for help): ")
+        << c.reply;
+    EXPECT_TRUE(valueNoteState.lines.empty()) << c.reply << ": said once";
+  }
 }
 
 TEST(Toggle2, AskedRepliesOtherThanZeroOrOneKeepTheFlag) {
