@@ -243,20 +243,25 @@ void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit) {
 void enterBounded(std::string_view prompt, std::int32_t& value, std::int32_t lowest, std::int32_t highest,
                   std::int32_t unit, std::int32_t inUnit) {
   if (unit == kDiagnosticsUnit) return;
-  // READI leaves its code as it was for a blank reply: a code no reply gives tells it apart.
-  constexpr std::int32_t kUntouched = std::numeric_limits<std::int32_t>::min();
+  const std::string range = "enter a value from " + std::to_string(lowest) + " to " + std::to_string(highest) + ".";
   for (;;) {
     WRTLIN(prompt, unit);
-    std::int32_t reply = kUntouched;
+    const std::string reply = readReply(inUnit, 6);
+    std::int32_t typed = 0;
     std::int32_t scratch = 0;
-    READI(reply, inUnit, scratch);
-    if (reply == kUntouched) return;
-    if (reply >= lowest && reply <= highest) {
-      value = reply;
+    const ReplyTaken taken = takeIntegerReply(reply, typed, scratch);
+    if (taken == ReplyTaken::kBlank) return;
+    if (taken == ReplyTaken::kTaken && typed >= lowest && typed <= highest) {
+      value = typed;
       return;
     }
-    writeRecord(unit, " ++> Out of range: enter a value from " + std::to_string(lowest) + " to " +
-                          std::to_string(highest) + ".");
+    if (taken == ReplyTaken::kNotANumber) {
+      const std::size_t first = reply.find_first_not_of(' ');
+      const std::size_t last = reply.find_last_not_of(' ');
+      writeRecord(unit, " ++> \"" + reply.substr(first, last - first + 1) + "\" is not a number: " + range);
+    } else {
+      writeRecord(unit, " ++> Out of range: " + range);
+    }
   }
 }
 

@@ -82,9 +82,10 @@ void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit);
 void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit);
 
 // A count or a code typed at a debug prompt of an analysis stage, bounded by what it selects: writes
-// the prompt and reads the reply with READI into `value`; a blank reply (or one READI ignores) keeps
-// the value, whatever it is. A reply outside lowest to highest (a letter's code included) is refused
-// with " ++> Out of range: enter a value from <lowest> to <highest>." and the prompt is asked again;
+// the prompt and reads the reply by READI's rules into `value`; a blank reply keeps the value,
+// whatever it is. A reply outside lowest to highest (a letter's code included) is refused with
+// " ++> Out of range: enter a value from <lowest> to <highest>.", one that is no number ("abc") with
+// " ++> "abc" is not a number: enter a value from <lowest> to <highest>.", and the prompt is asked again;
 // the end of the keyboard input ends the run as at any prompt. Unit 41 asks nothing.
 void enterBounded(std::string_view prompt, std::int32_t& value, std::int32_t lowest, std::int32_t highest,
                   std::int32_t unit, std::int32_t inUnit);

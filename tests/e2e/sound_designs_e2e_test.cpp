@@ -281,17 +281,18 @@ TEST(SoundDesignsE2e, ALowdatCoefficientThatIsNoNumberIsNamedByTableRowAndColumn
   }
 }
 
-// The debug level of the vessel response is 0 or 1: a reply of "?" or 5 is refused and asked again,
-// as the other debug replies are; a word that is no number reads as 0 (no listing) by the rule of
-// every selection reply, and the run goes on to the statics' own question.
+// The debug level of the vessel response is 0 or 1: a reply of "?" or 5, or a word that is no number,
+// is refused and asked again, as the other debug replies are; 0 (no listing) is taken, and the run goes
+// on to the statics' own question.
 TEST(SoundDesignsE2e, TheVesselResponsesDebugLevelIsBounded) {
   e2e::Folder folder;
   folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, NBUG0), std::int32_t{1}));
-  const e2e::Run run = folder.runAnalysis({"--interactive"}, "?\n5\nabc\n", 10s);
+  const e2e::Run run = folder.runAnalysis({"--interactive"}, "?\n5\nabc\n0\n", 10s);
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 2) << run.out;
   EXPECT_TRUE(contains(run.out, " ### In VESL1:\n Input NBUG:  ++> Out of range: enter a value from 0 to 1.\n"
                                 " Input NBUG:  ++> Out of range: enter a value from 0 to 1.\n"
+                                " Input NBUG:  ++> \"abc\" is not a number: enter a value from 0 to 1.\n"
                                 " Input NBUG:  --> In Quorvel service for motions of tanker\n"))
       << run.out;
   EXPECT_TRUE(contains(run.out, " ### In STSALM:\n Input NBUG: ")) << run.out;

@@ -368,9 +368,9 @@ TEST(Inbug, BlankGivesZero) {
   EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
 }
 
-// A debug reply bounded by what it counts: a blank reply (or one READI ignores) keeps the value even
-// outside the bounds, a reply within them is taken, one outside (a letter's code too) is refused and
-// asked again; the end of the input ends the run; an unattended run asks nothing.
+// A debug reply bounded by what it counts: a blank reply keeps the value even outside the bounds, a
+// reply within them is taken, one outside (a letter's code too) or one that is no number is refused
+// and asked again; the end of the input ends the run; an unattended run asks nothing.
 TEST(EnterBounded, RefusesRepliesOutsideItsBoundsAndAsksAgain) {
   const std::string prompt = " Input NPHI (0 keeps 11): ";
   const std::string refused = " ++> Out of range: enter a value from 0 to 360.\n";
@@ -385,9 +385,15 @@ TEST(EnterBounded, RefusesRepliesOutsideItsBoundsAndAsksAgain) {
     enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
     EXPECT_EQ(value, 400);
     enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
-    EXPECT_EQ(value, 400);
-    enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
     EXPECT_EQ(value, 12);
+  }
+  {
+    ConsoleCapture console("abc\n?\n1\n");
+    std::int32_t level = 0;
+    enterBounded("Input NBUG: ", level, 0, 1, kScreenUnit, kKeyboardUnit);
+    EXPECT_EQ(level, 1);
+    EXPECT_EQ(console.screen(), " Input NBUG:  ++> \"abc\" is not a number: enter a value from 0 to 1.\n"
+                                " Input NBUG:  ++> Out of range: enter a value from 0 to 1.\n Input NBUG: ");
   }
   {
     ConsoleCapture console("999\n");
