@@ -398,8 +398,9 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
   const std::string tanker = example("tanker-yoke");
   const Case cases[] = {
       {"no data file", {}, false, "",
-       " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"
-       "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"},
+       " ++> File not found or file access error in quorvel-run\n     File name: SALMDAT\n"
+       "     There is no data set in this folder. To create one, start quorvel here and choose\n"
+       "     (C) Create new, or copy a data set \"SALMDAT\" here; then run again.\n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
        " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"
        "     The run stops: \"SALMDAT\" is not of the length this version stores, and a run takes only\n"
@@ -426,6 +427,9 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
     EXPECT_EQ(run.out, "") << c.what;
     if (c.err.substr(0, 5) == "Usage") {
       EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"}) << c.what;
+    }
+    if (!c.dataFile) {  // a folder without a data set is left as it was
+      EXPECT_TRUE(folder.files().empty()) << c.what;
     }
     if (c.dataFile) {
       EXPECT_TRUE(folder.readFile("SALMDAT") == c.image) << c.what;

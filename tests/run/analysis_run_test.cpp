@@ -194,24 +194,29 @@ TEST_F(AnalysisRun, PeriodGridAndCountsAreCheckedBeforeAnyStage) {
 }
 
 TEST_F(AnalysisRun, StopMessageIsTheLastFatalLineOfThisRun) {
-  testing_support::TempDir dir;
   const std::string earlier = " ++> Warning: from the editor's checks\n";
-  testing_support::writeFileText(std::string(kDiagnosticsFile),
-                                 earlier +
-                                     " ++> Warning: Data file is corrupt.\n"
-                                     "     second line of the warning\n"
-                                     " >>> Computing Salm mass properties...\n"
-                                     " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
-                                     "     File name: STATOUT.stxt\n"
-                                     "\n"
-                                     "     not a line of the message\n");
+  analysisRunState.messages = earlier +
+                              " ++> Warning: Data file is corrupt.\n"
+                              "     second line of the warning\n"
+                              " >>> Computing Salm mass properties...\n"
+                              " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
+                              "     File name: STATOUT.stxt\n"
+                              "\n"
+                              "     not a line of the message\n";
   analysisRunState.diagnosticsStart = static_cast<std::int64_t>(earlier.size());
   EXPECT_EQ(stopMessage("STSALM"),
             " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n     File name: STATOUT.stxt\n");
 
   // Nothing of this run names a failure: the routine that stopped is named.
-  testing_support::writeFileText(std::string(kDiagnosticsFile), earlier + " >>> Computing Salm mass properties...\n");
+  analysisRunState.messages = earlier + " >>> Computing Salm mass properties...\n";
   EXPECT_EQ(stopMessage("SERV_ABORT"), " ++> The analysis stopped in SERV_ABORT.\n");
+
+  // Where "Diagnostics.stxt" could not be written, the message says so last.
+  analysisRunState.messagesNotKept = "     \"Diagnostics.stxt\" could not be written either (No space left on device); "
+                                     "it is as the earlier run left it.";
+  EXPECT_EQ(stopMessage("SERV_ABORT"),
+            " ++> The analysis stopped in SERV_ABORT.\n" + analysisRunState.messagesNotKept + "\n");
+  analysisRunState.messagesNotKept.clear();
 
   // A stop through the fatal path hands on its own message, whatever its first line begins with.
   fatalStopState.message = {" >>> IER = 2 in WAVVEC; Please contact Kestrin.",
@@ -220,8 +225,8 @@ TEST_F(AnalysisRun, StopMessageIsTheLastFatalLineOfThisRun) {
             " >>> IER = 2 in WAVVEC; Please contact Kestrin.\n     press any letter key + <RETURN> to continue...\n");
   fatalStopState.reset();
 
-  // A run that never opened the file does not read one left by an earlier run.
-  testing_support::writeFileText(std::string(kDiagnosticsFile), " ++> Some old failure\n");
+  // A run that never opened the file reads no message from it.
+  analysisRunState.messages = " ++> Some old failure\n";
   analysisRunState.diagnosticsStart = -1;
   EXPECT_EQ(stopMessage("ACERR"), " ++> The analysis stopped in ACERR.\n");
 }
