@@ -9,10 +9,14 @@
 #include <grp.h>
 #include <poll.h>
 #include <signal.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -340,6 +344,96 @@ TEST(RunFolderE2e, ARunThatWaitsHoldsTheFolderAndAKilledOneReleasesIt) {
     const e2e::Run after = folder.runAnalysis();
     EXPECT_EQ(after.status, 0) << after.err;
     EXPECT_TRUE(filesOf(folder) == completeRun(image));
+  }
+}
+
+// Runs the runner in `dir` with its standard error into `err`; its exit status, or -1.
+int runnerStatus(const std::filesystem::path& dir, const std::filesystem::path& err) {
+  const std::string program = e2e::runnerPath();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int in = ::open("/dev/null", O_RDONLY);
+    const int fd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || fd < 0 || ::chdir(dir.c_str()) != 0) _exit(126);
+    ::dup2(in, STDIN_FILENO);
+    ::dup2(fd, STDOUT_FILENO);
+    ::dup2(fd, STDERR_FILENO);
+    ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int wstatus = 0;
+  ::waitpid(pid, &wstatus, 0);
+  return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+}
+
+void copyFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::filesystem::create_directories(to);
+  for (const auto& entry : std::filesystem::directory_iterator(from))
+    if (entry.path().filename() != "filler") std::filesystem::copy(entry.path(), to / entry.path().filename());
+}
+
+// A real disk that fills: a small file system in memory (tmpfs), mounted in a namespace of the test's
+// own, holds the example and its complete run; then a file fills it but for a few kilobytes, and the
+// run again. The second run ends with status 1 naming a file and "No space left on device", and
+// every file of the first run stands as it was. Skipped where the system lends no such namespace.
+TEST(RunFolderE2e, ASmallFileSystemThatFillsKeepsTheEarlierRunsFiles) {
+  e2e::Folder mountPoint, results;
+  const std::string image = example("tanker-yoke");
+  const uid_t uid = ::getuid();
+  const gid_t gid = ::getgid();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const auto writeTo = [](const char* file, const std::string& text) {
+      const int fd = ::open(file, O_WRONLY);
+      const bool ok = fd >= 0 && ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+      if (fd >= 0) ::close(fd);
+      return ok;
+    };
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) _exit(77);
+    writeTo("/proc/self/setgroups", "deny");
+    if (!writeTo("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1\n") ||
+        !writeTo("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1\n"))
+      _exit(77);
+    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", mountPoint.path().c_str(), "tmpfs", 0, "size=400k") != 0)
+      _exit(77);
+    const std::filesystem::path dir = mountPoint.path();
+    testing_support::writeFileBytes(dir / "SALMDAT", image.data(), image.size());
+    const int first = runnerStatus(dir, results.path() / "first.err");
+    copyFolder(dir, results.path() / "first");
+    struct statvfs fs = {};
+    if (::statvfs(dir.c_str(), &fs) != 0) _exit(76);
+    const std::size_t free = static_cast<std::size_t>(fs.f_bavail) * fs.f_frsize;
+    const std::string filler(free > 24 * 1024 ? free - 24 * 1024 : 0, 'x');
+    testing_support::writeFileBytes(dir / "filler", filler.data(), filler.size());
+    const int second = runnerStatus(dir, results.path() / "second.err");
+    copyFolder(dir, results.path() / "second");
+    _exit(first == 0 && second == 1 ? 0 : 10 + first * 4 + second);
+  }
+  int wstatus = 0;
+  ::waitpid(pid, &wstatus, 0);
+  const int code = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+  if (code == 77) GTEST_SKIP() << "no user and mount namespace here";
+  ASSERT_EQ(code, 0) << testing_support::readFileText(results.path() / "second.err");
+  const std::string err = testing_support::readFileText(results.path() / "second.err");
+  EXPECT_TRUE(contains(err, "     Reason: No space left on device\n"
+                            "     The files of the earlier run are as they were; none of this run's was kept.\n"))
+      << err;
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(results.path() / "first"))
+    names.push_back(entry.path().filename().string());
+  std::vector<std::string> after;
+  for (const auto& entry : std::filesystem::directory_iterator(results.path() / "second"))
+    after.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, names) << "no file more, none less";
+  EXPECT_GT(names.size(), 10u);
+  for (const std::string& name : names) {
+    if (name == "Diagnostics.stxt") continue;
+    EXPECT_TRUE(testing_support::readFileText(results.path() / "first" / name) ==
+                testing_support::readFileText(results.path() / "second" / name))
+        << name << " changed";
   }
 }
 
