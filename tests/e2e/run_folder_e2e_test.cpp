@@ -437,5 +437,67 @@ TEST(RunFolderE2e, ASmallFileSystemThatFillsKeepsTheEarlierRunsFiles) {
   }
 }
 
+// The example with its first title line replaced, which every report shows: two runs of it and of the
+// example tell their files apart.
+std::string titled(const std::string& image, const std::string& title) {
+  std::string changed = image;
+  std::string field = title;
+  field.resize(80, ' ');
+  changed.replace(offsetof(Tpcm, CID1P), 80, field);
+  return changed;
+}
+
+// The files of a folder but the data set, as filesOf gives them.
+std::map<std::string, std::string> runFilesOf(const e2e::Folder& folder) {
+  std::map<std::string, std::string> files = filesOf(folder);
+  files.erase("SALMDAT");
+  return files;
+}
+
+// A run killed at each step of writing its files into the folder (each write, sync, link, rename and
+// removal, by the preloaded library): once the next load has finished what the kill interrupted, the
+// folder holds the files of the earlier run or of the killed one, whole, and nothing else.
+TEST(RunFolderE2e, ARunKilledAtAnyStepOfKeepingItsFilesLeavesOneRunsFiles) {
+  const std::string earlierImage = titled(example("tanker-yoke"), "The earlier run");
+  const std::string laterImage = titled(example("tanker-yoke"), "The later run");
+  std::map<std::string, std::string> earlier, later;
+  {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", earlierImage);
+    ASSERT_EQ(folder.runAnalysis().status, 0);
+    earlier = runFilesOf(folder);
+    folder.writeFile("SALMDAT", laterImage);
+    ASSERT_EQ(folder.runAnalysis().status, 0);
+    later = runFilesOf(folder);
+  }
+  ASSERT_TRUE(contains(earlier["STATOUT.stxt"], "The earlier run"));
+  int killed = 0;
+  for (int step = 1; step < 400; ++step) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", earlierImage);
+    ASSERT_EQ(folder.runAnalysis().status, 0);
+    folder.writeFile("SALMDAT", laterImage);
+    const e2e::Run run = e2e::runIn(folder.path(), e2e::runnerPath(), "", 30s, [step] {
+      setenv("LD_PRELOAD", QV_WRITE_FAULTS, 1);
+      const char* asan = std::getenv("ASAN_OPTIONS");
+      const std::string options = std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0";
+      setenv("ASAN_OPTIONS", options.c_str(), 1);
+      setenv("QV_KILL_AT", std::to_string(step).c_str(), 1);
+    });
+    ASSERT_FALSE(run.timedOut) << "step " << step;
+    if (run.signal != SIGKILL) {
+      EXPECT_EQ(run.status, 0) << "step " << step << "\n" << run.err;
+      EXPECT_TRUE(runFilesOf(folder) == later) << "step " << step;
+      break;  // the run ended before this step
+    }
+    ++killed;
+    const e2e::Run load = folder.run("M\n");  // the editor's load; the input ends at once
+    ASSERT_FALSE(load.timedOut) << "step " << step;
+    const std::map<std::string, std::string> files = runFilesOf(folder);
+    EXPECT_TRUE(files == earlier || files == later) << "step " << step << ": the files of neither run, or of both";
+  }
+  EXPECT_GT(killed, 30);
+}
+
 }  // namespace
 }  // namespace qv
