@@ -104,11 +104,11 @@ int sizeCode(int creatq) {
   return longer ? 3 : 4;
 }
 
-// A version word that is not a finite number (a damaged file) is named as such ("+Inf", "NaN"); one
-// too wide for its field (a damaged file too) is written in full, so that no message shows asterisks.
+// A version word that is not a finite number (a damaged file) is named as such, in words; one too
+// wide for its field (a damaged file too) is written in full, so that no message shows asterisks.
 std::string versionText(float version) {
-  if (std::isnan(version)) return "NaN";
-  if (std::isinf(version)) return version > 0.0f ? "+Inf" : "-Inf";
+  if (std::isnan(version)) return "not a number";
+  if (std::isinf(version)) return version > 0.0f ? "+infinity, not a finite number" : "-infinity, not a finite number";
   const std::string field = fmtF(std::fabs(version), 5, 2);
   return field.find('*') == std::string::npos ? field : messageValue(std::fabs(version));
 }
@@ -481,8 +481,7 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
   const bool versionDamaged = !file.tooShort && !std::isfinite(TPCM.VERNO);
   if (versionDamaged) {
     // No version to compare or to bring up to date from: the word itself is damaged.
-    report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) +
-                ", not a finite number; it must be");
+    report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) + "; it must be");
     const std::string program = versionText(p.VERNQ);
     report.both("     the version of the editor that saved the data set (" +
                 program.substr(program.find_first_not_of(' ')) + " or earlier).");

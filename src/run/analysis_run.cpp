@@ -222,6 +222,15 @@ void settleUnits(RunMode mode) {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
+// The lines of `text` from byte `start` on; none for a start of -1.
+std::vector<std::string> linesFrom(const std::string& text, std::int64_t start) {
+  std::vector<std::string> lines;
+  if (start < 0) return lines;
+  std::istringstream in(text.substr(std::min(text.size(), static_cast<std::size_t>(start))));
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 // The vessel response runs for the data set in TPCM (the vessel passes are among its stages).
 bool vesselResponseRuns() { return TPCM.FRESLM == 0 && TPCM.LQUAS != 0; }
 
@@ -305,11 +314,11 @@ void runAnalysis(RunMode mode) {
     // No stage reports a result that is not finite: such a value stops the run, naming the stage.
     for (const AnalysisStage& stage : stagesOf()) runStage(stage);
     requireFiniteValues("");
-    analysisRunState.messages = stagedBytes(messagesName);
     folder.keepAll();
   } catch (const Stop&) {
-    analysisRunState.messages = stagedBytes(messagesName);
-    analysisRunState.messagesNotKept = folder.keepMessagesOnly();
+    analysisRunState.messages = linesFrom(stagedBytes(messagesName), analysisRunState.diagnosticsStart);
+    const std::string notKept = folder.keepMessagesOnly();
+    if (!notKept.empty()) analysisRunState.messagesNotKept.push_back(notKept);
     throw;
   }
 }
@@ -318,12 +327,9 @@ std::string stopMessage(std::string_view routine) {
   std::string message;
   // A stop through the fatal path: its own message, whatever its first line begins with.
   for (const std::string& line : fatalStopState.message) message += line + "\n";
-  if (message.empty() && analysisRunState.diagnosticsStart >= 0) {
-    const std::string& messages = analysisRunState.messages;
-    std::istringstream in(messages.substr(std::min(messages.size(), static_cast<std::size_t>(analysisRunState.diagnosticsStart))));
-    std::string line;
+  if (message.empty()) {
     bool continuing = false;
-    while (std::getline(in, line)) {
+    for (const std::string& line : analysisRunState.messages) {
       if (startsWith(line, " ++> ")) {
         message = line + "\n";
         continuing = true;
@@ -335,7 +341,7 @@ std::string stopMessage(std::string_view routine) {
     }
   }
   if (message.empty()) message = " ++> The analysis stopped in " + std::string(routine) + ".\n";
-  if (!analysisRunState.messagesNotKept.empty()) message += analysisRunState.messagesNotKept + "\n";
+  for (const std::string& line : analysisRunState.messagesNotKept) message += line + "\n";
   return message;
 }
 

@@ -108,13 +108,13 @@ void prepareRun(RunMode mode);
 // no number stops the run, naming the stage).
 void runStage(const AnalysisStage& stage);
 
-// Kept for the program's end: the text of "Diagnostics.stxt" as the run left it, where this run's
-// messages began in it (-1: the run never opened it), and the line that says the file could not be
-// written (empty when it was, or when there was none).
+// Kept for the program's end: where this run's messages began in "Diagnostics.stxt" (-1: the run
+// never opened it), the lines the run wrote there, and the line that says the file could not be
+// written (none when it was, or when there was no such file).
 struct AnalysisRunState {
-  std::string messages;
   std::int64_t diagnosticsStart = -1;
-  std::string messagesNotKept;
+  std::vector<std::string> messages;
+  std::vector<std::string> messagesNotKept;
   void reset() { *this = AnalysisRunState{}; }
 };
 extern AnalysisRunState analysisRunState;

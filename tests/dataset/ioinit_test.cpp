@@ -165,7 +165,7 @@ TEST_F(Load, FindingsAreShownAndNoted) {
        },
        "M\n\n\n", -1,
        {" ++> File was produced on a Macintosh PPC computer.\n",
-        " ++> Data file version word (VERNO, word 217) is NaN, not a finite number; it must be\n"},
+        " ++> Data file version word (VERNO, word 217) is not a number; it must be\n"},
        true},
       {"version increment", [] { TPCM.IVERS_SUFX = 3; }, "M\n\n", -1,
        {" ++> Version increment mismatch: \n", "     DATfile  version  increment  =  3\n",
@@ -567,7 +567,7 @@ TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
   };
   const std::string countFound = "; a data set of\n     QUORVEL (CREATR 11) holds 4975.\n";
   const std::string creatorFound = "; it must be\n     1 to 17 (11 for this program).\n";
-  const std::string versionFound = ", not a finite number; it must be\n"
+  const std::string versionFound = "; it must be\n"
                                    "     the version of the editor that saved the data set (6.80 or earlier).\n";
   const std::string count = "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is ";
   const std::string creator = "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is ";
@@ -580,9 +580,12 @@ TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
       {"a creator of 99", [] { TPCM.CREATR = 99; }, creator + "99" + creatorFound},
       {"a creator of 0", [] { TPCM.CREATR = 0; }, creator + "0" + creatorFound},
       {"a creator of -1", [] { TPCM.CREATR = -1; }, creator + "-1" + creatorFound},
-      {"a version of +inf", [] { TPCM.VERNO = std::numeric_limits<float>::infinity(); }, version + "+Inf" + versionFound},
-      {"a version of -inf", [] { TPCM.VERNO = -std::numeric_limits<float>::infinity(); }, version + "-Inf" + versionFound},
-      {"a version of NaN", [] { TPCM.VERNO = std::numeric_limits<float>::quiet_NaN(); }, version + "NaN" + versionFound},
+      {"a version of +inf", [] { TPCM.VERNO = std::numeric_limits<float>::infinity(); },
+       version + "+infinity, not a finite number" + versionFound},
+      {"a version of -inf", [] { TPCM.VERNO = -std::numeric_limits<float>::infinity(); },
+       version + "-infinity, not a finite number" + versionFound},
+      {"a version of NaN", [] { TPCM.VERNO = std::numeric_limits<float>::quiet_NaN(); },
+       version + "not a number" + versionFound},
   };
   const std::string runRemedy =
       "     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,\n"

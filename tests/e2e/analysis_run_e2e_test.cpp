@@ -450,7 +450,7 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
            kMendTheHeader},
       {"a version word of -inf", {}, true,
        withWord(tanker, offsetof(Tpcm, VERNO), -std::numeric_limits<float>::infinity()),
-       " ++> Data file version word (VERNO, word 217) is -Inf, not a finite number; it must be\n"
+       " ++> Data file version word (VERNO, word 217) is -infinity, not a finite number; it must be\n"
        "     the version of the editor that saved the data set (6.80 or earlier).\n"
        "     The run stops: \"SALMDAT\" holds a damaged version word, and a run takes only\n"
        "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
