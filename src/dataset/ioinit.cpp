@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "dataset/force_model.h"
 #include "dataset/new_dataset.h"
@@ -101,10 +104,11 @@ int sizeCode(int creatq) {
   return longer ? 3 : 4;
 }
 
-// A version word that is no number (a damaged file) fills its field with asterisks; one too wide for
-// its field (a damaged file too) is written in full, so that no run that goes on shows asterisks.
+// A version word that is not a finite number (a damaged file) is named as such, in words; one too
+// wide for its field (a damaged file too) is written in full, so that no message shows asterisks.
 std::string versionText(float version) {
-  if (!std::isfinite(version)) return std::string(5, '*');
+  if (std::isnan(version)) return "not a number";
+  if (std::isinf(version)) return version > 0.0f ? "+infinity, not a finite number" : "-infinity, not a finite number";
   const std::string field = fmtF(std::fabs(version), 5, 2);
   return field.find('*') == std::string::npos ? field : messageValue(std::fabs(version));
 }
@@ -276,6 +280,33 @@ int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAM
   ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT, howToCreate);
 }
 
+// Whether the data file begins with text: its first two words (the word count and the creator, or
+// as much of them as it holds) are letters, digits, punctuation, blanks or line ends, which no data
+// set of the family begins with.
+bool beginsWithText(const Text<12>& DATFIL) {
+  std::ifstream in(std::string(fileNameOf(DATFIL.view())), std::ios::binary);
+  char head[8] = {};
+  in.read(head, sizeof head);
+  const std::streamsize n = in.gcount();
+  if (n <= 0) return false;
+  for (std::streamsize k = 0; k < n; ++k) {
+    const auto c = static_cast<unsigned char>(head[k]);
+    if (!(c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~'))) return false;
+  }
+  return true;
+}
+
+// A text file where the data file should be: not a data set of this program, left as it is.
+[[noreturn]] void notADataSet(const Text<12>& DATFIL, const Text<12>& EDPRG) {
+  const std::string name(fileNameOf(DATFIL.view()));
+  fatalStop(EDPRG.view(), TPCM.EDUNIT,
+            {"", " ++> \"" + name + "\" is not a data set of this program: it begins with text, where a data set",
+             "     begins with its word count and its creator. The file is left as it is.",
+             "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set",
+             "     \"" + name + "\" here."},
+            FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // What the reading found of the data file.
 struct DataFileRead {
   std::int32_t found = 0;  // the words the file held (its true length when it could not be read at all)
@@ -333,15 +364,43 @@ DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DA
   return file;
 }
 
-// Size test: the size code of the image, with the warnings it calls for. An unattended run is
-// stopped by any of them.
+// What to do about a damaged header word: an unattended run says how to mend the file, the editor
+// what its question offers.
+std::vector<std::string> headerRemedy(const LoadReport& report) {
+  if (report.unattended) {
+    return {"     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,",
+            "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or",
+            "     \"LASTBAK\"); then run it again."};
+  }
+  return {"     Continue to inspect every page and save (page 19, choice 1), which writes a sound header,",
+          "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\")."};
+}
+
+// Size test: the size code of the image, with the warnings it calls for, each followed by the header
+// word found, what it must be and what to do. An unattended run is stopped by any of them.
 std::int32_t sizeTest(const LoadReport& report, const Program& p) {
   const std::int32_t FTLSRV = sizeCode(p.CREATQ);
+  std::vector<std::string> found;
   if (FTLSRV == -1) {
-    DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4);
+    found = {"     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is " + std::to_string(TPCM.CREATR) +
+             "; it must be", "     1 to " + std::to_string(kSimLast) + " (" + std::to_string(p.CREATQ) +
+             " for this program)."};
+  } else if (FTLSRV >= 1) {
+    const int creator = TPCM.CREATR;
+    std::string name(creatorName(creator));
+    name.erase(name.find_last_not_of(' ') + 1);
+    found = {"     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is " + std::to_string(TPCM.NTOGO) +
+                 "; a data set of",
+             "     " + name + " (CREATR " + std::to_string(creator) + ") holds " +
+                 std::to_string(kImageWords[static_cast<std::size_t>(creator)]) + "."};
+  }
+  const std::vector<std::string> remedy = headerRemedy(report);
+  found.insert(found.end(), remedy.begin(), remedy.end());
+  if (FTLSRV == -1) {
+    DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4, found);
     serviceAbortOrStop(TPCM.EDUNIT);
   } else if (FTLSRV >= 1 && (report.unattended || FTLSRV == 1)) {
-    DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2);
+    DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2, found);
     serviceAbortOrStop(TPCM.EDUNIT);
   }
   return FTLSRV;
@@ -376,6 +435,8 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
     why = "was made by another program of the family";
   } else if (IERR1 == kDiskReadFailed) {
     why = "is not of the length this version stores";
+  } else if (!std::isfinite(TPCM.VERNO)) {
+    why = "holds a damaged version word";
   } else if (FTLSRV != 0) {
     const std::string version = versionText(TPCM.VERNO);
     why = "was stored by an earlier version (" + version.substr(version.find_first_not_of(' ')) + ")";
@@ -419,14 +480,23 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
       if (!report.unattended) askAbortOrStop(TPCM.EDUNIT);
     }
   }
-  if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
+  const bool versionDamaged = !file.tooShort && !std::isfinite(TPCM.VERNO);
+  if (versionDamaged) {
+    // No version to compare or to bring up to date from: the word itself is damaged.
+    report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) + "; it must be");
+    const std::string program = versionText(p.VERNQ);
+    report.both("     the version of the editor that saved the data set (" +
+                program.substr(program.find_first_not_of(' ')) + " or earlier).");
+    if (!report.unattended) report.both(kCarefully);
+  } else if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
     if (TPCM.CREATR == p.CREATQ)
       sameCreatorFindings(report, p, dV, FTLSRV, file.control);
     else
       otherCreatorFindings(report, p, dV);
   }
   if (report.unattended) {
-    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ) refuseUnattendedLoad(report, p, IERR1, FTLSRV);
+    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ || versionDamaged)
+      refuseUnattendedLoad(report, p, IERR1, FTLSRV);
     TPCM.CMPUTR = p.CMPUTQ;
     TPCM.VERNO = p.VERNQ;
   } else {
@@ -443,7 +513,7 @@ void checkImage(LoadReport& report, const Program& p, int IERR1, const DataFileR
   const bool converted = !file.tooShort && convertByteOrder(p, SCOMP);  // no platform word to go by
   const float dV = std::fabs(p.VERNQ) - std::fabs(TPCM.VERNO);
   const bool findings = TPCM.CREATR != p.CREATQ || IERR1 == kDiskReadFailed || std::fabs(dV) > 0.001f ||
-                        TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
+                        !std::isfinite(TPCM.VERNO) || TPCM.DP_FLAG == 1 || (converted && !report.unattended) ||
                         (TPCM.IVERS_SUFX != 0 && !report.unattended);
   if (findings) reportFindings(report, p, IERR1, file, converted, dV, ANSWER, FTLSRV, IOBUF);
 }
@@ -486,7 +556,9 @@ void CHSWAP(char* C, int LEN, int EDUNIT, int KBD) {
   for (int j = 1; j <= n; ++j) C[j - 1] = work[static_cast<std::size_t>(j - 2 * ((j - 1) % 4) + 3 - 1)];
 }
 
-void DATCRPT(int EDUNIT, int I) {
+void DATCRPT(int EDUNIT, int I) { DATCRPT(EDUNIT, I, {}); }
+
+void DATCRPT(int EDUNIT, int I, std::span<const std::string> found) {
   CLEAR(EDUNIT);
   writeRecord(EDUNIT, " ");
   switch (I) {
@@ -505,6 +577,7 @@ void DATCRPT(int EDUNIT, int I) {
       break;
     default: break;
   }
+  for (const std::string& line : found) writeRecord(EDUNIT, line);
   writeRecord(EDUNIT, " ");
 }
 
@@ -524,6 +597,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   }
 
   const DataFileRead file = readImages(report, p, DATFIL, EDPRG, ANSWER, IERR0, IERR1, ILOBUF, ILOWCF);
+  if (ANSWER != 'C' && IERR1 != kDiskMissing && beginsWithText(DATFIL)) notADataSet(DATFIL, EDPRG);
   std::int32_t FTLSRV = 0;
   // A file without its whole header has no length word or creator to test.
   if (ANSWER != 'C' && IERR1 != kDiskMissing && !file.tooShort) FTLSRV = sizeTest(report, p);

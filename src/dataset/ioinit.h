@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
@@ -28,7 +30,9 @@ void IOINIT(const Text<8>& NAME, const Text<5>& DATE, TpcmImage& IOBUF, LowcofIm
 // Reverses the byte order of a text field of LEN characters within each group of 4, in place (a data
 // set written on a machine of the other byte-order class). At most 200 characters are converted.
 void CHSWAP(char* C, int LEN, int EDUNIT, int KBD);
-// Writes corruption warning I (1 to 4) between two one-blank lines on a cleared screen.
+// Writes corruption warning I (1 to 4) between two one-blank lines on a cleared screen; `found`, the
+// lines that say what the damaged word holds and what to do, follow the warning's own lines.
 void DATCRPT(int EDUNIT, int I);
+void DATCRPT(int EDUNIT, int I, std::span<const std::string> found);
 
 }  // namespace qv

@@ -12,7 +12,7 @@ namespace qv {
 namespace {
 
 struct FileUnit {
-  std::unique_ptr<std::fstream> stream;  // nullptr for a unit bound to the console
+  std::unique_ptr<std::iostream> stream;  // nullptr for a unit bound to the console
   std::string name;
 };
 
@@ -44,7 +44,7 @@ void setConsole(std::istream* in, std::ostream* out) {
   table().out = out;
 }
 
-void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fileName) {
+void connectUnit(int unit, std::unique_ptr<std::iostream> stream, std::string fileName) {
   closeUnit(unit);
   table().files[unit] = FileUnit{std::move(stream), std::move(fileName)};
 }
@@ -58,9 +58,11 @@ bool closeUnit(int unit) {
   auto it = table().files.find(unit);
   if (it == table().files.end()) return true;
   bool ok = true;
-  if (it->second.stream) {
-    it->second.stream->close();
-    ok = !it->second.stream->fail();
+  if (auto* file = dynamic_cast<std::fstream*>(it->second.stream.get())) {
+    file->close();
+    ok = !file->fail();
+  } else if (it->second.stream) {
+    ok = !it->second.stream->bad();
   }
   table().files.erase(it);
   return ok;

@@ -26,8 +26,9 @@ std::ostream& consoleOut();
 // Replaces the console streams; nullptr restores the process's own.
 void setConsole(std::istream* in, std::ostream* out);
 
-// Connects a unit to an open file stream, closing any file the unit held before.
-void connectUnit(int unit, std::unique_ptr<std::fstream> stream, std::string fileName);
+// Connects a unit to an open stream (a file, or a file a run keeps in memory until its end), closing
+// any file the unit held before.
+void connectUnit(int unit, std::unique_ptr<std::iostream> stream, std::string fileName);
 // Connects a unit to the console's output, closing any file the unit held before: what is written on
 // it appears on the screen, while the unit still counts as connected (the analysis run in the
 // interactive mode shows the load's messages of unit 41 this way).

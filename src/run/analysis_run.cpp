@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "dataset/ioinit.h"
@@ -19,6 +21,7 @@
 #include "lowfreq/current_profile.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
+#include "run/run_folder.h"
 #include "slowdrift/lowprt.h"
 #include "slowdrift/pekcom.h"
 #include "slowdrift/slomor.h"
@@ -27,6 +30,7 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/staged_files.h"
 #include "vessel/vesl1.h"
 #include "vessel/vesl2.h"
 #include "vessel/vesl3.h"
@@ -39,7 +43,7 @@ const BlockReset resetAnalysisRunState{[] { analysisRunState.reset(); }};
 
 namespace {
 
-constexpr std::string_view kRunner = "quorvel-run";
+constexpr std::string_view kRunner = kRunnerName;
 
 // The current profile of the run, built once before the statics: the current force model of the
 // slow drift reads it at the vessel's draft.
@@ -172,9 +176,16 @@ void connectMessages(RunMode mode) {
       analysisRunState.diagnosticsStart = 0;
       break;
     case RunMode::kSilent: {
+      analysisRunState.diagnosticsStart = fileSize(name);
+      if (stagingFiles()) {  // the file as the editor left it, continued in memory
+        std::ifstream earlier(name, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(earlier)), std::istreambuf_iterator<char>());
+        analysisRunState.diagnosticsStart = static_cast<std::int64_t>(bytes.size());
+        connectUnit(kDiagnosticsUnit, stageFile(name, std::move(bytes)), name);
+        break;
+      }
       auto stream = std::make_unique<std::fstream>(name, std::ios::out | std::ios::app | std::ios::binary);
       if (!stream->is_open()) ACERR(kRunner, kDiagnosticsFile, kScreenUnit);
-      analysisRunState.diagnosticsStart = fileSize(name);
       connectUnit(kDiagnosticsUnit, std::move(stream), name);
       break;
     }
@@ -210,6 +221,15 @@ void settleUnits(RunMode mode) {
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+// The lines of `text` from byte `start` on; none for a start of -1.
+std::vector<std::string> linesFrom(const std::string& text, std::int64_t start) {
+  std::vector<std::string> lines;
+  if (start < 0) return lines;
+  std::istringstream in(text.substr(std::min(text.size(), static_cast<std::size_t>(start))));
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 // The vessel response runs for the data set in TPCM (the vessel passes are among its stages).
 bool vesselResponseRuns() { return TPCM.FRESLM == 0 && TPCM.LQUAS != 0; }
@@ -284,23 +304,32 @@ void runStage(const AnalysisStage& stage) {
 }
 
 void runAnalysis(RunMode mode) {
-  prepareRun(mode);
-  // No stage reports a result that is not finite: such a value stops the run, naming the stage.
-  for (const AnalysisStage& stage : stagesOf()) runStage(stage);
-  requireFiniteValues("");
+  // Unattended, nobody is at the console to read a message or press a key.
+  fatalStopState.unwatched = mode != RunMode::kInteractive;
+  requireDataFile();
+  RunFolder folder(mode != RunMode::kInteractive);
+  const std::string messagesName(kDiagnosticsFile);
+  try {
+    prepareRun(mode);
+    // No stage reports a result that is not finite: such a value stops the run, naming the stage.
+    for (const AnalysisStage& stage : stagesOf()) runStage(stage);
+    requireFiniteValues("");
+    folder.keepAll();
+  } catch (const Stop&) {
+    analysisRunState.messages = linesFrom(stagedBytes(messagesName), analysisRunState.diagnosticsStart);
+    const std::string notKept = folder.keepMessagesOnly();
+    if (!notKept.empty()) analysisRunState.messagesNotKept.push_back(notKept);
+    throw;
+  }
 }
 
 std::string stopMessage(std::string_view routine) {
   std::string message;
   // A stop through the fatal path: its own message, whatever its first line begins with.
   for (const std::string& line : fatalStopState.message) message += line + "\n";
-  if (!message.empty()) return message;
-  if (analysisRunState.diagnosticsStart >= 0) {
-    std::ifstream in(std::string(kDiagnosticsFile), std::ios::binary);
-    in.seekg(analysisRunState.diagnosticsStart);
-    std::string line;
+  if (message.empty()) {
     bool continuing = false;
-    while (std::getline(in, line)) {
+    for (const std::string& line : analysisRunState.messages) {
       if (startsWith(line, " ++> ")) {
         message = line + "\n";
         continuing = true;
@@ -312,6 +341,7 @@ std::string stopMessage(std::string_view routine) {
     }
   }
   if (message.empty()) message = " ++> The analysis stopped in " + std::string(routine) + ".\n";
+  for (const std::string& line : analysisRunState.messagesNotKept) message += line + "\n";
   return message;
 }
 

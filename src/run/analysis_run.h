@@ -95,8 +95,11 @@ void setUpRunData();
 // the first fatal one stops). A failure stops the run naming the page to mend.
 void checkRunData();
 
-// The whole run in `mode`: prepareRun, every stage of stagesOf() through runStage, and the finite
-// values of the last one. Ends by returning; a failure stops through qv::Stop.
+// The whole run in `mode`, in the current folder held for it (run/run_folder.h): prepareRun, every
+// stage of stagesOf() through runStage, the finite values of the last one, and then every file of the
+// run into the folder at once. Ends by returning; a failure stops through qv::Stop, keeping only the
+// run's messages. Without a data file, with the folder held by another run, or with a folder that
+// cannot take the messages file, it stops before anything and changes no file.
 void runAnalysis(RunMode mode);
 // The run up to its first stage: the messages connected, the data set loaded, the units settled,
 // setUpRunData and checkRunData.
@@ -106,9 +109,12 @@ void prepareRun(RunMode mode);
 void runStage(const AnalysisStage& stage);
 
 // Kept for the program's end: where this run's messages began in "Diagnostics.stxt" (-1: the run
-// never opened it).
+// never opened it), the lines the run wrote there, and the line that says the file could not be
+// written (none when it was, or when there was no such file).
 struct AnalysisRunState {
   std::int64_t diagnosticsStart = -1;
+  std::vector<std::string> messages;
+  std::vector<std::string> messagesNotKept;
   void reset() { *this = AnalysisRunState{}; }
 };
 extern AnalysisRunState analysisRunState;
@@ -116,7 +122,8 @@ extern AnalysisRunState analysisRunState;
 // The message a stopped unattended or silent run copies to standard error: the message of the fatal
 // stop that ended it; otherwise the last " ++> " line that this run wrote to "Diagnostics.stxt"
 // with the lines that continue it (indented by five blanks); without one, a line that names the
-// routine that stopped. Each line ends in a line end. Call it once every unit is closed.
+// routine that stopped; then the line saying that "Diagnostics.stxt" could not be written, if it
+// could not. Each line ends in a line end.
 std::string stopMessage(std::string_view routine);
 
 }  // namespace qv

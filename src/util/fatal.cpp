@@ -21,11 +21,13 @@ template <class Lines>
 [[noreturn]] void stopWith(std::string_view routine, std::int32_t unit, const Lines& lines, FatalWait wait,
                            std::int32_t inUnit, int status) {
   if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit)) unit = kDiagnosticsUnit;
+  const bool keptOnly = fatalStopState.unwatched && unit == kScreenUnit;
   fatalStopState.message.clear();
   for (std::string_view line : lines) {
-    writeRecord(unit, line);
+    if (!keptOnly) writeRecord(unit, line);
     if (line.find_first_not_of(' ') != std::string_view::npos) fatalStopState.message.emplace_back(line);
   }
+  if (fatalStopState.unwatched) wait = FatalWait::kNone;
   switch (wait) {
     case FatalWait::kNone:
       break;

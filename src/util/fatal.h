@@ -37,9 +37,13 @@ enum class FatalWait {
 
 // The message of the fatal stop that ended the run, its lines as written (empty lines left out);
 // empty when the run ended in another way (silentStop, or no stop at all).
+// `unwatched`: nobody watches the console (the analysis runner without "--interactive"). A fatal stop
+// then never waits, and a message meant for the screen while no diagnostics file is open is only
+// kept here, for the program to write to standard error at its end.
 struct FatalStopState {
   std::vector<std::string> message;
-  void reset() { message.clear(); }
+  bool unwatched = false;
+  void reset() { *this = FatalStopState{}; }
 };
 extern FatalStopState fatalStopState;
 

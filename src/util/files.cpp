@@ -10,6 +10,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
+#include "util/staged_files.h"
 
 namespace qv {
 
@@ -23,6 +24,15 @@ void RHOPEN(std::string_view FNAME, std::int32_t /*IFORM*/, std::int32_t ISTAT, 
   // Text and word files are both kept as bytes: the records are written exactly as given.
   const std::string name(fileNameOf(FNAME));
   closeUnit(IUNIT);  // a unit still connected is closed first
+  if (stagingFiles()) {  // a run's files go to the folder only at its end
+    std::unique_ptr<std::iostream> held = ISTAT == kMustExist ? reopenStaged(name) : stageFile(name);
+    if (held) {
+      held->seekg(0);
+      held->seekp(0);
+      connectUnit(IUNIT, std::move(held), name);
+      return;
+    }
+  }
   auto stream = std::make_unique<std::fstream>();
   if (ISTAT == kMustExist) {
     stream->open(name, std::ios::in | std::ios::out | std::ios::binary);

@@ -16,6 +16,8 @@ inline constexpr int kUnformatted = 0;
 inline constexpr int kMustExist = 1;  // ISTAT: the file must exist
 inline constexpr int kFresh = 0;      // ISTAT: any old file is deleted and an empty one made
 
+// While a run holds its files in memory (util/staged_files.h), a fresh file is made there, and a file
+// that must exist is read from there when the run made it, else from the folder.
 // FNAME and CALLER keep their declared widths (trailing blanks are part of the messages); the file
 // itself is named without them. IDRIVE and ICOMP are accepted and not used.
 void RHOPEN(std::string_view FNAME, std::int32_t IFORM, std::int32_t ISTAT, std::int32_t IDRIVE,

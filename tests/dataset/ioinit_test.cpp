@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -155,13 +157,16 @@ TEST_F(Load, FindingsAreShownAndNoted) {
         "     Data files are NOT generally backwards-compatible!\n"},
        true},
       {"within 0.001 is the same version", [] { TPCM.VERNO = 6.8009f; }, "M\n", -1, {}, false},
-      // A damaged version word: its field is filled with asterisks, never written as a number.
+      // A damaged version word is named as what it is, never written as a number or as asterisks.
       {"a version that is no number, from another platform",
        [] {
          TPCM.VERNO = std::numeric_limits<float>::quiet_NaN();
          TPCM.CMPUTR = 1;
        },
-       "M\n\n", -1, {" ++> Version mismatch: Data (version *****) POSTDATES simulation (version  6.80)\n"}, true},
+       "M\n\n\n", -1,
+       {" ++> File was produced on a Macintosh PPC computer.\n",
+        " ++> Data file version word (VERNO, word 217) is not a number; it must be\n"},
+       true},
       {"version increment", [] { TPCM.IVERS_SUFX = 3; }, "M\n\n", -1,
        {" ++> Version increment mismatch: \n", "     DATfile  version  increment  =  3\n",
         "     Simulation version increment =  0\n"},
@@ -573,6 +578,116 @@ TEST_F(Load, OlderFileOfAnotherProgramTypeStops) {
   EXPECT_EQ(status, kExitFatal);
   EXPECT_TRUE(contains(console.screen(), "  ++> You are in an inoperative ???UPD file!\n      Press <Return> to quit\n"))
       << console.screen();
+}
+
+// A damaged header word keeps the warning of its kind and adds the word, its value, what it must be
+// and what to do: an unattended run stops with the way to mend the file, the editor asks whether to
+// go on and says what each answer leads to. A version word that is not a finite number is named as
+// such, with no field of asterisks; the editor goes on and stamps its own version, the run stops.
+TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::string found;  // the lines after the warning, in both modes
+  };
+  const std::string countFound = "; a data set of\n     QUORVEL (CREATR 11) holds 4975.\n";
+  const std::string creatorFound = "; it must be\n     1 to 17 (11 for this program).\n";
+  const std::string versionFound = "; it must be\n"
+                                   "     the version of the editor that saved the data set (6.80 or earlier).\n";
+  const std::string count = "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is ";
+  const std::string creator = "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is ";
+  const std::string version = " ++> Data file version word (VERNO, word 217) is ";
+  const Case cases[] = {
+      {"a count of 7", [] { TPCM.NTOGO = 7; }, count + "7" + countFound},
+      {"a count of 101", [] { TPCM.NTOGO = 101; }, count + "101" + countFound},
+      {"a count of -2", [] { TPCM.NTOGO = -2; }, count + "-2" + countFound},
+      {"a count of 5000", [] { TPCM.NTOGO = 5000; }, count + "5000" + countFound},
+      {"a creator of 99", [] { TPCM.CREATR = 99; }, creator + "99" + creatorFound},
+      {"a creator of 0", [] { TPCM.CREATR = 0; }, creator + "0" + creatorFound},
+      {"a creator of -1", [] { TPCM.CREATR = -1; }, creator + "-1" + creatorFound},
+      {"a version of +inf", [] { TPCM.VERNO = std::numeric_limits<float>::infinity(); },
+       version + "+infinity, not a finite number" + versionFound},
+      {"a version of -inf", [] { TPCM.VERNO = -std::numeric_limits<float>::infinity(); },
+       version + "-infinity, not a finite number" + versionFound},
+      {"a version of NaN", [] { TPCM.VERNO = std::numeric_limits<float>::quiet_NaN(); },
+       version + "not a number" + versionFound},
+  };
+  const std::string runRemedy =
+      "     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,\n"
+      "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or\n"
+      "     \"LASTBAK\"); then run it again.\n";
+  const std::string versionRunRemedy = "     The run stops: \"SALMDAT\" holds a damaged version word, and a run takes only\n";
+  const std::string editorRemedy =
+      "     Continue to inspect every page and save (page 19, choice 1), which writes a sound header,\n"
+      "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\").\n";
+  for (const Case& c : cases) {
+    const bool versionWord = contains(c.found, "VERNO");
+    {
+      TempDir dir;
+      writeDataSet(editorImage(c.edit));
+      ConsoleCapture console("");
+      EXPECT_EQ(unattendedLoad(), kExitFatal) << c.what;
+      closeAllUnits();
+      const std::string diagnostics = testing_support::readFileText("Diagnostics.stxt");
+      EXPECT_TRUE(contains(diagnostics, c.found + (versionWord ? versionRunRemedy : runRemedy)))
+          << c.what << "\n" << diagnostics;
+      EXPECT_FALSE(contains(diagnostics, "*****")) << c.what << "\n" << diagnostics;
+    }
+    TempDir dir;
+    writeDataSet(editorImage(c.edit));
+    // The shorter counts pass the editor in silence; the others ask, and the answer goes on.
+    const bool asks = !contains(c.found, "NTOGO") || contains(c.what, "5000");
+    const LoadResult r = load("M\n\n\n\n");
+    EXPECT_EQ(r.status, -1) << c.what << "\n" << r.screen;
+    if (asks) {
+      EXPECT_TRUE(contains(r.screen, c.found + (versionWord ? "" : editorRemedy))) << c.what << "\n" << r.screen;
+      EXPECT_FALSE(contains(r.screen, "*****")) << c.what << "\n" << r.screen;
+    }
+    EXPECT_EQ(TPCM.NTOGO, 4975) << c.what << ": stamped as this program's";
+    EXPECT_EQ(TPCM.CREATR, kSimQuorvel) << c.what;
+    EXPECT_EQ(TPCM.VERNO, 6.8f) << c.what;
+  }
+}
+
+// A text file where the data file should be, short or of a data set's length, is not a data set of
+// this program: the load says so and stops, in the editor and in a run alike, leaving the file as it
+// is and writing no notes.
+TEST_F(Load, ATextFileIsNotADataSet) {
+  const std::string message =
+      " ++> \"SALMDAT\" is not a data set of this program: it begins with text, where a data set\n"
+      "     begins with its word count and its creator. The file is left as it is.\n"
+      "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set\n"
+      "     \"SALMDAT\" here.\n";
+  std::string long_text;
+  while (long_text.size() < 4 * static_cast<std::size_t>(kStoredWords)) long_text += "A line of a text file.\n";
+  long_text.resize(4 * static_cast<std::size_t>(kStoredWords));
+  for (const std::string& text : {std::string("hello\n"), std::string("SALM"), long_text}) {
+    for (const bool unattended : {false, true}) {
+      TempDir dir;
+      testing_support::writeFileText("SALMDAT", text);
+      std::memset(&TPCM, 0, sizeof TPCM);  // as a program starts, whatever the load before read
+      int status = -1;
+      std::string shown;
+      if (unattended) {
+        ConsoleCapture console("");
+        status = unattendedLoad();
+        closeAllUnits();
+        shown = testing_support::readFileText("Diagnostics.stxt");
+      } else {
+        const LoadResult r = load("M\n\n");
+        status = r.status;
+        shown = r.screen;
+      }
+      EXPECT_EQ(status, kExitFatal) << text.size() << " bytes";
+      EXPECT_TRUE(contains(shown, message)) << text.size() << " bytes\n" << shown;
+      EXPECT_TRUE(testing_support::readFileText("SALMDAT") == text);
+      EXPECT_FALSE(std::filesystem::exists("DATUPWRN.stxt"));
+    }
+  }
+  // A data set's own first words are never text: a file of a single word of one loads as too short.
+  TempDir dir;
+  writeWords("SALMDAT", {4975});
+  EXPECT_FALSE(contains(load("M\n\n").screen, "not a data set of this program"));
 }
 
 }  // namespace

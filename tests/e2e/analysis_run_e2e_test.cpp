@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <regex>
 #include <sstream>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -387,6 +388,28 @@ TEST(AnalysisRunE2e, TheFreeExampleRunsTheStaticsAndItsDynamics) {
   EXPECT_TRUE(folder.readFile("SALMDAT") == image);
 }
 
+const std::string kNotADataSet =
+    " ++> \"SALMDAT\" is not a data set of this program: it begins with text, where a data set\n"
+    "     begins with its word count and its creator. The file is left as it is.\n"
+    "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set\n"
+    "     \"SALMDAT\" here.\n";
+const std::string kMendTheHeader =
+    "     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,\n"
+    "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or\n"
+    "     \"LASTBAK\"); then run it again.\n";
+
+// Lines of text, `bytes` long.
+std::string textOfLength(std::size_t bytes) {
+  std::string text;
+  while (text.size() < bytes) text += "Notes of the mooring survey, line by line.\n";
+  text.resize(bytes);
+  return text;
+}
+
+// Refused before any stage, each with its message whole on standard error and status 1: a folder
+// without a data set (left as it was), a text file where the data set should be, damaged header
+// words, a data set the stages cannot take, arguments the runner does not know. The data file is
+// never changed.
 TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
   struct Case {
     const char* what;
@@ -398,8 +421,9 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
   const std::string tanker = example("tanker-yoke");
   const Case cases[] = {
       {"no data file", {}, false, "",
-       " ++> File not found or file access error in quorvel-run \n     File name: SALMDAT     \n"
-       "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"},
+       " ++> File not found or file access error in quorvel-run\n     File name: SALMDAT\n"
+       "     There is no data set in this folder. To create one, start quorvel here and choose\n"
+       "     (C) Create new, or copy a data set \"SALMDAT\" here; then run again.\n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
        " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"
        "     The run stops: \"SALMDAT\" is not of the length this version stores, and a run takes only\n"
@@ -409,6 +433,26 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
        withWord(withWord(tanker, offsetof(Tpcm, VERNO), 6.5f), offsetof(Tpcm, DAT_ID), std::int32_t{49}),
        " ++> Data file resized for 149 fairleads\n"
        "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50), and a run takes only\n"
+       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
+       "     and save it (page 19, choice 1); then run it again.\n"},
+      {"a text file of a few bytes", {}, true, "hello\n", kNotADataSet},
+      {"a text file of a data set's length", {}, true, textOfLength(tanker.size()), kNotADataSet},
+      {"a size word of 7", {}, true, withWord(tanker, offsetof(Tpcm, NTOGO), std::int32_t{7}),
+       " ++> Warning: Data file is corrupt.\n"
+       "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 7; a data set of\n"
+       "     QUORVEL (CREATR 11) holds 4975.\n" +
+           kMendTheHeader},
+      {"a creator word of 99", {}, true, withWord(tanker, offsetof(Tpcm, CREATR), std::int32_t{99}),
+       " ++> Warning: Data file is seriously corrupt.\n"
+       "              Some versions of Internet Explorer can cause this problem.\n"
+       "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 99; it must be\n"
+       "     1 to 17 (11 for this program).\n" +
+           kMendTheHeader},
+      {"a version word of -inf", {}, true,
+       withWord(tanker, offsetof(Tpcm, VERNO), -std::numeric_limits<float>::infinity()),
+       " ++> Data file version word (VERNO, word 217) is -infinity, not a finite number; it must be\n"
+       "     the version of the editor that saved the data set (6.80 or earlier).\n"
+       "     The run stops: \"SALMDAT\" holds a damaged version word, and a run takes only\n"
        "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
        "     and save it (page 19, choice 1); then run it again.\n"},
       {"two wave periods", {}, true, twoPeriodTanker(), kTooFewPeriods},
@@ -427,6 +471,10 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
     if (c.err.substr(0, 5) == "Usage") {
       EXPECT_EQ(folder.files(), std::vector<std::string>{"SALMDAT"}) << c.what;
     }
+    if (!c.dataFile) {  // a folder without a data set is left as it was
+      EXPECT_TRUE(folder.files().empty()) << c.what;
+    }
+    EXPECT_FALSE(folder.exists("DATUPWRN.stxt")) << c.what << ": the editor's notes are not the run's";
     if (c.dataFile) {
       EXPECT_TRUE(folder.readFile("SALMDAT") == c.image) << c.what;
     }

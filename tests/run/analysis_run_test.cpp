@@ -194,24 +194,26 @@ TEST_F(AnalysisRun, PeriodGridAndCountsAreCheckedBeforeAnyStage) {
 }
 
 TEST_F(AnalysisRun, StopMessageIsTheLastFatalLineOfThisRun) {
-  testing_support::TempDir dir;
-  const std::string earlier = " ++> Warning: from the editor's checks\n";
-  testing_support::writeFileText(std::string(kDiagnosticsFile),
-                                 earlier +
-                                     " ++> Warning: Data file is corrupt.\n"
-                                     "     second line of the warning\n"
-                                     " >>> Computing Salm mass properties...\n"
-                                     " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
-                                     "     File name: STATOUT.stxt\n"
-                                     "\n"
-                                     "     not a line of the message\n");
-  analysisRunState.diagnosticsStart = static_cast<std::int64_t>(earlier.size());
+  analysisRunState.messages = {" ++> Warning: Data file is corrupt.",
+                               "     second line of the warning",
+                               " >>> Computing Salm mass properties...",
+                               " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY",
+                               "     File name: STATOUT.stxt",
+                               "",
+                               "     not a line of the message"};
   EXPECT_EQ(stopMessage("STSALM"),
             " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n     File name: STATOUT.stxt\n");
 
   // Nothing of this run names a failure: the routine that stopped is named.
-  testing_support::writeFileText(std::string(kDiagnosticsFile), earlier + " >>> Computing Salm mass properties...\n");
+  analysisRunState.messages = {" >>> Computing Salm mass properties..."};
   EXPECT_EQ(stopMessage("SERV_ABORT"), " ++> The analysis stopped in SERV_ABORT.\n");
+
+  // Where "Diagnostics.stxt" could not be written, the message says so last.
+  analysisRunState.messagesNotKept = {"     \"Diagnostics.stxt\" could not be written either (No space left on "
+                                      "device); it is as the earlier run left it."};
+  EXPECT_EQ(stopMessage("SERV_ABORT"),
+            " ++> The analysis stopped in SERV_ABORT.\n" + analysisRunState.messagesNotKept[0] + "\n");
+  analysisRunState.messagesNotKept.clear();
 
   // A stop through the fatal path hands on its own message, whatever its first line begins with.
   fatalStopState.message = {" >>> IER = 2 in WAVVEC; Please contact Kestrin.",
@@ -219,11 +221,6 @@ TEST_F(AnalysisRun, StopMessageIsTheLastFatalLineOfThisRun) {
   EXPECT_EQ(stopMessage("WAVVEC"),
             " >>> IER = 2 in WAVVEC; Please contact Kestrin.\n     press any letter key + <RETURN> to continue...\n");
   fatalStopState.reset();
-
-  // A run that never opened the file does not read one left by an earlier run.
-  testing_support::writeFileText(std::string(kDiagnosticsFile), " ++> Some old failure\n");
-  analysisRunState.diagnosticsStart = -1;
-  EXPECT_EQ(stopMessage("ACERR"), " ++> The analysis stopped in ACERR.\n");
 }
 
 }  // namespace

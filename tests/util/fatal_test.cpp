@@ -80,6 +80,19 @@ TEST_F(FatalStop, AnUnattendedRunNeverWaits) {
   EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"), expected);
 }
 
+TEST_F(FatalStop, AnUnwatchedRunWithoutItsMessagesFileKeepsTheMessageForTheEnd) {
+  // Before its messages file is open: nothing on the screen, no wait, the message kept for the
+  // program to copy to standard error.
+  fatalStopState.unwatched = true;
+  for (FatalWait wait : {FatalWait::kPressReturn, FatalWait::kPromptLine, FatalWait::kReadLine}) {
+    const Outcome out = runFatal("x\n", kScreenUnit, wait);
+    EXPECT_EQ(out.stop.status, kExitFatal);
+    EXPECT_EQ(out.screen, "");
+    EXPECT_EQ(out.unread, "x\n");
+    EXPECT_EQ(fatalStopState.message, (std::vector<std::string>{" ++> First line", "     second line"}));
+  }
+}
+
 TEST_F(FatalStop, TheEndOfInputDuringTheWaitIsTheInputEnd) {
   const Outcome out = runFatal("", kScreenUnit, FatalWait::kPressReturn);
   EXPECT_EQ(out.stop.status, kExitInputEnded);

@@ -8,6 +8,7 @@
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
+#include "util/staged_files.h"
 
 namespace qv {
 namespace {
@@ -33,6 +34,50 @@ TEST_F(Files, FreshOpenEmptiesAnOldFile) {
   ASSERT_TRUE(readRecord(21, line));
   EXPECT_EQ(line, " a line");
   HCLOSE(21, "NOTES.stxt", "IoInit", 6);
+}
+
+// While a run holds its files in memory, a fresh file reaches no disk; a later open of it reads
+// what the run wrote (a file passed between stages), and a file the run did not make is read from
+// the folder. A file made again starts empty and keeps its first place in the list.
+TEST_F(Files, ARunsFilesAreHeldUntilItsEnd) {
+  TempDir dir;
+  testing_support::writeFileBytes("INPUT.txt", "from the folder\n", 16);
+  testing_support::writeFileBytes("B.stxt", "an earlier run's\n", 17);
+  beginStaging();
+  RHOPEN("A.stxt", kFormatted, kFresh, 0, 21, "TEST", 6, 5);
+  writeRecord(21, " first");
+  HCLOSE(21, "A.stxt", "TEST", 6);
+  RHOPEN("B.stxt", kFormatted, kFresh, 0, 22, "TEST", 6, 5);
+  writeRecord(22, " second");
+  EXPECT_FALSE(std::filesystem::exists("A.stxt"));
+  EXPECT_EQ(testing_support::readFileText("B.stxt"), "an earlier run's\n");
+
+  std::string line;
+  RHOPEN("A.stxt", kFormatted, kMustExist, 0, 21, "TEST", 6, 5);
+  ASSERT_TRUE(readRecord(21, line));
+  EXPECT_EQ(line, " first");
+  RHOPEN("INPUT.txt", kFormatted, kMustExist, 0, 23, "TEST", 6, 5);
+  ASSERT_TRUE(readRecord(23, line));
+  EXPECT_EQ(line, "from the folder");
+  RHOPEN("A.stxt", kFormatted, kFresh, 0, 21, "TEST", 6, 5);
+  writeRecord(21, " again");
+  closeAllUnits();
+
+  const std::vector<StagedFile> files = stagedFiles();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[0].name, "A.stxt");
+  EXPECT_EQ(files[0].bytes, " again\n");
+  EXPECT_EQ(files[1].name, "B.stxt");
+  EXPECT_EQ(files[1].bytes, " second\n");
+
+  // Dropped: a unit still open writes on into its own copy, and the folder never sees it.
+  RHOPEN("C.stxt", kFormatted, kFresh, 0, 21, "TEST", 6, 5);
+  endStaging();
+  writeRecord(21, " after");
+  closeAllUnits();
+  EXPECT_TRUE(stagedFiles().empty());
+  EXPECT_FALSE(std::filesystem::exists("A.stxt"));
+  EXPECT_FALSE(std::filesystem::exists("C.stxt"));
 }
 
 TEST_F(Files, FatalFileErrorsNameCallerAndFile) {

@@ -1,0 +1,122 @@
+#include "run/run_folder.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "dataset/program_identity.h"
+#include "platform/units.h"
+#include "util/fatal.h"
+#include "util/files.h"
+#include "util/safe_save.h"
+#include "util/staged_files.h"
+
+namespace qv {
+
+namespace {
+
+std::string systemReason(int error) { return std::strerror(error); }
+
+std::vector<std::byte> bytesOf(const std::string& text) {
+  std::vector<std::byte> bytes(text.size());
+  if (!text.empty()) std::memcpy(bytes.data(), text.data(), text.size());
+  return bytes;
+}
+
+// Why the messages file cannot be written here, or nothing: an existing one that may not be written,
+// or a folder that takes no new file (the temporary file of the save at the end, made and removed).
+std::string messagesFileRefused() {
+  const std::string name(kDiagnosticsFile);
+  struct stat st = {};
+  if (::stat(name.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
+    if (::access(name.c_str(), W_OK) != 0) return systemReason(errno);
+  }
+  // Named as a save's temporary file, so that a run killed right here leaves nothing the next load
+  // does not clear.
+  const std::string probe = "." + name + ".qvsave-" + std::to_string(::getpid()) + "-0";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return systemReason(errno);
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return {};
+}
+
+}  // namespace
+
+void requireDataFile() {
+  const std::string name(kEditor.dataFile);
+  struct stat st = {};
+  if (::stat(name.c_str(), &st) == 0 || errno != ENOENT) return;  // the load reports any other failure
+  const std::string howToCreate[] = {
+      "     There is no data set in this folder. To create one, start quorvel here and choose",
+      "     (C) Create new, or copy a data set \"SALMDAT\" here; then run again."};
+  ACERR(kRunnerName, kEditor.dataFile, kScreenUnit, howToCreate);
+}
+
+RunFolder::RunFolder(bool messagesFile) {
+  folder_ = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  // A file system without locks runs unguarded, as before there were any.
+  if (folder_ >= 0 && ::flock(folder_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    ::close(folder_);
+    folder_ = -1;
+    fatalStop(kRunnerName, kScreenUnit,
+              {"", " ++> Another analysis is running in this folder; this run stops and changes no file.",
+               "     Wait for that run to end, then start this one again."});
+  }
+  if (messagesFile) {
+    const std::string reason = messagesFileRefused();
+    if (!reason.empty()) {
+      if (folder_ >= 0) ::close(folder_);
+      folder_ = -1;
+      ACERR(kRunnerName, kDiagnosticsFile, kScreenUnit, "     Reason: " + reason,
+            "     Nothing in this folder was changed.");
+    }
+  }
+  beginStaging();
+}
+
+RunFolder::~RunFolder() {
+  endStaging();
+  if (folder_ >= 0) ::close(folder_);  // closing the folder releases the lock
+}
+
+void RunFolder::keepAll() {
+  SafeSave save;
+  for (const StagedFile& file : stagedFiles()) save.add(file.name, bytesOf(file.bytes));
+  if (save.commit()) {
+    endStaging();
+    return;
+  }
+  const SaveFailure& failure = save.failure();
+  ACERR(kRunnerName, failure.file, kScreenUnit, "     Reason: " + failure.reason,
+        failure.changed ? "     Not every earlier file could be put back; each file holds one whole run's."
+                        : "     The files of the earlier run are as they were; none of this run's was kept.");
+}
+
+std::string RunFolder::keepMessagesOnly() {
+  const std::string name(kDiagnosticsFile);
+  bool held = false;
+  std::string messages;
+  for (const StagedFile& file : stagedFiles()) {
+    if (file.name != name) continue;
+    held = true;
+    messages = file.bytes;
+  }
+  endStaging();
+  if (!held) return {};
+  SafeSave save;
+  save.add(name, bytesOf(messages));
+  if (save.commit()) return {};
+  return "     \"" + name + "\" could not be written either (" + save.failure().reason +
+         "); it is as the earlier run left it.";
+}
+
+}  // namespace qv
