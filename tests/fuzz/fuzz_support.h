@@ -1,6 +1,6 @@
 // What the fuzz targets share: a folder of their own, the split of one input into files and typed
-// replies, the run of a routine that may stop, and the check that ends the run on a broken invariant
-// (libFuzzer then keeps the input).
+// replies, the run of a routine that may stop, the check that ends the run on a broken invariant
+// (libFuzzer then keeps the input), and the invariants of an unattended analysis run's end.
 #pragma once
 
 #include <unistd.h>
@@ -21,6 +21,7 @@
 
 #include "platform/stop.h"
 #include "platform/units.h"
+#include "util/fatal.h"
 
 namespace qv::fuzz {
 
@@ -133,6 +134,37 @@ inline int runWithReplies(const std::string& replies, const std::function<void()
 
 inline bool knownStatus(int status) {
   return status == -1 || status == kExitNormal || status == kExitFatal || status == kExitInputEnded;
+}
+
+// Whether a text file holds a number field that is no number: "NaN", "Infinity" or "Inf" as a word.
+inline bool holdsNonFinite(const std::string& text) {
+  for (const char* word : {"NaN", "Inf"}) {
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+      const bool startsWord = at == 0 || text[at - 1] == ' ' || text[at - 1] == '-' || text[at - 1] == '\n';
+      if (startsWord) return true;
+    }
+  }
+  return false;
+}
+
+// What an unattended analysis run that ended with `status` (as runWithReplies gives it) must have
+// kept to, whatever its data: no array indexed past its bounds, status 0 or 1 (it never waits for the
+// keyboard), a stop that says why, and no report of the folder holding a value that is no number.
+inline void checkUnattendedRunEnd(int status) {
+  check(arrayBoundsState.violations == 0, "no array is indexed past its bounds");
+  check(status == -1 || status == kExitFatal, "an unattended run ends with status 0 or 1");
+  if (status == kExitFatal) {
+    const std::string diagnostics = readFile(std::string(kDiagnosticsFile)).value_or("");
+    check(!fatalStopState.message.empty() || diagnostics.find(" ++> ") != std::string::npos,
+          "a run that stops says why");
+  }
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(".", ec)) {
+    const std::string ext = entry.path().extension().string();
+    if (ext != ".stxt" && ext != ".plt") continue;
+    check(!holdsNonFinite(readFile(entry.path().string()).value_or("")),
+          "no report holds a value that is not a number or infinite");
+  }
 }
 
 }  // namespace qv::fuzz

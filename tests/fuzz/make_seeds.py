@@ -71,6 +71,31 @@ def options_file(picks, flags=53, counts=None, first_line="SQUALDAT Ver [1.00.02
     return ("\n".join(lines) + "\n").encode()
 
 
+def user_files():
+    """The user's text files of the analysis, as the tests of their readers write them: operators
+    over two frequencies and two headings, drift coefficients over two frequencies and 37 headings,
+    wind and current coefficients over 37 headings, each covering the examples' period grid."""
+    raos = "2 2\n"
+    for heading in ("0", "360"):
+        raos += heading + "\n"
+        for frequency in ("0.1", "2.0"):
+            raos += frequency + " 0.1 0 0.1 0 1 0 0.5 0 0.5 0 0.005 0\n"
+    drift = "2 37\n"
+    flow = "37\n"
+    for j in range(37):
+        h = math.radians(10 * j)
+        drift += "%d\n" % (10 * j)
+        for frequency in (0.1, 5.0):
+            drift += "%g %.6f %.6f %.6f\n" % (frequency, 0.3 * math.cos(h), 0.5 * math.sin(h), -0.02 * math.sin(2 * h))
+        flow += "%d %.6f %.6f %.6f\n" % (10 * j, -0.8 * math.cos(h), 0.9 * math.sin(h), 0.1 * math.sin(2 * h))
+    raos, drift, flow = raos.encode(), drift.encode(), flow.encode()
+    return {
+        "all_four": files_and_replies([raos, drift, flow, flow], b""),
+        "operators_alone": files_and_replies([raos, NO_FILE, NO_FILE, NO_FILE], b""),
+        "coefficients_alone": files_and_replies([NO_FILE, drift, flow, flow], b""),
+    }
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -142,6 +167,7 @@ def main():
         with open(os.path.join(examples, name, "SALMDAT"), "rb") as f:
             analysis[name] = f.read()
     write("analysis", analysis)
+    write("user_files", user_files())
 
 
 if __name__ == "__main__":
