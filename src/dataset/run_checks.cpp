@@ -513,6 +513,23 @@ std::optional<RunFinding> semiWaterlineFinding() {
                      "     its columns cross, or choose another vessel type (page 5, item 11)."}};
 }
 
+std::optional<RunFinding> discFeedbackFinding() {
+  const Tpcm& t = TPCM;
+  const bool discModel = t.VESTYP == kDiscBuoy && t.SEMI_LIKE == 0;
+  if (!vesselAnalysed(t.FRESLM, t.LQUAS) || !discModel || t.MORFBK != 1 || t.moor.NLIN >= 1) return std::nullopt;
+  std::vector<std::string> unsprung;
+  if (t.LSGPRD != 1) unsprung.push_back("surge");
+  if (t.LSWPRD != 1) unsprung.push_back("sway");
+  if (t.LYWPRD != 1) unsprung.push_back("yaw");
+  if (unsprung.empty()) return std::nullopt;
+  return RunFinding{
+      true,
+      {" ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set",
+       "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):",
+       "     without them the buoy's " + listed(unsprung) + " would have no spring and no moor-modified period.",
+       "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines."}};
+}
+
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   // The values first: a run stops at them before any later finding reads a value that is no number.
@@ -529,6 +546,7 @@ std::vector<RunFinding> runFindings() {
   addUnpiercedColumn(findings);
   addSubmergedPiercing(findings);
   addSemiWaterline(findings);
+  if (auto finding = discFeedbackFinding()) findings.push_back(*finding);
   addHullEndFindings(findings);
   return findings;
 }

@@ -131,6 +131,13 @@ std::optional<RunFinding> submergedPiercingFinding();
 // and the vessel type on page 5.
 std::optional<RunFinding> semiWaterlineFinding();
 
+// A discus buoy analysed with mooring feedback (MORFBK 1, page 7, item 13) on a data set that holds
+// no mooring line (NLIN of the mooring section below 1; this program neither edits nor stores that
+// section): the lines would give the buoy's surge, sway and yaw their springs, and without them each
+// of those whose period the user does not give (LSGPRD, LSWPRD, LYWPRD 1) would have none and no
+// moor-modified period. Fatal; it names the motions and what to change.
+std::optional<RunFinding> discFeedbackFinding();
+
 // A bow or stern shape factor (BOWFAC, STRNFC; page 10, items 21 and 22) whose wedge does not fit
 // the hull (endFitsHull, dataset/hull_ends.h: 0 never does), where the run uses it: in the slow
 // drift of the vessel it analyses in a sea (runEvaluatesDriftCoefficients), the bow when a direction

@@ -709,6 +709,54 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
   }
 }
 
+// A discus buoy with mooring feedback needs the lines in the mooring section, which this program
+// does not store: without one the buoy's surge, sway and yaw have no spring, unless the user gives
+// their periods. Only where the vessel is analysed with the disc model, and only feedback 1 reads the
+// lines (another value runs the rotations alone).
+TEST_F(RunChecks, ADiscFeedingBackNoMooringLineIsFatal) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    const char* motions;  // named in the finding; nullptr: no finding
+  };
+  const Case cases[] = {
+      {"feedback without lines", [] {}, "surge, sway and yaw"},
+      {"the surge period given", [] { TPCM.LSGPRD = 1; }, "sway and yaw"},
+      {"the surge and yaw periods given", [] { TPCM.LSGPRD = TPCM.LYWPRD = 1; }, "sway"},
+      {"a period flag neither 0 nor 1", [] { TPCM.LSGPRD = TPCM.LSWPRD = 1; TPCM.LYWPRD = 2; }, "yaw"},
+      {"every period given", [] { TPCM.LSGPRD = TPCM.LSWPRD = TPCM.LYWPRD = 1; }, nullptr},
+      {"one line", [] { TPCM.moor.NLIN = 1; }, nullptr},
+      {"no feedback", [] { TPCM.MORFBK = 0; }, nullptr},
+      {"feedback 2: the rotations alone", [] { TPCM.MORFBK = 2; }, nullptr},
+      {"a ship", [] { TPCM.VESTYP = kShipVessel; }, nullptr},
+      {"a free SALM: no vessel", [] { TPCM.FRESLM = 1; }, nullptr},
+      {"the statics alone", [] { TPCM.LQUAS = 0; }, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Tpcm& t = TPCM;
+    t.VESTYP = kDiscBuoy;
+    t.SEMI_LIKE = 0;
+    t.FRESLM = 0;
+    t.LQUAS = 1;
+    t.MORFBK = 1;
+    t.moor.NLIN = 0;
+    t.LSGPRD = t.LSWPRD = t.LYWPRD = 0;
+    c.edit();
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "Mooring feedback");
+    ASSERT_EQ(findings.size(), c.motions == nullptr ? 0u : 1u);
+    if (c.motions == nullptr) continue;
+    EXPECT_TRUE(findings[0].fatal);
+    EXPECT_EQ(findings[0].lines,
+              (std::vector<std::string>{
+                  " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set",
+                  "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):",
+                  "     without them the buoy's " + std::string(c.motions) +
+                      " would have no spring and no moor-modified period.",
+                  "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines."}));
+  }
+}
+
 // A hull end is a wedge of half-angle a, sin a = sqrt(0.36 factor); (beam / 2) cot a long, it fits
 // the hull while it ends short of midships: cot a < length / beam. A hull of 100 by 20 m: tan a must
 // exceed 0.2, sin^2 a = 0.04 / 1.04, so the factor 0.1068 (0.11 in hundredths) at least; 0, and 0.10,

@@ -187,23 +187,72 @@ TEST(HullTypesE2e, EachHullConvertedToEnglishUnitsRunsToTheMetricResultsAndConve
   }
 }
 
-TEST(HullTypesE2e, ADiscsSurgePeriodGivenByTheUserKeepsItsSecondsInEnglishUnits) {
-  // With the surge period given (page 7), the period stands in the word of the surge spring: the
-  // conversion leaves it in seconds, and both runs report it.
-  std::string image = testing_support::withWord(testing_support::discImage(), offsetof(Tpcm, LSGPRD), std::int32_t{1});
-  image = testing_support::withWord(image, offsetof(Tpcm, SGK), 90.0f);
-  const std::string label = "MOOR-MODIFIED SURGE PERIOD .............";
+TEST(HullTypesE2e, ADiscsPeriodsGivenByTheUserKeepTheirSecondsInEnglishUnits) {
+  // With the surge, sway and yaw periods given, each period stands in the word of its spring: the
+  // conversion leaves them in seconds, and both runs report them.
+  struct Period {
+    std::size_t word;
+    float seconds;
+    const char* label;
+  };
+  const Period periods[] = {{offsetof(Tpcm, SGK), 90.0f, "MOOR-MODIFIED SURGE PERIOD ............."},
+                            {offsetof(Tpcm, SWK), 80.0f, "MOOR-MODIFIED SWAY PERIOD .............."},
+                            {offsetof(Tpcm, YWK), 40.0f, "MOOR-MODIFIED YAW PERIOD ..............."}};
+  std::string image = testing_support::discImage();
+  for (const Period& p : periods) image = testing_support::withWord(image, p.word, p.seconds);
   const std::map<std::string, std::string> metric = analyse(image, "metric");
   ASSERT_TRUE(metric.count("TANKSUM.stxt"));
-  EXPECT_EQ(testing_support::numberAfter(metric.at("TANKSUM.stxt"), "", label), 90.0);
   e2e::Folder folder;
   folder.writeFile("SALMDAT", image);
   const e2e::Run session = folder.run(kConvertAndSave);
   ASSERT_EQ(session.status, 0) << session.out;
-  EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), static_cast<int>(offsetof(Tpcm, SGK) / 4) + 1), 90.0f);
   const std::map<std::string, std::string> english = analyse(folder.readFile("SALMDAT"), "English");
   ASSERT_TRUE(english.count("TANKSUM.stxt"));
-  EXPECT_EQ(testing_support::numberAfter(english.at("TANKSUM.stxt"), "", label), 90.0);
+  for (const Period& p : periods) {
+    EXPECT_EQ(testing_support::numberAfter(metric.at("TANKSUM.stxt"), "", p.label), p.seconds) << p.label;
+    EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), static_cast<int>(p.word / 4) + 1), p.seconds) << p.label;
+    EXPECT_EQ(testing_support::numberAfter(english.at("TANKSUM.stxt"), "", p.label), p.seconds) << p.label;
+  }
+}
+
+// The lines a disc's mooring feedback would feed back lie in the mooring section, which this program
+// neither edits nor stores: a data set that asks for the feedback (page 7, item 13) and leaves the
+// buoy's surge, sway and yaw periods to the lines has no spring in those motions and no period to
+// report. The final page's checks and the runner refuse it alike, before any report.
+TEST(HullTypesE2e, ADiscFeedingBackMooringLinesThatTheDataSetDoesNotHoldIsRefused) {
+  std::string image = testing_support::discImage();
+  for (const std::size_t flag : {offsetof(Tpcm, LSGPRD), offsetof(Tpcm, LSWPRD), offsetof(Tpcm, LYWPRD)})
+    image = testing_support::withWord(image, flag, std::int32_t{0});
+  const std::string message =
+      " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set\n"
+      "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):\n"
+      "     without them the buoy's surge, sway and yaw would have no spring and no moor-modified period.\n"
+      "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines.\n";
+
+  // The last page, run silently: the checks stop it; leave without saving.
+  e2e::Folder editor;
+  editor.writeFile("SALMDAT", image);
+  const e2e::Run session = editor.run("M\nL\n4\n\n2\n\n");
+  ASSERT_FALSE(session.timedOut);
+  EXPECT_EQ(session.status, 0) << session.out;
+  const std::string diagnostics = editor.readFile("Diagnostics.stxt");
+  EXPECT_TRUE(contains(diagnostics, "\n" + message)) << diagnostics;
+  EXPECT_TRUE(contains(session.out, " ++> Silent execution stopped:")) << session.out;
+  EXPECT_FALSE(contains(diagnostics, ">>> Computing")) << diagnostics;
+
+  e2e::Folder runner;
+  runner.writeFile("SALMDAT", image);
+  const e2e::Run analysis = runner.runAnalysis();
+  ASSERT_FALSE(analysis.timedOut);
+  EXPECT_EQ(analysis.status, 1);
+  EXPECT_TRUE(analysis.err.ends_with(message)) << analysis.err;  // after the warnings of the data set
+  EXPECT_EQ(runner.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+
+  // Answered No, the same buoy runs without the feedback.
+  const std::map<std::string, std::string> reports =
+      analyse(testing_support::withWord(image, offsetof(Tpcm, MORFBK), std::int32_t{0}), "no feedback");
+  ASSERT_TRUE(reports.count("TANKSUM.stxt"));
+  EXPECT_TRUE(contains(reports.at("TANKSUM.stxt"), "UNMOORED HEAVE PERIOD")) << reports.at("TANKSUM.stxt");
 }
 
 }  // namespace

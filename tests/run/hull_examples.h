@@ -66,7 +66,8 @@ inline std::string sparImage() {
 // waterplane pi 10^2 = 314.159 m^2, KB 2 m, KM = KB + R^2 / (4 T) = 8.25 m about either axis, KG
 // 3 m, gyradii 4, 4 and 6 m, bilge radius 0.5 m, design wave 4 m; the buoy's own wave-drift model in
 // every direction. The chains lie in the mooring section of TPCM, beyond the 4,975 words of the
-// image: a run in this process sees them, a run of the image from its file does not.
+// image, which a run of the image does not see: its mooring feedback takes the surge, sway and yaw
+// periods the user gives, 60, 60 and 30 s.
 inline std::string discImage() {
   std::string image = example("tanker-yoke");
   std::memcpy(&TPCM, image.data(), image.size());
@@ -92,6 +93,9 @@ inline std::string discImage() {
   t.LWVCOF = sameModelInAllDirections(4);  // the buoy's drift model
   // 400 m of chain, 80 mm, 0.1 t/m in water, EA 5e4 t, 5 t of horizontal pretension.
   setDiscMooring(4, {10.0f, 100.0f, 400.0f, 0.1f, 0.115f, 80.0f, 2e-5f, 5.0f});
+  t.LSGPRD = t.LSWPRD = t.LYWPRD = 1;
+  t.SGK = t.SWK = 60.0f;
+  t.YWK = 30.0f;
   std::memcpy(image.data(), &TPCM, image.size());
   return image;
 }

@@ -92,7 +92,7 @@ void MEMFRC(const MemfrcArgs& args) {
   const float WKX = args.WKX, WKY = args.WKY, WK = args.WK;
   const std::int32_t EDUNIT = args.EDUNIT;
   const Complex zero(0.0f, 0.0f);
-  for (int j = 0; j < 3; ++j) out.FMEM[j] = out.MMEM[j] = zero;
+  for (int j = 0; j < 3; ++j) out.FMEM[j] = out.MMEM[j] = out.firstMoment[j] = zero;
   out.WLFAC = out.ENDBOT = out.ENDTOP = zero;
   out.NCROSS = 0;
   const float* n = args.DIRMEM;
@@ -215,6 +215,7 @@ void MEMFRC(const MemfrcArgs& args) {
     for (int j = 0; j < 3; ++j) {
       dF[j] = weight * relative[j];
       out.FMEM[j] += dF[j];
+      out.firstMoment[j] += dF[j] * QLEN;
     }
     out.MMEM[0] -= dF[1] * QLEN * n[2];
     out.MMEM[1] += (dF[0] * n[2] - dF[2] * n[0]) * QLEN;
@@ -226,16 +227,11 @@ void MEMFRC(const MemfrcArgs& args) {
              VMEM[0].real(), VMEM[0].imag(), VMEM[1].real(), VMEM[1].imag(), VMEM[2].real(), VMEM[2].imag()});
     }
 
-    // End drag: the relative velocity along the axis at the wetted start and far end.
+    // End drag: the relative velocity along the axis at the ends that meet the water. A pass that
+    // starts at the waterline cut of a member whose base stands in the air starts at no end.
     const Complex axial = speed * (relative[0] * n[0] + relative[1] * n[1] + relative[2] * n[2]);
-    if (point == 1) out.ENDBOT = axial;
-    if (point == NSIMP && args.LTOPWT != 0) {
-      if (out.NCROSS == 0) out.ENDTOP = axial;
-      if (out.NCROSS == -1) {
-        out.ENDTOP = axial;
-        out.ENDBOT = zero;
-      }
-    }
+    if (point == 1 && out.NCROSS != -1) out.ENDBOT = axial;
+    if (point == NSIMP && args.LTOPWT != 0 && out.NCROSS != 1) out.ENDTOP = axial;
 
     phase *= phaseStep;
     for (int j = 0; j < 3; ++j) VMEM[j] += DELM[j];

@@ -171,20 +171,21 @@ double cubedLeverIntegral(double a, double b, double L) {
 // The member's square-law damping constants of heave, pitch and roll (before the density): its drag
 // across the wetted axis, per unit length, at every point's lever about the rotation axes (through
 // x = 0 for pitch, y = 0 for roll, both at the height zc), integrated in closed form; its end drag
-// at each wet end, with the coefficient it has whatever its end types (where two members join their
-// end-drag coefficient is 0); and its drag turning about its own axis. Exact for a member cut into
-// any pieces.
+// where an end meets the water, as the wave forces take it: on the end's face (the cross-section
+// XAREA) by its end-drag coefficient, at the base, and at the far end only when `farEndTakesDrag`
+// (under water, end type 0); and its drag turning about its own axis. Exact for a member cut into
+// any pieces that carry no end drag where they join.
 struct SquareLawDamping {
   double heave = 0.0, pitch = 0.0, roll = 0.0;
 };
 SquareLawDamping squareLawDamping(const semi::MemberFrame& frame, const float* P1, const float* n, float Ls,
-                                  bool bothEndsWet, const Vec3& c, float rOwnAxis, float zc) {
-  // The drag across the member (local axes 1 and 2) per unit wetted length, and its end drag (local
-  // axis 3), in vessel axes by the squares rule.
+                                  bool farEndTakesDrag, const Vec3& c, float endDrag, float rOwnAxis, float zc) {
+  // The drag across the member (local axes 1 and 2) per unit wetted length, and its end drag (along
+  // local axis 3), in vessel axes by the squares rule.
   double perLength[3], end[3];
   for (int i = 1; i <= 3; ++i) {
     perLength[i - 1] = (frame.R(1, i) * frame.R(1, i) * c[0] + frame.R(2, i) * frame.R(2, i) * c[1]) / Ls;
-    end[i - 1] = frame.R(3, i) * frame.R(3, i) * c[2];
+    end[i - 1] = frame.R(3, i) * frame.R(3, i) * endDrag;
   }
   SquareLawDamping d;
   d.heave = perLength[2] * Ls;
@@ -192,7 +193,7 @@ SquareLawDamping squareLawDamping(const semi::MemberFrame& frame, const float* P
   d.roll = perLength[2] * cubedLeverIntegral(P1[1], n[1], Ls) + perLength[1] * cubedLeverIntegral(P1[2] - zc, n[2], Ls);
   const auto cube = [](double v) { return std::fabs(v * v * v); };
   for (const double s : {0.0, static_cast<double>(Ls)}) {
-    if (s > 0.0 && !bothEndsWet) break;
+    if (s > 0.0 && !farEndTakesDrag) break;
     const double x = P1[0] + s * n[0], y = P1[1] + s * n[1], zArm = P1[2] + s * n[2] - zc;
     d.heave += end[2];
     d.pitch += end[2] * cube(x) + end[0] * cube(zArm);
@@ -331,7 +332,12 @@ void addMember(int I, float zc, MemberSums& s) {
     PASCOM.ACDSW += cv[1];
     s.Ay += av[1];
   }
-  const SquareLawDamping damping = squareLawDamping(frame, P1, n.data(), Ls, !crossing, c, r[2], zc);
+  // The end drag on the end's own face, the cross-section, as the wave forces take it (a circular
+  // column's keel is not the square of its diameter).
+  const float endDrag = t.XAREA(I) * t.CYLCD(3, I);
+  const bool farEndTakesDrag = !crossing && t.TOPTYP(I) == 0;
+  const SquareLawDamping damping =
+      squareLawDamping(frame, P1, n.data(), Ls, farEndTakesDrag, c, endDrag, r[2], zc);
   m.CQHV += static_cast<float>(damping.heave);
   m.CQPT += static_cast<float>(damping.pitch);
   m.CQRL += static_cast<float>(damping.roll);

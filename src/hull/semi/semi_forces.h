@@ -40,6 +40,8 @@ struct MemfrcArgs {
   struct Out {
     Complex* FMEM;           // force integral (3)
     Complex* MMEM;           // its moment (3) about RBASEP
+    Complex* firstMoment;    // the first moment (3) of the force integral about RBASEP, the integral of
+                             // q dF (drag; 0 for inertia): each force component at its lever along the axis
     std::int32_t& NCROSS;    // waterline crossing: 0 none, 1 base below and far end above, -1 the other way round
     Complex& WLFAC;          // waterline factor (inertia, NCROSS not 0)
     Complex& ENDBOT;         // end-drag term at the wetted start (drag)
@@ -57,9 +59,10 @@ struct MemfrcArgs {
 //     sqrt(VREL2) (wave velocity - member velocity), MMEM its moment about RBASEP, with
 //     VREL2 = VCUR2 + 1/2 |WVAMP v_wave - EXTAMP v_member|^2; the member moves with BASVLP at the base
 //     and rotates with DELPHI about the frame's y axis and DELTHA about the axis normal to the member
-//     in the x-z plane, at the frequency WFREQ; ENDBOT and ENDTOP are sqrt(VREL2) times the
-//     relative velocity along the axis at the wetted start and far end (the far end only when
-//     LTOPWT is set).
+//     in the x-z plane, at the frequency WFREQ; firstMoment = integral of q dF, q the distance from
+//     RBASEP along the axis (MMEM = DIRMEM x firstMoment); ENDBOT and ENDTOP are sqrt(VREL2) times
+//     the relative velocity along the axis at the ends that meet the water: the base when it lies
+//     under water, the far end when it does and LTOPWT is set (a waterline cut is no end).
 // A dry member (both ends above water) gives zeros; a member however deep or long gets finite
 // integrals (the depth decay's exponents are never positive). NBUG not 0 writes a
 // trace on EDUNIT and, for the drag integral, asks on KBD for the number of Simpson points (odd, at
@@ -73,7 +76,9 @@ void MEMFRC(const MemfrcArgs& args);
 //     MNTCOF, plus the waterline force of the crossing members (dropped with DRAG_ONLY), times
 //     DENS XAREA;
 //   DRGFLG 1, drag: the drag integrals of the members moving with the motion RAO(1..6) (surge, sway,
-//     heave, roll, pitch, yaw), times DENS DRGFCF, with the end drag of the members.
+//     heave, roll, pitch, yaw), each force component times DENS DRGFCF of its axis and each moment
+//     built from the force components with their own coefficients, with the end drag of the members
+//     (times CYLCD(3)) at the base and, where its end type TOPTYP is 0, at the far end.
 // EXTAMP, WVAMP and VCUR2 go to MEMFRC; WETELM is 0.
 void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float WE, float EXTAMP, float WVAMP,
             std::int32_t DRGFLG, float DENS, float VCUR2, std::int32_t WETELM, const Complex* RAO);

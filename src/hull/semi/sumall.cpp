@@ -18,9 +18,6 @@ namespace qv {
 namespace {
 
 const Complex kI(0.0f, 1.0f);
-// A member's end drag counts at both its wet ends whatever its end types, with its end-drag
-// coefficient as it stands (0 where two members join), as the hull's square-law damping counts it.
-constexpr std::int32_t kEndDragAtBothEnds = 1;
 
 // A turn about the vertical by the member's heading: (x, y) -> (c x + s y, -s x + c y), and back.
 struct Turn {
@@ -87,6 +84,9 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
       DELPHI = rotation[1];
       DELTHA = rotation[0];
     }
+    // The base takes end drag by its coefficient; the far end only where it meets the water as a
+    // face (end type 0), not where the member joins another.
+    const std::int32_t LTOPWT = t.TOPTYP(i) == 0 ? 1 : 0;
 
     // 3, 4. The base's height above the waterline; the member turned about the vertical into the x-z
     // plane with its axis pointing forward, the frame in which the member's rotation components
@@ -105,33 +105,35 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
     }
 
     // 5. The member's integrals.
-    Complex FMEM[3], MMEM[3];
+    Complex FMEM[3], MMEM[3], firstMoment[3];
     std::int32_t NCROSS = 0;
     Complex WLFAC, ENDBOT, ENDTOP;
     MEMFRC({.LEN = LEN, .RBASEP = RB, .DIRMEM = n, .WKX = kx, .WKY = ky, .WK = WK, .DEPTH = t.DEPTH,
             .EDUNIT = t.EDUNIT, .NBUG = t.NBUG, .WETELM = WETELM, .VCUR2 = VCUR2, .BASVLP = BASVLP, .DRGFLG = DRGFLG,
             .DELPHI = DELPHI, .DELTHA = DELTHA, .WFREQ = WE, .KBD = kKeyboardUnit, .EXTAMP = EXTAMP, .WVAMP = WVAMP,
-            .LTOPWT = kEndDragAtBothEnds,
-            .out = {.FMEM = FMEM, .MMEM = MMEM, .NCROSS = NCROSS, .WLFAC = WLFAC, .ENDBOT = ENDBOT,
-                    .ENDTOP = ENDTOP}});
+            .LTOPWT = LTOPWT,
+            .out = {.FMEM = FMEM, .MMEM = MMEM, .firstMoment = firstMoment, .NCROSS = NCROSS, .WLFAC = WLFAC,
+                    .ENDBOT = ENDBOT, .ENDTOP = ENDTOP}});
 
     // 6. Back to vessel axes.
     if (turned) {
       turn.undo(FMEM[0], FMEM[1]);
       turn.undo(MMEM[0], MMEM[1]);
+      turn.undo(firstMoment[0], firstMoment[1]);
     }
     for (int j = 0; j < 3; ++j) n[j] = axis[j];
 
     // 7. Drag along the axis a member lies on is not taken.
     const std::int32_t along = t.MEMDIR(i);
-    if (DRGFLG != 0 && along >= 1 && along <= 3) FMEM[along - 1] = MMEM[along - 1] = Complex(0.0f, 0.0f);
+    const bool alongAnAxis = DRGFLG != 0 && along >= 1 && along <= 3;
+    if (alongAnAxis) FMEM[along - 1] = MMEM[along - 1] = firstMoment[along - 1] = Complex(0.0f, 0.0f);
 
-    // 8. The moment about the member's mid-point.
     float H[3];
     PARTWY(n, H, 0.5f * LEN);
-    subtractCross(H, FMEM, MMEM);
 
     if (DRGFLG == 0) {
+      // 8. The moment about the member's mid-point.
+      subtractCross(H, FMEM, MMEM);
       // 9. Morison inertia with the member's coefficients, and the waterline force at the cut with its
       // moment over the waterplane section.
       CMATPD(&m.FRCCOF(1, 1, i), FMEM, FMEM, 3, t.EDUNIT);
@@ -148,15 +150,23 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
         MMEM[j] *= scale;
       }
     } else {
-      // 10. Drag with the member's coefficients, and the end drag at the two ends.
+      // 8, 10. Drag with the member's coefficients, each force component with the coefficient of its
+      // axis; and so the moment about the member's mid-point from each component's first moment about
+      // it with that same coefficient: a moment takes the coefficient of the force that makes it
+      // (for a member along x the moment about y comes from the vertical drag, not the lateral).
+      // Then the end drag at the ends that take it.
       const float endScale = t.XAREA(i) * t.CYLCD(3, i);
       ENDBOT *= endScale;
       ENDTOP *= endScale;
-      Complex EB[3], ET[3];
+      Complex aboutMidPoint[3], EB[3], ET[3];
       for (int j = 0; j < 3; ++j) {
         const float coefficient = DENS * m.DRGFCF(j + 1, i);
+        aboutMidPoint[j] = coefficient * (firstMoment[j] - 0.5f * LEN * FMEM[j]);
         FMEM[j] *= coefficient;
-        MMEM[j] *= coefficient;
+      }
+      CXPROD(n, aboutMidPoint, MMEM);
+      if (alongAnAxis) MMEM[along - 1] = Complex(0.0f, 0.0f);
+      for (int j = 0; j < 3; ++j) {
         EB[j] = DENS * ENDBOT * n[j];
         ET[j] = DENS * ENDTOP * n[j];
         FMEM[j] += EB[j] + ET[j];

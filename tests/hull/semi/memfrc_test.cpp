@@ -1,7 +1,7 @@
 // MEMFRC: the closed-form inertia integral against numerical quadrature of -grad Phi0 along the axis,
-// the waterline factor, the drag integral against an independent Simpson sum, the point count, the
-// dry members, deep and long members in short waves against linear theory, and the warning of an axis
-// out of the member plane.
+// the waterline factor, the drag integral against an independent Simpson sum with its first moment
+// and its end terms where an end meets the water, the point count, the dry members, deep and long
+// members in short waves against linear theory, and the warning of an axis out of the member plane.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "hull/semi/semi_forces.h"
+#include "numlib/algebra.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -41,7 +42,7 @@ struct DragInput {
 };
 
 struct Result {
-  Complex F[3], M[3];
+  Complex F[3], M[3], G[3];  // force, its moment about the base, its first moment along the axis
   std::int32_t NCROSS = 0;
   Complex WLFAC, ENDBOT, ENDTOP;
 };
@@ -52,19 +53,19 @@ Result inertia(const Member& m) {
   MEMFRC({.LEN = m.LEN, .RBASEP = m.base, .DIRMEM = m.axis, .WKX = m.kx, .WKY = m.ky, .WK = m.k, .DEPTH = m.depth,
           .EDUNIT = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = 0.0f, .BASVLP = still, .DRGFLG = 0, .DELPHI = {},
           .DELTHA = {}, .WFREQ = 1.0f, .KBD = kKeyboardUnit, .EXTAMP = 1.0f, .WVAMP = 1.0f, .LTOPWT = 1,
-          .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
-                  .ENDTOP = r.ENDTOP}});
+          .out = {.FMEM = r.F, .MMEM = r.M, .firstMoment = r.G, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC,
+                  .ENDBOT = r.ENDBOT, .ENDTOP = r.ENDTOP}});
   return r;
 }
 
-Result drag(const Member& m, const DragInput& d) {
+Result drag(const Member& m, const DragInput& d, std::int32_t LTOPWT = 1) {
   Result r;
   MEMFRC({.LEN = m.LEN, .RBASEP = m.base, .DIRMEM = m.axis, .WKX = m.kx, .WKY = m.ky, .WK = m.k, .DEPTH = m.depth,
           .EDUNIT = kScreenUnit, .NBUG = 0, .WETELM = 0, .VCUR2 = d.VCUR2, .BASVLP = d.BASVLP, .DRGFLG = 1,
           .DELPHI = d.DELPHI, .DELTHA = d.DELTHA, .WFREQ = d.omega, .KBD = kKeyboardUnit, .EXTAMP = d.EXTAMP,
-          .WVAMP = d.WVAMP, .LTOPWT = 1,
-          .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
-                  .ENDTOP = r.ENDTOP}});
+          .WVAMP = d.WVAMP, .LTOPWT = LTOPWT,
+          .out = {.FMEM = r.F, .MMEM = r.M, .firstMoment = r.G, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC,
+                  .ENDBOT = r.ENDBOT, .ENDTOP = r.ENDTOP}});
   return r;
 }
 
@@ -190,12 +191,21 @@ TEST_F(Memfrc, DragIntegralMatchesSimpsonSum) {
   for (const Case& c : cases) {
     const Result r = drag(c.m, c.d);
     EXPECT_EQ(r.NCROSS, c.NCROSS) << c.name;
+    Complex axisCrossFirstMoment[3];
+    CXPROD(c.m.axis, r.G, axisCrossFirstMoment);
     for (int j = 0; j < 3; ++j) {
       EXPECT_TRUE(CloseTo(r.F[j], c.F[j], 1e-5, scaleOf(c.F))) << c.name << " F" << j + 1;
       EXPECT_TRUE(CloseTo(r.M[j], c.M[j], 1e-5, scaleOf(c.M))) << c.name << " M" << j + 1;
+      // The moment about the base is the axis times the force's first moment along it.
+      EXPECT_TRUE(CloseTo(axisCrossFirstMoment[j], c.M[j], 1e-5, scaleOf(c.M))) << c.name << " n x G" << j + 1;
     }
     EXPECT_TRUE(CloseTo(r.ENDBOT, c.ENDBOT, 1e-5, 0.3)) << c.name;
     EXPECT_TRUE(CloseTo(r.ENDTOP, c.ENDTOP, 1e-5, 0.3)) << c.name;
+    // Without end drag at the far end the base keeps its own, where it meets the water; a pass
+    // starting at the waterline cut has none (the cut is no end of the member).
+    const Result baseOnly = drag(c.m, c.d, 0);
+    EXPECT_TRUE(CloseTo(baseOnly.ENDBOT, c.ENDBOT, 1e-5, 0.3)) << c.name;
+    EXPECT_EQ(baseOnly.ENDTOP, Complex(0.0f, 0.0f)) << c.name;
   }
 }
 
@@ -276,8 +286,8 @@ TEST_F(Memfrc, SimpsonPointsFollowTheWaveNumberAndTheTypedCount) {
             .DEPTH = m.depth, .EDUNIT = kScreenUnit, .NBUG = c.NBUG, .WETELM = 0, .VCUR2 = flow.VCUR2,
             .BASVLP = flow.BASVLP, .DRGFLG = 1, .DELPHI = {}, .DELTHA = {}, .WFREQ = flow.omega, .KBD = kKeyboardUnit,
             .EXTAMP = 1.0f, .WVAMP = 0.0f, .LTOPWT = 0,
-            .out = {.FMEM = r.F, .MMEM = r.M, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC, .ENDBOT = r.ENDBOT,
-                    .ENDTOP = r.ENDTOP}});
+            .out = {.FMEM = r.F, .MMEM = r.M, .firstMoment = r.G, .NCROSS = r.NCROSS, .WLFAC = r.WLFAC,
+                    .ENDBOT = r.ENDBOT, .ENDTOP = r.ENDTOP}});
     const std::string screen = console.screen();
     int prompts = 0;
     for (std::size_t at = 0; (at = screen.find("Input NSIMP: ", at)) != std::string::npos; ++at) ++prompts;
@@ -287,8 +297,10 @@ TEST_F(Memfrc, SimpsonPointsFollowTheWaveNumberAndTheTypedCount) {
     if (c.NBUG != 0) {
       EXPECT_EQ(points, c.points) << c.k << " " << c.typed;
     }
-    // Force of a uniform relative velocity -0.5 (x) over 10 m: -sqrt(4 + 0.125) 0.5 10.
+    // Force of a uniform relative velocity -0.5 (x) over 10 m: -sqrt(4 + 0.125) 0.5 10, acting at the
+    // member's middle: its first moment along the axis 5 m times it.
     EXPECT_TRUE(IsClose(r.F[0].real(), -0.5 * 10.0 * std::sqrt(4.125), 1e-5)) << c.k;
+    EXPECT_TRUE(IsClose(r.G[0].real(), -0.5 * 10.0 * std::sqrt(4.125) * 5.0, 1e-5)) << c.k;
   }
 }
 

@@ -99,8 +99,9 @@ TEST_F(Semchr, FourColumnsHydrostatics) {
     EXPECT_TRUE(IsClose(m.DRGFCF(1, I), 8.0, 1e-6)) << I;
     EXPECT_TRUE(IsClose(m.DRGFCF(3, I), 60.0, 1e-6)) << I;
   }
-  // Square-law heave damping: 4 x 60 times half the mass density, 0.0005 x 1000 / 9.8.
-  EXPECT_TRUE(IsClose(m.CQHV, 240.0 * 0.5 / 9.8, 1e-6));
+  // Square-law heave damping: the four keels, 4 x 0.6 x pi 5^2 (the end drag on each end's face),
+  // times half the mass density, 0.0005 x 1000 / 9.8.
+  EXPECT_TRUE(IsClose(m.CQHV, 4.0 * 0.6 * 78.539816 * 0.5 / 9.8, 1e-6));
   EXPECT_TRUE(IsClose(PASCOM.ACDSG, 0.8, 1e-6));
   EXPECT_TRUE(IsClose(PASCOM.MENWLX, 10.0, 1e-6));
   EXPECT_TRUE(IsClose(PASCOM.MENWLY, 10.0, 1e-6));
@@ -133,29 +134,40 @@ TEST_F(Semchr, FourColumnsHydrostatics) {
 
 // The square-law damping of the four columns (drag coefficients 0.8 across and 0.6 on the end, W the
 // displaced volume), integrated here by hand: zc = (KG + KB) / 2 = 15 m. Pitch (and roll): each
-// column's end drag 0.6 x 10 x 10 (its end face) at its keel end, 30 m from the axis, and its drag
+// column's end drag 0.6 x pi 5^2 (its end face) at its keel end, 30 m from the axis, and its drag
 // across, 0.8 x 10 per metre, at |z - 15| from z = 0 to 20: integral |z - 15|^3 = (15^4 + 5^4) / 4.
-// Heave: the four ends. Both times half the mass density, 0.0005 x 1000 / 9.8.
+// Heave: the four ends. Both times half the mass density, 0.0005 x 1000 / 9.8. A column's top in the
+// air takes no end drag, whatever its end type.
 TEST_F(Semchr, ColumnsDampPitchByTheirDragAlongThemAndAtTheirEnds) {
   Tpcm& t = TPCM;
   t.NOWARN = 1;
-  SEMCHR();
   const double half = 0.0005 * 1000.0 / 9.8;
-  const double end = 0.6 * 100.0;
+  const double end = 0.6 * 78.539816;
   const double across = 0.8 * 10.0 * (std::pow(15.0, 4) + std::pow(5.0, 4)) / 4.0;
-  EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (end * 27000.0 + across) * half, 1e-5));
-  EXPECT_TRUE(IsClose(SIMCOM.CQRL, 4.0 * (end * 27000.0 + across) * half, 1e-5));
-  EXPECT_TRUE(IsClose(SIMCOM.CQHV, 4.0 * end * half, 1e-5));
+  for (const std::int32_t topType : {0, 1}) {
+    for (int c = 1; c <= 4; ++c) t.TOPTYP(c) = topType;
+    testing_support::resetSemiRun();
+    SEMCHR();
+    EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (end * 27000.0 + across) * half, 1e-5)) << topType;
+    EXPECT_TRUE(IsClose(SIMCOM.CQRL, 4.0 * (end * 27000.0 + across) * half, 1e-5)) << topType;
+    EXPECT_TRUE(IsClose(SIMCOM.CQHV, 4.0 * end * half, 1e-5)) << topType;
+  }
 
-  // Wholly under water (tops at 18 m) each column's end drag counts at both its ends: twice the heave
-  // damping, the pitch arm of the top end as of the bottom, and the drag across from 0 to 18.
+  // Wholly under water (tops at 18 m): a column's top takes its end drag where its end type is 0 (a
+  // face meeting the water), not where it is 1 (joined to another member): twice the heave damping
+  // and the pitch arm of the top end as of the bottom, or the keel's alone; the drag across from 0
+  // to 18 either way.
   for (int c = 1; c <= 4; ++c) t.RCYLT(3, c) = t.DIAMS(3, c) = 18.0f;
-  testing_support::resetSemiRun();
-  testing_support::ConsoleCapture console("\n");  // no member crosses the waterline
-  SEMCHR();
   const double acrossSubmerged = 0.8 * 10.0 * (std::pow(15.0, 4) + std::pow(3.0, 4)) / 4.0;
-  EXPECT_TRUE(IsClose(SIMCOM.CQHV, 8.0 * end * half, 1e-5));
-  EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (2.0 * end * 27000.0 + acrossSubmerged) * half, 1e-5));
+  for (const std::int32_t topType : {0, 1}) {
+    const double ends = topType == 0 ? 2.0 : 1.0;
+    for (int c = 1; c <= 4; ++c) t.TOPTYP(c) = topType;
+    testing_support::resetSemiRun();
+    testing_support::ConsoleCapture console("\n");  // no member crosses the waterline
+    SEMCHR();
+    EXPECT_TRUE(IsClose(SIMCOM.CQHV, 4.0 * ends * end * half, 1e-5)) << topType;
+    EXPECT_TRUE(IsClose(SIMCOM.CQPT, 4.0 * (ends * end * 27000.0 + acrossSubmerged) * half, 1e-5)) << topType;
+  }
 }
 
 TEST_F(Semchr, MembersCutAtTheWaterline) {

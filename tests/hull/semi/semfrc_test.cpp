@@ -182,7 +182,8 @@ TEST_F(Semfrc, QuasiLinearOperatorsAreFixedPointsOfResponseAndDrag) {
   // 33.4 s), in head seas and at 30 deg. Near a resonance the response law magnifies the drag's
   // change with the motion: there a small Newton step is no sign of a fixed point (in head seas at
   // 22 s the response to the drag of the last estimate's step was 0.0240 rad/m in pitch, the fixed
-  // point lies at 0.0163).
+  // point lies at 0.0131: the pontoons' pitching drag moment takes their vertical drag coefficient,
+  // 2 x 12 m per metre, where their lateral one, 2 x 8 m, once left the fixed point at 0.0163).
   for (float headingDeg : {0.0f, 30.0f}) {
     SetUp();
     ConsoleCapture console;  // nothing to ask
@@ -203,7 +204,7 @@ TEST_F(Semfrc, QuasiLinearOperatorsAreFixedPointsOfResponseAndDrag) {
       }
     }
     if (headingDeg == 0.0f) {
-      EXPECT_TRUE(IsClose(std::abs(raos[36][4]), 0.01634, 0.01));  // 22 s, pitch [rad/m]
+      EXPECT_TRUE(IsClose(std::abs(raos[36][4]), 0.01310, 0.01));  // 22 s, pitch [rad/m]
       EXPECT_TRUE(IsClose(std::abs(raos[42][2]), 1.189, 0.01));     // 25 s, heave
     }
   }

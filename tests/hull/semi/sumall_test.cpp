@@ -1,5 +1,7 @@
-// SUMALL: the heave force of a column crossing the waterline is the textbook Froude-Krylov force, and
-// a member gives the same drag force and moment whichever of its ends the data set names first.
+// SUMALL: the heave force of a column crossing the waterline is the textbook Froude-Krylov force; a
+// member gives the same drag force and moment whichever of its ends the data set names first; and a
+// member's drag moment is its drag force at the lever where that force acts, whatever its drag across
+// the other way.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +13,7 @@
 #include "hull/semi/semi_fixture.h"
 #include "hull/semi/semi_forces.h"
 #include "hull/semi/simcom.h"
+#include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
@@ -89,6 +92,78 @@ TEST_F(Sumall, DragDoesNotDependOnWhichEndComesFirst) {
       EXPECT_TRUE(IsClose(std::abs(reversed[j] - forward[j]), 0.0, 0.0, 2e-5 * scale))
           << c.name << " component " << j + 1 << ": (" << forward[j].real() << ", " << forward[j].imag()
           << ") against (" << reversed[j].real() << ", " << reversed[j].imag() << ")";
+    }
+  }
+}
+
+// A member lying along x (either way round) or along y, 30 m long from 10 to 40 m off the vessel's
+// pitch or roll axis and at that axis's height, turning with the hull by pitch (or roll) alone in
+// still water. Its points move up and down at i w theta times their distance s from the axis, so
+// its drag per metre, the coefficient c3 (heave) times the linearised square law sqrt(1/2 |v|^2) v,
+// grows as s^2: over 10 to 40 m the force is c3 K (40^3 - 10^3) / 3 and acts at the lever
+// 3 (40^4 - 10^4) / (4 (40^3 - 10^3)) = 31.0 m (Simpson's rule is exact for these cubics). The drag
+// across the other way (c2, sideways) is twice as large per metre and must not enter the moment.
+TEST_F(Sumall, ADragMomentIsItsForceAtItsLever) {
+  struct Case {
+    const char* name;
+    float base[3], axis[3];
+    std::int32_t MEMDIR;
+    int rotation;       // the RAO that turns the hull: 3 roll, 4 pitch
+    double momentSign;  // pitch: M2 = -x F3; roll: M1 = y F3
+    int moment;         // its component
+  };
+  const float z = 4.0f;  // [m] above the keel, the pitch and roll axes' height
+  const Case cases[] = {
+      {"along x, pitching", {10.0f, 0.0f, z}, {1.0f, 0.0f, 0.0f}, 1, 4, -1.0, 1},
+      {"along x from its far end, pitching", {40.0f, 0.0f, z}, {-1.0f, 0.0f, 0.0f}, 1, 4, -1.0, 1},
+      {"along y, rolling", {0.0f, 10.0f, z}, {0.0f, 1.0f, 0.0f}, 2, 3, 1.0, 0},
+  };
+  const float length = 30.0f;
+  const float area = 96.0f;
+  const float density = 0.05f;
+  const float WE = 0.4f;  // [rad/s]
+  const Complex angle(0.01f, 0.0f);  // [rad]
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Tpcm& t = TPCM;
+    t.EDUNIT = kScreenUnit;
+    t.DEPTH = 300.0f;
+    t.NCYL = 1;
+    t.MEMDIR(1) = c.MEMDIR;
+    t.TOPTYP(1) = 1;
+    t.XAREA(1) = area;
+    t.CYLCD(3, 1) = 0.0f;
+    Simcom& m = SIMCOM;
+    m.CYLLEN(1) = length;
+    // Per metre: 16 up (c3 = 2 x 8 m), 32 sideways, none along.
+    const float sideways = 32.0f, up = 16.0f;
+    for (int j = 1; j <= 3; ++j) {
+      t.RCYLB(j, 1) = c.base[j - 1];
+      m.DIRVEC(j, 1) = c.axis[j - 1];
+      m.DRGFCF(j, 1) = j == 3 ? up : (j == c.MEMDIR ? 0.0f : sideways);
+    }
+    Himem& h = HIMEM;
+    h.EDRAFT = 20.0f;
+    h.VTCRP = h.VTCRR = z;
+    h.XCRPT = h.XCRYW = 0.0f;
+    Complex RAO[6] = {};
+    RAO[c.rotation] = angle;
+    Complex F[6] = {};
+    SUMALL(F, F + 3, 0.05f, 0.05f, 0.0f, WE, 1.0f, 0.0f, 1, density, 0.0f, 0, RAO);
+
+    // The vertical velocity at s is i WE theta s (pitch: -, roll: +), the drag per metre
+    // density c3 (WE |theta| s / sqrt(2)) (-velocity).
+    const double K = density * up * WE * std::abs(angle) / std::sqrt(2.0) * WE * std::abs(angle);
+    const double force = K * (std::pow(40.0, 3) - std::pow(10.0, 3)) / 3.0;
+    const double lever = 3.0 * (std::pow(40.0, 4) - std::pow(10.0, 4)) / (4.0 * (std::pow(40.0, 3) - std::pow(10.0, 3)));
+    const double sign = c.rotation == 4 ? 1.0 : -1.0;  // a pitch lifts the stern, a roll the port side
+    EXPECT_TRUE(IsClose(F[2].real(), 0.0, 0.0, 1e-6 * force));
+    EXPECT_TRUE(IsClose(F[2].imag(), sign * force, 1e-5)) << F[2];
+    EXPECT_TRUE(IsClose(F[3 + c.moment].imag(), c.momentSign * lever * F[2].imag(), 1e-5)) << F[3 + c.moment];
+    EXPECT_TRUE(IsClose(F[3 + c.moment].real(), 0.0, 0.0, 1e-6 * force * lever));
+    for (int j = 0; j < 6; ++j) {
+      if (j == 2 || j == 3 + c.moment) continue;
+      EXPECT_TRUE(IsClose(std::abs(F[j]), 0.0, 0.0, 1e-6 * force * lever)) << j;
     }
   }
 }
