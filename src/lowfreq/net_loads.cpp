@@ -120,6 +120,19 @@ float tabulatedMoment(float r) {
   return r >= 0.0f ? value : -value;
 }
 
+// The yaw moment [kip-ft | t-m] of a pendular mass held at two points `separation` [ft | m] apart
+// across the line of the load, the mooring point midway, when the vessel is turned by r [rad] from
+// that line. Each point carries half the load, so it follows half the load-offset curve: stiffness
+// K/2 along the load, K [kips/ft | t/m] the table's local slope. The turn moves the points by
+// -+(separation/2) r along the load, which changes their loads by +-(K/2)(separation/2) r; the two
+// changes are a couple over the separation: -(K/4) separation^2 r, turning the vessel back towards
+// the load. (Its size is also the slope in r of the work stored at the two points,
+// 2 x 1/2 (K/2) ((separation/2) r)^2.) Held at one point (separation 0) the column holds no couple.
+float pendularMoment(float K, float separation, float r) {
+  const float half = 0.5f * separation;
+  return -K * half * half * r;
+}
+
 // The restoring moment of the mooring when its table or a pendular mass acts: the relative angle
 // between the vessel and the net force (or a fixed earth direction for IARCO 4), offset by EQLYAW.
 float mooringMoment(float PSI) {
@@ -140,7 +153,7 @@ float mooringMoment(float PSI) {
     int J = 1;
     BSRCH(&q.HLOAD(1), F, range, J, t.NUMTAB);
     const float K = (q.HLOAD(J + 1) - q.HLOAD(J)) / (q.OFFSET(J + 1) - q.OFFSET(J));  // local slope of the table
-    T -= 0.5f * t.PNDARM * r * K;
+    T += pendularMoment(K, t.PNDARM, r);
   }
   return T;
 }

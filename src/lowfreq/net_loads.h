@@ -55,8 +55,10 @@ void NETFOR(NetForce& force, float PSI, std::int32_t IFORCE);
 // contribution is its moment about midship less the arm (EQUILB YAWARM - CG_to_Midship) times its
 // lateral force; with TPCM YAWTBL the tabulated mooring moment AUXTRQ (steps of YAWINC degrees of the
 // angle between the vessel and the net force, linear beyond the table) and with a pendular mass
-// (IARCO 3) the pendular term are added. The hull's operators are always recomputed at PSI. A
-// table step YAWINC not above 0 with YAWTBL on stops the run.
+// (IARCO 3) the couple of its two attachment points, PNDARM apart across the load, -(K/4) PNDARM^2 r
+// with K the load-offset table's slope at the net force and r that angle, are added. The hull's
+// operators are always recomputed at PSI. A table step YAWINC not above 0 with YAWTBL on stops the
+// run.
 float TORQUE(float PSI);
 // The same total, and the contributions (the mooring and table terms enter the total only).
 void TORQUE2(float PSI, float& total, TorqueParts& parts);

@@ -251,24 +251,107 @@ TEST_F(NetLoads, TabulatedYawMoment) {
   EXPECT_NE(console->screen().find("YAWINC"), std::string::npos);
 }
 
-// A pendular mass: -0.5 PNDARM r K, K the slope of the load-offset table at the net force and r the
-// angle between the vessel and that force. The force is an auxiliary force in earth axes applied at
-// the mooring point, so that it adds no moment of its own.
-TEST_F(NetLoads, PendularMassAndAnEarthAxisForce) {
+// The yaw moment of a pendular mass from its free body, written here on its own: the vessel holds
+// the column at two points `separation` apart, across the line of the load on the vessel (earth x
+// here, the SALM pulling towards -x), the mooring point midway. Each point carries half the load and
+// so follows half the load-offset curve, stiffness K/2 along the load. The vessel turned by r [rad]
+// about the mooring point carries the points along the circle; where a point moves away from the
+// column (+x) its pull grows by (K/2) times that move, and the moment of each pull about the mooring
+// point is x Fy - y Fx. The mean pulls, H/2 at each point, are a pair along the load through points
+// on opposite sides: they cancel.
+double attachmentPointsMoment(double K, double separation, double r) {
+  double moment = 0.0;
+  for (const double side : {1.0, -1.0}) {
+    const double y0 = side * 0.5 * separation;  // at r = 0 the point lies at (0, y0)
+    const double x = -y0 * std::sin(r);
+    const double y = y0 * std::cos(r);
+    const double forceChangeX = -(0.5 * K) * x;  // a move away from the column (+x) pulls harder towards -x
+    moment += x * 0.0 - y * forceChangeX;        // x Fy - y Fx: the change has no y component
+  }
+  return moment;
+}
+
+class PendularMass : public NetLoads {
+ protected:
+  // The load-offset table 0, 100, 300, 700 kips at 0, 10, 20, 30 ft (slopes 10, 20, 40 kips/ft),
+  // scaled by L in length and L^3 in force, and the net force: an earth-axis auxiliary force along
+  // earth x at the mooring point, so that it adds no moment of its own.
+  void setUpScaled(double L, float force, float separation) {
+    Tpcm& t = TPCM;
+    Equilb& q = EQUILB;
+    const float L3 = static_cast<float>(L * L * L);
+    t.IARCO = kPendularMass;
+    t.PNDARM = separation * static_cast<float>(L);
+    t.NUMTAB = 4;
+    const float offsets[] = {0.0f, 10.0f, 20.0f, 30.0f};
+    const float loads[] = {0.0f, 100.0f, 300.0f, 700.0f};
+    for (int k = 1; k <= 4; ++k) {
+      q.OFFSET(k) = offsets[k - 1] * static_cast<float>(L);
+      q.HLOAD(k) = loads[k - 1] * L3;
+    }
+    q.YAWARM = 400.0f * static_cast<float>(L);
+    t.CG_to_Midship = 10.0f * static_cast<float>(L);
+    t.AUXFRC = 1;
+    t.CRDSYS = 0;
+    t.XVFRC = force * L3;
+    t.YVFRC = 0.0f;
+    t.XVLOC = arm();
+    q.PHIFEX = 0.0f;
+    q.FEXTRN = t.XVFRC;
+  }
+};
+
+// Small turns either way, two separations, a net force in the table's second interval (slope 20
+// kips/ft) and in its third (40): TORQUE is the free body's moment to the order r^2 of its small-angle
+// form. The force along earth x puts the vessel's equilibrium at -pi (head to the column); the
+// heading pi + r, a turn away from -pi + r, must give the same moment.
+TEST_F(PendularMass, TheMomentIsTheCoupleOfTheTwoAttachmentPoints) {
+  struct Case {
+    float force;       // the net force [kips]
+    double slope;      // the table's slope at that force [kips/ft]
+    float separation;  // PNDARM [ft]
+  };
+  const Case cases[] = {{250.0f, (300.0 - 100.0) / 10.0, 30.0f},
+                        {250.0f, (300.0 - 100.0) / 10.0, 12.0f},
+                        {400.0f, (700.0 - 300.0) / 10.0, 30.0f}};
+  for (const Case& c : cases) {
+    setUpScaled(1.0, c.force, c.separation);
+    for (const double r : {-0.02, -0.005, 0.005, 0.02}) {
+      const double expected = attachmentPointsMoment(c.slope, c.separation, r);
+      for (const double psi : {r - kPi, r + kPi}) {
+        EXPECT_TRUE(IsClose(TORQUE(static_cast<float>(psi)), expected, 1e-3))
+            << "force " << c.force << ", separation " << c.separation << ", r " << r << ", psi " << psi;
+      }
+      EXPECT_LT(TORQUE(static_cast<float>(r - kPi)) * r, 0.0) << "turns the vessel back, r " << r;
+    }
+  }
+  // Held at one point the column holds no couple.
+  setUpScaled(1.0, 250.0f, 0.0f);
+  EXPECT_EQ(TORQUE(static_cast<float>(0.02 - kPi)), 0.0f);
+}
+
+// Froude similarity: every length times L and every force times L^3 take a moment to L^4 times it,
+// the turn r unchanged.
+TEST_F(PendularMass, TheMomentScalesAsAMoment) {
+  const float psi = static_cast<float>(0.01 - kPi);
+  setUpScaled(1.0, 250.0f, 30.0f);
+  const double unscaled = TORQUE(psi);
+  ASSERT_NE(unscaled, 0.0);
+  for (const double L : {0.5, 2.0, 3.0}) {
+    setUpScaled(L, 250.0f, 30.0f);
+    EXPECT_TRUE(IsClose(TORQUE(psi), unscaled * L * L * L * L, 1e-5)) << "L " << L;
+  }
+}
+
+// An auxiliary force keeps its earth direction in the moment: applied at the mooring point it adds
+// none, turned into vessel axes by NETFOR (and so the force's direction follows the vessel). In
+// vessel axes, off the mooring point: VESMOM + ((x - arm) sin theta - y cos theta) F.
+TEST_F(NetLoads, AuxiliaryForceInEarthAndInVesselAxes) {
   Tpcm& t = TPCM;
   Equilb& q = EQUILB;
-  t.IARCO = kPendularMass;
-  t.PNDARM = 30.0f;
-  t.NUMTAB = 4;
-  const float offsets[] = {0.0f, 10.0f, 20.0f, 30.0f};
-  const float loads[] = {0.0f, 100.0f, 300.0f, 700.0f};
-  for (int k = 1; k <= 4; ++k) {
-    q.OFFSET(k) = offsets[k - 1];
-    q.HLOAD(k) = loads[k - 1];
-  }
   t.AUXFRC = 1;
   t.CRDSYS = 0;
-  t.XVFRC = 250.0f;  // along earth x: in the table's second interval, slope 20 kips/ft
+  t.XVFRC = 250.0f;
   t.YVFRC = 0.0f;
   t.XVLOC = arm();
   q.PHIFEX = 0.0f;
@@ -278,18 +361,13 @@ TEST_F(NetLoads, PendularMassAndAnEarthAxisForce) {
   NETFOR(f, psi, 0);
   EXPECT_TRUE(IsClose(f.net.X, 250.0 * std::cos(0.3), 1e-6));  // turned into vessel axes
   EXPECT_TRUE(IsClose(f.net.Y, -250.0 * std::sin(0.3), 1e-6));
-  // The force points along earth x (P = 0): r = psi + pi reduced, that is psi - pi.
-  const double r = 0.3 - kPi;
   float total = 0.0f;
   TorqueParts parts{};
   TORQUE2(psi, total, parts);
   EXPECT_TRUE(IsClose(parts.auxiliary[0], 0.0, 0.0, 1e-3));  // keeps its earth direction, acts at the point
-  EXPECT_TRUE(IsClose(total, -0.5 * 30.0 * r * 20.0, 1e-5));
-  EXPECT_EQ(TORQUE(psi), total);
+  EXPECT_EQ(total, parts.auxiliary[0]);
 
-  // In vessel axes, off the mooring point: VESMOM + ((x - arm) sin theta - y cos theta) F.
   t.CRDSYS = 1;
-  t.IARCO = kRigidHawser;
   t.VESMOM = 80.0f;
   t.XVLOC = arm() + 100.0f;
   t.YVLOC = 5.0f;
@@ -299,6 +377,7 @@ TEST_F(NetLoads, PendularMassAndAnEarthAxisForce) {
   TORQUE2(psi, total, parts);
   EXPECT_TRUE(IsClose(parts.auxiliary[0], 80.0 + (100.0 * std::sin(0.5) - 5.0 * std::cos(0.5)) * 250.0, 1e-5));
   EXPECT_EQ(total, parts.auxiliary[0]);
+  EXPECT_EQ(TORQUE(psi), total);
 }
 
 // The positioning springs pull the vessel towards their points; the positioning moment turns it
