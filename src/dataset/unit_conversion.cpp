@@ -50,10 +50,11 @@ void convertVesselBlock(const UnitFactors& f) {
   scale({&t.AWP, &t.AWPEST, &t.TXCURA, &t.TXWNDA, &t.TYCURA, &t.TYWNDA}, f.L2);
   scale({&t.VOLEST}, f.L3);  // the hull model's estimate beside the other estimates
   scale({&t.DISPL, &t.DPXFRC, &t.DPYFRC, &t.DWTONS, &t.XVFRC, &t.XVFRC2, &t.XVFRC3, &t.YVFRC, &t.YVFRC2,
-         &t.YVFRC3, &t.ZVFRC, &t.ZVFRC2, &t.ZVFRC3, &t.DPASPR},
+         &t.YVFRC3, &t.ZVFRC, &t.ZVFRC2, &t.ZVFRC3},
         f.F);
+  // The positioning yaw spring is a moment per radian, so it converts as the moments do.
   scale({&t.VESMOM, &t.XVSMO1, &t.YVSMO1, &t.VESMO2, &t.XVSMO2, &t.YVSMO2, &t.VESMO3, &t.XVSMO3, &t.YVSMO3,
-         &t.DPMOM},
+         &t.DPMOM, &t.DPASPR},
         f.FL);
   scale({&t.DPXSPR, &t.DPYSPR, &t.HVK}, f.FperL);
   // The disc's mooring springs: surge and sway a force per length, roll, pitch and yaw a moment per
@@ -97,7 +98,7 @@ void TOPCVRT() {
   scale({&t.CURDEN, &t.CURDNY, &t.CURDNZ, &t.WNDDEN, &t.WNDDNY, &t.WNDDNZ}, f.L2);
   scale(t.USRPSD, f.L2);
   scale(t.AUXFOR, f.F);
-  scale(t.AUXTRQ, f.F);
+  scale(t.AUXTRQ, f.FL);  // the yaw table holds moments
   scale({&t.HMIN, &t.TLOAD}, f.F);
 }
 

@@ -120,7 +120,7 @@ Plan topMembers(bool slopeIsHeight) {
             ONE(DWATR, Kind::FperL3),
             ONE(CURDEN, Kind::L2), ONE(CURDNY, Kind::L2), ONE(CURDNZ, Kind::L2), ONE(WNDDEN, Kind::L2),
             ONE(WNDDNY, Kind::L2), ONE(WNDDNZ, Kind::L2), ALL(USRPSD, Kind::L2),
-            ALL(AUXFOR, Kind::F),  ALL(AUXTRQ, Kind::F),  ONE(HMIN, Kind::F),   ONE(TLOAD, Kind::F)};
+            ALL(AUXFOR, Kind::F),  ALL(AUXTRQ, Kind::FL), ONE(HMIN, Kind::F),   ONE(TLOAD, Kind::F)};
   if (slopeIsHeight) p.push_back(ONE(SLPHT, Kind::L));
   return p;
 }
@@ -147,10 +147,10 @@ Plan vesselMembers(bool withTlpTension) {
                     ONE(DISPL, Kind::F),  ONE(DPXFRC, Kind::F), ONE(DPYFRC, Kind::F), ONE(DWTONS, Kind::F),
                     ONE(XVFRC, Kind::F),  ONE(XVFRC2, Kind::F), ONE(XVFRC3, Kind::F), ONE(YVFRC, Kind::F),
                     ONE(YVFRC2, Kind::F), ONE(YVFRC3, Kind::F), ONE(ZVFRC, Kind::F),  ONE(ZVFRC2, Kind::F),
-                    ONE(ZVFRC3, Kind::F), ONE(DPASPR, Kind::F),
+                    ONE(ZVFRC3, Kind::F),
                     ONE(VESMOM, Kind::FL), ONE(XVSMO1, Kind::FL), ONE(YVSMO1, Kind::FL), ONE(VESMO2, Kind::FL),
                     ONE(XVSMO2, Kind::FL), ONE(YVSMO2, Kind::FL), ONE(VESMO3, Kind::FL), ONE(XVSMO3, Kind::FL),
-                    ONE(YVSMO3, Kind::FL), ONE(DPMOM, Kind::FL),
+                    ONE(YVSMO3, Kind::FL), ONE(DPMOM, Kind::FL), ONE(DPASPR, Kind::FL),
                     ONE(DPXSPR, Kind::FperL), ONE(DPYSPR, Kind::FperL), ONE(HVK, Kind::FperL),
                     ONE(SGK, Kind::FperL), ONE(SWK, Kind::FperL), ONE(PTK, Kind::FL), ONE(RLK, Kind::FL),
                     ONE(YWK, Kind::FL),

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
+#include "dataset/unit_conversion.h"
 #include "lowfreq/drag.h"
 #include "hull/equilb.h"
 #include "lowfreq/force_coefficients.h"
@@ -407,6 +409,34 @@ TEST_F(NetLoads, DynamicPositioning) {
   TORQUE2(0.2f, total, parts);
   EXPECT_TRUE(IsClose(parts.positioning, 7.0 + 1000.0 * (30.0 / 57.29577951 - 0.2), 1e-5));
   EXPECT_EQ(total, parts.positioning);
+}
+
+// The yaw table and the positioning yaw spring are moments: the same data set in the other units
+// gives the same moment at every heading, in t-m where it gave kip-ft (1 kip-ft is 0.45359237 t
+// times 0.3048 m, counted here from the definitions of the pound and the foot).
+TEST_F(NetLoads, TheYawTableAndThePositioningSpringConvertAsMoments) {
+  Tpcm& t = TPCM;
+  ASSERT_EQ(t.NUNTS, kEnglishUnits);
+  t.IARCO = kSpreadMoor;
+  t.YAWTBL = 1;
+  t.YAWINC = 10.0f;
+  t.NUMTAB = 4;
+  t.EQLYAW = 20.0f;
+  const float table[] = {50.0f, 100.0f, 300.0f, 600.0f};  // [kip-ft]
+  for (int k = 1; k <= 4; ++k) t.AUXTRQ(k) = table[k - 1];
+  t.DPAFLG = 1;
+  t.DPANG = 30.0f;
+  t.DPASPR = 1000.0f;  // [kip-ft/rad]
+  const float headings[] = {-0.4f, 0.1f, 0.6f, 1.1f};
+  float english[4];
+  for (int k = 0; k < 4; ++k) english[k] = TORQUE(headings[k]);
+  TOPCVRT();
+  VESCVRT();
+  ASSERT_NE(t.NUNTS, kEnglishUnits);
+  const double tonMetresPerKipFoot = 0.45359237 * 0.3048;  // 1 kip is 1000 lb of 0.45359237 kg
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_TRUE(IsClose(TORQUE(headings[k]), english[k] * tonMetresPerKipFoot, 1e-5, 1e-4)) << headings[k];
+  }
 }
 
 class HeadingLines : public testing_support::FreshRun {};
