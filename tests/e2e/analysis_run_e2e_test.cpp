@@ -435,6 +435,14 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
        "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50), and a run takes only\n"
        "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
        "     and save it (page 19, choice 1); then run it again.\n"},
+      // The editor asks whether to go on with a data set of a later version; the run cannot ask.
+      {"a data file of a later version", {}, true, withWord(tanker, offsetof(Tpcm, VERNO), 99.0f),
+       " ++> Version mismatch: Data (version 99.00) POSTDATES simulation (version  6.80)\n"
+       "     Data files are NOT generally backwards-compatible!\n"
+       "     Carefully inspect each editor screen before proceeding...\n"
+       "     The run stops: \"SALMDAT\" was stored by a later version (99.00), and a run takes only\n"
+       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
+       "     and save it (page 19, choice 1); then run it again.\n"},
       {"a text file of a few bytes", {}, true, "hello\n", kNotADataSet},
       {"a text file of a data set's length", {}, true, textOfLength(tanker.size()), kNotADataSet},
       {"a size word of 7", {}, true, withWord(tanker, offsetof(Tpcm, NTOGO), std::int32_t{7}),
@@ -479,6 +487,29 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
       EXPECT_TRUE(folder.readFile("SALMDAT") == c.image) << c.what;
     }
   }
+}
+
+// A data set of a later version: the run stops and says what to do; done (the editor asks whether to
+// go on, and its save stores this version), the run takes it and runs to its end.
+TEST(AnalysisRunE2e, ADataSetOfALaterVersionRunsOnceTheEditorHasSavedIt) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, VERNO), 99.0f));
+  e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.err, "Open it in the editor (M), inspect its pages\n")) << run.err;
+  EXPECT_FALSE(folder.exists("STATOUT.stxt"));
+
+  const e2e::Run edit = folder.run("M\n\nL\n1\n");
+  ASSERT_FALSE(edit.timedOut);
+  EXPECT_EQ(edit.status, 0) << edit.out;
+  EXPECT_TRUE(contains(edit.out, " POSTDATES simulation (version  6.80)\n")) << edit.out;
+  EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), 217), 6.8f);
+
+  run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(folder.exists("RANOUT.stxt"));
 }
 
 // "--help" is no refusal: the usage and the modes on standard output, status 0, no file touched.
