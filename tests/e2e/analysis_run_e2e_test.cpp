@@ -564,7 +564,8 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(contains(run.out, "Example: 150,000 t tanker on a yoke SALM")) << run.out;  // the title page
-  EXPECT_TRUE(contains(run.out, " Press <RETURN> to continue: \n ++> Keyboard input ended; nothing was saved.\n"))
+  EXPECT_TRUE(contains(run.out, " Press <RETURN> to continue: \n"
+                                " ++> Keyboard input ended; the analysis stopped and wrote no report file.\n"))
       << run.out;
   EXPECT_FALSE(console.exists("TANKSUM.stxt"));
 
