@@ -292,6 +292,46 @@ TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsSavedAndRunStopsBeforeAny
   EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), " >>> Computing")) << folder.readFile("Diagnostics.stxt");
 }
 
+// The wind's or the current's user coefficient file chosen on page 8 and not beside the data set:
+// the run stops before any stage, naming the file and page 8's item, as for the wave drift's file.
+// With the file there, the tanker example runs to its end on it (the coefficients of a cylindrical
+// vessel in the file's convention, 180 degrees the flow from ahead: Cx = cos h, Cy = sin h).
+TEST(AnalysisRunE2e, AMissingWindOrCurrentCoefficientFileIsNamedBeforeAnyStage) {
+  struct Case {
+    const char* load;
+    std::size_t word;
+    const char* file;
+    const char* item;
+  };
+  const Case cases[] = {{"wind", offsetof(Tpcm, LWBARG), "WINDCOFS.txt", "2"},
+                        {"current", offsetof(Tpcm, LCBARG), "CRNTCOFS.txt", "12"}};
+  std::ostringstream cylinder;
+  cylinder << "37\n";
+  for (int k = 0; k <= 36; ++k) {
+    const double h = 10.0 * k;
+    cylinder << h << ", " << std::cos(h / 57.29577951308232) << ", " << std::sin(h / 57.29577951308232) << ", 0\n";
+  }
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), c.word, std::int32_t{0x222}));
+    e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.load;
+    EXPECT_EQ(run.status, 1) << c.load;
+    EXPECT_EQ(run.err, std::string(" ++> Fatal Warning: The ") + c.load + " coefficient file \"" + c.file +
+                           "\" is missing;\n     the " + c.load + " force model reads it for Cx, Cy and Cz.\n" +
+                           "     On page 8, choose another " + c.load + " model (item " + c.item + ")\n" +
+                           "     or put the file in the data set's folder.\n")
+        << c.load;
+    EXPECT_FALSE(folder.exists("TANKSUM.stxt")) << c.load;
+
+    folder.writeFile(c.file, cylinder.str());
+    run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.load;
+    EXPECT_EQ(run.status, 0) << c.load << "\n" << run.err;
+    EXPECT_TRUE(contains(folder.readFile("LOWOUT.stxt"), std::string("User-Specified ") + c.file)) << c.load;
+  }
+}
+
 // What a run of the typed free SALM must leave: its statics, its member response and statistics
 // filled; no vessel report, no vessel motions and no slow drift; the data set as the editor saved it.
 void expectTheFreeStagesRan(const e2e::Folder& folder, const std::string& image) {
