@@ -382,10 +382,10 @@ std::vector<std::string> headerRemedy(const LoadReport& report) {
           "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\")."};
 }
 
-// A corruption warning with what was found, on the dialogue unit and in the notes file, where the
-// findings that follow join it.
+// A corruption warning with what was found, on the dialogue unit and, in the editor, in the notes
+// file, where the findings that follow join it (an unattended run stops at it).
 void corruptionFinding(LoadReport& report, const Program& p, int I, std::span<const std::string> found) {
-  report.openNotes(p.CMPUTQ);
+  if (!report.unattended) report.openNotes(p.CMPUTQ);
   DATCRPT(TPCM.EDUNIT, I, found);
   for (const std::string& line : corruptionLines(I, found)) report.note(line);
 }
