@@ -72,9 +72,15 @@ struct LoadReport {
   // "Both": the dialogue unit, and the notes file outside an unattended run.
   void both(std::string_view line) const {
     writeRecord(screen, line);
+    note(line);
+  }
+  // The notes file alone, for a line already on the dialogue unit.
+  void note(std::string_view line) const {
     if (!unattended && notesOpen) writeRecord(kNotesUnit, line);
   }
+  // The notes file, made fresh at the load's first finding and kept open for the later ones.
   void openNotes(int platform) {
+    if (notesOpen) return;
     RHOPEN(kNotesFile, kFormatted, kFresh, TPCM.IDRIVE, kNotesUnit, kCaller, screen, platform);
     notesOpen = true;
   }
@@ -376,9 +382,17 @@ std::vector<std::string> headerRemedy(const LoadReport& report) {
           "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\")."};
 }
 
+// A corruption warning with what was found, on the dialogue unit and, in the editor, in the notes
+// file, where the findings that follow join it (an unattended run stops at it).
+void corruptionFinding(LoadReport& report, const Program& p, int I, std::span<const std::string> found) {
+  if (!report.unattended) report.openNotes(p.CMPUTQ);
+  DATCRPT(TPCM.EDUNIT, I, found);
+  for (const std::string& line : corruptionLines(I, found)) report.note(line);
+}
+
 // Size test: the size code of the image, with the warnings it calls for, each followed by the header
 // word found, what it must be and what to do. An unattended run is stopped by any of them.
-std::int32_t sizeTest(const LoadReport& report, const Program& p) {
+std::int32_t sizeTest(LoadReport& report, const Program& p) {
   const std::int32_t FTLSRV = sizeCode(p.CREATQ);
   std::vector<std::string> found;
   if (FTLSRV == -1) {
@@ -397,10 +411,10 @@ std::int32_t sizeTest(const LoadReport& report, const Program& p) {
   const std::vector<std::string> remedy = headerRemedy(report);
   found.insert(found.end(), remedy.begin(), remedy.end());
   if (FTLSRV == -1) {
-    DATCRPT(TPCM.EDUNIT, report.unattended ? 3 : 4, found);
+    corruptionFinding(report, p, report.unattended ? 3 : 4, found);
     serviceAbortOrStop(TPCM.EDUNIT);
   } else if (FTLSRV >= 1 && (report.unattended || FTLSRV == 1)) {
-    DATCRPT(TPCM.EDUNIT, report.unattended ? 1 : 2, found);
+    corruptionFinding(report, p, report.unattended ? 1 : 2, found);
     serviceAbortOrStop(TPCM.EDUNIT);
   }
   return FTLSRV;
@@ -425,11 +439,22 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
   return true;
 }
 
+// The version word as a message names it, without the blanks of its field.
+std::string versionName(float version) {
+  const std::string text = versionText(version);
+  return text.substr(text.find_first_not_of(' '));
+}
+
+// A data file stored by a later version than this program: its words may mean what this version
+// does not know, so only the editor takes it, and only after asking.
+bool laterVersion(float dV) { return dV < -0.001f; }
+
 // An unattended run loads only what the editor would take as it stands: a data file it must bring
-// up to date, repair or take from another program is refused after its notes. The last note gains
-// the lines that say why the run stops and what to do (the runner copies that note to standard
-// error).
-[[noreturn]] void refuseUnattendedLoad(const LoadReport& report, const Program& p, int IERR1, std::int32_t FTLSRV) {
+// up to date, repair or take from another program, or one of a later version, is refused after its
+// notes. The last note gains the lines that say why the run stops and what to do (the runner copies
+// that note to standard error).
+[[noreturn]] void refuseUnattendedLoad(const LoadReport& report, const Program& p, int IERR1, std::int32_t FTLSRV,
+                                       float dV) {
   std::string why;
   if (TPCM.CREATR != p.CREATQ) {
     why = "was made by another program of the family";
@@ -437,9 +462,10 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
     why = "is not of the length this version stores";
   } else if (!std::isfinite(TPCM.VERNO)) {
     why = "holds a damaged version word";
+  } else if (laterVersion(dV)) {
+    why = "was stored by a later version (" + versionName(TPCM.VERNO) + ")";
   } else if (FTLSRV != 0) {
-    const std::string version = versionText(TPCM.VERNO);
-    why = "was stored by an earlier version (" + version.substr(version.find_first_not_of(' ')) + ")";
+    why = "was stored by an earlier version (" + versionName(TPCM.VERNO) + ")";
   }
   report.both("     The run stops: \"SALMDAT\" " + why + ", and a run takes only");
   report.both("     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages");
@@ -451,7 +477,7 @@ bool convertByteOrder(const Program& p, ComponentNames* SCOMP) {
 // file, then the question whether to go on (an unattended run stops on any finding that matters).
 void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataFileRead& file, bool converted,
                     float dV, char& ANSWER, std::int32_t& FTLSRV, TpcmImage& IOBUF) {
-  report.openNotes(p.CMPUTQ);
+  report.openNotes(p.CMPUTQ);  // unless a corruption warning opened it
   CLEAR(TPCM.EDUNIT);
   report.both(" >>> Input File Characteristics <<< ");
   if (!file.tooShort && TPCM.DP_FLAG == 1) {
@@ -484,9 +510,7 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
   if (versionDamaged) {
     // No version to compare or to bring up to date from: the word itself is damaged.
     report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) + "; it must be");
-    const std::string program = versionText(p.VERNQ);
-    report.both("     the version of the editor that saved the data set (" +
-                program.substr(program.find_first_not_of(' ')) + " or earlier).");
+    report.both("     the version of the editor that saved the data set (" + versionName(p.VERNQ) + " or earlier).");
     if (!report.unattended) report.both(kCarefully);
   } else if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
     if (TPCM.CREATR == p.CREATQ)
@@ -495,8 +519,8 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
       otherCreatorFindings(report, p, dV);
   }
   if (report.unattended) {
-    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ || versionDamaged)
-      refuseUnattendedLoad(report, p, IERR1, FTLSRV);
+    if (FTLSRV != 0 || IERR1 == kDiskReadFailed || TPCM.CREATR != p.CREATQ || versionDamaged || laterVersion(dV))
+      refuseUnattendedLoad(report, p, IERR1, FTLSRV, dV);
     TPCM.CMPUTR = p.CMPUTQ;
     TPCM.VERNO = p.VERNQ;
   } else {
@@ -558,27 +582,32 @@ void CHSWAP(char* C, int LEN, int EDUNIT, int KBD) {
 
 void DATCRPT(int EDUNIT, int I) { DATCRPT(EDUNIT, I, {}); }
 
-void DATCRPT(int EDUNIT, int I, std::span<const std::string> found) {
-  CLEAR(EDUNIT);
-  writeRecord(EDUNIT, " ");
+std::vector<std::string> corruptionLines(int I, std::span<const std::string> found) {
+  std::vector<std::string> lines{" "};
   switch (I) {
-    case 1: writeRecord(EDUNIT, " ++> Warning: Data file is corrupt."); break;
+    case 1: lines.push_back(" ++> Warning: Data file is corrupt."); break;
     case 2:
-      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt or from a very early version.");
-      writeRecord(EDUNIT, "              Inspect all editor pages with particular care...");
+      lines.push_back(" ++> Warning: Data file is seriously corrupt or from a very early version.");
+      lines.push_back("              Inspect all editor pages with particular care...");
       break;
     case 3:
-      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
-      writeRecord(EDUNIT, "              Some versions of Internet Explorer can cause this problem.");
+      lines.push_back(" ++> Warning: Data file is seriously corrupt.");
+      lines.push_back("              Some versions of Internet Explorer can cause this problem.");
       break;
     case 4:
-      writeRecord(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
-      writeRecord(EDUNIT, "              It will very probably crash the simulation if you continue...");
+      lines.push_back(" ++> Warning: Data file is seriously corrupt.");
+      lines.push_back("              It will very probably crash the simulation if you continue...");
       break;
     default: break;
   }
-  for (const std::string& line : found) writeRecord(EDUNIT, line);
-  writeRecord(EDUNIT, " ");
+  lines.insert(lines.end(), found.begin(), found.end());
+  lines.push_back(" ");
+  return lines;
+}
+
+void DATCRPT(int EDUNIT, int I, std::span<const std::string> found) {
+  CLEAR(EDUNIT);
+  for (const std::string& line : corruptionLines(I, found)) writeRecord(EDUNIT, line);
 }
 
 void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, LowcofImage& ILOBUF, char& ANSWER,

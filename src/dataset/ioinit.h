@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
@@ -34,5 +35,7 @@ void CHSWAP(char* C, int LEN, int EDUNIT, int KBD);
 // lines that say what the damaged word holds and what to do, follow the warning's own lines.
 void DATCRPT(int EDUNIT, int I);
 void DATCRPT(int EDUNIT, int I, std::span<const std::string> found);
+// The lines DATCRPT writes (no other for an I outside 1 to 4), which the load also notes.
+std::vector<std::string> corruptionLines(int I, std::span<const std::string> found);
 
 }  // namespace qv

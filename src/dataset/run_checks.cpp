@@ -136,16 +136,16 @@ void addEmptyTable(std::vector<RunFinding>& findings, const std::string& load, s
       "specify the " + load + " force coefficients (item " + std::to_string(tableItem) + ")"));
 }
 
-// The wave-drift file of model 1, which the run opens in its working folder.
-void addMissingDriftFile(std::vector<RunFinding>& findings, bool oneModel) {
-  const Tpcm& t = TPCM;
-  const Directions used = directionsUsing(t.LWVCOF, kDriftUserFile);
+// The user's coefficient file of a load (the wind's and the current's model 2, the wave drift's
+// model 1), which the run opens in its working folder.
+void addMissingUserFile(std::vector<RunFinding>& findings, const std::string& load, std::int32_t word, int code,
+                        const Text<13>& file, bool oneModel, int firstItem) {
+  const Directions used = directionsUsing(word, code);
   if (!anyOf(used)) return;
-  const std::string name(fileNameOf(driftCoefficientFile(t.CREATR, t.ISPM).view()));
+  const std::string name(fileNameOf(file.view()));
   if (std::ifstream(name, std::ios::binary).is_open()) return;
-  findings.push_back(emptyCoefficientsFinding("wave drift",
-                                              "The wave drift coefficient file \"" + name + "\" is missing", used,
-                                              modelItems(oneModel, kDriftModelItem, used),
+  findings.push_back(emptyCoefficientsFinding(load, "The " + load + " coefficient file \"" + name + "\" is missing",
+                                              used, modelItems(oneModel, firstItem, used),
                                               "put the file in the data set's folder"));
 }
 
@@ -298,12 +298,19 @@ void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings) {
   if (runEvaluatesWindCoefficients()) {
     addEmptyTable(findings, "wind", t.LWBARG, windOne == 1, kWindModelItem, kWindTableItem, c.NUWNPT, c.UWNANG,
                   c.UWNCFS);
+    addMissingUserFile(findings, "wind", t.LWBARG, kWindUserFile, windCoefficientFile(t.CREATR, t.ISPM), windOne == 1,
+                       kWindModelItem);
   }
   if (runEvaluatesCurrentCoefficients()) {
     addEmptyTable(findings, "current", t.LCBARG, currentOne == 1, kCurrentModelItem, kCurrentTableItem, c.NUCRPT,
                   c.UCRANG, c.UCRCFS);
+    addMissingUserFile(findings, "current", t.LCBARG, kCurrentUserFile, currentCoefficientFile(t.CREATR, t.ISPM),
+                       currentOne == 1, kCurrentModelItem);
   }
-  if (runEvaluatesDriftCoefficients()) addMissingDriftFile(findings, driftOne == 1);
+  if (runEvaluatesDriftCoefficients()) {
+    addMissingUserFile(findings, "wave drift", t.LWVCOF, kDriftUserFile, driftCoefficientFile(t.CREATR, t.ISPM),
+                       driftOne == 1, kDriftModelItem);
+  }
 }
 
 std::optional<RunFinding> yokeAngleFinding() {

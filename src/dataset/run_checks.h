@@ -54,9 +54,10 @@ bool runEvaluatesDriftCoefficients();
 // coefficients hold nothing, where the run would stop in its slow drift, after the vessel's and
 // the statics' reports: the wind or current table of "LOWDAT" (model 1 in a direction) with no row
 // typed (a count below 1, or every angle and every coefficient the model reads 0, as a new data
-// set's table and one opened on page 8 and left hold), or the user's wave-drift file (model 1,
-// "DRFTCOFS.txt") not in the working folder. Each names the load, its directions and where on
-// page 8 to mend it.
+// set's table and one opened on page 8 and left hold), or a user's coefficient file not in the
+// working folder: the wind's or the current's (model 2, "WINDCOFS.txt", "CRNTCOFS.txt") or the wave
+// drift's (model 1, "DRFTCOFS.txt"), or the hull's own name of each. Each names the load, the file,
+// its directions and where on page 8 to mend it.
 void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings);
 
 // An attached SALM whose yoke-vessel angle YOKVES is not the in-line pi (kInLineYokeAngle, within

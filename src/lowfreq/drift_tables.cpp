@@ -25,6 +25,7 @@ void DriftTableState::reset() {
   LASTFILE = makeText<13>("========");
   FRSTIM = 1;
   WARN1 = 0;
+  sharedFrequencies = true;
 }
 
 namespace {
@@ -35,6 +36,19 @@ const char* const kRoutine = "DRFTCB";
 std::int32_t truncatedCount(float value) {
   if (!(std::fabs(value) < 1.0e6f)) return value < 0.0f ? -999999 : 999999;
   return static_cast<std::int32_t>(value);
+}
+
+// Frequency i (2 on) of a heading block, just read, against those before it: a block's frequencies
+// run one way, set by its first step, and never repeat.
+void requireFrequencyInOrder(const PlacedRead& in, const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN,
+                             const float* block, int i) {
+  if (firstUnorderedPoint(block, i) == 0) return;
+  const float before = block[i - 2];
+  const bool up = i > 2 && block[1] > block[0];
+  const std::string need = i == 2 ? "a value other than " + messageValue(before)
+                                  : std::string(up ? "a value above " : "a value below ") + messageValue(before);
+  refuseUserFileValue(kRoutine, kUserFileUnit, unit, IIN, fileNameOf(FNAME.view()), in.place(1), "a frequency",
+                      block[i - 1], need + " (the frequencies of a heading block strictly monotonic)");
 }
 
 void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
@@ -64,19 +78,18 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
         {"", header, dimensionLine("dimensions", fmtI(nfreq, 3) + "," + fmtI(naz, 3), " out of range; allowable"),
          dimensionLine("dimensions", fmtI(kMaxDriftFrequencies, 3) + "," + fmtI(kMaxDriftHeadings, 3)), ""});
   }
+  bool shared = true;
   for (int j = 1; j <= naz; ++j) {
     float heading = 0.0f;
     read({&heading});
     require(1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading, "degrees: one turn either way");
     t.ANGARR(j) = heading / kDegreesPerRadian;
     for (int i = 1; i <= nfreq; ++i) {
-      float frequency = 0.0f;
+      float& frequency = t.WARRAY(i, j);
       read({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)});
-      // Only the first block's frequencies serve; the later ones may hold anything.
-      if (j == 1) {
-        require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
-        t.WARRAY(i) = frequency;
-      }
+      require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
+      if (i >= 2) requireFrequencyInOrder(in, FNAME, unit, IIN, &t.WARRAY(1, j), i);
+      shared = shared && frequency == t.WARRAY(i, 1);
       static const char* const kCoefficient[3] = {"the surge coefficient", "the sway coefficient",
                                                   "the yaw coefficient"};
       for (int c = 1; c <= 3; ++c) {
@@ -85,16 +98,13 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
       }
     }
   }
-  if (const int row = firstUnorderedPoint(t.WARRAY.data(), nfreq); row != 0) {
-    stopUserTableRefused(kRoutine, unit, IIN,
-                         {"", header, unorderedLine(row, "frequencies must be strictly monotonic"), ""});
-  }
   if (const int row = firstUnorderedPoint(t.ANGARR.data(), naz); row != 0) {
     stopUserTableRefused(kRoutine, unit, IIN,
                          {"", header, unorderedLine(row, "headings must be strictly monotonic"), ""});
   }
   t.NFREQ = nfreq;
   t.NAZ = naz;
+  t.sharedFrequencies = shared;
   t.FRSTIM = 0;
   t.LASTFILE = FNAME;
   HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, unit);
@@ -130,16 +140,30 @@ float DRFTCB(float frequency, int component, float direction, std::int32_t unit,
   int headingRange = 0;
   int j = 1;
   BSRCH(t.ANGARR.data(), heading, headingRange, j, t.NAZ);
-  int frequencyRange = 0;
-  int i = 1;
-  BSRCH(t.WARRAY.data(), frequency, frequencyRange, i, t.NFREQ);
-  if ((frequencyRange == 1 || frequencyRange == 2) && t.WARN1 == 0) {
+  // The frequency in each of the two blocks about the heading (the same search where they share
+  // their frequencies).
+  int i[2] = {1, 1};
+  bool outside = false;
+  for (int k = 0; k < (t.sharedFrequencies ? 1 : 2); ++k) {
+    int frequencyRange = 0;
+    BSRCH(&t.WARRAY(1, j + k), frequency, frequencyRange, i[k], t.NFREQ);
+    outside = outside || frequencyRange == 1 || frequencyRange == 2;
+  }
+  if (outside && t.WARN1 == 0) {
     t.WARN1 = 1;
     warnExtrapolation(unit, IIN);
   }
-  float value = 0.0f;
-  INTRP4(&t.CF(1, 1, component), t.WARRAY.data(), t.ANGARR.data(), frequency, heading, value, i, j, t.NFREQ, t.NAZ);
-  return value;
+  if (t.sharedFrequencies) {
+    float value = 0.0f;
+    INTRP4(&t.CF(1, 1, component), &t.WARRAY(1, 1), t.ANGARR.data(), frequency, heading, value, i[0], j, t.NFREQ,
+           t.NAZ);
+    return value;
+  }
+  // Along each block's own frequencies, then between the two headings.
+  float along[2];
+  for (int k = 0; k < 2; ++k) INTERP(&t.WARRAY(1, j + k), &t.CF(1, j + k, component), frequency, along[k], i[k]);
+  const float th = (heading - t.ANGARR(j)) / (t.ANGARR(j + 1) - t.ANGARR(j));
+  return along[0] + (along[1] - along[0]) * th;
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <utility>
 
 #include "platform/block_reset.h"
 #include "platform/stop.h"
@@ -18,6 +19,7 @@ struct FileUnit {
 
 struct UnitTable {
   bool sessionSaved = false;
+  std::string inputEndedOutcome;  // empty: the editor's words
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
   std::map<int, FileUnit> files;
@@ -143,8 +145,15 @@ std::string readConsoleLine() {
 
 void noteSessionSaved(bool saved) { table().sessionSaved = saved; }
 
+void setInputEndedOutcome(std::string outcome) { table().inputEndedOutcome = std::move(outcome); }
+
 void keyboardEnded() {
   std::ostream& os = consoleOut();
+  if (!table().inputEndedOutcome.empty()) {
+    os << '\n' << " ++> Keyboard input ended; " << table().inputEndedOutcome << '\n';
+    os.flush();
+    throw Stop{kExitInputEnded, "keyboard input"};
+  }
   if (table().sessionSaved) {
     os << '\n' << " ++> Keyboard input ended; the data set was saved." << '\n';
     os.flush();

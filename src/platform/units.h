@@ -63,5 +63,8 @@ std::string readConsoleLine();
 // are saved (the only wait left is the closing pause), the input ending there is a normal end.
 [[noreturn]] void keyboardEnded();
 void noteSessionSaved(bool saved = true);
+// What the message says happened when the input ends, for a program that saves no data set (the
+// analysis runner): " ++> Keyboard input ended; " and `outcome`. The editor's words stand otherwise.
+void setInputEndedOutcome(std::string outcome);
 
 }  // namespace qv

@@ -306,6 +306,8 @@ void runStage(const AnalysisStage& stage) {
 void runAnalysis(RunMode mode) {
   // Unattended, nobody is at the console to read a message or press a key.
   fatalStopState.unwatched = mode != RunMode::kInteractive;
+  // A run saves no data set: the end of its input stops it before its reports are written.
+  setInputEndedOutcome("the analysis stopped and wrote no report file.");
   requireDataFile();
   RunFolder folder(mode != RunMode::kInteractive);
   const std::string messagesName(kDiagnosticsFile);

@@ -124,7 +124,7 @@ std::vector<std::string> driftSource(int s) {
             "     (chosen on page 8, item " + std::to_string(item) + "). Its largest sway or yaw coefficient is " +
                 messageValue(e.value) + " (" + (e.column == 2 ? "sway" : "yaw") + "),",
             "     at heading " + degreesText(d.ANGARR(j) * kDegreesPerRadian) + " and frequency " +
-                fixedText(d.WARRAY(i), 4) + " rad/s."};
+                fixedText(d.WARRAY(i, j), 4) + " rad/s."};
   }
   const std::string model(modelName(ForceLoad::kDrift, code).trimmed());
   return {"     the mean wave drift of " + system + " by the drift model \"" + model + "\" (page 8, item " +

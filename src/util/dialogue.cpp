@@ -9,6 +9,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
+#include "util/fortran_format.h"
 #include "util/list_read.h"
 
 namespace qv {
@@ -234,10 +235,8 @@ void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit) {
 
 void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit) {
   debugLevel = 0;
-  if (unit == kDiagnosticsUnit) return;  // an unattended run asks nothing: no debug listings
-  WRTLIN("Input NBUG: ", unit);
-  std::int32_t scratch = 0;
-  READI(debugLevel, inUnit, scratch);
+  // The listings are on (1) or off (0); an unattended run asks nothing and lists nothing.
+  enterBounded("Input NBUG: ", debugLevel, 0, 1, unit, inUnit);
 }
 
 void enterBounded(std::string_view prompt, std::int32_t& value, std::int32_t lowest, std::int32_t highest,
@@ -251,6 +250,10 @@ void enterBounded(std::string_view prompt, std::int32_t& value, std::int32_t low
     std::int32_t scratch = 0;
     const ReplyTaken taken = takeIntegerReply(reply, typed, scratch);
     if (taken == ReplyTaken::kBlank) return;
+    // A count is no page selection: a negative number stands as typed, where READI would take
+    // "-5" for the item 0.
+    if (int whole = 0; taken == ReplyTaken::kTaken && readIntField(std::string_view(reply).substr(0, 6), whole))
+      typed = whole;
     if (taken == ReplyTaken::kTaken && typed >= lowest && typed <= highest) {
       value = typed;
       return;

@@ -78,12 +78,14 @@ void abort3OrAcceptOne(std::int32_t unit, std::int32_t inUnit, std::int32_t& res
 // The pause of a long list of notes: from 5 on, PRSRET; a negative reply keeps the count, any other
 // clears the screen and the count.
 void WRNFUL(std::int32_t& count, std::int32_t unit, std::int32_t inUnit);
-// "Input NBUG: " for the debug-print level of an analysis (a blank reply gives 0).
+// "Input NBUG: " for the debug-print level of an analysis, 0 (no listings) or 1, bounded as
+// enterBounded bounds it; a blank reply gives 0.
 void INBUG(std::int32_t& debugLevel, std::int32_t unit, std::int32_t inUnit);
 
 // A count or a code typed at a debug prompt of an analysis stage, bounded by what it selects: writes
-// the prompt and reads the reply by READI's rules into `value`; a blank reply keeps the value,
-// whatever it is. A reply outside lowest to highest (a letter's code included) is refused with
+// the prompt and reads the reply by READI's rules into `value`, except that a number stands as typed
+// (READI's "-5" is the item 0; here it is -5); a blank reply keeps the value, whatever it is. A reply
+// outside lowest to highest (a letter's code included) is refused with
 // " ++> Out of range: enter a value from <lowest> to <highest>.", one that is no number ("abc") with
 // " ++> "abc" is not a number: enter a value from <lowest> to <highest>.", and the prompt is asked again;
 // the end of the keyboard input ends the run as at any prompt. Unit 41 asks nothing.

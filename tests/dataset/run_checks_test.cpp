@@ -518,7 +518,47 @@ TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
        " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
        "     the current force model reads it for Cx.\n"
        "     On page 8, choose another current model (item 12)\n"
-       "     or specify the current force coefficients (item 15).\n"},
+       "     or specify the current force coefficients (item 15).\n"
+       "[fatal]\n"
+       " ++> Fatal Warning: The current coefficient file \"CRNTCOFS.txt\" is missing;\n"
+       "     the current force model reads it for Cy.\n"
+       "     On page 8, choose another current model (item 13)\n"
+       "     or put the file in the data set's folder.\n"},
+      {"the wind's user file for all directions, missing", [](Tpcm& t, Lowcof&) { t.LWBARG = 0x222; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wind coefficient file \"WINDCOFS.txt\" is missing;\n"
+       "     the wind force model reads it for Cx, Cy and Cz.\n"
+       "     On page 8, choose another wind model (item 2)\n"
+       "     or put the file in the data set's folder.\n"},
+      {"the wind's and the current's user files beside the data set", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = t.LCBARG = 0x222;
+         testing_support::writeFileText("WINDCOFS.txt", "2\n0 1 0 0\n360 1 0 0\n");
+         testing_support::writeFileText("CRNTCOFS.txt", "2\n0 1 0 0\n360 1 0 0\n");
+       }, ""},
+      {"the wind's user file with the wind off", [](Tpcm& t, Lowcof&) {
+         t.LWBARG = 0x222;
+         t.LWIND = 0;
+       }, ""},
+      // A data set of the tanker of a two-body program names its files by the body: the tanker's
+      // current file is there, its wind and drift files are not.
+      {"the hull's own file names", [](Tpcm& t, Lowcof&) {
+         t.CREATR = 13;
+         t.ISPM = 3;
+         t.LWBARG = t.LCBARG = 0x222;
+         t.LWVCOF = 0x111;
+         t.LRANDM = 1;
+         testing_support::writeFileText("TANKCRNT.txt", "2\n0 1 0 0\n360 1 0 0\n");
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wind coefficient file \"TANKWIND.txt\" is missing;\n"
+       "     the wind force model reads it for Cx, Cy and Cz.\n"
+       "     On page 8, choose another wind model (item 2)\n"
+       "     or put the file in the data set's folder.\n"
+       "[fatal]\n"
+       " ++> Fatal Warning: The wave drift coefficient file \"TANKDRFT.txt\" is missing;\n"
+       "     the wave drift force model reads it for Cx, Cy and Cz.\n"
+       "     On page 8, choose another wave drift model (item 22)\n"
+       "     or put the file in the data set's folder.\n"},
       {"wind table with two rows", [](Tpcm& t, Lowcof& c) {
          t.LWBARG = 0x111;
          typeTwoRows(c.NUWNPT, c.UWNANG, c.UWNCFS, 1);
@@ -598,7 +638,7 @@ TEST_F(EmptyUserCoefficients, EachLoadNamesItsDirectionsAndWhereToMendThem) {
   for (const Case& c : cases) {
     TPCM = start;
     LOWCOF = Lowcof{};
-    std::remove("DRFTCOFS.txt");
+    for (const char* file : {"DRFTCOFS.txt", "WINDCOFS.txt", "CRNTCOFS.txt", "TANKCRNT.txt"}) std::remove(file);
     c.edit(TPCM, LOWCOF);
     std::vector<RunFinding> findings;
     addEmptyUserCoefficientFindings(findings);

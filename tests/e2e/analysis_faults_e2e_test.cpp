@@ -165,21 +165,25 @@ struct UserFile {
 // "LOWDAT" with the current table alone, Cz of row 3 (20 degrees) typed as -1e30.
 std::string currentTableWithAHugeYawCoefficient() { return testing_support::currentTableWithRowThreeCz(-1.0e30f); }
 
-// "DRFTCOFS.txt" of two frequencies and 37 headings 0 to 360 degrees: surge 0.3 cos h, sway 0.5 sin h,
-// yaw -0.02 sin 2h, but the yaw coefficient at 200 degrees and 0.1 rad/s typed as -1e30.
-std::string driftFileWithAHugeYawCoefficient() {
+// "DRFTCOFS.txt" of two frequencies, 0.1 and 5 rad/s, and 37 headings 0 to 360 degrees: surge
+// 0.3 cos h, sway 0.5 sin h, yaw -0.02 sin 2h; at 200 degrees (the 21st block, its heading on line
+// 62) the yaw at 0.1 rad/s is `yaw200` and the second frequency `frequency200`.
+std::string driftFileAt200(double yaw200, double frequency200) {
   std::ostringstream out;
   out << "2 37\n";
   for (int j = 0; j <= 36; ++j) {
     const double h = 10.0 * j / 57.29577951308232;
     out << 10 * j << "\n";
     for (const double frequency : {0.1, 5.0}) {
-      const double yaw = j == 20 && frequency == 0.1 ? -1.0e30 : -0.02 * std::sin(2.0 * h);
-      out << frequency << " " << 0.3 * std::cos(h) << " " << 0.5 * std::sin(h) << " " << yaw << "\n";
+      const double yaw = j == 20 && frequency == 0.1 ? yaw200 : -0.02 * std::sin(2.0 * h);
+      out << (j == 20 && frequency == 5.0 ? frequency200 : frequency) << " " << 0.3 * std::cos(h) << " "
+          << 0.5 * std::sin(h) << " " << yaw << "\n";
     }
   }
   return out.str();
 }
+// The yaw coefficient at 200 degrees and 0.1 rad/s typed as -1e30.
+std::string driftFileWithAHugeYawCoefficient() { return driftFileAt200(-1.0e30, 5.0); }
 
 TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
   struct StopCase {
@@ -203,6 +207,12 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
        {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is -1.0000E+30;\n"
         "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).\n"}},
+      // Every heading block's frequencies are bounded as the first block's are.
+      {"a frequency of 70 rad/s in a later heading block of DRFTCOFS.txt", "tanker-yoke",
+       {{offsetof(Tpcm, LWVCOF), kTableModel}},
+       {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 70.0)}},
+       {" ++> User file \"DRFTCOFS.txt\", line 64, column 1 (a frequency) is 70.00;\n"
+        "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer).\n"}},
       // The tanker's mean load of some 70 t against a table that ends at 60 t.
       {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
        {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",
@@ -399,6 +409,10 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
       {"the jack-up", "tanker-yoke", {{offsetof(Tpcm, VESTYP), 2}},
        " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
        "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model).\n"},
+      // A version word beyond any version is a later version's to the load, which the run refuses
+      // (naming the word in full, never as asterisks).
+      {"a damaged version word", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}},
+       " ++> Version mismatch: Data (version 1.0000E+07) POSTDATES simulation (version  6.80)\n"},
       // Values at the edge of what is allowed.
       // It breaks at the grid's short periods: a warning, and the run goes on.
       {"a regular wave of 0.78 of the water depth", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 78.0f}}, ""},
@@ -406,7 +420,6 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
       {"an element's gyradius of its length", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 62.0f}}, ""},
       {"an added-mass coefficient of 5 at the free column", "free-salm", {{offsetof(Tpcm, COFMST), 5.0f}}, ""},
       {"a storm of 99.9 hours", "tanker-yoke", {{offsetof(Tpcm, DURATN), 99.9f}}, ""},
-      {"a damaged version word, which the load stamps over", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}}, ""},
   };
   for (const Case& c : cases) {
     e2e::Folder folder;

@@ -292,6 +292,46 @@ TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsSavedAndRunStopsBeforeAny
   EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), " >>> Computing")) << folder.readFile("Diagnostics.stxt");
 }
 
+// The wind's or the current's user coefficient file chosen on page 8 and not beside the data set:
+// the run stops before any stage, naming the file and page 8's item, as for the wave drift's file.
+// With the file there, the tanker example runs to its end on it (the coefficients of a cylindrical
+// vessel in the file's convention, 180 degrees the flow from ahead: Cx = cos h, Cy = sin h).
+TEST(AnalysisRunE2e, AMissingWindOrCurrentCoefficientFileIsNamedBeforeAnyStage) {
+  struct Case {
+    const char* load;
+    std::size_t word;
+    const char* file;
+    const char* item;
+  };
+  const Case cases[] = {{"wind", offsetof(Tpcm, LWBARG), "WINDCOFS.txt", "2"},
+                        {"current", offsetof(Tpcm, LCBARG), "CRNTCOFS.txt", "12"}};
+  std::ostringstream cylinder;
+  cylinder << "37\n";
+  for (int k = 0; k <= 36; ++k) {
+    const double h = 10.0 * k;
+    cylinder << h << ", " << std::cos(h / 57.29577951308232) << ", " << std::sin(h / 57.29577951308232) << ", 0\n";
+  }
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), c.word, std::int32_t{0x222}));
+    e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.load;
+    EXPECT_EQ(run.status, 1) << c.load;
+    EXPECT_EQ(run.err, std::string(" ++> Fatal Warning: The ") + c.load + " coefficient file \"" + c.file +
+                           "\" is missing;\n     the " + c.load + " force model reads it for Cx, Cy and Cz.\n" +
+                           "     On page 8, choose another " + c.load + " model (item " + c.item + ")\n" +
+                           "     or put the file in the data set's folder.\n")
+        << c.load;
+    EXPECT_FALSE(folder.exists("TANKSUM.stxt")) << c.load;
+
+    folder.writeFile(c.file, cylinder.str());
+    run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut) << c.load;
+    EXPECT_EQ(run.status, 0) << c.load << "\n" << run.err;
+    EXPECT_TRUE(contains(folder.readFile("LOWOUT.stxt"), std::string("User-Specified ") + c.file)) << c.load;
+  }
+}
+
 // What a run of the typed free SALM must leave: its statics, its member response and statistics
 // filled; no vessel report, no vessel motions and no slow drift; the data set as the editor saved it.
 void expectTheFreeStagesRan(const e2e::Folder& folder, const std::string& image) {
@@ -435,6 +475,14 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
        "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50), and a run takes only\n"
        "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
        "     and save it (page 19, choice 1); then run it again.\n"},
+      // The editor asks whether to go on with a data set of a later version; the run cannot ask.
+      {"a data file of a later version", {}, true, withWord(tanker, offsetof(Tpcm, VERNO), 99.0f),
+       " ++> Version mismatch: Data (version 99.00) POSTDATES simulation (version  6.80)\n"
+       "     Data files are NOT generally backwards-compatible!\n"
+       "     Carefully inspect each editor screen before proceeding...\n"
+       "     The run stops: \"SALMDAT\" was stored by a later version (99.00), and a run takes only\n"
+       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
+       "     and save it (page 19, choice 1); then run it again.\n"},
       {"a text file of a few bytes", {}, true, "hello\n", kNotADataSet},
       {"a text file of a data set's length", {}, true, textOfLength(tanker.size()), kNotADataSet},
       {"a size word of 7", {}, true, withWord(tanker, offsetof(Tpcm, NTOGO), std::int32_t{7}),
@@ -479,6 +527,29 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
       EXPECT_TRUE(folder.readFile("SALMDAT") == c.image) << c.what;
     }
   }
+}
+
+// A data set of a later version: the run stops and says what to do; done (the editor asks whether to
+// go on, and its save stores this version), the run takes it and runs to its end.
+TEST(AnalysisRunE2e, ADataSetOfALaterVersionRunsOnceTheEditorHasSavedIt) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, VERNO), 99.0f));
+  e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.err, "Open it in the editor (M), inspect its pages\n")) << run.err;
+  EXPECT_FALSE(folder.exists("STATOUT.stxt"));
+
+  const e2e::Run edit = folder.run("M\n\nL\n1\n");
+  ASSERT_FALSE(edit.timedOut);
+  EXPECT_EQ(edit.status, 0) << edit.out;
+  EXPECT_TRUE(contains(edit.out, " POSTDATES simulation (version  6.80)\n")) << edit.out;
+  EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), 217), 6.8f);
+
+  run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(folder.exists("RANOUT.stxt"));
 }
 
 // "--help" is no refusal: the usage and the modes on standard output, status 0, no file touched.
@@ -533,7 +604,8 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(contains(run.out, "Example: 150,000 t tanker on a yoke SALM")) << run.out;  // the title page
-  EXPECT_TRUE(contains(run.out, " Press <RETURN> to continue: \n ++> Keyboard input ended; nothing was saved.\n"))
+  EXPECT_TRUE(contains(run.out, " Press <RETURN> to continue: \n"
+                                " ++> Keyboard input ended; the analysis stopped and wrote no report file.\n"))
       << run.out;
   EXPECT_FALSE(console.exists("TANKSUM.stxt"));
 

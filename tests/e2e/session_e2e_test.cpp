@@ -95,6 +95,21 @@ TEST(SessionLoad, FixtureFiles) {
        {" ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)\n"}, true},
       {"other precision", editorImage([] { TPCM.DP_FLAG = 1; }), "M\n\n", 1,
        {" ++> Fatal Warning: The precision specification of the loaded\n"}, true},
+      {"later version", editorImage([] { TPCM.VERNO = 99.0f; }), "M\n\nL\n2\n\n", 0,
+       {" ++> Version mismatch: Data (version 99.00) POSTDATES simulation (version  6.80)\n"}, true},
+      // A damaged size or creator word is a finding as the version's are: noted with what was found
+      // and what to do, and with the findings that follow it.
+      {"a damaged size word", editorImage([] { TPCM.NTOGO = 9999; }), "M\n\nL\n2\n\n", 0,
+       {" ++> Warning: Data file is seriously corrupt or from a very early version.\n",
+        "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 9999; a data set of\n"
+        "     QUORVEL (CREATR 11) holds 4975.\n"},
+       true},
+      {"a damaged creator word", editorImage([] { TPCM.CREATR = 77; }), "M\n\n\nL\n2\n\n", 0,
+       {" ++> Warning: Data file is seriously corrupt.\n",
+        "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 77; it must be\n"
+        "     1 to 17 (11 for this program).\n",
+        " >>> Input File Characteristics <<< \n ++> Input Data File Creator was UNKNOWN\n"},
+       true},
   };
   for (const Case& c : cases) {
     e2e::Folder folder;

@@ -298,5 +298,42 @@ TEST(SoundDesignsE2e, TheVesselResponsesDebugLevelIsBounded) {
   EXPECT_TRUE(contains(run.out, " ### In STSALM:\n Input NBUG: ")) << run.out;
 }
 
+// Every debug level the run asks for (page 18's debug switch on) is 0 or 1, and a negative reply is
+// refused as typed, never taken for 0: each stage of the tanker's and the free column's roads asks
+// (the low-frequency report without a banner of its own), refuses "-5", and takes the 0 that
+// follows, so that no listing is made and the run ends normally.
+TEST(SoundDesignsE2e, EveryDebugLevelOfTheRunRefusesANegativeReply) {
+  const std::string refusal = " ++> Out of range: enter a value from 0 to 1.\n";
+  struct Case {
+    const char* example;
+    std::vector<std::string> banners;  // the routines that say where the question comes from
+    std::size_t questions;             // the debug levels asked for
+  };
+  const Case cases[] = {
+      {"tanker-yoke", {"VESL1", "STSALM", "SLOMOR", "DYNSLM", "MEMMOT", "MEMLOD", "MOMOUT", "RANOUT"}, 9},
+      {"free-salm", {"STSALM", "FREMOT", "FRELOD", "MOMOUT", "RANOUT"}, 5},
+  };
+  const auto count = [](const std::string& text, const std::string& piece) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
+    return n;
+  };
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", withWord(example(c.example), offsetof(Tpcm, NBUG0), std::int32_t{1}));
+    std::string script;
+    for (std::size_t k = 0; k < c.questions; ++k) script += "-5\n0\n";
+    const e2e::Run run = folder.runAnalysis({"--interactive"}, script, 60s);
+    ASSERT_FALSE(run.timedOut) << c.example;
+    EXPECT_EQ(run.status, 0) << c.example << "\n" << run.out;
+    EXPECT_EQ(count(run.out, " Input NBUG: "), 2 * c.questions) << c.example << "\n" << run.out;
+    EXPECT_EQ(count(run.out, " Input NBUG: " + refusal + " Input NBUG: "), c.questions) << c.example;
+    EXPECT_EQ(count(run.out, " ### In "), c.banners.size()) << c.example;
+    for (const std::string& stage : c.banners)
+      EXPECT_TRUE(contains(run.out, " ### In " + stage + ":\n Input NBUG: " + refusal)) << c.example << ": " << stage;
+    EXPECT_FALSE(contains(run.out, "INPUT SMPDRG:")) << c.example << ": a listing was made";
+  }
+}
+
 }  // namespace
 }  // namespace qv

@@ -29,18 +29,19 @@ double coefficient(int component, double f, double headingDeg) {
   return component * (0.1 + f) + 0.001 * headingDeg + 0.005 * f * headingDeg;
 }
 
-// Frequencies 0.2, 0.4, 0.6 at headings 0, 90, 180, 360. Later blocks carry another frequency column,
-// which is never used.
-std::string driftFile(double scale = 1.0, const char* counts = "3 4") {
+// Headings 0, 90, 180, 360, each block from 0.2 to 0.6 rad/s: with `ownFrequencies` the middle
+// frequency of the blocks is 0.4, 0.45, 0.5 and 0.55 (a file that tabulates each heading where its
+// own computation put the points), else 0.4 in all.
+std::string driftFile(double scale = 1.0, const char* counts = "3 4", bool ownFrequencies = true) {
   std::ostringstream out;
   out << counts << "\n";
   const double headings[] = {0, 90, 180, 360};
   for (int j = 0; j < 4; ++j) {
     out << headings[j] << "\n";
-    for (int i = 1; i <= 3; ++i) {
-      const double f = 0.2 * i;
-      out << (j == 0 ? f : 9.0 - f) << ", " << scale * coefficient(1, f, headings[j]) << " "
-          << scale * coefficient(2, f, headings[j]) << " " << scale * coefficient(3, f, headings[j]) << "\n";
+    const double frequencies[] = {0.2, ownFrequencies ? 0.4 + 0.05 * j : 0.4, 0.6};
+    for (const double f : frequencies) {
+      out << f << ", " << scale * coefficient(1, f, headings[j]) << " " << scale * coefficient(2, f, headings[j])
+          << " " << scale * coefficient(3, f, headings[j]) << "\n";
     }
   }
   return out.str();
@@ -58,8 +59,9 @@ class DriftTables : public ::testing::Test {
   TempDir dir;
 };
 
+// The function the table samples comes back at the nodes and between them, whether the blocks share
+// their frequencies or each holds its own: every block is read at its own.
 TEST_F(DriftTables, NodesAndBilinearValues) {
-  writeFileText("DRFTCOFS.txt", driftFile());
   struct Case {
     float f;
     double direction;  // wave direction [deg]; the table heading is direction + 180
@@ -67,14 +69,33 @@ TEST_F(DriftTables, NodesAndBilinearValues) {
   };
   const Case cases[] = {
       {0.2f, 180, 0},  {0.4f, -90, 90},  {0.6f, 0, 180},     {0.4f, 179.99, 359.99},
-      {0.3f, 45, 225}, {0.55f, -150, 30}, {0.25f, 90, 270},
+      {0.3f, 45, 225}, {0.55f, -150, 30}, {0.25f, 90, 270}, {0.45f, -90, 90}, {0.5f, 0, 180},
   };
-  for (const Case& c : cases) {
-    for (int component = 1; component <= 3; ++component) {
-      EXPECT_TRUE(IsClose(drift(c.f, component, c.direction), coefficient(component, c.f, c.heading), 1e-5, 1e-5))
-          << c.f << " rad/s, " << c.direction << " deg, component " << component;
+  for (const bool own : {false, true}) {
+    driftTableState.reset();
+    writeFileText("DRFTCOFS.txt", driftFile(1.0, "3 4", own));
+    for (const Case& c : cases) {
+      for (int component = 1; component <= 3; ++component) {
+        EXPECT_TRUE(IsClose(drift(c.f, component, c.direction), coefficient(component, c.f, c.heading), 1e-5, 1e-5))
+            << c.f << " rad/s, " << c.direction << " deg, component " << component << (own ? ", own frequencies" : "");
+      }
     }
   }
+}
+
+// A block whose frequencies differ from the first block's serves with its own: the first block's
+// would take the 90-degree block's point at 0.45 rad/s for one at 0.4 and be wrong by the slope
+// between them (here 0.05 x (1 + 0.005 x 90) = 0.0725 for the surge).
+TEST_F(DriftTables, ALaterBlockIsReadAtItsOwnFrequencies) {
+  std::ostringstream file;
+  file << "2 2\n0\n0.2 1 0 0\n0.4 1 0 0\n90\n0.25 " << coefficient(1, 0.25, 90) << " 0 0\n0.45 "
+       << coefficient(1, 0.45, 90) << " 0 0\n";
+  writeFileText("DRFTCOFS.txt", file.str());
+  EXPECT_TRUE(IsClose(drift(0.4f, 1, -90), coefficient(1, 0.4, 90), 1e-5)) << drift(0.4f, 1, -90);
+  // The frequency outside the 90-degree block (below its 0.25) but inside the first: the warning.
+  ConsoleCapture console("\n");
+  EXPECT_TRUE(IsClose(drift(0.2f, 1, -90), coefficient(1, 0.2, 90), 1e-5));
+  EXPECT_TRUE(contains(console.screen(), " ++> Warning: Frequency outside user-supplied drift coefficient\n"));
 }
 
 TEST_F(DriftTables, ExtrapolationWarnsOncePerRun) {
@@ -127,8 +148,9 @@ TEST_F(DriftTables, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
     std::string need;
   };
   const std::string coefficientNeed = "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).";
+  const std::string orderNeed = " (the frequencies of a heading block strictly monotonic).";
   const Case cases[] = {
-      {"a surge coefficient of 3.4e38", "\n90\n8.8, ", "\n90\n8.8, 3.4e38 ",
+      {"a surge coefficient of 3.4e38", "\n90\n0.2, ", "\n90\n0.2, 3.4e38 ",
        "User file \"DRFTCOFS.txt\", line 7, column 2 (the surge coefficient) is 3.4000E+38;", coefficientNeed},
       {"a heading of 400 degrees", "\n180\n", "\n400\n",
        "User file \"DRFTCOFS.txt\", line 10, column 1 (a heading) is 400.00;",
@@ -136,9 +158,19 @@ TEST_F(DriftTables, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
       {"a frequency of 70 rad/s", "\n0\n0.2, ", "\n0\n70, ",
        "User file \"DRFTCOFS.txt\", line 3, column 1 (a frequency) is 70.00;",
        "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
-      {"a row read on from the next line", "\n90\n8.8, ", "\n90\n8.8, 1e3\n",
+      {"a row read on from the next line", "\n90\n0.2, ", "\n90\n0.2, 1e3\n",
        "User file \"DRFTCOFS.txt\", lines 7 to 8, value 2 of the row (the surge coefficient) is 1000.00;",
        coefficientNeed},
+      // Every block's frequencies are bounded alike, and ordered within their block.
+      {"a frequency of 70 rad/s in a later block", "\n90\n0.2, ", "\n90\n70, ",
+       "User file \"DRFTCOFS.txt\", line 7, column 1 (a frequency) is 70.00;",
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
+      {"a frequency repeated", "\n0\n0.2, ", "\n0\n0.4, ",
+       "User file \"DRFTCOFS.txt\", line 4, column 1 (a frequency) is 0.40;",
+       "     the analysis needs a value other than 0.40" + orderNeed},
+      {"a later block's frequencies turning back", "\n180\n0.2, ", "\n180\n0.55, ",
+       "User file \"DRFTCOFS.txt\", line 13, column 1 (a frequency) is 0.60;",
+       "     the analysis needs a value below 0.50" + orderNeed},
   };
   for (const Case& c : cases) {
     driftTableState.reset();
@@ -152,12 +184,6 @@ TEST_F(DriftTables, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
     EXPECT_TRUE(contains(console.screen(), "\n ++> " + c.found + "\n" + c.need + "\n")) << c.what << "\n"
                                                                                         << console.screen();
   }
-  // A later block's frequencies are not read, whatever they hold.
-  driftTableState.reset();
-  std::string text = driftFile();
-  text.replace(text.find("\n90\n") + 4, 3, "700");
-  writeFileText("DRFTCOFS.txt", text);
-  EXPECT_TRUE(IsClose(drift(0.4f, 1, 180), coefficient(1, 0.4, 0), 1e-5));
 }
 
 TEST_F(DriftTables, FilesThatCannotServeStop) {
@@ -166,8 +192,8 @@ TEST_F(DriftTables, FilesThatCannotServeStop) {
     std::string expected;
   };
   const std::string table = driftFile();
-  const std::string badFrequencies = "2 2\n0\n0.2 1 1 1\n0.2 1 1 1\n90\n0.2 1 1 1\n0.4 1 1 1\n";
-  const std::string badHeadings = "2 3\n0\n0.2 1 1 1\n0.4 1 1 1\n90\n0 1 1 1\n0 1 1 1\n30\n0 1 1 1\n0 1 1 1\n";
+  const std::string badHeadings =
+      "2 3\n0\n0.2 1 1 1\n0.4 1 1 1\n90\n0.2 1 1 1\n0.4 1 1 1\n30\n0.2 1 1 1\n0.4 1 1 1\n";
   const Case cases[] = {
       {nullptr,
        "\n ++>  User-supplied drift force coefficients \"DRFTCOFS.txt \" not found.\n\n\n Press <RETURN> to continue: "},
@@ -180,9 +206,6 @@ TEST_F(DriftTables, FilesThatCannotServeStop) {
       {"3 1\n",
        "\n ++>  User-supplied drift force coefficient array \n      dimensions = [  3,  1] out of range; allowable\n"
        "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
-      {badFrequencies.c_str(),
-       "\n ++>  User-supplied drift force coefficient array \n"
-       "      row [  2] out of order; frequencies must be strictly monotonic\n\n\n Press <RETURN> to continue: "},
       {badHeadings.c_str(),
        "\n ++>  User-supplied drift force coefficient array \n"
        "      row [  3] out of order; headings must be strictly monotonic\n\n\n Press <RETURN> to continue: "},

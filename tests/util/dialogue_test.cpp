@@ -352,20 +352,26 @@ TEST(Wrnful, PausesFromFive) {
   }
 }
 
-TEST(Inbug, BlankGivesZero) {
-  ConsoleCapture console("\n3\n5\n");
+// The listings are on or off: a blank reply gives 0 whatever the level held; 3 and -5 are refused and
+// asked again, as are a word and a letter.
+TEST(Inbug, BlankGivesZeroAndOnlyZeroOrOneIsTaken) {
+  ConsoleCapture console("\n3\n-5\nabc\nB\n1\n5\n");
   std::int32_t level = 7;
   INBUG(level, kScreenUnit, kKeyboardUnit);
   EXPECT_EQ(level, 0);
   INBUG(level, kScreenUnit, kKeyboardUnit);
-  EXPECT_EQ(level, 3);
-  EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
+  EXPECT_EQ(level, 1);
+  const std::string refused = " ++> Out of range: enter a value from 0 to 1.\n";
+  EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: " + refused + " Input NBUG: " + refused +
+                                  " Input NBUG:  ++> \"abc\" is not a number: enter a value from 0 to 1.\n"
+                                  " Input NBUG: " + refused + " Input NBUG: ");
   // An unattended run asks nothing and reads nothing: no debug listings.
+  const std::string asked = console.screen();
   level = 7;
   INBUG(level, kDiagnosticsUnit, kKeyboardUnit);
   EXPECT_EQ(level, 0);
   EXPECT_EQ(console.unread(), "5\n");
-  EXPECT_EQ(console.screen(), " Input NBUG:  Input NBUG: ");
+  EXPECT_EQ(console.screen(), asked);
 }
 
 // A debug reply bounded by what it counts: a blank reply keeps the value even outside the bounds, a
@@ -375,12 +381,13 @@ TEST(EnterBounded, RefusesRepliesOutsideItsBoundsAndAsksAgain) {
   const std::string prompt = " Input NPHI (0 keeps 11): ";
   const std::string refused = " ++> Out of range: enter a value from 0 to 360.\n";
   {
-    ConsoleCapture console("852002379\nh\n-5\n\nHelp\n12\n");
+    ConsoleCapture console("852002379\nh\n-5\n-1\n0\n\nHelp\n12\n");
     std::int32_t value = 11;
     enterBounded("Input NPHI (0 keeps 11): ", value, 0, 360, kScreenUnit, kKeyboardUnit);
-    // READI reads 6 characters, so the long reply counts 852002; "-5" reads as 0, which is within.
+    // READI reads 6 characters, so the long reply counts 852002. A negative count is refused as
+    // typed, never taken for READI's item 0.
     EXPECT_EQ(value, 0);
-    EXPECT_EQ(console.screen(), prompt + refused + prompt + refused + prompt);
+    EXPECT_EQ(console.screen(), prompt + refused + prompt + refused + prompt + refused + prompt + refused + prompt);
     value = 400;
     enterBounded("Input NPHI (0 keeps 11): ", value, 1, 360, kScreenUnit, kKeyboardUnit);
     EXPECT_EQ(value, 400);
