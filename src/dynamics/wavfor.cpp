@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "numlib/circle_constants.h"
 #include "numlib/wave_kinematics.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -66,13 +65,11 @@ void addCross(const float* r, const Complex* F, Complex* M) {
 
 // Closed-form integral of the wave acceleration (over g) along one segment, added to CFORCE and CMOM
 // with its moment moved from the segment's start to the element's. Below the still-water level it is
-// the exact integral; above it the acceleration continues as it grows below it (e^(kz)) from the
-// still-water level, wherever the segment starts: an element above the water carries what the same
-// stretch of a longer one would, so a member cut above the water loads as the whole.
+// the exact integral; above it the kinematics keep their still-water value in height, so a dry
+// stretch carries the same load whether it is one element or cut into several.
 void inertiaIntegral(const LinearWave& wave, const Segment& seg, const float* p0, const float* d, Complex* CFORCE,
                      Complex* CMOM) {
-  const float zDecay = p0[2];
-  const LineIntegrals integrals = accelerationAlongLine(wave, p0, zDecay, d, seg.length);
+  const LineIntegrals integrals = accelerationAlongLine(wave, p0, d, seg.length);
   Complex Fseg[3];
   for (int c = 0; c < 3; ++c) {
     Fseg[c] = Complex(integrals.force[c]);
@@ -117,8 +114,8 @@ void dragIntegral(const MomforArgs& args, const LinearWave& wave, const Segment&
   Complex rate[3];
   rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, rate);
   // The wave's horizontal phase factor along the segment: evenly spaced points advance it by one
-  // turn each, graded points take it anew. Its depth decay is taken at each point; above the
-  // still-water level the wave velocity keeps its value there.
+  // turn each, graded points take it anew. Its depth decay is taken at each point's height (above the
+  // still-water level, at the level's).
   const double phaseRate = wave.kx * d[0] + wave.ky * d[1];
   const ComplexD phase0 = std::polar(1.0, -(wave.kx * p0[0] + wave.ky * p0[1]));
   const ComplexD phaseStep = std::polar(1.0, -phaseRate * seg.length * dt);
@@ -137,7 +134,7 @@ void dragIntegral(const MomforArgs& args, const LinearWave& wave, const Segment&
     }
     Complex vw[3] = {0.0f, 0.0f, 0.0f};
     if (args.WVAMP != 0.0f) {
-      const double z = seg.dry ? 0.0 : zStart + static_cast<double>(s) * dz;
+      const double z = zStart + static_cast<double>(s) * dz;
       const ParticleVelocity v = particleVelocity(wave, args.WFREQ, z, phase);
       vw[0] = Complex(v.horizontal * (wave.kx / wave.k));
       vw[1] = Complex(v.horizontal * (wave.ky / wave.k));
@@ -204,7 +201,6 @@ void MOMFOR(const MomforArgs& args) {
 
   Complex velocityStep[3];
   rotationVelocity(d, args.DELPH1, args.DELTHT, args.WFREQ, velocityStep);
-  const float period = kTwoPiThreeDecimals / args.WFREQ;
   bool waterlineDone = false;
 
   for (int n = 0; n < count; ++n) {
@@ -213,14 +209,6 @@ void MOMFOR(const MomforArgs& args) {
     const float p0[3] = {r[0] + seg.start * d[0], r[1] + seg.start * d[1], r[2] + seg.start * d[2]};
     Complex v0[3];  // BASVLP
     for (int c = 0; c < 3; ++c) v0[c] = args.BASEVEL[c] + seg.start * velocityStep[c];
-    const float x = args.WAVK * std::fabs(d[2]) * seg.length;  // the decay's exponent across the segment
-    if (seg.dry && x > 2.0f) {
-      warnAndAsk(args.unit,
-                 {" ++> NON-FATAL WARNING: A (wave period, above-water element length)",
-                  " combination of (" + fmtF(period, 5, 2) + ", " + fmtF(seg.length, 8, 2) +
-                      ") may exaggerate member forces.",
-                  " Subdivide element, increase minimum wave period or deactivate", " submerged member option."});
-    }
 
     if (args.DRGFLG != 0) {
       dragIntegral(args, wave, seg, p0, v0);

@@ -27,7 +27,8 @@ namespace qv {
 // on, by the wetness rule (statics/wet_elements.h) for the part of the column the member's stretches
 // above the water belong to, the buoy top or the yoke; and whether the waterline term acts (not under
 // WETYOK 1, 4 and 5: no dynamic waterplane correction). A stretch under the water is always loaded,
-// one above it by the above-water rule when its part is wet.
+// one above it when its part is wet, by the wave's kinematics held at their still-water value
+// (numlib/wave_kinematics.h).
 
 // The arguments of WAVFOR by name: what it only reads, then in `out` what it writes (in/out: reads
 // and writes). The member's number ICON picks its elements and its entries of the per-member arrays.

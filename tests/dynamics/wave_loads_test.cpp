@@ -111,13 +111,13 @@ TEST(WaveLoads, InertiaPartIsTheIntegralOfTheWaveAcceleration) {
 }
 
 // A vertical element from 10 ft below the surface to 5 ft above it, in deep water at the origin:
-// below the surface the acceleration over g is (i kx, 0, -k) e^{kz}; above it the rule continues it
-// as e^{k s} from the surface; the waterline term adds the elevation on the waterplane, 1, to the
-// vertical force, so that with it the wetted part carries the pressure at its bottom, e^{-10k}.
+// below the surface the acceleration over g is (i kx, 0, -k) e^{kz}; above it the kinematics hold
+// their still-water value, (i kx, 0, -k); the waterline term adds the elevation on the waterplane, 1,
+// to the vertical force, so that with it the wetted part carries the pressure at its bottom, e^{-10k}.
 TEST(WaveLoads, SubmergedMemberOptionsOfASurfacePiercingElement) {
   const double k = 0.05;
   const double wet = 1.0 - std::exp(-10.0 * k);   // integral of k e^{kz} from -10 to 0
-  const double dry = std::exp(5.0 * k) - 1.0;     // integral of k e^{ks} from 0 to 5
+  const double dry = 5.0 * k;                     // integral of k from 0 to 5
   struct Case {
     std::int32_t wetyok;
     bool dryLoaded, waterline;
@@ -142,10 +142,11 @@ TEST(WaveLoads, SubmergedMemberOptionsOfASurfacePiercingElement) {
 
 // An element from 2 ft to 7 ft above the surface: loaded by the wetness rule of the part of the
 // column it belongs to, not by its height (the buoy top wet under 1, 2, 5, 6; the yoke under 1 to 6;
-// a member below the piercing one always). Loaded, the acceleration continues above the surface as
-// it grows below it, e^{kz}: the vertical force -100 (e^{7k} - e^{2k}), what the same stretch of an
-// element reaching down into the water carries, so that cutting an element above the water changes
-// nothing. An element rising from the surface itself lies above it too.
+// a member below the piercing one always). Loaded, it takes the kinematics of the still-water level,
+// held in height: the vertical force -100 k 5 (tanh kd = 1 in this deep water), what the same
+// stretch of an element reaching down into the water carries, so that cutting an element above the
+// water changes nothing. An element rising from the surface itself lies above it too. However long
+// the dry element in however short a wave, nothing grows up it and nothing is asked.
 TEST(WaveLoads, ElementWhollyAboveWaterIsLoadedByItsPartOfTheColumn) {
   struct Case {
     std::int32_t wetyok;
@@ -167,12 +168,27 @@ TEST(WaveLoads, ElementWhollyAboveWaterIsLoadedByItsPartOfTheColumn) {
       m.base[2] = zBase;
       m.wetyok = c.wetyok;
       m.aboveWater = c.part;
+      ConsoleCapture console;
       m.load();
+      EXPECT_EQ(console.screen(), "");
       const double k = 0.05;
-      const double along = c.loaded ? -(std::exp(k * (zBase + 5.0)) - std::exp(k * zBase)) : 0.0;
+      const double along = c.loaded ? -k * 5.0 : 0.0;
       EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(100.0 * along)), 1e-5, 1e-6));
     }
   }
+  // 20 ft of a buoy's top in a 2 s wave (k 0.3 per ft: e^{kz} would reach 400 at its top): the
+  // still-water level's acceleration over its length, in the wave's phase at its foot.
+  Member m;
+  m.length = {20.0f};
+  m.buoy = {2000.0f};
+  m.base[2] = 1.0f;
+  m.k = 0.3f;
+  m.wetyok = 2;
+  ConsoleCapture console;
+  m.load();
+  EXPECT_EQ(console.screen(), "");
+  EXPECT_TRUE(Near(m.CFORCE[0], kI * static_cast<float>(200.0 * 0.3 * 20.0), 1e-5));
+  EXPECT_TRUE(Near(m.CFORCE[2], Complex(static_cast<float>(-100.0 * 0.3 * 20.0)), 1e-5));
 }
 
 // An element whose wet part ends exactly at the surface meets the waterline there: with the element
@@ -195,8 +211,50 @@ TEST(WaveLoads, AnElementEndingAtTheSurfaceMeetsTheWaterline) {
     cut.wetyok = wetyok;
     cut.load();
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(Near(cut.CFORCE[i], whole.CFORCE[i], 1e-5, 1e-5)) << i;
-    const double wet = 1.0 - std::exp(-10.0 * k), dry = wetyok == 0 ? 0.0 : std::exp(5.0 * k) - 1.0;
+    const double wet = 1.0 - std::exp(-10.0 * k), dry = wetyok == 0 ? 0.0 : 5.0 * k;
     EXPECT_TRUE(Near(cut.CFORCE[2], Complex(static_cast<float>(100.0 * (1.0 - wet - dry))), 1e-5, 1e-5));
+  }
+}
+
+// A buoy of 30 m standing 20 m in 100 m of water with its top wet (WETYOK 2): whole or cut (24 + 6,
+// its top an element of its own; 21 + 3 + 3 + 3, three elements wholly above the water), it carries
+// the load of linear theory below the still water (support/linear_waves.h) and of the still-water
+// level's kinematics held over its dry 10 m: across, (i k) 10 C(0) = 10 i k; along, -10 k S(0) =
+// -10 k tanh kd, with the elevation term on the waterplane; about its foot, i k (30^2 - 20^2) / 2.
+// Grown as e^{kz} up the dry part, the load per metre at the top would be 12.4 times the level's in
+// the 4 s wave.
+TEST(WaveLoads, AWetTopLoadsAsTheStillWaterKinematicsWholeOrCut) {
+  const double depth = 100.0, q = 100.0;  // buoyant force per metre; added-mass coefficient 1
+  struct Cut {
+    const char* name;
+    std::vector<float> lengths;
+  };
+  const Cut cuts[] = {{"whole", {30.0f}}, {"24 + 6", {24.0f, 6.0f}}, {"21 + 3 + 3 + 3", {21.0f, 3.0f, 3.0f, 3.0f}}};
+  for (const double T : {4.0, 10.0}) {
+    const double omega = 2.0 * 3.14159265358979 / T;
+    const double k = testing_support::linearWaveNumber(omega, depth, 9.8);
+    const testing_support::VerticalLineIntegrals wet = testing_support::verticalLineIntegrals(k, depth, -20.0, 0.0);
+    const double dry = 10.0;
+    const Complex across = kI * static_cast<float>(2.0 * q * (wet.across + k * dry));
+    const Complex along(static_cast<float>(q * (wet.along + 1.0 - k * dry * std::tanh(k * depth))));
+    const Complex moment = kI * static_cast<float>(2.0 * q * (wet.moment + k * (30.0 * 30.0 - 20.0 * 20.0) / 2.0));
+    for (const Cut& c : cuts) {
+      SCOPED_TRACE(std::to_string(T) + " s, " + c.name);
+      Member m;
+      m.length = c.lengths;
+      for (const float l : c.lengths) m.buoy.push_back(static_cast<float>(q) * l);
+      m.base[2] = -20.0f;
+      m.depth = static_cast<float>(depth);
+      m.k = static_cast<float>(k);
+      m.omega = static_cast<float>(omega);
+      m.wetyok = 2;
+      ConsoleCapture console;
+      m.load();
+      EXPECT_EQ(console.screen(), "");
+      EXPECT_TRUE(Near(m.CFORCE[0], across, 1e-5));
+      EXPECT_TRUE(Near(m.CFORCE[2], along, 1e-5, 1e-4));
+      EXPECT_TRUE(Near(m.CMOMT[1], moment, 1e-5));
+    }
   }
 }
 
@@ -269,18 +327,20 @@ TEST(WaveLoads, DeepAndLongElementsInShortWavesFollowLinearTheory) {
 
 // A member's load does not depend on how it is cut into elements: the inertia part exactly, the
 // drag part (wave, current and the member's turn about its lower joint) as closely as Simpson's rule
-// integrates it, in short waves and long ones.
+// integrates it, in short waves and long ones, below the water and above it where it is wet.
 TEST(WaveLoads, AMemberCutIntoElementsCarriesTheSameLoad) {
   struct Case {
     const char* name;
     float z1, length, T;
     int pieces;
+    std::int32_t wetyok = 0;
   };
   const Case cases[] = {
       {"the 62 m tube in three, 2 s", -100.0f, 62.0f, 2.0f, 3},
       {"the 62 m tube in three, 3 s", -100.0f, 62.0f, 3.0f, 3},
       {"the 62 m tube in three, 8 s", -100.0f, 62.0f, 8.0f, 3},
       {"a 90 m column through the surface in five, 4 s", -80.0f, 90.0f, 4.0f, 5},
+      {"a 30 m buoy, its top 10 m above the water and wet, in five, 4 s", -20.0f, 30.0f, 4.0f, 5, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -296,6 +356,7 @@ TEST(WaveLoads, AMemberCutIntoElementsCarriesTheSameLoad) {
         m.omega = 6.2831855f / c.T;
         m.k = static_cast<float>(testing_support::linearWaveNumber(m.omega, 100.0, 9.8));
         m.beta = 0.4f;
+        m.wetyok = c.wetyok;
         m.drgflg = part;
         m.rotation = {0.004f, -0.002f};
         m.vcur2 = 1.0f;
@@ -480,10 +541,6 @@ TEST(WaveLoads, WarningsAskWhetherToGoOn) {
     std::string message;
   };
   const Case cases[] = {
-      {"dry part too long for the above-water rule", 5.0f, 1.0f, 0.5f, 0.0f,
-       "\n\n ++> NON-FATAL WARNING: A (wave period, above-water element length)\n"
-       " combination of (10.47,     5.00) may exaggerate member forces.\n"
-       " Subdivide element, increase minimum wave period or deactivate\n submerged member option.\n\n"},
       {"element out of the member's plane", 5.0f, -20.0f, 0.05f, 0.6f,
        "\n\n ++> WARNING: Elemental unit vector out of member plane in MOMFOR.\n\n"},
   };

@@ -11,6 +11,9 @@
 //   - nothing holds a free top: the free column's top carries no load;
 //   - the free column's modes with its buoy's top wet are those of its Lagrangian with the added mass
 //     over the whole buoy (tests/run/reference/piercing_column_reference.py);
+//   - a wet top above the water takes the wave's kinematics of the still-water level, held in height:
+//     the free column's buoy, whole or cut above the water, loads its riser as its mechanics do
+//     (tests/run/reference/above_water_reference.py);
 //   - a tower whose free members all stand above the water runs.
 #include <gtest/gtest.h>
 
@@ -19,6 +22,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "example_run.h"
@@ -176,6 +180,50 @@ TEST_F(Wetness, CuttingTheBuoyChangesNothing) {
       EXPECT_TRUE(IsClose(two.TSALML, one.TSALML, 0.2 * c.tolerance));
       EXPECT_LT(largestDifference(one, two), c.tolerance);
     }
+  }
+}
+
+// above_water_reference.py: the free example without current, its buoy's top wet (WETYOK 2), the
+// buoy whole, cut 24 + 6 (its dry top an element of its own) or 21 + 3 + 3 + 3 (three elements wholly
+// above the water). The riser's force on the buoy at their joint (load point 4: across the buoy and
+// along it), per period and as two-sigma values over the sea, is that of the column's mechanics with
+// the still-water level's kinematics held over the dry 10 m, for every cut. Grown as e^{kz} up the
+// dry part the kinematics gave 80.40 t along and 86.1 t across (two sigma) for every cut (the
+// reference, its kinematics grown likewise: 80.38 t along); grown afresh from the level's value in
+// each dry element they gave 33.05 t along with the top in 1 m elements and 31.78 t in 0.5 m ones,
+// approaching the held value only as the elements shrink.
+TEST_F(Wetness, AWetBuoyTopLoadsAsTheStillWaterKinematicsWholeOrCut) {
+  struct Cut {
+    const char* name;
+    std::vector<float> lowers;  // the lower part of each cut in turn, element 2 on up [m]
+  };
+  struct Period {
+    int IW;                // period 4 s + 0.5 s (IW - 1)
+    double across, along;  // [t per m of wave amplitude]
+  };
+  const Period periods[] = {{1, 14.6615, 72.7896}, {5, 23.9108, 29.3428}, {9, 26.6709, 10.0132},
+                            {13, 33.2441, 1.28348}, {17, 18.7774, 8.51247}, {25, 7.4399, 16.7909},
+                            {33, 10.3147, 21.0179}};
+  const std::string whole = edited(example("free-salm"), [](Tpcm& t) {
+    t.WETYOK = 2;
+    t.LCURNT = 0;
+    t.WPAPRC = t.BUOY(2) / t.SLEN(2);
+  });
+  for (const Cut& c : {Cut{"whole", {}}, Cut{"24 + 6", {24.0f}}, Cut{"21 + 3 + 3 + 3", {21.0f, 3.0f, 3.0f}}}) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(run(edited(whole, [&](Tpcm& t) {
+      for (std::size_t i = 0; i < c.lowers.size(); ++i) {
+        const int k = 2 + static_cast<int>(i);
+        // the part above the cut keeps its share of the buoy's 250 t, as if evenly spread
+        cutElement(t, k, c.lowers[i], 250.0f * (t.SLEN(k) - c.lowers[i]) / 30.0f);
+      }
+    })));
+    for (const Period& p : periods) {
+      EXPECT_TRUE(IsClose(std::abs(OUTPUT.NETSHR(p.IW, 4)), p.across, 5e-3, 0.1)) << p.IW;
+      EXPECT_TRUE(IsClose(std::abs(OUTPUT.NETAXL(p.IW, 4)), p.along, 5e-3, 0.1)) << p.IW;
+    }
+    EXPECT_TRUE(IsClose(OUTPUT.FSIGHF(4, 1), 58.0155, 5e-3));
+    EXPECT_TRUE(IsClose(OUTPUT.FSIGHF(4, 2), 30.5814, 5e-3));
   }
 }
 

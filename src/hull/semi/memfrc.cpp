@@ -135,7 +135,7 @@ void MEMFRC(const MemfrcArgs& args) {
     // 9. The inertia integral: the two exponential parts of Phi0 (the one rising towards the surface
     // and its image in the bottom) integrated along the axis in closed form, with the moment about
     // the pass's start.
-    const LineIntegrals integrals = accelerationAlongLine(wave, pass.start, pass.start[2], n, Lw);
+    const LineIntegrals integrals = accelerationAlongLine(wave, pass.start, n, Lw);
     for (int j = 0; j < 3; ++j) {
       out.FMEM[j] = Complex(integrals.force[j]);
       out.MMEM[j] = Complex(integrals.moment[j]);
