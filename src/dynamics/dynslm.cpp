@@ -140,9 +140,7 @@ void piercingMember(float G) {
   d.TMPBCY(P) = s.WETVOL;
   if (partIsWet(ColumnPart::kBuoyTop, TPCM.WETYOK)) return;
   const float k = TPCM.COFMST(TPCM.IPIERC);
-  const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;
-  // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
-  d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
+  d.AMITMP(P) = s.CADMOI(P) - k * dryPartSecondMoment() / G;
   s.ADMBCY(P) = s.ADMBCY(P) - (s.WETVL0 - s.WETVOL) * k;
   s.ADMLBD(P) = s.ADMLBD(P) - (s.WETVL0 * s.PRCCB - s.BOYMOM * s.CNLEN(P)) * k;
 }

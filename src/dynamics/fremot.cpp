@@ -170,9 +170,7 @@ void piercingMember(float G) {
   if (partIsWet(ColumnPart::kBuoyTop, t.WETYOK)) return;
   const float k = t.COFMST(t.IPIERC);
   const float LP = s.CNLEN(P);
-  const float TMPLEN = s.BOYLEN - 0.5f * s.HDRY;  // centre of the dry part from the lower joint
-  // 0.0833 stands for 1/12 as the statics' own inertia sums take it.
-  d.AMITMP(P) = s.CADMOI(P) - k * s.DRYVOL * (TMPLEN * TMPLEN + 0.0833f * s.HDRY * s.HDRY) / G;
+  d.AMITMP(P) = s.CADMOI(P) - k * dryPartSecondMoment() / G;
   s.ADMBCY(P) = s.ADMBCY(P) - s.DRYVOL * k;
   s.ADMLBD(P) = s.ADMLBD(P) - ((LP - s.HDRY0) + 0.5f * s.HDRY) * s.DRYVOL * k;
 }

@@ -102,9 +102,7 @@ void elementLoads() {
       sum.addedMoment += addedBuoyancy * (z + wet.ADDCB(j)) * t.COFMST(j);
       sum.weight += t.TMASS(j);
       sum.addedWeight += addedBuoyancy * t.COFMST(j);
-      // The added inertia moved from the element's lower end to the member's.
-      const float addedInertia = wet.ADDINR(j) + addedBuoyancy * z * (2.0f * wet.ADDCB(j) + z);
-      sum.inertia += (t.COFMST(j) * addedInertia + t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) / G;
+      sum.inertia += (t.COFMST(j) * wet.ADDINR(j) + t.TMASS(j) * (zg * zg + t.GYRAD(j) * t.GYRAD(j))) / G;
       if (t.LMOMT(j) != 0 && C < kMaxMomentElements) {
         ++C;
         mc.STSHRI(C) = Si;

@@ -12,21 +12,27 @@ float secondMoment(float buoyancy, float lever, float length) {
   return buoyancy * (lever * lever + 0.0833f * length * length);
 }
 
-// What water's added mass acts on, by the rule: a wet element's own buoyancy, the piercing element's
-// wet part under a dry buoy top (the static buoyancy already holds it), a dry element's none.
+// What water's added mass acts on, by the rule, with its second moment about the member's lower
+// joint: a wet element's own buoyancy; the piercing element's wet part under a dry buoy top (the
+// static buoyancy already holds it), whose second moment is the whole element's less its dry part's;
+// a dry element's none.
 void addedMassByRule(WetElements& w) {
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
   const bool dryTop = !partIsWet(ColumnPart::kBuoyTop, t.WETYOK);
   for (int n = 1; n <= s.NCON; ++n) {
+    float z = 0.0f;  // the element's lower end above the member's
     for (int k = s.JELEM(n); k <= s.JELEM(n + 1) - 1; ++k) {
       if (!elementIsWet(k, n)) {
         w.ADDBUO(k) = w.ADDCB(k) = w.ADDINR(k) = 0.0f;
-      } else if (!(k == t.IPIERC && n == s.IPERCN && dryTop)) {
+      } else if (k == t.IPIERC && n == s.IPERCN && dryTop) {
+        w.ADDINR(k) = secondMoment(t.BUOY(k), z + t.CBUOY(k), t.SLEN(k)) - dryPartSecondMoment();
+      } else {
         w.ADDBUO(k) = t.BUOY(k);
         w.ADDCB(k) = t.CBUOY(k);
-        w.ADDINR(k) = secondMoment(t.BUOY(k), t.CBUOY(k), t.SLEN(k));
+        w.ADDINR(k) = secondMoment(t.BUOY(k), z + t.CBUOY(k), t.SLEN(k));
       }
+      z += t.SLEN(k);
     }
   }
 }
@@ -50,10 +56,9 @@ bool elementIsWet(std::int32_t k, std::int32_t n) { return partIsWet(elementPart
 WetElements wetElements(float wetBuoyancy, float wetMoment) {
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
-  WetElements w;
+  WetElements w{};
   w.BUOY = t.BUOY;
   w.CBUOY = t.CBUOY;
-  for (int j = 1; j <= kMaxSalmElements; ++j) w.ADDINR(j) = secondMoment(t.BUOY(j), t.CBUOY(j), t.SLEN(j));
   const auto finish = [&] {
     w.ADDBUO = w.BUOY;
     w.ADDCB = w.CBUOY;
@@ -63,7 +68,7 @@ WetElements wetElements(float wetBuoyancy, float wetMoment) {
   const int P = s.IPERCN;
   if (P > s.NCON) return finish();
   const auto dry = [&](int first, int last) {
-    for (int j = first; j <= last; ++j) w.BUOY(j) = w.CBUOY(j) = w.ADDINR(j) = 0.0f;
+    for (int j = first; j <= last; ++j) w.BUOY(j) = w.CBUOY(j) = 0.0f;
   };
   if (P < 1) {
     dry(s.JELEM(1), s.JELEM(s.NCON + 1) - 1);
@@ -82,10 +87,13 @@ WetElements wetElements(float wetBuoyancy, float wetMoment) {
   }
   w.BUOY(pierce) = buoyancy;
   w.CBUOY(pierce) = buoyancy != 0.0f ? moment / buoyancy - z : 0.0f;
-  const float dryCentre = s.BOYLEN - 0.5f * s.HDRY - z;  // from the element's lower end
-  w.ADDINR(pierce) -= secondMoment(s.DRYVOL, dryCentre, s.HDRY);
   dry(pierce + 1, last);
   return finish();
+}
+
+float dryPartSecondMoment() {
+  const Solve& s = SOLVE;
+  return secondMoment(s.DRYVOL, s.BOYLEN - 0.5f * s.HDRY, s.HDRY);
 }
 
 bool piercingMemberInColumn() { return SOLVE.IPERCN >= 1 && SOLVE.IPERCN <= SOLVE.NCON; }

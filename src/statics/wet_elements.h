@@ -25,7 +25,12 @@
 // and the buoyancy whose added mass the dynamics count, by the rule: a wet part's own (the piercing
 // element's whole when the buoy top is wet), the wet buoyancy of the piercing element under a dry
 // top, which loses its dry part (SOLVE DRYVOL over the dry length HDRY below the top of the buoyant
-// part, BOYLEN) as the dynamics drivers take it off; none for a dry part.
+// part, BOYLEN) as the dynamics drivers take it off; none for a dry part. Its second moment is taken
+// about the member's lower joint, as the equations of motion sum it: under a dry top the piercing
+// element's is the whole element's less its dry part's, each about its own centre. It cannot be
+// moved there from the element's lower end with the wet remainder's buoyancy and lever: that lever
+// holds the waterplane's moment of the tilted buoyancy besides the wet centroid, and a piercing
+// element that starts above the member's lower joint would then load the hinge at the member's top.
 // With IPERCN = NCON + 1 (all submerged) every element keeps its own; with IPERCN = 0 all float none.
 //
 // The piercing member's wet buoyancy and its moment come from the stage at hand, at the attitude the
@@ -77,13 +82,19 @@ struct WetElements {
   Arr<float, kMaxSalmElements> CBUOY;   // its lever from the element's lower end [ft | m]
   Arr<float, kMaxSalmElements> ADDBUO;  // the buoyancy whose added mass the dynamics count [kips | t]
   Arr<float, kMaxSalmElements> ADDCB;   // its lever from the element's lower end [ft | m]
-  Arr<float, kMaxSalmElements> ADDINR;  // its second moment about the element's lower end [kips ft^2 | t m^2]
+  Arr<float, kMaxSalmElements> ADDINR;  // its second moment about the member's lower joint [kips ft^2 | t m^2]
 };
 
 // From the data set's element tables, WETYOK and SOLVE (NCON, IPERCN, JELEM, and the dry part DRYVOL,
 // HDRY, BOYLEN); wetBuoyancy [kips | t] and wetMoment [ft kips | m t] are the piercing member's (not
 // read unless 1 <= IPERCN <= NCON).
 WetElements wetElements(float wetBuoyancy, float wetMoment);
+
+// The second moment about the piercing member's lower joint of the buoyancy its dry part loses: SOLVE
+// DRYVOL spread along the member's axis over the dry length HDRY below the top of the buoyant part,
+// BOYLEN [kips ft^2 | t m^2]. What the dry part takes off the member's added inertia under a dry buoy
+// top, in the drivers' equations of motion and in the member-load walk alike.
+float dryPartSecondMoment();
 
 // Whether the piercing member SOLVE IPERCN is one of the column's members (1 to NCON): only then
 // are the piercing member's wet buoyancy and moment read.
