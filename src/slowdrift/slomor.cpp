@@ -14,6 +14,7 @@
 #include "hull/equilb.h"
 #include "hull/pascom.h"
 #include "hull/ship/ship_fits.h"
+#include "lowfreq/current_profile.h"
 #include "lowfreq/drag.h"
 #include "lowfreq/drift_force.h"
 #include "lowfreq/flow_spectra.h"
@@ -528,9 +529,15 @@ void currentDamping(const ModeScales& m, float theta) {
   const ForcePair f = alongNetForce(q.SXCUR, q.SYCUR, theta);
   TRIGLD(q.SCRNT_ATTACK);
   const float Z = SINES.CURCOF * t.TYCURA * t.LWL * vesselCurrentCoefficient(3, q.SCRNT_ATTACK);
-  const float U = speedOf(t.CURSPD);
-  q.GMCUR3 = q.GMODE3 * std::fabs(Z) / U;  // head or stern on, the yaw damping of the moment itself
-  addFlowDamping(&LowModeRecord::GAMCUR, m, f, U, q.SCRNT_ATTACK);
+  // The damping is the change of the current's load with the vessel's speed through the water: the
+  // load over the speed that made it. That is the speed over the draft of the current's profile,
+  // which may be far from the page's surface speed (a profile file under a page speed of nearly 0).
+  const float U = speedOf(vesselCurrentSpeed());
+  // No speed over the draft (only ever below the smallest float): no load, and nothing to damp.
+  if (U > 0.0f) {
+    q.GMCUR3 = q.GMODE3 * std::fabs(Z) / U;  // head or stern on, the yaw damping of the moment itself
+    addFlowDamping(&LowModeRecord::GAMCUR, m, f, U, q.SCRNT_ATTACK);
+  }
   // Each mode's density from the data set's constant, which stays the input.
   LowFrequencyDensities& d = lowFrequencyDensities;
   d.currentSurge = CURSPC(q.WSURG, t.CURDEN, t.CURTYP, t.EDUNIT);
