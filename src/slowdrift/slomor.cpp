@@ -191,17 +191,29 @@ void warnLoadBeyondTable(float F, float PSI) {
   const float last = EQUILB.HLOAD(t.NUMTAB);
   const std::string where = t.NELEM == 0 ? "the last load of the auxiliary static offset table (page 3, item 11)"
                                          : "the maximum horizontal load on Salm (page 2, item 2)";
+  const std::string heading = "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) +
+                              " the net horizontal load is " + forceText(F) + ",";
+  const std::string now = forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD);
+  // An unattended run cannot be asked whether to go on with the offset extrapolated: it stops, and
+  // its message says so, with what to change.
+  if (t.EDUNIT == kDiagnosticsUnit) {
+    const std::string lines[] = {
+        "",
+        " ++> WARNING; a static load exceeds the maximum table value",
+        heading,
+        "     beyond the load-offset table's last load of " + forceText(last) + ".",
+        "     The run stops: an unattended run does not extrapolate its offset from the table's last",
+        "     interval. Raise " + where + ",",
+        "     now " + now + ", above the loads of the run."};
+    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+  }
   const std::string lines[] = {
       "",
       " ++> WARNING; a static load exceeds the maximum table value",
-      "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) + " the net horizontal load is " +
-          forceText(F) + ",",
+      heading,
       "     beyond the load-offset table's last load of " + forceText(last) + ", from which its offset would be",
       "     extrapolated. Raise " + where + ",",
-      "     now " + forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD) + ", above the loads of the run."};
-  if (t.EDUNIT == kDiagnosticsUnit) {  // an unattended run cannot be asked
-    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
-  }
+      "     now " + now + ", above the loads of the run."};
   for (const std::string& line : lines) writeRecord(t.EDUNIT, line);
   PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   if (t.LBACK < 0) silentStop("SLOMOR");
