@@ -245,6 +245,26 @@ std::string waterplane(float x, int) {
   if (!sound(TPCM.BWL)) return {};
   return notAbove(x, TPCM.LWL * TPCM.BWL, "the waterline length times the beam");
 }
+// The waterplane gives the hull its heave restoring. The hull models take the heave loads over that
+// restoring, and those ratios grow as the square of the hull's heave period over the wave's, their
+// spectra as its fourth power: a waterplane near 0 overflows single precision. The waterplane that
+// floats the displacement with a heave period of 999.99 s, the longest a report prints, keeps the
+// ratio within 10^4 at the shortest wave period of 0.1 s; no hull floats on less (0 leaves it to the
+// hull model, which takes its box's).
+constexpr float kLongestHeavePeriod = 999.99f;  // [s]
+std::string hullWaterplane(float x, int k) {
+  if (std::string wider = waterplane(x, k); !wider.empty()) return wider;
+  const Tpcm& t = TPCM;
+  if (x == 0.0f || !unitsKnown() || !sound(t.DISPL) || !sound(t.DWATR)) return {};
+  const float g = metric() ? 9.8f : 32.152f;
+  const float omega = kTwoPi / kLongestHeavePeriod;
+  float least = t.DISPL * 1000.0f / t.DWATR * omega * omega / g;
+  // Up to the hundredth the message shows, so that the value it names is accepted.
+  if (least >= 0.01f && least < 1.0e7f) least = std::ceil(least * 100.0f) / 100.0f;
+  if (x >= least) return {};
+  return "0 (the hull model's own) or a value of at least " + messageValue(least) +
+         " (the waterplane that floats the displacement, page 5, item 1, with a heave period of 999.99 s)";
+}
 // The metacentre lies above the centre of buoyancy (BM = I / V > 0), and above the draft by at most
 // the inertia of the waterplane's bounding rectangle over the displaced volume.
 std::string metacentre(float x, float span, float across) {
@@ -399,6 +419,15 @@ std::string addedFactor(float x, int) { return within(x, -10.0f, 10.0f); }
 
 // The strongest gusts measured stay below 220 knots.
 std::string windSpeed(float x, int) { return within(x, 0.0f, 250.0f, "knots"); }
+// The A.P.I. wind spectrum peaks at its parameter times the mean wind over the reference height: at
+// 0 it has no peak and an infinite density at rest. It was fitted to measured winds with the
+// parameter from 0.01 to 0.1; the other spectra do not read it.
+std::string apiParameter(float x, int) {
+  if (TPCM.WNDTYP != kApiWind || (x >= 0.01f && x <= 0.1f)) return {};
+  // Written out: 0.01 in single precision lies just below a hundredth, which a message would show
+  // in exponent form.
+  return "a value from 0.01 to 0.10 (the range the A.P.I. spectrum was fitted over)";
+}
 // The strongest tidal streams run below 25 knots.
 std::string knotsOfCurrent(float x, int) { return within(x, 0.0f, 25.0f, "knots"); }
 // A depth of the current profile lies in the water.
@@ -558,7 +587,7 @@ constexpr FloatValue kFloatValues[] = {
     {"LCG-to-Midships distance", {5, 6}, Need::kNumber, vesselStages, [](int) { return TPCM.CG_to_Midship; }, one,
      false, onVessel},
     {"Vessel water plane area", {5, 7}, Need::kNotNegative, vesselStages, [](int) { return TPCM.AWP; }, one, false,
-     waterplane},
+     hullWaterplane},
     {"Length of vessel at waterline", {5, 8}, Need::kPositive, vesselStages, [](int) { return TPCM.LWL; }, one, false,
      vesselLength},
     {"Beam of vessel at waterline", {5, 9}, Need::kPositive, vesselStages, [](int) { return TPCM.BWL; }, one, false,
@@ -670,7 +699,8 @@ constexpr FloatValue kFloatValues[] = {
     {"Wind heading", {11, 2}, Need::kNumber, wind, [](int) { return TPCM.WNDHDG; }, one, false, heading},
     {"Wind speed spectral density", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WNDDEN; }, one, false,
      [](float x, int) { return TPCM.WNDTYP == kLegacyPointWind ? density(x) : std::string(); }},
-    {"A.P.I. wind spectrum parameter", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.APIPRM; }, one},
+    {"A.P.I. wind spectrum parameter", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.APIPRM; }, one, false,
+     apiParameter},
     {"N.P.D. Spectral Evaluation Height", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WSPEC_HGT; }, one},
     // Page 12, current.
     {"Current speed", {12, 1}, Need::kNotNegative, currentSpeed, [](int) { return TPCM.CURSPD; }, one, false,

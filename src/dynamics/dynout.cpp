@@ -472,6 +472,7 @@ void DYNOUT() {
   Tpcm& t = TPCM;
   Output& o = OUTPUT;
   Dyncom& d = DYNCOM;
+  ++sectionSevenState.passes;
   writeRecord(t.EDUNIT, "");
   writeRecord(t.EDUNIT, " >>> Outputting wave-frequency rao data...");
   writeRecord(t.EDUNIT, "");

@@ -10,6 +10,7 @@
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
+#include "dynamics/dynout.h"
 #include "dynamics/linkage.h"
 #include "dynamics/memlod.h"
 #include "dynamics/memmot.h"
@@ -17,6 +18,7 @@
 #include "hull/equilb.h"
 #include "lowfreq/sines.h"
 #include "numlib/circle_constants.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
 #include "statics/column.h"
@@ -443,7 +445,53 @@ void walkHeadings() {
   }
 }
 
+// Why no heading was reported: page 18 asks for no tables, or for those of the principal wave
+// direction alone, which a spread sea's headings miss when they turn with the vessel.
+std::vector<std::string> noMemberResponseReason() {
+  const Tpcm& t = TPCM;
+  const Output& o = OUTPUT;
+  if (o.LREG <= 0) {
+    return {"     Page 18 asks for none: \"Output RAOs for principal wave directions\" (item 3) and",
+            "     \"Output RAOs at all intermediate angles\" (item 4) are both 0. Set item 3 to 1 for the",
+            "     tables of the principal wave direction, or item 4 to 1 for those of every wave heading."};
+  }
+  std::vector<std::string> lines{
+      "     Page 18 asks for the tables of the principal wave direction alone (item 3 is 1, item 4 is 0),",
+      "     and none of the " + fmtI(o.NRAOSM, 0) + " wave headings of the run lies in it."};
+  if (o.SPRDFG == 1) {
+    const Equilb& e = EQUILB;
+    lines.back() += " The headings of the spread sea";
+    lines.push_back("     (page 15, item 20) were taken about the vessel at heading 0 and turn with it: at the stable");
+    lines.push_back("     equilibrium it heads " + degreesText(e.TANGLE(e.ISTAB) * kDegreesPerRadian) +
+                    ", and none of them comes within half a wedge, " +
+                    degreesText(0.5f * WAVCOM.DA * kDegreesPerRadian));
+    lines.push_back("     (page 15, items 22 and 23), of the sea heading " + degreesText(t.SEAHDG(1)) +
+                    " (page 15, item 4).");
+  }
+  lines.push_back("     Set item 4 of page 18 to 1 for the tables of every wave heading.");
+  return lines;
+}
+
+// The report and the plot table of a run that reported no heading.
+void writeNoMemberResponse() {
+  const Tpcm& t = TPCM;
+  const std::int32_t u = t.IUNIT;
+  PAGE(u, t.EDUNIT, 1, 99);
+  writeSectionSevenTitle(u);
+  writeRecord(u, " >>> NO MEMBER RESPONSE TABLES");
+  writeRecord(u, "");
+  for (const std::string& line : noMemberResponseReason()) writeRecord(u, line);
+  if (u == t.EDUNIT) PRSRET(t.EDUNIT, kKeyboardUnit, TPCM.LBACK);
+  if (t.IPLOTS != 0) {
+    writeRecord(kDynamicsPlotUnit, fmtI(t.IUNIT, 5));
+    writeRecord(kDynamicsPlotUnit, fmtI(0, 5));
+  }
+}
+
 }  // namespace
+
+constinit SectionSevenState sectionSevenState{};
+const BlockReset resetSectionSevenState{[] { sectionSevenState.reset(); }};
 
 void noYokeMotions(std::string_view routine, std::int32_t heading) {
   const Tpcm& t = TPCM;
@@ -463,6 +511,7 @@ void noYokeMotions(std::string_view routine, std::int32_t heading) {
 
 void openDynamicsReports(std::string_view caller) {
   const Tpcm& t = TPCM;
+  sectionSevenState.passes = 0;
   if (t.IUNIT == kReportsToFiles)
     RHOPEN(kDynamicsReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, caller, t.EDUNIT, t.CMPUTR);
   if (t.IPLOTS != 0) {
@@ -472,6 +521,7 @@ void openDynamicsReports(std::string_view caller) {
 
 void closeDynamicsReports(std::string_view caller) {
   const Tpcm& t = TPCM;
+  if (sectionSevenState.passes == 0) writeNoMemberResponse();
   if (t.IUNIT == kReportsToFiles) HCLOSE(t.IUNIT, kDynamicsReportFile, caller, t.EDUNIT);
   if (t.IPLOTS != 0) HCLOSE(kDynamicsPlotUnit, kDynamicsPlotFile, caller, t.EDUNIT);
 }

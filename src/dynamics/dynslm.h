@@ -50,9 +50,20 @@ void DYNSLM();
 // Shared with the free-SALM driver FREMOT.
 // The report "DYNOUT.stxt" on IUNIT when IUNIT = 1 and the plot table "DYNPLT.plt" on
 // kDynamicsPlotUnit when IPLOTS is set, as fresh files; a failing open or close ends the run under
-// the caller's name.
+// the caller's name. A run in which no heading was reported (DYNOUT, as the run flag LREG selects
+// the headings) does not leave them empty: before they close, the report says why it holds no
+// member response tables and which items of page 18 ask for them, and the plot table holds its
+// unit and a count of 0 curves.
 void openDynamicsReports(std::string_view caller);
 void closeDynamicsReports(std::string_view caller);
+
+// The headings DYNOUT has reported into the open reports: openDynamicsReports sets it to 0, DYNOUT
+// counts one per call.
+struct SectionSevenState {
+  std::int32_t passes = 0;
+  void reset() { *this = SectionSevenState{}; }
+};
+extern SectionSevenState sectionSevenState;
 // One line of a debug listing on EDUNIT: the label after a blank, then the values as E14.6.
 void listDebugValues(std::string_view label, std::initializer_list<float> values);
 // The added inertia AMITMP of DYNCOM for every member (the statics sum the wet elements' alone, a wet

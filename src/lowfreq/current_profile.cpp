@@ -99,6 +99,12 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
 
 }  // namespace
 
+float vesselCurrentSpeed() {
+  const Tpcm& t = TPCM;
+  const Curprof& p = CURPROF;
+  return AVGCUR(t.DEPTH, t.DRAFT, t.LCSTCR, p.VELIPF.data(), p.DPTHIPF.data(), t.CURSPD, p.NCURNTPF);
+}
+
 float VONE7TH(float DEPTH, float D) {
   const double r = 1.0 - static_cast<double>(D) / DEPTH;
   if (r <= 0.0) return 0.0f;

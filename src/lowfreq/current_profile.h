@@ -21,6 +21,11 @@ void CURPROF_INIT(float VDRAFT, float& DZMIN, std::int32_t IUNIT, std::int32_t I
 float AVGCUR(float DEPTH, float VDRAFT, std::int32_t MODE, const float* VEL, const float* DEP, float USURF,
              std::int32_t N);
 
+// The current that acts on the vessel [knots]: AVGCUR over the data set's draft, by its profile mode
+// LCSTCR, of the profile CURPROF (which CURPROF_INIT has built) under the page's surface speed
+// CURSPD. The current's loads take it, and so does every term that scales with them.
+float vesselCurrentSpeed();
+
 // (1 - D / DEPTH)^(1/7), 0 at and below the bottom.
 float VONE7TH(float DEPTH, float D);
 

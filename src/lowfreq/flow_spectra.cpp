@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "lowfreq/user_file.h"
 #include "numlib/circle_constants.h"
@@ -28,13 +29,30 @@ namespace {
 
 constexpr float kBandLimit = 0.1257f;  // [rad/s] upper end of the band-limited current spectrum
 
-// Which reader is at work: its table, its name for stops and read errors, and the words of its
-// out-of-range warning.
+// Which reader is at work: its table, its name for stops and read errors, the words of its
+// out-of-range warning, and the strongest flow of its kind [knots].
 struct Reader {
   UserSpectrumTable& table;
   std::string_view routine;
   std::string_view flow;
+  int strongestKnots;
 };
+
+// The strongest gusts measured stay below 220 knots, the strongest tidal streams below 25.
+constexpr int kStrongestWindKnots = 250;
+constexpr int kStrongestCurrentKnots = 25;
+// A spectrum serves the slow drift's periods, 10,000 s and shorter: from 0.0005 rad/s on [rad/s].
+constexpr float kLowestServedFrequency = 0.0005f;
+
+// A density spreads the variance of the flow's speed over the frequencies: it is not negative, and
+// not above the whole variance the strongest flow of its kind can have, the square of its speed,
+// spread below the lowest frequency a spectrum serves. A density above that describes no wind or
+// current, and one near the top of single precision overflows the variances of the slow drift.
+float largestDensity(const Reader& r) {
+  const float perKnot = TPCM.NUNTS == kMetricUnits ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot;
+  const float speed = static_cast<float>(r.strongestKnots) * perKnot;
+  return speed * speed / kLowestServedFrequency;
+}
 
 void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
   UserSpectrumTable& t = r.table;
@@ -42,16 +60,25 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
   if (!openUserFile(FNAME)) {
     stopUserFileMissing(r.routine, IUNIT, {" ++>  User-supplied spectrum file \"" + name + "\" not found"});
   }
+  PlacedRead in(kUserFileUnit);
+  const auto read = [&](std::initializer_list<ListTarget> targets) {
+    if (in.read(targets) != ListStatus::kDone) FILERR(FNAME, r.routine, IUNIT, IIN);
+  };
   std::int32_t count = 0;
-  if (!readUserRecord({&count})) FILERR(FNAME, r.routine, IUNIT, IIN);
+  read({&count});
   const std::string header = " ++>  User-supplied spectrum array in " + name;
   if (count < 2 || count > kMaxUserSpectrumPoints) {
     stopUserTableRefused(r.routine, IUNIT, IIN,
                          {header, dimensionLine("dimension", fmtI(count, 0), " out of range; allowable"),
                           dimensionLine("dimension", fmtI(kMaxUserSpectrumPoints, 0))});
   }
+  const float largest = largestDensity(r);
   for (int i = 1; i <= count; ++i) {
-    if (!readUserRecord({&t.frequency(i), &t.density(i)})) FILERR(FNAME, r.routine, IUNIT, IIN);
+    read({&t.frequency(i), &t.density(i)});
+    requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 1, "a frequency", t.frequency(i), 0.0f, kHighestFileFrequency,
+                     "rad/s: periods of 0.1 s and longer");
+    requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 2, "a spectral density", t.density(i), 0.0f, largest,
+                     fmtI(r.strongestKnots, 0) + " knots squared over 0.0005 rad/s");
   }
   if (const int row = firstUnorderedPoint(t.frequency.data(), count); row != 0) {
     stopUserTableRefused(r.routine, IUNIT, IIN,
@@ -162,11 +189,11 @@ float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT) {
 }
 
 float UWNDSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
-  return lookUp({userSpectrumState.wind, "UWNDSPEC", "wind"}, W, IUNIT, IIN, FNAME);
+  return lookUp({userSpectrumState.wind, "UWNDSPEC", "wind", kStrongestWindKnots}, W, IUNIT, IIN, FNAME);
 }
 
 float UCURSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
-  return lookUp({userSpectrumState.current, "UCURSPEC", "current"}, W, IUNIT, IIN, FNAME);
+  return lookUp({userSpectrumState.current, "UCURSPEC", "current", kStrongestCurrentKnots}, W, IUNIT, IIN, FNAME);
 }
 
 }  // namespace qv

@@ -1,7 +1,10 @@
 // Spectral densities of wind gusts and of current fluctuations at the low frequencies of the moored
 // vessel's horizontal motions, one-sided, per rad/s, and the user spectrum files "WINDSPEC.txt" and
 // "CRNTSPEC.txt" (the count N, 2 to 1000, then N pairs of frequency [rad/s] and density, frequencies
-// strictly monotonic). Each file reader keeps the table of the file it read last.
+// strictly monotonic). Each file reader keeps the table of the file it read last. A frequency below 0
+// or above that of a 0.1 s period, or a density below 0 or above the square of the strongest flow of
+// its kind (250 knots of wind, 25 of current) over 0.0005 rad/s, stops the run as the file is read,
+// naming the file, the line and the column.
 #pragma once
 
 #include <cstdint>

@@ -10,7 +10,6 @@
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "lowfreq/current_profile.h"
-#include "lowfreq/curprof.h"
 #include "lowfreq/sines.h"
 #include "lowfreq/user_coefficients.h"
 #include "lowfreq/user_file.h"
@@ -154,8 +153,7 @@ void COFLD() {
   }
   if (t.LCURNT == 1) {
     assert(WAVCOM.G > 0.0f && "gravity is set before the low-frequency loads");
-    const Curprof& p = CURPROF;
-    const double u = AVGCUR(t.DEPTH, t.DRAFT, t.LCSTCR, p.VELIPF.data(), p.DPTHIPF.data(), t.CURSPD, p.NCURNTPF);
+    const double u = vesselCurrentSpeed();
     s.CURCOF = rounded(static_cast<double>(t.DWATR) / WAVCOM.G * t.CURFAC * k * u * u);
   }
 }

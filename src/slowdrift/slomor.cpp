@@ -14,6 +14,7 @@
 #include "hull/equilb.h"
 #include "hull/pascom.h"
 #include "hull/ship/ship_fits.h"
+#include "lowfreq/current_profile.h"
 #include "lowfreq/drag.h"
 #include "lowfreq/drift_force.h"
 #include "lowfreq/flow_spectra.h"
@@ -190,17 +191,29 @@ void warnLoadBeyondTable(float F, float PSI) {
   const float last = EQUILB.HLOAD(t.NUMTAB);
   const std::string where = t.NELEM == 0 ? "the last load of the auxiliary static offset table (page 3, item 11)"
                                          : "the maximum horizontal load on Salm (page 2, item 2)";
+  const std::string heading = "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) +
+                              " the net horizontal load is " + forceText(F) + ",";
+  const std::string now = forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD);
+  // An unattended run cannot be asked whether to go on with the offset extrapolated: it stops, and
+  // its message says so, with what to change.
+  if (t.EDUNIT == kDiagnosticsUnit) {
+    const std::string lines[] = {
+        "",
+        " ++> WARNING; a static load exceeds the maximum table value",
+        heading,
+        "     beyond the load-offset table's last load of " + forceText(last) + ".",
+        "     The run stops: an unattended run does not extrapolate its offset from the table's last",
+        "     interval. Raise " + where + ",",
+        "     now " + now + ", above the loads of the run."};
+    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+  }
   const std::string lines[] = {
       "",
       " ++> WARNING; a static load exceeds the maximum table value",
-      "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) + " the net horizontal load is " +
-          forceText(F) + ",",
+      heading,
       "     beyond the load-offset table's last load of " + forceText(last) + ", from which its offset would be",
       "     extrapolated. Raise " + where + ",",
-      "     now " + forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD) + ", above the loads of the run."};
-  if (t.EDUNIT == kDiagnosticsUnit) {  // an unattended run cannot be asked
-    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
-  }
+      "     now " + now + ", above the loads of the run."};
   for (const std::string& line : lines) writeRecord(t.EDUNIT, line);
   PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   if (t.LBACK < 0) silentStop("SLOMOR");
@@ -528,9 +541,15 @@ void currentDamping(const ModeScales& m, float theta) {
   const ForcePair f = alongNetForce(q.SXCUR, q.SYCUR, theta);
   TRIGLD(q.SCRNT_ATTACK);
   const float Z = SINES.CURCOF * t.TYCURA * t.LWL * vesselCurrentCoefficient(3, q.SCRNT_ATTACK);
-  const float U = speedOf(t.CURSPD);
-  q.GMCUR3 = q.GMODE3 * std::fabs(Z) / U;  // head or stern on, the yaw damping of the moment itself
-  addFlowDamping(&LowModeRecord::GAMCUR, m, f, U, q.SCRNT_ATTACK);
+  // The damping is the change of the current's load with the vessel's speed through the water: the
+  // load over the speed that made it. That is the speed over the draft of the current's profile,
+  // which may be far from the page's surface speed (a profile file under a page speed of nearly 0).
+  const float U = speedOf(vesselCurrentSpeed());
+  // No speed over the draft (only ever below the smallest float): no load, and nothing to damp.
+  if (U > 0.0f) {
+    q.GMCUR3 = q.GMODE3 * std::fabs(Z) / U;  // head or stern on, the yaw damping of the moment itself
+    addFlowDamping(&LowModeRecord::GAMCUR, m, f, U, q.SCRNT_ATTACK);
+  }
   // Each mode's density from the data set's constant, which stays the input.
   LowFrequencyDensities& d = lowFrequencyDensities;
   d.currentSurge = CURSPC(q.WSURG, t.CURDEN, t.CURTYP, t.EDUNIT);

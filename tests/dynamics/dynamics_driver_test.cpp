@@ -226,7 +226,8 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
 }
 
 // The report and plot files of the run are made fresh and every unit of the run is closed before
-// the statistics.
+// the statistics. With page 18 asking for no table (LREG 0) the report says so and names the items
+// that ask for them, and the plot table holds no curve: neither is left empty.
 TEST_F(DynamicsDriver, FilesOfTheRunAreClosedAtItsEnd) {
   testing_support::threeMemberColumn();
   TPCM.IUNIT = 1;
@@ -234,8 +235,12 @@ TEST_F(DynamicsDriver, FilesOfTheRunAreClosedAtItsEnd) {
   testing_support::writeFileBytes("DYNOUT.stxt", "old report", 10);
   testing_support::writeYokemot({testing_support::smoothHeading(TPCM.NWP, 1, 0.2f, 0)});
   ASSERT_EQ(run(), -1) << screen;
-  EXPECT_EQ(testing_support::readFileText("DYNOUT.stxt"), "");
-  EXPECT_TRUE(std::filesystem::exists("DYNPLT.plt"));
+  const std::string report = testing_support::readFileText("DYNOUT.stxt");
+  EXPECT_FALSE(contains(report, "old report"));
+  EXPECT_TRUE(contains(report, "VII.  SALM MEMBER RESPONSE CHARACTERISTICS")) << report;
+  EXPECT_TRUE(contains(report, "\n >>> NO MEMBER RESPONSE TABLES\n\n     Page 18 asks for none: ")) << report;
+  EXPECT_TRUE(contains(report, "(item 3)") && contains(report, "(item 4) are both 0.")) << report;
+  EXPECT_EQ(testing_support::readFileText("DYNPLT.plt"), "    1\n    0\n");
   for (const int unit : {1, kYokeMotionUnit, kDynamicsPlotUnit}) EXPECT_FALSE(unitConnected(unit)) << unit;
 }
 

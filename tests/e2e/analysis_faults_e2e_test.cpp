@@ -216,7 +216,8 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
       // The tanker's mean load of some 70 t against a table that ends at 60 t.
       {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
        {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",
-        "beyond the load-offset table's last load of 60.00 metric tons",
+        "beyond the load-offset table's last load of 60.00 metric tons.\n"
+        "     The run stops: an unattended run does not extrapolate its offset from the table's last\n",
         "Raise the maximum horizontal load on Salm (page 2, item 2),\n"
         "     now 60.00 metric tons, above the loads of the run.\n"}},
       // Member 1 (93 + 14 m) and the buoy (30 m) standing up reach 137 m, 37 m above the surface.

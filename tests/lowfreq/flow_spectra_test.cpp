@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "platform/units.h"
 #include "support/checks.h"
@@ -55,6 +56,10 @@ TEST(WindSpectrum, VarianceOfTheGustModels) {
       {1, kMetric, 45, 0, 0.03 * std::pow(0.5139 * 45, 2)},
       {4, kEnglish, 30, 0.025f, 0.02676 * std::pow(1.6867 * 30, 2)},
       {4, kEnglish, 30, 0.05f, 0.02676 * std::pow(1.6867 * 30, 2)},
+      // The ends of the parameter's range (the runner refuses the rest): the same variance, the peak
+      // moved.
+      {4, kMetric, 40, 0.01f, 0.02676 * std::pow(0.5139 * 40, 2)},
+      {4, kMetric, 40, 0.1f, 0.02676 * std::pow(0.5139 * 40, 2)},
       {4, kMetric, 60, 0.035f, 0.02676 * std::pow(0.5139 * 60, 2)},
   };
   for (const Case& c : cases) {
@@ -175,6 +180,59 @@ TEST_F(UserSpectra, EveryTypeOfTheTablesButTheSteadyOnesFluctuates) {
   for (const CurrentSpectrumRow& row : kCurrentSpectra)
     EXPECT_EQ(CURSPC(0.055f, 3.0f, row.code, kScreenUnit) > 0.0f, row.code != kSteadyCurrent) << row.name;
   EXPECT_EQ(console.screen(), "");
+}
+
+// A frequency or a density beyond what it is stops the run as the file is read, naming the file, the
+// line and the column. A density spreads the variance of the flow's speed: none is negative, and
+// none is above the square of the strongest flow of its kind put below 0.0005 rad/s, worked out by
+// hand: wind of 250 knots, 421.75 ft/s or 128.5 m/s, gives 3.5575e8 (ft/s)^2 or 3.30245e7 (m/s)^2
+// per rad/s; current of 25 knots, 12.85 m/s, gives 330245 (m/s)^2 per rad/s.
+TEST_F(UserSpectra, ValuesBeyondWhatTheyAreStopNamingTheirPlace) {
+  struct Case {
+    const char* file;
+    int units;
+    const char* text;
+    const char* message;  // nullptr: the table serves
+  };
+  const Case cases[] = {
+      {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 -1\n1 4\n",
+       "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is -1.00;\n"
+       "     the analysis needs a value from 0.00 to 3.5575E+08 (250 knots squared over 0.0005 rad/s).\n"},
+      {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1 3.4e38\n1 4\n",
+       "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is 3.4000E+38;\n"
+       "     the analysis needs a value from 0.00 to 3.3024E+07 (250 knots squared over 0.0005 rad/s).\n"},
+      {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1 3.3e7\n1 4\n", nullptr},
+      {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 3.5e8\n1 4\n", nullptr},
+      {"WINDSPEC.txt", kMetric, "2\n-0.01 1\n0.1 1\n",
+       "\n ++> User file \"WINDSPEC.txt\", line 2, column 1 (a frequency) is -1.0000E-02;\n"
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and longer).\n"},
+      {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n1e30 1\n",
+       "\n ++> User file \"CRNTSPEC.txt\", line 3, column 1 (a frequency) is 1.0000E+30;\n"},
+      {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 4e5\n",
+       "\n ++> User file \"CRNTSPEC.txt\", line 3, column 2 (a spectral density) is 400000.00;\n"
+       "     the analysis needs a value from 0.00 to 330245.00 (25 knots squared over 0.0005 rad/s).\n"},
+      {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 3e5\n", nullptr},
+  };
+  const std::int32_t units = TPCM.NUNTS;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    userSpectrumState.reset();
+    TPCM.NUNTS = c.units;
+    writeFileText(c.file, c.text);
+    const bool wind = std::string(c.file) == "WINDSPEC.txt";
+    const auto density = [&] {
+      return wind ? UWNDSPEC(0.05f, kScreenUnit, kKeyboardUnit, c.file) : UCURSPEC(0.05f, kScreenUnit, kKeyboardUnit, c.file);
+    };
+    ConsoleCapture console("\n");
+    if (c.message == nullptr) {
+      EXPECT_GT(density(), 0.0f);
+      EXPECT_EQ(console.screen(), "");
+      continue;
+    }
+    EXPECT_EQ(stopStatus([&] { density(); }), kExitFatal);
+    EXPECT_EQ(console.screen().rfind(c.message, 0), 0u) << console.screen();
+  }
+  TPCM.NUNTS = units;
 }
 
 TEST_F(UserSpectra, FilesThatCannotServeStop) {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -432,11 +433,16 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
     ConsoleCapture typed("-1\n");
     EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal);
   }
+  // Unattended it cannot be asked: it says that the run stops, and what to change.
   TPCM.EDUNIT = kDiagnosticsUnit;
   EXPECT_EQ(stopStatus([] { SLOMOR(); }), kExitFatal);
-  ASSERT_EQ(fatalStopState.message.size(), 5u);
-  EXPECT_EQ(fatalStopState.message[0], " ++> WARNING; a static load exceeds the maximum table value");
-  EXPECT_EQ(fatalStopState.message[4], "     now 495.00 kips, above the loads of the run.");
+  const std::vector<std::string>& message = fatalStopState.message;
+  ASSERT_EQ(message.size(), 6u);
+  EXPECT_EQ(message[0], " ++> WARNING; a static load exceeds the maximum table value");
+  EXPECT_EQ(message[2], "     beyond the load-offset table's last load of 495.00 kips.");
+  EXPECT_EQ(message[3], "     The run stops: an unattended run does not extrapolate its offset from the table's last");
+  EXPECT_EQ(message[4], "     interval. Raise the last load of the auxiliary static offset table (page 3, item 11),");
+  EXPECT_EQ(message[5], "     now 495.00 kips, above the loads of the run.");
 }
 
 }  // namespace
