@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynslm.h"
+#include "dynamics/heading_waves.h"
 #include "hull/equilb.h"
 #include "lowfreq/net_loads.h"
 #include "numlib/angles.h"
@@ -17,6 +18,7 @@
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
 // Records are built field by field as the formats give them; blanks of X editing are written even
@@ -417,7 +419,7 @@ StaticLoadRows staticLoadRows(int KIND, int IDX) {
 
 void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, const Complex* LTR, int IDX, int KIND,
             const Complex* PHIMEM, const Complex* THTMEM, const float* EQCOS, const float* EQSIN, float WAVDIR,
-            std::int32_t ISWLFG, std::int32_t IRANFG, float SPDVAL) {
+            std::int32_t ISWLFG, std::int32_t ISWLFG2, std::int32_t IRANFG, float SPDVAL) {
   const Tpcm& t = TPCM;
   const Solve& sv = SOLVE;
   const Equilb& e = EQUILB;
@@ -435,8 +437,10 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
   writeStaticBlock(KIND, IDX, EQCOS, EQSIN);
   writeRowHeading(KIND, IDX);
 
-  const bool randomSea = t.LRANDM != 0 && IRANFG == 1;
-  const bool swell = t.LSWELL != 0 && ISWLFG == 1;
+  WaveShares waves;
+  if (t.LRANDM != 0 && IRANFG == 1) waves.sea = SPDVAL;
+  if (t.LSWELL != 0 && ISWLFG == 1) waves.swell = 1.0f;
+  if (secondSwellOn() && ISWLFG2 == 1) waves.swell2 = 1.0f;
   const float cy = std::cos(e.YOKSLM), sy = std::sin(e.YOKSLM);
   for (int IW = 1; IW <= wavePoints(); ++IW) {
     Complex z[3];
@@ -462,7 +466,7 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
       scale = kDegreesPerRadian;
     }
     std::string row = responseRowStart(IW);
-    const float E = (randomSea ? WAVCOM.WPSD(IW) * SPDVAL : 0.0f) + (swell ? WAVCOM.SWLPSD(IW) : 0.0f);
+    const float E = waveDensity(IW, waves);
     for (const Complex& v : z) row += responseField(v, scale, KIND >= 3 ? 3 : 2, E);
     writeRecord(u, row);
   }
@@ -501,7 +505,7 @@ void DYNOUT() {
     const std::string_view title = t.SPECFG == 1 ? table.spectrumTitle : table.raoTitle;
     const int column = std::max(table.column, 1);
     RAOPRT(title, &o.NETSHR(1, column), &o.NETAXL(1, column), &o.NETLTR(1, column), table.IDX, table.KIND, phimem,
-           thtmem, o.EQCOS.data(), o.EQSIN.data(), o.WAVDIR, o.ISWLFG, o.IRANFG, o.SPDVAL);
+           thtmem, o.EQCOS.data(), o.EQSIN.data(), o.WAVDIR, o.ISWLFG, o.ISWLFG2, o.IRANFG, o.SPDVAL);
     if (toConsole()) {
       PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
       if (t.LBACK <= -1) {

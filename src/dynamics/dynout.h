@@ -36,10 +36,11 @@ void DYNOUT();
 //   3 in-plane member angles, 4 lateral member angles, -1 and -2 the left and right yoke sides
 //   (IDX NCON), -4 the right and left hinges (IDX NCON + 1).
 // Spectrum rows weight the squared amplitude with the random sea times SPDVAL when the heading
-// carries it (IRANFG 1) and the swell when it carries that (ISWLFG 1).
+// carries it (IRANFG 1), the swell when it carries that (ISWLFG 1) and the second swell when it
+// carries that (ISWLFG2 1).
 void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, const Complex* LTR, int IDX, int KIND,
             const Complex* PHIMEM, const Complex* THTMEM, const float* EQCOS, const float* EQSIN, float WAVDIR,
-            std::int32_t ISWLFG, std::int32_t IRANFG, float SPDVAL);
+            std::int32_t ISWLFG, std::int32_t ISWLFG2, std::int32_t IRANFG, float SPDVAL);
 
 // The static rows of a load table (KIND 1 or less): in-plane shear, axial load and lateral shear
 // (value[row][0..1]) at the bottom and the top of the member, at the right and the left side of the

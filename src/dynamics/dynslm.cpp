@@ -11,6 +11,7 @@
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
+#include "dynamics/heading_waves.h"
 #include "dynamics/linkage.h"
 #include "dynamics/memlod.h"
 #include "dynamics/memmot.h"
@@ -385,8 +386,7 @@ void outputFlags() {
   o.ISPRED = 0;
   o.LREG = t.ALLRAO + t.PRNRAO;
   o.SPRDFG = t.LSPRED != 0 ? 1 : 0;
-  const bool swellApart = t.LSWELL != 0 && t.LRANDM != 0 && std::fabs(t.SWLHDG - t.SEAHDG(1)) > 0.1f;
-  o.MLTRAO = o.SPRDFG == 1 || swellApart ? 1 : 0;
+  o.MLTRAO = o.SPRDFG == 1 || wavesOnSeveralHeadings() ? 1 : 0;
   if (t.LEXTND != 0) o.MLTRAO = 0;
 }
 

@@ -11,6 +11,7 @@
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
 #include "dynamics/dynslm.h"
+#include "dynamics/heading_waves.h"
 #include "dynamics/momdat.h"
 #include "dynamics/momout.h"
 #include "dynamics/wavfor.h"
@@ -27,6 +28,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 
@@ -485,7 +487,7 @@ void solvePeriod(const RunTerms& r, NewtonState& n, int IW) {
   }
 }
 
-// Step 10.1: the in-line (in-plane) share of the random sea and of the swell; the rest of each acts
+// Step 10.1: the in-line (in-plane) share of the random sea and of each swell; the rest of each acts
 // across the plane.
 void directionalShares() {
   const Tpcm& t = TPCM;
@@ -501,25 +503,23 @@ void directionalShares() {
     o.XWVFAC = cosine2(t.SEAHDG(1));
   }
   o.XSWFAC = cosine2(t.SWLHDG);
+  o.XSWFAC2 = cosine2(t.SWLHDG2);
   o.XWVFAC = std::min(o.XWVFAC, 1.0f);
   o.XSWFAC = std::min(o.XSWFAC, 1.0f);
+  o.XSWFAC2 = std::min(o.XSWFAC2, 1.0f);
   o.LRND = t.LRANDM != 0 ? 1 : 0;
   o.LSWL = t.LSWELL != 0 ? 1 : 0;
+  o.LSWL2 = secondSwellOn() ? 1 : 0;
   o.IRANFG = 1;
   o.ISWLFG = 1;
+  o.ISWLFG2 = 1;
   o.SPDVAL = 1.0f;
 }
 
-// The zeroth and second moments of |X|^2 times the sea of wave share f and swell share g.
-void responseMoments(const Complex* X, float f, float g, bool sea, bool swell, float& m0, float& m2) {
-  const Wavcom& w = WAVCOM;
+// The zeroth and second moments of |X|^2 times the sea of the shares.
+void responseMoments(const Complex* X, const WaveShares& waves, float& m0, float& m2) {
   float spectrum[kMaxWavePeriods] = {};
-  for (int IW = 1; IW <= wavePoints(); ++IW) {
-    float S = 0.0f;
-    if (swell) S += g * w.SWLPSD(IW);
-    if (sea) S += f * w.WPSD(IW);
-    spectrum[IW - 1] = ABS2(X[IW - 1]) * S;
-  }
+  for (int IW = 1; IW <= wavePoints(); ++IW) spectrum[IW - 1] = ABS2(X[IW - 1]) * waveDensity(IW, waves);
   SMPINT(spectrum, m0, m2);
 }
 
@@ -529,24 +529,21 @@ void responseMoments(const Complex* X, float f, float g, bool sea, bool swell, f
 void responseVariances() {
   Tpcm& t = TPCM;
   Output& o = OUTPUT;
-  const bool sea = o.LRND != 0, swell = o.LSWL != 0;
   for (t.ISTAT = 1; t.ISTAT <= kResponseColumns; ++t.ISTAT) {
     const int n = t.ISTAT;
     int column = n;
-    float f = o.XWVFAC, g = o.XSWFAC;
+    FreeShare part = FreeShare::kInLine;
     if (n >= 11 && n <= 20) {
-      f = g = 1.0f;
+      part = FreeShare::kWhole;
     } else if (n >= 21 && n <= 30) {
       column = n - 20;
-      f = 1.0f - o.XWVFAC;
-      g = 1.0f - o.XSWFAC;
+      part = FreeShare::kAcross;
     } else if (n >= 34) {
       column = n - 3;
-      f = 1.0f - o.XWVFAC;
-      g = 1.0f - o.XSWFAC;
+      part = FreeShare::kAcross;
     }
     float VAR = 0.0f, VARP = 0.0f;
-    responseMoments(&o.responseColumns(1, column), f, g, sea, swell, VAR, VARP);
+    responseMoments(&o.responseColumns(1, column), freeSalmShares(part), VAR, VARP);
     o.SIGMA(n) += VAR;
     o.SIGDOT(n) += VARP;
   }
@@ -555,18 +552,16 @@ void responseVariances() {
 // Step 10.3: the variances of the joints' horizontal positions: in line with the sea, none vertical,
 // across it.
 void jointVariances() {
-  const Tpcm& t = TPCM;
   Output& o = OUTPUT;
   const Solve& s = SOLVE;
-  const bool sea = t.LRANDM != 0, swell = t.LSWELL != 0;
   Complex X[kMaxWavePeriods] = {};
+  const WaveShares shares[3] = {freeSalmShares(FreeShare::kInLine), WaveShares{}, freeSalmShares(FreeShare::kAcross)};
   for (int K = 1; K <= s.NCON; ++K) {
     for (int IW = 1; IW <= wavePoints(); ++IW) X[IW - 1] += s.CNLEN(K) * o.PHIMEM(IW, K);
-    const float shares[3][2] = {{o.XWVFAC, o.XSWFAC}, {0.0f, 0.0f}, {1.0f - o.XWVFAC, 1.0f - o.XSWFAC}};
     for (int j = 1; j <= 3; ++j) {
       const int n = 3 * (K - 1) + j;
       float VAR = 0.0f, VARP = 0.0f;
-      responseMoments(X, shares[j - 1][0], shares[j - 1][1], sea, swell, VAR, VARP);
+      responseMoments(X, shares[j - 1], VAR, VARP);
       o.RSIGHF(n) = VAR;
       o.SIGDOT(kResponseColumns + n) = VARP;
     }

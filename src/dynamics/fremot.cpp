@@ -12,6 +12,7 @@
 #include "dynamics/dyncom.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/frelod.h"
+#include "dynamics/heading_waves.h"
 #include "dynamics/ranout.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
@@ -63,18 +64,14 @@ constexpr std::string_view kCaller = "FREMOT";
 }
 
 // Steps 2 to 4: the run's sea state in WAVCOM, the grid of the regular-wave periods and the sea and
-// swell spectra with their significant heights. The swell's period must lie within the grid: its
+// swell spectra with their significant heights. Each swell's period must lie within the grid: its
 // nearest grid period from T(3) to T(NWP).
 void seaState() {
   Tpcm& t = TPCM;
   if (t.NWP < 1) stopRun({" ++> No regular-wave periods: the free Salm dynamics have nothing to evaluate"});
   t.LBACK = 0;
-  if (t.LSWELL != 0) {
-    const std::int32_t index = swellGridIndex();
-    if (!(index >= 3 && index <= t.NWP)) {
-      stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD, 3)});
-    }
-  }
+  const std::string offTheGrid = swellOffTheGrid(3);
+  if (!offTheGrid.empty()) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", offTheGrid});
   buildSeaState();
 }
 
@@ -302,8 +299,7 @@ void outputFlags() {
   Output& o = OUTPUT;
   o.LREG = t.ALLRAO + t.PRNRAO;
   o.SPRDFG = t.COSEXP != 0.0f ? 1 : 0;
-  const bool swellApart = t.LSWELL != 0 && t.LRANDM != 0 && std::fabs(t.SWLHDG - t.SEAHDG(1)) > 0.1f;
-  o.MLTRAO = o.SPRDFG == 1 || swellApart ? 1 : 0;
+  o.MLTRAO = o.SPRDFG == 1 || wavesOnSeveralHeadings() ? 1 : 0;
 }
 
 // The debug listing of the driver's results, with the chance to change the debug level.

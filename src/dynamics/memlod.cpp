@@ -8,6 +8,7 @@
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
+#include "dynamics/heading_waves.h"
 #include "dynamics/memmot.h"
 #include "dynamics/momdat.h"
 #include "dynamics/momout.h"
@@ -24,6 +25,7 @@
 #include "util/fatal.h"
 #include "util/fortran_format.h"
 #include "vessel/statistics.h"
+#include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 
@@ -495,8 +497,9 @@ void headingStatistics(const HeadingTerms& h) {
   o.IANG = wc.NA2 + 1;
   if (t.LEXTND != 0) return;
   o.LSWL = t.LSWELL != 0 && o.ISWLFG != 0 ? 1 : 0;
+  o.LSWL2 = secondSwellOn() && o.ISWLFG2 != 0 ? 1 : 0;
   o.LRND = t.LRANDM != 0 && o.IRANFG != 0 ? 1 : 0;
-  if (o.LSWL == 0 && o.LRND == 0) return;
+  if (o.LSWL == 0 && o.LSWL2 == 0 && o.LRND == 0) return;
   o.SPDVAL = 1.0f;
   if (o.SPRDFG == 1 && o.LRND != 0) {
     o.IANG = fanPoint();
@@ -505,10 +508,11 @@ void headingStatistics(const HeadingTerms& h) {
   const int n = wavePoints();
   const SlowEncounterRows slow = slowRowsOfHeading();
   warnSlowEncounterRows(o.RAODIR * kDegreesPerRadian, slow);
+  const WaveShares waves = headingShares();
   std::array<float, kMaxWavePeriods> S{};
   for (int IW = 1; IW <= n; ++IW) {
     if (slow.at(IW)) continue;
-    S[static_cast<std::size_t>(IW - 1)] = (o.LSWL != 0 ? wc.SWLPSD(IW) : 0.0f) + (o.LRND != 0 ? o.SPDVAL * wc.WPSD(IW) : 0.0f);
+    S[static_cast<std::size_t>(IW - 1)] = waveDensity(IW, waves);
   }
   std::array<float, kMaxWavePeriods> F{};
   const auto accumulate = [&](int entry) {
@@ -598,7 +602,7 @@ void MEMLOD() {
   if (t.NBUG != 0) PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   if (t.NMOMT != 0) closeMomentFile(kRoutine);
   ++o.ISPRED;
-  const bool centralOrSwell = o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0;
+  const bool centralOrSwell = o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0 || o.LSWL2 != 0;
   if (o.LREG == 2 || (o.LREG == 1 && centralOrSwell)) DYNOUT();
   if (t.NMOMT != 0) MOMOUT();
 }

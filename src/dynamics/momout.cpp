@@ -7,6 +7,7 @@
 #include "dataset/tpcm.h"
 #include "dynamics/dynout.h"
 #include "dynamics/dynslm.h"
+#include "dynamics/heading_waves.h"
 #include "dynamics/memmot.h"
 #include "dynamics/momcom.h"
 #include "dynamics/momdat.h"
@@ -164,7 +165,6 @@ void accumulateVariances() {
   Tpcm& t = TPCM;
   Output& o = OUTPUT;
   Momcom& mc = MOMCOM;
-  const Wavcom& wc = WAVCOM;
   const bool free = freeSalm();
   if (free) o.SPDVAL = 1.0f;
   const SlowEncounterRows slow = free ? SlowEncounterRows{} : slowRowsOfHeading();
@@ -172,23 +172,21 @@ void accumulateVariances() {
   for (t.ISTAT = 1; t.ISTAT <= kMomentColumns; ++t.ISTAT) {
     const int n = t.ISTAT;
     int column = n;
-    float ws = 1.0f, wl = 1.0f;
+    WaveShares waves = headingShares();
     if (free) {
-      const float inLineSea = o.XWVFAC, inLineSwell = o.XSWFAC;
+      FreeShare part = FreeShare::kWhole;
       if (n <= 10 || n > 40) {
-        ws = inLineSea;
-        wl = inLineSwell;
+        part = FreeShare::kInLine;
       } else if (n > 20) {
-        ws = 1.0f - inLineSea;
-        wl = 1.0f - inLineSwell;
+        part = FreeShare::kAcross;
         column = n <= 30 ? n - 20 : n + 10;
       }
+      waves = freeSalmShares(part);
     }
     for (int IW = 1; IW <= wavePoints(); ++IW) {
-      const float E = (o.LRND != 0 ? ws * o.SPDVAL * wc.WPSD(IW) : 0.0f) + (o.LSWL != 0 ? wl * wc.SWLPSD(IW) : 0.0f);
-      F[IW - 1] = slow.at(IW) ? 0.0f : ABS2(mc.columns(IW, column)) * E;
+      F[IW - 1] = slow.at(IW) ? 0.0f : ABS2(mc.columns(IW, column)) * waveDensity(IW, waves);
     }
-    if (t.NBUG != 0) writeRecord(t.EDUNIT, " ANGWFQ,ANGSFQ" + fmtE(ws, 12, 4) + fmtE(wl, 12, 4));
+    if (t.NBUG != 0) writeRecord(t.EDUNIT, " ANGWFQ,ANGSFQ" + fmtE(waves.sea, 12, 4) + fmtE(waves.swell, 12, 4));
     float M0 = 0.0f, M2 = 0.0f;
     SMPINT(F, M0, M2);
     o.momentVariances.data()[n - 1] += M0;
@@ -253,10 +251,7 @@ void writePageHeading(const MomentElement& e, int C, float angle, bool moments) 
 }
 
 // The sea of the heading at period IW, weighted by the spectrum rows.
-float seaDensity(int IW) {
-  const Output& o = OUTPUT;
-  return (o.LRND != 0 ? o.SPDVAL * WAVCOM.WPSD(IW) : 0.0f) + (o.LSWL != 0 ? WAVCOM.SWLPSD(IW) : 0.0f);
-}
+float seaDensity(int IW) { return waveDensity(IW, headingShares()); }
 
 void writeLoadPage(const MomentElement& e, int C, float angle) {
   const Tpcm& t = TPCM;
@@ -327,7 +322,7 @@ void MOMOUT() {
   }
   elementLoads();
   accumulateVariances();
-  const bool report = o.LREG == 2 || (o.LREG == 1 && (o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0));
+  const bool report = o.LREG == 2 || (o.LREG == 1 && (o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0 || o.LSWL2 != 0));
   if (report) {
     for (int C = 1; C <= momentElements(); ++C) {
       const MomentElement e = momentElement(C);

@@ -282,6 +282,16 @@ void writeLoadsPage(const Labels& l) {
   }
 }
 
+// The peak period of the swells alone [s]: the swell's, or with a second swell the period of the
+// higher of the two (the longer at equal heights), whichever the data set calls first.
+float dominantSwellPeriod() {
+  const Wavcom& w = WAVCOM;
+  const float first = swellPeakPeriod(1);
+  if (!secondSwellOn()) return first;
+  const float second = swellPeakPeriod(2);
+  return w.SWHSWL2 > w.SWHSWL || (w.SWHSWL2 == w.SWHSWL && second > first) ? second : first;
+}
+
 void writePeakLoadsPage(const Labels& l) {
   const Tpcm& t = TPCM;
   const Output& o = OUTPUT;
@@ -297,7 +307,7 @@ void writePeakLoadsPage(const Labels& l) {
   r.CNTF1 = 0.0f;
   r.CNTF2 = 1.0f;
   if (freeSalm() && sv.NCON <= 1) {
-    const float TP = t.LRANDM != 0 ? WAVCOM.TPK : swellPeakPeriod();
+    const float TP = t.LRANDM != 0 ? WAVCOM.TPK : dominantSwellPeriod();
     const float theta = HPKVAL(o.ASIGHF(1), o.ASIGLF(1), t.DURATN, r.WFREQ, r.SIGFAC);
     const float rate = kTwoPi * theta / TP;
     r.CNTF1 = rate * rate * (sv.CNMASS(1) * sv.CNCG(1) + 0.4f * sv.CNBUOY(1) * sv.CNCB(1)) / WAVCOM.G;

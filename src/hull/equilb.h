@@ -39,9 +39,9 @@ struct LowModeRecord {
   float GAMWND;  // wind damping
   float GAMCUR;  // current damping
   float GAMWV;   // wave-drift damping, wind sea
-  float GAMSWL;  // wave-drift damping, swell
+  float GAMSWL;  // wave-drift damping, swell (the second swell's added)
   float GMWDG;   // drift-drag damping, wind sea
-  float GMSDG;   // drift-drag damping, swell
+  float GMSDG;   // drift-drag damping, swell (the second swell's added)
   float GAMTOT;  // total linear damping
   float GAMQSG;  // total square-law damping
   float GMLNSG;  // linear part carried with the square-law term (line part)
@@ -51,9 +51,9 @@ struct LowModeRecord {
   float VARWND;  // variance from wind gusts, then amplitude
   float VARCUR;  // variance from current variation, then amplitude
   float VARWAV;  // variance from slow-drift wave forces (wind sea), then amplitude
-  float VARSWL;  // variance from slow-drift wave forces (swell), then amplitude
+  float VARSWL;  // variance from slow-drift wave forces (both swells), then amplitude
   float VWVDG;   // variance from drift drag (wind sea), then amplitude
-  float VSWDG;   // variance from drift drag (swell), then amplitude
+  float VSWDG;   // variance from drift drag (both swells), then amplitude
   float FSGPK;   // storm peak factor
 };
 
@@ -118,8 +118,8 @@ struct Equilb {
   float SYCUR;                                  // current force, vessel y [kips | t]
   float SXWAV;                                  // wind-sea drift force, vessel x [kips | t]
   float SYWAV;                                  // wind-sea drift force, vessel y [kips | t]
-  float SXSWL;                                  // swell drift force, vessel x [kips | t]
-  float SYSWL;                                  // swell drift force, vessel y [kips | t]
+  float SXSWL;                                  // drift force of both swells, vessel x [kips | t]
+  float SYSWL;                                  // drift force of both swells, vessel y [kips | t]
   float VARYTP;                                 // right-hand side of the square-law damping equation
   float CYQTP;                                  // cubic coefficient of the square-law damping equation
 

@@ -273,6 +273,13 @@ void writeEnvironment(const ModelClasses& classes) {
     dataLine("Swell direction..................... ", fmtF(t.SWLHDG, 10, 2), degreesLabel());
     dataLine("Swell period ....................... ", fmtF(swellPeakPeriod(), 10, 2), " seconds");
   }
+  // The second swell of a data set of another program: its drift, damping and variance are given
+  // with the swell's below.
+  if (secondSwellOn()) {
+    dataLine("Second swell significant height .... ", fmtF(WAVCOM.SWHSWL2, 10, 2), length);
+    dataLine("Second swell direction ............. ", fmtF(t.SWLHDG2, 10, 2), degreesLabel());
+    dataLine("Second swell period ................ ", fmtF(swellPeakPeriod(2), 10, 2), " seconds");
+  }
   dataLine("Head-on wave drift force factor .... ", fmtF(t.BOWFAC, 10, 2));
   dataLine("Variable wave drift enhancement factor", fmtF(t.VWDFAC, 9, 2));
 }

@@ -103,10 +103,15 @@ std::vector<std::string> flowSource(bool wind, float beta, float arm) {
               " areas and arms (page 10)."};
 }
 
-// What feeds the mean wave drift of wave system s (1 the sea, 2 the swell, 3 the second swell).
+// Wave system s (1 the sea, 2 the swell, 3 the second swell) and the page that describes it.
+std::string seaSystemName(int s) {
+  return s == 1 ? "the sea (page 15)" : s == 2 ? "the swell (page 16)" : "the second swell (page 16)";
+}
+
+// What feeds the mean wave drift of wave system s.
 std::vector<std::string> driftSource(int s) {
   const Tpcm& t = TPCM;
-  const std::string system = s == 1 ? "the sea (page 15)" : s == 2 ? "the swell (page 16)" : "the second swell (page 16)";
+  const std::string system = seaSystemName(s);
   const int code = NIBVAL(t.LWVCOF, 3, t.EDUNIT);
   const int item = modelItem(t.LWVCOF, 3, kDriftModelItem, false);
   const DriftTableState& d = driftTableState;
@@ -152,8 +157,7 @@ MomentSource largestMomentSource(float PSI) {
   for (int s = 1; s <= 3; ++s) {
     candidates.push_back({parts.sea[s - 1].drift, [s] { return driftSource(s); }});
     candidates.push_back({parts.sea[s - 1].drag, [s] {
-                            return std::vector<std::string>{std::string("     the drift drag of ") +
-                                                            (s == 1 ? "the sea (page 15)." : "the swell (page 16).")};
+                            return std::vector<std::string>{"     the drift drag of " + seaSystemName(s) + "."};
                           }});
     rest -= parts.sea[s - 1].drift + parts.sea[s - 1].drag;
   }

@@ -63,7 +63,10 @@ struct Output {
   std::int32_t MLTRAO;                          // LOGICAL: more than one wave direction acts
   std::int32_t LRND;                            // LOGICAL: the random sea acts on the current heading
   std::int32_t LSWL;                            // LOGICAL: the swell acts on the current heading
-  std::int32_t IHFVAL;                          // spare
+  union {
+    std::int32_t IHFVAL;                        // spare, which carries:
+    std::int32_t LSWL2;                         // LOGICAL: the second swell acts on the current heading
+  };
   std::int32_t IHAVAL;                          // spare
   std::int32_t IOUTD3;                          // spare
   std::int32_t IOUTD4;                          // spare
@@ -152,7 +155,10 @@ struct Output {
   float SPDVAL;                                 // spreading weight of the current heading
   float XWVFAC;                                 // wave factor of the free SALM
   float XSWFAC;                                 // swell factor of the free SALM
-  float OUTD6;                                  // spare
+  union {
+    float OUTD6;                                // spare, which carries:
+    float XSWFAC2;                              // second-swell factor of the free SALM
+  };
   float OUTD7;                                  // spare
   float OUTD8;                                  // spare
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -101,16 +102,14 @@ int scanIntervals() {
   return NPHI;
 }
 
-// The run's sea state in WAVCOM: the grid and the spectra of the sea and the swell, whose period
+// The run's sea state in WAVCOM: the grid and the spectra of the sea and the swells, whose periods
 // must lie on the grid.
 RunSeaState buildSpectra() {
   Tpcm& t = TPCM;
   WAVCOM.RHOWTR = 0.001f * t.DWATR / WAVCOM.G;
   t.LBACK = 0;
-  if (t.LSWELL != 0) {
-    const std::int32_t index = swellGridIndex();
-    if (index < 1 || index > t.NWP) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(t.SWELPD)});
-  }
+  const std::string offTheGrid = swellOffTheGrid(1);
+  if (!offTheGrid.empty()) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", offTheGrid});
   return buildSeaState();
 }
 
@@ -271,9 +270,19 @@ std::vector<std::string> largestMomentLines(const std::string& what) {
   fatalStop("SLOMOR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
-// One root of the scan at EQUILB VESANG with the energy sum E; theta receives the direction of the
-// net force in vessel axes when the root is the best so far.
-void recordEquilibrium(float E, float& theta) {
+// What the damping of the most stable equilibrium takes from its root besides EQUILB: the direction
+// of the net force, and each swell's own mean drift and relative direction (EQUILB holds the first
+// swell's direction, and as the swell's force the sum of the two swells' drift, which the report
+// lists as the one background swell).
+struct StableRoot {
+  float theta = 0.0f;         // direction of the net force in vessel axes [rad]
+  ForcePair swellDrift[2]{};  // mean drift of the swell and of the second swell, vessel axes [kips | t]
+  float swellAttack[2]{};     // their relative directions [rad]
+};
+
+// One root of the scan at EQUILB VESANG with the energy sum E; `stable` receives what the damping
+// takes from it when the root is the best so far.
+void recordEquilibrium(float E, StableRoot& stable) {
   const Tpcm& t = TPCM;
   Equilb& q = EQUILB;
   const int k = q.IANGLE;
@@ -305,20 +314,28 @@ void recordEquilibrium(float E, float& theta) {
     q.SYWAV = f.drift[0].Y;
     q.SXSWL = f.drift[1].X;
     q.SYSWL = f.drift[1].Y;
+    if (secondSwellOn()) {
+      q.SXSWL += f.drift[2].X;
+      q.SYSWL += f.drift[2].Y;
+    }
     q.SXCUR = f.current.X;
     q.SYCUR = f.current.Y;
-    theta = f.direction;
     q.SWIND_ATTACK = relativeDirection(t.WNDHDG, q.VESANG);
     q.SWAVE_ATTACK = relativeDirection(t.SEAHDG(1), q.VESANG);
     q.SSWEL_ATTACK = relativeDirection(t.SWLHDG, q.VESANG);
     q.SCRNT_ATTACK = relativeDirection(t.CURHDG, q.VESANG);
+    stable.theta = f.direction;
+    stable.swellDrift[0] = f.drift[1];
+    stable.swellDrift[1] = f.drift[2];
+    stable.swellAttack[0] = q.SSWEL_ATTACK;
+    stable.swellAttack[1] = relativeDirection(t.SWLHDG2, q.VESANG);
   }
   ++q.IANGLE;
 }
 
-// The roots of TORQUE over a full turn from -0.5 rad; returns the direction of the net force at the
-// most stable one, in vessel axes [rad].
-float scanHeadings() {
+// The roots of TORQUE over a full turn from -0.5 rad; returns what the damping takes from the most
+// stable one.
+StableRoot scanHeadings() {
   Equilb& q = EQUILB;
   const float DPHI = SOLVE.DPHI;
   float L = -0.5f - DPHI;
@@ -328,7 +345,7 @@ float scanHeadings() {
   q.ERGMIN = 1.0e30f;
   q.ERGMAX = -1.0e30f;
   float E = 0.0f;
-  float theta = 0.0f;
+  StableRoot stable;
   COFLD();
   do {
     if (q.IANGLE > kMaxEquilibria) {
@@ -354,7 +371,7 @@ float scanHeadings() {
     q.VESANG = L + fromL;
     if (IER == kRootNotConverged) stopStage({" ++> ITERATION OVERFLOW IN VANTREL... CHECK DATA FILE AND RETRY"});
     E += TORQUE(L) * DPHI;  // the left-rectangle integral of the moment, advanced every interval
-    if (IER == kRootFound) recordEquilibrium(E, theta);
+    if (IER == kRootFound) recordEquilibrium(E, stable);
   } while (U <= kScanLast);
 
   if (q.IANGLE == 1) stopWithoutEquilibrium();
@@ -367,7 +384,7 @@ float scanHeadings() {
     q.IANGLE -= 1;
   }
   q.VESANG = q.TANGLE(q.ISTAB);
-  return theta;
+  return stable;
 }
 
 // ---- the statics' table at the mean load ----
@@ -561,80 +578,159 @@ void currentDamping(const ModeScales& m, float theta) {
   setFlowVariances(&LowModeRecord::VARCUR, m, f, Z, U, densities);
 }
 
-// One wave system (1 the wind sea, 2 the swell): its wave-drift damping by the group speed at the
-// peak of the drift force, its drift-drag damping by the orbital velocity of its peak wave, and the
-// variances of the slow-drift force and of the drift drag.
-void seaDamping(const ModeScales& m, float theta, int system, const SeaSpectrum& waves) {
-  const Tpcm& t = TPCM;
-  Equilb& q = EQUILB;
-  Wavcom& w = WAVCOM;
-  const Pascom& p = PASCOM;
-  const bool sea = system == 1;
-  const float X = sea ? q.SXWAV : q.SXSWL;
-  const float Y = sea ? q.SYWAV : q.SYSWL;
-  const float attack = sea ? q.SWAVE_ATTACK : q.SSWEL_ATTACK;
-  const float* psd = sea ? &w.WPSD(1) : &w.SWLPSD(1);
-  std::int32_t& peakX = sea ? q.IWDFPX : q.ISDFPX;
-  std::int32_t& peakY = sea ? q.IWDFPY : q.ISDFPY;
-  float LowModeRecord::*const drift = sea ? &LowModeRecord::GAMWV : &LowModeRecord::GAMSWL;
-  float LowModeRecord::*const drag = sea ? &LowModeRecord::GMWDG : &LowModeRecord::GMSDG;
-  float LowModeRecord::*const driftVariance = sea ? &LowModeRecord::VARWAV : &LowModeRecord::VARSWL;
-  float LowModeRecord::*const dragVariance = sea ? &LowModeRecord::VWVDG : &LowModeRecord::VSWDG;
-  LowModeRecord& surge = q.MODREC(1);
-  LowModeRecord& sway = q.MODREC(2);
-  LowModeRecord& yaw = q.MODREC(3);
+// What one wave system gives the three modes: its wave-drift damping (the yaw term only off head
+// and stern seas), its drift-drag damping of surge and sway (none for a system without waves), and
+// the variances of its slow-drift force (for the modes with a frequency) and of its drift drag. A
+// term that is not formed leaves its member as it is.
+struct SeaTerms {
+  std::optional<float> drift[3];
+  std::optional<float> drag[2];
+  std::optional<float> driftVariance[3];
+  std::optional<float> dragVariance[2];
+};
 
-  const ForcePair f = alongNetForce(X, Y, theta);
-  const float speedX = GRPSPD(psd, 1, attack, peakX, system);
-  const float speedY = GRPSPD(psd, 2, attack, peakY, system);
-  surge.*drift = 2.0f * surge.GAMFAC * std::fabs(f.X) / speedX;
-  sway.*drift = 2.0f * m.G2 * std::fabs(Y) / speedY;  // the sway term takes the unturned component
+// The terms of independent wave systems add: the damping of each is that of its own mean drift, and
+// the slow-drift force of each is formed from its own spectrum.
+SeaTerms& operator+=(SeaTerms& sum, const SeaTerms& more) {
+  const auto add = [](std::optional<float>& into, const std::optional<float>& term) {
+    if (term) into = into ? *into + *term : *term;
+  };
+  for (int c = 0; c < 3; ++c) add(sum.drift[c], more.drift[c]);
+  for (int c = 0; c < 2; ++c) add(sum.drag[c], more.drag[c]);
+  for (int c = 0; c < 3; ++c) add(sum.driftVariance[c], more.driftVariance[c]);
+  for (int c = 0; c < 2; ++c) add(sum.dragVariance[c], more.dragVariance[c]);
+  return sum;
+}
+
+// One wave system at the most stable equilibrium.
+struct SeaSystemAtRest {
+  std::int32_t system;        // 1 the wind sea, 2 the swell, 3 the second swell
+  ForcePair drift;            // its mean drift force there, vessel axes [kips | t]
+  float attack;               // its relative direction there [rad]
+  const float* psd;           // its spectrum on the grid
+  const SeaSpectrum* waves;   // the height and period the spectrum stands for
+};
+
+// The terms of one wave system: its wave-drift damping by the group speed at the peak of the drift
+// force (whose grid indices go to peakX and peakY), its drift-drag damping by the orbital velocity of
+// its peak wave, and the variances of the slow-drift force and of the drift drag.
+SeaTerms seaTerms(const ModeScales& m, float theta, const SeaSystemAtRest& sea, std::int32_t& peakX,
+                  std::int32_t& peakY) {
+  const Tpcm& t = TPCM;
+  const Equilb& q = EQUILB;
+  const Wavcom& w = WAVCOM;
+  const Pascom& p = PASCOM;
+  const float attack = sea.attack;
+  const float* psd = sea.psd;
+  const LowModeRecord& surge = q.MODREC(1);
+  SeaTerms terms;
+
+  const ForcePair f = alongNetForce(sea.drift.X, sea.drift.Y, theta);
+  const float speedX = GRPSPD(psd, 1, attack, peakX, sea.system);
+  const float speedY = GRPSPD(psd, 2, attack, peakY, sea.system);
+  terms.drift[0] = 2.0f * surge.GAMFAC * std::fabs(f.X) / speedX;
+  terms.drift[1] = 2.0f * m.G2 * std::fabs(sea.drift.Y) / speedY;  // the sway term takes the unturned component
   const float sigma = std::sin(attack);
   // (G3 / G2) times the sway term, formed without dividing by G2.
   if (std::fabs(sigma) >= kAttackSineLimit) {
-    yaw.*drift = 2.0f * m.G3 * std::fabs(Y) / speedY * std::fabs((1.0f + sigma * sigma) / sigma);
+    terms.drift[2] = 2.0f * m.G3 * std::fabs(sea.drift.Y) / speedY * std::fabs((1.0f + sigma * sigma) / sigma);
   }
-  for (LowModeRecord* rec : {&surge, &sway, &yaw}) rec->GAMTOT += rec->*drift;
 
   if (t.LEGDRG == 0) {
     float noDifference = 0.0f;
     float d1 = 0.0f;
     float d2 = 0.0f;
-    DRAGF(0, 1, attack, psd, noDifference, d1, d2, system);
+    DRAGF(0, 1, attack, psd, noDifference, d1, d2, sea.system);
     // The orbital velocity scale of the system's peak wave, of the height and period its spectrum
     // stands for.
-    const float WP = waves.WP;
+    const float WP = sea.waves->WP;
     float kd = 0.0f;
     WAVVEC(WP * std::sqrt(t.DEPTH / w.G), kd);
     const float k = kd / t.DEPTH;
     const float tanhKd = WP * WP / (k * w.G);
-    const float V = 0.1f * waves.HS * WP / tanhKd;
+    const float V = 0.1f * sea.waves->HS * WP / tanhKd;
     // d1 is the drift drag as a force, signed along the vessel's x axis (aft in head seas); like
     // every flow damping here the damping takes its size, never its direction: drag in a random
     // flow dissipates whichever way the flow goes.
     const float dragForce = std::fabs(d1);
     if (V > 0.0f) {  // a system without waves has no drift drag
-      surge.*drag = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * dragForce / V;
-      sway.*drag = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * dragForce / V;
+      terms.drag[0] = p.ACDSG * surge.GAMFAC * std::fabs(std::cos(attack)) * dragForce / V;
+      terms.drag[1] = p.ACDSW * m.G2 * std::fabs(std::sin(attack)) * dragForce / V;
     }
-    surge.GAMTOT += surge.*drag;
-    sway.GAMTOT += sway.*drag;
   }
 
   const float scale[3] = {w.BOWCF * w.BOWCF, m.R2 * w.BEAMCF * w.BEAMCF, t.LWL * w.BEAMCF * t.LWL * w.BEAMCF};
   for (int c = 1; c <= 3; ++c) {
     if (!m.active[c - 1]) continue;
-    LowModeRecord& rec = q.MODREC(c);
-    float dw = rec.WSURG;
-    rec.*driftVariance = kPi * t.VWDFAC * scale[c - 1] * DRIFTF(1, c, attack, psd, dw, 0.0f, system) * m.N[c - 1];
+    float dw = q.MODREC(c).WSURG;
+    terms.driftVariance[c - 1] = kPi * t.VWDFAC * scale[c - 1] * DRIFTF(1, c, attack, psd, dw, 0.0f, sea.system) * m.N[c - 1];
   }
   if (t.LEGDRG == 0 && m.active[0]) {
     float dw = q.WSURG;
     float e1 = 0.0f;
     float e2 = 0.0f;
-    DRAGF(1, 1, attack, psd, dw, e1, e2, system);
-    surge.*dragVariance = (e1 + e2) * std::fabs(std::cos(attack)) * kPi / 2.0f * m.N[0];
-    sway.*dragVariance = (e1 + e2) * std::fabs(std::sin(attack)) * kPi / 2.0f * m.N[1];
+    DRAGF(1, 1, attack, psd, dw, e1, e2, sea.system);
+    terms.dragVariance[0] = (e1 + e2) * std::fabs(std::cos(attack)) * kPi / 2.0f * m.N[0];
+    terms.dragVariance[1] = (e1 + e2) * std::fabs(std::sin(attack)) * kPi / 2.0f * m.N[1];
+  }
+  return terms;
+}
+
+// The members of the mode records that receive the terms of the sea, or of the swells together.
+struct SeaMembers {
+  float LowModeRecord::*drift;
+  float LowModeRecord::*drag;
+  float LowModeRecord::*driftVariance;
+  float LowModeRecord::*dragVariance;
+};
+constexpr SeaMembers kSeaMembers{&LowModeRecord::GAMWV, &LowModeRecord::GMWDG, &LowModeRecord::VARWAV,
+                                 &LowModeRecord::VWVDG};
+constexpr SeaMembers kSwellMembers{&LowModeRecord::GAMSWL, &LowModeRecord::GMSDG, &LowModeRecord::VARSWL,
+                                   &LowModeRecord::VSWDG};
+
+// The terms into their members, the damping added to each mode's total.
+void setSeaTerms(const SeaTerms& terms, const SeaMembers& into) {
+  Equilb& q = EQUILB;
+  for (int c = 1; c <= 3; ++c) {
+    LowModeRecord& rec = q.MODREC(c);
+    if (terms.drift[c - 1]) rec.*into.drift = *terms.drift[c - 1];
+    rec.GAMTOT += rec.*into.drift;
+  }
+  if (TPCM.LEGDRG == 0) {
+    for (int c = 1; c <= 2; ++c) {
+      LowModeRecord& rec = q.MODREC(c);
+      if (terms.drag[c - 1]) rec.*into.drag = *terms.drag[c - 1];
+      rec.GAMTOT += rec.*into.drag;
+    }
+  }
+  for (int c = 1; c <= 3; ++c) {
+    if (terms.driftVariance[c - 1]) q.MODREC(c).*into.driftVariance = *terms.driftVariance[c - 1];
+  }
+  for (int c = 1; c <= 2; ++c) {
+    if (terms.dragVariance[c - 1]) q.MODREC(c).*into.dragVariance = *terms.dragVariance[c - 1];
+  }
+}
+
+// The wind sea's terms into its members; those of the swell and the second swell, which the report
+// gives as the one background swell, summed into the swell's.
+void waveDamping(const ModeScales& m, const StableRoot& stable, const RunSeaState& waves) {
+  const Tpcm& t = TPCM;
+  Equilb& q = EQUILB;
+  Wavcom& w = WAVCOM;
+  if (t.LRANDM != 0) {
+    const SeaSystemAtRest sea{1, {q.SXWAV, q.SYWAV}, q.SWAVE_ATTACK, &w.WPSD(1), &waves.sea};
+    setSeaTerms(seaTerms(m, stable.theta, sea, q.IWDFPX, q.IWDFPY), kSeaMembers);
+  }
+  if (t.LSWELL != 0) {
+    const SeaSystemAtRest swell{2, stable.swellDrift[0], stable.swellAttack[0], &w.SWLPSD(1), &waves.swell};
+    SeaTerms swells = seaTerms(m, stable.theta, swell, q.ISDFPX, q.ISDFPY);
+    if (secondSwellOn()) {
+      const SeaSystemAtRest second{3, stable.swellDrift[1], stable.swellAttack[1], &w.SWLPSD2(1), &waves.swell2};
+      std::int32_t peakX = 0;  // the report keeps the peaks of the first swell
+      std::int32_t peakY = 0;
+      swells += seaTerms(m, stable.theta, second, peakX, peakY);
+    }
+    setSeaTerms(swells, kSwellMembers);
   }
 }
 
@@ -752,16 +848,15 @@ void SLOMOR() {
   SINES.C1 = 0.0f;
   addedMassFactors();
 
-  const float theta = scanHeadings();
+  const StableRoot stable = scanHeadings();
   offsetAndStiffness();
   const ModeScales m = massesAndFrequencies();
 
   motionsAtEquilibrium();
   stillWaterDamping(m);
-  if (windActs()) windDamping(m, theta);
-  if (currentActs()) currentDamping(m, theta);
-  if (t.LRANDM != 0) seaDamping(m, theta, 1, waves.sea);
-  if (t.LSWELL != 0) seaDamping(m, theta, 2, waves.swell);
+  if (windActs()) windDamping(m, stable.theta);
+  if (currentActs()) currentDamping(m, stable.theta);
+  waveDamping(m, stable, waves);
 
   const std::int32_t userFlag[3] = {t.LSGLFD, t.LSWLFD, t.LYWLFD};
   const float userPercent[3] = {t.SGLFDP, t.SWLFDP, t.YWLFDP};

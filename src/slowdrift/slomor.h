@@ -2,7 +2,7 @@
 // low-frequency motions.
 //
 // SLOMOR builds the run's sea state in WAVCOM (waves/sea_state.h: the grid and the spectra of the
-// first sea state and of the swell, whose period must lie on the grid), derives the hull plan form,
+// first sea state and of the swells, whose periods must lie on the grid), derives the hull plan form,
 // the auxiliary forces and the added-mass factors, and scans the vessel heading over a full turn in
 // NPHI intervals for the roots of the net yaw moment TORQUE. Each root is an equilibrium
 // (at most 30): stable when the moment falls through it, ranked by the running integral of the
@@ -10,8 +10,8 @@
 // and the surge stiffness from the statics' load-offset table, the surge energy table, the effective
 // masses and the three natural frequencies (surge, and the coupled sway-yaw pair about the mooring
 // point), the damping of each mode by source (still water, wind, current, wave drift and drift drag
-// of the sea and the swell) and the motion variance each excitation causes, and for the two sway-yaw
-// modes the square-law hull drag by the root of CUBIC.
+// of the sea and the swell, the second swell's added to the swell's) and the motion variance each
+// excitation causes, and for the two sway-yaw modes the square-law hull drag by the root of CUBIC.
 //
 // Runs once per data set, after the vessel-response pass 1 (RELRAOUP needs its work area), the
 // current profile (CURPROF_INIT) and the statics (STSALM: SOLVE, the load-offset table, G and

@@ -131,18 +131,30 @@ void stormAndDesignWave() {
     const bool randomSea = d.LRANDM != 0;
     const bool swell = d.LSWELL != 0;
     const bool sea = randomSea || swell;
-    const float seaPeriod = d.SIGPD(1);
-    const float seaHeight = d.SWHT(1);
-    if (randomSea && swell) {
-      const float swellSquared = d.SWELHT * d.SWELHT;
-      const float seaSquared = seaHeight * seaHeight;
-      wc.TAVG = (d.SWELPD * swellSquared + seaPeriod * seaSquared) / (swellSquared + seaSquared);
-    } else if (randomSea) {
-      wc.TAVG = seaPeriod;
-    } else if (swell) {
-      wc.TAVG = d.SWELPD;
-    } else {
+    // The wave systems that act, each with its period [s] and height [ft | m]: a mix of them stands
+    // for the period of each weighted by its energy, the square of its height, so that the swells
+    // count alike whichever is called first.
+    struct System {
+      float period, height;
+    };
+    System systems[3];
+    int count = 0;
+    if (swell) systems[count++] = {d.SWELPD, d.SWELHT};
+    if (secondSwellOn()) systems[count++] = {d.SWELPD2, d.SWELHT2};
+    if (randomSea) systems[count++] = {d.SIGPD(1), d.SWHT(1)};
+    if (count == 0) {
       wc.TAVG = std::sqrt(wc.G / d.DRAFT);
+    } else if (count == 1) {
+      wc.TAVG = systems[0].period;
+    } else {
+      float weighted = 0.0f;
+      float energy = 0.0f;
+      for (int k = 0; k < count; ++k) {
+        const float squared = systems[k].height * systems[k].height;
+        weighted += systems[k].period * squared;
+        energy += squared;
+      }
+      wc.TAVG = weighted / energy;
     }
     // A period that is not positive cannot count waves: take the storm of 1000 as without a duration.
     const float waves = (d.DURATN > 0.0f && wc.TAVG > 0.0f) ? d.DURATN * 3600.0f / wc.TAVG : 1000.0f;

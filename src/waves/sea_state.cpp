@@ -56,7 +56,12 @@ SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink) {
   return waveSystemSpectrum(t.SWLTYP, kSwell, t.SWELHT, t.SWELPD, PSD, sink);
 }
 
-float swellPeakPeriod() { return WAVCOM.WSWLPK > 0.0f ? kTwoPi / WAVCOM.WSWLPK : 0.0f; }
+bool secondSwellOn() { return TPCM.LSWELL != 0 && TPCM.LSWEL2 != 0; }
+
+float swellPeakPeriod(int swell) {
+  const float peak = swell == 2 ? WAVCOM.WSWLPK2 : WAVCOM.WSWLPK;
+  return peak > 0.0f ? kTwoPi / peak : 0.0f;
+}
 
 float significantHeight(const float* PSD) {
   float m0 = 0.0f;
@@ -65,10 +70,26 @@ float significantHeight(const float* PSD) {
   return 4.0f * std::sqrt(m0);
 }
 
-std::int32_t swellGridIndex() {
+std::int32_t swellGridIndex(int swell) {
   const Tpcm& t = TPCM;
-  const float index = (t.SWELPD - t.T(1)) / (t.T(2) - t.T(1)) + 1.5f;
+  const float period = swell == 2 ? t.SWELPD2 : t.SWELPD;
+  const float index = (period - t.T(1)) / (t.T(2) - t.T(1)) + 1.5f;
   return std::fabs(index) < kFarOffGrid ? static_cast<std::int32_t>(index) : 0;
+}
+
+std::string swellOffTheGrid(std::int32_t first) {
+  const Tpcm& t = TPCM;
+  const struct {
+    bool on;
+    float period;  // [s]
+    std::int32_t ISYS;
+  } swells[] = {{t.LSWELL != 0, t.SWELPD, kSwell}, {secondSwellOn(), t.SWELPD2, kSecondSwell}};
+  for (int k = 1; k <= 2; ++k) {
+    const auto& swell = swells[k - 1];
+    const std::int32_t index = swellGridIndex(k);
+    if (swell.on && !(index >= first && index <= t.NWP)) return swellOffTheGridLine(swell.period, first, swell.ISYS);
+  }
+  return {};
 }
 
 RunSeaState buildSeaState() {
@@ -79,6 +100,7 @@ RunSeaState buildSeaState() {
   w.WVK.fill(0.0f);
   w.WPSD.fill(0.0f);
   w.SWLPSD.fill(0.0f);
+  w.SWLPSD2.fill(0.0f);
   fillWaveGrid();
   w.NSPEC = t.WAVTYP;
   RunSeaState built;
@@ -96,6 +118,12 @@ RunSeaState buildSeaState() {
     w.SWHSWL = significantHeight(w.SWLPSD.data());
     w.WSWLPK = built.swell.WP;
     w.WKSWLPK = built.swell.WKP;
+  }
+  if (secondSwellOn()) {
+    built.swell2 = swellSpectrum(2, w.SWLPSD2.data());
+    w.SWHSWL2 = significantHeight(w.SWLPSD2.data());
+    w.WSWLPK2 = built.swell2.WP;
+    w.WKSWLPK2 = built.swell2.WKP;
   }
   return built;
 }

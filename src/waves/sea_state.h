@@ -9,12 +9,13 @@
 // ordinates) hands them back in the result, and the data set keeps what the user typed.
 //
 // The significant wave height under its names: TPCM SWHT(j) is what the user typed for sea state j;
-// WAVCOM SWH and SWHSWL are what the run's sea and swell spectra hold, 4 sqrt(m0) on the grid; the
+// WAVCOM SWH, SWHSWL and SWHSWL2 are what the run's sea and swell spectra hold, 4 sqrt(m0) on the grid; the
 // vessel statistics keep the moments of every height's spectrum in their own record of the response
 // work area (seaStateRecord, hull/himem.h).
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "waves/wave_spectrum.h"
 
@@ -42,28 +43,42 @@ SeaSpectrum windSeaSpectrum(int j, float* PSD, const WvspecSink* sink = nullptr)
 // The swell (1: SWLTYP, SWELHT, SWELPD) or the second swell (2: SWLTYP2, SWELHT2, SWELPD2).
 SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink = nullptr);
 
-// The peak period [s] of the run's swell as its spectrum in WAVCOM stands for it, 2 pi / WSWLPK: the
-// period typed, or the one a Pierson-Moskowitz or user spectrum derives. 0 without a swell spectrum.
-float swellPeakPeriod();
+// The second swell is analysed only beside the first: a data set of another program may hold
+// LSWEL2 on with LSWELL off, and the vessel response, like the editor, then takes no swell at all.
+bool secondSwellOn();
+
+// The peak period [s] of the run's swell (1) or second swell (2) as its spectrum in WAVCOM stands
+// for it, 2 pi / WSWLPK (WSWLPK2): the period typed, or the one a Pierson-Moskowitz or user spectrum
+// derives. 0 without that swell's spectrum.
+float swellPeakPeriod(int swell = 1);
 
 // 4 sqrt(m0) of a spectrum on the grid (SMPINT): the significant height it holds [ft | m].
 float significantHeight(const float* PSD);
 
-// The grid index nearest the swell's period SWELPD: INT((SWELPD - T(1)) / (T(2) - T(1)) + 1.5), the
-// longer period at a tie (WAVCOM NSWEL). 0 when the quotient is no number or lies far off any grid.
-std::int32_t swellGridIndex();
+// The grid index nearest the period SWELPD of the swell (1), or SWELPD2 of the second swell (2):
+// INT((SWELPD - T(1)) / (T(2) - T(1)) + 1.5), the longer period at a tie (WAVCOM NSWEL for the
+// swell). 0 when the quotient is no number or lies far off any grid.
+std::int32_t swellGridIndex(int swell = 1);
+
+// The stop's line (swellOffTheGridLine) for the first swell of the run, the swell and then the
+// second swell, whose nearest grid period lies outside T(first) .. T(NWP); empty when every swell
+// that is on lies within.
+std::string swellOffTheGrid(std::int32_t first);
 
 // The run's sea state into WAVCOM, as the slow drift and the free SALM need it: the grid
 // (fillWaveGrid), NSPEC, and, the arrays cleared first,
 //   - with the random sea on (LRANDM): the spectrum WPSD of its first sea state, its height SWH
 //     = 4 sqrt(m0), peak period TPK, peak frequency WPK and peak wave number WKPK;
 //   - with the swell on (LSWELL): DELSWL (SWLWID), NSWEL (swellGridIndex), the spectrum SWLPSD, its
-//     height SWHSWL = 4 sqrt(m0), peak frequency WSWLPK and peak wave number WKSWLPK.
-// Returns what each spectrum stands for (zero for a system that is off). Callers that need the
-// swell on the grid check swellGridIndex first: a default swell (type 0) off the grid stops in WVSPEC.
+//     height SWHSWL = 4 sqrt(m0), peak frequency WSWLPK and peak wave number WKSWLPK;
+//   - with the second swell on as well (secondSwellOn): from its own items in the same way, the
+//     spectrum SWLPSD2, its height SWHSWL2, peak frequency WSWLPK2 and peak wave number WKSWLPK2.
+// Returns what each spectrum stands for (zero for a system that is off). Callers that need a swell
+// on the grid check swellGridIndex first: a default swell (type 0) off the grid stops in WVSPEC.
 struct RunSeaState {
   SeaSpectrum sea;
   SeaSpectrum swell;
+  SeaSpectrum swell2;
 };
 RunSeaState buildSeaState();
 

@@ -8,10 +8,10 @@
 // wave spectrum is Hs^2 / 16.
 //
 // Who fills what: the driver that runs (vessel-response pass 1, the statics) sets G; the grid (NW,
-// DW, TS, TL, DT, W, W2, WVK) and the run's sea state (WPSD and SWLPSD with their heights, peaks,
-// NSPEC, NSWEL and DELSWL) come from the routines of waves/sea_state.h alone, which the vessel
+// DW, TS, TL, DT, W, W2, WVK) and the run's sea state (WPSD, SWLPSD and SWLPSD2 with their heights,
+// peaks, NSPEC, NSWEL and DELSWL) come from the routines of waves/sea_state.h alone, which the vessel
 // response, the slow drift, the free-SALM driver and the editor's wave report call; WVSPEC, SMPINT
-// and GRPSPC only read the grid. No routine fills the second swell's SWLPSD2 and its peak.
+// and GRPSPC only read the grid.
 // The block is zero when the process starts and is never stored in a file, so its layout is this
 // program's own (pinned in wavcom_layout.cpp all the same, like every block).
 #pragma once
@@ -48,6 +48,7 @@ struct Wavcom {
   float WSWLPK2;                             // peak frequency of the second swell [rad/s]
   float WKSWLPK2;                            // peak wave number of the second swell [1/ft | 1/m]
   float SWHSWL;                              // significant height of the swell, 4 sqrt(m0) of SWLPSD [ft | m]
+  float SWHSWL2;                             // the same of the second swell, of SWLPSD2 [ft | m]
   std::int32_t NSPEC;                        // spectrum type of the wind sea (a copy of TPCM WAVTYP)
   std::int32_t NSWEL;                        // grid index of the swell period, INT((SWELPD - TS)/DT + 1.5)
   float DELSWL;                              // relative width of the default swell (TPCM SWLWID)
@@ -78,7 +79,7 @@ struct Wavcom {
   void reset() { *this = Wavcom{}; }
 };
 
-inline constexpr int kWavcomWords = 640;  // 4-byte words of the block
+inline constexpr int kWavcomWords = 641;  // 4-byte words of the block
 static_assert(sizeof(Wavcom) == 4 * kWavcomWords, "WAVCOM is a run of 4-byte words without padding");
 
 extern Wavcom WAVCOM;

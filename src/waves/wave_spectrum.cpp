@@ -263,7 +263,7 @@ void defaultSwell(float* PSD, float HS, float TP, const SystemShape& shape, int 
   // INT(x + 1.5) of the period offset: the nearest grid period, the longer one at a tie.
   const float position = (TP - WAVCOM.TS) / WAVCOM.DT + 1.5f;
   if (!(position >= 1.0f && position < static_cast<float>(n + 1))) {
-    stopWith(" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(TP));
+    stopWith(" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(TP, 1, shape.index));
   }
   if (!(sigma > 0.0f)) {
     stopWith(std::string(" ++> ") + shape.name + ": relative width of the default swell spectrum " +
@@ -312,9 +312,12 @@ void userDefined(std::int32_t ITYPE, float* PSD, float& HS, float& TP, const Sys
 
 }  // namespace
 
-std::string swellOffTheGridLine(float period, std::int32_t first) {
+std::string swellOffTheGridLine(float period, std::int32_t first, std::int32_t ISYS) {
   const Tpcm& t = TPCM;
-  return "     The swell peak period " + messageValue(period) + " s (page 16) is nearest to none of the wave periods " +
+  const std::string which = ISYS == kSecondSwell ? "second swell peak period " : ISYS == kWindSea ? "spectrum peak period "
+                                                                                                  : "swell peak period ";
+  const std::string page = ISYS == kWindSea ? " s (page 15)" : " s (page 16)";
+  return "     The " + which + messageValue(period) + page + " is nearest to none of the wave periods " +
          messageValue(t.T(std::clamp(first, 1, std::max(t.NWP, 1)))) + " to " + messageValue(t.T(std::max(t.NWP, 1))) +
          " s of page 14.";
 }

@@ -113,8 +113,9 @@ TEST_F(DynamicsDriver, G2cstInTheSalmPlaneIsTheLimitOfTheQuotient) {
   EXPECT_TRUE(IsClose(g2cst(0.001f), limit, 1e-4));
 }
 
-// Several wave directions act when the sea is spread, or when a swell more than 0.1 degrees off the
-// sea acts beside the random sea; the imposed extension knows one direction only.
+// Several wave directions act when the sea is spread, or when two of the random sea, the swell and
+// the second swell act more than 0.1 degrees apart, whichever of the swells is called first (a second
+// swell without the swell is none); the imposed extension knows one direction only.
 TEST_F(DynamicsDriver, RunFlags) {
   struct Case {
     const char* name;
@@ -122,6 +123,8 @@ TEST_F(DynamicsDriver, RunFlags) {
     float SWLHDG;
     std::int32_t LEXTND;
     std::int32_t SPRDFG, MLTRAO;
+    std::int32_t LSWEL2 = 0;
+    float SWLHDG2 = 0.0f;
   };
   const Case cases[] = {
       {"long-crested sea alone", 0, 0, 1, 90.0f, 0, 0, 0},
@@ -130,6 +133,11 @@ TEST_F(DynamicsDriver, RunFlags) {
       {"swell 0.2 deg off the sea", 0, 1, 1, 30.2f, 0, 0, 1},
       {"swell off the sea without a random sea", 0, 1, 0, 90.0f, 0, 0, 0},
       {"spread sea under the extension", 1, 0, 1, 30.0f, 2, 1, 0},
+      {"two swells 0.2 deg apart without a random sea", 0, 1, 0, 90.0f, 0, 0, 1, 1, 90.2f},
+      {"the same swells called the other way", 0, 1, 0, 90.2f, 0, 0, 1, 1, 90.0f},
+      {"two swells of one heading without a random sea", 0, 1, 0, 90.0f, 0, 0, 0, 1, 90.0f},
+      {"a second swell off the sea, the swell on it", 0, 1, 1, 30.0f, 0, 0, 1, 1, 60.0f},
+      {"a second swell off the sea without the swell", 0, 0, 1, 30.0f, 0, 0, 0, 1, 60.0f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -139,6 +147,8 @@ TEST_F(DynamicsDriver, RunFlags) {
     t.LSWELL = c.LSWELL;
     t.LRANDM = c.LRANDM;
     t.SWLHDG = c.SWLHDG;
+    t.LSWEL2 = c.LSWEL2;
+    t.SWLHDG2 = c.SWLHDG2;
     t.LEXTND = c.LEXTND;
     t.ALLRAO = 1;
     t.PRNRAO = 1;

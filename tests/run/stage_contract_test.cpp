@@ -232,9 +232,11 @@ struct SeaStateWords {
   std::size_t offset, size;
 };
 #define QV_SEA_STATE(member) SeaStateWords{#member, offsetof(Wavcom, member), sizeof(Wavcom::member)}
-constexpr SeaStateWords kSeaStateWords[] = {QV_SEA_STATE(WPSD), QV_SEA_STATE(SWLPSD), QV_SEA_STATE(SWH),
-                                            QV_SEA_STATE(TPK),  QV_SEA_STATE(WPK),    QV_SEA_STATE(WKPK),
-                                            QV_SEA_STATE(WSWLPK), QV_SEA_STATE(WKSWLPK), QV_SEA_STATE(SWHSWL)};
+constexpr SeaStateWords kSeaStateWords[] = {
+    QV_SEA_STATE(WPSD),    QV_SEA_STATE(SWLPSD),   QV_SEA_STATE(SWLPSD2),  QV_SEA_STATE(SWH),
+    QV_SEA_STATE(TPK),     QV_SEA_STATE(WPK),      QV_SEA_STATE(WKPK),     QV_SEA_STATE(WSWLPK),
+    QV_SEA_STATE(WKSWLPK), QV_SEA_STATE(SWHSWL),   QV_SEA_STATE(WSWLPK2),  QV_SEA_STATE(WKSWLPK2),
+    QV_SEA_STATE(SWHSWL2)};
 #undef QV_SEA_STATE
 bool buildsTheSeaState(std::string_view stage) { return stage == "SLOMOR" || stage == "FREMOT"; }
 
@@ -637,7 +639,8 @@ TEST_F(StageContracts, EveryStageOfEveryRoadKeepsToItsContract) {
 }
 
 // The sea states whose spectra derive their height or period: a Pierson-Moskowitz swell (its peak
-// period from its height) and a wind sea of user ordinates (height and period from the table). The
+// period from its height) and a wind sea of user ordinates (height and period from the table), with a
+// second swell of Pierson-Moskowitz as well, which every stage that takes the swell takes. The
 // stages hand the spectra copies, so no stage changes the data set's sea state.
 TEST_F(StageContracts, DerivedSeaStatesLeaveTheDataSetAsTyped) {
   std::string image = example("tanker-yoke");
@@ -655,10 +658,17 @@ TEST_F(StageContracts, DerivedSeaStatesLeaveTheDataSetAsTyped) {
   image = withWord(image, offsetof(Tpcm, SWELHT), 2.0f);
   image = withWord(image, offsetof(Tpcm, SWELPD), 12.0f);  // as typed: the spectrum's own is 15.66 sqrt(2 / 9.8) s
   image = withWord(image, offsetof(Tpcm, SWLHDG), 180.0f);
+  image = withWord(image, offsetof(Tpcm, LSWEL2), std::int32_t{1});
+  image = withWord(image, offsetof(Tpcm, SWLTYP2), std::int32_t{1});
+  image = withWord(image, offsetof(Tpcm, SWELHT2), 3.0f);
+  image = withWord(image, offsetof(Tpcm, SWELPD2), 9.0f);  // as typed: its own is 15.66 sqrt(3 / 9.8) s
+  image = withWord(image, offsetof(Tpcm, SWLHDG2), 150.0f);
   const std::vector<std::string> breaches = contractBreaches(image);
   EXPECT_TRUE(breaches.empty()) << listed(breaches);
   EXPECT_EQ(TPCM.SWELHT, 2.0f);
   EXPECT_EQ(TPCM.SWELPD, 12.0f);
+  EXPECT_EQ(TPCM.SWELHT2, 3.0f);
+  EXPECT_EQ(TPCM.SWELPD2, 9.0f);
 }
 
 }  // namespace

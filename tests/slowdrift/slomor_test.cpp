@@ -370,6 +370,14 @@ TEST_F(SlowDrift, StopsOfTheStage) {
          TPCM.SWELPD = 16.0f;  // the grid ends at 15 s
        },
        " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"},
+      {"second swell off the grid",
+       [] {
+         TPCM.LSWELL = 1;
+         TPCM.SWELPD = 10.0f;
+         TPCM.LSWEL2 = 1;
+         TPCM.SWELPD2 = 16.0f;
+       },
+       " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n     The second swell peak period 16.00 s (page 16) is nearest to none"},
       {"a moment no heading balances",
        [] {
          TPCM.AUXFRC = 1;

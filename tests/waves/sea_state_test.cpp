@@ -11,6 +11,7 @@
 
 #include "dataset/tpcm.h"
 #include "support/checks.h"
+#include "support/swells.h"
 #include "waves/wave_grid_fixture.h"
 #include "waves/wavcom.h"
 
@@ -18,7 +19,9 @@ namespace qv {
 namespace {
 
 using qv::testing_support::IsClose;
+using qv::testing_support::setSwell;
 using qv::testing_support::setWaveGrid;
+using qv::testing_support::SwellItems;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kG = 9.8;
@@ -115,6 +118,100 @@ TEST_F(SeaState, ASystemThatIsOffLeavesNothingOfAnEarlierSeaState) {
   }
   EXPECT_EQ(built.sea.HS, 0.0f);
   EXPECT_EQ(built.swell.TP, 0.0f);
+}
+
+// The second swell's spectrum is built from its own items as the swell's is from the swell's: the
+// two swells given in either order give the same two spectra. Each holds the variance Hs^2 / 16 of
+// its height where the grid of 3 to 25 s takes its energy (a narrow default swell, JONSWAPs peaked
+// well inside), and its peak at the period typed.
+TEST_F(SeaState, TheSecondSwellIsBuiltFromItsOwnItemsAsTheSwellIs) {
+  struct Case {
+    const char* name;
+    SwellItems a, b;
+  };
+  const Case cases[] = {
+      {"a default swell and a mean JONSWAP", {kSpectrumDefaultSwell, 2.0f, 14.0f, 0.0f, 0.1f, 0, 0, 0},
+       {kSpectrumMeanJonswap, 3.0f, 11.0f, 0.0f, 0.0f, 0, 0, 0}},
+      {"two general JONSWAPs of their own shapes", {kSpectrumGeneralJonswap, 1.5f, 16.0f, 0.0f, 0.0f, 2.0f, 0.06f, 0.1f},
+       {kSpectrumGeneralJonswap, 2.5f, 12.0f, 0.0f, 0.0f, 5.0f, 0.09f, 0.07f}},
+  };
+  Tpcm& t = TPCM;
+  t.LRANDM = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    setSwell(t, 1, c.a);
+    setSwell(t, 2, c.b);
+    const RunSeaState first = buildSeaState();
+    const Wavcom given = WAVCOM;
+    setSwell(t, 1, c.b);
+    setSwell(t, 2, c.a);
+    const RunSeaState swapped = buildSeaState();
+    for (int i = 1; i <= 45; ++i) {
+      EXPECT_EQ(WAVCOM.SWLPSD(i), given.SWLPSD2(i)) << "point " << i;
+      EXPECT_EQ(WAVCOM.SWLPSD2(i), given.SWLPSD(i)) << "point " << i;
+    }
+    EXPECT_EQ(WAVCOM.SWHSWL2, given.SWHSWL);
+    EXPECT_EQ(WAVCOM.WSWLPK2, given.WSWLPK);
+    EXPECT_EQ(WAVCOM.WKSWLPK2, given.WKSWLPK);
+    EXPECT_EQ(swapped.swell2.HS, first.swell.HS);
+    EXPECT_EQ(swapped.swell.TP, first.swell2.TP);
+
+    EXPECT_TRUE(IsClose(given.SWHSWL, c.a.height, 0.02)) << "Hs^2 / 16 of the swell";
+    EXPECT_TRUE(IsClose(given.SWHSWL2, c.b.height, 0.02)) << "Hs^2 / 16 of the second swell";
+    EXPECT_TRUE(IsClose(swellPeakPeriod(1), c.b.period, 1e-5));
+    EXPECT_TRUE(IsClose(swellPeakPeriod(2), c.a.period, 1e-5));
+    // Linear waves in 50 m: the peak wave number solves omega^2 = g k tanh(k h).
+    const double wp = 2 * kPi / c.a.period;
+    const double k = WAVCOM.WKSWLPK2;
+    EXPECT_TRUE(IsClose(kG * k * std::tanh(k * 50.0), wp * wp, 1e-4));
+  }
+}
+
+// The second swell is a swell beside the swell: with the swell off (a data set of another program
+// may hold it so) it is no wave system, and one built before leaves nothing.
+TEST_F(SeaState, ASecondSwellWithoutTheSwellIsNone) {
+  Tpcm& t = TPCM;
+  setSwell(t, 1, {kSpectrumMeanJonswap, 2.0f, 12.0f, 0.0f, 0.0f, 0, 0, 0});
+  setSwell(t, 2, {kSpectrumMeanJonswap, 3.0f, 15.0f, 0.0f, 0.0f, 0, 0, 0});
+  buildSeaState();
+  ASSERT_GT(WAVCOM.SWLPSD2(20), 0.0f);
+  t.LSWELL = 0;
+  EXPECT_FALSE(secondSwellOn());
+  const RunSeaState built = buildSeaState();
+  for (int i = 1; i <= kMaxWavePeriods; ++i) EXPECT_EQ(WAVCOM.SWLPSD2(i), 0.0f) << "point " << i;
+  EXPECT_EQ(built.swell2.HS, 0.0f);
+  EXPECT_EQ(swellOffTheGrid(1), "");  // nor is its period checked
+}
+
+// Each swell that is on must lie on the grid from T(first) on; the stop names the one that does not,
+// the swell first.
+TEST_F(SeaState, TheStopNamesTheSwellOffTheGrid) {
+  struct Case {
+    std::int32_t second;  // LSWEL2
+    float period, period2;  // [s]
+    std::int32_t first;     // the first grid period the swells may take
+    const char* expected;
+  };
+  const Case cases[] = {
+      {1, 12.0f, 15.0f, 1, ""},
+      {1, 12.0f, 30.0f, 1, "     The second swell peak period 30.00 s (page 16) is nearest to none of the wave periods "
+                           "3.00 to 25.00 s of page 14."},
+      {1, 2.0f, 30.0f, 1, "     The swell peak period 2.00 s (page 16) is nearest to none of the wave periods 3.00 to "
+                          "25.00 s of page 14."},
+      {1, 12.0f, 3.5f, 3, "     The second swell peak period 3.50 s (page 16) is nearest to none of the wave periods "
+                          "4.00 to 25.00 s of page 14."},
+      {0, 12.0f, 30.0f, 1, ""},  // a second swell that is off is not checked
+  };
+  Tpcm& t = TPCM;
+  t.LSWELL = 1;
+  for (const Case& c : cases) {
+    t.LSWEL2 = c.second;
+    t.SWELPD = c.period;
+    t.SWELPD2 = c.period2;
+    EXPECT_EQ(swellOffTheGrid(c.first), c.expected) << c.period << " " << c.period2 << " from " << c.first;
+  }
+  t.SWELPD2 = 30.0f;
+  EXPECT_EQ(swellGridIndex(2), 55);
 }
 
 // The grid index nearest the swell's period on the grid of 3 to 25 s by 0.5 s.
