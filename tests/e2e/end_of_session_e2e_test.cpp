@@ -1,0 +1,145 @@
+// The end of an editing session where a new user meets it: a save into a folder that an analysis
+// holds.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "dataset/tpcm.h"
+#include "e2e/e2e_harness.h"
+#include "platform/stop.h"
+#include "support/checks.h"
+#include "support/example_data.h"
+#include "util/folder_lock.h"
+
+namespace qv {
+namespace {
+
+using testing_support::contains;
+using testing_support::example;
+using testing_support::withWord;
+using namespace std::chrono_literals;
+
+const std::string kFolderHeld =
+    "\n ++> An analysis is running in this folder, or waits there at a question: the data\n"
+    "     set is not saved, so that the folder keeps the data set its reports are made\n"
+    "     from. The data files are unchanged and the edits are kept: save again once\n"
+    "     that analysis has ended.\n\n Press <RETURN> to continue: ";
+// After the refusal the end-of-session menu comes back with the edits; the typed input ends there.
+const std::string kMenuAgainThenInputEnds =
+    "(Press <RETURN> to review data)\n \n Enter number of selection (\"H\" for help): \n"
+    " ++> Keyboard input ended; nothing was saved.\n";
+const std::string kNotice = ">>> Kestrin Editor Software <<<";
+const std::string kRunnerRefused = "Another analysis is running in this folder";
+
+// Open the data set and give it a new title on page 1: a change, which the session's end saves.
+constexpr std::string_view kRetitle = "M\n1\nNEW TITLE\n";
+
+// The analysis runner started interactively in a folder, where it holds the folder while it waits at
+// its first question, the debug print level (the data set asks for it); its standard input is a pipe
+// this object holds. Answered, it runs to its end; dropped, its input ends and so does it.
+class WaitingRun {
+ public:
+  WaitingRun(const e2e::Folder& folder, const std::filesystem::path& log) : log_(log) {
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::string command = "cd '" + folder.path().string() + "' && exec '" + e2e::runnerPath() +
+                                "' --interactive >'" + log.string() + "' 2>&1";
+    input_ = ::popen(command.c_str(), "w");
+  }
+  ~WaitingRun() {
+    if (input_ != nullptr) ::pclose(input_);
+  }
+  WaitingRun(const WaitingRun&) = delete;
+  WaitingRun& operator=(const WaitingRun&) = delete;
+
+  // True once it waits at its question (within a generous limit, for a loaded machine).
+  bool waits() const {
+    const auto end = std::chrono::steady_clock::now() + 60s;
+    while (input_ != nullptr && std::chrono::steady_clock::now() < end) {
+      if (contains(testing_support::readFileText(log_), "Input NBUG: ")) return true;
+      std::this_thread::sleep_for(10ms);
+    }
+    return false;
+  }
+  // Every question answered with the print level 0; its exit status.
+  int answer() {
+    const std::string replies(300, '\n');
+    std::fwrite(replies.data(), 1, replies.size(), input_);
+    const int status = ::pclose(input_);
+    input_ = nullptr;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  std::filesystem::path log_;
+  FILE* input_ = nullptr;
+};
+
+// A run waiting at a question holds the folder: a save from the editor, alone or before an
+// execution, says so and changes no file, and the menu comes back with the edits (the end of the
+// typed input there saves nothing). Once the run has ended, the same save goes through.
+TEST(HeldFolderE2e, NoSaveGoesIntoAFolderAnAnalysisHolds) {
+  const std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, NBUG0), std::int32_t{1});
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  e2e::Folder logs;
+  WaitingRun run(folder, logs.path() / "run.out");
+  ASSERT_TRUE(run.waits()) << testing_support::readFileText(logs.path() / "run.out");
+
+  struct Case {
+    const char* what;
+    const char* choice;
+  };
+  const Case cases[] = {
+      {"save and exit", "1"},
+      {"execute interactively", "3"},
+      {"execute silently", "4"},
+  };
+  for (const Case& c : cases) {
+    const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n" + c.choice + "\n\n");
+    ASSERT_FALSE(editor.timedOut) << c.what;
+    EXPECT_EQ(editor.status, kExitInputEnded) << c.what << "\n" << editor.out;
+    const std::size_t held = editor.out.find(kFolderHeld);
+    ASSERT_NE(held, std::string::npos) << c.what << "\n" << editor.out;
+    EXPECT_TRUE(contains(editor.out.substr(held), kMenuAgainThenInputEnds)) << c.what << "\n" << editor.out;
+    EXPECT_FALSE(contains(editor.out, kNotice)) << c.what << ": no execution";
+    EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
+    EXPECT_FALSE(folder.exists("SALMBAK")) << c.what;
+  }
+
+  EXPECT_EQ(run.answer(), 0) << testing_support::readFileText(logs.path() / "run.out");
+  EXPECT_TRUE(folder.exists("RANOUT.stxt"));
+  const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n1\n");
+  ASSERT_FALSE(editor.timedOut);
+  EXPECT_EQ(editor.status, 0) << editor.out;
+  EXPECT_TRUE(folder.readFile("SALMBAK") == image);
+  EXPECT_TRUE(contains(folder.readFile("SALMDAT"), "NEW TITLE"));
+}
+
+// The save of an execution holds the folder only while it writes: the runner that the editor starts
+// next runs, interactively and silently alike.
+TEST(HeldFolderE2e, AnExecutionFromTheEditorRunsAfterItsSave) {
+  const std::string image = example("tanker-yoke");
+  for (const char* choice : {"3", "4"}) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n" + choice + "\n\n");
+    ASSERT_FALSE(editor.timedOut) << choice;
+    EXPECT_EQ(editor.status, 0) << choice << "\n" << editor.out << editor.err;
+    EXPECT_TRUE(contains(editor.out, kNotice)) << choice;
+    EXPECT_FALSE(contains(editor.out + editor.err, kRunnerRefused)) << choice;
+    EXPECT_TRUE(folder.readFile("SALMBAK") == image) << choice;
+    EXPECT_TRUE(folder.exists("RANOUT.stxt")) << choice;
+  }
+}
+
+}  // namespace
+}  // namespace qv
