@@ -1,5 +1,5 @@
 // The end of an editing session where a new user meets it: a save into a folder that an analysis
-// holds.
+// holds, and the screen after a silent execution whose save did not go through.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -138,6 +138,44 @@ TEST(HeldFolderE2e, AnExecutionFromTheEditorRunsAfterItsSave) {
     EXPECT_FALSE(contains(editor.out + editor.err, kRunnerRefused)) << choice;
     EXPECT_TRUE(folder.readFile("SALMBAK") == image) << choice;
     EXPECT_TRUE(folder.exists("RANOUT.stxt")) << choice;
+  }
+}
+
+// A silent execution whose save does not go through (a folder where the first backup goes, a
+// folder an analysis holds) starts no run: the menu that comes back, the review of the data it
+// leads to (Return) and the help of a page ("?") are on the screen, where the replies are typed,
+// and none of them goes into the messages file.
+TEST(FailedSilentSaveE2e, TheSessionGoesOnOnTheScreen) {
+  struct Case {
+    const char* what;
+    bool held;  // else a folder named as the first backup
+    std::string failure;
+  };
+  const Case cases[] = {
+      {"a folder where the first backup goes", false, "     Reason: Is a directory\n"},
+      {"a folder an analysis holds", true, kFolderHeld},
+  };
+  const std::string image = example("tanker-yoke");
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    if (!c.held) std::filesystem::create_directory(folder.path() / "SALMBAK");
+    // The same hold as the runner's.
+    std::unique_ptr<FolderLock> hold;
+    if (c.held) hold = std::make_unique<FolderLock>(folder.path().string(), FolderHold::kRun);
+    const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n4\n\n\n?\n");
+    ASSERT_FALSE(editor.timedOut) << c.what;
+    EXPECT_EQ(editor.status, kExitInputEnded) << c.what << "\n" << editor.out;
+    const std::size_t failed = editor.out.find(c.failure);
+    ASSERT_NE(failed, std::string::npos) << c.what << "\n" << editor.out;
+    const std::string after = editor.out.substr(failed);
+    EXPECT_TRUE(contains(after, "****  Page 19: End of Session  ****")) << c.what << "\n" << after;
+    EXPECT_TRUE(contains(after, "****  Page 1: Site conditions  ****")) << c.what << "\n" << after;
+    EXPECT_TRUE(contains(after, "****  Site Definition Notes  ****")) << c.what << "\n" << after;
+    EXPECT_FALSE(contains(editor.out, kNotice)) << c.what;
+    const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+    EXPECT_FALSE(contains(diagnostics, "****")) << c.what << "\n" << diagnostics;
+    EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
 }
 
