@@ -128,7 +128,8 @@ std::optional<RunFinding> submergedPiercingFinding();
 // set) whose hull-member table has no member crossing the waterline at the draft DRAFT, as the hull
 // model cuts them (an empty table included): the hull has no waterplane, no heave, roll or pitch
 // restoring and no drift drag, and every response of the run would be 0. Fatal; it names the draft
-// and the vessel type on page 5.
+// and the vessel type on page 5, and for a table without members, where members come from: no page
+// of the editor takes them.
 std::optional<RunFinding> semiWaterlineFinding();
 
 // A bow or stern shape factor (BOWFAC, STRNFC; page 10, items 21 and 22) whose wedge does not fit

@@ -1,5 +1,6 @@
 // The end of an editing session where a new user meets it: a save into a folder that an analysis
-// holds, and the screen after a silent execution whose save did not go through.
+// holds, the screen after a silent execution whose save did not go through, and the hull members of
+// a semi-submersible, a tension-leg platform or a spar, which no page takes.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -16,6 +17,7 @@
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
 #include "platform/stop.h"
+#include "run/hull_examples.h"
 #include "support/checks.h"
 #include "support/example_data.h"
 #include "util/folder_lock.h"
@@ -177,6 +179,62 @@ TEST(FailedSilentSaveE2e, TheSessionGoesOnOnTheScreen) {
     EXPECT_FALSE(contains(diagnostics, "****")) << c.what << "\n" << diagnostics;
     EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
+}
+
+// The refusal of a column-stabilised hull without members, as the vessel type chosen on page 5
+// names it, with where members come from.
+std::string emptyTable(const std::string& hull) {
+  return " ++> Fatal Warning: The " + hull +
+         "'s hull-member table is empty: the hull\n"
+         "     has no waterplane and every response of the run would be 0. No page of\n"
+         "     this editor takes hull members: open a data set that holds them, or\n"
+         "     import them with page 19, choice 7, from a data file of the\n"
+         "     semi-submersible program Dorvane or of a mooring program. The import\n"
+         "     replaces every stored word, so import first, then edit. Or choose\n"
+         "     another vessel type (page 5, item 11).\n";
+}
+
+// A column-stabilised hull chosen on page 5 (item 11) has no members, and execution is refused
+// with the way to them.
+TEST(HullMembersE2e, AHullWithoutMembersIsRefusedWithWhereTheyComeFrom) {
+  struct Case {
+    const char* type;  // the reply at the vessel-type menu
+    const char* hull;
+  };
+  const Case cases[] = {{"3", "semi-submersible"}, {"5", "tension-leg platform"}, {"6", "caisson spar"}};
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", example("tanker-yoke"));
+    const e2e::Run editor = folder.run(std::string("M\nJ5\n11\n") + c.type + "\n\nL\n3\n\n");
+    ASSERT_FALSE(editor.timedOut) << c.hull;
+    EXPECT_EQ(editor.status, kExitInputEnded) << c.hull << "\n" << editor.out;
+    EXPECT_TRUE(contains(editor.out, emptyTable(c.hull))) << c.hull << "\n" << editor.out;
+    EXPECT_FALSE(contains(editor.out, kNotice)) << c.hull;
+  }
+}
+
+// Doing what the refusal says: a new data set takes its semi-submersible by an import (page 19,
+// choice 7) from a data file of the semi-submersible program that holds the hull and its members;
+// it then executes. The import replaces every stored word: a title typed before it is gone.
+TEST(HullMembersE2e, AnImportGivesANewDataSetItsHullMembers) {
+  const std::string semi = testing_support::semiExampleImage();
+  const std::string semiProgramFile = withWord(semi, offsetof(Tpcm, CREATR), std::int32_t{3});
+  e2e::Folder folder;
+  folder.writeFile("SEMIDAT", semiProgramFile);
+  const e2e::Run editor =
+      folder.run("C\n1\nMY EDIT\nJ5\n11\n3\n\nL\n7\nSEMIDAT\n\n4\n\n");
+  ASSERT_FALSE(editor.timedOut);
+  EXPECT_EQ(editor.status, 0) << editor.out << editor.err << folder.readFile("Diagnostics.stxt");
+  EXPECT_TRUE(contains(editor.out, " >>> Import successful!\n")) << editor.out;
+  EXPECT_FALSE(contains(editor.out + folder.readFile("Diagnostics.stxt"), "hull-member table"));
+  const std::string saved = folder.readFile("SALMDAT");
+  EXPECT_EQ(e2e::intWord(saved, static_cast<int>(offsetof(Tpcm, NCYL) / 4) + 1),
+            e2e::intWord(semi, static_cast<int>(offsetof(Tpcm, NCYL) / 4) + 1));
+  EXPECT_EQ(e2e::intWord(saved, static_cast<int>(offsetof(Tpcm, CREATR) / 4) + 1), 11) << "the data set's own";
+  EXPECT_FALSE(contains(saved, "MY EDIT"));
+  // The vessel summary of the semi-submersible's model, which only it writes.
+  EXPECT_TRUE(contains(folder.readFile("TANKSUM.stxt"), "(AS ESTIMATED)"));
+  EXPECT_TRUE(folder.exists("LOWOUT.stxt"));
 }
 
 }  // namespace
