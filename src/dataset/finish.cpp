@@ -13,6 +13,7 @@
 #include "util/diskio.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/folder_lock.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
 #include "util/safe_save.h"
@@ -80,6 +81,52 @@ Generation oldGeneration(SafeSave& files, std::string_view file) {
   Generation g = readGeneration(file);
   if (!g.failure.empty()) files.refuse(SaveFailure{std::string(file), g.failure});
   return g;
+}
+
+// A run holds its folder from its start to its end and writes its reports from the data file it
+// loaded: a data set saved meanwhile would stand beside reports that were not made from it.
+void folderHeld(int screen, int keyboard) {
+  writeRecord(screen, "");
+  writeRecord(screen, " ++> An analysis is running in this folder, or waits there at a question: the data");
+  writeRecord(screen, "     set is not saved, so that the folder keeps the data set its reports are made");
+  writeRecord(screen, "     from. The data files are unchanged and the edits are kept: save again once");
+  writeRecord(screen, "     that analysis has ended.");
+  PRSRET(screen, keyboard);
+}
+
+// The changed images into their files, the coefficient file before the data file; the files of both
+// are put in place together, or none of them: a failure puts back what was placed, and a save killed
+// between its renames is completed by the next load or save from its journal (util/safe_save.h).
+// False, with the files as they were and the edits in memory, when a run holds the folder or the
+// save fails: the user can save again from the end-of-session menu. The save holds the folder
+// against a run while it writes, and no longer, so that the runner an execution starts next finds
+// the folder free.
+bool saveChanges(const FinishArgs& args, bool low, bool data) {
+  const FinishArgs::Out& out = args.out;
+  const std::string folder = std::filesystem::path(fileNameOf(args.DATFIL.view())).parent_path().string();
+  const FolderLock hold(folder, FolderHold::kSave);
+  if (hold.refused()) {
+    folderHeld(args.ISCRN, args.IIN);
+    return false;
+  }
+  // What an earlier save left unfinished is completed before the generations are read.
+  finishInterruptedSaves(folder);
+  const std::string_view caller = args.CALLER.view();
+  SafeSave save;
+  const int lowAtLoad = out.IFLGLOW;
+  const int dataAtLoad = out.IFLGDAT;
+  if (low)
+    BACKIT(args.ISCRN, caller, args.ICOMP, args.NLOW, args.low, args.preEditLow, args.LOWFIL.view(), out.IFLGLOW,
+           args.LOWBAKFIL.view(), "LASTLOW     ", &save);
+  if (data)
+    BACKIT(args.ISCRN, caller, args.ICOMP, args.NDAT, args.data, args.preEditData, args.DATFIL.view(), out.IFLGDAT,
+           args.BAKFIL.view(), "LASTBAK     ", &save);
+  if (save.commit()) return true;
+  // The next save rotates the generations as the files stood at load.
+  reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
+  out.IFLGLOW = lowAtLoad;
+  out.IFLGDAT = dataAtLoad;
+  return false;
 }
 
 }  // namespace
@@ -179,33 +226,13 @@ void FINISH(const FinishArgs& args) {
     if (args.CHAINFLAG != 0) endRun(CHAIN_SQUAL(args.ICOMP) ? kExitNormal : kExitFatal);
   }
 
-  // The coefficient file is always saved before the data file; the files of both are put in place
-  // together, or none of them: a failure puts back what was placed, and a save killed between its
-  // renames is completed by the next load or save from its journal (util/safe_save.h). What an
-  // earlier save left unfinished is completed before the generations are read.
-  if (sameLow == 0 || sameData == 0) finishInterruptedSaves(std::filesystem::path(datfil).parent_path().string());
-  const std::string_view caller = args.CALLER.view();
-  SafeSave save;
-  const int lowAtLoad = out.IFLGLOW;
-  const int dataAtLoad = out.IFLGDAT;
-  if (sameLow == 0)
-    BACKIT(args.ISCRN, caller, args.ICOMP, args.NLOW, args.low, args.preEditLow, args.LOWFIL.view(), out.IFLGLOW,
-           args.LOWBAKFIL.view(), "LASTLOW     ", &save);
-  if (sameData == 0)
-    BACKIT(args.ISCRN, caller, args.ICOMP, args.NDAT, args.data, args.preEditData, args.DATFIL.view(), out.IFLGDAT,
-           args.BAKFIL.view(), "LASTBAK     ", &save);
-  if (!save.commit()) {
-    // The files are as they were and the edits are in memory: back to the end-of-session menu, where
-    // the user can save again once the disk or the folder allows it. The next save rotates the
-    // generations as the files stood at load.
-    reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
-    out.IFLGLOW = lowAtLoad;
-    out.IFLGDAT = dataAtLoad;
+  const bool changed = sameLow == 0 || sameData == 0;
+  if (changed && !saveChanges(args, sameLow == 0, sameData == 0)) {
     out.IRET = kFinishBackToFinalPage;
     return;
   }
 
-  if (sameLow == 0 || sameData == 0) noteSessionSaved();
+  if (changed) noteSessionSaved();
   if (lb != kNavExecute) endRun();
   if (args.MODE == kModeEditor) {
     CLEAR(args.EDUNIT);

@@ -492,29 +492,46 @@ std::optional<RunFinding> submergedPiercingFinding() {
                      "     and 8 it names element " + fmtI(t.NELEM + 1, 0) + ", none of the column's."}};
 }
 
+// The hull the column-stabilised model describes, as the refusals name it.
+std::string_view columnHullName(std::int32_t vestyp) {
+  switch (vestyp) {
+    case kTensionLegPlatform: return "tension-leg platform";
+    case kCaissonSpar: return "caisson spar";
+    default: return "semi-submersible";
+  }
+}
+
 std::optional<RunFinding> semiWaterlineFinding() {
   const Tpcm& t = TPCM;
   const bool semiModel = t.VESTYP != kShipVessel && t.VESTYP != kJackUp && t.SEMI_LIKE != 0;
   if (!vesselAnalysed(t.FRESLM, t.LQUAS) || !semiModel) return std::nullopt;
   constexpr int kHullMembers = 50;  // the extent of the hull-member table
   const int count = std::clamp<int>(t.NCYL, 0, kHullMembers);
+  int members = 0;
   for (int i = 1; i <= count; ++i) {
     const float* base = &t.RCYLB(1, i);
     const float* top = &t.RCYLT(1, i);
     if (base[0] == top[0] && base[1] == top[1] && base[2] == top[2]) continue;  // no member at all
+    ++members;
     float D[3], DC[3], XLEN = 0.0f, WLEN = 0.0f, FAC = 0.0f;
     std::int32_t ICODE = kMemberBelow;
     WPCHEK(base, top, t.DRAFT, D, DC, XLEN, WLEN, FAC, ICODE);
     if (ICODE == kMemberRising || ICODE == kMemberFalling) return std::nullopt;
   }
-  if (count == 0) {
+  const std::string hull(columnHullName(t.VESTYP));
+  if (members == 0) {
+    // No page of this editor takes hull members, so the way to them is named.
     return RunFinding{true,
-                      {" ++> Fatal Warning: The semi-submersible's hull-member table is empty: the hull",
-                       "     has no waterplane and every response of the run would be 0. Choose",
+                      {" ++> Fatal Warning: The " + hull + "'s hull-member table is empty: the hull",
+                       "     has no waterplane and every response of the run would be 0. No page of",
+                       "     this editor takes hull members: open a data set that holds them, or",
+                       "     import them with page 19, choice 7, from a data file of the",
+                       "     semi-submersible program Dorvane or of a mooring program. The import",
+                       "     replaces every stored word, so import first, then edit. Or choose",
                        "     another vessel type (page 5, item 11)."}};
   }
   return RunFinding{true,
-                    {" ++> Fatal Warning: No hull member of the semi-submersible crosses the",
+                    {" ++> Fatal Warning: No hull member of the " + hull + " crosses the",
                      "     waterline at the draft of " + messageValue(t.DRAFT) + " (page 5, item 10): the hull has no",
                      "     waterplane and every response of the run would be 0. Give a draft that",
                      "     its columns cross, or choose another vessel type (page 5, item 11)."}};

@@ -129,7 +129,8 @@ std::optional<RunFinding> submergedPiercingFinding();
 // set) whose hull-member table has no member crossing the waterline at the draft DRAFT, as the hull
 // model cuts them (an empty table included): the hull has no waterplane, no heave, roll or pitch
 // restoring and no drift drag, and every response of the run would be 0. Fatal; it names the draft
-// and the vessel type on page 5.
+// and the vessel type on page 5, and for a table without members, where members come from: no page
+// of the editor takes them.
 std::optional<RunFinding> semiWaterlineFinding();
 
 // A discus buoy analysed with mooring feedback (MORFBK 1, page 7, item 13) on a data set that holds

@@ -156,11 +156,17 @@ void salmChecks(Counts& c, ValueNotes& notes) {
            kTankerDimensionPlaces);
 }
 
+// A silent execution that does not start: its messages file is closed, and the menu and the pages
+// it leads to are drawn on the screen again, where the keyboard's replies are typed.
+void silentExecutionEnded() {
+  HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "SLMFIN", kScreenUnit);
+  TPCM.EDUNIT = kScreenUnit;
+}
+
 // A silent execution chosen at the menu that meets fatal warnings: the counts are reported on the
 // screen and the menu comes back, as for an interactive execution.
 void silentRunRefused(const Counts& c) {
-  HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "SLMFIN", kScreenUnit);
-  TPCM.EDUNIT = kScreenUnit;
+  silentExecutionEnded();
   CLEAR(kScreenUnit);
   writeRecord(kScreenUnit, "");
   writeRecord(kScreenUnit, " ++> Silent execution stopped: " + fmtI(c.warnings, 0) + " warning(s) and " +
@@ -185,6 +191,9 @@ void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals) {
 
 void SLMFIN(std::string_view label) {
   FinalPageState& s = finalPageState;
+  // A silent execution comes back to this page, out of a listing pass, only when its save did not
+  // go through (a failed save, or a folder an analysis holds): nothing runs.
+  if (TPCM.EDUNIT == kDiagnosticsUnit && TPCM.LCOPY == 0 && TPCM.LEASTP != kModeUnattended) silentExecutionEnded();
   Counts c;
   for (;;) {
     std::int32_t status = 0;

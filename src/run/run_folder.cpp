@@ -1,7 +1,6 @@
 #include "run/run_folder.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,32 +60,22 @@ void requireDataFile() {
   ACERR(kRunnerName, kEditor.dataFile, kScreenUnit, howToCreate);
 }
 
-RunFolder::RunFolder(bool messagesFile) {
-  folder_ = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  // A file system without locks runs unguarded, as before there were any.
-  if (folder_ >= 0 && ::flock(folder_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-    ::close(folder_);
-    folder_ = -1;
+RunFolder::RunFolder(bool messagesFile) : hold_("", FolderHold::kRun) {
+  // A stop here releases the hold as the object ends.
+  if (hold_.refused())
     fatalStop(kRunnerName, kScreenUnit,
               {"", " ++> Another analysis is running in this folder; this run stops and changes no file.",
                "     Wait for that run to end, then start this one again."});
-  }
   if (messagesFile) {
     const std::string reason = messagesFileRefused();
-    if (!reason.empty()) {
-      if (folder_ >= 0) ::close(folder_);
-      folder_ = -1;
+    if (!reason.empty())
       ACERR(kRunnerName, kDiagnosticsFile, kScreenUnit, "     Reason: " + reason,
             "     Nothing in this folder was changed.");
-    }
   }
   beginStaging();
 }
 
-RunFolder::~RunFolder() {
-  endStaging();
-  if (folder_ >= 0) ::close(folder_);  // closing the folder releases the lock
-}
+RunFolder::~RunFolder() { endStaging(); }
 
 void RunFolder::keepAll() {
   SafeSave save;

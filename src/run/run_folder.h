@@ -10,15 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "util/folder_lock.h"
+
 namespace qv {
 
 // The name the runner's file messages give as their caller.
 inline constexpr std::string_view kRunnerName = "quorvel-run";
 
 // Holds the current folder for one run, from its construction to its end:
-//   - a lock on the folder itself, which the system releases when the process ends in any way, so
-//     that a run killed or paused blocks nothing after it: a run that finds the folder held stops at
-//     once, with status 1, saying that another analysis is running there, and changes nothing;
+//   - the run's hold on the folder (util/folder_lock.h), which the system releases when the process
+//     ends in any way, so that a run killed or paused blocks nothing after it: a run that finds the
+//     folder held stops at once, with status 1, saying that another analysis is running there, and
+//     changes nothing; the editor does not save into a folder a run holds;
 //   - for a run with a messages file (`messagesFile`), a first check that the folder takes it: a
 //     folder or a file that cannot be written stops the run at once, naming the file and the
 //     system's reason, before anything is computed;
@@ -39,7 +42,7 @@ class RunFolder {
   std::string keepMessagesOnly();
 
  private:
-  int folder_ = -1;  // the open folder that carries the lock
+  FolderLock hold_;
 };
 
 // A folder without the data file: the run stops before anything, saying that there is no data set

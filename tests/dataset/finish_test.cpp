@@ -18,6 +18,7 @@
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/folder_lock.h"
 #include "util/nav_codes.h"
 #include "util/sim_types.h"
 
@@ -131,26 +132,19 @@ TEST_F(Backit, AFolderWhereAGenerationShouldBeStopsBeforeAnythingIsWritten) {
 // A save that fails changes no file and goes back to the final page with the edits; the flags of the
 // files at load stay as they were, and a second save, once the way is clear, rotates the
 // generations as a first one would have.
-class Finish : public testing_support::FreshRun {};
+class Finish : public testing_support::FreshRun {
+ protected:
+  // The images as loaded, and the load's read statuses of the two files (0: both were on disk).
+  static inline TpcmImage preEditData;
+  static inline LowcofImage preEditLow;
+  int ret = 0, lowStatus = 0, dataStatus = 0;
 
-TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain) {
-  static TpcmImage preEditData;
-  static LowcofImage preEditLow;
-  TempDir dir;
-  resetAllBlocks();
-  std::memcpy(preEditData.data(), wordsOf(TPCM), sizeof preEditData);
-  std::memcpy(preEditLow.data(), wordsOf(LOWCOF), sizeof preEditLow);
-  const auto oldData = words(kStoredWords, 5);
-  const auto oldBak = words(kStoredWords, 6);
-  const auto oldLow = words(kLowcofWords, 9);
-  writeWords("SALMDAT", oldData);
-  writeWords("SALMBAK", oldBak);
-  writeWords("LOWDAT", oldLow);
-  std::filesystem::create_directory("LASTBAK");  // where the oldest generation should go
-  TPCM.DEPTH = 10.0f;
-  LOWCOF.NUWNPT = 3;
-  int ret = 0, lowStatus = 0, dataStatus = 0;  // both files were on disk at load
-  const auto finish = [&] {
+  void takePreEditImages() {
+    std::memcpy(preEditData.data(), wordsOf(TPCM), sizeof preEditData);
+    std::memcpy(preEditLow.data(), wordsOf(LOWCOF), sizeof preEditLow);
+  }
+  // Save and exit; the stop's status, or -1 when FINISH came back.
+  int saveAndExit() {
     TPCM.LBACK = kNavSaveAndExit;
     return stopStatus([&] {
       FINISH({.ICOMP = kPlatformIntel, .MODE = kModeEditor, .IIN = kKeyboardUnit, .EDUNIT = TPCM.EDUNIT,
@@ -162,10 +156,25 @@ TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain)
               .out = {.SRCDAT = TPCM.SRCDAT, .LBACK = TPCM.LBACK, .IPAG = TPCM.IPAG, .IRET = ret,
                       .IFLGLOW = lowStatus, .IFLGDAT = dataStatus}});
     });
-  };
+  }
+};
+
+TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain) {
+  TempDir dir;
+  resetAllBlocks();
+  takePreEditImages();
+  const auto oldData = words(kStoredWords, 5);
+  const auto oldBak = words(kStoredWords, 6);
+  const auto oldLow = words(kLowcofWords, 9);
+  writeWords("SALMDAT", oldData);
+  writeWords("SALMBAK", oldBak);
+  writeWords("LOWDAT", oldLow);
+  std::filesystem::create_directory("LASTBAK");  // where the oldest generation should go
+  TPCM.DEPTH = 10.0f;
+  LOWCOF.NUWNPT = 3;
   {
     ConsoleCapture console("\n");
-    EXPECT_EQ(finish(), -1) << "no stop: " << console.screen();
+    EXPECT_EQ(saveAndExit(), -1) << "no stop: " << console.screen();
     EXPECT_EQ(ret, kFinishBackToFinalPage);
     EXPECT_TRUE(contains(console.screen(), "     File name: LASTBAK     \n \n     Reason: Is a directory\n"
                                            "     The data files are unchanged.\n"
@@ -182,12 +191,46 @@ TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain)
   }
   std::filesystem::remove("LASTBAK");
   ConsoleCapture console;
-  EXPECT_EQ(finish(), kExitNormal) << console.screen();
+  EXPECT_EQ(saveAndExit(), kExitNormal) << console.screen();
   EXPECT_EQ(readWords("LOWDAT")[0], 3);
   EXPECT_EQ(readWords("LOWBAK"), oldLow);
   EXPECT_EQ(readWords("SALMBAK"), oldData);
   EXPECT_EQ(readWords("LASTBAK"), oldBak);
   EXPECT_EQ(std::filesystem::file_size("SALMDAT"), 4u * kStoredWords);
+}
+
+// A run holds its folder until it ends: a save meanwhile writes nothing and says so, with the edits
+// kept; once the run has ended, the same save goes through. The save's own hold ends with it, so a
+// run started next (an execution's) finds the folder free.
+TEST_F(Finish, NoSaveIntoAFolderAnAnalysisHolds) {
+  TempDir dir;
+  resetAllBlocks();
+  takePreEditImages();
+  const auto oldData = words(kStoredWords, 5);
+  writeWords("SALMDAT", oldData);
+  TPCM.DEPTH = 10.0f;
+  {
+    const FolderLock run("", FolderHold::kRun);
+    ASSERT_FALSE(run.refused());
+    ConsoleCapture console("\n");
+    EXPECT_EQ(saveAndExit(), -1) << "no stop: " << console.screen();
+    EXPECT_EQ(ret, kFinishBackToFinalPage);
+    EXPECT_TRUE(contains(console.screen(),
+                         "\n ++> An analysis is running in this folder, or waits there at a question: the data\n"
+                         "     set is not saved, so that the folder keeps the data set its reports are made\n"
+                         "     from. The data files are unchanged and the edits are kept: save again once\n"
+                         "     that analysis has ended.\n\n Press <RETURN> to continue: "))
+        << console.screen();
+    EXPECT_EQ(readWords("SALMDAT"), oldData);
+    EXPECT_FALSE(std::filesystem::exists("SALMBAK"));
+    EXPECT_EQ(TPCM.DEPTH, 10.0f) << "the edits are kept";
+  }
+  ConsoleCapture console;
+  EXPECT_EQ(saveAndExit(), kExitNormal) << console.screen();
+  EXPECT_EQ(readWords("SALMBAK"), oldData);
+  EXPECT_EQ(std::filesystem::file_size("SALMDAT"), 4u * kStoredWords);
+  const FolderLock next("", FolderHold::kRun);
+  EXPECT_FALSE(next.refused());
 }
 
 class ChainSqual : public testing_support::FreshRun {};

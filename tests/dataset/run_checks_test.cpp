@@ -677,13 +677,21 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
   using testing_support::column;
   using testing_support::pontoon;
   using testing_support::putMember;
-  const std::vector<std::string> empty = {
-      " ++> Fatal Warning: The semi-submersible's hull-member table is empty: the hull",
-      "     has no waterplane and every response of the run would be 0. Choose",
-      "     another vessel type (page 5, item 11)."};
-  const auto noneCrossing = [](const std::string& draft) {
+  // No page of the editor takes hull members: the refusal says where they come from.
+  const auto emptyTable = [](const std::string& hull) {
     return std::vector<std::string>{
-        " ++> Fatal Warning: No hull member of the semi-submersible crosses the",
+        " ++> Fatal Warning: The " + hull + "'s hull-member table is empty: the hull",
+        "     has no waterplane and every response of the run would be 0. No page of",
+        "     this editor takes hull members: open a data set that holds them, or",
+        "     import them with page 19, choice 7, from a data file of the",
+        "     semi-submersible program Dorvane or of a mooring program. The import",
+        "     replaces every stored word, so import first, then edit. Or choose",
+        "     another vessel type (page 5, item 11)."};
+  };
+  const std::vector<std::string> empty = emptyTable("semi-submersible");
+  const auto noneCrossing = [](const std::string& draft, const std::string& hull = "semi-submersible") {
+    return std::vector<std::string>{
+        " ++> Fatal Warning: No hull member of the " + hull + " crosses the",
         "     waterline at the draft of " + draft + " (page 5, item 10): the hull has no",
         "     waterplane and every response of the run would be 0. Give a draft that",
         "     its columns cross, or choose another vessel type (page 5, item 11)."};
@@ -727,7 +735,23 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
          TPCM.RCYLB(3, 1) = 25.0f;
        },
        noneCrossing("20.00")},
-      {"a tension leg platform's empty table", [] { TPCM.VESTYP = kTensionLegPlatform; }, empty},
+      {"members whose ends coincide: no members at all",
+       [] {
+         putMember(1, column(-30, 0));
+         putMember(2, pontoon(0));
+         for (int i = 1; i <= 2; ++i)
+           for (int k = 1; k <= 3; ++k) TPCM.RCYLT(k, i) = TPCM.RCYLB(k, i);
+       },
+       empty},
+      {"a tension leg platform's empty table", [] { TPCM.VESTYP = kTensionLegPlatform; },
+       emptyTable("tension-leg platform")},
+      {"a caisson spar's empty table", [] { TPCM.VESTYP = kCaissonSpar; }, emptyTable("caisson spar")},
+      {"a caisson spar under water", [] {
+         TPCM.VESTYP = kCaissonSpar;
+         putMember(1, column(0, 0));
+         TPCM.DRAFT = 45.0f;
+       },
+       noneCrossing("45.00", "caisson spar")},
       {"a ship: another hull model", [] { TPCM.VESTYP = kShipVessel; TPCM.SEMI_LIKE = 0; }, {}},
       {"a free SALM: no vessel", [] { TPCM.FRESLM = 1; }, {}},
       {"the statics alone", [] { TPCM.LQUAS = 0; }, {}},
@@ -741,7 +765,8 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
     TPCM.FRESLM = 0;
     TPCM.LQUAS = 1;
     c.edit();
-    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "semi-submersible");
+    std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "hull-member table");
+    for (const RunFinding& f : testing_support::findingsNaming(runFindings(), "No hull member of")) findings.push_back(f);
     ASSERT_EQ(findings.size(), c.expected.empty() ? 0u : 1u);
     if (c.expected.empty()) continue;
     EXPECT_TRUE(findings[0].fatal);
