@@ -195,7 +195,8 @@ bool waitForText(const std::filesystem::path& file, const std::string& text, std
 
 // The runner `program` on a terminal, as an ordinary user: a pseudo-terminal is its standard input
 // and output, as in a console window, so that a question would wait for a key instead of meeting the
-// end of the input. Returns what the terminal showed; `status` is -1 when the run did not end within `limit` (a wait shows so).
+// end of the input. Returns what the terminal showed; `status` is -1 when the run did not end within
+// `limit` (a wait shows so).
 std::string runOnATerminal(const std::filesystem::path& dir, const std::string& program, int& status,
                            std::chrono::milliseconds limit = 10s) {
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
