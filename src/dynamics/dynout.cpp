@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,8 @@
 #include "dynamics/dyncom.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/heading_waves.h"
+#include "dynamics/memmot.h"
 #include "hull/equilb.h"
-#include "lowfreq/net_loads.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
@@ -29,6 +30,7 @@ namespace qv {
 namespace {
 
 constexpr float kDeepWaterKd = 80.0f;  // from here on the group speed is half the phase speed
+constexpr float kHeadingShown = 0.05f;  // [deg] half the last digit of a heading as the tables show it
 
 bool english() { return TPCM.NUNTS == kEnglishUnits; }
 void writeFieldsHeading(std::int32_t u);
@@ -197,8 +199,19 @@ void writeCurve(std::int32_t u, const std::string& ordinate, const std::string& 
   writeRecord(u, legend);
 }
 
+// A curve title of the pass: the title, its wave heading as the vessel's response curves give it,
+// and the sea of the members' wave loads where that is another heading; under the imposed extension
+// the title alone, as the tables name no heading then.
+std::string passTitle(const std::string& title) {
+  if (TPCM.LEXTND != 0) return title;
+  std::string named = title + " FOR WAVE HEADING" + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 8, 2) + " DEGREES";
+  if (const std::optional<float> sea = membersSeaHeading(OUTPUT.WAVDIR, TPCM.FRESLM == 0))
+    named += ", MEMBER WAVE LOADS FROM THE SEA AT" + fmtF(*sea, 8, 2) + " DEGREES";
+  return named;
+}
+
 // The plot records of the heading: the member angles, then the shear and the axial load at every
-// member end.
+// member end, each curve's title naming the pass.
 void writePlotRecords() {
   const Output& o = OUTPUT;
   const int N = SOLVE.NCON;
@@ -209,7 +222,7 @@ void writePlotRecords() {
   std::vector<float> values(static_cast<std::size_t>(n));
   for (int m = 1; m <= N; ++m) {
     for (int IW = 1; IW <= n; ++IW) values[static_cast<std::size_t>(IW - 1)] = std::abs(o.PHIMEM(IW, m)) * kDegreesPerRadian;
-    writeCurve(u, "ANGLE IN DEG.", "ANGLE RAOS (S.A./S.A.)", m == 1, values, "MEMBER # " + fmtI(m, 2));
+    writeCurve(u, "ANGLE IN DEG.", passTitle("ANGLE RAOS (S.A./S.A.)"), m == 1, values, "MEMBER # " + fmtI(m, 2));
   }
   const std::string ordinate = english() ? "KIPS/FT" : "M. TONS/METER";
   const auto endCurves = [&](const std::string& title, bool shear) {
@@ -217,7 +230,7 @@ void writePlotRecords() {
       for (int IW = 1; IW <= n; ++IW) {
         values[static_cast<std::size_t>(IW - 1)] = std::abs(shear ? o.NETSHR(IW, e + 1) : o.NETAXL(IW, e + 1));
       }
-      writeCurve(u, ordinate, title, false, values,
+      writeCurve(u, ordinate, passTitle(title), false, values,
                  "MEMBER #" + fmtI((e + 1) / 2, 2) + (e % 2 != 0 ? ", BOTTOM" : ", TOP"));
     }
   };
@@ -361,6 +374,13 @@ void writeSectionSevenTitle(std::int32_t unit) {
   LINES(unit, 2);
 }
 
+std::optional<float> membersSeaHeading(float WAVDIR, bool attached) {
+  if (!attached || TPCM.LEXTND != 0) return std::nullopt;
+  const float sea = memberWaveHeading();
+  if (std::fabs(ANGSYM(sea - WAVDIR)) * kDegreesPerRadian <= kHeadingShown) return std::nullopt;
+  return REDRAD(sea) * kDegreesPerRadian;
+}
+
 void writeHeadingConditions(std::int32_t unit, float WAVDIR, bool vesselLine) {
   const Tpcm& t = TPCM;
   const Equilb& e = EQUILB;
@@ -369,15 +389,16 @@ void writeHeadingConditions(std::int32_t unit, float WAVDIR, bool vesselLine) {
     writeRecord(unit, "");
     return;
   }
+  const auto heading = [unit](std::string_view label, float degrees, std::string_view end) {
+    writeRecord(unit, fmtX(27) + std::string(label) + fmtF(degrees, 6, 1) + std::string(end));
+  };
   writeRecord(unit, fmtX(27) + "WAVE " + waveWord() + "   = " + fmtF(t.SLPHT, 6, 1) + " " + waveUnit());
-  const float wave = WAVDIR * kDegreesPerRadian;
-  if (vesselLine) {
-    HEADRS(wave, e.SLMANG(e.ISTAB), e.TANGLE(e.ISTAB), kDegreesPerRadian, unit);
-    return;
-  }
-  writeRecord(unit, fmtX(27) + "WAVE HEADING   = " + fmtF(wave, 6, 1) + " DEG");
-  writeRecord(unit, fmtX(27) + "SALM HEADING   = " + fmtF(std::fmod(e.SLMANG(e.ISTAB) * kDegreesPerRadian, 360.0f), 6, 1) +
-                        " DEG");
+  heading("WAVE HEADING   = ", WAVDIR * kDegreesPerRadian, " DEG");
+  if (const std::optional<float> sea = membersSeaHeading(WAVDIR, vesselLine))
+    heading("MEMBER WAVE LOADS FROM THE SEA AT", *sea, " DEG");
+  // The SALM's and the vessel's headings are reduced by 360 keeping their sign.
+  heading("SALM HEADING   = ", std::fmod(e.SLMANG(e.ISTAB) * kDegreesPerRadian, 360.0f), " DEG");
+  if (vesselLine) heading("VESSEL HEADING = ", std::fmod(e.TANGLE(e.ISTAB) * kDegreesPerRadian, 360.0f), " DEG ");
   writeRecord(unit, "");
 }
 

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "numlib/algebra.h"
@@ -55,9 +56,16 @@ StaticLoadRows staticLoadRows(int KIND, int IDX);
 // The section title of section VII after a new page: an empty line, the title, two empty lines.
 void writeSectionSevenTitle(std::int32_t unit);
 // The conditions of the heading, each after 27 blanks: the wave height or slope, then the wave
-// heading (WAVDIR [rad]), the SALM heading and (with `vesselLine`) the vessel heading; or, under the
-// imposed extension, its amplitude after 23 blanks. Ends with an empty line.
+// heading of the pass (WAVDIR [rad]), the sea of the members' wave loads where that is another
+// (membersSeaHeading), the SALM heading and (with `vesselLine`, an attached SALM) the vessel
+// heading; or, under the imposed extension, its amplitude after 23 blanks. Ends with an empty line.
 void writeHeadingConditions(std::int32_t unit, float WAVDIR, bool vesselLine);
+// The heading of the sea the members of an `attached` SALM take their wave loads from [deg, 0 to
+// 360), where it is not the pass's own heading WAVDIR [rad] as the tables show it (apart by more
+// than half their last digit): with one wave direction every pass of an attached SALM loads its
+// members with the data set's sea, while its vessel motions are those of its own block's heading.
+// Nothing for a free SALM, under the imposed extension, or where the two agree.
+std::optional<float> membersSeaHeading(float WAVDIR, bool attached);
 // The length unit of the data set, "FT" or "M.".
 std::string_view lengthUnit();
 // The column heading of the load tables: in-plane shear, axial load, lateral shear, their

@@ -568,6 +568,10 @@ Complex DELFCN(Complex A, Complex B, float EM, float WN2, float W, Complex C) {
   return (A + B) / (EM * (Complex(WN2 - W * W) + W * C));
 }
 
+float memberWaveHeading() {
+  return OUTPUT.MLTRAO != 0 ? OUTPUT.WAVDIR : TPCM.SEAHDG(1) / kDegreesPerRadian;
+}
+
 SlowEncounterRows slowRowsOfHeading() {
   const Tpcm& t = TPCM;
   if (t.LEXTND != 0) return {};
@@ -594,13 +598,11 @@ void MEMMOT() {
   vesselMotions();
 
   // Step 3: the wave directions of the heading. The block's motions are those of waves that meet the
-  // vessel at RAODIR; with several wave directions each block stands for the waves that do so with
-  // the vessel at its heading, and the members take their wave loads from there. With one direction
-  // every block loads the members with the sea of the data set, the heading the slow drift and the
-  // statistics use as well: that is the heading WAVDIR states in the reports and progress lines.
-  const float blockDirection = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));
-  const float psi = o.MLTRAO != 0 ? blockDirection : t.SEAHDG(1) / kDegreesPerRadian;
-  o.WAVDIR = o.MLTRAO != 0 ? blockDirection : REDRAD(psi);
+  // vessel at RAODIR, that is of waves of heading WAVDIR with the vessel at its heading: the heading
+  // that names the pass in the reports and progress lines. The members take their own wave loads
+  // from memberWaveHeading(), which is WAVDIR only with several wave directions.
+  o.WAVDIR = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));
+  const float psi = memberWaveHeading();
   d.SLMWAV = psi - e.SLMANG(e.ISTAB);
   d.YOKWAV = d.SLMWAV - d.RELANG;
   writeProgressLine(" >>> Computing Salm wave-frequency motions for wave heading " +

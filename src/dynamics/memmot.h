@@ -17,10 +17,11 @@
 //     flips the first and third angle components when XSALM < 0 (the angles are radians per unit
 //     wave amplitude, also with user operators); under the imposed extension (LEXTND) it imposes
 //     unit horizontal motion instead;
-//   - sets WAVDIR, the wave heading the members take their wave loads from and the reports state
-//     (the data set's sea with one wave direction, else the block's own, RAODIR + TANGLE), writes the
-//     heading line, sets SLMWAV, YOKWAV, EXTAMP and the drag coefficients, and for
-//     three members the equivalent damping GAMPHI, GAMTHT at the two mode frequencies;
+//   - sets WAVDIR, the heading of the waves the block's motions belong to (RAODIR + TANGLE), which
+//     names the pass in the reports and the heading line it writes; sets SLMWAV, YOKWAV from the
+//     heading the members take their wave loads from (memberWaveHeading), EXTAMP and the drag
+//     coefficients, and for three members the equivalent damping GAMPHI, GAMTHT at the two mode
+//     frequencies;
 //   - solves every period and stores PHIMEM(I, M) = DELPHI(M) and THTMEM(I, M) = DELTHT(M) EQSIN(M).
 //
 // After 100 secant steps without convergence it asks: -2 keeps the estimate and goes on with the next
@@ -50,6 +51,12 @@ struct MemmotState {
 extern MemmotState memmotState;
 
 void MEMMOT();
+
+// The heading the members of the attached column take their wave loads from [rad], for the pass in
+// hand (after MEMMOT has set WAVDIR): with several wave directions (OUTPUT MLTRAO) the block's own,
+// WAVDIR; with one, the data set's sea (SEAHDG(1), not reduced to a turn), which is also the heading
+// of the slow drift and of the statistics, whatever block's vessel motions the pass takes.
+float memberWaveHeading();
 
 // The periods of the heading in hand (OUTPUT RAODIR, the block's relative wave heading) at which the
 // vessel under way met the waves more slowly than the grid reaches (vessel/slow_encounter.h). The

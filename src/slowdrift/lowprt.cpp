@@ -447,23 +447,62 @@ std::vector<std::string> waveHeadingWarning() {
   if (t.FRESLM != 0 || t.IARCO == kFreeSalm || t.LDYN == 0 || t.LEXTND != 0) return {};
   // The waves whose statistics the dynamics reports: the sea, or else a swell of its own heading.
   const bool sea = t.LRANDM != 0;
-  if (!sea && !(t.LSWELL != 0 && t.LSWLOK == 0)) return {};
+  const bool globalSwell = t.LSWELL != 0 && t.LSWLOK == 0;
+  if (!sea && !globalSwell) return {};
   const float heading = sea ? t.SEAHDG(1) : t.SWLHDG;  // [deg], earth-fixed in the slow drift
   const float vessel = ANGSYM(q.TANGLE(q.ISTAB)) * kDegreesPerRadian;
   const float relative = REDDEG(heading - vessel);  // where the waves meet the vessel
   const float computed = REDDEG(heading);           // the vessel response's heading: the vessel at 0
-  const float apart = std::fabs(ANGSYM((relative - computed) / kDegreesPerRadian)) * kDegreesPerRadian;
-  if (apart <= kHeadingTolerance) return {};
+  const auto apart = [](float a, float b) { return std::fabs(ANGSYM((a - b) / kDegreesPerRadian)) * kDegreesPerRadian; };
+  if (apart(relative, computed) <= kHeadingTolerance) return {};
+
+  // What to enter: every heading of the environment turned by minus the vessel's heading, which
+  // gives the same equilibrium with the vessel near heading 0, where the vessel response's headings
+  // are the relative ones; the regular waves' heading, which the vessel response computes as well,
+  // goes with the waves of the statistics. Each names its page and item, its value now and the new.
+  struct Change {
+    const char* what;
+    const char* where;
+    float now, wanted;  // [deg]
+  };
+  std::vector<Change> changes;
+  const auto turned = [vessel](float now) { return REDDEG(now - vessel); };
+  if (sea) changes.push_back({"irregular waves' heading", "page 15, item 4", heading, relative});
+  else changes.push_back({"swell heading", "page 16, item 4", heading, relative});
+  const bool regularWaves = t.NDIR >= 1 && apart(REDDEG(t.WAVHDG(1)), relative) >= 0.005f;
+  if (regularWaves) changes.push_back({"regular waves' heading", "page 14, item 6", t.WAVHDG(1), relative});
+  if (t.LWIND != 0) changes.push_back({"wind heading", "page 11, item 2", t.WNDHDG, turned(t.WNDHDG)});
+  if (t.LCURNT != 0) changes.push_back({"current heading", "page 12, item 2", t.CURHDG, turned(t.CURHDG)});
+  if (sea && globalSwell) changes.push_back({"swell heading", "page 16, item 4", t.SWLHDG, turned(t.SWLHDG)});
+
   const std::string system = sea ? "sea" : "swell";
-  const std::string others = sea ? "wind, current and swell" : "wind and current";
-  const auto deg = [](float value) { return fmtF(value, 0, 2) + " deg"; };
-  return {" ++> Warning: at the stable equilibrium the vessel heads " + deg(vessel) + ", and the",
-          "     " + system + " of heading " + deg(heading) + " meets it at the relative heading " + deg(relative) + ";",
-          "     but the vessel's motions at the yoke (\"YOKEMOT\"), which the wave-frequency",
-          "     stage uses, were computed with the vessel at heading 0, at " + deg(computed) + ".",
-          "     Enter " + deg(relative) + " as the " + (sea ? "wave" : "swell") + " heading on the wave pages, turn the",
-          "     " + others + " headings by " + deg(-vessel) + " (the vessel then lies near",
-          "     heading 0), and run again."};
+  std::vector<std::string> lines = {
+      " ++> Warning: at the stable equilibrium the vessel heads " + degreesText(vessel) + ", and the",
+      "     " + system + " of heading " + degreesText(heading) + " meets it at the relative heading " +
+          degreesText(relative) + ";",
+      "     but the vessel's motions at the yoke (\"YOKEMOT\"), which the wave-frequency",
+      "     stage uses, were computed with the vessel at heading 0, at " + degreesText(computed) + ".",
+      "     Turn the environment by " + degreesText(-vessel) + " (the vessel then lies near heading 0)",
+      "     and run again; enter"};
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const Change& c = changes[i];
+    lines.push_back("       " + degreesText(c.wanted) + " as the " + c.what + " (" + c.where + "), now " +
+                    degreesText(c.now) + (i + 1 < changes.size() ? "," : "."));
+  }
+  if (!regularWaves) return lines;
+  // The regular waves' heading is on the page only while no irregular wave or swell is simulated.
+  if (sea && t.LSWELL != 0) {
+    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and the",
+                               "     swell (page 16, item 1) are off: switch them off, enter the heading there,",
+                               "     and switch them on again."});
+  } else if (sea) {
+    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are off:",
+                               "     switch them off, enter the heading there, and switch them on again."});
+  } else {
+    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the swell (page 16, item 1) is off:",
+                               "     switch it off, enter the heading there, and switch it on again."});
+  }
+  return lines;
 }
 
 void warnPeakBeyondTable(const std::string& peak, float load) {

@@ -35,10 +35,11 @@ void LOWPRT();
 // waves of the statistics (the sea, or else a swell of its own heading) meet the vessel at the stable
 // equilibrium more than kHeadingTolerance away from the heading they were computed for, the
 // wave-frequency stage of the attached SALM would use motions of other waves: the lines of the
-// warning that says so and names the relative heading to enter (the whole environment turned by
-// minus the vessel's heading, which puts the vessel near heading 0). Empty otherwise, and for a run
-// without that stage. LOWPRT writes it on EDUNIT (and standard error, unattended) and at the end of
-// section IV.
+// warning that says so and names each heading to enter (the whole environment turned by minus the
+// vessel's heading, which puts the vessel near heading 0, and the regular waves' heading with the
+// waves of the statistics): its page and item, its value now and the new one, and how page 14 shows
+// its item 6. Empty otherwise, and for a run without that stage. LOWPRT writes it on EDUNIT (and
+// standard error, unattended) and at the end of section IV.
 inline constexpr float kHeadingTolerance = 10.0f;  // [deg]
 std::vector<std::string> waveHeadingWarning();
 

@@ -150,7 +150,7 @@ struct Output {
   float SINP21;                                 // sine of the mean angle between members 2 and 1
   float SINP32;                                 // sine of the mean angle between members 3 and 2
   float SINP31;                                 // sine of the mean angle between members 3 and 1
-  float WAVDIR;                                 // wave direction of the current heading's member loads, earth axes [rad]
+  float WAVDIR;                                 // heading of the pass's vessel motions (free SALM: the sea), earth axes [rad]
   float RAODIR;                                 // heading of the current block of vessel motions, relative to the vessel [rad]
   float SPDVAL;                                 // spreading weight of the current heading
   float XWVFAC;                                 // wave factor of the free SALM

@@ -379,7 +379,7 @@ TEST_F(MemberLoads, ColumnsItCannotLoadStop) {
          testing_support::threeMemberColumn(kYoke);
          TPCM.PNDARM = 0.0f;
        },
-       " ++> Wave heading   30.00: the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate\n"
+       " ++> Wave heading   28.65: the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate\n"
        "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3)."},
   };
   for (const Case& c : cases) {

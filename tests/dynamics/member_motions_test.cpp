@@ -173,25 +173,25 @@ TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
     ASSERT_EQ(run(), -1) << screen;
     EXPECT_EQ(OUTPUT.ISPRED, 3);
 
-    // Each heading again, by itself, on the file as DYNSLM leaves it set up. The heading it states:
-    // with one wave direction the sea's (30 degrees), which loads the members of every block; with
-    // several each block's own, the waves that meet the vessel at RAODIR with the vessel at TANGLE.
+    // Each heading again, by itself, on the file as DYNSLM leaves it set up. The heading that names
+    // the pass is the block's own, the waves that meet the vessel at RAODIR with the vessel at
+    // TANGLE; the members take their wave loads from there with several wave directions, and from
+    // the sea of the data set (30 degrees) with one.
     RHOPEN("YOKEMOT", kUnformatted, kMustExist, 0, kYokeMotionUnit, "TEST", kScreenUnit, 0);
     for (int j = 0; j < 3; ++j) {
       OUTPUT.ISPRED = j;
-      OUTPUT.MLTRAO = 1;
-      {
-        ConsoleCapture console;
-        MEMMOT();
-      }
       const YokeHeading& h = headings[static_cast<std::size_t>(j)];
-      EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, h.heading + 0.3f, 1e-6));
-      OUTPUT.MLTRAO = 0;
-      {
-        ConsoleCapture console;
-        MEMMOT();
+      for (const std::int32_t MLTRAO : {1, 0}) {
+        OUTPUT.MLTRAO = MLTRAO;
+        {
+          ConsoleCapture console;
+          MEMMOT();
+        }
+        EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, h.heading + 0.3f, 1e-6)) << "MLTRAO " << MLTRAO;
+        const double members = MLTRAO != 0 ? h.heading + 0.3 : TPCM.SEAHDG(1) / 57.2957764;
+        EXPECT_TRUE(IsClose(memberWaveHeading(), members, 1e-6)) << "MLTRAO " << MLTRAO;
+        EXPECT_TRUE(IsClose(DYNCOM.SLMWAV, members - EQUILB.SLMANG(1), 1e-6)) << "MLTRAO " << MLTRAO;
       }
-      EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, TPCM.SEAHDG(1) / 57.2957764, 1e-6));
       EXPECT_EQ(OUTPUT.RAODIR, h.heading);
       EXPECT_EQ(OUTPUT.ISWLFG, j);
       EXPECT_EQ(OUTPUT.ISWLFG2, 10 + j);
@@ -456,8 +456,8 @@ void restlessColumn() {
 // Three headings, the second restless. At its first period the user asks to quit with the finished
 // periods (there are none: asked again), takes one more step twice, starts the period again, then
 // keeps the estimate; at the second period quits with the one finished period. The third heading is
-// read from its own block although the run now has one period. With one wave direction every heading
-// states the sea's, 30 degrees.
+// read from its own block although the run now has one period. Each heading states its block's own,
+// the waves of its vessel motions.
 TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
   restlessColumn();
   testing_support::writeYokemot({testing_support::smoothHeading(4, 3, 0.0f, 1), restlessHeading(4, 3, 0.5f),
@@ -475,9 +475,9 @@ TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
   const std::string expected =
       " >>> Computing Salm normal mode parameters...\n"
       " >>> Salm normal mode periods =  3.96,  4.30 seconds\n"
-      "\n >>> Computing Salm wave-frequency motions for wave heading   30.00\n\n"
-      "\n >>> Computing Salm member loads for wave heading   30.00\n\n"
-      "\n >>> Computing Salm wave-frequency motions for wave heading   30.00\n\n" +
+      "\n >>> Computing Salm wave-frequency motions for wave heading   17.19\n\n"
+      "\n >>> Computing Salm member loads for wave heading   17.19\n\n"
+      "\n >>> Computing Salm wave-frequency motions for wave heading   45.84\n\n" +
       question + "  -4 needs a completed period; wave period 1 is the first\n"
       "\a\n Enter \"A\" to abort or Press <RETURN> to continue: " +
       question + question + question +
@@ -489,9 +489,9 @@ TEST_F(MemberMotions, RunOverThreeHeadingsWithTheIterationFailureDialogue) {
       "  Enter -4 to quit with available  1 completed periods; otherwise...\n"
       "\a\n"
       " Enter \"A\" to abort or Press <RETURN> to continue: "
-      "\n >>> Computing Salm member loads for wave heading   30.00\n\n"
-      "\n >>> Computing Salm wave-frequency motions for wave heading   30.00\n\n"
-      "\n >>> Computing Salm member loads for wave heading   30.00\n\n"
+      "\n >>> Computing Salm member loads for wave heading   45.84\n\n"
+      "\n >>> Computing Salm wave-frequency motions for wave heading   74.48\n\n"
+      "\n >>> Computing Salm member loads for wave heading   74.48\n\n"
       "\n >>> Outputting irregular wave/peak load data...\n\n";
   EXPECT_EQ(screen, expected);
   EXPECT_EQ(unread, "");

@@ -715,17 +715,22 @@ TEST(AnalysisRunE2e, ColumnsTheDynamicsOrTheSubmergenceCannotTakeAreRefusedBefor
   }
 }
 
-// Every wave heading a report or a progress line states: the heading lines of LOWOUT, DYNOUT and
-// RANOUT, LOWOUT's direction of the seas, the progress lines of the dynamics.
-std::vector<double> statedWaveHeadings(const e2e::Folder& folder) {
-  std::vector<double> headings;
-  const std::regex stated(R"((WAVE HEADING   =|Direction of maximum seas \.+|for wave heading) +(-?[0-9.]+))");
-  for (const char* file : {"LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt", "Diagnostics.stxt"}) {
+// The wave headings a run states: the sea's, in the heading lines and the direction of the seas of
+// LOWOUT and in RANOUT; each pass's, in the heading lines of DYNOUT and the progress lines of the
+// dynamics.
+struct StatedHeadings {
+  std::vector<double> sea, passes;
+};
+StatedHeadings statedWaveHeadings(const e2e::Folder& folder) {
+  StatedHeadings stated;
+  const std::regex heading(R"((WAVE HEADING   =|Direction of maximum seas \.+|for wave heading) +(-?[0-9.]+))");
+  for (const char* file : {"LOWOUT.stxt", "RANOUT.stxt", "DYNOUT.stxt", "Diagnostics.stxt"}) {
     const std::string text = folder.readFile(file);
-    for (auto m = std::sregex_iterator(text.begin(), text.end(), stated); m != std::sregex_iterator(); ++m)
-      headings.push_back(std::stod((*m)[2].str()));
+    std::vector<double>& into = file[0] == 'L' || file[0] == 'R' ? stated.sea : stated.passes;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), heading); m != std::sregex_iterator(); ++m)
+      into.push_back(std::stod((*m)[2].str()));
   }
-  return headings;
+  return stated;
 }
 
 // The vessel heading of the most stable equilibrium in section IV of "LOWOUT.stxt" [deg].
@@ -733,12 +738,19 @@ double stableVesselHeading(const e2e::Folder& folder) {
   return testing_support::stableVesselHeading(folder.readFile("LOWOUT.stxt"));
 }
 
+// An angle reduced to [0, 360) degrees.
+double reduced(double degrees) { return std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0); }
+
 // Waves from 0 degrees (toward 180), wind from 30, current from 90: the vessel lies at about 66.6
-// degrees, where the sea meets it at about 113.4 degrees relative, while the vessel response computed its
-// motions at the yoke at 180 (the vessel at heading 0). The run warns (on the screen's unit, in the
-// low-frequency report, on standard error) and names the relative heading; every report states the
-// one sea heading of the run. With the sea at that heading and the wind and current turned by the
-// same angle the vessel lies near heading 0: no warning, and every report states the new heading.
+// degrees, where the sea meets it at about 113.4 degrees relative, while the vessel response computed
+// its motions at the yoke at 180 (the vessel at heading 0). The run warns (on the screen's unit, in
+// the low-frequency report, on standard error) and names every heading to enter, the environment
+// turned by minus the vessel's heading, with its page and item; LOWOUT and RANOUT state the sea's
+// heading, while the dynamics' one pass states the heading of its vessel motions and the sea of its
+// members' wave loads. The advice is then typed into the editor as it reads, the regular waves'
+// heading reached as it says: the run of the saved data set warns of nothing, the vessel lies at
+// heading 0, and the equilibrium is the first one turned (the same restoring force and static forces
+// in the vessel's axes, the SALM's heading turned by the same angle), one heading stated throughout.
 TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeading) {
   const std::string tanker = example("tanker-yoke");
   std::string image = withWord(tanker, offsetof(Tpcm, WNDHDG), 210.0f);
@@ -750,36 +762,172 @@ TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeadin
   EXPECT_EQ(run.status, 0) << run.err;
   std::smatch m;
   const std::regex named(
-      R"(^ \+\+> Warning: at the stable equilibrium the vessel heads (-?[0-9.]+) deg, and the\n)"
-      R"(     sea of heading 180\.00 deg meets it at the relative heading ([0-9.]+) deg;\n)"
-      R"([^]*Enter ([0-9.]+) deg as the wave heading on the wave pages, turn the\n)"
-      R"(     wind, current and swell headings by (-?[0-9.]+) deg \(the vessel then lies near\n)"
-      R"(     heading 0\), and run again\.\n$)");
+      R"(^ \+\+> Warning: at the stable equilibrium the vessel heads (-?[0-9]+\.[0-9]{2}) deg, and the\n)"
+      R"(     sea of heading 180\.00 deg meets it at the relative heading ([0-9]+\.[0-9]{2}) deg;\n)"
+      R"(     but the vessel's motions at the yoke \("YOKEMOT"\), which the wave-frequency\n)"
+      R"(     stage uses, were computed with the vessel at heading 0, at 180\.00 deg\.\n)"
+      R"(     Turn the environment by (-?[0-9]+\.[0-9]{2}) deg \(the vessel then lies near heading 0\)\n)"
+      R"(     and run again; enter\n)"
+      R"(((?:       .*\n)+))"
+      R"(     Page 14 shows item 6 only while the irregular waves (\(page 15, item 1\)) are off:\n)"
+      R"(     switch them off, enter the heading there, and switch them on again\.\n$)");
   ASSERT_TRUE(std::regex_match(run.err, m, named)) << run.err;
-  const double vessel = std::stod(m[1].str()), relative = std::stod(m[2].str()), turn = std::stod(m[4].str());
-  EXPECT_EQ(m[2].str(), m[3].str());
+  const double vessel = std::stod(m[1].str()), relative = std::stod(m[2].str()), turn = std::stod(m[3].str());
   EXPECT_NEAR(vessel, stableVesselHeading(folder), 0.005);
   EXPECT_NEAR(vessel, 66.6, 1.0);
-  EXPECT_NEAR(relative, 180.0 - vessel, 1.0);
+  EXPECT_NEAR(relative, 180.0 - vessel, 0.005);
   EXPECT_NEAR(turn, -vessel, 0.005);
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), run.err));
   EXPECT_TRUE(contains(folder.readFile("LOWOUT.stxt"), run.err));
-  std::vector<double> stated = statedWaveHeadings(folder);
-  EXPECT_GT(stated.size(), 30u);
-  for (double h : stated) EXPECT_NEAR(h, 180.0, 0.005);
 
-  image = withWord(image, offsetof(Tpcm, SEAHDG), static_cast<float>(relative));
-  image = withWord(image, offsetof(Tpcm, WAVHDG), static_cast<float>(relative));
-  image = withWord(image, offsetof(Tpcm, WNDHDG), static_cast<float>(210.0 + turn));
-  image = withWord(image, offsetof(Tpcm, CURHDG), static_cast<float>(270.0 + turn));
+  // Each heading to enter: the value now turned by minus the vessel's heading, but the regular waves'
+  // heading, which goes with the sea. Typed as the warning says, each on its page.
+  struct Change {
+    std::string what;
+    double wanted, now;
+    int page, item;
+  };
+  std::vector<Change> changes;
+  const std::string listed = m[4].str();
+  const std::regex line(R"(       ([0-9]+\.[0-9]{2}) deg as the (.*) \(page ([0-9]+), item ([0-9]+)\), now (-?[0-9]+\.[0-9]{2}) deg[,.]\n)");
+  for (auto c = std::sregex_iterator(listed.begin(), listed.end(), line); c != std::sregex_iterator(); ++c)
+    changes.push_back({(*c)[2].str(), std::stod((*c)[1].str()), std::stod((*c)[5].str()), std::stoi((*c)[3].str()),
+                       std::stoi((*c)[4].str())});
+  const std::vector<std::pair<int, int>> items = {{15, 4}, {14, 6}, {11, 2}, {12, 2}};
+  ASSERT_EQ(changes.size(), items.size()) << listed;
+  const std::string regularWaves = "J15\n1\nJ14\n6\n";  // the irregular waves off, then page 14's item
+  std::string script = "M\n";
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const Change& c = changes[i];
+    EXPECT_EQ(std::make_pair(c.page, c.item), items[i]) << c.what;
+    const double now[] = {180.0, 180.0, 210.0, 270.0};
+    EXPECT_EQ(c.now, now[i]) << c.what;
+    EXPECT_NEAR(c.wanted, c.page == 14 ? relative : reduced(c.now - vessel), 0.005) << c.what;
+    if (c.page == 14) script += regularWaves + std::to_string(c.wanted) + "\nJ15\n1\n";  // and on again
+    else script += "J" + std::to_string(c.page) + "\n" + std::to_string(c.item) + "\n" + std::to_string(c.wanted) + "\n";
+  }
+
+  // The sea's heading where the reports speak of the sea; the heading of the pass's vessel motions
+  // (the head sea's with the vessel at its heading) in the dynamics, with the sea of its members.
+  const std::string lowout = folder.readFile("LOWOUT.stxt");
+  StatedHeadings stated = statedWaveHeadings(folder);
+  EXPECT_GT(stated.sea.size(), 2u);
+  for (double h : stated.sea) EXPECT_NEAR(h, 180.0, 0.005);
+  EXPECT_GT(stated.passes.size(), 20u);
+  for (double h : stated.passes) EXPECT_NEAR(h, 180.0 + vessel, 0.05);
+  const std::string dynout = folder.readFile("DYNOUT.stxt");
+  EXPECT_EQ(testing_support::occurrences(dynout, "WAVE HEADING   ="),
+            testing_support::occurrences(dynout, " DEG\n                           MEMBER WAVE LOADS FROM THE SEA AT 180.0 DEG\n"));
+
   e2e::Folder turned;
-  ASSERT_NO_FATAL_FAILURE(runQuietly(turned, image));
+  turned.writeFile("SALMDAT", image);
+  const e2e::Run typed = turned.run(script + "L\n1\n");
+  ASSERT_FALSE(typed.timedOut);
+  ASSERT_EQ(typed.status, 0) << typed.out;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(turned, turned.readFile("SALMDAT")));
   EXPECT_FALSE(contains(turned.readFile("Diagnostics.stxt"), " ++> "));
-  EXPECT_FALSE(contains(turned.readFile("LOWOUT.stxt"), " ++> "));
-  EXPECT_NEAR(stableVesselHeading(turned), 0.0, 1.0);
+  const std::string turnedLowout = turned.readFile("LOWOUT.stxt");
+  EXPECT_FALSE(contains(turnedLowout, " ++> "));
+  EXPECT_NEAR(stableVesselHeading(turned), 0.0, 0.05);
+  const std::string stable = ">>> Most stable equilibrium <<<";
+  const auto value = [&stable](const std::string& report, const char* label) {
+    return testing_support::numberAfter(report, stable, label);
+  };
+  const char* force = "SALM restoring force ....................... ";
+  const char* salm = "SALM heading ............................... ";
+  EXPECT_NEAR(value(turnedLowout, force), value(lowout, force), 0.01);
+  EXPECT_NEAR(reduced(value(turnedLowout, salm)), reduced(value(lowout, salm) - vessel), 0.05);
+  // The static forces of the environment in the vessel's axes, one line per source.
+  const auto staticForces = [](const std::string& report) {
+    std::string lines;
+    const std::regex source(R"(\n       Static .* force components \(x,y\): .*)");
+    for (auto f = std::sregex_iterator(report.begin(), report.end(), source); f != std::sregex_iterator(); ++f)
+      lines += f->str();
+    return lines;
+  };
+  EXPECT_EQ(testing_support::occurrences(staticForces(lowout), "Static"), 3);
+  EXPECT_EQ(staticForces(turnedLowout), staticForces(lowout));
   stated = statedWaveHeadings(turned);
-  EXPECT_GT(stated.size(), 30u);
-  for (double h : stated) EXPECT_NEAR(h, relative, 0.05);
+  EXPECT_GT(stated.sea.size(), 2u);
+  EXPECT_GT(stated.passes.size(), 20u);
+  for (const std::vector<double>* list : {&stated.sea, &stated.passes})
+    for (double h : *list) EXPECT_NEAR(h, relative, 0.05);
+  EXPECT_FALSE(contains(turned.readFile("DYNOUT.stxt"), "MEMBER WAVE LOADS FROM THE SEA"));
+}
+
+// The pages of a report, split at its page starts (the form feeds of PAGE).
+std::vector<std::string> pagesOf(const std::string& report) {
+  std::vector<std::string> pages;
+  std::size_t from = 0;
+  for (std::size_t at = report.find('\f'); at != std::string::npos; at = report.find('\f', from = at + 1))
+    pages.push_back(report.substr(from, at - from));
+  pages.push_back(report.substr(from));
+  return pages;
+}
+
+// The tanker example with the regular waves' heading (page 14, item 6, not shown while the sea is
+// simulated) left at 0 under the sea's 180: the vessel response computes both headings, and the
+// dynamics runs a pass for each, in the vessel report's order. Each pass names the heading its vessel
+// motions belong to, in DYNOUT, in its progress lines and in the titles of its DYNPLT curves, and the
+// first says in each place that its members take their wave loads from the sea of 180 degrees. No
+// number moves: the second pass is the example's one pass to the byte, in DYNOUT and in DYNPLT, and
+// the statistics, which take the sea's pass, are the example's.
+TEST(AnalysisRunE2e, EachPassOfTheDynamicsNamesTheHeadingOfItsVesselMotions) {
+  const std::string tanker = example("tanker-yoke");
+  e2e::Folder one, two;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(one, tanker));
+  ASSERT_NO_FATAL_FAILURE(runQuietly(two, withWord(tanker, offsetof(Tpcm, WAVHDG), 0.0f)));
+
+  // The vessel response's headings, in order; the vessel lies at heading 0.
+  std::vector<double> computed;
+  const std::string rao = two.readFile("TANKRAO.stxt");
+  const std::regex table(R"(REGULAR WAVE DATA:  WAVE HEADING        = +(-?[0-9.]+) DEG)");
+  for (auto t = std::sregex_iterator(rao.begin(), rao.end(), table); t != std::sregex_iterator(); ++t)
+    if (computed.empty() || computed.back() != std::stod((*t)[1].str())) computed.push_back(std::stod((*t)[1].str()));
+  ASSERT_EQ(computed, (std::vector<double>{0.0, 180.0}));
+  EXPECT_NEAR(stableVesselHeading(two), 0.0, 0.005);
+
+  const std::string sea = "                           MEMBER WAVE LOADS FROM THE SEA AT 180.0 DEG\n";
+  const std::vector<std::string> onePages = pagesOf(one.readFile("DYNOUT.stxt"));
+  const std::vector<std::string> twoPages = pagesOf(two.readFile("DYNOUT.stxt"));
+  const auto tables = [](const std::vector<std::string>& pages) {
+    std::size_t n = 0;
+    for (const std::string& page : pages) n += contains(page, "WAVE HEADING   =") ? 1 : 0;
+    return n;
+  };
+  const std::size_t perPass = tables(onePages);
+  EXPECT_GT(perPass, 10u);
+  ASSERT_EQ(twoPages.size(), onePages.size() + perPass);
+  for (std::size_t i = 0; i < twoPages.size(); ++i) {
+    const std::string& page = twoPages[i];
+    if (!contains(page, "WAVE HEADING   =")) continue;
+    const bool first = i < twoPages.size() - perPass;
+    if (first) {
+      EXPECT_TRUE(contains(page, "WAVE HEADING   =    0.0 DEG\n" + sea)) << page;
+    } else {
+      EXPECT_TRUE(testing_support::maskClock(page) == testing_support::maskClock(onePages[i - perPass]))
+          << "page " << i << " is not the example's\n" << page;
+      EXPECT_FALSE(contains(page, sea)) << page;
+    }
+  }
+  EXPECT_TRUE(inOrder(two.readFile("Diagnostics.stxt"),
+                      {" >>> Computing Salm wave-frequency motions for wave heading    0.00\n",
+                       " >>> Computing Salm member loads for wave heading    0.00\n",
+                       " >>> Computing Salm wave-frequency motions for wave heading  180.00\n",
+                       " >>> Computing Salm member loads for wave heading  180.00\n"}));
+
+  const std::string onePlot = one.readFile("DYNPLT.plt");
+  const std::string twoPlot = two.readFile("DYNPLT.plt");
+  ASSERT_GT(twoPlot.size(), onePlot.size());
+  const std::string firstPass = twoPlot.substr(0, twoPlot.size() - onePlot.size());
+  EXPECT_TRUE(twoPlot.substr(firstPass.size()) == onePlot) << "the second pass of DYNPLT is not the example's";
+  const int curves = testing_support::occurrences(onePlot, "PERIOD (SECONDS)\n");
+  EXPECT_EQ(curves, 15);
+  EXPECT_EQ(testing_support::occurrences(onePlot, " FOR WAVE HEADING  180.00 DEGREES\n"), curves);
+  EXPECT_EQ(testing_support::occurrences(
+                firstPass, " FOR WAVE HEADING    0.00 DEGREES, MEMBER WAVE LOADS FROM THE SEA AT  180.00 DEGREES\n"),
+            curves);
+  EXPECT_EQ(testing_support::maskClock(two.readFile("RANOUT.stxt")), testing_support::maskClock(one.readFile("RANOUT.stxt")));
 }
 
 // The tanker example under way at 7 m/s with the sea from astern (0 deg): the ship meets the 4.5 s

@@ -17,11 +17,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -61,12 +64,62 @@ std::map<std::string, std::string> completeRun(const std::string& image) {
   return filesOf(folder);
 }
 
+// The ordinary user that the superuser's runs become, so that file permissions hold for them.
+constexpr uid_t kOrdinaryUser = 65534;
+
 // In the child of a run: drops the rights of the superuser, whom no file permission stops, so that a
 // folder without write permission refuses the run as it refuses a user.
 void asAnOrdinaryUser() {
   if (::geteuid() != 0) return;
-  if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) _exit(125);
+  if (::setgroups(0, nullptr) != 0 || ::setgid(kOrdinaryUser) != 0 || ::setuid(kOrdinaryUser) != 0) _exit(125);
 }
+
+// The runner as a run that drops the superuser's rights can start it. The ordinary user need not
+// reach the build folder (a checkout in the superuser's home, or in any folder of mode 700), so the
+// superuser's runs start a copy of the runner in a fresh folder that every user may enter; a user
+// other than the superuser starts the runner itself. Where even that copy cannot be reached (the
+// temporary folder closed to other users), `program` is empty and `why` says so.
+class RunnerForAnOrdinaryUser {
+ public:
+  RunnerForAnOrdinaryUser() {
+    if (::geteuid() != 0) {
+      program = e2e::runnerPath();
+      return;
+    }
+    using std::filesystem::perms;
+    const std::filesystem::path copy = folder_.path() / "quorvel-run";
+    std::filesystem::copy_file(e2e::runnerPath(), copy);
+    const perms open = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read | perms::others_exec;
+    std::filesystem::permissions(folder_.path(), open);
+    std::filesystem::permissions(copy, open);
+    const int error = accessAsAnOrdinaryUser(copy);
+    if (error == 0) {
+      program = copy.string();
+      return;
+    }
+    why = "the user " + std::to_string(kOrdinaryUser) + " may not start the runner's copy " + copy.string() + " (" +
+          std::strerror(error) + "): set TMPDIR to a folder that every user may enter";
+  }
+
+  std::string program;  // the runner to start, or empty
+  std::string why;      // why there is none
+
+ private:
+  // 0 when the ordinary user may start `file`, else the system's error number.
+  static int accessAsAnOrdinaryUser(const std::filesystem::path& file) {
+    const pid_t pid = ::fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+      asAnOrdinaryUser();
+      _exit(::access(file.c_str(), X_OK) == 0 ? 0 : errno);
+    }
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : ECHILD;
+  }
+
+  testing_support::TempDir folder_{testing_support::TempDir::Mode::kStayOutside};
+};
 
 // The folder open to every user for reading and to none for writing.
 void readOnly(const e2e::Folder& folder) {
@@ -140,14 +193,15 @@ bool waitForText(const std::filesystem::path& file, const std::string& text, std
   return false;
 }
 
-// The runner on a terminal: a pseudo-terminal is its standard input and output, as in a console
-// window, so that a question would wait for a key instead of meeting the end of the input. Returns
-// what the terminal showed; `status` is -1 when the run did not end within `limit` (a wait shows so).
-std::string runOnATerminal(const std::filesystem::path& dir, int& status, std::chrono::milliseconds limit = 10s) {
+// The runner `program` on a terminal, as an ordinary user: a pseudo-terminal is its standard input
+// and output, as in a console window, so that a question would wait for a key instead of meeting the
+// end of the input. Returns what the terminal showed; `status` is -1 when the run did not end within
+// `limit` (a wait shows so).
+std::string runOnATerminal(const std::filesystem::path& dir, const std::string& program, int& status,
+                           std::chrono::milliseconds limit = 10s) {
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
   if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) throw std::runtime_error("no terminal");
   const std::string slave = ::ptsname(master);
-  const std::string program = e2e::runnerPath();
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::setsid();
@@ -187,6 +241,8 @@ std::string runOnATerminal(const std::filesystem::path& dir, int& status, std::c
 // ends with status 1 and changes nothing; on a terminal it asks for no key. Unattended and silent
 // runs alike.
 TEST(RunFolderE2e, AFolderThatCannotBeWrittenStopsTheRunAtOnce) {
+  const RunnerForAnOrdinaryUser runner;
+  if (runner.program.empty()) GTEST_SKIP() << runner.why;
   const std::string image = example("tanker-yoke");
   const std::string message =
       " ++> File not found or file access error in quorvel-run\n"
@@ -197,7 +253,7 @@ TEST(RunFolderE2e, AFolderThatCannotBeWrittenStopsTheRunAtOnce) {
     e2e::Folder folder;
     folder.writeFile("SALMDAT", image);
     readOnly(folder);
-    const e2e::Run run = e2e::runIn(folder.path(), e2e::runnerPath(), "", 30s, asAnOrdinaryUser, arguments);
+    const e2e::Run run = e2e::runIn(folder.path(), runner.program, "", 30s, asAnOrdinaryUser, arguments);
     std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.status, 1);
@@ -210,7 +266,7 @@ TEST(RunFolderE2e, AFolderThatCannotBeWrittenStopsTheRunAtOnce) {
   folder.writeFile("SALMDAT", image);
   readOnly(folder);
   int status = 0;
-  const std::string shown = runOnATerminal(folder.path(), status);
+  const std::string shown = runOnATerminal(folder.path(), runner.program, status);
   std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
   EXPECT_EQ(status, 1) << "a run that waits for a key does not end:\n" << shown;
   EXPECT_TRUE(contains(shown, "Reason: Permission denied")) << shown;

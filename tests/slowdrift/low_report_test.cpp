@@ -153,28 +153,90 @@ TEST_F(LowFrequencyReport, ASingleEquilibriumHasTheIndexOfTheMostStable) {
 
 // The vessel response computed the motions at the yoke with the vessel at heading 0; when the waves
 // of the statistics meet the vessel at its stable heading more than 10 degrees away from that, the
-// report warns, in section IV and on the screen's unit, and names the relative heading and the turn
-// of the environment that puts the vessel near heading 0. Runs without the attached SALM's dynamics
-// driven by the waves say nothing.
+// report warns, in section IV and on the screen's unit, and names the relative heading and every
+// heading to enter to turn the environment so that the vessel lies near heading 0: each with its page
+// and item, its value now and the new one, numbers with their leading 0; the regular waves' heading
+// goes with the waves of the statistics, with the way to reach it on page 14. Runs without the
+// attached SALM's dynamics driven by the waves say nothing. The fixture: sea toward 15 degrees, wind
+// 30, current 45, a global swell 60, no regular-wave heading (NDIR 0).
 TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarnedOf) {
   struct Case {
     const char* what;
     float vessel;  // the stable vessel heading [deg]
     void (*change)();
     std::vector<std::string> named;  // parts of the warning; empty: no warning
+    std::vector<std::string> absent = {};
   };
+  const std::string newDataSet =
+      " ++> Warning: at the stable equilibrium the vessel heads 180.00 deg, and the\n"
+      "     sea of heading 0.00 deg meets it at the relative heading 180.00 deg;\n"
+      "     but the vessel's motions at the yoke (\"YOKEMOT\"), which the wave-frequency\n"
+      "     stage uses, were computed with the vessel at heading 0, at 0.00 deg.\n"
+      "     Turn the environment by -180.00 deg (the vessel then lies near heading 0)\n"
+      "     and run again; enter\n"
+      "       180.00 deg as the irregular waves' heading (page 15, item 4), now 0.00 deg,\n"
+      "       180.00 deg as the regular waves' heading (page 14, item 6), now 0.00 deg,\n"
+      "       180.00 deg as the wind heading (page 11, item 2), now 0.00 deg,\n"
+      "       180.00 deg as the current heading (page 12, item 2), now 0.00 deg.\n"
+      "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are off:\n"
+      "     switch them off, enter the heading there, and switch them on again.\n";
   const Case cases[] = {
       {"the vessel at heading 0", 0.0f, [] {}, {}},
       {"within 10 degrees", 9.9f, [] {}, {}},
       {"beyond 10 degrees", 10.1f, [] {}, {"vessel heads 10.10 deg", "relative heading 4.90 deg;", "by -10.10 deg"}},
       {"the sea met from the other side", -66.59f, [] {},
        {"the vessel heads -66.59 deg, and the\n     sea of heading 15.00 deg meets it at the relative heading 81.59 deg;",
-        "at heading 0, at 15.00 deg.\n     Enter 81.59 deg as the wave heading on the wave pages, turn the\n"
-        "     wind, current and swell headings by 66.59 deg"}},
+        "at heading 0, at 15.00 deg.\n     Turn the environment by 66.59 deg (the vessel then lies near heading 0)\n"
+        "     and run again; enter\n"
+        "       81.59 deg as the irregular waves' heading (page 15, item 4), now 15.00 deg,\n"
+        "       96.59 deg as the wind heading (page 11, item 2), now 30.00 deg,\n"
+        "       111.59 deg as the current heading (page 12, item 2), now 45.00 deg,\n"
+        "       126.59 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"},
+       {"page 14", "Page 14"}},
       {"across the turn of the circle", 179.0f, [] {}, {"relative heading 196.00 deg;"}},
-      {"a swell of its own heading without a sea", 30.0f, [] { TPCM.LRANDM = 0; },
+      {"a new data set: every heading 0, the vessel weathervaned to 180", 180.0f,
+       [] {
+         TPCM.SEAHDG(1) = TPCM.WNDHDG = TPCM.CURHDG = 0.0f;
+         TPCM.LSWELL = 0;
+         TPCM.NDIR = 1;
+         TPCM.WAVHDG(1) = 0.0f;
+       },
+       {newDataSet}},
+      {"the regular waves apart from the sea, a swell on", 30.0f,
+       [] {
+         TPCM.NDIR = 1;
+         TPCM.WAVHDG(1) = 195.0f;
+       },
+       {"       345.00 deg as the regular waves' heading (page 14, item 6), now 195.00 deg,\n",
+        "       30.00 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"
+        "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and the\n"
+        "     swell (page 16, item 1) are off: switch them off, enter the heading there,\n"
+        "     and switch them on again.\n"}},
+      {"the regular waves already at the heading to enter, wind and current off", 30.0f,
+       [] {
+         TPCM.NDIR = 1;
+         TPCM.WAVHDG(1) = 345.0f;
+         TPCM.LWIND = TPCM.LCURNT = 0;
+       },
+       {"       345.00 deg as the irregular waves' heading (page 15, item 4), now 15.00 deg,\n"
+        "       30.00 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"},
+       {"the regular waves", "page 14", "Page 14", "wind", "current"}},
+      {"a swell of its own heading without a sea", 30.0f,
+       [] {
+         TPCM.LRANDM = 0;
+         TPCM.NDIR = 1;
+         TPCM.WAVHDG(1) = 60.0f;
+       },
        {"swell of heading 60.00 deg meets it at the relative heading 30.00 deg;",
-        "Enter 30.00 deg as the swell heading on the wave pages, turn the\n     wind and current headings by -30.00 deg"}},
+        "     Turn the environment by -30.00 deg (the vessel then lies near heading 0)\n"
+        "     and run again; enter\n"
+        "       30.00 deg as the swell heading (page 16, item 4), now 60.00 deg,\n"
+        "       30.00 deg as the regular waves' heading (page 14, item 6), now 60.00 deg,\n"
+        "       0.00 deg as the wind heading (page 11, item 2), now 30.00 deg,\n"
+        "       15.00 deg as the current heading (page 12, item 2), now 45.00 deg.\n"
+        "     Page 14 shows item 6 only while the swell (page 16, item 1) is off:\n"
+        "     switch it off, enter the heading there, and switch it on again.\n"},
+       {"irregular"}},
       {"a swell locked to the sea headings, no sea", 30.0f, [] { TPCM.LRANDM = 0; TPCM.LSWLOK = 1; }, {}},
       {"no dynamics", 30.0f, [] { TPCM.LDYN = 0; }, {}},
       {"the dynamics driven by the extension", 30.0f, [] { TPCM.LEXTND = 1; }, {}},
@@ -191,6 +253,7 @@ TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarn
     for (const std::string& line : waveHeadingWarning()) warning += line + "\n";
     EXPECT_EQ(warning.empty(), c.named.empty()) << warning;
     for (const std::string& part : c.named) EXPECT_TRUE(contains(warning, part)) << warning;
+    for (const std::string& part : c.absent) EXPECT_FALSE(contains(warning, part)) << part << "\n" << warning;
     if (warning.empty()) continue;
     EXPECT_EQ(warning.rfind(" ++> Warning: at the stable equilibrium the vessel heads ", 0), 0u) << warning;
     TempDir dir;
