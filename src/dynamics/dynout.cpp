@@ -206,7 +206,7 @@ std::string passTitle(const std::string& title) {
   if (TPCM.LEXTND != 0) return title;
   std::string named = title + " FOR WAVE HEADING" + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 8, 2) + " DEGREES";
   if (const std::optional<float> sea = membersSeaHeading(OUTPUT.WAVDIR, TPCM.FRESLM == 0))
-    named += ", MEMBER WAVE LOADS FROM THE SEA AT" + fmtF(*sea, 8, 2) + " DEGREES";
+    named += ", MEMBER WAVE LOADS FROM THE " + std::string(memberWaveSystem()) + " AT" + fmtF(*sea, 8, 2) + " DEGREES";
   return named;
 }
 
@@ -395,7 +395,7 @@ void writeHeadingConditions(std::int32_t unit, float WAVDIR, bool vesselLine) {
   writeRecord(unit, fmtX(27) + "WAVE " + waveWord() + "   = " + fmtF(t.SLPHT, 6, 1) + " " + waveUnit());
   heading("WAVE HEADING   = ", WAVDIR * kDegreesPerRadian, " DEG");
   if (const std::optional<float> sea = membersSeaHeading(WAVDIR, vesselLine))
-    heading("MEMBER WAVE LOADS FROM THE SEA AT", *sea, " DEG");
+    heading("MEMBER WAVE LOADS FROM THE " + std::string(memberWaveSystem()) + " AT", *sea, " DEG");
   // The SALM's and the vessel's headings are reduced by 360 keeping their sign.
   heading("SALM HEADING   = ", std::fmod(e.SLMANG(e.ISTAB) * kDegreesPerRadian, 360.0f), " DEG");
   if (vesselLine) heading("VESSEL HEADING = ", std::fmod(e.TANGLE(e.ISTAB) * kDegreesPerRadian, 360.0f), " DEG ");

@@ -569,8 +569,15 @@ Complex DELFCN(Complex A, Complex B, float EM, float WN2, float W, Complex C) {
 }
 
 float memberWaveHeading() {
-  return OUTPUT.MLTRAO != 0 ? OUTPUT.WAVDIR : TPCM.SEAHDG(1) / kDegreesPerRadian;
+  const Tpcm& t = TPCM;
+  if (OUTPUT.MLTRAO != 0) return OUTPUT.WAVDIR;
+  // One direction: that of the random waves that act, never the heading left on a switched-off page.
+  if (t.LRANDM != 0) return t.SEAHDG(1) / kDegreesPerRadian;
+  if (t.LSWELL != 0) return t.SWLHDG / kDegreesPerRadian;
+  return OUTPUT.WAVDIR;
 }
+
+std::string_view memberWaveSystem() { return TPCM.LRANDM == 0 && TPCM.LSWELL != 0 ? "SWELL" : "SEA"; }
 
 SlowEncounterRows slowRowsOfHeading() {
   const Tpcm& t = TPCM;

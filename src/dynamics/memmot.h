@@ -34,6 +34,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "numlib/algebra.h"
 #include "vessel/slow_encounter.h"
@@ -54,9 +55,14 @@ void MEMMOT();
 
 // The heading the members of the attached column take their wave loads from [rad], for the pass in
 // hand (after MEMMOT has set WAVDIR): with several wave directions (OUTPUT MLTRAO) the block's own,
-// WAVDIR; with one, the data set's sea (SEAHDG(1), not reduced to a turn), which is also the heading
-// of the slow drift and of the statistics, whatever block's vessel motions the pass takes.
+// WAVDIR; with one, that of the random waves that act, the data set's sea (SEAHDG(1), not reduced to
+// a turn) or, with the sea switched off, the swell (SWLHDG): the heading of the slow drift and of the
+// statistics, whatever block's vessel motions the pass takes. With neither, the pass's own regular
+// waves, WAVDIR.
 float memberWaveHeading();
+// The name of the waves of one direction that memberWaveHeading() takes, as the reports print it:
+// "SEA", or "SWELL" where the swell acts alone.
+std::string_view memberWaveSystem();
 
 // The periods of the heading in hand (OUTPUT RAODIR, the block's relative wave heading) at which the
 // vessel under way met the waves more slowly than the grid reaches (vessel/slow_encounter.h). The

@@ -175,22 +175,40 @@ TEST_F(MemberMotions, EachHeadingReadsItsOwnBlockAndTurnsItIntoTheSalmAxes) {
 
     // Each heading again, by itself, on the file as DYNSLM leaves it set up. The heading that names
     // the pass is the block's own, the waves that meet the vessel at RAODIR with the vessel at
-    // TANGLE; the members take their wave loads from there with several wave directions, and from
-    // the sea of the data set (30 degrees) with one.
+    // TANGLE; the members take their wave loads from there with several wave directions, and with
+    // one from the random waves that act: the sea of the data set (30 degrees), or the swell (50
+    // degrees) where the sea is off, never the heading left on a switched-off page; with neither,
+    // from the pass's own regular waves.
+    TPCM.SWLHDG = 50.0f;
+    struct Waves {
+      std::int32_t MLTRAO, LRANDM, LSWELL;
+      const char* name;
+    };
+    const Waves waves[] = {{1, 1, 1, "several directions"},
+                           {0, 1, 1, "the sea and the swell on one heading"},
+                           {0, 1, 0, "the sea alone"},
+                           {0, 0, 1, "the swell alone"},
+                           {0, 0, 0, "regular waves alone"}};
     RHOPEN("YOKEMOT", kUnformatted, kMustExist, 0, kYokeMotionUnit, "TEST", kScreenUnit, 0);
     for (int j = 0; j < 3; ++j) {
       OUTPUT.ISPRED = j;
       const YokeHeading& h = headings[static_cast<std::size_t>(j)];
-      for (const std::int32_t MLTRAO : {1, 0}) {
-        OUTPUT.MLTRAO = MLTRAO;
+      for (const Waves& w : waves) {
+        OUTPUT.MLTRAO = w.MLTRAO;
+        TPCM.LRANDM = w.LRANDM;
+        TPCM.LSWELL = w.LSWELL;
         {
           ConsoleCapture console;
           MEMMOT();
         }
-        EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, h.heading + 0.3f, 1e-6)) << "MLTRAO " << MLTRAO;
-        const double members = MLTRAO != 0 ? h.heading + 0.3 : TPCM.SEAHDG(1) / 57.2957764;
-        EXPECT_TRUE(IsClose(memberWaveHeading(), members, 1e-6)) << "MLTRAO " << MLTRAO;
-        EXPECT_TRUE(IsClose(DYNCOM.SLMWAV, members - EQUILB.SLMANG(1), 1e-6)) << "MLTRAO " << MLTRAO;
+        EXPECT_TRUE(IsClose(OUTPUT.WAVDIR, h.heading + 0.3f, 1e-6)) << w.name;
+        const double block = h.heading + 0.3;
+        const double members = w.MLTRAO != 0   ? block
+                               : w.LRANDM != 0 ? TPCM.SEAHDG(1) / 57.2957764
+                               : w.LSWELL != 0 ? 50.0 / 57.2957764
+                                               : block;
+        EXPECT_TRUE(IsClose(memberWaveHeading(), members, 1e-6)) << w.name;
+        EXPECT_TRUE(IsClose(DYNCOM.SLMWAV, members - EQUILB.SLMANG(1), 1e-6)) << w.name;
       }
       EXPECT_EQ(OUTPUT.RAODIR, h.heading);
       EXPECT_EQ(OUTPUT.ISWLFG, j);

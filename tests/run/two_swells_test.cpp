@@ -266,5 +266,34 @@ TEST_F(TwoSwells, OfOneHeadingTheyActAsOneSwellOfTheSummedSpectrum) {
   }
 }
 
+// A swell alone (the sea switched off) loads the column's members from its own heading, as it moves
+// the vessel: the heading left on the switched-off sea's page changes nothing, and the swell alone
+// acts as a sea of its spectrum and heading would.
+TEST_F(TwoSwells, ASwellAloneLoadsTheMembersFromItsOwnHeading) {
+  const auto swellAlone = [](float staleSeaHeading) {
+    return edited(withSwells("tanker-yoke", kFirst, nullptr), [staleSeaHeading](Tpcm& t) {
+      t.LRANDM = 0;
+      t.WAVHDG(1) = t.SWLHDG;  // the regular waves follow the swell, as the swell page sets them
+      t.SEAHDG(1) = staleSeaHeading;
+    });
+  };
+  const RunResults asLeft = run(swellAlone(180.0f));
+  const RunResults turned = run(swellAlone(120.0f));
+  EXPECT_TRUE(IsClose(turned.load, asLeft.load, 1e-6));
+  EXPECT_TRUE(IsClose(turned.vessel, asLeft.vessel, 0.0, 1e-6));
+  expectClose(turned.amplitudes, asLeft.amplitudes, 1e-5, 1e-9, "stale sea heading: wave-frequency amplitude");
+  // The same spectrum on the same heading as the sea, with the swell off.
+  const RunResults sea = run(edited(example("tanker-yoke"), [](Tpcm& t) {
+    t.LSWELL = 0;
+    t.WAVTYP = kFirst.type;
+    t.SWHT(1) = kFirst.height;
+    t.SIGPD(1) = kFirst.period;
+    t.SEAHDG(1) += kFirst.turn;
+    t.WAVHDG(1) = t.SEAHDG(1);
+  }));
+  EXPECT_TRUE(IsClose(sea.load, asLeft.load, 1e-4));
+  expectClose(sea.amplitudes, asLeft.amplitudes, 1e-4, 1e-6, "as a sea: wave-frequency amplitude");
+}
+
 }  // namespace
 }  // namespace qv
