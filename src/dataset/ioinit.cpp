@@ -410,11 +410,14 @@ std::int32_t sizeTest(LoadReport& report, const Program& p) {
   }
   const std::vector<std::string> remedy = headerRemedy(report);
   found.insert(found.end(), remedy.begin(), remedy.end());
+  // An unattended run's remedy already says that the run stops.
   if (FTLSRV == -1) {
     corruptionFinding(report, p, report.unattended ? 3 : 4, found);
+    if (report.unattended) explainedStop("IOINIT");
     serviceAbortOrStop(TPCM.EDUNIT);
   } else if (FTLSRV >= 1 && (report.unattended || FTLSRV == 1)) {
     corruptionFinding(report, p, report.unattended ? 1 : 2, found);
+    if (report.unattended) explainedStop("IOINIT");
     serviceAbortOrStop(TPCM.EDUNIT);
   }
   return FTLSRV;
@@ -470,7 +473,7 @@ bool laterVersion(float dV) { return dV < -0.001f; }
   report.both("     The run stops: \"SALMDAT\" " + why + ", and a run takes only");
   report.both("     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages");
   report.both("     and save it (page 19, choice 1); then run it again.");
-  stopLoad();
+  explainedStop("IOINIT");
 }
 
 // The findings block: everything unusual about the image, on the dialogue unit and in the notes

@@ -317,8 +317,21 @@ void runAnalysis(RunMode mode) {
     for (const AnalysisStage& stage : stagesOf()) runStage(stage);
     requireFiniteValues("");
     folder.keepAll();
-  } catch (const Stop&) {
+  } catch (const Stop& stop) {
     analysisRunState.messages = linesFrom(stagedBytes(messagesName), analysisRunState.diagnosticsStart);
+    // A failure without a message of its own ends an unattended run after a message that a run at
+    // the console would follow with its question whether to go on, or with its pause: nobody can
+    // answer, so the run says that it stops there, and what to do, as every other stop does.
+    if (mode != RunMode::kInteractive && stop.status == kExitFatal && fatalStopState.message.empty() &&
+        !fatalStopState.explained) {
+      analysisRunState.unansweredStop = {
+          " ++> The run stops here, in " + stop.routine + ". An unattended run does not go on past the message",
+          "     above (a run with --interactive asks whether to, where the message offers it): change",
+          "     what the message names and run again."};
+      if (unitConnected(kDiagnosticsUnit)) {
+        for (const std::string& line : analysisRunState.unansweredStop) writeRecord(kDiagnosticsUnit, line);
+      }
+    }
     const std::string notKept = folder.keepMessagesOnly();
     if (!notKept.empty()) analysisRunState.messagesNotKept.push_back(notKept);
     throw;
@@ -343,6 +356,7 @@ std::string stopMessage(std::string_view routine) {
     }
   }
   if (message.empty()) message = " ++> The analysis stopped in " + std::string(routine) + ".\n";
+  for (const std::string& line : analysisRunState.unansweredStop) message += line + "\n";
   for (const std::string& line : analysisRunState.messagesNotKept) message += line + "\n";
   return message;
 }

@@ -23,6 +23,7 @@ template <class Lines>
   if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit)) unit = kDiagnosticsUnit;
   const bool keptOnly = fatalStopState.unwatched && unit == kScreenUnit;
   fatalStopState.message.clear();
+  fatalStopState.explained = false;
   for (std::string_view line : lines) {
     if (!keptOnly) writeRecord(unit, line);
     if (line.find_first_not_of(' ') != std::string_view::npos) fatalStopState.message.emplace_back(line);
@@ -71,7 +72,14 @@ void arrayBoundsStop(const char* routine, long long index, std::size_t extent, s
 
 void silentStop(std::string_view routine, int status) {
   fatalStopState.message.clear();
+  fatalStopState.explained = false;
   throwStop(routine, status);
+}
+
+void explainedStop(std::string_view routine) {
+  fatalStopState.message.clear();
+  fatalStopState.explained = true;
+  throwStop(routine, kExitFatal);
 }
 
 }  // namespace qv

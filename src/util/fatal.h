@@ -40,9 +40,11 @@ enum class FatalWait {
 // `unwatched`: nobody watches the console (the analysis runner without "--interactive"). A fatal stop
 // then never waits, and a message meant for the screen while no diagnostics file is open is only
 // kept here, for the program to write to standard error at its end.
+// `explained`: the run ended through explainedStop, whose message already said that it stops.
 struct FatalStopState {
   std::vector<std::string> message;
   bool unwatched = false;
+  bool explained = false;
   void reset() { *this = FatalStopState{}; }
 };
 extern FatalStopState fatalStopState;
@@ -58,5 +60,8 @@ extern ArrayBoundsState arrayBoundsState;
 // A stop with nothing to write or wait for: an unattended run that meets a question it cannot ask,
 // or the user's "A" at an abort question.
 [[noreturn]] void silentStop(std::string_view routine, int status = kExitFatal);
+// A silent stop whose message, already written, says that the run stops and what to do, so that the
+// runner adds nothing to it.
+[[noreturn]] void explainedStop(std::string_view routine);
 
 }  // namespace qv

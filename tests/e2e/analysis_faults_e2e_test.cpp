@@ -167,14 +167,15 @@ std::string currentTableWithAHugeYawCoefficient() { return testing_support::curr
 
 // "DRFTCOFS.txt" of two frequencies, 0.1 and 5 rad/s, and 37 headings 0 to 360 degrees: surge
 // 0.3 cos h, sway 0.5 sin h, yaw -0.02 sin 2h; at 200 degrees (the 21st block, its heading on line
-// 62) the yaw at 0.1 rad/s is `yaw200` and the second frequency `frequency200`.
-std::string driftFileAt200(double yaw200, double frequency200) {
+// 62) the yaw at 0.1 rad/s is `yaw200` and the second frequency `frequency200`. With `lowest` for
+// 0.1 the file starts at that frequency.
+std::string driftFileAt200(double yaw200, double frequency200, double lowest = 0.1) {
   std::ostringstream out;
   out << "2 37\n";
   for (int j = 0; j <= 36; ++j) {
     const double h = 10.0 * j / 57.29577951308232;
     out << 10 * j << "\n";
-    for (const double frequency : {0.1, 5.0}) {
+    for (const double frequency : {lowest, 5.0}) {
       const double yaw = j == 20 && frequency == 0.1 ? yaw200 : -0.02 * std::sin(2.0 * h);
       out << (j == 20 && frequency == 5.0 ? frequency200 : frequency) << " " << 0.3 * std::cos(h) << " "
           << 0.5 * std::sin(h) << " " << yaw << "\n";
@@ -213,6 +214,16 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
        {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 70.0)}},
        {" ++> User file \"DRFTCOFS.txt\", line 64, column 1 (a frequency) is 70.00;\n"
         "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer).\n"}},
+      // The grid's longest waves (24 s, 0.26 rad/s) below the file's lowest frequency: a run at the
+      // console asks whether to extrapolate; an unattended one cannot, and says that it stops there.
+      {"a DRFTCOFS.txt from 0.5 rad/s", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
+       {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 5.0, 0.5)}},
+       {" ++> Warning: Frequency outside user-supplied drift coefficient\n"
+        "     range; \"continue\" to extrapolate outside available range.\n"
+        " ++> The run stops here, in ",
+        ". An unattended run does not go on past the message\n"
+        "     above (a run with --interactive asks whether to, where the message offers it): change\n"
+        "     what the message names and run again.\n"}},
       // The tanker's mean load of some 70 t against a table that ends at 60 t.
       {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
        {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",

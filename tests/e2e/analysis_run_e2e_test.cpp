@@ -280,8 +280,12 @@ TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsSavedAndRunStopsBeforeAny
   EXPECT_EQ(run.err,
             " ++> LOWDAT file not found. User-specified environmental coefficients \n"
             "     will be missing.\n"
-            "     On page 8, choose built-in wind and current models or enter their tables.\n");
+            "     On page 8, choose built-in wind and current models or enter their tables.\n"
+            " ++> The run stops here, in SERV_ABORT. An unattended run does not go on past the message\n"
+            "     above (a run with --interactive asks whether to, where the message offers it): change\n"
+            "     what the message names and run again.\n");
   EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+  EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), " ++> The run stops here, in SERV_ABORT."));
 
   folder.writeFile("LOWDAT", std::string(4 * 680, '\0'));
   run = folder.runAnalysis();
