@@ -96,6 +96,26 @@ def user_files():
     }
 
 
+def flow_files():
+    """The user's text files of the flows, as the tests of their readers write them: a wind gust
+    spectrum and a current spectrum over the low-frequency range (0.0005 to 0.5 rad/s), each a
+    peak at 0.01 rad/s, and a current of 2 knots from the surface to the sea bed."""
+    def spectrum(peak_density):
+        lines = ["20"]
+        for k in range(20):
+            w = 0.0005 * 1000 ** (k / 19)  # 0.0005 to 0.5 rad/s, evenly in the logarithm
+            x = w / 0.01
+            lines.append("%.6g %.6g" % (w, peak_density * x / (1 + x * x)))
+        return ("\n".join(lines) + "\n\n").encode()
+    wind, current = spectrum(40.0), spectrum(0.04)
+    profile = b"2\n0.0 2.0 180.0\n100.0 2.0 180.0\n\n"
+    return {
+        "all_three": files_and_replies([wind, current, profile], b""),
+        "spectra_alone": files_and_replies([wind, current, NO_FILE], b""),
+        "profile_alone": files_and_replies([NO_FILE, NO_FILE, profile], b""),
+    }
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -168,6 +188,7 @@ def main():
             analysis[name] = f.read()
     write("analysis", analysis)
     write("user_files", user_files())
+    write("flow_files", flow_files())
 
 
 if __name__ == "__main__":
