@@ -113,7 +113,10 @@ std::optional<long> repeatPrefix(const std::string& word, std::size_t& star) {
 
 }  // namespace
 
-ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> targets) {
+ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> targets, ListProgress* progress) {
+  ListProgress own;
+  ListProgress& done = progress != nullptr ? *progress : own;
+  done = ListProgress{};
   Scanner in(nextRecord);
   if (!in.start()) return ListStatus::kEnded;
   bool separatorDue = false;  // a value has ended; a comma after it is its separator, not an empty value
@@ -123,7 +126,11 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
   for (const ListTarget& target : targets) {
     if (repeatLeft > 0) {
       --repeatLeft;
-      if (repeated && !assign(target, *repeated)) return ListStatus::kBadValue;
+      if (repeated && !assign(target, *repeated)) {
+        done.badText = repeated->text;
+        return ListStatus::kBadValue;
+      }
+      ++done.handled;
       continue;
     }
     if (!in.skipBlanks()) return ListStatus::kEnded;
@@ -135,6 +142,7 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
     if (in.peek() == '/') return ListStatus::kDone;
     if (in.peek() == ',') {  // an empty value
       in.advance();
+      ++done.handled;
       continue;
     }
 
@@ -148,7 +156,10 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
       std::string word = in.word();
       std::size_t star = 0;
       if (const auto r = repeatPrefix(word, star)) {
-        if (*r <= 0) return ListStatus::kBadValue;
+        if (*r <= 0) {
+          done.badText = word;
+          return ListStatus::kBadValue;
+        }
         count = *r;
         value.text = word.substr(star + 1);
         if (value.text.empty()) {
@@ -165,7 +176,11 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
       }
     }
     separatorDue = true;
-    if (!empty && !assign(target, value)) return ListStatus::kBadValue;
+    if (!empty && !assign(target, value)) {
+      done.badText = value.text;
+      return ListStatus::kBadValue;
+    }
+    ++done.handled;
     repeatLeft = count - 1;
     if (empty) repeated.reset();
     else repeated = std::move(value);
@@ -173,7 +188,7 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
   return ListStatus::kDone;
 }
 
-ListStatus listRead(std::string_view record, std::span<const ListTarget> targets) {
+ListStatus listRead(std::string_view record, std::span<const ListTarget> targets, ListProgress* progress) {
   bool given = false;
   const RecordSource once = [&](std::string& out) {
     if (given) return false;
@@ -181,7 +196,7 @@ ListStatus listRead(std::string_view record, std::span<const ListTarget> targets
     out.assign(record);
     return true;
   };
-  return listRead(once, targets);
+  return listRead(once, targets, progress);
 }
 
 ListStatus listRead(std::string_view record, std::initializer_list<ListTarget> targets) {

@@ -29,11 +29,19 @@ enum class ListStatus {
 // Supplies the next record of the read; false at the end of the file.
 using RecordSource = std::function<bool(std::string& record)>;
 
+// How far a read came: the variables handled (given a value or an empty one) before it ended, and
+// the text of the value that did not fit its variable (kBadValue).
+struct ListProgress {
+  int handled = 0;
+  std::string badText;
+};
+
 // Reads from one record only, as from a text variable.
-ListStatus listRead(std::string_view record, std::span<const ListTarget> targets);
+ListStatus listRead(std::string_view record, std::span<const ListTarget> targets, ListProgress* progress = nullptr);
 ListStatus listRead(std::string_view record, std::initializer_list<ListTarget> targets);
 // Reads from as many records as the variables need, the first one included.
-ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> targets);
+ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> targets,
+                    ListProgress* progress = nullptr);
 // Reads records from a unit (readRecord): at the end of the keyboard the run stops as everywhere.
 ListStatus listReadUnit(int unit, std::span<const ListTarget> targets);
 ListStatus listReadUnit(int unit, std::initializer_list<ListTarget> targets);

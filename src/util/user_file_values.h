@@ -12,24 +12,53 @@
 
 namespace qv {
 
+// Who stops when a user's file cannot be read: the routine that reads it, the file's unit (closed by
+// the stop), the units of the messages and of the keyboard (for the pause), and the file's name as
+// the user wrote it (trailing blanks of its field dropped).
+struct UserFileStop {
+  std::string_view routine;
+  int unit;
+  std::int32_t messageUnit;
+  std::int32_t inUnit;
+  std::string_view file;
+};
+
+// How the rows of a file lie on its lines: each row on a line of its own (the coefficient tables,
+// the spectra, the profile), or running on over as many lines as its values need (the vessel's
+// response operators).
+enum class RowLayout { kOneLine, kFree };
+
 // Reads a file connected to `unit`, counting its lines from 1.
 class PlacedRead {
  public:
-  explicit PlacedRead(int unit) : unit_(unit) {}
+  explicit PlacedRead(int unit, RowLayout layout = RowLayout::kFree) : unit_(unit), layout_(layout) {}
 
   // One list-directed READ, starting at the next record: the rules and results of listReadUnit.
   ListStatus read(std::initializer_list<ListTarget> targets);
+
+  // One READ that must give every variable its value. One that the file ends within, that meets a
+  // value that is no number, or (RowLayout::kOneLine) that needs more values than its line holds
+  // stops the run: the file, the line and what is wrong there, then "the analysis needs " and `due`,
+  // what the row is and holds ("row 3 of 12 there: 4 values (heading, CX, CY, CMZ)").
+  void readRow(std::initializer_list<ListTarget> targets, const UserFileStop& stop, std::string_view due);
 
   // Where value `index` (from 1) of the last READ stood: "line 81, column 4" when the READ took one
   // line (the value's place among the values of that line); "lines 81 to 82, value 7 of the row"
   // when it went on to later lines.
   std::string place(int index) const;
 
+  // The lines read so far.
+  int lines() const { return lines_; }
+
  private:
   int unit_;
+  RowLayout layout_;
   int lines_ = 0;      // the lines read so far
-  int firstLine_ = 0;  // the lines of the last READ
+  int firstLine_ = 0;  // the lines of the last READ, from its first line with a value (0: none)
   int lastLine_ = 0;
+  std::string firstRecord_;  // the first line of the last READ with a value
+  std::string lastRecord_;   // the last line read
+  ListProgress progress_;   // how far the last READ came
 };
 
 // Whether `value` is a number from `lowest` to `highest`.
