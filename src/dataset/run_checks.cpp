@@ -480,16 +480,19 @@ std::optional<RunFinding> unpiercedColumnFinding() {
                      "     whole system under water (page 3, item 1: option 7 or 8)."}};
 }
 
+// Under options 7 and 8 no element pierces the surface: page 2 names none as the element past the
+// last, which it shows there, or as 0, the none of the other options; the statics read both alike.
+// Values beyond those have a finding of their own.
 std::optional<RunFinding> submergedPiercingFinding() {
   const Tpcm& t = TPCM;
-  if (!wholeSystemSubmerged(t.WETYOK) || elementCount() == 0 || t.IPIERC == t.NELEM + 1) return std::nullopt;
+  if (!wholeSystemSubmerged(t.WETYOK) || t.IPIERC < 1 || t.IPIERC > elementCount()) return std::nullopt;
   return RunFinding{true,
                     {" ++> Fatal Warning: Option " + fmtI(t.WETYOK + kSubmergenceOptionOffset, 0) +
                          " of page 3, item 1 puts the whole system under water, yet",
                      "     page 2, item 6 names element " + fmtI(t.IPIERC, 0) +
                          " as piercing the surface. Choose an option with",
-                     "     an element that pierces the surface, or show page 2 again: under options 7",
-                     "     and 8 it names element " + fmtI(t.NELEM + 1, 0) + ", none of the column's."}};
+                     "     an element that pierces the surface, or name none there (0): under options",
+                     "     7 and 8 page 2 shows none as " + fmtI(t.NELEM + 1, 0) + ", the element past the last."}};
 }
 
 // The hull the column-stabilised model describes, as the refusals name it.

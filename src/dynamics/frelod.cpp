@@ -85,6 +85,11 @@ void listComplex(std::string_view label, std::initializer_list<Complex> values) 
   writeRecord(TPCM.EDUNIT, line);
 }
 
+// The heading the pass is named by [deg]: the random waves' that act, or else the regular waves'
+// (page 14); never the heading left on a switched-off sea's page. The loads themselves are of waves
+// in the column's plane.
+float passHeading() { return randomWavesHeading().value_or(TPCM.WAVHDG(1)); }
+
 // Step 1: the run's constants.
 RunTerms runTerms() {
   const Tpcm& t = TPCM;
@@ -95,7 +100,7 @@ RunTerms runTerms() {
   RunTerms r;
   r.NCON = s.NCON;
   r.IBYTOP = 2 * s.NCON;
-  o.WAVDIR = t.SEAHDG(1) / kDegreesPerRadianFiveDecimals;
+  o.WAVDIR = passHeading() / kDegreesPerRadianFiveDecimals;
   o.SPDVAL = 1.0f;
   o.IANG = WAVCOM.NA2 + 1;
   for (int m = 1; m <= 3; ++m) {
@@ -589,7 +594,7 @@ void FRELOD() {
   if (t.NMOMT != 0) createMomentFile(kRoutine);
   RunTerms r = runTerms();
   writeProgressLine(std::string(" >>> Computing Salm wave-frequency motions for") + " wave heading " +
-                    fmtF(t.SEAHDG(1), 7, 2));
+                    fmtF(passHeading(), 7, 2));
   DYNCOM.EXTAMP = 0.5f * t.SLPHT;
   DYNCOM.FDCP1 = DYNCOM.TDCP1 = 0.0f;
   resonanceDamping(r);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@
 #include "util/list_read.h"
 #include "util/unformatted_io.h"
 #include "vessel/point_motions.h"
+#include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -569,11 +571,8 @@ Complex DELFCN(Complex A, Complex B, float EM, float WN2, float W, Complex C) {
 }
 
 float memberWaveHeading() {
-  const Tpcm& t = TPCM;
   if (OUTPUT.MLTRAO != 0) return OUTPUT.WAVDIR;
-  // One direction: that of the random waves that act, never the heading left on a switched-off page.
-  if (t.LRANDM != 0) return t.SEAHDG(1) / kDegreesPerRadian;
-  if (t.LSWELL != 0) return t.SWLHDG / kDegreesPerRadian;
+  if (const std::optional<float> random = randomWavesHeading()) return *random / kDegreesPerRadian;
   return OUTPUT.WAVDIR;
 }
 

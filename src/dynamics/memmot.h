@@ -55,10 +55,10 @@ void MEMMOT();
 
 // The heading the members of the attached column take their wave loads from [rad], for the pass in
 // hand (after MEMMOT has set WAVDIR): with several wave directions (OUTPUT MLTRAO) the block's own,
-// WAVDIR; with one, that of the random waves that act, the data set's sea (SEAHDG(1), not reduced to
-// a turn) or, with the sea switched off, the swell (SWLHDG): the heading of the slow drift and of the
-// statistics, whatever block's vessel motions the pass takes. With neither, the pass's own regular
-// waves, WAVDIR.
+// WAVDIR; with one, that of the random waves that act (randomWavesHeading: the data set's sea,
+// SEAHDG(1) not reduced to a turn, or with the sea switched off the swell, SWLHDG): the heading of the
+// slow drift and of the statistics, whatever block's vessel motions the pass takes. With neither, the
+// pass's own regular waves, WAVDIR.
 float memberWaveHeading();
 // The name of the waves of one direction that memberWaveHeading() takes, as the reports print it:
 // "SEA", or "SWELL" where the swell acts alone.

@@ -83,9 +83,13 @@ void writeSectionTitle(bool peaks, std::string_view MOTLOD) {
   LINES(u, 2);
 }
 
+// The heading lines of a page. The waves' heading is that of the random waves the statistics are
+// of, or, with neither sea nor swell, that of the pass's own regular waves, as the member-response
+// report names it; never the heading left on a switched-off sea's page.
 void writeHeadings() {
   const Equilb& e = EQUILB;
-  HEADRS(TPCM.SEAHDG(1), e.SLMANG(e.ISTAB), e.TANGLE(e.ISTAB), kDegreesPerRadian, TPCM.IUNIT);
+  const float waves = randomWavesHeading().value_or(OUTPUT.WAVDIR * kDegreesPerRadian);
+  HEADRS(waves, e.SLMANG(e.ISTAB), e.TANGLE(e.ISTAB), kDegreesPerRadian, TPCM.IUNIT);
 }
 
 // The sub-table titles: wave-frequency, low-frequency, combined.
@@ -461,7 +465,6 @@ void listLowFrequencyPeaks() {
 void writeModes() {
   const Tpcm& t = TPCM;
   const Output& o = OUTPUT;
-  const Equilb& e = EQUILB;
   const std::int32_t u = t.IUNIT;
   PAGE(u, t.EDUNIT, 1, 99);
   const bool free = freeSalm();
@@ -469,7 +472,7 @@ void writeModes() {
   const std::string LABL2 = free ? "LOW-FREQUENCY MODE PERIOD     = " : "TRANSVERSE NORMAL MODE PERIOD = ";
   writeRecord(u, " " + std::string("***********      XI.  SALM INTERNAL MODE CHAR") + "ACTERISTICS      **************");
   LINES(u, 2);
-  if (t.LEXTND == 0) HEADRS(t.SEAHDG(1), e.SLMANG(e.ISTAB), e.TANGLE(e.ISTAB), kDegreesPerRadian, u);
+  if (t.LEXTND == 0) writeHeadings();
   LINES(u, 3);
   writeRecord(u, fmtX(15) + "---- ELEMENT 1 ASSIGNED ADDED MASS AND DAMPING ----");
   LINES(u, 2);

@@ -27,6 +27,10 @@ enum Item : std::int32_t {
   kDefaultDrag = 8,
 };
 
+// Page 2 names no element that pierces the surface with 0, or with the element past the last, which
+// it shows under options 7 and 8 (the whole system under water, where the runs read both as none).
+bool namesNoElement(std::int32_t element) { return element == 0 || element == TPCM.NELEM + 1; }
+
 std::string itemLine(Item item) {
   const Tpcm& t = TPCM;
   switch (item) {
@@ -42,7 +46,9 @@ std::string itemLine(Item item) {
     case kWaterplaneArea:
       return salmItem(" 5) Water plane area of water-piercing element .. " + fmtF(t.WPAPRC, 10, 2) + " square" +
                       lengthLabel().substr(0, 7));
-    case kPiercingElement: return salmItem(" 6) Salm element that pierces water ............. " + fmtI(t.IPIERC, 2));
+    case kPiercingElement:
+      return salmItem(" 6) Salm element that pierces water ............. " + fmtI(t.IPIERC, 2) +
+                      (namesNoElement(t.IPIERC) ? " (none)" : ""));
     case kDefaultAddedMass:
       return salmItem(" 7) Reset default added mass coefficient ........." + fmtF(t.COFMAS, 10, 2));
     case kDefaultDrag:

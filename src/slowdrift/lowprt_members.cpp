@@ -15,6 +15,7 @@
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "lowfreq/net_loads.h"
+#include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
@@ -31,6 +32,7 @@
 #include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/fortran_format.h"
+#include "waves/sea_state.h"
 
 namespace qv {
 
@@ -371,6 +373,15 @@ SixLabels sixLabels() {
           TPCM.ONETWO != 0 ? "ONE" : "TWO"};
 }
 
+// The waves' heading of the heading lines [deg]: that of the random waves that act; with neither sea
+// nor swell, that of the regular waves (page 14) as the wave-frequency passes meet them, the vessel
+// at its stable heading. Never the heading left on a switched-off sea's page.
+float wavesHeading() {
+  const Equilb& q = EQUILB;
+  const float vessel = ANGSYM(q.TANGLE(q.ISTAB)) * kDegreesPerRadian;
+  return randomWavesHeading().value_or(REDDEG(TPCM.WAVHDG(1) + vessel));
+}
+
 void sixPage(std::string_view table) {
   const Tpcm& t = TPCM;
   const Equilb& q = EQUILB;
@@ -378,7 +389,7 @@ void sixPage(std::string_view table) {
   PAGE(u, t.EDUNIT, 1, 99);
   writeRecord(u, " ******   VI.  SINGLE MEMBER LOW-FREQUENCY STATISTICAL SUMMARY: " + std::string(table) + "  ******");
   LINES(u, 2);
-  HEADRS(t.SEAHDG(1), q.SLMANG(q.ISTAB), q.TANGLE(q.ISTAB), kDegreesPerRadian, u);
+  HEADRS(wavesHeading(), q.SLMANG(q.ISTAB), q.TANGLE(q.ISTAB), kDegreesPerRadian, u);
 }
 
 void blockHeading(std::string_view text, int indent) {

@@ -237,7 +237,11 @@ void groupMembers(float G) {
     }
   }
   s.JELEM(s.NCON + 1) = t.NELEM + 1;
-  if (t.IPIERC > t.NELEM) s.IPERCN = s.NCON + 1;
+  // Past the last member: no element pierces the surface and the whole column lies under water. Under
+  // options 7 and 8 (the whole system under water) page 2 names none as 0 or as the element past the
+  // last: both mean the same column.
+  const bool noneUnderWater = wholeSystemSubmerged(t.WETYOK) && t.IPIERC < 1;
+  if (t.IPIERC > t.NELEM || noneUnderWater) s.IPERCN = s.NCON + 1;
 
   // The second moment of weight about the lower joint becomes a radius of gyration about the centre
   // of gravity.

@@ -58,6 +58,13 @@ SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink) {
 
 bool secondSwellOn() { return TPCM.LSWELL != 0 && TPCM.LSWEL2 != 0; }
 
+std::optional<float> randomWavesHeading() {
+  const Tpcm& t = TPCM;
+  if (t.LRANDM != 0) return t.SEAHDG(1);
+  if (t.LSWELL != 0) return t.SWLHDG;
+  return std::nullopt;
+}
+
 float swellPeakPeriod(int swell) {
   const float peak = swell == 2 ? WAVCOM.WSWLPK2 : WAVCOM.WSWLPK;
   return peak > 0.0f ? kTwoPi / peak : 0.0f;

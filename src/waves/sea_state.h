@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "waves/wave_spectrum.h"
@@ -46,6 +47,13 @@ SeaSpectrum swellSpectrum(int swell, float* PSD, const WvspecSink* sink = nullpt
 // The second swell is analysed only beside the first: a data set of another program may hold
 // LSWEL2 on with LSWELL off, and the vessel response, like the editor, then takes no swell at all.
 bool secondSwellOn();
+
+// The heading [deg] of the random waves that load a run of one wave direction, the one the reports
+// name as the waves': the random sea's (SEAHDG(1), its principal direction, a swell beside it or
+// not) where it acts; without it the swell's own (SWLHDG: a swell locked to the sea's heading is
+// refused without the sea); none with neither, where each pass takes its own regular waves. The
+// heading left on the page of a switched-off sea counts for nothing.
+std::optional<float> randomWavesHeading();
 
 // The peak period [s] of the run's swell (1) or second swell (2) as its spectrum in WAVCOM stands
 // for it, 2 pi / WSWLPK (WSWLPK2): the period typed, or the one a Pierson-Moskowitz or user spectrum

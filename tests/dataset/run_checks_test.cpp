@@ -362,7 +362,8 @@ TEST_F(RunChecks, ATotallySubmergedSystemWhoseTopStandsAboveTheWaterIsFatal) {
 // base) the statics take every member dry: a column whose first free joint stands under the still
 // water would float on no buoyancy. A tower whose free members all stand above the water is
 // refused nothing; nor is a system under water for the statics (options 7 and 8), which must name no
-// piercing element: page 2 names element NELEM + 1 under them, any other is refused.
+// piercing element: page 2 shows none as element NELEM + 1 under them, 0 names none as well, and an
+// element of the column is refused.
 TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
   struct Case {
     const char* what;
@@ -376,8 +377,8 @@ TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
     return std::vector<std::string>{
         std::string(" ++> Fatal Warning: Option ") + option + " of page 3, item 1 puts the whole system under water, yet",
         std::string("     page 2, item 6 names element ") + element + " as piercing the surface. Choose an option with",
-        "     an element that pierces the surface, or show page 2 again: under options 7",
-        "     and 8 it names element 4, none of the column's."};
+        "     an element that pierces the surface, or name none there (0): under options",
+        "     7 and 8 page 2 shows none as 4, the element past the last."};
   };
   const Case cases[] = {
       {"no element piercing, the first joint on the seabed", {70.0f, 30.0f, 30.0f}, {1, 1, 1}, pierce(0),
@@ -402,12 +403,18 @@ TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
          TPCM.IPIERC = 2;
        },
        underWater("7", "2")},
-      {"option 8, none named", {40.0f, 30.0f, 20.0f}, {1, 1, 1},
+      {"option 8, none named as 0", {40.0f, 30.0f, 20.0f}, {1, 1, 1},
        [] {
          TPCM.WETYOK = 6;
          TPCM.IPIERC = 0;
        },
-       underWater("8", "0")},
+       {}},
+      {"option 8, element 3 named", {40.0f, 30.0f, 20.0f}, {1, 1, 1},
+       [] {
+         TPCM.WETYOK = 6;
+         TPCM.IPIERC = 3;
+       },
+       underWater("8", "3")},
   };
   for (const Case& c : cases) {
     setColumn(kYoke, c.lengths, c.free);
@@ -420,6 +427,33 @@ TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
     if (c.lines.empty()) continue;
     EXPECT_TRUE(findings[0].fatal) << c.what;
     EXPECT_EQ(findings[0].lines, c.lines) << c.what;
+  }
+}
+
+// A user's road: a two-element column in 150 ft of water with page 2, item 6 at 0 (none) is refused,
+// and the refusal's advice, the whole system under water (option 7 or 8), is then accepted as it
+// stands: no second refusal sends the user back to page 2 over the same 0.
+TEST_F(RunChecks, TheAdviceOfTheUnpiercedColumnIsAcceptedAsItStands) {
+  setColumn(kYoke, {100.0f, 60.0f}, {1, 1});
+  TPCM.NUNTS = 0;
+  TPCM.DEPTH = 150.0f;
+  TPCM.IPIERC = 0;
+  TPCM.WETYOK = 0;
+  const auto piercing = [] {
+    std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "pierc");
+    const std::vector<RunFinding> submerged = testing_support::findingsNaming(runFindings(), "puts the whole system");
+    findings.insert(findings.end(), submerged.begin(), submerged.end());
+    return findings;
+  };
+  const std::vector<RunFinding> first = piercing();
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_TRUE(first[0].fatal);
+  EXPECT_EQ(first[0].lines[1], "     item 6: no element), yet its first free joint (element 1) stands");
+  EXPECT_EQ(first[0].lines[2], "     150.00 feet under the still water: the statics would take every member dry,");
+  EXPECT_EQ(first[0].lines[4], "     whole system under water (page 3, item 1: option 7 or 8).");
+  for (const std::int32_t option : {5, 6}) {
+    TPCM.WETYOK = option;
+    EXPECT_EQ(testing_support::findingsText(piercing()), "") << "option " << option + 2;
   }
 }
 

@@ -2,6 +2,8 @@
 // the codes it hands to the sequencer.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -177,6 +179,42 @@ TEST_F(SalmPage, WholeSystemSubmergedHasNoPiercingElement) {
     showPage("\n");
     EXPECT_EQ(TPCM.IPIERC, c.ipierc) << c.wetyok << " " << c.nelem;
   }
+}
+
+// Page 2 shows the piercing element that names none, 0 or the element past the last (which it sets
+// under options 7 and 8), as none; and the README describes that line as the page shows it.
+TEST_F(SalmPage, PiercingElementOfNoneIsShownAsNone) {
+  struct Case {
+    std::int32_t wetyok, nelem, ipierc;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {5, 2, 0, "  6) Salm element that pierces water .............  3 (none)\n"},
+      {6, 2, 1, "  6) Salm element that pierces water .............  3 (none)\n"},
+      {0, 2, 0, "  6) Salm element that pierces water .............  0 (none)\n"},
+      {0, 2, 3, "  6) Salm element that pierces water .............  3 (none)\n"},
+      {0, 2, 2, "  6) Salm element that pierces water .............  2\n"},
+      {0, 2, 4, "  6) Salm element that pierces water .............  4\n"},  // refused by the run's checks
+  };
+  for (const Case& c : cases) {
+    newSalm();
+    TPCM.WETYOK = c.wetyok;
+    TPCM.NELEM = c.nelem;
+    TPCM.IPIERC = c.ipierc;
+    const std::string screen = showPage("\n");
+    EXPECT_NE(screen.find(c.shown), std::string::npos) << c.wetyok << " " << c.ipierc << "\n" << screen;
+  }
+  // The README quotes the item's value under option 7 for two elements, its words wrapped anywhere.
+  std::ifstream in(std::filesystem::path(QV_SOURCE_DIR) / "README.md");
+  std::string readme;
+  for (std::string word; in >> word;) readme += word + " ";
+  const std::string shown = std::string(cases[0].shown);
+  const std::size_t first = shown.find_first_not_of(' ', shown.rfind('.') + 1);
+  const std::string value = shown.substr(first, shown.size() - first - 1);  // the value, without the line end
+  EXPECT_NE(readme.find("page 2, once drawn, names none as the element past the last (\"" + value +
+                        "\" for a column of two elements)"),
+            std::string::npos)
+      << value;
 }
 
 TEST_F(SalmPage, CodesForTheSequencer) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hull/equilb.h"
@@ -314,6 +315,34 @@ TEST(Statics, PiercingElementOutsideTheMembers) {
     EXPECT_EQ(SOLVE.IPERCN, c.ipercn) << "IPIERC " << c.ipierc;
     EXPECT_EQ(TPCM.LPERCN, c.lpercn) << "IPIERC " << c.ipierc;
     EXPECT_TRUE(IsClose(TPCM.HMIN, 0.052 * c.netWeight, 1e-5)) << "IPIERC " << c.ipierc;
+  }
+}
+
+// Under options 7 and 8 (the whole system under water) page 2 names no piercing element as the one
+// past the last, which it shows there, or as 0: one column, all of it submerged, whichever is held.
+// Its net weight is the all-submerged sum of the case above, (20 - 32) + (80 - 224) + 40.
+TEST(Statics, UnderWaterNoPiercingElementIsNoneAsZeroOrPastTheLast) {
+  for (const std::int32_t wetyok : {5, 6}) {
+    SCOPED_TRACE("WETYOK " + std::to_string(wetyok));
+    const auto run = [wetyok](std::int32_t ipierc) {
+      testing_support::threeMemberSalm();
+      TPCM.WETYOK = wetyok;
+      TPCM.IPIERC = ipierc;
+      runStatics("\n");
+      EXPECT_EQ(SOLVE.IPERCN, SOLVE.NCON + 1) << "IPIERC " << ipierc;
+      EXPECT_EQ(TPCM.LPERCN, 1) << "IPIERC " << ipierc;
+      EXPECT_TRUE(IsClose(TPCM.HMIN, 0.052 * 116.0, 1e-5)) << "IPIERC " << ipierc;
+      // What the statics leave for the later stages, as bytes.
+      const auto bytes = [](const auto& block) {
+        const auto* first = reinterpret_cast<const unsigned char*>(&block);
+        return std::vector<unsigned char>(first, first + sizeof block);
+      };
+      return std::make_pair(bytes(SOLVE), bytes(EQUILB));
+    };
+    const auto pastTheLast = run(6);
+    const auto none = run(0);
+    EXPECT_TRUE(none.first == pastTheLast.first) << "SOLVE";
+    EXPECT_TRUE(none.second == pastTheLast.second) << "EQUILB";
   }
 }
 
