@@ -1,6 +1,8 @@
 #include "dataset/finish.h"
 
 #include <filesystem>
+#include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "dataset/tpcm_codes.h"
@@ -83,15 +85,21 @@ Generation oldGeneration(SafeSave& files, std::string_view file) {
   return g;
 }
 
+// A refusal of the folder's hold, and the pause that lets it be read before the menu comes back.
+void folderHeld(int screen, int keyboard, std::initializer_list<std::string_view> lines) {
+  writeRecord(screen, "");
+  for (std::string_view line : lines) writeRecord(screen, line);
+  PRSRET(screen, keyboard);
+}
+
 // A run holds its folder from its start to its end and writes its reports from the data file it
 // loaded: a data set saved meanwhile would stand beside reports that were not made from it.
-void folderHeld(int screen, int keyboard) {
-  writeRecord(screen, "");
-  writeRecord(screen, " ++> An analysis is running in this folder, or waits there at a question: the data");
-  writeRecord(screen, "     set is not saved, so that the folder keeps the data set its reports are made");
-  writeRecord(screen, "     from. The data files are unchanged and the edits are kept: save again once");
-  writeRecord(screen, "     that analysis has ended.");
-  PRSRET(screen, keyboard);
+void saveRefused(int screen, int keyboard) {
+  folderHeld(screen, keyboard,
+             {" ++> An analysis is running in this folder, or waits there at a question: the data",
+              "     set is not saved, so that the folder keeps the data set its reports are made",
+              "     from. The data files are unchanged and the edits are kept: save again once",
+              "     that analysis has ended."});
 }
 
 // The changed images into their files, the coefficient file before the data file; the files of both
@@ -99,14 +107,14 @@ void folderHeld(int screen, int keyboard) {
 // between its renames is completed by the next load or save from its journal (util/safe_save.h).
 // False, with the files as they were and the edits in memory, when a run holds the folder or the
 // save fails: the user can save again from the end-of-session menu. The save holds the folder
-// against a run while it writes, and no longer, so that the runner an execution starts next finds
-// the folder free.
+// against a run while it writes; an execution's save finds it held already, for the whole execution,
+// and the holds of one editor do not refuse each other.
 bool saveChanges(const FinishArgs& args, bool low, bool data) {
   const FinishArgs::Out& out = args.out;
   const std::string folder = std::filesystem::path(fileNameOf(args.DATFIL.view())).parent_path().string();
   const FolderLock hold(folder, FolderHold::kSave);
   if (hold.refused()) {
-    folderHeld(args.ISCRN, args.IIN);
+    saveRefused(args.ISCRN, args.IIN);
     return false;
   }
   // What an earlier save left unfinished is completed before the generations are read.
@@ -173,7 +181,26 @@ bool CHAIN_SQUAL(int IOS) {
   return true;
 }
 
+bool holdFolderForExecution() {
+  std::unique_ptr<FolderLock>& hold = finishState.executionHold;
+  if (hold) return true;
+  hold = std::make_unique<FolderLock>("", FolderHold::kSave);
+  if (!hold->refused()) return true;
+  hold.reset();
+  // The run's messages and reports stay the run's, and the folder keeps the data set they came from.
+  folderHeld(kScreenUnit, kKeyboardUnit,
+             {" ++> An analysis is running in this folder, or waits there at a question: this",
+              "     execution does not start, and no file was written (neither the listing",
+              "     \"SALMIN.stxt\", nor \"Diagnostics.stxt\", nor the data set), so that the",
+              "     folder keeps that analysis's files. The edits are kept: execute again once",
+              "     that analysis has ended."});
+  return false;
+}
+
+void releaseExecutionHold() { finishState.executionHold.reset(); }
+
 int startAnalysisRun(AnalysisRequest request) {
+  releaseExecutionHold();
   if (request == AnalysisRequest::kNone) return kExitNormal;
   const std::string runner = programBesideThisOne(kAnalysisRunner);
   std::error_code ec;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "util/farray.h"
+#include "util/folder_lock.h"
 #include "util/safe_save.h"
 
 namespace qv {
@@ -21,6 +23,7 @@ enum class AnalysisRequest {
 };
 struct FinishState {
   AnalysisRequest analysis = AnalysisRequest::kNone;
+  std::unique_ptr<FolderLock> executionHold;  // the folder held for an execution, or none
   void reset() { *this = FinishState{}; }
 };
 extern FinishState finishState;
@@ -76,11 +79,24 @@ void BACKIT(int ISCRN, std::string_view CALLER, int ICOMP, int NWORDS, const std
             const std::int32_t* SCRATCH, std::string_view DATFIL, int& IFLAG, std::string_view BAKFIL,
             std::string_view LASTFIL, SafeSave* save = nullptr);
 
+// An execution writes into the current folder (the messages of a silent execution, the page listing
+// "SALMIN.stxt", the save) and then starts the runner there. It holds the folder as a save does
+// (util/folder_lock.h), from before its first file to the start of the runner, so that it never
+// writes into a folder an analysis holds, and no run starts there while it writes. Returns true
+// when the hold is taken or already held; when an analysis holds the folder, says so on the screen
+// (nothing written, the edits kept), waits for Return and returns false.
+bool holdFolderForExecution();
+// Lets the folder go: the runner is about to start, which takes the hold in turn (a run that starts
+// in between makes it stop, changing no file), or the execution does not go on and the
+// end-of-session menu comes back. Nothing when it is not held.
+void releaseExecutionHold();
+
 // The analysis runner, a program of its own beside the editor's executable.
 inline constexpr std::string_view kAnalysisRunner = "quorvel-run";
 
 // Starts the analysis runner found beside this executable on the data set of the current folder,
-// "--interactive" or "--silent" as the session asked, and waits for it. Returns its exit status; a
+// "--interactive" or "--silent" as the session asked, and waits for it; the execution's hold on the
+// folder is let go just before, every file of the session being closed by then. Returns its exit status; a
 // runner that is missing, cannot be started or does not end by itself is reported on the console
 // and gives 1.
 int startAnalysisRun(AnalysisRequest request);

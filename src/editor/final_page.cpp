@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dataset/finish.h"
 #include "dataset/run_checks.h"
 #include "dataset/salm_elements.h"
 #include "dataset/tpcm.h"
@@ -189,12 +190,12 @@ void finalPageChecks(std::int32_t& warnings, std::int32_t& fatals) {
   fatals = c.fatals;
 }
 
-void SLMFIN(std::string_view label) {
+namespace {
+
+// The end-of-session menu and, when the user asks to leave or to execute, the checks, until the
+// page is left with LBACK as the user's decision.
+void menuAndChecks(std::string_view label, Counts& c) {
   FinalPageState& s = finalPageState;
-  // A silent execution comes back to this page, out of a listing pass, only when its save did not
-  // go through (a failed save, or a folder an analysis holds): nothing runs.
-  if (TPCM.EDUNIT == kDiagnosticsUnit && TPCM.LCOPY == 0 && TPCM.LEASTP != kModeUnattended) silentExecutionEnded();
-  Counts c;
   for (;;) {
     std::int32_t status = 0;
     FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller.view(), TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
@@ -225,6 +226,23 @@ void SLMFIN(std::string_view label) {
       PRSRET(TPCM.EDUNIT, kKeyboardUnit);
       CLEAR(TPCM.EDUNIT);
     }
+  }
+}
+
+}  // namespace
+
+void SLMFIN(std::string_view label) {
+  FinalPageState& s = finalPageState;
+  // A silent execution comes back to this page, out of a listing pass, only when its save did not
+  // go through (a failed save): nothing runs.
+  if (TPCM.EDUNIT == kDiagnosticsUnit && TPCM.LCOPY == 0 && TPCM.LEASTP != kModeUnattended) silentExecutionEnded();
+  Counts c;
+  for (;;) {
+    menuAndChecks(label, c);
+    // An execution holds the folder before its first file (a silent one from the menu on): in a
+    // folder an analysis holds it writes nothing, and the menu comes back.
+    if (TPCM.LBACK != kNavExecute || holdFolderForExecution()) break;
+    TPCM.LBACK = 0;
   }
 
   // The first execution of a run makes the page listing first.

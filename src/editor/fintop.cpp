@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dataset/datload.h"
+#include "dataset/finish.h"
 #include "editor/env_pages.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -194,6 +195,8 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
   }
 
   for (;;) {
+    // At the menu no execution is under way: its files are closed, and the folder is let go.
+    releaseExecutionHold();
     drawMenu(PAGLBL, SIMTYP, tavflag);
     std::int32_t choice = 0;
     ENTSEL(choice, kScreenUnit, kKeyboardUnit, IPAG);
@@ -216,6 +219,8 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         LBACK = kNavExecute;
         return;
       case 4:
+        // The messages file is the first the execution writes: not in a folder an analysis holds.
+        if (!holdFolderForExecution()) continue;
         CLEAR(kScreenUnit);
         EDUNIT = kDiagnosticsUnit;
         NWARN = 0;

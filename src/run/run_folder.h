@@ -20,8 +20,9 @@ inline constexpr std::string_view kRunnerName = "quorvel-run";
 // Holds the current folder for one run, from its construction to its end:
 //   - the run's hold on the folder (util/folder_lock.h), which the system releases when the process
 //     ends in any way, so that a run killed or paused blocks nothing after it: a run that finds the
-//     folder held stops at once, with status 1, saying that another analysis is running there, and
-//     changes nothing; the editor does not save into a folder a run holds;
+//     folder held (by a run, or by the editor while it saves or prepares an execution) stops at
+//     once, with status 1, saying that another analysis is running there, and changes nothing; the
+//     editor neither saves nor executes in a folder a run holds;
 //   - for a run with a messages file (`messagesFile`), a first check that the folder takes it: a
 //     folder or a file that cannot be written stops the run at once, naming the file and the
 //     system's reason, before anything is computed;

@@ -1,4 +1,4 @@
-// The hold of a folder by an analysis run, and the test of it that a save of the data set makes. The
+// The hold of a folder by an analysis run, and the editor's hold while it writes there. The
 // hold is a lock on the folder itself, which the system releases when the process that took it ends
 // in any way, so that a run killed, or paused at a question and then ended, blocks nothing after it.
 #pragma once
@@ -9,8 +9,9 @@ namespace qv {
 
 enum class FolderHold {
   kRun,   // exclusive: one analysis at a time holds a folder, and no save goes in meanwhile
-  kSave,  // shared, for the time of one save: refused while a run holds the folder; saves do not
-          // refuse each other
+  kSave,  // shared, while the editor writes into the folder (a save; an execution from its first file
+          // to the start of its runner): refused while a run holds the folder; the editor's holds do
+          // not refuse each other
 };
 
 // Takes the hold of `kind` on `folder` ("" the current folder) at once or not at all: it never

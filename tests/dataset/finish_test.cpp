@@ -16,6 +16,7 @@
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/folder_hold_texts.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
 #include "util/folder_lock.h"
@@ -215,12 +216,7 @@ TEST_F(Finish, NoSaveIntoAFolderAnAnalysisHolds) {
     ConsoleCapture console("\n");
     EXPECT_EQ(saveAndExit(), -1) << "no stop: " << console.screen();
     EXPECT_EQ(ret, kFinishBackToFinalPage);
-    EXPECT_TRUE(contains(console.screen(),
-                         "\n ++> An analysis is running in this folder, or waits there at a question: the data\n"
-                         "     set is not saved, so that the folder keeps the data set its reports are made\n"
-                         "     from. The data files are unchanged and the edits are kept: save again once\n"
-                         "     that analysis has ended.\n\n Press <RETURN> to continue: "))
-        << console.screen();
+    EXPECT_TRUE(contains(console.screen(), testing_support::kSaveRefused)) << console.screen();
     EXPECT_EQ(readWords("SALMDAT"), oldData);
     EXPECT_FALSE(std::filesystem::exists("SALMBAK"));
     EXPECT_EQ(TPCM.DEPTH, 10.0f) << "the edits are kept";

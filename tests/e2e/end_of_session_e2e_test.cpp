@@ -3,6 +3,7 @@
 // a semi-submersible, a tension-leg platform or a spar, which no page takes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
@@ -20,6 +22,7 @@
 #include "run/hull_examples.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/folder_hold_texts.h"
 #include "util/folder_lock.h"
 
 namespace qv {
@@ -30,11 +33,8 @@ using testing_support::example;
 using testing_support::withWord;
 using namespace std::chrono_literals;
 
-const std::string kFolderHeld =
-    "\n ++> An analysis is running in this folder, or waits there at a question: the data\n"
-    "     set is not saved, so that the folder keeps the data set its reports are made\n"
-    "     from. The data files are unchanged and the edits are kept: save again once\n"
-    "     that analysis has ended.\n\n Press <RETURN> to continue: ";
+const std::string kFolderHeld(testing_support::kSaveRefused);
+const std::string kExecutionRefused(testing_support::kExecutionRefused);
 // After the refusal the end-of-session menu comes back with the edits; the typed input ends there.
 const std::string kMenuAgainThenInputEnds =
     "(Press <RETURN> to review data)\n \n Enter number of selection (\"H\" for help): \n"
@@ -85,9 +85,9 @@ class WaitingRun {
   FILE* input_ = nullptr;
 };
 
-// A run waiting at a question holds the folder: a save from the editor, alone or before an
-// execution, says so and changes no file, and the menu comes back with the edits (the end of the
-// typed input there saves nothing). Once the run has ended, the same save goes through.
+// A run waiting at a question holds the folder: a save from the editor, or an execution, says so
+// and changes no file, and the menu comes back with the edits (the end of the typed input there
+// saves nothing). Once the run has ended, the same save goes through.
 TEST(HeldFolderE2e, NoSaveGoesIntoAFolderAnAnalysisHolds) {
   const std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, NBUG0), std::int32_t{1});
   e2e::Folder folder;
@@ -99,17 +99,18 @@ TEST(HeldFolderE2e, NoSaveGoesIntoAFolderAnAnalysisHolds) {
   struct Case {
     const char* what;
     const char* choice;
+    const std::string& refusal;
   };
   const Case cases[] = {
-      {"save and exit", "1"},
-      {"execute interactively", "3"},
-      {"execute silently", "4"},
+      {"save and exit", "1", kFolderHeld},
+      {"execute interactively", "3", kExecutionRefused},
+      {"execute silently", "4", kExecutionRefused},
   };
   for (const Case& c : cases) {
     const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n" + c.choice + "\n\n");
     ASSERT_FALSE(editor.timedOut) << c.what;
     EXPECT_EQ(editor.status, kExitInputEnded) << c.what << "\n" << editor.out;
-    const std::size_t held = editor.out.find(kFolderHeld);
+    const std::size_t held = editor.out.find(c.refusal);
     ASSERT_NE(held, std::string::npos) << c.what << "\n" << editor.out;
     EXPECT_TRUE(contains(editor.out.substr(held), kMenuAgainThenInputEnds)) << c.what << "\n" << editor.out;
     EXPECT_FALSE(contains(editor.out, kNotice)) << c.what << ": no execution";
@@ -126,8 +127,63 @@ TEST(HeldFolderE2e, NoSaveGoesIntoAFolderAnAnalysisHolds) {
   EXPECT_TRUE(contains(folder.readFile("SALMDAT"), "NEW TITLE"));
 }
 
-// The save of an execution holds the folder only while it writes: the runner that the editor starts
-// next runs, interactively and silently alike.
+// Every file of a folder by name, byte for byte.
+std::map<std::string, std::string> filesOf(const e2e::Folder& folder) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : folder.files()) files[name] = folder.readFile(name);
+  return files;
+}
+
+// The file's number in its file system: a file renamed into place takes a new one.
+ino_t inodeOf(const std::filesystem::path& file) {
+  struct stat st = {};
+  return ::stat(file.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// A run's files stay the run's: after a complete run of the example, a second run waits at a
+// question, holding the folder, while the editor executes with the data set changed, silently and
+// interactively. Neither execution writes a file (no listing, no messages, no data set: every file
+// of the folder keeps its bytes, and no file comes or goes); each says why, and the menu comes back
+// with the edits, whose review shows the new title. Answered, the waiting run ends by itself and
+// writes its reports, and the first run's messages are whole.
+TEST(HeldFolderE2e, AnExecutionThatTheHoldRefusesWritesNoFile) {
+  const std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, NBUG0), std::int32_t{1});
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  const e2e::Run complete = folder.runAnalysis();
+  ASSERT_EQ(complete.status, 0) << complete.err;
+  const std::map<std::string, std::string> before = filesOf(folder);
+  const std::string messages = folder.readFile("Diagnostics.stxt");
+  ASSERT_TRUE(contains(messages, "Computing")) << messages;
+  const ino_t reportInode = inodeOf(folder.path() / "RANOUT.stxt");
+  e2e::Folder logs;
+  WaitingRun run(folder, logs.path() / "run.out");
+  ASSERT_TRUE(run.waits()) << testing_support::readFileText(logs.path() / "run.out");
+
+  for (const char* choice : {"4", "3"}) {
+    // The refusal's Return, then Return at the menu: the review of the data from page 1.
+    const e2e::Run editor = folder.run(std::string(kRetitle) + "L\n" + choice + "\n\n\n");
+    ASSERT_FALSE(editor.timedOut) << choice;
+    EXPECT_EQ(editor.status, kExitInputEnded) << choice << "\n" << editor.out;
+    const std::size_t refused = editor.out.find(kExecutionRefused);
+    ASSERT_NE(refused, std::string::npos) << choice << "\n" << editor.out;
+    const std::string after = editor.out.substr(refused);
+    const std::size_t menu = after.find("****  Page 19: End of Session  ****");
+    ASSERT_NE(menu, std::string::npos) << choice << "\n" << after;
+    EXPECT_TRUE(contains(after.substr(menu), "NEW TITLE")) << choice << ": the edits are kept\n" << after;
+    EXPECT_FALSE(contains(editor.out, kNotice)) << choice;
+    EXPECT_TRUE(filesOf(folder) == before) << choice << ": a file of the folder changed, came or went";
+  }
+
+  EXPECT_EQ(run.answer(), 0) << testing_support::readFileText(logs.path() / "run.out");
+  EXPECT_FALSE(contains(testing_support::readFileText(logs.path() / "run.out"), kRunnerRefused));
+  EXPECT_TRUE(folder.readFile("Diagnostics.stxt") == messages) << "the interactive run talks on the console";
+  EXPECT_TRUE(folder.readFile("SALMDAT") == image);
+  EXPECT_NE(inodeOf(folder.path() / "RANOUT.stxt"), reportInode) << "the answered run wrote its reports";
+}
+
+// An execution holds the folder until it starts the runner, and lets it go then: the runner runs,
+// interactively and silently alike.
 TEST(HeldFolderE2e, AnExecutionFromTheEditorRunsAfterItsSave) {
   const std::string image = example("tanker-yoke");
   for (const char* choice : {"3", "4"}) {
@@ -143,8 +199,8 @@ TEST(HeldFolderE2e, AnExecutionFromTheEditorRunsAfterItsSave) {
   }
 }
 
-// A silent execution whose save does not go through (a folder where the first backup goes, a
-// folder an analysis holds) starts no run: the menu that comes back, the review of the data it
+// A silent execution that does not go on (its save fails in a folder where the first backup goes;
+// an analysis holds the folder) starts no run: the menu that comes back, the review of the data it
 // leads to (Return) and the help of a page ("?") are on the screen, where the replies are typed,
 // and none of them goes into the messages file.
 TEST(FailedSilentSaveE2e, TheSessionGoesOnOnTheScreen) {
@@ -155,7 +211,7 @@ TEST(FailedSilentSaveE2e, TheSessionGoesOnOnTheScreen) {
   };
   const Case cases[] = {
       {"a folder where the first backup goes", false, "     Reason: Is a directory\n"},
-      {"a folder an analysis holds", true, kFolderHeld},
+      {"a folder an analysis holds", true, kExecutionRefused},
   };
   const std::string image = example("tanker-yoke");
   for (const Case& c : cases) {

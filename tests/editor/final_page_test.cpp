@@ -2,10 +2,12 @@
 // and tanker pass, and each inconsistency is named.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "dataset/finish.h"
 #include "dataset/tpcm.h"
 #include "platform/block_reset.h"
 #include "editor/final_page.h"
@@ -14,8 +16,10 @@
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/data_set_fixture.h"
+#include "support/folder_hold_texts.h"
 #include "support/fresh_run.h"
 #include "support/temp_dir.h"
+#include "util/folder_lock.h"
 #include "util/nav_codes.h"
 
 namespace qv {
@@ -146,6 +150,59 @@ TEST_F(FinalPage, AValueNamedByACheckAndByTheRunIsOneMessage) {
     for (const std::string& named : c.namedOnce) EXPECT_EQ(occurrences(screen, named), 1) << c.what << ": " << named;
     EXPECT_EQ(warnings, c.warnings) << c.what << "\n" << screen;
     EXPECT_EQ(fatals, c.fatals) << c.what << "\n" << screen;
+  }
+}
+
+// An execution holds the folder before its first file. While a run holds it (the same hold as the
+// runner's, taken here), each road to an execution writes no file, says why, and the menu comes
+// back (where 2 leaves); the execution then holds the folder itself from its first file on, so that
+// a run started while it writes is refused.
+TEST_F(FinalPage, AnExecutionHoldsTheFolderBeforeItsFirstFile) {
+  struct Case {
+    const char* what;
+    std::int32_t lback;  // on entry: the start menu's E arrives with the execute code
+    std::string typed;   // up to the refusal's Return
+    std::string firstFile;
+  };
+  const Case cases[] = {
+      {"silent execution (4)", 0, "4\n\n", "Diagnostics.stxt"},
+      {"interactive execution (3)", 0, "3\n\n", "SALMIN.stxt"},
+      {"E at the menu", 0, "e\n\n", "SALMIN.stxt"},
+      {"E of the start menu", kNavExecute, "\n", "SALMIN.stxt"},
+  };
+  for (const Case& c : cases) {
+    resetAllBlocks();
+    testing_support::TempDir dir;
+    DataSet().withSalm().withTanker();
+    TPCM.EDUNIT = kScreenUnit;
+    {
+      const FolderLock run("", FolderHold::kRun);
+      ASSERT_FALSE(run.refused()) << c.what;
+      TPCM.LBACK = c.lback;
+      ConsoleCapture console(c.typed + "2\n");
+      SLMFIN("19");
+      const std::string screen = console.screen();
+      EXPECT_EQ(console.unread(), "") << c.what;
+      EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << c.what << ": a file was written";
+      const std::size_t refused = screen.find(testing_support::kExecutionRefused);
+      ASSERT_NE(refused, std::string::npos) << c.what << "\n" << screen;
+      EXPECT_TRUE(contains(screen.substr(refused), "End of Session")) << c.what << ": the menu comes back";
+      EXPECT_EQ(TPCM.LBACK, kNavExitNoSave) << c.what;
+      EXPECT_EQ(TPCM.EDUNIT, kScreenUnit) << c.what;
+      EXPECT_EQ(TPCM.LCOPY, 0) << c.what;
+    }
+    // The run has ended: the same execution writes its first file, and holds the folder meanwhile.
+    TPCM.LBACK = c.lback;
+    {
+      ConsoleCapture console(c.typed.substr(0, c.typed.size() - 1));
+      SLMFIN("19");
+      EXPECT_EQ(TPCM.LBACK, kNavFirst) << c.what << ": the listing pass starts\n" << console.screen();
+    }
+    EXPECT_TRUE(std::filesystem::exists(c.firstFile)) << c.what;
+    EXPECT_TRUE(FolderLock("", FolderHold::kRun).refused()) << c.what << ": a run starts while the execution writes";
+    closeAllUnits();
+    releaseExecutionHold();  // as the runner's start does
+    EXPECT_FALSE(FolderLock("", FolderHold::kRun).refused()) << c.what;
   }
 }
 
