@@ -1,18 +1,23 @@
 #include "lowfreq/drift_tables.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "lowfreq/user_file.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
+#include "numlib/table_span.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
+#include "waves/wavcom.h"
 
 namespace qv {
 
@@ -53,25 +58,23 @@ void requireFrequencyInOrder(const PlacedRead& in, const Text<13>& FNAME, std::i
 
 void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   DriftTableState& t = driftTableState;
-  const std::string name = FNAME.str();
+  const std::string name(fileNameOf(FNAME.view()));
   if (!openUserFile(FNAME.view())) {
     fatalStop(kRoutine, unit, {"", " ++>  User-supplied drift force coefficients \"" + name + "\" not found.", ""},
               FatalWait::kPressReturn, IIN);
   }
-  PlacedRead in(kUserFileUnit);
-  const auto read = [&](std::initializer_list<ListTarget> targets) {
-    if (in.read(targets) != ListStatus::kDone) FILERR(FNAME.view(), kRoutine, unit, IIN);
-  };
+  PlacedRead in(kUserFileUnit, RowLayout::kOneLine);
+  const UserFileStop stop{kRoutine, kUserFileUnit, unit, IIN, name};
   const auto require = [&](int index, std::string_view what, float value, float lowest, float highest,
                            std::string_view why) {
     requireFileValue(in, kRoutine, unit, IIN, FNAME.view(), index, what, value, lowest, highest, why);
   };
   float frequencies = 0.0f;
   float headings = 0.0f;
-  read({&frequencies, &headings});
+  in.readRow({&frequencies, &headings}, stop, "the counts there: 2 values (frequencies, headings)");
   const std::int32_t nfreq = truncatedCount(frequencies);
   const std::int32_t naz = truncatedCount(headings);
-  const std::string header = " ++>  User-supplied drift force coefficient array ";
+  const std::string header = " ++>  User-supplied drift force coefficient array in " + name;
   if (nfreq < 2 || nfreq > kMaxDriftFrequencies || naz < 2 || naz > kMaxDriftHeadings) {
     stopUserTableRefused(
         kRoutine, unit, IIN,
@@ -81,12 +84,15 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   bool shared = true;
   for (int j = 1; j <= naz; ++j) {
     float heading = 0.0f;
-    read({&heading});
+    in.readRow({&heading}, stop,
+               "the heading of block " + std::to_string(j) + " of " + std::to_string(naz) + " there: 1 value");
     require(1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading, "degrees: one turn either way");
     t.ANGARR(j) = heading / kDegreesPerRadian;
     for (int i = 1; i <= nfreq; ++i) {
       float& frequency = t.WARRAY(i, j);
-      read({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)});
+      in.readRow({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)}, stop,
+                 "row " + std::to_string(i) + " of heading block " + std::to_string(j) +
+                     " there: 4 values (frequency, surge, sway and yaw coefficients)");
       require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
       if (i >= 2) requireFrequencyInOrder(in, FNAME, unit, IIN, &t.WARRAY(1, j), i);
       shared = shared && frequency == t.WARRAY(i, 1);
@@ -107,14 +113,56 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   t.sharedFrequencies = shared;
   t.FRSTIM = 0;
   t.LASTFILE = FNAME;
-  HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, unit);
+  HCLOSE(kUserFileUnit, name, kRoutine, unit);
 }
 
-// The first frequency outside the table in the run: the user may stop; an unattended run stops.
-void warnExtrapolation(std::int32_t unit, std::int32_t IIN) {
-  writeRecord(unit, "");
-  writeRecord(unit, " ++> Warning: Frequency outside user-supplied drift coefficient");
-  writeRecord(unit, "     range; \"continue\" to extrapolate outside available range.");
+// The heading of the table at the wave direction [rad]: its turn within the table's headings. One
+// that no turn brings within them (a table of less than a turn) stops the run.
+float tableHeading(float direction, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME) {
+  const DriftTableState& t = driftTableState;
+  const float heading = REDRAD(direction + kPi);
+  if (const std::optional<float> within = headingWithinTable(t.ANGARR.data(), t.NAZ, heading, kTwoPi)) return *within;
+  const std::string what =
+      "the waves from " + messageValue(ANGSYM(direction) * kDegreesPerRadian) +
+      " deg off the bow, the file's heading their direction plus 180";
+  stopHeadingOutsideTable({.routine = kRoutine, .unit = unit, .inUnit = IIN, .file = fileNameOf(FNAME.view()),
+                           .headingDeg = heading * kDegreesPerRadian, .what = what,
+                           .lowestDeg = std::min(t.ANGARR(1), t.ANGARR(t.NAZ)) * kDegreesPerRadian,
+                           .highestDeg = std::max(t.ANGARR(1), t.ANGARR(t.NAZ)) * kDegreesPerRadian});
+}
+
+// The frequencies of the run's wave grid: how many, the lowest and the highest [rad/s].
+struct WaveGridSpan {
+  int points;
+  float lowest;
+  float highest;
+};
+WaveGridSpan waveGridSpan() {
+  const int n = wavePoints();
+  if (n < 1) return {0, 0.0f, 0.0f};
+  const auto [lowest, highest] = std::minmax_element(&WAVCOM.W(1), &WAVCOM.W(1) + n);
+  return {n, *lowest, *highest};
+}
+
+// The first frequency outside the table in the run: the file, what the table and the run's grid
+// span, then the question; an unattended run stops. `blocks` are the heading blocks in use (1 or 2
+// from `j`): the frequencies they all hold.
+void warnExtrapolation(float frequency, int j, int blocks, std::int32_t unit, std::int32_t IIN,
+                       const Text<13>& FNAME) {
+  const DriftTableState& t = driftTableState;
+  float lowest = 0.0f;
+  float highest = 1.0e30f;
+  for (int k = 0; k < blocks; ++k) {
+    const float first = t.WARRAY(1, j + k);
+    const float last = t.WARRAY(t.NFREQ, j + k);
+    lowest = std::max(lowest, std::min(first, last));
+    highest = std::min(highest, std::max(first, last));
+  }
+  const WaveGridSpan grid = waveGridSpan();
+  const std::vector<std::string> lines = frequencyOutsideTableLines(
+      {.table = "drift coefficient", .file = fileNameOf(FNAME.view()), .lowest = lowest, .highest = highest,
+       .gridPoints = grid.points, .gridLowest = grid.lowest, .gridHighest = grid.highest, .frequency = frequency});
+  for (const std::string& line : lines) writeRecord(unit, line);
   std::int32_t answer = 0;
   ABORT0(unit, IIN, answer);
   if (answer == -1 || unit == kDiagnosticsUnit) silentStop(kRoutine);
@@ -136,7 +184,7 @@ float DRFTCB(float frequency, int component, float direction, std::int32_t unit,
              const Text<13>& FNAME) {
   DriftTableState& t = driftTableState;
   if (t.FRSTIM == 1 || t.LASTFILE.view() != FNAME.view()) load(FNAME, unit, IIN);
-  const float heading = REDRAD(direction + kPi);
+  const float heading = tableHeading(direction, unit, IIN, FNAME);
   int headingRange = 0;
   int j = 1;
   BSRCH(t.ANGARR.data(), heading, headingRange, j, t.NAZ);
@@ -151,7 +199,7 @@ float DRFTCB(float frequency, int component, float direction, std::int32_t unit,
   }
   if (outside && t.WARN1 == 0) {
     t.WARN1 = 1;
-    warnExtrapolation(unit, IIN);
+    warnExtrapolation(frequency, j, t.sharedFrequencies ? 1 : 2, unit, IIN, FNAME);
   }
   if (t.sharedFrequencies) {
     float value = 0.0f;

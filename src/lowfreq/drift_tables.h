@@ -4,8 +4,10 @@
 // the heading [deg] and one record per frequency with frequency [rad/s], surge, sway and yaw
 // coefficients. Each heading block carries its own frequencies (as many as the first), which serve
 // for that block: a file that tabulates each heading at frequencies of its own is read as it stands.
-// The frequencies of every block and the headings are strictly monotonic. Headings are on the scale
-// of the wave direction plus 180 degrees.
+// The frequencies of every block and the headings are strictly monotonic; every record lies on a line
+// of its own. Headings are on the scale of the wave direction plus 180 degrees, over any turn (0 to
+// 360, -180 to 180, descending): a heading is read at the turn of it that the table spans, and one
+// the table does not span (a table of less than a turn) stops the run.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +23,9 @@ inline constexpr int kMaxDriftHeadings = 145;
 // direction [rad]: interpolated in frequency within each of the two heading blocks about the heading,
 // then between them, which is INTRP4 where the two blocks share their frequencies. The table is read
 // on the first call and whenever another file name is asked for. A frequency outside either block's
-// frequencies extrapolates from its end interval after a warning given once per run, at which the
-// user may stop; an unattended run (unit 41) stops there.
+// frequencies extrapolates from its end interval after a warning given once per run (naming the file,
+// the frequencies it holds and those of the run's wave grid), at which the user may stop; an
+// unattended run (unit 41) stops there.
 float DRFTCB(float frequency, int component, float direction, std::int32_t unit, std::int32_t IIN,
              const Text<13>& FNAME);
 

@@ -1,7 +1,9 @@
 // Wind and current coefficients from the user's text files. A file holds the count N (2 to 145) and
-// N records of heading [deg], CX, CY, CMZ, with headings strictly monotonic; a heading of 180 degrees
-// is flow from ahead, so the file covers the full circle in its own convention. Each reader keeps
-// the table of the file it read last and reads again only when asked for another name.
+// N records of heading [deg], CX, CY, CMZ, each on a line of its own, with headings strictly
+// monotonic; a heading of 180 degrees is flow from ahead. The headings may run over any turn (0 to
+// 360, -180 to 180, descending): a heading is read at the turn of it that the table spans, and one
+// the table does not span (a table of less than a turn) stops the run. Each reader keeps the table
+// of the file it read last and reads again only when asked for another name.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +16,8 @@ namespace qv {
 inline constexpr int kMaxUserCoefficientRows = 145;
 
 // The coefficient of `component` (1 CX, 2 CY, 3 CMZ) at the relative heading a [rad], interpolated
-// linearly in the file's heading column (extrapolated beyond its end rows). Messages go to `unit`,
-// replies come from IIN.
+// linearly in the file's heading column at the turn of the heading that the column spans. Messages
+// go to `unit`, replies come from IIN.
 float USRWND(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
 float USRCRN(int component, float a, std::int32_t unit, std::int32_t IIN, const Text<13>& FNAME);
 

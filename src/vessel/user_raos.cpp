@@ -1,11 +1,15 @@
 #include "vessel/user_raos.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "numlib/interpolation.h"
+#include "numlib/table_span.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/console_io.h"
@@ -42,9 +46,11 @@ bool openExisting(std::string_view FNAME) {
   return true;
 }
 
-// One list-directed read of the file; an end of file or a bad value is fatal.
-void readValues(PlacedRead& in, std::string_view FNAME, std::initializer_list<ListTarget> targets) {
-  if (in.read(targets) != ListStatus::kDone) FILERR(FNAME, kCaller, TPCM.EDUNIT, kKeyboardUnit);
+// One row of the file, its values running over as many lines as they need; one that cannot be read
+// stops the run naming the file, the line and what the row holds (`due`).
+void readValues(PlacedRead& in, std::string_view FNAME, std::initializer_list<ListTarget> targets,
+                const std::string& due) {
+  in.readRow(targets, {kCaller, kUserRaoUnit, TPCM.EDUNIT, kKeyboardUnit, fileNameOf(FNAME)}, due);
 }
 
 // Every value of the file is bounded by what it is. Headings turn at most once either way; the
@@ -75,7 +81,7 @@ void requireOperators(const PlacedRead& in, std::string_view FNAME, const float 
 
 // Stops on a table the interpolation cannot use: too large for the arrays, or too small to hold an
 // interval.
-void checkDimensions(std::int32_t nfreq, std::int32_t naz) {
+void checkDimensions(std::string_view FNAME, std::int32_t nfreq, std::int32_t naz) {
   const bool tooLarge = nfreq > kMaxUserFrequencies || naz > kMaxUserHeadings;
   const bool tooSmall = nfreq < 2 || naz < 2;
   if (!tooLarge && !tooSmall) return;
@@ -83,7 +89,9 @@ void checkDimensions(std::int32_t nfreq, std::int32_t naz) {
   const std::string limit = tooLarge ? "      maximum allowable array dimensions = [121,145]"
                                      : "      minimum allowable array dimensions = [  2,  2]";
   fatalStop(kCaller, TPCM.EDUNIT,
-            {"", " ++>  User-supplied RAO array dimensions = " + sizes + " out of range;", limit, ""});
+            {"", " ++>  User-supplied RAO array dimensions = " + sizes + " out of range in \"" +
+                     std::string(fileNameOf(FNAME)) + "\";",
+             limit, ""});
 }
 
 // Stops when a table column does not rise or fall strictly throughout: the bisection search and the
@@ -94,7 +102,7 @@ void checkMonotonic(std::string_view FNAME, const float* values, int n, std::str
     const bool ok = rising ? values[i] > values[i - 1] : values[i] < values[i - 1];
     if (ok) continue;
     fatalStop(kCaller, TPCM.EDUNIT,
-              {"", " ++>  User-supplied RAO file \"" + std::string(FNAME) + "\": " + std::string(what) +
+              {"", " ++>  User-supplied RAO file \"" + std::string(fileNameOf(FNAME)) + "\": " + std::string(what) +
                        " not strictly monotonic at entry [" + fmtI(i + 1, 3) + "];",
                "      headings and frequencies must each rise or fall throughout", ""});
   }
@@ -109,7 +117,7 @@ void loadTable(std::string_view FNAME) {
   if (s.IERR != 0) {
     const std::int32_t unit = TPCM.EDUNIT;
     writeRecord(unit, "");
-    writeRecord(unit, " ++> Warning: User-supplied vessel RAOs \"" + s.LASTFILE.str() + "\" not found;");
+    writeRecord(unit, " ++> Warning: User-supplied vessel RAOs \"" + std::string(s.LASTFILE.trimmed()) + "\" not found;");
     writeRecord(unit, "     Dimensionless RAOs will default to unity.");
     writeRecord(unit, "");
     abortOrContinue();
@@ -118,46 +126,80 @@ void loadTable(std::string_view FNAME) {
   PlacedRead in(kUserRaoUnit);
   std::int32_t nfreq = 0;
   std::int32_t naz = 0;
-  readValues(in, FNAME, {&nfreq, &naz});
-  checkDimensions(nfreq, naz);
+  readValues(in, FNAME, {&nfreq, &naz}, "the counts there: 2 values (frequencies, headings)");
+  checkDimensions(FNAME, nfreq, naz);
   s.NFREQ = nfreq;
   s.NAZ = naz;
   UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
   for (int ia = 1; ia <= naz; ++ia) {
-    readValues(in, FNAME, {&s.DEGARR(ia)});
+    readValues(in, FNAME, {&s.DEGARR(ia)},
+               "the heading of block " + std::to_string(ia) + " of " + std::to_string(naz) + " there: 1 value");
     requireValue(in, FNAME, 1, "a heading", s.DEGARR(ia), -kLargestHeading, kLargestHeading,
                  "degrees: one turn either way");
     for (int jf = 1; jf <= nfreq; ++jf) {
       float v[12] = {};
-      readValues(in, FNAME, {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
-                             &v[10], &v[11]});
+      readValues(in, FNAME,
+                 {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11]},
+                 "row " + std::to_string(jf) + " of heading block " + std::to_string(ia) +
+                     " there: 13 values (frequency, then the real and imaginary parts of the surge, sway, heave,"
+                     " roll, pitch and yaw operators)");
       requireValue(in, FNAME, 1, "a frequency", s.WARRAY(jf), 0.0f, kHighestFrequency,
                    "rad/s: waves of 0.1 s and longer");
       requireOperators(in, FNAME, v);
       for (int k = 0; k < 6; ++k) (*tables[k])(jf, ia) = Complex(v[2 * k], v[2 * k + 1]);
     }
   }
-  HCLOSE(kUserRaoUnit, FNAME, kCaller, TPCM.EDUNIT);
+  HCLOSE(kUserRaoUnit, fileNameOf(FNAME), kCaller, TPCM.EDUNIT);
   checkMonotonic(FNAME, s.DEGARR.data(), naz, "headings");
   checkMonotonic(FNAME, s.WARRAY.data(), nfreq, "frequencies");
 }
 
-// The six operators of the table at grid frequency W and heading HEAD, in the order surge, sway,
-// heave, roll, pitch, yaw.
+// The heading of the table at the response heading HEAD [deg]: its turn within the table's headings.
+// One that no turn brings within them (a table of less than a turn) stops the run.
+float tableHeading(float HEAD) {
+  const UsrraoState& s = USRRAO_STATE;
+  if (const std::optional<float> within = headingWithinTable(s.DEGARR.data(), s.NAZ, HEAD, 360.0f)) return *within;
+  stopHeadingOutsideTable({.routine = kCaller, .unit = TPCM.EDUNIT, .inUnit = kKeyboardUnit,
+                           .file = s.LASTFILE.trimmed(), .headingDeg = HEAD,
+                           .what = "the waves' heading relative to the vessel in this response pass",
+                           .lowestDeg = std::min(s.DEGARR(1), s.DEGARR(s.NAZ)),
+                           .highestDeg = std::max(s.DEGARR(1), s.DEGARR(s.NAZ))});
+}
+
+// The first grid frequency W outside the table in the run: the file, what the table and the grid
+// span, then the question; an unattended run stops.
+void warnExtrapolation(float W) {
+  const UsrraoState& s = USRRAO_STATE;
+  const Himem& h = HIMEM;
+  const int points = wavePoints();
+  float gridLowest = 0.0f;
+  float gridHighest = 0.0f;
+  if (points > 0) {
+    const float* grid = &h.RLDUM(h.LCNW);
+    const auto [lowest, highest] = std::minmax_element(grid, grid + points);
+    gridLowest = *lowest;
+    gridHighest = *highest;
+  }
+  const std::vector<std::string> lines = frequencyOutsideTableLines(
+      {.table = "RAO", .file = s.LASTFILE.trimmed(), .lowest = std::min(s.WARRAY(1), s.WARRAY(s.NFREQ)),
+       .highest = std::max(s.WARRAY(1), s.WARRAY(s.NFREQ)), .gridPoints = points, .gridLowest = gridLowest,
+       .gridHighest = gridHighest, .frequency = W});
+  for (const std::string& line : lines) writeRecord(TPCM.EDUNIT, line);
+  abortOrContinue();
+}
+
+// The six operators of the table at grid frequency W and the table's heading HEAD, in the order
+// surge, sway, heave, roll, pitch, yaw.
 void interpolateTable(float W, float HEAD, Complex (&X)[6]) {
   UsrraoState& s = USRRAO_STATE;
   int headingRange = 0;
   int IA = 0;
-  BSRCH(s.DEGARR.data(), HEAD, headingRange, IA, s.NAZ);  // a heading beyond the table extrapolates quietly
+  BSRCH(s.DEGARR.data(), HEAD, headingRange, IA, s.NAZ);
   int frequencyRange = 0;
   int IF = 0;
   BSRCH(s.WARRAY.data(), W, frequencyRange, IF, s.NFREQ);
   if (frequencyRange != 0 && s.WARN1 == 0) {
-    const std::int32_t unit = TPCM.EDUNIT;
-    writeRecord(unit, "");
-    writeRecord(unit, " ++> Warning: Frequency outside user-supplied RAO range;");
-    writeRecord(unit, "     \"continue\" to extrapolate outside available range.");
-    abortOrContinue();
+    warnExtrapolation(W);
     s.WARN1 = 1;
   }
   const UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
@@ -186,6 +228,8 @@ void USRRAO(std::string_view FNAME) {
 
   Himem& h = HIMEM;
   const float HEAD = h.RAOANG(WAVCOM.IRAO);
+  // The table is read at the turn of the heading that its headings span.
+  const float tableHEAD = s.IERR != 0 ? HEAD : tableHeading(HEAD);
   const float rollCentre = h.VTCRR - TPCM.TVKG;
   const float pitchCentre = h.VTCRP - TPCM.TVKG;
   for (h.IW = 1; h.IW <= wavePoints(); ++h.IW) {
@@ -195,7 +239,7 @@ void USRRAO(std::string_view FNAME) {
     if (s.IERR != 0) {
       UNITRAO(W, HEAD, X[0], X[1], X[2], X[4], X[3], X[5]);
     } else {
-      interpolateTable(W, HEAD, X);
+      interpolateTable(W, tableHEAD, X);
     }
     // Degrees per degree of wave slope are radians per radian of slope; times k, per unit amplitude.
     const float k = h.RLDUM(h.LWK);

@@ -8,10 +8,13 @@
 // group below starts on a new line):
 //   NFREQ NAZ                           frequencies (2 to 121) and headings (2 to 145)
 //   then for each of the NAZ headings:
-//     heading                           [deg], the headings rising or falling throughout
+//     heading                           [deg], the headings rising or falling throughout, over
+//                                       any turn (0 to 360, -180 to 180, 360 down to 0)
 //     NFREQ rows of 13 values           frequency [rad/s], then real and imaginary parts of surge,
 //                                       sway, heave [-], roll, pitch, yaw [deg per deg of slope]
-// The frequencies must rise or fall throughout; those of the last heading are the ones kept.
+// The frequencies must rise or fall throughout; those of the last heading are the ones kept. A
+// response heading is read at the turn of it that the table's headings span; one they do not span (a
+// table of less than a turn) stops the run.
 #pragma once
 
 #include <cstdint>
@@ -58,8 +61,9 @@ extern UsrraoState USRRAO_STATE;
 // The grid (RLDUM at LW and LWK), the rotation centres VTCRP and VTCRR of HIMEM and TPCM TVKG must be
 // in place. A missing file warns, asks whether to go on (an unattended run stops) and gives unit
 // operators for as long as that name is asked for; a table too large or too small, not monotonic,
-// or unreadable stops the run with a message. A grid frequency outside the table warns once per run
-// and asks; going on extrapolates from the end interval.
+// or unreadable, or one whose headings do not span the response heading, stops the run with a
+// message. A grid frequency outside the table warns once per run (naming the file, its frequencies
+// and the grid's) and asks; going on extrapolates from the end interval.
 void USRRAO(std::string_view FNAME);
 
 // Bilinear interpolation of TABLE at frequency W and heading HEAD, given the lower bracketing

@@ -218,8 +218,11 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
       // console asks whether to extrapolate; an unattended one cannot, and says that it stops there.
       {"a DRFTCOFS.txt from 0.5 rad/s", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 5.0, 0.5)}},
-       {" ++> Warning: Frequency outside user-supplied drift coefficient\n"
-        "     range; \"continue\" to extrapolate outside available range.\n"
+       {" ++> Warning: Frequency outside user-supplied drift coefficient range:\n"
+        "     \"DRFTCOFS.txt\" holds 0.50 to 5.00 rad/s; the run needs 0.48 rad/s here,\n"
+        "     and 0.26 to 1.57 rad/s over its wave periods (page 14, item 2).\n"
+        "     Extend the table over the run's frequencies, or choose wave periods within its range;\n"
+        "     \"continue\" to extrapolate outside available range.\n"
         " ++> The run stops here, in ",
         ". An unattended run does not go on past the message\n"
         "     above (a run with --interactive asks whether to, where the message offers it): change\n"

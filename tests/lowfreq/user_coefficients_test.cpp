@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "lowfreq/force_coefficients.h"
 #include "platform/units.h"
@@ -122,7 +124,7 @@ TEST_F(UserCoefficients, CountLimits) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { USRCRN(1, 0.0f, kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt")); }),
               kExitFatal);
-    EXPECT_EQ(console.screen(), "\n ++>  User-supplied force coefficient array in CRNTCOFS.txt \n" +
+    EXPECT_EQ(console.screen(), "\n ++>  User-supplied force coefficient array in CRNTCOFS.txt\n" +
                                     std::string(c.line) + "      dimension = [145]\n\n\n Press <RETURN> to continue: ");
   }
 }
@@ -156,7 +158,7 @@ TEST_F(UserCoefficients, HeadingsOutOfOrderAreRefused) {
   writeFileText("WINDCOFS.txt", coefficientFile(4, "0 1 1 1\n90 1 1 1\n90 1 1 1\n180 1 1 1\n"));
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { windAt(1, 0); }), kExitFatal);
-  EXPECT_TRUE(contains(console.screen(), " ++>  User-supplied force coefficient array in WINDCOFS.txt \n"
+  EXPECT_TRUE(contains(console.screen(), " ++>  User-supplied force coefficient array in WINDCOFS.txt\n"
                                          "      row [  3] out of order; headings must be strictly monotonic\n"))
       << console.screen();
   // Descending headings are a table too.
@@ -171,21 +173,30 @@ TEST_F(UserCoefficients, MissingFileStopsWhateverTheAnswer) {
     ConsoleCapture console(answer);
     EXPECT_EQ(stopStatus([] { windAt(1, 0); }), kExitFatal);
     EXPECT_EQ(console.screen(),
-              "\n ++>  User-supplied force coefficients \"WINDCOFS.txt \" not found\n\n\a\n"
+              "\n ++>  User-supplied force coefficients \"WINDCOFS.txt\" not found\n\n\a\n"
               " Enter \"A\" to abort or Press <RETURN> to continue: ");
   }
 }
 
-TEST_F(UserCoefficients, ReadErrorsNameTheReader) {
+// A row that cannot be read is named by its line and what is wrong there, with what the row holds;
+// each row lies on a line of its own.
+TEST_F(UserCoefficients, AnUnreadableRowIsNamedByItsLine) {
   struct Case {
     const char* text;
     bool wind;
-    const char* label;
+    const char* found;  // after the file's name
+    const char* need;   // after "the analysis needs "
   };
   const Case cases[] = {
-      {"3\n0 1 1 1\n90 1 1\n", true, "USRWND"},      // the file ends inside a row
-      {"2\n0 1 x 1\n90 1 1 1\n", false, "USERWC"},    // a value that is not a number
-      {"", false, "USERWC"},                          // no count at all
+      {"3\n0 1 1 1\n90 1 1\n180 1 1 1\n", true, "line 3 holds 3 values",
+       "row 2 of 3 there: 4 values (heading, CX, CY, CMZ)"},
+      {"3\n0 1 1 1\n90 1 1 1\n", true, "the file ends after line 3",
+       "row 3 of 3 there: 4 values (heading, CX, CY, CMZ)"},
+      {"2\n0 1 x 1\n90 1 1 1\n", false, "line 2, column 3 holds \"x\", which is no number",
+       "row 1 of 2 there: 4 values (heading, CX, CY, CMZ)"},
+      {"", false, "the file is empty", "the count there: 1 value (the number of rows that follow, 2 to 145)"},
+      {"two\n", true, "line 1, column 1 holds \"two\", which is no number",
+       "the count there: 1 value (the number of rows that follow, 2 to 145)"},
   };
   for (const Case& c : cases) {
     userCoefficientState.reset();
@@ -197,8 +208,111 @@ TEST_F(UserCoefficients, ReadErrorsNameTheReader) {
                 else USRCRN(1, 0.0f, kScreenUnit, kKeyboardUnit, makeText<13>(name));
               }),
               kExitFatal);
-    EXPECT_EQ(console.screen(), "\n ++> End of file or related file error in routine " + std::string(c.label) +
-                                    "\n     file name " + name + " \n\n Press <RETURN> to continue: ");
+    EXPECT_EQ(console.screen(), "\n ++> User file \"" + std::string(name) + "\": " + c.found +
+                                    ";\n     the analysis needs " + c.need + ".\n\n\n Press <RETURN> to continue: ")
+        << c.text;
+  }
+}
+
+// The cylinder's coefficients in closed form, in the file's convention (its heading H is the flow's
+// relative direction a plus 180 degrees): CX = -cos a, CY = -sin a, and a moment from arms of 0.1 and
+// 0.02 of the length, CMZ = 0.1 cos a - 0.02 sin a.
+struct Cylinder {
+  double cx, cy, cmz;
+};
+Cylinder cylinderAt(double a) {
+  return {-std::cos(a), -std::sin(a), 0.1 * std::cos(a) - 0.02 * std::sin(a)};
+}
+
+// 145 rows 2.5 degrees apart from `first` in steps of `step`, each row the cylinder at its own
+// heading: a whole turn, however it is labelled.
+std::string cylinderFile(double first, double step) {
+  std::ostringstream out;
+  out.precision(9);
+  out << "145\n";
+  for (int k = 0; k < 145; ++k) {
+    const double H = first + step * k;
+    const Cylinder c = cylinderAt((H - 180.0) * kDeg);
+    out << H << " " << c.cx << " " << c.cy << " " << c.cmz << "\n";
+  }
+  return out.str();
+}
+
+// One table of a whole turn, labelled from 0 to 360, from -180 to 180, or descending, gives one answer
+// at every heading, and that answer is the cylinder's: its force obeys (Fx / (W Ax))^2 + (Fy / (W
+// Ay))^2 = CX^2 + CY^2 = 1. Between rows 2.5 degrees apart the linear interpolation cuts the circle by
+// at most 1 - cos(1.25 deg) = 2.4e-4.
+TEST_F(UserCoefficients, ATableOverAnyTurnGivesTheCylinderAtEveryHeading) {
+  struct Labelling {
+    const char* what;
+    double first, step;
+  };
+  const Labelling labellings[] = {
+      {"0 to 360", 0.0, 2.5}, {"-180 to 180", -180.0, 2.5}, {"360 down to 0", 360.0, -2.5},
+      {"180 down to -180", 180.0, -2.5}, {"-90 to 270", -90.0, 2.5},
+  };
+  std::vector<double> degrees;
+  for (double d = -180.0; d <= 180.0; d += 0.7) degrees.push_back(d);
+  for (double d : {-180.0, -90.0, -1.25, 0.0, 1.25, 90.0, 180.0}) degrees.push_back(d);
+  std::vector<float> reference;  // the 0 to 360 table's values
+  for (const Labelling& l : labellings) {
+    userCoefficientState.reset();
+    writeFileText("CRNTCOFS.txt", cylinderFile(l.first, l.step));
+    std::size_t n = 0;
+    for (const double d : degrees) {
+      const float a = static_cast<float>(d * kDeg);
+      const auto current = [a](int component) {
+        return USRCRN(component, a, kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt"));
+      };
+      const float values[] = {current(1), current(2), current(3)};
+      const Cylinder exact = cylinderAt(a);
+      EXPECT_TRUE(IsClose(values[0], exact.cx, 0.0, 3e-4)) << l.what << " at " << d;
+      EXPECT_TRUE(IsClose(values[1], exact.cy, 0.0, 3e-4)) << l.what << " at " << d;
+      EXPECT_TRUE(IsClose(values[2], exact.cmz, 0.0, 4e-5)) << l.what << " at " << d;
+      const double circle = double(values[0]) * values[0] + double(values[1]) * values[1];
+      EXPECT_TRUE(IsClose(circle, 1.0, 0.0, 5e-4)) << l.what << " at " << d;
+      for (const float v : values) {
+        if (reference.size() < 3 * degrees.size()) {
+          reference.push_back(v);
+        } else {
+          EXPECT_TRUE(IsClose(v, reference[n], 0.0, 2e-6)) << l.what << " against 0 to 360 at " << d;
+        }
+        ++n;
+      }
+    }
+  }
+}
+
+// A table of less than a turn serves within its headings (and the same headings a turn away); a run
+// that needs a heading beyond them stops, naming the file, the heading in the file's convention and
+// what it is, the table's headings and what to change.
+TEST_F(UserCoefficients, ATableOfLessThanATurnStopsWhereTheRunLeavesIt) {
+  writeFileText("CRNTCOFS.txt", coefficientFile(3, "180 -1 0 0\n90 0 1 0\n0 1 0 0\n"));
+  const auto current = [](double degrees) {
+    return USRCRN(2, static_cast<float>(degrees * kDeg), kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt"));
+  };
+  EXPECT_TRUE(IsClose(current(-90.0), 1.0, 0.0, 1e-6));   // file heading 90
+  EXPECT_TRUE(IsClose(current(-135.0), 0.5, 0.0, 1e-6));  // file heading 45
+  EXPECT_TRUE(IsClose(current(180.0), 0.0, 0.0, 1e-6));   // file heading 360, a turn above 0
+  struct Case {
+    double degrees;
+    const char* heading;
+    const char* what;
+  };
+  const Case cases[] = {
+      {135.0, "315.00", "the current from 135.00 deg off the bow"},
+      {1.0, "181.00", "the current from 1.00 deg off the bow"},
+      {90.0, "270.00", "the current from 90.00 deg off the bow"},
+  };
+  for (const Case& c : cases) {
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([&] { current(c.degrees); }), kExitFatal) << c.degrees;
+    EXPECT_EQ(console.screen(),
+              "\n ++> User file \"CRNTCOFS.txt\": its headings run from 0.00 to 180.00 deg, less than a whole turn;\n"
+              "     the analysis needs " + std::string(c.heading) + " deg there (" + c.what +
+                  ", the file's heading its direction plus 180), and a table is not extrapolated.\n"
+                  "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ")
+        << c.degrees;
   }
 }
 

@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -49,6 +48,7 @@ using testing_support::IsClose;
 using testing_support::maskClock;
 using testing_support::numberAfter;
 using testing_support::readFileText;
+using testing_support::sameToPrintPrecision;
 using testing_support::setSwell;
 using testing_support::SwellItems;
 
@@ -112,36 +112,6 @@ RunResults resultsOfRun() {
   for (float v : o.momentVariances) r.amplitudes.push_back(v);
   for (int q = 1; q <= 6; ++q) r.vesselMotions[static_cast<std::size_t>(q - 1)] = PASCOM.NETVESMOT_RMS(q);
   return r;
-}
-
-// The numbers of two reports agree to their last printed digit, and the text around them is the same.
-::testing::AssertionResult sameToPrintPrecision(const std::string& a, const std::string& b) {
-  static const std::regex number(R"([-+]?[0-9]*\.?[0-9]+(?:[Ee][-+]?[0-9]+)?)");
-  std::sregex_token_iterator pa(a.begin(), a.end(), number, {-1, 0});
-  std::sregex_token_iterator pb(b.begin(), b.end(), number, {-1, 0});
-  const std::sregex_token_iterator end;
-  int index = 0;
-  for (; pa != end && pb != end; ++pa, ++pb, ++index) {
-    const std::string x = *pa;
-    const std::string y = *pb;
-    const bool isNumber = index % 2 == 1;
-    if (!isNumber) {
-      if (x != y) return ::testing::AssertionFailure() << "text \"" << x << "\" against \"" << y << "\"";
-      continue;
-    }
-    // One unit of the last printed digit, in the exponent the number carries.
-    const std::size_t e = x.find_first_of("Ee");
-    const std::string mantissa = x.substr(0, e);
-    const std::size_t dot = mantissa.find('.');
-    const int decimals = dot == std::string::npos ? 0 : static_cast<int>(mantissa.size() - dot - 1);
-    const int exponent = e == std::string::npos ? 0 : std::stoi(x.substr(e + 1));
-    const double unit = std::pow(10.0, exponent - decimals);
-    if (std::fabs(std::stod(x) - std::stod(y)) > 1.01 * unit) {
-      return ::testing::AssertionFailure() << x << " against " << y << " (number " << index / 2 + 1 << ")";
-    }
-  }
-  if (pa != end || pb != end) return ::testing::AssertionFailure() << "the reports differ in length";
-  return ::testing::AssertionSuccess();
 }
 
 // The low-frequency report from its section IV on: section III lists the wave systems as the data set

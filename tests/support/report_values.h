@@ -1,10 +1,13 @@
 // Values read off the text reports of a run, for the tests that hold them against values of their
-// own: a number after its label, a row of a table, the low-frequency report's stable heading.
+// own: a number after its label, a row of a table, the low-frequency report's stable heading; and
+// two reports compared number by number.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,6 +51,45 @@ inline std::vector<double> rowAfter(const std::string& text, const std::string& 
 // "LOWOUT.stxt" [deg].
 inline double stableVesselHeading(const std::string& lowout) {
   return numberAfter(lowout, ">>> Most stable equilibrium <<<", "Vessel heading .............................");
+}
+
+// The numbers of two reports agree to their last printed digit (or differ by no more than `floor`,
+// for values that are zero but for rounding noise), and the text around them is the same but for
+// the blanks that align the numbers.
+inline ::testing::AssertionResult sameToPrintPrecision(const std::string& a, const std::string& b,
+                                                       double floor = 0.0) {
+  static const std::regex number(R"([-+]?[0-9]*\.?[0-9]+(?:[Ee][-+]?[0-9]+)?)");
+  std::sregex_token_iterator pa(a.begin(), a.end(), number, {-1, 0});
+  std::sregex_token_iterator pb(b.begin(), b.end(), number, {-1, 0});
+  const std::sregex_token_iterator end;
+  const auto withoutBlanks = [](std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+  };
+  int index = 0;
+  for (; pa != end && pb != end; ++pa, ++pb, ++index) {
+    const std::string x = *pa;
+    const std::string y = *pb;
+    const bool isNumber = index % 2 == 1;
+    if (!isNumber) {
+      if (withoutBlanks(x) != withoutBlanks(y)) {
+        return ::testing::AssertionFailure() << "text \"" << x << "\" against \"" << y << "\"";
+      }
+      continue;
+    }
+    // One unit of the last printed digit, in the exponent the number carries.
+    const std::size_t e = x.find_first_of("Ee");
+    const std::string mantissa = x.substr(0, e);
+    const std::size_t dot = mantissa.find('.');
+    const int decimals = dot == std::string::npos ? 0 : static_cast<int>(mantissa.size() - dot - 1);
+    const int exponent = e == std::string::npos ? 0 : std::stoi(x.substr(e + 1));
+    const double unit = std::pow(10.0, exponent - decimals);
+    if (std::fabs(std::stod(x) - std::stod(y)) > std::max(1.01 * unit, floor)) {
+      return ::testing::AssertionFailure() << x << " against " << y << " (number " << index / 2 + 1 << ")";
+    }
+  }
+  if (pa != end || pb != end) return ::testing::AssertionFailure() << "the reports differ in length";
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace qv::testing_support

@@ -40,9 +40,10 @@ Complex operatorAt(int k, float w, float h, float scale = 1.0f) {
   return scale * Complex(a + 0.5f * w + 0.01f * h + 0.002f * w * h, -a + 0.25f * w - 0.004f * h + 0.003f * w * h);
 }
 
-// A table file of the given frequencies and headings holding operatorAt (times scale).
+// A table file of the given frequencies and headings holding operatorAt (times scale); `split` puts
+// each row on two lines, the frequency and the surge, sway and heave parts on the first.
 void writeTable(const std::string& name, const std::vector<float>& freqs, const std::vector<float>& heads,
-                float scale = 1.0f) {
+                float scale = 1.0f, bool split = false) {
   std::ofstream out(name);
   out << freqs.size() << ", " << heads.size() << "\n";
   for (const float h : heads) {
@@ -51,7 +52,7 @@ void writeTable(const std::string& name, const std::vector<float>& freqs, const 
       out << w;
       for (int k = 0; k < 6; ++k) {
         const Complex x = operatorAt(k, w, h, scale);
-        out << " " << x.real() << " " << x.imag();
+        out << (split && k == 3 ? "\n" : " ") << x.real() << " " << x.imag();
       }
       out << "\n";
     }
@@ -162,6 +163,113 @@ TEST_F(UserRaoTest, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
   }
 }
 
+// The rows of the file are read free-form: a row may run over several lines, and a value beyond what
+// it is in such a row is named by the lines it took and its place in the row.
+TEST_F(UserRaoTest, ARowMayRunOverLines) {
+  writeTable("USERRAOS.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 180.0f, 360.0f});
+  writeTable("SPLIT.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 180.0f, 360.0f}, 1.0f, true);
+  atHeading(123.5f);
+  USRRAO("USERRAOS.txt ");
+  const std::vector<Complex> whole = operatorsAt(3);
+  USRRAO("SPLIT.txt    ");
+  const std::vector<Complex> byLines = operatorsAt(3);
+  for (int q = 0; q < 6; ++q) EXPECT_EQ(byLines[q], whole[q]) << "dof " << q + 1;
+
+  // Line 3 holds the first row's first 6 values, line 4 its other 7: the roll's real part is value 8.
+  testing_support::writeFileText("SPLIT.txt", "2 2\n0\n0.2 0 0 0 0 0\n0 1e9 0 0 0 0 0\n");
+  USRRAO_STATE.reset();
+  ConsoleCapture console("\n");
+  EXPECT_EQ(stopStatus([] { USRRAO("SPLIT.txt    "); }), kExitFatal);
+  EXPECT_TRUE(contains(console.screen(), " ++> User file \"SPLIT.txt\", lines 3 to 4, value 8 of the row (the real part of"
+                                         " the roll operator) is 1.0000E+09;\n"))
+      << console.screen();
+}
+
+// Operators that come round with the heading, as a vessel's do: operator k (0 surge .. 5 yaw) at
+// frequency w [rad/s] and heading h [deg].
+Complex turningOperator(int k, float w, double h) {
+  const double r = h / 57.29577951308232;
+  return Complex(static_cast<float>((0.2 + 0.1 * k) * (1.0 + w) * std::cos(r + 0.3 * k)),
+                 static_cast<float>((0.1 + 0.05 * k) * w * std::sin(2.0 * r + 0.2 * k)));
+}
+
+// The table of turningOperator at 13 headings 30 degrees apart from `first` in steps of `step`.
+void writeTurningTable(const std::string& name, double first, double step) {
+  std::ofstream out(name);
+  out.precision(9);
+  const float freqs[] = {0.2f, 0.6f, 1.0f};
+  out << "3 13\n";
+  for (int j = 0; j < 13; ++j) {
+    const double h = first + step * j;
+    out << h << "\n";
+    for (const float w : freqs) {
+      out << w;
+      for (int k = 0; k < 6; ++k) out << " " << turningOperator(k, w, h).real() << " " << turningOperator(k, w, h).imag();
+      out << "\n";
+    }
+  }
+}
+
+// One table of a whole turn, labelled from 0 to 360, from -180 to 180 or descending, holds the same
+// operators at the same directions: the run reads one set of operators at every response heading,
+// and at the table's own headings they are the operators written (the angles times k; the rotation
+// centres lie at G).
+TEST_F(UserRaoTest, ATableOverAnyTurnGivesOneAnswer) {
+  struct Labelling {
+    const char* what;
+    double first, step;
+  };
+  const Labelling labellings[] = {
+      {"0 to 360", 0.0, 30.0}, {"-180 to 180", -180.0, 30.0}, {"360 down to 0", 360.0, -30.0},
+      {"180 down to -180", 180.0, -30.0},
+  };
+  const float headings[] = {0.0f, 15.0f, 30.0f, 100.0f, 180.0f, 200.5f, 270.0f, 345.0f, 359.5f};
+  std::vector<Complex> reference;
+  for (const Labelling& l : labellings) {
+    USRRAO_STATE.reset();
+    writeTurningTable("USERRAOS.txt", l.first, l.step);
+    std::size_t n = 0;
+    for (const float head : headings) {
+      atHeading(head);
+      USRRAO("USERRAOS.txt ");
+      const bool node = std::fmod(head, 30.0f) == 0.0f;
+      for (int i = 2; i <= 3; ++i) {  // the grid's 0.6 and 0.4 rad/s
+        const std::vector<Complex> got = operatorsAt(i);
+        for (int q = 0; q < 6; ++q) {
+          if (node && i == 2) {
+            const Complex written = turningOperator(q, 0.6f, head) * (q < 3 ? 1.0f : kGridK[1]);
+            EXPECT_TRUE(complexClose(got[q], written)) << l.what << " at " << head << " deg, dof " << q + 1;
+          }
+          if (reference.size() <= n) {
+            reference.push_back(got[q]);
+          } else {
+            EXPECT_TRUE(complexClose(got[q], reference[n]))
+                << l.what << " against 0 to 360 at " << head << " deg, point " << i << ", dof " << q + 1;
+          }
+          ++n;
+        }
+      }
+    }
+  }
+}
+
+// A table of less than a turn serves within its headings; a response heading beyond them stops the
+// run (it was extrapolated in silence), naming the file, the heading and the table's headings.
+TEST_F(UserRaoTest, ATableOfLessThanATurnStopsWhereTheRunLeavesIt) {
+  writeTable("USERRAOS.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 90.0f, 180.0f});
+  atHeading(135.0f);
+  USRRAO("USERRAOS.txt ");
+  EXPECT_TRUE(complexClose(operatorsAt(2)[2], operatorAt(2, 0.6f, 135.0f)));
+  atHeading(200.0f);
+  ConsoleCapture console("\n");
+  EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), kExitFatal);
+  EXPECT_EQ(console.screen(),
+            "\n ++> User file \"USERRAOS.txt\": its headings run from 0.00 to 180.00 deg, less than a whole turn;\n"
+            "     the analysis needs 200.00 deg there (the waves' heading relative to the vessel in this response"
+            " pass), and a table is not extrapolated.\n"
+            "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ");
+}
+
 TEST_F(UserRaoTest, NodesAndBilinearValuesWithTheCentreTransfer) {
   writeTable("USERRAOS.txt", {0.2f, 0.6f, 1.0f}, {0.0f, 90.0f, 180.0f, 270.0f, 360.0f});
   HIMEM.VTCRP = 34.0f;  // pitch centre 4 above G
@@ -213,7 +321,7 @@ TEST_F(UserRaoTest, AMissingFileGivesUnitOperatorsAfterOneWarning) {
   {
     ConsoleCapture console("\n");
     USRRAO("USERRAOS.txt ");
-    EXPECT_TRUE(contains(console.screen(), "\n ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt \" not found;\n"
+    EXPECT_TRUE(contains(console.screen(), "\n ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt\" not found;\n"
                                            "     Dimensionless RAOs will default to unity.\n\n"))
         << console.screen();
     EXPECT_TRUE(contains(console.screen(), "Enter \"A\" to abort or Press <RETURN> to continue: "));
@@ -252,8 +360,12 @@ TEST_F(UserRaoTest, FrequenciesBeyondTheTableWarnOnceAndExtrapolate) {
   {
     ConsoleCapture console("\n");
     USRRAO("USERRAOS.txt ");
+    // The file, the frequencies it holds, those of the grid and the first one outside.
     const std::string expected =
-        "\n ++> Warning: Frequency outside user-supplied RAO range;\n"
+        "\n ++> Warning: Frequency outside user-supplied RAO range:\n"
+        "     \"USERRAOS.txt\" holds 0.30 to 0.70 rad/s; the run needs 1.00 rad/s here,\n"
+        "     and 0.20 to 1.00 rad/s over its wave periods (page 14, item 2).\n"
+        "     Extend the table over the run's frequencies, or choose wave periods within its range;\n"
         "     \"continue\" to extrapolate outside available range.\n";
     EXPECT_TRUE(contains(console.screen(), expected)) << console.screen();
     EXPECT_EQ(console.screen().find(expected), console.screen().rfind(expected)) << "warned twice";
@@ -286,23 +398,34 @@ TEST_F(UserRaoTest, TablesTheInterpolationCannotUseStop) {
 
   const Case cases[] = {
       {"BIG1.txt", "122 2\n",
-       " ++>  User-supplied RAO array dimensions = [122,  2] out of range;\n"
+       " ++>  User-supplied RAO array dimensions = [122,  2] out of range in \"BIG1.txt\";\n"
        "      maximum allowable array dimensions = [121,145]\n"},
       {"BIG2.txt", "2,146\n",
-       " ++>  User-supplied RAO array dimensions = [  2,146] out of range;\n"
+       " ++>  User-supplied RAO array dimensions = [  2,146] out of range in \"BIG2.txt\";\n"
        "      maximum allowable array dimensions = [121,145]\n"},
       {"SMALL.txt", "1 5\n",
-       " ++>  User-supplied RAO array dimensions = [  1,  5] out of range;\n"
+       " ++>  User-supplied RAO array dimensions = [  1,  5] out of range in \"SMALL.txt\";\n"
        "      minimum allowable array dimensions = [  2,  2]\n"},
       {"ORDER.txt",
        "2 3\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
        "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
        "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
-       " ++>  User-supplied RAO file \"ORDER.txt    \": headings not strictly monotonic at entry [  3];\n"},
+       " ++>  User-supplied RAO file \"ORDER.txt\": headings not strictly monotonic at entry [  3];\n"},
+      // A row that cannot be read: its file, its line and what it holds.
       {"SHORT.txt", "2 2\n0\n0.2 1 2 3\n",
-       " ++> End of file or related file error in routine USRRAO\n     file name SHORT.txt    \n"},
+       " ++> User file \"SHORT.txt\": the file ends at line 3 within a row begun at line 3, after 4 values;\n"
+       "     the analysis needs row 1 of heading block 1 there: 13 values (frequency, then the real and imaginary"
+       " parts of the surge, sway, heave, roll, pitch and yaw operators).\n"},
       {"BAD.txt", "2 2\n0\n0.2 x 2 3 0 0 0 0 0 0 0 0 0\n",
-       " ++> End of file or related file error in routine USRRAO\n"},
+       " ++> User file \"BAD.txt\": line 3, column 2 holds \"x\", which is no number;\n"
+       "     the analysis needs row 1 of heading block 1 there: 13 values (frequency, then the real and imaginary"
+       " parts of the surge, sway, heave, roll, pitch and yaw operators).\n"},
+      {"HEAD.txt", "2 2\n0\n" + std::string(2, '\n') + "0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++> User file \"HEAD.txt\": the file ends after line 6;\n"
+       "     the analysis needs the heading of block 2 of 2 there: 1 value.\n"},
+      {"COUNT.txt", "2\n",
+       " ++> User file \"COUNT.txt\": the file ends at line 1 within a row begun at line 1, after 1 value;\n"
+       "     the analysis needs the counts there: 2 values (frequencies, headings).\n"},
   };
   for (const Case& c : cases) {
     std::ofstream(c.name) << c.text;
