@@ -215,10 +215,9 @@ void MSCALC(std::int32_t IMEM, std::int32_t& IPROB, std::int32_t& IFAIL) {
     return;
   }
 
-  float D[3], DC[3], XLEN = 0.0f, WLEN = 0.0f, FAC = 0.0f;
-  std::int32_t ICODE = 0;
-  WPCHEK(base, top, TPCM.DRAFT, D, DC, XLEN, WLEN, FAC, ICODE);
-  const bool pierces = ICODE == kMemberRising;
+  // A member through the surface is wet below it, whichever of its ends is entered as its base.
+  const WetPart wet = wetPart(base, top, TPCM.DRAFT);
+  const bool pierces = wet.crossing();
   // The section area sizes a piercing member's end (a spar's: its waterplane) and the correction.
   const bool needsArea = (pierces && TPCM.VESTYP != kCaissonSpar) || TPCM.MASCMP(i) == 2;
   if (needsArea && !positive(TPCM.XAREA(i))) {
@@ -233,12 +232,12 @@ void MSCALC(std::int32_t IMEM, std::int32_t& IPROB, std::int32_t& IFAIL) {
     return;
   }
   if (pierces) {
-    if (!positive(WLEN)) {
+    if (!positive(wet.WLEN)) {
       writeNotComputed(unit, IMEM, "has no wetted length");
       IPROB = 1;
       return;
     }
-    m.W[3] = WLEN;
+    m.W[3] = wet.WLEN;
     const float area = TPCM.VESTYP == kCaissonSpar ? std::max(TPCM.AWP, 0.0f) : TPCM.XAREA(i);
     m.DEQ = 2.0f * std::sqrt(area / kPi);
   }

@@ -90,8 +90,7 @@ int piercingMembers(float k, float beta, float R, Member* members) {
   const int tableSize = std::min<int>(t.NCYL, kMaxHullMembers);
   for (int i = 1; i <= tableSize; ++i) {
     if (sc.LPIERCE(i) == 0) continue;
-    const float x = t.RCYLB(1, i) + sc.CYLLEN(i) * sc.DIRVEC(1, i);
-    const float y = t.RCYLB(2, i) + sc.CYLLEN(i) * sc.DIRVEC(2, i);
+    const auto [x, y] = wettedTop(i);
     Member m;
     m.r = std::sqrt(t.XAREA(i) / kPi);
     m.w = (t.CYLCD(1, i) + t.CYLCD(2, i)) * m.r;

@@ -1,5 +1,5 @@
 // DRAGF_SEMI: the low-frequency drag and wave-drift damping of a column-stabilised hull, member by
-// member over its table (TPCM NCYL, RCYLB, XAREA, CYLCD with SIMCOM LPIERCE, CYLLEN, DIRVEC). Only
+// member over its table (TPCM NCYL, XAREA, CYLCD with SIMCOM LPIERCE, CYLBAS, CYLLEN, DIRVEC). Only
 // the members that pierce the waterline contribute. Each member moves slowly through a wave field
 // whose relative velocity is random; the quadratic drag is linearised statistically at levels down
 // the draft, with the local current of each level (CURPROF), together with the member's share of

@@ -159,4 +159,15 @@ void WPCHEK(const float* P1, const float* P2, float Z0, float* D, float* DC, flo
   }
 }
 
+WetPart wetPart(const float* P1, const float* P2, float Z0) {
+  WetPart w{};
+  w.start = P1;
+  WPCHEK(P1, P2, Z0, w.D, w.DC, w.XLEN, w.WLEN, w.FAC, w.ICODE);
+  if (w.ICODE == kMemberFalling) {
+    w.start = P2;
+    WPCHEK(P2, P1, Z0, w.D, w.DC, w.XLEN, w.WLEN, w.FAC, w.ICODE);
+  }
+  return w;
+}
+
 }  // namespace qv

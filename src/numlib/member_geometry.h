@@ -38,4 +38,23 @@ inline constexpr std::int32_t kMemberFalling = -1;   // P1 above, P2 at or below
 void WPCHEK(const float* P1, const float* P2, float Z0, float* D, float* DC, float& XLEN, float& WLEN,
             float& FAC, std::int32_t& ICODE);
 
+// The part of the member P1 -> P2 at or below the level Z0, found from where its two ends lie, not
+// from which of them is entered first: a member whose first end stands above the level and whose
+// other end lies at or below it is measured from that other end, as if entered from it (WPCHEK of
+// P2 -> P1, the same numbers to the last bit). Every other member is measured from P1.
+struct WetPart {
+  const float* start;  // the end it is measured from: P2 when P1 stands above the level and P2 not
+  float D[3];          // from `start` to the other end
+  float DC[3];         // its direction cosines
+  float XLEN;          // the member's length
+  float WLEN;          // the wetted length from `start`: to the level when crossing it, XLEN below, 0 above
+  float FAC;           // 1 / DC(3) of a member that crosses the level, else 1
+  std::int32_t ICODE;  // WPCHEK's code measured from `start`: never kMemberFalling
+  // No point of the member lies below the level: wholly above it, or touching it with one end while
+  // the other stands above.
+  bool dry() const { return ICODE == kMemberAbove || (ICODE == kMemberRising && WLEN <= 0.0f); }
+  bool crossing() const { return ICODE == kMemberRising; }
+};
+WetPart wetPart(const float* P1, const float* P2, float Z0);
+
 }  // namespace qv

@@ -212,8 +212,7 @@ void columnDrag(const Geometry& g, const Complex* X, float w, float k, float a, 
   const int columns = std::clamp<int>(d.NCYL, 0, kMaxHullMembers);
   for (int i = 1; i <= columns; ++i) {
     if (s.LPIERCE(i) == 0) continue;
-    const float xi = d.RCYLB(1, i) + s.CYLLEN(i) * s.DIRVEC(1, i);
-    const float yi = d.RCYLB(2, i) + s.CYLLEN(i) * s.DIRVEC(2, i);
+    const auto [xi, yi] = wettedTop(i);
     const float Di = 2.0f * std::sqrt(d.XAREA(i) / kPi);
     const WaterMotion water = waterMotion(unitPhase(-k * (yi * g.sh + xi * g.ch)), a, g.ch, g.sh);
     const float qi = std::norm(U - water.x) + std::norm(V - water.y);

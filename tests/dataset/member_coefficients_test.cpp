@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -158,6 +159,15 @@ TEST_F(MemberCoefficients, TheEndOfAPiercingColumnByHullType) {
     const Coefficients k = coefficientsOf(m);
     EXPECT_TRUE(IsClose(k.cm[2], c.axial, 2e-4)) << c.vestyp << " " << c.awp;
     EXPECT_TRUE(IsClose(k.cm[0], 0.8597606, 2e-4)) << c.vestyp;
+    // Entered from its top, its end types with its ends: the same 20 ft under water, the same body.
+    HullMember fromTop = m;
+    std::swap(fromTop.base, fromTop.top);
+    std::swap(fromTop.bottomType, fromTop.topType);
+    const Coefficients swapped = coefficientsOf(fromTop);
+    for (int u = 0; u < 3; ++u) {
+      EXPECT_EQ(swapped.cm[u], k.cm[u]) << c.vestyp << " " << c.awp << " axis " << u + 1;
+      EXPECT_EQ(swapped.ci[u], k.ci[u]) << c.vestyp << " " << c.awp << " axis " << u + 1;
+    }
   }
   EXPECT_EQ(console.screen(), "");
 }

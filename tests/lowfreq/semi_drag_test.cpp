@@ -246,8 +246,8 @@ class SemiDrag : public testing_support::FreshRun {
     t.NCYL = 5;
     for (int i = 1; i <= 5; ++i) {
       const bool column = i <= 4;
-      t.RCYLB(1, i) = column ? columns[i - 1][0] : 0.0f;
-      t.RCYLB(2, i) = column ? columns[i - 1][1] : 0.0f;
+      SIMCOM.CYLBAS(1, i) = column ? columns[i - 1][0] : 0.0f;
+      SIMCOM.CYLBAS(2, i) = column ? columns[i - 1][1] : 0.0f;
       t.XAREA(i) = 3.14159265f * 36.0f;
       t.CYLCD(1, i) = t.CYLCD(2, i) = 0.6f;
       t.CYLCD(3, i) = 1.0f;
@@ -443,8 +443,8 @@ TEST_F(SemiDrag, CorrelationUnderflowWarnedOncePerWaveSystem) {
   // correlated drift term replaces the members' sum.
   TPCM.NCYL = 2;
   for (int i = 1; i <= 2; ++i) {
-    TPCM.RCYLB(1, i) = -20.0f * std::sin(0.3f) * (i == 1 ? 1.0f : -1.0f);
-    TPCM.RCYLB(2, i) = 20.0f * std::cos(0.3f) * (i == 1 ? 1.0f : -1.0f);
+    SIMCOM.CYLBAS(1, i) = -20.0f * std::sin(0.3f) * (i == 1 ? 1.0f : -1.0f);
+    SIMCOM.CYLBAS(2, i) = 20.0f * std::cos(0.3f) * (i == 1 ? 1.0f : -1.0f);
   }
   for (int i = 1; i <= kDriftGridPoints; ++i) {
     PASCOM.HOR_WAV_RAO(i, 1) = std::polar(2.0f, -0.5235988f);

@@ -105,6 +105,31 @@ TEST_F(SemiExample, MirroredSpreadEnvironmentGivesTheSameDamping) {
   }
 }
 
+// The semi with a pair of inclined braces 5 m across through the water surface, from its pontoons to
+// its deck: entered from their upper ends they are the braces entered from their lower ends. The
+// slow drift takes the hull's wave-frequency response (the relative motion of the drift drag) and
+// the members' waterline cuts (where the columns' drag acts), so its report is the same, to the
+// last printed digit, and so are its damping terms.
+template <testing_support::Entered entered>
+void braces() {
+  testing_support::putBraces(entered, testing_support::kBraceLower, testing_support::kBraceUpper, 5.0f, 0.0f, 1);
+  TPCM.NOWARN = 1;  // the braces add to the displacement
+}
+
+TEST_F(SemiExample, BracesEnteredFromEitherEndGiveOneSlowDrift) {
+  const Environment spread{0.0f, 210.0f, 190.0f, 150.0f};
+  using testing_support::Entered;
+  ASSERT_TRUE(runs(semiImage(spread, 40.0f, braces<Entered::kLowerEndFirst>)));
+  const std::string fromBelow = testing_support::maskClock(readFileText("LOWOUT.stxt"));
+  const LowModeRecord surgeFromBelow = surge(), swayFromBelow = sway();
+  ASSERT_TRUE(runs(semiImage(spread, 40.0f, braces<Entered::kUpperEndFirst>)));
+  EXPECT_EQ(testing_support::maskClock(readFileText("LOWOUT.stxt")), fromBelow);
+  EXPECT_TRUE(IsClose(surge().GMWDG, surgeFromBelow.GMWDG, 1e-4));
+  EXPECT_TRUE(IsClose(sway().GMWDG, swayFromBelow.GMWDG, 1e-4));
+  EXPECT_TRUE(IsClose(surge().EGMSG, surgeFromBelow.EGMSG, 1e-4));
+  EXPECT_TRUE(IsClose(sway().EGMSG, swayFromBelow.EGMSG, 1e-4));
+}
+
 // Drag coefficients that push the columns' surge drag against the motion (a negative in-line
 // coefficient, with a larger cross-flow one so that the members' weights stay positive), large
 // enough to outweigh the current's damping of the semi (about 30 % of critical), make the net surge

@@ -290,8 +290,8 @@ TEST_F(RelraoupTest, ZeroVesselMotionLeavesTheIncidentWave) {
     SIMCOM.LPIERCE(i) = 1;
     SIMCOM.CYLLEN(i) = 30.0f;
     SIMCOM.DIRVEC(3, i) = 1.0f;
-    TPCM.RCYLB(1, i) = 50.0f * static_cast<float>(i);
-    TPCM.RCYLB(2, i) = -20.0f * static_cast<float>(i);
+    SIMCOM.CYLBAS(1, i) = 50.0f * static_cast<float>(i);
+    SIMCOM.CYLBAS(2, i) = -20.0f * static_cast<float>(i);
     TPCM.XAREA(i) = 100.0f * static_cast<float>(i);
   }
   for (const Case& c : cases) {
@@ -380,8 +380,8 @@ TEST_F(RelraoupTest, ABodyCarriedByTheWaterLeavesNoHorizontalDragOperator) {
     SIMCOM.LPIERCE(i) = i == 1 ? 1 : 0;  // the second column stays under water
     SIMCOM.CYLLEN(i) = 30.0f;
     SIMCOM.DIRVEC(3, i) = 1.0f;
-    TPCM.RCYLB(1, i) = 100.0f;
-    TPCM.RCYLB(2, i) = -40.0f;
+    SIMCOM.CYLBAS(1, i) = 100.0f;
+    SIMCOM.CYLBAS(2, i) = -40.0f;
     TPCM.XAREA(i) = 100.0f;
   }
   for (const Case& c : cases) {

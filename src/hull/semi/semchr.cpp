@@ -149,15 +149,6 @@ float sectionFactor(std::int32_t kind) {
   return 1.0f / 12.0f;
 }
 
-// A member with no point below the waterline: wholly above it, or touching it with one end while the
-// other end is above. It contributes nothing and keeps its table entries.
-bool dryMember(const float* P1, const float* P2, std::int32_t ICODE) {
-  if (ICODE == kMemberAbove) return true;
-  const float h1 = P1[2] - HIMEM.EDRAFT;
-  const float h2 = P2[2] - HIMEM.EDRAFT;
-  return h1 >= 0.0f && h2 >= 0.0f && (h1 > 0.0f || h2 > 0.0f);
-}
-
 // The integral over s in [0, L] of |a + b s|^3: by its polynomial where a + b s keeps its sign, from
 // the antiderivative u |u|^3 / (4 b) at the two ends where it changes sign (b then far from 0).
 double cubedLeverIntegral(double a, double b, double L) {
@@ -172,8 +163,8 @@ double cubedLeverIntegral(double a, double b, double L) {
 // across the wetted axis, per unit length, at every point's lever about the rotation axes (through
 // x = 0 for pitch, y = 0 for roll, both at the height zc), integrated in closed form; its end drag
 // where an end meets the water, as the wave forces take it: on the end's face (the cross-section
-// XAREA) by its end-drag coefficient, at the base, and at the far end only when `farEndTakesDrag`
-// (under water, end type 0); and its drag turning about its own axis. Exact for a member cut into
+// XAREA) by its end-drag coefficient, at the end the wet part starts from (P1), and at its other end
+// only when `farEndTakesDrag`; and its drag turning about its own axis. Exact for a member cut into
 // any pieces that carry no end drag where they join.
 struct SquareLawDamping {
   double heave = 0.0, pitch = 0.0, roll = 0.0;
@@ -205,22 +196,33 @@ SquareLawDamping squareLawDamping(const semi::MemberFrame& frame, const float* P
   return d;
 }
 
-// Steps 6a to 6k for member I, cut by WPCHEK: the table entries and the member's part of every sum.
+// Steps 6a to 6k for member I: the table entries and the member's part of every sum, from its wet
+// part. That is found from where its two ends lie, so that a member gives one hull whichever end is
+// entered as its base: a member whose base stands in the air while its far end lies under water is
+// measured from its far end, and the table holds the end it is measured from (CYLBAS), which every
+// stage that walks the members takes as the member's start. (Measured from a base in the air, the
+// dry part would be taken as wet and the waterplane as negative.)
 void addMember(int I, float zc, MemberSums& s) {
   Tpcm& t = TPCM;
   Simcom& m = SIMCOM;
-  const float* P1 = &t.RCYLB(1, I);
-  const float* P2 = &t.RCYLT(1, I);
+  const float* base = &t.RCYLB(1, I);
+  const float* top = &t.RCYLT(1, I);
+  // A member that adds nothing starts at its base, where the wave forces find it dry (or of no
+  // length); its other entries keep what they hold.
+  for (int j = 1; j <= 3; ++j) m.CYLBAS(j, I) = base[j - 1];
   // A member of no length has no volume, no area and no direction.
-  if (P1[0] == P2[0] && P1[1] == P2[1] && P1[2] == P2[2]) return;
-  Vec3 D{};
-  Vec3 n{};
-  float L = 0.0f, Ls = 0.0f, FAC = 0.0f;
-  std::int32_t ICODE = 0;
-  WPCHEK(P1, P2, HIMEM.EDRAFT, D.data(), n.data(), L, Ls, FAC, ICODE);
-  if (dryMember(P1, P2, ICODE)) return;
-  for (int j = 1; j <= 3; ++j) m.DIRVEC(j, I) = n[j - 1];
-  const bool crossing = ICODE != kMemberBelow;
+  if (base[0] == top[0] && base[1] == top[1] && base[2] == top[2]) return;
+  const WetPart wet = wetPart(base, top, HIMEM.EDRAFT);
+  if (wet.dry()) return;
+  const float* P1 = wet.start;
+  const float* D = wet.D;
+  const float* n = wet.DC;
+  const float L = wet.XLEN, Ls = wet.WLEN, FAC = wet.FAC;
+  for (int j = 1; j <= 3; ++j) {
+    m.CYLBAS(j, I) = P1[j - 1];
+    m.DIRVEC(j, I) = n[j - 1];
+  }
+  const bool crossing = wet.crossing();
 
   // a, b: wetted length, centroid and volume.
   m.CYLLEN(I) = Ls;
@@ -258,7 +260,7 @@ void addMember(int I, float zc, MemberSums& s) {
   }
 
   // d: the member frame.
-  const semi::MemberFrame frame = semi::memberFrame(n.data());
+  const semi::MemberFrame frame = semi::memberFrame(n);
 
   // e: the waterplane of a crossing member, its section stretched along the member's inclination.
   if (crossing) {
@@ -333,11 +335,14 @@ void addMember(int I, float zc, MemberSums& s) {
     s.Ay += av[1];
   }
   // The end drag on the end's own face, the cross-section, as the wave forces take it (a circular
-  // column's keel is not the square of its diameter).
+  // column's keel is not the square of its diameter). The wet part's start meets the water whichever
+  // end it is: a base, whose end type is not read, or the lower end of a member entered from its end
+  // in the air, which so takes it as the same member entered from below does. Its other end is the
+  // waterline cut of a crossing member, or the far end of a submerged one, a face where its end
+  // type is 0.
   const float endDrag = t.XAREA(I) * t.CYLCD(3, I);
   const bool farEndTakesDrag = !crossing && t.TOPTYP(I) == 0;
-  const SquareLawDamping damping =
-      squareLawDamping(frame, P1, n.data(), Ls, farEndTakesDrag, c, endDrag, r[2], zc);
+  const SquareLawDamping damping = squareLawDamping(frame, P1, n, Ls, farEndTakesDrag, c, endDrag, r[2], zc);
   m.CQHV += static_cast<float>(damping.heave);
   m.CQPT += static_cast<float>(damping.pitch);
   m.CQRL += static_cast<float>(damping.roll);

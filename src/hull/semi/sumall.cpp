@@ -60,9 +60,10 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
   const Himem& h = HIMEM;
   const int count = std::clamp<int>(t.NCYL, 0, kMaxHullMembers);
   for (int i = 1; i <= count; ++i) {
-    // 1. The member from the table; its base above the keel.
+    // 1. The member from the table; its start above the keel: the base, or the lower end of a
+    // member entered from its end in the air.
     const float LEN = m.CYLLEN(i);
-    const float base[3] = {t.RCYLB(1, i), t.RCYLB(2, i), t.RCYLB(3, i)};
+    const float base[3] = {m.CYLBAS(1, i), m.CYLBAS(2, i), m.CYLBAS(3, i)};
     const float axis[3] = {m.DIRVEC(1, i), m.DIRVEC(2, i), m.DIRVEC(3, i)};
     float RB[3] = {base[0], base[1], base[2]};
     float n[3] = {axis[0], axis[1], axis[2]};
@@ -84,8 +85,9 @@ void SUMALL(Complex* FSUM, Complex* MSUM, float WK, float WKX, float WKY, float 
       DELPHI = rotation[1];
       DELTHA = rotation[0];
     }
-    // The base takes end drag by its coefficient; the far end only where it meets the water as a
-    // face (end type 0), not where the member joins another.
+    // The start takes end drag by its coefficient (the wetted length of a member through the
+    // waterline rises from its lower end, whichever end that is); the far end only where it meets
+    // the water as a face (end type 0), not where the member joins another.
     const std::int32_t LTOPWT = t.TOPTYP(i) == 0 ? 1 : 0;
 
     // 3, 4. The base's height above the waterline; the member turned about the vertical into the x-z

@@ -21,6 +21,7 @@
 #include "hull/hull_model.h"
 #include "hull/semi/semi.h"
 #include "hull/semi/semi_fixture.h"
+#include "hull/semi/semi_response.h"
 #include "hull/semi/simcom.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
@@ -32,6 +33,8 @@ namespace {
 
 using testing_support::HullMember;
 using testing_support::IsClose;
+using testing_support::semiResponse;
+using testing_support::SemiResponse;
 using testing_support::setMember;
 
 // A caisson spar in 1000 m of water: one circular column 20 m across, keel at z = 0, 20 m of
@@ -116,62 +119,10 @@ void setSemiWithCutPontoons(int pieces) {
   testing_support::setGrid(4.0f, 0.5f, 61);
 }
 
-struct Response {
-  float CQHV, CQPT, CQRL;
-  float GAMHV, GAMPT, GAMRL;
-  std::vector<Complex> rao[4];  // surge, heave, roll, pitch per period, at the heading
-};
-
-// The hull model in the order the vessel-response drivers call it: CHR, FRC(0), then FRC(5) and RAO
-// at the heading.
-Response respond(float headingDeg) {
-  TPCM.NOWARN = 1;
-  testing_support::ConsoleCapture console("\n\n\n");
-  Response r;
-  std::int32_t flag = 0;
-  hullCHR();
-  hullFRC(flag);
-  r.CQHV = SIMCOM.CQHV;
-  r.CQPT = SIMCOM.CQPT;
-  r.CQRL = SIMCOM.CQRL;
-  r.GAMHV = SIMCOM.GAMHV;
-  r.GAMPT = SIMCOM.GAMPT;
-  r.GAMRL = SIMCOM.GAMRL;
-  testing_support::setHeading(headingDeg);
-  flag = 5;
-  hullFRC(flag);
-  hullRAO();
-  for (int i = 1; i <= TPCM.NWP; ++i) {
-    r.rao[0].push_back(HIMEM.SGRAO(i));
-    r.rao[1].push_back(HIMEM.HVRAO(i));
-    r.rao[2].push_back(HIMEM.RLRAO(i));
-    r.rao[3].push_back(HIMEM.PTRAO(i));
-  }
-  return r;
-}
-
-// The damping constants of `cut` within 1e-5 of `whole`'s, its linearised damping (from the drag
-// forces of the calibration passes, which Simpson's rule sums over other points) within 0.5 %, and
-// each response operator within 0.5 % of the largest of `whole`'s over the periods (and 1e-6, where
-// it is 0 but for rounding: roll in head seas).
-void expectSameResponse(const Response& whole, const Response& cut) {
-  EXPECT_TRUE(IsClose(cut.CQHV, whole.CQHV, 1e-5, 1e-6));
-  EXPECT_TRUE(IsClose(cut.CQPT, whole.CQPT, 1e-5));
-  EXPECT_TRUE(IsClose(cut.CQRL, whole.CQRL, 1e-5));
-  EXPECT_TRUE(IsClose(cut.GAMHV, whole.GAMHV, 5e-3));
-  EXPECT_TRUE(IsClose(cut.GAMPT, whole.GAMPT, 5e-3));
-  EXPECT_TRUE(IsClose(cut.GAMRL, whole.GAMRL, 5e-3));
-  const char* names[] = {"surge", "heave", "roll", "pitch"};
-  for (int k = 0; k < 4; ++k) {
-    float peak = 0.0f;
-    for (const Complex& v : whole.rao[k]) peak = std::max(peak, std::abs(v));
-    for (std::size_t i = 0; i < whole.rao[k].size(); ++i) {
-      ASSERT_TRUE(std::isfinite(std::abs(cut.rao[k][i]))) << names[k] << " at period " << i + 1;
-      EXPECT_LE(std::abs(cut.rao[k][i] - whole.rao[k][i]), 0.005f * peak + 1e-6f)
-          << names[k] << " at period " << i + 1 << ": " << cut.rao[k][i] << " against " << whole.rao[k][i];
-    }
-  }
-}
+// The damping constants of a cut hull within 1e-5 of the whole hull's, its linearised damping (from the
+// drag forces of the calibration passes, which Simpson's rule sums over other points) within 0.5 %,
+// and each response operator within 0.5 % of the largest of the whole hull's over the periods.
+constexpr testing_support::ResponseTolerance kCutTolerance{1e-5, 5e-3, 5e-3};
 
 // The spar's heave damping as a fraction of critical (GAMHV, twice it), from its keel alone: a
 // column without heave added mass heaves at w^2 = g Awp / (Awp T) = g / T; in deep water (kd = 1000 / T)
@@ -207,7 +158,7 @@ TEST_F(CutMembers, ASparCutInPiecesMovesAsTheWholeSpar) {
       SCOPED_TRACE(headingDeg);
       setSpar(draft, 1);
       testing_support::setGrid(4.0f, 1.0f, 37);
-      const Response whole = respond(headingDeg);
+      const SemiResponse whole = semiResponse(headingDeg);
       // The keel's square-law constant, 0.5 rho Cd Awp, and the damping it gives.
       EXPECT_TRUE(IsClose(whole.CQHV, 0.5 * 1.025 / 9.8 * kKeelDrag * kSparArea, 1e-5));
       EXPECT_TRUE(IsClose(whole.GAMHV, sparHeaveDamping(draft), 1e-4));
@@ -216,7 +167,7 @@ TEST_F(CutMembers, ASparCutInPiecesMovesAsTheWholeSpar) {
         setSpar(draft, pieces);
         testing_support::setGrid(4.0f, 1.0f, 37);
         testing_support::resetSemiRun();
-        expectSameResponse(whole, respond(headingDeg));
+        expectSameResponse(whole, semiResponse(headingDeg), kCutTolerance);
       }
     }
   }
@@ -226,11 +177,11 @@ TEST_F(CutMembers, ASemiWithItsPontoonsCutMovesAsTheWholeSemi) {
   for (const float headingDeg : {0.0f, 30.0f, 90.0f}) {
     SCOPED_TRACE(headingDeg);
     setSemiWithCutPontoons(1);
-    const Response whole = respond(headingDeg);
+    const SemiResponse whole = semiResponse(headingDeg);
     for (const int pieces : {2, 3, 5}) {
       SCOPED_TRACE(pieces);
       setSemiWithCutPontoons(pieces);
-      expectSameResponse(whole, respond(headingDeg));
+      expectSameResponse(whole, semiResponse(headingDeg), kCutTolerance);
     }
   }
 }

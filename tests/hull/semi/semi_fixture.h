@@ -10,8 +10,11 @@
 // the 2 % of the comparison, so that SEMCHR asks nothing.
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numbers>
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
@@ -52,6 +55,49 @@ inline void setMember(int I, const HullMember& m) {
   t.MEMDIR(I) = m.along;
   t.TOPTYP(I) = m.topType;
   if (t.NCYL < I) t.NCYL = I;
+}
+
+using Point = std::array<float, 3>;
+
+// A circular member of `diameter` from `from` to `to` as member I: added mass 1 across, drag 1
+// across and `endDrag` at its ends, elliptic section, along no axis of the vessel.
+inline void putCircularMember(int I, const Point& from, const Point& to, float diameter, float endDrag,
+                              std::int32_t topType) {
+  HullMember m{};
+  for (int j = 0; j < 3; ++j) {
+    m.base[j] = from[j];
+    m.top[j] = to[j];
+  }
+  m.area = std::numbers::pi_v<float> * diameter * diameter / 4.0f;
+  m.dims[0] = m.dims[1] = diameter;
+  m.dims[2] = std::hypot(to[0] - from[0], to[1] - from[1], to[2] - from[2]);
+  m.cm[0] = m.cm[1] = 1.0f;
+  m.cd[0] = m.cd[1] = 1.0f;
+  m.cd[2] = endDrag;
+  m.kind = 1;
+  m.along = 4;
+  m.topType = topType;
+  setMember(I, m);
+}
+
+// A pair of inclined braces beside the fixture semi's members, as members 9 and 10 at y = +30 and
+// -30 m: from the top of a pontoon at (15, y, 8) to the deck at (-15, y, 26), two thirds of them
+// under the 20 m waterline; or between other points of the plane y.
+enum class Entered { kLowerEndFirst, kUpperEndFirst };
+inline constexpr Point kBraceLower{15.0f, 0.0f, 8.0f};
+inline constexpr Point kBraceUpper{-15.0f, 0.0f, 26.0f};
+
+inline void putBraces(Entered entered, Point lower, Point upper, float diameter, float endDrag,
+                      std::int32_t topType) {
+  int I = 8;
+  for (const float y : {30.0f, -30.0f}) {
+    lower[1] = upper[1] = y;
+    if (entered == Entered::kLowerEndFirst) {
+      putCircularMember(++I, lower, upper, diameter, endDrag, topType);
+    } else {
+      putCircularMember(++I, upper, lower, diameter, endDrag, topType);
+    }
+  }
 }
 
 // The state every semi test starts from: the run's once-only switches at their start, the member

@@ -138,7 +138,7 @@ TEST_F(Sumall, ADragMomentIsItsForceAtItsLever) {
     // Per metre: 16 up (c3 = 2 x 8 m), 32 sideways, none along.
     const float sideways = 32.0f, up = 16.0f;
     for (int j = 1; j <= 3; ++j) {
-      t.RCYLB(j, 1) = c.base[j - 1];
+      m.CYLBAS(j, 1) = c.base[j - 1];
       m.DIRVEC(j, 1) = c.axis[j - 1];
       m.DRGFCF(j, 1) = j == 3 ? up : (j == c.MEMDIR ? 0.0f : sideways);
     }
