@@ -622,7 +622,7 @@ std::string environmentFileAskedBy(EnvironmentFile file) {
   switch (file) {
     case EnvironmentFile::kWaveSpectrum: {
       const std::vector<std::string> choices = waveSpectrumChoices();
-      if (choices.empty()) return "the wave types of the sea and swells (page 15, item 2; page 16, items 2 and 22)";
+      if (choices.empty()) return "a sea's or swell's type (page 15, item 2; page 16, items 2 and 22)";
       return listed(choices);
     }
     case EnvironmentFile::kWindSpectrum: return "the wind spectral type (page 11, item 3)";
@@ -635,17 +635,17 @@ std::string environmentFileAskedBy(EnvironmentFile file) {
 std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
   constexpr std::size_t kLineWidth = 100;
   const std::string indent = "     ";
-  std::vector<std::string> choices{environmentFileAskedBy(file)};
-  if (file == EnvironmentFile::kWaveSpectrum && !waveSpectrumChoices().empty()) choices = waveSpectrumChoices();
-  const bool several = choices.size() > 1 || (file == EnvironmentFile::kWaveSpectrum && waveSpectrumChoices().empty());
-  const std::string verb = several ? " read it:" : " reads it:";
+  std::vector<std::string> choices;
+  if (file == EnvironmentFile::kWaveSpectrum) choices = waveSpectrumChoices();
+  if (choices.empty()) choices.push_back(environmentFileAskedBy(file));
+  const std::string verb = choices.size() > 1 ? " read it:" : " reads it:";
   std::vector<std::string> lines;
   if (indent.size() + listed(choices).size() + verb.size() <= kLineWidth) {
     lines.push_back(indent + listed(choices) + verb);
-  } else {
+  } else {  // one choice to a line
     for (std::size_t k = 0; k < choices.size(); ++k) {
-      const bool last = k + 1 == choices.size();
-      lines.push_back(indent + choices[k] + (last ? verb : k + 2 == choices.size() ? " and" : ","));
+      const std::size_t after = choices.size() - 1 - k;
+      lines.push_back(indent + choices[k] + (after == 0 ? verb : after == 1 ? " and" : ","));
     }
   }
   lines.push_back(indent + "choose another there, or put the file in the data set's folder.");

@@ -73,7 +73,7 @@ std::string_view environmentFileName(EnvironmentFile file);
 // The choices that ask for the file, in the words of their pages with their page and item: "the
 // wind spectral type (page 11, item 3)"; for "WAVSPEC.txt" those of the sea and swells of the data
 // set that take it ("the irregular sea's wave type (page 15, item 2) and the swell type (page 16,
-// item 2)"), or all three when none does.
+// item 2)"), or "a sea's or swell's type" with all three places when none does.
 std::string environmentFileAskedBy(EnvironmentFile file);
 
 // What to do when the file is missing, as the lines of a message (each indented by five blanks):

@@ -110,7 +110,7 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
     stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
   }
   p.NCURNTPF = count;
-  HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, IUNIT);
+  HCLOSE(kUserFileUnit, name, kRoutine, IUNIT);
   if (headingChanges) {
     writeRecord(IUNIT, " ++>  Note: The current direction specified in " + name + " changes at a depth");
     writeRecord(IUNIT, "      less than vessel draft; vessel forces are computed assuming constant");

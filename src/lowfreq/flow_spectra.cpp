@@ -95,7 +95,7 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
   t.N = count;
   t.FRSTIM = 0;
   t.LASTFILE = makeText<13>(FNAME);
-  HCLOSE(kUserFileUnit, FNAME, r.routine, IUNIT);
+  HCLOSE(kUserFileUnit, name, r.routine, IUNIT);
 }
 
 // The warning of a frequency outside the table, the first in the run: the file's range, the

@@ -174,7 +174,7 @@ void loadTable(std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
     }
   }
   requireSea(s, count, name, IUNIT, IIN);
-  HCLOSE(kUserSpectrumUnit, FNAME, kCaller, IUNIT);
+  HCLOSE(kUserSpectrumUnit, name, kCaller, IUNIT);
   s.NPOINT = count;
   // Remembered once the table is whole, so that a failed read is never taken for a loaded table.
   s.firstCall = false;

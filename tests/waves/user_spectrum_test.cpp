@@ -118,17 +118,27 @@ TEST_F(UserSpectrum, AnAbortOrAnUnattendedRunStopsAtTheWarning) {
   EXPECT_FALSE(uwvspcState.WARN1);
 }
 
-// The message names the file as the user wrote it and the choices that ask for it.
+// The message names the file as the user wrote it and the choices that ask for it: the data set's
+// sea, or where no sea or swell of the data set takes the file (the wave report of another type, say)
+// every place that could.
 TEST_F(UserSpectrum, AMissingFileStopsWhateverTheAnswerNamingWhatAsksForIt) {
-  TPCM.LRANDM = 1;
-  TPCM.WAVTYP = kSpectrumUserFile;
-  ConsoleCapture console("\n");
-  EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
-  EXPECT_EQ(console.screen(),
-            " ++>  User-supplied wave spectrum file \"WAVSPEC.txt\" not found\n"
-            "     the irregular sea's wave type (page 15, item 2) reads it:\n"
-            "     choose another there, or put the file in the data set's folder.\n" +
-                kAbortQuestion);
+  struct Case {
+    std::int32_t seaType;
+    const char* askedBy;
+  };
+  const Case cases[] = {{kSpectrumUserFile, "     the irregular sea's wave type (page 15, item 2) reads it:\n"},
+                        {kSpectrumMeanJonswap,
+                         "     a sea's or swell's type (page 15, item 2; page 16, items 2 and 22) reads it:\n"}};
+  for (const Case& c : cases) {
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = c.seaType;
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
+    EXPECT_EQ(console.screen(), " ++>  User-supplied wave spectrum file \"WAVSPEC.txt\" not found\n" +
+                                    std::string(c.askedBy) +
+                                    "     choose another there, or put the file in the data set's folder.\n" +
+                                    kAbortQuestion);
+  }
 }
 
 TEST_F(UserSpectrum, TablesItCannotUseAreRefused) {
