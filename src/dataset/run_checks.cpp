@@ -557,6 +557,117 @@ std::optional<RunFinding> discFeedbackFinding() {
        "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines."}};
 }
 
+namespace {
+
+// The current variation with depth that reads "CRNTPROF.txt" (page 12, item 3, the fourth choice).
+constexpr std::int32_t kProfileFromFile = 3;
+
+// The wave stages run: the vessel's response, or the wave-frequency dynamics.
+bool waveStagesRun() {
+  const Tpcm& t = TPCM;
+  return vesselAnalysed(t.FRESLM, t.LQUAS) || dynamicsRun();
+}
+
+// The choices of the sea and swells that take "WAVSPEC.txt", each with its page and item.
+std::vector<std::string> waveSpectrumChoices() {
+  const Tpcm& t = TPCM;
+  std::vector<std::string> choices;
+  if (t.LRANDM != 0 && t.WAVTYP == kSpectrumUserFile) {
+    choices.push_back("the irregular sea's wave type (page 15, item 2)");
+  }
+  if (t.LSWELL != 0 && t.SWLTYP == kSpectrumUserFile) choices.push_back("the swell type (page 16, item 2)");
+  if (t.LSWELL != 0 && t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumUserFile)
+    choices.push_back("the second swell type (page 16, item 22)");
+  return choices;
+}
+
+// Whether the run reads the file: where the stages that read it run, for a choice that takes it.
+bool runReads(EnvironmentFile file) {
+  const Tpcm& t = TPCM;
+  const bool vessel = vesselAnalysed(t.FRESLM, t.LQUAS);
+  switch (file) {
+    case EnvironmentFile::kWaveSpectrum: return waveStagesRun() && !waveSpectrumChoices().empty();
+    // The slow drift evaluates the gusts of a flow that blows, at its stable equilibrium.
+    case EnvironmentFile::kWindSpectrum:
+      return vessel && t.LWIND != 0 && t.WNDSPD > 0.0f && t.WNDTYP == kUserWindSpectrum;
+    case EnvironmentFile::kCurrentSpectrum:
+      return vessel && t.LCURNT != 0 && t.CURSPD > 0.0f && t.CURTYP == kUserCurrentSpectrum;
+    // The profile is built before the statics wherever the vessel is analysed.
+    case EnvironmentFile::kCurrentProfile: return vessel && t.LCURNT != 0 && t.LCSTCR == kProfileFromFile;
+  }
+  return false;
+}
+
+// What the file holds, for a message: "wind spectrum".
+std::string_view environmentFileContent(EnvironmentFile file) {
+  switch (file) {
+    case EnvironmentFile::kWaveSpectrum: return "wave spectrum";
+    case EnvironmentFile::kWindSpectrum: return "wind spectrum";
+    case EnvironmentFile::kCurrentSpectrum: return "current spectrum";
+    case EnvironmentFile::kCurrentProfile: return "current profile";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string_view environmentFileName(EnvironmentFile file) {
+  switch (file) {
+    case EnvironmentFile::kWaveSpectrum: return "WAVSPEC.txt";
+    case EnvironmentFile::kWindSpectrum: return "WINDSPEC.txt";
+    case EnvironmentFile::kCurrentSpectrum: return "CRNTSPEC.txt";
+    case EnvironmentFile::kCurrentProfile: return "CRNTPROF.txt";
+  }
+  return "";
+}
+
+std::string environmentFileAskedBy(EnvironmentFile file) {
+  switch (file) {
+    case EnvironmentFile::kWaveSpectrum: {
+      const std::vector<std::string> choices = waveSpectrumChoices();
+      if (choices.empty()) return "a sea's or swell's type (page 15, item 2; page 16, items 2 and 22)";
+      return listed(choices);
+    }
+    case EnvironmentFile::kWindSpectrum: return "the wind spectral type (page 11, item 3)";
+    case EnvironmentFile::kCurrentSpectrum: return "the current spectral type (page 12, item 6)";
+    case EnvironmentFile::kCurrentProfile: return "the current variation with depth (page 12, item 3)";
+  }
+  return "";
+}
+
+std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
+  constexpr std::size_t kLineWidth = 100;
+  const std::string indent = "     ";
+  std::vector<std::string> choices;
+  if (file == EnvironmentFile::kWaveSpectrum) choices = waveSpectrumChoices();
+  if (choices.empty()) choices.push_back(environmentFileAskedBy(file));
+  const std::string verb = choices.size() > 1 ? " read it:" : " reads it:";
+  std::vector<std::string> lines;
+  if (indent.size() + listed(choices).size() + verb.size() <= kLineWidth) {
+    lines.push_back(indent + listed(choices) + verb);
+  } else {  // one choice to a line
+    for (std::size_t k = 0; k < choices.size(); ++k) {
+      const std::size_t after = choices.size() - 1 - k;
+      lines.push_back(indent + choices[k] + (after == 0 ? verb : after == 1 ? " and" : ","));
+    }
+  }
+  lines.push_back(indent + "choose another there, or put the file in the data set's folder.");
+  return lines;
+}
+
+void addMissingEnvironmentFileFindings(std::vector<RunFinding>& findings) {
+  for (const EnvironmentFile file : {EnvironmentFile::kWaveSpectrum, EnvironmentFile::kWindSpectrum,
+                                     EnvironmentFile::kCurrentSpectrum, EnvironmentFile::kCurrentProfile}) {
+    if (!runReads(file)) continue;
+    const std::string name(environmentFileName(file));
+    if (std::ifstream(name, std::ios::binary).is_open()) continue;
+    RunFinding finding{true, {" ++> Fatal Warning: The " + std::string(environmentFileContent(file)) + " file \"" +
+                              name + "\" is missing;"}};
+    for (std::string& line : missingEnvironmentFileAdvice(file)) finding.lines.push_back(std::move(line));
+    findings.push_back(std::move(finding));
+  }
+}
+
 std::vector<RunFinding> runFindings() {
   std::vector<RunFinding> findings;
   // The values first: a run stops at them before any later finding reads a value that is no number.
@@ -565,6 +676,7 @@ std::vector<RunFinding> runFindings() {
   addYokeAngle(findings);
   addBuiltinCurrentFindings(findings);
   addEmptyUserCoefficientFindings(findings);
+  addMissingEnvironmentFileFindings(findings);
   if (auto finding = freeJointFinding()) findings.push_back(*finding);
   if (auto finding = columnReachFinding()) findings.push_back(*finding);
   addPiercingRiser(findings);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -59,6 +60,33 @@ bool runEvaluatesDriftCoefficients();
 // drift's (model 1, "DRFTCOFS.txt"), or the hull's own name of each. Each names the load, the file,
 // its directions and where on page 8 to mend it.
 void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings);
+
+// The user's files of the environment, each asked for by a choice on a page of the editor:
+// "WAVSPEC.txt" by a sea's or swell's type (page 15, item 2; page 16, items 2 and 22), "WINDSPEC.txt"
+// by the wind spectral type (page 11, item 3), "CRNTSPEC.txt" by the current spectral type (page 12,
+// item 6), "CRNTPROF.txt" by the current variation with depth (page 12, item 3).
+enum class EnvironmentFile { kWaveSpectrum, kWindSpectrum, kCurrentSpectrum, kCurrentProfile };
+
+// The file's name ("WINDSPEC.txt").
+std::string_view environmentFileName(EnvironmentFile file);
+
+// The choices that ask for the file, in the words of their pages with their page and item: "the
+// wind spectral type (page 11, item 3)"; for "WAVSPEC.txt" those of the sea and swells of the data
+// set that take it ("the irregular sea's wave type (page 15, item 2) and the swell type (page 16,
+// item 2)"), or "a sea's or swell's type" with all three places when none does.
+std::string environmentFileAskedBy(EnvironmentFile file);
+
+// What to do when the file is missing, as the lines of a message (each indented by five blanks):
+// "the wind spectral type (page 11, item 3) reads it:" (for several choices one to a line where they
+// do not fit on one), then "choose another there, or put the file in the data set's folder."
+std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file);
+
+// Adds a fatal finding for each user's file of the environment that the run reads and that is not
+// in the working folder: "WAVSPEC.txt" for a sea or swell of its type where the wave stages run,
+// "WINDSPEC.txt" and "CRNTSPEC.txt" where the slow drift evaluates the gusts of a wind or current
+// that blows (a speed above 0), "CRNTPROF.txt" where the run builds the current profile of the
+// vessel. Each names the file and the page and item that ask for it.
+void addMissingEnvironmentFileFindings(std::vector<RunFinding>& findings);
 
 // An attached SALM whose yoke-vessel angle YOKVES is not the in-line pi (kInLineYokeAngle, within
 // kYokeAngleTolerance, any whole number of turns aside): the statics model only the yoke in line

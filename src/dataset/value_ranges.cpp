@@ -428,6 +428,25 @@ std::string apiParameter(float x, int) {
   // in exponent form.
   return "a value from 0.01 to 0.10 (the range the A.P.I. spectrum was fitted over)";
 }
+// The N.P.D. spectrum takes the mean wind at its height z from the profile 1 + C ln(z / 10 m) times
+// the wind at 10 m (C = 0.0573 sqrt(1 + 0.15 U), U that wind in m/s), and scales its gusts by powers
+// of z / 10 m: a height of 0 or below has no such powers, and at 1.01 times the height where the
+// profile comes to nothing, 10 m exp(-1 / C), and below it the spectrum drops its gusts (and close
+// above it blows them up by the square of 10 m's wind over almost none). The test is the spectrum's
+// own, in its arithmetic, so that the two never disagree.
+std::string npdHeight(float x, int) {
+  const Tpcm& t = TPCM;
+  if (t.WNDTYP != kNpdWind || !unitsKnown()) return {};
+  const double reference = metric() ? 10.0 : 32.81;  // 10 m in the data set's unit, as the spectrum takes it
+  const bool calm = !(t.WNDSPD > 0.0f && std::isfinite(t.WNDSPD));  // its own finding, or no gusts to scale
+  const double c = 0.0573 * std::sqrt(1.0 + 1.5 * 0.05139 * (calm ? 0.0 : t.WNDSPD));
+  const double lowest = 1.01 * std::exp(-1.0 / c);  // of z / 10 m
+  const double zz = metric() ? 0.1 * x : x / 32.81;
+  if (zz > lowest) return {};
+  return "a height above " + messageValue(lowest * reference) +
+         ": at and below it the N.P.D. wind profile, 1 + C ln(z / 10 m) times the wind at 10 m with C = " +
+         messageValue(c) + " at the wind speed of item 1, holds almost no wind and the spectrum no gusts";
+}
 // The strongest tidal streams run below 25 knots.
 std::string knotsOfCurrent(float x, int) { return within(x, 0.0f, 25.0f, "knots"); }
 // A depth of the current profile lies in the water.
@@ -701,7 +720,8 @@ constexpr FloatValue kFloatValues[] = {
      [](float x, int) { return TPCM.WNDTYP == kLegacyPointWind ? density(x) : std::string(); }},
     {"A.P.I. wind spectrum parameter", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.APIPRM; }, one, false,
      apiParameter},
-    {"N.P.D. Spectral Evaluation Height", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WSPEC_HGT; }, one},
+    {"N.P.D. Spectral Evaluation Height", {11, 3}, Need::kNumber, wind, [](int) { return TPCM.WSPEC_HGT; }, one,
+     false, npdHeight},
     // Page 12, current.
     {"Current speed", {12, 1}, Need::kNotNegative, currentSpeed, [](int) { return TPCM.CURSPD; }, one, false,
      knotsOfCurrent},

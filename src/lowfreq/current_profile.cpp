@@ -4,8 +4,11 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "lowfreq/curprof.h"
 #include "lowfreq/user_file.h"
 #include "platform/block_reset.h"
@@ -27,6 +30,7 @@ namespace {
 constexpr double kPowerExponent = 1.2857143;  // 1 + 2/7: the mean of the squared 1/7-power profile
 constexpr int kDataSetProfilePoints = 5;      // points of the data set's own profile table
 const char* const kRoutine = "CURPROF_INIT";
+constexpr std::int32_t kProfileFromFile = 3;  // LCSTCR of the file "CRNTPROF.txt"
 
 // Points at the given fractions of the water depth, all with one speed and heading.
 void setUniformPoints(std::initializer_list<float> fractions, float depth, float speed, float heading) {
@@ -62,33 +66,51 @@ void copyDataSetTable(std::int32_t IUNIT, std::int32_t IIN) {
   }
 }
 
-// The file "CRNTPROF.txt" (mode 3). A heading that changes above the keel is noted: the vessel
-// forces take the current direction as constant down to the draft.
+// The file "CRNTPROF.txt" (mode 3), one row to a line, each value bounded by what it is: a depth in
+// the water (0 to the site's depth), a speed of a current (0 to the strongest tidal streams, below 25
+// knots), a heading within a turn either way. A heading that changes above the keel is noted: the
+// vessel forces take the current direction as constant down to the draft.
 void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
   const Text<13> FNAME = makeText<13>("CRNTPROF.txt");
-  const std::string name = FNAME.str();
+  const std::string name(FNAME.trimmed());
   if (!openUserFile(FNAME.view())) {
-    stopUserFileMissing(kRoutine, IUNIT, {" ++>  User-supplied current profile \"" + name + "\" not found"});
+    writeRecord(IUNIT, " ++>  User-supplied current profile \"" + name + "\" not found");
+    for (const std::string& line : missingEnvironmentFileAdvice(EnvironmentFile::kCurrentProfile)) {
+      writeRecord(IUNIT, line);
+    }
+    stopUserFileMissing(kRoutine, IUNIT, {});
   }
+  PlacedRead in(kUserFileUnit, RowLayout::kOneLine);
+  const UserFileStop stop{kRoutine, kUserFileUnit, IUNIT, IIN, name};
   std::int32_t count = 0;
-  if (!readUserRecord({&count})) FILERR(FNAME.view(), kRoutine, IUNIT, IIN);
+  in.readRow({&count}, stop, "the count of rows there: 1 value (from 2 to " + fmtI(kMaxProfilePoints, 0) + ")");
   const std::string header = " ++>  User-supplied current profile array in " + name;
   if (count < 2 || count > kMaxProfilePoints) {
     stopUserTableRefused(kRoutine, IUNIT, IIN,
                          {header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
                           dimensionLine("dimension", fmtI(kMaxProfilePoints, 3))});
   }
+  const Tpcm& t = TPCM;
+  const std::string length = t.NUNTS == kMetricUnits ? "m" : "ft";
+  const std::string row = " of " + fmtI(count, 0) + " there: 3 values (depth below the surface in " + length +
+                          ", speed in knots, heading in degrees)";
   Curprof& p = CURPROF;
   bool headingChanges = false;
   for (int i = 1; i <= count; ++i) {
-    if (!readUserRecord({&p.DPTHIPF(i), &p.VELIPF(i), &p.CURHDGPF(i)})) FILERR(FNAME.view(), kRoutine, IUNIT, IIN);
-    if (p.DPTHIPF(i) < VDRAFT && p.CURHDGPF(i) != TPCM.CURHDG) headingChanges = true;
+    in.readRow({&p.DPTHIPF(i), &p.VELIPF(i), &p.CURHDGPF(i)}, stop, "row " + fmtI(i, 0) + row);
+    requireFileValue(in, kRoutine, IUNIT, IIN, name, 1, "a depth", p.DPTHIPF(i), 0.0f, t.DEPTH,
+                     "the water depth, page 1, item 4");
+    requireFileValue(in, kRoutine, IUNIT, IIN, name, 2, "a speed", p.VELIPF(i), 0.0f,
+                     static_cast<float>(kStrongestCurrentKnots), "knots: the strongest tidal streams run below 25");
+    requireFileValue(in, kRoutine, IUNIT, IIN, name, 3, "a heading", p.CURHDGPF(i), -kLargestFileHeading,
+                     kLargestFileHeading, "degrees: a turn either way");
+    if (p.DPTHIPF(i) < VDRAFT && p.CURHDGPF(i) != t.CURHDG) headingChanges = true;
   }
   if (const int row = firstUnorderedPoint(p.DPTHIPF.data(), count, true); row != 0) {
     stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
   }
   p.NCURNTPF = count;
-  HCLOSE(kUserFileUnit, FNAME.view(), kRoutine, IUNIT);
+  HCLOSE(kUserFileUnit, name, kRoutine, IUNIT);
   if (headingChanges) {
     writeRecord(IUNIT, " ++>  Note: The current direction specified in " + name + " changes at a depth");
     writeRecord(IUNIT, "      less than vessel draft; vessel forces are computed assuming constant");
@@ -179,7 +201,7 @@ void CURPROF_INIT(float VDRAFT, float& DZMIN, std::int32_t IUNIT, std::int32_t I
       case 2:
         copyDataSetTable(IUNIT, IIN);
         break;
-      case 3:
+      case kProfileFromFile:
         readProfileFile(VDRAFT, IUNIT, IIN);
         break;
       default:

@@ -1,12 +1,18 @@
 // The current profile of the run (CURPROF) and the current averaged over the vessel's draft. The
 // profile modes (TPCM LCSTCR): 0 the 1/7-power law over the depth, 1 uniform, 2 the data set's own
-// table, 3 the file "CRNTPROF.txt" (the count N, 2 to 101, then N records of depth below the surface,
-// speed and heading [deg], depths strictly increasing).
+// table, 3 the file "CRNTPROF.txt" (the count N, 2 to 101, then N rows, one to a line, of depth below
+// the surface [ft | m] from 0 to the water depth, speed [knots] from 0 to 25 and heading [deg] within
+// a turn either way, depths strictly increasing). A missing file names the page and item that ask
+// for it; a row that cannot be read, its line and what it holds; a value beyond what it is, its line
+// and column.
 #pragma once
 
 #include <cstdint>
 
 namespace qv {
+
+// The strongest tidal streams run below 25 knots: a current, or its fluctuation, beyond is no sea's.
+inline constexpr int kStrongestCurrentKnots = 25;
 
 // Fills CURPROF from the data set, once per run; later calls only return DZMIN. VDRAFT the vessel
 // draft [ft | m]; DZMIN out: the smallest spacing of the profile points, the first counted from the

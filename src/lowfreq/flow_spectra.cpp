@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "lowfreq/current_profile.h"
 #include "lowfreq/user_file.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
@@ -30,17 +33,17 @@ namespace {
 constexpr float kBandLimit = 0.1257f;  // [rad/s] upper end of the band-limited current spectrum
 
 // Which reader is at work: its table, its name for stops and read errors, the words of its
-// out-of-range warning, and the strongest flow of its kind [knots].
+// out-of-range warning, the strongest flow of its kind [knots], and the file it stands for.
 struct Reader {
   UserSpectrumTable& table;
   std::string_view routine;
   std::string_view flow;
   int strongestKnots;
+  EnvironmentFile file;  // for the page and item that ask for it
 };
 
-// The strongest gusts measured stay below 220 knots, the strongest tidal streams below 25.
+// The strongest gusts measured stay below 220 knots (the strongest current, kStrongestCurrentKnots).
 constexpr int kStrongestWindKnots = 250;
-constexpr int kStrongestCurrentKnots = 25;
 // A spectrum serves the slow drift's periods, 10,000 s and shorter: from 0.0005 rad/s on [rad/s].
 constexpr float kLowestServedFrequency = 0.0005f;
 
@@ -54,18 +57,21 @@ float largestDensity(const Reader& r) {
   return speed * speed / kLowestServedFrequency;
 }
 
+// The unit of the densities: the square of the flow's speed unit per rad/s.
+std::string densityUnit() { return TPCM.NUNTS == kMetricUnits ? "(m/s)^2 per rad/s" : "(ft/s)^2 per rad/s"; }
+
 void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
   UserSpectrumTable& t = r.table;
-  const std::string name(FNAME);
+  const std::string name(fileNameOf(FNAME));
   if (!openUserFile(FNAME)) {
-    stopUserFileMissing(r.routine, IUNIT, {" ++>  User-supplied spectrum file \"" + name + "\" not found"});
+    writeRecord(IUNIT, " ++>  User-supplied spectrum file \"" + name + "\" not found");
+    for (const std::string& line : missingEnvironmentFileAdvice(r.file)) writeRecord(IUNIT, line);
+    stopUserFileMissing(r.routine, IUNIT, {});
   }
-  PlacedRead in(kUserFileUnit);
-  const auto read = [&](std::initializer_list<ListTarget> targets) {
-    if (in.read(targets) != ListStatus::kDone) FILERR(FNAME, r.routine, IUNIT, IIN);
-  };
+  PlacedRead in(kUserFileUnit, RowLayout::kOneLine);
+  const UserFileStop stop{r.routine, kUserFileUnit, IUNIT, IIN, name};
   std::int32_t count = 0;
-  read({&count});
+  in.readRow({&count}, stop, "the count of rows there: 1 value (from 2 to " + fmtI(kMaxUserSpectrumPoints, 0) + ")");
   const std::string header = " ++>  User-supplied spectrum array in " + name;
   if (count < 2 || count > kMaxUserSpectrumPoints) {
     stopUserTableRefused(r.routine, IUNIT, IIN,
@@ -73,8 +79,10 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
                           dimensionLine("dimension", fmtI(kMaxUserSpectrumPoints, 0))});
   }
   const float largest = largestDensity(r);
+  const std::string row =
+      " of " + fmtI(count, 0) + " there: 2 values (frequency in rad/s, spectral density in " + densityUnit() + ")";
   for (int i = 1; i <= count; ++i) {
-    read({&t.frequency(i), &t.density(i)});
+    in.readRow({&t.frequency(i), &t.density(i)}, stop, "row " + fmtI(i, 0) + row);
     requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 1, "a frequency", t.frequency(i), 0.0f, kHighestFileFrequency,
                      "rad/s: periods of 0.1 s and longer");
     requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 2, "a spectral density", t.density(i), 0.0f, largest,
@@ -87,18 +95,21 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
   t.N = count;
   t.FRSTIM = 0;
   t.LASTFILE = makeText<13>(FNAME);
-  HCLOSE(kUserFileUnit, FNAME, r.routine, IUNIT);
+  HCLOSE(kUserFileUnit, name, r.routine, IUNIT);
 }
 
-void warnOutside(const Reader& r, std::int32_t IUNIT, std::int32_t IIN) {
+// The warning of a frequency outside the table, the first in the run: the file's range, the
+// frequency the slow drift asks for (the mode's), and what becomes of it.
+void warnOutside(const Reader& r, float W, std::int32_t IUNIT, std::int32_t IIN) {
   const UserSpectrumTable& t = r.table;
-  writeRecord(IUNIT, " ++> Warning: Frequencies are required lying outside the range of your user-supplied " +
-                         std::string(r.flow) + " spectrum.");
-  writeRecord(IUNIT,
-              "     The associated spectral values will be set to zero. If this is not what you want, extend the "
-              "spectrum. ");
-  writeRecord(IUNIT, "     Required Interval: " + fmtE(t.frequency(1), 9, 3) + " to " + fmtE(t.frequency(t.N), 9, 3) +
-                         " radians/sec");
+  const float first = std::fmin(t.frequency(1), t.frequency(t.N));
+  const float last = std::fmax(t.frequency(1), t.frequency(t.N));
+  writeRecord(IUNIT, " ++> Warning: User file \"" + std::string(t.LASTFILE.trimmed()) + "\" holds frequencies from " +
+                         messageValue(first) + " to " + messageValue(last) + " rad/s;");
+  writeRecord(IUNIT, "     the slow drift needs the " + std::string(r.flow) + " spectrum's density at " +
+                         messageValue(W) + " rad/s, which is taken as 0 there");
+  writeRecord(IUNIT, "     and at every other frequency outside the file: if the " + std::string(r.flow) +
+                         " fluctuates there, extend the file.");
   std::int32_t answer = 0;
   ABORT0(IUNIT, IIN, answer);  // the run goes on whatever the answer
 }
@@ -112,7 +123,7 @@ float lookUp(const Reader& r, float W, std::int32_t IUNIT, std::int32_t IIN, std
   if (range != 0) {
     if (!t.outsideWarned) {
       t.outsideWarned = true;
-      warnOutside(r, IUNIT, IIN);
+      warnOutside(r, W, IUNIT, IIN);
     }
     return 0.0f;
   }
@@ -189,11 +200,14 @@ float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT) {
 }
 
 float UWNDSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
-  return lookUp({userSpectrumState.wind, "UWNDSPEC", "wind", kStrongestWindKnots}, W, IUNIT, IIN, FNAME);
+  return lookUp({userSpectrumState.wind, "UWNDSPEC", "wind", kStrongestWindKnots, EnvironmentFile::kWindSpectrum}, W,
+                IUNIT, IIN, FNAME);
 }
 
 float UCURSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME) {
-  return lookUp({userSpectrumState.current, "UCURSPEC", "current", kStrongestCurrentKnots}, W, IUNIT, IIN, FNAME);
+  return lookUp({userSpectrumState.current, "UCURSPEC", "current", kStrongestCurrentKnots,
+                 EnvironmentFile::kCurrentSpectrum},
+                W, IUNIT, IIN, FNAME);
 }
 
 }  // namespace qv

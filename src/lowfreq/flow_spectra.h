@@ -1,10 +1,12 @@
 // Spectral densities of wind gusts and of current fluctuations at the low frequencies of the moored
 // vessel's horizontal motions, one-sided, per rad/s, and the user spectrum files "WINDSPEC.txt" and
-// "CRNTSPEC.txt" (the count N, 2 to 1000, then N pairs of frequency [rad/s] and density, frequencies
-// strictly monotonic). Each file reader keeps the table of the file it read last. A frequency below 0
-// or above that of a 0.1 s period, or a density below 0 or above the square of the strongest flow of
-// its kind (250 knots of wind, 25 of current) over 0.0005 rad/s, stops the run as the file is read,
-// naming the file, the line and the column.
+// "CRNTSPEC.txt" (the count N, 2 to 1000, then N pairs of frequency [rad/s] and density, one to a
+// line, frequencies strictly monotonic). Each file reader keeps the table of the file it read last. A
+// row that cannot be read stops the run naming the file, the line and what the row holds; a frequency
+// below 0 or above that of a 0.1 s period, or a density below 0 or above the square of the strongest
+// flow of its kind (250 knots of wind, 25 of current) over 0.0005 rad/s, stops it as the file is
+// read, naming the file, the line and the column; a missing file names the page and item that ask
+// for it.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +30,7 @@ float WNDSPC(float F, float U, float SCONST, std::int32_t NUNTS, std::int32_t IC
 float CURSPC(float W, float SCONST, std::int32_t ICODE, std::int32_t IUNIT);
 
 // The user file's density at W [rad/s], linear between its points; 0 outside them, with a warning
-// the first time in the run.
+// the first time in the run that names the file, its frequencies and W.
 float UWNDSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME);
 float UCURSPEC(float W, std::int32_t IUNIT, std::int32_t IIN, std::string_view FNAME);
 

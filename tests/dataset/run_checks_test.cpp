@@ -702,6 +702,140 @@ TEST_F(EmptyUserCoefficients, AreAmongTheRunFindings) {
   EXPECT_EQ(LOWCOF.NUWNPT, 0);
 }
 
+// The user's files of the environment that the run reads, missing from the folder: each a fatal
+// finding that names the file and the choice that asks for it, with its page and item; a file the
+// run does not read (its stage not run, its flow calm or off, another type chosen) is no finding.
+class MissingEnvironmentFiles : public EmptyUserCoefficients {};
+
+TEST_F(MissingEnvironmentFiles, EachNamesThePageAndItemThatAskForIt) {
+  const std::string wind =
+      "[fatal]\n"
+      " ++> Fatal Warning: The wind spectrum file \"WINDSPEC.txt\" is missing;\n"
+      "     the wind spectral type (page 11, item 3) reads it:\n"
+      "     choose another there, or put the file in the data set's folder.\n";
+  const std::string sea =
+      "[fatal]\n"
+      " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
+      "     the irregular sea's wave type (page 15, item 2) reads it:\n"
+      "     choose another there, or put the file in the data set's folder.\n";
+  struct Case {
+    const char* what;
+    std::function<void(Tpcm&)> edit;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"the built-in spectra and profile", [](Tpcm&) {}, ""},
+      {"the wind's file", [](Tpcm& t) { t.WNDTYP = kUserWindSpectrum; }, wind},
+      {"the wind's file beside the data set", [](Tpcm& t) {
+         t.WNDTYP = kUserWindSpectrum;
+         testing_support::writeFileText("WINDSPEC.txt", "2\n0.01 1\n1 1\n");
+       }, ""},
+      {"the wind's file under a calm", [](Tpcm& t) {
+         t.WNDTYP = kUserWindSpectrum;
+         t.WNDSPD = 0.0f;
+       }, ""},
+      {"the wind's file with the wind off", [](Tpcm& t) {
+         t.WNDTYP = kUserWindSpectrum;
+         t.LWIND = 0;
+       }, ""},
+      {"the current's file", [](Tpcm& t) { t.CURTYP = kUserCurrentSpectrum; },
+       "[fatal]\n"
+       " ++> Fatal Warning: The current spectrum file \"CRNTSPEC.txt\" is missing;\n"
+       "     the current spectral type (page 12, item 6) reads it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+      // The profile is built whatever the surface speed.
+      {"the profile's file", [](Tpcm& t) {
+         t.LCSTCR = 3;
+         t.CURSPD = 0.0f;
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The current profile file \"CRNTPROF.txt\" is missing;\n"
+       "     the current variation with depth (page 12, item 3) reads it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+      {"the sea's file", [](Tpcm& t) {
+         t.LRANDM = 1;
+         t.WAVTYP = kSpectrumUserFile;
+       }, sea},
+      {"the sea's and the swell's file", [](Tpcm& t) {
+         t.LRANDM = 1;
+         t.WAVTYP = kSpectrumUserFile;
+         t.LSWELL = 1;
+         t.SWLTYP = kSpectrumUserFile;
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
+       "     the irregular sea's wave type (page 15, item 2) and the swell type (page 16, item 2) read it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+      {"the second swell's file", [](Tpcm& t) {
+         t.LSWELL = 1;
+         t.LSWEL2 = 1;
+         t.SWLTYP2 = kSpectrumUserFile;
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
+       "     the second swell type (page 16, item 22) reads it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+      // Three choices do not fit on one line.
+      {"the sea's and both swells' file", [](Tpcm& t) {
+         t.LRANDM = 1;
+         t.WAVTYP = kSpectrumUserFile;
+         t.LSWELL = 1;
+         t.SWLTYP = kSpectrumUserFile;
+         t.LSWEL2 = 1;
+         t.SWLTYP2 = kSpectrumUserFile;
+       },
+       "[fatal]\n"
+       " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
+       "     the irregular sea's wave type (page 15, item 2),\n"
+       "     the swell type (page 16, item 2) and\n"
+       "     the second swell type (page 16, item 22) read it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+      {"every file of a free SALM's dynamics: the sea's alone", [](Tpcm& t) {
+         t.FRESLM = 1;
+         t.IARCO = kFreeSalm;
+         t.LDYN = 1;
+         t.LRANDM = 1;
+         t.WAVTYP = kSpectrumUserFile;
+         t.WNDTYP = kUserWindSpectrum;
+         t.CURTYP = kUserCurrentSpectrum;
+         t.LCSTCR = 3;
+       }, sea},
+      {"every file under the statics alone", [](Tpcm& t) {
+         t.LQUAS = 0;
+         t.LRANDM = 1;
+         t.WAVTYP = kSpectrumUserFile;
+         t.WNDTYP = kUserWindSpectrum;
+         t.CURTYP = kUserCurrentSpectrum;
+         t.LCSTCR = 3;
+       }, ""},
+  };
+  const Tpcm start = TPCM;
+  for (const Case& c : cases) {
+    TPCM = start;
+    TPCM.WNDSPD = 40.0f;
+    TPCM.CURSPD = 2.0f;
+    std::remove("WINDSPEC.txt");
+    c.edit(TPCM);
+    std::vector<RunFinding> findings;
+    addMissingEnvironmentFileFindings(findings);
+    EXPECT_EQ(findingsText(findings), c.expected) << c.what;
+  }
+}
+
+// The run and the end-of-session checks meet them among their findings, after the user
+// coefficients' files.
+TEST_F(MissingEnvironmentFiles, AreAmongTheRunFindings) {
+  TPCM.LWBARG = 0x222;
+  TPCM.WNDSPD = 40.0f;
+  TPCM.WNDTYP = kUserWindSpectrum;
+  const std::string text = findingsText(runFindings());
+  const std::size_t coefficients = text.find("\"WINDCOFS.txt\" is missing");
+  const std::size_t spectrum = text.find("\"WINDSPEC.txt\" is missing");
+  ASSERT_NE(coefficients, std::string::npos) << text;
+  ASSERT_NE(spectrum, std::string::npos) << text;
+  EXPECT_LT(coefficients, spectrum);
+}
+
 // The semi-submersible's hull model cuts its members at the draft (20 ft): without a member through
 // the water surface the hull has no waterplane and the run's responses would all be 0. Fatal where
 // the vessel is analysed with that model; its columns cross, its pontoons do not.

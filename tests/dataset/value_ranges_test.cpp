@@ -585,6 +585,51 @@ TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
   EXPECT_FALSE(findingLines().empty());
 }
 
+// The N.P.D. wind spectrum's evaluation height (page 11, item 3) lies above where its wind profile,
+// 1 + C ln(z / 10 m) times the wind at 10 m, holds no wind: at 40 knots (20.56 m/s) C = 0.0573
+// sqrt(1 + 0.15 x 20.56) = 0.1158 and the profile comes to nothing at 10 m exp(-1 / C) = 1.775 mm
+// (0.005824 ft); the spectrum drops its gusts from 1.01 times that down, 0.005883 ft. A height of 0
+// or below has no profile at all. Other spectra do not read it.
+TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
+  const std::vector<std::string> refused = {
+      " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3) is -10.00;",
+      "     the analysis needs a height above 5.8826E-03: at and below it the N.P.D. wind profile, 1 + C",
+      "     ln(z / 10 m) times the wind at 10 m with C = 0.12 at the wind speed of item 1, holds almost no",
+      "     wind and the spectrum no gusts."};
+  struct Case {
+    float height;  // [ft]
+    std::int32_t type;
+    bool named;
+  };
+  const Case cases[] = {{-10.0f, kNpdWind, true},     {0.0f, kNpdWind, true},     {0.0058f, kNpdWind, true},
+                        {0.0059f, kNpdWind, false},   {32.81f, kNpdWind, false},  {1000.0f, kNpdWind, false},
+                        {-10.0f, kDavenportWind, false}};
+  for (const Case& c : cases) {
+    analysedTanker();
+    TPCM.LWIND = 1;
+    TPCM.WNDSPD = 40.0f;
+    TPCM.WNDTYP = c.type;
+    TPCM.WSPEC_HGT = c.height;
+    std::vector<std::string> lines;
+    for (const std::string& line : findingLines())
+      if (line.find("N.P.D.") != std::string::npos || !lines.empty()) lines.push_back(line);
+    if (!c.named) {
+      EXPECT_TRUE(lines.empty()) << c.height;
+      continue;
+    }
+    ASSERT_EQ(lines.size(), 4u) << c.height << "\n" << ::testing::PrintToString(lines);
+    if (c.height == -10.0f) {
+      EXPECT_EQ(lines, refused);
+    }
+  }
+  // Without the wind no stage reads it.
+  analysedTanker();
+  TPCM.LWIND = 0;
+  TPCM.WNDTYP = kNpdWind;
+  TPCM.WSPEC_HGT = -10.0f;
+  EXPECT_TRUE(findingLines().empty());
+}
+
 // The run's list of findings carries them, so that the final page and the runner give one verdict.
 TEST_F(ValueRanges, AreFindingsOfTheRun) {
   analysedTanker();

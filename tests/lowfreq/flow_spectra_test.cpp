@@ -6,11 +6,15 @@
 #include <functional>
 #include <string>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/data_set_fixture.h"
+#include "support/fresh_run.h"
+#include "support/run_findings.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -95,6 +99,31 @@ TEST(WindSpectrum, NpdModel) {
   EXPECT_EQ(ratio, 1.0f);
 }
 
+// The run refuses an N.P.D. height exactly where the spectrum would drop its gusts (its ratio 0):
+// the two never disagree, in either unit system, at any wind speed of the range.
+class NpdHeight : public testing_support::FreshRun {};
+
+TEST_F(NpdHeight, TheRunRefusesTheHeightsWhoseGustsTheSpectrumDrops) {
+  for (const int units : {kEnglish, kMetric}) {
+    for (const float knots : {0.5f, 40.0f, 250.0f}) {
+      for (const float height : {-10.0f, 0.0f, 1e-6f, 0.001f, 0.0018f, 0.0019f, 0.006f, 0.2f, 0.21f, 0.7f, 10.0f}) {
+        testing_support::DataSet().withSalm().withTanker().with([&] {
+          TPCM.NUNTS = units;
+          TPCM.LQUAS = 1;
+          TPCM.LWIND = 1;
+          TPCM.WNDSPD = knots;
+          TPCM.WNDTYP = kNpdWind;
+          TPCM.WSPEC_HGT = height;
+        });
+        float ratio = -1.0f;
+        WNDSPC(0.05f, knots, 0, units, kNpdWind, 0, height, ratio, kScreenUnit);
+        const bool refused = !testing_support::findingsNaming(runFindings(), "N.P.D.").empty();
+        EXPECT_EQ(refused, !(ratio > 0.0f)) << units << " " << knots << " knots at " << height;
+      }
+    }
+  }
+}
+
 TEST(WindSpectrum, ConstantSteadyAndCalm) {
   EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 2), 7.5f);
   EXPECT_EQ(windDensity(0.3f, 20, kEnglish, 3), 0.0f);
@@ -152,17 +181,16 @@ TEST_F(UserSpectra, TableInsideAndWarningOnceOutside) {
   EXPECT_EQ(UWNDSPEC(2.0f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 0.0f);
   EXPECT_EQ(UWNDSPEC(0.001f, kScreenUnit, kKeyboardUnit, "WINDSPEC.txt"), 0.0f);
   EXPECT_EQ(UCURSPEC(0.3f, kScreenUnit, kKeyboardUnit, "CRNTSPEC.txt"), 0.0f);
+  // Each names the file, the frequencies it holds and the one asked for, the first outside it.
   EXPECT_EQ(console.screen(),
-            " ++> Warning: Frequencies are required lying outside the range of your user-supplied wind spectrum.\n"
-            "     The associated spectral values will be set to zero. If this is not what you want, extend the "
-            "spectrum. \n"
-            "     Required Interval: 0.100E-01 to 0.100E+01 radians/sec\n"
+            // 0.01 in single precision lies just below a hundredth.
+            " ++> Warning: User file \"WINDSPEC.txt\" holds frequencies from 1.0000E-02 to 1.00 rad/s;\n"
+            "     the slow drift needs the wind spectrum's density at 2.00 rad/s, which is taken as 0 there\n"
+            "     and at every other frequency outside the file: if the wind fluctuates there, extend the file.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "
-            " ++> Warning: Frequencies are required lying outside the range of your user-supplied current "
-            "spectrum.\n"
-            "     The associated spectral values will be set to zero. If this is not what you want, extend the "
-            "spectrum. \n"
-            "     Required Interval: 0.200E-01 to 0.200E+00 radians/sec\n"
+            " ++> Warning: User file \"CRNTSPEC.txt\" holds frequencies from 0.02 to 0.20 rad/s;\n"
+            "     the slow drift needs the current spectrum's density at 0.30 rad/s, which is taken as 0 there\n"
+            "     and at every other frequency outside the file: if the current fluctuates there, extend the file.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
   // The table stays in memory under its name.
   writeFileText("WINDSPEC.txt", "2\n0 0\n9 0\n");
@@ -244,7 +272,9 @@ TEST_F(UserSpectra, FilesThatCannotServeStop) {
   };
   const Case cases[] = {
       {nullptr,
-       " ++>  User-supplied spectrum file \"CRNTSPEC.txt\" not found\n\a\n"
+       " ++>  User-supplied spectrum file \"CRNTSPEC.txt\" not found\n"
+       "     the current spectral type (page 12, item 6) reads it:\n"
+       "     choose another there, or put the file in the data set's folder.\n\a\n"
        " Enter \"A\" to abort or Press <RETURN> to continue: "},
       {"1001\n",
        " ++>  User-supplied spectrum array in CRNTSPEC.txt\n      dimension = [1001] out of range; allowable\n"
@@ -255,9 +285,6 @@ TEST_F(UserSpectra, FilesThatCannotServeStop) {
       {"3\n0.1 2\n0.3 2\n0.2 2\n",
        " ++>  User-supplied spectrum array in CRNTSPEC.txt\n"
        "      row [  3] out of order; frequencies must be strictly monotonic\n\n Press <RETURN> to continue: "},
-      {"3\n0.1 2\n0.3\n",
-       "\n ++> End of file or related file error in routine UCURSPEC\n     file name CRNTSPEC.txt\n\n"
-       " Press <RETURN> to continue: "},
   };
   for (const Case& c : cases) {
     userSpectrumState.reset();
@@ -271,6 +298,54 @@ TEST_F(UserSpectra, FilesThatCannotServeStop) {
   userSpectrumState.reset();
   writeFileText("CRNTSPEC.txt", "1000\n" + pairs);
   EXPECT_EQ(CURSPC(0.5f, 0, 2, kScreenUnit), 1.0f);
+}
+
+// A row that cannot be read stops the run naming the file, its line and what the row holds there,
+// in the units of the data set; the reader of the wind names the wind's page and item when the file
+// is missing.
+TEST_F(UserSpectra, RowsThatCannotBeReadAreNamedByTheirLine) {
+  struct Case {
+    const char* file;
+    int units;
+    const char* text;  // nullptr: no file
+    const char* message;
+  };
+  const Case cases[] = {
+      {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1\n1 4\n",
+       "\n ++> User file \"WINDSPEC.txt\": line 3 holds 1 value;\n"
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in (m/s)^2 per "
+       "rad/s).\n"},
+      {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 40\n",
+       "\n ++> User file \"WINDSPEC.txt\": the file ends after line 3;\n"
+       "     the analysis needs row 3 of 3 there: 2 values (frequency in rad/s, spectral density in (ft/s)^2 per "
+       "rad/s).\n"},
+      {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 one\n",
+       "\n ++> User file \"CRNTSPEC.txt\": line 3, column 2 holds \"one\", which is no number;\n"},
+      {"CRNTSPEC.txt", kMetric, "two\n0.01 1\n0.2 1\n",
+       "\n ++> User file \"CRNTSPEC.txt\": line 1, column 1 holds \"two\", which is no number;\n"
+       "     the analysis needs the count of rows there: 1 value (from 2 to 1000).\n"},
+      {"WINDSPEC.txt", kMetric, nullptr,
+       " ++>  User-supplied spectrum file \"WINDSPEC.txt\" not found\n"
+       "     the wind spectral type (page 11, item 3) reads it:\n"
+       "     choose another there, or put the file in the data set's folder.\n"},
+  };
+  const std::int32_t units = TPCM.NUNTS;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text ? c.text : "no file");
+    userSpectrumState.reset();
+    TPCM.NUNTS = c.units;
+    std::remove(c.file);
+    if (c.text) writeFileText(c.file, c.text);
+    const bool wind = std::string(c.file) == "WINDSPEC.txt";
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([&] {
+                wind ? UWNDSPEC(0.05f, kScreenUnit, kKeyboardUnit, c.file)
+                     : UCURSPEC(0.05f, kScreenUnit, kKeyboardUnit, c.file);
+              }),
+              kExitFatal);
+    EXPECT_EQ(console.screen().rfind(c.message, 0), 0u) << console.screen();
+  }
+  TPCM.NUNTS = units;
 }
 
 }  // namespace

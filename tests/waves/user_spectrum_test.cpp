@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
+#include "support/jonswap_file.h"
 #include "support/temp_dir.h"
 #include "waves/spectral_integration.h"
 #include "waves/wave_grid_fixture.h"
@@ -34,9 +36,9 @@ void writeText(const std::string& name, const std::string& text) {
 
 float density(float w, std::int32_t unit = kScreenUnit) { return UWVSPC(w, unit, kKeyboardUnit, kUserSpectrumFile); }
 
-// The table (0.2, 1.0), (0.6, 2.0), (1.0, 1.0), (1.6, 0.4) in either order and spread over records
-// as a user may write it: a comma, a pair over two records, a note after a pair.
-const std::string kAscending = "4\n0.2 1.0\n0.6, 2.0\n1.0\n1.0\n1.6 0.4  last point\n";
+// The table (0.2, 1.0), (0.6, 2.0), (1.0, 1.0), (1.6, 0.4) in either order, one pair to a line as a
+// user may write it: a comma, a note after a pair.
+const std::string kAscending = "4\n0.2 1.0\n0.6, 2.0\n1.0 1.0\n1.6 0.4  last point\n";
 const std::string kDescending = " 4\n1.6 0.4\n1.0 1.0\n0.6 2.0\n0.2 1.0\n";
 
 class UserSpectrum : public qv::testing_support::WaveGridTest {
@@ -73,14 +75,33 @@ TEST_F(UserSpectrum, TheTableIsReadOncePerName) {
 TEST_F(UserSpectrum, OutsideTheTableTheUserIsWarnedOnceAndTheEndsExtrapolated) {
   writeText("WAVSPEC.txt", kAscending);
   const std::string warning =
-      " ++> Warning: Frequency outside user-supplied wave spectrum\n"
-      "     range; \"continue\" to extrapolate outside available range.\n";
+      " ++> Warning: User file \"WAVSPEC.txt\" holds frequencies from 0.20 to 1.60 rad/s;\n"
+      "     the run's wave periods (page 14) need it at 0.10 rad/s (a period of 62.83 s).\n"
+      "     Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0):\n"
+      "     extend the file over the run's frequencies, or change the periods on page 14.\n";
   ConsoleCapture console("\n");
   EXPECT_TRUE(IsClose(density(0.1f), 0.75, 1e-6));  // 1.0 + (0.1 - 0.2) / 0.4 (2.0 - 1.0)
   EXPECT_EQ(console.screen(), warning + kAbortQuestion);
   EXPECT_TRUE(IsClose(density(1.8f), 0.2, 1e-5));  // no second warning in the run
   EXPECT_EQ(density(2.2f), 0.0f);                  // 0.4 - 0.6 would be below zero
   EXPECT_EQ(console.screen(), warning + kAbortQuestion);
+}
+
+// A file over 0.5 to 1.2 rad/s under the tanker example's periods, 4 to 24 s: the warning names the
+// file, the frequencies it holds and those of the periods, 2 pi / 24 = 0.26 to 2 pi / 4 = 1.57 rad/s.
+TEST_F(UserSpectrum, TheWarningNamesTheFileItsRangeAndTheRunsRange) {
+  setWaveGrid(41, 4.0f, 0.5f);
+  writeText("WAVSPEC.txt", "3\n0.5 1.0\n0.8 3.0\n1.2 1.0\n");
+  std::array<float, kMaxWavePeriods> psd{};
+  float hs = 0.0f, tp = 0.0f, wp = 0.0f, wkp = 0.0f;
+  ConsoleCapture console("\n");
+  WVSPEC(kSpectrumUserFile, psd.data(), hs, tp, wp, wkp, kWindSea);
+  EXPECT_EQ(console.screen(),
+            " ++> Warning: User file \"WAVSPEC.txt\" holds frequencies from 0.50 to 1.20 rad/s;\n"
+            "     the run's wave periods (page 14) need it from 0.26 to 1.57 rad/s (periods of 4.00 to 24.00 s).\n"
+            "     Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0):\n"
+            "     extend the file over the run's frequencies, or change the periods on page 14.\n" +
+                kAbortQuestion);
 }
 
 TEST_F(UserSpectrum, AnAbortOrAnUnattendedRunStopsAtTheWarning) {
@@ -97,17 +118,31 @@ TEST_F(UserSpectrum, AnAbortOrAnUnattendedRunStopsAtTheWarning) {
   EXPECT_FALSE(uwvspcState.WARN1);
 }
 
-TEST_F(UserSpectrum, AMissingFileStopsWhateverTheAnswer) {
-  ConsoleCapture console("\n");
-  EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
-  EXPECT_EQ(console.screen(),
-            " ++>  User-supplied wave spectrum file \"WAVSPEC.txt  \" not found\n" + kAbortQuestion);
+// The message names the file as the user wrote it and the choices that ask for it: the data set's
+// sea, or where no sea or swell of the data set takes the file (the wave report of another type, say)
+// every place that could.
+TEST_F(UserSpectrum, AMissingFileStopsWhateverTheAnswerNamingWhatAsksForIt) {
+  struct Case {
+    std::int32_t seaType;
+    const char* askedBy;
+  };
+  const Case cases[] = {{kSpectrumUserFile, "     the irregular sea's wave type (page 15, item 2) reads it:\n"},
+                        {kSpectrumMeanJonswap,
+                         "     a sea's or swell's type (page 15, item 2; page 16, items 2 and 22) reads it:\n"}};
+  for (const Case& c : cases) {
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = c.seaType;
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
+    EXPECT_EQ(console.screen(), " ++>  User-supplied wave spectrum file \"WAVSPEC.txt\" not found\n" +
+                                    std::string(c.askedBy) +
+                                    "     choose another there, or put the file in the data set's folder.\n" +
+                                    kAbortQuestion);
+  }
 }
 
 TEST_F(UserSpectrum, TablesItCannotUseAreRefused) {
-  const std::string arrayLine = " ++>  User-supplied wave spectral array in WAVSPEC.txt  \n";
-  const std::string fileError =
-      "\n ++> End of file or related file error in routine UWVSPC\n     file name WAVSPEC.txt  \n" + kPressReturn;
+  const std::string arrayLine = " ++>  User-supplied wave spectral array in WAVSPEC.txt\n";
   struct Case {
     const char* file;
     std::string screen;
@@ -125,9 +160,6 @@ TEST_F(UserSpectrum, TablesItCannotUseAreRefused) {
       {"3\n0.2 1.0\n0.6 2.0\n0.4 3.0\n",
        arrayLine + "      frequency [3] out of order; allowable\n"
                    "      frequencies strictly ascending or strictly descending\n" + kPressReturn},
-      {"3\n0.2 1.0\nabc 2.0\n", fileError},
-      {"5\n0.2 1.0\n0.6 2.0\n", fileError},
-      {"", fileError},
   };
   for (const Case& c : cases) {
     uwvspcState.reset();
@@ -137,6 +169,130 @@ TEST_F(UserSpectrum, TablesItCannotUseAreRefused) {
     EXPECT_EQ(console.screen(), c.screen) << c.file;
     EXPECT_TRUE(uwvspcState.firstCall) << "a refused table is never taken for a loaded one";
   }
+}
+
+// A row that cannot be read is named by its line and what the row holds; a value beyond what it is
+// by its line and column, with its range. A density spreads the variance of the sea over the
+// frequencies: none is negative, and none is above the whole variance of a sea of 30 m significant
+// height, (30 / 4)^2 = 56.25 m^2, within 0.0005 rad/s: 112,500 m^2 per rad/s, or in feet (98.43 ft)
+// 1.2109e6 ft^2 per rad/s.
+TEST_F(UserSpectrum, RowsAndValuesItCannotTakeAreNamedByTheirPlace) {
+  struct Case {
+    const char* file;
+    std::int32_t units;
+    const char* message;  // the stop's two lines; nullptr: the table serves
+  };
+  const Case cases[] = {
+      {"3\n0.2 1.0\nabc 2.0\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\": line 3, column 1 holds \"abc\", which is no number;\n"
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in m^2 per rad/s).\n"},
+      // A pair over two lines: each row on a line of its own.
+      {"3\n0.2 1.0\n0.6\n1.0 1.0\n", kEnglishUnits,
+       " ++> User file \"WAVSPEC.txt\": line 3 holds 1 value;\n"
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in ft^2 per "
+       "rad/s).\n"},
+      {"5\n0.2 1.0\n0.6 2.0\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\": the file ends after line 3;\n"
+       "     the analysis needs row 3 of 5 there: 2 values (frequency in rad/s, spectral density in m^2 per rad/s).\n"},
+      {"", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\": the file is empty;\n"
+       "     the analysis needs the count of rows there: 1 value (from 2 to 1000).\n"},
+      {"3\n0.2 1.0\n0.6 3.4e38\n1.0 1.0\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 3.4000E+38;\n"
+       "     the analysis needs a value from 0.00 to 112500.00 (m^2 per rad/s: a sea of Hs 30 m within 0.0005 "
+       "rad/s).\n"},
+      {"3\n0.2 1.0\n0.6 1e20\n1.0 1.0\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1.0000E+20;\n"},
+      {"3\n0.2 1.0\n0.6 1.22e6\n1.0 1.0\n", kEnglishUnits,
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1220000.00;\n"
+       "     the analysis needs a value from 0.00 to 1210940.00 (ft^2 per rad/s: a sea of Hs 98.43 ft within "
+       "0.0005 rad/s).\n"},
+      {"2\n0.2 -1\n1.0 1.0\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\", line 2, column 2 (a spectral density) is -1.00;\n"},
+      {"2\n0.2 1\n70 1\n", kMetricUnits,
+       " ++> User file \"WAVSPEC.txt\", line 3, column 1 (a frequency) is 70.00;\n"
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and longer).\n"},
+      // Up to the bounds, and a row's values beyond its two passed over: a narrow peak of 112,500 m^2 s
+      // over 0.0002 rad/s is a sea of 4 sqrt(11.25) = 13.4 m.
+      {"5\n0 0\n0.6 0\n0.6001 112500 remark\n0.6002 0\n62.83 0\n", kMetricUnits, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    uwvspcState.reset();
+    TPCM.NUNTS = c.units;
+    writeText("WAVSPEC.txt", c.file);
+    ConsoleCapture console("\n");
+    if (c.message == nullptr) {
+      EXPECT_TRUE(IsClose(density(0.6001f), 112500.0, 1e-6));
+      EXPECT_EQ(console.screen(), "");
+      continue;
+    }
+    EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
+    EXPECT_EQ(console.screen().rfind("\n" + std::string(c.message), 0), 0u) << console.screen();
+    EXPECT_FALSE(unitConnected(kUserSpectrumUnit));
+  }
+}
+
+// The sea a table describes, 4 sqrt(m0) of the area under it (trapezoids between its points), is held
+// to what the site can carry: in 50 m of water no higher than 50 m, and no steeper than a seventh of
+// the wave length of its peak. A flat 1e5 m^2 s over 0.5 to 1.2 rad/s is 4 sqrt(70,000) = 1058.30 m
+// high. A triangle from 0.5 to 1.5 rad/s peaking at 1.0 rad/s (6.28 s; in 50 m of water the wave
+// length is 61.57 m by the dispersion relation, so a seventh is 8.80 m) of 18 m^2 s is a sea of 4 sqrt(9)
+// = 12 m, of 9 m^2 s one of 4 sqrt(4.5) = 8.49 m, which stands.
+TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
+  struct Case {
+    const char* file;
+    const char* message;  // nullptr: the table serves
+  };
+  const Case cases[] = {
+      {"2\n0.5 1e5\n1.2 1e5\n",
+       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 1058.30 m,\n"
+       "     4 times the root of the area under its densities (m^2 per rad/s) from 0.50 to 1.20 rad/s;\n"
+       "     the analysis needs a sea of at most 50.00 m, the water depth (page 1, item 4):\n"
+       "     a sea higher than the water is deep has broken.\n\n"},
+      {"3\n1.5 0\n1.0 18\n0.5 0\n",
+       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 12.00 m,\n"
+       "     4 times the root of the area under its densities (m^2 per rad/s) from 0.50 to 1.50 rad/s;\n"
+       "     the analysis needs a sea of at most 8.80 m, a seventh of the wave length 61.57 m\n"
+       "     of its peak period 6.28 s (its largest density, at 1.00 rad/s): a steeper sea breaks.\n\n"},
+      {"3\n1.5 0\n1.0 9\n0.5 0\n", nullptr},
+  };
+  for (const Case& c : cases) {
+    uwvspcState.reset();
+    writeText("WAVSPEC.txt", c.file);
+    ConsoleCapture console("\n");
+    if (c.message == nullptr) {
+      EXPECT_EQ(density(1.0f), 9.0f);
+      continue;
+    }
+    EXPECT_EQ(stopStatus([] { density(1.0f); }), kExitFatal) << c.file;
+    EXPECT_EQ(console.screen(), c.message + kPressReturn) << c.file;
+    EXPECT_TRUE(uwvspcState.firstCall);
+  }
+}
+
+// The tanker example's sea, a mean JONSWAP of Hs 4 m and Tp 10 s, written from its closed form as
+// the file (meanJonswapFile). Such a sea passes every bound of the file, and over the example's
+// periods (4 to 24 s by 0.5 s, in 100 m of water) gives the significant height of the built-in mean
+// JONSWAP sea within 1 %.
+TEST_F(UserSpectrum, AJonswapSeaWrittenAsTheFileGivesTheBuiltInSeasHeight) {
+  const double hs = 4.0;
+  const std::string file = qv::testing_support::meanJonswapFile(hs, 10.0, 9.8);
+  writeText("WAVSPEC.txt", file);
+  setWaveGrid(41, 4.0f, 0.5f);
+  TPCM.DEPTH = 100.0f;
+  std::array<float, kMaxWavePeriods> psd{};
+  float height = 0.0f, tp = 10.0f, w = 0.0f, k = 0.0f;
+  ConsoleCapture console;
+  WVSPEC(kSpectrumUserFile, psd.data(), height, tp, w, k, kWindSea);
+  EXPECT_EQ(console.screen(), "");
+  float builtIn = 4.0f;
+  tp = 10.0f;
+  WVSPEC(kSpectrumMeanJonswap, psd.data(), builtIn, tp, w, k, kWindSea);
+  float M0 = 0.0f, M2 = 0.0f;
+  SMPINT(psd.data(), M0, M2);
+  EXPECT_TRUE(IsClose(height, 4.0 * std::sqrt(M0), 0.01));
+  EXPECT_TRUE(IsClose(height, hs, 0.05));  // the grid leaves out the tails beyond 0.26 and 1.57 rad/s
 }
 
 TEST_F(UserSpectrum, TypeSevenReadsTheFileAtEveryGridFrequency) {
