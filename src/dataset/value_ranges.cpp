@@ -443,8 +443,8 @@ std::string npdHeight(float x, int) {
   const double lowest = 1.01 * std::exp(-1.0 / c);  // of z / 10 m
   const double zz = metric() ? 0.1 * x : x / 32.81;
   if (zz > lowest) return {};
-  return "a height above " + messageValue(lowest * reference) +
-         ": at and below it the N.P.D. wind profile, 1 + C ln(z / 10 m) times the wind at 10 m with C = " +
+  return "a height above " + messageValue(lowest * reference) + (metric() ? " meters" : " feet") +
+         ": at and below it the N.P.D. wind profile, the wind at 10 m times 1+C*ln(z/10m) with C = " +
          messageValue(c) + " at the wind speed of item 1, holds almost no wind and the spectrum no gusts";
 }
 // The strongest tidal streams run below 25 knots.

@@ -593,8 +593,8 @@ TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
 TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
   const std::vector<std::string> refused = {
       " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3) is -10.00;",
-      "     the analysis needs a height above 5.8826E-03: at and below it the N.P.D. wind profile, 1 + C",
-      "     ln(z / 10 m) times the wind at 10 m with C = 0.12 at the wind speed of item 1, holds almost no",
+      "     the analysis needs a height above 5.8826E-03 feet: at and below it the N.P.D. wind profile, the",
+      "     wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at the wind speed of item 1, holds almost no",
       "     wind and the spectrum no gusts."};
   struct Case {
     float height;  // [ft]
