@@ -467,14 +467,24 @@ std::string degreesText(double degrees) {
 
 std::vector<std::string> flowingLines(const std::string& lead, const std::string& text) {
   constexpr std::size_t kLineWidth = 100;
-  // The words, a number kept with the word before it and "item" with its page: "(page 3, item 2)".
+  // The words, a number kept with the word before it and its unit with it, "item" with its page:
+  // "(page 3, item 2)", "at least 2.98 feet".
+  const auto unit = [](std::string word) {
+    while (!word.empty() && std::ispunct(static_cast<unsigned char>(word.back())) != 0) word.pop_back();
+    return word == "feet" || word == "meters" || word == "kips" || word == "metric" || word == "tons" ||
+           word == "deg" || word == "degrees" || word == "s";
+  };
   std::vector<std::string> tokens;
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find(' ', start);
     if (end == std::string::npos) end = text.size();
     const std::string word = text.substr(start, end - start);
-    const bool glued = !word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) != 0 || word == "item");
+    const bool afterNumber =
+        !tokens.empty() && (std::isdigit(static_cast<unsigned char>(tokens.back().back())) != 0 ||
+                            tokens.back().ends_with("metric"));
+    const bool glued = !word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) != 0 || word == "item" ||
+                                         (afterNumber && unit(word)));
     if (glued && !tokens.empty()) {
       tokens.back() += " " + word;
     } else if (!word.empty()) {

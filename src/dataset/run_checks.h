@@ -108,8 +108,8 @@ std::optional<RunFinding> columnReachFinding();
 
 // A text flowing over lines within a screen's width of 100 columns, broken between words, the first
 // line after `lead` (" ++> Fatal Warning: ", or five blanks to go on a message), the others
-// indented by five blanks; a number stays with the word before it and "item" with its page, so
-// that "(page 3, item 2)" is not split at its numbers.
+// indented by five blanks; a number stays with the word before it and its unit with it, and "item"
+// with its page, so that "(page 3, item 2)" and "at least 2.98 feet" are not split.
 std::vector<std::string> flowingLines(const std::string& lead, const std::string& text);
 
 // A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members, under the

@@ -15,6 +15,7 @@
 #include "dynamics/memmot.h"
 #include "dynamics/momdat.h"
 #include "dynamics/momout.h"
+#include "dynamics/printed_loads.h"
 #include "dynamics/wavfor.h"
 #include "hull/equilb.h"
 #include "numlib/angles.h"
@@ -161,22 +162,10 @@ HeadingTerms headingTerms() {
 
 // The members of the nearly aligned column, where they stand under the mean load, the least bend
 // their loads need, and what to change for the column to bend more.
-std::vector<std::string> alignedMembersAdvice(int N) {
-  const Tpcm& t = TPCM;
-  std::string text = "Under the mean load of " + forceText(EQUILB.FTOT(EQUILB.ISTAB)) + ",";
-  for (int m = 1; m <= N; ++m) {
-    text += std::string(m == 1 ? "" : m == N ? " and" : ",") + " member " + std::to_string(m) + " (" + memberElements(m) +
-            (m == 1 ? ") stands at " : ") at ") + degreesText(OUTPUT.PHICON(m) * kDegreesPerRadian);
-  }
-  text += " from the vertical; their loads need " + degreesText(std::asin(kLeastMemberBend) * kDegreesPerRadian) +
-          " between two members at least. ";
-  text += t.IARCO == kBuoyantRiser
-              ? "A buoyant riser needs more length than the height from its hinge to the vessel's keel: lengthen "
-                "an element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen the draft "
-                "(page 5, item 10)."
-              : "Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the height of "
-                "the attachment (page 3, item 14 then 1).";
-  return flowingLines("     ", text);
+std::vector<std::string> alignedMembersAdvice() {
+  return flowingLines("     ", meanMemberAnglesText() + "; their loads need " +
+                                  degreesText(std::asin(kLeastMemberBend) * kDegreesPerRadian) +
+                                  " between two members at least. " + alignmentRemedyText());
 }
 
 // Step 2: the joint at which the axial load is first solved, where the two members meeting there
@@ -208,7 +197,7 @@ void chooseAlignment(HeadingTerms& h) {
   writeRecord(unit, "              Relative alignment is less than " + fmtF(std::fabs(h.D) * kDegreesPerRadian, 5, 3) +
                         " degrees.");
   writeRecord(unit, "              Member load calculations may be unreliable...");
-  for (const std::string& line : alignedMembersAdvice(h.N)) writeRecord(unit, line);
+  for (const std::string& line : alignedMembersAdvice()) writeRecord(unit, line);
   writeRecord(unit, "");
   std::int32_t answer = 0;
   ABORT0(unit, kKeyboardUnit, answer);

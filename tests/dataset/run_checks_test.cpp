@@ -374,25 +374,25 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "[fatal]\n"
             " ++> Fatal Warning: The buoyant riser's members would stand nearly in line. Elements 1 and 2, 80.00\n"
             "     and 30.00 feet long, together 110.00 feet, span the 110.00 feet from the riser's hinge on the\n"
-            "     sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00 feet) with 0.00\n"
-            "     feet to spare. Under the largest load of the table, 600.00 kips (page 2, item 2), they would\n"
-            "     stand 0.00 degrees out of line, where their loads need 1.72 degrees at least: the closer they\n"
-            "     come into line, the more the riser's tension and the loads that the vessel's heave at the keel\n"
-            "     gives it grow, without bound. Lengthen element 1 by at least 3.20 feet or element 2 by at\n"
-            "     least 2.98 feet (page 3, item 2), or lower the keel by at least 3.08 feet: reduce the water\n"
-            "     depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
+            "     sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00 feet)\n"
+            "     with 0.00 feet to spare. Under the largest load of the table, 600.00 kips (page 2, item 2),\n"
+            "     they would stand 0.00 degrees out of line, where their loads need 1.72 degrees at least: the\n"
+            "     closer they come into line, the more the riser's tension and the loads that the vessel's heave\n"
+            "     at the keel gives it grow, without bound. Lengthen element 1 by at least 3.20 feet or element 2\n"
+            "     by at least 2.98 feet (page 3, item 2), or lower the keel by at least 3.08 feet: reduce the\n"
+            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
   userRiser(32.0f);
   EXPECT_EQ(testing_support::findingsText(testing_support::findingsNaming(runFindings(), kInLine)),
             "[fatal]\n"
             " ++> Fatal Warning: The buoyant riser's members would stand nearly in line. Elements 1 and 2, 80.00\n"
             "     and 32.00 feet long, together 112.00 feet, span the 110.00 feet from the riser's hinge on the\n"
-            "     sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00 feet) with 2.00\n"
-            "     feet to spare. Under the largest load of the table, 600.00 kips (page 2, item 2), they would\n"
-            "     stand 1.14 degrees out of line, where their loads need 1.72 degrees at least: the closer they\n"
-            "     come into line, the more the riser's tension and the loads that the vessel's heave at the keel\n"
-            "     gives it grow, without bound. Lengthen element 1 by at least 1.04 feet or element 2 by at\n"
-            "     least 0.98 feet (page 3, item 2), or lower the keel by at least 1.01 feet: reduce the water\n"
-            "     depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
+            "     sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00 feet)\n"
+            "     with 2.00 feet to spare. Under the largest load of the table, 600.00 kips (page 2, item 2),\n"
+            "     they would stand 1.14 degrees out of line, where their loads need 1.72 degrees at least: the\n"
+            "     closer they come into line, the more the riser's tension and the loads that the vessel's heave\n"
+            "     at the keel gives it grow, without bound. Lengthen element 1 by at least 1.04 feet or element 2\n"
+            "     by at least 0.98 feet (page 3, item 2), or lower the keel by at least 1.01 feet: reduce the\n"
+            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
   // Over a frozen base the height runs from the lowest free joint.
   // The riser moved up onto a frozen base of 10 ft, its first element shortened to 70 ft: 2 ft to
   // spare again.
@@ -416,9 +416,9 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "[fatal]\n"
             " ++> Fatal Warning: The buoyant riser's members would stand nearly in line. Elements 2 and 3, 70.00\n"
             "     and 32.00 feet long, together 102.00 feet, span the 100.00 feet from the riser's lowest free\n"
-            "     joint to the vessel's keel (the water depth 150.00 feet less the frozen base's height 10.00\n"
-            "     feet and the draft 40.00 feet) with 2.00 feet to spare. Under the largest load of the\n"
-            "     table, 600.00 kips (page 2, item 2), they would stand 1.30 degrees out of line, where their\n"
+            "     joint to the vessel's keel (the water depth 150.00 feet less the frozen base's\n"
+            "     height 10.00 feet and the draft 40.00 feet) with 2.00 feet to spare. Under the largest load of\n"
+            "     the table, 600.00 kips (page 2, item 2), they would stand 1.30 degrees out of line, where their\n"
             "     loads need 1.72 degrees at least: the closer they come into line, the more the riser's tension\n"
             "     and the loads that the vessel's heave at the keel gives it grow, without bound. Lengthen\n"
             "     element 2 by at least 0.68 feet or element 3 by at least 0.64 feet (page 3, item 2), or lower\n"

@@ -357,7 +357,7 @@ TEST_F(MemberLoads, NearlyAlignedMembersAreWarnedOf) {
        "     least. Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the\n"
        "     height of the attachment (page 3, item 14 then 1).\n\n"},
       {"a buoyant riser", kBuoyantRiser,
-       "     least. A buoyant riser needs more length than the height from its hinge to the vessel's keel:\n"
+       "     least. Give the buoyant riser more length than the height from its hinge to the vessel's keel:\n"
        "     lengthen an element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen the\n"
        "     draft (page 5, item 10).\n\n"},
   };
