@@ -505,7 +505,7 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
     }
     std::string row = responseRowStart(IW);
     const float E = waveDensity(IW, waves);
-    if (KIND <= 1 && t.SPECFG != 1) requirePrintableLoads(TITLE, IDX, IW, z);
+    if (KIND <= 1 && t.SPECFG != 1 && riserLoadsGuarded()) requirePrintableLoads(TITLE, IDX, IW, z);
     for (const Complex& v : z) row += responseField(v, scale, KIND >= 3 ? 3 : 2, E);
     writeRecord(u, row);
   }

@@ -37,6 +37,8 @@ std::string alignmentRemedyText() {
          "attachment (page 3, item 14 then 1).";
 }
 
+bool riserLoadsGuarded() { return TPCM.FRESLM == 0 && TPCM.IARCO == kBuoyantRiser; }
+
 bool fitsField(double value, int width, int decimals) {
   // Well inside the field's digits a value fits; near its edge the printing itself decides, as it
   // rounds.
@@ -46,8 +48,7 @@ bool fitsField(double value, int width, int decimals) {
 }
 
 void requirePrintableLoad(float value, int width, int decimals, std::string_view routine, const std::string& what) {
-  if (TPCM.FRESLM != 0 || TPCM.IARCO != kBuoyantRiser) return;
-  if (!std::isfinite(value) || fitsField(value, width, decimals)) return;
+  if (!riserLoadsGuarded() || !std::isfinite(value) || fitsField(value, width, decimals)) return;
   const double limit = std::pow(10.0, width - decimals - 1 - (std::signbit(value) ? 1 : 0)) - std::pow(10.0, -decimals);
   const std::string field = fmtF(limit, 24, decimals);
   const std::string text = what + " is " + forceText(value) + ", more than the report's field holds (" +

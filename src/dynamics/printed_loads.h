@@ -26,6 +26,9 @@ std::string meanMemberAnglesText();
 // height; each with its page and item.
 std::string alignmentRemedyText();
 
+// Whether the run stops at a load its field cannot hold: an attached buoyant riser's.
+bool riserLoadsGuarded();
+
 // Whether `value` prints in a Fortran F field of `width` and `decimals` (fmtF) without asterisks.
 bool fitsField(double value, int width, int decimals);
 

@@ -227,7 +227,7 @@ constexpr std::string_view kLoads = "LOADS        ";
 // table ("The static", "The most probable combined peak of the").
 void writeLoadRow(int member, char side, const float v[6], const std::string& table) {
   static const char* const kLoad[3] = {"shear", "axial load", "lateral load"};
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 6 && riserLoadsGuarded(); ++i) {
     if (fitsField(v[i], 9, 2)) continue;
     std::string where = member == 0 ? "the base" : std::string(i < 3 ? "the bottom" : "the top") + " of member " + fmtI(member, 0);
     if (side != ' ') where += std::string(" (yoke side ") + side + ")";
