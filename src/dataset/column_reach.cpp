@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
+#include <numeric>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -62,6 +64,115 @@ bool columnReachesHeight(std::span<const float> lengths, float height) {
     }
   }
   return false;
+}
+
+HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) {
+  const Tpcm& t = TPCM;
+  HeldColumn column;
+  if (members.firstElement.empty()) return column;
+  const int first = members.firstElement.front();
+  const int last = std::clamp<int>(t.NELEM, 0, kMaxSalmElements);
+  if (t.IPIERC >= first && t.IPIERC <= last) return column;  // a member pierces the surface
+  const bool wet = t.IPIERC > last;
+  const double toForce = static_cast<double>(t.DWATR) / 1000.0;  // a volume's buoyancy
+  for (std::size_t i = 0; i < members.firstElement.size(); ++i) {
+    const int top = i + 1 < members.firstElement.size() ? members.firstElement[i + 1] - 1 : last;
+    double length = 0.0, weight = 0.0, buoyancy = 0.0, weightMoment = 0.0, buoyancyMoment = 0.0;
+    for (int k = members.firstElement[i]; k <= top; ++k) {
+      const double lever = length;  // the member's length below the element
+      const double volumeForce = toForce * t.BUOY(k);
+      weight += t.TMASS(k);
+      buoyancy += volumeForce;
+      weightMoment += t.TMASS(k) * (t.CGSALM(k) + lever);
+      buoyancyMoment += volumeForce * (t.CBUOY(k) + lever);
+      length += t.SLEN(k) + (k == lengthened ? extra : 0.0);
+    }
+    column.length.push_back(length);
+    column.netWeight.push_back(wet ? weight - buoyancy : weight);
+    column.momentTerm.push_back((wet ? weightMoment - buoyancyMoment : weightMoment) / length);
+  }
+  return column;
+}
+
+std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H) {
+  const std::size_t n = column.length.size();
+  const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
+  if (n == 0 || !(H > 0.0) || !(total > height) || !(-total < height)) return {};
+  // Each member's cotangent less member 1's: what the pull gains from the net weights between them,
+  // less its own moment term, plus member 1's.
+  std::vector<double> offset(n, 0.0);
+  double between = 0.0;
+  for (std::size_t k = 1; k < n; ++k) {
+    between += column.netWeight[k];
+    offset[k] = (between - column.momentTerm[k] + column.momentTerm[0]) / H;
+  }
+  const auto cotangents = [&](double phi1) {
+    std::vector<double> c(n);
+    for (std::size_t k = 0; k < n; ++k) c[k] = std::cos(phi1) / std::sin(phi1) + offset[k];
+    return c;
+  };
+  const auto topHeight = [&](double phi1) {
+    const std::vector<double> c = cotangents(phi1);
+    double z = 0.0;
+    for (std::size_t k = 0; k < n; ++k) z += column.length[k] * c[k] / std::sqrt(1.0 + c[k] * c[k]);
+    return z;
+  };
+  // Member 1's angle between upright and hanging: the top's height falls from the whole length to
+  // its negative as it grows.
+  double lower = 0.0, upper = std::numbers::pi;
+  for (int i = 0; i < 200 && upper - lower > 1e-15; ++i) {
+    const double middle = 0.5 * (lower + upper);
+    (topHeight(middle) > height ? lower : upper) = middle;
+  }
+  std::vector<double> angles;
+  for (const double c : cotangents(0.5 * (lower + upper))) angles.push_back(std::atan2(1.0, c));
+  return angles;
+}
+
+double largestBend(const std::vector<double>& angles) {
+  double bend = 0.0;
+  for (std::size_t k = 1; k < angles.size(); ++k) bend = std::max(bend, std::fabs(std::sin(angles[k] - angles[k - 1])));
+  return bend;
+}
+
+namespace {
+
+// The least amount, 0 or more, at which a change of the column makes it bend enough (bendAt of the
+// amount), searched up to `limit`: 0 when it bends enough unchanged, -1 when it does not at the
+// limit. The bend grows with the change near the least amount, which bisection then finds.
+template <class BendAt>
+double leastAmount(BendAt bendAt, double limit) {
+  const auto enough = [&](double amount) { return bendAt(amount) >= kLeastMemberBend; };
+  if (enough(0.0)) return 0.0;
+  double lower = 0.0;
+  double upper = 1.0E-3 * limit;
+  while (!enough(upper)) {
+    if (upper >= limit) return -1.0;
+    lower = upper;
+    upper = std::min(2.0 * upper, limit);
+  }
+  for (int i = 0; i < 100; ++i) {
+    const double middle = 0.5 * (lower + upper);
+    (enough(middle) ? upper : lower) = middle;
+  }
+  return upper;
+}
+
+}  // namespace
+
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H) {
+  const HeldColumn column = heldColumn(members);
+  const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
+  HeldColumnRemedy remedy;
+  remedy.lowering = leastAmount(
+      [&](double lowering) { return largestBend(heldColumnAngles(column, height - lowering, H)); }, total);
+  if (members.firstElement.empty()) return remedy;
+  const int last = std::clamp<int>(TPCM.NELEM, 0, kMaxSalmElements);
+  for (int k = members.firstElement.front(); k <= last; ++k) {
+    remedy.lengthening.push_back(leastAmount(
+        [&](double extra) { return largestBend(heldColumnAngles(heldColumn(members, k, extra), height, H)); }, total));
+  }
+  return remedy;
 }
 
 }  // namespace qv

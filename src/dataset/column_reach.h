@@ -1,6 +1,7 @@
-// The SALM column as the statics see it: the members its elements form, and whether such a column
-// can bring its top to the height of the vessel's attachment. The run's checks and the statics
-// read both from here, so they give one verdict on a column that cannot reach.
+// The SALM column as the statics see it: the members its elements form, whether such a column can
+// bring its top to the height of the vessel's attachment, and how a column held there bends under a
+// horizontal load. The run's checks and the stages read these from here, so they give one verdict
+// on a column that cannot reach or cannot be resolved.
 #pragma once
 
 #include <span>
@@ -30,5 +31,57 @@ float attachmentHeight(const SalmMembers& members);
 // joint: the configurations among which the statics look for the least potential energy. Patterns
 // are taken as the statics take them, so the same lengths give the same verdict.
 bool columnReachesHeight(std::span<const float> lengths, float height);
+
+// A column whose top is held at a height, as a buoyant riser is at the vessel's keel: under a
+// horizontal load H at its top every member leans to balance its moments about its lower joint,
+// H c_k = T_k - M_k (c_k its cotangent, T_k the vertical pull at its top, M_k its moment term), so
+// the cotangents differ from member 1's by what the net weights in between and the moment terms
+// give, divided by H; the one shape whose top reaches the height is the column's. The closer its
+// members come into line, the more the vertical pull (the riser's tension) grows, about as the square
+// root of H times the members' net buoyancy over the sine of their bend, and with it what a small
+// motion of the top does to their angles. In line, the balance leaves the pull undetermined.
+//
+// Each member's length, its net weight as it lies (W - B in the water, W above it) and its moment
+// term M = (W g - B b) / L about its lower joint (g, b the centres of gravity and buoyancy from it),
+// as the statics sum them [ft | m, kips | t].
+struct HeldColumn {
+  std::vector<double> length;
+  std::vector<double> netWeight;
+  std::vector<double> momentTerm;
+};
+
+// The members of TPCM (salmMembers) as a held column, the water's density making a force of each
+// volume, each member wholly in the water or wholly above it as the piercing element IPIERC puts it
+// (beyond the elements: every member in the water; below the first free element: every member dry).
+// Element `lengthened` (0 for none) counts `extra` longer, its weight, volume and their centres
+// kept, as page 3 changes a length alone. Empty when the piercing element is one of the members',
+// whose buoyancy follows its draft.
+HeldColumn heldColumn(const SalmMembers& members, int lengthened = 0, double extra = 0.0);
+
+// The members' angles from the vertical [rad], lowest first, with the top held at `height` above the
+// lowest free joint under the horizontal load H (> 0) at the top: the column's one shape, since the
+// top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
+// without the members standing in line: together they are no longer than the height (or no longer
+// than its depth, below the joint).
+std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H);
+
+// How far a column bends at its most bent joint: the largest sine of the angle between two adjacent
+// members (0 for no angles).
+double largestBend(const std::vector<double>& angles);
+
+// The sine of the least bend between two members at which the wave-frequency member loads solve
+// for their axial loads (the divisor of that solution). A buoyant riser bent less at the largest
+// load of the statics' table cannot be resolved.
+inline constexpr double kLeastMemberBend = 0.03;
+
+// What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to bend
+// by kLeastMemberBend under H: the least lowering of the height (the members kept), and the least
+// lengthening of each element of the members, in element order from the first free one. 0 when
+// the column bends enough as it is; negative when no change up to the members' whole length does.
+struct HeldColumnRemedy {
+  double lowering = 0.0;
+  std::vector<double> lengthening;
+};
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H);
 
 }  // namespace qv

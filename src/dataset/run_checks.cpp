@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -75,11 +76,11 @@ Directions directionsUsing(std::int32_t word, int code) {
 
 bool anyOf(const Directions& used) { return used[0] || used[1] || used[2]; }
 
-// "a", "a and b", "a, b and c".
-std::string listed(const std::vector<std::string>& names) {
+// "a", "a and b", "a, b and c" (or `last` in place of " and ").
+std::string listed(const std::vector<std::string>& names, const std::string& last = " and ") {
   std::string text;
   for (std::size_t k = 0; k < names.size(); ++k) {
-    if (k > 0) text += k + 1 == names.size() ? " and " : ", ";
+    if (k > 0) text += k + 1 == names.size() ? last : ", ";
     text += names[k];
   }
   return text;
@@ -440,6 +441,139 @@ std::optional<RunFinding> columnReachFinding() {
   return RunFinding{true, lines};
 }
 
+namespace {
+
+// The unit label of the pages for a code (" feet", " kips").
+std::string unitLabel(std::int32_t code) {
+  Text<16> label;
+  UNITP(label, code);
+  return std::string(label.trimmed());
+}
+
+// "80.00 and 30.00 feet": lengths with the unit label after the last.
+std::string lengthsText(const std::vector<float>& values) {
+  std::vector<std::string> texts;
+  for (const float v : values) texts.push_back(messageValue(v));
+  return listed(texts) + unitLabel(TPCM.NUNTS + 7);
+}
+
+// An angle in degrees with two decimals.
+std::string degreesText(double degrees) {
+  const std::string field = fmtF(degrees, 16, 2);
+  return field.substr(field.find_first_not_of(' '));
+}
+
+}  // namespace
+
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text) {
+  constexpr std::size_t kLineWidth = 100;
+  // The words, a number kept with the word before it and its unit with it, "item" with its page:
+  // "(page 3, item 2)", "at least 2.98 feet".
+  const auto unit = [](std::string word) {
+    while (!word.empty() && std::ispunct(static_cast<unsigned char>(word.back())) != 0) word.pop_back();
+    return word == "feet" || word == "meters" || word == "kips" || word == "metric" || word == "tons" ||
+           word == "deg" || word == "degrees" || word == "s";
+  };
+  std::vector<std::string> tokens;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    const bool afterNumber =
+        !tokens.empty() && (std::isdigit(static_cast<unsigned char>(tokens.back().back())) != 0 ||
+                            tokens.back().ends_with("metric"));
+    const bool glued = !word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) != 0 || word == "item" ||
+                                         (afterNumber && unit(word)));
+    if (glued && !tokens.empty()) {
+      tokens.back() += " " + word;
+    } else if (!word.empty()) {
+      tokens.push_back(word);
+    }
+    start = end + 1;
+  }
+  std::vector<std::string> lines;
+  std::string line = lead;
+  bool empty = true;
+  for (const std::string& token : tokens) {
+    if (!empty && line.size() + 1 + token.size() > kLineWidth) {
+      lines.push_back(line);
+      line = "     ";
+      empty = true;
+    }
+    line += (empty ? "" : " ") + token;
+    empty = false;
+  }
+  lines.push_back(line);
+  return lines;
+}
+
+std::optional<RunFinding> riserBendFinding() {
+  const Tpcm& t = TPCM;
+  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return std::nullopt;
+  const SalmMembers m = salmMembers();
+  // One member, a column that cannot reach the keel, a member that pierces the surface and values
+  // that are no numbers have findings of their own.
+  if (m.length.size() < 2 || !columnReachesHeight(m.length, attachmentHeight(m))) return std::nullopt;
+  const HeldColumn column = heldColumn(m);
+  if (column.length.empty() || !(t.TLOAD > 0.0f) || !std::isfinite(t.TLOAD)) return std::nullopt;
+  for (std::size_t i = 0; i < column.length.size(); ++i) {
+    if (!(column.length[i] > 0.0) || !std::isfinite(column.netWeight[i]) || !std::isfinite(column.momentTerm[i]))
+      return std::nullopt;
+  }
+  const double height = attachmentHeight(m);
+  if (!std::isfinite(height)) return std::nullopt;
+  const double bend = largestBend(heldColumnAngles(column, height, t.TLOAD));
+  if (bend >= kLeastMemberBend) return std::nullopt;
+
+  const int first = m.firstElement.front();
+  const int last = elementCount();
+  std::vector<float> lengths;
+  float total = 0.0f;
+  for (int k = first; k <= last; ++k) {
+    lengths.push_back(t.SLEN(k));
+    total += t.SLEN(k);
+  }
+  const std::string elements = last == first + 1 ? "Elements " + fmtI(first, 0) + " and " + fmtI(last, 0)
+                                                  : "Elements " + fmtI(first, 0) + " to " + fmtI(last, 0);
+  const bool base = t.IFREE(1) == 0 && m.baseLength != 0.0f;
+  std::string from = "the water depth " + lengthText(t.DEPTH) + " less the ";
+  if (base) from += "frozen base's height " + lengthText(std::cos(t.ANCHOR) * m.baseLength) + " and the ";
+  const double degrees = std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi;
+  const double least = std::asin(kLeastMemberBend) * 180.0 / std::numbers::pi;
+  std::string text = elements + ", " + lengthsText(lengths) + " long, together " + lengthText(total) + ", span the " +
+                     lengthText(static_cast<float>(height)) + " from the riser's " +
+                     (base ? "lowest free joint" : "hinge on the sea bed") + " to the vessel's keel (" + from +
+                     "draft " + lengthText(t.DRAFT) + ") with " +
+                     lengthText(static_cast<float>(total - height)) + " to spare. Under the largest load of the table, " +
+                     messageValue(t.TLOAD) + unitLabel(t.NUNTS) + " (page 2, item 2), they would stand " +
+                     degreesText(degrees) + " degrees out of line, where their loads need " + degreesText(least) +
+                     " degrees at least: the closer they come into line, the more the riser's tension and the "
+                     "loads that the vessel's heave at the keel gives it grow, without bound.";
+  // What each change must be at least, rounded up to what the message shows so that the figure
+  // itself is enough.
+  const HeldColumnRemedy remedy = heldColumnRemedy(m, height, t.TLOAD);
+  const auto atLeast = [](double amount) { return "at least " + lengthText(static_cast<float>(std::ceil(amount * 100.0) / 100.0)); };
+  std::vector<std::string> lengthenings;
+  for (std::size_t i = 0; i < remedy.lengthening.size(); ++i) {
+    if (remedy.lengthening[i] > 0.0)
+      lengthenings.push_back("element " + fmtI(first + static_cast<int>(i), 0) + " by " + atLeast(remedy.lengthening[i]));
+  }
+  std::vector<std::string> remedies;
+  if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
+  const std::string lower = "reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)";
+  if (remedy.lowering > 0.0) remedies.push_back("lower the keel by " + atLeast(remedy.lowering) + ": " + lower);
+  if (remedies.empty()) {
+    text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or " + lower + ".";
+  } else {
+    remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
+    text += " " + remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "") + ".";
+  }
+  const std::vector<std::string> lines =
+      flowingLines(" ++> Fatal Warning: ", "The buoyant riser's members would stand nearly in line. " + text);
+  return RunFinding{true, lines};
+}
+
 std::optional<RunFinding> submergedTopFinding() {
   const Tpcm& t = TPCM;
   if (!wholeSystemSubmerged(t.WETYOK) || elementCount() == 0) return std::nullopt;
@@ -680,6 +814,7 @@ std::vector<RunFinding> runFindings() {
   if (auto finding = freeJointFinding()) findings.push_back(*finding);
   if (auto finding = columnReachFinding()) findings.push_back(*finding);
   addPiercingRiser(findings);
+  if (auto finding = riserBendFinding()) findings.push_back(*finding);
   addDynamicsMembers(findings);
   addSubmergedTop(findings);
   addUnpiercedColumn(findings);

@@ -134,6 +134,23 @@ std::optional<RunFinding> freeJointFinding();
 // to reach and what it comes from, the member lengths, and the items to change.
 std::optional<RunFinding> columnReachFinding();
 
+// A text flowing over lines within a screen's width of 100 columns, broken between words, the first
+// line after `lead` (" ++> Fatal Warning: ", or five blanks to go on a message), the others
+// indented by five blanks; a number stays with the word before it and its unit with it, and "item"
+// with its page, so that "(page 3, item 2)" and "at least 2.98 feet" are not split.
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text);
+
+// A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members, under the
+// largest load of the statics' table (TLOAD, which bounds the mean load the later stages solve the
+// riser at), bend by less than kLeastMemberBend at every joint (heldColumnAngles, largestBend,
+// dataset/column_reach.h): members that together just span the height stand in line, the riser's
+// tension is undetermined and the member loads' divisor vanishes; with little to spare they stand so
+// nearly in line that the tension and the loads the keel's heave gives the riser overflow. Fatal; it
+// names the elements' lengths and their sum, the height to the keel and what it comes from, the
+// slack, the bend under that load against the least, the slack these members need (leastHeldSlack),
+// and what to change: an element's length, the water depth or the draft.
+std::optional<RunFinding> riserBendFinding();
+
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the
 // column below the vessel's attachment member (the whole column of a free SALM), standing upright,

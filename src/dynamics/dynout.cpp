@@ -11,11 +11,13 @@
 #include "dynamics/dynslm.h"
 #include "dynamics/heading_waves.h"
 #include "dynamics/memmot.h"
+#include "dynamics/printed_loads.h"
 #include "hull/equilb.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/console_io.h"
 #include "util/fortran_format.h"
@@ -367,6 +369,21 @@ std::string responseField(Complex z, float scale, int decimals, float E) {
   return fmtF(amplitude, 9, decimals) + "/" + fmtF(PHASE(z), 6, 1);
 }
 
+// The load amplitudes of a row of a load table (shear, axial and lateral load, F9.2 each) must fit
+// their fields.
+void requirePrintableLoads(std::string_view TITLE, int IDX, int IW, const Complex z[3]) {
+  static const char* const kLoad[3] = {"shear", "axial load", "lateral load"};
+  std::string title(TITLE);
+  title.erase(title.find_last_not_of(' ') + 1);
+  for (int i = 0; i < 3; ++i) {
+    const float amplitude = std::abs(z[i]);
+    if (fitsField(amplitude, 9, 2)) continue;
+    requirePrintableLoad(amplitude, 9, 2, "DYNOUT",
+                         std::string("The amplitude of the ") + kLoad[i] + " of member " + fmtI(IDX, 0) + " in \"" +
+                             title + "\" at the period " + fixedText(TPCM.T(IW), 2) + " s");
+  }
+}
+
 void writeSectionSevenTitle(std::int32_t unit) {
   writeRecord(unit, "");
   writeRecord(unit, "   " + std::string(10, '*') + "      VII.  SALM MEMBER RESPONSE" + " CHARACTERISTICS       " +
@@ -488,6 +505,7 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
     }
     std::string row = responseRowStart(IW);
     const float E = waveDensity(IW, waves);
+    if (KIND <= 1 && t.SPECFG != 1 && riserLoadsGuarded()) requirePrintableLoads(TITLE, IDX, IW, z);
     for (const Complex& v : z) row += responseField(v, scale, KIND >= 3 ? 3 : 2, E);
     writeRecord(u, row);
   }

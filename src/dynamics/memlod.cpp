@@ -4,7 +4,10 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "dataset/column_reach.h"
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
@@ -12,12 +15,14 @@
 #include "dynamics/memmot.h"
 #include "dynamics/momdat.h"
 #include "dynamics/momout.h"
+#include "dynamics/printed_loads.h"
 #include "dynamics/wavfor.h"
 #include "hull/equilb.h"
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
+#include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "statics/stprt.h"
 #include "util/console_io.h"
@@ -34,7 +39,6 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kRoutine = "MEMLOD";
-constexpr float kNearlyAligned = 0.03f;  // below this the axial load is solved with a small divisor
 
 using Stations = Arr<Complex, kLoadStations>;
 
@@ -156,6 +160,14 @@ HeadingTerms headingTerms() {
   return h;
 }
 
+// The members of the nearly aligned column, where they stand under the mean load, the least bend
+// their loads need, and what to change for the column to bend more.
+std::vector<std::string> alignedMembersAdvice() {
+  return flowingLines("     ", meanMemberAnglesText() + "; their loads need " +
+                                  degreesText(std::asin(kLeastMemberBend) * kDegreesPerRadian) +
+                                  " between two members at least. " + alignmentRemedyText());
+}
+
 // Step 2: the joint at which the axial load is first solved, where the two members meeting there
 // are least in line; nearly aligned members are warned of and the user may stop.
 void chooseAlignment(HeadingTerms& h) {
@@ -178,13 +190,14 @@ void chooseAlignment(HeadingTerms& h) {
   h.D = c(n) * s(n - 1) * f - s(n) * c(n - 1);
   h.e1 = c(n) * g;
   h.e2 = s(n) * s(n - 1) + c(n) * c(n - 1) * f;
-  if (std::fabs(h.D) >= kNearlyAligned) return;
+  if (std::fabs(h.D) >= kLeastMemberBend) return;
   const std::int32_t unit = TPCM.EDUNIT;
   writeRecord(unit, "");
   writeRecord(unit, std::string(" ++> WARNING: All members are nearly ") + "aligned in mean condition;");
   writeRecord(unit, "              Relative alignment is less than " + fmtF(std::fabs(h.D) * kDegreesPerRadian, 5, 3) +
                         " degrees.");
   writeRecord(unit, "              Member load calculations may be unreliable...");
+  for (const std::string& line : alignedMembersAdvice()) writeRecord(unit, line);
   writeRecord(unit, "");
   std::int32_t answer = 0;
   ABORT0(unit, kKeyboardUnit, answer);

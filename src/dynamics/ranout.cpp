@@ -1,6 +1,7 @@
 #include "dynamics/ranout.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
@@ -9,6 +10,7 @@
 
 #include "dataset/tpcm.h"
 #include "dynamics/dynslm.h"
+#include "dynamics/printed_loads.h"
 #include "hull/equilb.h"
 #include "lowfreq/net_loads.h"
 #include "numlib/circle_constants.h"
@@ -225,7 +227,16 @@ void writePeakMotionsPage(const Labels& l) {
 
 constexpr std::string_view kLoads = "LOADS        ";
 
-void writeLoadRow(int member, char side, const float v[6]) {
+// A row of member-end loads, each of which must fit its field: `table` names the loads of the
+// table ("The static", "The most probable combined peak of the").
+void writeLoadRow(int member, char side, const float v[6], const std::string& table) {
+  static const char* const kLoad[3] = {"shear", "axial load", "lateral load"};
+  for (int i = 0; i < 6 && riserLoadsGuarded(); ++i) {
+    if (fitsField(v[i], 9, 2)) continue;
+    std::string where = member == 0 ? "the base" : std::string(i < 3 ? "the bottom" : "the top") + " of member " + fmtI(member, 0);
+    if (side != ' ') where += std::string(" (yoke side ") + side + ")";
+    requirePrintableLoad(v[i], 9, 2, "RANOUT", table + " " + kLoad[i % 3] + " at " + where);
+  }
   writeRecord(TPCM.IUNIT, fmtX(3) + fmtI(member, 1) + std::string(1, side) + " " + values(v, 6));
 }
 
@@ -247,14 +258,15 @@ void writeStaticLoads(const Labels& l) {
   writeRecord(u, "");
   const float F = e.FTOT(e.ISTAB);
   const float base[6] = {F, sv.ZLDTMP(1), 0.0f, F, sv.ZLDTMP(1), 0.0f};
-  writeLoadRow(0, ' ', base);
+  const std::string table = "The static";
+  writeLoadRow(0, ' ', base, table);
   // A yoke's two sides share the top member's loads and rest on two hinges; any other top member is
   // reported as the members below it.
   const bool yoke = !freeSalm() && TPCM.IARCO == kYoke;
   const int plain = yoke ? N - 1 : N;
   for (int M = 1; M <= plain; ++M) {
     const float row[6] = {o.FSHR(M, M), o.FAX(M, M), 0.0f, o.FSHR(M + 1, M), o.FAX(M + 1, M), 0.0f};
-    writeLoadRow(M, ' ', row);
+    writeLoadRow(M, ' ', row, table);
   }
   if (!yoke) return;
   const float bottomShear = 0.5f * o.FSHR(N, N), bottomAxial = 0.5f * o.FAX(N, N);
@@ -263,14 +275,14 @@ void writeStaticLoads(const Labels& l) {
   const char sides[2] = {'R', 'L'};
   for (int k = 0; k < 2; ++k) {
     const float row[6] = {bottomShear, bottomAxial, lateral, topShear, sideAxial[k], lateral};
-    writeLoadRow(N, sides[k], row);
+    writeLoadRow(N, sides[k], row, table);
   }
   const float s = o.EQSIN(N), c = o.EQCOS(N);
   for (int k = 0; k < 2; ++k) {
     const float A = sideAxial[k];
     const float axial = A * s + topShear * c, shear = topShear * s - A * c;
     const float row[6] = {shear, axial, lateral, shear, axial, lateral};
-    writeLoadRow(N + 1, sides[k], row);
+    writeLoadRow(N + 1, sides[k], row, table);
   }
 }
 
@@ -506,6 +518,21 @@ float HPKVAL(float P, float Q, float HOURS, float W, float DIV) {
   return P * std::sqrt(2.0f * std::log(N)) / DIV;
 }
 
+namespace {
+
+// "The two-sigma wave-frequency deviation of the", "The most probable combined peak of the": the
+// loads of a table of RANDAT.
+std::string loadTableName(int kind) {
+  static const char* const kPart[3] = {"wave-frequency", "low-frequency", "combined"};
+  const std::string part = kPart[(kind - 1) % 3];
+  if (kind >= 4) return "The most probable " + part + " peak of the";
+  std::string sigma = ranoutState.NUMSIG;
+  for (char& c : sigma) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return "The " + sigma + "-sigma " + part + " deviation of the";
+}
+
+}  // namespace
+
 void RANDAT(int kind, float CNTF1, float CNTF2, float WFREQ, float SIGFAC) {
   const Tpcm& t = TPCM;
   const Output& o = OUTPUT;
@@ -563,7 +590,7 @@ void RANDAT(int kind, float CNTF1, float CNTF2, float WFREQ, float SIGFAC) {
       }
     }
     const float row[6] = {B[0], B[1], B[2], T[0], T[1], T[2]};
-    writeLoadRow(MEM, side, row);
+    writeLoadRow(MEM, side, row, loadTableName(kind));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -72,6 +73,137 @@ TEST_F(ColumnReach, MembersAreFormedAsTheStaticsFormThem) {
   }
   TPCM.NELEM = 0;
   EXPECT_TRUE(salmMembers().length.empty());
+}
+
+// A member as a free body: its length, and its weight W and buoyancy B [kips] at their centres g
+// and b from its lower joint [ft].
+struct Body {
+  double L, W, g, B, b;
+};
+
+HeldColumn held(const std::vector<Body>& bodies) {
+  HeldColumn column;
+  for (const Body& m : bodies) {
+    column.length.push_back(m.L);
+    column.netWeight.push_back(m.W - m.B);
+    column.momentTerm.push_back((m.W * m.g - m.B * m.b) / m.L);
+  }
+  return column;
+}
+
+// The shape of a column held at its top checked as free bodies, in forces rather than cotangents:
+// each member takes at its top the horizontal load H and a vertical force P from above, its weight
+// and its buoyancy; the top member's moments about its lower joint give P there, each member passes
+// P less its net weight down to the one below, and every other member must then balance its moments
+// about its lower joint too, while the members' heights add up to the height held. Buoyant risers
+// with little and more to spare, three members, and a chain heavier than water.
+TEST_F(ColumnReach, AHeldColumnsShapeBalancesEveryMember) {
+  struct Case {
+    const char* what;
+    std::vector<Body> members;
+    double height, H;
+  };
+  // The user's riser: 4,000 and 9,425 cubic feet at 64 lbs/cubic foot.
+  const Body lower{80.0, 100.0, 35.0, 256.0, 40.0};
+  const auto upper = [](double L) { return Body{L, 150.0, 15.0, 603.2, 15.0}; };
+  const Case cases[] = {
+      {"a riser with 2 ft to spare", {lower, upper(32.0)}, 110.0, 600.0},
+      {"a riser with 10 ft to spare at its mean load", {lower, upper(40.0)}, 110.0, 380.68},
+      {"a riser with 10 ft to spare under 1 kip", {lower, upper(40.0)}, 110.0, 1.0},
+      {"three buoyant members", {{30.0, 10.0, 15.0, 60.0, 15.0}, {40.0, 20.0, 18.0, 50.0, 22.0}, {20.0, 5.0, 10.0, 90.0, 12.0}},
+       80.0, 150.0},
+      {"a chain heavier than water", {{50.0, 80.0, 25.0, 20.0, 25.0}, {50.0, 80.0, 25.0, 20.0, 25.0}}, 60.0, 40.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<double> phi = heldColumnAngles(held(c.members), c.height, c.H);
+    ASSERT_EQ(phi.size(), c.members.size());
+    double z = 0.0, span = 0.0;
+    for (std::size_t k = 0; k < phi.size(); ++k) {
+      z += c.members[k].L * std::cos(phi[k]);
+      span += c.members[k].L;
+    }
+    EXPECT_NEAR(z, c.height, 1e-9 * span);
+    // Moments about a member's lower joint of the loads at its top (H, P) and of its weight and
+    // buoyancy: counterclockwise positive, the member leaning toward +x at phi from the vertical.
+    const auto moment = [&](std::size_t k, double P) {
+      const Body& m = c.members[k];
+      const double s = std::sin(phi[k]), co = std::cos(phi[k]);
+      return m.L * (s * P - co * c.H) + s * (m.B * m.b - m.W * m.g);
+    };
+    const std::size_t top = phi.size() - 1;
+    const double unit = moment(top, 1.0) - moment(top, 0.0);  // the moment of P = 1 at the top
+    double P = -moment(top, 0.0) / unit;
+    for (std::size_t k = top; k-- > 0;) {
+      P -= c.members[k + 1].W - c.members[k + 1].B;
+      EXPECT_NEAR(moment(k, P), 0.0, 1e-9 * c.H * span) << "member " << k + 1;
+    }
+  }
+  // Members that together just span the height, or fall short of it, have no shape out of line.
+  EXPECT_TRUE(heldColumnAngles(held({lower, upper(30.0)}), 110.0, 600.0).empty());
+  EXPECT_TRUE(heldColumnAngles(held({lower, upper(29.0)}), 110.0, 600.0).empty());
+}
+
+// The bend at the most bent joint; the least change that brings a riser to kLeastMemberBend. The
+// user's riser with 2 ft to spare bends by 1.14 degrees under 600 kips (a peer of plain Python:
+// bisection of the closure in member 1's cotangent, tests/dataset/reference/riser_bend_reference.py);
+// the height lowered by the remedy's figure bends it by the least, and the elements lengthened by
+// theirs too, as heldColumn sums them from TPCM.
+TEST_F(ColumnReach, ARisersBendAndWhatBringsItToTheLeast) {
+  EXPECT_DOUBLE_EQ(largestBend({}), 0.0);
+  EXPECT_NEAR(largestBend({0.1, 0.3, 0.25}), std::sin(0.2), 1e-15);
+
+  Tpcm& t = TPCM;
+  t.DWATR = 64.0f;
+  t.NELEM = 2;
+  t.IPIERC = 3;  // under water
+  t.IFREE(1) = t.IFREE(2) = 1;
+  const float lengths[] = {80.0f, 32.0f}, volumes[] = {4000.0f, 9425.0f}, cbs[] = {40.0f, 15.0f};
+  const float weights[] = {100.0f, 150.0f}, cgs[] = {35.0f, 15.0f};
+  for (int k = 1; k <= 2; ++k) {
+    t.SLEN(k) = lengths[k - 1];
+    t.BUOY(k) = volumes[k - 1];
+    t.CBUOY(k) = cbs[k - 1];
+    t.TMASS(k) = weights[k - 1];
+    t.CGSALM(k) = cgs[k - 1];
+  }
+  const SalmMembers m = salmMembers();
+  const HeldColumn column = heldColumn(m);
+  ASSERT_EQ(column.length.size(), 2u);
+  EXPECT_NEAR(column.netWeight[0], 100.0 - 256.0, 1e-9);
+  EXPECT_NEAR(column.netWeight[1], 150.0 - 603.2, 1e-4);
+  const double bend = largestBend(heldColumnAngles(column, 110.0, 600.0));
+  EXPECT_NEAR(std::asin(bend) * 180.0 / std::numbers::pi, 1.1426, 5e-4);
+
+  const HeldColumnRemedy remedy = heldColumnRemedy(m, 110.0, 600.0);
+  EXPECT_NEAR(largestBend(heldColumnAngles(column, 110.0 - remedy.lowering, 600.0)), kLeastMemberBend, 1e-9);
+  ASSERT_EQ(remedy.lengthening.size(), 2u);
+  for (int k = 1; k <= 2; ++k) {
+    const HeldColumn longer = heldColumn(m, k, remedy.lengthening[static_cast<std::size_t>(k - 1)]);
+    EXPECT_NEAR(largestBend(heldColumnAngles(longer, 110.0, 600.0)), kLeastMemberBend, 1e-9) << "element " << k;
+  }
+
+  // A member cut in two elements is the same member: element 2 as two halves of 16 ft, each with
+  // half the volume and weight, centred at 7 ft in its half, sums to what the whole gives.
+  t.NELEM = 3;
+  t.IPIERC = 4;
+  t.IFREE(3) = 0;
+  for (int k = 2; k <= 3; ++k) {
+    t.SLEN(k) = 16.0f;
+    t.BUOY(k) = volumes[1] / 2.0f;
+    t.TMASS(k) = weights[1] / 2.0f;
+    t.CBUOY(k) = t.CGSALM(k) = 7.0f;
+  }
+  const HeldColumn cut = heldColumn(salmMembers());
+  ASSERT_EQ(cut.length.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_NEAR(cut.length[i], column.length[i], 1e-9);
+    EXPECT_NEAR(cut.netWeight[i], column.netWeight[i], 1e-4);
+    EXPECT_NEAR(cut.momentTerm[i], column.momentTerm[i], 1e-4);
+  }
+  // A member that pierces the surface floats: its buoyancy follows its draft.
+  t.IPIERC = 2;
+  EXPECT_TRUE(heldColumn(salmMembers()).length.empty());
 }
 
 }  // namespace

@@ -337,34 +337,55 @@ TEST_F(MemberLoads, ShortMomdatEndsInTheFileErrorStop) {
   closeAllUnits();
 }
 
-// Members nearly in line leave the axial load to a small divisor: a warning, and the user may stop;
-// an unattended run stops after the warning.
+// Members nearly in line leave the axial load to a small divisor: a warning that names the members,
+// where they stand under the mean load and what to change (for a buoyant riser, its length against
+// the height to the keel), and the user may stop; an unattended run stops after the warning.
 TEST_F(MemberLoads, NearlyAlignedMembersAreWarnedOf) {
   const std::string warning =
       "\n ++> WARNING: All members are nearly aligned in mean condition;\n"
       "              Relative alignment is less than 0.573 degrees.\n"
-      "              Member load calculations may be unreliable...\n\n";
-  const auto alignedColumn = [] {
-    auto members = testing_support::twoMembers();
-    members[1].angle = 0.31f;  // 0.01 rad from member 1
-    testing_support::setDynamicsColumn(members, kRigidHawser);
-    seaHeadingFile();
+      "              Member load calculations may be unreliable...\n"
+      "     Under the mean load of 40.00 kips, member 1 (element 1) stands at 17.19 deg and member 2\n"
+      "     (element 2) at 17.76 deg from the vertical; their loads need 1.72 deg between two members at\n";
+  struct Case {
+    const char* what;
+    std::int32_t attachment;
+    std::string advice;
   };
-  alignedColumn();
-  EXPECT_EQ(run("a\n"), kExitFatal);
-  EXPECT_TRUE(contains(screen, warning + "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ")) << screen;
+  const Case cases[] = {
+      {"a rigid hawser", kRigidHawser,
+       "     least. Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the\n"
+       "     height of the attachment (page 3, item 14 then 1).\n\n"},
+      {"a buoyant riser", kBuoyantRiser,
+       "     least. Give the buoyant riser more length than the height from its hinge to the vessel's keel:\n"
+       "     lengthen an element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen the\n"
+       "     draft (page 5, item 10).\n\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto alignedColumn = [&c] {
+      auto members = testing_support::twoMembers();
+      members[1].angle = 0.31f;  // 0.01 rad from member 1
+      testing_support::setDynamicsColumn(members, c.attachment);
+      seaHeadingFile();
+    };
+    const std::string message = warning + c.advice;
+    alignedColumn();
+    EXPECT_EQ(run("a\n"), kExitFatal);
+    EXPECT_TRUE(contains(screen, message + "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ")) << screen;
 
-  alignedColumn();
-  EXPECT_EQ(run("\n"), -1);
-  EXPECT_TRUE(contains(screen, warning)) << screen;
-  EXPECT_EQ(OUTPUT.ISPRED, 1);
+    alignedColumn();
+    EXPECT_EQ(run("\n"), -1);
+    EXPECT_TRUE(contains(screen, message)) << screen;
+    EXPECT_EQ(OUTPUT.ISPRED, 1);
 
-  alignedColumn();
-  TPCM.EDUNIT = kDiagnosticsUnit;
-  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
-  EXPECT_EQ(run(), kExitFatal);
-  closeAllUnits();
-  EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"), warning));
+    alignedColumn();
+    TPCM.EDUNIT = kDiagnosticsUnit;
+    RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
+    EXPECT_EQ(run(), kExitFatal);
+    closeAllUnits();
+    EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"), message));
+  }
 }
 
 TEST_F(MemberLoads, ColumnsItCannotLoadStop) {

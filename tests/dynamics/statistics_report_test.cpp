@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "dynamics/dynslm.h"
+#include "dynamics/printed_loads.h"
 #include "dynamics/ranout.h"
 #include "dynamics_report_fixtures.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
 #include "statics/solve.h"
+#include "util/files.h"
+#include "util/fortran_format.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/fresh_run.h"
@@ -185,6 +188,60 @@ TEST_F(StatisticsReport, FreeSalmReportsItsMembersAndItsHighFrequencyMode) {
   EXPECT_EQ(o.STMOM(1, 3), 0.0f);
   EXPECT_EQ(o.STMOM(1, 4), 0.0f);
   EXPECT_EQ(o.STMOM(1, 5), 0.0f);
+}
+
+// A field holds a value exactly when fmtF prints it without asterisks: over each field's edges, in
+// both signs, and where rounding carries the value over the edge.
+TEST_F(StatisticsReport, AFieldHoldsWhatItPrintsWithoutAsterisks) {
+  const double values[] = {0.0,       0.004,      0.5,       9.99,      9.995,      99999.99,  999999.99,
+                           999999.994, 999999.995, 1.0e6,     1012855.4, 183597.36, 12345.678, 1.0e12};
+  for (const int width : {3, 6, 9, 12}) {
+    for (const int decimals : {1, 2, 3}) {
+      for (const double magnitude : values) {
+        for (const double value : {magnitude, -magnitude}) {
+          const bool printed = fmtF(value, width, decimals).find('*') == std::string::npos;
+          EXPECT_EQ(fitsField(value, width, decimals), printed) << value << " F" << width << "." << decimals;
+        }
+      }
+    }
+  }
+}
+
+// A load its field cannot hold stops the report where it would print asterisks, naming the load, its
+// value and the field's limit, where the members stand under the mean load, and for a buoyant riser
+// its length against the height to the keel; a load that fits prints.
+TEST_F(StatisticsReport, ALoadBeyondItsFieldStopsTheReport) {
+  testing_support::TempDir dir;
+  testing_support::setDynamicsColumn(testing_support::twoMembers(), kBuoyantRiser);
+  Output& o = OUTPUT;
+  for (int m = 1; m <= 2; ++m) {  // the mean configuration, as the driver leaves it
+    o.PHICON(m) = SOLVE.PHIANG(2, m);
+    o.EQCOS(m) = std::cos(o.PHICON(m));
+    o.EQSIN(m) = std::sin(o.PHICON(m));
+  }
+  RHOPEN("RANOUT.stxt", kFormatted, kFresh, 0, TPCM.IUNIT, "TEST", kScreenUnit, 0);
+  o.FSIGHF(1, 2) = 999999.5f;  // the base's axial load: near the edge of its field
+  {
+    testing_support::ConsoleCapture console;
+    RANDAT(1, 0.0f, 1.0f, 0.0f, 2.0f);
+  }
+  o.FSIGHF(1, 2) = 1.5e6f;
+  testing_support::ConsoleCapture console("\n");
+  EXPECT_EQ(testing_support::stopStatus([] { RANDAT(1, 0.0f, 1.0f, 0.0f, 2.0f); }), kExitFatal);
+  closeAllUnits();
+  EXPECT_EQ(console.screen(),
+            " ++> RANOUT: The two-sigma wave-frequency deviation of the axial load at the base\n"
+            "     is 1500000.00 kips, more than the report's field holds (999999.99). Under the mean load\n"
+            "     of 40.00 kips, member 1 (element 1) stands at 17.19 deg and member 2 (element 2) at 45.84 deg\n"
+            "     from the vertical. The loads that the vessel's heave at the keel gives a buoyant riser grow\n"
+            "     without bound as its members come into line. Give the buoyant riser more length than the height\n"
+            "     from its hinge to the vessel's keel: lengthen an element (page 3, item 2), reduce the water\n"
+            "     depth (page 1, item 4) or deepen the draft (page 5, item 10).\n"
+            "\n"
+            " Press <RETURN> to continue: ");
+  const std::string report = testing_support::readFileText("RANOUT.stxt");
+  EXPECT_TRUE(contains(report, "   0       0.00   999999.50")) << report;
+  EXPECT_FALSE(contains(report, "*****")) << report;
 }
 
 TEST_F(StatisticsReport, UnknownTableKindStops) {
