@@ -366,7 +366,9 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
     c.edit();
     const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), kInLine);
     ASSERT_EQ(findings.size(), c.raised ? 1u : 0u) << c.what;
-    if (c.raised) EXPECT_TRUE(findings[0].fatal) << c.what;
+    if (c.raised) {
+      EXPECT_TRUE(findings[0].fatal) << c.what;
+    }
   }
 
   userRiser(30.0f);
