@@ -16,6 +16,7 @@
 #include "editor/env_pages.h"
 #include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
+#include "platform/stop.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
@@ -233,6 +234,23 @@ void fillSwellSpectrum(const Report& r) {
   w.WSWLPK = swell.WP;
   w.WKSWLPK = swell.WKP;
   w.SWHSWL = significantHeight(w.SWLPSD.data());
+}
+
+// The spectra of the sea and the swell, before the report is opened. A sea or swell may take its
+// spectrum from the user's "WAVSPEC.txt", whose reader stops on a file that cannot serve (missing,
+// unreadable, out of its bounds, or a frequency outside it that the user chooses not to extrapolate)
+// after saying what to change. In the editor that stop ends the report, not the session: the old
+// report stays, the edits are kept and the menu comes back. The end of the keyboard input, and any
+// other way of ending, still ends the session.
+bool spectraFilled(Report& r) {
+  try {
+    if (r.sea) fillSeaSpectrum(r);
+    if (r.swell) fillSwellSpectrum(r);
+  } catch (const Stop& stop) {
+    if (stop.status != kExitFatal || stop.routine == "keyboard input") throw;
+    return false;
+  }
+  return true;
 }
 
 // ---- the pages ---------------------------------------------------------------------------------
@@ -456,8 +474,6 @@ void WAVOUT() {
 
   r.u = t.IUNIT;
   r.console = t.IUNIT == t.EDUNIT;
-  if (t.IUNIT == kReportFileUnit)
-    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
   r.length = t.NUNTS == kMetricUnits ? "m." : "ft";
   r.g = t.NUNTS == kMetricUnits ? 9.8f : 32.152f;
   r.constantSlope = t.LSLPHT != 0;
@@ -466,15 +482,16 @@ void WAVOUT() {
   r.s = std::sqrt(t.DEPTH / r.g);
   r.points = wavePoints();
   fillGrid(r);
+  if (!spectraFilled(r)) return;
 
+  if (t.IUNIT == kReportFileUnit)
+    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
   writeWaveProperties(r);
   r.endPage();
   r.newPage();
   writeParticleDynamics(r);
   r.endPage();
 
-  if (r.sea) fillSeaSpectrum(r);
-  if (r.swell) fillSwellSpectrum(r);
   if (r.sea || r.swell) {
     r.newPage();
     writeSpectralValues(r);

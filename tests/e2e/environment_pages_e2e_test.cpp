@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
@@ -81,6 +82,43 @@ TEST(EnvironmentPagesE2e, JonswapSeaWithSwellAndTheWaveReport) {
   EXPECT_TRUE(IsClose(reportValue(report, "Calculated Significant swell height"), 3.0, 0.01)) << report;
   EXPECT_EQ(reportValue(report, "Swell period"), 14.0);
   EXPECT_TRUE(contains(report, "     28.000        0.224")) << "the last of the 51 periods";
+}
+
+// A sea whose spectrum comes from the user's "WAVSPEC.txt" makes the wave report read that file. A
+// file that cannot serve stops the report with its message, but not the session: the report file is
+// not written, and the menu comes back with the edits, to be saved. (The session used to end there
+// with status 1, its edits lost.)
+TEST(EnvironmentPagesE2e, AWaveSpectrumFileThatCannotServeEndsTheReportNotTheSession) {
+  struct Case {
+    const char* what;
+    const char* file;     // nullptr: no file
+    const char* message;  // the reader's first line
+  };
+  const Case cases[] = {
+      {"a value that is no number", "3\n0.5 1\n0.6 2\n0.7 x\n",
+       " ++> User file \"WAVSPEC.txt\": line 4, column 2 holds \"x\", which is no number;"},
+      {"a density beyond any sea", "3\n0.5 1\n0.6 1e20\n0.7 1\n",
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1.0000E+20;"},
+      {"no file", nullptr, "WAVSPEC.txt\" not found"},
+  };
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", testing_support::DataSet().withSalm().withTanker().bytes());
+    if (c.file != nullptr) folder.writeFile("WAVSPEC.txt", c.file);
+    const std::string script =
+        "M\n\n"             // the data set opened, the missing "LOWDAT" passed over
+        "J15\n1\n2\n8\n"  // page 15: irregular waves on, their spectrum from "WAVSPEC.txt"
+        "L\n6\n\n"         // the wave report, its message read (for no file, its question answered)
+        "1\n";              // save and exit
+    const e2e::Run run = folder.run(script);
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.status, 0) << c.what << "\n" << run.out;
+    EXPECT_TRUE(contains(run.out, c.message)) << c.what << "\n" << run.out;
+    EXPECT_FALSE(folder.exists("WAVEOUT.stxt")) << c.what;
+    const std::string image = folder.readFile("SALMDAT");
+    ASSERT_EQ(image.size(), 4u * kStoredWords) << c.what;
+    EXPECT_EQ(intWord(image, 164), kSpectrumUserFile) << c.what << ": WAVTYP, the spectrum from the file, saved";
+  }
 }
 
 }  // namespace
