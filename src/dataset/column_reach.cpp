@@ -43,6 +43,12 @@ float attachmentHeight(const SalmMembers& members) {
   return depth + above;
 }
 
+float heldColumnSlack(const SalmMembers& members) {
+  float total = 0.0f;
+  for (const float length : members.length) total += length;
+  return total - attachmentHeight(members);
+}
+
 bool columnReachesHeight(std::span<const float> lengths, float height) {
   const int n = static_cast<int>(lengths.size());
   if (n == 0) return true;

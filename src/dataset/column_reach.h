@@ -32,6 +32,12 @@ float attachmentHeight(const SalmMembers& members);
 // are taken as the statics take them, so the same lengths give the same verdict.
 bool columnReachesHeight(std::span<const float> lengths, float height);
 
+// The slack of an attached column: its members' whole length less the height its top is held at
+// above its lowest free joint (attachmentHeight), the offset 0. A buoyant riser whose slack is nil
+// or small stands nearly in line between its hinge and the keel; one whose slack the keel's heave
+// takes up goes taut in the waves. Either way its loads have no bound in the linear model.
+float heldColumnSlack(const SalmMembers& members);
+
 // A column whose top is held at a height, as a buoyant riser is at the vessel's keel: under a
 // horizontal load H at its top every member leans to balance its moments about its lower joint,
 // H c_k = T_k - M_k (c_k its cotangent, T_k the vertical pull at its top, M_k its moment term), so

@@ -508,24 +508,43 @@ std::vector<std::string> flowingLines(const std::string& lead, const std::string
   return lines;
 }
 
-std::optional<RunFinding> riserBendFinding() {
+namespace {
+
+// A buoyant riser held between its lowest free joint and the vessel's keel, as the statics hold it.
+struct HeldRiser {
+  SalmMembers members;
+  HeldColumn column;
+  double height = 0.0;  // from the lowest free joint to the keel [ft | m]
+};
+
+// The riser of an attached SALM whose held column the checks can judge: none where one member, a
+// column that cannot reach the keel, a member that pierces the surface or values that are no numbers
+// have findings of their own.
+std::optional<HeldRiser> heldRiser() {
   const Tpcm& t = TPCM;
   if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return std::nullopt;
-  const SalmMembers m = salmMembers();
-  // One member, a column that cannot reach the keel, a member that pierces the surface and values
-  // that are no numbers have findings of their own.
+  HeldRiser riser;
+  riser.members = salmMembers();
+  const SalmMembers& m = riser.members;
   if (m.length.size() < 2 || !columnReachesHeight(m.length, attachmentHeight(m))) return std::nullopt;
-  const HeldColumn column = heldColumn(m);
-  if (column.length.empty() || !(t.TLOAD > 0.0f) || !std::isfinite(t.TLOAD)) return std::nullopt;
+  riser.column = heldColumn(m);
+  const HeldColumn& column = riser.column;
+  if (column.length.empty()) return std::nullopt;
   for (std::size_t i = 0; i < column.length.size(); ++i) {
     if (!(column.length[i] > 0.0) || !std::isfinite(column.netWeight[i]) || !std::isfinite(column.momentTerm[i]))
       return std::nullopt;
   }
-  const double height = attachmentHeight(m);
-  if (!std::isfinite(height)) return std::nullopt;
-  const double bend = largestBend(heldColumnAngles(column, height, t.TLOAD));
-  if (bend >= kLeastMemberBend) return std::nullopt;
+  riser.height = attachmentHeight(m);
+  if (!std::isfinite(riser.height)) return std::nullopt;
+  return riser;
+}
 
+// "Elements 1 and 2, 80.00 and 30.00 feet long, together 110.00 feet, span the 110.00 feet from the
+// riser's hinge on the sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00
+// feet) with 0.00 feet to spare."
+std::string riserSpanText(const HeldRiser& riser) {
+  const Tpcm& t = TPCM;
+  const SalmMembers& m = riser.members;
   const int first = m.firstElement.front();
   const int last = elementCount();
   std::vector<float> lengths;
@@ -539,15 +558,32 @@ std::optional<RunFinding> riserBendFinding() {
   const bool base = t.IFREE(1) == 0 && m.baseLength != 0.0f;
   std::string from = "the water depth " + lengthText(t.DEPTH) + " less the ";
   if (base) from += "frozen base's height " + lengthText(std::cos(t.ANCHOR) * m.baseLength) + " and the ";
+  return elements + ", " + lengthsText(lengths) + " long, together " + lengthText(total) + ", span the " +
+         lengthText(static_cast<float>(riser.height)) + " from the riser's " +
+         (base ? "lowest free joint" : "hinge on the sea bed") + " to the vessel's keel (" + from + "draft " +
+         lengthText(t.DRAFT) + ") with " + lengthText(heldColumnSlack(m)) + " to spare.";
+}
+
+// What lowers the keel, the riser kept.
+constexpr std::string_view kLowerTheKeel = "reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)";
+
+}  // namespace
+
+std::optional<RunFinding> riserBendFinding() {
+  const Tpcm& t = TPCM;
+  const std::optional<HeldRiser> riser = heldRiser();
+  if (!riser || !(t.TLOAD > 0.0f) || !std::isfinite(t.TLOAD)) return std::nullopt;
+  const SalmMembers& m = riser->members;
+  const double height = riser->height;
+  const double bend = largestBend(heldColumnAngles(riser->column, height, t.TLOAD));
+  if (bend >= kLeastMemberBend) return std::nullopt;
+
+  const int first = m.firstElement.front();
   const double degrees = std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi;
   const double least = std::asin(kLeastMemberBend) * 180.0 / std::numbers::pi;
-  std::string text = elements + ", " + lengthsText(lengths) + " long, together " + lengthText(total) + ", span the " +
-                     lengthText(static_cast<float>(height)) + " from the riser's " +
-                     (base ? "lowest free joint" : "hinge on the sea bed") + " to the vessel's keel (" + from +
-                     "draft " + lengthText(t.DRAFT) + ") with " +
-                     lengthText(static_cast<float>(total - height)) + " to spare. Under the largest load of the table, " +
-                     messageValue(t.TLOAD) + unitLabel(t.NUNTS) + " (page 2, item 2), they would stand " +
-                     degreesText(degrees) + " degrees out of line, where their loads need " + degreesText(least) +
+  std::string text = riserSpanText(*riser) + " Under the largest load of the table, " + messageValue(t.TLOAD) +
+                     unitLabel(t.NUNTS) + " (page 2, item 2), they would stand " + degreesText(degrees) +
+                     " degrees out of line, where their loads need " + degreesText(least) +
                      " degrees at least: the closer they come into line, the more the riser's tension and the "
                      "loads that the vessel's heave at the keel gives it grow, without bound.";
   // What each change must be at least, rounded up to what the message shows so that the figure
@@ -561,7 +597,7 @@ std::optional<RunFinding> riserBendFinding() {
   }
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
-  const std::string lower = "reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)";
+  const std::string lower(kLowerTheKeel);
   if (remedy.lowering > 0.0) remedies.push_back("lower the keel by " + atLeast(remedy.lowering) + ": " + lower);
   if (remedies.empty()) {
     text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or " + lower + ".";
@@ -572,6 +608,40 @@ std::optional<RunFinding> riserBendFinding() {
   const std::vector<std::string> lines =
       flowingLines(" ++> Fatal Warning: ", "The buoyant riser's members would stand nearly in line. " + text);
   return RunFinding{true, lines};
+}
+
+std::optional<RunFinding> riserHeaveFinding(float keelHeave) {
+  const Tpcm& t = TPCM;
+  const std::optional<HeldRiser> riser = heldRiser();
+  if (!riser || !std::isfinite(keelHeave)) return std::nullopt;
+  const float slack = heldColumnSlack(riser->members);
+  if (keelHeave < slack) return std::nullopt;
+
+  // Where the riser's top is held: the keel, as the run sets the vessel's first point for a riser,
+  // or the point the data set names.
+  const bool keel = t.RACC(1, 1) == t.XSALM && t.RACC(2, 1) == 0.0f && t.RACC(3, 1) == 0.0f;
+  const std::string top = keel ? "the keel, where it holds the riser's top,"
+                               : "its point 1 at (" + messageValue(t.RACC(1, 1)) + ", " + messageValue(t.RACC(2, 1)) +
+                                     ", " + messageValue(t.RACC(3, 1)) + ")" + unitLabel(t.NUNTS + 7) +
+                                     ", z up from the keel, where it holds the riser's top,";
+  std::vector<std::string> seas;
+  if (t.LRANDM != 0) seas.push_back("the irregular sea (page 15)");
+  if (t.LSWELL != 0) seas.push_back("the swell (page 16)");
+  if (t.LSWELL != 0 && t.LSWEL2 != 0) seas.push_back("the second swell (page 16)");
+  const std::string sea = seas.size() > 1 ? "the run's sea, " + listed(seas) + " together" : "the run's sea, " + listed(seas);
+  // The least multiple of a tenth of the unit above the shortfall, so that the figure itself is enough.
+  const double shortfall = static_cast<double>(keelHeave) - static_cast<double>(slack);
+  const float change = static_cast<float>((std::floor(shortfall * 10.0) + 1.0) / 10.0);
+  const std::string text =
+      "The vessel's heave at " + std::string(keel ? "the keel" : "the riser's top") +
+      " takes up the buoyant riser's slack. " + riserSpanText(*riser) + " In " + sea + ", the vessel heaves " +
+      top + " by " + lengthText(keelHeave) + " (the significant amplitude of its vertical motion, twice the RMS), " +
+      (keelHeave > slack ? "more than" : "as much as") +
+      " the slack: the riser would go taut in the waves, where the linear model of its members gives loads without "
+      "bound. Lengthen an element by at least " + lengthText(change) + " (page 3, item 2), or lower the keel by as "
+      "much: " + std::string(kLowerTheKeel) + ", which change the vessel's response too (the run checks it again); or "
+      "analyse a calmer sea.";
+  return RunFinding{true, flowingLines(" ++> Fatal Warning: ", text)};
 }
 
 std::optional<RunFinding> submergedTopFinding() {

@@ -151,6 +151,17 @@ std::vector<std::string> flowingLines(const std::string& lead, const std::string
 // and what to change: an element's length, the water depth or the draft.
 std::optional<RunFinding> riserBendFinding();
 
+// A buoyant riser (IARCO 2) held between its hinge and the vessel's keel, as riserBendFinding judges
+// it, whose slack (heldColumnSlack, dataset/column_reach.h) is no more than `keelHeave`: the
+// significant amplitude (twice the RMS) of the vertical motion of the vessel point that holds the
+// riser's top, the keel, in the run's sea (the wind sea, the swell and the second swell together),
+// which the vessel response finds. The riser would go taut in the waves, where the linear model of
+// its members gives loads without bound. Fatal; it names the elements' lengths and their sum, the
+// height to the keel and what it comes from, the slack, the heave and where it comes from, and what
+// to change: an element's length or the keel's height by at least the shortfall (rounded up to a
+// tenth of the unit above it), or a calmer sea.
+std::optional<RunFinding> riserHeaveFinding(float keelHeave);
+
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the
 // column below the vessel's attachment member (the whole column of a free SALM), standing upright,

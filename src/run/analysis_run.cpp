@@ -59,6 +59,18 @@ void freeSalmDynamics() {
   FREMOT();
 }
 
+// The end of the vessel response: its statistics report; then a buoyant riser whose slack the
+// heave of its top in the run's sea takes up is refused, as soon as that heave is known and before
+// the SALM's stages, which would give it loads without bound. The riser's top is the first vessel
+// point, whose displacements the run writes for the SALM's dynamics (setUpRunData).
+void vesselStatistics() {
+  VESL3();
+  const Tpcm& t = TPCM;
+  if (t.IARCO != kBuoyantRiser || t.ISPM != 1 || t.LDSP == 0 || t.NACC < 1) return;
+  if (const auto finding = riserHeaveFinding(runSeaPointAmplitude(1, 3)))
+    fatalStop(kRunner, t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+}
+
 // ---- The stages and their contracts ----
 //
 // Each stage's blocks in the names they register (platform/block_reset.h). "Writes" covers every
@@ -85,7 +97,8 @@ constexpr std::string_view kVesselPass2Writes[] = {"HIMEM",  "WAVCOM", "PASCOM",
                                                    "CATCOM", "TMPCM2", "DUMMY1", "LOCITR"};
 constexpr TpcmMember kVesselPass2Changes[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(NWP)};
 constexpr std::string_view kVesselPass2Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM", "SIMCOM"};
-// Pass 3: the irregular-sea statistics report.
+// Pass 3: the irregular-sea statistics report, and the buoyant riser's slack against the heave of
+// its top.
 constexpr std::string_view kVesselPass3Writes[] = {"HIMEM", "PASCOM"};
 constexpr TpcmMember kVesselPass3Changes[] = {QV_TPCM(LBACK), QV_TPCM(NSEAHT), QV_TPCM(NSEAHG)};
 constexpr std::string_view kVesselPass3Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM"};
@@ -134,7 +147,7 @@ constexpr std::string_view kDataSetOnly[] = {"TPCM"};
 
 constexpr AnalysisStage kVesselPass1{"VESL1", VESL1, kVesselPass1Writes, kVesselPass1Changes, kDataSetOnly};
 constexpr AnalysisStage kVesselPass2{"VESL2", VESL2, kVesselPass2Writes, kVesselPass2Changes, kVesselPass2Reads};
-constexpr AnalysisStage kVesselPass3{"VESL3", VESL3, kVesselPass3Writes, kVesselPass3Changes, kVesselPass3Reads};
+constexpr AnalysisStage kVesselPass3{"VESL3", vesselStatistics, kVesselPass3Writes, kVesselPass3Changes, kVesselPass3Reads};
 constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile, kCurrentProfileWrites,
                                         kCurrentProfileChanges, kDataSetOnly};
 constexpr AnalysisStage kStatics{"STSALM", STSALM, kStaticsWrites, kStaticsChanges, kDataSetOnly};

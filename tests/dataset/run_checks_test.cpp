@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -426,6 +427,101 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "     element 2 by at least 0.68 feet or element 3 by at least 0.64 feet (page 3, item 2), or lower\n"
             "     the keel by at least 0.66 feet: reduce the water depth (page 1, item 4) or deepen the draft\n"
             "     (page 5, item 10).\n");
+}
+
+// The same riser against the heave of its top at the keel, which the vessel response finds (7.23 ft
+// in the user's sea): refused while the heave is no less than the slack, the riser's 110 ft to the
+// keel taken from its length; run once the slack exceeds it. The lengthening the message names, to
+// the tenth above the shortfall, clears it, as does the keel lowered by as much. Other attachments, a
+// riser whose top element pierces the surface and a column that cannot reach the keel are other
+// findings' or none.
+TEST_F(RunChecks, ARiserWhoseSlackTheKeelsHeaveTakesUpIsFatal) {
+  struct Case {
+    const char* what;
+    float secondLength;
+    float heave;
+    std::function<void()> edit;
+    bool raised;
+  };
+  const auto none = [] {};
+  const Case cases[] = {
+      {"3 ft of slack", 33.0f, 7.23f, none, true},
+      {"5 ft of slack", 35.0f, 7.23f, none, true},
+      {"5 ft of slack, a heave of as much", 35.0f, 5.0f, none, true},
+      {"5 ft of slack, a heave just below it", 35.0f, 4.99f, none, false},
+      {"10 ft of slack: element 2 at 40 ft", 40.0f, 7.23f, none, false},
+      {"20 ft of slack", 50.0f, 7.23f, none, false},
+      {"5 ft, element 1 lengthened by the 2.30 ft named", 35.0f, 7.23f, [] { TPCM.SLEN(1) = 82.3f; }, false},
+      {"5 ft, the depth reduced by the 2.30 ft named", 35.0f, 7.23f, [] { TPCM.DEPTH = 147.7f; }, false},
+      {"5 ft, the draft deepened by the 2.30 ft named", 35.0f, 7.23f, [] { TPCM.DRAFT = 42.3f; }, false},
+      {"5 ft, element 2 lengthened by 2.20 ft", 37.2f, 7.23f, none, true},
+      {"a yoke", 35.0f, 7.23f, [] { TPCM.IARCO = kYoke; }, false},
+      {"a free SALM", 35.0f, 7.23f, [] { TPCM.FRESLM = 1; TPCM.IARCO = kFreeSalm; }, false},
+      {"the riser's top element piercing", 35.0f, 7.23f, [] { TPCM.IPIERC = 2; TPCM.WETYOK = 0; }, false},
+      {"too short to reach the keel", 29.0f, 7.23f, none, false},
+      {"a heave that is no number", 35.0f, std::numeric_limits<float>::quiet_NaN(), none, false},
+  };
+  for (const Case& c : cases) {
+    userRiser(c.secondLength);
+    c.edit();
+    const std::optional<RunFinding> finding = riserHeaveFinding(c.heave);
+    ASSERT_EQ(finding.has_value(), c.raised) << c.what;
+    if (c.raised) {
+      EXPECT_TRUE(finding->fatal) << c.what;
+    }
+  }
+
+  // A sea and a swell; the shortfall rounded up to the tenth above it, a whole tenth (7.00 ft against
+  // 5 ft) to a tenth more, since a slack of as much is refused.
+  userRiser(35.0f);
+  Tpcm& t = TPCM;
+  t.LRANDM = 1;
+  t.LSWELL = 1;
+  EXPECT_EQ(testing_support::findingsText({*riserHeaveFinding(6.04f)}),
+            "[fatal]\n"
+            " ++> Fatal Warning: The vessel's heave at the keel takes up the buoyant riser's slack. Elements 1\n"
+            "     and 2, 80.00 and 35.00 feet long, together 115.00 feet, span the 110.00 feet from the riser's\n"
+            "     hinge on the sea bed to the vessel's keel (the water depth 150.00 feet less the\n"
+            "     draft 40.00 feet) with 5.00 feet to spare. In the run's sea, the irregular sea (page 15) and\n"
+            "     the swell (page 16) together, the vessel heaves the keel, where it holds the riser's top,\n"
+            "     by 6.04 feet (the significant amplitude of its vertical motion, twice the RMS), more than the\n"
+            "     slack: the riser would go taut in the waves, where the linear model of its members gives loads\n"
+            "     without bound. Lengthen an element by at least 1.10 feet (page 3, item 2), or lower the keel by\n"
+            "     as much: reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10), which\n"
+            "     change the vessel's response too (the run checks it again); or analyse a calmer sea.\n");
+  // The message's text as one line, its line ends and indents taken out.
+  const auto flat = [](const std::optional<RunFinding>& finding) {
+    std::string text;
+    for (const std::string& line : finding->lines) text += (text.empty() ? line : " " + line.substr(5));
+    return text;
+  };
+  const std::string whole = flat(riserHeaveFinding(7.0f));
+  EXPECT_NE(whole.find("by 7.00 feet (the significant amplitude of its vertical motion, twice the RMS), more than the "
+                       "slack: the riser would go taut"),
+            std::string::npos)
+      << whole;
+  EXPECT_NE(whole.find("Lengthen an element by at least 2.10 feet (page 3, item 2)"), std::string::npos) << whole;
+  const std::string equal = flat(riserHeaveFinding(5.0f));
+  EXPECT_NE(equal.find("by 5.00 feet (the significant amplitude of its vertical motion, twice the RMS), as much as the "
+                       "slack"),
+            std::string::npos)
+      << equal;
+  EXPECT_NE(equal.find("at least 0.10 feet"), std::string::npos) << equal;
+
+  // A swell alone, and its second swell; a first vessel point that the data set names elsewhere.
+  t.LRANDM = 0;
+  t.LSWEL2 = 1;
+  t.RACC(1, 1) = 12.0f;
+  t.RACC(3, 1) = 5.0f;
+  const std::string swells = flat(riserHeaveFinding(7.23f));
+  EXPECT_NE(swells.find(" ++> Fatal Warning: The vessel's heave at the riser's top takes up the buoyant riser's slack."),
+            std::string::npos)
+      << swells;
+  EXPECT_NE(swells.find("In the run's sea, the swell (page 16) and the second swell (page 16) together, the vessel "
+                        "heaves its point 1 at (12.00, 0.00, 5.00) feet, z up from the keel, where it holds the riser's "
+                        "top, by 7.23 feet"),
+            std::string::npos)
+      << swells;
 }
 
 // whole column of a free SALM; a frozen base inclined by ANCHOR reaches its cosine's share.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstddef>
 #include <cstring>
 #include <numbers>
@@ -158,15 +159,22 @@ TEST(BuoyantRiserE2e, ARiserSpanningTheHeightToTheKeelIsRefusedBeforeAnyStage) {
   }
 }
 
-// With 2 ft to spare and the table lowered to 200 kips, under which the members bend enough, the
-// run's checks let the riser through; an unattended run then stops at the mean load beyond the
-// table, and a run at the console that goes on past it solves the riser at its mean load of 380.68
-// kips, 1.83 degrees out of line, where the keel's heave gives it loads of a million kips: the
-// report stops where it would print them as asterisks, names the load and what to change, and no
-// report is kept.
+// A riser that the run's checks let through, yet whose members stand nearly in line under the mean
+// load: half a foot to spare, which the keel's heave in a calm sea (a JONSWAP sea of 0.6 ft and a
+// swell of 0.2 ft) does not take up, and a table up to 100 kips, under which the members bend enough.
+// An unattended run stops at the mean load beyond the table, and a run at the console that goes on
+// past it solves the riser at its mean load of 378.30 kips, 0.44 degrees out of line, where the
+// keel's heave gives it loads of a million kips: the statistics report stops where it would print
+// them as asterisks, names the load and what to change, and no report is kept. (Page 18 asks for no
+// response tables, whose loads per unit wave would stop the run before it.)
 TEST(BuoyantRiserE2e, LoadsBeyondWhatTheReportPrintsStopTheRun) {
-  const std::string image =
-      testing_support::withWord(riserUnderDisc(32.0f), offsetof(Tpcm, TLOAD), 200.0f);
+  std::string image = riserUnderDisc(30.5f);
+  std::memcpy(&TPCM, image.data(), image.size());
+  TPCM.TLOAD = 100.0f;
+  TPCM.SWHT(1) = 0.6f;
+  TPCM.SWELHT = 0.2f;
+  TPCM.ALLRAO = TPCM.PRNRAO = 0;
+  std::memcpy(image.data(), &TPCM, image.size());
   e2e::Folder unattended;
   unattended.writeFile("SALMDAT", image);
   const e2e::Run stopped = unattended.runAnalysis();
@@ -180,15 +188,160 @@ TEST(BuoyantRiserE2e, LoadsBeyondWhatTheReportPrintsStopTheRun) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(contains(run.out,
-                       " ++> RANOUT: The most probable wave-frequency peak of the axial load at the base is 1012855.38 kips,\n"
-                       "     more than the report's field holds (999999.99). Under the mean load of 380.68 kips, member 1\n"
-                       "     (element 1) stands at 10.29 deg and member 2 (element 2) at 12.12 deg from the vertical. The\n"
+                       " ++> RANOUT: The most probable wave-frequency peak of the axial load at the base is 1528943.38 kips,\n"
+                       "     more than the report's field holds (999999.99). Under the mean load of 378.30 kips, member 1\n"
+                       "     (element 1) stands at 5.33 deg and member 2 (element 2) at 5.77 deg from the vertical. The\n"
                        "     loads that the vessel's heave at the keel gives a buoyant riser grow without bound as its\n"
                        "     members come into line. Give the buoyant riser more length than the height from its hinge to\n"
                        "     the vessel's keel: lengthen an element (page 3, item 2), reduce the water depth\n"
                        "     (page 1, item 4) or deepen the draft (page 5, item 10).\n"))
       << run.out;
   EXPECT_EQ(console.files(), (std::vector<std::string>{"SALMDAT"}));
+}
+
+// The significant heave of the keel in the user's sea, from the vessel's own heave operators: the
+// records of "YOKEMOT" (per heading a header of NRAO, the swell's and the second swell's flags, the
+// random sea's flag and the heading, then per grid period the first vessel point's x, y, z motion and
+// the roll, yaw and pitch, six complex numbers), each heading's operators taken with the spectrum of
+// the wave system it carries. The spectra are written here in closed form: the JONSWAP sea of 15 ft
+// at 10 s (widths 0.07 and 0.09, gamma 3.3) scaled so that its whole area is Hs^2 / 16, found here
+// by quadrature; the swell of 6 ft at 14 s, a Gaussian in frequency of relative width 0.1 whose
+// area is Hs^2 / 16. Between the grid's periods (5 to 19.5 s by 0.5 s) the squared operator runs
+// straight in frequency, and the products are integrated finely over the grid's range.
+double keelHeaveFromOperators(const std::string& yokemot) {
+  std::vector<std::string> records;
+  for (std::size_t at = 0; at + 4 <= yokemot.size();) {
+    std::int32_t length = 0;
+    std::memcpy(&length, yokemot.data() + at, 4);
+    records.push_back(yokemot.substr(at + 4, static_cast<std::size_t>(length)));
+    at += 8 + static_cast<std::size_t>(length);
+  }
+  const auto word = [](const std::string& record, std::size_t k) {
+    float value = 0.0f;
+    std::memcpy(&value, record.data() + 4 * k, 4);
+    return static_cast<double>(value);
+  };
+  const auto flag = [](const std::string& record, std::size_t k) {
+    std::int32_t value = 0;
+    std::memcpy(&value, record.data() + 4 * k, 4);
+    return value;
+  };
+  const double pi = std::numbers::pi;
+  const auto jonswapShape = [&](double w) {
+    const double wp = 2.0 * pi / 10.0;
+    const double sigma = w <= wp ? 0.07 : 0.09;
+    const double r = w / wp - 1.0;
+    return std::pow(w, -5.0) * std::exp(-1.25 * std::pow(wp / w, 4.0)) *
+           std::pow(3.3, std::exp(-r * r / (2.0 * sigma * sigma)));
+  };
+  const auto integral = [](auto f, double from, double to, int steps) {  // Simpson's rule
+    const double h = (to - from) / steps;
+    double sum = f(from) + f(to);
+    for (int i = 1; i < steps; ++i) sum += (i % 2 == 1 ? 4.0 : 2.0) * f(from + i * h);
+    return sum * h / 3.0;
+  };
+  const double jonswapArea = integral(jonswapShape, 0.05, 20.0, 400000);
+  const auto sea = [&](double w) { return 15.0 * 15.0 / 16.0 * jonswapShape(w) / jonswapArea; };
+  const auto swell = [&](double w) {
+    const double wp = 2.0 * pi / 14.0, sigma = 0.1, r = w / wp - 1.0;
+    return 6.0 * 6.0 / (16.0 * std::sqrt(2.0 * pi) * sigma * wp) * std::exp(-r * r / (2.0 * sigma * sigma));
+  };
+
+  const int periods = 30;
+  double variance = 0.0;
+  std::size_t k = 0;
+  const int headings = flag(records.at(0), 0);
+  for (int heading = 1; heading <= headings; ++heading) {
+    const std::string& header = records.at(k++);
+    // Frequencies rising: the grid's periods from the longest.
+    std::vector<double> w, z2;
+    for (int i = periods; i >= 1; --i) {
+      const std::string& record = records.at(k + static_cast<std::size_t>(i - 1));
+      w.push_back(2.0 * pi / (4.5 + 0.5 * i));
+      z2.push_back(word(record, 4) * word(record, 4) + word(record, 5) * word(record, 5));
+    }
+    k += periods;
+    const auto operator2 = [&](double x) {
+      std::size_t j = 1;
+      while (j + 1 < w.size() && w[j] < x) ++j;
+      return z2[j - 1] + (z2[j] - z2[j - 1]) * (x - w[j - 1]) / (w[j] - w[j - 1]);
+    };
+    if (flag(header, 3) != 0) variance += integral([&](double x) { return sea(x) * operator2(x); }, w.front(), w.back(), 20000);
+    if (flag(header, 1) != 0) variance += integral([&](double x) { return swell(x) * operator2(x); }, w.front(), w.back(), 20000);
+  }
+  return 2.0 * std::sqrt(variance);
+}
+
+// The riser with 3 or 5 ft of slack, which the keel's heave in the user's sea (7.23 ft) takes up,
+// stops once the vessel response has found that heave, before the SALM's stages: status 1, the
+// message on standard error and in "Diagnostics.stxt", no report kept; at the console the message
+// and its pause. With 10 or 20 ft it runs. The heave the message names is the one the vessel's heave
+// operators give in the sea written here (keelHeaveFromOperators), to 1 %.
+TEST(BuoyantRiserE2e, ARiserWhoseSlackTheKeelsHeaveTakesUpStopsAfterTheVesselResponse) {
+  struct Case {
+    const char* what;
+    float secondLength;
+    const char* message;  // empty: the run goes on
+  };
+  const Case cases[] = {
+      {"3 ft of slack", 33.0f,
+       " ++> Fatal Warning: The vessel's heave at the keel takes up the buoyant riser's slack. Elements 1\n"
+       "     and 2, 80.00 and 33.00 feet long, together 113.00 feet, span the 110.00 feet from the riser's\n"
+       "     hinge on the sea bed to the vessel's keel (the water depth 150.00 feet less the\n"
+       "     draft 40.00 feet) with 3.00 feet to spare. In the run's sea, the irregular sea (page 15) and\n"
+       "     the swell (page 16) together, the vessel heaves the keel, where it holds the riser's top,\n"
+       "     by 7.23 feet (the significant amplitude of its vertical motion, twice the RMS), more than the\n"
+       "     slack: the riser would go taut in the waves, where the linear model of its members gives loads\n"
+       "     without bound. Lengthen an element by at least 4.30 feet (page 3, item 2), or lower the keel by\n"
+       "     as much: reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10), which\n"
+       "     change the vessel's response too (the run checks it again); or analyse a calmer sea.\n"},
+      {"5 ft of slack", 35.0f,
+       " ++> Fatal Warning: The vessel's heave at the keel takes up the buoyant riser's slack. Elements 1\n"
+       "     and 2, 80.00 and 35.00 feet long, together 115.00 feet, span the 110.00 feet from the riser's\n"
+       "     hinge on the sea bed to the vessel's keel (the water depth 150.00 feet less the\n"
+       "     draft 40.00 feet) with 5.00 feet to spare. In the run's sea, the irregular sea (page 15) and\n"
+       "     the swell (page 16) together, the vessel heaves the keel, where it holds the riser's top,\n"
+       "     by 7.23 feet (the significant amplitude of its vertical motion, twice the RMS), more than the\n"
+       "     slack: the riser would go taut in the waves, where the linear model of its members gives loads\n"
+       "     without bound. Lengthen an element by at least 2.30 feet (page 3, item 2), or lower the keel by\n"
+       "     as much: reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10), which\n"
+       "     change the vessel's response too (the run checks it again); or analyse a calmer sea.\n"},
+      {"10 ft of slack: element 2 at 40 ft", 40.0f, ""},
+      {"20 ft of slack", 50.0f, ""},
+  };
+  std::string yokemot;  // the vessel's motions at the keel, the same whatever the riser
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string image = riserUnderDisc(c.secondLength);
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut);
+    if (std::string(c.message).empty()) {
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_FALSE(contains(run.err, "slack")) << run.err;
+      EXPECT_TRUE(folder.exists("RANOUT.stxt"));
+      yokemot = folder.readFile("YOKEMOT");
+      continue;
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, c.message);
+    // After the vessel response's statistics, before the statics.
+    EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"),
+                         " --> Outputting statistics data ...\n" + std::string(c.message)));
+    EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+
+    e2e::Folder console;
+    console.writeFile("SALMDAT", image);
+    const e2e::Run asked = console.runAnalysis({"--interactive"}, std::string(100, '\n'));
+    ASSERT_FALSE(asked.timedOut);
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_TRUE(contains(asked.out, std::string(c.message) + "\n Press <RETURN> to continue: ")) << asked.out;
+    EXPECT_EQ(console.files(), (std::vector<std::string>{"SALMDAT"}));
+  }
+  ASSERT_FALSE(yokemot.empty());
+  const double heave = keelHeaveFromOperators(yokemot);
+  EXPECT_NEAR(heave, 7.23, 0.01 * 7.23);
 }
 
 // Two straight buoyant members hinged on the sea bed and held 110 ft above it at the keel, which
