@@ -23,6 +23,7 @@
 #include "support/fresh_run.h"
 #include "support/hull_members.h"
 #include "support/run_findings.h"
+#include "support/user_riser.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -306,21 +307,7 @@ void userRiser(float secondLength) {
   t.DEPTH = 150.0f;
   t.DWATR = 64.0f;
   t.DRAFT = 40.0f;
-  t.IARCO = kBuoyantRiser;
-  t.WETYOK = 5;
-  t.NELEM = 2;
-  t.IPIERC = 3;
-  t.IFREE(1) = t.IFREE(2) = 1;
-  t.SLEN(1) = 80.0f;
-  t.SLEN(2) = secondLength;
-  t.BUOY(1) = 4000.0f;
-  t.BUOY(2) = 9425.0f;
-  t.CBUOY(1) = 40.0f;
-  t.CBUOY(2) = 15.0f;
-  t.TMASS(1) = 100.0f;
-  t.TMASS(2) = 150.0f;
-  t.CGSALM(1) = 35.0f;
-  t.CGSALM(2) = 15.0f;
+  testing_support::setUserRiser(t, secondLength);
   t.TLOAD = 600.0f;
   t.NUMTAB = 90;
   t.LDYN = 1;

@@ -21,6 +21,7 @@
 #include "support/checks.h"
 #include "support/example_data.h"
 #include "support/report_values.h"
+#include "support/user_riser.h"
 
 namespace qv {
 namespace {
@@ -85,23 +86,9 @@ std::string riserUnderDisc(float secondLength) {
   t.XSALM = 0.0f;
   t.PNDARM = 1.0f;
   // The riser.
-  t.IARCO = kBuoyantRiser;
-  t.WETYOK = 5;
-  t.NELEM = 2;
-  t.IPIERC = 3;
-  t.IFREE(1) = t.IFREE(2) = 1;
+  testing_support::setUserRiser(t, secondLength);
   t.NMOMT = 1;
   t.LMOMT(3) = 0;
-  t.SLEN(1) = 80.0f;
-  t.SLEN(2) = secondLength;
-  t.BUOY(1) = 4000.0f;
-  t.BUOY(2) = 9425.0f;
-  t.CBUOY(1) = 40.0f;
-  t.CBUOY(2) = 15.0f;
-  t.TMASS(1) = 100.0f;
-  t.TMASS(2) = 150.0f;
-  t.CGSALM(1) = 35.0f;
-  t.CGSALM(2) = 15.0f;
   t.GYRAD(1) = 30.0f;
   t.GYRAD(2) = 10.0f;
   t.YOKEHT = 30.0f;
