@@ -437,7 +437,7 @@ std::string apiParameter(float x, int) {
 std::string npdHeight(float x, int) {
   const Tpcm& t = TPCM;
   if (t.WNDTYP != kNpdWind || !unitsKnown()) return {};
-  const double reference = metric() ? 10.0 : 32.81;  // 10 m in the data set's unit, as the spectrum takes it
+  const double reference = metric() ? 10.0 : 32.81;  // 10 m in the data set's unit, as the formula takes it
   const bool calm = !(t.WNDSPD > 0.0f && std::isfinite(t.WNDSPD));  // its own finding, or no gusts to scale
   const double c = 0.0573 * std::sqrt(1.0 + 1.5 * 0.05139 * (calm ? 0.0 : t.WNDSPD));
   const double lowest = 1.01 * std::exp(-1.0 / c);  // of z / 10 m

@@ -116,6 +116,29 @@ def flow_files():
     }
 
 
+def wave_spectrum():
+    """The user's wave spectrum, as the tests of its reader write it: the tanker example's sea (a
+    mean JONSWAP of Hs 4 m and Tp 10 s) from 0.2 to 2.0 rad/s, which covers the example's periods,
+    and the same sea over too narrow a band, which the run warns of and an unattended run stops at."""
+    def jonswap(w, hs=4.0, tp=10.0, gamma=3.3):
+        wp = 2 * math.pi / tp
+        sigma = 0.07 if w <= wp else 0.09
+        pm = 5 / 16 * hs * hs * wp ** 4 / w ** 5 * math.exp(-1.25 * (wp / w) ** 4)
+        return 0.6617 * pm * gamma ** math.exp(-((w - wp) ** 2) / (2 * sigma * sigma * wp * wp))
+
+    def table(lowest, highest, n):
+        rows = ["%d" % n]
+        for k in range(n):
+            w = lowest + (highest - lowest) * k / (n - 1)
+            rows.append("%.5f %.6g" % (w, jonswap(w)))
+        return ("\n".join(rows) + "\n").encode()
+    return {
+        "covering": files_and_replies([table(0.2, 2.0, 60)], b""),
+        "narrow": files_and_replies([table(0.5, 1.2, 15)], b""),
+        "missing": files_and_replies([NO_FILE], b""),
+    }
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -189,6 +212,7 @@ def main():
     write("analysis", analysis)
     write("user_files", user_files())
     write("flow_files", flow_files())
+    write("wave_spectrum", wave_spectrum())
 
 
 if __name__ == "__main__":
