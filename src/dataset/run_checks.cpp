@@ -605,6 +605,11 @@ std::optional<RunFinding> riserBendFinding() {
     remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
     text += " " + remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "") + ".";
   }
+  // The heave check that follows the vessel's response asks for more slack than this bend: say so
+  // here, so that the change made for this finding is not met by the next one.
+  if (vesselAnalysed(t.FRESLM, t.LQUAS))
+    text += " The slack must also exceed the vessel's heave at the keel in the run's sea, which the run "
+            "checks once the vessel's response is known.";
   const std::vector<std::string> lines =
       flowingLines(" ++> Fatal Warning: ", "The buoyant riser's members would stand nearly in line. " + text);
   return RunFinding{true, lines};

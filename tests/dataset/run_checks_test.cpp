@@ -370,7 +370,9 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "     closer they come into line, the more the riser's tension and the loads that the vessel's heave\n"
             "     at the keel gives it grow, without bound. Lengthen element 1 by at least 3.20 feet or element 2\n"
             "     by at least 2.98 feet (page 3, item 2), or lower the keel by at least 3.08 feet: reduce the\n"
-            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
+            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10). The slack must also exceed\n"
+            "     the vessel's heave at the keel in the run's sea, which the run checks once the vessel's\n"
+            "     response is known.\n");
   userRiser(32.0f);
   EXPECT_EQ(testing_support::findingsText(testing_support::findingsNaming(runFindings(), kInLine)),
             "[fatal]\n"
@@ -382,7 +384,9 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "     closer they come into line, the more the riser's tension and the loads that the vessel's heave\n"
             "     at the keel gives it grow, without bound. Lengthen element 1 by at least 1.04 feet or element 2\n"
             "     by at least 0.98 feet (page 3, item 2), or lower the keel by at least 1.01 feet: reduce the\n"
-            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10).\n");
+            "     water depth (page 1, item 4) or deepen the draft (page 5, item 10). The slack must also exceed\n"
+            "     the vessel's heave at the keel in the run's sea, which the run checks once the vessel's\n"
+            "     response is known.\n");
   // Over a frozen base the height runs from the lowest free joint.
   // The riser moved up onto a frozen base of 10 ft, its first element shortened to 70 ft: 2 ft to
   // spare again.
@@ -413,7 +417,8 @@ TEST_F(RunChecks, ARiserSpanningTheHeightToTheKeelIsFatal) {
             "     and the loads that the vessel's heave at the keel gives it grow, without bound. Lengthen\n"
             "     element 2 by at least 0.68 feet or element 3 by at least 0.64 feet (page 3, item 2), or lower\n"
             "     the keel by at least 0.66 feet: reduce the water depth (page 1, item 4) or deepen the draft\n"
-            "     (page 5, item 10).\n");
+            "     (page 5, item 10). The slack must also exceed the vessel's heave at the keel in the run's sea,\n"
+            "     which the run checks once the vessel's response is known.\n");
 }
 
 // The same riser against the heave of its top at the keel, which the vessel response finds (7.23 ft
