@@ -2,10 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-
-#include "util/fatal.h"
-#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -22,32 +18,6 @@ std::optional<float> headingWithinTable(const float* X, int N, float h, float tu
   if (within > highest + slack && within - turn >= lowest - slack) within -= turn;
   if (within < lowest - slack || within > highest + slack) return std::nullopt;
   return static_cast<float>(std::clamp(within, lowest, highest));
-}
-
-void stopHeadingOutsideTable(const HeadingOutsideTable& c) {
-  const std::string lines[] = {
-      "",
-      " ++> User file \"" + std::string(c.file) + "\": its headings run from " + messageValue(c.lowestDeg) + " to " +
-          messageValue(c.highestDeg) + " deg, less than a whole turn;",
-      "     the analysis needs " + messageValue(c.headingDeg) + " deg there (" + std::string(c.what) +
-          "), and a table is not extrapolated.",
-      "     Give the table a whole turn of headings, 0 to 360.",
-      ""};
-  fatalStop(c.routine, c.unit, std::span<const std::string>(lines), FatalWait::kPressReturn, c.inUnit);
-}
-
-std::vector<std::string> frequencyOutsideTableLines(const FrequencyOutsideTable& c) {
-  std::vector<std::string> lines = {
-      "", " ++> Warning: Frequency outside user-supplied " + std::string(c.table) + " range:",
-      "     \"" + std::string(c.file) + "\" holds " + messageValue(c.lowest) + " to " + messageValue(c.highest) +
-          " rad/s; the run needs " + messageValue(c.frequency) + " rad/s here" + (c.gridPoints < 1 ? "." : ",")};
-  if (c.gridPoints >= 1) {
-    lines.push_back("     and " + messageValue(c.gridLowest) + " to " + messageValue(c.gridHighest) +
-                    " rad/s over its wave periods (page 14, item 2).");
-  }
-  lines.push_back("     Extend the table over the run's frequencies, or choose wave periods within its range;");
-  lines.push_back("     \"continue\" to extrapolate outside available range.");
-  return lines;
 }
 
 }  // namespace qv

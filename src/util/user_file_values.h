@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/list_read.h"
 
@@ -70,5 +71,38 @@ bool inRange(float value, float lowest, float highest);
 [[noreturn]] void refuseUserFileValue(std::string_view routine, int unit, std::int32_t messageUnit, std::int32_t inUnit,
                                       std::string_view file, const std::string& place, std::string_view what,
                                       float value, std::string_view need);
+
+// What a stop for a heading outside a table names.
+struct HeadingOutsideTable {
+  std::string_view routine;  // the reader that stops
+  std::int32_t unit;         // of the message
+  std::int32_t inUnit;       // of the pause's reply
+  std::string_view file;     // the file's name, without the blanks of its field
+  float headingDeg;          // the heading the run needs, in the file's convention [deg]
+  std::string_view what;     // what that heading is ("the current from 135.00 deg off the bow")
+  float lowestDeg;           // the table's lowest heading [deg]
+  float highestDeg;          // its highest heading [deg]
+};
+
+// The stop for a heading no whole turn brings within the table: the file, the heading it needs and
+// what it is, the headings the table holds, and what to change; a pause, then status 1.
+[[noreturn]] void stopHeadingOutsideTable(const HeadingOutsideTable& c);
+
+// What the warning for a frequency outside a user's table names.
+struct FrequencyOutsideTable {
+  std::string_view table;  // what the table holds: "drift coefficient", "RAO"
+  std::string_view file;   // the file's name, without the blanks of its field
+  float lowest;            // the table's lowest frequency [rad/s]
+  float highest;           // its highest [rad/s]
+  int gridPoints;          // the run's grid frequencies (0: none known)
+  float gridLowest;        // the grid's lowest frequency [rad/s]
+  float gridHighest;       // its highest [rad/s]
+  float frequency;         // the frequency in hand [rad/s]
+};
+
+// The lines of that warning: the file, the frequencies it holds, the one in hand and those of the
+// run's wave periods (page 14, item 2), what to change, and the offer to extrapolate ("continue"),
+// which the caller's question follows.
+std::vector<std::string> frequencyOutsideTableLines(const FrequencyOutsideTable& c);
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // spans. The independent value is the same heading named another way: h and h + 360 k are one
 // direction, so each case gives the heading the table must read, by hand.
 #include "numlib/table_span.h"
+#include "util/user_file_values.h"
 
 #include <gtest/gtest.h>
 
