@@ -493,7 +493,8 @@ void solvePeriod(const RunTerms& r, NewtonState& n, int IW) {
 }
 
 // Step 10.1: the in-line (in-plane) share of the random sea and of each swell; the rest of each acts
-// across the plane.
+// across the plane. The plane is the column's own, heading 0, for every sea: a wave of heading a
+// moves the column along a, cos^2 a of its variance in the plane.
 void directionalShares() {
   const Tpcm& t = TPCM;
   Output& o = OUTPUT;
@@ -501,11 +502,17 @@ void directionalShares() {
     const float c = std::cos(degrees / kDegreesPerRadianFiveDecimals);
     return c * c;
   };
+  const float seaInLine = cosine2(t.SEAHDG(1));
   if (t.LSPRED != 0) {
-    // The mean of cos^2 over a sea spread as cos^p: the ratio of the integrals of cos^(p+2) and cos^p.
-    o.XWVFAC = FACTRI(t.COSEXP + 2.0f, t.EDUNIT, kKeyboardUnit) / FACTRI(t.COSEXP, t.EDUNIT, kKeyboardUnit);
+    // A sea spread as cos^p about its heading h puts the share E = (p + 1) / (p + 2) of its variance
+    // along h (the mean of cos^2 over the spreading: the ratio of the integrals of cos^(p+2) and
+    // cos^p) and 1 - E across h. Its share in the column's plane is the mean of cos^2(h + theta),
+    // cos^2 h E + sin^2 h (1 - E), the spreading being even in theta; a narrow spreading (E near 1)
+    // gives the long-crested sea's cos^2 h.
+    const float E = FACTRI(t.COSEXP + 2.0f, t.EDUNIT, kKeyboardUnit) / FACTRI(t.COSEXP, t.EDUNIT, kKeyboardUnit);
+    o.XWVFAC = seaInLine * E + (1.0f - seaInLine) * (1.0f - E);
   } else {
-    o.XWVFAC = cosine2(t.SEAHDG(1));
+    o.XWVFAC = seaInLine;
   }
   o.XSWFAC = cosine2(t.SWLHDG);
   o.XSWFAC2 = cosine2(t.SWLHDG2);

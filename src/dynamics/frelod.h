@@ -25,7 +25,8 @@
 //     NETSHR and NETAXL (column 1 the base reaction, columns 2 to 4 stations 1 to 3) and PHIMEM.
 //
 // Then the response variances of the random sea and the swell: the in-plane share of each sea is
-// cos^2 of its heading, or (p + 1) / (p + 2) for a sea spread as cos^p (LSPRED), the cross share the
+// cos^2 of its heading h (the column's plane is heading 0), or for a sea spread as cos^p (LSPRED)
+// cos^2 h E + sin^2 h (1 - E), E = (p + 1) / (p + 2) its share along h; the cross share is the
 // rest; they are added to SIGMA and SIGDOT (1..36), the joint positions stored in RSIGHF and
 // SIGDOT(37..). ISPRED and NRAOSM are left at 1 (one heading). Last come the member-response report
 // DYNOUT (when LREG is not 0) and the moment-element report MOMOUT (when NMOMT is not 0), which

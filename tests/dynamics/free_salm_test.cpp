@@ -429,9 +429,12 @@ TEST_F(FreeSalm, ColumnOutOfTheWavesReachSettlesAtRest) {
   }
 }
 
-// The in-line share of a sea spread as cos^p is the mean of cos^2 over the spreading, the ratio of
-// the cosine-power integrals (p + 1) / (p + 2); a long-crested sea or swell gives cos^2 of its
-// heading. The spreading exponent is not evaluated without spreading.
+// The in-line share of each sea is the share of its variance in the column's own plane (heading
+// 0): cos^2 of the heading for a long-crested sea or a swell; for a sea spread as cos^p about its
+// heading h, the spreading's mean of cos^2(h + theta), which a narrow spreading brings to the
+// long-crested cos^2 h. Along its own heading (h = 0) that is E, the ratio (p + 1) / (p + 2) of the
+// cosine-power integrals. Values of tests/dynamics/reference/spread_share_reference.py (quadrature
+// of the spreading). The spreading exponent is not evaluated without spreading.
 TEST_F(FreeSalm, DirectionalSharesOfTheSeaAndTheSwell) {
   struct Case {
     const char* name;
@@ -440,9 +443,16 @@ TEST_F(FreeSalm, DirectionalSharesOfTheSeaAndTheSwell) {
     double XWVFAC, XSWFAC;
   };
   const Case cases[] = {
-      {"cos^2 spreading", 1, 2.0f, 30.0f, 0.0f, 0.75, 1.0},
-      {"cos^4 spreading", 1, 4.0f, 30.0f, 60.0f, 5.0 / 6.0, 0.25},
-      {"cos^0 spreading", 1, 0.0f, 45.0f, 90.0f, 0.5, 0.0},
+      {"cos^0 spreading along the plane", 1, 0.0f, 0.0f, 0.0f, 0.5, 1.0},
+      {"cos^2 spreading along the plane", 1, 2.0f, 0.0f, 0.0f, 0.75, 1.0},
+      {"cos^10 spreading along the plane", 1, 10.0f, 0.0f, 0.0f, 0.916666667, 1.0},
+      {"cos^50 spreading along the plane", 1, 50.0f, 0.0f, 0.0f, 0.980769231, 1.0},
+      {"cos^2 spreading at 30 degrees", 1, 2.0f, 30.0f, 0.0f, 0.625, 1.0},
+      {"cos^4 spreading at 30 degrees", 1, 4.0f, 30.0f, 60.0f, 0.666666667, 0.25},
+      {"cos^0 spreading at 45 degrees", 1, 0.0f, 45.0f, 90.0f, 0.5, 0.0},
+      {"cos^10 spreading across the plane", 1, 10.0f, 90.0f, 0.0f, 0.083333333, 1.0},
+      {"cos^50 spreading at 17 degrees", 1, 50.0f, 17.0f, 0.0f, 0.898575756, 1.0},
+      {"cos^50 spreading at -123 degrees", 1, 50.0f, -123.0f, 0.0f, 0.304453537, 1.0},
       {"long-crested sea at 30 degrees", 0, 2.0f, 30.0f, 45.0f, 0.75, 0.5},
       {"no spreading, an exponent the gamma function cannot take", 0, -1.0f, 0.0f, 0.0f, 1.0, 1.0},
   };
