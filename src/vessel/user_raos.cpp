@@ -108,6 +108,22 @@ void checkMonotonic(std::string_view FNAME, const float* values, int n, std::str
   }
 }
 
+// The file is missing: named with the items that ask for it and what to change. Only at the console,
+// where the question that follows lets the user go on, is the stand-in offered: an unattended run
+// stops at this message and takes none.
+void warnMissingFile(std::string_view name) {
+  const std::int32_t unit = TPCM.EDUNIT;
+  writeRecord(unit, "");
+  writeRecord(unit, " ++> Warning: User-supplied vessel RAOs \"" + std::string(name) + "\" not found;");
+  writeRecord(unit, "     page 6, item 13 (also page 18, item 9) asks for them: set it to No there,");
+  writeRecord(unit, "     or put the file in the data set's folder.");
+  if (unit != kDiagnosticsUnit) {
+    writeRecord(unit, "     Continue, and the run takes dimensionless RAOs of unity in its place.");
+  }
+  writeRecord(unit, "");
+  abortOrContinue();
+}
+
 // Reads the table of FNAME into the state, or notes that the file is missing.
 void loadTable(std::string_view FNAME) {
   UsrraoState& s = USRRAO_STATE;
@@ -115,12 +131,7 @@ void loadTable(std::string_view FNAME) {
   s.LASTFILE.assign(FNAME);
   s.IERR = openExisting(FNAME) ? 0 : 1;
   if (s.IERR != 0) {
-    const std::int32_t unit = TPCM.EDUNIT;
-    writeRecord(unit, "");
-    writeRecord(unit, " ++> Warning: User-supplied vessel RAOs \"" + std::string(s.LASTFILE.trimmed()) + "\" not found;");
-    writeRecord(unit, "     Dimensionless RAOs will default to unity.");
-    writeRecord(unit, "");
-    abortOrContinue();
+    warnMissingFile(s.LASTFILE.trimmed());
     return;
   }
   PlacedRead in(kUserRaoUnit);

@@ -8,8 +8,9 @@
 // group below starts on a new line):
 //   NFREQ NAZ                           frequencies (2 to 121) and headings (2 to 145)
 //   then for each of the NAZ headings:
-//     heading                           [deg], the headings rising or falling throughout, over
-//                                       any turn (0 to 360, -180 to 180, 360 down to 0)
+//     heading                           [deg], -360 to 360, the headings rising or falling
+//                                       throughout, over any turn within that range (0 to 360,
+//                                       -180 to 180, 360 down to 0)
 //     NFREQ rows of 13 values           frequency [rad/s], then real and imaginary parts of surge,
 //                                       sway, heave [-], roll, pitch, yaw [deg per deg of slope]
 // The frequencies must rise or fall throughout; those of the last heading are the ones kept. A
@@ -59,8 +60,9 @@ extern UsrraoState USRRAO_STATE;
 // Fills the six operator columns of HIMEM at grid points 1..NWP for the response heading
 // RAOANG(IRAO) (IRAO of WAVCOM, set by the caller) from the file FNAME (13 characters, blank-padded).
 // The grid (RLDUM at LW and LWK), the rotation centres VTCRP and VTCRR of HIMEM and TPCM TVKG must be
-// in place. A missing file warns, asks whether to go on (an unattended run stops) and gives unit
-// operators for as long as that name is asked for; a table too large or too small, not monotonic,
+// in place. A missing file is named with the items that ask for it (page 6, item 13; page 18, item
+// 9); at the console the run asks whether to go on and gives unit operators for as long as that name
+// is asked for, an unattended run stops; a table too large or too small, not monotonic,
 // or unreadable, or one whose headings do not span the response heading, stops the run with a
 // message. A grid frequency outside the table warns once per run (naming the file, its frequencies
 // and the grid's) and asks; going on extrapolates from the end interval.

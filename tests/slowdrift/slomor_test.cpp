@@ -207,6 +207,61 @@ TEST_F(SlowDrift, FourEquilibriaOfAYawDriftMoment) {
   EXPECT_EQ(q.LSTABL(q.ISTAB), 1);
 }
 
+// The user's drift coefficients as the README states their use, held against the stage: a wave
+// system gives the mean drift force w B m0 Cx along the vessel and w L m0 Cy across it, and the yaw
+// moment w L^2 m0 Cz about midship, for coefficients constant over frequency and heading, each times
+// its wave reflection enhancement factor; w is the water's weight density in kips per ft^3 (page 1's
+// 64 lb/ft^3 over 1000), B and L the waterline beam and length (150 and 900 ft), m0 the area under
+// the sea's spectrum, (Hs / 4)^2 of the height the stage reports. About the mooring point, the arm
+// YAWARM - CG_to_Midship ahead of midship, the sway force adds its moment -arm Fy. (A regular wave
+// of amplitude a has m0 = a^2 / 2: 0.5 w B Cx a^2, as the editor's help gives it.) The wind gives the
+// scan its equilibria.
+TEST_F(SlowDrift, ConstantDriftCoefficientsGiveTheForcesOfTheReadme) {
+  const double Cx = -1.0, Cy = 0.1, Cz = 0.02;
+  {
+    std::ofstream out("DRFTCOFS.txt");
+    out << "2 2\n";
+    for (const int heading : {0, 360}) {
+      out << heading << "\n";
+      for (const double frequency : {0.1, 5.0}) out << frequency << " " << Cx << " " << Cy << " " << Cz << "\n";
+    }
+  }
+  windOnly();
+  Tpcm& t = TPCM;
+  t.LRANDM = 1;
+  t.WAVTYP = 1;
+  t.SWHT(1) = 8.0f;
+  t.SIGPD(1) = 10.0f;
+  t.SEAHDG(1) = 150.0f;
+  t.WVFCX = 1.5f;
+  t.WVFCY = 2.0f;
+  t.WVFCM = 0.5f;
+  t.CG_to_Midship = 10.0f;
+  ASSERT_EQ(stopStatus([] { SLOMOR(); }), -1) << console->screen();
+  const Equilb& q = EQUILB;
+  ASSERT_GE(q.IANGLE, 1);
+  const double w = 64.0 / 1000.0;
+  const double B = 150.0, L = 900.0;
+  const double m0 = std::pow(WAVCOM.SWH / 4.0, 2);
+  ASSERT_GT(m0, 1.0);
+  const double Fx = w * B * m0 * 1.5 * Cx;
+  const double Fy = w * L * m0 * 2.0 * Cy;
+  const double Mz = w * L * L * m0 * 0.5 * Cz;
+  const double arm = q.YAWARM - 10.0;
+  for (const float psi : {q.VESANG, 1.0f}) {
+    NetForce f{};
+    NETFOR(f, psi, 1);
+    EXPECT_TRUE(IsClose(f.drift[0].X, Fx, 1e-5)) << psi;
+    EXPECT_TRUE(IsClose(f.drift[0].Y, Fy, 1e-5)) << psi;
+    float total = 0.0f;
+    TorqueParts parts{};
+    TORQUE2(psi, total, parts);
+    EXPECT_TRUE(IsClose(parts.sea[0].drift, Mz - arm * Fy, 1e-5)) << psi;
+  }
+  EXPECT_TRUE(IsClose(q.SXWAV, Fx, 1e-5));
+  EXPECT_TRUE(IsClose(q.SYWAV, Fy, 1e-5));
+}
+
 // Head to the wind at -0.49995 rad, just inside the scan's start: the first interval finds it and
 // the last, which closes the turn with 0.0001 rad to spare, finds it again; it is kept once.
 TEST_F(SlowDrift, ARootAtTheSeamOfTheScanIsReportedOnce) {

@@ -18,9 +18,11 @@
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
+#include "platform/units.h"
 #include "support/checks.h"
 #include "support/console_capture.h"
 #include "support/temp_dir.h"
+#include "util/files.h"
 #include "util/fortran_format.h"
 #include "vessel/user_raos.h"
 #include "waves/wavcom.h"
@@ -31,6 +33,7 @@ namespace {
 using testing_support::ConsoleCapture;
 using testing_support::contains;
 using testing_support::IsClose;
+using testing_support::readFileText;
 using testing_support::stopStatus;
 using testing_support::TempDir;
 
@@ -316,13 +319,21 @@ TEST_F(UserRaoTest, AFileIsReadOncePerName) {
   EXPECT_TRUE(complexClose(operatorsAt(2)[2], 3.0f * heaveFirst));
 }
 
+// The missing file is named with the items that ask for it and what to change, on either road; the
+// stand-in of unit operators is offered only at the console, where going on takes it.
+const std::string kMissingFile =
+    "\n ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt\" not found;\n"
+    "     page 6, item 13 (also page 18, item 9) asks for them: set it to No there,\n"
+    "     or put the file in the data set's folder.\n";
+
 TEST_F(UserRaoTest, AMissingFileGivesUnitOperatorsAfterOneWarning) {
   atHeading(30.0f);
   {
     ConsoleCapture console("\n");
     USRRAO("USERRAOS.txt ");
-    EXPECT_TRUE(contains(console.screen(), "\n ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt\" not found;\n"
-                                           "     Dimensionless RAOs will default to unity.\n\n"))
+    EXPECT_TRUE(contains(console.screen(), kMissingFile +
+                                               "     Continue, and the run takes dimensionless RAOs of unity in its"
+                                               " place.\n\n"))
         << console.screen();
     EXPECT_TRUE(contains(console.screen(), "Enter \"A\" to abort or Press <RETURN> to continue: "));
   }
@@ -342,6 +353,7 @@ TEST_F(UserRaoTest, AMissingFileGivesUnitOperatorsAfterOneWarning) {
   EXPECT_EQ(quiet.screen(), "");
 }
 
+// An unattended run stops at the message, which says nothing of a stand-in it does not take.
 TEST_F(UserRaoTest, AMissingFileStopsOnAbortAndUnattended) {
   atHeading(0.0f);
   {
@@ -349,9 +361,13 @@ TEST_F(UserRaoTest, AMissingFileStopsOnAbortAndUnattended) {
     EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), 1);
   }
   USRRAO_STATE.reset();
+  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
   TPCM.EDUNIT = kDiagnosticsUnit;
   ConsoleCapture console;
   EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), 1);
+  closeAllUnits();
+  EXPECT_EQ(console.screen(), "");
+  EXPECT_EQ(readFileText("Diagnostics.stxt"), kMissingFile + "\n");
 }
 
 TEST_F(UserRaoTest, FrequenciesBeyondTheTableWarnOnceAndExtrapolate) {
