@@ -752,38 +752,6 @@ void modeTotals(int mode, std::int32_t userFlag, float userPercent) {
   }
 }
 
-// The root of CUBIC on [0, 2 sigma]; a search that does not converge may be given more steps.
-float squareLawAmplitude(float sigma) {
-  Tpcm& t = TPCM;
-  int steps = 100;
-  for (;;) {
-    float x = 0.0f;
-    float f = 0.0f;
-    int IER = 0;
-    RTMI1(x, f, CUBIC, 0.0f, 2.0f * sigma, 0.01f, 0.01f, steps, IER);
-    if (IER != kRootNotConverged) return x;
-    // An unattended run cannot be asked for more iterations: it stops naming what sets the equation,
-    // the motion variance of the mode and the hull that drags.
-    if (t.EDUNIT == kDiagnosticsUnit) {
-      const std::string lines[] = {
-          "", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...",
-          "     Check data file and rerun simluation. The linear motion variance is " + messageValue(EQUILB.VARYTP) +
-              ", with the square-law",
-          "     term of the hull's waterline length " + lengthText(t.LWL) + " (page 5, item 8) and draft " +
-              lengthText(t.DRAFT) + " (page 5, item 10)."};
-      fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
-    }
-    writeRecord(t.EDUNIT, "");
-    writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");
-    writeRecord(t.EDUNIT, "     Check data file and rerun simluation OR input 99 after");
-    writeRecord(t.EDUNIT, "     \"<<RETURN>> to continue:\" Prompt for additional iterations");
-    t.LBACK = 0;
-    PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
-    if (t.LBACK != 99) silentStop("SLOMOR");
-    steps += 100;
-  }
-}
-
 // The square-law hull drag of sway-yaw mode `mode` (2 or 3): its effective damping, and its
 // variances scaled by the share of the linear damping in it.
 void squareLawDamping(int mode) {
@@ -831,6 +799,58 @@ void coupledSwayYaw(float p, float q, float r, float& low, float& high) {
 float CUBIC(float& X) {
   const Equilb& q = EQUILB;
   return q.CYQTP * X * X * X + X * X - q.VARYTP;
+}
+
+// The square-law damping is proportional to the amplitude, so every low-frequency result inherits
+// the amplitude's error: it is found to this share of itself, far below print precision and far above
+// the spacing of 4-byte floats.
+constexpr float kAmplitudePrecision = 1.0e-5f;
+
+// The root of CUBIC on [0, 2 sigma]; a search that does not converge may be given more steps.
+// The search runs on the amplitude as a share u of sigma and on CUBIC as a share of VARYTP, so that
+// its tolerances are relative: a yaw amplitude of some hundredths of a radian met against a fixed
+// 0.01 would be settled by wherever the search happened to stop, and the cubic's values for a mode
+// that hardly moves (1e-18 rad^2 with wind, sea and current in line) would underflow in the search's
+// 4-byte products and end it as a convergence failure.
+// The root lies between m / sqrt 2 and m, m = min(1, cbrt(1 / (CYQTP sigma))), where one of the two
+// terms alone reaches VARYTP; the tolerance on u is the precision's share of that lower bound, the
+// one on the scaled cubic the precision itself (2 to 3 times u's relative error near the root).
+float squareLawAmplitude(float sigma) {
+  Tpcm& t = TPCM;
+  const Equilb& q = EQUILB;
+  const float least = std::min(1.0f, 1.0f / std::cbrt(q.CYQTP * sigma)) / std::sqrt(2.0f);
+  auto scaledCubic = [&](float& u) {
+    float x = sigma * u;
+    return CUBIC(x) / q.VARYTP;
+  };
+  int steps = 100;
+  for (;;) {
+    float u = 0.0f;
+    float f = 0.0f;
+    int IER = 0;
+    RTMI1(u, f, scaledCubic, 0.0f, 2.0f, kAmplitudePrecision * least, kAmplitudePrecision, steps, IER);
+    const float x = sigma * u;
+    if (IER != kRootNotConverged) return x;
+    // An unattended run cannot be asked for more iterations: it stops naming what sets the equation,
+    // the motion variance of the mode and the hull that drags.
+    if (t.EDUNIT == kDiagnosticsUnit) {
+      const std::string lines[] = {
+          "", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...",
+          "     Check data file and rerun simluation. The linear motion variance is " + messageValue(EQUILB.VARYTP) +
+              ", with the square-law",
+          "     term of the hull's waterline length " + lengthText(t.LWL) + " (page 5, item 8) and draft " +
+              lengthText(t.DRAFT) + " (page 5, item 10)."};
+      fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+    }
+    writeRecord(t.EDUNIT, "");
+    writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");
+    writeRecord(t.EDUNIT, "     Check data file and rerun simluation OR input 99 after");
+    writeRecord(t.EDUNIT, "     \"<<RETURN>> to continue:\" Prompt for additional iterations");
+    t.LBACK = 0;
+    PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
+    if (t.LBACK != 99) silentStop("SLOMOR");
+    steps += 100;
+  }
 }
 
 void SLOMOR() {

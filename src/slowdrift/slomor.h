@@ -41,6 +41,12 @@ void coupledSwayYaw(float p, float q, float r, float& low, float& high);
 // X in [0, 2 sqrt(VARYTP)] is the mode's amplitude with square-law damping.
 float CUBIC(float& X);
 
+// The root of CUBIC for EQUILB's CYQTP and VARYTP = sigma^2 on [0, 2 sigma]: the mode's amplitude
+// with square-law damping, to a relative 1e-5 whatever the unit and the size of the motion. A search
+// that does not converge gives the convergence-failure lines: a run at the keyboard may grant 100
+// more steps (a reply of 99), any other reply or an unattended run stops.
+float squareLawAmplitude(float sigma);
+
 // The current spectral densities at the three mode frequencies, each evaluated with the data set's
 // CURDEN, the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without
 // current.
