@@ -17,7 +17,6 @@
 #include "dynamics/wavfor.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
-#include "numlib/special_functions.h"
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "slowdrift/output.h"
@@ -508,8 +507,9 @@ void directionalShares() {
     // along h (the mean of cos^2 over the spreading: the ratio of the integrals of cos^(p+2) and
     // cos^p) and 1 - E across h. Its share in the column's plane is the mean of cos^2(h + theta),
     // cos^2 h E + sin^2 h (1 - E), the spreading being even in theta; a narrow spreading (E near 1)
-    // gives the long-crested sea's cos^2 h.
-    const float E = FACTRI(t.COSEXP + 2.0f, t.EDUNIT, kKeyboardUnit) / FACTRI(t.COSEXP, t.EDUNIT, kKeyboardUnit);
+    // gives the long-crested sea's cos^2 h. The ratio is taken in its closed form, not as a ratio of
+    // gamma functions, which overflow in 4 bytes for the largest indices the data set admits.
+    const float E = (t.COSEXP + 1.0f) / (t.COSEXP + 2.0f);
     o.XWVFAC = seaInLine * E + (1.0f - seaInLine) * (1.0f - E);
   } else {
     o.XWVFAC = seaInLine;

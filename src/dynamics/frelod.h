@@ -34,8 +34,7 @@
 //
 // Stops: a singular Jacobian, or a period that needs 30 Newton steps, with their messages, a pause
 // and status 1 ("MOMDAT" keeps the periods done); a period at which a mode without damping meets its
-// own frequency in the modal estimate; a spreading exponent that FACTRI cannot take (only with
-// spreading on). The run's checks (momentElementFinding) have refused more moment elements than the
+// own frequency in the modal estimate. The run's checks (momentElementFinding) have refused more moment elements than the
 // moment tables hold before any stage.
 #pragma once
 

@@ -39,7 +39,7 @@ def in_plane_share(heading_deg, p):
 
 if __name__ == "__main__":
     print("E, the share along the mean heading:")
-    for p in (0, 2, 4, 10, 50):
+    for p in (0, 2, 4, 10, 50, 67):
         print(f"  p = {p:3d}: E = {in_plane_share(0.0, p):.9f}")
     print("the in-plane share of a sea spread about heading h:")
     for p, h in ((2, 30.0), (4, 30.0), (0, 45.0), (10, 90.0), (50, -123.0), (50, 17.0)):
