@@ -102,10 +102,23 @@ HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) 
   return column;
 }
 
-std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H) {
+namespace {
+
+// The column's forces, what a load is measured against: its net weights and moment terms.
+double columnForces(const HeldColumn& column) {
+  double scale = 0.0;
+  for (std::size_t k = 0; k < column.length.size(); ++k)
+    scale += std::fabs(column.netWeight[k]) + std::fabs(column.momentTerm[k]);
+  return scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+}
+
+}  // namespace
+
+std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double load) {
   const std::size_t n = column.length.size();
   const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
-  if (n == 0 || !(H > 0.0) || !(total > height) || !(-total < height)) return {};
+  if (n == 0 || !(load > 0.0) || !(total > height) || !(-total < height)) return {};
+  const double H = std::max(load, kLeastHeldLoad * columnForces(column));
   // Each member's cotangent less member 1's: what the pull gains from the net weights between them,
   // less its own moment term, plus member 1's.
   std::vector<double> offset(n, 0.0);
@@ -152,14 +165,9 @@ double heldColumnOffset(const HeldColumn& column, double height, double H) {
 }
 
 double heldColumnClearLoad(const HeldColumn& column, double height) {
-  double scale = 0.0;  // the column's forces: what the load is measured against
-  for (std::size_t k = 0; k < column.length.size(); ++k)
-    scale += std::fabs(column.netWeight[k]) + std::fabs(column.momentTerm[k]);
-  if (!(scale > 0.0) || !std::isfinite(scale)) scale = 1.0;
   const auto clear = [&](double H) { return largestBend(heldColumnAngles(column, height, H)) >= kLeastMemberBend; };
-  // From a thousandth of the column's forces, a load the statics' table never starts below, where the
-  // members stand as at no load; the cotangents of smaller loads lose their digits.
-  double lower = 1.0E-3 * scale, upper = 1.0E9 * scale;
+  const double scale = columnForces(column);
+  double lower = kLeastHeldLoad * scale, upper = 1.0E9 * scale;
   if (!clear(lower)) return 0.0;
   if (clear(upper)) return std::numeric_limits<double>::infinity();
   // The bend falls steadily as the load grows: bisected in the load's logarithm.

@@ -67,9 +67,14 @@ struct HeldColumn {
 // whose buoyancy follows its draft.
 HeldColumn heldColumn(const SalmMembers& members, int lengthened = 0, double extra = 0.0);
 
+// The least load of a held column's shape, in its forces (its net weights and moment terms): under a
+// thousandth of them every member but one stands within a twentieth of a degree of the vertical, as
+// at no load, and the cotangents of smaller loads lose their digits; smaller loads are taken at it.
+inline constexpr double kLeastHeldLoad = 1.0E-3;
+
 // The members' angles from the vertical [rad], lowest first, with the top held at `height` above the
-// lowest free joint under the horizontal load H (> 0) at the top: the column's one shape, since the
-// top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
+// lowest free joint under the horizontal load H (> 0) at the top (kLeastHeldLoad at least): the
+// column's one shape, since the top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
 // without the members standing in line: together they are no longer than the height (or no longer
 // than its depth, below the joint).
 std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H);
@@ -90,9 +95,9 @@ double heldColumnOffset(const HeldColumn& column, double height, double H);
 
 // The largest load under which a held column still bends by kLeastMemberBend at its most bent joint:
 // the members straighten as the load grows, so every smaller load keeps them clear. Loads are taken
-// from a thousandth of the column's forces (its net weights and moment terms), where the members
-// stand as at no load, to a billion times them. 0 when none does (members that together just span
-// the height stand in line under every load); infinity when every one does.
+// from kLeastHeldLoad of the column's forces, where the members stand as at no load, to a billion
+// times them. 0 when none does (members that together just span the height stand in line under
+// every load); infinity when every one does.
 double heldColumnClearLoad(const HeldColumn& column, double height);
 
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be

@@ -625,9 +625,11 @@ std::string anglesText(const std::vector<double>& angles) {
 
 double degreesOutOfLine(double bend) { return std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi; }
 
-const std::string kOutOfLineNeed = " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) +
-                                   " degrees at least: the closer they come into line, the more the riser's tension "
-                                   "and the loads that the vessel's motion at the keel gives it grow, without bound.";
+std::string outOfLineNeed() {
+  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) +
+         " degrees at least: the closer they come into line, the more the riser's tension and the loads that the "
+         "vessel's motion at the keel gives it grow, without bound.";
+}
 
 // The run's sea in the words of its pages.
 std::string runSeaText() {
@@ -677,7 +679,7 @@ std::optional<RunFinding> riserBendFinding() {
   const std::string text = "The buoyant riser's members stand in line under every load. " + riserSpanText(*riser) +
                            " Under any load at the keel they would stand less than " +
                            degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees out of line," +
-                           kOutOfLineNeed + " " +
+                           outOfLineNeed() + " " +
                            (H > 0.0 ? remedyText(*riser, heldColumnRemedy(riser->members, height, H), "") +
                                           " These keep them clear up to the largest load of the table, " +
                                           forceValueText(H) + " (page 2, item 2); the run then judges the riser "
@@ -722,7 +724,7 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
                                          forceValueText(reach.meanLoad) + ")"
                                    : "slow drift's mean load of " + forceValueText(reach.meanLoad)) +
            ", they would stand " + degreesText(degreesOutOfLine(largestBend(heldColumnAngles(column, height, peakLoad)))) +
-           " degrees out of line," + kOutOfLineNeed;
+           " degrees out of line," + outOfLineNeed();
   } else {
     const double peakDistance = keelDistance(column, height, peakLoad);
     text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under the slow drift's mean load of " +
@@ -754,7 +756,7 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
   const std::string text = "The buoyant riser's members would come into line under the run's loads. " +
                            riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
                            ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +
-                           kOutOfLineNeed + " Raising the table (page 2, item 2) does not help. " +
+                           outOfLineNeed() + " Raising the table (page 2, item 2) does not help. " +
                            remedyText(*riser, heldColumnRemedy(riser->members, height, peakLoad),
                                       "; or analyse a calmer sea or a lighter wind and current");
   return RunFinding{true, riserLines(text)};

@@ -186,7 +186,8 @@ struct RiserReach {
 // the lengths, the height and the slack, the mean state (the loads, the members' angles, the distance
 // and the reserve, the peak motion and the storm) or the bend under the peak load, and the least
 // lengthening of an element or lowering of the keel that makes the riser sound at the same loads and
-// sea, or a calmer sea.
+// sea, with room for a tenth more motion, or a calmer sea or a lighter wind and current. Judged in the
+// run, after the statics have turned the elements' volumes into forces.
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 
 // A buoyant riser, as riserBendFinding judges it, that a peak horizontal load of the run's reports
@@ -194,7 +195,7 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 // members bend by less than kLeastMemberBend under it. Fatal, in place of the advice to raise the
 // table, which cannot help; it names the lengths, the height, the peak load and the bend, and the
 // least lengthening or lowering of the keel that keeps the members clear under that load, or a calmer
-// sea.
+// sea or a lighter wind and current. Judged in the run, after the statics.
 std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5

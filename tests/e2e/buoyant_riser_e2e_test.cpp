@@ -24,6 +24,7 @@
 #include "dataset/tpcm_codes.h"
 #include "e2e/e2e_harness.h"
 #include "platform/units.h"
+#include "util/fortran_format.h"
 #include "support/checks.h"
 #include "support/example_data.h"
 #include "support/report_values.h"
@@ -237,6 +238,38 @@ TEST(BuoyantRiserE2e, ALoadBeyondTheTableThatBringsTheRiserIntoLineIsRefusedOnce
         << text;
     EXPECT_FALSE(contains(text, "Raise the maximum horizontal load")) << text;
   }
+}
+
+// A riser of 0.3 ft of slack in a nearly still sea, no wind or current, its table to 99,999 kips:
+// the riser's tension grows as its members come into line, and the statics report could not print
+// the loads of the table's upper rows. The table ends at the load under which the members stand
+// 1.72 degrees out of line, 63.156 kips by two free bodies in Python
+// (tests/dataset/reference/riser_reach_reference.py), and the run says so; the slow drift's loads lie
+// well within it, and the run ends well, no field of the statics report overflowed.
+TEST(BuoyantRiserE2e, ATableWhoseUpperRowsCannotBePrintedEndsWhereTheMembersComeIntoLine) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", userCase("riser-disc", [](Tpcm& t) {
+                     t.SLEN(2) = 30.3f;
+                     t.LWIND = t.LCURNT = 0;
+                     t.SWHT(1) = 0.01f;
+                     t.SWELHT = 0.01f;
+                     t.TLOAD = 99999.0f;
+                   }));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = flat(run.err);
+  EXPECT_TRUE(contains(text, " ++> Warning: The buoyant riser's members come into line under the upper loads of the "
+                             "load-offset table, whose loads the statics report cannot print: the table ends at "))
+      << text;
+  const double last = after(text, "the table ends at ");
+  EXPECT_NEAR(last, 63.156, 0.011);
+  EXPECT_TRUE(contains(text, "in place of the maximum horizontal load on Salm (page 2, item 2), 99999.00 kips.")) << text;
+  const std::string statout = folder.readFile("STATOUT.stxt");
+  EXPECT_TRUE(contains(statout, fmtF(static_cast<float>(last), 8, 2) + "    3 ")) << statout;
+  const std::regex overflow(R"([0-9.]\*{4,}|\*{4,}[ ]*-?[0-9])");
+  EXPECT_FALSE(std::regex_search(statout, overflow));
+  membersWithinReach(folder.readFile("RANOUT.stxt"), 80.0);
 }
 
 // The keel's wave-frequency motion along a line from the hinge (horizontal outward share s, vertical

@@ -66,3 +66,4 @@ if __name__ == "__main__":
     # prints 0.429 and 53.127 deg, 40.597 ft out, 117.252 ft from the hinge, 12.748 ft short
     print("32 ft: members 1.72 deg out of line under %.2f kips" % clear_load(32.0))  # 405.20
     print("40 ft: members 1.72 deg out of line under %.2f kips" % clear_load(40.0))  # 1996.86
+    print("30.3 ft: members 1.72 deg out of line under %.3f kips" % clear_load(30.3))  # 63.156
