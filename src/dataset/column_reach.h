@@ -38,8 +38,9 @@ bool columnReachesHeight(std::span<const float> lengths, float height);
 
 // The slack of an attached column: its members' whole length less the height its top is held at
 // above its lowest free joint (attachmentHeight), the offset 0. A buoyant riser whose slack is nil
-// or small stands nearly in line between its hinge and the keel; one whose slack the keel's heave
-// takes up goes taut in the waves. Either way its loads have no bound in the linear model.
+// stands in line between its hinge and the keel under every load; one whose reserve under its loads
+// the keel's motion takes up goes taut in the waves. Either way its loads have no bound in the
+// linear model.
 float heldColumnSlack(const SalmMembers& members);
 
 // A column whose top is held at a height, as a buoyant riser is at the vessel's keel: under a
@@ -84,8 +85,8 @@ std::vector<double> heldColumnAngles(const HeldColumn& column, double height, do
 double largestBend(const std::vector<double>& angles);
 
 // The sine of the least bend between two members at which the wave-frequency member loads solve
-// for their axial loads (the divisor of that solution). A buoyant riser bent less at the largest
-// load of the statics' table cannot be resolved.
+// for their axial loads (the divisor of that solution). A buoyant riser bent less under a load its
+// run reaches cannot be resolved.
 inline constexpr double kLeastMemberBend = 0.03;
 
 // The horizontal distance of the top of a held column from its lowest free joint under H (> 0), the

@@ -466,7 +466,7 @@ std::string degreesText(double degrees) {
 
 }  // namespace
 
-std::vector<std::string> flowingLines(const std::string& lead, const std::string& text, std::size_t kLineWidth) {
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text, std::size_t width) {
   // The words, a number kept with the word before it and its unit with it, "item" with its page:
   // "(page 3, item 2)", "at least 2.98 feet".
   const auto unit = [](std::string word) {
@@ -496,7 +496,7 @@ std::vector<std::string> flowingLines(const std::string& lead, const std::string
   std::string line = lead;
   bool empty = true;
   for (const std::string& token : tokens) {
-    if (!empty && line.size() + 1 + token.size() > kLineWidth) {
+    if (!empty && line.size() + 1 + token.size() > width) {
       lines.push_back(line);
       line = "     ";
       empty = true;

@@ -1,6 +1,5 @@
 #include "dynamics/riser_reach.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -30,7 +29,7 @@ namespace qv {
 
 namespace {
 
-constexpr std::string_view kRoutine = "RISER";
+constexpr std::string_view kRoutine = "SLOMOR";  // the stage that judges the riser
 constexpr std::string_view kMotionFile = "YOKEMOT";
 
 // The waves of one heading block of "YOKEMOT", from its header's flags and the direction of its waves
@@ -100,14 +99,17 @@ std::optional<KeelMotion> riserKeelMotion() {
 
 void judgeRiserReach() {
   const Tpcm& t = TPCM;
-  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser || t.ISPM != 1) return;
+  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return;
   const Equilb& e = EQUILB;
   RiserReach reach;
   reach.meanLoad = e.FTOT(e.ISTAB);
   reach.peakLoad = stormPeakLoad();
-  if (const std::optional<KeelMotion> keel = riserKeelMotion()) reach.keel = *keel;
+  // The vessel's motions at the keel: "YOKEMOT" of a single point mooring.
+  if (t.ISPM == 1) {
+    if (const std::optional<KeelMotion> keel = riserKeelMotion()) reach.keel = *keel;
+  }
   if (const auto finding = riserReachFinding(reach))
-    fatalStop("SLOMOR", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+    fatalStop(kRoutine, t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 }  // namespace qv

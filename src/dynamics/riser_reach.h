@@ -20,10 +20,11 @@ namespace qv {
 // messages when it cannot be read.
 std::optional<KeelMotion> riserKeelMotion();
 
-// After the slow drift of an attached buoyant riser with the vessel's motions at the keel: the riser
-// judged at the slow drift's mean load, its storm peak load (stormPeakLoad) and the keel's motion
-// (riserReachFinding); a riser that those take beyond its members' reach stops the run through the
-// fatal path. Nothing for any other run, which does no work for it.
+// After the slow drift of an attached buoyant riser: the riser judged at the slow drift's mean load,
+// its storm peak load (stormPeakLoad) and, with the vessel's motions at the keel (a single point
+// mooring's "YOKEMOT"), the keel's motion (riserReachFinding); a riser that those take beyond its
+// members' reach stops the run through the fatal path. Nothing for any other run, which does no work
+// for it.
 void judgeRiserReach();
 
 }  // namespace qv
