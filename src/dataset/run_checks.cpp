@@ -698,15 +698,15 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
     return keelPeakAlong(reach.keel, heldColumnOffset(column, height, reach.meanLoad) / distance,
                          height / distance, t.DURATN);
   };
-  // Sound: clear of the line under the slow drift's storm peak, and with more length there than the
-  // keel's wave-frequency peak along the line takes up.
+  // Sound: clear of the line under the slow drift's storm peak, and with more length at the mean state
+  // than the keel's wave-frequency peak along the line takes up.
   const auto inLine = [&](const HeldColumn& column, double height) {
     return !(largestBend(heldColumnAngles(column, height, peakLoad)) >= kLeastMemberBend);
   };
   const auto soundFor = [&](double motion) {
     return [&, motion](const HeldColumn& column, double height) {
       if (inLine(column, height)) return false;
-      return columnLength(column) - keelDistance(column, height, peakLoad) > motion * wavePeak(column, height);
+      return columnLength(column) - keelDistance(column, height, reach.meanLoad) > motion * wavePeak(column, height);
     };
   };
   const HeldColumn& column = riser->column;
@@ -726,13 +726,9 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
            ", they would stand " + degreesText(degreesOutOfLine(largestBend(heldColumnAngles(column, height, peakLoad)))) +
            " degrees out of line," + outOfLineNeed();
   } else {
-    const double peakDistance = keelDistance(column, height, peakLoad);
     text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under the slow drift's mean load of " +
            forceValueText(reach.meanLoad) + " they stand at " + anglesText(mean) + " from the vertical and hold the keel " +
            lengthValueText(distance) + " from the hinge, " + lengthValueText(length - distance) + " short of their length" +
-           (peaked ? "; under its storm peak load of " + forceValueText(peakLoad) + ", " +
-                         lengthValueText(length - peakDistance) + " short"
-                   : std::string()) +
            ". In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
            lengthValueText(wavePeak(column, height)) +
            (t.DURATN > 0.0f ? " at the most probable peak of the storm of " + messageValue(t.DURATN) + " hours"

@@ -180,8 +180,8 @@ struct RiserReach {
 // A buoyant riser, as riserBendFinding judges it, that the loads and the sea of its run take beyond
 // what its members can reach: under the slow drift's storm peak load it bends by less than
 // kLeastMemberBend (its members come into line), or its members' length less the hinge-to-keel
-// distance there (the reserve) is no more than the keel's most probable peak motion along the
-// hinge-keel line of the mean state in the storm of DURATN (keelPeakAlong). The linear model of the
+// distance at the mean state (the reserve) is no more than the keel's most probable peak motion
+// along the hinge-keel line of the mean state in the storm of DURATN (keelPeakAlong). The linear model of the
 // members would then swing them past where they can go, with loads without bound. Fatal; it names
 // the lengths, the height and the slack, the mean state (the loads, the members' angles, the distance
 // and the reserve, the peak motion and the storm) or the bend under the peak load, and the least

@@ -363,7 +363,7 @@ double keelPeakFromOperators(const std::string& yokemot, double turn, double s, 
 // (no "LOWOUT" line on the screen): status 1, the finding on standard error and in
 // "Diagnostics.stxt", no report kept; at the console the finding and its pause. (The previous run
 // let them through with status 0, member 2 swinging 141 degrees from the vertical.) With 20 ft of
-// slack and the wind and current off, the mean state leaves 12.75 ft (11.89 ft under the storm peak)
+// slack and the wind and current off, the mean state leaves 12.75 ft
 // against a peak of 13.75 ft along the line (the keel's heave and its horizontal motion in the
 // riser's plane partly in phase): refused too; each change it names leads to a run that ends well.
 // The peak motion the finding names is the vessel's operators' in the sea written here
