@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 #include <numeric>
 
@@ -15,6 +16,7 @@ SalmMembers salmMembers() {
   const Tpcm& t = TPCM;
   const int n = std::clamp<int>(t.NELEM, 0, kMaxSalmElements);
   SalmMembers m;
+  m.buoyancyForce = static_cast<double>(t.DWATR) / 1000.0;
   if (n == 0) return m;
   int first = n;
   for (int k = 1; k < n; ++k) {
@@ -80,7 +82,7 @@ HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) 
   const int last = std::clamp<int>(t.NELEM, 0, kMaxSalmElements);
   if (t.IPIERC >= first && t.IPIERC <= last) return column;  // a member pierces the surface
   const bool wet = t.IPIERC > last;
-  const double toForce = static_cast<double>(t.DWATR) / 1000.0;  // a volume's buoyancy
+  const double toForce = members.buoyancyForce;
   for (std::size_t i = 0; i < members.firstElement.size(); ++i) {
     const int top = i + 1 < members.firstElement.size() ? members.firstElement[i + 1] - 1 : last;
     double length = 0.0, weight = 0.0, buoyancy = 0.0, weightMoment = 0.0, buoyancyMoment = 0.0;
@@ -100,10 +102,23 @@ HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) 
   return column;
 }
 
-std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H) {
+namespace {
+
+// The column's forces, what a load is measured against: its net weights and moment terms.
+double columnForces(const HeldColumn& column) {
+  double scale = 0.0;
+  for (std::size_t k = 0; k < column.length.size(); ++k)
+    scale += std::fabs(column.netWeight[k]) + std::fabs(column.momentTerm[k]);
+  return scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+}
+
+}  // namespace
+
+std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double load) {
   const std::size_t n = column.length.size();
   const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
-  if (n == 0 || !(H > 0.0) || !(total > height) || !(-total < height)) return {};
+  if (n == 0 || !(load > 0.0) || !(total > height) || !(-total < height)) return {};
+  const double H = std::max(load, kLeastHeldLoad * columnForces(column));
   // Each member's cotangent less member 1's: what the pull gains from the net weights between them,
   // less its own moment term, plus member 1's.
   std::vector<double> offset(n, 0.0);
@@ -141,44 +156,70 @@ double largestBend(const std::vector<double>& angles) {
   return bend;
 }
 
+double heldColumnOffset(const HeldColumn& column, double height, double H) {
+  const std::vector<double> angles = heldColumnAngles(column, height, H);
+  if (angles.empty()) return std::numeric_limits<double>::quiet_NaN();
+  double offset = 0.0;
+  for (std::size_t k = 0; k < angles.size(); ++k) offset += column.length[k] * std::sin(angles[k]);
+  return offset;
+}
+
+double heldColumnClearLoad(const HeldColumn& column, double height) {
+  const auto clear = [&](double H) { return largestBend(heldColumnAngles(column, height, H)) >= kLeastMemberBend; };
+  const double scale = columnForces(column);
+  double lower = kLeastHeldLoad * scale, upper = 1.0E9 * scale;
+  if (!clear(lower)) return 0.0;
+  if (clear(upper)) return std::numeric_limits<double>::infinity();
+  // The bend falls steadily as the load grows: bisected in the load's logarithm.
+  for (int i = 0; i < 100 && upper / lower > 1.0 + 1.0E-12; ++i) {
+    const double middle = std::sqrt(lower * upper);
+    (clear(middle) ? lower : upper) = middle;
+  }
+  return lower;
+}
+
 namespace {
 
-// The least amount, 0 or more, at which a change of the column makes it bend enough (bendAt of the
-// amount), searched up to `limit`: 0 when it bends enough unchanged, -1 when it does not at the
-// limit. The bend grows with the change near the least amount, which bisection then finds.
-template <class BendAt>
-double leastAmount(BendAt bendAt, double limit) {
-  const auto enough = [&](double amount) { return bendAt(amount) >= kLeastMemberBend; };
-  if (enough(0.0)) return 0.0;
+// The least amount, 0 or more, at which a change of the column makes it sound (soundAt of the
+// amount), searched up to `limit`: 0 when it is sound unchanged, -1 when it is not at the limit.
+// Soundness holds above the least amount, which bisection then finds.
+template <class SoundAt>
+double leastAmount(SoundAt soundAt, double limit) {
+  if (soundAt(0.0)) return 0.0;
   double lower = 0.0;
   double upper = 1.0E-3 * limit;
-  while (!enough(upper)) {
+  while (!soundAt(upper)) {
     if (upper >= limit) return -1.0;
     lower = upper;
     upper = std::min(2.0 * upper, limit);
   }
   for (int i = 0; i < 100; ++i) {
     const double middle = 0.5 * (lower + upper);
-    (enough(middle) ? upper : lower) = middle;
+    (soundAt(middle) ? upper : lower) = middle;
   }
   return upper;
 }
 
 }  // namespace
 
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H) {
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound) {
   const HeldColumn column = heldColumn(members);
   const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
   HeldColumnRemedy remedy;
-  remedy.lowering = leastAmount(
-      [&](double lowering) { return largestBend(heldColumnAngles(column, height - lowering, H)); }, total);
+  remedy.lowering = leastAmount([&](double lowering) { return sound(column, height - lowering); }, total);
   if (members.firstElement.empty()) return remedy;
   const int last = std::clamp<int>(TPCM.NELEM, 0, kMaxSalmElements);
   for (int k = members.firstElement.front(); k <= last; ++k) {
-    remedy.lengthening.push_back(leastAmount(
-        [&](double extra) { return largestBend(heldColumnAngles(heldColumn(members, k, extra), height, H)); }, total));
+    remedy.lengthening.push_back(
+        leastAmount([&](double extra) { return sound(heldColumn(members, k, extra), height); }, total));
   }
   return remedy;
+}
+
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H) {
+  return heldColumnRemedy(members, height, [H](const HeldColumn& column, double top) {
+    return largestBend(heldColumnAngles(column, top, H)) >= kLeastMemberBend;
+  });
 }
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 // on a column that cannot reach or cannot be resolved.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct SalmMembers {
   std::vector<int> firstElement;  // the first element of each member
   std::vector<float> length;      // each member's length [ft | m]
   float baseLength = 0.0f;        // the frozen base's elements together [ft | m]
+  // The force of one unit of TPCM BUOY [kips | t]: the water's density per thousand while the data set
+  // holds volumes, 1 once the statics have turned them into forces in place (later stages read them so).
+  double buoyancyForce = 0.0;
 };
 SalmMembers salmMembers();
 
@@ -34,8 +38,9 @@ bool columnReachesHeight(std::span<const float> lengths, float height);
 
 // The slack of an attached column: its members' whole length less the height its top is held at
 // above its lowest free joint (attachmentHeight), the offset 0. A buoyant riser whose slack is nil
-// or small stands nearly in line between its hinge and the keel; one whose slack the keel's heave
-// takes up goes taut in the waves. Either way its loads have no bound in the linear model.
+// stands in line between its hinge and the keel under every load; one whose reserve under its loads
+// the keel's motion takes up goes taut in the waves. Either way its loads have no bound in the
+// linear model.
 float heldColumnSlack(const SalmMembers& members);
 
 // A column whose top is held at a height, as a buoyant riser is at the vessel's keel: under a
@@ -56,17 +61,21 @@ struct HeldColumn {
   std::vector<double> momentTerm;
 };
 
-// The members of TPCM (salmMembers) as a held column, the water's density making a force of each
-// volume, each member wholly in the water or wholly above it as the piercing element IPIERC puts it
+// The members of TPCM (salmMembers) as a held column, each volume made a force as `members` says each member wholly in the water or wholly above it as the piercing element IPIERC puts it
 // (beyond the elements: every member in the water; below the first free element: every member dry).
-// Element `lengthened` (0 for none) counts `extra` longer, its weight, volume and their centres
+// (SalmMembers buoyancyForce). Element `lengthened` (0 for none) counts `extra` longer, its weight, volume and their centres
 // kept, as page 3 changes a length alone. Empty when the piercing element is one of the members',
 // whose buoyancy follows its draft.
 HeldColumn heldColumn(const SalmMembers& members, int lengthened = 0, double extra = 0.0);
 
+// The least load of a held column's shape, in its forces (its net weights and moment terms): under a
+// thousandth of them every member but one stands within a twentieth of a degree of the vertical, as
+// at no load, and the cotangents of smaller loads lose their digits; smaller loads are taken at it.
+inline constexpr double kLeastHeldLoad = 1.0E-3;
+
 // The members' angles from the vertical [rad], lowest first, with the top held at `height` above the
-// lowest free joint under the horizontal load H (> 0) at the top: the column's one shape, since the
-// top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
+// lowest free joint under the horizontal load H (> 0) at the top (kLeastHeldLoad at least): the
+// column's one shape, since the top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
 // without the members standing in line: together they are no longer than the height (or no longer
 // than its depth, below the joint).
 std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H);
@@ -76,18 +85,35 @@ std::vector<double> heldColumnAngles(const HeldColumn& column, double height, do
 double largestBend(const std::vector<double>& angles);
 
 // The sine of the least bend between two members at which the wave-frequency member loads solve
-// for their axial loads (the divisor of that solution). A buoyant riser bent less at the largest
-// load of the statics' table cannot be resolved.
+// for their axial loads (the divisor of that solution). A buoyant riser bent less under a load its
+// run reaches cannot be resolved.
 inline constexpr double kLeastMemberBend = 0.03;
 
-// What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to bend
-// by kLeastMemberBend under H: the least lowering of the height (the members kept), and the least
-// lengthening of each element of the members, in element order from the first free one. 0 when
-// the column bends enough as it is; negative when no change up to the members' whole length does.
+// The horizontal distance of the top of a held column from its lowest free joint under H (> 0), the
+// sum of its members' horizontal extents in their one shape (heldColumnAngles); NaN where the column
+// has no shape.
+double heldColumnOffset(const HeldColumn& column, double height, double H);
+
+// The largest load under which a held column still bends by kLeastMemberBend at its most bent joint:
+// the members straighten as the load grows, so every smaller load keeps them clear. Loads are taken
+// from kLeastHeldLoad of the column's forces, where the members stand as at no load, to a billion
+// times them. 0 when none does (members that together just span the height stand in line under
+// every load); infinity when every one does.
+double heldColumnClearLoad(const HeldColumn& column, double height);
+
+// What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
+// `sound` (a test of a column and its top's height): the least lowering of the height (the members
+// kept), and the least lengthening of each element of the members, in element order from the first
+// free one (its weight, volume and their centres kept). 0 when the column is sound as it is;
+// negative when no change up to the members' whole length makes it so. The soundness must hold for
+// every change above the least, as a bend or a reserve that grows with the slack does.
 struct HeldColumnRemedy {
   double lowering = 0.0;
   std::vector<double> lengthening;
 };
+using HeldColumnTest = std::function<bool(const HeldColumn& column, double height)>;
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound);
+// The same for the bend: sound when the column bends by kLeastMemberBend under H.
 HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H);
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 #include <numbers>
+#include <numeric>
 
 #include "dataset/builtin_current_rows.h"
 #include "dataset/column_reach.h"
@@ -465,8 +466,7 @@ std::string degreesText(double degrees) {
 
 }  // namespace
 
-std::vector<std::string> flowingLines(const std::string& lead, const std::string& text) {
-  constexpr std::size_t kLineWidth = 100;
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text, std::size_t width) {
   // The words, a number kept with the word before it and its unit with it, "item" with its page:
   // "(page 3, item 2)", "at least 2.98 feet".
   const auto unit = [](std::string word) {
@@ -496,7 +496,7 @@ std::vector<std::string> flowingLines(const std::string& lead, const std::string
   std::string line = lead;
   bool empty = true;
   for (const std::string& token : tokens) {
-    if (!empty && line.size() + 1 + token.size() > kLineWidth) {
+    if (!empty && line.size() + 1 + token.size() > width) {
       lines.push_back(line);
       line = "     ";
       empty = true;
@@ -519,12 +519,13 @@ struct HeldRiser {
 
 // The riser of an attached SALM whose held column the checks can judge: none where one member, a
 // column that cannot reach the keel, a member that pierces the surface or values that are no numbers
-// have findings of their own.
-std::optional<HeldRiser> heldRiser() {
+// have findings of their own. In the run, after the statics, the elements' buoyancies are forces.
+std::optional<HeldRiser> heldRiser(bool afterStatics = false) {
   const Tpcm& t = TPCM;
   if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return std::nullopt;
   HeldRiser riser;
   riser.members = salmMembers();
+  if (afterStatics) riser.members.buoyancyForce = 1.0;  // the statics made forces of the volumes
   const SalmMembers& m = riser.members;
   if (m.length.size() < 2 || !columnReachesHeight(m.length, attachmentHeight(m))) return std::nullopt;
   riser.column = heldColumn(m);
@@ -569,84 +570,192 @@ constexpr std::string_view kLowerTheKeel = "reduce the water depth (page 1, item
 
 }  // namespace
 
-std::optional<RunFinding> riserBendFinding() {
-  const Tpcm& t = TPCM;
-  const std::optional<HeldRiser> riser = heldRiser();
-  if (!riser || !(t.TLOAD > 0.0f) || !std::isfinite(t.TLOAD)) return std::nullopt;
-  const SalmMembers& m = riser->members;
-  const double height = riser->height;
-  const double bend = largestBend(heldColumnAngles(riser->column, height, t.TLOAD));
-  if (bend >= kLeastMemberBend) return std::nullopt;
+namespace {
 
-  const int first = m.firstElement.front();
-  const double degrees = std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi;
-  const double least = std::asin(kLeastMemberBend) * 180.0 / std::numbers::pi;
-  std::string text = riserSpanText(*riser) + " Under the largest load of the table, " + messageValue(t.TLOAD) +
-                     unitLabel(t.NUNTS) + " (page 2, item 2), they would stand " + degreesText(degrees) +
-                     " degrees out of line, where their loads need " + degreesText(least) +
-                     " degrees at least: the closer they come into line, the more the riser's tension and the "
-                     "loads that the vessel's heave at the keel gives it grow, without bound.";
-  // What each change must be at least, rounded up to what the message shows so that the figure
-  // itself is enough.
-  const HeldColumnRemedy remedy = heldColumnRemedy(m, height, t.TLOAD);
-  const auto atLeast = [](double amount) { return "at least " + lengthText(static_cast<float>(std::ceil(amount * 100.0) / 100.0)); };
+// The width of the riser's findings, as the console's other messages keep to.
+constexpr std::size_t kRiserLineWidth = 80;
+
+std::vector<std::string> riserLines(const std::string& text) {
+  return flowingLines(" ++> Fatal Warning: ", text, kRiserLineWidth);
+}
+
+std::string forceValueText(double value) { return messageValue(value) + unitLabel(TPCM.NUNTS); }
+
+std::string lengthValueText(double value) { return lengthText(static_cast<float>(value)); }
+
+// The least change that a remedy names, rounded up to what the message shows so that the figure
+// itself is enough.
+std::string atLeastText(double amount) {
+  return "at least " + lengthText(static_cast<float>(std::ceil(amount * 100.0) / 100.0));
+}
+
+// "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2), or
+// lower the keel by at least 3.08 feet: reduce the water depth (page 1, item 4) or deepen the draft
+// (page 5, item 10)", with `afterLowering` after the last; a plain advice where no change up to the
+// members' length does.
+std::string remedyText(const HeldRiser& riser, const HeldColumnRemedy& remedy, const std::string& afterLowering) {
+  const int first = riser.members.firstElement.front();
   std::vector<std::string> lengthenings;
   for (std::size_t i = 0; i < remedy.lengthening.size(); ++i) {
     if (remedy.lengthening[i] > 0.0)
-      lengthenings.push_back("element " + fmtI(first + static_cast<int>(i), 0) + " by " + atLeast(remedy.lengthening[i]));
+      lengthenings.push_back("element " + fmtI(first + static_cast<int>(i), 0) + " by " +
+                             atLeastText(remedy.lengthening[i]));
   }
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
   const std::string lower(kLowerTheKeel);
-  if (remedy.lowering > 0.0) remedies.push_back("lower the keel by " + atLeast(remedy.lowering) + ": " + lower);
-  if (remedies.empty()) {
-    text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or " + lower + ".";
-  } else {
-    remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
-    text += " " + remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "") + ".";
-  }
-  // The heave check that follows the vessel's response asks for more slack than this bend: say so
-  // here, so that the change made for this finding is not met by the next one.
-  if (vesselAnalysed(t.FRESLM, t.LQUAS))
-    text += " The slack must also exceed the vessel's heave at the keel in the run's sea, which the run "
-            "checks once the vessel's response is known.";
-  const std::vector<std::string> lines =
-      flowingLines(" ++> Fatal Warning: ", "The buoyant riser's members would stand nearly in line. " + text);
-  return RunFinding{true, lines};
+  if (remedy.lowering > 0.0) remedies.push_back("lower the keel by " + atLeastText(remedy.lowering) + ": " + lower);
+  if (remedies.empty() && afterLowering.empty())
+    return "Give the riser more length than the height: lengthen an element (page 3, item 2), or " + lower + ".";
+  // Under loads this large for its buoyancy no change of the lengths up to the riser's own takes
+  // it clear: its tension has to grow.
+  if (remedies.empty())
+    return "No lengthening of an element or lowering of the keel by up to the riser's length takes it clear "
+           "under these loads: give it more buoyancy (the elements' volumes, page 3)" + afterLowering + ".";
+  remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
+  return remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "") + afterLowering + ".";
 }
 
-std::optional<RunFinding> riserHeaveFinding(float keelHeave) {
-  const Tpcm& t = TPCM;
-  const std::optional<HeldRiser> riser = heldRiser();
-  if (!riser || !std::isfinite(keelHeave)) return std::nullopt;
-  const float slack = heldColumnSlack(riser->members);
-  if (keelHeave < slack) return std::nullopt;
+// The members' angles from the vertical, "20.05 and 29.40 degrees".
+std::string anglesText(const std::vector<double>& angles) {
+  std::vector<std::string> texts;
+  for (const double a : angles) texts.push_back(degreesText(a * 180.0 / std::numbers::pi));
+  return listed(texts) + " degrees";
+}
 
-  // Where the riser's top is held: the keel, as the run sets the vessel's first point for a riser,
-  // or the point the data set names.
-  const bool keel = t.RACC(1, 1) == t.XSALM && t.RACC(2, 1) == 0.0f && t.RACC(3, 1) == 0.0f;
-  const std::string top = keel ? "the keel, where it holds the riser's top,"
-                               : "its point 1 at (" + messageValue(t.RACC(1, 1)) + ", " + messageValue(t.RACC(2, 1)) +
-                                     ", " + messageValue(t.RACC(3, 1)) + ")" + unitLabel(t.NUNTS + 7) +
-                                     ", z up from the keel, where it holds the riser's top,";
+double degreesOutOfLine(double bend) { return std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi; }
+
+std::string outOfLineNeed() {
+  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) +
+         " degrees at least: the closer they come into line, the more the riser's tension and the loads that the "
+         "vessel's motion at the keel gives it grow, without bound.";
+}
+
+// The run's sea in the words of its pages.
+std::string runSeaText() {
+  const Tpcm& t = TPCM;
   std::vector<std::string> seas;
   if (t.LRANDM != 0) seas.push_back("the irregular sea (page 15)");
   if (t.LSWELL != 0) seas.push_back("the swell (page 16)");
   if (t.LSWELL != 0 && t.LSWEL2 != 0) seas.push_back("the second swell (page 16)");
-  const std::string sea = seas.size() > 1 ? "the run's sea, " + listed(seas) + " together" : "the run's sea, " + listed(seas);
-  // The least multiple of a tenth of the unit above the shortfall, so that the figure itself is enough.
-  const double shortfall = static_cast<double>(keelHeave) - static_cast<double>(slack);
-  const float change = static_cast<float>((std::floor(shortfall * 10.0) + 1.0) / 10.0);
-  const std::string text =
-      "The vessel's heave at " + std::string(keel ? "the keel" : "the riser's top") +
-      " takes up the buoyant riser's slack. " + riserSpanText(*riser) + " In " + sea + ", the vessel heaves " +
-      top + " by " + lengthText(keelHeave) + " (the significant amplitude of its vertical motion, twice the RMS), " +
-      (keelHeave > slack ? "more than" : "as much as") +
-      " the slack: the riser would go taut in the waves, where the linear model of its members gives loads without "
-      "bound. Lengthen an element by at least " + lengthText(change) + " (page 3, item 2), or lower the keel by as "
-      "much: " + std::string(kLowerTheKeel) + ", which change the vessel's response too (the run checks it again); or "
-      "analyse a calmer sea.";
-  return RunFinding{true, flowingLines(" ++> Fatal Warning: ", text)};
+  return seas.size() > 1 ? "the run's sea, " + listed(seas) + " together," : "the run's sea, " + listed(seas) + ",";
+}
+
+// The hinge-to-keel distance of a held column under H [ft | m]; NaN where it has no shape.
+double keelDistance(const HeldColumn& column, double height, double H) {
+  return std::hypot(heldColumnOffset(column, height, H), height);
+}
+
+// The keel's motion that a remedy of the reach finding leaves room for, in this run's.
+constexpr double kRemedyMotion = 1.1;
+
+double columnLength(const HeldColumn& column) {
+  return std::accumulate(column.length.begin(), column.length.end(), 0.0);
+}
+
+}  // namespace
+
+double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours) {
+  const double m0 = s * s * motion.xx0 + c * c * motion.zz0 + 2.0 * s * c * motion.xz0;
+  const double m2 = s * s * motion.xx2 + c * c * motion.zz2 + 2.0 * s * c * motion.xz2;
+  if (!(m0 > 0.0)) return 0.0;
+  // The most probable largest of the narrow-band motion's cycles in the storm, as the statistics
+  // report takes its peaks: 573 cycles an hour at a mean frequency of 1 rad/s, at least 7.4.
+  const double omega = m2 > 0.0 ? std::sqrt(m2 / m0) : 0.0;
+  const double cycles = std::max(7.4, 573.0 * static_cast<double>(hours) * omega);
+  return std::sqrt(m0) * std::sqrt(2.0 * std::log(cycles));
+}
+
+std::optional<RunFinding> riserBendFinding() {
+  const Tpcm& t = TPCM;
+  const std::optional<HeldRiser> riser = heldRiser();
+  if (!riser) return std::nullopt;
+  const double height = riser->height;
+  if (heldColumnClearLoad(riser->column, height) > 0.0) return std::nullopt;
+
+  // What keeps them clear over the whole table, whose largest load no run can make the riser reach
+  // without the statics' table: then the loads of the run decide (riserReachFinding).
+  const double H = t.TLOAD > 0.0f && std::isfinite(t.TLOAD) ? static_cast<double>(t.TLOAD) : 0.0;
+  const std::string text = "The buoyant riser's members stand in line under every load. " + riserSpanText(*riser) +
+                           " Under any load at the keel they would stand less than " +
+                           degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees out of line," +
+                           outOfLineNeed() + " " +
+                           (H > 0.0 ? remedyText(*riser, heldColumnRemedy(riser->members, height, H), "") +
+                                          " These keep them clear up to the largest load of the table, " +
+                                          forceValueText(H) + " (page 2, item 2); the run then judges the riser "
+                                          "at the loads it reaches."
+                                    : remedyText(*riser, HeldColumnRemedy{}, ""));
+  return RunFinding{true, riserLines(text)};
+}
+
+std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
+  const Tpcm& t = TPCM;
+  const std::optional<HeldRiser> riser = heldRiser(true);
+  if (!riser || !(reach.meanLoad > 0.0) || !std::isfinite(reach.meanLoad)) return std::nullopt;
+  const double peakLoad = std::isfinite(reach.peakLoad) ? std::max(reach.peakLoad, reach.meanLoad) : reach.meanLoad;
+  const auto wavePeak = [&](const HeldColumn& column, double height) {
+    const double distance = keelDistance(column, height, reach.meanLoad);
+    return keelPeakAlong(reach.keel, heldColumnOffset(column, height, reach.meanLoad) / distance,
+                         height / distance, t.DURATN);
+  };
+  // Sound: clear of the line under the slow drift's storm peak, and with more length at the mean state
+  // than the keel's wave-frequency peak along the line takes up.
+  const auto inLine = [&](const HeldColumn& column, double height) {
+    return !(largestBend(heldColumnAngles(column, height, peakLoad)) >= kLeastMemberBend);
+  };
+  const auto soundFor = [&](double motion) {
+    return [&, motion](const HeldColumn& column, double height) {
+      if (inLine(column, height)) return false;
+      return columnLength(column) - keelDistance(column, height, reach.meanLoad) > motion * wavePeak(column, height);
+    };
+  };
+  const HeldColumn& column = riser->column;
+  const double height = riser->height;
+  if (soundFor(1.0)(column, height)) return std::nullopt;
+
+  const std::vector<double> mean = heldColumnAngles(column, height, reach.meanLoad);
+  const double length = columnLength(column);
+  const double distance = keelDistance(column, height, reach.meanLoad);
+  const bool peaked = peakLoad > reach.meanLoad;
+  std::string text;
+  if (inLine(column, height)) {
+    text = "The buoyant riser's members would come into line under the run's loads. " + riserSpanText(*riser) +
+           " Under the " + (peaked ? "slow drift's storm peak load of " + forceValueText(peakLoad) + " (its mean load " +
+                                         forceValueText(reach.meanLoad) + ")"
+                                   : "slow drift's mean load of " + forceValueText(reach.meanLoad)) +
+           ", they would stand " + degreesText(degreesOutOfLine(largestBend(heldColumnAngles(column, height, peakLoad)))) +
+           " degrees out of line," + outOfLineNeed();
+  } else {
+    text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under the slow drift's mean load of " +
+           forceValueText(reach.meanLoad) + " they stand at " + anglesText(mean) + " from the vertical and hold the keel " +
+           lengthValueText(distance) + " from the hinge, " + lengthValueText(length - distance) + " short of their length" +
+           ". In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
+           lengthValueText(wavePeak(column, height)) +
+           (t.DURATN > 0.0f ? " at the most probable peak of the storm of " + messageValue(t.DURATN) + " hours"
+                            : " at its significant amplitude") +
+           " (page 17, item 51), more than that: the members cannot reach so far, and the linear model of their "
+           "motions would swing them past where they can go, with loads without bound.";
+  }
+  // A changed riser moves the slow drift's loads and the line the keel moves along: the changes named
+  // leave room for a tenth more motion than this run's.
+  text += " " + remedyText(*riser, heldColumnRemedy(riser->members, height, soundFor(kRemedyMotion)),
+                           ", which change the vessel's response too (the run checks it again); or analyse a calmer sea or a lighter wind and current");
+  return RunFinding{true, riserLines(text)};
+}
+
+std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak) {
+  const std::optional<HeldRiser> riser = heldRiser(true);
+  if (!riser || !(peakLoad > 0.0) || !std::isfinite(peakLoad)) return std::nullopt;
+  const double height = riser->height;
+  const double bend = largestBend(heldColumnAngles(riser->column, height, peakLoad));
+  if (bend >= kLeastMemberBend) return std::nullopt;
+  const std::string text = "The buoyant riser's members would come into line under the run's loads. " +
+                           riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
+                           ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +
+                           outOfLineNeed() + " Raising the table (page 2, item 2) does not help. " +
+                           remedyText(*riser, heldColumnRemedy(riser->members, height, peakLoad),
+                                      "; or analyse a calmer sea or a lighter wind and current");
+  return RunFinding{true, riserLines(text)};
 }
 
 std::optional<RunFinding> submergedTopFinding() {

@@ -5,6 +5,7 @@
 // so the editor never starts a run that fails on them and the two never disagree.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -138,29 +139,64 @@ std::optional<RunFinding> columnReachFinding();
 // line after `lead` (" ++> Fatal Warning: ", or five blanks to go on a message), the others
 // indented by five blanks; a number stays with the word before it and its unit with it, and "item"
 // with its page, so that "(page 3, item 2)" and "at least 2.98 feet" are not split.
-std::vector<std::string> flowingLines(const std::string& lead, const std::string& text);
+// Within `width` columns: 100 by default; the riser's findings keep to 80.
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text, std::size_t width = 100);
 
-// A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members, under the
-// largest load of the statics' table (TLOAD, which bounds the mean load the later stages solve the
-// riser at), bend by less than kLeastMemberBend at every joint (heldColumnAngles, largestBend,
-// dataset/column_reach.h): members that together just span the height stand in line, the riser's
-// tension is undetermined and the member loads' divisor vanishes; with little to spare they stand so
-// nearly in line that the tension and the loads the keel's heave gives the riser overflow. Fatal; it
-// names the elements' lengths and their sum, the height to the keel and what it comes from, the
-// slack, the bend under that load against the least, the slack these members need (leastHeldSlack),
-// and what to change: an element's length, the water depth or the draft.
+// A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members stand in line
+// under every load: no horizontal load at the keel bends them by kLeastMemberBend at any joint
+// (heldColumnClearLoad, dataset/column_reach.h), as members that together just span the height do.
+// Their tension is then undetermined and the member loads' divisor vanishes whatever the run's loads,
+// so the finding stands before any stage. Fatal; it names the elements' lengths and their sum, the
+// height to the keel and what it comes from, the slack, and what to change: the least lengthening of
+// an element or lowering of the keel (the water depth or the draft) that keeps them clear up to the
+// table's largest load (TLOAD, page 2, item 2). A riser that bends under some loads is judged at the
+// loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the table's largest load.
 std::optional<RunFinding> riserBendFinding();
 
-// A buoyant riser (IARCO 2) held between its hinge and the vessel's keel, as riserBendFinding judges
-// it, whose slack (heldColumnSlack, dataset/column_reach.h) is no more than `keelHeave`: the
-// significant amplitude (twice the RMS) of the vertical motion of the vessel point that holds the
-// riser's top, the keel, in the run's sea (the wind sea, the swell and the second swell together),
-// which the vessel response finds. The riser would go taut in the waves, where the linear model of
-// its members gives loads without bound. Fatal; it names the elements' lengths and their sum, the
-// height to the keel and what it comes from, the slack, the heave and where it comes from, and what
-// to change: an element's length or the keel's height by at least the shortfall (rounded up to a
-// tenth of the unit above it), or a calmer sea.
-std::optional<RunFinding> riserHeaveFinding(float keelHeave);
+// The wave-frequency motion of the keel that holds a buoyant riser's top, in the riser's plane: x
+// outward from the hinge along the horizontal, z up, as the run's sea moves it (every wave heading of
+// the vessel's motions at the keel, each with its waves' spectra and spreading weight). The zeroth and
+// second spectral moments of x, of z and of their cospectrum [ft^2 | m^2; times (rad/s)^2].
+struct KeelMotion {
+  double xx0 = 0.0, zz0 = 0.0, xz0 = 0.0;
+  double xx2 = 0.0, zz2 = 0.0, xz2 = 0.0;
+};
+
+// The most probable largest excursion of the keel along the direction (s, c) (horizontal outward and
+// vertical components of a unit vector) in a storm of `hours`, as the statistics report takes its
+// peaks: the motion's RMS times sqrt(2 ln N), N the cycles of its mean frequency sqrt(m2 / m0) in
+// the storm, at least 7.4 (a storm of no duration gives the significant amplitude, twice the RMS).
+double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours);
+
+// What the run reaches, once the slow drift has found its mean state: the mean horizontal load at
+// the keel (the most stable equilibrium's), the slow drift's storm peak of that load, and the keel's
+// wave-frequency motion.
+struct RiserReach {
+  double meanLoad = 0.0;  // [kips | t]
+  double peakLoad = 0.0;  // [kips | t], no less than the mean
+  KeelMotion keel;
+};
+
+// A buoyant riser, as riserBendFinding judges it, that the loads and the sea of its run take beyond
+// what its members can reach: under the slow drift's storm peak load it bends by less than
+// kLeastMemberBend (its members come into line), or its members' length less the hinge-to-keel
+// distance at the mean state (the reserve) is no more than the keel's most probable peak motion
+// along the hinge-keel line of the mean state in the storm of DURATN (keelPeakAlong). The linear model of the
+// members would then swing them past where they can go, with loads without bound. Fatal; it names
+// the lengths, the height and the slack, the mean state (the loads, the members' angles, the distance
+// and the reserve, the peak motion and the storm) or the bend under the peak load, and the least
+// lengthening of an element or lowering of the keel that makes the riser sound at the same loads and
+// sea, with room for a tenth more motion, or a calmer sea or a lighter wind and current. Judged in the
+// run, after the statics have turned the elements' volumes into forces.
+std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
+
+// A buoyant riser, as riserBendFinding judges it, that a peak horizontal load of the run's reports
+// (`peak` says which, "the most probable peak horizontal load of RANOUT") would bring into line: the
+// members bend by less than kLeastMemberBend under it. Fatal, in place of the advice to raise the
+// table, which cannot help; it names the lengths, the height, the peak load and the bend, and the
+// least lengthening or lowering of the keel that keeps the members clear under that load, or a calmer
+// sea or a lighter wind and current. Judged in the run, after the statics.
+std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the

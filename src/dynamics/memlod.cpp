@@ -493,15 +493,6 @@ void periodLoads(const HeadingTerms& h, int IW) {
   }
 }
 
-// The place of the heading in the spreading fan of the sea heading: point d of 1 .. NA + 1 across
-// the sector, the inverse of the fan the vessel response builds; 0 when it cannot be formed.
-int fanPoint() {
-  const float offset = ANGSYM(OUTPUT.WAVDIR - TPCM.SEAHDG(1) / kDegreesPerRadian) + TPCM.ANGSEC / 2.0f / kDegreesPerRadian;
-  const float steps = offset / WAVCOM.DA;
-  if (!std::isfinite(steps) || std::fabs(steps) > 1.0e6f) return 0;
-  return IROUND(steps) + 1;
-}
-
 // Step 4: the weight of the heading in the random sea and the response variances it adds.
 void headingStatistics(const HeadingTerms& h) {
   const Tpcm& t = TPCM;
@@ -515,7 +506,7 @@ void headingStatistics(const HeadingTerms& h) {
   if (o.LSWL == 0 && o.LSWL2 == 0 && o.LRND == 0) return;
   o.SPDVAL = 1.0f;
   if (o.SPRDFG == 1 && o.LRND != 0) {
-    o.IANG = fanPoint();
+    o.IANG = spreadingFanPoint(o.WAVDIR);
     o.SPDVAL = spreadingWeight(o.IANG);
   }
   const int n = wavePoints();
@@ -618,6 +609,13 @@ void MEMLOD() {
   const bool centralOrSwell = o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0 || o.LSWL2 != 0;
   if (o.LREG == 2 || (o.LREG == 1 && centralOrSwell)) DYNOUT();
   if (t.NMOMT != 0) MOMOUT();
+}
+
+int spreadingFanPoint(float WAVDIR) {
+  const float offset = ANGSYM(WAVDIR - TPCM.SEAHDG(1) / kDegreesPerRadian) + TPCM.ANGSEC / 2.0f / kDegreesPerRadian;
+  const float steps = offset / WAVCOM.DA;
+  if (!std::isfinite(steps) || std::fabs(steps) > 1.0e6f) return 0;
+  return IROUND(steps) + 1;
 }
 
 }  // namespace qv

@@ -35,4 +35,9 @@ namespace qv {
 
 void MEMLOD();
 
+// The place of waves of heading WAVDIR [rad, earth] in the spreading fan of the sea heading: point d of
+// 1 .. NA + 1 across the sector, the inverse of the fan the vessel response builds; 0 when it cannot
+// be formed. The members' loads and a buoyant riser's keel motion weight a spread sea's heading by it.
+int spreadingFanPoint(float WAVDIR);
+
 }  // namespace qv

@@ -3,12 +3,12 @@
 // mean configuration names what to change.
 //
 // A buoyant riser's loads grow without bound as its members come into line, and a load its field
-// cannot hold would print as asterisks in a report that the run then keeps with status 0. The run's
-// checks refuse a riser that would stand nearly in line under the table's largest load before any
-// stage (riserBendFinding, dataset/run_checks.h); beyond the table, where a run at the console may
-// go on, or under a sea far higher than the riser's slack allows, the run stops where it would print
-// such a load instead, naming the load, its value and the field's limit, the members' mean angles
-// and what to change.
+// cannot hold would print as asterisks in a report that the run then keeps with status 0. The run
+// refuses a riser in line under every load before any stage, and one that its loads bring into line
+// or its sea takes beyond its members' reach once the slow drift has found the mean state
+// (riserBendFinding, riserReachFinding, dataset/run_checks.h); a load that still overflows its field
+// stops the run where it would be printed instead, naming the load, its value and the field's limit,
+// the members' mean angles and what to change.
 #pragma once
 
 #include <string>

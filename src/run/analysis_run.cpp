@@ -18,6 +18,7 @@
 #include "dataset/tpcm_codes.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/fremot.h"
+#include "dynamics/riser_reach.h"
 #include "lowfreq/current_profile.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -59,16 +60,13 @@ void freeSalmDynamics() {
   FREMOT();
 }
 
-// The end of the vessel response: its statistics report; then a buoyant riser whose slack the
-// heave of its top in the run's sea takes up is refused, as soon as that heave is known and before
-// the SALM's stages, which would give it loads without bound. The riser's top is the first vessel
-// point, whose displacements the run writes for the SALM's dynamics (setUpRunData).
-void vesselStatistics() {
-  VESL3();
-  const Tpcm& t = TPCM;
-  if (t.IARCO != kBuoyantRiser || t.ISPM != 1 || t.LDSP == 0 || t.NACC < 1) return;
-  if (const auto finding = riserHeaveFinding(runSeaPointAmplitude(1, 3)))
-    fatalStop(kRunner, t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+// The slow drift; then a buoyant riser is judged at what its run reaches, as soon as the mean state
+// is known and before any report shows its members: the slow drift's mean and storm peak loads, and
+// the keel's motion in the run's sea from the vessel's motions at the keel, the first vessel point
+// (setUpRunData).
+void slowDrift() {
+  SLOMOR();
+  judgeRiserReach();
 }
 
 // ---- The stages and their contracts ----
@@ -97,8 +95,7 @@ constexpr std::string_view kVesselPass2Writes[] = {"HIMEM",  "WAVCOM", "PASCOM",
                                                    "CATCOM", "TMPCM2", "DUMMY1", "LOCITR"};
 constexpr TpcmMember kVesselPass2Changes[] = {QV_TPCM(LBACK), QV_TPCM(NBUG), QV_TPCM(NWP)};
 constexpr std::string_view kVesselPass2Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM", "SIMCOM"};
-// Pass 3: the irregular-sea statistics report, and the buoyant riser's slack against the heave of
-// its top.
+// Pass 3: the irregular-sea statistics report.
 constexpr std::string_view kVesselPass3Writes[] = {"HIMEM", "PASCOM"};
 constexpr TpcmMember kVesselPass3Changes[] = {QV_TPCM(LBACK), QV_TPCM(NSEAHT), QV_TPCM(NSEAHG)};
 constexpr std::string_view kVesselPass3Reads[] = {"TPCM", "HIMEM", "WAVCOM", "PASCOM"};
@@ -113,7 +110,8 @@ constexpr TpcmMember kStaticsChanges[] = {QV_TPCM(LBACK),  QV_TPCM(NBUG),   QV_T
                                           QV_TPCM(TLOAD)};
 constexpr std::string_view kStaticsAfterVesselReads[] = {"TPCM", "WAVCOM"};
 // The slow drift: the run's sea state, the equilibria and the low-frequency modes. The loads reach
-// the vessel response again (RELRAOUP reruns the hull model).
+// the vessel response again (RELRAOUP reruns the hull model). A buoyant riser is judged at its end
+// (it reads the vessel's motions at the keel from "YOKEMOT").
 constexpr std::string_view kSlowDriftWrites[] = {"WAVCOM", "EQUILB", "ERGCOM", "SOLVE",  "SINES",  "PASCOM",
                                                  "HIMEM",  "SIMCOM", "LINCOM", "CATCOM", "TMPCM2",
                                                  "DUMMY1", "LOCITR", "lowFrequencyDensities"};
@@ -147,13 +145,13 @@ constexpr std::string_view kDataSetOnly[] = {"TPCM"};
 
 constexpr AnalysisStage kVesselPass1{"VESL1", VESL1, kVesselPass1Writes, kVesselPass1Changes, kDataSetOnly};
 constexpr AnalysisStage kVesselPass2{"VESL2", VESL2, kVesselPass2Writes, kVesselPass2Changes, kVesselPass2Reads};
-constexpr AnalysisStage kVesselPass3{"VESL3", vesselStatistics, kVesselPass3Writes, kVesselPass3Changes, kVesselPass3Reads};
+constexpr AnalysisStage kVesselPass3{"VESL3", VESL3, kVesselPass3Writes, kVesselPass3Changes, kVesselPass3Reads};
 constexpr AnalysisStage kCurrentProfile{"CURPROF_INIT", buildCurrentProfile, kCurrentProfileWrites,
                                         kCurrentProfileChanges, kDataSetOnly};
 constexpr AnalysisStage kStatics{"STSALM", STSALM, kStaticsWrites, kStaticsChanges, kDataSetOnly};
 constexpr AnalysisStage kStaticsAfterVessel{"STSALM", STSALM, kStaticsWrites, kStaticsChanges,
                                             kStaticsAfterVesselReads};
-constexpr AnalysisStage kSlowDrift{"SLOMOR", SLOMOR, kSlowDriftWrites, kSlowDriftChanges, kSlowDriftReads};
+constexpr AnalysisStage kSlowDrift{"SLOMOR", slowDrift, kSlowDriftWrites, kSlowDriftChanges, kSlowDriftReads};
 constexpr AnalysisStage kLowFrequencyReport{"LOWPRT", LOWPRT, kLowFrequencyReportWrites, kLowFrequencyReportChanges,
                                             kLowFrequencyReportReads};
 constexpr AnalysisStage kAttachedDynamics{"DYNSLM", DYNSLM, kAttachedDynamicsWrites, kAttachedDynamicsChanges,

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "dataset/force_model.h"
+#include "dataset/run_checks.h"
 #include "dataset/spectrum_captions.h"
+#include "dataset/tpcm_codes.h"
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
 #include "lowfreq/sines.h"
@@ -25,6 +27,7 @@
 #include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
+#include "util/fatal.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -507,6 +510,10 @@ std::vector<std::string> waveHeadingWarning() {
 
 void warnPeakBeyondTable(const std::string& peak, float load) {
   const Tpcm& t = TPCM;
+  if (t.IARCO == kBuoyantRiser && t.FRESLM == 0) {
+    if (const auto finding = riserPeakLoadFinding(load, peak))
+      fatalStop("VANTREL", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+  }
   const float last = EQUILB.HLOAD(t.NUMTAB);
   if (!(load > last)) return;
   const std::string lines[] = {

@@ -48,7 +48,18 @@ std::vector<std::string> waveHeadingWarning();
 // last interval: the lines of the warning that says so and names page 2's maximum load, written on
 // EDUNIT (and standard error, unattended). Nothing within the table. LOWPRT warns of its storm peak,
 // RANOUT of its most probable peak.
+//
+// A buoyant riser is first judged at the load (riserPeakLoadFinding, dataset/run_checks.h): a peak
+// that would bring its members into line stops the run there, once, instead of advising a larger
+// table, which could not help.
 void warnPeakBeyondTable(const std::string& peak, float load);
+
+// The slow drift's storm peak of the horizontal load at the SALM's top, as the storm-peak case of
+// section VI finds it for an attachment other than a yoke: the surge's most probable largest
+// amplitude in the storm of DURATN, carried through the surge energy table from the mean state.
+// Read from what SLOMOR leaves, before LOWPRT turns the mode variances into amplitudes: the run
+// judges a buoyant riser by it before any report shows its members.
+float stormPeakLoad();
 
 // One mode of section V on unit IUNIT, from its record R of EQUILB (amplitudes by now): the period,
 // the damping by source in percent of critical (unless userDamping is set), the F-sigma motion by

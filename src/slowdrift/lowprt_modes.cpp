@@ -184,4 +184,26 @@ void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, flo
   OUT = OUT - SUB;
 }
 
+float stormPeakLoad() {
+  const Tpcm& t = TPCM;
+  const Equilb& q = EQUILB;
+  const Ergcom& e = ERGCOM;
+  const float FEQ = q.FTOT(q.ISTAB);
+  int range = 0;
+  int interval = 1;
+  float X0 = 0.0f, E0 = 0.0f;
+  BSRCH(q.HLOAD.data(), FEQ, range, interval, t.NUMTAB);
+  INTERP(q.HLOAD.data(), q.OFFSET.data(), FEQ, X0, interval);
+  interval = 1;
+  BSRCH(q.OFFSET.data(), X0, range, interval, t.NUMTAB);
+  INTERP(q.OFFSET.data(), e.SRGERG.data(), X0, E0, interval);
+  // The storm-peak case of section VI: the surge's peak amplitude carried through the energy table.
+  // Its yaw share needs a yoke out of the SALM plane, which no other attachment has.
+  const float amplitude = peakFactor(q.WSURG) * std::sqrt(q.VARTOT);
+  float deviation = 0.0f;
+  interval = 1;
+  NLNCR3(e.SRGERG.data(), E0, q.HLOAD.data(), amplitude, deviation, e.SPRNGX, FEQ, FEQ, t.NUMTAB, interval, t.LSPM);
+  return FEQ + deviation;
+}
+
 }  // namespace qv

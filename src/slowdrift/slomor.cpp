@@ -10,6 +10,7 @@
 
 #include "dataset/force_model.h"
 #include "dataset/hull_ends.h"
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "hull/equilb.h"
@@ -187,6 +188,13 @@ void addedMassFactors() {
 // maximum load (or, for a column without elements, the auxiliary table's last load).
 void warnLoadBeyondTable(float F, float PSI) {
   Tpcm& t = TPCM;
+  // A buoyant riser that this load brings into line is refused here, once: a larger table cannot help.
+  if (t.IARCO == kBuoyantRiser && t.FRESLM == 0) {
+    const std::string load = "the net horizontal load at the vessel heading " +
+                             degreesText(ANGSYM(PSI) * kDegreesPerRadian);
+    if (const auto finding = riserPeakLoadFinding(F, load))
+      fatalStop("SLOMOR", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+  }
   const float last = EQUILB.HLOAD(t.NUMTAB);
   const std::string where = t.NELEM == 0 ? "the last load of the auxiliary static offset table (page 3, item 11)"
                                          : "the maximum horizontal load on Salm (page 2, item 2)";

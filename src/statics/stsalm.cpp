@@ -10,6 +10,7 @@
 #include "dataset/column_reach.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dataset/tpcm_codes.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
 #include "numlib/roots.h"
@@ -633,6 +634,54 @@ void buildTables() {
   }
 }
 
+// Whether a value fits the statics report's field of `width` with two decimals.
+bool prints(float value, int width) { return fmtF(value, width, 2).find('*') == std::string::npos; }
+
+// The loads of the table's last row, as the statics report prints them (the vertical load, shear and
+// axial load at each joint, the top's vertical load), fit their fields.
+bool lastRowPrints() {
+  const Solve& s = SOLVE;
+  const Equilb& q = EQUILB;
+  const std::int32_t n = TPCM.NUMTAB;
+  std::vector<float> angles(static_cast<std::size_t>(s.NCON));
+  for (int I = 1; I <= s.NCON; ++I) angles[static_cast<std::size_t>(I - 1)] = s.PHIANG(n, I);
+  const float H = q.HLOAD(n);
+  ZFILL(H, angles.data());
+  for (int J = 1; J <= s.NCON; ++J) {
+    const float phi = angles[static_cast<std::size_t>(J - 1)];
+    const float V = s.ZLDTMP(J);
+    if (!prints(V, 9) || !prints(H * std::cos(phi) - V * std::sin(phi), 9) ||
+        !prints(H * std::sin(phi) + V * std::cos(phi), 10))
+      return false;
+  }
+  return prints(s.ZLDTMP(s.NCON + 1), 9);
+}
+
+// A buoyant riser's members come into line as the load grows, and its tension with them: where the
+// report cannot print the loads of the table's last rows, the table ends at the load under which the
+// members still stand kLeastMemberBend out of line (heldColumnClearLoad), which becomes the largest
+// load of the run, and a warning says so. The run judges the riser at its loads; a load beyond the
+// table that brings the members into line is refused there.
+void endRiserTableWhereItComesIntoLine() {
+  Tpcm& t = TPCM;
+  if (t.IARCO != kBuoyantRiser || freeSalm() || t.NELEM < 2 || lastRowPrints()) return;
+  SalmMembers members = salmMembers();
+  members.buoyancyForce = 1.0;  // the elements' volumes are forces by now
+  const double clear = heldColumnClearLoad(heldColumn(members), attachmentHeight(members));
+  if (!(clear > 0.0) || !(clear < t.TLOAD)) return;
+  const float last = std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;  // a load the report prints
+  const std::vector<std::string> lines = flowingLines(
+      " ++> Warning: ",
+      "The buoyant riser's members come into line under the upper loads of the load-offset table, whose "
+      "loads the statics report cannot print: the table ends at " + force(last) + ", under which they stand " +
+          degreesText(std::asin(static_cast<float>(kLeastMemberBend)) * kDegreesPerRadian) +
+          " out of line, in place of the maximum horizontal load on Salm (page 2, item 2), " + force(t.TLOAD) + ".",
+      80);
+  writeRunWarning(t.EDUNIT, lines);
+  t.TLOAD = last;
+  buildTables();
+}
+
 // Step 13: the title page (again after a negative reply at its pause on the console), the report,
 // and the files closed.
 void writeReport() {
@@ -688,6 +737,7 @@ void STSALM() {
     setWaterplaneRadius();
     if (t.NELEM != 0) checkColumnStands(kept.closing);
     buildTables();
+    endRiserTableWhereItComesIntoLine();
   }
   writeReport();
 }

@@ -316,11 +316,6 @@ void DUMOUT(std::string_view TITLE, std::int32_t LOC, const PointCoordinates& XY
   }
 }
 
-float runSeaPointAmplitude(std::int32_t IP, std::int32_t IC) {
-  const Himem& h = HIMEM;
-  return 2.0f * std::sqrt(rlAt(LOCAT1(h.NHTNHD, h.MAXHT, 1, 1, IP, IC, h.LCNDSP)));
-}
-
 void STATOT() {
   const Tpcm& d = TPCM;
   handOff();

@@ -32,12 +32,6 @@ std::int32_t LOCAT1(std::int32_t NHTNHD, std::int32_t MAXHT, std::int32_t IHD, s
 // set's height and heading counts set to 1.
 void VESL3();
 
-// The significant single amplitude (2 sqrt(M0)) of component IC (1 x, 2 y, 3 z) of vessel point IP's
-// displacement (LCNDSP) in the run's sea state, the first height and heading, as the point page shows
-// it: the wind sea, the swell and the second swell together, as pass 2 left their statistics in
-// HIMEM. The SALM's stages take the same sea state.
-float runSeaPointAmplitude(std::int32_t IP, std::int32_t IC);
-
 // The statistics of the sea state HIMEM IHT, IHD: the PASCOM hand-off (also with NEGSUM 1), then the
 // vessel page and the point page.
 void STATOT();

@@ -206,5 +206,74 @@ TEST_F(ColumnReach, ARisersBendAndWhatBringsItToTheLeast) {
   EXPECT_TRUE(heldColumn(salmMembers()).length.empty());
 }
 
+// The mean state of the user's riser and the load that brings it into line, against two free bodies
+// of its members in plain Python (tests/dataset/reference/riser_reach_reference.py). Element 2 at
+// 40 ft under the slow drift's mean load of 380.68 kips: members at 20.050 and 29.400 degrees, the
+// keel 47.063 ft out and 119.645 ft from the hinge, 0.355 ft short of the riser's 120 ft; at 50 ft
+// under 3.02 kips, 40.597 ft out, 12.748 ft short. The members come within 1.72 degrees of line
+// (a sine of 0.03) under 405.20 kips with 2 ft of slack and 1996.86 kips with 10 ft; with no slack
+// under no load at all. The elements' buoyancies as the data set holds them (volumes) or as the
+// statics leave them (forces) give one column.
+TEST_F(ColumnReach, ARisersMeanStateAndTheLoadThatBringsItIntoLine) {
+  Tpcm& t = TPCM;
+  t.DWATR = 64.0f;
+  t.NELEM = 2;
+  t.IPIERC = 3;  // under water
+  t.IFREE(1) = t.IFREE(2) = 1;
+  const float volumes[] = {4000.0f, 9425.0f}, cbs[] = {40.0f, 15.0f}, weights[] = {100.0f, 150.0f},
+              cgs[] = {35.0f, 15.0f};
+  const auto riser = [&](float second) {
+    t.SLEN(1) = 80.0f;
+    t.SLEN(2) = second;
+    for (int k = 1; k <= 2; ++k) {
+      t.BUOY(k) = volumes[k - 1];
+      t.CBUOY(k) = cbs[k - 1];
+      t.TMASS(k) = weights[k - 1];
+      t.CGSALM(k) = cgs[k - 1];
+    }
+    return heldColumn(salmMembers());
+  };
+  const double degrees = 180.0 / std::numbers::pi;
+
+  struct State {
+    float second;
+    double H, phi1, phi2, offset, distance;
+  };
+  for (const State& c : {State{40.0f, 380.68, 20.050, 29.400, 47.063, 119.645},
+                         State{50.0f, 3.02, 0.429, 53.127, 40.597, 117.252}}) {
+    const HeldColumn column = riser(c.second);
+    const std::vector<double> angles = heldColumnAngles(column, 110.0, c.H);
+    ASSERT_EQ(angles.size(), 2u);
+    EXPECT_NEAR(angles[0] * degrees, c.phi1, 1e-3) << c.second;
+    EXPECT_NEAR(angles[1] * degrees, c.phi2, 1e-3) << c.second;
+    const double offset = heldColumnOffset(column, 110.0, c.H);
+    EXPECT_NEAR(offset, c.offset, 1e-3) << c.second;
+    EXPECT_NEAR(std::hypot(offset, 110.0), c.distance, 1e-3) << c.second;
+  }
+
+  struct Clear {
+    float second;
+    double load;  // 0: none; the Python bisection's to its last digit
+  };
+  for (const Clear& c : {Clear{30.0f, 0.0}, Clear{32.0f, 405.20}, Clear{40.0f, 1996.86}}) {
+    const double load = heldColumnClearLoad(riser(c.second), 110.0);
+    EXPECT_NEAR(load, c.load, 0.01 + 1e-4 * c.load) << c.second;
+  }
+  // Too short to reach the keel: no shape, no load keeps it clear.
+  EXPECT_DOUBLE_EQ(heldColumnClearLoad(riser(29.0f), 110.0), 0.0);
+  EXPECT_TRUE(std::isnan(heldColumnOffset(riser(29.0f), 110.0, 100.0)));
+
+  // The statics' forces in place of the volumes: the same column.
+  const HeldColumn fromVolumes = riser(40.0f);
+  SalmMembers asForces = salmMembers();
+  asForces.buoyancyForce = 1.0;
+  for (int k = 1; k <= 2; ++k) t.BUOY(k) *= 0.064f;
+  const HeldColumn fromForces = heldColumn(asForces);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_NEAR(fromForces.netWeight[i], fromVolumes.netWeight[i], 1e-4);
+    EXPECT_NEAR(fromForces.momentTerm[i], fromVolumes.momentTerm[i], 1e-4);
+  }
+}
+
 }  // namespace
 }  // namespace qv
