@@ -94,11 +94,13 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(call.lcopy, 1);
   EXPECT_EQ(call.edunit, 1);
   EXPECT_EQ(call.untsav, 6);
-  EXPECT_TRUE(std::filesystem::exists("SALMIN.stxt"));
+  EXPECT_EQ(unitFileName(1), "SALMIN.stxt");
+  EXPECT_FALSE(std::filesystem::exists("SALMIN.stxt")) << "the folder receives the listing whole, at its end";
 
-  // The pass ends: the listing is closed, the unit restored, and the menu comes back.
+  // The pass ends: the listing goes to the folder, the unit is restored, and the menu comes back.
   call.lback = 0;
   call.run("2\n");
+  EXPECT_TRUE(std::filesystem::exists("SALMIN.stxt"));
   EXPECT_EQ(call.lcopy, 0);
   EXPECT_EQ(call.edunit, 6);
   EXPECT_FALSE(unitConnected(1));
@@ -126,7 +128,7 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(silent.nwarn, 0);
   EXPECT_EQ(silent.iret, kFintopRunChecks);
   EXPECT_EQ(silent.lback, kNavExecute);
-  EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt"));
+  EXPECT_EQ(unitFileName(41), "Diagnostics.stxt");
   closeAllUnits();
 }
 
