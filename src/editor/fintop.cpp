@@ -127,6 +127,10 @@ bool listingPlaced(std::string_view caller, std::int32_t& EDUNIT, std::int32_t& 
   return false;
 }
 
+// An execution chosen after a save that did not go through (the menu came back with the edits):
+// the listing pass before it ends in the execution, not in that save.
+void executionChosen(FintopState& s) { s.SAVEDATA = 0; }
+
 // The execute choices: with fatal warnings the checks are shown again; with warnings only, the
 // caller leaves the page.
 int executeResult(std::int32_t nwarn, std::int32_t nfatal) {
@@ -244,6 +248,7 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         return;
       case 3:
       case kNavExecute:
+        executionChosen(s);
         IRET = executeResult(NWARN, NFATAL);
         LBACK = kNavExecute;
         return;
@@ -254,6 +259,7 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         if (!openWholeFile(kDiagnosticsFile, kDiagnosticsUnit, "Fintop", kScreenUnit, kKeyboardUnit,
                            fileNotWrittenOutcome(kExecutionNotStarted)))
           continue;
+        executionChosen(s);
         CLEAR(kScreenUnit);
         EDUNIT = kDiagnosticsUnit;
         NWARN = 0;

@@ -16,7 +16,7 @@ inline constexpr int kFintopChain = 999;    // IRET: chaining to the time-domain
 // Choices kept for the life of the editing run.
 struct FintopState {
   std::int32_t TAVRENOCH_GO = 0;  // option 10 was chosen
-  std::int32_t SAVEDATA = 0;      // option 1 was chosen
+  std::int32_t SAVEDATA = 0;      // option 1 was chosen, and no execution since
   std::int32_t USRHCP = 0;        // the running listing pass was asked for by the user (option 5)
   // The last listing pass could not be put in place, and what was to follow it does not go on: the
   // final page makes the listing again before the next execution.

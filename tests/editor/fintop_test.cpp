@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "dataset/finish.h"
 #include "editor/fintop.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
@@ -118,6 +119,26 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(pass.iret, kFintopLeave);
   EXPECT_EQ(pass.lback, -2);
   EXPECT_EQ(pass.screen, "");
+
+  // A save that did not go through brings the menu back; an execution chosen there ends its
+  // listing pass in the execution, not in that save.
+  for (const char* execute : {"3\n", "e\n", "4\n"}) {
+    fintopState.reset();
+    MenuCall failedSave;
+    failedSave.run("1\n");
+    EXPECT_EQ(failedSave.lback, -2);
+    failedSave.run(execute);
+    EXPECT_EQ(failedSave.lback, kNavExecute) << execute;
+    failedSave.nwarn = failedSave.nfatal = 0;
+    failedSave.lcopy = 1;
+    failedSave.untsav = failedSave.edunit;
+    failedSave.edunit = 1;
+    failedSave.run("");
+    EXPECT_EQ(failedSave.iret, kFintopLeave) << execute;
+    EXPECT_EQ(failedSave.lback, kNavExecute) << execute << ": the execution, not the save";
+    closeAllUnits();
+    releaseExecutionHold();
+  }
 
   // Silent execution: the rest of the session writes to "Diagnostics.stxt".
   fintopState.reset();
