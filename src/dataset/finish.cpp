@@ -20,6 +20,7 @@
 #include "util/nav_codes.h"
 #include "util/safe_save.h"
 #include "util/sim_types.h"
+#include "util/whole_files.h"
 
 namespace qv {
 
@@ -109,7 +110,7 @@ void saveRefused(int screen, int keyboard) {
 // save fails: the user can save again from the end-of-session menu. The save holds the folder
 // against a run while it writes; an execution's save finds it held already, for the whole execution,
 // and the holds of one editor do not refuse each other.
-bool saveChanges(const FinishArgs& args, bool low, bool data) {
+bool saveChanges(const FinishArgs& args, bool low, bool data, bool messages) {
   const FinishArgs::Out& out = args.out;
   const std::string folder = std::filesystem::path(fileNameOf(args.DATFIL.view())).parent_path().string();
   const FolderLock hold(folder, FolderHold::kSave);
@@ -129,9 +130,16 @@ bool saveChanges(const FinishArgs& args, bool low, bool data) {
   if (data)
     BACKIT(args.ISCRN, caller, args.ICOMP, args.NDAT, args.data, args.preEditData, args.DATFIL.view(), out.IFLGDAT,
            args.BAKFIL.view(), "LASTBAK     ", &save);
+  if (messages) save.add(kDiagnosticsFile, wholeFileBytes(kDiagnosticsUnit));
   if (save.commit()) return true;
   // The next save rotates the generations as the files stood at load.
-  reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
+  if (low || data) {
+    reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
+  } else {
+    const std::string outcome[] = {"     The silent execution does not start, and no file was written. Free some",
+                                   "     space, or make the folder and the file writable, then execute again."};
+    reportWriteFailure(save.failure(), caller, args.ISCRN, args.IIN, outcome);
+  }
   out.IFLGLOW = lowAtLoad;
   out.IFLGDAT = dataAtLoad;
   return false;
@@ -254,7 +262,10 @@ void FINISH(const FinishArgs& args) {
   }
 
   const bool changed = sameLow == 0 || sameData == 0;
-  if (changed && !saveChanges(args, sameLow == 0, sameData == 0)) {
+  // A silent execution's messages, held in memory so far, go to the folder with the save: both or
+  // neither, and the folder of a save that fails keeps the messages it had.
+  const bool silent = lb == kNavExecute && args.MODE == kModeEditor && writesWholeFile(kDiagnosticsUnit);
+  if ((changed || silent) && !saveChanges(args, sameLow == 0, sameData == 0, silent)) {
     out.IRET = kFinishBackToFinalPage;
     return;
   }
@@ -265,8 +276,7 @@ void FINISH(const FinishArgs& args) {
     CLEAR(args.EDUNIT);
     executionNotice(args.EDUNIT);
     PRSRET(args.EDUNIT, args.IIN);
-    finishState.analysis =
-        unitConnected(kDiagnosticsUnit) ? AnalysisRequest::kSilent : AnalysisRequest::kInteractive;
+    finishState.analysis = silent ? AnalysisRequest::kSilent : AnalysisRequest::kInteractive;
     endRun();
   }
 }

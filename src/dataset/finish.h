@@ -62,10 +62,10 @@ struct FinishArgs {
 
 // With LBACK the execute code and MODE the editor's, the session ends after the execution notice
 // and its pause with finishState.analysis set: silent when the diagnostics file of a silent
-// execution is open on unit 41, else interactive. A save that fails (a full disk, a read-only
-// folder), or that would go into a folder an analysis run holds (util/folder_lock.h), changes no
-// file: FINISH says why, waits for Return and returns kFinishBackToFinalPage with the data set as
-// edited, so that the user can save again.
+// execution is held on unit 41 (util/whole_files.h), else interactive; that file goes to the folder
+// with the save. A save that fails (a full disk, a read-only folder), or that would go into a folder
+// an analysis run holds (util/folder_lock.h), changes no file: FINISH says why, waits for Return
+// and returns kFinishBackToFinalPage with the data set as edited, so that the user can save again.
 void FINISH(const FinishArgs& args);
 
 // Saves DATA (NWORDS words) into DATFIL, moving the file on disk into BAKFIL and the old backup into

@@ -23,9 +23,9 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
-#include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
+#include "util/whole_files.h"
 
 namespace qv {
 
@@ -157,22 +157,41 @@ void salmChecks(Counts& c, ValueNotes& notes) {
            kTankerDimensionPlaces);
 }
 
-// A silent execution that does not start: its messages file is closed, and the menu and the pages
-// it leads to are drawn on the screen again, where the keyboard's replies are typed.
-void silentExecutionEnded() {
-  HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "SLMFIN", kScreenUnit);
-  TPCM.EDUNIT = kScreenUnit;
+// The messages of the data checks that stop a silent execution go to the folder, for the user to
+// read; true when they are there.
+bool checkMessagesPlaced(std::string_view caller) {
+  return closeWholeFile(kDiagnosticsUnit, caller, kScreenUnit, kKeyboardUnit,
+                        fileNotWrittenOutcome("The data checks' messages were not written."));
 }
 
 // A silent execution chosen at the menu that meets fatal warnings: the counts are reported on the
-// screen and the menu comes back, as for an interactive execution.
+// screen, with the messages file that holds the checks' messages, and the menu comes back, as for an
+// interactive execution; the menu and the pages it leads to are drawn on the screen again, where the
+// keyboard's replies are typed.
 void silentRunRefused(const Counts& c) {
-  silentExecutionEnded();
+  const bool placed = checkMessagesPlaced("SLMFIN");
+  TPCM.EDUNIT = kScreenUnit;
   CLEAR(kScreenUnit);
   writeRecord(kScreenUnit, "");
   writeRecord(kScreenUnit, " ++> Silent execution stopped: " + fmtI(c.warnings, 0) + " warning(s) and " +
-                               fmtI(c.fatals, 0) + " fatal warning(s); see \"Diagnostics.stxt\".");
+                               fmtI(c.fatals, 0) + " fatal warning(s)" +
+                               (placed ? "; see \"Diagnostics.stxt\"." : "."));
   PRSRET(kScreenUnit, kKeyboardUnit);
+}
+
+// The page listing made before the first execution of a run. A folder that does not take it stops
+// the execution before any file is written: false, after saying so.
+bool executionListingStarted() {
+  FinalPageState& s = finalPageState;
+  if (!openWholeFile(kListingFile, kListingUnit, kCaller.view(), kScreenUnit, kKeyboardUnit,
+                     fileNotWrittenOutcome(kExecutionNotStarted)))
+    return false;
+  s.HCDONE = 1;
+  TPCM.LCOPY = 1;
+  TPCM.LBACK = kNavFirst;
+  s.UNTSAV = TPCM.EDUNIT;
+  TPCM.EDUNIT = kListingUnit;
+  return true;
 }
 
 }  // namespace
@@ -213,7 +232,7 @@ void menuAndChecks(std::string_view label, Counts& c) {
       TPCM.IUNIT = 1;
       if (c.fatals > 0) {
         if (TPCM.LEASTP == kModeUnattended) {  // an unattended run cannot be asked
-          HCLOSE(kDiagnosticsUnit, kDiagnosticsFile, "???FIN", kScreenUnit);
+          checkMessagesPlaced("???FIN");
           silentStop("SLMFIN");
         }
         silentRunRefused(c);
@@ -234,25 +253,23 @@ void menuAndChecks(std::string_view label, Counts& c) {
 void SLMFIN(std::string_view label) {
   FinalPageState& s = finalPageState;
   // A silent execution comes back to this page, out of a listing pass, only when its save did not
-  // go through (a failed save): nothing runs.
-  if (TPCM.EDUNIT == kDiagnosticsUnit && TPCM.LCOPY == 0 && TPCM.LEASTP != kModeUnattended) silentExecutionEnded();
+  // go through (a failed save): nothing runs, and its messages go with it.
+  if (TPCM.EDUNIT == kDiagnosticsUnit && TPCM.LCOPY == 0 && TPCM.LEASTP != kModeUnattended)
+    silentExecutionDropped(TPCM.EDUNIT);
   Counts c;
   for (;;) {
     menuAndChecks(label, c);
-    // An execution holds the folder before its first file (a silent one from the menu on): in a
-    // folder an analysis holds it writes nothing, and the menu comes back.
-    if (TPCM.LBACK != kNavExecute || holdFolderForExecution()) break;
+    if (fintopState.listingLost) {  // the next execution lists the pages again
+      fintopState.listingLost = false;
+      s.HCDONE = 0;
+    }
+    if (TPCM.LBACK != kNavExecute) return;
+    // An execution holds the folder before its first file (a silent one from the menu on), and the
+    // first execution of a run makes the page listing first: in a folder an analysis holds, or one
+    // that does not take the listing, it writes nothing, and the menu comes back.
+    if (holdFolderForExecution() && (s.HCDONE != 0 || executionListingStarted())) return;
     TPCM.LBACK = 0;
-  }
-
-  // The first execution of a run makes the page listing first.
-  if (TPCM.LBACK == kNavExecute && s.HCDONE == 0) {
-    RHOPEN(kListingFile, kFormatted, kFresh, 0, kListingUnit, kCaller.view(), TPCM.EDUNIT, TPCM.CMPUTR);
-    s.HCDONE = 1;
-    TPCM.LCOPY = 1;
-    TPCM.LBACK = kNavFirst;
-    s.UNTSAV = TPCM.EDUNIT;
-    TPCM.EDUNIT = kListingUnit;
+    if (TPCM.EDUNIT == kDiagnosticsUnit) silentExecutionDropped(TPCM.EDUNIT);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
 #include "util/sim_types.h"
+#include "util/whole_files.h"
 
 namespace qv {
 
@@ -111,6 +112,25 @@ void drawMenu(std::string_view label, int simtyp, bool tavflag) {
   writeRecord(kScreenUnit, "  (Press <RETURN> to review data)");
 }
 
+constexpr std::string_view kListingNotWritten = "The listing was not written; the folder keeps what it had.";
+
+// A listing pass has ended: its file goes to the folder whole. When the folder does not take it,
+// what was to follow the pass does not go on, and the menu comes back.
+bool listingPlaced(std::string_view caller, std::int32_t& EDUNIT, std::int32_t& LBACK) {
+  FintopState& s = fintopState;
+  if (closeWholeFile(kListingUnit, caller, kScreenUnit, kKeyboardUnit,
+                     fileNotWrittenOutcome(s.USRHCP != 0 ? kListingNotWritten : kExecutionNotStarted)))
+    return true;
+  s.listingLost = true;
+  if (EDUNIT == kDiagnosticsUnit) silentExecutionDropped(EDUNIT);
+  LBACK = 0;
+  return false;
+}
+
+// An execution chosen after a save that did not go through (the menu came back with the edits):
+// the listing pass before it ends in the execution, not in that save.
+void executionChosen(FintopState& s) { s.SAVEDATA = 0; }
+
 // The execute choices: with fatal warnings the checks are shown again; with warnings only, the
 // caller leaves the page.
 int executeResult(std::int32_t nwarn, std::int32_t nfatal) {
@@ -120,6 +140,18 @@ int executeResult(std::int32_t nwarn, std::int32_t nfatal) {
 }
 
 }  // namespace
+
+std::vector<std::string> fileNotWrittenOutcome(std::string_view what) {
+  return {"     " + std::string(what),
+          "     The edits are kept, not yet saved: free some space, or make the folder and",
+          "     the file writable (no folder of that name), then choose again; choice 1",
+          "     saves the edits."};
+}
+
+void silentExecutionDropped(std::int32_t& EDUNIT) {
+  closeUnit(kDiagnosticsUnit);
+  EDUNIT = kScreenUnit;
+}
 
 void FINHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t N, std::int32_t /*SIMTYP*/, bool TAVFLAG) {
   CLEAR(IUNIT);
@@ -165,7 +197,7 @@ void FINHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t N, std::int32_t /
 void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, std::string_view HCFILE,
             std::string_view CALLER, std::int32_t& IPAG, std::int32_t& LCOPY, std::int32_t& EDUNIT,
             std::int32_t& UNTSAV, std::int32_t& LBACK, std::int32_t& NWARN, std::int32_t& NFATAL,
-            std::int32_t CMPUTR, std::int32_t WriteAuxDatFiles) {
+            std::int32_t /*CMPUTR*/, std::int32_t WriteAuxDatFiles) {
   FintopState& s = fintopState;
   IRET = kFintopRunChecks;
   const bool tavflag = chainsToTimeDomain(SIMTYP) && WriteAuxDatFiles != 0;
@@ -173,9 +205,10 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
   if (NWARN == 0 && NFATAL == 0) {
     if (LCOPY != 0) {  // a listing pass has just ended
       LCOPY = 0;
-      if (EDUNIT == kListingUnit) HCLOSE(kListingUnit, HCFILE, CALLER, kScreenUnit);
+      const bool listing = EDUNIT == kListingUnit;
       EDUNIT = UNTSAV;
-      if (s.USRHCP != 0) {
+      const bool placed = !listing || listingPlaced(CALLER, EDUNIT, LBACK);
+      if (!placed || s.USRHCP != 0) {  // the menu comes back
         s.USRHCP = 0;
       } else if (s.TAVRENOCH_GO != 0) {
         IRET = kFintopChain;
@@ -215,23 +248,30 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         return;
       case 3:
       case kNavExecute:
+        executionChosen(s);
         IRET = executeResult(NWARN, NFATAL);
         LBACK = kNavExecute;
         return;
       case 4:
-        // The messages file is the first the execution writes: not in a folder an analysis holds.
+        // The messages file is the first the execution writes: not in a folder an analysis holds,
+        // nor in one that does not take it. It goes to the folder with the save (FINISH).
         if (!holdFolderForExecution()) continue;
+        if (!openWholeFile(kDiagnosticsFile, kDiagnosticsUnit, "Fintop", kScreenUnit, kKeyboardUnit,
+                           fileNotWrittenOutcome(kExecutionNotStarted)))
+          continue;
+        executionChosen(s);
         CLEAR(kScreenUnit);
         EDUNIT = kDiagnosticsUnit;
         NWARN = 0;
         NFATAL = 0;
-        RHOPEN(kDiagnosticsFile, kFormatted, kFresh, 0, kDiagnosticsUnit, "Fintop", kScreenUnit, CMPUTR);
         IRET = kFintopRunChecks;
         LBACK = kNavExecute;
         return;
       case 5:
+        if (!openWholeFile(HCFILE, kListingUnit, CALLER, kScreenUnit, kKeyboardUnit,
+                           fileNotWrittenOutcome(kListingNotWritten)))
+          continue;
         LCOPY = 1;
-        RHOPEN(HCFILE, kFormatted, kFresh, 0, kListingUnit, CALLER, EDUNIT, CMPUTR);
         UNTSAV = EDUNIT;
         EDUNIT = kListingUnit;
         s.USRHCP = 1;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -14,11 +16,24 @@ inline constexpr int kFintopChain = 999;    // IRET: chaining to the time-domain
 // Choices kept for the life of the editing run.
 struct FintopState {
   std::int32_t TAVRENOCH_GO = 0;  // option 10 was chosen
-  std::int32_t SAVEDATA = 0;      // option 1 was chosen
+  std::int32_t SAVEDATA = 0;      // option 1 was chosen, and no execution since
   std::int32_t USRHCP = 0;        // the running listing pass was asked for by the user (option 5)
+  // The last listing pass could not be put in place, and what was to follow it does not go on: the
+  // final page makes the listing again before the next execution.
+  bool listingLost = false;
   void reset() { *this = FintopState{}; }
 };
 extern FintopState fintopState;
+
+// What a file of the last page that the folder does not take leaves behind, for the lines after
+// the file's name and the system's reason: `what` (what became of the file, and of what was to
+// follow it), then that the edits are kept and what to do.
+std::vector<std::string> fileNotWrittenOutcome(std::string_view what);
+inline constexpr std::string_view kExecutionNotStarted = "The execution does not start, and no file was written.";
+
+// A silent execution that does not go on: its messages, held in memory, are dropped (the folder
+// keeps what it had), and the session is on the screen again.
+void silentExecutionDropped(std::int32_t& EDUNIT);
 
 void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, std::string_view HCFILE,
             std::string_view CALLER, std::int32_t& IPAG, std::int32_t& LCOPY, std::int32_t& EDUNIT,

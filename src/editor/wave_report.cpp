@@ -14,14 +14,15 @@
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
+#include "editor/fintop.h"
 #include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/stop.h"
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
-#include "util/files.h"
 #include "util/fortran_format.h"
+#include "util/whole_files.h"
 #include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -484,8 +485,13 @@ void WAVOUT() {
   fillGrid(r);
   if (!spectraFilled(r)) return;
 
-  if (t.IUNIT == kReportFileUnit)
-    RHOPEN(kReportFile, kFormatted, kFresh, t.IDRIVE, t.IUNIT, kCaller, t.EDUNIT, t.CMPUTR);
+  // The report goes to the folder whole when it ends; a folder that does not take it keeps its old
+  // report, and the menu comes back with the edits.
+  const std::vector<std::string> notWritten =
+      fileNotWrittenOutcome("The wave report was not written; the folder keeps what it had.");
+  if (t.IUNIT == kReportFileUnit &&
+      !openWholeFile(kReportFile, t.IUNIT, kCaller, t.EDUNIT, kKeyboardUnit, notWritten))
+    return;
   writeWaveProperties(r);
   r.endPage();
   r.newPage();
@@ -500,7 +506,7 @@ void WAVOUT() {
     writeGroupValues(r);
     r.endPage();
   }
-  if (t.IUNIT == kReportFileUnit) HCLOSE(t.IUNIT, kReportFile, kCaller, t.EDUNIT);
+  if (t.IUNIT == kReportFileUnit) closeWholeFile(t.IUNIT, kCaller, t.EDUNIT, kKeyboardUnit, notWritten);
 }
 
 }  // namespace qv

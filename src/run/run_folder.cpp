@@ -1,12 +1,8 @@
 #include "run/run_folder.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstddef>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,37 +14,6 @@
 #include "util/staged_files.h"
 
 namespace qv {
-
-namespace {
-
-std::string systemReason(int error) { return std::strerror(error); }
-
-std::vector<std::byte> bytesOf(const std::string& text) {
-  std::vector<std::byte> bytes(text.size());
-  if (!text.empty()) std::memcpy(bytes.data(), text.data(), text.size());
-  return bytes;
-}
-
-// Why the messages file cannot be written here, or nothing: an existing one that may not be written,
-// or a folder that takes no new file (the temporary file of the save at the end, made and removed).
-std::string messagesFileRefused() {
-  const std::string name(kDiagnosticsFile);
-  struct stat st = {};
-  if (::stat(name.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
-    if (::access(name.c_str(), W_OK) != 0) return systemReason(errno);
-  }
-  // Named as a save's temporary file, so that a run killed right here leaves nothing the next load
-  // does not clear.
-  const std::string probe = "." + name + ".qvsave-" + std::to_string(::getpid()) + "-0";
-  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return systemReason(errno);
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return {};
-}
-
-}  // namespace
 
 void requireDataFile() {
   const std::string name(kEditor.dataFile);
@@ -67,7 +32,7 @@ RunFolder::RunFolder(bool messagesFile) : hold_("", FolderHold::kRun) {
               {"", " ++> Another analysis is running in this folder; this run stops and changes no file.",
                "     Wait for that run to end, then start this one again."});
   if (messagesFile) {
-    const std::string reason = messagesFileRefused();
+    const std::string reason = freshFileRefused(kDiagnosticsFile);
     if (!reason.empty())
       ACERR(kRunnerName, kDiagnosticsFile, kScreenUnit, "     Reason: " + reason,
             "     Nothing in this folder was changed.");
@@ -79,7 +44,7 @@ RunFolder::~RunFolder() { endStaging(); }
 
 void RunFolder::keepAll() {
   SafeSave save;
-  for (const StagedFile& file : stagedFiles()) save.add(file.name, bytesOf(file.bytes));
+  for (const StagedFile& file : stagedFiles()) save.add(file.name, textBytes(file.bytes));
   if (save.commit()) {
     endStaging();
     return;
@@ -102,7 +67,7 @@ std::string RunFolder::keepMessagesOnly() {
   endStaging();
   if (!held) return {};
   SafeSave save;
-  save.add(name, bytesOf(messages));
+  save.add(name, textBytes(messages));
   if (save.commit()) return {};
   return "     \"" + name + "\" could not be written either (" + save.failure().reason +
          "); it is as the earlier run left it.";

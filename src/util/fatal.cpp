@@ -5,6 +5,7 @@
 #include "platform/block_reset.h"
 #include "util/console_io.h"
 #include "util/farray.h"
+#include "util/whole_files.h"
 
 namespace qv {
 
@@ -20,7 +21,10 @@ namespace {
 template <class Lines>
 [[noreturn]] void stopWith(std::string_view routine, std::int32_t unit, const Lines& lines, FatalWait wait,
                            std::int32_t inUnit, int status) {
-  if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit)) unit = kDiagnosticsUnit;
+  // The messages of a silent execution that the editor still holds in memory never reach the
+  // folder when the session stops: the message is said on the screen, where the user is.
+  if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit) && !writesWholeFile(kDiagnosticsUnit))
+    unit = kDiagnosticsUnit;
   const bool keptOnly = fatalStopState.unwatched && unit == kScreenUnit;
   fatalStopState.message.clear();
   fatalStopState.explained = false;
@@ -59,15 +63,15 @@ void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std:
 
 void arrayBoundsStop(const char* routine, long long index, std::size_t extent, std::size_t dimension) {
   ++arrayBoundsState.violations;
-  // The messages of an unattended run go to its diagnostics file, any other run's to the screen.
-  const std::int32_t unit = unitConnected(kDiagnosticsUnit) ? kDiagnosticsUnit : kScreenUnit;
   const std::string which = dimension == 0 ? "element " + std::to_string(index + 1)
                                            : "index " + std::to_string(index) + " of dimension " +
                                                  std::to_string(dimension);
   const std::string lines[] = {"", " ++> Array index out of bounds in " + std::string(routine) + ": " + which,
                                "     lies outside 1 to " + std::to_string(extent) +
                                    ". Please report this message to Kestrin."};
-  fatalStop(routine, unit, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+  // The messages of an unattended run go to its diagnostics file (stopWith sends them there), any
+  // other run's to the screen.
+  fatalStop(routine, kScreenUnit, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 void silentStop(std::string_view routine, int status) {

@@ -27,7 +27,8 @@ enum class FatalWait {
 // Writes each line of `lines` as one record on `unit`, waits as `wait` says (reading from
 // `inUnit` for kPressReturn), then throws Stop{status, routine}. In an unattended run (the
 // diagnostics unit 41 connected) a message meant for the screen goes to unit 41 instead, without
-// a wait: nobody watches the console.
+// a wait: nobody watches the console. Not so while the editor holds the messages of a silent
+// execution in memory (util/whole_files.h): they are dropped at the stop.
 [[noreturn]] void fatalStop(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines,
                             FatalWait wait = FatalWait::kPressReturn, std::int32_t inUnit = kKeyboardUnit,
                             int status = kExitFatal);

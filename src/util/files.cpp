@@ -1,6 +1,7 @@
 #include "util/files.h"
 
-#include <cstdio>
+#include <unistd.h>
+
 #include <fstream>
 #include <memory>
 #include <string>
@@ -39,7 +40,8 @@ void RHOPEN(std::string_view FNAME, std::int32_t /*IFORM*/, std::int32_t ISTAT, 
     if (!stream->is_open()) stream->open(name, std::ios::in | std::ios::binary);  // read-only file
     if (!stream->is_open()) ACERR(CALLER, FNAME, ISCRN);
   } else {
-    std::remove(name.c_str());
+    // An old file goes, a folder of that name stays: the open then fails on it.
+    ::unlink(name.c_str());
     stream->open(name, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
     if (!stream->is_open()) ACERR(CALLER, FNAME, ISCRN);
   }

@@ -420,6 +420,12 @@ std::vector<std::byte> imageBytes(const std::int32_t* words, std::int32_t count)
   return std::vector<std::byte>(first, first + 4 * static_cast<std::size_t>(std::max(0, count)));
 }
 
+std::vector<std::byte> textBytes(std::string_view text) {
+  std::vector<std::byte> bytes(text.size());
+  if (!text.empty()) std::memcpy(bytes.data(), text.data(), text.size());
+  return bytes;
+}
+
 Generation readGeneration(std::string_view field) {
   Generation g;
   const std::string name(fileNameOf(field));
@@ -467,16 +473,49 @@ void stopFailedSave(const SaveFailure& failure, std::string_view caller, std::in
 }
 
 void reportFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit) {
+  const std::string outcome[] = {
+      failure.changed ? std::string(kNotPutBack) : "     The data files are unchanged.",
+      "     The edits are kept: free some space, or make the folder and the files",
+      "     writable, then save again."};
+  reportWriteFailure(failure, caller, screen, inUnit, outcome);
+}
+
+void reportWriteFailure(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit,
+                        std::span<const std::string> outcome) {
   std::vector<std::string> lines = accessErrorLines(caller, failure.file);
   lines.push_back("     Reason: " + failure.reason);
-  lines.push_back(failure.changed ? std::string(kNotPutBack) : "     The data files are unchanged.");
-  lines.push_back("     The edits are kept: free some space, or make the folder and the files writable,");
-  lines.push_back("     then save again.");
+  lines.insert(lines.end(), outcome.begin(), outcome.end());
   lines.push_back(" ");
   for (const std::string& line : lines) writeRecord(screen, line);
   if (screen == kDiagnosticsUnit) return;
   WRTLIN("Press <RETURN> to continue: ", screen);
   (void)readReply(inUnit, 1);
+}
+
+std::string freshFileRefused(std::string_view field) {
+  const std::string name(fileNameOf(field));
+  const std::string target = resolvedTarget(name);
+  struct stat st = {};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
+    if (!S_ISREG(st.st_mode)) return "Not a regular file";
+    if (::access(target.c_str(), W_OK) != 0) return systemReason(errno);
+  } else if (errno != ENOENT) {
+    return systemReason(errno);
+  }
+  // Named as a save's temporary file, so that a process killed right here leaves nothing that the
+  // next load does not clear.
+  for (int n = 0; n < 100; ++n) {
+    const std::string probe = besideName(target, "save", n);
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::close(fd);
+      ::unlink(probe.c_str());
+      return {};
+    }
+    if (errno != EEXIST) return systemReason(errno);
+  }
+  return systemReason(EEXIST);
 }
 
 }  // namespace qv

@@ -86,6 +86,8 @@ void finishInterruptedSaves(std::string_view folder);
 
 // The words of an image as the bytes of a file.
 std::vector<std::byte> imageBytes(const std::int32_t* words, std::int32_t count);
+// A text as the bytes of a file.
+std::vector<std::byte> textBytes(std::string_view text);
 
 // One old generation of a data file, to be written on under another name byte for byte, whatever
 // its length or framing.
@@ -103,5 +105,16 @@ Generation readGeneration(std::string_view field);
 // what to do, then "Press <RETURN> to continue: " and one reply from `inUnit`. Unit 41 writes the
 // message to the diagnostics file and waits for nothing.
 void reportFailedSave(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit);
+// A file that could not be written, for a caller that goes on: the access-error message naming
+// the file, the system's reason, then the lines of `outcome` (what became of the files, what to
+// do), then the wait as reportFailedSave's.
+void reportWriteFailure(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit,
+                        std::span<const std::string> outcome);
+
+// Why a fresh file of the name `field` stands for cannot be written here, or "": the name is held
+// by a folder or by a file that may not be written, or its folder takes no new file (a temporary
+// file of a save is made there and removed at once). Found before anything is written; a full
+// disk shows only when the file is written.
+std::string freshFileRefused(std::string_view field);
 
 }  // namespace qv

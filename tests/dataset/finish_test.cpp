@@ -179,8 +179,8 @@ TEST_F(Finish, BothImagesAreSavedTogetherOrNotAtAllAndAFailedSaveCanBeMadeAgain)
     EXPECT_EQ(ret, kFinishBackToFinalPage);
     EXPECT_TRUE(contains(console.screen(), "     File name: LASTBAK     \n \n     Reason: Is a directory\n"
                                            "     The data files are unchanged.\n"
-                                           "     The edits are kept: free some space, or make the folder and the files "
-                                           "writable,\n     then save again.\n \n Press <RETURN> to continue: "))
+                                           "     The edits are kept: free some space, or make the folder and the files\n"
+                                           "     writable, then save again.\n \n Press <RETURN> to continue: "))
         << console.screen();
     EXPECT_EQ(readWords("LOWDAT"), oldLow) << "the tables were not saved without the data set";
     EXPECT_FALSE(std::filesystem::exists("LOWBAK"));

@@ -10,12 +10,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstddef>
 #include <cstring>
 #include <tuple>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,7 @@
 #include "platform/stop.h"
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
+#include "support/example_data.h"
 #include "support/private_mounts.h"
 
 namespace qv {
@@ -75,8 +79,8 @@ constexpr std::string_view kSaveScript = "M\nL\n1\n\n";
 std::string failureMessage(const std::string& file, const std::string& reason, const std::string& outcome) {
   return "\n ++> File not found or file access error in DRAVOKET    \n     File name: " + file + "\n \n     Reason: " +
          reason + "\n     " + outcome +
-         "\n     The edits are kept: free some space, or make the folder and the files writable,\n"
-         "     then save again.\n \n Press <RETURN> to continue: ";
+         "\n     The edits are kept: free some space, or make the folder and the files\n"
+         "     writable, then save again.\n \n Press <RETURN> to continue: ";
 }
 const std::string kUnchanged = "The data files are unchanged.";
 // After the failure the end-of-session menu comes back with the edits; the typed input ends there.
@@ -423,6 +427,90 @@ TEST(SaveFaults, ADataFileTooShortForItsHeaderIsReportedAndKeptAsTheBackup) {
     EXPECT_FALSE(contains(run.out, finding)) << finding << "\n" << run.out;
   EXPECT_EQ(folder.readFile("SALMBAK"), oneWord);
   EXPECT_EQ(folder.readFile("SALMDAT").size(), 19900u);
+}
+
+// The file each choice of the last page writes first: the listing before an execution (3, 4), the
+// messages of a silent execution (4), the listing (5), the wave report (6). When the folder does
+// not take it (a folder of that name in its place, which refuses root too; a full disk, where the
+// listing and the report have been written through when they fail), the choice says which file
+// and why within 80 columns, writes no file (the data set on disk stays as loaded, no partial
+// report, no temporary file) and brings the end-of-session menu back with the edit: the water depth
+// of page 1 from 100 to 101 m, which choice 1 then saves.
+TEST(LastPageFiles, AFileTheFolderDoesNotTakeKeepsTheEdits) {
+  const std::string listingLost = "     The listing was not written; the folder keeps what it had.\n";
+  const std::string notStarted = "     The execution does not start, and no file was written.\n";
+  const std::string reportLost = "     The wave report was not written; the folder keeps what it had.\n";
+  const std::string editsKept =
+      "     The edits are kept, not yet saved: free some space, or make the folder and\n"
+      "     the file writable (no folder of that name), then choose again; choice 1\n"
+      "     saves the edits.\n";
+  const std::string saveFailed =
+      "     The data files are unchanged.\n"
+      "     The edits are kept: free some space, or make the folder and the files\n"
+      "     writable, then save again.\n";
+  struct Case {
+    const char* choice;
+    std::string file;    // as the message names it
+    std::string caller;  // as the message names it
+    const char* failingWrite;  // a full disk: the write that fails, counted over the writes to files; else ""
+    std::string outcome;
+    const char* placed = "";   // a file of the choice that went in whole before the failure
+  };
+  const Case cases[] = {
+      {"3", "SALMIN.stxt ", "DRAVOKET    ", "", notStarted + editsKept},
+      {"4", "SALMIN.stxt ", "DRAVOKET    ", "", notStarted + editsKept},
+      {"4", "Diagnostics.stxt", "Fintop", "", notStarted + editsKept},
+      {"5", "SALMIN.stxt ", "DRAVOKET    ", "", listingLost + editsKept},
+      {"6", "WAVEOUT.stxt", "WAVEOUT", "", reportLost + editsKept},
+      {"3", "SALMIN.stxt ", "DRAVOKET    ", "1", notStarted + editsKept},
+      {"4", "SALMIN.stxt ", "DRAVOKET    ", "1", notStarted + editsKept},
+      // The listing goes in (its file, the journal of its renames); the messages go with the save,
+      // after the first backup and the data set, and the save fails with them.
+      {"4", "Diagnostics.stxt", "DRAVOKET    ", "5", saveFailed, "SALMIN.stxt"},
+      {"5", "SALMIN.stxt ", "DRAVOKET    ", "1", listingLost + editsKept},
+      {"6", "WAVEOUT.stxt", "WAVEOUT", "1", reportLost + editsKept},
+  };
+  const std::string image = testing_support::example("tanker-yoke");
+  const int depthWord = static_cast<int>(offsetof(Tpcm, DEPTH) / 4) + 1;
+  ASSERT_EQ(e2e::floatWord(image, depthWord), 100.0f);
+  for (const Case& c : cases) {
+    const bool fullDisk = *c.failingWrite != '\0';
+    const std::string name = c.file.substr(0, c.file.find_last_not_of(' ') + 1);
+    const std::string what = std::string("choice ") + c.choice + ", " + name + (fullDisk ? " on a full disk" : "");
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    if (!fullDisk) {  // a folder of the user's, with a file in it
+      std::filesystem::create_directory(folder.path() / name);
+      folder.writeFile(name + "/notes", "kept");
+    }
+    // The depth, the last page's choice, Return after the message, then save and exit.
+    const std::string script = std::string("M\n4\n101\nL\n") + c.choice + "\n\n1\n";
+    const e2e::Run run = fullDisk ? runFailing(folder, "QV_FAIL_WRITE", c.failingWrite, script) : folder.run(script);
+    ASSERT_FALSE(run.timedOut) << what;
+    EXPECT_EQ(run.signal, 0) << what;
+    EXPECT_EQ(run.status, 0) << what << "\n" << run.out;
+    const std::string message = "\n ++> File not found or file access error in " + c.caller + "\n     File name: " +
+                                c.file + "\n \n     Reason: " +
+                                (fullDisk ? "No space left on device" : "Is a directory") + "\n" + c.outcome +
+                                " \n Press <RETURN> to continue: ";
+    const std::size_t said = run.out.find(message);
+    EXPECT_NE(said, std::string::npos) << what << "\n" << run.out;
+    std::istringstream lines(message);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << what << ": " << line;
+    if (said != std::string::npos)
+      EXPECT_TRUE(contains(run.out.substr(said), "****  Page 19: End of Session  ****")) << what << ": the menu";
+    EXPECT_FALSE(contains(run.out, ">>> Kestrin Editor Software <<<")) << what << ": no execution";
+    EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), depthWord), 101.0f) << what << ": the edit saved";
+    EXPECT_TRUE(folder.readFile("SALMBAK") == image) << what << ": the data set on disk stayed as loaded";
+    std::vector<std::string> names{"SALMBAK", "SALMDAT"};
+    if (!fullDisk) {
+      EXPECT_EQ(folder.readFile(name + "/notes"), "kept") << what << ": the folder in the file's place stays";
+      names.push_back(name);
+    }
+    if (*c.placed != '\0') names.emplace_back(c.placed);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(folder.files(), names) << what << ": no other file, whole or partial";
+  }
 }
 
 }  // namespace

@@ -163,12 +163,13 @@ TEST_F(FinalPage, AnExecutionHoldsTheFolderBeforeItsFirstFile) {
     std::int32_t lback;  // on entry: the start menu's E arrives with the execute code
     std::string typed;   // up to the refusal's Return
     std::string firstFile;
+    int unit;            // where it is written, whole to the folder at its end
   };
   const Case cases[] = {
-      {"silent execution (4)", 0, "4\n\n", "Diagnostics.stxt"},
-      {"interactive execution (3)", 0, "3\n\n", "SALMIN.stxt"},
-      {"E at the menu", 0, "e\n\n", "SALMIN.stxt"},
-      {"E of the start menu", kNavExecute, "\n", "SALMIN.stxt"},
+      {"silent execution (4)", 0, "4\n\n", "Diagnostics.stxt", kDiagnosticsUnit},
+      {"interactive execution (3)", 0, "3\n\n", "SALMIN.stxt", kListingUnit},
+      {"E at the menu", 0, "e\n\n", "SALMIN.stxt", kListingUnit},
+      {"E of the start menu", kNavExecute, "\n", "SALMIN.stxt", kListingUnit},
   };
   for (const Case& c : cases) {
     resetAllBlocks();
@@ -198,7 +199,7 @@ TEST_F(FinalPage, AnExecutionHoldsTheFolderBeforeItsFirstFile) {
       SLMFIN("19");
       EXPECT_EQ(TPCM.LBACK, kNavFirst) << c.what << ": the listing pass starts\n" << console.screen();
     }
-    EXPECT_TRUE(std::filesystem::exists(c.firstFile)) << c.what;
+    EXPECT_EQ(unitFileName(c.unit), c.firstFile) << c.what;
     EXPECT_TRUE(FolderLock("", FolderHold::kRun).refused()) << c.what << ": a run starts while the execution writes";
     closeAllUnits();
     releaseExecutionHold();  // as the runner's start does

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "dataset/finish.h"
 #include "editor/fintop.h"
 #include "platform/units.h"
 #include "support/console_capture.h"
@@ -94,11 +95,13 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(call.lcopy, 1);
   EXPECT_EQ(call.edunit, 1);
   EXPECT_EQ(call.untsav, 6);
-  EXPECT_TRUE(std::filesystem::exists("SALMIN.stxt"));
+  EXPECT_EQ(unitFileName(1), "SALMIN.stxt");
+  EXPECT_FALSE(std::filesystem::exists("SALMIN.stxt")) << "the folder receives the listing whole, at its end";
 
-  // The pass ends: the listing is closed, the unit restored, and the menu comes back.
+  // The pass ends: the listing goes to the folder, the unit is restored, and the menu comes back.
   call.lback = 0;
   call.run("2\n");
+  EXPECT_TRUE(std::filesystem::exists("SALMIN.stxt"));
   EXPECT_EQ(call.lcopy, 0);
   EXPECT_EQ(call.edunit, 6);
   EXPECT_FALSE(unitConnected(1));
@@ -117,6 +120,26 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(pass.lback, -2);
   EXPECT_EQ(pass.screen, "");
 
+  // A save that did not go through brings the menu back; an execution chosen there ends its
+  // listing pass in the execution, not in that save.
+  for (const char* execute : {"3\n", "e\n", "4\n"}) {
+    fintopState.reset();
+    MenuCall failedSave;
+    failedSave.run("1\n");
+    EXPECT_EQ(failedSave.lback, -2);
+    failedSave.run(execute);
+    EXPECT_EQ(failedSave.lback, kNavExecute) << execute;
+    failedSave.nwarn = failedSave.nfatal = 0;
+    failedSave.lcopy = 1;
+    failedSave.untsav = failedSave.edunit;
+    failedSave.edunit = 1;
+    failedSave.run("");
+    EXPECT_EQ(failedSave.iret, kFintopLeave) << execute;
+    EXPECT_EQ(failedSave.lback, kNavExecute) << execute << ": the execution, not the save";
+    closeAllUnits();
+    releaseExecutionHold();
+  }
+
   // Silent execution: the rest of the session writes to "Diagnostics.stxt".
   fintopState.reset();
   MenuCall silent;
@@ -126,7 +149,7 @@ TEST_F(Fintop, ListingAndSilentChoices) {
   EXPECT_EQ(silent.nwarn, 0);
   EXPECT_EQ(silent.iret, kFintopRunChecks);
   EXPECT_EQ(silent.lback, kNavExecute);
-  EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt"));
+  EXPECT_EQ(unitFileName(41), "Diagnostics.stxt");
   closeAllUnits();
 }
 

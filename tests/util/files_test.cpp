@@ -96,6 +96,14 @@ TEST_F(Files, FatalFileErrorsNameCallerAndFile) {
        [] { RHOPEN("nowhere/X.stxt", 1, kFresh, 0, 1, "IoInit", 6, 5); }, 6,
        "\n ++> File not found or file access error in IoInit\n     File name: nowhere/X.stxt\n \n"
        " Press <RETURN> to continue: "},
+      {"fresh file where a folder of that name stands: the folder stays",
+       [] {
+         std::filesystem::create_directory("X.stxt");
+         RHOPEN("X.stxt", 1, kFresh, 0, 1, "IoInit", 6, 5);
+       },
+       6,
+       "\n ++> File not found or file access error in IoInit\n     File name: X.stxt\n \n"
+       " Press <RETURN> to continue: "},
       {"read error", [] { FILERR("WINDSPEC.txt", "WNDSPC      ", 6, 5); }, 6,
        "\n ++> End of file or related file error in routine WNDSPC      \n     file name WINDSPEC.txt\n\n"
        " Press <RETURN> to continue: "},
