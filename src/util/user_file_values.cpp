@@ -146,7 +146,12 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
     const long beyond = numbersIn(progress_.rest) + progress_.copiesLeft;
     if (beyond == 0) return;
     if (!split) {
-      const bool comma = lastRecord_.find(',') != std::string::npos;
+      // A comma between two digits may be a decimal comma.
+      bool comma = false;
+      for (std::size_t k = 1; k + 1 < lastRecord_.size(); ++k) {
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        comma = comma || (lastRecord_[k] == ',' && digit(lastRecord_[k - 1]) && digit(lastRecord_[k + 1]));
+      }
       what = "line " + std::to_string(lastLine_) + " holds " + counted(progress_.handled + beyond, "value") +
              " where its row has " + std::to_string(targets.size()) +
              (comma ? " (a comma separates values: write 0.90, not 0,90)" : "");

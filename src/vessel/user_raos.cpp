@@ -83,13 +83,11 @@ void requireOperators(const PlacedRead& in, std::string_view FNAME, const float 
 // interval.
 void checkDimensions(std::string_view FNAME, std::int32_t nfreq, std::int32_t naz) {
   if (nfreq >= 2 && nfreq <= kMaxUserFrequencies && naz >= 2 && naz <= kMaxUserHeadings) return;
-  const std::string sizes = "[" + fmtI(nfreq, 3) + "," + fmtI(naz, 3) + "]";
-  const std::string limit = "      allowable array dimensions = [  2 to " + fmtI(kMaxUserFrequencies, 3) + ",  2 to " +
-                            fmtI(kMaxUserHeadings, 3) + "]";
   fatalStop(kCaller, TPCM.EDUNIT,
-            {"", " ++>  User-supplied RAO array dimensions = " + sizes + " out of range in \"" +
-                     std::string(fileNameOf(FNAME)) + "\";",
-             limit, ""});
+            {"", " ++>  User-supplied RAO array in \"" + std::string(fileNameOf(FNAME)) + "\"",
+             "      dimensions = [" + fmtI(nfreq, 3) + "," + fmtI(naz, 3) + "] out of range; allowable",
+             "      dimensions = [  2 to " + fmtI(kMaxUserFrequencies, 3) + ",  2 to " + fmtI(kMaxUserHeadings, 3) + "]",
+             ""});
 }
 
 // The file is missing: named with the items that ask for it and what to change. Only at the console,

@@ -283,7 +283,7 @@ TEST_F(DriftTables, AnUnreadableRowIsNamedByItsLine) {
        "row 1 of heading block 3 there: 4 values (frequency,\n     surge, sway and yaw coefficients)"},
       // A heading line that holds a row, where the row before it is short of a value.
       {"a heading line holding a row", "\n90\n", "\n90 0.2, 1, 1, 1\n",
-       "line 6 holds 5 values where its row has 1 (a\n     comma separates values: write 0.90, not 0,90)",
+       "line 6 holds 5 values where its row has 1",
        "the heading of block 2 of 4 there: 1 value"},
   };
   for (const Case& c : cases) {

@@ -121,6 +121,7 @@ TEST_F(UserFileValues, AnUnreadableRowIsNamedByItsLineAndWhatItHolds) {
       {"2\n0,0 0,90 0,00 0,00\n180 4 5 6\n", RowLayout::kOneLine,
        ": line 2 holds 8 values where its row has 4 (a comma separates values: write 0.90, not 0,90);"},
       {"2\n0 1 2 3 99\n180 4 5 6\n", RowLayout::kOneLine, ": line 2 holds 5 values where its row has 4;"},
+      {"2\n0, 1, 2, 3, 99\n180 4 5 6\n", RowLayout::kOneLine, ": line 2 holds 5 values where its row has 4;"},
       {"2\n0 1 2 3\n180 4*5\n", RowLayout::kOneLine, ": line 3 holds 5 values where its row has 4;"},
       {"2 37\n0 1 2 3\n180 4 5 6\n", RowLayout::kOneLine, ": line 1 holds 2 values where its row has 1;"},
       // A whole table on one line, its numbers counted however many.

@@ -417,14 +417,17 @@ TEST_F(UserRaoTest, TablesTheInterpolationCannotUseStop) {
 
   const Case cases[] = {
       {"BIG1.txt", "122 2\n",
-       " ++>  User-supplied RAO array dimensions = [122,  2] out of range in \"BIG1.txt\";\n"
-       "      allowable array dimensions = [  2 to 121,  2 to 145]\n"},
+       " ++>  User-supplied RAO array in \"BIG1.txt\"\n"
+       "      dimensions = [122,  2] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"BIG2.txt", "2,146\n",
-       " ++>  User-supplied RAO array dimensions = [  2,146] out of range in \"BIG2.txt\";\n"
-       "      allowable array dimensions = [  2 to 121,  2 to 145]\n"},
+       " ++>  User-supplied RAO array in \"BIG2.txt\"\n"
+       "      dimensions = [  2,146] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"SMALL.txt", "1 5\n",
-       " ++>  User-supplied RAO array dimensions = [  1,  5] out of range in \"SMALL.txt\";\n"
-       "      allowable array dimensions = [  2 to 121,  2 to 145]\n"},
+       " ++>  User-supplied RAO array in \"SMALL.txt\"\n"
+       "      dimensions = [  1,  5] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"ORDER.txt",
        "2 3\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
        "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
