@@ -147,9 +147,9 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
     if (beyond == 0) return;
     if (!split) {
       // A comma between two digits may be a decimal comma.
+      const auto digit = [](char c) { return c >= '0' && c <= '9'; };
       bool comma = false;
       for (std::size_t k = 1; k + 1 < lastRecord_.size(); ++k) {
-        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
         comma = comma || (lastRecord_[k] == ',' && digit(lastRecord_[k - 1]) && digit(lastRecord_[k + 1]));
       }
       what = "line " + std::to_string(lastLine_) + " holds " + counted(progress_.handled + beyond, "value") +
@@ -182,7 +182,7 @@ void PlacedRead::requireNoMoreRows(const UserFileStop& stop, int countLine, std:
   while (readRecord(unit_, record)) {
     ++lines_;
     if (record.find_first_not_of(" \t") == std::string::npos) continue;
-    if (numbersIn(record) == 0) return;  // a note begins: what follows is its
+    if (numbersIn(record) == 0) return;  // a note begins: the rest of the file belongs to it
     stopOnFile(stop,
                fileText(stop.file) + ": line " + std::to_string(lines_) + " holds a row after " +
                    std::string(counted) + " that line " + std::to_string(countLine) + " counts;",
