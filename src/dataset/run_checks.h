@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "util/flowing_lines.h"
+
 namespace qv {
 
 // The page and item that edit a value of the data set; page 0 for a value that no page shows.
@@ -134,13 +136,6 @@ std::optional<RunFinding> freeJointFinding();
 // impossible configuration after the vessel's reports. Fatal, with the statics' advice: the height
 // to reach and what it comes from, the member lengths, and the items to change.
 std::optional<RunFinding> columnReachFinding();
-
-// A text flowing over lines within a screen's width of 100 columns, broken between words, the first
-// line after `lead` (" ++> Fatal Warning: ", or five blanks to go on a message), the others
-// indented by five blanks; a number stays with the word before it and its unit with it, and "item"
-// with its page, so that "(page 3, item 2)" and "at least 2.98 feet" are not split.
-// Within `width` columns: 100 by default; the riser's findings keep to 80.
-std::vector<std::string> flowingLines(const std::string& lead, const std::string& text, std::size_t width = 100);
 
 // A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members stand in line
 // under every load: no horizontal load at the keel bends them by kLeastMemberBend at any joint

@@ -84,11 +84,12 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
   const UserFileStop stop{kRoutine, kUserFileUnit, IUNIT, IIN, name};
   std::int32_t count = 0;
   in.readRow({&count}, stop, "the count of rows there: 1 value (from 2 to " + fmtI(kMaxProfilePoints, 0) + ")");
-  const std::string header = " ++>  User-supplied current profile array in " + name;
+  const int countLine = in.rowLine();
   if (count < 2 || count > kMaxProfilePoints) {
     stopUserTableRefused(kRoutine, IUNIT, IIN,
-                         {header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
-                          dimensionLine("dimension", fmtI(kMaxProfilePoints, 3))});
+                         {" ++>  User-supplied current profile array in " + name,
+                          dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(2, 3) + " to " + fmtI(kMaxProfilePoints, 3))});
   }
   const Tpcm& t = TPCM;
   const std::string length = t.NUNTS == kMetricUnits ? "m" : "ft";
@@ -96,6 +97,7 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
                           ", speed in knots, heading in degrees)";
   Curprof& p = CURPROF;
   bool headingChanges = false;
+  ColumnOrder depths("depth", "depths", true);
   for (int i = 1; i <= count; ++i) {
     in.readRow({&p.DPTHIPF(i), &p.VELIPF(i), &p.CURHDGPF(i)}, stop, "row " + fmtI(i, 0) + row);
     requireFileValue(in, kRoutine, IUNIT, IIN, name, 1, "a depth", p.DPTHIPF(i), 0.0f, t.DEPTH,
@@ -104,11 +106,10 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
                      static_cast<float>(kStrongestCurrentKnots), "knots: the strongest tidal streams run below 25");
     requireFileValue(in, kRoutine, IUNIT, IIN, name, 3, "a heading", p.CURHDGPF(i), -kLargestFileHeading,
                      kLargestFileHeading, "degrees: a turn either way");
+    depths.require(in, stop, 1, p.DPTHIPF(i));
     if (p.DPTHIPF(i) < VDRAFT && p.CURHDGPF(i) != t.CURHDG) headingChanges = true;
   }
-  if (const int row = firstUnorderedPoint(p.DPTHIPF.data(), count, true); row != 0) {
-    stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
-  }
+  in.requireNoMoreRows(stop, countLine, "the " + fmtI(count, 0) + " rows");
   p.NCURNTPF = count;
   HCLOSE(kUserFileUnit, name, kRoutine, IUNIT);
   if (headingChanges) {

@@ -43,19 +43,6 @@ std::int32_t truncatedCount(float value) {
   return static_cast<std::int32_t>(value);
 }
 
-// Frequency i (2 on) of a heading block, just read, against those before it: a block's frequencies
-// run one way, set by its first step, and never repeat.
-void requireFrequencyInOrder(const PlacedRead& in, const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN,
-                             const float* block, int i) {
-  if (firstUnorderedPoint(block, i) == 0) return;
-  const float before = block[i - 2];
-  const bool up = i > 2 && block[1] > block[0];
-  const std::string need = i == 2 ? "a value other than " + messageValue(before)
-                                  : std::string(up ? "a value above " : "a value below ") + messageValue(before);
-  refuseUserFileValue(kRoutine, kUserFileUnit, unit, IIN, fileNameOf(FNAME.view()), in.place(1), "a frequency",
-                      block[i - 1], need + " (the frequencies of a heading block strictly monotonic)");
-}
-
 void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   DriftTableState& t = driftTableState;
   const std::string name(fileNameOf(FNAME.view()));
@@ -72,29 +59,36 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   float frequencies = 0.0f;
   float headings = 0.0f;
   in.readRow({&frequencies, &headings}, stop, "the counts there: 2 values (frequencies, headings)");
+  const int countLine = in.rowLine();
   const std::int32_t nfreq = truncatedCount(frequencies);
   const std::int32_t naz = truncatedCount(headings);
-  const std::string header = " ++>  User-supplied drift force coefficient array in " + name;
   if (nfreq < 2 || nfreq > kMaxDriftFrequencies || naz < 2 || naz > kMaxDriftHeadings) {
     stopUserTableRefused(
         kRoutine, unit, IIN,
-        {"", header, dimensionLine("dimensions", fmtI(nfreq, 3) + "," + fmtI(naz, 3), " out of range; allowable"),
-         dimensionLine("dimensions", fmtI(kMaxDriftFrequencies, 3) + "," + fmtI(kMaxDriftHeadings, 3)), ""});
+        {"", " ++>  User-supplied drift force coefficient array in " + name,
+         dimensionLine("dimensions", fmtI(nfreq, 3) + "," + fmtI(naz, 3), " out of range; allowable"),
+         dimensionLine("dimensions", fmtI(2, 3) + " to " + fmtI(kMaxDriftFrequencies, 3) + "," + fmtI(2, 3) +
+                                         " to " + fmtI(kMaxDriftHeadings, 3)),
+         ""});
   }
   bool shared = true;
+  ColumnOrder headingOrder("heading", "headings");
+  ColumnOrder frequencyOrder("frequency", "frequencies of a heading block");
   for (int j = 1; j <= naz; ++j) {
     float heading = 0.0f;
     in.readRow({&heading}, stop,
                "the heading of block " + std::to_string(j) + " of " + std::to_string(naz) + " there: 1 value");
     require(1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading, "degrees: one turn either way");
     t.ANGARR(j) = heading / kDegreesPerRadian;
+    headingOrder.require(in, stop, 1, heading, t.ANGARR(j));
+    frequencyOrder.restart();
     for (int i = 1; i <= nfreq; ++i) {
       float& frequency = t.WARRAY(i, j);
       in.readRow({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)}, stop,
                  "row " + std::to_string(i) + " of heading block " + std::to_string(j) +
                      " there: 4 values (frequency, surge, sway and yaw coefficients)");
       require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
-      if (i >= 2) requireFrequencyInOrder(in, FNAME, unit, IIN, &t.WARRAY(1, j), i);
+      frequencyOrder.require(in, stop, 1, frequency);
       shared = shared && frequency == t.WARRAY(i, 1);
       static const char* const kCoefficient[3] = {"the surge coefficient", "the sway coefficient",
                                                   "the yaw coefficient"};
@@ -104,10 +98,8 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
       }
     }
   }
-  if (const int row = firstUnorderedPoint(t.ANGARR.data(), naz); row != 0) {
-    stopUserTableRefused(kRoutine, unit, IIN,
-                         {"", header, unorderedLine(row, "headings must be strictly monotonic"), ""});
-  }
+  in.requireNoMoreRows(stop, countLine,
+                       "the " + std::to_string(naz) + " heading blocks of " + std::to_string(nfreq) + " frequencies");
   t.NFREQ = nfreq;
   t.NAZ = naz;
   t.sharedFrequencies = shared;

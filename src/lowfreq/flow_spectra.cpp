@@ -72,26 +72,26 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
   const UserFileStop stop{r.routine, kUserFileUnit, IUNIT, IIN, name};
   std::int32_t count = 0;
   in.readRow({&count}, stop, "the count of rows there: 1 value (from 2 to " + fmtI(kMaxUserSpectrumPoints, 0) + ")");
-  const std::string header = " ++>  User-supplied spectrum array in " + name;
+  const int countLine = in.rowLine();
   if (count < 2 || count > kMaxUserSpectrumPoints) {
     stopUserTableRefused(r.routine, IUNIT, IIN,
-                         {header, dimensionLine("dimension", fmtI(count, 0), " out of range; allowable"),
-                          dimensionLine("dimension", fmtI(kMaxUserSpectrumPoints, 0))});
+                         {" ++>  User-supplied spectrum array in " + name,
+                          dimensionLine("dimension", fmtI(count, 0), " out of range; allowable"),
+                          dimensionLine("dimension", "2 to " + fmtI(kMaxUserSpectrumPoints, 0))});
   }
   const float largest = largestDensity(r);
   const std::string row =
       " of " + fmtI(count, 0) + " there: 2 values (frequency in rad/s, spectral density in " + densityUnit() + ")";
+  ColumnOrder frequencies("frequency", "frequencies");
   for (int i = 1; i <= count; ++i) {
     in.readRow({&t.frequency(i), &t.density(i)}, stop, "row " + fmtI(i, 0) + row);
     requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 1, "a frequency", t.frequency(i), 0.0f, kHighestFileFrequency,
                      "rad/s: periods of 0.1 s and longer");
     requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 2, "a spectral density", t.density(i), 0.0f, largest,
                      fmtI(r.strongestKnots, 0) + " knots squared over 0.0005 rad/s");
+    frequencies.require(in, stop, 1, t.frequency(i));
   }
-  if (const int row = firstUnorderedPoint(t.frequency.data(), count); row != 0) {
-    stopUserTableRefused(r.routine, IUNIT, IIN,
-                         {header, unorderedLine(row, "frequencies must be strictly monotonic")});
-  }
+  in.requireNoMoreRows(stop, countLine, "the " + fmtI(count, 0) + " rows");
   t.N = count;
   t.FRSTIM = 0;
   t.LASTFILE = makeText<13>(FNAME);
@@ -104,12 +104,13 @@ void warnOutside(const Reader& r, float W, std::int32_t IUNIT, std::int32_t IIN)
   const UserSpectrumTable& t = r.table;
   const float first = std::fmin(t.frequency(1), t.frequency(t.N));
   const float last = std::fmax(t.frequency(1), t.frequency(t.N));
-  writeRecord(IUNIT, " ++> Warning: User file \"" + std::string(t.LASTFILE.trimmed()) + "\" holds frequencies from " +
-                         messageValue(first) + " to " + messageValue(last) + " rad/s;");
-  writeRecord(IUNIT, "     the slow drift needs the " + std::string(r.flow) + " spectrum's density at " +
-                         messageValue(W) + " rad/s, which is taken as 0 there");
-  writeRecord(IUNIT, "     and at every other frequency outside the file: if the " + std::string(r.flow) +
-                         " fluctuates there, extend the file.");
+  const std::vector<std::string> lines = userFileMessage(
+      {"Warning: User file \"" + std::string(t.LASTFILE.trimmed()) + "\" holds frequencies from " +
+           messageValue(first) + " to " + messageValue(last) + " rad/s;",
+       "the slow drift needs the " + std::string(r.flow) + " spectrum's density at " + messageValue(W) +
+           " rad/s, which is taken as 0 there and at every other frequency outside the file: if the " +
+           std::string(r.flow) + " fluctuates there, extend the file."});
+  for (const std::string& line : lines) writeRecord(IUNIT, line);
   std::int32_t answer = 0;
   ABORT0(IUNIT, IIN, answer);  // the run goes on whatever the answer
 }

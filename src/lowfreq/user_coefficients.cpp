@@ -44,13 +44,15 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
   const UserFileStop stop{r.routine, kUserFileUnit, unit, IIN, name};
   std::int32_t count = 0;
   in.readRow({&count}, stop, "the count there: 1 value (the number of rows that follow, 2 to 145)");
-  const std::string header = " ++>  User-supplied force coefficient array in " + name;
+  const int countLine = in.rowLine();
   if (count < 2 || count > kMaxUserCoefficientRows) {
     stopUserTableRefused(r.routine, unit, IIN,
-                         {"", header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
-                          dimensionLine("dimension", fmtI(kMaxUserCoefficientRows, 3)), ""});
+                         {"", " ++>  User-supplied force coefficient array in " + name,
+                          dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
+                          dimensionLine("dimension", fmtI(2, 3) + " to " + fmtI(kMaxUserCoefficientRows, 3)), ""});
   }
   const std::string rows = " of " + std::to_string(count) + " there: 4 values (heading, CX, CY, CMZ)";
+  ColumnOrder headings("heading", "headings");
   for (int i = 1; i <= count; ++i) {
     float heading = 0.0f;
     in.readRow({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)}, stop,
@@ -63,11 +65,9 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
                        -kLargestFileCoefficient, kLargestFileCoefficient, "a hundred is no hull's coefficient");
     }
     t.angle(i) = heading / kDegreesPerRadian;
+    headings.require(in, stop, 1, heading, t.angle(i));
   }
-  if (const int row = firstUnorderedPoint(t.angle.data(), count); row != 0) {
-    stopUserTableRefused(r.routine, unit, IIN,
-                         {"", header, unorderedLine(row, "headings must be strictly monotonic"), ""});
-  }
+  in.requireNoMoreRows(stop, countLine, "the " + std::to_string(count) + " rows");
   t.N = count;
   t.FRSTIM = 0;
   t.LASTFILE = FNAME;

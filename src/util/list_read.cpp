@@ -31,6 +31,7 @@ class Scanner {
   }
 
   bool atRecordEnd() const { return pos_ >= record_.size(); }
+  std::string rest() const { return pos_ < record_.size() ? record_.substr(pos_) : std::string(); }
   char peek() const { return record_[pos_]; }
   void advance() { ++pos_; }
 
@@ -139,7 +140,10 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
       separatorDue = false;
       if (!in.skipBlanks()) return ListStatus::kEnded;
     }
-    if (in.peek() == '/') return ListStatus::kDone;
+    if (in.peek() == '/') {
+      done.rest = in.rest();
+      return ListStatus::kDone;
+    }
     if (in.peek() == ',') {  // an empty value
       in.advance();
       ++done.handled;
@@ -185,6 +189,8 @@ ListStatus listRead(const RecordSource& nextRecord, std::span<const ListTarget> 
     if (empty) repeated.reset();
     else repeated = std::move(value);
   }
+  done.rest = in.rest();
+  done.copiesLeft = repeated ? repeatLeft : 0;
   return ListStatus::kDone;
 }
 

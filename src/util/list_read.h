@@ -30,10 +30,14 @@ enum class ListStatus {
 using RecordSource = std::function<bool(std::string& record)>;
 
 // How far a read came: the variables handled (given a value or an empty one) before it ended, and
-// the text of the value that did not fit its variable (kBadValue).
+// the text of the value that did not fit its variable (kBadValue). A read that gave every variable
+// its value (kDone) also leaves what it did not reach: the rest of its last record after its last
+// value, and the copies of a repeated value ("r*v") left over.
 struct ListProgress {
   int handled = 0;
   std::string badText;
+  std::string rest;
+  long copiesLeft = 0;
 };
 
 // Reads from one record only, as from a text variable.

@@ -1,11 +1,16 @@
 #include "util/user_file_values.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <istream>
 #include <span>
 #include <string>
+#include <variant>
 
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -29,29 +34,104 @@ ListStatus PlacedRead::read(std::initializer_list<ListTarget> targets) {
 
 namespace {
 
-constexpr int kMostValuesOnALine = 64;  // more than any row of a user's file holds
-
-// The values of a line, each as it stands ("r*v" counting r times, an empty one as an empty text).
-int valuesOf(const std::string& line, std::string (&words)[kMostValuesOnALine]) {
-  ListTarget targets[kMostValuesOnALine];
-  for (int k = 0; k < kMostValuesOnALine; ++k) targets[k] = &words[k];
-  ListProgress progress;
+// The values of a line, each as it stands (an empty one as an empty text, "r*v" as its copies), and
+// how the read of them ended. Every value ends at a separator or at the line's end: a variable for
+// each is room enough, copies of a repeated value beyond them left in `progress.copiesLeft`.
+std::vector<std::string> valuesOf(const std::string& line, ListProgress& progress) {
+  const auto separator = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == '/'; };
+  std::vector<std::string> words(1 + static_cast<std::size_t>(std::count_if(line.begin(), line.end(), separator)));
+  std::vector<ListTarget> targets(words.size());
+  for (std::size_t k = 0; k < words.size(); ++k) targets[k] = &words[k];
   listRead(line, std::span<const ListTarget>(targets), &progress);
-  return progress.handled;
+  words.resize(static_cast<std::size_t>(progress.handled));
+  return words;
+}
+long valueCount(const std::string& line) {
+  ListProgress progress;
+  return static_cast<long>(valuesOf(line, progress).size()) + progress.copiesLeft;
+}
+
+// The numbers with which `text` begins, empty values passed over, up to its first word that is no
+// number (a note) or its "/".
+long numbersIn(const std::string& text) {
+  ListProgress progress;
+  long numbers = 0;
+  for (const std::string& word : valuesOf(text, progress)) {
+    float value = 0.0f;
+    if (word.empty()) continue;
+    if (!parseFortranReal(word, value)) return numbers;
+    ++numbers;
+  }
+  return numbers + progress.copiesLeft;
 }
 
 // The place of `text` among the values of `line`, from 1 (0 when it is not there as a value).
 int columnOf(const std::string& line, const std::string& text) {
-  std::string words[kMostValuesOnALine];
-  const int n = valuesOf(line, words);
-  for (int k = 0; k < n; ++k) {
-    if (words[k] == text || words[k].ends_with("*" + text)) return k + 1;
+  ListProgress progress;
+  const std::vector<std::string> words = valuesOf(line, progress);
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    if (words[k] == text || words[k].ends_with("*" + text)) return static_cast<int>(k) + 1;
   }
   return 0;
 }
 
-std::string counted(int n, std::string_view one) {
+std::string counted(long n, std::string_view one) {
   return std::to_string(n) + " " + std::string(one) + (n == 1 ? "" : "s");
+}
+
+// A word of the user's as a message quotes it: its first few dozen characters, the cut marked with
+// "..." and the word's length; a control character (a bell, a backspace) as its caret code ("^G"),
+// which the console shows instead of obeying.
+std::string quotedWord(const std::string& word) {
+  constexpr std::size_t kShown = 32;
+  std::size_t cut = std::min(word.size(), kShown);
+  // Whole characters: a cut never splits the bytes of one.
+  while (cut > 0 && cut < word.size() && (static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80) --cut;
+  std::string shown = "\"";
+  for (std::size_t k = 0; k < cut; ++k) {
+    const unsigned char c = static_cast<unsigned char>(word[k]);
+    if (c < 0x20 || c == 0x7F) {
+      shown += '^';
+      shown += static_cast<char>(c ^ 0x40);
+    } else {
+      shown += word[k];
+    }
+  }
+  if (cut == word.size()) return shown + "\"";
+  return shown + "...\" (" + std::to_string(word.size()) + " characters)";
+}
+
+// What a value that does not fit its variable is: the variable of a count takes no fraction.
+std::string notFitting(const std::string& text, const ListTarget& target) {
+  float value = 0.0f;
+  const bool count = std::holds_alternative<std::int32_t*>(target);
+  return count && parseFortranReal(text, value) ? "which is no whole number" : "which is no number";
+}
+
+// The stop of a user file: `unit` (the file's) is closed, then an empty line, " ++> " and `first`,
+// "     the analysis needs " and `need`, each flowing within a console's width, an empty line, the
+// pause and the stop with status 1.
+[[noreturn]] void stopOnFile(const UserFileStop& stop, const std::string& first, const std::string& need) {
+  closeUnit(stop.unit);
+  std::vector<std::string> lines = {""};
+  for (std::string& line : userFileMessage({first, "the analysis needs " + need + "."})) lines.push_back(std::move(line));
+  lines.push_back("");
+  fatalStop(stop.routine, stop.messageUnit, std::span<const std::string>(lines), FatalWait::kPressReturn,
+            stop.inUnit);
+}
+
+std::string fileText(std::string_view file) { return "User file \"" + std::string(file) + "\""; }
+
+// Two values of a file as a message shows them, told apart where the message's two decimals would
+// show them alike (0.101 after 0.104).
+std::pair<std::string, std::string> distinctValues(float a, float b) {
+  if (messageValue(a) != messageValue(b) || a == b) return {messageValue(a), messageValue(b)};
+  const auto shortest = [](float v) {
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, v);
+    return std::string(text, end);
+  };
+  return {shortest(a), shortest(b)};
 }
 
 }  // namespace
@@ -60,12 +140,29 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
   const ListStatus status = read(targets);
   const bool ownLine = layout_ == RowLayout::kOneLine;
   const bool split = firstLine_ != 0 && lastLine_ != firstLine_;
-  if (status == ListStatus::kDone && !(ownLine && split)) return;
   std::string what;
-  if (ownLine && firstLine_ != 0 && (split || status == ListStatus::kEnded)) {
+  if (status == ListStatus::kDone && !(ownLine && split)) {
+    // The numbers its last line holds beyond the row: none, or the row is not what the file meant.
+    const long beyond = numbersIn(progress_.rest) + progress_.copiesLeft;
+    if (beyond == 0) return;
+    if (!split) {
+      // A comma between two digits may be a decimal comma.
+      const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+      bool comma = false;
+      for (std::size_t k = 1; k + 1 < lastRecord_.size(); ++k) {
+        comma = comma || (lastRecord_[k] == ',' && digit(lastRecord_[k - 1]) && digit(lastRecord_[k + 1]));
+      }
+      what = "line " + std::to_string(lastLine_) + " holds " + counted(progress_.handled + beyond, "value") +
+             " where its row has " + std::to_string(targets.size()) +
+             (comma ? " (a comma separates values: write 0.90, not 0,90)" : "");
+    } else {
+      what = "line " + std::to_string(firstLine_) + " holds " + counted(valueCount(firstRecord_), "value") +
+             ", and the row begun there ends within line " + std::to_string(lastLine_) + ", before " +
+             counted(beyond, "more value") + " there";
+    }
+  } else if (ownLine && firstLine_ != 0 && (split || status == ListStatus::kEnded)) {
     // The row's own line is short of values: the read went on to the next line, or to the end.
-    std::string words[kMostValuesOnALine];
-    what = "line " + std::to_string(firstLine_) + " holds " + counted(valuesOf(firstRecord_, words), "value");
+    what = "line " + std::to_string(firstLine_) + " holds " + counted(valueCount(firstRecord_), "value");
   } else if (status == ListStatus::kEnded && firstLine_ == 0) {
     what = lines_ == 0 ? "the file is empty" : "the file ends after line " + std::to_string(lines_);
   } else if (status == ListStatus::kEnded) {
@@ -74,19 +171,56 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
   } else {
     const int column = columnOf(lastRecord_, progress_.badText);
     what = "line " + std::to_string(lastLine_) + (column > 0 ? ", column " + std::to_string(column) : "") +
-           " holds \"" + progress_.badText + "\", which is no number";
+           " holds " + quotedWord(progress_.badText) + ", " +
+           notFitting(progress_.badText, targets.begin()[progress_.handled]);
   }
-  closeUnit(stop.unit);
-  const std::string lines[] = {"", " ++> User file \"" + std::string(stop.file) + "\": " + what + ";",
-                               "     the analysis needs " + std::string(due) + ".", ""};
-  fatalStop(stop.routine, stop.messageUnit, std::span<const std::string>(lines), FatalWait::kPressReturn,
-            stop.inUnit);
+  stopOnFile(stop, fileText(stop.file) + ": " + what + ";", std::string(due));
+}
+
+void PlacedRead::requireNoMoreRows(const UserFileStop& stop, int countLine, std::string_view counted) {
+  std::string record;
+  while (readRecord(unit_, record)) {
+    ++lines_;
+    if (record.find_first_not_of(" \t") == std::string::npos) continue;
+    if (numbersIn(record) == 0) return;  // a note begins: the rest of the file belongs to it
+    stopOnFile(stop,
+               fileText(stop.file) + ": line " + std::to_string(lines_) + " holds a row after " +
+                   std::string(counted) + " that line " + std::to_string(countLine) + " counts;",
+               "line " + std::to_string(countLine) +
+                   " to count every row, or the rows after them removed (a note after the last row begins with a "
+                   "word that is no number)");
+  }
+  // Reading up to the end is no failure of the file: its close must not take it for one.
+  if (std::istream* is = unitIn(unit_); is != nullptr && !is->bad()) is->clear();
 }
 
 std::string PlacedRead::place(int index) const {
   if (firstLine_ == lastLine_) return "line " + std::to_string(firstLine_) + ", column " + std::to_string(index);
   return "lines " + std::to_string(firstLine_) + " to " + std::to_string(lastLine_) + ", value " +
          std::to_string(index) + " of the row";
+}
+
+void ColumnOrder::require(const PlacedRead& in, const UserFileStop& stop, int index, float value, float kept) {
+  if (count_ >= 1) {
+    const bool up = count_ == 1 ? rising_ || kept > beforeKept_ : up_;
+    if (up ? !(kept > beforeKept_) : !(kept < beforeKept_)) {
+      const auto [shown, before] = distinctValues(value, before_);
+      const std::string relation = count_ == 1 && !rising_ ? "a value other than " : up ? "a value above " : "a value below ";
+      const std::string rule = rising_      ? " increase strictly"
+                               : count_ == 1 ? " strictly monotonic, rising or falling"
+                               : up          ? " rising strictly, as their first two do"
+                                             : " falling strictly, as their first two do";
+      stopOnFile(stop,
+                 fileText(stop.file) + ", " + in.place(index) + " (a " + std::string(noun_) + ") is " + shown + ";",
+                 relation + before + ", the " + std::string(noun_) + " on line " + std::to_string(beforeLine_) +
+                     " (the " + std::string(plural_) + rule + ")");
+    }
+    if (count_ == 1) up_ = up;
+  }
+  before_ = value;
+  beforeKept_ = kept;
+  beforeLine_ = in.rowLine();
+  ++count_;
 }
 
 bool inRange(float value, float lowest, float highest) {
@@ -96,38 +230,45 @@ bool inRange(float value, float lowest, float highest) {
 void refuseUserFileValue(std::string_view routine, int unit, std::int32_t messageUnit, std::int32_t inUnit,
                          std::string_view file, const std::string& place, std::string_view what, float value,
                          std::string_view need) {
-  closeUnit(unit);
-  const std::string lines[] = {
-      "",
-      " ++> User file \"" + std::string(file) + "\", " + place + " (" + std::string(what) + ") is " +
-          messageValue(value) + ";",
-      "     the analysis needs " + std::string(need) + ".",
-      ""};
-  fatalStop(routine, messageUnit, std::span<const std::string>(lines), FatalWait::kPressReturn, inUnit);
+  stopOnFile({routine, unit, messageUnit, inUnit, file},
+             fileText(file) + ", " + place + " (" + std::string(what) + ") is " + messageValue(value) + ";",
+             std::string(need));
+}
+
+std::vector<std::string> userFileMessage(std::initializer_list<std::string> sentences) {
+  std::vector<std::string> lines;
+  for (const std::string& sentence : sentences) {
+    for (std::string& line : flowingLines(lines.empty() ? " ++> " : "     ", sentence, kConsoleWidth)) {
+      lines.push_back(std::move(line));
+    }
+  }
+  return lines;
 }
 
 void stopHeadingOutsideTable(const HeadingOutsideTable& c) {
-  const std::string lines[] = {
-      "",
-      " ++> User file \"" + std::string(c.file) + "\": its headings run from " + messageValue(c.lowestDeg) + " to " +
-          messageValue(c.highestDeg) + " deg, less than a whole turn;",
-      "     the analysis needs " + messageValue(c.headingDeg) + " deg there (" + std::string(c.what) +
-          "), and a table is not extrapolated.",
-      "     Give the table a whole turn of headings, 0 to 360.",
-      ""};
+  std::vector<std::string> lines = {""};
+  for (std::string& line : userFileMessage({fileText(c.file) + ": its headings run from " + messageValue(c.lowestDeg) +
+                                                " to " + messageValue(c.highestDeg) + " deg, less than a whole turn;",
+                                            "the analysis needs " + messageValue(c.headingDeg) + " deg there (" +
+                                                std::string(c.what) + "), and a table is not extrapolated.",
+                                            "Give the table a whole turn of headings, 0 to 360."})) {
+    lines.push_back(std::move(line));
+  }
+  lines.push_back("");
   fatalStop(c.routine, c.unit, std::span<const std::string>(lines), FatalWait::kPressReturn, c.inUnit);
 }
 
 std::vector<std::string> frequencyOutsideTableLines(const FrequencyOutsideTable& c) {
-  std::vector<std::string> lines = {
-      "", " ++> Warning: Frequency outside user-supplied " + std::string(c.table) + " range:",
-      "     \"" + std::string(c.file) + "\" holds " + messageValue(c.lowest) + " to " + messageValue(c.highest) +
-          " rad/s; the run needs " + messageValue(c.frequency) + " rad/s here" + (c.gridPoints < 1 ? "." : ",")};
+  std::vector<std::string> lines = {"", " ++> Warning: Frequency outside user-supplied " + std::string(c.table) +
+                                            " range:"};
+  std::string text = "\"" + std::string(c.file) + "\" holds " + messageValue(c.lowest) + " to " +
+                     messageValue(c.highest) + " rad/s; the run needs " + messageValue(c.frequency) + " rad/s here";
   if (c.gridPoints >= 1) {
-    lines.push_back("     and " + messageValue(c.gridLowest) + " to " + messageValue(c.gridHighest) +
-                    " rad/s over its wave periods (page 14, item 2).");
+    text += ", and " + messageValue(c.gridLowest) + " to " + messageValue(c.gridHighest) +
+            " rad/s over its wave periods (page 14, item 2)";
   }
-  lines.push_back("     Extend the table over the run's frequencies, or choose wave periods within its range;");
+  text += ". Extend the table over the run's frequencies, or choose wave periods within its range;";
+  for (std::string& line : flowingLines("     ", text, kConsoleWidth)) lines.push_back(std::move(line));
   lines.push_back("     \"continue\" to extrapolate outside available range.");
   return lines;
 }

@@ -37,16 +37,28 @@ class PlacedRead {
   // One list-directed READ, starting at the next record: the rules and results of listReadUnit.
   ListStatus read(std::initializer_list<ListTarget> targets);
 
-  // One READ that must give every variable its value. One that the file ends within, that meets a
-  // value that is no number, or (RowLayout::kOneLine) that needs more values than its line holds
-  // stops the run: the file, the line and what is wrong there, then "the analysis needs " and `due`,
-  // what the row is and holds ("row 3 of 12 there: 4 values (heading, CX, CY, CMZ)").
+  // One READ that must give every variable its value and end at the end of a line. One that the
+  // file ends within, that meets a value that is no number, that (RowLayout::kOneLine) needs more
+  // values than its line holds, or that leaves numbers unread on its last line (more numbers on a
+  // line than its row has: a decimal comma, a missing value shifting the next row into this one)
+  // stops the run: the file, the line and what is wrong there, then "the analysis needs " and
+  // `due`, what the row is and holds ("row 3 of 12 there: 4 values (heading, CX, CY, CMZ)"). Text
+  // after a row's values that is no number is a note, passed over.
   void readRow(std::initializer_list<ListTarget> targets, const UserFileStop& stop, std::string_view due);
+
+  // After the last row the count asks for: the lines left may be blank, or begin a note with a word
+  // that is no number; a line whose first value is a number is a row the count leaves out, which
+  // stops the run naming that line, the count's line `countLine` and what it counts (`counted`,
+  // "the 37 rows"). The unit is left open.
+  void requireNoMoreRows(const UserFileStop& stop, int countLine, std::string_view counted);
 
   // Where value `index` (from 1) of the last READ stood: "line 81, column 4" when the READ took one
   // line (the value's place among the values of that line); "lines 81 to 82, value 7 of the row"
   // when it went on to later lines.
   std::string place(int index) const;
+
+  // The line on which the last READ found its first value (0: none).
+  int rowLine() const { return firstLine_; }
 
   // The lines read so far.
   int lines() const { return lines_; }
@@ -62,12 +74,49 @@ class PlacedRead {
   ListProgress progress_;   // how far the last READ came
 };
 
+// One column of a table whose values must run one way, as the table's search needs (the headings of
+// a coefficient file, the frequencies of a heading block, the depths of a profile), checked as its
+// rows are read: each value runs on the way the column's first step set (upwards from the first,
+// for a `rising` column) and never repeats. One that does not is refused naming its line and
+// column and the value before it with that value's line.
+class ColumnOrder {
+ public:
+  // `noun` and `plural` name the column's values: "heading", "headings".
+  ColumnOrder(std::string_view noun, std::string_view plural, bool rising = false)
+      : noun_(noun), plural_(plural), rising_(rising) {}
+
+  // Value `index` of the row `in` has just read: `value` as the file gives it, `kept` as the table
+  // keeps it (a heading in radians), which the order is judged on.
+  void require(const PlacedRead& in, const UserFileStop& stop, int index, float value, float kept);
+  void require(const PlacedRead& in, const UserFileStop& stop, int index, float value) {
+    require(in, stop, index, value, value);
+  }
+
+  // A new block of the column (the frequencies of the next heading) starts afresh.
+  void restart() { count_ = 0; }
+
+ private:
+  std::string_view noun_;
+  std::string_view plural_;
+  bool rising_;
+  int count_ = 0;            // the values of the block so far
+  bool up_ = true;           // the way the block's first step set
+  float before_ = 0.0f;      // the value before, as the file gives it
+  float beforeKept_ = 0.0f;  // and as the table keeps it
+  int beforeLine_ = 0;       // its line
+};
+
+// The lines of a message of a user file's reader: the first sentence after " ++> ", each next one on
+// lines of its own after five blanks, each flowing within a console's width (80 columns).
+std::vector<std::string> userFileMessage(std::initializer_list<std::string> sentences);
+
 // Whether `value` is a number from `lowest` to `highest`.
 bool inRange(float value, float lowest, float highest);
 
 // A value of a user's file outside what it is: `unit` (the file's) is closed, then on `messageUnit`
 // an empty line, " ++> User file "<file>", <place> (<what>) is <value>;", "     the analysis needs
-// <need>.", an empty line, the pause, and the stop with status 1.
+// <need>.", each flowing over lines within a console's width, an empty line, the pause, and the stop
+// with status 1.
 [[noreturn]] void refuseUserFileValue(std::string_view routine, int unit, std::int32_t messageUnit, std::int32_t inUnit,
                                       std::string_view file, const std::string& place, std::string_view what,
                                       float value, std::string_view need);
@@ -85,7 +134,8 @@ struct HeadingOutsideTable {
 };
 
 // The stop for a heading no whole turn brings within the table: the file, the heading it needs and
-// what it is, the headings the table holds, and what to change; a pause, then status 1.
+// what it is, the headings the table holds, and what to change, within a console's width; a pause,
+// then status 1.
 [[noreturn]] void stopHeadingOutsideTable(const HeadingOutsideTable& c);
 
 // What the warning for a frequency outside a user's table names.
@@ -100,9 +150,9 @@ struct FrequencyOutsideTable {
   float frequency;         // the frequency in hand [rad/s]
 };
 
-// The lines of that warning: the file, the frequencies it holds, the one in hand and those of the
-// run's wave periods (page 14, item 2), what to change, and the offer to extrapolate ("continue"),
-// which the caller's question follows.
+// The lines of that warning, within a console's width: the file, the frequencies it holds, the one in
+// hand and those of the run's wave periods (page 14, item 2), what to change, and the offer to
+// extrapolate ("continue"), which the caller's question follows.
 std::vector<std::string> frequencyOutsideTableLines(const FrequencyOutsideTable& c);
 
 }  // namespace qv

@@ -82,30 +82,12 @@ void requireOperators(const PlacedRead& in, std::string_view FNAME, const float 
 // Stops on a table the interpolation cannot use: too large for the arrays, or too small to hold an
 // interval.
 void checkDimensions(std::string_view FNAME, std::int32_t nfreq, std::int32_t naz) {
-  const bool tooLarge = nfreq > kMaxUserFrequencies || naz > kMaxUserHeadings;
-  const bool tooSmall = nfreq < 2 || naz < 2;
-  if (!tooLarge && !tooSmall) return;
-  const std::string sizes = "[" + fmtI(nfreq, 3) + "," + fmtI(naz, 3) + "]";
-  const std::string limit = tooLarge ? "      maximum allowable array dimensions = [121,145]"
-                                     : "      minimum allowable array dimensions = [  2,  2]";
+  if (nfreq >= 2 && nfreq <= kMaxUserFrequencies && naz >= 2 && naz <= kMaxUserHeadings) return;
   fatalStop(kCaller, TPCM.EDUNIT,
-            {"", " ++>  User-supplied RAO array dimensions = " + sizes + " out of range in \"" +
-                     std::string(fileNameOf(FNAME)) + "\";",
-             limit, ""});
-}
-
-// Stops when a table column does not rise or fall strictly throughout: the bisection search and the
-// interpolation need distinct values in one order.
-void checkMonotonic(std::string_view FNAME, const float* values, int n, std::string_view what) {
-  const bool rising = values[1] > values[0];
-  for (int i = 1; i < n; ++i) {
-    const bool ok = rising ? values[i] > values[i - 1] : values[i] < values[i - 1];
-    if (ok) continue;
-    fatalStop(kCaller, TPCM.EDUNIT,
-              {"", " ++>  User-supplied RAO file \"" + std::string(fileNameOf(FNAME)) + "\": " + std::string(what) +
-                       " not strictly monotonic at entry [" + fmtI(i + 1, 3) + "];",
-               "      headings and frequencies must each rise or fall throughout", ""});
-  }
+            {"", " ++>  User-supplied RAO array in \"" + std::string(fileNameOf(FNAME)) + "\"",
+             "      dimensions = [" + fmtI(nfreq, 3) + "," + fmtI(naz, 3) + "] out of range; allowable",
+             "      dimensions = [  2 to " + fmtI(kMaxUserFrequencies, 3) + ",  2 to " + fmtI(kMaxUserHeadings, 3) + "]",
+             ""});
 }
 
 // The file is missing: named with the items that ask for it and what to change. Only at the console,
@@ -135,34 +117,44 @@ void loadTable(std::string_view FNAME) {
     return;
   }
   PlacedRead in(kUserRaoUnit);
+  const UserFileStop stop{kCaller, kUserRaoUnit, TPCM.EDUNIT, kKeyboardUnit, fileNameOf(FNAME)};
   std::int32_t nfreq = 0;
   std::int32_t naz = 0;
   readValues(in, FNAME, {&nfreq, &naz}, "the counts there: 2 values (frequencies, headings)");
+  const int countLine = in.rowLine();
   checkDimensions(FNAME, nfreq, naz);
   s.NFREQ = nfreq;
   s.NAZ = naz;
   UserRaoTable* tables[6] = {&s.CUSRG, &s.CUSWY, &s.CUHEV, &s.CUROL, &s.CUPIT, &s.CUYAW};
+  // The search and the interpolation need distinct headings and frequencies each in one order;
+  // checked row by row, they also stop a row short of a value where the rows after it shift.
+  ColumnOrder headings("heading", "headings");
+  ColumnOrder frequencies("frequency", "frequencies of a heading block");
   for (int ia = 1; ia <= naz; ++ia) {
     readValues(in, FNAME, {&s.DEGARR(ia)},
                "the heading of block " + std::to_string(ia) + " of " + std::to_string(naz) + " there: 1 value");
     requireValue(in, FNAME, 1, "a heading", s.DEGARR(ia), -kLargestHeading, kLargestHeading,
                  "degrees: one turn either way");
+    headings.require(in, stop, 1, s.DEGARR(ia));
+    frequencies.restart();
     for (int jf = 1; jf <= nfreq; ++jf) {
       float v[12] = {};
       readValues(in, FNAME,
                  {&s.WARRAY(jf), &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11]},
-                 "row " + std::to_string(jf) + " of heading block " + std::to_string(ia) +
-                     " there: 13 values (frequency, then the real and imaginary parts of the surge, sway, heave,"
-                     " roll, pitch and yaw operators)");
+                 "row " + std::to_string(jf) + " of heading block " + std::to_string(ia) + " (heading " +
+                     messageValue(s.DEGARR(ia)) +
+                     " deg) there: 13 values (frequency, then the real and imaginary parts of the surge, sway,"
+                     " heave, roll, pitch and yaw operators)");
       requireValue(in, FNAME, 1, "a frequency", s.WARRAY(jf), 0.0f, kHighestFrequency,
                    "rad/s: waves of 0.1 s and longer");
+      frequencies.require(in, stop, 1, s.WARRAY(jf));
       requireOperators(in, FNAME, v);
       for (int k = 0; k < 6; ++k) (*tables[k])(jf, ia) = Complex(v[2 * k], v[2 * k + 1]);
     }
   }
+  in.requireNoMoreRows(stop, countLine,
+                       "the " + std::to_string(naz) + " heading blocks of " + std::to_string(nfreq) + " frequencies");
   HCLOSE(kUserRaoUnit, fileNameOf(FNAME), kCaller, TPCM.EDUNIT);
-  checkMonotonic(FNAME, s.DEGARR.data(), naz, "headings");
-  checkMonotonic(FNAME, s.WARRAY.data(), nfreq, "frequencies");
 }
 
 // The heading of the table at the response heading HEAD [deg]: its turn within the table's headings.

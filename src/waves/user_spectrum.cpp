@@ -104,16 +104,16 @@ void requireSea(const UwvspcState& s, int count, std::string_view name, std::int
     }
   }
   if (need.empty()) return;
-  const std::string lines[] = {
-      "",
-      " ++> User file \"" + std::string(name) + "\" holds a sea of significant height " + messageValue(height) +
-          lengthUnit() + ",",
-      "     4 times the root of the area under its densities (" + densityUnit() + ") from " +
-          messageValue(std::fmin(s.WARRAY(1), s.WARRAY(count))) + " to " +
-          messageValue(std::fmax(s.WARRAY(1), s.WARRAY(count))) + " rad/s;",
-      "     the analysis needs a sea of at most " + need,
-      "     " + because,
-      ""};
+  std::vector<std::string> lines = {""};
+  for (std::string& line : userFileMessage(
+           {"User file \"" + std::string(name) + "\" holds a sea of significant height " + messageValue(height) +
+                lengthUnit() + ", four times the root of the area under its densities (" + densityUnit() + ") from " +
+                messageValue(std::fmin(s.WARRAY(1), s.WARRAY(count))) + " to " +
+                messageValue(std::fmax(s.WARRAY(1), s.WARRAY(count))) + " rad/s;",
+            "the analysis needs a sea of at most " + need + " " + because})) {
+    lines.push_back(std::move(line));
+  }
+  lines.push_back("");
   closeUnit(kUserSpectrumUnit);
   fatalStop(kCaller, IUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, IIN);
 }
@@ -140,11 +140,8 @@ void loadTable(std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
   std::int32_t count = 0;  // an empty value reads as no points
   const std::string points = "from 2 to " + std::to_string(kMaxUserSpectrumPoints);
   in.readRow({&count}, stop, "the count of rows there: 1 value (" + points + ")");
-  if (count > kMaxUserSpectrumPoints) {
-    refuseTable(name, "dimension = [" + std::to_string(count) + "] out of range; allowable",
-                "dimension = [" + std::to_string(kMaxUserSpectrumPoints) + "]", IUNIT, IIN);
-  }
-  if (count < 2) {  // a single point spans no interval to interpolate in
+  const int countLine = in.rowLine();
+  if (count < 2 || count > kMaxUserSpectrumPoints) {  // a single point spans no interval to interpolate in
     refuseTable(name, "dimension = [" + std::to_string(count) + "] out of range; allowable",
                 "dimension = [2 to " + std::to_string(kMaxUserSpectrumPoints) + "]", IUNIT, IIN);
   }
@@ -153,6 +150,8 @@ void loadTable(std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
   const float largest = largestDensity();
   const std::string row = " of " + std::to_string(count) +
                           " there: 2 values (frequency in rad/s, spectral density in " + densityUnit() + ")";
+  // The search needs one direction throughout: a repeated or reversed frequency is refused.
+  ColumnOrder frequencies("frequency", "frequencies");
   for (int i = 1; i <= count; ++i) {
     in.readRow({&s.WARRAY(i), &s.WSPEC(i)}, stop, "row " + std::to_string(i) + row);
     requireValue(in, stop, 1, "a frequency", s.WARRAY(i), 0.0f, kHighestSpectrumFrequency,
@@ -161,18 +160,9 @@ void loadTable(std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
                  densityUnit() + ": a sea of Hs " +
                      (metric() ? "30 m" : messageValue(kHighestSeaMetres * kFeetPerMetre) + " ft") +
                      " within 0.0005 rad/s");
+    frequencies.require(in, stop, 1, s.WARRAY(i));
   }
-
-  // The search needs one direction throughout: a repeated or reversed frequency is refused.
-  const bool ascending = s.WARRAY(2) > s.WARRAY(1);
-  for (int i = 1; i < count; ++i) {
-    const float a = s.WARRAY(i);
-    const float b = s.WARRAY(i + 1);
-    if (!(ascending ? b > a : b < a)) {
-      refuseTable(name, "frequency [" + std::to_string(i + 1) + "] out of order; allowable",
-                  "frequencies strictly ascending or strictly descending", IUNIT, IIN);
-    }
-  }
+  in.requireNoMoreRows(stop, countLine, "the " + std::to_string(count) + " rows");
   requireSea(s, count, name, IUNIT, IIN);
   HCLOSE(kUserSpectrumUnit, name, kCaller, IUNIT);
   s.NPOINT = count;
@@ -199,12 +189,13 @@ void warnOutside(float W, std::int32_t IUNIT) {
           ? "at " + messageValue(lowest) + " rad/s (a period of " + messageValue(kTwoPi / lowest) + " s)"
           : "from " + messageValue(lowest) + " to " + messageValue(highest) + " rad/s (periods of " +
                 messageValue(kTwoPi / highest) + " to " + messageValue(kTwoPi / lowest) + " s)";
-  writeRecord(IUNIT, " ++> Warning: User file \"" + std::string(fileNameOf(s.loadedName)) +
-                         "\" holds frequencies from " + messageValue(std::fmin(first, last)) + " to " +
-                         messageValue(std::fmax(first, last)) + " rad/s;");
-  writeRecord(IUNIT, "     the run's wave periods (page 14) need it " + need + ".");
-  writeRecord(IUNIT, "     Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0):");
-  writeRecord(IUNIT, "     extend the file over the run's frequencies, or change the periods on page 14.");
+  const std::vector<std::string> lines = userFileMessage(
+      {"Warning: User file \"" + std::string(fileNameOf(s.loadedName)) + "\" holds frequencies from " +
+           messageValue(std::fmin(first, last)) + " to " + messageValue(std::fmax(first, last)) + " rad/s;",
+       "the run's wave periods (page 14) need it " + need + ".",
+       "Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0): extend the file "
+       "over the run's frequencies, or change the periods on page 14."});
+  for (const std::string& line : lines) writeRecord(IUNIT, line);
 }
 
 }  // namespace

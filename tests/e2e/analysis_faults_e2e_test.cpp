@@ -206,22 +206,25 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
         "     the analysis needs a value from -100.00 to 100.00 (ten times a hull's largest coefficients).\n"}},
       {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
-       {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is -1.0000E+30;\n"
-        "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).\n"}},
+       {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is\n"
+        "     -1.0000E+30;\n"
+        "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's\n"
+        "     drift coefficient).\n"}},
       // Every heading block's frequencies are bounded as the first block's are.
       {"a frequency of 70 rad/s in a later heading block of DRFTCOFS.txt", "tanker-yoke",
        {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 70.0)}},
        {" ++> User file \"DRFTCOFS.txt\", line 64, column 1 (a frequency) is 70.00;\n"
-        "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer).\n"}},
+        "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and\n"
+        "     longer).\n"}},
       // The grid's longest waves (24 s, 0.26 rad/s) below the file's lowest frequency: a run at the
       // console asks whether to extrapolate; an unattended one cannot, and says that it stops there.
       {"a DRFTCOFS.txt from 0.5 rad/s", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileAt200(-0.02 * std::sin(40.0 / 57.29577951308232), 5.0, 0.5)}},
        {" ++> Warning: Frequency outside user-supplied drift coefficient range:\n"
         "     \"DRFTCOFS.txt\" holds 0.50 to 5.00 rad/s; the run needs 0.48 rad/s here,\n"
-        "     and 0.26 to 1.57 rad/s over its wave periods (page 14, item 2).\n"
-        "     Extend the table over the run's frequencies, or choose wave periods within its range;\n"
+        "     and 0.26 to 1.57 rad/s over its wave periods (page 14, item 2). Extend the\n"
+        "     table over the run's frequencies, or choose wave periods within its range;\n"
         "     \"continue\" to extrapolate outside available range.\n"
         " ++> The run stops here, in ",
         ". An unattended run does not go on past the message\n"

@@ -247,7 +247,8 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
                             "of 999.99 s).\n";
   // The density of the strongest wind, 250 knots (128.5 m/s), put whole below 0.0005 rad/s:
   // 128.5^2 / 0.0005 = 3.30245e7 (m/s)^2 per rad/s.
-  const std::string density = "     the analysis needs a value from 0.00 to 3.3024E+07 (250 knots squared over 0.0005 rad/s).\n";
+  const std::string density =
+      "     the analysis needs a value from 0.00 to 3.3024E+07 (250 knots squared\n     over 0.0005 rad/s).\n";
   struct Case {
     const char* what;
     std::vector<Change> changes;
@@ -276,7 +277,7 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
       {"a waterplane of 0.68", {{offsetof(Tpcm, TAWP), 0.68f}}, {}, ""},
       {"no waterplane: the box's", {{offsetof(Tpcm, TAWP), 0.0f}}, {}, ""},
       {"a wind density of 3.4e38", {{offsetof(Tpcm, WNDTYP), kUserWind}}, {{"WINDSPEC.txt", windSpectrumWith("3.4e38")}},
-       " ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is 3.4000E+38;\n" + density},
+       " ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density)\n     is 3.4000E+38;\n" + density},
       {"a wind density of -1", {{offsetof(Tpcm, WNDTYP), kUserWind}}, {{"WINDSPEC.txt", windSpectrumWith("-1")}},
        " ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is -1.00;\n" + density},
       {"a wind density at the bound", {{offsetof(Tpcm, WNDTYP), kUserWind}},

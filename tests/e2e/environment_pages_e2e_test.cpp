@@ -98,7 +98,7 @@ TEST(EnvironmentPagesE2e, AWaveSpectrumFileThatCannotServeEndsTheReportNotTheSes
       {"a value that is no number", "3\n0.5 1\n0.6 2\n0.7 x\n",
        " ++> User file \"WAVSPEC.txt\": line 4, column 2 holds \"x\", which is no number;"},
       {"a density beyond any sea", "3\n0.5 1\n0.6 1e20\n0.7 1\n",
-       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1.0000E+20;"},
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density)\n     is 1.0000E+20;"},
       {"no file", nullptr, "WAVSPEC.txt\" not found"},
   };
   for (const Case& c : cases) {

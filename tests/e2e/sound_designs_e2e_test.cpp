@@ -246,10 +246,10 @@ TEST(SoundDesignsE2e, AUserOperatorBeyondAnyVesselsIsRefusedNamingItsLineAndColu
       continue;
     }
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_TRUE(contains(run.err, " ++> User file \"USERRAOS.txt\", line 7, column 12 (the real part of the yaw operator)"
-                                  " is 99999.00;\n"
-                                  "     the analysis needs a value from -100.00 to 100.00"
-                                  " (degrees of motion per degree of wave slope).\n"))
+    EXPECT_TRUE(contains(run.err, " ++> User file \"USERRAOS.txt\", line 7, column 12 (the real part of the yaw\n"
+                                  "     operator) is 99999.00;\n"
+                                  "     the analysis needs a value from -100.00 to 100.00 (degrees of motion per\n"
+                                  "     degree of wave slope).\n"))
         << run.err;
   }
 }

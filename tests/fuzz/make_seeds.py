@@ -88,11 +88,22 @@ def user_files():
         for frequency in (0.1, 5.0):
             drift += "%g %.6f %.6f %.6f\n" % (frequency, 0.3 * math.cos(h), 0.5 * math.sin(h), -0.02 * math.sin(2 * h))
         flow += "%d %.6f %.6f %.6f\n" % (10 * j, -0.8 * math.cos(h), 0.9 * math.sin(h), 0.1 * math.sin(2 * h))
+    # Files as users damage them: a row of the operators short of its last value, the wind's
+    # coefficients with decimal commas, the current's counting one row less than they hold, the
+    # drift's with a heading repeated.
+    short_row = raos.replace(" 0.005 0\n", " 0.005\n", 1)
+    commas = flow.replace(".", ",")
+    one_short = "36" + flow[2:]
+    repeated = drift.replace("\n20\n", "\n10\n", 1)
     raos, drift, flow = raos.encode(), drift.encode(), flow.encode()
     return {
         "all_four": files_and_replies([raos, drift, flow, flow], b""),
         "operators_alone": files_and_replies([raos, NO_FILE, NO_FILE, NO_FILE], b""),
         "coefficients_alone": files_and_replies([NO_FILE, drift, flow, flow], b""),
+        "operator_row_short": files_and_replies([short_row.encode(), drift, flow, flow], b""),
+        "decimal_commas": files_and_replies([raos, drift, commas.encode(), flow], b""),
+        "count_one_short": files_and_replies([raos, drift, flow, one_short.encode()], b""),
+        "heading_repeated": files_and_replies([raos, repeated.encode(), flow, flow], b""),
     }
 
 
@@ -109,10 +120,19 @@ def flow_files():
         return ("\n".join(lines) + "\n\n").encode()
     wind, current = spectrum(40.0), spectrum(0.04)
     profile = b"2\n0.0 2.0 180.0\n100.0 2.0 180.0\n\n"
+    # A word of 2,000 characters and one holding a bell and a backspace, which the messages quote cut
+    # and coded; a profile counting one row less than it holds.
+    lines = wind.split(b"\n")
+    long_word = b"\n".join(lines[:2] + [lines[2].split(b" ")[0] + b" " + b"7" * 2000] + lines[3:])
+    control = b"\n".join(lines[:3] + [lines[3].split(b" ")[0] + b" 0.0\a\b5"] + lines[4:])
+    one_short = b"2\n0.0 2.0 180.0\n50.0 2.0 180.0\n100.0 2.0 180.0\n"
     return {
         "all_three": files_and_replies([wind, current, profile], b""),
         "spectra_alone": files_and_replies([wind, current, NO_FILE], b""),
         "profile_alone": files_and_replies([NO_FILE, NO_FILE, profile], b""),
+        "long_word": files_and_replies([long_word, current, profile], b""),
+        "control_characters": files_and_replies([wind, control, profile], b""),
+        "profile_count_short": files_and_replies([wind, current, one_short], b""),
     }
 
 
@@ -132,10 +152,17 @@ def wave_spectrum():
             w = lowest + (highest - lowest) * k / (n - 1)
             rows.append("%.5f %.6g" % (w, jonswap(w)))
         return ("\n".join(rows) + "\n").encode()
+    covering = table(0.2, 2.0, 60)
+    rows = covering.split(b"\n")
+    # Two frequencies out of order; a count one less than the rows; the rows with decimal commas.
+    swapped = b"\n".join(rows[:27] + [rows[28], rows[27]] + rows[29:])
     return {
-        "covering": files_and_replies([table(0.2, 2.0, 60)], b""),
+        "covering": files_and_replies([covering], b""),
         "narrow": files_and_replies([table(0.5, 1.2, 15)], b""),
         "missing": files_and_replies([NO_FILE], b""),
+        "out_of_order": files_and_replies([swapped], b""),
+        "count_one_short": files_and_replies([b"59" + covering[2:]], b""),
+        "decimal_commas": files_and_replies([covering.replace(b".", b",")], b""),
     }
 
 

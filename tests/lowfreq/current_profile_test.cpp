@@ -192,35 +192,51 @@ TEST_F(CurrentProfile, TablesThatCannotServeStop) {
        " Enter \"A\" to abort or Press <RETURN> to continue: "},
       {3, "102\n", 0,
        " ++>  User-supplied current profile array in CRNTPROF.txt\n      dimension = [102] out of range; allowable\n"
-       "      dimension = [101]\n\n Press <RETURN> to continue: "},
+       "      dimension = [  2 to 101]\n\n Press <RETURN> to continue: "},
       {3, "1\n5 1 45\n", 0,
        " ++>  User-supplied current profile array in CRNTPROF.txt\n      dimension = [  1] out of range; allowable\n"
-       "      dimension = [101]\n\n Press <RETURN> to continue: "},
+       "      dimension = [  2 to 101]\n\n Press <RETURN> to continue: "},
       {3, "3\n5 1 45\n9 1 45\n9 1 45\n", 0,
-       " ++>  User-supplied current profile array in CRNTPROF.txt\n"
-       "      row [  3] out of order; depths must increase strictly\n\n Press <RETURN> to continue: "},
+       "\n ++> User file \"CRNTPROF.txt\", line 4, column 1 (a depth) is 9.00;\n"
+       "     the analysis needs a value above 9.00, the depth on line 3 (the depths\n"
+       "     increase strictly).\n\n\n Press <RETURN> to continue: "},
       {3, "2\n5 1 45\n9 x 45\n", 0,
        "\n ++> User file \"CRNTPROF.txt\": line 3, column 2 holds \"x\", which is no number;\n"
-       "     the analysis needs row 2 of 2 there: 3 values (depth below the surface in ft, speed in knots, heading "
-       "in degrees).\n\n\n Press <RETURN> to continue: "},
+       "     the analysis needs row 2 of 2 there: 3 values (depth below the surface in\n"
+       "     ft, speed in knots, heading in degrees).\n\n\n Press <RETURN> to continue: "},
       // A row short of a value on its own line is named there, not where it would shift the next row.
       {3, "3\n5 1 45\n9 1\n20 0.5 45\n", 0,
        "\n ++> User file \"CRNTPROF.txt\": line 3 holds 2 values;\n"
-       "     the analysis needs row 2 of 3 there: 3 values (depth below the surface in ft, speed in knots, heading "
-       "in degrees).\n\n\n Press <RETURN> to continue: "},
+       "     the analysis needs row 2 of 3 there: 3 values (depth below the surface in\n"
+       "     ft, speed in knots, heading in degrees).\n\n\n Press <RETURN> to continue: "},
+      // A row more than the count gives, and a decimal comma.
+      {3, "2\n5 1 45\n9 1 45\n20 0.5 45\n", 0,
+       "\n ++> User file \"CRNTPROF.txt\": line 4 holds a row after the 2 rows that line 1\n"
+       "     counts;\n"
+       "     the analysis needs line 1 to count every row, or the rows after them\n"
+       "     removed (a note after the last row begins with a word that is no number).\n\n\n"
+       " Press <RETURN> to continue: "},
+      {3, "2\n5 1,5 45\n9 1 45\n", 0,
+       "\n ++> User file \"CRNTPROF.txt\": line 2 holds 4 values where its row has 3 (a\n"
+       "     comma separates values: write 0.90, not 0,90);\n"
+       "     the analysis needs row 1 of 2 there: 3 values (depth below the surface in\n"
+       "     ft, speed in knots, heading in degrees).\n\n\n Press <RETURN> to continue: "},
       // Each value bounded by what it is: a depth in the water (100 ft deep here), a current's speed, a
       // heading within a turn.
       {3, "2\n5 1 45\n120 1 45\n", 0,
        "\n ++> User file \"CRNTPROF.txt\", line 3, column 1 (a depth) is 120.00;\n"
-       "     the analysis needs a value from 0.00 to 100.00 (the water depth, page 1, item 4).\n\n\n"
+       "     the analysis needs a value from 0.00 to 100.00 (the water depth,\n"
+       "     page 1, item 4).\n\n\n"
        " Press <RETURN> to continue: "},
       {3, "2\n5 -1 45\n20 1 45\n", 0,
        "\n ++> User file \"CRNTPROF.txt\", line 2, column 2 (a speed) is -1.00;\n"
-       "     the analysis needs a value from 0.00 to 25.00 (knots: the strongest tidal streams run below 25).\n\n\n"
+       "     the analysis needs a value from 0.00 to 25.00 (knots: the strongest tidal\n"
+       "     streams run below 25).\n\n\n"
        " Press <RETURN> to continue: "},
       {3, "2\n5 1 45\n20 1 400\n", 0,
        "\n ++> User file \"CRNTPROF.txt\", line 3, column 3 (a heading) is 400.00;\n"
-       "     the analysis needs a value from -360.00 to 360.00 (degrees: a turn either way).\n\n\n"
+       "     the analysis needs a value from -360.00 to 360.00 (degrees: a turn either\n"
+       "     way).\n\n\n"
        " Press <RETURN> to continue: "},
       {2, nullptr, 6,
        " ++>  Current profile table of the data set\n      dimension = [  6] out of range; allowable\n"

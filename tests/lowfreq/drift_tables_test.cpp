@@ -140,8 +140,8 @@ TEST_F(DriftTables, ExtrapolationWarnsOncePerRun) {
   EXPECT_EQ(console.screen(),
             "\n ++> Warning: Frequency outside user-supplied drift coefficient range:\n"
             "     \"DRFTCOFS.txt\" holds 0.20 to 0.60 rad/s; the run needs 0.80 rad/s here,\n"
-            "     and 0.40 to 1.00 rad/s over its wave periods (page 14, item 2).\n"
-            "     Extend the table over the run's frequencies, or choose wave periods within its range;\n"
+            "     and 0.40 to 1.00 rad/s over its wave periods (page 14, item 2). Extend the\n"
+            "     table over the run's frequencies, or choose wave periods within its range;\n"
             "     \"continue\" to extrapolate outside available range.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
   // Later frequencies outside, in this table or another, go on silently.
@@ -184,27 +184,31 @@ TEST_F(DriftTables, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
     std::string found;     // the message's first line after " ++> "
     std::string need;
   };
-  const std::string coefficientNeed = "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's drift coefficient).";
-  const std::string orderNeed = " (the frequencies of a heading block strictly monotonic).";
+  const std::string coefficientNeed =
+      "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's\n"
+      "     drift coefficient).";
+  const std::string rangeNeed = "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and\n     longer).";
   const Case cases[] = {
-      {"a surge coefficient of 3.4e38", "\n90\n0.2, ", "\n90\n0.2, 3.4e38 ",
-       "User file \"DRFTCOFS.txt\", line 7, column 2 (the surge coefficient) is 3.4000E+38;", coefficientNeed},
+      // Heading 90, frequency 0.2: the surge coefficient 0.3 + 0.09 + 0.09.
+      {"a surge coefficient of 3.4e38", "\n90\n0.2, 0.48 ", "\n90\n0.2, 3.4e38 ",
+       "User file \"DRFTCOFS.txt\", line 7, column 2 (the surge coefficient)\n     is 3.4000E+38;", coefficientNeed},
       {"a heading of 400 degrees", "\n180\n", "\n400\n",
        "User file \"DRFTCOFS.txt\", line 10, column 1 (a heading) is 400.00;",
-       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either\n     way)."},
       {"a frequency of 70 rad/s", "\n0\n0.2, ", "\n0\n70, ",
-       "User file \"DRFTCOFS.txt\", line 3, column 1 (a frequency) is 70.00;",
-       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
-      // Every block's frequencies are bounded alike, and ordered within their block.
+       "User file \"DRFTCOFS.txt\", line 3, column 1 (a frequency) is 70.00;", rangeNeed},
+      // Every block's frequencies are bounded alike, and ordered within their block: the message
+      // names the frequency before, and its line.
       {"a frequency of 70 rad/s in a later block", "\n90\n0.2, ", "\n90\n70, ",
-       "User file \"DRFTCOFS.txt\", line 7, column 1 (a frequency) is 70.00;",
-       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
+       "User file \"DRFTCOFS.txt\", line 7, column 1 (a frequency) is 70.00;", rangeNeed},
       {"a frequency repeated", "\n0\n0.2, ", "\n0\n0.4, ",
        "User file \"DRFTCOFS.txt\", line 4, column 1 (a frequency) is 0.40;",
-       "     the analysis needs a value other than 0.40" + orderNeed},
+       "     the analysis needs a value other than 0.40, the frequency on line 3 (the\n"
+       "     frequencies of a heading block strictly monotonic, rising or falling)."},
       {"a later block's frequencies turning back", "\n180\n0.2, ", "\n180\n0.55, ",
        "User file \"DRFTCOFS.txt\", line 13, column 1 (a frequency) is 0.60;",
-       "     the analysis needs a value below 0.50" + orderNeed},
+       "     the analysis needs a value below 0.50, the frequency on line 12 (the\n"
+       "     frequencies of a heading block falling strictly, as their first two do)."},
   };
   for (const Case& c : cases) {
     const std::string screen = stopOnEditedFile(c.from, c.to);
@@ -218,6 +222,7 @@ TEST_F(DriftTables, FilesThatCannotServeStop) {
     std::string expected;
   };
   const std::string table = driftFile();
+  const std::string oneBlockMore = table + "450\n0.2 1 1 1\n";
   const std::string badHeadings =
       "2 3\n0\n0.2 1 1 1\n0.4 1 1 1\n90\n0.2 1 1 1\n0.4 1 1 1\n30\n0.2 1 1 1\n0.4 1 1 1\n";
   const Case cases[] = {
@@ -225,16 +230,25 @@ TEST_F(DriftTables, FilesThatCannotServeStop) {
        "\n ++>  User-supplied drift force coefficients \"DRFTCOFS.txt\" not found.\n\n\n Press <RETURN> to continue: "},
       {"122 4\n",
        "\n ++>  User-supplied drift force coefficient array in DRFTCOFS.txt\n      dimensions = [122,  4] out of range; allowable\n"
-       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+       "      dimensions = [  2 to 121,  2 to 145]\n\n\n Press <RETURN> to continue: "},
       {"3 146\n",
        "\n ++>  User-supplied drift force coefficient array in DRFTCOFS.txt\n      dimensions = [  3,146] out of range; allowable\n"
-       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+       "      dimensions = [  2 to 121,  2 to 145]\n\n\n Press <RETURN> to continue: "},
       {"3 1\n",
        "\n ++>  User-supplied drift force coefficient array in DRFTCOFS.txt\n      dimensions = [  3,  1] out of range; allowable\n"
-       "      dimensions = [121,145]\n\n\n Press <RETURN> to continue: "},
+       "      dimensions = [  2 to 121,  2 to 145]\n\n\n Press <RETURN> to continue: "},
+      // A heading out of order is named by its line, with the heading before it and that one's line.
       {badHeadings.c_str(),
-       "\n ++>  User-supplied drift force coefficient array in DRFTCOFS.txt\n"
-       "      row [  3] out of order; headings must be strictly monotonic\n\n\n Press <RETURN> to continue: "},
+       "\n ++> User file \"DRFTCOFS.txt\", line 8, column 1 (a heading) is 30.00;\n"
+       "     the analysis needs a value above 90.00, the heading on line 5 (the headings\n"
+       "     rising strictly, as their first two do).\n\n\n Press <RETURN> to continue: "},
+      // A heading block more than the counts give.
+      {oneBlockMore.c_str(),
+       "\n ++> User file \"DRFTCOFS.txt\": line 18 holds a row after the 4 heading blocks\n"
+       "     of 3 frequencies that line 1 counts;\n"
+       "     the analysis needs line 1 to count every row, or the rows after them\n"
+       "     removed (a note after the last row begins with a word that is no number).\n\n\n"
+       " Press <RETURN> to continue: "},
   };
   for (const Case& c : cases) {
     driftTableState.reset();
@@ -253,21 +267,24 @@ TEST_F(DriftTables, AnUnreadableRowIsNamedByItsLine) {
   struct Case {
     const char* what;
     std::string from, to;  // the text replaced in driftFile's
-    const char* found;     // after the file's name
-    const char* need;      // after "the analysis needs "
+    std::string found;     // after the file's name
+    std::string need;      // after "the analysis needs "
   };
-  const std::string row = " there: 4 values (frequency, surge, sway and yaw coefficients)";
+  const std::string row = " there: 4 values (frequency,\n     surge, sway and yaw coefficients)";
+  const std::string row1 = "row 1 of heading block 2 there: 4 values (frequency,\n     surge, sway and yaw coefficients)";
   const Case cases[] = {
-      {"a row of three values", "\n90\n0.2, ", "\n90\n", "line 7 holds 3 values",
-       "row 1 of heading block 2 there: 4 values (frequency, surge, sway and yaw coefficients)"},
-      {"a row running on to the next line", "\n90\n0.2, ", "\n90\n0.2\n", "line 7 holds 1 value",
-       "row 1 of heading block 2 there: 4 values (frequency, surge, sway and yaw coefficients)"},
-      {"a heading that is no number", "\n90\n", "\nninety\n", "line 6, column 1 holds \"ninety\", which is no number",
-       "the heading of block 2 of 4 there: 1 value"},
+      {"a row of three values", "\n90\n0.2, ", "\n90\n", "line 7 holds 3 values", row1},
+      {"a row running on to the next line", "\n90\n0.2, ", "\n90\n0.2\n", "line 7 holds 1 value", row1},
+      {"a heading that is no number", "\n90\n", "\nninety\n",
+       "line 6, column 1 holds \"ninety\", which is no\n     number", "the heading of block 2 of 4 there: 1 value"},
       {"a count missing", "3 4\n", "3\n", "line 1 holds 1 value", "the counts there: 2 values (frequencies, headings)"},
       {"a coefficient that is no number", "\n180\n0.2, ", "\n180\n0.2, one ",
-       "line 11, column 2 holds \"one\", which is no number",
-       "row 1 of heading block 3 there: 4 values (frequency, surge, sway and yaw coefficients)"},
+       "line 11, column 2 holds \"one\", which is no\n     number",
+       "row 1 of heading block 3 there: 4 values (frequency,\n     surge, sway and yaw coefficients)"},
+      // A heading line that holds a row, where the row before it is short of a value.
+      {"a heading line holding a row", "\n90\n", "\n90 0.2, 1, 1, 1\n",
+       "line 6 holds 5 values where its row has 1",
+       "the heading of block 2 of 4 there: 1 value"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(stopOnEditedFile(c.from, c.to), "\n ++> User file \"DRFTCOFS.txt\": " + std::string(c.found) +
@@ -364,9 +381,11 @@ TEST_F(DriftTables, ATableOfLessThanATurnStopsWhereTheRunLeavesIt) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { drift(0.4f, 1, 150); }), kExitFatal);  // file heading 330
   EXPECT_EQ(console.screen(),
-            "\n ++> User file \"DRFTCOFS.txt\": its headings run from 90.00 to 270.00 deg, less than a whole turn;\n"
-            "     the analysis needs 330.00 deg there (the waves from 150.00 deg off the bow, the file's heading their"
-            " direction plus 180), and a table is not extrapolated.\n"
+            "\n ++> User file \"DRFTCOFS.txt\": its headings run from 90.00 to 270.00 deg, less\n"
+            "     than a whole turn;\n"
+            "     the analysis needs 330.00 deg there (the waves from 150.00 deg off the bow,\n"
+            "     the file's heading their direction plus 180), and a table is not\n"
+            "     extrapolated.\n"
             "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ");
 }
 

@@ -184,13 +184,17 @@ TEST_F(UserSpectra, TableInsideAndWarningOnceOutside) {
   // Each names the file, the frequencies it holds and the one asked for, the first outside it.
   EXPECT_EQ(console.screen(),
             // 0.01 in single precision lies just below a hundredth.
-            " ++> Warning: User file \"WINDSPEC.txt\" holds frequencies from 1.0000E-02 to 1.00 rad/s;\n"
-            "     the slow drift needs the wind spectrum's density at 2.00 rad/s, which is taken as 0 there\n"
-            "     and at every other frequency outside the file: if the wind fluctuates there, extend the file.\n"
+            " ++> Warning: User file \"WINDSPEC.txt\" holds frequencies from 1.0000E-02\n"
+            "     to 1.00 rad/s;\n"
+            "     the slow drift needs the wind spectrum's density at 2.00 rad/s, which is\n"
+            "     taken as 0 there and at every other frequency outside the file: if the wind\n"
+            "     fluctuates there, extend the file.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "
-            " ++> Warning: User file \"CRNTSPEC.txt\" holds frequencies from 0.02 to 0.20 rad/s;\n"
-            "     the slow drift needs the current spectrum's density at 0.30 rad/s, which is taken as 0 there\n"
-            "     and at every other frequency outside the file: if the current fluctuates there, extend the file.\n"
+            " ++> Warning: User file \"CRNTSPEC.txt\" holds frequencies from 0.02\n"
+            "     to 0.20 rad/s;\n"
+            "     the slow drift needs the current spectrum's density at 0.30 rad/s, which is\n"
+            "     taken as 0 there and at every other frequency outside the file: if the\n"
+            "     current fluctuates there, extend the file.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
   // The table stays in memory under its name.
   writeFileText("WINDSPEC.txt", "2\n0 0\n9 0\n");
@@ -225,20 +229,30 @@ TEST_F(UserSpectra, ValuesBeyondWhatTheyAreStopNamingTheirPlace) {
   const Case cases[] = {
       {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 -1\n1 4\n",
        "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is -1.00;\n"
-       "     the analysis needs a value from 0.00 to 3.5575E+08 (250 knots squared over 0.0005 rad/s).\n"},
+       "     the analysis needs a value from 0.00 to 3.5575E+08 (250 knots squared\n"
+       "     over 0.0005 rad/s).\n"},
       {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1 3.4e38\n1 4\n",
-       "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is 3.4000E+38;\n"
-       "     the analysis needs a value from 0.00 to 3.3024E+07 (250 knots squared over 0.0005 rad/s).\n"},
+       "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density)\n"
+       "     is 3.4000E+38;\n"
+       "     the analysis needs a value from 0.00 to 3.3024E+07 (250 knots squared\n"
+       "     over 0.0005 rad/s).\n"},
       {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1 3.3e7\n1 4\n", nullptr},
       {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 3.5e8\n1 4\n", nullptr},
       {"WINDSPEC.txt", kMetric, "2\n-0.01 1\n0.1 1\n",
        "\n ++> User file \"WINDSPEC.txt\", line 2, column 1 (a frequency) is -1.0000E-02;\n"
-       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and longer).\n"},
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and\n"
+       "     longer).\n"},
       {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n1e30 1\n",
        "\n ++> User file \"CRNTSPEC.txt\", line 3, column 1 (a frequency) is 1.0000E+30;\n"},
+      // A decimal comma.
+      {"CRNTSPEC.txt", kMetric, "2\n0,01 1\n0,2 1\n",
+       "\n ++> User file \"CRNTSPEC.txt\": line 2 holds 3 values where its row has 2 (a\n"
+       "     comma separates values: write 0.90, not 0,90);\n"},
       {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 4e5\n",
-       "\n ++> User file \"CRNTSPEC.txt\", line 3, column 2 (a spectral density) is 400000.00;\n"
-       "     the analysis needs a value from 0.00 to 330245.00 (25 knots squared over 0.0005 rad/s).\n"},
+       "\n ++> User file \"CRNTSPEC.txt\", line 3, column 2 (a spectral density)\n"
+       "     is 400000.00;\n"
+       "     the analysis needs a value from 0.00 to 330245.00 (25 knots squared\n"
+       "     over 0.0005 rad/s).\n"},
       {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 3e5\n", nullptr},
   };
   const std::int32_t units = TPCM.NUNTS;
@@ -265,7 +279,7 @@ TEST_F(UserSpectra, ValuesBeyondWhatTheyAreStopNamingTheirPlace) {
 
 TEST_F(UserSpectra, FilesThatCannotServeStop) {
   std::string pairs;
-  for (int i = 1; i <= 1001; ++i) pairs += std::to_string(0.001 * i) + " 1\n";
+  for (int i = 1; i <= 1000; ++i) pairs += std::to_string(0.001 * i) + " 1\n";
   struct Case {
     const char* text;  // nullptr: no file
     std::string expected;
@@ -278,18 +292,28 @@ TEST_F(UserSpectra, FilesThatCannotServeStop) {
        " Enter \"A\" to abort or Press <RETURN> to continue: "},
       {"1001\n",
        " ++>  User-supplied spectrum array in CRNTSPEC.txt\n      dimension = [1001] out of range; allowable\n"
-       "      dimension = [1000]\n\n Press <RETURN> to continue: "},
+       "      dimension = [2 to 1000]\n\n Press <RETURN> to continue: "},
       {"1\n0.1 2\n",
        " ++>  User-supplied spectrum array in CRNTSPEC.txt\n      dimension = [1] out of range; allowable\n"
-       "      dimension = [1000]\n\n Press <RETURN> to continue: "},
+       "      dimension = [2 to 1000]\n\n Press <RETURN> to continue: "},
+      // A frequency out of order is named by its line, with the one before it and its line.
       {"3\n0.1 2\n0.3 2\n0.2 2\n",
-       " ++>  User-supplied spectrum array in CRNTSPEC.txt\n"
-       "      row [  3] out of order; frequencies must be strictly monotonic\n\n Press <RETURN> to continue: "},
+       "\n ++> User file \"CRNTSPEC.txt\", line 4, column 1 (a frequency) is 0.20;\n"
+       "     the analysis needs a value above 0.30, the frequency on line 3 (the\n"
+       "     frequencies rising strictly, as their first two do).\n\n\n Press <RETURN> to continue: "},
+      // A row the count leaves out.
+      {"999\n",
+       "\n ++> User file \"CRNTSPEC.txt\": line 1001 holds a row after the 999 rows that\n"
+       "     line 1 counts;\n"
+       "     the analysis needs line 1 to count every row, or the rows after them\n"
+       "     removed (a note after the last row begins with a word that is no number).\n\n\n"
+       " Press <RETURN> to continue: "},
   };
   for (const Case& c : cases) {
     userSpectrumState.reset();
     std::remove("CRNTSPEC.txt");
-    if (c.text) writeFileText("CRNTSPEC.txt", std::string(c.text) + (std::string(c.text) == "1001\n" ? pairs : ""));
+    const bool counted = std::string(c.text ? c.text : "").size() == 4;  // "1001" or "999" rows of `pairs`
+    if (c.text) writeFileText("CRNTSPEC.txt", std::string(c.text) + (counted ? pairs + "1.001 1\n" : ""));
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { CURSPC(0.1f, 0, 2, kScreenUnit); }), kExitFatal);
     EXPECT_EQ(console.screen(), c.expected);
@@ -313,12 +337,12 @@ TEST_F(UserSpectra, RowsThatCannotBeReadAreNamedByTheirLine) {
   const Case cases[] = {
       {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1\n1 4\n",
        "\n ++> User file \"WINDSPEC.txt\": line 3 holds 1 value;\n"
-       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in (m/s)^2 per "
-       "rad/s).\n"},
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral\n"
+       "     density in (m/s)^2 per rad/s).\n"},
       {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 40\n",
        "\n ++> User file \"WINDSPEC.txt\": the file ends after line 3;\n"
-       "     the analysis needs row 3 of 3 there: 2 values (frequency in rad/s, spectral density in (ft/s)^2 per "
-       "rad/s).\n"},
+       "     the analysis needs row 3 of 3 there: 2 values (frequency in rad/s, spectral\n"
+       "     density in (ft/s)^2 per rad/s).\n"},
       {"CRNTSPEC.txt", kMetric, "2\n0.01 1\n0.2 one\n",
        "\n ++> User file \"CRNTSPEC.txt\": line 3, column 2 holds \"one\", which is no number;\n"},
       {"CRNTSPEC.txt", kMetric, "two\n0.01 1\n0.2 1\n",

@@ -104,9 +104,10 @@ TEST_F(UserCoefficients, WindAndCurrentModelsChooseTheFileOfTheHull) {
 
 TEST_F(UserCoefficients, CountLimits) {
   std::string rows;
-  for (int i = 0; i < 146; ++i) rows += std::to_string(i * 2.5) + " " + std::to_string(0.1 * i) + " 0 0\n";
+  for (int i = 0; i < 145; ++i) rows += std::to_string(i * 2.5) + " " + std::to_string(0.1 * i) + " 0 0\n";
   writeFileText("WINDCOFS.txt", coefficientFile(145, rows));
   EXPECT_TRUE(IsClose(windAt(1, -180 + 5), 0.2, 1e-5));  // file heading 5 degrees, row 3
+  rows += "362.5 14.5 0 0\n";
 
   struct Case {
     int count;
@@ -125,7 +126,7 @@ TEST_F(UserCoefficients, CountLimits) {
     EXPECT_EQ(stopStatus([] { USRCRN(1, 0.0f, kScreenUnit, kKeyboardUnit, makeText<13>("CRNTCOFS.txt")); }),
               kExitFatal);
     EXPECT_EQ(console.screen(), "\n ++>  User-supplied force coefficient array in CRNTCOFS.txt\n" +
-                                    std::string(c.line) + "      dimension = [145]\n\n\n Press <RETURN> to continue: ");
+                                    std::string(c.line) + "      dimension = [  2 to 145]\n\n\n Press <RETURN> to continue: ");
   }
 }
 
@@ -138,9 +139,9 @@ TEST_F(UserCoefficients, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
   };
   const Case cases[] = {
       {"0 0.1 0.1 0.1\n90 0.1 1e30 0.1\n", "line 3, column 3 (CY) is 1.0000E+30;",
-       "the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's coefficient)."},
+       "the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's\n     coefficient)."},
       {"0 0.1 0.1 0.1\n-400 0.1 0.1 0.1\n", "line 3, column 1 (a heading) is -400.00;",
-       "the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+       "the analysis needs a value from -360.00 to 360.00 (degrees: one turn either\n     way)."},
   };
   for (const Case& c : cases) {
     userCoefficientState.reset();
@@ -154,12 +155,14 @@ TEST_F(UserCoefficients, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
   }
 }
 
+// A heading out of order is named by its line, with the heading before it and that one's line.
 TEST_F(UserCoefficients, HeadingsOutOfOrderAreRefused) {
   writeFileText("WINDCOFS.txt", coefficientFile(4, "0 1 1 1\n90 1 1 1\n90 1 1 1\n180 1 1 1\n"));
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { windAt(1, 0); }), kExitFatal);
-  EXPECT_TRUE(contains(console.screen(), " ++>  User-supplied force coefficient array in WINDCOFS.txt\n"
-                                         "      row [  3] out of order; headings must be strictly monotonic\n"))
+  EXPECT_TRUE(contains(console.screen(), "\n ++> User file \"WINDCOFS.txt\", line 4, column 1 (a heading) is 90.00;\n"
+                                         "     the analysis needs a value above 90.00, the heading on line 3 (the headings\n"
+                                         "     rising strictly, as their first two do).\n"))
       << console.screen();
   // Descending headings are a table too.
   userCoefficientState.reset();
@@ -194,9 +197,19 @@ TEST_F(UserCoefficients, AnUnreadableRowIsNamedByItsLine) {
        "row 3 of 3 there: 4 values (heading, CX, CY, CMZ)"},
       {"2\n0 1 x 1\n90 1 1 1\n", false, "line 2, column 3 holds \"x\", which is no number",
        "row 1 of 2 there: 4 values (heading, CX, CY, CMZ)"},
-      {"", false, "the file is empty", "the count there: 1 value (the number of rows that follow, 2 to 145)"},
+      {"", false, "the file is empty", "the count there: 1 value (the number of rows that\n     follow, 2 to 145)"},
       {"two\n", true, "line 1, column 1 holds \"two\", which is no number",
-       "the count there: 1 value (the number of rows that follow, 2 to 145)"},
+       "the count there: 1 value (the number of rows that\n     follow, 2 to 145)"},
+      // A decimal comma makes two numbers of one: the line holds more than its row, which would take
+      // "0,90" as a CX of 0 and a CY of 90.
+      {"2\n0,0 0,90 0,00 0,00\n180,0 -0,90 0,00 0,00\n", true,
+       "line 2 holds 8 values where its row has 4 (a\n     comma separates values: write 0.90, not 0,90)",
+       "row 1 of 2 there: 4 values (heading, CX, CY, CMZ)"},
+      // A count one short of the rows: the last row is named, not dropped.
+      {"2\n0 1 1 1\n180 1 1 1\n360 1 1 1\n", false,
+       "line 4 holds a row after the 2 rows that line 1\n     counts",
+       "line 1 to count every row, or the rows after them\n     removed (a note after the last row begins with a word "
+       "that is no number)"},
   };
   for (const Case& c : cases) {
     userCoefficientState.reset();
@@ -300,17 +313,19 @@ TEST_F(UserCoefficients, ATableOfLessThanATurnStopsWhereTheRunLeavesIt) {
     const char* what;
   };
   const Case cases[] = {
-      {135.0, "315.00", "the current from 135.00 deg off the bow"},
-      {1.0, "181.00", "the current from 1.00 deg off the bow"},
-      {90.0, "270.00", "the current from 90.00 deg off the bow"},
+      {135.0, "315.00", "the current from 135.00 deg off the\n     bow,"},
+      {1.0, "181.00", "the current from 1.00 deg off the bow,\n    "},
+      {90.0, "270.00", "the current from 90.00 deg off the\n     bow,"},
   };
   for (const Case& c : cases) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([&] { current(c.degrees); }), kExitFatal) << c.degrees;
     EXPECT_EQ(console.screen(),
-              "\n ++> User file \"CRNTCOFS.txt\": its headings run from 0.00 to 180.00 deg, less than a whole turn;\n"
+              "\n ++> User file \"CRNTCOFS.txt\": its headings run from 0.00 to 180.00 deg, less\n"
+              "     than a whole turn;\n"
               "     the analysis needs " + std::string(c.heading) + " deg there (" + c.what +
-                  ", the file's heading its direction plus 180), and a table is not extrapolated.\n"
+                  " the file's heading its direction plus 180), and a table is not\n"
+                  "     extrapolated.\n"
                   "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ")
         << c.degrees;
   }

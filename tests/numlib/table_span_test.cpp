@@ -89,9 +89,10 @@ TEST(TableSpan, TheHeadingStopNamesFileHeadingAndSpan) {
             }),
             kExitFatal);
   EXPECT_EQ(console.screen(),
-            "\n ++> User file \"CRNTCOFS.txt\": its headings run from 0.00 to 180.00 deg, less than a whole turn;\n"
-            "     the analysis needs 315.00 deg there (the current from 135.00 deg off the bow), and a table is not"
-            " extrapolated.\n"
+            "\n ++> User file \"CRNTCOFS.txt\": its headings run from 0.00 to 180.00 deg, less\n"
+            "     than a whole turn;\n"
+            "     the analysis needs 315.00 deg there (the current from 135.00 deg off the\n"
+            "     bow), and a table is not extrapolated.\n"
             "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ");
 }
 

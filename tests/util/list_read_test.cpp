@@ -46,6 +46,32 @@ TEST(ListRead, ThreeRealsFromOneRecord) {
   }
 }
 
+// A read that gave every variable its value leaves the rest of its last record, and the copies of a
+// repeated value it did not hand out: what a caller checks a row's line for.
+TEST(ListRead, WhatAReadLeaves) {
+  struct Case {
+    const char* record;
+    const char* rest;
+    long copiesLeft;
+  };
+  const Case cases[] = {
+      {"1 2", "", 0},
+      {"1 2 3 note", " 3 note", 0},
+      {"1,2,", ",", 0},
+      {"1 / 3", "/ 3", 0},  // a "/" ends the read, what stands from it on left
+      {"1 4*2 x", " x", 3},
+      {"1 3* 7", " 7", 0},  // empty values left over are no values
+  };
+  for (const Case& c : cases) {
+    float x = 0, y = 0;
+    ListProgress progress;
+    const ListTarget targets[] = {&x, &y};
+    EXPECT_EQ(listRead(c.record, std::span<const ListTarget>(targets), &progress), ListStatus::kDone) << c.record;
+    EXPECT_EQ(progress.rest, c.rest) << c.record;
+    EXPECT_EQ(progress.copiesLeft, c.copiesLeft) << c.record;
+  }
+}
+
 TEST(ListRead, IntegersAndTexts) {
   std::int32_t n = 9;
   std::string word;

@@ -124,18 +124,20 @@ TEST_F(UserRaoTest, AValueBeyondWhatItIsIsRefusedNamingItsLineAndColumn) {
     std::string found;
     std::string need;
   };
-  const std::string operatorNeed = "     the analysis needs a value from -100.00 to 100.00 (degrees of motion per degree of wave slope).";
+  const std::string operatorNeed =
+      "     the analysis needs a value from -100.00 to 100.00 (degrees of motion per\n"
+      "     degree of wave slope).";
   const Case cases[] = {
       {"a yaw operator of 99999", 4, 12, "99999",
-       "line 4, column 12 (the real part of the yaw operator) is 99999.00;", operatorNeed},
+       "line 4, column 12 (the real part of the yaw\n     operator) is 99999.00;", operatorNeed},
       {"an imaginary pitch part of -1e30", 5, 11, "-1e30",
-       "line 5, column 11 (the imaginary part of the pitch operator) is -1.0000E+30;", operatorNeed},
-      {"a heave operator of 150", 3, 6, "150", "line 3, column 6 (the real part of the heave operator) is 150.00;",
-       "     the analysis needs a value from -100.00 to 100.00 (motion per wave amplitude)."},
+       "line 5, column 11 (the imaginary part of the\n     pitch operator) is -1.0000E+30;", operatorNeed},
+      {"a heave operator of 150", 3, 6, "150", "line 3, column 6 (the real part of the heave\n     operator) is 150.00;",
+       "     the analysis needs a value from -100.00 to 100.00 (motion per wave\n     amplitude)."},
       {"a heading of 1000", 6, 1, "1000", "line 6, column 1 (a heading) is 1000.00;",
-       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either way)."},
+       "     the analysis needs a value from -360.00 to 360.00 (degrees: one turn either\n     way)."},
       {"a frequency of -1", 3, 1, "-1", "line 3, column 1 (a frequency) is -1.00;",
-       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and longer)."},
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: waves of 0.1 s and\n     longer)."},
   };
   for (const Case& c : cases) {
     USRRAO_STATE.reset();
@@ -183,8 +185,8 @@ TEST_F(UserRaoTest, ARowMayRunOverLines) {
   USRRAO_STATE.reset();
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { USRRAO("SPLIT.txt    "); }), kExitFatal);
-  EXPECT_TRUE(contains(console.screen(), " ++> User file \"SPLIT.txt\", lines 3 to 4, value 8 of the row (the real part of"
-                                         " the roll operator) is 1.0000E+09;\n"))
+  EXPECT_TRUE(contains(console.screen(), " ++> User file \"SPLIT.txt\", lines 3 to 4, value 8 of the row (the real part of\n"
+                                         "     the roll operator) is 1.0000E+09;\n"))
       << console.screen();
 }
 
@@ -267,9 +269,10 @@ TEST_F(UserRaoTest, ATableOfLessThanATurnStopsWhereTheRunLeavesIt) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { USRRAO("USERRAOS.txt "); }), kExitFatal);
   EXPECT_EQ(console.screen(),
-            "\n ++> User file \"USERRAOS.txt\": its headings run from 0.00 to 180.00 deg, less than a whole turn;\n"
-            "     the analysis needs 200.00 deg there (the waves' heading relative to the vessel in this response"
-            " pass), and a table is not extrapolated.\n"
+            "\n ++> User file \"USERRAOS.txt\": its headings run from 0.00 to 180.00 deg, less\n"
+            "     than a whole turn;\n"
+            "     the analysis needs 200.00 deg there (the waves' heading relative to the\n"
+            "     vessel in this response pass), and a table is not extrapolated.\n"
             "     Give the table a whole turn of headings, 0 to 360.\n\n\n Press <RETURN> to continue: ");
 }
 
@@ -380,8 +383,8 @@ TEST_F(UserRaoTest, FrequenciesBeyondTheTableWarnOnceAndExtrapolate) {
     const std::string expected =
         "\n ++> Warning: Frequency outside user-supplied RAO range:\n"
         "     \"USERRAOS.txt\" holds 0.30 to 0.70 rad/s; the run needs 1.00 rad/s here,\n"
-        "     and 0.20 to 1.00 rad/s over its wave periods (page 14, item 2).\n"
-        "     Extend the table over the run's frequencies, or choose wave periods within its range;\n"
+        "     and 0.20 to 1.00 rad/s over its wave periods (page 14, item 2). Extend the\n"
+        "     table over the run's frequencies, or choose wave periods within its range;\n"
         "     \"continue\" to extrapolate outside available range.\n";
     EXPECT_TRUE(contains(console.screen(), expected)) << console.screen();
     EXPECT_EQ(console.screen().find(expected), console.screen().rfind(expected)) << "warned twice";
@@ -414,33 +417,64 @@ TEST_F(UserRaoTest, TablesTheInterpolationCannotUseStop) {
 
   const Case cases[] = {
       {"BIG1.txt", "122 2\n",
-       " ++>  User-supplied RAO array dimensions = [122,  2] out of range in \"BIG1.txt\";\n"
-       "      maximum allowable array dimensions = [121,145]\n"},
+       " ++>  User-supplied RAO array in \"BIG1.txt\"\n"
+       "      dimensions = [122,  2] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"BIG2.txt", "2,146\n",
-       " ++>  User-supplied RAO array dimensions = [  2,146] out of range in \"BIG2.txt\";\n"
-       "      maximum allowable array dimensions = [121,145]\n"},
+       " ++>  User-supplied RAO array in \"BIG2.txt\"\n"
+       "      dimensions = [  2,146] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"SMALL.txt", "1 5\n",
-       " ++>  User-supplied RAO array dimensions = [  1,  5] out of range in \"SMALL.txt\";\n"
-       "      minimum allowable array dimensions = [  2,  2]\n"},
+       " ++>  User-supplied RAO array in \"SMALL.txt\"\n"
+       "      dimensions = [  1,  5] out of range; allowable\n"
+       "      dimensions = [  2 to 121,  2 to 145]\n"},
       {"ORDER.txt",
        "2 3\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
        "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
        "90\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
-       " ++>  User-supplied RAO file \"ORDER.txt\": headings not strictly monotonic at entry [  3];\n"},
+       " ++> User file \"ORDER.txt\", line 8, column 1 (a heading) is 90.00;\n"
+       "     the analysis needs a value above 90.00, the heading on line 5 (the headings\n"
+       "     rising strictly, as their first two do).\n"},
+      {"FREQ.txt", "2 2\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++> User file \"FREQ.txt\", line 4, column 1 (a frequency) is 0.20;\n"
+       "     the analysis needs a value other than 0.20, the frequency on line 3 (the\n"
+       "     frequencies of a heading block strictly monotonic, rising or falling).\n"},
       // A row that cannot be read: its file, its line and what it holds.
       {"SHORT.txt", "2 2\n0\n0.2 1 2 3\n",
-       " ++> User file \"SHORT.txt\": the file ends at line 3 within a row begun at line 3, after 4 values;\n"
-       "     the analysis needs row 1 of heading block 1 there: 13 values (frequency, then the real and imaginary"
-       " parts of the surge, sway, heave, roll, pitch and yaw operators).\n"},
+       " ++> User file \"SHORT.txt\": the file ends at line 3 within a row begun at\n"
+       "     line 3, after 4 values;\n"
+       "     the analysis needs row 1 of heading block 1 (heading 0.00 deg)\n"
+       "     there: 13 values (frequency, then the real and imaginary parts of the\n"
+       "     surge, sway, heave, roll, pitch and yaw operators).\n"},
       {"BAD.txt", "2 2\n0\n0.2 x 2 3 0 0 0 0 0 0 0 0 0\n",
        " ++> User file \"BAD.txt\": line 3, column 2 holds \"x\", which is no number;\n"
-       "     the analysis needs row 1 of heading block 1 there: 13 values (frequency, then the real and imaginary"
-       " parts of the surge, sway, heave, roll, pitch and yaw operators).\n"},
+       "     the analysis needs row 1 of heading block 1 (heading 0.00 deg)\n"},
+      // A row short of a value is named where it is, not where the rows it shifts first fail: the
+      // row runs on into the next line and leaves numbers there; a row short of a value at the end
+      // of a block takes the next heading, and the heading is read from a line that holds a row.
+      {"SHIFT.txt",
+       "2 2\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
+       "180\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++> User file \"SHIFT.txt\": line 3 holds 12 values, and the row begun there ends\n"
+       "     within line 4, before 12 more values there;\n"},
+      {"ENDSHIFT.txt",
+       "2 2\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0\n"
+       "30\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++> User file \"ENDSHIFT.txt\": line 6 holds 13 values where its row has 1;\n"
+       "     the analysis needs the heading of block 2 of 2 there: 1 value.\n"},
+      // A heading block more than the counts give.
+      {"MORE.txt",
+       "2 2\n0\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
+       "180\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n"
+       "360\n0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
+       " ++> User file \"MORE.txt\": line 8 holds a row after the 2 heading blocks of 2\n"
+       "     frequencies that line 1 counts;\n"},
       {"HEAD.txt", "2 2\n0\n" + std::string(2, '\n') + "0.2 0 0 0 0 0 0 0 0 0 0 0 0\n0.4 0 0 0 0 0 0 0 0 0 0 0 0\n",
        " ++> User file \"HEAD.txt\": the file ends after line 6;\n"
        "     the analysis needs the heading of block 2 of 2 there: 1 value.\n"},
       {"COUNT.txt", "2\n",
-       " ++> User file \"COUNT.txt\": the file ends at line 1 within a row begun at line 1, after 1 value;\n"
+       " ++> User file \"COUNT.txt\": the file ends at line 1 within a row begun at\n"
+       "     line 1, after 1 value;\n"
        "     the analysis needs the counts there: 2 values (frequencies, headings).\n"},
   };
   for (const Case& c : cases) {

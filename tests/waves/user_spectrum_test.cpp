@@ -76,9 +76,11 @@ TEST_F(UserSpectrum, OutsideTheTableTheUserIsWarnedOnceAndTheEndsExtrapolated) {
   writeText("WAVSPEC.txt", kAscending);
   const std::string warning =
       " ++> Warning: User file \"WAVSPEC.txt\" holds frequencies from 0.20 to 1.60 rad/s;\n"
-      "     the run's wave periods (page 14) need it at 0.10 rad/s (a period of 62.83 s).\n"
-      "     Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0):\n"
-      "     extend the file over the run's frequencies, or change the periods on page 14.\n";
+      "     the run's wave periods (page 14) need it at 0.10 rad/s (a period\n"
+      "     of 62.83 s).\n"
+      "     Beyond its ends the spectrum is extrapolated from its end intervals\n"
+      "     (below 0 taken as 0): extend the file over the run's frequencies, or change\n"
+      "     the periods on page 14.\n";
   ConsoleCapture console("\n");
   EXPECT_TRUE(IsClose(density(0.1f), 0.75, 1e-6));  // 1.0 + (0.1 - 0.2) / 0.4 (2.0 - 1.0)
   EXPECT_EQ(console.screen(), warning + kAbortQuestion);
@@ -98,9 +100,11 @@ TEST_F(UserSpectrum, TheWarningNamesTheFileItsRangeAndTheRunsRange) {
   WVSPEC(kSpectrumUserFile, psd.data(), hs, tp, wp, wkp, kWindSea);
   EXPECT_EQ(console.screen(),
             " ++> Warning: User file \"WAVSPEC.txt\" holds frequencies from 0.50 to 1.20 rad/s;\n"
-            "     the run's wave periods (page 14) need it from 0.26 to 1.57 rad/s (periods of 4.00 to 24.00 s).\n"
-            "     Beyond its ends the spectrum is extrapolated from its end intervals (below 0 taken as 0):\n"
-            "     extend the file over the run's frequencies, or change the periods on page 14.\n" +
+            "     the run's wave periods (page 14) need it from 0.26 to 1.57 rad/s (periods\n"
+            "     of 4.00 to 24.00 s).\n"
+            "     Beyond its ends the spectrum is extrapolated from its end intervals\n"
+            "     (below 0 taken as 0): extend the file over the run's frequencies, or change\n"
+            "     the periods on page 14.\n" +
                 kAbortQuestion);
 }
 
@@ -149,17 +153,26 @@ TEST_F(UserSpectrum, TablesItCannotUseAreRefused) {
   };
   const Case cases[] = {
       {"1001\n", arrayLine + "      dimension = [1001] out of range; allowable\n"
-                            "      dimension = [1000]\n" + kPressReturn},
+                            "      dimension = [2 to 1000]\n" + kPressReturn},
       {"1\n0.5 1.0\n", arrayLine + "      dimension = [1] out of range; allowable\n"
                                    "      dimension = [2 to 1000]\n" + kPressReturn},
       {"/\n", arrayLine + "      dimension = [0] out of range; allowable\n"
                          "      dimension = [2 to 1000]\n" + kPressReturn},
+      // A frequency out of order is named by its line, with the one before it and its line.
       {"3\n0.2 1.0\n0.6 2.0\n0.6 3.0\n",
-       arrayLine + "      frequency [3] out of order; allowable\n"
-                   "      frequencies strictly ascending or strictly descending\n" + kPressReturn},
+       "\n ++> User file \"WAVSPEC.txt\", line 4, column 1 (a frequency) is 0.60;\n"
+       "     the analysis needs a value above 0.60, the frequency on line 3 (the\n"
+       "     frequencies rising strictly, as their first two do).\n\n" + kPressReturn},
       {"3\n0.2 1.0\n0.6 2.0\n0.4 3.0\n",
-       arrayLine + "      frequency [3] out of order; allowable\n"
-                   "      frequencies strictly ascending or strictly descending\n" + kPressReturn},
+       "\n ++> User file \"WAVSPEC.txt\", line 4, column 1 (a frequency) is 0.40;\n"
+       "     the analysis needs a value above 0.60, the frequency on line 3 (the\n"
+       "     frequencies rising strictly, as their first two do).\n\n" + kPressReturn},
+      // A row the count leaves out.
+      {"2\n0.2 1.0\n0.6 2.0\n1.0 1.0\n",
+       "\n ++> User file \"WAVSPEC.txt\": line 4 holds a row after the 2 rows that line 1\n"
+       "     counts;\n"
+       "     the analysis needs line 1 to count every row, or the rows after them\n"
+       "     removed (a note after the last row begins with a word that is no number).\n\n" + kPressReturn},
   };
   for (const Case& c : cases) {
     uwvspcState.reset();
@@ -185,34 +198,40 @@ TEST_F(UserSpectrum, RowsAndValuesItCannotTakeAreNamedByTheirPlace) {
   const Case cases[] = {
       {"3\n0.2 1.0\nabc 2.0\n", kMetricUnits,
        " ++> User file \"WAVSPEC.txt\": line 3, column 1 holds \"abc\", which is no number;\n"
-       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in m^2 per rad/s).\n"},
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral\n"
+       "     density in m^2 per rad/s).\n"},
       // A pair over two lines: each row on a line of its own.
       {"3\n0.2 1.0\n0.6\n1.0 1.0\n", kEnglishUnits,
        " ++> User file \"WAVSPEC.txt\": line 3 holds 1 value;\n"
-       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral density in ft^2 per "
-       "rad/s).\n"},
+       "     the analysis needs row 2 of 3 there: 2 values (frequency in rad/s, spectral\n"
+       "     density in ft^2 per rad/s).\n"},
       {"5\n0.2 1.0\n0.6 2.0\n", kMetricUnits,
        " ++> User file \"WAVSPEC.txt\": the file ends after line 3;\n"
-       "     the analysis needs row 3 of 5 there: 2 values (frequency in rad/s, spectral density in m^2 per rad/s).\n"},
+       "     the analysis needs row 3 of 5 there: 2 values (frequency in rad/s, spectral\n"
+       "     density in m^2 per rad/s).\n"},
       {"", kMetricUnits,
        " ++> User file \"WAVSPEC.txt\": the file is empty;\n"
        "     the analysis needs the count of rows there: 1 value (from 2 to 1000).\n"},
       {"3\n0.2 1.0\n0.6 3.4e38\n1.0 1.0\n", kMetricUnits,
-       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 3.4000E+38;\n"
-       "     the analysis needs a value from 0.00 to 112500.00 (m^2 per rad/s: a sea of Hs 30 m within 0.0005 "
-       "rad/s).\n"},
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density)\n"
+       "     is 3.4000E+38;\n"
+       "     the analysis needs a value from 0.00 to 112500.00 (m^2 per rad/s: a sea of\n"
+       "     Hs 30 m within 0.0005 rad/s).\n"},
       {"3\n0.2 1.0\n0.6 1e20\n1.0 1.0\n", kMetricUnits,
-       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1.0000E+20;\n"},
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density)\n"
+       "     is 1.0000E+20;\n"},
       {"3\n0.2 1.0\n0.6 1.22e6\n1.0 1.0\n", kEnglishUnits,
-       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density) is 1220000.00;\n"
-       "     the analysis needs a value from 0.00 to 1210940.00 (ft^2 per rad/s: a sea of Hs 98.43 ft within "
-       "0.0005 rad/s).\n"},
+       " ++> User file \"WAVSPEC.txt\", line 3, column 2 (a spectral density)\n"
+       "     is 1220000.00;\n"
+       "     the analysis needs a value from 0.00 to 1210940.00 (ft^2 per rad/s: a sea\n"
+       "     of Hs 98.43 ft within 0.0005 rad/s).\n"},
       {"2\n0.2 -1\n1.0 1.0\n", kMetricUnits,
        " ++> User file \"WAVSPEC.txt\", line 2, column 2 (a spectral density) is -1.00;\n"},
       {"2\n0.2 1\n70 1\n", kMetricUnits,
        " ++> User file \"WAVSPEC.txt\", line 3, column 1 (a frequency) is 70.00;\n"
-       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and longer).\n"},
-      // Up to the bounds, and a row's values beyond its two passed over: a narrow peak of 112,500 m^2 s
+       "     the analysis needs a value from 0.00 to 62.83 (rad/s: periods of 0.1 s and\n"
+       "     longer).\n"},
+      // Up to the bounds, and a note after a row's two values passed over: a narrow peak of 112,500 m^2 s
       // over 0.0002 rad/s is a sea of 4 sqrt(11.25) = 13.4 m.
       {"5\n0 0\n0.6 0\n0.6001 112500 remark\n0.6002 0\n62.83 0\n", kMetricUnits, nullptr},
   };
@@ -246,15 +265,18 @@ TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
   };
   const Case cases[] = {
       {"2\n0.5 1e5\n1.2 1e5\n",
-       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 1058.30 m,\n"
-       "     4 times the root of the area under its densities (m^2 per rad/s) from 0.50 to 1.20 rad/s;\n"
-       "     the analysis needs a sea of at most 50.00 m, the water depth (page 1, item 4):\n"
-       "     a sea higher than the water is deep has broken.\n\n"},
+       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 1058.30 m, four\n"
+       "     times the root of the area under its densities (m^2 per rad/s) from 0.50\n"
+       "     to 1.20 rad/s;\n"
+       "     the analysis needs a sea of at most 50.00 m, the water depth\n"
+       "     (page 1, item 4): a sea higher than the water is deep has broken.\n\n"},
       {"3\n1.5 0\n1.0 18\n0.5 0\n",
-       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 12.00 m,\n"
-       "     4 times the root of the area under its densities (m^2 per rad/s) from 0.50 to 1.50 rad/s;\n"
-       "     the analysis needs a sea of at most 8.80 m, a seventh of the wave length 61.57 m\n"
-       "     of its peak period 6.28 s (its largest density, at 1.00 rad/s): a steeper sea breaks.\n\n"},
+       "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 12.00 m, four\n"
+       "     times the root of the area under its densities (m^2 per rad/s) from 0.50\n"
+       "     to 1.50 rad/s;\n"
+       "     the analysis needs a sea of at most 8.80 m, a seventh of the wave\n"
+       "     length 61.57 m of its peak period 6.28 s (its largest density,\n"
+       "     at 1.00 rad/s): a steeper sea breaks.\n\n"},
       {"3\n1.5 0\n1.0 9\n0.5 0\n", nullptr},
   };
   for (const Case& c : cases) {

@@ -1,0 +1,22 @@
+// A message's text flowing over the lines of a screen, broken between words.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// The width of the findings of a data set [columns].
+inline constexpr std::size_t kFindingWidth = 100;
+// The width of the messages of the readers of a user's text file [columns]: a console's.
+inline constexpr std::size_t kConsoleWidth = 80;
+
+// A text flowing over lines within `width` columns, broken between words, the first line after
+// `lead` (" ++> Fatal Warning: ", or five blanks to go on a message), the others indented by five
+// blanks; a number stays with the word before it and its unit with it, and "item" with its page, so
+// that "(page 3, item 2)" and "at least 2.98 feet" are not split.
+std::vector<std::string> flowingLines(const std::string& lead, const std::string& text,
+                                      std::size_t width = kFindingWidth);
+
+}  // namespace qv
