@@ -246,13 +246,17 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
 }  // namespace
 
 void addWrapped(std::vector<std::string>& lines, const std::string& text) {
-  constexpr std::size_t kLineWidth = 100;
   const std::string indent = "     ";
+  const std::size_t limit = kConsoleWidth - indent.size();
   std::string rest = text;
-  while (indent.size() + rest.size() > kLineWidth) {
-    const std::size_t limit = kLineWidth - indent.size();
+  while (rest.size() > limit) {
+    // A parenthesis starts the next line where the line before it keeps a third of the width; a
+    // line cut shorter reads as a gap, and the words flow on instead, a number kept with its unit.
     std::size_t cut = rest.rfind(" (", limit);
-    if (cut == std::string::npos || cut == 0) cut = rest.rfind(' ', limit);
+    if (cut == std::string::npos || cut < limit / 3) {
+      const std::string first = flowingLines("", rest, limit).front();
+      cut = rest.starts_with(first + " ") ? first.size() : rest.rfind(' ', limit);
+    }
     if (cut == std::string::npos || cut == 0) break;
     lines.push_back(indent + rest.substr(0, cut));
     rest = rest.substr(cut + 1);
@@ -431,7 +435,7 @@ std::optional<RunFinding> columnReachFinding() {
                          (first == last ? "element " + fmtI(first, 0) : "elements " + fmtI(first, 0) + " to " + fmtI(last, 0)) +
                          ") " + lengthText(m.length[i]);
     member += i + 1 < m.length.size() ? "," : " long, together " + lengthText(total) + ".";
-    if (line.size() + member.size() > 100 && line.size() > 4) {
+    if (line.size() + member.size() > kConsoleWidth && line.size() > 4) {
       lines.push_back(line);
       line = "    ";
     }
@@ -530,11 +534,8 @@ constexpr std::string_view kLowerTheKeel = "reduce the water depth (page 1, item
 
 namespace {
 
-// The width of the riser's findings, as the console's other messages keep to.
-constexpr std::size_t kRiserLineWidth = 80;
-
 std::vector<std::string> riserLines(const std::string& text) {
-  return flowingLines(" ++> Fatal Warning: ", text, kRiserLineWidth);
+  return flowingLines(" ++> Fatal Warning: ", text);
 }
 
 std::string forceValueText(double value) { return messageValue(value) + unitLabel(TPCM.NUNTS); }
@@ -912,7 +913,7 @@ std::string environmentFileAskedBy(EnvironmentFile file) {
 }
 
 std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
-  constexpr std::size_t kLineWidth = 100;
+  constexpr std::size_t kLineWidth = kConsoleWidth;
   const std::string indent = "     ";
   std::vector<std::string> choices;
   if (file == EnvironmentFile::kWaveSpectrum) choices = waveSpectrumChoices();

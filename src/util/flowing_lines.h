@@ -7,9 +7,8 @@
 
 namespace qv {
 
-// The width of the findings of a data set [columns].
-inline constexpr std::size_t kFindingWidth = 100;
-// The width of the messages of the readers of a user's text file [columns]: a console's.
+// The width of the program's messages on the screen [columns]: a console's, whose last column a
+// line may fill.
 inline constexpr std::size_t kConsoleWidth = 80;
 
 // A text flowing over lines within `width` columns, broken between words, the first line after
@@ -17,6 +16,6 @@ inline constexpr std::size_t kConsoleWidth = 80;
 // blanks; a number stays with the word before it and its unit with it, and "item" with its page, so
 // that "(page 3, item 2)" and "at least 2.98 feet" are not split.
 std::vector<std::string> flowingLines(const std::string& lead, const std::string& text,
-                                      std::size_t width = kFindingWidth);
+                                      std::size_t width = kConsoleWidth);
 
 }  // namespace qv

@@ -293,7 +293,8 @@ TEST_F(RunChecks, AColumnThatCannotReachItsAttachmentIsFatal) {
             "     stand 107.00 feet above its lowest free joint: the water depth 100.00 feet (page 1, item 4)\n"
             "     plus the yoke's height above the waterline 7.00 feet (page 3, item 14 then 1).\n"
             "     No member standing up or down with one of them leaning reaches that height:\n"
-            "     member 1 (element 1) 76.00 feet, member 2 (element 2) 30.00 feet long, together 106.00 feet.\n"
+            "     member 1 (element 1) 76.00 feet,\n"
+            "     member 2 (element 2) 30.00 feet long, together 106.00 feet.\n"
             "     Change the element lengths (page 3, item 2), the water depth or the attachment's height.\n");
 }
 
@@ -1058,7 +1059,8 @@ TEST_F(MissingEnvironmentFiles, EachNamesThePageAndItemThatAskForIt) {
        },
        "[fatal]\n"
        " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
-       "     the irregular sea's wave type (page 15, item 2) and the swell type (page 16, item 2) read it:\n"
+       "     the irregular sea's wave type (page 15, item 2) and\n"
+       "     the swell type (page 16, item 2) read it:\n"
        "     choose another there, or put the file in the data set's folder.\n"},
       {"the second swell's file", [](Tpcm& t) {
          t.LSWELL = 1;

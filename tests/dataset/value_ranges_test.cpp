@@ -90,7 +90,8 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
         "     the analysis needs a value above 0."}},
       {"a draft deeper than the water", [] { TPCM.DRAFT = 120.0f; },
        {" ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 120.00;",
-        "     the analysis needs a draft less than the water depth (100.00, page 1, item 4)."}},
+        "     the analysis needs a draft less than the water depth",
+        "     (100.00, page 1, item 4)."}},
       {"a second sea state without a height", [] { TPCM.NPARM = 2; TPCM.SIGPD(2) = 8.0f; },
        {" ++> Fatal Warning: Significant height 2 (page 15, item 6) is 0.00;", "     the analysis needs a value above 0."}},
       {"user heave damping of 0", [] { TPCM.LHVDMP = 1; },
@@ -119,7 +120,8 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
         "     the analysis needs a value from 0 to 149."}},
       {"the dynamics without the tanker on the yoke", [] { TPCM.ISPM = 0; },
        {" ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;",
-        "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT)."}},
+        "     the analysis needs 1 for the wave-frequency dynamics",
+        "     (the yoke's motions in YOKEMOT)."}},
       // What the stages of this data set do not read is not checked.
       {"no vessel stages: the vessel's words are not read", [] {
          TPCM.LQUAS = 0;
@@ -160,23 +162,28 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
   const Case cases[] = {
       {"a centroid beyond its element", [] { TPCM.CBUOY(1) = 31000.0f; },
        {" ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;",
-        "     the analysis needs a value from 0.00 to 150.00 (the element's length, item 2)."}},
+        "     the analysis needs a value from 0.00 to 150.00",
+        "     (the element's length, item 2)."}},
       {"a centre of gravity at the element's top", [] { TPCM.CGSALM(1) = 150.0f; }, {}},
       {"a column element longer than twice the water depth", [] { TPCM.SLEN(1) = 201.0f; },
        {" ++> Fatal Warning: Element length (page 3, element 1, item 2) is 201.00;",
-        "     the analysis needs a value of at most 200.00 (twice the water depth, page 1, item 4)."}},
+        "     the analysis needs a value of at most 200.00",
+        "     (twice the water depth, page 1, item 4)."}},
       // The attachment above the piercing element (element 1) is a link of its own length.
       {"a hawser of three times the water depth", [] { TPCM.SLEN(2) = 300.0f; }, {}},
       {"a link longer than twice the longest ship", [] { TPCM.SLEN(2) = 3300.0f; },
        {" ++> Fatal Warning: Element length (page 3, element 2, item 2) is 3300.00;",
-        "     the analysis needs a value from 0.00 to 3280.84 (twice the longest ship built)."}},
+        "     the analysis needs a value from 0.00 to 3280.84",
+        "     (twice the longest ship built)."}},
       {"a regular wave higher than 0.78 of the water depth", [] { TPCM.SLPHT = 78.5f; },
        {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 78.50;",
         "     the analysis needs a value of at most 78.00",
-        "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed)."}},
+        "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea",
+        "     bed)."}},
       {"a slope steeper than the limiting wave's", [] { TPCM.LSLPHT = 1; TPCM.SLPHT = 30.0f; },
        {" ++> Fatal Warning: Wave height or slope (page 14, item 4) is 30.00;",
-        "     the analysis needs a value from 0.00 to 25.70 (degrees: the limiting wave's slope)."}},
+        "     the analysis needs a value from 0.00 to 25.70",
+        "     (degrees: the limiting wave's slope)."}},
       {"a heading beyond a turn", [] { TPCM.SEAHDG(1) = -360.5f; },
        {" ++> Fatal Warning: Wave heading (page 15, item 4) is -360.50;",
         "     the analysis needs a value from -360.00 to 360.00 (degrees)."}},
@@ -206,8 +213,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
          TPCM.SIGPD(1) = 30.0f;  // the periods: 5 to 19.5 s in steps of 0.5 s
        },
        {" ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 30.00;",
-        "     the analysis needs a period on the regular wave periods, from 4.75 to below 19.75",
-        "     (page 14, item 2)."}},
+        "     the analysis needs a period on the regular wave periods, from 4.75 to",
+        "     below 19.75 (page 14, item 2)."}},
       {"an Ochi-Hubble sea of five components", [] { TPCM.WAVTYP = 9; TPCM.N_OCHI_COMP = 5; },
        {" ++> Fatal Warning: Number of Ochi-Hubble wave components (page 15, item 5) is 5;",
         "     the analysis needs a value from 1 to 4."}},
@@ -227,7 +234,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
       {"a switch tested only for 0 keeps any value", [] { TPCM.SMPDRG = 257; }, {}},
       {"the jack-up", [] { TPCM.VESTYP = 2; },
        {" ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;",
-        "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model)."}},
+        "     the analysis needs 1, 3, 4, 5 or 6",
+        "     (2, the jack-up, has no working hull model)."}},
       {"the free switch against the yoke of page 3", [] { TPCM.FRESLM = 1; },
        {" ++> Fatal Warning: Free Salm switch FRESLM (word 2471 of the data set, which no page shows) is 1;",
         "     the analysis needs 0 for the attachment Yoke",
@@ -288,8 +296,9 @@ TEST_F(ValueRanges, WavesAreBoundedByBreakingInTheWaterDepth) {
       {"a sea of 38 ft at 12 s: below a fifteenth of 583.57 ft", [] { TPCM.SWHT(1) = 38.0f; }, {}},
       {"a sea of 40 ft at 12 s: steeper than a fifteenth", [] { TPCM.SWHT(1) = 40.0f; },
        {"[warning] ++> Warning: Significant height (page 15, item 6) is 40.00;",
-        "     steeper than a fifteenth of the wave length 583.57 of the peak period 12.00 s",
-        "     (page 15, item 7): seas this steep are rare (they break at a seventh)."}},
+        "     steeper than a fifteenth of the wave length 583.57 of the peak",
+        "     period 12.00 s (page 15, item 7): seas this steep are rare",
+        "     (they break at a seventh)."}},
       {"a sea of 83.5 ft at 12 s: beyond a seventh, 83.37 ft", [] { TPCM.SWHT(1) = 83.5f; },
        {"[fatal] ++> Fatal Warning: Significant height (page 15, item 6) is 83.50;",
         "     the analysis needs a height of at most 83.37",
@@ -313,16 +322,17 @@ TEST_F(ValueRanges, WavesAreBoundedByBreakingInTheWaterDepth) {
          TPCM.SLPHT = 12.0f;
        },
        {"[warning] ++> Warning: Wave height or slope (page 14, item 4) is 12.00;",
-        "     it breaks (is higher than a seventh of the wave length) at the periods of up to 4.00 s",
-        "     (page 14, item 2): the responses there are those of a wave no sea holds."}},
+        "     it breaks (is higher than a seventh of the wave length) at the periods of",
+        "     up to 4.00 s (page 14, item 2): the responses there are those of a wave no",
+        "     sea holds."}},
       {"a regular wave of 12 ft over 3 to 4 s: it breaks at every period", [&] {
          grid(3.0f, 0.5f, 3);
          TPCM.SLPHT = 12.0f;
        },
        {"[fatal] ++> Fatal Warning: Wave height or slope (page 14, item 4) is 12.00;",
         "     the analysis needs a height of at most 11.70",
-        "     (a seventh of the wave length 81.87 of the longest period 4.00 s, page 14, item 2: a higher",
-        "     wave breaks at every period of the grid)."}},
+        "     (a seventh of the wave length 81.87 of the longest period 4.00 s,",
+        "     page 14, item 2: a higher wave breaks at every period of the grid)."}},
       {"a slope is bounded by its own limit", [&] {
          grid(3.0f, 0.5f, 3);
          TPCM.LSLPHT = 1;
@@ -371,11 +381,13 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
       {"a yoke at the keel", [] { TPCM.YOKEHT = -20.0f; }, {}},
       {"a yoke below the keel", [] { TPCM.YOKEHT = -21.0f; },
        {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is -21.00;",
-        "     the analysis needs a value from -20.00 (the draft, page 5, item 10) to 300.00",
+        "     the analysis needs a value from -20.00",
+        "     (the draft, page 5, item 10) to 300.00",
         "     (the waterline length, page 5, item 8)."}},
       {"a yoke above the vessel's length", [] { TPCM.YOKEHT = 301.0f; },
        {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 301.00;",
-        "     the analysis needs a value from -20.00 (the draft, page 5, item 10) to 300.00",
+        "     the analysis needs a value from -20.00",
+        "     (the draft, page 5, item 10) to 300.00",
         "     (the waterline length, page 5, item 8)."}},
       // Froude 0.5 on 300 ft: 0.5 sqrt(32.152 x 300) = 49.11 ft/s, 29.11 knots.
       {"20 knots", [=] { TPCM.TVFWD = 20.0f * kKnot; }, {}},
@@ -409,12 +421,14 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
        {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is 1.0000E-30;",
         "     the analysis needs a separation of at least 0.20 in size",
         "     (a hundredth of the length of the attachment's member, 20.00",
-        "     (page 3, item 2): the side loads are its loads times its length over the separation)."}},
+        "     (page 3, item 2): the side loads are its loads times its length over the",
+        "     separation)."}},
       {"the yoke's sides -1e-30 ft apart", [] { TPCM.PNDARM = -1e-30f; },
        {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is -1.0000E-30;",
         "     the analysis needs a separation of at least 0.20 in size",
         "     (a hundredth of the length of the attachment's member, 20.00",
-        "     (page 3, item 2): the side loads are its loads times its length over the separation)."}},
+        "     (page 3, item 2): the side loads are its loads times its length over the",
+        "     separation)."}},
       {"no separation without the wave-frequency dynamics", [] {
          TPCM.PNDARM = 0.0f;
          TPCM.LDYN = 0;
@@ -428,7 +442,8 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
          TPCM.STAMOT = TPCM.LOFFST = 1;
        },
        {"[warning] ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;",
-        "     the statics take 1.00 feet in its place, the step of the static offset report."}},
+        "     the statics take 1.00 feet in its place, the step of the static offset",
+        "     report."}},
       {"an offset step of 0 that nothing reads", [] { TPCM.OFFINC = 0.0f; }, {}},
   };
   for (const Case& c : cases) {
@@ -468,7 +483,8 @@ TEST_F(ValueRanges, LowdatTablesAreBoundedWhereTheRunReadsThem) {
         "     the analysis needs a finite number."}},
       {"an angle beyond the half circle", [] { LOWCOF.UCRANG(3) = 270.0f; },
        {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, attack angle (page 8, item 15 then 2) is 270.00;",
-        "     the analysis needs an angle from 0.00 to 180.00 degrees (the table spans the half circle)."}},
+        "     the analysis needs an angle from 0.00 to 180.00 degrees",
+        "     (the table spans the half circle)."}},
       {"a column the models do not read", [] {
          TPCM.LCBARG = 0x411;  // Cx and Cy from the table (fields 1 and 2), Cz built in
          LOWCOF.UCRCFS(2, 3) = kNaN;
@@ -593,9 +609,9 @@ TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
 TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
   const std::vector<std::string> refused = {
       " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3) is -10.00;",
-      "     the analysis needs a height above 5.8826E-03 feet: at and below it the N.P.D. wind profile, the",
-      "     wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at the wind speed of item 1, holds almost no",
-      "     wind and the spectrum no gusts."};
+      "     the analysis needs a height above 5.8826E-03 feet: at and below it the",
+      "     N.P.D. wind profile, the wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at",
+      "     the wind speed of item 1, holds almost no wind and the spectrum no gusts."};
   struct Case {
     float height;  // [ft]
     std::int32_t type;

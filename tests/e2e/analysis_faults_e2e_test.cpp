@@ -83,16 +83,19 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
        " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 1.0000E-30;\n"
-       "     the analysis needs a value above the center of buoyancy (8.27, page 5, item 4).\n"},
+       "     the analysis needs a value above the center of buoyancy\n"
+       "     (8.27, page 5, item 4).\n"},
       // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
        " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 12.00;\n"
-       "     the analysis needs a value from -16.00 (the draft, page 5, item 10) to 1.0000E-30\n"
+       "     the analysis needs a value from -16.00\n"
+       "     (the draft, page 5, item 10) to 1.0000E-30\n"
        "     (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
        "     the analysis needs a value of at most 4.4444E-27\n"
-       "     (the displacement of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
+       "     (the displacement of a box of the waterline length, beam and draft, page 5,\n"
+       "     items 8 to 10).\n"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
        " ++> Fatal Warning: Water density (page 1, item 5) is 1.0000E-30;\n"
        "     the analysis needs a value from 950.00 to 1300.00.\n"},
@@ -120,7 +123,8 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 355.35;\n"
        "     the analysis needs a value of at most 30.20\n"
-       "     (the draft plus the inertia of the waterline's rectangle over the displaced volume).\n"},
+       "     (the draft plus the inertia of the waterline's rectangle over the displaced\n"
+       "     volume).\n"},
       {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
        " ++> Fatal Warning: Variable wave reflection enhancement factor (page 10, item 26) is -1.00;\n"},
       // Messages that hid their cause.
@@ -128,10 +132,12 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.00;\n"},
       {"ISPM outside its table", "tanker-yoke", {{offsetof(Tpcm, ISPM), 32767}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
+       "     the analysis needs 1 for the wave-frequency dynamics\n"
+       "     (the yoke's motions in YOKEMOT).\n"},
       {"the tanker on the yoke no more", "tanker-yoke", {{offsetof(Tpcm, ISPM), 0}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
+       "     the analysis needs 1 for the wave-frequency dynamics\n"
+       "     (the yoke's motions in YOKEMOT).\n"},
       {"NUNTS 2", "tanker-yoke", {{offsetof(Tpcm, NUNTS), 2}},
        " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
       {"a free column's element length that is not a number", "free-salm", {{offsetof(Tpcm, SLEN), kNaN}},
@@ -203,7 +209,8 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
       {"a LOWDAT current coefficient of -1e30", "tanker-yoke", {{offsetof(Tpcm, LCBARG), kTableModel}},
        {{"LOWDAT", currentTableWithAHugeYawCoefficient()}},
        {" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3) is -1.0000E+30;\n"
-        "     the analysis needs a value from -100.00 to 100.00 (ten times a hull's largest coefficients).\n"}},
+        "     the analysis needs a value from -100.00 to 100.00\n"
+        "     (ten times a hull's largest coefficients).\n"}},
       {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
        {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is\n"
@@ -386,11 +393,13 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
   const Case cases[] = {
       {"a centroid of 31,000 on the free column's 80 m member", "free-salm", {{offsetof(Tpcm, CBUOY), 31000.0f}},
        " ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;\n"
-       "     the analysis needs a value from 0.00 to 80.00 (the element's length, item 2).\n"},
+       "     the analysis needs a value from 0.00 to 80.00\n"
+       "     (the element's length, item 2).\n"},
       {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
        "     the analysis needs a value of at most 78.00\n"
-       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed).\n"},
+       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea\n"
+       "     bed).\n"},
       {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
        " ++> Fatal Warning: Default added mass coefficient (page 2, item 7) is 1.0000E+07;\n"
        "     the analysis needs a value from 0.00 to 5.00.\n"},
@@ -426,7 +435,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     the analysis needs a value from 0.10 to 999.99 (seconds).\n"},
       {"the jack-up", "tanker-yoke", {{offsetof(Tpcm, VESTYP), 2}},
        " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
-       "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model).\n"},
+       "     the analysis needs 1, 3, 4, 5 or 6\n"
+       "     (2, the jack-up, has no working hull model).\n"},
       // A version word beyond any version is a later version's to the load, which the run refuses
       // (naming the word in full, never as asterisks).
       {"a damaged version word", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}},

@@ -116,7 +116,8 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
   // what to add.
   EXPECT_EQ(screens[first + 2],
             "\n ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"
-            "     the statics take 1.00 feet in its place, the step of the static offset report.\n"
+            "     the statics take 1.00 feet in its place, the step of the static offset\n"
+            "     report.\n"
             "\n ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n"
             "     the current force model reads it for Cx, Cy and Cz.\n"
             "     On page 8, choose another current model (item 12)\n"

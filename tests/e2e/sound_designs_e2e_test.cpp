@@ -195,7 +195,8 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
        "     stand 162.00 meters above its lowest free joint: the water depth 150.00 meters (page 1, item 4)\n"},
       {"an offset step of 0", {offsetof(Tpcm, OFFINC), 0.0f}, 0,
        " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"
-       "     the statics take 1.00 meters in its place, the step of the static offset report.\n"},
+       "     the statics take 1.00 meters in its place, the step of the static offset\n"
+       "     report.\n"},
   };
   for (const Case& c : cases) {
     e2e::Folder folder;
