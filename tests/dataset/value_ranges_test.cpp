@@ -80,10 +80,12 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
        {" ++> Fatal Warning: Water density (page 1, item 5) is not a number;",
         "     the analysis needs a value above 0."}},
       {"a negative element weight", [] { TPCM.TMASS(1) = -5.0f; },
-       {" ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5) is -5.00;",
+       {" ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5)",
+        "     is -5.00;",
         "     the analysis needs a value of 0 or more."}},
       {"an infinite arm of the attachment", [] { TPCM.PNDARM = kInf; },
-       {" ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is infinite;",
+       {" ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is",
+        "     infinite;",
         "     the analysis needs a finite number."}},
       {"a tiny draft given in E form", [] { TPCM.DRAFT = -1e-9f; },
        {" ++> Fatal Warning: Mean vessel draft (page 5, item 10) is -1.0000E-09;",
@@ -95,7 +97,8 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
       {"a second sea state without a height", [] { TPCM.NPARM = 2; TPCM.SIGPD(2) = 8.0f; },
        {" ++> Fatal Warning: Significant height 2 (page 15, item 6) is 0.00;", "     the analysis needs a value above 0."}},
       {"user heave damping of 0", [] { TPCM.LHVDMP = 1; },
-       {" ++> Fatal Warning: Heave damping (percent of critical) (page 7, item 2) is 0.00;",
+       {" ++> Fatal Warning: Heave damping (percent of critical) (page 7, item 2)",
+        "     is 0.00;",
         "     the analysis needs a value above 0."}},
       {"an auxiliary table whose loads do not rise", [] {
          TPCM.AUXTBL = 1;
@@ -104,22 +107,28 @@ TEST_F(ValueRanges, EachValueOutsideItsRangeIsNamedWithItsPageAndItem) {
          TPCM.AUXFOR(2) = 10.0f;
          TPCM.AUXFOR(3) = 10.0f;
        },
-       {" ++> Fatal Warning: Auxiliary static offset table load 3 (page 3, item 11) is 10.00;",
+       {" ++> Fatal Warning: Auxiliary static offset table load 3 (page 3, item 11)",
+        "     is 10.00;",
         "     the analysis needs loads that rise from point to point (point 2: 10.00)."}},
       {"a word no page shows", [] { TPCM.XCURNTDN = kInf; },
-       {" ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set, which no page shows) is infinite;",
+       {" ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set,",
+        "     which no page shows) is infinite;",
         "     the analysis needs a finite number."}},
       {"the unit system at the integer's limit", [] { TPCM.NUNTS = INT_MAX; },
-       {" ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2147483647;",
+       {" ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3)",
+        "     is 2147483647;",
         "     the analysis needs a value from 0 to 1."}},
       {"one table point (0 stands for 2)", [] { TPCM.NUMTAB = 1; },
-       {" ++> Fatal Warning: Number of points in interpolation table (0 stands for 2) (page 2, item 4) is 1;",
+       {" ++> Fatal Warning: Number of points in interpolation table (0 stands for 2)",
+        "     (page 2, item 4) is 1;",
         "     the analysis needs a value from 2 to 90."}},
       {"a count of vessel points past the table", [] { TPCM.NACC = 150; },
-       {" ++> Fatal Warning: Number of vessel points NACC (word 754 of the data set, which no page shows) is 150;",
+       {" ++> Fatal Warning: Number of vessel points NACC (word 754 of the data set,",
+        "     which no page shows) is 150;",
         "     the analysis needs a value from 0 to 149."}},
       {"the dynamics without the tanker on the yoke", [] { TPCM.ISPM = 0; },
-       {" ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;",
+       {" ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which",
+        "     no page shows) is 0;",
         "     the analysis needs 1 for the wave-frequency dynamics",
         "     (the yoke's motions in YOKEMOT)."}},
       // What the stages of this data set do not read is not checked.
@@ -189,7 +198,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
         "     the analysis needs a value from -360.00 to 360.00 (degrees)."}},
       {"an added-mass coefficient of 5", [] { TPCM.COFMST(1) = 5.0f; }, {}},
       {"a drag coefficient of 5.5", [] { TPCM.COFDMT(2) = 5.5f; },
-       {" ++> Fatal Warning: Effective drag coefficient of element (page 3, element 2, item 10) is 5.50;",
+       {" ++> Fatal Warning: Effective drag coefficient of element (page 3,",
+        "     element 2, item 10) is 5.50;",
         "     the analysis needs a value from 0.00 to 5.00."}},
       {"a peak period of a capillary ripple", [] { TPCM.SIGPD(1) = 0.05f; },
        {" ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.05;",
@@ -199,7 +209,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
         "     the analysis needs a value from 1.00 to 20.00.",
         " ++> Fatal Warning: JONSWAP \"Sigma a\" Shape Parameter (page 15, item 9) is 0.00;",
         "     the analysis needs a value above 0 and at most 1.00.",
-        " ++> Fatal Warning: JONSWAP \"Sigma b\" Shape Parameter (page 15, item 10) is 0.00;",
+        " ++> Fatal Warning: JONSWAP \"Sigma b\" Shape Parameter (page 15, item 10)",
+        "     is 0.00;",
         "     the analysis needs a value above 0 and at most 1.00."}},
       {"the general JONSWAP sea with its shape", [] {
          TPCM.WAVTYP = 5;
@@ -216,7 +227,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
         "     the analysis needs a period on the regular wave periods, from 4.75 to",
         "     below 19.75 (page 14, item 2)."}},
       {"an Ochi-Hubble sea of five components", [] { TPCM.WAVTYP = 9; TPCM.N_OCHI_COMP = 5; },
-       {" ++> Fatal Warning: Number of Ochi-Hubble wave components (page 15, item 5) is 5;",
+       {" ++> Fatal Warning: Number of Ochi-Hubble wave components (page 15, item 5)",
+        "     is 5;",
         "     the analysis needs a value from 1 to 4."}},
       {"an Ochi-Hubble component without a shape", [] {
          TPCM.WAVTYP = 9;
@@ -226,10 +238,12 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
        {" ++> Fatal Warning: Component Lambda Value (page 15, item 8) is 0.00;",
         "     the analysis needs a value above 0 and at most 34.50."}},
       {"an Ochi-Hubble swell", [] { TPCM.LSWELL = 1; TPCM.SWELHT = 2.0f; TPCM.SWELPD = 12.0f; TPCM.SWLTYP = 9; },
-       {" ++> Fatal Warning: Swell type (the list's number less 1) (page 16, item 2) is 9;",
+       {" ++> Fatal Warning: Swell type (the list's number less 1) (page 16, item 2)",
+        "     is 9;",
         "     the analysis needs a value from 0 to 10 but 9 (the Ochi-Hubble sea)."}},
       {"the report switch of the principal directions at 2", [] { TPCM.PRNRAO = 2; },
-       {" ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3) is 2;",
+       {" ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3)",
+        "     is 2;",
         "     the analysis needs a value from 0 to 1."}},
       {"a switch tested only for 0 keeps any value", [] { TPCM.SMPDRG = 257; }, {}},
       {"the jack-up", [] { TPCM.VESTYP = 2; },
@@ -237,7 +251,8 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
         "     the analysis needs 1, 3, 4, 5 or 6",
         "     (2, the jack-up, has no working hull model)."}},
       {"the free switch against the yoke of page 3", [] { TPCM.FRESLM = 1; },
-       {" ++> Fatal Warning: Free Salm switch FRESLM (word 2471 of the data set, which no page shows) is 1;",
+       {" ++> Fatal Warning: Free Salm switch FRESLM (word 2471 of the data set, which no",
+        "     page shows) is 1;",
         "     the analysis needs 0 for the attachment Yoke",
         "     (page 3, element 2, item 13); the editor sets it when page 3 is left."}},
       // An integer word read as a real: 257 is the subnormal 3.6E-43, a radius the vessel response
@@ -249,13 +264,15 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
          TPCM.LSPRED = 0;
          TPCM.ANGSEC = std::numeric_limits<float>::quiet_NaN();
        },
-       {" ++> Fatal Warning: Sector size containing wave energy (page 15, item 22) is not a number;",
+       {" ++> Fatal Warning: Sector size containing wave energy (page 15, item 22) is not",
+        "     a number;",
         "     the analysis needs a finite number."}},
       {"a unit system out of its choices: no bound in its units", [] {
          TPCM.NUNTS = 7;
          TPCM.DWATR = 1025.0f;  // a metric density, in a data set taken as English otherwise
        },
-       {" ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 7;",
+       {" ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3)",
+        "     is 7;",
         "     the analysis needs a value from 0 to 1."}},
   };
   for (const Case& c : cases) {
@@ -380,12 +397,14 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
       {"a yoke 90 ft above the waterline of 100 ft of water", [] { TPCM.YOKEHT = 90.0f; }, {}},
       {"a yoke at the keel", [] { TPCM.YOKEHT = -20.0f; }, {}},
       {"a yoke below the keel", [] { TPCM.YOKEHT = -21.0f; },
-       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is -21.00;",
+       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)",
+        "     is -21.00;",
         "     the analysis needs a value from -20.00",
         "     (the draft, page 5, item 10) to 300.00",
         "     (the waterline length, page 5, item 8)."}},
       {"a yoke above the vessel's length", [] { TPCM.YOKEHT = 301.0f; },
-       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 301.00;",
+       {"[fatal] ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)",
+        "     is 301.00;",
         "     the analysis needs a value from -20.00",
         "     (the draft, page 5, item 10) to 300.00",
         "     (the waterline length, page 5, item 8)."}},
@@ -418,13 +437,15 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
       // run away, and without a separation they are indeterminate.
       {"the yoke's sides 0.2 ft apart", [] { TPCM.PNDARM = 0.2f; }, {}},
       {"the yoke's sides 1e-30 ft apart", [] { TPCM.PNDARM = 1e-30f; },
-       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is 1.0000E-30;",
+       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)",
+        "     is 1.0000E-30;",
         "     the analysis needs a separation of at least 0.20 in size",
         "     (a hundredth of the length of the attachment's member, 20.00",
         "     (page 3, item 2): the side loads are its loads times its length over the",
         "     separation)."}},
       {"the yoke's sides -1e-30 ft apart", [] { TPCM.PNDARM = -1e-30f; },
-       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is -1.0000E-30;",
+       {"[fatal] ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)",
+        "     is -1.0000E-30;",
         "     the analysis needs a separation of at least 0.20 in size",
         "     (a hundredth of the length of the attachment's member, 20.00",
         "     (page 3, item 2): the side loads are its loads times its length over the",
@@ -476,13 +497,16 @@ TEST_F(ValueRanges, LowdatTablesAreBoundedWhereTheRunReadsThem) {
   const Case cases[] = {
       {"a sound table", [] {}, {}},
       {"a coefficient that is not a number", [] { LOWCOF.UCRCFS(2, 3) = kNaN; },
-       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 2, Cz (page 8, item 15 then 3) is not a number;",
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 2, Cz (page 8, item 15 then 3) is",
+        "     not a number;",
         "     the analysis needs a finite number."}},
       {"a coefficient of minus infinity", [=] { LOWCOF.UCRCFS(3, 1) = -kInf; },
-       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, Cx (page 8, item 15 then 3) is minus infinite;",
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, Cx (page 8, item 15 then 3) is",
+        "     minus infinite;",
         "     the analysis needs a finite number."}},
       {"an angle beyond the half circle", [] { LOWCOF.UCRANG(3) = 270.0f; },
-       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, attack angle (page 8, item 15 then 2) is 270.00;",
+       {"[fatal] ++> Fatal Warning: LOWDAT current table, row 3, attack angle (page 8, item 15",
+        "     then 2) is 270.00;",
         "     the analysis needs an angle from 0.00 to 180.00 degrees",
         "     (the table spans the half circle)."}},
       {"a column the models do not read", [] {
@@ -534,28 +558,30 @@ TEST_F(ValueRanges, TheBoxOfTheVesselBoundsItsHydrostatics) {
   struct Case {
     const char* what;
     std::function<void()> edit;
-    std::string first;  // the finding's first line
+    std::vector<std::string> first;  // the finding's first lines, which name the value
   };
   const Case cases[] = {
       {"more displacement than the box holds", [] { TPCM.DISPL *= 1.01f; },
-       " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 10352.50;"},
+       {" ++> Fatal Warning: Vessel displacement (page 5, item 1) is 10352.50;"}},
       {"more waterplane than the waterline's rectangle", [] { TPCM.AWP = 2001.0f; },
-       " ++> Fatal Warning: Vessel water plane area (page 5, item 7) is 2001.00;"},
+       {" ++> Fatal Warning: Vessel water plane area (page 5, item 7) is 2001.00;"}},
       {"a transverse metacentre above the rectangle's", [] { TPCM.TVKMT = 5.0f + 20.0f * 20.0f / (12.0f * 5.0f) + 0.1f; },
-       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 11.77;"},
+       {" ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2)", "     is 11.77;"}},
       {"a metacentre under the centre of buoyancy", [] { TPCM.TVKML = 2.0f; },
-       " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 2.00;"},
+       {" ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3)", "     is 2.00;"}},
       {"a centre of buoyancy under the keel", [] { TPCM.TVKB = -0.5f; },
-       " ++> Fatal Warning: Vertical center of buoyancy (VKB) (page 5, item 4) is -0.50;"},
+       {" ++> Fatal Warning: Vertical center of buoyancy (VKB) (page 5, item 4) is -0.50;"}},
       {"a beam wider than the hull is long", [] { TPCM.BWL = 101.0f; },
-       " ++> Fatal Warning: Beam of vessel at waterline (page 5, item 9) is 101.00;"},
+       {" ++> Fatal Warning: Beam of vessel at waterline (page 5, item 9) is 101.00;"}},
   };
   for (const Case& c : cases) {
     barge();
     c.edit();
     const std::vector<std::string> lines = findingLines();
-    ASSERT_FALSE(lines.empty()) << c.what;
-    EXPECT_EQ(lines.front(), c.first) << c.what;
+    ASSERT_GE(lines.size(), c.first.size()) << c.what;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(c.first.size())),
+              c.first)
+        << c.what;
   }
 }
 
@@ -592,8 +618,10 @@ TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
   TPCM.RACC(3, 1) = 10000.0f;
   const std::vector<std::string> lines = findingLines();
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.front(),
-            " ++> Fatal Warning: Vessel point coordinate RACC 3 (word 905 of the data set, which no page shows) is 10000.00;");
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
+            (std::vector<std::string>{" ++> Fatal Warning: Vessel point coordinate RACC 3 (word 905 of the data set,",
+                                      "     which no page shows) is 10000.00;"}));
   // The same values on a ship are refused: its gyradius within its length.
   spar();
   TPCM.VESTYP = kShipVessel;
@@ -608,7 +636,8 @@ TEST_F(ValueRanges, ASparIsBoundedByItsExtentNotItsWaterlineLength) {
 // or below has no profile at all. Other spectra do not read it.
 TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
   const std::vector<std::string> refused = {
-      " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3) is -10.00;",
+      " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3)",
+      "     is -10.00;",
       "     the analysis needs a height above 5.8826E-03 feet: at and below it the",
       "     N.P.D. wind profile, the wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at",
       "     the wind speed of item 1, holds almost no wind and the spectrum no gusts."};
@@ -633,7 +662,11 @@ TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
       EXPECT_TRUE(lines.empty()) << c.height;
       continue;
     }
-    ASSERT_EQ(lines.size(), 4u) << c.height << "\n" << ::testing::PrintToString(lines);
+    // The height named on one line or two, then what the analysis needs.
+    ASSERT_GE(lines.size(), 4u) << c.height << "\n" << ::testing::PrintToString(lines);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              std::vector<std::string>(refused.end() - 3, refused.end()))
+        << c.height;
     if (c.height == -10.0f) {
       EXPECT_EQ(lines, refused);
     }

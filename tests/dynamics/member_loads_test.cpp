@@ -402,8 +402,10 @@ TEST_F(MemberLoads, ColumnsItCannotLoadStop) {
          testing_support::threeMemberColumn(kYoke);
          TPCM.PNDARM = 0.0f;
        },
-       " ++> Wave heading   28.65: the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate\n"
-       "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3)."},
+       " ++> Wave heading   28.65: the arm of the yoke sides (PNDARM) is 0;\n"
+       "     the side loads are indeterminate\n"
+       "     Enter the separation of the yoke's attachment points\n"
+       "     (page 3, item 14 then 3)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -337,13 +337,14 @@ TEST(DamagedInputsE2e, AStaticLoadBeyondTheTableSaysThatTheRunStops) {
                            "     At the vessel heading ";
   ASSERT_TRUE(contains(run.err, stop)) << run.err;
   const std::string message = run.err.substr(run.err.find(stop));
-  EXPECT_TRUE(contains(message, " metric tons,\n     beyond the load-offset table's last load of 600.00 metric tons.\n"
-                                "     The run stops: an unattended run does not extrapolate its offset from the "
-                                "table's last\n     interval. Raise the maximum horizontal load on Salm (page 2, item "
-                                "2),\n     now 600.00 metric tons, above the loads of the run.\n"))
+  EXPECT_TRUE(contains(message, " metric tons, beyond the load-offset table's last load\n"
+                                "     of 600.00 metric tons.\n"
+                                "     The run stops: an unattended run does not extrapolate its offset from the\n"
+                                "     table's last interval. Raise the maximum horizontal load on Salm\n"
+                                "     (page 2, item 2), now 600.00 metric tons, above the loads of the run.\n"))
       << message;
   // The load it names lies beyond the table.
-  EXPECT_GT(numberAfter(message, "", "the net horizontal load is"), 600.0);
+  EXPECT_GT(numberAfter(message, "", "the net horizontal load\n     is"), 600.0);
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), "     The run stops: an unattended run does not"));
   EXPECT_FALSE(folder.exists("LOWOUT.stxt"));
 }
