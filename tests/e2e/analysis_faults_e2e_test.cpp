@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -48,6 +49,20 @@ void expectFiniteReports(const e2e::Folder& folder, const std::string& what) {
     const std::filesystem::path file(name);
     if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
     EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << what << ": " << name;
+  }
+}
+
+// A console of 80 columns shows every line the runner writes, on its screen (standard output and
+// standard error) and in "Diagnostics.stxt", whole: a longer line breaks where the terminal breaks
+// it, in the middle of a word or a number. Each table of stops below sweeps its messages through this.
+void expectWithinTheConsole(const e2e::Folder& folder, const e2e::Run& run, const std::string& what) {
+  constexpr std::size_t kConsoleColumns = 80;
+  const std::pair<const char*, std::string> outputs[] = {
+      {"standard output", run.out}, {"standard error", run.err}, {"Diagnostics.stxt", folder.readFile("Diagnostics.stxt")}};
+  for (const auto& [where, text] : outputs) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+      EXPECT_LE(line.size(), kConsoleColumns) << what << ", " << where << ":\n" << line;
   }
 }
 
@@ -167,6 +182,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
     EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), c.message.substr(0, c.message.find('\n'))))
         << c.what;
     expectFiniteReports(folder, c.what);
+    expectWithinTheConsole(folder, run, c.what);
     EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
 }
@@ -338,6 +354,7 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
     const std::string first = c.lines.front().substr(0, c.lines.front().find('\n'));
     EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), first)) << c.what;
     expectFiniteReports(folder, c.what);
+    expectWithinTheConsole(folder, run, c.what);
   }
 }
 
@@ -490,6 +507,7 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
     folder.writeFile("SALMDAT", image);
     const e2e::Run run = folder.runAnalysis();
     ASSERT_FALSE(run.timedOut) << c.what;
+    expectWithinTheConsole(folder, run, c.what);
     if (c.message.empty()) {
       EXPECT_EQ(run.status, 0) << c.what << "\n" << run.err;
       EXPECT_EQ(filledFields(folder), "") << c.what;
