@@ -2,6 +2,7 @@
 
 #include "dataset/force_model.h"
 #include "dataset/tpcm.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 
@@ -94,9 +95,9 @@ std::vector<std::string> missingCurrentSetLines(int code, float DFTPCT, float BO
   if (code == kCurrentOcimfTanker) {
     lines.push_back("     for depth/draft " + plain(HOVERD, 2) + " and " + bow);
   } else {
-    lines.push_back("     for depth/draft " + plain(HOVERD, 2) + " (" + plain(DFTPCT * 0.01f * HOVERD, 2) +
-                    " to the full-load draft), draft-based load " + plain(DFTPCT, 1) + " %");
-    lines.push_back("     and " + bow);
+    addFlowingLines(lines, "     ",
+                    "for depth/draft " + plain(HOVERD, 2) + " (" + plain(DFTPCT * 0.01f * HOVERD, 2) +
+                        " to the full-load draft), draft-based load " + plain(DFTPCT, 1) + " % and " + bow);
   }
   for (int c = 0; c < 3; ++c) {
     if (missing[c]) lines.push_back("     - " + std::string(kComponentName[c]) + ": " + setText(*missing[c]));
@@ -120,8 +121,10 @@ void addBuiltinCurrentFindings(std::vector<RunFinding>& findings) {
     if (!any) continue;
     RunFinding finding;
     finding.fatal = true;
-    finding.lines.push_back(" ++> Fatal Warning: Built-in current coefficients of model " + fmtI(code, 0) + ", " +
-                            std::string(modelName(ForceLoad::kCurrent, code).trimmed()) + ", are not on hand");
+    finding.lines = flowingLines(" ++> Fatal Warning: ", "Built-in current coefficients of model " + fmtI(code, 0) +
+                                                             ", " +
+                                                             std::string(modelName(ForceLoad::kCurrent, code).trimmed()) +
+                                                             ", are not on hand");
     for (std::string& line : missingCurrentSetLines(code, t.DFTPCT, t.BOWCUR, HOVERD, missing))
       finding.lines.push_back(std::move(line));
     finding.lines.push_back("     Choose another current model on page 8.");

@@ -14,6 +14,7 @@
 #include "util/dialogue.h"
 #include "util/diskio.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/files.h"
 #include "util/folder_lock.h"
 #include "util/fortran_format.h"
@@ -97,10 +98,10 @@ void folderHeld(int screen, int keyboard, std::initializer_list<std::string_view
 // loaded: a data set saved meanwhile would stand beside reports that were not made from it.
 void saveRefused(int screen, int keyboard) {
   folderHeld(screen, keyboard,
-             {" ++> An analysis is running in this folder, or waits there at a question: the data",
-              "     set is not saved, so that the folder keeps the data set its reports are made",
-              "     from. The data files are unchanged and the edits are kept: save again once",
-              "     that analysis has ended."});
+             {" ++> An analysis is running in this folder, or waits there at a question: the",
+              "     data set is not saved, so that the folder keeps the data set its reports",
+              "     are made from. The data files are unchanged and the edits are kept: save",
+              "     again once that analysis has ended."});
 }
 
 // The changed images into their files, the coefficient file before the data file; the files of both
@@ -213,15 +214,18 @@ int startAnalysisRun(AnalysisRequest request) {
   const std::string runner = programBesideThisOne(kAnalysisRunner);
   std::error_code ec;
   if (runner.empty() || !std::filesystem::is_regular_file(runner, ec)) {
-    writeConsoleRecord(" ++> The analysis program " + std::string(kAnalysisRunner) +
-                       " was not found beside the editor" + (runner.empty() ? "." : ": " + runner));
+    for (const std::string& line : flowingLines(" ++> ", "The analysis program " + std::string(kAnalysisRunner) +
+                                                             " was not found beside the editor" +
+                                                             (runner.empty() ? "." : ": " + runner)))
+      writeConsoleRecord(line);
     return kExitFatal;
   }
   const int status =
       runProgram(runner, {request == AnalysisRequest::kSilent ? "--silent" : "--interactive"});
   if (status == kCommandNotFound || status < 0) {
-    writeConsoleRecord(" ++> The analysis program " + runner +
-                       (status < 0 ? " did not end by itself." : " could not be started."));
+    for (const std::string& line : flowingLines(" ++> ", "The analysis program " + runner +
+                                                             (status < 0 ? " did not end by itself." : " could not be started.")))
+      writeConsoleRecord(line);
     return kExitFatal;
   }
   return status;

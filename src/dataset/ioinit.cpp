@@ -20,6 +20,7 @@
 #include "util/dialogue.h"
 #include "util/diskio.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
@@ -74,6 +75,9 @@ struct LoadReport {
     writeRecord(screen, line);
     note(line);
   }
+  void both(const std::vector<std::string>& lines) const {
+    for (const std::string& line : lines) both(line);
+  }
   // The notes file alone, for a line already on the dialogue unit.
   void note(std::string_view line) const {
     if (!unattended && notesOpen) writeRecord(kNotesUnit, line);
@@ -119,12 +123,17 @@ std::string versionText(float version) {
   return field.find('*') == std::string::npos ? field : messageValue(std::fabs(version));
 }
 
+// " ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)".
+void versionMismatch(const LoadReport& report, std::string_view relation, float simulation) {
+  report.both(flowingLines(" ++> ", "Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") " +
+                                        std::string(relation) + " simulation (version " + versionText(simulation) + ")"));
+}
+
 void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::int32_t& FTLSRV,
                          const PageControlWords& control) {
   if (dV > 0.001f || TPCM.DAT_ID == 49) {
     if (dV > 0.001f) {
-      report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) +
-                  ") predates simulation (version " + versionText(p.VERNQ) + ")");
+      versionMismatch(report, "predates", p.VERNQ);
       if (report.unattended) report.both("     PLEASE update your data file editor to the current version...");
     }
     report.both("     Although a reasonable effort has been made to insure forward");
@@ -157,8 +166,7 @@ void sameCreatorFindings(LoadReport& report, const Program& p, float dV, std::in
       report.both("     Simulation version increment = " + fmtI(0, 2));
     }
   } else {
-    report.both(" ++> Version mismatch: Data (version " + versionText(TPCM.VERNO) + ") POSTDATES simulation (version " +
-                versionText(p.VERNQ) + ")");
+    versionMismatch(report, "POSTDATES", p.VERNQ);
     report.both("     Data files are NOT generally backwards-compatible!");
     report.both(kCarefully);
   }
@@ -282,7 +290,8 @@ int openingScreen(const LoadReport& report, const Program& p, const Text<8>& NAM
   std::error_code ec;
   if (std::filesystem::exists(std::string(fileNameOf(DATFIL.view())), ec) || ec)
     ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT);
-  const std::string howToCreate[] = {"     To create a data set in this folder, start quorvel and choose (C) Create new."};
+  const std::string howToCreate[] = {"     To create a data set in this folder, start quorvel and choose",
+                                     "     (C) Create new."};
   ACERR(EDPRG.view(), DATFIL.view(), TPCM.EDUNIT, howToCreate);
 }
 
@@ -306,10 +315,11 @@ bool beginsWithText(const Text<12>& DATFIL) {
 [[noreturn]] void notADataSet(const Text<12>& DATFIL, const Text<12>& EDPRG) {
   const std::string name(fileNameOf(DATFIL.view()));
   fatalStop(EDPRG.view(), TPCM.EDUNIT,
-            {"", " ++> \"" + name + "\" is not a data set of this program: it begins with text, where a data set",
-             "     begins with its word count and its creator. The file is left as it is.",
-             "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set",
-             "     \"" + name + "\" here."},
+            {"", " ++> \"" + name + "\" is not a data set of this program: it begins with text,",
+             "     where a data set begins with its word count and its creator. The file is",
+             "     left as it is.",
+             "     Move or rename it; then start quorvel here and choose (C) Create new, or",
+             "     copy a data set \"" + name + "\" here."},
             FatalWait::kPressReturn, kKeyboardUnit);
 }
 
@@ -374,12 +384,13 @@ DataFileRead readImages(LoadReport& report, const Program& p, const Text<12>& DA
 // what its question offers.
 std::vector<std::string> headerRemedy(const LoadReport& report) {
   if (report.unattended) {
-    return {"     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,",
-            "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or",
-            "     \"LASTBAK\"); then run it again."};
+    return {"     The run stops. Open the data set in the editor (M), inspect its pages and",
+            "     save it (page 19, choice 1), which writes a sound header, or put back an",
+            "     earlier generation (\"SALMBAK\" or \"LASTBAK\"); then run it again."};
   }
-  return {"     Continue to inspect every page and save (page 19, choice 1), which writes a sound header,",
-          "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\")."};
+  return {"     Continue to inspect every page and save (page 19, choice 1), which writes a",
+          "     sound header, or abort (A) and put back an earlier generation (\"SALMBAK\" or",
+          "     \"LASTBAK\")."};
 }
 
 // A corruption warning with what was found, on the dialogue unit and, in the editor, in the notes
@@ -396,16 +407,15 @@ std::int32_t sizeTest(LoadReport& report, const Program& p) {
   const std::int32_t FTLSRV = sizeCode(p.CREATQ);
   std::vector<std::string> found;
   if (FTLSRV == -1) {
-    found = {"     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is " + std::to_string(TPCM.CREATR) +
-             "; it must be", "     1 to " + std::to_string(kSimLast) + " (" + std::to_string(p.CREATQ) +
-             " for this program)."};
+    // The word's value ends the first line, whatever its size.
+    found = {"     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is " + std::to_string(TPCM.CREATR) + ";",
+             "     it must be 1 to " + std::to_string(kSimLast) + " (" + std::to_string(p.CREATQ) + " for this program)."};
   } else if (FTLSRV >= 1) {
     const int creator = TPCM.CREATR;
     std::string name(creatorName(creator));
     name.erase(name.find_last_not_of(' ') + 1);
-    found = {"     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is " + std::to_string(TPCM.NTOGO) +
-                 "; a data set of",
-             "     " + name + " (CREATR " + std::to_string(creator) + ") holds " +
+    found = {"     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is " + std::to_string(TPCM.NTOGO) + ";",
+             "     a data set of " + name + " (CREATR " + std::to_string(creator) + ") holds " +
                  std::to_string(kImageWords[static_cast<std::size_t>(creator)]) + "."};
   }
   const std::vector<std::string> remedy = headerRemedy(report);
@@ -470,9 +480,10 @@ bool laterVersion(float dV) { return dV < -0.001f; }
   } else if (FTLSRV != 0) {
     why = "was stored by an earlier version (" + versionName(TPCM.VERNO) + ")";
   }
-  report.both("     The run stops: \"SALMDAT\" " + why + ", and a run takes only");
-  report.both("     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages");
-  report.both("     and save it (page 19, choice 1); then run it again.");
+  report.both("     The run stops: \"SALMDAT\" " + why + ",");
+  report.both("     and a run takes only a data set the editor has saved as it is.");
+  report.both("     Open it in the editor (M), inspect its pages and save it");
+  report.both("     (page 19, choice 1); then run it again.");
   explainedStop("IOINIT");
 }
 
@@ -512,8 +523,9 @@ void reportFindings(LoadReport& report, const Program& p, int IERR1, const DataF
   const bool versionDamaged = !file.tooShort && !std::isfinite(TPCM.VERNO);
   if (versionDamaged) {
     // No version to compare or to bring up to date from: the word itself is damaged.
-    report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) + "; it must be");
-    report.both("     the version of the editor that saved the data set (" + versionName(p.VERNQ) + " or earlier).");
+    report.both(" ++> Data file version word (VERNO, word 217) is " + versionText(TPCM.VERNO) + ";");
+    report.both("     it must be the version of the editor that saved the data set");
+    report.both("     (" + versionName(p.VERNQ) + " or earlier).");
     if (!report.unattended) report.both(kCarefully);
   } else if (!file.tooShort) {  // a file without its header tells nothing of its creator or version
     if (TPCM.CREATR == p.CREATQ)

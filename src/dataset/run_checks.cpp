@@ -232,27 +232,31 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
                 float beamOverLength) {
   if (!(factor >= 0.0f) || endFitsHull(factor, beamOverLength)) return;
   const std::string label = end == "bow" ? "Bow" : "Stern";
-  findings.push_back(RunFinding{
-      true,
-      {" ++> Fatal Warning: " + label + " shape factor (page 10, item " + std::to_string(item) + ") is " +
-           messageValue(factor) + ";",
-       "     the tanker drift model's " + end + " would then taper past midships on this hull",
-       "     (beam " + messageValue(beamOverLength) + " of its length, page 5); the analysis needs a factor of " +
-           messageValue(smallestFittingFactor(beamOverLength)),
-       "     or more (item 20 of page 10 shows the factor), or a drift model of another hull",
-       "     (page 8, item " + std::to_string(kDriftModelItem) + ")."}});
+  RunFinding finding{true, {" ++> Fatal Warning: " + label + " shape factor (page 10, item " + std::to_string(item) +
+                                ") is " + messageValue(factor) + ";"}};
+  addFlowingLines(finding.lines, "     ",
+                  "the tanker drift model's " + end + " would then taper past midships on this hull (beam " +
+                      messageValue(beamOverLength) + " of its length, page 5); the analysis needs a factor of " +
+                      messageValue(smallestFittingFactor(beamOverLength)) +
+                      " or more (item 20 of page 10 shows the factor), or a drift model of another hull (page 8, item " +
+                      std::to_string(kDriftModelItem) + ").");
+  findings.push_back(std::move(finding));
 }
 
 }  // namespace
 
 void addWrapped(std::vector<std::string>& lines, const std::string& text) {
-  constexpr std::size_t kLineWidth = 100;
   const std::string indent = "     ";
+  const std::size_t limit = kConsoleWidth - indent.size();
   std::string rest = text;
-  while (indent.size() + rest.size() > kLineWidth) {
-    const std::size_t limit = kLineWidth - indent.size();
+  while (rest.size() > limit) {
+    // A parenthesis starts the next line where the line before it keeps a quarter of the width; a
+    // line cut shorter reads as a gap, and the words flow on instead, a number kept with its unit.
     std::size_t cut = rest.rfind(" (", limit);
-    if (cut == std::string::npos || cut == 0) cut = rest.rfind(' ', limit);
+    if (cut == std::string::npos || cut < limit / 4) {
+      const std::string first = flowingLines("", rest, limit).front();
+      cut = rest.starts_with(first + " ") ? first.size() : rest.rfind(' ', limit);
+    }
     if (cut == std::string::npos || cut == 0) break;
     lines.push_back(indent + rest.substr(0, cut));
     rest = rest.substr(cut + 1);
@@ -321,12 +325,12 @@ std::optional<RunFinding> yokeAngleFinding() {
   // Any whole number of turns away from pi is the same yoke.
   const double turn = std::remainder(static_cast<double>(t.YOKVES) - kInLineYokeAngle, 2.0 * std::numbers::pi);
   if (std::fabs(turn) <= kYokeAngleTolerance) return std::nullopt;
-  return RunFinding{false,
-                    {" ++> Warning: the yoke-vessel angle YOKVES is" + fmtF(t.YOKVES, 9, 4) + " rad, where" +
-                         fmtF(kInLineYokeAngle, 7, 4) + " puts the",
-                     "     yoke in line with the SALM as the statics model it; the later stages would",
-                     "     turn the yoke" + fmtF(static_cast<float>(turn), 8, 4) +
-                         " rad out of line (0 folds it back over the buoy)."}};
+  return RunFinding{false, flowingLines(" ++> Warning: ",
+                                        "the yoke-vessel angle YOKVES is" + fmtF(t.YOKVES, 9, 4) + " rad, where" +
+                                            fmtF(kInLineYokeAngle, 7, 4) +
+                                            " puts the yoke in line with the SALM as the statics model it; the later "
+                                            "stages would turn the yoke" + fmtF(static_cast<float>(turn), 8, 4) +
+                                            " rad out of line (0 folds it back over the buoy).")};
 }
 
 std::optional<RunFinding> momentElementFinding() {
@@ -362,9 +366,10 @@ std::optional<RunFinding> dynamicsMemberFinding() {
                     {std::string(" ++> Fatal Warning: The wave-frequency dynamics of a \"") + attachmentName(attachment) +
                          "\" take at",
                      "     most " + fmtI(limit, 0) + " Salm members; the elements form " + fmtI(members, 0) +
-                         ", one from each free joint (page 3,",
-                     "     item 7 of an element). Freeze a joint, choose another attachment (page 3,",
-                     "     item 13 of the last element) or switch the dynamics off (page 17, item 5)."}};
+                         ", one from each free joint",
+                     "     (page 3, item 7 of an element). Freeze a joint, choose another attachment",
+                     "     (page 3, item 13 of the last element) or switch the dynamics off",
+                     "     (page 17, item 5)."}};
 }
 
 std::optional<RunFinding> freeJointFinding() {
@@ -373,11 +378,11 @@ std::optional<RunFinding> freeJointFinding() {
   if (t.FRESLM != 0 || n == 0) return std::nullopt;
   const SalmMembers m = salmMembers();
   if (m.firstElement.size() >= 2) return std::nullopt;
-  std::vector<std::string> lines{
-      " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed",
-      "     and one held at the vessel. Its " + std::string(n == 1 ? "element forms" : "elements form") +
-          " one member, whose single angle the attachment",
-      "     fixes: it has no load-offset curve, and the statics would lay it flat at every load."};
+  std::vector<std::string> lines = flowingLines(
+      " ++> Fatal Warning: ", "An attached Salm needs at least two members: one hinged on the sea bed and one held at "
+                              "the vessel. Its " + std::string(n == 1 ? "element forms" : "elements form") +
+                              " one member, whose single angle the attachment fixes: it has no load-offset curve, and "
+                              "the statics would lay it flat at every load.");
   if (n == 1) {
     lines.push_back("     Add an element for the attachment (page 2, item 1) and free its lower joint");
     lines.push_back("     (page 3, element 2, item 7; a new element's joint starts frozen).");
@@ -410,15 +415,14 @@ std::optional<RunFinding> columnReachFinding() {
     if (!std::isfinite(l) || !(l > 0.0f)) return std::nullopt;
   if (columnReachesHeight(m.length, height)) return std::nullopt;
 
-  std::vector<std::string> lines{" ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must",
-                                 "     stand " + lengthText(height) + " above its lowest free joint: the water depth " +
-                                     lengthText(t.DEPTH) + " (page 1, item 4)"};
+  std::string reach = "The Salm column cannot reach the vessel's attachment. Its top must stand " + lengthText(height) +
+                      " above its lowest free joint: the water depth " + lengthText(t.DEPTH) + " (page 1, item 4)";
   if (t.IFREE(1) == 0 && m.baseLength != 0.0f)
-    lines.push_back("     less the frozen base's height " + lengthText(std::cos(t.ANCHOR) * m.baseLength));
-  lines.push_back(t.IARCO == kBuoyantRiser
-                      ? "     less the vessel draft " + lengthText(t.DRAFT) + " (page 5, item 10)."
-                      : "     plus the yoke's height above the waterline " + lengthText(t.YOKEHT) +
-                            " (page 3, item 14 then 1).");
+    reach += " less the frozen base's height " + lengthText(std::cos(t.ANCHOR) * m.baseLength);
+  reach += t.IARCO == kBuoyantRiser
+               ? " less the vessel draft " + lengthText(t.DRAFT) + " (page 5, item 10)."
+               : " plus the yoke's height above the waterline " + lengthText(t.YOKEHT) + " (page 3, item 14 then 1).";
+  std::vector<std::string> lines = flowingLines(" ++> Fatal Warning: ", reach);
   lines.push_back("     No member standing up or down with one of them leaning reaches that height:");
   // The members, as many to a line as fit in a screen's width.
   float total = 0.0f;
@@ -431,14 +435,14 @@ std::optional<RunFinding> columnReachFinding() {
                          (first == last ? "element " + fmtI(first, 0) : "elements " + fmtI(first, 0) + " to " + fmtI(last, 0)) +
                          ") " + lengthText(m.length[i]);
     member += i + 1 < m.length.size() ? "," : " long, together " + lengthText(total) + ".";
-    if (line.size() + member.size() > 100 && line.size() > 4) {
+    if (line.size() + member.size() > kConsoleWidth && line.size() > 4) {
       lines.push_back(line);
       line = "    ";
     }
     line += member;
   }
   lines.push_back(line);
-  lines.push_back("     Change the element lengths (page 3, item 2), the water depth or the attachment's height.");
+  addFlowingLines(lines, "     ", "Change the element lengths (page 3, item 2), the water depth or the attachment's height.");
   return RunFinding{true, lines};
 }
 
@@ -530,11 +534,8 @@ constexpr std::string_view kLowerTheKeel = "reduce the water depth (page 1, item
 
 namespace {
 
-// The width of the riser's findings, as the console's other messages keep to.
-constexpr std::size_t kRiserLineWidth = 80;
-
 std::vector<std::string> riserLines(const std::string& text) {
-  return flowingLines(" ++> Fatal Warning: ", text, kRiserLineWidth);
+  return flowingLines(" ++> Fatal Warning: ", text);
 }
 
 std::string forceValueText(double value) { return messageValue(value) + unitLabel(TPCM.NUNTS); }
@@ -748,12 +749,13 @@ std::optional<RunFinding> unpiercedColumnFinding() {
   const float depth = t.DEPTH - uprightHeight(first - 1);  // of the first free joint, below the still water
   if (!(depth > 0.0f)) return std::nullopt;
   const std::string named = t.IPIERC <= 0 ? "no element" : "element " + fmtI(t.IPIERC, 0) + ", in the frozen base";
-  return RunFinding{true,
-                    {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
-                     "     item 6: " + named + "), yet its first free joint (element " + fmtI(first, 0) + ") stands",
-                     "     " + lengthText(depth) + " under the still water: the statics would take every member dry,",
-                     "     floating on no buoyancy. Name the element that pierces the surface, or put the",
-                     "     whole system under water (page 3, item 1: option 7 or 8)."}};
+  return RunFinding{true, flowingLines(" ++> Fatal Warning: ",
+                                       "No element of the column pierces the water surface (page 2, item 6: " + named +
+                                           "), yet its first free joint (element " + fmtI(first, 0) + ") stands " +
+                                           lengthText(depth) +
+                                           " under the still water: the statics would take every member dry, floating "
+                                           "on no buoyancy. Name the element that pierces the surface, or put the "
+                                           "whole system under water (page 3, item 1: option 7 or 8).")};
 }
 
 // Under options 7 and 8 no element pierces the surface: page 2 names none as the element past the
@@ -762,13 +764,13 @@ std::optional<RunFinding> unpiercedColumnFinding() {
 std::optional<RunFinding> submergedPiercingFinding() {
   const Tpcm& t = TPCM;
   if (!wholeSystemSubmerged(t.WETYOK) || t.IPIERC < 1 || t.IPIERC > elementCount()) return std::nullopt;
-  return RunFinding{true,
-                    {" ++> Fatal Warning: Option " + fmtI(t.WETYOK + kSubmergenceOptionOffset, 0) +
-                         " of page 3, item 1 puts the whole system under water, yet",
-                     "     page 2, item 6 names element " + fmtI(t.IPIERC, 0) +
-                         " as piercing the surface. Choose an option with",
-                     "     an element that pierces the surface, or name none there (0): under options",
-                     "     7 and 8 page 2 shows none as " + fmtI(t.NELEM + 1, 0) + ", the element past the last."}};
+  return RunFinding{true, flowingLines(" ++> Fatal Warning: ",
+                                       "Option " + fmtI(t.WETYOK + kSubmergenceOptionOffset, 0) +
+                                           " of page 3, item 1 puts the whole system under water, yet page 2, item 6 "
+                                           "names element " + fmtI(t.IPIERC, 0) +
+                                           " as piercing the surface. Choose an option with an element that pierces "
+                                           "the surface, or name none there (0): under options 7 and 8 page 2 shows "
+                                           "none as " + fmtI(t.NELEM + 1, 0) + ", the element past the last.")};
 }
 
 // The hull the column-stabilised model describes, as the refusals name it.
@@ -801,10 +803,10 @@ std::optional<RunFinding> semiWaterlineFinding() {
   if (members == 0) {
     // No page of this editor takes hull members, so the way to them is named.
     return RunFinding{true,
-                      {" ++> Fatal Warning: The " + hull + "'s hull-member table is empty: the hull",
-                       "     has no waterplane and every response of the run would be 0. No page of",
-                       "     this editor takes hull members: open a data set that holds them, or",
-                       "     import them with page 19, choice 7, from a data file of the",
+                      {" ++> Fatal Warning: The " + hull + "'s hull-member table is empty:",
+                       "     the hull has no waterplane and every response of the run would be 0.",
+                       "     No page of this editor takes hull members: open a data set that holds",
+                       "     them, or import them with page 19, choice 7, from a data file of the",
                        "     semi-submersible program Dorvane or of a mooring program. The import",
                        "     replaces every stored word, so import first, then edit. Or choose",
                        "     another vessel type (page 5, item 11)."}};
@@ -825,12 +827,14 @@ std::optional<RunFinding> discFeedbackFinding() {
   if (t.LSWPRD != 1) unsprung.push_back("sway");
   if (t.LYWPRD != 1) unsprung.push_back("yaw");
   if (unsprung.empty()) return std::nullopt;
-  return RunFinding{
-      true,
-      {" ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set",
-       "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):",
-       "     without them the buoy's " + listed(unsprung) + " would have no spring and no moor-modified period.",
-       "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines."}};
+  RunFinding finding{true, flowingLines(" ++> Fatal Warning: ",
+                                        "Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set "
+                                        "holds no mooring line to feed back (this program neither edits nor stores "
+                                        "the mooring lines): without them the buoy's " + listed(unsprung) +
+                                        " would have no spring and no moor-modified period.")};
+  addFlowingLines(finding.lines, "     ",
+                  "Answer No at page 7, item 13, or analyse a data set that holds the mooring lines.");
+  return finding;
 }
 
 namespace {
@@ -912,7 +916,7 @@ std::string environmentFileAskedBy(EnvironmentFile file) {
 }
 
 std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
-  constexpr std::size_t kLineWidth = 100;
+  constexpr std::size_t kLineWidth = kConsoleWidth;
   const std::string indent = "     ";
   std::vector<std::string> choices;
   if (file == EnvironmentFile::kWaveSpectrum) choices = waveSpectrumChoices();
@@ -921,10 +925,10 @@ std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
   std::vector<std::string> lines;
   if (indent.size() + listed(choices).size() + verb.size() <= kLineWidth) {
     lines.push_back(indent + listed(choices) + verb);
-  } else {  // one choice to a line
+  } else {  // one choice to a line, or more where a choice alone overruns the console
     for (std::size_t k = 0; k < choices.size(); ++k) {
       const std::size_t after = choices.size() - 1 - k;
-      lines.push_back(indent + choices[k] + (after == 0 ? verb : after == 1 ? " and" : ","));
+      addWrapped(lines, choices[k] + (after == 0 ? verb : after == 1 ? " and" : ","));
     }
   }
   lines.push_back(indent + "choose another there, or put the file in the data set's folder.");

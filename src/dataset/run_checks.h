@@ -39,7 +39,7 @@ struct RunFinding {
 };
 
 // A message's lines after its first: `text` indented by five blanks and broken between words to
-// stay within a screen's width of 100 columns, before a parenthesis where one stands in the line.
+// stay within the console's width, before a parenthesis where one stands late enough in the line.
 void addWrapped(std::vector<std::string>& lines, const std::string& text);
 
 // Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks, and

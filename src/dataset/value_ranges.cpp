@@ -16,6 +16,7 @@
 #include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "numlib/wavenumber.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 
@@ -949,7 +950,7 @@ std::string whereText(const Where& w, int element) {
 void addFinding(std::vector<RunFinding>& findings, const std::string& label, const Where& where, int element,
                 const std::string& value, std::string_view need) {
   const std::string named = label + " (" + whereText(where, element) + ") is " + value;
-  RunFinding finding{true, {" ++> Fatal Warning: " + named + ";"}};
+  RunFinding finding{true, flowingLines(" ++> Fatal Warning: ", named + ";")};
   addWrapped(finding.lines, "the analysis needs " + std::string(need) + ".");
   if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
   finding.value = named;
@@ -961,7 +962,7 @@ void addFinding(std::vector<RunFinding>& findings, const std::string& label, con
 void addValueWarning(std::vector<RunFinding>& findings, const std::string& label, const Where& where,
                      const std::string& value, std::string_view why) {
   const std::string named = label + " (" + whereText(where, 0) + ") is " + value;
-  RunFinding finding{false, {" ++> Warning: " + named + ";"}};
+  RunFinding finding{false, flowingLines(" ++> Warning: ", named + ";")};
   addWrapped(finding.lines, std::string(why) + ".");
   if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
   finding.value = named;

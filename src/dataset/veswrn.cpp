@@ -14,6 +14,7 @@
 #include "numlib/wavenumber.h"
 #include "platform/units.h"
 #include "util/console_io.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "util/page_kit.h"
@@ -273,8 +274,8 @@ std::vector<std::string> waterplaneLines() {
   std::vector<std::string> lines;
   if (t.AWP <= 0.0f && t.SEMI_LIKE == 0) lines.push_back(waterplaneLine());
   if (t.BAWP <= 0.0f && t.B_SEMI_LIKE == 0) {
-    lines.push_back("     Second body's water plane area BAWP (word 2647 of the data set, which no page shows) is " +
-                    messageValue(t.BAWP) + ".");
+    addFlowingLines(lines, "     ", "Second body's water plane area BAWP (word 2647 of the data set, which no page shows) is " +
+                                       messageValue(t.BAWP) + ".");
   }
   return lines;
 }

@@ -30,6 +30,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/unformatted_io.h"
 #include "vessel/point_motions.h"
@@ -50,8 +51,8 @@ constexpr std::string_view kMotionFile = "YOKEMOT";
 // A member whose sine the formulas divide by must not stand vertical.
 void requireLeaning(int member) {
   if (OUTPUT.EQSIN(member) != 0.0f) return;
-  stopRun({" ++> Salm member " + fmtI(member, 1) +
-           ": vertical in the mean configuration; its transverse rotation is indeterminate"});
+  stopRun({" ++> Salm member " + fmtI(member, 1) + ": vertical in the mean configuration;",
+           "     its transverse rotation is indeterminate"});
 }
 
 // Step 4: the member angles at the mean load of the stable equilibrium, from the statics solved at
@@ -70,11 +71,13 @@ float meanMemberAngles() {
 void checkMemberCount() {
   const int n = SOLVE.NCON;
   const int limit = dynamicsMemberLimit(TPCM.IARCO);
-  const std::string count = "     " + memberCountText() + ";";
-  const std::string takes = std::string("     the dynamics of an attached Salm takes ") +
-                            (TPCM.IARCO == kBuoyantRiser ? "2 members with a buoyant riser." : "2 or 3 members.");
-  if (n > limit) stopRun({" ++> Too many Salm members for dynamic evaluation", count, takes});
-  if (n < 2) stopRun({" ++> Too few Salm members for dynamic evaluation", count, takes});
+  if (n >= 2 && n <= limit) return;
+  std::vector<std::string> lines{n > limit ? " ++> Too many Salm members for dynamic evaluation"
+                                           : " ++> Too few Salm members for dynamic evaluation"};
+  addFlowingLines(lines, "     ",
+                  memberCountText() + "; the dynamics of an attached Salm takes " +
+                      (TPCM.IARCO == kBuoyantRiser ? "2 members with a buoyant riser." : "2 or 3 members."));
+  fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Step 6: directions of the members and the angles between them.
@@ -210,13 +213,15 @@ void twoMemberKinematics() {
 void modeFrequency(float stiffness, float inertia, std::string_view mode, float& omega, float& period) {
   const float ratio = stiffness / inertia;
   if (!(ratio > 0.0f)) {
-    std::vector<std::string> lines{" ++> " + std::string(mode) + " Salm mode: stiffness over inertia is " +
-                                       fmtE(ratio, 12, 4) + "; the mode has no period",
-                                   "     The weights and buoyancies of the members do not restore it in the mean",
-                                   "     configuration under the load " + forceText(EQUILB.FTOT(EQUILB.ISTAB)) + ":"};
+    std::vector<std::string> lines{
+        " ++> " + std::string(mode) + " Salm mode: stiffness over inertia is " + fmtE(ratio, 12, 4) + ";",
+        "     the mode has no period"};
+    addFlowingLines(lines, "     ",
+                    "The weights and buoyancies of the members do not restore it in the mean configuration under the "
+                    "load " + forceText(EQUILB.FTOT(EQUILB.ISTAB)) + ":");
     const std::vector<std::string> members = memberDataLines();
     lines.insert(lines.end(), members.begin(), members.end());
-    lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+    addWrapped(lines, "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
     fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   omega = std::sqrt(ratio);
@@ -244,7 +249,8 @@ void threeMemberModes(float G) {
 
   const float DENOM = s3 * c2 - s2 * c3 * ct;
   if (DENOM == 0.0f) {
-    stopRun({" ++> Salm members 2 and 3: in line in the mean configuration; the linkage ratios are indeterminate"});
+    stopRun({" ++> Salm members 2 and 3: in line in the mean configuration;",
+             "     the linkage ratios are indeterminate"});
   }
   requireLeaning(2);
   requireLeaning(3);
@@ -341,7 +347,8 @@ void dragAreaMoments() {
   const float L1 = s.CNLEN(1);
   const float ACONST = n > 2 ? d.BETA2 / (L1 * o.COSP21) : 1.0f;
   if (!(std::isfinite(ACONST) && ACONST != 0.0f)) {
-    stopRun({" ++> Salm member 2: does not turn with member 1 in the in-plane mode; its drag is indeterminate"});
+    stopRun({" ++> Salm member 2: does not turn with member 1 in the in-plane mode;",
+             "     its drag is indeterminate"});
   }
   const float FRONT = (L1 * o.COSP21) * (L1 * o.COSP21);
   for (int ICON = 1; ICON <= n; ++ICON) {
@@ -495,16 +502,16 @@ const BlockReset resetSectionSevenState{[] { sectionSevenState.reset(); }};
 
 void noYokeMotions(std::string_view routine, std::int32_t heading) {
   const Tpcm& t = TPCM;
-  const std::string none = "     The vessel motion file \"YOKEMOT\" holds no yoke motions";
+  const std::string none = "The vessel motion file \"YOKEMOT\" holds no yoke motions";
   std::vector<std::string> why;
   if (t.NACC <= 0) {
-    why = {none + ": the data set names no vessel",
-           "     point (NACC =" + fmtI(t.NACC, 4) + "), and the yoke's motions are the first point's."};
+    why = flowingLines("     ", none + ": the data set names no vessel point (NACC =" + fmtI(t.NACC, 4) +
+                                   "), and the yoke's motions are the first point's.");
   } else if (t.LDSP == 0) {
-    why = {none + ": the vessel response wrote no",
-           "     displacements of the vessel points (LDSP off), and the yoke's are the first point's."};
+    why = flowingLines("     ", none + ": the vessel response wrote no displacements of the vessel points "
+                                      "(LDSP off), and the yoke's are the first point's.");
   } else {
-    why = {none + " for heading" + fmtI(heading, 4) + ": it ends before them."};
+    why = {"     " + none + " for heading" + fmtI(heading, 4) + ":", "     it ends before them."};
   }
   FILERR("Unknown", routine, t.EDUNIT, kKeyboardUnit, why);
 }

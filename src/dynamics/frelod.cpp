@@ -26,6 +26,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
@@ -229,10 +230,11 @@ void resonanceDamping(RunTerms& r) {
 Complex modalFactor(const PeriodTerms& p, Complex GAM, float WN, std::string_view mode) {
   const Complex factor = DLFCN2(p.omega, GAM, WN);
   if (factor == Complex(0.0f)) {
-    fatalStop(kRoutine, TPCM.EDUNIT,
-              {"", " ++> Wave period " + fmtF(TPCM.T(p.IW), 7, 2) + ": the " + std::string(mode) +
-                       " free Salm mode is undamped at its own frequency; its response is unbounded"},
-              FatalWait::kPressReturn, kKeyboardUnit);
+    std::vector<std::string> lines{""};
+    addFlowingLines(lines, " ++> ",
+                    "Wave period " + fmtF(TPCM.T(p.IW), 7, 2) + ": the " + std::string(mode) +
+                        " free Salm mode is undamped at its own frequency; its response is unbounded");
+    fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   return factor;
 }
@@ -331,14 +333,15 @@ bool newtonStep(const RunTerms& r, PeriodTerms& p, NewtonState& n, Complex CEPSP
 // The drag of the members did not settle at wave period IW: what it grows with.
 [[noreturn]] void dampingLoopFailed(int IW) {
   const Tpcm& t = TPCM;
-  const std::string lines[] = {
-      "", std::string(" ++> Iteration failure in damping loop.") + " Consult users manual.",
-      "     At the wave period " + messageValue(t.T(IW)) + " s (page 14) the members' drag did not settle in " +
-          std::to_string(kNewtonStepLimit) + " Newton steps.",
-      "     It grows with the element drag coefficients (page 3, item 10: " + elementValues(t.COFDMT.data()) + ")",
-      "     and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) + "); check them and the",
-      "     element volumes and centroids (page 3, items 3 and 4)."};
-  fatalStop(kRoutine, t.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{"", std::string(" ++> Iteration failure in damping loop.") + " Consult users manual."};
+  addFlowingLines(lines, "     ",
+                  "At the wave period " + messageValue(t.T(IW)) + " s (page 14) the members' drag did not settle in " +
+                      std::to_string(kNewtonStepLimit) + " Newton steps.");
+  addFlowingLines(lines, "     ",
+                  "It grows with the element drag coefficients (page 3, item 10: " + elementValues(t.COFDMT.data()) +
+                      ") and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) +
+                      "); check them and the element volumes and centroids (page 3, items 3 and 4).");
+  fatalStop(kRoutine, t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Step 5: Newton's method on the two complex angles with the drag at the angles of each pass. A step

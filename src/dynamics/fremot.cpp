@@ -25,6 +25,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "waves/sea_state.h"
 #include "waves/wavcom.h"
@@ -51,15 +52,18 @@ constexpr std::string_view kCaller = "FREMOT";
     const float B = d.TMPBCY(I);
     const std::string buoyancy =
         B == 0.0f ? "no buoyancy" : "buoyancy " + forceText(B) + " at " + lengthText(d.TMPLBD(I) / B);
-    lines.push_back("     member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) +
-                    " at " + lengthText(s.CNCG(I)) + ", " + buoyancy + (I == s.NCON ? "." : ","));
+    // Its weight on one line, its buoyancy on the next.
+    lines.push_back("     member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) + " at " +
+                    lengthText(s.CNCG(I)) + ",");
+    lines.push_back("     " + buoyancy + (I == s.NCON ? "." : ","));
   }
   if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) {
-    lines.push_back("     Member " + fmtI(s.IPERCN, 0) +
-                    " pierces the surface: the buoyancy above it is taken off with the");
-    lines.push_back("     waterplane area " + areaText(TPCM.WPAPRC) + " (page 2, item 5).");
+    addFlowingLines(lines, "     ",
+                    "Member " + fmtI(s.IPERCN, 0) +
+                        " pierces the surface: the buoyancy above it is taken off with the waterplane area " +
+                        areaText(TPCM.WPAPRC) + " (page 2, item 5).");
   }
-  lines.push_back("     Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+  addWrapped(lines, "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
@@ -70,8 +74,11 @@ void seaState() {
   Tpcm& t = TPCM;
   if (t.NWP < 1) stopRun({" ++> No regular-wave periods: the free Salm dynamics have nothing to evaluate"});
   t.LBACK = 0;
-  const std::string offTheGrid = swellOffTheGrid(3);
-  if (!offTheGrid.empty()) stopRun({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", offTheGrid});
+  std::vector<std::string> offTheGrid = swellOffTheGrid(3);
+  if (!offTheGrid.empty()) {
+    offTheGrid.insert(offTheGrid.begin(), " ++> SWELL OUTSIDE WAVE PERIOD RANGE");
+    fatalStop(kCaller, TPCM.EDUNIT, offTheGrid, FatalWait::kPressReturn, kKeyboardUnit);
+  }
   buildSeaState();
 }
 
@@ -99,10 +106,12 @@ void uprightColumn() {
 // Step 6. The run checks refuse a data set with more members before any stage (dynamicsMemberFinding).
 void checkMemberCount() {
   const int n = SOLVE.NCON;
-  const std::string count = "     " + memberCountText() + ";";
-  const std::string takes = "     the dynamics of a free Salm takes 1 or 2 members.";
-  if (n > dynamicsMemberLimit(kFreeSalm)) stopRun({" ++> Too many Salm members for dynamic evaluation", count, takes});
-  if (n < 1) stopRun({" ++> Too few Salm members for dynamic evaluation", count, takes});
+  const bool tooMany = n > dynamicsMemberLimit(kFreeSalm);
+  if (!tooMany && n >= 1) return;
+  std::vector<std::string> lines{tooMany ? " ++> Too many Salm members for dynamic evaluation"
+                                         : " ++> Too few Salm members for dynamic evaluation"};
+  addFlowingLines(lines, "     ", memberCountText() + "; the dynamics of a free Salm takes 1 or 2 members.");
+  fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The piercing member standing upright: the dry height of its buoyant part, the buoyancy that part

@@ -28,6 +28,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "vessel/statistics.h"
 #include "waves/sea_state.h"
@@ -83,10 +84,12 @@ float s(int m) { return OUTPUT.EQSIN(m); }
 float L(int m) { return SOLVE.CNLEN(m); }
 
 // The stop of a heading: its message, and a line of what to change when there is one.
-[[noreturn]] void stopHeading(std::string_view line, std::string_view change = {}) {
-  const std::string first = " ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " + std::string(line);
-  if (change.empty()) fatalStop(kRoutine, TPCM.EDUNIT, {first}, FatalWait::kPressReturn, kKeyboardUnit);
-  fatalStop(kRoutine, TPCM.EDUNIT, {std::string_view(first), change}, FatalWait::kPressReturn, kKeyboardUnit);
+[[noreturn]] void stopHeading(std::string_view what, std::string_view consequence, std::string_view change) {
+  std::vector<std::string> lines{
+      " ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " + std::string(what) + ";",
+      "     " + std::string(consequence)};
+  addWrapped(lines, std::string(change));
+  fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // Set-up step: the heading constants.
@@ -149,8 +152,8 @@ HeadingTerms headingTerms() {
   h.topMoment = (d.TMPLWE(N) + AL(N)) / G;
   h.topInertia = d.CMOI(N);
   if (t.IARCO == kYoke && t.PNDARM == 0.0f) {
-    stopHeading("the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate",
-                "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3).");
+    stopHeading("the arm of the yoke sides (PNDARM) is 0", "the side loads are indeterminate",
+                "Enter the separation of the yoke's attachment points (page 3, item 14 then 3).");
   }
   h.t1 = c(N) * c(N - 1) + s(N) * s(N - 1) * o.COSTHT;
   h.t2 = s(N) * o.SINTHT;

@@ -25,6 +25,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/list_read.h"
@@ -193,10 +194,11 @@ void linkMembers() {
 // has no bounded solution, and the run stops rather than carry an infinity into the loads.
 Complex modeResponse(Complex X, Complex Z, float EM, float WN2, float W, Complex C, std::string_view mode, int I) {
   if (EM * (Complex(WN2 - W * W) + W * C) == Complex(0.0f)) {
-    fatalStop(kRoutine, TPCM.EDUNIT,
-              {"", " ++> Wave period " + fmtF(TPCM.T(I), 7, 2) + ": the " + std::string(mode) +
-                       " Salm mode is undamped at its own frequency; its response is unbounded"},
-              FatalWait::kPressReturn, kKeyboardUnit);
+    std::vector<std::string> lines{""};
+    addFlowingLines(lines, " ++> ",
+                    "Wave period " + fmtF(TPCM.T(I), 7, 2) + ": the " + std::string(mode) +
+                        " Salm mode is undamped at its own frequency; its response is unbounded");
+    fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   return DELFCN(X, Z, EM, WN2, W, C);
 }
@@ -354,11 +356,13 @@ Reply askAboutIteration(int I) {
   // An unattended run stops here: the lines name what the drag grows with.
   if (unit == kDiagnosticsUnit) {
     const Tpcm& t = TPCM;
-    writeRecord(unit, "     The members' drag did not settle in " + std::to_string(kStepsBeforeQuestion) +
-                          " steps at this period (page 14). It grows with the element");
-    writeRecord(unit, "     drag coefficients (page 3, item 10: " + elementValues(t.COFDMT.data()) + ")");
-    writeRecord(unit, "     and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) + "); check them and the");
-    writeRecord(unit, "     element volumes and centroids (page 3, items 3 and 4).");
+    for (const std::string& line :
+         flowingLines("     ", "The members' drag did not settle in " + std::to_string(kStepsBeforeQuestion) +
+                                    " steps at this period (page 14). It grows with the element drag coefficients "
+                                    "(page 3, item 10: " + elementValues(t.COFDMT.data()) +
+                                    ") and the wave height or slope (page 14, item 4: " + messageValue(t.SLPHT) +
+                                    "); check them and the element volumes and centroids (page 3, items 3 and 4)."))
+      writeRecord(unit, line);
   }
   writeRecord(unit, "");
   writeRecord(unit, std::string("  Enter -2 to keep current result, quit this period") + " and go to the next period");

@@ -23,6 +23,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/nav_codes.h"
 #include "util/whole_files.h"
@@ -57,7 +58,7 @@ class ValueNotes {
     for (const RunFinding& f : *findings_) {
       if (f.fatal != fatal || f.value.empty() || shown(f) || std::ranges::find(places, f.place) == places.end())
         continue;
-      lines.push_back("     " + f.value + ".");
+      addFlowingLines(lines, "     ", f.value + ".");
       shown_.push_back(f.value);
     }
     return lines;
@@ -93,13 +94,14 @@ std::vector<std::string> piercingLines(bool valid, float height) {
   std::vector<std::string> lines{"     Salm element that pierces water (page 2, item 6) is " + std::to_string(t.IPIERC) +
                                  "."};
   if (!valid) {
-    lines.push_back("     No element of the column is numbered so (page 2, item 1: " + std::to_string(t.NELEM) +
-                    " elements).");
+    addFlowingLines(lines, "     ", "No element of the column is numbered so (page 2, item 1: " + std::to_string(t.NELEM) +
+                                       " elements).");
     return lines;
   }
-  lines.push_back("     Its lower end stands " + messageValue(height) + " above the sea bed and its top " +
-                  messageValue(height + t.SLEN(t.IPIERC)) + ", by the element lengths");
-  lines.push_back("     (page 3, item 2), in a water depth of " + messageValue(t.DEPTH) + " (page 1, item 4).");
+  addFlowingLines(lines, "     ",
+                  "Its lower end stands " + messageValue(height) + " above the sea bed and its top " +
+                      messageValue(height + t.SLEN(t.IPIERC)) + ", by the element lengths (page 3, item 2), in a "
+                      "water depth of " + messageValue(t.DEPTH) + " (page 1, item 4).");
   return lines;
 }
 
@@ -174,8 +176,8 @@ void silentRunRefused(const Counts& c) {
   CLEAR(kScreenUnit);
   writeRecord(kScreenUnit, "");
   writeRecord(kScreenUnit, " ++> Silent execution stopped: " + fmtI(c.warnings, 0) + " warning(s) and " +
-                               fmtI(c.fatals, 0) + " fatal warning(s)" +
-                               (placed ? "; see \"Diagnostics.stxt\"." : "."));
+                               fmtI(c.fatals, 0) + " fatal warning(s)" + (placed ? ";" : "."));
+  if (placed) writeRecord(kScreenUnit, "     see \"Diagnostics.stxt\".");
   PRSRET(kScreenUnit, kKeyboardUnit);
 }
 

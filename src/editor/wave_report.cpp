@@ -21,6 +21,7 @@
 #include "platform/units.h"
 #include "util/captions.h"
 #include "util/console_io.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/whole_files.h"
 #include "waves/sea_state.h"
@@ -176,14 +177,14 @@ std::vector<std::string> reportFault(bool sea, bool swell) {
   if (sea) {
     const SystemWords words{t.WAVTYP, t.SWHT(1), t.SIGPD(1), t.WAVWID, t.JONGAM, t.JONPL, t.JONPG};
     if (const auto fault = systemFault(words, false))
-      return {" ++> Wave report: the irregular sea (page 15) needs " + *fault + "."};
+      return flowingLines(" ++> ", "Wave report: the irregular sea (page 15) needs " + *fault + ".");
   }
   if (swell) {
     const std::int32_t index = gridIndexOf(t.SWELPD);
     if (index < 1 || index > t.NWP) return {" ++> Swell outside wave period range"};
     const SystemWords words{t.SWLTYP, t.SWELHT, t.SWELPD, t.SWLWID, t.JONGAM_SWL, t.JONPL_SWL, t.JONPG_SWL};
     if (const auto fault = systemFault(words, true))
-      return {" ++> Wave report: the swell (page 16) needs " + *fault + "."};
+      return flowingLines(" ++> ", "Wave report: the swell (page 16) needs " + *fault + ".");
   }
   return {};
 }

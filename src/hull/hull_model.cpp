@@ -1,6 +1,7 @@
 #include "hull/hull_model.h"
 
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/disc/disc.h"
@@ -9,6 +10,7 @@
 #include "hull/ship/ship.h"
 #include "platform/block_reset.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -32,10 +34,12 @@ const HullOps* selectedModel(std::string_view operation) {
   const HullOps* ops = HULL_MODELS.ops[static_cast<int>(kind)];
   if (ops == nullptr) {
     const std::string name(hullName(kind));
-    fatalStop(operation, TPCM.EDUNIT,
-              {"", " ++> Vessel response: the " + name + " hull model is not part of this program",
-               "     (VESTYP =" + fmtI(TPCM.VESTYP, 3) + ", SEMI_LIKE =" + fmtI(TPCM.SEMI_LIKE, 3) +
-                   "); no vessel response can be computed."});
+    std::vector<std::string> lines{""};
+    addFlowingLines(lines, " ++> ",
+                    "Vessel response: the " + name + " hull model is not part of this program (VESTYP =" +
+                        fmtI(TPCM.VESTYP, 3) + ", SEMI_LIKE =" + fmtI(TPCM.SEMI_LIKE, 3) +
+                        "); no vessel response can be computed.");
+    fatalStop(operation, TPCM.EDUNIT, lines);
   }
   return ops;
 }

@@ -27,8 +27,8 @@ Complex guardedRao(Complex numerator, Complex denominator, HullKind hull, Mode m
   if (!raoGuardState.warned) {
     raoGuardState.warned = true;
     writeRecord(TPCM.EDUNIT, " ++> Warning: wave period" + fmtF(periodSeconds, 7, 2) + " s, " +
-                                 std::string(hullName(hull)) + " hull, " + std::string(modeName(mode)) +
-                                 ": the RAO denominator is zero;");
+                                 std::string(hullName(hull)) + " hull, " + std::string(modeName(mode)) + ":");
+    writeRecord(TPCM.EDUNIT, "     the RAO denominator is zero;");
     writeRecord(TPCM.EDUNIT, "     the RAO is set to 0 wherever this occurs (warned once per run).");
   }
   return Complex(0.0f, 0.0f);

@@ -19,6 +19,7 @@
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "waves/wavcom.h"
@@ -101,8 +102,10 @@ void warnNoModel(bool& warned, std::string_view flow, int code, int component, s
   if (warned) return;
   warned = true;
   writeRecord(unit, "");
-  writeRecord(unit, " ++> Warning: " + std::string(flow) + " force model code " + fmtI(code, 0) + " of component " +
-                        fmtI(component, 0) + " selects no model;");
+  for (const std::string& line : flowingLines(" ++> Warning: ", std::string(flow) + " force model code " + fmtI(code, 0) +
+                                                                    " of component " + fmtI(component, 0) +
+                                                                    " selects no model;"))
+    writeRecord(unit, line);
   writeRecord(unit, "     " + std::string(flow) + " coefficients of such codes are taken as 0.");
 }
 

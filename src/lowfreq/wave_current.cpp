@@ -2,13 +2,16 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "numlib/roots.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -44,10 +47,16 @@ namespace {
 
 // What decides the waves' wave number on the current: the current speed and the water depth. An
 // unattended run is told these in place of the request to contact Kestrin and press a key.
-std::string currentAndDepthLine() {
+// The message: the lines `before`, those of the current and the depth, the lines `after`.
+std::vector<std::string> withCurrentAndDepth(std::initializer_list<std::string> before,
+                                             std::initializer_list<std::string> after) {
   const Tpcm& t = TPCM;
-  return "     The waves meet the current of " + messageValue(t.CURSPD) + " knots (page 12, item 1) in the water depth " +
-         messageValue(t.DEPTH) + " (page 1, item 4).";
+  std::vector<std::string> lines(before);
+  addFlowingLines(lines, "     ",
+                  "The waves meet the current of " + messageValue(t.CURSPD) +
+                      " knots (page 12, item 1) in the water depth " + messageValue(t.DEPTH) + " (page 1, item 4).");
+  lines.insert(lines.end(), after);
+  return lines;
 }
 
 std::uint32_t bitsOf(float x) {
@@ -70,10 +79,10 @@ float solveWaveOnCurrent(float Omega, float U) {
     if (IER == kRootNotConverged) {
       const std::string first = " >>> In WAVCURVEC; IER = " + fmtI(IER, 2);
       if (TPCM.EDUNIT == kDiagnosticsUnit) {
-        fatalStop("WAVCURVEC", TPCM.EDUNIT, {first, currentAndDepthLine()}, FatalWait::kNone);
+        fatalStop("WAVCURVEC", TPCM.EDUNIT, withCurrentAndDepth({first}, {}), FatalWait::kNone);
       }
       fatalStop("WAVCURVEC", TPCM.EDUNIT,
-                {first, currentAndDepthLine(), "     Contact Kestrin; press \"C\" + <RETURN> to continue"},
+                withCurrentAndDepth({first}, {"     Contact Kestrin; press \"C\" + <RETURN> to continue"}),
                 FatalWait::kReadLine);
     }
     upper *= 2.0f;
@@ -126,8 +135,8 @@ void GETVKY(float& y, float guess, std::int32_t unit, std::int32_t IIN, const Lo
     y = 0.0f;
   } else if (IER == kRootNotConverged) {
     const std::string first = " ++> Iteration overflow in GETVKY; IER = " + fmtI(IER, 2);
-    if (unit == kDiagnosticsUnit) fatalStop("GETVKY", unit, {"", first, currentAndDepthLine(), ""}, FatalWait::kNone);
-    fatalStop("GETVKY", unit, {"", first, currentAndDepthLine(), "     Please report this ocurrence to Kestrin", ""},
+    if (unit == kDiagnosticsUnit) fatalStop("GETVKY", unit, withCurrentAndDepth({"", first}, {""}), FatalWait::kNone);
+    fatalStop("GETVKY", unit, withCurrentAndDepth({"", first}, {"     Please report this ocurrence to Kestrin", ""}),
               FatalWait::kPressReturn, IIN);
   }
 }

@@ -21,6 +21,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 #include "waves/wavcom.h"
@@ -60,9 +61,11 @@ void warnInertialLoad(std::int32_t line, std::int32_t node) {
     writeRecord(unit, "     may be excessive; consider disabling the inertial");
     writeRecord(unit, "      correction for these lines.");
   } else {
-    writeRecord(unit, " ++> The inertial load correction for node " + fmtI(node, 2) + " of line " + fmtI(line, 2) +
-                          ", and probably others, may be excessive;");
-    writeRecord(unit, "     consider disabling the inertial corrections for these lines.");
+    for (const std::string& text :
+         flowingLines(" ++> ", "The inertial load correction for node " + fmtI(node, 2) + " of line " + fmtI(line, 2) +
+                                   ", and probably others, may be excessive; consider disabling the inertial "
+                                   "corrections for these lines."))
+      writeRecord(unit, text);
   }
   writeRecord(unit, "");
   DYNCOD_STATE.FRSTIM = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "mooring/catcom.h"
@@ -20,6 +21,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 
@@ -42,8 +44,12 @@ constexpr int kMostElements = 25;
 // The simulation types whose fairleads move between the depth layers of the tables.
 bool layeredType() { return TPCM.CREATR == kSimYobrix || TPCM.CREATR == kSimWistole; }
 
+// A refusal of the line data: `what`, after " ++> ", flowing over the console's lines.
 [[noreturn]] void refuse(const std::string& what, std::string_view routine = "LINDRV") {
-  fatalStop(routine, TPCM.EDUNIT, {"", what, ""}, FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ", what);
+  lines.emplace_back("");
+  fatalStop(routine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // One static solution of the line: scaled weights, secants and slopes at the nodes, strain terms.
@@ -98,14 +104,15 @@ void warnNoMeanTension(std::int32_t line, float separation) {
   LINDRV_STATE.WARNED(line) = 1;
   const std::int32_t unit = TPCM.EDUNIT;
   writeRecord(unit, "");
-  writeRecord(unit, " ++> Warning: Line" + fmtI(line, 4) + ": the anchor separation" + fmtF(separation, 10, 2) +
-                        " gives no positive mean tension;");
-  writeRecord(unit, "     the line is solved at the first table tension" + fmtF(lc.HLOD(1), 10, 2) + ".");
+  const std::string warning = "Line" + fmtI(line, 4) + ": the anchor separation" + fmtF(separation, 10, 2) +
+                              " gives no positive mean tension; the line is solved at the first table tension" +
+                              fmtF(lc.HLOD(1), 10, 2) + ".";
+  for (const std::string& text : flowingLines(" ++> Warning: ", warning)) writeRecord(unit, text);
 }
 
 void checkLineCode(std::int32_t line, std::int32_t code, std::string_view routine) {
   if (code > kDynamicLineCodes || (code >= 1 && code <= kMostLines)) return;
-  refuse(" ++> Line" + fmtI(line, 4) + ": code" + fmtI(code, 6) +
+  refuse("Line" + fmtI(line, 4) + ": code" + fmtI(code, 6) +
              " names no line type (1 to 150) and no dynamic line (above 1024).",
          routine);
 }
@@ -114,11 +121,11 @@ void checkLineType(std::int32_t lineType) {
   const Morcom& m = TPCM.moor;
   const std::int32_t N = m.NELEM(lineType);
   if (N < 1 || N > kMostElements) {
-    refuse(" ++> Line type" + fmtI(lineType, 4) + ":" + fmtI(N, 4) + " elements; 1 to 25 are allowed.");
+    refuse("Line type" + fmtI(lineType, 4) + ":" + fmtI(N, 4) + " elements; 1 to 25 are allowed.");
   }
   const std::int32_t line = m.LINTYP(1, lineType);
   if (line < 1 || line > kMostLines) {
-    refuse(" ++> Line type" + fmtI(lineType, 4) + ": its line record names line" + fmtI(line, 4) +
+    refuse("Line type" + fmtI(lineType, 4) + ": its line record names line" + fmtI(line, 4) +
            "; lines are numbered 1 to 150.");
   }
 }
@@ -155,7 +162,7 @@ void LINDRV(const float* RANCK, const float* ZANCK) {
   lc.DHFRAC = kTensionStep;
   lc.DZFRAC = kHeightStep;
   if (m.NLIN < 0 || m.NLIN > kMostLines) {
-    refuse(" ++> LINDRV:" + fmtI(m.NLIN, 6) + " mooring lines; 0 to 150 can be solved.");
+    refuse("LINDRV:" + fmtI(m.NLIN, 6) + " mooring lines; 0 to 150 can be solved.");
   }
 
   for (std::int32_t ILINE = 1; ILINE <= m.NLIN; ++ILINE) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "mooring/catenary_element.h"
@@ -14,6 +15,7 @@
 #include "numlib/interpolation.h"
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -29,8 +31,10 @@ constexpr double kLowestTension = 0.02;
 constexpr double kTensionRange = 200.0;
 
 [[noreturn]] void refuse(const std::string& what) {
-  fatalStop("setUpLineTables", TPCM.EDUNIT, {"", " ++> Line set-up: " + what, ""}, FatalWait::kPressReturn,
-            kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ", "Line set-up: " + what);
+  lines.emplace_back("");
+  fatalStop("setUpLineTables", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 void checkSizes() {

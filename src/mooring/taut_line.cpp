@@ -3,7 +3,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "mooring/tndcom.h"
@@ -11,6 +13,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -31,7 +34,7 @@ bool warnedAndAborted(std::initializer_list<std::string_view> lines) {
 }
 
 // A message that ends the computation without a result, and the wait to read it.
-void endWithoutResult(std::initializer_list<std::string_view> lines) {
+void endWithoutResult(std::span<const std::string> lines) {
   const std::int32_t unit = TPCM.EDUNIT;
   for (std::string_view line : lines) writeRecord(unit, line);
   writeRecord(unit, "");
@@ -40,6 +43,10 @@ void endWithoutResult(std::initializer_list<std::string_view> lines) {
     char reply = ' ';
     READCP(reply);
   }
+}
+void endWithoutResult(std::initializer_list<std::string_view> lines) {
+  const std::vector<std::string> message(lines.begin(), lines.end());
+  endWithoutResult(message);
 }
 
 std::string typeLabel(std::int32_t lineType) { return " ++> Line type" + fmtI(lineType, 3) + ": "; }
@@ -93,9 +100,10 @@ void TENDNDP(std::int32_t lineType) {
   }
   const double reach = w.DELTAZ - others;  // what subline 1 has to span, unstretched
   if (reach <= 0.0) {
-    endWithoutResult({typeLabel(lineType) + "the other sublines already span the fairlead-anchor distance of" +
-                          fmtF(w.DELTAZ, 10, 2) + ";",
-                      "     the length of subline 1 is left unchanged."});
+    std::vector<std::string> lines = flowingLines(
+        typeLabel(lineType), "the other sublines already span the fairlead-anchor distance of" + fmtF(w.DELTAZ, 10, 2) + ";");
+    lines.push_back("     the length of subline 1 is left unchanged.");
+    endWithoutResult(lines);
     return;
   }
 

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "numlib/circle_constants.h"
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -33,12 +35,13 @@ std::int32_t pointsFromShape(float A, float B) {
 }
 
 [[noreturn]] void refuseDegenerateBody(float A, float B, std::int32_t IUNIT, std::int32_t IIN) {
-  fatalStop("ELPCOF", IUNIT,
-            {"", " ++> ELPCOF: an elliptic body with the squared axis ratios A = " + messageValue(A) + " and B = " +
-                     messageValue(B),
-             "     needs more than " + std::to_string(kMaxPoints) + " integration points: its dimensions are",
-             "     zero, too far apart or not numbers. Check the dimensions of the body."},
-            FatalWait::kPressReturn, IIN);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "ELPCOF: an elliptic body with the squared axis ratios A = " + messageValue(A) + " and B = " +
+                      messageValue(B) + " needs more than " + std::to_string(kMaxPoints) +
+                      " integration points: its dimensions are zero, too far apart or not numbers. Check the "
+                      "dimensions of the body.");
+  fatalStop("ELPCOF", IUNIT, lines, FatalWait::kPressReturn, IIN);
 }
 
 void warnManyPoints(std::int32_t NP, std::int32_t IUNIT, std::int32_t NMEM) {

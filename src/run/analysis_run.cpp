@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "dataset/ioinit.h"
 #include "dataset/lowcof.h"
@@ -30,6 +31,7 @@
 #include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/staged_files.h"
 #include "vessel/vesl1.h"
@@ -335,16 +337,16 @@ void runAnalysis(RunMode mode) {
     // answer, so the run says that it stops there, and what to do, as every other stop does.
     if (mode != RunMode::kInteractive && stop.status == kExitFatal && fatalStopState.message.empty() &&
         !fatalStopState.explained) {
-      analysisRunState.unansweredStop = {
-          " ++> The run stops here, in " + stop.routine + ". An unattended run does not go on past the message",
-          "     above (a run with --interactive asks whether to, where the message offers it): change",
-          "     what the message names and run again."};
+      analysisRunState.unansweredStop =
+          flowingLines(" ++> ", "The run stops here, in " + stop.routine +
+                                    ". An unattended run does not go on past the message above (a run with "
+                                    "--interactive asks whether to, where the message offers it): change what the "
+                                    "message names and run again.");
       if (unitConnected(kDiagnosticsUnit)) {
         for (const std::string& line : analysisRunState.unansweredStop) writeRecord(kDiagnosticsUnit, line);
       }
     }
-    const std::string notKept = folder.keepMessagesOnly();
-    if (!notKept.empty()) analysisRunState.messagesNotKept.push_back(notKept);
+    for (std::string& line : folder.keepMessagesOnly()) analysisRunState.messagesNotKept.push_back(std::move(line));
     throw;
   }
 }

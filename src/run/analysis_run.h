@@ -33,12 +33,14 @@ enum class RunMode {
 };
 
 inline constexpr std::string_view kRunUsage = "Usage: quorvel-run [--silent | --interactive]";
-// What "--help" prints after the usage line: the modes, one to a line.
+// What "--help" prints after the usage line: the modes, each on its own lines within the console.
 inline constexpr std::string_view kRunHelp =
     "Runs the analysis of the data set \"SALMDAT\" in the current folder.\n"
-    "  (no argument)    messages to a fresh \"Diagnostics.stxt\", reports to their files\n"
+    "  (no argument)    messages to a fresh \"Diagnostics.stxt\", reports to their\n"
+    "                   files\n"
     "  --silent         the same, continuing \"Diagnostics.stxt\"\n"
-    "  --interactive    messages and questions on the console, reports where page 18 says\n"
+    "  --interactive    messages and questions on the console, reports where\n"
+    "                   page 18 says\n"
     "Ends with status 0, 1 after a failure, 2 when the keyboard input ends.";
 
 // The mode the command-line arguments (the program's name left out) ask for; nothing for any other

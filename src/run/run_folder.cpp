@@ -10,6 +10,7 @@
 #include "platform/units.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/safe_save.h"
 #include "util/staged_files.h"
 
@@ -20,8 +21,8 @@ void requireDataFile() {
   struct stat st = {};
   if (::stat(name.c_str(), &st) == 0 || errno != ENOENT) return;  // the load reports any other failure
   const std::string howToCreate[] = {
-      "     There is no data set in this folder. To create one, start quorvel here and choose",
-      "     (C) Create new, or copy a data set \"SALMDAT\" here; then run again."};
+      "     There is no data set in this folder. To create one, start quorvel here and",
+      "     choose (C) Create new, or copy a data set \"SALMDAT\" here; then run again."};
   ACERR(kRunnerName, kEditor.dataFile, kScreenUnit, howToCreate);
 }
 
@@ -29,13 +30,15 @@ RunFolder::RunFolder(bool messagesFile) : hold_("", FolderHold::kRun) {
   // A stop here releases the hold as the object ends.
   if (hold_.refused())
     fatalStop(kRunnerName, kScreenUnit,
-              {"", " ++> Another analysis is running in this folder; this run stops and changes no file.",
-               "     Wait for that run to end, then start this one again."});
+              {"", " ++> Another analysis is running in this folder; this run stops and changes no",
+               "     file. Wait for that run to end, then start this one again."});
   if (messagesFile) {
     const std::string reason = freshFileRefused(kDiagnosticsFile);
-    if (!reason.empty())
-      ACERR(kRunnerName, kDiagnosticsFile, kScreenUnit, "     Reason: " + reason,
-            "     Nothing in this folder was changed.");
+    if (!reason.empty()) {
+      std::vector<std::string> explanation = flowingLines("     ", "Reason: " + reason);
+      explanation.push_back("     Nothing in this folder was changed.");
+      ACERR(kRunnerName, kDiagnosticsFile, kScreenUnit, explanation);
+    }
   }
   beginStaging();
 }
@@ -50,12 +53,14 @@ void RunFolder::keepAll() {
     return;
   }
   const SaveFailure& failure = save.failure();
-  ACERR(kRunnerName, failure.file, kScreenUnit, "     Reason: " + failure.reason,
-        failure.changed ? "     Not every earlier file could be put back; each file holds one whole run's."
-                        : "     The files of the earlier run are as they were; none of this run's was kept.");
+  std::vector<std::string> explanation = flowingLines("     ", "Reason: " + failure.reason);
+  addFlowingLines(explanation, "     ",
+                  failure.changed ? "Not every earlier file could be put back; each file holds one whole run's."
+                                  : "The files of the earlier run are as they were; none of this run's was kept.");
+  ACERR(kRunnerName, failure.file, kScreenUnit, explanation);
 }
 
-std::string RunFolder::keepMessagesOnly() {
+std::vector<std::string> RunFolder::keepMessagesOnly() {
   const std::string name(kDiagnosticsFile);
   bool held = false;
   std::string messages;
@@ -69,8 +74,8 @@ std::string RunFolder::keepMessagesOnly() {
   SafeSave save;
   save.add(name, textBytes(messages));
   if (save.commit()) return {};
-  return "     \"" + name + "\" could not be written either (" + save.failure().reason +
-         "); it is as the earlier run left it.";
+  return flowingLines("     ", "\"" + name + "\" could not be written either (" + save.failure().reason +
+                                 "); it is as the earlier run left it.");
 }
 
 }  // namespace qv

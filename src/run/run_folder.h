@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/folder_lock.h"
 
@@ -38,9 +39,9 @@ class RunFolder {
   // fatal path, naming the file and the system's reason, with the folder's files as they were.
   void keepAll();
   // After a stop: the messages file alone (none in an interactive run), the other files dropped.
-  // Where even that cannot be written, the earlier one stays; the line returned says so (empty
-  // when it was written or there was none).
-  std::string keepMessagesOnly();
+  // Where even that cannot be written, the earlier one stays; the lines returned say so (none when
+  // it was written or there was none).
+  std::vector<std::string> keepMessagesOnly();
 
  private:
   FolderLock hold_;

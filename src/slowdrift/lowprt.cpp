@@ -29,6 +29,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "waves/sea_state.h"
@@ -489,18 +490,25 @@ std::vector<std::string> waveHeadingWarning() {
       "     and run again; enter"};
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const Change& c = changes[i];
-    lines.push_back("       " + degreesText(c.wanted) + " as the " + c.what + " (" + c.where + "), now " +
-                    degreesText(c.now) + (i + 1 < changes.size() ? "," : "."));
+    const std::string entry = "       " + degreesText(c.wanted) + " as the " + c.what + " (" + c.where + "),";
+    const std::string now = "now " + degreesText(c.now) + (i + 1 < changes.size() ? "," : ".");
+    // The value now goes under its entry where the two overrun the console.
+    if (entry.size() + 1 + now.size() <= kConsoleWidth) {
+      lines.push_back(entry + " " + now);
+    } else {
+      lines.push_back(entry);
+      lines.push_back("         " + now);
+    }
   }
   if (!regularWaves) return lines;
   // The regular waves' heading is on the page only while no irregular wave or swell is simulated.
   if (sea && t.LSWELL != 0) {
-    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and the",
-                               "     swell (page 16, item 1) are off: switch them off, enter the heading there,",
-                               "     and switch them on again."});
+    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and",
+                               "     the swell (page 16, item 1) are off: switch them off, enter the heading",
+                               "     there, and switch them on again."});
   } else if (sea) {
-    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are off:",
-                               "     switch them off, enter the heading there, and switch them on again."});
+    lines.insert(lines.end(), {"     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are",
+                               "     off: switch them off, enter the heading there, and switch them on again."});
   } else {
     lines.insert(lines.end(), {"     Page 14 shows item 6 only while the swell (page 16, item 1) is off:",
                                "     switch it off, enter the heading there, and switch it on again."});
@@ -516,11 +524,11 @@ void warnPeakBeyondTable(const std::string& peak, float load) {
   }
   const float last = EQUILB.HLOAD(t.NUMTAB);
   if (!(load > last)) return;
-  const std::string lines[] = {
-      " ++> Warning: " + peak + ", " + forceText(load) + ", lies beyond the",
-      "     load-offset table's last load of " + forceText(last) + ": its offset is extrapolated from the",
-      "     table's last interval. Raise the maximum horizontal load on Salm (page 2, item 2), now",
-      "     " + forceText(t.TLOAD) + ", above it."};
+  const std::vector<std::string> lines =
+      flowingLines(" ++> Warning: ", peak + ", " + forceText(load) + ", lies beyond the load-offset table's last load of " +
+                                         forceText(last) + ": its offset is extrapolated from the table's last "
+                                         "interval. Raise the maximum horizontal load on Salm (page 2, item 2), now " +
+                                         forceText(t.TLOAD) + ", above it.");
   writeRunWarning(t.EDUNIT, lines);
 }
 

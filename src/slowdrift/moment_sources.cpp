@@ -22,6 +22,7 @@
 #include "platform/units.h"
 #include "statics/data_lines.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 
@@ -61,7 +62,7 @@ int modelItem(std::int32_t word, int field, int firstItem, bool current) {
 // What feeds the wind's or the current's yaw moment: the model of the field (sway or yaw) whose
 // term is the larger at the relative direction beta, and for a table or a file its largest lateral
 // or yaw coefficient.
-std::vector<std::string> flowSource(bool wind, float beta, float arm) {
+std::string flowSource(bool wind, float beta, float arm) {
   const Tpcm& t = TPCM;
   const std::string load = wind ? "wind" : "current";
   const std::int32_t word = wind ? t.LWBARG : t.LCBARG;
@@ -80,10 +81,10 @@ std::vector<std::string> flowSource(bool wind, float beta, float arm) {
       return wind ? c.UWNCFS(row, column) : c.UCRCFS(row, column);
     });
     const float angle = e.row == 0 ? 0.0f : (wind ? c.UWNANG(e.row) : c.UCRANG(e.row));
-    return {"     the " + load + " coefficient table of LOWDAT (page 8, item " +
-                std::to_string(wind ? kWindTableItem : kCurrentTableItem) + "), " + at,
-            "     Its largest lateral or yaw coefficient is " + std::string(e.column == 2 ? "Cy" : "Cz") + " = " +
-                messageValue(e.value) + " in row " + std::to_string(e.row) + " (" + degreesText(angle) + ")."};
+    return "the " + load + " coefficient table of LOWDAT (page 8, item " +
+           std::to_string(wind ? kWindTableItem : kCurrentTableItem) + "), " + at +
+           " Its largest lateral or yaw coefficient is " + std::string(e.column == 2 ? "Cy" : "Cz") + " = " +
+           messageValue(e.value) + " in row " + std::to_string(e.row) + " (" + degreesText(angle) + ").";
   }
   if (code == kModelUserFile) {
     const UserCoefficientTable& table = wind ? userCoefficientState.wind : userCoefficientState.current;
@@ -92,15 +93,14 @@ std::vector<std::string> flowSource(bool wind, float beta, float arm) {
     const LargestEntry e = largestLateralOrYaw(std::min(table.N, kMaxUserCoefficientRows),
                                                [&](int row, int column) { return table.coefficient(row, column); });
     const float angle = e.row == 0 ? 0.0f : table.angle(e.row) * kDegreesPerRadian;
-    return {"     the " + load + " coefficients of the file \"" + name + "\" (chosen on page 8, item " +
-                std::to_string(item) + "), " + at,
-            "     Its largest lateral or yaw coefficient is " + std::string(e.column == 2 ? "CY" : "CMZ") + " = " +
-                messageValue(e.value) + " in row " + std::to_string(e.row) + " (heading " + degreesText(angle) + ")."};
+    return "the " + load + " coefficients of the file \"" + name + "\" (chosen on page 8, item " +
+           std::to_string(item) + "), " + at + " Its largest lateral or yaw coefficient is " +
+           std::string(e.column == 2 ? "CY" : "CMZ") + " = " + messageValue(e.value) + " in row " +
+           std::to_string(e.row) + " (heading " + degreesText(angle) + ").";
   }
   const std::string model(modelName(wind ? ForceLoad::kWind : ForceLoad::kCurrent, code).trimmed());
-  return {"     the " + load + " model \"" + model + "\" (page 8, item " + std::to_string(item) + "), " + at,
-          "     Check the " + load + " speed (page " + (wind ? "11" : "12") + ") and the " + load +
-              " areas and arms (page 10)."};
+  return "the " + load + " model \"" + model + "\" (page 8, item " + std::to_string(item) + "), " + at + " Check the " +
+         load + " speed (page " + (wind ? "11" : "12") + ") and the " + load + " areas and arms (page 10).";
 }
 
 // Wave system s (1 the sea, 2 the swell, 3 the second swell) and the page that describes it.
@@ -109,7 +109,7 @@ std::string seaSystemName(int s) {
 }
 
 // What feeds the mean wave drift of wave system s.
-std::vector<std::string> driftSource(int s) {
+std::string driftSource(int s) {
   const Tpcm& t = TPCM;
   const std::string system = seaSystemName(s);
   const int code = NIBVAL(t.LWVCOF, 3, t.EDUNIT);
@@ -125,15 +125,14 @@ std::vector<std::string> driftSource(int s) {
     });
     const int i = e.row == 0 ? 1 : (e.row - 1) % frequencies + 1;
     const int j = e.row == 0 ? 1 : (e.row - 1) / frequencies + 1;
-    return {"     the mean wave drift of " + system + " by the drift coefficients of the file \"" + name + "\"",
-            "     (chosen on page 8, item " + std::to_string(item) + "). Its largest sway or yaw coefficient is " +
-                messageValue(e.value) + " (" + (e.column == 2 ? "sway" : "yaw") + "),",
-            "     at heading " + degreesText(d.ANGARR(j) * kDegreesPerRadian) + " and frequency " +
-                fixedText(d.WARRAY(i, j), 4) + " rad/s."};
+    return "the mean wave drift of " + system + " by the drift coefficients of the file \"" + name +
+           "\" (chosen on page 8, item " + std::to_string(item) + "). Its largest sway or yaw coefficient is " +
+           messageValue(e.value) + " (" + (e.column == 2 ? "sway" : "yaw") + "), at heading " +
+           degreesText(d.ANGARR(j) * kDegreesPerRadian) + " and frequency " + fixedText(d.WARRAY(i, j), 4) + " rad/s.";
   }
   const std::string model(modelName(ForceLoad::kDrift, code).trimmed());
-  return {"     the mean wave drift of " + system + " by the drift model \"" + model + "\" (page 8, item " +
-          std::to_string(item) + ")."};
+  return "the mean wave drift of " + system + " by the drift model \"" + model + "\" (page 8, item " +
+         std::to_string(item) + ").";
 }
 
 }  // namespace
@@ -148,7 +147,7 @@ MomentSource largestMomentSource(float PSI) {
   const float arm = EQUILB.YAWARM - t.CG_to_Midship;
   struct Part {
     float value;
-    std::function<std::vector<std::string>()> name;
+    std::function<std::string()> name;
   };
   std::vector<Part> candidates{
       {parts.wind, [&] { return flowSource(true, relativeDirection(t.WNDHDG, PSI), arm); }},
@@ -156,31 +155,27 @@ MomentSource largestMomentSource(float PSI) {
   float rest = source.moment - parts.wind - parts.current - parts.positioning;
   for (int s = 1; s <= 3; ++s) {
     candidates.push_back({parts.sea[s - 1].drift, [s] { return driftSource(s); }});
-    candidates.push_back({parts.sea[s - 1].drag, [s] {
-                            return std::vector<std::string>{"     the drift drag of " + seaSystemName(s) + "."};
-                          }});
+    candidates.push_back({parts.sea[s - 1].drag, [s] { return "the drift drag of " + seaSystemName(s) + "."; }});
     rest -= parts.sea[s - 1].drift + parts.sea[s - 1].drag;
   }
   for (int k = 1; k <= 3; ++k) {
     candidates.push_back({parts.auxiliary[k - 1], [k] {
-                            return std::vector<std::string>{"     the auxiliary force " + std::to_string(k) +
-                                                            " of the external forces (page 9)."};
+                            return "the auxiliary force " + std::to_string(k) + " of the external forces (page 9).";
                           }});
     rest -= parts.auxiliary[k - 1];
   }
-  candidates.push_back({parts.positioning, [] { return std::vector<std::string>{"     the dynamic positioning."}; }});
+  candidates.push_back({parts.positioning, [] { return std::string("the dynamic positioning."); }});
   // What the parts leave of the total is the mooring's own moment: the yaw table or the pendular mass.
   candidates.push_back({rest, [&] {
-                          return std::vector<std::string>{
-                              t.YAWTBL != 0 ? "     the auxiliary yaw offset table (page 3, item 15)."
-                                            : "     the pendular mass (page 3, item 13)."};
+                          return std::string(t.YAWTBL != 0 ? "the auxiliary yaw offset table (page 3, item 15)."
+                                                           : "the pendular mass (page 3, item 13).");
                         }});
   const Part* largest = &candidates.front();
   for (const Part& part : candidates) {
     if (!(std::fabs(part.value) <= std::fabs(largest->value))) largest = &part;
   }
-  source.lines.push_back("     The largest part of it, " + messageValue(largest->value) + momentLabel() + ", comes from");
-  for (std::string& line : largest->name()) source.lines.push_back(std::move(line));
+  source.lines = flowingLines("     ", "The largest part of it, " + messageValue(largest->value) + momentLabel() +
+                                          ", comes from " + largest->name());
   return source;
 }
 

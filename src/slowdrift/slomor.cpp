@@ -40,6 +40,7 @@
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "util/sim_types.h"
@@ -70,12 +71,16 @@ constexpr float kAttackSineLimit = 0.05f; // below it (head or stern flow) the y
 constexpr float kSquareLawLimit = 1.0e-10f;
 
 // Stops the stage after its message, a blank line first and the pause after.
-[[noreturn]] void stopStage(std::initializer_list<std::string_view> lines) {
+[[noreturn]] void stopStage(std::span<const std::string> lines) {
   const std::int32_t unit = TPCM.EDUNIT;
   writeRecord(unit, "");
   for (std::string_view line : lines) writeRecord(unit, line);
   PRSRET(unit, kKeyboardUnit, TPCM.LBACK);
   silentStop("SLOMOR");
+}
+[[noreturn]] void stopStage(std::initializer_list<std::string_view> lines) {
+  const std::vector<std::string> message(lines.begin(), lines.end());
+  stopStage(message);
 }
 
 // A speed in knots in the length unit per second.
@@ -109,8 +114,11 @@ RunSeaState buildSpectra() {
   Tpcm& t = TPCM;
   WAVCOM.RHOWTR = 0.001f * t.DWATR / WAVCOM.G;
   t.LBACK = 0;
-  const std::string offTheGrid = swellOffTheGrid(1);
-  if (!offTheGrid.empty()) stopStage({" ++> SWELL OUTSIDE WAVE PERIOD RANGE", offTheGrid});
+  std::vector<std::string> offTheGrid = swellOffTheGrid(1);
+  if (!offTheGrid.empty()) {
+    offTheGrid.insert(offTheGrid.begin(), " ++> SWELL OUTSIDE WAVE PERIOD RANGE");
+    stopStage(offTheGrid);
+  }
   return buildSeaState();
 }
 
@@ -198,29 +206,22 @@ void warnLoadBeyondTable(float F, float PSI) {
   const float last = EQUILB.HLOAD(t.NUMTAB);
   const std::string where = t.NELEM == 0 ? "the last load of the auxiliary static offset table (page 3, item 11)"
                                          : "the maximum horizontal load on Salm (page 2, item 2)";
-  const std::string heading = "     At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) +
-                              " the net horizontal load is " + forceText(F) + ",";
-  const std::string now = forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD);
+  const std::string beyond = "At the vessel heading " + degreesText(ANGSYM(PSI) * kDegreesPerRadian) +
+                             " the net horizontal load is " + forceText(F) +
+                             ", beyond the load-offset table's last load of " + forceText(last);
+  const std::string raise =
+      "Raise " + where + ", now " + forceText(t.NELEM == 0 ? t.AUXFOR(t.NUMTAB) : t.TLOAD) + ", above the loads of the run.";
+  std::vector<std::string> lines{"", " ++> WARNING; a static load exceeds the maximum table value"};
   // An unattended run cannot be asked whether to go on with the offset extrapolated: it stops, and
   // its message says so, with what to change.
   if (t.EDUNIT == kDiagnosticsUnit) {
-    const std::string lines[] = {
-        "",
-        " ++> WARNING; a static load exceeds the maximum table value",
-        heading,
-        "     beyond the load-offset table's last load of " + forceText(last) + ".",
-        "     The run stops: an unattended run does not extrapolate its offset from the table's last",
-        "     interval. Raise " + where + ",",
-        "     now " + now + ", above the loads of the run."};
-    fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+    addFlowingLines(lines, "     ", beyond + ".");
+    addFlowingLines(lines, "     ",
+                    "The run stops: an unattended run does not extrapolate its offset from the table's last "
+                    "interval. " + raise);
+    fatalStop("SLOMOR", t.EDUNIT, lines, FatalWait::kNone);
   }
-  const std::string lines[] = {
-      "",
-      " ++> WARNING; a static load exceeds the maximum table value",
-      heading,
-      "     beyond the load-offset table's last load of " + forceText(last) + ", from which its offset would be",
-      "     extrapolated. Raise " + where + ",",
-      "     now " + now + ", above the loads of the run."};
+  addFlowingLines(lines, "     ", beyond + ", from which its offset would be extrapolated. " + raise);
   for (const std::string& line : lines) writeRecord(t.EDUNIT, line);
   PRSRET(t.EDUNIT, kKeyboardUnit, t.LBACK);
   if (t.LBACK < 0) silentStop("SLOMOR");
@@ -245,8 +246,8 @@ std::vector<std::string> largestMomentLines(const std::string& what) {
   } while (U <= kScanLast);
   const MomentSource source = largestMomentSource(worstAt);
   const std::string heading = degreesText(ANGSYM(worstAt) * kDegreesPerRadian);
-  std::vector<std::string> lines{"     " + what + " " + messageValue(source.moment) + momentLabel() +
-                                 " at the vessel heading " + heading + "."};
+  std::vector<std::string> lines = flowingLines(
+      "     ", what + " " + messageValue(source.moment) + momentLabel() + " at the vessel heading " + heading + ".");
   lines.insert(lines.end(), source.lines.begin(), source.lines.end());
   return lines;
 }
@@ -257,11 +258,11 @@ std::vector<std::string> largestMomentLines(const std::string& what) {
   const Equilb& q = EQUILB;
   float highest = q.ENERGY(1);
   for (int k = 2; k < q.IANGLE; ++k) highest = std::max(highest, q.ENERGY(k));
-  std::vector<std::string> lines{
-      "",
-      " ++> VANTREL: no equilibrium heading can be ranked as the most stable: at each of the " +
-          std::to_string(q.IANGLE - 1) + " found",
-      "     the yaw moment summed over the scan lies below -1.0E+30 (at most " + messageValue(highest) + ")."};
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "VANTREL: no equilibrium heading can be ranked as the most stable: at each of the " +
+                      std::to_string(q.IANGLE - 1) + " found the yaw moment summed over the scan lies below -1.0E+30 "
+                      "(at most " + messageValue(highest) + ").");
   const std::vector<std::string> largest = largestMomentLines("No sound load gives the largest yaw moment of the scan,");
   lines.insert(lines.end(), largest.begin(), largest.end());
   lines.push_back("     Correct them and run again.");
@@ -357,11 +358,14 @@ StableRoot scanHeadings() {
   COFLD();
   do {
     if (q.IANGLE > kMaxEquilibria) {
-      stopStage({" ++> Too many equilibrium angles found in VANTREL...", "     Contact Kestrin Systems for assistance.",
-                 "     The yaw moment of the loads on the vessel changes sign more than " + fmtI(kMaxEquilibria, 0) +
-                     " times in a turn of its heading:",
-                 "     check the coefficients of its wind, current and wave-drift models (page 8, and the tables",
-                 "     of \"LOWDAT\" or the rows of \"DRFTCOFS.txt\" they read) for values that alternate in sign."});
+      std::vector<std::string> lines{" ++> Too many equilibrium angles found in VANTREL...",
+                                     "     Contact Kestrin Systems for assistance."};
+      addFlowingLines(lines, "     ",
+                      "The yaw moment of the loads on the vessel changes sign more than " + fmtI(kMaxEquilibria, 0) +
+                          " times in a turn of its heading: check the coefficients of its wind, current and "
+                          "wave-drift models (page 8, and the tables of \"LOWDAT\" or the rows of \"DRFTCOFS.txt\" "
+                          "they read) for values that alternate in sign.");
+      stopStage(lines);
     }
     L += DPHI;
     U += DPHI;
@@ -842,13 +846,13 @@ float squareLawAmplitude(float sigma) {
     // An unattended run cannot be asked for more iterations: it stops naming what sets the equation,
     // the motion variance of the mode and the hull that drags.
     if (t.EDUNIT == kDiagnosticsUnit) {
-      const std::string lines[] = {
-          "", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...",
-          "     Check data file and rerun simluation. The linear motion variance is " + messageValue(EQUILB.VARYTP) +
-              ", with the square-law",
-          "     term of the hull's waterline length " + lengthText(t.LWL) + " (page 5, item 8) and draft " +
-              lengthText(t.DRAFT) + " (page 5, item 10)."};
-      fatalStop("SLOMOR", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kNone);
+      std::vector<std::string> lines{"", " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms..."};
+      addFlowingLines(lines, "     ",
+                      "Check data file and rerun simluation. The linear motion variance is " +
+                          messageValue(EQUILB.VARYTP) + ", with the square-law term of the hull's waterline length " +
+                          lengthText(t.LWL) + " (page 5, item 8) and draft " + lengthText(t.DRAFT) +
+                          " (page 5, item 10).");
+      fatalStop("SLOMOR", t.EDUNIT, lines, FatalWait::kNone);
     }
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");

@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
@@ -13,6 +14,7 @@
 #include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -28,18 +30,16 @@ constexpr int kMaxWidenings = 20;
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
   const std::int32_t I = s.IPERCN;
-  const std::string lines[] = {
-      "",
-      " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY",
-      "     Under the horizontal load " + forceText(EQUILB.HLOAD(s.ITABLE)) + " (table point " +
-          std::to_string(s.ITABLE) + ") no attitude balances the piercing",
-      "     " + memberData(I) + ",",
-      "     " + forceText(s.WETVL0) + " of it up to the piercing element " + std::to_string(t.IPIERC) +
-          " (page 2, item 6), with the",
-      "     waterplane area " + areaText(t.WPAPRC) + " (page 2, item 5) at the surface. Check its elements'",
-      "     lengths, volumes, weights and their centres (page 3, items 2 to 6) and the waterplane area.",
-      ""};
-  fatalStop("TOPHT", t.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{"", " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY"};
+  addFlowingLines(lines, "     ",
+                  "Under the horizontal load " + forceText(EQUILB.HLOAD(s.ITABLE)) + " (table point " +
+                      std::to_string(s.ITABLE) + ") no attitude balances the piercing " + memberData(I) + ", " +
+                      forceText(s.WETVL0) + " of it up to the piercing element " + std::to_string(t.IPIERC) +
+                      " (page 2, item 6), with the waterplane area " + areaText(t.WPAPRC) +
+                      " (page 2, item 5) at the surface. Check its elements' lengths, volumes, weights and their "
+                      "centres (page 3, items 2 to 6) and the waterplane area.");
+  lines.emplace_back("");
+  fatalStop("TOPHT", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 void traceChamber(const char* state) {

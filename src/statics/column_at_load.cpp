@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/equilb.h"
@@ -16,6 +17,7 @@
 #include "statics/solve.h"
 #include "util/captions.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -67,11 +69,13 @@ std::string force(float value) {
 
 [[noreturn]] void noEquilibrium(float H, const std::string& why) {
   const Tpcm& t = TPCM;
-  fatalStop("STSALM", t.EDUNIT,
-            {"", " ++> SALM statics: no equilibrium found under the horizontal load " + force(H) + ",",
-             "     a load off the points of the load-offset table (" + why + ").",
-             "     Check the elements, the attachment and the table's largest load (pages 2 and 3).", ""},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "SALM statics: no equilibrium found under the horizontal load " + force(H) +
+                      ", a load off the points of the load-offset table (" + why + ").");
+  addFlowingLines(lines, "     ", "Check the elements, the attachment and the table's largest load (pages 2 and 3).");
+  lines.emplace_back("");
+  fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The argument tolerance of a search run down to neighbouring floats (relative above 1, absolute

@@ -10,6 +10,7 @@
 #include "statics/data_lines.h"
 #include "statics/solve.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 
 namespace qv {
 
@@ -103,14 +104,21 @@ float standingSurface(std::int32_t closing) {
 // by 100.00 metric tons; it weighs 500.00 metric tons, its buoyancy there is 260.79 metric tons"
 std::vector<std::string> memberLines(std::int32_t I, std::int32_t closing) {
   const Solve& s = SOLVE;
-  std::string stance = sideAtRest(I) > 0.0f ? "stands straight up" : "hangs straight down";
+  const std::string stance = "     member " + std::to_string(I) + " (" + memberElements(I) + ") " +
+                             (sideAtRest(I) > 0.0f ? "stands straight up" : "hangs straight down");
   const float buoyancy = s.CNMASS(I) - restingTerms(I, s.DEFF).N;
-  if (piercing(I)) stance += " with " + lengthText(s.DEFF - lowerJointAtRest(I)) + " of it under water";
+  std::vector<std::string> lines{stance + ","};
+  if (piercing(I)) {
+    // How much of it is under water goes on a line of its own where the stance's line has no room.
+    const std::string wet = "with " + lengthText(s.DEFF - lowerJointAtRest(I)) + " of it under water,";
+    lines = stance.size() + 1 + wet.size() <= kConsoleWidth ? std::vector<std::string>{stance + " " + wet}
+                                                            : std::vector<std::string>{stance, "     " + wet};
+  }
   const float T = restingTopPull(I, closing, s.DEFF);
   const std::string top = T < 0.0f ? "pushed down at its top by " + forceText(-T) : "held up at its top by " + forceText(T);
-  return {"     member " + std::to_string(I) + " (" + memberElements(I) + ") " + stance + ",",
-          "     " + top + "; it weighs " + forceText(s.CNMASS(I)) + ",",
-          "     its buoyancy there is " + forceText(buoyancy) + ";"};
+  lines.push_back("     " + top + "; it weighs " + forceText(s.CNMASS(I)) + ",");
+  lines.push_back("     its buoyancy there is " + forceText(buoyancy) + ";");
+  return lines;
 }
 
 }  // namespace
@@ -129,16 +137,20 @@ void checkColumnStands(std::int32_t closing) {
   }
   if (lines.size() == 2) return;
   lines.back().back() = '.';
-  lines.push_back("     A member standing straight up (or hanging straight down) whose weight and the load on its top");
-  lines.push_back("     turn it over more than its buoyancy and that load right it falls over under the least");
-  lines.push_back("     horizontal load: no load-offset table starts from this shape.");
+  addFlowingLines(lines, "     ",
+                  "A member standing straight up (or hanging straight down) whose weight and the load on its top "
+                  "turn it over more than its buoyancy and that load right it falls over under the least horizontal "
+                  "load: no load-offset table starts from this shape.");
   if (const float surface = standingSurface(closing); surface > 0.0f) {
-    lines.push_back("     As placed, the column stands from a water depth of " + lengthText(t.DEPTH + surface - s.DEFF) +
-                    " on (now " + lengthText(t.DEPTH) + ", page 1,");
-    lines.push_back("     item 4); or change the element lengths, volumes or weights (page 3, items 2, 3 and 5).");
+    addFlowingLines(lines, "     ",
+                    "As placed, the column stands from a water depth of " + lengthText(t.DEPTH + surface - s.DEFF) +
+                        " on (now " + lengthText(t.DEPTH) +
+                        ", page 1, item 4); or change the element lengths, volumes or weights (page 3, items 2, 3 "
+                        "and 5).");
   } else {
-    lines.push_back("     Change the element lengths, volumes or weights (page 3, items 2, 3 and 5) or the water");
-    lines.push_back("     depth (page 1, item 4).");
+    addFlowingLines(lines, "     ",
+                    "Change the element lengths, volumes or weights (page 3, items 2, 3 and 5) or the water depth "
+                    "(page 1, item 4).");
   }
   lines.emplace_back("");
   fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);

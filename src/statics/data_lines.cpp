@@ -3,6 +3,7 @@
 #include "dataset/tpcm.h"
 #include "statics/solve.h"
 #include "util/captions.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -68,7 +69,7 @@ std::string memberData(std::int32_t member) {
 
 std::vector<std::string> memberDataLines() {
   std::vector<std::string> lines;
-  for (std::int32_t I = 1; I <= SOLVE.NCON; ++I) lines.push_back("     " + memberData(I) + (I == SOLVE.NCON ? "." : ","));
+  for (std::int32_t I = 1; I <= SOLVE.NCON; ++I) addFlowingLines(lines, "     ", memberData(I) + (I == SOLVE.NCON ? "." : ","));
   return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -14,6 +15,7 @@
 #include "util/console_io.h"
 #include "util/farray.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -143,14 +145,15 @@ void requireOffsetStep() {
   if (states <= kMaxTablePoints) return;
   const float range = EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1);
   const std::string unit = english() ? " feet" : " meters";
-  fatalStop("STPRT", t.EDUNIT,
-            {"", " ++> STPRT: the offset increment for the static offset table (page 2, item 3), " +
-                     messageValue(t.OFFINC) + unit + ",",
-             "     gives " + std::to_string(states) + " offset states over the table's " + messageValue(range) + unit +
-                 "; at most " + std::to_string(kMaxTablePoints) + " are reported.",
-             "     Use an increment of at least " +
-                 messageValue(range / static_cast<float>(kMaxTablePoints - 1)) + unit + "."},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "STPRT: the offset increment for the static offset table (page 2, item 3), " +
+                      messageValue(t.OFFINC) + unit + ", gives " + std::to_string(states) +
+                      " offset states over the table's " + messageValue(range) + unit + "; at most " +
+                      std::to_string(kMaxTablePoints) + " are reported.");
+  lines.push_back("     Use an increment of at least " + messageValue(range / static_cast<float>(kMaxTablePoints - 1)) +
+                  unit + ".");
+  fatalStop("STPRT", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // One pass of section II: the zero-load state first, then the table points or the offset steps,

@@ -28,6 +28,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/title.h"
 #include "waves/wavcom.h"
@@ -64,7 +65,10 @@ std::string force(float value) { return forceText(value); }
 std::string length(float value) { return lengthText(value); }
 
 [[noreturn]] void refuse(const std::string& reason) {
-  fatalStop("STSALM", TPCM.EDUNIT, {"", " ++> SALM statics: " + reason, ""}, FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ", "SALM statics: " + reason);
+  lines.emplace_back("");
+  fatalStop("STSALM", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The table search found no configuration at table point ITABLE, neither by its own search nor
@@ -77,20 +81,18 @@ std::string length(float value) { return lengthText(value); }
   const std::int32_t point = SOLVE.ITABLE;
   std::vector<std::string> lines{"", " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY"};
   if (point == 2) {
-    lines.insert(lines.end(),
-                 {"     No column configuration was found at the table's first load, " + force(e.HLOAD(point)) +
-                      " (table point 2):",
-                  "     the column's shape at zero load does not continue to it. The column's members (page 3,",
-                  "     items 2 to 6 of their elements):"});
+    addFlowingLines(lines, "     ",
+                    "No column configuration was found at the table's first load, " + force(e.HLOAD(point)) +
+                        " (table point 2): the column's shape at zero load does not continue to it. The column's "
+                        "members (page 3, items 2 to 6 of their elements):");
   } else {
-    lines.insert(lines.end(),
-                 {"     The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) + " (table point " +
-                      fmtI(point - 1, 0) + ") and",
-                  "     found no column configuration at " + force(e.HLOAD(point)) +
-                      ": the column's shape does not continue to it, and",
-                  "     the maximum horizontal load of page 2 (" + force(t.TLOAD) +
-                      ") may lie beyond what the column can carry.",
-                  "     The column's members (page 3, items 2 to 6 of their elements):"});
+    addFlowingLines(lines, "     ",
+                    "The load-offset table reached a horizontal load of " + force(e.HLOAD(point - 1)) +
+                        " (table point " + fmtI(point - 1, 0) + ") and found no column configuration at " +
+                        force(e.HLOAD(point)) +
+                        ": the column's shape does not continue to it, and the maximum horizontal load of page 2 (" +
+                        force(t.TLOAD) + ") may lie beyond what the column can carry.");
+    lines.push_back("     The column's members (page 3, items 2 to 6 of their elements):");
   }
   const std::vector<std::string> members = memberDataLines();
   lines.insert(lines.end(), members.begin(), members.end());
@@ -316,21 +318,21 @@ std::string memberLengths(std::int32_t last = SOLVE.NCON) {
 [[noreturn]] void impossibleConfiguration() {
   const Tpcm& t = TPCM;
   const Solve& s = SOLVE;
-  std::vector<std::string> lines{"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!",
-                                 "     The column's top must stand " + length(s.YOKBOT) + " above its lowest free joint:",
-                                 "     the water depth " + length(t.DEPTH) + " (page 1, item 4)"};
-  if (s.ANCHT != 0.0f) lines.push_back("     less the frozen base's height " + length(s.ANCHT));
-  lines.push_back(t.IARCO == kBuoyantRiser
-                      ? "     less the vessel draft " + length(t.DRAFT) + " (page 5, item 10)."
-                      : "     plus the yoke's height above the waterline " + length(t.YOKEHT) +
-                            " (page 3, item 14 then 1).");
+  std::vector<std::string> lines{"", " ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!"};
+  std::string height = "The column's top must stand " + length(s.YOKBOT) +
+                       " above its lowest free joint: the water depth " + length(t.DEPTH) + " (page 1, item 4)";
+  if (s.ANCHT != 0.0f) height += " less the frozen base's height " + length(s.ANCHT);
+  height += t.IARCO == kBuoyantRiser
+                ? " less the vessel draft " + length(t.DRAFT) + " (page 5, item 10)."
+                : " plus the yoke's height above the waterline " + length(t.YOKEHT) + " (page 3, item 14 then 1).";
+  addFlowingLines(lines, "     ", height);
   float total = 0.0f;
   for (int I = 1; I <= s.NCON; ++I) total += s.CNLEN(I);
-  lines.insert(lines.end(), {"     No member standing up or down with one of them leaning reaches that height:",
-                             "     " + memberLengths() + " long,",
-                             "     together " + length(total) + ". Change the element lengths (page 3, item 2), the water",
-                             "     depth or the attachment's height.",
-                             ""});
+  lines.push_back("     No member standing up or down with one of them leaning reaches that height:");
+  addFlowingLines(lines, "     ",
+                  memberLengths() + " long, together " + length(total) +
+                      ". Change the element lengths (page 3, item 2), the water depth or the attachment's height.");
+  lines.emplace_back("");
   fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
@@ -395,20 +397,18 @@ void warnPiercingMemberDry() {
   const std::int32_t unit = t.EDUNIT;
   const std::int32_t I = s.IPERCN;
   const std::string where = s.HDRY0 < 0.0f ? length(-s.HDRY0) + " below" : length(s.HDRY0) + " above";
-  const std::string lines[] = {
-      "",
-      "",
-      " ++> WARNING: piercing member might not cross water surface.",
-      "     At zero load the top of member " + fmtI(I, 0) + " (" + memberElements(I) +
-          "), which holds the piercing element " + fmtI(t.IPIERC, 0) + " (page 2,",
-      "     item 6), stands " + where + " the water surface; the water depth is " + length(t.DEPTH) +
-          " (page 1, item 4).",
-      "     The members up to it: " + memberLengths(I) + " long",
-      "     (page 3, item 2 of their elements). Change the element lengths, the piercing element or the",
-      "     water depth so that the member crosses the surface.",
-      ""};
+  std::vector<std::string> lines{"", "", " ++> WARNING: piercing member might not cross water surface."};
+  addFlowingLines(lines, "     ",
+                  "At zero load the top of member " + fmtI(I, 0) + " (" + memberElements(I) +
+                      "), which holds the piercing element " + fmtI(t.IPIERC, 0) + " (page 2, item 6), stands " +
+                      where + " the water surface; the water depth is " + length(t.DEPTH) + " (page 1, item 4).");
+  addFlowingLines(lines, "     ",
+                  "The members up to it: " + memberLengths(I) +
+                      " long (page 3, item 2 of their elements). Change the element lengths, the piercing element "
+                      "or the water depth so that the member crosses the surface.");
+  lines.emplace_back("");
   if (unit == kDiagnosticsUnit) {  // an unattended run cannot be asked whether to go on
-    fatalStop("STSALM", unit, std::span<const std::string>(lines), FatalWait::kNone);
+    fatalStop("STSALM", unit, lines, FatalWait::kNone);
   }
   for (const std::string& line : lines) writeRecord(unit, line);
   PRSRET(unit, kKeyboardUnit);
@@ -495,12 +495,14 @@ void checkTablePoint(std::int32_t J) {
     miss = "member " + fmtI(p.misfit.member, 0) + " misses its moment balance by " +
            messageValue(100.0 * p.misfit.moment) + " % of H L";
   }
-  fatalStop("STSALM", t.EDUNIT,
-            {"", " ++> SALM statics: no equilibrium found under the horizontal load " + force(EQUILB.HLOAD(J)) +
-                     " (table point " + fmtI(J, 0) + ")",
-             std::string("     with the attachment \"") + attachmentName(t.IARCO) + "\": " + miss + ".",
-             "     Check the elements and the attachment (pages 2 and 3).", ""},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "SALM statics: no equilibrium found under the horizontal load " + force(EQUILB.HLOAD(J)) +
+                      " (table point " + fmtI(J, 0) + ") with the attachment \"" + attachmentName(t.IARCO) +
+                      "\": " + miss + ".");
+  lines.push_back("     Check the elements and the attachment (pages 2 and 3).");
+  lines.emplace_back("");
+  fatalStop("STSALM", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The search of member 1's cotangent by RTMI1 over TOPHT into COTANP(J, 1), the table point J under
@@ -675,8 +677,7 @@ void endRiserTableWhereItComesIntoLine() {
       "The buoyant riser's members come into line under the upper loads of the load-offset table, whose "
       "loads the statics report cannot print: the table ends at " + force(last) + ", under which they stand " +
           degreesText(std::asin(static_cast<float>(kLeastMemberBend)) * kDegreesPerRadian) +
-          " out of line, in place of the maximum horizontal load on Salm (page 2, item 2), " + force(t.TLOAD) + ".",
-      80);
+          " out of line, in place of the maximum horizontal load on Salm (page 2, item 2), " + force(t.TLOAD) + ".");
   writeRunWarning(t.EDUNIT, lines);
   t.TLOAD = last;
   buildTables();

@@ -79,26 +79,25 @@ std::string counted(long n, std::string_view one) {
   return std::to_string(n) + " " + std::string(one) + (n == 1 ? "" : "s");
 }
 
-// A word of the user's as a message quotes it: its first few dozen characters, the cut marked with
+// A word of the user's as a message quotes it: its first few dozen columns, the cut marked with
 // "..." and the word's length; a control character (a bell, a backspace) as its caret code ("^G"),
-// which the console shows instead of obeying.
+// which the console shows instead of obeying, and a byte beyond plain text as its hex code ("<EF>"),
+// so that what the console would not show, a byte-order mark before a number, is seen.
 std::string quotedWord(const std::string& word) {
-  constexpr std::size_t kShown = 32;
-  std::size_t cut = std::min(word.size(), kShown);
-  // Whole characters: a cut never splits the bytes of one.
-  while (cut > 0 && cut < word.size() && (static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80) --cut;
-  std::string shown = "\"";
-  for (std::size_t k = 0; k < cut; ++k) {
-    const unsigned char c = static_cast<unsigned char>(word[k]);
-    if (c < 0x20 || c == 0x7F) {
-      shown += '^';
-      shown += static_cast<char>(c ^ 0x40);
-    } else {
-      shown += word[k];
-    }
+  constexpr std::size_t kShown = 32;  // columns of the word's bytes as shown
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  std::size_t cut = 0;
+  for (; cut < word.size(); ++cut) {
+    const unsigned char c = static_cast<unsigned char>(word[cut]);
+    std::string code(1, word[cut]);
+    if (c < 0x20 || c == 0x7F) code = {'^', static_cast<char>(c ^ 0x40)};
+    if (c >= 0x80) code = {'<', kHex[c >> 4], kHex[c & 0xF], '>'};
+    if (shown.size() + code.size() > kShown) break;
+    shown += code;
   }
-  if (cut == word.size()) return shown + "\"";
-  return shown + "...\" (" + std::to_string(word.size()) + " characters)";
+  if (cut == word.size()) return "\"" + shown + "\"";
+  return "\"" + shown + "...\" (" + std::to_string(word.size()) + " characters)";
 }
 
 // What a value that does not fit its variable is: the variable of a count takes no fraction.

@@ -20,6 +20,7 @@
 #include "util/console_io.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 #include "util/unformatted_io.h"
@@ -99,10 +100,12 @@ void expectRead(RecordStatus status) {
 // records with motions of other points, periods or headings.
 [[noreturn]] void partnerMismatch() {
   const std::string name = fileOf(HIMEM.IUNX);
-  fatalStop(kRoutine, TPCM.EDUNIT,
-            {"", " ++> Relative wave heading" + fmtF(HIMEM.RAOANG(WAVCOM.IRAO), 8, 2) + " deg: the partner motion file " +
-                     name + " does not match this run;",
-             "     its number of headings, periods or points differs from this run's."});
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "Relative wave heading" + fmtF(HIMEM.RAOANG(WAVCOM.IRAO), 8, 2) + " deg: the partner motion file " +
+                      name + " does not match this run;");
+  lines.push_back("     its number of headings, periods or points differs from this run's.");
+  fatalStop(kRoutine, TPCM.EDUNIT, lines);
 }
 
 // The next partner record must be `bytes` long: a record of another length is a record of another

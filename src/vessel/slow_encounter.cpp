@@ -10,6 +10,7 @@
 #include "numlib/circle_constants.h"
 #include "platform/block_reset.h"
 #include "util/console_io.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
 
@@ -58,11 +59,10 @@ void warnSlowEncounterRows(float headingDeg, const SlowEncounterRows& rows) {
   const int n = wavePoints();
   const std::string speed = messageValue(t.TVFWD) + (t.NUNTS == kMetricUnits ? " m/s" : " ft/s");
   const float longest = *std::max_element(&t.T(1), &t.T(1) + n);
-  std::vector<std::string> lines{
-      " ++> Warning: under way at " + speed + " with the waves at " + messageValue(headingDeg) +
-          " deg to the vessel, it meets",
-      "     the waves of these periods [s] more slowly than the longest period of the grid (" +
-          messageValue(longest) + " s):"};
+  std::vector<std::string> lines =
+      flowingLines(" ++> Warning: ", "under way at " + speed + " with the waves at " + messageValue(headingDeg) +
+                                         " deg to the vessel, it meets the waves of these periods [s] more slowly "
+                                         "than the longest period of the grid (" + messageValue(longest) + " s):");
   std::string line = "    ";
   int onLine = 0;
   for (int i = 1; i <= n; ++i) {
@@ -76,8 +76,9 @@ void warnSlowEncounterRows(float headingDeg, const SlowEncounterRows& rows) {
     ++onLine;
   }
   lines.push_back(line);
-  lines.push_back("     motion that slow belongs to the slow drift: the wave-frequency statistics leave out");
-  lines.push_back("     the vessel's surge, sway and yaw there and what they drive (warned once per run).");
+  addFlowingLines(lines, "     ",
+                  "motion that slow belongs to the slow drift: the wave-frequency statistics leave out the vessel's "
+                  "surge, sway and yaw there and what they drive (warned once per run).");
   writeRunWarning(t.EDUNIT, lines);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
@@ -18,6 +19,7 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 #include "util/title.h"
@@ -115,7 +117,9 @@ void refuseOversizedData() {
     problem = "the spreading sector ANGSEC must be positive (ANGSEC =" + fmtF(d.ANGSEC, 9, 2) + ")";
   }
   if (problem.empty()) return;
-  fatalStop(kRoutine, d.EDUNIT, {"", " ++> Vessel response: " + problem + "."});
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ", "Vessel response: " + problem + ".");
+  fatalStop(kRoutine, d.EDUNIT, lines);
 }
 
 // ---- Storm and design wave ----
@@ -266,9 +270,15 @@ Spreading spreadingNormalisation() {
   const auto integrand = [cosexp](float x) { return COSPWR(x, cosexp); };
   const float upper = 565.4867f / d.ANGSEC;
   // The data of the integral, for a stop.
-  const std::string spreadingLine = "     The wave spreading index " + messageValue(d.COSEXP) +
-                                    " (page 15, item 21) over the sector of " + messageValue(d.ANGSEC) +
-                                    " degrees (page 15, item 22).";
+  const std::vector<std::string> spreadingLines =
+      flowingLines("     ", "The wave spreading index " + messageValue(d.COSEXP) + " (page 15, item 21) over the sector of " +
+                                 messageValue(d.ANGSEC) + " degrees (page 15, item 22).");
+  // A stop of the integral: its first line, then the data of the integral.
+  const auto stopIntegral = [&](const std::string& first) {
+    std::vector<std::string> lines{first};
+    lines.insert(lines.end(), spreadingLines.begin(), spreadingLines.end());
+    fatalStop(kRoutine, d.EDUNIT, lines);
+  };
   float eps = 1.0e-4f;
   int halvings = 10;
   int integrations = 0;
@@ -281,11 +291,11 @@ Spreading spreadingNormalisation() {
     ++integrations;
     if (IER == kQuadRoundoff) {
       if (std::fabs(fact) <= 10.0f * eps) {
-        fatalStop(kRoutine, d.EDUNIT, {" ++> FATAL error: unfixable roundoff error in VESL1", spreadingLine});
+        stopIntegral(" ++> FATAL error: unfixable roundoff error in VESL1");
       }
       eps = 10.0f * eps;
     } else if (IER == kQuadNoConvergence) {
-      if (halvings > 40) fatalStop(kRoutine, d.EDUNIT, {"++> FATAL error: NDIM > NDMSUP in VESL1", spreadingLine});
+      if (halvings > 40) stopIntegral("++> FATAL error: NDIM > NDMSUP in VESL1");
       halvings *= 2;
     } else if (0.01f * fact < eps) {
       eps = 0.008f * fact;  // the tolerance must be small beside the integral
@@ -322,11 +332,12 @@ void setSpreading() {
       !VESL1_STATE.spreadingWarned) {
     VESL1_STATE.spreadingWarned = true;
     writeRecord(d.EDUNIT, "");
-    writeRecord(d.EDUNIT, " ++> Warning: " + fmtI(d.NA, 0) + " angular wedges are too few for the wave spreading index " +
-                              fmtF(d.COSEXP, 0, 2) + ":");
-    writeRecord(d.EDUNIT, "     summed over the wedges, the spreading function misses its integral by " +
-                              fmtF(100.0 * std::fabs(resolution - 1.0), 0, 1) + " percent.");
-    writeRecord(d.EDUNIT, "     Their weights are scaled to sum to 1; more wedges (page 15) resolve the spreading.");
+    std::vector<std::string> lines = flowingLines(
+        " ++> Warning: ", fmtI(d.NA, 0) + " angular wedges are too few for the wave spreading index " +
+                              fmtF(d.COSEXP, 0, 2) + ": summed over the wedges, the spreading function misses its "
+                              "integral by " + fmtF(100.0 * std::fabs(resolution - 1.0), 0, 1) + " percent.");
+    addFlowingLines(lines, "     ", "Their weights are scaled to sum to 1; more wedges (page 15) resolve the spreading.");
+    for (const std::string& line : lines) writeRecord(d.EDUNIT, line);
   }
 }
 

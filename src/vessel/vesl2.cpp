@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
@@ -14,6 +15,7 @@
 #include "platform/units.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 #include "util/unformatted_io.h"
@@ -74,9 +76,10 @@ void writeMotion(int unit, float a, float b) {
 // A partner motion file written by a run of other headings pairs this body's motions with another
 // body's motions at other headings.
 [[noreturn]] void partnerMismatch(const std::string& detail) {
-  fatalStop(kRoutine, TPCM.EDUNIT,
-            {"", " ++> The partner motion file " + unitFileName(kPartnerUnit) + " does not match this run;",
-             "     " + detail});
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ", "The partner motion file " + unitFileName(kPartnerUnit) + " does not match this run;");
+  addFlowingLines(lines, "     ", detail);
+  fatalStop(kRoutine, TPCM.EDUNIT, lines);
 }
 
 void readPartnerCount() {
@@ -124,7 +127,8 @@ void refuseFilesOfTypeSixteen() {
   if (d.ISPM == 0 && d.IPLOTS == 0 && !reportFileWanted()) return;
   fatalStop(kRoutine, d.EDUNIT,
             {"", " ++> Vessel response: a data set of simulation type 16 names no files;",
-             "     it takes ISPM = 0, no plot tables (IPLOTS = 0) and no report file (IUNIT not 1)."});
+             "     it takes ISPM = 0, no plot tables (IPLOTS = 0) and no report file",
+             "     (IUNIT not 1)."});
 }
 
 OpenedFiles openFiles() {

@@ -84,7 +84,7 @@ std::int32_t swellGridIndex(int swell) {
   return std::fabs(index) < kFarOffGrid ? static_cast<std::int32_t>(index) : 0;
 }
 
-std::string swellOffTheGrid(std::int32_t first) {
+std::vector<std::string> swellOffTheGrid(std::int32_t first) {
   const Tpcm& t = TPCM;
   const struct {
     bool on;
@@ -94,7 +94,7 @@ std::string swellOffTheGrid(std::int32_t first) {
   for (int k = 1; k <= 2; ++k) {
     const auto& swell = swells[k - 1];
     const std::int32_t index = swellGridIndex(k);
-    if (swell.on && !(index >= first && index <= t.NWP)) return swellOffTheGridLine(swell.period, first, swell.ISYS);
+    if (swell.on && !(index >= first && index <= t.NWP)) return swellOffTheGridLines(swell.period, first, swell.ISYS);
   }
   return {};
 }

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "waves/wave_spectrum.h"
 
@@ -68,10 +69,10 @@ float significantHeight(const float* PSD);
 // swell). 0 when the quotient is no number or lies far off any grid.
 std::int32_t swellGridIndex(int swell = 1);
 
-// The stop's line (swellOffTheGridLine) for the first swell of the run, the swell and then the
-// second swell, whose nearest grid period lies outside T(first) .. T(NWP); empty when every swell
+// The stop's lines (swellOffTheGridLines) for the first swell of the run, the swell and then the
+// second swell, whose nearest grid period lies outside T(first) .. T(NWP); none when every swell
 // that is on lies within.
-std::string swellOffTheGrid(std::int32_t first);
+std::vector<std::string> swellOffTheGrid(std::int32_t first);
 
 // The run's sea state into WAVCOM, as the slow drift and the free SALM need it: the grid
 // (fillWaveGrid), NSPEC, and, the arrays cleared first,

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "numlib/circle_constants.h"
@@ -15,6 +17,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "waves/spectral_integration.h"
 #include "waves/user_spectrum.h"
@@ -231,12 +234,11 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
     std::int32_t IER = 0;
     GAMMA(TPCM.OCHI_LAMBDA(j), gammaValue, IER);
     if (IER != 0) {
-      const std::string lines[] = {" ++> Gamma function error in WVSPEC",
-                                   "     Ochi-Hubble component " + std::to_string(j) +
-                                       ": the gamma function of its shape parameter lambda, " +
-                                       messageValue(TPCM.OCHI_LAMBDA(j)),
-                                   "     (page 15, item 8), cannot be formed."};
-      fatalStop(kRoutine, TPCM.EDUNIT, std::span<const std::string>(lines), FatalWait::kPressReturn, kKeyboardUnit);
+      std::vector<std::string> lines{" ++> Gamma function error in WVSPEC"};
+      addFlowingLines(lines, "     ",
+                      "Ochi-Hubble component " + std::to_string(j) + ": the gamma function of its shape parameter "
+                      "lambda, " + messageValue(TPCM.OCHI_LAMBDA(j)) + " (page 15, item 8), cannot be formed.");
+      fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
     }
     C[j - 1] = TPCM.SWHT(j) * TPCM.SWHT(j) * 0.25f / gammaValue;
   }
@@ -263,7 +265,9 @@ void defaultSwell(float* PSD, float HS, float TP, const SystemShape& shape, int 
   // INT(x + 1.5) of the period offset: the nearest grid period, the longer one at a tie.
   const float position = (TP - WAVCOM.TS) / WAVCOM.DT + 1.5f;
   if (!(position >= 1.0f && position < static_cast<float>(n + 1))) {
-    stopWith(" ++> SWELL OUTSIDE WAVE PERIOD RANGE", swellOffTheGridLine(TP, 1, shape.index));
+    std::vector<std::string> lines{" ++> SWELL OUTSIDE WAVE PERIOD RANGE"};
+    for (std::string& line : swellOffTheGridLines(TP, 1, shape.index)) lines.push_back(std::move(line));
+    fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   if (!(sigma > 0.0f)) {
     stopWith(std::string(" ++> ") + shape.name + ": relative width of the default swell spectrum " +
@@ -300,8 +304,11 @@ void userDefined(std::int32_t ITYPE, float* PSD, float& HS, float& TP, const Sys
   }
   if (first == 0) {
     const std::string source = ITYPE == kSpectrumUserFile ? "of the file WAVSPEC.txt" : "typed in the data set";
-    stopWith(std::string(" ++> ") + shape.name + ": the user-defined wave spectrum " + source,
-             "     has no positive ordinate on the wave period grid; its peak is undefined (WVSPEC)");
+    fatalStop(kRoutine, TPCM.EDUNIT,
+              flowingLines(" ++> ", std::string(shape.name) + ": the user-defined wave spectrum " + source +
+                                        " has no positive ordinate on the wave period grid; its peak is undefined "
+                                        "(WVSPEC)"),
+              FatalWait::kPressReturn, kKeyboardUnit);
   }
   TP = kTwoPi / (WAVCOM.W(first) - 0.5f * (WAVCOM.W(first) - WAVCOM.W(last)));
   float M0 = 0.0f;
@@ -312,14 +319,14 @@ void userDefined(std::int32_t ITYPE, float* PSD, float& HS, float& TP, const Sys
 
 }  // namespace
 
-std::string swellOffTheGridLine(float period, std::int32_t first, std::int32_t ISYS) {
+std::vector<std::string> swellOffTheGridLines(float period, std::int32_t first, std::int32_t ISYS) {
   const Tpcm& t = TPCM;
   const std::string which = ISYS == kSecondSwell ? "second swell peak period " : ISYS == kWindSea ? "spectrum peak period "
                                                                                                   : "swell peak period ";
   const std::string page = ISYS == kWindSea ? " s (page 15)" : " s (page 16)";
-  return "     The " + which + messageValue(period) + page + " is nearest to none of the wave periods " +
-         messageValue(t.T(std::clamp(first, 1, std::max(t.NWP, 1)))) + " to " + messageValue(t.T(std::max(t.NWP, 1))) +
-         " s of page 14.";
+  return flowingLines("     ", "The " + which + messageValue(period) + page + " is nearest to none of the wave periods " +
+                                   messageValue(t.T(std::clamp(first, 1, std::max(t.NWP, 1)))) + " to " +
+                                   messageValue(t.T(std::max(t.NWP, 1))) + " s of page 14.");
 }
 
 float RWHFUN(float R, float WH_TMA) { return 1.0f - R * std::tanh(R * WH_TMA * WH_TMA); }

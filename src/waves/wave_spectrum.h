@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm_codes.h"  // the spectrum type codes (WaveSpectrum)
 
@@ -69,10 +70,10 @@ void WVSPEC(std::int32_t ITYPE, float* PSD, float& HS, float& TP, float& WP, flo
 // WH_TMA = omega sqrt(depth / g); R WH_TMA^2 is then k times depth.
 float RWHFUN(float R, float WH_TMA);
 
-// The line of a stop that finds the peak period [s] of wave system ISYS (a default swell spectrum of
-// the sea, the swell, the second swell) off the wave period grid of TPCM, whose periods from number
-// `first` on may take it: "     The swell peak period 16.00 s (page 16) is nearest to none of the
-// wave periods 3.00 to 15.00 s of page 14."; "second swell peak period" for the second swell.
-std::string swellOffTheGridLine(float period, std::int32_t first = 1, std::int32_t ISYS = kSwell);
+// The lines of a stop that finds the peak period [s] of wave system ISYS (a default swell spectrum
+// of the sea, the swell, the second swell) off the wave period grid of TPCM, whose periods from
+// number `first` on may take it: "     The swell peak period 16.00 s (page 16) is nearest to none of
+// the wave periods 3.00 to 15.00 s of page 14."; "second swell peak period" for the second swell.
+std::vector<std::string> swellOffTheGridLines(float period, std::int32_t first = 1, std::int32_t ISYS = kSwell);
 
 }  // namespace qv

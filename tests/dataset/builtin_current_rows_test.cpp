@@ -59,7 +59,8 @@ TEST_F(BuiltinCurrentFindings, DeepWaterOcimfRunsAndTheOthersNameTheSetsTheyWoul
       {"the extreme cylindrical bow at any depth", 0x555, 20.0f, ""},
       {"OCIMF '77 at depth/draft 2.5", 0x666, 40.0f,
        "[fatal]\n"
-       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77, are not on hand\n"
+       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77,\n"
+       "     are not on hand\n"
        "     for depth/draft 2.50 and bow factor 0.00, which would need:\n"
        "     - surge: OCIMF 1977, depth/draft 1.5, Conventional bow\n"
        "     - sway: OCIMF 1977, depth/draft 1.5, Conventional bow\n"
@@ -67,7 +68,8 @@ TEST_F(BuiltinCurrentFindings, DeepWaterOcimfRunsAndTheOthersNameTheSetsTheyWoul
        "     Choose another current model on page 8.\n"},
       {"NSMB '91 at 98 percent load: sway alone is held", 0x444, 100.0f,
        "[fatal]\n"
-       " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91, are not on hand\n"
+       " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91,\n"
+       "     are not on hand\n"
        "     for depth/draft 6.25 (6.12 to the full-load draft), draft-based load 98.0 %\n"
        "     and bow factor 0.00, which would need:\n"
        "     - surge: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"
@@ -76,12 +78,14 @@ TEST_F(BuiltinCurrentFindings, DeepWaterOcimfRunsAndTheOthersNameTheSetsTheyWoul
       {"NSMB '91 for sway beside OCIMF '77 for surge and yaw", 0x646, 100.0f, ""},
       {"two models, each with its own finding", 0x464, 40.0f,
        "[fatal]\n"
-       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77, are not on hand\n"
+       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77,\n"
+       "     are not on hand\n"
        "     for depth/draft 2.50 and bow factor 0.00, which would need:\n"
        "     - sway: OCIMF 1977, depth/draft 1.5, Conventional bow\n"
        "     Choose another current model on page 8.\n"
        "[fatal]\n"
-       " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91, are not on hand\n"
+       " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91,\n"
+       "     are not on hand\n"
        "     for depth/draft 2.50 (2.45 to the full-load draft), draft-based load 98.0 %\n"
        "     and bow factor 0.00, which would need:\n"
        "     - surge: NSMB 1991, depth/draft 1.5, load 40 %, bow with bulb\n"

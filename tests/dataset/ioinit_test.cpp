@@ -165,7 +165,7 @@ TEST_F(Load, FindingsAreShownAndNoted) {
        },
        "M\n\n\n", -1,
        {" ++> File was produced on a Macintosh PPC computer.\n",
-        " ++> Data file version word (VERNO, word 217) is not a number; it must be\n"},
+        " ++> Data file version word (VERNO, word 217) is not a number;\n"},
        true},
       {"version increment", [] { TPCM.IVERS_SUFX = 3; }, "M\n\n", -1,
        {" ++> Version increment mismatch: \n", "     DATfile  version  increment  =  3\n",
@@ -590,10 +590,11 @@ TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
     std::function<void()> edit;
     std::string found;  // the lines after the warning, in both modes
   };
-  const std::string countFound = "; a data set of\n     QUORVEL (CREATR 11) holds 4975.\n";
-  const std::string creatorFound = "; it must be\n     1 to 17 (11 for this program).\n";
-  const std::string versionFound = "; it must be\n"
-                                   "     the version of the editor that saved the data set (6.80 or earlier).\n";
+  const std::string countFound = ";\n     a data set of QUORVEL (CREATR 11) holds 4975.\n";
+  const std::string creatorFound = ";\n     it must be 1 to 17 (11 for this program).\n";
+  const std::string versionFound = ";\n"
+                                   "     it must be the version of the editor that saved the data set\n"
+                                   "     (6.80 or earlier).\n";
   const std::string count = "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is ";
   const std::string creator = "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is ";
   const std::string version = " ++> Data file version word (VERNO, word 217) is ";
@@ -613,13 +614,16 @@ TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
        version + "not a number" + versionFound},
   };
   const std::string runRemedy =
-      "     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,\n"
-      "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or\n"
-      "     \"LASTBAK\"); then run it again.\n";
-  const std::string versionRunRemedy = "     The run stops: \"SALMDAT\" holds a damaged version word, and a run takes only\n";
+      "     The run stops. Open the data set in the editor (M), inspect its pages and\n"
+      "     save it (page 19, choice 1), which writes a sound header, or put back an\n"
+      "     earlier generation (\"SALMBAK\" or \"LASTBAK\"); then run it again.\n";
+  const std::string versionRunRemedy =
+      "     The run stops: \"SALMDAT\" holds a damaged version word,\n"
+      "     and a run takes only a data set the editor has saved as it is.\n";
   const std::string editorRemedy =
-      "     Continue to inspect every page and save (page 19, choice 1), which writes a sound header,\n"
-      "     or abort (A) and put back an earlier generation (\"SALMBAK\" or \"LASTBAK\").\n";
+      "     Continue to inspect every page and save (page 19, choice 1), which writes a\n"
+      "     sound header, or abort (A) and put back an earlier generation (\"SALMBAK\" or\n"
+      "     \"LASTBAK\").\n";
   for (const Case& c : cases) {
     const bool versionWord = contains(c.found, "VERNO");
     {
@@ -654,10 +658,11 @@ TEST_F(Load, DamagedHeaderWordsSayWhatWasFoundAndWhatToDo) {
 // is and writing no notes.
 TEST_F(Load, ATextFileIsNotADataSet) {
   const std::string message =
-      " ++> \"SALMDAT\" is not a data set of this program: it begins with text, where a data set\n"
-      "     begins with its word count and its creator. The file is left as it is.\n"
-      "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set\n"
-      "     \"SALMDAT\" here.\n";
+      " ++> \"SALMDAT\" is not a data set of this program: it begins with text,\n"
+      "     where a data set begins with its word count and its creator. The file is\n"
+      "     left as it is.\n"
+      "     Move or rename it; then start quorvel here and choose (C) Create new, or\n"
+      "     copy a data set \"SALMDAT\" here.\n";
   std::string long_text;
   while (long_text.size() < 4 * static_cast<std::size_t>(kStoredWords)) long_text += "A line of a text file.\n";
   long_text.resize(4 * static_cast<std::size_t>(kStoredWords));

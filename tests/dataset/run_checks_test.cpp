@@ -179,9 +179,10 @@ TEST_F(RunChecks, MoreMembersThanTheDynamicsTakeForTheAttachmentAreFatal) {
                   std::string(" ++> Fatal Warning: The wave-frequency dynamics of a \"") + attachmentName(c.iarco) +
                       "\" take at",
                   "     most " + std::to_string(c.limit) + " Salm members; the elements form " +
-                      std::to_string(c.members) + ", one from each free joint (page 3,",
-                  "     item 7 of an element). Freeze a joint, choose another attachment (page 3,",
-                  "     item 13 of the last element) or switch the dynamics off (page 17, item 5)."}))
+                      std::to_string(c.members) + ", one from each free joint",
+                  "     (page 3, item 7 of an element). Freeze a joint, choose another attachment",
+                  "     (page 3, item 13 of the last element) or switch the dynamics off",
+                  "     (page 17, item 5)."}))
         << c.what;
   }
 }
@@ -198,7 +199,7 @@ TEST_F(RunChecks, AnAttachedSalmOfOneMemberIsFatal) {
     std::int32_t nelem;
     std::vector<std::int32_t> free;
     bool freeSalm;
-    std::vector<std::string> advice;  // the finding's lines after its first three; empty: none
+    std::vector<std::string> advice;  // the finding's lines after its first four; empty: none
   };
   const Case cases[] = {
       {"one element", 1, {0}, false,
@@ -229,10 +230,9 @@ TEST_F(RunChecks, AnAttachedSalmOfOneMemberIsFatal) {
     }
     ASSERT_TRUE(finding.has_value()) << c.what;
     EXPECT_TRUE(finding->fatal);
-    EXPECT_EQ(finding->lines.front(),
-              " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed")
+    EXPECT_EQ(finding->lines.front(), " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on")
         << c.what;
-    EXPECT_EQ(std::vector<std::string>(finding->lines.begin() + 3, finding->lines.end()), c.advice) << c.what;
+    EXPECT_EQ(std::vector<std::string>(finding->lines.begin() + 4, finding->lines.end()), c.advice) << c.what;
   }
 }
 
@@ -289,12 +289,15 @@ TEST_F(RunChecks, AColumnThatCannotReachItsAttachmentIsFatal) {
   TPCM.YOKEHT = 7.0f;
   EXPECT_EQ(testing_support::findingsText({*columnReachFinding()}),
             "[fatal]\n"
-            " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
-            "     stand 107.00 feet above its lowest free joint: the water depth 100.00 feet (page 1, item 4)\n"
-            "     plus the yoke's height above the waterline 7.00 feet (page 3, item 14 then 1).\n"
+            " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its\n"
+            "     top must stand 107.00 feet above its lowest free joint: the water\n"
+            "     depth 100.00 feet (page 1, item 4) plus the yoke's height above the\n"
+            "     waterline 7.00 feet (page 3, item 14 then 1).\n"
             "     No member standing up or down with one of them leaning reaches that height:\n"
-            "     member 1 (element 1) 76.00 feet, member 2 (element 2) 30.00 feet long, together 106.00 feet.\n"
-            "     Change the element lengths (page 3, item 2), the water depth or the attachment's height.\n");
+            "     member 1 (element 1) 76.00 feet,\n"
+            "     member 2 (element 2) 30.00 feet long, together 106.00 feet.\n"
+            "     Change the element lengths (page 3, item 2), the water depth or the\n"
+            "     attachment's height.\n");
 }
 
 // A user's buoyant riser under a discus buoy (English units): elements of 80 and 30 ft, all under
@@ -669,24 +672,26 @@ TEST_F(RunChecks, AColumnInTheWaterWithNothingPiercingItIsFatal) {
   const auto pierce = [](std::int32_t element) { return [element] { TPCM.IPIERC = element; }; };
   const auto underWater = [](const char* option, const char* element) {
     return std::vector<std::string>{
-        std::string(" ++> Fatal Warning: Option ") + option + " of page 3, item 1 puts the whole system under water, yet",
-        std::string("     page 2, item 6 names element ") + element + " as piercing the surface. Choose an option with",
-        "     an element that pierces the surface, or name none there (0): under options",
-        "     7 and 8 page 2 shows none as 4, the element past the last."};
+        std::string(" ++> Fatal Warning: Option ") + option + " of page 3, item 1 puts the whole system under",
+        std::string("     water, yet page 2, item 6 names element ") + element + " as piercing the surface. Choose",
+        "     an option with an element that pierces the surface, or name none there (0):",
+        "     under options 7 and 8 page 2 shows none as 4, the element past the last."};
   };
   const Case cases[] = {
       {"no element piercing, the first joint on the seabed", {70.0f, 30.0f, 30.0f}, {1, 1, 1}, pierce(0),
-       {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
-        "     item 6: no element), yet its first free joint (element 1) stands",
-        "     100.00 meters under the still water: the statics would take every member dry,",
-        "     floating on no buoyancy. Name the element that pierces the surface, or put the",
-        "     whole system under water (page 3, item 1: option 7 or 8)."}},
+       {" ++> Fatal Warning: No element of the column pierces the water surface",
+        "     (page 2, item 6: no element), yet its first free joint (element 1)",
+        "     stands 100.00 meters under the still water: the statics would take every",
+        "     member dry, floating on no buoyancy. Name the element that pierces the",
+        "     surface, or put the whole system under water (page 3, item 1: option 7",
+        "     or 8)."}},
       {"the frozen base named, its top 40 m down", {60.0f, 40.0f, 30.0f}, {0, 1, 1}, pierce(1),
-       {" ++> Fatal Warning: No element of the column pierces the water surface (page 2,",
-        "     item 6: element 1, in the frozen base), yet its first free joint (element 2) stands",
-        "     40.00 meters under the still water: the statics would take every member dry,",
-        "     floating on no buoyancy. Name the element that pierces the surface, or put the",
-        "     whole system under water (page 3, item 1: option 7 or 8)."}},
+       {" ++> Fatal Warning: No element of the column pierces the water surface",
+        "     (page 2, item 6: element 1, in the frozen base), yet its first free joint",
+        "     (element 2) stands 40.00 meters under the still water: the statics would",
+        "     take every member dry, floating on no buoyancy. Name the element that",
+        "     pierces the surface, or put the whole system under water (page 3, item 1:",
+        "     option 7 or 8)."}},
       {"a tower to 4 m above the water", {104.0f, 10.0f, 30.0f}, {0, 1, 1}, pierce(1), {}},
       {"a tower reaching the surface", {100.0f, 10.0f, 30.0f}, {0, 1, 1}, pierce(0), {}},
       {"the element that pierces named", {70.0f, 30.0f, 30.0f}, {1, 1, 1}, pierce(2), {}},
@@ -742,9 +747,9 @@ TEST_F(RunChecks, TheAdviceOfTheUnpiercedColumnIsAcceptedAsItStands) {
   const std::vector<RunFinding> first = piercing();
   ASSERT_EQ(first.size(), 1u);
   EXPECT_TRUE(first[0].fatal);
-  EXPECT_EQ(first[0].lines[1], "     item 6: no element), yet its first free joint (element 1) stands");
-  EXPECT_EQ(first[0].lines[2], "     150.00 feet under the still water: the statics would take every member dry,");
-  EXPECT_EQ(first[0].lines[4], "     whole system under water (page 3, item 1: option 7 or 8).");
+  EXPECT_EQ(first[0].lines[1], "     (page 2, item 6: no element), yet its first free joint (element 1)");
+  EXPECT_EQ(first[0].lines[2], "     stands 150.00 feet under the still water: the statics would take every");
+  EXPECT_EQ(first[0].lines[4], "     surface, or put the whole system under water (page 3, item 1: option 7");
   for (const std::int32_t option : {5, 6}) {
     TPCM.WETYOK = option;
     EXPECT_EQ(testing_support::findingsText(piercing()), "") << "option " << option + 2;
@@ -1058,7 +1063,8 @@ TEST_F(MissingEnvironmentFiles, EachNamesThePageAndItemThatAskForIt) {
        },
        "[fatal]\n"
        " ++> Fatal Warning: The wave spectrum file \"WAVSPEC.txt\" is missing;\n"
-       "     the irregular sea's wave type (page 15, item 2) and the swell type (page 16, item 2) read it:\n"
+       "     the irregular sea's wave type (page 15, item 2) and\n"
+       "     the swell type (page 16, item 2) read it:\n"
        "     choose another there, or put the file in the data set's folder.\n"},
       {"the second swell's file", [](Tpcm& t) {
          t.LSWELL = 1;
@@ -1142,10 +1148,10 @@ TEST_F(SemiWaterline, NoMemberThroughTheWaterSurfaceIsFatal) {
   // No page of the editor takes hull members: the refusal says where they come from.
   const auto emptyTable = [](const std::string& hull) {
     return std::vector<std::string>{
-        " ++> Fatal Warning: The " + hull + "'s hull-member table is empty: the hull",
-        "     has no waterplane and every response of the run would be 0. No page of",
-        "     this editor takes hull members: open a data set that holds them, or",
-        "     import them with page 19, choice 7, from a data file of the",
+        " ++> Fatal Warning: The " + hull + "'s hull-member table is empty:",
+        "     the hull has no waterplane and every response of the run would be 0.",
+        "     No page of this editor takes hull members: open a data set that holds",
+        "     them, or import them with page 19, choice 7, from a data file of the",
         "     semi-submersible program Dorvane or of a mooring program. The import",
         "     replaces every stored word, so import first, then edit. Or choose",
         "     another vessel type (page 5, item 11)."};
@@ -1244,20 +1250,28 @@ TEST_F(RunChecks, ADiscFeedingBackNoMooringLineIsFatal) {
   struct Case {
     const char* what;
     std::function<void()> edit;
-    const char* motions;  // named in the finding; nullptr: no finding
+    std::vector<std::string> motions;  // the finding's lines that name them; empty: no finding
   };
   const Case cases[] = {
-      {"feedback without lines", [] {}, "surge, sway and yaw"},
-      {"the surge period given", [] { TPCM.LSGPRD = 1; }, "sway and yaw"},
-      {"the surge and yaw periods given", [] { TPCM.LSGPRD = TPCM.LYWPRD = 1; }, "sway"},
-      {"a period flag neither 0 nor 1", [] { TPCM.LSGPRD = TPCM.LSWPRD = 1; TPCM.LYWPRD = 2; }, "yaw"},
-      {"every period given", [] { TPCM.LSGPRD = TPCM.LSWPRD = TPCM.LYWPRD = 1; }, nullptr},
-      {"one line", [] { TPCM.moor.NLIN = 1; }, nullptr},
-      {"no feedback", [] { TPCM.MORFBK = 0; }, nullptr},
-      {"feedback 2: the rotations alone", [] { TPCM.MORFBK = 2; }, nullptr},
-      {"a ship", [] { TPCM.VESTYP = kShipVessel; }, nullptr},
-      {"a free SALM: no vessel", [] { TPCM.FRESLM = 1; }, nullptr},
-      {"the statics alone", [] { TPCM.LQUAS = 0; }, nullptr},
+      {"feedback without lines", [] {},
+       {"     edits nor stores the mooring lines): without them the buoy's surge, sway",
+        "     and yaw would have no spring and no moor-modified period."}},
+      {"the surge period given", [] { TPCM.LSGPRD = 1; },
+       {"     edits nor stores the mooring lines): without them the buoy's sway and yaw",
+        "     would have no spring and no moor-modified period."}},
+      {"the surge and yaw periods given", [] { TPCM.LSGPRD = TPCM.LYWPRD = 1; },
+       {"     edits nor stores the mooring lines): without them the buoy's sway would",
+        "     have no spring and no moor-modified period."}},
+      {"a period flag neither 0 nor 1", [] { TPCM.LSGPRD = TPCM.LSWPRD = 1; TPCM.LYWPRD = 2; },
+       {"     edits nor stores the mooring lines): without them the buoy's yaw would have",
+        "     no spring and no moor-modified period."}},
+      {"every period given", [] { TPCM.LSGPRD = TPCM.LSWPRD = TPCM.LYWPRD = 1; }, {}},
+      {"one line", [] { TPCM.moor.NLIN = 1; }, {}},
+      {"no feedback", [] { TPCM.MORFBK = 0; }, {}},
+      {"feedback 2: the rotations alone", [] { TPCM.MORFBK = 2; }, {}},
+      {"a ship", [] { TPCM.VESTYP = kShipVessel; }, {}},
+      {"a free SALM: no vessel", [] { TPCM.FRESLM = 1; }, {}},
+      {"the statics alone", [] { TPCM.LQUAS = 0; }, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -1271,16 +1285,16 @@ TEST_F(RunChecks, ADiscFeedingBackNoMooringLineIsFatal) {
     t.LSGPRD = t.LSWPRD = t.LYWPRD = 0;
     c.edit();
     const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), "Mooring feedback");
-    ASSERT_EQ(findings.size(), c.motions == nullptr ? 0u : 1u);
-    if (c.motions == nullptr) continue;
+    ASSERT_EQ(findings.size(), c.motions.empty() ? 0u : 1u);
+    if (c.motions.empty()) continue;
     EXPECT_TRUE(findings[0].fatal);
-    EXPECT_EQ(findings[0].lines,
-              (std::vector<std::string>{
-                  " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set",
-                  "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):",
-                  "     without them the buoy's " + std::string(c.motions) +
-                      " would have no spring and no moor-modified period.",
-                  "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines."}));
+    std::vector<std::string> lines{
+        " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on,",
+        "     but the data set holds no mooring line to feed back (this program neither"};
+    lines.insert(lines.end(), c.motions.begin(), c.motions.end());
+    lines.insert(lines.end(), {"     Answer No at page 7, item 13, or analyse a data set that holds the mooring",
+                               "     lines."});
+    EXPECT_EQ(findings[0].lines, lines);
   }
 }
 
@@ -1332,9 +1346,9 @@ TEST_F(RunChecks, AHullEndThatDoesNotFitTheHullIsFatal) {
                         ") is " + (bow ? (c.bow == 0.0f ? "0.00" : "0.10") : "0.00") + ";",
                     std::string("     the tanker drift model's ") + (bow ? "bow" : "stern") +
                         " would then taper past midships on this hull",
-                    "     (beam 0.20 of its length, page 5); the analysis needs a factor of 0.11",
-                    "     or more (item 20 of page 10 shows the factor), or a drift model of another hull",
-                    "     (page 8, item 22)."}))
+                    "     (beam 0.20 of its length, page 5); the analysis needs a factor of 0.11 or",
+                    "     more (item 20 of page 10 shows the factor), or a drift model of another",
+                    "     hull (page 8, item 22)."}))
           << c.what;
     }
   }

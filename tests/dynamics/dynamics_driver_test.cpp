@@ -183,8 +183,8 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
          testing_support::setDynamicsColumn(m, kYoke);
        },
        " ++> Too many Salm members for dynamic evaluation\n"
-       "     The column has 4 members: elements 1, 2, 3 and 4 have a free lower joint (page 3, item 7);\n"
-       "     the dynamics of an attached Salm takes 2 or 3 members.\n"},
+       "     The column has 4 members: elements 1, 2, 3 and 4 have a free lower joint\n"
+       "     (page 3, item 7); the dynamics of an attached Salm takes 2 or 3 members.\n"},
       {"three members on a buoyant riser", [] { testing_support::threeMemberColumn(kBuoyantRiser); },
        " ++> Too many Salm members for dynamic evaluation"},
       {"one member",
@@ -202,13 +202,16 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
        " ++> Salm members aligned: member rotations indeterminate"},
       {"two members, member 1 vertical",
        [&] { withAngles(testing_support::twoMembers(), {0.0f, 0.5f}, kRigidHawser); },
-       " ++> Salm member 1: vertical in the mean configuration; its transverse rotation is indeterminate"},
+       " ++> Salm member 1: vertical in the mean configuration;\n"
+       "     its transverse rotation is indeterminate\n"},
       {"three members, member 2 vertical",
        [&] { withAngles(testing_support::threeMembers(), {0.2f, 0.0f, 1.2f}, kRigidHawser); },
-       " ++> Salm member 2: vertical in the mean configuration; its transverse rotation is indeterminate"},
+       " ++> Salm member 2: vertical in the mean configuration;\n"
+       "     its transverse rotation is indeterminate\n"},
       {"three members, members 2 and 3 in line",
        [&] { withAngles(testing_support::threeMembers(), {0.2f, 0.7f, 0.7f}, kRigidHawser); },
-       " ++> Salm members 2 and 3: in line in the mean configuration; the linkage ratios are indeterminate"},
+       " ++> Salm members 2 and 3: in line in the mean configuration;\n"
+       "     the linkage ratios are indeterminate\n"},
       {"three members without buoyancy: the chain hangs the wrong way up",
        [] {
          auto m = testing_support::threeMembers();
@@ -216,13 +219,17 @@ TEST_F(DynamicsDriver, ConfigurationsItCannotEvaluateStop) {
          testing_support::setDynamicsColumn(m, kRigidHawser);
        },
        // The message lists the members as the statics summed them, and the mean load.
-       "; the mode has no period\n"
+       ";\n     the mode has no period\n"
        "     The weights and buoyancies of the members do not restore it in the mean\n"
        "     configuration under the load 40.00 kips:\n"
-       "     member 1 (element 1): length 20.00 feet, weight 30.00 kips, buoyancy 0.00 kips,\n"
-       "     member 2 (element 2): length 15.00 feet, weight 20.00 kips, buoyancy 0.00 kips,\n"
-       "     member 3 (element 3): length 10.00 feet, weight 10.00 kips, buoyancy 0.00 kips.\n"
-       "     Check the element volumes, weights and their centres (page 3, items 3 to 6).\n"},
+       "     member 1 (element 1): length 20.00 feet, weight 30.00 kips,\n"
+       "     buoyancy 0.00 kips,\n"
+       "     member 2 (element 2): length 15.00 feet, weight 20.00 kips,\n"
+       "     buoyancy 0.00 kips,\n"
+       "     member 3 (element 3): length 10.00 feet, weight 10.00 kips,\n"
+       "     buoyancy 0.00 kips.\n"
+       "     Check the element volumes, weights and their centres\n"
+       "     (page 3, items 3 to 6).\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

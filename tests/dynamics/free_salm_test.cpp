@@ -284,7 +284,8 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
          swellAt(7.0f);
        },
        " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
-       "     The swell peak period 7.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
+       "     The swell peak period 7.00 s (page 16) is nearest to none of the wave\n"
+       "     periods 9.00 to 15.00 s of page 14."},
       {"swell at the third period", [&] {
          testing_support::freeTwoMemberColumn();
          swellAt(9.0f);
@@ -302,26 +303,30 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
          swellAt(16.0f);
        },
        " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
-       "     The swell peak period 16.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
+       "     The swell peak period 16.00 s (page 16) is nearest to none of the wave\n"
+       "     periods 9.00 to 15.00 s of page 14."},
       {"three members and a swell outside the grid",
        [&] {
          testing_support::setFreeColumn(testing_support::threeMembers());
          swellAt(40.0f);
        },
        " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n"
-       "     The swell peak period 40.00 s (page 16) is nearest to none of the wave periods 9.00 to 15.00 s of page 14."},
+       "     The swell peak period 40.00 s (page 16) is nearest to none of the wave\n"
+       "     periods 9.00 to 15.00 s of page 14."},
       {"three members", [] { testing_support::setFreeColumn(testing_support::threeMembers()); },
        " ++> Too many Salm members for dynamic evaluation\n"
-       "     The column has 3 members: elements 1, 2 and 3 have a free lower joint (page 3, item 7);\n"
-       "     the dynamics of a free Salm takes 1 or 2 members."},
+       "     The column has 3 members: elements 1, 2 and 3 have a free lower joint\n"
+       "     (page 3, item 7); the dynamics of a free Salm takes 1 or 2 members."},
       // The message lists each member's weight and buoyancy with their heights over its lower joint:
       // the weight's moment outweighs the buoyancy's.
       {"one member heavier above its buoyancy",
        [] { testing_support::setFreeColumn({{30.0f, 50.0f, 15.0f, 40.0f, 15.0f, 8.7f, 0.0f}}); },
        " ++> Free Salm has no stable upright mode; check buoyancy and weights\n"
        "     Upright, above each member's lower joint:\n"
-       "     member 1 (element 1): weight 50.00 kips at 15.00 feet, buoyancy 40.00 kips at 15.00 feet.\n"
-       "     Check the element volumes, weights and their centres (page 3, items 3 to 6)."},
+       "     member 1 (element 1): weight 50.00 kips at 15.00 feet,\n"
+       "     buoyancy 40.00 kips at 15.00 feet.\n"
+       "     Check the element volumes, weights and their centres\n"
+       "     (page 3, items 3 to 6)."},
       {"member 2 heavier above its buoyancy",
        [] {
          auto members = testing_support::twoMembers();
@@ -331,9 +336,12 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
        },
        " ++> Free Salm has no stable upright mode; check buoyancy and weights\n"
        "     Upright, above each member's lower joint:\n"
-       "     member 1 (element 1): weight 30.00 kips at 15.00 feet, buoyancy 40.00 kips at 15.00 feet,\n"
-       "     member 2 (element 2): weight 20.00 kips at 12.00 feet, buoyancy 60.00 kips at 4.00 feet.\n"
-       "     Check the element volumes, weights and their centres (page 3, items 3 to 6)."},
+       "     member 1 (element 1): weight 30.00 kips at 15.00 feet,\n"
+       "     buoyancy 40.00 kips at 15.00 feet,\n"
+       "     member 2 (element 2): weight 20.00 kips at 12.00 feet,\n"
+       "     buoyancy 60.00 kips at 4.00 feet.\n"
+       "     Check the element volumes, weights and their centres\n"
+       "     (page 3, items 3 to 6)."},
       {"member 1 without weight or buoyancy",
        [] {
          auto members = testing_support::twoMembers();
@@ -344,9 +352,12 @@ TEST_F(FreeSalm, ColumnsItCannotEvaluateStop) {
        },
        " ++> Free Salm has no stable upright mode; check buoyancy and weights\n"
        "     Upright, above each member's lower joint:\n"
-       "     member 1 (element 1): weight 0.00 kips at 15.00 feet, no buoyancy,\n"
-       "     member 2 (element 2): weight 20.00 kips at 7.50 feet, buoyancy 20.00 kips at 7.50 feet.\n"
-       "     Check the element volumes, weights and their centres (page 3, items 3 to 6)."},
+       "     member 1 (element 1): weight 0.00 kips at 15.00 feet,\n"
+       "     no buoyancy,\n"
+       "     member 2 (element 2): weight 20.00 kips at 7.50 feet,\n"
+       "     buoyancy 20.00 kips at 7.50 feet.\n"
+       "     Check the element volumes, weights and their centres\n"
+       "     (page 3, items 3 to 6)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -375,8 +386,8 @@ TEST_F(FreeSalm, ResonanceWithoutDragOrDampingStops) {
        {"", " ++> Singular denominator in damping iteration loop.  Execution terminated", "", "",
         " Press <RETURN> to continue: "}},
       {"no mode damping either", 0.0f,
-       {"", " ++> Wave period    5.00: the high-frequency free Salm mode is undamped at its own frequency; its "
-            "response is unbounded",
+       {"", " ++> Wave period    5.00: the high-frequency free Salm mode is undamped at its",
+        "     own frequency; its response is unbounded",
         "", " Press <RETURN> to continue: "}},
   };
   for (const Case& c : cases) {
@@ -405,10 +416,11 @@ TEST_F(FreeSalm, PeriodThatDoesNotSettleStops) {
   TPCM.COFDMT(2) = std::nanf("");
   ASSERT_EQ(run("\n"), 1) << screen;
   EXPECT_TRUE(contains(screen, "\n\n ++> Iteration failure in damping loop. Consult users manual.\n"
-                               "     At the wave period 5.00 s (page 14) the members' drag did not settle in 30 Newton steps.\n"
-                               "     It grows with the element drag coefficients (page 3, item 10: 1.00 and not a number)\n"
-                               "     and the wave height or slope (page 14, item 4: 8.00); check them and the\n"
-                               "     element volumes and centroids (page 3, items 3 and 4).\n\n"
+                               "     At the wave period 5.00 s (page 14) the members' drag did not settle in 30\n"
+                               "     Newton steps.\n"
+                               "     It grows with the element drag coefficients (page 3, item 10: 1.00 and not\n"
+                               "     a number) and the wave height or slope (page 14, item 4: 8.00); check them\n"
+                               "     and the element volumes and centroids (page 3, items 3 and 4).\n\n"
                                " Press <RETURN> to continue: "))
       << screen;
 }

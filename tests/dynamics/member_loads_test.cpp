@@ -345,8 +345,8 @@ TEST_F(MemberLoads, NearlyAlignedMembersAreWarnedOf) {
       "\n ++> WARNING: All members are nearly aligned in mean condition;\n"
       "              Relative alignment is less than 0.573 degrees.\n"
       "              Member load calculations may be unreliable...\n"
-      "     Under the mean load of 40.00 kips, member 1 (element 1) stands at 17.19 deg and member 2\n"
-      "     (element 2) at 17.76 deg from the vertical; their loads need 1.72 deg between two members at\n";
+      "     Under the mean load of 40.00 kips, member 1 (element 1) stands at 17.19 deg\n"
+      "     and member 2 (element 2) at 17.76 deg from the vertical; their loads\n";
   struct Case {
     const char* what;
     std::int32_t attachment;
@@ -354,12 +354,14 @@ TEST_F(MemberLoads, NearlyAlignedMembersAreWarnedOf) {
   };
   const Case cases[] = {
       {"a rigid hawser", kRigidHawser,
-       "     least. Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the\n"
-       "     height of the attachment (page 3, item 14 then 1).\n\n"},
+       "     need 1.72 deg between two members at least. Change the element lengths\n"
+       "     (page 3, item 2), the water depth (page 1, item 4) or the height of the\n"
+       "     attachment (page 3, item 14 then 1).\n\n"},
       {"a buoyant riser", kBuoyantRiser,
-       "     least. Give the buoyant riser more length than the height from its hinge to the vessel's keel:\n"
-       "     lengthen an element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen the\n"
-       "     draft (page 5, item 10).\n\n"},
+       "     need 1.72 deg between two members at least. Give the buoyant riser more\n"
+       "     length than the height from its hinge to the vessel's keel: lengthen an\n"
+       "     element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen\n"
+       "     the draft (page 5, item 10).\n\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -400,8 +402,10 @@ TEST_F(MemberLoads, ColumnsItCannotLoadStop) {
          testing_support::threeMemberColumn(kYoke);
          TPCM.PNDARM = 0.0f;
        },
-       " ++> Wave heading   28.65: the arm of the yoke sides (PNDARM) is 0; the side loads are indeterminate\n"
-       "     Enter the separation of the yoke's attachment points (page 3, item 14 then 3)."},
+       " ++> Wave heading   28.65: the arm of the yoke sides (PNDARM) is 0;\n"
+       "     the side loads are indeterminate\n"
+       "     Enter the separation of the yoke's attachment points\n"
+       "     (page 3, item 14 then 3)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

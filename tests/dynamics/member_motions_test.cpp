@@ -349,7 +349,7 @@ TEST_F(MemberMotions, AMotionFileShorterThanItsHeadingsStops) {
                                  "     file name Unknown\n"
                                  "     The vessel motion file \"YOKEMOT\" holds no yoke motions for heading   " +
                                      std::string(c.heading) +
-                                     ": it ends before them.\n\n Press <RETURN> to continue: "))
+                                     ":\n     it ends before them.\n\n Press <RETURN> to continue: "))
         << screen;
   }
 }
@@ -428,11 +428,12 @@ TEST_F(MemberMotions, AMotionFileWithoutTheYokeMotionsSaysWhy) {
   const std::string none = "     The vessel motion file \"YOKEMOT\" holds no yoke motions";
   const Case cases[] = {
       {"no vessel point", 1, 1, 0,
-       none + ": the data set names no vessel\n"
-              "     point (NACC =   0), and the yoke's motions are the first point's.\n"},
+       none + ": the data set names\n"
+              "     no vessel point (NACC =   0), and the yoke's motions are the first point's.\n"},
       {"accelerations only", 1, 0, 1,
-       none + ": the vessel response wrote no\n"
-              "     displacements of the vessel points (LDSP off), and the yoke's are the first point's.\n"},
+       none + ": the vessel response\n"
+              "     wrote no displacements of the vessel points (LDSP off), and the yoke's are\n"
+              "     the first point's.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -541,10 +542,10 @@ TEST_F(MemberMotions, AnUnattendedRunStopsAfterTheIterationFailureMessage) {
   EXPECT_EQ(screen, "");
   EXPECT_TRUE(contains(testing_support::readFileText("Diagnostics.stxt"),
                        " ++> Iteration failure in damping loop for wave period    3.00\n"
-                       "     The members' drag did not settle in 100 steps at this period (page 14). It grows with the element\n"
-                       "     drag coefficients (page 3, item 10: 3.00, 3.00 and 3.00)\n"
-                       "     and the wave height or slope (page 14, item 4: 8.00); check them and the\n"
-                       "     element volumes and centroids (page 3, items 3 and 4).\n\n"
+                       "     The members' drag did not settle in 100 steps at this period (page 14). It\n"
+                       "     grows with the element drag coefficients (page 3, item 10: 3.00, 3.00\n"
+                       "     and 3.00) and the wave height or slope (page 14, item 4: 8.00); check them\n"
+                       "     and the element volumes and centroids (page 3, items 3 and 4).\n\n"
                        "  Enter -2 to keep current result, quit this period and go to the next period\n"
                        "  Enter -3 to try this one again\n"
                        "  Enter -4 to quit with available  0 completed periods; otherwise...\n"));

@@ -230,13 +230,15 @@ TEST_F(StatisticsReport, ALoadBeyondItsFieldStopsTheReport) {
   EXPECT_EQ(testing_support::stopStatus([] { RANDAT(1, 0.0f, 1.0f, 0.0f, 2.0f); }), kExitFatal);
   closeAllUnits();
   EXPECT_EQ(console.screen(),
-            " ++> RANOUT: The two-sigma wave-frequency deviation of the axial load at the base\n"
-            "     is 1500000.00 kips, more than the report's field holds (999999.99). Under the mean load\n"
-            "     of 40.00 kips, member 1 (element 1) stands at 17.19 deg and member 2 (element 2) at 45.84 deg\n"
-            "     from the vertical. The loads that the vessel's heave at the keel gives a buoyant riser grow\n"
-            "     without bound as its members come into line. Give the buoyant riser more length than the height\n"
-            "     from its hinge to the vessel's keel: lengthen an element (page 3, item 2), reduce the water\n"
-            "     depth (page 1, item 4) or deepen the draft (page 5, item 10).\n"
+            " ++> RANOUT: The two-sigma wave-frequency deviation of the axial load at the\n"
+            "     base is 1500000.00 kips, more than the report's field holds (999999.99).\n"
+            "     Under the mean load of 40.00 kips, member 1 (element 1) stands at 17.19 deg\n"
+            "     and member 2 (element 2) at 45.84 deg from the vertical. The loads that the\n"
+            "     vessel's heave at the keel gives a buoyant riser grow without bound as its\n"
+            "     members come into line. Give the buoyant riser more length than the height\n"
+            "     from its hinge to the vessel's keel: lengthen an element (page 3, item 2),\n"
+            "     reduce the water depth (page 1, item 4) or deepen the draft\n"
+            "     (page 5, item 10).\n"
             "\n"
             " Press <RETURN> to continue: ");
   const std::string report = testing_support::readFileText("RANOUT.stxt");

@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -51,6 +52,20 @@ void expectFiniteReports(const e2e::Folder& folder, const std::string& what) {
   }
 }
 
+// A console of 80 columns shows every line the runner writes, on its screen (standard output and
+// standard error) and in "Diagnostics.stxt", whole: a longer line breaks where the terminal breaks
+// it, in the middle of a word or a number. Each table of stops below sweeps its messages through this.
+void expectWithinTheConsole(const e2e::Folder& folder, const e2e::Run& run, const std::string& what) {
+  constexpr std::size_t kConsoleColumns = 80;
+  const std::pair<const char*, std::string> outputs[] = {
+      {"standard output", run.out}, {"standard error", run.err}, {"Diagnostics.stxt", folder.readFile("Diagnostics.stxt")}};
+  for (const auto& [where, text] : outputs) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+      EXPECT_LE(line.size(), kConsoleColumns) << what << ", " << where << ":\n" << line;
+  }
+}
+
 // One word of the data set set to an integer or a float: the member at byte `offset` of TPCM.
 struct Change {
   std::size_t offset;
@@ -80,60 +95,77 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"no draft", "tanker-yoke", {{offsetof(Tpcm, DRAFT), 0.0f}},
        " ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"},
       {"a negative metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKMT), -1.0f}},
-       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is -1.00;\n"},
+       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2)\n"
+       "     is -1.00;\n"},
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
-       " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3) is 1.0000E-30;\n"
-       "     the analysis needs a value above the center of buoyancy (8.27, page 5, item 4).\n"},
+       " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3)\n"
+       "     is 1.0000E-30;\n"
+       "     the analysis needs a value above the center of buoyancy\n"
+       "     (8.27, page 5, item 4).\n"},
       // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
-       " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1) is 12.00;\n"
-       "     the analysis needs a value from -16.00 (the draft, page 5, item 10) to 1.0000E-30\n"
+       " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)\n"
+       "     is 12.00;\n"
+       "     the analysis needs a value from -16.00\n"
+       "     (the draft, page 5, item 10) to 1.0000E-30\n"
        "     (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
        "     the analysis needs a value of at most 4.4444E-27\n"
-       "     (the displacement of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
+       "     (the displacement of a box of the waterline length, beam and draft, page 5,\n"
+       "     items 8 to 10).\n"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
        " ++> Fatal Warning: Water density (page 1, item 5) is 1.0000E-30;\n"
        "     the analysis needs a value from 950.00 to 1300.00.\n"},
       // Runaway output: an offset step far below the table's range.
       {"an offset step of 0.0001", "tanker-yoke", {{offsetof(Tpcm, OFFINC), 0.0001f}},
-       " ++> STPRT: the offset increment for the static offset table (page 2, item 3), 1.0000E-04 meters,\n"
-       "     gives 35"},
+       " ++> STPRT: the offset increment for the static offset table\n"
+       "     (page 2, item 3), 1.0000E-04 meters, gives 35"},
       {"an offset step of 1e-7", "tanker-yoke", {{offsetof(Tpcm, OFFINC), 1e-7f}}, " ++> STPRT: the offset increment"},
       // Out of bounds: values that are not numbers or infinite reached the searches.
       {"an element weight that is not a number", "tanker-yoke", {{offsetof(Tpcm, TMASS), kNaN}},
-       " ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5) is not a number;\n"},
+       " ++> Fatal Warning: Total dry weight of element (page 3, element 1, item 5) is\n"
+       "     not a number;\n"},
       {"an infinite current factor", "tanker-yoke", {{offsetof(Tpcm, XCURNTDN), kInf}},
-       " ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set, which no page shows) is "
-       "infinite;\n"},
+       " ++> Fatal Warning: Surge current factor XCURNTDN (word 1652 of the data set,\n"
+       "     which no page shows) is infinite;\n"},
       {"a wave reflection factor that is not a number", "tanker-yoke", {{offsetof(Tpcm, WVFCX), kNaN}},
-       " ++> Fatal Warning: Wave reflection HEAD-ON enhancement factor (page 10, item 23) is not a number;\n"},
+       " ++> Fatal Warning: Wave reflection HEAD-ON enhancement factor\n"
+       "     (page 10, item 23) is not a number;\n"},
       // Undefined behaviour: counts at the integer's limit.
       {"NA at the integer's limit", "tanker-yoke", {{offsetof(Tpcm, NA), INT_MAX}},
        " ++> Fatal Warning: Number of angular wedges (page 15, item 23) is 2147483647;\n"
        "     the analysis needs a value from 0 to 36.\n"},
       {"NUNTS at the integer's limit", "tanker-yoke", {{offsetof(Tpcm, NUNTS), INT_MAX}},
-       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2147483647;\n"},
+       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3)\n"
+       "     is 2147483647;\n"},
       // NaN reported as success.
       {"the metacentric heights swapped", "tanker-yoke",
        {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
-       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2) is 355.35;\n"
+       " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2)\n"
+       "     is 355.35;\n"
        "     the analysis needs a value of at most 30.20\n"
-       "     (the draft plus the inertia of the waterline's rectangle over the displaced volume).\n"},
+       "     (the draft plus the inertia of the waterline's rectangle over the displaced\n"
+       "     volume).\n"},
       {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
-       " ++> Fatal Warning: Variable wave reflection enhancement factor (page 10, item 26) is -1.00;\n"},
+       " ++> Fatal Warning: Variable wave reflection enhancement factor\n"
+       "     (page 10, item 26) is -1.00;\n"},
       // Messages that hid their cause.
       {"no peak period", "tanker-yoke", {{offsetof(Tpcm, SIGPD), 0.0f}},
        " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 0.00;\n"},
       {"ISPM outside its table", "tanker-yoke", {{offsetof(Tpcm, ISPM), 32767}},
-       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 32767;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
+       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which\n"
+       "     no page shows) is 32767;\n"
+       "     the analysis needs 1 for the wave-frequency dynamics\n"
+       "     (the yoke's motions in YOKEMOT).\n"},
       {"the tanker on the yoke no more", "tanker-yoke", {{offsetof(Tpcm, ISPM), 0}},
-       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which no page shows) is 0;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in YOKEMOT).\n"},
+       " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which\n"
+       "     no page shows) is 0;\n"
+       "     the analysis needs 1 for the wave-frequency dynamics\n"
+       "     (the yoke's motions in YOKEMOT).\n"},
       {"NUNTS 2", "tanker-yoke", {{offsetof(Tpcm, NUNTS), 2}},
-       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3) is 2;\n"},
+       " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3)\n"
+       "     is 2;\n"},
       {"a free column's element length that is not a number", "free-salm", {{offsetof(Tpcm, SLEN), kNaN}},
        " ++> Fatal Warning: Element length (page 3, element 1, item 2) is not a number;\n"},
   };
@@ -150,6 +182,7 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
     EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), c.message.substr(0, c.message.find('\n'))))
         << c.what;
     expectFiniteReports(folder, c.what);
+    expectWithinTheConsole(folder, run, c.what);
     EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
 }
@@ -202,12 +235,14 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
       // heading stands on line 62) as the file is read.
       {"a LOWDAT current coefficient of -1e30", "tanker-yoke", {{offsetof(Tpcm, LCBARG), kTableModel}},
        {{"LOWDAT", currentTableWithAHugeYawCoefficient()}},
-       {" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3) is -1.0000E+30;\n"
-        "     the analysis needs a value from -100.00 to 100.00 (ten times a hull's largest coefficients).\n"}},
+       {" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3)\n"
+        "     is -1.0000E+30;\n"
+        "     the analysis needs a value from -100.00 to 100.00\n"
+        "     (ten times a hull's largest coefficients).\n"}},
       {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
-       {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient) is\n"
-        "     -1.0000E+30;\n"
+       {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient)\n"
+        "     is -1.0000E+30;\n"
         "     the analysis needs a value from -100.00 to 100.00 (a hundred is no hull's\n"
         "     drift coefficient).\n"}},
       // Every heading block's frequencies are bounded as the first block's are.
@@ -227,66 +262,82 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
         "     table over the run's frequencies, or choose wave periods within its range;\n"
         "     \"continue\" to extrapolate outside available range.\n"
         " ++> The run stops here, in ",
-        ". An unattended run does not go on past the message\n"
-        "     above (a run with --interactive asks whether to, where the message offers it): change\n"
-        "     what the message names and run again.\n"}},
+        ". An unattended run does not go on past the\n"
+        "     message above (a run with --interactive asks whether to, where the message\n"
+        "     offers it): change what the message names and run again.\n"}},
       // The tanker's mean load of some 70 t against a table that ends at 60 t.
       {"a maximum table load below the run's loads", "tanker-yoke", {{offsetof(Tpcm, TLOAD), 60.0f}}, {},
        {" ++> WARNING; a static load exceeds the maximum table value\n     At the vessel heading ",
-        "beyond the load-offset table's last load of 60.00 metric tons.\n"
-        "     The run stops: an unattended run does not extrapolate its offset from the table's last\n",
-        "Raise the maximum horizontal load on Salm (page 2, item 2),\n"
-        "     now 60.00 metric tons, above the loads of the run.\n"}},
+        "beyond the load-offset table's last load\n     of 60.00 metric tons.\n"
+        "     The run stops: an unattended run does not extrapolate its offset from the\n"
+        "     table's last interval.",
+        "Raise the maximum horizontal load on Salm\n"
+        "     (page 2, item 2), now 60.00 metric tons, above the loads of the run.\n"}},
       // Member 1 (93 + 14 m) and the buoy (30 m) standing up reach 137 m, 37 m above the surface.
       {"a piercing member a longer element lifts out of the water", "tanker-yoke",
        {{offsetof(Tpcm, SLEN), 93.0f}}, {},
        {" ++> WARNING: piercing member might not cross water surface.\n",
-        "which holds the piercing element 3 (page 2,\n"
-        "     item 6), stands 37.00 meters above the water surface; the water depth is 100.00 meters (page 1, item 4).\n",
-        "     The members up to it: member 1 (elements 1 to 2) 107.00 meters, member 2 (element 3) 30.00 meters long\n"}},
+        "which holds the piercing\n"
+        "     element 3 (page 2, item 6), stands 37.00 meters above the water surface;\n"
+        "     the water depth is 100.00 meters (page 1, item 4).\n",
+        "     The members up to it: member 1 (elements 1 to 2) 107.00 meters, member 2\n"
+        "     (element 3) 30.00 meters long"}},
       // The top must reach 100 + 60 m; the elements are 62, 14, 30 and 30 m long: refused before any
       // stage, with the statics' advice.
       {"a yoke above what the column reaches", "tanker-yoke", {{offsetof(Tpcm, YOKEHT), 60.0f}}, {},
-       {" ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
-        "     stand 160.00 meters above its lowest free joint: the water depth 100.00 meters (page 1, item 4)\n"
-        "     plus the yoke's height above the waterline 60.00 meters (page 3, item 14 then 1).\n",
+       {" ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its\n"
+        "     top must stand 160.00 meters above its lowest free joint: the water\n"
+        "     depth 100.00 meters (page 1, item 4) plus the yoke's height above the\n"
+        "     waterline 60.00 meters (page 3, item 14 then 1).\n",
         "     member 1 (elements 1 to 2) 76.00 meters, member 2 (element 3) 30.00 meters,\n"
         "     member 3 (element 4) 30.00 meters long, together 136.00 meters.\n"
-        "     Change the element lengths (page 3, item 2), the water depth or the attachment's height.\n"}},
+        "     Change the element lengths (page 3, item 2), the water depth or the\n"
+        "     attachment's height.\n"}},
       // The buoy stands in the water below it: its top 4 m under the surface.
       {"a water depth of 110 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 110.0f}}, {},
        {" ++> WARNING: piercing member might not cross water surface.\n",
-        "     item 6), stands 4.00 meters below the water surface; the water depth is 110.00 meters (page 1, item 4).\n"}},
+        "     element 3 (page 2, item 6), stands 4.00 meters below the water surface; the\n"
+        "     water depth is 110.00 meters (page 1, item 4).\n"}},
       // The buoy (and the tube below it) standing upright with too little of it under water fall over
       // under the least load (column_stance_test.cpp): the column stands from 91.34 m of water on.
       {"a water depth of 80 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 80.0f}}, {},
        {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
         "     member 1 (elements 1 to 2) stands straight up,\n",
         "     member 2 (element 3) stands straight up with 4.00 meters of it under water,\n",
-        "     As placed, the column stands from a water depth of 91.34 meters on (now 80.00 meters, page 1,\n"}},
+        "     As placed, the column stands from a water depth of 91.34 meters on\n"
+        "     (now 80.00 meters, page 1,"}},
       {"a water depth of 90 m", "tanker-yoke", {{offsetof(Tpcm, DEPTH), 90.0f}}, {},
        {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
-        "     member 2 (element 3) stands straight up with 14.00 meters of it under water,\n",
-        "     As placed, the column stands from a water depth of 91.34 meters on (now 90.00 meters, page 1,\n"}},
+        "     member 2 (element 3) stands straight up\n"
+        "     with 14.00 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 91.34 meters on\n"
+        "     (now 90.00 meters, page 1,"}},
       {"a tube (element 1) 77.5 m long", "tanker-yoke", {{offsetof(Tpcm, SLEN), 77.5f}}, {},
        {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
         "     member 2 (element 3) stands straight up with 8.50 meters of it under water,\n",
-        "     As placed, the column stands from a water depth of 106.84 meters on (now 100.00 meters, page 1,\n"}},
+        "     As placed, the column stands from a water depth of 106.84 meters on\n"
+        "     (now 100.00 meters, page 1,"}},
       {"a buoy (element 3) of half its volume", "tanker-yoke", {{offsetof(Tpcm, BUOY) + 8, 954.25f}}, {},
        {" ++> SALM statics: the column cannot stand as the statics place it at zero load:\n"
-        "     member 2 (element 3) stands straight up with 24.00 meters of it under water,\n",
-        "     As placed, the column stands from a water depth of 102.18 meters on (now 100.00 meters, page 1,\n"}},
+        "     member 2 (element 3) stands straight up\n"
+        "     with 24.00 meters of it under water,\n",
+        "     As placed, the column stands from a water depth of 102.18 meters on\n"
+        "     (now 100.00 meters, page 1,"}},
       {"a free joint at the buoyancy tank", "tanker-yoke", {{offsetof(Tpcm, IFREE) + 4, std::int32_t{1}}}, {},
        {" ++> Fatal Warning: The wave-frequency dynamics of a \"Yoke\" take at\n"
-        "     most 3 Salm members; the elements form 4, one from each free joint (page 3,\n"
-        "     item 7 of an element). Freeze a joint, choose another attachment (page 3,\n"}},
+        "     most 3 Salm members; the elements form 4, one from each free joint\n"
+        "     (page 3, item 7 of an element). Freeze a joint, choose another attachment\n"
+        "     (page 3, item 13 of the last element) or switch the dynamics off\n"}},
       // Half the buoy's volume: the weights of 150 t at 40 m and 250 t at 13 m are no longer righted.
       {"a free column's buoy of half its volume", "free-salm", {{offsetof(Tpcm, BUOY) + 4, 424.1f}}, {},
        {" ++> Free Salm has no stable upright mode; check buoyancy and weights\n"
         "     Upright, above each member's lower joint:\n"
-        "     member 1 (element 1): weight 150.00 metric tons at 40.00 meters, buoyancy ",
-        "     member 2 (element 2): weight 250.00 metric tons at 13.00 meters, buoyancy ",
-        "     Check the element volumes, weights and their centres (page 3, items 3 to 6).\n"}},
+        "     member 1 (element 1): weight 150.00 metric tons at 40.00 meters,\n"
+        "     buoyancy ",
+        "     member 2 (element 2): weight 250.00 metric tons at 13.00 meters,\n"
+        "     buoyancy ",
+        "     Check the element volumes, weights and their centres\n"
+        "     (page 3, items 3 to 6).\n"}},
   };
   for (const StopCase& c : cases) {
     std::string image = example(c.example);
@@ -303,6 +354,7 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
     const std::string first = c.lines.front().substr(0, c.lines.front().find('\n'));
     EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), first)) << c.what;
     expectFiniteReports(folder, c.what);
+    expectWithinTheConsole(folder, run, c.what);
   }
 }
 
@@ -386,13 +438,16 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
   const Case cases[] = {
       {"a centroid of 31,000 on the free column's 80 m member", "free-salm", {{offsetof(Tpcm, CBUOY), 31000.0f}},
        " ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;\n"
-       "     the analysis needs a value from 0.00 to 80.00 (the element's length, item 2).\n"},
+       "     the analysis needs a value from 0.00 to 80.00\n"
+       "     (the element's length, item 2).\n"},
       {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
        "     the analysis needs a value of at most 78.00\n"
-       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea bed).\n"},
+       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea\n"
+       "     bed).\n"},
       {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
-       " ++> Fatal Warning: Default added mass coefficient (page 2, item 7) is 1.0000E+07;\n"
+       " ++> Fatal Warning: Default added mass coefficient (page 2, item 7)\n"
+       "     is 1.0000E+07;\n"
        "     the analysis needs a value from 0.00 to 5.00.\n"},
       {"a sea heading of 1e30", "tanker-yoke", {{offsetof(Tpcm, SEAHDG), 1e30f}},
        " ++> Fatal Warning: Wave heading (page 15, item 4) is 1.0000E+30;\n"
@@ -406,12 +461,15 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     the analysis needs a value of at most 62.00\n"
        "     (the element's length or the diameter of its volume).\n"},
       {"the principal-direction reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, PRNRAO), 257}},
-       " ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3) is 257;\n"
+       " ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3)\n"
+       "     is 257;\n"
        "     the analysis needs a value from 0 to 1.\n"},
       {"the intermediate-angle reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, ALLRAO), 257}},
-       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4) is 257;\n"},
+       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4)\n"
+       "     is 257;\n"},
       {"the intermediate-angle reports of the free column switched by -1", "free-salm", {{offsetof(Tpcm, ALLRAO), -1}},
-       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4) is -1;\n"},
+       " ++> Fatal Warning: Output RAOs at all intermediate angles (page 18, item 4)\n"
+       "     is -1;\n"},
       {"the TMA sea without its JONSWAP parameters", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 10}},
        " ++> Fatal Warning: JONSWAP \"Gamma\" Parameter (page 15, item 8) is 0.00;\n"
        "     the analysis needs a value from 1.00 to 20.00.\n"},
@@ -419,18 +477,21 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        " ++> Fatal Warning: Significant height 2 (page 15, item 6) is 0.00;\n"
        "     the analysis needs a value above 0.\n"},
       {"a wave type past the list", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 11}},
-       " ++> Fatal Warning: Wave type (the list's number less 1) (page 15, item 2) is 11;\n"
+       " ++> Fatal Warning: Wave type (the list's number less 1) (page 15, item 2)\n"
+       "     is 11;\n"
        "     the analysis needs a value from 0 to 10.\n"},
       {"a peak period of 1e-30 s", "tanker-yoke", {{offsetof(Tpcm, SIGPD), 1e-30f}},
        " ++> Fatal Warning: Spectrum peak period (page 15, item 7) is 1.0000E-30;\n"
        "     the analysis needs a value from 0.10 to 999.99 (seconds).\n"},
       {"the jack-up", "tanker-yoke", {{offsetof(Tpcm, VESTYP), 2}},
        " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
-       "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull model).\n"},
+       "     the analysis needs 1, 3, 4, 5 or 6\n"
+       "     (2, the jack-up, has no working hull model).\n"},
       // A version word beyond any version is a later version's to the load, which the run refuses
       // (naming the word in full, never as asterisks).
       {"a damaged version word", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}},
-       " ++> Version mismatch: Data (version 1.0000E+07) POSTDATES simulation (version  6.80)\n"},
+       " ++> Version mismatch: Data (version 1.0000E+07) POSTDATES simulation\n"
+       "     (version  6.80)\n"},
       // Values at the edge of what is allowed.
       // It breaks at the grid's short periods: a warning, and the run goes on.
       {"a regular wave of 0.78 of the water depth", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 78.0f}}, ""},
@@ -446,6 +507,7 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
     folder.writeFile("SALMDAT", image);
     const e2e::Run run = folder.runAnalysis();
     ASSERT_FALSE(run.timedOut) << c.what;
+    expectWithinTheConsole(folder, run, c.what);
     if (c.message.empty()) {
       EXPECT_EQ(run.status, 0) << c.what << "\n" << run.err;
       EXPECT_EQ(filledFields(folder), "") << c.what;
@@ -467,7 +529,7 @@ TEST(AnalysisFaultsE2e, AnOffsetStepBelowTheTablesRangeNamesTheSmallestOne) {
   const e2e::Run run = folder.runAnalysis();
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(contains(run.err, " offset states over the table's ")) << run.err;
+  EXPECT_TRUE(contains(run.err, " offset states over the\n     table's ")) << run.err;
   EXPECT_TRUE(contains(run.err, " meters; at most 90 are reported.\n     Use an increment of at least ")) << run.err;
   // That increment is accepted.
   const std::size_t at = run.err.find("at least ") + 9;

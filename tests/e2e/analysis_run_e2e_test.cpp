@@ -247,8 +247,8 @@ TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsIsRefusedAtTheLastPage) {
   const e2e::Run run = folder.run(kDefaultForceModelsSession + "4\n\n2\n\n");
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 0 warning(s) and 3 fatal warning(s); "
-                                "see \"Diagnostics.stxt\".\n"))
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 0 warning(s) and 3 fatal warning(s);\n"
+                                "     see \"Diagnostics.stxt\".\n"))
       << run.out;
   EXPECT_EQ(folder.readFile("Diagnostics.stxt"),
             "\n" + kEmptyWindTable +
@@ -281,9 +281,9 @@ TEST(AnalysisRunE2e, AYokeSalmWithTheDefaultForceModelsSavedAndRunStopsBeforeAny
             " ++> LOWDAT file not found. User-specified environmental coefficients \n"
             "     will be missing.\n"
             "     On page 8, choose built-in wind and current models or enter their tables.\n"
-            " ++> The run stops here, in SERV_ABORT. An unattended run does not go on past the message\n"
-            "     above (a run with --interactive asks whether to, where the message offers it): change\n"
-            "     what the message names and run again.\n");
+            " ++> The run stops here, in SERV_ABORT. An unattended run does not go on past\n"
+            "     the message above (a run with --interactive asks whether to, where the\n"
+            "     message offers it): change what the message names and run again.\n");
   EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), " ++> The run stops here, in SERV_ABORT."));
 
@@ -433,14 +433,15 @@ TEST(AnalysisRunE2e, TheFreeExampleRunsTheStaticsAndItsDynamics) {
 }
 
 const std::string kNotADataSet =
-    " ++> \"SALMDAT\" is not a data set of this program: it begins with text, where a data set\n"
-    "     begins with its word count and its creator. The file is left as it is.\n"
-    "     Move or rename it; then start quorvel here and choose (C) Create new, or copy a data set\n"
-    "     \"SALMDAT\" here.\n";
+    " ++> \"SALMDAT\" is not a data set of this program: it begins with text,\n"
+    "     where a data set begins with its word count and its creator. The file is\n"
+    "     left as it is.\n"
+    "     Move or rename it; then start quorvel here and choose (C) Create new, or\n"
+    "     copy a data set \"SALMDAT\" here.\n";
 const std::string kMendTheHeader =
-    "     The run stops. Open the data set in the editor (M), inspect its pages and save it (page 19,\n"
-    "     choice 1), which writes a sound header, or put back an earlier generation (\"SALMBAK\" or\n"
-    "     \"LASTBAK\"); then run it again.\n";
+    "     The run stops. Open the data set in the editor (M), inspect its pages and\n"
+    "     save it (page 19, choice 1), which writes a sound header, or put back an\n"
+    "     earlier generation (\"SALMBAK\" or \"LASTBAK\"); then run it again.\n";
 
 // Lines of text, `bytes` long.
 std::string textOfLength(std::size_t bytes) {
@@ -466,47 +467,52 @@ TEST(AnalysisRunE2e, DataSetsAndArgumentsItRefuses) {
   const Case cases[] = {
       {"no data file", {}, false, "",
        " ++> File not found or file access error in quorvel-run\n     File name: SALMDAT\n"
-       "     There is no data set in this folder. To create one, start quorvel here and choose\n"
-       "     (C) Create new, or copy a data set \"SALMDAT\" here; then run again.\n"},
+       "     There is no data set in this folder. To create one, start quorvel here and\n"
+       "     choose (C) Create new, or copy a data set \"SALMDAT\" here; then run again.\n"},
       {"a data file of 100 bytes", {}, true, tanker.substr(0, 100),
        " ++> Input Data File smaller than expected:\n     Expected   4975 I*4s, found     25 I*4s... CAUTION!\n"
-       "     The run stops: \"SALMDAT\" is not of the length this version stores, and a run takes only\n"
-       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
-       "     and save it (page 19, choice 1); then run it again.\n"},
+       "     The run stops: \"SALMDAT\" is not of the length this version stores,\n"
+       "     and a run takes only a data set the editor has saved as it is.\n"
+       "     Open it in the editor (M), inspect its pages and save it\n"
+       "     (page 19, choice 1); then run it again.\n"},
       {"a data file of an earlier version's layout", {}, true,
        withWord(withWord(tanker, offsetof(Tpcm, VERNO), 6.5f), offsetof(Tpcm, DAT_ID), std::int32_t{49}),
        " ++> Data file resized for 149 fairleads\n"
-       "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50), and a run takes only\n"
-       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
-       "     and save it (page 19, choice 1); then run it again.\n"},
+       "     The run stops: \"SALMDAT\" was stored by an earlier version (6.50),\n"
+       "     and a run takes only a data set the editor has saved as it is.\n"
+       "     Open it in the editor (M), inspect its pages and save it\n"
+       "     (page 19, choice 1); then run it again.\n"},
       // The editor asks whether to go on with a data set of a later version; the run cannot ask.
       {"a data file of a later version", {}, true, withWord(tanker, offsetof(Tpcm, VERNO), 99.0f),
        " ++> Version mismatch: Data (version 99.00) POSTDATES simulation (version  6.80)\n"
        "     Data files are NOT generally backwards-compatible!\n"
        "     Carefully inspect each editor screen before proceeding...\n"
-       "     The run stops: \"SALMDAT\" was stored by a later version (99.00), and a run takes only\n"
-       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
-       "     and save it (page 19, choice 1); then run it again.\n"},
+       "     The run stops: \"SALMDAT\" was stored by a later version (99.00),\n"
+       "     and a run takes only a data set the editor has saved as it is.\n"
+       "     Open it in the editor (M), inspect its pages and save it\n"
+       "     (page 19, choice 1); then run it again.\n"},
       {"a text file of a few bytes", {}, true, "hello\n", kNotADataSet},
       {"a text file of a data set's length", {}, true, textOfLength(tanker.size()), kNotADataSet},
       {"a size word of 7", {}, true, withWord(tanker, offsetof(Tpcm, NTOGO), std::int32_t{7}),
        " ++> Warning: Data file is corrupt.\n"
-       "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 7; a data set of\n"
-       "     QUORVEL (CREATR 11) holds 4975.\n" +
+       "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 7;\n"
+       "     a data set of QUORVEL (CREATR 11) holds 4975.\n" +
            kMendTheHeader},
       {"a creator word of 99", {}, true, withWord(tanker, offsetof(Tpcm, CREATR), std::int32_t{99}),
        " ++> Warning: Data file is seriously corrupt.\n"
        "              Some versions of Internet Explorer can cause this problem.\n"
-       "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 99; it must be\n"
-       "     1 to 17 (11 for this program).\n" +
+       "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 99;\n"
+       "     it must be 1 to 17 (11 for this program).\n" +
            kMendTheHeader},
       {"a version word of -inf", {}, true,
        withWord(tanker, offsetof(Tpcm, VERNO), -std::numeric_limits<float>::infinity()),
-       " ++> Data file version word (VERNO, word 217) is -infinity, not a finite number; it must be\n"
-       "     the version of the editor that saved the data set (6.80 or earlier).\n"
-       "     The run stops: \"SALMDAT\" holds a damaged version word, and a run takes only\n"
-       "     a data set the editor has saved as it is. Open it in the editor (M), inspect its pages\n"
-       "     and save it (page 19, choice 1); then run it again.\n"},
+       " ++> Data file version word (VERNO, word 217) is -infinity, not a finite number;\n"
+       "     it must be the version of the editor that saved the data set\n"
+       "     (6.80 or earlier).\n"
+       "     The run stops: \"SALMDAT\" holds a damaged version word,\n"
+       "     and a run takes only a data set the editor has saved as it is.\n"
+       "     Open it in the editor (M), inspect its pages and save it\n"
+       "     (page 19, choice 1); then run it again.\n"},
       {"two wave periods", {}, true, twoPeriodTanker(), kTooFewPeriods},
       {"two wave periods, silently", {"--silent"}, true, twoPeriodTanker(), kTooFewPeriods},
       {"an unknown argument", {"--verbose"}, true, tanker, "Usage: quorvel-run [--silent | --interactive]\n"},
@@ -541,7 +547,7 @@ TEST(AnalysisRunE2e, ADataSetOfALaterVersionRunsOnceTheEditorHasSavedIt) {
   e2e::Run run = folder.runAnalysis();
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(contains(run.err, "Open it in the editor (M), inspect its pages\n")) << run.err;
+  EXPECT_TRUE(contains(run.err, "     Open it in the editor (M), inspect its pages and save it\n")) << run.err;
   EXPECT_FALSE(folder.exists("STATOUT.stxt"));
 
   const e2e::Run edit = folder.run("M\n\nL\n1\n");
@@ -628,9 +634,10 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
 // example does not carry a yoke and says nothing whatever the angle holds.
 TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
   const std::string warning =
-      " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
-      "     yoke in line with the SALM as the statics model it; the later stages would\n"
-      "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy).\n";
+      " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts\n"
+      "     the yoke in line with the SALM as the statics model it; the later stages\n"
+      "     would turn the yoke  3.1416 rad out of line (0 folds it back over the\n"
+      "     buoy).\n";
   e2e::Folder folder;
   folder.writeFile("SALMDAT", withWord(example("tanker-yoke"), offsetof(Tpcm, YOKVES), 0.0f));
   const e2e::Run run = folder.runAnalysis();
@@ -671,9 +678,10 @@ TEST(AnalysisRunE2e, ColumnsTheDynamicsOrTheSubmergenceCannotTakeAreRefusedBefor
       {"a submerged buoyant riser of three members", "tanker-yoke",
        {{offsetof(Tpcm, IARCO), 2}, {offsetof(Tpcm, WETYOK), 5}, {offsetof(Tpcm, IPIERC), 5}},
        " ++> Fatal Warning: The wave-frequency dynamics of a \"Buoyant riser\" take at\n"
-       "     most 2 Salm members; the elements form 3, one from each free joint (page 3,\n"
-       "     item 7 of an element). Freeze a joint, choose another attachment (page 3,\n"
-       "     item 13 of the last element) or switch the dynamics off (page 17, item 5).\n"},
+       "     most 2 Salm members; the elements form 3, one from each free joint\n"
+       "     (page 3, item 7 of an element). Freeze a joint, choose another attachment\n"
+       "     (page 3, item 13 of the last element) or switch the dynamics off\n"
+       "     (page 17, item 5).\n"},
       {"the tanker's system submerged, the buoy's top 6 m above the water", "tanker-yoke", submerged,
        " ++> Fatal Warning: The whole system is under water for the statics (page 3,\n"
        "     item 1: option 7), yet the buoy's top (element 3), standing upright,\n"
@@ -773,8 +781,8 @@ TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeadin
       R"(     Turn the environment by (-?[0-9]+\.[0-9]{2}) deg \(the vessel then lies near heading 0\)\n)"
       R"(     and run again; enter\n)"
       R"(((?:       .*\n)+))"
-      R"(     Page 14 shows item 6 only while the irregular waves (\(page 15, item 1\)) are off:\n)"
-      R"(     switch them off, enter the heading there, and switch them on again\.\n$)");
+      R"(     Page 14 shows item 6 only while the irregular waves (\(page 15, item 1\)) are\n)"
+      R"(     off: switch them off, enter the heading there, and switch them on again\.\n$)");
   ASSERT_TRUE(std::regex_match(run.err, m, named)) << run.err;
   const double vessel = std::stod(m[1].str()), relative = std::stod(m[2].str()), turn = std::stod(m[3].str());
   EXPECT_NEAR(vessel, stableVesselHeading(folder), 0.005);
@@ -793,7 +801,9 @@ TEST(AnalysisRunE2e, TheDynamicsWarnsOfWavesThatMeetTheVesselOffItsMotionsHeadin
   };
   std::vector<Change> changes;
   const std::string listed = m[4].str();
-  const std::regex line(R"(       ([0-9]+\.[0-9]{2}) deg as the (.*) \(page ([0-9]+), item ([0-9]+)\), now (-?[0-9]+\.[0-9]{2}) deg[,.]\n)");
+  // An entry's value now stands after it, or under it where the two overrun the console.
+  const std::regex line(
+      R"(       ([0-9]+\.[0-9]{2}) deg as the (.*) \(page ([0-9]+), item ([0-9]+)\),(?: |\n         )now (-?[0-9]+\.[0-9]{2}) deg[,.]\n)");
   for (auto c = std::sregex_iterator(listed.begin(), listed.end(), line); c != std::sregex_iterator(); ++c)
     changes.push_back({(*c)[2].str(), std::stod((*c)[1].str()), std::stod((*c)[5].str()), std::stoi((*c)[3].str()),
                        std::stoi((*c)[4].str())});
@@ -948,12 +958,14 @@ TEST(AnalysisRunE2e, AShipUnderWayInAFollowingSeaRunsEveryStageWithOneWarning) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 0) << run.err;
   const std::string warning =
-      " ++> Warning: under way at 7.00 m/s with the waves at 0.00 deg to the vessel, it meets\n"
-      "     the waves of these periods [s] more slowly than the longest period of the grid (24.00 s):\n"
+      " ++> Warning: under way at 7.00 m/s with the waves at 0.00 deg to the vessel, it\n"
+      "     meets the waves of these periods [s] more slowly than the longest period of\n"
+      "     the grid (24.00 s):\n"
       "       4.00   4.50   5.00   5.50  17.50  18.00  18.50  19.00  19.50  20.00\n"
       "      20.50  21.00  21.50  22.00  22.50  23.00  23.50  24.00\n"
-      "     motion that slow belongs to the slow drift: the wave-frequency statistics leave out\n"
-      "     the vessel's surge, sway and yaw there and what they drive (warned once per run).\n";
+      "     motion that slow belongs to the slow drift: the wave-frequency statistics\n"
+      "     leave out the vessel's surge, sway and yaw there and what they drive\n"
+      "     (warned once per run).\n";
   EXPECT_EQ(run.err, warning);
   EXPECT_EQ(testing_support::occurrences(folder.readFile("Diagnostics.stxt"), warning), 1);
   for (const char* report : {"TANKRAN.stxt", "LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt"}) {
@@ -1020,7 +1032,7 @@ TEST(AnalysisRunE2e, AnEditorWithoutItsRunnerSaysSo) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.status, 1) << run.out;
   EXPECT_TRUE(contains(run.out, kNotice)) << run.out;
-  EXPECT_TRUE(contains(run.out, " ++> The analysis program quorvel-run was not found beside the editor: " +
+  EXPECT_TRUE(contains(run.out, " ++> The analysis program quorvel-run was not found beside the editor:\n     " +
                                     (bin.path() / "quorvel-run").string() + "\n"))
       << run.out;
 }

@@ -243,8 +243,8 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
   // a period of 999.99 s (the longest the reports print) with rho = 1025.18 kg/m^3 and g = 9.8 m/s^2
   // gives A = 4 pi^2 m / (rho g T^2) = 0.6748 m^2, shown as 0.68.
   const std::string heave = "the analysis needs 0 (the hull model's own) or a value of at least 0.68\n"
-                            "     (the waterplane that floats the displacement, page 5, item 1, with a heave period "
-                            "of 999.99 s).\n";
+                            "     (the waterplane that floats the displacement, page 5, item 1, with a heave\n"
+                            "     period of 999.99 s).\n";
   // The density of the strongest wind, 250 knots (128.5 m/s), put whole below 0.0005 rad/s:
   // 128.5^2 / 0.0005 = 3.30245e7 (m/s)^2 per rad/s.
   const std::string density =
@@ -258,7 +258,8 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
   const Case cases[] = {
       {"an A.P.I. parameter of 0", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.0f}}, {},
        " ++> Fatal Warning: A.P.I. wind spectrum parameter (page 11, item 3) is 0.00;\n"
-       "     the analysis needs a value from 0.01 to 0.10 (the range the A.P.I. spectrum was fitted over).\n"},
+       "     the analysis needs a value from 0.01 to 0.10\n"
+       "     (the range the A.P.I. spectrum was fitted over).\n"},
       {"an A.P.I. parameter of 0.5", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.5f}}, {},
        " ++> Fatal Warning: A.P.I. wind spectrum parameter (page 11, item 3) is 0.50;\n"},
       {"an A.P.I. parameter of 0.01", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.01f}}, {}, ""},
@@ -336,13 +337,14 @@ TEST(DamagedInputsE2e, AStaticLoadBeyondTheTableSaysThatTheRunStops) {
                            "     At the vessel heading ";
   ASSERT_TRUE(contains(run.err, stop)) << run.err;
   const std::string message = run.err.substr(run.err.find(stop));
-  EXPECT_TRUE(contains(message, " metric tons,\n     beyond the load-offset table's last load of 600.00 metric tons.\n"
-                                "     The run stops: an unattended run does not extrapolate its offset from the "
-                                "table's last\n     interval. Raise the maximum horizontal load on Salm (page 2, item "
-                                "2),\n     now 600.00 metric tons, above the loads of the run.\n"))
+  EXPECT_TRUE(contains(message, " metric tons, beyond the load-offset table's last load\n"
+                                "     of 600.00 metric tons.\n"
+                                "     The run stops: an unattended run does not extrapolate its offset from the\n"
+                                "     table's last interval. Raise the maximum horizontal load on Salm\n"
+                                "     (page 2, item 2), now 600.00 metric tons, above the loads of the run.\n"))
       << message;
   // The load it names lies beyond the table.
-  EXPECT_GT(numberAfter(message, "", "the net horizontal load is"), 600.0);
+  EXPECT_GT(numberAfter(message, "", "the net horizontal load\n     is"), 600.0);
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), "     The run stops: an unattended run does not"));
   EXPECT_FALSE(folder.exists("LOWOUT.stxt"));
 }

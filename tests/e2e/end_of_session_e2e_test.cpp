@@ -241,10 +241,10 @@ TEST(FailedSilentSaveE2e, TheSessionGoesOnOnTheScreen) {
 // names it, with where members come from.
 std::string emptyTable(const std::string& hull) {
   return " ++> Fatal Warning: The " + hull +
-         "'s hull-member table is empty: the hull\n"
-         "     has no waterplane and every response of the run would be 0. No page of\n"
-         "     this editor takes hull members: open a data set that holds them, or\n"
-         "     import them with page 19, choice 7, from a data file of the\n"
+         "'s hull-member table is empty:\n"
+         "     the hull has no waterplane and every response of the run would be 0.\n"
+         "     No page of this editor takes hull members: open a data set that holds\n"
+         "     them, or import them with page 19, choice 7, from a data file of the\n"
          "     semi-submersible program Dorvane or of a mooring program. The import\n"
          "     replaces every stored word, so import first, then edit. Or choose\n"
          "     another vessel type (page 5, item 11).\n";

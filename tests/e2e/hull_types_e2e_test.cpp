@@ -224,10 +224,12 @@ TEST(HullTypesE2e, ADiscFeedingBackMooringLinesThatTheDataSetDoesNotHoldIsRefuse
   for (const std::size_t flag : {offsetof(Tpcm, LSGPRD), offsetof(Tpcm, LSWPRD), offsetof(Tpcm, LYWPRD)})
     image = testing_support::withWord(image, flag, std::int32_t{0});
   const std::string message =
-      " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on, but the data set\n"
-      "     holds no mooring line to feed back (this program neither edits nor stores the mooring lines):\n"
-      "     without them the buoy's surge, sway and yaw would have no spring and no moor-modified period.\n"
-      "     Answer No at page 7, item 13, or analyse a data set that holds the mooring lines.\n";
+      " ++> Fatal Warning: Mooring feedback of the discus buoy (page 7, item 13) is on,\n"
+      "     but the data set holds no mooring line to feed back (this program neither\n"
+      "     edits nor stores the mooring lines): without them the buoy's surge, sway\n"
+      "     and yaw would have no spring and no moor-modified period.\n"
+      "     Answer No at page 7, item 13, or analyse a data set that holds the mooring\n"
+      "     lines.\n";
 
   // The last page, run silently: the checks stop it; leave without saving.
   e2e::Folder editor;

@@ -102,12 +102,18 @@ TEST(LowFrequencyE2e, APeakLoadBeyondTheStaticsTableIsAWarningThatNamesPageTwosM
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");
   const std::string low = " ++> Warning: the storm peak horizontal load of LOWOUT, ";
-  const std::string statistics = " ++> Warning: the most probable peak horizontal load of RANOUT, ";
-  const std::string rest = " metric tons, lies beyond the\n"
-                           "     load-offset table's last load of 100.00 metric tons: its offset is extrapolated from the\n"
-                           "     table's last interval. Raise the maximum horizontal load on Salm (page 2, item 2), now\n"
-                           "     100.00 metric tons, above it.\n";
+  const std::string statistics = " ++> Warning: the most probable peak horizontal load of\n     RANOUT, ";
+  // Each warning's words after its load, as its lines break them.
+  const std::string lowRest = " metric tons, lies\n"
+                              "     beyond the load-offset table's last load of 100.00 metric tons: its offset\n"
+                              "     is extrapolated from the table's last interval. Raise the maximum\n"
+                              "     horizontal load on Salm (page 2, item 2), now 100.00 metric tons, above it.\n";
+  const std::string statisticsRest = " metric tons, lies beyond the load-offset table's last load\n"
+                                     "     of 100.00 metric tons: its offset is extrapolated from the table's last\n"
+                                     "     interval. Raise the maximum horizontal load on Salm (page 2, item 2),\n"
+                                     "     now 100.00 metric tons, above it.\n";
   for (const std::string& warning : {low, statistics}) {
+    const std::string& rest = warning == low ? lowRest : statisticsRest;
     for (const std::string& text : {diagnostics, run.err}) {
       ASSERT_TRUE(contains(text, warning)) << text;
       const std::size_t at = text.find(warning) + warning.size();
@@ -143,7 +149,8 @@ TEST(LowFrequencyE2e, BuiltInCurrentModelsRunWhereTheirRowsAreKnownAndStopBefore
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
   const std::string message =
-      " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91, are not on hand\n"
+      " ++> Fatal Warning: Built-in current coefficients of model 4, NSMB Tanker '91,\n"
+      "     are not on hand\n"
       "     for depth/draft 6.25 (6.13 to the full-load draft), draft-based load 98.0 %\n"
       "     and bow factor 0.00, which would need:\n"
       "     - surge: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"

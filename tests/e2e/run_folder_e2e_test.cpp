@@ -44,8 +44,8 @@ using testing_support::withWord;
 using namespace std::chrono_literals;
 
 const std::string kFolderHeld =
-    " ++> Another analysis is running in this folder; this run stops and changes no file.\n"
-    "     Wait for that run to end, then start this one again.\n";
+    " ++> Another analysis is running in this folder; this run stops and changes no\n"
+    "     file. Wait for that run to end, then start this one again.\n";
 
 // The files of a folder by name, with the clock line of each report masked, so that two runs of one
 // data set compare equal.
@@ -315,8 +315,8 @@ TEST(RunFolderE2e, AFullDiskKeepsTheEarlierRunsFiles) {
                                 "\n     Reason: No space left on device\n"
                                 "     The files of the earlier run are as they were; none of this run's was kept.\n";
     const std::string notKept = c.messagesWritten ? "" :
-        "     \"Diagnostics.stxt\" could not be written either (No space left on device); it is as the earlier "
-        "run left it.\n";
+        "     \"Diagnostics.stxt\" could not be written either (No space left on device);\n"
+        "     it is as the earlier run left it.\n";
     EXPECT_EQ(run.err, message + notKept) << c.what;
     EXPECT_EQ(folder.files().size(), earlier.size()) << c.what << ": no file more, none less";
     for (const auto& [name, bytes] : earlier) {

@@ -65,7 +65,8 @@ TEST(SessionLoad, MissingDataFileSaysHowToCreateOne) {
     EXPECT_TRUE(contains(run.out, "(C) Create new,")) << choice;
     EXPECT_TRUE(contains(run.out, "\n ++> File not found or file access error in DRAVOKET    \n"
                                   "     File name: SALMDAT     \n \n"
-                                  "     To create a data set in this folder, start quorvel and choose (C) Create new.\n"
+                                  "     To create a data set in this folder, start quorvel and choose\n"
+                                  "     (C) Create new.\n"
                                   " \n Press <RETURN> to continue: "))
         << choice << run.out;
     EXPECT_EQ(folder.files(), std::vector<std::string>{}) << choice;
@@ -101,13 +102,13 @@ TEST(SessionLoad, FixtureFiles) {
       // and what to do, and with the findings that follow it.
       {"a damaged size word", editorImage([] { TPCM.NTOGO = 9999; }), "M\n\nL\n2\n\n", 0,
        {" ++> Warning: Data file is seriously corrupt or from a very early version.\n",
-        "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 9999; a data set of\n"
-        "     QUORVEL (CREATR 11) holds 4975.\n"},
+        "     Word 1 of \"SALMDAT\" (NTOGO, the count of its words) is 9999;\n"
+        "     a data set of QUORVEL (CREATR 11) holds 4975.\n"},
        true},
       {"a damaged creator word", editorImage([] { TPCM.CREATR = 77; }), "M\n\n\nL\n2\n\n", 0,
        {" ++> Warning: Data file is seriously corrupt.\n",
-        "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 77; it must be\n"
-        "     1 to 17 (11 for this program).\n",
+        "     Word 2 of \"SALMDAT\" (CREATR, the program that made it) is 77;\n"
+        "     it must be 1 to 17 (11 for this program).\n",
         " >>> Input File Characteristics <<< \n ++> Input Data File Creator was UNKNOWN\n"},
        true},
   };
@@ -300,15 +301,15 @@ TEST(SessionEnd, SilentExecutionWithFatalWarningsReturnsToTheMenu) {
   EXPECT_EQ(run.status, 0) << run.out;
   // Among them the current table and the drift file, which a new data set's models read and which
   // hold nothing, the table's maximum load of 0 and its one element, which forms one member.
-  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 5 warning(s) and 14 fatal warning(s); "
-                                "see \"Diagnostics.stxt\".\n"))
+  EXPECT_TRUE(contains(run.out, " ++> Silent execution stopped: 5 warning(s) and 14 fatal warning(s);\n"
+                                "     see \"Diagnostics.stxt\".\n"))
       << run.out;
   const std::string diagnostics = folder.readFile("Diagnostics.stxt");
   for (const char* finding : {" ++> Fatal Warning: Tanker draft, beam, or length incorrectly specified.\n",
                               " ++> Fatal Warning: The current coefficient table of LOWDAT holds no rows;\n",
                               " ++> Fatal Warning: The wave drift coefficient file \"DRFTCOFS.txt\" is missing;\n",
                               " ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n",
-                              " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on the sea bed\n",
+                              " ++> Fatal Warning: An attached Salm needs at least two members: one hinged on\n",
                               " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"})
     EXPECT_TRUE(contains(diagnostics, finding)) << finding;
   EXPECT_FALSE(folder.exists("SALMDAT"));

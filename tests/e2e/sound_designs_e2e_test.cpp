@@ -182,20 +182,24 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 95.00;\n"
        "     the analysis needs a value of at most 78.00\n"},
       {"the yoke's sides 1e-30 m apart", {offsetof(Tpcm, PNDARM), 1e-30f}, 1,
-       " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is 1.0000E-30;\n"
+       " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
+       "     is 1.0000E-30;\n"
        "     the analysis needs a separation of at least 0.30 in size\n"},
       {"the yoke's sides -1e-30 m apart", {offsetof(Tpcm, PNDARM), -1e-30f}, 1,
-       " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3) is -1.0000E-30;\n"},
+       " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
+       "     is -1.0000E-30;\n"},
       {"a table's maximum load of 0", {offsetof(Tpcm, TLOAD), 0.0f}, 1,
        " ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n"
        "     the analysis needs a value above 0.\n"},
       // Members of 76, 30 and 30 m cannot reach 150 m of water and the yoke 12 m above it.
       {"a column too short for 150 m of water", {offsetof(Tpcm, DEPTH), 150.0f}, 1,
-       " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its top must\n"
-       "     stand 162.00 meters above its lowest free joint: the water depth 150.00 meters (page 1, item 4)\n"},
+       " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its\n"
+       "     top must stand 162.00 meters above its lowest free joint: the water\n"
+       "     depth 150.00 meters (page 1, item 4) plus the yoke's height above the\n"},
       {"an offset step of 0", {offsetof(Tpcm, OFFINC), 0.0f}, 0,
        " ++> Warning: Offset increment for static offset table (page 2, item 3) is 0.00;\n"
-       "     the statics take 1.00 meters in its place, the step of the static offset report.\n"},
+       "     the statics take 1.00 meters in its place, the step of the static offset\n"
+       "     report.\n"},
   };
   for (const Case& c : cases) {
     e2e::Folder folder;
@@ -272,7 +276,8 @@ TEST(SoundDesignsE2e, ALowdatCoefficientThatIsNoNumberIsNamedByTableRowAndColumn
     const e2e::Run run = folder.runAnalysis({}, "", 10s);
     ASSERT_FALSE(run.timedOut) << c.named;
     EXPECT_EQ(run.status, 1) << c.named;
-    EXPECT_EQ(run.err.rfind(std::string(" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3) is ") +
+    EXPECT_EQ(run.err.rfind(std::string(" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3) is\n"
+                                        "     ") +
                                 c.named + ";\n     the analysis needs a finite number.\n",
                             0),
               0u)

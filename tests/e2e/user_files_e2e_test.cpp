@@ -39,10 +39,11 @@ std::string npdBelowTheSea() {
 // At 40 knots the wind profile 1 + C ln(z / 10 m) comes to nothing at 10 m exp(-1 / C) = 1.775 mm,
 // C = 0.0573 sqrt(1 + 0.15 x 20.56 m/s) = 0.1158; the spectrum drops its gusts from 1.01 times that.
 const std::string kNpdHeight =
-    " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3) is -10.00;\n"
-    "     the analysis needs a height above 1.7929E-03 meters: at and below it the N.P.D. wind profile,\n"
-    "     the wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at the wind speed of item 1, holds almost no\n"
-    "     wind and the spectrum no gusts.\n";
+    " ++> Fatal Warning: N.P.D. Spectral Evaluation Height (page 11, item 3)\n"
+    "     is -10.00;\n"
+    "     the analysis needs a height above 1.7929E-03 meters: at and below it the\n"
+    "     N.P.D. wind profile, the wind at 10 m times 1+C*ln(z/10m) with C = 0.12 at\n"
+    "     the wind speed of item 1, holds almost no wind and the spectrum no gusts.\n";
 
 // The editor's execution refuses it among the end-of-session checks and runs nothing; the runner,
 // given the data set all the same, stops before any stage with the same words.

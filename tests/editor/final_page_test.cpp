@@ -56,9 +56,10 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
        " ++> Warning: apparent inconsistency between volume,\n     length and waterplane area of piercing element."},
       {"a yoke folded back over the buoy, as older editors left it",
        [] { DataSet().withSalm().withTanker().with([] { TPCM.YOKVES = 0.0f; }); },
-       " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts the\n"
-       "     yoke in line with the SALM as the statics model it; the later stages would\n"
-       "     turn the yoke  3.1416 rad out of line (0 folds it back over the buoy)."},
+       " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts\n"
+       "     the yoke in line with the SALM as the statics model it; the later stages\n"
+       "     would turn the yoke  3.1416 rad out of line (0 folds it back over the\n"
+       "     buoy)."},
       {"eleven elements flagged for moment output",
        [] {
          DataSet().withSalm().withTanker().with([] {
@@ -84,7 +85,8 @@ TEST_F(FinalPage, ChecksOfTheBuiltDataSets) {
            TPCM.LCBARG = 0x666;  // OCIMF '77 at depth/draft 5
          });
        },
-       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77, are not on hand\n"
+       " ++> Fatal Warning: Built-in current coefficients of model 6, OCIMF Tanker '77,\n"
+       "     are not on hand\n"
        "     for depth/draft 5.00 and bow factor 0.00, which would need:\n"
        "     - surge: OCIMF 1977, depth/draft 3.0, Conventional bow\n"},
   };

@@ -308,8 +308,8 @@ TEST_F(WaveReport, DataThatMakeNoReport) {
          TPCM.WAVTYP = 1;
          TPCM.SWHT(1) = 0.0f;
        },
-       {" ++> Wave report: the irregular sea (page 15) needs a positive significant height (it sets the peak "
-        "period)."}},
+       {" ++> Wave report: the irregular sea (page 15) needs a positive significant",
+        "     height (it sets the peak period)."}},
       {"swell without a bandwidth",
        [] { TPCM.SWLWID = 0.0f; },
        {" ++> Wave report: the swell (page 16) needs a positive spectral bandwidth."}},
@@ -318,21 +318,22 @@ TEST_F(WaveReport, DataThatMakeNoReport) {
          TPCM.WAVTYP = 0;
          TPCM.SIGPD(1) = 30.0f;
        },
-       {" ++> Wave report: the irregular sea (page 15) needs a peak period within the regular wave periods."}},
+       {" ++> Wave report: the irregular sea (page 15) needs a peak period within the",
+        "     regular wave periods."}},
       {"JONSWAP without a width",
        [] {
          TPCM.SWLTYP = 5;
          TPCM.JONGAM_SWL = 3.3f;
        },
-       {" ++> Wave report: the swell (page 16) needs positive JONSWAP \"Gamma\", \"Sigma a\" and \"Sigma b\" "
-        "parameters."}},
+       {" ++> Wave report: the swell (page 16) needs positive JONSWAP \"Gamma\", \"Sigma a\"",
+        "     and \"Sigma b\" parameters."}},
       {"an Ochi-Hubble component without lambda",
        [] {
          TPCM.WAVTYP = 9;
          TPCM.N_OCHI_COMP = 1;
        },
-       {" ++> Wave report: the irregular sea (page 15) needs a positive peak period and lambda for every "
-        "Ochi-Hubble component."}},
+       {" ++> Wave report: the irregular sea (page 15) needs a positive peak period and",
+        "     lambda for every Ochi-Hubble component."}},
   };
   for (const Case& c : cases) {
     TempDir dir;

@@ -427,16 +427,16 @@ TEST_F(ForceCoefficients, BuiltInCurrentCasesNeedingARowNotOnHandStop) {
        "     for depth/draft 1.05 and bow factor 0.50, which would need:\n"
        "     - surge: OCIMF 1977, depth/draft 1.05, Cylindrical bow\n"},
       {4, 1, 100.0f, 0.0f, 8.0f,
-       "     for depth/draft 8.00 (8.00 to the full-load draft), draft-based load 100.0 %\n"
-       "     and bow factor 0.00, which would need:\n"
+       "     for depth/draft 8.00 (8.00 to the full-load draft), draft-based\n"
+       "     load 100.0 % and bow factor 0.00, which would need:\n"
        "     - surge: NSMB 1991, depth/draft 4.4, load 100 %, bow with bulb\n"},
       {4, 3, 98.0f, 0.0f, 6.25f,
        "     for depth/draft 6.25 (6.12 to the full-load draft), draft-based load 98.0 %\n"
        "     and bow factor 0.00, which would need:\n"
        "     - yaw: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"},
       {15, 1, 40.0f, 1.0f, 10.0f,
-       "     for depth/draft 10.00 (4.00 to the full-load draft), draft-based load 40.0 %\n"
-       "     and bow factor 1.00, which would need:\n"
+       "     for depth/draft 10.00 (4.00 to the full-load draft), draft-based\n"
+       "     load 40.0 % and bow factor 1.00, which would need:\n"
        "     - surge: NSMB 1991, deep water (depth/draft 4.4 and beyond), load 40 %\n"},
       {15, 2, 70.0f, 1.0f, 2.0f,
        "     for depth/draft 2.00 (1.40 to the full-load draft), draft-based load 70.0 %\n"

@@ -207,8 +207,9 @@ TEST_F(DynamicLine, InertialLoadAtTheNodes) {
   ConsoleCapture console("\n");
   const Response r = respond(Complex(0, 0), 3.0f, 1, 1, Complex(0.5f, 0.2f));
   EXPECT_EQ(console.screen(),
-            "\n ++> The inertial load correction for node  1 of line  1, and probably others, may be excessive;\n"
-            "     consider disabling the inertial corrections for these lines.\n\n" +
+            "\n ++> The inertial load correction for node  1 of line  1, and probably others,\n"
+            "     may be excessive; consider disabling the inertial corrections for these\n"
+            "     lines.\n\n" +
                 kAbortQuestion);
   EXPECT_EQ(r.CNODM(1), -r.CNODP(1));
   EXPECT_EQ(DYNCOD_STATE.FRSTIM, 0);

@@ -132,7 +132,7 @@ TEST_F(LineSetUp, DataTheTablesCannotBeBuiltFromAreRefused) {
          TPCM.moor.HTENS(1) = 0.0f;
          TPCM.moor.HTENS(2) = -5.0f;
        },
-       "no line has a positive pretension (HTENS); the line tables are scaled on it."},
+       "no line has a positive pretension (HTENS); the line tables are\n     scaled on it."},
   };
   for (const Case& c : cases) {
     LINCOM.reset();
@@ -223,8 +223,9 @@ TEST_F(LineDriver, SeparationBelowTheTableIsSolvedAtTheFirstTension) {
   ConsoleCapture console;
   LINDRV(LINCOM.RANCK.data(), LINCOM.ZANCK.data());
   EXPECT_EQ(console.screen(),
-            "\n ++> Warning: Line   1: the anchor separation   1000.00 gives no positive mean tension;\n"
-            "     the line is solved at the first table tension      2.00.\n");
+            "\n"
+            " ++> Warning: Line   1: the anchor separation   1000.00 gives no positive mean\n"
+            "     tension; the line is solved at the first table tension      2.00.\n");
   EXPECT_EQ(LINCOM.HMEAN, LINCOM.HLOD(1));
   EXPECT_EQ(LINCOM.DPHLD, LINCOM.HLOD(1));
   EXPECT_TRUE(IsClose(LINCOM.TPTEN0, 31.99490163, 1e-4));  // the table's first point
@@ -311,8 +312,12 @@ TEST_F(LineDriver, CodeWithoutALineTypeStops) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { LINDRV(LINCOM.RANCK.data(), LINCOM.ZANCK.data()); }), kExitFatal);
   EXPECT_EQ(console.screen(),
-            "\n ++> Line   1: code  1024 names no line type (1 to 150) and no dynamic line (above 1024).\n\n"
-            "\n Press <RETURN> to continue: ");
+            "\n"
+            " ++> Line   1: code  1024 names no line type (1 to 150) and no dynamic line\n"
+            "     (above 1024).\n"
+            "\n"
+            "\n"
+            " Press <RETURN> to continue: ");
 }
 
 }  // namespace

@@ -329,7 +329,8 @@ TEST_F(TautWire, FailuresLeaveTheLengthAlone) {
   const Case cases[] = {
       {"spanned", [] { defineLine(1, {{300.0f, 0.05f, 0.06f, 1e-4f, 0, 0}, {600.0f, 0.05f, 0.06f, 0, 0, 0},
                                       {500.0f, 0.05f, 0.06f, 0, 0, 0}}); },
-       " ++> Line type  1: the other sublines already span the fairlead-anchor distance of   1010.00;\n"
+       " ++> Line type  1: the other sublines already span the fairlead-anchor distance\n"
+       "     of   1010.00;\n"
        "     the length of subline 1 is left unchanged.\n"},
       {"pretension too low", [] { TPCM.moor.HTENS(1) = 10.0f; }, "++> Bounds error in TENDON \n"},
       {"no line", [] { TPCM.moor.LINTYP(1, 1) = 0; },

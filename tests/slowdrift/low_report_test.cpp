@@ -174,12 +174,13 @@ TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarn
       "     stage uses, were computed with the vessel at heading 0, at 0.00 deg.\n"
       "     Turn the environment by -180.00 deg (the vessel then lies near heading 0)\n"
       "     and run again; enter\n"
-      "       180.00 deg as the irregular waves' heading (page 15, item 4), now 0.00 deg,\n"
+      "       180.00 deg as the irregular waves' heading (page 15, item 4),\n"
+      "         now 0.00 deg,\n"
       "       180.00 deg as the regular waves' heading (page 14, item 6), now 0.00 deg,\n"
       "       180.00 deg as the wind heading (page 11, item 2), now 0.00 deg,\n"
       "       180.00 deg as the current heading (page 12, item 2), now 0.00 deg.\n"
-      "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are off:\n"
-      "     switch them off, enter the heading there, and switch them on again.\n";
+      "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) are\n"
+      "     off: switch them off, enter the heading there, and switch them on again.\n";
   const Case cases[] = {
       {"the vessel at heading 0", 0.0f, [] {}, {}},
       {"within 10 degrees", 9.9f, [] {}, {}},
@@ -188,7 +189,8 @@ TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarn
        {"the vessel heads -66.59 deg, and the\n     sea of heading 15.00 deg meets it at the relative heading 81.59 deg;",
         "at heading 0, at 15.00 deg.\n     Turn the environment by 66.59 deg (the vessel then lies near heading 0)\n"
         "     and run again; enter\n"
-        "       81.59 deg as the irregular waves' heading (page 15, item 4), now 15.00 deg,\n"
+        "       81.59 deg as the irregular waves' heading (page 15, item 4),\n"
+        "         now 15.00 deg,\n"
         "       96.59 deg as the wind heading (page 11, item 2), now 30.00 deg,\n"
         "       111.59 deg as the current heading (page 12, item 2), now 45.00 deg,\n"
         "       126.59 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"},
@@ -207,18 +209,20 @@ TEST_F(LowFrequencyReport, WavesMeetingTheVesselOffTheHeadingOfItsMotionsAreWarn
          TPCM.NDIR = 1;
          TPCM.WAVHDG(1) = 195.0f;
        },
-       {"       345.00 deg as the regular waves' heading (page 14, item 6), now 195.00 deg,\n",
+       {"       345.00 deg as the regular waves' heading (page 14, item 6),\n"
+        "         now 195.00 deg,\n",
         "       30.00 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"
-        "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and the\n"
-        "     swell (page 16, item 1) are off: switch them off, enter the heading there,\n"
-        "     and switch them on again.\n"}},
+        "     Page 14 shows item 6 only while the irregular waves (page 15, item 1) and\n"
+        "     the swell (page 16, item 1) are off: switch them off, enter the heading\n"
+        "     there, and switch them on again.\n"}},
       {"the regular waves already at the heading to enter, wind and current off", 30.0f,
        [] {
          TPCM.NDIR = 1;
          TPCM.WAVHDG(1) = 345.0f;
          TPCM.LWIND = TPCM.LCURNT = 0;
        },
-       {"       345.00 deg as the irregular waves' heading (page 15, item 4), now 15.00 deg,\n"
+       {"       345.00 deg as the irregular waves' heading (page 15, item 4),\n"
+        "         now 15.00 deg,\n"
         "       30.00 deg as the swell heading (page 16, item 4), now 60.00 deg.\n"},
        {"the regular waves", "page 14", "Page 14", "wind", "current"}},
       {"a swell of its own heading without a sea", 30.0f,

@@ -526,9 +526,10 @@ TEST_F(SlowDrift, StopsOfTheStage) {
          TPCM.VESMOM = 1.0e6f;
        },
        " ++> No equilibrium condition found.\n     Check data file for oversized external force/moment.\n"
-       "     The yaw moment keeps one sign over the turn; its largest is 1000000.00 ft-kips at the vessel heading -28.65 deg.\n"
-       "     The largest part of it, 1000000.00 ft-kips, comes from\n"
-       "     the auxiliary force 1 of the external forces (page 9).\n"},
+       "     The yaw moment keeps one sign over the turn; its largest is 1000000.00\n"
+       "     ft-kips at the vessel heading -28.65 deg.\n"
+       "     The largest part of it, 1000000.00 ft-kips, comes from the auxiliary\n"
+       "     force 1 of the external forces (page 9).\n"},
       {"more than 30 roots: 40 intervals of zero moment",
        [] {
          TPCM.NBUG0 = 1;
@@ -571,9 +572,10 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
     const std::size_t at = screen.find(" the net horizontal load is ", screen.find(warning));
     EXPECT_TRUE(IsClose(std::stod(screen.substr(at + 28)), SINES.WNDCOF * TPCM.TXWNDA, 1e-5)) << screen;
     EXPECT_TRUE(contains(screen,
-                         " kips,\n     beyond the load-offset table's last load of 495.00 kips, from which its offset would be\n"
-                         "     extrapolated. Raise the last load of the auxiliary static offset table (page 3, item 11),\n"
-                         "     now 495.00 kips, above the loads of the run.\n"))
+                         " kips,\n     beyond the load-offset table's last load of 495.00 kips, from which its\n"
+                         "     offset would be extrapolated. Raise the last load of the auxiliary static\n"
+                         "     offset table (page 3, item 11), now 495.00 kips, above the loads of the\n"
+                         "     run.\n"))
         << screen;
     const double F = EQUILB.FTOT(EQUILB.ISTAB);
     const double K = (tableLoad(45.0f) - tableLoad(40.0f)) / 5.0;
@@ -590,9 +592,9 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
   ASSERT_EQ(message.size(), 6u);
   EXPECT_EQ(message[0], " ++> WARNING; a static load exceeds the maximum table value");
   EXPECT_EQ(message[2], "     beyond the load-offset table's last load of 495.00 kips.");
-  EXPECT_EQ(message[3], "     The run stops: an unattended run does not extrapolate its offset from the table's last");
-  EXPECT_EQ(message[4], "     interval. Raise the last load of the auxiliary static offset table (page 3, item 11),");
-  EXPECT_EQ(message[5], "     now 495.00 kips, above the loads of the run.");
+  EXPECT_EQ(message[3], "     The run stops: an unattended run does not extrapolate its offset from the");
+  EXPECT_EQ(message[4], "     table's last interval. Raise the last load of the auxiliary static offset");
+  EXPECT_EQ(message[5], "     table (page 3, item 11), now 495.00 kips, above the loads of the run.");
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST(ColumnStance, AColumnThatFallsOverAtZeroLoadIsRefusedWithTheDepthItStandsFr
     int element;       // the element changed, 0 none
     float length;      // its SLEN, 0 unchanged
     float volume;      // its BUOY, 0 unchanged
-    const char* buoy;  // the buoy's line
+    const char* buoy;  // the buoy's lines
     bool tubeFalls;
     double standsFrom;  // column_stance_reference.py: least depth at which the column stands [m]
   };
@@ -60,11 +60,11 @@ TEST(ColumnStance, AColumnThatFallsOverAtZeroLoadIsRefusedWithTheDepthItStandsFr
        "     pushed down at its top by 100.00 metric tons; it weighs 500.00 metric tons,\n",
        true, 91.3389},
       {"90 m of water", 90.0f, 0, 0.0f, 0.0f,
-       "     member 2 (element 3) stands straight up with 14.00 meters of it under water,\n", false, 91.3389},
+       "     member 2 (element 3) stands straight up\n     with 14.00 meters of it under water,\n", false, 91.3389},
       {"the tube 77.5 m long", 100.0f, 1, 77.5f, 0.0f,
        "     member 2 (element 3) stands straight up with 8.50 meters of it under water,\n", false, 106.8389},
       {"the buoy of half its volume", 100.0f, 3, 0.0f, 1908.5f / 2.0f,
-       "     member 2 (element 3) stands straight up with 24.00 meters of it under water,\n", false, 102.1774},
+       "     member 2 (element 3) stands straight up\n     with 24.00 meters of it under water,\n", false, 102.1774},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -82,9 +82,9 @@ TEST(ColumnStance, AColumnThatFallsOverAtZeroLoadIsRefusedWithTheDepthItStandsFr
     EXPECT_TRUE(contains(screen, c.buoy)) << screen;
     EXPECT_EQ(contains(screen, "     member 1 (elements 1 to 2) stands straight up,\n"), c.tubeFalls) << screen;
     EXPECT_FALSE(contains(screen, "member 3")) << screen;
-    EXPECT_TRUE(contains(screen, " on (now " + std::to_string(static_cast<int>(c.depth)) +
-                                     ".00 meters, page 1,\n"
-                                     "     item 4); or change the element lengths, volumes or weights (page 3, items 2, 3 and 5).\n"))
+    EXPECT_TRUE(contains(screen, " on\n     (now " + std::to_string(static_cast<int>(c.depth)) +
+                                     ".00 meters, page 1, item 4); or change the element lengths, volumes\n"
+                                     "     or weights (page 3, items 2, 3 and 5).\n"))
         << screen;
     EXPECT_TRUE(IsClose(depthFrom(screen), c.standsFrom, 0.0, 0.006)) << screen;
     EXPECT_EQ(testing_support::readFileText("STATOUT.stxt"), "");

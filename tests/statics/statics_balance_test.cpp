@@ -369,8 +369,9 @@ TEST(StaticsBalance, NoEquilibriumStopsNamingTheLoadAndTheAttachment) {
   EXPECT_EQ(testing_support::stopStatus(STSALM), kExitFatal);
   EXPECT_TRUE(contains(console.screen(),
                        " >>> Computing Salm offset tables...\n\n\n"
-                       " ++> SALM statics: no equilibrium found under the horizontal load 8.11 kips (table point 2)\n"
-                       "     with the attachment \"Rigid hawser\": member 2 misses its moment balance by "))
+                       " ++> SALM statics: no equilibrium found under the horizontal load 8.11 kips\n"
+                       "     (table point 2) with the attachment \"Rigid hawser\": member 2 misses its\n"
+                       "     moment balance by "))
       << console.screen();
   EXPECT_TRUE(contains(console.screen(), "     Check the elements and the attachment (pages 2 and 3).\n\n\n"
                                          " Press <RETURN> to continue: "));

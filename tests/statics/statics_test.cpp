@@ -409,19 +409,24 @@ TEST(Statics, RefusesWhatTheTablesCannotHold) {
          testing_support::sixMemberSalm();
          TPCM.IFREE(1) = 1;
        },
-       " ++> SALM statics: 7 members (free joints, page 3, item 7); at most 6 can be analysed."},
+       " ++> SALM statics: 7 members (free joints, page 3, item 7); at most 6 can be\n"
+       "     analysed."},
       {"6 members with a yoke",
        [] {
          testing_support::sixMemberSalm();
          TPCM.IARCO = kYoke;
        },
-       " ++> SALM statics: 6 members (free joints, page 3, item 7) with a yoke; at most 5 can be analysed."},
+       " ++> SALM statics: 6 members (free joints, page 3, item 7) with a yoke; at\n"
+       "     most 5 can be analysed."},
       {"91 points", [] { TPCM.NUMTAB = 91; },
-       " ++> SALM statics: NUMTAB = 91 load-table points (page 2, item 4); 2 to 90 are allowed."},
+       " ++> SALM statics: NUMTAB = 91 load-table points (page 2, item 4); 2 to 90 are\n"
+       "     allowed."},
       {"1 point", [] { TPCM.NUMTAB = 1; },
-       " ++> SALM statics: NUMTAB = 1 load-table points (page 2, item 4); 2 to 90 are allowed."},
+       " ++> SALM statics: NUMTAB = 1 load-table points (page 2, item 4); 2 to 90 are\n"
+       "     allowed."},
       {"no table load", [] { TPCM.TLOAD = 0.0f; },
-       " ++> SALM statics: largest table load TLOAD = 0.00 (page 2, item 2); it must be above 0."},
+       " ++> SALM statics: largest table load TLOAD = 0.00 (page 2, item 2); it must be\n"
+       "     above 0."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -453,15 +458,15 @@ TEST(Statics, ColumnThatCannotReachTheVesselIsImpossible) {
   EXPECT_EQ(stopStatus(STSALM), kExitFatal);
   EXPECT_TRUE(contains(console.screen(),
                        "\n\n ++> IMPOSSIBLE SALM CONFIGURATION -- THE YOKE'S ON YOU!\n"
-                       "     The column's top must stand 240.00 feet above its lowest free joint:\n"
-                       "     the water depth 150.00 feet (page 1, item 4)\n"
-                       "     less the frozen base's height 10.00 feet\n"
-                       "     plus the yoke's height above the waterline 100.00 feet (page 3, item 14 then 1).\n"
+                       "     The column's top must stand 240.00 feet above its lowest free joint: the\n"
+                       "     water depth 150.00 feet (page 1, item 4) less the frozen base's\n"
+                       "     height 10.00 feet plus the yoke's height above the waterline 100.00 feet\n"
+                       "     (page 3, item 14 then 1).\n"
                        "     No member standing up or down with one of them leaning reaches that height:\n"
-                       "     member 1 (element 2) 100.00 feet, member 2 (elements 3 to 4) 45.00 feet, member 3 (element 5) "
-                       "60.00 feet long,\n"
-                       "     together 205.00 feet. Change the element lengths (page 3, item 2), the water\n"
-                       "     depth or the attachment's height.\n\n\n Press <RETURN> to continue: "))
+                       "     member 1 (element 2) 100.00 feet, member 2 (elements 3 to 4) 45.00 feet,\n"
+                       "     member 3 (element 5) 60.00 feet long, together 205.00 feet. Change the\n"
+                       "     element lengths (page 3, item 2), the water depth or the attachment's\n"
+                       "     height.\n\n\n Press <RETURN> to continue: "))
       << console.screen();
 }
 
@@ -470,11 +475,13 @@ TEST(Statics, ColumnThatCannotReachTheVesselIsImpossible) {
 TEST(Statics, PiercingMemberBelowTheSurfaceIsAWarning) {
   const std::string warning =
       " ++> WARNING: piercing member might not cross water surface.\n"
-      "     At zero load the top of member 2 (elements 3 to 4), which holds the piercing element 4 (page 2,\n"
-      "     item 6), stands 5.00 feet below the water surface; the water depth is 160.00 feet (page 1, item 4).\n"
-      "     The members up to it: member 1 (element 2) 100.00 feet, member 2 (elements 3 to 4) 45.00 feet long\n"
-      "     (page 3, item 2 of their elements). Change the element lengths, the piercing element or the\n"
-      "     water depth so that the member crosses the surface.\n";
+      "     At zero load the top of member 2 (elements 3 to 4), which holds the\n"
+      "     piercing element 4 (page 2, item 6), stands 5.00 feet below the water\n"
+      "     surface; the water depth is 160.00 feet (page 1, item 4).\n"
+      "     The members up to it: member 1 (element 2) 100.00 feet, member 2\n"
+      "     (elements 3 to 4) 45.00 feet long (page 3, item 2 of their elements).\n"
+      "     Change the element lengths, the piercing element or the water depth so that\n"
+      "     the member crosses the surface.\n";
   testing_support::threeMemberSalm();
   TPCM.DEPTH = 160.0f;  // the buoy top 5 ft under water at zero load
   {
@@ -519,20 +526,26 @@ TEST(Statics, BracketWideningIsBounded) {
       // The members' buoyancies are their volumes times 0.064 kips per cubic foot.
       {"the table search (a column without a piercing member)", false,
        " ++> ITERATION OVERFLOW IN SALM1... CHECK DATA FILE AND RETRY\n"
-       "     No column configuration was found at the table's first load, 6.03 kips (table point 2):\n"
-       "     the column's shape at zero load does not continue to it. The column's members (page 3,\n"
-       "     items 2 to 6 of their elements):\n"
-       "     member 1 (element 2): length 100.00 feet, weight 20.00 kips, buoyancy 32.00 kips,\n"
-       "     member 2 (elements 3 to 4): length 45.00 feet, weight 80.00 kips, buoyancy 224.00 kips,\n"
-       "     member 3 (element 5): length 0.00 feet, weight 0.00 kips, buoyancy 0.00 kips,\n"
-       "     member 4 (element 6): length 60.00 feet, weight 40.00 kips, buoyancy 0.00 kips.\n"},
+       "     No column configuration was found at the table's first load, 6.03 kips\n"
+       "     (table point 2): the column's shape at zero load does not continue to it.\n"
+       "     The column's members (page 3, items 2 to 6 of their elements):\n"
+       "     member 1 (element 2): length 100.00 feet, weight 20.00 kips,\n"
+       "     buoyancy 32.00 kips,\n"
+       "     member 2 (elements 3 to 4): length 45.00 feet, weight 80.00 kips,\n"
+       "     buoyancy 224.00 kips,\n"
+       "     member 3 (element 5): length 0.00 feet, weight 0.00 kips,\n"
+       "     buoyancy 0.00 kips,\n"
+       "     member 4 (element 6): length 60.00 feet, weight 40.00 kips,\n"
+       "     buoyancy 0.00 kips.\n"},
       {"the piercing member's inner search", true,
        " ++> ITERATION OVERFLOW IN TOPHT... CHECK DATA FILE AND RETRY\n"
-       "     Under the horizontal load 4.37 kips (table point 2) no attitude balances the piercing\n"
-       "     member 3 (elements 4 to 5): length 45.00 feet, weight 80.00 kips, buoyancy 224.00 kips,\n"
-       "     224.00 kips of it up to the piercing element 5 (page 2, item 6), with the\n"
-       "     waterplane area 100.00 square feet (page 2, item 5) at the surface. Check its elements'\n"
-       "     lengths, volumes, weights and their centres (page 3, items 2 to 6) and the waterplane area.\n"},
+       "     Under the horizontal load 4.37 kips (table point 2) no attitude balances\n"
+       "     the piercing member 3 (elements 4 to 5): length 45.00 feet,\n"
+       "     weight 80.00 kips, buoyancy 224.00 kips, 224.00 kips of it up to the\n"
+       "     piercing element 5 (page 2, item 6), with the waterplane\n"
+       "     area 100.00 square feet (page 2, item 5) at the surface. Check its\n"
+       "     elements' lengths, volumes, weights and their centres (page 3, items 2\n"
+       "     to 6) and the waterplane area.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -7,10 +7,10 @@
 namespace qv::testing_support {
 
 inline constexpr std::string_view kSaveRefused =
-    "\n ++> An analysis is running in this folder, or waits there at a question: the data\n"
-    "     set is not saved, so that the folder keeps the data set its reports are made\n"
-    "     from. The data files are unchanged and the edits are kept: save again once\n"
-    "     that analysis has ended.\n\n Press <RETURN> to continue: ";
+    "\n ++> An analysis is running in this folder, or waits there at a question: the\n"
+    "     data set is not saved, so that the folder keeps the data set its reports\n"
+    "     are made from. The data files are unchanged and the edits are kept: save\n"
+    "     again once that analysis has ended.\n\n Press <RETURN> to continue: ";
 
 // An execution tests the hold before its first file.
 inline constexpr std::string_view kExecutionRefused =

@@ -114,6 +114,13 @@ TEST_F(UserFileValues, AnUnreadableRowIsNamedByItsLineAndWhatItHolds) {
       {"2\n0 1 " + longWord + " 3\n180 4 5 6\n", RowLayout::kOneLine,
        ": line 2, column 3 holds \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa...\" (2000 characters), which is no number;"},
       {"2\n0 1 a\a\bb 3\n180 4 5 6\n", RowLayout::kOneLine, ": line 2, column 3 holds \"a^G^Hb\", which is no number;"},
+      // A byte beyond plain text as its code: a file saved with a byte-order mark before its count
+      // shows the mark, which the console would not.
+      {"\xEF\xBB\xBF"
+       "2\n0 1 2 3\n180 4 5 6\n",
+       RowLayout::kOneLine, ": line 1, column 1 holds \"<EF><BB><BF>2\", which is no number;"},
+      {"2\n0 1 " + std::string(100, '\xE9') + " 3\n180 4 5 6\n", RowLayout::kOneLine,
+       ": line 2, column 3 holds \"<E9><E9><E9><E9><E9><E9><E9><E9>...\" (100 characters), which is no number;"},
       // Blank lines between rows belong to no row.
       {"2\n\n0 1 2 3\n\n180 4 5 6\n", RowLayout::kOneLine, ""},
       // A number beyond a row's on its line: a decimal comma makes two numbers of one, a fifth

@@ -383,7 +383,8 @@ TEST_F(PointMotions, APartnerOfAnotherRunStops) {
   const Record header = Record().i(1).i(0).i(0).i(0).f(0.0f);
   Record motion;
   for (int j = 0; j < 9; ++j) motion.c({1.0f, 0.0f});
-  const std::string mismatch = " ++> Relative wave heading  150.00 deg: the partner motion file PARTNER does not match this run;\n"
+  const std::string mismatch = " ++> Relative wave heading  150.00 deg: the partner motion file PARTNER does not\n"
+                               "     match this run;\n"
                                "     its number of headings, periods or points differs from this run's.\n";
   const std::string readError = " ++> End of file or related file error in routine ACCOUT\n     file name Unknown\n";
   const Case cases[] = {

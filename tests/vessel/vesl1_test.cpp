@@ -295,8 +295,10 @@ TEST_F(Vesl1Test, AFanTooCoarseForTheSpreadingIndexIsToldOnce) {
   EXPECT_EQ(console.screen(),
             "\n"
             " ++> Warning: 6 angular wedges are too few for the wave spreading index 50.00:\n"
-            "     summed over the wedges, the spreading function misses its integral by 98.1 percent.\n"
-            "     Their weights are scaled to sum to 1; more wedges (page 15) resolve the spreading.\n");
+            "     summed over the wedges, the spreading function misses its integral\n"
+            "     by 98.1 percent.\n"
+            "     Their weights are scaled to sum to 1; more wedges (page 15) resolve the\n"
+            "     spreading.\n");
   VESL1_STATE.reset();
   TPCM.NA = 36;
   TPCM.COSEXP = 2.0f;
@@ -377,7 +379,7 @@ TEST_F(Vesl1Test, RefusesWhatItCannotRun) {
          TPCM.LRANDM = 1;
          TPCM.NSEAHG = 38;
        },
-       "at most 6 sea-state heights and 37 sea headings (NSEAHT =   1, NSEAHG =  38)."},
+       "at most 6 sea-state heights and 37 sea headings\n     (NSEAHT =   1, NSEAHG =  38)."},
       {"no spreading sector",
        [] {
          TPCM.LRANDM = 1;

@@ -357,7 +357,8 @@ TEST_F(Vesl2Test, FilesAMooredBodyReads) {
        true,
        {count, header},
        {" ++> The partner motion file TUGSTERN does not match this run;",
-        "     at relative wave heading  180.00 deg its records differ from this run's (points or output kinds)."}},
+        "     at relative wave heading  180.00 deg its records differ from this run's",
+        "     (points or output kinds)."}},
       {"a tug file that ends", 3, true, {count}, {" ++> End of file or related file error in routine HOBRANE2"}},
   };
   for (const Case& c : cases) {

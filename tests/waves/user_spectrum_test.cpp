@@ -132,7 +132,8 @@ TEST_F(UserSpectrum, AMissingFileStopsWhateverTheAnswerNamingWhatAsksForIt) {
   };
   const Case cases[] = {{kSpectrumUserFile, "     the irregular sea's wave type (page 15, item 2) reads it:\n"},
                         {kSpectrumMeanJonswap,
-                         "     a sea's or swell's type (page 15, item 2; page 16, items 2 and 22) reads it:\n"}};
+                         "     a sea's or swell's type\n"
+                         "     (page 15, item 2; page 16, items 2 and 22) reads it:\n"}};
   for (const Case& c : cases) {
     TPCM.LRANDM = 1;
     TPCM.WAVTYP = c.seaType;
@@ -347,8 +348,8 @@ TEST_F(UserSpectrum, TypeSevenReadsTheFileAtEveryGridFrequency) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([&] { WVSPEC(kSpectrumUserFile, psd.data(), hs, tp, wp, wkp, kWindSea); }), kExitFatal);
   EXPECT_EQ(console.screen(),
-            " ++> Wind sea: the user-defined wave spectrum of the file WAVSPEC.txt\n"
-            "     has no positive ordinate on the wave period grid; its peak is undefined (WVSPEC)\n" +
+            " ++> Wind sea: the user-defined wave spectrum of the file WAVSPEC.txt has no\n"
+            "     positive ordinate on the wave period grid; its peak is undefined (WVSPEC)\n" +
                 kPressReturn);
 }
 

@@ -298,7 +298,8 @@ TEST_F(WaveSpectra, DefaultSwellOutsideTheGridStops) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([tp] { spectrum(kSpectrumDefaultSwell, 2.0f, tp, kSwell); }), kExitFatal) << tp;
     EXPECT_EQ(console.screen(), " ++> SWELL OUTSIDE WAVE PERIOD RANGE\n     The swell peak period " + messageValue(tp) +
-                                    " s (page 16) is nearest to none of the wave periods 3.00 to 25.00 s of page 14.\n"
+                                    " s (page 16) is nearest to none of the wave\n"
+                                    "     periods 3.00 to 25.00 s of page 14.\n"
                                     "\n Press <RETURN> to continue: ")
         << tp;
   }
@@ -332,8 +333,8 @@ TEST_F(WaveSpectra, UserOrdinatesWithoutAPositiveValueStop) {
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { spectrum(kSpectrumUserOrdinates, 1.0f, 1.0f, kSwell); }), kExitFatal);
   EXPECT_EQ(console.screen(),
-            " ++> Swell: the user-defined wave spectrum typed in the data set\n"
-            "     has no positive ordinate on the wave period grid; its peak is undefined (WVSPEC)\n"
+            " ++> Swell: the user-defined wave spectrum typed in the data set has no positive\n"
+            "     ordinate on the wave period grid; its peak is undefined (WVSPEC)\n"
             "\n Press <RETURN> to continue: ");
 }
 
@@ -347,8 +348,8 @@ TEST_F(WaveSpectra, OchiHubbleDataTheGammaFunctionCannotTakeStop) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
     EXPECT_EQ(console.screen(), " ++> Gamma function error in WVSPEC\n"
-                                "     Ochi-Hubble component 2: the gamma function of its shape parameter lambda, 0.00\n"
-                                "     (page 15, item 8), cannot be formed.\n\n Press <RETURN> to continue: ");
+                                "     Ochi-Hubble component 2: the gamma function of its shape parameter\n"
+                                "     lambda, 0.00 (page 15, item 8), cannot be formed.\n\n Press <RETURN> to continue: ");
   }
   // More components than the data set has shapes for.
   TPCM.OCHI_LAMBDA(2) = 1.0f;

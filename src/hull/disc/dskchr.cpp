@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "hull/disc/disc.h"
@@ -26,6 +27,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "util/sim_types.h"
@@ -58,10 +60,11 @@ void checkForCylinder() {
     if (radicand >= 0.0f && d + std::sqrt(radicand) > 0.0f) return;
   }
   fatalStop("DSKCHR", t.EDUNIT,
-            {"", " ++> Disc buoy characteristics: no equivalent cylinder for the input hydrostatics;",
-             "     check the displacement, water plane area, KB, KG and draft and retry.",
-             "     (TAWP =" + fmtF(t.TAWP, 10, 2) + ", DWATR =" + fmtF(t.DWATR, 8, 2) + ", KB =" +
-                 fmtF(t.VKB, 8, 2) + ", KG =" + fmtF(t.VKG, 8, 2) + ", draft =" + fmtF(t.TDRAFT, 8, 2) + ")"});
+            {"", " ++> Disc buoy characteristics: no equivalent cylinder for the input",
+             "     hydrostatics; check the displacement, water plane area, KB, KG and",
+             "     draft and retry.",
+             "     (TAWP =" + fmtF(t.TAWP, 10, 2) + ", DWATR =" + fmtF(t.DWATR, 8, 2) + ", KB =" + fmtF(t.VKB, 8, 2) + ",",
+             "     KG =" + fmtF(t.VKG, 8, 2) + ", draft =" + fmtF(t.TDRAFT, 8, 2) + ")"});
 }
 
 // Step 1: the equivalent cylinder of the buoy's displacement, waterplane and centres, with its
@@ -298,9 +301,10 @@ bool acceptAfterFailure(int attempt) {
 
 void warnUnsettledGridPoints() {
   const std::int32_t unit = TPCM.EDUNIT;
-  writeRecord(unit, " ++> Warning: disc natural periods: the nearest grid points still moved after" +
-                        fmtI(kMaxGridChecks, 3) + " passes;");
-  writeRecord(unit, "     the grid points of the last pass stand.");
+  for (const std::string& line :
+       flowingLines(" ++> Warning: ", "disc natural periods: the nearest grid points still moved after" +
+                                          fmtI(kMaxGridChecks, 3) + " passes; the grid points of the last pass stand."))
+    writeRecord(unit, line);
 }
 
 // In the simulation type 13 the line driver runs with the buoy's own description, the second

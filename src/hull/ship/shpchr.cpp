@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "dataset/tpcm.h"
@@ -17,6 +18,7 @@
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "waves/wavcom.h"
 
@@ -159,11 +161,11 @@ float addedMasses() {
 // stiffness or with an inertia that is no number) has no grid point: the run stops, naming it.
 void requireNaturalFrequency(float w, std::string_view mode) {
   if (std::isfinite(w) && w > 0.0f) return;
-  fatalStop("SHPCHR", TPCM.EDUNIT,
-            {"", " ++> SHPCHR: the natural " + std::string(mode) + " frequency of the equivalent box is " +
-                     messageValue(w) + ";",
-             "     recheck the vessel hydrostatics (page 5: KMT, KML, VKG) and the gyradii (page 6)."},
-            FatalWait::kPressReturn, kKeyboardUnit);
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "SHPCHR: the natural " + std::string(mode) + " frequency of the equivalent box is " + messageValue(w) +
+                      "; recheck the vessel hydrostatics (page 5: KMT, KML, VKG) and the gyradii (page 6).");
+  fatalStop("SHPCHR", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
 // The natural frequencies: the added masses at the grid point of each frequency give a new
@@ -208,11 +210,12 @@ void naturalFrequencies(float keel) {
   // A last step of one grid point is an oscillation between neighbours, which is accepted.
   if (std::abs(h.JP - lastJP) > 1 || std::abs(h.JH - lastJH) > 1 || std::abs(h.JR - lastJR) > 1) {
     const Tpcm& t = TPCM;
-    fatalStop("SHPCHR", t.EDUNIT,
-              {std::string(" ++> Failure in natural period loop; change") + " wave period grid and retry.",
-               "     The natural periods do not settle on the grid of " + std::to_string(t.NWP) + " periods from " +
-                   messageValue(t.T(1)) + " to " + messageValue(t.T(t.NWP)) + " s (page 14, item 2)."},
-              FatalWait::kPressReturn, kKeyboardUnit);
+    std::vector<std::string> lines{std::string(" ++> Failure in natural period loop; change") +
+                                   " wave period grid and retry."};
+    addFlowingLines(lines, "     ",
+                    "The natural periods do not settle on the grid of " + std::to_string(t.NWP) + " periods from " +
+                        messageValue(t.T(1)) + " to " + messageValue(t.T(t.NWP)) + " s (page 14, item 2).");
+    fatalStop("SHPCHR", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
 }
 

@@ -179,8 +179,9 @@ TEST_F(DiscCharacteristics, HydrostaticsWithoutAnEquivalentCylinderStop) {
     ConsoleCapture console("\n");
     EXPECT_EQ(stopStatus([] { DSKCHR(); }), 1) << c.name;
     EXPECT_TRUE(contains(console.screen(),
-                         "\n ++> Disc buoy characteristics: no equivalent cylinder for the input hydrostatics;\n"
-                         "     check the displacement, water plane area, KB, KG and draft and retry.\n"))
+                         "\n ++> Disc buoy characteristics: no equivalent cylinder for the input\n"
+                         "     hydrostatics; check the displacement, water plane area, KB, KG and\n"
+                         "     draft and retry.\n"))
         << c.name << ":\n"
         << console.screen();
   }
@@ -510,8 +511,8 @@ TEST(DiscPassControl, GridPointsThatKeepMovingAreLeftAfterFiftyChecks) {
     EXPECT_EQ(checks, 50);
     EXPECT_EQ(passes, moored ? 51 : 50);  // the first moored pass does not settle (0 to 1)
     EXPECT_EQ(console.screen(),
-              " ++> Warning: disc natural periods: the nearest grid points still moved after 50 passes;\n"
-              "     the grid points of the last pass stand.\n");
+              " ++> Warning: disc natural periods: the nearest grid points still moved after 50\n"
+              "     passes; the grid points of the last pass stand.\n");
   }
   // Grid points that stop moving end the iteration at once.
   Values x;

@@ -372,7 +372,8 @@ TEST_F(DiscForces, UserPeriodsAndDampingAtResonance) {
   calibrate();
   EXPECT_EQ(h.CRLRAX, Complex(0.0f, 0.0f));
   EXPECT_EQ(console.screen(),
-            " ++> Warning: wave period   3.00 s, discus buoy hull, roll: the RAO denominator is zero;\n"
+            " ++> Warning: wave period   3.00 s, discus buoy hull, roll:\n"
+            "     the RAO denominator is zero;\n"
             "     the RAO is set to 0 wherever this occurs (warned once per run).\n");
   // With the user's damping the response at resonance is N F / (i bw we), bw = 0.02 RLDAMP WR:
   // inversely proportional to the damping, and a quarter period behind the force.

@@ -148,7 +148,8 @@ TEST_F(DiscRaos, ZeroDenominatorGivesZeroWithTheWarningOfTheRun) {
   EXPECT_TRUE(std::isfinite(std::abs(h.HVRAO(5))));
   EXPECT_GT(std::abs(h.HVRAO(5)), 0.0f);
   EXPECT_EQ(console.screen(),
-            " ++> Warning: wave period  12.00 s, discus buoy hull, surge: the RAO denominator is zero;\n"
+            " ++> Warning: wave period  12.00 s, discus buoy hull, surge:\n"
+            "     the RAO denominator is zero;\n"
             "     the RAO is set to 0 wherever this occurs (warned once per run).\n");
 }
 

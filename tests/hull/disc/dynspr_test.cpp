@@ -274,8 +274,9 @@ TEST_F(MooringTerms, SeparationWithoutPositiveTensionTakesTheFirstTablePoint) {
   ConsoleCapture console;
   const Terms t = dynspr(only(kSurge), 0.01f, near.data());
   const std::string warning =
-      "\n ++> Warning: Line   1: the anchor separation   1000.00 gives no positive mean tension;\n"
-      "     the line is solved at the first table tension      2.00.\n";
+      "\n"
+      " ++> Warning: Line   1: the anchor separation   1000.00 gives no positive mean\n"
+      "     tension; the line is solved at the first table tension      2.00.\n";
   EXPECT_EQ(console.screen(), warning);
   EXPECT_EQ(LINCOM.HMEAN, LINCOM.HLOD(1));
   EXPECT_EQ(LINCOM.TPTEN0, static_cast<double>(LINCOM.TOPTEN(1, 1, 1)));

@@ -142,7 +142,8 @@ TEST_F(SemiSolver, GetraoWithoutEncounterFrequency) {
   for (int j : {0, 1, 5}) EXPECT_EQ(RAO[j], Complex(0.0f, 0.0f)) << j;
   EXPECT_TRUE(std::isfinite(RAO[2].real()));
   EXPECT_EQ(console.screen(),
-            " ++> Warning: wave period  12.50 s, semi-submersible hull, surge: the RAO denominator is zero;\n"
+            " ++> Warning: wave period  12.50 s, semi-submersible hull, surge:\n"
+            "     the RAO denominator is zero;\n"
             "     the RAO is set to 0 wherever this occurs (warned once per run).\n");
 }
 
