@@ -18,10 +18,11 @@
 //     responds to the whole motion at its attachment, which cannot be split from the vessel's
 //     surge, sway and yaw there.
 //
-// Users: MEMMOT reads each heading's yoke motions through it; MEMLOD and MOMOUT take the rows and the
-// weights of the member loads' and moments' statistics from it; riserKeelMotion (riser_reach.h)
-// takes the keel's motion that judges a buoyant riser from it, so that the judge takes exactly the
-// wave-frequency motion the member loads take.
+// Users: MEMMOT reads each heading's yoke motions through it (DYNSLM keeps the turn in COSROT,
+// SINROT); MEMLOD and MOMOUT take the rows and the weights of the member loads' and moments'
+// statistics from it, DYNOUT the rows that a riser's load tables may not refuse; riserKeelMotion
+// (riser_reach.h) takes the keel's motion that judges a buoyant riser from it, so that the judge
+// takes exactly the wave-frequency motion the member loads take.
 #pragma once
 
 #include <array>
