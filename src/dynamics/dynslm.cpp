@@ -9,6 +9,7 @@
 
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dynamics/attachment_motions.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
 #include "dynamics/heading_waves.h"
@@ -160,8 +161,8 @@ void connectionGeometry(float H) {
   Dyncom& d = DYNCOM;
   const int n = s.NCON;
   d.PHIANC = e.SLMANG(e.ISTAB) - e.TANGLE(e.ISTAB) - TPCM.YOKVES;
-  d.COSROT = std::cos(d.PHIANC + TPCM.YOKVES);
-  d.SINROT = std::sin(d.PHIANC + TPCM.YOKVES);
+  d.COSROT = std::cos(salmPlaneTurn());
+  d.SINROT = std::sin(salmPlaneTurn());
   d.CPHANC = std::cos(d.PHIANC);
   d.SPHANC = std::sin(d.PHIANC);
   // The top member's lower joint, as far from the anchor as the statics place it at the mean load.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "dataset/tpcm.h"
+#include "dynamics/attachment_motions.h"
 #include "slowdrift/output.h"
 #include "waves/sea_state.h"
 #include "waves/wavcom.h"
@@ -36,11 +37,7 @@ bool wavesOnSeveralHeadings() {
 
 WaveShares headingShares() {
   const Output& o = OUTPUT;
-  WaveShares s;
-  if (o.LRND != 0) s.sea = o.SPDVAL;
-  if (o.LSWL != 0) s.swell = 1.0f;
-  if (o.LSWL2 != 0) s.swell2 = 1.0f;
-  return s;
+  return BlockWaves{.LRND = o.LRND, .LSWL = o.LSWL, .LSWL2 = o.LSWL2, .IANG = o.IANG, .SPDVAL = o.SPDVAL}.shares();
 }
 
 WaveShares freeSalmShares(FreeShare part) {

@@ -34,9 +34,9 @@ inline float waveDensity(int IW, const WaveShares& shares) {
   return E;
 }
 
-// The attached SALM's heading in hand (OUTPUT, as its member loads set them): the random sea with the
-// heading's spreading weight SPDVAL where it acts (LRND), each swell whole where the heading is its
-// own (LSWL, LSWL2).
+// The attached SALM's heading in hand (OUTPUT, as its member loads set them from blockWaves of
+// dynamics/attachment_motions.h): the random sea with the heading's spreading weight SPDVAL where it
+// acts (LRND), each swell whole where the heading is its own (LSWL, LSWL2).
 WaveShares headingShares();
 
 // The free SALM, whose loads are solved for waves in its plane: the share of each system that lies

@@ -9,6 +9,7 @@
 #include "dataset/column_reach.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
+#include "dynamics/attachment_motions.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
 #include "dynamics/heading_waves.h"
@@ -30,7 +31,7 @@
 #include "util/fatal.h"
 #include "util/flowing_lines.h"
 #include "util/fortran_format.h"
-#include "vessel/statistics.h"
+#include "vessel/slow_encounter.h"
 #include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -503,24 +504,18 @@ void headingStatistics(const HeadingTerms& h) {
   const Wavcom& wc = WAVCOM;
   o.IANG = wc.NA2 + 1;
   if (t.LEXTND != 0) return;
-  o.LSWL = t.LSWELL != 0 && o.ISWLFG != 0 ? 1 : 0;
-  o.LSWL2 = secondSwellOn() && o.ISWLFG2 != 0 ? 1 : 0;
-  o.LRND = t.LRANDM != 0 && o.IRANFG != 0 ? 1 : 0;
-  if (o.LSWL == 0 && o.LSWL2 == 0 && o.LRND == 0) return;
-  o.SPDVAL = 1.0f;
-  if (o.SPRDFG == 1 && o.LRND != 0) {
-    o.IANG = spreadingFanPoint(o.WAVDIR);
-    o.SPDVAL = spreadingWeight(o.IANG);
-  }
+  const AttachmentBlock block = blockInHand();
+  const BlockWaves waves = blockWaves(block);
+  o.LSWL = waves.LSWL;
+  o.LSWL2 = waves.LSWL2;
+  o.LRND = waves.LRND;
+  if (!waves.any()) return;
+  o.SPDVAL = waves.SPDVAL;
+  o.IANG = waves.IANG;
   const int n = wavePoints();
-  const SlowEncounterRows slow = slowRowsOfHeading();
+  const SlowEncounterRows slow = blockSlowRows(block);
   warnSlowEncounterRows(o.RAODIR * kDegreesPerRadian, slow);
-  const WaveShares waves = headingShares();
-  std::array<float, kMaxWavePeriods> S{};
-  for (int IW = 1; IW <= n; ++IW) {
-    if (slow.at(IW)) continue;
-    S[static_cast<std::size_t>(IW - 1)] = waveDensity(IW, waves);
-  }
+  const std::array<float, kMaxWavePeriods> S = blockRowDensities(waves, slow);
   std::array<float, kMaxWavePeriods> F{};
   const auto accumulate = [&](int entry) {
     float M0 = 0.0f, M2 = 0.0f;
@@ -612,13 +607,6 @@ void MEMLOD() {
   const bool centralOrSwell = o.IANG == WAVCOM.NA2 + 1 || o.LSWL != 0 || o.LSWL2 != 0;
   if (o.LREG == 2 || (o.LREG == 1 && centralOrSwell)) DYNOUT();
   if (t.NMOMT != 0) MOMOUT();
-}
-
-int spreadingFanPoint(float WAVDIR) {
-  const float offset = ANGSYM(WAVDIR - TPCM.SEAHDG(1) / kDegreesPerRadian) + TPCM.ANGSEC / 2.0f / kDegreesPerRadian;
-  const float steps = offset / WAVCOM.DA;
-  if (!std::isfinite(steps) || std::fabs(steps) > 1.0e6f) return 0;
-  return IROUND(steps) + 1;
 }
 
 }  // namespace qv

@@ -20,9 +20,10 @@
 // drive.
 //
 // After the periods, with waves driving and a random sea or a swell on the heading, it weights the
-// heading (for a spread sea the heading's point of the sea heading's spreading fan, with the vessel
-// statistics' weight, vessel/statistics.h) and adds the response variances to SIGMA and SIGDOT
-// (the 36 response columns, then the three motions of each member top); then every response column
+// heading and leaves out the rows a vessel under way meets near zero encounter frequency, as every
+// user of the motions at the attachment does (blockWaves, blockSlowRows of
+// dynamics/attachment_motions.h), and adds the response variances to SIGMA and SIGDOT (the 36
+// response columns, then the three motions of each member top); then every response column
 // is referred in phase to the base of member 1. It counts the heading in ISPRED and calls DYNOUT
 // (LREG 2, or LREG 1 at the centre of the fan or on a swell heading) and MOMOUT (moment elements).
 //
@@ -34,10 +35,5 @@
 namespace qv {
 
 void MEMLOD();
-
-// The place of waves of heading WAVDIR [rad, earth] in the spreading fan of the sea heading: point d of
-// 1 .. NA + 1 across the sector, the inverse of the fan the vessel response builds; 0 when it cannot
-// be formed. The members' loads and a buoyant riser's keel motion weight a spread sea's heading by it.
-int spreadingFanPoint(float WAVDIR);
 
 }  // namespace qv

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "dynamics/attachment_motions.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/wavfor.h"
@@ -26,11 +26,8 @@
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/flowing_lines.h"
-#include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/list_read.h"
-#include "util/unformatted_io.h"
-#include "vessel/point_motions.h"
 #include "waves/sea_state.h"
 #include "waves/wavcom.h"
 
@@ -63,32 +60,10 @@ struct Excitation {
   Complex XP, XT;
 };
 
-// Step 2: the yoke's motions of heading ISPRED + 1 from "YOKEMOT", read from the start of the file:
-// the header record of the heading's displacement block and the first point's record of each
-// period, wherever the other output kinds and points of the vessel response put their records.
-void readHeadingBlock() {
-  Output& o = OUTPUT;
-  Dyncom& d = DYNCOM;
-  const int periods = std::clamp<int>(memmotState.filePeriods, 0, kMaxWavePeriods);
-  const YokeMotionLayout layout = yokeMotionLayout(periods);
-  const std::int32_t heading = o.ISPRED + 1;
-  if (!layout.present) noYokeMotions(kRoutine, heading);
-  const auto expect = [heading](RecordStatus status) {
-    if (status != RecordStatus::kOk) noYokeMotions(kRoutine, heading);
-  };
-  rewindUnit(kYokeMotionUnit);
-  expect(skipRecords(kYokeMotionUnit, o.ISPRED * layout.headingRecords + layout.blockStart));
-  expect(readUnformatted(kYokeMotionUnit, o.NRAOSM, o.ISWLFG, o.ISWLFG2, o.IRANFG, o.RAODIR));
-  for (int I = 1; I <= periods; ++I) {
-    if (I > 1) expect(skipRecords(kYokeMotionUnit, layout.periodStride - 1));
-    expect(readUnformatted(kYokeMotionUnit, std::span<Complex, 3>(&d.CRVEC(1, I), 3),
-                           std::span<Complex, 3>(&d.CVANG(1, I), 3)));
-  }
-}
-
-// Step 2: the yoke motions of this heading in the SALM's axes. The angles come as radians per unit
-// wave amplitude from built-in and user operators alike: the vessel stage has already turned user
-// angles per unit wave slope into these, so they are not scaled again here.
+// Step 2: the yoke motions of heading ISPRED + 1 in the SALM's axes, read from "YOKEMOT" as every
+// user of the motions at the attachment reads them (attachment_motions.h). The angles come as radians
+// per unit wave amplitude from built-in and user operators alike: the vessel stage has already turned
+// user angles per unit wave slope into these, so they are not scaled again here.
 void vesselMotions() {
   const Tpcm& t = TPCM;
   Output& o = OUTPUT;
@@ -108,17 +83,13 @@ void vesselMotions() {
     o.IRANFG = 0;
     return;
   }
-  readHeadingBlock();
-  for (int I = 1; I <= periods; ++I) {
-    const Complex x = d.CRVEC(1, I);
-    const Complex y = d.CRVEC(2, I);
-    d.CRVEC(1, I) = x * d.COSROT + y * d.SINROT;
-    d.CRVEC(2, I) = y * d.COSROT - x * d.SINROT;
-    if (t.XSALM < 0.0f) {
-      d.CVANG(1, I) = -d.CVANG(1, I);
-      d.CVANG(3, I) = -d.CVANG(3, I);
-    }
-  }
+  const int filePeriods = std::clamp<int>(memmotState.filePeriods, 0, kMaxWavePeriods);
+  const AttachmentBlock block = readAttachmentBlock(kRoutine, o.ISPRED + 1, filePeriods, d.CRVEC, d.CVANG);
+  o.NRAOSM = block.NRAO;
+  o.ISWLFG = block.ISWLFG;
+  o.ISWLFG2 = block.ISWLFG2;
+  o.IRANFG = block.IRANFG;
+  o.RAODIR = block.RAODIR;
 }
 
 // The wave amplitude of a wave slope of SLPHT degrees at wave number k.
@@ -582,13 +553,6 @@ float memberWaveHeading() {
 
 std::string_view memberWaveSystem() { return TPCM.LRANDM == 0 && TPCM.LSWELL != 0 ? "SWELL" : "SEA"; }
 
-SlowEncounterRows slowRowsOfHeading() {
-  const Tpcm& t = TPCM;
-  if (t.LEXTND != 0) return {};
-  const float headingDeg = OUTPUT.RAODIR * kDegreesPerRadian;
-  return slowEncounterRows(WAVCOM.W.data(), WAVCOM.WVK.data(), speedAlongWaves(headingDeg, t.VGLDIR));
-}
-
 void MEMMOT() {
   Tpcm& t = TPCM;
   Output& o = OUTPUT;
@@ -611,7 +575,7 @@ void MEMMOT() {
   // vessel at RAODIR, that is of waves of heading WAVDIR with the vessel at its heading: the heading
   // that names the pass in the reports and progress lines. The members take their own wave loads
   // from memberWaveHeading(), which is WAVDIR only with several wave directions.
-  o.WAVDIR = REDRAD(o.RAODIR + e.TANGLE(e.ISTAB));
+  o.WAVDIR = blockWaveHeading(o.RAODIR);
   const float psi = memberWaveHeading();
   d.SLMWAV = psi - e.SLMANG(e.ISTAB);
   d.YOKWAV = d.SLMWAV - d.RELANG;

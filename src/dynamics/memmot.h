@@ -9,14 +9,12 @@
 // secant iteration on both coordinates at once. Two members follow the yoke kinematically (ROTMAT).
 //
 // Per heading MEMMOT:
-//   - reads the yoke's motions of heading OUTPUT ISPRED + 1 from "YOKEMOT" after a rewind: the header
-//     record NRAOSM, ISWLFG, ISWLFG2, IRANFG, RAODIR of the heading's displacement block and the
-//     first vessel point's record CRVEC(1..3, I), CVANG(1..3, I) of each period, past the blocks of
-//     the other output kinds and the records of the other points (yokeMotionLayout of
-//     vessel/point_motions.h); turns the yoke motions into the SALM's axes (COSROT, SINROT) and
-//     flips the first and third angle components when XSALM < 0 (the angles are radians per unit
-//     wave amplitude, also with user operators); under the imposed extension (LEXTND) it imposes
-//     unit horizontal motion instead;
+//   - reads the yoke's motions of heading OUTPUT ISPRED + 1 from "YOKEMOT" through the one reader of
+//     the motions at the attachment (readAttachmentBlock of dynamics/attachment_motions.h): the
+//     header NRAOSM, ISWLFG, ISWLFG2, IRANFG, RAODIR of the heading's displacement block and the
+//     first vessel point's CRVEC(1..3, I), CVANG(1..3, I) of each period in the SALM's axes (the
+//     angles are radians per unit wave amplitude, also with user operators); under the imposed
+//     extension (LEXTND) it imposes unit horizontal motion instead;
 //   - sets WAVDIR, the heading of the waves the block's motions belong to (RAODIR + TANGLE), which
 //     names the pass in the reports and the heading line it writes; sets SLMWAV, YOKWAV from the
 //     heading the members take their wave loads from (memberWaveHeading), EXTAMP and the drag
@@ -37,7 +35,6 @@
 #include <string_view>
 
 #include "numlib/algebra.h"
-#include "vessel/slow_encounter.h"
 
 namespace qv {
 
@@ -63,13 +60,6 @@ float memberWaveHeading();
 // The name of the waves of one direction that memberWaveHeading() takes, as the reports print it:
 // "SEA", or "SWELL" where the swell acts alone.
 std::string_view memberWaveSystem();
-
-// The periods of the heading in hand (OUTPUT RAODIR, the block's relative wave heading) at which the
-// vessel under way met the waves more slowly than the grid reaches (vessel/slow_encounter.h). The
-// yoke's motion there is dominated by surge, sway and yaw without restoring, and the column's
-// response to it, linearised at its amplitude, cannot be split from theirs: the SALM's
-// wave-frequency statistics leave those periods out. None for the imposed extension.
-SlowEncounterRows slowRowsOfHeading();
 
 // WAVFOR for member M of the attached column at period IW (wave number k, frequency omega [rad/s]),
 // the top member in the yoke's wave direction YOKWAV, the others in the SALM plane's CSLMWV, SSLMWV:

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "dynamics/attachment_motions.h"
 #include "dynamics/dynout.h"
 #include "dynamics/dynslm.h"
 #include "dynamics/heading_waves.h"
-#include "dynamics/memmot.h"
 #include "dynamics/momcom.h"
 #include "dynamics/momdat.h"
 #include "hull/equilb.h"
@@ -167,7 +167,7 @@ void accumulateVariances() {
   Momcom& mc = MOMCOM;
   const bool free = freeSalm();
   if (free) o.SPDVAL = 1.0f;
-  const SlowEncounterRows slow = free ? SlowEncounterRows{} : slowRowsOfHeading();
+  const SlowEncounterRows slow = free ? SlowEncounterRows{} : blockSlowRows(blockInHand());
   float F[kMaxWavePeriods] = {};
   for (t.ISTAT = 1; t.ISTAT <= kMomentColumns; ++t.ISTAT) {
     const int n = t.ISTAT;

@@ -3,16 +3,13 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "dynamics/attachment_motions.h"
 #include "dynamics/dynslm.h"
-#include "dynamics/heading_waves.h"
-#include "dynamics/memlod.h"
 #include "hull/equilb.h"
-#include "numlib/angles.h"
 #include "numlib/algebra.h"
 #include "platform/units.h"
 #include "slowdrift/lowprt.h"
@@ -20,7 +17,6 @@
 #include "util/files.h"
 #include "util/unformatted_io.h"
 #include "vessel/point_motions.h"
-#include "vessel/statistics.h"
 #include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
@@ -32,56 +28,31 @@ namespace {
 constexpr std::string_view kRoutine = "SLOMOR";  // the stage that judges the riser
 constexpr std::string_view kMotionFile = "YOKEMOT";
 
-// The waves of one heading block of "YOKEMOT", from its header's flags and the direction of its waves
-// WAVDIR [rad, earth]: as the members' loads weight the block.
-WaveShares blockShares(std::int32_t ISWLFG, std::int32_t ISWLFG2, std::int32_t IRANFG, float WAVDIR) {
-  const Tpcm& t = TPCM;
-  WaveShares s;
-  if (t.LRANDM != 0 && IRANFG != 0) s.sea = t.LSPRED != 0 ? spreadingWeight(spreadingFanPoint(WAVDIR)) : 1.0f;
-  if (t.LSWELL != 0 && ISWLFG != 0) s.swell = 1.0f;
-  if (secondSwellOn() && ISWLFG2 != 0) s.swell2 = 1.0f;
-  return s;
-}
-
 }  // namespace
 
 std::optional<KeelMotion> riserKeelMotion() {
   const Tpcm& t = TPCM;
-  const Equilb& e = EQUILB;
   if (t.LEXTND != 0 || (t.LRANDM == 0 && t.LSWELL == 0)) return std::nullopt;
   const int periods = wavePoints();
-  const YokeMotionLayout layout = yokeMotionLayout(periods);
-  if (!layout.present || periods < 1) return std::nullopt;
+  if (periods < 1 || !yokeMotionLayout(periods).present) return std::nullopt;
 
   RHOPEN(kMotionFile, kUnformatted, kMustExist, t.IDRIVE, kYokeMotionUnit, kRoutine, t.EDUNIT, t.CMPUTR);
-  const auto expect = [](RecordStatus status, std::int32_t heading) {
-    if (status != RecordStatus::kOk) noYokeMotions(kRoutine, heading);
-  };
   std::int32_t headings = 0;
-  expect(readUnformatted(kYokeMotionUnit, headings), 1);
-  // The horizontal motion turned from the vessel's axes into the SALM's plane, outward from the hinge.
-  const float turn = e.SLMANG(e.ISTAB) - e.TANGLE(e.ISTAB);
-  const float cosTurn = std::cos(turn), sinTurn = std::sin(turn);
+  if (readUnformatted(kYokeMotionUnit, headings) != RecordStatus::kOk) noYokeMotions(kRoutine, 1);
   KeelMotion motion;
+  AttachmentMotions keel, angles;
   std::array<float, kMaxWavePeriods> xx{}, zz{}, xz{};
   for (std::int32_t heading = 1; heading <= headings; ++heading) {
-    rewindUnit(kYokeMotionUnit);
-    expect(skipRecords(kYokeMotionUnit, (heading - 1) * layout.headingRecords + layout.blockStart), heading);
-    std::int32_t count = 0, ISWLFG = 0, ISWLFG2 = 0, IRANFG = 0;
-    float RAODIR = 0.0f;
-    expect(readUnformatted(kYokeMotionUnit, count, ISWLFG, ISWLFG2, IRANFG, RAODIR), heading);
-    const WaveShares shares = blockShares(ISWLFG, ISWLFG2, IRANFG, REDRAD(RAODIR + e.TANGLE(e.ISTAB)));
+    // The motions, rows and weights of the block as the member loads take them.
+    const AttachmentBlock block = readAttachmentBlock(kRoutine, heading, periods, keel, angles);
+    const std::array<float, kMaxWavePeriods> S = blockRowDensities(blockWaves(block), blockSlowRows(block));
     for (int I = 1; I <= periods; ++I) {
-      if (I > 1) expect(skipRecords(kYokeMotionUnit, layout.periodStride - 1), heading);
-      std::array<Complex, 3> position{}, angles{};
-      expect(readUnformatted(kYokeMotionUnit, std::span<Complex, 3>(position), std::span<Complex, 3>(angles)), heading);
-      const Complex x = position[0] * cosTurn + position[1] * sinTurn;
-      const Complex z = position[2];
-      const float S = waveDensity(I, shares);
+      const Complex x = keel(1, I);  // outward in the riser's plane
+      const Complex z = keel(3, I);
       const auto at = static_cast<std::size_t>(I - 1);
-      xx[at] = ABS2(x) * S;
-      zz[at] = ABS2(z) * S;
-      xz[at] = (x.real() * z.real() + x.imag() * z.imag()) * S;  // the cospectrum: Re(x conj(z))
+      xx[at] = ABS2(x) * S[at];
+      zz[at] = ABS2(z) * S[at];
+      xz[at] = (x.real() * z.real() + x.imag() * z.imag()) * S[at];  // the cospectrum: Re(x conj(z))
     }
     const auto add = [](const std::array<float, kMaxWavePeriods>& F, double& m0, double& m2) {
       float M0 = 0.0f, M2 = 0.0f;

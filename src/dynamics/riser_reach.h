@@ -9,15 +9,16 @@
 
 namespace qv {
 
-// The keel's wave-frequency motion in the riser's plane (KeelMotion): every wave heading of the
-// vessel's motions at the keel in "YOKEMOT" (the first vessel point, which the run sets at the keel
-// for a riser), its horizontal motion turned into the SALM's plane from the vessel's heading at the
-// most stable equilibrium (SLMANG - TANGLE, as the member motions turn it), each heading weighted as
-// the members' statistics weight it: the random sea with the spreading weight of its point in the
-// sea heading's fan where the sea is spread, and each swell on its own heading; the sea spectra of
-// WAVCOM as the slow drift built them. None without waves driving (an imposed extension, LEXTND), a
-// random sea or a swell, or the file's yoke motions; the file stops the run through its reader's
-// messages when it cannot be read.
+// The keel's wave-frequency motion in the riser's plane (KeelMotion): the motion the member loads
+// take, read from "YOKEMOT" as they read it (dynamics/attachment_motions.h): every heading block of
+// the vessel's motions at the keel (the first vessel point, which the run sets at the keel for a
+// riser), its horizontal motion turned into the SALM's plane, each block with the waves and weights
+// the member loads give it (the random sea with its spreading weight where the sea is spread, each
+// swell on its own heading; the sea spectra of WAVCOM as the slow drift built them), and under way
+// without the rows the vessel meets near zero encounter frequency, which the member loads leave out
+// too (the warning of them is the run's, given once). None without waves driving (an imposed
+// extension, LEXTND), a random sea or a swell, or the file's yoke motions; the file stops the run
+// through its reader's messages when it cannot be read.
 std::optional<KeelMotion> riserKeelMotion();
 
 // After the slow drift of an attached buoyant riser: the riser judged at the slow drift's mean load,
