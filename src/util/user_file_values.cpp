@@ -15,11 +15,18 @@
 
 namespace qv {
 
+bool PlacedRead::nextLine(std::string& out) {
+  if (!readRecord(unit_, out)) return false;
+  ++lines_;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (lines_ == 1 && out.starts_with(kByteOrderMark)) out.erase(0, kByteOrderMark.size());
+  return true;
+}
+
 ListStatus PlacedRead::read(std::initializer_list<ListTarget> targets) {
   firstLine_ = 0;
   const RecordSource counted = [this](std::string& out) {
-    if (!readRecord(unit_, out)) return false;
-    ++lines_;
+    if (!nextLine(out)) return false;
     // A row starts on its first line with a value: blank lines before it belong to no row.
     if (firstLine_ == 0 && out.find_first_not_of(" \t") != std::string::npos) {
       firstLine_ = lines_;
@@ -178,8 +185,7 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
 
 void PlacedRead::requireNoMoreRows(const UserFileStop& stop, int countLine, std::string_view counted) {
   std::string record;
-  while (readRecord(unit_, record)) {
-    ++lines_;
+  while (nextLine(record)) {
     if (record.find_first_not_of(" \t") == std::string::npos) continue;
     if (numbersIn(record) == 0) return;  // a note begins: the rest of the file belongs to it
     stopOnFile(stop,

@@ -29,7 +29,9 @@ struct UserFileStop {
 // response operators).
 enum class RowLayout { kOneLine, kFree };
 
-// Reads a file connected to `unit`, counting its lines from 1.
+// Reads a file connected to `unit`, counting its lines from 1. A byte-order mark before the first line
+// (EF BB BF, with which spreadsheets and Windows editors begin a file saved as "UTF-8") is read past,
+// so that the file reads as it would without it; every reader of a user's file reads through here.
 class PlacedRead {
  public:
   explicit PlacedRead(int unit, RowLayout layout = RowLayout::kFree) : unit_(unit), layout_(layout) {}
@@ -60,10 +62,10 @@ class PlacedRead {
   // The line on which the last READ found its first value (0: none).
   int rowLine() const { return firstLine_; }
 
-  // The lines read so far.
-  int lines() const { return lines_; }
-
  private:
+  // The next line of the file into `out`, counted; false at the end of the file.
+  bool nextLine(std::string& out);
+
   int unit_;
   RowLayout layout_;
   int lines_ = 0;      // the lines read so far
