@@ -1,7 +1,6 @@
 #include "util/user_file_values.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <istream>
 #include <span>
@@ -128,18 +127,6 @@ std::string notFitting(const std::string& text, const ListTarget& target) {
 
 std::string fileText(std::string_view file) { return "User file \"" + std::string(file) + "\""; }
 
-// Two values of a file as a message shows them, told apart where the message's two decimals would
-// show them alike (0.101 after 0.104).
-std::pair<std::string, std::string> distinctValues(float a, float b) {
-  if (messageValue(a) != messageValue(b) || a == b) return {messageValue(a), messageValue(b)};
-  const auto shortest = [](float v) {
-    char text[32];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, v);
-    return std::string(text, end);
-  };
-  return {shortest(a), shortest(b)};
-}
-
 }  // namespace
 
 void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFileStop& stop, std::string_view due) {
@@ -206,26 +193,9 @@ std::string PlacedRead::place(int index) const {
 }
 
 void ColumnOrder::require(const PlacedRead& in, const UserFileStop& stop, int index, float value, float kept) {
-  if (count_ >= 1) {
-    const bool up = count_ == 1 ? rising_ || kept > beforeKept_ : up_;
-    if (up ? !(kept > beforeKept_) : !(kept < beforeKept_)) {
-      const auto [shown, before] = distinctValues(value, before_);
-      const std::string relation = count_ == 1 && !rising_ ? "a value other than " : up ? "a value above " : "a value below ";
-      const std::string rule = rising_      ? " increase strictly"
-                               : count_ == 1 ? " strictly monotonic, rising or falling"
-                               : up          ? " rising strictly, as their first two do"
-                                             : " falling strictly, as their first two do";
-      stopOnFile(stop,
-                 fileText(stop.file) + ", " + in.place(index) + " (a " + std::string(noun_) + ") is " + shown + ";",
-                 relation + before + ", the " + std::string(noun_) + " on line " + std::to_string(beforeLine_) +
-                     " (the " + std::string(plural_) + rule + ")");
-    }
-    if (count_ == 1) up_ = up;
+  if (const auto refused = order_.take(value, kept, "on line " + std::to_string(in.rowLine()))) {
+    stopOnFile(stop, fileText(stop.file) + ", " + in.place(index) + " " + refused->found + ";", refused->need);
   }
-  before_ = value;
-  beforeKept_ = kept;
-  beforeLine_ = in.rowLine();
-  ++count_;
 }
 
 bool inRange(float value, float lowest, float highest) {
