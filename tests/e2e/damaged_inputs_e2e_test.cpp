@@ -357,8 +357,9 @@ TEST(DamagedInputsE2e, AStaticLoadBeyondTheTableSaysThatTheRunStops) {
 // Cx = -0.5 cos a, Cy = 0.6 sin a, Cz = 0.05 sin 2a), the file cut to its first 578 of 2720 bytes:
 // 144 whole words, which end within the Cy column. The run goes on as before, reading the rest of the
 // tables as zeros (its reports are those of the whole file with every word from the 145th on zero),
-// and now says so on the screen (standard error) and in "Diagnostics.stxt"; the editor says so
-// among the load's findings and waits for Return. The whole file is read without a word.
+// and now says so on the screen (standard error, or the screen of a run at the console) and in
+// "Diagnostics.stxt"; the editor says so among the load's findings and waits for Return. The whole
+// file is read without a word.
 TEST(DamagedInputsE2e, ALowdatCutShortIsReadAsZerosBeyondItsEndWithAWarning) {
   const float rowThreeCz = static_cast<float>(0.05 * std::sin(40.0 / 57.29577951308232));  // 0.05 sin 40 deg
   const std::string whole = testing_support::currentTableWithRowThreeCz(rowThreeCz);
@@ -390,6 +391,16 @@ TEST(DamagedInputsE2e, ALowdatCutShortIsReadAsZerosBeyondItsEndWithAWarning) {
   const std::string low = testing_support::maskClock(cut.readFile("LOWOUT.stxt"));
   EXPECT_TRUE(low == testing_support::maskClock(zeros.readFile("LOWOUT.stxt"))) << "read as zeros beyond its end";
   EXPECT_FALSE(low == testing_support::maskClock(wholeFile.readFile("LOWOUT.stxt")));
+
+  // At the console (--interactive) the load's warning shows once, on the screen.
+  e2e::Folder console;
+  console.writeFile("SALMDAT", image);
+  console.writeFile("LOWDAT", whole.substr(0, 578));
+  const e2e::Run watched = console.runAnalysis({"--interactive"}, "", 30s);
+  ASSERT_FALSE(watched.timedOut);
+  EXPECT_TRUE(contains(watched.out, "\n" + warning)) << watched.out;
+  EXPECT_EQ(watched.out.find(warning), watched.out.rfind(warning)) << watched.out;
+  EXPECT_FALSE(contains(watched.err, "LOWDAT")) << watched.err;
 
   // The editor: the warning among the load's findings, then Return; the last page's exit.
   e2e::Folder editor;
