@@ -96,9 +96,11 @@ std::string quotedWord(const std::string& word) {
   std::size_t cut = 0;
   for (; cut < word.size(); ++cut) {
     const unsigned char c = static_cast<unsigned char>(word[cut]);
-    std::string code(1, word[cut]);
-    if (c < 0x20 || c == 0x7F) code = {'^', static_cast<char>(c ^ 0x40)};
-    if (c >= 0x80) code = {'<', kHex[c >> 4], kHex[c & 0xF], '>'};
+    std::string_view code(&word[cut], 1);
+    const char caret[] = {'^', static_cast<char>(c ^ 0x40)};
+    const char hex[] = {'<', kHex[c >> 4], kHex[c & 0xF], '>'};
+    if (c < 0x20 || c == 0x7F) code = std::string_view(caret, sizeof caret);
+    if (c >= 0x80) code = std::string_view(hex, sizeof hex);
     if (shown.size() + code.size() > kShown) break;
     shown += code;
   }
