@@ -4,7 +4,7 @@
 // readers of the users' files, which judge each value as its row is read (ColumnOrder,
 // util/user_file_values.h: the headings and frequencies of the coefficient, drift and RAO files, the
 // frequencies of the spectra, the depths of the current profile), and for the tables the data set
-// holds, judged whole before they are searched (lowfreq/user_file.h, requireOrderedColumn: the
+// holds, judged whole before they are searched (lowfreq/user_file.h, unorderedColumnLines: the
 // attack angles of the "LOWDAT" tables, the depths of the data set's current profile).
 #pragma once
 
