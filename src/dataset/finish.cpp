@@ -137,9 +137,7 @@ bool saveChanges(const FinishArgs& args, bool low, bool data, bool messages) {
   if (low || data) {
     reportFailedSave(save.failure(), caller, args.ISCRN, args.IIN);
   } else {
-    const std::string outcome[] = {"     The silent execution does not start, and no file was written. Free some",
-                                   "     space, or make the folder and the file writable, then execute again."};
-    reportWriteFailure(save.failure(), caller, args.ISCRN, args.IIN, outcome);
+    reportWriteFailure(save.failure(), caller, args.ISCRN, args.IIN, executionNotStartedOutcome());
   }
   out.IFLGLOW = lowAtLoad;
   out.IFLGDAT = dataAtLoad;

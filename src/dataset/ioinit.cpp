@@ -259,6 +259,29 @@ void missingCoefficientFile(LoadReport& report, const Program& p, char& ANSWER) 
   }
 }
 
+// A coefficient file shorter than the one this program writes: it is read as far as it goes and the
+// rest of the tables is zeros, which files stored shorter rely on; the user is told so, since a file
+// cut short reads the same way. A run writes it with its other warnings (on standard error too, when
+// its messages go to "Diagnostics.stxt"); the editor with the load's findings, and waits for Return.
+void shortCoefficientFile(LoadReport& report, const Program& p) {
+  std::error_code ec;
+  std::uintmax_t bytes = std::filesystem::is_regular_file("LOWDAT", ec) ? std::filesystem::file_size("LOWDAT", ec) : 0;
+  if (ec) bytes = 0;
+  const std::vector<std::string> lines = flowingLines(
+      " ++> ", "Warning: \"LOWDAT\" is " + std::to_string(bytes) + " bytes long, shorter than the " +
+                   std::to_string(4 * kLowcofWords) +
+                   " bytes this program writes; its coefficient tables are read as far as it goes, and the rest is "
+                   "taken as zeros.");
+  if (report.unattended) {
+    writeRunWarning(report.screen, lines);
+    return;
+  }
+  report.openNotes(p.CMPUTQ);
+  report.both("");
+  report.both(lines);
+  PRSRET(report.screen, kKeyboardUnit);
+}
+
 // ---- the steps of a load ----------------------------------------------------------------------------
 
 // Opening screen: the banner and the start menu; an unattended run chooses "E" and writes to
@@ -647,6 +670,7 @@ void IOINIT(const Text<8>& NAME, const Text<5>& /*DATE*/, TpcmImage& IOBUF, Lowc
   if (ANSWER != 'C' && IERR1 != kDiskMissing && !file.tooShort) FTLSRV = sizeTest(report, p);
   if (ANSWER != 'C') checkImage(report, p, IERR1, file, ANSWER, FTLSRV, IOBUF, SCOMP);
   if (IERR0 == kDiskMissing && isMooringProgram(CREATQ)) missingCoefficientFile(report, p, ANSWER);
+  if (IERR0 == kDiskReadFailed && isMooringProgram(CREATQ)) shortCoefficientFile(report, p);
 
   // Start choice.
   if (ANSWER == 'E') {  // to the final page, the header not stamped

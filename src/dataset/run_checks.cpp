@@ -484,7 +484,7 @@ struct HeldRiser {
 // have findings of their own. In the run, after the statics, the elements' buoyancies are forces.
 std::optional<HeldRiser> heldRiser(bool afterStatics = false) {
   const Tpcm& t = TPCM;
-  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return std::nullopt;
+  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) return std::nullopt;
   HeldRiser riser;
   riser.members = salmMembers();
   if (afterStatics) riser.members.buoyancyForce = 1.0;  // the statics made forces of the volumes

@@ -244,6 +244,17 @@ constexpr const char* attachmentName(std::int32_t iarco) {
 // riser's keel.
 constexpr bool vesselAnalysed(std::int32_t freslm, std::int32_t lquas) { return freslm == 0 && lquas != 0; }
 
+// ---- FRESLM and IARCO: an attached buoyant riser ----
+// A buoyant riser (IARCO 2) is one only on an attached SALM (FRESLM 0), where its top is held at the
+// vessel's keel: a free SALM has no vessel, whatever attachment the data set keeps. One predicate
+// for every stage that treats the riser apart: the run's checks of its reach (dataset/run_checks),
+// the vessel warnings that read its keel (dataset/veswrn), the statics' table (statics/stsalm), the
+// slow drift and its report (slowdrift/slomor, slowdrift/lowprt), its reach and loads at wave
+// frequency (dynamics/riser_reach, dynamics/printed_loads).
+constexpr bool attachedBuoyantRiser(std::int32_t freslm, std::int32_t iarco) {
+  return freslm == 0 && iarco == kBuoyantRiser;
+}
+
 // Only a yoke and a pendular mass hold the vessel at two points, PNDARM apart.
 constexpr bool hasAttachmentSeparation(std::int32_t iarco) { return iarco == kYoke || iarco == kPendularMass; }
 

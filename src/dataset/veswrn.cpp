@@ -516,7 +516,7 @@ void VESWRN(std::int32_t& NWARN, std::int32_t& NFATAL, const CheckPlaces& places
   // alone read of it only the draft of a buoyant riser's keel. The sea-state, depth, storm and
   // period rows serve the SALM's own dynamics and apply to every data set.
   const bool vessel = vesselAnalysed(TPCM.FRESLM, TPCM.LQUAS);
-  const bool draftRead = TPCM.FRESLM == 0 && TPCM.IARCO == kBuoyantRiser;
+  const bool draftRead = attachedBuoyantRiser(TPCM.FRESLM, TPCM.IARCO);
 
   if (vessel) {
     if (twoBody) {

@@ -29,7 +29,7 @@ std::string meanMemberAnglesText() {
 }
 
 std::string alignmentRemedyText() {
-  if (TPCM.FRESLM == 0 && TPCM.IARCO == kBuoyantRiser) {
+  if (attachedBuoyantRiser(TPCM.FRESLM, TPCM.IARCO)) {
     return "Give the buoyant riser more length than the height from its hinge to the vessel's keel: lengthen an "
            "element (page 3, item 2), reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10).";
   }
@@ -37,7 +37,7 @@ std::string alignmentRemedyText() {
          "attachment (page 3, item 14 then 1).";
 }
 
-bool riserLoadsGuarded() { return TPCM.FRESLM == 0 && TPCM.IARCO == kBuoyantRiser; }
+bool riserLoadsGuarded() { return attachedBuoyantRiser(TPCM.FRESLM, TPCM.IARCO); }
 
 bool fitsField(double value, int width, int decimals) {
   // Well inside the field's digits a value fits; near its edge the printing itself decides, as it

@@ -70,7 +70,7 @@ std::optional<KeelMotion> riserKeelMotion() {
 
 void judgeRiserReach() {
   const Tpcm& t = TPCM;
-  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) return;
+  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) return;
   const Equilb& e = EQUILB;
   RiserReach reach;
   reach.meanLoad = e.FTOT(e.ISTAB);

@@ -186,7 +186,7 @@ void silentRunRefused(const Counts& c) {
 bool executionListingStarted() {
   FinalPageState& s = finalPageState;
   if (!openWholeFile(kListingFile, kListingUnit, kCaller.view(), kScreenUnit, kKeyboardUnit,
-                     fileNotWrittenOutcome(kExecutionNotStarted)))
+                     executionNotStartedOutcome()))
     return false;
   s.HCDONE = 1;
   TPCM.LCOPY = 1;
@@ -220,7 +220,7 @@ void menuAndChecks(std::string_view label, Counts& c) {
   for (;;) {
     std::int32_t status = 0;
     FINTOP(label, TPCM.SIMTYP, status, kListingFile, kCaller.view(), TPCM.IPAG, TPCM.LCOPY, TPCM.EDUNIT, s.UNTSAV,
-           TPCM.LBACK, c.warnings, c.fatals, TPCM.CMPUTR, TPCM.WriteAuxDatFiles);
+           TPCM.LBACK, c.warnings, c.fatals, TPCM.WriteAuxDatFiles);
     if (status == kFintopLeave) break;
 
     finalPageChecks(c.warnings, c.fatals);

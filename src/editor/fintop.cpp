@@ -119,7 +119,7 @@ constexpr std::string_view kListingNotWritten = "The listing was not written; th
 bool listingPlaced(std::string_view caller, std::int32_t& EDUNIT, std::int32_t& LBACK) {
   FintopState& s = fintopState;
   if (closeWholeFile(kListingUnit, caller, kScreenUnit, kKeyboardUnit,
-                     fileNotWrittenOutcome(s.USRHCP != 0 ? kListingNotWritten : kExecutionNotStarted)))
+                     s.USRHCP != 0 ? fileNotWrittenOutcome(kListingNotWritten) : executionNotStartedOutcome()))
     return true;
   s.listingLost = true;
   if (EDUNIT == kDiagnosticsUnit) silentExecutionDropped(EDUNIT);
@@ -140,13 +140,6 @@ int executeResult(std::int32_t nwarn, std::int32_t nfatal) {
 }
 
 }  // namespace
-
-std::vector<std::string> fileNotWrittenOutcome(std::string_view what) {
-  return {"     " + std::string(what),
-          "     The edits are kept, not yet saved: free some space, or make the folder and",
-          "     the file writable (no folder of that name), then choose again; choice 1",
-          "     saves the edits."};
-}
 
 void silentExecutionDropped(std::int32_t& EDUNIT) {
   closeUnit(kDiagnosticsUnit);
@@ -197,7 +190,7 @@ void FINHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t N, std::int32_t /
 void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, std::string_view HCFILE,
             std::string_view CALLER, std::int32_t& IPAG, std::int32_t& LCOPY, std::int32_t& EDUNIT,
             std::int32_t& UNTSAV, std::int32_t& LBACK, std::int32_t& NWARN, std::int32_t& NFATAL,
-            std::int32_t /*CMPUTR*/, std::int32_t WriteAuxDatFiles) {
+            std::int32_t WriteAuxDatFiles) {
   FintopState& s = fintopState;
   IRET = kFintopRunChecks;
   const bool tavflag = chainsToTimeDomain(SIMTYP) && WriteAuxDatFiles != 0;
@@ -257,7 +250,7 @@ void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, st
         // nor in one that does not take it. It goes to the folder with the save (FINISH).
         if (!holdFolderForExecution()) continue;
         if (!openWholeFile(kDiagnosticsFile, kDiagnosticsUnit, "Fintop", kScreenUnit, kKeyboardUnit,
-                           fileNotWrittenOutcome(kExecutionNotStarted)))
+                           executionNotStartedOutcome()))
           continue;
         executionChosen(s);
         CLEAR(kScreenUnit);

@@ -3,9 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace qv {
 
@@ -25,12 +23,6 @@ struct FintopState {
 };
 extern FintopState fintopState;
 
-// What a file of the last page that the folder does not take leaves behind, for the lines after
-// the file's name and the system's reason: `what` (what became of the file, and of what was to
-// follow it), then that the edits are kept and what to do.
-std::vector<std::string> fileNotWrittenOutcome(std::string_view what);
-inline constexpr std::string_view kExecutionNotStarted = "The execution does not start, and no file was written.";
-
 // A silent execution that does not go on: its messages, held in memory, are dropped (the folder
 // keeps what it had), and the session is on the screen again.
 void silentExecutionDropped(std::int32_t& EDUNIT);
@@ -38,7 +30,7 @@ void silentExecutionDropped(std::int32_t& EDUNIT);
 void FINTOP(std::string_view PAGLBL, std::int32_t SIMTYP, std::int32_t& IRET, std::string_view HCFILE,
             std::string_view CALLER, std::int32_t& IPAG, std::int32_t& LCOPY, std::int32_t& EDUNIT,
             std::int32_t& UNTSAV, std::int32_t& LBACK, std::int32_t& NWARN, std::int32_t& NFATAL,
-            std::int32_t CMPUTR, std::int32_t WriteAuxDatFiles);
+            std::int32_t WriteAuxDatFiles);
 
 // Help notes of the menu: item N, or all of them for N = 0.
 void FINHLP(std::int32_t IUNIT, std::int32_t IIN, std::int32_t N, std::int32_t SIMTYP, bool TAVFLAG);

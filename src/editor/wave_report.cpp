@@ -14,7 +14,6 @@
 #include "dataset/tpcm.h"
 #include "editor/env_page_parts.h"
 #include "editor/env_pages.h"
-#include "editor/fintop.h"
 #include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "platform/stop.h"

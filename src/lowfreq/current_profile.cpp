@@ -54,8 +54,10 @@ void copyDataSetTable(std::int32_t IUNIT, std::int32_t IIN) {
                          {header, dimensionLine("dimension", fmtI(t.NCURNT, 3), " out of range; allowable"),
                           dimensionLine("dimension", fmtI(kDataSetProfilePoints, 3))});
   }
-  if (const int row = firstUnorderedPoint(t.DPTHI.data(), t.NCURNT, true); row != 0) {
-    stopUserTableRefused(kRoutine, IUNIT, IIN, {header, unorderedLine(row, "depths must increase strictly")});
+  const StrictOrder order("depth", "depths", true);
+  if (std::vector<std::string> refusal = unorderedColumnLines(t.DPTHI.data(), t.NCURNT, order); !refusal.empty()) {
+    refusal.insert(refusal.begin(), header);
+    stopUserTableRefused(kRoutine, IUNIT, IIN, refusal);
   }
   Curprof& p = CURPROF;
   p.NCURNTPF = t.NCURNT;

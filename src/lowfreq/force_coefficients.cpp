@@ -83,9 +83,11 @@ float lowdatCoefficient(int component, float a, const Arr<float, kMaxLowdatRows>
                          {"", header, dimensionLine("dimension", fmtI(count, 3), " out of range; allowable"),
                           dimensionLine("dimension", fmtI(kMaxLowdatRows, 3)), ""});
   }
-  if (const int row = firstUnorderedPoint(angles.data(), count); row != 0) {
-    stopUserTableRefused(routine, unit, kKeyboardUnit,
-                         {"", header, unorderedLine(row, "angles must be strictly monotonic"), ""});
+  const StrictOrder order("attack angle", "attack angles");
+  if (std::vector<std::string> refusal = unorderedColumnLines(angles.data(), count, order); !refusal.empty()) {
+    refusal.insert(refusal.begin(), {"", header});
+    refusal.push_back("");
+    stopUserTableRefused(routine, unit, kKeyboardUnit, refusal);
   }
   const float d = ANGSYM(a) * kDegreesPerRadian;
   const float at = std::fabs(d);

@@ -2,12 +2,15 @@
 
 #include <fstream>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/units.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -20,10 +23,6 @@ bool openUserFile(std::string_view nameField) {
   if (!stream->is_open()) return false;
   connectUnit(kUserFileUnit, std::move(stream), name);
   return true;
-}
-
-bool readUserRecord(std::initializer_list<ListTarget> targets) {
-  return listReadUnit(kUserFileUnit, targets) == ListStatus::kDone;
 }
 
 void requireFileValue(const PlacedRead& in, std::string_view routine, std::int32_t unit, std::int32_t inUnit,
@@ -47,23 +46,26 @@ void stopUserTableRefused(std::string_view routine, std::int32_t unit, std::int3
   closeUnit(kUserFileUnit);
   fatalStop(routine, unit, lines, FatalWait::kPressReturn, inUnit);
 }
-
-int firstUnorderedPoint(const float* x, int n, bool increasing) {
-  if (n < 2) return 0;
-  const bool up = increasing || x[1] > x[0];
-  for (int i = 2; i <= n; ++i) {
-    const bool ordered = up ? x[i - 1] > x[i - 2] : x[i - 1] < x[i - 2];
-    if (!ordered) return i;
-  }
-  return 0;
+void stopUserTableRefused(std::string_view routine, std::int32_t unit, std::int32_t inUnit,
+                          std::span<const std::string> lines) {
+  closeUnit(kUserFileUnit);
+  fatalStop(routine, unit, lines, FatalWait::kPressReturn, inUnit);
 }
 
 std::string dimensionLine(std::string_view label, std::string_view numbers, std::string_view tail) {
   return "      " + std::string(label) + " = [" + std::string(numbers) + "]" + std::string(tail);
 }
 
-std::string unorderedLine(int row, std::string_view rule) {
-  return "      row [" + fmtI(row, 3) + "] out of order; " + std::string(rule);
+std::vector<std::string> unorderedColumnLines(const float* x, int n, StrictOrder order) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= n; ++i) {
+    const auto refused = order.take(x[i - 1], x[i - 1], "in row " + std::to_string(i));
+    if (!refused) continue;
+    addFlowingLines(lines, "     ", "row " + std::to_string(i) + " " + refused->found + ";");
+    addFlowingLines(lines, "     ", "the analysis needs " + refused->need + ".");
+    break;
+  }
+  return lines;
 }
 
 }  // namespace qv

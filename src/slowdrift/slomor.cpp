@@ -197,7 +197,7 @@ void addedMassFactors() {
 void warnLoadBeyondTable(float F, float PSI) {
   Tpcm& t = TPCM;
   // A buoyant riser that this load brings into line is refused here, once: a larger table cannot help.
-  if (t.IARCO == kBuoyantRiser && t.FRESLM == 0) {
+  if (attachedBuoyantRiser(t.FRESLM, t.IARCO)) {
     const std::string load = "the net horizontal load at the vessel heading " +
                              degreesText(ANGSYM(PSI) * kDegreesPerRadian);
     if (const auto finding = riserPeakLoadFinding(F, load))

@@ -666,7 +666,7 @@ bool lastRowPrints() {
 // table that brings the members into line is refused there.
 void endRiserTableWhereItComesIntoLine() {
   Tpcm& t = TPCM;
-  if (t.IARCO != kBuoyantRiser || freeSalm() || t.NELEM < 2 || lastRowPrints()) return;
+  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO) || t.NELEM < 2 || lastRowPrints()) return;
   SalmMembers members = salmMembers();
   members.buoyancyForce = 1.0;  // the elements' volumes are forces by now
   const double clear = heldColumnClearLoad(heldColumn(members), attachmentHeight(members));

@@ -184,7 +184,7 @@ void PRSRET(std::int32_t unit, std::int32_t inUnit) {
 void writeRunWarning(std::int32_t unit, std::span<const std::string> lines) {
   writeRecord(unit, "");
   for (const std::string& line : lines) writeRecord(unit, line);
-  if (unit == kDiagnosticsUnit)
+  if (unit == kDiagnosticsUnit && unitOut(unit) != &consoleOut())
     for (const std::string& line : lines) std::cerr << line << '\n';
 }
 

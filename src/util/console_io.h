@@ -80,7 +80,8 @@ std::string readReply(std::int32_t inUnit, std::size_t width);
 
 // A warning of an analysis run: an empty line, then its lines, on `unit`. On the diagnostics unit 41,
 // which no one watches while the run goes on, the lines go to standard error as well, so that they
-// are seen without opening "Diagnostics.stxt".
+// are seen without opening "Diagnostics.stxt"; not where unit 41 shows on the screen itself (the
+// load of an interactive run).
 void writeRunWarning(std::int32_t unit, std::span<const std::string> lines);
 
 }  // namespace qv

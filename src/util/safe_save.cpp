@@ -63,6 +63,20 @@ std::string resolvedTarget(const std::string& name) {
   return ec ? name : resolved.string();
 }
 
+// Why no file may be written under `target` (symbolic links followed already), or "": the name is
+// held by a folder, by what is no regular file, or by a file that may not be written, which is not
+// replaced behind its protection. `existed` tells whether a file of that name is there.
+std::string targetRefused(const std::string& target, bool& existed) {
+  existed = false;
+  struct stat st = {};
+  if (::stat(target.c_str(), &st) != 0) return errno == ENOENT ? std::string() : systemReason(errno);
+  if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "Not a regular file";
+  if (::access(target.c_str(), W_OK) != 0) return systemReason(errno);
+  existed = true;
+  return {};
+}
+
 bool writeAll(int fd, const std::vector<std::byte>& bytes) {
   const std::byte* at = bytes.data();
   std::size_t left = bytes.size();
@@ -242,17 +256,8 @@ bool SafeSave::fail(const File& file, std::string reason) {
 
 bool SafeSave::checkTarget(File& file) {
   file.target = resolvedTarget(file.target);
-  struct stat st = {};
-  if (::stat(file.target.c_str(), &st) != 0) {
-    if (errno == ENOENT) return true;
-    return fail(file, systemReason(errno));
-  }
-  if (S_ISDIR(st.st_mode)) return fail(file, systemReason(EISDIR));
-  if (!S_ISREG(st.st_mode)) return fail(file, "Not a regular file");
-  // A write-protected file is not replaced behind its protection.
-  if (::access(file.target.c_str(), W_OK) != 0) return fail(file, systemReason(errno));
-  file.existed = true;
-  return true;
+  std::string reason = targetRefused(file.target, file.existed);
+  return reason.empty() ? true : fail(file, std::move(reason));
 }
 
 bool SafeSave::writeTemporary(File& file) {
@@ -495,14 +500,8 @@ void reportWriteFailure(const SaveFailure& failure, std::string_view caller, std
 std::string freshFileRefused(std::string_view field) {
   const std::string name(fileNameOf(field));
   const std::string target = resolvedTarget(name);
-  struct stat st = {};
-  if (::stat(target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
-    if (!S_ISREG(st.st_mode)) return "Not a regular file";
-    if (::access(target.c_str(), W_OK) != 0) return systemReason(errno);
-  } else if (errno != ENOENT) {
-    return systemReason(errno);
-  }
+  bool existed = false;
+  if (std::string reason = targetRefused(target, existed); !reason.empty()) return reason;
   // Named as a save's temporary file, so that a process killed right here leaves nothing that the
   // next load does not clear.
   for (int n = 0; n < 100; ++n) {

@@ -13,6 +13,14 @@
 // before its renames, which changed nothing. A folder whose file system cannot rename (or a kill of
 // the next load too) can still leave a new file beside an old one until a later load finishes it;
 // each name always holds one whole generation.
+//
+// Whether a file may be written under a name is one rule, held here for every file the programs
+// write: the name may be free, or held by a regular file that may be written; a folder, what is no
+// regular file (a device, a pipe) and a write-protected file refuse it, with the system's reason.
+// A save judges each of its files by it before it writes any (SafeSave::commit: the data set and
+// its generations, the editor's text files, the runner's reports), and so does a file before it is
+// begun (freshFileRefused: the editor's listing, wave report and messages, util/whole_files; the
+// runner's messages, run/run_folder).
 #pragma once
 
 #include <cstddef>
@@ -111,10 +119,10 @@ void reportFailedSave(const SaveFailure& failure, std::string_view caller, std::
 void reportWriteFailure(const SaveFailure& failure, std::string_view caller, std::int32_t screen, std::int32_t inUnit,
                         std::span<const std::string> outcome);
 
-// Why a fresh file of the name `field` stands for cannot be written here, or "": the name is held
-// by a folder or by a file that may not be written, or its folder takes no new file (a temporary
-// file of a save is made there and removed at once). Found before anything is written; a full
-// disk shows only when the file is written.
+// Why a fresh file of the name `field` stands for cannot be written here, or "": the name is
+// refused by the rule above (as a save's commit would refuse it), or its folder takes no new file (a
+// temporary file of a save is made there and removed at once). Found before anything is written; a
+// full disk shows only when the file is written.
 std::string freshFileRefused(std::string_view field);
 
 }  // namespace qv

@@ -1,7 +1,6 @@
 #include "util/user_file_values.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <istream>
 #include <span>
@@ -15,11 +14,18 @@
 
 namespace qv {
 
+bool PlacedRead::nextLine(std::string& out) {
+  if (!readRecord(unit_, out)) return false;
+  ++lines_;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (lines_ == 1 && out.starts_with(kByteOrderMark)) out.erase(0, kByteOrderMark.size());
+  return true;
+}
+
 ListStatus PlacedRead::read(std::initializer_list<ListTarget> targets) {
   firstLine_ = 0;
   const RecordSource counted = [this](std::string& out) {
-    if (!readRecord(unit_, out)) return false;
-    ++lines_;
+    if (!nextLine(out)) return false;
     // A row starts on its first line with a value: blank lines before it belong to no row.
     if (firstLine_ == 0 && out.find_first_not_of(" \t") != std::string::npos) {
       firstLine_ = lines_;
@@ -90,9 +96,11 @@ std::string quotedWord(const std::string& word) {
   std::size_t cut = 0;
   for (; cut < word.size(); ++cut) {
     const unsigned char c = static_cast<unsigned char>(word[cut]);
-    std::string code(1, word[cut]);
-    if (c < 0x20 || c == 0x7F) code = std::string("^") + static_cast<char>(c ^ 0x40);
-    if (c >= 0x80) code = std::string("<") + kHex[c >> 4] + kHex[c & 0xF] + '>';
+    std::string_view code(&word[cut], 1);
+    const char caret[] = {'^', static_cast<char>(c ^ 0x40)};
+    const char hex[] = {'<', kHex[c >> 4], kHex[c & 0xF], '>'};
+    if (c < 0x20 || c == 0x7F) code = std::string_view(caret, sizeof caret);
+    if (c >= 0x80) code = std::string_view(hex, sizeof hex);
     if (shown.size() + code.size() > kShown) break;
     shown += code;
   }
@@ -120,18 +128,6 @@ std::string notFitting(const std::string& text, const ListTarget& target) {
 }
 
 std::string fileText(std::string_view file) { return "User file \"" + std::string(file) + "\""; }
-
-// Two values of a file as a message shows them, told apart where the message's two decimals would
-// show them alike (0.101 after 0.104).
-std::pair<std::string, std::string> distinctValues(float a, float b) {
-  if (messageValue(a) != messageValue(b) || a == b) return {messageValue(a), messageValue(b)};
-  const auto shortest = [](float v) {
-    char text[32];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, v);
-    return std::string(text, end);
-  };
-  return {shortest(a), shortest(b)};
-}
 
 }  // namespace
 
@@ -178,8 +174,7 @@ void PlacedRead::readRow(std::initializer_list<ListTarget> targets, const UserFi
 
 void PlacedRead::requireNoMoreRows(const UserFileStop& stop, int countLine, std::string_view counted) {
   std::string record;
-  while (readRecord(unit_, record)) {
-    ++lines_;
+  while (nextLine(record)) {
     if (record.find_first_not_of(" \t") == std::string::npos) continue;
     if (numbersIn(record) == 0) return;  // a note begins: the rest of the file belongs to it
     stopOnFile(stop,
@@ -200,26 +195,9 @@ std::string PlacedRead::place(int index) const {
 }
 
 void ColumnOrder::require(const PlacedRead& in, const UserFileStop& stop, int index, float value, float kept) {
-  if (count_ >= 1) {
-    const bool up = count_ == 1 ? rising_ || kept > beforeKept_ : up_;
-    if (up ? !(kept > beforeKept_) : !(kept < beforeKept_)) {
-      const auto [shown, before] = distinctValues(value, before_);
-      const std::string relation = count_ == 1 && !rising_ ? "a value other than " : up ? "a value above " : "a value below ";
-      const std::string rule = rising_      ? " increase strictly"
-                               : count_ == 1 ? " strictly monotonic, rising or falling"
-                               : up          ? " rising strictly, as their first two do"
-                                             : " falling strictly, as their first two do";
-      stopOnFile(stop,
-                 fileText(stop.file) + ", " + in.place(index) + " (a " + std::string(noun_) + ") is " + shown + ";",
-                 relation + before + ", the " + std::string(noun_) + " on line " + std::to_string(beforeLine_) +
-                     " (the " + std::string(plural_) + rule + ")");
-    }
-    if (count_ == 1) up_ = up;
+  if (const auto refused = order_.take(value, kept, "on line " + std::to_string(in.rowLine()))) {
+    stopOnFile(stop, fileText(stop.file) + ", " + in.place(index) + " " + refused->found + ";", refused->need);
   }
-  before_ = value;
-  beforeKept_ = kept;
-  beforeLine_ = in.rowLine();
-  ++count_;
 }
 
 bool inRange(float value, float lowest, float highest) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "util/column_order.h"
 #include "util/list_read.h"
 
 namespace qv {
@@ -29,7 +30,9 @@ struct UserFileStop {
 // response operators).
 enum class RowLayout { kOneLine, kFree };
 
-// Reads a file connected to `unit`, counting its lines from 1.
+// Reads a file connected to `unit`, counting its lines from 1. A byte-order mark before the first line
+// (EF BB BF, with which spreadsheets and Windows editors begin a file saved as "UTF-8") is read past,
+// so that the file reads as it would without it; every reader of a user's file reads through here.
 class PlacedRead {
  public:
   explicit PlacedRead(int unit, RowLayout layout = RowLayout::kFree) : unit_(unit), layout_(layout) {}
@@ -60,10 +63,10 @@ class PlacedRead {
   // The line on which the last READ found its first value (0: none).
   int rowLine() const { return firstLine_; }
 
-  // The lines read so far.
-  int lines() const { return lines_; }
-
  private:
+  // The next line of the file into `out`, counted; false at the end of the file.
+  bool nextLine(std::string& out);
+
   int unit_;
   RowLayout layout_;
   int lines_ = 0;      // the lines read so far
@@ -74,16 +77,13 @@ class PlacedRead {
   ListProgress progress_;   // how far the last READ came
 };
 
-// One column of a table whose values must run one way, as the table's search needs (the headings of
-// a coefficient file, the frequencies of a heading block, the depths of a profile), checked as its
-// rows are read: each value runs on the way the column's first step set (upwards from the first,
-// for a `rising` column) and never repeats. One that does not is refused naming its line and
-// column and the value before it with that value's line.
+// One column of a user's table, its order (util/column_order.h) judged as its rows are read: a
+// value out of order is refused naming its line and column and the value before it with that
+// value's line.
 class ColumnOrder {
  public:
   // `noun` and `plural` name the column's values: "heading", "headings".
-  ColumnOrder(std::string_view noun, std::string_view plural, bool rising = false)
-      : noun_(noun), plural_(plural), rising_(rising) {}
+  ColumnOrder(std::string_view noun, std::string_view plural, bool rising = false) : order_(noun, plural, rising) {}
 
   // Value `index` of the row `in` has just read: `value` as the file gives it, `kept` as the table
   // keeps it (a heading in radians), which the order is judged on.
@@ -93,17 +93,10 @@ class ColumnOrder {
   }
 
   // A new block of the column (the frequencies of the next heading) starts afresh.
-  void restart() { count_ = 0; }
+  void restart() { order_.restart(); }
 
  private:
-  std::string_view noun_;
-  std::string_view plural_;
-  bool rising_;
-  int count_ = 0;            // the values of the block so far
-  bool up_ = true;           // the way the block's first step set
-  float before_ = 0.0f;      // the value before, as the file gives it
-  float beforeKept_ = 0.0f;  // and as the table keeps it
-  int beforeLine_ = 0;       // its line
+  StrictOrder order_;
 };
 
 // The lines of a message of a user file's reader: the first sentence after " ++> ", each next one on

@@ -62,4 +62,15 @@ bool closeWholeFile(std::int32_t IUNIT, std::string_view CALLER, std::int32_t IS
   return false;
 }
 
+std::vector<std::string> fileNotWrittenOutcome(std::string_view what) {
+  return {"     " + std::string(what),
+          "     The edits are kept, not yet saved: free some space, or make the folder and",
+          "     the file writable (no folder of that name), then choose again; choice 1",
+          "     saves the edits."};
+}
+
+std::vector<std::string> executionNotStartedOutcome() {
+  return fileNotWrittenOutcome("The execution does not start, and no file was written.");
+}
+
 }  // namespace qv

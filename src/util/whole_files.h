@@ -37,4 +37,15 @@ std::vector<std::byte> wholeFileBytes(std::int32_t IUNIT);
 bool closeWholeFile(std::int32_t IUNIT, std::string_view CALLER, std::int32_t ISCRN, std::int32_t IIN,
                     std::span<const std::string> outcome);
 
+// What a file of the last page that the folder does not take leaves behind, for the lines after
+// the file's name and the system's reason: `what` (what became of the file, and of what was to
+// follow it), then that the edits are kept and what to do.
+std::vector<std::string> fileNotWrittenOutcome(std::string_view what);
+
+// The refusal of an execution whose first file the folder does not take, in one wording wherever it
+// is met: as the end-of-session menu opens the listing before it or the messages of a silent
+// execution (editor/fintop, editor/final_page), or as those messages go to the folder with a save
+// that holds nothing else (dataset/finish).
+std::vector<std::string> executionNotStartedOutcome();
+
 }  // namespace qv

@@ -2,7 +2,8 @@
 // from an example: a wave-frequency report left empty with status 0, a damping reported as asterisks,
 // stops that named nothing, and a warning that stopped the run without saying so. Each run now either
 // ends with reports that hold numbers (or say why they hold none), or stops with status 1 naming the
-// page and item, or the file, line and column, of the value behind it.
+// page and item, or the file, line and column, of the value behind it. A "LOWDAT" cut short is read
+// as before, with a warning that says so.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "e2e/e2e_harness.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/lowdat_tables.h"
 #include "support/report_values.h"
 
 namespace qv {
@@ -347,6 +349,69 @@ TEST(DamagedInputsE2e, AStaticLoadBeyondTheTableSaysThatTheRunStops) {
   EXPECT_GT(numberAfter(message, "", "the net horizontal load\n     is"), 600.0);
   EXPECT_TRUE(contains(folder.readFile("Diagnostics.stxt"), "     The run stops: an unattended run does not"));
   EXPECT_FALSE(folder.exists("LOWOUT.stxt"));
+}
+
+// ---- A coefficient file cut short ----
+
+// The tanker example's current from the current table of "LOWDAT" (19 attack angles, 0 to 180 degrees,
+// Cx = -0.5 cos a, Cy = 0.6 sin a, Cz = 0.05 sin 2a), the file cut to its first 578 of 2720 bytes:
+// 144 whole words, which end within the Cy column. The run goes on as before, reading the rest of the
+// tables as zeros (its reports are those of the whole file with every word from the 145th on zero),
+// and now says so on the screen (standard error, or the screen of a run at the console) and in
+// "Diagnostics.stxt"; the editor says so among the load's findings and waits for Return. The whole
+// file is read without a word.
+TEST(DamagedInputsE2e, ALowdatCutShortIsReadAsZerosBeyondItsEndWithAWarning) {
+  const float rowThreeCz = static_cast<float>(0.05 * std::sin(40.0 / 57.29577951308232));  // 0.05 sin 40 deg
+  const std::string whole = testing_support::currentTableWithRowThreeCz(rowThreeCz);
+  ASSERT_EQ(whole.size(), 2720u);
+  const std::string image = tankerWith({{offsetof(Tpcm, LCBARG), std::int32_t{0x111}}});
+  const std::string warning =
+      " ++> Warning: \"LOWDAT\" is 578 bytes long, shorter than the 2720 bytes this\n"
+      "     program writes; its coefficient tables are read as far as it goes, and the\n"
+      "     rest is taken as zeros.\n";
+
+  e2e::Folder wholeFile;
+  const e2e::Run wholeRun = runIn(wholeFile, image, {{"LOWDAT", whole}});
+  ASSERT_FALSE(wholeRun.timedOut);
+  EXPECT_EQ(wholeRun.status, 0) << wholeRun.err;
+  EXPECT_FALSE(contains(wholeRun.err + wholeFile.readFile("Diagnostics.stxt"), "LOWDAT"));
+
+  e2e::Folder cut;
+  const e2e::Run cutRun = runIn(cut, image, {{"LOWDAT", whole.substr(0, 578)}});
+  ASSERT_FALSE(cutRun.timedOut);
+  EXPECT_EQ(cutRun.status, 0) << cutRun.err;
+  EXPECT_EQ(cutRun.err, warning);
+  EXPECT_TRUE(contains(cut.readFile("Diagnostics.stxt"), "\n\n" + warning)) << cut.readFile("Diagnostics.stxt");
+
+  e2e::Folder zeros;
+  const std::string zeroed = whole.substr(0, 4 * 144) + std::string(2720 - 4 * 144, '\0');
+  const e2e::Run zerosRun = runIn(zeros, image, {{"LOWDAT", zeroed}});
+  ASSERT_FALSE(zerosRun.timedOut);
+  EXPECT_EQ(zerosRun.status, 0) << zerosRun.err;
+  const std::string low = testing_support::maskClock(cut.readFile("LOWOUT.stxt"));
+  EXPECT_TRUE(low == testing_support::maskClock(zeros.readFile("LOWOUT.stxt"))) << "read as zeros beyond its end";
+  EXPECT_FALSE(low == testing_support::maskClock(wholeFile.readFile("LOWOUT.stxt")));
+
+  // At the console (--interactive) the load's warning shows once, on the screen.
+  e2e::Folder console;
+  console.writeFile("SALMDAT", image);
+  console.writeFile("LOWDAT", whole.substr(0, 578));
+  const e2e::Run watched = console.runAnalysis({"--interactive"}, "", 30s);
+  ASSERT_FALSE(watched.timedOut);
+  EXPECT_TRUE(contains(watched.out, "\n" + warning)) << watched.out;
+  EXPECT_EQ(watched.out.find(warning), watched.out.rfind(warning)) << watched.out;
+  EXPECT_FALSE(contains(watched.err, "LOWDAT")) << watched.err;
+
+  // The editor: the warning among the load's findings, then Return; the last page's exit.
+  e2e::Folder editor;
+  editor.writeFile("SALMDAT", image);
+  editor.writeFile("LOWDAT", whole.substr(0, 578));
+  const e2e::Run edit = editor.run("M\n\nL\n2\n");
+  ASSERT_FALSE(edit.timedOut);
+  EXPECT_EQ(edit.status, 0) << edit.out;
+  EXPECT_TRUE(contains(edit.out, warning + "\n Press <RETURN> to continue: ")) << edit.out;
+  EXPECT_TRUE(contains(editor.readFile("DATUPWRN.stxt"), warning)) << editor.readFile("DATUPWRN.stxt");
+  EXPECT_TRUE(editor.readFile("LOWDAT") == whole.substr(0, 578)) << "the file stays as it is";
 }
 
 }  // namespace

@@ -497,8 +497,9 @@ TEST(LastPageFiles, AFileTheFolderDoesNotTakeKeepsTheEdits) {
     EXPECT_NE(said, std::string::npos) << what << "\n" << run.out;
     std::istringstream lines(message);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << what << ": " << line;
-    if (said != std::string::npos)
+    if (said != std::string::npos) {
       EXPECT_TRUE(contains(run.out.substr(said), "****  Page 19: End of Session  ****")) << what << ": the menu";
+    }
     EXPECT_FALSE(contains(run.out, ">>> Kestrin Editor Software <<<")) << what << ": no execution";
     EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), depthWord), 101.0f) << what << ": the edit saved";
     EXPECT_TRUE(folder.readFile("SALMBAK") == image) << what << ": the data set on disk stayed as loaded";
@@ -510,6 +511,46 @@ TEST(LastPageFiles, AFileTheFolderDoesNotTakeKeepsTheEdits) {
     if (*c.placed != '\0') names.emplace_back(c.placed);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(folder.files(), names) << what << ": no other file, whole or partial";
+  }
+}
+
+// A silent execution whose messages file the folder does not take does not start, and says so in one
+// wording whether the menu finds it as it opens the file (a folder of that name) or the save finds it
+// as the messages go to the folder with a data set that nothing changed (a full disk at the write
+// after the listing's file and its journal); the menu comes back, and the data set stays as it was.
+TEST(LastPageFiles, ASilentExecutionThatCannotWriteItsMessagesDoesNotStartInOneWording) {
+  const std::string outcome =
+      "     The execution does not start, and no file was written.\n"
+      "     The edits are kept, not yet saved: free some space, or make the folder and\n"
+      "     the file writable (no folder of that name), then choose again; choice 1\n"
+      "     saves the edits.\n \n Press <RETURN> to continue: ";
+  struct Case {
+    const char* what;
+    const char* failingWrite;  // "": a folder named "Diagnostics.stxt"
+    std::string caller;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"a folder in its place", "", "Fintop", "Is a directory"},
+      {"a full disk", "3", "DRAVOKET    ", "No space left on device"},
+  };
+  const std::string image = testing_support::example("tanker-yoke");
+  for (const Case& c : cases) {
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    if (*c.failingWrite == '\0') std::filesystem::create_directory(folder.path() / "Diagnostics.stxt");
+    // The last page's silent execution, Return after the message, then exit.
+    const std::string script = "M\nL\n4\n\n2\n";
+    const e2e::Run run = *c.failingWrite != '\0' ? runFailing(folder, "QV_FAIL_WRITE", c.failingWrite, script)
+                                                 : folder.run(script);
+    ASSERT_FALSE(run.timedOut) << c.what;
+    EXPECT_EQ(run.status, 0) << c.what << "\n" << run.out;
+    EXPECT_TRUE(contains(run.out, " ++> File not found or file access error in " + c.caller +
+                                      "\n     File name: Diagnostics.stxt\n \n     Reason: " + c.reason + "\n" +
+                                      outcome))
+        << c.what << "\n" << run.out;
+    EXPECT_FALSE(contains(run.out, ">>> Kestrin Editor Software <<<")) << c.what << ": no execution";
+    EXPECT_TRUE(folder.readFile("SALMDAT") == image) << c.what;
   }
 }
 

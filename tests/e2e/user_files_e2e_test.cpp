@@ -2,13 +2,15 @@
 // N.P.D. wind spectrum's height refused alike by the editor's execution and by the runner; a file
 // that a choice asks for and the folder lacks named with that choice's page and item before any
 // stage; a wave spectrum file that misses the run's frequencies named with both ranges; each reader
-// of a user's file on the files a user damages, and on the same files mended as its message says.
+// of a user's file on the files a user damages, and on the same files mended as its message says;
+// each reader on a file saved with a byte-order mark.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -211,6 +213,17 @@ void expectReadable(const std::string& err) {
   }
 }
 
+// The runner unattended in `folder` on the data set `image`, with the user's file `file` holding
+// `text`.
+e2e::Run runWithFile(const e2e::Folder& folder, const std::string& image, const std::string& file,
+                     const std::string& text) {
+  folder.writeFile("SALMDAT", image);
+  folder.writeFile(file, text);
+  const e2e::Run run = folder.runAnalysis({}, "", 30s);
+  EXPECT_FALSE(run.timedOut);
+  return run;
+}
+
 // Each finding of the readers as a user meets it: a file written with decimal commas read in part, a
 // count short of the rows that follow dropping the last, a row short of a value named where the rows
 // it shifts first fail, messages that named a row and not its line, overran the console and echoed a
@@ -302,10 +315,7 @@ TEST(UserFilesE2e, EachReaderNamesWhatToChangeAndTheMendedFileRuns) {
     std::string image = example("tanker-yoke");
     for (const Word& w : c.words) image = withWord(image, w.offset, w.value);
     e2e::Folder folder;
-    folder.writeFile("SALMDAT", image);
-    folder.writeFile(c.file, c.damaged);
-    const e2e::Run run = folder.runAnalysis({}, "", 30s);
-    ASSERT_FALSE(run.timedOut);
+    const e2e::Run run = runWithFile(folder, image, c.file, c.damaged);
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.err.rfind(c.message.front(), 0), 0u) << run.err;
     for (const std::string& piece : c.message) EXPECT_TRUE(contains(run.err, piece)) << piece << "\n" << run.err;
@@ -317,6 +327,49 @@ TEST(UserFilesE2e, EachReaderNamesWhatToChangeAndTheMendedFileRuns) {
     ASSERT_FALSE(mended.timedOut);
     EXPECT_EQ(mended.status, 0) << mended.err;
     EXPECT_TRUE(folder.exists("LOWOUT.stxt"));
+  }
+}
+
+// Each reader on its file saved with a byte-order mark (EF BB BF before the first line, as
+// spreadsheets and Windows editors save "UTF-8"): the run reads it as the file without the mark, to
+// the same reports byte for byte.
+TEST(UserFilesE2e, EachReaderReadsPastAByteOrderMark) {
+  using W = std::int32_t;
+  struct Case {
+    const char* file;
+    std::size_t offset;  // the word that makes the run read the file
+    std::int32_t value;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"WINDCOFS.txt", offsetof(Tpcm, LWBARG), W{kWindUserFile * 0x111}, windCoefficients(37)},
+      {"CRNTCOFS.txt", offsetof(Tpcm, LCBARG), W{kCurrentUserFile * 0x111}, windCoefficients(37)},
+      {"DRFTCOFS.txt", offsetof(Tpcm, LWVCOF), W{kDriftUserFile * 0x111}, driftCoefficients("2 37")},
+      {"USERRAOS.txt", offsetof(Tpcm, AUXVSH), W{1}, userOperators(false)},
+      {"WAVSPEC.txt", offsetof(Tpcm, WAVTYP), W{kSpectrumUserFile}, testing_support::meanJonswapFile(4.0, 10.0, 9.8)},
+      {"WINDSPEC.txt", offsetof(Tpcm, WNDTYP), W{kUserWindSpectrum}, flowSpectrum(40.0)},
+      {"CRNTSPEC.txt", offsetof(Tpcm, CURTYP), W{kUserCurrentSpectrum}, flowSpectrum(0.04)},
+      {"CRNTPROF.txt", offsetof(Tpcm, LCSTCR), W{3}, kProfile},
+  };
+  // What a run leaves beside the data set and the user's file, its clock lines masked.
+  const auto reports = [](const e2e::Folder& folder, const std::string& file) {
+    std::map<std::string, std::string> outputs;
+    for (const std::string& name : folder.files())
+      if (name != "SALMDAT" && name != file) outputs[name] = testing_support::maskClock(folder.readFile(name));
+    return outputs;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string image = withWord(example("tanker-yoke"), c.offset, c.value);
+    e2e::Folder plain;
+    const e2e::Run run = runWithFile(plain, image, c.file, c.text);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    e2e::Folder marked;
+    const e2e::Run markedRun = runWithFile(marked, image, c.file, "\xEF\xBB\xBF" + c.text);
+    EXPECT_EQ(markedRun.status, 0) << markedRun.err;
+    EXPECT_EQ(markedRun.err, "");
+    EXPECT_TRUE(reports(marked, c.file) == reports(plain, c.file)) << "the reports differ";
   }
 }
 

@@ -23,7 +23,7 @@ struct MenuCall {
   void run(const std::string& script, std::int32_t aux = 0) {
     testing_support::ConsoleCapture console(script);
     FINTOP("19", simtyp, iret, "SALMIN.stxt ", "DRAVOKET    ", ipag, lcopy, edunit, untsav, lback, nwarn, nfatal,
-           5, aux);
+           aux);
     screen = console.screen();
   }
 };

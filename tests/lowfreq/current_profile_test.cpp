@@ -246,7 +246,9 @@ TEST_F(CurrentProfile, TablesThatCannotServeStop) {
        "      dimension = [  5]\n\n Press <RETURN> to continue: "},
       {2, nullptr, 2,
        " ++>  Current profile table of the data set\n"
-       "      row [  2] out of order; depths must increase strictly\n\n Press <RETURN> to continue: "},
+       "     row 2 (a depth) is 8.00;\n"
+       "     the analysis needs a value above 10.00, the depth in row 1 (the depths\n"
+       "     increase strictly).\n\n Press <RETURN> to continue: "},
   };
   for (const Case& c : cases) {
     SetUp();

@@ -293,7 +293,11 @@ TEST_F(ForceCoefficients, DataSetTableThatCannotBeInterpolatedIsRefused) {
       {1, 90, "      dimension = [  1] out of range; allowable"},
       {0, 90, "      dimension = [  0] out of range; allowable"},
       {22, 90, "      dimension = [ 22] out of range; allowable"},
-      {3, 180, "      row [  3] out of order; angles must be strictly monotonic"},
+      // A column out of order, refused in the words of a user file's (util/column_order.h).
+      {3, 180,
+       "     row 3 (an attack angle) is 180.00;\n"
+       "     the analysis needs a value above 180.00, the attack angle in row 2 (the\n"
+       "     attack angles rising strictly, as their first two do)."},
   };
   for (const Case& c : cases) {
     LOWCOF.NUCRPT = c.points;

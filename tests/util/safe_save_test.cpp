@@ -1,5 +1,5 @@
-// A save of several files that happens whole or not at all, and the reading of old generations of
-// any length.
+// A save of several files that happens whole or not at all, whether a file may be written under a
+// name, and the reading of old generations of any length.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -117,6 +117,46 @@ TEST(SafeSave, AFailureChangesNothing) {
     EXPECT_EQ(save.failure().reason, c.reason) << c.what;
     EXPECT_FALSE(save.failure().changed) << c.what;
     EXPECT_EQ(folderContents(), before) << c.what << ": no file changed, no temporary file left";
+  }
+}
+
+// Whether a file may be written under a name is one verdict, given alike to a save and to a file
+// about to be begun: a folder, what is no regular file and a write-protected file refuse the name,
+// also behind a symbolic link; a free name and a writable file take it.
+TEST(SafeSave, ANameIsRefusedAlikeByASaveAndByAFreshFile) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;  // makes or leaves "LISTING"
+    std::string reason;             // "": the name takes the file
+    bool needsNonRoot = false;      // the super-user writes whatever the permissions say
+  };
+  const Case cases[] = {
+      {"a free name", [] {}, ""},
+      {"a writable file", [] { writeText("LISTING", "old"); }, ""},
+      {"a folder", [] { fs::create_directory("LISTING"); }, "Is a directory"},
+      {"a link to a folder",
+       [] {
+         fs::create_directory("pages");
+         fs::create_symlink("pages", "LISTING");
+       },
+       "Is a directory"},
+      {"a named pipe", [] { mkfifo("LISTING", 0644); }, "Not a regular file"},
+      {"a write-protected file",
+       [] {
+         writeText("LISTING", "old");
+         chmod("LISTING", 0444);
+       },
+       "Permission denied", true},
+  };
+  for (const Case& c : cases) {
+    if (c.needsNonRoot && geteuid() == 0) continue;
+    TempDir dir;
+    c.arrange();
+    EXPECT_EQ(freshFileRefused("LISTING     "), c.reason) << c.what;
+    SafeSave save;
+    save.add("LISTING     ", bytesOf("new"));
+    EXPECT_EQ(save.commit(), c.reason.empty()) << c.what;
+    EXPECT_EQ(save.failure().reason, c.reason) << c.what;
   }
 }
 

@@ -1,6 +1,7 @@
 // A user's file that cannot be read is named by its line and what the row there must hold; a line
 // holding more numbers than its row, a row after those the count gives and a value out of its
-// column's order are named alike, each message within a console's width.
+// column's order are named alike, each message within a console's width; a byte-order mark before the
+// first line is read past.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -114,11 +115,25 @@ TEST_F(UserFileValues, AnUnreadableRowIsNamedByItsLineAndWhatItHolds) {
       {"2\n0 1 " + longWord + " 3\n180 4 5 6\n", RowLayout::kOneLine,
        ": line 2, column 3 holds \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa...\" (2000 characters), which is no number;"},
       {"2\n0 1 a\a\bb 3\n180 4 5 6\n", RowLayout::kOneLine, ": line 2, column 3 holds \"a^G^Hb\", which is no number;"},
-      // A byte beyond plain text as its code: a file saved with a byte-order mark before its count
-      // shows the mark, which the console would not.
+      // A byte-order mark before the first line (as spreadsheets and Windows editors save "UTF-8")
+      // is read past, and the lines keep their numbers; anywhere else its bytes are a word's, shown
+      // as their codes, which the console would not show.
       {"\xEF\xBB\xBF"
        "2\n0 1 2 3\n180 4 5 6\n",
+       RowLayout::kOneLine, ""},
+      {"\xEF\xBB\xBF"
+       "2\r\n0 1 2 3\r\n180 4 5 6\r\n",
+       RowLayout::kOneLine, ""},
+      {"\xEF\xBB\xBF"
+       "2\n0 1 2 3\n180 4 x 6\n",
+       RowLayout::kOneLine, ": line 3, column 3 holds \"x\", which is no number;"},
+      {"\xEF\xBB\xBF"
+       "\xEF\xBB\xBF"
+       "2\n0 1 2 3\n180 4 5 6\n",
        RowLayout::kOneLine, ": line 1, column 1 holds \"<EF><BB><BF>2\", which is no number;"},
+      {"2\n\xEF\xBB\xBF"
+       "0 1 2 3\n180 4 5 6\n",
+       RowLayout::kOneLine, ": line 2, column 1 holds \"<EF><BB><BF>0\", which is no number;"},
       {"2\n0 1 " + std::string(100, '\xE9') + " 3\n180 4 5 6\n", RowLayout::kOneLine,
        ": line 2, column 3 holds \"<E9><E9><E9><E9><E9><E9><E9><E9>...\" (100 characters), which is no number;"},
       // Blank lines between rows belong to no row.
