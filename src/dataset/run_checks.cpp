@@ -746,10 +746,15 @@ std::string anglesText(const std::vector<double>& angles) {
   return listed(texts) + " degrees";
 }
 
+// Why the members must stay out of line.
+std::string intoLineGrowth() {
+  return "the closer they come into line, the more the riser's tension and the loads that the vessel's motion at "
+         "the keel gives it grow, without bound.";
+}
+
 std::string outOfLineNeed() {
-  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) +
-         " degrees at least: the closer they come into line, the more the riser's tension and the loads that the "
-         "vessel's motion at the keel gives it grow, without bound.";
+  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees at least: " +
+         intoLineGrowth();
 }
 
 // The run's sea in the words of its pages.
@@ -1016,21 +1021,24 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
     const double zero = table.offset.empty() ? 0.0 : table.offset.front();
     text = "The buoyant riser's members would come into line in the run's storm. " + riserSpanText(*riser) +
            " Under " + mean + " the vessel lies at an offset of " + lengthValueText(peak.meanOffset - zero) +
-           " from where it lies under no load, and the slow drift's peak excursion in " + stormText() + " would carry it beyond " +
-           lengthValueText(peak.clearOffset - zero) + ", where the members come within " +
+           " from where it lies under no load, and the slow drift's peak excursion in " + stormText() +
+           " would carry it beyond " + lengthValueText(peak.clearOffset - zero) + ", where the members come within " +
            degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees of line" +
            (peak.clearLoad <= static_cast<double>(t.TLOAD) ? " (under " + forceValueText(peak.clearLoad) + ")" : "") +
-           "," + outOfLineNeed();
+           ": " + intoLineGrowth();
   } else {
     text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under " + mean +
            " they stand at " + anglesText(keel.angles) + " from the vertical and hold the keel " +
-           lengthValueText(keel.distance) + " from the hinge, " + lengthValueText(keel.reserve) +
-           " short of their length. In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
-           lengthValueText(keel.wave) +
-           (t.DURATN > 0.0f ? " at the most probable peak of " + stormText() : " at its significant amplitude (page 17, item 51)");
+           lengthValueText(keel.distance) + " from the hinge, " + lengthValueText(keel.reserve) + " short of their length.";
+    // The slow drift alone never takes the keel beyond the reserve short of the line: the distance
+    // from the hinge grows faster than the excursion's share along the line. The sea's motion does.
+    text += " In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
+            lengthValueText(keel.wave) +
+            (t.DURATN > 0.0f ? " at the most probable peak of " + stormText()
+                             : " at its significant amplitude (page 17, item 51)");
     if (keel.drift > 0.0) {
-      text += ", and the slow drift's peak excursion of " + lengthValueText(peak.excursion) +
-              " in that storm moves it " + lengthValueText(keel.drift) + " further along the line: together " +
+      text += ", and the slow drift's peak excursion of " + lengthValueText(peak.excursion) + " in that storm moves it " +
+              lengthValueText(keel.drift) + " further along the line: together " +
               lengthValueText(keel.wave + keel.drift);
     }
     text += ", more than that: the members cannot reach so far, and the linear model of their motions would swing "
