@@ -980,13 +980,19 @@ std::optional<RunFinding> riserBendFinding() {
         },
         false);
   }
-  if (!changes.empty()) {
+  if (riserChangeState.checking) {
+    // A changed data set's finding: its verdict alone counts.
+  } else if (!changes.empty()) {
     text += " " + changesText(changes) + ". These keep them clear up to the largest load of the table, " +
             forceValueText(H) + " (page 2, item 2); the run then judges the riser at the loads it reaches.";
-  } else if (!riserChangeState.checking) {
+  } else if (H > 0.0) {
+    text += " No lengthening of an element or lowering of the keel that the run's checks admit keeps them clear up "
+            "to the largest load of the table, " + forceValueText(H) + " (page 2, item 2): give the riser more "
+            "buoyancy (the elements' volumes, page 3).";
+  } else {
     text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or reduce the "
-            "water depth (page 1, item 4) or deepen the draft (page 5, item 10), as far as the run's checks "
-            "allow; the run then judges the riser at the loads it reaches.";
+            "water depth (page 1, item 4) or deepen the draft (page 5, item 10); the run then judges the riser at "
+            "the loads it reaches.";
   }
   return RunFinding{true, riserLines(text)};
 }

@@ -576,6 +576,7 @@ TEST(BuoyantRiserE2e, ARiserWithinItsReachRunsAndBalancesAsAFreeBody) {
   }
   const std::string ranout = folder.readFile("RANOUT.stxt");
   membersWithinReach(ranout, 80.0);
+  keelWithinReach(ranout, 80.0 + 55.0);
 
   const double H = testing_support::numberAfter(folder.readFile("LOWOUT.stxt"), ">>> Most stable equilibrium <<<",
                                                 "SALM restoring force .......................");
