@@ -115,8 +115,9 @@ double heldColumnClearLoad(const HeldColumn& column, double height);
 // it, cheaper than the whole range); H itself when they do not stand clear under it.
 double heldColumnClearLoadAbove(const HeldColumn& column, double height, double H);
 
-// A bend (largestBend, the sine of the angle between two members) in degrees, as every message that
-// names one gives it: kLeastMemberBend is 1.72 degrees.
+// A bend (largestBend, the sine of the angle between two members) in degrees, as the messages that
+// name one give it: kLeastMemberBend is 1.72 degrees. The one home of that turn: the riser's findings
+// (dataset/run_checks) and the statics' warning of a table that ends where the members come into line.
 double degreesOutOfLine(double bend);
 
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
