@@ -61,11 +61,12 @@ struct HeldColumn {
   std::vector<double> momentTerm;
 };
 
-// The members of TPCM (salmMembers) as a held column, each volume made a force as `members` says each member wholly in the water or wholly above it as the piercing element IPIERC puts it
-// (beyond the elements: every member in the water; below the first free element: every member dry).
-// (SalmMembers buoyancyForce). Element `lengthened` (0 for none) counts `extra` longer, its weight, volume and their centres
-// kept, as page 3 changes a length alone. Empty when the piercing element is one of the members',
-// whose buoyancy follows its draft.
+// The members of TPCM (salmMembers) as a held column. Each member lies wholly in the water or wholly
+// above it, as the piercing element IPIERC puts it: beyond the elements, every member in the water;
+// below the first free element, every member dry. Each element's volume is made a force as
+// `members` says (SalmMembers buoyancyForce). Element `lengthened` (0 for none) counts `extra`
+// longer, its weight, volume and their centres kept, as page 3 changes a length alone. Empty when the
+// piercing element is one of the members', whose buoyancy follows its draft.
 HeldColumn heldColumn(const SalmMembers& members, int lengthened = 0, double extra = 0.0);
 
 // The least load of a held column's shape, in its forces (its net weights and moment terms): under a
@@ -75,9 +76,9 @@ inline constexpr double kLeastHeldLoad = 1.0E-3;
 
 // The members' angles from the vertical [rad], lowest first, with the top held at `height` above the
 // lowest free joint under the horizontal load H (> 0) at the top (kLeastHeldLoad at least): the
-// column's one shape, since the top's height falls steadily as member 1 leans further. Empty when no shape reaches the height
-// without the members standing in line: together they are no longer than the height (or no longer
-// than its depth, below the joint).
+// column's one shape, since the top's height falls steadily as member 1 leans further. Empty when no
+// shape reaches the height without the members standing in line: together they are no longer than
+// the height (or no longer than its depth, below the joint).
 std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double H);
 
 // How far a column bends at its most bent joint: the largest sine of the angle between two adjacent
@@ -94,22 +95,50 @@ inline constexpr double kLeastMemberBend = 0.03;
 // has no shape.
 double heldColumnOffset(const HeldColumn& column, double height, double H);
 
-// The largest load under which a held column still bends by kLeastMemberBend at its most bent joint:
-// the members straighten as the load grows, so every smaller load keeps them clear. Loads are taken
-// from kLeastHeldLoad of the column's forces, where the members stand as at no load, to a billion
-// times them. 0 when none does (members that together just span the height stand in line under
-// every load); infinity when every one does.
+// The loads under which a held column bends by kLeastMemberBend at least at its most bent joint, one
+// range from `lower` to `upper`. Large loads straighten the members into line. Small ones leave them
+// as at no load, which is in line too where a member hangs folded back from the one below it (a
+// first member as long as the height plus the second's length); between, the members open out.
+// Loads are taken from kLeastHeldLoad of the column's forces to a billion times them: `lower` is 0
+// when the members stand clear from the least load, `upper` infinity when clear up to the most; both
+// 0 when no load keeps them clear (members that together just span the height).
+struct HeldColumnClearLoads {
+  double lower = 0.0;
+  double upper = 0.0;
+};
+HeldColumnClearLoads heldColumnClearLoads(const HeldColumn& column, double height);
+
+// The upper end of that range: the largest load under which the members still stand clear.
 double heldColumnClearLoad(const HeldColumn& column, double height);
 
+// The same upper end found from a load H under which the members stand clear (bisected upward from
+// it, cheaper than the whole range); H itself when they do not stand clear under it.
+double heldColumnClearLoadAbove(const HeldColumn& column, double height, double H);
+
+// A bend (largestBend, the sine of the angle between two members) in degrees, as the messages that
+// name one give it: kLeastMemberBend is 1.72 degrees. The one home of that turn: the riser's findings
+// (dataset/run_checks) and the statics' warning of a table that ends where the members come into line.
+double degreesOutOfLine(double bend);
+
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
-// `sound` (a test of a column and its top's height): the least lowering of the height (the members
-// kept), and the least lengthening of each element of the members, in element order from the first
-// free one (its weight, volume and their centres kept). 0 when the column is sound as it is;
-// negative when no change up to the members' whole length makes it so. The soundness must hold for
-// every change above the least, as a bend or a reserve that grows with the slack does.
+// `sound` (a test of a column and its top's height): the lowering of the height (the members kept),
+// and the lengthening of each element of the members, in element order from the first free one (its
+// weight, volume and their centres kept), each searched up to the members' whole length. For each
+// change the range of amounts from the least that makes the column sound to the most up to which it
+// stays so (infinity: up to the search's end), and the least alone (`lowering`, `lengthening`): 0
+// when the column is sound as it is, negative when no amount up to the members' whole length makes it
+// so. A middle range is found too, as where a longer element softens a riser that the slow drift then
+// moves further: a grid of amounts (steps of a sixty-fourth of the search, finer below the first)
+// finds it, bisection its ends; a range narrower than the grid's steps may be missed.
+struct ChangeRange {
+  double least = 0.0;
+  double most = 0.0;
+};
 struct HeldColumnRemedy {
   double lowering = 0.0;
   std::vector<double> lengthening;
+  ChangeRange lower;
+  std::vector<ChangeRange> lengthen;
 };
 using HeldColumnTest = std::function<bool(const HeldColumn& column, double height)>;
 HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound);

@@ -5,8 +5,12 @@
 #include <cctype>
 #include <cmath>
 #include <fstream>
+#include <functional>
+#include <limits>
+#include <memory>
 #include <numbers>
 #include <numeric>
+#include <optional>
 
 #include "dataset/builtin_current_rows.h"
 #include "dataset/column_reach.h"
@@ -17,8 +21,12 @@
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
+#include "platform/block_reset.h"
 #include "util/captions.h"
+#include "numlib/circle_constants.h"
+#include "numlib/load_offset_table.h"
 #include "numlib/member_geometry.h"
+#include "numlib/storm_peak.h"
 #include "util/files.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -527,13 +535,6 @@ std::string riserSpanText(const HeldRiser& riser) {
          lengthText(t.DRAFT) + ") with " + lengthText(heldColumnSlack(m)) + " to spare.";
 }
 
-// What lowers the keel, the riser kept.
-constexpr std::string_view kLowerTheKeel = "reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)";
-
-}  // namespace
-
-namespace {
-
 std::vector<std::string> riserLines(const std::string& text) {
   return flowingLines(" ++> Fatal Warning: ", text);
 }
@@ -542,52 +543,218 @@ std::string forceValueText(double value) { return messageValue(value) + unitLabe
 
 std::string lengthValueText(double value) { return lengthText(static_cast<float>(value)); }
 
-// The least change that a remedy names, rounded up to what the message shows so that the figure
-// itself is enough.
-std::string atLeastText(double amount) {
-  return "at least " + lengthText(static_cast<float>(std::ceil(amount * 100.0) / 100.0));
+double columnLength(const HeldColumn& column) {
+  return std::accumulate(column.length.begin(), column.length.end(), 0.0);
+}
+
+// ---- the changes a riser's refusal names, within the run's own checks ----
+
+// What the run's checks of a changed data set need: the data set as they passed it, kept by the
+// runner before its stages change it in memory (the statics turn the elements' volumes into forces),
+// and whether a change is being checked (the riser's findings of the changed data set then name no
+// changes of their own).
+struct RiserChangeState {
+  std::unique_ptr<Tpcm> checked;
+  bool checking = false;
+  void reset() {
+    checked.reset();
+    checking = false;
+  }
+};
+constinit RiserChangeState riserChangeState{};
+const BlockReset resetRiserChangeState{[] { riserChangeState.reset(); }};
+
+// A change of the riser a refusal names, by the amounts it prints [ft | m]: from `amount` up to
+// `most` (infinity: as far as the search went, the riser's length).
+enum class RiserChangeKind { kLengthen, kReduceDepth, kDeepenDraft };
+struct RiserChange {
+  RiserChangeKind kind = RiserChangeKind::kLengthen;
+  int element = 0;  // the element lengthened
+  double amount = 0.0;
+  double most = 0.0;
+};
+
+// The least amount a remedy names, rounded up to the hundredth the message shows, so that the figure
+// itself is enough; the most rounded down.
+double shownLeast(double amount) { return std::ceil(amount * 100.0) / 100.0; }
+double shownMost(double amount) { return std::isfinite(amount) ? std::floor(amount * 100.0) / 100.0 : amount; }
+
+// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.
+std::string amountText(const RiserChange& change) {
+  if (!std::isfinite(change.most)) return "by at least " + lengthText(static_cast<float>(change.amount));
+  return "by " + messageValue(change.amount) + " to " + lengthText(static_cast<float>(change.most));
+}
+
+void applyChange(Tpcm& t, const RiserChange& change) {
+  const auto amount = static_cast<float>(change.amount);
+  switch (change.kind) {
+    case RiserChangeKind::kLengthen: t.SLEN(change.element) += amount; break;
+    case RiserChangeKind::kReduceDepth: t.DEPTH -= amount; break;
+    case RiserChangeKind::kDeepenDraft: t.DRAFT += amount; break;
+  }
+}
+
+// The fatal findings of the run's checks (runFindings) of the data set a riser's refusal is about,
+// as the message writes it: the data set the run checked for a refusal in the run (inRun), else TPCM
+// as it stands; with `change` made to it.
+std::vector<std::vector<std::string>> fatalFindings(bool inRun, const std::optional<RiserChange>& change) {
+  RiserChangeState& state = riserChangeState;
+  const auto kept = std::make_unique<Tpcm>(TPCM);
+  if (inRun && state.checked) TPCM = *state.checked;
+  if (change) applyChange(TPCM, *change);
+  state.checking = true;
+  std::vector<std::vector<std::string>> fatal;
+  try {
+    for (RunFinding& finding : runFindings())
+      if (finding.fatal) fatal.push_back(std::move(finding.lines));
+  } catch (...) {
+    state.checking = false;
+    TPCM = *kept;
+    throw;
+  }
+  state.checking = false;
+  TPCM = *kept;
+  return fatal;
+}
+
+// Whether the run's checks admit a change by `amount`: the data set so changed meets no fatal
+// finding that the data set as it is does not meet already (`before`). A change they refuse is not
+// named: the run would refuse it before any stage, and most of their refusals undo it (an element
+// longer than the water under options 7 and 8, a keel on the sea bed).
+bool changeAdmitted(RiserChange change, double amount, bool inRun,
+                    const std::vector<std::vector<std::string>>& before) {
+  change.amount = amount;
+  for (const std::vector<std::string>& finding : fatalFindings(inRun, change)) {
+    if (std::find(before.begin(), before.end(), finding) == before.end()) return false;
+  }
+  return true;
+}
+
+// The changes of the riser that make it `sound` (heldColumnRemedy: a lengthening of each element of
+// its members, in element order, and a lowering of the keel, as a reduced water depth or a deepened
+// draft), as the message shows them, within what the run's checks admit: a change they refuse at its
+// least is left out, and its most is held to the last amount they admit (the limits of the checks
+// lie beyond an amount: an element as long as the water, a keel on the sea bed).
+std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun) {
+  std::vector<RiserChange> changes;
+  if (riserChangeState.checking) return changes;  // a changed data set's own refusal names none
+  const HeldColumnRemedy remedy = heldColumnRemedy(riser.members, riser.height, sound);
+  const int first = riser.members.firstElement.front();
+  const std::vector<std::vector<std::string>> before = fatalFindings(inRun, std::nullopt);
+  const auto admitted = [&](const RiserChange& change, double amount) {
+    return changeAdmitted(change, amount, inRun, before);
+  };
+  const auto add = [&](RiserChangeKind kind, int element, const ChangeRange& range) {
+    if (!(range.least > 0.0)) return;
+    RiserChange change{kind, element, shownLeast(range.least), shownMost(range.most)};
+    if (change.most < change.amount || !admitted(change, change.amount)) return;
+    // How far the run's checks admit it, where the judge's range ends or as far as the search went
+    // (the riser's length, the keel down to the lowest free joint): an element as long as the water
+    // allows under options 7 and 8, the water as deep as an element is long. A draft the judge admits
+    // to the sea bed is named without an end: the check that stops it there (a draft less than the
+    // water depth) needs no figure.
+    if (kind == RiserChangeKind::kDeepenDraft && !std::isfinite(change.most)) {
+      changes.push_back(change);
+      return;
+    }
+    const double searched = kind == RiserChangeKind::kLengthen ? columnLength(riser.column) : riser.height;
+    const double reach = std::isfinite(change.most) ? change.most : shownMost(searched);
+    if (!admitted(change, reach)) {
+      double last = change.amount, refused = reach;  // the last amount admitted, the first refused
+      while (refused - last > 0.01) {
+        const double middle = std::floor(50.0 * (last + refused)) / 100.0;
+        if (middle <= last) break;
+        (admitted(change, middle) ? last : refused) = middle;
+      }
+      change.most = last;
+    }
+    changes.push_back(change);
+  };
+  for (std::size_t i = 0; i < remedy.lengthen.size(); ++i)
+    add(RiserChangeKind::kLengthen, first + static_cast<int>(i), remedy.lengthen[i]);
+  add(RiserChangeKind::kReduceDepth, 0, remedy.lower);
+  add(RiserChangeKind::kDeepenDraft, 0, remedy.lower);
+  return changes;
 }
 
 // "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2), or
 // lower the keel by at least 3.08 feet: reduce the water depth (page 1, item 4) or deepen the draft
-// (page 5, item 10)", with `afterLowering` after the last; a plain advice where no change up to the
-// members' length does.
-std::string remedyText(const HeldRiser& riser, const HeldColumnRemedy& remedy, const std::string& afterLowering) {
-  const int first = riser.members.firstElement.front();
+// (page 5, item 10)"; empty without changes.
+std::string changesText(const std::vector<RiserChange>& changes) {
   std::vector<std::string> lengthenings;
-  for (std::size_t i = 0; i < remedy.lengthening.size(); ++i) {
-    if (remedy.lengthening[i] > 0.0)
-      lengthenings.push_back("element " + fmtI(first + static_cast<int>(i), 0) + " by " +
-                             atLeastText(remedy.lengthening[i]));
+  std::vector<const RiserChange*> lowerings;
+  for (const RiserChange& change : changes) {
+    if (change.kind == RiserChangeKind::kLengthen) {
+      lengthenings.push_back("element " + fmtI(change.element, 0) + " " + amountText(change));
+    } else {
+      lowerings.push_back(&change);
+    }
   }
+  const auto way = [](const RiserChange& change) {
+    return change.kind == RiserChangeKind::kReduceDepth ? std::string("reduce the water depth (page 1, item 4)")
+                                                        : std::string("deepen the draft (page 5, item 10)");
+  };
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
-  const std::string lower(kLowerTheKeel);
-  if (remedy.lowering > 0.0) remedies.push_back("lower the keel by " + atLeastText(remedy.lowering) + ": " + lower);
-  if (remedies.empty() && afterLowering.empty())
-    return "Give the riser more length than the height: lengthen an element (page 3, item 2), or " + lower + ".";
-  // Under loads this large for its buoyancy no change of the lengths up to the riser's own takes
-  // it clear: its tension has to grow.
-  if (remedies.empty())
-    return "No lengthening of an element or lowering of the keel by up to the riser's length takes it clear "
-           "under these loads: give it more buoyancy (the elements' volumes, page 3)" + afterLowering + ".";
+  if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most) {
+    remedies.push_back("lower the keel " + amountText(*lowerings[0]) + ": " + way(*lowerings[0]) + " or " +
+                       way(*lowerings[1]));
+  } else if (!lowerings.empty()) {
+    std::vector<std::string> ways;
+    for (const RiserChange* change : lowerings) ways.push_back(way(*change) + " " + amountText(*change));
+    remedies.push_back("lower the keel: " + listed(ways, " or "));
+  }
+  if (remedies.empty()) return "";
   remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
-  return remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "") + afterLowering + ".";
+  return remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "");
+}
+
+bool lowersTheKeel(const std::vector<RiserChange>& changes) {
+  return std::any_of(changes.begin(), changes.end(),
+                     [](const RiserChange& change) { return change.kind != RiserChangeKind::kLengthen; });
+}
+
+// The alternatives the changes give: each element's lengthening, and the keel lowered either way.
+std::size_t alternatives(const std::vector<RiserChange>& changes) {
+  const auto lengthenings = std::count_if(changes.begin(), changes.end(), [](const RiserChange& change) {
+    return change.kind == RiserChangeKind::kLengthen;
+  });
+  return static_cast<std::size_t>(lengthenings) + (lowersTheKeel(changes) ? 1u : 0u);
+}
+
+// What a refusal in the run advises: the least changes as the run judges them, or more buoyancy
+// where no change of the lengths the run's checks admit takes the riser clear.
+std::string remedyAdvice(const std::vector<RiserChange>& changes) {
+  if (changes.empty()) {
+    return "No lengthening of an element or lowering of the keel by up to the riser's length that the run's checks "
+           "admit takes it clear at this run's loads and sea: give it more buoyancy (the elements' volumes, page 3), "
+           "or analyse a calmer sea or a lighter wind and current.";
+  }
+  return changesText(changes) + ". " + (alternatives(changes) == 1 ? "That takes" : "Each takes") +
+         " it clear at this run's loads and sea as the run judges them, the slow drift's excursion taken at the "
+         "changed riser's stiffness, with room for a tenth more motion" +
+         (lowersTheKeel(changes) ? "; a lower keel changes the vessel's response and loads too, which the run judges "
+                                   "anew"
+                                 : "") +
+         ". Or analyse a calmer sea or a lighter wind and current.";
 }
 
 // The members' angles from the vertical, "20.05 and 29.40 degrees".
 std::string anglesText(const std::vector<double>& angles) {
   std::vector<std::string> texts;
-  for (const double a : angles) texts.push_back(degreesText(a * 180.0 / std::numbers::pi));
+  for (const double a : angles) texts.push_back(degreesText(a * static_cast<double>(kDegreesPerRadian)));
   return listed(texts) + " degrees";
 }
 
-double degreesOutOfLine(double bend) { return std::asin(std::min(bend, 1.0)) * 180.0 / std::numbers::pi; }
+// Why the members must stay out of line.
+std::string intoLineGrowth() {
+  return "the closer they come into line, the more the riser's tension and the loads that the vessel's motion at "
+         "the keel gives it grow, without bound.";
+}
 
 std::string outOfLineNeed() {
-  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) +
-         " degrees at least: the closer they come into line, the more the riser's tension and the loads that the "
-         "vessel's motion at the keel gives it grow, without bound.";
+  return " where their loads need " + degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees at least: " +
+         intoLineGrowth();
 }
 
 // The run's sea in the words of its pages.
@@ -600,16 +767,149 @@ std::string runSeaText() {
   return seas.size() > 1 ? "the run's sea, " + listed(seas) + " together," : "the run's sea, " + listed(seas) + ",";
 }
 
-// The hinge-to-keel distance of a held column under H [ft | m]; NaN where it has no shape.
-double keelDistance(const HeldColumn& column, double height, double H) {
-  return std::hypot(heldColumnOffset(column, height, H), height);
+// The storm of page 17, item 51.
+std::string stormText() {
+  const Tpcm& t = TPCM;
+  return t.DURATN > 0.0f ? "the storm of " + messageValue(t.DURATN) + " hours (page 17, item 51)"
+                         : "a storm of no duration (page 17, item 51)";
 }
 
-// The keel's motion that a remedy of the reach finding leaves room for, in this run's.
+// The keel's motion that a remedy of the run's findings leaves room for, in this run's: the keel's
+// wave-frequency motion and the slow drift's excursion a tenth larger.
 constexpr double kRemedyMotion = 1.1;
 
-double columnLength(const HeldColumn& column) {
-  return std::accumulate(column.length.begin(), column.length.end(), 0.0);
+// ---- the slow drift's storm peak, in offsets ----
+
+// The statics' load-offset table of the run, as the riser's judge reads it for a riser changed by a
+// remedy: each row's offset is the run's, moved by what the change moves the riser's top under its
+// load. The run's riser gives back the run's table, unchanged.
+struct RiserTable {
+  std::vector<float> load, offset;  // the run's rows
+  std::vector<double> top;          // the run's riser's top under each row's load, by its statics
+};
+
+// The offset of a held column's top under H, its least load held (heldColumnAngles).
+double topOffset(const HeldColumn& column, double height, double H) {
+  return heldColumnOffset(column, height, std::max(H, std::numeric_limits<double>::min()));
+}
+
+RiserTable riserTable(const HeldRiser& riser, const RiserReach& reach) {
+  RiserTable table;
+  const std::size_t n = std::min(reach.tableLoads.size(), reach.tableOffsets.size());
+  table.load.assign(reach.tableLoads.begin(), reach.tableLoads.begin() + static_cast<std::ptrdiff_t>(n));
+  table.offset.assign(reach.tableOffsets.begin(), reach.tableOffsets.begin() + static_cast<std::ptrdiff_t>(n));
+  for (const float H : table.load) table.top.push_back(topOffset(riser.column, riser.height, H));
+  return table;
+}
+
+// The slow drift's storm peak for a held column: its mean offset on the table X0 (the offset at the
+// mean load, read off as the slow drift reads it), the table's spring there, and the surge's most
+// probable largest amplitude at that spring (the slow drift's, surgePeak) carried through the
+// table's surge energy to the peak offset (NLNCR3), as the low-frequency report's extreme motion.
+// Beyond the table's last load the statics of the column itself continue it, up to the load under
+// which its members come within kLeastMemberBend of line, so that no offset past the table is read
+// off an extrapolation. The storm's peak comes into line where it reaches that load's offset.
+struct StormPeak {
+  bool meanInLine = false;   // the members within kLeastMemberBend of line under the mean load
+  bool inLine = false;       // ... or the storm's peak offset reaching the offset where they come into line
+  double meanBend = 0.0;     // the members' bend under the mean load (largestBend)
+  double meanOffset = 0.0;   // X0 [ft | m], from the position under no load's table offset
+  double excursion = 0.0;    // the peak offset less X0 [ft | m], where not in line
+  double clearOffset = 0.0;  // the offset at which the members come into line [ft | m]; infinity: none
+  double clearLoad = 0.0;    // the load under which they do [kips | t]
+};
+
+StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
+                    double room) {
+  StormPeak peak;
+  const double FE = reach.meanLoad;
+  peak.meanBend = largestBend(heldColumnAngles(column, height, FE));
+  peak.meanInLine = !(peak.meanBend >= kLeastMemberBend);
+  peak.clearLoad = peak.meanInLine ? 0.0 : heldColumnClearLoadAbove(column, height, FE);
+  const std::size_t n = table.load.size();
+  if (n < 2) {
+    peak.inLine = peak.meanInLine;
+    peak.clearOffset = std::numeric_limits<double>::infinity();
+    return peak;
+  }
+  // The rows moved by what the change moves the top; then rows of the column's own statics from the
+  // table's last load to the load that brings the members into line.
+  std::vector<float> load = table.load, offset(n);
+  for (std::size_t j = 0; j < n; ++j)
+    offset[j] = static_cast<float>(table.offset[j] + (topOffset(column, height, table.load[j]) - table.top[j]));
+  const double last = table.load.back();
+  const double lastTop = topOffset(column, height, last);
+  constexpr int kBeyondRows = 40;
+  if (std::isfinite(peak.clearLoad) && peak.clearLoad > last && last > 0.0) {
+    for (int i = 1; i <= kBeyondRows; ++i) {
+      const double H = last * std::pow(peak.clearLoad / last, static_cast<double>(i) / kBeyondRows);
+      load.push_back(static_cast<float>(H));
+      offset.push_back(static_cast<float>(offset[n - 1] + (topOffset(column, height, H) - lastTop)));
+    }
+  }
+  // The offset at which the members come into line, in the table's terms: the column's own top
+  // there and what the table adds to the run's riser's top at that load (within the table read
+  // between its rows, beyond it its last row's).
+  if (!std::isfinite(peak.clearLoad)) {
+    peak.clearOffset = std::numeric_limits<double>::infinity();
+  } else {
+    double shift = table.offset.back() - table.top.back();
+    for (std::size_t j = 0; j + 1 < n; ++j) {
+      if (peak.clearLoad <= table.load[j + 1]) {
+        const double share = (peak.clearLoad - table.load[j]) / (table.load[j + 1] - table.load[j]);
+        const double below = table.offset[j] - table.top[j], above = table.offset[j + 1] - table.top[j + 1];
+        shift = below + std::clamp(share, 0.0, 1.0) * (above - below);
+        break;
+      }
+    }
+    peak.clearOffset = topOffset(column, height, peak.clearLoad) + shift;
+  }
+
+  // The mean state and the spring on the table's rows, as the slow drift reads them.
+  const auto points = static_cast<std::int32_t>(n);
+  const auto mean = static_cast<float>(FE);
+  int interval = 1;
+  const float X0 = tableOffsetAtLoad(load.data(), offset.data(), points, mean, interval);
+  const float K = tableStiffness(load.data(), offset.data(), interval);
+  std::vector<float> energy(load.size());
+  tableEnergy(load.data(), offset.data(), static_cast<std::int32_t>(load.size()), energy.data());
+  const float E0 = tableEnergyAtOffset(offset.data(), energy.data(), points, X0);
+  peak.meanOffset = X0;
+  const float amplitude = reach.surgePeak ? reach.surgePeak(K) : 0.0f;
+  if (!(amplitude >= 0.0f) || !std::isfinite(amplitude)) {  // no amplitude to judge by
+    peak.inLine = true;
+    return peak;
+  }
+  float excursion = 0.0f;
+  std::int32_t at = 1;
+  NLNCR3(energy.data(), E0, offset.data(), amplitude, excursion, K, mean, X0, static_cast<std::int32_t>(load.size()),
+         at, 1);
+  peak.excursion = excursion;
+  peak.inLine = peak.meanInLine || !(X0 + room * static_cast<double>(excursion) < peak.clearOffset);
+  return peak;
+}
+
+// The reserve and the motion that judge a riser at the mean state: its length less the
+// hinge-to-keel distance, against the keel's wave-frequency peak along the hinge-keel line and the
+// slow drift's peak excursion along that line.
+struct KeelReach {
+  std::vector<double> angles;  // the members' angles under the mean load [rad]
+  double distance = 0.0;       // hinge to keel [ft | m]
+  double reserve = 0.0;        // the riser's length less the distance [ft | m]
+  double wave = 0.0;           // the keel's wave-frequency peak along the line [ft | m]
+  double drift = 0.0;          // the slow drift's peak excursion along the line [ft | m]
+};
+
+KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& reach, const StormPeak& peak,
+                    double room) {
+  KeelReach keel;
+  keel.angles = heldColumnAngles(column, height, reach.meanLoad);
+  const double out = heldColumnOffset(column, height, reach.meanLoad);
+  keel.distance = std::hypot(out, height);
+  keel.reserve = columnLength(column) - keel.distance;
+  keel.wave = room * keelPeakAlong(reach.keel, out / keel.distance, height / keel.distance, TPCM.DURATN);
+  keel.drift = room * peak.excursion * out / keel.distance;
+  return keel;
 }
 
 }  // namespace
@@ -618,11 +918,19 @@ double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours) 
   const double m0 = s * s * motion.xx0 + c * c * motion.zz0 + 2.0 * s * c * motion.xz0;
   const double m2 = s * s * motion.xx2 + c * c * motion.zz2 + 2.0 * s * c * motion.xz2;
   if (!(m0 > 0.0)) return 0.0;
-  // The most probable largest of the narrow-band motion's cycles in the storm, as the statistics
-  // report takes its peaks: 573 cycles an hour at a mean frequency of 1 rad/s, at least 7.4.
+  // The most probable largest of the narrow-band motion's cycles in the storm, at its mean frequency.
   const double omega = m2 > 0.0 ? std::sqrt(m2 / m0) : 0.0;
-  const double cycles = std::max(7.4, 573.0 * static_cast<double>(hours) * omega);
-  return std::sqrt(m0) * std::sqrt(2.0 * std::log(cycles));
+  return std::sqrt(m0) * stormPeakFactorExact(hours, omega);
+}
+
+void keepCheckedDataSet() {
+  const Tpcm& t = TPCM;
+  // Only a buoyant riser's refusals name changes of the data set.
+  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) {
+    riserChangeState.checked.reset();
+    return;
+  }
+  riserChangeState.checked = std::make_unique<Tpcm>(t);
 }
 
 std::optional<RunFinding> riserBendFinding() {
@@ -630,75 +938,119 @@ std::optional<RunFinding> riserBendFinding() {
   const std::optional<HeldRiser> riser = heldRiser();
   if (!riser) return std::nullopt;
   const double height = riser->height;
-  if (heldColumnClearLoad(riser->column, height) > 0.0) return std::nullopt;
+  const HeldColumnClearLoads clear = heldColumnClearLoads(riser->column, height);
+  if (clear.upper > 0.0 && clear.lower == 0.0) return std::nullopt;
+
+  const std::string need = degreesText(degreesOutOfLine(kLeastMemberBend));
+  const auto clearUnder = [](const HeldColumn& column, double top, double H) {
+    return largestBend(heldColumnAngles(column, top, H)) >= kLeastMemberBend;
+  };
+  constexpr double kNoLoad = std::numeric_limits<double>::min();  // held at the least load of a shape
+  std::string text;
+  std::vector<RiserChange> changes;
+  if (clear.upper > 0.0) {
+    // Folded under the smallest loads, one member back along the other: the statics' table, which
+    // starts at no load, finds no shape there. What unfolds them lets the run judge the rest.
+    text = "The buoyant riser's members stand in line under the smallest loads. " + riserSpanText(*riser) +
+           " Under loads at the keel below " + forceValueText(clear.lower) + " they would stand less than " + need +
+           " degrees out of line, one member folded back along the other," + outOfLineNeed() +
+           " The load-offset table of the statics starts at no load (page 2, item 2).";
+    changes = riserRemedies(
+        *riser, [&](const HeldColumn& column, double top) { return clearUnder(column, top, kNoLoad); }, false);
+    if (!changes.empty()) {
+      text += " " + changesText(changes) + ". These keep them clear from no load on; the run then judges the riser "
+              "at the loads it reaches.";
+    } else if (!riserChangeState.checking) {
+      text += " Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the draft "
+              "(page 5, item 10) so that no member folds back along another.";
+    }
+    return RunFinding{true, riserLines(text)};
+  }
 
   // What keeps them clear over the whole table, whose largest load no run can make the riser reach
   // without the statics' table: then the loads of the run decide (riserReachFinding).
   const double H = t.TLOAD > 0.0f && std::isfinite(t.TLOAD) ? static_cast<double>(t.TLOAD) : 0.0;
-  const std::string text = "The buoyant riser's members stand in line under every load. " + riserSpanText(*riser) +
-                           " Under any load at the keel they would stand less than " +
-                           degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees out of line," +
-                           outOfLineNeed() + " " +
-                           (H > 0.0 ? remedyText(*riser, heldColumnRemedy(riser->members, height, H), "") +
-                                          " These keep them clear up to the largest load of the table, " +
-                                          forceValueText(H) + " (page 2, item 2); the run then judges the riser "
-                                          "at the loads it reaches."
-                                    : remedyText(*riser, HeldColumnRemedy{}, ""));
+  text = "The buoyant riser's members stand in line under every load. " + riserSpanText(*riser) +
+         " Under any load at the keel they would stand less than " + need + " degrees out of line," + outOfLineNeed();
+  if (H > 0.0) {
+    changes = riserRemedies(
+        *riser,
+        [&](const HeldColumn& column, double top) {
+          return clearUnder(column, top, kNoLoad) && clearUnder(column, top, H);
+        },
+        false);
+  }
+  if (riserChangeState.checking) {
+    // A changed data set's finding: its verdict alone counts.
+  } else if (!changes.empty()) {
+    text += " " + changesText(changes) + ". These keep them clear up to the largest load of the table, " +
+            forceValueText(H) + " (page 2, item 2); the run then judges the riser at the loads it reaches.";
+  } else if (H > 0.0) {
+    text += " No lengthening of an element or lowering of the keel that the run's checks admit keeps them clear up "
+            "to the largest load of the table, " + forceValueText(H) + " (page 2, item 2): give the riser more "
+            "buoyancy (the elements' volumes, page 3).";
+  } else {
+    text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or reduce the "
+            "water depth (page 1, item 4) or deepen the draft (page 5, item 10); the run then judges the riser at "
+            "the loads it reaches.";
+  }
   return RunFinding{true, riserLines(text)};
 }
 
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
-  const Tpcm& t = TPCM;
   const std::optional<HeldRiser> riser = heldRiser(true);
   if (!riser || !(reach.meanLoad > 0.0) || !std::isfinite(reach.meanLoad)) return std::nullopt;
-  const double peakLoad = std::isfinite(reach.peakLoad) ? std::max(reach.peakLoad, reach.meanLoad) : reach.meanLoad;
-  const auto wavePeak = [&](const HeldColumn& column, double height) {
-    const double distance = keelDistance(column, height, reach.meanLoad);
-    return keelPeakAlong(reach.keel, heldColumnOffset(column, height, reach.meanLoad) / distance,
-                         height / distance, t.DURATN);
-  };
-  // Sound: clear of the line under the slow drift's storm peak, and with more length at the mean state
-  // than the keel's wave-frequency peak along the line takes up.
-  const auto inLine = [&](const HeldColumn& column, double height) {
-    return !(largestBend(heldColumnAngles(column, height, peakLoad)) >= kLeastMemberBend);
-  };
-  const auto soundFor = [&](double motion) {
-    return [&, motion](const HeldColumn& column, double height) {
-      if (inLine(column, height)) return false;
-      return columnLength(column) - keelDistance(column, height, reach.meanLoad) > motion * wavePeak(column, height);
+  const RiserTable table = riserTable(*riser, reach);
+  const auto soundFor = [&](double room) {
+    return [&, room](const HeldColumn& column, double height) {
+      const StormPeak peak = stormPeak(column, height, reach, table, room);
+      if (peak.inLine) return false;
+      const KeelReach keel = keelReach(column, height, reach, peak, room);
+      return keel.reserve > keel.wave + keel.drift;
     };
   };
   const HeldColumn& column = riser->column;
   const double height = riser->height;
-  if (soundFor(1.0)(column, height)) return std::nullopt;
+  const StormPeak peak = stormPeak(column, height, reach, table, 1.0);
+  const KeelReach keel = keelReach(column, height, reach, peak, 1.0);
+  if (!peak.inLine && keel.reserve > keel.wave + keel.drift) return std::nullopt;
 
-  const std::vector<double> mean = heldColumnAngles(column, height, reach.meanLoad);
-  const double length = columnLength(column);
-  const double distance = keelDistance(column, height, reach.meanLoad);
-  const bool peaked = peakLoad > reach.meanLoad;
+  const Tpcm& t = TPCM;
+  const std::string mean = "the slow drift's mean load of " + forceValueText(reach.meanLoad);
   std::string text;
-  if (inLine(column, height)) {
+  if (peak.meanInLine) {
     text = "The buoyant riser's members would come into line under the run's loads. " + riserSpanText(*riser) +
-           " Under the " + (peaked ? "slow drift's storm peak load of " + forceValueText(peakLoad) + " (its mean load " +
-                                         forceValueText(reach.meanLoad) + ")"
-                                   : "slow drift's mean load of " + forceValueText(reach.meanLoad)) +
-           ", they would stand " + degreesText(degreesOutOfLine(largestBend(heldColumnAngles(column, height, peakLoad)))) +
+           " Under " + mean + " they would stand " + degreesText(degreesOutOfLine(peak.meanBend)) +
            " degrees out of line," + outOfLineNeed();
+  } else if (peak.inLine) {
+    // The offsets from where the vessel lies under no load, as the low-frequency report gives them.
+    const double zero = table.offset.empty() ? 0.0 : table.offset.front();
+    text = "The buoyant riser's members would come into line in the run's storm. " + riserSpanText(*riser) +
+           " Under " + mean + " the vessel lies at an offset of " + lengthValueText(peak.meanOffset - zero) +
+           " from where it lies under no load, and the slow drift's peak excursion in " + stormText() +
+           " would carry it beyond " + lengthValueText(peak.clearOffset - zero) + ", where the members come within " +
+           degreesText(degreesOutOfLine(kLeastMemberBend)) + " degrees of line" +
+           (peak.clearLoad <= static_cast<double>(t.TLOAD) ? " (under " + forceValueText(peak.clearLoad) + ")" : "") +
+           ": " + intoLineGrowth();
   } else {
-    text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under the slow drift's mean load of " +
-           forceValueText(reach.meanLoad) + " they stand at " + anglesText(mean) + " from the vertical and hold the keel " +
-           lengthValueText(distance) + " from the hinge, " + lengthValueText(length - distance) + " short of their length" +
-           ". In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
-           lengthValueText(wavePeak(column, height)) +
-           (t.DURATN > 0.0f ? " at the most probable peak of the storm of " + messageValue(t.DURATN) + " hours"
-                            : " at its significant amplitude") +
-           " (page 17, item 51), more than that: the members cannot reach so far, and the linear model of their "
-           "motions would swing them past where they can go, with loads without bound.";
+    text = "The buoyant riser would go taut in the run's sea. " + riserSpanText(*riser) + " Under " + mean +
+           " they stand at " + anglesText(keel.angles) + " from the vertical and hold the keel " +
+           lengthValueText(keel.distance) + " from the hinge, " + lengthValueText(keel.reserve) + " short of their length.";
+    // The slow drift alone never takes the keel beyond the reserve short of the line: the distance
+    // from the hinge grows faster than the excursion's share along the line. The sea's motion does.
+    text += " In " + runSeaText() + " the vessel moves the keel along the line from the hinge by " +
+            lengthValueText(keel.wave) +
+            (t.DURATN > 0.0f ? " at the most probable peak of " + stormText()
+                             : " at its significant amplitude (page 17, item 51)");
+    if (keel.drift > 0.0) {
+      text += ", and the slow drift's peak excursion of " + lengthValueText(peak.excursion) + " in that storm moves it " +
+              lengthValueText(keel.drift) + " further along the line: together " +
+              lengthValueText(keel.wave + keel.drift);
+    }
+    text += ", more than that: the members cannot reach so far, and the linear model of their motions would swing "
+            "them past where they can go, with loads without bound.";
   }
-  // A changed riser moves the slow drift's loads and the line the keel moves along: the changes named
-  // leave room for a tenth more motion than this run's.
-  text += " " + remedyText(*riser, heldColumnRemedy(riser->members, height, soundFor(kRemedyMotion)),
-                           ", which change the vessel's response too (the run checks it again); or analyse a calmer sea or a lighter wind and current");
+  text += " " + remedyAdvice(riserRemedies(*riser, soundFor(kRemedyMotion), true));
   return RunFinding{true, riserLines(text)};
 }
 
@@ -708,12 +1060,28 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
   const double height = riser->height;
   const double bend = largestBend(heldColumnAngles(riser->column, height, peakLoad));
   if (bend >= kLeastMemberBend) return std::nullopt;
-  const std::string text = "The buoyant riser's members would come into line under the run's loads. " +
-                           riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
-                           ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +
-                           outOfLineNeed() + " Raising the table (page 2, item 2) does not help. " +
-                           remedyText(*riser, heldColumnRemedy(riser->members, height, peakLoad),
-                                      "; or analyse a calmer sea or a lighter wind and current");
+  const std::vector<RiserChange> changes = riserRemedies(
+      *riser,
+      [peakLoad](const HeldColumn& column, double top) {
+        return largestBend(heldColumnAngles(column, top, peakLoad)) >= kLeastMemberBend;
+      },
+      true);
+  std::string text = "The buoyant riser's members would come into line under the run's loads. " +
+                     riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
+                     ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +
+                     outOfLineNeed() + " Raising the table (page 2, item 2) does not help.";
+  if (!changes.empty()) {
+    text += " " + changesText(changes) + ". " + (alternatives(changes) == 1 ? "That keeps" : "Each keeps") +
+            " them clear under that load" +
+            (lowersTheKeel(changes) ? "; a lower keel changes the vessel's response and loads too, which the run "
+                                      "judges anew"
+                                    : "") +
+            ". Or analyse a calmer sea or a lighter wind and current.";
+  } else {
+    text += " No lengthening of an element or lowering of the keel that the run's checks admit keeps them clear under "
+            "that load: give the riser more buoyancy (the elements' volumes, page 3), or analyse a calmer sea or a "
+            "lighter wind and current.";
+  }
   return RunFinding{true, riserLines(text)};
 }
 

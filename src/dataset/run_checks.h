@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -139,13 +140,15 @@ std::optional<RunFinding> columnReachFinding();
 
 // A buoyant riser (IARCO 2) held between its hinge and the vessel's keel whose members stand in line
 // under every load: no horizontal load at the keel bends them by kLeastMemberBend at any joint
-// (heldColumnClearLoad, dataset/column_reach.h), as members that together just span the height do.
+// (heldColumnClearLoads, dataset/column_reach.h), as members that together just span the height do.
 // Their tension is then undetermined and the member loads' divisor vanishes whatever the run's loads,
 // so the finding stands before any stage. Fatal; it names the elements' lengths and their sum, the
 // height to the keel and what it comes from, the slack, and what to change: the least lengthening of
 // an element or lowering of the keel (the water depth or the draft) that keeps them clear up to the
-// table's largest load (TLOAD, page 2, item 2). A riser that bends under some loads is judged at the
-// loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the table's largest load.
+// table's largest load (TLOAD, page 2, item 2), each as the message writes it within the run's own
+// checks (runFindings of the data set so changed has no fatal finding). A riser that bends under some
+// loads is judged at the loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the
+// table's largest load.
 std::optional<RunFinding> riserBendFinding();
 
 // The wave-frequency motion of the keel that holds a buoyant riser's top, in the riser's plane: x
@@ -158,40 +161,57 @@ struct KeelMotion {
 };
 
 // The most probable largest excursion of the keel along the direction (s, c) (horizontal outward and
-// vertical components of a unit vector) in a storm of `hours`, as the statistics report takes its
-// peaks: the motion's RMS times sqrt(2 ln N), N the cycles of its mean frequency sqrt(m2 / m0) in
-// the storm, at least 7.4 (a storm of no duration gives the significant amplitude, twice the RMS).
+// vertical components of a unit vector) in a storm of `hours`: the motion's RMS times the storm's
+// peak factor at its mean frequency sqrt(m2 / m0) (stormPeakFactorExact, numlib/storm_peak.h).
 double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours);
 
 // What the run reaches, once the slow drift has found its mean state: the mean horizontal load at
-// the keel (the most stable equilibrium's), the slow drift's storm peak of that load, and the keel's
-// wave-frequency motion.
+// the keel (the most stable equilibrium's), the keel's wave-frequency motion, the statics' load-offset
+// table (HLOAD and OFFSET of EQUILB, rising) and the slow drift's surge at the spring of a table.
 struct RiserReach {
   double meanLoad = 0.0;  // [kips | t]
-  double peakLoad = 0.0;  // [kips | t], no less than the mean
   KeelMotion keel;
+  std::vector<float> tableLoads;    // [kips | t]
+  std::vector<float> tableOffsets;  // [ft | m]
+  // The surge's most probable largest amplitude in the storm of DURATN at a spring of the table at the
+  // mean load [kips/ft | t/m] (surgeStormAmplitude, slowdrift/slomor.h) [ft | m]; none: no surge.
+  std::function<float(float spring)> surgePeak;
 };
 
 // A buoyant riser, as riserBendFinding judges it, that the loads and the sea of its run take beyond
-// what its members can reach: under the slow drift's storm peak load it bends by less than
-// kLeastMemberBend (its members come into line), or its members' length less the hinge-to-keel
-// distance at the mean state (the reserve) is no more than the keel's most probable peak motion
-// along the hinge-keel line of the mean state in the storm of DURATN (keelPeakAlong). The linear model of the
-// members would then swing them past where they can go, with loads without bound. Fatal; it names
-// the lengths, the height and the slack, the mean state (the loads, the members' angles, the distance
-// and the reserve, the peak motion and the storm) or the bend under the peak load, and the least
-// lengthening of an element or lowering of the keel that makes the riser sound at the same loads and
-// sea, with room for a tenth more motion, or a calmer sea or a lighter wind and current. Judged in the
-// run, after the statics have turned the elements' volumes into forces.
+// what its members can reach. The slow drift's storm peak is judged in offsets: the mean offset on the
+// table (as the slow drift reads it at the mean load) plus the surge's storm peak excursion (its most
+// probable largest amplitude at the table's spring there, carried through the table's surge energy as
+// the low-frequency report carries it, the column's own statics continuing the table beyond its last
+// load), against the offset at which the members come within kLeastMemberBend of line, which the
+// members' statics give; the members must stand clear of line under the mean load too. And the
+// reserve, the members' length less the hinge-to-keel distance at the mean state, must exceed the
+// keel's most probable peak wave-frequency motion along the hinge-keel line of the mean state in the
+// storm of DURATN (keelPeakAlong) plus the slow drift's peak excursion along that line. The linear
+// model of the members would otherwise swing them past where they can go, with loads without bound.
+// Fatal; it names the lengths, the height and the slack, the mean state (the loads, the members'
+// angles, the distance and the reserve, the peak motions and the storm) or the offsets of the storm's
+// peak, and the least lengthening of an element or lowering of the keel that takes the riser clear at
+// the same loads and sea as this judge judges it (the changed riser's table and, at its spring, the
+// slow drift's excursion), with room for a tenth more motion, each within the run's own checks of the
+// data set the run checked (keepCheckedDataSet), or more buoyancy where none is; or a calmer sea or a
+// lighter wind and current. Judged in the run, after the statics have turned the elements' volumes
+// into forces.
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 
 // A buoyant riser, as riserBendFinding judges it, that a peak horizontal load of the run's reports
 // (`peak` says which, "the most probable peak horizontal load of RANOUT") would bring into line: the
 // members bend by less than kLeastMemberBend under it. Fatal, in place of the advice to raise the
 // table, which cannot help; it names the lengths, the height, the peak load and the bend, and the
-// least lengthening or lowering of the keel that keeps the members clear under that load, or a calmer
-// sea or a lighter wind and current. Judged in the run, after the statics.
+// least lengthening or lowering of the keel that keeps the members clear under that load within the
+// run's own checks, or a calmer sea or a lighter wind and current. Judged in the run, after the
+// statics.
 std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
+
+// Keeps the data set as the run's checks passed it (TPCM, once runFindings has no fatal finding and
+// before any stage changes it in memory): the changes a riser's refusal in the run names are checked
+// against it. The runner calls it; without it they are checked against TPCM as it stands.
+void keepCheckedDataSet();
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the

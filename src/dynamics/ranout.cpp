@@ -14,6 +14,7 @@
 #include "hull/equilb.h"
 #include "lowfreq/net_loads.h"
 #include "numlib/circle_constants.h"
+#include "numlib/storm_peak.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/lowprt.h"
@@ -468,8 +469,9 @@ void listLowFrequencyPeaks() {
   const Equilb& e = EQUILB;
   const float frequencies[3] = {e.WSURG, e.WYAWLO, e.WYAWHI};
   for (const float w : frequencies) {
-    const float cycles = std::max(573.0f * TPCM.DURATN * w, 7.4f);
-    writeRecord(TPCM.EDUNIT, " CYCLES, PEAK FACTOR:" + fmtE(cycles, 14, 6) + fmtE(std::sqrt(2.0f * std::log(cycles)), 14, 6));
+    const float cycles = stormCycles(TPCM.DURATN, w);
+    writeRecord(TPCM.EDUNIT, " CYCLES, PEAK FACTOR:" + fmtE(countedStormCycles(cycles), 14, 6) +
+                                 fmtE(stormPeakFactor(cycles), 14, 6));
   }
 }
 
@@ -513,9 +515,7 @@ float HPKVAL(float P, float Q, float HOURS, float W, float DIV) {
   if (!(C > 0.0f)) C = 1.0E-10f;
   // The share of the response cycles that the low-frequency motion leaves to the wave frequency.
   const float F = 0.63662f * std::atan(std::sqrt(1.0f - C * C) / C);
-  float N = HOURS * 573.0f * W * F;  // 573 = 3600 / 2 pi: hours and rad/s to cycles
-  if (N < 7.4f) N = 7.4f;
-  return P * std::sqrt(2.0f * std::log(N)) / DIV;
+  return P * stormPeakFactor(stormCycles(HOURS, W) * F) / DIV;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "dynamics/riser_reach.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -12,7 +13,7 @@
 #include "hull/equilb.h"
 #include "numlib/algebra.h"
 #include "platform/units.h"
-#include "slowdrift/lowprt.h"
+#include "slowdrift/slomor.h"
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/unformatted_io.h"
@@ -74,7 +75,11 @@ void judgeRiserReach() {
   const Equilb& e = EQUILB;
   RiserReach reach;
   reach.meanLoad = e.FTOT(e.ISTAB);
-  reach.peakLoad = stormPeakLoad();
+  // The statics' load-offset table, which the slow drift read, and its surge at another spring.
+  const auto points = static_cast<std::size_t>(std::clamp<std::int32_t>(t.NUMTAB, 0, kMaxTablePoints));
+  reach.tableLoads.assign(e.HLOAD.data(), e.HLOAD.data() + points);
+  reach.tableOffsets.assign(e.OFFSET.data(), e.OFFSET.data() + points);
+  reach.surgePeak = surgeStormAmplitude;
   // The vessel's motions at the keel: "YOKEMOT" of a single point mooring.
   if (t.ISPM == 1) {
     if (const std::optional<KeelMotion> keel = riserKeelMotion()) reach.keel = *keel;

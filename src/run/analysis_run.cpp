@@ -301,6 +301,7 @@ void checkRunData() {
     if (finding.fatal) fatalStop(kRunner, TPCM.EDUNIT, finding.lines, FatalWait::kPressReturn, kKeyboardUnit);
     writeRunWarning(TPCM.EDUNIT, finding.lines);
   }
+  keepCheckedDataSet();
 }
 
 void prepareRun(RunMode mode) {

@@ -18,6 +18,7 @@
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
+#include "numlib/load_offset_table.h"
 #include "platform/units.h"
 #include "slowdrift/lowprt_parts.h"
 #include "slowdrift/pekcom.h"
@@ -310,13 +311,7 @@ void writeSectionThree(const LowReportRun& run) {
 // The offset at which the statics table carries the load H, read off by straight lines (extrapolated
 // beyond the table's ends); interval returns the table interval used.
 float offsetAtLoad(float H, int& interval) {
-  const Equilb& q = EQUILB;
-  int range = 0;
-  interval = 1;
-  BSRCH(q.HLOAD.data(), H, range, interval, TPCM.NUMTAB);
-  float X = 0.0f;
-  INTERP(q.HLOAD.data(), q.OFFSET.data(), H, X, interval);
-  return X;
+  return tableOffsetAtLoad(EQUILB.HLOAD.data(), EQUILB.OFFSET.data(), TPCM.NUMTAB, H, interval);
 }
 
 // The quantities of the most stable equilibrium that sections IV to VI use: the mean load and offset,
@@ -516,12 +511,11 @@ std::vector<std::string> waveHeadingWarning() {
   return lines;
 }
 
-void warnPeakBeyondTable(const std::string& peak, float load) {
+namespace {
+
+// The warning of a peak load beyond the table, whose offset the report extrapolates.
+void warnExtrapolatedPeak(const std::string& peak, float load) {
   const Tpcm& t = TPCM;
-  if (attachedBuoyantRiser(t.FRESLM, t.IARCO)) {
-    if (const auto finding = riserPeakLoadFinding(load, peak))
-      fatalStop("VANTREL", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
-  }
   const float last = EQUILB.HLOAD(t.NUMTAB);
   if (!(load > last)) return;
   const std::vector<std::string> lines =
@@ -530,6 +524,21 @@ void warnPeakBeyondTable(const std::string& peak, float load) {
                                          "interval. Raise the maximum horizontal load on Salm (page 2, item 2), now " +
                                          forceText(t.TLOAD) + ", above it.");
   writeRunWarning(t.EDUNIT, lines);
+}
+
+// LOWOUT's storm peak load: a buoyant riser's judge has judged the storm's peak in offsets before
+// the report (judgeRiserReach), where the run computes them, not at this load read off the table.
+void warnStormPeakBeyondTable(float load) { warnExtrapolatedPeak("the storm peak horizontal load of LOWOUT", load); }
+
+}  // namespace
+
+void warnPeakBeyondTable(const std::string& peak, float load) {
+  const Tpcm& t = TPCM;
+  if (t.IARCO == kBuoyantRiser && t.FRESLM == 0) {
+    if (const auto finding = riserPeakLoadFinding(load, peak))
+      fatalStop("VANTREL", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
+  }
+  warnExtrapolatedPeak(peak, load);
 }
 
 std::string forceLabel() { return unitLabel(TPCM.NUNTS); }
@@ -564,7 +573,7 @@ void LOWPRT() {
     prepareDynamics(run);
     if (t.NELEM != 0) {
       memberStatistics(run);
-      warnPeakBeyondTable("the storm peak horizontal load of LOWOUT", run.FEQ + PEKCOM.FSIGLP(1, 1));
+      warnStormPeakBeyondTable(run.FEQ + PEKCOM.FSIGLP(1, 1));
     }
     return;
   }
@@ -584,7 +593,7 @@ void LOWPRT() {
     writeSectionSix(run);
   }
   if (toFile) HCLOSE(kReportUnit, kReportFile, kCaller, t.EDUNIT);
-  if (t.NELEM != 0) warnPeakBeyondTable("the storm peak horizontal load of LOWOUT", run.FEQ + PEKCOM.FSIGLP(1, 1));
+  if (t.NELEM != 0) warnStormPeakBeyondTable(run.FEQ + PEKCOM.FSIGLP(1, 1));
 }
 
 }  // namespace qv

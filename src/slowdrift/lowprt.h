@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "hull/equilb.h"
+#include "numlib/load_offset_table.h"
 #include "util/farray.h"
 
 namespace qv {
@@ -46,20 +47,14 @@ std::vector<std::string> waveHeadingWarning();
 // A peak horizontal load of a report (`peak` says which, "the storm peak horizontal load of LOWOUT")
 // beyond the last load of the statics' load-offset table has its offset extrapolated from the table's
 // last interval: the lines of the warning that says so and names page 2's maximum load, written on
-// EDUNIT (and standard error, unattended). Nothing within the table. LOWPRT warns of its storm peak,
-// RANOUT of its most probable peak.
+// EDUNIT (and standard error, unattended). Nothing within the table. RANOUT warns of its most
+// probable peak with it, LOWPRT of its storm peak the same way.
 //
 // A buoyant riser is first judged at the load (riserPeakLoadFinding, dataset/run_checks.h): a peak
 // that would bring its members into line stops the run there, once, instead of advising a larger
-// table, which could not help.
+// table, which could not help. LOWPRT's storm peak is not judged again: the riser's judge has judged
+// the storm's peak in offsets before the report (judgeRiserReach, dynamics/riser_reach.h).
 void warnPeakBeyondTable(const std::string& peak, float load);
-
-// The slow drift's storm peak of the horizontal load at the SALM's top, as the storm-peak case of
-// section VI finds it for an attachment other than a yoke: the surge's most probable largest
-// amplitude in the storm of DURATN, carried through the surge energy table from the mean state.
-// Read from what SLOMOR leaves, before LOWPRT turns the mode variances into amplitudes: the run
-// judges a buoyant riser by it before any report shows its members.
-float stormPeakLoad();
 
 // One mode of section V on unit IUNIT, from its record R of EQUILB (amplitudes by now): the period,
 // the damping by source in percent of critical (unless userDamping is set), the F-sigma motion by
@@ -75,14 +70,5 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
 // source switched off, a steady wind, a steady current); the label is then blank.
 void LOWLAB(Text<51>& label, std::int32_t& skip, std::int32_t kase, std::int32_t LWIND, std::int32_t LCURNT,
             std::int32_t LSWELL, std::int32_t LRANDM, std::int32_t CURTYP, std::int32_t WNDTYP);
-
-// The value of table Q (N points, indexed as ERG) reached when the motion amplitude X is added to the
-// mean position, measured by energy: the level E = K X^2 / 2 + E0 + X |FE| is found in the energy
-// table ERG (interval IDX, returned) and Q read there; OUT is that value minus SUB. With an energy
-// table that integrates the load over the offset from the table's start, a linear table
-// (load = K offset) gives back X for the offsets with SUB the mean offset, and K X for the loads with
-// SUB the mean load. SWITCH = 0 reads the fractional table position scaled by Q(1) instead.
-void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, float K, float FE, float SUB,
-            std::int32_t N, std::int32_t& IDX, std::int32_t SWITCH);
 
 }  // namespace qv

@@ -9,6 +9,8 @@
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
+#include "numlib/load_offset_table.h"
+#include "numlib/storm_peak.h"
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
 #include "slowdrift/lowprt.h"
@@ -21,16 +23,9 @@ namespace qv {
 
 namespace {
 
-constexpr float kSecondsPerRadian = 573.0f;  // 3600 / 2 pi: storm hours times rad/s give cycles
-constexpr float kFewestCycles = 7.4f;        // below this the peak factor stays at about 2.0
-
 // The most probable largest of the cycles of a storm of DURATN hours at the frequency omega [rad/s],
-// in standard deviations: sqrt(2 ln N).
-float peakFactor(float omega) {
-  float N = kSecondsPerRadian * TPCM.DURATN * omega;
-  if (N < kFewestCycles) N = kFewestCycles;
-  return std::sqrt(2.0f * std::log(N));
-}
+// in standard deviations.
+float peakFactor(float omega) { return stormPeakFactor(stormCycles(TPCM.DURATN, omega)); }
 
 // The seven variances of a mode record, each replaced by its square root times scale.
 void varianceToAmplitude(LowModeRecord& R, float scale) {
@@ -43,10 +38,7 @@ void varianceToAmplitude(LowModeRecord& R, float scale) {
 void prepareDynamics(LowReportRun& run) {
   const Tpcm& t = TPCM;
   Equilb& q = EQUILB;
-  int range = 0;
-  int interval = 1;
-  BSRCH(q.OFFSET.data(), run.X0, range, interval, t.NUMTAB);
-  INTERP(q.OFFSET.data(), ERGCOM.SRGERG.data(), run.X0, run.E0, interval);
+  run.E0 = tableEnergyAtOffset(q.OFFSET.data(), ERGCOM.SRGERG.data(), t.NUMTAB, run.X0);
   q.FSGPK = peakFactor(q.WSURG);
   q.FLOPK = peakFactor(q.WYAWLO);
   q.FHIPK = peakFactor(q.WYAWHI);
@@ -164,46 +156,6 @@ void LOWPK3(const LowModeRecord& R, const float* ERG, float E0, const float* OFF
     const float angle = yawArm != 0.0f ? kDegreesPerRadianFiveDecimals * extreme / yawArm : 0.0f;
     writeRecord(u, storm + fmtF(angle, 10, 2) + degreesLabel());
   }
-}
-
-void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, float K, float FE, float SUB,
-            std::int32_t N, std::int32_t& IDX, std::int32_t SWITCH) {
-  float E = (K * 0.5f * X) * X + E0 + X * std::fabs(FE);
-  if (!(E >= 0.0f)) E = 0.0f;
-  int range = 0;
-  int interval = 1;
-  BSRCH(ERG, E, range, interval, N);
-  IDX = interval;
-  if (SWITCH != 0) {
-    INTERP(ERG, Q, E, OUT, IDX);
-  } else {
-    // The fractional table position from the first entry, in units of the first table value.
-    const float position = static_cast<float>(IDX - 1) + (E - ERG[IDX - 1]) / (ERG[IDX] - ERG[IDX - 1]);
-    OUT = Q[0] * position;
-  }
-  OUT = OUT - SUB;
-}
-
-float stormPeakLoad() {
-  const Tpcm& t = TPCM;
-  const Equilb& q = EQUILB;
-  const Ergcom& e = ERGCOM;
-  const float FEQ = q.FTOT(q.ISTAB);
-  int range = 0;
-  int interval = 1;
-  float X0 = 0.0f, E0 = 0.0f;
-  BSRCH(q.HLOAD.data(), FEQ, range, interval, t.NUMTAB);
-  INTERP(q.HLOAD.data(), q.OFFSET.data(), FEQ, X0, interval);
-  interval = 1;
-  BSRCH(q.OFFSET.data(), X0, range, interval, t.NUMTAB);
-  INTERP(q.OFFSET.data(), e.SRGERG.data(), X0, E0, interval);
-  // The storm-peak case of section VI: the surge's peak amplitude carried through the energy table.
-  // Its yaw share needs a yoke out of the SALM plane, which no other attachment has.
-  const float amplitude = peakFactor(q.WSURG) * std::sqrt(q.VARTOT);
-  float deviation = 0.0f;
-  interval = 1;
-  NLNCR3(e.SRGERG.data(), E0, q.HLOAD.data(), amplitude, deviation, e.SPRNGX, FEQ, FEQ, t.NUMTAB, interval, t.LSPM);
-  return FEQ + deviation;
 }
 
 }  // namespace qv

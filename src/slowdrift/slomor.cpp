@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,8 +28,10 @@
 #include "numlib/angles.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
+#include "numlib/load_offset_table.h"
 #include "numlib/roots.h"
 #include "numlib/special_functions.h"
+#include "numlib/storm_peak.h"
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
@@ -406,17 +409,12 @@ void offsetAndStiffness() {
   const Equilb& q = EQUILB;
   Ergcom& e = ERGCOM;
   const float F = q.FTOT(q.ISTAB);
-  int range = 0;
   int J = 1;
-  BSRCH(&q.HLOAD(1), F, range, J, t.NUMTAB);
-  INTERP(&q.HLOAD(1), &q.OFFSET(1), F, e.REQLIB, J);
-  e.SPRNGX = (q.HLOAD(J + 1) - q.HLOAD(J)) / (q.OFFSET(J + 1) - q.OFFSET(J));
+  e.REQLIB = tableOffsetAtLoad(&q.HLOAD(1), &q.OFFSET(1), t.NUMTAB, F, J);
+  e.SPRNGX = tableStiffness(&q.HLOAD(1), &q.OFFSET(1), J);
   // The work of the mooring load over the offset from the unloaded position: it rises with the
   // table and is the energy the nonlinear correction of the report matches.
-  e.SRGERG(1) = 0.0f;
-  for (int K = 2; K <= t.NUMTAB; ++K) {
-    e.SRGERG(K) = e.SRGERG(K - 1) + 0.5f * (q.HLOAD(K) + q.HLOAD(K - 1)) * (q.OFFSET(K) - q.OFFSET(K - 1));
-  }
+  tableEnergy(&q.HLOAD(1), &q.OFFSET(1), t.NUMTAB, &e.SRGERG(1));
 }
 
 // ---- masses and natural frequencies ----
@@ -430,39 +428,57 @@ struct ModeScales {
   bool active[3];   // the mode has a natural frequency
 };
 
-ModeScales massesAndFrequencies() {
+// The angle of the yoke out of the vessel's axes at the most stable equilibrium, whose cosine and
+// sine share the surge mass and spring between the vessel's surge and sway.
+float surgeAxisAngle() {
+  const Equilb& q = EQUILB;
+  return q.TANGLE(q.ISTAB) - q.SLMANG(q.ISTAB) + TPCM.YOKVES;
+}
+
+// The effective masses of the modes, from the added-mass factors of PASCOM.
+void modeMasses() {
   const Tpcm& t = TPCM;
   const Pascom& p = PASCOM;
-  const Ergcom& e = ERGCOM;
   Equilb& q = EQUILB;
-  const float G = WAVCOM.G;
-  const int k = q.ISTAB;
-  const float A = q.TANGLE(k) - q.SLMANG(k) + t.YOKVES;
+  const float A = surgeAxisAngle();
   const float s = std::sin(A);
   const float c = std::cos(A);
-  const float M = t.DISPL / G;
+  const float M = t.DISPL / WAVCOM.G;
 
   if (t.CREATR == kSimGandru) {
-    q.EMSURG = q.REDWGT * p.CMSRG / G;
+    q.EMSURG = q.REDWGT * p.CMSRG / WAVCOM.G;
   } else if (t.LSPM != 0) {
     q.EMSURG = M * (p.CMSRG * c * c + p.CMSWY * s * s);
   } else {
     q.EMSURG = M * p.CMSRG;
   }
   q.EMI = M * t.TYGYR * t.TYGYR * p.CMSWY;
+  if (t.LSPM != 0) q.EMILO = M * (t.TYGYR * t.TYGYR + q.YAWARM * q.YAWARM) * p.CMSWY;  // yaw inertia about the mooring point
+  else q.EMILO = M * p.CMSWY;
+}
+
+// The natural frequencies of the modes from their masses and the springs of ERGCOM, and what the
+// damping and variance sums of the three modes share.
+ModeScales modeFrequencies() {
+  const Tpcm& t = TPCM;
+  const Pascom& p = PASCOM;
+  const Ergcom& e = ERGCOM;
+  Equilb& q = EQUILB;
+  const int k = q.ISTAB;
+  const float A = surgeAxisAngle();
+  const float s = std::sin(A);
+  const float c = std::cos(A);
 
   ModeScales m{};
   if (t.LSPM != 0) {
     q.WSURG = t.CREATR == kSimHeskova ? naturalFrequency((e.SPRNGX * std::fabs(c) + e.SPRNGY * std::fabs(s)) / q.EMSURG)
                              : naturalFrequency(e.SPRNGX / q.EMSURG);
-    q.EMILO = M * (t.TYGYR * t.TYGYR + q.YAWARM * q.YAWARM) * p.CMSWY;  // yaw inertia about the mooring point
     const float gyrationRatio = t.TYGYR / q.YAWARM;
     coupledSwayYaw(q.FTOT(k) * std::fabs(q.YAWARM) / q.EMILO, q.WSURG * q.WSURG * p.CMSRG / p.CMSWY,
                    1.0f / (1.0f + gyrationRatio * gyrationRatio), q.WYAWLO, q.WYAWHI);
     m.R2 = q.YAWARM * q.YAWARM + e.REQLIB * e.REQLIB -
            2.0f * e.REQLIB * std::fabs(q.YAWARM) * std::cos(q.VESANG - q.SLMANG(k));
   } else {
-    q.EMILO = M * p.CMSWY;
     q.WSURG = naturalFrequency(e.SPRNGX / q.EMSURG);
     q.WSWAY = naturalFrequency(e.SPRNGY / q.EMILO);
     q.WYAW = naturalFrequency(e.SPRNGZ / q.EMI);
@@ -790,6 +806,35 @@ void squareLawDamping(int mode) {
   rec.VARTOT = q.VARYTP * ratio;
 }
 
+// The damping of the three modes by source and the variance each excitation causes, at the most
+// stable equilibrium.
+void dampingBySource(const ModeScales& m, const StableRoot& stable, const RunSeaState& waves) {
+  stillWaterDamping(m);
+  if (windActs()) windDamping(m, stable.theta);
+  if (currentActs()) currentDamping(m, stable.theta);
+  waveDamping(m, stable, waves);
+}
+
+// The surge's most probable largest amplitude in the storm of DURATN from its frequency and its
+// variance (before the report turns the variance into an amplitude).
+float surgePeak(const LowModeRecord& surge) {
+  return stormPeakFactor(stormCycles(TPCM.DURATN, surge.WSURG)) * std::sqrt(surge.VARTOT);
+}
+
+// What the slow drift found at its most stable equilibrium, kept for the surge evaluated again at
+// another spring (surgeStormAmplitude): the scan's stable root and the run's sea state, and the
+// surge's spring and storm amplitude as the run found them.
+struct SlowDriftMeanState {
+  bool found = false;
+  StableRoot stable{};
+  RunSeaState waves{};
+  float spring = 0.0f;     // ERGCOM SPRNGX [kips/ft | t/m]
+  float amplitude = 0.0f;  // surgePeak [ft | m]
+  void reset() { *this = SlowDriftMeanState{}; }
+};
+constinit SlowDriftMeanState slowDriftMeanState{};
+const BlockReset resetSlowDriftMeanState{[] { slowDriftMeanState.reset(); }};
+
 // A mode without a natural frequency: no damping, no variance.
 void clearMode(int mode) {
   LowModeRecord& rec = EQUILB.MODREC(mode);
@@ -882,13 +927,11 @@ void SLOMOR() {
 
   const StableRoot stable = scanHeadings();
   offsetAndStiffness();
-  const ModeScales m = massesAndFrequencies();
+  modeMasses();
+  const ModeScales m = modeFrequencies();
 
   motionsAtEquilibrium();
-  stillWaterDamping(m);
-  if (windActs()) windDamping(m, stable.theta);
-  if (currentActs()) currentDamping(m, stable.theta);
-  waveDamping(m, stable, waves);
+  dampingBySource(m, stable, waves);
 
   const std::int32_t userFlag[3] = {t.LSGLFD, t.LSWLFD, t.LYWLFD};
   const float userPercent[3] = {t.SGLFDP, t.SWLFDP, t.YWLFDP};
@@ -901,6 +944,38 @@ void SLOMOR() {
     requireDissipation(mode);
     if (mode > 1 && userFlag[mode - 1] == 0) squareLawDamping(mode);
   }
+  slowDriftMeanState = {true, stable, waves, ERGCOM.SPRNGX, surgePeak(EQUILB.MODREC(1))};
+}
+
+float surgeStormAmplitude(float spring) {
+  const SlowDriftMeanState& state = slowDriftMeanState;
+  if (!state.found) return std::numeric_limits<float>::quiet_NaN();
+  if (spring == state.spring) return state.amplitude;
+  // What the surge's evaluation writes, restored after it: the run's own stays as it found it.
+  Tpcm& t = TPCM;
+  const Equilb equilb = EQUILB;
+  const Sines sines = SINES;
+  const LowFrequencyDensities densities = lowFrequencyDensities;
+  const float wind = t.WNDDEN, currentSway = t.CURDNY, currentYaw = t.CURDNZ, kept = ERGCOM.SPRNGX;
+  ERGCOM.SPRNGX = spring;
+  const ModeScales m = modeFrequencies();
+  dampingBySource(m, state.stable, state.waves);
+  float amplitude = 0.0f;  // no spring, no frequency: no motion
+  if (m.active[0]) {
+    modeTotals(1, t.LSGLFD, t.SGLFDP);
+    const LowModeRecord& surge = EQUILB.MODREC(1);
+    // A surge the sources do not damp has no amplitude to judge by.
+    const bool damped = surge.GAMTOT > 0.0f && surge.VARTOT >= 0.0f && std::isfinite(surge.VARTOT);
+    amplitude = damped ? surgePeak(surge) : std::numeric_limits<float>::infinity();
+  }
+  EQUILB = equilb;
+  SINES = sines;
+  lowFrequencyDensities = densities;
+  t.WNDDEN = wind;
+  t.CURDNY = currentSway;
+  t.CURDNZ = currentYaw;
+  ERGCOM.SPRNGX = kept;
+  return amplitude;
 }
 
 }  // namespace qv

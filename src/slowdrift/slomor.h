@@ -47,6 +47,16 @@ float CUBIC(float& X);
 // more steps (a reply of 99), any other reply or an unattended run stops.
 float squareLawAmplitude(float sigma);
 
+// The surge's most probable largest amplitude in the storm of DURATN (the low-frequency report's
+// storm-peak factor times its standard deviation, before the energy correction) had the SALM's
+// load-offset table the spring `spring` at the mean load [kips/ft | t/m]: the surge mode of the last
+// SLOMOR evaluated again at it (its frequency, damping by source and variances), everything else of
+// the mean state kept, and every block restored after it. A buoyant riser's judge weighs a changed
+// riser with it, whose stiffness moves the slow drift's excursion. The run's own spring gives the
+// run's own amplitude; no spring (0 or less) no motion; a surge the changed sources do not damp
+// infinity; NaN before any SLOMOR.
+float surgeStormAmplitude(float spring);
+
 // The current spectral densities at the three mode frequencies, each evaluated with the data set's
 // CURDEN, the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without
 // current.

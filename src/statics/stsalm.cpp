@@ -676,7 +676,7 @@ void endRiserTableWhereItComesIntoLine() {
       " ++> Warning: ",
       "The buoyant riser's members come into line under the upper loads of the load-offset table, whose "
       "loads the statics report cannot print: the table ends at " + force(last) + ", under which they stand " +
-          degreesText(std::asin(static_cast<float>(kLeastMemberBend)) * kDegreesPerRadian) +
+          degreesText(static_cast<float>(degreesOutOfLine(kLeastMemberBend))) +
           " out of line, in place of the maximum horizontal load on Salm (page 2, item 2), " + force(t.TLOAD) + ".");
   writeRunWarning(t.EDUNIT, lines);
   t.TLOAD = last;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,16 @@ TEST_F(ColumnReach, ARisersMeanStateAndTheLoadThatBringsItIntoLine) {
     const double load = heldColumnClearLoad(riser(c.second), 110.0);
     EXPECT_NEAR(load, c.load, 0.01 + 1e-4 * c.load) << c.second;
   }
+  // The keel's offset from the hinge where the members come within 1.72 degrees of line: 21.017 ft
+  // with 2 ft of slack, 47.928 ft with 10 ft.
+  for (const auto& [second, offset] : {std::pair{32.0f, 21.017}, std::pair{40.0f, 47.928}}) {
+    const HeldColumn column = riser(second);
+    EXPECT_NEAR(heldColumnOffset(column, 110.0, heldColumnClearLoad(column, 110.0)), offset, 1e-3) << second;
+  }
+  // The same load found upward from a load under which the members stand clear, and that load
+  // itself from one under which they do not.
+  EXPECT_NEAR(heldColumnClearLoadAbove(riser(32.0f), 110.0, 100.0), 405.20, 0.01);
+  EXPECT_DOUBLE_EQ(heldColumnClearLoadAbove(riser(32.0f), 110.0, 500.0), 500.0);
   // Too short to reach the keel: no shape, no load keeps it clear.
   EXPECT_DOUBLE_EQ(heldColumnClearLoad(riser(29.0f), 110.0), 0.0);
   EXPECT_TRUE(std::isnan(heldColumnOffset(riser(29.0f), 110.0, 100.0)));
@@ -273,6 +284,81 @@ TEST_F(ColumnReach, ARisersMeanStateAndTheLoadThatBringsItIntoLine) {
     EXPECT_NEAR(fromForces.netWeight[i], fromVolumes.netWeight[i], 1e-4);
     EXPECT_NEAR(fromForces.momentTerm[i], fromVolumes.momentTerm[i], 1e-4);
   }
+}
+
+// The loads that keep a held column clear of line are one range: members that span the height stand
+// in line under every load; members with room to spare stand clear from no load up to where they
+// straighten. A first member as long as the height and the second together (80 + 30 ft under a keel
+// 50 ft above the hinge: 80 - 30) folds the second straight back down from the first's top under the
+// smallest loads, in line there too, and opens out under larger ones. The bend in degrees is that
+// of asin(bend): 0.03 is 1.7191 degrees.
+TEST_F(ColumnReach, TheLoadsThatKeepARiserClearOfLine) {
+  Tpcm& t = TPCM;
+  t.DWATR = 64.0f;
+  t.NELEM = 2;
+  t.IPIERC = 3;
+  t.IFREE(1) = t.IFREE(2) = 1;
+  const float volumes[] = {4000.0f, 9425.0f}, cbs[] = {40.0f, 15.0f}, weights[] = {100.0f, 150.0f},
+              cgs[] = {35.0f, 15.0f};
+  for (int k = 1; k <= 2; ++k) {
+    t.BUOY(k) = volumes[k - 1];
+    t.CBUOY(k) = cbs[k - 1];
+    t.TMASS(k) = weights[k - 1];
+    t.CGSALM(k) = cgs[k - 1];
+  }
+  t.SLEN(1) = 80.0f;
+  const auto riser = [&](float second) {
+    t.SLEN(2) = second;
+    return heldColumn(salmMembers());
+  };
+  const HeldColumnClearLoads spanning = heldColumnClearLoads(riser(30.0f), 110.0);
+  EXPECT_EQ(spanning.lower, 0.0);
+  EXPECT_EQ(spanning.upper, 0.0);
+  const HeldColumnClearLoads slack = heldColumnClearLoads(riser(32.0f), 110.0);
+  EXPECT_EQ(slack.lower, 0.0);
+  EXPECT_NEAR(slack.upper, 405.20, 0.01);
+  const HeldColumnClearLoads folded = heldColumnClearLoads(riser(30.0f), 50.0);
+  EXPECT_GT(folded.lower, 0.0);
+  EXPECT_GT(folded.upper, folded.lower);
+  EXPECT_LT(largestBend(heldColumnAngles(riser(30.0f), 50.0, 0.5 * folded.lower)), kLeastMemberBend);
+  EXPECT_GE(largestBend(heldColumnAngles(riser(30.0f), 50.0, 2.0 * folded.lower)), kLeastMemberBend);
+  EXPECT_EQ(heldColumnClearLoad(riser(30.0f), 50.0), folded.upper);
+
+  EXPECT_NEAR(degreesOutOfLine(kLeastMemberBend), std::asin(0.03) * 180.0 / std::numbers::pi, 1e-6);
+  EXPECT_NEAR(degreesOutOfLine(kLeastMemberBend), 1.7191, 1e-4);
+  EXPECT_DOUBLE_EQ(degreesOutOfLine(2.0), degreesOutOfLine(1.0));  // at most a right angle
+}
+
+// A change that makes a column sound only over a middle range of amounts is found with its range: a
+// test sound while element 2's extra length lies between 12 and 30 ft (out of the column's 112 ft),
+// or the keel's lowering between 5 and 9 ft, gives those ends to the search's precision; one
+// sound from 20 ft on has no end; one never sound, neither.
+TEST_F(ColumnReach, ARemedySoundOverAMiddleRangeIsFoundWithItsEnds) {
+  Tpcm& t = TPCM;
+  t.NELEM = 2;
+  t.IPIERC = 3;
+  t.IFREE(1) = t.IFREE(2) = 1;
+  t.SLEN(1) = 80.0f;
+  t.SLEN(2) = 32.0f;
+  t.BUOY(1) = t.BUOY(2) = 1.0f;
+  t.TMASS(1) = t.TMASS(2) = 1.0f;
+  const SalmMembers m = salmMembers();
+  const auto within = [](double amount, double from, double to) { return amount > from && amount < to; };
+  const HeldColumnRemedy middle = heldColumnRemedy(m, 110.0, [&](const HeldColumn& column, double height) {
+    return within(column.length[1] - 32.0, 12.0, 30.0) || within(110.0 - height, 5.0, 9.0);
+  });
+  ASSERT_EQ(middle.lengthen.size(), 2u);
+  EXPECT_EQ(middle.lengthen[0].least, -1.0);
+  EXPECT_NEAR(middle.lengthen[1].least, 12.0, 1e-6);
+  EXPECT_NEAR(middle.lengthen[1].most, 30.0, 1e-6);
+  EXPECT_EQ(middle.lengthening[1], middle.lengthen[1].least);
+  EXPECT_NEAR(middle.lower.least, 5.0, 1e-6);
+  EXPECT_NEAR(middle.lower.most, 9.0, 1e-6);
+  const HeldColumnRemedy open = heldColumnRemedy(m, 110.0, [](const HeldColumn& column, double) {
+    return column.length[1] - 32.0 >= 20.0;
+  });
+  EXPECT_NEAR(open.lengthen[1].least, 20.0, 1e-6);
+  EXPECT_TRUE(std::isinf(open.lengthen[1].most));
 }
 
 }  // namespace

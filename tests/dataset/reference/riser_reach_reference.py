@@ -1,54 +1,88 @@
 #!/usr/bin/env python3
-"""The mean state of a user's buoyant riser and the load that brings its members into line, for
-column_reach_test.
+"""The mean state of the users' buoyant risers, the load that brings their members into line and
+the keel's offset there, for column_reach_test, run_checks_test and buoyant_riser_e2e_test.
 
-Two members hinged on the sea bed, their top held 110 ft above the hinge at a buoy's keel, under a
-horizontal load H at the top (the keel pulls up on the riser with V). Member 1: 80 ft, 100 kips at
-35 ft, 4,000 cubic feet (256 kips at 64 lbs/cubic foot) at 40 ft; member 2 of the length given,
-150 kips at 15 ft, 9,425 cubic feet (603.2 kips) at 15 ft. Written as two free bodies, not as the
-cotangent offsets the program sums: member 2's moments about its lower joint give V for its angle,
-L2 (V sin(phi2) - H cos(phi2)) + sin(phi2) (B2 b2 - W2 g2) = 0; member 2 passes (H, V + B2 - W2)
-down to member 1, whose moments about the hinge give its angle; the heights must add up to 110 ft,
-which fixes member 2's angle (bisected between upright and flat). Plain Python, no packages:
-python3 riser_reach_reference.py
+Two members hinged on the sea bed, their top held at a vessel's keel some height above the hinge,
+under a horizontal load H at the top (the keel pulls up on the riser with V). Written as two free
+bodies, not as the cotangent offsets the program sums: member 2's moments about its lower joint
+give V for its angle, L2 (V sin(phi2) - H cos(phi2)) + sin(phi2) (B2 b2 - W2 g2) = 0; member 2 passes
+(H, V + B2 - W2) down to member 1, whose moments about the hinge give its angle; the heights must add
+up to the keel's, which fixes member 2's angle (bisected between upright and flat). The load under
+which the members stand asin(0.03) = 1.72 degrees out of line is bisected in log H.
+
+The discus buoy's riser (English units): the keel 110 ft above the hinge. Member 1: 80 ft, 100 kips
+at 35 ft, 4,000 cubic feet (256 kips at 64 lbs/cubic foot) at 40 ft; member 2 of the length given,
+150 kips at 15 ft, 9,425 cubic feet (603.2 kips) at 15 ft.
+
+The tanker risers of tests/e2e/cases/riser-calm and riser-table (metric, the figures read off their
+SALMDAT): the keel 84 m above the hinge (100 m of water, 16 m of draft), water of 1.0251840 t per
+cubic metre. Member 1: 60 m, 145.16129 t at 30 m, 188.49556 cubic metres at 30 m. Member 2 of
+riser-calm: 40 m, 40 t at 20 m, 282.74335 cubic metres at 20 m; of riser-table: 60 m, 60 t at 30 m,
+424.11502 cubic metres at 30 m. The offsets the run quotes are measured from where the keel lies
+under no load (a millionth of a tonne here).
+
+Plain Python, no packages: python3 riser_reach_reference.py
 """
 import math
 
-L1, W1, G1, B1, C1 = 80.0, 100.0, 35.0, 256.0, 40.0
-W2, G2, B2, C2 = 150.0, 15.0, 603.2, 15.0
-HEIGHT = 110.0
+DISC_HEIGHT = 110.0
+DISC_FIRST = (80.0, 100.0, 35.0, 256.0, 40.0)  # L, W, g, B, b
 
 
-def shape(L2, H):
+def disc_second(L2):
+    return (L2, 150.0, 15.0, 603.2, 15.0)
+
+
+RHO = 1.025184  # t per cubic metre: DWATR 1025.1840 / 1000
+TANKER_HEIGHT = 84.0
+TANKER_FIRST = (60.0, 145.16129, 30.0, 188.49556 * RHO, 30.0)
+TANKER_SECOND = {
+    "riser-calm": (40.0, 40.0, 20.0, 282.74335 * RHO, 20.0),
+    "riser-table": (60.0, 60.0, 30.0, 424.11502 * RHO, 30.0),
+}
+
+
+def shape(first, second, height, H):
+    L1, W1, G1, B1, C1 = first
+    L2, W2, G2, B2, C2 = second
+
     def members(phi2):
         V = (H * math.cos(phi2) - math.sin(phi2) * (B2 * C2 - W2 * G2) / L2) / math.sin(phi2)
         P = V + B2 - W2  # the pull member 2 passes down to member 1
         phi1 = math.atan2(L1 * H, L1 * P + (B1 * C1 - W1 * G1))
         return phi1, phi2
-    lo, hi = 1e-9, math.pi / 2.0
+
+    lo, hi = 1e-12, math.pi / 2.0
     for _ in range(200):
         mid = 0.5 * (lo + hi)
         phi1, phi2 = members(mid)
-        if L1 * math.cos(phi1) + L2 * math.cos(phi2) > HEIGHT:
+        if L1 * math.cos(phi1) + L2 * math.cos(phi2) > height:
             lo = mid
         else:
             hi = mid
     return members(0.5 * (lo + hi))
 
 
+def keel_offset(first, second, height, H):
+    """The keel's horizontal distance from the hinge under H."""
+    phi1, phi2 = shape(first, second, height, H)
+    return first[0] * math.sin(phi1) + second[0] * math.sin(phi2)
+
+
 def mean_state(L2, H):
-    phi1, phi2 = shape(L2, H)
-    offset = L1 * math.sin(phi1) + L2 * math.sin(phi2)
-    distance = math.hypot(offset, HEIGHT)
-    return math.degrees(phi1), math.degrees(phi2), offset, distance, L1 + L2 - distance
+    first, second = DISC_FIRST, disc_second(L2)
+    phi1, phi2 = shape(first, second, DISC_HEIGHT, H)
+    offset = keel_offset(first, second, DISC_HEIGHT, H)
+    distance = math.hypot(offset, DISC_HEIGHT)
+    return math.degrees(phi1), math.degrees(phi2), offset, distance, first[0] + L2 - distance
 
 
-def clear_load(L2, least=0.03):
+def clear_load(first, second, height, least=0.03):
     """The load under which the members stand asin(0.03) out of line (bisected in log H)."""
     lo, hi = 1.0, 1.0e7
     for _ in range(200):
         mid = math.sqrt(lo * hi)
-        phi1, phi2 = shape(L2, mid)
+        phi1, phi2 = shape(first, second, height, mid)
         if abs(math.sin(phi2 - phi1)) >= least:
             lo = mid
         else:
@@ -60,10 +94,27 @@ if __name__ == "__main__":
     # The slow drift's mean load of the user's run with element 2 at 40 ft: 380.68 kips.
     print("40 ft, 380.68 kips: members at %.3f and %.3f deg, keel %.3f ft out, %.3f ft from the hinge,"
           " %.3f ft short" % mean_state(40.0, 380.68))
-    # prints 20.050 and 29.401 deg, 47.063 ft out, 119.645 ft from the hinge, 0.355 ft short
+    # prints 20.050 and 29.400 deg, 47.063 ft out, 119.645 ft from the hinge, 0.355 ft short
     print("50 ft, 3.02 kips: members at %.3f and %.3f deg, keel %.3f ft out, %.3f ft from the hinge,"
           " %.3f ft short" % mean_state(50.0, 3.02))
     # prints 0.429 and 53.127 deg, 40.597 ft out, 117.252 ft from the hinge, 12.748 ft short
-    print("32 ft: members 1.72 deg out of line under %.2f kips" % clear_load(32.0))  # 405.20
-    print("40 ft: members 1.72 deg out of line under %.2f kips" % clear_load(40.0))  # 1996.86
-    print("30.3 ft: members 1.72 deg out of line under %.3f kips" % clear_load(30.3))  # 63.156
+    for L2, places in ((32.0, 2), (40.0, 2), (30.3, 3)):
+        print("%g ft: members 1.72 deg out of line under %.*f kips"
+              % (L2, places, clear_load(DISC_FIRST, disc_second(L2), DISC_HEIGHT)))
+    # prints 405.20, 1996.86 and 63.156 kips
+    # The keel's offset from the hinge where the members come within 1.72 degrees of line, and under
+    # the least load of run_checks_test's table (1 kip), which the offsets quoted are measured from.
+    for L2 in (32.0, 40.0):
+        H = clear_load(DISC_FIRST, disc_second(L2), DISC_HEIGHT)
+        print("%g ft: the keel %.3f ft out where the members come into line, %.3f ft out under 1 kip"
+              % (L2, keel_offset(DISC_FIRST, disc_second(L2), DISC_HEIGHT, H),
+                 keel_offset(DISC_FIRST, disc_second(L2), DISC_HEIGHT, 1.0)))
+    # prints 21.017 and 11.379 ft (32 ft), 47.928 and 26.674 ft (40 ft)
+    for name, second in TANKER_SECOND.items():
+        H = clear_load(TANKER_FIRST, second, TANKER_HEIGHT)
+        out = keel_offset(TANKER_FIRST, second, TANKER_HEIGHT, H)
+        rest = keel_offset(TANKER_FIRST, second, TANKER_HEIGHT, 1.0e-6)
+        print("%s: 1.72 deg out of line under %.2f t, the keel %.3f m out; %.3f m out at no load, %.3f m apart"
+              % (name, H, out, rest, out - rest))
+    # prints riser-calm: 1473.64 t, 54.239 m, 32.000 m, 22.239 m apart;
+    #        riser-table: 3592.09 t, 85.678 m, 54.991 m, 30.687 m apart

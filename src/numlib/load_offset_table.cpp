@@ -1,0 +1,59 @@
+#include "numlib/load_offset_table.h"
+
+#include <cmath>
+
+#include "numlib/interpolation.h"
+
+namespace qv {
+
+float tableOffsetAtLoad(const float* load, const float* offset, std::int32_t points, float H, int& interval) {
+  int range = 0;
+  interval = 1;
+  BSRCH(load, H, range, interval, points);
+  float X = 0.0f;
+  INTERP(load, offset, H, X, interval);
+  return X;
+}
+
+float tableStiffness(const float* load, const float* offset, int interval) {
+  const int J = interval - 1;  // 0-based
+  return (load[J + 1] - load[J]) / (offset[J + 1] - offset[J]);
+}
+
+void tableEnergy(const float* load, const float* offset, std::int32_t points, float* energy) {
+  energy[0] = 0.0f;
+  for (int K = 1; K < points; ++K) energy[K] = energy[K - 1] + 0.5f * (load[K] + load[K - 1]) * (offset[K] - offset[K - 1]);
+}
+
+float tableEnergyAtOffset(const float* offset, const float* energy, std::int32_t points, float X) {
+  int range = 0;
+  int interval = 1;
+  BSRCH(offset, X, range, interval, points);
+  float E = 0.0f;
+  INTERP(offset, energy, X, E, interval);
+  return E;
+}
+
+float correctedEnergy(float E0, float X, float K, float FE) {
+  const float E = (K * 0.5f * X) * X + E0 + X * std::fabs(FE);
+  return E >= 0.0f ? E : 0.0f;
+}
+
+void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, float K, float FE, float SUB,
+            std::int32_t N, std::int32_t& IDX, std::int32_t SWITCH) {
+  const float E = correctedEnergy(E0, X, K, FE);
+  int range = 0;
+  int interval = 1;
+  BSRCH(ERG, E, range, interval, N);
+  IDX = interval;
+  if (SWITCH != 0) {
+    INTERP(ERG, Q, E, OUT, IDX);
+  } else {
+    // The fractional table position from the first entry, in units of the first table value.
+    const float position = static_cast<float>(IDX - 1) + (E - ERG[IDX - 1]) / (ERG[IDX] - ERG[IDX - 1]);
+    OUT = Q[0] * position;
+  }
+  OUT = OUT - SUB;
+}
+
+}  // namespace qv

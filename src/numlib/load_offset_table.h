@@ -1,0 +1,42 @@
+// The statics' load-offset table as the slow drift reads it: the horizontal load at the SALM's top
+// against the vessel's offset, both rising from the table's first point. The offset and the
+// stiffness at a load, the surge energy (the work of the load over the offset), and the nonlinear
+// correction that carries a linear motion amplitude through that energy (NLNCR3). One home: the
+// slow drift (SLOMOR: the mean offset REQLIB, the spring SPRNGX, the energy SRGERG), its report
+// (LOWPRT: the offsets of section IV, the mean energy, the extreme motions of section V and the
+// storm-peak case of section VI) and the buoyant riser's judge (dataset/run_checks), which reads
+// the same table, or its own riser's at the same loads, before the report. Tables are passed as a
+// pointer to their first entry and indexed from 1; all in 4 bytes.
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// The offset at which the table carries the load H, read off by straight lines (extrapolated beyond
+// its ends); `interval` returns the table interval J used (H between load(J) and load(J + 1)).
+float tableOffsetAtLoad(const float* load, const float* offset, std::int32_t points, float H, int& interval);
+
+// The spring of interval J: its rise of load over its rise of offset.
+float tableStiffness(const float* load, const float* offset, int interval);
+
+// The surge energy of each point: the work of the load over the offset from the first point, by
+// trapezoids (0 at the first point).
+void tableEnergy(const float* load, const float* offset, std::int32_t points, float* energy);
+
+// The energy at offset X, read off by straight lines.
+float tableEnergyAtOffset(const float* offset, const float* energy, std::int32_t points, float X);
+
+// The value of table Q (N points, indexed as ERG) reached when the motion amplitude X is added to the
+// mean position, measured by energy: the level E = K X^2 / 2 + E0 + X |FE| is found in the energy
+// table ERG (interval IDX, returned) and Q read there; OUT is that value minus SUB. With an energy
+// table that integrates the load over the offset from the table's start, a linear table
+// (load = K offset) gives back X for the offsets with SUB the mean offset, and K X for the loads with
+// SUB the mean load. SWITCH = 0 reads the fractional table position scaled by Q(1) instead.
+void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, float K, float FE, float SUB,
+            std::int32_t N, std::int32_t& IDX, std::int32_t SWITCH);
+
+// The energy level NLNCR3 looks for: K X^2 / 2 + E0 + X |FE|, held at 0 from below.
+float correctedEnergy(float E0, float X, float K, float FE);
+
+}  // namespace qv
