@@ -63,7 +63,7 @@ constexpr std::string_view kCaller = "FREMOT";
                         " pierces the surface: the buoyancy above it is taken off with the waterplane area " +
                         areaText(TPCM.WPAPRC) + " (page 2, item 5).");
   }
-  addWrapped(lines, "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+  addFlowingLines(lines, "     ", "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 
