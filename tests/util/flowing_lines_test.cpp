@@ -67,6 +67,12 @@ TEST(FlowingLines, BreaksWhereTheRuleSays) {
        "Yoke to waterline height at vessel (page 3, item 14 then 1) is -21.00;",
        {" ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)",
         "     is -21.00;"}},
+      {"a range and a sub-item kept whole", kFlowIndent,
+       "Check the element volumes, weights and their centres (page 3, items 3 to 6). Enter the separation "
+       "of the yoke's attachment points (page 3, item 14 then 3).",
+       {"     Check the element volumes, weights and their centres",
+        "     (page 3, items 3 to 6). Enter the separation of the yoke's attachment",
+        "     points (page 3, item 14 then 3)."}},
       // Together they would overrun a line: the number goes on alone.
       {"a number and its word longer than a line", kFlowIndent, repeated("x", 72) + " 12.50 feet",
        {"     " + repeated("x", 72), "     12.50 feet"}},
