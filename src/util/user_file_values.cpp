@@ -90,9 +90,9 @@ std::string quotedWord(const std::string& word) {
   std::size_t cut = 0;
   for (; cut < word.size(); ++cut) {
     const unsigned char c = static_cast<unsigned char>(word[cut]);
-    std::string code(1, word[cut]);
-    if (c < 0x20 || c == 0x7F) code = {'^', static_cast<char>(c ^ 0x40)};
-    if (c >= 0x80) code = {'<', kHex[c >> 4], kHex[c & 0xF], '>'};
+    const std::string code = c < 0x20 || c == 0x7F ? std::string{'^', static_cast<char>(c ^ 0x40)}
+                             : c >= 0x80            ? std::string{'<', kHex[c >> 4], kHex[c & 0xF], '>'}
+                                                    : std::string(1, word[cut]);
     if (shown.size() + code.size() > kShown) break;
     shown += code;
   }

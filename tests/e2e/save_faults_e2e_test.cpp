@@ -497,8 +497,9 @@ TEST(LastPageFiles, AFileTheFolderDoesNotTakeKeepsTheEdits) {
     EXPECT_NE(said, std::string::npos) << what << "\n" << run.out;
     std::istringstream lines(message);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << what << ": " << line;
-    if (said != std::string::npos)
+    if (said != std::string::npos) {
       EXPECT_TRUE(contains(run.out.substr(said), "****  Page 19: End of Session  ****")) << what << ": the menu";
+    }
     EXPECT_FALSE(contains(run.out, ">>> Kestrin Editor Software <<<")) << what << ": no execution";
     EXPECT_EQ(e2e::floatWord(folder.readFile("SALMDAT"), depthWord), 101.0f) << what << ": the edit saved";
     EXPECT_TRUE(folder.readFile("SALMBAK") == image) << what << ": the data set on disk stayed as loaded";
