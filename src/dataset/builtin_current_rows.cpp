@@ -93,7 +93,7 @@ std::vector<std::string> missingCurrentSetLines(int code, float DFTPCT, float BO
   std::vector<std::string> lines;
   const std::string bow = "bow factor " + plain(BOWCUR, 2) + ", which would need:";
   if (code == kCurrentOcimfTanker) {
-    lines.push_back("     for depth/draft " + plain(HOVERD, 2) + " and " + bow);
+    addFlowingLines(lines, "     ", "for depth/draft " + plain(HOVERD, 2) + " and " + bow);
   } else {
     addFlowingLines(lines, "     ",
                     "for depth/draft " + plain(HOVERD, 2) + " (" + plain(DFTPCT * 0.01f * HOVERD, 2) +

@@ -253,25 +253,6 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
 
 }  // namespace
 
-void addWrapped(std::vector<std::string>& lines, const std::string& text) {
-  const std::string indent = "     ";
-  const std::size_t limit = kConsoleWidth - indent.size();
-  std::string rest = text;
-  while (rest.size() > limit) {
-    // A parenthesis starts the next line where the line before it keeps a quarter of the width; a
-    // line cut shorter reads as a gap, and the words flow on instead, a number kept with its unit.
-    std::size_t cut = rest.rfind(" (", limit);
-    if (cut == std::string::npos || cut < limit / 4) {
-      const std::string first = flowingLines("", rest, limit).front();
-      cut = rest.starts_with(first + " ") ? first.size() : rest.rfind(' ', limit);
-    }
-    if (cut == std::string::npos || cut == 0) break;
-    lines.push_back(indent + rest.substr(0, cut));
-    rest = rest.substr(cut + 1);
-  }
-  lines.push_back(indent + rest);
-}
-
 void addHullEndFindings(std::vector<RunFinding>& findings) {
   const Tpcm& t = TPCM;
   if (!runEvaluatesDriftCoefficients()) return;
@@ -432,24 +413,20 @@ std::optional<RunFinding> columnReachFinding() {
                : " plus the yoke's height above the waterline " + lengthText(t.YOKEHT) + " (page 3, item 14 then 1).";
   std::vector<std::string> lines = flowingLines(" ++> Fatal Warning: ", reach);
   lines.push_back("     No member standing up or down with one of them leaning reaches that height:");
-  // The members, as many to a line as fit in a screen's width.
+  // The members, as many to a line as fit, a line breaking between them.
   float total = 0.0f;
-  std::string line = "    ";
+  std::string members;
   for (std::size_t i = 0; i < m.length.size(); ++i) {
     const int first = m.firstElement[i];
     const int last = i + 1 < m.length.size() ? m.firstElement[i + 1] - 1 : elementCount();
     total += m.length[i];
-    std::string member = " member " + fmtI(static_cast<int>(i + 1), 0) + " (" +
+    std::string member = "member " + fmtI(static_cast<int>(i + 1), 0) + " (" +
                          (first == last ? "element " + fmtI(first, 0) : "elements " + fmtI(first, 0) + " to " + fmtI(last, 0)) +
                          ") " + lengthText(m.length[i]);
     member += i + 1 < m.length.size() ? "," : " long, together " + lengthText(total) + ".";
-    if (line.size() + member.size() > kConsoleWidth && line.size() > 4) {
-      lines.push_back(line);
-      line = "    ";
-    }
-    line += member;
+    members += (members.empty() ? "" : " ") + keptTogether(member);
   }
-  lines.push_back(line);
+  addFlowingLines(lines, "     ", members);
   addFlowingLines(lines, "     ", "Change the element lengths (page 3, item 2), the water depth or the attachment's height.");
   return RunFinding{true, lines};
 }
@@ -1284,22 +1261,15 @@ std::string environmentFileAskedBy(EnvironmentFile file) {
 }
 
 std::vector<std::string> missingEnvironmentFileAdvice(EnvironmentFile file) {
-  constexpr std::size_t kLineWidth = kConsoleWidth;
-  const std::string indent = "     ";
   std::vector<std::string> choices;
   if (file == EnvironmentFile::kWaveSpectrum) choices = waveSpectrumChoices();
   if (choices.empty()) choices.push_back(environmentFileAskedBy(file));
+  // A list of choices breaks between them, where each fits on a line.
+  if (choices.size() > 1)
+    for (std::string& choice : choices) choice = keptTogether(choice);
   const std::string verb = choices.size() > 1 ? " read it:" : " reads it:";
-  std::vector<std::string> lines;
-  if (indent.size() + listed(choices).size() + verb.size() <= kLineWidth) {
-    lines.push_back(indent + listed(choices) + verb);
-  } else {  // one choice to a line, or more where a choice alone overruns the console
-    for (std::size_t k = 0; k < choices.size(); ++k) {
-      const std::size_t after = choices.size() - 1 - k;
-      addWrapped(lines, choices[k] + (after == 0 ? verb : after == 1 ? " and" : ","));
-    }
-  }
-  lines.push_back(indent + "choose another there, or put the file in the data set's folder.");
+  std::vector<std::string> lines = flowingLines("     ", listed(choices) + keptTogether(verb));
+  lines.push_back("     choose another there, or put the file in the data set's folder.");
   return lines;
 }
 

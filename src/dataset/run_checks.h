@@ -39,10 +39,6 @@ struct RunFinding {
   std::string value;
 };
 
-// A message's lines after its first: `text` indented by five blanks and broken between words to
-// stay within the console's width, before a parenthesis where one stands late enough in the line.
-void addWrapped(std::vector<std::string>& lines, const std::string& text);
-
 // Every finding for the data set in TPCM (and LOWCOF), in a fixed order. Reads the blocks, and
 // looks for the user's wave-drift file in the working folder, where the run reads it.
 std::vector<RunFinding> runFindings();

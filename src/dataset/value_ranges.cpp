@@ -951,7 +951,7 @@ void addFinding(std::vector<RunFinding>& findings, const std::string& label, con
                 const std::string& value, std::string_view need) {
   const std::string named = label + " (" + whereText(where, element) + ") is " + value;
   RunFinding finding{true, flowingLines(" ++> Fatal Warning: ", named + ";")};
-  addWrapped(finding.lines, "the analysis needs " + std::string(need) + ".");
+  addFlowingLines(finding.lines, "     ", "the analysis needs " + std::string(need) + ".");
   if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
   finding.value = named;
   findings.push_back(std::move(finding));
@@ -963,7 +963,7 @@ void addValueWarning(std::vector<RunFinding>& findings, const std::string& label
                      const std::string& value, std::string_view why) {
   const std::string named = label + " (" + whereText(where, 0) + ") is " + value;
   RunFinding finding{false, flowingLines(" ++> Warning: ", named + ";")};
-  addWrapped(finding.lines, std::string(why) + ".");
+  addFlowingLines(finding.lines, "     ", std::string(why) + ".");
   if (where.page > 0 && where.subItem == 0) finding.place = ValuePlace{where.page, where.item};
   finding.value = named;
   findings.push_back(std::move(finding));

@@ -452,8 +452,11 @@ std::vector<std::string> periodLines() {
       const std::string field = fmtF(d, 16, 4);
       return field.substr(field.find_first_not_of(' '));
     };
-    return {line + ";", "     the step from period " + std::to_string(I - 1) + " is " + step(std::fabs(t.T(I) - t.T(I - 1))) +
-                            " s, the first step " + step(std::fabs(t.T(2) - t.T(1))) + " s."};
+    std::vector<std::string> lines{line + ";"};
+    addFlowingLines(lines, "     ", "the step from period " + std::to_string(I - 1) + " is " +
+                                       step(std::fabs(t.T(I) - t.T(I - 1))) + " s, the first step " +
+                                       step(std::fabs(t.T(2) - t.T(1))) + " s.");
+    return lines;
   }
   return {line + "."};
 }

@@ -222,7 +222,7 @@ void modeFrequency(float stiffness, float inertia, std::string_view mode, float&
                     "load " + forceText(EQUILB.FTOT(EQUILB.ISTAB)) + ":");
     const std::vector<std::string> members = memberDataLines();
     lines.insert(lines.end(), members.begin(), members.end());
-    addWrapped(lines, "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+    addFlowingLines(lines, "     ", "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
     fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   omega = std::sqrt(ratio);

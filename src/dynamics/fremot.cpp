@@ -53,9 +53,10 @@ constexpr std::string_view kCaller = "FREMOT";
     const std::string buoyancy =
         B == 0.0f ? "no buoyancy" : "buoyancy " + forceText(B) + " at " + lengthText(d.TMPLBD(I) / B);
     // Its weight on one line, its buoyancy on the next.
-    lines.push_back("     member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) + " at " +
-                    lengthText(s.CNCG(I)) + ",");
-    lines.push_back("     " + buoyancy + (I == s.NCON ? "." : ","));
+    addFlowingLines(lines, "     ",
+                    "member " + fmtI(I, 0) + " (" + memberElements(I) + "): weight " + forceText(s.CNMASS(I)) + " at " +
+                        lengthText(s.CNCG(I)) + ",");
+    addFlowingLines(lines, "     ", buoyancy + (I == s.NCON ? "." : ","));
   }
   if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) {
     addFlowingLines(lines, "     ",
@@ -63,7 +64,7 @@ constexpr std::string_view kCaller = "FREMOT";
                         " pierces the surface: the buoyancy above it is taken off with the waterplane area " +
                         areaText(TPCM.WPAPRC) + " (page 2, item 5).");
   }
-  addWrapped(lines, "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
+  addFlowingLines(lines, "     ", "Check the element volumes, weights and their centres (page 3, items 3 to 6).");
   fatalStop(kCaller, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 

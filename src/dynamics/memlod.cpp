@@ -89,7 +89,7 @@ float L(int m) { return SOLVE.CNLEN(m); }
   std::vector<std::string> lines{
       " ++> Wave heading " + fmtF(OUTPUT.WAVDIR * kDegreesPerRadian, 7, 2) + ": " + std::string(what) + ";",
       "     " + std::string(consequence)};
-  addWrapped(lines, std::string(change));
+  addFlowingLines(lines, "     ", std::string(change));
   fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dataset/force_model.h"
 #include "dataset/tpcm.h"
@@ -13,6 +14,7 @@
 #include "platform/units.h"
 #include "util/console_io.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
 #include "waves/spectral_integration.h"
@@ -128,11 +130,12 @@ float GRPSPD(const float* S, std::int32_t component, float beta, std::int32_t& p
   }
   // A density that is no number at every period has no peak: the drift force cannot be formed.
   if (peak == 0) {
-    fatalStop("GRPSPD", TPCM.EDUNIT,
-              {"", " ++> GRPSPD: the wave drift force density of component " + std::to_string(component) +
-                       " is not a number at any wave period;",
-               "     check the wave drift factors (page 10) and the sea state (pages 15 and 16)."},
-              FatalWait::kPressReturn, kKeyboardUnit);
+    std::vector<std::string> lines{""};
+    addFlowingLines(lines, " ++> ",
+                    "GRPSPD: the wave drift force density of component " + std::to_string(component) +
+                        " is not a number at any wave period;");
+    lines.push_back("     check the wave drift factors (page 10) and the sea state (pages 15 and 16).");
+    fatalStop("GRPSPD", TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   const Wavcom& w = WAVCOM;
   return GROUPSPD(w.W(peak), w.WVK(peak), TPCM.DEPTH, w.G);

@@ -485,15 +485,10 @@ std::vector<std::string> waveHeadingWarning() {
       "     and run again; enter"};
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const Change& c = changes[i];
-    const std::string entry = "       " + degreesText(c.wanted) + " as the " + c.what + " (" + c.where + "),";
-    const std::string now = "now " + degreesText(c.now) + (i + 1 < changes.size() ? "," : ".");
-    // The value now goes under its entry where the two overrun the console.
-    if (entry.size() + 1 + now.size() <= kConsoleWidth) {
-      lines.push_back(entry + " " + now);
-    } else {
-      lines.push_back(entry);
-      lines.push_back("         " + now);
-    }
+    // One entry to a line; the value now goes under its entry where the two overrun the console.
+    const std::string entry = degreesText(c.wanted) + " as the " + c.what + " (" + c.where + "), " +
+                              keptTogether("now " + degreesText(c.now) + (i + 1 < changes.size() ? "," : "."));
+    for (std::string& line : flowingLines("       ", entry, "         ")) lines.push_back(std::move(line));
   }
   if (!regularWaves) return lines;
   // The regular waves' heading is on the page only while no irregular wave or swell is simulated.

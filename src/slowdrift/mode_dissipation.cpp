@@ -1,7 +1,6 @@
 #include "slowdrift/mode_dissipation.h"
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,14 +8,12 @@
 #include "hull/equilb.h"
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 
 namespace qv {
 
 namespace {
-
-constexpr std::size_t kLineWidth = 79;
-constexpr char kKeepTogether = '\x1f';  // a blank that no line is broken at
 
 struct Source {
   const char* name;
@@ -46,29 +43,8 @@ std::string percent(float ratio) {
   return text.substr(text.find_first_not_of(' '));
 }
 
-// The text as message lines of at most kLineWidth characters: " ++> " before the first, five
-// blanks before the others, broken between words.
-std::vector<std::string> messageLines(const std::string& text) {
-  std::vector<std::string> lines{"", " ++>"};
-  std::istringstream words(text);
-  for (std::string word; words >> word;) {
-    if (lines.back().size() + 1 + word.size() > kLineWidth) lines.push_back("    ");
-    for (char& c : word)
-      if (c == kKeepTogether) c = ' ';
-    lines.back() += " " + word;
-  }
-  return lines;
-}
-
-// Words kept on one line of the message.
-std::string together(std::string words) {
-  for (char& c : words)
-    if (c == ' ') c = kKeepTogether;
-  return words;
-}
-
 // "name value" of a damping term.
-std::string term(const std::string& name, float ratio) { return together(name + " " + percent(ratio)); }
+std::string term(const std::string& name, float ratio) { return keptTogether(name + " " + percent(ratio)); }
 
 bool usableVariance(float v) { return v >= 0.0f && std::isfinite(v); }
 
@@ -99,18 +75,19 @@ void requireDissipation(int mode) {
   std::string terms;
   if (userFlag[mode - 1] != 0) {
     terms = "its damping is the user's, " + percent(rec.GAMTOT) + " percent of critical " +
-            together("(page 4, item " + std::string(kUserItem[mode - 1]) + ")");
+            keptTogether("(page 4, item " + std::string(kUserItem[mode - 1]) + ")");
   } else {
     terms = "its damping terms (percent of critical):";
     for (const Source& s : sources())
       if (s.acts) terms += " " + term(s.name, rec.*s.damping) + ",";
     terms += " " + term("total", rec.GAMTOT);
   }
-  const std::vector<std::string> lines =
-      messageLines("VANTREL: the low-frequency " + std::string(kModes[mode - 1]) + " mode has " + fault +
-                   ", and no motion can be reported for it; " + terms +
-                   ". Check the hull's drag coefficients and the wind, current and wave loads " +
-                   together("(pages 8 to 12)."));
+  std::vector<std::string> lines{""};
+  addFlowingLines(lines, " ++> ",
+                  "VANTREL: the low-frequency " + std::string(kModes[mode - 1]) + " mode has " + fault +
+                      ", and no motion can be reported for it; " + terms +
+                      ". Check the hull's drag coefficients and the wind, current and wave loads " +
+                      keptTogether("(pages 8 to 12)."));
   fatalStop("SLOMOR", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 

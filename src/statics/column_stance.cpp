@@ -104,20 +104,17 @@ float standingSurface(std::int32_t closing) {
 // by 100.00 metric tons; it weighs 500.00 metric tons, its buoyancy there is 260.79 metric tons"
 std::vector<std::string> memberLines(std::int32_t I, std::int32_t closing) {
   const Solve& s = SOLVE;
-  const std::string stance = "     member " + std::to_string(I) + " (" + memberElements(I) + ") " +
-                             (sideAtRest(I) > 0.0f ? "stands straight up" : "hangs straight down");
+  std::string stance = "member " + std::to_string(I) + " (" + memberElements(I) + ") " +
+                       (sideAtRest(I) > 0.0f ? "stands straight up" : "hangs straight down");
   const float buoyancy = s.CNMASS(I) - restingTerms(I, s.DEFF).N;
-  std::vector<std::string> lines{stance + ","};
-  if (piercing(I)) {
-    // How much of it is under water goes on a line of its own where the stance's line has no room.
-    const std::string wet = "with " + lengthText(s.DEFF - lowerJointAtRest(I)) + " of it under water,";
-    lines = stance.size() + 1 + wet.size() <= kConsoleWidth ? std::vector<std::string>{stance + " " + wet}
-                                                            : std::vector<std::string>{stance, "     " + wet};
-  }
+  // How much of it is under water goes on a line of its own where the stance's line has no room.
+  stance += piercing(I) ? " " + keptTogether("with " + lengthText(s.DEFF - lowerJointAtRest(I)) + " of it under water,")
+                        : ",";
   const float T = restingTopPull(I, closing, s.DEFF);
   const std::string top = T < 0.0f ? "pushed down at its top by " + forceText(-T) : "held up at its top by " + forceText(T);
-  lines.push_back("     " + top + "; it weighs " + forceText(s.CNMASS(I)) + ",");
-  lines.push_back("     its buoyancy there is " + forceText(buoyancy) + ";");
+  std::vector<std::string> lines = flowingLines("     ", stance);
+  addFlowingLines(lines, "     ", top + "; it weighs " + forceText(s.CNMASS(I)) + ",");
+  addFlowingLines(lines, "     ", "its buoyancy there is " + forceText(buoyancy) + ";");
   return lines;
 }
 

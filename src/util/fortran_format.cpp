@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "platform/block_reset.h"
 #include "platform/units.h"
 #include "util/fatal.h"
+#include "util/flowing_lines.h"
 
 namespace qv {
 
@@ -41,10 +43,12 @@ std::string nonFinite(double value, int width, const char* caller) {
     const std::string stage(finiteValueRule.stage);
     finiteValueRule.stage = {};  // the message itself is written under no rule
     const std::int32_t unit = unitConnected(kDiagnosticsUnit) ? kDiagnosticsUnit : kScreenUnit;
-    fatalStop(stage, unit,
-              {"", " ++> " + stage + ": a result of " + std::string(caller) + " is " +
-                       (std::isnan(value) ? "not a number" : "infinite") + "; it cannot be reported.",
-               "     The data set leads to no usable answer here: check its values."});
+    std::vector<std::string> lines{""};
+    addFlowingLines(lines, " ++> ",
+                    stage + ": a result of " + std::string(caller) + " is " +
+                        (std::isnan(value) ? "not a number" : "infinite") + "; it cannot be reported.");
+    lines.push_back("     The data set leads to no usable answer here: check its values.");
+    fatalStop(stage, unit, lines);
   }
   if (std::isnan(value)) return width > 0 && width < 3 ? stars(width) : fitRight("NaN", width);
   const bool negative = std::signbit(value);

@@ -223,10 +223,12 @@ void parametricShape(std::int32_t ITYPE, float* PSD, float HS, float WP, float a
 void ochiHubble(float* PSD, int n, const SystemShape& shape) {
   const int count = TPCM.N_OCHI_COMP;
   if (count > kOchiComponents) {
-    stopWith(std::string(" ++> ") + shape.name + ": " + std::to_string(count) +
-                 " Ochi-Hubble components given; the data set holds at most " +
-                 std::to_string(kOchiComponents),
-             "     in WVSPEC");
+    std::vector<std::string> lines =
+        flowingLines(" ++> ", std::string(shape.name) + ": " + std::to_string(count) +
+                                  " Ochi-Hubble components given; the data set holds at most " +
+                                  std::to_string(kOchiComponents));
+    lines.push_back("     in WVSPEC");
+    fatalStop(kRoutine, TPCM.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
   }
   float C[kOchiComponents] = {};
   for (int j = 1; j <= count; ++j) {

@@ -17,13 +17,13 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <variant>
 #include <vector>
 
 #include "dataset/lowcof.h"
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "e2e/within_console.h"
 #include "support/checks.h"
 #include "support/example_data.h"
 #include "support/lowdat_tables.h"
@@ -31,6 +31,7 @@
 namespace qv {
 namespace {
 
+using e2e::expectWithinTheConsole;
 using testing_support::contains;
 using testing_support::example;
 using testing_support::withWord;
@@ -49,20 +50,6 @@ void expectFiniteReports(const e2e::Folder& folder, const std::string& what) {
     const std::filesystem::path file(name);
     if (file.extension() != ".stxt" && file.extension() != ".plt") continue;
     EXPECT_FALSE(holdsNonFinite(folder.readFile(name))) << what << ": " << name;
-  }
-}
-
-// A console of 80 columns shows every line the runner writes, on its screen (standard output and
-// standard error) and in "Diagnostics.stxt", whole: a longer line breaks where the terminal breaks
-// it, in the middle of a word or a number. Each table of stops below sweeps its messages through this.
-void expectWithinTheConsole(const e2e::Folder& folder, const e2e::Run& run, const std::string& what) {
-  constexpr std::size_t kConsoleColumns = 80;
-  const std::pair<const char*, std::string> outputs[] = {
-      {"standard output", run.out}, {"standard error", run.err}, {"Diagnostics.stxt", folder.readFile("Diagnostics.stxt")}};
-  for (const auto& [where, text] : outputs) {
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);)
-      EXPECT_LE(line.size(), kConsoleColumns) << what << ", " << where << ":\n" << line;
   }
 }
 
@@ -100,20 +87,18 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
        " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3)\n"
        "     is 1.0000E-30;\n"
-       "     the analysis needs a value above the center of buoyancy\n"
-       "     (8.27, page 5, item 4).\n"},
+       "     the analysis needs a value above the center of buoyancy (8.27,\n"
+       "     page 5, item 4).\n"},
       // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
        " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)\n"
        "     is 12.00;\n"
-       "     the analysis needs a value from -16.00\n"
-       "     (the draft, page 5, item 10) to 1.0000E-30\n"
-       "     (the waterline length, page 5, item 8).\n"},
+       "     the analysis needs a value from -16.00 (the draft, page 5, item 10)\n"
+       "     to 1.0000E-30 (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
-       "     the analysis needs a value of at most 4.4444E-27\n"
-       "     (the displacement of a box of the waterline length, beam and draft, page 5,\n"
-       "     items 8 to 10).\n"},
+       "     the analysis needs a value of at most 4.4444E-27 (the displacement of a box\n"
+       "     of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
        " ++> Fatal Warning: Water density (page 1, item 5) is 1.0000E-30;\n"
        "     the analysis needs a value from 950.00 to 1300.00.\n"},
@@ -144,9 +129,8 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2)\n"
        "     is 355.35;\n"
-       "     the analysis needs a value of at most 30.20\n"
-       "     (the draft plus the inertia of the waterline's rectangle over the displaced\n"
-       "     volume).\n"},
+       "     the analysis needs a value of at most 30.20 (the draft plus the inertia of\n"
+       "     the waterline's rectangle over the displaced volume).\n"},
       {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
        " ++> Fatal Warning: Variable wave reflection enhancement factor\n"
        "     (page 10, item 26) is -1.00;\n"},
@@ -156,13 +140,13 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"ISPM outside its table", "tanker-yoke", {{offsetof(Tpcm, ISPM), 32767}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which\n"
        "     no page shows) is 32767;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics\n"
-       "     (the yoke's motions in YOKEMOT).\n"},
+       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in\n"
+       "     YOKEMOT).\n"},
       {"the tanker on the yoke no more", "tanker-yoke", {{offsetof(Tpcm, ISPM), 0}},
        " ++> Fatal Warning: Vessel configuration ISPM (word 118 of the data set, which\n"
        "     no page shows) is 0;\n"
-       "     the analysis needs 1 for the wave-frequency dynamics\n"
-       "     (the yoke's motions in YOKEMOT).\n"},
+       "     the analysis needs 1 for the wave-frequency dynamics (the yoke's motions in\n"
+       "     YOKEMOT).\n"},
       {"NUNTS 2", "tanker-yoke", {{offsetof(Tpcm, NUNTS), 2}},
        " ++> Fatal Warning: Unit system NUNTS (0 English, 1 metric) (page 1, item 3)\n"
        "     is 2;\n"},
@@ -237,8 +221,8 @@ TEST(AnalysisFaultsE2e, EachStopNamesTheDataBehindIt) {
        {{"LOWDAT", currentTableWithAHugeYawCoefficient()}},
        {" ++> Fatal Warning: LOWDAT current table, row 3, Cz (page 8, item 15 then 3)\n"
         "     is -1.0000E+30;\n"
-        "     the analysis needs a value from -100.00 to 100.00\n"
-        "     (ten times a hull's largest coefficients).\n"}},
+        "     the analysis needs a value from -100.00 to 100.00 (ten times a hull's\n"
+        "     largest coefficients).\n"}},
       {"a drift coefficient of -1e30 in DRFTCOFS.txt", "tanker-yoke", {{offsetof(Tpcm, LWVCOF), kTableModel}},
        {{"DRFTCOFS.txt", driftFileWithAHugeYawCoefficient()}},
        {" ++> User file \"DRFTCOFS.txt\", line 63, column 4 (the yaw coefficient)\n"
@@ -438,13 +422,12 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
   const Case cases[] = {
       {"a centroid of 31,000 on the free column's 80 m member", "free-salm", {{offsetof(Tpcm, CBUOY), 31000.0f}},
        " ++> Fatal Warning: Centroid of volume (page 3, element 1, item 4) is 31000.00;\n"
-       "     the analysis needs a value from 0.00 to 80.00\n"
-       "     (the element's length, item 2).\n"},
+       "     the analysis needs a value from 0.00 to 80.00 (the element's\n"
+       "     length, item 2).\n"},
       {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
-       "     the analysis needs a value of at most 78.00\n"
-       "     (0.78 of the water depth, page 1, item 4: a higher wave breaks on the sea\n"
-       "     bed).\n"},
+       "     the analysis needs a value of at most 78.00 (0.78 of the water depth,\n"
+       "     page 1, item 4: a higher wave breaks on the sea bed).\n"},
       {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
        " ++> Fatal Warning: Default added mass coefficient (page 2, item 7)\n"
        "     is 1.0000E+07;\n"
@@ -458,8 +441,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        " ++> Fatal Warning: Wave heading (page 14, item 6) is 1.0000E+30;\n"},
       {"an element's gyradius of 31,000", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 31000.0f}},
        " ++> Fatal Warning: Gyradius of element (page 3, element 1, item 8) is 31000.00;\n"
-       "     the analysis needs a value of at most 62.00\n"
-       "     (the element's length or the diameter of its volume).\n"},
+       "     the analysis needs a value of at most 62.00 (the element's length or the\n"
+       "     diameter of its volume).\n"},
       {"the principal-direction reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, PRNRAO), 257}},
        " ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3)\n"
        "     is 257;\n"
@@ -485,8 +468,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     the analysis needs a value from 0.10 to 999.99 (seconds).\n"},
       {"the jack-up", "tanker-yoke", {{offsetof(Tpcm, VESTYP), 2}},
        " ++> Fatal Warning: Vessel type for simulation (page 5, item 11) is 2;\n"
-       "     the analysis needs 1, 3, 4, 5 or 6\n"
-       "     (2, the jack-up, has no working hull model).\n"},
+       "     the analysis needs 1, 3, 4, 5 or 6 (2, the jack-up, has no working hull\n"
+       "     model).\n"},
       // A version word beyond any version is a later version's to the load, which the run refuses
       // (naming the word in full, never as asterisks).
       {"a damaged version word", "tanker-yoke", {{offsetof(Tpcm, VERNO), 1e7f}},

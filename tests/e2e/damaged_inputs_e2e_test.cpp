@@ -260,8 +260,8 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
   const Case cases[] = {
       {"an A.P.I. parameter of 0", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.0f}}, {},
        " ++> Fatal Warning: A.P.I. wind spectrum parameter (page 11, item 3) is 0.00;\n"
-       "     the analysis needs a value from 0.01 to 0.10\n"
-       "     (the range the A.P.I. spectrum was fitted over).\n"},
+       "     the analysis needs a value from 0.01 to 0.10 (the range the A.P.I. spectrum\n"
+       "     was fitted over).\n"},
       {"an A.P.I. parameter of 0.5", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.5f}}, {},
        " ++> Fatal Warning: A.P.I. wind spectrum parameter (page 11, item 3) is 0.50;\n"},
       {"an A.P.I. parameter of 0.01", {{offsetof(Tpcm, WNDTYP), kApiWind}, {offsetof(Tpcm, APIPRM), 0.01f}}, {}, ""},

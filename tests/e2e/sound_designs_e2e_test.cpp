@@ -152,7 +152,8 @@ TEST(SoundDesignsE2e, TheSpeedIsBoundedInItsStoredUnitAndNamedInKnots) {
     // percent: the same bound shows as 50.11 and 50.13 knots.
     const std::string limit = std::string(units) == "English" ? "50.11" : "50.13";
     EXPECT_TRUE(contains(diagnostics, " ++> Fatal Warning: Vessel speed (page 6, item 9) is 60.00 knots;\n"
-                                      "     the analysis needs a speed from -" + limit + " to " + limit + " knots\n"))
+                                      "     the analysis needs a speed from -" + limit + " to " + limit +
+                                      " knots (a Froude number\n"))
         << units << "\n" << diagnostics;
     EXPECT_FALSE(folder.exists("STATOUT.stxt")) << units;
   }
@@ -173,18 +174,18 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
   const Case cases[] = {
       {"a sea of 4 m at 3 s", {offsetof(Tpcm, SIGPD), 3.0f}, 1,
        " ++> Fatal Warning: Significant height (page 15, item 6) is 4.00;\n"
-       "     the analysis needs a height of at most 2.01\n"
-       "     (a seventh of the wave length 14.04 of the peak period 3.00 s\n"
-       "     (page 15, item 7) in the water depth: a steeper sea breaks).\n"},
+       "     the analysis needs a height of at most 2.01 (a seventh of the wave\n"
+       "     length 14.04 of the peak period 3.00 s (page 15, item 7) in the water\n"
+       "     depth: a steeper sea breaks).\n"},
       {"a design wave of 50 m over the grid from 4 s", {offsetof(Tpcm, SLPHT), 50.0f}, 0,
        " ++> Warning: Wave height or slope (page 14, item 4) is 50.00;\n"},
       {"a design wave of 95 m, beyond 0.78 of the depth", {offsetof(Tpcm, SLPHT), 95.0f}, 1,
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 95.00;\n"
-       "     the analysis needs a value of at most 78.00\n"},
+       "     the analysis needs a value of at most 78.00 (0.78 of the water depth,\n"},
       {"the yoke's sides 1e-30 m apart", {offsetof(Tpcm, PNDARM), 1e-30f}, 1,
        " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
        "     is 1.0000E-30;\n"
-       "     the analysis needs a separation of at least 0.30 in size\n"},
+       "     the analysis needs a separation of at least 0.30 in size (a hundredth of\n"},
       {"the yoke's sides -1e-30 m apart", {offsetof(Tpcm, PNDARM), -1e-30f}, 1,
        " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
        "     is -1.0000E-30;\n"},

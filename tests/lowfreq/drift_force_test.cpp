@@ -129,6 +129,24 @@ TEST_F(DriftForce, GroupSpeedAtThePeakOfTheDriftForce) {
   EXPECT_EQ(peak, 1);
 }
 
+// A sea whose density is no number at any period has no peak: the run stops naming the component,
+// each line of the message within the console (one line of 92 columns before).
+TEST_F(DriftForce, ADensityThatIsNoNumberAnywhereStopsWithinTheConsole) {
+  float noNumber[kDriftGridPoints];
+  for (float& v : noNumber) v = std::nanf("");
+  ConsoleCapture console("\n");
+  std::int32_t peak = -1;
+  EXPECT_EQ(stopStatus([&] { (void)GRPSPD(noNumber, 2, 0.0f, peak, 1); }), kExitFatal);
+  EXPECT_NE(console.screen().find("\n ++> GRPSPD: the wave drift force density of component 2 is not a number at any\n"
+                                  "     wave period;\n"
+                                  "     check the wave drift factors (page 10) and the sea state (pages 15 and 16).\n"),
+            std::string::npos)
+      << console.screen();
+  std::size_t start = 0;
+  for (std::size_t end; (end = console.screen().find('\n', start)) != std::string::npos; start = end + 1)
+    EXPECT_LE(end - start, 80u) << console.screen().substr(start, end - start);
+}
+
 TEST_F(DriftForce, UserDriftFileOfTheConfiguration) {
   struct Case {
     std::int32_t CREATR, ISPM;

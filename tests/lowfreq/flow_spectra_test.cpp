@@ -184,14 +184,14 @@ TEST_F(UserSpectra, TableInsideAndWarningOnceOutside) {
   // Each names the file, the frequencies it holds and the one asked for, the first outside it.
   EXPECT_EQ(console.screen(),
             // 0.01 in single precision lies just below a hundredth.
-            " ++> Warning: User file \"WINDSPEC.txt\" holds frequencies from 1.0000E-02\n"
-            "     to 1.00 rad/s;\n"
+            " ++> Warning: User file \"WINDSPEC.txt\" holds frequencies\n"
+            "     from 1.0000E-02 to 1.00 rad/s;\n"
             "     the slow drift needs the wind spectrum's density at 2.00 rad/s, which is\n"
             "     taken as 0 there and at every other frequency outside the file: if the wind\n"
             "     fluctuates there, extend the file.\n"
             "\a\n Enter \"A\" to abort or Press <RETURN> to continue: "
-            " ++> Warning: User file \"CRNTSPEC.txt\" holds frequencies from 0.02\n"
-            "     to 0.20 rad/s;\n"
+            " ++> Warning: User file \"CRNTSPEC.txt\" holds frequencies\n"
+            "     from 0.02 to 0.20 rad/s;\n"
             "     the slow drift needs the current spectrum's density at 0.30 rad/s, which is\n"
             "     taken as 0 there and at every other frequency outside the file: if the\n"
             "     current fluctuates there, extend the file.\n"

@@ -544,8 +544,8 @@ TEST(Statics, BracketWideningIsBounded) {
        "     weight 80.00 kips, buoyancy 224.00 kips, 224.00 kips of it up to the\n"
        "     piercing element 5 (page 2, item 6), with the waterplane\n"
        "     area 100.00 square feet (page 2, item 5) at the surface. Check its\n"
-       "     elements' lengths, volumes, weights and their centres (page 3, items 2\n"
-       "     to 6) and the waterplane area.\n"},
+       "     elements' lengths, volumes, weights and their centres\n"
+       "     (page 3, items 2 to 6) and the waterplane area.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -132,8 +132,8 @@ TEST_F(UserSpectrum, AMissingFileStopsWhateverTheAnswerNamingWhatAsksForIt) {
   };
   const Case cases[] = {{kSpectrumUserFile, "     the irregular sea's wave type (page 15, item 2) reads it:\n"},
                         {kSpectrumMeanJonswap,
-                         "     a sea's or swell's type\n"
-                         "     (page 15, item 2; page 16, items 2 and 22) reads it:\n"}};
+                         "     a sea's or swell's type (page 15, item 2; page 16, items 2\n"
+                         "     and 22) reads it:\n"}};
   for (const Case& c : cases) {
     TPCM.LRANDM = 1;
     TPCM.WAVTYP = c.seaType;
@@ -267,14 +267,14 @@ TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
   const Case cases[] = {
       {"2\n0.5 1e5\n1.2 1e5\n",
        "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 1058.30 m, four\n"
-       "     times the root of the area under its densities (m^2 per rad/s) from 0.50\n"
-       "     to 1.20 rad/s;\n"
+       "     times the root of the area under its densities (m^2 per rad/s)\n"
+       "     from 0.50 to 1.20 rad/s;\n"
        "     the analysis needs a sea of at most 50.00 m, the water depth\n"
        "     (page 1, item 4): a sea higher than the water is deep has broken.\n\n"},
       {"3\n1.5 0\n1.0 18\n0.5 0\n",
        "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 12.00 m, four\n"
-       "     times the root of the area under its densities (m^2 per rad/s) from 0.50\n"
-       "     to 1.50 rad/s;\n"
+       "     times the root of the area under its densities (m^2 per rad/s)\n"
+       "     from 0.50 to 1.50 rad/s;\n"
        "     the analysis needs a sea of at most 8.80 m, a seventh of the wave\n"
        "     length 61.57 m of its peak period 6.28 s (its largest density,\n"
        "     at 1.00 rad/s): a steeper sea breaks.\n\n"},

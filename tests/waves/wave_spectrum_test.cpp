@@ -354,9 +354,19 @@ TEST_F(WaveSpectra, OchiHubbleDataTheGammaFunctionCannotTakeStop) {
   // More components than the data set has shapes for.
   TPCM.OCHI_LAMBDA(2) = 1.0f;
   TPCM.N_OCHI_COMP = 5;
+  {
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
+    EXPECT_TRUE(contains(console.screen(), " ++> Wind sea: 5 Ochi-Hubble components given")) << console.screen();
+  }
+  // A count of ten digits: the message still fits the console (a line of 84 columns before).
+  TPCM.N_OCHI_COMP = 2147483647;
   ConsoleCapture console("\n");
   EXPECT_EQ(stopStatus([] { spectrum(kSpectrumOchiHubble, 1.0f, 10.0f); }), kExitFatal);
-  EXPECT_TRUE(contains(console.screen(), " ++> Wind sea: 5 Ochi-Hubble components given")) << console.screen();
+  EXPECT_TRUE(contains(console.screen(), " ++> Wind sea: 2147483647 Ochi-Hubble components given; the data set holds at\n"
+                                         "     most 4\n"
+                                         "     in WVSPEC\n"))
+      << console.screen();
 }
 
 // Whatever its shape, a spectrum holds the variance of the significant height it hands back:
