@@ -633,13 +633,13 @@ TEST_F(RunChecks, ARiserTheRunsLoadsAndSeaTakeBeyondItsReachIsFatal) {
             "     cannot reach so far, and the linear model of their motions would swing them\n"
             "     past where they can go, with loads without bound. Lengthen element 1\n"
             "     by 3.75 to 70.00 feet or element 2 by at least 5.08 feet (page 3, item 2),\n"
-            "     or lower the keel: reduce the water depth (page 1, item 4) by 4.10\n"
-            "     to 70.00 feet or deepen the draft (page 5, item 10) by at least 4.10 feet.\n"
-            "     Each takes it clear at this run's loads and sea as the run judges them, the\n"
-            "     slow drift's excursion taken at the changed riser's stiffness, with room\n"
-            "     for a tenth more motion; a lower keel changes the vessel's response and\n"
-            "     loads too, which the run judges anew. Or analyse a calmer sea or a lighter\n"
-            "     wind and current.\n");
+            "     or lower the keel: reduce the water depth (page 1, item 4)\n"
+            "     by 4.10 to 70.00 feet or deepen the draft (page 5, item 10) by at\n"
+            "     least 4.10 feet. Each takes it clear at this run's loads and sea as the run\n"
+            "     judges them, the slow drift's excursion taken at the changed riser's\n"
+            "     stiffness, with room for a tenth more motion; a lower keel changes the\n"
+            "     vessel's response and loads too, which the run judges anew. Or analyse a\n"
+            "     calmer sea or a lighter wind and current.\n");
   // Each change named clears the finding at the same loads and sea, with room for a tenth more
   // motion: a tenth of the change does not.
   const struct {
