@@ -7,6 +7,7 @@
 // leads on; the others run, and no report of theirs shows a member beyond its reach.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -237,8 +238,15 @@ void followedAsWritten(const std::string& name, const std::function<void(Tpcm&)>
       EXPECT_EQ(run.status, 1);
       const std::string next = flat(run.err.substr(std::min(run.err.size(), run.err.find(" ++> Fatal Warning"))));
       EXPECT_EQ(next.rfind(" ++> Fatal Warning: The buoyant riser", 0), 0u) << next;
-      EXPECT_FALSE(namedChanges(next).empty()) << next;
+      const std::vector<NamedChange> further = namedChanges(next);
+      EXPECT_FALSE(further.empty()) << next;
       EXPECT_FALSE(contains(next, "shorten") || contains(next, "Shorten")) << next;
+      // More volume leads on to more volume.
+      if (change.what.starts_with("the volume of")) {
+        EXPECT_TRUE(std::any_of(further.begin(), further.end(),
+                                [](const NamedChange& n) { return n.what.starts_with("the volume of"); }))
+            << next;
+      }
     }
   }
 }
