@@ -19,6 +19,7 @@ SalmMembers salmMembers() {
   const int n = std::clamp<int>(t.NELEM, 0, kMaxSalmElements);
   SalmMembers m;
   m.buoyancyForce = static_cast<double>(t.DWATR) / 1000.0;
+  m.volumeForce = m.buoyancyForce;
   if (n == 0) return m;
   int first = n;
   for (int k = 1; k < n; ++k) {
@@ -76,7 +77,7 @@ bool columnReachesHeight(std::span<const float> lengths, float height) {
   return false;
 }
 
-HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) {
+HeldColumn heldColumn(const SalmMembers& members, const ElementChange& change) {
   const Tpcm& t = TPCM;
   HeldColumn column;
   if (members.firstElement.empty()) return column;
@@ -90,12 +91,13 @@ HeldColumn heldColumn(const SalmMembers& members, int lengthened, double extra) 
     double length = 0.0, weight = 0.0, buoyancy = 0.0, weightMoment = 0.0, buoyancyMoment = 0.0;
     for (int k = members.firstElement[i]; k <= top; ++k) {
       const double lever = length;  // the member's length below the element
-      const double volumeForce = toForce * t.BUOY(k);
+      const bool changed = k == change.element;
+      const double volumeForce = toForce * t.BUOY(k) + (changed ? members.volumeForce * change.volume : 0.0);
       weight += t.TMASS(k);
       buoyancy += volumeForce;
       weightMoment += t.TMASS(k) * (t.CGSALM(k) + lever);
       buoyancyMoment += volumeForce * (t.CBUOY(k) + lever);
-      length += t.SLEN(k) + (k == lengthened ? extra : 0.0);
+      length += t.SLEN(k) + (changed ? change.length : 0.0);
     }
     column.length.push_back(length);
     column.netWeight.push_back(wet ? weight - buoyancy : weight);
@@ -256,7 +258,8 @@ ChangeRange soundRange(const std::function<bool(double)>& soundAt, double limit)
 
 }  // namespace
 
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound) {
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound,
+                                  std::span<const double> mostRaise) {
   const HeldColumn column = heldColumn(members);
   const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
   HeldColumnRemedy remedy;
@@ -267,9 +270,20 @@ HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, con
   if (members.firstElement.empty()) return remedy;
   const int last = std::clamp<int>(TPCM.NELEM, 0, kMaxSalmElements);
   for (int k = members.firstElement.front(); k <= last; ++k) {
-    remedy.lengthen.push_back(
-        soundRange([&](double extra) { return sound(heldColumn(members, k, extra), height); }, total));
+    remedy.lengthen.push_back(soundRange(
+        [&](double extra) { return sound(heldColumn(members, {.element = k, .length = extra}), height); }, total));
     remedy.lengthening.push_back(remedy.lengthen.back().least);
+  }
+  const int first = members.firstElement.front();
+  for (std::size_t i = 0; i < mostRaise.size(); ++i) {
+    const int k = first + static_cast<int>(i);
+    if (!(mostRaise[i] > 0.0) || k > last) {
+      remedy.raise.push_back({-1.0, -1.0});
+      continue;
+    }
+    remedy.raise.push_back(soundRange(
+        [&](double more) { return sound(heldColumn(members, {.element = k, .volume = more}), height); },
+        mostRaise[i]));
   }
   return remedy;
 }

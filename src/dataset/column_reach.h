@@ -21,6 +21,9 @@ struct SalmMembers {
   // The force of one unit of TPCM BUOY [kips | t]: the water's density per thousand while the data set
   // holds volumes, 1 once the statics have turned them into forces in place (later stages read them so).
   double buoyancyForce = 0.0;
+  // The force of one unit of volume [kips per ft^3 | t per m^3]: the water's density per thousand, as
+  // the statics turn the elements' volumes into forces; a volume a change adds is made a force so.
+  double volumeForce = 0.0;
 };
 SalmMembers salmMembers();
 
@@ -61,13 +64,23 @@ struct HeldColumn {
   std::vector<double> momentTerm;
 };
 
+// A change of one element of the members as page 3 makes it, one item alone: element `element` (0
+// for none) counts `length` longer (item 2) and `volume` larger (item 3) [ft | m; ft^3 | m^3]. The
+// rest of the element is kept: its weight and the centres of its weight and of its volume, each from
+// its lower end (items 4 to 6), so that a longer element carries the same loads over a longer lever
+// and a larger volume buoys it with more force at the same centre.
+struct ElementChange {
+  int element = 0;
+  double length = 0.0;
+  double volume = 0.0;
+};
+
 // The members of TPCM (salmMembers) as a held column. Each member lies wholly in the water or wholly
 // above it, as the piercing element IPIERC puts it: beyond the elements, every member in the water;
 // below the first free element, every member dry. Each element's volume is made a force as
-// `members` says (SalmMembers buoyancyForce). Element `lengthened` (0 for none) counts `extra`
-// longer, its weight, volume and their centres kept, as page 3 changes a length alone. Empty when the
+// `members` says (SalmMembers buoyancyForce), a volume `change` adds by volumeForce. Empty when the
 // piercing element is one of the members', whose buoyancy follows its draft.
-HeldColumn heldColumn(const SalmMembers& members, int lengthened = 0, double extra = 0.0);
+HeldColumn heldColumn(const SalmMembers& members, const ElementChange& change = {});
 
 // The least load of a held column's shape, in its forces (its net weights and moment terms): under a
 // thousandth of them every member but one stands within a twentieth of a degree of the vertical, as
@@ -123,13 +136,16 @@ double degreesOutOfLine(double bend);
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
 // `sound` (a test of a column and its top's height): the lowering of the height (the members kept),
 // and the lengthening of each element of the members, in element order from the first free one (its
-// weight, volume and their centres kept), each searched up to the members' whole length. For each
-// change the range of amounts from the least that makes the column sound to the most up to which it
-// stays so (infinity: up to the search's end), and the least alone (`lowering`, `lengthening`): 0
-// when the column is sound as it is, negative when no amount up to the members' whole length makes it
-// so. A middle range is found too, as where a longer element softens a riser that the slow drift then
-// moves further: a grid of amounts (steps of a sixty-fourth of the search, finer below the first)
-// finds it, bisection its ends; a range narrower than the grid's steps may be missed.
+// weight, volume and their centres kept), each searched up to the members' whole length; and, where
+// the caller gives the most raise of each element's volume to search (`mostRaise`, one amount per
+// element in the same order [ft^3 | m^3]; empty: none searched), the raise of each element's volume
+// (ElementChange). For each change the range of amounts from the least that makes the column sound
+// to the most up to which it stays so (infinity: up to the search's end), and the least alone
+// (`lowering`, `lengthening`): 0 when the column is sound as it is, negative when no amount up to the
+// search's end makes it so (a raise of no more than 0 is not searched). A middle range is found too,
+// as where a longer element softens a riser that the slow drift then moves further: a grid of
+// amounts (steps of a sixty-fourth of the search, finer below the first) finds it, bisection its
+// ends; a range narrower than the grid's steps may be missed.
 struct ChangeRange {
   double least = 0.0;
   double most = 0.0;
@@ -139,9 +155,11 @@ struct HeldColumnRemedy {
   std::vector<double> lengthening;
   ChangeRange lower;
   std::vector<ChangeRange> lengthen;
+  std::vector<ChangeRange> raise;  // each element's volume; empty where no raise was searched
 };
 using HeldColumnTest = std::function<bool(const HeldColumn& column, double height)>;
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound);
+HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound,
+                                  std::span<const double> mostRaise = {});
 // The same for the bend: sound when the column bends by kLeastMemberBend under H.
 HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H);
 

@@ -541,12 +541,13 @@ struct RiserChangeState {
 constinit RiserChangeState riserChangeState{};
 const BlockReset resetRiserChangeState{[] { riserChangeState.reset(); }};
 
-// A change of the riser a refusal names, by the amounts it prints [ft | m]: from `amount` up to
-// `most` (infinity: as far as the search went, the riser's length).
-enum class RiserChangeKind { kLengthen, kReduceDepth, kDeepenDraft };
+// A change of the riser a refusal names, by the amounts it prints [ft | m; ft^3 | m^3 for a volume]:
+// from `amount` up to `most` (infinity: as far as the search went, the riser's length, or the
+// largest raise of a volume the run's checks admit).
+enum class RiserChangeKind { kLengthen, kRaiseVolume, kReduceDepth, kDeepenDraft };
 struct RiserChange {
   RiserChangeKind kind = RiserChangeKind::kLengthen;
-  int element = 0;  // the element lengthened
+  int element = 0;  // the element lengthened or whose volume is raised
   double amount = 0.0;
   double most = 0.0;
 };
@@ -556,16 +557,27 @@ struct RiserChange {
 double shownLeast(double amount) { return std::ceil(amount * 100.0) / 100.0; }
 double shownMost(double amount) { return std::isfinite(amount) ? std::floor(amount * 100.0) / 100.0 : amount; }
 
-// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.
-std::string amountText(const RiserChange& change) {
-  if (!std::isfinite(change.most)) return "by at least " + lengthText(static_cast<float>(change.amount));
-  return "by " + messageValue(change.amount) + " to " + lengthText(static_cast<float>(change.most));
+// An amount of a change with the unit label of the pages: "3.20 feet", or for a volume as page 3
+// labels one, "220.00 cubic meters".
+std::string changeAmountText(const RiserChange& change, double amount) {
+  if (change.kind != RiserChangeKind::kRaiseVolume) return lengthText(static_cast<float>(amount));
+  const std::string field = fmtF(amount, 16, 2);
+  return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(TPCM.NUNTS + 7);
 }
 
+// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.
+std::string amountText(const RiserChange& change) {
+  if (!std::isfinite(change.most)) return "by at least " + changeAmountText(change, change.amount);
+  return "by " + messageValue(change.amount) + " to " + changeAmountText(change, change.most);
+}
+
+// A change made to a data set as its page makes it: a volume raised is a volume of the data set,
+// which the statics make a force, the element's weight and centres kept (ElementChange).
 void applyChange(Tpcm& t, const RiserChange& change) {
   const auto amount = static_cast<float>(change.amount);
   switch (change.kind) {
     case RiserChangeKind::kLengthen: t.SLEN(change.element) += amount; break;
+    case RiserChangeKind::kRaiseVolume: t.BUOY(change.element) += amount; break;
     case RiserChangeKind::kReduceDepth: t.DEPTH -= amount; break;
     case RiserChangeKind::kDeepenDraft: t.DRAFT += amount; break;
   }
@@ -607,62 +619,92 @@ bool changeAdmitted(RiserChange change, double amount, bool inRun,
   return true;
 }
 
+using ChangeAdmitted = std::function<bool(const RiserChange& change, double amount)>;
+
+// The last amount of `change` that the run's checks admit between `last`, which they admit, and
+// `refused`, which they do not, in the hundredths the message shows.
+double lastAdmitted(const RiserChange& change, double last, double refused, const ChangeAdmitted& admitted) {
+  while (refused - last > 0.01) {
+    const double middle = std::floor(50.0 * (last + refused)) / 100.0;
+    if (middle <= last) break;
+    (admitted(change, middle) ? last : refused) = middle;
+  }
+  return last;
+}
+
+// The largest raise of element `element`'s volume that the run's checks admit (0: none), doubled
+// from a hundredth until they refuse one, then bisected: where the raised volume meets their limits
+// (an element no wider than the water is deep, a buoyancy the statics report prints), so that a
+// search of raises up to it covers every raise they admit.
+double mostAdmittedRaise(int element, const ChangeAdmitted& admitted) {
+  const RiserChange change{RiserChangeKind::kRaiseVolume, element, 0.0, 0.0};
+  constexpr double kFarthest = 1.0E12;  // beyond any volume a page holds: the search ends there
+  double last = 0.0;
+  for (double refused = 0.01;; refused *= 2.0) {
+    if (!admitted(change, refused)) return lastAdmitted(change, last, refused, admitted);
+    last = refused;
+    if (refused >= kFarthest) return last;
+  }
+}
+
 // The changes of the riser that make it `sound` (heldColumnRemedy: a lengthening of each element of
-// its members, in element order, and a lowering of the keel, as a reduced water depth or a deepened
-// draft), as the message shows them, within what the run's checks admit: a change they refuse at its
-// least is left out, and its most is held to the last amount they admit (the limits of the checks
-// lie beyond an amount: an element as long as the water, a keel on the sea bed).
+// its members, in element order, a raise of each one's volume, and a lowering of the keel, as a
+// reduced water depth or a deepened draft), as the message shows them, within what the run's checks
+// admit: a change they refuse at its least is left out, and its most is held to the last amount they
+// admit (the limits of the checks lie beyond an amount: an element as long as the water, a keel on
+// the sea bed). A volume is searched up to the largest raise they admit.
 std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun) {
   std::vector<RiserChange> changes;
   if (riserChangeState.checking) return changes;  // a changed data set's own refusal names none
-  const HeldColumnRemedy remedy = heldColumnRemedy(riser.members, riser.height, sound);
   const int first = riser.members.firstElement.front();
   const std::vector<std::vector<std::string>> before = fatalFindings(inRun, std::nullopt);
-  const auto admitted = [&](const RiserChange& change, double amount) {
+  const ChangeAdmitted admitted = [&](const RiserChange& change, double amount) {
     return changeAdmitted(change, amount, inRun, before);
   };
-  const auto add = [&](RiserChangeKind kind, int element, const ChangeRange& range) {
+  std::vector<double> mostRaise;
+  for (int k = first; k <= elementCount(); ++k) mostRaise.push_back(mostAdmittedRaise(k, admitted));
+  const HeldColumnRemedy remedy = heldColumnRemedy(riser.members, riser.height, sound, mostRaise);
+  const auto add = [&](RiserChangeKind kind, int element, const ChangeRange& range, double searched) {
     if (!(range.least > 0.0)) return;
     RiserChange change{kind, element, shownLeast(range.least), shownMost(range.most)};
     if (change.most < change.amount || !admitted(change, change.amount)) return;
     // How far the run's checks admit it, where the judge's range ends or as far as the search went
     // (the riser's length, the keel down to the lowest free joint): an element as long as the water
     // allows under options 7 and 8, the water as deep as an element is long. A draft the judge admits
-    // to the sea bed is named without an end: the check that stops it there (a draft less than the
-    // water depth) needs no figure.
-    if (kind == RiserChangeKind::kDeepenDraft && !std::isfinite(change.most)) {
+    // to the sea bed, and a volume it admits up to the largest raise the checks admit, are named
+    // without an end: the check that stops either there (a draft less than the water depth, an
+    // element no wider than the water is deep) needs no figure.
+    const bool openEnded = kind == RiserChangeKind::kDeepenDraft || kind == RiserChangeKind::kRaiseVolume;
+    if (openEnded && !std::isfinite(change.most)) {
       changes.push_back(change);
       return;
     }
-    const double searched = kind == RiserChangeKind::kLengthen ? columnLength(riser.column) : riser.height;
     const double reach = std::isfinite(change.most) ? change.most : shownMost(searched);
-    if (!admitted(change, reach)) {
-      double last = change.amount, refused = reach;  // the last amount admitted, the first refused
-      while (refused - last > 0.01) {
-        const double middle = std::floor(50.0 * (last + refused)) / 100.0;
-        if (middle <= last) break;
-        (admitted(change, middle) ? last : refused) = middle;
-      }
-      change.most = last;
-    }
+    if (!admitted(change, reach)) change.most = lastAdmitted(change, change.amount, reach, admitted);
     changes.push_back(change);
   };
   for (std::size_t i = 0; i < remedy.lengthen.size(); ++i)
-    add(RiserChangeKind::kLengthen, first + static_cast<int>(i), remedy.lengthen[i]);
-  add(RiserChangeKind::kReduceDepth, 0, remedy.lower);
-  add(RiserChangeKind::kDeepenDraft, 0, remedy.lower);
+    add(RiserChangeKind::kLengthen, first + static_cast<int>(i), remedy.lengthen[i], columnLength(riser.column));
+  for (std::size_t i = 0; i < remedy.raise.size(); ++i)
+    add(RiserChangeKind::kRaiseVolume, first + static_cast<int>(i), remedy.raise[i], mostRaise[i]);
+  add(RiserChangeKind::kReduceDepth, 0, remedy.lower, riser.height);
+  add(RiserChangeKind::kDeepenDraft, 0, remedy.lower, riser.height);
   return changes;
 }
 
-// "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2), or
-// lower the keel by at least 3.08 feet: reduce the water depth (page 1, item 4) or deepen the draft
-// (page 5, item 10)"; empty without changes.
+// "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2),
+// raise the volume of element 2 by at least 220.00 cubic feet (page 3, item 3), or lower the keel by
+// at least 3.08 feet: reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)";
+// empty without changes.
 std::string changesText(const std::vector<RiserChange>& changes) {
-  std::vector<std::string> lengthenings;
+  std::vector<std::string> lengthenings, raises;
   std::vector<const RiserChange*> lowerings;
   for (const RiserChange& change : changes) {
+    const std::string element = "element " + fmtI(change.element, 0) + " " + amountText(change);
     if (change.kind == RiserChangeKind::kLengthen) {
-      lengthenings.push_back("element " + fmtI(change.element, 0) + " " + amountText(change));
+      lengthenings.push_back(element);
+    } else if (change.kind == RiserChangeKind::kRaiseVolume) {
+      raises.push_back(element);
     } else {
       lowerings.push_back(&change);
     }
@@ -673,6 +715,7 @@ std::string changesText(const std::vector<RiserChange>& changes) {
   };
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
+  if (!raises.empty()) remedies.push_back("raise the volume of " + listed(raises, " or ") + " (page 3, item 3)");
   if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most) {
     remedies.push_back("lower the keel " + amountText(*lowerings[0]) + ": " + way(*lowerings[0]) + " or " +
                        way(*lowerings[1]));
@@ -683,29 +726,35 @@ std::string changesText(const std::vector<RiserChange>& changes) {
   }
   if (remedies.empty()) return "";
   remedies.front()[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(remedies.front()[0])));
-  return remedies.front() + (remedies.size() > 1 ? ", or " + remedies.back() : "");
+  return listed(remedies, ", or ");
 }
 
 bool lowersTheKeel(const std::vector<RiserChange>& changes) {
-  return std::any_of(changes.begin(), changes.end(),
-                     [](const RiserChange& change) { return change.kind != RiserChangeKind::kLengthen; });
-}
-
-// The alternatives the changes give: each element's lengthening, and the keel lowered either way.
-std::size_t alternatives(const std::vector<RiserChange>& changes) {
-  const auto lengthenings = std::count_if(changes.begin(), changes.end(), [](const RiserChange& change) {
-    return change.kind == RiserChangeKind::kLengthen;
+  return std::any_of(changes.begin(), changes.end(), [](const RiserChange& change) {
+    return change.kind == RiserChangeKind::kReduceDepth || change.kind == RiserChangeKind::kDeepenDraft;
   });
-  return static_cast<std::size_t>(lengthenings) + (lowersTheKeel(changes) ? 1u : 0u);
 }
 
-// What a refusal in the run advises: the least changes as the run judges them, or more buoyancy
-// where no change of the lengths the run's checks admit takes the riser clear.
+// The alternatives the changes give: each element's lengthening and raise of its volume, and the
+// keel lowered either way.
+std::size_t alternatives(const std::vector<RiserChange>& changes) {
+  const auto ofElements = std::count_if(changes.begin(), changes.end(), [](const RiserChange& change) {
+    return change.kind == RiserChangeKind::kLengthen || change.kind == RiserChangeKind::kRaiseVolume;
+  });
+  return static_cast<std::size_t>(ofElements) + (lowersTheKeel(changes) ? 1u : 0u);
+}
+
+// What the run tried where no change takes the riser clear: every change its refusals search.
+constexpr const char* kNoChangeAdmitted =
+    "No lengthening of an element or lowering of the keel by up to the riser's length, nor raise of an "
+    "element's volume, that the run's checks admit";
+
+// What a refusal in the run advises: the least changes as the run judges them, or, where no change
+// the run's checks admit takes the riser clear, what the run tried, and a calmer sea.
 std::string remedyAdvice(const std::vector<RiserChange>& changes) {
   if (changes.empty()) {
-    return "No lengthening of an element or lowering of the keel by up to the riser's length that the run's checks "
-           "admit takes it clear at this run's loads and sea: give it more buoyancy (the elements' volumes, page 3), "
-           "or analyse a calmer sea or a lighter wind and current.";
+    return std::string(kNoChangeAdmitted) +
+           " takes it clear at this run's loads and sea: analyse a calmer sea or a lighter wind and current.";
   }
   return changesText(changes) + ". " + (alternatives(changes) == 1 ? "That takes" : "Each takes") +
          " it clear at this run's loads and sea as the run judges them, the slow drift's excursion taken at the "
@@ -963,9 +1012,8 @@ std::optional<RunFinding> riserBendFinding() {
     text += " " + changesText(changes) + ". These keep them clear up to the largest load of the table, " +
             forceValueText(H) + " (page 2, item 2); the run then judges the riser at the loads it reaches.";
   } else if (H > 0.0) {
-    text += " No lengthening of an element or lowering of the keel that the run's checks admit keeps them clear up "
-            "to the largest load of the table, " + forceValueText(H) + " (page 2, item 2): give the riser more "
-            "buoyancy (the elements' volumes, page 3).";
+    text += " " + std::string(kNoChangeAdmitted) + " keeps them clear up to the largest load of the table, " +
+            forceValueText(H) + " (page 2, item 2).";
   } else {
     text += " Give the riser more length than the height: lengthen an element (page 3, item 2), or reduce the "
             "water depth (page 1, item 4) or deepen the draft (page 5, item 10); the run then judges the riser at "
@@ -1055,9 +1103,8 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
                                     : "") +
             ". Or analyse a calmer sea or a lighter wind and current.";
   } else {
-    text += " No lengthening of an element or lowering of the keel that the run's checks admit keeps them clear under "
-            "that load: give the riser more buoyancy (the elements' volumes, page 3), or analyse a calmer sea or a "
-            "lighter wind and current.";
+    text += " " + std::string(kNoChangeAdmitted) +
+            " keeps them clear under that load: analyse a calmer sea or a lighter wind and current.";
   }
   return RunFinding{true, riserLines(text)};
 }

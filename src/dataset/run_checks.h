@@ -140,11 +140,11 @@ std::optional<RunFinding> columnReachFinding();
 // Their tension is then undetermined and the member loads' divisor vanishes whatever the run's loads,
 // so the finding stands before any stage. Fatal; it names the elements' lengths and their sum, the
 // height to the keel and what it comes from, the slack, and what to change: the least lengthening of
-// an element or lowering of the keel (the water depth or the draft) that keeps them clear up to the
-// table's largest load (TLOAD, page 2, item 2), each as the message writes it within the run's own
-// checks (runFindings of the data set so changed has no fatal finding). A riser that bends under some
-// loads is judged at the loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the
-// table's largest load.
+// an element, raise of an element's volume or lowering of the keel (the water depth or the draft)
+// that keeps them clear up to the table's largest load (TLOAD, page 2, item 2), each as the message
+// writes it within the run's own checks (runFindings of the data set so changed has no fatal
+// finding), or what was tried where none does. A riser that bends under some loads is judged at the
+// loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the table's largest load.
 std::optional<RunFinding> riserBendFinding();
 
 // The wave-frequency motion of the keel that holds a buoyant riser's top, in the riser's plane: x
@@ -187,21 +187,22 @@ struct RiserReach {
 // model of the members would otherwise swing them past where they can go, with loads without bound.
 // Fatal; it names the lengths, the height and the slack, the mean state (the loads, the members'
 // angles, the distance and the reserve, the peak motions and the storm) or the offsets of the storm's
-// peak, and the least lengthening of an element or lowering of the keel that takes the riser clear at
-// the same loads and sea as this judge judges it (the changed riser's table and, at its spring, the
-// slow drift's excursion), with room for a tenth more motion, each within the run's own checks of the
-// data set the run checked (keepCheckedDataSet), or more buoyancy where none is; or a calmer sea or a
-// lighter wind and current. Judged in the run, after the statics have turned the elements' volumes
-// into forces.
+// peak, and the least lengthening of an element, raise of an element's volume (page 3, item 3, its
+// weight and centres kept; searched up to the largest raise the run's checks admit) or lowering of the
+// keel that takes the riser clear at the same loads and sea as this judge judges it (the changed
+// riser's table and, at its spring, the slow drift's excursion), with room for a tenth more motion,
+// each within the run's own checks of the data set the run checked (keepCheckedDataSet), or, where
+// none is, what was tried; and a calmer sea or a lighter wind and current. Judged in the run, after
+// the statics have turned the elements' volumes into forces.
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 
 // A buoyant riser, as riserBendFinding judges it, that a peak horizontal load of the run's reports
 // (`peak` says which, "the most probable peak horizontal load of RANOUT") would bring into line: the
 // members bend by less than kLeastMemberBend under it. Fatal, in place of the advice to raise the
 // table, which cannot help; it names the lengths, the height, the peak load and the bend, and the
-// least lengthening or lowering of the keel that keeps the members clear under that load within the
-// run's own checks, or a calmer sea or a lighter wind and current. Judged in the run, after the
-// statics.
+// least lengthening, raise of a volume or lowering of the keel that keeps the members clear under
+// that load within the run's own checks (or, where none does, what was tried), and a calmer sea or a
+// lighter wind and current. Judged in the run, after the statics.
 std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
 
 // Keeps the data set as the run's checks passed it (TPCM, once runFindings has no fatal finding and

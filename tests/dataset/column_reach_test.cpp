@@ -149,7 +149,11 @@ TEST_F(ColumnReach, AHeldColumnsShapeBalancesEveryMember) {
 // user's riser with 2 ft to spare bends by 1.14 degrees under 600 kips (a peer of plain Python:
 // bisection of the closure in member 1's cotangent, tests/dataset/reference/riser_bend_reference.py);
 // the height lowered by the remedy's figure bends it by the least, and the elements lengthened by
-// theirs too, as heldColumn sums them from TPCM.
+// theirs too, as heldColumn sums them from TPCM. A raise of an element's volume buoys it by the
+// water's density at the same centre, its weight kept: raised by 4882.683 cubic feet (element 1) or
+// 4595.467 (element 2), the least by two free bodies in plain Python
+// (tests/dataset/reference/riser_reach_reference.py), the riser bends by the least under 600 kips,
+// and the remedy searched up to a million cubic feet finds those raises, with no end to them.
 TEST_F(ColumnReach, ARisersBendAndWhatBringsItToTheLeast) {
   EXPECT_DOUBLE_EQ(largestBend({}), 0.0);
   EXPECT_NEAR(largestBend({0.1, 0.3, 0.25}), std::sin(0.2), 1e-15);
@@ -180,9 +184,29 @@ TEST_F(ColumnReach, ARisersBendAndWhatBringsItToTheLeast) {
   EXPECT_NEAR(largestBend(heldColumnAngles(column, 110.0 - remedy.lowering, 600.0)), kLeastMemberBend, 1e-9);
   ASSERT_EQ(remedy.lengthening.size(), 2u);
   for (int k = 1; k <= 2; ++k) {
-    const HeldColumn longer = heldColumn(m, k, remedy.lengthening[static_cast<std::size_t>(k - 1)]);
+    const double extra = remedy.lengthening[static_cast<std::size_t>(k - 1)];
+    const HeldColumn longer = heldColumn(m, {.element = k, .length = extra});
     EXPECT_NEAR(largestBend(heldColumnAngles(longer, 110.0, 600.0)), kLeastMemberBend, 1e-9) << "element " << k;
   }
+  const double python[] = {4882.683, 4595.467};  // [cubic feet]
+  const std::vector<double> most(2, 1.0E6);
+  const HeldColumnRemedy raised = heldColumnRemedy(
+      m, 110.0,
+      [](const HeldColumn& changed, double height) {
+        return largestBend(heldColumnAngles(changed, height, 600.0)) >= kLeastMemberBend;
+      },
+      most);
+  ASSERT_EQ(raised.raise.size(), 2u);
+  for (int k = 1; k <= 2; ++k) {
+    const auto i = static_cast<std::size_t>(k - 1);
+    const double raise = python[i];
+    const HeldColumn buoyed = heldColumn(m, {.element = k, .volume = raise});
+    EXPECT_NEAR(largestBend(heldColumnAngles(buoyed, 110.0, 600.0)), kLeastMemberBend, 1e-6) << "element " << k;
+    EXPECT_NEAR(buoyed.netWeight[i], column.netWeight[i] - 0.064 * raise, 1e-6) << "element " << k;
+    EXPECT_NEAR(raised.raise[i].least, raise, 2e-3) << "element " << k;
+    EXPECT_TRUE(std::isinf(raised.raise[i].most)) << "element " << k;
+  }
+  EXPECT_TRUE(heldColumnRemedy(m, 110.0, 600.0).raise.empty());  // no raise searched
 
   // A member cut in two elements is the same member: element 2 as two halves of 16 ft, each with
   // half the volume and weight, centred at 7 ft in its half, sums to what the whole gives.

@@ -487,14 +487,20 @@ TEST_F(RunChecks, ARiserInLineUnderEveryLoadIsFatalBeforeAnyStage) {
       << base;
 }
 
-// The user's riser as the run meets it once the slow drift has found its mean state: the data set
-// kept as the run's checks passed it, its buoyancies then turned into forces as the statics turn
-// them.
-void riserInTheRun(float secondLength, const std::function<void()>& edit = [] {}) {
+// The user's riser in a sea of 3-hour storms, with `edit` made to it: the data set as the run's
+// checks pass it.
+void checkedRiser(float secondLength, const std::function<void()>& edit = [] {}) {
   userRiser(secondLength);
   TPCM.DURATN = 3.0f;
   TPCM.LRANDM = 1;
   edit();
+}
+
+// The user's riser as the run meets it once the slow drift has found its mean state: the data set
+// kept as the run's checks passed it, its buoyancies then turned into forces as the statics turn
+// them. A change a refusal names is made in `edit`, to the data set.
+void riserInTheRun(float secondLength, const std::function<void()>& edit = [] {}) {
+  checkedRiser(secondLength, edit);
   keepCheckedDataSet();
   for (int k = 1; k <= TPCM.NELEM; ++k) TPCM.BUOY(k) *= TPCM.DWATR / 1000.0f;
 }
@@ -518,6 +524,18 @@ RiserReach reachOf(double meanLoad, const KeelMotion& keel, const std::function<
 
 std::function<float(float)> amplitude(float a) {
   return [a](float) { return a; };
+}
+
+// A slow drift whose surge amplitude grows as a changed riser softens: `surge` at the spring of the
+// user's riser with 2 ft of slack under 100 kips (its table's, as the slow drift reads it), as the
+// inverse `power` of the spring.
+std::function<float(float)> softeningSurge(float surge, float power) {
+  riserInTheRun(32.0f);
+  const RiserReach run = reachOf(100.0, {}, amplitude(0.0f));
+  int J = 1;
+  tableOffsetAtLoad(run.tableLoads.data(), run.tableOffsets.data(), 90, 100.0f, J);
+  const float spring = tableStiffness(run.tableLoads.data(), run.tableOffsets.data(), J);
+  return [spring, surge, power](float k) { return surge * std::pow(spring / k, power); };
 }
 
 // The user's riser as the run meets it once the slow drift has found its mean state (its
@@ -668,12 +686,8 @@ TEST_F(RunChecks, ARiserTheRunsLoadsAndSeaTakeBeyondItsReachIsFatal) {
 // made as written and judged with the changed riser's table and spring, clears it; judged with the
 // unchanged spring's amplitude it would have named less.
 TEST_F(RunChecks, AChangeThatSoftensTheRiserIsJudgedAtItsOwnSpring) {
+  const std::function<float(float)> surge = softeningSurge(8.0f, 0.75f);
   riserInTheRun(32.0f);
-  const RiserReach run = reachOf(100.0, {}, amplitude(0.0f));
-  int J = 1;
-  tableOffsetAtLoad(run.tableLoads.data(), run.tableOffsets.data(), 90, 100.0f, J);
-  const float spring = tableStiffness(run.tableLoads.data(), run.tableOffsets.data(), J);
-  const auto surge = [spring](float k) { return 8.0f * std::pow(spring / k, 0.75f); };
   const std::optional<RunFinding> finding = riserReachFinding(reachOf(100.0, {}, surge));
   ASSERT_TRUE(finding.has_value());
   EXPECT_EQ(finding->lines.front(), " ++> Fatal Warning: The buoyant riser's members would come into line in the");
@@ -682,8 +696,7 @@ TEST_F(RunChecks, AChangeThatSoftensTheRiserIsJudgedAtItsOwnSpring) {
   double second = 0.0;
   for (const NamedChange& change : changes) {
     if (change.what == "element 2") second = change.least;
-    riserInTheRun(32.0f);
-    change.make(TPCM, static_cast<float>(change.least));
+    riserInTheRun(32.0f, [&change] { change.make(TPCM, static_cast<float>(change.least)); });
     EXPECT_FALSE(riserReachFinding(reachOf(100.0, {}, surge)).has_value()) << change.what;
   }
   // The same riser with the slow drift's amplitude held at the unchanged spring's would name a
@@ -693,8 +706,7 @@ TEST_F(RunChecks, AChangeThatSoftensTheRiserIsJudgedAtItsOwnSpring) {
   for (const NamedChange& change : fixed) {
     if (change.what != "element 2") continue;
     EXPECT_LT(change.least, second);
-    riserInTheRun(32.0f);
-    change.make(TPCM, static_cast<float>(change.least));
+    riserInTheRun(32.0f, [&change] { change.make(TPCM, static_cast<float>(change.least)); });
     EXPECT_TRUE(riserReachFinding(reachOf(100.0, {}, surge)).has_value());
   }
 }
@@ -719,14 +731,22 @@ TEST_F(RunChecks, TheChangesARefusalNamesLieWithinTheRunsChecks) {
     double depthMost;                // the most of the depth's reduction [ft]
   };
   const Case cases[] = {
-      {"element 1 at 100 ft, element 2 at 42 ft", 100.0f, 42.0f, {"element 2", "the depth", "the draft"}, 50.0},
-      {"element 1 at 150 ft, element 2 at 45 ft", 150.0f, 45.0f, {"element 2", "the draft"}, 0.0},
+      {"element 1 at 100 ft, element 2 at 42 ft",
+       100.0f,
+       42.0f,
+       {"element 2", "the volume of element 1", "the volume of element 2", "the depth", "the draft"},
+       50.0},
+      {"element 1 at 150 ft, element 2 at 45 ft",
+       150.0f,
+       45.0f,
+       {"element 2", "the volume of element 1", "the volume of element 2", "the draft"},
+       0.0},
   };
   const auto reach = [&heave] { return reachOf(380.68, heave, amplitude(2.0f)); };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const auto riser = [&c] { riserInTheRun(c.second, [&c] { TPCM.SLEN(1) = c.first; }); };
-    riser();
+    const auto first = [&c] { TPCM.SLEN(1) = c.first; };
+    riserInTheRun(c.second, first);
     const std::optional<RunFinding> finding = riserReachFinding(reach());
     ASSERT_TRUE(finding.has_value());
     const std::vector<NamedChange> changes = namedChanges(flatFinding(*finding));
@@ -740,15 +760,20 @@ TEST_F(RunChecks, TheChangesARefusalNamesLieWithinTheRunsChecks) {
       for (const double amount : {change.least, change.most}) {
         if (!std::isfinite(amount)) continue;
         SCOPED_TRACE(change.what + " by " + std::to_string(amount));
-        riser();
+        const auto made = [&] {
+          first();
+          change.make(TPCM, static_cast<float>(amount));
+        };
+        checkedRiser(c.second, first);
         const std::vector<RunFinding> before = runFindings();
-        change.make(TPCM, static_cast<float>(amount));
+        checkedRiser(c.second, made);
         for (const RunFinding& f : runFindings()) {
           if (!f.fatal) continue;
           bool old = false;
           for (const RunFinding& b : before) old = old || b.lines == f.lines;
           EXPECT_TRUE(old) << testing_support::findingsText({f});
         }
+        riserInTheRun(c.second, made);
         EXPECT_FALSE(riserReachFinding(reach()).has_value());
       }
     }
@@ -757,7 +782,11 @@ TEST_F(RunChecks, TheChangesARefusalNamesLieWithinTheRunsChecks) {
 
 // A peak load of the run's reports that brings the riser into line is refused, naming the load and
 // the change that keeps the members clear under it, and that a larger table cannot help; within the
-// members' reach it is no finding (the warning of a peak beyond the table then stands alone).
+// members' reach it is no finding (the warning of a peak beyond the table then stands alone). The
+// least raise of each element's volume that keeps the riser with 2 ft of slack 1.72 degrees out of
+// line under 600 kips is 4882.683 cubic feet for element 1 and 4595.467 for element 2 by two free
+// bodies in Python (tests/dataset/reference/riser_reach_reference.py), which the message names to
+// the hundredth above; each change named, made as written, clears it.
 TEST_F(RunChecks, APeakLoadThatBringsTheRiserIntoLineIsFatal) {
   riserInTheRun(32.0f);
   EXPECT_FALSE(riserPeakLoadFinding(400.0, "the most probable peak horizontal load of RANOUT").has_value());
@@ -769,11 +798,105 @@ TEST_F(RunChecks, APeakLoadThatBringsTheRiserIntoLineIsFatal) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find("Raising the table (page 2, item 2) does not help. Lengthen element 1 by 1.04 to 70.00 feet or "
-                      "element 2 by at least 0.98 feet (page 3, item 2)"),
+                      "element 2 by at least 0.98 feet (page 3, item 2), raise the volume of element 1 by at least "
+                      "4882.69 cubic feet or element 2 by at least 4595.47 cubic feet (page 3, item 3), or lower the "
+                      "keel"),
             std::string::npos)
       << text;
-  TPCM.SLEN(2) = 32.98f;
-  EXPECT_FALSE(riserPeakLoadFinding(600.0, "the most probable peak horizontal load of RANOUT").has_value());
+  const std::vector<NamedChange> changes = namedChanges(text);
+  ASSERT_EQ(changes.size(), 6u) << text;
+  for (const NamedChange& change : changes) {
+    riserInTheRun(32.0f, [&change] { change.make(TPCM, static_cast<float>(change.least)); });
+    EXPECT_FALSE(riserPeakLoadFinding(600.0, "the most probable peak horizontal load of RANOUT").has_value())
+        << change.what;
+  }
+  const struct {
+    const char* what;
+    double python;  // [cubic feet]
+  } raises[] = {{"the volume of element 1", 4882.683}, {"the volume of element 2", 4595.467}};
+  for (const auto& raise : raises) {
+    bool named = false;
+    for (const NamedChange& change : changes) {
+      if (change.what != raise.what) continue;
+      named = true;
+      EXPECT_NEAR(change.least, raise.python + 0.005, 0.006) << change.what;
+    }
+    EXPECT_TRUE(named) << raise.what;
+  }
+}
+
+// The least raise of an element's volume (page 3, item 3) that takes a riser clear, with its amount,
+// found as the lengths' are, on the changed riser's table and at its spring, with room for a tenth
+// more motion: the element's weight and the centres kept, the raised volume buoyed by the water's
+// density. The user's riser with 2 ft of slack at a mean load of 100 kips, its storm's peak carried
+// by a slow drift whose excursion grows as the riser softens (softeningSurge): a longer element or a
+// lower keel softens it further and never takes it clear, more buoyancy stiffens it. Each raise
+// named, made as written, clears the finding within the run's checks; a tenth of it does not. The
+// run's checks admit element 2 (32 ft long) no more volume than a cylinder of its length and the
+// water's 150 ft across, 565,486.7 cubic feet: where it would need more, only element 1 is named, and
+// element 2 raised as far as the checks admit stays refused. A keel moving 80 ft RMS every way is
+// beyond any change the search reaches: the message says what the run tried, and offers a calmer
+// sea. (The previous run named more buoyancy with no amount, and where nothing had been tried.)
+TEST_F(RunChecks, ARaiseOfAnElementsVolumeIsNamedWithItsAmount) {
+  KeelMotion everyWay;  // 80 ft RMS horizontally and vertically, unrelated, at a 10 s period
+  everyWay.xx0 = everyWay.zz0 = 80.0 * 80.0;
+  everyWay.xx2 = everyWay.zz2 = 80.0 * 80.0 * std::pow(2.0 * std::numbers::pi / 10.0, 2);
+  struct Case {
+    const char* what;
+    float second;
+    double meanLoad;
+    KeelMotion keel;
+    std::function<float(float)> surge;
+    const char* says;  // the advice, from its first change
+  };
+  const Case cases[] = {
+      {"the slow drift as the spring's inverse", 32.0f, 100.0, {}, softeningSurge(8.0f, 1.0f),
+       "Raise the volume of element 1 by at least 85146.99 cubic feet or element 2 by at least 80138.28 cubic feet "
+       "(page 3, item 3). Each takes it clear at this run's loads and sea as the run judges them, the slow drift's "
+       "excursion taken at the changed riser's stiffness, with room for a tenth more motion. Or analyse a calmer sea "
+       "or a lighter wind and current."},
+      {"element 2 would need more volume than the checks admit", 32.0f, 100.0, {}, softeningSurge(50.0f, 0.75f),
+       "Raise the volume of element 1 by at least 928319.01 cubic feet (page 3, item 3). That takes it clear at this "
+       "run's loads and sea as the run judges them, the slow drift's excursion taken at the changed riser's "
+       "stiffness, with room for a tenth more motion. Or analyse a calmer sea or a lighter wind and current."},
+      {"a keel moving 80 ft RMS every way", 50.0f, 3.02, everyWay, amplitude(0.0f),
+       "No lengthening of an element or lowering of the keel by up to the riser's length, nor raise of an element's "
+       "volume, that the run's checks admit takes it clear at this run's loads and sea: analyse a calmer sea or a "
+       "lighter wind and current."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    riserInTheRun(c.second);
+    const std::optional<RunFinding> finding = riserReachFinding(reachOf(c.meanLoad, c.keel, c.surge));
+    ASSERT_TRUE(finding.has_value());
+    for (const std::string& line : finding->lines) EXPECT_LE(line.size(), 80u);
+    const std::string text = flatFinding(*finding);
+    ASSERT_NE(text.find(c.says), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with(c.says)) << text;
+    EXPECT_EQ(text.find("buoyancy"), std::string::npos) << text;
+    for (const NamedChange& change : namedChanges(text)) {
+      for (const double share : {1.0, 0.1}) {
+        SCOPED_TRACE(change.what + " by " + std::to_string(share * change.least));
+        const auto made = [&] { change.make(TPCM, static_cast<float>(share * change.least)); };
+        checkedRiser(c.second);
+        const std::vector<RunFinding> before = runFindings();
+        checkedRiser(c.second, made);
+        for (const RunFinding& f : runFindings()) {
+          bool old = false;
+          for (const RunFinding& b : before) old = old || b.lines == f.lines;
+          EXPECT_TRUE(old || !f.fatal) << testing_support::findingsText({f});
+        }
+        riserInTheRun(c.second, made);
+        EXPECT_EQ(riserReachFinding(reachOf(c.meanLoad, c.keel, c.surge)).has_value(), share < 1.0);
+      }
+    }
+  }
+  // Element 2 raised as far as the checks admit, and a hundredth of a cubic foot in 1,000 beyond.
+  const float most = 0.25f * static_cast<float>(std::numbers::pi) * 150.0f * 150.0f * 32.0f - 9425.0f;
+  riserInTheRun(32.0f, [most] { TPCM.BUOY(2) += 0.9999f * most; });
+  EXPECT_TRUE(riserReachFinding(reachOf(100.0, {}, softeningSurge(50.0f, 0.75f))).has_value());
+  checkedRiser(32.0f, [most] { TPCM.BUOY(2) += 1.0001f * most; });
+  EXPECT_EQ(testing_support::findingsNaming(runFindings(), "Total volume").size(), 1u);
 }
 
 // whole column of a free SALM; a frozen base inclined by ANCHOR reaches its cosine's share.

@@ -7,6 +7,7 @@
 // leads on; the others run, and no report of theirs shows a member beyond its reach.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -32,7 +33,6 @@
 #include "support/report_values.h"
 #include "support/riser_changes.h"
 #include "support/temp_dir.h"
-#include "support/riser_changes.h"
 #include "support/user_riser.h"
 
 namespace qv {
@@ -203,8 +203,8 @@ std::string refusalOf(e2e::Folder& folder, const std::string& name, const std::f
 // Each change a riser's refusal of the case `name` (with `edit` made to it) names, made exactly as
 // written (by its least amount, and by its most where it names one), runs: status 0, neither member
 // 1's top nor the keel beyond its reach in "RANOUT.stxt"; or it is refused by a riser's refusal that
-// names a further change of the same kind, a longer element or a lower keel, never one that undoes
-// it.
+// names a further change of the same kind, a longer element, a larger volume or a lower keel, never
+// one that undoes it.
 void followedAsWritten(const std::string& name, const std::function<void(Tpcm&)>& edit, const std::string& text) {
   const std::vector<NamedChange> changes = namedChanges(text);
   ASSERT_FALSE(changes.empty()) << text;
@@ -238,8 +238,15 @@ void followedAsWritten(const std::string& name, const std::function<void(Tpcm&)>
       EXPECT_EQ(run.status, 1);
       const std::string next = flat(run.err.substr(std::min(run.err.size(), run.err.find(" ++> Fatal Warning"))));
       EXPECT_EQ(next.rfind(" ++> Fatal Warning: The buoyant riser", 0), 0u) << next;
-      EXPECT_FALSE(namedChanges(next).empty()) << next;
+      const std::vector<NamedChange> further = namedChanges(next);
+      EXPECT_FALSE(further.empty()) << next;
       EXPECT_FALSE(contains(next, "shorten") || contains(next, "Shorten")) << next;
+      // More volume leads on to more volume.
+      if (change.what.starts_with("the volume of")) {
+        EXPECT_TRUE(std::any_of(further.begin(), further.end(),
+                                [](const NamedChange& n) { return n.what.starts_with("the volume of"); }))
+            << next;
+      }
     }
   }
 }
@@ -678,23 +685,29 @@ void tankerSea(Tpcm& t) {
 // 2,000 t, 16 m of slack) carry the vessel beyond it: each stops after the slow drift, quoting the
 // offsets against the free bodies' and no load beyond the table's largest, and names the least
 // change that keeps the storm's peak clear as the run judges it, the slow drift's excursion taken at
-// the changed riser's stiffness; each, made as written, runs or leads on. The 8 m sea leaves no
-// length that does, and the message says what the run tried. (The previous run quoted loads of
-// 26,000 to 547,000 t read off the table's last interval and said no lengthening could help.)
+// the changed riser's stiffness; each, made as written, runs or leads on. A longer element or a
+// lower keel softens the riser, and in the 8 m sea none takes it clear: only more volume, which
+// stiffens it, does. (The previous run quoted loads of 26,000 to 547,000 t read off the table's last
+// interval and said no lengthening could help; it then named more buoyancy with no amount.)
 TEST(BuoyantRiserE2e, TheStormsPeakIsJudgedInOffsets) {
   struct Case {
     const char* what;
     const char* name;
     std::function<void(Tpcm&)> edit;
-    double inLine;  // [m]
-    double table;   // the table's largest load [t]
-    bool changes;   // a change of the lengths takes it clear
+    double inLine;                  // [m]
+    double table;                   // the table's largest load [t]
+    std::vector<std::string> kinds;  // what the changes named change, in their order
   };
+  const std::vector<std::string> volumes{"the volume of element 1", "the volume of element 2"};
+  const std::vector<std::string> all{"element 1",  "element 2", "the volume of element 1", "the volume of element 2",
+                                     "the depth", "the draft"};
   const Case cases[] = {
-      {"riser-table, Hs 6 m", "riser-table", jonswap(6.0f), kTableInLine, 8000.0, true},
-      {"riser-table, Hs 7 m", "riser-table", jonswap(7.0f), kTableInLine, 8000.0, true},
-      {"riser-table, Hs 8 m", "riser-table", jonswap(8.0f), kTableInLine, 8000.0, false},
-      {"riser-calm in the tanker's sea", "riser-calm", tankerSea, kCalmInLine, 2000.0, true},
+      {"riser-table, Hs 6 m", "riser-table", jonswap(6.0f), kTableInLine, 8000.0,
+       {"element 2", "the volume of element 1", "the volume of element 2", "the draft"}},
+      {"riser-table, Hs 7 m", "riser-table", jonswap(7.0f), kTableInLine, 8000.0,
+       {"element 2", "the volume of element 1", "the volume of element 2"}},
+      {"riser-table, Hs 8 m", "riser-table", jonswap(8.0f), kTableInLine, 8000.0, volumes},
+      {"riser-calm in the tanker's sea", "riser-calm", tankerSea, kCalmInLine, 2000.0, all},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -712,16 +725,56 @@ TEST(BuoyantRiserE2e, TheStormsPeakIsJudgedInOffsets) {
       EXPECT_LE(std::stod((*it)[1].str()), c.table) << (*it)[0].str();
     const std::string diagnostics = folder.readFile("Diagnostics.stxt");
     EXPECT_FALSE(contains(diagnostics, " >>> Outputting low-frequency dynamics data..."));
-    if (c.changes) {
-      EXPECT_FALSE(contains(text, "No lengthening")) << text;
-      followedAsWritten(c.name, c.edit, text);
-    } else {
-      EXPECT_TRUE(contains(text, "No lengthening of an element or lowering of the keel by up to the riser's length that "
-                                 "the run's checks admit takes it clear at this run's loads and sea: give it more "
-                                 "buoyancy"))
-          << text;
-    }
+    EXPECT_FALSE(contains(text, "No lengthening") || contains(text, "buoyancy")) << text;
+    std::vector<std::string> kinds;
+    for (const NamedChange& change : namedChanges(text)) kinds.push_back(change.what);
+    EXPECT_EQ(kinds, c.kinds) << text;
+    followedAsWritten(c.name, c.edit, text);
   }
+}
+
+// Where no longer element or lower keel takes a riser clear, more volume can: riser-table in the 8 m
+// sea is refused with the least raise of each element's volume (page 3, item 3), in cubic meters;
+// element 2 raised by it from 424.12 to 4,168.19 cubic meters (its weight and the centres kept), the
+// run ends well. Its members under the slow drift's mean load (the low-frequency report's restoring
+// force, 142.49 t) stand as two free bodies with that buoyancy put them, 3.717 and 66.290 degrees from
+// the vertical against 25.876 and 59.983 before the raise (tests/dataset/reference/
+// riser_reach_reference.py): the run's statics took the raise as the judge did. The storm's peak
+// offset stays short of where the members come within 1.72 degrees of line, 30.687 m beyond the
+// keel's place at no load, as before the raise: the free bodies put two members that close to line
+// in one shape whatever buoys them, only under a larger load.
+TEST(BuoyantRiserE2e, MoreVolumeTakesTheRiserClearWhereNoLengthDoes) {
+  e2e::Folder refused;
+  const std::string text = refusalOf(refused, "riser-table", jonswap(8.0f));
+  EXPECT_TRUE(contains(text, "grow, without bound. Raise the volume of element 1 by at least 3744.07 cubic meters or "
+                             "element 2 by at least 3744.07 cubic meters (page 3, item 3). Each takes it clear"))
+      << text;
+  const double raise = after(text, "or element 2 by at least ");
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", userCase("riser-table", [raise](Tpcm& t) {
+                     jonswap(8.0f)(t);
+                     t.BUOY(2) += static_cast<float>(raise);
+                   }));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string lowout = folder.readFile("LOWOUT.stxt");
+  EXPECT_NEAR(testing_support::numberAfter(lowout, ">>> Most stable equilibrium <<<",
+                                           "SALM restoring force ......................."),
+              142.49, 0.005);
+  const std::string ranout = folder.readFile("RANOUT.stxt");
+  const std::vector<double> first = testing_support::rowAfter(ranout, "MEMBER STATIC ORIENTATION", "1");
+  const std::vector<double> second = testing_support::rowAfter(ranout, "MEMBER STATIC ORIENTATION", "2");
+  ASSERT_EQ(first.size(), 5u);
+  ASSERT_EQ(second.size(), 5u);
+  EXPECT_NEAR(first[3], 3.717, 0.006);  // in-plane angles, printed to 0.01 degree
+  EXPECT_NEAR(second[3], 66.290, 0.006);
+  EXPECT_NEAR(second[1], 84.0, 0.006);  // the top at the keel
+  const double offset = testing_support::numberAfter(lowout, ">>> Most stable equilibrium <<<",
+                                                     "Vessel offset ..............................");
+  const double extreme = testing_support::numberAfter(lowout, "Long-period single-amplitude surge motions:",
+                                                      "Extreme motion in  3.0 hr. storm ...........");
+  EXPECT_LT(offset + extreme, kTableInLine);
 }
 
 // The reserve judged against the keel's wave-frequency peak along the hinge-keel line and the slow

@@ -16,19 +16,22 @@
 namespace qv::testing_support {
 
 struct NamedChange {
-  std::string what;  // "element 2", "the depth", "the draft"
+  std::string what;  // "element 2", "the volume of element 2", "the depth", "the draft"
   double least = 0.0;
   double most = 0.0;  // infinity: "by at least"
   std::function<void(Tpcm&, float)> make;
 };
 
 // The changes a refusal's text (its lines joined) names: each element's lengthening ("element 2 by
-// at least 5.08 feet", "element 1 by 3.75 to 70.00 meters"), the keel lowered either way by one
-// amount ("lower the keel by at least 4.10 feet: reduce the water depth (page 1, item 4) or deepen
-// the draft (page 5, item 10)") or each way by its own ("lower the keel: reduce the water depth
-// (page 1, item 4) by 8.10 to 70.00 feet or deepen the draft (page 5, item 10) by at least 8.10 feet").
+// at least 5.08 feet", "element 1 by 3.75 to 70.00 meters"), each raise of an element's volume
+// ("raise the volume of element 1 by at least 439.58 cubic meters or element 2 by at least 439.58
+// cubic meters (page 3, item 3)"), the keel lowered either way by one amount ("lower the keel by at
+// least 4.10 feet: reduce the water depth (page 1, item 4) or deepen the draft (page 5, item 10)")
+// or each way by its own ("lower the keel: reduce the water depth (page 1, item 4) by 8.10 to 70.00
+// feet or deepen the draft (page 5, item 10) by at least 8.10 feet").
 inline std::vector<NamedChange> namedChanges(const std::string& text) {
   const std::string amount = R"(by (at least )?([0-9.]+)(?: to ([0-9.]+))? (?:feet|meters))";
+  const std::string volume = R"(by (at least )?([0-9.]+)(?: to ([0-9.]+))? cubic (?:feet|meters))";
   const auto range = [](const std::smatch& m, std::size_t at) {
     const double least = std::stod(m[at + 1].str());
     return std::pair{least, m[at].matched ? std::numeric_limits<double>::infinity() : std::stod(m[at + 2].str())};
@@ -39,6 +42,18 @@ inline std::vector<NamedChange> namedChanges(const std::string& text) {
     const int k = std::stoi((*it)[1].str());
     const auto [least, most] = range(*it, 2);
     changes.push_back({"element " + std::to_string(k), least, most, [k](Tpcm& t, float x) { t.SLEN(k) += x; }});
+  }
+  // The raises follow "raise the volume of" (capitalised first), one element after another, "or" between.
+  std::smatch raises;
+  if (std::regex_search(text, raises, std::regex(R"([Rr]aise the volume of (.*?) \(page 3, item 3\))"))) {
+    const std::string list = raises[1].str();
+    const std::regex raise("element ([0-9]+) " + volume);
+    for (auto it = std::sregex_iterator(list.begin(), list.end(), raise); it != std::sregex_iterator(); ++it) {
+      const int k = std::stoi((*it)[1].str());
+      const auto [least, most] = range(*it, 2);
+      changes.push_back(
+          {"the volume of element " + std::to_string(k), least, most, [k](Tpcm& t, float x) { t.BUOY(k) += x; }});
+    }
   }
   const auto depth = [](Tpcm& t, float x) { t.DEPTH -= x; };
   const auto draft = [](Tpcm& t, float x) { t.DRAFT += x; };

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """The mean state of the users' buoyant risers, the load that brings their members into line and
-the keel's offset there, for column_reach_test, run_checks_test and buoyant_riser_e2e_test.
+the keel's offset there, and the same with an element's volume raised (the raised member buoyed by
+the water's density at the same centre, its weight kept), for column_reach_test, run_checks_test and
+buoyant_riser_e2e_test.
 
 Two members hinged on the sea bed, their top held at a vessel's keel some height above the hinge,
 under a horizontal load H at the top (the keel pulls up on the riser with V). Written as two free
@@ -90,6 +92,29 @@ def clear_load(first, second, height, least=0.03):
     return lo
 
 
+def least_raise(raised, load, least=0.03):
+    """The least raise of one element's volume [cubic feet] of the discus buoy's riser with 2 ft of
+    slack (member 2 of 32 ft) under which the members stand asin(0.03) out of line under `load`: the
+    raised member buoyed by 64 lbs/cubic foot more per cubic foot at the same centre, its weight
+    kept (bisected; more buoyancy holds the members further out of line)."""
+
+    def clear(raise_):
+        first, second = list(DISC_FIRST), list(disc_second(32.0))
+        member = first if raised == 1 else second
+        member[3] += 0.064 * raise_
+        phi1, phi2 = shape(tuple(first), tuple(second), DISC_HEIGHT, load)
+        return abs(math.sin(phi2 - phi1)) >= least
+
+    lo, hi = 0.0, 1.0e6
+    for _ in range(200):
+        mid = 0.5 * (lo + hi)
+        if clear(mid):
+            hi = mid
+        else:
+            lo = mid
+    return hi
+
+
 if __name__ == "__main__":
     # The slow drift's mean load of the user's run with element 2 at 40 ft: 380.68 kips.
     print("40 ft, 380.68 kips: members at %.3f and %.3f deg, keel %.3f ft out, %.3f ft from the hinge,"
@@ -118,3 +143,23 @@ if __name__ == "__main__":
               % (name, H, out, rest, out - rest))
     # prints riser-calm: 1473.64 t, 54.239 m, 32.000 m, 22.239 m apart;
     #        riser-table: 3592.09 t, 85.678 m, 54.991 m, 30.687 m apart
+    # The least raise of each element's volume that keeps the riser with 2 ft of slack 1.72 degrees
+    # out of line under a peak load of 600 kips.
+    for element in (1, 2):
+        print("2 ft of slack, 600 kips: element %d's volume raised by %.3f cubic feet"
+              % (element, least_raise(element, 600.0)))
+    # prints 4882.683 and 4595.467 cubic feet
+    # riser-table with element 2's volume raised by 3744.07 cubic metres (to 4,168.19), as its refusal
+    # in a JONSWAP sea of 8 m names it: its members under the run's mean load of 142.49 t, and where
+    # they come into line.
+    L2, W2, G2, B2, C2 = TANKER_SECOND["riser-table"]
+    raised = (L2, W2, G2, B2 + 3744.07 * RHO, C2)
+    for name, second in (("as given", TANKER_SECOND["riser-table"]), ("raised", raised)):
+        phi1, phi2 = shape(TANKER_FIRST, second, TANKER_HEIGHT, 142.49)
+        H = clear_load(TANKER_FIRST, second, TANKER_HEIGHT)
+        apart = (keel_offset(TANKER_FIRST, second, TANKER_HEIGHT, H)
+                 - keel_offset(TANKER_FIRST, second, TANKER_HEIGHT, 1.0e-6))
+        print("riser-table %s, 142.49 t: members at %.3f and %.3f deg; 1.72 deg out of line under %.2f t,"
+              " %.3f m beyond the keel at no load" % (name, math.degrees(phi1), math.degrees(phi2), H, apart))
+    # prints as given: 25.876 and 59.983 deg, 3592.09 t, 30.687 m;
+    #        raised: 3.717 and 66.290 deg, 36196.71 t, 30.687 m
