@@ -834,7 +834,9 @@ constexpr IntValue kIntValues[] = {
     {"Number of vessel points NACC", {0, 0, 0, 754}, 0, 149, vesselStages, [] { return TPCM.NACC; }},
     {"Number of sea components", {15, 6}, 1, 6, randomSea, [] { return TPCM.NPARM; }},
     {"Number of sea headings", {15, 4}, 0, 37, randomSea, [] { return TPCM.NSEAHG; }},
-    {"Number of angular wedges", {15, 23}, 0, 36, randomSea, [] { return TPCM.NA; }},
+    // The vessel response spreads its weights over the wedges whether or not the sea is random.
+    {"Number of angular wedges", {15, 23}, 0, 36, [] { return vesselStages() || randomSea(); },
+     [] { return TPCM.NA; }},
     {"Number of points in current profile", {12, 4}, 1, 5, currentTable, [] { return TPCM.NCURNT; }},
     // The codes that choose a branch of a stage: each within the choices of its page.
     {"Submergence option WETYOK (options 2 to 8 of the page as 0 to 6)", {3, 1}, kSubmergenceNone,

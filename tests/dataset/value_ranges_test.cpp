@@ -24,6 +24,7 @@
 #include "support/checks.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/run_findings.h"
 #include "util/fortran_format.h"
 
 namespace qv {
@@ -1179,6 +1180,147 @@ TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
   TPCM.WNDTYP = kNpdWind;
   TPCM.WSPEC_HGT = -10.0f;
   EXPECT_TRUE(findingLines().empty());
+}
+
+// ---- the integer words at the ends of their type ----
+
+// One integer word of the data set with its range, where the run reads it (after analysedTanker and
+// `reads`), and the start of its finding's value.
+struct IntegerWordCase {
+  const char* named;
+  std::function<void()> reads;
+  std::function<void(std::int32_t)> set;
+  std::int32_t low, high;
+  std::vector<std::int32_t> alsoRefused = {};  // values within low to high that are no choice
+};
+
+// The three kinds of SALM of the run's findings: the tanker on a yoke, a buoyant riser held at its
+// keel, a free SALM.
+void tankerOnAYoke() { analysedTanker(); }
+void buoyantRiser() {
+  analysedTanker();
+  TPCM.IARCO = kBuoyantRiser;
+  TPCM.WETYOK = 5;  // the whole system under water, so that the submergence findings judge it
+  TPCM.IPIERC = 3;
+}
+void freeSalm() {
+  analysedTanker();
+  TPCM.IARCO = kFreeSalm;
+  TPCM.FRESLM = 1;
+}
+
+// Every integer option, count and switch of the range table at the ends of its type (2147483647,
+// 2147483646, -2147483648) and just outside its range: the run's data findings judge it against its
+// range, name it with the value, and meet no arithmetic that overflows on it first (the sanitizer
+// build runs this test); on the riser and the free SALM, which may not read it, they run as clean.
+TEST_F(ValueRanges, EveryIntegerWordAtTheEndsOfItsTypeIsJudgedBeforeAnyArithmetic) {
+  const auto nothing = [] {};
+  const auto swellOn = [] {
+    TPCM.LSWELL = 1;
+    TPCM.SWELHT = 2.0f;
+    TPCM.SWELPD = 12.0f;
+  };
+  const auto currentOn = [] { TPCM.LCURNT = 1; };
+  constexpr std::int32_t kEnd = std::numeric_limits<std::int32_t>::max();
+  const IntegerWordCase cases[] = {
+      {"Unit system NUNTS", nothing, [](std::int32_t x) { TPCM.NUNTS = x; }, 0, 1},
+      {"Number of Salm elements", nothing, [](std::int32_t x) { TPCM.NELEM = x; }, 0, kMaxSalmElements},
+      {"Number of points in interpolation table", nothing, [](std::int32_t x) { TPCM.NUMTAB = x; }, 0,
+       kMaxTablePoints, {1}},
+      {"Vessel configuration ISPM", nothing, [](std::int32_t x) { TPCM.ISPM = x; }, 1, 1},
+      {"Number of vessel points NACC", nothing, [](std::int32_t x) { TPCM.NACC = x; }, 0, 149},
+      {"Number of sea components", nothing, [](std::int32_t x) { TPCM.NPARM = x; }, 1, 6},
+      {"Number of sea headings", nothing, [](std::int32_t x) { TPCM.NSEAHG = x; }, 0, 37},
+      {"Number of angular wedges", nothing, [](std::int32_t x) { TPCM.NA = x; }, 0, 36},
+      // The vessel spreads its response over the wedges in a regular sea too.
+      {"Number of angular wedges", [] { TPCM.LRANDM = 0; }, [](std::int32_t x) { TPCM.NA = x; }, 0, 36},
+      {"Number of points in current profile",
+       [] {
+         TPCM.LCURNT = 1;
+         TPCM.LCSTCR = 2;
+       },
+       [](std::int32_t x) { TPCM.NCURNT = x; }, 1, 5},
+      {"Submergence option WETYOK", nothing, [](std::int32_t x) { TPCM.WETYOK = x; }, kSubmergenceNone,
+       kLastSubmergence},
+      {"Type of attachment to vessel IARCO", nothing, [](std::int32_t x) { TPCM.IARCO = x; }, kFreeSalm,
+       kLastAttachment},
+      {"Number of regular-wave headings NDIR", nothing, [](std::int32_t x) { TPCM.NDIR = x; }, 0, 12},
+      {"Wave type", nothing, [](std::int32_t x) { TPCM.WAVTYP = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum},
+      {"Number of Ochi-Hubble wave components", [] { TPCM.WAVTYP = kSpectrumOchiHubble; },
+       [](std::int32_t x) { TPCM.N_OCHI_COMP = x; }, 1, 4},
+      {"Wind spectrum type", [] { TPCM.LWIND = 1; }, [](std::int32_t x) { TPCM.WNDTYP = x; }, kDavenportWind,
+       kLastWindSpectrum},
+      {"Current variation with depth", currentOn, [](std::int32_t x) { TPCM.LCSTCR = x; }, 0, 3},
+      {"Current spectrum type", currentOn, [](std::int32_t x) { TPCM.CURTYP = x; }, kSteadyCurrent,
+       kLastCurrentSpectrum},
+      {"Create plotter file IPLOTS", nothing, [](std::int32_t x) { TPCM.IPLOTS = x; }, 0, 2},
+      {"Simulate wind", nothing, [](std::int32_t x) { TPCM.LWIND = x; }, 0, 1},
+      {"Simulate current", nothing, [](std::int32_t x) { TPCM.LCURNT = x; }, 0, 1},
+      {"Heave damping is", nothing, [](std::int32_t x) { TPCM.LHVDMP = x; }, 0, 1},
+      {"Pitch damping is", nothing, [](std::int32_t x) { TPCM.LPTDMP = x; }, 0, 1},
+      {"Roll damping is", nothing, [](std::int32_t x) { TPCM.LRLDMP = x; }, 0, 1},
+      {"Heave period is", nothing, [](std::int32_t x) { TPCM.LHVPRD = x; }, 0, 1},
+      {"Pitch period is", nothing, [](std::int32_t x) { TPCM.LPTPRD = x; }, 0, 1},
+      {"Roll period is", nothing, [](std::int32_t x) { TPCM.LRLPRD = x; }, 0, 1},
+      {"Feedback mooring forces", [] { TPCM.VESTYP = kDiscBuoy; }, [](std::int32_t x) { TPCM.MORFBK = x; }, 0, 1},
+      {"Apply current correction", nothing, [](std::int32_t x) { TPCM.CURCOR = x; }, 0, 1},
+      {"Salm extension drives the excitation", nothing, [](std::int32_t x) { TPCM.LEXTND = x; }, 0, 1},
+      {"Use constant wave height or wave slope", nothing, [](std::int32_t x) { TPCM.LSLPHT = x; }, 0, 1},
+      {"Simulate irregular waves", nothing, [](std::int32_t x) { TPCM.LRANDM = x; }, 0, 1},
+      {"Simulate swell", nothing, [](std::int32_t x) { TPCM.LSWELL = x; }, 0, 1},
+      {"Lock swell heading", swellOn, [](std::int32_t x) { TPCM.LSWLOK = x; }, 0, 1},
+      {"Simulate second swell", swellOn, [](std::int32_t x) { TPCM.LSWEL2 = x; }, 0, 1},
+      {"Legacy current-wave drift force", nothing, [](std::int32_t x) { TPCM.LEGDFC = x; }, 0, 1},
+      {"Legacy peak low-frequency motion", nothing, [](std::int32_t x) { TPCM.LEGPKF = x; }, 0, 1},
+      {"Exclude wave absorption", nothing, [](std::int32_t x) { TPCM.LEGDRG = x; }, 0, 1},
+      {"Output RAOs for principal wave directions", nothing, [](std::int32_t x) { TPCM.PRNRAO = x; }, 0, 1},
+      {"Output RAOs at all intermediate angles", nothing, [](std::int32_t x) { TPCM.ALLRAO = x; }, 0, 1},
+      {"Output vessel motions summary NEGSUM", nothing, [](std::int32_t x) { TPCM.NEGSUM = x; }, 0, 1},
+      {"Vessel force tables LFORCE", nothing, [](std::int32_t x) { TPCM.LFORCE = x; }, 0, 1},
+      {"Vessel motion tables LMOTN", nothing, [](std::int32_t x) { TPCM.LMOTN = x; }, 0, 1},
+      {"Vessel point accelerations LACC", nothing, [](std::int32_t x) { TPCM.LACC = x; }, 0, 1},
+      {"Vessel point velocities LVEL", nothing, [](std::int32_t x) { TPCM.LVEL = x; }, 0, 1},
+      {"Vessel point displacements LDSP", nothing, [](std::int32_t x) { TPCM.LDSP = x; }, 0, 1},
+      // Codes whose choices are not one run of numbers.
+      {"Vessel type for simulation", nothing, [](std::int32_t x) { TPCM.VESTYP = x; }, kShipVessel, kCaissonSpar,
+       {kJackUp}},
+      {"Swell type", swellOn, [](std::int32_t x) { TPCM.SWLTYP = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum,
+       {kSpectrumOchiHubble}},
+      {"Second swell type",
+       [=] {
+         swellOn();
+         TPCM.LSWEL2 = 1;
+         TPCM.SWELHT2 = 2.0f;
+         TPCM.SWELPD2 = 12.0f;
+       },
+       [](std::int32_t x) { TPCM.SWLTYP2 = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum, {kSpectrumOchiHubble}},
+      // The piercing element (0 for none, or the one past the last) and the free switch of the yoke.
+      {"Salm element that pierces water", nothing, [](std::int32_t x) { TPCM.IPIERC = x; }, 0, 3},
+      {"Free Salm switch FRESLM", nothing, [](std::int32_t x) { TPCM.FRESLM = x; }, 0, 0},
+  };
+  const std::function<void()> fixtures[] = {tankerOnAYoke, buoyantRiser, freeSalm};
+  for (const IntegerWordCase& c : cases) {
+    std::vector<std::int32_t> refused = {kEnd, kEnd - 1, std::numeric_limits<std::int32_t>::min(), c.low - 1,
+                                         c.high + 1};
+    refused.insert(refused.end(), c.alsoRefused.begin(), c.alsoRefused.end());
+    for (const std::int32_t x : refused) {
+      SCOPED_TRACE(::testing::Message() << c.named << " at " << x);
+      for (const std::function<void()>& fixture : fixtures) {
+        fixture();
+        c.reads();
+        c.set(x);
+        const std::vector<RunFinding> findings = runFindings();
+        if (&fixture != &fixtures[0]) continue;
+        // The tanker reads it: the word is named, with its value, in a fatal finding.
+        bool named = false;
+        for (const RunFinding& f : findings) {
+          named = named || (f.fatal && f.value.rfind(c.named, 0) == 0 &&
+                            f.value.ends_with(" is " + std::to_string(x)));
+        }
+        EXPECT_TRUE(named) << testing_support::findingsText(findings);
+      }
+    }
+  }
 }
 
 // The run's list of findings carries them, so that the final page and the runner give one verdict.
