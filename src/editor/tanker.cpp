@@ -37,7 +37,7 @@ bool metric(std::int32_t nunts) { return nunts == kMetricUnits; }
 // " feet" or " meters" in its 16-character field.
 std::string lengthLabel(std::int32_t nunts) {
   Text<16> label;
-  UNITP(label, nunts + 7);
+  UNITP(label, unitCode(7, nunts));
   return label.str();
 }
 
