@@ -459,7 +459,7 @@ std::string unitLabel(std::int32_t code) {
 std::string lengthsText(const std::vector<float>& values) {
   std::vector<std::string> texts;
   for (const float v : values) texts.push_back(messageValue(v));
-  return listed(texts) + unitLabel(unitCode(7, TPCM.NUNTS));
+  return listed(texts) + unitLabel(TPCM.NUNTS + 7);
 }
 
 // An angle in degrees with two decimals.
