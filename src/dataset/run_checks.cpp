@@ -198,7 +198,7 @@ bool dynamicsRun() {
 // A length for a message, with the unit label of the pages (" feet" or " meters").
 std::string lengthText(float value) {
   Text<16> label;
-  UNITP(label, TPCM.NUNTS + 7);
+  UNITP(label, unitCode(7, TPCM.NUNTS));
   const std::string field = fmtF(value, 16, 2);
   return field.substr(field.find_first_not_of(' ')) + std::string(label.trimmed());
 }
@@ -1162,7 +1162,7 @@ std::optional<RunFinding> submergedPiercingFinding() {
                                            "names element " + fmtI(t.IPIERC, 0) +
                                            " as piercing the surface. Choose an option with an element that pierces "
                                            "the surface, or name none there (0): under options 7 and 8 page 2 shows "
-                                           "none as " + fmtI(t.NELEM + 1, 0) + ", the element past the last.")};
+                                           "none as " + fmtI(elementCount() + 1, 0) + ", the element past the last.")};
 }
 
 // The hull the column-stabilised model describes, as the refusals name it.

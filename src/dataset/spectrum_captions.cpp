@@ -24,5 +24,6 @@ void CURPRT(Text<30>& text, std::int32_t code) {
   // The list numbers the types from 1; a number whose code would overflow names none.
   caption(text, code > std::numeric_limits<std::int32_t>::min() ? currentSpectrum(code - 1) : nullptr);
 }
+void currentSpectrumCaption(Text<30>& text, std::int32_t CURTYP) { caption(text, currentSpectrum(CURTYP)); }
 
 }  // namespace qv

@@ -275,8 +275,8 @@ inline constexpr std::int32_t kLastSubmergence = 6;
 inline constexpr std::int32_t kSubmergenceOptionOffset = 2;  // option number shown = WETYOK + 2
 
 // Options 7 and 8: the whole system is under water for the statics too, so no element pierces the
-// surface.
-constexpr bool wholeSystemSubmerged(std::int32_t wetyok) { return wetyok > 4; }
+// surface. A value beyond the options (a finding of its own) is none of them.
+constexpr bool wholeSystemSubmerged(std::int32_t wetyok) { return wetyok > 4 && wetyok <= kLastSubmergence; }
 // The options under which the statics and the dynamic waterplane correction rely on an element that
 // spans the water surface (WETYOK 0, 2 and 3; any value below 0 or at 7 and above from a file counts
 // as below 4).

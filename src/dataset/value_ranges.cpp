@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -118,18 +119,18 @@ float length(float metres) { return metric() ? metres : metres * kFeetPerMetre; 
 bool sound(float reference) { return std::isfinite(reference) && reference > 0.0f; }
 
 std::string within(float x, float low, float high, std::string_view of = {}) {
-  if (x >= low && x <= high) return {};
+  if (withinBounds(x, low, high)) return {};
   std::string text = "a value from " + messageValue(low) + " to " + messageValue(high);
   if (!of.empty()) text += " (" + std::string(of) + ")";
   return text;
 }
 // At most `limit`, another value of the data set named by `of`; nothing while that value is unsound.
 std::string notAbove(float x, float limit, std::string_view of) {
-  if (!sound(limit) || x <= limit) return {};
+  if (!sound(limit) || !aboveBound(x, limit)) return {};
   return "a value of at most " + messageValue(limit) + " (" + std::string(of) + ")";
 }
 std::string magnitudeNotAbove(float x, float limit, std::string_view of) {
-  if (!sound(limit) || std::fabs(x) <= limit) return {};
+  if (!sound(limit) || !aboveBound(std::fabs(x), limit)) return {};
   return "a value from " + messageValue(-limit) + " to " + messageValue(limit) + " (" + std::string(of) + ")";
 }
 
@@ -262,7 +263,7 @@ std::string hullWaterplane(float x, int k) {
   float least = t.DISPL * 1000.0f / t.DWATR * omega * omega / g;
   // Up to the hundredth the message shows, so that the value it names is accepted.
   if (least >= 0.01f && least < 1.0e7f) least = std::ceil(least * 100.0f) / 100.0f;
-  if (x >= least) return {};
+  if (!belowBound(x, least)) return {};
   return "0 (the hull model's own) or a value of at least " + messageValue(least) +
          " (the waterplane that floats the displacement, page 5, item 1, with a heave period of 999.99 s)";
 }
@@ -270,7 +271,7 @@ std::string hullWaterplane(float x, int k) {
 // the inertia of the waterplane's bounding rectangle over the displaced volume.
 std::string metacentre(float x, float span, float across) {
   const Tpcm& t = TPCM;
-  if (std::isfinite(t.TVKB) && t.TVKB > 0.0f && x < t.TVKB)
+  if (std::isfinite(t.TVKB) && t.TVKB > 0.0f && belowBound(x, t.TVKB))
     return "a value above the center of buoyancy (" + messageValue(t.TVKB) + ", page 5, item 4)";
   if (!sound(t.DWATR) || !sound(t.DISPL) || !sound(t.DRAFT) || !sound(span) || !sound(across)) return {};
   const float volume = t.DISPL * 1000.0f / t.DWATR;
@@ -354,8 +355,8 @@ std::string yokeHeight(float x, int) {
     high = length(1000.0f);
     highText = "twice the longest ship built";
   }
-  const bool belowLow = !lowText.empty() && x < low;
-  const bool aboveHigh = !highText.empty() && x > high;
+  const bool belowLow = !lowText.empty() && belowBound(x, low);
+  const bool aboveHigh = !highText.empty() && aboveBound(x, high);
   if (!belowLow && !aboveHigh) return {};
   if (lowText.empty()) return "a value of at most " + messageValue(high) + " (" + highText + ")";
   if (highText.empty()) return "a value of at least " + messageValue(low) + " (" + lowText + ")";
@@ -380,7 +381,7 @@ std::string attachmentSeparation(float x, int k) {
   // A member longer than any link has a finding of its own lengths.
   const bool memberSound = sound(member) && unitsKnown() && member <= length(1000.0f);
   const float smallest = memberSound ? kSmallestSeparationPerLength * member : 0.0f;
-  if (std::fabs(x) >= smallest && x != 0.0f) return {};
+  if (!belowBound(std::fabs(x), smallest) && x != 0.0f) return {};
   const std::string why = "a hundredth of the length of the attachment's member, " + messageValue(member) +
                           " (page 3, item 2): the side loads are its loads times its length over the separation";
   if (x == 0.0f && smallest == 0.0f) return "a separation other than 0 (the yoke's side loads are its loads over it)";
@@ -393,7 +394,7 @@ std::string heading(float x, int) { return within(x, -360.0f, 360.0f, "degrees")
 // The yaw table's points lie a step apart: a step above 0 when the table is on.
 std::string yawStep(float x, int k) {
   if (TPCM.YAWTBL == 0) return heading(x, k);
-  if (x > 0.0f && x <= 360.0f) return {};
+  if (x > 0.0f && !aboveBound(x, 360.0f)) return {};
   return "a step above 0 and at most 360.00 degrees (the yaw table is on, item 12)";
 }
 std::string turnInRadians(float x, int) { return within(x, -kTwoPi, kTwoPi, "radians"); }
@@ -424,7 +425,7 @@ std::string windSpeed(float x, int) { return within(x, 0.0f, 250.0f, "knots"); }
 // 0 it has no peak and an infinite density at rest. It was fitted to measured winds with the
 // parameter from 0.01 to 0.1; the other spectra do not read it.
 std::string apiParameter(float x, int) {
-  if (TPCM.WNDTYP != kApiWind || (x >= 0.01f && x <= 0.1f)) return {};
+  if (TPCM.WNDTYP != kApiWind || withinBounds(x, 0.01f, 0.1f)) return {};
   // Written out: 0.01 in single precision lies just below a hundredth, which a message would show
   // in exponent form.
   return "a value from 0.01 to 0.10 (the range the A.P.I. spectrum was fitted over)";
@@ -465,7 +466,7 @@ std::string peakFactorOf(float x, bool used) { return used ? within(x, 1.0f, 20.
 // A JONSWAP width divides the distance from the peak; above 1 it exceeds the peak frequency itself.
 std::string peakWidthOf(float x, bool used) {
   if (!used) return {};
-  return x > 0.0f && x <= 1.0f ? std::string() : "a value above 0 and at most 1.00";
+  return x > 0.0f && !aboveBound(x, 1.0f) ? std::string() : "a value above 0 and at most 1.00";
 }
 std::string seaPeakFactor(float x, int) { return peakFactorOf(x, hasJonswapShape(TPCM.WAVTYP)); }
 std::string seaPeakWidth(float x, int) { return peakWidthOf(x, hasJonswapShape(TPCM.WAVTYP)); }
@@ -480,7 +481,7 @@ std::string swellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP); }
 std::string secondSwellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP2); }
 // The Ochi-Hubble shape enters through its gamma function, which holds above 0 up to 34.5.
 std::string ochiShape(float x, int) {
-  return x > 0.0f && x <= 34.5f ? std::string() : "a value above 0 and at most 34.50";
+  return x > 0.0f && !aboveBound(x, 34.5f) ? std::string() : "a value above 0 and at most 34.50";
 }
 // The cosine power of the spreading enters through gamma functions of (p + 2) / 2, which hold up
 // to 34.5.
@@ -833,7 +834,9 @@ constexpr IntValue kIntValues[] = {
     {"Number of vessel points NACC", {0, 0, 0, 754}, 0, 149, vesselStages, [] { return TPCM.NACC; }},
     {"Number of sea components", {15, 6}, 1, 6, randomSea, [] { return TPCM.NPARM; }},
     {"Number of sea headings", {15, 4}, 0, 37, randomSea, [] { return TPCM.NSEAHG; }},
-    {"Number of angular wedges", {15, 23}, 0, 36, randomSea, [] { return TPCM.NA; }},
+    // The vessel response spreads its weights over the wedges whether or not the sea is random.
+    {"Number of angular wedges", {15, 23}, 0, 36, [] { return vesselStages() || randomSea(); },
+     [] { return TPCM.NA; }},
     {"Number of points in current profile", {12, 4}, 1, 5, currentTable, [] { return TPCM.NCURNT; }},
     // The codes that choose a branch of a stage: each within the choices of its page.
     {"Submergence option WETYOK (options 2 to 8 of the page as 0 to 6)", {3, 1}, kSubmergenceNone,
@@ -1067,8 +1070,9 @@ void vesselSpeedFinding(std::vector<RunFinding>& findings) {
   if (!vesselStages() || !unitsKnown() || !std::isfinite(t.TVFWD) || !sound(waterlineLength())) return;
   const float g = metric() ? 9.8f : 32.152f;
   const float limit = 0.5f * std::sqrt(g * waterlineLength());
-  if (std::fabs(t.TVFWD) <= limit) return;
+  // Judged in knots, as the finding shows the speed and its limit.
   const float perKnot = metric() ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot;
+  if (!aboveBound(std::fabs(t.TVFWD) / perKnot, limit / perKnot)) return;
   addFinding(findings, "Vessel speed", {6, 9}, 0, messageValue(t.TVFWD / perKnot) + " knots",
              "a speed from " + messageValue(-limit / perKnot) + " to " + messageValue(limit / perKnot) +
                  " knots (a Froude number of 0.5 on the waterline length " + messageValue(waterlineLength()) +
@@ -1097,11 +1101,11 @@ constexpr float kShallowSeaRatio = 0.6f;
 void seaSteepness(std::vector<RunFinding>& findings, const std::string& label, const Where& height,
                   const Where& periodAt, float H, float T, bool hasPeriod) {
   // A height that is no positive number, or above the depth, has its finding already.
-  if (!sound(H) || !sound(depth()) || H > depth()) return;
+  if (!sound(H) || !sound(depth()) || aboveBound(H, depth())) return;
   // A peak period outside the periods of waves has its own finding.
   const float L = hasPeriod && period(T, 0).empty() ? waveLength(T) : 0.0f;
   const std::string periodText = messageValue(T) + " s (" + whereText(periodAt, 0) + ")";
-  if (L > 0.0f && H > kBreakingSteepness * L) {
+  if (L > 0.0f && aboveBound(H, kBreakingSteepness * L)) {
     addFinding(findings, label, height, 0, messageValue(H),
                "a height of at most " + messageValue(kBreakingSteepness * L) + " (a seventh of the wave length " +
                    messageValue(L) + " of the peak period " + periodText + " in the water depth: a steeper sea breaks)");
@@ -1144,7 +1148,7 @@ void regularWaveFindings(std::vector<RunFinding>& findings) {
   if (!waveStages() || t.LEXTND != 0 || t.LSLPHT != 0) return;
   const float H = t.SLPHT;
   if (!sound(H) || !sound(depth())) return;
-  if (H > static_cast<float>(0.78 * static_cast<double>(depth()))) return;  // its bound's finding
+  if (aboveBound(H, static_cast<float>(0.78 * static_cast<double>(depth())))) return;  // its bound's finding
   const int n = periods();
   float longest = 0.0f, breaksUpTo = 0.0f, longestLength = 0.0f;
   for (int i = 1; i <= n; ++i) {
@@ -1155,7 +1159,7 @@ void regularWaveFindings(std::vector<RunFinding>& findings) {
       longest = T;
       longestLength = L;
     }
-    if (H > kBreakingSteepness * L) breaksUpTo = std::max(breaksUpTo, T);
+    if (aboveBound(H, kBreakingSteepness * L)) breaksUpTo = std::max(breaksUpTo, T);
   }
   if (breaksUpTo == 0.0f) return;
   const Where where{14, 4};
@@ -1214,14 +1218,14 @@ void lowdatTableFindings(std::vector<RunFinding>& findings, std::string_view loa
   for (int row = 1; row <= count; ++row) {
     const float a = angles(row);
     const std::string rowText = table + ", row " + std::to_string(row);
-    if (!std::isfinite(a) || a < 0.0f || a > 180.0f) {
+    if (!withinBounds(a, 0.0f, 180.0f)) {
       addFinding(findings, rowText + ", attack angle", {8, item, 2}, 0, messageValue(a),
                  "an angle from 0.00 to 180.00 degrees (the table spans the half circle)");
     }
     for (int d = 1; d <= 3; ++d) {
       if (!used[d - 1]) continue;
       const float c = coefficients(row, d);
-      if (std::isfinite(c) && std::fabs(c) <= kLargestLoadCoefficient) continue;
+      if (!aboveBound(std::fabs(c), kLargestLoadCoefficient)) continue;
       addFinding(findings, rowText + ", " + kColumn[d - 1], {8, item, 3}, 0, messageValue(c),
                  std::isfinite(c) ? within(c, -kLargestLoadCoefficient, kLargestLoadCoefficient,
                                            "ten times a hull's largest coefficients")
@@ -1239,7 +1243,38 @@ void lowdatFindings(std::vector<RunFinding>& findings) {
                       c.UCRANG, c.UCRCFS);
 }
 
+// Whether `x` lies within kBoundUlps units in the last place of `bound` (of its size).
+bool roundedBound(float x, float bound) {
+  const float size = std::fabs(bound);
+  const double ulp = static_cast<double>(std::nextafter(size, std::numeric_limits<float>::infinity())) - size;
+  return std::fabs(static_cast<double>(x) - static_cast<double>(bound)) <= kBoundUlps * ulp;
+}
+
+// A value as a message shows it, read back.
+double shown(float x) { return std::strtod(messageValue(x).c_str(), nullptr); }
+
+// Whether `a` reads above `b` as a message shows them: "-0.00" reads below "0.00".
+bool readsAbove(float a, float b) {
+  const double sa = shown(a);
+  const double sb = shown(b);
+  return sa > sb || (sa == sb && !std::signbit(sa) && std::signbit(sb));
+}
+
 }  // namespace
+
+bool aboveBound(float x, float high) {
+  if (x <= high) return false;
+  if (!std::isfinite(x) || !std::isfinite(high)) return true;
+  return !roundedBound(x, high) && readsAbove(x, high);
+}
+
+bool belowBound(float x, float low) {
+  if (x >= low) return false;
+  if (!std::isfinite(x) || !std::isfinite(low)) return true;
+  return !roundedBound(x, low) && readsAbove(low, x);
+}
+
+bool withinBounds(float x, float low, float high) { return !belowBound(x, low) && !aboveBound(x, high); }
 
 void valueRangeFindings(std::vector<RunFinding>& findings) {
   floatValueFindings(findings);

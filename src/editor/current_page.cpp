@@ -69,6 +69,11 @@ std::string currentTypeName(std::int32_t entry) {
   CURPRT(name, entry);
   return name.str();
 }
+std::string dataSetCurrentTypeName() {
+  Text<30> name;
+  currentSpectrumCaption(name, TPCM.CURTYP);
+  return name.str();
+}
 
 // Item 7 is offered for the band-limited spectrum, and for a TLP data set with any unsteady one.
 bool offersRmsFraction() {
@@ -94,7 +99,7 @@ std::string itemLine(Item item) {
       return " 4) Number of points in current profile (Max " + fmtI(kMaxProfilePoints, 1) + ") " + fmtX(9) +
              fmtI(t.NCURNT, 1);
     case kProfile: return " 5) Specify current variation with depth";
-    case kSpectrumType: return " 6) Current spectral type ......................" + currentTypeName(t.CURTYP + 1);
+    case kSpectrumType: return " 6) Current spectral type ......................" + dataSetCurrentTypeName();
     case kRmsFraction: return " 7) Fractional RMS current variation ..........." + fmtF(t.RMS_CRNT, 12, 3);
   }
   return std::string();

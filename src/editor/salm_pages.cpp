@@ -1,6 +1,7 @@
 // Page 2, "Salm information": the number of SALM elements, the settings of the static offset
 // analysis, the piercing element and its waterplane area, and the default element coefficients that
 // can be spread over all the elements.
+#include <cstdint>
 #include <string>
 
 #include "dataset/tpcm.h"
@@ -29,7 +30,10 @@ enum Item : std::int32_t {
 
 // Page 2 names no element that pierces the surface with 0, or with the element past the last, which
 // it shows under options 7 and 8 (the whole system under water, where the runs read both as none).
-bool namesNoElement(std::int32_t element) { return element == 0 || element == TPCM.NELEM + 1; }
+// Counted wide, for a loaded count at the integer's limit.
+bool namesNoElement(std::int32_t element) {
+  return element == 0 || std::int64_t{element} == std::int64_t{TPCM.NELEM} + 1;
+}
 
 std::string itemLine(Item item) {
   const Tpcm& t = TPCM;
@@ -63,7 +67,9 @@ void drawPage(std::string_view label) {
   for (Item item : {kElementCount, kMaxLoad, kOffsetIncrement, kTablePoints}) writeRecord(t.EDUNIT, itemLine(item));
   if (t.NELEM == 0) return;
   writeRecord(t.EDUNIT, itemLine(kWaterplaneArea));
-  if (wholeSystemSubmerged(t.WETYOK)) t.IPIERC = t.NELEM + 1;  // no element pierces the surface
+  // No element pierces the surface; a count beyond the element tables, which the run refuses, has no
+  // element past its last.
+  if (wholeSystemSubmerged(t.WETYOK) && t.NELEM <= kMaxSalmElements) t.IPIERC = t.NELEM + 1;
   for (Item item : {kPiercingElement, kDefaultAddedMass, kDefaultDrag}) writeRecord(t.EDUNIT, itemLine(item));
 }
 

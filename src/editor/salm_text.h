@@ -23,7 +23,7 @@ inline std::string forceLabel() {
 }
 inline std::string lengthLabel() {
   Text<16> label;
-  UNITP(label, TPCM.NUNTS + 7);
+  UNITP(label, unitCode(7, TPCM.NUNTS));
   return label.str();
 }
 

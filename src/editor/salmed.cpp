@@ -1,5 +1,7 @@
 #include "editor/salmed.h"
 
+#include <cstdint>
+
 #include "dataset/finish.h"
 #include "dataset/ioinit.h"
 #include "dataset/lowcof.h"
@@ -19,9 +21,13 @@ namespace {
 constexpr int kHelpTarget[kSlotCount + 1] = {0, 1, 2, 4, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 0};
 constexpr int kSkipTarget[kSlotCount + 1] = {0, 3, 4, 6, 6, 7, 8, 9, 11, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1, 0};
 
+// The vessel pages off for an attached SALM: LQUAS and FRESLM sum to 0, summed wide, since a loaded
+// data set may hold either at the integer's limit.
+bool vesselPagesOff() { return std::int64_t{TPCM.LQUAS} + TPCM.FRESLM == 0; }
+
 // Vessel pages are skipped with the vessel pages off, and for a free SALM go on to the current page.
 int vesselSkip() {
-  if (TPCM.LQUAS + TPCM.FRESLM == 0) return 17;
+  if (vesselPagesOff()) return 17;
   if (TPCM.FRESLM != 0) return 12;
   return 0;
 }
@@ -38,7 +44,7 @@ int backTarget(int slot) {
     return slot - 1;
   }
   if (slot == 17) {
-    if (code == kNavBack && TPCM.LQUAS + TPCM.FRESLM == 0) return 4;
+    if (code == kNavBack && vesselPagesOff()) return 4;
     return code <= kNavBack ? 16 : 0;
   }
   return code == kNavBack ? slot - 1 : 0;
@@ -248,7 +254,8 @@ void runSequencer(const SequencerHooks& hooks) {
     }
 
     for (;;) {
-      TPCM.IPAG += 1;
+      // A word of the stored data set, whatever a file left in it: it wraps past the integer's limit.
+      TPCM.IPAG = static_cast<std::int32_t>(static_cast<std::uint32_t>(TPCM.IPAG) + 1u);
       if (TPCM.LBACK == kNavSkip) TPCM.LBACK = 0;
 
       if (slot != kFinalSlot) {

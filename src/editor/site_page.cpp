@@ -162,8 +162,8 @@ std::string itemLine(Item item) {
       if (t.NUNTS == kEnglishUnits) return " 3) Units of measure: English";
       if (t.NUNTS == kMetricUnits) return " 3) Units of measure: Metric";
       return std::string();
-    case kDepth: return " 4) Site water depth: " + fmtX(5) + fmtF(t.DEPTH, 10, 2) + pageLabel(t.NUNTS + 7);
-    case kDensity: return " 5) Water density: " + fmtX(8) + fmtF(t.DWATR, 10, 2) + pageLabel(t.NUNTS + 11);
+    case kDepth: return " 4) Site water depth: " + fmtX(5) + fmtF(t.DEPTH, 10, 2) + pageLabel(unitCode(7, t.NUNTS));
+    case kDensity: return " 5) Water density: " + fmtX(8) + fmtF(t.DWATR, 10, 2) + pageLabel(unitCode(11, t.NUNTS));
   }
   return std::string();
 }
@@ -248,7 +248,7 @@ void densitySubpage() {
   PageLoop page;
   page.draw = [] {
     writeLines(TPCM.EDUNIT, {" -- Water density --", "", " 1) Seawater", " 2) Freshwater"});
-    writeRecord(TPCM.EDUNIT, " 3) User-specified fluid density in" + pageLabel(TPCM.NUNTS + 11));
+    writeRecord(TPCM.EDUNIT, " 3) User-specified fluid density in" + pageLabel(unitCode(11, TPCM.NUNTS)));
   };
   page.reply = &selection;
   page.other = [](std::int32_t choice) {

@@ -61,7 +61,7 @@ bool lockOffered(std::int32_t SIMTYP, std::int32_t LRANDM) { return SIMTYP < kSi
 
 std::string lengthOf(std::int32_t NUNTS) {
   Text<16> label;
-  UNITP(label, NUNTS + 7);
+  UNITP(label, unitCode(7, NUNTS));
   return label.str();
 }
 

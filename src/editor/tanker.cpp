@@ -1,5 +1,6 @@
 #include "editor/tanker.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -36,7 +37,7 @@ bool metric(std::int32_t nunts) { return nunts == kMetricUnits; }
 // " feet" or " meters" in its 16-character field.
 std::string lengthLabel(std::int32_t nunts) {
   Text<16> label;
-  UNITP(label, nunts + 7);
+  UNITP(label, unitCode(7, nunts));
   return label.str();
 }
 
@@ -287,14 +288,20 @@ void ESTIM8(const Estim8Args& args) {
     }
   }
 
-  // Loading state.
+  // Loading state. The shares of the full load are 100 percent at the full-load draft, as the list
+  // shows them, and never more: the quotient of two equal values, each rounded, can land a unit in
+  // the last place above it, which the analysis would take for more than the full load.
   out.DISPL = V / kCubicFeetPerLongTon;
   float WC = out.DISPL - LS;  // cargo
   if (WC < 0.0f) WC = 0.0f;
   const float F = D - T;  // freeboard
-  out.LOADED = 100.0f * FF / F;
-  out.DFTPCT = 100.0f * T / eps.MAXDFT;
-  out.DSPPCT = 100.0f * out.DISPL / DF;
+  const bool fullLoad = T >= eps.MAXDFT;
+  const auto shareOfFullLoad = [fullLoad](float part, float full) {
+    return fullLoad ? 100.0f : std::min(100.0f * part / full, 100.0f);
+  };
+  out.LOADED = shareOfFullLoad(FF, F);
+  out.DFTPCT = shareOfFullLoad(T, eps.MAXDFT);
+  out.DSPPCT = shareOfFullLoad(out.DISPL, DF);
 
   // Hydrostatics at the draft.
   out.AWP = AF * ALPHA(T, eps);

@@ -12,6 +12,7 @@
 #include "editor/tanker.h"
 #include "editor/vessel_notes.h"
 #include "platform/units.h"
+#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/fortran_format.h"
@@ -77,7 +78,7 @@ std::int32_t helpMode() { return TPCM.CREATR < kSimGandru || TPCM.CREATR == kSim
 
 void writeValueItem(std::int32_t item) {
   const ValueItem& v = kValues[static_cast<std::size_t>(item - kDisplacement)];
-  OUTCFU(item, v.label, v.member(), kValueFormat, v.unitCode + TPCM.NUNTS, TPCM.EDUNIT, kVesselLabelWidth);
+  OUTCFU(item, v.label, v.member(), kValueFormat, unitCode(v.unitCode, TPCM.NUNTS), TPCM.EDUNIT, kVesselLabelWidth);
 }
 
 void drawPage(std::string_view label, std::string_view word) {

@@ -8,11 +8,13 @@
 // page keeps nothing between calls: its flags are rebuilt from the words on entry (INITFM) and
 // brought up to date before every drawing (TNKRID), which also makes a word uniform when its
 // load uses one model for all components.
+#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <string>
 
 #include "dataset/force_model.h"
+#include "dataset/value_ranges.h"
 #include "editor/env_pages.h"
 #include "editor/load_model_help.h"
 #include "editor/page_loop.h"
@@ -237,11 +239,12 @@ void enterPercent(const Page& p, Item item, float& value) {
   if (!(value >= 0.0f)) value = 0.0f;
 }
 
-// A bow interpolation factor: a typed value outside 0 to 1 is discarded.
+// A bow interpolation factor: a typed value outside 0 to 1 is discarded, judged as the analysis
+// judges the factor's range (withinBounds); one that is an end rounded is taken as that end.
 void enterBowFactor(const Page& p, Item item, float& bow) {
   float typed = bow;
   echoThenEnter(p, item, typed);
-  if (typed >= 0.0f && typed <= 1.0f) bow = typed;
+  if (withinBounds(typed, 0.0f, 1.0f)) bow = std::clamp(typed, 0.0f, 1.0f);
 }
 
 // The bow sub-page: conventional, cylindrical or the average of the two. Every code returns to the

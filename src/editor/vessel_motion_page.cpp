@@ -9,6 +9,7 @@
 #include "editor/pages.h"
 #include "editor/vessel_notes.h"
 #include "platform/units.h"
+#include "util/captions.h"
 #include "util/console_io.h"
 #include "util/dialogue.h"
 #include "util/page_kit.h"
@@ -99,8 +100,8 @@ void writeItem(Item item) {
     default: break;
   }
   const ValueItem& v = valueItem(item);
-  const std::int32_t unitCode = v.unitCode == kBlankUnitCode ? kBlankUnitCode : v.unitCode + t.NUNTS;
-  OUTCFU(n, v.label, v.member(), kValueFormat, unitCode, t.EDUNIT, kVesselLabelWidth);
+  const std::int32_t code = v.unitCode == kBlankUnitCode ? kBlankUnitCode : unitCode(v.unitCode, t.NUNTS);
+  OUTCFU(n, v.label, v.member(), kValueFormat, code, t.EDUNIT, kVesselLabelWidth);
 }
 
 void drawPage(std::string_view label, std::string_view word) {

@@ -44,8 +44,8 @@ constexpr std::int32_t kOchiComponents = 4;  // room for Ochi-Hubble components 
 
 // Unit codes of the report lines (UNITS); 99 has no name.
 constexpr std::int32_t kDegreesName = 2;
-constexpr std::int32_t kLengthName = 7;  // + NUNTS
-constexpr std::int32_t kSpeedName = 14;  // + NUNTS
+constexpr std::int32_t kLengthName = 7;  // English; unitCode adds NUNTS
+constexpr std::int32_t kSpeedName = 14;  // English; unitCode adds NUNTS
 constexpr std::int32_t kSecondsName = 16;
 constexpr std::int32_t kNoName = 99;
 
@@ -338,11 +338,11 @@ void writeCharacteristics(const Report& r) {
     writeRecord(r.u, fmtX(5) + "Wave" + " Spectral Type -- " + name);
     if (t.LSPRED != 0) line(r, "Power of Cosine in spreading factor", t.COSEXP, kNoName);
     if (!userDefinedSpectrum(t.WAVTYP))
-      line(r, "Requested Significant wave height", r.seaWaves.HS, kLengthName + t.NUNTS);
-    line(r, "Calculated Significant wave height", w.SWH, kLengthName + t.NUNTS);
+      line(r, "Requested Significant wave height", r.seaWaves.HS, unitCode(kLengthName, t.NUNTS));
+    line(r, "Calculated Significant wave height", w.SWH, unitCode(kLengthName, t.NUNTS));
     line(r, "Direction of maximum seas", t.SEAHDG(1), kDegreesName);
     line(r, "Spectrum peak period", w.TPK, kSecondsName);
-    line(r, "Spectrum characteristic wind speed", r.g * kWindSpeedFactor * w.TPK, kSpeedName + t.NUNTS);
+    line(r, "Spectrum characteristic wind speed", r.g * kWindSpeedFactor * w.TPK, unitCode(kSpeedName, t.NUNTS));
     line(r, "Spectrum characteristic wave slope", characteristicSlope(r, r.seaWaves.HS, w.TPK), kDegreesName);
     if (hasBandwidth(t.WAVTYP)) line(r, "Swell spectral bandwidth", t.WAVWID, kNoName);
   }
@@ -351,8 +351,8 @@ void writeCharacteristics(const Report& r) {
     WAVPRT(name, t.SWLTYP);
     writeRecord(r.u, "");
     writeRecord(r.u, fmtX(5) + "Swell" + " Spectral Type -- " + name.str());
-    line(r, "Requested Significant swell height", t.SWELHT, kLengthName + t.NUNTS);
-    line(r, "Calculated Significant swell height", w.SWHSWL, kLengthName + t.NUNTS);
+    line(r, "Requested Significant swell height", t.SWELHT, unitCode(kLengthName, t.NUNTS));
+    line(r, "Calculated Significant swell height", w.SWHSWL, unitCode(kLengthName, t.NUNTS));
     line(r, "Swell direction", t.SWLHDG, kDegreesName);
     line(r, "Swell period", t.SWELPD, kSecondsName);
     line(r, "Swell characteristic wave slope", characteristicSlope(r, t.SWELHT, t.SWELPD), kDegreesName);

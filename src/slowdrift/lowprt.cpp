@@ -50,7 +50,7 @@ std::string unitLabel(std::int32_t code) {
   return label.str();
 }
 
-std::string densityLabel() { return unitLabel(TPCM.NUNTS + 11); }
+std::string densityLabel() { return unitLabel(unitCode(11, TPCM.NUNTS)); }
 std::string speedLabel() { return unitLabel(13); }
 std::string spectralDensityLabel() { return TPCM.NUNTS == kEnglishUnits ? " (ft/s)^2/[rad/s]" : " (m/s)^2/[rad/s]"; }
 
@@ -254,7 +254,7 @@ void writeEnvironment(const ModelClasses& classes) {
   if (t.LCURNT != 0) {
     heading("------ CURRENT CONDITIONS ------");
     Text<30> name;
-    CURPRT(name, t.CURTYP + 1);
+    currentSpectrumCaption(name, t.CURTYP);
     dataLine("Current spectral type .............. ", name.str());
     if (t.CURTYP == kLegacyPointCurrent)
       dataLine("Current spectral density ........... ", fmtE(t.CURDEN, 10, 3), spectralDensityLabel());
@@ -537,7 +537,7 @@ void warnPeakBeyondTable(const std::string& peak, float load) {
 }
 
 std::string forceLabel() { return unitLabel(TPCM.NUNTS); }
-std::string lengthLabel() { return unitLabel(TPCM.NUNTS + 7); }
+std::string lengthLabel() { return unitLabel(unitCode(7, TPCM.NUNTS)); }
 std::string degreesLabel() { return unitLabel(2); }
 
 SectionEnd endOfSection() {

@@ -27,13 +27,13 @@ std::string listed(int n, Text text) {
 }  // namespace
 
 std::string forceText(float value) { return messageValue(value) + label(TPCM.NUNTS); }
-std::string lengthText(float value) { return messageValue(value) + label(TPCM.NUNTS + 7); }
+std::string lengthText(float value) { return messageValue(value) + label(unitCode(7, TPCM.NUNTS)); }
 std::string fixedText(float value, int decimals) {
   const std::string field = fmtF(value, 24, decimals);
   return field.substr(field.find_first_not_of(' '));
 }
 std::string degreesText(float degrees) { return fixedText(degrees, 2) + " deg"; }
-std::string areaText(float value) { return messageValue(value) + " square" + label(TPCM.NUNTS + 7); }
+std::string areaText(float value) { return messageValue(value) + " square" + label(unitCode(7, TPCM.NUNTS)); }
 
 std::string elementItem(std::int32_t element, int item) {
   return "page 3, element " + std::to_string(element) + ", item " + std::to_string(item);

@@ -1,6 +1,9 @@
 #include "util/captions.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "platform/units.h"
 #include "util/fortran_format.h"
@@ -33,6 +36,12 @@ constexpr std::array<std::string_view, 12> kCaptions = {"FEET",  "METERS", "FT",
 constexpr std::array<std::string_view, 6> kDegreesOfFreedom = {"SURGE", "SWAY", "HEAVE", "ROLL", "PITCH", "YAW"};
 
 }  // namespace
+
+std::int32_t unitCode(std::int32_t base, std::int32_t NUNTS) {
+  const std::int64_t code = std::int64_t{base} + NUNTS;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(code, std::numeric_limits<std::int32_t>::min(),
+                                                             std::numeric_limits<std::int32_t>::max()));
+}
 
 void UNITP(Text<16>& text, std::int32_t code) { pick(text, code, kPageUnits, 0, " Index error"); }
 void UNITS(Text<16>& text, std::int32_t code) { pick(text, code, kReportUnits, 0, " "); }

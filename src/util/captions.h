@@ -12,6 +12,12 @@
 
 namespace qv {
 
+// The code of a unit caption in the data set's unit system: the English caption's code `base`
+// plus the unit selector NUNTS (0 English, 1 metric), the metric caption following the English one.
+// Every caller of the tables below that adds NUNTS adds it here, where the sum cannot overflow: a
+// selector at the end of its type gives a code beyond every table, whose caption is the error text.
+std::int32_t unitCode(std::int32_t base, std::int32_t NUNTS);
+
 void UNITP(Text<16>& text, std::int32_t code);   // unit label of a page item
 void UNITS(Text<16>& text, std::int32_t code);   // short unit name of a report line
 void CAPUN(Text<8>& text, std::int32_t code);    // upper-case unit caption of a report heading

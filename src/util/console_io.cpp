@@ -155,7 +155,7 @@ void PAGE(std::int32_t unit, std::int32_t screenUnit, std::int32_t /*spare*/, st
 }
 
 void TWOPG(std::int32_t& count, std::int32_t unit) {
-  ++count;
+  count = static_cast<std::int32_t>(static_cast<std::uint32_t>(count) + 1u);
   if (count % 2 != 0) PAGE(unit, kScreenUnit, 1, kPrinterUnit);
   else LINES(unit, 3);
 }

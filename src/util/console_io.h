@@ -67,7 +67,8 @@ void CLEAR(std::int32_t unit);
 // Starts a new page: the screen is cleared, a printer gets "1", any other file a form feed.
 void PAGE(std::int32_t unit, std::int32_t screenUnit, std::int32_t spare, std::int32_t printerUnit);
 // Two editor screens on one listing page: count + 1; a new page when it is odd, three empty lines
-// when it is even.
+// when it is even. The count is a word of the stored data set (LCOPY): past the integer's limit it
+// wraps, keeping its parity, instead of overflowing.
 void TWOPG(std::int32_t& count, std::int32_t unit);
 // The pause "Press <RETURN> to continue: ". The reply, truncated to an integer, is the result
 // (blank or unreadable: 0); callers use negative replies and 99 as options. Unit 41: 0, silently.

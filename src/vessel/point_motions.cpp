@@ -237,7 +237,7 @@ void writeHeader(const PointCoordinates& COORD, std::int32_t I1, std::int32_t I2
     }
   }
   Text<8> caption;
-  CAPUN(caption, d.NUNTS + 2);
+  CAPUN(caption, unitCode(2, d.NUNTS));
   const std::string length = caption.str().substr(0, 2);
   const std::string tail = " PER UNIT WAVE AMP. (S.A./S.A.)  +++";
   if (IBALL == 1) {

@@ -56,7 +56,7 @@ std::string padded(std::string_view text, std::size_t width) {
 }
 
 // The two-character length caption, "FT" or "M.".
-std::string lengthUnit() { return caption(TPCM.NUNTS + 2).substr(0, 2); }
+std::string lengthUnit() { return caption(unitCode(2, TPCM.NUNTS)).substr(0, 2); }
 
 // '"natural" ' followed by the pair of centres, or the centre of gravity.
 std::string centreNote(std::string_view centres) {

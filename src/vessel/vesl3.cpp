@@ -152,7 +152,7 @@ void motionTable() {
   line(fmtX(14) + " +++ SIGNIFICANT SINGLE AMPLITUDE" + " MOTIONS +++");
   line("");
   tableHeads();
-  const std::string length = caption(d.NUNTS + 2).substr(0, 3);
+  const std::string length = caption(unitCode(2, d.NUNTS)).substr(0, 3);
   for (int q = 1; q <= kDof; ++q) {
     if (d.MOTION(q) == 0) continue;
     const std::int32_t k = pairOf(q, HIMEM.LCNMOT);
@@ -252,7 +252,7 @@ void HEADER() {
     labelled("SPECTRUM PEAK PERIOD ", peak, "SECONDS");
     labelled("SPECTRUM ZERO UPCROSS PERIOD ", zeroUpcrossingPeriod(m0, m2), "SECONDS");
     labelled("CHARACTERISTIC WIND SPEED ", peak * WAVCOM.G * 0.877f / kTwoPi,
-             caption(d.NUNTS + 2).substr(0, 2) + "/" + std::string("SECONDS").substr(0, 6));
+             caption(unitCode(2, d.NUNTS)).substr(0, 2) + "/" + std::string("SECONDS").substr(0, 6));
     labelled("DIRECTION OF MAXIMUM SEAS ", d.SEAHDG(h.IHD), "DEGREES");
     line("");
   }

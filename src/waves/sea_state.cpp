@@ -25,7 +25,7 @@ void fillWaveGrid() {
   const int n = wavePoints();
   w.TS = t.T(1);
   w.TL = t.T(std::max(n, 1));
-  w.NW = t.NWP - 1;
+  w.NW = n - 1;
   w.DT = t.T(2) - t.T(1);
   w.DW = 0.0f;
   const float depthScale = std::sqrt(t.DEPTH / w.G);

@@ -10,8 +10,10 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,16 @@
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "support/checks.h"
 #include "support/data_set_fixture.h"
 #include "support/fresh_run.h"
+#include "support/run_findings.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 namespace {
 
+using testing_support::contains;
 using testing_support::DataSet;
 
 class ValueRanges : public testing_support::FreshRun {};
@@ -278,6 +284,503 @@ TEST_F(ValueRanges, EachValueIsBoundedByWhatItIs) {
     analysedTanker();
     c.edit();
     EXPECT_EQ(findingLines(), c.lines) << c.what;
+  }
+}
+
+// ---- a value at its bound ----
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+// A value as a finding shows it ("100.01", "-0.00", "1.0000E-02", "30.00 knots"), read as a number;
+// a negative zero reads below zero.
+double readAs(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+bool readsBeyond(const std::string& value, const std::string& bound, float outward) {
+  const double v = readAs(value), b = readAs(bound);
+  if (v == b) return outward > 0.0f ? !std::signbit(v) && std::signbit(b) : std::signbit(v) && !std::signbit(b);
+  return outward > 0.0f ? v > b : v < b;
+}
+
+// The comparison itself: a value a few units in the last place of a 4-byte float from its bound,
+// or one that reads as the bound in a message (two decimals, five digits in E form), is the bound;
+// one print unit beyond is beyond; what is no number is beyond every bound.
+TEST(BoundComparison, TheBoundRoundedIsTheBound) {
+  const auto ulpsFrom = [](float x, int n) {
+    for (int k = 0; k < n; ++k) x = std::nextafter(x, kInfinity);
+    return x;
+  };
+  struct Case {
+    float x, bound;
+    bool above;  // aboveBound(x, bound)
+  };
+  const Case cases[] = {
+      {100.0f, 100.0f, false},
+      {ulpsFrom(100.0f, 1), 100.0f, false},  // 100 + 2^-17, a quotient of two equal values rounded
+      {100.004f, 100.0f, false},             // reads 100.00
+      {100.01f, 100.0f, true},
+      {ulpsFrom(1.0e6f, kBoundUlps), 1.0e6f, false},  // reads 1000000.25, the bound rounded
+      {ulpsFrom(1.0e6f, kBoundUlps + 1), 1.0e6f, true},
+      {5.00001e-3f, 5.0e-3f, false},  // 5.0000E-03
+      {5.0001e-3f, 5.0e-3f, true},    // 5.0001E-03
+      {99.9f, 100.0f, false},
+      {std::numeric_limits<float>::quiet_NaN(), 100.0f, true},
+      {kInfinity, 1.0e30f, true},
+      {-kInfinity, 100.0f, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(aboveBound(c.x, c.bound), c.above) << messageValue(c.x) << " against " << messageValue(c.bound);
+    // The same below the negative bound.
+    EXPECT_EQ(belowBound(-c.x, -c.bound), c.above) << messageValue(-c.x) << " against " << messageValue(-c.bound);
+  }
+  // Below 0 a value reads as negative however small: "-0.00" is below "0.00", and so is 1e-30 below
+  // it; 0 written with its sign is 0.
+  EXPECT_TRUE(belowBound(-0.004f, 0.0f));
+  EXPECT_TRUE(belowBound(-1.0e-30f, 0.0f));
+  EXPECT_FALSE(belowBound(-0.0f, 0.0f));
+  EXPECT_TRUE(withinBounds(ulpsFrom(100.0f, 1), 0.0f, 100.0f));
+  EXPECT_FALSE(withinBounds(-kInfinity, 0.0f, 100.0f));
+}
+
+// One value of the range table with its bounds in the fixture of analysedTanker (English units, 100
+// ft of water, a tanker 300 ft long, 50 ft wide and 20 ft deep displacing 15,000 kips), each in
+// closed form; NaN where the value has no bound on that side beyond what it must be (above 0, 0 or
+// more), which is exact.
+struct BoundCase {
+  const char* named;            // the finding's value as it begins: its label and where it is edited
+  std::function<void()> reads;  // what makes the run read it, after analysedTanker()
+  std::function<void(float)> set;
+  float low, high;
+  float shownPerStored = 1.0f;  // the finding shows the value and its bound in another unit
+  std::string lowText = {}, highText = {};  // the bound as the finding writes it, where not messageValue
+};
+
+constexpr float kNone = std::numeric_limits<float>::quiet_NaN();
+
+// The refusal of the value `named` among the value findings (a fatal one), if any.
+std::optional<RunFinding> findingOf(const std::string& named) {
+  std::vector<RunFinding> findings;
+  valueRangeFindings(findings);
+  for (const RunFinding& f : findings)
+    if (f.fatal && (f.value.rfind(named + " (", 0) == 0 || f.value.rfind(named + " is ", 0) == 0)) return f;
+  return std::nullopt;
+}
+
+// The value a finding names, as it shows it.
+std::string shownValue(const RunFinding& f) { return f.value.substr(f.value.rfind(" is ") + 4); }
+
+std::string allLines(const RunFinding& f) {
+  std::string text;
+  for (const std::string& line : f.lines) text += line + "\n";
+  return text;
+}
+
+// The bound and the nearest floats on either side, and up to kBoundUlps units in the last place
+// beyond it: no finding. One print unit beyond (at least kBoundUlps + 1 units in the last place): a
+// fatal finding that names the bound and shows a value that reads beyond it. And every refusal
+// between the two shows a value that reads beyond the bound.
+void expectBound(const BoundCase& c, float bound, float outward, const std::string& boundText) {
+  const std::string side = outward > 0.0f ? "above " : "below ";
+  const auto at = [&c](float x) {
+    analysedTanker();
+    c.reads();
+    c.set(x);
+    return findingOf(c.named);
+  };
+  const float toward = outward * kInfinity;
+  if (bound == 0.0f) {
+    // The floats next to 0 are subnormal, which no quantity of a data set is (a finding of their
+    // own): 0 is 0 with either sign.
+    EXPECT_FALSE(at(0.0f)) << c.named;
+    EXPECT_FALSE(at(outward * 0.0f)) << c.named;
+  } else {
+    float x = bound;
+    for (int k = 0; k <= kBoundUlps; ++k, x = std::nextafter(x, toward)) {
+      const std::optional<RunFinding> f = at(x);
+      EXPECT_FALSE(f) << c.named << ": " << k << " units in the last place " << side << boundText << "\n"
+                      << (f ? allLines(*f) : "");
+    }
+    EXPECT_FALSE(at(std::nextafter(bound, -toward))) << c.named << ": just inside " << boundText;
+  }
+
+  const double shownBound = static_cast<double>(bound) * c.shownPerStored;
+  const double size = std::fabs(shownBound);
+  const double printUnit =
+      size == 0.0 || (size >= 0.01 && size < 1.0e7) ? 0.01 : 1.0e-4 * std::pow(10.0, std::floor(std::log10(size)));
+  float beyond = static_cast<float>((shownBound + outward * printUnit) / c.shownPerStored);
+  float fewUlps = bound;
+  for (int k = 0; k <= kBoundUlps; ++k) fewUlps = std::nextafter(fewUlps, toward);
+  if (outward * (fewUlps - beyond) > 0.0f) beyond = fewUlps;
+  const std::optional<RunFinding> refused = at(beyond);
+  ASSERT_TRUE(refused) << c.named << ": one print unit " << side << boundText;
+  EXPECT_TRUE(contains(allLines(*refused), boundText)) << c.named << ": " << boundText << "\n" << allLines(*refused);
+  EXPECT_TRUE(readsBeyond(shownValue(*refused), boundText, outward)) << allLines(*refused);
+  for (int step = 1; step <= 9; ++step) {
+    const float between = static_cast<float>((shownBound + outward * step * printUnit / 10.0) / c.shownPerStored);
+    if (const std::optional<RunFinding> f = at(between)) {
+      EXPECT_TRUE(readsBeyond(shownValue(*f), boundText, outward)) << allLines(*f);
+    }
+  }
+}
+
+// Every bound of the range table, at its bound: a value that is the bound rounded is taken, however
+// it was rounded (an estimator's quotient, a unit conversion), and a refusal never shows a value
+// that reads as inside the range it names.
+TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
+  const auto nothing = [] {};
+  const auto windOn = [] { TPCM.LWIND = 1; };
+  const auto tankerWind = [] {
+    TPCM.LWIND = 1;
+    TPCM.LWBARG = 0x444;  // the OCIMF tanker model in every direction
+  };
+  const auto currentOn = [] { TPCM.LCURNT = 1; };
+  const auto currentTable = [] {
+    TPCM.LCURNT = 1;
+    TPCM.LCSTCR = 2;
+    TPCM.NCURNT = 1;
+  };
+  const auto swellOn = [] {
+    TPCM.LSWELL = 1;
+    TPCM.SWELHT = 2.0f;
+    TPCM.SWELPD = 12.0f;
+    TPCM.SWLTYP = kSpectrumMeanJonswap;
+  };
+  const auto secondSwellOn = [=] {
+    swellOn();
+    TPCM.LSWEL2 = 1;
+    TPCM.SWELHT2 = 2.0f;
+    TPCM.SWELPD2 = 12.0f;
+    TPCM.SWLTYP2 = kSpectrumMeanJonswap;
+  };
+  // A sea of 24 s, whose waves break at a seventh of 1312.375 ft, far above the water depth.
+  const auto longSea = [] { TPCM.SIGPD(1) = 24.0f; };
+  const auto externalForce = [] { TPCM.AUXFRC = 1; };
+  const auto bilgeKeel = [] { TPCM.LKEEL = 1; };
+  // The regular-wave grid of 3 to 4 s, where a wave higher than a seventh of 81.874 ft, the length
+  // of the 4 s wave in 100 ft of water (reference/wave_length_reference.py), breaks at every period.
+  const auto shortGrid = [] {
+    TPCM.NWP = 3;
+    for (int k = 1; k <= 3; ++k) TPCM.T(k) = 3.0f + 0.5f * static_cast<float>(k - 1);
+  };
+  const auto currentTableOfLowdat = [] {
+    TPCM.LCURNT = 1;
+    TPCM.LCBARG = 0x111;
+    LOWCOF = Lowcof{};
+    LOWCOF.NUCRPT = 3;
+    for (int row = 1; row <= 3; ++row) {
+      LOWCOF.UCRANG(row) = 90.0f * static_cast<float>(row - 1);
+      for (int d = 1; d <= 3; ++d) LOWCOF.UCRCFS(row, d) = 0.5f;
+    }
+  };
+  constexpr float kFeet = 3.2808399f;           // per metre
+  constexpr float kDensity = 0.062428f;         // lb/ft^3 per kgf/m^3
+  constexpr float kKips = 2.2046226f;           // per metric ton
+  constexpr float kPrinted = 99999.99f;         // F8.2
+  constexpr float kPrintedWeight = 999999.99f;  // F9.2
+  const float volume = 15000.0f * 1000.0f / 64.0f;  // displaced, ft^3
+  const float kDepth = 100.0f, kLength = 300.0f, kBeam = 50.0f, kDraft = 20.0f;
+  const float kExtent = kLength * kLength;
+  // The least waterplane: one that floats the displacement with a heave period of 999.99 s, up to the
+  // hundredth: (15,000 kips)(1000)/(64 lb/ft^3) (2 pi / 999.99 s)^2 / 32.152 ft/s^2 = 0.288 ft^2.
+  const float leastWaterplane = 0.29f;
+  // Froude 0.5 on 300 ft: 0.5 sqrt(32.152 x 300) ft/s.
+  const float froudeSpeed = 0.5f * std::sqrt(32.152f * kLength);
+  const BoundCase cases[] = {
+      // Page 1.
+      {"Site water depth (page 1, item 4)", nothing, [](float x) { TPCM.DEPTH = x; }, kNone, 11000.0f * kFeet},
+      {"Water density (page 1, item 5)", nothing, [](float x) { TPCM.DWATR = x; }, 950.0f * kDensity,
+       1300.0f * kDensity},
+      // Page 2.
+      {"Maximum horizontal load on Salm (page 2, item 2)", nothing, [](float x) { TPCM.TLOAD = x; }, kNone, kPrinted},
+      {"Offset increment for static offset table (page 2, item 3)", nothing, [](float x) { TPCM.OFFINC = x; }, kNone,
+       kDepth},
+      {"Water plane area of water-piercing element (page 2, item 5)", nothing, [](float x) { TPCM.WPAPRC = x; },
+       kNone, 0.25f * kPi * kDepth * kDepth},
+      {"Default added mass coefficient (page 2, item 7)", nothing, [](float x) { TPCM.COFMAS = x; }, kNone, 5.0f},
+      {"Default square-law drag coefficient (page 2, item 8)", nothing, [](float x) { TPCM.COFDMP = x; }, kNone, 5.0f},
+      // Page 3: element 1 the column of 150 ft, element 2 the yoke's link of 20 ft.
+      {"Element length (page 3, element 1, item 2)", nothing, [](float x) { TPCM.SLEN(1) = x; }, kNone, 2.0f * kDepth},
+      {"Element length (page 3, element 2, item 2)", nothing, [](float x) { TPCM.SLEN(2) = x; }, kNone,
+       1000.0f * kFeet},
+      {"Total volume (page 3, element 1, item 3)", nothing, [](float x) { TPCM.BUOY(1) = x; }, kNone,
+       0.25f * kPi * kDepth * kDepth * 150.0f},
+      {"Centroid of volume (page 3, element 1, item 4)", nothing, [](float x) { TPCM.CBUOY(1) = x; }, 0.0f, 150.0f},
+      {"Total dry weight of element (page 3, element 1, item 5)", nothing, [](float x) { TPCM.TMASS(1) = x; }, kNone,
+       kPrintedWeight},
+      {"Center of gravity (page 3, element 1, item 6)", nothing, [](float x) { TPCM.CGSALM(1) = x; }, 0.0f, 150.0f},
+      {"Gyradius of element (page 3, element 1, item 8)", nothing, [](float x) { TPCM.GYRAD(1) = x; }, kNone, 150.0f},
+      {"Added mass coefficient of element (page 3, element 1, item 9)", nothing, [](float x) { TPCM.COFMST(1) = x; },
+       kNone, 5.0f},
+      {"Effective drag coefficient of element (page 3, element 1, item 10)", nothing,
+       [](float x) { TPCM.COFDMT(1) = x; }, kNone, 5.0f},
+      {"Yoke to waterline height at vessel (page 3, item 14 then 1)", nothing, [](float x) { TPCM.YOKEHT = x; },
+       -kDraft, kLength},
+      {"X-Coordinate of Salm attachment (page 3, item 14 then 2)", nothing, [](float x) { TPCM.XSALM = x; }, -kLength,
+       kLength},
+      // At least a hundredth of the yoke's 20 ft, and on the vessel.
+      {"Separation of attachment points (page 3, item 14 then 3)", nothing, [](float x) { TPCM.PNDARM = x; }, 0.2f,
+       kLength},
+      {"Auxiliary static offset table load 1 (page 3, item 11)",
+       [] {
+         TPCM.AUXTBL = 1;
+         TPCM.AUXFOR(2) = kPrinted;
+       },
+       [](float x) { TPCM.AUXFOR(1) = x; }, 0.0f, kNone},
+      {"Auxiliary static offset table load 2 (page 3, item 11)", [] { TPCM.AUXTBL = 1; },
+       [](float x) { TPCM.AUXFOR(2) = x; }, kNone, kPrinted},
+      {"Equilibrium yaw angle (page 3, item 13)", nothing, [](float x) { TPCM.EQLYAW = x; }, -360.0f, 360.0f},
+      {"Yaw increment to use in yaw table (page 3, item 14)", nothing, [](float x) { TPCM.YAWINC = x; }, -360.0f,
+       360.0f},
+      {"Yaw increment to use in yaw table (page 3, item 14)", [] { TPCM.YAWTBL = 1; },
+       [](float x) { TPCM.YAWINC = x; }, kNone, 360.0f},
+      {"Base inclination ANCHOR", nothing, [](float x) { TPCM.ANCHOR = x; }, -0.5f * kPi, 0.5f * kPi},
+      {"Yoke angle offset YOKVES", nothing, [](float x) { TPCM.YOKVES = x; }, -kTwoPi, kTwoPi},
+      // Page 4.
+      {"Surge damping (percent of critical) (page 4, item 3)", [] { TPCM.LSGLFD = 1; },
+       [](float x) { TPCM.SGLFDP = x; }, kNone, 100.0f},
+      {"Sway damping (percent of critical) (page 4, item 5)", [] { TPCM.LSWLFD = 1; },
+       [](float x) { TPCM.SWLFDP = x; }, kNone, 100.0f},
+      {"Yaw damping (percent of critical) (page 4, item 7)", [] { TPCM.LYWLFD = 1; },
+       [](float x) { TPCM.YWLFDP = x; }, kNone, 100.0f},
+      // Page 5: the box of 300 x 50 x 20 ft.
+      {"Vessel displacement (page 5, item 1)", nothing, [](float x) { TPCM.DISPL = x; }, kNone,
+       64.0f * kLength * kBeam * kDraft / 1000.0f},
+      {"Transverse metacentric height (KMT) (page 5, item 2)", [] { TPCM.TVKB = 10.0f; },
+       [](float x) { TPCM.TVKMT = x; }, 10.0f, kDraft + kLength * kBeam * kBeam * kBeam / (12.0f * volume)},
+      {"Longitudinal metacentric height (KML) (page 5, item 3)", [] { TPCM.TVKB = 10.0f; },
+       [](float x) { TPCM.TVKML = x; }, 10.0f, kDraft + kBeam * kLength * kLength * kLength / (12.0f * volume)},
+      {"Vertical center of buoyancy (VKB) (page 5, item 4)", nothing, [](float x) { TPCM.TVKB = x; }, 0.0f, kDraft},
+      {"Vertical center of gravity (VKG) (page 5, item 5)", nothing, [](float x) { TPCM.TVKG = x; }, 0.0f, kLength},
+      {"LCG-to-Midships distance (page 5, item 6)", nothing, [](float x) { TPCM.CG_to_Midship = x; }, -kLength,
+       kLength},
+      {"Vessel water plane area (page 5, item 7)", nothing, [](float x) { TPCM.AWP = x; }, leastWaterplane,
+       kLength * kBeam},
+      {"Length of vessel at waterline (page 5, item 8)", nothing, [](float x) { TPCM.LWL = x; }, kNone,
+       1000.0f * kFeet},
+      {"Beam of vessel at waterline (page 5, item 9)", nothing, [](float x) { TPCM.BWL = x; }, kNone, kLength},
+      // Page 6.
+      {"Pitch Gyradius (page 6, item 1)", nothing, [](float x) { TPCM.PGYR = x; }, kNone, kLength},
+      {"Roll Gyradius (page 6, item 2)", nothing, [](float x) { TPCM.RGYR = x; }, kNone, kBeam},
+      {"Yaw Gyradius (page 6, item 3)", nothing, [](float x) { TPCM.TYGYR = x; }, kNone, kLength},
+      {"Bilge radius at maximum beam station (page 6, item 4)", nothing, [](float x) { TPCM.BILGR = x; }, kNone,
+       0.5f * kBeam},
+      {"Bilge keel length (page 6, item 6)", bilgeKeel, [](float x) { TPCM.TKEEL = x; }, kNone, kLength},
+      {"Bilge keel width (page 6, item 7)", bilgeKeel, [](float x) { TPCM.RKEEL = x; }, kNone, 0.5f * kBeam},
+      {"Inboard keel-to-vessel centerline distance (page 6, item 8)", bilgeKeel, [](float x) { TPCM.DKEEL = x; },
+       -0.5f * kBeam, 0.5f * kBeam},
+      {"Vessel speed (page 6, item 9)", nothing, [](float x) { TPCM.TVFWD = x; }, -froudeSpeed, froudeSpeed,
+       1.0f / kFeetPerSecondPerKnot},
+      {"Global direction of vessel motion (page 6, item 10)", nothing, [](float x) { TPCM.VGLDIR = x; }, -360.0f,
+       360.0f},
+      {"Trim angle (page 6, item 11)", nothing, [](float x) { TPCM.TRIMDG = x; }, -45.0f, 45.0f},
+      {"Heel angle (page 6, item 12)", nothing, [](float x) { TPCM.HEELDG = x; }, -45.0f, 45.0f},
+      // Page 7.
+      {"Heave damping (percent of critical) (page 7, item 2)", [] { TPCM.LHVDMP = 1; },
+       [](float x) { TPCM.HVDAMP = x; }, kNone, 100.0f},
+      {"Pitch damping (percent of critical) (page 7, item 4)", [] { TPCM.LPTDMP = 1; },
+       [](float x) { TPCM.PTDAMP = x; }, kNone, 100.0f},
+      {"Roll damping (percent of critical) (page 7, item 6)", [] { TPCM.LRLDMP = 1; },
+       [](float x) { TPCM.RLDAMP = x; }, kNone, 100.0f},
+      {"Heave period (page 7, item 8)", [] { TPCM.LHVPRD = 1; }, [](float x) { TPCM.HEVPRD = x; }, 0.1f, 999.99f},
+      {"Pitch period (page 7, item 10)", [] { TPCM.LPTPRD = 1; }, [](float x) { TPCM.PITPRD = x; }, 0.1f, 999.99f},
+      {"Roll period (page 7, item 12)", [] { TPCM.LRLPRD = 1; }, [](float x) { TPCM.ROLPRD = x; }, 0.1f, 999.99f},
+      // Page 8.
+      {"Freeboard-Based Load (page 8, item 7)", tankerWind, [](float x) { TPCM.LOADED = x; }, kNone, 100.0f},
+      {"Wind Bow Interpolation Factor (page 8, item 8)", tankerWind, [](float x) { TPCM.BOWWND = x; }, 0.0f, 1.0f},
+      {"Draft-Based Load (page 8, item 17)", nothing, [](float x) { TPCM.DFTPCT = x; }, kNone, 100.0f},
+      {"Current Bow Interpolation Factor (page 8, item 18)", nothing, [](float x) { TPCM.BOWCUR = x; }, 0.0f, 1.0f},
+      {"Head-on shadowing & geometry factor (page 8, item 27)", nothing, [](float x) { TPCM.XSHDOW = x; }, 0.0f,
+       10.0f},
+      {"Beam-on shadowing & geometry factor (page 8, item 28)", nothing, [](float x) { TPCM.YSHDOW = x; }, 0.0f,
+       10.0f},
+      {"Vessel Deadweight (page 8, item 31)", tankerWind, [](float x) { TPCM.DWTONS = x; }, kNone, 1.0e6f * kKips},
+      // Page 9.
+      {"Applied force X-coordinate (page 9, item 6)", externalForce, [](float x) { TPCM.XVLOC = x; }, -kLength,
+       kLength},
+      {"Applied force Y-coordinate (page 9, item 7)", externalForce, [](float x) { TPCM.YVLOC = x; }, -kLength,
+       kLength},
+      // Page 10.
+      {"Wind head-on effective drag area (page 10, item 2)", nothing, [](float x) { TPCM.TXWNDA = x; }, kNone,
+       kExtent},
+      {"Wind head-on drag area centroid (y) (page 10, item 3)", nothing, [](float x) { TPCM.XWARM = x; }, -kLength,
+       kLength},
+      {"Wind head-on drag area centroid (z) (page 10, item 4)", nothing, [](float x) { TPCM.ZXWARM = x; }, -kLength,
+       kLength},
+      {"Wind beam-on effective drag area (page 10, item 5)", nothing, [](float x) { TPCM.TYWNDA = x; }, kNone,
+       kExtent},
+      {"Wind beam-on drag area centroid (x) (page 10, item 6)", nothing, [](float x) { TPCM.YWARM = x; }, -kLength,
+       kLength},
+      {"Wind beam-on drag area centroid (z) (page 10, item 7)", nothing, [](float x) { TPCM.ZYWARM = x; }, -kLength,
+       kLength},
+      {"Wind force enhancement factor (page 10, item 8)", nothing, [](float x) { TPCM.TWNDCF = x; }, kNone, 10.0f},
+      {"Current head-on effective drag area (page 10, item 12)", nothing, [](float x) { TPCM.TXCURA = x; }, kNone,
+       kExtent},
+      {"Current head-on drag area centroid (y) (page 10, item 13)", nothing, [](float x) { TPCM.XCARM = x; },
+       -kLength, kLength},
+      {"Current head-on drag area centroid (z) (page 10, item 14)", nothing, [](float x) { TPCM.ZXCARM = x; },
+       -kLength, kLength},
+      {"Current beam-on effective drag area (page 10, item 15)", nothing, [](float x) { TPCM.TYCURA = x; }, kNone,
+       kExtent},
+      {"Current beam-on drag area centroid (x) (page 10, item 16)", nothing, [](float x) { TPCM.YCARM = x; },
+       -kLength, kLength},
+      {"Current beam-on drag area centroid (z) (page 10, item 17)", nothing, [](float x) { TPCM.ZYCARM = x; },
+       -kLength, kLength},
+      {"Current force enhancement factor (page 10, item 18)", nothing, [](float x) { TPCM.CURFAC = x; }, kNone, 10.0f},
+      {"Bow shape factor (page 10, item 21)", nothing, [](float x) { TPCM.BOWFAC = x; }, kNone, 10.0f},
+      {"Stern shape factor (page 10, item 22)", nothing, [](float x) { TPCM.STRNFC = x; }, kNone, 10.0f},
+      {"Wave reflection HEAD-ON enhancement factor (page 10, item 23)", nothing, [](float x) { TPCM.WVFCX = x; },
+       kNone, 10.0f},
+      {"Wave reflection BEAM-ON enhancement factor (page 10, item 24)", nothing, [](float x) { TPCM.WVFCY = x; },
+       kNone, 10.0f},
+      {"Wave reflection MOMENT enhancement factor (page 10, item 25)", nothing, [](float x) { TPCM.WVFCM = x; },
+       kNone, 10.0f},
+      {"Variable wave reflection enhancement factor (page 10, item 26)", nothing, [](float x) { TPCM.VWDFAC = x; },
+       kNone, 10.0f},
+      {"Wave absorption HEAD-ON enhancement factor (page 10, item 31)", nothing, [](float x) { TPCM.WVDGCX = x; },
+       kNone, 10.0f},
+      {"Wave absorption BEAM-ON enhancement factor (page 10, item 32)", nothing, [](float x) { TPCM.WVDGCY = x; },
+       kNone, 10.0f},
+      {"Wave absorption MOMENT enhancement factor (page 10, item 33)", nothing, [](float x) { TPCM.WVDGCM = x; },
+       kNone, 10.0f},
+      {"Variable wave absorption enhancement factor (page 10, item 34)", nothing, [](float x) { TPCM.VWDRGFC = x; },
+       kNone, 10.0f},
+      // Page 11.
+      {"Wind speed (page 11, item 1)", windOn, [](float x) { TPCM.WNDSPD = x; }, kNone, 250.0f},
+      {"Wind heading (page 11, item 2)", windOn, [](float x) { TPCM.WNDHDG = x; }, -360.0f, 360.0f},
+      {"A.P.I. wind spectrum parameter (page 11, item 3)",
+       [] {
+         TPCM.LWIND = 1;
+         TPCM.WNDTYP = kApiWind;
+       },
+       [](float x) { TPCM.APIPRM = x; }, 0.01f, 0.1f, 1.0f, "0.01", "0.10"},
+      // Page 12.
+      {"Current speed (page 12, item 1)", currentOn, [](float x) { TPCM.CURSPD = x; }, kNone, 25.0f},
+      {"Current heading (page 12, item 2)", currentOn, [](float x) { TPCM.CURHDG = x; }, -360.0f, 360.0f},
+      {"Current profile depth (page 12, item 5)", currentTable, [](float x) { TPCM.DPTHI(1) = x; }, 0.0f, kDepth},
+      {"Current profile speed (page 12, item 5)", currentTable, [](float x) { TPCM.VELI(1) = x; }, 0.0f, 25.0f},
+      {"Fractional RMS current variation (page 12, item 7)", currentOn, [](float x) { TPCM.RMS_CRNT = x; }, 0.0f,
+       1.0f},
+      // Page 14.
+      {"Regular wave period 1 (page 14, item 2)", nothing, [](float x) { TPCM.T(1) = x; }, 0.1f, 999.99f},
+      {"Wave height or slope (page 14, item 4)", nothing, [](float x) { TPCM.SLPHT = x; }, kNone,
+       static_cast<float>(0.78 * 100.0)},
+      {"Wave height or slope (page 14, item 4)", [] { TPCM.LSLPHT = 1; }, [](float x) { TPCM.SLPHT = x; }, kNone,
+       25.7f},
+      {"Wave height or slope (page 14, item 4)", shortGrid, [](float x) { TPCM.SLPHT = x; }, kNone,
+       static_cast<float>(81.874 / 7.0)},
+      {"Wave heading (page 14, item 6)", nothing, [](float x) { TPCM.WAVHDG(1) = x; }, -360.0f, 360.0f},
+      // Page 15: the mean JONSWAP sea of 10 ft and 12 s.
+      {"Wave heading (page 15, item 4)", nothing, [](float x) { TPCM.SEAHDG(1) = x; }, -360.0f, 360.0f},
+      {"Significant height (page 15, item 6)", longSea, [](float x) { TPCM.SWHT(1) = x; }, kNone, kDepth},
+      // Breaking: a seventh of 583.573 ft, the length of the 12 s wave in 100 ft of water.
+      {"Significant height (page 15, item 6)", nothing, [](float x) { TPCM.SWHT(1) = x; }, kNone,
+       static_cast<float>(583.573 / 7.0)},
+      {"Spectrum peak period (page 15, item 7)", [] { TPCM.SWHT(1) = 0.001f; }, [](float x) { TPCM.SIGPD(1) = x; },
+       0.1f, 999.99f},
+      {"Spectral bandwidth parameter (page 15, item 8)", [] { TPCM.WAVTYP = kSpectrumDefaultSwell; },
+       [](float x) { TPCM.WAVWID = x; }, kNone, 1.0f},
+      {"JONSWAP \"Gamma\" Parameter (page 15, item 8)",
+       [] {
+         TPCM.WAVTYP = kSpectrumGeneralJonswap;
+         TPCM.JONGAM = 3.3f;
+         TPCM.JONPL = 0.07f;
+         TPCM.JONPG = 0.09f;
+       },
+       [](float x) { TPCM.JONGAM = x; }, 1.0f, 20.0f},
+      {"JONSWAP \"Sigma a\" Shape Parameter (page 15, item 9)",
+       [] {
+         TPCM.WAVTYP = kSpectrumGeneralJonswap;
+         TPCM.JONGAM = 3.3f;
+         TPCM.JONPG = 0.09f;
+       },
+       [](float x) { TPCM.JONPL = x; }, kNone, 1.0f},
+      {"JONSWAP \"Sigma b\" Shape Parameter (page 15, item 10)",
+       [] {
+         TPCM.WAVTYP = kSpectrumGeneralJonswap;
+         TPCM.JONGAM = 3.3f;
+         TPCM.JONPL = 0.07f;
+       },
+       [](float x) { TPCM.JONPG = x; }, kNone, 1.0f},
+      {"Component Lambda Value (page 15, item 8)",
+       [] {
+         TPCM.WAVTYP = kSpectrumOchiHubble;
+         TPCM.N_OCHI_COMP = 1;
+       },
+       [](float x) { TPCM.OCHI_LAMBDA(1) = x; }, kNone, 34.5f},
+      {"Wave spreading index (page 15, item 21)", nothing, [](float x) { TPCM.COSEXP = x; }, kNone, 67.0f},
+      {"Sector size containing wave energy (page 15, item 22)", nothing, [](float x) { TPCM.ANGSEC = x; }, kNone,
+       kPrinted},
+      // Page 16.
+      {"Swell heading (page 16, item 4)", swellOn, [](float x) { TPCM.SWLHDG = x; }, -360.0f, 360.0f},
+      {"Swell significant height (page 16, item 6)",
+       [=] {
+         swellOn();
+         TPCM.SWELPD = 24.0f;
+       },
+       [](float x) { TPCM.SWELHT = x; }, kNone, kDepth},
+      {"Swell peak period (page 16, item 7)",
+       [=] {
+         swellOn();
+         TPCM.SWELHT = 0.001f;
+       },
+       [](float x) { TPCM.SWELPD = x; }, 0.1f, 999.99f},
+      {"Swell spectral bandwidth parameter (page 16, item 8)",
+       [=] {
+         swellOn();
+         TPCM.SWLTYP = kSpectrumDefaultSwell;
+       },
+       [](float x) { TPCM.SWLWID = x; }, kNone, 1.0f},
+      {"Swell JONSWAP \"Gamma\" Parameter (page 16, item 8)",
+       [=] {
+         swellOn();
+         TPCM.SWLTYP = kSpectrumGeneralJonswap;
+         TPCM.JONPL_SWL = 0.07f;
+         TPCM.JONPG_SWL = 0.09f;
+       },
+       [](float x) { TPCM.JONGAM_SWL = x; }, 1.0f, 20.0f},
+      {"Second swell heading (page 16, item 24)", secondSwellOn, [](float x) { TPCM.SWLHDG2 = x; }, -360.0f, 360.0f},
+      {"Second swell significant height (page 16, item 26)",
+       [=] {
+         secondSwellOn();
+         TPCM.SWELPD2 = 24.0f;
+       },
+       [](float x) { TPCM.SWELHT2 = x; }, kNone, kDepth},
+      {"Second swell peak period (page 16, item 27)",
+       [=] {
+         secondSwellOn();
+         TPCM.SWELHT2 = 0.001f;
+       },
+       [](float x) { TPCM.SWELPD2 = x; }, 0.1f, 999.99f},
+      {"Second swell JONSWAP \"Sigma b\" Shape Parameter (page 16, item 30)",
+       [=] {
+         secondSwellOn();
+         TPCM.SWLTYP2 = kSpectrumGeneralJonswap;
+         TPCM.JONGAM_SWL2 = 3.3f;
+         TPCM.JONPL_SWL2 = 0.07f;
+       },
+       [](float x) { TPCM.JONPG_SWL2 = x; }, kNone, 1.0f},
+      // Page 17.
+      {"Storm duration (page 17, item 51)", nothing, [](float x) { TPCM.DURATN = x; }, 0.0f, 99.9f},
+      // Words that no page shows.
+      {"Surge current factor XCURNTDN", nothing, [](float x) { TPCM.XCURNTDN = x; }, 0.0f, 10.0f},
+      {"Sway current factor YCURNTUP", nothing, [](float x) { TPCM.YCURNTUP = x; }, 0.0f, 10.0f},
+      {"Current modification factor MUNKFAC1", nothing, [](float x) { TPCM.MUNKFAC1 = x; }, -10.0f, 10.0f},
+      {"Vessel point coordinate RACC 3", nothing, [](float x) { TPCM.RACC(3, 1) = x; }, -kLength, kLength},
+      // The user's coefficient table of LOWDAT.
+      {"LOWDAT current table, row 2, attack angle", currentTableOfLowdat, [](float x) { LOWCOF.UCRANG(2) = x; }, 0.0f,
+       180.0f},
+      {"LOWDAT current table, row 2, Cy", currentTableOfLowdat, [](float x) { LOWCOF.UCRCFS(2, 2) = x; }, -100.0f,
+       100.0f},
+  };
+  for (const BoundCase& c : cases) {
+    SCOPED_TRACE(c.named);
+    // The case's value within its bounds raises nothing.
+    if (!std::isnan(c.low)) {
+      ASSERT_NO_FATAL_FAILURE(
+          expectBound(c, c.low, -1.0f, c.lowText.empty() ? messageValue(c.low * c.shownPerStored) : c.lowText));
+    }
+    if (!std::isnan(c.high)) {
+      ASSERT_NO_FATAL_FAILURE(
+          expectBound(c, c.high, 1.0f, c.highText.empty() ? messageValue(c.high * c.shownPerStored) : c.highText));
+    }
   }
 }
 
@@ -672,6 +1175,147 @@ TEST_F(ValueRanges, TheNpdHeightLiesWhereItsWindProfileBlows) {
   TPCM.WNDTYP = kNpdWind;
   TPCM.WSPEC_HGT = -10.0f;
   EXPECT_TRUE(findingLines().empty());
+}
+
+// ---- the integer words at the ends of their type ----
+
+// One integer word of the data set with its range, where the run reads it (after analysedTanker and
+// `reads`), and the start of its finding's value.
+struct IntegerWordCase {
+  const char* named;
+  std::function<void()> reads;
+  std::function<void(std::int32_t)> set;
+  std::int32_t low, high;
+  std::vector<std::int32_t> alsoRefused = {};  // values within low to high that are no choice
+};
+
+// The three kinds of SALM of the run's findings: the tanker on a yoke, a buoyant riser held at its
+// keel, a free SALM.
+void tankerOnAYoke() { analysedTanker(); }
+void buoyantRiser() {
+  analysedTanker();
+  TPCM.IARCO = kBuoyantRiser;
+  TPCM.WETYOK = 5;  // the whole system under water, so that the submergence findings judge it
+  TPCM.IPIERC = 3;
+}
+void freeSalm() {
+  analysedTanker();
+  TPCM.IARCO = kFreeSalm;
+  TPCM.FRESLM = 1;
+}
+
+// Every integer option, count and switch of the range table at the ends of its type (2147483647,
+// 2147483646, -2147483648) and just outside its range: the run's data findings judge it against its
+// range, name it with the value, and meet no arithmetic that overflows on it first (the sanitizer
+// build runs this test); on the riser and the free SALM, which may not read it, they run as clean.
+TEST_F(ValueRanges, EveryIntegerWordAtTheEndsOfItsTypeIsJudgedBeforeAnyArithmetic) {
+  const auto nothing = [] {};
+  const auto swellOn = [] {
+    TPCM.LSWELL = 1;
+    TPCM.SWELHT = 2.0f;
+    TPCM.SWELPD = 12.0f;
+  };
+  const auto currentOn = [] { TPCM.LCURNT = 1; };
+  constexpr std::int32_t kEnd = std::numeric_limits<std::int32_t>::max();
+  const IntegerWordCase cases[] = {
+      {"Unit system NUNTS", nothing, [](std::int32_t x) { TPCM.NUNTS = x; }, 0, 1},
+      {"Number of Salm elements", nothing, [](std::int32_t x) { TPCM.NELEM = x; }, 0, kMaxSalmElements},
+      {"Number of points in interpolation table", nothing, [](std::int32_t x) { TPCM.NUMTAB = x; }, 0,
+       kMaxTablePoints, {1}},
+      {"Vessel configuration ISPM", nothing, [](std::int32_t x) { TPCM.ISPM = x; }, 1, 1},
+      {"Number of vessel points NACC", nothing, [](std::int32_t x) { TPCM.NACC = x; }, 0, 149},
+      {"Number of sea components", nothing, [](std::int32_t x) { TPCM.NPARM = x; }, 1, 6},
+      {"Number of sea headings", nothing, [](std::int32_t x) { TPCM.NSEAHG = x; }, 0, 37},
+      {"Number of angular wedges", nothing, [](std::int32_t x) { TPCM.NA = x; }, 0, 36},
+      // The vessel spreads its response over the wedges in a regular sea too.
+      {"Number of angular wedges", [] { TPCM.LRANDM = 0; }, [](std::int32_t x) { TPCM.NA = x; }, 0, 36},
+      {"Number of points in current profile",
+       [] {
+         TPCM.LCURNT = 1;
+         TPCM.LCSTCR = 2;
+       },
+       [](std::int32_t x) { TPCM.NCURNT = x; }, 1, 5},
+      {"Submergence option WETYOK", nothing, [](std::int32_t x) { TPCM.WETYOK = x; }, kSubmergenceNone,
+       kLastSubmergence},
+      {"Type of attachment to vessel IARCO", nothing, [](std::int32_t x) { TPCM.IARCO = x; }, kFreeSalm,
+       kLastAttachment},
+      {"Number of regular-wave headings NDIR", nothing, [](std::int32_t x) { TPCM.NDIR = x; }, 0, 12},
+      {"Wave type", nothing, [](std::int32_t x) { TPCM.WAVTYP = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum},
+      {"Number of Ochi-Hubble wave components", [] { TPCM.WAVTYP = kSpectrumOchiHubble; },
+       [](std::int32_t x) { TPCM.N_OCHI_COMP = x; }, 1, 4},
+      {"Wind spectrum type", [] { TPCM.LWIND = 1; }, [](std::int32_t x) { TPCM.WNDTYP = x; }, kDavenportWind,
+       kLastWindSpectrum},
+      {"Current variation with depth", currentOn, [](std::int32_t x) { TPCM.LCSTCR = x; }, 0, 3},
+      {"Current spectrum type", currentOn, [](std::int32_t x) { TPCM.CURTYP = x; }, kSteadyCurrent,
+       kLastCurrentSpectrum},
+      {"Create plotter file IPLOTS", nothing, [](std::int32_t x) { TPCM.IPLOTS = x; }, 0, 2},
+      {"Simulate wind", nothing, [](std::int32_t x) { TPCM.LWIND = x; }, 0, 1},
+      {"Simulate current", nothing, [](std::int32_t x) { TPCM.LCURNT = x; }, 0, 1},
+      {"Heave damping is", nothing, [](std::int32_t x) { TPCM.LHVDMP = x; }, 0, 1},
+      {"Pitch damping is", nothing, [](std::int32_t x) { TPCM.LPTDMP = x; }, 0, 1},
+      {"Roll damping is", nothing, [](std::int32_t x) { TPCM.LRLDMP = x; }, 0, 1},
+      {"Heave period is", nothing, [](std::int32_t x) { TPCM.LHVPRD = x; }, 0, 1},
+      {"Pitch period is", nothing, [](std::int32_t x) { TPCM.LPTPRD = x; }, 0, 1},
+      {"Roll period is", nothing, [](std::int32_t x) { TPCM.LRLPRD = x; }, 0, 1},
+      {"Feedback mooring forces", [] { TPCM.VESTYP = kDiscBuoy; }, [](std::int32_t x) { TPCM.MORFBK = x; }, 0, 1},
+      {"Apply current correction", nothing, [](std::int32_t x) { TPCM.CURCOR = x; }, 0, 1},
+      {"Salm extension drives the excitation", nothing, [](std::int32_t x) { TPCM.LEXTND = x; }, 0, 1},
+      {"Use constant wave height or wave slope", nothing, [](std::int32_t x) { TPCM.LSLPHT = x; }, 0, 1},
+      {"Simulate irregular waves", nothing, [](std::int32_t x) { TPCM.LRANDM = x; }, 0, 1},
+      {"Simulate swell", nothing, [](std::int32_t x) { TPCM.LSWELL = x; }, 0, 1},
+      {"Lock swell heading", swellOn, [](std::int32_t x) { TPCM.LSWLOK = x; }, 0, 1},
+      {"Simulate second swell", swellOn, [](std::int32_t x) { TPCM.LSWEL2 = x; }, 0, 1},
+      {"Legacy current-wave drift force", nothing, [](std::int32_t x) { TPCM.LEGDFC = x; }, 0, 1},
+      {"Legacy peak low-frequency motion", nothing, [](std::int32_t x) { TPCM.LEGPKF = x; }, 0, 1},
+      {"Exclude wave absorption", nothing, [](std::int32_t x) { TPCM.LEGDRG = x; }, 0, 1},
+      {"Output RAOs for principal wave directions", nothing, [](std::int32_t x) { TPCM.PRNRAO = x; }, 0, 1},
+      {"Output RAOs at all intermediate angles", nothing, [](std::int32_t x) { TPCM.ALLRAO = x; }, 0, 1},
+      {"Output vessel motions summary NEGSUM", nothing, [](std::int32_t x) { TPCM.NEGSUM = x; }, 0, 1},
+      {"Vessel force tables LFORCE", nothing, [](std::int32_t x) { TPCM.LFORCE = x; }, 0, 1},
+      {"Vessel motion tables LMOTN", nothing, [](std::int32_t x) { TPCM.LMOTN = x; }, 0, 1},
+      {"Vessel point accelerations LACC", nothing, [](std::int32_t x) { TPCM.LACC = x; }, 0, 1},
+      {"Vessel point velocities LVEL", nothing, [](std::int32_t x) { TPCM.LVEL = x; }, 0, 1},
+      {"Vessel point displacements LDSP", nothing, [](std::int32_t x) { TPCM.LDSP = x; }, 0, 1},
+      // Codes whose choices are not one run of numbers.
+      {"Vessel type for simulation", nothing, [](std::int32_t x) { TPCM.VESTYP = x; }, kShipVessel, kCaissonSpar,
+       {kJackUp}},
+      {"Swell type", swellOn, [](std::int32_t x) { TPCM.SWLTYP = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum,
+       {kSpectrumOchiHubble}},
+      {"Second swell type",
+       [=] {
+         swellOn();
+         TPCM.LSWEL2 = 1;
+         TPCM.SWELHT2 = 2.0f;
+         TPCM.SWELPD2 = 12.0f;
+       },
+       [](std::int32_t x) { TPCM.SWLTYP2 = x; }, kSpectrumDefaultSwell, kLastWaveSpectrum, {kSpectrumOchiHubble}},
+      // The piercing element (0 for none, or the one past the last) and the free switch of the yoke.
+      {"Salm element that pierces water", nothing, [](std::int32_t x) { TPCM.IPIERC = x; }, 0, 3},
+      {"Free Salm switch FRESLM", nothing, [](std::int32_t x) { TPCM.FRESLM = x; }, 0, 0},
+  };
+  const std::function<void()> fixtures[] = {tankerOnAYoke, buoyantRiser, freeSalm};
+  for (const IntegerWordCase& c : cases) {
+    std::vector<std::int32_t> refused = {kEnd, kEnd - 1, std::numeric_limits<std::int32_t>::min(), c.low - 1,
+                                         c.high + 1};
+    refused.insert(refused.end(), c.alsoRefused.begin(), c.alsoRefused.end());
+    for (const std::int32_t x : refused) {
+      SCOPED_TRACE(::testing::Message() << c.named << " at " << x);
+      for (const std::function<void()>& fixture : fixtures) {
+        fixture();
+        c.reads();
+        c.set(x);
+        const std::vector<RunFinding> findings = runFindings();
+        if (&fixture != &fixtures[0]) continue;
+        // The tanker reads it: the word is named, with its value, in a fatal finding.
+        bool named = false;
+        for (const RunFinding& f : findings) {
+          named = named || (f.fatal && f.value.rfind(c.named, 0) == 0 &&
+                            f.value.ends_with(" is " + std::to_string(x)));
+        }
+        EXPECT_TRUE(named) << testing_support::findingsText(findings);
+      }
+    }
+  }
 }
 
 // The run's list of findings carries them, so that the final page and the runner give one verdict.

@@ -566,5 +566,36 @@ TEST(AnalysisFaultsE2e, AWindThatAlmostVanishesMovesTheVesselAsNoWindDoes) {
   EXPECT_EQ(motions(1e-30f), still);
 }
 
+// The submergence option of page 3, item 1 (WETYOK, options 2 to 8 as 0 to 6) at the ends of its
+// type and just outside its range, in a user's buoyant riser and both examples: the run's data
+// findings judge it against its range before any arithmetic uses it (the sanitizer build stops at
+// an overflow with a runtime error), and the run stops with status 1 naming the page, the item and
+// the range.
+TEST(AnalysisFaultsE2e, ASubmergenceOptionAtTheEndsOfItsTypeIsRefusedByItsRange) {
+  const std::string riser =
+      testing_support::readFileText(std::filesystem::path(QV_SOURCE_DIR) / "tests/e2e/cases/riser-calm/SALMDAT");
+  const std::pair<const char*, std::string> images[] = {
+      {"riser-calm", riser}, {"tanker-yoke", example("tanker-yoke")}, {"free-salm", example("free-salm")}};
+  const std::int32_t values[] = {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max() - 1,
+                                 std::numeric_limits<std::int32_t>::min(), 7, -1};
+  for (const auto& [name, image] : images) {
+    for (const std::int32_t wetyok : values) {
+      const std::string what = std::string(name) + ", WETYOK " + std::to_string(wetyok);
+      e2e::Folder folder;
+      folder.writeFile("SALMDAT", withWord(image, offsetof(Tpcm, WETYOK), wetyok));
+      const e2e::Run run = folder.runAnalysis();
+      ASSERT_FALSE(run.timedOut) << what;
+      EXPECT_EQ(run.signal, 0) << what;
+      EXPECT_EQ(run.status, 1) << what << "\n" << run.err;
+      EXPECT_FALSE(contains(run.err, "runtime error")) << what << "\n" << run.err;
+      const std::string message = " ++> Fatal Warning: Submergence option WETYOK (options 2 to 8 of the page as 0\n"
+                                  "     to 6) (page 3, item 1) is " + std::to_string(wetyok) + ";\n"
+                                  "     the analysis needs a value from 0 to 6.\n";
+      EXPECT_EQ(run.err.rfind(message, 0), 0u) << what << "\n" << run.err;
+      expectWithinTheConsole(folder, run, what);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,6 +54,45 @@ std::string setIntWord(std::string image, int w, std::int32_t v) {
 }
 
 constexpr int kSrcdatWord = 6;
+
+// A data set whose integer words hold the ends of their type (a damaged file, or another program's):
+// the editor opens it and shows its pages (Return from page 1 on, past every element page, until the
+// input ends, which saves nothing), its captions, page texts and counters meeting no arithmetic that
+// overflows (the sanitizer build stops at one with a runtime error). The words are those whose arithmetic in the editor once
+// overflowed: the unit system in the unit captions, the element count and the submergence option of
+// page 2, the current spectrum type of page 12, the switches that skip the vessel pages, and the
+// page and listing counters kept in the stored image.
+TEST(SessionLoad, WordsAtTheEndsOfTheirTypeAreShownWithoutOverflow) {
+  const std::size_t words[] = {offsetof(Tpcm, NUNTS), offsetof(Tpcm, NELEM),  offsetof(Tpcm, WETYOK),
+                               offsetof(Tpcm, CURTYP), offsetof(Tpcm, LQUAS), offsetof(Tpcm, FRESLM),
+                               offsetof(Tpcm, IPAG),  offsetof(Tpcm, LCOPY)};
+  const std::int32_t values[] = {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max() - 1,
+                                 std::numeric_limits<std::int32_t>::min()};
+  const std::string script = "M\n" + std::string(80, '\n');
+  for (const std::size_t offset : words) {
+    for (const std::int32_t value : values) {
+      const std::string what = "word " + std::to_string(offset / 4 + 1) + " at " + std::to_string(value);
+      e2e::Folder folder;
+      // The words of page 2 and 12 shown: an element to draw, the whole system under water, the current on.
+      const std::string image = setIntWord(editorImage([] {
+                                             TPCM.NELEM = 1;
+                                             TPCM.WETYOK = 5;
+                                             TPCM.LCURNT = 1;
+                                           }),
+                                           static_cast<int>(offset / 4 + 1), value);
+      folder.writeFile("SALMDAT", image);
+      const e2e::Run run = folder.run(script);
+      ASSERT_FALSE(run.timedOut) << what;
+      EXPECT_EQ(run.signal, 0) << what;
+      EXPECT_EQ(run.status, 2) << what << "\n" << run.err;
+      EXPECT_FALSE(contains(run.err, "runtime error")) << what << "\n" << run.err;
+      // A listing counter other than 0 is a hard-copy pass, which lists the pages instead.
+      if (offset == offsetof(Tpcm, LCOPY)) continue;
+      EXPECT_TRUE(contains(run.out, "Page 19: End of Session")) << what;
+      EXPECT_TRUE(folder.readFile("SALMDAT") == image) << what;
+    }
+  }
+}
 
 // "M", "E" or "B" in a folder without a data set: the file message, then a line that says how to make
 // one, in the words of the start menu; nothing is written. Doing what the line says makes one.

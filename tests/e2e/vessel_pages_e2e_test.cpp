@@ -2,13 +2,14 @@
 // the tanker estimator for a known deadweight and draft with a few estimates copied by letter, the
 // speed on page 6, a specified damping on page 7, a reflection factor on page 10, then L to the final
 // page and choice 1 to save and exit. The saved "SALMDAT" is checked word by word (word w at byte
-// 4(w-1)).
+// 4(w-1)). And the estimator at a full-load draft, its data set run by the analysis.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
 #include "e2e/e2e_harness.h"
+#include "example_sessions.h"
 #include "support/checks.h"
 
 namespace qv {
@@ -29,6 +30,9 @@ constexpr int kWordLwl = 1419;
 constexpr int kWordBwl = 1420;
 constexpr int kWordTvfwd = 1425;
 constexpr int kWordDwtons = 1666;
+constexpr int kWordLoaded = 1390;
+constexpr int kWordDftpct = 1392;
+constexpr int kWordDsppct = 1394;
 constexpr std::size_t kStoredBytes = 4 * 4975;
 
 using e2e::floatWord;
@@ -89,6 +93,48 @@ TEST(VesselPagesE2e, InputEndingInTheEstimatorSavesNothing) {
     EXPECT_EQ(run.status, 2) << script;
     EXPECT_FALSE(folder.exists("SALMDAT")) << script;
   }
+}
+
+// The tanker estimator of a new English data set at the full-load draft of 112,000 long tons
+// deadweight, whose shares of the full load (freeboard-based, draft-based, displacement-based) the
+// quotient of two equal values once rounded to 100 + 2^-17 percent, which the analysis refused as
+// more than the full load: the list shows 100.0 % and the data set holds 100. Around it, the site
+// and the yoke SALM of the tanker example (the data set converted to metric units, every value),
+// so that the analysis runs past its data findings to the end.
+TEST(VesselPagesE2e, TheEstimatorsFullLoadIsTheAnalysisFullLoad) {
+  const std::string estimator =
+      "j5\n"              // to page 5 of the new data set, in English units
+      "12\n"              // the tanker estimator
+      "1\n112000\n" "\n"  // the deadweight; the draft 0, below the lightship draft, raised to it
+      "2\n300\n" "\n"     // a draft of 300 ft, held at the full-load draft
+      "Z\n"               // every estimate into the data set
+      "j1\n";             // back to page 1
+  const std::string site = "1\nFull-load tanker\n" "2\nfrom the estimator\n"
+                           "3\n2\n" "\n"  // every value converted to metric units, past the warning
+                           "4\n100\n" "\n";
+  // The example's pages 2 to 19, its own draft and estimate on page 5 left out.
+  std::string salm = examples::kTankerSalmAndVesselPages;
+  const std::string exampleEstimate = "10\n16\n" "12\n" "1\n147630\n" "Z\n";
+  ASSERT_NE(salm.find(exampleEstimate), std::string::npos);
+  salm.erase(salm.find(exampleEstimate), exampleEstimate.size());
+  const std::string session = "C\n" + estimator + site + salm + examples::kTankerForceModelsPage +
+                              examples::kTankerForcesAndAreasPages + examples::kWindAndCurrentPages + "\n" +
+                              examples::kSeaAndOutputPages + "1\n";
+  e2e::Folder folder;
+  const e2e::Run edit = folder.run(session);
+  ASSERT_FALSE(edit.timedOut);
+  ASSERT_EQ(edit.status, 0) << edit.out;
+  EXPECT_TRUE(contains(edit.out, "\f ++> Requested draft is greater than the maximum\n"));
+  EXPECT_TRUE(contains(edit.out, "B. Displacement-based load    100.0%      M. Draft-based load.......   100.0%\n"));
+  const std::string image = folder.readFile("SALMDAT");
+  EXPECT_EQ(floatWord(image, kWordLoaded), 100.0f);
+  EXPECT_EQ(floatWord(image, kWordDftpct), 100.0f);
+  EXPECT_EQ(floatWord(image, kWordDsppct), 100.0f);
+
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(contains(folder.readFile("Diagnostics.stxt"), "Fatal")) << folder.readFile("Diagnostics.stxt");
 }
 
 }  // namespace

@@ -149,6 +149,31 @@ TEST_F(TankerEstimates, AbortAtAMessageLeavesTheEstimateUnfinished) {
   }
 }
 
+// At the full-load draft every share of the full load is the full load, 100 percent as the list
+// shows it, for every deadweight the estimator takes and in either unit system: the quotients of two
+// equal values, each rounded, once stored 100 + 2^-17 for about a quarter of them (112,000 long tons:
+// the draft-based load; 7,000: the freeboard-based load; 12,000: the displacement-based load).
+// Below the full-load draft the shares stay below it.
+TEST_F(TankerEstimates, TheFullLoadDraftIsTheFullLoad) {
+  constexpr int kLoaded = 18, kDraftShare = 19, kDisplacementShare = 20;
+  for (const std::int32_t nunts : {0, 1}) {
+    for (float deadweight = 2000.0f; deadweight <= 600000.0f; deadweight += 1000.0f) {
+      SCOPED_TRACE(::testing::Message() << deadweight << " long tons, units " << nunts);
+      const Estim8Run full = runEstim8(deadweight, 1000.0f, nunts, "\n");  // held at the full-load draft
+      ASSERT_EQ(full.screen, kDraftTooLarge);
+      EXPECT_EQ(full.values[kLoaded], 100.0f);
+      EXPECT_EQ(full.values[kDraftShare], 100.0f);
+      EXPECT_EQ(full.values[kDisplacementShare], 100.0f);
+      // Just below it: 0.9999 of the full-load draft.
+      const Estim8Run below = runEstim8(deadweight, 0.9999f * full.values[kDraft], nunts, "");
+      ASSERT_EQ(below.screen, "");
+      EXPECT_LT(below.values[kLoaded], 100.0f);
+      EXPECT_LT(below.values[kDraftShare], 100.0f);
+      EXPECT_LE(below.values[kDisplacementShare], 100.0f);
+    }
+  }
+}
+
 TEST_F(TankerEstimates, VolumeLawOfTheLinearWaterplane) {
   // The volume fraction is the integral of the waterplane fraction ALPHA over the relative draft,
   // scaled to 1 at full draft: d(VOLFUN)/dt = 2 ALPHA / (1 + EPSLN).

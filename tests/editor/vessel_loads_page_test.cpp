@@ -269,6 +269,13 @@ TEST_F(VesselLoadsPage, SelectionsByState) {
        [] { EXPECT_EQ(TPCM.BOWWND, 0.2f); }},
       {"wind factor 1 makes the bow cylindrical", [] { TPCM.LWBARG = 0x444; TPCM.BOWWND = 0.5f; }, "8\n1\n\n",
        [] { EXPECT_EQ(TPCM.BOWWND, 1.0f); }},
+      // Judged as the analysis judges the factor's range: a value that reads as 1.00 is 1, rounded.
+      {"wind factor reading as 1", [] { TPCM.LWBARG = 0x444; TPCM.BOWWND = 0.5f; }, "8\n1.004\n\n",
+       [] { EXPECT_EQ(TPCM.BOWWND, 1.0f); }},
+      {"wind factor a print unit above 1 discarded", [] { TPCM.LWBARG = 0x444; TPCM.BOWWND = 0.5f; }, "8\n1.01\n\n",
+       [] { EXPECT_EQ(TPCM.BOWWND, 0.5f); }},
+      {"current factor below 0 discarded however little", [] { TPCM.LCBARG = 0x666; TPCM.BOWCUR = 0.3f; }, "18\n-0.0001\n\n",
+       [] { EXPECT_EQ(TPCM.BOWCUR, 0.3f); }},
       {"current factor, blank keeps", [] { TPCM.LCBARG = 0x666; TPCM.BOWCUR = 0.3f; }, "18\n\n\n",
        [] { EXPECT_EQ(TPCM.BOWCUR, 0.3f); }},
       {"deadweight not below 0", [] { TPCM.LWBARG = 0x444; TPCM.DWTONS = 9.0f; }, "31\n-3\n\n",

@@ -13,6 +13,7 @@
 #include "hull/semi/simcom.h"
 #include "numlib/circle_constants.h"
 #include "hull/summary_page.h"
+#include "util/captions.h"
 #include "util/fortran_format.h"
 #include "util/sim_types.h"
 #include "waves/wavcom.h"
@@ -46,7 +47,7 @@ struct PageUnits {
 
 PageUnits pageUnits() {
   const std::string length = caption(TPCM.NUNTS);
-  return {" " + length, " SQUARE " + length, " " + caption(TPCM.NUNTS + 4)};
+  return {" " + length, " SQUARE " + length, " " + caption(unitCode(4, TPCM.NUNTS))};
 }
 
 // Whether the righting arms differ from the metacentric heights: a tension-leg hull or a weight other
@@ -84,7 +85,7 @@ void writeInputHalf() {
   const PageUnits u = pageUnits();
   // "LBS/CUBIC FOOT" or "KGW/CUBIC METER".
   const std::string cubicWord = t.NUNTS == kEnglishUnits ? std::string("FOOT") : caption(t.NUNTS).substr(0, 5);
-  const std::string density = " " + caption(t.NUNTS + 6).substr(0, 3) + "/CUBIC " + cubicWord;
+  const std::string density = " " + caption(unitCode(6, t.NUNTS)).substr(0, 3) + "/CUBIC " + cubicWord;
 
   startPage("   *************   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS INPUT)  ***********");
   heading("----  SITE CHARACTERISTICS  ----", 2);
