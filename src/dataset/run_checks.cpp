@@ -444,7 +444,7 @@ std::string unitLabel(std::int32_t code) {
 std::string lengthsText(const std::vector<float>& values) {
   std::vector<std::string> texts;
   for (const float v : values) texts.push_back(messageValue(v));
-  return listed(texts) + unitLabel(TPCM.NUNTS + 7);
+  return listed(texts) + unitLabel(unitCode(7, TPCM.NUNTS));
 }
 
 // An angle in degrees with two decimals.
@@ -562,7 +562,7 @@ double shownMost(double amount) { return std::isfinite(amount) ? std::floor(amou
 std::string changeAmountText(const RiserChange& change, double amount) {
   if (change.kind != RiserChangeKind::kRaiseVolume) return lengthText(static_cast<float>(amount));
   const std::string field = fmtF(amount, 16, 2);
-  return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(TPCM.NUNTS + 7);
+  return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(unitCode(7, TPCM.NUNTS));
 }
 
 // "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.

@@ -588,8 +588,8 @@ TEST(AnalysisFaultsE2e, ASubmergenceOptionAtTheEndsOfItsTypeIsRefusedByItsRange)
       EXPECT_EQ(run.signal, 0) << what;
       EXPECT_EQ(run.status, 1) << what << "\n" << run.err;
       EXPECT_FALSE(contains(run.err, "runtime error")) << what << "\n" << run.err;
-      const std::string message = " ++> Fatal Warning: Submergence option WETYOK (options 2 to 8 of the page as 0\n"
-                                  "     to 6) (page 3, item 1) is " + std::to_string(wetyok) + ";\n"
+      const std::string message = " ++> Fatal Warning: Submergence option WETYOK (options 2 to 8 of the page\n"
+                                  "     as 0 to 6) (page 3, item 1) is " + std::to_string(wetyok) + ";\n"
                                   "     the analysis needs a value from 0 to 6.\n";
       EXPECT_EQ(run.err.rfind(message, 0), 0u) << what << "\n" << run.err;
       expectWithinTheConsole(folder, run, what);
