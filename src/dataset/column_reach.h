@@ -130,7 +130,8 @@ double heldColumnClearLoadAbove(const HeldColumn& column, double height, double 
 
 // A bend (largestBend, the sine of the angle between two members) in degrees, as the messages that
 // name one give it: kLeastMemberBend is 1.72 degrees. The one home of that turn: the riser's findings
-// (dataset/run_checks) and the statics' warning of a table that ends where the members come into line.
+// (dataset/run_checks), the statics' warning of a table that ends where the members come into line
+// (statics/stsalm) and the member loads' warning of members nearly in line (dynamics/memlod).
 double degreesOutOfLine(double bend);
 
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be

@@ -168,7 +168,7 @@ HeadingTerms headingTerms() {
 // their loads need, and what to change for the column to bend more.
 std::vector<std::string> alignedMembersAdvice() {
   return flowingLines("     ", meanMemberAnglesText() + "; their loads need " +
-                                  degreesText(std::asin(kLeastMemberBend) * kDegreesPerRadian) +
+                                  degreesText(static_cast<float>(degreesOutOfLine(kLeastMemberBend))) +
                                   " between two members at least. " + alignmentRemedyText());
 }
 
