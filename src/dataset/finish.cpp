@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "dataset/editor_words.h"
 #include "dataset/tpcm_codes.h"
 #include "platform/block_reset.h"
 #include "platform/stop.h"
@@ -237,8 +238,8 @@ void FINISH(const FinishArgs& args) {
   out.SRCDAT = args.MODE;
   out.IPAG = 0;
 
-  std::int32_t sameData = 1;
-  NOCHNG(sameData, args.data, args.preEditData, args.NDAT);
+  // The words the editor set by itself are no change (dataset/editor_words.h).
+  const std::int32_t sameData = sameDataSetAsOpened(args.data, args.preEditData, args.NDAT) ? 1 : 0;
   std::int32_t sameLow = 1;
   if (args.PROGTYPE > kSimGandru) NOCHNG(sameLow, args.low, args.preEditLow, args.NLOW);
   const std::string_view datfil = fileNameOf(args.DATFIL.view());

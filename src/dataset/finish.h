@@ -1,5 +1,7 @@
 // Ending an editing session: save what changed, with backup generations, by the code that the
-// end-of-session menu left in LBACK; and chaining to the external time-domain program.
+// end-of-session menu left in LBACK; and chaining to the external time-domain program. The data set
+// has changed when it differs from its image as loaded in a word other than those the editor sets by
+// itself (dataset/editor_words.h).
 #pragma once
 
 #include <cstdint>
