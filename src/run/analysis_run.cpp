@@ -333,11 +333,10 @@ void runAnalysis(RunMode mode) {
     folder.keepAll();
   } catch (const Stop& stop) {
     analysisRunState.messages = linesFrom(stagedBytes(messagesName), analysisRunState.diagnosticsStart);
-    // A failure without a message of its own ends an unattended run after a message that a run at
-    // the console would follow with its question whether to go on, or with its pause: nobody can
-    // answer, so the run says that it stops there, and what to do, as every other stop does.
-    if (mode != RunMode::kInteractive && stop.status == kExitFatal && fatalStopState.message.empty() &&
-        !fatalStopState.explained) {
+    // A stop where a run at the console goes on past a warning or a pause, or asks whether to: nobody
+    // can answer an unattended run, so it says that it stops there, and what to do, as every other
+    // stop does.
+    if (mode != RunMode::kInteractive && stop.status == kExitFatal && fatalStopState.unanswered) {
       analysisRunState.unansweredStop =
           flowingLines(" ++> ", "The run stops here, in " + stop.routine +
                                     ". An unattended run does not go on past the message above (a run with "

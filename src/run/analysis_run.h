@@ -117,7 +117,7 @@ struct AnalysisRunState {
   std::int64_t diagnosticsStart = -1;
   std::vector<std::string> messages;
   std::vector<std::string> messagesNotKept;
-  std::vector<std::string> unansweredStop;  // what an unattended run stopped at a question says of it
+  std::vector<std::string> unansweredStop;  // what a run stopped where nobody could go on says of it
   void reset() { *this = AnalysisRunState{}; }
 };
 extern AnalysisRunState analysisRunState;
@@ -125,9 +125,9 @@ extern AnalysisRunState analysisRunState;
 // The message a stopped unattended or silent run copies to standard error: the message of the fatal
 // stop that ended it; otherwise the last " ++> " line that this run wrote to "Diagnostics.stxt"
 // with the lines that continue it (indented by five blanks); without one, a line that names the
-// routine that stopped; then, for a run stopped at a question it could not answer, the lines that say
-// so; then the line saying that "Diagnostics.stxt" could not be written, if it could not. Each line
-// ends in a line end.
+// routine that stopped; then, for a run stopped where a run at the console goes on (a warning, a
+// pause, a question: FatalStopState::unanswered), the lines that say so; then the line saying that
+// "Diagnostics.stxt" could not be written, if it could not. Each line ends in a line end.
 std::string stopMessage(std::string_view routine);
 
 }  // namespace qv

@@ -222,7 +222,7 @@ void warnLoadBeyondTable(float F, float PSI) {
     addFlowingLines(lines, "     ",
                     "The run stops: an unattended run does not extrapolate its offset from the table's last "
                     "interval. " + raise);
-    fatalStop("SLOMOR", t.EDUNIT, lines, FatalWait::kNone);
+    unansweredStop("SLOMOR", t.EDUNIT, lines);
   }
   addFlowingLines(lines, "     ", beyond + ", from which its offset would be extrapolated. " + raise);
   for (const std::string& line : lines) writeRecord(t.EDUNIT, line);
@@ -897,7 +897,7 @@ float squareLawAmplitude(float sigma) {
                           messageValue(EQUILB.VARYTP) + ", with the square-law term of the hull's waterline length " +
                           lengthText(t.LWL) + " (page 5, item 8) and draft " + lengthText(t.DRAFT) +
                           " (page 5, item 10).");
-      fatalStop("SLOMOR", t.EDUNIT, lines, FatalWait::kNone);
+      unansweredStop("SLOMOR", t.EDUNIT, lines);
     }
     writeRecord(t.EDUNIT, "");
     writeRecord(t.EDUNIT, " ++> Convergence failure In SLOMOR/QDYNAM square-law damping algorithms...");

@@ -407,9 +407,7 @@ void warnPiercingMemberDry() {
                       " long (page 3, item 2 of their elements). Change the element lengths, the piercing element "
                       "or the water depth so that the member crosses the surface.");
   lines.emplace_back("");
-  if (unit == kDiagnosticsUnit) {  // an unattended run cannot be asked whether to go on
-    fatalStop("STSALM", unit, lines, FatalWait::kNone);
-  }
+  if (unit == kDiagnosticsUnit) unansweredStop("STSALM", unit, lines);  // nobody can go on past the pause
   for (const std::string& line : lines) writeRecord(unit, line);
   PRSRET(unit, kKeyboardUnit);
 }

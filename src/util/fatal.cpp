@@ -20,14 +20,14 @@ namespace {
 
 template <class Lines>
 [[noreturn]] void stopWith(std::string_view routine, std::int32_t unit, const Lines& lines, FatalWait wait,
-                           std::int32_t inUnit, int status) {
+                           std::int32_t inUnit, int status, bool unanswered = false) {
   // The messages of a silent execution that the editor still holds in memory never reach the
   // folder when the session stops: the message is said on the screen, where the user is.
   if (unit == kScreenUnit && unitConnected(kDiagnosticsUnit) && !writesWholeFile(kDiagnosticsUnit))
     unit = kDiagnosticsUnit;
   const bool keptOnly = fatalStopState.unwatched && unit == kScreenUnit;
   fatalStopState.message.clear();
-  fatalStopState.explained = false;
+  fatalStopState.unanswered = unanswered;
   for (std::string_view line : lines) {
     if (!keptOnly) writeRecord(unit, line);
     if (line.find_first_not_of(' ') != std::string_view::npos) fatalStopState.message.emplace_back(line);
@@ -61,6 +61,10 @@ void fatalStop(std::string_view routine, std::int32_t unit, std::span<const std:
   stopWith(routine, unit, lines, wait, inUnit, status);
 }
 
+void unansweredStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines) {
+  stopWith(routine, unit, lines, FatalWait::kNone, kKeyboardUnit, kExitFatal, true);
+}
+
 void arrayBoundsStop(const char* routine, long long index, std::size_t extent, std::size_t dimension) {
   ++arrayBoundsState.violations;
   const std::string which = dimension == 0 ? "element " + std::to_string(index + 1)
@@ -76,13 +80,13 @@ void arrayBoundsStop(const char* routine, long long index, std::size_t extent, s
 
 void silentStop(std::string_view routine, int status) {
   fatalStopState.message.clear();
-  fatalStopState.explained = false;
+  fatalStopState.unanswered = true;
   throwStop(routine, status);
 }
 
 void explainedStop(std::string_view routine) {
   fatalStopState.message.clear();
-  fatalStopState.explained = true;
+  fatalStopState.unanswered = false;
   throwStop(routine, kExitFatal);
 }
 

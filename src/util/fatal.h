@@ -41,11 +41,14 @@ enum class FatalWait {
 // `unwatched`: nobody watches the console (the analysis runner without "--interactive"). A fatal stop
 // then never waits, and a message meant for the screen while no diagnostics file is open is only
 // kept here, for the program to write to standard error at its end.
-// `explained`: the run ended through explainedStop, whose message already said that it stops.
+// `unanswered`: the run ended where a run at the console goes on, or is asked whether to (after a
+// warning, a pause or a question: unansweredStop, silentStop), and not at a message that stops every
+// run (fatalStop) or that already says what to do (explainedStop). An unattended runner follows such a
+// stop with the line that says that the run stops there, and what to do.
 struct FatalStopState {
   std::vector<std::string> message;
   bool unwatched = false;
-  bool explained = false;
+  bool unanswered = false;
   void reset() { *this = FatalStopState{}; }
 };
 extern FatalStopState fatalStopState;
@@ -58,8 +61,14 @@ struct ArrayBoundsState {
 };
 extern ArrayBoundsState arrayBoundsState;
 
-// A stop with nothing to write or wait for: an unattended run that meets a question it cannot ask,
-// or the user's "A" at an abort question.
+// The unattended end of a warning that a run at the console goes on past (after its pause, or its
+// question whether to go on): writes `lines` on `unit` (the diagnostics unit 41 of an unattended run)
+// as fatalStop does, keeps them as the stop's message, and ends the run with status 1 as unanswered,
+// so that the runner adds where it stops and what to do. A caller's check of unit 41 decides that
+// nobody can answer.
+[[noreturn]] void unansweredStop(std::string_view routine, std::int32_t unit, std::span<const std::string> lines);
+// A stop with nothing to write or wait for, unanswered: an unattended run that meets a question it
+// cannot ask, or the user's "A" at an abort question.
 [[noreturn]] void silentStop(std::string_view routine, int status = kExitFatal);
 // A silent stop whose message, already written, says that the run stops and what to do, so that the
 // runner adds nothing to it.

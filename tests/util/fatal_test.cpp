@@ -93,6 +93,59 @@ TEST_F(FatalStop, AnUnwatchedRunWithoutItsMessagesFileKeepsTheMessageForTheEnd) 
   }
 }
 
+// Whether a run at the console would have gone on where the run stopped decides whether an
+// unattended runner says that it stops there: a warning's stop and a silent stop at a question say
+// so, a fatal message or an explained stop does not. Each stop sets its own answer, so the cases run
+// one after the other on purpose: a mark left by the stop before must not carry over.
+TEST_F(FatalStop, EachStopSaysWhetherARunAtTheConsoleWouldHaveGoneOn) {
+  TempDir dir;
+  RHOPEN("Diagnostics.stxt", kFormatted, kFresh, 0, kDiagnosticsUnit, "TEST", kScreenUnit, 0);
+  fatalStopState.unwatched = true;
+  const std::vector<std::string> warning{"", " ++> WARNING: a warning", "     what to change", ""};
+  struct Case {
+    const char* what;
+    void (*stop)(const std::vector<std::string>& lines);
+    bool unanswered;
+    std::vector<std::string> message;
+  };
+  const Case cases[] = {
+      {"a warning that the console goes on past",
+       [](const std::vector<std::string>& lines) { unansweredStop("WARNR", kDiagnosticsUnit, lines); }, true,
+       {" ++> WARNING: a warning", "     what to change"}},
+      {"a fatal message",
+       [](const std::vector<std::string>& lines) { fatalStop("WARNR", kDiagnosticsUnit, lines, FatalWait::kNone); },
+       false, {" ++> WARNING: a warning", "     what to change"}},
+      {"a question nobody answers", [](const std::vector<std::string>&) { silentStop("WARNR"); }, true, {}},
+      {"a message that says what to do", [](const std::vector<std::string>&) { explainedStop("WARNR"); }, false, {}},
+      {"a warning again", [](const std::vector<std::string>& lines) { unansweredStop("WARNR", kDiagnosticsUnit, lines); },
+       true, {" ++> WARNING: a warning", "     what to change"}},
+      {"a fatal message after it",
+       [](const std::vector<std::string>& lines) { fatalStop("WARNR", kDiagnosticsUnit, lines, FatalWait::kNone); },
+       false, {" ++> WARNING: a warning", "     what to change"}},
+  };
+  for (const Case& c : cases) {
+    ConsoleCapture console("x\n");
+    int status = -1;
+    std::string routine;
+    try {
+      c.stop(warning);
+    } catch (const Stop& stop) {
+      status = stop.status;
+      routine = stop.routine;
+    }
+    EXPECT_EQ(status, kExitFatal) << c.what;
+    EXPECT_EQ(routine, "WARNR") << c.what;
+    EXPECT_EQ(fatalStopState.unanswered, c.unanswered) << c.what;
+    EXPECT_EQ(fatalStopState.message, c.message) << c.what;
+    EXPECT_EQ(console.unread(), "x\n") << c.what << ": nobody is asked";
+  }
+  closeAllUnits();
+  // A warning's stop writes its lines, blank ones included, where the run's messages go.
+  std::string lines;
+  for (const std::string& line : warning) lines += line + "\n";
+  EXPECT_EQ(testing_support::readFileText("Diagnostics.stxt"), lines + lines + lines + lines);
+}
+
 TEST_F(FatalStop, TheEndOfInputDuringTheWaitIsTheInputEnd) {
   const Outcome out = runFatal("", kScreenUnit, FatalWait::kPressReturn);
   EXPECT_EQ(out.stop.status, kExitInputEnded);
