@@ -117,8 +117,9 @@ TEST_F(AttachmentMotions, TheKeelUnderWayTakesTheRowsMetNearZeroEncounterAtTheir
 
 // The member loads of the same riser: member 2's top, held at the keel, moves in their statistics
 // (radial and vertical, OUTPUT SIGMA and SIGDOT of the member tops) as the judge's keel moves, both
-// with the slow rows at their weight; the run warns of those rows once. The statistics report leaves the motions'
-// variances as RMS values (ONETWO 1) and the variances of their rates as they are.
+// with the slow rows at their weight; the run warns of those rows once. The statistics report
+// leaves the motions' variances as RMS values (ONETWO 1) and the variances of their rates as they
+// are.
 TEST_F(AttachmentMotions, TheKeelAndTheMemberLoadsTakeTheSameRowsAndWeights) {
   const std::optional<KeelMotion> keel = riserKeelMotion();
   ASSERT_TRUE(keel.has_value());
