@@ -91,20 +91,20 @@ int spreadingFanPoint(float WAVDIR) {
   return IROUND(steps) + 1;
 }
 
-SlowEncounterRows blockSlowRows(const AttachmentBlock& block) {
+EncounterWeights blockEncounterWeights(const AttachmentBlock& block) {
   const Tpcm& t = TPCM;
   if (t.LEXTND != 0) return {};
   const float headingDeg = block.RAODIR * kDegreesPerRadian;
-  return slowEncounterRows(WAVCOM.W.data(), WAVCOM.WVK.data(), speedAlongWaves(headingDeg, t.VGLDIR));
+  return encounterWeights(WAVCOM.W.data(), WAVCOM.WVK.data(), speedAlongWaves(headingDeg, t.VGLDIR));
 }
 
-std::array<float, kMaxWavePeriods> blockRowDensities(const BlockWaves& waves, const SlowEncounterRows& slow) {
+std::array<float, kMaxWavePeriods> blockRowDensities(const BlockWaves& waves, const EncounterWeights& weights) {
   std::array<float, kMaxWavePeriods> S{};
   const WaveShares shares = waves.shares();
   const int n = wavePoints();
   for (int IW = 1; IW <= n; ++IW) {
-    if (slow.at(IW)) continue;
-    S[static_cast<std::size_t>(IW - 1)] = waveDensity(IW, shares);
+    if (weights.none(IW)) continue;
+    S[static_cast<std::size_t>(IW - 1)] = waveDensity(IW, shares) * weights.energyShare(IW);
   }
   return S;
 }

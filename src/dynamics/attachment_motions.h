@@ -13,10 +13,12 @@
 //   - The waves of each block and their shares: the random sea where the block is one of the sea's
 //     (IRANFG), weighted where the sea is spread by its point's weight in the sea heading's fan;
 //     each swell whole where the block is its own (ISWLFG, ISWLFG2).
-//   - The slow-encounter rule: under way, the rows of the grid that the vessel meets more slowly
-//     than the grid reaches (vessel/slow_encounter.h) are left out of every statistic. The SALM
-//     responds to the whole motion at its attachment, which cannot be split from the vessel's
-//     surge, sway and yaw there.
+//   - The slow-encounter rule: under way, each row of the grid that the vessel meets more slowly
+//     than the grid reaches takes its weight s (vessel/slow_encounter.h) in every statistic. The
+//     SALM responds to the whole motion at its attachment, which cannot be split from the vessel's
+//     surge, sway and yaw there, so the whole motion takes the weight: its energy times s^2, from
+//     all of it at the grid's lowest frequency to none at half that frequency, where the rows that
+//     grow without bound lie.
 //
 // Users: MEMMOT reads each heading's yoke motions through it (DYNSLM keeps the turn in COSROT,
 // SINROT); MEMLOD and MOMOUT take the rows and the weights of the member loads' and moments'
@@ -89,12 +91,12 @@ BlockWaves blockWaves(const AttachmentBlock& block);
 // be formed.
 int spreadingFanPoint(float WAVDIR);
 
-// The rows of a block that the vessel under way meets more slowly than the grid reaches: none at rest
-// and none under the imposed extension (LEXTND), which drives no vessel motion.
-SlowEncounterRows blockSlowRows(const AttachmentBlock& block);
+// The weights of the rows of a block as the vessel under way meets them: 1 at every row at rest and
+// under the imposed extension (LEXTND), which drives no vessel motion.
+EncounterWeights blockEncounterWeights(const AttachmentBlock& block);
 
 // The density of a block's waves [ft^2 s | m^2 s] that weights each row of its response spectra:
-// waveDensity of its shares, 0 at the slow rows (elements 0 .. NWP - 1).
-std::array<float, kMaxWavePeriods> blockRowDensities(const BlockWaves& waves, const SlowEncounterRows& slow);
+// waveDensity of its shares times the row's energy share (elements 0 .. NWP - 1).
+std::array<float, kMaxWavePeriods> blockRowDensities(const BlockWaves& waves, const EncounterWeights& weights);
 
 }  // namespace qv

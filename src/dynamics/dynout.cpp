@@ -481,10 +481,11 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
   if (t.LSWELL != 0 && ISWLFG == 1) waves.swell = 1.0f;
   if (secondSwellOn() && ISWLFG2 == 1) waves.swell2 = 1.0f;
   const float cy = std::cos(e.YOKSLM), sy = std::sin(e.YOKSLM);
-  // A row that the vessel under way meets near zero encounter frequency holds the response to its
-  // surge there, without restoring: no statistic takes it, and its loads are no sign of a riser in
-  // line. The table keeps it whole, as every table does.
-  const SlowEncounterRows slow = riserLoadsGuarded() ? blockSlowRows(blockInHand()) : SlowEncounterRows{};
+  // A row that the vessel under way meets so near zero encounter frequency that its weight is 0 holds
+  // the response to its surge there, without restoring: no statistic takes it, and its loads are no
+  // sign of a riser in line. A row any statistic takes, in part or whole, prints. The table keeps
+  // every row whole, as every table does.
+  const EncounterWeights weights = riserLoadsGuarded() ? blockEncounterWeights(blockInHand()) : EncounterWeights{};
   for (int IW = 1; IW <= wavePoints(); ++IW) {
     Complex z[3];
     float scale = 1.0f;
@@ -510,7 +511,7 @@ void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, cons
     }
     std::string row = responseRowStart(IW);
     const float E = waveDensity(IW, waves);
-    if (KIND <= 1 && t.SPECFG != 1 && riserLoadsGuarded() && !slow.at(IW)) requirePrintableLoads(TITLE, IDX, IW, z);
+    if (KIND <= 1 && t.SPECFG != 1 && riserLoadsGuarded() && !weights.none(IW)) requirePrintableLoads(TITLE, IDX, IW, z);
     for (const Complex& v : z) row += responseField(v, scale, KIND >= 3 ? 3 : 2, E);
     writeRecord(u, row);
   }

@@ -41,8 +41,9 @@ void DYNOUT();
 // carries that (ISWLFG2 1).
 // An attached buoyant riser's load amplitude that its field cannot hold stops the run
 // (requirePrintableLoad of dynamics/printed_loads.h), except at the rows that the vessel under way
-// meets near zero encounter frequency (blockSlowRows of dynamics/attachment_motions.h): no statistic
-// takes them, and the table shows them whole as it shows a yoke's.
+// meets so near zero encounter frequency that their weight is 0 (blockEncounterWeights of
+// dynamics/attachment_motions.h): no statistic takes them, and the table shows them whole as it
+// shows a yoke's.
 void RAOPRT(std::string_view TITLE, const Complex* SHR, const Complex* AXL, const Complex* LTR, int IDX, int KIND,
             const Complex* PHIMEM, const Complex* THTMEM, const float* EQCOS, const float* EQSIN, float WAVDIR,
             std::int32_t ISWLFG, std::int32_t ISWLFG2, std::int32_t IRANFG, float SPDVAL);

@@ -513,9 +513,9 @@ void headingStatistics(const HeadingTerms& h) {
   o.SPDVAL = waves.SPDVAL;
   o.IANG = waves.IANG;
   const int n = wavePoints();
-  const SlowEncounterRows slow = blockSlowRows(block);
-  warnSlowEncounterRows(o.RAODIR * kDegreesPerRadian, slow);
-  const std::array<float, kMaxWavePeriods> S = blockRowDensities(waves, slow);
+  const EncounterWeights weights = blockEncounterWeights(block);
+  warnSlowEncounterRows(o.RAODIR * kDegreesPerRadian, weights);
+  const std::array<float, kMaxWavePeriods> S = blockRowDensities(waves, weights);
   std::array<float, kMaxWavePeriods> F{};
   const auto accumulate = [&](int entry) {
     float M0 = 0.0f, M2 = 0.0f;

@@ -20,8 +20,8 @@
 // drive.
 //
 // After the periods, with waves driving and a random sea or a swell on the heading, it weights the
-// heading and leaves out the rows a vessel under way meets near zero encounter frequency, as every
-// user of the motions at the attachment does (blockWaves, blockSlowRows of
+// heading and the rows a vessel under way meets near zero encounter frequency, as every user of the
+// motions at the attachment does (blockWaves, blockEncounterWeights of
 // dynamics/attachment_motions.h), and adds the response variances to SIGMA and SIGDOT (the 36
 // response columns, then the three motions of each member top); then every response column
 // is referred in phase to the base of member 1. It counts the heading in ISPRED and calls DYNOUT

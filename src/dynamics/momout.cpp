@@ -167,7 +167,7 @@ void accumulateVariances() {
   Momcom& mc = MOMCOM;
   const bool free = freeSalm();
   if (free) o.SPDVAL = 1.0f;
-  const SlowEncounterRows slow = free ? SlowEncounterRows{} : blockSlowRows(blockInHand());
+  const EncounterWeights weights = free ? EncounterWeights{} : blockEncounterWeights(blockInHand());
   float F[kMaxWavePeriods] = {};
   for (t.ISTAT = 1; t.ISTAT <= kMomentColumns; ++t.ISTAT) {
     const int n = t.ISTAT;
@@ -184,7 +184,7 @@ void accumulateVariances() {
       waves = freeSalmShares(part);
     }
     for (int IW = 1; IW <= wavePoints(); ++IW) {
-      F[IW - 1] = slow.at(IW) ? 0.0f : ABS2(mc.columns(IW, column)) * waveDensity(IW, waves);
+      F[IW - 1] = weights.none(IW) ? 0.0f : ABS2(mc.columns(IW, column)) * waveDensity(IW, waves) * weights.energyShare(IW);
     }
     if (t.NBUG != 0) writeRecord(t.EDUNIT, " ANGWFQ,ANGSFQ" + fmtE(waves.sea, 12, 4) + fmtE(waves.swell, 12, 4));
     float M0 = 0.0f, M2 = 0.0f;

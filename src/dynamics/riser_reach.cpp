@@ -46,7 +46,7 @@ std::optional<KeelMotion> riserKeelMotion() {
   for (std::int32_t heading = 1; heading <= headings; ++heading) {
     // The motions, rows and weights of the block as the member loads take them.
     const AttachmentBlock block = readAttachmentBlock(kRoutine, heading, periods, keel, angles);
-    const std::array<float, kMaxWavePeriods> S = blockRowDensities(blockWaves(block), blockSlowRows(block));
+    const std::array<float, kMaxWavePeriods> S = blockRowDensities(blockWaves(block), blockEncounterWeights(block));
     for (int I = 1; I <= periods; ++I) {
       const Complex x = keel(1, I);  // outward in the riser's plane
       const Complex z = keel(3, I);

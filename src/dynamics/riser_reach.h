@@ -15,8 +15,8 @@ namespace qv {
 // riser), its horizontal motion turned into the SALM's plane, each block with the waves and weights
 // the member loads give it (the random sea with its spreading weight where the sea is spread, each
 // swell on its own heading; the sea spectra of WAVCOM as the slow drift built them), and under way
-// without the rows the vessel meets near zero encounter frequency, which the member loads leave out
-// too (the warning of them is the run's, given once). None without waves driving (an imposed
+// with the rows the vessel meets near zero encounter frequency at their weight, as the member loads
+// take them (the warning of them is the run's, given once). None without waves driving (an imposed
 // extension, LEXTND), a random sea or a swell, or the file's yoke motions; the file stops the run
 // through its reader's messages when it cannot be read.
 std::optional<KeelMotion> riserKeelMotion();

@@ -367,15 +367,15 @@ class PointMotionCall {
     Complex turn[2][3][kNarray];        // RX', RY', RZ' per point and period [rad]
     Complex turnWave[2][3][kNarray];    // the same as the statistics take them
     Complex held[kNarray][kRecordItems];  // the second point's records, written after the first's
-    const SlowEncounterRows slow = slowEncounterRows(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), heading_.uCos);
-    if (h.LSKIP == 0) warnSlowEncounterRows(h.RAOANG(WAVCOM.IRAO), slow);
+    const EncounterWeights weights = encounterWeights(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), heading_.uCos);
+    if (h.LSKIP == 0) warnSlowEncounterRows(h.RAOANG(WAVCOM.IRAO), weights);
     for (h.IW = 1; h.IW <= n; ++h.IW) {
       INDXUP();
       const int iw = h.IW;
       const Complex X[kDof] = {h.CXDUM(h.LSG), h.CXDUM(h.LSW), h.CXDUM(h.LHV),
                                h.CXDUM(h.LRL), h.CXDUM(h.LPT), h.CXDUM(h.LYA)};
       Complex waveX[kDof];
-      waveFrequencyOperators(X, slow.at(iw), waveX);
+      waveFrequencyOperators(X, weights.at(iw), waveX);
       const float w = h.RLDUM(h.LW);
       const float k = h.RLDUM(h.LWK);
       const float we = d.TVFWD != 0.0f ? w - k * heading_.uCos : w;
@@ -402,14 +402,18 @@ class PointMotionCall {
         Complex display[3];
         shown(c, full, P, partner, display);
         // Each period's response goes with its own wave's energy in the statistics, at any speed; at a
-        // row met too slowly, without the vessel's surge, sway and yaw, and a motion relative to the
-        // partner's point, which holds the partner's whole motion, not at all.
+        // row met too slowly, with the vessel's surge, sway and yaw at the row's weight, and a motion
+        // relative to the partner's point, which holds the partner's whole motion, whole at that
+        // weight.
         Complex statistic[3] = {display[0], display[1], display[2]};
-        if (slow.at(iw)) {
+        if (!weights.whole(iw)) {
           const PointValues wave = pointValues(waveX, ip, axes[c], w, k, we);
           for (int j = 0; j < 3; ++j) turnWave[c][j][iw - 1] = wave.rot[j];
-          if (records_ == Records::kTrailing && c == 1) std::fill(statistic, statistic + 3, Complex(0.0f, 0.0f));
-          else shown(c, wave, P, nullptr, statistic);
+          if (records_ == Records::kTrailing && c == 1) {
+            for (Complex& v : statistic) v *= weights.at(iw);
+          } else {
+            shown(c, wave, P, nullptr, statistic);
+          }
         } else {
           for (int j = 0; j < 3; ++j) turnWave[c][j][iw - 1] = full.rot[j];
         }
@@ -506,7 +510,7 @@ class PointMotionCall {
   std::int32_t column(int c, int j) const { return HIMEM.LBASEX + (3 * c + j) * HIMEM.NARRAY; }
 
   // The hinge table shows the angles `turn`; the statistics take `turnWave` (at a row met too
-  // slowly, without the vessel's yaw).
+  // slowly, with the vessel's yaw at the row's weight).
   void hingeSection(PageText& text, const Complex (&turn)[2][3][kNarray], const Complex (&turnWave)[2][3][kNarray]) {
     Himem& h = HIMEM;
     const int n = wavePoints();

@@ -52,9 +52,9 @@ using PointCoordinates = Arr<float, 3, kMaxOutputPoints>;  // (x, y, z) per poin
 // call's pages again, which writes, reads and adds nothing more. The hinge-angle statistics
 // (LCNHNG, in degrees squared) are added once per heading: by the call of the first kind switched on
 // (LACC, LVEL, LDSP in this order). Under way, at the periods met more slowly than the grid reaches
-// (vessel/slow_encounter.h), the statistics take the points' motions without the vessel's surge,
-// sway and yaw, and a motion relative to the partner's point not at all; the tables and the motion
-// file keep every period whole. A line-angle or partner file that cannot be read stops the run.
+// (vessel/slow_encounter.h), the statistics take the points' motions with the vessel's surge, sway
+// and yaw at the row's weight, and a motion relative to the partner's point whole at that weight;
+// the tables and the motion file keep every period whole. A line-angle or partner file that cannot be read stops the run.
 void ACCOUT(std::int32_t NPTS, const PointCoordinates& COORD);
 
 // Where "YOKEMOT" (ISPM 1) holds the yoke's motions, the displacements of the first vessel point,

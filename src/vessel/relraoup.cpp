@@ -380,12 +380,12 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
   const bool ship = d.VESTYP == kShipVessel;
   const int id = IWAVID;
   // Under way, where the vessel at VESANG meets the waves more slowly than the grid reaches, the
-  // drift, drag and statistics quantities take the response without surge, sway and yaw: motion
-  // that slow is the slow drift's own (vessel/slow_encounter.h). The course is the data set's,
-  // turned relative to the vessel as the hull model took it.
-  const SlowEncounterRows slow =
-      slowEncounterRows(&hm.RLDUM(hm.LCNW), &hm.RLDUM(hm.LCNWK),
-                        speedAlongWaves(hm.RAOANG(WAVCOM.IRAO), d.VGLDIR - VESANG * kDegreesPerRadian));
+  // drift, drag and statistics quantities take the response with surge, sway and yaw at the row's
+  // weight: motion that slow is the slow drift's own (vessel/slow_encounter.h). The course is the
+  // data set's, turned relative to the vessel as the hull model took it.
+  const EncounterWeights weights =
+      encounterWeights(&hm.RLDUM(hm.LCNW), &hm.RLDUM(hm.LCNWK),
+                       speedAlongWaves(hm.RAOANG(WAVCOM.IRAO), d.VGLDIR - VESANG * kDegreesPerRadian));
 
   float spectra[kSpectra][kNarray];  // the response spectra of the statistics path
   for (hm.IW = 1; hm.IW <= wavePoints(); ++hm.IW) {
@@ -394,7 +394,7 @@ void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID) {
     Complex operators[kDof];
     for (int dof = 1; dof <= kDof; ++dof) operators[dof - 1] = operatorAt(dof);
     Complex X[kDof];
-    waveFrequencyOperators(operators, slow.at(iw), X);
+    waveFrequencyOperators(operators, weights.at(iw), X);
     const float w = hm.RLDUM(hm.LW);
     const float k = hm.RLDUM(hm.LWK);
     const float w2 = w * w;

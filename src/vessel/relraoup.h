@@ -46,7 +46,7 @@ void RELRAOUP(float& HDGREL, float VESANG, std::int32_t MODE, std::int32_t ISTAT
 // The PASCOM quantities of wave system IWAVID (1 to 3; anything else stops the run) from the
 // operators in the work area, the heading RAOANG(IRAO) and the system's spectrum in WAVCOM. Under
 // way (TPCM TVFWD along the course VGLDIR, turned relative to the vessel at VESANG) the rows met
-// more slowly than the grid reaches take the operators without surge, sway and yaw
+// more slowly than the grid reaches take surge, sway and yaw at their weight
 // (vessel/slow_encounter.h).
 void RELRAO(float VESANG, std::int32_t ISTAT, std::int32_t IWAVID);
 

@@ -31,29 +31,35 @@ float speedAlongWaves(float headingDeg, float courseDeg) {
   return speed * std::cos((headingDeg - courseDeg) / kDegreesPerRadian);
 }
 
-SlowEncounterRows slowEncounterRows(const float* w, const float* k, float speedAlong) {
-  SlowEncounterRows rows;
+float slowEncounterWeight(float we, float lowest) {
+  const float size = std::fabs(we);
+  if (size >= lowest) return 1.0f;
+  const float end = kSlowEncounterEnd * lowest;
+  if (size <= end) return 0.0f;
+  return (size - end) / (lowest - end);
+}
+
+EncounterWeights encounterWeights(const float* w, const float* k, float speedAlong) {
+  EncounterWeights rows;
   const int n = wavePoints();
   if (speedAlong == 0.0f || n < 1) return rows;
   const float lowest = *std::min_element(w, w + n);
   for (int i = 0; i < n; ++i) {
-    const float we = w[i] - k[i] * speedAlong;
-    if (std::fabs(we) < lowest) {
-      rows.slow[static_cast<std::size_t>(i)] = true;
-      ++rows.count;
-    }
+    const float s = slowEncounterWeight(w[i] - k[i] * speedAlong, lowest);
+    rows.s[static_cast<std::size_t>(i)] = s;
+    if (s < 1.0f) ++rows.partial;
   }
   return rows;
 }
 
-void waveFrequencyOperators(const Complex* X, bool slow, Complex* out) {
+void waveFrequencyOperators(const Complex* X, float s, Complex* out) {
   std::copy(X, X + kDof, out);
-  if (!slow) return;
-  for (const int dof : {1, 2, 6}) out[dof - 1] = Complex(0.0f, 0.0f);
+  if (s == 1.0f) return;
+  for (const int dof : {1, 2, 6}) out[dof - 1] *= s;
 }
 
-void warnSlowEncounterRows(float headingDeg, const SlowEncounterRows& rows) {
-  if (rows.count == 0 || slowEncounterState.warned) return;
+void warnSlowEncounterRows(float headingDeg, const EncounterWeights& rows) {
+  if (rows.partial == 0 || slowEncounterState.warned) return;
   slowEncounterState.warned = true;
   const Tpcm& t = TPCM;
   const int n = wavePoints();
@@ -66,7 +72,7 @@ void warnSlowEncounterRows(float headingDeg, const SlowEncounterRows& rows) {
   std::string line = "    ";
   int onLine = 0;
   for (int i = 1; i <= n; ++i) {
-    if (!rows.at(i)) continue;
+    if (rows.whole(i)) continue;
     if (onLine == kPeriodsPerLine) {
       lines.push_back(line);
       line = "    ";
@@ -77,8 +83,10 @@ void warnSlowEncounterRows(float headingDeg, const SlowEncounterRows& rows) {
   }
   lines.push_back(line);
   addFlowingLines(lines, "     ",
-                  "motion that slow belongs to the slow drift: the wave-frequency statistics leave out the vessel's "
-                  "surge, sway and yaw there and what they drive (warned once per run).");
+                  "motion that slow belongs to the slow drift: the wave-frequency statistics take the vessel's "
+                  "surge, sway and yaw there, and what they drive, in a share that falls from whole at an encounter "
+                  "period of " + messageValue(longest) + " s to none at " + messageValue(longest / kSlowEncounterEnd) +
+                      " s and longer (warned once per run).");
   writeRunWarning(t.EDUNIT, lines);
 }
 

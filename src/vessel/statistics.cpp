@@ -225,18 +225,19 @@ void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC) {
   const float rollLever = h.VTCRR - d.TVKG;
   const float pitchLever = h.VTCRP - d.TVKG;
   const bool forces = h.LFRFLG == 1;
-  // Under way the motions leave out surge, sway and yaw where the vessel meets the waves more slowly
-  // than the grid reaches (vessel/slow_encounter.h); the exciting forces stay whole.
-  const SlowEncounterRows slow =
-      forces ? SlowEncounterRows{} : slowEncounterRows(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), speedAlongInHand());
-  warnSlowEncounterRows(h.REDANG(WAVCOM.IRAO), slow);
+  // Under way the motions take surge, sway and yaw at the weight of the rows the vessel meets more
+  // slowly than the grid reaches (vessel/slow_encounter.h); the exciting forces stay whole.
+  const EncounterWeights weights =
+      forces ? EncounterWeights{} : encounterWeights(&h.RLDUM(h.LCNW), &h.RLDUM(h.LCNWK), speedAlongInHand());
+  warnSlowEncounterRows(h.REDANG(WAVCOM.IRAO), weights);
 
   // Row i of the operator column is the response to the wave of grid frequency W(i), whatever the
   // frequency at which the vessel meets it: its energy S(i) goes with that row alone.
   for (h.IW = 1; h.IW <= n; ++h.IW) {
     INDXUP();
     const bool unrestored = KCOL == h.LCNSG || KCOL == h.LCNSWY || KCOL == h.LCNYAW;
-    Complex x = slow.at(h.IW) && unrestored ? Complex(0.0f, 0.0f) : h.CXDUM(KCOL + h.IWM);
+    Complex x = h.CXDUM(KCOL + h.IWM);
+    if (unrestored && !weights.whole(h.IW)) x *= weights.at(h.IW);
     if (d.LCGFLG == 1) {
       if (!forces && KCOL == h.LCNSG) x -= pitchLever * h.CXDUM(h.LPT);
       if (!forces && KCOL == h.LCNSWY) x += rollLever * h.CXDUM(h.LRL);

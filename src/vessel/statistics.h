@@ -42,8 +42,8 @@ float spreadingTerm(int dir);
 // frequency, at any speed: M0 = integral of S |X|^2 dw. M2 takes the frequency at which the vessel
 // meets each wave: w^2 at rest, the encounter frequency squared under way (TPCM TVFWD), so that
 // sqrt(M2) is the rate of the response on board and 2 pi sqrt(M0 / M2) its zero-upcrossing period.
-// Under way the motions take surge, sway and yaw as 0 at the rows met more slowly than the grid
-// reaches (vessel/slow_encounter.h; the first such statistic of the run warns); the exciting
+// Under way the motions take surge, sway and yaw at the weight of the rows met more slowly than the
+// grid reaches (vessel/slow_encounter.h; the first such statistic of the run warns); the exciting
 // forces stay whole.
 void STATCM(std::int32_t KCOL, std::int32_t IP, std::int32_t LOC);
 

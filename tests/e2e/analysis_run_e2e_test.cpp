@@ -947,7 +947,8 @@ TEST(AnalysisRunE2e, EachPassOfTheDynamicsNamesTheHeadingOfItsVesselMotions) {
 // The tanker example under way at 7 m/s with the sea from astern (0 deg): the ship meets the 4.5 s
 // wave at 0.004 rad/s, where its surge, without restoring, reaches 1,340 m per m. The runner goes
 // through every stage to status 0 and warns once, on standard error and in its diagnostics, naming
-// the speed, the heading and the periods met more slowly than the grid's longest wave (24 s).
+// the speed, the heading, the periods met more slowly than the grid's longest wave (24 s) and how
+// their share falls; no statistic prints a value too large for its field.
 TEST(AnalysisRunE2e, AShipUnderWayInAFollowingSeaRunsEveryStageWithOneWarning) {
   std::string image = withWord(example("tanker-yoke"), offsetof(Tpcm, TVFWD), 7.0f);
   image = withWord(image, offsetof(Tpcm, SEAHDG), 0.0f);
@@ -964,12 +965,19 @@ TEST(AnalysisRunE2e, AShipUnderWayInAFollowingSeaRunsEveryStageWithOneWarning) {
       "       4.00   4.50   5.00   5.50  17.50  18.00  18.50  19.00  19.50  20.00\n"
       "      20.50  21.00  21.50  22.00  22.50  23.00  23.50  24.00\n"
       "     motion that slow belongs to the slow drift: the wave-frequency statistics\n"
-      "     leave out the vessel's surge, sway and yaw there and what they drive\n"
-      "     (warned once per run).\n";
+      "     take the vessel's surge, sway and yaw there, and what they drive, in a\n"
+      "     share that falls from whole at an encounter period of 24.00 s to none\n"
+      "     at 48.00 s and longer (warned once per run).\n";
   EXPECT_EQ(run.err, warning);
   EXPECT_EQ(testing_support::occurrences(folder.readFile("Diagnostics.stxt"), warning), 1);
   for (const char* report : {"TANKRAN.stxt", "LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt"}) {
     EXPECT_FALSE(folder.readFile(report).empty()) << report;
+  }
+  // The statistics print no value too large for its field (the response tables keep every row
+  // whole, the rows met near zero encounter with them).
+  const std::regex overflow(R"([0-9.]\*{4,}|\*{4,}[ ]*-?[0-9])");
+  for (const char* report : {"TANKRAN.stxt", "LOWOUT.stxt", "RANOUT.stxt"}) {
+    EXPECT_FALSE(std::regex_search(folder.readFile(report), overflow)) << report;
   }
 }
 

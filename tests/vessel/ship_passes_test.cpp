@@ -22,6 +22,7 @@
 #include "support/linear_waves.h"
 #include "support/record_file.h"
 #include "support/temp_dir.h"
+#include "vessel/slow_encounter.h"
 #include "vessel/vessel_fixture.h"
 #include "vessel/vesl1.h"
 #include "vessel/vesl2.h"
@@ -170,10 +171,10 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
     // The integrals over the grid of the operators that the motion table prints.
     const double hs = 12.0, wp = 2.0 * M_PI / 10.0;
     const double uCos = c.speed * std::cos(c.heading / 57.29577951308232);
-    // Surge, sway and yaw, without restoring, leave out the waves met more slowly than the longest
-    // wave of the grid: their response there is the slow drift's (it grows as 1 / we^2). Simpson's
-    // rule in period (dw = w^2 dT / 2 pi, the grid being uniform in period), which takes the rows
-    // left out as the grid has them.
+    // Surge, sway and yaw, without restoring, take the waves met more slowly than the longest wave
+    // of the grid at the row's weight (slowEncounterWeight): their response there is the slow
+    // drift's (it grows as 1 / we^2). Simpson's rule in period (dw = w^2 dT / 2 pi, the grid being
+    // uniform in period), which takes the rows weighted as the grid has them.
     const double lowest = 2.0 * M_PI / d.T(d.NWP);
     const double step = d.T(2) - d.T(1);
     double m0[6] = {}, m2[6] = {};
@@ -196,10 +197,9 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
       const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
       for (int q = 1; q <= 6; ++q) {
         const bool restored = q >= 3 && q <= 5;
-        const double x = restored || std::fabs(we) >= lowest
-                             ? std::abs(std::complex<double>(h.CXDUM(h.LCNSG + (q - 1) * h.NARRAY + j - 1))) *
-                                   (q >= 4 ? 57.29577951308232 : 1.0)
-                             : 0.0;
+        const double weight = restored ? 1.0 : slowEncounterWeight(static_cast<float>(we), static_cast<float>(lowest));
+        const double x = weight * std::abs(std::complex<double>(h.CXDUM(h.LCNSG + (q - 1) * h.NARRAY + j - 1))) *
+                         (q >= 4 ? 57.29577951308232 : 1.0);
         m0[q - 1] += dw * S * x * x;
         m2[q - 1] += dw * we * we * S * x * x;
       }
@@ -226,8 +226,8 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
 
     // The point over the origin moves with the heave; its velocity is i we times its displacement,
     // so the variance of its velocity is the variance of the displacement's rate on board. Along
-    // the ship it moves with the surge and the pitch about the pitch centre; where the surge is
-    // left out the pitch's share stays, as it stays in the pitch.
+    // the ship it moves with the surge and the pitch about the pitch centre; where the surge takes
+    // a row's weight the pitch's share stays whole, as it stays in the pitch.
     const double lever = d.RACC(3, 1) - h.VTCRP;
     double x0 = 0.0;
     for (int j = 1; j <= d.NWP; ++j) {
@@ -236,7 +236,8 @@ TEST_F(ShipPasses, SignificantMotionsUnderWayPairEachWaveWithItsOwnResponse) {
       const double simpson = (j == 1 || j == d.NWP) ? 1.0 : (j % 2 == 0 ? 4.0 : 2.0);
       const double dw = simpson * step / 3.0 * w * w / (2.0 * M_PI);
       const double S = 5.0 / 16.0 * hs * hs * std::pow(wp, 4) / std::pow(w, 5) * std::exp(-1.25 * std::pow(wp / w, 4));
-      const std::complex<double> surge = std::fabs(we) >= lowest ? std::complex<double>(h.CXDUM(h.LCNSG + j - 1)) : 0.0;
+      const double weight = slowEncounterWeight(static_cast<float>(we), static_cast<float>(lowest));
+      const std::complex<double> surge = weight * std::complex<double>(h.CXDUM(h.LCNSG + j - 1));
       x0 += dw * S * std::norm(surge + lever * std::complex<double>(h.CXDUM(h.LCNPIT + j - 1)));
     }
     EXPECT_TRUE(IsClose(h.RLDUM(statisticsPair(h.LCNDSP, 1, 1, 1)), x0, 0.01, 1e-6));

@@ -272,32 +272,35 @@ TEST_F(OperatorFormsTest, UnderWayEachRowGoesWithItsOwnWave) {
 // Under way in following seas surge, sway and yaw have no restoring: where the vessel meets a wave
 // more slowly than the lowest frequency of the grid, |we| < min w, their response is the slow
 // drift's, not a wave-frequency one, and it grows without bound as we passes through 0. There the
-// motion statistics take surge, sway and yaw as 0 (about the centre of gravity the surge keeps the
-// pitch's share), heave, roll and pitch whole; the exciting forces stay whole. The rows are found
-// here from the grid's own frequencies and wave numbers; the first such statistic of the run warns,
-// naming the speed, the heading and the periods, and no other does.
-TEST_F(OperatorFormsTest, UnderWayTheRowsMetTooSlowlyLoseSurgeSwayAndYaw) {
+// motion statistics take surge, sway and yaw at the row's weight s (slowEncounterWeight, whose shape
+// slow_encounter_test pins), so their energy at s^2 (about the centre of gravity the surge keeps
+// the pitch's whole share: s - 2 pitch), heave, roll and pitch whole; the exciting forces stay
+// whole. The rows are found here from the grid's own frequencies and wave numbers, among them rows
+// taken in part and rows taken not at all; the first such statistic of the run warns, naming the
+// speed, the heading and the periods of every row not taken whole, and no other does.
+TEST_F(OperatorFormsTest, UnderWayTheRowsMetTooSlowlyTakeSurgeSwayAndYawAtTheirWeight) {
   TPCM.TVFWD = 20.0f;
   TPCM.VGLDIR = 0.0f;
   slowEncounterState.reset();
   const float lowest = w(TPCM.NWP);
   auto encounter = [](int i) { return w(i) - k(i) * 20.0f; };
-  std::vector<float> sea(100, 0.0f), seaRate(100, 0.0f), kept(100, 0.0f), keptRate(100, 0.0f);
-  std::vector<bool> out(100, false);
-  int slow = 0;
+  std::vector<float> sea(100, 0.0f), seaRate(100, 0.0f), kept(100, 0.0f), keptRate(100, 0.0f), weight(100, 1.0f);
+  int partial = 0, none = 0;
   for (int i = 1; i <= TPCM.NWP; ++i) {
+    const float s = slowEncounterWeight(encounter(i), lowest);
+    EXPECT_EQ(s == 1.0f, std::fabs(encounter(i)) >= lowest) << TPCM.T(i);
+    weight[i - 1] = s;
     sea[i - 1] = seaSpectrum(2)[i - 1];
     seaRate[i - 1] = sea[i - 1] * encounter(i) * encounter(i);
-    const bool met = std::fabs(encounter(i)) >= lowest;
-    kept[i - 1] = met ? sea[i - 1] : 0.0f;
-    keptRate[i - 1] = met ? seaRate[i - 1] : 0.0f;
-    out[i - 1] = !met;
-    if (!met) ++slow;
+    kept[i - 1] = s * s * sea[i - 1];
+    keptRate[i - 1] = s * s * seaRate[i - 1];
+    if (s == 0.0f) ++none;
+    if (s > 0.0f && s < 1.0f) ++partial;
   }
-  ASSERT_GT(slow, 2);
-  ASSERT_LT(slow, TPCM.NWP - 2);
+  ASSERT_GT(none, 0);
+  ASSERT_GT(partial, 1);
   const float unit = smpint(kept.data()).m0;
-  ASSERT_LT(unit, 0.98f * smpint(sea.data()).m0);  // the rows left out carry energy of this sea
+  ASSERT_LT(unit, 0.99f * smpint(sea.data()).m0);  // the rows weighted carry energy of this sea
 
   ConsoleCapture console;
   for (const std::int32_t column : {HIMEM.LCNSG, HIMEM.LCNSWY, HIMEM.LCNHV, HIMEM.LCNROL, HIMEM.LCNPIT, HIMEM.LCNYAW}) {
@@ -313,11 +316,11 @@ TEST_F(OperatorFormsTest, UnderWayTheRowsMetTooSlowlyLoseSurgeSwayAndYaw) {
     EXPECT_TRUE(IsClose(got.m0, smpint(sea.data()).m0, 1e-5)) << column;
     EXPECT_TRUE(IsClose(got.m2, smpint(seaRate.data()).m0, 1e-5)) << column;
   }
-  // About the centre of gravity: surge - 2 pitch, of which only the pitch is left where the surge is out.
+  // About the centre of gravity: surge - 2 pitch, of which the surge takes the row's weight.
   TPCM.LCGFLG = 1;
   HIMEM.VTCRP = TPCM.TVKG + 2.0f;
   std::vector<float> cg(100, 0.0f);
-  for (int i = 1; i <= TPCM.NWP; ++i) cg[i - 1] = (kept[i - 1] > 0.0f ? 1.0f : 4.0f) * sea[i - 1];
+  for (int i = 1; i <= TPCM.NWP; ++i) cg[i - 1] = (weight[i - 1] - 2.0f) * (weight[i - 1] - 2.0f) * sea[i - 1];
   EXPECT_TRUE(IsClose(computed(HIMEM.LCNSG).m0, smpint(cg.data()).m0, 1e-5));
   TPCM.LCGFLG = 0;
   // The exciting forces are no motion: whole.
@@ -328,7 +331,8 @@ TEST_F(OperatorFormsTest, UnderWayTheRowsMetTooSlowlyLoseSurgeSwayAndYaw) {
   const std::string screen = console.screen();
   EXPECT_EQ(testing_support::occurrences(screen, " ++> Warning: under way at 20.00 ft/s with the waves at 0.00 deg"), 1)
       << screen;
-  for (int i = 1; i <= TPCM.NWP; ++i) EXPECT_EQ(contains(screen, fmtF(TPCM.T(i), 7, 2)), out[i - 1]) << TPCM.T(i) << screen;
+  for (int i = 1; i <= TPCM.NWP; ++i)
+    EXPECT_EQ(contains(screen, fmtF(TPCM.T(i), 7, 2)), weight[i - 1] < 1.0f) << TPCM.T(i) << screen;
 }
 
 TEST_F(OperatorFormsTest, PointQuantitiesUseTheirSquaredTransferFunctions) {

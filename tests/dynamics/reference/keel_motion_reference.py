@@ -10,15 +10,17 @@ the program's formulas:
     numbers of the linear dispersion relation w^2 = g k tanh(k d), solved here by scipy's brentq;
   * a vessel at U = 20 ft/s whose waves come from astern (relative heading 0) meets the wave of
     frequency w at w - k U, from ahead (180 degrees) at w + k U; a wave it meets more slowly than
-    the lowest frequency of the grid belongs to its slow drift, and the wave-frequency motion leaves
-    it out;
+    the lowest frequency wl of the grid belongs, in part or wholly, to its slow drift: the
+    wave-frequency motion takes the row's motion at the amplitude weight s, 1 from |we| = wl up, 0
+    from wl / 2 down, straight in |we| between, so its energy at s^2;
   * the keel's horizontal motion in the riser's plane is the vessel-axis motion (x, y) seen from axes
     turned by 0.5 rad (x cos + y sin), its vertical motion the heave z;
   * each heading's waves are independent of the other's, so the moments add: m_n = integral of
     w^n S(w) |X(w)|^2 dw over the kept rows, the cross moments with Re(x conj(z)), integrated by
     scipy's Simpson rule on the grid's periods with dw = w^2 dT / (2 pi).
 
-It prints the values pasted into the test, and for comparison those with the slow rows kept.
+It prints the values pasted into the test, the weights of the rows not taken whole, and for
+comparison the moments with every row kept whole and with the rows below wl left out whole.
 """
 
 import math
@@ -51,14 +53,24 @@ def swell_motions(t):
     return complex(-0.6, 0.03 * t), complex(0.2, 0.0), complex(0.9, 0.01 * t)
 
 
-def moments(motions, spectrum, speed_along, drop_slow):
+def row_weights(we, rule):
+    """The amplitude weight of each row: "weight" the rule above, "whole" 1, "cut" 0 below wl."""
+    wl = W.min()
+    if rule == "whole":
+        return np.ones_like(we)
+    if rule == "cut":
+        return np.where(np.abs(we) < wl, 0.0, 1.0)
+    return np.clip((np.abs(we) - wl / 2.0) / (wl / 2.0), 0.0, 1.0)
+
+
+def moments(motions, spectrum, speed_along, rule):
     we = W - K * speed_along
-    keep = ~(np.abs(we) < W.min()) if drop_slow else np.ones_like(W, dtype=bool)
+    amplitude = row_weights(we, rule)
     xx, zz, xz = [], [], []
-    for t, s, kept in zip(T, spectrum, keep):
+    for t, s, a in zip(T, spectrum, amplitude):
         x, y, z = motions(t)
         u = x * math.cos(TURN) + y * math.sin(TURN)
-        weight = s if kept else 0.0
+        weight = s * a * a
         xx.append(abs(u) ** 2 * weight)
         zz.append(abs(z) ** 2 * weight)
         xz.append((u * z.conjugate()).real * weight)
@@ -66,16 +78,17 @@ def moments(motions, spectrum, speed_along, drop_slow):
     for f in (xx, zz, xz):
         f = np.array(f)
         out.append((simpson(f * W**2 / (2 * np.pi), x=T), simpson(f * W**4 / (2 * np.pi), x=T)))
-    return out, T[~keep]
+    return out, [(t, a) for t, a in zip(T, amplitude) if a < 1.0]
 
 
 if __name__ == "__main__":
-    for drop in (True, False):
-        sea, slow = moments(sea_motions, SEA, SPEED, drop)
-        swell, slow_swell = moments(swell_motions, SWELL, -SPEED, drop)
-        print("slow rows left out" if drop else "slow rows kept")
-        if drop:
-            print(f"  slow rows of the heading from astern [s]: {slow}; from ahead: {slow_swell}")
+    for rule in ("weight", "whole", "cut"):
+        sea, slow = moments(sea_motions, SEA, SPEED, rule)
+        swell, slow_swell = moments(swell_motions, SWELL, -SPEED, rule)
+        print({"weight": "rows weighted", "whole": "every row whole", "cut": "rows below wl left out"}[rule])
+        if rule == "weight":
+            print(f"  rows not whole from astern [s, weight]: {[(float(t), round(float(a), 7)) for t, a in slow]}")
+            print(f"  from ahead: {slow_swell}")
             we = W - K * SPEED
             print(f"  encounter frequency of the 4 s row from astern: {we[0]:.4f} rad/s")
         for name, (a, b) in zip(("xx", "zz", "xz"), zip(sea, swell)):
