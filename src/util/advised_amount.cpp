@@ -1,9 +1,9 @@
 #include "util/advised_amount.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "util/fortran_format.h"
 
@@ -11,14 +11,20 @@ namespace qv {
 
 namespace {
 
-// messageValue's E form begins at this size; below it an amount is printed to the hundredth.
+// messageValue's fixed form holds the sizes from 0.01 to below 1.0E7, its E form the others.
+constexpr double kSmallestFixed = 0.01;
 constexpr double kLargestFixed = 1.0e7;
 
-// The print unit of `amount` as a power of ten: -2 for the hundredth.
-int unitExponent(double amount) {
+bool fixedForm(double amount, AmountForm form) {
   const double size = std::fabs(amount);
-  if (size < kLargestFixed) return -2;
-  return static_cast<int>(std::floor(std::log10(size))) - 4;
+  return form == AmountForm::kFixed || size == 0.0 || (size >= kSmallestFixed && size < kLargestFixed);
+}
+
+// The print unit of `amount` as a power of ten: -2 for the hundredth, that of the fifth significant
+// digit in E form.
+int unitExponent(double amount, AmountForm form) {
+  if (fixedForm(amount, form)) return -2;
+  return static_cast<int>(std::floor(std::log10(std::fabs(amount)))) - 4;
 }
 
 // k print units of 10^exponent, as the nearest double to the decimal figure (so that it reads back
@@ -28,59 +34,83 @@ double units(double k, int exponent) {
   return (exponent < 0 ? k / scale : k * scale) + 0.0;
 }
 
-// The figure on the grid of `amount`'s print unit at or short of it: at or below a least amount
-// (up), at or above a most amount. The search for a figure that passes starts there, since a figure
-// a hair short of the amount may be stored as a float that is not (0.29 as 0.289999992 for an
-// amount of 0.289999992).
-double shortOf(double amount, int exponent, bool up) {
+// The number of print units of 10^exponent in `amount`, unrounded.
+double scaled(double amount, int exponent) {
   const double scale = std::pow(10.0, std::abs(exponent));
-  const double scaled = exponent < 0 ? amount * scale : amount / scale;
-  return units(up ? std::floor(scaled) : std::ceil(scaled), exponent);
+  return exponent < 0 ? amount * scale : amount / scale;
 }
 
-// The amount one print unit further out (up or down) from `shown`, a figure on its grid.
-double nextFigure(double shown, bool up) {
-  const int exponent = unitExponent(shown);
-  const double scale = std::pow(10.0, std::abs(exponent));
-  const double k = std::nearbyint(exponent < 0 ? shown * scale : shown / scale);
-  // Across a change of unit (into or out of the E form, or of a decade within it) the figure lies on
-  // the grid of both: the finer grid of the two holds the coarser one's figures.
+// The first figure to try for `amount`: the figure of its print unit at or short of the nearest
+// float on the side that works (at or above a least amount, at or below a most amount), which the
+// editor stores for it typed as printed. Short of it, since that float may lie a hair beyond a
+// figure that is stored as itself (2.98 as 2.98000002 for a least of 2.98); from there the search goes
+// on outward: 1000000.25 for a least of 1000000.2 (floats lie 0.0625 apart there, and 1000000.20 is
+// stored as 1000000.1875), 15624843.00 for a most of 15624843.75.
+double firstFigure(double amount, AmountForm form, bool up) {
+  const float toward = up ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+  float stored = static_cast<float>(amount);
+  if (up ? stored < amount : stored > amount) stored = std::nextafter(stored, toward);
+  const double from = std::isfinite(stored) ? static_cast<double>(stored) : amount;
+  const int exponent = unitExponent(from, form);
+  const double k = scaled(from, exponent);
+  return units(up ? std::floor(k) : std::ceil(k), exponent);
+}
+
+// The figure one print unit further on (up or down) from `shown`, a figure on its grid. Across a
+// change of unit (into or out of the E form, or a decade within it) the figure lies on the grids of
+// both: the finer grid holds the coarser one's figures.
+double nextFigure(double shown, AmountForm form, bool up) {
+  // Going down from a power of ten the finer grid below it is the one to step on.
+  const int exponent = unitExponent(up ? shown : std::nextafter(shown, 0.0), form);
+  const double k = std::nearbyint(scaled(shown, exponent));
   return units(up ? k + 1.0 : k - 1.0, exponent);
 }
 
-std::optional<double> advised(double amount, const AmountWorks& works, bool up) {
+std::optional<double> advised(double amount, const AmountWorks& works, AmountForm form, bool up) {
   if (!std::isfinite(amount)) return std::nullopt;
-  const AmountWorks stored = [amount, up](double shown) {
-    const double typed = typedValue(shown);
+  const AmountWorks stored = [amount, form, up](double shown) {
+    const double typed = typedValue(shown, form);
     return up ? typed >= amount : typed <= amount;
   };
   const AmountWorks& passes = works ? works : stored;
-  double shown = shortOf(amount, unitExponent(amount), up);
-  for (int step = 0; step <= kAdvisedSteps; ++step) {
+  double shown = firstFigure(amount, form, up);
+  for (int step = 0; step <= kAdvisedSteps && std::isfinite(shown); ++step) {
     if (passes(shown)) return shown;
-    shown = nextFigure(shown, up);
-    if (!std::isfinite(shown)) break;
+    shown = nextFigure(shown, form, up);
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-double printUnit(double amount) { return units(1.0, unitExponent(amount)); }
+double printUnit(double amount, AmountForm form) { return units(1.0, unitExponent(amount, form)); }
 
-std::optional<double> advisedLeast(double least, const AmountWorks& works) { return advised(least, works, true); }
+std::string amountText(double shown, AmountForm form) {
+  if (form == AmountForm::kMessage || !std::isfinite(shown)) return messageValue(shown);
+  const std::string field = fmtF(shown, 0, 2);
+  // A field of width 0 drops the zero before the point: "0.50" reads as the message writes it.
+  if (field.front() == '.') return "0" + field;
+  if (field.rfind("-.", 0) == 0) return "-0" + field.substr(1);
+  return field;
+}
 
-std::optional<double> advisedMost(double most, const AmountWorks& works) { return advised(most, works, false); }
+std::optional<double> advisedLeast(double least, const AmountWorks& works, AmountForm form) {
+  return advised(least, works, form, true);
+}
 
-float typedValue(double shown) {
+std::optional<double> advisedMost(double most, const AmountWorks& works, AmountForm form) {
+  return advised(most, works, form, false);
+}
+
+float typedValue(double shown, AmountForm form) {
   if (!std::isfinite(shown)) return static_cast<float>(shown);
-  return std::strtof(messageValue(shown).c_str(), nullptr);
+  return std::strtof(amountText(shown, form).c_str(), nullptr);
 }
 
 std::string shownBeside(double value, double advised) {
   std::string text = messageValue(value);
   if (!std::isfinite(value) || text != messageValue(advised)) return text;
-  const bool fixed = std::fabs(value) < kLargestFixed && (value == 0.0 || std::fabs(value) >= 0.01);
+  const bool fixed = fixedForm(value, AmountForm::kMessage);
   // messageValue's two decimals, or the four of its E form, and on until the figure tells.
   for (int digits = fixed ? 3 : 5; digits <= 9; ++digits) {
     char buffer[64];

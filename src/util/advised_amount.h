@@ -6,9 +6,11 @@
 // the check itself (its own test, the run's), the amount moves on by one print unit at a time until
 // that check passes at the value as printed.
 //
-// The print unit is that of messageValue: a hundredth below 1.0E7 (tiny amounts included: a least
-// amount of 0.003 is named 0.01), the fifth significant digit in E form from 1.0E7 on. An amount
-// rounded here reads exactly as itself in messageValue, and in a fixed field of two decimals.
+// An amount is printed in one of two forms: as messageValue writes it (AmountForm::kMessage: to
+// the hundredth from 0.01 to below 1.0E7, to the fifth significant digit in E form outside), or in a
+// fixed field of two decimals as the pages and reports print values (AmountForm::kFixed: to the
+// hundredth whatever its size, so that a least amount of 0.003 is named 0.01). An amount rounded here
+// reads exactly as itself in its form.
 //
 // Users: the statics' least water depth at which a column stands (statics/column_stance), the least
 // and most values the data set's findings advise (dataset/value_ranges), the least offset increment
@@ -27,20 +29,31 @@ namespace qv {
 // value for an amount to change a value by.
 using AmountWorks = std::function<bool(double shown)>;
 
-// The unit in which messageValue prints an amount of the size of `amount`.
-double printUnit(double amount);
+enum class AmountForm {
+  kMessage,  // as messageValue writes it
+  kFixed,    // two decimals in a fixed field, never the E form
+};
 
-// The least amount to name for `least`: rounded up to the print unit, then on up by a print unit at
-// a time while `works` (when given) refuses it, within kAdvisedSteps units; nothing when none of
-// them works or `least` is no finite number. Without `works`, the value the editor stores for the
-// printed amount is at least `least`.
+// The unit in which an amount of the size of `amount` is printed in `form`.
+double printUnit(double amount, AmountForm form = AmountForm::kMessage);
+
+// The amount as a message writes it in `form`, without leading blanks: "60.43", "1.5625E+07",
+// "15624843.00".
+std::string amountText(double shown, AmountForm form = AmountForm::kMessage);
+
+// The least amount to name for `least`: the figure of its print unit at or above the float the
+// editor would store for `least` (the figure, typed as printed, is stored as at least `least`), then
+// on up by a print unit at a time until `works` passes it, within kAdvisedSteps units; nothing when
+// none of them passes or `least` is no finite number.
 inline constexpr int kAdvisedSteps = 1000;
-std::optional<double> advisedLeast(double least, const AmountWorks& works = {});
-// The most amount to name for `most`: rounded down, then on down, the mirror of advisedLeast.
-std::optional<double> advisedMost(double most, const AmountWorks& works = {});
+std::optional<double> advisedLeast(double least, const AmountWorks& works = {},
+                                   AmountForm form = AmountForm::kMessage);
+// The most amount to name for `most`: the mirror of advisedLeast, rounded down.
+std::optional<double> advisedMost(double most, const AmountWorks& works = {},
+                                  AmountForm form = AmountForm::kMessage);
 
-// The 4-byte float the editor stores when the user types `shown` as messageValue prints it.
-float typedValue(double shown);
+// The 4-byte float the editor stores when the user types `shown` as it is printed in `form`.
+float typedValue(double shown, AmountForm form = AmountForm::kMessage);
 
 // The value a message shows beside an amount it advises ("from 60.43 meters on (now 60.42 ...)"):
 // as messageValue writes it, or, where that reads as the advised amount, with the further decimals

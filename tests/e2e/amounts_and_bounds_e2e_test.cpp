@@ -1,5 +1,8 @@
-// The amounts a message names, typed back as printed, through the real runner: a least amount it
-// asks for runs, and the figure one print unit short of it is refused again by the same check.
+// The amounts a message names and the bounds the checks hold, through the real runner: a least
+// amount a refusal asks for runs typed as printed, and the figure one print unit short of it is
+// refused again by the same check; a value within a bound that a report's field sets prints in that
+// field, and one beyond is refused naming the bound as it prints; a value the checks take as the
+// bound of what it is runs as that bound through every stage.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,13 +12,19 @@
 #include <functional>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "e2e/e2e_harness.h"
+#include "support/checks.h"
+#include "support/example_data.h"
 #include "support/temp_dir.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 namespace {
+
+using testing_support::contains;
 
 std::filesystem::path casePath(const std::string& name) {
   return std::filesystem::path(QV_SOURCE_DIR) / "tests/e2e/cases" / name;
@@ -105,7 +114,7 @@ DepthRun runAtDepth(float depth, float linkLength) {
 // the print unit and the run's own float arithmetic. With the link as given the closed form's
 // 60.4225 m lies below the run's own edge (60.424 refused, 60.425 runs), which a depth rounded to the
 // nearest hundredth (60.42) missed; with a 36 m link it is 61.7144 m.
-TEST(AdvisedAmountsE2e, TheLeastDepthAColumnStandsAtRunsTypedAsPrinted) {
+TEST(AmountsAndBoundsE2e, TheLeastDepthAColumnStandsAtRunsTypedAsPrinted) {
   for (const float link : {30.0f, 36.0f}) {
     SCOPED_TRACE("link of " + std::to_string(link) + " m");
     const DepthRun given = runAtDepth(60.0f, link);
@@ -125,6 +134,100 @@ TEST(AdvisedAmountsE2e, TheLeastDepthAColumnStandsAtRunsTypedAsPrinted) {
     EXPECT_EQ(refused.least, given.least);
     EXPECT_NE(refused.now, refused.least);
   }
+}
+
+
+// ---- bounds that a report's field sets ----
+
+// The example tanker on its yoke with `edit` made to its data set, run unattended.
+struct ExampleRun {
+  e2e::Run run;
+  std::string statout;  // STATOUT.stxt, where the run wrote it
+  std::vector<std::string> reports;  // the .stxt reports, clock masked, in the order of `kReports`
+};
+const char* const kReports[] = {"STATOUT.stxt", "LOWOUT.stxt", "DYNOUT.stxt", "RANOUT.stxt",
+                                "TANKRAO.stxt", "TANKSUM.stxt", "TANKRAN.stxt"};
+ExampleRun runTanker(const std::function<void(Tpcm&)>& edit) {
+  std::string image = testing_support::example("tanker-yoke");
+  std::memcpy(&TPCM, image.data(), image.size());
+  edit(TPCM);
+  std::memcpy(image.data(), &TPCM, image.size());
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", image);
+  ExampleRun result{folder.runAnalysis(), "", {}};
+  EXPECT_FALSE(result.run.timedOut);
+  if (folder.exists("STATOUT.stxt")) result.statout = folder.readFile("STATOUT.stxt");
+  for (const char* name : kReports)
+    result.reports.push_back(folder.exists(name) ? testing_support::maskClock(folder.readFile(name)) : "");
+  return result;
+}
+
+// A number field of a report that cannot hold its value: asterisks outside the section titles.
+bool starredField(const std::string& report) {
+  std::size_t start = 0;
+  while (start < report.size()) {
+    std::size_t end = report.find('\n', start);
+    if (end == std::string::npos) end = report.size();
+    const std::string line = report.substr(start, end - start);
+    if (line.find('*') != std::string::npos && line.find("SUMMARY") == std::string::npos) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+// The largest horizontal load (page 2, item 2): the statics report prints the loads of its table in
+// F8.2, whose last load lands a little above the largest load. At the bound the refusal names,
+// 99990.00, the example runs and prints every load; the first float beyond it and the loads that
+// printed a last load of 100000.00 as asterisks (99999.94, 99999.99 and 100000.02, four units in the
+// last place beyond 99999.99) are refused naming page 2, item 2 and that bound.
+TEST(AmountsAndBoundsE2e, TheLargestLoadIsOneTheStaticsReportPrints) {
+  const ExampleRun atBound = runTanker([](Tpcm& t) { t.TLOAD = std::strtof("99990.00", nullptr); });
+  EXPECT_EQ(atBound.run.status, 0) << atBound.run.err;
+  ASSERT_FALSE(atBound.statout.empty());
+  EXPECT_FALSE(starredField(atBound.statout));
+  EXPECT_TRUE(contains(atBound.statout, " 99989.99 ") || contains(atBound.statout, " 99990.00 ")) << "the last load";
+
+  for (const float load : {std::nextafter(99990.0f, 1.0e6f), 99999.94f, 99999.99f, 100000.02f}) {
+    SCOPED_TRACE(fmtF(load, 0, 4));
+    const ExampleRun beyond = runTanker([load](Tpcm& t) { t.TLOAD = load; });
+    EXPECT_EQ(beyond.run.status, 1);
+    const std::string text = flat(beyond.run.err);
+    EXPECT_TRUE(contains(text, "Maximum horizontal load on Salm (page 2, item 2) is ")) << text;
+    EXPECT_TRUE(contains(text, "a value from 0.00 to 99990.00 (what the statics report prints)")) << text;
+    EXPECT_TRUE(beyond.statout.empty());
+  }
+}
+
+// An element's volume (page 3, item 3), whose buoyancy the statics report prints in F9.2: the user's
+// discus-buoy riser in 500 ft of water (where no cylinder of the depth's diameter bounds a volume
+// first). 15,625,400 and 15,625,499 ft^3 of water of 64 lb/ft^3 weigh above 1,000,000 kips; they are
+// refused naming the bound in a fixed field, 15624843.00 ft^3 (999,990 kips, at most 999,989.97
+// kips as the statics form it in 4 bytes), which typed as printed is not refused (the riser then
+// stops on another finding: its column does not reach the keel).
+TEST(AmountsAndBoundsE2e, AnElementsVolumeIsOneWhoseBuoyancyTheStaticsReportPrints) {
+  const auto run = [](float volume) {
+    e2e::Folder folder;
+    writeCase(folder, "riser-disc", [volume](Tpcm& t) {
+      t.DEPTH = 500.0f;
+      t.BUOY(1) = volume;
+    });
+    const e2e::Run r = folder.runAnalysis();
+    EXPECT_FALSE(r.timedOut);
+    return flat(r.err);
+  };
+  for (const float volume : {15625400.0f, 15625499.0f, 15624844.0f}) {
+    const std::string text = run(volume);
+    EXPECT_TRUE(contains(text, "Total volume (page 3, element 1, item 3) is " + fmtF(volume, 0, 2) +
+                                   "; the analysis needs a value of at most 15624843.00 (a buoyancy that the statics "
+                                   "report prints)"))
+        << text;
+    EXPECT_FALSE(contains(text, "E+")) << text;
+  }
+  const std::string atBound = run(std::strtof("15624843.00", nullptr));
+  EXPECT_FALSE(contains(atBound, "Total volume")) << atBound;
+  EXPECT_TRUE(contains(atBound, "cannot reach the vessel's attachment")) << atBound;
+  // The bound from the closed form: 999,990 kips over 64 lb/ft^3 is 15,624,843.75 ft^3.
+  EXPECT_LE(15624843.0, 999990.0 * 1000.0 / 64.0);
 }
 
 }  // namespace
