@@ -230,5 +230,32 @@ TEST(AmountsAndBoundsE2e, AnElementsVolumeIsOneWhoseBuoyancyTheStaticsReportPrin
   EXPECT_LE(15624843.0, 999990.0 * 1000.0 / 64.0);
 }
 
+// ---- a value taken as a bound of what it is ----
+
+// The wave spreading index (page 15, item 21) is bounded by 67, where the gamma functions of its
+// normalisation hold. One unit in the last place beyond it (67.0000076), and 67.004997 (shown
+// 67.00), are taken as 67 by the checks, and so by every stage: the example runs with them and
+// writes the reports of 67, byte for byte (the clock masked). 67.01 is refused naming page 15,
+// item 21, before any stage.
+TEST(AmountsAndBoundsE2e, ASpreadingIndexTakenAs67RunsAs67) {
+  const ExampleRun bound = runTanker([](Tpcm& t) { t.COSEXP = 67.0f; });
+  ASSERT_EQ(bound.run.status, 0) << bound.run.err;
+  for (const float index : {std::nextafter(67.0f, 100.0f), 67.004997f}) {
+    SCOPED_TRACE(fmtF(index, 0, 7));
+    const ExampleRun taken = runTanker([index](Tpcm& t) { t.COSEXP = index; });
+    EXPECT_EQ(taken.run.status, 0) << taken.run.err;
+    for (std::size_t k = 0; k < bound.reports.size(); ++k) {
+      EXPECT_FALSE(bound.reports[k].empty()) << kReports[k];
+      EXPECT_TRUE(taken.reports[k] == bound.reports[k]) << kReports[k];
+    }
+  }
+  const ExampleRun beyond = runTanker([](Tpcm& t) { t.COSEXP = 67.01f; });
+  EXPECT_EQ(beyond.run.status, 1);
+  EXPECT_TRUE(contains(flat(beyond.run.err),
+                       "Wave spreading index (page 15, item 21) is 67.01; the analysis needs a value from 0.00 to "
+                       "67.00."))
+      << beyond.run.err;
+}
+
 }  // namespace
 }  // namespace qv
