@@ -946,6 +946,39 @@ TEST_F(ValueRanges, EveryPrintedBoundIsTheLargestFigureThatPrints) {
   }
 }
 
+// A default swell's peak lies on the regular wave periods: its grid position, which the spectrum
+// centres its Gaussian on, from 1 to below the count plus 1. On a grid whose periods are no exact
+// floats (3.3 s by 0.7 s) the refusal names the first figure the check takes and the first above
+// it that it refuses, each typed as printed: the figure a hundredth inside either end is taken,
+// one a hundredth outside refused, and the spectrum's position agrees.
+TEST_F(ValueRanges, TheDefaultSwellsPeakNamesTheEndsItsSpectrumKeeps) {
+  const auto at = [](float peak) {
+    analysedTanker();
+    TPCM.WAVTYP = kSpectrumDefaultSwell;
+    TPCM.NWP = 10;
+    for (int k = 1; k <= 10; ++k) TPCM.T(k) = 3.3f + 0.7f * static_cast<float>(k - 1);
+    TPCM.SIGPD(1) = peak;
+    return findingOf("Spectrum peak period");
+  };
+  const std::optional<RunFinding> refused = at(100.0f);
+  ASSERT_TRUE(refused);
+  const std::string text = allLines(*refused);
+  const std::vector<double> figures = figuresIn(text.substr(text.find("from ")));
+  ASSERT_GE(figures.size(), 2u) << text;
+  const double first = figures[0], last = figures[1];
+  // The ends lie half a step (0.35 s) outside the first and last periods, 3.3 and 9.6 s.
+  EXPECT_NEAR(first, 2.95, 0.011) << text;
+  EXPECT_NEAR(last, 9.95, 0.011) << text;
+  const auto typed = [](double shown) { return std::strtof(messageValue(shown).c_str(), nullptr); };
+  EXPECT_FALSE(at(typed(first))) << messageValue(first);
+  EXPECT_TRUE(at(typed(first - 0.01))) << messageValue(first - 0.01);
+  EXPECT_FALSE(at(typed(last - 0.01))) << messageValue(last - 0.01);
+  EXPECT_TRUE(at(typed(last))) << messageValue(last);
+  at(typed(first));
+  EXPECT_GE(swellGridPosition(typed(first)), 1.0f);
+  EXPECT_LT(swellGridPosition(typed(first - 0.01)), 1.0f);
+}
+
 // Every finding, warnings too, its kind first: "[fatal] <first line>" then its other lines.
 std::vector<std::string> allFindingLines() {
   std::vector<RunFinding> findings;
