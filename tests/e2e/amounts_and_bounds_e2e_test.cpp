@@ -45,20 +45,7 @@ void writeCase(const e2e::Folder& folder, const std::string& name, const std::fu
   }
 }
 
-// The run's messages on standard error, their lines joined, the indents taken out.
-std::string flat(const std::string& message) {
-  std::string text;
-  std::size_t start = 0;
-  while (start < message.size()) {
-    std::size_t end = message.find('\n', start);
-    if (end == std::string::npos) end = message.size();
-    std::string line = message.substr(start, end - start);
-    const std::size_t first = line.find_first_not_of(' ');
-    text += (text.empty() ? "" : " ") + (first == std::string::npos ? std::string() : line.substr(first));
-    start = end + 1;
-  }
-  return text;
-}
+using testing_support::flatMessage;
 
 // The figure after `label` in `text`, as printed ("" where there is none).
 std::string figureAfter(const std::string& text, const std::string& label) {
@@ -104,7 +91,7 @@ DepthRun runAtDepth(float depth, float linkLength) {
   });
   const e2e::Run run = folder.runAnalysis();
   EXPECT_FALSE(run.timedOut);
-  const std::string text = flat(run.err);
+  const std::string text = flatMessage(run.err);
   return {run.status, figureAfter(text, "the column stands from a water depth of "), figureAfter(text, "(now ")};
 }
 
@@ -191,7 +178,7 @@ TEST(AmountsAndBoundsE2e, TheLargestLoadIsOneTheStaticsReportPrints) {
     SCOPED_TRACE(fmtF(load, 0, 4));
     const ExampleRun beyond = runTanker([load](Tpcm& t) { t.TLOAD = load; });
     EXPECT_EQ(beyond.run.status, 1);
-    const std::string text = flat(beyond.run.err);
+    const std::string text = flatMessage(beyond.run.err);
     EXPECT_TRUE(contains(text, "Maximum horizontal load on Salm (page 2, item 2) is ")) << text;
     EXPECT_TRUE(contains(text, "a value from 0.00 to 99990.00 (what the statics report prints)")) << text;
     EXPECT_TRUE(beyond.statout.empty());
@@ -213,7 +200,7 @@ TEST(AmountsAndBoundsE2e, AnElementsVolumeIsOneWhoseBuoyancyTheStaticsReportPrin
     });
     const e2e::Run r = folder.runAnalysis();
     EXPECT_FALSE(r.timedOut);
-    return flat(r.err);
+    return flatMessage(r.err);
   };
   for (const float volume : {15625400.0f, 15625499.0f, 15624844.0f}) {
     const std::string text = run(volume);
@@ -251,7 +238,7 @@ TEST(AmountsAndBoundsE2e, ASpreadingIndexTakenAs67RunsAs67) {
   }
   const ExampleRun beyond = runTanker([](Tpcm& t) { t.COSEXP = 67.01f; });
   EXPECT_EQ(beyond.run.status, 1);
-  EXPECT_TRUE(contains(flat(beyond.run.err),
+  EXPECT_TRUE(contains(flatMessage(beyond.run.err),
                        "Wave spreading index (page 15, item 21) is 67.01; the analysis needs a value from 0.00 to "
                        "67.00."))
       << beyond.run.err;

@@ -126,19 +126,7 @@ std::string userCase(const std::string& name, const std::function<void(Tpcm&)>& 
 }
 
 // The run's finding on standard error, its lines joined, the indents taken out.
-std::string flat(const std::string& message) {
-  std::string text;
-  std::size_t start = 0;
-  while (start < message.size()) {
-    std::size_t end = message.find('\n', start);
-    if (end == std::string::npos) end = message.size();
-    std::string line = message.substr(start, end - start);
-    if (line.rfind("     ", 0) == 0) line = line.substr(5);
-    text += (text.empty() ? "" : " ") + line;
-    start = end + 1;
-  }
-  return text;
-}
+std::string flat(const std::string& message) { return testing_support::flatMessage(message); }
 
 // The number after `label` in a finding made flat.
 double after(const std::string& text, const std::string& label) {
