@@ -12,10 +12,11 @@
 // hundredth whatever its size, so that a least amount of 0.003 is named 0.01). An amount rounded here
 // reads exactly as itself in its form.
 //
-// Users: the statics' least water depth at which a column stands (statics/column_stance), the least
-// and most values the data set's findings advise (dataset/value_ranges), the least offset increment
-// of the statics report (statics/stprt); the buoyant riser's remedies round their lengthenings,
-// raises and lowerings the same way.
+// Users: the statics' least water depth at which a column stands and the depth shown beside it
+// (statics/column_stance, statics/data_lines), the ends of ranges and the least and most values the
+// data set's findings name (dataset/value_ranges), the least offset increment of the statics report
+// (statics/stprt). A change by an amount (a lengthening, a raise of a volume) passes `works` the
+// changed data set's check, and names a volume in the fixed form its page prints.
 #pragma once
 
 #include <functional>
