@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "numlib/wavenumber.h"
+#include "util/advised_amount.h"
 #include "util/flowing_lines.h"
 #include "util/fortran_format.h"
 #include "util/packed_flags.h"
@@ -118,20 +121,46 @@ float length(float metres) { return metric() ? metres : metres * kFeetPerMetre; 
 
 bool sound(float reference) { return std::isfinite(reference) && reference > 0.0f; }
 
+// The ends of a range as a refusal names them: the last value the comparison takes as that end,
+// rounded inward to the figure a message prints (util/advised_amount), so that the end typed as
+// printed passes and every figure beyond it fails.
+float largestTaken(float high);
+float smallestTaken(float low);
+std::string mostText(float high) {
+  const std::optional<double> most = advisedMost(largestTaken(high));
+  return most ? amountText(*most) : messageValue(high);
+}
+std::string leastText(float low) {
+  const std::optional<double> least = advisedLeast(smallestTaken(low));
+  return least ? amountText(*least) : messageValue(low);
+}
+
 std::string within(float x, float low, float high, std::string_view of = {}) {
   if (withinBounds(x, low, high)) return {};
-  std::string text = "a value from " + messageValue(low) + " to " + messageValue(high);
+  std::string text = "a value from " + leastText(low) + " to " + mostText(high);
   if (!of.empty()) text += " (" + std::string(of) + ")";
   return text;
 }
 // At most `limit`, another value of the data set named by `of`; nothing while that value is unsound.
 std::string notAbove(float x, float limit, std::string_view of) {
   if (!sound(limit) || !aboveBound(x, limit)) return {};
-  return "a value of at most " + messageValue(limit) + " (" + std::string(of) + ")";
+  return "a value of at most " + mostText(limit) + " (" + std::string(of) + ")";
 }
 std::string magnitudeNotAbove(float x, float limit, std::string_view of) {
   if (!sound(limit) || !aboveBound(std::fabs(x), limit)) return {};
-  return "a value from " + messageValue(-limit) + " to " + messageValue(limit) + " (" + std::string(of) + ")";
+  return "a value from " + leastText(-limit) + " to " + mostText(limit) + " (" + std::string(of) + ")";
+}
+// Within `low`, a bound of what the value is, and the figure `printed` of a report's field, named as
+// the field prints it; `of` says what the range is.
+std::string withinPrinted(float x, float low, double printed, std::string_view of) {
+  if (!belowBound(x, low) && !abovePrintedBound(x, printed)) return {};
+  return "a value from " + leastText(low) + " to " + amountText(printed, AmountForm::kFixed) + " (" + std::string(of) +
+         ")";
+}
+// At most the figure `printed` of a report's field.
+std::string notAbovePrinted(float x, double printed, std::string_view of) {
+  if (!abovePrintedBound(x, printed)) return {};
+  return "a value of at most " + amountText(printed, AmountForm::kFixed) + " (" + std::string(of) + ")";
 }
 
 // The site.
@@ -180,16 +209,32 @@ std::string columnElement(float x, int k) {
   if (attachmentElement(k)) return unitsKnown() ? within(x, 0.0f, length(1000.0f), "twice the longest ship built") : "";
   return notAbove(x, 2.0f * depth(), "twice the water depth, page 1, item 4");
 }
+// The statics report prints element weights and buoyancies in F9.2, below 1,000,000, and horizontal
+// loads in F8.2, below 100,000. The loads of its table follow from the largest load (page 2, item 2)
+// in steps, and its last one lands a little above it (99999.91 for 99999.90); a buoyancy is the
+// element's volume times the water's density, rounded in 4 bytes. Ten units inside the field hold
+// every such rounding.
+constexpr double kLargestPrintedWeight = 999990.0;
+constexpr double kLargestPrintedLoad = 99990.0;
 // A member wider than the water is deep is no column: its volume is at most that of a cylinder of
-// the element's length and the water depth's diameter. The statics report prints its buoyancy, the
-// weight of that volume of water, below 1,000,000 (F9.2).
-constexpr float kLargestPrintedWeight = 999999.99f;
+// the element's length and the water depth's diameter. And its buoyancy, the weight of that volume
+// of water, is one the statics report prints: the largest volume, in hundredths, whose buoyancy as
+// the statics form it (the volume times the density over 1000, in 4 bytes) is at most
+// kLargestPrintedWeight.
 std::string elementVolume(float x, int k) {
   const float d = depth();
   const std::string cylinder = notAbove(x, 0.25f * kPi * d * d * elementLength(k),
                                         "a cylinder of the element's length and the water depth's diameter");
   if (!cylinder.empty() || !sound(TPCM.DWATR)) return cylinder;
-  return notAbove(x, kLargestPrintedWeight * 1000.0f / TPCM.DWATR, "a buoyancy that the statics report prints");
+  const float perVolume = TPCM.DWATR / 1000.0f;
+  const std::optional<double> largest = advisedMost(
+      kLargestPrintedWeight / perVolume,
+      [perVolume](double shown) {
+        return typedValue(shown, AmountForm::kFixed) * perVolume <= static_cast<float>(kLargestPrintedWeight);
+      },
+      AmountForm::kFixed);
+  if (!largest) return {};
+  return notAbovePrinted(x, *largest, "a buoyancy that the statics report prints");
 }
 // Measured from the element's lower end, a centre lies within the element.
 std::string withinElement(float x, int k) {
@@ -209,12 +254,12 @@ std::string waterplaneArea(float x, int) {
   const float d = depth();
   return notAbove(x, 0.25f * kPi * d * d, "a circle of the water depth's diameter");
 }
-// The statics report prints element weights below 1,000,000 (F9.2).
 std::string elementWeight(float x, int) {
-  return within(x, 0.0f, kLargestPrintedWeight, "what the statics report prints");
+  return withinPrinted(x, 0.0f, kLargestPrintedWeight, "what the statics report prints");
 }
-// The statics report prints horizontal loads below 100,000 (F8.2).
-std::string horizontalLoad(float x, int) { return within(x, 0.0f, 99999.99f, "what the statics report prints"); }
+std::string horizontalLoad(float x, int) {
+  return withinPrinted(x, 0.0f, kLargestPrintedLoad, "what the statics report prints");
+}
 // Morison added-mass coefficients of members lie about 1 to 2, drag coefficients about 0.5 to 2;
 // 5 is well beyond any member in waves.
 std::string memberCoefficient(float x, int) { return within(x, 0.0f, 5.0f); }
@@ -260,11 +305,13 @@ std::string hullWaterplane(float x, int k) {
   if (x == 0.0f || !unitsKnown() || !sound(t.DISPL) || !sound(t.DWATR)) return {};
   const float g = metric() ? 9.8f : 32.152f;
   const float omega = kTwoPi / kLongestHeavePeriod;
-  float least = t.DISPL * 1000.0f / t.DWATR * omega * omega / g;
-  // Up to the hundredth the message shows, so that the value it names is accepted.
-  if (least >= 0.01f && least < 1.0e7f) least = std::ceil(least * 100.0f) / 100.0f;
+  // Up to the figure the message shows: the waterplane of a heave period of 999.99 s is the least,
+  // not one a float's rounding below it.
+  const std::optional<double> named = advisedLeast(t.DISPL * 1000.0f / t.DWATR * omega * omega / g);
+  if (!named) return {};
+  const float least = typedValue(*named);
   if (!belowBound(x, least)) return {};
-  return "0 (the hull model's own) or a value of at least " + messageValue(least) +
+  return "0 (the hull model's own) or a value of at least " + leastText(least) +
          " (the waterplane that floats the displacement, page 5, item 1, with a heave period of 999.99 s)";
 }
 // The metacentre lies above the centre of buoyancy (BM = I / V > 0), and above the draft by at most
@@ -358,9 +405,9 @@ std::string yokeHeight(float x, int) {
   const bool belowLow = !lowText.empty() && belowBound(x, low);
   const bool aboveHigh = !highText.empty() && aboveBound(x, high);
   if (!belowLow && !aboveHigh) return {};
-  if (lowText.empty()) return "a value of at most " + messageValue(high) + " (" + highText + ")";
-  if (highText.empty()) return "a value of at least " + messageValue(low) + " (" + lowText + ")";
-  return "a value from " + messageValue(low) + " (" + lowText + ") to " + messageValue(high) + " (" + highText + ")";
+  if (lowText.empty()) return "a value of at most " + mostText(high) + " (" + highText + ")";
+  if (highText.empty()) return "a value of at least " + leastText(low) + " (" + lowText + ")";
+  return "a value from " + leastText(low) + " (" + lowText + ") to " + mostText(high) + " (" + highText + ")";
 }
 
 // The two attachment points of a yoke or a pendular mass at the vessel lie on the vessel. The loads
@@ -385,7 +432,7 @@ std::string attachmentSeparation(float x, int k) {
   const std::string why = "a hundredth of the length of the attachment's member, " + messageValue(member) +
                           " (page 3, item 2): the side loads are its loads times its length over the separation";
   if (x == 0.0f && smallest == 0.0f) return "a separation other than 0 (the yoke's side loads are its loads over it)";
-  return std::string(yokeDynamics ? "a separation" : "0 or a separation") + " of at least " + messageValue(smallest) +
+  return std::string(yokeDynamics ? "a separation" : "0 or a separation") + " of at least " + leastText(smallest) +
          " in size (" + why + ")";
 }
 
@@ -403,7 +450,7 @@ std::string baseInclination(float x, int) { return within(x, -0.5f * kPi, 0.5f *
 
 // Periods of gravity waves and of a vessel's motions: below 0.1 s waves are ripples held by the
 // surface tension; the reports' period fields (F6.2) print below 1,000 s.
-std::string period(float x, int) { return within(x, 0.1f, 999.99f, "seconds"); }
+std::string period(float x, int) { return withinPrinted(x, 0.1f, 999.99, "seconds"); }
 
 // Damping in percent of critical: beyond critical a mode no longer oscillates.
 std::string percentOfCritical(float x, int) { return within(x, 0.0f, 100.0f, "percent of critical"); }
@@ -443,9 +490,13 @@ std::string npdHeight(float x, int) {
   const bool calm = !(t.WNDSPD > 0.0f && std::isfinite(t.WNDSPD));  // its own finding, or no gusts to scale
   const double c = 0.0573 * std::sqrt(1.0 + 1.5 * 0.05139 * (calm ? 0.0 : t.WNDSPD));
   const double lowest = 1.01 * std::exp(-1.0 / c);  // of z / 10 m
-  const double zz = metric() ? 0.1 * x : x / 32.81;
-  if (zz > lowest) return {};
-  return "a height above " + messageValue(lowest * reference) + (metric() ? " meters" : " feet") +
+  const auto above = [&](float z) { return (metric() ? 0.1 * z : z / 32.81) > lowest; };
+  if (above(x)) return {};
+  // The last figure that the spectrum's test refuses as typed: every figure above it passes.
+  const std::optional<double> last =
+      advisedMost(lowest * reference, [&](double shown) { return !above(typedValue(shown)); });
+  return "a height above " + (last ? amountText(*last) : messageValue(lowest * reference)) +
+         (metric() ? " meters" : " feet") +
          ": at and below it the N.P.D. wind profile, the wind at 10 m times 1+C*ln(z/10m) with C = " +
          messageValue(c) + " at the wind speed of item 1, holds almost no wind and the spectrum no gusts";
 }
@@ -458,7 +509,9 @@ std::string inTheWater(float x, int) {
 }
 
 // The storm of the extreme statistics: the low-frequency report prints its hours as F4.1.
-std::string stormHours(float x, int) { return within(x, 0.0f, 99.9f, "hours: what the low-frequency report prints"); }
+std::string stormHours(float x, int) {
+  return withinPrinted(x, 0.0f, 99.9, "hours: what the low-frequency report prints");
+}
 
 // The spectra's shapes. A JONSWAP peak factor of 1 is the Pierson-Moskowitz sea, and measured seas
 // stay far below 20.
@@ -481,13 +534,16 @@ std::string swellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP); }
 std::string secondSwellWidth(float x, int) { return relativeWidthOf(x, TPCM.SWLTYP2); }
 // The Ochi-Hubble shape enters through its gamma function, which holds above 0 up to 34.5.
 std::string ochiShape(float x, int) {
-  return x > 0.0f && !aboveBound(x, 34.5f) ? std::string() : "a value above 0 and at most 34.50";
+  if (x > 0.0f && !aboveBound(x, kLargestOchiLambda)) return {};
+  return "a value above 0 and at most " + mostText(kLargestOchiLambda);
 }
 // The cosine power of the spreading enters through gamma functions of (p + 2) / 2, which hold up
 // to 34.5.
-std::string spreadingIndex(float x, int) { return within(x, 0.0f, 67.0f); }
+std::string spreadingIndex(float x, int) { return within(x, 0.0f, kLargestSpreadingIndex); }
 // Page 15 and its listing print the sector as F8.2; beyond a turn the energy comes from all sides.
-std::string spreadingSector(float x, int) { return within(x, 0.0f, 99999.99f, "degrees: what page 15 prints"); }
+std::string spreadingSector(float x, int) {
+  return withinPrinted(x, 0.0f, 99999.99, "degrees: what page 15 prints");
+}
 
 // ---- The rules ----
 
@@ -535,6 +591,7 @@ struct FloatValue {
   int (*count)();              // elements in use
   bool element = false;        // one value per SALM element (page 3's element page)
   Bound bound = nullptr;       // what it must be beside what it is, once it meets `need`
+  AmountForm shownAs = AmountForm::kMessage;  // how a finding shows it: kFixed where its page does
 };
 
 constexpr FloatValue kFloatValues[] = {
@@ -556,7 +613,7 @@ constexpr FloatValue kFloatValues[] = {
     {"Element length", {3, 2}, Need::kPositive, always, [](int k) { return TPCM.SLEN(k); }, elements, true,
      columnElement},
     {"Total volume", {3, 3}, Need::kNotNegative, always, [](int k) { return TPCM.BUOY(k); }, elements, true,
-     elementVolume},
+     elementVolume, AmountForm::kFixed},
     {"Centroid of volume", {3, 4}, Need::kNumber, always, [](int k) { return TPCM.CBUOY(k); }, elements, true,
      withinElement},
     {"Total dry weight of element", {3, 5}, Need::kNotNegative, always, [](int k) { return TPCM.TMASS(k); },
@@ -991,7 +1048,7 @@ void floatValueFindings(std::vector<RunFinding>& findings) {
       if (need.empty()) continue;
       std::string label(v.label);
       if (n > 1 && !v.element) label += " " + std::to_string(k);
-      addFinding(findings, label, v.where, v.element ? k : 0, messageValue(x), need);
+      addFinding(findings, label, v.where, v.element ? k : 0, amountText(x, v.shownAs), need);
     }
   }
 }
@@ -1042,12 +1099,21 @@ void defaultSwellPeak(std::vector<RunFinding>& findings, bool read, std::int32_t
   if (!read || type != kSpectrumDefaultSwell || !std::isfinite(peak) || !period(peak, 0).empty()) return;
   const int n = periods();
   if (n < 2) return;
+  // The spectrum's own test: the grid position of the peak from 1 to below n + 1.
+  const auto onGrid = [n](float period) {
+    const float position = swellGridPosition(period);
+    return position >= 1.0f && position < static_cast<float>(n + 1);
+  };
+  if (onGrid(peak)) return;
   const float step = TPCM.T(2) - TPCM.T(1);
-  const float first = TPCM.T(1) - 0.5f * step;
-  const float last = TPCM.T(n) + 0.5f * step;
-  if (peak >= first && peak < last) return;
+  // The first figure that the test takes as typed, and the first one above it that it refuses.
+  const std::optional<double> first =
+      advisedLeast(TPCM.T(1) - 0.5f * step, [&](double shown) { return onGrid(typedValue(shown)); });
+  const std::optional<double> last =
+      advisedLeast(TPCM.T(n) + 0.5f * step, [&](double shown) { return !onGrid(typedValue(shown)); });
+  if (!first || !last) return;
   addFinding(findings, label, where, 0, messageValue(peak),
-             "a period on the regular wave periods, from " + messageValue(first) + " to below " + messageValue(last) +
+             "a period on the regular wave periods, from " + amountText(*first) + " to below " + amountText(*last) +
                  " (page 14, item 2)");
 }
 
@@ -1074,7 +1140,7 @@ void vesselSpeedFinding(std::vector<RunFinding>& findings) {
   const float perKnot = metric() ? kMetresPerSecondPerKnot : kFeetPerSecondPerKnot;
   if (!aboveBound(std::fabs(t.TVFWD) / perKnot, limit / perKnot)) return;
   addFinding(findings, "Vessel speed", {6, 9}, 0, messageValue(t.TVFWD / perKnot) + " knots",
-             "a speed from " + messageValue(-limit / perKnot) + " to " + messageValue(limit / perKnot) +
+             "a speed from " + leastText(-limit / perKnot) + " to " + mostText(limit / perKnot) +
                  " knots (a Froude number of 0.5 on the waterline length " + messageValue(waterlineLength()) +
                  ", page 5, item 8)");
 }
@@ -1107,7 +1173,7 @@ void seaSteepness(std::vector<RunFinding>& findings, const std::string& label, c
   const std::string periodText = messageValue(T) + " s (" + whereText(periodAt, 0) + ")";
   if (L > 0.0f && aboveBound(H, kBreakingSteepness * L)) {
     addFinding(findings, label, height, 0, messageValue(H),
-               "a height of at most " + messageValue(kBreakingSteepness * L) + " (a seventh of the wave length " +
+               "a height of at most " + mostText(kBreakingSteepness * L) + " (a seventh of the wave length " +
                    messageValue(L) + " of the peak period " + periodText + " in the water depth: a steeper sea breaks)");
     return;
   }
@@ -1165,7 +1231,7 @@ void regularWaveFindings(std::vector<RunFinding>& findings) {
   const Where where{14, 4};
   if (breaksUpTo >= longest) {
     addFinding(findings, "Wave height or slope", where, 0, messageValue(H),
-               "a height of at most " + messageValue(kBreakingSteepness * longestLength) +
+               "a height of at most " + mostText(kBreakingSteepness * longestLength) +
                    " (a seventh of the wave length " + messageValue(longestLength) + " of the longest period " +
                    messageValue(longest) + " s, page 14, item 2: a higher wave breaks at every period of the grid)");
     return;
@@ -1243,9 +1309,11 @@ void lowdatFindings(std::vector<RunFinding>& findings) {
                       c.UCRANG, c.UCRCFS);
 }
 
-// Whether `x` lies within kBoundUlps units in the last place of `bound` (of its size).
+// Whether `x` lies within kBoundUlps units in the last place of `bound` (of its size); a bound of 0
+// is exact.
 bool roundedBound(float x, float bound) {
   const float size = std::fabs(bound);
+  if (size == 0.0f) return x == 0.0f;
   const double ulp = static_cast<double>(std::nextafter(size, std::numeric_limits<float>::infinity())) - size;
   return std::fabs(static_cast<double>(x) - static_cast<double>(bound)) <= kBoundUlps * ulp;
 }
@@ -1259,6 +1327,40 @@ bool readsAbove(float a, float b) {
   const double sb = shown(b);
   return sa > sb || (sa == sb && !std::signbit(sa) && std::signbit(sb));
 }
+
+// The float `n` units in the last place above `x` (below for a negative `n`), stepping across 0.
+float ulpsAbove(float x, std::int64_t n) {
+  std::int32_t bits = 0;
+  std::memcpy(&bits, &x, 4);
+  // Floats in the order of integers: the negative ones mirrored below 0.
+  const std::int64_t ordered = bits < 0 ? std::int64_t{INT32_MIN} - bits : bits;
+  const std::int64_t moved = ordered + n;
+  const auto back = static_cast<std::int32_t>(moved < 0 ? std::int64_t{INT32_MIN} - moved : moved);
+  float y = 0.0f;
+  std::memcpy(&y, &back, 4);
+  return y;
+}
+
+float largestTaken(float high) {
+  if (!std::isfinite(high)) return high;
+  // Taken at `inside` units above, beyond at `beyond`: doubled until beyond, then halved between.
+  std::int64_t inside = 0;
+  std::int64_t beyond = 1;
+  while (!aboveBound(ulpsAbove(high, beyond), high)) {
+    inside = beyond;
+    beyond *= 2;
+  }
+  while (beyond - inside > 1) {
+    const std::int64_t middle = inside + (beyond - inside) / 2;
+    (aboveBound(ulpsAbove(high, middle), high) ? beyond : inside) = middle;
+  }
+  return ulpsAbove(high, inside);
+}
+
+float smallestTaken(float low) { return -largestTaken(-low); }
+
+// A value's two decimals in a fixed field, read back.
+double shownFixed(float x) { return std::strtod(fmtF(x, 0, 2).c_str(), nullptr); }
 
 }  // namespace
 
@@ -1275,6 +1377,26 @@ bool belowBound(float x, float low) {
 }
 
 bool withinBounds(float x, float low, float high) { return !belowBound(x, low) && !aboveBound(x, high); }
+
+float takenAsBound(float x, float low, float high) {
+  if (x > high && !aboveBound(x, high)) return high;
+  if (x < low && !belowBound(x, low)) return low;
+  return x;
+}
+
+bool abovePrintedBound(float x, double printed) {
+  if (std::isnan(x)) return true;
+  return static_cast<double>(x) > printed && (!std::isfinite(x) || shownFixed(x) > printed);
+}
+
+float runSpreadingIndex() { return takenAsBound(TPCM.COSEXP, 0.0f, kLargestSpreadingIndex); }
+
+float runOchiLambda(int j) { return takenAsBound(TPCM.OCHI_LAMBDA(j), 0.0f, kLargestOchiLambda); }
+
+float swellGridPosition(float period) {
+  const Tpcm& t = TPCM;
+  return (period - t.T(1)) / (t.T(2) - t.T(1)) + 1.5f;
+}
 
 void valueRangeFindings(std::vector<RunFinding>& findings) {
   floatValueFindings(findings);

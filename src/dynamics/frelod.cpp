@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dataset/tpcm.h"
+#include "dataset/value_ranges.h"
 #include "dynamics/dyncom.h"
 #include "dynamics/dynout.h"
 #include "dynamics/dynslm.h"
@@ -512,7 +513,8 @@ void directionalShares() {
     // cos^2 h E + sin^2 h (1 - E), the spreading being even in theta; a narrow spreading (E near 1)
     // gives the long-crested sea's cos^2 h. The ratio is taken in its closed form, not as a ratio of
     // gamma functions, which overflow in 4 bytes for the largest indices the data set admits.
-    const float E = (t.COSEXP + 1.0f) / (t.COSEXP + 2.0f);
+    const float p = runSpreadingIndex();
+    const float E = (p + 1.0f) / (p + 2.0f);
     o.XWVFAC = seaInLine * E + (1.0f - seaInLine) * (1.0f - E);
   } else {
     o.XWVFAC = seaInLine;

@@ -95,6 +95,8 @@ bool riserFloats(std::int32_t attachment) {
   return attachment == kBuoyantRiser && SOLVE.IPERCN >= 1 && SOLVE.IPERCN <= SOLVE.NCON;
 }
 
+float surfaceAboveLowestJoint(float depth) { return TPCM.IFREE(1) == 0 ? depth - SOLVE.ANCHT : depth; }
+
 float DELX_SLM(std::int32_t I, std::int32_t J) { return SOLVE.CNLEN(I) * SINPHI(SOLVE.COTANP(J, I)); }
 
 float XCOORD(std::int32_t N, std::int32_t J) {

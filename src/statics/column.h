@@ -40,6 +40,11 @@ float COTANB(float C);
 // the vessel's keel, is held like any other top.
 bool riserFloats(std::int32_t attachment);
 
+// The height of the water's surface above the column's lowest free joint in water `depth` deep: the
+// depth less the frozen base's height ANCHT when the column stands on a base (DEFF of SOLVE for the
+// data set's depth; the stance check asks it of a depth a user might type).
+float surfaceAboveLowestJoint(float depth);
+
 // Column shape at table point ITABLE for cotangent X of member 1: sets COTANP(ITABLE, 2..NCON) and
 // returns the height of the column top above YOKBOT (for a floating riser, the riser's vertical
 // balance TOPLD). The piercing member's inner search failing ends the run (" ++> ITERATION OVERFLOW

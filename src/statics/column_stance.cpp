@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "statics/column.h"
 #include "statics/data_lines.h"
 #include "statics/solve.h"
+#include "util/advised_amount.h"
 #include "util/fatal.h"
 #include "util/flowing_lines.h"
 
@@ -100,6 +102,19 @@ float standingSurface(std::int32_t closing) {
   return hi;
 }
 
+// The least water depth, as the message names it, from which every member stands as placed: the
+// surface found by standingSurface, rounded up to the print unit and on until the run's own test
+// passes at the depth the editor stores when the figure is typed; nothing where no deeper surface
+// makes them stand.
+std::optional<double> leastStandingDepth(std::int32_t closing) {
+  const float surface = standingSurface(closing);
+  if (!(surface > 0.0f)) return std::nullopt;
+  const auto stands = [closing](double shown) {
+    return leastRighting(closing, surfaceAboveLowestJoint(typedValue(shown))) > 0.0f;
+  };
+  return advisedLeast(static_cast<double>(TPCM.DEPTH) + surface - SOLVE.DEFF, stands);
+}
+
 // "member 2 (element 3) stands straight up with 4.00 meters of it under water, pushed down at its top
 // by 100.00 metric tons; it weighs 500.00 metric tons, its buoyancy there is 260.79 metric tons"
 std::vector<std::string> memberLines(std::int32_t I, std::int32_t closing) {
@@ -138,10 +153,10 @@ void checkColumnStands(std::int32_t closing) {
                   "A member standing straight up (or hanging straight down) whose weight and the load on its top "
                   "turn it over more than its buoyancy and that load right it falls over under the least horizontal "
                   "load: no load-offset table starts from this shape.");
-  if (const float surface = standingSurface(closing); surface > 0.0f) {
+  if (const std::optional<double> depth = leastStandingDepth(closing)) {
     addFlowingLines(lines, "     ",
-                    "As placed, the column stands from a water depth of " + lengthText(t.DEPTH + surface - s.DEFF) +
-                        " on (now " + lengthText(t.DEPTH) +
+                    "As placed, the column stands from a water depth of " + lengthText(static_cast<float>(*depth)) +
+                        " on (now " + lengthBeside(t.DEPTH, *depth) +
                         ", page 1, item 4); or change the element lengths, volumes or weights (page 3, items 2, 3 "
                         "and 5).");
   } else {

@@ -2,6 +2,7 @@
 
 #include "dataset/tpcm.h"
 #include "statics/solve.h"
+#include "util/advised_amount.h"
 #include "util/captions.h"
 #include "util/flowing_lines.h"
 #include "util/fortran_format.h"
@@ -28,6 +29,9 @@ std::string listed(int n, Text text) {
 
 std::string forceText(float value) { return messageValue(value) + label(TPCM.NUNTS); }
 std::string lengthText(float value) { return messageValue(value) + label(unitCode(7, TPCM.NUNTS)); }
+std::string lengthBeside(float value, double advised) {
+  return shownBeside(value, advised) + label(unitCode(7, TPCM.NUNTS));
+}
 std::string fixedText(float value, int decimals) {
   const std::string field = fmtF(value, 24, decimals);
   return field.substr(field.find_first_not_of(' '));

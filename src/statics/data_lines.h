@@ -14,6 +14,9 @@ namespace qv {
 // " meters"), the value as messageValue writes it: "600.00 metric tons".
 std::string forceText(float value);
 std::string lengthText(float value);
+// A length shown beside the length `advised` that a message asks for, with its unit label: as
+// lengthText writes it, or with the further decimals that tell it from `advised` (shownBeside).
+std::string lengthBeside(float value, double advised);
 // A value in fixed-point form with `decimals` decimals, without leading blanks: "0.1000".
 std::string fixedText(float value, int decimals);
 // An angle in degrees with two decimals and " deg": "42.73 deg".

@@ -1,6 +1,7 @@
 #include "statics/stprt.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/solve.h"
+#include "util/advised_amount.h"
 #include "util/console_io.h"
 #include "util/farray.h"
 #include "util/fatal.h"
@@ -123,16 +125,20 @@ void writeLoadState(float offsetShown, float H, const Arr<float, kMaxMembers>& a
   writeRecord(u, "");
 }
 
-// Number of load states of a pass: the table points, or the offset steps over the table's range.
-std::int32_t loadStates(Pass pass) {
+// Number of offset states over the table's range at the offset increment `increment`.
+std::int32_t offsetStates(float increment) {
   const Tpcm& t = TPCM;
-  if (pass == Pass::kTablePoints) return t.NUMTAB;
-  const float steps = (EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1)) / t.OFFINC;
+  const float steps = (EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1)) / increment;
   // Truncated; a count beyond the integer range (an offset step far too small) is held inside it.
   constexpr float kLargest = 2.0E9f;
   if (std::isnan(steps) || steps <= -kLargest) return 0;
   if (steps >= kLargest) return static_cast<std::int32_t>(kLargest);
   return static_cast<std::int32_t>(steps) + 1;
+}
+
+// Number of load states of a pass: the table points, or the offset steps over the table's range.
+std::int32_t loadStates(Pass pass) {
+  return pass == Pass::kTablePoints ? TPCM.NUMTAB : offsetStates(TPCM.OFFINC);
 }
 
 // The offset pass shows a state at every OFFINC over the range of the load-offset table: no more
@@ -151,8 +157,11 @@ void requireOffsetStep() {
                       messageValue(t.OFFINC) + unit + ", gives " + std::to_string(states) +
                       " offset states over the table's " + messageValue(range) + unit + "; at most " +
                       std::to_string(kMaxTablePoints) + " are reported.");
-  lines.push_back("     Use an increment of at least " + messageValue(range / static_cast<float>(kMaxTablePoints - 1)) +
-                  unit + ".");
+  // The least increment that gives no more states, typed as the message prints it.
+  const std::optional<double> least =
+      advisedLeast(range / static_cast<float>(kMaxTablePoints - 1),
+                   [](double shown) { return offsetStates(typedValue(shown)) <= kMaxTablePoints; });
+  if (least) lines.push_back("     Use an increment of at least " + amountText(*least) + unit + ".");
   fatalStop("STPRT", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }
 

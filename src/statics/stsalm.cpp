@@ -262,7 +262,7 @@ void groupMembers(float G) {
 void netWeights() {
   Tpcm& t = TPCM;
   Solve& s = SOLVE;
-  s.DEFF = t.IFREE(1) == 0 ? t.DEPTH - s.ANCHT : t.DEPTH;
+  s.DEFF = surfaceAboveLowestJoint(t.DEPTH);
   s.YOKBOT = s.DEFF + t.YOKEHT;
   t.LPERCN = s.IPERCN == 0 ? 0 : 1;
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dataset/tpcm.h"
+#include "dataset/value_ranges.h"
 #include "hull/himem.h"
 #include "numlib/circle_constants.h"
 #include "numlib/quadrature.h"
@@ -197,7 +198,7 @@ float spreadingTerm(int dir) {
   float simpson = 0.0f;
   SEIVE(dir, 1, d.NA + 1, simpson);
   const float angle = static_cast<float>(offset) * wc.DA * 180.0f / d.ANGSEC;
-  return simpson * std::pow(std::fabs(std::cos(angle)), d.COSEXP);
+  return simpson * std::pow(std::fabs(std::cos(angle)), runSpreadingIndex());
 }
 
 float spreadingWeight(int dir) { return WAVCOM.ANGNRM * spreadingTerm(dir); }

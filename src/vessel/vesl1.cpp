@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dataset/tpcm.h"
+#include "dataset/value_ranges.h"
 #include "hull/himem.h"
 #include "hull/hull_model.h"
 #include "numlib/circle_constants.h"
@@ -263,10 +264,10 @@ float COSPWR(float X, float COSEXP) {
 
 Spreading spreadingNormalisation() {
   const Tpcm& d = TPCM;
-  if (d.ANGSEC <= 360.0f) return {d.ANGSEC, FACTRI(d.COSEXP, d.EDUNIT, kKeyboardUnit)};
+  const float cosexp = runSpreadingIndex();
+  if (d.ANGSEC <= 360.0f) return {d.ANGSEC, FACTRI(cosexp, d.EDUNIT, kKeyboardUnit)};
 
   // A sector wider than the circle: the cosine power over the part of the half circle it maps onto.
-  const float cosexp = d.COSEXP;
   const auto integrand = [cosexp](float x) { return COSPWR(x, cosexp); };
   const float upper = 565.4867f / d.ANGSEC;
   // The data of the integral, for a stop.

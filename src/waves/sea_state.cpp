@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dataset/tpcm.h"
+#include "dataset/value_ranges.h"
 #include "numlib/circle_constants.h"
 #include "numlib/wavenumber.h"
 #include "waves/spectral_integration.h"
@@ -80,7 +81,7 @@ float significantHeight(const float* PSD) {
 std::int32_t swellGridIndex(int swell) {
   const Tpcm& t = TPCM;
   const float period = swell == 2 ? t.SWELPD2 : t.SWELPD;
-  const float index = (period - t.T(1)) / (t.T(2) - t.T(1)) + 1.5f;
+  const float index = swellGridPosition(period);
   return std::fabs(index) < kFarOffGrid ? static_cast<std::int32_t>(index) : 0;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dataset/tpcm.h"
+#include "dataset/value_ranges.h"
 #include "numlib/circle_constants.h"
 #include "numlib/roots.h"
 #include "numlib/special_functions.h"
@@ -234,7 +235,7 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
   for (int j = 1; j <= count; ++j) {
     float gammaValue = 0.0f;
     std::int32_t IER = 0;
-    GAMMA(TPCM.OCHI_LAMBDA(j), gammaValue, IER);
+    GAMMA(runOchiLambda(j), gammaValue, IER);
     if (IER != 0) {
       std::vector<std::string> lines{" ++> Gamma function error in WVSPEC"};
       addFlowingLines(lines, "     ",
@@ -248,7 +249,7 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
     const float w = WAVCOM.W(i);
     float sum = 0.0f;
     for (int j = 1; j <= count; ++j) {
-      const float lambda = TPCM.OCHI_LAMBDA(j);
+      const float lambda = runOchiLambda(j);
       const float r = w / (kTwoPi / TPCM.SIGPD(j));
       const float r2 = r * r;
       const float u = (lambda + 0.25f) / (r2 * r2);
@@ -265,7 +266,7 @@ void ochiHubble(float* PSD, int n, const SystemShape& shape) {
 void defaultSwell(float* PSD, float HS, float TP, const SystemShape& shape, int n) {
   const float sigma = shape.width;
   // INT(x + 1.5) of the period offset: the nearest grid period, the longer one at a tie.
-  const float position = (TP - WAVCOM.TS) / WAVCOM.DT + 1.5f;
+  const float position = swellGridPosition(TP);
   if (!(position >= 1.0f && position < static_cast<float>(n + 1))) {
     std::vector<std::string> lines{" ++> SWELL OUTSIDE WAVE PERIOD RANGE"};
     for (std::string& line : swellOffTheGridLines(TP, 1, shape.index)) lines.push_back(std::move(line));

@@ -8,6 +8,8 @@
 
 #include <bit>
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -300,14 +302,16 @@ bool readsBeyond(const std::string& value, const std::string& bound, float outwa
   return outward > 0.0f ? v > b : v < b;
 }
 
-// The comparison itself: a value a few units in the last place of a 4-byte float from its bound,
-// or one that reads as the bound in a message (two decimals, five digits in E form), is the bound;
-// one print unit beyond is beyond; what is no number is beyond every bound.
+// The comparison of a bound of what a value is: a value within kBoundUlps units in the last place of
+// a 4-byte float from its bound, or one that reads as the bound in a message (two decimals, five
+// digits in E form), is the bound; below about 10,000 one print unit beyond is beyond, above it
+// kBoundUlps + 1 units; 0 is exact; what is no number is beyond every bound.
+float ulpsFrom(float x, int n) {
+  for (int k = 0; k < n; ++k) x = std::nextafter(x, kInfinity);
+  return x;
+}
+
 TEST(BoundComparison, TheBoundRoundedIsTheBound) {
-  const auto ulpsFrom = [](float x, int n) {
-    for (int k = 0; k < n; ++k) x = std::nextafter(x, kInfinity);
-    return x;
-  };
   struct Case {
     float x, bound;
     bool above;  // aboveBound(x, bound)
@@ -317,7 +321,9 @@ TEST(BoundComparison, TheBoundRoundedIsTheBound) {
       {ulpsFrom(100.0f, 1), 100.0f, false},  // 100 + 2^-17, a quotient of two equal values rounded
       {100.004f, 100.0f, false},             // reads 100.00
       {100.01f, 100.0f, true},
-      {ulpsFrom(1.0e6f, kBoundUlps), 1.0e6f, false},  // reads 1000000.25, the bound rounded
+      // Above 2^15 kBoundUlps units exceed a hundredth: 1000000.25 is 1,000,000 rounded, 1000000.3125
+      // the first value beyond.
+      {ulpsFrom(1.0e6f, kBoundUlps), 1.0e6f, false},
       {ulpsFrom(1.0e6f, kBoundUlps + 1), 1.0e6f, true},
       {5.00001e-3f, 5.0e-3f, false},  // 5.0000E-03
       {5.0001e-3f, 5.0e-3f, true},    // 5.0001E-03
@@ -331,13 +337,70 @@ TEST(BoundComparison, TheBoundRoundedIsTheBound) {
     // The same below the negative bound.
     EXPECT_EQ(belowBound(-c.x, -c.bound), c.above) << messageValue(-c.x) << " against " << messageValue(-c.bound);
   }
-  // Below 0 a value reads as negative however small: "-0.00" is below "0.00", and so is 1e-30 below
-  // it; 0 written with its sign is 0.
+  // Below 0 a value reads as negative however small: "-0.00" is below "0.00", and so is the third
+  // float below 0, -4.2039E-45, which the checks of sign refuse too; 0 written with its sign is 0.
   EXPECT_TRUE(belowBound(-0.004f, 0.0f));
   EXPECT_TRUE(belowBound(-1.0e-30f, 0.0f));
+  EXPECT_TRUE(belowBound(-std::nextafter(std::nextafter(std::nextafter(0.0f, 1.0f), 1.0f), 1.0f), 0.0f));
+  EXPECT_TRUE(aboveBound(std::nextafter(0.0f, 1.0f), 0.0f));
   EXPECT_FALSE(belowBound(-0.0f, 0.0f));
   EXPECT_TRUE(withinBounds(ulpsFrom(100.0f, 1), 0.0f, 100.0f));
   EXPECT_FALSE(withinBounds(-kInfinity, 0.0f, 100.0f));
+}
+
+// What the checks take as an end of a range every stage takes as that end: the spreading index one
+// unit in the last place beyond 67, or 67.004997 (shown 67.00), is 67, whose gamma functions hold.
+TEST(BoundComparison, AValueTakenAsTheBoundIsTheBound) {
+  struct Case {
+    float x, low, high, taken;
+  };
+  const Case cases[] = {
+      {ulpsFrom(67.0f, 1), 0.0f, 67.0f, 67.0f},
+      {67.004997f, 0.0f, 67.0f, 67.0f},
+      {67.01f, 0.0f, 67.0f, 67.01f},  // refused by the checks: no stage meets it
+      {66.99f, 0.0f, 67.0f, 66.99f},
+      {-0.0f, 0.0f, 67.0f, -0.0f},
+      {-0.004f, -1.0f, 1.0f, -0.004f},
+      {-1.004f, -1.0f, 1.0f, -1.0f},
+      {ulpsFrom(34.5f, kBoundUlps), 0.0f, 34.5f, 34.5f},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(takenAsBound(c.x, c.low, c.high), c.taken) << messageValue(c.x);
+    EXPECT_EQ(takenAsBound(c.x, c.low, c.high) != c.x, c.x != c.taken);
+  }
+  TPCM = Tpcm{};
+  TPCM.COSEXP = 67.004997f;
+  TPCM.OCHI_LAMBDA(2) = ulpsFrom(kLargestOchiLambda, 1);
+  EXPECT_EQ(runSpreadingIndex(), kLargestSpreadingIndex);
+  EXPECT_EQ(runOchiLambda(2), kLargestOchiLambda);
+  TPCM = Tpcm{};
+}
+
+// A bound that a report's field sets compares exactly in the hundredths of a fixed field: a value is
+// beyond it when its two decimals read beyond the figure.
+TEST(BoundComparison, APrintedBoundIsExactInItsHundredths) {
+  struct Case {
+    float x;
+    double printed;
+    bool above;
+  };
+  const Case cases[] = {
+      {99990.0f, 99990.0, false},
+      {std::nextafter(99990.0f, kInfinity), 99990.0, true},  // 99990.0078: reads 99990.01
+      {99999.99f, 99990.0, true},
+      {999.99f, 999.99, false},
+      {999.994f, 999.99, false},  // prints 999.99 in F6.2
+      {999.996f, 999.99, true},   // prints 1000.00
+      {15624843.0f, 15624843.0, false},
+      {15624844.0f, 15624843.0, true},
+      {1.0e9f, 15624843.0, true},  // in E form it would read 1.0000E+09 all the same
+      {std::numeric_limits<float>::quiet_NaN(), 99990.0, true},
+      {kInfinity, 99990.0, true},
+      {-kInfinity, 99990.0, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(abovePrintedBound(c.x, c.printed), c.above) << fmtF(c.x, 0, 4) << " against " << c.printed;
+  }
 }
 
 // One value of the range table with its bounds in the fixture of analysedTanker (English units, 100
@@ -373,10 +436,34 @@ std::string allLines(const RunFinding& f) {
   return text;
 }
 
+// The figures in `text`, read as numbers.
+std::vector<double> figuresIn(const std::string& text) {
+  std::vector<double> figures;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const bool starts = std::isdigit(static_cast<unsigned char>(text[at])) != 0 &&
+                        (at == 0 || (std::isdigit(static_cast<unsigned char>(text[at - 1])) == 0 && text[at - 1] != '.'));
+    if (!starts) continue;
+    const std::size_t from = at > 0 && text[at - 1] == '-' ? at - 1 : at;
+    char* end = nullptr;
+    figures.push_back(std::strtod(text.c_str() + from, &end));
+    at = static_cast<std::size_t>(end - text.c_str());
+  }
+  return figures;
+}
+
+// The print unit of a figure shown as messageValue shows it: the hundredth, or the fifth digit.
+double printUnitOf(double shown) {
+  const double size = std::fabs(shown);
+  return size == 0.0 || (size >= 0.01 && size < 1.0e7) ? 0.01 : 1.0e-4 * std::pow(10.0, std::floor(std::log10(size)));
+}
+
 // The bound and the nearest floats on either side, and up to kBoundUlps units in the last place
-// beyond it: no finding. One print unit beyond (at least kBoundUlps + 1 units in the last place): a
-// fatal finding that names the bound and shows a value that reads beyond it. And every refusal
-// between the two shows a value that reads beyond the bound.
+// beyond it: no finding. The first value beyond (one print unit beyond, or kBoundUlps + 1 units in
+// the last place where those reach further): a fatal finding that shows a value that reads beyond
+// the end it names. That end (`boundText` where given, else the figure of the finding nearest the
+// bound) lies within the bound's rounding, and typed as printed (a 4-byte float) it raises no
+// finding, while the next figure beyond it (that is stored as another float) does. Every refusal between the bound and one
+// print unit beyond shows a value that reads beyond the end it names.
 void expectBound(const BoundCase& c, float bound, float outward, const std::string& boundText) {
   const std::string side = outward > 0.0f ? "above " : "below ";
   const auto at = [&c](float x) {
@@ -395,35 +482,58 @@ void expectBound(const BoundCase& c, float bound, float outward, const std::stri
     float x = bound;
     for (int k = 0; k <= kBoundUlps; ++k, x = std::nextafter(x, toward)) {
       const std::optional<RunFinding> f = at(x);
-      EXPECT_FALSE(f) << c.named << ": " << k << " units in the last place " << side << boundText << "\n"
+      EXPECT_FALSE(f) << c.named << ": " << k << " units in the last place " << side << messageValue(bound) << "\n"
                       << (f ? allLines(*f) : "");
     }
-    EXPECT_FALSE(at(std::nextafter(bound, -toward))) << c.named << ": just inside " << boundText;
+    EXPECT_FALSE(at(std::nextafter(bound, -toward))) << c.named << ": just inside " << messageValue(bound);
   }
 
   const double shownBound = static_cast<double>(bound) * c.shownPerStored;
-  const double size = std::fabs(shownBound);
-  const double printUnit =
-      size == 0.0 || (size >= 0.01 && size < 1.0e7) ? 0.01 : 1.0e-4 * std::pow(10.0, std::floor(std::log10(size)));
+  const double printUnit = printUnitOf(shownBound);
   float beyond = static_cast<float>((shownBound + outward * printUnit) / c.shownPerStored);
   float fewUlps = bound;
   for (int k = 0; k <= kBoundUlps; ++k) fewUlps = std::nextafter(fewUlps, toward);
   if (outward * (fewUlps - beyond) > 0.0f) beyond = fewUlps;
   const std::optional<RunFinding> refused = at(beyond);
-  ASSERT_TRUE(refused) << c.named << ": one print unit " << side << boundText;
-  EXPECT_TRUE(contains(allLines(*refused), boundText)) << c.named << ": " << boundText << "\n" << allLines(*refused);
-  EXPECT_TRUE(readsBeyond(shownValue(*refused), boundText, outward)) << allLines(*refused);
+  ASSERT_TRUE(refused) << c.named << ": the first value " << side << messageValue(bound);
+  const std::string lines = allLines(*refused);
+  const std::string need = lines.substr(lines.find("needs"));
+  std::string endText = boundText;
+  if (endText.empty()) {
+    double nearest = kNone;
+    for (const double figure : figuresIn(need))
+      if (std::isnan(nearest) || std::fabs(figure - shownBound) < std::fabs(nearest - shownBound)) nearest = figure;
+    endText = messageValue(nearest);
+  }
+  EXPECT_TRUE(contains(need, endText)) << c.named << ": " << endText << "\n" << lines;
+  EXPECT_TRUE(readsBeyond(shownValue(*refused), endText, outward)) << lines;
+  const double end = readAs(endText);
+  // The end named is the bound within its rounding: a float's, or the half print unit of a message.
+  const double rounding = std::max(printUnit / 2.0, kBoundUlps * std::fabs(static_cast<double>(fewUlps) - bound) /
+                                                        (kBoundUlps + 1) * c.shownPerStored);
+  EXPECT_LE(std::fabs(end - shownBound), rounding + printUnit) << c.named << ": " << endText;
+  const auto typed = [&c](double shown) {
+    return static_cast<float>(std::strtof(messageValue(shown).c_str(), nullptr) / c.shownPerStored);
+  };
+  const std::optional<RunFinding> atEnd = at(typed(end));
+  EXPECT_FALSE(atEnd) << c.named << ": the end named, " << endText << ", typed as printed\n"
+                      << (atEnd ? allLines(*atEnd) : "");
+  // The next figure beyond that is stored as another float (floats lie 0.25 apart at 2,204,622.5).
+  double next = end + outward * printUnitOf(end);
+  while (typed(next) == typed(end)) next += outward * printUnitOf(end);
+  EXPECT_TRUE(at(typed(next))) << c.named << ": " << messageValue(next) << ", beyond " << endText;
   for (int step = 1; step <= 9; ++step) {
     const float between = static_cast<float>((shownBound + outward * step * printUnit / 10.0) / c.shownPerStored);
     if (const std::optional<RunFinding> f = at(between)) {
-      EXPECT_TRUE(readsBeyond(shownValue(*f), boundText, outward)) << allLines(*f);
+      EXPECT_TRUE(readsBeyond(shownValue(*f), endText, outward)) << allLines(*f);
     }
   }
 }
 
-// Every bound of the range table, at its bound: a value that is the bound rounded is taken, however
-// it was rounded (an estimator's quotient, a unit conversion), and a refusal never shows a value
-// that reads as inside the range it names.
+// Every bound of what a value is in the range table, at its bound (those that a report's field sets
+// are EveryPrintedBoundIsTheLargestFigureThatPrints'): a value that is the bound rounded is taken,
+// however it was rounded (an estimator's quotient, a unit conversion), a refusal never shows a value
+// that reads as inside the range it names, and the end it names typed as printed is taken.
 TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
   const auto nothing = [] {};
   const auto windOn = [] { TPCM.LWIND = 1; };
@@ -473,8 +583,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
   constexpr float kFeet = 3.2808399f;           // per metre
   constexpr float kDensity = 0.062428f;         // lb/ft^3 per kgf/m^3
   constexpr float kKips = 2.2046226f;           // per metric ton
-  constexpr float kPrinted = 99999.99f;         // F8.2
-  constexpr float kPrintedWeight = 999999.99f;  // F9.2
+  constexpr float kPrintedLoad = 99990.0f;  // ten units inside F8.2
   const float volume = 15000.0f * 1000.0f / 64.0f;  // displaced, ft^3
   const float kDepth = 100.0f, kLength = 300.0f, kBeam = 50.0f, kDraft = 20.0f;
   const float kExtent = kLength * kLength;
@@ -489,7 +598,6 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
       {"Water density (page 1, item 5)", nothing, [](float x) { TPCM.DWATR = x; }, 950.0f * kDensity,
        1300.0f * kDensity},
       // Page 2.
-      {"Maximum horizontal load on Salm (page 2, item 2)", nothing, [](float x) { TPCM.TLOAD = x; }, kNone, kPrinted},
       {"Offset increment for static offset table (page 2, item 3)", nothing, [](float x) { TPCM.OFFINC = x; }, kNone,
        kDepth},
       {"Water plane area of water-piercing element (page 2, item 5)", nothing, [](float x) { TPCM.WPAPRC = x; },
@@ -503,8 +611,6 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
       {"Total volume (page 3, element 1, item 3)", nothing, [](float x) { TPCM.BUOY(1) = x; }, kNone,
        0.25f * kPi * kDepth * kDepth * 150.0f},
       {"Centroid of volume (page 3, element 1, item 4)", nothing, [](float x) { TPCM.CBUOY(1) = x; }, 0.0f, 150.0f},
-      {"Total dry weight of element (page 3, element 1, item 5)", nothing, [](float x) { TPCM.TMASS(1) = x; }, kNone,
-       kPrintedWeight},
       {"Center of gravity (page 3, element 1, item 6)", nothing, [](float x) { TPCM.CGSALM(1) = x; }, 0.0f, 150.0f},
       {"Gyradius of element (page 3, element 1, item 8)", nothing, [](float x) { TPCM.GYRAD(1) = x; }, kNone, 150.0f},
       {"Added mass coefficient of element (page 3, element 1, item 9)", nothing, [](float x) { TPCM.COFMST(1) = x; },
@@ -521,11 +627,9 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
       {"Auxiliary static offset table load 1 (page 3, item 11)",
        [] {
          TPCM.AUXTBL = 1;
-         TPCM.AUXFOR(2) = kPrinted;
+         TPCM.AUXFOR(2) = kPrintedLoad;
        },
        [](float x) { TPCM.AUXFOR(1) = x; }, 0.0f, kNone},
-      {"Auxiliary static offset table load 2 (page 3, item 11)", [] { TPCM.AUXTBL = 1; },
-       [](float x) { TPCM.AUXFOR(2) = x; }, kNone, kPrinted},
       {"Equilibrium yaw angle (page 3, item 13)", nothing, [](float x) { TPCM.EQLYAW = x; }, -360.0f, 360.0f},
       {"Yaw increment to use in yaw table (page 3, item 14)", nothing, [](float x) { TPCM.YAWINC = x; }, -360.0f,
        360.0f},
@@ -579,9 +683,9 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
        [](float x) { TPCM.PTDAMP = x; }, kNone, 100.0f},
       {"Roll damping (percent of critical) (page 7, item 6)", [] { TPCM.LRLDMP = 1; },
        [](float x) { TPCM.RLDAMP = x; }, kNone, 100.0f},
-      {"Heave period (page 7, item 8)", [] { TPCM.LHVPRD = 1; }, [](float x) { TPCM.HEVPRD = x; }, 0.1f, 999.99f},
-      {"Pitch period (page 7, item 10)", [] { TPCM.LPTPRD = 1; }, [](float x) { TPCM.PITPRD = x; }, 0.1f, 999.99f},
-      {"Roll period (page 7, item 12)", [] { TPCM.LRLPRD = 1; }, [](float x) { TPCM.ROLPRD = x; }, 0.1f, 999.99f},
+      {"Heave period (page 7, item 8)", [] { TPCM.LHVPRD = 1; }, [](float x) { TPCM.HEVPRD = x; }, 0.1f, kNone},
+      {"Pitch period (page 7, item 10)", [] { TPCM.LPTPRD = 1; }, [](float x) { TPCM.PITPRD = x; }, 0.1f, kNone},
+      {"Roll period (page 7, item 12)", [] { TPCM.LRLPRD = 1; }, [](float x) { TPCM.ROLPRD = x; }, 0.1f, kNone},
       // Page 8.
       {"Freeboard-Based Load (page 8, item 7)", tankerWind, [](float x) { TPCM.LOADED = x; }, kNone, 100.0f},
       {"Wind Bow Interpolation Factor (page 8, item 8)", tankerWind, [](float x) { TPCM.BOWWND = x; }, 0.0f, 1.0f},
@@ -659,7 +763,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
       {"Fractional RMS current variation (page 12, item 7)", currentOn, [](float x) { TPCM.RMS_CRNT = x; }, 0.0f,
        1.0f},
       // Page 14.
-      {"Regular wave period 1 (page 14, item 2)", nothing, [](float x) { TPCM.T(1) = x; }, 0.1f, 999.99f},
+      {"Regular wave period 1 (page 14, item 2)", nothing, [](float x) { TPCM.T(1) = x; }, 0.1f, kNone},
       {"Wave height or slope (page 14, item 4)", nothing, [](float x) { TPCM.SLPHT = x; }, kNone,
        static_cast<float>(0.78 * 100.0)},
       {"Wave height or slope (page 14, item 4)", [] { TPCM.LSLPHT = 1; }, [](float x) { TPCM.SLPHT = x; }, kNone,
@@ -674,7 +778,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
       {"Significant height (page 15, item 6)", nothing, [](float x) { TPCM.SWHT(1) = x; }, kNone,
        static_cast<float>(583.573 / 7.0)},
       {"Spectrum peak period (page 15, item 7)", [] { TPCM.SWHT(1) = 0.001f; }, [](float x) { TPCM.SIGPD(1) = x; },
-       0.1f, 999.99f},
+       0.1f, kNone},
       {"Spectral bandwidth parameter (page 15, item 8)", [] { TPCM.WAVTYP = kSpectrumDefaultSwell; },
        [](float x) { TPCM.WAVWID = x; }, kNone, 1.0f},
       {"JONSWAP \"Gamma\" Parameter (page 15, item 8)",
@@ -706,8 +810,6 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
        },
        [](float x) { TPCM.OCHI_LAMBDA(1) = x; }, kNone, 34.5f},
       {"Wave spreading index (page 15, item 21)", nothing, [](float x) { TPCM.COSEXP = x; }, kNone, 67.0f},
-      {"Sector size containing wave energy (page 15, item 22)", nothing, [](float x) { TPCM.ANGSEC = x; }, kNone,
-       kPrinted},
       // Page 16.
       {"Swell heading (page 16, item 4)", swellOn, [](float x) { TPCM.SWLHDG = x; }, -360.0f, 360.0f},
       {"Swell significant height (page 16, item 6)",
@@ -721,7 +823,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
          swellOn();
          TPCM.SWELHT = 0.001f;
        },
-       [](float x) { TPCM.SWELPD = x; }, 0.1f, 999.99f},
+       [](float x) { TPCM.SWELPD = x; }, 0.1f, kNone},
       {"Swell spectral bandwidth parameter (page 16, item 8)",
        [=] {
          swellOn();
@@ -748,7 +850,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
          secondSwellOn();
          TPCM.SWELHT2 = 0.001f;
        },
-       [](float x) { TPCM.SWELPD2 = x; }, 0.1f, 999.99f},
+       [](float x) { TPCM.SWELPD2 = x; }, 0.1f, kNone},
       {"Second swell JONSWAP \"Sigma b\" Shape Parameter (page 16, item 30)",
        [=] {
          secondSwellOn();
@@ -758,7 +860,7 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
        },
        [](float x) { TPCM.JONPG_SWL2 = x; }, kNone, 1.0f},
       // Page 17.
-      {"Storm duration (page 17, item 51)", nothing, [](float x) { TPCM.DURATN = x; }, 0.0f, 99.9f},
+      {"Storm duration (page 17, item 51)", nothing, [](float x) { TPCM.DURATN = x; }, 0.0f, kNone},
       // Words that no page shows.
       {"Surge current factor XCURNTDN", nothing, [](float x) { TPCM.XCURNTDN = x; }, 0.0f, 10.0f},
       {"Sway current factor YCURNTUP", nothing, [](float x) { TPCM.YCURNTUP = x; }, 0.0f, 10.0f},
@@ -774,14 +876,107 @@ TEST_F(ValueRanges, EveryBoundHoldsAtTheBoundRounded) {
     SCOPED_TRACE(c.named);
     // The case's value within its bounds raises nothing.
     if (!std::isnan(c.low)) {
-      ASSERT_NO_FATAL_FAILURE(
-          expectBound(c, c.low, -1.0f, c.lowText.empty() ? messageValue(c.low * c.shownPerStored) : c.lowText));
+      ASSERT_NO_FATAL_FAILURE(expectBound(c, c.low, -1.0f, c.lowText));
     }
     if (!std::isnan(c.high)) {
-      ASSERT_NO_FATAL_FAILURE(
-          expectBound(c, c.high, 1.0f, c.highText.empty() ? messageValue(c.high * c.shownPerStored) : c.highText));
+      ASSERT_NO_FATAL_FAILURE(expectBound(c, c.high, 1.0f, c.highText));
     }
   }
+}
+
+// Each bound that a report's field sets, at its figure: every value the checks take prints in the
+// field (its largest, and what follows from it: the buoyancy of a volume), the figure typed as
+// printed is taken, and the first value beyond it is refused naming the figure in a fixed field,
+// never in E form, with a value that reads beyond it. The figures are the fields' largest values
+// less a margin for the stages' rounding where a stage prints what follows (ten units of a load, a
+// weight, a buoyancy), the fields' largest values where the field prints the value itself.
+TEST_F(ValueRanges, EveryPrintedBoundIsTheLargestFigureThatPrints) {
+  struct PrintedCase {
+    const char* named;
+    std::function<void()> reads;
+    std::function<void(float)> set;
+    std::string figure;  // the bound as the refusal names it
+    int width, decimals;  // the report's field
+    std::function<double(float)> printed = [](float x) { return x; };  // what the field prints for x
+  };
+  const auto nothing = [] {};
+  // A deep site, where no cylinder of the water depth's diameter bounds the volume before its
+  // buoyancy does: 64 lb/ft^3 of water, so that 15,624,843.75 ft^3 weigh 999,990 kips.
+  const auto deep = [] { TPCM.DEPTH = 1000.0f; };
+  const PrintedCase cases[] = {
+      {"Maximum horizontal load on Salm (page 2, item 2)", nothing, [](float x) { TPCM.TLOAD = x; }, "99990.00", 8, 2},
+      {"Auxiliary static offset table load 2 (page 3, item 11)", [] { TPCM.AUXTBL = 1; },
+       [](float x) { TPCM.AUXFOR(2) = x; }, "99990.00", 8, 2},
+      {"Total dry weight of element (page 3, element 1, item 5)", nothing, [](float x) { TPCM.TMASS(1) = x; },
+       "999990.00", 9, 2},
+      {"Total volume (page 3, element 1, item 3)", deep, [](float x) { TPCM.BUOY(1) = x; }, "15624843.00", 9, 2,
+       [](float x) { return x * (64.0f / 1000.0f); }},
+      {"Regular wave period 1 (page 14, item 2)", nothing, [](float x) { TPCM.T(1) = x; }, "999.99", 6, 2},
+      {"Heave period (page 7, item 8)", [] { TPCM.LHVPRD = 1; }, [](float x) { TPCM.HEVPRD = x; }, "999.99", 6, 2},
+      {"Spectrum peak period (page 15, item 7)", [] { TPCM.SWHT(1) = 0.001f; }, [](float x) { TPCM.SIGPD(1) = x; },
+       "999.99", 6, 2},
+      {"Storm duration (page 17, item 51)", nothing, [](float x) { TPCM.DURATN = x; }, "99.90", 4, 1},
+      {"Sector size containing wave energy (page 15, item 22)", nothing, [](float x) { TPCM.ANGSEC = x; },
+       "99999.99", 8, 2},
+  };
+  for (const PrintedCase& c : cases) {
+    SCOPED_TRACE(c.named);
+    const auto at = [&c](float x) {
+      analysedTanker();
+      c.reads();
+      c.set(x);
+      return findingOf(c.named);
+    };
+    const float typed = std::strtof(c.figure.c_str(), nullptr);
+    const std::optional<RunFinding> atFigure = at(typed);
+    ASSERT_FALSE(atFigure) << c.figure << " typed as printed\n" << (atFigure ? allLines(*atFigure) : "");
+    // The largest value taken, and the first beyond.
+    float largest = typed;
+    while (!at(std::nextafter(largest, kInfinity))) largest = std::nextafter(largest, kInfinity);
+    const float first = std::nextafter(largest, kInfinity);
+    EXPECT_EQ(fmtF(largest, 0, 2), c.figure) << "the largest value taken reads as the figure";
+    const std::string field = fmtF(c.printed(largest), c.width, c.decimals);
+    EXPECT_EQ(field.find('*'), std::string::npos) << field;
+    const std::optional<RunFinding> refused = at(first);
+    ASSERT_TRUE(refused) << fmtF(first, 0, 4);
+    const std::string lines = allLines(*refused);
+    EXPECT_TRUE(contains(lines, " " + c.figure + " ")) << lines;
+    EXPECT_FALSE(contains(lines, "E+")) << lines;
+    EXPECT_GT(readAs(shownValue(*refused)), readAs(c.figure)) << lines;
+  }
+}
+
+// A default swell's peak lies on the regular wave periods: its grid position, which the spectrum
+// centres its Gaussian on, from 1 to below the count plus 1. On a grid whose periods are no exact
+// floats (3.3 s by 0.7 s) the refusal names the first figure the check takes and the first above
+// it that it refuses, each typed as printed: the figure a hundredth inside either end is taken,
+// one a hundredth outside refused, and the spectrum's position agrees.
+TEST_F(ValueRanges, TheDefaultSwellsPeakNamesTheEndsItsSpectrumKeeps) {
+  const auto at = [](float peak) {
+    analysedTanker();
+    TPCM.WAVTYP = kSpectrumDefaultSwell;
+    TPCM.NWP = 10;
+    for (int k = 1; k <= 10; ++k) TPCM.T(k) = 3.3f + 0.7f * static_cast<float>(k - 1);
+    TPCM.SIGPD(1) = peak;
+    return findingOf("Spectrum peak period");
+  };
+  const std::optional<RunFinding> refused = at(100.0f);
+  ASSERT_TRUE(refused);
+  const std::string text = allLines(*refused);
+  const std::vector<double> figures = figuresIn(text.substr(text.find("from ")));
+  ASSERT_GE(figures.size(), 2u) << text;
+  const double first = figures[0], last = figures[1];
+  // The ends lie half a step (0.35 s) outside the first and last periods, 3.3 and 9.6 s.
+  EXPECT_NEAR(first, 2.95, 0.011) << text;
+  EXPECT_NEAR(last, 9.95, 0.011) << text;
+  const auto typed = [](double shown) { return std::strtof(messageValue(shown).c_str(), nullptr); };
+  EXPECT_FALSE(at(typed(first))) << messageValue(first);
+  EXPECT_TRUE(at(typed(first - 0.01))) << messageValue(first - 0.01);
+  EXPECT_FALSE(at(typed(last - 0.01))) << messageValue(last - 0.01);
+  EXPECT_TRUE(at(typed(last))) << messageValue(last);
+  at(typed(first));
+  EXPECT_GE(swellGridPosition(typed(first)), 1.0f);
+  EXPECT_LT(swellGridPosition(typed(first - 0.01)), 1.0f);
 }
 
 // Every finding, warnings too, its kind first: "[fatal] <first line>" then its other lines.
@@ -886,13 +1081,15 @@ TEST_F(ValueRanges, SoundDesignsPassAndAbsurdOnesAreNamed) {
          TPCM.LOADED = 50.0f;
          TPCM.BOWWND = 0.5f;
        }, {}},
+      // 1,000,000 t is 2,204,622.5 kips; floats lie 0.25 apart there, and the comparison takes the value
+      // kBoundUlps units above as the bound: the end named is that value.
       {"a deadweight of twice the largest tanker's", [] {
          TPCM.LWIND = 1;
          TPCM.LWBARG = 0x444;
          TPCM.DWTONS = 2.3e6f;
        },
        {"[fatal] ++> Fatal Warning: Vessel Deadweight (page 8, item 31) is 2300000.00;",
-        "     the analysis needs a value from 0.00 to 2204622.50 (about twice the",
+        "     the analysis needs a value from 0.00 to 2204623.50 (about twice the",
         "     deadweight of the largest tanker built)."}},
       {"an absurd deadweight that no model reads", [] { TPCM.DWTONS = 2.3e6f; }, {}},
       // The yoke's hinge: down to the keel (20 ft), up to the tanker's length (300 ft).

@@ -26,6 +26,22 @@ inline int occurrences(std::string_view text, std::string_view part) {
   return n;
 }
 
+// A message of several lines as one: its lines joined by a blank, the five blanks that indent a
+// line after the first taken out.
+inline std::string flatMessage(const std::string& message) {
+  std::string text;
+  std::size_t start = 0;
+  while (start < message.size()) {
+    std::size_t end = message.find('\n', start);
+    if (end == std::string::npos) end = message.size();
+    std::string line = message.substr(start, end - start);
+    if (line.rfind("     ", 0) == 0) line = line.substr(5);
+    text += (text.empty() ? "" : " ") + line;
+    start = end + 1;
+  }
+  return text;
+}
+
 // A report with the time of its run (the line of the title page) masked.
 inline std::string maskClock(std::string text) {
   const std::string stamp = "     Executed at ";

@@ -1,0 +1,65 @@
+// The one home of the rule for an amount that a message asks the user to type, or to change a value
+// by: it is rounded toward the side that works, at the unit in which the message prints it, so that
+// the amount typed as printed passes the check that named it. A least amount goes up, a most amount
+// goes down. The user types the printed figure and the editor stores it as a 4-byte float, which may
+// lie a hair on the wrong side of the figure (0.29 is stored as 0.289999992); where the caller has
+// the check itself (its own test, the run's), the amount moves on by one print unit at a time until
+// that check passes at the value as printed.
+//
+// An amount is printed in one of two forms: as messageValue writes it (AmountForm::kMessage: to
+// the hundredth from 0.01 to below 1.0E7, to the fifth significant digit in E form outside), or in a
+// fixed field of two decimals as the pages and reports print values (AmountForm::kFixed: to the
+// hundredth whatever its size, so that a least amount of 0.003 is named 0.01). An amount rounded here
+// reads exactly as itself in its form.
+//
+// Users: the statics' least water depth at which a column stands and the depth shown beside it
+// (statics/column_stance, statics/data_lines), the ends of ranges and the least and most values the
+// data set's findings name (dataset/value_ranges), the least offset increment of the statics report
+// (statics/stprt). A change by an amount (a lengthening, a raise of a volume) passes `works` the
+// changed data set's check, and names a volume in the fixed form its page prints.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace qv {
+
+// Whether an amount, as the message prints it, passes the check that names it. The caller makes of
+// it what the user would type or change: typedValue for a value typed as printed, the changed
+// value for an amount to change a value by.
+using AmountWorks = std::function<bool(double shown)>;
+
+enum class AmountForm {
+  kMessage,  // as messageValue writes it
+  kFixed,    // two decimals in a fixed field, never the E form
+};
+
+// The unit in which an amount of the size of `amount` is printed in `form`.
+double printUnit(double amount, AmountForm form = AmountForm::kMessage);
+
+// The amount as a message writes it in `form`, without leading blanks: "60.43", "1.5625E+07",
+// "15624843.00".
+std::string amountText(double shown, AmountForm form = AmountForm::kMessage);
+
+// The least amount to name for `least`: the figure of its print unit at or above the float the
+// editor would store for `least` (the figure, typed as printed, is stored as at least `least`), then
+// on up by a print unit at a time until `works` passes it, within kAdvisedSteps units; nothing when
+// none of them passes or `least` is no finite number.
+inline constexpr int kAdvisedSteps = 1000;
+std::optional<double> advisedLeast(double least, const AmountWorks& works = {},
+                                   AmountForm form = AmountForm::kMessage);
+// The most amount to name for `most`: the mirror of advisedLeast, rounded down.
+std::optional<double> advisedMost(double most, const AmountWorks& works = {},
+                                  AmountForm form = AmountForm::kMessage);
+
+// The 4-byte float the editor stores when the user types `shown` as it is printed in `form`.
+float typedValue(double shown, AmountForm form = AmountForm::kMessage);
+
+// The value a message shows beside an amount it advises ("from 60.43 meters on (now 60.42 ...)"):
+// as messageValue writes it, or, where that reads as the advised amount, with the further decimals
+// that tell the two apart ("now 60.426"), so that no message shows the value it asks for as the
+// value that fails.
+std::string shownBeside(double value, double advised);
+
+}  // namespace qv
