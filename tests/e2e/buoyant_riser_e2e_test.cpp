@@ -297,8 +297,8 @@ TEST(BuoyantRiserE2e, ARiserSpanningTheHeightToTheKeelIsRefusedBeforeAnyStage) {
 // swell of 0.2 ft). The slow drift meets the net load of 285 kips beyond the table, under which the
 // members stand 0.60 degrees out of line: the run stops there once with the finding that names that
 // load and what to change, and that a larger table cannot help, at the console as unattended, and
-// never with the advice to raise the table. (The previous run gave that advice; following it led into
-// the members in line.)
+// never with the advice to raise the table, which, followed, would only lead into the members in
+// line.
 TEST(BuoyantRiserE2e, ALoadBeyondTheTableThatBringsTheRiserIntoLineIsRefusedOnce) {
   std::string image = riserUnderDisc(30.5f);
   std::memcpy(&TPCM, image.data(), image.size());
@@ -446,8 +446,8 @@ double keelPeakFromOperators(const std::string& yokemot, double turn, double s, 
 // body), and the keel moves along that line by about 12.4 ft at its most probable peak in the 3-hour
 // storm. The run stops as soon as the slow drift has found that, before any report shows the members
 // (no "LOWOUT" line on the screen): status 1, the finding on standard error and in
-// "Diagnostics.stxt", no report kept; at the console the finding and its pause. (The previous run
-// let them through with status 0, member 2 swinging 141 degrees from the vertical.) With 20 ft of
+// "Diagnostics.stxt", no report kept; at the console the finding and its pause. Let through, they
+// would end with status 0 and member 2 swinging 141 degrees from the vertical. With 20 ft of
 // slack and the wind and current off, the mean state leaves 12.75 ft
 // against a peak of 13.75 ft along the line (the keel's heave and its horizontal motion in the
 // riser's plane partly in phase): refused too; each change it names leads to a run that ends well.
@@ -615,8 +615,8 @@ TEST(BuoyantRiserE2e, ARiserWithinItsReachRunsAndBalancesAsAFreeBody) {
 // (tests/dataset/reference/riser_reach_reference.py).
 constexpr double kCalmInLine = 22.239, kTableInLine = 30.687;  // [m]
 
-// The users' tanker risers, once refused before any stage by their tables' largest loads:
-// riser-calm (60 m and 40 m to a keel 84 m above the hinge, the table to 2,000 t, a 1 m sea) and riser-table (60 m and 60 m, the table to 8,000 t, a 4 m sea), and riser-table with its
+// The users' tanker risers, which a judge at their tables' largest loads would refuse before any
+// stage: riser-calm (60 m and 40 m to a keel 84 m above the hinge, the table to 2,000 t, a 1 m sea) and riser-table (60 m and 60 m, the table to 8,000 t, a 4 m sea), and riser-table with its
 // table to 2,000 t. Each runs with status 0 and every report written, no field overflowed, no member
 // beyond its reach, no keel beyond the riser's, and no warning of a riser in line: the low-frequency
 // report's mean offset and extreme surge in the storm together stay short of where the free bodies
@@ -687,8 +687,8 @@ void tankerSea(Tpcm& t) {
 // change that keeps the storm's peak clear as the run judges it, the slow drift's excursion taken at
 // the changed riser's stiffness; each, made as written, runs or leads on. A longer element or a
 // lower keel softens the riser, and in the 8 m sea none takes it clear: only more volume, which
-// stiffens it, does. (The previous run quoted loads of 26,000 to 547,000 t read off the table's last
-// interval and said no lengthening could help; it then named more buoyancy with no amount.)
+// stiffens it, does. The loads read off the table's last interval (26,000 to 547,000 t here) are
+// never quoted, nor more buoyancy without an amount.
 TEST(BuoyantRiserE2e, TheStormsPeakIsJudgedInOffsets) {
   struct Case {
     const char* what;
@@ -778,13 +778,13 @@ TEST(BuoyantRiserE2e, MoreVolumeTakesTheRiserClearWhereNoLengthDoes) {
 }
 
 // The reserve judged against the keel's wave-frequency peak along the hinge-keel line and the slow
-// drift's peak excursion along that line: the two designs the previous run's own advice reached on
-// riser-disc (element 1 at 83.2 ft, element 2 at 40.02 ft, the draft at 116.13 ft; element 2 at
-// 32.98 ft, the draft at 108.81 ft and the depth at 129.91 ft) ran with status 0 while RANOUT's
-// combined peaks, along the line with the least motion any phases allow, placed the keel beyond the
-// riser's length (123.26 ft on 123.22 ft, 113.08 ft on 112.98 ft). Now each stops with the two
-// motions and their sum against the reserve, and what it names, made as written, runs with the keel
-// within reach.
+// drift's peak excursion along that line: two designs of riser-disc (element 1 at 83.2 ft, element 2
+// at 40.02 ft, the draft at 116.13 ft; element 2 at 32.98 ft, the draft at 108.81 ft and the depth at
+// 129.91 ft) whose RANOUT, were they run, would place the keel beyond the riser's length by its
+// combined peaks along the line with the least motion any phases allow (123.26 ft on 123.22 ft,
+// 113.08 ft on 112.98 ft), though the wave-frequency motion alone stays within the reserve. Each
+// stops with the two motions and their sum against the reserve, and what it names, made as written,
+// runs with the keel within reach.
 TEST(BuoyantRiserE2e, TheReserveTakesTheSlowDriftsExcursionAlongTheLine) {
   const struct {
     const char* what;
@@ -821,8 +821,8 @@ TEST(BuoyantRiserE2e, TheReserveTakesTheSlowDriftsExcursionAlongTheLine) {
 // Every change a riser's refusal names lies within the run's own checks. riser-disc is under water
 // for the statics (page 3, option 7): element 1, below the top member, stands upright in 150 ft of
 // water, so it grows to 150 ft at most and the water gets no shallower than element 1 is long. With
-// element 2 at 40 ft (the previous run named element 1 lengthened by 102.66 ft and the keel lowered
-// by 56.20 ft, which those checks refuse) and at 45 ft, and with element 1 at 150 ft (no room left),
+// element 2 at 40 ft (where a search past those checks would name element 1 lengthened by 102.66 ft
+// and the keel lowered by 56.20 ft, which they refuse) and at 45 ft, and with element 1 at 150 ft (no room left),
 // each change named, made as written by its least and its most, runs or leads on. Element 1 at
 // exactly 150 ft under element 2 at 40 ft folds element 2 straight back down from element 1's top:
 // in line under the smallest loads (the statics' table starts at none), refused before any stage,
