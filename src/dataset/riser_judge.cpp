@@ -117,6 +117,13 @@ StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& r
   tableEnergy(load.data(), offset.data(), static_cast<std::int32_t>(load.size()), energy.data());
   const float E0 = tableEnergyAtOffset(offset.data(), energy.data(), points, X0);
   peak.meanOffset = X0;
+  // A table flat about the mean load holds the column stiffer than its statics resolve (loads below
+  // the least load of its shape leave its top where that load puts it): the slow drift moves it not
+  // at all, as a spring without bound would.
+  if (std::isinf(K) && K > 0.0f) {
+    peak.inLine = peak.meanInLine || !(X0 < peak.clearOffset);
+    return peak;
+  }
   const float amplitude = reach.surgePeak ? reach.surgePeak(K) : 0.0f;
   if (!(amplitude >= 0.0f) || !std::isfinite(amplitude)) {  // no amplitude to judge by
     peak.inLine = true;

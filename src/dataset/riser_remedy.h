@@ -22,25 +22,29 @@ struct Tpcm;
 
 // What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
 // `sound` (a judge of a column and its top's height): the lowering of the height (the members kept),
-// and the lengthening of each element of the members, in element order from the first free one (its
-// weight, volume and their centres kept), each searched up to the members' whole length; and, where
-// the caller gives the most raise of each element's volume to search (`mostRaise`, one amount per
-// element in the same order [ft^3 | m^3]; empty: none searched), the raise of each element's volume
-// (ElementChange). For each change the range of amounts from the least that makes the column sound
-// to the most up to which it stays so (infinity: up to the search's end): 0 when the column is sound
-// as it is, negative when no amount up to the search's end makes it so (a raise of no more than 0 is
-// not searched). A middle range is found too, as where a longer element softens a riser that the
-// slow drift then moves further: a grid of amounts (steps of a sixty-fourth of the search, finer
-// below the first) finds it, bisection its ends; a range narrower than the grid's steps may be
-// missed.
+// searched down to the lowest free joint (`deepest`: the height, or the members' whole length where
+// that is less), and the lengthening of each element of the members, in element order from the
+// first free one (its weight, volume and their centres kept), each searched up to the members' whole
+// length (`longest`); and, where the caller gives the most raise of each element's volume to search
+// (`mostRaise`, one amount per element in the same order [ft^3 | m^3]; empty: none searched), the
+// raise of each element's volume (ElementChange). For each change the ranges of amounts over which
+// the column is sound, rising: each from the least amount that makes it so to the most up to which it
+// stays so (infinity: up to the search's end); none where no amount up to the search's end does (a
+// raise of no more than 0 is not searched); a first range from 0 where it is sound as it is. A grid
+// of amounts (steps of a sixty-fourth of the search, finer below the first) finds them, as where a
+// longer element softens a riser that the slow drift then moves further, bisection their ends; a
+// range or a gap narrower than the grid's steps may be missed.
 struct ChangeRange {
   double least = 0.0;
   double most = 0.0;
 };
+using SoundRanges = std::vector<ChangeRange>;
 struct HeldColumnRemedy {
-  ChangeRange lower;
-  std::vector<ChangeRange> lengthen;
-  std::vector<ChangeRange> raise;  // each element's volume; empty where no raise was searched
+  SoundRanges lower;
+  std::vector<SoundRanges> lengthen;
+  std::vector<SoundRanges> raise;  // each element's volume; empty where no raise was searched
+  double deepest = 0.0;            // the lowering searched [ft | m]
+  double longest = 0.0;            // the lengthening searched [ft | m]
 };
 using HeldColumnTest = std::function<bool(const HeldColumn& column, double height)>;
 HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound,
@@ -48,15 +52,32 @@ HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, con
 
 // ---- the changes a refusal names ----
 
+// Why the amounts of a change named in ranges leave out those between two of them: the judge finds the
+// riser not clear there (kJudge); the run's checks refuse the data set so changed (kChecks); or they
+// refuse it because the keel stands within `within` of a height at which the members, all upright or
+// hanging, fold in line at no load (kFold), a narrow band about that height.
+enum class ChangeGapReason { kJudge, kChecks, kFold };
+struct ChangeGap {
+  double below = 0.0;   // the most of the range below [ft | m; ft^3 | m^3]
+  double above = 0.0;   // the least of the range above
+  ChangeGapReason reason = ChangeGapReason::kChecks;
+  double within = 0.0;  // kFold: the band's reach from the fold height, as shown [ft | m]
+  friend bool operator==(const ChangeGap&, const ChangeGap&) = default;
+};
+
 // A change of the riser a refusal names, by the amounts it prints [ft | m; ft^3 | m^3 for a volume]:
 // from `amount` up to `most` (infinity: as far as the search went, the riser's length, or the
-// largest raise of a volume the run's checks admit).
+// largest raise of a volume the run's checks admit), less the amounts of its gaps, rising. Every
+// amount it names, in hundredths, makes a riser the judge finds clear and the run's checks admit;
+// each end is named only where the amounts beyond it, up to the next range or the search's end, are
+// not.
 enum class RiserChangeKind { kLengthen, kRaiseVolume, kReduceDepth, kDeepenDraft };
 struct RiserChange {
   RiserChangeKind kind = RiserChangeKind::kLengthen;
   int element = 0;  // the element lengthened or whose volume is raised
   double amount = 0.0;
   double most = 0.0;
+  std::vector<ChangeGap> gaps{};
 };
 
 // The least amount a remedy names, rounded up to the hundredth the message shows, so that the figure
@@ -68,6 +89,12 @@ double shownMost(double amount);
 // of the data set, which the statics make a force, the element's weight and centres kept
 // (ElementChange).
 void applyChange(Tpcm& t, const RiserChange& change);
+
+// The amounts of a change, from `from` to `to` (in hundredths of its unit), at which the keel stands
+// at a height where the members of `riser`, each upright or hanging, fold in line at no load: the
+// signed sums of their lengths, the changed one's with the amount. Rising; none for a volume, which
+// moves no member's length.
+std::vector<double> foldAmounts(const HeldRiser& riser, const RiserChange& change, double from, double to);
 
 // ---- the run's checks of a changed data set ----
 
@@ -115,10 +142,15 @@ void keepCheckedDataSet();
 // The changes of the riser that make it `sound` (heldColumnRemedy: a lengthening of each element of
 // its members, in element order, a raise of each one's volume, and a lowering of the keel, as a
 // reduced water depth or a deepened draft), as the message shows them, within what the run's checks
-// admit (RiserChangeChecks, `inRun`): a change they refuse at its least is left out, and its most is
-// held to the last amount they admit (the limits of the checks lie beyond an amount: an element as
-// long as the water, a keel on the sea bed). A volume is searched up to the largest raise they
-// admit. None while the checks of a changed data set run.
+// admit (RiserChangeChecks, `inRun`), in hundredths. The checks are asked on the search's grid of
+// amounts within each range the judge leaves, their limits bisected to the hundredth (an element as
+// long as the water, a keel on the sea bed), and about each amount at which the members fold in line
+// at no load (foldAmounts), where they refuse a band narrower than any grid: a range they cut ends
+// there and goes on beyond, the gap named with its reason. A change they refuse over every amount the
+// judge leaves is left out. A volume is searched up to the largest raise they admit; a draft and a
+// volume whose last range goes on to the search's end, or to the check that ends the search (a
+// draft less than the water depth), are named without an end. None while the checks of a changed
+// data set run.
 std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun);
 
 }  // namespace qv

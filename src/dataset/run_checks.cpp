@@ -498,10 +498,61 @@ std::string changeAmountText(const RiserChange& change, double amount) {
   return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(unitCode(7, TPCM.NUNTS));
 }
 
-// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.
+// Why the amounts between two ranges of a change are not named.
+std::string gapReasonText(const ChangeGap& gap) {
+  switch (gap.reason) {
+    case ChangeGapReason::kFold:
+      return "the keel stands within " + lengthText(static_cast<float>(gap.within)) +
+             " of the height at which the members fold in line at no load";
+    case ChangeGapReason::kJudge: return "the changed riser is not clear as the run judges it";
+    case ChangeGapReason::kChecks: break;
+  }
+  return "the run's checks refuse the data set so changed";
+}
+
+// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do; where
+// the amounts between fall into gaps, each range: "by 20.53 to 50.48 or 50.54 to 70.00 feet (between
+// them the keel stands within 0.03 feet of the height at which the members fold in line at no
+// load)".
 std::string amountText(const RiserChange& change) {
-  if (!std::isfinite(change.most)) return "by at least " + changeAmountText(change, change.amount);
-  return "by " + messageValue(change.amount) + " to " + changeAmountText(change, change.most);
+  std::vector<std::pair<double, double>> ranges;
+  double from = change.amount;
+  for (const ChangeGap& gap : change.gaps) {
+    ranges.emplace_back(from, gap.below);
+    from = gap.above;
+  }
+  ranges.emplace_back(from, change.most);
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    const auto [least, most] = ranges[i];
+    const bool last = i + 1 == ranges.size();
+    const auto number = [&](double value) {
+      return last ? changeAmountText(change, value) : messageValue(value);
+    };
+    if (!std::isfinite(most)) {
+      texts.push_back("at least " + number(least));
+    } else if (most == least) {
+      texts.push_back(number(least));
+    } else {
+      texts.push_back(messageValue(least) + " to " + number(most));
+    }
+  }
+  std::string text = "by " + listed(texts, " or ");
+  if (change.gaps.empty()) return text;
+  const bool alike = std::all_of(change.gaps.begin(), change.gaps.end(), [&](const ChangeGap& gap) {
+    return gap.reason == change.gaps.front().reason;
+  });
+  if (alike) {
+    ChangeGap widest = change.gaps.front();
+    for (const ChangeGap& gap : change.gaps) widest.within = std::max(widest.within, gap.within);
+    return text + " (between them " + gapReasonText(widest) + ")";
+  }
+  std::string between;
+  for (const ChangeGap& gap : change.gaps) {
+    between += (between.empty() ? "" : "; ") + std::string("between ") + messageValue(gap.below) + " and " +
+               messageValue(gap.above) + " " + gapReasonText(gap);
+  }
+  return text + " (" + between + ")";
 }
 
 // "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2),
@@ -528,7 +579,8 @@ std::string changesText(const std::vector<RiserChange>& changes) {
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
   if (!raises.empty()) remedies.push_back("raise the volume of " + listed(raises, " or ") + " (page 3, item 3)");
-  if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most) {
+  if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most &&
+      lowerings[0]->gaps == lowerings[1]->gaps) {
     remedies.push_back("lower the keel " + amountText(*lowerings[0]) + ": " + way(*lowerings[0]) + " or " +
                        way(*lowerings[1]));
   } else if (!lowerings.empty()) {

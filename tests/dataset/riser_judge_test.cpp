@@ -129,6 +129,24 @@ TEST_F(RiserJudge, TheStormsPeakInOffsets) {
 
   TPCM.TLOAD = 600.0f;
   const RiserReach run = reachOf(100.0, {}, amplitude(0.01f));
+  // A volume raised so far that a thousandth of the column's forces, the least load of its shape,
+  // exceeds the mean load (3,000,000 cubic feet buoy 192,000 kips): the changed table stands flat
+  // about it, a spring without bound, which the slow drift's surge answers with no amplitude to judge
+  // by; the slow drift moves that riser not at all, and its storm's peak stays clear. The run's rows
+  // here lie on its column's tops to the last bit, so that no rounding between them tilts the flat.
+  SalmMembers buoyed = salmMembers();
+  buoyed.buoyancyForce = 1.0;
+  const HeldColumn stiff = heldColumn(buoyed, {.element = 2, .volume = 3.0E6});
+  RiserReach stiffReach = run;
+  stiffReach.surgePeak = [](float spring) {
+    return std::isinf(spring) ? std::numeric_limits<float>::infinity() : 0.01f;
+  };
+  RiserTable onTops = riserTable(riser.column, riser.height, run);
+  for (std::size_t j = 0; j < onTops.top.size(); ++j) onTops.top[j] = onTops.offset[j];
+  const StormPeak flat = stormPeak(stiff, riser.height, stiffReach, onTops, 1.0);
+  EXPECT_FALSE(flat.inLine);
+  EXPECT_EQ(flat.excursion, 0.0);
+
   const RiserTable table = riserTable(riser.column, riser.height, run);
   SalmMembers members = salmMembers();
   members.buoyancyForce = 1.0;

@@ -394,19 +394,24 @@ TEST_F(RunChecks, ARiserInLineUnderEveryLoadIsFatalBeforeAnyStage) {
             "     out of line, where their loads need 1.72 degrees at least: the closer they\n"
             "     come into line, the more the riser's tension and the loads that the\n"
             "     vessel's motion at the keel gives it grow, without bound. Lengthen\n"
-            "     element 1 by 3.20 to 70.00 feet or element 2 by at least 2.98 feet\n"
-            "     (page 3, item 2), or lower the keel: reduce the water depth\n"
-            "     (page 1, item 4) by 3.08 to 70.00 feet or deepen the draft\n"
-            "     (page 5, item 10) by at least 3.08 feet. These keep them clear up to the\n"
-            "     largest load of the table, 600.00 kips (page 2, item 2); the run then\n"
-            "     judges the riser at the loads it reaches.\n");
+            "     element 1 by 3.20 to 59.99 or 60.05 to 70.00 feet (between them the keel\n"
+            "     stands within 0.05 feet of the height at which the members fold in line at\n"
+            "     no load) or element 2 by at least 2.98 feet (page 3, item 2), or lower the\n"
+            "     keel: reduce the water depth (page 1, item 4) by 3.08 to 59.98\n"
+            "     or 60.03 to 70.00 feet (between them the keel stands within 0.03 feet of\n"
+            "     the height at which the members fold in line at no load) or deepen the\n"
+            "     draft (page 5, item 10) by 3.08 to 59.98 or at least 60.03 feet (between\n"
+            "     them the keel stands within 0.03 feet of the height at which the members\n"
+            "     fold in line at no load). These keep them clear up to the largest load of\n"
+            "     the table, 600.00 kips (page 2, item 2); the run then judges the riser at\n"
+            "     the loads it reaches.\n");
   // Each change named, made as it says, bends the members by the least under the table's largest
   // load; 0.02 ft less does not. Element 1 beyond 150 ft would stand above the water (page 3,
   // option 7), and so would an element of 80 ft in water shallower than that, which the run's checks
   // refuse: 70 ft is as far as the message names either.
   const auto clearAtTable = [] {
     const SalmMembers m = salmMembers();
-    return largestBend(heldColumnAngles(heldColumn(m), attachmentHeight(m), TPCM.TLOAD)) >= kLeastMemberBend;
+    return heldColumnStandsClear(heldColumn(m), attachmentHeight(m), TPCM.TLOAD);
   };
   const struct {
     const char* what;
@@ -428,6 +433,39 @@ TEST_F(RunChecks, ARiserInLineUnderEveryLoadIsFatalBeforeAnyStage) {
     change.edit();
     EXPECT_EQ(clearAtTable(), change.clear) << change.what;
     EXPECT_TRUE(testing_support::findingsNaming(runFindings(), kInLine).empty()) << change.what;
+  }
+  // Between the two ranges of element 1, of the depth and of the draft the keel stands where
+  // element 2 would hang folded straight back down from element 1's top under the smallest loads
+  // (80 + 60 - 30 = 110 ft, or 80 - 30 = 50 ft below the keel lowered by 60): the run refuses those
+  // amounts before any stage. Each end of each range, made as written, and the hundredth beyond it.
+  const struct {
+    const char* what;
+    std::function<void()> edit;
+    bool refused;
+  } band[] = {
+      {"element 1 by 59.99 ft", [] { TPCM.SLEN(1) += 59.99f; }, false},
+      {"element 1 by 60.00 ft", [] { TPCM.SLEN(1) += 60.0f; }, true},
+      {"element 1 by 60.04 ft", [] { TPCM.SLEN(1) += 60.04f; }, true},
+      {"element 1 by 60.05 ft", [] { TPCM.SLEN(1) += 60.05f; }, false},
+      {"the depth by 59.98 ft", [] { TPCM.DEPTH -= 59.98f; }, false},
+      {"the depth by 59.99 ft", [] { TPCM.DEPTH -= 59.99f; }, true},
+      {"the depth by 60.02 ft", [] { TPCM.DEPTH -= 60.02f; }, true},
+      {"the depth by 60.03 ft", [] { TPCM.DEPTH -= 60.03f; }, false},
+      {"the draft by 59.98 ft", [] { TPCM.DRAFT += 59.98f; }, false},
+      {"the draft by 59.99 ft", [] { TPCM.DRAFT += 59.99f; }, true},
+      {"the draft by 60.02 ft", [] { TPCM.DRAFT += 60.02f; }, true},
+      {"the draft by 60.03 ft", [] { TPCM.DRAFT += 60.03f; }, false},
+  };
+  for (const auto& change : band) {
+    userRiser(30.0f);
+    change.edit();
+    const std::vector<RunFinding> findings = testing_support::findingsNaming(runFindings(), kInLine);
+    ASSERT_EQ(findings.size(), change.refused ? 1u : 0u) << change.what;
+    if (change.refused) {
+      EXPECT_EQ(findings[0].lines.front(), folded) << change.what;
+    } else {
+      EXPECT_TRUE(clearAtTable()) << change.what;
+    }
   }
   for (const auto& beyond : {std::function<void()>([] { TPCM.SLEN(1) = 150.01f; }),
                              std::function<void()>([] { TPCM.DEPTH = 79.99f; })}) {
@@ -606,12 +644,14 @@ TEST_F(RunChecks, ARiserTheRunsLoadsAndSeaTakeBeyondItsReachIsFatal) {
             "     past where they can go, with loads without bound. Lengthen element 1\n"
             "     by 3.75 to 70.00 feet or element 2 by at least 5.08 feet (page 3, item 2),\n"
             "     or lower the keel: reduce the water depth (page 1, item 4)\n"
-            "     by 4.10 to 70.00 feet or deepen the draft (page 5, item 10) by at\n"
-            "     least 4.10 feet. Each takes it clear at this run's loads and sea as the run\n"
-            "     judges them, the slow drift's excursion taken at the changed riser's\n"
-            "     stiffness, with room for a tenth more motion; a lower keel changes the\n"
-            "     vessel's response and loads too, which the run judges anew. Or analyse a\n"
-            "     calmer sea or a lighter wind and current.\n");
+            "     by 4.10 to 70.00 feet or deepen the draft (page 5, item 10)\n"
+            "     by 4.10 to 79.98 or at least 80.04 feet (between them the keel stands\n"
+            "     within 0.04 feet of the height at which the members fold in line at no\n"
+            "     load). Each takes it clear at this run's loads and sea as the run judges\n"
+            "     them, the slow drift's excursion taken at the changed riser's stiffness,\n"
+            "     with room for a tenth more motion; a lower keel changes the vessel's\n"
+            "     response and loads too, which the run judges anew. Or analyse a calmer sea\n"
+            "     or a lighter wind and current.\n");
   // Each change named clears the finding at the same loads and sea, with room for a tenth more
   // motion: a tenth of the change does not.
   const struct {
@@ -751,10 +791,11 @@ TEST_F(RunChecks, APeakLoadThatBringsTheRiserIntoLineIsFatal) {
                       "degrees out of line"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("Raising the table (page 2, item 2) does not help. Lengthen element 1 by 1.04 to 70.00 feet or "
-                      "element 2 by at least 0.98 feet (page 3, item 2), raise the volume of element 1 by at least "
-                      "4882.69 cubic feet or element 2 by at least 4595.47 cubic feet (page 3, item 3), or lower the "
-                      "keel"),
+  EXPECT_NE(text.find("Raising the table (page 2, item 2) does not help. Lengthen element 1 by 1.04 to 61.98 or "
+                      "62.06 to 70.00 feet (between them the keel stands within 0.06 feet of the height at which the "
+                      "members fold in line at no load) or element 2 by at least 0.98 feet (page 3, item 2), raise "
+                      "the volume of element 1 by at least 4882.69 cubic feet or element 2 by at least 4595.47 cubic "
+                      "feet (page 3, item 3), or lower the keel"),
             std::string::npos)
       << text;
   const std::vector<NamedChange> changes = namedChanges(text);
