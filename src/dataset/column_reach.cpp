@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <numbers>
 #include <numeric>
@@ -168,18 +167,18 @@ double heldColumnOffset(const HeldColumn& column, double height, double H) {
   return offset;
 }
 
-namespace {
-
-bool standsClear(const HeldColumn& column, double height, double H) {
+bool heldColumnStandsClear(const HeldColumn& column, double height, double H) {
   return largestBend(heldColumnAngles(column, height, H)) >= kLeastMemberBend;
 }
+
+namespace {
 
 // The load between `clear` and `inLine` (loads under which the members stand clear and in line) at
 // which they come within kLeastMemberBend, bisected in the load's logarithm: the last clear load.
 double clearEnd(const HeldColumn& column, double height, double clear, double inLine) {
   for (int i = 0; i < 100 && std::max(clear, inLine) / std::min(clear, inLine) > 1.0 + 1.0E-12; ++i) {
     const double middle = std::sqrt(clear * inLine);
-    (standsClear(column, height, middle) ? clear : inLine) = middle;
+    (heldColumnStandsClear(column, height, middle) ? clear : inLine) = middle;
   }
   return clear;
 }
@@ -193,7 +192,7 @@ HeldColumnClearLoads heldColumnClearLoads(const HeldColumn& column, double heigh
   const auto load = [&](int i) { return least * std::pow(10.0, 12.0 * i / kSamples); };
   int first = -1, last = -1;
   for (int i = 0; i <= kSamples; ++i) {
-    if (!standsClear(column, height, load(i))) continue;
+    if (!heldColumnStandsClear(column, height, load(i))) continue;
     if (first < 0) first = i;
     last = i;
   }
@@ -210,88 +209,18 @@ double heldColumnClearLoad(const HeldColumn& column, double height) {
 }
 
 double heldColumnClearLoadAbove(const HeldColumn& column, double height, double H) {
-  if (!standsClear(column, height, H)) return H;
+  if (!heldColumnStandsClear(column, height, H)) return H;
   const double most = 1.0E9 * columnForces(column);
   for (double clear = H;;) {
     if (clear >= most) return std::numeric_limits<double>::infinity();
     const double next = std::min(4.0 * clear, most);
-    if (!standsClear(column, height, next)) return clearEnd(column, height, clear, next);
+    if (!heldColumnStandsClear(column, height, next)) return clearEnd(column, height, clear, next);
     clear = next;
   }
 }
 
 double degreesOutOfLine(double bend) {
   return std::asin(std::clamp(bend, 0.0, 1.0)) * static_cast<double>(kDegreesPerRadian);
-}
-
-namespace {
-
-// The amounts, from 0 up to `limit`, at which a change of the column makes it sound (soundAt of the
-// amount): the least, and the most up to which every amount from the least on stays sound. A grid
-// of amounts (finer near 0) finds the first sound one and the first unsound one after it, and
-// bisection their ends, so that a column sound over a middle range only (a longer element softens
-// the riser, and the slow drift moves it further) is found too.
-ChangeRange soundRange(const std::function<bool(double)>& soundAt, double limit) {
-  std::vector<double> grid{0.0};
-  for (const double share : {1.0 / 1024.0, 1.0 / 512.0, 1.0 / 256.0, 1.0 / 128.0}) grid.push_back(share * limit);
-  constexpr int kSteps = 64;
-  for (int i = 1; i <= kSteps; ++i) grid.push_back(limit * i / kSteps);
-  const double precision = 1.0E-9 * limit;
-  // The end between a sound amount and an unsound one, on the side of the sound one.
-  const auto end = [&](double sound, double unsound) {
-    for (int i = 0; i < 100 && std::fabs(sound - unsound) > precision; ++i) {
-      const double middle = 0.5 * (sound + unsound);
-      (soundAt(middle) ? sound : unsound) = middle;
-    }
-    return sound;
-  };
-  std::size_t i = 0;
-  while (i < grid.size() && !soundAt(grid[i])) ++i;
-  if (i == grid.size()) return {-1.0, -1.0};
-  ChangeRange range;
-  range.least = i == 0 ? 0.0 : end(grid[i], grid[i - 1]);
-  std::size_t j = i + 1;
-  while (j < grid.size() && soundAt(grid[j])) ++j;
-  range.most = j == grid.size() ? std::numeric_limits<double>::infinity() : end(grid[j - 1], grid[j]);
-  return range;
-}
-
-}  // namespace
-
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound,
-                                  std::span<const double> mostRaise) {
-  const HeldColumn column = heldColumn(members);
-  const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
-  HeldColumnRemedy remedy;
-  // The keel lowered at most to the lowest free joint.
-  const double deepest = height > 0.0 ? std::min(total, height) : total;
-  remedy.lower = soundRange([&](double lowering) { return sound(column, height - lowering); }, deepest);
-  remedy.lowering = remedy.lower.least;
-  if (members.firstElement.empty()) return remedy;
-  const int last = std::clamp<int>(TPCM.NELEM, 0, kMaxSalmElements);
-  for (int k = members.firstElement.front(); k <= last; ++k) {
-    remedy.lengthen.push_back(soundRange(
-        [&](double extra) { return sound(heldColumn(members, {.element = k, .length = extra}), height); }, total));
-    remedy.lengthening.push_back(remedy.lengthen.back().least);
-  }
-  const int first = members.firstElement.front();
-  for (std::size_t i = 0; i < mostRaise.size(); ++i) {
-    const int k = first + static_cast<int>(i);
-    if (!(mostRaise[i] > 0.0) || k > last) {
-      remedy.raise.push_back({-1.0, -1.0});
-      continue;
-    }
-    remedy.raise.push_back(soundRange(
-        [&](double more) { return sound(heldColumn(members, {.element = k, .volume = more}), height); },
-        mostRaise[i]));
-  }
-  return remedy;
-}
-
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H) {
-  return heldColumnRemedy(members, height, [H](const HeldColumn& column, double top) {
-    return largestBend(heldColumnAngles(column, top, H)) >= kLeastMemberBend;
-  });
 }
 
 }  // namespace qv

@@ -4,7 +4,6 @@
 // on a column that cannot reach or cannot be resolved.
 #pragma once
 
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -103,6 +102,12 @@ double largestBend(const std::vector<double>& angles);
 // run reaches cannot be resolved.
 inline constexpr double kLeastMemberBend = 0.03;
 
+// Whether the members of a held column with its top at `height` stand clear of line under H (> 0):
+// bent by kLeastMemberBend at least at the most bent joint of their one shape (heldColumnAngles).
+// The one test of it: the clear loads below, the riser's findings and the judges of its remedies
+// (dataset/run_checks, dataset/riser_judge, dataset/riser_remedy) all ask it here.
+bool heldColumnStandsClear(const HeldColumn& column, double height, double H);
+
 // The horizontal distance of the top of a held column from its lowest free joint under H (> 0), the
 // sum of its members' horizontal extents in their one shape (heldColumnAngles); NaN where the column
 // has no shape.
@@ -133,35 +138,5 @@ double heldColumnClearLoadAbove(const HeldColumn& column, double height, double 
 // (dataset/run_checks), the statics' warning of a table that ends where the members come into line
 // (statics/stsalm) and the member loads' warning of members nearly in line (dynamics/memlod).
 double degreesOutOfLine(double bend);
-
-// What it takes for the held column of TPCM's members (heldColumn) with its top at `height` to be
-// `sound` (a test of a column and its top's height): the lowering of the height (the members kept),
-// and the lengthening of each element of the members, in element order from the first free one (its
-// weight, volume and their centres kept), each searched up to the members' whole length; and, where
-// the caller gives the most raise of each element's volume to search (`mostRaise`, one amount per
-// element in the same order [ft^3 | m^3]; empty: none searched), the raise of each element's volume
-// (ElementChange). For each change the range of amounts from the least that makes the column sound
-// to the most up to which it stays so (infinity: up to the search's end), and the least alone
-// (`lowering`, `lengthening`): 0 when the column is sound as it is, negative when no amount up to the
-// search's end makes it so (a raise of no more than 0 is not searched). A middle range is found too,
-// as where a longer element softens a riser that the slow drift then moves further: a grid of
-// amounts (steps of a sixty-fourth of the search, finer below the first) finds it, bisection its
-// ends; a range narrower than the grid's steps may be missed.
-struct ChangeRange {
-  double least = 0.0;
-  double most = 0.0;
-};
-struct HeldColumnRemedy {
-  double lowering = 0.0;
-  std::vector<double> lengthening;
-  ChangeRange lower;
-  std::vector<ChangeRange> lengthen;
-  std::vector<ChangeRange> raise;  // each element's volume; empty where no raise was searched
-};
-using HeldColumnTest = std::function<bool(const HeldColumn& column, double height)>;
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, const HeldColumnTest& sound,
-                                  std::span<const double> mostRaise = {});
-// The same for the bend: sound when the column bends by kLeastMemberBend under H.
-HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, double H);
 
 }  // namespace qv

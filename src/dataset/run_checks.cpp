@@ -457,36 +457,6 @@ std::string degreesText(double degrees) {
 
 namespace {
 
-// A buoyant riser held between its lowest free joint and the vessel's keel, as the statics hold it.
-struct HeldRiser {
-  SalmMembers members;
-  HeldColumn column;
-  double height = 0.0;  // from the lowest free joint to the keel [ft | m]
-};
-
-// The riser of an attached SALM whose held column the checks can judge: none where one member, a
-// column that cannot reach the keel, a member that pierces the surface or values that are no numbers
-// have findings of their own. In the run, after the statics, the elements' buoyancies are forces.
-std::optional<HeldRiser> heldRiser(bool afterStatics = false) {
-  const Tpcm& t = TPCM;
-  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) return std::nullopt;
-  HeldRiser riser;
-  riser.members = salmMembers();
-  if (afterStatics) riser.members.buoyancyForce = 1.0;  // the statics made forces of the volumes
-  const SalmMembers& m = riser.members;
-  if (m.length.size() < 2 || !columnReachesHeight(m.length, attachmentHeight(m))) return std::nullopt;
-  riser.column = heldColumn(m);
-  const HeldColumn& column = riser.column;
-  if (column.length.empty()) return std::nullopt;
-  for (std::size_t i = 0; i < column.length.size(); ++i) {
-    if (!(column.length[i] > 0.0) || !std::isfinite(column.netWeight[i]) || !std::isfinite(column.momentTerm[i]))
-      return std::nullopt;
-  }
-  riser.height = attachmentHeight(m);
-  if (!std::isfinite(riser.height)) return std::nullopt;
-  return riser;
-}
-
 // "Elements 1 and 2, 80.00 and 30.00 feet long, together 110.00 feet, span the 110.00 feet from the
 // riser's hinge on the sea bed to the vessel's keel (the water depth 150.00 feet less the draft 40.00
 // feet) with 0.00 feet to spare."
@@ -520,43 +490,6 @@ std::string forceValueText(double value) { return messageValue(value) + unitLabe
 
 std::string lengthValueText(double value) { return lengthText(static_cast<float>(value)); }
 
-double columnLength(const HeldColumn& column) {
-  return std::accumulate(column.length.begin(), column.length.end(), 0.0);
-}
-
-// ---- the changes a riser's refusal names, within the run's own checks ----
-
-// What the run's checks of a changed data set need: the data set as they passed it, kept by the
-// runner before its stages change it in memory (the statics turn the elements' volumes into forces),
-// and whether a change is being checked (the riser's findings of the changed data set then name no
-// changes of their own).
-struct RiserChangeState {
-  std::unique_ptr<Tpcm> checked;
-  bool checking = false;
-  void reset() {
-    checked.reset();
-    checking = false;
-  }
-};
-constinit RiserChangeState riserChangeState{};
-const BlockReset resetRiserChangeState{[] { riserChangeState.reset(); }};
-
-// A change of the riser a refusal names, by the amounts it prints [ft | m; ft^3 | m^3 for a volume]:
-// from `amount` up to `most` (infinity: as far as the search went, the riser's length, or the
-// largest raise of a volume the run's checks admit).
-enum class RiserChangeKind { kLengthen, kRaiseVolume, kReduceDepth, kDeepenDraft };
-struct RiserChange {
-  RiserChangeKind kind = RiserChangeKind::kLengthen;
-  int element = 0;  // the element lengthened or whose volume is raised
-  double amount = 0.0;
-  double most = 0.0;
-};
-
-// The least amount a remedy names, rounded up to the hundredth the message shows, so that the figure
-// itself is enough; the most rounded down.
-double shownLeast(double amount) { return std::ceil(amount * 100.0) / 100.0; }
-double shownMost(double amount) { return std::isfinite(amount) ? std::floor(amount * 100.0) / 100.0 : amount; }
-
 // An amount of a change with the unit label of the pages: "3.20 feet", or for a volume as page 3
 // labels one, "220.00 cubic meters".
 std::string changeAmountText(const RiserChange& change, double amount) {
@@ -565,131 +498,61 @@ std::string changeAmountText(const RiserChange& change, double amount) {
   return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(unitCode(7, TPCM.NUNTS));
 }
 
-// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do.
+// Why the amounts between two ranges of a change are not named.
+std::string gapReasonText(const ChangeGap& gap) {
+  switch (gap.reason) {
+    case ChangeGapReason::kFold:
+      return "the keel stands within " + lengthText(static_cast<float>(gap.within)) +
+             " of the height at which the members fold in line at no load";
+    case ChangeGapReason::kJudge: return "the changed riser is not clear as the run judges it";
+    case ChangeGapReason::kChecks: break;
+  }
+  return "the run's checks refuse the data set so changed";
+}
+
+// "by at least 3.20 feet", or "by 3.20 to 10.50 feet" where more than the most would not do; where
+// the amounts between fall into gaps, each range: "by 20.53 to 50.48 or 50.54 to 70.00 feet (between
+// them the keel stands within 0.03 feet of the height at which the members fold in line at no
+// load)".
 std::string amountText(const RiserChange& change) {
-  if (!std::isfinite(change.most)) return "by at least " + changeAmountText(change, change.amount);
-  return "by " + messageValue(change.amount) + " to " + changeAmountText(change, change.most);
-}
-
-// A change made to a data set as its page makes it: a volume raised is a volume of the data set,
-// which the statics make a force, the element's weight and centres kept (ElementChange).
-void applyChange(Tpcm& t, const RiserChange& change) {
-  const auto amount = static_cast<float>(change.amount);
-  switch (change.kind) {
-    case RiserChangeKind::kLengthen: t.SLEN(change.element) += amount; break;
-    case RiserChangeKind::kRaiseVolume: t.BUOY(change.element) += amount; break;
-    case RiserChangeKind::kReduceDepth: t.DEPTH -= amount; break;
-    case RiserChangeKind::kDeepenDraft: t.DRAFT += amount; break;
+  std::vector<std::pair<double, double>> ranges;
+  double from = change.amount;
+  for (const ChangeGap& gap : change.gaps) {
+    ranges.emplace_back(from, gap.below);
+    from = gap.above;
   }
-}
-
-// The fatal findings of the run's checks (runFindings) of the data set a riser's refusal is about,
-// as the message writes it: the data set the run checked for a refusal in the run (inRun), else TPCM
-// as it stands; with `change` made to it.
-std::vector<std::vector<std::string>> fatalFindings(bool inRun, const std::optional<RiserChange>& change) {
-  RiserChangeState& state = riserChangeState;
-  const auto kept = std::make_unique<Tpcm>(TPCM);
-  if (inRun && state.checked) TPCM = *state.checked;
-  if (change) applyChange(TPCM, *change);
-  state.checking = true;
-  std::vector<std::vector<std::string>> fatal;
-  try {
-    for (RunFinding& finding : runFindings())
-      if (finding.fatal) fatal.push_back(std::move(finding.lines));
-  } catch (...) {
-    state.checking = false;
-    TPCM = *kept;
-    throw;
-  }
-  state.checking = false;
-  TPCM = *kept;
-  return fatal;
-}
-
-// Whether the run's checks admit a change by `amount`: the data set so changed meets no fatal
-// finding that the data set as it is does not meet already (`before`). A change they refuse is not
-// named: the run would refuse it before any stage, and most of their refusals undo it (an element
-// longer than the water under options 7 and 8, a keel on the sea bed).
-bool changeAdmitted(RiserChange change, double amount, bool inRun,
-                    const std::vector<std::vector<std::string>>& before) {
-  change.amount = amount;
-  for (const std::vector<std::string>& finding : fatalFindings(inRun, change)) {
-    if (std::find(before.begin(), before.end(), finding) == before.end()) return false;
-  }
-  return true;
-}
-
-using ChangeAdmitted = std::function<bool(const RiserChange& change, double amount)>;
-
-// The last amount of `change` that the run's checks admit between `last`, which they admit, and
-// `refused`, which they do not, in the hundredths the message shows.
-double lastAdmitted(const RiserChange& change, double last, double refused, const ChangeAdmitted& admitted) {
-  while (refused - last > 0.01) {
-    const double middle = std::floor(50.0 * (last + refused)) / 100.0;
-    if (middle <= last) break;
-    (admitted(change, middle) ? last : refused) = middle;
-  }
-  return last;
-}
-
-// The largest raise of element `element`'s volume that the run's checks admit (0: none), doubled
-// from a hundredth until they refuse one, then bisected: where the raised volume meets their limits
-// (an element no wider than the water is deep, a buoyancy the statics report prints), so that a
-// search of raises up to it covers every raise they admit.
-double mostAdmittedRaise(int element, const ChangeAdmitted& admitted) {
-  const RiserChange change{RiserChangeKind::kRaiseVolume, element, 0.0, 0.0};
-  constexpr double kFarthest = 1.0E12;  // beyond any volume a page holds: the search ends there
-  double last = 0.0;
-  for (double refused = 0.01;; refused *= 2.0) {
-    if (!admitted(change, refused)) return lastAdmitted(change, last, refused, admitted);
-    last = refused;
-    if (refused >= kFarthest) return last;
-  }
-}
-
-// The changes of the riser that make it `sound` (heldColumnRemedy: a lengthening of each element of
-// its members, in element order, a raise of each one's volume, and a lowering of the keel, as a
-// reduced water depth or a deepened draft), as the message shows them, within what the run's checks
-// admit: a change they refuse at its least is left out, and its most is held to the last amount they
-// admit (the limits of the checks lie beyond an amount: an element as long as the water, a keel on
-// the sea bed). A volume is searched up to the largest raise they admit.
-std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun) {
-  std::vector<RiserChange> changes;
-  if (riserChangeState.checking) return changes;  // a changed data set's own refusal names none
-  const int first = riser.members.firstElement.front();
-  const std::vector<std::vector<std::string>> before = fatalFindings(inRun, std::nullopt);
-  const ChangeAdmitted admitted = [&](const RiserChange& change, double amount) {
-    return changeAdmitted(change, amount, inRun, before);
-  };
-  std::vector<double> mostRaise;
-  for (int k = first; k <= elementCount(); ++k) mostRaise.push_back(mostAdmittedRaise(k, admitted));
-  const HeldColumnRemedy remedy = heldColumnRemedy(riser.members, riser.height, sound, mostRaise);
-  const auto add = [&](RiserChangeKind kind, int element, const ChangeRange& range, double searched) {
-    if (!(range.least > 0.0)) return;
-    RiserChange change{kind, element, shownLeast(range.least), shownMost(range.most)};
-    if (change.most < change.amount || !admitted(change, change.amount)) return;
-    // How far the run's checks admit it, where the judge's range ends or as far as the search went
-    // (the riser's length, the keel down to the lowest free joint): an element as long as the water
-    // allows under options 7 and 8, the water as deep as an element is long. A draft the judge admits
-    // to the sea bed, and a volume it admits up to the largest raise the checks admit, are named
-    // without an end: the check that stops either there (a draft less than the water depth, an
-    // element no wider than the water is deep) needs no figure.
-    const bool openEnded = kind == RiserChangeKind::kDeepenDraft || kind == RiserChangeKind::kRaiseVolume;
-    if (openEnded && !std::isfinite(change.most)) {
-      changes.push_back(change);
-      return;
+  ranges.emplace_back(from, change.most);
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    const auto [least, most] = ranges[i];
+    const bool last = i + 1 == ranges.size();
+    const auto number = [&](double value) {
+      return last ? changeAmountText(change, value) : messageValue(value);
+    };
+    if (!std::isfinite(most)) {
+      texts.push_back("at least " + number(least));
+    } else if (most == least) {
+      texts.push_back(number(least));
+    } else {
+      texts.push_back(messageValue(least) + " to " + number(most));
     }
-    const double reach = std::isfinite(change.most) ? change.most : shownMost(searched);
-    if (!admitted(change, reach)) change.most = lastAdmitted(change, change.amount, reach, admitted);
-    changes.push_back(change);
-  };
-  for (std::size_t i = 0; i < remedy.lengthen.size(); ++i)
-    add(RiserChangeKind::kLengthen, first + static_cast<int>(i), remedy.lengthen[i], columnLength(riser.column));
-  for (std::size_t i = 0; i < remedy.raise.size(); ++i)
-    add(RiserChangeKind::kRaiseVolume, first + static_cast<int>(i), remedy.raise[i], mostRaise[i]);
-  add(RiserChangeKind::kReduceDepth, 0, remedy.lower, riser.height);
-  add(RiserChangeKind::kDeepenDraft, 0, remedy.lower, riser.height);
-  return changes;
+  }
+  std::string text = "by " + listed(texts, " or ");
+  if (change.gaps.empty()) return text;
+  const bool alike = std::all_of(change.gaps.begin(), change.gaps.end(), [&](const ChangeGap& gap) {
+    return gap.reason == change.gaps.front().reason;
+  });
+  if (alike) {
+    ChangeGap widest = change.gaps.front();
+    for (const ChangeGap& gap : change.gaps) widest.within = std::max(widest.within, gap.within);
+    return text + " (between them " + gapReasonText(widest) + ")";
+  }
+  std::string between;
+  for (const ChangeGap& gap : change.gaps) {
+    between += (between.empty() ? "" : "; ") + std::string("between ") + messageValue(gap.below) + " and " +
+               messageValue(gap.above) + " " + gapReasonText(gap);
+  }
+  return text + " (" + between + ")";
 }
 
 // "Lengthen element 1 by at least 3.20 feet or element 2 by at least 2.98 feet (page 3, item 2),
@@ -716,7 +579,8 @@ std::string changesText(const std::vector<RiserChange>& changes) {
   std::vector<std::string> remedies;
   if (!lengthenings.empty()) remedies.push_back("Lengthen " + listed(lengthenings, " or ") + " (page 3, item 2)");
   if (!raises.empty()) remedies.push_back("raise the volume of " + listed(raises, " or ") + " (page 3, item 3)");
-  if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most) {
+  if (lowerings.size() == 2 && lowerings[0]->amount == lowerings[1]->amount && lowerings[0]->most == lowerings[1]->most &&
+      lowerings[0]->gaps == lowerings[1]->gaps) {
     remedies.push_back("lower the keel " + amountText(*lowerings[0]) + ": " + way(*lowerings[0]) + " or " +
                        way(*lowerings[1]));
   } else if (!lowerings.empty()) {
@@ -804,160 +668,7 @@ std::string stormText() {
 // wave-frequency motion and the slow drift's excursion a tenth larger.
 constexpr double kRemedyMotion = 1.1;
 
-// ---- the slow drift's storm peak, in offsets ----
-
-// The statics' load-offset table of the run, as the riser's judge reads it for a riser changed by a
-// remedy: each row's offset is the run's, moved by what the change moves the riser's top under its
-// load. The run's riser gives back the run's table, unchanged.
-struct RiserTable {
-  std::vector<float> load, offset;  // the run's rows
-  std::vector<double> top;          // the run's riser's top under each row's load, by its statics
-};
-
-// The offset of a held column's top under H, its least load held (heldColumnAngles).
-double topOffset(const HeldColumn& column, double height, double H) {
-  return heldColumnOffset(column, height, std::max(H, std::numeric_limits<double>::min()));
-}
-
-RiserTable riserTable(const HeldRiser& riser, const RiserReach& reach) {
-  RiserTable table;
-  const std::size_t n = std::min(reach.tableLoads.size(), reach.tableOffsets.size());
-  table.load.assign(reach.tableLoads.begin(), reach.tableLoads.begin() + static_cast<std::ptrdiff_t>(n));
-  table.offset.assign(reach.tableOffsets.begin(), reach.tableOffsets.begin() + static_cast<std::ptrdiff_t>(n));
-  for (const float H : table.load) table.top.push_back(topOffset(riser.column, riser.height, H));
-  return table;
-}
-
-// The slow drift's storm peak for a held column: its mean offset on the table X0 (the offset at the
-// mean load, read off as the slow drift reads it), the table's spring there, and the surge's most
-// probable largest amplitude at that spring (the slow drift's, surgePeak) carried through the
-// table's surge energy to the peak offset (NLNCR3), as the low-frequency report's extreme motion.
-// Beyond the table's last load the statics of the column itself continue it, up to the load under
-// which its members come within kLeastMemberBend of line, so that no offset past the table is read
-// off an extrapolation. The storm's peak comes into line where it reaches that load's offset.
-struct StormPeak {
-  bool meanInLine = false;   // the members within kLeastMemberBend of line under the mean load
-  bool inLine = false;       // ... or the storm's peak offset reaching the offset where they come into line
-  double meanBend = 0.0;     // the members' bend under the mean load (largestBend)
-  double meanOffset = 0.0;   // X0 [ft | m], from the position under no load's table offset
-  double excursion = 0.0;    // the peak offset less X0 [ft | m], where not in line
-  double clearOffset = 0.0;  // the offset at which the members come into line [ft | m]; infinity: none
-  double clearLoad = 0.0;    // the load under which they do [kips | t]
-};
-
-StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
-                    double room) {
-  StormPeak peak;
-  const double FE = reach.meanLoad;
-  peak.meanBend = largestBend(heldColumnAngles(column, height, FE));
-  peak.meanInLine = !(peak.meanBend >= kLeastMemberBend);
-  peak.clearLoad = peak.meanInLine ? 0.0 : heldColumnClearLoadAbove(column, height, FE);
-  const std::size_t n = table.load.size();
-  if (n < 2) {
-    peak.inLine = peak.meanInLine;
-    peak.clearOffset = std::numeric_limits<double>::infinity();
-    return peak;
-  }
-  // The rows moved by what the change moves the top; then rows of the column's own statics from the
-  // table's last load to the load that brings the members into line.
-  std::vector<float> load = table.load, offset(n);
-  for (std::size_t j = 0; j < n; ++j)
-    offset[j] = static_cast<float>(table.offset[j] + (topOffset(column, height, table.load[j]) - table.top[j]));
-  const double last = table.load.back();
-  const double lastTop = topOffset(column, height, last);
-  constexpr int kBeyondRows = 40;
-  if (std::isfinite(peak.clearLoad) && peak.clearLoad > last && last > 0.0) {
-    for (int i = 1; i <= kBeyondRows; ++i) {
-      const double H = last * std::pow(peak.clearLoad / last, static_cast<double>(i) / kBeyondRows);
-      load.push_back(static_cast<float>(H));
-      offset.push_back(static_cast<float>(offset[n - 1] + (topOffset(column, height, H) - lastTop)));
-    }
-  }
-  // The offset at which the members come into line, in the table's terms: the column's own top
-  // there and what the table adds to the run's riser's top at that load (within the table read
-  // between its rows, beyond it its last row's).
-  if (!std::isfinite(peak.clearLoad)) {
-    peak.clearOffset = std::numeric_limits<double>::infinity();
-  } else {
-    double shift = table.offset.back() - table.top.back();
-    for (std::size_t j = 0; j + 1 < n; ++j) {
-      if (peak.clearLoad <= table.load[j + 1]) {
-        const double share = (peak.clearLoad - table.load[j]) / (table.load[j + 1] - table.load[j]);
-        const double below = table.offset[j] - table.top[j], above = table.offset[j + 1] - table.top[j + 1];
-        shift = below + std::clamp(share, 0.0, 1.0) * (above - below);
-        break;
-      }
-    }
-    peak.clearOffset = topOffset(column, height, peak.clearLoad) + shift;
-  }
-
-  // The mean state and the spring on the table's rows, as the slow drift reads them.
-  const auto points = static_cast<std::int32_t>(n);
-  const auto mean = static_cast<float>(FE);
-  int interval = 1;
-  const float X0 = tableOffsetAtLoad(load.data(), offset.data(), points, mean, interval);
-  const float K = tableStiffness(load.data(), offset.data(), interval);
-  std::vector<float> energy(load.size());
-  tableEnergy(load.data(), offset.data(), static_cast<std::int32_t>(load.size()), energy.data());
-  const float E0 = tableEnergyAtOffset(offset.data(), energy.data(), points, X0);
-  peak.meanOffset = X0;
-  const float amplitude = reach.surgePeak ? reach.surgePeak(K) : 0.0f;
-  if (!(amplitude >= 0.0f) || !std::isfinite(amplitude)) {  // no amplitude to judge by
-    peak.inLine = true;
-    return peak;
-  }
-  float excursion = 0.0f;
-  std::int32_t at = 1;
-  NLNCR3(energy.data(), E0, offset.data(), amplitude, excursion, K, mean, X0, static_cast<std::int32_t>(load.size()),
-         at, 1);
-  peak.excursion = excursion;
-  peak.inLine = peak.meanInLine || !(X0 + room * static_cast<double>(excursion) < peak.clearOffset);
-  return peak;
-}
-
-// The reserve and the motion that judge a riser at the mean state: its length less the
-// hinge-to-keel distance, against the keel's wave-frequency peak along the hinge-keel line and the
-// slow drift's peak excursion along that line.
-struct KeelReach {
-  std::vector<double> angles;  // the members' angles under the mean load [rad]
-  double distance = 0.0;       // hinge to keel [ft | m]
-  double reserve = 0.0;        // the riser's length less the distance [ft | m]
-  double wave = 0.0;           // the keel's wave-frequency peak along the line [ft | m]
-  double drift = 0.0;          // the slow drift's peak excursion along the line [ft | m]
-};
-
-KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& reach, const StormPeak& peak,
-                    double room) {
-  KeelReach keel;
-  keel.angles = heldColumnAngles(column, height, reach.meanLoad);
-  const double out = heldColumnOffset(column, height, reach.meanLoad);
-  keel.distance = std::hypot(out, height);
-  keel.reserve = columnLength(column) - keel.distance;
-  keel.wave = room * keelPeakAlong(reach.keel, out / keel.distance, height / keel.distance, TPCM.DURATN);
-  keel.drift = room * peak.excursion * out / keel.distance;
-  return keel;
-}
-
 }  // namespace
-
-double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours) {
-  const double m0 = s * s * motion.xx0 + c * c * motion.zz0 + 2.0 * s * c * motion.xz0;
-  const double m2 = s * s * motion.xx2 + c * c * motion.zz2 + 2.0 * s * c * motion.xz2;
-  if (!(m0 > 0.0)) return 0.0;
-  // The most probable largest of the narrow-band motion's cycles in the storm, at its mean frequency.
-  const double omega = m2 > 0.0 ? std::sqrt(m2 / m0) : 0.0;
-  return std::sqrt(m0) * stormPeakFactorExact(hours, omega);
-}
-
-void keepCheckedDataSet() {
-  const Tpcm& t = TPCM;
-  // Only a buoyant riser's refusals name changes of the data set.
-  if (t.FRESLM != 0 || t.IARCO != kBuoyantRiser) {
-    riserChangeState.checked.reset();
-    return;
-  }
-  riserChangeState.checked = std::make_unique<Tpcm>(t);
-}
 
 std::optional<RunFinding> riserBendFinding() {
   const Tpcm& t = TPCM;
@@ -968,9 +679,6 @@ std::optional<RunFinding> riserBendFinding() {
   if (clear.upper > 0.0 && clear.lower == 0.0) return std::nullopt;
 
   const std::string need = degreesText(degreesOutOfLine(kLeastMemberBend));
-  const auto clearUnder = [](const HeldColumn& column, double top, double H) {
-    return largestBend(heldColumnAngles(column, top, H)) >= kLeastMemberBend;
-  };
   constexpr double kNoLoad = std::numeric_limits<double>::min();  // held at the least load of a shape
   std::string text;
   std::vector<RiserChange> changes;
@@ -982,11 +690,11 @@ std::optional<RunFinding> riserBendFinding() {
            " degrees out of line, one member folded back along the other," + outOfLineNeed() +
            " The load-offset table of the statics starts at no load (page 2, item 2).";
     changes = riserRemedies(
-        *riser, [&](const HeldColumn& column, double top) { return clearUnder(column, top, kNoLoad); }, false);
+        *riser, [&](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, kNoLoad); }, false);
     if (!changes.empty()) {
       text += " " + changesText(changes) + ". These keep them clear from no load on; the run then judges the riser "
               "at the loads it reaches.";
-    } else if (!riserChangeState.checking) {
+    } else if (!checkingRiserChange()) {
       text += " Change the element lengths (page 3, item 2), the water depth (page 1, item 4) or the draft "
               "(page 5, item 10) so that no member folds back along another.";
     }
@@ -1002,11 +710,11 @@ std::optional<RunFinding> riserBendFinding() {
     changes = riserRemedies(
         *riser,
         [&](const HeldColumn& column, double top) {
-          return clearUnder(column, top, kNoLoad) && clearUnder(column, top, H);
+          return heldColumnStandsClear(column, top, kNoLoad) && heldColumnStandsClear(column, top, H);
         },
         false);
   }
-  if (riserChangeState.checking) {
+  if (checkingRiserChange()) {
     // A changed data set's finding: its verdict alone counts.
   } else if (!changes.empty()) {
     text += " " + changesText(changes) + ". These keep them clear up to the largest load of the table, " +
@@ -1025,20 +733,19 @@ std::optional<RunFinding> riserBendFinding() {
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
   const std::optional<HeldRiser> riser = heldRiser(true);
   if (!riser || !(reach.meanLoad > 0.0) || !std::isfinite(reach.meanLoad)) return std::nullopt;
-  const RiserTable table = riserTable(*riser, reach);
+  const RiserTable table = riserTable(riser->column, riser->height, reach);
   const auto soundFor = [&](double room) {
     return [&, room](const HeldColumn& column, double height) {
       const StormPeak peak = stormPeak(column, height, reach, table, room);
       if (peak.inLine) return false;
-      const KeelReach keel = keelReach(column, height, reach, peak, room);
-      return keel.reserve > keel.wave + keel.drift;
+      return keelReach(column, height, reach, peak, room).reaches();
     };
   };
   const HeldColumn& column = riser->column;
   const double height = riser->height;
   const StormPeak peak = stormPeak(column, height, reach, table, 1.0);
   const KeelReach keel = keelReach(column, height, reach, peak, 1.0);
-  if (!peak.inLine && keel.reserve > keel.wave + keel.drift) return std::nullopt;
+  if (!peak.inLine && keel.reaches()) return std::nullopt;
 
   const Tpcm& t = TPCM;
   const std::string mean = "the slow drift's mean load of " + forceValueText(reach.meanLoad);
@@ -1083,13 +790,10 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
   const std::optional<HeldRiser> riser = heldRiser(true);
   if (!riser || !(peakLoad > 0.0) || !std::isfinite(peakLoad)) return std::nullopt;
   const double height = riser->height;
+  if (heldColumnStandsClear(riser->column, height, peakLoad)) return std::nullopt;
   const double bend = largestBend(heldColumnAngles(riser->column, height, peakLoad));
-  if (bend >= kLeastMemberBend) return std::nullopt;
   const std::vector<RiserChange> changes = riserRemedies(
-      *riser,
-      [peakLoad](const HeldColumn& column, double top) {
-        return largestBend(heldColumnAngles(column, top, peakLoad)) >= kLeastMemberBend;
-      },
+      *riser, [peakLoad](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, peakLoad); },
       true);
   std::string text = "The buoyant riser's members would come into line under the run's loads. " +
                      riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "dataset/riser_judge.h"
+#include "dataset/riser_remedy.h"
 #include "util/flowing_lines.h"
 
 namespace qv {
@@ -147,35 +149,9 @@ std::optional<RunFinding> columnReachFinding();
 // loads its run reaches (riserReachFinding, riserPeakLoadFinding), not at the table's largest load.
 std::optional<RunFinding> riserBendFinding();
 
-// The wave-frequency motion of the keel that holds a buoyant riser's top, in the riser's plane: x
-// outward from the hinge along the horizontal, z up, as the run's sea moves it (every wave heading of
-// the vessel's motions at the keel, each with its waves' spectra and spreading weight). The zeroth and
-// second spectral moments of x, of z and of their cospectrum [ft^2 | m^2; times (rad/s)^2].
-struct KeelMotion {
-  double xx0 = 0.0, zz0 = 0.0, xz0 = 0.0;
-  double xx2 = 0.0, zz2 = 0.0, xz2 = 0.0;
-};
-
-// The most probable largest excursion of the keel along the direction (s, c) (horizontal outward and
-// vertical components of a unit vector) in a storm of `hours`: the motion's RMS times the storm's
-// peak factor at its mean frequency sqrt(m2 / m0) (stormPeakFactorExact, numlib/storm_peak.h).
-double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours);
-
-// What the run reaches, once the slow drift has found its mean state: the mean horizontal load at
-// the keel (the most stable equilibrium's), the keel's wave-frequency motion, the statics' load-offset
-// table (HLOAD and OFFSET of EQUILB, rising) and the slow drift's surge at the spring of a table.
-struct RiserReach {
-  double meanLoad = 0.0;  // [kips | t]
-  KeelMotion keel;
-  std::vector<float> tableLoads;    // [kips | t]
-  std::vector<float> tableOffsets;  // [ft | m]
-  // The surge's most probable largest amplitude in the storm of DURATN at a spring of the table at the
-  // mean load [kips/ft | t/m] (surgeStormAmplitude, slowdrift/slomor.h) [ft | m]; none: no surge.
-  std::function<float(float spring)> surgePeak;
-};
-
 // A buoyant riser, as riserBendFinding judges it, that the loads and the sea of its run take beyond
-// what its members can reach. The slow drift's storm peak is judged in offsets: the mean offset on the
+// what its members can reach, as dataset/riser_judge.h judges it (stormPeak, keelReach). The slow
+// drift's storm peak is judged in offsets: the mean offset on the
 // table (as the slow drift reads it at the mean load) plus the surge's storm peak excursion (its most
 // probable largest amplitude at the table's spring there, carried through the table's surge energy as
 // the low-frequency report carries it, the column's own statics continuing the table beyond its last
@@ -191,7 +167,8 @@ struct RiserReach {
 // weight and centres kept; searched up to the largest raise the run's checks admit) or lowering of the
 // keel that takes the riser clear at the same loads and sea as this judge judges it (the changed
 // riser's table and, at its spring, the slow drift's excursion), with room for a tenth more motion,
-// each within the run's own checks of the data set the run checked (keepCheckedDataSet), or, where
+// each within the run's own checks of the data set the run checked (riserRemedies, keepCheckedDataSet,
+// dataset/riser_remedy.h), or, where
 // none is, what was tried; and a calmer sea or a lighter wind and current. Judged in the run, after
 // the statics have turned the elements' volumes into forces.
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
@@ -204,11 +181,6 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 // that load within the run's own checks (or, where none does, what was tried), and a calmer sea or a
 // lighter wind and current. Judged in the run, after the statics.
 std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
-
-// Keeps the data set as the run's checks passed it (TPCM, once runFindings has no fatal finding and
-// before any stage changes it in memory): the changes a riser's refusal in the run names are checked
-// against it. The runner calls it; without it they are checked against TPCM as it stands.
-void keepCheckedDataSet();
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5
 // and 6: every element counted buoyant and wet) whose top stands above the water: the top of the

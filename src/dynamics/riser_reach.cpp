@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -18,7 +17,6 @@
 #include "util/files.h"
 #include "util/unformatted_io.h"
 #include "vessel/point_motions.h"
-#include "waves/sea_state.h"
 #include "waves/spectral_integration.h"
 #include "waves/wavcom.h"
 

@@ -529,7 +529,7 @@ void warnStormPeakBeyondTable(float load) { warnExtrapolatedPeak("the storm peak
 
 void warnPeakBeyondTable(const std::string& peak, float load) {
   const Tpcm& t = TPCM;
-  if (t.IARCO == kBuoyantRiser && t.FRESLM == 0) {
+  if (attachedBuoyantRiser(t.FRESLM, t.IARCO)) {
     if (const auto finding = riserPeakLoadFinding(load, peak))
       fatalStop("VANTREL", t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
   }

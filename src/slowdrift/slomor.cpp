@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -947,35 +948,41 @@ void SLOMOR() {
   slowDriftMeanState = {true, stable, waves, ERGCOM.SPRNGX, surgePeak(EQUILB.MODREC(1))};
 }
 
+struct SlowDriftResultsKept::Kept {
+  Equilb equilb = EQUILB;
+  Sines sines = SINES;
+  LowFrequencyDensities densities = lowFrequencyDensities;
+  float wind = TPCM.WNDDEN, currentSway = TPCM.CURDNY, currentYaw = TPCM.CURDNZ;
+  float spring = ERGCOM.SPRNGX;
+};
+
+SlowDriftResultsKept::SlowDriftResultsKept() : kept_(std::make_unique<Kept>()) {}
+
+SlowDriftResultsKept::~SlowDriftResultsKept() {
+  Tpcm& t = TPCM;
+  EQUILB = kept_->equilb;
+  SINES = kept_->sines;
+  lowFrequencyDensities = kept_->densities;
+  t.WNDDEN = kept_->wind;
+  t.CURDNY = kept_->currentSway;
+  t.CURDNZ = kept_->currentYaw;
+  ERGCOM.SPRNGX = kept_->spring;
+}
+
 float surgeStormAmplitude(float spring) {
   const SlowDriftMeanState& state = slowDriftMeanState;
   if (!state.found) return std::numeric_limits<float>::quiet_NaN();
   if (spring == state.spring) return state.amplitude;
-  // What the surge's evaluation writes, restored after it: the run's own stays as it found it.
-  Tpcm& t = TPCM;
-  const Equilb equilb = EQUILB;
-  const Sines sines = SINES;
-  const LowFrequencyDensities densities = lowFrequencyDensities;
-  const float wind = t.WNDDEN, currentSway = t.CURDNY, currentYaw = t.CURDNZ, kept = ERGCOM.SPRNGX;
+  const SlowDriftResultsKept kept;  // the run's own results stay as the slow drift left them
   ERGCOM.SPRNGX = spring;
   const ModeScales m = modeFrequencies();
   dampingBySource(m, state.stable, state.waves);
-  float amplitude = 0.0f;  // no spring, no frequency: no motion
-  if (m.active[0]) {
-    modeTotals(1, t.LSGLFD, t.SGLFDP);
-    const LowModeRecord& surge = EQUILB.MODREC(1);
-    // A surge the sources do not damp has no amplitude to judge by.
-    const bool damped = surge.GAMTOT > 0.0f && surge.VARTOT >= 0.0f && std::isfinite(surge.VARTOT);
-    amplitude = damped ? surgePeak(surge) : std::numeric_limits<float>::infinity();
-  }
-  EQUILB = equilb;
-  SINES = sines;
-  lowFrequencyDensities = densities;
-  t.WNDDEN = wind;
-  t.CURDNY = currentSway;
-  t.CURDNZ = currentYaw;
-  ERGCOM.SPRNGX = kept;
-  return amplitude;
+  if (!m.active[0]) return 0.0f;  // no spring, no frequency: no motion
+  modeTotals(1, TPCM.LSGLFD, TPCM.SGLFDP);
+  const LowModeRecord& surge = EQUILB.MODREC(1);
+  // A surge the sources do not damp has no amplitude to judge by.
+  const bool damped = surge.GAMTOT > 0.0f && surge.VARTOT >= 0.0f && std::isfinite(surge.VARTOT);
+  return damped ? surgePeak(surge) : std::numeric_limits<float>::infinity();
 }
 
 }  // namespace qv

@@ -26,6 +26,8 @@
 // vessel's wave-frequency motions of the most stable equilibrium's heading, made afresh for it.
 #pragma once
 
+#include <memory>
+
 namespace qv {
 
 void SLOMOR();
@@ -56,6 +58,22 @@ float squareLawAmplitude(float sigma);
 // run's own amplitude; no spring (0 or less) no motion; a surge the changed sources do not damp
 // infinity; NaN before any SLOMOR.
 float surgeStormAmplitude(float spring);
+
+// The slow drift's results at the mean state as SLOMOR left them, kept for the guard's lifetime and
+// put back however it ends, a stop included: everything the surge's evaluation at another spring
+// writes (EQUILB, SINES, lowFrequencyDensities, TPCM WNDDEN, CURDNY and CURDNZ, ERGCOM SPRNGX), so
+// that surgeStormAmplitude leaves the run's blocks as they were for the report.
+class SlowDriftResultsKept {
+ public:
+  SlowDriftResultsKept();
+  ~SlowDriftResultsKept();
+  SlowDriftResultsKept(const SlowDriftResultsKept&) = delete;
+  SlowDriftResultsKept& operator=(const SlowDriftResultsKept&) = delete;
+
+ private:
+  struct Kept;  // the copies, in slomor.cpp beside the blocks they copy
+  std::unique_ptr<Kept> kept_;
+};
 
 // The current spectral densities at the three mode frequencies, each evaluated with the data set's
 // CURDEN, the spectrum's constant, kept for the low-frequency report [ft^2/s | m^2/s]. 0 without

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -188,53 +189,59 @@ std::string refusalOf(e2e::Folder& folder, const std::string& name, const std::f
   return flat(run.err.substr(std::min(run.err.size(), run.err.find(" ++> Fatal Warning"))));
 }
 
+// The case `name` (with `edit` made to it) with `change` made exactly as written by `amount` runs:
+// status 0, neither member 1's top nor the keel beyond its reach in "RANOUT.stxt"; or it is refused by
+// a riser's refusal that names a further change of the same kind, a longer element, a larger volume or
+// a lower keel, never one that undoes it.
+void runsOrLeadsOn(const std::string& name, const std::function<void(Tpcm&)>& edit, const NamedChange& change,
+                   double amount) {
+  SCOPED_TRACE(change.what + " by " + fmtF(static_cast<float>(amount), 8, 2));
+  e2e::Folder folder;
+  float first = 0.0f, second = 0.0f;
+  folder.writeFile("SALMDAT", userCase(name, [&](Tpcm& t) {
+                     edit(t);
+                     change.make(t, static_cast<float>(amount));
+                     first = t.SLEN(1);
+                     second = t.SLEN(2);
+                   }));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  if (run.status == 0) {
+    const std::string ranout = folder.readFile("RANOUT.stxt");
+    keelWithinReach(ranout, first + second);
+    // Member 1's top within its length of the hinge (a top member may hang from it past the
+    // horizontal, down to the keel, where member 1 stands taller than the keel).
+    const std::vector<double> mean = testing_support::rowAfter(ranout, "MEMBER STATIC ORIENTATION", "1");
+    const std::vector<double> peak = testing_support::rowAfter(
+        ranout.substr(ranout.find("MOST PROBABLE PEAK MOTIONS")), "COMBINED WAVE AND LOW-FREQUENCY MOTIONS", "1");
+    ASSERT_EQ(mean.size(), 5u);
+    ASSERT_EQ(peak.size(), 5u);
+    EXPECT_LT(mean[0] + peak[0], first);
+    return;
+  }
+  EXPECT_EQ(run.status, 1);
+  const std::string next = flat(run.err.substr(std::min(run.err.size(), run.err.find(" ++> Fatal Warning"))));
+  EXPECT_EQ(next.rfind(" ++> Fatal Warning: The buoyant riser", 0), 0u) << next;
+  const std::vector<NamedChange> further = namedChanges(next);
+  EXPECT_FALSE(further.empty()) << next;
+  EXPECT_FALSE(contains(next, "shorten") || contains(next, "Shorten")) << next;
+  // More volume leads on to more volume.
+  if (change.what.starts_with("the volume of")) {
+    EXPECT_TRUE(std::any_of(further.begin(), further.end(),
+                            [](const NamedChange& n) { return n.what.starts_with("the volume of"); }))
+        << next;
+  }
+}
+
 // Each change a riser's refusal of the case `name` (with `edit` made to it) names, made exactly as
-// written (by its least amount, and by its most where it names one), runs: status 0, neither member
-// 1's top nor the keel beyond its reach in "RANOUT.stxt"; or it is refused by a riser's refusal that
-// names a further change of the same kind, a longer element, a larger volume or a lower keel, never
-// one that undoes it.
+// written by each end of each range it names, runs or leads on (runsOrLeadsOn).
 void followedAsWritten(const std::string& name, const std::function<void(Tpcm&)>& edit, const std::string& text) {
   const std::vector<NamedChange> changes = namedChanges(text);
   ASSERT_FALSE(changes.empty()) << text;
   for (const NamedChange& change : changes) {
-    for (const double amount : {change.least, change.most}) {
-      if (!std::isfinite(amount)) continue;
-      SCOPED_TRACE(change.what + " by " + fmtF(static_cast<float>(amount), 8, 2));
-      e2e::Folder folder;
-      float first = 0.0f, second = 0.0f;
-      folder.writeFile("SALMDAT", userCase(name, [&](Tpcm& t) {
-                         edit(t);
-                         change.make(t, static_cast<float>(amount));
-                         first = t.SLEN(1);
-                         second = t.SLEN(2);
-                       }));
-      const e2e::Run run = folder.runAnalysis();
-      ASSERT_FALSE(run.timedOut);
-      if (run.status == 0) {
-        const std::string ranout = folder.readFile("RANOUT.stxt");
-        keelWithinReach(ranout, first + second);
-        // Member 1's top within its length of the hinge (a top member may hang from it past the
-        // horizontal, down to the keel, where member 1 stands taller than the keel).
-        const std::vector<double> mean = testing_support::rowAfter(ranout, "MEMBER STATIC ORIENTATION", "1");
-        const std::vector<double> peak = testing_support::rowAfter(
-            ranout.substr(ranout.find("MOST PROBABLE PEAK MOTIONS")), "COMBINED WAVE AND LOW-FREQUENCY MOTIONS", "1");
-        ASSERT_EQ(mean.size(), 5u);
-        ASSERT_EQ(peak.size(), 5u);
-        EXPECT_LT(mean[0] + peak[0], first);
-        continue;
-      }
-      EXPECT_EQ(run.status, 1);
-      const std::string next = flat(run.err.substr(std::min(run.err.size(), run.err.find(" ++> Fatal Warning"))));
-      EXPECT_EQ(next.rfind(" ++> Fatal Warning: The buoyant riser", 0), 0u) << next;
-      const std::vector<NamedChange> further = namedChanges(next);
-      EXPECT_FALSE(further.empty()) << next;
-      EXPECT_FALSE(contains(next, "shorten") || contains(next, "Shorten")) << next;
-      // More volume leads on to more volume.
-      if (change.what.starts_with("the volume of")) {
-        EXPECT_TRUE(std::any_of(further.begin(), further.end(),
-                                [](const NamedChange& n) { return n.what.starts_with("the volume of"); }))
-            << next;
-      }
+    for (const auto& [least, most] : change.ranges) {
+      runsOrLeadsOn(name, edit, change, least);
+      if (std::isfinite(most) && most != least) runsOrLeadsOn(name, edit, change, most);
     }
   }
 }
@@ -285,8 +292,8 @@ TEST(BuoyantRiserE2e, ARiserSpanningTheHeightToTheKeelIsRefusedBeforeAnyStage) {
 // swell of 0.2 ft). The slow drift meets the net load of 285 kips beyond the table, under which the
 // members stand 0.60 degrees out of line: the run stops there once with the finding that names that
 // load and what to change, and that a larger table cannot help, at the console as unattended, and
-// never with the advice to raise the table. (The previous run gave that advice; following it led into
-// the members in line.)
+// never with the advice to raise the table, which, followed, would only lead into the members in
+// line.
 TEST(BuoyantRiserE2e, ALoadBeyondTheTableThatBringsTheRiserIntoLineIsRefusedOnce) {
   std::string image = riserUnderDisc(30.5f);
   std::memcpy(&TPCM, image.data(), image.size());
@@ -435,8 +442,8 @@ double keelPeakFromOperators(const std::string& yokemot, double turn, double s, 
 // body), and the keel moves along that line by about 12.4 ft at its most probable peak in the 3-hour
 // storm. The run stops as soon as the slow drift has found that, before any report shows the members
 // (no "LOWOUT" line on the screen): status 1, the finding on standard error and in
-// "Diagnostics.stxt", no report kept; at the console the finding and its pause. (The previous run
-// let them through with status 0, member 2 swinging 141 degrees from the vertical.) With 20 ft of
+// "Diagnostics.stxt", no report kept; at the console the finding and its pause. Let through, they
+// would end with status 0 and member 2 swinging 141 degrees from the vertical. With 20 ft of
 // slack and the wind and current off, the mean state leaves 12.75 ft
 // against a peak of 13.75 ft along the line (the keel's heave and its horizontal motion in the
 // riser's plane partly in phase): refused too; each change it names leads to a run that ends well.
@@ -604,8 +611,8 @@ TEST(BuoyantRiserE2e, ARiserWithinItsReachRunsAndBalancesAsAFreeBody) {
 // (tests/dataset/reference/riser_reach_reference.py).
 constexpr double kCalmInLine = 22.239, kTableInLine = 30.687;  // [m]
 
-// The users' tanker risers, once refused before any stage by their tables' largest loads:
-// riser-calm (60 m and 40 m to a keel 84 m above the hinge, the table to 2,000 t, a 1 m sea) and riser-table (60 m and 60 m, the table to 8,000 t, a 4 m sea), and riser-table with its
+// The users' tanker risers, which a judge at their tables' largest loads would refuse before any
+// stage: riser-calm (60 m and 40 m to a keel 84 m above the hinge, the table to 2,000 t, a 1 m sea) and riser-table (60 m and 60 m, the table to 8,000 t, a 4 m sea), and riser-table with its
 // table to 2,000 t. Each runs with status 0 and every report written, no field overflowed, no member
 // beyond its reach, no keel beyond the riser's, and no warning of a riser in line: the low-frequency
 // report's mean offset and extreme surge in the storm together stay short of where the free bodies
@@ -659,11 +666,15 @@ std::function<void(Tpcm&)> jonswap(float height) {
 }
 
 // The tanker example's sea (page 15: 4 m at 10 s; page 14: a regular wave of 2.83 m) in place of
-// riser-calm's calm.
+// riser-calm's calm. The statics report's offset pass at 2 m (page 2, item 3): a keel lowered to
+// where the members nearly fold spreads the load-offset table over some 97 m, more offset states at
+// the case's 1 m than that report holds, a stop of the statics report that no check before the
+// stages holds yet, so that a draft named there would stop on it.
 void tankerSea(Tpcm& t) {
   t.SWHT(1) = 4.0f;
   t.SIGPD(1) = 10.0f;
   t.SLPHT = 2.83f;
+  t.OFFINC = 2.0f;
 }
 
 // The storm's peak judged in offsets, where the run computes them: the slow drift's mean offset plus
@@ -676,8 +687,8 @@ void tankerSea(Tpcm& t) {
 // change that keeps the storm's peak clear as the run judges it, the slow drift's excursion taken at
 // the changed riser's stiffness; each, made as written, runs or leads on. A longer element or a
 // lower keel softens the riser, and in the 8 m sea none takes it clear: only more volume, which
-// stiffens it, does. (The previous run quoted loads of 26,000 to 547,000 t read off the table's last
-// interval and said no lengthening could help; it then named more buoyancy with no amount.)
+// stiffens it, does. The loads read off the table's last interval (26,000 to 547,000 t here) are
+// never quoted, nor more buoyancy without an amount.
 TEST(BuoyantRiserE2e, TheStormsPeakIsJudgedInOffsets) {
   struct Case {
     const char* what;
@@ -767,13 +778,13 @@ TEST(BuoyantRiserE2e, MoreVolumeTakesTheRiserClearWhereNoLengthDoes) {
 }
 
 // The reserve judged against the keel's wave-frequency peak along the hinge-keel line and the slow
-// drift's peak excursion along that line: the two designs the previous run's own advice reached on
-// riser-disc (element 1 at 83.2 ft, element 2 at 40.02 ft, the draft at 116.13 ft; element 2 at
-// 32.98 ft, the draft at 108.81 ft and the depth at 129.91 ft) ran with status 0 while RANOUT's
-// combined peaks, along the line with the least motion any phases allow, placed the keel beyond the
-// riser's length (123.26 ft on 123.22 ft, 113.08 ft on 112.98 ft). Now each stops with the two
-// motions and their sum against the reserve, and what it names, made as written, runs with the keel
-// within reach.
+// drift's peak excursion along that line: two designs of riser-disc (element 1 at 83.2 ft, element 2
+// at 40.02 ft, the draft at 116.13 ft; element 2 at 32.98 ft, the draft at 108.81 ft and the depth at
+// 129.91 ft) whose RANOUT, were they run, would place the keel beyond the riser's length by its
+// combined peaks along the line with the least motion any phases allow (123.26 ft on 123.22 ft,
+// 113.08 ft on 112.98 ft), though the wave-frequency motion alone stays within the reserve. Each
+// stops with the two motions and their sum against the reserve, and what it names, made as written,
+// runs with the keel within reach.
 TEST(BuoyantRiserE2e, TheReserveTakesTheSlowDriftsExcursionAlongTheLine) {
   const struct {
     const char* what;
@@ -810,8 +821,8 @@ TEST(BuoyantRiserE2e, TheReserveTakesTheSlowDriftsExcursionAlongTheLine) {
 // Every change a riser's refusal names lies within the run's own checks. riser-disc is under water
 // for the statics (page 3, option 7): element 1, below the top member, stands upright in 150 ft of
 // water, so it grows to 150 ft at most and the water gets no shallower than element 1 is long. With
-// element 2 at 40 ft (the previous run named element 1 lengthened by 102.66 ft and the keel lowered
-// by 56.20 ft, which those checks refuse) and at 45 ft, and with element 1 at 150 ft (no room left),
+// element 2 at 40 ft (where a search past those checks would name element 1 lengthened by 102.66 ft
+// and the keel lowered by 56.20 ft, which they refuse) and at 45 ft, and with element 1 at 150 ft (no room left),
 // each change named, made as written by its least and its most, runs or leads on. Element 1 at
 // exactly 150 ft under element 2 at 40 ft folds element 2 straight back down from element 1's top:
 // in line under the smallest loads (the statics' table starts at none), refused before any stage,
@@ -858,6 +869,118 @@ TEST(BuoyantRiserE2e, EveryChangeARefusalNamesLiesWithinTheRunsChecks) {
   EXPECT_TRUE(contains(text, "with 80.00 feet to spare.")) << text;
   EXPECT_FALSE(contains(text, "more length than the height")) << text;
   followedAsWritten("riser-disc", folded, text);
+}
+
+// The case `name` with `edit` and `change` made by `amount`, run: refused before any stage by the
+// finding of members folded in line under the smallest loads.
+void refusedFolded(const std::string& name, const std::function<void(Tpcm&)>& edit, const NamedChange& change,
+                   double amount) {
+  SCOPED_TRACE(change.what + " by " + fmtF(static_cast<float>(amount), 8, 2));
+  e2e::Folder folder;
+  const std::string text = refusalOf(folder, name, [&](Tpcm& t) {
+    edit(t);
+    change.make(t, static_cast<float>(amount));
+  });
+  EXPECT_EQ(text.rfind(" ++> Fatal Warning: The buoyant riser's members stand in line under the smallest loads.", 0),
+            0u)
+      << text;
+  EXPECT_EQ(folder.files(), (std::vector<std::string>{"Diagnostics.stxt", "SALMDAT"}));
+}
+
+// A range ends only where the run ends it. riser-disc with element 2 at 50 ft, its draft at 69 to
+// 70 ft by quarters: the keel 81 to 80 ft above the hinge, and reduced by 120 ft less the draft (51 ft
+// at a draft of 69) it stands 30 ft up, where element 2 hangs straight back down from element 1's
+// top (80 - 50) under the smallest loads. Within a few hundredths of that height the run refuses the
+// riser before any stage; everywhere else up to 70 ft (the water no shallower than element 1 is long)
+// a lowering takes it clear. So the water depth's reduction is named in two ranges, the gap between
+// them said with its reason, and so is the draft's, the second going on without end: the band moves
+// with the draft as the fold does, a quarter of a foot for a quarter, and no figure jumps. At the
+// first and last drafts each end of the band, made as written, runs or leads on and the hundredth
+// inside it is refused; the water reduced by 70.00 ft runs or leads on, by 70.01 ft is refused by the
+// run's checks.
+TEST(BuoyantRiserE2e, ARangeEndsWhereTheRunEndsIt) {
+  const std::regex clause(R"(\(between them the keel stands within 0\.0[1-9] feet of the height at which the )"
+                          R"(members fold in line at no load\))");
+  for (const float draft : {69.0f, 69.25f, 69.5f, 69.75f, 70.0f}) {
+    SCOPED_TRACE("draft " + fmtF(draft, 6, 2));
+    const auto edit = [draft](Tpcm& t) {
+      t.SLEN(2) = 50.0f;
+      t.DRAFT = draft;
+    };
+    e2e::Folder folder;
+    const std::string text = refusalOf(folder, "riser-disc", edit);
+    const double fold = 120.0 - draft;
+    std::vector<NamedChange> lowerings;
+    for (const NamedChange& change : namedChanges(text))
+      if (change.what == "the depth" || change.what == "the draft") lowerings.push_back(change);
+    ASSERT_EQ(lowerings.size(), 2u) << text;
+    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), clause), std::sregex_iterator()), 3) << text;
+    for (const NamedChange& change : lowerings) {
+      ASSERT_EQ(change.ranges.size(), 2u) << change.what << ": " << text;
+      const double below = change.ranges[0].second, above = change.ranges[1].first;
+      EXPECT_LT(below, fold) << change.what;
+      EXPECT_GT(above, fold) << change.what;
+      EXPECT_LE(above - below, 0.1) << change.what;
+      EXPECT_NEAR(below, fold - 0.02, 0.011) << change.what;  // the band moves with the fold
+      EXPECT_EQ(change.ranges[1].second, change.what == "the depth" ? 70.0 : std::numeric_limits<double>::infinity());
+    }
+    if (draft != 69.0f && draft != 70.0f) continue;
+    const NamedChange& depth = lowerings[0];
+    const double below = depth.ranges[0].second, above = depth.ranges[1].first;
+    runsOrLeadsOn("riser-disc", edit, depth, below);
+    refusedFolded("riser-disc", edit, depth, below + 0.01);
+    refusedFolded("riser-disc", edit, depth, above - 0.01);
+    runsOrLeadsOn("riser-disc", edit, depth, above);
+    runsOrLeadsOn("riser-disc", edit, depth, 70.0);
+    e2e::Folder beyond;
+    const std::string shallow = refusalOf(beyond, "riser-disc", [&](Tpcm& t) {
+      edit(t);
+      depth.make(t, 70.01f);
+    });
+    EXPECT_EQ(shallow.rfind(" ++> Fatal Warning: The whole system is under water", 0), 0u) << shallow;
+  }
+}
+
+// A range ends only where the run ends it: riser-calm with element 2's volume at 55 cubic meters goes
+// taut in its sea, and more volume on either element takes it clear however much is added, up to what
+// the run's checks admit (a cylinder of the element's length and the water depth across): the raise is
+// named from its least with no end. Raised by 33,700 and by 100,000 cubic meters, where a thousandth
+// of the riser's buoyancy exceeds the mean load and the riser is stiffer than its statics resolve
+// there (a spring no search may read as a surge without an amplitude), the run ends well. The
+// draft's deepening is cut by the band about 64 m, where the keel stands 20 m above the hinge and
+// element 2 hangs straight back down from element 1's top (60 - 40): the hundredth inside each end of
+// the band is refused before any stage.
+TEST(BuoyantRiserE2e, AVolumesRaiseHasNoEndWhereTheRunHasNone) {
+  const auto edit = [](Tpcm& t) { t.BUOY(2) = 55.0f; };
+  e2e::Folder folder;
+  const std::string text = refusalOf(folder, "riser-calm", edit);
+  EXPECT_TRUE(contains(text, "raise the volume of element 1 by at least ")) << text;
+  EXPECT_TRUE(contains(text, " or element 2 by at least ")) << text;
+  const std::vector<NamedChange> changes = namedChanges(text);
+  for (const NamedChange& change : changes) {
+    if (!change.what.starts_with("the volume of")) continue;
+    EXPECT_TRUE(std::isinf(change.most)) << change.what;
+    runsOrLeadsOn("riser-calm", edit, change, change.least);
+    if (change.what != "the volume of element 2") continue;
+    for (const double raise : {33700.0, 100000.0}) {
+      e2e::Folder raised;
+      raised.writeFile("SALMDAT", userCase("riser-calm", [&](Tpcm& t) {
+                         edit(t);
+                         change.make(t, static_cast<float>(raise));
+                       }));
+      const e2e::Run run = raised.runAnalysis();
+      ASSERT_FALSE(run.timedOut);
+      EXPECT_EQ(run.status, 0) << raise << "\n" << run.err;
+    }
+  }
+  const auto draft = std::find_if(changes.begin(), changes.end(), [](const NamedChange& c) { return c.what == "the draft"; });
+  ASSERT_NE(draft, changes.end()) << text;
+  ASSERT_EQ(draft->ranges.size(), 2u) << text;
+  const double below = draft->ranges[0].second, above = draft->ranges[1].first;
+  EXPECT_LT(below, 64.0);
+  EXPECT_GT(above, 64.0);
+  refusedFolded("riser-calm", edit, *draft, below + 0.01);
+  refusedFolded("riser-calm", edit, *draft, above - 0.01);
 }
 
 }  // namespace

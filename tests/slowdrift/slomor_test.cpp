@@ -11,6 +11,7 @@
 #include <cmath>
 #include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "lowfreq/moored_ship_fixture.h"
 #include "lowfreq/net_loads.h"
 #include "lowfreq/sines.h"
+#include "platform/block_reset.h"
 #include "platform/units.h"
 #include "slowdrift/ergcom.h"
 #include "statics/solve.h"
@@ -595,6 +597,49 @@ TEST_F(SlowDrift, ALoadBeyondTheTable) {
   EXPECT_EQ(message[3], "     The run stops: an unattended run does not extrapolate its offset from the");
   EXPECT_EQ(message[4], "     table's last interval. Raise the last load of the auxiliary static offset");
   EXPECT_EQ(message[5], "     table (page 3, item 11), now 495.00 kips, above the loads of the run.");
+}
+
+// The surge evaluated again at another spring (surgeStormAmplitude) leaves every block of the run as
+// the slow drift left it, for the report that follows; at the run's own spring it gives the run's own
+// amplitude, a stiffer spring a smaller one under the same gusts. The guard that keeps the slow
+// drift's results puts them back however its scope ends, an exception included.
+TEST_F(SlowDrift, TheSurgeAtAnotherSpringLeavesTheRunsBlocksAsTheyWere) {
+  windOnly();
+  SLOMOR();
+  const auto snapshot = [] {
+    std::vector<std::vector<std::byte>> bytes;
+    for (const RegisteredBlock& block : registeredBlocks()) bytes.emplace_back(block.bytes.begin(), block.bytes.end());
+    return bytes;
+  };
+  const auto changedBlocks = [](const std::vector<std::vector<std::byte>>& before) {
+    std::vector<std::string> changed;
+    const std::vector<RegisteredBlock>& blocks = registeredBlocks();
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+      if (!std::equal(blocks[i].bytes.begin(), blocks[i].bytes.end(), before[i].begin(), before[i].end()))
+        changed.emplace_back(blocks[i].name);
+    }
+    return changed;
+  };
+  const std::vector<std::vector<std::byte>> run = snapshot();
+  const float spring = ERGCOM.SPRNGX;
+  const float own = surgeStormAmplitude(spring);
+  const float stiffer = surgeStormAmplitude(4.0f * spring);
+  EXPECT_TRUE(changedBlocks(run).empty()) << testing::PrintToString(changedBlocks(run));
+  EXPECT_GT(own, 0.0f);
+  EXPECT_LT(stiffer, own);
+  EXPECT_EQ(surgeStormAmplitude(4.0f * spring), stiffer);
+
+  try {
+    const SlowDriftResultsKept kept;
+    EQUILB.MODREC(1).VARTOT = -1.0f;
+    SINES.S1 = 2.0f;
+    lowFrequencyDensities.currentSurge = 3.0f;
+    TPCM.WNDDEN = TPCM.CURDNY = TPCM.CURDNZ = 4.0f;
+    ERGCOM.SPRNGX = 5.0f;
+    throw std::runtime_error("a stop inside the evaluation");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_TRUE(changedBlocks(run).empty()) << testing::PrintToString(changedBlocks(run));
 }
 
 }  // namespace

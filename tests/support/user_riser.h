@@ -5,8 +5,13 @@
 // foot. Under water for the statics (page 3, option 7), no element piercing the surface.
 #pragma once
 
+#include <functional>
+
+#include "dataset/column_reach.h"
+#include "dataset/riser_judge.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "platform/block_reset.h"
 
 namespace qv::testing_support {
 
@@ -26,6 +31,45 @@ inline void setUserRiser(Tpcm& t, float secondLength) {
   t.TMASS(2) = 150.0f;
   t.CGSALM(1) = 35.0f;
   t.CGSALM(2) = 15.0f;
+}
+
+// The user's riser as a whole data set, every other block fresh: a discus buoy's keel of 40 ft draft
+// in 150 ft of water of 64 lbs/cubic foot (English units), the riser's loads tabulated at 90 points up
+// to 600 kips, the vessel analysed and the dynamics on.
+inline void userRiserDataSet(float secondLength) {
+  resetAllBlocks();
+  Tpcm& t = TPCM;
+  t.NUNTS = kEnglishUnits;
+  t.DEPTH = 150.0f;
+  t.DWATR = 64.0f;
+  t.DRAFT = 40.0f;
+  setUserRiser(t, secondLength);
+  t.TLOAD = 600.0f;
+  t.NUMTAB = 90;
+  t.LDYN = 1;
+  t.LQUAS = 1;
+}
+
+// What the run reaches with the riser of TPCM, its buoyancies as forces (as the statics leave them):
+// the mean load, the keel's motion, the statics' load-offset table of this riser (90 loads rising
+// evenly from 1 to the table's largest, the keel's offsets under them as the members' statics give
+// them) and the slow drift's surge amplitude at a spring of the table.
+inline RiserReach reachOf(double meanLoad, const KeelMotion& keel, const std::function<float(float)>& surgePeak) {
+  SalmMembers m = salmMembers();
+  m.buoyancyForce = 1.0;
+  const HeldColumn column = heldColumn(m);
+  RiserReach reach{meanLoad, keel, {}, {}, surgePeak};
+  for (int j = 0; j < 90; ++j) {
+    const float H = 1.0f + (TPCM.TLOAD - 1.0f) * static_cast<float>(j) / 89.0f;
+    reach.tableLoads.push_back(H);
+    reach.tableOffsets.push_back(static_cast<float>(heldColumnOffset(column, attachmentHeight(m), H)));
+  }
+  return reach;
+}
+
+// A slow drift whose surge amplitude is `a` at every spring.
+inline std::function<float(float)> amplitude(float a) {
+  return [a](float) { return a; };
 }
 
 }  // namespace qv::testing_support

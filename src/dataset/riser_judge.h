@@ -1,0 +1,103 @@
+// How far the run's loads and sea take a buoyant riser held between its hinge and the vessel's keel:
+// the riser as the run's checks judge it (heldRiser), the keel's most probable peak motion along a
+// line, the slow drift's storm peak judged in offsets on the statics' load-offset table (stormPeak),
+// and the reserve of the riser's length at the mean state against the keel's peak motions along the
+// hinge-keel line (keelReach). One home for that judge: the riser's findings (dataset/run_checks:
+// riserReachFinding judges the run's riser with it) and the search of the changes that take a riser
+// clear (dataset/riser_remedy), which judges each changed riser with the same rule.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "dataset/column_reach.h"
+
+namespace qv {
+
+// A buoyant riser held between its lowest free joint and the vessel's keel, as the statics hold it.
+struct HeldRiser {
+  SalmMembers members;
+  HeldColumn column;
+  double height = 0.0;  // from the lowest free joint to the keel [ft | m]
+};
+
+// The riser of an attached SALM (attachedBuoyantRiser) whose held column the checks can judge: none
+// where one member, a column that cannot reach the keel, a member that pierces the surface or values
+// that are no numbers have findings of their own. In the run, after the statics (`afterStatics`),
+// the elements' buoyancies are forces.
+std::optional<HeldRiser> heldRiser(bool afterStatics = false);
+
+// The wave-frequency motion of the keel that holds a buoyant riser's top, in the riser's plane: x
+// outward from the hinge along the horizontal, z up, as the run's sea moves it (every wave heading of
+// the vessel's motions at the keel, each with its waves' spectra and spreading weight). The zeroth and
+// second spectral moments of x, of z and of their cospectrum [ft^2 | m^2; times (rad/s)^2].
+struct KeelMotion {
+  double xx0 = 0.0, zz0 = 0.0, xz0 = 0.0;
+  double xx2 = 0.0, zz2 = 0.0, xz2 = 0.0;
+};
+
+// The most probable largest excursion of the keel along the direction (s, c) (horizontal outward and
+// vertical components of a unit vector) in a storm of `hours`: the motion's RMS times the storm's
+// peak factor at its mean frequency sqrt(m2 / m0) (stormPeakFactorExact, numlib/storm_peak.h).
+double keelPeakAlong(const KeelMotion& motion, double s, double c, float hours);
+
+// What the run reaches, once the slow drift has found its mean state: the mean horizontal load at
+// the keel (the most stable equilibrium's), the keel's wave-frequency motion, the statics' load-offset
+// table (HLOAD and OFFSET of EQUILB, rising) and the slow drift's surge at the spring of a table.
+struct RiserReach {
+  double meanLoad = 0.0;  // [kips | t]
+  KeelMotion keel;
+  std::vector<float> tableLoads;    // [kips | t]
+  std::vector<float> tableOffsets;  // [ft | m]
+  // The surge's most probable largest amplitude in the storm of DURATN at a spring of the table at the
+  // mean load [kips/ft | t/m] (surgeStormAmplitude, slowdrift/slomor.h) [ft | m]; none: no surge.
+  std::function<float(float spring)> surgePeak;
+};
+
+// The statics' load-offset table of the run, as the judge reads it for a riser changed by a remedy:
+// each row's offset is the run's, moved by what the change moves the riser's top under its load. The
+// run's riser gives back the run's table, unchanged.
+struct RiserTable {
+  std::vector<float> load, offset;  // the run's rows
+  std::vector<double> top;          // the run's riser's top under each row's load, by its statics
+};
+RiserTable riserTable(const HeldColumn& column, double height, const RiserReach& reach);
+
+// The slow drift's storm peak for a held column with its top at `height`: its mean offset on the
+// table X0 (the offset at the mean load, read off as the slow drift reads it), the table's spring
+// there, and the surge's most probable largest amplitude at that spring (surgePeak), `room` times
+// it, carried through the table's surge energy to the peak offset (NLNCR3), as the low-frequency
+// report's extreme motion. Beyond the table's last load the statics of the column itself continue
+// it, up to the load under which its members come within kLeastMemberBend of line, so that no offset
+// past the table is read off an extrapolation. The storm's peak comes into line where it reaches that
+// load's offset; so do members within kLeastMemberBend of line under the mean load, and a surge with
+// no amplitude to judge by (none, or one the changed sources do not damp).
+struct StormPeak {
+  bool meanInLine = false;   // the members within kLeastMemberBend of line under the mean load
+  bool inLine = false;       // ... or the storm's peak offset reaching the offset where they come into line
+  double meanBend = 0.0;     // the members' bend under the mean load (largestBend)
+  double meanOffset = 0.0;   // X0 [ft | m], from the position under no load's table offset
+  double excursion = 0.0;    // the peak offset less X0 [ft | m], where not in line
+  double clearOffset = 0.0;  // the offset at which the members come into line [ft | m]; infinity: none
+  double clearLoad = 0.0;    // the load under which they do [kips | t]
+};
+StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
+                    double room);
+
+// The reserve and the motions that judge a riser at the mean state: its length less the hinge-to-keel
+// distance under the mean load, against the keel's wave-frequency peak along the hinge-keel line in
+// the storm of DURATN (keelPeakAlong) and the slow drift's peak excursion (`peak`) along that line,
+// each `room` times. The riser reaches when the reserve exceeds the two together.
+struct KeelReach {
+  std::vector<double> angles;  // the members' angles under the mean load [rad]
+  double distance = 0.0;       // hinge to keel [ft | m]
+  double reserve = 0.0;        // the riser's length less the distance [ft | m]
+  double wave = 0.0;           // the keel's wave-frequency peak along the line [ft | m]
+  double drift = 0.0;          // the slow drift's peak excursion along the line [ft | m]
+  bool reaches() const { return reserve > wave + drift; }
+};
+KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& reach, const StormPeak& peak,
+                    double room);
+
+}  // namespace qv
