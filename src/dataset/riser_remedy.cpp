@@ -17,6 +17,7 @@
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "platform/block_reset.h"
+#include "util/advised_amount.h"
 
 namespace qv {
 
@@ -85,8 +86,13 @@ HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, con
 
 // ---- the changes a refusal names ----
 
-double shownLeast(double amount) { return std::ceil(amount * 100.0) / 100.0; }
-double shownMost(double amount) { return std::isfinite(amount) ? std::floor(amount * 100.0) / 100.0 : amount; }
+// Through the one home of advised amounts, in the fixed form of two decimals in which a refusal
+// names every amount of a change, a volume's included.
+double shownLeast(double amount) { return advisedLeast(amount, {}, AmountForm::kFixed).value_or(amount); }
+double shownMost(double amount) {
+  if (!std::isfinite(amount)) return amount;
+  return advisedMost(amount, {}, AmountForm::kFixed).value_or(amount);
+}
 
 void applyChange(Tpcm& t, const RiserChange& change) {
   const auto amount = static_cast<float>(change.amount);

@@ -81,7 +81,7 @@ struct RiserChange {
 };
 
 // The least amount a remedy names, rounded up to the hundredth the message shows, so that the figure
-// itself is enough; the most rounded down.
+// itself is enough; the most rounded down (util/advised_amount.h, the one home of that rule).
 double shownLeast(double amount);
 double shownMost(double amount);
 

@@ -22,6 +22,7 @@
 #include "dataset/tpcm_codes.h"
 #include "dataset/value_ranges.h"
 #include "platform/block_reset.h"
+#include "util/advised_amount.h"
 #include "util/captions.h"
 #include "numlib/circle_constants.h"
 #include "numlib/load_offset_table.h"
@@ -492,10 +493,15 @@ std::string lengthValueText(double value) { return lengthText(static_cast<float>
 
 // An amount of a change with the unit label of the pages: "3.20 feet", or for a volume as page 3
 // labels one, "220.00 cubic meters".
+// A volume goes in the fixed form of two decimals whatever its size, as page 3 prints it: a raise
+// of ten million cubic feet in E form would not read as the figure to type.
+std::string bareAmountText(const RiserChange& change, double amount) {
+  return amountText(amount, change.kind == RiserChangeKind::kRaiseVolume ? AmountForm::kFixed : AmountForm::kMessage);
+}
+
 std::string changeAmountText(const RiserChange& change, double amount) {
   if (change.kind != RiserChangeKind::kRaiseVolume) return lengthText(static_cast<float>(amount));
-  const std::string field = fmtF(amount, 16, 2);
-  return field.substr(field.find_first_not_of(' ')) + " cubic" + unitLabel(unitCode(7, TPCM.NUNTS));
+  return bareAmountText(change, amount) + " cubic" + unitLabel(unitCode(7, TPCM.NUNTS));
 }
 
 // Why the amounts between two ranges of a change are not named.
@@ -527,14 +533,14 @@ std::string amountText(const RiserChange& change) {
     const auto [least, most] = ranges[i];
     const bool last = i + 1 == ranges.size();
     const auto number = [&](double value) {
-      return last ? changeAmountText(change, value) : messageValue(value);
+      return last ? changeAmountText(change, value) : bareAmountText(change, value);
     };
     if (!std::isfinite(most)) {
       texts.push_back("at least " + number(least));
     } else if (most == least) {
       texts.push_back(number(least));
     } else {
-      texts.push_back(messageValue(least) + " to " + number(most));
+      texts.push_back(bareAmountText(change, least) + " to " + number(most));
     }
   }
   std::string text = "by " + listed(texts, " or ");
@@ -549,8 +555,8 @@ std::string amountText(const RiserChange& change) {
   }
   std::string between;
   for (const ChangeGap& gap : change.gaps) {
-    between += (between.empty() ? "" : "; ") + std::string("between ") + messageValue(gap.below) + " and " +
-               messageValue(gap.above) + " " + gapReasonText(gap);
+    between += (between.empty() ? "" : "; ") + std::string("between ") + bareAmountText(change, gap.below) +
+               " and " + bareAmountText(change, gap.above) + " " + gapReasonText(gap);
   }
   return text + " (" + between + ")";
 }

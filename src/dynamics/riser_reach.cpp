@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "dynamics/attachment_motions.h"

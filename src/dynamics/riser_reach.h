@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "dataset/run_checks.h"
+#include "dataset/riser_judge.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 // correction that carries a linear motion amplitude through that energy (NLNCR3). One home: the
 // slow drift (SLOMOR: the mean offset REQLIB, the spring SPRNGX, the energy SRGERG), its report
 // (LOWPRT: the offsets of section IV, the mean energy, the extreme motions of section V and the
-// storm-peak case of section VI) and the buoyant riser's judge (dataset/run_checks), which reads
+// storm-peak case of section VI) and the buoyant riser's judge (dataset/riser_judge), which reads
 // the same table, or its own riser's at the same loads, before the report. Tables are passed as a
 // pointer to their first entry and indexed from 1; all in 4 bytes.
 #pragma once

@@ -15,8 +15,9 @@
 // Users: the statics' least water depth at which a column stands and the depth shown beside it
 // (statics/column_stance, statics/data_lines), the ends of ranges and the least and most values the
 // data set's findings name (dataset/value_ranges), the least offset increment of the statics report
-// (statics/stprt). A change by an amount (a lengthening, a raise of a volume) passes `works` the
-// changed data set's check, and names a volume in the fixed form its page prints.
+// (statics/stprt), and the buoyant riser's remedies (shownLeast and shownMost of
+// dataset/riser_remedy, whose search then judges each hundredth of a change as made), which name
+// every amount of a change in the fixed form, a volume's included.
 #pragma once
 
 #include <functional>
