@@ -8,7 +8,6 @@
 // page keeps nothing between calls: its flags are rebuilt from the words on entry (INITFM) and
 // brought up to date before every drawing (TNKRID), which also makes a word uniform when its
 // load uses one model for all components.
-#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -240,11 +239,12 @@ void enterPercent(const Page& p, Item item, float& value) {
 }
 
 // A bow interpolation factor: a typed value outside 0 to 1 is discarded, judged as the analysis
-// judges the factor's range (withinBounds); one that is an end rounded is taken as that end.
+// judges the factor's range (withinBounds); one that is an end rounded is taken as that end
+// (takenAsBound), as every stage takes a bound.
 void enterBowFactor(const Page& p, Item item, float& bow) {
   float typed = bow;
   echoThenEnter(p, item, typed);
-  if (withinBounds(typed, 0.0f, 1.0f)) bow = std::clamp(typed, 0.0f, 1.0f);
+  if (withinBounds(typed, 0.0f, 1.0f)) bow = takenAsBound(typed, 0.0f, 1.0f);
 }
 
 // The bow sub-page: conventional, cylindrical or the average of the two. Every code returns to the
