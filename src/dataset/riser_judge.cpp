@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <string>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/load_offset_table.h"
 #include "numlib/storm_peak.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -50,6 +52,46 @@ double topOffset(const HeldColumn& column, double height, double H) {
   return heldColumnOffset(column, height, std::max(H, std::numeric_limits<double>::min()));
 }
 
+// What the run's table adds to the run's riser's top under H: its offset less that top, read between
+// its rows, below its first row at the first row's, beyond its last at the last row's; nothing
+// without rows.
+double tableShift(const RiserTable& table, double H) {
+  const std::size_t n = std::min({table.load.size(), table.offset.size(), table.top.size()});
+  if (n == 0) return 0.0;
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    if (H <= table.load[j + 1]) {
+      const double share = (H - table.load[j]) / (table.load[j + 1] - table.load[j]);
+      const double below = table.offset[j] - table.top[j], above = table.offset[j + 1] - table.top[j + 1];
+      return below + std::clamp(share, 0.0, 1.0) * (above - below);
+    }
+  }
+  return table.offset[n - 1] - table.top[n - 1];
+}
+
+// Whether the statics report prints the loads of the table row under H of a held column with its top
+// at `height`, as it writes them: at each joint the vertical load, and the shear and the axial load
+// across and along the member above it (fields of 9, 9 and 10 with two decimals), and the top's
+// vertical load (9). The top's vertical load is the pull the top member's balance asks (H c + M),
+// each joint's the one above less the net weight of the member between.
+bool rowLoadsPrint(const HeldColumn& column, double height, double H) {
+  const std::vector<double> angles = heldColumnAngles(column, height, H);
+  const std::size_t n = angles.size();
+  if (n == 0 || n != column.length.size()) return true;  // no shape: the table has no such row to end
+  const auto prints = [](double value, int width) {
+    return fmtF(static_cast<float>(value), width, 2).find('*') == std::string::npos;
+  };
+  double V = H * std::cos(angles[n - 1]) / std::sin(angles[n - 1]) + column.momentTerm[n - 1];
+  if (!prints(V, 9)) return false;
+  for (std::size_t i = n; i-- > 0;) {
+    V -= column.netWeight[i];
+    const double phi = angles[i];
+    if (!prints(V, 9) || !prints(H * std::cos(phi) - V * std::sin(phi), 9) ||
+        !prints(H * std::sin(phi) + V * std::cos(phi), 10))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 RiserTable riserTable(const HeldColumn& column, double height, const RiserReach& reach) {
@@ -58,6 +100,7 @@ RiserTable riserTable(const HeldColumn& column, double height, const RiserReach&
   table.load.assign(reach.tableLoads.begin(), reach.tableLoads.begin() + static_cast<std::ptrdiff_t>(n));
   table.offset.assign(reach.tableOffsets.begin(), reach.tableOffsets.begin() + static_cast<std::ptrdiff_t>(n));
   for (const float H : table.load) table.top.push_back(topOffset(column, height, H));
+  table.noLoadTop = noLoadTopOffset(column, height);
   return table;
 }
 
@@ -92,20 +135,9 @@ StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& r
   // The offset at which the members come into line, in the table's terms: the column's own top
   // there and what the table adds to the run's riser's top at that load (within the table read
   // between its rows, beyond it its last row's).
-  if (!std::isfinite(peak.clearLoad)) {
-    peak.clearOffset = std::numeric_limits<double>::infinity();
-  } else {
-    double shift = table.offset.back() - table.top.back();
-    for (std::size_t j = 0; j + 1 < n; ++j) {
-      if (peak.clearLoad <= table.load[j + 1]) {
-        const double share = (peak.clearLoad - table.load[j]) / (table.load[j + 1] - table.load[j]);
-        const double below = table.offset[j] - table.top[j], above = table.offset[j + 1] - table.top[j + 1];
-        shift = below + std::clamp(share, 0.0, 1.0) * (above - below);
-        break;
-      }
-    }
-    peak.clearOffset = topOffset(column, height, peak.clearLoad) + shift;
-  }
+  peak.clearOffset = std::isfinite(peak.clearLoad)
+                         ? topOffset(column, height, peak.clearLoad) + tableShift(table, peak.clearLoad)
+                         : std::numeric_limits<double>::infinity();
 
   // The mean state and the spring on the table's rows, as the slow drift reads them.
   const auto points = static_cast<std::int32_t>(n);
@@ -148,6 +180,60 @@ KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& r
   keel.wave = room * keelPeakAlong(reach.keel, out / keel.distance, height / keel.distance, TPCM.DURATN);
   keel.drift = room * peak.excursion * out / keel.distance;
   return keel;
+}
+
+double noLoadTopOffset(const HeldColumn& column, double height) {
+  const std::size_t n = column.length.size();
+  if (n == 0 || column.netWeight.size() != n || column.momentTerm.size() != n) return NAN;
+  // Member k's cotangent exceeds member 1's by K_k / H (member 1's own K is 0). As H falls to nothing
+  // each member stands upright while H times member 1's cotangent exceeds -K_k and hangs once it is
+  // below; so, that product falling, the members swing down one after another in the order of their
+  // -K, and the one swinging when the top comes down to the height leans, the others upright or
+  // hanging.
+  std::vector<double> swing(n, 0.0);
+  double between = 0.0;
+  for (std::size_t k = 1; k < n; ++k) {
+    between += column.netWeight[k];
+    swing[k] = -(between - column.momentTerm[k] + column.momentTerm[0]);
+  }
+  std::vector<std::size_t> order(n);
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return swing[a] > swing[b]; });
+  double reach = std::accumulate(column.length.begin(), column.length.end(), 0.0);  // all upright
+  for (const std::size_t m : order) {
+    const double L = column.length[m];
+    if (height >= reach - 2.0 * L) {
+      const double C = (height - (reach - L)) / L;
+      return C >= -1.0 && C <= 1.0 ? L * std::sqrt(1.0 - C * C) : NAN;
+    }
+    reach -= 2.0 * L;
+  }
+  return NAN;
+}
+
+OffsetPass offsetPassOf(const Tpcm& dataSet) {
+  const Tpcm& t = dataSet;
+  return {.runs = offsetPassRuns(t.STAMOT, t.NELEM, t.FRESLM, t.LOFFST, t.LTABL),
+          .increment = t.OFFINC == 0.0f ? 1.0f : t.OFFINC,
+          .maximumLoad = t.TLOAD};
+}
+
+double riserTableRange(const HeldColumn& column, double height, const RiserTable& table, double maximumLoad) {
+  if (!(maximumLoad > 0.0) || !std::isfinite(maximumLoad)) return 0.0;  // a table of no load
+  double last = maximumLoad;
+  if (!rowLoadsPrint(column, height, last)) {
+    const double clear = heldColumnClearLoad(column, height);
+    if (clear > 0.0 && clear < last) last = std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;
+  }
+  const double lastOffset = topOffset(column, height, last) + tableShift(table, last);
+  const double noLoadShift = table.offset.empty() ? 0.0 : table.offset.front() - table.noLoadTop;
+  return lastOffset - (noLoadTopOffset(column, height) + noLoadShift);
+}
+
+bool offsetPassShows(const HeldColumn& column, double height, const RiserTable& table, const OffsetPass& pass) {
+  if (!pass.runs) return true;
+  const auto range = static_cast<float>(riserTableRange(column, height, table, pass.maximumLoad));
+  return offsetStatesHeld(range, pass.increment, kMaxTablePoints);
 }
 
 }  // namespace qv

@@ -2,9 +2,11 @@
 // the riser as the run's checks judge it (heldRiser), the keel's most probable peak motion along a
 // line, the slow drift's storm peak judged in offsets on the statics' load-offset table (stormPeak),
 // and the reserve of the riser's length at the mean state against the keel's peak motions along the
-// hinge-keel line (keelReach). One home for that judge: the riser's findings (dataset/run_checks:
-// riserReachFinding judges the run's riser with it) and the search of the changes that take a riser
-// clear (dataset/riser_remedy), which judges each changed riser with the same rule.
+// hinge-keel line (keelReach); and whether the statics report's offset pass could show a changed
+// riser's load-offset table (offsetPassShows). One home for that judge: the riser's findings
+// (dataset/run_checks: riserReachFinding judges the run's riser with it) and the search of the
+// changes that take a riser clear (dataset/riser_remedy), which judges each changed riser with the
+// same rule.
 #pragma once
 
 #include <functional>
@@ -14,6 +16,8 @@
 #include "dataset/column_reach.h"
 
 namespace qv {
+
+struct Tpcm;
 
 // A buoyant riser held between its lowest free joint and the vessel's keel, as the statics hold it.
 struct HeldRiser {
@@ -61,6 +65,7 @@ struct RiserReach {
 struct RiserTable {
   std::vector<float> load, offset;  // the run's rows
   std::vector<double> top;          // the run's riser's top under each row's load, by its statics
+  double noLoadTop = 0.0;           // the run's riser's top under no load (noLoadTopOffset)
 };
 RiserTable riserTable(const HeldColumn& column, double height, const RiserReach& reach);
 
@@ -99,5 +104,37 @@ struct KeelReach {
 };
 KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& reach, const StormPeak& peak,
                     double room);
+
+// The offset of the top of a held column with its top at `height` under no load, where the statics
+// stand every member but one straight up or down: the limit of its one shape (heldColumnAngles) as
+// the load falls to nothing; near a fold its top under the least load the shape resolves stands a few
+// tenths of a foot or metre further out. NaN where no member can close the column to the height.
+double noLoadTopOffset(const HeldColumn& column, double height);
+
+// The statics report's offset pass as the statics would run it for a data set: whether it runs
+// (offsetPassRuns, numlib/load_offset_table.h), the offset increment it steps by (page 2, item 3; 0
+// taken as 1, as the statics take it) [ft | m] and the table's largest load (page 2, item 2) [kips | t].
+struct OffsetPass {
+  bool runs = false;
+  float increment = 1.0f;
+  double maximumLoad = 0.0;
+};
+OffsetPass offsetPassOf(const Tpcm& dataSet);
+
+// The offset range of the load-offset table that the statics would build for a riser changed to the
+// held column with its top at `height`: its offset under the table's last load less its offset under
+// no load (noLoadTopOffset). The last load is the data set's largest (`maximumLoad`), unless the
+// statics report could not print that row's loads (the vertical load, shear and axial load at each
+// joint, the top's vertical load), where the statics end the table at the load under which the
+// members still stand kLeastMemberBend out of line, in the hundredths they print, when that load is
+// smaller. Each offset is the column's own top's plus what the run's table adds to the run's riser's
+// top at that load (`table`, read between its rows, beyond them at its last row's, at no load its
+// first row's; nothing where it has none, as before any stage).
+double riserTableRange(const HeldColumn& column, double height, const RiserTable& table, double maximumLoad);
+
+// Whether the statics report's offset pass could show that table: it does not run, or it shows no
+// more offset states than the report holds (offsetStatesHeld, kMaxTablePoints); a table it could
+// not show stops the run before the slow drift.
+bool offsetPassShows(const HeldColumn& column, double height, const RiserTable& table, const OffsetPass& pass);
 
 }  // namespace qv

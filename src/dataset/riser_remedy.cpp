@@ -151,7 +151,7 @@ const BlockReset resetRiserChangeState{[] { riserChangeState.reset(); }};
 std::vector<std::vector<std::string>> fatalFindings(bool inRun, const std::optional<RiserChange>& change) {
   RiserChangeState& state = riserChangeState;
   const auto kept = std::make_unique<Tpcm>(TPCM);
-  if (inRun && state.checked) TPCM = *state.checked;
+  if (const Tpcm& checked = checkedDataSet(inRun); &checked != &TPCM) TPCM = checked;
   if (change) applyChange(TPCM, *change);
   state.checking = true;
   std::vector<std::vector<std::string>> fatal;
@@ -222,6 +222,10 @@ double mostAdmittedRaise(int element, const ChangeAdmitted& admitted) {
 }
 
 bool checkingRiserChange() { return riserChangeState.checking; }
+
+const Tpcm& checkedDataSet(bool inRun) {
+  return inRun && riserChangeState.checked ? *riserChangeState.checked : TPCM;
+}
 
 void keepCheckedDataSet() {
   const Tpcm& t = TPCM;
@@ -327,10 +331,25 @@ std::vector<Piece> piecesHolding(const std::function<bool(Hundredths)>& holds, H
   return pieces;
 }
 
+// The held column of `riser` with `change` made by `amount`, and the height of its top.
+std::pair<HeldColumn, double> changedRiser(const HeldRiser& riser, const RiserChange& change, double amount) {
+  switch (change.kind) {
+    case RiserChangeKind::kLengthen:
+      return {heldColumn(riser.members, {.element = change.element, .length = amount}), riser.height};
+    case RiserChangeKind::kRaiseVolume:
+      return {heldColumn(riser.members, {.element = change.element, .volume = amount}), riser.height};
+    case RiserChangeKind::kReduceDepth:
+    case RiserChangeKind::kDeepenDraft: break;
+  }
+  return {riser.column, riser.height - amount};
+}
+
 // The change of `kind` named within the ranges the judge leaves (`ranges`, searched up to `searched`),
-// as far as the checks admit it: empty where they admit none of it.
+// as far as the checks admit it and, where `shown` is given, the statics report's offset pass could
+// show the changed riser's table: empty where none of it is left.
 std::optional<RiserChange> namedChange(const HeldRiser& riser, RiserChangeKind kind, int element,
-                                       const SoundRanges& ranges, double searched, const ChangeAdmitted& admitted) {
+                                       const SoundRanges& ranges, double searched, const ChangeAdmitted& admitted,
+                                       const HeldColumnTest& shown) {
   RiserChange change{kind, element, 0.0, 0.0, {}};
   ChangeChecks checks(change, admitted);
   const Hundredths end = mostHundredths(searched);
@@ -391,6 +410,30 @@ std::optional<RiserChange> namedChange(const HeldRiser& riser, RiserChangeKind k
               (named.back().piece.to == end || kind == RiserChangeKind::kDeepenDraft ||
                kind == RiserChangeKind::kRaiseVolume);
   }
+  if (shown && !named.empty()) {
+    // Each piece less the amounts whose table the offset pass could not show; a gap is named by why
+    // the first amount past the piece below it is left out.
+    std::map<Hundredths, bool> answers;
+    const std::function<bool(Hundredths)> shownAt = [&](Hundredths h) {
+      const auto known = answers.find(h);
+      if (known != answers.end()) return known->second;
+      const auto [column, height] = changedRiser(riser, change, amountOf(h));
+      return answers[h] = shown(column, height);
+    };
+    const Hundredths lastTo = named.back().piece.to;
+    std::vector<Named> kept;
+    for (const Named& n : named) {
+      for (const Piece& piece : piecesHolding(shownAt, n.piece.from, n.piece.to, grid)) {
+        Named part{piece, n.before, n.within};
+        if (!kept.empty() && !shownAt(kept.back().piece.to + 1)) {
+          part = {piece, ChangeGapReason::kOffsetStates, 0.0};
+        }
+        kept.push_back(part);
+      }
+    }
+    named = std::move(kept);
+    openEnd = openEnd && !named.empty() && named.back().piece.to == lastTo;
+  }
   if (named.empty()) return std::nullopt;
   change.amount = amountOf(named.front().piece.from);
   change.most = openEnd ? std::numeric_limits<double>::infinity() : amountOf(named.back().piece.to);
@@ -402,7 +445,8 @@ std::optional<RiserChange> namedChange(const HeldRiser& riser, RiserChangeKind k
 
 }  // namespace
 
-std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun) {
+std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun,
+                                       const HeldColumnTest& shown) {
   std::vector<RiserChange> changes;
   if (checkingRiserChange()) return changes;  // a changed data set's own refusal names none
   const int first = riser.members.firstElement.front();
@@ -413,7 +457,7 @@ std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnT
   for (int k = first; k <= last; ++k) mostRaise.push_back(mostAdmittedRaise(k, admitted));
   const HeldColumnRemedy remedy = heldColumnRemedy(riser.members, riser.height, sound, mostRaise);
   const auto add = [&](RiserChangeKind kind, int element, const SoundRanges& ranges, double searched) {
-    if (const std::optional<RiserChange> change = namedChange(riser, kind, element, ranges, searched, admitted))
+    if (const std::optional<RiserChange> change = namedChange(riser, kind, element, ranges, searched, admitted, shown))
       changes.push_back(*change);
   };
   for (std::size_t i = 0; i < remedy.lengthen.size(); ++i)

@@ -55,8 +55,10 @@ HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, con
 // Why the amounts of a change named in ranges leave out those between two of them: the judge finds the
 // riser not clear there (kJudge); the run's checks refuse the data set so changed (kChecks); or they
 // refuse it because the keel stands within `within` of a height at which the members, all upright or
-// hanging, fold in line at no load (kFold), a narrow band about that height.
-enum class ChangeGapReason { kJudge, kChecks, kFold };
+// hanging, fold in line at no load (kFold), a narrow band about that height; or the statics report's
+// offset pass could not show the changed riser's load-offset table (kOffsetStates), the first amount
+// past the range below being one it could not show.
+enum class ChangeGapReason { kJudge, kChecks, kFold, kOffsetStates };
 struct ChangeGap {
   double below = 0.0;   // the most of the range below [ft | m; ft^3 | m^3]
   double above = 0.0;   // the least of the range above
@@ -132,6 +134,11 @@ double mostAdmittedRaise(int element, const ChangeAdmitted& admitted);
 // data set then name no changes of their own, their verdict alone counts.
 bool checkingRiserChange();
 
+// The data set a riser's refusal names changes of: the one the run's checks passed for a refusal in
+// the run (`inRun`, kept by keepCheckedDataSet), else TPCM as it stands. The stages change some of
+// its words in memory (the statics end a riser's table early in TLOAD); the changes are made to this.
+const Tpcm& checkedDataSet(bool inRun);
+
 // Keeps the data set as the run's checks passed it (TPCM, once runFindings has no fatal finding and
 // before any stage changes it in memory): the changes a riser's refusal in the run names are checked
 // against it. The runner calls it; without it they are checked against TPCM as it stands.
@@ -149,8 +156,12 @@ void keepCheckedDataSet();
 // there and goes on beyond, the gap named with its reason. A change they refuse over every amount the
 // judge leaves is left out. A volume is searched up to the largest raise they admit; a draft and a
 // volume whose last range goes on to the search's end, or to the check that ends the search (a
-// draft less than the water depth), are named without an end. None while the checks of a changed
-// data set run.
-std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun);
+// draft less than the water depth), are named without an end. Where the caller gives whether the
+// statics report's offset pass could show the changed riser's load-offset table (`shown`,
+// offsetPassShows), the amounts whose table it could not show are left out too, asked on the same
+// grid and at each range's ends, their limits bisected to the hundredth: the run would stop there
+// before the slow drift. None while the checks of a changed data set run.
+std::vector<RiserChange> riserRemedies(const HeldRiser& riser, const HeldColumnTest& sound, bool inRun,
+                                       const HeldColumnTest& shown = {});
 
 }  // namespace qv

@@ -511,6 +511,10 @@ std::string gapReasonText(const ChangeGap& gap) {
       return "the keel stands within " + lengthText(static_cast<float>(gap.within)) +
              " of the height at which the members fold in line at no load";
     case ChangeGapReason::kJudge: return "the changed riser is not clear as the run judges it";
+    case ChangeGapReason::kOffsetStates:
+      return "the changed riser's load-offset table spans more than the " + std::to_string(kMaxTablePoints) +
+             " offset states that the statics report holds at the offset increment, " +
+             lengthText(offsetPassOf(TPCM).increment) + " on page 2, item 3";
     case ChangeGapReason::kChecks: break;
   }
   return "the run's checks refuse the data set so changed";
@@ -674,6 +678,17 @@ std::string stormText() {
 // wave-frequency motion and the slow drift's excursion a tenth larger.
 constexpr double kRemedyMotion = 1.1;
 
+// Whether the statics report's offset pass could show a changed riser's load-offset table, in the
+// data set the changes are made to (checkedDataSet, `inRun`): the run's table (`table`; none before
+// the stages, nor for a load beyond it in the slow drift) moved by what the change moves the riser's
+// top (offsetPassShows).
+HeldColumnTest offsetPassTest(const RiserTable& table, bool inRun) {
+  const OffsetPass pass = offsetPassOf(checkedDataSet(inRun));
+  return [table, pass](const HeldColumn& column, double height) {
+    return offsetPassShows(column, height, table, pass);
+  };
+}
+
 }  // namespace
 
 std::optional<RunFinding> riserBendFinding() {
@@ -696,7 +711,8 @@ std::optional<RunFinding> riserBendFinding() {
            " degrees out of line, one member folded back along the other," + outOfLineNeed() +
            " The load-offset table of the statics starts at no load (page 2, item 2).";
     changes = riserRemedies(
-        *riser, [&](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, kNoLoad); }, false);
+        *riser, [&](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, kNoLoad); },
+        false, offsetPassTest({}, false));
     if (!changes.empty()) {
       text += " " + changesText(changes) + ". These keep them clear from no load on; the run then judges the riser "
               "at the loads it reaches.";
@@ -718,7 +734,7 @@ std::optional<RunFinding> riserBendFinding() {
         [&](const HeldColumn& column, double top) {
           return heldColumnStandsClear(column, top, kNoLoad) && heldColumnStandsClear(column, top, H);
         },
-        false);
+        false, offsetPassTest({}, false));
   }
   if (checkingRiserChange()) {
     // A changed data set's finding: its verdict alone counts.
@@ -788,7 +804,7 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
     text += ", more than that: the members cannot reach so far, and the linear model of their motions would swing "
             "them past where they can go, with loads without bound.";
   }
-  text += " " + remedyAdvice(riserRemedies(*riser, soundFor(kRemedyMotion), true));
+  text += " " + remedyAdvice(riserRemedies(*riser, soundFor(kRemedyMotion), true, offsetPassTest(table, true)));
   return RunFinding{true, riserLines(text)};
 }
 
@@ -800,7 +816,7 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
   const double bend = largestBend(heldColumnAngles(riser->column, height, peakLoad));
   const std::vector<RiserChange> changes = riserRemedies(
       *riser, [peakLoad](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, peakLoad); },
-      true);
+      true, offsetPassTest({}, true));
   std::string text = "The buoyant riser's members would come into line under the run's loads. " +
                      riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
                      ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +

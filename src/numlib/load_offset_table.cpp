@@ -56,4 +56,22 @@ void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, flo
   OUT = OUT - SUB;
 }
 
+bool offsetPassRuns(std::int32_t STAMOT, std::int32_t NELEM, std::int32_t FRESLM, std::int32_t LOFFST,
+                    std::int32_t LTABL) {
+  const bool asked = LOFFST != 0 || (LTABL != 0 && LTABL != 1);
+  return STAMOT != 0 && NELEM != 0 && FRESLM == 0 && asked;
+}
+
+std::int32_t offsetStates(float range, float increment) {
+  const float steps = range / increment;
+  constexpr float kLargest = 2.0E9f;
+  if (std::isnan(steps) || steps <= -kLargest) return 0;
+  if (steps >= kLargest) return static_cast<std::int32_t>(kLargest);
+  return static_cast<std::int32_t>(steps) + 1;
+}
+
+bool offsetStatesHeld(float range, float increment, std::int32_t capacity) {
+  return offsetStates(range, increment) <= capacity;
+}
+
 }  // namespace qv

@@ -7,6 +7,11 @@
 // storm-peak case of section VI) and the buoyant riser's judge (dataset/riser_judge), which reads
 // the same table, or its own riser's at the same loads, before the report. Tables are passed as a
 // pointer to their first entry and indexed from 1; all in 4 bytes.
+//
+// And how many offset states the statics report's offset pass shows over the table: one home for
+// the statics report (STPRT), which stops on a pass it cannot hold, and the buoyant riser's judge
+// (dataset/riser_judge), which names no change of a riser whose changed table that pass could not
+// hold.
 #pragma once
 
 #include <cstdint>
@@ -38,5 +43,22 @@ void NLNCR3(const float* ERG, float E0, const float* Q, float X, float& OUT, flo
 
 // The energy level NLNCR3 looks for: K X^2 / 2 + E0 + X |FE|, held at 0 from below.
 float correctedEnergy(float E0, float X, float K, float FE);
+
+// Whether the statics report runs its offset pass, a state at every offset increment over the
+// table's offset range: a report of the statics (STAMOT) of a column with elements (NELEM) held by a
+// vessel (FRESLM 0), whose pass is asked for (LOFFST) or is the only pass of a data set whose LTABL
+// is neither 0 nor 1.
+bool offsetPassRuns(std::int32_t STAMOT, std::int32_t NELEM, std::int32_t FRESLM, std::int32_t LOFFST,
+                    std::int32_t LTABL);
+
+// The offset states of that pass over a table's offset range (its last offset less its first) at the
+// increment: the first offset and each whole increment beyond it, the ratio truncated in 4 bytes; a
+// count beyond the integer range (an increment far too small) is held inside it, none that is no
+// number.
+std::int32_t offsetStates(float range, float increment);
+
+// Whether the pass over that range at that increment shows no more states than the report holds
+// (`capacity`, the table's points).
+bool offsetStatesHeld(float range, float increment, std::int32_t capacity);
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
 #include "numlib/interpolation.h"
+#include "numlib/load_offset_table.h"
 #include "platform/units.h"
 #include "statics/column.h"
 #include "statics/solve.h"
@@ -125,31 +126,22 @@ void writeLoadState(float offsetShown, float H, const Arr<float, kMaxMembers>& a
   writeRecord(u, "");
 }
 
-// Number of offset states over the table's range at the offset increment `increment`.
-std::int32_t offsetStates(float increment) {
-  const Tpcm& t = TPCM;
-  const float steps = (EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1)) / increment;
-  // Truncated; a count beyond the integer range (an offset step far too small) is held inside it.
-  constexpr float kLargest = 2.0E9f;
-  if (std::isnan(steps) || steps <= -kLargest) return 0;
-  if (steps >= kLargest) return static_cast<std::int32_t>(kLargest);
-  return static_cast<std::int32_t>(steps) + 1;
-}
+// The offset range of the load-offset table: its last offset less its first.
+float tableOffsetRange() { return EQUILB.OFFSET(TPCM.NUMTAB) - EQUILB.OFFSET(1); }
 
 // Number of load states of a pass: the table points, or the offset steps over the table's range.
 std::int32_t loadStates(Pass pass) {
-  return pass == Pass::kTablePoints ? TPCM.NUMTAB : offsetStates(TPCM.OFFINC);
+  return pass == Pass::kTablePoints ? TPCM.NUMTAB : offsetStates(tableOffsetRange(), TPCM.OFFINC);
 }
 
 // The offset pass shows a state at every OFFINC over the range of the load-offset table: no more
 // states than that table holds, or a small increment would write a report without end.
 void requireOffsetStep() {
   const Tpcm& t = TPCM;
-  const bool offsetPass = t.LOFFST != 0 || (t.LTABL != 0 && t.LTABL != 1);
-  if (t.STAMOT == 0 || t.NELEM == 0 || t.FRESLM != 0 || !offsetPass) return;
+  if (!offsetPassRuns(t.STAMOT, t.NELEM, t.FRESLM, t.LOFFST, t.LTABL)) return;
+  const float range = tableOffsetRange();
+  if (offsetStatesHeld(range, t.OFFINC, kMaxTablePoints)) return;
   const std::int32_t states = loadStates(Pass::kOffsets);
-  if (states <= kMaxTablePoints) return;
-  const float range = EQUILB.OFFSET(t.NUMTAB) - EQUILB.OFFSET(1);
   const std::string unit = english() ? " feet" : " meters";
   std::vector<std::string> lines{""};
   addFlowingLines(lines, " ++> ",
@@ -159,8 +151,9 @@ void requireOffsetStep() {
                       std::to_string(kMaxTablePoints) + " are reported.");
   // The least increment that gives no more states, typed as the message prints it.
   const std::optional<double> least =
-      advisedLeast(range / static_cast<float>(kMaxTablePoints - 1),
-                   [](double shown) { return offsetStates(typedValue(shown)) <= kMaxTablePoints; });
+      advisedLeast(range / static_cast<float>(kMaxTablePoints - 1), [range](double shown) {
+        return offsetStatesHeld(range, typedValue(shown), kMaxTablePoints);
+      });
   if (least) lines.push_back("     Use an increment of at least " + amountText(*least) + unit + ".");
   fatalStop("STPRT", t.EDUNIT, lines, FatalWait::kPressReturn, kKeyboardUnit);
 }

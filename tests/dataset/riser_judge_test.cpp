@@ -11,6 +11,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "dataset/column_reach.h"
@@ -184,6 +185,96 @@ TEST_F(RiserJudge, TheReserveAgainstTheKeelsMotionsAlongTheLine) {
   EXPECT_FALSE(keelReach(riser.column, riser.height, reach, peak, 1.0).reaches());
   peak.excursion = 0.0;
   EXPECT_TRUE(keelReach(riser.column, riser.height, reachOf(380.68, {}, amplitude(0.0f)), peak, 1.0).reaches());
+}
+
+// The riser's top under no load, where the statics stand every member but one straight up or down:
+// the user's riser with element 2 at 45 ft folds in line at no load with its keel 35 ft above the
+// hinge (80 - 45). Below that height element 2 hangs straight down and element 1 leans, its top
+// sqrt(80^2 - (h + 45)^2) out; above it element 1 stands upright and element 2 leans,
+// sqrt(45^2 - (h - 80)^2) out; at the riser's own 110 ft too, where that pattern has the least
+// potential energy. The column's shape under its least load stands some 0.1 to 0.2 ft further out,
+// too far for a table whose range decides the count of its offset states, and further still a
+// hundredth from the fold. A height the members cannot close to, above their whole length, has none.
+TEST_F(RiserJudge, TheTopUnderNoLoadIsWhereTheMembersStandUprightOrHanging) {
+  testing_support::userRiserDataSet(45.0f);
+  const HeldRiser riser = *heldRiser();
+  for (const double h : {-120.0, 0.0, 34.5, 34.99, 35.01, 35.5, 60.0, 110.0, 125.0}) {
+    const double closed = h < 35.0 ? std::sqrt(80.0 * 80.0 - (h + 45.0) * (h + 45.0))
+                                   : std::sqrt(45.0 * 45.0 - (h - 80.0) * (h - 80.0));
+    EXPECT_NEAR(noLoadTopOffset(riser.column, h), closed, 1e-9) << h;
+    if (h > 0.0 && h < 125.0) {
+      EXPECT_GT(heldColumnOffset(riser.column, h, kLeastHeldLoad) - closed, 0.05) << h;
+    }
+  }
+  EXPECT_TRUE(std::isnan(noLoadTopOffset(riser.column, 125.5)));
+}
+
+// The offset range of the table the statics would build for a changed riser: from its top under no
+// load to its top under the table's last load. The user's riser with element 2 at 45 ft and its
+// table to 600 kips, the keel lowered by 5 ft: with no run's table its own tops, element 2 leaning
+// sqrt(45^2 - 25^2) ft out under no load; with a run's table that adds a lateral offset of a
+// hundredth of a foot per kip to every row (as an auxiliary table would), that offset at the last
+// load, 6 ft, and none at no load. With element 2 at 30.3 ft and the table to 99,990 kips, the
+// statics report could not print the loads of the table's upper rows: the table ends at 63.15 kips,
+// under which the members stand 1.72 degrees out of line (63.156 kips by the free bodies), and the
+// range ends there too, 0.135 ft short of the whole table's; the statics report's offset pass counts
+// 37,410 states over it at a ten-thousandth of a foot, 3.7409 to 3.7410 ft (BuoyantRiserE2e).
+TEST_F(RiserJudge, TheChangedTablesOffsetRange) {
+  testing_support::userRiserDataSet(45.0f);
+  const HeldRiser riser = *heldRiser();
+  const double lowered = riser.height - 5.0;
+  const double noLoad = std::sqrt(45.0 * 45.0 - 25.0 * 25.0);
+  const double own = heldColumnOffset(riser.column, lowered, 600.0) - noLoad;
+  EXPECT_NEAR(riserTableRange(riser.column, lowered, {}, 600.0), own, 1e-9);
+
+  RiserReach run;
+  for (int j = 0; j < 30; ++j) {
+    const double H = 600.0 * j / 29.0;
+    const double top = j == 0 ? std::sqrt(45.0 * 45.0 - 30.0 * 30.0) : heldColumnOffset(riser.column, riser.height, H);
+    run.tableLoads.push_back(static_cast<float>(H));
+    run.tableOffsets.push_back(static_cast<float>(top + 0.01 * H));
+  }
+  const RiserTable table = riserTable(riser.column, riser.height, run);
+  EXPECT_NEAR(riserTableRange(riser.column, riser.height, table, 600.0), run.tableOffsets.back() - run.tableOffsets[0],
+              1e-3);
+  EXPECT_NEAR(riserTableRange(riser.column, lowered, table, 600.0), own + 6.0, 2e-3);
+
+  testing_support::userRiserDataSet(30.3f);
+  const HeldRiser taut = *heldRiser();
+  EXPECT_NEAR(heldColumnClearLoad(taut.column, taut.height), 63.156, 0.001);
+  const double tautNoLoad = std::sqrt(30.3 * 30.3 - 30.0 * 30.0);
+  const double ended = riserTableRange(taut.column, taut.height, {}, 99990.0);
+  EXPECT_NEAR(ended, heldColumnOffset(taut.column, taut.height, 63.15) - tautNoLoad, 2e-3);
+  EXPECT_GT(heldColumnOffset(taut.column, taut.height, 99990.0) - tautNoLoad - ended, 0.1);
+  EXPECT_NEAR(ended, 3.74095, 1e-4);
+  // Under 600 kips the loads print: the table runs to its largest load.
+  EXPECT_NEAR(riserTableRange(taut.column, taut.height, {}, 600.0),
+              heldColumnOffset(taut.column, taut.height, 600.0) - tautNoLoad, 2e-3);
+}
+
+// Whether the statics report's offset pass could show a changed table: at the data set's increment
+// (0 taken as 1, as the statics take it), no more states than the report's 90 over the range, on
+// either side of a range of 89 and 91 increments; always where the pass does not run.
+TEST_F(RiserJudge, ThePassShowsATableOfNoMoreStatesThanTheReportHolds) {
+  testing_support::userRiserDataSet(45.0f);
+  const HeldRiser riser = *heldRiser();
+  const double range = riserTableRange(riser.column, riser.height, {}, 600.0);
+  TPCM.STAMOT = 1;
+  TPCM.LOFFST = 1;
+  OffsetPass pass = offsetPassOf(TPCM);
+  EXPECT_TRUE(pass.runs);
+  EXPECT_EQ(pass.increment, 1.0f);
+  EXPECT_EQ(pass.maximumLoad, 600.0);
+  EXPECT_EQ(offsetPassShows(riser.column, riser.height, {}, pass), range < 90.0);
+  for (const auto& [steps, shows] : {std::pair{89.0, true}, std::pair{91.0, false}}) {
+    pass.increment = static_cast<float>(range / steps);
+    EXPECT_EQ(offsetPassShows(riser.column, riser.height, {}, pass), shows) << steps;
+  }
+  TPCM.LOFFST = 0;
+  pass = offsetPassOf(TPCM);
+  pass.increment = static_cast<float>(range / 91.0);
+  EXPECT_FALSE(pass.runs);
+  EXPECT_TRUE(offsetPassShows(riser.column, riser.height, {}, pass));
 }
 
 }  // namespace

@@ -250,5 +250,48 @@ TEST_F(RiserRemedy, TheChangesAreThoseTheJudgeAndTheChecksLeave) {
   EXPECT_EQ(split[3].gaps.back().reason, ChangeGapReason::kFold);
 }
 
+// Where the statics report's offset pass could not show a changed riser's table, the run stops in
+// that report, so no such amount is named. On the user's riser with 15 ft to spare and the judge of
+// 20.004 ft more length than height, a pass written here that shows no table of a riser longer than
+// 150 ft, nor of a keel from 70 ft up to 80 ft above the hinge or below 10 ft: each lengthening ends
+// at 25.00 ft, where the open ranges had none; the water depth's reduction and the draft's deepening
+// leave out 30.01 to 40.00 ft, the gap said with its reason, the draft's range beyond the band about
+// 75 ft keeping the fold's reason and ending at 100.00 ft. Each by the hundredth the message shows.
+TEST_F(RiserRemedy, AChangeIsNamedOnlyWhereTheOffsetPassShowsItsTable) {
+  testing_support::userRiserDataSet(45.0f);
+  const std::optional<HeldRiser> riser = heldRiser();
+  ASSERT_TRUE(riser.has_value());
+  const HeldColumnTest slack = [](const HeldColumn& column, double height) {
+    return column.length[0] + column.length[1] - height >= 20.004;
+  };
+  const HeldColumnTest shown = [](const HeldColumn& column, double height) {
+    return column.length[0] + column.length[1] <= 150.0 + 1e-9 && !(height >= 70.0 && height < 80.0) &&
+           height >= 10.0;
+  };
+  const std::vector<RiserChange> changes = riserRemedies(*riser, slack, false, shown);
+  ASSERT_EQ(changes.size(), 4u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(changes[i].kind, RiserChangeKind::kLengthen) << i;
+    EXPECT_DOUBLE_EQ(changes[i].amount, 5.01) << i;
+    EXPECT_DOUBLE_EQ(changes[i].most, 25.0) << i;
+    EXPECT_TRUE(changes[i].gaps.empty()) << i;
+  }
+  const RiserChange& depth = changes[2];
+  EXPECT_EQ(depth.kind, RiserChangeKind::kReduceDepth);
+  EXPECT_DOUBLE_EQ(depth.amount, 5.01);
+  EXPECT_DOUBLE_EQ(depth.most, 70.0);
+  ASSERT_EQ(depth.gaps.size(), 1u);
+  EXPECT_EQ(depth.gaps[0], (ChangeGap{30.0, 40.01, ChangeGapReason::kOffsetStates, 0.0}));
+  const RiserChange& draft = changes[3];
+  EXPECT_EQ(draft.kind, RiserChangeKind::kDeepenDraft);
+  EXPECT_DOUBLE_EQ(draft.amount, 5.01);
+  EXPECT_DOUBLE_EQ(draft.most, 100.0);
+  ASSERT_EQ(draft.gaps.size(), 2u);
+  EXPECT_EQ(draft.gaps[0], depth.gaps[0]);
+  EXPECT_EQ(draft.gaps[1].reason, ChangeGapReason::kFold);
+  EXPECT_LT(draft.gaps[1].below, 75.0);
+  EXPECT_GT(draft.gaps[1].above, 75.0);
+}
+
 }  // namespace
 }  // namespace qv

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <regex>
 #include <string>
 #include <utility>
@@ -192,9 +193,10 @@ std::string refusalOf(e2e::Folder& folder, const std::string& name, const std::f
 // The case `name` (with `edit` made to it) with `change` made exactly as written by `amount` runs:
 // status 0, neither member 1's top nor the keel beyond its reach in "RANOUT.stxt"; or it is refused by
 // a riser's refusal that names a further change of the same kind, a longer element, a larger volume or
-// a lower keel, never one that undoes it.
+// a lower keel, never one that undoes it; a larger volume among them after a raise, and a lower keel
+// after a lowering where `lowerFurther` asks it (a lower keel changes the vessel's response too).
 void runsOrLeadsOn(const std::string& name, const std::function<void(Tpcm&)>& edit, const NamedChange& change,
-                   double amount) {
+                   double amount, bool lowerFurther = false) {
   SCOPED_TRACE(change.what + " by " + fmtF(static_cast<float>(amount), 8, 2));
   e2e::Folder folder;
   float first = 0.0f, second = 0.0f;
@@ -225,11 +227,15 @@ void runsOrLeadsOn(const std::string& name, const std::function<void(Tpcm&)>& ed
   const std::vector<NamedChange> further = namedChanges(next);
   EXPECT_FALSE(further.empty()) << next;
   EXPECT_FALSE(contains(next, "shorten") || contains(next, "Shorten")) << next;
-  // More volume leads on to more volume.
+  // More volume leads on to more volume; where asked, a lower keel to a lower keel.
   if (change.what.starts_with("the volume of")) {
     EXPECT_TRUE(std::any_of(further.begin(), further.end(),
                             [](const NamedChange& n) { return n.what.starts_with("the volume of"); }))
         << next;
+  }
+  const auto lowers = [](const NamedChange& n) { return n.what == "the depth" || n.what == "the draft"; };
+  if (lowerFurther && lowers(change)) {
+    EXPECT_TRUE(std::any_of(further.begin(), further.end(), lowers)) << next;
   }
 }
 
@@ -666,15 +672,11 @@ std::function<void(Tpcm&)> jonswap(float height) {
 }
 
 // The tanker example's sea (page 15: 4 m at 10 s; page 14: a regular wave of 2.83 m) in place of
-// riser-calm's calm. The statics report's offset pass at 2 m (page 2, item 3): a keel lowered to
-// where the members nearly fold spreads the load-offset table over some 97 m, more offset states at
-// the case's 1 m than that report holds, a stop of the statics report that no check before the
-// stages holds yet, so that a draft named there would stop on it.
+// riser-calm's calm.
 void tankerSea(Tpcm& t) {
   t.SWHT(1) = 4.0f;
   t.SIGPD(1) = 10.0f;
   t.SLPHT = 2.83f;
-  t.OFFINC = 2.0f;
 }
 
 // The storm's peak judged in offsets, where the run computes them: the slow drift's mean offset plus
@@ -946,10 +948,7 @@ TEST(BuoyantRiserE2e, ARangeEndsWhereTheRunEndsIt) {
 // the run's checks admit (a cylinder of the element's length and the water depth across): the raise is
 // named from its least with no end. Raised by 33,700 and by 100,000 cubic meters, where a thousandth
 // of the riser's buoyancy exceeds the mean load and the riser is stiffer than its statics resolve
-// there (a spring no search may read as a surge without an amplitude), the run ends well. The
-// draft's deepening is cut by the band about 64 m, where the keel stands 20 m above the hinge and
-// element 2 hangs straight back down from element 1's top (60 - 40): the hundredth inside each end of
-// the band is refused before any stage.
+// there (a spring no search may read as a surge without an amplitude), the run ends well.
 TEST(BuoyantRiserE2e, AVolumesRaiseHasNoEndWhereTheRunHasNone) {
   const auto edit = [](Tpcm& t) { t.BUOY(2) = 55.0f; };
   e2e::Folder folder;
@@ -973,14 +972,158 @@ TEST(BuoyantRiserE2e, AVolumesRaiseHasNoEndWhereTheRunHasNone) {
       EXPECT_EQ(run.status, 0) << raise << "\n" << run.err;
     }
   }
-  const auto draft = std::find_if(changes.begin(), changes.end(), [](const NamedChange& c) { return c.what == "the draft"; });
-  ASSERT_NE(draft, changes.end()) << text;
-  ASSERT_EQ(draft->ranges.size(), 2u) << text;
-  const double below = draft->ranges[0].second, above = draft->ranges[1].first;
-  EXPECT_LT(below, 64.0);
-  EXPECT_GT(above, 64.0);
-  refusedFolded("riser-calm", edit, *draft, below + 0.01);
-  refusedFolded("riser-calm", edit, *draft, above - 0.01);
+}
+
+// The offset range of a changed riser's load-offset table as the judge sees it, against the statics
+// report's own: each case run with an offset increment of a ten-thousandth, where the report stops
+// naming N offset states, a range from N - 1 to N ten-thousandths. riser-calm as it is and with its
+// keel lowered to either side of where its members fold in line at no load (element 2 hanging
+// straight back down from element 1's top, or element 1 upright with element 2 leaning), element 1
+// of riser-disc lengthened to near its own fold, and riser-disc with element 2 at 30.3 ft and its
+// table to 99,990 kips, which the statics end at 63.15 kips where they could not print the upper
+// rows' loads: each within two ten-thousandths of a foot or metre, however near the fold.
+TEST(BuoyantRiserE2e, TheJudgeSpansAChangedTableAsTheStaticsReportDoes) {
+  const struct {
+    const char* what;
+    const char* name;
+    std::function<void(Tpcm&)> edit;
+  } cases[] = {
+      {"riser-calm", "riser-calm", [](Tpcm&) {}},
+      {"riser-calm, the draft 63.24 m deeper", "riser-calm", [](Tpcm& t) { t.DRAFT += 63.24f; }},
+      {"riser-calm, the draft 64.54 m deeper", "riser-calm", [](Tpcm& t) { t.DRAFT += 64.54f; }},
+      {"riser-disc, element 1 59.99 ft longer", "riser-disc", [](Tpcm& t) { t.SLEN(1) += 59.99f; }},
+      {"riser-disc, element 2 at 30.3 ft, its table to 99,990 kips", "riser-disc",
+       [](Tpcm& t) {
+         t.SLEN(2) = 30.3f;
+         t.TLOAD = 99990.0f;
+       }},
+  };
+  constexpr float kIncrement = 1.0E-4f;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string image = userCase(c.name, [&](Tpcm& t) {
+      c.edit(t);
+      t.OFFINC = kIncrement;
+    });
+    std::memcpy(&TPCM, image.data(), image.size());
+    const std::optional<HeldRiser> riser = heldRiser();
+    ASSERT_TRUE(riser.has_value());
+    const double judged = riserTableRange(riser->column, riser->height, {}, TPCM.TLOAD);
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", image);
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 1);
+    const std::string text = flat(run.err);
+    ASSERT_TRUE(contains(text, " ++> STPRT: the offset increment")) << text;
+    const double states = after(text, "gives ");
+    EXPECT_NEAR(judged, (states - 0.5) * kIncrement, 2.0 * kIncrement) << text;
+  }
+}
+
+// The case `name` with `edit` and `change` made by `amount`, run: stopped in the statics report, whose
+// offset pass at the case's increment (`increment`, as the message prints it) would show `states`
+// offset states, more than the 90 it holds; or, where `states` is 0, never stopped there.
+void stoppedByTheOffsetPass(const std::string& name, const std::function<void(Tpcm&)>& edit,
+                            const NamedChange& change, double amount, int states,
+                            const std::string& increment = "1.00 meters") {
+  SCOPED_TRACE(change.what + " by " + fmtF(static_cast<float>(amount), 8, 2));
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", userCase(name, [&](Tpcm& t) {
+                     edit(t);
+                     change.make(t, static_cast<float>(amount));
+                   }));
+  const e2e::Run run = folder.runAnalysis();
+  ASSERT_FALSE(run.timedOut);
+  const std::string text = flat(run.err);
+  if (states == 0) {
+    EXPECT_FALSE(contains(text, "STPRT")) << text;
+    return;
+  }
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(text, " ++> STPRT: the offset increment for the static offset table (page 2, item 3), " +
+                                 increment + ", gives " + std::to_string(states) + " offset states over the table's "))
+      << text;
+}
+
+// A keel lowered to near where riser-calm's members fold in line at no load (the keel 20 m above the
+// hinge, element 2 hanging straight back down from element 1's top, 60 - 40 m) spreads the changed
+// riser's load-offset table over up to some 97 m: more offset states at the case's own increment of
+// 1 m (page 2, item 3) than the 90 the statics report holds, and the run stops in that report, on a
+// rule no check before the stages knows. So a draft named within that band would be refused naming
+// a larger increment, not a further lowering. In the tanker example's sea (the storm's peak comes
+// into line) and in riser-calm's calm with element 2's volume at 55 cubic meters (the riser goes
+// taut), the draft's deepening is named in two ranges either side of that band, the gap said with
+// its reason; each end of each range of each lowering, made as written, runs or is refused naming a
+// further lowering, and the hundredth inside each end of the band gives 91 offset states: the ranges
+// end where the statics report ends them.
+TEST(BuoyantRiserE2e, ALoweringIsNamedOnlyWhereTheStaticsReportShowsItsTable) {
+  const struct {
+    const char* what;
+    std::function<void(Tpcm&)> edit;
+  } cases[] = {
+      {"riser-calm in the tanker's sea", tankerSea},
+      {"riser-calm with element 2's volume at 55 cubic meters", [](Tpcm& t) { t.BUOY(2) = 55.0f; }},
+  };
+  const std::string clause =
+      "(between them the changed riser's load-offset table spans more than the 90 offset states that the statics "
+      "report holds at the offset increment, 1.00 meters on page 2, item 3)";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    e2e::Folder folder;
+    const std::string text = refusalOf(folder, "riser-calm", c.edit);
+    std::vector<NamedChange> lowerings;
+    for (const NamedChange& change : namedChanges(text))
+      if (change.what == "the depth" || change.what == "the draft") lowerings.push_back(change);
+    ASSERT_EQ(lowerings.size(), 2u) << text;
+    EXPECT_TRUE(contains(text, clause)) << text;
+    const NamedChange& draft = lowerings[1];
+    ASSERT_EQ(draft.ranges.size(), 2u) << text;
+    const double below = draft.ranges[0].second, above = draft.ranges[1].first;
+    EXPECT_LT(below, 64.0);
+    EXPECT_GT(above, 64.0);
+    for (const NamedChange& change : lowerings) {
+      for (const auto& [least, most] : change.ranges) {
+        runsOrLeadsOn("riser-calm", c.edit, change, least, true);
+        if (std::isfinite(most) && most != least) runsOrLeadsOn("riser-calm", c.edit, change, most, true);
+      }
+    }
+    stoppedByTheOffsetPass("riser-calm", c.edit, draft, below + 0.01, 91);
+    stoppedByTheOffsetPass("riser-calm", c.edit, draft, above - 0.01, 91);
+  }
+}
+
+// Before any stage too: riser-disc as its user gave it, its members in line under every load, with
+// an offset increment of 1 ft (page 2, item 3) in place of its 2. Element 1 lengthened or the keel
+// lowered to near where the members fold in line at no load (element 2 hanging straight back down
+// from element 1's top, 80 - 30 ft above the hinge) spreads the changed riser's load-offset table
+// over up to some 127 ft, more than the 90 states the statics report holds, and the run would stop
+// in that report. Each such change is named in two ranges either side of that band, the gap said
+// with its reason; no end of a range, made as written, stops in the statics report, and the
+// hundredth inside each end of the band gives 91 offset states there. (At the case's own 2 ft every
+// change it names is shown.)
+TEST(BuoyantRiserE2e, TheChangesBeforeAnyStageAreNamedOnlyWhereTheStaticsReportShowsTheirTable) {
+  const auto edit = [](Tpcm& t) { t.OFFINC = 1.0f; };
+  e2e::Folder folder;
+  const std::string text = refusalOf(folder, "riser-disc", edit);
+  EXPECT_EQ(text.rfind(" ++> Fatal Warning: The buoyant riser's members stand in line under every load.", 0), 0u)
+      << text;
+  EXPECT_TRUE(contains(text, "(between them the changed riser's load-offset table spans more than the 90 offset "
+                             "states that the statics report holds at the offset increment, 1.00 feet on "
+                             "page 2, item 3)"))
+      << text;
+  std::vector<std::string> split;
+  for (const NamedChange& change : namedChanges(text)) {
+    for (const auto& [least, most] : change.ranges) {
+      stoppedByTheOffsetPass("riser-disc", edit, change, least, 0);
+      if (std::isfinite(most) && most != least) stoppedByTheOffsetPass("riser-disc", edit, change, most, 0);
+    }
+    if (change.ranges.size() != 2) continue;
+    split.push_back(change.what);
+    stoppedByTheOffsetPass("riser-disc", edit, change, change.ranges[0].second + 0.01, 91, "1.00 feet");
+    stoppedByTheOffsetPass("riser-disc", edit, change, change.ranges[1].first - 0.01, 91, "1.00 feet");
+  }
+  EXPECT_EQ(split, (std::vector<std::string>{"element 1", "the depth", "the draft"})) << text;
 }
 
 }  // namespace
