@@ -117,19 +117,25 @@ double columnForces(const HeldColumn& column) {
 
 }  // namespace
 
+std::vector<double> memberBalanceTerms(const HeldColumn& column) {
+  const std::size_t n = column.length.size();
+  std::vector<double> terms(n, 0.0);
+  double between = 0.0;
+  for (std::size_t k = 1; k < n; ++k) {
+    between += column.netWeight[k];
+    terms[k] = between - column.momentTerm[k] + column.momentTerm[0];
+  }
+  return terms;
+}
+
 std::vector<double> heldColumnAngles(const HeldColumn& column, double height, double load) {
   const std::size_t n = column.length.size();
   const double total = std::accumulate(column.length.begin(), column.length.end(), 0.0);
   if (n == 0 || !(load > 0.0) || !(total > height) || !(-total < height)) return {};
   const double H = std::max(load, kLeastHeldLoad * columnForces(column));
-  // Each member's cotangent less member 1's: what the pull gains from the net weights between them,
-  // less its own moment term, plus member 1's.
-  std::vector<double> offset(n, 0.0);
-  double between = 0.0;
-  for (std::size_t k = 1; k < n; ++k) {
-    between += column.netWeight[k];
-    offset[k] = (between - column.momentTerm[k] + column.momentTerm[0]) / H;
-  }
+  // Each member's cotangent less member 1's.
+  std::vector<double> offset = memberBalanceTerms(column);
+  for (double& term : offset) term /= H;
   const auto cotangents = [&](double phi1) {
     std::vector<double> c(n);
     for (std::size_t k = 0; k < n; ++k) c[k] = std::cos(phi1) / std::sin(phi1) + offset[k];

@@ -86,6 +86,13 @@ HeldColumn heldColumn(const SalmMembers& members, const ElementChange& change = 
 // at no load, and the cotangents of smaller loads lose their digits; smaller loads are taken at it.
 inline constexpr double kLeastHeldLoad = 1.0E-3;
 
+// Each member's balance term [kips | t]: under the horizontal load H at the top, member k's cotangent
+// exceeds member 1's by its term over H, the net weights of the members between them (member 1's
+// excluded, member k's included) less its own moment term, plus member 1's; 0 for member 1. The one
+// home of the members' balance: their shape under a load (heldColumnAngles) and its limit as the
+// load falls to nothing (noLoadTopOffset, dataset/riser_judge).
+std::vector<double> memberBalanceTerms(const HeldColumn& column);
+
 // The members' angles from the vertical [rad], lowest first, with the top held at `height` above the
 // lowest free joint under the horizontal load H (> 0) at the top (kLeastHeldLoad at least): the
 // column's one shape, since the top's height falls steadily as member 1 leans further. Empty when no

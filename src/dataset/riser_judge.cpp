@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
-#include <string>
+#include <span>
+#include <vector>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/load_offset_table.h"
 #include "numlib/storm_peak.h"
-#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -69,27 +69,16 @@ double tableShift(const RiserTable& table, double H) {
 }
 
 // Whether the statics report prints the loads of the table row under H of a held column with its top
-// at `height`, as it writes them: at each joint the vertical load, and the shear and the axial load
-// across and along the member above it (fields of 9, 9 and 10 with two decimals), and the top's
-// vertical load (9). The top's vertical load is the pull the top member's balance asks (H c + M),
-// each joint's the one above less the net weight of the member between.
+// at `height` (staticsRowLoadsPrint). The top's vertical load is the pull the top member's balance
+// asks (H c + M), each joint's the one above less the net weight of the member between.
 bool rowLoadsPrint(const HeldColumn& column, double height, double H) {
   const std::vector<double> angles = heldColumnAngles(column, height, H);
   const std::size_t n = angles.size();
   if (n == 0 || n != column.length.size()) return true;  // no shape: the table has no such row to end
-  const auto prints = [](double value, int width) {
-    return fmtF(static_cast<float>(value), width, 2).find('*') == std::string::npos;
-  };
-  double V = H * std::cos(angles[n - 1]) / std::sin(angles[n - 1]) + column.momentTerm[n - 1];
-  if (!prints(V, 9)) return false;
-  for (std::size_t i = n; i-- > 0;) {
-    V -= column.netWeight[i];
-    const double phi = angles[i];
-    if (!prints(V, 9) || !prints(H * std::cos(phi) - V * std::sin(phi), 9) ||
-        !prints(H * std::sin(phi) + V * std::cos(phi), 10))
-      return false;
-  }
-  return true;
+  std::vector<double> V(n + 1);
+  V[n] = H * std::cos(angles[n - 1]) / std::sin(angles[n - 1]) + column.momentTerm[n - 1];
+  for (std::size_t i = n; i-- > 0;) V[i] = V[i + 1] - column.netWeight[i];
+  return staticsRowLoadsPrint(H, std::span<const double>(angles), std::span<const double>(V));
 }
 
 }  // namespace
@@ -190,12 +179,8 @@ double noLoadTopOffset(const HeldColumn& column, double height) {
   // below; so, that product falling, the members swing down one after another in the order of their
   // -K, and the one swinging when the top comes down to the height leans, the others upright or
   // hanging.
-  std::vector<double> swing(n, 0.0);
-  double between = 0.0;
-  for (std::size_t k = 1; k < n; ++k) {
-    between += column.netWeight[k];
-    swing[k] = -(between - column.momentTerm[k] + column.momentTerm[0]);
-  }
+  std::vector<double> swing = memberBalanceTerms(column);
+  for (double& term : swing) term = -term;
   std::vector<std::size_t> order(n);
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return swing[a] > swing[b]; });
@@ -214,7 +199,7 @@ double noLoadTopOffset(const HeldColumn& column, double height) {
 OffsetPass offsetPassOf(const Tpcm& dataSet) {
   const Tpcm& t = dataSet;
   return {.runs = offsetPassRuns(t.STAMOT, t.NELEM, t.FRESLM, t.LOFFST, t.LTABL),
-          .increment = t.OFFINC == 0.0f ? 1.0f : t.OFFINC,
+          .increment = offsetIncrementUsed(t.OFFINC),
           .maximumLoad = t.TLOAD};
 }
 

@@ -17,6 +17,7 @@
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/circle_constants.h"
+#include "numlib/load_offset_table.h"
 #include "numlib/roots.h"
 #include "numlib/wavenumber.h"
 #include "util/advised_amount.h"
@@ -1247,10 +1248,11 @@ void regularWaveFindings(std::vector<RunFinding>& findings) {
 void offsetStepWarning(std::vector<RunFinding>& findings) {
   const Tpcm& t = TPCM;
   if (!attached() || t.NELEM < 1 || t.OFFINC != 0.0f) return;
-  const bool offsetPass = t.STAMOT != 0 && (t.LOFFST != 0 || (t.LTABL != 0 && t.LTABL != 1));
+  const bool offsetPass = offsetPassRuns(t.STAMOT, t.NELEM, t.FRESLM, t.LOFFST, t.LTABL);
   if (!offsetPass && t.AUXTBL == 0) return;
   addValueWarning(findings, "Offset increment for static offset table", {2, 3}, messageValue(0.0f),
-                  std::string("the statics take 1.00") + (metric() ? " meters" : " feet") + " in its place, the step of " +
+                  "the statics take " + messageValue(kOffsetIncrementForNone) + (metric() ? " meters" : " feet") +
+                      " in its place, the step of " +
                       (offsetPass ? "the static offset report" : "the auxiliary offset table"));
 }
 

@@ -1,8 +1,10 @@
 #include "numlib/load_offset_table.h"
 
 #include <cmath>
+#include <string>
 
 #include "numlib/interpolation.h"
+#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -72,6 +74,37 @@ std::int32_t offsetStates(float range, float increment) {
 
 bool offsetStatesHeld(float range, float increment, std::int32_t capacity) {
   return offsetStates(range, increment) <= capacity;
+}
+
+float offsetIncrementUsed(float OFFINC) { return OFFINC == 0.0f ? kOffsetIncrementForNone : OFFINC; }
+
+namespace {
+
+bool fitsField(float value, int width) { return fmtF(value, width, 2).find('*') == std::string::npos; }
+
+template <class Real>
+bool rowLoadsPrint(Real H, std::span<const Real> angles, std::span<const Real> V) {
+  const std::size_t n = angles.size();
+  if (V.size() != n + 1) return false;
+  for (std::size_t j = 0; j < n; ++j) {
+    const Real phi = angles[j];
+    const Real shear = H * std::cos(phi) - V[j] * std::sin(phi);
+    const Real axial = H * std::sin(phi) + V[j] * std::cos(phi);
+    if (!fitsField(static_cast<float>(V[j]), 9) || !fitsField(static_cast<float>(shear), 9) ||
+        !fitsField(static_cast<float>(axial), 10))
+      return false;
+  }
+  return fitsField(static_cast<float>(V[n]), 9);
+}
+
+}  // namespace
+
+bool staticsRowLoadsPrint(double H, std::span<const double> angles, std::span<const double> V) {
+  return rowLoadsPrint(H, angles, V);
+}
+
+bool staticsRowLoadsPrint(float H, std::span<const float> angles, std::span<const float> V) {
+  return rowLoadsPrint(H, angles, V);
 }
 
 }  // namespace qv

@@ -8,13 +8,16 @@
 // the same table, or its own riser's at the same loads, before the report. Tables are passed as a
 // pointer to their first entry and indexed from 1; all in 4 bytes.
 //
-// And how many offset states the statics report's offset pass shows over the table: one home for
-// the statics report (STPRT), which stops on a pass it cannot hold, and the buoyant riser's judge
-// (dataset/riser_judge), which names no change of a riser whose changed table that pass could not
-// hold.
+// And what the statics report can show of the table: how many offset states its offset pass shows
+// at the increment the statics step by, and whether a row's joint loads fit their fields. One home
+// for the statics (STSALM, which steps by that increment and ends a riser's table where its loads no
+// longer print), their report (STPRT, which stops on a pass it cannot hold), the data set's finding
+// of an increment of 0 (dataset/value_ranges) and the buoyant riser's judge (dataset/riser_judge),
+// which names no change of a riser whose changed table the report could not show.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace qv {
 
@@ -51,6 +54,10 @@ float correctedEnergy(float E0, float X, float K, float FE);
 bool offsetPassRuns(std::int32_t STAMOT, std::int32_t NELEM, std::int32_t FRESLM, std::int32_t LOFFST,
                     std::int32_t LTABL);
 
+// The offset increment the statics step by [ft | m]: page 2's (OFFINC), or 1 where it is 0.
+inline constexpr float kOffsetIncrementForNone = 1.0f;
+float offsetIncrementUsed(float OFFINC);
+
 // The offset states of that pass over a table's offset range (its last offset less its first) at the
 // increment: the first offset and each whole increment beyond it, the ratio truncated in 4 bytes; a
 // count beyond the integer range (an increment far too small) is held inside it, none that is no
@@ -60,5 +67,14 @@ std::int32_t offsetStates(float range, float increment);
 // Whether the pass over that range at that increment shows no more states than the report holds
 // (`capacity`, the table's points).
 bool offsetStatesHeld(float range, float increment, std::int32_t capacity);
+
+// Whether the statics report prints the joint loads of one row of the table under the horizontal load
+// H, as it writes them: at each joint J of a column of n members (angles[J-1] the angle of member J
+// from the vertical [rad], V[J-1] the vertical load at its lower joint) the vertical load and the
+// shear and the axial load across and along member J, in fields of 9, 9 and 10 with two decimals, and
+// the top's vertical load V[n] in 9. The loads in the caller's precision, each field's value rounded
+// to 4 bytes as the report writes it.
+bool staticsRowLoadsPrint(double H, std::span<const double> angles, std::span<const double> V);
+bool staticsRowLoadsPrint(float H, std::span<const float> angles, std::span<const float> V);
 
 }  // namespace qv

@@ -13,6 +13,7 @@
 #include "dataset/tpcm_codes.h"
 #include "hull/equilb.h"
 #include "numlib/circle_constants.h"
+#include "numlib/load_offset_table.h"
 #include "numlib/roots.h"
 #include "platform/units.h"
 #include "statics/column.h"
@@ -634,11 +635,8 @@ void buildTables() {
   }
 }
 
-// Whether a value fits the statics report's field of `width` with two decimals.
-bool prints(float value, int width) { return fmtF(value, width, 2).find('*') == std::string::npos; }
-
 // The loads of the table's last row, as the statics report prints them (the vertical load, shear and
-// axial load at each joint, the top's vertical load), fit their fields.
+// axial load at each joint, the top's vertical load), fit their fields (staticsRowLoadsPrint).
 bool lastRowPrints() {
   const Solve& s = SOLVE;
   const Equilb& q = EQUILB;
@@ -647,14 +645,9 @@ bool lastRowPrints() {
   for (int I = 1; I <= s.NCON; ++I) angles[static_cast<std::size_t>(I - 1)] = s.PHIANG(n, I);
   const float H = q.HLOAD(n);
   ZFILL(H, angles.data());
-  for (int J = 1; J <= s.NCON; ++J) {
-    const float phi = angles[static_cast<std::size_t>(J - 1)];
-    const float V = s.ZLDTMP(J);
-    if (!prints(V, 9) || !prints(H * std::cos(phi) - V * std::sin(phi), 9) ||
-        !prints(H * std::sin(phi) + V * std::cos(phi), 10))
-      return false;
-  }
-  return prints(s.ZLDTMP(s.NCON + 1), 9);
+  std::vector<float> V(static_cast<std::size_t>(s.NCON) + 1);
+  for (int J = 1; J <= s.NCON + 1; ++J) V[static_cast<std::size_t>(J - 1)] = s.ZLDTMP(J);
+  return staticsRowLoadsPrint(H, std::span<const float>(angles), std::span<const float>(V));
 }
 
 // A buoyant riser's members come into line as the load grows, and its tension with them: where the
@@ -720,7 +713,7 @@ void STSALM() {
   const float G = t.NUNTS == kEnglishUnits ? 32.152f : 9.8f;
   WAVCOM.G = G;  // the slow drift and the low-frequency report read both
   WAVCOM.RHOAIR = t.NUNTS == kEnglishUnits ? 0.0024356f : 0.128f;
-  if (t.OFFINC == 0.0f) t.OFFINC = 1.0f;
+  t.OFFINC = offsetIncrementUsed(t.OFFINC);
   if (t.NUMTAB == 0) t.NUMTAB = 2;
 
   if (t.NELEM == 0) t.TLOAD = t.AUXFOR(t.NUMTAB);

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -66,6 +68,52 @@ TEST(OffsetStates, ThePassRunsWhereTheReportShowsIt) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(offsetPassRuns(c.STAMOT, c.NELEM, c.FRESLM, c.LOFFST, c.LTABL), c.runs) << c.what;
+}
+
+// An increment of 0 is stepped as 1; any other as it is, however small.
+TEST(OffsetStates, AnIncrementOfNoneIsSteppedAsOne) {
+  EXPECT_EQ(offsetIncrementUsed(0.0f), 1.0f);
+  EXPECT_EQ(offsetIncrementUsed(-0.0f), 1.0f);
+  EXPECT_EQ(offsetIncrementUsed(0.25f), 0.25f);
+  EXPECT_EQ(offsetIncrementUsed(std::numeric_limits<float>::denorm_min()), std::numeric_limits<float>::denorm_min());
+}
+
+// A row of joint loads prints while each load fits its field with two decimals: below 1,000,000 in
+// the vertical load's and the shear's nine columns (999999.9375, the largest float below it, shows
+// 999999.94), below 10,000,000 in the axial load's ten; the neighbours either side of each edge, in
+// both precisions alike. One member standing upright (angle 0) puts the
+// horizontal load H wholly in the shear and V in the axial load; one lying flat (pi/2) swaps them,
+// the shear then -V, whose sign takes a column of its own.
+TEST(StaticsRowLoads, PrintWhileEachLoadFitsItsField) {
+  const double upright = 0.0, flat = std::numbers::pi / 2;
+  const struct {
+    const char* what;
+    double H, angle, V, top;
+    bool prints;
+  } cases[] = {
+      {"all small", 100.0, upright, 50.0, 40.0, true},
+      {"the shear at its field's edge", 999999.9375, upright, 1.0, 1.0, true},
+      {"the shear a print unit beyond", 1000000.0, upright, 1.0, 1.0, false},
+      {"the vertical load at its edge", 1.0, -flat, 999999.9375, 1.0, true},
+      {"the vertical load beyond", 1.0, -flat, 1000000.0, 1.0, false},
+      {"the vertical load at its edge, its shear a sign too wide", 1.0, flat, 999999.9375, 1.0, false},
+      {"the axial load over nine columns, within its own ten", 800000.0, std::numbers::pi / 4, 800000.0, 1.0, true},
+      {"the axial load at its edge lying flat", 9999999.0, flat, 1.0, 1.0, true},
+      {"the axial load beyond", 10000000.0, flat, 1.0, 1.0, false},
+      {"the top's vertical load beyond", 1.0, upright, 1.0, 1000000.0, false},
+      {"a negative load at its edge", -99999.99, upright, 1.0, 1.0, true},
+      {"a negative load a unit beyond", -100000.0, upright, 1.0, 1.0, false},
+  };
+  for (const auto& c : cases) {
+    const std::vector<double> angles{c.angle}, V{c.V, c.top};
+    EXPECT_EQ(staticsRowLoadsPrint(c.H, std::span<const double>(angles), std::span<const double>(V)), c.prints)
+        << c.what;
+    const std::vector<float> anglesF{static_cast<float>(c.angle)};
+    const std::vector<float> VF{static_cast<float>(c.V), static_cast<float>(c.top)};
+    EXPECT_EQ(staticsRowLoadsPrint(static_cast<float>(c.H), std::span<const float>(anglesF), std::span<const float>(VF)),
+              c.prints)
+        << c.what << " (4 bytes)";
+  }
 }
 
 }  // namespace
