@@ -1,5 +1,6 @@
-// How many offset states the statics report's offset pass shows over a load-offset table, and when
-// it runs: the rule the statics report stops on and the buoyant riser's judge names no change past.
+// What the statics report can show of a load-offset table: how many offset states its offset pass
+// shows, when it runs and at which increment, and whether a row's joint loads fit their fields. The
+// rules the statics report stops on and the buoyant riser's judge names no change past.
 #include "numlib/load_offset_table.h"
 
 #include <gtest/gtest.h>
