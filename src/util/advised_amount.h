@@ -15,9 +15,9 @@
 // Users: the statics' least water depth at which a column stands and the depth shown beside it
 // (statics/column_stance, statics/data_lines), the ends of ranges and the least and most values the
 // data set's findings name (dataset/value_ranges), the least offset increment of the statics report
-// (statics/stprt), and the buoyant riser's remedies (shownLeast and shownMost of
-// dataset/riser_remedy, whose search then judges each hundredth of a change as made), which name
-// every amount of a change in the fixed form, a volume's included.
+// (statics/stprt), and the buoyant riser's remedies: dataset/riser_remedy rounds every amount of a
+// change in the fixed form (shownLeast, shownMost), and dataset/run_checks prints a volume in that
+// form and a length in the message form, as the pages print lengths.
 #pragma once
 
 #include <functional>
@@ -36,17 +36,15 @@ enum class AmountForm {
   kFixed,    // two decimals in a fixed field, never the E form
 };
 
-// The unit in which an amount of the size of `amount` is printed in `form`.
-double printUnit(double amount, AmountForm form = AmountForm::kMessage);
-
 // The amount as a message writes it in `form`, without leading blanks: "60.43", "1.5625E+07",
 // "15624843.00".
 std::string amountText(double shown, AmountForm form = AmountForm::kMessage);
 
-// The least amount to name for `least`: the figure of its print unit at or above the float the
-// editor would store for `least` (the figure, typed as printed, is stored as at least `least`), then
-// on up by a print unit at a time until `works` passes it, within kAdvisedSteps units; nothing when
-// none of them passes or `least` is no finite number.
+// The least amount to name for `least`, a figure on the grid of its print unit: from the figure at
+// or below the least float at or above `least` (a figure a hair below that float may be stored as
+// it), on up by a print unit at a time to the first that `works` passes, or without `works` the
+// first that, typed as printed, is stored as at least `least`; within kAdvisedSteps units. Nothing
+// when none of them passes or `least` is no finite number.
 inline constexpr int kAdvisedSteps = 1000;
 std::optional<double> advisedLeast(double least, const AmountWorks& works = {},
                                    AmountForm form = AmountForm::kMessage);
