@@ -102,12 +102,11 @@ void readProfileFile(float VDRAFT, std::int32_t IUNIT, std::int32_t IIN) {
   ColumnOrder depths("depth", "depths", true);
   for (int i = 1; i <= count; ++i) {
     in.readRow({&p.DPTHIPF(i), &p.VELIPF(i), &p.CURHDGPF(i)}, stop, "row " + fmtI(i, 0) + row);
-    requireFileValue(in, kRoutine, IUNIT, IIN, name, 1, "a depth", p.DPTHIPF(i), 0.0f, t.DEPTH,
-                     "the water depth, page 1, item 4");
-    requireFileValue(in, kRoutine, IUNIT, IIN, name, 2, "a speed", p.VELIPF(i), 0.0f,
-                     static_cast<float>(kStrongestCurrentKnots), "knots: the strongest tidal streams run below 25");
-    requireFileValue(in, kRoutine, IUNIT, IIN, name, 3, "a heading", p.CURHDGPF(i), -kLargestFileHeading,
-                     kLargestFileHeading, "degrees: a turn either way");
+    requireUserFileValue(in, stop, 1, "a depth", p.DPTHIPF(i), 0.0f, t.DEPTH, "the water depth, page 1, item 4");
+    requireUserFileValue(in, stop, 2, "a speed", p.VELIPF(i), 0.0f, static_cast<float>(kStrongestCurrentKnots),
+                         "knots: the strongest tidal streams run below 25");
+    requireUserFileValue(in, stop, 3, "a heading", p.CURHDGPF(i), -kLargestFileHeading, kLargestFileHeading,
+                         "degrees: a turn either way");
     depths.require(in, stop, 1, p.DPTHIPF(i));
     if (p.DPTHIPF(i) < VDRAFT && p.CURHDGPF(i) != t.CURHDG) headingChanges = true;
   }

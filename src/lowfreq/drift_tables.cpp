@@ -52,10 +52,6 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
   }
   PlacedRead in(kUserFileUnit, RowLayout::kOneLine);
   const UserFileStop stop{kRoutine, kUserFileUnit, unit, IIN, name};
-  const auto require = [&](int index, std::string_view what, float value, float lowest, float highest,
-                           std::string_view why) {
-    requireFileValue(in, kRoutine, unit, IIN, FNAME.view(), index, what, value, lowest, highest, why);
-  };
   float frequencies = 0.0f;
   float headings = 0.0f;
   in.readRow({&frequencies, &headings}, stop, "the counts there: 2 values (frequencies, headings)");
@@ -78,7 +74,8 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
     float heading = 0.0f;
     in.readRow({&heading}, stop,
                "the heading of block " + std::to_string(j) + " of " + std::to_string(naz) + " there: 1 value");
-    require(1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading, "degrees: one turn either way");
+    requireUserFileValue(in, stop, 1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading,
+                         "degrees: one turn either way");
     t.ANGARR(j) = heading / kDegreesPerRadian;
     headingOrder.require(in, stop, 1, heading, t.ANGARR(j));
     frequencyOrder.restart();
@@ -87,14 +84,15 @@ void load(const Text<13>& FNAME, std::int32_t unit, std::int32_t IIN) {
       in.readRow({&frequency, &t.CFX(i, j), &t.CFY(i, j), &t.CMZ(i, j)}, stop,
                  "row " + std::to_string(i) + " of heading block " + std::to_string(j) +
                      " there: 4 values (frequency, surge, sway and yaw coefficients)");
-      require(1, "a frequency", frequency, 0.0f, kHighestFileFrequency, "rad/s: waves of 0.1 s and longer");
+      requireUserFileValue(in, stop, 1, "a frequency", frequency, 0.0f, kHighestFileFrequency,
+                           "rad/s: waves of 0.1 s and longer");
       frequencyOrder.require(in, stop, 1, frequency);
       shared = shared && frequency == t.WARRAY(i, 1);
       static const char* const kCoefficient[3] = {"the surge coefficient", "the sway coefficient",
                                                   "the yaw coefficient"};
       for (int c = 1; c <= 3; ++c) {
-        require(c + 1, kCoefficient[c - 1], t.CF(i, j, c), -kLargestFileCoefficient, kLargestFileCoefficient,
-                "a hundred is no hull's drift coefficient");
+        requireUserFileValue(in, stop, c + 1, kCoefficient[c - 1], t.CF(i, j, c), -kLargestFileCoefficient,
+                             kLargestFileCoefficient, "a hundred is no hull's drift coefficient");
       }
     }
   }

@@ -85,10 +85,10 @@ void load(const Reader& r, std::string_view FNAME, std::int32_t IUNIT, std::int3
   ColumnOrder frequencies("frequency", "frequencies");
   for (int i = 1; i <= count; ++i) {
     in.readRow({&t.frequency(i), &t.density(i)}, stop, "row " + fmtI(i, 0) + row);
-    requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 1, "a frequency", t.frequency(i), 0.0f, kHighestFileFrequency,
-                     "rad/s: periods of 0.1 s and longer");
-    requireFileValue(in, r.routine, IUNIT, IIN, FNAME, 2, "a spectral density", t.density(i), 0.0f, largest,
-                     fmtI(r.strongestKnots, 0) + " knots squared over 0.0005 rad/s");
+    requireUserFileValue(in, stop, 1, "a frequency", t.frequency(i), 0.0f, kHighestFileFrequency,
+                         "rad/s: periods of 0.1 s and longer");
+    requireUserFileValue(in, stop, 2, "a spectral density", t.density(i), 0.0f, largest,
+                         fmtI(r.strongestKnots, 0) + " knots squared over 0.0005 rad/s");
     frequencies.require(in, stop, 1, t.frequency(i));
   }
   in.requireNoMoreRows(stop, countLine, "the " + fmtI(count, 0) + " rows");

@@ -57,12 +57,12 @@ void load(const Reader& r, const Text<13>& FNAME, std::int32_t unit, std::int32_
     float heading = 0.0f;
     in.readRow({&heading, &t.coefficient(i, 1), &t.coefficient(i, 2), &t.coefficient(i, 3)}, stop,
                "row " + std::to_string(i) + rows);
-    requireFileValue(in, r.routine, unit, IIN, FNAME.view(), 1, "a heading", heading, -kLargestFileHeading,
-                     kLargestFileHeading, "degrees: one turn either way");
+    requireUserFileValue(in, stop, 1, "a heading", heading, -kLargestFileHeading, kLargestFileHeading,
+                         "degrees: one turn either way");
     static const char* const kCoefficient[3] = {"CX", "CY", "CMZ"};
     for (int c = 1; c <= 3; ++c) {
-      requireFileValue(in, r.routine, unit, IIN, FNAME.view(), c + 1, kCoefficient[c - 1], t.coefficient(i, c),
-                       -kLargestFileCoefficient, kLargestFileCoefficient, "a hundred is no hull's coefficient");
+      requireUserFileValue(in, stop, c + 1, kCoefficient[c - 1], t.coefficient(i, c), -kLargestFileCoefficient,
+                           kLargestFileCoefficient, "a hundred is no hull's coefficient");
     }
     t.angle(i) = heading / kDegreesPerRadian;
     headings.require(in, stop, 1, heading, t.angle(i));

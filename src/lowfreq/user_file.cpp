@@ -11,7 +11,6 @@
 #include "util/fatal.h"
 #include "util/files.h"
 #include "util/flowing_lines.h"
-#include "util/fortran_format.h"
 
 namespace qv {
 
@@ -23,15 +22,6 @@ bool openUserFile(std::string_view nameField) {
   if (!stream->is_open()) return false;
   connectUnit(kUserFileUnit, std::move(stream), name);
   return true;
-}
-
-void requireFileValue(const PlacedRead& in, std::string_view routine, std::int32_t unit, std::int32_t inUnit,
-                      std::string_view file, int index, std::string_view what, float value, float lowest,
-                      float highest, std::string_view why) {
-  if (inRange(value, lowest, highest)) return;
-  refuseUserFileValue(routine, kUserFileUnit, unit, inUnit, fileNameOf(file), in.place(index), what, value,
-                      "a value from " + messageValue(lowest) + " to " + messageValue(highest) + " (" +
-                          std::string(why) + ")");
 }
 
 void stopUserFileMissing(std::string_view routine, std::int32_t unit, std::initializer_list<std::string_view> lines) {

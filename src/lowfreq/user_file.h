@@ -34,12 +34,6 @@ inline constexpr float kLargestFileHeading = 360.0f;
 inline constexpr float kHighestFileFrequency = 62.831855f;
 inline constexpr float kLargestFileCoefficient = 100.0f;
 
-// Refuses (refuseUserFileValue, unit 31) value `index` of the last READ of `in` unless it lies from
-// `lowest` to `highest`; `what` names it, `why` says what the range is.
-void requireFileValue(const PlacedRead& in, std::string_view routine, std::int32_t unit, std::int32_t inUnit,
-                      std::string_view file, int index, std::string_view what, float value, float lowest,
-                      float highest, std::string_view why);
-
 // A file that cannot be opened: the lines on `unit`, the abort question, then the stop whatever the
 // answer.
 [[noreturn]] void stopUserFileMissing(std::string_view routine, std::int32_t unit,

@@ -83,8 +83,6 @@ std::optional<double> advised(double amount, const AmountWorks& works, AmountFor
 
 }  // namespace
 
-double printUnit(double amount, AmountForm form) { return units(1.0, unitExponent(amount, form)); }
-
 std::string amountText(double shown, AmountForm form) {
   if (form == AmountForm::kMessage || !std::isfinite(shown)) return messageValue(shown);
   const std::string field = fmtF(shown, 0, 2);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <istream>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 
 #include "platform/units.h"
+#include "util/advised_amount.h"
 #include "util/fatal.h"
 #include "util/flowing_lines.h"
 #include "util/fortran_format.h"
@@ -200,16 +202,23 @@ void ColumnOrder::require(const PlacedRead& in, const UserFileStop& stop, int in
   }
 }
 
-bool inRange(float value, float lowest, float highest) {
-  return std::isfinite(value) && value >= lowest && value <= highest;
-}
-
-void refuseUserFileValue(std::string_view routine, int unit, std::int32_t messageUnit, std::int32_t inUnit,
-                         std::string_view file, const std::string& place, std::string_view what, float value,
-                         std::string_view need) {
-  stopOnFile({routine, unit, messageUnit, inUnit, file},
-             fileText(file) + ", " + place + " (" + std::string(what) + ") is " + messageValue(value) + ";",
-             std::string(need));
+void requireUserFileValue(const PlacedRead& in, const UserFileStop& stop, int index, std::string_view what,
+                          float value, float lowest, float highest, std::string_view why) {
+  const auto within = [lowest, highest](float v) { return std::isfinite(v) && v >= lowest && v <= highest; };
+  if (within(value)) return;
+  // A figure as the file would hold it, written as the message prints it.
+  const AmountWorks readWithin = [&within](double shown) {
+    float read = 0.0f;
+    return listRead(amountText(shown), {&read}) == ListStatus::kDone && within(read);
+  };
+  const std::optional<double> low = advisedLeast(lowest, readWithin);
+  const std::optional<double> high = advisedMost(highest, readWithin);
+  const std::optional<double>& beyond = value < lowest ? low : high;
+  stopOnFile(stop,
+             fileText(stop.file) + ", " + in.place(index) + " (" + std::string(what) + ") is " +
+                 (beyond ? shownBeside(value, *beyond) : messageValue(value)) + ";",
+             "a value from " + (low ? amountText(*low) : messageValue(lowest)) + " to " +
+                 (high ? amountText(*high) : messageValue(highest)) + " (" + std::string(why) + ")");
 }
 
 std::vector<std::string> userFileMessage(std::initializer_list<std::string> sentences) {

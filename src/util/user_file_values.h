@@ -103,16 +103,18 @@ class ColumnOrder {
 // lines of its own after five blanks, each flowing within a console's width (80 columns).
 std::vector<std::string> userFileMessage(std::initializer_list<std::string> sentences);
 
-// Whether `value` is a number from `lowest` to `highest`.
-bool inRange(float value, float lowest, float highest);
-
-// A value of a user's file outside what it is: `unit` (the file's) is closed, then on `messageUnit`
-// an empty line, " ++> User file "<file>", <place> (<what>) is <value>;", "     the analysis needs
-// <need>.", each flowing over lines within a console's width, an empty line, the pause, and the stop
-// with status 1.
-[[noreturn]] void refuseUserFileValue(std::string_view routine, int unit, std::int32_t messageUnit, std::int32_t inUnit,
-                                      std::string_view file, const std::string& place, std::string_view what,
-                                      float value, std::string_view need);
+// Value `index` of the row `in` has just read, `value`, held to what it is: nothing when it is a
+// number from `lowest` to `highest`. Else the file's unit is closed, then on the stop's message unit
+// an empty line, " ++> User file "<file>", <place> (<what>) is <value>;", "     the analysis needs a
+// value from <lowest> to <highest> (<why>).", each flowing over lines within a console's width, an
+// empty line, the pause, and the stop with status 1. Each end is named through the one home of
+// advised amounts (util/advised_amount.h): rounded toward the range, the figure nearest it that,
+// written in the file as printed and read as the run reads the file (the list-directed reader, into
+// a 4-byte float), lies within the range (where none does, a range with no figure in it, the end as
+// messageValue writes it). The value is shown with the decimals that tell it from the end beyond
+// which it lies (shownBeside).
+void requireUserFileValue(const PlacedRead& in, const UserFileStop& stop, int index, std::string_view what,
+                          float value, float lowest, float highest, std::string_view why);
 
 // What a stop for a heading outside a table names.
 struct HeadingOutsideTable {

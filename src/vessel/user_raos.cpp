@@ -62,10 +62,8 @@ constexpr float kHighestFrequency = 62.831855f;        // [rad/s], a period of 0
 constexpr float kLargestOperator = 100.0f;
 void requireValue(const PlacedRead& in, std::string_view FNAME, int index, std::string_view what, float value,
                   float lowest, float highest, std::string_view why) {
-  if (inRange(value, lowest, highest)) return;
-  refuseUserFileValue(kCaller, kUserRaoUnit, TPCM.EDUNIT, kKeyboardUnit, fileNameOf(FNAME), in.place(index), what,
-                      value, "a value from " + messageValue(lowest) + " to " + messageValue(highest) + " (" +
-                                 std::string(why) + ")");
+  requireUserFileValue(in, {kCaller, kUserRaoUnit, TPCM.EDUNIT, kKeyboardUnit, fileNameOf(FNAME)}, index, what, value,
+                       lowest, highest, why);
 }
 
 // The twelve operator values of a row: real and imaginary parts of surge, sway, heave, roll, pitch, yaw.

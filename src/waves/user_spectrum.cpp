@@ -3,6 +3,7 @@
 #include <cmath>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <span>
 
@@ -15,6 +16,7 @@
 #include "numlib/wavenumber.h"
 #include "platform/block_reset.h"
 #include "platform/units.h"
+#include "util/advised_amount.h"
 #include "util/dialogue.h"
 #include "util/fatal.h"
 #include "util/files.h"
@@ -62,15 +64,6 @@ std::string densityUnit() { return metric() ? "m^2 per rad/s" : "ft^2 per rad/s"
             FatalWait::kPressReturn, IIN);
 }
 
-// A value of the file outside what it is, named by its place.
-void requireValue(const PlacedRead& in, const UserFileStop& stop, int index, std::string_view what, float value,
-                  float lowest, float highest, std::string_view why) {
-  if (inRange(value, lowest, highest)) return;
-  refuseUserFileValue(kCaller, stop.unit, stop.messageUnit, stop.inUnit, stop.file, in.place(index), what, value,
-                      "a value from " + messageValue(lowest) + " to " + messageValue(highest) + " (" +
-                          std::string(why) + ")");
-}
-
 // The significant height of the table, 4 times the root of the area under its densities (linear
 // between the points), against the sea the site can hold: no higher than the water is deep, no
 // steeper than breaking at the frequency of its largest density. A spectrum beyond either is no sea
@@ -85,10 +78,12 @@ void requireSea(const UwvspcState& s, int count, std::string_view name, std::int
   const double height = 4.0 * std::sqrt(m0);
   const double depth = TPCM.DEPTH;
   if (!(depth > 0.0) || !std::isfinite(depth)) return;  // the depth's own finding
-  // The two lines of what the analysis needs, or none.
-  std::string need, because;
+  // The greatest height the site holds and what sets it, or none.
+  double most = 0.0;
+  std::string of, because;
   if (height > depth) {
-    need = messageValue(depth) + lengthUnit() + ", the water depth (page 1, item 4):";
+    most = depth;
+    of = ", the water depth (page 1, item 4):";
     because = "a sea higher than the water is deep has broken.";
   } else if (const double w = s.WARRAY(peak); w > 0.0) {
     const double g = metric() ? 9.8 : 32.152;
@@ -97,17 +92,21 @@ void requireSea(const UwvspcState& s, int count, std::string_view name, std::int
     WAVVEC(static_cast<float>(w * std::sqrt(depth / g)), Y, IER);
     const double length = IER == kRootFound && Y > 0.0f ? kTwoPi * depth / Y : 0.0;
     if (length > 0.0 && height > kBreakingSteepness * length) {
-      need = messageValue(kBreakingSteepness * length) + lengthUnit() + ", a seventh of the wave length " +
-             messageValue(length) + lengthUnit();
+      most = kBreakingSteepness * length;
+      of = ", a seventh of the wave length " + messageValue(length) + lengthUnit();
       because = "of its peak period " + messageValue(kTwoPi / w) + " s (its largest density, at " + messageValue(w) +
                 " rad/s): a steeper sea breaks.";
     }
   }
-  if (need.empty()) return;
+  if (of.empty()) return;
+  // The height named rounded down, and the sea's own shown with the decimals that tell it from that.
+  const std::optional<double> named = advisedMost(most, [most](double shown) { return shown <= most; });
+  const std::string need = (named ? amountText(*named) : messageValue(most)) + lengthUnit() + of;
   std::vector<std::string> lines = {""};
   for (std::string& line : userFileMessage(
-           {"User file \"" + std::string(name) + "\" holds a sea of significant height " + messageValue(height) +
-                lengthUnit() + ", four times the root of the area under its densities (" + densityUnit() + ") from " +
+           {"User file \"" + std::string(name) + "\" holds a sea of significant height " +
+                (named ? shownBeside(height, *named) : messageValue(height)) + lengthUnit() +
+                ", four times the root of the area under its densities (" + densityUnit() + ") from " +
                 messageValue(std::fmin(s.WARRAY(1), s.WARRAY(count))) + " to " +
                 messageValue(std::fmax(s.WARRAY(1), s.WARRAY(count))) + " rad/s;",
             "the analysis needs a sea of at most " + need + " " + because})) {
@@ -154,12 +153,12 @@ void loadTable(std::string_view FNAME, std::int32_t IUNIT, std::int32_t IIN) {
   ColumnOrder frequencies("frequency", "frequencies");
   for (int i = 1; i <= count; ++i) {
     in.readRow({&s.WARRAY(i), &s.WSPEC(i)}, stop, "row " + std::to_string(i) + row);
-    requireValue(in, stop, 1, "a frequency", s.WARRAY(i), 0.0f, kHighestSpectrumFrequency,
-                 "rad/s: periods of 0.1 s and longer");
-    requireValue(in, stop, 2, "a spectral density", s.WSPEC(i), 0.0f, largest,
-                 densityUnit() + ": a sea of Hs " +
-                     (metric() ? "30 m" : messageValue(kHighestSeaMetres * kFeetPerMetre) + " ft") +
-                     " within 0.0005 rad/s");
+    requireUserFileValue(in, stop, 1, "a frequency", s.WARRAY(i), 0.0f, kHighestSpectrumFrequency,
+                         "rad/s: periods of 0.1 s and longer");
+    requireUserFileValue(in, stop, 2, "a spectral density", s.WSPEC(i), 0.0f, largest,
+                         densityUnit() + ": a sea of Hs " +
+                             (metric() ? "30 m" : messageValue(kHighestSeaMetres * kFeetPerMetre) + " ft") +
+                             " within 0.0005 rad/s");
     frequencies.require(in, stop, 1, s.WARRAY(i));
   }
   in.requireNoMoreRows(stop, countLine, "the " + std::to_string(count) + " rows");

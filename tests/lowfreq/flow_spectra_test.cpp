@@ -217,8 +217,9 @@ TEST_F(UserSpectra, EveryTypeOfTheTablesButTheSteadyOnesFluctuates) {
 // A frequency or a density beyond what it is stops the run as the file is read, naming the file, the
 // line and the column. A density spreads the variance of the flow's speed: none is negative, and
 // none is above the square of the strongest flow of its kind put below 0.0005 rad/s, worked out by
-// hand: wind of 250 knots, 421.75 ft/s or 128.5 m/s, gives 3.5575e8 (ft/s)^2 or 3.30245e7 (m/s)^2
-// per rad/s; current of 25 knots, 12.85 m/s, gives 330245 (m/s)^2 per rad/s.
+// hand: wind of 250 knots, 421.75 ft/s or 128.5 m/s, gives 3.55746e8 (ft/s)^2 or 3.30245e7 (m/s)^2
+// per rad/s; current of 25 knots, 12.85 m/s, gives 330245 (m/s)^2 per rad/s. The refusal names each
+// end at its print unit on the side within the range: 3.5574E+08, not the 3.5575E+08 above it.
 TEST_F(UserSpectra, ValuesBeyondWhatTheyAreStopNamingTheirPlace) {
   struct Case {
     const char* file;
@@ -229,7 +230,7 @@ TEST_F(UserSpectra, ValuesBeyondWhatTheyAreStopNamingTheirPlace) {
   const Case cases[] = {
       {"WINDSPEC.txt", kEnglish, "3\n0.01 100\n0.1 -1\n1 4\n",
        "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density) is -1.00;\n"
-       "     the analysis needs a value from 0.00 to 3.5575E+08 (250 knots squared\n"
+       "     the analysis needs a value from 0.00 to 3.5574E+08 (250 knots squared\n"
        "     over 0.0005 rad/s).\n"},
       {"WINDSPEC.txt", kMetric, "3\n0.01 100\n0.1 3.4e38\n1 4\n",
        "\n ++> User file \"WINDSPEC.txt\", line 3, column 2 (a spectral density)\n"

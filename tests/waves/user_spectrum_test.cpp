@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/stop.h"
@@ -257,8 +259,9 @@ TEST_F(UserSpectrum, RowsAndValuesItCannotTakeAreNamedByTheirPlace) {
 // to what the site can carry: in 50 m of water no higher than 50 m, and no steeper than a seventh of
 // the wave length of its peak. A flat 1e5 m^2 s over 0.5 to 1.2 rad/s is 4 sqrt(70,000) = 1058.30 m
 // high. A triangle from 0.5 to 1.5 rad/s peaking at 1.0 rad/s (6.28 s; in 50 m of water the wave
-// length is 61.57 m by the dispersion relation, so a seventh is 8.80 m) of 18 m^2 s is a sea of 4 sqrt(9)
-// = 12 m, of 9 m^2 s one of 4 sqrt(4.5) = 8.49 m, which stands.
+// length is 61.57 m by the dispersion relation, so a seventh is 8.7957 m, named 8.79 m: rounded down, so
+// that a sea of the height named stands) of 18 m^2 s is a sea of 4 sqrt(9) = 12 m, of 9 m^2 s one of
+// 4 sqrt(4.5) = 8.49 m, which stands.
 TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
   struct Case {
     const char* file;
@@ -275,7 +278,7 @@ TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
        "\n ++> User file \"WAVSPEC.txt\" holds a sea of significant height 12.00 m, four\n"
        "     times the root of the area under its densities (m^2 per rad/s)\n"
        "     from 0.50 to 1.50 rad/s;\n"
-       "     the analysis needs a sea of at most 8.80 m, a seventh of the wave\n"
+       "     the analysis needs a sea of at most 8.79 m, a seventh of the wave\n"
        "     length 61.57 m of its peak period 6.28 s (its largest density,\n"
        "     at 1.00 rad/s): a steeper sea breaks.\n\n"},
       {"3\n1.5 0\n1.0 9\n0.5 0\n", nullptr},
@@ -291,6 +294,45 @@ TEST_F(UserSpectrum, ASeaNoSiteHoldsIsRefusedNamingItsHeight) {
     EXPECT_EQ(stopStatus([] { density(1.0f); }), kExitFatal) << c.file;
     EXPECT_EQ(console.screen(), c.message + kPressReturn) << c.file;
     EXPECT_TRUE(uwvspcState.firstCall);
+  }
+}
+
+// A sea a hair higher than the water is deep, at depths that print as a round hundredth and not: a
+// flat density d over the 1 rad/s from 0.05 to 1.05 rad/s is a sea of 4 sqrt(d) (at 0.05 rad/s, a
+// period of 126 s, the wave is some 2,800 m long, and no steepness bounds it). The height named is
+// rounded down, so that a sea of that height stands (at 49.996 m, 49.99, where the nearest hundredth
+// 50.00 would be refused again), and the sea's own height is shown with the decimals that tell it
+// from the height named (50.003, which two decimals would show as 50.00).
+TEST_F(UserSpectrum, TheHighestSeaNamedStandsAndTheSeaRefusedReadsAboveIt) {
+  struct Case {
+    float depth;     // [m]
+    double height;   // of the sea refused [m]
+    const char* shown;  // its height as the refusal shows it
+    const char* named;  // the highest sea named
+  };
+  const Case cases[] = {{49.996f, 49.998, "50.00", "49.99"}, {50.0f, 50.003, "50.003", "50.00"}};
+  const auto flatSea = [](double height) {
+    char text[64];
+    std::snprintf(text, sizeof text, "2\n0.05 %.9g\n1.05 %.9g\n", height * height / 16.0, height * height / 16.0);
+    return std::string(text);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.depth);
+    TPCM.DEPTH = c.depth;
+    uwvspcState.reset();
+    writeText("WAVSPEC.txt", flatSea(c.height));
+    ConsoleCapture console("\n");
+    EXPECT_EQ(stopStatus([] { density(0.5f); }), kExitFatal);
+    const std::string screen = console.screen();
+    EXPECT_TRUE(contains(screen, "holds a sea of significant height " + std::string(c.shown) + " m,")) << screen;
+    EXPECT_TRUE(contains(screen, "the analysis needs a sea of at most " + std::string(c.named) + " m, the water depth"))
+        << screen;
+
+    uwvspcState.reset();
+    writeText("WAVSPEC.txt", flatSea(std::strtod(c.named, nullptr)));
+    ConsoleCapture again;
+    EXPECT_TRUE(IsClose(density(0.5f), std::pow(std::strtod(c.named, nullptr) / 4.0, 2.0), 1e-6));
+    EXPECT_EQ(again.screen(), "");
   }
 }
 
