@@ -1,7 +1,12 @@
-// The warnings that a run at the console goes on past, after its pause or its question whether to
-// go on, end an unattended run: there the run says that it stops, in which routine, and what to do,
-// in "Diagnostics.stxt" and on standard error, ends with status 1 and writes no report. A fatal
-// message, at which the console stops too, stays as it is.
+// The README's rule of the unattended run, held against the real runner. A warning after which a run
+// at the console asks whether to go on, or pauses, ends an unattended run where going on would take a
+// figure that nothing gives (a table extrapolated, a missing file, an unconverged search, a geometry
+// the stage cannot follow): there the run says that it stops, in which routine, and what to do, in
+// "Diagnostics.stxt" and on standard error, ends with status 1 and writes no report. A fatal message,
+// at which the console stops too, stays as it is. Past every other such warning (a caution about the
+// data, or one that says what the run takes in their place) it goes on as Return at the console
+// would, keeping the warning in "Diagnostics.stxt"; at the console each question or pause of such a
+// run comes after the message it asks about.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +26,7 @@
 #include "e2e/within_console.h"
 #include "support/checks.h"
 #include "support/example_data.h"
+#include "support/readme_text.h"
 
 namespace qv {
 namespace {
@@ -30,6 +36,8 @@ using testing_support::example;
 using testing_support::withWord;
 
 constexpr std::string_view kStopLine = " ++> The run stops here, in ";
+constexpr std::string_view kAbortQuestion = "Enter \"A\" to abort or Press <RETURN> to continue: ";
+constexpr std::string_view kPause = "Press <RETURN> to continue: ";
 constexpr std::string_view kWhatToDo =
     "An unattended run does not go on past the message above (a run with --interactive asks whether to, where "
     "the message offers it): change what the message names and run again.";
@@ -109,7 +117,7 @@ struct Case {
 // The example tanker on its yoke with `edit` made to its data set.
 std::string tanker(const std::function<std::string(const std::string&)>& edit) { return edit(example("tanker-yoke")); }
 
-TEST(UnattendedStopsE2e, EachWarningTheConsoleGoesPastEndsAnUnattendedRunSayingWhere) {
+TEST(UnattendedStopsE2e, EachWarningWhereGoingOnWouldTakeAFigureNothingGivesEndsAnUnattendedRun) {
   constexpr std::int32_t kTableModel = 0x111;  // the user file of the wave drift model
   const Case cases[] = {
       // The buoy (element 3) stands 4 m under water at zero load.
@@ -254,6 +262,131 @@ TEST(UnattendedStopsE2e, TheBuoysTopUnderWaterEndsAnUnattendedRunSayingWhere) {
   EXPECT_FALSE(contains(watched.out, kStopLine));
   EXPECT_TRUE(console.exists("STATOUT.stxt"));
   EXPECT_TRUE(console.exists("DYNOUT.stxt"));
+}
+
+std::size_t occurrences(const std::string& text, std::string_view part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
+// The hawser case: a ship's hull behind its own motions in "USERRAOS.txt", in English units, with
+// wind, current and drift coefficients of its own files. Its waterplane area (7,350 ft^2) is far
+// from its box's (171 x 158 ft), and the box's natural periods lie beyond its wave periods. The
+// files beside its data set:
+const char* const kHawserFiles[] = {"CRNTCOFS.txt", "DRFTCOFS.txt", "USERRAOS.txt", "WINDCOFS.txt"};
+std::vector<UserFile> hawserFiles() {
+  std::vector<UserFile> files;
+  for (const char* name : kHawserFiles) files.push_back({name, caseFile("hawser-userraos", name)});
+  return files;
+}
+
+// Its two warnings, as an unattended run writes them.
+const std::string kOwnMotionsBox =
+    " ++> Suspicious equivalent box\n"
+    " --> Re-check input data and retry or proceed at risk...\n"
+    "     The vessel's own motions (page 6, item 13) replace the box's; the box still\n"
+    "     gives the summary's natural periods and damping, the driving forces of the\n"
+    "     RAO report and the pitch and roll centres at which the surge and sway\n"
+    "     statistics are given.\n";
+const std::string kNaturalPeriods =
+    " ++> Warning: A natural period of heave, pitch or roll lies outside the\n"
+    "              assigned period array. Serious computational errors may result.\n";
+
+struct GoesOn {
+  std::vector<const char*> readme;  // the README's words for the warnings, in its list of those a run goes on past
+  std::string image;
+  std::vector<UserFile> files;
+  std::vector<std::string> warnings;  // each once in "Diagnostics.stxt", as written there
+  std::vector<std::string> absent;    // nowhere in "Diagnostics.stxt"
+};
+
+TEST(UnattendedStopsE2e, AnUnattendedRunGoesOnPastTheWarningsTheReadmeSaysItGoesOnPast) {
+  const std::string tanker = example("tanker-yoke");
+  const GoesOn cases[] = {
+      {{"a suspicious equivalent box of a ship's hull",
+        "a natural period of heave, pitch or roll outside the wave periods",
+        "the suspicious box's warning names what the box still gives"},
+       caseFile("hawser-userraos", "SALMDAT"),
+       hawserFiles(),
+       {kOwnMotionsBox, kNaturalPeriods},
+       {}},
+      // The tanker's box with a longitudinal metacentre of 60 m in place of 355 m: short and broad,
+      // its waterplane far from the data set's. The box's motions are the vessel's: nothing more said.
+      {{"a suspicious equivalent box of a ship's hull"},
+       withWord(withWord(tanker, offsetof(Tpcm, VKML), 60.0f), offsetof(Tpcm, VKMT), 30.0f),
+       {},
+       {" ++> Suspicious equivalent box\n --> Re-check input data and retry or proceed at risk...\n"},
+       {"The vessel's own motions"}},
+      // A gust spectrum from 0.5 to 1.2 rad/s: the slow drift's surge frequency lies far below it.
+      {{"a gust or current spectrum's density of 0 outside its file"},
+       withWord(tanker, offsetof(Tpcm, WNDTYP), std::int32_t{6}),
+       {{"WINDSPEC.txt", "3\n0.5 1.0\n0.8 3.0\n1.2 1.0\n"}},
+       {" ++> Warning: User file \"WINDSPEC.txt\" holds frequencies"},
+       {}},
+      // The current turns from 170 to 180 degrees between 5 and 50 m, above the tanker's 16 m keel.
+      {{"the current's heading at the surface kept down to the draft where a profile turns above it"},
+       withWord(tanker, offsetof(Tpcm, LCSTCR), std::int32_t{3}),
+       {{"CRNTPROF.txt", "3\n5.0 1.8 170\n50.0 1.0 180\n100.0 0.5 180\n"}},
+       {" ++>  Note: The current direction specified in CRNTPROF.txt changes at a depth\n"},
+       {}},
+  };
+  const std::string readme = testing_support::readmeText();
+  for (const GoesOn& c : cases) {
+    SCOPED_TRACE(c.readme.front());
+    for (const char* words : c.readme) EXPECT_TRUE(contains(readme, words)) << "README.md: " << words;
+    e2e::Folder folder;
+    folder.writeFile("SALMDAT", c.image);
+    for (const UserFile& file : c.files) folder.writeFile(file.name, file.bytes);
+    const e2e::Run run = folder.runAnalysis();
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(contains(run.err, kStopLine)) << run.err;
+    const std::string diagnostics = folder.readFile("Diagnostics.stxt");
+    EXPECT_FALSE(contains(diagnostics, kStopLine)) << diagnostics;
+    for (const std::string& warning : c.warnings) EXPECT_EQ(occurrences(diagnostics, warning), 1u) << diagnostics;
+    for (const std::string& words : c.absent) EXPECT_FALSE(contains(diagnostics, words)) << diagnostics;
+    EXPECT_TRUE(folder.exists("STATOUT.stxt") && folder.exists("LOWOUT.stxt")) << "the run writes its reports";
+    e2e::expectWithinTheConsole(folder, run, c.readme.front());
+  }
+}
+
+// The questions and pauses of a transcript, in order, each as the first line of the message that
+// comes before it (after the question before it; empty where none does), " -> " and its prompt. A
+// message line begins " ++> " at the start of a line, or right after the prompt before it, where the
+// reply's line end is not echoed.
+std::vector<std::string> questionsOf(const std::string& transcript) {
+  std::vector<std::string> questions;
+  std::size_t from = 0;
+  for (std::size_t at = transcript.find(kPause); at != std::string::npos; at = transcript.find(kPause, from)) {
+    const bool abort = at >= kAbortQuestion.size() - kPause.size() &&
+                       transcript.compare(at - (kAbortQuestion.size() - kPause.size()), kAbortQuestion.size(),
+                                          kAbortQuestion) == 0;
+    const std::size_t start = abort ? at - (kAbortQuestion.size() - kPause.size()) : at;
+    const std::string before = "\n" + transcript.substr(from, start - from);
+    const std::size_t message = before.find("\n ++> ");
+    std::string line;
+    if (message != std::string::npos) line = before.substr(message + 1, before.find('\n', message + 1) - message - 1);
+    questions.push_back(line + " -> " + std::string(abort ? kAbortQuestion : kPause));
+    from = at + kPause.size();
+  }
+  return questions;
+}
+
+TEST(UnattendedStopsE2e, EachQuestionOfTheHawserCaseAtTheConsoleComesAfterItsMessage) {
+  e2e::Folder folder;
+  folder.writeFile("SALMDAT", caseFile("hawser-userraos", "SALMDAT"));
+  for (const UserFile& file : hawserFiles()) folder.writeFile(file.name, file.bytes);
+  const e2e::Run run = folder.runAnalysis({"--interactive"}, kReturns);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  // The box, formed again at each heading of the low-frequency stage, asks once in the run.
+  const std::vector<std::string> expected = {
+      " ++> Suspicious equivalent box -> " + std::string(kAbortQuestion),
+      " ++> Warning: A natural period of heave, pitch or roll lies outside the -> " + std::string(kPause),
+  };
+  EXPECT_EQ(questionsOf(run.out), expected) << run.out;
+  EXPECT_EQ(occurrences(run.out, kOwnMotionsBox), 1u) << run.out;
 }
 
 }  // namespace

@@ -4,14 +4,12 @@
 // blank for blank: a title that changes its layout fails here until the README follows it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "dataset/tpcm.h"
 #include "example_run.h"
 #include "platform/block_reset.h"
+#include "support/readme_text.h"
 
 namespace qv {
 namespace {
@@ -19,18 +17,7 @@ namespace {
 using testing_support::edited;
 using testing_support::example;
 using testing_support::readFileText;
-
-// The README with each line break and the indentation after it read as one blank, as a reader
-// reads a wrapped sentence; blanks within a line are kept.
-std::string readmeText() {
-  std::ifstream in(std::filesystem::path(QV_SOURCE_DIR) / "README.md");
-  std::string text;
-  for (std::string line; std::getline(in, line);) {
-    const std::size_t first = line.find_first_not_of(' ');
-    text += (first == std::string::npos ? std::string() : line.substr(first)) + " ";
-  }
-  return text;
-}
+using testing_support::readmeText;
 
 struct Quote {
   const char* text;   // as the README quotes it

@@ -44,9 +44,10 @@ void GETGAM(float& GAM, float HEAD, float G0, float RMR, float SLOPE, float TQ, 
 float YAWFKF(float X, float TH);
 float YAWDRG(float X, float TH);
 
-// The warning of SHPCHR that is written only the first time it occurs in a run (the suspicious box).
+// The warning of SHPCHR that is given only the first time it occurs in a run (the suspicious box,
+// with its question).
 struct ShpchrState {
-  bool firstCall = true;
+  bool suspiciousBoxWarned = false;
   void reset() { *this = ShpchrState{}; }
 };
 extern ShpchrState shpchrState;

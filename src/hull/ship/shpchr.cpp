@@ -2,11 +2,11 @@
 // pitch and roll frequencies found by iterating the frequency-dependent added masses over the grid.
 #include <cmath>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 #include <vector>
 #include <string_view>
 
+#include "dataset/force_model.h"
 #include "dataset/tpcm.h"
 #include "hull/himem.h"
 #include "hull/ship/ship.h"
@@ -20,6 +20,7 @@
 #include "util/fatal.h"
 #include "util/flowing_lines.h"
 #include "util/fortran_format.h"
+#include "util/packed_flags.h"
 #include "waves/wavcom.h"
 
 namespace qv {
@@ -36,15 +37,36 @@ constexpr float kWaterplaneMismatch = 0.3f;  // relative difference of TAWP and 
 
 // A warning of the box goes to the console and, when the summary report is written elsewhere, into
 // the report too; the user may then stop the run.
-void warnAndAsk(std::initializer_list<std::string_view> lines, bool writeLines) {
-  if (writeLines) {
-    for (std::string_view line : lines) {
-      writeRecord(TPCM.EDUNIT, line);
-      if (TPCM.NEGSUM == 0 && TPCM.IUNIT != TPCM.EDUNIT) writeRecord(TPCM.IUNIT, line);
-    }
+void warnAndAsk(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    writeRecord(TPCM.EDUNIT, line);
+    if (TPCM.NEGSUM == 0 && TPCM.IUNIT != TPCM.EDUNIT) writeRecord(TPCM.IUNIT, line);
   }
   ABORT0(TPCM.EDUNIT, kKeyboardUnit, TPCM.LBACK);
   if (TPCM.LBACK < 0) silentStop("SHPCHR");
+}
+
+// The suspicious box's warning. Where the vessel's own motions replace the box's, it names what the
+// box still gives: the figures of the hull model that the run reports or passes on whatever the
+// motions are.
+std::vector<std::string> suspiciousBoxLines() {
+  const Tpcm& t = TPCM;
+  std::vector<std::string> lines{" ++> Suspicious equivalent box", " --> Re-check input data and retry or proceed at risk..."};
+  if (t.AUXVSH == 0) return lines;
+  // A tanker drift model reads the frequency of the waves in units of the natural pitch frequency,
+  // which is the box's unless the data set gives the pitch period.
+  const bool tankerDrift =
+      (ONEON(t.LWVCOF, kDriftTankerLegacy, t.EDUNIT) || ONEON(t.LWVCOF, kDriftTanker2001, t.EDUNIT)) &&
+      t.LPTPRD == 0;
+  addFlowingLines(lines, kFlowIndent,
+                  std::string("The vessel's own motions (page 6, item 13) replace the box's; the box still gives the "
+                              "summary's natural periods and damping, the driving forces of the RAO report") +
+                      (tankerDrift ? ", " : " and ") +
+                      "the pitch and roll centres at which the surge and sway statistics are given" +
+                      (tankerDrift ? " and the natural pitch period by which the tanker drift model (page 8, item 22) "
+                                     "scales its forces."
+                                   : "."));
+  return lines;
 }
 
 // The box draft: the root of FCT between 0 and the draft of the largest box volume. When the
@@ -79,8 +101,7 @@ void shapeTheBox() {
   WAVCOM.DRAFTQ = h.EDRAFT;
   if (h.BEAM > h.SHIPL) {
     warnAndAsk({" ++> Warning: equivalent box beam exceeds length;",
-                " --> Pitch/roll damping estimates may be compromised."},
-               true);
+                " --> Pitch/roll damping estimates may be compromised."});
   }
 
   h.SHIPL2 = h.SHIPL / 2.0f;
@@ -100,10 +121,11 @@ void shapeTheBox() {
   // A data set without a waterplane area takes the box's; a given one far from it casts doubt on
   // the hydrostatics.
   if (TPCM.TAWP <= 0.0f) TPCM.TAWP = h.SHIPL * h.BEAM;
-  if (std::fabs(TPCM.TAWP - h.SHIPL * h.BEAM) / TPCM.TAWP >= kWaterplaneMismatch) {
-    warnAndAsk({" ++> Suspicious equivalent box", " --> Re-check input data and retry or proceed at risk..."},
-               shpchrState.firstCall);
-    shpchrState.firstCall = false;
+  // The box is the same each time the hull model runs again (for each heading of the low-frequency
+  // stage), so its warning and question come once in a run.
+  if (std::fabs(TPCM.TAWP - h.SHIPL * h.BEAM) / TPCM.TAWP >= kWaterplaneMismatch && !shpchrState.suspiciousBoxWarned) {
+    shpchrState.suspiciousBoxWarned = true;
+    warnAndAsk(suspiciousBoxLines());
   }
   h.HC = WAVCOM.G * TPCM.TAWP;
 }

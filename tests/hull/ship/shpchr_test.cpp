@@ -152,24 +152,70 @@ TEST_F(ShpchrTest, MissingWaterplaneAreaIsTheBoxs) {
   EXPECT_EQ(console.screen(), "");
 }
 
-TEST_F(ShpchrTest, SuspiciousBoxWarnsOnceAndAsksEveryTime) {
+// The box is the same each time the hull model runs again (once for each heading of the
+// low-frequency stage): its warning and question come once in a run, and "A" there stops it.
+TEST_F(ShpchrTest, SuspiciousBoxWarnsAndAsksOnceInARun) {
   TPCM.TAWP = 42000.0f;  // 70 % of the box's waterplane
-  const std::string first = " ++> Suspicious equivalent box";
-  const std::string second = " --> Re-check input data and retry or proceed at risk...";
+  const std::string warning =
+      " ++> Suspicious equivalent box\n --> Re-check input data and retry or proceed at risk...\n";
   const std::string question = "Enter \"A\" to abort or Press <RETURN> to continue: ";
   {
     ConsoleCapture console("\n\n");
     SHPCHR();
-    EXPECT_TRUE(contains(console.screen(), first + "\n" + second + "\n")) << console.screen();
-    EXPECT_TRUE(contains(console.screen(), question));
-    SHPCHR();  // the second time: the question alone
-    const std::string screen = console.screen();
-    EXPECT_EQ(screen.find(first), screen.rfind(first));
-    EXPECT_NE(screen.find(question), screen.rfind(question));
+    EXPECT_EQ(console.screen(), warning + "\a\n " + question);
+    SHPCHR();
+    SHPCHR();
+    EXPECT_EQ(console.screen(), warning + "\a\n " + question) << "the later runs of the hull model ask nothing";
   }
-  {
-    ConsoleCapture console("A\n");
-    EXPECT_EQ(stopStatus([] { SHPCHR(); }), 1);
+  testing_support::resetShipRun();
+  ConsoleCapture console("A\n");
+  EXPECT_EQ(stopStatus([] { SHPCHR(); }), 1);
+}
+
+// Where the vessel's own motions replace the box's, the warning names what the box still gives: the
+// summary's figures, the driving forces, the centres of the surge and sway statistics and, for a
+// tanker drift model, the pitch period that scales its forces unless the data set gives it.
+TEST_F(ShpchrTest, SuspiciousBoxUnderTheVesselsOwnMotionsNamesWhatItStillGives) {
+  constexpr std::int32_t kUserFile = 0x111, kTankerLegacy = 0x222, kTanker2001 = 0x666, kSurgeOnlyTanker = 0x112;
+  const std::string head =
+      " ++> Suspicious equivalent box\n --> Re-check input data and retry or proceed at risk...\n";
+  const std::string still =
+      "     The vessel's own motions (page 6, item 13) replace the box's; the box still\n"
+      "     gives the summary's natural periods and damping, the driving forces of the\n";
+  const std::string withoutDrift =
+      "     RAO report and the pitch and roll centres at which the surge and sway\n"
+      "     statistics are given.\n";
+  const std::string withDrift =
+      "     RAO report, the pitch and roll centres at which the surge and sway\n"
+      "     statistics are given and the natural pitch period by which the tanker drift\n"
+      "     model (page 8, item 22) scales its forces.\n";
+  struct Case {
+    const char* what;
+    std::int32_t userRaos;
+    std::int32_t driftModels;
+    std::int32_t pitchPeriodGiven;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"the box's own motions", 0, kTankerLegacy, 0, head},
+      {"own motions, drift from the user's file", 1, kUserFile, 0, head + still + withoutDrift},
+      {"own motions, the tanker drift model", 1, kTankerLegacy, 0, head + still + withDrift},
+      {"own motions, the 2001 tanker drift model", 1, kTanker2001, 0, head + still + withDrift},
+      {"own motions, the tanker model for one component", 1, kSurgeOnlyTanker, 0, head + still + withDrift},
+      {"own motions, the tanker drift model, the pitch period given", 1, kTankerLegacy, 1,
+       head + still + withoutDrift},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing_support::resetShipRun();
+    TPCM.TAWP = 42000.0f;
+    TPCM.AUXVSH = c.userRaos;
+    TPCM.LWVCOF = c.driftModels;
+    TPCM.LPTPRD = c.pitchPeriodGiven;
+    TPCM.PITPRD = 12.0f;
+    ConsoleCapture console("\n");
+    SHPCHR();
+    EXPECT_EQ(console.screen(), c.expected + "\a\n Enter \"A\" to abort or Press <RETURN> to continue: ");
   }
 }
 
