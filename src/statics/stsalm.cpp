@@ -597,8 +597,6 @@ void buildTables() {
   Equilb& q = EQUILB;
   const std::int32_t points = t.NUMTAB;
   s.ITABLE = 1;
-  q.HLOAD(1) = 0.0f;
-  const float linearStep = t.TLOAD / static_cast<float>(points - 1);
 
   // The column's net weight with the piercing member at its zero-load draft sets the first load of a
   // logarithmic table.
@@ -608,17 +606,13 @@ void buildTables() {
     for (int I = 1; I <= s.NCON; ++I) W += s.WETWT(I);
     if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) W = W - s.B0 + s.WETVL0;
   }
-  W = std::fabs(W);
-  t.HMIN = 0.052f * W;
-  const bool logarithmic = linearStep > 0.1f * W && t.HMIN > 0.0f && points > 2;
-  const float logStep = logarithmic ? std::log(t.TLOAD / t.HMIN) / static_cast<float>(points - 2) : 0.0f;
+  t.HMIN = staticsTableLoads(t.TLOAD, points, W, &q.HLOAD(1));
 
   s.COTAN1 = 101.0f;
   float lower = -100.0f;
   float step = 100.0f;
   for (std::int32_t J = 2; J <= points; ++J) {
     s.ITABLE = J;
-    q.HLOAD(J) = logarithmic ? t.HMIN * std::exp(static_cast<float>(J - 2) * logStep) : q.HLOAD(J - 1) + linearStep;
     if (t.NBUG != 0) INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
     if (t.NELEM > 1) solveTablePoint(lower, step);
   }
