@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dataset/column_reach.h"
+#include "dataset/riser_judge.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -646,17 +648,18 @@ bool lastRowPrints() {
 
 // A buoyant riser's members come into line as the load grows, and its tension with them: where the
 // report cannot print the loads of the table's last rows, the table ends at the load under which the
-// members still stand kLeastMemberBend out of line (heldColumnClearLoad), which becomes the largest
-// load of the run, and a warning says so. The run judges the riser at its loads; a load beyond the
+// members still stand kLeastMemberBend out of line, in the hundredths the report prints (riserTableEnd,
+// dataset/riser_judge.h, which reads a changed riser's table so too), which becomes the largest load of
+// the run, and a warning says so. The run judges the riser at its loads; a load beyond the
 // table that brings the members into line is refused there.
 void endRiserTableWhereItComesIntoLine() {
   Tpcm& t = TPCM;
   if (!attachedBuoyantRiser(t.FRESLM, t.IARCO) || t.NELEM < 2 || lastRowPrints()) return;
   SalmMembers members = salmMembers();
   members.buoyancyForce = 1.0;  // the elements' volumes are forces by now
-  const double clear = heldColumnClearLoad(heldColumn(members), attachmentHeight(members));
-  if (!(clear > 0.0) || !(clear < t.TLOAD)) return;
-  const float last = std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;  // a load the report prints
+  const std::optional<float> end = riserTableEnd(heldColumn(members), attachmentHeight(members), t.TLOAD);
+  if (!end) return;
+  const float last = *end;
   const std::vector<std::string> lines = flowingLines(
       " ++> Warning: ",
       "The buoyant riser's members come into line under the upper loads of the load-offset table, whose "

@@ -100,15 +100,15 @@ TEST_F(RiserJudge, TheKeelsPeakAlongALine) {
 // mean offset read between the table's rows; one that reaches the offset
 // of the line, or a mean load beyond it, or a surge with no amplitude, comes into line. The table
 // cut at 100 kips, continued by the column's own statics, gives the peak of the whole table: the cut
-// is no extrapolation. A changed riser is read on the run's table moved by what the change moves
-// its top: on its own statics.
+// is no extrapolation. A changed riser is read on the table the statics would build for it: at the
+// loads they step it by, its own tops.
 TEST_F(RiserJudge, TheStormsPeakInOffsets) {
   riserAfterStatics(32.0f);
   const HeldRiser riser = *heldRiser(true);
   const auto peakOf = [&](double meanLoad, float surge, float tableTop = 600.0f) {
     TPCM.TLOAD = tableTop;
     const RiserReach reach = reachOf(meanLoad, {}, amplitude(surge));
-    return stormPeak(riser.column, riser.height, reach, riserTable(riser.column, riser.height, reach), 1.0);
+    return stormPeak(riser.column, riser.height, reach, riserTable(riser, reach, staticsTableOf(TPCM)), 1.0);
   };
   const StormPeak small = peakOf(100.0, 0.01f);
   EXPECT_FALSE(small.inLine);
@@ -142,13 +142,13 @@ TEST_F(RiserJudge, TheStormsPeakInOffsets) {
   stiffReach.surgePeak = [](float spring) {
     return std::isinf(spring) ? std::numeric_limits<float>::infinity() : 0.01f;
   };
-  RiserTable onTops = riserTable(riser.column, riser.height, run);
+  RiserTable onTops = riserTable(riser, run, staticsTableOf(TPCM));
   for (std::size_t j = 0; j < onTops.top.size(); ++j) onTops.top[j] = onTops.offset[j];
   const StormPeak flat = stormPeak(stiff, riser.height, stiffReach, onTops, 1.0);
   EXPECT_FALSE(flat.inLine);
   EXPECT_EQ(flat.excursion, 0.0);
 
-  const RiserTable table = riserTable(riser.column, riser.height, run);
+  const RiserTable table = riserTable(riser, run, staticsTableOf(TPCM));
   SalmMembers members = salmMembers();
   members.buoyancyForce = 1.0;
   const HeldColumn longer = heldColumn(members, {.element = 2, .length = 1.0});
@@ -234,7 +234,7 @@ TEST_F(RiserJudge, TheChangedTablesOffsetRange) {
     run.tableLoads.push_back(static_cast<float>(H));
     run.tableOffsets.push_back(static_cast<float>(top + 0.01 * H));
   }
-  const RiserTable table = riserTable(riser.column, riser.height, run);
+  const RiserTable table = riserTable(riser, run, staticsTableOf(TPCM));
   EXPECT_NEAR(riserTableRange(riser.column, riser.height, table, 600.0), run.tableOffsets.back() - run.tableOffsets[0],
               1e-3);
   EXPECT_NEAR(riserTableRange(riser.column, lowered, table, 600.0), own + 6.0, 2e-3);
