@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The mean state of the users' buoyant risers, the load that brings their members into line and
 the keel's offset there, and the same with an element's volume raised (the raised member buoyed by
-the water's density at the same centre, its weight kept), for column_reach_test, run_checks_test and
-buoyant_riser_e2e_test.
+the water's density at the same centre, its weight kept), for column_reach_test, run_checks_test,
+riser_judge_test and buoyant_riser_e2e_test.
 
 Two members hinged on the sea bed, their top held at a vessel's keel some height above the hinge,
 under a horizontal load H at the top (the keel pulls up on the riser with V). Written as two free
@@ -127,6 +127,15 @@ if __name__ == "__main__":
         print("%g ft: members 1.72 deg out of line under %.*f kips"
               % (L2, places, clear_load(DISC_FIRST, disc_second(L2), DISC_HEIGHT)))
     # prints 405.20, 1996.86 and 63.156 kips
+    # The table of element 2 at 30.3 ft ended at 63.15 kips, the load under which the members still
+    # stand 1.72 degrees out of line in the hundredths the statics report prints: its offset range,
+    # the keel under that load less the keel under no load (element 1 upright, element 2 leaning
+    # sqrt(30.3^2 - 30^2) out).
+    out = keel_offset(DISC_FIRST, disc_second(30.3), DISC_HEIGHT, 63.15)
+    rest = math.sqrt(30.3 ** 2 - 30.0 ** 2)
+    print("30.3 ft: the keel %.3f ft out under 63.15 kips, %.3f ft out at no load, a range of %.5f ft"
+          % (out, rest, out - rest))
+    # prints 7.994 ft, 4.253 ft, 3.74098 ft
     # The keel's offset from the hinge where the members come within 1.72 degrees of line, and under
     # no load (a millionth of a kip), where run_checks_test's table starts as the statics' does and
     # which the offsets quoted are measured from.
