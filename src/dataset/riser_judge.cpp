@@ -7,12 +7,14 @@
 #include <limits>
 #include <numeric>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
 #include "numlib/load_offset_table.h"
 #include "numlib/storm_peak.h"
+#include "platform/block_reset.h"
 
 namespace qv {
 
@@ -52,20 +54,36 @@ double topOffset(const HeldColumn& column, double height, double H) {
   return heldColumnOffset(column, height, std::max(H, std::numeric_limits<double>::min()));
 }
 
+// The offset of a held column's top at a row of the statics' table: under no load where the statics
+// stand every member but one upright or hanging (noLoadTopOffset, where the members close to the
+// height so), else in its one shape under the row's load.
+double rowTop(const HeldColumn& column, double height, double H) {
+  if (H > 0.0) return topOffset(column, height, H);
+  const double noLoad = noLoadTopOffset(column, height);
+  return std::isfinite(noLoad) ? noLoad : topOffset(column, height, H);
+}
+
+bool sameColumn(const HeldColumn& a, const HeldColumn& b) {
+  return a.length == b.length && a.netWeight == b.netWeight && a.momentTerm == b.momentTerm;
+}
+
 // What the run's table adds to the run's riser's top under H: its offset less that top, read between
 // its rows, below its first row at the first row's, beyond its last at the last row's; nothing
-// without rows.
+// without rows. The top is taken in the 4 bytes the table holds its offsets in, so that a table on
+// its riser's tops adds nothing, not their rounding, which would tilt a changed riser's table where
+// it stands flat.
 double tableShift(const RiserTable& table, double H) {
   const std::size_t n = std::min({table.load.size(), table.offset.size(), table.top.size()});
   if (n == 0) return 0.0;
+  const auto shift = [&](std::size_t j) { return table.offset[j] - static_cast<double>(static_cast<float>(table.top[j])); };
   for (std::size_t j = 0; j + 1 < n; ++j) {
     if (H <= table.load[j + 1]) {
       const double share = (H - table.load[j]) / (table.load[j + 1] - table.load[j]);
-      const double below = table.offset[j] - table.top[j], above = table.offset[j + 1] - table.top[j + 1];
+      const double below = shift(j), above = shift(j + 1);
       return below + std::clamp(share, 0.0, 1.0) * (above - below);
     }
   }
-  return table.offset[n - 1] - table.top[n - 1];
+  return shift(n - 1);
 }
 
 // Whether the statics report prints the loads of the table row under H of a held column with its top
@@ -81,37 +99,78 @@ bool rowLoadsPrint(const HeldColumn& column, double height, double H) {
   return staticsRowLoadsPrint(H, std::span<const double>(angles), std::span<const double>(V));
 }
 
+// The last load of the table the statics would build for a held column with its top at `height`:
+// the table's largest, or where the statics end a riser's table whose last row's loads their report
+// could not print (riserTableEnd).
+double tableLastLoad(const HeldColumn& column, double height, float maximumLoad) {
+  if (rowLoadsPrint(column, height, maximumLoad)) return maximumLoad;
+  return riserTableEnd(column, height, maximumLoad).value_or(maximumLoad);
+}
+
+// The column's net weight as the statics sum it, which sets the first load of a logarithmic table.
+float columnNetWeight(const HeldColumn& column) {
+  return static_cast<float>(std::accumulate(column.netWeight.begin(), column.netWeight.end(), 0.0));
+}
+
 }  // namespace
 
-RiserTable riserTable(const HeldColumn& column, double height, const RiserReach& reach) {
+StaticsTable staticsTableOf(const Tpcm& dataSet) {
+  const std::int32_t points = dataSet.NUMTAB == 0 ? 2 : dataSet.NUMTAB;
+  return {.maximumLoad = dataSet.TLOAD, .points = std::clamp<std::int32_t>(points, 2, kMaxTablePoints)};
+}
+
+std::optional<float> riserTableEnd(const HeldColumn& column, double height, float maximumLoad) {
+  const double clear = heldColumnClearLoad(column, height);
+  if (!(clear > 0.0) || !(clear < maximumLoad)) return std::nullopt;
+  return std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;  // a load the report prints
+}
+
+RiserTable riserTable(const HeldRiser& riser, const RiserReach& reach, const StaticsTable& statics) {
   RiserTable table;
   const std::size_t n = std::min(reach.tableLoads.size(), reach.tableOffsets.size());
   table.load.assign(reach.tableLoads.begin(), reach.tableLoads.begin() + static_cast<std::ptrdiff_t>(n));
   table.offset.assign(reach.tableOffsets.begin(), reach.tableOffsets.begin() + static_cast<std::ptrdiff_t>(n));
-  for (const float H : table.load) table.top.push_back(topOffset(column, height, H));
-  table.noLoadTop = noLoadTopOffset(column, height);
+  for (const float H : table.load) table.top.push_back(rowTop(riser.column, riser.height, H));
+  table.noLoadTop = noLoadTopOffset(riser.column, riser.height);
+  table.column = riser.column;
+  table.height = riser.height;
+  table.statics = statics;
   return table;
 }
 
-StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
-                    double room) {
+TableRows riserTableRows(const HeldColumn& column, double height, const RiserTable& table) {
+  if (sameColumn(column, table.column) && height == table.height) return {table.load, table.offset};
+  TableRows rows;
+  if (table.load.empty()) return rows;  // no run's table: none to read
+  const StaticsTable& statics = table.statics;
+  rows.load.resize(static_cast<std::size_t>(statics.points));
+  const auto last = static_cast<float>(tableLastLoad(column, height, statics.maximumLoad));
+  staticsTableLoads(last, statics.points, columnNetWeight(column), rows.load.data());
+  for (const float H : rows.load) rows.offset.push_back(static_cast<float>(rowTop(column, height, H) + tableShift(table, H)));
+  return rows;
+}
+
+namespace {
+
+// The storm's peak (stormPeak) on the riser's table `rows` (riserTableRows).
+StormPeak stormPeakOn(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
+                      TableRows rows, double room) {
   StormPeak peak;
   const double FE = reach.meanLoad;
   peak.meanBend = largestBend(heldColumnAngles(column, height, FE));
   peak.meanInLine = !heldColumnStandsClear(column, height, FE);
   peak.clearLoad = peak.meanInLine ? 0.0 : heldColumnClearLoadAbove(column, height, FE);
-  const std::size_t n = table.load.size();
+  const std::size_t n = rows.load.size();
   if (n < 2) {
     peak.inLine = peak.meanInLine;
     peak.clearOffset = std::numeric_limits<double>::infinity();
     return peak;
   }
-  // The rows moved by what the change moves the top; then rows of the column's own statics from the
-  // table's last load to the load that brings the members into line.
-  std::vector<float> load = table.load, offset(n);
-  for (std::size_t j = 0; j < n; ++j)
-    offset[j] = static_cast<float>(table.offset[j] + (topOffset(column, height, table.load[j]) - table.top[j]));
-  const double last = table.load.back();
+  // The table's rows; then rows of the column's own statics from the table's last load to the load
+  // that brings the members into line.
+  std::vector<float>& load = rows.load;
+  std::vector<float>& offset = rows.offset;
+  const double last = load.back();
   const double lastTop = topOffset(column, height, last);
   constexpr int kBeyondRows = 40;
   if (std::isfinite(peak.clearLoad) && peak.clearLoad > last && last > 0.0) {
@@ -159,6 +218,13 @@ StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& r
   return peak;
 }
 
+}  // namespace
+
+StormPeak stormPeak(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
+                    double room) {
+  return stormPeakOn(column, height, reach, table, riserTableRows(column, height, table), room);
+}
+
 KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& reach, const StormPeak& peak,
                     double room) {
   KeelReach keel;
@@ -169,6 +235,22 @@ KeelReach keelReach(const HeldColumn& column, double height, const RiserReach& r
   keel.wave = room * keelPeakAlong(reach.keel, out / keel.distance, height / keel.distance, TPCM.DURATN);
   keel.drift = room * peak.excursion * out / keel.distance;
   return keel;
+}
+
+RiserVerdict judgeRiser(const HeldColumn& column, double height, const RiserReach& reach, const RiserTable& table,
+                        double room) {
+  RiserVerdict verdict;
+  verdict.foldedAtNoLoad = !heldColumnStandsClear(column, height, std::numeric_limits<double>::min());
+  TableRows rows = riserTableRows(column, height, table);
+  // The loads of the slow drift's equilibria beyond the table, compared in 4 bytes as its heading
+  // scan compares them.
+  for (const double F : reach.equilibriumLoads) {
+    const bool beyond = !rows.load.empty() && static_cast<float>(F) > rows.load.back();
+    if (beyond && !heldColumnStandsClear(column, height, F)) verdict.lineLoad = std::max(verdict.lineLoad, F);
+  }
+  verdict.peak = stormPeakOn(column, height, reach, table, std::move(rows), room);
+  verdict.keel = keelReach(column, height, reach, verdict.peak, room);
+  return verdict;
 }
 
 double noLoadTopOffset(const HeldColumn& column, double height) {
@@ -196,6 +278,24 @@ double noLoadTopOffset(const HeldColumn& column, double height) {
   return NAN;
 }
 
+namespace {
+
+// The run's reach at its mean state, kept for the refusals after it.
+struct RiserReachState {
+  std::optional<RiserReach> reach;
+  void reset() { reach.reset(); }
+};
+constinit RiserReachState riserReachState{};
+const BlockReset resetRiserReachState{[] { riserReachState.reset(); }};
+
+}  // namespace
+
+void keepRiserReach(const RiserReach& reach) { riserReachState.reach = reach; }
+
+void forgetRiserReach() { riserReachState.reset(); }
+
+const RiserReach* keptRiserReach() { return riserReachState.reach ? &*riserReachState.reach : nullptr; }
+
 OffsetPass offsetPassOf(const Tpcm& dataSet) {
   const Tpcm& t = dataSet;
   return {.runs = offsetPassRuns(t.STAMOT, t.NELEM, t.FRESLM, t.LOFFST, t.LTABL),
@@ -205,11 +305,7 @@ OffsetPass offsetPassOf(const Tpcm& dataSet) {
 
 double riserTableRange(const HeldColumn& column, double height, const RiserTable& table, double maximumLoad) {
   if (!(maximumLoad > 0.0) || !std::isfinite(maximumLoad)) return 0.0;  // a table of no load
-  double last = maximumLoad;
-  if (!rowLoadsPrint(column, height, last)) {
-    const double clear = heldColumnClearLoad(column, height);
-    if (clear > 0.0 && clear < last) last = std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;
-  }
+  const double last = tableLastLoad(column, height, static_cast<float>(maximumLoad));
   const double lastOffset = topOffset(column, height, last) + tableShift(table, last);
   const double noLoadShift = table.offset.empty() ? 0.0 : table.offset.front() - table.noLoadTop;
   return lastOffset - (noLoadTopOffset(column, height) + noLoadShift);

@@ -25,14 +25,23 @@ namespace qv {
 
 namespace {
 
-// The amounts from 0 up to `limit` at which a change of the column makes it sound (soundAt of the
-// amount), as ranges: a grid of amounts (finer near 0) finds where the judge turns, bisection each
-// turn's end on the side of the sound amount.
-SoundRanges soundRanges(const std::function<bool(double)>& soundAt, double limit) {
+// The amounts of the search up to `limit`: 0, then a sixty-fourth of the search at a time, finer below
+// the first (a 1024th, 512th, 256th and 128th of it), where a change begins to tell. One home: the
+// search over the judge (soundRanges) and the run's checks of the ranges it leaves (namedChange) ask
+// on the same amounts.
+std::vector<double> searchGrid(double limit) {
   std::vector<double> grid{0.0};
   for (const double share : {1.0 / 1024.0, 1.0 / 512.0, 1.0 / 256.0, 1.0 / 128.0}) grid.push_back(share * limit);
   constexpr int kSteps = 64;
   for (int i = 1; i <= kSteps; ++i) grid.push_back(limit * i / kSteps);
+  return grid;
+}
+
+// The amounts from 0 up to `limit` at which a change of the column makes it sound (soundAt of the
+// amount), as ranges: the search's grid (searchGrid) finds where the judge turns, bisection each
+// turn's end on the side of the sound amount.
+SoundRanges soundRanges(const std::function<bool(double)>& soundAt, double limit) {
+  const std::vector<double> grid = searchGrid(limit);
   const double precision = 1.0E-9 * limit;
   const auto end = [&](double sound, double unsound) {
     for (int i = 0; i < 100 && std::fabs(sound - unsound) > precision; ++i) {
@@ -86,8 +95,9 @@ HeldColumnRemedy heldColumnRemedy(const SalmMembers& members, double height, con
 
 // ---- the changes a refusal names ----
 
-// Through the one home of advised amounts, in the fixed form of two decimals in which a refusal
-// names every amount of a change, a volume's included.
+// Through the one home of advised amounts, rounded to the hundredth on the side that works: a
+// refusal prints every amount of a change in hundredths (a volume in the fixed form of two decimals,
+// a length in the message form, which gives a length of the pages' sizes two decimals too).
 double shownLeast(double amount) { return advisedLeast(amount, {}, AmountForm::kFixed).value_or(amount); }
 double shownMost(double amount) {
   if (!std::isfinite(amount)) return amount;
@@ -102,6 +112,18 @@ void applyChange(Tpcm& t, const RiserChange& change) {
     case RiserChangeKind::kReduceDepth: t.DEPTH -= amount; break;
     case RiserChangeKind::kDeepenDraft: t.DRAFT += amount; break;
   }
+}
+
+std::pair<HeldColumn, double> changedRiser(const HeldRiser& riser, const RiserChange& change, double amount) {
+  switch (change.kind) {
+    case RiserChangeKind::kLengthen:
+      return {heldColumn(riser.members, {.element = change.element, .length = amount}), riser.height};
+    case RiserChangeKind::kRaiseVolume:
+      return {heldColumn(riser.members, {.element = change.element, .volume = amount}), riser.height};
+    case RiserChangeKind::kReduceDepth:
+    case RiserChangeKind::kDeepenDraft: break;
+  }
+  return {riser.column, riser.height - amount};
 }
 
 std::vector<double> foldAmounts(const HeldRiser& riser, const RiserChange& change, double from, double to) {
@@ -229,6 +251,7 @@ const Tpcm& checkedDataSet(bool inRun) {
 
 void keepCheckedDataSet() {
   const Tpcm& t = TPCM;
+  forgetRiserReach();  // a new run reaches its own
   // Only a buoyant riser's refusals name changes of the data set.
   if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) {
     riserChangeState.checked.reset();
@@ -331,17 +354,125 @@ std::vector<Piece> piecesHolding(const std::function<bool(Hundredths)>& holds, H
   return pieces;
 }
 
-// The held column of `riser` with `change` made by `amount`, and the height of its top.
-std::pair<HeldColumn, double> changedRiser(const HeldRiser& riser, const RiserChange& change, double amount) {
-  switch (change.kind) {
-    case RiserChangeKind::kLengthen:
-      return {heldColumn(riser.members, {.element = change.element, .length = amount}), riser.height};
-    case RiserChangeKind::kRaiseVolume:
-      return {heldColumn(riser.members, {.element = change.element, .volume = amount}), riser.height};
-    case RiserChangeKind::kReduceDepth:
-    case RiserChangeKind::kDeepenDraft: break;
+
+// The hundredths of the search's grid up to `searched` (searchGrid).
+std::vector<Hundredths> gridHundredths(double searched) {
+  std::vector<Hundredths> grid;
+  for (const double amount : searchGrid(searched)) grid.push_back(std::llround(amount * 100.0));
+  return grid;
+}
+
+// The bands the checks refuse about the amounts at which the members fold in line at no load
+// (foldAmounts, foldBand) from `from` to `to`, rising. A fold band reaches as far as a member leans a
+// degree and three quarters off the vertical, which shortens its height by less than a
+// two-thousandth of its length: looked for within a five-hundredth of the riser's length, and a few
+// hundredths more.
+std::vector<FoldBand> foldBands(const HeldRiser& riser, const RiserChange& change, ChangeChecks& checks,
+                                Hundredths from, Hundredths to) {
+  const double length = std::accumulate(riser.column.length.begin(), riser.column.length.end(), 0.0);
+  const Hundredths window = 5 + static_cast<Hundredths>(std::ceil(0.2 * length));
+  std::vector<FoldBand> bands;
+  for (const double fold : foldAmounts(riser, change, amountOf(from - 2), amountOf(to + 2)))
+    if (const std::optional<FoldBand> band = foldBand(checks, fold, window)) bands.push_back(*band);
+  return bands;
+}
+
+// A piece of a change that a refusal names, with why the amounts below it, after the piece before,
+// are not.
+struct Named {
+  Piece piece;
+  ChangeGapReason before = ChangeGapReason::kChecks;
+  double within = 0.0;  // kFold: the band's reach from the fold [ft | m]
+};
+
+// Why the judge leaves out the hundredths between a named piece ending at `below` and one starting at
+// `above`: where the checks refuse every one of them about a fold (`bands`), that fold, as the checks
+// themselves would say it; else the judge.
+Named judgeGap(Piece piece, Hundredths below, Hundredths above, const std::vector<FoldBand>& bands) {
+  Named named{piece, ChangeGapReason::kJudge, 0.0};
+  double within = 0.0;
+  for (Hundredths h = below + 1; h < above; ++h) {
+    const auto band = std::find_if(bands.begin(), bands.end(), [h](const FoldBand& b) { return h >= b.from && h <= b.to; });
+    if (band == bands.end()) return named;
+    within = std::max(within, band->within);
   }
-  return {riser.column, riser.height - amount};
+  if (above - below > 1) named = {piece, ChangeGapReason::kFold, within};
+  return named;
+}
+
+// The piece `next` less the fold bands within it, added to `named`: each part after a band says the
+// band's reason.
+void addLessBands(std::vector<Named>& named, Named next, const std::vector<FoldBand>& bands) {
+  Hundredths start = next.piece.from;
+  for (const FoldBand& band : bands) {
+    if (band.to < start || band.from > next.piece.to) continue;
+    if (band.from > start) named.push_back({{start, band.from - 1}, next.before, next.within});
+    if (!named.empty()) {
+      next.within = std::max(band.from > start ? 0.0 : next.within, band.within);
+      next.before = ChangeGapReason::kFold;
+    }
+    start = band.to + 1;
+  }
+  if (start <= next.piece.to) named.push_back({{start, next.piece.to}, next.before, next.within});
+}
+
+// The pieces of a change within the ranges the judge leaves (`ranges`, searched up to `end`) that the
+// checks admit, less the fold bands, each with why the amounts below it are left out; `openEnd`
+// receives whether the last goes on to the search's end (a volume or a draft whose last range does,
+// or to the check that ends the search, named without an end).
+std::vector<Named> admittedPieces(const HeldRiser& riser, const RiserChange& change, const SoundRanges& ranges,
+                                  Hundredths end, const std::vector<Hundredths>& grid, ChangeChecks& checks,
+                                  bool& openEnd) {
+  std::vector<Named> named;
+  openEnd = false;
+  std::vector<FoldBand> bands;
+  if (!ranges.empty()) bands = foldBands(riser, change, checks, leastHundredths(ranges.front().least), end);
+  const auto inBand = [&](Hundredths h) {
+    return std::any_of(bands.begin(), bands.end(), [h](const FoldBand& b) { return h >= b.from && h <= b.to; });
+  };
+  // The checks' limits on the grid, the bands taken as admitted there.
+  const std::function<bool(Hundredths)> wide = [&](Hundredths h) { return inBand(h) || checks.admits(h); };
+  for (const ChangeRange& range : ranges) {
+    if (!(range.least > 0.0)) continue;  // sound as it is: nothing to name
+    const bool open = !std::isfinite(range.most);
+    const Hundredths from = leastHundredths(range.least);
+    const Hundredths to = open ? end : std::min(end, mostHundredths(range.most));
+    if (to < from) continue;
+    const std::size_t namedBefore = named.size();
+    const std::vector<Piece> pieces = piecesHolding(wide, from, to, grid);
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+      Named next{pieces[p], ChangeGapReason::kChecks, 0.0};
+      if (p == 0 && !named.empty()) next = judgeGap(next.piece, named.back().piece.to, pieces[p].from, bands);
+      addLessBands(named, next, bands);
+    }
+    const bool namedHere = named.size() > namedBefore;
+    openEnd = open && namedHere &&
+              (named.back().piece.to == end || change.kind == RiserChangeKind::kDeepenDraft ||
+               change.kind == RiserChangeKind::kRaiseVolume);
+  }
+  return named;
+}
+
+// The pieces less the amounts whose table the statics report's offset pass could not show (`shown`
+// of the changed riser); a gap is named by why the first amount past the piece below it is left out.
+std::vector<Named> shownPieces(const HeldRiser& riser, const RiserChange& change, const std::vector<Named>& named,
+                               const std::vector<Hundredths>& grid, const HeldColumnTest& shown) {
+  std::map<Hundredths, bool> answers;
+  const std::function<bool(Hundredths)> shownAt = [&](Hundredths h) {
+    const auto known = answers.find(h);
+    if (known != answers.end()) return known->second;
+    const auto [column, height] = changedRiser(riser, change, amountOf(h));
+    return answers[h] = shown(column, height);
+  };
+  std::vector<Named> kept;
+  for (const Named& n : named) {
+    for (const Piece& piece : piecesHolding(shownAt, n.piece.from, n.piece.to, grid)) {
+      Named part{piece, n.before, n.within};
+      if (!kept.empty() && !shownAt(kept.back().piece.to + 1)) part = {piece, ChangeGapReason::kOffsetStates, 0.0};
+      kept.push_back(part);
+    }
+  }
+  return kept;
 }
 
 // The change of `kind` named within the ranges the judge leaves (`ranges`, searched up to `searched`),
@@ -353,85 +484,12 @@ std::optional<RiserChange> namedChange(const HeldRiser& riser, RiserChangeKind k
   RiserChange change{kind, element, 0.0, 0.0, {}};
   ChangeChecks checks(change, admitted);
   const Hundredths end = mostHundredths(searched);
-  const double length = std::accumulate(riser.column.length.begin(), riser.column.length.end(), 0.0);
-  // A fold band reaches as far as a member leans a degree and three quarters off the vertical, which
-  // shortens its height by less than a two-thousandth of its length: looked for within a
-  // five-hundredth of the riser's length, and a few hundredths more.
-  const Hundredths window = 5 + static_cast<Hundredths>(std::ceil(0.2 * length));
-  // The grid of the judge's search, in hundredths.
-  std::vector<Hundredths> grid;
-  for (const double share : {1.0 / 1024.0, 1.0 / 512.0, 1.0 / 256.0, 1.0 / 128.0}) grid.push_back(std::llround(share * searched * 100.0));
-  for (int i = 1; i <= 64; ++i) grid.push_back(std::llround(searched * i / 64.0 * 100.0));
-
-  struct Named {
-    Piece piece;
-    ChangeGapReason before = ChangeGapReason::kChecks;  // why the amounts below it, after the one before, are not named
-    double within = 0.0;
-  };
-  std::vector<Named> named;
-  bool openEnd = false;  // the last piece goes on to the search's end
-  for (std::size_t r = 0; r < ranges.size(); ++r) {
-    const ChangeRange& range = ranges[r];
-    if (!(range.least > 0.0)) continue;  // sound as it is: nothing to name
-    const bool open = !std::isfinite(range.most);
-    const Hundredths from = leastHundredths(range.least);
-    const Hundredths to = open ? end : std::min(end, mostHundredths(range.most));
-    if (to < from) continue;
-    const std::size_t namedBefore = named.size();
-    // The bands about the fold amounts, which no grid finds; the checks' limits on the grid, the bands
-    // taken as admitted there.
-    std::vector<FoldBand> bands;
-    for (const double fold : foldAmounts(riser, change, amountOf(from - 2), amountOf(to + 2)))
-      if (const std::optional<FoldBand> band = foldBand(checks, fold, window)) bands.push_back(*band);
-    const auto inBand = [&](Hundredths h) {
-      return std::any_of(bands.begin(), bands.end(), [h](const FoldBand& b) { return h >= b.from && h <= b.to; });
-    };
-    const std::function<bool(Hundredths)> wide = [&](Hundredths h) { return inBand(h) || checks.admits(h); };
-    const std::vector<Piece> admittedPieces = piecesHolding(wide, from, to, grid);
-    // Each piece less the bands within it.
-    const ChangeGapReason first = named.empty() ? ChangeGapReason::kChecks : ChangeGapReason::kJudge;
-    for (std::size_t p = 0; p < admittedPieces.size(); ++p) {
-      Hundredths start = admittedPieces[p].from;
-      ChangeGapReason reason = p == 0 ? first : ChangeGapReason::kChecks;
-      double within = 0.0;
-      for (const FoldBand& band : bands) {
-        if (band.to < start || band.from > admittedPieces[p].to) continue;
-        if (band.from > start) named.push_back({{start, band.from - 1}, reason, within});
-        if (!named.empty()) {
-          reason = ChangeGapReason::kFold;
-          within = std::max(band.from > start ? 0.0 : within, band.within);
-        }
-        start = band.to + 1;
-      }
-      if (start <= admittedPieces[p].to) named.push_back({{start, admittedPieces[p].to}, reason, within});
-    }
-    const bool namedHere = named.size() > namedBefore;
-    openEnd = open && namedHere &&
-              (named.back().piece.to == end || kind == RiserChangeKind::kDeepenDraft ||
-               kind == RiserChangeKind::kRaiseVolume);
-  }
+  const std::vector<Hundredths> grid = gridHundredths(searched);
+  bool openEnd = false;
+  std::vector<Named> named = admittedPieces(riser, change, ranges, end, grid, checks, openEnd);
   if (shown && !named.empty()) {
-    // Each piece less the amounts whose table the offset pass could not show; a gap is named by why
-    // the first amount past the piece below it is left out.
-    std::map<Hundredths, bool> answers;
-    const std::function<bool(Hundredths)> shownAt = [&](Hundredths h) {
-      const auto known = answers.find(h);
-      if (known != answers.end()) return known->second;
-      const auto [column, height] = changedRiser(riser, change, amountOf(h));
-      return answers[h] = shown(column, height);
-    };
     const Hundredths lastTo = named.back().piece.to;
-    std::vector<Named> kept;
-    for (const Named& n : named) {
-      for (const Piece& piece : piecesHolding(shownAt, n.piece.from, n.piece.to, grid)) {
-        Named part{piece, n.before, n.within};
-        if (!kept.empty() && !shownAt(kept.back().piece.to + 1)) {
-          part = {piece, ChangeGapReason::kOffsetStates, 0.0};
-        }
-        kept.push_back(part);
-      }
-    }
-    named = std::move(kept);
+    named = shownPieces(riser, change, named, grid, shown);
     openEnd = openEnd && !named.empty() && named.back().piece.to == lastTo;
   }
   if (named.empty()) return std::nullopt;

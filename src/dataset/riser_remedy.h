@@ -3,12 +3,14 @@
 // run's own checks admit, by the amounts a message prints. The search over a judge (heldColumnRemedy),
 // the run's checks of a changed data set (the admission) and the changes they leave (riserRemedies)
 // live here; the judges are the riser's findings' own (dataset/run_checks: riserBendFinding,
-// riserReachFinding with dataset/riser_judge, riserPeakLoadFinding), which write the changes found.
+// riserReachFinding and riserPeakLoadFinding with the judge whole of dataset/riser_judge,
+// judgeRiser), which write the changes found.
 #pragma once
 
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dataset/column_reach.h"
@@ -92,6 +94,10 @@ double shownMost(double amount);
 // (ElementChange).
 void applyChange(Tpcm& t, const RiserChange& change);
 
+// The held column of `riser` with `change` made by `amount`, and the height of its top: an element
+// lengthened or its volume raised (heldColumn with the ElementChange), or the keel lowered by it.
+std::pair<HeldColumn, double> changedRiser(const HeldRiser& riser, const RiserChange& change, double amount);
+
 // The amounts of a change, from `from` to `to` (in hundredths of its unit), at which the keel stands
 // at a height where the members of `riser`, each upright or hanging, fold in line at no load: the
 // signed sums of their lengths, the changed one's with the amount. Rising; none for a volume, which
@@ -141,7 +147,8 @@ const Tpcm& checkedDataSet(bool inRun);
 
 // Keeps the data set as the run's checks passed it (TPCM, once runFindings has no fatal finding and
 // before any stage changes it in memory): the changes a riser's refusal in the run names are checked
-// against it. The runner calls it; without it they are checked against TPCM as it stands.
+// against it, and what an earlier run reached (keptRiserReach) is forgotten. The runner calls it;
+// without it they are checked against TPCM as it stands.
 void keepCheckedDataSet();
 
 // ---- the changes that take the riser clear ----

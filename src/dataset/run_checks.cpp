@@ -755,19 +755,19 @@ std::optional<RunFinding> riserBendFinding() {
 std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
   const std::optional<HeldRiser> riser = heldRiser(true);
   if (!riser || !(reach.meanLoad > 0.0) || !std::isfinite(reach.meanLoad)) return std::nullopt;
-  const RiserTable table = riserTable(riser->column, riser->height, reach);
-  const auto soundFor = [&](double room) {
-    return [&, room](const HeldColumn& column, double height) {
-      const StormPeak peak = stormPeak(column, height, reach, table, room);
-      if (peak.inLine) return false;
-      return keelReach(column, height, reach, peak, room).reaches();
-    };
+  // The statics' table as the data set the run checked asks it, before the statics end a riser's
+  // table early in TLOAD.
+  const RiserTable table = riserTable(*riser, reach, staticsTableOf(checkedDataSet(true)));
+  const RiserVerdict verdict = judgeRiser(riser->column, riser->height, reach, table, 1.0);
+  // The run's riser has met the checks of the smallest loads and of the equilibria's loads beyond its
+  // table before this, in their own findings (riserBendFinding, riserPeakLoadFinding): what refuses
+  // it here is the storm's peak or the reserve.
+  if (verdict.clear()) return std::nullopt;
+  const StormPeak& peak = verdict.peak;
+  const KeelReach& keel = verdict.keel;
+  const HeldColumnTest sound = [&](const HeldColumn& column, double height) {
+    return judgeRiser(column, height, reach, table, kRemedyMotion).clear();
   };
-  const HeldColumn& column = riser->column;
-  const double height = riser->height;
-  const StormPeak peak = stormPeak(column, height, reach, table, 1.0);
-  const KeelReach keel = keelReach(column, height, reach, peak, 1.0);
-  if (!peak.inLine && keel.reaches()) return std::nullopt;
 
   const Tpcm& t = TPCM;
   const std::string mean = "the slow drift's mean load of " + forceValueText(reach.meanLoad);
@@ -804,7 +804,7 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach) {
     text += ", more than that: the members cannot reach so far, and the linear model of their motions would swing "
             "them past where they can go, with loads without bound.";
   }
-  text += " " + remedyAdvice(riserRemedies(*riser, soundFor(kRemedyMotion), true, offsetPassTest(table, true)));
+  text += " " + remedyAdvice(riserRemedies(*riser, sound, true, offsetPassTest(table, true)));
   return RunFinding{true, riserLines(text)};
 }
 
@@ -814,9 +814,17 @@ std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::strin
   const double height = riser->height;
   if (heldColumnStandsClear(riser->column, height, peakLoad)) return std::nullopt;
   const double bend = largestBend(heldColumnAngles(riser->column, height, peakLoad));
+  // Once the run has judged its riser at the mean state, a change is judged whole there too.
+  const RiserReach* reached = keptRiserReach();
+  const RiserTable table =
+      reached != nullptr ? riserTable(*riser, *reached, staticsTableOf(checkedDataSet(true))) : RiserTable{};
   const std::vector<RiserChange> changes = riserRemedies(
-      *riser, [peakLoad](const HeldColumn& column, double top) { return heldColumnStandsClear(column, top, peakLoad); },
-      true, offsetPassTest({}, true));
+      *riser,
+      [&](const HeldColumn& column, double top) {
+        return heldColumnStandsClear(column, top, peakLoad) &&
+               (reached == nullptr || judgeRiser(column, top, *reached, table, kRemedyMotion).clear());
+      },
+      true, offsetPassTest(table, true));
   std::string text = "The buoyant riser's members would come into line under the run's loads. " +
                      riserSpanText(*riser) + " Under " + peak + ", " + forceValueText(peakLoad) +
                      ", they would stand " + degreesText(degreesOutOfLine(bend)) + " degrees out of line," +

@@ -165,8 +165,9 @@ std::optional<RunFinding> riserBendFinding();
 // angles, the distance and the reserve, the peak motions and the storm) or the offsets of the storm's
 // peak, and the least lengthening of an element, raise of an element's volume (page 3, item 3, its
 // weight and centres kept; searched up to the largest raise the run's checks admit) or lowering of the
-// keel that takes the riser clear at the same loads and sea as this judge judges it (the changed
-// riser's table and, at its spring, the slow drift's excursion), with room for a tenth more motion,
+// keel that takes the riser clear at the same loads and sea as this judge judges it, the judge whole
+// (judgeRiser, dataset/riser_judge.h: the load-offset table the statics would build for the changed
+// riser and, at its spring, the slow drift's excursion), with room for a tenth more motion,
 // each within the run's own checks of the data set the run checked (riserRemedies, keepCheckedDataSet,
 // dataset/riser_remedy.h), or, where
 // none is, what was tried; and a calmer sea or a lighter wind and current. Judged in the run, after
@@ -178,8 +179,10 @@ std::optional<RunFinding> riserReachFinding(const RiserReach& reach);
 // members bend by less than kLeastMemberBend under it. Fatal, in place of the advice to raise the
 // table, which cannot help; it names the lengths, the height, the peak load and the bend, and the
 // least lengthening, raise of a volume or lowering of the keel that keeps the members clear under
-// that load within the run's own checks (or, where none does, what was tried), and a calmer sea or a
-// lighter wind and current. Judged in the run, after the statics.
+// that load within the run's own checks, and, once the run has judged its riser at the mean state
+// (keptRiserReach, dataset/riser_judge.h), takes it clear by the judge whole there too, with room for
+// a tenth more motion (or, where none does, what was tried), and a calmer sea or a lighter wind and
+// current. Judged in the run, after the statics.
 std::optional<RunFinding> riserPeakLoadFinding(double peakLoad, const std::string& peak);
 
 // A system under water for the statics and the dynamics (page 3, item 1: options 7 and 8, WETYOK 5

@@ -68,9 +68,8 @@ std::optional<KeelMotion> riserKeelMotion() {
   return motion;
 }
 
-void judgeRiserReach() {
+RiserReach riserReachOfRun() {
   const Tpcm& t = TPCM;
-  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) return;
   const Equilb& e = EQUILB;
   RiserReach reach;
   reach.meanLoad = e.FTOT(e.ISTAB);
@@ -79,10 +78,19 @@ void judgeRiserReach() {
   reach.tableLoads.assign(e.HLOAD.data(), e.HLOAD.data() + points);
   reach.tableOffsets.assign(e.OFFSET.data(), e.OFFSET.data() + points);
   reach.surgePeak = surgeStormAmplitude;
+  for (std::int32_t k = 1; k <= e.IANGLE; ++k) reach.equilibriumLoads.push_back(e.FTOT(k));
   // The vessel's motions at the keel: "YOKEMOT" of a single point mooring.
   if (t.ISPM == 1) {
     if (const std::optional<KeelMotion> keel = riserKeelMotion()) reach.keel = *keel;
   }
+  return reach;
+}
+
+void judgeRiserReach() {
+  const Tpcm& t = TPCM;
+  if (!attachedBuoyantRiser(t.FRESLM, t.IARCO)) return;
+  const RiserReach reach = riserReachOfRun();
+  keepRiserReach(reach);
   if (const auto finding = riserReachFinding(reach))
     fatalStop(kRoutine, t.EDUNIT, finding->lines, FatalWait::kPressReturn, kKeyboardUnit);
 }

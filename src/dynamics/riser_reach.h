@@ -21,12 +21,19 @@ namespace qv {
 // through its reader's messages when it cannot be read.
 std::optional<KeelMotion> riserKeelMotion();
 
+// What the run reaches once the slow drift has found its mean state (RiserReach): the mean load and
+// the loads of every equilibrium (EQUILB FTOT), the statics' load-offset table the slow drift read
+// (HLOAD and OFFSET of EQUILB), the slow drift's surge at a spring (surgeStormAmplitude) and, for a
+// single point mooring, the keel's motion (riserKeelMotion).
+RiserReach riserReachOfRun();
+
 // After the slow drift of an attached buoyant riser: the riser judged (riserReachFinding) at the slow
 // drift's mean load, the storm's peak offset (the statics' load-offset table of EQUILB and the slow
 // drift's surge at a spring, surgeStormAmplitude, so that a changed riser's stiffness moves it) and,
 // with the vessel's motions at the keel (a single point mooring's "YOKEMOT"), the keel's motion; a
-// riser that those take beyond its members' reach stops the run through the fatal path. Nothing for
-// any other run, which does no work for it.
+// riser that those take beyond its members' reach stops the run through the fatal path. What the run
+// reached (riserReachOfRun) is kept first (keepRiserReach, dataset/riser_judge.h), for a later
+// refusal to judge its changes on. Nothing for any other run, which does no work for it.
 void judgeRiserReach();
 
 }  // namespace qv

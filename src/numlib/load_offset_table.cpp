@@ -8,6 +8,18 @@
 
 namespace qv {
 
+float staticsTableLoads(float maximumLoad, std::int32_t points, float netWeight, float* load) {
+  const float W = std::fabs(netWeight);
+  const float least = 0.052f * W;
+  const float linearStep = maximumLoad / static_cast<float>(points - 1);
+  const bool logarithmic = linearStep > 0.1f * W && least > 0.0f && points > 2;
+  const float logStep = logarithmic ? std::log(maximumLoad / least) / static_cast<float>(points - 2) : 0.0f;
+  load[0] = 0.0f;
+  for (std::int32_t J = 2; J <= points; ++J)
+    load[J - 1] = logarithmic ? least * std::exp(static_cast<float>(J - 2) * logStep) : load[J - 2] + linearStep;
+  return least;
+}
+
 float tableOffsetAtLoad(const float* load, const float* offset, std::int32_t points, float H, int& interval) {
   int range = 0;
   interval = 1;

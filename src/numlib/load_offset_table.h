@@ -5,21 +5,32 @@
 // slow drift (SLOMOR: the mean offset REQLIB, the spring SPRNGX, the energy SRGERG), its report
 // (LOWPRT: the offsets of section IV, the mean energy, the extreme motions of section V and the
 // storm-peak case of section VI) and the buoyant riser's judge (dataset/riser_judge), which reads
-// the same table, or its own riser's at the same loads, before the report. Tables are passed as a
-// pointer to their first entry and indexed from 1; all in 4 bytes.
+// the same table, or a changed riser's at the loads the statics would step it by, before the report.
+// Tables are passed as a pointer to their first entry and indexed from 1; all in 4 bytes.
 //
-// And what the statics report can show of the table: how many offset states its offset pass shows
-// at the increment the statics step by, and whether a row's joint loads fit their fields. One home
-// for the statics (STSALM, which steps by that increment and ends a riser's table where its loads no
-// longer print), their report (STPRT, which stops on a pass it cannot hold), the data set's finding
-// of an increment of 0 (dataset/value_ranges) and the buoyant riser's judge (dataset/riser_judge),
-// which names no change of a riser whose changed table the report could not show.
+// And the loads the statics step the table by (staticsTableLoads), and what the statics report can
+// show of the table: how many offset states its offset pass shows at the increment the statics step
+// by, and whether a row's joint loads fit their fields. One home for the statics (STSALM, which
+// steps by that increment and ends a riser's table where its loads no longer print), their report
+// (STPRT, which stops on a pass it cannot hold), the data set's finding of an increment of 0
+// (dataset/value_ranges) and the buoyant riser's judge (dataset/riser_judge), which names no change
+// of a riser whose changed table the report could not show.
 #pragma once
 
 #include <cstdint>
 #include <span>
 
 namespace qv {
+
+// The loads of the statics' table (HLOAD), rising from 0 at the first of its `points` (2 at least) to
+// its largest, `maximumLoad`: the rest evenly, or, where an even step would exceed a tenth of the
+// column's net weight (`netWeight`, its magnitude), logarithmically from 0.052 times that weight at the
+// second point, so that the small loads under which the offset changes fastest get points of their own.
+// Each load in 4 bytes as the statics step it (an even step added to the load before). One home: the
+// statics (STSALM, which solves the column at each load) and the buoyant riser's judge
+// (dataset/riser_judge), which reads a changed riser's table at the loads the statics would give it.
+// Returns the second point's load of a logarithmic table (HMIN), 0.052 times the weight.
+float staticsTableLoads(float maximumLoad, std::int32_t points, float netWeight, float* load);
 
 // The offset at which the table carries the load H, read off by straight lines (extrapolated beyond
 // its ends); `interval` returns the table interval J used (H between load(J) and load(J + 1)).

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dataset/column_reach.h"
+#include "dataset/riser_judge.h"
 #include "dataset/run_checks.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
@@ -597,8 +599,6 @@ void buildTables() {
   Equilb& q = EQUILB;
   const std::int32_t points = t.NUMTAB;
   s.ITABLE = 1;
-  q.HLOAD(1) = 0.0f;
-  const float linearStep = t.TLOAD / static_cast<float>(points - 1);
 
   // The column's net weight with the piercing member at its zero-load draft sets the first load of a
   // logarithmic table.
@@ -608,17 +608,13 @@ void buildTables() {
     for (int I = 1; I <= s.NCON; ++I) W += s.WETWT(I);
     if (s.IPERCN >= 1 && s.IPERCN <= s.NCON) W = W - s.B0 + s.WETVL0;
   }
-  W = std::fabs(W);
-  t.HMIN = 0.052f * W;
-  const bool logarithmic = linearStep > 0.1f * W && t.HMIN > 0.0f && points > 2;
-  const float logStep = logarithmic ? std::log(t.TLOAD / t.HMIN) / static_cast<float>(points - 2) : 0.0f;
+  t.HMIN = staticsTableLoads(t.TLOAD, points, W, &q.HLOAD(1));
 
   s.COTAN1 = 101.0f;
   float lower = -100.0f;
   float step = 100.0f;
   for (std::int32_t J = 2; J <= points; ++J) {
     s.ITABLE = J;
-    q.HLOAD(J) = logarithmic ? t.HMIN * std::exp(static_cast<float>(J - 2) * logStep) : q.HLOAD(J - 1) + linearStep;
     if (t.NBUG != 0) INBUG(t.NBUG, t.EDUNIT, kKeyboardUnit);
     if (t.NELEM > 1) solveTablePoint(lower, step);
   }
@@ -652,17 +648,18 @@ bool lastRowPrints() {
 
 // A buoyant riser's members come into line as the load grows, and its tension with them: where the
 // report cannot print the loads of the table's last rows, the table ends at the load under which the
-// members still stand kLeastMemberBend out of line (heldColumnClearLoad), which becomes the largest
-// load of the run, and a warning says so. The run judges the riser at its loads; a load beyond the
+// members still stand kLeastMemberBend out of line, in the hundredths the report prints (riserTableEnd,
+// dataset/riser_judge.h, which reads a changed riser's table so too), which becomes the largest load of
+// the run, and a warning says so. The run judges the riser at its loads; a load beyond the
 // table that brings the members into line is refused there.
 void endRiserTableWhereItComesIntoLine() {
   Tpcm& t = TPCM;
   if (!attachedBuoyantRiser(t.FRESLM, t.IARCO) || t.NELEM < 2 || lastRowPrints()) return;
   SalmMembers members = salmMembers();
   members.buoyancyForce = 1.0;  // the elements' volumes are forces by now
-  const double clear = heldColumnClearLoad(heldColumn(members), attachmentHeight(members));
-  if (!(clear > 0.0) || !(clear < t.TLOAD)) return;
-  const float last = std::floor(static_cast<float>(clear) * 100.0f) / 100.0f;  // a load the report prints
+  const std::optional<float> end = riserTableEnd(heldColumn(members), attachmentHeight(members), t.TLOAD);
+  if (!end) return;
+  const float last = *end;
   const std::vector<std::string> lines = flowingLines(
       " ++> Warning: ",
       "The buoyant riser's members come into line under the upper loads of the load-offset table, whose "

@@ -1,11 +1,13 @@
 // What the statics report can show of a load-offset table: how many offset states its offset pass
 // shows, when it runs and at which increment, and whether a row's joint loads fit their fields. The
-// rules the statics report stops on and the buoyant riser's judge names no change past.
+// rules the statics report stops on and the buoyant riser's judge names no change past. And the
+// loads the statics step a table by, which the judge reads a changed riser's table at.
 #include "numlib/load_offset_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <numbers>
@@ -114,6 +116,45 @@ TEST(StaticsRowLoads, PrintWhileEachLoadFitsItsField) {
     EXPECT_EQ(staticsRowLoadsPrint(static_cast<float>(c.H), std::span<const float>(anglesF), std::span<const float>(VF)),
               c.prints)
         << c.what << " (4 bytes)";
+  }
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// The statics' table loads, against closed forms: 0 first; where an even step is no more than a
+// tenth of the column's net weight, the largest load over the points - 1 steps (2000 t over 29 steps
+// of 68.97 t, with a net buoyancy of 1000 t; the weight's sign does not matter); where it is more, a
+// geometric series from 0.052 of the weight at the second point to the largest at the last (20 t of
+// weight: 1.04 t, each point (2000 / 1.04)^(1/28) times the one before). Two points are 0 and the
+// largest, evenly, whatever the weight; no weight gives an even table.
+TEST(StaticsTableLoads, EvenOrGeometricByTheColumnsWeight) {
+  const struct {
+    const char* what;
+    float weight;
+    std::int32_t points;
+    bool geometric;
+  } cases[] = {
+      {"1000 t of net buoyancy", -1000.0f, 30, false},
+      {"1000 t of net weight", 1000.0f, 30, false},
+      {"20 t of net buoyancy", -20.0f, 30, true},
+      {"two points", -20.0f, 2, false},
+      {"no weight", 0.0f, 30, false},
+  };
+  for (const auto& c : cases) {
+    std::vector<float> load(static_cast<std::size_t>(c.points), -1.0f);
+    const float least = staticsTableLoads(2000.0f, c.points, c.weight, load.data());
+    EXPECT_FLOAT_EQ(least, 0.052f * std::fabs(c.weight)) << c.what;
+    EXPECT_EQ(load[0], 0.0f) << c.what;
+    for (std::int32_t J = 2; J <= c.points; ++J) {
+      const double share = static_cast<double>(J - 2) / (c.points - 2);
+      const double expected = c.geometric ? 0.052 * std::fabs(c.weight) * std::pow(2000.0 / (0.052 * std::fabs(c.weight)), share)
+                                          : 2000.0 * (J - 1) / (c.points - 1);
+      EXPECT_NEAR(load[static_cast<std::size_t>(J - 1)], expected, 1e-5 * expected) << c.what << ", point " << J;
+    }
   }
 }
 

@@ -5,12 +5,14 @@
 // foot. Under water for the statics (page 3, option 7), no element piercing the surface.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "dataset/column_reach.h"
 #include "dataset/riser_judge.h"
 #include "dataset/tpcm.h"
 #include "dataset/tpcm_codes.h"
+#include "numlib/load_offset_table.h"
 #include "platform/block_reset.h"
 
 namespace qv::testing_support {
@@ -51,18 +53,24 @@ inline void userRiserDataSet(float secondLength) {
 }
 
 // What the run reaches with the riser of TPCM, its buoyancies as forces (as the statics leave them):
-// the mean load, the keel's motion, the statics' load-offset table of this riser (90 loads rising
-// evenly from 1 to the table's largest, the keel's offsets under them as the members' statics give
-// them) and the slow drift's surge amplitude at a spring of the table.
+// the mean load, the keel's motion, the statics' load-offset table of this riser (its loads as the
+// statics step them up to the table's largest, staticsTableLoads; the keel's offsets under them as
+// the members' statics give them, under no load where every member but one stands upright or hangs)
+// and the slow drift's surge amplitude at a spring of the table.
 inline RiserReach reachOf(double meanLoad, const KeelMotion& keel, const std::function<float(float)>& surgePeak) {
   SalmMembers m = salmMembers();
   m.buoyancyForce = 1.0;
   const HeldColumn column = heldColumn(m);
+  const double height = attachmentHeight(m);
   RiserReach reach{meanLoad, keel, {}, {}, surgePeak};
-  for (int j = 0; j < 90; ++j) {
-    const float H = 1.0f + (TPCM.TLOAD - 1.0f) * static_cast<float>(j) / 89.0f;
-    reach.tableLoads.push_back(H);
-    reach.tableOffsets.push_back(static_cast<float>(heldColumnOffset(column, attachmentHeight(m), H)));
+  const StaticsTable statics = staticsTableOf(TPCM);
+  reach.tableLoads.resize(static_cast<std::size_t>(statics.points));
+  float W = 0.0f;
+  for (const double w : column.netWeight) W += static_cast<float>(w);
+  staticsTableLoads(statics.maximumLoad, statics.points, W, reach.tableLoads.data());
+  for (const float H : reach.tableLoads) {
+    const double top = H > 0.0f ? heldColumnOffset(column, height, H) : noLoadTopOffset(column, height);
+    reach.tableOffsets.push_back(static_cast<float>(top));
   }
   return reach;
 }

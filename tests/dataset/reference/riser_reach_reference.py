@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The mean state of the users' buoyant risers, the load that brings their members into line and
 the keel's offset there, and the same with an element's volume raised (the raised member buoyed by
-the water's density at the same centre, its weight kept), for column_reach_test, run_checks_test and
-buoyant_riser_e2e_test.
+the water's density at the same centre, its weight kept), for column_reach_test, run_checks_test,
+riser_judge_test and buoyant_riser_e2e_test.
 
 Two members hinged on the sea bed, their top held at a vessel's keel some height above the hinge,
 under a horizontal load H at the top (the keel pulls up on the riser with V). Written as two free
@@ -127,14 +127,24 @@ if __name__ == "__main__":
         print("%g ft: members 1.72 deg out of line under %.*f kips"
               % (L2, places, clear_load(DISC_FIRST, disc_second(L2), DISC_HEIGHT)))
     # prints 405.20, 1996.86 and 63.156 kips
+    # The table of element 2 at 30.3 ft ended at 63.15 kips, the load under which the members still
+    # stand 1.72 degrees out of line in the hundredths the statics report prints: its offset range,
+    # the keel under that load less the keel under no load (element 1 upright, element 2 leaning
+    # sqrt(30.3^2 - 30^2) out).
+    out = keel_offset(DISC_FIRST, disc_second(30.3), DISC_HEIGHT, 63.15)
+    rest = math.sqrt(30.3 ** 2 - 30.0 ** 2)
+    print("30.3 ft: the keel %.3f ft out under 63.15 kips, %.3f ft out at no load, a range of %.5f ft"
+          % (out, rest, out - rest))
+    # prints 7.994 ft, 4.253 ft, 3.74098 ft
     # The keel's offset from the hinge where the members come within 1.72 degrees of line, and under
-    # the least load of run_checks_test's table (1 kip), which the offsets quoted are measured from.
+    # no load (a millionth of a kip), where run_checks_test's table starts as the statics' does and
+    # which the offsets quoted are measured from.
     for L2 in (32.0, 40.0):
         H = clear_load(DISC_FIRST, disc_second(L2), DISC_HEIGHT)
-        print("%g ft: the keel %.3f ft out where the members come into line, %.3f ft out under 1 kip"
+        print("%g ft: the keel %.3f ft out where the members come into line, %.3f ft out at no load"
               % (L2, keel_offset(DISC_FIRST, disc_second(L2), DISC_HEIGHT, H),
-                 keel_offset(DISC_FIRST, disc_second(L2), DISC_HEIGHT, 1.0)))
-    # prints 21.017 and 11.379 ft (32 ft), 47.928 and 26.674 ft (40 ft)
+                 keel_offset(DISC_FIRST, disc_second(L2), DISC_HEIGHT, 1.0e-6)))
+    # prints 21.017 and 11.136 ft (32 ft), 47.928 and 26.458 ft (40 ft)
     for name, second in TANKER_SECOND.items():
         H = clear_load(TANKER_FIRST, second, TANKER_HEIGHT)
         out = keel_offset(TANKER_FIRST, second, TANKER_HEIGHT, H)
@@ -149,11 +159,11 @@ if __name__ == "__main__":
         print("2 ft of slack, 600 kips: element %d's volume raised by %.3f cubic feet"
               % (element, least_raise(element, 600.0)))
     # prints 4882.683 and 4595.467 cubic feet
-    # riser-table with element 2's volume raised by 3744.07 cubic metres (to 4,168.19), as its refusal
+    # riser-table with element 2's volume raised by 3886.54 cubic metres (to 4,310.66), as its refusal
     # in a JONSWAP sea of 8 m names it: its members under the run's mean load of 142.49 t, and where
     # they come into line.
     L2, W2, G2, B2, C2 = TANKER_SECOND["riser-table"]
-    raised = (L2, W2, G2, B2 + 3744.07 * RHO, C2)
+    raised = (L2, W2, G2, B2 + 3886.54 * RHO, C2)
     for name, second in (("as given", TANKER_SECOND["riser-table"]), ("raised", raised)):
         phi1, phi2 = shape(TANKER_FIRST, second, TANKER_HEIGHT, 142.49)
         H = clear_load(TANKER_FIRST, second, TANKER_HEIGHT)
@@ -162,4 +172,4 @@ if __name__ == "__main__":
         print("riser-table %s, 142.49 t: members at %.3f and %.3f deg; 1.72 deg out of line under %.2f t,"
               " %.3f m beyond the keel at no load" % (name, math.degrees(phi1), math.degrees(phi2), H, apart))
     # prints as given: 25.876 and 59.983 deg, 3592.09 t, 30.687 m;
-    #        raised: 3.717 and 66.290 deg, 36196.71 t, 30.687 m
+    #        raised: 3.598 and 66.299 deg, 37437.38 t, 30.687 m
