@@ -753,20 +753,22 @@ Range vesselSpeed(int) {
 
 // The attachment's hinge at the vessel (a yoke's, a hawser's, a pendular mass's): below the water no
 // deeper than the keel, and no deeper than the sea bed; above it, within the vessel's size (a ship's
-// length, another hull's extent; twice the longest ship built where the vessel's size is unsound),
-// since the hinge stands on the vessel. A buoyant riser's top is held at the keel whatever this says.
+// length, another hull's extent; twice the longest ship built where the vessel's size is unsound, or
+// is no value of the run's, the vessel not analysed), since the hinge stands on the vessel. A buoyant
+// riser's top is held at the keel whatever this says.
 Range yokeHeight(int) {
   const Tpcm& t = TPCM;
   if (!attached() || t.IARCO == kBuoyantRiser) return {};
+  const bool vessel = vesselStages();
   Range r;
-  if (sound(t.DRAFT) && (!sound(depth()) || t.DRAFT <= depth())) {
+  if (vessel && sound(t.DRAFT) && (!sound(depth()) || t.DRAFT <= depth())) {
     r.low = rounded(-t.DRAFT, "the draft, page 5, item 10");
   } else if (sound(depth())) {
     r.low = rounded(-depth(), kDepth);
   }
-  if (shipHull() && sound(waterlineLength())) {
+  if (vessel && shipHull() && sound(waterlineLength())) {
     r.high = rounded(waterlineLength(), kLength);
-  } else if (!shipHull() && sound(vesselExtent())) {
+  } else if (vessel && !shipHull() && sound(vesselExtent())) {
     r.high = rounded(vesselExtent(), kExtent);
   } else if (unitsKnown()) {
     r.high = rounded(length(1000.0f), "twice the longest ship built");
@@ -1229,8 +1231,9 @@ constexpr FloatValue kFloatValues[] = {
        return used ? density() : Range{};
      }},
     // Page 14, regular waves.
-    {"Regular wave period", {14, 2}, Need::kPositive, {{kWaves}}, [](int k) -> float& { return TPCM.T(k); }, periods,
-     false, period},
+    // The run checks its grid of periods before any stage, whichever stages follow.
+    {"Regular wave period", {14, 2}, Need::kPositive, {{kEveryStage}}, [](int k) -> float& { return TPCM.T(k); },
+     periods, false, period},
     {"Wave height or slope", {14, 4}, Need::kNotNegative, {{kWaves}}, [](int) -> float& { return TPCM.SLPHT; }, one,
      false, heightOrSlope},
     {"Wave heading", {14, 6}, Need::kNumber, {{kWaves}}, [](int k) -> float& { return TPCM.WAVHDG(k); }, waveHeadings,
@@ -1392,7 +1395,10 @@ constexpr IntValue kIntValues[] = {
     {"Simulate swell", {16, 1}, 0, 1, {{kWaves}}, []() -> std::int32_t& { return TPCM.LSWELL; }},
     {"Lock swell heading to irregular waves", {16, 3}, 0, 1, {{kVessel, swellOn}},
      []() -> std::int32_t& { return TPCM.LSWLOK; }},
-    {"Simulate second swell", {16, 21}, 0, 1, {{kWaves, swellOn}}, []() -> std::int32_t& { return TPCM.LSWEL2; }},
+    // The vessel passes count the swells and write the second's caption whether or not the first
+    // is on.
+    {"Simulate second swell", {16, 21}, 0, 1, {{kVesselPasses}, {kWaves, swellOn}},
+     []() -> std::int32_t& { return TPCM.LSWEL2; }},
     {"Legacy current-wave drift force interaction model", {17, 33}, 0, 1, {{kSlowDrift}},
      []() -> std::int32_t& { return TPCM.LEGDFC; }},
     {"Exclude wave absorption damping and excitation", {17, 35}, 0, 1, {{kSlowDrift | kLowFrequencyReport}},
@@ -1538,6 +1544,14 @@ std::string floatNeed(const FloatValue& v, int k) {
   return refused ? rangeText(admitted(v, k, x)) : std::string();
 }
 
+// The label of element k of `v`, of its `n` in use, as a finding names it: an array's elements
+// numbered, but those of page 3, which names the element where it names the page.
+std::string floatLabel(const FloatValue& v, int k, int n) {
+  std::string label(v.label);
+  if (n > 1 && !v.element) label += " " + std::to_string(k);
+  return label;
+}
+
 void floatValueFindings(std::vector<RunFinding>& findings) {
   for (const FloatValue& v : kFloatValues) {
     if (!readBy(v.readers)) continue;
@@ -1545,8 +1559,7 @@ void floatValueFindings(std::vector<RunFinding>& findings) {
     for (int k = 1; k <= n; ++k) {
       const std::string need = floatNeed(v, k);
       if (need.empty()) continue;
-      std::string label(v.label);
-      if (n > 1 && !v.element) label += " " + std::to_string(k);
+      const std::string label = floatLabel(v, k, n);
       const float x = v.value(k);
       const std::string shown = v.unit != nullptr && std::isfinite(x)
                                     ? amountText(x / storedPerShown(v), v.shownAs) + std::string(v.unit->label)
@@ -1848,17 +1861,17 @@ std::vector<RegisteredValue> registeredValues() {
   for (const FloatValue& v : kFloatValues) {
     const int n = v.count();
     for (int k = 1; k <= n; ++k) {
-      values.push_back({whereText(v.where, v.element ? k : 0), offsetOf(&v.value(k)), false, storedPerShown(v),
-                        readBy(v.readers), [&v, k] { return floatNeed(v, k); }});
+      values.push_back({floatLabel(v, k, n), whereText(v.where, v.element ? k : 0), offsetOf(&v.value(k)), false,
+                        storedPerShown(v), readBy(v.readers), [&v, k] { return floatNeed(v, k); }});
     }
   }
   for (const IntValue& v : kIntValues) {
-    values.push_back({whereText(v.where, v.lastElement ? elements() : 0), offsetOf(&v.value()), true, 1.0f,
-                      readBy(v.readers), [&v] { return intNeed(v); }});
+    values.push_back({std::string(v.label), whereText(v.where, v.lastElement ? elements() : 0), offsetOf(&v.value()),
+                      true, 1.0f, readBy(v.readers), [&v] { return intNeed(v); }});
   }
   for (const CodeValue& v : kCodeValues) {
-    values.push_back({whereText(v.where, 0), offsetOf(&v.value()), true, 1.0f, readBy(v.readers),
-                      [&v] { return codeNeed(v); }});
+    values.push_back({std::string(v.label), whereText(v.where, 0), offsetOf(&v.value()), true, 1.0f,
+                      readBy(v.readers), [&v] { return codeNeed(v); }});
   }
   return values;
 }

@@ -92,6 +92,7 @@ std::string admittedRange(const float& word);
 // One value of the registry (an element of a float row, a count or a code) for the data set in TPCM
 // as it stands, for the table tests that hold every row to its rule.
 struct RegisteredValue {
+  std::string label;     // as a refusal names it: "Element length", "Regular wave period 3"
   std::string where;     // as a refusal names it: "page 3, element 2, item 2"
   std::size_t offset;    // of its 4-byte word in TPCM [bytes]
   bool integer;          // a count or a code; a float otherwise
