@@ -453,7 +453,9 @@ Range sizeAtMost(float limit, std::string_view of) {
 }
 // From `low`, a bound of what the value is, to the figure `printed` of a report's field, named as
 // the field prints it; `of` says what the range is.
-Range betweenPrinted(float low, double printed, std::string_view of) { return {rounded(low, of), printedAt(printed, of)}; }
+Range betweenPrinted(float low, double printed, std::string_view of) {
+  return {rounded(low, of), printedAt(printed, of)};
+}
 
 // The site.
 float depth() { return TPCM.DEPTH; }
@@ -494,9 +496,10 @@ Range seaHeight(float T, bool hasPeriod, std::string_view periodAt) {
   // A peak period outside the periods of waves has its own finding.
   const float L = hasPeriod && wavePeriod(T) ? waveLength(T) : 0.0f;
   if (!(L > 0.0f)) return deep;
-  Range breaking{{}, rounded(kBreakingSteepness * L, "a seventh of the wave length " + messageValue(L) +
-                                                          " of the peak period " + messageValue(T) + " s (" +
-                                                          std::string(periodAt) + ") in the water depth: a steeper sea breaks")};
+  Range breaking{{},
+                 rounded(kBreakingSteepness * L,
+                         "a seventh of the wave length " + messageValue(L) + " of the peak period " + messageValue(T) +
+                             " s (" + std::string(periodAt) + ") in the water depth: a steeper sea breaks")};
   breaking.noun = "a height";
   return together(deep, breaking);
 }
@@ -558,7 +561,8 @@ bool attachmentElement(int k) {
 // the piercing one, is longer than twice the water depth. An attachment's link is bounded by twice
 // the longest ship built, as a ship's length is.
 Range columnElement(int k) {
-  if (attachmentElement(k)) return unitsKnown() ? between(0.0f, length(1000.0f), "twice the longest ship built") : Range{};
+  if (attachmentElement(k))
+    return unitsKnown() ? between(0.0f, length(1000.0f), "twice the longest ship built") : Range{};
   return atMost(2.0f * depth(), "twice the water depth, page 1, item 4");
 }
 // The statics report prints element weights and buoyancies in F9.2, below 1,000,000, and horizontal
@@ -575,8 +579,8 @@ constexpr double kLargestPrintedLoad = 99990.0;
 // kLargestPrintedWeight.
 Range elementVolume(int k) {
   const float d = depth();
-  const Range cylinder =
-      atMost(0.25f * kPi * d * d * elementLength(k), "a cylinder of the element's length and the water depth's diameter");
+  const Range cylinder = atMost(0.25f * kPi * d * d * elementLength(k),
+                                "a cylinder of the element's length and the water depth's diameter");
   if (!sound(TPCM.DWATR)) return cylinder;
   const float perVolume = TPCM.DWATR / 1000.0f;
   const std::optional<double> largest = advisedMost(
@@ -1020,7 +1024,8 @@ constexpr FloatValue kFloatValues[] = {
      waterDensity},
     // Page 2, SALM information. A buoyant riser's judge in the slow drift reads the table's largest load
     // and its offset step too.
-    {"Maximum horizontal load on Salm", {2, 2}, Need::kPositive, {{kStatics | kSlowDrift | kLowFrequencyReport, tableLoads}},
+    {"Maximum horizontal load on Salm", {2, 2}, Need::kPositive,
+     {{kStatics | kSlowDrift | kLowFrequencyReport, tableLoads}},
      [](int) -> float& { return TPCM.TLOAD; }, one, false, horizontalLoad},
     {"Offset increment for static offset table", {2, 3}, Need::kNotNegative, {{kStatics | kSlowDrift}},
      [](int) -> float& { return TPCM.OFFINC; }, one, false, offsetStep},
@@ -1065,7 +1070,8 @@ constexpr FloatValue kFloatValues[] = {
      [](int) -> float& { return TPCM.VERNO; }, one},
     {"Base inclination ANCHOR", {0, 0, 0, 2373}, Need::kNumber, {{kStatics}},
      [](int) -> float& { return TPCM.ANCHOR; }, one, false, baseInclination},
-    {"Yoke angle offset YOKVES", {0, 0, 0, 2376}, Need::kNumber, {{kSlowDrift | kLowFrequencyReport | kAttachedDynamics}},
+    {"Yoke angle offset YOKVES", {0, 0, 0, 2376}, Need::kNumber,
+     {{kSlowDrift | kLowFrequencyReport | kAttachedDynamics}},
      [](int) -> float& { return TPCM.YOKVES; }, one, false, turnInRadians},
     // Page 4, low-frequency dynamics.
     {"Surge damping (percent of critical)", {4, 3}, Need::kPositive,
@@ -1154,7 +1160,8 @@ constexpr FloatValue kFloatValues[] = {
      [](int) -> float& { return TPCM.XVFRC; }, one},
     {"Y force component", {9, 3}, Need::kNumber, {{kSlowDrift | kLowFrequencyReport, externalForceOn}},
      [](int) -> float& { return TPCM.YVFRC; }, one},
-    {"Applied moment (force couple) value", {9, 4}, Need::kNumber, {{kSlowDrift | kLowFrequencyReport, externalForceOn}},
+    {"Applied moment (force couple) value", {9, 4}, Need::kNumber,
+     {{kSlowDrift | kLowFrequencyReport, externalForceOn}},
      [](int) -> float& { return TPCM.VESMOM; }, one},
     {"Applied force X-coordinate", {9, 6}, Need::kNumber, {{kSlowDrift | kLowFrequencyReport, externalForceOn}},
      [](int) -> float& { return TPCM.XVLOC; }, one, false, onVessel},
@@ -1172,7 +1179,8 @@ constexpr FloatValue kFloatValues[] = {
      [](int) -> float& { return TPCM.YWARM; }, one, false, onVessel},
     {"Wind force enhancement factor", {10, 8}, Need::kNotNegative, {{kSlowDrift | kLowFrequencyReport}},
      [](int) -> float& { return TPCM.TWNDCF; }, one, false, loadFactor},
-    {"Current head-on effective drag area", {10, 12}, Need::kNotNegative, {{kVesselPasses | kSlowDrift | kLowFrequencyReport}},
+    {"Current head-on effective drag area", {10, 12}, Need::kNotNegative,
+     {{kVesselPasses | kSlowDrift | kLowFrequencyReport}},
      [](int) -> float& { return TPCM.TXCURA; }, one, false, vesselArea},
     {"Current head-on drag area centroid (y)", {10, 13}, Need::kNumber, {{kSlowDrift | kLowFrequencyReport}},
      [](int) -> float& { return TPCM.XCARM; }, one, false, onVessel},
@@ -1339,7 +1347,8 @@ struct IntValue {
 };
 
 constexpr IntValue kIntValues[] = {
-    {"Unit system NUNTS (0 English, 1 metric)", {1, 3}, 0, 1, {{kEveryStage}}, []() -> std::int32_t& { return TPCM.NUNTS; }},
+    {"Unit system NUNTS (0 English, 1 metric)", {1, 3}, 0, 1, {{kEveryStage}},
+     []() -> std::int32_t& { return TPCM.NUNTS; }},
     {"Number of Salm elements", {2, 1}, 0, kMaxSalmElements, {{kEveryStage}},
      []() -> std::int32_t& { return TPCM.NELEM; }},
     {"Number of points in interpolation table", {2, 4}, 2, kMaxTablePoints, {{kEveryStage}},
@@ -1412,11 +1421,14 @@ constexpr IntValue kIntValues[] = {
     {"Output vessel motions summary NEGSUM (0 writes it)", {18, 7}, 0, 1, {{kVesselPasses}},
      []() -> std::int32_t& { return TPCM.NEGSUM; }},
     // The vessel passes add the force and motion table switches.
-    {"Vessel force tables LFORCE", {0, 0, 0, 105}, 0, 1, {{kVesselPasses}}, []() -> std::int32_t& { return TPCM.LFORCE; }},
-    {"Vessel motion tables LMOTN", {0, 0, 0, 106}, 0, 1, {{kVesselPasses}}, []() -> std::int32_t& { return TPCM.LMOTN; }},
+    {"Vessel force tables LFORCE", {0, 0, 0, 105}, 0, 1, {{kVesselPasses}},
+     []() -> std::int32_t& { return TPCM.LFORCE; }},
+    {"Vessel motion tables LMOTN", {0, 0, 0, 106}, 0, 1, {{kVesselPasses}},
+     []() -> std::int32_t& { return TPCM.LMOTN; }},
     {"Vessel point accelerations LACC", {0, 0, 0, 757}, 0, 1, {{kVesselPasses}},
      []() -> std::int32_t& { return TPCM.LACC; }},
-    {"Vessel point velocities LVEL", {0, 0, 0, 758}, 0, 1, {{kVesselPasses}}, []() -> std::int32_t& { return TPCM.LVEL; }},
+    {"Vessel point velocities LVEL", {0, 0, 0, 758}, 0, 1, {{kVesselPasses}},
+     []() -> std::int32_t& { return TPCM.LVEL; }},
     {"Vessel point displacements LDSP", {0, 0, 0, 759}, 0, 1, {{kVesselPasses | kAttachedDynamics}},
      []() -> std::int32_t& { return TPCM.LDSP; }},
 };
@@ -1463,7 +1475,8 @@ constexpr CodeValue kCodeValues[] = {
     {"Vessel type for simulation", {5, 11}, {{kVessel}}, []() -> std::int32_t& { return TPCM.VESTYP; },
      workingHullModel, vesselTypeChoices},
     // The Ochi-Hubble spectrum holds the wind sea's components: no swell takes it.
-    {"Swell type (the list's number less 1)", {16, 2}, {{kWaves, swellOn}}, []() -> std::int32_t& { return TPCM.SWLTYP; },
+    {"Swell type (the list's number less 1)", {16, 2}, {{kWaves, swellOn}},
+     []() -> std::int32_t& { return TPCM.SWLTYP; },
      swellSpectrum, swellTypeChoices},
     {"Second swell type (the list's number less 1)", {16, 22}, {{kWaves, secondSwellOn}},
      []() -> std::int32_t& { return TPCM.SWLTYP2; }, swellSpectrum, swellTypeChoices},
@@ -1585,7 +1598,8 @@ void codeFindings(std::vector<RunFinding>& findings) {
     if (!readBy(v.readers)) continue;
     const std::string need = intNeed(v);
     if (need.empty()) continue;
-    addFinding(findings, std::string(v.label), v.where, v.lastElement ? elements() : 0, std::to_string(v.value()), need);
+    addFinding(findings, std::string(v.label), v.where, v.lastElement ? elements() : 0, std::to_string(v.value()),
+               need);
   }
   for (const CodeValue& v : kCodeValues) {
     if (!readBy(v.readers)) continue;

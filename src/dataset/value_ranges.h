@@ -9,6 +9,14 @@
 // by the parameters its branch needs (the spectrum types and their shapes). A value outside is a
 // fatal finding of runFindings(), named with its page and item, its value and what is allowed.
 //
+// One rule per value: each value has one row here, which names the stages that read it (each with
+// the condition of the data set under which it does) and every check of it. It is checked wherever
+// one of those stages runs, the union of its readers. Its need, its bound, its being no subnormal
+// float and the checks of other findings about it (the hull ends' fit, a submerged system's
+// attachment, run_checks) compose into one range, the one a refusal of it names whichever check
+// refuses first (admittedRange), so that each closed end named, typed as printed, passes them all.
+// An end stated as open ("above 0", "to below 19.75") is not one to type.
+//
 // Every range check compares a value with its bound in one of two ways, each with one home here: the
 // findings here and in run_checks, the editor's pages where they judge the same range (the bow
 // interpolation factors of page 8), and the stages that test a bound again on their own (the

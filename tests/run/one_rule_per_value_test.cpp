@@ -67,7 +67,8 @@ std::filesystem::path caseFolder(const std::string& name) {
 std::vector<Config> configs() {
   std::vector<std::string> names{"tanker-yoke", "free-salm"};
   std::vector<std::string> users;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QV_SOURCE_DIR) / "tests/e2e/cases"))
+  const std::filesystem::path cases = std::filesystem::path(QV_SOURCE_DIR) / "tests/e2e/cases";
+  for (const auto& entry : std::filesystem::directory_iterator(cases))
     users.push_back(entry.path().filename().string());
   std::sort(users.begin(), users.end());
   names.insert(names.end(), users.begin(), users.end());
@@ -203,7 +204,8 @@ class OneRulePerValue : public testing_support::ExampleRun, public ::testing::Wi
     closeAllUnits();
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
       const std::string name = entry.path().filename().string();
-      if (inputs_.count(name) == 0 && name != "Diagnostics.stxt") outcome.files[name] = maskClock(readFileText(entry.path()));
+      if (inputs_.count(name) > 0 || name == "Diagnostics.stxt") continue;
+      outcome.files[name] = maskClock(readFileText(entry.path()));
     }
     clearOutputs();
     return outcome;
