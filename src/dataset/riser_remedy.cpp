@@ -178,8 +178,12 @@ std::vector<std::vector<std::string>> fatalFindings(bool inRun, const std::optio
   state.checking = true;
   std::vector<std::vector<std::string>> fatal;
   try {
-    for (RunFinding& finding : runFindings())
-      if (finding.fatal) fatal.push_back(std::move(finding.lines));
+    // A finding about one value is known by the value and its figure: the range it names may lean
+    // on the values the change makes.
+    for (RunFinding& finding : runFindings()) {
+      if (!finding.fatal) continue;
+      fatal.push_back(finding.value.empty() ? std::move(finding.lines) : std::vector<std::string>{finding.value});
+    }
   } catch (...) {
     state.checking = false;
     TPCM = *kept;

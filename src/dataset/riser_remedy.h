@@ -112,9 +112,11 @@ using ChangeAdmitted = std::function<bool(const RiserChange& change, double amou
 // The run's checks (runFindings) of the data set a riser's refusal is about, with a change made to
 // it: the data set the run checked for a refusal in the run (`inRun`, kept by keepCheckedDataSet),
 // else TPCM as it stands. A change is admitted when the data set so changed meets no fatal finding
-// that the data set as it is does not meet already: one they refuse is not named, since the run would
-// refuse it before any stage, and most of their refusals undo it (an element longer than the water
-// under options 7 and 8, a keel on the sea bed). TPCM is left as it was, however the checks end.
+// that the data set as it is does not meet already (a finding about one value being the same where it
+// names the same value at the same figure, whatever range it names): one they refuse is not named,
+// since the run would refuse it before any stage, and most of their refusals undo it (an element
+// longer than the water under options 7 and 8, a keel on the sea bed). TPCM is left as it was,
+// however the checks end.
 class RiserChangeChecks {
  public:
   explicit RiserChangeChecks(bool inRun);

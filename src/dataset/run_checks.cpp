@@ -237,7 +237,27 @@ float smallestFittingFactor(float beamOverLength) {
   return static_cast<float>(hundredths) / 100.0f;
 }
 
-void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float factor, int item,
+// The ends the tanker drift models of the run's slow drift give a wedge (the legacy tanker the bow,
+// the 2001 tanker both), and the hull's beam over its length; nothing where the run has no such
+// end or the hull's size is no positive number (a finding of the values).
+struct HullEnds {
+  bool bow = false, stern = false;
+  float beamOverLength = 0.0f;  // BLRAT0 of the slow drift
+};
+std::optional<HullEnds> hullEnds() {
+  const Tpcm& t = TPCM;
+  if (!runEvaluatesDriftCoefficients()) return std::nullopt;
+  if (!(t.LWL > 0.0f && t.BWL > 0.0f && std::isfinite(t.LWL) && std::isfinite(t.BWL))) return std::nullopt;
+  const HullEnds ends{.bow = anyOf(directionsUsing(t.LWVCOF, kDriftTankerLegacy)) ||
+                             anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001)),
+                      .stern = anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001)),
+                      .beamOverLength = t.BWL / t.LWL};
+  // A waterline length too small to divide by: a value finding.
+  if (!std::isfinite(ends.beamOverLength)) return std::nullopt;
+  return ends;
+}
+
+void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, const float& factor, int item,
                 float beamOverLength) {
   if (!(factor >= 0.0f) || endFitsHull(factor, beamOverLength)) return;
   const std::string label = end == "bow" ? "Bow" : "Stern";
@@ -245,28 +265,25 @@ void addHullEnd(std::vector<RunFinding>& findings, const std::string& end, float
                                 ") is " + messageValue(factor) + ";"}};
   addFlowingLines(finding.lines, "     ",
                   "the tanker drift model's " + end + " would then taper past midships on this hull (beam " +
-                      messageValue(beamOverLength) + " of its length, page 5); the analysis needs a factor of " +
-                      messageValue(smallestFittingFactor(beamOverLength)) +
-                      " or more (item 20 of page 10 shows the factor), or a drift model of another hull (page 8, item " +
-                      std::to_string(kDriftModelItem) + ").");
+                      messageValue(beamOverLength) + " of its length, page 5); the analysis needs " +
+                      admittedRange(factor) + " (item 20 of page 10 shows the factor), or a drift model of another "
+                      "hull (page 8, item " + std::to_string(kDriftModelItem) + ").");
   findings.push_back(std::move(finding));
 }
 
 }  // namespace
 
 void addHullEndFindings(std::vector<RunFinding>& findings) {
-  const Tpcm& t = TPCM;
-  if (!runEvaluatesDriftCoefficients()) return;
-  // A length or beam that is no positive number is a finding of the values.
-  if (!(t.LWL > 0.0f && t.BWL > 0.0f && std::isfinite(t.LWL) && std::isfinite(t.BWL))) return;
-  // The legacy tanker has a wedge at the bow, the 2001 tanker at both ends.
-  const bool bowWedge = anyOf(directionsUsing(t.LWVCOF, kDriftTankerLegacy)) ||
-                        anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
-  const bool sternWedge = anyOf(directionsUsing(t.LWVCOF, kDriftTanker2001));
-  const float beamOverLength = t.BWL / t.LWL;  // BLRAT0 of the slow drift
-  if (!std::isfinite(beamOverLength)) return;  // a waterline length too small to divide by: a value finding
-  if (bowWedge) addHullEnd(findings, "bow", t.BOWFAC, kBowFactorItem, beamOverLength);
-  if (sternWedge) addHullEnd(findings, "stern", t.STRNFC, kSternFactorItem, beamOverLength);
+  const std::optional<HullEnds> ends = hullEnds();
+  if (!ends) return;
+  if (ends->bow) addHullEnd(findings, "bow", TPCM.BOWFAC, kBowFactorItem, ends->beamOverLength);
+  if (ends->stern) addHullEnd(findings, "stern", TPCM.STRNFC, kSternFactorItem, ends->beamOverLength);
+}
+
+std::optional<float> leastFittingEndFactor(bool bow) {
+  const std::optional<HullEnds> ends = hullEnds();
+  if (!ends || !(bow ? ends->bow : ends->stern)) return std::nullopt;
+  return smallestFittingFactor(ends->beamOverLength);
 }
 
 bool runEvaluatesWindCoefficients() {

@@ -227,5 +227,8 @@ std::optional<RunFinding> discFeedbackFinding();
 // models' length between the ends turns negative and their drift loads lose their meaning. Fatal, one finding per end, naming the factor's page and item, its value and the smallest factor
 // in hundredths that fits this hull. Negative factors are the value checks' (value_ranges.h).
 void addHullEndFindings(std::vector<RunFinding>& findings);
+// The smallest factor in hundredths that fits this hull for the bow's wedge (`bow`) or the stern's,
+// where addHullEndFindings judges that end; nothing where it does not.
+std::optional<float> leastFittingEndFactor(bool bow);
 
 }  // namespace qv

@@ -9,6 +9,14 @@
 // by the parameters its branch needs (the spectrum types and their shapes). A value outside is a
 // fatal finding of runFindings(), named with its page and item, its value and what is allowed.
 //
+// One rule per value: each value has one row here, which names the stages that read it (each with
+// the condition of the data set under which it does) and every check of it. It is checked wherever
+// one of those stages runs, the union of its readers. Its need, its bound, its being no subnormal
+// float and the checks of other findings about it (the hull ends' fit, a submerged system's
+// attachment, run_checks) compose into one range, the one a refusal of it names whichever check
+// refuses first (admittedRange), so that each closed end named, typed as printed, passes them all.
+// An end stated as open ("above 0", "to below 19.75") is not one to type.
+//
 // Every range check compares a value with its bound in one of two ways, each with one home here: the
 // findings here and in run_checks, the editor's pages where they judge the same range (the bow
 // interpolation factors of page 8), and the stages that test a bound again on their own (the
@@ -40,6 +48,9 @@
 // the figure in that fixed form (never the E form).
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "dataset/run_checks.h"
@@ -79,5 +90,26 @@ float swellGridPosition(float period);
 
 // Adds one fatal finding for each value outside its range, in the order of the pages.
 void valueRangeFindings(std::vector<RunFinding>& findings);
+
+// What every check of the float `word` of TPCM admits (its need, its bound, and the checks of other
+// findings about it), as a refusal of it names the range: "a value from 0.00 to 23.62 (half the beam,
+// page 5, item 9)"; nothing for a word the registry does not bound. For the findings of other checks
+// of a registry value (the hull ends, run_checks).
+std::string admittedRange(const float& word);
+
+// One value of the registry (an element of a float row, a count or a code) for the data set in TPCM
+// as it stands, for the table tests that hold every row to its rule.
+struct RegisteredValue {
+  std::string label;     // as a refusal names it: "Element length", "Regular wave period 3"
+  std::string where;     // as a refusal names it: "page 3, element 2, item 2"
+  std::size_t offset;    // of its 4-byte word in TPCM [bytes]
+  bool integer;          // a count or a code; a float otherwise
+  float perShown;        // the stored value per unit its page shows and takes (the speed in knots), else 1
+  bool read;             // a stage that runs for the data set reads it: its row's gate
+  // What its checks admit, as a refusal names it, where one of them refuses the value TPCM holds,
+  // asked whatever the gate; nothing where none does.
+  std::function<std::string()> need;
+};
+std::vector<RegisteredValue> registeredValues();
 
 }  // namespace qv

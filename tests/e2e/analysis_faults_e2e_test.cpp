@@ -78,7 +78,8 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       // Hangs: the added-mass integral of a hull without a dimension took up to 10^9 points.
       {"no displacement", "tanker-yoke", {{offsetof(Tpcm, DISPL), 0.0f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
-       "     the analysis needs a value above 0.\n"},
+       "     the analysis needs a value above 0 and at most 209914.13 (the displacement\n"
+       "     of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
       {"no draft", "tanker-yoke", {{offsetof(Tpcm, DRAFT), 0.0f}},
        " ++> Fatal Warning: Mean vessel draft (page 5, item 10) is 0.00;\n"},
       {"a negative metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKMT), -1.0f}},
@@ -87,8 +88,9 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
       {"a vanishing longitudinal metacentric height", "tanker-yoke", {{offsetof(Tpcm, TVKML), 1e-30f}},
        " ++> Fatal Warning: Longitudinal metacentric height (KML) (page 5, item 3)\n"
        "     is 1.0000E-30;\n"
-       "     the analysis needs a value above the center of buoyancy (8.27,\n"
-       "     page 5, item 4).\n"},
+       "     the analysis needs a value from 8.27 (the center of buoyancy,\n"
+       "     page 5, item 4) to 483.38 (the draft plus the inertia of the waterline's\n"
+       "     rectangle over the displaced volume).\n"},
       // A point on the vessel lies within its length of midships: the attachment names the length.
       {"a vanishing waterline length", "tanker-yoke", {{offsetof(Tpcm, LWL), 1e-30f}},
        " ++> Fatal Warning: Yoke to waterline height at vessel (page 3, item 14 then 1)\n"
@@ -97,8 +99,8 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        "     to 1.0000E-30 (the waterline length, page 5, item 8).\n"},
       {"a vanishing beam", "tanker-yoke", {{offsetof(Tpcm, BWL), 1e-30f}},
        " ++> Fatal Warning: Vessel displacement (page 5, item 1) is 171735.14;\n"
-       "     the analysis needs a value of at most 4.4444E-27 (the displacement of a box\n"
-       "     of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
+       "     the analysis needs a value above 0 and at most 4.4444E-27 (the displacement\n"
+       "     of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n"},
       {"a vanishing water density", "tanker-yoke", {{offsetof(Tpcm, DWATR), 1e-30f}},
        " ++> Fatal Warning: Water density (page 1, item 5) is 1.0000E-30;\n"
        "     the analysis needs a value from 950.00 to 1300.00.\n"},
@@ -129,8 +131,9 @@ TEST(AnalysisFaultsE2e, EachFoundInputStopsWithItsMessage) {
        {{offsetof(Tpcm, TVKMT), 355.346f}, {offsetof(Tpcm, TVKML), 20.388f}},
        " ++> Fatal Warning: Transverse metacentric height (KMT) (page 5, item 2)\n"
        "     is 355.35;\n"
-       "     the analysis needs a value of at most 30.20 (the draft plus the inertia of\n"
-       "     the waterline's rectangle over the displaced volume).\n"},
+       "     the analysis needs a value from 8.27 (the center of buoyancy,\n"
+       "     page 5, item 4) to 30.20 (the draft plus the inertia of the waterline's\n"
+       "     rectangle over the displaced volume).\n"},
       {"a negative wave drift factor", "tanker-yoke", {{offsetof(Tpcm, VWDFAC), -1.0f}},
        " ++> Fatal Warning: Variable wave reflection enhancement factor\n"
        "     (page 10, item 26) is -1.00;\n"},
@@ -426,7 +429,7 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     length, item 2).\n"},
       {"a regular wave 1e7 m high", "tanker-yoke", {{offsetof(Tpcm, SLPHT), 1e7f}},
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 1.0000E+07;\n"
-       "     the analysis needs a value of at most 78.00 (0.78 of the water depth,\n"
+       "     the analysis needs a height from 0.00 to 78.00 (0.78 of the water depth,\n"
        "     page 1, item 4: a higher wave breaks on the sea bed).\n"},
       {"a default added-mass coefficient of 1e7", "tanker-yoke", {{offsetof(Tpcm, COFMAS), 1e7f}},
        " ++> Fatal Warning: Default added mass coefficient (page 2, item 7)\n"
@@ -441,7 +444,7 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        " ++> Fatal Warning: Wave heading (page 14, item 6) is 1.0000E+30;\n"},
       {"an element's gyradius of 31,000", "tanker-yoke", {{offsetof(Tpcm, GYRAD), 31000.0f}},
        " ++> Fatal Warning: Gyradius of element (page 3, element 1, item 8) is 31000.00;\n"
-       "     the analysis needs a value of at most 62.00 (the element's length or the\n"
+       "     the analysis needs a value from 0.00 to 62.00 (the element's length or the\n"
        "     diameter of its volume).\n"},
       {"the principal-direction reports switched by 257", "tanker-yoke", {{offsetof(Tpcm, PRNRAO), 257}},
        " ++> Fatal Warning: Output RAOs for principal wave directions (page 18, item 3)\n"
@@ -458,7 +461,8 @@ TEST(AnalysisFaultsE2e, AbsurdValuesStopNamingTheirDataAndSoundOnesPrintEveryNum
        "     the analysis needs a value from 1.00 to 20.00.\n"},
       {"the Ochi-Hubble sea without its components", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 9}},
        " ++> Fatal Warning: Significant height 2 (page 15, item 6) is 0.00;\n"
-       "     the analysis needs a value above 0.\n"},
+       "     the analysis needs a value above 0 and at most 100.00 (the water depth,\n"
+       "     page 1, item 4).\n"},
       {"a wave type past the list", "tanker-yoke", {{offsetof(Tpcm, WAVTYP), 11}},
        " ++> Fatal Warning: Wave type (the list's number less 1) (page 15, item 2)\n"
        "     is 11;\n"

@@ -244,9 +244,9 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
   // A hull of m = 171,735 t floats on a waterplane A with the heave period 2 pi sqrt(m / (rho g A)):
   // a period of 999.99 s (the longest the reports print) with rho = 1025.18 kg/m^3 and g = 9.8 m/s^2
   // gives A = 4 pi^2 m / (rho g T^2) = 0.6748 m^2, shown as 0.68.
-  const std::string heave = "the analysis needs 0 (the hull model's own) or a value of at least 0.68\n"
-                            "     (the waterplane that floats the displacement, page 5, item 1, with a heave\n"
-                            "     period of 999.99 s).\n";
+  const std::string heave = "the analysis needs 0 (the hull model's own) or a value from 0.68 (the\n"
+                            "     waterplane that floats the displacement, page 5, item 1, with a heave\n"
+                            "     period of 999.99 s) to 12797.34 (the waterline length times the beam).\n";
   // The density of the strongest wind, 250 knots (128.5 m/s), put whole below 0.0005 rad/s:
   // 128.5^2 / 0.0005 = 3.30245e7 (m/s)^2 per rad/s.
   const std::string density =
@@ -275,8 +275,7 @@ TEST(DamagedInputsE2e, ValuesNoStageCanTakeAreRefusedNamingWhereTheyAre) {
       {"a waterplane of 0.67", {{offsetof(Tpcm, TAWP), 0.67f}}, {},
        " ++> Fatal Warning: Vessel water plane area (page 5, item 7) is 0.67;\n     " + heave},
       {"a waterplane of -1", {{offsetof(Tpcm, TAWP), -1.0f}}, {},
-       " ++> Fatal Warning: Vessel water plane area (page 5, item 7) is -1.00;\n"
-       "     the analysis needs a value of 0 or more.\n"},
+       " ++> Fatal Warning: Vessel water plane area (page 5, item 7) is -1.00;\n     " + heave},
       {"a waterplane of 0.68", {{offsetof(Tpcm, TAWP), 0.68f}}, {}, ""},
       {"no waterplane: the box's", {{offsetof(Tpcm, TAWP), 0.0f}}, {}, ""},
       {"a wind density of 3.4e38", {{offsetof(Tpcm, WNDTYP), kUserWind}}, {{"WINDSPEC.txt", windSpectrumWith("3.4e38")}},

@@ -103,7 +103,8 @@ TEST(PlausibilityChecksE2e, NewDataSetListsItsFatalWarningsAndSavesNothing) {
             // The values the analysis cannot run with that no check above names, each with its
             // page and item; the displacement's too, which only a warning above names.
             "\n ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n"
-            "     the analysis needs a value above 0.\n"
+            "     the analysis needs a value above 0 and at most 99990.00 (what the statics\n"
+            "     report prints).\n"
             "\n ++> Fatal Warning: Element length (page 3, element 1, item 2) is 0.00;\n"
             "     the analysis needs a value above 0.\n"
             "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"

@@ -174,24 +174,25 @@ TEST(SoundDesignsE2e, ValuesThatBreakOrRunAwayAreNamed) {
   const Case cases[] = {
       {"a sea of 4 m at 3 s", {offsetof(Tpcm, SIGPD), 3.0f}, 1,
        " ++> Fatal Warning: Significant height (page 15, item 6) is 4.00;\n"
-       "     the analysis needs a height of at most 2.01 (a seventh of the wave\n"
+       "     the analysis needs a height above 0 and at most 2.01 (a seventh of the wave\n"
        "     length 14.04 of the peak period 3.00 s (page 15, item 7) in the water\n"
        "     depth: a steeper sea breaks).\n"},
       {"a design wave of 50 m over the grid from 4 s", {offsetof(Tpcm, SLPHT), 50.0f}, 0,
        " ++> Warning: Wave height or slope (page 14, item 4) is 50.00;\n"},
       {"a design wave of 95 m, beyond 0.78 of the depth", {offsetof(Tpcm, SLPHT), 95.0f}, 1,
        " ++> Fatal Warning: Wave height or slope (page 14, item 4) is 95.00;\n"
-       "     the analysis needs a value of at most 78.00 (0.78 of the water depth,\n"},
+       "     the analysis needs a height from 0.00 to 78.00 (0.78 of the water depth,\n"},
       {"the yoke's sides 1e-30 m apart", {offsetof(Tpcm, PNDARM), 1e-30f}, 1,
        " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
        "     is 1.0000E-30;\n"
-       "     the analysis needs a separation of at least 0.30 in size (a hundredth of\n"},
+       "     the analysis needs a separation from 0.30 (a hundredth of the length of the\n"},
       {"the yoke's sides -1e-30 m apart", {offsetof(Tpcm, PNDARM), -1e-30f}, 1,
        " ++> Fatal Warning: Separation of attachment points (page 3, item 14 then 3)\n"
        "     is -1.0000E-30;\n"},
       {"a table's maximum load of 0", {offsetof(Tpcm, TLOAD), 0.0f}, 1,
        " ++> Fatal Warning: Maximum horizontal load on Salm (page 2, item 2) is 0.00;\n"
-       "     the analysis needs a value above 0.\n"},
+       "     the analysis needs a value above 0 and at most 99990.00 (what the statics\n"
+       "     report prints).\n"},
       // Members of 76, 30 and 30 m cannot reach 150 m of water and the yoke 12 m above it.
       {"a column too short for 150 m of water", {offsetof(Tpcm, DEPTH), 150.0f}, 1,
        " ++> Fatal Warning: The Salm column cannot reach the vessel's attachment. Its\n"

@@ -136,7 +136,8 @@ TEST_F(FinalPage, AValueNamedByACheckAndByTheRunIsOneMessage) {
        0, 1},
       {"no displacement: a warning of this page, a fatal finding of the run", [] { TPCM.DISPL = 0.0f; },
        "\n ++> Fatal Warning: Vessel displacement (page 5, item 1) is 0.00;\n"
-       "     the analysis needs a value above 0.\n",
+       "     the analysis needs a value above 0 and at most 19200.00 (the displacement\n"
+       "     of a box of the waterline length, beam and draft, page 5, items 8 to 10).\n",
        {"Vessel displacement"},
        1, 1},
   };
