@@ -328,7 +328,8 @@ void addEmptyUserCoefficientFindings(std::vector<RunFinding>& findings) {
 
 std::optional<RunFinding> yokeAngleFinding() {
   const Tpcm& t = TPCM;
-  if (t.IARCO == kFreeSalm || t.FRESLM != 0) return std::nullopt;
+  // Only the stages after the statics turn the yoke by it; where none of them runs it changes nothing.
+  if (t.IARCO == kFreeSalm || t.FRESLM != 0 || !valueRead(t.YOKVES)) return std::nullopt;
   // Any whole number of turns away from pi is the same yoke.
   const double turn = std::remainder(static_cast<double>(t.YOKVES) - kInLineYokeAngle, 2.0 * std::numbers::pi);
   if (std::fabs(turn) <= kYokeAngleTolerance) return std::nullopt;

@@ -1867,6 +1867,15 @@ std::string admittedRange(const float& word) {
   return {};
 }
 
+bool valueRead(const float& word) {
+  for (const FloatValue& v : kFloatValues) {
+    for (int k = 1; k <= v.count(); ++k) {
+      if (&v.value(k) == &word) return readBy(v.readers);
+    }
+  }
+  return false;
+}
+
 std::vector<RegisteredValue> registeredValues() {
   const auto offsetOf = [](const void* word) {
     return static_cast<std::size_t>(static_cast<const std::byte*>(word) - reinterpret_cast<const std::byte*>(&TPCM));

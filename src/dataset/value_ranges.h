@@ -97,6 +97,11 @@ void valueRangeFindings(std::vector<RunFinding>& findings);
 // of a registry value (the hull ends, run_checks).
 std::string admittedRange(const float& word);
 
+// Whether a stage that runs for the data set in TPCM reads the float `word` of TPCM: its row's gate,
+// the union of its readers; false for a word the registry does not hold. For the warnings of other
+// checks about a registry value (the yoke angle, run_checks), which speak only where a stage reads it.
+bool valueRead(const float& word);
+
 // One value of the registry (an element of a float row, a count or a code) for the data set in TPCM
 // as it stands, for the table tests that hold every row to its rule.
 struct RegisteredValue {

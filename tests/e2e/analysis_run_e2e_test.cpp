@@ -631,7 +631,8 @@ TEST(AnalysisRunE2e, SilentContinuesTheDiagnosticsFileAndInteractiveTalksOnTheSc
 
 // The example with the yoke-vessel angle of the data sets of older editors, 0: the yoke folded back
 // over the buoy. The run warns of it before any stage, on standard error too, and goes on; the free
-// example does not carry a yoke and says nothing whatever the angle holds.
+// example does not carry a yoke and says nothing whatever the angle holds, nor does the tanker whose
+// run is the statics alone, which model the yoke in line whatever the angle.
 TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
   const std::string warning =
       " ++> Warning: the yoke-vessel angle YOKVES is   0.0000 rad, where 3.1416 puts\n"
@@ -648,6 +649,9 @@ TEST(AnalysisRunE2e, AYokeOutOfLineWithTheSalmIsWarnedOfBeforeAnyStage) {
 
   e2e::Folder free;
   ASSERT_NO_FATAL_FAILURE(runQuietly(free, withWord(example("free-salm"), offsetof(Tpcm, YOKVES), 0.0f)));
+
+  e2e::Folder statics;
+  ASSERT_NO_FATAL_FAILURE(runQuietly(statics, withWord(staticsOnlyTanker(), offsetof(Tpcm, YOKVES), 0.0f)));
 }
 
 // The examples with words changed as a user changes them on the pages: a column the wave-frequency
