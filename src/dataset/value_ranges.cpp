@@ -829,7 +829,7 @@ Range turnInRadians(int) { return between(-kTwoPi, kTwoPi, "radians"); }
 Range baseInclination(int) { return between(-0.5f * kPi, 0.5f * kPi, "radians"); }
 
 // A default swell spectrum is a Gaussian about the grid period nearest its peak: the peak must lie
-// on the regular wave periods, as the spectrum's own test takes it: its grid position from 1 to
+// on the regular wave periods, where the Gaussian's own test places it: its grid position from 1 to
 // below n + 1.
 Range onPeriodGrid(std::int32_t type) {
   const int n = periods();
