@@ -44,9 +44,10 @@ void GETGAM(float& GAM, float HEAD, float G0, float RMR, float SLOPE, float TQ, 
 float YAWFKF(float X, float TH);
 float YAWDRG(float X, float TH);
 
-// The warning of SHPCHR that is given only the first time it occurs in a run (the suspicious box,
-// with its question).
+// The warnings of SHPCHR that are given only the first time they occur in a run, each with its
+// question: the box is the same each time the hull model runs again.
 struct ShpchrState {
+  bool beamBeyondLengthWarned = false;
   bool suspiciousBoxWarned = false;
   void reset() { *this = ShpchrState{}; }
 };

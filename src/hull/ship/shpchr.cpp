@@ -99,7 +99,10 @@ void shapeTheBox() {
   WAVCOM.SHPLNQ = h.SHIPL;
   WAVCOM.BEAMQ = h.BEAM;
   WAVCOM.DRAFTQ = h.EDRAFT;
-  if (h.BEAM > h.SHIPL) {
+  // The box is the same each time the hull model runs again (for each heading of the low-frequency
+  // stage), so its warnings and their questions come once in a run.
+  if (h.BEAM > h.SHIPL && !shpchrState.beamBeyondLengthWarned) {
+    shpchrState.beamBeyondLengthWarned = true;
     warnAndAsk({" ++> Warning: equivalent box beam exceeds length;",
                 " --> Pitch/roll damping estimates may be compromised."});
   }
@@ -121,8 +124,6 @@ void shapeTheBox() {
   // A data set without a waterplane area takes the box's; a given one far from it casts doubt on
   // the hydrostatics.
   if (TPCM.TAWP <= 0.0f) TPCM.TAWP = h.SHIPL * h.BEAM;
-  // The box is the same each time the hull model runs again (for each heading of the low-frequency
-  // stage), so its warning and question come once in a run.
   if (std::fabs(TPCM.TAWP - h.SHIPL * h.BEAM) / TPCM.TAWP >= kWaterplaneMismatch && !shpchrState.suspiciousBoxWarned) {
     shpchrState.suspiciousBoxWarned = true;
     warnAndAsk(suspiciousBoxLines());

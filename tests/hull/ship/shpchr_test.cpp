@@ -246,7 +246,9 @@ TEST_F(ShpchrTest, UnattendedRunWarnsWithoutStopping) {
   EXPECT_TRUE(IsClose(HIMEM.EDRAFT, 40.0, 2e-3));
 }
 
-TEST_F(ShpchrTest, BeamBeyondLengthWarns) {
+// Like the suspicious box's, the warning comes once in a run however often the hull model runs
+// again, and "A" at its question stops the run.
+TEST_F(ShpchrTest, BeamBeyondLengthWarnsOnceInARun) {
   // A box 100 ft long, 200 ft wide, 20 ft deep: KMT = 10 + 200^2 / 240, KML = 10 + 100^2 / 240.
   TPCM.TDISPL = 100.0f * 200.0f * 20.0f * 64.0f / 1000.0f;
   TPCM.VKMT = 10.0f + 40000.0f / 240.0f;
@@ -261,7 +263,12 @@ TEST_F(ShpchrTest, BeamBeyondLengthWarns) {
         << console.screen();
     EXPECT_TRUE(IsClose(HIMEM.BEAM, 200.0, 2e-3));
     EXPECT_TRUE(IsClose(HIMEM.SHIPL, 100.0, 2e-3));
+    const std::string first = console.screen();
+    SHPCHR();
+    SHPCHR();
+    EXPECT_EQ(console.screen(), first) << "the later runs of the hull model warn of nothing and ask nothing";
   }
+  testing_support::resetShipRun();
   ConsoleCapture console("a\n");
   EXPECT_EQ(stopStatus([] { SHPCHR(); }), 1);
 }
